@@ -1,0 +1,29 @@
+#pragma once
+// The platform for the real program: Qt message boxes, the process exit, a steady clock and
+// the application's override cursor.
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+#include "model/piattaforma.h"
+
+namespace quadrivo {
+
+class PiattaformaQt : public Piattaforma {
+public:
+    PiattaformaQt();
+    Risposta messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) override;
+    [[noreturn]] void termina() override;
+    double orologio() override;
+    void impostaPuntatore(Puntatore p) override;
+    Puntatore puntatore() const override { return forma_; }
+
+    // Message boxes are centred on this window when set.
+    void impostaGenitore(QWidget* w) { genitore_ = w; }
+
+private:
+    Puntatore forma_ = Puntatore::predefinito;
+    QPointer<QWidget> genitore_;
+};
+
+}  // namespace quadrivo

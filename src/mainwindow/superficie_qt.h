@@ -1,0 +1,46 @@
+#pragma once
+// The surface over a QPainter: the window's backing image, the printer page, the preview and
+// the dialogs' samples all draw through it. Units are the device's pixels until impostaScala
+// gives the surface a unit system of its own (the printer job does).
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include "model/superficie.h"
+
+namespace quadrivo {
+
+class SuperficieQt : public Superficie {
+public:
+    // `larghezza` and `altezza` are the device's drawable size in device-independent pixels.
+    SuperficieQt(QPainter& painter, double larghezza, double altezza, QColor sfondo = Qt::white);
+
+    void pulisci() override;
+    void rettangolo(double x1, double y1, double x2, double y2, Colore c) override;
+    void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override;
+    void disegnaTesto(double x, double y, const std::string& s) override;
+    double larghezzaTesto(const std::string& s) override;
+    double altezzaTesto(const std::string& s) override;
+    double larghezzaScala() const override { return scalaL_; }
+    double altezzaScala() const override { return scalaA_; }
+    void impostaScala(double larghezza, double altezza) override;
+
+    QFont fontQt() const { return font_; }
+
+protected:
+    void caratterCambiato() override;
+
+private:
+    QPointF punto(double x, double y) const { return {x * sx_, y * sy_}; }
+
+    QPainter& p_;
+    double dispL_, dispA_;    // device size
+    double scalaL_, scalaA_;  // size in the surface's units
+    double sx_ = 1, sy_ = 1;
+    QColor sfondo_;
+    QFont font_;
+};
+
+QColor coloreQt(Colore c);
+
+}  // namespace quadrivo

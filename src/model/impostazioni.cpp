@@ -1,0 +1,83 @@
+#include "model/impostazioni.h"
+
+#include <QString>
+#include <optional>
+
+#include "model/file.h"
+#include "model/numeri.h"
+
+namespace quadrivo {
+
+namespace {
+
+// Boolean conversion of a text: a number is true when not 0; the words True and False count.
+std::optional<bool> comeBooleano(const std::string& testo) {
+    QString t = QString::fromStdString(testo).trimmed();
+    if (t.compare("True", Qt::CaseInsensitive) == 0) return true;
+    if (t.compare("False", Qt::CaseInsensitive) == 0) return false;
+    if (!eNumero(testo)) return std::nullopt;
+    return valore(testo) != 0;
+}
+
+std::string riga(const char* chiave, long long v) { return std::string(chiave) + conSegno(v) + " \r\n"; }
+
+}  // namespace
+
+void applicaImpostazioni(Stato& s, const std::string& testo) {
+    struct Chiave {
+        const char* nome;
+        std::int16_t* campo;  // nullptr for the two options
+    };
+    const Chiave chiavi[] = {
+        {"TastoSin=", nullptr},
+        {"RettangoloParola=", nullptr},
+        {"PercentualeRiquadro=", &s.PercentualeRiquadro},
+        {"SpessoreBordo=", &s.SpessoreBordo},
+        {"AltezzaNumeri=", &s.AltezzaNumeri},
+        {"AltezzaCaratteri=", &s.AltezzaCaratteri},
+        {"DistanzaDaSpigolo=", &s.DistanzaDaSpigolo},
+        {"DistanzaDaCentro=", &s.DistanzaDaCentro},
+        {"StampaSoluzioni=", &s.StampaSoluzioni},
+    };
+    for (const std::string& linea : dividiRighe(testo)) {
+        for (const Chiave& k : chiavi) {
+            if (linea.find(k.nome) == std::string::npos) continue;
+            std::string v = linea.substr(linea.find('=') + 1);
+            v.erase(0, v.find_first_not_of(' ') == std::string::npos ? v.size() : v.find_first_not_of(' '));
+            try {
+                if (k.campo) {
+                    *k.campo = intero(valore(v));
+                } else if (k.nome[0] == 'T') {
+                    s.tastoSinistro = intero(valore(v)) != 0;
+                } else if (std::optional<bool> b = comeBooleano(v)) {
+                    s.rettangoloParola = *b;
+                }
+            } catch (const ErroreOverflow&) {
+                // an unconvertible value leaves the setting as it was
+            }
+            break;
+        }
+    }
+}
+
+void leggiImpostazioni(Stato& stato) {
+    std::string nome = trovaSenzaMaiuscole(stato.cartellaProgramma, nomeFileImpostazioni);
+    if (nome.empty()) return;
+    if (std::optional<std::string> testo = leggiFile(stato.cartellaProgramma + nome)) applicaImpostazioni(stato, *testo);
+}
+
+std::string testoImpostazioni(const Stato& s) {
+    return riga("RettangoloParola=", s.rettangoloParola ? -1 : 0) + riga("TastoSin=", s.tastoSinistro ? -1 : 0) +
+           riga("StampaSoluzioni=", s.StampaSoluzioni) + riga("PercentualeRiquadro=", s.PercentualeRiquadro) +
+           riga("SpessoreBordo=", s.SpessoreBordo) + riga("AltezzaCaratteri=", s.AltezzaCaratteri) +
+           riga("AltezzaNumeri=", s.AltezzaNumeri) + riga("DistanzaDaSpigolo=", s.DistanzaDaSpigolo) +
+           riga("DistanzaDaCentro=", s.DistanzaDaCentro);
+}
+
+bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma) {
+    if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testoImpostazioni(stato))) return true;
+    piattaforma.messaggio(msgErroreImpostazioni);
+    return false;
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,36 @@
+#pragma once
+// What the logic needs of the desktop besides drawing: message boxes, ending the program,
+// the clock and the pointer shape. The application supplies a Qt implementation; tests
+// supply a recording one whose termina() throws, so fatal paths can be exercised.
+#include <string>
+
+namespace quadrivo {
+
+enum class Icona { nessuna, informazione, attenzione, critico, domanda };
+enum class Pulsanti { ok, okAnnulla };
+enum class Risposta { ok, annulla };
+enum class Puntatore { predefinito, clessidra, frecciaOrizzontale, frecciaVerticale, mano };
+
+class Piattaforma {
+public:
+    virtual ~Piattaforma() = default;
+
+    // Texts are UTF-8; an empty title means the application title.
+    virtual Risposta messaggio(const std::string& testo, const std::string& titolo = {},
+                               Icona icona = Icona::nessuna, Pulsanti pulsanti = Pulsanti::ok) = 0;
+
+    // Ends the program at once; never returns.
+    [[noreturn]] virtual void termina() = 0;
+
+    // Seconds with fractions on a clock that does not wrap at midnight.
+    virtual double orologio() = 0;
+
+    virtual void impostaPuntatore(Puntatore p) = 0;
+    virtual Puntatore puntatore() const = 0;
+};
+
+// Shows a message and ends the program: the "Esecuzione terminata" outcome.
+[[noreturn]] void fatale(Piattaforma& piattaforma, const std::string& testo,
+                         const std::string& titolo = {}, Icona icona = Icona::nessuna);
+
+}  // namespace quadrivo

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "mainwindow/griglia.h"
+#include "model/cruciverba.h"
+#include "model/piattaforma_registro.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+using prova::fileTrmo;
+
+namespace {
+
+struct Lettore : ::testing::Test {
+    CartellaTemporanea dir;
+    Stato stato;
+    PiattaformaRegistro piattaforma;
+
+    void leggi(const std::string& dati) {
+        leggiCruciverba(stato, piattaforma, dir.scrivi("p.trmo", dati));
+        numeraGriglia(stato);
+    }
+    // Reading must end the program with the format message and leave the state untouched.
+    void rifiuta(const std::string& dati) {
+        SCOPED_TRACE(dati);
+        Stato prima = stato;
+        piattaforma.messaggi.clear();
+        EXPECT_THROW(leggiCruciverba(stato, piattaforma, dir.scrivi("p.trmo", dati)), ProgrammaTerminato);
+        ASSERT_EQ(piattaforma.messaggi.size(), 1u);
+        EXPECT_EQ(piattaforma.messaggi[0].testo, "Formato del file non valido! Esecuzione terminata");
+        EXPECT_EQ(piattaforma.messaggi[0].titolo, "");
+        EXPECT_EQ(piattaforma.messaggi[0].icona, Icona::nessuna);
+        EXPECT_EQ(stato.righeFile, prima.righeFile);
+        EXPECT_EQ(stato.nColonne, prima.nColonne);
+    }
+};
+
+const std::string intestazione = "Autore:      X\r\nData:         d\r\nTitolo:       t\r\n";
+
+}  // namespace
+
+TEST_F(Lettore, DecodesSolutionsAndKeepsEntries) {
+    leggi(intestazione + "Dimensioni:   2x1\r\n[.D*\r\n");
+    EXPECT_EQ(stato.nColonne, 2);
+    EXPECT_EQ(stato.nRighe, 1);
+    EXPECT_EQ(stato.righeFile[4], "A.**");
+    stato.impostaInserimento(1, 1, 'A');
+    EXPECT_EQ(testoCruciverba(stato), intestazione + "Dimensioni:   2x1\r\n[AD*\r\n");
+}
+
+TEST_F(Lettore, DimensionsFromCharacters14And17) {
+    leggi("a\r\nb\r\nc\r\nDimensioni:  15x10\r\n" + std::string(10, '\n'));
+    EXPECT_EQ(stato.nColonne, 15);
+    EXPECT_EQ(stato.nRighe, 10);
+}
+
+TEST_F(Lettore, WritingBackKeepsHeaderAndGridAndNormalisesClues) {
+    // CASA / A#RE / SOLE with clues out of order, one for a cell that starts nothing,
+    // one empty, one out of the array bounds and a later line replacing an earlier one.
+    std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {"C.S.", ".#..", "...."},
+                                {"  1  32-Sole", "  1  11-Abitazione", "  1  12-Prima", "  2  11-Non inizia",
+                                 "  4  12-Vuota", " 27  11-Fuori", "  1 171-Fuori", "  1  13-Direzione 3",
+                                 "  1  12-Sposa di Adamo", "  3  12-", "  3  22-Erre"},
+                                "Anna \xe8 qui");
+    leggi(dati);
+    EXPECT_EQ(stato.definizione[2][1][1], "Non inizia");  // kept in memory
+    EXPECT_EQ(stato.definizione[1][1][2], "Sposa di Adamo");
+    EXPECT_EQ(stato.definizione[3][1][2], "");
+    // Column by column, across before down; clues of cells that start no word in their
+    // direction ("Sole", "Erre", "Non inizia") and empty ones are not written.
+    EXPECT_EQ(testoCruciverba(stato), dati.substr(0, dati.find("  1  32-")) +
+                                          "  1  11-Abitazione\r\n  1  12-Sposa di Adamo\r\n  4  12-Vuota\r\n");
+}
+
+TEST_F(Lettore, ReadWriteReadIsStable) {
+    std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione", "  4  12-Vocale"});
+    leggi(dati);
+    std::string una = testoCruciverba(stato);
+    leggi(una);
+    EXPECT_EQ(testoCruciverba(stato), una);
+    EXPECT_EQ(una, dati);
+}
+
+TEST_F(Lettore, ClueLinesOfOddShape) {
+    leggi(fileTrmo({"AB", "CD"}, {}, {"  1  11-", "  1  12", "", "x", "  2  12-\x93virgolette\x94", "1 1 1-x"}));
+    EXPECT_EQ(stato.definizione[1][1][1], "");
+    EXPECT_EQ(stato.definizione[1][1][2], "");
+    EXPECT_EQ(stato.definizione[2][1][2], "\x93virgolette\x94");
+}
+
+TEST_F(Lettore, ASecondPuzzleStartsWithNoClues) {
+    leggi(fileTrmo({"AB", "CD"}, {}, {"  1  11-Prima", "  2  12-Seconda"}));
+    leggi(fileTrmo({"AB", "CD"}, {}, {"  1  11-Altra"}));
+    EXPECT_EQ(stato.definizione[1][1][1], "Altra");
+    EXPECT_EQ(stato.definizione[2][1][2], "");
+}
+
+TEST_F(Lettore, MissingFileEndsWithItsOwnMessage) {
+    std::string p = dir.percorso("assente.trmo");
+    EXPECT_THROW(leggiCruciverba(stato, piattaforma, p), ProgrammaTerminato);
+    ASSERT_EQ(piattaforma.messaggi.size(), 1u);
+    EXPECT_EQ(piattaforma.messaggi[0].testo, "Errore: Cruciverba  " + p + "  Non trovato! Esecuzione terminata.");
+    EXPECT_EQ(piattaforma.messaggi[0].titolo, "Quadrivo");
+    EXPECT_EQ(piattaforma.messaggi[0].icona, Icona::informazione);
+    EXPECT_TRUE(piattaforma.terminato);
+}
+
+TEST_F(Lettore, MalformedFilesAreRejected) {
+    leggi(fileTrmo({"AB", "CD"}));  // something to keep
+    const std::string h = intestazione;
+    rifiuta("");
+    rifiuta(h);
+    rifiuta(h + "Dimensioni:\r\n");
+    rifiuta(h + "Dimensioni:   0x1\r\n\r\n");
+    rifiuta(h + "Dimensioni:   2x0\r\n");
+    rifiuta(h + "Dimensioni:  -2x1\r\n[[\r\n");
+    rifiuta(h + "Dimensioni:  27x1\r\n" + std::string(54, '[') + "\r\n");
+    rifiuta(h + "Dimensioni:   2x17\r\n" + std::string(17 * 6, '\n'));
+    rifiuta(h + "Dimensioni:  99999\r\n");
+    rifiuta(h + "Dimensioni:   2x3\r\n[[[[\r\n[[[[\r\n");               // a grid line missing
+    rifiuta(h + "Dimensioni:   2x1\r\n" + std::string(53, '[') + "\r\n");  // longer than 26 cells
+    rifiuta(h + "Dimensioni:   2x1\r\n\x19.[.\r\n");                     // a solution byte below 26
+}
+
+TEST_F(Lettore, DirectoryOrUnreadableFile) {
+    std::filesystem::create_directory(dir.percorso("cartella.trmo"));
+    EXPECT_THROW(leggiCruciverba(stato, piattaforma, dir.percorso("cartella.trmo")), ProgrammaTerminato);
+}
+
+TEST(RigaDefinizione, ColumnsRightAligned) {
+    EXPECT_EQ(rigaDefinizione(3, 12, 1, "Capitale d'Italia"), "  3 121-Capitale d'Italia");
+    EXPECT_EQ(rigaDefinizione(26, 16, 2, ""), " 26 162-");
+}
+
+TEST(Scrittore, FailureShowsTheMessageOnceAndKeepsTheOldFile) {
+    CartellaTemporanea dir;
+    Stato s;
+    PiattaformaRegistro p;
+    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("manca/x.trmo")));
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
+    std::string f = dir.scrivi("vecchio.trmo", "vecchio");
+    std::filesystem::create_directory(dir.percorso("x.trmo"));  // a folder where the file should go
+    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("x.trmo")));
+    EXPECT_EQ(p.messaggi.size(), 2u);
+    EXPECT_EQ(dir.leggi(f), "vecchio");
+}

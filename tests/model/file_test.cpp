@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "model/file.h"
+#include "model/testo.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+
+TEST(DividiRighe, EveryLineEndCounts) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(dividiRighe("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(dividiRighe("a\rb"), (V{"a", "b"}));
+    EXPECT_EQ(dividiRighe("a\nb\n"), (V{"a", "b"}));
+    EXPECT_EQ(dividiRighe("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(dividiRighe("\r\n"), (V{""}));
+    EXPECT_EQ(dividiRighe(""), V{});
+    EXPECT_EQ(dividiRighe("\n\r"), (V{"", ""}));  // LF then a lone CR: two empty lines
+}
+
+TEST(CopiaPerRighe, NormalisesLineEndsToCrLf) {
+    CartellaTemporanea t;
+    std::string da = t.scrivi("a.trmo", std::string("uno\rdue\ntre\r\nquattro\x80"));
+    ASSERT_TRUE(copiaPerRighe(da, t.percorso("copia")));
+    EXPECT_EQ(t.leggi("copia"), std::string("uno\r\ndue\r\ntre\r\nquattro\x80\r\n"));
+
+    t.scrivi("vuoto", "");
+    ASSERT_TRUE(copiaPerRighe(t.percorso("vuoto"), t.percorso("copia")));
+    EXPECT_EQ(t.leggi("copia"), "");
+
+    EXPECT_FALSE(copiaPerRighe(t.percorso("manca"), t.percorso("copia2")));
+    EXPECT_FALSE(std::filesystem::exists(t.percorso("copia2")));
+}
+
+TEST(ScriviFileSicuro, FailureLeavesTheOldFileIntact) {
+    CartellaTemporanea t;
+    std::string f = t.scrivi("vecchio", "contenuto");
+    std::filesystem::create_directory(t.percorso("sola"));
+    std::string g = t.scrivi("sola/f", "vecchio");
+    std::filesystem::permissions(t.percorso("sola"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::geteuid() != 0) {  // root writes anyway
+        EXPECT_FALSE(scriviFileSicuro(g, "nuovo"));
+        EXPECT_EQ(t.leggi(g), "vecchio");
+    }
+    EXPECT_FALSE(scriviFileSicuro(t.percorso("non/esiste/f"), "x"));
+    EXPECT_TRUE(scriviFileSicuro(f, "nuovo"));
+    EXPECT_EQ(t.leggi(f), "nuovo");
+}
+
+TEST(FileTemporaneo, UniqueAndCreated) {
+    std::string a = nomeFileTemporaneo("");
+    std::string b = nomeFileTemporaneo("");
+    ASSERT_FALSE(a.empty());
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(esisteFile(a));
+    EXPECT_TRUE(cancellaFile(a));
+    EXPECT_TRUE(cancellaFile(b));
+}
+
+TEST(TrovaSenzaMaiuscole, PrefersTheExactName) {
+    CartellaTemporanea t;
+    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
+    t.scrivi("Tramerio.INI", "x");
+    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "Tramerio.INI");
+    t.scrivi("tramerio.ini", "y");
+    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "tramerio.ini");
+}
+
+TEST(Windows1252, RealCodePageNotLatin1) {
+    EXPECT_EQ(daWindows1252("\x80"), "€");
+    EXPECT_EQ(daWindows1252("citt\xe0 \x93x\x94"), "città “x”");
+    EXPECT_EQ(aWindows1252("è €"), "\xe8 \x80");
+    EXPECT_EQ(aWindows1252("日本"), "??");
+    EXPECT_EQ(aWindows1252("a😀b"), "a?b");
+    std::string tutti;
+    for (int i = 32; i < 256; ++i)
+        if (i != 0x81 && i != 0x8d && i != 0x8f && i != 0x90 && i != 0x9d) tutti += static_cast<char>(i);
+    EXPECT_EQ(aWindows1252(daWindows1252(tutti)), tutti);
+}
+
+TEST(Maiuscolo, PathsInCapitals) { EXPECT_EQ(maiuscolo("/home/è/prova.trmo"), "/HOME/È/PROVA.TRMO"); }

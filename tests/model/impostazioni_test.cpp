@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/impostazioni.h"
+#include "model/piattaforma_registro.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+
+namespace {
+Stato conImpostazioni(const std::string& testo) {
+    Stato s;
+    applicaImpostazioni(s, testo);
+    return s;
+}
+}  // namespace
+
+TEST(Impostazioni, WithoutAFileEverythingKeepsItsStart) {
+    CartellaTemporanea dir;
+    Stato s;
+    s.cartellaProgramma = dir.percorso();
+    leggiImpostazioni(s);
+    EXPECT_EQ(s.PercentualeRiquadro, 0);
+    EXPECT_EQ(s.SpessoreBordo, 0);
+    EXPECT_EQ(s.AltezzaCaratteri, 0);
+    EXPECT_EQ(s.StampaSoluzioni, 0);
+    EXPECT_TRUE(s.rettangoloParola);
+    EXPECT_FALSE(s.tastoSinistro);
+}
+
+TEST(Impostazioni, ReadsEveryKey) {
+    Stato s = conImpostazioni(
+        "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 1 \r\nPercentualeRiquadro= 95 \r\n"
+        "SpessoreBordo= 2 \r\nAltezzaCaratteri= 60 \r\nAltezzaNumeri= 22 \r\nDistanzaDaSpigolo= 3 \r\n"
+        "DistanzaDaCentro=-5 \r\n");
+    EXPECT_FALSE(s.rettangoloParola);
+    EXPECT_TRUE(s.tastoSinistro);
+    EXPECT_EQ(s.StampaSoluzioni, 1);
+    EXPECT_EQ(s.PercentualeRiquadro, 95);
+    EXPECT_EQ(s.SpessoreBordo, 2);
+    EXPECT_EQ(s.AltezzaCaratteri, 60);
+    EXPECT_EQ(s.AltezzaNumeri, 22);
+    EXPECT_EQ(s.DistanzaDaSpigolo, 3);
+    EXPECT_EQ(s.DistanzaDaCentro, -5);
+}
+
+TEST(Impostazioni, OptionConversions) {
+    EXPECT_FALSE(conImpostazioni("TastoSin= 0 ").tastoSinistro);
+    EXPECT_TRUE(conImpostazioni("TastoSin=2").tastoSinistro);
+    EXPECT_TRUE(conImpostazioni("TastoSin=abc\nTastoSin=0.4\nTastoSin=3x").tastoSinistro);  // last line wins
+    EXPECT_FALSE(conImpostazioni("RettangoloParola=False").rettangoloParola);
+    EXPECT_FALSE(conImpostazioni("RettangoloParola=  false  ").rettangoloParola);
+    EXPECT_TRUE(conImpostazioni("RettangoloParola=0\nRettangoloParola=True").rettangoloParola);
+    EXPECT_FALSE(conImpostazioni("RettangoloParola=0\nRettangoloParola=forse").rettangoloParola);  // skipped
+    EXPECT_FALSE(conImpostazioni("RettangoloParola=0\nRettangoloParola=").rettangoloParola);
+    EXPECT_TRUE(conImpostazioni("RettangoloParola= 7 ").rettangoloParola);
+}
+
+TEST(Impostazioni, KeyMatchingRules) {
+    EXPECT_EQ(conImpostazioni("SpessoreBordo =3").SpessoreBordo, 0);   // a blank before "=" hides the key
+    EXPECT_EQ(conImpostazioni("xSpessoreBordo=3").SpessoreBordo, 3);   // found anywhere in the line
+    EXPECT_EQ(conImpostazioni("spessorebordo=3").SpessoreBordo, 0);    // case matters
+    EXPECT_EQ(conImpostazioni("a=9 SpessoreBordo=3").SpessoreBordo, 9);  // value after the first "="
+    EXPECT_EQ(conImpostazioni("SpessoreBordo=2.5").SpessoreBordo, 2);
+    EXPECT_EQ(conImpostazioni("SpessoreBordo=3.5").SpessoreBordo, 4);
+    // the first key in the fixed order wins on a line holding two
+    Stato s = conImpostazioni("AltezzaCaratteri=1 AltezzaNumeri=2");
+    EXPECT_EQ(s.AltezzaNumeri, 1);
+    EXPECT_EQ(s.AltezzaCaratteri, 0);
+}
+
+TEST(Impostazioni, UnconvertibleValuesAreSkippedSilently) {
+    Stato s = conImpostazioni("AltezzaCaratteri=50\r\nAltezzaCaratteri=40000\r\nAltezzaCaratteri=1e99\r\nSpessoreBordo=x\r\n");
+    EXPECT_EQ(s.AltezzaCaratteri, 50);
+    EXPECT_EQ(s.SpessoreBordo, 0);  // no digits read as 0
+}
+
+TEST(Impostazioni, WriterFormat) {
+    Stato s;
+    s.rettangoloParola = true;
+    s.tastoSinistro = false;
+    s.PercentualeRiquadro = 95;
+    s.DistanzaDaCentro = -3;
+    EXPECT_EQ(testoImpostazioni(s),
+              "RettangoloParola=-1 \r\nTastoSin= 0 \r\nStampaSoluzioni= 0 \r\nPercentualeRiquadro= 95 \r\n"
+              "SpessoreBordo= 0 \r\nAltezzaCaratteri= 0 \r\nAltezzaNumeri= 0 \r\nDistanzaDaSpigolo= 0 \r\n"
+              "DistanzaDaCentro=-3 \r\n");
+}
+
+TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
+    CartellaTemporanea dir;
+    const std::string testo =
+        "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 1 \r\nPercentualeRiquadro= 80 \r\n"
+        "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 20 \r\nDistanzaDaSpigolo= 4 \r\n"
+        "DistanzaDaCentro=-10 \r\n";
+    dir.scrivi("tramerio.INI", testo);  // found whatever the letter case
+    Stato s;
+    s.cartellaProgramma = dir.percorso();
+    leggiImpostazioni(s);
+    PiattaformaRegistro p;
+    ASSERT_TRUE(salvaImpostazioni(s, p));
+    EXPECT_EQ(dir.leggi("tramerio.ini"), testo);
+    EXPECT_TRUE(p.messaggi.empty());
+}
+
+TEST(Impostazioni, WriteErrorShowsItsMessage) {
+    Stato s;
+    s.cartellaProgramma = "/percorso/che/non/esiste/";
+    PiattaformaRegistro p;
+    EXPECT_FALSE(salvaImpostazioni(s, p));
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].testo, msgErroreImpostazioni);
+    EXPECT_FALSE(p.terminato);
+}

@@ -1,0 +1,77 @@
+#include "supporto/schema.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace quadrivo::prova {
+
+std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
+                     const std::vector<std::string>& definizioni, const std::string& autore) {
+    const size_t C = soluzioni.empty() ? 0 : soluzioni[0].size();
+    std::string out = "Autore:      " + autore + "\r\n";
+    out += "Data:         01-02-2013\r\n";
+    out += "Titolo:       Prova\r\n";
+    std::string dim = std::to_string(C);
+    std::string righe = std::to_string(soluzioni.size());
+    auto due = [](const std::string& n) { return std::string(2 - std::min<size_t>(2, n.size()), ' ') + n; };
+    out += "Dimensioni:  " + due(dim) + "x" + due(righe) + "\r\n";
+    for (size_t r = 0; r < soluzioni.size(); ++r) {
+        std::string riga;
+        for (size_t c = 0; c < soluzioni[r].size(); ++c) {
+            char s = soluzioni[r][c] == '#' ? '*' : soluzioni[r][c];
+            char e = s == '*' ? '*' : '.';
+            if (r < ins.size() && c < ins[r].size()) e = ins[r][c] == '#' ? '*' : ins[r][c];
+            riga += static_cast<char>(s + 26);
+            riga += e;
+        }
+        out += riga + "\r\n";
+    }
+    for (const std::string& d : definizioni) out += d + "\r\n";
+    return out;
+}
+
+CartellaTemporanea::CartellaTemporanea() {
+    std::random_device rd;
+    dir_ = std::filesystem::temp_directory_path() / ("quadrivo-prova-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(dir_);
+}
+
+CartellaTemporanea::~CartellaTemporanea() {
+    std::error_code ec;
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(dir_, ec);
+}
+
+std::string CartellaTemporanea::percorso(const std::string& nome) const {
+    std::string p = dir_.string() + "/";
+    return p + nome;
+}
+
+std::string CartellaTemporanea::scrivi(const std::string& nome, const std::string& dati) const {
+    std::ofstream f(percorso(nome), std::ios::binary);
+    f << dati;
+    return percorso(nome);
+}
+
+std::string CartellaTemporanea::leggi(const std::string& nome) const {
+    std::ifstream f(nome.starts_with("/") ? nome : percorso(nome), std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+std::vector<std::string> inserimenti(const Stato& s) {
+    std::vector<std::string> out;
+    for (int r = 1; r <= s.nRighe; ++r) {
+        std::string riga;
+        for (int c = 1; 2 * c <= static_cast<int>(s.rigaGriglia(r).size()); ++c) {
+            char e = s.inserimento(c, r);
+            riga += e == '*' ? '#' : e;
+        }
+        out.push_back(riga);
+    }
+    return out;
+}
+
+}  // namespace quadrivo::prova
