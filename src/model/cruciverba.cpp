@@ -30,7 +30,11 @@ void leggiCruciverba(Stato& stato, Piattaforma& piattaforma, const std::string& 
     }
     std::optional<std::string> dati = leggiFile(percorso);
     if (!dati) formatoNonValido(piattaforma);
-    const std::vector<std::string> righe = dividiRighe(*dati);
+    leggiCruciverbaDaDati(stato, piattaforma, *dati);
+}
+
+void leggiCruciverbaDaDati(Stato& stato, Piattaforma& piattaforma, std::string_view dati) {
+    const std::vector<std::string> righe = dividiRighe(dati);
     if (righe.size() < 4) formatoNonValido(piattaforma);
 
     int colonne = 0, righeGriglia = 0;

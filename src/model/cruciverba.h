@@ -1,6 +1,7 @@
 #pragma once
 // Reader and writer of the .trmo crossword archive.
 #include <string>
+#include <string_view>
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -15,6 +16,9 @@ inline constexpr const char* msgErroreScrittura =
 // Fills righeFile, nColonne, nRighe and definizione from the file. A missing or malformed file
 // shows its message and ends the program; on failure the state is left as it was.
 void leggiCruciverba(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
+
+// The same from the file's bytes already in memory.
+void leggiCruciverbaDaDati(Stato& stato, Piattaforma& piattaforma, std::string_view dati);
 
 // The file's bytes as the writer would produce them (needs a layout pass since the last read).
 std::string testoCruciverba(const Stato& stato);

@@ -56,16 +56,19 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
 
 bool cancellaFile(const std::string& percorso) { return QFile::remove(q(percorso)); }
 
-bool copiaPerRighe(const std::string& da, const std::string& a) {
-    std::optional<std::string> dati = leggiFile(da);
-    if (!dati) return false;
+std::string righeCrLf(std::string_view dati) {
     std::string copia;
-    copia.reserve(dati->size() + 64);
-    for (const std::string& riga : dividiRighe(*dati)) {
+    copia.reserve(dati.size() + 64);
+    for (const std::string& riga : dividiRighe(dati)) {
         copia += riga;
         copia += "\r\n";
     }
-    return scriviFileSicuro(a, copia);
+    return copia;
+}
+
+bool copiaPerRighe(const std::string& da, const std::string& a) {
+    std::optional<std::string> dati = leggiFile(da);
+    return dati && scriviFileSicuro(a, righeCrLf(*dati));
 }
 
 std::string nomeFileTemporaneo(const std::string& prefisso) {

@@ -17,6 +17,9 @@ std::optional<std::string> leggiFile(const std::string& percorso);
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
 bool cancellaFile(const std::string& percorso);
 
+// The same lines, each ended by CR LF.
+std::string righeCrLf(std::string_view dati);
+
 // Copies a file line by line, each line written with CR LF; an empty file gives an empty copy.
 // False when the source cannot be read or the copy cannot be written.
 bool copiaPerRighe(const std::string& da, const std::string& a);
