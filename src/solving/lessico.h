@@ -1,0 +1,45 @@
+#pragma once
+// Dictionary files: loading their index, the language choice, and the mask search of the word
+// dialog's "&Cerca" button.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "model/superficie.h"
+
+namespace quadrivo {
+
+// File names by language number 1..4 (Italian, English, Latin, French).
+inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat", "LessicoInglese.dat",
+                                                         "LessicoLatino.dat", "LessicoFrancese.dat"};
+
+// Loads and indexes cartellaProgramma + fileLessico; a missing file shows
+// "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program.
+void caricaLessico(Stato& stato, Piattaforma& piattaforma);
+
+// A language item chosen from the menu: false (nothing happens) when it is already the one in
+// use; otherwise sets linguaLessico and fileLessico and loads the file.
+bool scegliLingua(Stato& stato, Piattaforma& piattaforma, int lingua);
+
+// What the search shows in the dialog, in the order it happens.
+class VistaRicerca {
+public:
+    virtual ~VistaRicerca() = default;
+    virtual void svuotaLista() = 0;
+    virtual void aggiungiParola(const std::string& parola) = 0;   // UTF-8
+    virtual void impostaStato(const std::string& testo) = 0;      // Label5: "Trovata", "Trov.: 3"
+    virtual void impostaTestoLista(const std::string& testo) = 0; // Combo1's text: first match or ""
+    // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
+    virtual Superficie& progresso() = 0;
+};
+
+// The "&Cerca" search for the word open in the dialog: `maschera` holds one character per
+// letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs.
+// Returns the words found in file order. A dictionary that can no longer be read gives a
+// clear message and an empty list.
+std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
+                                         VistaRicerca& vista);
+
+}  // namespace quadrivo
