@@ -174,9 +174,11 @@ def schema_valido(g):
     return all(g[r][c] or (r, c) in coperte for r in range(R) for c in range(C))
 
 
-def riempi(g, diz, rnd, limite=20000):
+def riempi(g, diz, rnd, limite=20000, fisse=None):
     R, C = len(g), len(g[0])
     lettere = [["." if not g[r][c] else "#" for c in range(C)] for r in range(R)]
+    for (r, c), ch in (fisse or {}).items():
+        lettere[r][c] = ch
     slot = parole_schema(g)
     per_cella = {}
     for i, s in enumerate(slot):
@@ -193,6 +195,11 @@ def riempi(g, diz, rnd, limite=20000):
     # candidate set and its size for every slot, updated only where letters change
     cand = [diz.candidati(schema(i)) for i in range(len(slot))]
     conto = [x.bit_count() for x in cand]
+    # words already complete (a repair of a filled grid) stay as they are
+    for i in range(len(slot)):
+        if "." not in schema(i):
+            pieni[i] = True
+            usate.add(schema(i))
 
     def ricorri():
         passi[0] += 1
@@ -286,17 +293,21 @@ def main():
             escludi = {w.strip().upper() for w in f if w.strip() and not w.startswith("#")}
     diz = Dizionario(escludi, a.seme, a.soglia)
     rnd = random.Random(a.seme)
+    fisse = None
     for t in range(a.tentativi):
         if a.schema:
             with open(a.schema, encoding="utf-8") as f:
-                g = [[ch == "#" for ch in riga.rstrip("\n")] for riga in f if riga.strip()]
+                righe = [riga.rstrip("\n") for riga in f if riga.strip()]
+            g = [[ch == "#" for ch in riga] for riga in righe]
+            # letters in the layout are kept: only the '.' cells get filled
+            fisse = {(r, c): ch for r, riga in enumerate(righe) for c, ch in enumerate(riga) if ch.isalpha()}
         else:
             g = genera_neri(a.colonne, a.righe, a.neri, a.max, rnd)
             if not schema_valido(g):
                 continue
         esito = None
         for _ in range(a.ripartenze):
-            esito = riempi(g, diz, rnd, a.passi)
+            esito = riempi(g, diz, rnd, a.passi, fisse)
             if esito:
                 break
         neri = sum(map(sum, g))
