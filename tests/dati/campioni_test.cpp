@@ -161,8 +161,8 @@ TEST(Campioni, OgniParolaHaLaSuaDefinizione) {
             }
         }
         double densita = static_cast<double>(nere) / (s.nColonne * s.nRighe);
-        EXPECT_GT(densita, 0.10);
-        EXPECT_LT(densita, 0.25);
+        EXPECT_GT(densita, 0.12);
+        EXPECT_LT(densita, 0.23);
         EXPECT_GT(parole, 0);
     }
 }

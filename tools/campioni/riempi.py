@@ -139,29 +139,17 @@ def genera_neri(C, R, densita, massimo, rnd):
 def parole_schema(g):
     """Slots: lists of (row, col) cells of every run of two or more white cells."""
     R, C = len(g), len(g[0])
+    linee = [[(r, c) for c in range(C)] for r in range(R)] + [[(r, c) for r in range(R)] for c in range(C)]
     slot = []
-    for r in range(R):
-        c = 0
-        while c < C:
-            if not g[r][c]:
-                inizio = c
-                while c < C and not g[r][c]:
-                    c += 1
-                if c - inizio >= 2:
-                    slot.append([(r, k) for k in range(inizio, c)])
-            else:
-                c += 1
-    for c in range(C):
-        r = 0
-        while r < R:
-            if not g[r][c]:
-                inizio = r
-                while r < R and not g[r][c]:
-                    r += 1
-                if r - inizio >= 2:
-                    slot.append([(k, c) for k in range(inizio, r)])
-            else:
-                r += 1
+    for linea in linee:
+        corsa = []
+        for r, c in linea + [(None, None)]:
+            if r is not None and not g[r][c]:
+                corsa.append((r, c))
+                continue
+            if len(corsa) >= 2:
+                slot.append(corsa)
+            corsa = []
     return slot
 
 
