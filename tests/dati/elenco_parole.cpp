@@ -1,6 +1,7 @@
 #include "elenco_parole.h"
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace quadrivo::prova {
