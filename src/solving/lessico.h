@@ -15,7 +15,8 @@ namespace quadrivo {
 inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat", "LessicoInglese.dat",
                                                          "LessicoLatino.dat", "LessicoFrancese.dat"};
 
-// Loads and indexes cartellaProgramma + fileLessico; a missing file shows
+// Loads and indexes cartellaProgramma + fileLessico: inizioLessico and contaLessico as the
+// file's index says, and the word index that makes the search fast. A missing file shows
 // "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program.
 void caricaLessico(Stato& stato, Piattaforma& piattaforma);
 
@@ -29,6 +30,10 @@ public:
     virtual ~VistaRicerca() = default;
     virtual void svuotaLista() = 0;
     virtual void aggiungiParola(const std::string& parola) = 0;   // UTF-8
+    // All the words found, in order, in one call; a list widget fills itself faster this way.
+    virtual void aggiungiParole(const std::vector<std::string>& parole) {
+        for (const std::string& p : parole) aggiungiParola(p);
+    }
     virtual void impostaStato(const std::string& testo) = 0;      // Label5: "Trovata", "Trov.: 3"
     virtual void impostaTestoLista(const std::string& testo) = 0; // Combo1's text: first match or ""
     // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
@@ -37,8 +42,9 @@ public:
 
 // The "&Cerca" search for the word open in the dialog: `maschera` holds one character per
 // letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs.
-// Returns the words found in file order. A dictionary that can no longer be read gives a
-// clear message and an empty list.
+// Returns the words found in file order. The block of that length is read afresh from the
+// file in one read; a dictionary that can no longer be opened gives a clear message and an
+// empty list.
 std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                                          VistaRicerca& vista);
 

@@ -1,0 +1,162 @@
+#include "solving/lessico_indice.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "model/numeri.h"
+
+namespace quadrivo {
+
+FileLessico::FileLessico(const std::string& percorso) : fd_(::open(percorso.c_str(), O_RDONLY | O_CLOEXEC)) {}
+
+FileLessico::~FileLessico() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::int64_t FileLessico::dimensione() const {
+    struct stat st {};
+    return fd_ >= 0 && ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) ? st.st_size : 0;
+}
+
+FileLessico::Letti FileLessico::leggi(std::int64_t offset, std::int64_t quanti) const {
+    Letti letti;
+    if (fd_ < 0 || offset < 0 || quanti <= 0) return letti;
+    const auto n = static_cast<std::size_t>(quanti);
+    letti.byte = std::make_unique_for_overwrite<char[]>(n);
+    while (letti.dimensione < n) {
+        const ssize_t r = ::pread(fd_, letti.byte.get() + letti.dimensione, n - letti.dimensione,
+                                  offset + static_cast<std::int64_t>(letti.dimensione));
+        if (r <= 0) break;
+        letti.dimensione += static_cast<std::size_t>(r);
+    }
+    return letti;
+}
+
+std::int32_t campoIndiceLessico(std::string_view campo) {
+    try {
+        return interoLungo(valore(campo));
+    } catch (const ErroreOverflow&) {
+        return 0;
+    }
+}
+
+IndiceFileLessico leggiIndiceLessico(std::string_view testa) {
+    auto campo = [&](std::int64_t posizione) {
+        const auto da = static_cast<std::size_t>(posizione - 1);
+        return campoIndiceLessico(da < testa.size() ? testa.substr(da, 8) : std::string_view());
+    };
+    IndiceFileLessico voci{};
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        const std::int32_t inizio = campo(201 + 16 * (L - 3));
+        const std::int32_t fine = campo(209 + 16 * (L - 3));
+        voci[L].inizio = inizio;
+        // Both fields stay within 8 characters, so the difference cannot leave 32 bits.
+        voci[L].conta = static_cast<std::int32_t>((static_cast<std::int64_t>(fine) - inizio) / L);
+    }
+    return voci;
+}
+
+BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile) {
+    if (lunghezza < lunghezzaMinimaLessico || lunghezza > lunghezzaMassimaLessico) return {};
+    if (voce.inizio <= dimensioneTestaLessico || voce.conta <= 0) return {};
+    const std::int64_t offset = voce.inizio - 1;
+    if (offset >= dimensioneFile) return {};
+    const std::int64_t contenute = (dimensioneFile - offset) / lunghezza;
+    return {offset, std::min<std::int64_t>(voce.conta, contenute)};
+}
+
+IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voci) {
+    for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
+        PerLunghezza& pl = lunghezze_[n];
+        pl.blocco = bloccoEffettivo(voci[n], n, static_cast<std::int64_t>(dati.size()));
+        // Word numbers are stored in 32 bits; no real file comes near that.
+        pl.blocco.conta = std::min<std::int64_t>(pl.blocco.conta, UINT32_MAX);
+        if (pl.blocco.conta == 0) continue;
+        const auto conta = static_cast<std::uint32_t>(pl.blocco.conta);
+        const auto* parole = reinterpret_cast<const unsigned char*>(dati.data() + pl.blocco.offset);
+        pl.inizi.assign(n, {});
+        pl.numeri.assign(n, std::vector<std::uint32_t>(conta));
+        for (int p = 0; p < n; ++p) {
+            auto& inizi = pl.inizi[p];
+            for (std::uint32_t k = 0; k < conta; ++k) ++inizi[parole[std::size_t(k) * n + p] + 1];
+            for (int c = 1; c < 257; ++c) inizi[c] += inizi[c - 1];
+            std::array<std::uint32_t, 256> prossimo;
+            std::copy_n(inizi.begin(), 256, prossimo.begin());
+            auto& numeri = pl.numeri[p];
+            for (std::uint32_t k = 0; k < conta; ++k) numeri[prossimo[parole[std::size_t(k) * n + p]]++] = k;
+        }
+    }
+}
+
+BloccoLessico IndiceLessico::blocco(int n) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return {};
+    return lunghezze_[n].blocco;
+}
+
+std::basic_string_view<std::uint32_t> IndiceLessico::parole(int n, int p, unsigned char c) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return {};
+    const PerLunghezza& pl = lunghezze_[n];
+    if (p < 0 || p >= static_cast<int>(pl.numeri.size())) return {};
+    const auto& inizi = pl.inizi[p];
+    return {pl.numeri[p].data() + inizi[c], inizi[c + 1] - inizi[c]};
+}
+
+std::size_t IndiceLessico::memoria() const {
+    std::size_t byte = sizeof(*this);
+    for (const PerLunghezza& pl : lunghezze_) {
+        byte += pl.inizi.capacity() * sizeof(pl.inizi[0]) + pl.numeri.capacity() * sizeof(pl.numeri[0]);
+        for (const auto& v : pl.numeri) byte += v.capacity() * sizeof(std::uint32_t);
+    }
+    return byte;
+}
+
+std::vector<std::uint32_t> paroleCompatibili(std::string_view blocco, int lunghezza, std::string_view maschera,
+                                             const IndiceLessico* indice) {
+    std::vector<std::uint32_t> trovate;
+    if (lunghezza <= 0) return trovate;
+    const auto conta = static_cast<std::uint32_t>(
+        std::min<std::size_t>(blocco.size() / static_cast<std::size_t>(lunghezza), UINT32_MAX));
+    const auto* parole = reinterpret_cast<const unsigned char*>(blocco.data());
+
+    // The fixed positions of the mask; a mask shorter than the words leaves the rest blank.
+    struct Fissa {
+        int p;
+        unsigned char c;
+    };
+    std::vector<Fissa> fisse;
+    for (int p = 0; p < lunghezza && p < static_cast<int>(maschera.size()); ++p)
+        if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
+    auto concorda = [&](std::uint32_t k) {
+        const unsigned char* parola = parole + std::size_t(k) * lunghezza;
+        for (const Fissa& f : fisse)
+            if (parola[f.p] != f.c) return false;
+        return true;
+    };
+
+    if (fisse.empty()) {
+        trovate.resize(conta);
+        for (std::uint32_t k = 0; k < conta; ++k) trovate[k] = k;
+        return trovate;
+    }
+    if (indice != nullptr && indice->blocco(lunghezza).conta == conta) {
+        // The rarest fixed letter gives the fewest candidates; the others are checked on the
+        // words themselves, which also keeps the result exact for the bytes given.
+        std::basic_string_view<std::uint32_t> candidate = indice->parole(lunghezza, fisse[0].p, fisse[0].c);
+        for (const Fissa& f : fisse) {
+            auto lista = indice->parole(lunghezza, f.p, f.c);
+            if (lista.size() < candidate.size()) candidate = lista;
+        }
+        trovate.reserve(candidate.size());
+        for (std::uint32_t k : candidate)
+            if (concorda(k)) trovate.push_back(k);
+        return trovate;
+    }
+    for (std::uint32_t k = 0; k < conta; ++k)
+        if (concorda(k)) trovate.push_back(k);
+    return trovate;
+}
+
+}  // namespace quadrivo

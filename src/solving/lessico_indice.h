@@ -1,0 +1,98 @@
+#pragma once
+// The index of a dictionary file and the mask search over one length block. Plain C++ with
+// no toolkit, shared by the program and the `lessico` command-line tool.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quadrivo {
+
+inline constexpr int lunghezzaMinimaLessico = 3;
+inline constexpr int lunghezzaMassimaLessico = 15;
+// Header, then 13 entries of two 8-character positions: the words start at byte 409.
+inline constexpr std::int64_t dimensioneIntestazioneLessico = 200;
+inline constexpr std::int64_t dimensioneTestaLessico = 408;
+
+// A dictionary file open for reading, closed at the end of its scope.
+class FileLessico {
+public:
+    explicit FileLessico(const std::string& percorso);
+    ~FileLessico();
+    FileLessico(const FileLessico&) = delete;
+    FileLessico& operator=(const FileLessico&) = delete;
+
+    bool aperto() const { return fd_ >= 0; }
+    std::int64_t dimensione() const;  // 0 when it is not a regular file
+    // Bytes read in one go, left uninitialised before the read: a block can be large.
+    struct Letti {
+        std::unique_ptr<char[]> byte;
+        std::size_t dimensione = 0;
+        std::string_view vista() const { return {byte.get(), dimensione}; }
+    };
+    // Up to `quanti` bytes from the 0-based `offset` in one read; fewer at the file's end.
+    Letti leggi(std::int64_t offset, std::int64_t quanti) const;
+
+private:
+    int fd_;
+};
+
+// One entry of the file's index as the program keeps it: the 1-based position of the first
+// word and the number of words, (past-the-end - first) div L truncated.
+struct VoceLessico {
+    std::int32_t inizio = 0;
+    std::int32_t conta = 0;
+};
+using IndiceFileLessico = std::array<VoceLessico, lunghezzaMassimaLessico + 1>;  // 3..15 used
+
+// An 8-character index field: blanks skipped, no digits read as 0, fractions rounded to the
+// nearest whole number; a value beyond 32 bits reads as 0.
+std::int32_t campoIndiceLessico(std::string_view campo);
+
+// The index from the first bytes of a file; a file shorter than 408 bytes has blank fields.
+IndiceFileLessico leggiIndiceLessico(std::string_view testa);
+
+// The part of a file a length block may really use: 0-based offset and number of whole words.
+// A block starting inside the header or index, a count below 1, or words past the file's end
+// are not searched.
+struct BloccoLessico {
+    std::int64_t offset = 0;
+    std::int64_t conta = 0;
+};
+BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile);
+
+// For each length, position and byte value, the numbers (0-based, ascending) of the words
+// that have that byte at that position, stored once per position in counting-sort order.
+class IndiceLessico {
+public:
+    IndiceLessico() = default;
+    // `dati` is the whole file; `voci` its index as read by leggiIndiceLessico.
+    IndiceLessico(std::string_view dati, const IndiceFileLessico& voci);
+
+    // The block the index was built over for length n (0 words when n is out of range).
+    BloccoLessico blocco(int n) const;
+    // Words of length n with byte c at position p (0-based).
+    std::basic_string_view<std::uint32_t> parole(int n, int p, unsigned char c) const;
+    // Bytes the index takes in memory.
+    std::size_t memoria() const;
+
+private:
+    struct PerLunghezza {
+        BloccoLessico blocco;
+        // For position p: byte c owns numeri[p][inizi[p][c] .. inizi[p][c + 1]).
+        std::vector<std::array<std::uint32_t, 257>> inizi;
+        std::vector<std::vector<std::uint32_t>> numeri;
+    };
+    std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};
+};
+
+// Numbers (0-based) of the words of `blocco` (`lunghezza` bytes each, back to back) that
+// agree with `maschera`, in file order. A blank in the mask stands for any byte, every other
+// byte must be equal. With an index built over the same block only its candidates are
+// compared; without one (or with one that does not fit the block) every word is.
+std::vector<std::uint32_t> paroleCompatibili(std::string_view blocco, int lunghezza, std::string_view maschera,
+                                             const IndiceLessico* indice = nullptr);
+
+}  // namespace quadrivo
