@@ -30,5 +30,5 @@ fi
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [ ! -f "$radice/deps/node_modules/dictionary-la/index.dic" ]; then
   mkdir -p "$radice/deps"
-  npm install --prefix "$radice/deps" --no-audit --no-fund --no-save dictionary-la@3
+  npm install --prefix "$radice/deps" --no-audit --no-fund --no-save dictionary-la@1
 fi
