@@ -53,29 +53,35 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
         vista.impostaStato("Trov.:" + conSegno(static_cast<long long>(trovate.size())));
         piattaforma.impostaPuntatore(Puntatore::predefinito);
         vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.front());
-        return trovate;
     };
-    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return concludi();
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
+        concludi();
+        return trovate;
+    }
 
     const FileLessico f(s.cartellaProgramma + s.fileLessico);
     if (!f.aperto()) {
         piattaforma.impostaPuntatore(Puntatore::predefinito);
         piattaforma.messaggio("Impossibile aprire il dizionario " + s.fileLessico + ": la ricerca non è possibile.",
                               {}, Icona::attenzione);
-        return concludi();
+        concludi();
+        return trovate;
     }
     Superficie& barra = vista.progresso();
     barra.rettangoloPieno(0, 0, barra.larghezzaScala(), barra.altezzaScala(), giallo);
 
-    // The whole block in one read; only the words the file really holds are searched.
+    // Only the words the file really holds are searched, read in one go: the whole block, or
+    // with the index just the stretch that holds the candidates.
     const VoceLessico voce{s.inizioLessico[n], s.contaLessico[n]};
     const BloccoLessico blocco = bloccoEffettivo(voce, n, f.dimensione());
-    const FileLessico::Letti letti = f.leggi(blocco.offset, blocco.conta * n);
-    const std::string_view byte = letti.vista();
-    const std::int64_t conta = static_cast<std::int64_t>(byte.size()) / n;
     const IndiceLessico* indice = s.indiceParole.get();
     if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
-    const std::vector<std::uint32_t> numeri = paroleCompatibili(byte, n, maschera, indice);
+    const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
+    const FileLessico::Letti letti =
+        f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+    const std::string_view byte = letti.vista();
+    const std::vector<std::uint32_t> numeri = ricerca.trova(byte);
+    const std::int64_t conta = blocco.conta;
 
     // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan
     // reaches the first word found.
@@ -98,9 +104,10 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     dipingiFinoA(conta);
 
     trovate.reserve(numeri.size());
-    for (std::uint32_t k : numeri) trovate.push_back(parolaUtf8(byte.substr(std::size_t(k) * n, n)));
+    for (std::uint32_t k : numeri) trovate.push_back(parolaUtf8(byte.substr(std::size_t(k - ricerca.primo()) * n, n)));
     vista.aggiungiParole(trovate);
-    return concludi();
+    concludi();
+    return trovate;
 }
 
 }  // namespace quadrivo

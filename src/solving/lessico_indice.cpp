@@ -113,50 +113,59 @@ std::size_t IndiceLessico::memoria() const {
     return byte;
 }
 
-std::vector<std::uint32_t> paroleCompatibili(std::string_view blocco, int lunghezza, std::string_view maschera,
-                                             const IndiceLessico* indice) {
-    std::vector<std::uint32_t> trovate;
-    if (lunghezza <= 0) return trovate;
-    const auto conta = static_cast<std::uint32_t>(
-        std::min<std::size_t>(blocco.size() / static_cast<std::size_t>(lunghezza), UINT32_MAX));
-    const auto* parole = reinterpret_cast<const unsigned char*>(blocco.data());
-
-    // The fixed positions of the mask; a mask shorter than the words leaves the rest blank.
-    struct Fissa {
-        int p;
-        unsigned char c;
-    };
-    std::vector<Fissa> fisse;
+RicercaMaschera::RicercaMaschera(int lunghezza, std::string_view maschera, std::int64_t contaBlocco,
+                                 const IndiceLessico* indice)
+    : lunghezza_(std::max(lunghezza, 1)) {
+    const auto conta = static_cast<std::uint32_t>(std::clamp<std::int64_t>(contaBlocco, 0, UINT32_MAX));
+    // A mask shorter than the words leaves the rest blank.
     for (int p = 0; p < lunghezza && p < static_cast<int>(maschera.size()); ++p)
-        if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
-    auto concorda = [&](std::uint32_t k) {
-        const unsigned char* parola = parole + std::size_t(k) * lunghezza;
-        for (const Fissa& f : fisse)
+        if (maschera[p] != ' ') fisse_.push_back({p, static_cast<unsigned char>(maschera[p])});
+    quante_ = conta;
+    if (fisse_.empty() || indice == nullptr || indice->blocco(lunghezza).conta != conta) return;
+    // The rarest fixed letter gives the fewest candidates; the others are checked on the
+    // words themselves, which also keeps the result exact for the bytes read.
+    tutte_ = false;
+    candidate_ = indice->parole(lunghezza, fisse_[0].p, fisse_[0].c);
+    for (const Fissa& f : fisse_) {
+        auto lista = indice->parole(lunghezza, f.p, f.c);
+        if (lista.size() < candidate_.size()) candidate_ = lista;
+    }
+    primo_ = candidate_.empty() ? 0 : candidate_.front();
+    quante_ = candidate_.empty() ? 0 : candidate_.back() - candidate_.front() + 1;
+}
+
+std::vector<std::uint32_t> RicercaMaschera::trova(std::string_view parole) const {
+    std::vector<std::uint32_t> trovate;
+    const auto lette = static_cast<std::uint32_t>(
+        std::min<std::size_t>({parole.size() / static_cast<std::size_t>(lunghezza_), quante_}));
+    const auto* byte = reinterpret_cast<const unsigned char*>(parole.data());
+    auto concorda = [&](std::uint32_t i) {
+        const unsigned char* parola = byte + std::size_t(i) * lunghezza_;
+        for (const Fissa& f : fisse_)
             if (parola[f.p] != f.c) return false;
         return true;
     };
-
-    if (fisse.empty()) {
-        trovate.resize(conta);
-        for (std::uint32_t k = 0; k < conta; ++k) trovate[k] = k;
-        return trovate;
-    }
-    if (indice != nullptr && indice->blocco(lunghezza).conta == conta) {
-        // The rarest fixed letter gives the fewest candidates; the others are checked on the
-        // words themselves, which also keeps the result exact for the bytes given.
-        std::basic_string_view<std::uint32_t> candidate = indice->parole(lunghezza, fisse[0].p, fisse[0].c);
-        for (const Fissa& f : fisse) {
-            auto lista = indice->parole(lunghezza, f.p, f.c);
-            if (lista.size() < candidate.size()) candidate = lista;
+    if (tutte_ && fisse_.empty()) {
+        trovate.resize(lette);
+        for (std::uint32_t i = 0; i < lette; ++i) trovate[i] = primo_ + i;
+    } else if (tutte_) {
+        for (std::uint32_t i = 0; i < lette; ++i)
+            if (concorda(i)) trovate.push_back(primo_ + i);
+    } else {
+        trovate.reserve(candidate_.size());
+        for (std::uint32_t k : candidate_) {
+            if (k - primo_ >= lette) break;  // ascending: the rest were not read
+            if (concorda(k - primo_)) trovate.push_back(k);
         }
-        trovate.reserve(candidate.size());
-        for (std::uint32_t k : candidate)
-            if (concorda(k)) trovate.push_back(k);
-        return trovate;
     }
-    for (std::uint32_t k = 0; k < conta; ++k)
-        if (concorda(k)) trovate.push_back(k);
     return trovate;
+}
+
+std::vector<std::uint32_t> paroleCompatibili(std::string_view blocco, int lunghezza, std::string_view maschera,
+                                             const IndiceLessico* indice) {
+    if (lunghezza <= 0) return {};
+    const RicercaMaschera ricerca(lunghezza, maschera, static_cast<std::int64_t>(blocco.size()) / lunghezza, indice);
+    return ricerca.trova(blocco.substr(std::min(blocco.size(), std::size_t(ricerca.primo()) * lunghezza)));
 }
 
 }  // namespace quadrivo

@@ -88,10 +88,36 @@ private:
     std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};
 };
 
-// Numbers (0-based) of the words of `blocco` (`lunghezza` bytes each, back to back) that
-// agree with `maschera`, in file order. A blank in the mask stands for any byte, every other
-// byte must be equal. With an index built over the same block only its candidates are
-// compared; without one (or with one that does not fit the block) every word is.
+// One mask search over a length block of `contaBlocco` words. With an index built over that
+// same block only the words on the shortest list of a fixed letter are candidates, and only
+// the stretch of the block from the first to the last of them has to be read.
+class RicercaMaschera {
+public:
+    RicercaMaschera(int lunghezza, std::string_view maschera, std::int64_t contaBlocco,
+                    const IndiceLessico* indice = nullptr);
+
+    // The words to read: numbers primo .. primo + quante - 1 of the block.
+    std::uint32_t primo() const { return primo_; }
+    std::uint32_t quante() const { return quante_; }
+
+    // Numbers (0-based, in file order) of the words that agree with the mask, given the bytes
+    // of the words from primo() on. A blank in the mask stands for any byte, every other byte
+    // must be equal. Words missing from a short `parole` are left out.
+    std::vector<std::uint32_t> trova(std::string_view parole) const;
+
+private:
+    struct Fissa {
+        int p;
+        unsigned char c;
+    };
+    int lunghezza_;
+    std::vector<Fissa> fisse_;
+    std::basic_string_view<std::uint32_t> candidate_;
+    bool tutte_ = true;  // no index list: every word of the stretch is a candidate
+    std::uint32_t primo_ = 0, quante_ = 0;
+};
+
+// The whole search over a block held in memory (`lunghezza` bytes a word, back to back).
 std::vector<std::uint32_t> paroleCompatibili(std::string_view blocco, int lunghezza, std::string_view maschera,
                                              const IndiceLessico* indice = nullptr);
 
