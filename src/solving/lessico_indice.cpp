@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "model/numeri.h"
 
@@ -78,16 +79,24 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
         const auto conta = static_cast<std::uint32_t>(pl.blocco.conta);
         const auto* parole = reinterpret_cast<const unsigned char*>(dati.data() + pl.blocco.offset);
         pl.inizi.assign(n, {});
-        pl.numeri.assign(n, std::vector<std::uint32_t>(conta));
-        for (int p = 0; p < n; ++p) {
-            auto& inizi = pl.inizi[p];
-            for (std::uint32_t k = 0; k < conta; ++k) ++inizi[parole[std::size_t(k) * n + p] + 1];
-            for (int c = 1; c < 257; ++c) inizi[c] += inizi[c - 1];
-            std::array<std::uint32_t, 256> prossimo;
-            std::copy_n(inizi.begin(), 256, prossimo.begin());
-            auto& numeri = pl.numeri[p];
-            for (std::uint32_t k = 0; k < conta; ++k) numeri[prossimo[parole[std::size_t(k) * n + p]]++] = k;
-        }
+        auto riempi = [&](auto& liste) {
+            liste.assign(n, {});
+            for (int p = 0; p < n; ++p) {
+                auto& inizi = pl.inizi[p];
+                for (std::uint32_t k = 0; k < conta; ++k) ++inizi[parole[std::size_t(k) * n + p] + 1];
+                for (int c = 1; c < 257; ++c) inizi[c] += inizi[c - 1];
+                std::array<std::uint32_t, 256> prossimo;
+                std::copy_n(inizi.begin(), 256, prossimo.begin());
+                auto& numeri = liste[p];
+                numeri.resize(conta);
+                for (std::uint32_t k = 0; k < conta; ++k) {
+                    using Numero = typename std::remove_reference_t<decltype(numeri)>::value_type;
+                    numeri[prossimo[parole[std::size_t(k) * n + p]]++] = static_cast<Numero>(k);
+                }
+            }
+        };
+        if (conta <= 65536) riempi(pl.corti);
+        else riempi(pl.lunghi);
     }
 }
 
@@ -96,19 +105,21 @@ BloccoLessico IndiceLessico::blocco(int n) const {
     return lunghezze_[n].blocco;
 }
 
-std::basic_string_view<std::uint32_t> IndiceLessico::parole(int n, int p, unsigned char c) const {
+ListaParole IndiceLessico::parole(int n, int p, unsigned char c) const {
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return {};
     const PerLunghezza& pl = lunghezze_[n];
-    if (p < 0 || p >= static_cast<int>(pl.numeri.size())) return {};
+    if (p < 0 || p >= static_cast<int>(pl.inizi.size())) return {};
     const auto& inizi = pl.inizi[p];
-    return {pl.numeri[p].data() + inizi[c], inizi[c + 1] - inizi[c]};
+    if (!pl.corti.empty()) return {pl.corti[p].data() + inizi[c], inizi[c + 1] - inizi[c]};
+    return {pl.lunghi[p].data() + inizi[c], inizi[c + 1] - inizi[c]};
 }
 
 std::size_t IndiceLessico::memoria() const {
     std::size_t byte = sizeof(*this);
     for (const PerLunghezza& pl : lunghezze_) {
-        byte += pl.inizi.capacity() * sizeof(pl.inizi[0]) + pl.numeri.capacity() * sizeof(pl.numeri[0]);
-        for (const auto& v : pl.numeri) byte += v.capacity() * sizeof(std::uint32_t);
+        byte += pl.inizi.capacity() * sizeof(pl.inizi[0]);
+        for (const auto& v : pl.corti) byte += sizeof(v) + v.capacity() * sizeof(v[0]);
+        for (const auto& v : pl.lunghi) byte += sizeof(v) + v.capacity() * sizeof(v[0]);
     }
     return byte;
 }
@@ -130,8 +141,8 @@ RicercaMaschera::RicercaMaschera(int lunghezza, std::string_view maschera, std::
         auto lista = indice->parole(lunghezza, f.p, f.c);
         if (lista.size() < candidate_.size()) candidate_ = lista;
     }
-    primo_ = candidate_.empty() ? 0 : candidate_.front();
-    quante_ = candidate_.empty() ? 0 : candidate_.back() - candidate_.front() + 1;
+    primo_ = candidate_.empty() ? 0 : candidate_[0];
+    quante_ = candidate_.empty() ? 0 : candidate_[candidate_.size() - 1] - primo_ + 1;
 }
 
 std::vector<std::uint32_t> RicercaMaschera::trova(std::string_view parole) const {
@@ -153,10 +164,11 @@ std::vector<std::uint32_t> RicercaMaschera::trova(std::string_view parole) const
             if (concorda(i)) trovate.push_back(primo_ + i);
     } else {
         trovate.reserve(candidate_.size());
-        for (std::uint32_t k : candidate_) {
-            if (k - primo_ >= lette) break;  // ascending: the rest were not read
+        candidate_.perOgni([&](std::uint32_t k) {
+            if (k - primo_ >= lette) return false;  // ascending: the rest were not read
             if (concorda(k - primo_)) trovate.push_back(k);
-        }
+            return true;
+        });
     }
     return trovate;
 }

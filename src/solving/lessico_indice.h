@@ -63,6 +63,34 @@ struct BloccoLessico {
 };
 BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile);
 
+// A list of word numbers, ascending; 16 bits a number when the block has at most 65,536 words.
+class ListaParole {
+public:
+    ListaParole() = default;
+    ListaParole(const std::uint16_t* numeri, std::size_t quanti) : corti_(numeri), quanti_(quanti) {}
+    ListaParole(const std::uint32_t* numeri, std::size_t quanti) : lunghi_(numeri), quanti_(quanti) {}
+
+    std::size_t size() const { return quanti_; }
+    bool empty() const { return quanti_ == 0; }
+    std::uint32_t operator[](std::size_t i) const { return corti_ != nullptr ? corti_[i] : lunghi_[i]; }
+    // Calls f(number) in order until it returns false.
+    template <typename F>
+    void perOgni(F&& f) const {
+        if (corti_ != nullptr) {
+            for (std::size_t i = 0; i < quanti_; ++i)
+                if (!f(std::uint32_t(corti_[i]))) return;
+        } else {
+            for (std::size_t i = 0; i < quanti_; ++i)
+                if (!f(lunghi_[i])) return;
+        }
+    }
+
+private:
+    const std::uint16_t* corti_ = nullptr;
+    const std::uint32_t* lunghi_ = nullptr;
+    std::size_t quanti_ = 0;
+};
+
 // For each length, position and byte value, the numbers (0-based, ascending) of the words
 // that have that byte at that position, stored once per position in counting-sort order.
 class IndiceLessico {
@@ -74,16 +102,18 @@ public:
     // The block the index was built over for length n (0 words when n is out of range).
     BloccoLessico blocco(int n) const;
     // Words of length n with byte c at position p (0-based).
-    std::basic_string_view<std::uint32_t> parole(int n, int p, unsigned char c) const;
+    ListaParole parole(int n, int p, unsigned char c) const;
     // Bytes the index takes in memory.
     std::size_t memoria() const;
 
 private:
     struct PerLunghezza {
         BloccoLessico blocco;
-        // For position p: byte c owns numeri[p][inizi[p][c] .. inizi[p][c + 1]).
+        // For position p: byte c owns numeri[p][inizi[p][c] .. inizi[p][c + 1]), in `corti`
+        // when the numbers fit in 16 bits, otherwise in `lunghi`.
         std::vector<std::array<std::uint32_t, 257>> inizi;
-        std::vector<std::vector<std::uint32_t>> numeri;
+        std::vector<std::vector<std::uint16_t>> corti;
+        std::vector<std::vector<std::uint32_t>> lunghi;
     };
     std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};
 };
@@ -112,7 +142,7 @@ private:
     };
     int lunghezza_;
     std::vector<Fissa> fisse_;
-    std::basic_string_view<std::uint32_t> candidate_;
+    ListaParole candidate_;
     bool tutte_ = true;  // no index list: every word of the stretch is a candidate
     std::uint32_t primo_ = 0, quante_ = 0;
 };
