@@ -48,4 +48,8 @@ public:
 std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                                          VistaRicerca& vista);
 
+// The letter boxes after a word is chosen in the list: box i (0-based) gets character i + 1
+// of `parola` (UTF-8), for the n boxes of the open word; boxes past the word's end get "".
+std::vector<std::string> caselleDaParola(const std::string& parola, int n);
+
 }  // namespace quadrivo

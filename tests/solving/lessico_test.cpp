@@ -245,6 +245,13 @@ TEST_F(Lessico, ChoosingALanguage) {
     EXPECT_EQ(piattaforma.messaggi[0].testo, "Errore fatale! non trovato file di vocabolario: LessicoInglese.dat");
 }
 
+TEST(CaselleDaParola, OneCharacterPerBox) {
+    EXPECT_EQ(caselleDaParola("MELA", 4), (std::vector<std::string>{"M", "E", "L", "A"}));
+    EXPECT_EQ(caselleDaParola("CITTÀ", 5)[4], "À");
+    EXPECT_EQ(caselleDaParola("ORA", 4), (std::vector<std::string>{"O", "R", "A", ""}));
+    EXPECT_EQ(caselleDaParola("MELAS", 3).size(), 3u);
+}
+
 // The index only narrows the candidates: on any words and masks it must agree with a scan.
 TEST(IndiceLessico, AgreesWithThePlainScan) {
     std::mt19937 caso(7);
