@@ -133,13 +133,19 @@ RicercaMaschera::RicercaMaschera(int lunghezza, std::string_view maschera, std::
         if (maschera[p] != ' ') fisse_.push_back({p, static_cast<unsigned char>(maschera[p])});
     quante_ = conta;
     if (fisse_.empty() || indice == nullptr || indice->blocco(lunghezza).conta != conta) return;
-    // The rarest fixed letter gives the fewest candidates; the others are checked on the
-    // words themselves, which also keeps the result exact for the bytes read.
+    // One fixed letter's list gives the candidates; the others are checked on the words
+    // themselves, which also keeps the result exact for the bytes read. A short list is
+    // cheap to check, a narrow one cheap to read: a first letter's words stand together.
     tutte_ = false;
+    auto costo = [&](const ListaParole& lista) {
+        if (lista.empty()) return std::uint64_t(0);
+        const std::uint64_t tratto = std::uint64_t(lista[lista.size() - 1] - lista[0] + 1) * lunghezza;
+        return 64 * std::uint64_t(lista.size()) + tratto;
+    };
     candidate_ = indice->parole(lunghezza, fisse_[0].p, fisse_[0].c);
     for (const Fissa& f : fisse_) {
-        auto lista = indice->parole(lunghezza, f.p, f.c);
-        if (lista.size() < candidate_.size()) candidate_ = lista;
+        const ListaParole lista = indice->parole(lunghezza, f.p, f.c);
+        if (costo(lista) < costo(candidate_)) candidate_ = lista;
     }
     primo_ = candidate_.empty() ? 0 : candidate_[0];
     quante_ = candidate_.empty() ? 0 : candidate_[candidate_.size() - 1] - primo_ + 1;
@@ -150,25 +156,42 @@ std::vector<std::uint32_t> RicercaMaschera::trova(std::string_view parole) const
     const auto lette = static_cast<std::uint32_t>(
         std::min<std::size_t>({parole.size() / static_cast<std::size_t>(lunghezza_), quante_}));
     const auto* byte = reinterpret_cast<const unsigned char*>(parole.data());
-    auto concorda = [&](std::uint32_t i) {
-        const unsigned char* parola = byte + std::size_t(i) * lunghezza_;
-        for (const Fissa& f : fisse_)
-            if (parola[f.p] != f.c) return false;
-        return true;
-    };
+
     if (tutte_ && fisse_.empty()) {
         trovate.resize(lette);
         for (std::uint32_t i = 0; i < lette; ++i) trovate[i] = primo_ + i;
     } else if (tutte_) {
-        for (std::uint32_t i = 0; i < lette; ++i)
-            if (concorda(i)) trovate.push_back(primo_ + i);
+        // Scanning every word, most fail at the first letter compared: an early exit wins.
+        // (Locals, so that storing a result does not make the mask be read again.)
+        const Fissa* const fisse = fisse_.data();
+        const std::size_t quante = fisse_.size();
+        const std::size_t lunghezza = static_cast<std::size_t>(lunghezza_);
+        for (std::uint32_t i = 0; i < lette; ++i) {
+            const unsigned char* parola = byte + i * lunghezza;
+            std::size_t j = 0;
+            while (j < quante && parola[fisse[j].p] == fisse[j].c) ++j;
+            if (j == quante) trovate.push_back(primo_ + i);
+        }
     } else {
-        trovate.reserve(candidate_.size());
+        // Candidates are checked without early exits or a branch per word: often about half
+        // of them match, and a mispredicted branch costs more than a few extra comparisons.
+        trovate.resize(candidate_.size());
+        std::uint32_t* const uscita = trovate.data();
+        const Fissa* const fisse = fisse_.data();
+        const std::size_t quante = fisse_.size();
+        const std::size_t lunghezza = static_cast<std::size_t>(lunghezza_);
+        const std::uint32_t primo = primo_;
+        std::uint32_t tante = 0;
         candidate_.perOgni([&](std::uint32_t k) {
-            if (k - primo_ >= lette) return false;  // ascending: the rest were not read
-            if (concorda(k - primo_)) trovate.push_back(k);
+            if (k - primo >= lette) return false;  // ascending: the rest were not read
+            const unsigned char* parola = byte + (k - primo) * lunghezza;
+            bool uguale = true;
+            for (std::size_t j = 0; j < quante; ++j) uguale &= parola[fisse[j].p] == fisse[j].c;
+            uscita[tante] = k;
+            tante += uguale;
             return true;
         });
+        trovate.resize(tante);
     }
     return trovate;
 }
