@@ -2,6 +2,7 @@
 // Dictionary files: loading their index, the language choice, and the mask search of the word
 // dialog's "&Cerca" button.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,14 @@ public:
     // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
     virtual Superficie& progresso() = 0;
 };
+
+// Mask character of a visible box whose text is not exactly one character (emptied, say):
+// it matches no word, as the box's whole text is compared with one letter.
+inline constexpr char nessunaLettera = '\0';
+
+// The mask from the letter boxes in order: the text (UTF-8) of a visible box, nothing for a
+// hidden one, which counts as blank.
+std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle);
 
 // The "&Cerca" search for the word open in the dialog: `maschera` holds one character per
 // letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs.

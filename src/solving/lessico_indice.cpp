@@ -132,6 +132,11 @@ RicercaMaschera::RicercaMaschera(int lunghezza, std::string_view maschera, std::
     for (int p = 0; p < lunghezza && p < static_cast<int>(maschera.size()); ++p)
         if (maschera[p] != ' ') fisse_.push_back({p, static_cast<unsigned char>(maschera[p])});
     quante_ = conta;
+    if (std::any_of(fisse_.begin(), fisse_.end(), [](const Fissa& f) { return f.c == '\0'; })) {
+        tutte_ = false;  // an empty candidate list: nothing to read, nothing found
+        quante_ = 0;
+        return;
+    }
     if (fisse_.empty() || indice == nullptr || indice->blocco(lunghezza).conta != conta) return;
     // One fixed letter's list gives the candidates; the others are checked on the words
     // themselves, which also keeps the result exact for the bytes read. A short list is

@@ -131,8 +131,8 @@ public:
     std::uint32_t quante() const { return quante_; }
 
     // Numbers (0-based, in file order) of the words that agree with the mask, given the bytes
-    // of the words from primo() on. A blank in the mask stands for any byte, every other byte
-    // must be equal. Words missing from a short `parole` are left out.
+    // of the words from primo() on. A blank in the mask stands for any byte, a NUL for none,
+    // every other byte must be equal. Words missing from a short `parole` are left out.
     std::vector<std::uint32_t> trova(std::string_view parole) const;
 
 private:

@@ -245,6 +245,21 @@ TEST_F(Lessico, ChoosingALanguage) {
     EXPECT_EQ(piattaforma.messaggi[0].testo, "Errore fatale! non trovato file di vocabolario: LessicoInglese.dat");
 }
 
+TEST_F(Lessico, MaskFromTheBoxes) {
+    scrivi(dizionario(piccolo));
+    caricaLessico(s, piattaforma);
+    using C = std::vector<std::optional<std::string>>;
+    EXPECT_EQ(mascheraDaCaselle(C{"M", std::nullopt, "L", "A"}), "M LA");  // hidden counts as blank
+    EXPECT_EQ(mascheraDaCaselle(C{"È", " "}), "\xC8 ");
+    EXPECT_EQ(cerca(mascheraDaCaselle(C{"M", " ", "L", std::nullopt})),
+              (std::vector<std::string>{"MELA", "MALA", "MOLA", "MULO", "MELO"}));
+    // An emptied box, or one holding two letters, matches nothing at all.
+    for (const C& caselle : {C{"M", "", "L", "A"}, C{"M", "EL", "L", "A"}, C{"", "", "", ""}}) {
+        EXPECT_TRUE(cerca(mascheraDaCaselle(caselle)).empty());
+        EXPECT_EQ(vista->stato, "Trov.: 0");
+    }
+}
+
 TEST(CaselleDaParola, OneCharacterPerBox) {
     EXPECT_EQ(caselleDaParola("MELA", 4), (std::vector<std::string>{"M", "E", "L", "A"}));
     EXPECT_EQ(caselleDaParola("CITTÀ", 5)[4], "À");
@@ -256,7 +271,7 @@ TEST(CaselleDaParola, OneCharacterPerBox) {
 TEST(IndiceLessico, AgreesWithThePlainScan) {
     std::mt19937 caso(7);
     std::map<int, std::vector<std::string>> parole;
-    const std::string lettere = "ABCDE.\xE8";
+    const std::string lettere = std::string("ABCDE.\xE8") + '\0';  // NUL in a word never matches
     for (int L = 3; L <= 15; ++L)
         // Length 3 has more words than 16-bit numbers can count.
         for (int k = 0; k < (L == 3 ? 70000 : 300); ++k) {
