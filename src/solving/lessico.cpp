@@ -27,7 +27,7 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
         letti = f.leggi(0, f.dimensione());
     }
     const std::string_view dati = letti.vista();
-    const IndiceFileLessico voci = leggiIndiceLessico(std::string_view(dati).substr(0, dimensioneTestaLessico));
+    const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
         s.inizioLessico[L] = voci[L].inizio;
         s.contaLessico[L] = voci[L].conta;

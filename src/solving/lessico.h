@@ -49,11 +49,12 @@ inline constexpr char nessunaLettera = '\0';
 // hidden one, which counts as blank.
 std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle);
 
-// The "&Cerca" search for the word open in the dialog: `maschera` holds one character per
-// letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs.
-// Returns the words found in file order. The block of that length is read afresh from the
-// file in one read; a dictionary that can no longer be opened gives a clear message and an
-// empty list.
+// The "&Cerca" search for the word open in the dialog: `maschera` holds one Windows-1252 byte
+// per letter box, as mascheraDaCaselle makes it (" " for a blank or a hidden box). Shows the
+// busy pointer while it runs, paints the progress bar, sets the status and fills the list.
+// Returns the words found (UTF-8) in file order. The words are read afresh from the file in
+// one read (with the index only the stretch holding the candidates); a dictionary that can
+// no longer be opened gives a clear message and an empty list.
 std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                                          VistaRicerca& vista);
 
