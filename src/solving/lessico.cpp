@@ -1,22 +1,13 @@
 #include "solving/lessico.h"
 
+#include <algorithm>
+
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
 #include "solving/lessico_indice.h"
 
 namespace quadrivo {
-
-namespace {
-
-// Dictionary words are plain letters; only other bytes need the code-page conversion.
-std::string parolaUtf8(std::string_view byte) {
-    for (char c : byte)
-        if (static_cast<unsigned char>(c) >= 0x80) return daWindows1252(byte);
-    return std::string(byte);
-}
-
-}  // namespace
 
 void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
@@ -103,8 +94,13 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     }
     dipingiFinoA(conta);
 
+    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
+    const bool soloAscii = std::all_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) == 0; });
     trovate.reserve(numeri.size());
-    for (std::uint32_t k : numeri) trovate.push_back(parolaUtf8(byte.substr(std::size_t(k - ricerca.primo()) * n, n)));
+    for (std::uint32_t k : numeri) {
+        const std::string_view parola = byte.substr(std::size_t(k - ricerca.primo()) * n, n);
+        trovate.push_back(soloAscii ? std::string(parola) : daWindows1252(parola));
+    }
     vista.aggiungiParole(trovate);
     concludi();
     return trovate;
