@@ -38,16 +38,19 @@ struct VistaNulla : VistaRicerca {
     } barra;
 };
 
+// Dictionary words are plain letters, so Latin-1 reads them as they are.
+QStringList listaQt(const std::vector<std::string>& parole) {
+    QStringList lista;
+    lista.reserve(static_cast<qsizetype>(parole.size()));
+    for (const std::string& p : parole) lista.append(QString::fromLatin1(p.data(), qsizetype(p.size())));
+    return lista;
+}
+
 // The list as the dialog fills it: one QComboBox, all the words in one call.
 struct VistaCombo : VistaNulla {
     void svuotaLista() override { combo.clear(); }
     void aggiungiParola(const std::string& p) override { combo.addItem(QString::fromStdString(p)); }
-    void aggiungiParole(const std::vector<std::string>& parole) override {
-        QStringList lista;
-        lista.reserve(static_cast<qsizetype>(parole.size()));
-        for (const std::string& p : parole) lista.append(QString::fromLatin1(p.data(), qsizetype(p.size())));
-        combo.addItems(lista);
-    }
+    void aggiungiParole(const std::vector<std::string>& parole) override { combo.addItems(listaQt(parole)); }
     QComboBox combo;
 };
 
@@ -55,12 +58,7 @@ struct VistaCombo : VistaNulla {
 struct VistaModello : VistaCombo {
     VistaModello() { combo.setModel(&modello); }
     void svuotaLista() override { modello.setStringList({}); }
-    void aggiungiParole(const std::vector<std::string>& parole) override {
-        QStringList lista;
-        lista.reserve(static_cast<qsizetype>(parole.size()));
-        for (const std::string& p : parole) lista.append(QString::fromLatin1(p.data(), qsizetype(p.size())));
-        modello.setStringList(lista);
-    }
+    void aggiungiParole(const std::vector<std::string>& parole) override { modello.setStringList(listaQt(parole)); }
     QStringListModel modello;
 };
 
