@@ -38,11 +38,11 @@ struct VistaNulla : VistaRicerca {
     } barra;
 };
 
-// Dictionary words are plain letters, so Latin-1 reads them as they are.
+// The words found, UTF-8, as the list widget wants them.
 QStringList listaQt(const std::vector<std::string>& parole) {
     QStringList lista;
     lista.reserve(static_cast<qsizetype>(parole.size()));
-    for (const std::string& p : parole) lista.append(QString::fromLatin1(p.data(), qsizetype(p.size())));
+    for (const std::string& p : parole) lista.append(QString::fromUtf8(p.data(), qsizetype(p.size())));
     return lista;
 }
 
