@@ -322,6 +322,7 @@ void Form1::Form_Activate() {
             Picture1->move(p.x, p.y);
         }
         MenuApri->setIcon(immagineLista(1));
+        dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
     }
     if (!rigaComando_.trimmed().isEmpty() && fileRigaComando_.empty()) apriRigaComando();
@@ -362,6 +363,7 @@ void Form1::mettiGraficaAimenu() {
 }
 
 void Form1::disegnaGriglia() {
+    dimensioneDisegnata_ = area_->size();
     const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
     setWindowTitle(QString::fromStdString(titolo));
 }
@@ -433,6 +435,24 @@ bool Form1::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
+// A window manager may give the window its final size after the first activation drew the
+// grid: the grid and the picture follow the area, unless a preview or typing is on screen.
+void Form1::adattaAllaDimensione() {
+    adattamentoInCoda_ = false;
+    if (area_->size() == dimensioneDisegnata_) return;
+    if (stato_.nomeFile.empty()) {
+        if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
+            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            Picture1->move(p.x, p.y);
+        }
+        dimensioneDisegnata_ = area_->size();
+        return;
+    }
+    if (stato_.grigliaAttiva != 1 || Text1[1]->isVisible()) return;
+    superficie().pulisci();
+    disegnaGriglia();
+}
+
 void Form1::accodaAttivazione() {
     if (attivazioneInCoda_) return;
     attivazioneInCoda_ = true;
@@ -449,7 +469,13 @@ void Form1::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_) {
-        if (evento->type() == QEvent::Resize) disponiBarre();
+        if (evento->type() == QEvent::Resize) {
+            disponiBarre();
+            if (giaAttivato_ && !adattamentoInCoda_) {
+                adattamentoInCoda_ = true;
+                QMetaObject::invokeMethod(this, &Form1::adattaAllaDimensione, Qt::QueuedConnection);
+            }
+        }
         return false;
     }
     if (oggetto == Label1) {

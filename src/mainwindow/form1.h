@@ -170,6 +170,7 @@ private:
     // The working copy goes when the program ends, by Esci or by the window's frame.
     void chiusura();
     void accodaAttivazione();
+    void adattaAllaDimensione();
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -179,6 +180,8 @@ private:
     std::string fileRigaComando_;
     bool chiuso_ = false;
     bool attivazioneInCoda_ = false;
+    bool adattamentoInCoda_ = false;
+    QSize dimensioneDisegnata_;
     QPointer<QWindow> ultimaFinestra_;
 };
 
