@@ -133,6 +133,22 @@ private slots:
         QCOMPARE(QDir::currentPath() + "/", QString::fromStdString(stato->cartellaProgramma));
     }
 
+    void vociNascosteSenzaScorciatoie() {
+        preparaCartella({});
+        auto f = avvia({});
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QSignalSpy controlla(f->MenuCS, &QAction::triggered);
+        QSignalSpy salva(f->MenuSalva, &QAction::triggered);
+        QSignalSpy info(f->MenuInfo, &QAction::triggered);
+        QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_F4);
+        QCOMPARE(controlla.count(), 0);
+        QCOMPARE(salva.count(), 0);
+        QCOMPARE(info.count(), 1);
+    }
+
     void menuComeLaTabella() {
         preparaCartella({});
         auto f = avvia({});
