@@ -252,6 +252,11 @@ void Form1::disponiBarre() {
     Toolbar1->setGeometry(0, 0, w, t);
     const int s = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, h - s, w, s);
+    // The preview's close button sits on the toolbar, past its last button.
+    Command3d15->resize(Command3d15->sizeHint());
+    int x = 260;
+    if (QWidget* ultimo = Toolbar1->widgetForAction(pulsanteToolbar[9])) x = ultimo->geometry().right() + 24;
+    Command3d15->move(x, Command3d15->y());
 }
 
 void Form1::impostaTestoLabel1(const std::string& testo) {
@@ -464,8 +469,6 @@ void Form1::accodaAttivazione() {
         },
         Qt::QueuedConnection);
 }
-
-void Form1::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_) {

@@ -157,7 +157,6 @@ public:
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:

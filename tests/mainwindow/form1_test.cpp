@@ -120,6 +120,8 @@ private slots:
         QVERIFY(f->Picture1->isVisible());
         QVERIFY(!f->label1Visibile());
         QVERIFY(!f->Command3d15->isVisible());
+        QCOMPARE(f->Command3d15->y(), 1);
+        QVERIFY(f->Command3d15->x() > f->Toolbar1->widgetForAction(f->pulsanteToolbar[9])->geometry().right());
         QVERIFY(f->MenuApri->icon().isNull() == false);
 
         QCOMPARE(f->StatusBar1->pannello(1)->text(), QString::fromStdString(testoVersione()));
@@ -147,6 +149,29 @@ private slots:
         QCOMPARE(controlla.count(), 0);
         QCOMPARE(salva.count(), 0);
         QCOMPARE(info.count(), 1);
+    }
+
+    void barraDiStato() {
+        preparaCartella({});
+        auto f = avvia({});
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        BarraStato* b = f->StatusBar1;
+        const QStringList attesi{"BLOC SCORR", "INS", "BLOC MAIUSC", "NUM"};
+        for (int i = 2; i <= 5; ++i) QCOMPARE(b->pannello(i)->text(), attesi[i - 2]);
+        // Without the keyboard's lights the bar follows the lock keys it sees pressed.
+        const bool maiuscole = b->indicatoreAttivo(BarraStato::maiuscole);
+        const bool inserimento = b->indicatoreAttivo(BarraStato::inserimento);
+        QTest::keyClick(f.get(), Qt::Key_CapsLock);
+        QTest::keyClick(f.get(), Qt::Key_Insert);
+        QTRY_COMPARE(b->indicatoreAttivo(BarraStato::maiuscole), !maiuscole);
+        QCOMPARE(b->indicatoreAttivo(BarraStato::inserimento), !inserimento);
+        QCOMPARE(b->pannello(BarraStato::inserimento)->isEnabled(), !inserimento);
+        const QDate oggi = QDate::currentDate();
+        QCOMPARE(b->pannello(6)->text(), QString::fromStdString(testoData(oggi.day(), oggi.month(), oggi.year())));
+        QCOMPARE(b->pannello(7)->text().size(), 5);
+        QSignalSpy doppio(b, &BarraStato::doppioClic);
+        QTest::mouseDClick(b->pannello(BarraStato::data), Qt::LeftButton);
+        QCOMPARE(doppio.count(), 1);
     }
 
     void menuComeLaTabella() {
