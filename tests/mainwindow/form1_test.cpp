@@ -377,6 +377,19 @@ private slots:
         QCOMPARE(f->area()->immagine().devicePixelRatio(), f->area()->devicePixelRatioF());
         f->superficie().pulisci();
         QCOMPARE(pixel(*f, 40, 100), f->area()->sfondo());
+
+        // An area bigger than the screen gets a bigger image that keeps the drawing and the font.
+        f->superficie().rettangoloPieno(20, 80, 60, 120, rossoScuro);
+        f->superficie().impostaCarattere(Carattere{"DejaVu Sans", 14, true, false});
+        const double largo = f->superficie().larghezzaTesto("MMMM");
+        const QSize prima = f->area()->immagine().size();
+        f->area()->resize(prima.width() + 500, prima.height() + 300);
+        f->superficie().rettangoloPieno(prima.width() + 400, 10, prima.width() + 450, 20, nero);
+        QVERIFY(f->area()->immagine().width() > prima.width());
+        QCOMPARE(pixel(*f, 40, 100), QColor(128, 0, 0));
+        QCOMPARE(pixel(*f, prima.width() + 420, 15), QColor(Qt::black));
+        QCOMPARE(f->superficie().larghezzaTesto("MMMM"), largo);
+        QCOMPARE(f->superficie().larghezzaScala(), double(f->area()->width()));
     }
 };
 
