@@ -54,15 +54,17 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
     piattaforma_.impostaGenitore(this);
     piattaforma_.impostaArea(area_);
 
+    // The activation step runs at the first activation and whenever the window gets the focus
+    // back from one of the program's dialogs; switching to another program and back is not one.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         if (!w) return;
-        QWindow* mia = windowHandle();
-        if (w != mia) {
-            ultimaFinestra_ = w;
+        if (w != windowHandle()) {
+            // Judged now: a dialog closed with its window may be gone when the focus comes back.
+            tornoDaDialogo_ = finestraDiDialogo(w);
             return;
         }
-        const bool daDialogo = ultimaFinestra_ && ultimaFinestra_ != mia && finestraDiDialogo(ultimaFinestra_);
-        ultimaFinestra_ = w;
+        const bool daDialogo = tornoDaDialogo_;
+        tornoDaDialogo_ = false;
         if (giaAttivato_ == 0 || daDialogo) accodaAttivazione();
     });
 

@@ -181,7 +181,7 @@ private:
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
-    QPointer<QWindow> ultimaFinestra_;
+    bool tornoDaDialogo_ = false;
 };
 
 }  // namespace quadrivo

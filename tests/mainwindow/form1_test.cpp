@@ -1,5 +1,6 @@
 // The real main window, offscreen, on a program folder of its own.
 #include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -262,6 +263,41 @@ private slots:
         QCOMPARE(stato->nomeFile, percorso);
         QCOMPARE(f->fileRigaComando(), percorso);
         QCOMPARE(pixel(*f, stato->xGriglia - 3, stato->yGriglia), QColor(128, 0, 0));
+    }
+
+    void dopoUnDialogoSiRiattiva() {
+        preparaCartella(impostazioniTipiche());
+        auto f = avvia(QString::fromStdString(cartella->scrivi("d.trmo", campione15x10())));
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        // Another window changes the working copy; the window shows it once a dialog closes.
+        Stato altro = *stato;
+        altro.impostaInserimento(3, 1, 'S');
+        PiattaformaQt p;
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        {
+            // The offscreen platform has no window manager: the test hands the focus over itself.
+            QDialog d(f.get());
+            d.show();
+            d.activateWindow();
+            QTRY_COMPARE(QGuiApplication::focusWindow(), d.windowHandle());
+            d.accept();
+        }
+        f->activateWindow();
+        QTRY_COMPARE(stato->inserimento(3, 1), 'S');
+
+        // A message box that closes is not a new activation.
+        altro.impostaInserimento(3, 1, 'T');
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        RispostaAutomatica risposta;
+        QTimer::singleShot(20, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->activateWindow();
+        });
+        risposta.arma();
+        p.messaggio("Prova", {}, Icona::nessuna, Pulsanti::ok);
+        QVERIFY(risposta.vista);
+        f->activateWindow();
+        QTest::qWait(50);
+        QCOMPARE(stato->inserimento(3, 1), 'S');
     }
 
     void fileInesistenteSullaRigaDiComando() {
