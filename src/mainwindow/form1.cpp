@@ -24,14 +24,17 @@ namespace quadrivo {
 namespace {
 
 // Activations that come back from a message box or a menu are not the window's own.
+bool eDialogo(const QWidget* t) {
+    if (!t || !t->isWindow()) return false;
+    if (qobject_cast<const QMessageBox*>(t) || qobject_cast<const QMenu*>(t)) return false;
+    const Qt::WindowType tipo = t->windowType();
+    return tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::SplashScreen && tipo != Qt::Desktop;
+}
+
 bool finestraDiDialogo(QWindow* w) {
     if (!w) return false;
-    for (QWidget* t : QApplication::topLevelWidgets()) {
-        if (t->windowHandle() != w) continue;
-        if (qobject_cast<QMessageBox*>(t) || qobject_cast<QMenu*>(t)) return false;
-        if ((t->windowFlags() & Qt::Popup) == Qt::Popup || (t->windowFlags() & Qt::ToolTip) == Qt::ToolTip) return false;
-        return true;
-    }
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->windowHandle() == w) return eDialogo(t);
     return false;
 }
 
@@ -67,11 +70,15 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
         tornoDaDialogo_ = false;
         if (giaAttivato_ == 0 || daDialogo) accodaAttivazione();
     });
+    // Without a window manager the focus may not come back when a dialog closes: its closing
+    // is the sign. With one, the focus that follows finds the work done.
+    qApp->installEventFilter(this);
 
     Form_Load();
 }
 
 Form1::~Form1() {
+    qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
 }
@@ -473,6 +480,19 @@ void Form1::accodaAttivazione() {
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Hide && oggetto != this && oggetto->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(oggetto);
+        if (w->isWindow() && eDialogo(w) && giaAttivato_ && !chiuso_) {
+            bool altri = false;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (t != w && t != this && t->isVisible() && eDialogo(t)) altri = true;
+            if (!altri) {
+                tornoDaDialogo_ = false;
+                accodaAttivazione();
+            }
+        }
+        return false;
+    }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
             disponiBarre();

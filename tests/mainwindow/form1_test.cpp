@@ -285,6 +285,16 @@ private slots:
         f->activateWindow();
         QTRY_COMPARE(stato->inserimento(3, 1), 'S');
 
+        // Without a window manager a dialog may close without ever having had the focus.
+        altro.impostaInserimento(4, 1, 'A');
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        {
+            QDialog d(f.get());
+            d.show();
+            d.reject();
+        }
+        QTRY_COMPARE(stato->inserimento(4, 1), 'A');
+
         // A message box that closes is not a new activation.
         altro.impostaInserimento(3, 1, 'T');
         QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
