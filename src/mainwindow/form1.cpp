@@ -56,6 +56,10 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
     piattaforma_.impostaArea(area_);
+    // A puzzle that turns out unreadable ends the program: the working copy goes with it.
+    piattaforma_.primaDiTerminare = [this] {
+        if (!stato_.fileLavoro.empty() && esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    };
 
     // The activation step runs at the first activation and whenever the window gets the focus
     // back from one of the program's dialogs; switching to another program and back is not one.
@@ -78,6 +82,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
 }
 
 Form1::~Form1() {
+    piattaforma_.primaDiTerminare = nullptr;
     qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
@@ -352,7 +357,7 @@ void Form1::apriRigaComando() {
     const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
-    piattaforma_.messaggio(messaggioApertura(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
     const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
 }

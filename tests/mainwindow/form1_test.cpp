@@ -404,6 +404,18 @@ private slots:
         QVERIFY(esisteFile(percorso));
     }
 
+    void unaFineImprovvisaCancellaLaCopia() {
+        preparaCartella(impostazioniTipiche());
+        auto f = avvia(QString::fromStdString(cartella->scrivi("y.trmo", campione15x10())));
+        QVERIFY(esisteFile(stato->fileLavoro));
+        // What the platform runs before a fatal message ends the program.
+        QVERIFY(piattaforma->primaDiTerminare);
+        piattaforma->primaDiTerminare();
+        QVERIFY(!esisteFile(stato->fileLavoro));
+        f.reset();
+        QVERIFY(!piattaforma->primaDiTerminare);
+    }
+
     void chiusuraDallaCorniceCancellaLaCopia() {
         preparaCartella(impostazioniTipiche());
         auto f = avvia(QString::fromStdString(cartella->scrivi("x.trmo", campione15x10())));
