@@ -125,7 +125,7 @@ void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
     riga(sup, x0, rigaCrediti, salto);
 }
 
-std::string testoData(int giorno, int mese, int anno) {
+std::string dataStampa(int giorno, int mese, int anno) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", giorno, mese, anno);
     return buf;
@@ -133,7 +133,7 @@ std::string testoData(int giorno, int mese, int anno) {
 
 std::string dataDiOggi() {
     const QDate oggi = QDate::currentDate();
-    return testoData(oggi.day(), oggi.month(), oggi.year());
+    return dataStampa(oggi.day(), oggi.month(), oggi.year());
 }
 
 }  // namespace quadrivo

@@ -61,6 +61,6 @@ void stampaDefinizioni(const Stato& stato, Superficie& sup, const BloccoTesto& b
 
 // Today's date as "dd-mm-yyyy", whatever the locale.
 std::string dataDiOggi();
-std::string testoData(int giorno, int mese, int anno);
+std::string dataStampa(int giorno, int mese, int anno);
 
 }  // namespace quadrivo

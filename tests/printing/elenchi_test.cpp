@@ -290,8 +290,8 @@ TEST(Blocco, PreviewListFontFollowsThePageEdgeDownToAReadableMinimum) {
 }
 
 TEST(Data, DayBeforeMonthWithTwoDigitsWhateverTheLocale) {
-    EXPECT_EQ(testoData(2, 6, 2013), "02-06-2013");
-    EXPECT_EQ(testoData(31, 12, 999), "31-12-0999");
+    EXPECT_EQ(dataStampa(2, 6, 2013), "02-06-2013");
+    EXPECT_EQ(dataStampa(31, 12, 999), "31-12-0999");
     EXPECT_EQ(dataDiOggi().size(), 10u);
     EXPECT_EQ(dataDiOggi()[2], '-');
 }
