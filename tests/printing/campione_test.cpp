@@ -7,27 +7,11 @@ using namespace quadrivo;
 namespace {
 
 // Fixed metrics: 20 twips of width and 25 of height per point, whatever the text.
-std::pair<double, double> misura(const std::string&, double punti) { return {20 * punti, 25 * punti}; }
-
-CampioneDisposto disponi(ValoriCampione v) { return disponiCampione(v, 15, misura); }
+CampioneDisposto disponi(ValoriCampione v) {
+    return disponiCampione(v, 15, [](const std::string&, double punti) { return std::pair{20 * punti, 25 * punti}; });
+}
 
 }  // namespace
-
-TEST(Campione, FifteenCellsAtAPitchThatSharesTheirBorders) {
-    const CampioneDisposto d = disponi({});
-    EXPECT_EQ(d.celle[0].x, 0);
-    EXPECT_EQ(d.celle[1].x, 1230);
-    EXPECT_EQ(d.celle[1].x, d.celle[0].destra() - 15);
-    EXPECT_EQ(d.celle[14].x, 4 * 1230);
-    EXPECT_EQ(d.celle[14].y, 2 * 1230);
-    EXPECT_EQ(d.celle[14].l, 1245);
-    // The frame lines stand 60 twips outside the top and the left side.
-    EXPECT_EQ(d.lineaSopra.y, -60);
-    EXPECT_EQ(d.lineaSinistra.x, -60);
-    EXPECT_EQ(d.lineaSopra.destra(), 4 * 1230 + 1245);
-    EXPECT_EQ(d.lineaSinistra.basso(), 2 * 1230 + 1245);
-    EXPECT_EQ(d.centroCella, 1245 / 2.0);
-}
 
 TEST(Campione, BlackSquaresAreTheGivenShareOfTheirCellCentredInIt) {
     for (int p : {50, 95, 100}) {
@@ -42,18 +26,11 @@ TEST(Campione, BlackSquaresAreTheGivenShareOfTheirCellCentredInIt) {
     }
 }
 
-TEST(Campione, FontSizesArePercentagesOfTheCellHeightInPixels) {
-    EXPECT_DOUBLE_EQ(puntiCampione(50, 15), 41.5);
-    EXPECT_DOUBLE_EQ(puntiCampione(5, 15), 4.15);
-    EXPECT_DOUBLE_EQ(puntiCampione(50, 10), 62.25);  // a 144-dpi screen
-    const CampioneDisposto d = disponi({.altezzaNumeri = 25, .altezzaCaratteri = 90});
-    EXPECT_DOUBLE_EQ(d.puntiNumeri, puntiCampione(25, 15));
-    EXPECT_DOUBLE_EQ(d.puntiLettere, puntiCampione(90, 15));
-    EXPECT_DOUBLE_EQ(d.lettere[0].a, 25 * d.puntiLettere);
-}
-
-TEST(Campione, NumbersMoveFromTheCornerWithTheEdgeDistance) {
-    const CampioneDisposto zero = disponi({.distanzaSpigolo = 0});
+TEST(Campione, NumbersFollowSizeAndEdgeDistance) {
+    EXPECT_DOUBLE_EQ(puntiCampione(5, 15), 4.15);     // % of the cell's 83 pixels
+    EXPECT_DOUBLE_EQ(puntiCampione(50, 10), 62.25);   // a 144-dpi screen
+    const CampioneDisposto zero = disponi({.altezzaNumeri = 25, .distanzaSpigolo = 0});
+    EXPECT_DOUBLE_EQ(zero.puntiNumeri, puntiCampione(25, 15));
     EXPECT_DOUBLE_EQ(zero.numeri[2].x, cellaCampione(2, 0).x);
     EXPECT_DOUBLE_EQ(zero.numeri[2].y, -12.45);  // 1 % of the cell above its top
     const CampioneDisposto quindici = disponi({.distanzaSpigolo = 15});
@@ -64,15 +41,11 @@ TEST(Campione, NumbersMoveFromTheCornerWithTheEdgeDistance) {
 TEST(Campione, LettersKeepTheirOpeningLeftEdgeAndMoveVerticallyWithTheCentreDistance) {
     const CampioneDisposto piccole = disponi({.altezzaCaratteri = 25});
     const CampioneDisposto grandi = disponi({.altezzaCaratteri = 90});
-    // Centred for 36 points: 720 twips wide.
-    EXPECT_DOUBLE_EQ(piccole.lettere[1].x, 1230 + 1245 / 2.0 - 360);
+    EXPECT_DOUBLE_EQ(piccole.lettere[1].x, 1230 + 1245 / 2.0 - 360);  // centred for 36 points
     EXPECT_DOUBLE_EQ(grandi.lettere[1].x, piccole.lettere[1].x);
-    // Vertically centred for their own size.
-    EXPECT_DOUBLE_EQ(grandi.lettere[1].y + grandi.lettere[1].a / 2, 1245 / 2.0);
+    EXPECT_DOUBLE_EQ(grandi.lettere[1].y + grandi.lettere[1].a / 2, 1245 / 2.0);  // centred for its own size
 
     const CampioneDisposto base = disponi({});
-    const CampioneDisposto su = disponi({.distanzaCentro = -10});
-    const CampioneDisposto giu = disponi({.distanzaCentro = 20});
-    EXPECT_DOUBLE_EQ(base.lettere[4].y - su.lettere[4].y, 1245 / 10.0);
-    EXPECT_DOUBLE_EQ(giu.lettere[4].y - base.lettere[4].y, 1245 / 5.0);
+    EXPECT_DOUBLE_EQ(base.lettere[4].y - disponi({.distanzaCentro = -10}).lettere[4].y, 1245 / 10.0);
+    EXPECT_DOUBLE_EQ(disponi({.distanzaCentro = 20}).lettere[4].y - base.lettere[4].y, 1245 / 5.0);
 }

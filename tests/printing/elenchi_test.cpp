@@ -22,204 +22,147 @@ Stato piccolo(const std::vector<std::string>& ins = {}) {
 
 std::vector<Operazione> scritte(const SuperficieRegistro& sup) {
     std::vector<Operazione> v;
-    for (const Operazione& o : sup.operazioni)
-        if (o.tipo == Operazione::scritta) v.push_back(o);
+    std::copy_if(sup.operazioni.begin(), sup.operazioni.end(), std::back_inserter(v),
+                 [](const Operazione& o) { return o.tipo == Operazione::scritta; });
     return v;
 }
 
-const Operazione* trova(const std::vector<Operazione>& v, const std::string& testo) {
-    auto it = std::find_if(v.begin(), v.end(), [&](const Operazione& o) { return o.testo == testo; });
-    return it == v.end() ? nullptr : &*it;
+Operazione trova(const SuperficieRegistro& sup, const std::string& testo) {
+    for (const Operazione& o : scritte(sup))
+        if (o.testo == testo) return o;
+    ADD_FAILURE() << "not drawn: " << testo;
+    return {};
 }
 
-BloccoTesto bloccoStampante(int lato = 40, int alto = 63) {
+std::string numeri(const std::vector<std::string>& voci) {
+    std::string n;
+    for (const std::string& e : voci) n += e.substr(0, e.find(' ')) + ",";
+    return n;
+}
+
+BloccoTesto blocco(TipoPagina tipo, int lato, int alto, const SaltoPagina* salto = nullptr) {
     BloccoTesto b;
+    b.tipo = tipo;
     b.lato = lato;
     b.altoGriglia = alto;
+    b.sinistraPagina = 275;
+    b.altezzaPagina = 670;
     b.data = "02-06-2013";
+    b.salto = salto;
     return b;
 }
 
 }  // namespace
 
-TEST(Voci, EntryIsNumberSpaceDecodedClueSpaceWithUnderscoresForAnEmptyClue) {
+TEST(Voci, CompositionOrderAndCellsWhoseEntryIsBlack) {
     Stato s = piccolo();
     EXPECT_EQ(voceDefinizione(s, 1, 1, orizzontale), "1 Dimora ");
-    EXPECT_EQ(voceDefinizione(s, 2, 1, verticale), "2 Città senza fine ");
+    EXPECT_EQ(voceDefinizione(s, 2, 1, verticale), "2 Città senza fine ");  // decoded from Windows-1252
     EXPECT_EQ(voceDefinizione(s, 2, 2, orizzontale), "5 " + std::string(30, '_') + " ");
-}
-
-TEST(Voci, ListsFollowReadingOrderAndSkipCellsWhoseEntryIsBlack) {
-    Stato s = piccolo();
-    auto numeri = [](const std::vector<std::string>& v) {
-        std::string n;
-        for (const std::string& e : v) n += e.substr(0, e.find(' ')) + ",";
-        return n;
-    };
     EXPECT_EQ(numeri(vociDefinizioni(s, orizzontale)), "1,5,6,");
     EXPECT_EQ(numeri(vociDefinizioni(s, verticale)), "2,3,4,");
     // A "*" typed over the starts of 5 across and 2 down: neither is listed, whatever the type says.
     Stato t = piccolo({".*..", "#*..", "..#."});
     EXPECT_EQ(t.tipoCasella[2][2], inizioOrizzontale);
-    EXPECT_EQ(t.tipoCasella[2][1], inizioVerticale);
     EXPECT_EQ(numeri(vociDefinizioni(t, orizzontale)), "1,6,");
     EXPECT_EQ(numeri(vociDefinizioni(t, verticale)), "3,4,");
 }
 
-TEST(VocePrinter, OnlyTheNumberIsBoldAndTheEntryRunsOnFromThePen) {
-    SuperficieRegistro sup(1000, 2000);
-    sup.impostaDimensione(10);  // 6 units a character, 15 a line
-    sup.CurrentX = 100;
-    sup.CurrentY = 50;
-    stampaVoce(sup, "12 Capitale ", 85);
-    auto v = scritte(sup);
-    ASSERT_EQ(v.size(), 2u);
-    EXPECT_EQ(v[0].testo, "12");
-    EXPECT_TRUE(v[0].carattere.grassetto);
-    EXPECT_EQ(v[1].testo, " Capitale ");
-    EXPECT_FALSE(v[1].carattere.grassetto);
-    EXPECT_DOUBLE_EQ(v[1].x1, 112);
-    EXPECT_DOUBLE_EQ(sup.CurrentX, 100 + 12 * 6);
-    EXPECT_DOUBLE_EQ(sup.CurrentY, 50);
-    EXPECT_FALSE(sup.carattere().grassetto);
-}
-
-TEST(VocePrinter, WrapsOnlyPastTheRightLimitMeasuredFromTheRoundedPen) {
-    // "1 AB " is 30 units wide at 10 points; the printer's limit is 1000 - 200 = 800.
+TEST(VocePrinter, BoldNumberAndWrappingPastTheLimitFromTheRoundedPen) {
+    // "1 AB " is 30 units wide at 10 points; the printer's limit is 1000 - 200 = 800, the
+    // preview's the width less the margin, 1000 - 300 = 700.
     struct Caso {
+        bool anteprima;
         double x;
         bool aCapo;
-    } casi[] = {{770, false}, {770.4, false}, {770.6, true}, {771, true}};
+    } casi[] = {{false, 770, false}, {false, 770.4, false}, {false, 770.6, true},
+                {false, 771, true},  {true, 670, false},    {true, 671, true}};
     for (const Caso& c : casi) {
         SuperficieRegistro sup(1000, 2000);
         sup.impostaDimensione(10);
         sup.CurrentX = c.x;
         sup.CurrentY = 50;
-        stampaVoce(sup, "1 AB ", 85);
-        const Operazione numero = scritte(sup).front();
-        EXPECT_EQ(numero.y1, c.aCapo ? 65 : 50) << c.x;
-        EXPECT_EQ(numero.x1, c.aCapo ? 85 : c.x) << c.x;
+        c.anteprima ? anteprimaVoce(sup, "1 AB ", 300) : stampaVoce(sup, "1 AB ", 85);
+        auto v = scritte(sup);
+        ASSERT_EQ(v.size(), 2u);
+        EXPECT_EQ(v[0].y1, c.aCapo ? 65 : 50) << c.x;
+        EXPECT_EQ(v[0].x1, c.aCapo ? (c.anteprima ? 300 : 85) : c.x) << c.x;
+        EXPECT_EQ(v[0].testo, "1");
+        EXPECT_TRUE(v[0].carattere.grassetto);
+        EXPECT_EQ(v[1].testo, " AB ");
+        EXPECT_FALSE(v[1].carattere.grassetto);
+        EXPECT_DOUBLE_EQ(sup.CurrentX, v[0].x1 + 30);
     }
-    // The preview's limit is the width less the margin: 1000 - 300 = 700.
-    for (const Caso& c : {Caso{670, false}, Caso{671, true}}) {
-        SuperficieRegistro sup(1000, 2000);
-        sup.impostaDimensione(10);
-        sup.CurrentX = c.x;
-        anteprimaVoce(sup, "1 AB ", 300);
-        EXPECT_EQ(scritte(sup).front().y1, c.aCapo ? 15 : 0) << c.x;
-    }
-}
-
-TEST(VocePrinter, AnEntryWiderThanTheLineIsNeverSplitAndFollowsAnEmptyLine) {
+    // Wider than a whole line: an empty line comes first, then the entry runs past the limit.
     SuperficieRegistro sup(1000, 2000);
     sup.impostaDimensione(10);
-    sup.CurrentX = 85;  // start of a fresh list line
-    sup.CurrentY = 100;
-    const std::string lunga = "7 " + std::string(200, 'x') + " ";
-    stampaVoce(sup, lunga, 85);
-    auto v = scritte(sup);
-    ASSERT_EQ(v.size(), 2u);
-    EXPECT_EQ(v[0].y1, 115);
-    EXPECT_EQ(v[1].testo.size(), 202u);
-    EXPECT_GT(sup.CurrentX, 800);
+    sup.CurrentX = 85;
+    stampaVoce(sup, "7 " + std::string(200, 'x') + " ", 85);
+    EXPECT_EQ(scritte(sup)[0].y1, 15);
+    EXPECT_EQ(scritte(sup)[1].testo.size(), 202u);
 }
 
 TEST(Blocco, PrinterFlowHeadingsEntriesAndFooter) {
     Stato s = piccolo();
     s.righeFile[0] = "Autore:      Jos\xe9";
     SuperficieRegistro sup(1024, 1422);
-    stampaDefinizioni(s, sup, bloccoStampante());
-    auto v = scritte(sup);
-    const double h = 1.5 * 8.25;
-    const double y0 = 40 * 3 + 63 + 10;
-
-    const Operazione* orizz = trova(v, "ORIZZONTALI:");
-    ASSERT_TRUE(orizz);
-    EXPECT_EQ(orizz->x1, 85);
-    EXPECT_EQ(orizz->y1, y0);
-    EXPECT_TRUE(orizz->carattere.grassetto);
-    EXPECT_EQ(orizz->carattere.dimensione, 8.25);
-
-    // The three across entries share the line below the heading, one after the other.
-    const Operazione* uno = trova(v, "1");
-    ASSERT_TRUE(uno);
-    EXPECT_EQ(uno->x1, 85);
-    EXPECT_EQ(uno->y1, y0 + h);
-    const Operazione* vuota = trova(v, " " + std::string(30, '_') + " ");
-    ASSERT_TRUE(vuota);
-    EXPECT_EQ(vuota->y1, y0 + h);
-
-    // Two line ends close the across line and leave one empty line.
-    const Operazione* vert = trova(v, "VERTICALI:");
-    ASSERT_TRUE(vert);
-    EXPECT_EQ(vert->y1, y0 + 3 * h);
-    EXPECT_TRUE(vert->carattere.grassetto);
-    EXPECT_TRUE(trova(v, " Città senza fine "));
-
-    // Down entries on one line, then two line ends on the printer.
-    const Operazione* data = trova(v, "02-06-2013   -   /home/anna/Archivio cruciverba/prova.trmo");
-    ASSERT_TRUE(data);
-    EXPECT_EQ(data->y1, y0 + 6 * h);
-    EXPECT_EQ(data->x1, 85);
-    EXPECT_FALSE(data->carattere.grassetto);
-    const Operazione* prima = trova(v, "Autore:      José");
-    ASSERT_TRUE(prima);
-    EXPECT_EQ(prima->y1, y0 + 7 * h);
-    const Operazione* crediti = trova(v, "Creazione e stampa con Tramerio");
-    ASSERT_TRUE(crediti);
-    EXPECT_EQ(crediti->y1, y0 + 8 * h);
-    EXPECT_FALSE(crediti->carattere.grassetto);
-    EXPECT_EQ(v.back().testo, "Creazione e stampa con Tramerio");
+    sup.impostaCorsivo(true);
+    stampaDefinizioni(s, sup, blocco(TipoPagina::stampante, 40, 63));
+    const double h = 1.5 * 8.25, y0 = 40 * 3 + 63 + 10;
+    struct Riga {
+        std::string testo;
+        double y;
+        bool grassetto;
+    } attese[] = {
+        {"ORIZZONTALI:", y0, true},
+        {"1", y0 + h, true},
+        {" " + std::string(30, '_') + " ", y0 + h, false},  // 5 across, on the same line
+        {"VERTICALI:", y0 + 3 * h, true},                   // after one empty line
+        {" Città senza fine ", y0 + 4 * h, false},
+        {"02-06-2013   -   /home/anna/Archivio cruciverba/prova.trmo", y0 + 6 * h, false},
+        {"Autore:      José", y0 + 7 * h, false},
+        {"Creazione e stampa con Tramerio", y0 + 8 * h, false},
+    };
+    for (const Riga& r : attese) {
+        const Operazione o = trova(sup, r.testo);
+        EXPECT_EQ(o.y1, r.y) << r.testo;
+        EXPECT_EQ(o.carattere.grassetto, r.grassetto) << r.testo;
+        EXPECT_EQ(o.carattere.dimensione, 8.25);
+        EXPECT_TRUE(o.carattere.corsivo);  // the face's style is the job's, not the block's
+    }
+    EXPECT_EQ(trova(sup, "ORIZZONTALI:").x1, 85);
+    EXPECT_EQ(scritte(sup).back().testo, rigaCrediti);
     EXPECT_DOUBLE_EQ(sup.CurrentY, y0 + 9 * h);
 }
 
-TEST(Blocco, PreviewUsesItsOwnFontMarginSeparatorAndThreeLineEnds) {
-    Stato s = piccolo();
+TEST(Blocco, PreviewFontMarginSeparatorAndLineEnds) {
     SuperficieRegistro sup(1024, 700);
-    BloccoTesto b;
-    b.tipo = TipoPagina::anteprima;
-    b.lato = 15;
-    b.altoGriglia = 70;
-    b.sinistraPagina = 275;
-    b.altezzaPagina = 670;
-    b.data = "02-06-2013";
-    stampaDefinizioni(s, sup, b);
-    auto v = scritte(sup);
-    const double punti = 275 / 29.7 / 1.4;
-    const double h = 1.5 * punti;
-    EXPECT_EQ(v.front().carattere.dimensione, punti);
-    EXPECT_EQ(v.front().x1, 314);
-    const double y0 = 15 * 3 + 70 + 10;
-    const Operazione* data = trova(v, "02-06-2013  -  /home/anna/Archivio cruciverba/prova.trmo");
-    ASSERT_TRUE(data);
-    EXPECT_NEAR(data->y1, y0 + 7 * h, 1e-9);
+    stampaDefinizioni(piccolo(), sup, blocco(TipoPagina::anteprima, 15, 70));
+    const double punti = 275 / 29.7 / 1.4, h = 1.5 * punti, y0 = 15 * 3 + 70 + 10;
+    EXPECT_EQ(scritte(sup).front().carattere.dimensione, punti);
+    EXPECT_EQ(scritte(sup).front().x1, 314);
+    EXPECT_NEAR(trova(sup, "02-06-2013  -  /home/anna/Archivio cruciverba/prova.trmo").y1, y0 + 7 * h, 1e-9);
+
+    // The font follows the page's edge down to a readable minimum.
+    BloccoTesto b = blocco(TipoPagina::anteprima, 15, 70);
+    for (auto [sinistra, attesi] : {std::pair{500, 500 / 29.7 / 1.4}, {100, 6.0}, {0, 6.0}, {-40, 6.0}}) {
+        b.sinistraPagina = sinistra;
+        EXPECT_DOUBLE_EQ(puntiElenchi(b), attesi);
+    }
+    EXPECT_EQ(dataStampa(2, 6, 2013), "02-06-2013");
 }
 
 TEST(Blocco, NoAcrossWordsLeavesTwoEmptyLinesBetweenTheHeadings) {
     Stato s = statoStampa({"A", "B", "C"}, {}, {{1, 1, 2, "Alfabeto"}});
-    ASSERT_TRUE(vociDefinizioni(s, orizzontale).empty());
     SuperficieRegistro sup(1024, 1422);
-    stampaDefinizioni(s, sup, bloccoStampante());
+    stampaDefinizioni(s, sup, blocco(TipoPagina::stampante, 40, 63));
     auto v = scritte(sup);
     ASSERT_GE(v.size(), 2u);
-    EXPECT_EQ(v[0].testo, "ORIZZONTALI:");
     EXPECT_EQ(v[1].testo, "VERTICALI:");
     EXPECT_DOUBLE_EQ(v[1].y1 - v[0].y1, 3 * 1.5 * 8.25);
 }
 
-TEST(Blocco, FaceAndItalicStayAsTheJobLeftThem) {
-    Stato s = piccolo();
-    SuperficieRegistro sup(1024, 1422);
-    sup.impostaNomeCarattere("Courier");
-    sup.impostaCorsivo(true);
-    stampaDefinizioni(s, sup, bloccoStampante());
-    for (const Operazione& o : scritte(sup)) {
-        EXPECT_EQ(o.carattere.nome, "Courier");
-        EXPECT_TRUE(o.carattere.corsivo);
-    }
-}
-
-TEST(Blocco, PrinterListsContinueOnAFreshSheetWhenTheyRunPastTheBottom) {
+TEST(Blocco, PrinterListsContinueOnFreshSheetsOnlyWhenAskedTo) {
     // 12 across and 12 down words, one entry to a line: more lines than two short sheets hold.
     std::vector<Definizione> def;
     for (int i = 1; i <= 12; ++i) {
@@ -230,11 +173,9 @@ TEST(Blocco, PrinterListsContinueOnAFreshSheetWhenTheyRunPastTheBottom) {
     int fogli = 1;
     SaltoPagina salto{[&] { ++fogli; }, 20};
     SuperficieRegistro sup(1024, 250);
-    BloccoTesto b = bloccoStampante(10, 20);
-    b.salto = &salto;
-    stampaDefinizioni(s, sup, b);
+    stampaDefinizioni(s, sup, blocco(TipoPagina::stampante, 10, 20, &salto));
     EXPECT_GT(fogli, 2);
-    // Nothing is drawn below the printable area, and every sheet after the first restarts at 20.
+    // Nothing below the printable area; each further sheet starts at 20.
     int ritorni = 0;
     double prec = 0;
     for (const Operazione& o : scritte(sup)) {
@@ -248,50 +189,12 @@ TEST(Blocco, PrinterListsContinueOnAFreshSheetWhenTheyRunPastTheBottom) {
     EXPECT_EQ(ritorni, fogli - 1);
     EXPECT_EQ(scritte(sup).back().testo, rigaCrediti);
 
-    // Without a continuation (or in the preview) the lists just run on below the bottom.
-    SuperficieRegistro senza(1024, 250);
-    stampaDefinizioni(s, senza, bloccoStampante(10, 20));
-    EXPECT_GT(scritte(senza).back().y1, 250);
-}
-
-TEST(Blocco, AHeadingIsNotLeftAloneAtTheFootOfASheet) {
-    std::vector<Definizione> def{{1, 1, 1, "Uno"}, {1, 1, 2, "Giu"}};
-    Stato s = statoStampa({"AB", "C#"}, {}, def);
-    int fogli = 1;
-    SaltoPagina salto{[&] { ++fogli; }, 5};
-    // Room below the across line for the empty line and exactly one more line.
-    const double h = 1.5 * 8.25;
-    const double y0 = 10 * 2 + 20 + 10;
-    SuperficieRegistro sup(1024, y0 + 3 * h + h + 1);
-    BloccoTesto b = bloccoStampante(10, 20);
-    b.salto = &salto;
-    stampaDefinizioni(s, sup, b);
-    auto v = scritte(sup);
-    const Operazione* vert = trova(v, "VERTICALI:");
-    ASSERT_TRUE(vert);
-    EXPECT_EQ(vert->y1, 5);
-    EXPECT_EQ(fogli, 2);
-    EXPECT_EQ(trova(v, "ORIZZONTALI:")->y1, y0);
-    EXPECT_EQ(trova(v, "1")->y1, y0 + h);  // the across entry stayed on the first sheet
-}
-
-TEST(Blocco, PreviewListFontFollowsThePageEdgeDownToAReadableMinimum) {
-    BloccoTesto b;
-    b.tipo = TipoPagina::anteprima;
-    b.sinistraPagina = 275;
-    EXPECT_NEAR(puntiElenchi(b), 6.614, 0.001);
-    b.sinistraPagina = 500;
-    EXPECT_NEAR(puntiElenchi(b), 12.025, 0.001);
-    for (int sinistra : {100, 0, -40}) {
-        b.sinistraPagina = sinistra;
-        EXPECT_EQ(puntiElenchi(b), puntiElenchiMinimiAnteprima);
+    // Without a continuation, and always in the preview, the text runs on below the bottom.
+    for (TipoPagina tipo : {TipoPagina::stampante, TipoPagina::anteprima}) {
+        SuperficieRegistro senza(1024, 250);
+        fogli = 1;
+        stampaDefinizioni(s, senza, blocco(tipo, 10, 20, tipo == TipoPagina::anteprima ? &salto : nullptr));
+        EXPECT_GT(scritte(senza).back().y1, 250);
+        EXPECT_EQ(fogli, 1);
     }
-    EXPECT_EQ(puntiElenchi(bloccoStampante()), 8.25);
-}
-
-TEST(Data, DayBeforeMonthWithTwoDigitsWhateverTheLocale) {
-    EXPECT_EQ(dataStampa(2, 6, 2013), "02-06-2013");
-    EXPECT_EQ(dataStampa(31, 12, 999), "31-12-0999");
-    EXPECT_EQ(dataDiOggi().size(), 10u);
-    EXPECT_EQ(dataDiOggi()[2], '-');
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "model/numeri.h"
 #include "model/superficie_registro.h"
 #include "puzzle.h"
 
@@ -39,8 +38,8 @@ Stato quindici(const std::string& primaRiga = "") {
 
 }  // namespace
 
-TEST(GeometriaPagina, PrinterUnitsFollowTheWindowOfTheWorkedExample) {
-    const GeometriaPagina g = geometriaStampa(quindici(), {1024, 700, 30, 0});
+TEST(GeometriaPagina, WorkedPrinterAndPreviewNumbersOfA15x15Grid) {
+    const GeometriaPagina g = geometriaStampa(quindici(), finestra);  // the status bar plays no part
     EXPECT_EQ(g.larghezza, 1024);
     EXPECT_NEAR(g.altezza, 1422.03, 0.005);
     EXPECT_EQ(g.cw, 61);
@@ -49,106 +48,79 @@ TEST(GeometriaPagina, PrinterUnitsFollowTheWindowOfTheWorkedExample) {
     EXPECT_EQ(g.gx, 212);
     EXPECT_EQ(g.gy, 63);
     EXPECT_EQ(g.puntiLettere, 16);
-    EXPECT_NEAR(g.puntiNumeri, 40 / 1.5 / 100 * 20, 1e-12);
     EXPECT_EQ(g.inizioElenchi, 673);
     EXPECT_EQ(g.margineElenchi, 85);
     EXPECT_EQ(g.limiteDestro, 824);
-    // The status bar plays no part on paper.
-    const GeometriaPagina h = geometriaStampa(quindici(), finestra);
-    EXPECT_EQ(h.s, g.s);
-    EXPECT_EQ(h.gy, g.gy);
+
+    const GeometriaPagina a = geometriaAnteprima(quindici(), finestra);
+    EXPECT_EQ(a.cw, 24);
+    EXPECT_EQ(a.ch, 15);
+    EXPECT_EQ(a.s, 15);
+    EXPECT_EQ(a.altezzaPagina, 670);
+    EXPECT_EQ(a.sinistraPagina, 275);
+    EXPECT_NEAR(a.puntiElenchi, 6.61, 0.005);
+    EXPECT_EQ(a.margineElenchi, 314);
+    EXPECT_EQ(a.gx, 400);  // 399.5 goes to the even neighbour
+    EXPECT_EQ(a.gy, 70);   // centred in the band that starts behind the toolbar
+
+    // A tiny window: letters stay at 5 points, numbers have no lower bound.
+    const GeometriaPagina p = geometriaAnteprima(quindici(), {400, 300, 30, 20});
+    EXPECT_EQ(p.puntiLettere, 5);
+    EXPECT_LT(p.puntiNumeri, 1);
 }
 
-TEST(GeometriaPagina, PreviewOfTheSamePuzzleInTheSameWindow) {
-    const GeometriaPagina g = geometriaAnteprima(quindici(), finestra);
-    EXPECT_EQ(g.cw, 24);
-    EXPECT_EQ(g.ch, 15);
-    EXPECT_EQ(g.s, 15);
-    EXPECT_EQ(g.altezzaPagina, 670);
-    EXPECT_EQ(g.sinistraPagina, 275);
-    EXPECT_NEAR(g.puntiElenchi, 6.61, 0.005);
-    EXPECT_EQ(g.margineElenchi, 314);
-    EXPECT_EQ(g.limiteDestro, 1024 - 314);
-    EXPECT_EQ(g.gx, 400);  // 399.5 goes to the even neighbour
-    EXPECT_EQ(g.gy, 70);   // centred in the band that starts behind the toolbar
-    EXPECT_EQ(g.puntiLettere, 9);
-    EXPECT_NEAR(g.puntiNumeri, 3, 1e-12);
-}
-
-TEST(GeometriaPagina, LetterFontNeverBelowFivePointsNumbersWithoutBound) {
-    Stato s = quindici();
-    s.AltezzaCaratteri = 25;
-    s.AltezzaNumeri = 5;
-    const GeometriaPagina g = geometriaAnteprima(s, {400, 300, 30, 20});
-    EXPECT_LT(g.s / 100.0 * 25, 5);
-    EXPECT_EQ(g.puntiLettere, 5);
-    EXPECT_LT(g.puntiNumeri, 1);
-}
-
-TEST(GeometriaPagina, SizesOutsideTheIntegerRangeAreRejected) {
-    Stato s = quindici();
-    s.nColonne = 0;
-    EXPECT_THROW(geometriaStampa(s, finestra), ErroreOverflow);
-    EXPECT_THROW(geometriaAnteprima(s, finestra), ErroreOverflow);
-}
-
-TEST(Stampa, SetsTheUnitsAndDrawsFrameCellsAndListsAtTheWorkedPositions) {
-    Stato s = quindici();
+TEST(Stampa, UnitsFrameCellsLettersAndListsAtTheWorkedPositions) {
     SuperficieRegistro sup(4960, 7016);  // a printable area in device pixels
-    disegnaStampa(s, sup, {1024, 700, 30, 0}, "02-06-2013");
+    disegnaStampa(quindici("BC#\xc8"), sup, finestra, "02-06-2013");
     EXPECT_EQ(sup.larghezzaScala(), 1024);
     EXPECT_NEAR(sup.altezzaScala(), 1422.03, 0.005);
 
     auto box = di(sup, Operazione::rettangolo);
     ASSERT_EQ(box.size(), 1u + 225u);
-    EXPECT_EQ(box[0].x1, 209);
-    EXPECT_EQ(box[0].y1, 60);
-    EXPECT_EQ(box[0].x2, 212 + 600 + 3);
+    EXPECT_EQ(box[0].x1, 209);  // the frame, 3 units outside
     EXPECT_EQ(box[0].y2, 63 + 600 + 3);
     EXPECT_EQ(box[1].x1, 212);
     EXPECT_EQ(box[1].x2, 252);
-    EXPECT_TRUE(std::all_of(box.begin(), box.end(), [](const Operazione& o) { return o.colore == nero; }));
+
+    // Entered letters only, centred (half width 4.8, half height 12) and one unit right.
+    const Operazione* b = scritta(sup, "B");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->carattere.dimensione, 16);
+    EXPECT_DOUBLE_EQ(b->x1, 20 + 212 - 4.8 + 1);
+    EXPECT_DOUBLE_EQ(b->y1, 20 + 63 - 12);
+    EXPECT_TRUE(scritta(sup, "È"));
+    EXPECT_FALSE(scritta(sup, "A"));  // the solutions never appear
 
     const Operazione* titolo = scritta(sup, "ORIZZONTALI:");
     ASSERT_TRUE(titolo);
     EXPECT_EQ(titolo->x1, 85);
     EXPECT_EQ(titolo->y1, 673);
-    ASSERT_TRUE(scritta(sup, "02-06-2013   -   /home/anna/Archivio cruciverba/prova.trmo"));
 }
 
-TEST(Stampa, DrawsTheEntriesNeverTheSolutions) {
-    SuperficieRegistro vuota;
-    disegnaStampa(quindici(), vuota, finestra, "");
-    for (const Operazione& o : di(vuota, Operazione::scritta)) EXPECT_NE(o.testo, "A");
-
-    SuperficieRegistro piena;
-    disegnaStampa(quindici("BC#\xc8"), piena, finestra, "");
-    const Operazione* b = scritta(piena, "B");
-    ASSERT_TRUE(b);
-    EXPECT_EQ(b->carattere.dimensione, 16);
-    // Centred: 0.6 * 16 / 2 = 4.8 half width, 1.5 * 16 / 2 = 12 half height, one unit right.
-    EXPECT_DOUBLE_EQ(b->x1, 20 + 212 - 4.8 + 1);
-    EXPECT_DOUBLE_EQ(b->y1, 20 + 63 - 12);
-    EXPECT_TRUE(scritta(piena, "È"));  // decoded from the puzzle's code page
-}
-
-TEST(Stampa, LettersMoveWithTheCentreDistanceDifferentlyOnPaperAndOnScreen) {
+TEST(Stampa, LettersAndNumbersMoveWithTheirDistancesOnPaperAndOnScreen) {
     Stato s = quindici("B");
     s.DistanzaDaCentro = -10;
-    SuperficieRegistro carta;
+    s.DistanzaDaSpigolo = 10;
+    SuperficieRegistro carta, schermo;
     disegnaStampa(s, carta, finestra, "");
-    EXPECT_NEAR(scritta(carta, "B")->y1, 20 + 63 - 12 - 40 / 100.0 / 1.3 * 10, 1e-9);
-
-    SuperficieRegistro schermo;
     disegnaAnteprima(s, schermo, finestra, "");
-    // 9 points: half width 2.7 and half height 6.75, each rounded to an Integer.
-    const Operazione* b = scritta(schermo, "B");
-    ASSERT_TRUE(b);
-    EXPECT_DOUBLE_EQ(b->x1, 7.5 + 400 - 3);
-    EXPECT_DOUBLE_EQ(b->y1, 7.5 + 70 - 7 - 1.5);
+    EXPECT_NEAR(scritta(carta, "B")->y1, 20 + 63 - 12 - 40 / 100.0 / 1.3 * 10, 1e-9);
+    // 9 points on screen: half width 2.7 and half height 6.75, each rounded to an Integer.
+    EXPECT_DOUBLE_EQ(scritta(schermo, "B")->x1, 7.5 + 400 - 3);
+    EXPECT_DOUBLE_EQ(scritta(schermo, "B")->y1, 7.5 + 70 - 7 - 1.5);
+
+    const Operazione* due = scritta(carta, "2");  // cell (2,1) starts 2 down
+    ASSERT_TRUE(due);
+    EXPECT_DOUBLE_EQ(due->x1, 40 + 212 + 1 + 4);
+    EXPECT_DOUBLE_EQ(due->y1, 63 + 4);
+    EXPECT_NEAR(due->carattere.dimensione, 40 / 1.5 / 100 * 20, 1e-12);
+    const Operazione* dueSchermo = scritta(schermo, "2");
+    ASSERT_TRUE(dueSchermo);
+    EXPECT_DOUBLE_EQ(dueSchermo->x1, 15 + 400 + 2 + 1.5);
+    EXPECT_DOUBLE_EQ(dueSchermo->carattere.dimensione, 3);
 }
 
-TEST(Stampa, BlackSquareInsetFollowsThePercentage) {
+TEST(Stampa, BlackSquareInsetAndAStarEnteredOverALetter) {
     struct Caso {
         int percentuale;
         double inset;
@@ -160,43 +132,17 @@ TEST(Stampa, BlackSquareInsetFollowsThePercentage) {
         disegnaStampa(s, sup, finestra, "");
         auto pieni = di(sup, Operazione::rettangoloPieno);
         ASSERT_EQ(pieni.size(), 1u);
-        const double x = 2 * 40 + 212;
-        EXPECT_NEAR(pieni[0].x1, x + c.inset, 1e-9) << c.percentuale;
-        EXPECT_NEAR(pieni[0].x2, x + 40 - c.inset, 1e-9) << c.percentuale;
-        EXPECT_EQ(pieni[0].colore, nero);
+        EXPECT_NEAR(pieni[0].x1, 80 + 212 + c.inset, 1e-9) << c.percentuale;
+        EXPECT_NEAR(pieni[0].x2, 80 + 212 + 40 - c.inset, 1e-9) << c.percentuale;
     }
-}
-
-TEST(Stampa, AStarEnteredOverALetterIsDrawnBlackWithoutComplaint) {
-    Stato s = quindici("*");
+    // Drawn black without complaint; the cell loses its number and its clue.
     SuperficieRegistro sup;
-    disegnaStampa(s, sup, finestra, "");
+    disegnaStampa(quindici("*"), sup, finestra, "");
     EXPECT_EQ(di(sup, Operazione::rettangoloPieno).size(), 2u);
-    // ...and the cell loses its number and its clue.
     EXPECT_FALSE(scritta(sup, " Primo "));
 }
 
-TEST(Stampa, NumbersSitAtTheCornerWithTheirOwnSizeAndOffset) {
-    for (int spigolo : {0, 10}) {
-        Stato s = quindici();
-        s.DistanzaDaSpigolo = static_cast<std::int16_t>(spigolo);
-        SuperficieRegistro carta, schermo;
-        disegnaStampa(s, carta, finestra, "");
-        disegnaAnteprima(s, schermo, finestra, "");
-        const double o = 40 / 100.0 * spigolo, op = 15 / 100.0 * spigolo;
-        const Operazione* due = scritta(carta, "2");  // cell (2,1) starts 2 down
-        ASSERT_TRUE(due);
-        EXPECT_DOUBLE_EQ(due->x1, 40 + 212 + 1 + o);
-        EXPECT_DOUBLE_EQ(due->y1, 63 + o);
-        EXPECT_NEAR(due->carattere.dimensione, 40 / 1.5 / 100 * 20, 1e-12);
-        const Operazione* dueSchermo = scritta(schermo, "2");
-        ASSERT_TRUE(dueSchermo);
-        EXPECT_DOUBLE_EQ(dueSchermo->x1, 15 + 400 + 2 + op);
-        EXPECT_DOUBLE_EQ(dueSchermo->y1, 70 + op);
-    }
-}
-
-TEST(Stampa, TheChosenBoldAndItalicSurviveTheJobAndTheFaceComesFromTheState) {
+TEST(Stampa, TheChosenBoldAndItalicSurviveAndTheFaceComesFromTheState) {
     for (bool grassetto : {false, true}) {
         Stato s = quindici("B");
         s.nomeFont = "Times New Roman";
@@ -216,33 +162,17 @@ TEST(Stampa, TheChosenBoldAndItalicSurviveTheJobAndTheFaceComesFromTheState) {
     }
 }
 
-TEST(Anteprima, ClearsThenDrawsTheWhitePageWithADarkRedBorderAndTheGrid) {
+TEST(Anteprima, ClearsThenDrawsTheWhitePageWithADarkRedBorder) {
     SuperficieRegistro sup(1024, 700);
     disegnaAnteprima(quindici(), sup, finestra, "02-06-2013");
     ASSERT_GE(sup.operazioni.size(), 4u);
     EXPECT_EQ(sup.operazioni[0].tipo, Operazione::pulisci);
     const Operazione& pagina = sup.operazioni[1];
-    EXPECT_EQ(pagina.tipo, Operazione::rettangoloPieno);
     EXPECT_EQ(pagina.colore, bianco);
-    EXPECT_EQ(pagina.x1, 275);
-    EXPECT_EQ(pagina.y1, 30);
-    EXPECT_EQ(pagina.x2, 749);
-    EXPECT_EQ(pagina.y2, 679);
-    const Operazione& bordo = sup.operazioni[2];
-    EXPECT_EQ(bordo.tipo, Operazione::rettangolo);
-    EXPECT_EQ(bordo.colore, rossoScuro);
-    EXPECT_EQ(bordo.x1, 275);
-    EXPECT_EQ(bordo.y2, 679);
-    const Operazione& cornice = sup.operazioni[3];
-    EXPECT_EQ(cornice.x1, 398);
-    EXPECT_EQ(cornice.y1, 68);
-    EXPECT_EQ(cornice.x2, 400 + 225 + 2);
-    // The window keeps its pixels.
-    EXPECT_EQ(sup.larghezzaScala(), 1024);
-    EXPECT_EQ(sup.altezzaScala(), 700);
-    const Operazione* titolo = scritta(sup, "ORIZZONTALI:");
-    ASSERT_TRUE(titolo);
-    EXPECT_EQ(titolo->x1, 314);
-    EXPECT_EQ(titolo->y1, 15 * 15 + 70 + 10);
-    EXPECT_TRUE(scritta(sup, "02-06-2013  -  /home/anna/Archivio cruciverba/prova.trmo"));
+    EXPECT_EQ(std::vector<double>({pagina.x1, pagina.y1, pagina.x2, pagina.y2}), std::vector<double>({275, 30, 749, 679}));
+    EXPECT_EQ(sup.operazioni[2].tipo, Operazione::rettangolo);
+    EXPECT_EQ(sup.operazioni[2].colore, rossoScuro);
+    EXPECT_EQ(sup.operazioni[3].x1, 398);  // the grid's frame, 2 units outside
+    EXPECT_EQ(sup.larghezzaScala(), 1024);  // the window keeps its pixels
+    EXPECT_EQ(scritta(sup, "ORIZZONTALI:")->y1, 15 * 15 + 70 + 10);
 }

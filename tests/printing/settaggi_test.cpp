@@ -31,31 +31,6 @@ class ProvaSettaggi : public QObject {
     Q_OBJECT
 
 private slots:
-    void testiBarreEScatti() {
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        QCOMPARE(d.windowTitle(), QString("Settaggio parametri cruciverba"));
-        QCOMPARE(d.Frame1->title(), QString("Settaggio parametri del cruciverba "));
-        QVERIFY(d.Label16->text().startsWith("Modifica i parametri sottostanti del cruciverba"));
-        QVERIFY(d.Label16->text().endsWith("per annullare ed uscire senza salvare."));
-        QCOMPARE(d.Command1->text(), QString("&Salva"));
-        QCOMPARE(d.Command2->toolTip(), QString("Annulla tutte le modifiche e continua"));
-        struct {
-            QScrollBar* barra;
-            int minimo, massimo, pagina;
-        } attese[] = {{d.HScroll1, 50, 100, 10}, {d.HScroll2, 5, 25, 10}, {d.HScroll3, 25, 90, 10},
-                      {d.HScroll4, 0, 15, 5},    {d.HScroll5, -10, 20, 10}, {d.HScroll6, 1, 5, 1}};
-        for (const auto& a : attese) {
-            QCOMPARE(a.barra->minimum(), a.minimo);
-            QCOMPARE(a.barra->maximum(), a.massimo);
-            QCOMPARE(a.barra->pageStep(), a.pagina);
-            QCOMPARE(a.barra->singleStep(), 1);
-        }
-        QCOMPARE(d.twipPerPixel(), 1440.0 / d.logicalDpiY());
-    }
-
     void aperturaMostraIValoriSalvati() {
         CartellaTemporanea dir;
         Stato s = statoTipico(dir);
@@ -69,6 +44,7 @@ private slots:
         QCOMPARE(d.Label11->text(), QString("3"));
         QCOMPARE(d.Label15->text(), QString("-4"));
         QCOMPARE(d.Label13->text(), QString("2"));
+        QCOMPARE(d.twipPerPixel(), 1440.0 / d.logicalDpiY());
         QCOMPARE(d.campione().puntiLettere, puntiCampione(60, d.twipPerPixel()));
         QCOMPARE(d.campione().spessoreLinee, 2);
     }
@@ -83,7 +59,6 @@ private slots:
         QCOMPARE(d.Label9->text(), QString("5"));
         QCOMPARE(d.Label5->text(), QString("50"));
         QCOMPARE(d.campione().puntiNumeri, puntiCampione(5, d.twipPerPixel()));
-        QCOMPARE(d.campione().puntiLettere, puntiCampione(50, d.twipPerPixel()));
     }
 
     void valoriFuoriScalaRiquadroNulloESpessoreNullo() {
@@ -171,31 +146,6 @@ private slots:
         QVERIFY(scritto.find("TastoSin=-1 ") != std::string::npos);
         QVERIFY(scritto.find("StampaSoluzioni= 1 ") != std::string::npos);
         QVERIFY(scritto.find("PercentualeRiquadro= 95 ") != std::string::npos);
-    }
-
-    void salvaSuCartellaNonScrivibileAvvisaEChiude() {
-        Stato s;
-        s.cartellaProgramma = "/cartella/che/non/esiste/";
-        s.PercentualeRiquadro = 90;
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        d.HScroll1->setValue(80);
-        d.Command1->click();
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(p.messaggi.size(), size_t(1));
-        QCOMPARE(p.messaggi[0].testo, std::string(msgErroreImpostazioni));
-        QCOMPARE(s.PercentualeRiquadro, std::int16_t(80));
-    }
-
-    void fotografia() {
-        // The dialog paints without trouble at its fixed size.
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        const QImage img = d.grab().toImage();
-        QCOMPARE(img.size(), d.size() * d.devicePixelRatio());
-        if (!qEnvironmentVariableIsEmpty("QUADRIVO_FOTO")) img.save(qEnvironmentVariable("QUADRIVO_FOTO"));
     }
 };
 

@@ -130,47 +130,27 @@ private slots:
         QVERIFY(testo.contains("Creazione e stampa con Tramerio"));
     }
 
-    void ilGrassettoSceltoRestaDopoLaStampa() {
-        CartellaTemporanea dir;
-        QPrinter stampante(QPrinter::HighResolution);
-        preparaPdf(stampante, QString::fromStdString(dir.percorso("g.pdf")));
-        Carattere c;
-        c.grassetto = true;
-        c.corsivo = true;
-        c.nome = "Courier";
-        PiattaformaRegistro p;
-        Stato s = statoCampione();
-        s.nomeFont = "Liberation Serif";
-        QVERIFY(stampaSu(stampante, s, finestra, c, p, "02-06-2013"));
-        QVERIFY(c.grassetto);
-        QVERIFY(c.corsivo);
-        QCOMPARE(c.nome, std::string("Liberation Serif"));
-    }
-
-    void stampanteInErroreDaUnMessaggioEBasta() {
-        QPrinter stampante(QPrinter::HighResolution);
-        preparaPdf(stampante, "/cartella/che/non/esiste/x.pdf");
-        Carattere c;
-        PiattaformaRegistro p;
-        QVERIFY(!stampaSu(stampante, statoCampione(), finestra, c, p, "02-06-2013"));
-        QCOMPARE(p.messaggi.size(), size_t(1));
-        QCOMPARE(p.messaggi[0].testo, std::string(msgErroreStampante));
-        QVERIFY(p.forma == Puntatore::predefinito);
-    }
-
-    void schemaSenzaColonneNonArrivaAllaStampante() {
+    void unaStampanteInErroreOUnoSchemaSenzaColonneDannoUnMessaggioEBasta() {
         CartellaTemporanea dir;
         const QString pdf = QString::fromStdString(dir.percorso("vuoto.pdf"));
-        QPrinter stampante(QPrinter::HighResolution);
-        preparaPdf(stampante, pdf);
-        Stato s = statoCampione();
-        s.nColonne = 0;
-        Carattere c;
-        PiattaformaRegistro p;
-        QVERIFY(!stampaSu(stampante, s, finestra, c, p, "02-06-2013"));
-        QCOMPARE(p.messaggi.size(), size_t(1));
-        QCOMPARE(p.messaggi[0].testo, std::string(msgSchemaNonStampabile));
-        QVERIFY(!QFile::exists(pdf));
+        struct {
+            QString file;
+            int colonne;
+            const char* messaggio;
+        } casi[] = {{"/cartella/che/non/esiste/x.pdf", 9, msgErroreStampante}, {pdf, 0, msgSchemaNonStampabile}};
+        for (const auto& c : casi) {
+            QPrinter stampante(QPrinter::HighResolution);
+            preparaPdf(stampante, c.file);
+            Stato s = statoCampione();
+            s.nColonne = static_cast<std::int16_t>(c.colonne);
+            Carattere car;
+            PiattaformaRegistro p;
+            QVERIFY(!stampaSu(stampante, s, finestra, car, p, "02-06-2013"));
+            QCOMPARE(p.messaggi.size(), size_t(1));
+            QCOMPARE(p.messaggi[0].testo, std::string(c.messaggio));
+            QVERIFY(p.forma == Puntatore::predefinito);
+        }
+        QVERIFY(!QFile::exists(pdf));  // nothing reaches the printer
     }
 
     void dialogoAnnullatoODConfermatoSuFilePdf() {
