@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "dialogo_modale.h"
 #include "mainwindow/form1.h"
 #include "model/cruciverba.h"
 #include "model/impostazioni.h"
@@ -11,18 +12,6 @@
 
 using namespace quadrivo;
 using namespace quadrivo::prova;
-
-namespace {
-
-// The next modal dialog, once it is up, gets `azione`.
-template <typename F>
-void conIlProssimoDialogo(F azione) {
-    QTimer::singleShot(200, [azione] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) azione(d);
-    });
-}
-
-}  // namespace
 
 class ProvaForm1Stampa : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "campione_stampa.h"
+#include "dialogo_modale.h"
 #include "mainwindow/superficie_qt.h"
 #include "model/testo.h"
 #include "printing/elenchi.h"
@@ -42,11 +43,8 @@ void preparaPdf(QPrinter& stampante, const QString& file) {
     stampante.setPageOrientation(QPageLayout::Portrait);
 }
 
-// Closes the next modal dialog, accepting or rejecting it.
 void chiudiDialogo(bool accetta) {
-    QTimer::singleShot(200, [accetta] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) accetta ? d->accept() : d->reject();
-    });
+    conIlProssimoDialogo([accetta](QDialog* d) { accetta ? d->accept() : d->reject(); });
 }
 
 }  // namespace
