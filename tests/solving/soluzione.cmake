@@ -1,0 +1,6 @@
+quadrivo_core_test(test_soluzione
+  ${CMAKE_CURRENT_LIST_DIR}/passaggio_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/inserimento_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/controllo_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/solutore_test.cpp)
+quadrivo_gui_test(test_tessodef ${CMAKE_CURRENT_LIST_DIR}/tessodef_test.cpp ${CMAKE_CURRENT_LIST_DIR}/schema_prova.h)
