@@ -23,6 +23,8 @@ class QKeyEvent;
 
 namespace quadrivo {
 
+class SoluzioneForm1;  // solving
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -180,6 +182,11 @@ private:
     bool chiuso_ = false;
     bool attivazioneInCoda_ = false;
     QPointer<QWindow> ultimaFinestra_;
+
+    // ---- Solving (src/solving/form1_soluzione.cpp)
+    // The solving logic with this window as its view; a child object, made at first use.
+    SoluzioneForm1* soluzione_ = nullptr;
+    SoluzioneForm1& soluzione();
 };
 
 }  // namespace quadrivo

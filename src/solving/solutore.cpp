@@ -11,15 +11,13 @@ Solutore::Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
     : s_(stato), piattaforma_(piattaforma), vista_(vista) {}
 
 void Solutore::impostaPuntatore(Puntatore p) {
-    if (p == puntatore_) return;
-    puntatore_ = p;
-    vista_.mostraPuntatore(p);
+    if (p != vista_.puntatore()) vista_.mostraPuntatore(p);
 }
 
 void Solutore::movimentoMouse(double x, double y) {
     const Passaggio p = calcolaPassaggio(
         s_, x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
-        puntatore_);
+        vista_.puntatore());
     impostaPuntatore(p.puntatore);
     if (p.etichetta)
         vista_.mostraEtichetta(p.didascalia, p.etichettaX, p.etichettaY);

@@ -15,8 +15,10 @@ class VistaSolutore {
 public:
     virtual ~VistaSolutore() = default;
 
-    // The drawing area: its width and the pointer shape shown over it.
+    // The drawing area: its width and the pointer shape shown over it. The shape is the one
+    // record of the hover direction, so what the player sees is what a press uses.
     virtual double larghezzaSuperficie() = 0;
+    virtual Puntatore puntatore() = 0;
     virtual void mostraPuntatore(Puntatore p) = 0;
 
     // Hover label (UTF-8 captions); the width is the one that fits the caption.
@@ -58,10 +60,7 @@ public:
     void pressioneMouse(int pulsante, double x, double y);
 
     // The hover direction the pointer shows now; a press uses it.
-    Direzione direzionePassaggio() const { return direzioneDi(puntatore_); }
-    Puntatore puntatore() const { return puntatore_; }
-    // The shape changed from outside (the clickable picture's hand).
-    void impostaPuntatore(Puntatore p);
+    Direzione direzionePassaggio() const { return direzioneDi(vista_.puntatore()); }
 
     // Typing into the grid.
     void iniziaDigitazione();
@@ -78,13 +77,13 @@ public:
     void aggiorna();  // the update cycle through the working copy
 
 private:
+    void impostaPuntatore(Puntatore p);
     void nascondiCaselle();
     void apriConDialogo(int c, int r, int d);
 
     Stato& s_;
     Piattaforma& piattaforma_;
     VistaSolutore& vista_;
-    Puntatore puntatore_ = Puntatore::predefinito;
 };
 
 }  // namespace quadrivo

@@ -18,7 +18,7 @@ struct VistaProva : VistaSolutore {
         GeometriaCasella g;
         std::string testo, suggerimento;
     };
-    Puntatore puntatore = Puntatore::predefinito;
+    Puntatore forma = Puntatore::predefinito;
     bool etichetta = false;
     std::string didascalia;
     bool rettangolo = false;
@@ -30,7 +30,8 @@ struct VistaProva : VistaSolutore {
     std::function<void()> ridisegno;
 
     double larghezzaSuperficie() override { return 1000; }
-    void mostraPuntatore(Puntatore p) override { puntatore = p; }
+    Puntatore puntatore() override { return forma; }
+    void mostraPuntatore(Puntatore p) override { forma = p; }
     double larghezzaEtichetta(const std::string& d) override { return 7.0 * static_cast<double>(d.size()); }
     void mostraEtichetta(const std::string& d, double, double) override {
         etichetta = true;
@@ -96,13 +97,13 @@ struct Solutore_ : ::testing::Test {
 
 TEST_F(Solutore_, HoverDrivesPointerLabelAndRectangleAndTheClickUsesItsDirection) {
     sol.movimentoMouse(110, 75);  // lower half of (1, 1): down
-    EXPECT_EQ(vista.puntatore, Puntatore::frecciaVerticale);
+    EXPECT_EQ(vista.forma, Puntatore::frecciaVerticale);
     EXPECT_EQ(sol.direzionePassaggio(), Direzione::verticale);
     EXPECT_TRUE(vista.etichetta);
     EXPECT_EQ(vista.didascalia, "  1 vert. -Fedele amico ");
     EXPECT_TRUE(vista.rettangolo);
     sol.movimentoMouse(100 + 200, 60);  // outside: the rectangle stays
-    EXPECT_EQ(vista.puntatore, Puntatore::predefinito);
+    EXPECT_EQ(vista.forma, Puntatore::predefinito);
     sol.pressioneMouse(pulsanteSinistro, SchemaProva::x(3), SchemaProva::y(2));
     EXPECT_EQ(vista.visibili(), 0);
     EXPECT_FALSE(vista.etichetta);
@@ -148,7 +149,7 @@ TEST_F(Solutore_, EscDropsTheLettersAndAnEmptiedBoxKeepsItsCell) {
     EXPECT_EQ(vista.visibili(), 0);
     EXPECT_EQ(p.inserimentiSalvati()[1], "A#ORO");
     // Esc leaves the default pointer: a press without moving opens nothing.
-    EXPECT_EQ(vista.puntatore, Puntatore::predefinito);
+    EXPECT_EQ(vista.forma, Puntatore::predefinito);
     sol.pressioneMouse(pulsanteSinistro, SchemaProva::x(3), SchemaProva::y(2));
     EXPECT_EQ(vista.visibili(), 0);
 

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <memory>
 
+#include "dizionario_prova.h"
 #include "schema_prova.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
@@ -11,27 +12,6 @@
 using namespace quadrivo;
 
 namespace {
-
-// A dictionary in the program's format: 200 bytes nobody reads, the index of 13 entries of two
-// 8-digit positions, then the words of each length back to back.
-std::string dizionario(const std::map<int, std::vector<std::string>>& parole) {
-    std::string testa(200, ' ');
-    testa.replace(0, 19, "Dizionario di prova");
-    std::string indice, corpo;
-    long long pos = 409;
-    auto otto = [](long long n) {
-        std::string t = std::to_string(n);
-        return std::string(8 - t.size(), '0') + t;
-    };
-    for (int L = 3; L <= 15; ++L) {
-        const auto it = parole.find(L);
-        const long long inizio = pos;
-        if (it != parole.end())
-            for (const std::string& p : it->second) corpo += p, pos += L;
-        indice += otto(inizio) + otto(pos);
-    }
-    return testa + indice + corpo;
-}
 
 QWidget* fuoco() { return QApplication::focusWidget(); }
 
@@ -73,7 +53,7 @@ private slots:
         const std::string cartella = p->dir.percorso("programma/");
         std::filesystem::create_directories(cartella);
         p->dir.scrivi("programma/LessicoItaliano.dat",
-                      dizionario({{3, {"ORO", "RE.", "TRE"}}, {4, {"CASA", "MELA", "MALA", "MELE", "MOLA", "RAMA"}}}));
+                      prova::dizionario({{3, {"ORO", "RE.", "TRE"}}, {4, {"CASA", "MELA", "MALA", "MELE", "MOLA", "RAMA"}}}));
         s().cartellaProgramma = cartella;
         caricaLessico(s(), p->piattaforma);
     }
