@@ -231,8 +231,9 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     connect(Command3d4, &QPushButton::clicked, this, &TessoDef::Command3d4_Click);
     connect(Combo1, &QComboBox::activated, this, &TessoDef::Combo1_Click);
 
-    // Set-up from the shared state.
-    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    // Set-up from the shared state. The dialog has its own ordinary pointer; only a busy pointer
+    // left over would cover it. The main window's hover shape stays: a click uses it.
+    if (piattaforma_.puntatore() == Puntatore::clessidra) piattaforma_.impostaPuntatore(Puntatore::predefinito);
     Label5->clear();
     const int n = lunghezza();
     const std::string parola = indiciValidi(c_, r_, d_) ? s_.parolaInserita[c_][r_][d_] : std::string();
@@ -422,8 +423,12 @@ void TessoDef::Command3d4_Click() {
         const bool visibile = i < 15 && !Text3[static_cast<size_t>(i)]->isHidden();
         maschera += visibile ? primoCarattere(Text3[static_cast<size_t>(i)]->text()) : ' ';
     }
+    // The busy pointer of the search ends in the default one; the main window gets back the
+    // hover shape it showed, which the next click there reads.
+    const Puntatore prima = piattaforma_.puntatore();
     cercaNelLessico(s_, piattaforma_, maschera, *this);
     Picture1->finisci();
+    if (prima != Puntatore::clessidra && piattaforma_.puntatore() != prima) piattaforma_.impostaPuntatore(prima);
 }
 
 void TessoDef::Combo1_Click(int indice) {

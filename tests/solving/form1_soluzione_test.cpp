@@ -238,6 +238,8 @@ private slots:
         clic(Qt::RightButton, basso(1, 1));
         QCOMPARE(salvati(), (std::vector<std::string>{"C...#", "A#ORO", "N.#.#", "E...#"}));
         QVERIFY(s().fileModificato);
+        // The pointer still shows the word's direction, so a press without moving reopens it.
+        QCOMPARE(f->area()->cursor().shape(), Qt::SizeVerCursor);
 
         // Annulla changes nothing, but the puzzle counts as changed all the same.
         s().fileModificato = false;

@@ -91,6 +91,12 @@ private slots:
         QVERIFY(!due.Command3d4->isVisible());
     }
 
+    void aBusyPointerLeftOverIsCleared() {
+        p->piattaforma.forma = Puntatore::clessidra;
+        apri(1, 1, orizzontale);
+        QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
+    }
+
     void typedLettersAndEnterStoreTheWord() {
         TessoDef& t = apri(1, 4, orizzontale);  // M . L A
         digita("erba");
@@ -183,7 +189,9 @@ private slots:
     }
 
     void searchListsTheMatchesAndAChoiceFillsTheBoxes() {
-        TessoDef& t = apri(1, 4, orizzontale);  // M, blank, L, A
+        p->piattaforma.forma = Puntatore::frecciaOrizzontale;  // the main window's hover shape
+        TessoDef& t = apri(1, 4, orizzontale);                  // M, blank, L, A
+        QCOMPARE(p->piattaforma.forma, Puntatore::frecciaOrizzontale);
         QTest::mouseClick(t.Command3d4, Qt::LeftButton);
         QCOMPARE(t.Combo1->count(), 3);
         QCOMPARE(t.Combo1->itemText(0), QString("MELA"));
@@ -194,7 +202,8 @@ private slots:
         // The progress bar ends full and dark blue.
         const QImage& barra = t.Picture1->immagine();
         QCOMPARE(barra.pixelColor(barra.width() - 1, barra.height() / 2), QColor(0, 0, 128));
-        QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
+        // The busy pointer is gone and the hover shape is back.
+        QCOMPARE(p->piattaforma.forma, Puntatore::frecciaOrizzontale);
 
         // Choosing with the keyboard, as a player would.
         t.Combo1->setFocus();
