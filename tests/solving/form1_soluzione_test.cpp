@@ -11,9 +11,11 @@
 #include "mainwindow/apertura.h"
 #include "mainwindow/form1.h"
 #include "schema_prova.h"
+#include "tastiera_prova.h"
 #include "solving/tessodef.h"
 
 using namespace quadrivo;
+using prova::digitaNelFuoco;
 
 namespace {
 
@@ -58,13 +60,6 @@ void nelDialogo(std::function<void(TessoDef&)> azione) {
         *cerca = nullptr;  // breaks the self-reference
     };
     QTimer::singleShot(10, *cerca);
-}
-
-void digitaNelFuoco(const char* testo) {
-    for (const char* p = testo; *p; ++p) {
-        QTest::keyClick(QApplication::focusWidget(), *p);
-        QCoreApplication::processEvents();
-    }
 }
 
 }  // namespace

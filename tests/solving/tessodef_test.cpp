@@ -1,29 +1,17 @@
 #include <QApplication>
-#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
 #include "dizionario_prova.h"
 #include "schema_prova.h"
+#include "tastiera_prova.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
 #include "solving/tessodef.h"
 
 using namespace quadrivo;
-
-namespace {
-
-QWidget* fuoco() { return QApplication::focusWidget(); }
-
-// Keys as the player types them, each to whichever box has the focus by then.
-void digita(const char* testo) {
-    for (const char* p = testo; *p; ++p) {
-        QTest::keyClick(fuoco(), *p);
-        QCoreApplication::processEvents();
-    }
-}
-
-}  // namespace
+using prova::fuoco;
+using prova::digitaNelFuoco;
 
 class TessoDefTest : public QObject {
     Q_OBJECT
@@ -99,7 +87,7 @@ private slots:
 
     void typedLettersAndEnterStoreTheWord() {
         TessoDef& t = apri(1, 4, orizzontale);  // M . L A
-        digita("erba");
+        digitaNelFuoco("erba");
         QCOMPARE(fuoco(), t.Text3[0]);  // the focus wrapped round
         QCOMPARE(t.Text3[0]->text(), QString("E"));
         QTest::keyClick(fuoco(), Qt::Key_Return);
@@ -111,7 +99,7 @@ private slots:
 
     void annullaStoresNothing() {
         TessoDef& t = apri(1, 1, orizzontale);
-        digita("zz");
+        digitaNelFuoco("zz");
         QTest::keyClicks(t.Text1, " nuova");
         QTest::mouseClick(t.Command3d2, Qt::LeftButton);
         QCOMPARE(t.result(), int(QDialog::Rejected));
@@ -119,7 +107,7 @@ private slots:
         QCOMPARE(QString::fromStdString(s().definizione[1][1][1]), QString("Abitazione"));
         // Esc from a box cancels too.
         TessoDef& u = apri(1, 1, orizzontale);
-        digita("q");
+        digitaNelFuoco("q");
         QTest::keyClick(fuoco(), Qt::Key_Escape);
         QCOMPARE(u.result(), int(QDialog::Rejected));
         QCOMPARE(QString::fromStdString(s().parolaInserita[1][1][1]), QString("C.SA"));
@@ -165,7 +153,7 @@ private slots:
 
     void leavingABoxWithABadCharacterComplainsAndKeepsTheFocus() {
         TessoDef& t = apri(1, 1, orizzontale);
-        digita("1");  // the focus runs on, then the check brings it back
+        digitaNelFuoco("1");  // the focus runs on, then the check brings it back
         QTRY_COMPARE(int(p->piattaforma.messaggi.size()), 1);
         QCOMPARE(QString::fromStdString(p->piattaforma.messaggi[0].testo), QString(msgCaratteriNonAmmessi));
         QTRY_COMPARE(fuoco(), t.Text3[0]);
