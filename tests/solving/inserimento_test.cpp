@@ -124,14 +124,6 @@ TEST(Digitazione, OnlyLettersAndTheAtSignAreTyped) {
         EXPECT_FALSE(tastoAccettato(c)) << static_cast<int>(c);
 }
 
-TEST(Digitazione, FocusRunsOnAndWraps) {
-    EXPECT_EQ(casellaSuccessiva(1, 5), 2);
-    EXPECT_EQ(casellaSuccessiva(5, 5), 1);
-    EXPECT_EQ(casellaPrecedente(1, 5), 5);
-    EXPECT_EQ(casellaPrecedente(3, 5), 2);
-    EXPECT_EQ(casellaSuccessiva(1, 1), 1);
-}
-
 TEST(Digitazione, ABoxKeepsOnlyTheLetterJustTyped) {
     EXPECT_EQ(normalizzaCasella("c", 1), "C");
     EXPECT_EQ(normalizzaCasella(".c", 2), "C");   // typed behind the dot

@@ -138,12 +138,3 @@ TEST_F(Passaggio_, CaptionDecodesTheClueAndKeepsAnEmptyOne) {
     EXPECT_EQ(p.didascalia, "  6 vert. - ");
 }
 
-TEST(Direzioni, PointerShapeAndDirectionAgreeBothWays) {
-    for (Direzione d : {Direzione::nessuna, Direzione::orizzontale, Direzione::verticale})
-        EXPECT_EQ(direzioneDi(puntatoreDi(d)), d);
-    EXPECT_EQ(direzioneDi(Puntatore::clessidra), Direzione::nessuna);
-    EXPECT_EQ(direzioneDi(Puntatore::mano), Direzione::nessuna);
-    EXPECT_EQ(numeroDirezione(Direzione::orizzontale), 1);
-    EXPECT_EQ(numeroDirezione(Direzione::verticale), 2);
-    EXPECT_EQ(numeroDirezione(Direzione::nessuna), 0);
-}

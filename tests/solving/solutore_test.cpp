@@ -174,20 +174,6 @@ TEST_F(Solutore_, ANewPressFirstKeepsTheTypingThenHandlesItself) {
     EXPECT_EQ(vista.visibili(), 0);
 }
 
-TEST_F(Solutore_, ArrowsMoveTheFocusAroundTheWord) {
-    clic(pulsanteSinistro, SchemaProva::x(1), SchemaProva::y(4));
-    sol.tastoCasella(1, Tasto::sinistra);
-    EXPECT_EQ(vista.fuoco, 4);
-    sol.tastoCasella(4, Tasto::giu);
-    EXPECT_EQ(vista.fuoco, 1);
-    sol.tastoCasella(1, Tasto::destra);
-    EXPECT_EQ(vista.fuoco, 2);
-    sol.tastoCasella(2, Tasto::su);
-    EXPECT_EQ(vista.fuoco, 1);
-    EXPECT_TRUE(sol.tastoCasella(1, Tasto::cancellaIndietro));
-    EXPECT_FALSE(sol.tastoCasella(1, Tasto::altro));
-}
-
 TEST_F(Solutore_, DialogRouteWritesTheWordAndAlwaysCountsAsAChange) {
     // CANE down from (1, 1): the player leaves the third box blank and confirms.
     vista.dialogo = [&] {
@@ -207,16 +193,6 @@ TEST_F(Solutore_, DialogRouteWritesTheWordAndAlwaysCountsAsAChange) {
     EXPECT_EQ(vista.dialoghi, 2);
     EXPECT_TRUE(s.fileModificato);
     EXPECT_EQ(p.inserimentiSalvati()[1], "A#ORO");
-}
-
-TEST_F(Solutore_, TheOptionSwapsTheButtons) {
-    s.tastoSinistro = true;
-    clic(pulsanteSinistro, SchemaProva::x(3), SchemaProva::y(2));
-    EXPECT_EQ(vista.dialoghi, 1);
-    EXPECT_EQ(vista.visibili(), 0);
-    clic(pulsanteDestro, SchemaProva::x(3), SchemaProva::y(2));
-    EXPECT_EQ(vista.dialoghi, 1);
-    EXPECT_EQ(vista.visibili(), 3);
 }
 
 TEST_F(Solutore_, PressesThatOpenNothing) {
