@@ -253,6 +253,11 @@ void Form1::disponiBarre() {
     Toolbar1->setGeometry(0, 0, w, t);
     const int s = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, h - s, w, s);
+    // The preview's close button sits on the toolbar, past its last button.
+    Command3d15->resize(Command3d15->sizeHint());
+    int x = 260;
+    if (QWidget* ultimo = Toolbar1->widgetForAction(pulsanteToolbar[9])) x = ultimo->geometry().right() + 24;
+    Command3d15->move(x, Command3d15->y());
 }
 
 void Form1::impostaTestoLabel1(const std::string& testo) {
@@ -323,6 +328,7 @@ void Form1::Form_Activate() {
             Picture1->move(p.x, p.y);
         }
         MenuApri->setIcon(immagineLista(1));
+        dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
     }
     if (!rigaComando_.trimmed().isEmpty() && fileRigaComando_.empty()) apriRigaComando();
@@ -363,6 +369,7 @@ void Form1::mettiGraficaAimenu() {
 }
 
 void Form1::disegnaGriglia() {
+    dimensioneDisegnata_ = area_->size();
     const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
     setWindowTitle(QString::fromStdString(titolo));
 }
@@ -432,6 +439,24 @@ bool Form1::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
+// A window manager may give the window its final size after the first activation drew the
+// grid: the grid and the picture follow the area, unless a preview or typing is on screen.
+void Form1::adattaAllaDimensione() {
+    adattamentoInCoda_ = false;
+    if (area_->size() == dimensioneDisegnata_) return;
+    if (stato_.nomeFile.empty()) {
+        if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
+            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            Picture1->move(p.x, p.y);
+        }
+        dimensioneDisegnata_ = area_->size();
+        return;
+    }
+    if (stato_.grigliaAttiva != 1 || Text1[1]->isVisible()) return;
+    superficie().pulisci();
+    disegnaGriglia();
+}
+
 void Form1::accodaAttivazione() {
     if (attivazioneInCoda_) return;
     attivazioneInCoda_ = true;
@@ -444,11 +469,15 @@ void Form1::accodaAttivazione() {
         Qt::QueuedConnection);
 }
 
-void Form1::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
-
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_) {
-        if (evento->type() == QEvent::Resize) disponiBarre();
+        if (evento->type() == QEvent::Resize) {
+            disponiBarre();
+            if (giaAttivato_ && !adattamentoInCoda_) {
+                adattamentoInCoda_ = true;
+                QMetaObject::invokeMethod(this, &Form1::adattaAllaDimensione, Qt::QueuedConnection);
+            }
+        }
         return false;
     }
     if (oggetto == Label1) {

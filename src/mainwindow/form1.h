@@ -159,7 +159,6 @@ public:
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
@@ -172,6 +171,7 @@ private:
     // The working copy goes when the program ends, by Esci or by the window's frame.
     void chiusura();
     void accodaAttivazione();
+    void adattaAllaDimensione();
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -181,6 +181,8 @@ private:
     std::string fileRigaComando_;
     bool chiuso_ = false;
     bool attivazioneInCoda_ = false;
+    bool adattamentoInCoda_ = false;
+    QSize dimensioneDisegnata_;
     QPointer<QWindow> ultimaFinestra_;
 
     // ---- Solving (src/solving/form1_soluzione.cpp)
