@@ -17,6 +17,7 @@
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
+#include "solving/inserimento.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
@@ -388,9 +389,7 @@ void Form1::disegnaGriglia() {
 }
 
 void Form1::cicloAggiornamento() {
-    if (!scriviCruciverba(stato_, piattaforma_, stato_.fileLavoro)) return;
-    leggiCruciverba(stato_, piattaforma_, stato_.fileLavoro);
-    disegnaGriglia();
+    quadrivo::cicloAggiornamento(stato_, piattaforma_, [this] { disegnaGriglia(); });
 }
 
 // ---- Commands of this window

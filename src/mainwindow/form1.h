@@ -23,6 +23,8 @@ class QKeyEvent;
 
 namespace quadrivo {
 
+class SoluzioneForm1;  // solving
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -182,6 +184,11 @@ private:
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
     bool tornoDaDialogo_ = false;
+
+    // ---- Solving (src/solving/form1_soluzione.cpp)
+    // The solving logic with this window as its view; a child object, made at first use.
+    SoluzioneForm1* soluzione_ = nullptr;
+    SoluzioneForm1& soluzione();
 };
 
 }  // namespace quadrivo
