@@ -26,3 +26,9 @@ if ! command -v npm >/dev/null 2>&1; then
   apt-get update
   apt-get install -y --no-install-recommends nodejs npm
 fi
+# The Latin word list the dictionaries are built from, kept in the repository's deps/.
+radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+if [ ! -f "$radice/deps/node_modules/dictionary-la/index.dic" ]; then
+  mkdir -p "$radice/deps"
+  npm install --prefix "$radice/deps" --no-audit --no-fund --no-save dictionary-la@1
+fi

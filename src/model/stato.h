@@ -2,9 +2,12 @@
 // The one puzzle in memory and every program-wide value, owned by the application.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quadrivo {
+
+class IndiceLessico;  // solving/lessico_indice.h
 
 inline constexpr int maxColonne = 26;
 inline constexpr int maxRighe = 16;
@@ -73,6 +76,8 @@ struct Stato {
     std::int16_t linguaLessico = 1;
     std::array<std::int32_t, 16> inizioLessico{};  // index 3..15
     std::array<std::int32_t, 16> contaLessico{};
+    // Word numbers by length, position and letter, built by caricaLessico for the search.
+    std::shared_ptr<const IndiceLessico> indiceParole;
 
     // Word open for entry.
     std::int16_t colonnaClic = 0;

@@ -1,39 +1,29 @@
 #include "solving/lessico.h"
 
-#include <QFile>
+#include <algorithm>
 
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
+#include "solving/lessico_indice.h"
 
 namespace quadrivo {
-
-namespace {
-
-// An 8-character index field: the numeric rule, taken to the nearest whole number.
-std::int32_t campoIndice(const QByteArray& dati, qsizetype posizione) {
-    const QByteArray campo = dati.mid(posizione - 1, 8);
-    try {
-        return interoLungo(valore(std::string_view(campo.constData(), static_cast<size_t>(campo.size()))));
-    } catch (const ErroreOverflow&) {
-        return 0;
-    }
-}
-
-}  // namespace
 
 void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
     if (!esisteFile(percorso)) fatale(piattaforma, "Errore fatale! non trovato file di vocabolario: " + s.fileLessico);
-    QFile f(QString::fromStdString(percorso));
-    QByteArray indice;
-    if (f.open(QIODevice::ReadOnly)) indice = f.read(408);
-    for (int L = 3; L <= 15; ++L) {
-        const std::int32_t inizio = campoIndice(indice, 201 + 16 * (L - 3));
-        const std::int32_t fine = campoIndice(indice, 209 + 16 * (L - 3));
-        s.inizioLessico[L] = inizio;
-        s.contaLessico[L] = static_cast<std::int32_t>((static_cast<long long>(fine) - inizio) / L);
+    FileLessico::Letti letti;
+    {
+        const FileLessico f(percorso);
+        letti = f.leggi(0, f.dimensione());
     }
+    const std::string_view dati = letti.vista();
+    const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        s.inizioLessico[L] = voci[L].inizio;
+        s.contaLessico[L] = voci[L].conta;
+    }
+    s.indiceParole = std::make_shared<const IndiceLessico>(dati, voci);
 }
 
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
@@ -50,39 +40,88 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     const int n = static_cast<int>(maschera.size());
     piattaforma.impostaPuntatore(Puntatore::clessidra);
     vista.svuotaLista();
-    QFile f(QString::fromStdString(s.cartellaProgramma + s.fileLessico));
-    if (n < 3 || n > 15 || !f.open(QIODevice::ReadOnly)) {
+    auto concludi = [&] {
+        vista.impostaStato("Trov.:" + conSegno(static_cast<long long>(trovate.size())));
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        if (n >= 3 && n <= 15)
-            piattaforma.messaggio("Impossibile leggere il dizionario " + s.fileLessico + ": la ricerca non è possibile.");
-        vista.impostaStato("Trov.:" + conSegno(0));
-        vista.impostaTestoLista("");
+        vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.front());
+    };
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
+        concludi();
+        return trovate;
+    }
+
+    const FileLessico f(s.cartellaProgramma + s.fileLessico);
+    if (!f.aperto()) {
+        piattaforma.impostaPuntatore(Puntatore::predefinito);
+        piattaforma.messaggio("Impossibile aprire il dizionario " + s.fileLessico + ": la ricerca non è possibile.",
+                              {}, Icona::attenzione);
+        concludi();
         return trovate;
     }
     Superficie& barra = vista.progresso();
     barra.rettangoloPieno(0, 0, barra.larghezzaScala(), barra.altezzaScala(), giallo);
-    // Only the words the file really holds are searched, whatever the index claims.
-    const qint64 inizio = std::max<qint64>(s.inizioLessico[n], 1);
-    qint64 conta = std::max<qint64>(s.contaLessico[n], 0);
-    conta = std::min<qint64>(conta, std::max<qint64>(0, (f.size() - (inizio - 1)) / n));
-    f.seek(inizio - 1);
-    const QByteArray blocco = f.read(conta * n);
-    conta = blocco.size() / n;
-    for (qint64 k = 1; k <= conta; ++k) {
-        const char* parola = blocco.constData() + (k - 1) * n;
-        if (k % 100 == 0 || k == conta)
-            barra.rettangoloPieno(0, 0, barra.larghezzaScala() * k / conta, barra.altezzaScala(), bluScuro);
-        bool ok = true;
-        for (int i = 0; i < n && ok; ++i) ok = maschera[i] == ' ' || maschera[i] == parola[i];
-        if (!ok) continue;
-        trovate.push_back(daWindows1252(std::string_view(parola, n)));
-        vista.aggiungiParola(trovate.back());
-        if (trovate.size() == 1) vista.impostaStato("Trovata");
+
+    // Only the words the file really holds are searched, read in one go: the whole block, or
+    // with the index just the stretch that holds the candidates.
+    const VoceLessico voce{s.inizioLessico[n], s.contaLessico[n]};
+    const BloccoLessico blocco = bloccoEffettivo(voce, n, f.dimensione());
+    const IndiceLessico* indice = s.indiceParole.get();
+    if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
+    const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
+    const FileLessico::Letti letti =
+        f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+    const std::string_view byte = letti.vista();
+    const std::vector<std::uint32_t> numeri = ricerca.trova(byte);
+    const std::int64_t conta = blocco.conta;
+
+    // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan
+    // reaches the first word found.
+    std::int64_t dipinte = 0;
+    auto dipingiFinoA = [&](std::int64_t k) {
+        for (std::int64_t passo = (dipinte / 100 + 1) * 100; passo <= k && passo <= conta; passo += 100) {
+            barra.rettangoloPieno(0, 0, barra.larghezzaScala() * double(passo) / double(conta), barra.altezzaScala(),
+                                  bluScuro);
+            dipinte = passo;
+        }
+        if (k >= conta && conta > 0 && dipinte < conta) {
+            barra.rettangoloPieno(0, 0, barra.larghezzaScala(), barra.altezzaScala(), bluScuro);
+            dipinte = conta;
+        }
+    };
+    if (!numeri.empty()) {
+        dipingiFinoA(std::int64_t(numeri.front()) + 1);
+        vista.impostaStato("Trovata");
     }
-    vista.impostaStato("Trov.:" + conSegno(static_cast<long long>(trovate.size())));
-    piattaforma.impostaPuntatore(Puntatore::predefinito);
-    vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.front());
+    dipingiFinoA(conta);
+
+    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
+    const bool soloAscii = std::all_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) == 0; });
+    trovate.reserve(numeri.size());
+    for (std::uint32_t k : numeri) {
+        const std::string_view parola = byte.substr(std::size_t(k - ricerca.primo()) * n, n);
+        trovate.push_back(soloAscii ? std::string(parola) : daWindows1252(parola));
+    }
+    vista.aggiungiParole(trovate);
+    concludi();
     return trovate;
+}
+
+std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle) {
+    std::string maschera;
+    for (const auto& testo : caselle) {
+        const std::string byte = testo ? aWindows1252(*testo) : std::string(" ");
+        maschera += byte.size() == 1 ? byte[0] : nessunaLettera;
+    }
+    return maschera;
+}
+
+std::vector<std::string> caselleDaParola(const std::string& parola, int n) {
+    // Characters, not bytes: an accented letter is one box.
+    const std::string byte = aWindows1252(parola);
+    std::vector<std::string> caselle;
+    for (int i = 0; i < n; ++i)
+        caselle.push_back(std::size_t(i) < byte.size() ? daWindows1252(byte.substr(std::size_t(i), 1)) : std::string());
+    return caselle;
 }
 
 }  // namespace quadrivo

@@ -2,6 +2,7 @@
 // Dictionary files: loading their index, the language choice, and the mask search of the word
 // dialog's "&Cerca" button.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace quadrivo {
 inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat", "LessicoInglese.dat",
                                                          "LessicoLatino.dat", "LessicoFrancese.dat"};
 
-// Loads and indexes cartellaProgramma + fileLessico; a missing file shows
+// Loads and indexes cartellaProgramma + fileLessico: inizioLessico and contaLessico as the
+// file's index says, and the word index that makes the search fast. A missing file shows
 // "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program.
 void caricaLessico(Stato& stato, Piattaforma& piattaforma);
 
@@ -29,17 +31,35 @@ public:
     virtual ~VistaRicerca() = default;
     virtual void svuotaLista() = 0;
     virtual void aggiungiParola(const std::string& parola) = 0;   // UTF-8
+    // All the words found, in order, in one call; a list widget fills itself faster this way.
+    virtual void aggiungiParole(const std::vector<std::string>& parole) {
+        for (const std::string& p : parole) aggiungiParola(p);
+    }
     virtual void impostaStato(const std::string& testo) = 0;      // Label5: "Trovata", "Trov.: 3"
     virtual void impostaTestoLista(const std::string& testo) = 0; // Combo1's text: first match or ""
     // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
     virtual Superficie& progresso() = 0;
 };
 
-// The "&Cerca" search for the word open in the dialog: `maschera` holds one character per
-// letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs.
-// Returns the words found in file order. A dictionary that can no longer be read gives a
-// clear message and an empty list.
+// Mask character of a visible box whose text is not exactly one character (emptied, say):
+// it matches no word, as the box's whole text is compared with one letter.
+inline constexpr char nessunaLettera = '\0';
+
+// The mask from the letter boxes in order: the text (UTF-8) of a visible box, nothing for a
+// hidden one, which counts as blank.
+std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle);
+
+// The "&Cerca" search for the word open in the dialog: `maschera` holds one Windows-1252 byte
+// per letter box, as mascheraDaCaselle makes it (" " for a blank or a hidden box). Shows the
+// busy pointer while it runs, paints the progress bar, sets the status and fills the list.
+// Returns the words found (UTF-8) in file order. The words are read afresh from the file in
+// one read (with the index only the stretch holding the candidates); a dictionary that can
+// no longer be opened gives a clear message and an empty list.
 std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                                          VistaRicerca& vista);
+
+// The letter boxes after a word is chosen in the list: box i (0-based) gets character i + 1
+// of `parola` (UTF-8), for the n boxes of the open word; boxes past the word's end get "".
+std::vector<std::string> caselleDaParola(const std::string& parola, int n);
 
 }  // namespace quadrivo

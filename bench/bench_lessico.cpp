@@ -1,0 +1,121 @@
+// The dictionary: loading with its index, the mask search on the largest block of the French
+// file (length 10, about 50,000 words), and filling a real drop-down list with the result.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QStringListModel>
+#include <cstdlib>
+
+#include "model/piattaforma_registro.h"
+#include "model/superficie_registro.h"
+#include "solving/lessico.h"
+#include "solving/lessico_indice.h"
+
+using namespace quadrivo;
+
+namespace {
+
+Stato statoFrancese(bool carica = true) {
+    Stato s;
+    s.cartellaProgramma = QUADRIVO_DIR;
+    s.fileLessico = "LessicoFrancese.dat";
+    PiattaformaRegistro p;
+    if (carica) caricaLessico(s, p);
+    return s;
+}
+
+// The search without a list to fill: what the search itself costs.
+struct VistaNulla : VistaRicerca {
+    void svuotaLista() override {}
+    void aggiungiParola(const std::string&) override {}
+    void aggiungiParole(const std::vector<std::string>&) override {}
+    void impostaStato(const std::string&) override {}
+    void impostaTestoLista(const std::string&) override {}
+    Superficie& progresso() override { return barra; }
+    struct : SuperficieRegistro {
+        void rettangoloPieno(double, double, double, double, Colore) override {}
+    } barra;
+};
+
+// The words found, UTF-8, as the list widget wants them.
+QStringList listaQt(const std::vector<std::string>& parole) {
+    QStringList lista;
+    lista.reserve(static_cast<qsizetype>(parole.size()));
+    for (const std::string& p : parole) lista.append(QString::fromUtf8(p.data(), qsizetype(p.size())));
+    return lista;
+}
+
+// The list as the dialog fills it: one QComboBox, all the words in one call.
+struct VistaCombo : VistaNulla {
+    void svuotaLista() override { combo.clear(); }
+    void aggiungiParola(const std::string& p) override { combo.addItem(QString::fromStdString(p)); }
+    void aggiungiParole(const std::vector<std::string>& parole) override { combo.addItems(listaQt(parole)); }
+    QComboBox combo;
+};
+
+// The same list behind a string-list model: the words go in as one list, no item objects.
+struct VistaModello : VistaCombo {
+    VistaModello() { combo.setModel(&modello); }
+    void svuotaLista() override { modello.setStringList({}); }
+    void aggiungiParole(const std::vector<std::string>& parole) override { modello.setStringList(listaQt(parole)); }
+    QStringListModel modello;
+};
+
+const char* const maschere[] = {"          ", "M         ", "M    E    ", "M  A E   R", "E        S"};
+
+void BM_Carica(benchmark::State& st) {
+    Stato s = statoFrancese(false);
+    PiattaformaRegistro p;
+    for (auto _ : st) caricaLessico(s, p);
+    st.counters["indice_MiB"] = double(s.indiceParole->memoria()) / (1 << 20);
+}
+BENCHMARK(BM_Carica)->Unit(benchmark::kMillisecond);
+
+void BM_Cerca(benchmark::State& st) {
+    const Stato s = statoFrancese();
+    PiattaformaRegistro p;
+    VistaNulla vista;
+    const std::string maschera = maschere[st.range(0)];
+    std::size_t trovate = 0;
+    for (auto _ : st) trovate = cercaNelLessico(s, p, maschera, vista).size();
+    st.SetLabel("[" + maschera + "]");
+    st.counters["parole"] = double(trovate);
+}
+BENCHMARK(BM_Cerca)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+// Reference: every word of the block compared, no index, block already in memory.
+void BM_ScansioneSemplice(benchmark::State& st) {
+    const Stato s = statoFrancese();
+    const FileLessico f(QUADRIVO_DIR "LessicoFrancese.dat");
+    const BloccoLessico b = bloccoEffettivo({s.inizioLessico[10], s.contaLessico[10]}, 10, f.dimensione());
+    const auto letti = f.leggi(b.offset, b.conta * 10);
+    const std::string maschera = maschere[st.range(0)];
+    for (auto _ : st) benchmark::DoNotOptimize(paroleCompatibili(letti.vista(), 10, maschera));
+    st.SetLabel("[" + maschera + "]");
+}
+BENCHMARK(BM_ScansioneSemplice)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+template <typename Vista>
+void BM_RiempiLista(benchmark::State& st) {
+    const Stato s = statoFrancese();
+    PiattaformaRegistro p;
+    Vista vista;
+    const std::string maschera = maschere[st.range(0)];
+    for (auto _ : st) cercaNelLessico(s, p, maschera, vista);
+    st.SetLabel("[" + maschera + "]");
+    st.counters["parole"] = double(vista.combo.count());
+}
+BENCHMARK(BM_RiempiLista<VistaCombo>)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RiempiLista<VistaModello>)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

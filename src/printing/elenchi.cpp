@@ -1,0 +1,139 @@
+#include "printing/elenchi.h"
+
+#include <QDate>
+#include <cstdio>
+
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+bool elencata(const Stato& s, int c, int r, int d) {
+    if (s.inserimento(c, r) == '*') return false;
+    const int t = s.tipoCasella[c][r];
+    return d == orizzontale ? (t == inizioOrizzontale || t == inizioEntrambe)
+                            : (t == inizioVerticale || t == inizioEntrambe);
+}
+
+// On the printer, moves to a fresh sheet when the next `righe` lines would not fit. A pen
+// already at the top of a sheet stays: a line taller than the whole sheet is printed anyway.
+void faiSpazio(Superficie& sup, const SaltoPagina* salto, int righe) {
+    if (!salto || !salto->nuovaPagina) return;
+    if (sup.CurrentY + righe * sup.altezzaTesto("X") <= sup.altezzaScala()) return;
+    if (sup.CurrentY <= salto->alto) return;
+    salto->nuovaPagina();
+    sup.CurrentY = salto->alto;
+}
+
+void scriviVoce(Superficie& sup, const std::string& voce, int x0, double limite, const SaltoPagina* salto) {
+    const int cx = intero(sup.CurrentX);
+    const size_t spazio = voce.find(' ');
+    const std::string numero = voce.substr(0, spazio);
+    const std::string resto = spazio == std::string::npos ? std::string() : voce.substr(spazio);
+    // Measured whole and in regular weight, before the number turns bold.
+    const double w = sup.larghezzaTesto(voce);
+    if (cx + w > limite) {
+        sup.aCapo();
+        sup.CurrentX = x0;
+    }
+    if (intero(sup.CurrentX) <= x0) faiSpazio(sup, salto, 1);
+    sup.impostaGrassetto(true);
+    sup.stampa(numero, false);
+    sup.impostaGrassetto(false);
+    sup.stampa(resto, false);
+}
+
+void riga(Superficie& sup, int x0, const std::string& testo, const SaltoPagina* salto, int righe = 1) {
+    sup.CurrentX = x0;
+    faiSpazio(sup, salto, righe);
+    sup.CurrentX = x0;
+    sup.stampa(testo);
+}
+
+}  // namespace
+
+std::string voceDefinizione(const Stato& s, int c, int r, int d) {
+    const std::string& testo = s.definizione[c][r][d];
+    return std::to_string(s.numeroCasella[c][r]) + " " + (testo.empty() ? std::string(30, '_') : daWindows1252(testo)) +
+           " ";
+}
+
+std::vector<std::string> vociDefinizioni(const Stato& s, int d) {
+    std::vector<std::string> voci;
+    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r)
+        for (int c = 1; c <= s.nColonne && c <= maxColonne; ++c)
+            if (elencata(s, c, r, d)) voci.push_back(voceDefinizione(s, c, r, d));
+    return voci;
+}
+
+void stampaVoce(Superficie& sup, const std::string& voce, int x0, const SaltoPagina* salto) {
+    scriviVoce(sup, voce, x0, sup.larghezzaScala() - 200, salto);
+}
+
+void anteprimaVoce(Superficie& sup, const std::string& voce, int x0) {
+    scriviVoce(sup, voce, x0, sup.larghezzaScala() - x0, nullptr);
+}
+
+double puntiElenchi(const BloccoTesto& b) {
+    if (b.tipo == TipoPagina::stampante) return puntiElenchiStampante;
+    return std::max(b.sinistraPagina / 29.7 / 1.4, puntiElenchiMinimiAnteprima);
+}
+
+int margineElenchi(const BloccoTesto& b, double larghezza) {
+    if (b.tipo == TipoPagina::stampante) return intero(larghezza / 12);
+    return intero(b.altezzaPagina * 210.0 / 297 / 12 + b.sinistraPagina);
+}
+
+double limiteDestro(const BloccoTesto& b, double larghezza, int x0) {
+    return b.tipo == TipoPagina::stampante ? larghezza - 200 : larghezza - x0;
+}
+
+void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
+    const bool stampante = b.tipo == TipoPagina::stampante;
+    const SaltoPagina* salto = stampante ? b.salto : nullptr;
+    const int x0 = margineElenchi(b, sup.larghezzaScala());
+    auto voce = [&](const std::string& e) {
+        if (stampante)
+            stampaVoce(sup, e, x0, salto);
+        else
+            anteprimaVoce(sup, e, x0);
+    };
+
+    sup.impostaGrassetto(true);
+    sup.impostaDimensione(puntiElenchi(b));
+    sup.CurrentX = x0;
+    sup.CurrentY = somma16(somma16(prodotto16(b.lato, s.nRighe), b.altoGriglia), 10);
+    riga(sup, x0, intestazioneOrizzontali, salto, 2);
+    sup.impostaGrassetto(false);
+    sup.CurrentX = x0;
+    for (const std::string& e : vociDefinizioni(s, orizzontale)) voce(e);
+
+    sup.aCapo();
+    sup.aCapo();
+    sup.impostaGrassetto(true);
+    riga(sup, x0, intestazioneVerticali, salto, 2);
+    sup.impostaGrassetto(false);
+    sup.CurrentX = x0;
+    for (const std::string& e : vociDefinizioni(s, verticale)) voce(e);
+
+    sup.impostaGrassetto(false);
+    for (int i = 0; i < (stampante ? 2 : 3); ++i) sup.aCapo();
+    riga(sup, x0, b.data + (stampante ? "   -   " : "  -  ") + s.nomeFile, salto);
+    riga(sup, x0, daWindows1252(s.righeFile[0]), salto);
+    riga(sup, x0, rigaCrediti, salto);
+}
+
+std::string dataStampa(int giorno, int mese, int anno) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", giorno, mese, anno);
+    return buf;
+}
+
+std::string dataDiOggi() {
+    const QDate oggi = QDate::currentDate();
+    return dataStampa(oggi.day(), oggi.month(), oggi.year());
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,145 @@
+#include "printing/pagina.h"
+
+#include <algorithm>
+
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+constexpr int margine = 50;
+
+// Cell side, font sizes and grid position from the usable width and height (P3 to P5).
+void dimensiona(GeometriaPagina& g, const Stato& st, double W, double H, double larghezzaCentro, double toolbar,
+                int altezzaCaratteri, int altezzaNumeri) {
+    const bool stampante = g.tipo == TipoPagina::stampante;
+    g.cw = intero((W - 2 * margine - 4) / st.nColonne);
+    g.ch = intero((H - 2 * margine - 4) / st.nRighe);
+    g.s = std::min(g.cw, g.ch);
+    const double s = g.s;
+    g.puntiLettere = std::max<int>(intero(stampante ? s / 1.5 / 100 * altezzaCaratteri : s / 100 * altezzaCaratteri), 5);
+    g.puntiNumeri = stampante ? s / 1.5 / 100 * altezzaNumeri : s / 100 * altezzaNumeri;
+    g.gx = intero((larghezzaCentro - prodotto16(g.s, st.nColonne)) / 2);
+    g.gy = intero(((toolbar + g.altezza) / 2 - prodotto16(g.s, st.nRighe)) / 2);
+}
+
+void completaElenchi(GeometriaPagina& g, const Stato& st) {
+    BloccoTesto b;
+    b.tipo = g.tipo;
+    b.sinistraPagina = g.sinistraPagina;
+    b.altezzaPagina = g.altezzaPagina;
+    g.puntiElenchi = puntiElenchi(b);
+    g.margineElenchi = margineElenchi(b, g.larghezza);
+    g.limiteDestro = limiteDestro(b, g.larghezza, g.margineElenchi);
+    g.inizioElenchi = somma16(somma16(prodotto16(g.s, st.nRighe), g.gy), 10);
+}
+
+// Frame, cells with their letters and black squares, then the numbers on top (G1 to N2).
+void disegnaSchema(const Stato& st, Superficie& sup, const GeometriaPagina& g) {
+    const bool stampante = g.tipo == TipoPagina::stampante;
+    const double s = g.s, gx = g.gx, gy = g.gy;
+    const double f = stampante ? 3 : 2;
+    sup.rettangolo(gx - f, gy - f, gx + prodotto16(g.s, st.nColonne) + f, gy + prodotto16(g.s, st.nRighe) + f, nero);
+
+    sup.impostaNomeCarattere(st.nomeFont);
+    sup.impostaDimensione(g.puntiLettere);
+    for (int r = 1; r <= st.nRighe && r + 3 < maxRigheFile; ++r) {
+        const std::string& linea = st.rigaGriglia(r);
+        for (size_t p = 2; p <= linea.size(); p += 2) {
+            const int c = static_cast<int>(p / 2);
+            const char ch = linea[p - 1];
+            const double x = (c - 1) * s + gx, y = (r - 1) * s + gy;
+            sup.rettangolo(x, y, x + s, y + s, nero);
+            if (ch != '.' && ch != '*') {
+                const std::string lettera = daWindows1252(std::string(1, ch));
+                double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
+                if (!stampante) {
+                    tw = intero(tw);
+                    th = intero(th);
+                }
+                const double d = stampante ? s / 100 / 1.3 * st.DistanzaDaCentro : s / 100 * st.DistanzaDaCentro;
+                sup.CurrentX = s / 2 + x - tw + (stampante ? 1 : 0);
+                sup.CurrentY = s / 2 + y - th + d;
+                sup.stampa(lettera);
+            } else if (ch == '*') {
+                const double k = (100 - st.PercentualeRiquadro) / 2.0;
+                const double i = k < 1 ? 1 : s / 100 * k;
+                sup.rettangoloPieno(x + i, y + i, x + s - i, y + s - i, nero);
+            }
+        }
+    }
+
+    sup.impostaDimensione(g.puntiNumeri);
+    for (int r = 1; r <= st.nRighe && r <= maxRighe; ++r)
+        for (int c = 1; c <= st.nColonne && c <= maxColonne; ++c) {
+            if (st.inserimento(c, r) == '*' || st.tipoCasella[c][r] <= casellaBianca) continue;
+            const double o = s / 100 * st.DistanzaDaSpigolo;
+            sup.CurrentX = (c - 1) * s + gx + (stampante ? 1 : 2) + o;
+            sup.CurrentY = (r - 1) * s + gy + o;
+            sup.stampa(std::to_string(st.numeroCasella[c][r]));
+        }
+}
+
+BloccoTesto bloccoDi(const GeometriaPagina& g, const std::string& data, const SaltoPagina* salto) {
+    BloccoTesto b;
+    b.tipo = g.tipo;
+    b.lato = g.s;
+    b.altoGriglia = g.gy;
+    b.sinistraPagina = g.sinistraPagina;
+    b.altezzaPagina = g.altezzaPagina;
+    b.data = data;
+    b.salto = salto;
+    return b;
+}
+
+}  // namespace
+
+GeometriaPagina geometriaStampa(const Stato& st, const AreaFinestra& f) {
+    GeometriaPagina g;
+    g.tipo = TipoPagina::stampante;
+    g.larghezza = f.larghezza;
+    g.altezza = f.altezza * 8 / 6 * 297 / 210 * 111.5 / 103.5;
+    dimensiona(g, st, g.larghezza, g.altezza / 2, g.larghezza, f.altezzaToolbar, st.AltezzaCaratteri, st.AltezzaNumeri);
+    completaElenchi(g, st);
+    return g;
+}
+
+GeometriaPagina geometriaAnteprima(const Stato& st, const AreaFinestra& f) {
+    GeometriaPagina g;
+    g.tipo = TipoPagina::anteprima;
+    g.larghezza = f.larghezza;
+    g.altezza = f.altezza;
+    const double utile = f.altezza - f.altezzaToolbar - f.altezzaStatusBar - 2;
+    dimensiona(g, st, utile / 297 * 210, utile / 2, f.larghezza, f.altezzaToolbar, st.AltezzaCaratteri,
+               st.AltezzaNumeri);
+    g.altezzaPagina = intero(f.altezza - f.altezzaToolbar);
+    g.sinistraPagina = intero((f.larghezza - g.altezzaPagina / 297.0 * 210) / 2);
+    completaElenchi(g, st);
+    return g;
+}
+
+void disegnaStampa(const Stato& st, Superficie& sup, const AreaFinestra& finestra, const std::string& data,
+                   const SaltoPagina* salto) {
+    const bool grassetto = sup.carattere().grassetto;
+    const GeometriaPagina g = geometriaStampa(st, finestra);
+    sup.impostaScala(g.larghezza, g.altezza);
+    disegnaSchema(st, sup, g);
+    stampaDefinizioni(st, sup, bloccoDi(g, data, salto));
+    sup.impostaGrassetto(grassetto);
+}
+
+void disegnaAnteprima(const Stato& st, Superficie& sup, const AreaFinestra& area, const std::string& data) {
+    const GeometriaPagina g = geometriaAnteprima(st, area);  // may throw: nothing drawn yet
+    sup.pulisci();
+    const bool grassetto = sup.carattere().grassetto;
+    const double destra = g.larghezza - g.sinistraPagina, basso = g.altezza - area.altezzaStatusBar - 1;
+    sup.rettangoloPieno(g.sinistraPagina, area.altezzaToolbar, destra, basso, bianco);
+    sup.rettangolo(g.sinistraPagina, area.altezzaToolbar, destra, basso, rossoScuro);
+    disegnaSchema(st, sup, g);
+    stampaDefinizioni(st, sup, bloccoDi(g, data, nullptr));
+    sup.impostaGrassetto(grassetto);
+}
+
+}  // namespace quadrivo

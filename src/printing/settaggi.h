@@ -1,0 +1,52 @@
+#pragma once
+// "Settaggio parametri cruciverba": the six drawing proportions, each on a scroll bar, with a
+// sample that follows every change. Salva stores them and rewrites tramerio.ini.
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <array>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "printing/campione.h"
+
+namespace quadrivo {
+
+class DisegnoSettaggi;
+
+class Settaggi : public QDialog {
+    Q_OBJECT
+public:
+    Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore = nullptr);
+
+    QGroupBox* Frame1;
+    QLabel* Label16;
+    QScrollBar *HScroll1, *HScroll2, *HScroll3, *HScroll4, *HScroll5, *HScroll6;
+    QLabel *Label2, *Label9, *Label5, *Label11, *Label15, *Label13;  // the bars' values
+    QPushButton *Command1, *Command2;
+
+    ValoriCampione valori() const;
+    const CampioneDisposto& campione() const { return campione_; }
+    double twipPerPixel() const { return tpp_; }
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void aggiornaCampione();
+
+private:
+    friend class DisegnoSettaggi;
+    int px(double twip) const;
+
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    double tpp_;
+    CampioneDisposto campione_;
+    DisegnoSettaggi* disegno_;
+    std::array<QScrollBar*, 6> barre_{};
+    std::array<QLabel*, 6> valoriBarre_{};
+};
+
+}  // namespace quadrivo

@@ -1,0 +1,109 @@
+#include "solving/passaggio.h"
+
+#include <cmath>
+
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+Direzione direzioneDi(Puntatore p) {
+    switch (p) {
+    case Puntatore::frecciaOrizzontale: return Direzione::orizzontale;
+    case Puntatore::frecciaVerticale: return Direzione::verticale;
+    default: return Direzione::nessuna;
+    }
+}
+
+Puntatore puntatoreDi(Direzione d) {
+    switch (d) {
+    case Direzione::orizzontale: return Puntatore::frecciaOrizzontale;
+    case Direzione::verticale: return Puntatore::frecciaVerticale;
+    default: return Puntatore::predefinito;
+    }
+}
+
+int numeroDirezione(Direzione d) {
+    return d == Direzione::orizzontale ? orizzontale : d == Direzione::verticale ? verticale : 0;
+}
+
+namespace {
+
+// Nearest whole number, halves to the even neighbour (the default rounding mode).
+long long vicino(double v) {
+    if (!std::isfinite(v)) return 0;
+    const double n = std::nearbyint(v);
+    if (n > 1e15) return 1000000000000000LL;
+    if (n < -1e15) return -1000000000000000LL;
+    return static_cast<long long>(n);
+}
+
+}  // namespace
+
+Cella cellaSotto(const Stato& s, double X, double Y) {
+    if (s.latoCasella <= 0) return {};
+    // C++ division truncates towards zero, like the whole-number division of the rule.
+    return {vicino(X - s.xGriglia) / s.latoCasella + 1, vicino(Y - s.yGriglia) / s.latoCasella + 1};
+}
+
+bool fuoriGriglia(const Stato& s, double X, double Y, const Cella& k) {
+    if (s.latoCasella <= 0) return true;
+    if (!(X >= s.xGriglia) || !(Y >= s.yGriglia)) return true;
+    // The arrays end at 26 columns and 16 rows whatever a malformed file declares.
+    return k.colonna > s.nColonne || k.riga > s.nRighe || k.colonna > maxColonne || k.riga > maxRighe ||
+           k.colonna < 1 || k.riga < 1;
+}
+
+std::string didascaliaParola(const Stato& s, int c, int r, int d) {
+    return " " + conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " oriz. -" : " vert. -") +
+           daWindows1252(s.definizione[c][r][d]) + " ";
+}
+
+Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
+                           Puntatore attuale) {
+    Passaggio p;
+    // The hand belongs to the clickable picture; over the surface it gives way at once.
+    p.puntatore = attuale == Puntatore::mano ? Puntatore::predefinito : attuale;
+    p.direzione = direzioneDi(p.puntatore);
+    if (s.grigliaAttiva != 1) return p;
+
+    p.cella = cellaSotto(s, X, Y);
+    if (fuoriGriglia(s, X, Y, p.cella)) {
+        p.puntatore = Puntatore::predefinito;
+        p.direzione = Direzione::nessuna;
+        return p;
+    }
+    const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
+    const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
+    const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
+    int t = s.tipoCasella[c][r];
+    if (t == inizioEntrambe) t = (Y - T) <= (X - L) ? inizioOrizzontale : inizioVerticale;
+
+    if (t != inizioOrizzontale && t != inizioVerticale) {
+        p.puntatore = Puntatore::predefinito;
+        p.direzione = Direzione::nessuna;
+        p.rettangolo = AzioneRettangolo::nascondi;
+        return p;
+    }
+    const int d = t == inizioOrizzontale ? orizzontale : verticale;
+    p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
+    p.puntatore = puntatoreDi(p.direzione);
+    p.etichetta = true;
+    p.didascalia = didascaliaParola(s, c, r, d);
+    const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
+    p.etichettaX = X + W > S ? S - 1 - W : X - 19;
+    p.etichettaY = Y + 12;
+    if (s.rettangoloParola) {
+        const double lato = s.latoCasella;
+        const double lungo = static_cast<double>(s.parolaSoluzione[c][r][d].size()) * lato - 2;
+        p.rettangolo = AzioneRettangolo::mostra;
+        p.r.sinistra = L + 1;
+        p.r.alto = T + 1;
+        p.r.larghezza = d == orizzontale ? lungo : lato - 2;
+        p.r.altezza = d == orizzontale ? lato - 2 : lungo;
+        p.r.colore = d == orizzontale ? giallo : ciano;
+    }
+    return p;
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,69 @@
+#pragma once
+// Which cell and word lie under the pointer, and what the hover shows for them: the clue label,
+// the pointer shape and the word rectangle. Pure functions of the state; the window applies
+// the result.
+#include <functional>
+#include <string>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "model/superficie.h"
+
+namespace quadrivo {
+
+enum class Direzione { nessuna, orizzontale, verticale };
+
+// The pointer shape is the hover direction the player sees, and a click uses exactly that.
+Direzione direzioneDi(Puntatore p);
+Puntatore puntatoreDi(Direzione d);
+// 1 across, 2 down, 0 none.
+int numeroDirezione(Direzione d);
+
+struct Cella {
+    long long colonna = 0;
+    long long riga = 0;
+};
+
+// The cell under (X, Y): the offset from the grid corner taken to the nearest whole pixel
+// (halves to even), divided by the cell side truncating, plus one.
+Cella cellaSotto(const Stato& stato, double X, double Y);
+
+// True when (X, Y) lies left of or above the grid (X and Y as they come, before rounding), or
+// its cell lies past the last column or row. Without a laid-out grid everything is outside.
+bool fuoriGriglia(const Stato& stato, double X, double Y, const Cella& cella);
+
+struct RettangoloParola {
+    double sinistra = 0;
+    double alto = 0;
+    double larghezza = 0;
+    double altezza = 0;
+    Colore colore{};
+    friend bool operator==(const RettangoloParola&, const RettangoloParola&) = default;
+};
+
+enum class AzioneRettangolo { lascia, nascondi, mostra };
+
+struct Passaggio {
+    Cella cella;                   // meaningful only when a grid is shown
+    Puntatore puntatore = Puntatore::predefinito;  // the shape after this movement
+    Direzione direzione = Direzione::nessuna;      // always direzioneDi(puntatore)
+    bool etichetta = false;        // false: the label is hidden
+    std::string didascalia;        // UTF-8
+    double etichettaX = 0;
+    double etichettaY = 0;
+    AzioneRettangolo rettangolo = AzioneRettangolo::lascia;
+    RettangoloParola r;            // valid with AzioneRettangolo::mostra
+};
+
+// The label's width for a caption: the widget's width once that caption is set.
+using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
+
+// One pointer movement over the drawing area of width `larghezzaSuperficie`, with the pointer
+// shape `attuale` before it.
+Passaggio calcolaPassaggio(const Stato& stato, double X, double Y, double larghezzaSuperficie,
+                           const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
+
+// The label caption for the word starting at (c, r) in direction d: " 12 oriz. -clue ".
+std::string didascaliaParola(const Stato& stato, int c, int r, int d);
+
+}  // namespace quadrivo

@@ -1,0 +1,89 @@
+#pragma once
+// The solving behaviour of the main window without the toolkit: hover, button presses, typing
+// into the grid, checking and clearing. The window supplies a VistaSolutore over its widgets
+// and forwards its events here.
+#include <string>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "solving/inserimento.h"
+#include "solving/passaggio.h"
+
+namespace quadrivo {
+
+class VistaSolutore {
+public:
+    virtual ~VistaSolutore() = default;
+
+    // The drawing area: its width and the pointer shape shown over it. The shape is the one
+    // record of the hover direction, so what the player sees is what a press uses.
+    virtual double larghezzaSuperficie() = 0;
+    virtual Puntatore puntatore() = 0;
+    virtual void mostraPuntatore(Puntatore p) = 0;
+
+    // Hover label (UTF-8 captions); the width is the one that fits the caption.
+    virtual double larghezzaEtichetta(const std::string& didascalia) = 0;
+    virtual void mostraEtichetta(const std::string& didascalia, double x, double y) = 0;
+    virtual void nascondiEtichetta() = 0;
+
+    // Word rectangle.
+    virtual void mostraRettangolo(const RettangoloParola& r) = 0;
+    virtual void nascondiRettangolo() = 0;
+
+    // Typing boxes 1..50 (UTF-8 texts).
+    virtual void mostraCasella(int i, const GeometriaCasella& g, const std::string& testo,
+                               const std::string& suggerimento) = 0;
+    virtual void nascondiCasella(int i) = 0;
+    virtual bool casellaVisibile(int i) = 0;
+    virtual std::string testoCasella(int i) = 0;
+    virtual void impostaTestoCasella(int i, const std::string& testo) = 0;
+    virtual void fuocoCasella(int i) = 0;
+
+    // The rest of the window.
+    virtual void apriDialogo() = 0;  // the modal word-entry dialog for the current word
+    virtual void ridisegnaToolbar() = 0;
+    virtual void disegnaGriglia() = 0;  // the layout pass on the window
+    virtual void chiudiAnteprima() = 0;  // what the preview's close button does
+};
+
+// Keys a typing box reports.
+enum class Tasto { invio, esc, sinistra, su, destra, giu, carattere, cancellaIndietro, altro };
+
+class Solutore {
+public:
+    Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
+
+    // Pointer moved over the drawing area, or over the label or a typing box.
+    void movimentoMouse(double x, double y);
+    void movimentoSuControllo();
+    // Button (1 left, 2 right, 4 middle) pressed over the drawing area.
+    void pressioneMouse(int pulsante, double x, double y);
+
+    // The hover direction the pointer shows now; a press uses it.
+    Direzione direzionePassaggio() const { return direzioneDi(vista_.puntatore()); }
+
+    // Typing into the grid.
+    void iniziaDigitazione();
+    void salvaporizz();   // keep the typed letters
+    void Nasconditext();  // drop them
+    // A key in box i: true when the box must not see it (handled here or refused).
+    bool tastoCasella(int i, Tasto tasto, char32_t carattere = 0);
+    // The player changed the text of box i; the caret is at `cursore`.
+    void casellaModificata(int i, const std::string& testo, int cursore);
+
+    // Commands.
+    void controllaSoluzioni();
+    void azzeraSoluzioni();
+    void aggiorna();  // the update cycle through the working copy
+
+private:
+    void impostaPuntatore(Puntatore p);
+    void nascondiCaselle();
+    void apriConDialogo(int c, int r, int d);
+
+    Stato& s_;
+    Piattaforma& piattaforma_;
+    VistaSolutore& vista_;
+};
+
+}  // namespace quadrivo

@@ -1,0 +1,64 @@
+// Arbitrary bytes as a dictionary file: loading, the index, and the search through the index
+// and through the plain scan never read outside the file and always agree.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "model/piattaforma_registro.h"
+#include "model/superficie_registro.h"
+#include "solving/lessico.h"
+#include "solving/lessico_indice.h"
+
+using namespace quadrivo;
+
+namespace {
+
+struct VistaMuta : VistaRicerca {
+    void svuotaLista() override {}
+    void aggiungiParola(const std::string&) override {}
+    void impostaStato(const std::string&) override {}
+    void impostaTestoLista(const std::string&) override {}
+    Superficie& progresso() override { return barra; }
+    SuperficieRegistro barra;
+};
+
+const std::string cartella = "/tmp/fuzz_lessico_" + std::to_string(::getpid()) + "_";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    // The masks come from the file's last bytes, so the fuzzer steers them too.
+    const std::string maschere = file.substr(file.size() > 15 ? file.size() - 15 : 0);
+
+    const IndiceFileLessico voci = leggiIndiceLessico(file);
+    const IndiceLessico indice(file, voci);
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        const BloccoLessico b = bloccoEffettivo(voci[L], L, static_cast<std::int64_t>(size));
+        if (b.offset < 0 || b.conta < 0 || b.offset + b.conta * L > static_cast<std::int64_t>(size)) std::abort();
+        const std::string_view blocco = std::string_view(file).substr(b.offset, b.conta * L);
+        std::string maschera = maschere.substr(0, L);
+        maschera.resize(L, ' ');
+        if (paroleCompatibili(blocco, L, maschera, &indice) != paroleCompatibili(blocco, L, maschera)) std::abort();
+    }
+
+    // The program's own path: load from a file, then search.
+    std::ofstream(cartella + "LessicoItaliano.dat", std::ios::binary | std::ios::trunc) << file;
+    Stato s;
+    s.cartellaProgramma = cartella;
+    PiattaformaRegistro p;
+    caricaLessico(s, p);
+    VistaMuta vista;
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        std::string maschera = maschere.substr(0, L);
+        maschera.resize(L, ' ');
+        for (const std::string& parola : cercaNelLessico(s, p, maschera, vista))
+            if (parola.empty()) std::abort();
+        cercaNelLessico(s, p, std::string(L, ' '), vista);
+    }
+    std::remove((cartella + "LessicoItaliano.dat").c_str());
+    return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Small puzzles for the printing tests, read through the real reader and numbered.
+#include <string>
+#include <vector>
+
+#include "mainwindow/griglia.h"
+#include "model/cruciverba.h"
+#include "model/piattaforma_registro.h"
+#include "supporto/schema.h"
+
+namespace quadrivo::prova {
+
+struct Definizione {
+    int c, r, d;
+    std::string testo;  // Windows-1252 bytes
+};
+
+inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
+                         const std::vector<Definizione>& def = {}) {
+    std::vector<std::string> righe;
+    for (const Definizione& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
+    Stato s;
+    s.AltezzaCaratteri = 60;
+    s.AltezzaNumeri = 20;
+    s.PercentualeRiquadro = 90;
+    PiattaformaRegistro p;
+    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, righe));
+    numeraGriglia(s);
+    s.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
+    return s;
+}
+
+// Every cell a letter: one across word per row and one down word per column.
+inline std::vector<std::string> grigliaPiena(int colonne, int righe) {
+    return std::vector<std::string>(static_cast<size_t>(righe), std::string(static_cast<size_t>(colonne), 'A'));
+}
+
+}  // namespace quadrivo::prova

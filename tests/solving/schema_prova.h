@@ -1,0 +1,59 @@
+#pragma once
+// A small known puzzle laid out at a fixed place, with its working copy on disk.
+//
+//      1 2 3 4 5        numbers: 1 (1,1) both ways, 2 (3,1) down, 3 (4,1) down,
+//   1  C A S A #                 4 (3,2) across, 5 (1,3) across, 6 (2,3) down,
+//   2  A # O R O                 7 (1,4) across
+//   3  N O # E #
+//   4  E R B A #
+//
+// Cells are 30 pixels wide; the grid's top-left corner is at (100, 50).
+#include <string>
+#include <vector>
+
+#include "mainwindow/griglia.h"
+#include "model/cruciverba.h"
+#include "model/piattaforma_registro.h"
+#include "supporto/schema.h"
+
+namespace quadrivo::prova {
+
+inline const std::vector<std::string> soluzioniProva = {"CASA#", "A#ORO", "NO#E#", "ERBA#"};
+
+inline std::vector<std::string> definizioniProva() {
+    return {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Fedele amico"),
+            rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
+            rigaDefinizione(4, 1, 2, "Superficie")};
+}
+
+struct SchemaProva {
+    CartellaTemporanea dir;
+    Stato stato;
+    PiattaformaRegistro piattaforma;
+
+    explicit SchemaProva(const std::vector<std::string>& inserimenti = {}) {
+        stato.fileLavoro = dir.scrivi("lavoro.trmo", fileTrmo(soluzioniProva, inserimenti, definizioniProva()));
+        leggiCruciverba(stato, piattaforma, stato.fileLavoro);
+        disponi();
+        stato.grigliaAttiva = 1;
+    }
+    // What the layout pass of a window would give.
+    void disponi() {
+        numeraGriglia(stato);
+        stato.latoCasella = 30;
+        stato.xGriglia = 100;
+        stato.yGriglia = 50;
+    }
+    // The entries of the working copy on disk, read afresh.
+    std::vector<std::string> inserimentiSalvati() {
+        Stato letto;
+        PiattaformaRegistro p;
+        leggiCruciverba(letto, p, stato.fileLavoro);
+        return inserimenti(letto);
+    }
+    // Centre of cell (c, r), and a point just inside its top-right or bottom-left half.
+    static double x(int c) { return 100 + (c - 1) * 30 + 15; }
+    static double y(int r) { return 50 + (r - 1) * 30 + 15; }
+};
+
+}  // namespace quadrivo::prova

@@ -1,0 +1,175 @@
+#include "strumento.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "solving/lessico_crea.h"
+#include "solving/lessico_indice.h"
+
+namespace quadrivo {
+
+namespace {
+
+constexpr const char* uso =
+    "uso:\n"
+    "  lessico crea [--fonte TESTO] LINGUA USCITA LISTA...\n"
+    "      costruisce un dizionario dalle liste di parole (una per riga, UTF-8;\n"
+    "      un file .dic di hunspell fornisce i suoi lemmi)\n"
+    "  lessico cerca DIZIONARIO MASCHERA\n"
+    "      le parole che corrispondono alla maschera (\".\" o \"?\" per una lettera ignota)\n"
+    "  lessico info DIZIONARIO\n"
+    "      l'intestazione e il numero di parole per lunghezza\n";
+
+// Build date for the header: SOURCE_DATE_EPOCH when set, so rebuilds give the same bytes.
+std::string dataOdierna() {
+    std::time_t t = std::time(nullptr);
+    if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH")) t = static_cast<std::time_t>(std::atoll(epoca));
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char testo[16];
+    std::strftime(testo, sizeof testo, "%Y-%m-%d", &tm);
+    return testo;
+}
+
+int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
+    std::string fonte;
+    if (a.size() >= 2 && a[0] == "--fonte") {
+        fonte = a[1];
+        a.erase(a.begin(), a.begin() + 2);
+    }
+    if (a.size() < 3) {
+        err << uso;
+        return 2;
+    }
+    std::vector<std::string> parole;
+    std::string nomi;
+    for (std::size_t i = 2; i < a.size(); ++i) {
+        std::ifstream in(a[i], std::ios::binary);
+        if (!in) {
+            err << "lessico: lista di parole non trovata: " << a[i] << "\n";
+            return 1;
+        }
+        const std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::string> righe;
+        if (a[i].ends_with(".dic")) {
+            righe = lemmiHunspell(testo);
+        } else {
+            std::istringstream s(testo);
+            for (std::string riga; std::getline(s, riga);) {
+                if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+                righe.push_back(std::move(riga));
+            }
+        }
+        for (const std::string& r : righe)
+            if (auto p = piegaParola(r)) parole.push_back(std::move(*p));
+        nomi += (nomi.empty() ? "" : ", ") + std::filesystem::path(a[i]).filename().string();
+    }
+    std::string dati;
+    try {
+        dati = creaLessico(std::move(parole), {a[0], 0, fonte.empty() ? nomi : fonte, dataOdierna()});
+    } catch (const ErroreLessico& e) {
+        err << "lessico: " << e.what() << "\n";
+        return 1;
+    }
+    // Written beside the target and renamed, so a failed build never leaves half a file.
+    const std::string provvisorio = a[1] + ".parziale";
+    {
+        std::ofstream f(provvisorio, std::ios::binary | std::ios::trunc);
+        f.write(dati.data(), static_cast<std::streamsize>(dati.size()));
+        if (!f.flush()) {
+            err << "lessico: impossibile scrivere " << provvisorio << "\n";
+            return 1;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(provvisorio, a[1], ec);
+    if (ec) {
+        err << "lessico: impossibile scrivere " << a[1] << ": " << ec.message() << "\n";
+        return 1;
+    }
+    out << a[1] << ": " << leggiIntestazioneLessico(dati).parole << " parole\n";
+    return 0;
+}
+
+int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) {
+        err << uso;
+        return 2;
+    }
+    std::string maschera = a[1];
+    const int n = static_cast<int>(maschera.size());
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
+        err << "lessico: la maschera deve avere da 3 a 15 caratteri\n";
+        return 2;
+    }
+    for (char& c : maschera) {
+        if (c == '.' || c == '?') c = ' ';
+        else if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    const FileLessico f(a[0]);
+    if (!f.aperto()) {
+        err << "lessico: impossibile aprire " << a[0] << "\n";
+        return 1;
+    }
+    const auto testa = f.leggi(0, dimensioneTestaLessico);
+    const BloccoLessico blocco = bloccoEffettivo(leggiIndiceLessico(testa.vista())[n], n, f.dimensione());
+    const auto letti = f.leggi(blocco.offset, blocco.conta * n);
+    const std::string_view byte = letti.vista();
+    std::string uscita;
+    for (std::uint32_t k : paroleCompatibili(byte, n, maschera)) {
+        uscita.append(byte.substr(std::size_t(k) * n, n));
+        uscita += '\n';
+    }
+    out.write(uscita.data(), static_cast<std::streamsize>(uscita.size()));
+    return 0;
+}
+
+int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 1) {
+        err << uso;
+        return 2;
+    }
+    const FileLessico f(a[0]);
+    if (!f.aperto()) {
+        err << "lessico: impossibile aprire " << a[0] << "\n";
+        return 1;
+    }
+    const auto testa = f.leggi(0, dimensioneTestaLessico);
+    const IntestazioneLessico i = leggiIntestazioneLessico(testa.vista());
+    out << "Lingua: " << i.lingua << "\nParole: " << i.parole << "\nFonte: " << i.fonte << "\nData: " << i.data
+        << "\n";
+    const IndiceFileLessico voci = leggiIndiceLessico(testa.vista());
+    std::int64_t totale = 0;
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        const std::int64_t conta = bloccoEffettivo(voci[L], L, f.dimensione()).conta;
+        totale += conta;
+        char riga[80];
+        std::snprintf(riga, sizeof riga, "lunghezza %2d: %8lld parole", L, static_cast<long long>(conta));
+        out << riga;
+        if (conta != voci[L].conta) out << " (l'indice ne dichiara " << voci[L].conta << ")";
+        out << "\n";
+    }
+    out << "totale: " << totale << " parole\n";
+    return 0;
+}
+
+}  // namespace
+
+int eseguiLessico(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+    if (argomenti.empty()) {
+        err << uso;
+        return 2;
+    }
+    const std::vector<std::string> resto(argomenti.begin() + 1, argomenti.end());
+    if (argomenti[0] == "crea") return crea(resto, out, err);
+    if (argomenti[0] == "cerca") return cerca(resto, out, err);
+    if (argomenti[0] == "info") return info(resto, out, err);
+    err << uso;
+    return 2;
+}
+
+}  // namespace quadrivo
