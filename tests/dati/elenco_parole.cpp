@@ -1,39 +1,27 @@
 #include "elenco_parole.h"
 
 #include <fstream>
-#include <optional>
 #include <sstream>
+
+#include "solving/lessico_crea.h"
+#include "solving/lessico_indice.h"
+#include "strumento.h"
 
 namespace quadrivo::prova {
 
-namespace {
-
-// Latin-1 letters with an accent, by code point from U+00C0, folded to their base letter.
-constexpr std::string_view latino1 = "AAAAAA*CEEEEIIII" "*NOOOOO**UUUUY**" "AAAAAA*CEEEEIIII" "*NOOOOO**UUUUY*Y";
-
-}  // namespace
-
-std::optional<std::string> piegaParola(std::string_view s) {
-    while (!s.empty() && (s.back() == '\r' || s.back() == ' ')) s.remove_suffix(1);
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        auto b = static_cast<unsigned char>(s[i]);
-        if (b >= 'a' && b <= 'z') {
-            out += static_cast<char>(b - 'a' + 'A');
-        } else if (b >= 'A' && b <= 'Z') {
-            out += static_cast<char>(b);
-        } else if (b == 0xC3 && i + 1 < s.size()) {
-            // two-byte sequences U+00C0..U+00FF
-            unsigned cp = 0xC0 + (static_cast<unsigned char>(s[++i]) & 0x3F);
-            char p = latino1[cp - 0xC0];
-            if (p == '*') return std::nullopt;
-            out += p;
-        } else {
+std::optional<std::unordered_set<std::string>> paroleDelLessico(const std::string& percorso) {
+    std::unordered_set<std::string> parole;
+    for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
+        // an all-blank mask lists every word of that length
+        std::ostringstream out, err;
+        if (eseguiLessico({"cerca", percorso, std::string(static_cast<size_t>(n), '.')}, out, err) != 0)
             return std::nullopt;
-        }
+        std::istringstream righe(out.str());
+        std::string parola;
+        while (std::getline(righe, parola))
+            if (!parola.empty()) parole.insert(parola);
     }
-    if (out.empty()) return std::nullopt;
-    return out;
+    return parole;
 }
 
 std::optional<std::unordered_set<std::string>> caricaElenco(const std::string& percorso) {
@@ -42,6 +30,7 @@ std::optional<std::unordered_set<std::string>> caricaElenco(const std::string& p
     std::unordered_set<std::string> parole;
     std::string riga;
     while (std::getline(f, riga)) {
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
         if (auto p = piegaParola(riga)) parole.insert(std::move(*p));
     }
     return parole;

@@ -1,17 +1,18 @@
 #pragma once
-// The Italian word list as the dictionary holds it: upper-case A-Z, accents folded, words with
-// any other character left out.
+// Word sets to check the sample puzzles against: the built Italian dictionary, or the word list
+// it is built from, folded the same way.
 #include <optional>
 #include <string>
-#include <string_view>
 #include <unordered_set>
 
 namespace quadrivo::prova {
 
-// One UTF-8 line folded to A-Z ("Città" -> "CITTA"); nullopt when a character has no such form.
-std::optional<std::string> piegaParola(std::string_view utf8);
+// Every word (3 to 15 letters) of a dictionary file, as the program's search finds them;
+// nullopt when the file cannot be read.
+std::optional<std::unordered_set<std::string>> paroleDelLessico(const std::string& percorso);
 
-// Every folded word of the list at `percorso`; nullopt when the file cannot be read.
+// Every word of a UTF-8 word list, folded to A-Z as the dictionary is built; nullopt when the
+// file cannot be read.
 std::optional<std::unordered_set<std::string>> caricaElenco(const std::string& percorso);
 
 // The entries of a list file: first word of each line, '#' starts a comment.

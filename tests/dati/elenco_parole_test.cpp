@@ -1,35 +1,32 @@
 #include <gtest/gtest.h>
 
 #include "elenco_parole.h"
+#include "solving/lessico_crea.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo::prova;
 
-TEST(PiegaParola, AccentiMaiuscoleEScarti) {
-    EXPECT_EQ(piegaParola("città"), "CITTA");
-    EXPECT_EQ(piegaParola("Perché\r"), "PERCHE");
-    EXPECT_EQ(piegaParola("ÈRA"), "ERA");
-    EXPECT_EQ(piegaParola("però"), "PERO");
-    EXPECT_EQ(piegaParola("giù"), "GIU");
-    EXPECT_EQ(piegaParola("così"), "COSI");
-    // apostrophes, hyphens, digits and letters with no A-Z form are left out
-    EXPECT_EQ(piegaParola("dell'anno"), std::nullopt);
-    EXPECT_EQ(piegaParola("ex-voto"), std::nullopt);
-    EXPECT_EQ(piegaParola("b2b"), std::nullopt);
-    EXPECT_EQ(piegaParola("æther"), std::nullopt);
-    EXPECT_EQ(piegaParola(""), std::nullopt);
-}
-
-TEST(CaricaElenco, LeggeERigetta) {
+TEST(ElencoParole, PiegaComeIlDizionarioEScartaIlResto) {
     CartellaTemporanea dir;
-    std::string p = dir.scrivi("elenco", "casa\nCittà\r\nl'altro\nperò\n");
+    std::string p = dir.scrivi("elenco", "casa\nCittà\r\nl'altro\nperò\nex-voto\n\n");
     auto e = caricaElenco(p);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->size(), 3u);
-    EXPECT_TRUE(e->count("CITTA"));
-    EXPECT_TRUE(e->count("PERO"));
+    EXPECT_EQ(*e, (std::unordered_set<std::string>{"CASA", "CITTA", "PERO"}));
     EXPECT_FALSE(caricaElenco(dir.percorso("manca")));
+}
 
+TEST(ElencoParole, LessicoCostruitoRilettoPerIntero) {
+    CartellaTemporanea dir;
+    std::string dati = quadrivo::creaLessico({"CASA", "ROMA", "ALBERO", "VIA", "AB"}, {"Italiano", 0, "prova", ""});
+    auto l = paroleDelLessico(dir.scrivi("Lessico.dat", dati));
+    ASSERT_TRUE(l);
+    // two-letter words are not kept by the dictionary
+    EXPECT_EQ(*l, (std::unordered_set<std::string>{"CASA", "ROMA", "ALBERO", "VIA"}));
+    EXPECT_FALSE(paroleDelLessico(dir.percorso("manca.dat")));
+}
+
+TEST(ElencoParole, VociDueLettere) {
+    CartellaTemporanea dir;
     std::string v = dir.scrivi("voci", "# commento\nIO  pronome\n\nTU\n  NE # particella\n");
     EXPECT_EQ(caricaVoci(v), (std::unordered_set<std::string>{"IO", "TU", "NE"}));
 }
