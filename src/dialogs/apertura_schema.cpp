@@ -134,7 +134,7 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
                     const double d = m < 1 ? 1 : m * s / 100;
                     sup.rettangoloPieno(x + d, y + d, x + s - d, y + s - d, nero);
                 } else if (ch != '.') {
-                    piattaforma.messaggio(msgTipoNonValido);
+                    piattaforma.messaggio(msgTipoAnteprima);
                     sup.pulisci();
                     return Anteprima{};
                 }

@@ -13,7 +13,7 @@ namespace quadrivo {
 inline constexpr const char* cartellaArchivio = "Archivio cruciverba";
 inline constexpr const char* msgNessunFile = "Nessun file di cruciverba trovato!";
 inline constexpr const char* msgFormatoAnteprima = "Formato del file non valido!";
-inline constexpr const char* msgTipoNonValido = "Tipo di file non valido!";
+inline constexpr const char* msgTipoAnteprima = "Tipo di file non valido!";
 inline constexpr const char* msgErroreDrive = "Errore di lettura dal drive specificato";
 
 // The folder the file lists start in: `corrente` itself when its path already holds
