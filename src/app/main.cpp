@@ -1,8 +1,22 @@
 #include <QApplication>
-#include <cstdio>
+#include <QStringList>
+
+#include "mainwindow/form1.h"
+#include "mainwindow/piattaforma_qt.h"
+#include "model/stato.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::fputs("Quadrivo: la finestra principale non è ancora disponibile in questa versione.\n", stderr);
-    return 0;
+    QApplication::setApplicationName("Quadrivo");
+    QApplication::setDesktopFileName("quadrivo");
+
+    quadrivo::Stato stato;
+    stato.cartellaProgramma = QApplication::applicationDirPath().toStdString() + "/";
+    quadrivo::PiattaformaQt piattaforma;
+    // The whole command line is the puzzle's path, as a shell that split a path with blanks
+    // would have given it.
+    const QString rigaComando = QApplication::arguments().mid(1).join(' ');
+    quadrivo::Form1 finestra(stato, piattaforma, rigaComando);
+    finestra.show();
+    return app.exec();
 }

@@ -50,12 +50,22 @@ double PiattaformaQt::orologio() { return QDateTime::currentMSecsSinceEpoch() / 
 void PiattaformaQt::impostaPuntatore(Puntatore p) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     forma_ = p;
+    Qt::CursorShape forma = Qt::ArrowCursor;
     switch (p) {
     case Puntatore::predefinito: break;
     case Puntatore::clessidra: QApplication::setOverrideCursor(Qt::WaitCursor); break;
-    case Puntatore::frecciaOrizzontale: QApplication::setOverrideCursor(Qt::SizeHorCursor); break;
-    case Puntatore::frecciaVerticale: QApplication::setOverrideCursor(Qt::SizeVerCursor); break;
-    case Puntatore::mano: QApplication::setOverrideCursor(Qt::PointingHandCursor); break;
+    case Puntatore::frecciaOrizzontale: forma = Qt::SizeHorCursor; break;
+    case Puntatore::frecciaVerticale: forma = Qt::SizeVerCursor; break;
+    case Puntatore::mano: forma = Qt::PointingHandCursor; break;
+    }
+    if (p == Puntatore::clessidra) return;
+    if (area_) {
+        if (forma == Qt::ArrowCursor)
+            area_->unsetCursor();
+        else
+            area_->setCursor(forma);
+    } else if (forma != Qt::ArrowCursor) {
+        QApplication::setOverrideCursor(forma);
     }
 }
 

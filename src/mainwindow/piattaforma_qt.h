@@ -1,6 +1,7 @@
 #pragma once
 // The platform for the real program: Qt message boxes, the process exit, a steady clock and
-// the application's override cursor.
+// the pointer: the busy pointer covers the whole application, the other shapes belong to the
+// main window's drawing area (over the toolbar and the other controls they do not show).
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
@@ -20,10 +21,13 @@ public:
 
     // Message boxes are centred on this window when set.
     void impostaGenitore(QWidget* w) { genitore_ = w; }
+    // The widget whose pointer shows the hover directions and the hand.
+    void impostaArea(QWidget* w) { area_ = w; }
 
 private:
     Puntatore forma_ = Puntatore::predefinito;
     QPointer<QWidget> genitore_;
+    QPointer<QWidget> area_;
 };
 
 }  // namespace quadrivo

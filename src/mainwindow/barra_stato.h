@@ -1,0 +1,43 @@
+#pragma once
+// StatusBar1: seven panels, the text of panel 1, the Scroll Lock, Insert, Caps Lock and Num Lock
+// indicators, the date and the time. The bar keeps the indicators and the clock current itself.
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+#include <array>
+
+namespace quadrivo {
+
+class BarraStato : public QStatusBar {
+    Q_OBJECT
+public:
+    enum Pannello { testo = 1, scorrimento = 2, inserimento = 3, maiuscole = 4, numeri = 5, data = 6, ora = 7 };
+
+    explicit BarraStato(QWidget* genitore = nullptr);
+    ~BarraStato() override;
+
+    QLabel* pannello(int indice) const { return pannelli_.at(indice); }
+    void impostaTesto(const QString& t) { pannelli_[testo]->setText(t); }
+    // An indicator shown active or dimmed.
+    bool indicatoreAttivo(int indice) const;
+
+    // Reads the keyboard and the clock again.
+    void aggiorna();
+
+signals:
+    void doppioClic();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void impostaIndicatore(int indice, bool attivo);
+
+    std::array<QLabel*, 8> pannelli_{};
+    std::array<bool, 8> attivi_{};
+    // Lock states followed from key presses where the keyboard's lights cannot be read.
+    bool bloccoScorr_ = false, bloccoMaiusc_ = false, bloccoNum_ = false, inserisci_ = true;
+    QTimer orologio_;
+};
+
+}  // namespace quadrivo

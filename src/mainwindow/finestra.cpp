@@ -1,0 +1,121 @@
+#include "mainwindow/finestra.h"
+
+#include <cstdio>
+
+#include "model/numeri.h"
+#include "versione.h"
+
+namespace quadrivo {
+
+std::string testoVersione(int maggiore, int minore, int revisione) {
+    return std::string(titoloApplicazione) + " - Versione " + conSegno(maggiore) + "." + conSegno(minore) + "." +
+           conSegno(revisione);
+}
+
+std::string testoVersione() { return testoVersione(versioneMaggiore, versioneMinore, versioneRevisione); }
+
+bool comandiSchemaAttivi(const Stato& stato) { return !stato.nomeFile.empty(); }
+
+bool pulsanteRichiedeSchema(int posizione) {
+    switch (posizione) {
+    case 3: case 4: case 5: case 6: case 8: case 9: return true;
+    default: return false;
+    }
+}
+
+AzioneSalva decisioneSalva(const std::string& nomeFile) {
+    return nomeFile.empty() || nomeFile == nomeNuovoCruciverba ? AzioneSalva::salvaConNome : AzioneSalva::scrivi;
+}
+
+std::string immagineSfondo(int larghezzaSchermo) { return larghezzaSchermo >= 1300 ? "Quadrivob.jpg" : "Quadrivoa.jpg"; }
+
+Posizione sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine, int altezzaToolbar) {
+    return {(larghezza - larghezzaImmagine) / 2, (altezza - altezzaImmagine + altezzaToolbar) / 2};
+}
+
+Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine) {
+    return {(larghezza - larghezzaImmagine) / 2, (altezza - altezzaImmagine) / 2 - 10};
+}
+
+std::string percorsoRigaComando(const std::string& rigaComando) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    size_t inizio = 0, fine = rigaComando.size();
+    while (inizio < fine && blank(rigaComando[inizio])) ++inizio;
+    while (fine > inizio && blank(rigaComando[fine - 1])) --fine;
+    if (fine - inizio >= 2 && rigaComando[inizio] == '"' && rigaComando[fine - 1] == '"') {
+        ++inizio;
+        --fine;
+    }
+    return rigaComando.substr(inizio, fine - inizio);
+}
+
+std::string testoData(int giorno, int mese, int anno) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d", giorno, mese, anno);
+    return b;
+}
+
+std::string testoOra(int ore, int minuti) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%02d:%02d", ore, minuti);
+    return b;
+}
+
+const std::vector<TitoloMenu>& titoliMenu() {
+    static const std::vector<TitoloMenu> t = {
+        {Menu::file, "MenuFile", "&File"},
+        {Menu::utilita, "MenuUtil", "&Utilità"},
+        {Menu::opzioni, "Menuimpo", "&Opzioni"},
+        {Menu::lingua, "menul", "&Lingua dizionario ..."},
+        {Menu::aiuto, "MenuHelp", "&?"},
+    };
+    return t;
+}
+
+const std::vector<VoceMenu>& vociMenu() {
+    static const std::vector<VoceMenu> v = {
+        {Menu::file, "MenuApri", "&Apri ...", "F3", false, false, 1},
+        {Menu::file, "MenuSalva", "&Salva", "Ctrl+S", false, true, 2},
+        {Menu::file, "MenuSalvaCN", "Salva &Con nome ...", "", false, true, 0},
+        {Menu::file, "Meno3", "-", "", false, true, 0},
+        {Menu::file, "MenuAnteprima", "Ante&prima di stampa ...", "Ctrl+A", false, true, 4},
+        {Menu::file, "MenuStampa", "&Stampa ...", "Ctrl+P", false, true, 3},
+        {Menu::file, "menommm", "-", "", false, false, 0},
+        {Menu::file, "MenuEsci", "&Esci", "Ctrl+F4", false, false, 0},
+        {Menu::utilita, "MenuCS", "&Controlla Soluzioni", "Ctrl+C", false, false, 7},
+        {Menu::utilita, "MenuAzzera", "&Azzera Soluzioni", "Ctrl+Z", false, false, 6},
+        {Menu::utilita, "Meno5", "-", "", false, false, 0},
+        {Menu::utilita, "MenuFont", "Scegli &Font ...", "", false, false, 8},
+        {Menu::opzioni, "menusetschema", "Settaggio schema ...", "", false, false, 0},
+        {Menu::opzioni, "menooo", "-", "", false, false, 0},
+        {Menu::opzioni, "menuold", "&Usa tasto sinistro per vecchia modalità editing", "", false, false, 0},
+        {Menu::opzioni, "Menurett", "&Visualizza rettangolo parola", "", true, false, 0},
+        {Menu::lingua, "MenuL1", "&Italiano", "", true, false, 0},
+        {Menu::lingua, "Menul2", "I&nglese", "", false, false, 0},
+        {Menu::lingua, "MenuL3", "&Latino", "", false, false, 0},
+        {Menu::lingua, "menul4", "&Francese", "", false, false, 0},
+        {Menu::aiuto, "MenuAiuto", "&Aiuto", "F1", false, false, 0},
+        {Menu::aiuto, "menuPHP", "&Visita Sito dell'Autore ...", "Ctrl+F1", false, false, 0},
+        {Menu::aiuto, "ManueMail", "&Manda una Mail all'autore ...", "Ctrl+Shift+F1", false, false, 0},
+        {Menu::aiuto, "MenuMeno1", "-", "", false, false, 0},
+        {Menu::aiuto, "MenuInfo", "&Info su Quadrivo ...", "F4", false, false, 0},
+    };
+    return v;
+}
+
+const std::vector<PulsanteToolbar>& pulsantiToolbar() {
+    static const std::vector<PulsanteToolbar> p = {
+        {1, "Apri", "Apri cruciverba", 1},
+        {2, "", "", 0},
+        {3, "Salva", "Salva cruciverba", 2},
+        {4, "Stampa", "Stampa", 3},
+        {5, "Anteprima", "Anteprima di stampa", 4},
+        {6, "Font", "Cambia carattere", 8},
+        {7, "", "", 0},
+        {8, "Cancella", "Cancella soluzioni", 6},
+        {9, "Controlla", "Controlla soluzioni", 7},
+    };
+    return p;
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,79 @@
+#pragma once
+// What the main window decides without drawing anything: its texts, which commands a puzzle
+// needs, where the background picture goes, what Save does. The widgets only apply it.
+#include <string>
+#include <vector>
+
+#include "model/stato.h"
+
+namespace quadrivo {
+
+// Status bar panel 1: "Quadrivo 7 - Versione  7. 0. 3".
+std::string testoVersione();
+std::string testoVersione(int maggiore, int minore, int revisione);
+
+// The window's caption before any puzzle is drawn.
+inline constexpr const char* titoloFinestraIniziale = "Quadrivo";
+
+// Save, Save as, Preview, Print, the Utilità menu and toolbar buttons 3, 4, 5, 6, 8, 9 exist
+// only while a puzzle is open.
+bool comandiSchemaAttivi(const Stato& stato);
+// Toolbar positions 1..9 whose button needs an open puzzle.
+bool pulsanteRichiedeSchema(int posizione);
+
+// Save in place, or ask for a name because the puzzle has none of its own.
+enum class AzioneSalva { scrivi, salvaConNome };
+AzioneSalva decisioneSalva(const std::string& nomeFile);
+
+// The background picture for a screen of this width in pixels.
+std::string immagineSfondo(int larghezzaSchermo);
+
+struct Posizione {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Posizione&, const Posizione&) = default;
+};
+// Where the load step centres the picture (the toolbar's height shifts it down) ...
+Posizione sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine,
+                              int altezzaToolbar);
+// ... and where the first activation puts it.
+Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine);
+
+// The command line as a puzzle path: blanks around it and one pair of surrounding double
+// quotes removed.
+std::string percorsoRigaComando(const std::string& rigaComando);
+
+// Date and time panels of the status bar, Italian style: "06/12/2026", "09:05".
+std::string testoData(int giorno, int mese, int anno);
+std::string testoOra(int ore, int minuti);
+
+// The menu bar as a table: the window builds its actions from it.
+enum class Menu { file, utilita, opzioni, lingua, aiuto };
+struct VoceMenu {
+    Menu menu;
+    const char* nome;        // the item's name (MenuApri, Meno3, ...)
+    const char* testo;       // caption with its "&" mnemonic, "-" for a separator
+    const char* scorciatoia; // key sequence in portable text form, "" for none
+    bool segnata = false;    // marked at start
+    bool richiedeSchema = false;
+    int immagine = 0;        // ImageList1 image put on it by mettiGraficaAimenu, 0 none
+};
+struct TitoloMenu {
+    Menu menu;
+    const char* nome;
+    const char* testo;
+};
+const std::vector<TitoloMenu>& titoliMenu();
+const std::vector<VoceMenu>& vociMenu();
+
+// Toolbar positions 1..9: key, tooltip, ImageList1 image; an empty key marks the separator
+// (position 2) and the empty gap (position 7).
+struct PulsanteToolbar {
+    int posizione;
+    const char* chiave;
+    const char* suggerimento;
+    int immagine;
+};
+const std::vector<PulsanteToolbar>& pulsantiToolbar();
+
+}  // namespace quadrivo

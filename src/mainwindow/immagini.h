@@ -1,0 +1,18 @@
+#pragma once
+// The program's own pictures, painted at whatever size and density is asked: the eight
+// command images of ImageList1 and the small web-site badge beside the toolbar.
+#include <QIcon>
+#include <QPixmap>
+
+namespace quadrivo {
+
+inline constexpr int immaginiNellaLista = 8;
+
+// Image 1..8: open, save, print, preview, (unused by the toolbar: a grid), clear, check, font.
+// An index outside the list gives a null icon.
+QIcon immagineLista(int indice);
+
+// The 120 x 29 badge that opens the author's web site, at the given pixel density.
+QPixmap immagineSito(qreal densita);
+
+}  // namespace quadrivo
