@@ -10,8 +10,9 @@
 
 namespace quadrivo {
 
-FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileInStato::Verifica disponibile)
-    : QDialog(nullptr),
+FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileInStato::Verifica disponibile,
+               QWidget* genitore)
+    : QDialog(genitore),
       stato_(stato),
       piattaforma_(piattaforma),
       famiglie_(std::move(famiglie)),

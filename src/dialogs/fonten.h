@@ -22,7 +22,8 @@ public:
     using Famiglie = std::function<QStringList()>;
     // `famiglie` lists the installed families, `disponibile` tells whether a family can be
     // used; both default to the system's font database.
-    FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {});
+    FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {},
+           QWidget* genitore = nullptr);
 
     QListWidget* LstFonts;
     QLabel* Label1;

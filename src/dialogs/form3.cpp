@@ -7,7 +7,7 @@
 #include "dialogs/collegamenti.h"
 #include "dialogs/finestre_comuni.h"
 #include "dialogs/indirizzi.h"
-#include "dialogs/periferia.h"
+#include "mainwindow/finestra.h"
 
 namespace quadrivo {
 
@@ -69,7 +69,7 @@ void Form3::showEvent(QShowEvent* e) {
 }
 
 void Form3::Form_Activate() {
-    Label3->setText(QString::fromStdString(rigaVersione()));
+    Label3->setText(QString::fromStdString(testoVersione()));
     Command3d1->setFocus();
 }
 

@@ -4,10 +4,6 @@
 #include <array>
 #include <utility>
 
-#include "model/numeri.h"
-#include "model/stato.h"
-#include "versione.h"
-
 namespace quadrivo {
 
 AzioneBarra azioneBarra(std::string_view chiave) {
@@ -37,11 +33,6 @@ const std::string& testoAiuto() {
         "inserite sono esatte. Cliccare sul bottone <Azzera soluzioni> se si desidera eliminare tutte le soluzioni "
         "inserite (ad esempio per far giocare qualcun altro) Buon divertimento!";
     return testo;
-}
-
-std::string rigaVersione() {
-    return std::string(titoloApplicazione) + " - Versione " + conSegno(versioneMaggiore) + "." +
-           conSegno(versioneMinore) + "." + conSegno(versioneRevisione);
 }
 
 const std::vector<std::string>& strumentiSistema() {

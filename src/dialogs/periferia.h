@@ -1,6 +1,5 @@
 #pragma once
-// The toolbar's dispatch, the help text, the about box's version line and the search for a
-// system-information tool.
+// The toolbar's dispatch, the help text and the search for a system-information tool.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +13,6 @@ AzioneBarra azioneBarra(std::string_view chiave);
 
 // The help text; two carriage returns stand between its first line and the instructions.
 const std::string& testoAiuto();
-
-// Title + " - Versione " + the three version numbers, each with its sign blank, joined by ".".
-std::string rigaVersione();
 
 inline constexpr const char* msgNoInfoSistema = "Informazioni di sistema non disponibili in questo momento";
 

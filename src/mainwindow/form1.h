@@ -23,6 +23,8 @@ class QKeyEvent;
 
 namespace quadrivo {
 
+class FONTEN;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -148,6 +150,8 @@ public:
     void MenuInfo_Click();
     void Picture2_Click();
     void StatusBar1_DblClick();
+    // The font chooser, loaded at its first use and then only hidden until the program ends.
+    FONTEN* fONTEN = nullptr;
 
     // Run by the first activation only: the values it used.
     int giaAttivato() const { return giaAttivato_; }

@@ -37,8 +37,6 @@ TEST(Aiuto, DueRitorniACapoPoiLeIstruzioniSenzaAltriSeparatori) {
     EXPECT_TRUE(t.ends_with("(ad esempio per far giocare qualcun altro) Buon divertimento!"));
 }
 
-TEST(Versione, OgniNumeroConIlSuoSpazioDiSegno) { EXPECT_EQ(rigaVersione(), "Quadrivo 7 - Versione  7. 0. 3"); }
-
 TEST(InfoSistema, IlPrimoStrumentoDellElencoInstallato) {
     prova::CartellaTemporanea a, b;
     auto eseguibile = [](const std::string& p, bool x = true) {

@@ -264,6 +264,10 @@ private slots:
         const std::string percorso = cartella->scrivi("nuovo.trmo", campione15x10());
         auto f = avvia(QString::fromStdString(percorso));
         stato->nomeFile = nomeNuovoCruciverba;
+        // The save dialog that takes over is modal: it is cancelled as soon as it is up.
+        QTimer::singleShot(0, [] {
+            if (QWidget* d = QApplication::activeModalWidget()) d->close();
+        });
         f->MenuSalva_Click();
         // Save as takes over; nothing is written under the placeholder name.
         QVERIFY(!esisteFile(cartella->percorso(nomeNuovoCruciverba)));
