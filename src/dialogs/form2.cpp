@@ -93,6 +93,7 @@ void Form2::showEvent(QShowEvent* e) {
 }
 
 void Form2::Form_Activate() {
+    if (chiuso_) return;  // closed before its first activation came round
     if (File1->count() > 0) File1->setCurrentRow(0);
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
