@@ -1,7 +1,6 @@
 #include "dialogs/form2.h"
 
 #include <QDir>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -41,24 +40,32 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     Command3d1->setDefault(true);
     Command3d2->setAutoDefault(false);
 
-    auto* griglia = new QGridLayout;
-    griglia->addWidget(Label1, 0, 0);
-    griglia->addWidget(Text1, 1, 0);
-    griglia->addWidget(Label4, 2, 0);
-    griglia->addWidget(File1, 3, 0, 2, 1);
-    griglia->addWidget(Label3, 0, 1);
-    griglia->addWidget(scelta_->percorso, 1, 1);
-    griglia->addWidget(Dir1, 2, 1, 2, 1);
-    griglia->addWidget(Drive1, 4, 1);
-    griglia->addWidget(Label2, 0, 2);
-    griglia->addWidget(Picture1, 1, 2, 3, 1, Qt::AlignTop);
+    // Three columns: name and files, folders and volumes, preview and buttons.
+    auto* nomi = new QVBoxLayout;
+    nomi->addWidget(Label1);
+    nomi->addWidget(Text1);
+    nomi->addWidget(Label4);
+    nomi->addWidget(File1, 1);
+    auto* cartelle = new QVBoxLayout;
+    cartelle->addWidget(Label3);
+    cartelle->addWidget(scelta_->percorso);
+    cartelle->addWidget(Dir1, 1);
+    cartelle->addWidget(Drive1);
+    auto* anteprima = new QVBoxLayout;
+    anteprima->addWidget(Label2);
+    anteprima->addWidget(Picture1);
+    anteprima->addStretch();
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     pulsanti->addWidget(Command3d1);
     pulsanti->addWidget(Command3d2);
-    griglia->addLayout(pulsanti, 4, 2);
-    griglia->setColumnMinimumWidth(0, 200);
-    griglia->setColumnMinimumWidth(1, 200);
+    anteprima->addLayout(pulsanti);
+    auto* griglia = new QHBoxLayout;
+    griglia->addLayout(nomi, 1);
+    griglia->addLayout(cartelle, 1);
+    griglia->addLayout(anteprima);
+    File1->setMinimumWidth(200);
+    Dir1->setMinimumWidth(200);
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(griglia);
     tutto->addWidget(StatusBar1);
