@@ -84,8 +84,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
 }
 
 void Form2::Form_Load() {
-    const QString corrente = QDir::currentPath();
-    if (!scelta_->vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) scelta_->vaiA(corrente);
+    scelta_->vaiAllaCartellaIniziale();
     adjustSize();
     centraSulloSchermo(this);
 }

@@ -101,6 +101,11 @@ bool SceltaCartella::vaiA(const QString& destinazione) {
     return true;
 }
 
+void SceltaCartella::vaiAllaCartellaIniziale() {
+    const QString corrente = QDir::currentPath();
+    if (!vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) vaiA(corrente);
+}
+
 void SceltaCartella::aggiornaFile() {
     QSignalBlocker blocco(File1);
     File1->clear();

@@ -25,6 +25,8 @@ public:
     const QString& cartella() const { return cartella_; }
     // Moves the lists to a folder; false (and nothing changes) when it cannot be listed.
     bool vaiA(const QString& cartella);
+    // The lists on the process's current folder, or on its "Archivio cruciverba" below it.
+    void vaiAllaCartellaIniziale();
     // A volume chosen in Drive1, by its root: an unreadable one gives its message and the list
     // goes back to the volume of the folder shown.
     void scegliVolume(const QString& radice);

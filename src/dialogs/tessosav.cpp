@@ -1,11 +1,9 @@
 #include "dialogs/tessosav.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QShowEvent>
 
-#include "dialogs/apertura_schema.h"
 #include "dialogs/finestre_comuni.h"
 
 namespace quadrivo {
@@ -66,8 +64,7 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     // Load: the author from header line 1, the start folder as in the open dialog.
     Text2->setText(QString::fromStdString(autoreDaRiga(stato_.righeFile[0])));
     Text2->selectAll();
-    const QString corrente = QDir::currentPath();
-    if (!scelta_->vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) scelta_->vaiA(corrente);
+    scelta_->vaiAllaCartellaIniziale();
     adjustSize();
     centraSulloSchermo(this);
 }
