@@ -97,6 +97,10 @@ void Form1::Toolbar1_ButtonClick(const QString& chiave) {
     }
 }
 
+void Form1::Toolbar1_MouseMove() {
+    if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
 void Form1::MenuAiuto_Click() {
     if (!stato_.nomeFile.empty()) Command3d15_Click();
     nascondiLabel1();

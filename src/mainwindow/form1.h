@@ -150,6 +150,8 @@ public:
     void MenuInfo_Click();
     void Picture2_Click();
     void StatusBar1_DblClick();
+    // The pointer came onto the toolbar or pressed on it: the default arrow again.
+    void Toolbar1_MouseMove();
     // The font chooser, loaded at its first use and then only hidden until the program ends.
     FONTEN* fONTEN = nullptr;
 

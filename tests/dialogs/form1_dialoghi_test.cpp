@@ -185,6 +185,12 @@ private slots:
         f->Toolbar1_ButtonClick("Cancella");
         QVERIFY(f->Toolbar1->isVisible());
 
+        // The pointer left a word for the toolbar: the arrow comes back.
+        piattaforma->impostaPuntatore(Puntatore::frecciaVerticale);
+        QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(f->Toolbar1, &entra);
+        QCOMPARE(piattaforma->puntatore(), Puntatore::predefinito);
+
         QString famiglia;
         AlProssimoModale sceltaFont([&](QWidget* w) {
             auto* d = qobject_cast<FONTEN*>(w);
