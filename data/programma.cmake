@@ -43,16 +43,19 @@ add_custom_target(programma ALL
 # Installation: the program folder as it is under <prefix>/lib/quadrivo, a command in
 # <prefix>/bin, and the desktop integration.
 include(GNUInstallDirs)
-set(QUADRIVO_CARTELLA_INSTALLATA ${CMAKE_INSTALL_LIBDIR}/quadrivo)
+set(QUADRIVO_CARTELLA_INSTALLATA lib/quadrivo)
 install(DIRECTORY ${QUADRIVO_DIR}/ DESTINATION ${QUADRIVO_CARTELLA_INSTALLATA} USE_SOURCE_PERMISSIONS)
+# The prefix is read when installing, so `cmake --install --prefix` is honoured too.
 install(CODE "
-  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  set(quadrivo_base \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  file(MAKE_DIRECTORY \"\${quadrivo_base}/${CMAKE_INSTALL_BINDIR}\")
   file(CREATE_LINK \"../${QUADRIVO_CARTELLA_INSTALLATA}/quadrivo\"
-       \"\$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quadrivo\" SYMBOLIC)
+       \"\${quadrivo_base}/${CMAKE_INSTALL_BINDIR}/quadrivo\" SYMBOLIC)
+  set(QUADRIVO_ESEGUIBILE_INSTALLATO \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quadrivo\")
+  configure_file(\"${CMAKE_CURRENT_LIST_DIR}/quadrivo.desktop.in\"
+                 \"\${quadrivo_base}/${CMAKE_INSTALL_DATADIR}/applications/quadrivo.desktop\" @ONLY)
+  message(STATUS \"Installing: \${quadrivo_base}/${CMAKE_INSTALL_DATADIR}/applications/quadrivo.desktop\")
 ")
-set(QUADRIVO_ESEGUIBILE_INSTALLATO ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quadrivo)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/quadrivo.desktop.in ${CMAKE_BINARY_DIR}/quadrivo.desktop @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/quadrivo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quadrivo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quadrivo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
         RENAME application-x-quadrivo-trmo.svg)
@@ -64,10 +67,10 @@ install(CODE "
     find_program(quadrivo_mime update-mime-database)
     find_program(quadrivo_desktop update-desktop-database)
     if(quadrivo_mime)
-      execute_process(COMMAND \${quadrivo_mime} \"${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\")
+      execute_process(COMMAND \${quadrivo_mime} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\")
     endif()
     if(quadrivo_desktop)
-      execute_process(COMMAND \${quadrivo_desktop} \"${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+      execute_process(COMMAND \${quadrivo_desktop} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
     endif()
   endif()
 ")

@@ -17,7 +17,7 @@ BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
     const char* testi[8] = {"", "", "BLOC SCORR", "INS", "BLOC MAIUSC", "NUM", "", ""};
     for (int i = 1; i <= 7; ++i) {
         auto* l = new QLabel(QString::fromUtf8(testi[i]), this);
-        l->setFrameShape(QFrame::StyledPanel);
+        l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setContentsMargins(4, 0, 4, 0);
         l->installEventFilter(this);

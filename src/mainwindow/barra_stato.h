@@ -36,7 +36,7 @@ private:
     std::array<QLabel*, 8> pannelli_{};
     std::array<bool, 8> attivi_{};
     // Lock states followed from key presses where the keyboard's lights cannot be read.
-    bool bloccoScorr_ = false, bloccoMaiusc_ = false, bloccoNum_ = false, inserisci_ = true;
+    bool bloccoScorr_ = false, bloccoMaiusc_ = false, bloccoNum_ = false, inserisci_ = false;
     QTimer orologio_;
 };
 

@@ -49,6 +49,14 @@ std::string percorsoRigaComando(const std::string& rigaComando) {
     return rigaComando.substr(inizio, fine - inizio);
 }
 
+std::string messaggioRigaComando(EsitoApertura esito, const std::string& percorso) {
+    std::string testo = messaggioApertura(esito, percorso);
+    // The short message does not say which file; the player may not know what was passed.
+    if (esito == EsitoApertura::inesistente) testo += "\r" + percorso;
+    if (!testo.empty()) testo += "\r\rIl programma si avvia senza cruciverba.";
+    return testo;
+}
+
 std::string testoData(int giorno, int mese, int anno) {
     char b[32];
     std::snprintf(b, sizeof b, "%02d/%02d/%04d", giorno, mese, anno);

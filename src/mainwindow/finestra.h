@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/apertura.h"
 #include "model/stato.h"
 
 namespace quadrivo {
@@ -42,6 +43,10 @@ Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine
 // The command line as a puzzle path: blanks around it and one pair of surrounding double
 // quotes removed.
 std::string percorsoRigaComando(const std::string& rigaComando);
+
+// The message for a puzzle named on the command line that cannot be opened; the program then
+// starts without a puzzle.
+std::string messaggioRigaComando(EsitoApertura esito, const std::string& percorso);
 
 // Date and time panels of the status bar, Italian style: "06/12/2026", "09:05".
 std::string testoData(int giorno, int mese, int anno);

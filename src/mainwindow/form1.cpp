@@ -24,14 +24,17 @@ namespace quadrivo {
 namespace {
 
 // Activations that come back from a message box or a menu are not the window's own.
+bool eDialogo(const QWidget* t) {
+    if (!t || !t->isWindow()) return false;
+    if (qobject_cast<const QMessageBox*>(t) || qobject_cast<const QMenu*>(t)) return false;
+    const Qt::WindowType tipo = t->windowType();
+    return tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::SplashScreen && tipo != Qt::Desktop;
+}
+
 bool finestraDiDialogo(QWindow* w) {
     if (!w) return false;
-    for (QWidget* t : QApplication::topLevelWidgets()) {
-        if (t->windowHandle() != w) continue;
-        if (qobject_cast<QMessageBox*>(t) || qobject_cast<QMenu*>(t)) return false;
-        if ((t->windowFlags() & Qt::Popup) == Qt::Popup || (t->windowFlags() & Qt::ToolTip) == Qt::ToolTip) return false;
-        return true;
-    }
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->windowHandle() == w) return eDialogo(t);
     return false;
 }
 
@@ -53,23 +56,34 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
     piattaforma_.impostaArea(area_);
+    // A puzzle that turns out unreadable ends the program: the working copy goes with it.
+    piattaforma_.primaDiTerminare = [this] {
+        if (!stato_.fileLavoro.empty() && esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    };
 
+    // The activation step runs at the first activation and whenever the window gets the focus
+    // back from one of the program's dialogs; switching to another program and back is not one.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         if (!w) return;
-        QWindow* mia = windowHandle();
-        if (w != mia) {
-            ultimaFinestra_ = w;
+        if (w != windowHandle()) {
+            // Judged now: a dialog closed with its window may be gone when the focus comes back.
+            tornoDaDialogo_ = finestraDiDialogo(w);
             return;
         }
-        const bool daDialogo = ultimaFinestra_ && ultimaFinestra_ != mia && finestraDiDialogo(ultimaFinestra_);
-        ultimaFinestra_ = w;
+        const bool daDialogo = tornoDaDialogo_;
+        tornoDaDialogo_ = false;
         if (giaAttivato_ == 0 || daDialogo) accodaAttivazione();
     });
+    // Without a window manager the focus may not come back when a dialog closes: its closing
+    // is the sign. With one, the focus that follows finds the work done.
+    qApp->installEventFilter(this);
 
     Form_Load();
 }
 
 Form1::~Form1() {
+    piattaforma_.primaDiTerminare = nullptr;
+    qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
 }
@@ -253,6 +267,11 @@ void Form1::disponiBarre() {
     Toolbar1->setGeometry(0, 0, w, t);
     const int s = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, h - s, w, s);
+    // The preview's close button sits on the toolbar, past its last button.
+    Command3d15->resize(Command3d15->sizeHint());
+    int x = 260;
+    if (QWidget* ultimo = Toolbar1->widgetForAction(pulsanteToolbar[9])) x = ultimo->geometry().right() + 24;
+    Command3d15->move(x, Command3d15->y());
 }
 
 void Form1::impostaTestoLabel1(const std::string& testo) {
@@ -339,7 +358,7 @@ void Form1::apriRigaComando() {
     const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
-    piattaforma_.messaggio(messaggioApertura(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
     const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
 }
@@ -466,9 +485,20 @@ void Form1::accodaAttivazione() {
         Qt::QueuedConnection);
 }
 
-void Form1::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
-
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Hide && oggetto != this && oggetto->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(oggetto);
+        if (w->isWindow() && eDialogo(w) && giaAttivato_ && !chiuso_) {
+            bool altri = false;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (t != w && t != this && t->isVisible() && eDialogo(t)) altri = true;
+            if (!altri) {
+                tornoDaDialogo_ = false;
+                accodaAttivazione();
+            }
+        }
+        return false;
+    }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
             disponiBarre();

@@ -163,7 +163,6 @@ public:
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
@@ -188,7 +187,7 @@ private:
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
-    QPointer<QWindow> ultimaFinestra_;
+    bool tornoDaDialogo_ = false;
 };
 
 }  // namespace quadrivo

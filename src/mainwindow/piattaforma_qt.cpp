@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "model/stato.h"
 
@@ -41,6 +42,7 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
 }
 
 void PiattaformaQt::termina() {
+    if (auto f = std::exchange(primaDiTerminare, nullptr)) f();
     std::fflush(nullptr);
     std::_Exit(1);
 }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "model/piattaforma.h"
 
@@ -21,6 +22,8 @@ public:
 
     // Message boxes are centred on this window when set.
     void impostaGenitore(QWidget* w) { genitore_ = w; }
+    // Run just before the program ends at once (the main window removes its working copy).
+    std::function<void()> primaDiTerminare;
     // The widget whose pointer shows the hover directions and the hand.
     void impostaArea(QWidget* w) { area_ = w; }
 

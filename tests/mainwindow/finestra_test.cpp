@@ -67,6 +67,15 @@ TEST(RigaComando, VirgoletteEBlankAttornoSiTolgono) {
     EXPECT_EQ(percorsoRigaComando(""), "");
 }
 
+TEST(RigaComando, MessaggioConIlPercorsoQuandoManca) {
+    EXPECT_EQ(messaggioRigaComando(EsitoApertura::ok, "/a.trmo"), "");
+    EXPECT_EQ(messaggioRigaComando(EsitoApertura::inesistente, "/tmp/a b.trmo"),
+              "Errore: file inesistente!\r/tmp/a b.trmo\r\rIl programma si avvia senza cruciverba.");
+    const std::string illeggibile = messaggioRigaComando(EsitoApertura::illeggibile, "/root/x.trmo");
+    EXPECT_NE(illeggibile.find("/root/x.trmo"), std::string::npos);
+    EXPECT_EQ(illeggibile.find("/root/x.trmo"), illeggibile.rfind("/root/x.trmo"));  // named once
+}
+
 TEST(BarraDiStato, DataEOraConDueCifre) {
     EXPECT_EQ(testoData(6, 12, 2026), "06/12/2026");
     EXPECT_EQ(testoData(31, 1, 999), "31/01/0999");

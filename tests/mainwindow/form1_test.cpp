@@ -1,5 +1,6 @@
 // The real main window, offscreen, on a program folder of its own.
 #include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -120,6 +121,8 @@ private slots:
         QVERIFY(f->Picture1->isVisible());
         QVERIFY(!f->label1Visibile());
         QVERIFY(!f->Command3d15->isVisible());
+        QCOMPARE(f->Command3d15->y(), 1);
+        QVERIFY(f->Command3d15->x() > f->Toolbar1->widgetForAction(f->pulsanteToolbar[9])->geometry().right());
         QVERIFY(f->MenuApri->icon().isNull() == false);
 
         QCOMPARE(f->StatusBar1->pannello(1)->text(), QString::fromStdString(testoVersione()));
@@ -131,6 +134,45 @@ private slots:
         QVERIFY(!stato->fileLavoro.empty());
         QVERIFY(!esisteFile(stato->fileLavoro));
         QCOMPARE(QDir::currentPath() + "/", QString::fromStdString(stato->cartellaProgramma));
+    }
+
+    void vociNascosteSenzaScorciatoie() {
+        preparaCartella({});
+        auto f = avvia({});
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QSignalSpy controlla(f->MenuCS, &QAction::triggered);
+        QSignalSpy salva(f->MenuSalva, &QAction::triggered);
+        QSignalSpy info(f->MenuInfo, &QAction::triggered);
+        QTest::keyClick(f.get(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(f.get(), Qt::Key_F4);
+        QCOMPARE(controlla.count(), 0);
+        QCOMPARE(salva.count(), 0);
+        QCOMPARE(info.count(), 1);
+    }
+
+    void barraDiStato() {
+        preparaCartella({});
+        auto f = avvia({});
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        BarraStato* b = f->StatusBar1;
+        const QStringList attesi{"BLOC SCORR", "INS", "BLOC MAIUSC", "NUM"};
+        for (int i = 2; i <= 5; ++i) QCOMPARE(b->pannello(i)->text(), attesi[i - 2]);
+        // Without the keyboard's lights the bar follows the lock keys it sees pressed.
+        const bool maiuscole = b->indicatoreAttivo(BarraStato::maiuscole);
+        const bool inserimento = b->indicatoreAttivo(BarraStato::inserimento);
+        QTest::keyClick(f.get(), Qt::Key_CapsLock);
+        QTest::keyClick(f.get(), Qt::Key_Insert);
+        QTRY_COMPARE(b->indicatoreAttivo(BarraStato::maiuscole), !maiuscole);
+        QCOMPARE(b->indicatoreAttivo(BarraStato::inserimento), !inserimento);
+        QCOMPARE(b->pannello(BarraStato::inserimento)->isEnabled(), !inserimento);
+        const QDate oggi = QDate::currentDate();
+        QCOMPARE(b->pannello(6)->text(), QString::fromStdString(testoData(oggi.day(), oggi.month(), oggi.year())));
+        QCOMPARE(b->pannello(7)->text().size(), 5);
+        QSignalSpy doppio(b, &BarraStato::doppioClic);
+        QTest::mouseDClick(b->pannello(BarraStato::data), Qt::LeftButton);
+        QCOMPARE(doppio.count(), 1);
     }
 
     void menuComeLaTabella() {
@@ -221,6 +263,51 @@ private slots:
         QCOMPARE(stato->nomeFile, percorso);
         QCOMPARE(f->fileRigaComando(), percorso);
         QCOMPARE(pixel(*f, stato->xGriglia - 3, stato->yGriglia), QColor(128, 0, 0));
+    }
+
+    void dopoUnDialogoSiRiattiva() {
+        preparaCartella(impostazioniTipiche());
+        auto f = avvia(QString::fromStdString(cartella->scrivi("d.trmo", campione15x10())));
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        // Another window changes the working copy; the window shows it once a dialog closes.
+        Stato altro = *stato;
+        altro.impostaInserimento(3, 1, 'S');
+        PiattaformaQt p;
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        {
+            // The offscreen platform has no window manager: the test hands the focus over itself.
+            QDialog d(f.get());
+            d.show();
+            d.activateWindow();
+            QTRY_COMPARE(QGuiApplication::focusWindow(), d.windowHandle());
+            d.accept();
+        }
+        f->activateWindow();
+        QTRY_COMPARE(stato->inserimento(3, 1), 'S');
+
+        // Without a window manager a dialog may close without ever having had the focus.
+        altro.impostaInserimento(4, 1, 'A');
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        {
+            QDialog d(f.get());
+            d.show();
+            d.reject();
+        }
+        QTRY_COMPARE(stato->inserimento(4, 1), 'A');
+
+        // A message box that closes is not a new activation.
+        altro.impostaInserimento(3, 1, 'T');
+        QVERIFY(scriviCruciverba(altro, p, stato->fileLavoro));
+        RispostaAutomatica risposta;
+        QTimer::singleShot(20, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->activateWindow();
+        });
+        risposta.arma();
+        p.messaggio("Prova", {}, Icona::nessuna, Pulsanti::ok);
+        QVERIFY(risposta.vista);
+        f->activateWindow();
+        QTest::qWait(50);
+        QCOMPARE(stato->inserimento(3, 1), 'S');
     }
 
     void fileInesistenteSullaRigaDiComando() {
@@ -321,6 +408,18 @@ private slots:
         QVERIFY(esisteFile(percorso));
     }
 
+    void unaFineImprovvisaCancellaLaCopia() {
+        preparaCartella(impostazioniTipiche());
+        auto f = avvia(QString::fromStdString(cartella->scrivi("y.trmo", campione15x10())));
+        QVERIFY(esisteFile(stato->fileLavoro));
+        // What the platform runs before a fatal message ends the program.
+        QVERIFY(piattaforma->primaDiTerminare);
+        piattaforma->primaDiTerminare();
+        QVERIFY(!esisteFile(stato->fileLavoro));
+        f.reset();
+        QVERIFY(!piattaforma->primaDiTerminare);
+    }
+
     void chiusuraDallaCorniceCancellaLaCopia() {
         preparaCartella(impostazioniTipiche());
         auto f = avvia(QString::fromStdString(cartella->scrivi("x.trmo", campione15x10())));
@@ -340,6 +439,19 @@ private slots:
         QCOMPARE(f->area()->immagine().devicePixelRatio(), f->area()->devicePixelRatioF());
         f->superficie().pulisci();
         QCOMPARE(pixel(*f, 40, 100), f->area()->sfondo());
+
+        // An area bigger than the screen gets a bigger image that keeps the drawing and the font.
+        f->superficie().rettangoloPieno(20, 80, 60, 120, rossoScuro);
+        f->superficie().impostaCarattere(Carattere{"DejaVu Sans", 14, true, false});
+        const double largo = f->superficie().larghezzaTesto("MMMM");
+        const QSize prima = f->area()->immagine().size();
+        f->area()->resize(prima.width() + 500, prima.height() + 300);
+        f->superficie().rettangoloPieno(prima.width() + 400, 10, prima.width() + 450, 20, nero);
+        QVERIFY(f->area()->immagine().width() > prima.width());
+        QCOMPARE(pixel(*f, 40, 100), QColor(128, 0, 0));
+        QCOMPARE(pixel(*f, prima.width() + 420, 15), QColor(Qt::black));
+        QCOMPARE(f->superficie().larghezzaTesto("MMMM"), largo);
+        QCOMPARE(f->superficie().larghezzaScala(), double(f->area()->width()));
     }
 };
 

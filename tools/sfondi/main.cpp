@@ -37,11 +37,11 @@ void disegnaSfondo(QImage& img) {
     p.fillRect(img.rect(), cielo);
 
     // The grid, tilted a little and fading towards the edges.
-    const double lato = h / 11.5;
+    const double lato = h / 14.5;
     const int righe = sizeof schema / sizeof schema[0];
     const int colonne = 14;
     p.save();
-    p.translate(w * 0.5, h * 0.47);
+    p.translate(w * 0.5, h * 0.40);
     p.rotate(-8);
     p.translate(-colonne * lato / 2, -righe * lato / 2);
     QFont lettera("DejaVu Serif");
@@ -68,7 +68,7 @@ void disegnaSfondo(QImage& img) {
     p.restore();
 
     // A soft light behind the name keeps it readable over the grid.
-    QRadialGradient luce(w / 2, h * 0.80, w * 0.42);
+    QRadialGradient luce(w / 2, h * 0.78, w * 0.40);
     luce.setColorAt(0, QColor(250, 248, 240, 235));
     luce.setColorAt(1, QColor(250, 248, 240, 0));
     p.fillRect(img.rect(), luce);
@@ -78,7 +78,7 @@ void disegnaSfondo(QImage& img) {
     titolo.setBold(true);
     titolo.setLetterSpacing(QFont::PercentageSpacing, 108);
     p.setFont(titolo);
-    const QRectF riga(0, h * 0.66, w, h * 0.17);
+    const QRectF riga(0, h * 0.67, w, h * 0.17);
     p.setPen(QColor(255, 255, 255, 200));
     p.drawText(riga.translated(2, 2), Qt::AlignCenter, "Quadrivo");
     p.setPen(QColor(128, 0, 0));
