@@ -217,6 +217,7 @@ void Form1::creaToolbar() {
     Picture2->setToolTip("Visita il sito dell'autore");
     Picture2->installEventFilter(this);
     Toolbar1->addWidget(Picture2);
+    Toolbar1->installEventFilter(this);
     auto* margine = new QWidget(Toolbar1);
     margine->setFixedWidth(8);
     Toolbar1->addWidget(margine);
@@ -509,6 +510,10 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     if (oggetto == Label1) {
         if (evento->type() == QEvent::MouseMove) Label1_MouseMove();
+        return false;
+    }
+    if (oggetto == Toolbar1) {
+        if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseButtonPress) Toolbar1_MouseMove();
         return false;
     }
     if (oggetto == Picture2) {

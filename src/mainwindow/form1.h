@@ -24,6 +24,7 @@ class QKeyEvent;
 namespace quadrivo {
 
 class SoluzioneForm1;  // solving
+class FONTEN;          // dialogs
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -150,6 +151,10 @@ public:
     void MenuInfo_Click();
     void Picture2_Click();
     void StatusBar1_DblClick();
+    // The pointer came onto the toolbar or pressed on it: the default arrow again.
+    void Toolbar1_MouseMove();
+    // The font chooser, loaded at its first use and then only hidden until the program ends.
+    FONTEN* fONTEN = nullptr;
 
     // Run by the first activation only: the values it used.
     int giaAttivato() const { return giaAttivato_; }

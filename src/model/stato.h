@@ -33,6 +33,14 @@ inline constexpr int verticale = 2;
 inline constexpr const char* titoloApplicazione = "Quadrivo 7";
 inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
 
+// Face and style of the grid's letters and numbers; sizes come from the cell size.
+struct StileCarattere {
+    std::string nome = "Arial";
+    bool corsivo = false;
+    bool grassetto = false;
+    friend bool operator==(const StileCarattere&, const StileCarattere&) = default;
+};
+
 struct Stato {
     // Puzzle content. Lines and clues are Windows-1252 bytes, exactly as in the file,
     // with the solution characters already decoded.
@@ -70,6 +78,10 @@ struct Stato {
     bool rettangoloParola = true;  // check mark of Menurett
     bool tastoSinistro = false;    // check mark of menuold
     std::string nomeFont = "Arial";
+
+    // Chosen in the font chooser for the grid on screen and on paper; not persisted.
+    StileCarattere carattereSchermo;
+    StileCarattere carattereStampante;
 
     // Dictionary selection and index.
     std::string fileLessico = "LessicoItaliano.dat";

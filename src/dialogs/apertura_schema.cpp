@@ -1,0 +1,178 @@
+#include "dialogs/apertura_schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <optional>
+
+#include "mainwindow/apertura.h"
+#include "model/file.h"
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Text from 1-based position `inizio` to the end ("" past the end).
+std::string_view da(std::string_view s, size_t inizio) {
+    return inizio - 1 < s.size() ? s.substr(inizio - 1) : std::string_view{};
+}
+
+// A puzzle's header and grid take a few kilobytes; whatever lies past this is never needed.
+constexpr qint64 limiteLettura = 1 << 20;
+
+// The first lines of a file, never more than `quante`; a line cut by the reading limit is dropped.
+std::optional<std::vector<std::string>> primeRighe(const std::string& percorso, size_t quante) {
+    QFile f(q(percorso));
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray b = f.read(limiteLettura);
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    const bool tagliato = !f.atEnd();
+    std::vector<std::string> righe = dividiRighe(std::string_view(b.constData(), static_cast<size_t>(b.size())));
+    if (tagliato && !righe.empty()) righe.pop_back();
+    if (righe.size() > quante) righe.resize(quante);
+    return righe;
+}
+
+}  // namespace
+
+std::string cartellaIniziale(const std::string& corrente) {
+    if (corrente.find(cartellaArchivio) != std::string::npos) return corrente;
+    const QFileInfo sotto(q(componiPercorso(corrente, cartellaArchivio)));
+    if (sotto.isDir() && sotto.isReadable() && sotto.isExecutable()) return sotto.absoluteFilePath().toStdString();
+    return corrente;
+}
+
+bool nomeCruciverba(const std::string& nome) {
+    for (size_t p = 0; p + 4 <= nome.size(); ++p) {
+        if (nome[p] != '.') continue;
+        std::string ext = nome.substr(p + 1, 3);
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (ext == "trm") return true;
+    }
+    return false;
+}
+
+std::vector<std::string> filesCruciverba(const std::string& cartella) {
+    const QFileInfoList voci = QDir(q(cartella)).entryInfoList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    std::vector<QString> nomi;
+    for (const QFileInfo& v : voci)
+        if (v.isFile() && nomeCruciverba(v.fileName().toStdString())) nomi.push_back(v.fileName());
+    std::sort(nomi.begin(), nomi.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    std::vector<std::string> out;
+    out.reserve(nomi.size());
+    for (const QString& n : nomi) out.push_back(n.toStdString());
+    return out;
+}
+
+std::string componiPercorso(const std::string& cartella, const std::string& nome) {
+    if (!cartella.empty() && cartella.back() == '/') return cartella + nome;
+    return cartella + "/" + nome;
+}
+
+Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
+                           const std::string& nome) {
+    Anteprima esito;
+    sup.pulisci();
+    const std::string percorso = componiPercorso(cartella, nome);
+    if (nome.empty() || !esisteFile(percorso)) {
+        piattaforma.messaggio(msgNessunFile);
+        return esito;
+    }
+    auto formato = [&] {
+        sup.pulisci();
+        piattaforma.messaggio(msgFormatoAnteprima);
+        return Anteprima{};
+    };
+
+    // Header plus at most the rows the line buffer holds.
+    const std::optional<std::vector<std::string>> righe = primeRighe(percorso, maxRigheFile);
+    if (!righe || righe->size() < 4) return formato();
+    const std::vector<std::string>& l = *righe;
+
+    try {
+        const int C = intero(valore(da(l[3], 14)));
+        const int R = intero(valore(da(l[3], 17)));
+        if (C <= 0 || R <= 0 || R > maxRigheFile - 4) return formato();
+
+        const double W = sup.larghezzaScala();
+        const double H = sup.altezzaScala();
+        const int cw = intero((W - 10) / C);
+        const int chh = intero((H - 10) / R);
+        const int s = cw < chh ? cw : chh;
+        int punti = intero(s / 100.0 * stato.AltezzaCaratteri);
+        if (punti < 5) punti = 5;
+        sup.impostaCarattere(Carattere{"Arial", static_cast<double>(punti), false, false});
+        const int x0 = intero((W - prodotto16(C, s)) / 2);
+        const int y0 = intero((H - prodotto16(s, R)) / 2);
+
+        for (int r = 0; r < R; ++r) {
+            if (4u + static_cast<size_t>(r) >= l.size()) return formato();  // the file ends before its rows
+            const std::string& riga = l[4 + static_cast<size_t>(r)];
+            for (size_t k = 2; k <= riga.size(); k += 2) {
+                const char ch = riga[k - 1];
+                const int c = static_cast<int>((k - 1) / 2);
+                const int x = somma16(prodotto16(c, s), x0);
+                const int y = somma16(prodotto16(r, s), y0);
+                sup.rettangolo(x, y, somma16(x, s), somma16(y, s), nero);
+                if (ch >= 'A' && ch <= 'Z') {
+                    const std::string lettera(1, ch);
+                    const int tw = intero(sup.larghezzaTesto(lettera) / 2);
+                    const int th = intero(sup.altezzaTesto(lettera) / 2);
+                    const int cx = intero(x + s / 2.0);
+                    const int cy = intero(y + s / 2.0);
+                    sup.disegnaTesto(cx - tw, cy - th + s / 100.0 * stato.DistanzaDaCentro, lettera);
+                } else if (ch == '*') {
+                    const double m = (100 - stato.PercentualeRiquadro) / 2.0;
+                    const double d = m < 1 ? 1 : m * s / 100;
+                    sup.rettangoloPieno(x + d, y + d, x + s - d, y + s - d, nero);
+                } else if (ch != '.') {
+                    piattaforma.messaggio(msgTipoAnteprima);
+                    sup.pulisci();
+                    return Anteprima{};
+                }
+            }
+        }
+        esito.colonne = C;
+        esito.righe = R;
+        esito.lato = s;
+        esito.x0 = x0;
+        esito.y0 = y0;
+    } catch (const ErroreOverflow&) {
+        return formato();
+    }
+
+    esito.riuscita = true;
+    esito.datiAutore =
+        daWindows1252(da(l[0], 13)) + " - " + daWindows1252(da(l[1], 14)) + " - " + daWindows1252(da(l[2], 14));
+    esito.etichetta = "Anteprima: " + daWindows1252(da(l[3], 14));
+    return esito;
+}
+
+bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string& cartella, const std::string& nome) {
+    // A pattern names no single file: it is refused before the disk is asked anything.
+    if (nome.find_first_of("*?") != std::string::npos) {
+        piattaforma.messaggio(msgFileInesistente);
+        return false;
+    }
+    const std::string percorso = componiPercorso(cartella, nome);
+    const EsitoApertura e = apriInLavoro(stato, piattaforma, percorso);
+    if (e != EsitoApertura::ok) {
+        piattaforma.messaggio(messaggioApertura(e, percorso));
+        return false;
+    }
+    return true;
+}
+
+void annullaApertura(Stato& stato) {
+    if (stato.nomeFile.empty()) stato.grigliaAttiva = -1;
+}
+
+}  // namespace quadrivo

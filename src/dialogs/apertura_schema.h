@@ -1,0 +1,57 @@
+#pragma once
+// The open dialog's logic: where it starts, which files it lists, how the chosen path is
+// composed, the drawn preview of a puzzle file and the open itself.
+#include <string>
+#include <vector>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "model/superficie.h"
+
+namespace quadrivo {
+
+inline constexpr const char* cartellaArchivio = "Archivio cruciverba";
+inline constexpr const char* msgNessunFile = "Nessun file di cruciverba trovato!";
+inline constexpr const char* msgFormatoAnteprima = "Formato del file non valido!";
+inline constexpr const char* msgTipoAnteprima = "Tipo di file non valido!";
+inline constexpr const char* msgErroreDrive = "Errore di lettura dal drive specificato";
+
+// The folder the file lists start in: `corrente` itself when its path already holds
+// "Archivio cruciverba" (exact case), else its subfolder of that name when there is one.
+std::string cartellaIniziale(const std::string& corrente);
+
+// True when a file name matches "*.trm*" in any letter case.
+bool nomeCruciverba(const std::string& nome);
+
+// Ordinary files of a folder whose names match "*.trm*", sorted by name without regard to
+// case (ties by bytes). An unreadable folder lists nothing.
+std::vector<std::string> filesCruciverba(const std::string& cartella);
+
+// Folder + "/" (unless it already ends with one) + name.
+std::string componiPercorso(const std::string& cartella, const std::string& nome);
+
+// What a successful preview leaves for the dialog's label and status bar (UTF-8).
+struct Anteprima {
+    bool riuscita = false;
+    std::string etichetta;   // "Anteprima: " + the size line
+    std::string datiAutore;  // the three author fields joined by " - "
+    // Layout of the drawn grid, kept for whoever wants to check it.
+    int colonne = 0, righe = 0, lato = 0, x0 = 0, y0 = 0;
+};
+
+// Draws the preview of file `nome` in `cartella` on `superficie` (its whole drawing area),
+// using the drawing proportions of `stato`; failures are shown through `piattaforma`.
+// Only the file's header and its declared grid rows are read, at most 20 of them.
+Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattaforma& piattaforma,
+                           const std::string& cartella, const std::string& nome);
+
+// OK of the open dialog: the file `nome` of `cartella` goes into the working copy and becomes
+// the open puzzle. A name with wildcards is refused like a missing file; any other name is
+// only appended to the folder, so nothing but that composed path is ever opened.
+// False (after its message) when nothing was opened.
+bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string& cartella, const std::string& nome);
+
+// Annulla of the open dialog: with no puzzle open the grid is marked inactive.
+void annullaApertura(Stato& stato);
+
+}  // namespace quadrivo

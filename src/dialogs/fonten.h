@@ -1,0 +1,57 @@
+#pragma once
+// fONTEN, the font chooser: every installed family, a sample line, italic and bold. Loaded
+// at its first showing and afterwards only hidden, so its ticks last for the whole run.
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <functional>
+
+#include "dialogs/scelta_carattere.h"
+#include "model/piattaforma.h"
+#include "model/stato.h"
+
+namespace quadrivo {
+
+class FONTEN : public QDialog {
+    Q_OBJECT
+public:
+    using Famiglie = std::function<QStringList()>;
+    // `famiglie` lists the installed families, `disponibile` tells whether a family can be
+    // used; both default to the system's font database.
+    FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {},
+           QWidget* genitore = nullptr);
+
+    QListWidget* LstFonts;
+    QLabel* Label1;
+    QLineEdit* TxtFontPreview;
+    QCheckBox* Check3d1;
+    QCheckBox* Check3d2;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+    // Selects the entry equal to nomeFont, if there is one: on every showing and uncovering.
+    void Form_Paint();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void reject() override { cmdCancel_Click(); }
+
+private:
+    void Form_Load();
+    void aggiornaCampione();
+
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    Famiglie famiglie_;
+    StileInStato::Verifica disponibile_;
+    bool caricato_ = false;
+};
+
+}  // namespace quadrivo

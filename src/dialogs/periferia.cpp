@@ -1,0 +1,61 @@
+#include "dialogs/periferia.h"
+
+#include <QFileInfo>
+#include <array>
+#include <utility>
+
+namespace quadrivo {
+
+AzioneBarra azioneBarra(std::string_view chiave) {
+    static constexpr std::array<std::pair<std::string_view, AzioneBarra>, 7> tabella = {{
+        {"Apri", AzioneBarra::apri},
+        {"Salva", AzioneBarra::salva},
+        {"Stampa", AzioneBarra::stampa},
+        {"Anteprima", AzioneBarra::anteprima},
+        {"Font", AzioneBarra::font},
+        {"Cancella", AzioneBarra::cancella},
+        {"Controlla", AzioneBarra::controlla},
+    }};
+    for (const auto& [k, a] : tabella)
+        if (k == chiave) return a;
+    return AzioneBarra::nessuna;
+}
+
+const std::string& testoAiuto() {
+    static const std::string testo =
+        std::string("QUADRIVO - Programma per risolvere i cruciverba creati con l'ausilio di TRAMERIO") + "\r\r" +
+        "Dopo aver aperto un cruciverba portarsi con il mouse sulla casella voluta (sono significative solo quelle "
+        "che hanno il numerello in alto a sinistra) " +
+        " Cliccare quindi con il bottone sinistro del mouse per inserire la parola richiesta dalla definizione. "
+        "(Attenzione il bottone destro è stato abilitato per l'editing in modalità avanzata come nelle vecchie "
+        "versioni)  " +
+        "Una volta completato il cruciverba cliccare sul bottone <Controlla> per controllare se tutte le parole "
+        "inserite sono esatte. Cliccare sul bottone <Azzera soluzioni> se si desidera eliminare tutte le soluzioni "
+        "inserite (ad esempio per far giocare qualcun altro) Buon divertimento!";
+    return testo;
+}
+
+const std::vector<std::string>& strumentiSistema() {
+    static const std::vector<std::string> nomi = {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager"};
+    return nomi;
+}
+
+std::string trovaStrumentoSistema(const std::string& percorsi) {
+    std::vector<std::string> cartelle;
+    size_t inizio = 0;
+    while (inizio <= percorsi.size()) {
+        const size_t fine = std::min(percorsi.find(':', inizio), percorsi.size());
+        // Only absolute folders: the current folder moves with the open dialog and is not trusted.
+        if (fine > inizio && percorsi[inizio] == '/') cartelle.push_back(percorsi.substr(inizio, fine - inizio));
+        inizio = fine + 1;
+    }
+    for (const std::string& nome : strumentiSistema()) {
+        for (const std::string& c : cartelle) {
+            const QFileInfo fi(QString::fromStdString(c + "/" + nome));
+            if (fi.isFile() && fi.isExecutable()) return fi.absoluteFilePath().toStdString();
+        }
+    }
+    return {};
+}
+
+}  // namespace quadrivo

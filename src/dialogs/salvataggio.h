@@ -1,0 +1,46 @@
+#pragma once
+// The save dialog's logic and the question asked before a changed puzzle is left.
+#include <string>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+
+namespace quadrivo {
+
+inline constexpr const char* nomeSalvataggioPredefinito = "Tesso000.trmo";
+inline constexpr const char* estensionePredefinita = ".trmo";
+inline constexpr const char* titoloSalvataggio = "Salvataggio file";
+inline constexpr const char* msgErroreDisco = "Errore di nome file o accesso al disco!";
+inline constexpr const char* titoloModifica = "Modifica del file corrente";
+
+// Target of a save: an absolute name is taken as it is, any other name goes into `cartella`;
+// ".trmo" is appended when the whole path holds no ".".
+std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome);
+
+// "Il file " + path in capitals + " esiste già; vuoi riscriverlo?"
+std::string testoSovrascrittura(const std::string& percorso);
+
+// The author field of header line 1 (UTF-8, as typed) and the line with it (Windows-1252).
+std::string autoreDaRiga(const std::string& riga1);
+std::string rigaConAutore(const std::string& riga1, const std::string& autore);
+
+// What the name box shows when the dialog comes up.
+std::string nomeProposto(const Stato& stato);
+
+enum class EsitoSalvataggio {
+    salvato,     // the file and the working copy were written, nomeFile is the new path
+    rinunciato,  // overwrite refused: only the working copy was written
+    errore,      // a step failed after its message; the player may try again or give up
+};
+
+// OK of the save dialog. Writes the puzzle with the new author to the chosen path, then the
+// working copy. A failing step shows its message once and stops, leaving the state as it was.
+EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
+                              const std::string& nome, const std::string& autore);
+
+// "Il file " + nomeFile in capitals + " è cambiato, si desidera salvare"
+std::string testoChiediSeSalvare(const std::string& nomeFile);
+// Asks whether to save the changed puzzle; true when the answer is OK.
+bool vuoleSalvare(const Stato& stato, Piattaforma& piattaforma);
+
+}  // namespace quadrivo

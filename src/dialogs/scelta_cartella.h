@@ -1,0 +1,52 @@
+#pragma once
+// The volume list, folder list and puzzle-file list shared by the open and save dialogs.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QObject>
+#include <QString>
+
+#include "model/piattaforma.h"
+
+namespace quadrivo {
+
+class SceltaCartella : public QObject {
+    Q_OBJECT
+public:
+    // The three lists are created as children of `genitore`; the caller lays them out.
+    SceltaCartella(QWidget* genitore, Piattaforma& piattaforma);
+
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListWidget* File1;
+    QLabel* percorso;  // the folder listed, in full
+
+    // The folder the lists show, without a trailing "/" except for the root.
+    const QString& cartella() const { return cartella_; }
+    // Moves the lists to a folder; false (and nothing changes) when it cannot be listed.
+    bool vaiA(const QString& cartella);
+    // The lists on the process's current folder, or on its "Archivio cruciverba" below it.
+    void vaiAllaCartellaIniziale();
+    // A volume chosen in Drive1, by its root: an unreadable one gives its message and the list
+    // goes back to the volume of the folder shown.
+    void scegliVolume(const QString& radice);
+    // The file list read again from the disk, without a selection.
+    void aggiornaFile();
+
+signals:
+    void cartellaCambiata(const QString& cartella);
+    void fileSelezionato(const QString& nome);  // "" when the selection goes
+    void fileScelto();                          // double click on a file
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void riempiVolumi();
+    void mostraVolumeCorrente();
+
+    Piattaforma& piattaforma_;
+    QString cartella_;
+};
+
+}  // namespace quadrivo
