@@ -182,7 +182,10 @@ private slots:
         QVERIFY(f->isEnabled());
 
         apri("prova.trmo");
+        // Clearing refused: the toolbar is still repainted and visible.
+        AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
+        QVERIFY(rifiuta.eseguita);
         QVERIFY(f->Toolbar1->isVisible());
 
         // The pointer left a word for the toolbar: the arrow comes back.
