@@ -18,9 +18,14 @@ void Form1::MenuStampa_Click() {
 void Form1::MenuAnteprima_Click() { anteprimaStampa(); }
 
 void Form1::stampaSchema() {
-    // The font chooser gives paper the same style as the screen; the job sets face and sizes.
-    Carattere stile = superficie().carattere();
+    // The printer keeps the style the font chooser gave it; the job sets face and sizes and
+    // hands the bold flag back as it found it.
+    Carattere stile;
+    stile.nome = stato_.carattereStampante.nome;
+    stile.corsivo = stato_.carattereStampante.corsivo;
+    stile.grassetto = stato_.carattereStampante.grassetto;
     stampaConDialogo(this, stato_, areaFinestra(), stile, piattaforma_);
+    stato_.carattereStampante.grassetto = stile.grassetto;
 }
 
 void Form1::anteprimaStampa() {
