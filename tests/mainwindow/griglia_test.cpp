@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "mainwindow/griglia.h"
 #include "model/piattaforma_registro.h"
@@ -36,18 +38,13 @@ struct Passo : ::testing::Test {
 
     std::string disegna(Stato& s) { return disegnaGriglia(s, sup, piattaforma, area); }
 
-    std::vector<Operazione> di(Operazione::Tipo t) const {
+    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
         std::vector<Operazione> v;
         std::copy_if(sup.operazioni.begin(), sup.operazioni.end(), std::back_inserter(v),
-                     [t](const Operazione& o) { return o.tipo == t; });
+                     [&](const Operazione& o) { return o.tipo == t && (!colore || o.colore == *colore); });
         return v;
     }
-    std::vector<Operazione> pieniNeri() const {
-        std::vector<Operazione> v;
-        for (const Operazione& o : di(Operazione::rettangoloPieno))
-            if (o.colore == nero) v.push_back(o);
-        return v;
-    }
+    static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
 };
 
 }  // namespace
@@ -61,44 +58,34 @@ TEST_F(Passo, WorkedGeometryOfA15x10Grid) {
     EXPECT_EQ(s.yGriglia, 39);
     ASSERT_GE(sup.operazioni.size(), 3u);
     EXPECT_EQ(sup.operazioni[0].tipo, Operazione::pulisci);
-    const Operazione& fondo = sup.operazioni[1];
-    EXPECT_EQ(fondo.tipo, Operazione::rettangoloPieno);
-    EXPECT_EQ(fondo.colore, bianco);
-    EXPECT_EQ(fondo.x1, 34);
-    EXPECT_EQ(fondo.y1, 37);
-    EXPECT_EQ(fondo.x2, 36 + 945 + 2);
-    EXPECT_EQ(fondo.y2, 39 + 630 + 2);
-    const Operazione& cornice = sup.operazioni[2];
-    EXPECT_EQ(cornice.colore, rossoScuro);
-    EXPECT_EQ(cornice.x1, 33);
-    EXPECT_EQ(cornice.y2, 39 + 630 + 3);
-    // 150 cell outlines, one frame line, no extra thickness
-    auto box = di(Operazione::rettangolo);
-    EXPECT_EQ(std::count_if(box.begin(), box.end(), [](auto& o) { return o.colore == nero; }), 150);
-    EXPECT_EQ(std::count_if(box.begin(), box.end(), [](auto& o) { return o.colore == rossoScuro; }), 1);
+    EXPECT_EQ(sup.operazioni[1].colore, bianco);
+    EXPECT_EQ(angoli(sup.operazioni[1]), (std::array<double, 4>{34, 37, 36 + 945 + 2, 39 + 630 + 2}));
+    EXPECT_EQ(sup.operazioni[2].colore, rossoScuro);
+    EXPECT_EQ(angoli(sup.operazioni[2]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
+    // 150 cell outlines, one frame line with no extra thickness
+    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 150u);
+    EXPECT_EQ(di(Operazione::rettangolo, rossoScuro).size(), 1u);
 }
 
 TEST_F(Passo, FrameThicknessAddsOutlines) {
     Stato s = statoCon({"AB", "CD"});
     s.SpessoreBordo = 3;
     disegna(s);
-    auto box = di(Operazione::rettangolo);
-    std::vector<Operazione> rossi;
-    std::copy_if(box.begin(), box.end(), std::back_inserter(rossi), [](auto& o) { return o.colore == rossoScuro; });
+    auto rossi = di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(rossi.size(), 4u);
     EXPECT_EQ(rossi[3].x1, s.xGriglia - 5);
     EXPECT_EQ(rossi[3].y1, s.yGriglia - 5);
 }
 
 TEST_F(Passo, BlackSquareInset) {
-    for (auto [percentuale, inset] : std::vector<std::pair<int, double>>{{99, 1}, {100, 1}, {80, -1}, {0, -2}}) {
+    // 99 and 100 leave one pixel; below, the inset is the remaining share of the cell
+    for (auto [percentuale, quota] : std::vector<std::pair<int, double>>{{99, -1}, {100, -1}, {80, 10}, {0, 50}}) {
         Stato s = statoCon({"A#", "CD"});
         s.PercentualeRiquadro = static_cast<std::int16_t>(percentuale);
         sup.operazioni.clear();
         disegna(s);
-        const double L = s.latoCasella;
-        double atteso = inset == -1 ? L * 10 / 100 : inset == -2 ? L * 50 / 100 : inset;
-        auto neri = pieniNeri();
+        const double L = s.latoCasella, atteso = quota < 0 ? 1 : L * quota / 100;
+        auto neri = di(Operazione::rettangoloPieno, nero);
         ASSERT_EQ(neri.size(), 1u) << percentuale;
         EXPECT_DOUBLE_EQ(neri[0].x1, s.xGriglia + L + atteso) << percentuale;
         EXPECT_DOUBLE_EQ(neri[0].y2, s.yGriglia + L - atteso) << percentuale;
@@ -128,38 +115,32 @@ TEST_F(Passo, NumberingWordsAndTypes) {
     s.AltezzaNumeri = 20;
     s.DistanzaDaSpigolo = 10;
     disegna(s);
-    EXPECT_EQ(s.tipoCasella[1][1], inizioEntrambe);
-    EXPECT_EQ(s.tipoCasella[2][1], casellaBianca);
-    EXPECT_EQ(s.tipoCasella[3][1], inizioVerticale);
-    EXPECT_EQ(s.tipoCasella[4][1], inizioVerticale);
-    EXPECT_EQ(s.tipoCasella[2][2], casellaNera);
-    EXPECT_EQ(s.tipoCasella[3][2], inizioOrizzontale);
-    EXPECT_EQ(s.tipoCasella[1][3], inizioOrizzontale);
-    EXPECT_EQ(s.tipoCasella[4][2], casellaBianca);  // last column: never an across start
-    EXPECT_EQ(s.numeroCasella[1][1], 1);
-    EXPECT_EQ(s.numeroCasella[3][1], 2);
-    EXPECT_EQ(s.numeroCasella[4][1], 3);
-    EXPECT_EQ(s.numeroCasella[3][2], 4);
-    EXPECT_EQ(s.numeroCasella[1][3], 5);
-    EXPECT_EQ(s.numeroCasella[1][2], 0);  // one-letter run between the edge and a black cell
+    const int N = casellaNera, B = casellaBianca, O = inizioOrizzontale, V = inizioVerticale, E = inizioEntrambe;
+    // the last column is never an across start; (1, 2) is a one-letter run beside a black cell
+    const int tipi[3][4] = {{E, B, V, V}, {B, N, O, B}, {O, B, B, B}};
+    const int numero[3][4] = {{1, 0, 2, 3}, {0, 0, 4, 0}, {5, 0, 0, 0}};
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_EQ(s.tipoCasella[c][r], tipi[r - 1][c - 1]) << c << "," << r;
+            EXPECT_EQ(s.numeroCasella[c][r], numero[r - 1][c - 1]) << c << "," << r;
+        }
     EXPECT_EQ(s.parolaSoluzione[1][1][1], "CASA");
     EXPECT_EQ(s.parolaSoluzione[2][1][1], "ASA");  // every white cell followed by a white cell
     EXPECT_EQ(s.parolaSoluzione[1][1][2], "CAS");
     EXPECT_EQ(s.parolaSoluzione[2][1][2], "");
     EXPECT_EQ(s.parolaSoluzione[4][3][1], "");
-    auto testi = sup.testi();
-    EXPECT_EQ(testi, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-    auto numeri = di(Operazione::scritta);
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    const Operazione due = di(Operazione::scritta)[1];
     const double L = s.latoCasella;
-    EXPECT_DOUBLE_EQ(numeri[1].x1, s.xGriglia + 2 * L + 2 + L * 10 / 100);
-    EXPECT_DOUBLE_EQ(numeri[1].y1, s.yGriglia + L * 10 / 100);
-    EXPECT_DOUBLE_EQ(numeri[1].carattere.dimensione, L / 100 * 20);
+    EXPECT_DOUBLE_EQ(due.x1, s.xGriglia + 2 * L + 2 + L * 10 / 100);
+    EXPECT_DOUBLE_EQ(due.y1, s.yGriglia + L * 10 / 100);
+    EXPECT_DOUBLE_EQ(due.carattere.dimensione, L / 100 * 20);
 }
 
 TEST_F(Passo, BlackSolutionWithALetterShowsTheLetter) {
     Stato s = statoCon({"A#", "CD"}, {".X"});
     disegna(s);
-    EXPECT_TRUE(pieniNeri().empty());
+    EXPECT_TRUE(di(Operazione::rettangoloPieno, nero).empty());
     EXPECT_EQ(sup.testi().front(), "X");
 }
 
@@ -174,8 +155,7 @@ TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
     Stato s = statoCon({"ABCD", "EFGH"});
     s.nColonne = 2;
     disegna(s);
-    auto box = di(Operazione::rettangolo);
-    EXPECT_EQ(std::count_if(box.begin(), box.end(), [](auto& o) { return o.colore == nero; }), 8);
+    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 8u);
     EXPECT_EQ(s.parolaSoluzione[1][1][1], "AB");
     EXPECT_EQ(s.tipoCasella[3][1], 0);
 }
