@@ -1,8 +1,5 @@
 #pragma once
 // Small puzzles for the printing tests, read through the real reader and numbered.
-#include <string>
-#include <vector>
-
 #include "mainwindow/griglia.h"
 #include "model/cruciverba.h"
 #include "model/piattaforma_registro.h"
@@ -11,9 +8,9 @@
 
 namespace quadrivo::prova {
 
-struct Definizione {
+struct Definizione {  // a clue at column c, row r, direction d, in Windows-1252 bytes
     int c, r, d;
-    std::string testo;  // Windows-1252 bytes
+    std::string testo;
 };
 
 inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
@@ -21,9 +18,7 @@ inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::v
     std::vector<std::string> righe;
     for (const Definizione& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
     Stato s;
-    s.AltezzaCaratteri = 60;
-    s.AltezzaNumeri = 20;
-    s.PercentualeRiquadro = 90;
+    s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.PercentualeRiquadro = 90;
     PiattaformaRegistro p;
     leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, righe, autore));
     numeraGriglia(s);

@@ -1,10 +1,8 @@
 #include "printing/stampante.h"
 
-#include <QPainter>
 #include <QProcess>
 #include <QtTest>
 
-#include "mainwindow/superficie_qt.h"
 #include "printing/elenchi.h"
 #include "puzzle.h"
 
@@ -19,12 +17,6 @@ QString comando(const QString& programma, const QStringList& argomenti) {
     QProcess p;
     p.start(programma, argomenti);
     return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
-void preparaPdf(QPrinter& stampante, const std::string& file) {
-    stampante.setOutputFormat(QPrinter::PdfFormat);
-    stampante.setOutputFileName(QString::fromStdString(file));
-    stampante.setPageSize(QPageSize(QPageSize::A4));
 }
 
 }  // namespace
@@ -42,57 +34,41 @@ private slots:
         }
         const Stato s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
         CartellaTemporanea dir;
+        const QString pdf = QString::fromStdString(dir.percorso("lungo.pdf"));
         QPrinter stampante(QPrinter::HighResolution);
-        preparaPdf(stampante, dir.percorso("lungo.pdf"));
+        stampante.setOutputFileName(pdf);
         Carattere c;
         PiattaformaRegistro p;
-        QVERIFY(stampaSu(stampante, s, finestra, c, p, "02-06-2013"));
-        QVERIFY(p.messaggi.empty());
-        QVERIFY(comando("pdfinfo", {stampante.outputFileName()}).contains(QRegularExpression("Pages: +2\n")));
-        const QString testo = comando("pdftotext", {"-layout", stampante.outputFileName(), "-"}).simplified();
-        QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "02-06-2013 - /home/anna/Archivio cruciverba/prova.trmo",
-                           "Autore: Niccolò Bianchi", rigaCrediti};
+        QVERIFY(stampaSu(stampante, s, finestra, c, p, "02-06-2013") && p.messaggi.empty());
+        QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
+        const QString testo = comando("pdftotext", {"-layout", pdf, "-"}).simplified();
+        QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
+                           "02-06-2013 - /home/anna/Archivio cruciverba/prova.trmo", "Autore: Niccolò Bianchi",
+                           rigaCrediti};
         for (int d : {orizzontale, verticale})
             for (const std::string& v : vociDefinizioni(s, d)) attesi << QString::fromStdString(v).simplified();
-        QVERIFY(attesi.contains("41 " + QString(30, '_')));  // the across word without a clue
         for (const QString& a : attesi) QVERIFY2(testo.contains(a), qPrintable(a));
-        QVERIFY(testo.indexOf("ORIZZONTALI:") < testo.indexOf("VERTICALI:"));
-    }
-
-    void caratteriInPuntiAncheConLeUnitaDellaStampante() {
-        // 16 points stay 16 points on paper, whatever the printer's resolution and the units
-        // the job gives the page: a line is a little taller, ten M's a little narrower.
-        for (auto risoluzione : {QPrinter::ScreenResolution, QPrinter::HighResolution}) {
-            CartellaTemporanea dir;
-            QPrinter stampante(risoluzione);
-            preparaPdf(stampante, dir.percorso("misura.pdf"));
-            QPainter pittore(&stampante);
-            SuperficieQt sup(pittore, stampante.width(), stampante.height());
-            sup.impostaScala(1024, 1422.03);
-            sup.impostaDimensione(16);
-            const QRectF punti = stampante.pageLayout().paintRect(QPageLayout::Point);
-            const double alta = sup.altezzaTesto("X") / 1422.03 * punti.height();
-            const double larga = sup.larghezzaTesto(std::string(10, 'M')) / 1024 * punti.width();
-            QVERIFY2(alta > 16 && alta < 16 * 1.35, qPrintable(QString::number(alta)));
-            QVERIFY2(larga > 10 * 16 * 0.7 && larga < 10 * 16, qPrintable(QString::number(larga)));
-        }
+        // 8.25 points on paper: sizes are points, never the job's units or the printer's dots.
+        const auto m = QRegularExpression(R"x(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">ORIZZONTALI:)x")
+                           .match(comando("pdftotext", {"-bbox", pdf, "-"}));
+        const double alta = m.captured(2).toDouble() - m.captured(1).toDouble();
+        QVERIFY2(alta > 8.25 && alta < 8.25 * 1.35, qPrintable(QString::number(alta)));
     }
 
     void stampanteInErroreOSchemaSenzaColonneDannoSoloUnMessaggio() {
         CartellaTemporanea dir;
-        for (auto [file, colonne, messaggio] : {std::tuple{std::string("/non/esiste/x.pdf"), 9, msgErroreStampante},
-                                                {dir.percorso("vuoto.pdf"), 0, msgSchemaNonStampabile}}) {
+        for (auto [file, colonne, messaggio] : {std::tuple{QString("/non/esiste/x.pdf"), 9, msgErroreStampante},
+                                                {QString::fromStdString(dir.percorso("vuoto.pdf")), 0,
+                                                 msgSchemaNonStampabile}}) {
             QPrinter stampante(QPrinter::HighResolution);
-            preparaPdf(stampante, file);
+            stampante.setOutputFileName(file);
             Stato s = statoStampa(grigliaPiena(9, 6));
             s.nColonne = static_cast<std::int16_t>(colonne);
             Carattere c;
             PiattaformaRegistro p;
             QVERIFY(!stampaSu(stampante, s, finestra, c, p, "02-06-2013"));
-            QCOMPARE(p.messaggi.size(), size_t(1));
-            QCOMPARE(p.messaggi[0].testo, std::string(messaggio));
-            QVERIFY(p.forma == Puntatore::predefinito);
-            QVERIFY(!QFile::exists(QString::fromStdString(file)));  // nothing reaches the printer
+            QVERIFY(p.messaggi.size() == 1 && p.messaggi[0].testo == messaggio && p.forma == Puntatore::predefinito);
+            QVERIFY(!QFile::exists(file));  // nothing reaches the printer
         }
     }
 };
