@@ -1,30 +1,26 @@
 #pragma once
 // Small puzzles for the printing tests, read through the real reader and numbered.
-#include <string>
-#include <vector>
-
 #include "mainwindow/griglia.h"
 #include "model/cruciverba.h"
 #include "model/piattaforma_registro.h"
+#include "model/superficie_registro.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
 
-struct Definizione {
+struct Definizione {  // a clue at column c, row r, direction d, in Windows-1252 bytes
     int c, r, d;
-    std::string testo;  // Windows-1252 bytes
+    std::string testo;
 };
 
 inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
-                         const std::vector<Definizione>& def = {}) {
+                         const std::vector<Definizione>& def = {}, const std::string& autore = "Mario Rossi") {
     std::vector<std::string> righe;
     for (const Definizione& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
     Stato s;
-    s.AltezzaCaratteri = 60;
-    s.AltezzaNumeri = 20;
-    s.PercentualeRiquadro = 90;
+    s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.PercentualeRiquadro = 90;
     PiattaformaRegistro p;
-    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, righe));
+    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, righe, autore));
     numeraGriglia(s);
     s.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
     return s;
@@ -33,6 +29,13 @@ inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::v
 // Every cell a letter: one across word per row and one down word per column.
 inline std::vector<std::string> grigliaPiena(int colonne, int righe) {
     return std::vector<std::string>(static_cast<size_t>(righe), std::string(static_cast<size_t>(colonne), 'A'));
+}
+
+// The first text drawn that reads exactly `testo`, or none.
+inline const Operazione* scritta(const SuperficieRegistro& sup, const std::string& testo) {
+    for (const Operazione& o : sup.operazioni)
+        if (o.tipo == Operazione::scritta && o.testo == testo) return &o;
+    return nullptr;
 }
 
 }  // namespace quadrivo::prova

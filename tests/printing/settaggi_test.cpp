@@ -7,145 +7,65 @@
 #include "supporto/schema.h"
 
 using namespace quadrivo;
-using namespace quadrivo::prova;
-
-namespace {
-
-Stato statoTipico(const CartellaTemporanea& dir) {
-    Stato s;
-    s.cartellaProgramma = dir.percorso();
-    s.PercentualeRiquadro = 90;
-    s.SpessoreBordo = 2;
-    s.AltezzaCaratteri = 60;
-    s.AltezzaNumeri = 20;
-    s.DistanzaDaSpigolo = 3;
-    s.DistanzaDaCentro = -4;
-    s.StampaSoluzioni = 1;
-    s.tastoSinistro = true;
-    return s;
-}
-
-}  // namespace
 
 class ProvaSettaggi : public QObject {
     Q_OBJECT
 
+    prova::CartellaTemporanea dir_;
+    PiattaformaRegistro p_;
+
+    Stato tipico() const {
+        Stato s;
+        s.cartellaProgramma = dir_.percorso();
+        s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60;
+        s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
+        return s;
+    }
+
+    static QStringList etichette(const Settaggi& d) {
+        return {d.Label2->text(), d.Label9->text(), d.Label5->text(), d.Label11->text(), d.Label15->text(),
+                d.Label13->text()};
+    }
+
 private slots:
-    void aperturaMostraIValoriSalvati() {
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        QCOMPARE(d.HScroll1->value(), 90);
-        QCOMPARE(d.HScroll5->value(), -4);
-        QCOMPARE(d.Label2->text(), QString("90"));
-        QCOMPARE(d.Label9->text(), QString("20"));
-        QCOMPARE(d.Label5->text(), QString("60"));
-        QCOMPARE(d.Label11->text(), QString("3"));
-        QCOMPARE(d.Label15->text(), QString("-4"));
-        QCOMPARE(d.Label13->text(), QString("2"));
-        QCOMPARE(d.twipPerPixel(), 1440.0 / d.logicalDpiY());
-        QCOMPARE(d.campione().puntiLettere, puntiCampione(60, d.twipPerPixel()));
-        QCOMPARE(d.campione().spessoreLinee, 2);
-    }
-
-    void valoriUgualiAllaPosizioneInizialeSiVedonoComunque() {
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        s.AltezzaNumeri = 5;
-        s.AltezzaCaratteri = 50;
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        QCOMPARE(d.Label9->text(), QString("5"));
-        QCOMPARE(d.Label5->text(), QString("50"));
-        QCOMPARE(d.campione().puntiNumeri, puntiCampione(5, d.twipPerPixel()));
-    }
-
-    void valoriFuoriScalaRiquadroNulloESpessoreNullo() {
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        s.PercentualeRiquadro = 0;
-        s.SpessoreBordo = 0;
-        s.AltezzaCaratteri = 120;
-        s.AltezzaNumeri = 0;
-        s.DistanzaDaCentro = -50;
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        QCOMPARE(d.HScroll1->value(), 95);
-        QCOMPARE(d.HScroll3->value(), 90);
-        QCOMPARE(d.HScroll2->value(), 5);
-        QCOMPARE(d.HScroll5->value(), -10);
-        QCOMPARE(d.HScroll6->value(), 1);
-        QCOMPARE(s.SpessoreBordo, std::int16_t(1));  // at once, before any button
-        QCOMPARE(s.AltezzaCaratteri, std::int16_t(120));
+    void aperturaConValoriFuoriScala() {
+        Stato s = tipico();
+        QCOMPARE(etichette(Settaggi(s, p_)), QStringList({"90", "20", "60", "3", "-4", "2"}));
+        // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
+        // Annulla; the bars clamp the rest.
+        s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
+        Settaggi d(s, p_);
+        QCOMPARE(etichette(d), QStringList({"95", "20", "90", "3", "-10", "1"}));
         d.Command2->click();
-        QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(s.SpessoreBordo, std::int16_t(1));
-        QCOMPARE(s.PercentualeRiquadro, std::int16_t(0));
+        QCOMPARE(std::vector<int>({s.SpessoreBordo, s.PercentualeRiquadro, s.AltezzaCaratteri}),
+                 std::vector<int>({1, 49, 120}));
     }
 
-    void ilCampioneSegueOgniBarra() {
-        CartellaTemporanea dir;
-        Stato s = statoTipico(dir);
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        const double tpp = d.twipPerPixel();
-        d.HScroll1->setValue(60);
-        QCOMPARE(d.campione().quadratiNeri[0].l, latoCellaCampione * 0.6);
-        d.HScroll2->setValue(25);
-        QCOMPARE(d.Label9->text(), QString("25"));
-        QCOMPARE(d.campione().puntiNumeri, puntiCampione(25, tpp));
-        const double sinistraLettera = d.campione().lettere[0].x;
-        d.HScroll3->setValue(90);
-        QCOMPARE(d.campione().puntiLettere, puntiCampione(90, tpp));
-        QCOMPARE(d.campione().lettere[0].x, sinistraLettera);
-        d.HScroll4->setValue(15);
-        QCOMPARE(d.campione().numeri[0].x, 0.15 * latoCellaCampione);
-        const double alto = d.campione().lettere[0].y;
-        d.HScroll5->setValue(d.HScroll5->value() + 10);
-        QCOMPARE(d.campione().lettere[0].y - alto, latoCellaCampione / 10);
-        d.HScroll6->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(d.Label13->text(), QString("3"));
-        QCOMPARE(d.campione().spessoreLinee, 3);
-        // Nothing reaches the settings until Salva.
+    void ilCampioneSegueLeBarreAnnullaNonToccaNullaSalvaScriveIlFile() {
+        Stato s = tipico();
+        dir_.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
+        Settaggi annulla(s, p_);
+        const double sinistraLettera = annulla.campione().lettere[0].x;
+        annulla.HScroll1->setValue(70);
+        annulla.HScroll3->setValue(90);
+        const RettangoloTwip q = annulla.campione().quadratiNeri[0], cella = cellaCampione(2, 1);
+        QVERIFY(annulla.Label2->text() == "70" && qFuzzyCompare(q.l, latoCellaCampione * 0.7));
+        QCOMPARE(q.x - cella.x, cella.destra() - q.destra());  // centred in its cell
+        QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
+        QCOMPARE(annulla.campione().lettere[0].x, sinistraLettera);  // the left edge they had on opening
+        annulla.Command2->click();
         QCOMPARE(s.PercentualeRiquadro, std::int16_t(90));
-        QCOMPARE(s.SpessoreBordo, std::int16_t(2));
-    }
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
 
-    void salvaScriveTuttoIlFileAnnullaNonToccaNulla() {
-        CartellaTemporanea dir;
-        const std::string file = dir.percorso(nomeFileImpostazioni);
-        {
-            Stato s = statoTipico(dir);
-            dir.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
-            PiattaformaRegistro p;
-            Settaggi d(s, p);
-            d.HScroll1->setValue(70);
-            d.HScroll6->setValue(5);
-            d.Command2->click();
-            QCOMPARE(s.PercentualeRiquadro, std::int16_t(90));
-            QCOMPARE(s.SpessoreBordo, std::int16_t(2));
-            QCOMPARE(dir.leggi(file), testoImpostazioni(statoTipico(dir)));
-        }
-        Stato s = statoTipico(dir);
         s.PercentualeRiquadro = 10;
-        PiattaformaRegistro p;
-        Settaggi d(s, p);
-        d.HScroll2->setValue(12);
-        d.HScroll4->setValue(0);
-        d.Command1->click();
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY(p.messaggi.empty());
-        QCOMPARE(s.PercentualeRiquadro, std::int16_t(95));
-        QCOMPARE(s.AltezzaNumeri, std::int16_t(12));
-        QCOMPARE(s.DistanzaDaSpigolo, std::int16_t(0));
-        QCOMPARE(s.AltezzaCaratteri, std::int16_t(60));
-        const std::string scritto = dir.leggi(file);
-        QCOMPARE(scritto, testoImpostazioni(s));
-        // The options the dialog does not show are written too.
-        QVERIFY(scritto.find("TastoSin=-1 ") != std::string::npos);
-        QVERIFY(scritto.find("StampaSoluzioni= 1 ") != std::string::npos);
-        QVERIFY(scritto.find("PercentualeRiquadro= 95 ") != std::string::npos);
+        Settaggi salva(s, p_);
+        salva.HScroll2->setValue(12);
+        salva.HScroll6->setValue(5);
+        salva.Command1->click();
+        QVERIFY(salva.result() == QDialog::Accepted && p_.messaggi.empty());
+        QCOMPARE(std::vector<int>({s.PercentualeRiquadro, s.AltezzaNumeri, s.SpessoreBordo, s.AltezzaCaratteri}),
+                 std::vector<int>({95, 12, 5, 60}));
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(s));
     }
 };
 
