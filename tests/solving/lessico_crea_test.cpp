@@ -1,14 +1,7 @@
-// Building dictionary files from word lists, and the `lessico` tool over them.
+// Building dictionary files from word lists.
 #include "solving/lessico_crea.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "model/piattaforma_registro.h"
-#include "solving/lessico.h"
-#include "strumento.h"
-#include "supporto/schema.h"
 
 using namespace quadrivo;
 
@@ -36,29 +29,6 @@ TEST(CreaLessico, LayoutSortedWithoutDuplicatesAndAReadableHeader) {
     // The over-long source was cut, not the rest.
     EXPECT_EQ(std::tuple(i.lingua, i.parole, i.data), std::tuple("Italiano", 5, "2026-01-02"));
     for (char c : dati.substr(0, 200)) EXPECT_TRUE((c >= ' ' && c <= '~') || c == '\r' || c == '\n') << int(c);
-}
-
-// The tool's file read back by the program's loader and searched by both.
-TEST(StrumentoLessico, CreaThenLoadAndCerca) {
-    prova::CartellaTemporanea cartella;
-    std::ostringstream out, err;
-    const std::string lista = cartella.scrivi("parole.txt", "mela\r\nMALA\nmòla\nl'ala\nmela\nperché\nzz\n");
-    const std::string dic = cartella.scrivi("la.dic", "2\nmala/AB\nrosa/q\n");
-    const std::string dat = cartella.percorso("LessicoItaliano.dat");
-    ASSERT_EQ(eseguiLessico({"crea", "Italiano", dat, lista, dic}, out, err), 0) << err.str();
-    Stato s;
-    PiattaformaRegistro piattaforma;
-    s.cartellaProgramma = cartella.percorso();
-    caricaLessico(s, piattaforma);
-    EXPECT_EQ(std::tuple(s.inizioLessico[4], s.contaLessico[4], s.inizioLessico[6], s.contaLessico[6]),
-              std::tuple(409, 4, 409 + 16, 1));
-    out.str({});
-    ASSERT_EQ(eseguiLessico({"cerca", dat, "M?LA"}, out, err), 0);
-    EXPECT_EQ(out.str(), "MALA\nMELA\nMOLA\n");
-    // A missing list is reported and leaves no file behind.
-    EXPECT_EQ(eseguiLessico({"crea", "Italiano", cartella.percorso("x.dat"), cartella.percorso("manca.txt")}, out, err), 1);
-    EXPECT_NE(err.str().find("lista di parole non trovata"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(cartella.percorso("x.dat")));
 }
 
 }  // namespace

@@ -33,6 +33,8 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
         EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(s, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
             << k.X << "," << k.Y;
     }
+    s.latoCasella = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
+    EXPECT_EQ(cellaSotto(s, 124.5, 60).colonna, 1);
     s.latoCasella = 0;  // nothing laid out: no division, everything outside
     EXPECT_TRUE(fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
 }
@@ -46,8 +48,6 @@ TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) 
     EXPECT_EQ(b.puntatore, Puntatore::frecciaVerticale);
     EXPECT_EQ(b.didascalia, "  1 vert. -Fedele amico ");
     EXPECT_EQ(b.r, (RettangoloParola{101, 51, 28, 118, ciano}));
-    EXPECT_EQ(su(129.4, 50.2).direzione, Direzione::orizzontale);
-    EXPECT_EQ(su(100.2, 79.4).direzione, Direzione::verticale);
     EXPECT_EQ(su(SchemaProva::x(3), SchemaProva::y(2)).r, (RettangoloParola{161, 81, 88, 28, giallo}));
     // Clues are decoded from the file's code page; a word without a clue still gets its caption.
     EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. -Città d'erba ");
