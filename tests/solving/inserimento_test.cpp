@@ -34,13 +34,13 @@ TEST(Parola, ReadWithDotsAndWrittenBackNeverPastTheLastCell) {
     Stato& s = p.stato;
     EXPECT_EQ(parolaDaInserimenti(s, 1, 1, orizzontale), "C.SA");
     EXPECT_EQ(parolaDaInserimenti(s, 1, 1, verticale), "CA..");
-    scriviParola(s, 3, 2, orizzontale, "BRONZO");  // the surplus is cut
-    EXPECT_EQ(prova::inserimenti(s)[1], "A#BRO");
+    scriviParola(s, 1, 3, orizzontale, "NOI");  // the surplus is cut, the black cell after stays
+    EXPECT_EQ(prova::inserimenti(s)[2], "NO#.#");
     scriviParola(s, 3, 2, orizzontale, "Z");  // shorter: the other cells keep theirs
     EXPECT_EQ(prova::inserimenti(s)[1], "A#ZRO");
     // Blanks leave no letter; a "*" would blacken a white cell and is refused.
     scriviParola(s, 1, 1, verticale, "C *E");
-    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.SA#", ".#ZRO", "..#.#", "E...#"}));
+    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "E...#"}));
     const auto prima = s.righeFile;
     scriviParola(s, 27, 1, orizzontale, "XX");
     scriviParola(s, 1, 1, 3, "XX");

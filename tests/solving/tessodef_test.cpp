@@ -93,6 +93,9 @@ private slots:
         QTest::keyClicks(t.Text1, "z");
         QTest::keyClick(t.Text1, Qt::Key_Backspace);
         QCOMPARE(t.Text1->text(), QString(74, 'y'));
+        t.Text1->selectAll();
+        QTest::keyClicks(t.Text1, QString(70, 'x'));
+        QCOMPARE(t.Text1->text(), QString(60, 'x'));
         QTest::keyClick(t.Text3[1], Qt::Key_Escape);
         QCOMPARE(t.result(), int(QDialog::Rejected));
         QCOMPARE(inserita(1, 1, 1), QString("C.SA"));
