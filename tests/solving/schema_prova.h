@@ -8,9 +8,6 @@
 //   4  E R B A #
 //
 // Cells are 30 pixels wide; the grid's top-left corner is at (100, 50).
-#include <string>
-#include <vector>
-
 #include "mainwindow/griglia.h"
 #include "model/cruciverba.h"
 #include "model/piattaforma_registro.h"
@@ -19,11 +16,17 @@
 namespace quadrivo::prova {
 
 inline const std::vector<std::string> soluzioniProva = {"CASA#", "A#ORO", "NO#E#", "ERBA#"};
+inline const std::vector<std::string> definizioniProva = {
+    rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Fedele amico"),
+    rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
+    rigaDefinizione(4, 1, 2, "Superficie")};
 
-inline std::vector<std::string> definizioniProva() {
-    return {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Fedele amico"),
-            rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
-            rigaDefinizione(4, 1, 2, "Superficie")};
+// The entries of a puzzle file as read afresh.
+inline std::vector<std::string> salvati(const std::string& file) {
+    Stato letto;
+    PiattaformaRegistro p;
+    leggiCruciverba(letto, p, file);
+    return inserimenti(letto);
 }
 
 struct SchemaProva {
@@ -31,27 +34,16 @@ struct SchemaProva {
     Stato stato;
     PiattaformaRegistro piattaforma;
 
-    explicit SchemaProva(const std::vector<std::string>& inserimenti = {}) {
-        stato.fileLavoro = dir.scrivi("lavoro.trmo", fileTrmo(soluzioniProva, inserimenti, definizioniProva()));
+    explicit SchemaProva(const std::vector<std::string>& voci = {}) {
+        stato.fileLavoro = dir.scrivi("lavoro.trmo", fileTrmo(soluzioniProva, voci, definizioniProva));
         leggiCruciverba(stato, piattaforma, stato.fileLavoro);
-        disponi();
-        stato.grigliaAttiva = 1;
-    }
-    // What the layout pass of a window would give.
-    void disponi() {
         numeraGriglia(stato);
         stato.latoCasella = 30;
         stato.xGriglia = 100;
         stato.yGriglia = 50;
+        stato.grigliaAttiva = 1;
     }
-    // The entries of the working copy on disk, read afresh.
-    std::vector<std::string> inserimentiSalvati() {
-        Stato letto;
-        PiattaformaRegistro p;
-        leggiCruciverba(letto, p, stato.fileLavoro);
-        return inserimenti(letto);
-    }
-    // Centre of cell (c, r), and a point just inside its top-right or bottom-left half.
+    // Centre of cell (c, r).
     static double x(int c) { return 100 + (c - 1) * 30 + 15; }
     static double y(int r) { return 50 + (r - 1) * 30 + 15; }
 };

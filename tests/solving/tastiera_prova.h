@@ -10,8 +10,7 @@ inline QWidget* fuoco() { return QApplication::focusWidget(); }
 inline void digitaNelFuoco(const char* testo) {
     for (const char* p = testo; *p; ++p) {
         QTest::keyClick(fuoco(), *p);
-        // Focus moves and selections are queued; let them land before the next key.
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();  // focus moves and selections are queued
     }
 }
 
