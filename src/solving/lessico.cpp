@@ -106,22 +106,4 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     return trovate;
 }
 
-std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle) {
-    std::string maschera;
-    for (const auto& testo : caselle) {
-        const std::string byte = testo ? aWindows1252(*testo) : std::string(" ");
-        maschera += byte.size() == 1 ? byte[0] : nessunaLettera;
-    }
-    return maschera;
-}
-
-std::vector<std::string> caselleDaParola(const std::string& parola, int n) {
-    // Characters, not bytes: an accented letter is one box.
-    const std::string byte = aWindows1252(parola);
-    std::vector<std::string> caselle;
-    for (int i = 0; i < n; ++i)
-        caselle.push_back(std::size_t(i) < byte.size() ? daWindows1252(byte.substr(std::size_t(i), 1)) : std::string());
-    return caselle;
-}
-
 }  // namespace quadrivo

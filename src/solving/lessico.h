@@ -2,7 +2,6 @@
 // Dictionary files: loading their index, the language choice, and the mask search of the word
 // dialog's "&Cerca" button.
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,25 +40,13 @@ public:
     virtual Superficie& progresso() = 0;
 };
 
-// Mask character of a visible box whose text is not exactly one character (emptied, say):
-// it matches no word, as the box's whole text is compared with one letter.
-inline constexpr char nessunaLettera = '\0';
-
-// The mask from the letter boxes in order: the text (UTF-8) of a visible box, nothing for a
-// hidden one, which counts as blank.
-std::string mascheraDaCaselle(const std::vector<std::optional<std::string>>& caselle);
-
 // The "&Cerca" search for the word open in the dialog: `maschera` holds one Windows-1252 byte
-// per letter box, as mascheraDaCaselle makes it (" " for a blank or a hidden box). Shows the
-// busy pointer while it runs, paints the progress bar, sets the status and fills the list.
+// per letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs,
+// paints the progress bar, sets the status and fills the list.
 // Returns the words found (UTF-8) in file order. The words are read afresh from the file in
 // one read (with the index only the stretch holding the candidates); a dictionary that can
 // no longer be opened gives a clear message and an empty list.
 std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                                          VistaRicerca& vista);
-
-// The letter boxes after a word is chosen in the list: box i (0-based) gets character i + 1
-// of `parola` (UTF-8), for the n boxes of the open word; boxes past the word's end get "".
-std::vector<std::string> caselleDaParola(const std::string& parola, int n);
 
 }  // namespace quadrivo
