@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+#include "aiuti.h"
+#include "dialogs/apertura_schema.h"
+#include "dialogs/periferia.h"
+#include "dialogs/salvataggio.h"
+#include "dialogs/scelta_carattere.h"
+#include "model/cruciverba.h"
+#include "model/superficie_registro.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+
+namespace {
+
+// A file whose size field and grid rows are written raw (two characters per cell).
+std::string grezzo(const std::string& dimensioni, const std::vector<std::string>& righe) {
+    std::string s = "Autore:      X\r\nData:         01-02-2013\r\nTitolo:       Prova\r\nDimensioni:  " + dimensioni + "\r\n";
+    for (const std::string& r : righe) s += r + "\r\n";
+    return s;
+}
+
+struct Anteprime : ::testing::Test {
+    CartellaTemporanea dir;
+    SuperficieRegistro sup{344, 253};
+    PiattaformaRegistro piattaforma;
+    Stato stato;
+
+    Anteprime() {
+        stato.AltezzaCaratteri = 60;
+        stato.PercentualeRiquadro = 80;
+        stato.DistanzaDaCentro = 5;
+    }
+    Anteprima mostra(const std::string& dati) {
+        dir.scrivi("p.trmo", dati);
+        sup.operazioni.clear();
+        piattaforma.messaggi.clear();
+        return disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), "p.trmo");
+    }
+    std::vector<Operazione> di(Operazione::Tipo t) const {
+        std::vector<Operazione> v;
+        for (const Operazione& o : sup.operazioni)
+            if (o.tipo == t) v.push_back(o);
+        return v;
+    }
+};
+
+TEST_F(Anteprime, GrigliaCentrataLettereECaselleNere) {
+    std::vector<std::string> righe(10, std::string(13, 'A'));
+    righe[0][1] = '#';
+    const std::string dati = prova::fileTrmo(righe, {"A"}, {}, "Niccol\xF2");
+    const Anteprima a = mostra(dati);
+    EXPECT_EQ((std::vector<int>{a.riuscita, a.lato, a.x0, a.y0}), (std::vector<int>{true, 24, 16, 6}));
+    EXPECT_EQ(di(Operazione::rettangolo).size(), 130u);
+    EXPECT_EQ(a.datiAutore, " Niccolò -  01-02-2013 -  Prova");
+    EXPECT_EQ(a.etichetta, "Anteprima: 13x10");
+    // The letter in Arial, centred with its half sizes rounded to even (10.5 -> 10).
+    const Operazione lettera = di(Operazione::scritta).at(0);
+    EXPECT_EQ(lettera.carattere, (Carattere{"Arial", 14, false, false}));
+    EXPECT_DOUBLE_EQ(lettera.x1, 28 - 4);
+    EXPECT_DOUBLE_EQ(lettera.y1, 18 - 10 + 24 / 100.0 * 5);
+    EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 2.4);  // the black cell's margin
+    stato.AltezzaCaratteri = 18;
+    stato.PercentualeRiquadro = 99;
+    mostra(dati);
+    EXPECT_EQ(di(Operazione::scritta).at(0).carattere.dimensione, 5);  // never under 5 points
+    EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1);  // never under one pixel
+}
+
+TEST_F(Anteprime, LatoConIMezziArrotondatiAlPariELeRigheContateDalFile) {
+    sup = SuperficieRegistro(55, 1000);  // (55 - 10) / 2 = 22.5
+    EXPECT_EQ(mostra(grezzo(" 2x 1", {"[.[."})).lato, 22);
+    sup = SuperficieRegistro(57, 1000);  // 23.5
+    // Odd characters are ignored, a trailing one too; the line's length decides its cells.
+    EXPECT_EQ(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato, 24);
+    EXPECT_EQ(di(Operazione::rettangolo).size(), 3u);
+}
+
+TEST_F(Anteprime, OgniFileMalformatoHaIlSuoMessaggio) {
+    const std::vector<std::pair<std::string, const char*>> casi = {
+        {grezzo(" 0x 1", {"[."}), msgFormatoAnteprima},
+        {grezzo(" 2x 0", {"[.[."}), msgFormatoAnteprima},
+        {grezzo(" 2x-1", {"[.[."}), msgFormatoAnteprima},
+        {grezzo("99999x 1", {"[.[."}), msgFormatoAnteprima},
+        {grezzo(" 2x21", std::vector<std::string>(21, "[.[.")), msgFormatoAnteprima},  // more than the buffer holds
+        {grezzo(" 2x 3", {"[.[.", "[.[."}), msgFormatoAnteprima},                    // ends before its rows
+        {grezzo(" 1x 1", {std::string(6000, '.')}), msgFormatoAnteprima},           // cells beyond the scale
+        {"Autore:      X\r\nData:\r\n", msgFormatoAnteprima},
+        {"", msgFormatoAnteprima},
+        {grezzo(" 2x 1", {"[a[."}), msgTipoAnteprima},
+    };
+    for (const auto& [dati, messaggio] : casi) {
+        EXPECT_FALSE(mostra(dati).riuscita) << dati;
+        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{messaggio}) << dati;
+        EXPECT_EQ(sup.operazioni.back().tipo, Operazione::pulisci) << dati;  // what was drawn is wiped
+    }
+    std::filesystem::create_directory(dir.percorso("cartella.trmo"));
+    for (const std::string nome : {"", "manca.trmo", "cartella.trmo"}) {
+        piattaforma.messaggi.clear();
+        EXPECT_FALSE(disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita);
+        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{msgNessunFile}) << nome;
+    }
+}
+
+TEST(CartellaEFiles, ScendeInArchivioCruciverbaEdElencaITrm) {
+    CartellaTemporanea dir;
+    const std::string base = dir.percorso().substr(0, dir.percorso().size() - 1);
+    std::filesystem::create_directory(dir.percorso("archivio cruciverba"));  // other case does not count
+    EXPECT_EQ(cartellaIniziale(base), base);
+    const std::string sotto = dir.percorso("Archivio cruciverba");
+    std::filesystem::create_directories(sotto + "/Archivio cruciverba");
+    EXPECT_EQ(cartellaIniziale(base), sotto);
+    EXPECT_EQ(cartellaIniziale(sotto), sotto);  // already inside one: stays
+    const std::string minuscolo = dir.percorso("archivio cruciverba");
+    std::filesystem::create_directory(minuscolo + "/Archivio cruciverba");
+    EXPECT_EQ(cartellaIniziale(minuscolo), minuscolo + "/Archivio cruciverba");
+
+    // The listed files: "*.trm*" in any letter case, sorted by name; folders are left out.
+    std::filesystem::create_directory(dir.percorso("g.trmo"));
+    for (const char* n : {"b.trmo", "A.TRM", "c.Trmx", "d.txt", "e.trm.bak", "trmo", "f.tr", "Bz.trmo"}) dir.scrivi(n, "x");
+    EXPECT_EQ(filesCruciverba(dir.percorso()), (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "e.trm.bak"}));
+}
+
+TEST(Apertura, CopiaNellaCopiaDiLavoroSoloIlFileDellaCartella) {
+    CartellaTemporanea dir, altrove;
+    Stato stato;
+    stato.fileLavoro = dir.percorso("lavoro.tmp");
+    stato.nomeFile = "vecchio.trmo";
+    stato.fileModificato = true;
+    PiattaformaRegistro p;
+    p.ora = 4321;
+    dir.scrivi("p.trmo", "uno\ndue\r\ntre\rquattro");
+    dir.scrivi("?.trmo", "x\r\n");  // a pattern is refused even when a file has that very name
+    // Empty box, missing file, patterns that would match, an absolute path elsewhere.
+    for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
+                                    altrove.scrivi("q.trmo", "y\r\n")}) {
+        p.messaggi.clear();
+        EXPECT_FALSE(apriSchemaScelto(stato, p, dir.percorso(), nome)) << nome;
+        EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"}) << nome;
+        EXPECT_EQ(stato.nomeFile, "vecchio.trmo");
+        EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
+    }
+    ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), "p.trmo"));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), "uno\r\ndue\r\ntre\r\nquattro\r\n");
+    EXPECT_EQ(stato.nomeFile, dir.percorso("p.trmo"));
+    EXPECT_FALSE(stato.fileModificato);
+    EXPECT_EQ(stato.inizioGioco, 4321);
+}
+
+TEST(TestiDelSalvataggio, PercorsoRigaAutoreEDomande) {
+    const std::vector<std::array<std::string, 3>> casi = {
+        {"/giochi", "prova", "/giochi/prova.trmo"},   {"/", "a.trmo", "/a.trmo"},
+        {"/giochi/", "a.trmo", "/giochi/a.trmo"},     {"/giochi", "/altro/prova", "/altro/prova.trmo"},
+        {"/Giochi.2013", "prova", "/Giochi.2013/prova"},  // a "." anywhere in the path is enough
+        {"/giochi", "prova.txt", "/giochi/prova.txt"}, {"/giochi", "", "/giochi/.trmo"},
+    };
+    for (const auto& [cartella, nome, atteso] : casi) EXPECT_EQ(percorsoSalvataggio(cartella, nome), atteso);
+
+    EXPECT_EQ(rigaConAutore("Autore:      Bianchi", "Niccolò"), "Autore:      Niccol\xF2");
+    EXPECT_EQ(rigaConAutore("Autore", "Rossi"), "AutoreRossi");  // shorter than its label: kept whole
+    EXPECT_EQ(autoreDaRiga("Autore:      Niccol\xF2"), "Niccolò");
+    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /GIOCHI/A.TRMO esiste già; vuoi riscriverlo?");
+
+    Stato s;
+    s.nomeFile = "/schemi/è.trmo";
+    PiattaformaRegistro p;
+    p.risposte = {Risposta::annulla, Risposta::ok};
+    EXPECT_FALSE(vuoleSalvare(s, p));
+    EXPECT_TRUE(vuoleSalvare(s, p));
+    EXPECT_EQ(p.messaggi[0].testo, "Il file /SCHEMI/È.TRMO è cambiato, si desidera salvare");
+    EXPECT_EQ(p.messaggi[0].titolo, "Modifica del file corrente");
+}
+
+struct Salvataggio : ::testing::Test {
+    CartellaTemporanea dir;
+    PiattaformaRegistro piattaforma;
+    Stato stato;
+
+    Salvataggio() {
+        leggiCruciverbaDaDati(stato, piattaforma, prova::fileTrmo({"CASA", "A#MI"}, {"CA..", ".#.I"}, {}, "Bianchi"));
+        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        stato.nomeFile = "/vecchio.trmo";
+    }
+    EsitoSalvataggio salva(const std::string& nome, const std::string& cartella = {}) {
+        return salvaConNome(stato, piattaforma, cartella.empty() ? dir.percorso() : cartella, nome, "Rossi");
+    }
+};
+
+TEST_F(Salvataggio, SovrascritturaChiestaAnnullaScriveSoloLaCopiaDiLavoro) {
+    const std::string n = dir.scrivi("a.trmo", "vecchio");
+    const std::string riga1 = stato.righeFile[0];
+    piattaforma.risposte = {Risposta::annulla};
+    EXPECT_EQ(salva("a.trmo"), EsitoSalvataggio::rinunciato);
+    EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{testoSovrascrittura(n)});
+    EXPECT_EQ(dir.leggi("a.trmo"), "vecchio");
+    EXPECT_EQ(stato.nomeFile, "/vecchio.trmo");
+    EXPECT_EQ(stato.righeFile[0], riga1);
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), testoCruciverba(stato));
+
+    EXPECT_EQ(salva("a.trmo"), EsitoSalvataggio::salvato);  // confirmed: both written, with the new author
+    EXPECT_EQ(stato.nomeFile, n);
+    EXPECT_EQ(stato.righeFile[0], "Autore:      Rossi");
+    EXPECT_EQ(dir.leggi("a.trmo"), testoCruciverba(stato));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), testoCruciverba(stato));
+}
+
+TEST_F(Salvataggio, UnErroreSiMostraUnaVoltaEPermetteDiRiprovare) {
+    const std::string cartella = dir.percorso("manca");
+    const std::string riga1 = stato.righeFile[0];
+    EXPECT_EQ(salva("prova", cartella), EsitoSalvataggio::errore);
+    EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
+    EXPECT_EQ(stato.nomeFile, "/vecchio.trmo");
+    EXPECT_EQ(stato.righeFile[0], riga1);
+    EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
+    std::filesystem::create_directory(cartella);  // the cause goes away: the same OK now saves
+    EXPECT_EQ(salva("prova", cartella), EsitoSalvataggio::salvato);
+}
+
+TEST(Periferia, ChiaviDellaBarraETestoDellAiuto) {
+    const std::vector<std::pair<const char*, AzioneBarra>> casi = {
+        {"Apri", AzioneBarra::apri},   {"Salva", AzioneBarra::salva},       {"Stampa", AzioneBarra::stampa},
+        {"Anteprima", AzioneBarra::anteprima}, {"Font", AzioneBarra::font}, {"Cancella", AzioneBarra::cancella},
+        {"Controlla", AzioneBarra::controlla}, {"", AzioneBarra::nessuna},  {"apri", AzioneBarra::nessuna},
+        {"Apri ", AzioneBarra::nessuna},       {"Salva con nome", AzioneBarra::nessuna}};
+    for (const auto& [chiave, azione] : casi) EXPECT_EQ(azioneBarra(chiave), azione) << chiave;
+    EXPECT_EQ(testoAiuto(),
+              "QUADRIVO - Programma per risolvere i cruciverba creati con l'ausilio di TRAMERIO\r\rDopo aver aperto un "
+              "cruciverba portarsi con il mouse sulla casella voluta (sono significative solo quelle che hanno il "
+              "numerello in alto a sinistra)  Cliccare quindi con il bottone sinistro del mouse per inserire la parola "
+              "richiesta dalla definizione. (Attenzione il bottone destro è stato abilitato per l'editing in modalità "
+              "avanzata come nelle vecchie versioni)  Una volta completato il cruciverba cliccare sul bottone "
+              "<Controlla> per controllare se tutte le parole inserite sono esatte. Cliccare sul bottone <Azzera "
+              "soluzioni> se si desidera eliminare tutte le soluzioni inserite (ad esempio per far giocare qualcun "
+              "altro) Buon divertimento!");
+}
+
+TEST(InfoSistema, IlPrimoStrumentoDellElencoEseguibileInUnaCartellaAssoluta) {
+    CartellaTemporanea a, b;
+    const std::string pa = a.percorso().substr(0, a.percorso().size() - 1), pb = b.percorso().substr(0, b.percorso().size() - 1);
+    std::filesystem::create_directory(a.percorso("rel"));
+    for (const std::string& p : {a.percorso("hardinfo"), a.percorso("rel/hardinfo"), a.percorso("ksysguard"), b.percorso("gnome-system-monitor")}) {
+        std::ofstream(p) << "#!/bin/sh\n";
+        if (p != a.percorso("hardinfo")) std::filesystem::permissions(p, std::filesystem::perms::owner_all);
+    }
+    const auto prima = std::filesystem::current_path();
+    std::filesystem::current_path(pa);
+    // hardinfo comes first in the list but is not executable here, and "rel" is never searched;
+    // then the list's order wins over the folders' order.
+    EXPECT_EQ(trovaStrumentoSistema("rel::" + pa + ":" + pb), pb + "/gnome-system-monitor");
+    std::filesystem::current_path(prima);
+}
+
+TEST(SceltaCarattere, PassiInOrdineConIlRipiegoSuArial) {
+    auto solo = [](std::string nome) { return [nome](const std::string& n) { return n == nome; }; };
+    struct Caso {
+        StileInStato::Verifica stampante, schermo;
+        const char* scelta;
+        bool corsivo, grassetto;
+        StileCarattere attesoStampante, attesoSchermo;
+        size_t messaggi;
+    };
+    const std::vector<Caso> casi = {
+        {solo("Verdana"), solo("Verdana"), "Verdana", true, false, {"Verdana", true, false}, {"Verdana", true, false}, 0},
+        // Refused on the printer's name: the later steps still apply the ticks, with Arial.
+        {solo("Verdana"), solo("Verdana"), "Fantasia", true, true, {"Arial", true, true}, {"Arial", true, true}, 1},
+        // Refused on the screen's name: the printer was already turned into plain Arial.
+        {solo("Fantasia"), solo("Verdana"), "Fantasia", true, true, {"Arial", false, false}, {"Arial", true, true}, 1},
+    };
+    for (const Caso& c : casi) {
+        Stato stato;
+        PiattaformaRegistro p;
+        StileInStato stampante(stato.carattereStampante, c.stampante), schermo(stato.carattereSchermo, c.schermo);
+        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
+        EXPECT_EQ(stato.carattereStampante, c.attesoStampante) << c.scelta;
+        EXPECT_EQ(stato.carattereSchermo, c.attesoSchermo) << c.scelta;
+        EXPECT_EQ(stato.nomeFont, c.attesoSchermo.nome);
+        EXPECT_EQ(p.messaggi.size(), c.messaggi) << c.scelta;
+        if (c.messaggi) EXPECT_EQ(p.messaggi[0].testo, "Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa.");
+    }
+}
+
+}  // namespace

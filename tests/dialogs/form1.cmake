@@ -1,1 +1,0 @@
-quadrivo_gui_test(test_form1_dialoghi ${CMAKE_CURRENT_LIST_DIR}/form1_dialoghi_test.cpp)
