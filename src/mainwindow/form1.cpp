@@ -17,6 +17,7 @@
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
+#include "model/numeri.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
 
@@ -385,8 +386,16 @@ void Form1::mettiGraficaAimenu() {
 
 void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
-    const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
-    setWindowTitle(QString::fromStdString(titolo));
+    // Until the working copy has been read there is no grid to lay out.
+    if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
+    try {
+        const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
+        setWindowTitle(QString::fromStdString(titolo));
+    } catch (const ErroreOverflow&) {
+        // A window too small for any cell: nothing is drawn until it grows again.
+        stato_.latoCasella = 0;
+        superficie().pulisci();
+    }
 }
 
 void Form1::cicloAggiornamento() {

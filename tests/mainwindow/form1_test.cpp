@@ -118,6 +118,10 @@ private slots:
         QVERIFY(f->Picture1->isVisible());
         // The working copy's name is reserved, the file is not there yet.
         QVERIFY(!stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
+        // A redraw that comes before any grid was read (a resize just after an open) draws nothing.
+        stato->nomeFile = "/in/arrivo.trmo";
+        f->disegnaGriglia();
+        QCOMPARE(f->windowTitle(), QString("Quadrivo"));
     }
 
     void avvioConSchema() {
