@@ -117,9 +117,8 @@ std::string creaLessico(std::vector<std::string> parole, IntestazioneLessico int
     std::int64_t posizione = dimensioneTestaLessico + 1;
     auto campo = [&](std::int64_t numero) {
         if (numero > 99999999) throw ErroreLessico("dizionario troppo grande: le posizioni superano 8 cifre");
-        char testo[16];
-        std::snprintf(testo, sizeof testo, "%08lld", static_cast<long long>(numero));
-        indice += testo;
+        const std::string cifre = std::to_string(numero);
+        indice += std::string(8 - cifre.size(), '0') + cifre;
     };
     auto p = parole.begin();
     for (std::size_t L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {

@@ -280,7 +280,9 @@ TEST(SceltaCarattere, PassiInOrdineConIlRipiegoSuArial) {
         EXPECT_EQ(stato.carattereSchermo, c.attesoSchermo) << c.scelta;
         EXPECT_EQ(stato.nomeFont, c.attesoSchermo.nome);
         EXPECT_EQ(p.messaggi.size(), c.messaggi) << c.scelta;
-        if (c.messaggi) EXPECT_EQ(p.messaggi[0].testo, "Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa.");
+        if (c.messaggi) {
+            EXPECT_EQ(p.messaggi[0].testo, "Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa.");
+        }
     }
 }
 
