@@ -7,6 +7,7 @@
 #include "mainwindow/griglia.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
+#include "supporto/schema.h"
 
 using namespace quadrivo;
 
@@ -17,17 +18,8 @@ Stato statoCon(const std::vector<std::string>& soluzioni, const std::vector<std:
     Stato s;
     s.nRighe = static_cast<std::int16_t>(soluzioni.size());
     s.nColonne = static_cast<std::int16_t>(soluzioni[0].size());
-    for (size_t r = 0; r < soluzioni.size(); ++r) {
-        std::string riga;
-        for (size_t c = 0; c < soluzioni[r].size(); ++c) {
-            char sol = soluzioni[r][c] == '#' ? '*' : soluzioni[r][c];
-            char e = sol == '*' ? '*' : '.';
-            if (r < ins.size() && c < ins[r].size()) e = ins[r][c] == '#' ? '*' : ins[r][c];
-            riga += sol;
-            riga += e;
-        }
-        s.righeFile[4 + r] = riga;
-    }
+    for (size_t r = 0; r < soluzioni.size(); ++r)
+        s.righeFile[4 + r] = prova::rigaInMemoria(soluzioni[r], r < ins.size() ? ins[r] : std::string());
     return s;
 }
 

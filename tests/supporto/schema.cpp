@@ -6,6 +6,18 @@
 
 namespace quadrivo::prova {
 
+std::string rigaInMemoria(const std::string& soluzioni, const std::string& ins) {
+    std::string riga;
+    for (size_t c = 0; c < soluzioni.size(); ++c) {
+        const char s = soluzioni[c] == '#' ? '*' : soluzioni[c];
+        char e = s == '*' ? '*' : '.';
+        if (c < ins.size()) e = ins[c] == '#' ? '*' : ins[c];
+        riga += s;
+        riga += e;
+    }
+    return riga;
+}
+
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
                      const std::vector<std::string>& definizioni, const std::string& autore) {
     const size_t C = soluzioni.empty() ? 0 : soluzioni[0].size();
@@ -17,14 +29,8 @@ std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vecto
     auto due = [](const std::string& n) { return std::string(2 - std::min<size_t>(2, n.size()), ' ') + n; };
     out += "Dimensioni:  " + due(dim) + "x" + due(righe) + "\r\n";
     for (size_t r = 0; r < soluzioni.size(); ++r) {
-        std::string riga;
-        for (size_t c = 0; c < soluzioni[r].size(); ++c) {
-            char s = soluzioni[r][c] == '#' ? '*' : soluzioni[r][c];
-            char e = s == '*' ? '*' : '.';
-            if (r < ins.size() && c < ins[r].size()) e = ins[r][c] == '#' ? '*' : ins[r][c];
-            riga += static_cast<char>(s + 26);
-            riga += e;
-        }
+        std::string riga = rigaInMemoria(soluzioni[r], r < ins.size() ? ins[r] : std::string());
+        for (size_t p = 0; p < riga.size(); p += 2) riga[p] = static_cast<char>(riga[p] + 26);
         out += riga + "\r\n";
     }
     for (const std::string& d : definizioni) out += d + "\r\n";

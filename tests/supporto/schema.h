@@ -8,6 +8,10 @@
 
 namespace quadrivo::prova {
 
+// One grid row as it is held in memory (solution, entry for each cell): '#' marks a black
+// cell in either string; an entry missing from `inserimenti` is '.' (or '*' for black).
+std::string rigaInMemoria(const std::string& soluzioni, const std::string& inserimenti = {});
+
 // A .trmo file's bytes. Each grid row is given as solution letters ('#' for a black cell);
 // `inserimenti`, when given, holds the entry of each cell ('.' for none, '#' for black).
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
