@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -36,5 +38,15 @@ public:
 }  // namespace
 
 void selezionaTuttoAlFuoco(QLineEdit* campo) { campo->installEventFilter(new SelezioneAlFuoco(campo)); }
+
+QHBoxLayout* rigaPulsanti(QPushButton* ok, QPushButton* annulla) {
+    ok->setDefault(true);
+    annulla->setAutoDefault(false);
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    riga->addWidget(ok);
+    riga->addWidget(annulla);
+    return riga;
+}
 
 }  // namespace quadrivo

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace quadrivo {
 
@@ -13,5 +15,7 @@ void usaFamiglia(QWidget* w, const QString& famiglia);
 void centraSulloSchermo(QWidget* w);
 // The whole text of a line edit is selected whenever it receives the focus.
 void selezionaTuttoAlFuoco(QLineEdit* campo);
+// The confirm and cancel buttons, right-aligned in a row; Enter presses the first.
+QHBoxLayout* rigaPulsanti(QPushButton* ok, QPushButton* annulla);
 
 }  // namespace quadrivo

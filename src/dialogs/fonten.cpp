@@ -43,8 +43,6 @@ FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileI
     Check3d2->setFont(f);
     cmdOK = new QPushButton("OK", this);
     cmdCancel = new QPushButton("&Annulla", this);
-    cmdOK->setDefault(true);
-    cmdCancel->setAutoDefault(false);
 
     auto* g = new QGridLayout(this);
     g->addWidget(Label1, 0, 0);
@@ -52,11 +50,7 @@ FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileI
     g->addWidget(Check3d1, 1, 1);
     g->addWidget(Check3d2, 2, 1);
     g->addWidget(TxtFontPreview, 5, 0, 1, 2);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(cmdOK);
-    pulsanti->addWidget(cmdCancel);
-    g->addLayout(pulsanti, 6, 0, 1, 2);
+    g->addLayout(rigaPulsanti(cmdOK, cmdCancel), 6, 0, 1, 2);
 
     connect(LstFonts, &QListWidget::currentRowChanged, this, [this] { aggiornaCampione(); });
     connect(Check3d1, &QCheckBox::clicked, this, [this] { aggiornaCampione(); });

@@ -37,8 +37,6 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     StatusBar1->addWidget(pannelloAutore, 1);
     Command3d1 = new QPushButton("&OK", this);
     Command3d2 = new QPushButton("&Annulla", this);
-    Command3d1->setDefault(true);
-    Command3d2->setAutoDefault(false);
 
     // Three columns: name and files, folders and volumes, preview and buttons.
     auto* nomi = new QVBoxLayout;
@@ -55,11 +53,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     anteprima->addWidget(Label2);
     anteprima->addWidget(Picture1);
     anteprima->addStretch();
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(Command3d1);
-    pulsanti->addWidget(Command3d2);
-    anteprima->addLayout(pulsanti);
+    anteprima->addLayout(rigaPulsanti(Command3d1, Command3d2));
     auto* griglia = new QHBoxLayout;
     griglia->addLayout(nomi, 1);
     griglia->addLayout(cartelle, 1);

@@ -29,8 +29,6 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     Label4 = new QLabel("Elenco files di cruciverba", this);
     Command3d1 = new QPushButton("&OK", this);
     Command3d2 = new QPushButton("&Annulla", this);
-    Command3d1->setDefault(true);
-    Command3d2->setAutoDefault(false);
 
     auto* g = new QGridLayout(this);
     g->addWidget(Label1, 0, 0);
@@ -43,11 +41,7 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     g->addWidget(Drive1, 4, 1);
     g->addWidget(Label2, 5, 0);
     g->addWidget(Text2, 6, 0, 1, 2);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    pulsanti->addWidget(Command3d1);
-    pulsanti->addWidget(Command3d2);
-    g->addLayout(pulsanti, 7, 0, 1, 2);
+    g->addLayout(rigaPulsanti(Command3d1, Command3d2), 7, 0, 1, 2);
     g->setColumnMinimumWidth(0, 220);
     g->setColumnMinimumWidth(1, 220);
 
