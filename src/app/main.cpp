@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "mainwindow/form1.h"
-#include "mainwindow/piattaforma_qt.h"
+#include "mainwindow/gui/form1.h"
+#include "qt/piattaforma_qt.h"
 #include "model/stato.h"
 
 int main(int argc, char** argv) {

@@ -10,12 +10,12 @@
 
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
-#include "dialogs/fonten.h"
-#include "dialogs/form2.h"
-#include "dialogs/form3.h"
+#include "dialogs/gui/fonten.h"
+#include "dialogs/gui/form2.h"
+#include "dialogs/gui/form3.h"
 #include "dialogs/salvataggio.h"
-#include "dialogs/tessosav.h"
-#include "mainwindow/form1.h"
+#include "dialogs/gui/tessosav.h"
+#include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "supporto/schema.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "mainwindow/finestra.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "supporto/schema.h"

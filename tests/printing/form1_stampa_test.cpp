@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "mainwindow/form1.h"
+#include "mainwindow/gui/form1.h"
 #include "printing/pagina.h"
 #include "supporto/schema.h"
 

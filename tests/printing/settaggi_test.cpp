@@ -1,4 +1,4 @@
-#include "printing/settaggi.h"
+#include "printing/gui/settaggi.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "printing/stampante.h"
+#include "printing/gui/stampante.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -8,9 +8,9 @@
 
 #include "dizionario_prova.h"
 #include "mainwindow/apertura.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/gui/form1.h"
 #include "schema_prova.h"
-#include "solving/tessodef.h"
+#include "solving/gui/tessodef.h"
 #include "tastiera_prova.h"
 
 using namespace quadrivo;

@@ -7,7 +7,7 @@
 #include "tastiera_prova.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
-#include "solving/tessodef.h"
+#include "solving/gui/tessodef.h"
 
 using namespace quadrivo;
 using prova::fuoco;

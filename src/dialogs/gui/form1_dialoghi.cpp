@@ -1,0 +1,130 @@
+// Form1's dialog handlers: open, save as, font, toolbar dispatch, help and about.
+#include <QWindow>
+
+#include "dialogs/gui/collegamenti.h"
+#include "dialogs/gui/fonten.h"
+#include "dialogs/gui/form2.h"
+#include "dialogs/gui/form3.h"
+#include "dialogs/periferia.h"
+#include "dialogs/salvataggio.h"
+#include "dialogs/gui/tessosav.h"
+#include "mainwindow/gui/form1.h"
+
+namespace quadrivo {
+
+namespace {
+
+// A dialog without a parent widget (so that disabling the main window leaves it usable) is
+// still kept above the main window by the window manager.
+void sopraDi(QWidget* dialogo, QWidget* finestra) {
+    dialogo->winId();
+    if (dialogo->windowHandle() && finestra->windowHandle())
+        dialogo->windowHandle()->setTransientParent(finestra->windowHandle());
+}
+
+}  // namespace
+
+void Form1::MenuApri_Click() {
+    Nasconditext();
+    piattaforma_.impostaPuntatore(Puntatore::clessidra);
+    stato_.grigliaAttiva = 1;
+    if (Picture1->isVisible()) {
+        Picture1->hide();
+        superficie().pulisci();
+        area_->update();
+    }
+    if (Command3d15->isVisible()) Command3d15_Click();
+    nascondiLabel1();
+    if (stato_.fileModificato) chiediSeSalvare();
+
+    setEnabled(false);
+    auto* form2 = new Form2(stato_, piattaforma_, this);
+    // Either way the window is active again and shows what the working copy now holds.
+    connect(form2, &Form2::chiuso, this, [this](bool) { accodaAttivazione(); });
+    sopraDi(form2, this);
+    form2->show();
+    Toolbar1->repaint();
+}
+
+void Form1::MenuSalvaCN_Click() {
+    Nasconditext();
+    stato_.grigliaAttiva = 1;
+    if (Command3d15->isVisible()) Command3d15_Click();
+    nascondiLabel1();
+    setEnabled(false);
+    {
+        TessoSav dialogo(stato_, piattaforma_, this);
+        sopraDi(&dialogo, this);
+        dialogo.exec();
+    }
+    setEnabled(true);
+    Toolbar1->repaint();
+    accodaAttivazione();
+}
+
+void Form1::chiediSeSalvare() {
+    if (vuoleSalvare(stato_, piattaforma_)) MenuSalva_Click();
+}
+
+void Form1::MenuFont_Click() {
+    stato_.grigliaAttiva = 1;
+    nascondiLabel1();
+    if (!fONTEN) fONTEN = new FONTEN(stato_, piattaforma_, {}, {}, this);
+    fONTEN->exec();
+    // The grid drawing sets name and size itself and keeps the window font's style.
+    superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
+    superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
+    accodaAttivazione();
+}
+
+void Form1::Toolbar1_ButtonClick(const QString& chiave) {
+    Toolbar1->setVisible(false);
+    Toolbar1->setVisible(true);
+    switch (azioneBarra(chiave.toStdString())) {
+    case AzioneBarra::apri: MenuApri_Click(); break;
+    case AzioneBarra::salva: MenuSalva_Click(); break;
+    case AzioneBarra::stampa: stampaSchema(); break;
+    case AzioneBarra::anteprima: anteprimaStampa(); break;
+    case AzioneBarra::font: MenuFont_Click(); break;
+    case AzioneBarra::cancella:
+        MenuAzzera_Click();
+        // Also when the clearing was refused.
+        Toolbar1->repaint();
+        Toolbar1->setVisible(true);
+        break;
+    case AzioneBarra::controlla: MenuCS_Click(); break;
+    case AzioneBarra::nessuna: break;
+    }
+}
+
+void Form1::Toolbar1_MouseMove() {
+    if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+void Form1::MenuAiuto_Click() {
+    if (!stato_.nomeFile.empty()) Command3d15_Click();
+    nascondiLabel1();
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    piattaforma_.messaggio(testoAiuto(), {}, Icona::nessuna, Pulsanti::ok);
+}
+
+void Form1::menuPHP_Click() { apriSitoAutore(); }
+
+void Form1::ManueMail_Click() { apriPostaAutore(); }
+
+void Form1::MenuInfo_Click() {
+    if (!stato_.nomeFile.empty()) Command3d15_Click();
+    nascondiLabel1();
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    {
+        Form3 informazioni(piattaforma_, this);
+        informazioni.exec();
+    }
+    Toolbar1->repaint();
+}
+
+void Form1::Picture2_Click() { menuPHP_Click(); }
+
+void Form1::StatusBar1_DblClick() { MenuInfo_Click(); }
+
+}  // namespace quadrivo

@@ -1,0 +1,138 @@
+#include "dialogs/gui/form2.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "dialogs/apertura_schema.h"
+#include "dialogs/gui/finestre_comuni.h"
+
+namespace quadrivo {
+
+Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
+    : QDialog(nullptr), stato_(stato), piattaforma_(piattaforma), principale_(principale) {
+    setObjectName("Form2");
+    setWindowTitle("Quadrivo  -  Apertura schema");
+    setModal(false);
+    usaFamiglia(this, "Tahoma");
+
+    scelta_ = new SceltaCartella(this, piattaforma);
+    Drive1 = scelta_->Drive1;
+    Dir1 = scelta_->Dir1;
+    File1 = scelta_->File1;
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName("Text1");
+    Picture1 = new SuperficieAnteprima(348, 257, this);
+    Picture1->setObjectName("Picture1");
+    Label1 = new QLabel("Nome File", this);
+    Label2 = new QLabel("Anteprima", this);
+    Label2->setObjectName("Label2");
+    Label3 = new QLabel("Cartella", this);
+    Label4 = new QLabel("Files di cruciverba ", this);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    pannelloAutore = new QLabel("Dati autore", StatusBar1);
+    pannelloAutore->setObjectName("pannelloAutore");
+    StatusBar1->addWidget(pannelloAutore, 1);
+    Command3d1 = new QPushButton("&OK", this);
+    Command3d2 = new QPushButton("&Annulla", this);
+
+    // Three columns: name and files, folders and volumes, preview and buttons.
+    auto* nomi = new QVBoxLayout;
+    nomi->addWidget(Label1);
+    nomi->addWidget(Text1);
+    nomi->addWidget(Label4);
+    nomi->addWidget(File1, 1);
+    auto* cartelle = new QVBoxLayout;
+    cartelle->addWidget(Label3);
+    cartelle->addWidget(scelta_->percorso);
+    cartelle->addWidget(Dir1, 1);
+    cartelle->addWidget(Drive1);
+    auto* anteprima = new QVBoxLayout;
+    anteprima->addWidget(Label2);
+    anteprima->addWidget(Picture1);
+    anteprima->addStretch();
+    anteprima->addLayout(rigaPulsanti(Command3d1, Command3d2));
+    auto* griglia = new QHBoxLayout;
+    griglia->addLayout(nomi, 1);
+    griglia->addLayout(cartelle, 1);
+    griglia->addLayout(anteprima);
+    File1->setMinimumWidth(200);
+    Dir1->setMinimumWidth(200);
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(griglia);
+    tutto->addWidget(StatusBar1);
+    tutto->setContentsMargins(8, 8, 8, 0);
+
+    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [](const QString& c) { QDir::setCurrent(c); });
+    connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
+        if (!n.isEmpty()) File1_Click(n);
+    });
+    connect(scelta_, &SceltaCartella::fileScelto, this, &Form2::Command3d1_Click);
+    connect(Command3d1, &QPushButton::clicked, this, &Form2::Command3d1_Click);
+    connect(Command3d2, &QPushButton::clicked, this, &Form2::Command3d2_Click);
+    selezionaTuttoAlFuoco(Text1);
+
+    Form_Load();
+}
+
+void Form2::Form_Load() {
+    scelta_->vaiAllaCartellaIniziale();
+    adjustSize();
+    centraSulloSchermo(this);
+}
+
+void Form2::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!attivato_) {
+        attivato_ = true;
+        // After the dialog is on screen, so that a message about the first file has it behind.
+        QMetaObject::invokeMethod(this, &Form2::Form_Activate, Qt::QueuedConnection);
+    }
+}
+
+void Form2::Form_Activate() {
+    if (chiuso_) return;  // closed before its first activation came round
+    if (File1->count() > 0) File1->setCurrentRow(0);
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+void Form2::File1_Click(const QString& nome) {
+    Text1->setText(nome);
+    Anteprima esito;
+    Picture1->disegna([&](Superficie& s) {
+        esito = disegnaAnteprima(stato_, s, piattaforma_, scelta_->cartella().toStdString(), nome.toStdString());
+    });
+    if (esito.riuscita) {
+        Label2->setText(QString::fromStdString(esito.etichetta));
+        pannelloAutore->setText(QString::fromStdString(esito.datiAutore));
+    }
+}
+
+void Form2::Command3d1_Click() {
+    if (chiuso_) return;
+    if (apriSchemaScelto(stato_, piattaforma_, scelta_->cartella().toStdString(), Text1->text().toStdString()))
+        chiudi(true);
+}
+
+void Form2::Command3d2_Click() {
+    if (chiuso_) return;
+    annullaApertura(stato_);
+    chiudi(false);
+}
+
+void Form2::chiudi(bool aperto) {
+    chiuso_ = true;
+    hide();
+    if (principale_) {
+        principale_->setEnabled(true);
+        principale_->show();
+        principale_->raise();
+        principale_->activateWindow();
+    }
+    emit chiuso(aperto);
+    deleteLater();
+}
+
+}  // namespace quadrivo

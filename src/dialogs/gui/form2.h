@@ -1,0 +1,66 @@
+#pragma once
+// Form2, the open dialog: volumes, folders and puzzle files, the chosen name and a drawn
+// preview of the selected puzzle. Shown without blocking while the main window is disabled.
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "dialogs/gui/scelta_cartella.h"
+#include "dialogs/gui/superficie_anteprima.h"
+#include "model/piattaforma.h"
+#include "model/stato.h"
+
+namespace quadrivo {
+
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    // `principale` is enabled again when the dialog closes, either way.
+    Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
+
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListWidget* File1;
+    QLineEdit* Text1;
+    SuperficieAnteprima* Picture1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QStatusBar* StatusBar1;
+    QLabel* pannelloAutore;  // panel 1 of the status bar
+    QPushButton* Command3d1;
+    QPushButton* Command3d2;
+
+    SceltaCartella& scelta() { return *scelta_; }
+    // The preview of the file list's selection; public so a caller can run it again.
+    void File1_Click(const QString& nome);
+    void Command3d1_Click();
+    void Command3d2_Click();
+    // First file selected, default pointer: run once the dialog is on screen.
+    void Form_Activate();
+
+signals:
+    // The dialog has closed; `aperto` is true when a puzzle went into the working copy.
+    void chiuso(bool aperto);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void reject() override { Command3d2_Click(); }
+
+private:
+    void Form_Load();
+    void chiudi(bool aperto);
+
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    QPointer<QWidget> principale_;
+    SceltaCartella* scelta_;
+    bool attivato_ = false;
+    bool chiuso_ = false;
+};
+
+}  // namespace quadrivo

@@ -1,0 +1,116 @@
+#include "dialogs/gui/scelta_cartella.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <algorithm>
+
+#include "dialogs/apertura_schema.h"
+
+namespace quadrivo {
+
+SceltaCartella::SceltaCartella(QWidget* genitore, Piattaforma& piattaforma)
+    : QObject(genitore),
+      Drive1(new QComboBox(genitore)),
+      Dir1(new QListWidget(genitore)),
+      File1(new QListWidget(genitore)),
+      percorso(new QLabel(genitore)),
+      piattaforma_(piattaforma) {
+    Drive1->setObjectName("Drive1");
+    Dir1->setObjectName("Dir1");
+    File1->setObjectName("File1");
+    percorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    percorso->setWordWrap(true);
+    riempiVolumi();
+
+    connect(Drive1, &QComboBox::activated, this, [this](int i) { scegliVolume(Drive1->itemData(i).toString()); });
+    connect(Dir1, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* voce) { vaiA(voce->data(Qt::UserRole).toString()); });
+    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* voce) {
+        emit fileSelezionato(voce ? voce->text() : QString());
+    });
+    connect(File1, &QListWidget::itemDoubleClicked, this, [this] { emit fileScelto(); });
+    // Enter in the folder list opens the folder instead of confirming the dialog.
+    Dir1->installEventFilter(this);
+}
+
+bool SceltaCartella::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == Dir1 && evento->type() == QEvent::KeyPress) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter) {
+            if (QListWidgetItem* voce = Dir1->currentItem()) vaiA(voce->data(Qt::UserRole).toString());
+            return true;
+        }
+    }
+    return QObject::eventFilter(oggetto, evento);
+}
+
+void SceltaCartella::riempiVolumi() {
+    QStringList radici;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        if (v.isValid()) radici << v.rootPath();
+    radici.removeDuplicates();
+    std::sort(radici.begin(), radici.end());
+    QSignalBlocker blocco(Drive1);
+    Drive1->clear();
+    for (const QString& r : radici) Drive1->addItem(r, r);
+}
+
+void SceltaCartella::mostraVolumeCorrente() {
+    const QString radice = QStorageInfo(cartella_).rootPath();
+    int i = Drive1->findData(radice);
+    if (i < 0 && !radice.isEmpty()) {
+        Drive1->addItem(radice, radice);
+        i = Drive1->count() - 1;
+    }
+    QSignalBlocker blocco(Drive1);
+    Drive1->setCurrentIndex(i);
+}
+
+void SceltaCartella::scegliVolume(const QString& radice) {
+    const QStorageInfo info(radice);
+    const QFileInfo fi(radice);
+    if (!info.isValid() || !info.isReady() || !fi.isDir() || !fi.isReadable() || !vaiA(radice)) {
+        piattaforma_.messaggio(msgErroreDrive);
+        mostraVolumeCorrente();
+    }
+}
+
+bool SceltaCartella::vaiA(const QString& destinazione) {
+    const QFileInfo fi(destinazione);
+    if (!fi.isDir() || !fi.isExecutable() || !fi.isReadable()) return false;
+    const QDir dir(fi.absoluteFilePath());
+    cartella_ = QDir::cleanPath(dir.absolutePath());
+    percorso->setText(cartella_);
+
+    Dir1->clear();
+    if (!dir.isRoot()) {
+        auto* su = new QListWidgetItem("..", Dir1);
+        su->setData(Qt::UserRole, QFileInfo(cartella_).absolutePath());
+    }
+    QFileInfoList sotto = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& s : sotto) {
+        auto* voce = new QListWidgetItem("[" + s.fileName() + "]", Dir1);
+        voce->setData(Qt::UserRole, s.absoluteFilePath());
+    }
+    aggiornaFile();
+    mostraVolumeCorrente();
+    emit cartellaCambiata(cartella_);
+    return true;
+}
+
+void SceltaCartella::vaiAllaCartellaIniziale() {
+    const QString corrente = QDir::currentPath();
+    if (!vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) vaiA(corrente);
+}
+
+void SceltaCartella::aggiornaFile() {
+    QSignalBlocker blocco(File1);
+    File1->clear();
+    for (const std::string& n : filesCruciverba(cartella_.toStdString())) File1->addItem(QString::fromStdString(n));
+    File1->setCurrentRow(-1);
+}
+
+}  // namespace quadrivo

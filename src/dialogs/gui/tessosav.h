@@ -1,0 +1,55 @@
+#pragma once
+// TessoSav, the save dialog: folder and name of the file to write, and the author name the
+// puzzle carries in its first line. Modal.
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include "dialogs/salvataggio.h"
+#include "dialogs/gui/scelta_cartella.h"
+#include "model/piattaforma.h"
+#include "model/stato.h"
+
+namespace quadrivo {
+
+class TessoSav : public QDialog {
+    Q_OBJECT
+public:
+    // `principale` is enabled again when the dialog closes.
+    TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
+
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListWidget* File1;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QPushButton* Command3d1;
+    QPushButton* Command3d2;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+
+    SceltaCartella& scelta() { return *scelta_; }
+    void Command3d1_Click();
+    void Command3d2_Click();
+    // The outcome of the last OK (only meaningful after one).
+    EsitoSalvataggio esito() const { return esito_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void reject() override { Command3d2_Click(); }
+    void done(int r) override;
+
+private:
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    QPointer<QWidget> principale_;
+    SceltaCartella* scelta_;
+    EsitoSalvataggio esito_ = EsitoSalvataggio::errore;
+    bool attivato_ = false;
+};
+
+}  // namespace quadrivo

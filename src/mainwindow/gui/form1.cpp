@@ -1,0 +1,549 @@
+#include "mainwindow/gui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <map>
+
+#include "mainwindow/apertura.h"
+#include "mainwindow/finestra.h"
+#include "mainwindow/gui/immagini.h"
+#include "model/cruciverba.h"
+#include "model/file.h"
+#include "model/impostazioni.h"
+#include "model/numeri.h"
+#include "solving/inserimento.h"
+#include "solving/lessico.h"
+
+namespace quadrivo {
+
+namespace {
+
+// Activations that come back from a message box or a menu are not the window's own.
+bool eDialogo(const QWidget* t) {
+    if (!t || !t->isWindow()) return false;
+    if (qobject_cast<const QMessageBox*>(t) || qobject_cast<const QMenu*>(t)) return false;
+    const Qt::WindowType tipo = t->windowType();
+    return tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::SplashScreen && tipo != Qt::Desktop;
+}
+
+bool finestraDiDialogo(QWindow* w) {
+    if (!w) return false;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->windowHandle() == w) return eDialogo(t);
+    return false;
+}
+
+}  // namespace
+
+Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComando)
+    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
+    setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
+    setWindowIcon(immagineLista(5));
+    area_ = new AreaDisegno(this);
+    setCentralWidget(area_);
+    area_->installEventFilter(this);
+    creaMenu();
+    creaToolbar();
+    StatusBar1 = new BarraStato(area_);
+    connect(StatusBar1, &BarraStato::doppioClic, this, [this] { StatusBar1_DblClick(); });
+    creaControlli();
+    area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
+    area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
+    piattaforma_.impostaGenitore(this);
+    piattaforma_.impostaArea(area_);
+    // A puzzle that turns out unreadable ends the program: the working copy goes with it.
+    piattaforma_.primaDiTerminare = [this] {
+        if (!stato_.fileLavoro.empty() && esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    };
+
+    // The activation step runs at the first activation and whenever the window gets the focus
+    // back from one of the program's dialogs; switching to another program and back is not one.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (!w) return;
+        if (w != windowHandle()) {
+            // Judged now: a dialog closed with its window may be gone when the focus comes back.
+            tornoDaDialogo_ = finestraDiDialogo(w);
+            return;
+        }
+        const bool daDialogo = tornoDaDialogo_;
+        tornoDaDialogo_ = false;
+        if (giaAttivato_ == 0 || daDialogo) accodaAttivazione();
+    });
+    // Without a window manager the focus may not come back when a dialog closes: its closing
+    // is the sign. With one, the focus that follows finds the work done.
+    qApp->installEventFilter(this);
+
+    Form_Load();
+}
+
+Form1::~Form1() {
+    piattaforma_.primaDiTerminare = nullptr;
+    qApp->removeEventFilter(this);
+    piattaforma_.impostaArea(nullptr);
+    piattaforma_.impostaGenitore(nullptr);
+}
+
+QIcon Form1::ImageList1(int indice) { return immagineLista(indice); }
+
+// ---- Building the window
+
+void Form1::creaMenu() {
+    std::map<Menu, QMenu*> menu;
+    for (const TitoloMenu& t : titoliMenu()) {
+        QMenu* m = t.menu == Menu::lingua ? new QMenu(QString::fromUtf8(t.testo), this)
+                                          : menuBar()->addMenu(QString::fromUtf8(t.testo));
+        m->setObjectName(t.nome);
+        menu[t.menu] = m;
+    }
+    MenuFile = menu[Menu::file];
+    MenuUtil = menu[Menu::utilita];
+    Menuimpo = menu[Menu::opzioni];
+    menul = menu[Menu::lingua];
+    MenuHelp = menu[Menu::aiuto];
+
+    for (const VoceMenu& v : vociMenu()) {
+        QMenu* m = menu[v.menu];
+        QAction* a = std::string(v.testo) == "-" ? m->addSeparator() : m->addAction(QString::fromUtf8(v.testo));
+        a->setObjectName(v.nome);
+        if (*v.scorciatoia) a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
+        // The dictionary submenu sits after Menurett in Opzioni.
+        if (std::string(v.nome) == "Menurett") Menuimpo->addMenu(menul);
+    }
+    auto trova = [this](const char* nome) { return azione(nome); };
+    MenuApri = trova("MenuApri");
+    MenuSalva = trova("MenuSalva");
+    MenuSalvaCN = trova("MenuSalvaCN");
+    Meno3 = trova("Meno3");
+    MenuAnteprima = trova("MenuAnteprima");
+    MenuStampa = trova("MenuStampa");
+    menommm = trova("menommm");
+    MenuEsci = trova("MenuEsci");
+    MenuCS = trova("MenuCS");
+    MenuAzzera = trova("MenuAzzera");
+    Meno5 = trova("Meno5");
+    MenuFont = trova("MenuFont");
+    menusetschema = trova("menusetschema");
+    menooo = trova("menooo");
+    menuold = trova("menuold");
+    Menurett = trova("Menurett");
+    MenuL1 = trova("MenuL1");
+    Menul2 = trova("Menul2");
+    MenuL3 = trova("MenuL3");
+    menul4 = trova("menul4");
+    MenuAiuto = trova("MenuAiuto");
+    menuPHP = trova("menuPHP");
+    ManueMail = trova("ManueMail");
+    MenuMeno1 = trova("MenuMeno1");
+    MenuInfo = trova("MenuInfo");
+
+    for (const VoceMenu& v : vociMenu()) {
+        QAction* a = trova(v.nome);
+        if (v.menu == Menu::opzioni || v.menu == Menu::lingua) {
+            if (std::string(v.testo) != "-" && a != menusetschema) a->setCheckable(true);
+            a->setChecked(v.segnata);
+        }
+    }
+
+    connect(MenuApri, &QAction::triggered, this, [this] { MenuApri_Click(); });
+    connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
+    connect(MenuSalvaCN, &QAction::triggered, this, [this] { MenuSalvaCN_Click(); });
+    connect(MenuAnteprima, &QAction::triggered, this, [this] { MenuAnteprima_Click(); });
+    connect(MenuStampa, &QAction::triggered, this, [this] { MenuStampa_Click(); });
+    connect(MenuEsci, &QAction::triggered, this, [this] { MenuEsci_Click(); });
+    connect(MenuCS, &QAction::triggered, this, [this] { MenuCS_Click(); });
+    connect(MenuAzzera, &QAction::triggered, this, [this] { MenuAzzera_Click(); });
+    connect(MenuFont, &QAction::triggered, this, [this] { MenuFont_Click(); });
+    connect(menusetschema, &QAction::triggered, this, [this] { menusetschema_Click(); });
+    connect(menuold, &QAction::triggered, this, [this] { menuold_Click(); });
+    connect(Menurett, &QAction::triggered, this, [this] { Menurett_Click(); });
+    connect(MenuL1, &QAction::triggered, this, [this] { MenuLingua_Click(1); });
+    connect(Menul2, &QAction::triggered, this, [this] { MenuLingua_Click(2); });
+    connect(MenuL3, &QAction::triggered, this, [this] { MenuLingua_Click(3); });
+    connect(menul4, &QAction::triggered, this, [this] { MenuLingua_Click(4); });
+    connect(MenuAiuto, &QAction::triggered, this, [this] { MenuAiuto_Click(); });
+    connect(menuPHP, &QAction::triggered, this, [this] { menuPHP_Click(); });
+    connect(ManueMail, &QAction::triggered, this, [this] { ManueMail_Click(); });
+    connect(MenuInfo, &QAction::triggered, this, [this] { MenuInfo_Click(); });
+}
+
+QAction* Form1::azione(const std::string& nome) const {
+    for (QMenu* m : {MenuFile, MenuUtil, Menuimpo, menul, MenuHelp}) {
+        if (!m) continue;
+        for (QAction* a : m->actions())
+            if (a->objectName().toStdString() == nome) return a;
+    }
+    return nullptr;
+}
+
+void Form1::creaToolbar() {
+    Toolbar1 = new QToolBar(area_);
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(22, 22));
+    Toolbar1->setAutoFillBackground(true);
+    for (const PulsanteToolbar& p : pulsantiToolbar()) {
+        const std::string chiave = p.chiave;
+        if (chiave.empty()) {
+            if (p.posizione == 2) {
+                Toolbar1->addSeparator();
+            } else {
+                auto* vuoto = new QWidget(Toolbar1);
+                vuoto->setFixedWidth(14);
+                Toolbar1->addWidget(vuoto);
+            }
+            continue;
+        }
+        QAction* a = Toolbar1->addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
+        a->setObjectName(QString("Toolbar1_") + p.chiave);
+        a->setToolTip(QString::fromUtf8(p.suggerimento));
+        a->setData(QString::fromUtf8(p.chiave));
+        pulsanteToolbar[p.posizione] = a;
+        connect(a, &QAction::triggered, this, [this, a] { Toolbar1_ButtonClick(a->data().toString()); });
+    }
+    auto* spinta = new QWidget(Toolbar1);
+    spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    Toolbar1->addWidget(spinta);
+    Picture2 = new QLabel(Toolbar1);
+    Picture2->setObjectName("Picture2");
+    Picture2->setPixmap(immagineSito(devicePixelRatioF()));
+    Picture2->setCursor(Qt::PointingHandCursor);
+    Picture2->setToolTip("Visita il sito dell'autore");
+    Picture2->installEventFilter(this);
+    Toolbar1->addWidget(Picture2);
+    Toolbar1->installEventFilter(this);
+    auto* margine = new QWidget(Toolbar1);
+    margine->setFixedWidth(8);
+    Toolbar1->addWidget(margine);
+}
+
+void Form1::creaControlli() {
+    Picture1 = new QLabel(area_);
+    Picture1->setObjectName("Picture1");
+    Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Shape1 = new Rettangolo(area_);
+    Shape1->setObjectName("Shape1");
+
+    for (int i = 1; i <= 50; ++i) {
+        auto* t = new QLineEdit(area_);
+        t->setObjectName(QString("Text1_%1").arg(i));
+        t->setAlignment(Qt::AlignCenter);
+        t->setFrame(false);
+        t->setMouseTracking(true);
+        t->hide();
+        t->installEventFilter(this);
+        connect(t, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        Text1[i] = t;
+    }
+
+    Label1 = new QLabel(area_);
+    Label1->setObjectName("Label1");
+    Label1->setMouseTracking(true);
+    Label1->setAutoFillBackground(true);
+    Label1->setStyleSheet("QLabel { background: rgb(255, 255, 225); color: black; border: 1px solid rgb(90, 90, 90);"
+                          " padding: 1px 2px; }");
+    Label1->installEventFilter(this);
+
+    Command3d15 = new QPushButton("&Chiude anteprima", area_);
+    Command3d15->setObjectName("Command3d15");
+    Command3d15->setToolTip("Chiude anteprima di stampa");
+    Command3d15->hide();
+    connect(Command3d15, &QPushButton::clicked, this, [this] { Command3d15_Click(); });
+
+    Toolbar1->raise();
+    StatusBar1->raise();
+    Command3d15->raise();
+}
+
+void Form1::disponiBarre() {
+    const int w = area_->width(), h = area_->height();
+    const int t = Toolbar1->sizeHint().height();
+    Toolbar1->setGeometry(0, 0, w, t);
+    const int s = StatusBar1->sizeHint().height();
+    StatusBar1->setGeometry(0, h - s, w, s);
+    // The preview's close button sits on the toolbar, past its last button.
+    Command3d15->resize(Command3d15->sizeHint());
+    int x = 260;
+    if (QWidget* ultimo = Toolbar1->widgetForAction(pulsanteToolbar[9])) x = ultimo->geometry().right() + 24;
+    Command3d15->move(x, Command3d15->y());
+}
+
+void Form1::impostaTestoLabel1(const std::string& testo) {
+    Label1->setText(QString::fromStdString(testo));
+    Label1->adjustSize();
+}
+
+void Form1::nascondiLabel1() { Label1->move(Label1->x(), height()); }
+
+bool Form1::label1Visibile() const { return Label1->isVisible() && Label1->y() < area_->height(); }
+
+AreaFinestra Form1::areaFinestra() const {
+    AreaFinestra a;
+    a.larghezza = area_->width();
+    a.altezza = area_->height();
+    a.altezzaToolbar = Toolbar1->height();
+    a.altezzaStatusBar = StatusBar1->height();
+    return a;
+}
+
+// ---- Start-up
+
+void Form1::Form_Load() {
+    stato_.fileLavoro = nomeFileTemporaneo("");
+    if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
+    if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
+    QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
+    stato_.linguaLessico = 1;
+    stato_.fileLessico = fileLessicoPerLingua[1];
+    leggiImpostazioni(stato_);
+    menuold->setChecked(stato_.tastoSinistro);
+    Menurett->setChecked(stato_.rettangoloParola);
+    StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
+    if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    caricaLessico(stato_, piattaforma_);
+    stato_.fileModificato = false;
+    if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+    stato_.nomeFont = "Arial";
+    superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione, false, false});
+    disponiBarre();
+    Command3d15->move(Command3d15->x(), 1);
+    aggiornaFinestra();
+    if (rigaComando_.trimmed().isEmpty()) {
+        const Posizione p = sfondoAlCaricamento(area_->width(), area_->height(), Picture1->width(), Picture1->height(),
+                                                Toolbar1->height());
+        Picture1->move(p.x, p.y);
+    } else {
+        Picture1->move(Picture1->x(), height());
+    }
+    nascondiLabel1();
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Form1::caricaSfondo() {
+    const int larghezza = screen() ? screen()->geometry().width() : 1024;
+    const QString nome = QString::fromStdString(stato_.cartellaProgramma + immagineSfondo(larghezza));
+    QPixmap px(nome);
+    // A missing picture leaves the area plain: nothing the player needs is lost.
+    Picture1->setPixmap(px);
+    Picture1->resize(px.isNull() ? QSize(0, 0) : px.size() / px.devicePixelRatio());
+}
+
+void Form1::Form_Activate() {
+    if (giaAttivato_ == 0) {
+        caricaSfondo();
+        if (rigaComando_.trimmed().isEmpty()) {
+            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            Picture1->move(p.x, p.y);
+        }
+        MenuApri->setIcon(immagineLista(1));
+        dimensioneDisegnata_ = area_->size();
+        giaAttivato_ = 1;
+    }
+    if (!rigaComando_.trimmed().isEmpty() && fileRigaComando_.empty()) apriRigaComando();
+    aggiornaFinestra();
+    Toolbar1->setVisible(false);
+    Toolbar1->setVisible(true);
+    if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Form1::apriRigaComando() {
+    fileRigaComando_ = rigaComando_.toStdString();
+    const std::string percorso = percorsoRigaComando(fileRigaComando_);
+    const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
+    if (esito == EsitoApertura::ok) return;
+    // The program starts without a puzzle; the background picture comes back into view.
+    piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+    Picture1->move(p.x, p.y);
+}
+
+void Form1::aggiornaFinestra() {
+    superficie().pulisci();
+    const bool schema = comandiSchemaAttivi(stato_);
+    for (int i = 1; i <= 9; ++i)
+        if (pulsanteToolbar[i] && pulsanteRichiedeSchema(i)) pulsanteToolbar[i]->setEnabled(schema);
+    for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
+    MenuUtil->menuAction()->setVisible(schema);
+    if (!schema) return;
+    mettiGraficaAimenu();
+    leggiCruciverba(stato_, piattaforma_, stato_.fileLavoro);
+    disegnaGriglia();
+}
+
+void Form1::mettiGraficaAimenu() {
+    const std::pair<QAction*, int> voci[] = {{MenuApri, 1},      {MenuSalva, 2},  {MenuAnteprima, 4}, {MenuStampa, 3},
+                                             {MenuCS, 7},        {MenuAzzera, 6}, {MenuFont, 8}};
+    for (auto [a, n] : voci) a->setIcon(immagineLista(n));
+}
+
+void Form1::disegnaGriglia() {
+    dimensioneDisegnata_ = area_->size();
+    // Until the working copy has been read there is no grid to lay out.
+    if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
+    try {
+        const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
+        setWindowTitle(QString::fromStdString(titolo));
+    } catch (const ErroreOverflow&) {
+        // A window too small for any cell: nothing is drawn until it grows again.
+        stato_.latoCasella = 0;
+        superficie().pulisci();
+    }
+}
+
+void Form1::cicloAggiornamento() {
+    quadrivo::cicloAggiornamento(stato_, piattaforma_, [this] { disegnaGriglia(); });
+}
+
+// ---- Commands of this window
+
+void Form1::MenuSalva_Click() {
+    Nasconditext();
+    stato_.grigliaAttiva = 1;
+    if (Command3d15->isVisible()) Command3d15_Click();
+    disegnaGriglia();
+    nascondiLabel1();
+    if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi)
+        scriviCruciverba(stato_, piattaforma_, stato_.nomeFile);
+    else
+        MenuSalvaCN_Click();
+    stato_.grigliaAttiva = 1;
+}
+
+void Form1::chiusura() {
+    if (chiuso_) return;
+    chiuso_ = true;
+    if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    nascondiLabel1();
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+void Form1::MenuEsci_Click() {
+    Nasconditext();
+    chiusura();
+    close();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    chiusura();
+    e->accept();
+}
+
+void Form1::menuold_Click() {
+    stato_.tastoSinistro = menuold->isChecked();
+    salvaImpostazioni(stato_, piattaforma_);
+}
+
+void Form1::Menurett_Click() {
+    stato_.rettangoloParola = Menurett->isChecked();
+    Shape1->hide();
+    salvaImpostazioni(stato_, piattaforma_);
+}
+
+void Form1::MenuLingua_Click(int lingua) {
+    scegliLingua(stato_, piattaforma_, lingua);
+    const std::array<QAction*, 5> voci = {nullptr, MenuL1, Menul2, MenuL3, menul4};
+    for (int i = 1; i <= 4; ++i) voci[i]->setChecked(stato_.linguaLessico == i);
+}
+
+// ---- Events
+
+bool Form1::event(QEvent* e) {
+    // Without a window manager the window may never become active: being shown is enough for
+    // the first time.
+    if (e->type() == QEvent::Show && giaAttivato_ == 0) accodaAttivazione();
+    return QMainWindow::event(e);
+}
+
+// A window manager may give the window its final size after the first activation drew the
+// grid: the grid and the picture follow the area, unless a preview or typing is on screen.
+void Form1::adattaAllaDimensione() {
+    adattamentoInCoda_ = false;
+    if (area_->size() == dimensioneDisegnata_) return;
+    if (stato_.nomeFile.empty()) {
+        if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
+            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            Picture1->move(p.x, p.y);
+        }
+        dimensioneDisegnata_ = area_->size();
+        return;
+    }
+    if (stato_.grigliaAttiva != 1 || Text1[1]->isVisible()) return;
+    superficie().pulisci();
+    disegnaGriglia();
+}
+
+void Form1::accodaAttivazione() {
+    if (attivazioneInCoda_) return;
+    attivazioneInCoda_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            attivazioneInCoda_ = false;
+            Form_Activate();
+        },
+        Qt::QueuedConnection);
+}
+
+bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Hide && oggetto != this && oggetto->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(oggetto);
+        if (w->isWindow() && eDialogo(w) && giaAttivato_ && !chiuso_) {
+            bool altri = false;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (t != w && t != this && t->isVisible() && eDialogo(t)) altri = true;
+            if (!altri) {
+                tornoDaDialogo_ = false;
+                accodaAttivazione();
+            }
+        }
+        return false;
+    }
+    if (oggetto == area_) {
+        if (evento->type() == QEvent::Resize) {
+            disponiBarre();
+            if (giaAttivato_ && !adattamentoInCoda_) {
+                adattamentoInCoda_ = true;
+                QMetaObject::invokeMethod(this, &Form1::adattaAllaDimensione, Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+    if (oggetto == Label1) {
+        if (evento->type() == QEvent::MouseMove) Label1_MouseMove();
+        return false;
+    }
+    if (oggetto == Toolbar1) {
+        if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseButtonPress) Toolbar1_MouseMove();
+        return false;
+    }
+    if (oggetto == Picture2) {
+        if (evento->type() == QEvent::MouseButtonPress) {
+            Picture2_Click();
+            return true;
+        }
+        return false;
+    }
+    if (auto* t = qobject_cast<QLineEdit*>(oggetto)) {
+        int i = 1;
+        while (i <= 50 && Text1[i] != t) ++i;
+        if (i > 50) return false;
+        switch (evento->type()) {
+        case QEvent::KeyPress: return Text1_KeyDown(i, *static_cast<QKeyEvent*>(evento));
+        case QEvent::FocusIn: Text1_GotFocus(i); break;
+        case QEvent::MouseMove: Text1_MouseMove(i); break;
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+}  // namespace quadrivo

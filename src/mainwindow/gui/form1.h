@@ -1,0 +1,199 @@
+#pragma once
+// Form1, the main window: menu bar, toolbar, status bar and the drawing area the grid lives on.
+// The start-up, refresh, Save and Exit are in form1.cpp; each feature fills its own handlers
+// in its own file (solving, printing, dialogs).
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolBar>
+#include <array>
+#include <string>
+
+#include "qt/area_disegno.h"
+#include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/griglia.h"
+#include "qt/piattaforma_qt.h"
+#include "model/stato.h"
+
+class QKeyEvent;
+
+namespace quadrivo {
+
+class SoluzioneForm1;  // solving
+class FONTEN;          // dialogs
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComando);
+    ~Form1() override;
+
+    Stato& stato() { return stato_; }
+    PiattaformaQt& piattaforma() { return piattaforma_; }
+    Superficie& superficie() { return area_->superficie(); }
+    AreaDisegno* area() const { return area_; }
+
+    // ---- Menu bar
+    QMenu* MenuFile = nullptr;
+    QAction* MenuApri = nullptr;
+    QAction* MenuSalva = nullptr;
+    QAction* MenuSalvaCN = nullptr;
+    QAction* Meno3 = nullptr;
+    QAction* MenuAnteprima = nullptr;
+    QAction* MenuStampa = nullptr;
+    QAction* menommm = nullptr;
+    QAction* MenuEsci = nullptr;
+    QMenu* MenuUtil = nullptr;
+    QAction* MenuCS = nullptr;
+    QAction* MenuAzzera = nullptr;
+    QAction* Meno5 = nullptr;
+    QAction* MenuFont = nullptr;
+    QMenu* Menuimpo = nullptr;
+    QAction* menusetschema = nullptr;
+    QAction* menooo = nullptr;
+    QAction* menuold = nullptr;
+    QAction* Menurett = nullptr;
+    QMenu* menul = nullptr;
+    QAction* MenuL1 = nullptr;
+    QAction* Menul2 = nullptr;
+    QAction* MenuL3 = nullptr;
+    QAction* menul4 = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuAiuto = nullptr;
+    QAction* menuPHP = nullptr;
+    QAction* ManueMail = nullptr;
+    QAction* MenuMeno1 = nullptr;
+    QAction* MenuInfo = nullptr;
+
+    // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
+    QAction* azione(const std::string& nome) const;
+
+    // ---- Toolbar: buttons by position 1..9 (2 separator, 7 empty gap; both nullptr)
+    QToolBar* Toolbar1 = nullptr;
+    std::array<QAction*, 10> pulsanteToolbar{};
+    // ImageList1's images 1..8.
+    static QIcon ImageList1(int indice);
+
+    // ---- Status bar
+    BarraStato* StatusBar1 = nullptr;
+
+    // ---- Controls on the drawing area (coordinates are the area's pixels)
+    QLabel* Picture1 = nullptr;  // background picture while no puzzle is open
+    QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
+    QLabel* Label1 = nullptr;    // hover label
+    Rettangolo* Shape1 = nullptr; // word rectangle
+    std::array<QLineEdit*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
+    QPushButton* Command3d15 = nullptr;  // closes the print preview
+
+    // Sets the hover label's caption (UTF-8) and fits its width to it.
+    void impostaTestoLabel1(const std::string& testo);
+    // Moves the hover label out of sight below the window's bottom edge.
+    void nascondiLabel1();
+    // True while the hover label is inside the window.
+    bool label1Visibile() const;
+
+    // ---- Core routines
+    void Form_Load();
+    void Form_Activate();
+    void aggiornaFinestra();
+    void mettiGraficaAimenu();
+    // The layout-and-draw pass on this window; sets the caption.
+    void disegnaGriglia();
+    // Writes the grid lines to the working copy, reads it back and redraws.
+    void cicloAggiornamento();
+    // The drawing area and the bars over it, as the layout pass measures them.
+    AreaFinestra areaFinestra() const;
+
+    // ---- Handlers of this window
+    void MenuSalva_Click();
+    void MenuEsci_Click();
+    void menuold_Click();
+    void Menurett_Click();
+    void MenuLingua_Click(int lingua);
+
+    // ---- Solving (src/solving/form1_soluzione.cpp)
+    void movimentoMouse(double x, double y);
+    void pressioneMouse(int pulsante, double x, double y);
+    void salvaporizz();
+    void Nasconditext();
+    // Typing box i: a key pressed (true when the box must not see it), its text changed,
+    // the focus arrived, the pointer moved over it.
+    bool Text1_KeyDown(int indice, QKeyEvent& evento);
+    void Text1_Change(int indice);
+    void Text1_GotFocus(int indice);
+    void Text1_MouseMove(int indice);
+    // The pointer moved over the hover label.
+    void Label1_MouseMove();
+    void MenuCS_Click();
+    void MenuAzzera_Click();
+
+    // ---- Printing (src/printing/form1_stampa.cpp)
+    void MenuStampa_Click();
+    void MenuAnteprima_Click();
+    void stampaSchema();
+    void anteprimaStampa();
+    void Command3d15_Click();
+    void menusetschema_Click();
+
+    // ---- Dialogs (src/dialogs/form1_dialoghi.cpp)
+    void MenuApri_Click();
+    void MenuSalvaCN_Click();
+    void chiediSeSalvare();
+    void MenuFont_Click();
+    void Toolbar1_ButtonClick(const QString& chiave);
+    void MenuAiuto_Click();
+    void menuPHP_Click();
+    void ManueMail_Click();
+    void MenuInfo_Click();
+    void Picture2_Click();
+    void StatusBar1_DblClick();
+    // The pointer came onto the toolbar or pressed on it: the default arrow again.
+    void Toolbar1_MouseMove();
+    // The font chooser, loaded at its first use and then only hidden until the program ends.
+    FONTEN* fONTEN = nullptr;
+
+    // Run by the first activation only: the values it used.
+    int giaAttivato() const { return giaAttivato_; }
+    const std::string& fileRigaComando() const { return fileRigaComando_; }
+    const QString& rigaComando() const { return rigaComando_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void creaMenu();
+    void creaToolbar();
+    void creaControlli();
+    void disponiBarre();
+    void caricaSfondo();
+    void apriRigaComando();
+    // The working copy goes when the program ends, by Esci or by the window's frame.
+    void chiusura();
+    void accodaAttivazione();
+    void adattaAllaDimensione();
+
+    Stato& stato_;
+    PiattaformaQt& piattaforma_;
+    QString rigaComando_;
+    AreaDisegno* area_ = nullptr;
+    int giaAttivato_ = 0;
+    std::string fileRigaComando_;
+    bool chiuso_ = false;
+    bool attivazioneInCoda_ = false;
+    bool adattamentoInCoda_ = false;
+    QSize dimensioneDisegnata_;
+    bool tornoDaDialogo_ = false;
+
+    // ---- Solving (src/solving/form1_soluzione.cpp)
+    // The solving logic with this window as its view; a child object, made at first use.
+    SoluzioneForm1* soluzione_ = nullptr;
+    SoluzioneForm1& soluzione();
+};
+
+}  // namespace quadrivo

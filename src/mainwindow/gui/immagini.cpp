@@ -1,0 +1,181 @@
+#include "mainwindow/gui/immagini.h"
+
+#include <QIconEngine>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quadrivo {
+
+namespace {
+
+// Every image is drawn in a 16 x 16 design box scaled to the requested size.
+void disegna(QPainter& p, int indice) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor inchiostro(40, 48, 64);
+    QPen penna(inchiostro, 1.1);
+    penna.setJoinStyle(Qt::RoundJoin);
+    penna.setCapStyle(Qt::RoundCap);
+    p.setPen(penna);
+    switch (indice) {
+    case 1: {  // open: a folder with its flap lifted
+        p.setBrush(QColor(230, 180, 70));
+        QPainterPath dorso;
+        dorso.moveTo(1.5, 3.5); dorso.lineTo(6, 3.5); dorso.lineTo(7.5, 5); dorso.lineTo(13.5, 5);
+        dorso.lineTo(13.5, 13.5); dorso.lineTo(1.5, 13.5); dorso.closeSubpath();
+        p.drawPath(dorso);
+        p.setBrush(QColor(250, 210, 110));
+        QPainterPath aletta;
+        aletta.moveTo(1.5, 13.5); aletta.lineTo(4, 7.5); aletta.lineTo(15, 7.5); aletta.lineTo(13.5, 13.5);
+        aletta.closeSubpath();
+        p.drawPath(aletta);
+        break;
+    }
+    case 2: {  // save: a diskette
+        p.setBrush(QColor(60, 100, 170));
+        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.2, 1.2);
+        p.setBrush(QColor(245, 245, 245));
+        p.drawRect(QRectF(4, 1.5, 8, 5));
+        p.setBrush(QColor(200, 205, 215));
+        p.drawRect(QRectF(4, 9, 8, 5.5));
+        p.fillRect(QRectF(9.5, 2.5, 1.5, 3), inchiostro);
+        break;
+    }
+    case 3: {  // print: a printer with a sheet
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4, 1.5, 8, 5));
+        p.setBrush(QColor(170, 175, 185));
+        p.drawRoundedRect(QRectF(1.5, 6, 13, 6), 1.2, 1.2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4, 10, 8, 4.5));
+        p.drawLine(QPointF(5.5, 12), QPointF(10.5, 12));
+        p.fillRect(QRectF(12, 7.5, 1.2, 1.2), QColor(60, 170, 80));
+        break;
+    }
+    case 4: {  // preview: a page under a magnifying glass
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 1.5, 9, 12));
+        p.drawLine(QPointF(3.5, 4.5), QPointF(8.5, 4.5));
+        p.drawLine(QPointF(3.5, 7), QPointF(7, 7));
+        p.setBrush(QColor(200, 225, 250, 220));
+        p.drawEllipse(QPointF(9.5, 9), 3.5, 3.5);
+        QPen manico(inchiostro, 2.2);
+        manico.setCapStyle(Qt::RoundCap);
+        p.setPen(manico);
+        p.drawLine(QPointF(12, 11.5), QPointF(14.5, 14));
+        break;
+    }
+    case 5: {  // a small crossword grid
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        for (int i = 1; i < 3; ++i) {
+            p.drawLine(QPointF(1.5 + i * 13.0 / 3, 1.5), QPointF(1.5 + i * 13.0 / 3, 14.5));
+            p.drawLine(QPointF(1.5, 1.5 + i * 13.0 / 3), QPointF(14.5, 1.5 + i * 13.0 / 3));
+        }
+        p.fillRect(QRectF(1.5 + 13.0 / 3, 1.5 + 13.0 / 3, 13.0 / 3, 13.0 / 3), inchiostro);
+        break;
+    }
+    case 6: {  // clear: an eraser over a grid line
+        p.drawLine(QPointF(1, 14.5), QPointF(15, 14.5));
+        p.save();
+        p.translate(8, 8);
+        p.rotate(-35);
+        p.setBrush(QColor(235, 110, 120));
+        p.drawRoundedRect(QRectF(-6.5, -3, 9, 6), 1, 1);
+        p.setBrush(QColor(240, 240, 240));
+        p.drawRoundedRect(QRectF(2.5, -3, 4, 6), 1, 1);
+        p.restore();
+        break;
+    }
+    case 7: {  // check: a green tick in a cell
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        QPen spunta(QColor(30, 150, 60), 2.4);
+        spunta.setCapStyle(Qt::RoundCap);
+        spunta.setJoinStyle(Qt::RoundJoin);
+        p.setPen(spunta);
+        QPainterPath s;
+        s.moveTo(4, 8.5); s.lineTo(7, 11.5); s.lineTo(12.5, 4.5);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(s);
+        break;
+    }
+    case 8: {  // font: a serif capital A
+        QFont f("DejaVu Serif");
+        f.setPixelSize(14);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(20, 60, 140));
+        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "A");
+        break;
+    }
+    default: break;
+    }
+}
+
+// Paints the image afresh for every size and density, so it is crisp everywhere.
+class MotoreImmagine : public QIconEngine {
+public:
+    explicit MotoreImmagine(int indice) : indice_(indice) {}
+    void paint(QPainter* p, const QRect& r, QIcon::Mode modo, QIcon::State) override {
+        p->save();
+        p->translate(r.topLeft());
+        p->scale(r.width() / 16.0, r.height() / 16.0);
+        if (modo == QIcon::Disabled) p->setOpacity(0.35);
+        disegna(*p, indice_);
+        p->restore();
+    }
+    QPixmap pixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato) override {
+        return scaledPixmap(dimensione, modo, stato, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato, qreal scala) override {
+        QPixmap px(dimensione * scala);
+        px.setDevicePixelRatio(scala);
+        px.fill(Qt::transparent);
+        QPainter p(&px);
+        paint(&p, QRect(QPoint(0, 0), dimensione), modo, stato);
+        return px;
+    }
+    QIconEngine* clone() const override { return new MotoreImmagine(indice_); }
+
+private:
+    int indice_;
+};
+
+}  // namespace
+
+QIcon immagineLista(int indice) {
+    if (indice < 1 || indice > immaginiNellaLista) return {};
+    return QIcon(new MotoreImmagine(indice));
+}
+
+QPixmap immagineSito(qreal densita) {
+    const QSize dim(120, 29);
+    QPixmap px(dim * densita);
+    px.setDevicePixelRatio(densita);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, dim.height());
+    g.setColorAt(0, QColor(70, 110, 170));
+    g.setColorAt(1, QColor(35, 65, 115));
+    p.setBrush(g);
+    p.setPen(QColor(25, 45, 85));
+    p.drawRoundedRect(QRectF(0.5, 0.5, dim.width() - 1, dim.height() - 1), 5, 5);
+    // A tiny grid of three cells, then the label.
+    for (int i = 0; i < 3; ++i) {
+        QRectF cella(7 + i * 6.5, 8, 6.5, 6.5);
+        p.fillRect(cella, i == 1 ? QColor(25, 45, 85) : QColor(250, 250, 245));
+        QRectF sotto(7 + i * 6.5, 14.5, 6.5, 6.5);
+        p.fillRect(sotto, i == 2 ? QColor(25, 45, 85) : QColor(250, 250, 245));
+    }
+    QFont f("DejaVu Sans");
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(30, 0, dim.width() - 34, dim.height()), Qt::AlignVCenter | Qt::AlignLeft, "Sito autore");
+    return px;
+}
+
+}  // namespace quadrivo

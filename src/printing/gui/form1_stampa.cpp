@@ -1,0 +1,66 @@
+// Form1's printing handlers: print, print preview and its close button, the layout dialog.
+#include "mainwindow/gui/form1.h"
+#include "mainwindow/finestra.h"
+#include "model/numeri.h"
+#include "printing/pagina.h"
+#include "printing/gui/settaggi.h"
+#include "printing/gui/stampante.h"
+
+namespace quadrivo {
+
+void Form1::MenuStampa_Click() {
+    Nasconditext();
+    if (Command3d15->isVisible()) Command3d15_Click();
+    nascondiLabel1();
+    stampaSchema();
+}
+
+void Form1::MenuAnteprima_Click() { anteprimaStampa(); }
+
+void Form1::stampaSchema() {
+    // The printer keeps the style the font chooser gave it; the job sets face and sizes and
+    // hands the bold flag back as it found it.
+    Carattere stile;
+    stile.nome = stato_.carattereStampante.nome;
+    stile.corsivo = stato_.carattereStampante.corsivo;
+    stile.grassetto = stato_.carattereStampante.grassetto;
+    stampaConDialogo(this, stato_, areaFinestra(), stile, piattaforma_);
+    stato_.carattereStampante.grassetto = stile.grassetto;
+}
+
+void Form1::anteprimaStampa() {
+    Nasconditext();
+    piattaforma_.impostaPuntatore(Puntatore::clessidra);
+    Command3d15->adjustSize();
+    Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
+    Command3d15->show();
+    Command3d15->raise();
+    MenuUtil->menuAction()->setVisible(false);
+    nascondiLabel1();
+    stato_.grigliaAttiva = -1;
+    try {
+        disegnaAnteprima(stato_, superficie(), areaFinestra(), dataDiOggi());
+    } catch (const ErroreOverflow&) {
+        // A window too small for any cell: the page stays blank, the close button still works.
+        superficie().pulisci();
+    }
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+void Form1::Command3d15_Click() {
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    nascondiLabel1();
+    MenuUtil->menuAction()->setVisible(true);
+    Command3d15->hide();
+    disegnaGriglia();
+    stato_.grigliaAttiva = 1;
+    mettiGraficaAimenu();
+}
+
+void Form1::menusetschema_Click() {
+    Settaggi dialogo(stato_, piattaforma_, this);
+    dialogo.exec();
+    if (comandiSchemaAttivi(stato_)) disegnaGriglia();
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,219 @@
+#include "printing/gui/settaggi.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "model/impostazioni.h"
+
+namespace quadrivo {
+
+namespace {
+
+// Layout in twips, like the sample, so the whole dialog keeps its proportions at any DPI.
+constexpr double larghezzaDialogo = 12600, altezzaDialogo = 7500;
+constexpr double xCornice = 240, yCornice = 900, larghezzaCornice = 12120, altezzaCornice = 5700;
+constexpr double xBarre = 240, larghezzaBarra = 3000, altezzaBarra = 255, passoBarre = 840;
+constexpr double xSample = 5400, ySample = 900;  // sample origin inside the frame
+
+struct Barra {
+    const char* nome;
+    const char* didascalia;
+    const char* etichetta;
+    int minimo, massimo, pagina, iniziale;
+};
+constexpr std::array<Barra, 6> barre{{
+    {"HScroll1", "% riquadro nero", "Label2", 50, 100, 10, 95},
+    {"HScroll2", "% Altezza numeri", "Label9", 5, 25, 10, 5},
+    {"HScroll3", "% Altezza caratteri", "Label5", 25, 90, 10, 50},
+    {"HScroll4", "% Distanza num. da spigolo", "Label11", 0, 15, 5, 0},
+    {"HScroll5", "% Distanza dal centro", "Label15", -10, 20, 10, 0},
+    {"HScroll6", "Spessore Bordo", "Label13", 1, 5, 1, 1},
+}};
+
+QFont fontCampione(double punti) {
+    QFont f(QString::fromLatin1(facciaCampione));
+    f.setPointSizeF(std::max(punti, 0.5));
+    return f;
+}
+
+}  // namespace
+
+// The sample and the red lines that lead to it from the bars, painted under the bars.
+class DisegnoSettaggi : public QWidget {
+public:
+    explicit DisegnoSettaggi(Settaggi* d, QWidget* genitore) : QWidget(genitore), d_(d) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const CampioneDisposto& c = d_->campione_;
+        QPainter p(this);
+        auto x = [&](double t) { return (xSample + t) / d_->tpp_; };
+        auto y = [&](double t) { return (ySample + t) / d_->tpp_; };
+        auto rett = [&](const RettangoloTwip& r) { return QRectF(x(r.x), y(r.y), r.l / d_->tpp_, r.a / d_->tpp_); };
+
+        for (const RettangoloTwip& r : c.celle) {
+            p.fillRect(rett(r), Qt::white);
+            p.setPen(QPen(Qt::black, 1));
+            p.drawRect(rett(r));
+        }
+        for (const RettangoloTwip& q : c.quadratiNeri) p.fillRect(rett(q), Qt::black);
+
+        p.setPen(Qt::black);
+        auto scritta = [&](const RettangoloTwip& r, const QString& testo, double punti) {
+            const QFont f = fontCampione(punti);
+            p.setFont(f);
+            p.drawText(QPointF(x(r.x), y(r.y) + QFontMetricsF(f, this).ascent()), testo);
+        };
+        for (size_t i = 0; i < 5; ++i) {
+            scritta(c.lettere[i], QString::fromLatin1(lettereCampione[i]), c.puntiLettere);
+            scritta(c.numeri[i], QString::number(i + 1), c.puntiNumeri);
+        }
+
+        QPen cornice(Qt::black, c.spessoreLinee, Qt::SolidLine, Qt::FlatCap);
+        p.setPen(cornice);
+        p.drawLine(QPointF(x(c.lineaSopra.x), y(c.lineaSopra.y)), QPointF(x(c.lineaSopra.destra()), y(c.lineaSopra.y)));
+        p.drawLine(QPointF(x(c.lineaSinistra.x), y(c.lineaSinistra.y)),
+                   QPointF(x(c.lineaSinistra.x), y(c.lineaSinistra.basso())));
+
+        const RettangoloTwip& quarta = c.celle[3];
+        p.setPen(QPen(QColor(0, 255, 255), 1, Qt::DotLine));
+        p.drawLine(QPointF(x(quarta.x), y(c.centroCella)), QPointF(x(quarta.destra()), y(c.centroCella)));
+
+        // Each bar's line runs right from its value, turns at its own column and reaches the
+        // part of the sample it governs.
+        const QPointF mete[6] = {
+            {x(c.quadratiNeri[1].x), y(c.quadratiNeri[1].y + c.quadratiNeri[1].a / 2)},
+            {x(c.numeri[0].x), y(c.numeri[0].y + c.numeri[0].a / 2)},
+            {x(c.lettere[0].x), y(c.lettere[0].y + c.lettere[0].a / 2)},
+            {x(c.celle[0].x), y(c.celle[0].y)},
+            {x(c.celle[0].x), y(c.centroCella)},
+            {x(c.lineaSinistra.x), y(c.lineaSinistra.y + c.lineaSinistra.a * 0.8)},
+        };
+        p.setPen(QPen(Qt::red, 1));
+        for (size_t i = 0; i < 6; ++i) {
+            const QRect v = d_->valoriBarre_[i]->geometry();
+            const QPointF inizio(v.right() + 4, v.center().y());
+            const double piega = (xSample - 1500 + 150 * static_cast<double>(i)) / d_->tpp_;
+            const QPointF a(piega, inizio.y()), b(piega, mete[i].y());
+            p.drawPolyline(QList<QPointF>{inizio, a, b, mete[i]});
+        }
+    }
+
+private:
+    Settaggi* d_;
+};
+
+Settaggi::Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
+    : QDialog(genitore), stato_(stato), piattaforma_(piattaforma) {
+    const QScreen* schermo = genitore && genitore->screen() ? genitore->screen() : screen();
+    const double dpi = schermo && schermo->logicalDotsPerInchY() > 0 ? schermo->logicalDotsPerInchY() : 96;
+    tpp_ = 1440 / dpi;
+
+    setObjectName("Settaggi");
+    setWindowTitle(QString::fromUtf8("Settaggio parametri cruciverba"));
+    setModal(true);
+    setFixedSize(px(larghezzaDialogo), px(altezzaDialogo));
+
+    Label16 = new QLabel(QString::fromUtf8(
+                             "Modifica i parametri sottostanti del cruciverba, relativi a lettere, numeri, altezze, "
+                             "distanze e spessori quindi premi il bottone <Salva> per confermare oppure <Annulla> per "
+                             "annullare ed uscire senza salvare."),
+                         this);
+    Label16->setObjectName("Label16");
+    Label16->setTextFormat(Qt::PlainText);
+    Label16->setWordWrap(true);
+    Label16->setGeometry(px(240), px(120), px(12120), px(720));
+
+    Frame1 = new QGroupBox(QString::fromUtf8("Settaggio parametri del cruciverba "), this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(px(xCornice), px(yCornice), px(larghezzaCornice), px(altezzaCornice));
+    disegno_ = new DisegnoSettaggi(this, Frame1);
+    disegno_->setGeometry(0, 0, Frame1->width(), Frame1->height());
+
+    for (size_t i = 0; i < barre.size(); ++i) {
+        const Barra& b = barre[i];
+        const double y = 420 + passoBarre * static_cast<double>(i);
+        auto* didascalia = new QLabel(QString::fromUtf8(b.didascalia), Frame1);
+        didascalia->setGeometry(px(xBarre), px(y), px(larghezzaBarra), px(280));
+        auto* barra = new QScrollBar(Qt::Horizontal, Frame1);
+        barra->setObjectName(b.nome);
+        barra->setRange(b.minimo, b.massimo);
+        barra->setSingleStep(1);
+        barra->setPageStep(b.pagina);
+        barra->setValue(b.iniziale);
+        barra->setGeometry(px(xBarre), px(y + 300), px(larghezzaBarra), px(altezzaBarra));
+        auto* valore = new QLabel(QString::number(b.iniziale), Frame1);
+        valore->setObjectName(b.etichetta);
+        valore->setGeometry(px(xBarre + larghezzaBarra + 120), px(y + 280), px(480), px(300));
+        barre_[i] = barra;
+        valoriBarre_[i] = valore;
+    }
+    HScroll1 = barre_[0], HScroll2 = barre_[1], HScroll3 = barre_[2];
+    HScroll4 = barre_[3], HScroll5 = barre_[4], HScroll6 = barre_[5];
+    Label2 = valoriBarre_[0], Label9 = valoriBarre_[1], Label5 = valoriBarre_[2];
+    Label11 = valoriBarre_[3], Label15 = valoriBarre_[4], Label13 = valoriBarre_[5];
+
+    Command1 = new QPushButton(QString::fromUtf8("&Salva"), this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip(QString::fromUtf8("Salva le modifiche e continua"));
+    Command1->setGeometry(px(8640), px(6780), px(1800), px(480));
+    Command2 = new QPushButton(QString::fromUtf8("&Annulla"), this);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip(QString::fromUtf8("Annulla tutte le modifiche e continua"));
+    Command2->setGeometry(px(10560), px(6780), px(1800), px(480));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Settaggi::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Settaggi::Command2_Click);
+
+    // Opening order: a stored square below 50 % shows as 95; a frame thinner than one pixel
+    // becomes one at once, whatever button closes the dialog. The bars clamp any other
+    // stored value into their range.
+    HScroll1->setValue(95);
+    if (stato_.PercentualeRiquadro > 49) HScroll1->setValue(stato_.PercentualeRiquadro);
+    if (stato_.SpessoreBordo < 1) stato_.SpessoreBordo = 1;
+    HScroll3->setValue(stato_.AltezzaCaratteri);
+    HScroll2->setValue(stato_.AltezzaNumeri);
+    HScroll5->setValue(stato_.DistanzaDaCentro);
+    HScroll4->setValue(stato_.DistanzaDaSpigolo);
+    HScroll6->setValue(stato_.SpessoreBordo);
+    for (QScrollBar* b : barre_) connect(b, &QScrollBar::valueChanged, this, &Settaggi::aggiornaCampione);
+    aggiornaCampione();
+}
+
+int Settaggi::px(double twip) const { return static_cast<int>(twip / tpp_ + 0.5); }
+
+ValoriCampione Settaggi::valori() const {
+    return {HScroll1->value(), HScroll2->value(), HScroll3->value(),
+            HScroll4->value(), HScroll5->value(), HScroll6->value()};
+}
+
+void Settaggi::aggiornaCampione() {
+    for (size_t i = 0; i < barre_.size(); ++i) valoriBarre_[i]->setText(QString::number(barre_[i]->value()));
+    const double tpp = tpp_;
+    const QWidget* misuratore = this;
+    campione_ = disponiCampione(valori(), tpp_, [tpp, misuratore](const std::string& testo, double punti) {
+        const QFontMetricsF fm(fontCampione(punti), misuratore);
+        return std::pair{fm.horizontalAdvance(QString::fromStdString(testo)) * tpp, fm.height() * tpp};
+    });
+    disegno_->update();
+}
+
+void Settaggi::Command1_Click() {
+    const ValoriCampione v = valori();
+    stato_.PercentualeRiquadro = static_cast<std::int16_t>(v.riquadro);
+    stato_.AltezzaNumeri = static_cast<std::int16_t>(v.altezzaNumeri);
+    stato_.AltezzaCaratteri = static_cast<std::int16_t>(v.altezzaCaratteri);
+    stato_.DistanzaDaSpigolo = static_cast<std::int16_t>(v.distanzaSpigolo);
+    stato_.DistanzaDaCentro = static_cast<std::int16_t>(v.distanzaCentro);
+    stato_.SpessoreBordo = static_cast<std::int16_t>(v.spessore);
+    salvaImpostazioni(stato_, piattaforma_);  // a failure is reported by the writer itself
+    accept();
+}
+
+void Settaggi::Command2_Click() { reject(); }
+
+}  // namespace quadrivo

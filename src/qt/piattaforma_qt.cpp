@@ -1,0 +1,74 @@
+#include "qt/piattaforma_qt.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "model/stato.h"
+
+namespace quadrivo {
+
+PiattaformaQt::PiattaformaQt() = default;
+
+Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) {
+    QMessageBox box(genitore_);
+    box.setWindowTitle(QString::fromStdString(titolo.empty() ? titoloApplicazione : titolo));
+    // A carriage return alone breaks the line, as on the desktop this text was written for.
+    QString t = QString::fromStdString(testo);
+    t.replace("\r\n", "\n").replace('\r', '\n');
+    box.setText(t);
+    switch (icona) {
+    case Icona::nessuna: box.setIcon(QMessageBox::NoIcon); break;
+    case Icona::informazione: box.setIcon(QMessageBox::Information); break;
+    case Icona::attenzione: box.setIcon(QMessageBox::Warning); break;
+    case Icona::critico: box.setIcon(QMessageBox::Critical); break;
+    case Icona::domanda: box.setIcon(QMessageBox::Question); break;
+    }
+    QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+    QPushButton* annulla = nullptr;
+    if (pulsanti == Pulsanti::okAnnulla) annulla = box.addButton("Annulla", QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(annulla ? static_cast<QAbstractButton*>(annulla) : ok);
+    // The busy pointer must not hide the question.
+    bool occupato = QApplication::overrideCursor() != nullptr;
+    if (occupato) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (occupato) QApplication::restoreOverrideCursor();
+    return box.clickedButton() == ok ? Risposta::ok : Risposta::annulla;
+}
+
+void PiattaformaQt::termina() {
+    if (auto f = std::exchange(primaDiTerminare, nullptr)) f();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+double PiattaformaQt::orologio() { return QDateTime::currentMSecsSinceEpoch() / 1000.0; }
+
+void PiattaformaQt::impostaPuntatore(Puntatore p) {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    forma_ = p;
+    Qt::CursorShape forma = Qt::ArrowCursor;
+    switch (p) {
+    case Puntatore::predefinito: break;
+    case Puntatore::clessidra: QApplication::setOverrideCursor(Qt::WaitCursor); break;
+    case Puntatore::frecciaOrizzontale: forma = Qt::SizeHorCursor; break;
+    case Puntatore::frecciaVerticale: forma = Qt::SizeVerCursor; break;
+    case Puntatore::mano: forma = Qt::PointingHandCursor; break;
+    }
+    if (p == Puntatore::clessidra) return;
+    if (area_) {
+        if (forma == Qt::ArrowCursor)
+            area_->unsetCursor();
+        else
+            area_->setCursor(forma);
+    } else if (forma != Qt::ArrowCursor) {
+        QApplication::setOverrideCursor(forma);
+    }
+}
+
+}  // namespace quadrivo

@@ -1,1 +1,0 @@
-target_sources(quadrivo_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/form1_soluzione.cpp)
