@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "gioco_prova.h"
 #include "printing/elenchi.h"
+#include "solving/controllo.h"
 #include "solving/navigazione.h"
+#include "solving/verifica.h"
 
 using namespace quadrivo;
 using prova::inserimenti;
@@ -200,4 +205,49 @@ TEST_F(Navigazione_, CurrentClueLine) {
     // Two-digit numbers follow the same pattern.
     Stato t = schemaInMemoria({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, 2, "Dieci")});
     EXPECT_EQ(Navigazione(t).definizioneCorrente({10, 2, V}), " 10 vert. - Dieci");
+}
+
+TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
+    std::vector<std::string> campioni;
+    for (const auto& e : std::filesystem::directory_iterator(CARTELLA_ARCHIVIO))
+        if (e.path().extension() == ".trmo") campioni.push_back(e.path().string());
+    std::sort(campioni.begin(), campioni.end());
+    ASSERT_GE(campioni.size(), 4u);
+    for (const std::string& f : campioni) {
+        SCOPED_TRACE(f);
+        Stato s;
+        PiattaformaRegistro piattaforma;
+        leggiCruciverba(s, piattaforma, f);
+        azzeraInserimenti(s);
+        numeraGriglia(s);
+        const Navigazione nav(s);
+        for (int d : {orizzontale, verticale}) {
+            std::vector<std::string> voci;
+            for (const VoceElenco& v : nav.elenco(s, d)) voci.push_back(v.voce);
+            EXPECT_EQ(voci, vociDefinizioni(s, d));
+        }
+        Completamento fine;
+        fine.reimposta(s);
+        int congratulazioni = 0, tab = 0;
+        // The player clicks a cell in the middle, then types each word's letters and presses Tab.
+        Posizione p = nav.clic({}, (s.nColonne + 1) / 2, (s.nRighe + 1) / 2);
+        if (!p.valida()) p = nav.parolaSuccessiva(s, p);
+        const int parole = static_cast<int>(nav.parole().size());
+        while (!schemaGiusto(s) && tab <= parole) {
+            for (;;) {
+                const auto l = static_cast<unsigned char>(soluzioneCasella(s, p.colonna, p.riga));
+                const Passo passo = nav.lettera(s, p, l);
+                ASSERT_TRUE(passo.gestito) << p.colonna << "," << p.riga;
+                applicaScritture(s, passo.scritture);
+                if (fine.controlla(s)) ++congratulazioni;
+                if (passo.posizione == p) break;
+                p = passo.posizione;
+            }
+            p = nav.parolaSuccessiva(s, p, true);
+            ++tab;
+        }
+        EXPECT_TRUE(schemaGiusto(s));
+        EXPECT_EQ(congratulazioni, 1);
+        EXPECT_LE(tab, parole);
+    }
 }
