@@ -174,6 +174,23 @@ Posizione Navigazione::parolaPrecedente(const Stato& s, const Posizione& p, bool
     return versoParola(s, p, -1, saltaComplete);
 }
 
+Passo Navigazione::tasto(const Stato& s, const Posizione& p, TastoGriglia t, char32_t carattere,
+                         bool saltaComplete) const {
+    switch (t) {
+    case TastoGriglia::carattere: return lettera(s, p, carattere);
+    case TastoGriglia::cancellaIndietro: return cancellaIndietro(s, p);
+    case TastoGriglia::cancella: return cancella(s, p);
+    case TastoGriglia::sinistra: return {freccia(p, Freccia::sinistra), {}, true};
+    case TastoGriglia::destra: return {freccia(p, Freccia::destra), {}, true};
+    case TastoGriglia::su: return {freccia(p, Freccia::su), {}, true};
+    case TastoGriglia::giu: return {freccia(p, Freccia::giu), {}, true};
+    case TastoGriglia::tab: return {parolaSuccessiva(s, p, saltaComplete), {}, true};
+    case TastoGriglia::tabIndietro: return {parolaPrecedente(s, p, saltaComplete), {}, true};
+    case TastoGriglia::spazio: return {giraDirezione(p), {}, true};
+    }
+    return {p, {}, false};
+}
+
 std::vector<VoceElenco> Navigazione::elenco(const Stato& s, int d) const {
     std::vector<VoceElenco> voci;
     for (const Parola& w : parole_)

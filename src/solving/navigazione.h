@@ -50,6 +50,9 @@ struct Passo {
 
 enum class Freccia { sinistra, destra, su, giu };
 
+// The keys of keyboard solving, as the window reports them.
+enum class TastoGriglia { carattere, cancellaIndietro, cancella, sinistra, destra, su, giu, tab, tabIndietro, spazio };
+
 // One entry of the clue panel: the word, the text exactly as the printed list has it
 // ("12 Abitazione ", UTF-8), and whether every cell of the word holds a letter.
 struct VoceElenco {
@@ -108,6 +111,10 @@ public:
     // filled are passed over, unless every word is.
     Posizione parolaSuccessiva(const Stato& stato, const Posizione& p, bool saltaComplete = false) const;
     Posizione parolaPrecedente(const Stato& stato, const Posizione& p, bool saltaComplete = false) const;
+
+    // One key: the operation above that goes with it. Enter, Esc and the rest are the window's.
+    Passo tasto(const Stato& stato, const Posizione& p, TastoGriglia t, char32_t carattere = 0,
+                bool saltaComplete = false) const;
 
     // Clue panel entries of direction d, in the printed lists' order.
     std::vector<VoceElenco> elenco(const Stato& stato, int d) const;

@@ -155,4 +155,45 @@ bool ArchivioPartite::scrivi(const std::string& percorsoCruciverba, const std::s
     return scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)));
 }
 
+void PartitaInCorso::inizia(const Stato& s, const Partita& salvata, std::int64_t adesso) {
+    segni_ = salvata.segni;
+    aggiornaSegni(segni_, s);
+    rivelate_ = salvata.rivelate;
+    completamento_.reimposta(s);
+    cronometro_.riparti(adesso, salvata.millisecondi);
+    if (completamento_.notato()) cronometro_.sospendi(Sosta::risolto, adesso);
+}
+
+bool PartitaInCorso::dopoModifica(const Stato& s, std::int64_t adesso) {
+    aggiornaSegni(segni_, s);
+    if (!completamento_.controlla(s)) return false;
+    cronometro_.sospendi(Sosta::risolto, adesso);
+    return true;
+}
+
+std::vector<Casella> PartitaInCorso::controlla(const Stato& s, const std::vector<Casella>& caselle) {
+    return segnaErrori(segni_, s, caselle);
+}
+
+std::vector<Scrittura> PartitaInCorso::rivela(const Stato& s, const std::vector<Casella>& caselle) {
+    std::vector<Scrittura> scritture = rivelazione(s, caselle);
+    registraRivelate(rivelate_, scritture);
+    return scritture;
+}
+
+void PartitaInCorso::azzera(const Stato& s, std::int64_t adesso) {
+    segni_.clear();
+    rivelate_.clear();
+    completamento_.reimposta(s);
+    cronometro_.riparti(adesso);
+}
+
+Partita PartitaInCorso::partita(std::int64_t adesso) const {
+    return {cronometro_.trascorsi(adesso), segni_, rivelate_};
+}
+
+std::string PartitaInCorso::messaggio(const Stato& s, std::int64_t adesso) const {
+    return messaggioVerifica(s, cronometro_.trascorsi(adesso), static_cast<long long>(rivelate_.size()));
+}
+
 }  // namespace quadrivo

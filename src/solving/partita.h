@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/stato.h"
+#include "solving/cronometro.h"
 #include "solving/verifica.h"
 
 namespace quadrivo {
@@ -55,6 +56,41 @@ public:
 
 private:
     std::string cartella_;
+};
+
+// The solve of the open puzzle: clock, marks, revealed cells and the solve noticed once, kept
+// in step with each other. Times are readings of Piattaforma::millisecondi.
+class PartitaInCorso {
+public:
+    // A puzzle just opened: the stored solve continues (marks whose letter changed since are
+    // dropped). A grid already right keeps its clock stopped and is not congratulated again.
+    void inizia(const Stato& stato, const Partita& salvata, std::int64_t adesso);
+    // After every change of the entries. True once, when the grid has just become right; the
+    // clock stops then.
+    bool dopoModifica(const Stato& stato, std::int64_t adesso);
+    // Checks of a letter, a word or the grid: the wrong cells among `caselle`, now marked.
+    std::vector<Casella> controlla(const Stato& stato, const std::vector<Casella>& caselle);
+    // Reveals: the entries to write, already counted as revealed. The caller writes them and
+    // then calls dopoModifica.
+    std::vector<Scrittura> rivela(const Stato& stato, const std::vector<Casella>& caselle);
+    // Azzera Soluzioni, after the entries were cleared: no marks, nothing revealed, the clock
+    // from zero.
+    void azzera(const Stato& stato, std::int64_t adesso);
+
+    // What goes to the archive.
+    Partita partita(std::int64_t adesso) const;
+    const Segni& segni() const { return segni_; }
+    const Rivelate& rivelate() const { return rivelate_; }
+    Cronometro& cronometro() { return cronometro_; }
+    const Cronometro& cronometro() const { return cronometro_; }
+    // Controlla Soluzioni and the congratulation, with this clock and revealed count.
+    std::string messaggio(const Stato& stato, std::int64_t adesso) const;
+
+private:
+    Cronometro cronometro_;
+    Segni segni_;
+    Rivelate rivelate_;
+    Completamento completamento_;
 };
 
 // The key for a puzzle: its absolute, cleaned path.

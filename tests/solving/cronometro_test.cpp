@@ -4,6 +4,7 @@
 
 #include "gioco_prova.h"
 #include "model/file.h"
+#include "solving/controllo.h"
 #include "solving/cronometro.h"
 #include "solving/partita.h"
 
@@ -139,4 +140,34 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", soloTempo(1)));
     EXPECT_EQ(dir.leggi("file"), "x");
     EXPECT_FALSE(archivio.scrivi("", "h", soloTempo(1)));
+}
+
+TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
+    Stato s = schemaProva({"CXSA#", "A#ORO", "NO#E#", "ER..#"});
+    PartitaInCorso g;
+    // Stored: 10 s, a mark on X (still there) and one on (4, 2) whose letter has changed since.
+    g.inizia(s, {10000, {{{2, 1}, 'X'}, {{4, 2}, 'Q'}}, {{1, 1}}}, 500);
+    EXPECT_EQ(g.segni(), (Segni{{{2, 1}, 'X'}}));
+    EXPECT_EQ(g.cronometro().trascorsi(1500), 11000);
+    EXPECT_EQ(g.controlla(s, {{2, 1}, {3, 4}}), (std::vector<Casella>{{2, 1}}));
+    const std::vector<Scrittura> lettera = g.rivela(s, {{3, 4}});
+    EXPECT_EQ(lettera, (std::vector<Scrittura>{{3, 4, 'B'}}));
+    applicaScritture(s, lettera);
+    EXPECT_FALSE(g.dopoModifica(s, 2000));
+    applicaScritture(s, {{2, 1, 'A'}, {4, 4, 'A'}});  // the last letters: solved
+    EXPECT_TRUE(g.dopoModifica(s, 3000));
+    EXPECT_TRUE(g.segni().empty());
+    EXPECT_FALSE(g.dopoModifica(s, 3500));
+    EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
+    EXPECT_EQ(g.messaggio(s, 9000), "Bravo! hai risolto il cruciverba in 0 minuti e 12 secondi (2 lettere rivelate)");
+    // Reopened solved: the clock stays still and nothing is congratulated again.
+    PartitaInCorso dopo;
+    dopo.inizia(s, g.partita(9000), 100);
+    EXPECT_FALSE(dopo.cronometro().inCorso());
+    EXPECT_FALSE(dopo.dopoModifica(s, 200));
+    EXPECT_EQ(dopo.partita(99999).millisecondi, 12500);
+    // Azzera: everything from the start.
+    azzeraInserimenti(s);
+    dopo.azzera(s, 1000);
+    EXPECT_EQ(dopo.partita(4000), (Partita{3000, {}, {}}));
 }

@@ -251,3 +251,29 @@ TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
         EXPECT_LE(tab, parole);
     }
 }
+
+TEST_F(Navigazione_, EachKeyReachesItsOperation) {
+    const Posizione da{1, 1, O};
+    struct Caso { TastoGriglia t; Posizione a; std::vector<Scrittura> scritture; };
+    const Caso casi[] = {
+        {TastoGriglia::carattere, {2, 1, O}, {{1, 1, 'X'}}},
+        {TastoGriglia::cancellaIndietro, {2, 4, V}, {{2, 4, '.'}}},
+        {TastoGriglia::cancella, {1, 1, O}, {{1, 1, '.'}}},
+        {TastoGriglia::sinistra, {1, 1, O}, {}},
+        {TastoGriglia::destra, {2, 1, O}, {}},
+        {TastoGriglia::su, {1, 1, V}, {}},
+        {TastoGriglia::giu, {1, 2, V}, {}},
+        {TastoGriglia::tab, {3, 2, O}, {}},
+        {TastoGriglia::tabIndietro, {2, 3, V}, {}},
+        {TastoGriglia::spazio, {1, 1, V}, {}},
+    };
+    for (const Caso& k : casi) {
+        const Passo p = nav.tasto(s, da, k.t, U'x');
+        EXPECT_EQ(p.posizione, k.a) << static_cast<int>(k.t);
+        EXPECT_EQ(p.scritture, k.scritture) << static_cast<int>(k.t);
+        EXPECT_TRUE(p.gestito);
+    }
+    // Tab passes over full words when asked.
+    s = schemaProva({"....#", "A#ORO"});
+    EXPECT_EQ(nav.tasto(s, da, TastoGriglia::tab, 0, true).posizione, (Posizione{1, 3, O}));
+}
