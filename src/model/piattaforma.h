@@ -2,6 +2,8 @@
 // What the logic needs of the desktop besides drawing: message boxes, ending the program,
 // the clock and the pointer shape. The application supplies a Qt implementation; tests
 // supply a recording one whose termina() throws, so fatal paths can be exercised.
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace quadrivo {
@@ -24,6 +26,10 @@ public:
 
     // Seconds with fractions on a clock that does not wrap at midnight.
     virtual double orologio() = 0;
+
+    // Milliseconds on a steady clock that never goes back (the solving clock reads it).
+    // Implementations with such a clock override this reading of orologio().
+    virtual std::int64_t millisecondi() { return std::llround(orologio() * 1000); }
 
     virtual void impostaPuntatore(Puntatore p) = 0;
     virtual Puntatore puntatore() const = 0;

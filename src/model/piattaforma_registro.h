@@ -2,6 +2,7 @@
 // A platform without a desktop: it records the messages, answers questions from a script,
 // keeps a settable clock, and turns "end the program" into an exception that the caller
 // catches. Used by the command-line tools and the tests.
+#include <cstdint>
 #include <deque>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,7 @@ public:
         throw ProgrammaTerminato();
     }
     double orologio() override { return ora; }
+    std::int64_t millisecondi() override { return ms; }
     void impostaPuntatore(Puntatore p) override { forma = p; }
     Puntatore puntatore() const override { return forma; }
 
@@ -44,6 +46,7 @@ public:
     std::deque<Risposta> risposte;  // answers to the next questions; OK when empty
     bool terminato = false;
     double ora = 0;
+    std::int64_t ms = 0;  // the steady clock, set by the test
     Puntatore forma = Puntatore::predefinito;
 };
 

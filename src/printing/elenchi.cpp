@@ -60,11 +60,17 @@ std::string voceDefinizione(const Stato& s, int c, int r, int d) {
            " ";
 }
 
-std::vector<std::string> vociDefinizioni(const Stato& s, int d) {
-    std::vector<std::string> voci;
+std::vector<std::pair<int, int>> caselleDefinizioni(const Stato& s, int d) {
+    std::vector<std::pair<int, int>> caselle;
     for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r)
         for (int c = 1; c <= s.nColonne && c <= maxColonne; ++c)
-            if (elencata(s, c, r, d)) voci.push_back(voceDefinizione(s, c, r, d));
+            if (elencata(s, c, r, d)) caselle.emplace_back(c, r);
+    return caselle;
+}
+
+std::vector<std::string> vociDefinizioni(const Stato& s, int d) {
+    std::vector<std::string> voci;
+    for (const auto& [c, r] : caselleDefinizioni(s, d)) voci.push_back(voceDefinizione(s, c, r, d));
     return voci;
 }
 

@@ -4,6 +4,7 @@
 // few constants gathered in BloccoTesto.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/stato.h"
@@ -41,6 +42,9 @@ struct BloccoTesto {
 // One entry: the clue number, a space, the clue (30 underscores when it has no text), a space.
 // The clue is decoded from the puzzle's code page, so the entry is UTF-8.
 std::string voceDefinizione(const Stato& stato, int c, int r, int d);
+
+// The start cells (column, row) of the listed words of direction d, in reading order of the grid.
+std::vector<std::pair<int, int>> caselleDefinizioni(const Stato& stato, int d);
 
 // Every entry of direction d (1 across, 2 down) in reading order of the grid.
 std::vector<std::string> vociDefinizioni(const Stato& stato, int d);

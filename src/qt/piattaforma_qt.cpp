@@ -12,7 +12,7 @@
 
 namespace quadrivo {
 
-PiattaformaQt::PiattaformaQt() = default;
+PiattaformaQt::PiattaformaQt() { fermo_.start(); }
 
 Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) {
     QMessageBox box(genitore_);

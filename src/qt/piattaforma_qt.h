@@ -17,6 +17,7 @@ public:
     Risposta messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) override;
     [[noreturn]] void termina() override;
     double orologio() override;
+    std::int64_t millisecondi() override { return fermo_.elapsed(); }
     void impostaPuntatore(Puntatore p) override;
     Puntatore puntatore() const override { return forma_; }
 
@@ -29,6 +30,7 @@ public:
 
 private:
     Puntatore forma_ = Puntatore::predefinito;
+    QElapsedTimer fermo_;  // started with the platform
     QPointer<QWidget> genitore_;
     QPointer<QWidget> area_;
 };

@@ -1,0 +1,208 @@
+#include "solving/navigazione.h"
+
+#include <QChar>
+#include <QString>
+#include <algorithm>
+
+#include "model/numeri.h"
+#include "model/testo.h"
+#include "printing/elenchi.h"
+
+namespace quadrivo {
+
+namespace {
+
+bool vuota(char voce) { return voce == '.' || voce == '\0' || voce == ' '; }
+
+int altra(int d) { return d == orizzontale ? verticale : orizzontale; }
+
+}  // namespace
+
+char letteraDigitata(char32_t carattere) {
+    char32_t u = carattere;
+    if (QChar::decompositionTag(u) == QChar::Canonical) {
+        const QString base = QChar::decomposition(u);
+        if (!base.isEmpty()) u = base[0].unicode();
+    }
+    if (u >= 'a' && u <= 'z') u = u - 'a' + 'A';
+    return (u >= 'A' && u <= 'Z') || u == '@' ? static_cast<char>(u) : 0;
+}
+
+bool applicaScritture(Stato& s, const std::vector<Scrittura>& scritture) {
+    bool cambiato = false;
+    for (const Scrittura& w : scritture) {
+        const char prima = s.inserimento(w.colonna, w.riga);
+        // A black cell's "*" and a cell past its line's end are never written.
+        if (prima == '\0' || prima == '*' || prima == w.voce) continue;
+        s.impostaInserimento(w.colonna, w.riga, w.voce);
+        cambiato = true;
+    }
+    return cambiato;
+}
+
+Navigazione::Navigazione(const Stato& s) {
+    nColonne_ = std::clamp<int>(s.nColonne, 0, maxColonne);
+    nRighe_ = std::clamp<int>(s.nRighe, 0, maxRighe);
+    for (int c = 1; c <= nColonne_; ++c)
+        for (int r = 1; r <= nRighe_; ++r) bianche_[c][r] = s.tipoCasella[c][r] != casellaNera;
+    for (int d : {orizzontale, verticale}) {
+        for (const auto& [c, r] : caselleDefinizioni(s, d)) {
+            Parola w{c, r, d, 0, s.numeroCasella[c][r], s.definizione[c][r][d]};
+            while (bianca(w.colonnaDi(w.lunghezza), w.rigaDi(w.lunghezza))) ++w.lunghezza;
+            if (w.lunghezza < 2) continue;
+            for (int i = 0; i < w.lunghezza; ++i)
+                indice_[w.colonnaDi(i)][w.rigaDi(i)][d] = static_cast<std::int16_t>(parole_.size() + 1);
+            parole_.push_back(std::move(w));
+        }
+    }
+}
+
+bool Navigazione::bianca(int c, int r) const {
+    return c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && bianche_[c][r];
+}
+
+int Navigazione::indiceParola(int c, int r, int d) const {
+    if (!bianca(c, r) || (d != orizzontale && d != verticale)) return -1;
+    return indice_[c][r][d] - 1;
+}
+
+const Parola* Navigazione::parolaCorrente(const Posizione& p) const {
+    const int i = indiceParola(p.colonna, p.riga, p.direzione);
+    return i < 0 ? nullptr : &parole_[static_cast<size_t>(i)];
+}
+
+Posizione Navigazione::clic(const Posizione& attuale, int c, int r) const {
+    if (!bianca(c, r)) return attuale;
+    if (attuale.valida() && attuale.colonna == c && attuale.riga == r) return giraDirezione(attuale);
+    const int d = attuale.valida() ? attuale.direzione : orizzontale;
+    Posizione p{c, r, d};
+    if (indiceParola(c, r, d) < 0 && indiceParola(c, r, altra(d)) >= 0) p.direzione = altra(d);
+    return p;
+}
+
+Posizione Navigazione::giraDirezione(const Posizione& p) const {
+    if (!bianca(p.colonna, p.riga) || indiceParola(p.colonna, p.riga, altra(p.direzione)) < 0) return p;
+    return {p.colonna, p.riga, altra(p.direzione)};
+}
+
+bool Navigazione::completa(const Stato& s, const Parola& w) const {
+    for (int i = 0; i < w.lunghezza; ++i)
+        if (vuota(s.inserimento(w.colonnaDi(i), w.rigaDi(i)))) return false;
+    return true;
+}
+
+Posizione Navigazione::inizioDi(const Stato& s, int indice) const {
+    const Parola& w = parole_[static_cast<size_t>(indice)];
+    for (int i = 0; i < w.lunghezza; ++i)
+        if (vuota(s.inserimento(w.colonnaDi(i), w.rigaDi(i)))) return {w.colonnaDi(i), w.rigaDi(i), w.direzione};
+    return {w.colonna, w.riga, w.direzione};
+}
+
+Posizione Navigazione::vaiAParola(const Stato& s, int indice) const {
+    if (indice < 0 || indice >= static_cast<int>(parole_.size())) return {};
+    return inizioDi(s, indice);
+}
+
+Passo Navigazione::lettera(const Stato&, const Posizione& p, char32_t carattere) const {
+    const char l = letteraDigitata(carattere);
+    if (!l || !bianca(p.colonna, p.riga)) return {p, {}, false};
+    Passo passo{p, {{p.colonna, p.riga, l}}};
+    if (const Parola* w = parolaCorrente(p)) {
+        const int i = p.direzione == orizzontale ? p.colonna - w->colonna : p.riga - w->riga;
+        if (i + 1 < w->lunghezza) passo.posizione = {w->colonnaDi(i + 1), w->rigaDi(i + 1), p.direzione};
+    }
+    return passo;
+}
+
+Passo Navigazione::cancella(const Stato&, const Posizione& p) const {
+    if (!bianca(p.colonna, p.riga)) return {p, {}, false};
+    return {p, {{p.colonna, p.riga, '.'}}};
+}
+
+Passo Navigazione::cancellaIndietro(const Stato& s, const Posizione& p) const {
+    if (!bianca(p.colonna, p.riga)) return {p, {}, false};
+    if (!vuota(s.inserimento(p.colonna, p.riga))) return {p, {{p.colonna, p.riga, '.'}}};
+    const int k = indiceParola(p.colonna, p.riga, p.direzione);
+    if (k < 0) return {p, {}};
+    const Parola& w = parole_[static_cast<size_t>(k)];
+    const int i = p.direzione == orizzontale ? p.colonna - w.colonna : p.riga - w.riga;
+    Posizione q;
+    if (i > 0) {
+        q = {w.colonnaDi(i - 1), w.rigaDi(i - 1), p.direzione};
+    } else {
+        const int n = static_cast<int>(parole_.size());
+        const Parola& v = parole_[static_cast<size_t>((k + n - 1) % n)];
+        q = {v.colonnaDi(v.lunghezza - 1), v.rigaDi(v.lunghezza - 1), v.direzione};
+    }
+    return {q, {{q.colonna, q.riga, '.'}}};
+}
+
+Posizione Navigazione::freccia(const Posizione& p, Freccia f) const {
+    if (!bianca(p.colonna, p.riga)) return p;
+    const int dc = f == Freccia::sinistra ? -1 : f == Freccia::destra ? 1 : 0;
+    const int dr = f == Freccia::su ? -1 : f == Freccia::giu ? 1 : 0;
+    const int asse = dc != 0 ? orizzontale : verticale;
+    int c = p.colonna + dc, r = p.riga + dr;
+    while (c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && !bianca(c, r)) {
+        c += dc;
+        r += dr;
+    }
+    if (!bianca(c, r)) c = p.colonna, r = p.riga;
+    Posizione q{c, r, asse};
+    if (indiceParola(c, r, asse) < 0 && indiceParola(c, r, altra(asse)) >= 0) q.direzione = altra(asse);
+    return q;
+}
+
+Posizione Navigazione::versoParola(const Stato& s, const Posizione& p, int passo, bool saltaComplete) const {
+    const int n = static_cast<int>(parole_.size());
+    if (n == 0) return p;
+    int k = indiceParola(p.colonna, p.riga, p.direzione);
+    // From a cell without a word, Tab starts at the first word and Shift+Tab at the last.
+    if (k < 0) k = passo > 0 ? n - 1 : 0;
+    for (int giro = 1; giro <= n; ++giro) {
+        const int j = ((k + passo * giro) % n + n) % n;
+        if (!saltaComplete || !completa(s, parole_[static_cast<size_t>(j)])) return inizioDi(s, j);
+    }
+    return inizioDi(s, ((k + passo) % n + n) % n);
+}
+
+Posizione Navigazione::parolaSuccessiva(const Stato& s, const Posizione& p, bool saltaComplete) const {
+    return versoParola(s, p, 1, saltaComplete);
+}
+
+Posizione Navigazione::parolaPrecedente(const Stato& s, const Posizione& p, bool saltaComplete) const {
+    return versoParola(s, p, -1, saltaComplete);
+}
+
+Passo Navigazione::tasto(const Stato& s, const Posizione& p, TastoGriglia t, char32_t carattere,
+                         bool saltaComplete) const {
+    switch (t) {
+    case TastoGriglia::carattere: return lettera(s, p, carattere);
+    case TastoGriglia::cancellaIndietro: return cancellaIndietro(s, p);
+    case TastoGriglia::cancella: return cancella(s, p);
+    case TastoGriglia::sinistra: return {freccia(p, Freccia::sinistra), {}, true};
+    case TastoGriglia::destra: return {freccia(p, Freccia::destra), {}, true};
+    case TastoGriglia::su: return {freccia(p, Freccia::su), {}, true};
+    case TastoGriglia::giu: return {freccia(p, Freccia::giu), {}, true};
+    case TastoGriglia::tab: return {parolaSuccessiva(s, p, saltaComplete), {}, true};
+    case TastoGriglia::tabIndietro: return {parolaPrecedente(s, p, saltaComplete), {}, true};
+    case TastoGriglia::spazio: return {giraDirezione(p), {}, true};
+    }
+    return {p, {}, false};
+}
+
+std::vector<VoceElenco> Navigazione::elenco(const Stato& s, int d) const {
+    std::vector<VoceElenco> voci;
+    for (const Parola& w : parole_)
+        if (w.direzione == d) voci.push_back({w, voceDefinizione(s, w.colonna, w.riga, d), completa(s, w)});
+    return voci;
+}
+
+std::string Navigazione::definizioneCorrente(const Posizione& p) const {
+    const Parola* w = parolaCorrente(p);
+    if (!w) return {};
+    return conSegno(w->numero) + (w->direzione == orizzontale ? " oriz. - " : " vert. - ") +
+           daWindows1252(w->definizione);
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,199 @@
+#include "solving/partita.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QString>
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "model/file.h"
+
+namespace quadrivo {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr double massimoMillisecondi = 1e15;  // some 31,000 years: anything beyond is damage
+
+// A whole number in [minimo, massimo], or -1.
+long long intero(const QJsonValue& v, long long minimo, long long massimo) {
+    if (!v.isDouble()) return -1;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d != std::floor(d) || d < static_cast<double>(minimo) || d > static_cast<double>(massimo))
+        return -1;
+    return static_cast<long long>(d);
+}
+
+bool casellaDa(const QJsonArray& a, Casella& k) {
+    const long long c = intero(a.at(0), 1, maxColonne);
+    const long long r = intero(a.at(1), 1, maxRighe);
+    if (c < 0 || r < 0) return false;
+    k = {static_cast<int>(c), static_cast<int>(r)};
+    return true;
+}
+
+bool letteraSegnabile(long long codice) { return codice > ' ' && codice <= 255 && codice != '.' && codice != '*'; }
+
+Partita partitaDa(const QJsonObject& o) {
+    Partita p;
+    const long long ms = intero(o.value("millisecondi"), 0, static_cast<long long>(massimoMillisecondi));
+    p.millisecondi = ms < 0 ? 0 : ms;
+    for (const QJsonValue& v : o.value("segni").toArray()) {
+        const QJsonArray a = v.toArray();
+        Casella k;
+        const long long codice = intero(a.at(2), 0, 255);
+        if (a.size() == 3 && casellaDa(a, k) && letteraSegnabile(codice))
+            p.segni[k] = static_cast<char>(static_cast<unsigned char>(codice));
+    }
+    for (const QJsonValue& v : o.value("rivelate").toArray()) {
+        const QJsonArray a = v.toArray();
+        Casella k;
+        if (a.size() == 2 && casellaDa(a, k)) p.rivelate.insert(k);
+    }
+    return p;
+}
+
+QJsonObject oggettoDa(const VoceArchivio& v) {
+    QJsonArray segni, rivelate;
+    for (const auto& [k, lettera] : v.partita.segni)
+        segni.append(QJsonArray{k.colonna, k.riga, static_cast<int>(static_cast<unsigned char>(lettera))});
+    for (const Casella& k : v.partita.rivelate) rivelate.append(QJsonArray{k.colonna, k.riga});
+    QJsonObject o;
+    o.insert("percorso", q(v.percorso));
+    o.insert("impronta", q(v.impronta));
+    o.insert("millisecondi", static_cast<double>(v.partita.millisecondi));
+    o.insert("segni", segni);
+    o.insert("rivelate", rivelate);
+    return o;
+}
+
+bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
+    QSaveFile f(q(percorso));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(dati) != dati.size() || !f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+}  // namespace
+
+std::string improntaSoluzione(const Stato& s) {
+    QByteArray testo = QByteArray::number(s.nColonne) + "x" + QByteArray::number(s.nRighe) + "\n";
+    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r) {
+        const std::string& riga = s.rigaGriglia(r);
+        for (size_t p = 0; p < riga.size(); p += 2) testo += riga[p];
+        testo += '\n';
+    }
+    return QCryptographicHash::hash(testo, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+std::vector<VoceArchivio> leggiArchivio(std::string_view dati) {
+    std::vector<VoceArchivio> voci;
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray(dati.data(), static_cast<qsizetype>(dati.size())));
+    std::set<std::string> visti;
+    for (const QJsonValue& v : doc.object().value("partite").toArray()) {
+        if (voci.size() >= maxPartite) break;
+        const QJsonObject o = v.toObject();
+        VoceArchivio voce{o.value("percorso").toString().toStdString(), o.value("impronta").toString().toStdString(),
+                          partitaDa(o)};
+        // The first entry of a path is its most recent one.
+        if (voce.percorso.empty() || voce.impronta.empty() || !visti.insert(voce.percorso).second) continue;
+        voci.push_back(std::move(voce));
+    }
+    return voci;
+}
+
+std::string testoArchivio(const std::vector<VoceArchivio>& voci) {
+    QJsonArray partite;
+    for (const VoceArchivio& v : voci) partite.append(oggettoDa(v));
+    QJsonObject radice;
+    radice.insert("versione", 1);
+    radice.insert("partite", partite);
+    return QJsonDocument(radice).toJson(QJsonDocument::Indented).toStdString();
+}
+
+std::string percorsoAssoluto(const std::string& percorso) {
+    if (percorso.empty()) return {};
+    return QDir::cleanPath(QFileInfo(q(percorso)).absoluteFilePath()).toStdString();
+}
+
+ArchivioPartite::ArchivioPartite(std::string cartella) : cartella_(std::move(cartella)) {}
+
+std::string ArchivioPartite::percorsoFile() const {
+    return QDir(q(cartella_)).filePath(nomeArchivioPartite).toStdString();
+}
+
+Partita ArchivioPartite::leggi(const std::string& percorsoCruciverba, const std::string& impronta) const {
+    const std::optional<std::string> dati = leggiFile(percorsoFile());
+    if (!dati) return {};
+    const std::string chiave = percorsoAssoluto(percorsoCruciverba);
+    for (const VoceArchivio& v : leggiArchivio(*dati))
+        if (v.percorso == chiave) return v.impronta == impronta ? v.partita : Partita{};
+    return {};
+}
+
+bool ArchivioPartite::scrivi(const std::string& percorsoCruciverba, const std::string& impronta,
+                             const Partita& partita) const {
+    const std::string chiave = percorsoAssoluto(percorsoCruciverba);
+    if (chiave.empty() || impronta.empty()) return false;
+    std::vector<VoceArchivio> voci{{chiave, impronta, partita}};
+    if (const std::optional<std::string> dati = leggiFile(percorsoFile()))
+        for (VoceArchivio& v : leggiArchivio(*dati))
+            if (v.percorso != chiave && voci.size() < maxPartite) voci.push_back(std::move(v));
+    if (!QDir().mkpath(q(cartella_))) return false;
+    return scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)));
+}
+
+void PartitaInCorso::inizia(const Stato& s, const Partita& salvata, std::int64_t adesso) {
+    segni_ = salvata.segni;
+    aggiornaSegni(segni_, s);
+    rivelate_ = salvata.rivelate;
+    completamento_.reimposta(s);
+    cronometro_.riparti(adesso, salvata.millisecondi);
+    if (completamento_.notato()) cronometro_.sospendi(Sosta::risolto, adesso);
+}
+
+bool PartitaInCorso::dopoModifica(const Stato& s, std::int64_t adesso) {
+    aggiornaSegni(segni_, s);
+    if (!completamento_.controlla(s)) return false;
+    cronometro_.sospendi(Sosta::risolto, adesso);
+    return true;
+}
+
+std::vector<Casella> PartitaInCorso::controlla(const Stato& s, const std::vector<Casella>& caselle) {
+    return segnaErrori(segni_, s, caselle);
+}
+
+std::vector<Scrittura> PartitaInCorso::rivela(const Stato& s, const std::vector<Casella>& caselle) {
+    std::vector<Scrittura> scritture = rivelazione(s, caselle);
+    registraRivelate(rivelate_, scritture);
+    return scritture;
+}
+
+void PartitaInCorso::azzera(const Stato& s, std::int64_t adesso) {
+    segni_.clear();
+    rivelate_.clear();
+    completamento_.reimposta(s);
+    cronometro_.riparti(adesso);
+}
+
+Partita PartitaInCorso::partita(std::int64_t adesso) const {
+    return {cronometro_.trascorsi(adesso), segni_, rivelate_};
+}
+
+std::string PartitaInCorso::messaggio(const Stato& s, std::int64_t adesso) const {
+    return messaggioVerifica(s, cronometro_.trascorsi(adesso), static_cast<long long>(rivelate_.size()));
+}
+
+}  // namespace quadrivo

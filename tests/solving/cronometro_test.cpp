@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gioco_prova.h"
+#include "model/file.h"
+#include "solving/controllo.h"
+#include "solving/cronometro.h"
+#include "solving/partita.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+using prova::schemaProva;
+
+namespace {
+
+Partita soloTempo(std::int64_t ms) {
+    Partita p;
+    p.millisecondi = ms;
+    return p;
+}
+
+}  // namespace
+
+TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
+    PiattaformaRegistro p;  // the clock reading the window would take
+    Cronometro k;
+    p.ms = 5000;
+    EXPECT_EQ(k.trascorsi(p.millisecondi()), 0);  // not started
+    EXPECT_FALSE(k.inCorso());
+    k.riparti(p.millisecondi());
+    p.ms = 65000;
+    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
+    k.sospendi(Sosta::pausa, p.millisecondi());
+    p.ms = 100000;
+    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
+    k.sospendi(Sosta::ridotta, p.millisecondi());
+    p.ms = 110000;
+    k.riprendi(Sosta::pausa, p.millisecondi());  // still minimised: still stopped
+    EXPECT_FALSE(k.inCorso());
+    EXPECT_TRUE(k.sospeso(Sosta::ridotta));
+    p.ms = 120000;
+    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
+    k.riprendi(Sosta::ridotta, p.millisecondi());
+    p.ms = 121500;
+    EXPECT_EQ(k.trascorsi(p.millisecondi()), 61500);
+    // Resuming what was never a reason changes nothing; the same reason twice counts once.
+    k.riprendi(Sosta::pausa, p.millisecondi());
+    k.sospendi(Sosta::pausa, 122000);
+    k.sospendi(Sosta::pausa, 130000);
+    k.riprendi(Sosta::pausa, 140000);
+    EXPECT_EQ(k.trascorsi(141000), 63000);
+    // A reading that goes back adds nothing and takes nothing away.
+    EXPECT_EQ(k.trascorsi(139000), 62000);
+    // Azzera: from zero, running.
+    k.sospendi(Sosta::risolto, 150000);
+    k.riparti(150000);
+    EXPECT_EQ(k.trascorsi(152000), 2000);
+}
+
+TEST(Cronometro, TimeTextTurnsToHoursPastAnHour) {
+    const std::pair<std::int64_t, const char*> casi[] = {
+        {0, "0:00"},          {999, "0:00"},         {59999, "0:59"},          {61000, "1:01"},
+        {3599999, "59:59"},   {3600000, "1:00:00"},  {3723000, "1:02:03"},     {360000000, "100:00:00"},
+        {-1000, "0:00"}};
+    for (auto [ms, testo] : casi) EXPECT_EQ(testoTempo(ms), testo) << ms;
+}
+
+TEST(Partita, ReadBackAfterARestartOfTheClock) {
+    CartellaTemporanea dir;
+    const Stato s = schemaProva({"CXSA#"});
+    const std::string impronta = improntaSoluzione(s);
+    const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
+
+    Cronometro k;
+    k.riparti(1000);
+    k.sospendi(Sosta::pausa, 4000);
+    Partita salvata{k.trascorsi(9000), {{{2, 1}, 'X'}}, {{3, 1}, {4, 1}}};
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("cruciverba/uno.trmo"), impronta, salvata));
+
+    // A new session: another archive object, another clock on another time base.
+    const Partita letta = ArchivioPartite(dir.percorso("dati/Quadrivo"))
+                              .leggi(dir.percorso("cruciverba/./altro/../uno.trmo"), impronta);
+    EXPECT_EQ(letta, salvata);
+    Cronometro nuovo;
+    nuovo.riparti(50, letta.millisecondi);
+    EXPECT_EQ(nuovo.trascorsi(2050), 5000);
+
+    // Another puzzle has nothing stored; a changed solution starts afresh.
+    EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/due.trmo"), impronta), Partita{});
+    const std::string cambiata = improntaSoluzione(prova::schemaInMemoria({"CASO#", "A#ORO", "NO#E#", "ERBA#"}));
+    EXPECT_NE(cambiata, impronta);
+    EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/uno.trmo"), cambiata), Partita{});
+    // The entries are not part of the fingerprint.
+    EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"})), impronta);
+}
+
+TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
+    CartellaTemporanea dir;
+    const ArchivioPartite archivio(dir.percorso());
+    for (size_t i = 0; i <= maxPartite; ++i)
+        ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", soloTempo(static_cast<int>(i))));
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", soloTempo(7)));  // saved again: newest
+    const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
+    ASSERT_EQ(voci.size(), maxPartite);
+    EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
+    EXPECT_EQ(voci.front().partita.millisecondi, 7);
+    EXPECT_EQ(voci.back().percorso, dir.percorso("1.trmo"));  // 0 dropped, 5 moved up
+    EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});
+}
+
+TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
+    const std::string dati = R"({"partite":[
+        {"percorso":"/a.trmo","impronta":"h","millisecondi":1500.5,
+         "segni":[[1,1,88],[27,1,88],[1,17,88],[2,2,46],[3,3,300],[1],"x",[2,1,66]],
+         "rivelate":[[0,1],[4,4],[4,4,1],[26,16]]},
+        {"percorso":"/a.trmo","impronta":"h","millisecondi":99},
+        {"percorso":"","impronta":"h"},
+        {"percorso":"/b.trmo","millisecondi":1},
+        {"percorso":"/c.trmo","impronta":"k","millisecondi":-3,"segni":{},"rivelate":7},
+        12, null]})";
+    const std::vector<VoceArchivio> voci = leggiArchivio(dati);
+    ASSERT_EQ(voci.size(), 2u);
+    EXPECT_EQ(voci[0], (VoceArchivio{"/a.trmo", "h", {0, {{{1, 1}, 'X'}, {{2, 1}, 'B'}}, {{4, 4}, {26, 16}}}}));
+    EXPECT_EQ(voci[1], (VoceArchivio{"/c.trmo", "k", {}}));
+    // What is written reads back the same.
+    EXPECT_EQ(leggiArchivio(testoArchivio(voci)), voci);
+    for (const char* rotto : {"", "{", "[]", "\xff\xfe", "{\"partite\":{}}", "null"})
+        EXPECT_TRUE(leggiArchivio(rotto).empty()) << rotto;
+
+    CartellaTemporanea dir;
+    // A corrupt file reads as nothing stored and is replaced by the next write.
+    const ArchivioPartite archivio(dir.percorso());
+    dir.scrivi(nomeArchivioPartite, "{\"partite\":[{\"percorso\":");
+    EXPECT_EQ(archivio.leggi("/a.trmo", "h"), Partita{});
+    ASSERT_TRUE(archivio.scrivi("/a.trmo", "h", soloTempo(42)));
+    EXPECT_EQ(archivio.leggi("/a.trmo", "h").millisecondi, 42);
+    // A folder that cannot be made: false, and nothing half-written anywhere.
+    dir.scrivi("file", "x");
+    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", soloTempo(1)));
+    EXPECT_EQ(dir.leggi("file"), "x");
+    EXPECT_FALSE(archivio.scrivi("", "h", soloTempo(1)));
+}
+
+TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
+    Stato s = schemaProva({"CXSA#", "A#ORO", "NO#E#", "ER..#"});
+    PartitaInCorso g;
+    // Stored: 10 s, a mark on X (still there) and one on (4, 2) whose letter has changed since.
+    g.inizia(s, {10000, {{{2, 1}, 'X'}, {{4, 2}, 'Q'}}, {{1, 1}}}, 500);
+    EXPECT_EQ(g.segni(), (Segni{{{2, 1}, 'X'}}));
+    EXPECT_EQ(g.cronometro().trascorsi(1500), 11000);
+    EXPECT_EQ(g.controlla(s, {{2, 1}, {3, 4}}), (std::vector<Casella>{{2, 1}}));
+    const std::vector<Scrittura> lettera = g.rivela(s, {{3, 4}});
+    EXPECT_EQ(lettera, (std::vector<Scrittura>{{3, 4, 'B'}}));
+    applicaScritture(s, lettera);
+    EXPECT_FALSE(g.dopoModifica(s, 2000));
+    applicaScritture(s, {{2, 1, 'A'}, {4, 4, 'A'}});  // the last letters: solved
+    EXPECT_TRUE(g.dopoModifica(s, 3000));
+    EXPECT_TRUE(g.segni().empty());
+    EXPECT_FALSE(g.dopoModifica(s, 3500));
+    EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
+    EXPECT_EQ(g.messaggio(s, 9000), "Bravo! hai risolto il cruciverba in 0 minuti e 12 secondi (2 lettere rivelate)");
+    // Reopened solved: the clock stays still and nothing is congratulated again.
+    PartitaInCorso dopo;
+    dopo.inizia(s, g.partita(9000), 100);
+    EXPECT_FALSE(dopo.cronometro().inCorso());
+    EXPECT_FALSE(dopo.dopoModifica(s, 200));
+    EXPECT_EQ(dopo.partita(99999).millisecondi, 12500);
+    // Azzera: everything from the start.
+    azzeraInserimenti(s);
+    dopo.azzera(s, 1000);
+    EXPECT_EQ(dopo.partita(4000), (Partita{3000, {}, {}}));
+}
