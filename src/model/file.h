@@ -5,7 +5,18 @@
 #include <string_view>
 #include <vector>
 
+class QString;
+
 namespace quadrivo {
+
+// Paths are the file system's bytes, whatever their encoding; these convert at the Qt side.
+// A name that is not valid UTF-8 has no exact QString: the file helpers below open it anyway.
+QString nomeQt(const std::string& percorso);
+std::string percorsoDaQt(const QString& nome);
+
+// `percorso` as seen from the folder `cartella` (an absolute path): a relative one is joined to
+// it; "." and empty steps are dropped and ".." takes back a step. "" stays "".
+std::string percorsoAssoluto(const std::string& percorso, const std::string& cartella);
 
 // Lines of a text: a line ends at CR LF, a lone CR, a lone LF, or the end of the data.
 // The line ends are dropped; a final line end does not start another line.
@@ -16,6 +27,8 @@ std::optional<std::string> leggiFile(const std::string& percorso);
 // Writes beside the target and replaces it only once everything is on disk.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
 bool cancellaFile(const std::string& percorso);
+// Creates the folder and the missing ones above it; true when it exists afterwards.
+bool creaCartella(const std::string& percorso);
 
 // The same lines, each ended by CR LF.
 std::string righeCrLf(std::string_view dati);
