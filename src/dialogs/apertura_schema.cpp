@@ -162,7 +162,8 @@ bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string&
         piattaforma.messaggio(msgFileInesistente);
         return false;
     }
-    const std::string percorso = componiPercorso(cartella, nome);
+    // A typed absolute path is taken as it is; any other name is looked for in the folder.
+    const std::string percorso = nome.empty() ? componiPercorso(cartella, nome) : percorsoAssoluto(nome, cartella);
     const EsitoApertura e = apriInLavoro(stato, piattaforma, percorso);
     if (e != EsitoApertura::ok) {
         piattaforma.messaggio(messaggioApertura(e, percorso));

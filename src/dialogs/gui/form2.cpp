@@ -7,6 +7,7 @@
 
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/finestre_comuni.h"
+#include "model/file.h"
 
 namespace quadrivo {
 
@@ -65,7 +66,14 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     tutto->addWidget(StatusBar1);
     tutto->setContentsMargins(8, 8, 8, 0);
 
-    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [](const QString& c) { QDir::setCurrent(c); });
+    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [this](const QString& c) {
+        QDir::setCurrent(c);
+        // The old name and preview belong to the old folder: OK must not open what is no longer listed.
+        Text1->clear();
+        Picture1->disegna([](Superficie&) {});
+        Label2->setText("Anteprima");
+        pannelloAutore->setText("Dati autore");
+    });
     connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
         if (!n.isEmpty()) File1_Click(n);
     });
@@ -102,7 +110,7 @@ void Form2::File1_Click(const QString& nome) {
     Text1->setText(nome);
     Anteprima esito;
     Picture1->disegna([&](Superficie& s) {
-        esito = disegnaAnteprima(stato_, s, piattaforma_, scelta_->cartella().toStdString(), nome.toStdString());
+        esito = disegnaAnteprima(stato_, s, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(nome));
     });
     if (esito.riuscita) {
         Label2->setText(QString::fromStdString(esito.etichetta));
@@ -112,7 +120,7 @@ void Form2::File1_Click(const QString& nome) {
 
 void Form2::Command3d1_Click() {
     if (chiuso_) return;
-    if (apriSchemaScelto(stato_, piattaforma_, scelta_->cartella().toStdString(), Text1->text().toStdString()))
+    if (apriSchemaScelto(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text())))
         chiudi(true);
 }
 

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "dialogs/gui/finestre_comuni.h"
+#include "model/file.h"
 
 namespace quadrivo {
 
@@ -67,11 +68,11 @@ void TessoSav::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (attivato_) return;
     attivato_ = true;
-    Text1->setText(QString::fromStdString(nomeProposto(stato_)));
+    Text1->setText(nomeQt(nomeProposto(stato_)));
 }
 
 void TessoSav::Command3d1_Click() {
-    esito_ = salvaConNome(stato_, piattaforma_, scelta_->cartella().toStdString(), Text1->text().toStdString(),
+    esito_ = salvaConNome(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text()),
                           Text2->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();
