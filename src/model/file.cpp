@@ -44,6 +44,10 @@ QString nomeQt(const std::string& percorso) { return QFile::decodeName(QByteArra
 
 std::string percorsoDaQt(const QString& nome) { return QFile::encodeName(nome).toStdString(); }
 
+std::string percorsoDaQt(const QString& nome, const std::string& proposto) {
+    return nome == nomeQt(proposto) ? proposto : percorsoDaQt(nome);
+}
+
 std::string percorsoAssoluto(const std::string& percorso, const std::string& cartella) {
     if (percorso.empty()) return {};
     const std::string intero = percorso.front() == '/' ? percorso : cartella + "/" + percorso;

@@ -13,6 +13,9 @@ namespace quadrivo {
 // A name that is not valid UTF-8 has no exact QString: the file helpers below open it anyway.
 QString nomeQt(const std::string& percorso);
 std::string percorsoDaQt(const QString& nome);
+// The bytes of a path typed over a proposal: `proposto` itself when the box still shows it as
+// proposed (so a name Qt cannot spell survives), otherwise the typed text's bytes.
+std::string percorsoDaQt(const QString& nome, const std::string& proposto);
 
 // `percorso` as seen from the folder `cartella` (an absolute path): a relative one is joined to
 // it; "." and empty steps are dropped and ".." takes back a step. "" stays "".

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QString>
+
 #include <filesystem>
 
 #include "model/file.h"
@@ -103,4 +105,11 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytes) {
     EXPECT_TRUE(cancellaFile(nome));
     EXPECT_FALSE(esisteFile(nome));
     EXPECT_FALSE(scriviFileSicuro(t.percorso("manca\xe9/f\xe9"), "x"));
+}
+
+TEST(NomiNonUtf8, AProposedNameKeepsItsBytesUntilItIsEdited) {
+    const std::string proposto = "/d/caf\xe9.trmo";
+    EXPECT_EQ(percorsoDaQt(nomeQt(proposto), proposto), proposto);
+    EXPECT_EQ(percorsoDaQt(QString::fromUtf8("/d/caf\u00e9.trmo"), proposto), "/d/caf\xc3\xa9.trmo");
+    EXPECT_EQ(percorsoDaQt(QString("/d/altro.trmo"), proposto), "/d/altro.trmo");
 }

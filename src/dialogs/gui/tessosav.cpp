@@ -68,11 +68,12 @@ void TessoSav::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (attivato_) return;
     attivato_ = true;
-    Text1->setText(nomeQt(nomeProposto(stato_)));
+    proposto_ = nomeProposto(stato_);
+    Text1->setText(nomeQt(proposto_));
 }
 
 void TessoSav::Command3d1_Click() {
-    esito_ = salvaConNome(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text()),
+    esito_ = salvaConNome(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_),
                           Text2->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();
