@@ -1,5 +1,6 @@
 #include "model/file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,15 +94,30 @@ bool esisteFile(const std::string& percorso) {
     return !percorso.empty() && ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> leggiFile(const std::string& percorso) {
-    if (!esisteFile(percorso)) return std::nullopt;
+bool apriInLettura(QFile& f, const std::string& percorso) {
+    if (!esisteFile(percorso)) return false;
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
+    if (fd < 0) return false;
+    if (f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    ::close(fd);
+    return false;
+}
+
+std::vector<std::string> nomiFile(const std::string& cartella) {
+    std::vector<std::string> nomi;
+    DIR* dir = ::opendir(cartella.c_str());
+    if (!dir) return nomi;
+    while (const dirent* voce = ::readdir(dir)) {
+        const std::string nome = voce->d_name;
+        if (nome != "." && nome != ".." && esisteFile(cartella + "/" + nome)) nomi.push_back(nome);
     }
+    ::closedir(dir);
+    return nomi;
+}
+
+std::optional<std::string> leggiFile(const std::string& percorso) {
+    QFile f;
+    if (!apriInLettura(f, percorso)) return std::nullopt;
     QByteArray b = f.readAll();
     if (f.error() != QFileDevice::NoError) return std::nullopt;
     return b.toStdString();

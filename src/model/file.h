@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+class QFile;
 class QString;
 
 namespace quadrivo {
@@ -26,6 +27,11 @@ std::string percorsoAssoluto(const std::string& percorso, const std::string& car
 std::vector<std::string> dividiRighe(std::string_view dati);
 
 bool esisteFile(const std::string& percorso);  // an ordinary file (or a link to one)
+// Opens an ordinary file for reading by the bytes of its name; false when it cannot.
+bool apriInLettura(QFile& file, const std::string& percorso);
+// The names of the ordinary files (or links to them) in a folder, as bytes; none when the folder
+// cannot be read.
+std::vector<std::string> nomiFile(const std::string& cartella);
 std::optional<std::string> leggiFile(const std::string& percorso);
 // Writes beside the target and replaces it only once everything is on disk.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);

@@ -122,8 +122,10 @@ TEST(CartellaEFiles, ScendeInArchivioCruciverbaEdElencaITrm) {
 
     // The listed files: "*.trm*" in any letter case, sorted by name; folders are left out.
     std::filesystem::create_directory(dir.percorso("g.trmo"));
-    for (const char* n : {"b.trmo", "A.TRM", "c.Trmx", "d.txt", "e.trm.bak", "trmo", "f.tr", "Bz.trmo"}) dir.scrivi(n, "x");
-    EXPECT_EQ(filesCruciverba(dir.percorso()), (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "e.trm.bak"}));
+    for (const char* n : {"b.trmo", "A.TRM", "c.Trmx", "d.txt", "e.trm.bak", "trmo", "f.tr", "Bz.trmo", "caf\xe9.trmo"})
+        dir.scrivi(n, "x");
+    EXPECT_EQ(filesCruciverba(dir.percorso()),
+              (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "caf\xe9.trmo", "e.trm.bak"}));
 }
 
 TEST(Apertura, CopiaNellaCopiaDiLavoroIlFileDellaCartellaOIlPercorsoAssoluto) {

@@ -1,5 +1,5 @@
-// The program as a desktop citizen: Qt's own dialogs in Italian, the font chooser on a system
-// where the Windows families are missing.
+// The program as a desktop citizen: Qt's own dialogs in Italian, file names in any encoding,
+// the font chooser on a system where the Windows families are missing.
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include "dialogs/gui/fonten.h"
+#include "dialogs/gui/form2.h"
+#include "supporto/schema.h"
 #include "model/piattaforma_registro.h"
 #include "qt/traduzione_qt.h"
 
@@ -28,6 +30,26 @@ private slots:
         QStringList testi;
         for (const QPushButton* b : dialogo.findChildren<QPushButton*>()) testi << b->text().remove('&');
         QVERIFY2(testi.contains("Stampa") && testi.contains("Annulla"), qPrintable(testi.join(", ")));
+    }
+
+    // A name in Latin-1 bytes is listed, previewed and opened by its own bytes.
+    void apriNomeNonUtf8() {
+        prova::CartellaTemporanea dir;
+        const std::string nome = dir.scrivi("caff\xe8.trmo", prova::fileTrmo({"CASA", "A#MI"}));
+        const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
+        QDir::setCurrent(QString::fromStdString(dir.percorso()));
+        Stato stato;
+        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        PiattaformaRegistro p;
+        QPointer<Form2> f = new Form2(stato, p, nullptr);
+        f->show();
+        QCOMPARE(f->File1->count(), 1);
+        f->File1->setCurrentRow(0);
+        QCOMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
+        f->Command3d1_Click();
+        QCOMPARE(stato.nomeFile, nome);
+        QVERIFY(p.messaggi.empty());
+        QTRY_VERIFY(f.isNull());
     }
 
     // Each family once; Arial, missing here, shows as the family drawn in its place.

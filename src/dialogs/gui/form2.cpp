@@ -70,6 +70,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
         QDir::setCurrent(c);
         // The old name and preview belong to the old folder: OK must not open what is no longer listed.
         Text1->clear();
+        scelto_.clear();
         Picture1->disegna([](Superficie&) {});
         Label2->setText("Anteprima");
         pannelloAutore->setText("Dati autore");
@@ -108,9 +109,11 @@ void Form2::Form_Activate() {
 
 void Form2::File1_Click(const QString& nome) {
     Text1->setText(nome);
+    // The list's own bytes when the name came from it, so a name Qt cannot spell still opens.
+    scelto_ = percorsoDaQt(nome, scelta_->nomeSelezionato());
     Anteprima esito;
     Picture1->disegna([&](Superficie& s) {
-        esito = disegnaAnteprima(stato_, s, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(nome));
+        esito = disegnaAnteprima(stato_, s, piattaforma_, percorsoDaQt(scelta_->cartella()), scelto_);
     });
     if (esito.riuscita) {
         Label2->setText(QString::fromStdString(esito.etichetta));
@@ -120,7 +123,7 @@ void Form2::File1_Click(const QString& nome) {
 
 void Form2::Command3d1_Click() {
     if (chiuso_) return;
-    if (apriSchemaScelto(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text())))
+    if (apriSchemaScelto(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), scelto_)))
         chiudi(true);
 }
 

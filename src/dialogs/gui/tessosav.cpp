@@ -48,7 +48,9 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
 
     // The file list fills the name box; unlike the open dialog the process's folder stays put.
     connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
-        if (!n.isEmpty()) Text1->setText(n);
+        if (n.isEmpty()) return;
+        Text1->setText(n);
+        proposto_ = scelta_->nomeSelezionato();
     });
     connect(scelta_, &SceltaCartella::fileScelto, this, &TessoSav::Command3d1_Click);
     connect(Command3d1, &QPushButton::clicked, this, &TessoSav::Command3d1_Click);
