@@ -8,7 +8,8 @@ pkgs=(
   libgl-dev libxkbcommon-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig
+  fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig qt6-translations-l10n
+  appstream desktop-file-utils dpkg-dev file
   xvfb xauth x11-utils xdotool imagemagick poppler-utils hyperfine
   witalian wfrench wamerican wbritish
   ca-certificates

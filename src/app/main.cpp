@@ -1,22 +1,44 @@
 #include <QApplication>
-#include <QStringList>
+#include <QFont>
+#include <QStandardPaths>
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "dialogs/scelta_carattere.h"
+#include "mainwindow/finestra.h"
 #include "mainwindow/gui/form1.h"
-#include "qt/piattaforma_qt.h"
+#include "model/file.h"
 #include "model/stato.h"
+#include "qt/piattaforma_qt.h"
+#include "qt/traduzione_qt.h"
 
 int main(int argc, char** argv) {
+    // Taken before anything else: the window later moves into the program folder.
+    std::error_code errore;
+    const std::string cartellaAvvio = std::filesystem::current_path(errore).native();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quadrivo");
-    QApplication::setDesktopFileName("quadrivo");
+    QApplication::setDesktopFileName("org.example.quadrivo");
+    quadrivo::caricaTraduzioneQt(app);
+    // The Windows families the puzzles name are drawn with their installed metric twins.
+    for (const quadrivo::FamigliaCompatibile& f : quadrivo::famiglieCompatibili())
+        QFont::insertSubstitution(f.nome, f.sostituto);
 
     quadrivo::Stato stato;
     stato.cartellaProgramma = QApplication::applicationDirPath().toStdString() + "/";
+    // Where the options go when the program folder is not the player's to write (installed).
+    stato.cartellaUtente =
+        quadrivo::percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + "/Quadrivo/";
     quadrivo::PiattaformaQt piattaforma;
     // The whole command line is the puzzle's path, as a shell that split a path with blanks
-    // would have given it.
-    const QString rigaComando = QApplication::arguments().mid(1).join(' ');
-    quadrivo::Form1 finestra(stato, piattaforma, rigaComando);
+    // would have given it; its bytes as they are (QApplication has taken its own options out),
+    // so a name in any encoding opens.
+    std::string rigaComando;
+    for (int i = 1; i < argc; ++i) rigaComando += (i > 1 ? " " : "") + std::string(argv[i]);
+    quadrivo::Form1 finestra(stato, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
     finestra.show();
     return app.exec();
 }

@@ -27,8 +27,8 @@ constexpr qint64 limiteLettura = 1 << 20;
 
 // The first lines of a file, never more than `quante`; a line cut by the reading limit is dropped.
 std::optional<std::vector<std::string>> primeRighe(const std::string& percorso, size_t quante) {
-    QFile f(q(percorso));
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QFile f;
+    if (!apriInLettura(f, percorso)) return std::nullopt;
     const QByteArray b = f.read(limiteLettura);
     if (f.error() != QFileDevice::NoError) return std::nullopt;
     const bool tagliato = !f.atEnd();
@@ -58,18 +58,15 @@ bool nomeCruciverba(const std::string& nome) {
 }
 
 std::vector<std::string> filesCruciverba(const std::string& cartella) {
-    const QFileInfoList voci = QDir(q(cartella)).entryInfoList(QDir::Files | QDir::Hidden, QDir::NoSort);
-    std::vector<QString> nomi;
-    for (const QFileInfo& v : voci)
-        if (v.isFile() && nomeCruciverba(v.fileName().toStdString())) nomi.push_back(v.fileName());
-    std::sort(nomi.begin(), nomi.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
+    // Listed by their bytes: a name that is not valid UTF-8 is listed (and opened) too.
+    std::vector<std::string> nomi;
+    for (std::string& n : nomiFile(cartella))
+        if (nomeCruciverba(n)) nomi.push_back(std::move(n));
+    std::sort(nomi.begin(), nomi.end(), [](const std::string& a, const std::string& b) {
+        const int c = nomeQt(a).compare(nomeQt(b), Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
-    std::vector<std::string> out;
-    out.reserve(nomi.size());
-    for (const QString& n : nomi) out.push_back(n.toStdString());
-    return out;
+    return nomi;
 }
 
 std::string componiPercorso(const std::string& cartella, const std::string& nome) {
@@ -162,7 +159,8 @@ bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string&
         piattaforma.messaggio(msgFileInesistente);
         return false;
     }
-    const std::string percorso = componiPercorso(cartella, nome);
+    // A typed absolute path is taken as it is; any other name is looked for in the folder.
+    const std::string percorso = nome.empty() ? componiPercorso(cartella, nome) : percorsoAssoluto(nome, cartella);
     const EsitoApertura e = apriInLavoro(stato, piattaforma, percorso);
     if (e != EsitoApertura::ok) {
         piattaforma.messaggio(messaggioApertura(e, percorso));

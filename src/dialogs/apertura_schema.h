@@ -46,8 +46,8 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattafor
                            const std::string& cartella, const std::string& nome);
 
 // OK of the open dialog: the file `nome` of `cartella` goes into the working copy and becomes
-// the open puzzle. A name with wildcards is refused like a missing file; any other name is
-// only appended to the folder, so nothing but that composed path is ever opened.
+// the open puzzle. A name with wildcards is refused like a missing file; an absolute name is
+// opened as it is, any other name is taken from the folder.
 // False (after its message) when nothing was opened.
 bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string& cartella, const std::string& nome);
 

@@ -1,5 +1,6 @@
 #include "dialogs/scelta_carattere.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quadrivo {
@@ -12,6 +13,34 @@ int indicePreselezione(const std::vector<std::string>& famiglie, const std::stri
     for (size_t i = 0; i < famiglie.size(); ++i)
         if (famiglie[i] == nome) return static_cast<int>(i);
     return -1;
+}
+
+const std::vector<FamigliaCompatibile>& famiglieCompatibili() {
+    static const std::vector<FamigliaCompatibile> t = {
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+        // No metric twin is packaged for these two; DejaVu Sans is what fontconfig picks too.
+        {"Tahoma", "DejaVu Sans"},
+        {"Verdana", "DejaVu Sans"},
+    };
+    return t;
+}
+
+int indiceFamigliaInUso(const std::vector<std::string>& famiglie, const std::string& nome) {
+    if (const int i = indicePreselezione(famiglie, nome); i >= 0) return i;
+    for (const FamigliaCompatibile& f : famiglieCompatibili())
+        if (nome == f.nome) return indicePreselezione(famiglie, f.sostituto);
+    return -1;
+}
+
+std::vector<std::string> famiglieSenzaFonderia(const std::vector<std::string>& famiglie) {
+    std::vector<std::string> uniche;
+    for (std::string f : famiglie) {
+        if (const size_t aperta = f.rfind(" ["); aperta != std::string::npos && f.back() == ']') f.erase(aperta);
+        if (std::find(uniche.begin(), uniche.end(), f) == uniche.end()) uniche.push_back(std::move(f));
+    }
+    return uniche;
 }
 
 bool StileInStato::impostaNome(const std::string& nome) {

@@ -22,6 +22,19 @@ std::string testoCampione(const std::string& famiglia);
 // Index of the first entry exactly equal to `nome`, -1 when there is none.
 int indicePreselezione(const std::vector<std::string>& famiglie, const std::string& nome);
 
+// The Windows families the puzzles and the program name, each with the installed family of the
+// same metrics that stands in for it on Linux (Arial -> Liberation Sans, ...).
+struct FamigliaCompatibile {
+    const char* nome;
+    const char* sostituto;
+};
+const std::vector<FamigliaCompatibile>& famiglieCompatibili();
+// The entry of the family really drawn for `nome`: itself, or else its stand-in; -1 for none.
+int indiceFamigliaInUso(const std::vector<std::string>& famiglie, const std::string& nome);
+// Each family once, without the foundry the font database adds in brackets ("C059 [urw]"),
+// in the order of first appearance.
+std::vector<std::string> famiglieSenzaFonderia(const std::vector<std::string>& famiglie);
+
 // One of the two fonts a choice goes to. Each setter may refuse (false).
 class DestinazioneCarattere {
 public:

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/file.h"
 #include "model/numeri.h"
 #include "versione.h"
 
@@ -47,6 +48,10 @@ std::string percorsoRigaComando(const std::string& rigaComando) {
         --fine;
     }
     return rigaComando.substr(inizio, fine - inizio);
+}
+
+std::string percorsoAvvio(const std::string& rigaComando, const std::string& cartellaAvvio) {
+    return percorsoAssoluto(percorsoRigaComando(rigaComando), cartellaAvvio);
 }
 
 std::string messaggioRigaComando(EsitoApertura esito, const std::string& percorso) {

@@ -43,6 +43,9 @@ Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine
 // The command line as a puzzle path: blanks around it and one pair of surrounding double
 // quotes removed.
 std::string percorsoRigaComando(const std::string& rigaComando);
+// The puzzle the command line names, taken from the folder the program was started in
+// (before the program moves to its own folder); "" when the line names nothing.
+std::string percorsoAvvio(const std::string& rigaComando, const std::string& cartellaAvvio);
 
 // The message for a puzzle named on the command line that cannot be opened; the program then
 // starts without a puzzle.

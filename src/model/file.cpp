@@ -1,5 +1,10 @@
 #include "model/file.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +14,60 @@
 namespace quadrivo {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) { return nomeQt(s); }
+
+bool rappresentabile(const std::string& percorso) { return percorsoDaQt(nomeQt(percorso)) == percorso; }
+
+// QSaveFile over a name Qt can spell, then one rename to the real name: the folder is reached
+// through its descriptor, so neither the folder's nor the file's name has to be valid UTF-8.
+bool scriviConNomeGrezzo(const std::string& percorso, std::string_view dati) {
+    const size_t barra = percorso.rfind('/');
+    const std::string cartella = barra == std::string::npos ? "." : barra == 0 ? "/" : percorso.substr(0, barra);
+    const std::string nome = barra == std::string::npos ? percorso : percorso.substr(barra + 1);
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    const QString appoggio = QString("/proc/self/fd/%1/.quadrivo-%2.tmp").arg(dir).arg(::getpid());
+    bool ok = false;
+    {
+        QSaveFile f(appoggio);
+        ok = f.open(QIODevice::WriteOnly) &&
+             f.write(dati.data(), static_cast<qint64>(dati.size())) == static_cast<qint64>(dati.size()) && f.commit();
+    }
+    const std::string nomeAppoggio = QFileInfo(appoggio).fileName().toStdString();
+    if (ok) ok = ::renameat(dir, nomeAppoggio.c_str(), dir, nome.c_str()) == 0;
+    if (!ok) ::unlinkat(dir, nomeAppoggio.c_str(), 0);
+    ::close(dir);
+    return ok;
+}
+}  // namespace
+
+QString nomeQt(const std::string& percorso) { return QFile::decodeName(QByteArray::fromStdString(percorso)); }
+
+std::string percorsoDaQt(const QString& nome) { return QFile::encodeName(nome).toStdString(); }
+
+std::string percorsoDaQt(const QString& nome, const std::string& proposto) {
+    return nome == nomeQt(proposto) ? proposto : percorsoDaQt(nome);
+}
+
+std::string percorsoAssoluto(const std::string& percorso, const std::string& cartella) {
+    if (percorso.empty()) return {};
+    const std::string intero = percorso.front() == '/' ? percorso : cartella + "/" + percorso;
+    std::vector<std::string> passi;
+    size_t inizio = 0;
+    while (inizio <= intero.size()) {
+        size_t fine = intero.find('/', inizio);
+        if (fine == std::string::npos) fine = intero.size();
+        const std::string passo = intero.substr(inizio, fine - inizio);
+        if (passo == "..") {
+            if (!passi.empty()) passi.pop_back();
+        } else if (!passo.empty() && passo != ".") {
+            passi.push_back(passo);
+        }
+        inizio = fine + 1;
+    }
+    std::string risultato;
+    for (const std::string& p : passi) risultato += "/" + p;
+    return risultato.empty() ? "/" : risultato;
 }
 
 std::vector<std::string> dividiRighe(std::string_view dati) {
@@ -30,21 +88,43 @@ std::vector<std::string> dividiRighe(std::string_view dati) {
     return righe;
 }
 
+// The checks and the reading go through the bytes of the name, so any name the system holds opens.
 bool esisteFile(const std::string& percorso) {
-    if (percorso.empty()) return false;
-    QFileInfo fi(q(percorso));
-    return fi.exists() && fi.isFile();
+    struct stat info {};
+    return !percorso.empty() && ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool apriInLettura(QFile& f, const std::string& percorso) {
+    if (!esisteFile(percorso)) return false;
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    ::close(fd);
+    return false;
+}
+
+std::vector<std::string> nomiFile(const std::string& cartella) {
+    std::vector<std::string> nomi;
+    DIR* dir = ::opendir(cartella.c_str());
+    if (!dir) return nomi;
+    while (const dirent* voce = ::readdir(dir)) {
+        const std::string nome = voce->d_name;
+        if (nome != "." && nome != ".." && esisteFile(cartella + "/" + nome)) nomi.push_back(nome);
+    }
+    ::closedir(dir);
+    return nomi;
 }
 
 std::optional<std::string> leggiFile(const std::string& percorso) {
-    QFile f(q(percorso));
-    if (!QFileInfo(f).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QFile f;
+    if (!apriInLettura(f, percorso)) return std::nullopt;
     QByteArray b = f.readAll();
     if (f.error() != QFileDevice::NoError) return std::nullopt;
     return b.toStdString();
 }
 
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
+    if (!rappresentabile(percorso)) return scriviConNomeGrezzo(percorso, dati);
     QSaveFile f(q(percorso));
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(dati.data(), static_cast<qint64>(dati.size())) != static_cast<qint64>(dati.size())) {
@@ -54,7 +134,9 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
     return f.commit();
 }
 
-bool cancellaFile(const std::string& percorso) { return QFile::remove(q(percorso)); }
+bool cancellaFile(const std::string& percorso) { return ::unlink(percorso.c_str()) == 0; }
+
+bool creaCartella(const std::string& percorso) { return !percorso.empty() && QDir().mkpath(q(percorso)); }
 
 std::string righeCrLf(std::string_view dati) {
     std::string copia;

@@ -5,17 +5,39 @@
 #include <string_view>
 #include <vector>
 
+class QFile;
+class QString;
+
 namespace quadrivo {
+
+// Paths are the file system's bytes, whatever their encoding; these convert at the Qt side.
+// A name that is not valid UTF-8 has no exact QString: the file helpers below open it anyway.
+QString nomeQt(const std::string& percorso);
+std::string percorsoDaQt(const QString& nome);
+// The bytes of a path typed over a proposal: `proposto` itself when the box still shows it as
+// proposed (so a name Qt cannot spell survives), otherwise the typed text's bytes.
+std::string percorsoDaQt(const QString& nome, const std::string& proposto);
+
+// `percorso` as seen from the folder `cartella` (an absolute path): a relative one is joined to
+// it; "." and empty steps are dropped and ".." takes back a step. "" stays "".
+std::string percorsoAssoluto(const std::string& percorso, const std::string& cartella);
 
 // Lines of a text: a line ends at CR LF, a lone CR, a lone LF, or the end of the data.
 // The line ends are dropped; a final line end does not start another line.
 std::vector<std::string> dividiRighe(std::string_view dati);
 
 bool esisteFile(const std::string& percorso);  // an ordinary file (or a link to one)
+// Opens an ordinary file for reading by the bytes of its name; false when it cannot.
+bool apriInLettura(QFile& file, const std::string& percorso);
+// The names of the ordinary files (or links to them) in a folder, as bytes; none when the folder
+// cannot be read.
+std::vector<std::string> nomiFile(const std::string& cartella);
 std::optional<std::string> leggiFile(const std::string& percorso);
 // Writes beside the target and replaces it only once everything is on disk.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
 bool cancellaFile(const std::string& percorso);
+// Creates the folder and the missing ones above it; true when it exists afterwards.
+bool creaCartella(const std::string& percorso);
 
 // The same lines, each ended by CR LF.
 std::string righeCrLf(std::string_view dati);

@@ -60,7 +60,17 @@ void applicaImpostazioni(Stato& s, const std::string& testo) {
     }
 }
 
+namespace {
+std::string copiaUtente(const Stato& stato) {
+    return stato.cartellaUtente.empty() ? std::string() : stato.cartellaUtente + nomeFileImpostazioni;
+}
+}  // namespace
+
 void leggiImpostazioni(Stato& stato) {
+    if (const std::string copia = copiaUtente(stato); esisteFile(copia)) {
+        if (std::optional<std::string> testo = leggiFile(copia)) applicaImpostazioni(stato, *testo);
+        return;
+    }
     std::string nome = trovaSenzaMaiuscole(stato.cartellaProgramma, nomeFileImpostazioni);
     if (nome.empty()) return;
     if (std::optional<std::string> testo = leggiFile(stato.cartellaProgramma + nome)) applicaImpostazioni(stato, *testo);
@@ -75,7 +85,14 @@ std::string testoImpostazioni(const Stato& s) {
 }
 
 bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma) {
-    if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testoImpostazioni(stato))) return true;
+    const std::string testo = testoImpostazioni(stato);
+    const std::string copia = copiaUtente(stato);
+    if (esisteFile(copia)) {
+        if (scriviFileSicuro(copia, testo)) return true;
+    } else {
+        if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testo)) return true;
+        if (!copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo)) return true;
+    }
     piattaforma.messaggio(msgErroreImpostazioni);
     return false;
 }

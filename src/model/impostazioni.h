@@ -14,13 +14,17 @@ inline constexpr const char* msgErroreImpostazioni =
 
 // Reads the settings from the file's text; lines and values that cannot be used are skipped.
 void applicaImpostazioni(Stato& stato, const std::string& testo);
-// Finds tramerio.ini in cartellaProgramma whatever its letter case and reads it; a missing or
-// unreadable file leaves every setting as it was.
+// Reads the player's copy cartellaUtente + "tramerio.ini" when there is one, otherwise
+// tramerio.ini in cartellaProgramma whatever its letter case; a missing or unreadable file
+// leaves every setting as it was.
 void leggiImpostazioni(Stato& stato);
 
 // The nine lines the writer produces.
 std::string testoImpostazioni(const Stato& stato);
-// Rewrites cartellaProgramma + "tramerio.ini"; on failure shows its message and returns false.
+// Rewrites the player's copy when there is one, otherwise cartellaProgramma + "tramerio.ini";
+// when the program folder cannot be written the player's copy is created instead (an installed
+// program's folder belongs to the system). Shows its message and returns false when neither
+// can be written.
 bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma);
 
 }  // namespace quadrivo

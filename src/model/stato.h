@@ -66,6 +66,9 @@ struct Stato {
     std::int16_t grigliaAttiva = 0;
     double inizioGioco = 0;
     std::string cartellaProgramma;  // always ends in "/"
+    // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
+    // program folder cannot be written; "" for none.
+    std::string cartellaUtente;
 
     // Display settings and the two menu options, persisted in tramerio.ini.
     std::int16_t PercentualeRiquadro = 0;

@@ -100,6 +100,12 @@ private slots:
         QTest::keyClick(f->Dir1, Qt::Key_Return);
         QVERIFY(f->isVisible());
         QCOMPARE(QDir::currentPath(), QString::fromStdString(dir.percorso("estate")));
+        // The old folder's name and preview are gone with it.
+        QCOMPARE(f->Text1->text(), QString());
+        QCOMPARE(f->Label2->text(), QString("Anteprima"));
+        QImage bianca(f->Picture1->immagine().size(), f->Picture1->immagine().format());
+        bianca.fill(Qt::white);
+        QCOMPARE(f->Picture1->immagine(), bianca);
         // An unreadable volume: its message, and the list stays where it was.
         f->scelta().scegliVolume("/volume-che-non-esiste");
         QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
@@ -110,9 +116,11 @@ private slots:
         QCOMPARE(p.messaggi.size(), size_t(3));
         QCOMPARE(p.messaggi.back().testo, std::string("Errore: file inesistente!"));
         QVERIFY(f->isVisible() && !principale.isEnabled());
-        f->Text1->setText("a.trmo");
+        // A typed absolute path opens that file, not the one of the same name in the folder shown.
+        f->Text1->setText(QString::fromStdString(dir.percorso("a.trmo")));
         QTest::keyClick(f->Text1, Qt::Key_Return);
         QVERIFY(principale.isEnabled());
+        QCOMPARE(stato.nomeFile, dir.percorso("a.trmo"));
         QCOMPARE(dir.leggi("lavoro.tmp"), dati);
         QTRY_VERIFY(f.isNull());  // unloaded
     }
@@ -122,7 +130,8 @@ private slots:
         PiattaformaRegistro p;
         int caricamenti = 0;
         auto famiglie = [&] {
-            QStringList l(++caricamenti * 56, "Famiglia");  // 56 entries at the first load, then 112
+            QStringList l;  // 56 entries at the first load, then 112
+            for (int i = 0, n = ++caricamenti * 56; i < n; ++i) l << QString("Famiglia %1").arg(i);
             return l << "Arial";
         };
         FONTEN d(stato, p, famiglie, [](const std::string&) { return true; });
@@ -146,8 +155,8 @@ private slots:
         d.Check3d1->setCheckState(Qt::PartiallyChecked);
         d.LstFonts->setCurrentRow(5);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QCOMPARE(stato.carattereStampante, (StileCarattere{"Famiglia", true, true}));
-        QCOMPARE(stato.carattereSchermo, (StileCarattere{"Famiglia", true, true}));
+        QCOMPARE(stato.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(stato.carattereSchermo, (StileCarattere{"Famiglia 5", true, true}));
         // A name the list lacks in that case: nothing preselected, and OK stores nothing.
         stato.nomeFont = "famiglia";
         d.LstFonts->setCurrentRow(-1);
@@ -189,13 +198,14 @@ private slots:
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));
         stato.cartellaProgramma = cartella.percorso();
-        f = std::make_unique<Form1>(stato, piattaforma, QString());
+        f = std::make_unique<Form1>(stato, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
         f->Toolbar1_ButtonClick("Apri");
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
         QCOMPARE(stato.grigliaAttiva, std::int16_t(-1));  // no puzzle and Annulla
+        QTRY_VERIFY(f->Picture1->isVisible());            // the background picture is back
 
         apri("prova.trmo");
         const auto righe = stato.righeFile;

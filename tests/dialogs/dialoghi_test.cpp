@@ -122,11 +122,13 @@ TEST(CartellaEFiles, ScendeInArchivioCruciverbaEdElencaITrm) {
 
     // The listed files: "*.trm*" in any letter case, sorted by name; folders are left out.
     std::filesystem::create_directory(dir.percorso("g.trmo"));
-    for (const char* n : {"b.trmo", "A.TRM", "c.Trmx", "d.txt", "e.trm.bak", "trmo", "f.tr", "Bz.trmo"}) dir.scrivi(n, "x");
-    EXPECT_EQ(filesCruciverba(dir.percorso()), (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "e.trm.bak"}));
+    for (const char* n : {"b.trmo", "A.TRM", "c.Trmx", "d.txt", "e.trm.bak", "trmo", "f.tr", "Bz.trmo", "caf\xe9.trmo"})
+        dir.scrivi(n, "x");
+    EXPECT_EQ(filesCruciverba(dir.percorso()),
+              (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "caf\xe9.trmo", "e.trm.bak"}));
 }
 
-TEST(Apertura, CopiaNellaCopiaDiLavoroSoloIlFileDellaCartella) {
+TEST(Apertura, CopiaNellaCopiaDiLavoroIlFileDellaCartellaOIlPercorsoAssoluto) {
     CartellaTemporanea dir, altrove;
     Stato stato;
     stato.fileLavoro = dir.percorso("lavoro.tmp");
@@ -136,9 +138,9 @@ TEST(Apertura, CopiaNellaCopiaDiLavoroSoloIlFileDellaCartella) {
     p.ora = 4321;
     dir.scrivi("p.trmo", "uno\ndue\r\ntre\rquattro");
     dir.scrivi("?.trmo", "x\r\n");  // a pattern is refused even when a file has that very name
-    // Empty box, missing file, patterns that would match, an absolute path elsewhere.
+    // Empty box, missing file, patterns that would match, a missing absolute path.
     for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
-                                    altrove.scrivi("q.trmo", "y\r\n")}) {
+                                    altrove.percorso("manca.trmo")}) {
         p.messaggi.clear();
         EXPECT_FALSE(apriSchemaScelto(stato, p, dir.percorso(), nome)) << nome;
         EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"}) << nome;
@@ -150,6 +152,10 @@ TEST(Apertura, CopiaNellaCopiaDiLavoroSoloIlFileDellaCartella) {
     EXPECT_EQ(stato.nomeFile, dir.percorso("p.trmo"));
     EXPECT_FALSE(stato.fileModificato);
     EXPECT_EQ(stato.inizioGioco, 4321);
+    // A typed absolute path is opened wherever it is.
+    ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), altrove.scrivi("q.trmo", "y\r\n")));
+    EXPECT_EQ(stato.nomeFile, altrove.percorso("q.trmo"));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), "y\r\n");
 }
 
 TEST(TestiDelSalvataggio, PercorsoRigaAutoreEDomande) {
@@ -287,3 +293,17 @@ TEST(SceltaCarattere, PassiInOrdineConIlRipiegoSuArial) {
 }
 
 }  // namespace
+
+TEST(SceltaCarattere, OgniFamigliaUnaVoltaELaFamigliaDavveroInUso) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(famiglieSenzaFonderia({"C059 [UKWN]", "C059 [urw]", "DejaVu Sans", "C059", "Nimbus [x] Sans"}),
+              (V{"C059", "DejaVu Sans", "Nimbus [x] Sans"}));
+    const V installate{"C059", "DejaVu Sans", "Liberation Sans", "Liberation Serif"};
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Arial"), 2);
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Times New Roman"), 3);
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Tahoma"), 1);
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Verdana"), 1);
+    EXPECT_EQ(indiceFamigliaInUso(V{"Arial", "Liberation Sans"}, "Arial"), 0);  // the real one first
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Courier New"), -1);  // its twin is not installed
+    EXPECT_EQ(indiceFamigliaInUso(installate, "Comic Sans MS"), -1);
+}

@@ -40,6 +40,15 @@ TEST(RigaComando, VirgoletteEBlankAttornoSiTolgono) {
     EXPECT_EQ(percorsoRigaComando("\"\""), "");
 }
 
+// The program moves into its own folder at start: a relative name must be fixed before that.
+TEST(RigaComando, PercorsoPresoDallaCartellaDiAvvio) {
+    EXPECT_EQ(percorsoAvvio("schema.trmo", "/home/gioca/cruciverba"), "/home/gioca/cruciverba/schema.trmo");
+    EXPECT_EQ(percorsoAvvio(" \"../a b.trmo\" ", "/home/gioca/cruciverba"), "/home/gioca/a b.trmo");
+    EXPECT_EQ(percorsoAvvio("/srv/x.trmo", "/home/gioca"), "/srv/x.trmo");
+    EXPECT_EQ(percorsoAvvio("caf\xe9.trmo", "/home/gioca"), "/home/gioca/caf\xe9.trmo");
+    EXPECT_EQ(percorsoAvvio("  ", "/home/gioca"), "");
+}
+
 TEST(RigaComando, MessaggioConIlPercorsoQuandoManca) {
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::ok, "/a.trmo"), "");
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::inesistente, "/tmp/a b.trmo"),

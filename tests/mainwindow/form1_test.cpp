@@ -76,7 +76,7 @@ class ProvaForm1 : public QObject {
         piattaforma = std::make_unique<PiattaformaQt>();
     }
 
-    std::unique_ptr<Form1> avvia(const QString& rigaComando) {
+    std::unique_ptr<Form1> avvia(const std::string& rigaComando) {
         auto f = std::make_unique<Form1>(*stato, *piattaforma, rigaComando);
         f->show();
         [&] { QTRY_COMPARE(f->giaAttivato(), 1); }();
@@ -98,7 +98,7 @@ class ProvaForm1 : public QObject {
 
     // A window on a puzzle of its own in the program folder.
     std::unique_ptr<Form1> avviaConSchema(const std::string& nome) {
-        return avvia(QString::fromStdString(cartella->scrivi(nome, campione15x10())));
+        return avvia(cartella->scrivi(nome, campione15x10()));
     }
 
 private slots:
@@ -128,7 +128,7 @@ private slots:
         preparaCartella();
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
-        auto f = avvia(QString::fromStdString("\"" + percorso + "\""));
+        auto f = avvia("\"" + percorso + "\"");
         QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         QVERIFY(esisteFile(stato->fileLavoro));
         QVERIFY(f->MenuSalva->isVisible() && f->MenuUtil->menuAction()->isVisible());
@@ -190,7 +190,7 @@ private slots:
         preparaCartella({});
         RispostaAutomatica risposta;
         risposta.arma();
-        auto f = avvia(QString::fromStdString(cartella->percorso("non c'è.trmo")));
+        auto f = avvia(cartella->percorso("non c'è.trmo"));
         QTRY_VERIFY(risposta.vista);
         QVERIFY(risposta.testo.contains("inesistente"));
         // The start goes on without a puzzle, with the picture in view.
@@ -203,7 +203,7 @@ private slots:
         preparaCartella();
         const std::string dati = campione15x10();
         const std::string percorso = cartella->scrivi("salva.trmo", dati);
-        auto f = avvia(QString::fromStdString(percorso));
+        auto f = avvia(percorso);
         // An entry made since is written into its grid line, nothing else changes.
         stato->impostaInserimento(2, 1, 'A');
         stato->fileModificato = true;
@@ -242,7 +242,7 @@ private slots:
     void esciEChiusuraCancellanoLaCopiaDiLavoro() {
         preparaCartella();
         const std::string percorso = cartella->scrivi("esci.trmo", campione15x10());
-        auto f = avvia(QString::fromStdString(percorso));
+        auto f = avvia(percorso);
         QVERIFY(esisteFile(stato->fileLavoro));
         f->MenuEsci_Click();
         QVERIFY(!esisteFile(stato->fileLavoro));

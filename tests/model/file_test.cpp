@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QString>
+
 #include <filesystem>
 
 #include "model/file.h"
@@ -76,3 +78,38 @@ TEST(Windows1252, RealCodePageNotLatin1) {
     EXPECT_EQ(aWindows1252(daWindows1252(tutti)), tutti);
 }
 
+
+TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
+    EXPECT_EQ(percorsoAssoluto("schema.trmo", "/home/gioca/cruciverba"), "/home/gioca/cruciverba/schema.trmo");
+    EXPECT_EQ(percorsoAssoluto("./a/../schema.trmo", "/home/gioca/"), "/home/gioca/schema.trmo");
+    EXPECT_EQ(percorsoAssoluto("../../../x.trmo", "/home/gioca"), "/x.trmo");  // no step above the root
+    EXPECT_EQ(percorsoAssoluto("/tmp//b/./c.trmo", "/home/gioca"), "/tmp/b/c.trmo");
+    EXPECT_EQ(percorsoAssoluto("con spazi e à.trmo", "/d"), "/d/con spazi e à.trmo");
+    EXPECT_EQ(percorsoAssoluto("caf\xe9.trmo", "/d\xe8"), "/d\xe8/caf\xe9.trmo");  // bytes kept as they are
+    EXPECT_EQ(percorsoAssoluto("", "/home/gioca"), "");
+}
+
+// A name in Latin-1 bytes is not valid UTF-8: Qt alone can neither list nor open it.
+TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytes) {
+    CartellaTemporanea t;
+    const std::string nome = t.percorso("caf\xe9.trmo");
+    EXPECT_FALSE(esisteFile(nome));
+    ASSERT_TRUE(scriviFileSicuro(nome, "prima"));
+    EXPECT_TRUE(esisteFile(nome));
+    ASSERT_TRUE(scriviFileSicuro(nome, "dopo"));
+    EXPECT_EQ(leggiFile(nome), std::optional<std::string>("dopo"));
+    EXPECT_TRUE(copiaPerRighe(nome, t.percorso("copia")));
+    EXPECT_EQ(t.leggi("copia"), "dopo\r\n");
+    // Nothing left beside it: the stand-in name used while writing is gone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 2);
+    EXPECT_TRUE(cancellaFile(nome));
+    EXPECT_FALSE(esisteFile(nome));
+    EXPECT_FALSE(scriviFileSicuro(t.percorso("manca\xe9/f\xe9"), "x"));
+}
+
+TEST(NomiNonUtf8, AProposedNameKeepsItsBytesUntilItIsEdited) {
+    const std::string proposto = "/d/caf\xe9.trmo";
+    EXPECT_EQ(percorsoDaQt(nomeQt(proposto), proposto), proposto);
+    EXPECT_EQ(percorsoDaQt(QString::fromUtf8("/d/caf\u00e9.trmo"), proposto), "/d/caf\xc3\xa9.trmo");
+    EXPECT_EQ(percorsoDaQt(QString("/d/altro.trmo"), proposto), "/d/altro.trmo");
+}

@@ -90,7 +90,7 @@ private slots:
         b = std::make_unique<Banco>();
         b->dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA"}}}));
         s().cartellaProgramma = b->dir.percorso();
-        f = &b->f.emplace(s(), b->piattaforma, QString());
+        f = &b->f.emplace(s(), b->piattaforma, std::string());
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
         const std::string puzzle =

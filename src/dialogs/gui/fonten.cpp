@@ -52,7 +52,9 @@ FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileI
     g->addWidget(TxtFontPreview, 5, 0, 1, 2);
     g->addLayout(rigaPulsanti(cmdOK, cmdCancel), 6, 0, 1, 2);
 
-    connect(LstFonts, &QListWidget::currentRowChanged, this, [this] { aggiornaCampione(); });
+    // The list makes its first row current when it takes the focus, without selecting it: only
+    // a selected row is a choice.
+    connect(LstFonts, &QListWidget::itemSelectionChanged, this, [this] { aggiornaCampione(); });
     connect(Check3d1, &QCheckBox::clicked, this, [this] { aggiornaCampione(); });
     connect(Check3d2, &QCheckBox::clicked, this, [this] { aggiornaCampione(); });
     connect(cmdOK, &QPushButton::clicked, this, &FONTEN::cmdOK_Click);
@@ -61,7 +63,9 @@ FONTEN::FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileI
 
 void FONTEN::Form_Load() {
     LstFonts->clear();
-    for (const QString& famiglia : famiglie_()) LstFonts->addItem(famiglia);
+    std::vector<std::string> nomi;
+    for (const QString& famiglia : famiglie_()) nomi.push_back(famiglia.toStdString());
+    for (const std::string& famiglia : famiglieSenzaFonderia(nomi)) LstFonts->addItem(QString::fromStdString(famiglia));
     Label1->setText(QString::fromStdString(rigaConteggioFont(static_cast<size_t>(LstFonts->count()))));
     adjustSize();
     centraSulloSchermo(this);
@@ -87,13 +91,18 @@ void FONTEN::Form_Paint() {
     std::vector<std::string> nomi;
     nomi.reserve(static_cast<size_t>(LstFonts->count()));
     for (int i = 0; i < LstFonts->count(); ++i) nomi.push_back(LstFonts->item(i)->text().toStdString());
-    const int i = indicePreselezione(nomi, stato_.nomeFont);
+    const int i = indiceFamigliaInUso(nomi, stato_.nomeFont);
     if (i >= 0) LstFonts->setCurrentRow(i);
+}
+
+const QListWidgetItem* FONTEN::sceltaFatta() const {
+    const QList<QListWidgetItem*> scelte = LstFonts->selectedItems();
+    return scelte.isEmpty() ? nullptr : scelte.front();
 }
 
 void FONTEN::aggiornaCampione() {
     QFont f = TxtFontPreview->font();
-    if (const QListWidgetItem* voce = LstFonts->currentItem()) {
+    if (const QListWidgetItem* voce = sceltaFatta()) {
         TxtFontPreview->setText(QString::fromStdString(testoCampione(voce->text().toStdString())));
         f.setFamily(voce->text());
         f.setPointSizeF(puntiAnteprimaCarattere);
@@ -104,8 +113,7 @@ void FONTEN::aggiornaCampione() {
 }
 
 void FONTEN::cmdOK_Click() {
-    const QListWidgetItem* voce = LstFonts->currentItem();
-    if (voce) {
+    if (const QListWidgetItem* voce = sceltaFatta()) {
         StileInStato stampante(stato_.carattereStampante, disponibile_);
         StileInStato schermo(stato_.carattereSchermo, disponibile_);
         applicaCarattere(stato_, piattaforma_, stampante, schermo, voce->text().toStdString(),

@@ -46,6 +46,7 @@ protected:
 private:
     void Form_Load();
     void aggiornaCampione();
+    const QListWidgetItem* sceltaFatta() const;  // the selected family, none when nothing is
 
     Stato& stato_;
     Piattaforma& piattaforma_;

@@ -6,6 +6,7 @@
 #include "dialogs/gui/form2.h"
 #include "dialogs/gui/form3.h"
 #include "dialogs/periferia.h"
+#include "mainwindow/finestra.h"
 #include "dialogs/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
@@ -40,7 +41,15 @@ void Form1::MenuApri_Click() {
     setEnabled(false);
     auto* form2 = new Form2(stato_, piattaforma_, this);
     // Either way the window is active again and shows what the working copy now holds.
-    connect(form2, &Form2::chiuso, this, [this](bool) { accodaAttivazione(); });
+    connect(form2, &Form2::chiuso, this, [this](bool) {
+        // Still no puzzle: the background picture hidden for the dialog comes back.
+        if (!comandiSchemaAttivi(stato_)) {
+            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            Picture1->move(p.x, p.y);
+            Picture1->show();
+        }
+        accodaAttivazione();
+    });
     sopraDi(form2, this);
     form2->show();
     Toolbar1->repaint();

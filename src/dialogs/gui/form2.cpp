@@ -7,6 +7,7 @@
 
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/finestre_comuni.h"
+#include "model/file.h"
 
 namespace quadrivo {
 
@@ -65,7 +66,15 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     tutto->addWidget(StatusBar1);
     tutto->setContentsMargins(8, 8, 8, 0);
 
-    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [](const QString& c) { QDir::setCurrent(c); });
+    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [this](const QString& c) {
+        QDir::setCurrent(c);
+        // The old name and preview belong to the old folder: OK must not open what is no longer listed.
+        Text1->clear();
+        scelto_.clear();
+        Picture1->disegna([](Superficie&) {});
+        Label2->setText("Anteprima");
+        pannelloAutore->setText("Dati autore");
+    });
     connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
         if (!n.isEmpty()) File1_Click(n);
     });
@@ -100,9 +109,11 @@ void Form2::Form_Activate() {
 
 void Form2::File1_Click(const QString& nome) {
     Text1->setText(nome);
+    // The list's own bytes when the name came from it, so a name Qt cannot spell still opens.
+    scelto_ = percorsoDaQt(nome, scelta_->nomeSelezionato());
     Anteprima esito;
     Picture1->disegna([&](Superficie& s) {
-        esito = disegnaAnteprima(stato_, s, piattaforma_, scelta_->cartella().toStdString(), nome.toStdString());
+        esito = disegnaAnteprima(stato_, s, piattaforma_, percorsoDaQt(scelta_->cartella()), scelto_);
     });
     if (esito.riuscita) {
         Label2->setText(QString::fromStdString(esito.etichetta));
@@ -112,7 +123,7 @@ void Form2::File1_Click(const QString& nome) {
 
 void Form2::Command3d1_Click() {
     if (chiuso_) return;
-    if (apriSchemaScelto(stato_, piattaforma_, scelta_->cartella().toStdString(), Text1->text().toStdString()))
+    if (apriSchemaScelto(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), scelto_)))
         chiudi(true);
 }
 

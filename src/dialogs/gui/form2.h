@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <string>
 
 #include "dialogs/gui/scelta_cartella.h"
 #include "dialogs/gui/superficie_anteprima.h"
@@ -59,6 +60,7 @@ private:
     Piattaforma& piattaforma_;
     QPointer<QWidget> principale_;
     SceltaCartella* scelta_;
+    std::string scelto_;  // the bytes of the name last taken from the list
     bool attivato_ = false;
     bool chiuso_ = false;
 };

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "dialogs/apertura_schema.h"
+#include "model/file.h"
 
 namespace quadrivo {
 
@@ -106,10 +107,18 @@ void SceltaCartella::vaiAllaCartellaIniziale() {
     if (!vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) vaiA(corrente);
 }
 
+std::string SceltaCartella::nomeSelezionato() const {
+    const QListWidgetItem* voce = File1->currentItem();
+    return voce ? voce->data(Qt::UserRole).toByteArray().toStdString() : std::string();
+}
+
 void SceltaCartella::aggiornaFile() {
     QSignalBlocker blocco(File1);
     File1->clear();
-    for (const std::string& n : filesCruciverba(cartella_.toStdString())) File1->addItem(QString::fromStdString(n));
+    for (const std::string& n : filesCruciverba(percorsoDaQt(cartella_))) {
+        auto* voce = new QListWidgetItem(nomeQt(n), File1);
+        voce->setData(Qt::UserRole, QByteArray::fromStdString(n));  // the name's own bytes
+    }
     File1->setCurrentRow(-1);
 }
 

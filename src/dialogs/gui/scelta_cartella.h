@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <string>
 
 #include "model/piattaforma.h"
 
@@ -30,6 +31,8 @@ public:
     // A volume chosen in Drive1, by its root: an unreadable one gives its message and the list
     // goes back to the volume of the folder shown.
     void scegliVolume(const QString& radice);
+    // The selected file's name as the file system's bytes ("" for none).
+    std::string nomeSelezionato() const;
     // The file list read again from the disk, without a selection.
     void aggiornaFile();
 

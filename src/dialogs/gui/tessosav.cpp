@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "dialogs/gui/finestre_comuni.h"
+#include "model/file.h"
 
 namespace quadrivo {
 
@@ -47,7 +48,9 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
 
     // The file list fills the name box; unlike the open dialog the process's folder stays put.
     connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
-        if (!n.isEmpty()) Text1->setText(n);
+        if (n.isEmpty()) return;
+        Text1->setText(n);
+        proposto_ = scelta_->nomeSelezionato();
     });
     connect(scelta_, &SceltaCartella::fileScelto, this, &TessoSav::Command3d1_Click);
     connect(Command3d1, &QPushButton::clicked, this, &TessoSav::Command3d1_Click);
@@ -67,11 +70,12 @@ void TessoSav::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (attivato_) return;
     attivato_ = true;
-    Text1->setText(QString::fromStdString(nomeProposto(stato_)));
+    proposto_ = nomeProposto(stato_);
+    Text1->setText(nomeQt(proposto_));
 }
 
 void TessoSav::Command3d1_Click() {
-    esito_ = salvaConNome(stato_, piattaforma_, scelta_->cartella().toStdString(), Text1->text().toStdString(),
+    esito_ = salvaConNome(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_),
                           Text2->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();

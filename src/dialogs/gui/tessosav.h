@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <string>
 #include <QPushButton>
 
 #include "dialogs/salvataggio.h"
@@ -48,6 +49,7 @@ private:
     Piattaforma& piattaforma_;
     QPointer<QWidget> principale_;
     SceltaCartella* scelta_;
+    std::string proposto_;  // the proposed name's own bytes
     EsitoSalvataggio esito_ = EsitoSalvataggio::errore;
     bool attivato_ = false;
 };

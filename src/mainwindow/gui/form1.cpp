@@ -42,7 +42,7 @@ bool finestraDiDialogo(QWindow* w) {
 
 }  // namespace
 
-Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComando)
+Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
     : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
     setWindowIcon(immagineLista(5));
@@ -316,7 +316,7 @@ void Form1::Form_Load() {
     disponiBarre();
     Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
-    if (rigaComando_.trimmed().isEmpty()) {
+    if (percorsoRigaComando(rigaComando_).empty()) {
         const Posizione p = sfondoAlCaricamento(area_->width(), area_->height(), Picture1->width(), Picture1->height(),
                                                 Toolbar1->height());
         Picture1->move(p.x, p.y);
@@ -339,7 +339,7 @@ void Form1::caricaSfondo() {
 void Form1::Form_Activate() {
     if (giaAttivato_ == 0) {
         caricaSfondo();
-        if (rigaComando_.trimmed().isEmpty()) {
+        if (percorsoRigaComando(rigaComando_).empty()) {
             const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
         }
@@ -347,7 +347,7 @@ void Form1::Form_Activate() {
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
     }
-    if (!rigaComando_.trimmed().isEmpty() && fileRigaComando_.empty()) apriRigaComando();
+    if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();
     Toolbar1->setVisible(false);
     Toolbar1->setVisible(true);
@@ -355,7 +355,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::apriRigaComando() {
-    fileRigaComando_ = rigaComando_.toStdString();
+    fileRigaComando_ = rigaComando_;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
     const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
     if (esito == EsitoApertura::ok) return;

@@ -29,7 +29,8 @@ class FONTEN;          // dialogs
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComando);
+    // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
+    Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
     ~Form1() override;
 
     Stato& stato() { return stato_; }
@@ -159,7 +160,7 @@ public:
     // Run by the first activation only: the values it used.
     int giaAttivato() const { return giaAttivato_; }
     const std::string& fileRigaComando() const { return fileRigaComando_; }
-    const QString& rigaComando() const { return rigaComando_; }
+    const std::string& rigaComando() const { return rigaComando_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -180,7 +181,7 @@ private:
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
-    QString rigaComando_;
+    std::string rigaComando_;
     AreaDisegno* area_ = nullptr;
     int giaAttivato_ = 0;
     std::string fileRigaComando_;

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the Debian package from build/ and checks what it holds: the program folder, the
+# command, the desktop entry, icons, MIME type and AppStream metadata (validated), no caches.
+set -euo pipefail
+cd "$(dirname "$0")/../build"
+rm -f quadrivo_*.deb
+cpack -G DEB >cpack.log 2>&1 || { cat cpack.log >&2; exit 1; }
+deb=$(ls quadrivo_*.deb)
+contenuto=$(dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }')
+manca=0
+for voce in \
+  "./usr/bin/quadrivo -> ../lib/quadrivo/quadrivo" \
+  ./usr/lib/quadrivo/quadrivo ./usr/lib/quadrivo/trmo ./usr/lib/quadrivo/lessico \
+  ./usr/lib/quadrivo/tramerio.ini ./usr/lib/quadrivo/Quadrivoa.jpg ./usr/lib/quadrivo/Quadrivob.jpg \
+  ./usr/lib/quadrivo/LessicoItaliano.dat ./usr/lib/quadrivo/LessicoInglese.dat \
+  ./usr/lib/quadrivo/LessicoLatino.dat ./usr/lib/quadrivo/LessicoFrancese.dat \
+  "./usr/lib/quadrivo/Archivio cruciverba/primi-passi.trmo" \
+  ./usr/share/applications/org.example.quadrivo.desktop \
+  ./usr/share/metainfo/org.example.quadrivo.metainfo.xml \
+  ./usr/share/mime/packages/quadrivo.xml \
+  ./usr/share/icons/hicolor/scalable/apps/quadrivo.svg \
+  ./usr/share/icons/hicolor/scalable/mimetypes/application-x-quadrivo-trmo.svg \
+  ./usr/share/icons/hicolor/16x16/apps/quadrivo.png ./usr/share/icons/hicolor/48x48/apps/quadrivo.png \
+  ./usr/share/icons/hicolor/256x256/apps/quadrivo.png; do
+  grep -qxF -- "$voce" <<<"$contenuto" || { echo "pacchetto: manca $voce" >&2; manca=1; }
+done
+# The caches belong to the system's triggers; a shipped one would clash with every other package.
+if grep -E '^\./usr/share/(mime/[^p]|applications/mimeinfo\.cache|icons/hicolor/icon-theme\.cache)' <<<"$contenuto"; then
+  echo "pacchetto: contiene una cache" >&2
+  manca=1
+fi
+dipendenze=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core; do
+  grep -q "$d" <<<"$dipendenze" || { echo "pacchetto: non dipende da $d" >&2; manca=1; }
+done
+estratto=$(mktemp -d)
+trap 'rm -rf "$estratto"' EXIT
+dpkg-deb -x "$deb" "$estratto"
+appstreamcli validate --no-net "$estratto/usr/share/metainfo/org.example.quadrivo.metainfo.xml"
+desktop-file-validate "$estratto/usr/share/applications/org.example.quadrivo.desktop"
+[ "$manca" = 0 ] || exit 1
+echo "pacchetto: $deb ok"
