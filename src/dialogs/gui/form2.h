@@ -9,9 +9,9 @@
 #include <QStatusBar>
 
 #include "dialogs/gui/scelta_cartella.h"
-#include "dialogs/gui/superficie_anteprima.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "qt/area_disegno.h"
 
 namespace quadrivo {
 
@@ -25,7 +25,7 @@ public:
     QListWidget* Dir1;
     QListWidget* File1;
     QLineEdit* Text1;
-    SuperficieAnteprima* Picture1;
+    AreaDisegno* Picture1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
