@@ -151,3 +151,34 @@ TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
     EXPECT_EQ(s.parolaSoluzione[1][1][1], "AB");
     EXPECT_EQ(s.tipoCasella[3][1], 0);
 }
+
+TEST(Disposizione, FrameStaysInsideTheDrawingArea) {
+    Stato s;
+    s.nColonne = 26;
+    s.nRighe = 16;
+    // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area.
+    const GeometriaSchema g = geometriaFinestra(s, {1280, 1000, 30, 20});
+    EXPECT_EQ(g.lato, 48);
+    EXPECT_EQ(g.x0, 16);
+    EXPECT_LE(g.x0 + 26 * g.lato + 3, 1279);
+    // At 1,024 the frame just fits: the cell keeps its rounded size.
+    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
+    // A thicker frame there would start left of the area.
+    s.SpessoreBordo = 3;
+    const GeometriaSchema spesso = geometriaFinestra(s, {1024, 1000, 30, 20});
+    EXPECT_EQ(spesso.lato, 38);
+    EXPECT_EQ(spesso.x0, 18);
+}
+
+TEST(Disposizione, ThickFrameOfATallGridClearsTheBars) {
+    Stato s;
+    s.nColonne = 2;
+    s.nRighe = 16;
+    // (700 - 30 - 20 - 18) / 16 = 39.5 rounds to 40: a plain frame fits between the bars...
+    EXPECT_EQ(geometriaFinestra(s, {1000, 700, 30, 20}).lato, 40);
+    // ...three more lines would not: 640 + 2 x 6 is more than the 650 rows there are.
+    s.SpessoreBordo = 3;
+    const GeometriaSchema g = geometriaFinestra(s, {1000, 700, 30, 20});
+    EXPECT_EQ(g.lato, 39);
+    EXPECT_EQ(g.y0, 42);
+}
