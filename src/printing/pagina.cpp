@@ -80,6 +80,39 @@ void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaPagin
     disegnaSchema(sup, geometria, caselle, stile);
 }
 
+// The preview's sheet: text that would pass its bottom edge is held back, so the lists stop
+// where the page ends instead of running over the window below it.
+class FoglioAnteprima : public Superficie {
+public:
+    FoglioAnteprima(Superficie& sotto, double fondo) : s_(sotto), fondo_(fondo) { impostaCarattere(sotto.carattere()); }
+
+    void pulisci() override { s_.pulisci(); }
+    void rettangolo(double x1, double y1, double x2, double y2, Colore c) override { s_.rettangolo(x1, y1, x2, y2, c); }
+    void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
+        s_.rettangoloPieno(x1, y1, x2, y2, c);
+    }
+    void disegnaTesto(double x, double y, const std::string& t) override {
+        if (trattenuto_ || y + s_.altezzaTesto(t.empty() ? std::string("X") : t) > fondo_) {
+            trattenuto_ = true;  // every line after the first one held back lies lower still
+            return;
+        }
+        s_.disegnaTesto(x, y, t);
+    }
+    double larghezzaTesto(const std::string& t) override { return s_.larghezzaTesto(t); }
+    double altezzaTesto(const std::string& t) override { return s_.altezzaTesto(t); }
+    double larghezzaScala() const override { return s_.larghezzaScala(); }
+    double altezzaScala() const override { return s_.altezzaScala(); }
+    bool trattenuto() const { return trattenuto_; }
+
+protected:
+    void caratterCambiato() override { s_.impostaCarattere(carattere()); }
+
+private:
+    Superficie& s_;
+    double fondo_;
+    bool trattenuto_ = false;
+};
+
 BloccoTesto bloccoDi(const GeometriaPagina& g, const std::string& data, const SaltoPagina* salto) {
     BloccoTesto b;
     b.tipo = g.tipo;
@@ -136,7 +169,19 @@ void disegnaAnteprima(const Stato& st, Superficie& sup, const AreaFinestra& area
     sup.rettangoloPieno(g.sinistraPagina, area.altezzaToolbar, destra, basso, bianco);
     sup.rettangolo(g.sinistraPagina, area.altezzaToolbar, destra, basso, rossoScuro);
     disegnaGrigliaPagina(st, sup, g);
-    stampaDefinizioni(st, sup, bloccoDi(g, data, nullptr));
+    // One line is kept free above the bottom edge for the sign that the text goes on.
+    sup.impostaDimensione(puntiElenchi(bloccoDi(g, data, nullptr)));
+    const double riga = sup.altezzaTesto("X");
+    FoglioAnteprima foglio(sup, basso - 2 - riga);
+    stampaDefinizioni(st, foglio, bloccoDi(g, data, nullptr));
+    if (foglio.trattenuto()) {
+        const bool corsivo = sup.carattere().corsivo;
+        sup.impostaGrassetto(false);
+        sup.impostaCorsivo(true);
+        const double x = destra - 4 - sup.larghezzaTesto(msgSegueAnteprima);
+        sup.disegnaTesto(x, basso - 2 - riga, msgSegueAnteprima);
+        sup.impostaCorsivo(corsivo);
+    }
     sup.impostaGrassetto(grassetto);
 }
 
