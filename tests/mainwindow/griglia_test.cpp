@@ -28,7 +28,7 @@ struct Passo : ::testing::Test {
     PiattaformaRegistro piattaforma;
     AreaFinestra area{1016, 700, 30, 20};
 
-    std::string disegna(Stato& s) { return disegnaGriglia(s, sup, piattaforma, area); }
+    std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, piattaforma, area, d); }
 
     std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
         std::vector<Operazione> v;
@@ -181,4 +181,18 @@ TEST(Disposizione, ThickFrameOfATallGridClearsTheBars) {
     const GeometriaSchema g = geometriaFinestra(s, {1000, 700, 30, 20});
     EXPECT_EQ(g.lato, 39);
     EXPECT_EQ(g.y0, 42);
+}
+
+TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
+    Stato s = statoCon({"AB", "CD"}, {"A.", ".D"});
+    DecorazioniGriglia d;
+    d.segni[2][1] = segnoParolaCorrente;
+    d.lettereNascoste = true;
+    disegna(s, d);
+    const StileSchema stile;
+    const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
+    ASSERT_EQ(velo.size(), 1u);
+    EXPECT_EQ(velo[0].x1, s.xGriglia + s.latoCasella + 1);
+    EXPECT_EQ(velo[0].y1, s.yGriglia + 1);
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3"}));  // numbers only
 }
