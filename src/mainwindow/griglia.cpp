@@ -78,7 +78,8 @@ GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
     GeometriaSchema g;
     g.colonne = C;
     g.righe = R;
-    const int bordo = 3 + std::max<int>(s.SpessoreBordo, 0);
+    // The outer line lies 3 pixels out, or 2 plus the extra thickness.
+    const int bordo = std::max<int>(3, 2 + s.SpessoreBordo);
     for (int L = std::min(a, b);; --L) {
         g.lato = L;
         g.x0 = intero((W - prodotto16(L, C)) / 2);

@@ -163,7 +163,10 @@ TEST(Disposizione, FrameStaysInsideTheDrawingArea) {
     EXPECT_LE(g.x0 + 26 * g.lato + 3, 1279);
     // At 1,024 the frame just fits: the cell keeps its rounded size.
     EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
-    // A thicker frame there would start left of the area.
+    // Two extra lines end on its last pixel and still fit.
+    s.SpessoreBordo = 2;
+    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
+    // Three extra lines there would end one pixel past it.
     s.SpessoreBordo = 3;
     const GeometriaSchema spesso = geometriaFinestra(s, {1024, 1000, 30, 20});
     EXPECT_EQ(spesso.lato, 38);
@@ -176,7 +179,7 @@ TEST(Disposizione, ThickFrameOfATallGridClearsTheBars) {
     s.nRighe = 16;
     // (700 - 30 - 20 - 18) / 16 = 39.5 rounds to 40: a plain frame fits between the bars...
     EXPECT_EQ(geometriaFinestra(s, {1000, 700, 30, 20}).lato, 40);
-    // ...three more lines would not: 640 + 2 x 6 is more than the 650 rows there are.
+    // ...three extra lines would reach one row into the toolbar.
     s.SpessoreBordo = 3;
     const GeometriaSchema g = geometriaFinestra(s, {1000, 700, 30, 20});
     EXPECT_EQ(g.lato, 39);
