@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "mainwindow/apertura.h"
+#include "model/disegno_schema.h"
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
@@ -103,45 +104,49 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         const double H = sup.altezzaScala();
         const int cw = intero((W - 10) / C);
         const int chh = intero((H - 10) / R);
-        const int s = cw < chh ? cw : chh;
-        int punti = intero(s / 100.0 * stato.AltezzaCaratteri);
-        if (punti < 5) punti = 5;
-        sup.impostaCarattere(Carattere{"Arial", static_cast<double>(punti), false, false});
-        const int x0 = intero((W - prodotto16(C, s)) / 2);
-        const int y0 = intero((H - prodotto16(s, R)) / 2);
+        GeometriaSchema g;
+        g.colonne = C;
+        g.righe = R;
+        g.lato = cw < chh ? cw : chh;
+        g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * stato.AltezzaCaratteri), 5);
+        g.x0 = intero((W - prodotto16(C, g.lato)) / 2);
+        g.y0 = intero((H - prodotto16(g.lato, R)) / 2);
 
+        // The whole grid is checked before anything is drawn, so a bad file leaves a clean area.
+        CaselleSchema caselle;
         for (int r = 0; r < R; ++r) {
             if (4u + static_cast<size_t>(r) >= l.size()) return formato();  // the file ends before its rows
             const std::string& riga = l[4 + static_cast<size_t>(r)];
+            std::vector<CasellaSchema>& fila = caselle.emplace_back();
             for (size_t k = 2; k <= riga.size(); k += 2) {
                 const char ch = riga[k - 1];
                 const int c = static_cast<int>((k - 1) / 2);
-                const int x = somma16(prodotto16(c, s), x0);
-                const int y = somma16(prodotto16(r, s), y0);
-                sup.rettangolo(x, y, somma16(x, s), somma16(y, s), nero);
-                if (ch >= 'A' && ch <= 'Z') {
-                    const std::string lettera(1, ch);
-                    const int tw = intero(sup.larghezzaTesto(lettera) / 2);
-                    const int th = intero(sup.altezzaTesto(lettera) / 2);
-                    const int cx = intero(x + s / 2.0);
-                    const int cy = intero(y + s / 2.0);
-                    sup.disegnaTesto(cx - tw, cy - th + s / 100.0 * stato.DistanzaDaCentro, lettera);
-                } else if (ch == '*') {
-                    const double m = (100 - stato.PercentualeRiquadro) / 2.0;
-                    const double d = m < 1 ? 1 : m * s / 100;
-                    sup.rettangoloPieno(x + d, y + d, x + s - d, y + s - d, nero);
-                } else if (ch != '.') {
-                    piattaforma.messaggio(msgTipoAnteprima);
+                // Cells beyond the 16-bit range make the file unreadable here, as they always did.
+                somma16(somma16(prodotto16(c, g.lato), g.x0), g.lato);
+                somma16(somma16(prodotto16(r, g.lato), g.y0), g.lato);
+                CasellaSchema cella;
+                if (ch >= 'A' && ch <= 'Z') cella.lettera = ch;
+                else if (ch == '*') cella.nera = true;
+                else if (ch != '.') {
                     sup.pulisci();
+                    piattaforma.messaggio(msgTipoAnteprima);
                     return Anteprima{};
                 }
+                fila.push_back(cella);
             }
         }
+        sup.impostaCarattere(Carattere{"Arial", g.puntiLettere, false, false});
+        StileSchema stile;
+        stile.centroIntero = true;
+        stile.numeri = false;
+        stile.percentualeRiquadro = stato.PercentualeRiquadro;
+        stile.distanzaDaCentro = stato.DistanzaDaCentro;
+        disegnaSchema(sup, g, caselle, stile);
         esito.colonne = C;
         esito.righe = R;
-        esito.lato = s;
-        esito.x0 = x0;
-        esito.y0 = y0;
+        esito.lato = g.lato;
+        esito.x0 = g.x0;
+        esito.y0 = g.y0;
     } catch (const ErroreOverflow&) {
         return formato();
     }

@@ -70,62 +70,79 @@ void numeraGriglia(Stato& s) {
     numera(s, [](int, int, int) {});
 }
 
-std::string disegnaGriglia(Stato& s, Superficie& sup, Piattaforma& piattaforma, const AreaFinestra& area) {
+GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
+    const int C = s.nColonne, R = s.nRighe;
+    const double W = area.larghezza, H = area.altezza, T = area.altezzaToolbar, S = area.altezzaStatusBar;
+    const int a = intero((W - 2 * 6 - 4) / C);
+    const int b = intero((H - T - S - 2 - 2 * 6 - 4) / R);
+    GeometriaSchema g;
+    g.colonne = C;
+    g.righe = R;
+    // The outer line lies 3 pixels out, or 2 plus the extra thickness.
+    const int bordo = std::max<int>(3, 2 + s.SpessoreBordo);
+    for (int L = std::min(a, b);; --L) {
+        g.lato = L;
+        g.x0 = intero((W - prodotto16(L, C)) / 2);
+        g.y0 = intero((T + H - S - 2 - prodotto16(L, R)) / 2);
+        // The frame's outer line must land on a pixel of the area: the last one is W - 1.
+        const bool entra = g.x0 - bordo >= 0 && g.x0 + prodotto16(L, C) + bordo <= W - 1 && g.y0 - bordo >= T &&
+                           g.y0 + prodotto16(L, R) + bordo <= H - S - 1;
+        if (entra || L <= 1) break;
+    }
+    g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * s.AltezzaCaratteri), 6);
+    g.puntiNumeri = g.lato / 100.0 * s.AltezzaNumeri;
+    return g;
+}
+
+std::string disegnaGriglia(Stato& s, Superficie& sup, Piattaforma& piattaforma, const AreaFinestra& area,
+                           const DecorazioniGriglia& decorazioni) {
     sup.pulisci();
     s.xGriglia = 6;
     s.yGriglia = 6;
     const std::string titolo = titoloGriglia(s);
-    const int C = s.nColonne, R = s.nRighe;
-    const double W = area.larghezza, H = area.altezza, T = area.altezzaToolbar, S = area.altezzaStatusBar;
+    const GeometriaSchema g = geometriaFinestra(s, area);
+    s.latoCasella = static_cast<std::int16_t>(g.lato);
+    s.xGriglia = static_cast<std::int16_t>(g.x0);
+    s.yGriglia = static_cast<std::int16_t>(g.y0);
+    numeraGriglia(s);
 
-    const int a = intero((W - 2 * 6 - 4) / C);
-    const int b = intero((H - T - S - 2 - 2 * 6 - 4) / R);
-    const int L = std::min(a, b);
-    s.latoCasella = static_cast<std::int16_t>(L);
-
-    sup.impostaNomeCarattere(s.nomeFont);
-    sup.impostaDimensione(std::max<int>(intero(L / 100.0 * s.AltezzaCaratteri), 6));
-
-    s.xGriglia = intero((W - prodotto16(L, C)) / 2);
-    s.yGriglia = intero((T + H - S - 2 - prodotto16(L, R)) / 2);
-    const double x0 = s.xGriglia, y0 = s.yGriglia, GW = prodotto16(L, C), GH = prodotto16(L, R);
-
-    sup.rettangoloPieno(x0 - 2, y0 - 2, x0 + GW + 2, y0 + GH + 2, bianco);
-    sup.rettangolo(x0 - 3, y0 - 3, x0 + GW + 3, y0 + GH + 3, rossoScuro);
-    for (int i = 1; i <= s.SpessoreBordo; ++i)
-        sup.rettangolo(x0 - 2 - i, y0 - 2 - i, x0 + GW + 2 + i, y0 + GH + 2 + i, rossoScuro);
-
-    leggiSoluzioni(s);
-    for (int r = 1; r <= R; ++r) {
-        const std::string riga = s.rigaGriglia(r);
+    // Cells as the lines hold them: a trailing solution without its entry still gets a cell.
+    CaselleSchema caselle;
+    for (int r = 1; r <= s.nRighe; ++r) {
+        const std::string& riga = s.rigaGriglia(r);
+        std::vector<CasellaSchema>& fila = caselle.emplace_back();
         for (size_t p = 0; p < riga.size() && p / 2 < maxColonne; p += 2) {
             const int c = static_cast<int>(p / 2) + 1;
-            const char soluzione = riga[p];
-            const std::string voce = p + 1 < riga.size() ? std::string(1, riga[p + 1]) : std::string();
-            const double x1 = x0 + (c - 1) * L, y1 = y0 + (r - 1) * L;
-            sup.rettangolo(x1, y1, x1 + L, y1 + L, nero);
-            if (voce != "." && voce != "*") {
-                const std::string lettera = daWindows1252(voce);
-                sup.CurrentX = x1 + L / 2.0 - intero(sup.larghezzaTesto(lettera) / 2);
-                sup.CurrentY = y1 + L / 2.0 - intero(sup.altezzaTesto(lettera) / 2) + L * s.DistanzaDaCentro / 100.0;
-                sup.stampa(lettera);
-            } else if (soluzione != '*') {
-                if (voce == "*") fatale(piattaforma, msgTipoNonValido);
-            } else {
-                const double m = (100 - s.PercentualeRiquadro) / 2.0;
-                const double inset = m < 1 ? 1 : L * m / 100;
-                sup.rettangoloPieno(x1 + inset, y1 + inset, x1 + L - inset, y1 + L - inset, nero);
+            const char voce = p + 1 < riga.size() ? riga[p + 1] : '\0';
+            CasellaSchema k;
+            if (voce && voce != '.' && voce != '*') k.lettera = voce;
+            else if (riga[p] != '*') {
+                if (voce == '*') fatale(piattaforma, msgTipoNonValido);
+            } else k.nera = true;
+            if (r <= maxRighe) {
+                k.numero = s.numeroCasella[c][r];
+                k.segni = decorazioni.segni[c][r];
             }
+            fila.push_back(k);
+        }
+        // A line shorter than the grid draws no cell there, but its numbers still show.
+        for (int c = static_cast<int>(fila.size()) + 1; c <= std::min<int>(s.nColonne, maxColonne) && r <= maxRighe; ++c) {
+            CasellaSchema k;
+            k.disegnata = false;
+            k.numero = s.numeroCasella[c][r];
+            fila.push_back(k);
         }
     }
 
-    sup.impostaDimensione(L / 100.0 * s.AltezzaNumeri);
-    const double o = L * s.DistanzaDaSpigolo / 100.0;
-    numera(s, [&](int c, int r, int n) {
-        sup.CurrentX = x0 + (c - 1) * L + 2 + o;
-        sup.CurrentY = y0 + (r - 1) * L + o;
-        sup.stampa(std::to_string(n));
-    });
+    StileSchema stile;
+    stile.nomeCarattere = s.nomeFont;
+    stile.cornice = CorniceSchema::finestra;
+    stile.lineeCornice = s.SpessoreBordo;
+    stile.percentualeRiquadro = s.PercentualeRiquadro;
+    stile.distanzaDaCentro = s.DistanzaDaCentro;
+    stile.distanzaDaSpigolo = s.DistanzaDaSpigolo;
+    stile.lettereNascoste = decorazioni.lettereNascoste;
+    disegnaSchema(sup, g, caselle, stile);
     return titolo;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/disegno_schema.h"
 #include "model/numeri.h"
 #include "model/testo.h"
 
@@ -36,51 +37,81 @@ void completaElenchi(GeometriaPagina& g, const Stato& st) {
     g.inizioElenchi = somma16(somma16(prodotto16(g.s, st.nRighe), g.gy), 10);
 }
 
-// Frame, cells with their letters and black squares, then the numbers on top (G1 to N2).
-void disegnaSchema(const Stato& st, Superficie& sup, const GeometriaPagina& g) {
+// The page's grid through the one painter: cells as far as each line goes, numbers from the
+// derived arrays except on cells typed black.
+void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaPagina& g) {
     const bool stampante = g.tipo == TipoPagina::stampante;
-    const double s = g.s, gx = g.gx, gy = g.gy;
-    const double f = stampante ? 3 : 2;
-    sup.rettangolo(gx - f, gy - f, gx + prodotto16(g.s, st.nColonne) + f, gy + prodotto16(g.s, st.nRighe) + f, nero);
-
-    sup.impostaNomeCarattere(st.nomeFont);
-    sup.impostaDimensione(g.puntiLettere);
+    CaselleSchema caselle;
     for (int r = 1; r <= st.nRighe && r + 3 < maxRigheFile; ++r) {
         const std::string& linea = st.rigaGriglia(r);
+        std::vector<CasellaSchema>& fila = caselle.emplace_back();
         for (size_t p = 2; p <= linea.size(); p += 2) {
-            const int c = static_cast<int>(p / 2);
             const char ch = linea[p - 1];
-            const double x = (c - 1) * s + gx, y = (r - 1) * s + gy;
-            sup.rettangolo(x, y, x + s, y + s, nero);
-            if (ch != '.' && ch != '*') {
-                const std::string lettera = daWindows1252(std::string(1, ch));
-                double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
-                if (!stampante) {
-                    tw = intero(tw);
-                    th = intero(th);
-                }
-                const double d = stampante ? s / 100 / 1.3 * st.DistanzaDaCentro : s / 100 * st.DistanzaDaCentro;
-                sup.CurrentX = s / 2 + x - tw + (stampante ? 1 : 0);
-                sup.CurrentY = s / 2 + y - th + d;
-                sup.stampa(lettera);
-            } else if (ch == '*') {
-                const double k = (100 - st.PercentualeRiquadro) / 2.0;
-                const double i = k < 1 ? 1 : s / 100 * k;
-                sup.rettangoloPieno(x + i, y + i, x + s - i, y + s - i, nero);
-            }
+            CasellaSchema k;
+            k.nera = ch == '*';
+            if (ch != '.' && ch != '*') k.lettera = ch;
+            fila.push_back(k);
+        }
+        for (int c = 1; r <= maxRighe && c <= st.nColonne && c <= maxColonne; ++c) {
+            if (st.inserimento(c, r) == '*' || st.tipoCasella[c][r] <= casellaBianca) continue;
+            if (fila.size() < static_cast<size_t>(c)) fila.resize(static_cast<size_t>(c), CasellaSchema{false});
+            fila[static_cast<size_t>(c) - 1].numero = st.numeroCasella[c][r];
         }
     }
-
-    sup.impostaDimensione(g.puntiNumeri);
-    for (int r = 1; r <= st.nRighe && r <= maxRighe; ++r)
-        for (int c = 1; c <= st.nColonne && c <= maxColonne; ++c) {
-            if (st.inserimento(c, r) == '*' || st.tipoCasella[c][r] <= casellaBianca) continue;
-            const double o = s / 100 * st.DistanzaDaSpigolo;
-            sup.CurrentX = (c - 1) * s + gx + (stampante ? 1 : 2) + o;
-            sup.CurrentY = (r - 1) * s + gy + o;
-            sup.stampa(std::to_string(st.numeroCasella[c][r]));
-        }
+    GeometriaSchema geometria;
+    geometria.colonne = st.nColonne;
+    geometria.righe = st.nRighe;
+    geometria.lato = g.s;
+    geometria.x0 = g.gx;
+    geometria.y0 = g.gy;
+    geometria.puntiLettere = g.puntiLettere;
+    geometria.puntiNumeri = g.puntiNumeri;
+    StileSchema stile;
+    stile.nomeCarattere = st.nomeFont;
+    stile.cornice = CorniceSchema::pagina;
+    stile.distanzaCornice = stampante ? 3 : 2;
+    stile.mezziInteri = !stampante;
+    stile.spostamentoLettera = stampante ? 1 : 0;
+    stile.divisoreCentro = stampante ? 1.3 : 1;
+    stile.spostamentoNumero = stampante ? 1 : 2;
+    stile.percentualeRiquadro = st.PercentualeRiquadro;
+    stile.distanzaDaCentro = st.DistanzaDaCentro;
+    stile.distanzaDaSpigolo = st.DistanzaDaSpigolo;
+    disegnaSchema(sup, geometria, caselle, stile);
 }
+
+// The preview's sheet: text that would pass its bottom edge is held back, so the lists stop
+// where the page ends instead of running over the window below it.
+class FoglioAnteprima : public Superficie {
+public:
+    FoglioAnteprima(Superficie& sotto, double fondo) : s_(sotto), fondo_(fondo) { impostaCarattere(sotto.carattere()); }
+
+    void pulisci() override { s_.pulisci(); }
+    void rettangolo(double x1, double y1, double x2, double y2, Colore c) override { s_.rettangolo(x1, y1, x2, y2, c); }
+    void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
+        s_.rettangoloPieno(x1, y1, x2, y2, c);
+    }
+    void disegnaTesto(double x, double y, const std::string& t) override {
+        if (trattenuto_ || y + s_.altezzaTesto(t.empty() ? std::string("X") : t) > fondo_) {
+            trattenuto_ = true;  // every line after the first one held back lies lower still
+            return;
+        }
+        s_.disegnaTesto(x, y, t);
+    }
+    double larghezzaTesto(const std::string& t) override { return s_.larghezzaTesto(t); }
+    double altezzaTesto(const std::string& t) override { return s_.altezzaTesto(t); }
+    double larghezzaScala() const override { return s_.larghezzaScala(); }
+    double altezzaScala() const override { return s_.altezzaScala(); }
+    bool trattenuto() const { return trattenuto_; }
+
+protected:
+    void caratterCambiato() override { s_.impostaCarattere(carattere()); }
+
+private:
+    Superficie& s_;
+    double fondo_;
+    bool trattenuto_ = false;
+};
 
 BloccoTesto bloccoDi(const GeometriaPagina& g, const std::string& data, const SaltoPagina* salto) {
     BloccoTesto b;
@@ -125,7 +156,7 @@ void disegnaStampa(const Stato& st, Superficie& sup, const AreaFinestra& finestr
     const bool grassetto = sup.carattere().grassetto;
     const GeometriaPagina g = geometriaStampa(st, finestra);
     sup.impostaScala(g.larghezza, g.altezza);
-    disegnaSchema(st, sup, g);
+    disegnaGrigliaPagina(st, sup, g);
     stampaDefinizioni(st, sup, bloccoDi(g, data, salto));
     sup.impostaGrassetto(grassetto);
 }
@@ -137,8 +168,20 @@ void disegnaAnteprima(const Stato& st, Superficie& sup, const AreaFinestra& area
     const double destra = g.larghezza - g.sinistraPagina, basso = g.altezza - area.altezzaStatusBar - 1;
     sup.rettangoloPieno(g.sinistraPagina, area.altezzaToolbar, destra, basso, bianco);
     sup.rettangolo(g.sinistraPagina, area.altezzaToolbar, destra, basso, rossoScuro);
-    disegnaSchema(st, sup, g);
-    stampaDefinizioni(st, sup, bloccoDi(g, data, nullptr));
+    disegnaGrigliaPagina(st, sup, g);
+    // One line is kept free above the bottom edge for the sign that the text goes on.
+    sup.impostaDimensione(puntiElenchi(bloccoDi(g, data, nullptr)));
+    const double riga = sup.altezzaTesto("X");
+    FoglioAnteprima foglio(sup, basso - 2 - riga);
+    stampaDefinizioni(st, foglio, bloccoDi(g, data, nullptr));
+    if (foglio.trattenuto()) {
+        const bool corsivo = sup.carattere().corsivo;
+        sup.impostaGrassetto(false);
+        sup.impostaCorsivo(true);
+        const double x = destra - 4 - sup.larghezzaTesto(msgSegueAnteprima);
+        sup.disegnaTesto(x, basso - 2 - riga, msgSegueAnteprima);
+        sup.impostaCorsivo(corsivo);
+    }
     sup.impostaGrassetto(grassetto);
 }
 

@@ -10,6 +10,9 @@
 
 namespace quadrivo {
 
+// Where the preview's page is full: the rest of the text goes on a further sheet.
+inline constexpr const char* msgSegueAnteprima = "segue sul foglio successivo ...";
+
 // Everything one job computes about its page, in the surface's units.
 struct GeometriaPagina {
     TipoPagina tipo = TipoPagina::stampante;
@@ -36,7 +39,8 @@ void disegnaStampa(const Stato& stato, Superficie& stampante, const AreaFinestra
                    const SaltoPagina* salto = nullptr);
 
 // The preview on the window's surface: cleared, the white page with its dark red border,
-// grid, numbers, lists and footer. The surface's bold flag is the same afterwards.
+// grid, numbers, lists and footer. Text that would pass the page's bottom is not drawn; a
+// line at the bottom says the text goes on. The surface's bold flag is the same afterwards.
 void disegnaAnteprima(const Stato& stato, Superficie& finestra, const AreaFinestra& area, const std::string& data);
 
 }  // namespace quadrivo

@@ -15,31 +15,37 @@ SuperficieQt& SuperficieFinestra::qt() { return area_.superficieQt(); }
 
 void SuperficieFinestra::pulisci() {
     qt().pulisci();
-    area_.update();
+    area_.mostra(true);
 }
 void SuperficieFinestra::rettangolo(double x1, double y1, double x2, double y2, Colore c) {
     qt().rettangolo(x1, y1, x2, y2, c);
-    area_.update();
+    area_.mostra(false);
 }
 void SuperficieFinestra::rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) {
     qt().rettangoloPieno(x1, y1, x2, y2, c);
-    area_.update();
+    area_.mostra(false);
 }
 void SuperficieFinestra::disegnaTesto(double x, double y, const std::string& s) {
     qt().disegnaTesto(x, y, s);
-    area_.update();
+    area_.mostra(false);
 }
 double SuperficieFinestra::larghezzaTesto(const std::string& s) { return qt().larghezzaTesto(s); }
 double SuperficieFinestra::altezzaTesto(const std::string& s) { return qt().altezzaTesto(s); }
-double SuperficieFinestra::larghezzaScala() const { return area_.width(); }
-double SuperficieFinestra::altezzaScala() const { return area_.height(); }
+double SuperficieFinestra::larghezzaScala() const { return area_.contentsRect().width(); }
+double SuperficieFinestra::altezzaScala() const { return area_.contentsRect().height(); }
 void SuperficieFinestra::caratterCambiato() { qt().impostaCarattere(carattere()); }
 
 // ---- AreaDisegno
 
-AreaDisegno::AreaDisegno(QWidget* genitore) : QWidget(genitore), sfondo_(236, 233, 224), superficie_(*this) {
+AreaDisegno::AreaDisegno(QWidget* genitore, ModoArea modo)
+    : QFrame(genitore), modo_(modo), sfondo_(modo.sfondo), superficie_(*this) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void AreaDisegno::mostra(bool pulizia) {
+    if (modo_.mostra == ModoArea::ogniTratto || (pulizia && modo_.mostra == ModoArea::allaPulizia)) repaint();
+    else update();
 }
 
 AreaDisegno::~AreaDisegno() {
@@ -49,13 +55,14 @@ AreaDisegno::~AreaDisegno() {
 
 void AreaDisegno::preparaImmagine() {
     const qreal dpr = devicePixelRatioF();
-    QSize voluta = size();
-    if (QScreen* s = screen()) voluta = voluta.expandedTo(s->size());
+    QSize voluta = contentsRect().size();
+    QScreen* schermo = screen();
+    if (modo_.grandeComeSchermo && schermo) voluta = voluta.expandedTo(schermo->size());
     voluta = voluta.expandedTo(QSize(1, 1));
     const QSize logica = immagine_.isNull() ? QSize() : (QSizeF(immagine_.size()) / immagine_.devicePixelRatio()).toSize();
-    if (!immagine_.isNull() && qFuzzyCompare(immagine_.devicePixelRatio(), dpr) && logica.width() >= voluta.width() &&
-        logica.height() >= voluta.height())
-        return;
+    const bool basta = modo_.grandeComeSchermo ? logica.width() >= voluta.width() && logica.height() >= voluta.height()
+                                               : logica == voluta;
+    if (!immagine_.isNull() && qFuzzyCompare(immagine_.devicePixelRatio(), dpr) && basta) return;
 
     QImage nuova(QSize(std::ceil(voluta.width() * dpr), std::ceil(voluta.height() * dpr)), QImage::Format_RGB32);
     nuova.setDevicePixelRatio(dpr);
@@ -86,20 +93,23 @@ SuperficieQt& AreaDisegno::superficieQt() {
 }
 
 void AreaDisegno::paintEvent(QPaintEvent* e) {
+    if (frameWidth() > 0) QFrame::paintEvent(e);
     QPainter p(this);
+    const QRect dentro = contentsRect();
+    const QRect r = e->rect() & dentro;
     if (immagine_.isNull()) {
-        p.fillRect(e->rect(), sfondo_);
+        p.fillRect(r, sfondo_);
         return;
     }
     const qreal dpr = immagine_.devicePixelRatio();
-    const QRect r = e->rect();
-    p.drawImage(r, immagine_, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    const QPoint o = r.topLeft() - dentro.topLeft();
+    p.drawImage(r, immagine_, QRectF(o.x() * dpr, o.y() * dpr, r.width() * dpr, r.height() * dpr));
 }
 
 void AreaDisegno::resizeEvent(QResizeEvent*) { preparaImmagine(); }
 
 void AreaDisegno::mouseMoveEvent(QMouseEvent* e) {
-    if (alMovimento) alMovimento(e->position().x(), e->position().y());
+    if (alMovimento) alMovimento(e->position().x() - contentsRect().x(), e->position().y() - contentsRect().y());
 }
 
 void AreaDisegno::mousePressEvent(QMouseEvent* e) {
@@ -110,7 +120,7 @@ void AreaDisegno::mousePressEvent(QMouseEvent* e) {
     case Qt::MiddleButton: pulsante = 4; break;
     default: return;
     }
-    if (allaPressione) allaPressione(pulsante, e->position().x(), e->position().y());
+    if (allaPressione) allaPressione(pulsante, e->position().x() - contentsRect().x(), e->position().y() - contentsRect().y());
 }
 
 // ---- Rettangolo

@@ -1,11 +1,12 @@
 #pragma once
-// The main window's drawing area: everything drawn goes into a backing image that stays until
-// it is cleared and is painted on every expose, at the screen's pixel density. The toolbar and
-// the status bar lie over it, as on the desktop the program was born on, so its coordinates
-// are those of the whole client area.
+// The one image-backed drawing widget: the main window's drawing area, the open dialog's
+// preview and the word dialog's progress bar. Everything drawn goes into a backing image that
+// stays until it is cleared and is painted on every expose, at the screen's pixel density. In
+// the main window the toolbar and the status bar lie over it, as on the desktop the program
+// was born on, so its coordinates are those of the whole client area.
+#include <QFrame>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -40,10 +41,22 @@ private:
     AreaDisegno& area_;
 };
 
-class AreaDisegno : public QWidget {
+// How an area keeps and shows its image.
+struct ModoArea {
+    enum Mostra {
+        differito,   // strokes appear at the next paint
+        allaPulizia, // a clear shows at once (before a message box can hide the moment)
+        ogniTratto,  // every stroke shows at once: the drawer keeps the event loop waiting
+    };
+    QColor sfondo{236, 233, 224};
+    bool grandeComeSchermo = true;  // the window's image grows to the screen once, not per resize
+    Mostra mostra = differito;
+};
+
+class AreaDisegno : public QFrame {
     Q_OBJECT
 public:
-    explicit AreaDisegno(QWidget* genitore = nullptr);
+    explicit AreaDisegno(QWidget* genitore = nullptr, ModoArea modo = {});
     ~AreaDisegno() override;
 
     Superficie& superficie() { return superficie_; }
@@ -62,10 +75,13 @@ protected:
 
 private:
     friend class SuperficieFinestra;
-    // A backing image at least as big as the widget, and as the screen, at its density.
+    // A backing image at least as big as the frame's inside (and the screen, when so asked),
+    // at the screen's density.
     void preparaImmagine();
     SuperficieQt& superficieQt();
+    void mostra(bool pulizia);
 
+    ModoArea modo_;
     QColor sfondo_;
     QImage immagine_;
     std::unique_ptr<QPainter> pittore_;

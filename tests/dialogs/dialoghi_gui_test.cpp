@@ -125,6 +125,43 @@ private slots:
         QTRY_VERIFY(f.isNull());  // unloaded
     }
 
+    void anteprimaPulitaPrimaDelMessaggio() {
+        prova::CartellaTemporanea dir;
+        dir.scrivi("a.trmo", prova::fileTrmo({"CASA", "A#MI"}));
+        dir.scrivi("b.trmo", "");
+        const std::string minuscola = prova::fileTrmo({"CASA", "A#MI"}, {"cASA"});
+        dir.scrivi("c.trmo", minuscola);
+        const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
+        QDir::setCurrent(QString::fromStdString(dir.percorso()));
+        // What the preview holds at the moment each message comes up.
+        struct Osservatrice : PiattaformaRegistro {
+            QPointer<Form2> form;
+            std::vector<bool> bianca;
+            Risposta messaggio(const std::string& t, const std::string& ti, Icona i, Pulsanti p) override {
+                const QImage im = form->Picture1->immagine();
+                bool tutta = !im.isNull();
+                for (int y = 0; y < im.height() && tutta; ++y)
+                    for (int x = 0; x < im.width() && tutta; ++x) tutta = im.pixel(x, y) == qRgb(255, 255, 255);
+                bianca.push_back(tutta);
+                return PiattaformaRegistro::messaggio(t, ti, i, p);
+            }
+        } p;
+        Stato stato;
+        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        QWidget principale;
+        QPointer<Form2> f = new Form2(stato, p, &principale);
+        p.form = f;
+        f->show();
+        QTRY_COMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
+        f->File1->setCurrentRow(1);
+        f->File1->setCurrentRow(0);
+        f->File1->setCurrentRow(2);
+        QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgTipoAnteprima}));
+        QCOMPARE(p.bianca, (std::vector<bool>{true, true}));
+        f->Command3d2_Click();
+        QTRY_VERIFY(f.isNull());
+    }
+
     void sceltaCarattere() {
         Stato stato;
         PiattaformaRegistro p;

@@ -28,7 +28,7 @@ struct Passo : ::testing::Test {
     PiattaformaRegistro piattaforma;
     AreaFinestra area{1016, 700, 30, 20};
 
-    std::string disegna(Stato& s) { return disegnaGriglia(s, sup, piattaforma, area); }
+    std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, piattaforma, area, d); }
 
     std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
         std::vector<Operazione> v;
@@ -150,4 +150,52 @@ TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
     EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 8u);
     EXPECT_EQ(s.parolaSoluzione[1][1][1], "AB");
     EXPECT_EQ(s.tipoCasella[3][1], 0);
+}
+
+TEST(Disposizione, FrameStaysInsideTheDrawingArea) {
+    Stato s;
+    s.nColonne = 26;
+    s.nRighe = 16;
+    // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area.
+    const GeometriaSchema g = geometriaFinestra(s, {1280, 1000, 30, 20});
+    EXPECT_EQ(g.lato, 48);
+    EXPECT_EQ(g.x0, 16);
+    EXPECT_LE(g.x0 + 26 * g.lato + 3, 1279);
+    // At 1,024 the frame just fits: the cell keeps its rounded size.
+    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
+    // Two extra lines end on its last pixel and still fit.
+    s.SpessoreBordo = 2;
+    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
+    // Three extra lines there would end one pixel past it.
+    s.SpessoreBordo = 3;
+    const GeometriaSchema spesso = geometriaFinestra(s, {1024, 1000, 30, 20});
+    EXPECT_EQ(spesso.lato, 38);
+    EXPECT_EQ(spesso.x0, 18);
+}
+
+TEST(Disposizione, ThickFrameOfATallGridClearsTheBars) {
+    Stato s;
+    s.nColonne = 2;
+    s.nRighe = 16;
+    // (700 - 30 - 20 - 18) / 16 = 39.5 rounds to 40: a plain frame fits between the bars...
+    EXPECT_EQ(geometriaFinestra(s, {1000, 700, 30, 20}).lato, 40);
+    // ...three extra lines would reach one row into the toolbar.
+    s.SpessoreBordo = 3;
+    const GeometriaSchema g = geometriaFinestra(s, {1000, 700, 30, 20});
+    EXPECT_EQ(g.lato, 39);
+    EXPECT_EQ(g.y0, 42);
+}
+
+TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
+    Stato s = statoCon({"AB", "CD"}, {"A.", ".D"});
+    DecorazioniGriglia d;
+    d.segni[2][1] = segnoParolaCorrente;
+    d.lettereNascoste = true;
+    disegna(s, d);
+    const StileSchema stile;
+    const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
+    ASSERT_EQ(velo.size(), 1u);
+    EXPECT_EQ(velo[0].x1, s.xGriglia + s.latoCasella + 1);
+    EXPECT_EQ(velo[0].y1, s.yGriglia + 1);
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3"}));  // numbers only
 }

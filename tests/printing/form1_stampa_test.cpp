@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
 
 #include "mainwindow/gui/form1.h"
@@ -34,6 +36,40 @@ private slots:
         QTest::mouseClick(f.Command3d15, Qt::LeftButton);
         QVERIFY(!f.Command3d15->isVisible() && f.MenuUtil->menuAction()->isVisible() && s.grigliaAttiva == 1);
         QCOMPARE(pixel(s.xGriglia - 1, s.yGriglia + 5), QColor(Qt::white));  // the screen grid's frame is back
+    }
+
+    void stampaDallaBarraChiudeLAnteprima() {
+        prova::CartellaTemporanea dir;
+        dir.scrivi("LessicoItaliano.dat", std::string(408, '\0'));
+        const std::string schema = dir.scrivi("prova.trmo", prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}));
+        Stato s;
+        s.cartellaProgramma = dir.percorso();
+        PiattaformaQt piattaforma;
+        Form1 f(s, piattaforma, QString::fromStdString(schema));
+        f.show();
+        QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
+        f.MenuAnteprima_Click();
+        QVERIFY(f.Command3d15->isVisible());
+
+        // The print dialog is cancelled as soon as it is up.
+        bool annullato = false;
+        std::function<void()> guarda = [&] {
+            QTimer::singleShot(20, &f, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w || !w->isVisible()) return guarda();
+                annullato = true;
+                w->close();
+            });
+        };
+        guarda();
+        f.Toolbar1_ButtonClick("Stampa");
+        QVERIFY(annullato);
+        // The grid view is back whole: no close button, the menu, the grid taking clicks, its frame.
+        QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
+        QVERIFY(!f.Command3d15->isVisible() && f.MenuUtil->menuAction()->isVisible());
+        const QImage im = f.area()->immagine();
+        const QPoint bordo = (QPointF(s.xGriglia - 3, s.yGriglia + 5) * im.devicePixelRatio()).toPoint();
+        QCOMPARE(im.pixelColor(bordo), QColor(128, 0, 0));
     }
 };
 

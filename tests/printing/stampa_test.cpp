@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "printing/elenchi.h"
 #include "printing/pagina.h"
 #include "puzzle.h"
@@ -168,5 +171,31 @@ TEST(Pagina, EnteredLettersNumbersSquaresAndFrameOnPaperAndOnScreenInTheCallersS
         ASSERT_EQ(pieni.size(), 2u);
         EXPECT_NEAR(pieni[0].x1, 2 * 40 + 212 + margine, 1e-9) << percentuale;
         EXPECT_NEAR(pieni[1].x2, 5 * 40 + 212 - margine, 1e-9) << percentuale;
+    }
+}
+
+TEST(Pagina, PreviewTextStaysOnTheSheetAndSaysWhenItGoesOn) {
+    // The 26 x 16 sample in the client area of a 1024 x 768 window: its lists need a second sheet.
+    std::ifstream in(std::string(CARTELLA_ARCHIVIO) + "/grande-schema.trmo", std::ios::binary);
+    ASSERT_TRUE(in) << CARTELLA_ARCHIVIO;
+    std::stringstream dati;
+    dati << in.rdbuf();
+    Stato grande;
+    PiattaformaRegistro p;
+    leggiCruciverbaDaDati(grande, p, dati.str());
+    numeraGriglia(grande);
+    ASSERT_EQ(grande.nColonne, 26);
+    const double fondo = finestra.altezza - finestra.altezzaStatusBar - 1;  // the page's bottom edge
+
+    for (const auto& [s, segue] : {std::pair{grande, true}, std::pair{piccolo(), false}}) {
+        SuperficieRegistro schermo(finestra.larghezza, finestra.altezza);
+        disegnaAnteprima(s, schermo, finestra, "02-06-2013");
+        for (const Operazione& o : di(schermo, Operazione::scritta))
+            EXPECT_LE(o.y1 + 1.5 * o.carattere.dimensione, fondo - 2) << o.testo;
+        const Operazione* segno = scritta(schermo, msgSegueAnteprima);
+        EXPECT_EQ(segno != nullptr, segue);
+        EXPECT_EQ(scritta(schermo, rigaCrediti) == nullptr, segue);
+        if (segno) EXPECT_TRUE(segno->carattere.corsivo && !segno->carattere.grassetto);
+        EXPECT_FALSE(schermo.carattere().corsivo);
     }
 }

@@ -92,7 +92,11 @@ void Form1::Toolbar1_ButtonClick(const QString& chiave) {
     switch (azioneBarra(chiave.toStdString())) {
     case AzioneBarra::apri: MenuApri_Click(); break;
     case AzioneBarra::salva: MenuSalva_Click(); break;
-    case AzioneBarra::stampa: stampaSchema(); break;
+    case AzioneBarra::stampa:
+        // The page is printed from the grid view: a preview shown is closed first, as the menu does.
+        if (Command3d15->isVisible()) Command3d15_Click();
+        stampaSchema();
+        break;
     case AzioneBarra::anteprima: anteprimaStampa(); break;
     case AzioneBarra::font: MenuFont_Click(); break;
     case AzioneBarra::cancella:

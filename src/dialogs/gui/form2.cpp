@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/finestre_comuni.h"
@@ -24,8 +26,13 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     File1 = scelta_->File1;
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
-    Picture1 = new SuperficieAnteprima(348, 257, this);
+    // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
+    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::allaPulizia});
     Picture1->setObjectName("Picture1");
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    const double scala = std::max(1.0, Picture1->logicalDpiX() / 96.0);
+    Picture1->setFixedSize(static_cast<int>(std::lround(348 * scala)), static_cast<int>(std::lround(257 * scala)));
     Label1 = new QLabel("Nome File", this);
     Label2 = new QLabel("Anteprima", this);
     Label2->setObjectName("Label2");
@@ -111,10 +118,8 @@ void Form2::File1_Click(const QString& nome) {
     Text1->setText(nome);
     // The list's own bytes when the name came from it, so a name Qt cannot spell still opens.
     scelto_ = percorsoDaQt(nome, scelta_->nomeSelezionato());
-    Anteprima esito;
-    Picture1->disegna([&](Superficie& s) {
-        esito = disegnaAnteprima(stato_, s, piattaforma_, percorsoDaQt(scelta_->cartella()), scelto_);
-    });
+    const Anteprima esito = disegnaAnteprima(stato_, Picture1->superficie(), piattaforma_,
+                                             percorsoDaQt(scelta_->cartella()), scelto_);
     if (esito.riuscita) {
         Label2->setText(QString::fromStdString(esito.etichetta));
         pannelloAutore->setText(QString::fromStdString(esito.datiAutore));

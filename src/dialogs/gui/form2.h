@@ -10,9 +10,9 @@
 #include <string>
 
 #include "dialogs/gui/scelta_cartella.h"
-#include "dialogs/gui/superficie_anteprima.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "qt/area_disegno.h"
 
 namespace quadrivo {
 
@@ -26,7 +26,7 @@ public:
     QListWidget* Dir1;
     QListWidget* File1;
     QLineEdit* Text1;
-    SuperficieAnteprima* Picture1;
+    AreaDisegno* Picture1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

@@ -6,12 +6,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "qt/superficie_qt.h"
 #include "model/numeri.h"
 #include "model/testo.h"
 
@@ -25,83 +23,6 @@ std::string testoAiutoTessoDef() {
            "di quattro caratteri che " +
            "iniziano con M e finiscono con LA occorre cliccare sul bottone <Cerca> apparirà una lista di parole "
            "(MELA, MALA, MOLA) dalla quale è possibile scegliere quella che ci serve.";
-}
-
-// ---------------------------------------------------------------------------------------------
-// Progress surface
-
-// Every stroke opens a painter on the image, draws, and shows the result at once: the search
-// does not return to the event loop until it ends.
-class BarraProgresso::Disegno : public Superficie {
-public:
-    explicit Disegno(BarraProgresso& barra) : b_(barra) {}
-
-    void pulisci() override {
-        con([](SuperficieQt& s) { s.pulisci(); });
-    }
-    void rettangolo(double x1, double y1, double x2, double y2, Colore c) override {
-        con([&](SuperficieQt& s) { s.rettangolo(x1, y1, x2, y2, c); });
-    }
-    void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
-        con([&](SuperficieQt& s) { s.rettangoloPieno(x1, y1, x2, y2, c); });
-    }
-    void disegnaTesto(double x, double y, const std::string& t) override {
-        con([&](SuperficieQt& s) { s.disegnaTesto(x, y, t); });
-    }
-    double larghezzaTesto(const std::string& t) override {
-        double w = 0;
-        con([&](SuperficieQt& s) { w = s.larghezzaTesto(t); }, false);
-        return w;
-    }
-    double altezzaTesto(const std::string& t) override {
-        double h = 0;
-        con([&](SuperficieQt& s) { h = s.altezzaTesto(t); }, false);
-        return h;
-    }
-    double larghezzaScala() const override { return b_.immagine_.width(); }
-    double altezzaScala() const override { return b_.immagine_.height(); }
-
-private:
-    template <typename F>
-    void con(F f, bool mostra = true) {
-        if (b_.immagine_.isNull()) return;
-        {
-            QPainter p(&b_.immagine_);
-            SuperficieQt s(p, b_.immagine_.width(), b_.immagine_.height());
-            s.impostaCarattere(carattere());
-            f(s);
-        }
-        if (mostra) b_.repaint();
-    }
-    BarraProgresso& b_;
-};
-
-BarraProgresso::BarraProgresso(QWidget* genitore) : QWidget(genitore) {
-    setFixedSize(160, 14);
-    immagine_ = QImage(size(), QImage::Format_RGB32);
-    immagine_.fill(Qt::white);
-}
-
-BarraProgresso::~BarraProgresso() = default;
-
-Superficie& BarraProgresso::inizia() {
-    if (!disegno_) disegno_ = std::make_unique<Disegno>(*this);
-    return *disegno_;
-}
-
-void BarraProgresso::finisci() { disegno_.reset(); }
-
-void BarraProgresso::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, immagine_);
-}
-
-void BarraProgresso::resizeEvent(QResizeEvent*) {
-    if (immagine_.size() == size() || disegno_) return;
-    QImage nuova(size(), QImage::Format_RGB32);
-    nuova.fill(Qt::white);
-    QPainter(&nuova).drawImage(0, 0, immagine_);
-    immagine_ = nuova;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -190,7 +111,9 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     Label5 = new QLabel(this);
     Label5->setObjectName("Label5");
     Label5->setMinimumWidth(70);
-    Picture1 = new BarraProgresso(this);
+    // The search does not return to the event loop until it ends: every stroke shows at once.
+    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::ogniTratto});
+    Picture1->setFixedSize(160, 14);
     Picture1->setObjectName("Picture1");
     auto* ricerca = new QHBoxLayout;
     ricerca->addWidget(Command3d4);
@@ -427,7 +350,6 @@ void TessoDef::Command3d4_Click() {
     // hover shape it showed, which the next click there reads.
     const Puntatore prima = piattaforma_.puntatore();
     cercaNelLessico(s_, piattaforma_, maschera, *this);
-    Picture1->finisci();
     if (prima != Puntatore::clessidra && piattaforma_.puntatore() != prima) piattaforma_.impostaPuntatore(prima);
 }
 
@@ -451,6 +373,6 @@ void TessoDef::impostaTestoLista(const std::string& testo) {
     Combo1->setCurrentIndex(testo.empty() ? -1 : Combo1->findText(QString::fromStdString(testo)));
 }
 
-Superficie& TessoDef::progresso() { return Picture1->inizia(); }
+Superficie& TessoDef::progresso() { return Picture1->superficie(); }
 
 }  // namespace quadrivo

@@ -5,7 +5,6 @@
 // word and the clue.
 #include <QComboBox>
 #include <QDialog>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "qt/area_disegno.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
@@ -23,28 +23,6 @@ inline constexpr const char* msgCaratteriNonAmmessi =
 
 // The Help text, four pieces joined.
 std::string testoAiutoTessoDef();
-
-// The search's progress surface: a backing image that the search paints through a Superficie
-// and that is shown at once after every stroke.
-class BarraProgresso : public QWidget {
-    Q_OBJECT
-public:
-    explicit BarraProgresso(QWidget* genitore = nullptr);
-    ~BarraProgresso() override;
-    // Valid from inizia() to finisci().
-    Superficie& inizia();
-    void finisci();
-    const QImage& immagine() const { return immagine_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-
-private:
-    class Disegno;
-    QImage immagine_;
-    std::unique_ptr<Disegno> disegno_;
-};
 
 class TessoDef : public QDialog, private VistaRicerca {
     Q_OBJECT
@@ -62,7 +40,7 @@ public:
     QPushButton* Command3d4;
     QComboBox* Combo1;
     QLabel* Label5;
-    BarraProgresso* Picture1;
+    AreaDisegno* Picture1;  // the search's progress bar
     QPushButton* Command3d1;
     QPushButton* Command3d2;
     QPushButton* Command3d3;

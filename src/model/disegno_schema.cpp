@@ -1,0 +1,78 @@
+#include "model/disegno_schema.h"
+
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema& st) {
+    const double x0 = g.x0, y0 = g.y0, x1 = x0 + prodotto16(g.lato, g.colonne), y1 = y0 + prodotto16(g.lato, g.righe);
+    switch (st.cornice) {
+    case CorniceSchema::nessuna: return;
+    case CorniceSchema::finestra:
+        sup.rettangoloPieno(x0 - 2, y0 - 2, x1 + 2, y1 + 2, bianco);
+        sup.rettangolo(x0 - 3, y0 - 3, x1 + 3, y1 + 3, rossoScuro);
+        for (int i = 1; i <= st.lineeCornice; ++i) sup.rettangolo(x0 - 2 - i, y0 - 2 - i, x1 + 2 + i, y1 + 2 + i, rossoScuro);
+        return;
+    case CorniceSchema::pagina: {
+        const double f = st.distanzaCornice;
+        sup.rettangolo(x0 - f, y0 - f, x1 + f, y1 + f, nero);
+        return;
+    }
+    }
+}
+
+// The marks under the letter: the word's tint fills the cell, the current cell gets an inner
+// outline, wrong and revealed letters a small square in the top-right corner.
+void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t segni, const StileSchema& st) {
+    if (segni & segnoParolaCorrente) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreParola);
+    if (segni & segnoCasellaCorrente) sup.rettangolo(x + 2, y + 2, x + L - 2, y + L - 2, st.coloreCasella);
+    const double d = L < 10 ? 2 : L / 5;
+    if (segni & segnoLetteraSbagliata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreSbagliata);
+    if (segni & segnoLetteraRivelata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreRivelata);
+}
+
+}  // namespace
+
+void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchema& caselle, const StileSchema& st) {
+    const double L = g.lato;
+    disegnaCornice(sup, g, st);
+    sup.impostaNomeCarattere(st.nomeCarattere);
+    sup.impostaDimensione(g.puntiLettere);
+    for (size_t r = 0; r < caselle.size(); ++r)
+        for (size_t c = 0; c < caselle[r].size(); ++c) {
+            const CasellaSchema& k = caselle[r][c];
+            if (!k.disegnata) continue;
+            const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
+            sup.rettangolo(x, y, x + L, y + L, nero);
+            if (k.segni) disegnaSegni(sup, x, y, L, k.segni, st);
+            if (k.nera) {
+                const double m = (100 - st.percentualeRiquadro) / 2.0;
+                const double inset = m < 1 ? 1 : L * m / 100;
+                sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, nero);
+            } else if (k.lettera && !st.lettereNascoste) {
+                const std::string lettera = daWindows1252(std::string(1, k.lettera));
+                double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
+                if (st.mezziInteri) tw = intero(tw), th = intero(th);
+                const double cx = st.centroIntero ? intero(x + L / 2) : x + L / 2;
+                const double cy = st.centroIntero ? intero(y + L / 2) : y + L / 2;
+                sup.CurrentX = cx - tw + st.spostamentoLettera;
+                sup.CurrentY = cy - th + L / 100 / st.divisoreCentro * st.distanzaDaCentro;
+                sup.stampa(lettera);
+            }
+        }
+    if (!st.numeri) return;
+    sup.impostaDimensione(g.puntiNumeri);
+    const double o = L / 100 * st.distanzaDaSpigolo;
+    for (size_t r = 0; r < caselle.size(); ++r)
+        for (size_t c = 0; c < caselle[r].size(); ++c) {
+            if (caselle[r][c].numero <= 0) continue;
+            sup.CurrentX = g.x0 + static_cast<double>(c) * L + st.spostamentoNumero + o;
+            sup.CurrentY = g.y0 + static_cast<double>(r) * L + o;
+            sup.stampa(std::to_string(caselle[r][c].numero));
+        }
+}
+
+}  // namespace quadrivo

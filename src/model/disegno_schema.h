@@ -1,0 +1,75 @@
+#pragma once
+// The grid's one painter: cells, black squares, letters, numbers and frame, drawn the same way
+// on the window, the printed page, the print preview and the open dialog's preview. Each caller
+// computes a geometry (the layout step) and the cells, then hands both to disegnaSchema with a
+// style holding what truly differs between the targets.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/superficie.h"
+
+namespace quadrivo {
+
+// Where the grid goes, in the surface's units.
+struct GeometriaSchema {
+    int colonne = 0, righe = 0;  // the frame's extent in cells
+    int lato = 0;                // cell side
+    int x0 = 0, y0 = 0;          // top-left corner of the first cell
+    double puntiLettere = 0, puntiNumeri = 0;
+    friend bool operator==(const GeometriaSchema&, const GeometriaSchema&) = default;
+};
+
+// Extra marks a cell may carry; all off by default, so a plain grid looks as it always did.
+enum SegnoCasella : std::uint8_t {
+    segnoParolaCorrente = 1,    // tint of the word being typed
+    segnoCasellaCorrente = 2,   // outline of the cell being typed
+    segnoLetteraSbagliata = 4,  // corner mark of a letter the check found wrong
+    segnoLetteraRivelata = 8,   // corner mark of a letter the program gave away
+};
+
+struct CasellaSchema {
+    bool disegnata = true;  // false: a place holder that can still carry a number
+    bool nera = false;
+    char lettera = 0;       // Windows-1252 byte; 0 for none
+    int numero = 0;         // 0 for none
+    std::uint8_t segni = 0; // SegnoCasella flags
+};
+
+// Rows top to bottom, cells left to right; a row may hold more cells than the frame spans.
+using CaselleSchema = std::vector<std::vector<CasellaSchema>>;
+
+enum class CorniceSchema {
+    nessuna,
+    finestra,  // white margin and a dark red line, thickened by lineeCornice more lines
+    pagina,    // one black line at distanzaCornice from the cells
+};
+
+struct StileSchema {
+    std::string nomeCarattere = "Arial";
+    CorniceSchema cornice = CorniceSchema::nessuna;
+    double distanzaCornice = 2;
+    int lineeCornice = 0;
+    // Letters: half text sizes rounded to whole units, the cell's centre rounded, a nudge right
+    // (the printer's), and the divisor of the distance from the centre (1.3 on paper).
+    bool mezziInteri = true;
+    bool centroIntero = false;
+    double spostamentoLettera = 0;
+    double divisoreCentro = 1;
+    int percentualeRiquadro = 0, distanzaDaCentro = 0, distanzaDaSpigolo = 0;
+    double spostamentoNumero = 2;
+    bool numeri = true;
+    // A paused grid: cells and numbers without their letters.
+    bool lettereNascoste = false;
+    Colore coloreParola{255, 255, 160};
+    Colore coloreCasella{0, 0, 192};
+    Colore coloreSbagliata{220, 0, 0};
+    Colore coloreRivelata{0, 128, 0};
+};
+
+// Frame, then every drawn cell (outline, marks, letter or black square), then the numbers on
+// top. Sets the surface's font name and size; nothing else of its font changes.
+void disegnaSchema(Superficie& superficie, const GeometriaSchema& geometria, const CaselleSchema& caselle,
+                   const StileSchema& stile);
+
+}  // namespace quadrivo

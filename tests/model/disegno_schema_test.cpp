@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/disegno_schema.h"
+#include "model/superficie_registro.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// Two by one: a letter and a black square, number 1 on the first cell; 40-pixel cells at (10, 20).
+struct Pittore : ::testing::Test {
+    SuperficieRegistro sup;
+    GeometriaSchema g{2, 1, 40, 10, 20, 12, 8};
+    CaselleSchema caselle{{CasellaSchema{true, false, 'A', 1, 0}, CasellaSchema{true, true, 0, 0, 0}}};
+    StileSchema stile;
+
+    std::vector<Operazione> colore(Colore c) {
+        std::vector<Operazione> v;
+        std::copy_if(sup.operazioni.begin(), sup.operazioni.end(), std::back_inserter(v),
+                     [&](const Operazione& o) { return o.colore == c && o.tipo != Operazione::scritta; });
+        return v;
+    }
+};
+
+}  // namespace
+
+TEST_F(Pittore, PlainGridHasNoMarks) {
+    disegnaSchema(sup, g, caselle, stile);
+    // two outlines, one black square, the letter and the number; no frame by default
+    ASSERT_EQ(sup.operazioni.size(), 5u);
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"A", "1"}));
+    EXPECT_TRUE(colore(stile.coloreParola).empty());
+}
+
+TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
+    caselle[0][0].segni = segnoParolaCorrente | segnoCasellaCorrente | segnoLetteraSbagliata;
+    disegnaSchema(sup, g, caselle, stile);
+    const auto tinta = colore(stile.coloreParola);
+    ASSERT_EQ(tinta.size(), 1u);
+    EXPECT_EQ(tinta[0].x1, 11);
+    EXPECT_EQ(tinta[0].x2, 49);
+    EXPECT_EQ(tinta[0].y2, 59);
+    const auto casella = colore(stile.coloreCasella);
+    ASSERT_EQ(casella.size(), 1u);
+    EXPECT_EQ(casella[0].tipo, Operazione::rettangolo);
+    EXPECT_EQ(casella[0].x1, 12);
+    const auto sbagliata = colore(stile.coloreSbagliata);
+    ASSERT_EQ(sbagliata.size(), 1u);  // 8 wide in the top-right corner
+    EXPECT_EQ(sbagliata[0].x1, 41);
+    EXPECT_EQ(sbagliata[0].y2, 29);
+    EXPECT_TRUE(colore(stile.coloreRivelata).empty());
+    // the tint lies under the letter
+    const auto lettera = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
+                                      [](const Operazione& o) { return o.testo == "A"; });
+    const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
+                                   [&](const Operazione& o) { return o.colore == stile.coloreParola; });
+    EXPECT_LT(velo, lettera);
+}
+
+TEST_F(Pittore, PausedGridHidesLettersKeepsNumbers) {
+    stile.lettereNascoste = true;
+    disegnaSchema(sup, g, caselle, stile);
+    EXPECT_EQ(sup.testi(), std::vector<std::string>{"1"});
+}
+
+TEST_F(Pittore, PlaceHoldersCarryNumbersButNoOutline) {
+    caselle[0][1] = CasellaSchema{false, false, 0, 7, 0};
+    stile.numeri = true;
+    stile.spostamentoNumero = 1;
+    disegnaSchema(sup, g, caselle, stile);
+    EXPECT_EQ(colore(nero).size(), 1u);
+    ASSERT_EQ(sup.testi(), (std::vector<std::string>{"A", "1", "7"}));
+    EXPECT_EQ(sup.operazioni.back().x1, 10 + 40 + 1);
+}
+
+TEST_F(Pittore, PageFrameAndPrinterLetterPlacement) {
+    stile.cornice = CorniceSchema::pagina;
+    stile.distanzaCornice = 3;
+    stile.mezziInteri = false;
+    stile.spostamentoLettera = 1;
+    stile.divisoreCentro = 1.3;
+    stile.distanzaDaCentro = 13;
+    disegnaSchema(sup, g, caselle, stile);
+    const Operazione& cornice = sup.operazioni[0];
+    EXPECT_EQ((std::array<double, 4>{cornice.x1, cornice.y1, cornice.x2, cornice.y2}),
+              (std::array<double, 4>{7, 17, 93, 63}));
+    // 12 points: the fake measures 7.2 by 18, halves 3.6 and 9 kept unrounded
+    const auto a = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
+                                [](const Operazione& o) { return o.testo == "A"; });
+    EXPECT_DOUBLE_EQ(a->x1, 30 - 3.6 + 1);
+    EXPECT_DOUBLE_EQ(a->y1, 40 - 9 + 40 / 100.0 / 1.3 * 13);
+}
