@@ -45,7 +45,7 @@ private slots:
         Stato s;
         s.cartellaProgramma = dir.percorso();
         PiattaformaQt piattaforma;
-        Form1 f(s, piattaforma, QString::fromStdString(schema));
+        Form1 f(s, piattaforma, schema);
         f.show();
         QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
         f.MenuAnteprima_Click();

@@ -78,7 +78,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
         // The old name and preview belong to the old folder: OK must not open what is no longer listed.
         Text1->clear();
         scelto_.clear();
-        Picture1->disegna([](Superficie&) {});
+        Picture1->superficie().pulisci();
         Label2->setText("Anteprima");
         pannelloAutore->setText("Dati autore");
     });
