@@ -17,6 +17,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -24,20 +25,7 @@ using prova::testi;
 
 namespace {
 
-// Runs `azione` on the next modal window as soon as it is up, while this object lives.
-struct AlProssimoModale : QObject {
-    explicit AlProssimoModale(std::function<void(QWidget*)> a) : azione(std::move(a)) { guarda(); }
-    void guarda() {
-        QTimer::singleShot(20, this, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible()) return guarda();
-            eseguita = true;
-            azione(w);
-        });
-    }
-    std::function<void(QWidget*)> azione;
-    bool eseguita = false;
-};
+using AlProssimoModale = prova::AlProssimoModale<QWidget>;
 
 Form2* form2Aperto() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -205,11 +193,11 @@ private slots:
             qobject_cast<TessoSav*>(w)->Command3d1_Click();
         });
         f->MenuSalvaCN_Click();
-        QVERIFY(salva.eseguita && f->isEnabled());
+        QVERIFY(salva.eseguita() && f->isEnabled());
         {
             AlProssimoModale nessuna([](QWidget* w) { w->close(); });  // not changed: no question
             apri("copia.trmo");
-            QVERIFY(!nessuna.eseguita);
+            QVERIFY(!nessuna.eseguita());
         }
         QCOMPARE(stato.righeFile, righe);
         QCOMPARE(stato.definizione, definizioni);
@@ -228,7 +216,7 @@ private slots:
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->MenuApri_Click();
-        QVERIFY(domanda.eseguita && !dialogoGiaAperto);
+        QVERIFY(domanda.eseguita() && !dialogoGiaAperto);
         QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)));
         Stato salvato;
         leggiCruciverba(salvato, piattaforma, stato.nomeFile);
@@ -238,7 +226,7 @@ private slots:
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
-        QVERIFY(rifiuta.eseguita && f->Toolbar1->isVisible());  // also when the clearing was refused
+        QVERIFY(rifiuta.eseguita() && f->Toolbar1->isVisible());  // also when the clearing was refused
 
         QString versione;
         AlProssimoModale info([&](QWidget* w) {

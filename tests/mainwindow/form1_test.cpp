@@ -12,6 +12,7 @@
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -32,26 +33,6 @@ std::string campione15x10() {
     ins[0][0] = 'C';
     return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
-
-// Closes the next message box with OK and remembers its text.
-class RispostaAutomatica : public QObject {
-public:
-    QString testo;
-    bool vista = false;
-    void arma() {
-        QTimer::singleShot(50, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    testo = box->text();
-                    vista = true;
-                    box->accept();
-                    return;
-                }
-            }
-            arma();
-        });
-    }
-};
 
 }  // namespace
 
@@ -79,8 +60,11 @@ class ProvaForm1 : public QObject {
     std::unique_ptr<Form1> avvia(const QString& rigaComando) {
         auto f = std::make_unique<Form1>(*stato, *piattaforma, rigaComando);
         f->show();
-        [&] { QTRY_COMPARE(f->giaAttivato(), 1); }();
-        QTest::qWait(30);  // the size the window settles on, and the redraw that follows it
+        [&] {
+            QTRY_COMPARE(f->giaAttivato(), 1);
+            QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        }();
+        QCoreApplication::processEvents();  // the size the window settles on, and the redraw that follows it
         return f;
     }
 
@@ -188,11 +172,14 @@ private slots:
 
     void fileInesistenteSullaRigaDiComando() {
         preparaCartella({});
-        RispostaAutomatica risposta;
-        risposta.arma();
+        QString testo;
+        prova::AlProssimoModale<QMessageBox> risposta([&testo](QMessageBox* m) {
+            testo = m->text();
+            m->accept();
+        });
         auto f = avvia(QString::fromStdString(cartella->percorso("non c'è.trmo")));
-        QTRY_VERIFY(risposta.vista);
-        QVERIFY(risposta.testo.contains("inesistente"));
+        QTRY_VERIFY(risposta.eseguita());
+        QVERIFY(testo.contains("inesistente"));
         // The start goes on without a puzzle, with the picture in view.
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
         QVERIFY(!f->MenuSalva->isVisible());
@@ -217,10 +204,9 @@ private slots:
         stato->nomeFile = nomeNuovoCruciverba;
         stato->impostaInserimento(3, 1, 'S');
         // The save dialog that takes over is modal: it is cancelled as soon as it is up.
-        QTimer::singleShot(0, [] {
-            if (QWidget* d = QApplication::activeModalWidget()) d->close();
-        });
+        prova::AlProssimoModale<QDialog> chiudi([](QDialog* d) { d->close(); });
         f->MenuSalva_Click();
+        QVERIFY(chiudi.eseguita());
         QVERIFY(!esisteFile(cartella->percorso(nomeNuovoCruciverba)));
         QCOMPARE(cartella->leggi(percorso), atteso);
     }
