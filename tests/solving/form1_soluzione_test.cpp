@@ -1,6 +1,7 @@
 // The solving behaviour on the real main window, driven by mouse and keyboard events.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -10,32 +11,13 @@
 #include "mainwindow/apertura.h"
 #include "mainwindow/gui/form1.h"
 #include "schema_prova.h"
+#include "supporto/finestre.h"
 #include "solving/gui/tessodef.h"
-#include "tastiera_prova.h"
 
 using namespace quadrivo;
 using prova::digitaNelFuoco;
 using prova::fuoco;
 using V = std::vector<std::string>;
-
-namespace {
-
-// Runs `azione` on the modal widget of type T as soon as one is shown (within three seconds).
-template <typename T>
-void quandoModale(std::function<void(T&)> azione) {
-    auto* attesa = new QTimer(qApp);
-    QTimer::singleShot(3000, attesa, &QObject::deleteLater);
-    QObject::connect(attesa, &QTimer::timeout, [attesa, azione] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            attesa->stop();
-            attesa->deleteLater();
-            azione(*w);
-        }
-    });
-    attesa->start(10);
-}
-
-}  // namespace
 
 class Form1SoluzioneTest : public QObject {
     Q_OBJECT
@@ -49,16 +31,17 @@ class Form1SoluzioneTest : public QObject {
     std::unique_ptr<Banco> b;
     Form1* f = nullptr;
     QStringList testi, titoli;  // of the message boxes answered
+    std::unique_ptr<prova::AlProssimoModale<QMessageBox>> risposta;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
     // Answers the next message box with the button of that caption.
     void rispondi(const QString& pulsante) {
-        quandoModale<QMessageBox>([this, pulsante](QMessageBox& m) {
-            testi << m.text();
-            titoli << m.windowTitle();
-            for (QAbstractButton* b : m.buttons())
-                if (b->text() == pulsante) return b->click();
+        risposta = std::make_unique<prova::AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
+            testi << m->text();
+            titoli << m->windowTitle();
+            for (QAbstractButton* scelto : m->buttons())
+                if (scelto->text() == pulsante) return scelto->click();
         });
     }
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
@@ -160,19 +143,28 @@ private slots:
     }
 
     void dialogOkAndAnnullaBothCountAsAChange() {
-        quandoModale<TessoDef>([](TessoDef& d) {
+        prova::AlProssimoModale<TessoDef> ok([](TessoDef* d) {
             digitaNelFuoco("cane");
-            QTest::mouseClick(d.Command3d1, Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>("Command3d1"), Qt::LeftButton);
         });
         clic(Qt::RightButton, basso(1, 1));
+        QVERIFY(ok.eseguita());
+        // The dialog left the default pointer: a press before the next move opens nothing.
+        QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
+        {
+            prova::AlProssimoModale<TessoDef> nessuno([](TessoDef* d) { d->reject(); });
+            QTest::mouseClick(f->area(), Qt::RightButton, {}, basso(1, 1));
+            QVERIFY(!nessuno.eseguita());
+        }
         QCOMPARE(salvati(), (V{"C...#", "A#ORO", "N.#.#", "E...#"}));
         QVERIFY(s().fileModificato);
         s().fileModificato = false;
-        quandoModale<TessoDef>([](TessoDef& d) {
+        prova::AlProssimoModale<TessoDef> annulla([](TessoDef* d) {
             digitaNelFuoco("zzz");
-            QTest::mouseClick(d.Command3d2, Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>("Command3d2"), Qt::LeftButton);
         });
         clic(Qt::MiddleButton, alto(3, 2));
+        QVERIFY(annulla.eseguita());
         QCOMPARE(salvati()[1], "A#ORO");
         QVERIFY(s().fileModificato);
     }

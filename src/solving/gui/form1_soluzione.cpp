@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "mainwindow/gui/form1.h"
+#include "solving/lessico.h"
 #include "solving/solutore.h"
 #include "solving/gui/tessodef.h"
 
@@ -74,9 +75,14 @@ public:
     }
     void fuocoCasella(int i) override { f_.Text1[static_cast<size_t>(i)]->setFocus(Qt::OtherFocusReason); }
 
-    void apriDialogo() override {
-        TessoDef dialogo(f_.stato(), f_.piattaforma(), &f_);
+    std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override {
+        Stato& stato = f_.stato();
+        Piattaforma& piattaforma = f_.piattaforma();
+        TessoDef dialogo(voce, piattaforma, [&stato, &piattaforma](const std::string& maschera, VistaRicerca& vista) {
+            cercaNelLessico(stato, piattaforma, maschera, vista);
+        }, &f_);
         dialogo.exec();
+        return dialogo.scelta();
     }
     void ridisegnaToolbar() override { f_.Toolbar1->repaint(); }
     void disegnaGriglia() override { f_.disegnaGriglia(); }
