@@ -3,6 +3,7 @@
 // The start-up, refresh, Save and Exit are in form1.cpp; each feature fills its own handlers
 // in its own file (solving, printing, dialogs).
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 
 #include "qt/area_disegno.h"
 #include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/casella_digitazione.h"
 #include "mainwindow/griglia.h"
 #include "qt/piattaforma_qt.h"
 #include "model/stato.h"
@@ -86,7 +88,7 @@ public:
     QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
-    std::array<QLineEdit*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
+    std::array<CasellaDigitazione*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
     QPushButton* Command3d15 = nullptr;  // closes the print preview
 
     // Sets the hover label's caption (UTF-8) and fits its width to it.
@@ -120,9 +122,9 @@ public:
     void pressioneMouse(int pulsante, double x, double y);
     void salvaporizz();
     void Nasconditext();
-    // Typing box i: a key pressed (true when the box must not see it), its text changed,
+    // Typing box i: a key pressed (accepted when the box must not see it), its text changed,
     // the focus arrived, the pointer moved over it.
-    bool Text1_KeyDown(int indice, QKeyEvent& evento);
+    void Text1_KeyDown(int indice, QKeyEvent* evento);
     void Text1_Change(int indice);
     void Text1_GotFocus(int indice);
     void Text1_MouseMove(int indice);
@@ -168,6 +170,7 @@ protected:
 
 private:
     void creaMenu();
+    QActionGroup* lingue_ = nullptr;  // the four dictionary languages, one marked
     void creaToolbar();
     void creaControlli();
     void disponiBarre();

@@ -102,7 +102,8 @@ void Form1::salvaporizz() { soluzione().solutore.salvaporizz(); }
 
 void Form1::Nasconditext() { soluzione().solutore.Nasconditext(); }
 
-bool Form1::Text1_KeyDown(int indice, QKeyEvent& evento) {
+void Form1::Text1_KeyDown(int indice, QKeyEvent* e) {
+    QKeyEvent& evento = *e;
     Tasto tasto = Tasto::altro;
     char32_t carattere = 0;
     switch (evento.key()) {
@@ -124,7 +125,7 @@ bool Form1::Text1_KeyDown(int indice, QKeyEvent& evento) {
         }
     }
     }
-    return soluzione().solutore.tastoCasella(indice, tasto, carattere);
+    e->setAccepted(soluzione().solutore.tastoCasella(indice, tasto, carattere));
 }
 
 void Form1::Text1_Change(int indice) {
