@@ -58,7 +58,7 @@ class DialoghiTest : public QObject {
     }
 
 private slots:
-    void aperturaAnteprimaEOk() {
+    void openPreviewAndOk() {
         prova::CartellaTemporanea dir;
         const std::string dati = prova::fileTrmo({"CASA", "A#MI"});
         dir.scrivi("a.trmo", dati);
@@ -68,52 +68,52 @@ private slots:
         // The dialog moves the process's current folder: put back whatever happens.
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
-        Stato stato;
-        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        Stato locale;
+        locale.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        QPointer<Form2> f = new Form2(stato, p, &principale);
-        f->show();
+        QPointer<Form2> dialogo = new Form2(locale, p, &principale);
+        dialogo->show();
         QCoreApplication::processEvents();  // the activation previews the first file
-        const QImage disegnata = f->Picture1->immagine();
+        const QImage disegnata = dialogo->Picture1->immagine();
         // A bad file: its message and a blank preview; the texts of the last good one stay.
-        f->File1->setCurrentRow(1);
+        dialogo->File1->setCurrentRow(1);
         QCOMPARE(testi(p), std::vector<std::string>{msgFormatoAnteprima});
-        QVERIFY(f->Picture1->immagine() != disegnata);
-        QCOMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
+        QVERIFY(dialogo->Picture1->immagine() != disegnata);
+        QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
 
         // Enter on a folder opens it and does not confirm the dialog.
-        f->Dir1->setCurrentItem(f->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
-        QTest::keyClick(f->Dir1, Qt::Key_Return);
-        QVERIFY(f->isVisible());
+        dialogo->Dir1->setCurrentItem(dialogo->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
+        QTest::keyClick(dialogo->Dir1, Qt::Key_Return);
+        QVERIFY(dialogo->isVisible());
         QCOMPARE(QDir::currentPath(), QString::fromStdString(dir.percorso("estate")));
         // An unreadable volume: its message, and the list stays where it was.
-        f->scelta().scegliVolume("/volume-che-non-esiste");
+        dialogo->scelta().scegliVolume("/volume-che-non-esiste");
         QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
-        QCOMPARE(f->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
+        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
 
-        f->Text1->setText("manca.trmo");
-        f->Command3d1_Click();
+        dialogo->Text1->setText("manca.trmo");
+        dialogo->Command3d1_Click();
         QCOMPARE(p.messaggi.size(), size_t(3));
         QCOMPARE(p.messaggi.back().testo, std::string("Errore: file inesistente!"));
-        QVERIFY(f->isVisible() && !principale.isEnabled());
-        f->Text1->setText("a.trmo");
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QVERIFY(dialogo->isVisible() && !principale.isEnabled());
+        dialogo->Text1->setText("a.trmo");
+        QTest::keyClick(dialogo->Text1, Qt::Key_Return);
         QVERIFY(principale.isEnabled());
         QCOMPARE(dir.leggi("lavoro.tmp"), dati);
-        QTRY_VERIFY(f.isNull());  // unloaded
+        QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
-    void sceltaCarattere() {
-        Stato stato;
+    void fontChoice() {
+        Stato locale;
         PiattaformaRegistro p;
         int caricamenti = 0;
         auto famiglie = [&] {
             QStringList l(++caricamenti * 56, "Famiglia");  // 56 entries at the first load, then 112
             return l << "Arial";
         };
-        FONTEN d(stato, p, famiglie, [](const std::string&) { return true; });
+        FONTEN d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
         QCOMPARE(d.Label1->text(), QString("N. 57 Fonts installati"));
         QCOMPARE(d.TxtFontPreview->text(), QString("Arial - aAbB 123 zZ"));
@@ -126,7 +126,7 @@ private slots:
         // Annulla after a tick stores nothing; the tick is still there at the next opening.
         QTest::mouseClick(d.Check3d2, Qt::LeftButton);
         QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
-        QCOMPARE(stato.carattereSchermo, StileCarattere{});
+        QCOMPARE(locale.carattereSchermo, StileCarattere{});
         d.show();
         QVERIFY(d.Check3d2->isChecked() && d.LstFonts->count() == 57);
         // OK goes to both fonts; the grey state counts as ticked.
@@ -134,26 +134,26 @@ private slots:
         d.Check3d1->setCheckState(Qt::PartiallyChecked);
         d.LstFonts->setCurrentRow(5);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QCOMPARE(stato.carattereStampante, (StileCarattere{"Famiglia", true, true}));
-        QCOMPARE(stato.carattereSchermo, (StileCarattere{"Famiglia", true, true}));
+        QCOMPARE(locale.carattereStampante, (StileCarattere{"Famiglia", true, true}));
+        QCOMPARE(locale.carattereSchermo, (StileCarattere{"Famiglia", true, true}));
         // A name the list lacks in that case: nothing preselected, and OK stores nothing.
-        stato.nomeFont = "famiglia";
+        locale.nomeFont = "famiglia";
         d.LstFonts->setCurrentRow(-1);
         d.show();
         QCOMPARE(d.LstFonts->currentRow(), -1);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QCOMPARE(stato.nomeFont, std::string("famiglia"));
+        QCOMPARE(locale.nomeFont, std::string("famiglia"));
     }
 
-    void salvataggio() {
+    void saving() {
         prova::CartellaTemporanea dir;
-        Stato stato;
-        stato.righeFile[0] = "Autore:      Anna Neri";
-        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        Stato locale;
+        locale.righeFile[0] = "Autore:      Anna Neri";
+        locale.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(stato, p, &principale);
+        TessoSav d(locale, p, &principale);
         d.show();
         QCOMPARE(d.Text1->text(), QString("Tesso000.trmo"));
         QCOMPARE(d.Text2->text(), QString("Anna Neri"));
@@ -165,11 +165,11 @@ private slots:
         QTest::keyClick(d.Text1, Qt::Key_Escape);
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QVERIFY(principale.isEnabled());
-        QVERIFY(stato.nomeFile.empty());
+        QVERIFY(locale.nomeFile.empty());
     }
 
     // The main window's handlers on a real window, one step after the other.
-    void apriSalvaDomandeBarraEInformazioni() {
+    void openSaveQuestionsToolbarAndAbout() {
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
         cartella.scrivi("LessicoItaliano.dat", std::string(420, '0'));

@@ -10,7 +10,7 @@ class ProvaForm1Stampa : public QObject {
     Q_OBJECT
 
 private slots:
-    void anteprimaSiApreESiChiude() {
+    void previewOpensAndCloses() {
         prova::CartellaTemporanea dir;
         dir.scrivi("LessicoItaliano.dat", std::string(408, '\0'));
         const std::string schema = dir.scrivi("prova.trmo", prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"}));

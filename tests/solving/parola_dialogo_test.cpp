@@ -7,7 +7,7 @@
 using namespace quadrivo;
 using V = std::vector<std::string>;
 
-TEST(ParolaDialogo, VoceDellaParolaCorrenteEScritturaDellaScelta) {
+TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Stato& s = p.stato;
     s.colonnaCorrente = 4;
@@ -35,7 +35,7 @@ TEST(ParolaDialogo, VoceDellaParolaCorrenteEScritturaDellaScelta) {
     EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
 }
 
-TEST(ParolaDialogo, CaselleIniziali) {
+TEST(ParolaDialogo, BoxesItStartsWith) {
     EXPECT_EQ(caselleIniziali("C.S A@\xe8"), (V{"C", " ", "S", " ", "A", "@", "\xc3\xa8"}));
     EXPECT_FALSE(conCaselle(1));
     EXPECT_TRUE(conCaselle(2) && !conRicerca(2));
@@ -43,7 +43,7 @@ TEST(ParolaDialogo, CaselleIniziali) {
     EXPECT_TRUE(conCasellaLunga(16) && !conCaselle(16) && !conRicerca(16));
 }
 
-TEST(ParolaDialogo, CaratteriAmmessi) {
+TEST(ParolaDialogo, AcceptedCharacters) {
     for (const char* t : {"", " ", ".", "A", "Z", "Ab"}) EXPECT_TRUE(casellaAmmessa(t)) << t;
     for (const char* t : {"@", "a", "1", "[", "\xc3\x88"}) EXPECT_FALSE(casellaAmmessa(t)) << t;
     EXPECT_TRUE(casellaLungaAmmessa("  parola. con blank "));
@@ -51,7 +51,7 @@ TEST(ParolaDialogo, CaratteriAmmessi) {
     EXPECT_FALSE(casellaLungaAmmessa("PAR\xc3\x88"));
 }
 
-TEST(ParolaDialogo, DigitazioneInUnaCasella) {
+TEST(ParolaDialogo, TypingIntoABox) {
     EXPECT_EQ(casellaDopoDigitazione("Ax", 2), "X");  // typed behind the old letter
     EXPECT_EQ(casellaDopoDigitazione("xA", 1), "X");  // typed in front of it
     EXPECT_EQ(casellaDopoDigitazione("\xc3\xa0", 1), "\xc3\x80");
@@ -65,7 +65,7 @@ TEST(ParolaDialogo, DigitazioneInUnaCasella) {
     EXPECT_EQ(precedenteNelDialogo(1, 4), 0);
 }
 
-TEST(ParolaDialogo, ParolaEMascheraDalleCaselle) {
+TEST(ParolaDialogo, WordAndMaskFromTheBoxes) {
     EXPECT_EQ(parolaDaCaselle({"c", "", ".", "\xc3\x88", "AB"}), "C .\xc8" "A");
     EXPECT_EQ(parolaDaCasellaLunga("  parola\xc3\xa8 lunga "), "PAROLA\xc8 LUNGA");
     // Past the shown boxes the mask is blank; letters compare as they are.
@@ -73,7 +73,7 @@ TEST(ParolaDialogo, ParolaEMascheraDalleCaselle) {
     EXPECT_EQ(mascheraDaCaselle({"M", "", "L", "A"}, 4), "M LA");
 }
 
-TEST(ParolaDialogo, OkRifiutaSoloCaselleToccate) {
+TEST(ParolaDialogo, OkRefusesOnlyEditedBoxes) {
     const V caselle = {"C", "@", "1", "A"};
     EXPECT_EQ(casellaRifiutata(caselle, {false, false, false, false}), std::nullopt);
     EXPECT_EQ(casellaRifiutata(caselle, {true, true, true, true}), 1);
