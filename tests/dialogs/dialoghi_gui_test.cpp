@@ -226,7 +226,7 @@ private slots:
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
-        QVERIFY(rifiuta.eseguita() && f->Toolbar1->isVisible());  // also when the clearing was refused
+        QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "Toolbar1")->isVisible());  // also when the clearing was refused
 
         QString versione;
         AlProssimoModale info([&](QWidget* w) {

@@ -34,6 +34,13 @@ std::string campione15x10() {
     return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
+// The toolbar button at position 1..9.
+QAction* pulsante(const Form1& f, int posizione) {
+    for (const PulsanteToolbar& p : pulsantiToolbar())
+        if (p.posizione == posizione && *p.chiave) return prova::figlio<QAction>(&f, QString("Toolbar1_") + p.chiave);
+    return nullptr;
+}
+
 }  // namespace
 
 class ProvaForm1 : public QObject {
@@ -90,20 +97,20 @@ private slots:
         preparaCartella();
         auto f = avvia({});
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
-        for (QAction* a : {f->MenuSalva, f->MenuSalvaCN, f->Meno3, f->MenuAnteprima, f->MenuStampa})
+        for (QAction* a : {prova::figlio<QAction>(&*f, "MenuSalva"), prova::figlio<QAction>(&*f, "MenuSalvaCN"), prova::figlio<QAction>(&*f, "Meno3"), prova::figlio<QAction>(&*f, "MenuAnteprima"), prova::figlio<QAction>(&*f, "MenuStampa")})
             QVERIFY2(!a->isVisible(), qPrintable(a->objectName()));
-        QVERIFY(!f->MenuUtil->menuAction()->isVisible());
-        QVERIFY(f->pulsanteToolbar[1]->isEnabled());
-        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY2(!f->pulsanteToolbar[i]->isEnabled(), qPrintable(QString::number(i)));
+        QVERIFY(!prova::figlio<QMenu>(&*f, "MenuUtil")->menuAction()->isVisible());
+        QVERIFY(pulsante(*f, 1)->isEnabled());
+        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY2(!pulsante(*f, i)->isEnabled(), qPrintable(QString::number(i)));
         // The picture is the one for this screen, centred across the drawing area and ten pixels
         // higher than centred down it (an odd pixel left over goes right and below).
-        const QRect foto = f->Picture1->geometry();
+        const QRect foto = prova::figlio<QLabel>(&*f, "Picture1")->geometry();
         QCOMPARE(foto.size(), QSize(300, 200));
         const int sinistra = foto.left(), destra = f->area()->width() - 1 - foto.right();
         const int sopra = foto.top() + 10, sotto = f->area()->height() - 1 - foto.bottom() - 10;
         QVERIFY2(destra - sinistra == 0 || destra - sinistra == 1, qPrintable(QString("%1 %2").arg(sinistra).arg(destra)));
         QVERIFY2(sotto - sopra == 0 || sotto - sopra == 1, qPrintable(QString("%1 %2").arg(sopra).arg(sotto)));
-        QVERIFY(f->Picture1->isVisible());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->isVisible());
         // The working copy's name is reserved, the file is not there yet.
         QVERIFY(!stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
         // A redraw that comes before any grid was read (a resize just after an open) draws nothing.
@@ -119,15 +126,15 @@ private slots:
         auto f = avvia(QString::fromStdString("\"" + percorso + "\""));
         QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         QVERIFY(esisteFile(stato->fileLavoro));
-        QVERIFY(f->MenuSalva->isVisible() && f->MenuUtil->menuAction()->isVisible());
-        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(f->pulsanteToolbar[i]->isEnabled());
-        QVERIFY(f->Picture1->y() >= f->area()->height());
+        QVERIFY(prova::figlio<QAction>(&*f, "MenuSalva")->isVisible() && prova::figlio<QMenu>(&*f, "MenuUtil")->menuAction()->isVisible());
+        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(pulsante(*f, i)->isEnabled());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
 
         // The layout follows the window's real measures.
         const AreaFinestra a = f->areaFinestra();
         QCOMPARE(a.larghezza, double(f->area()->width()));
-        QCOMPARE(a.altezzaToolbar, double(f->Toolbar1->height()));
-        QCOMPARE(a.altezzaStatusBar, double(f->StatusBar1->height()));
+        QCOMPARE(a.altezzaToolbar, double(prova::figlio<QToolBar>(&*f, "Toolbar1")->height()));
+        QCOMPARE(a.altezzaStatusBar, double(prova::figlio<BarraStato>(&*f, "StatusBar1")->height()));
         const int L = std::min(N((a.larghezza - 16) / 15), N((a.altezza - a.altezzaToolbar - a.altezzaStatusBar - 18) / 10));
         QCOMPARE(int(stato->latoCasella), L);
         QCOMPARE(int(stato->xGriglia), N((a.larghezza - L * 15) / 2));
@@ -186,8 +193,8 @@ private slots:
         QVERIFY(testo.contains("inesistente"));
         // The start goes on without a puzzle, with the picture in view.
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
-        QVERIFY(!f->MenuSalva->isVisible());
-        QVERIFY(f->Picture1->y() < f->area()->height());
+        QVERIFY(!prova::figlio<QAction>(&*f, "MenuSalva")->isVisible());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
     }
 
     void saveWritesTheExactFile() {
@@ -198,7 +205,7 @@ private slots:
         // An entry made since is written into its grid line, nothing else changes.
         stato->impostaInserimento(2, 1, 'A');
         stato->fileModificato = true;
-        f->MenuSalva->trigger();
+        prova::figlio<QAction>(&*f, "MenuSalva")->trigger();
         std::string atteso = dati;
         atteso[atteso.find("\r\n", atteso.find("Dimensioni:")) + 2 + 3] = 'A';
         QCOMPARE(cartella->leggi(percorso), atteso);
@@ -218,12 +225,12 @@ private slots:
     void optionsRewriteTheSettings() {
         preparaCartella();
         auto f = avvia({});
-        f->menuold->trigger();
-        QVERIFY(f->menuold->isChecked() && stato->tastoSinistro);
-        f->Shape1->show();
-        f->Menurett->trigger();
-        QVERIFY(!f->Menurett->isChecked() && !stato->rettangoloParola);
-        QVERIFY(!f->Shape1->isVisible());
+        prova::figlio<QAction>(&*f, "menuold")->trigger();
+        QVERIFY(prova::figlio<QAction>(&*f, "menuold")->isChecked() && stato->tastoSinistro);
+        prova::figlio<Rettangolo>(&*f, "Shape1")->show();
+        prova::figlio<QAction>(&*f, "Menurett")->trigger();
+        QVERIFY(!prova::figlio<QAction>(&*f, "Menurett")->isChecked() && !stato->rettangoloParola);
+        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible());
         std::string atteso = impostazioniTipiche();
         atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
         QCOMPARE(cartella->leggi("tramerio.ini"), atteso);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/gui/form1.h"
 #include "printing/pagina.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -25,14 +26,14 @@ private slots:
         };
 
         f.MenuAnteprima_Click();
-        QVERIFY(f.Command3d15->isVisible() && !f.MenuUtil->menuAction()->isVisible() && s.grigliaAttiva == -1);
+        QVERIFY(prova::figlio<QPushButton>(&f, "Command3d15")->isVisible() && !prova::figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible() && s.grigliaAttiva == -1);
         const GeometriaPagina g = geometriaAnteprima(s, f.areaFinestra());
         const double alto = f.areaFinestra().altezzaToolbar;
         QCOMPARE(pixel(g.sinistraPagina + 4, alto + 4), QColor(Qt::white));
         QCOMPARE(pixel(g.sinistraPagina, alto + 40), QColor(128, 0, 0));
 
-        QTest::mouseClick(f.Command3d15, Qt::LeftButton);
-        QVERIFY(!f.Command3d15->isVisible() && f.MenuUtil->menuAction()->isVisible() && s.grigliaAttiva == 1);
+        QTest::mouseClick(prova::figlio<QPushButton>(&f, "Command3d15"), Qt::LeftButton);
+        QVERIFY(!prova::figlio<QPushButton>(&f, "Command3d15")->isVisible() && prova::figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible() && s.grigliaAttiva == 1);
         QCOMPARE(pixel(s.xGriglia - 1, s.yGriglia + 5), QColor(Qt::white));  // the screen grid's frame is back
     }
 };

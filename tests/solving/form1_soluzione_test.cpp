@@ -62,7 +62,7 @@ class Form1SoluzioneTest : public QObject {
     }
     int caselleVisibili() const {
         int n = 0;
-        for (int i = 1; i <= 50; ++i) n += !f->Text1[i]->isHidden();
+        for (int i = 1; i <= 50; ++i) n += !prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(i))->isHidden();
         return n;
     }
 
@@ -88,12 +88,12 @@ private slots:
         const int L = s().latoCasella, x0 = s().xGriglia, y0 = s().yGriglia;
         const QPoint a = alto(1, 1);
         muovi(a);
-        QCOMPARE(f->Label1->text(), QString("  1 oriz. -Abitazione "));
+        QCOMPARE(prova::figlio<QLabel>(&*f, "Label1")->text(), QString("  1 oriz. -Abitazione "));
         QVERIFY(f->label1Visibile());
-        QCOMPARE(f->Label1->pos(), QPoint(a.x() - 19, a.y() + 12));
+        QCOMPARE(prova::figlio<QLabel>(&*f, "Label1")->pos(), QPoint(a.x() - 19, a.y() + 12));
         QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
-        QCOMPARE(f->Shape1->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
-        QCOMPARE(f->Shape1->colore(), giallo);
+        QCOMPARE(prova::figlio<Rettangolo>(&*f, "Shape1")->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
+        QCOMPARE(prova::figlio<Rettangolo>(&*f, "Shape1")->colore(), giallo);
         muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
         QVERIFY(!f->label1Visibile());
         QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
@@ -103,11 +103,11 @@ private slots:
         const int L = s().latoCasella;
         clic(Qt::LeftButton, alto(1, 1));
         QCOMPARE(caselleVisibili(), 4);
-        QVERIFY(!f->Shape1->isVisible() && !f->label1Visibile());
-        QCOMPARE(f->Text1[3]->geometry(), QRect(s().xGriglia + 2 * L, s().yGriglia, L, L));
-        QCOMPARE(f->Text1[1]->toolTip(), QString("Abitazione"));
-        QCOMPARE(f->Text1[1]->text(), QString("."));
-        QTRY_COMPARE(fuoco(), f->Text1[1]);
+        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible() && !f->label1Visibile());
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(3))->geometry(), QRect(s().xGriglia + 2 * L, s().yGriglia, L, L));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->toolTip(), QString("Abitazione"));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->text(), QString("."));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)));
         const QImage prima = f->area()->immagine();
         digitaNelFuoco("ca5sa");  // the digit never lands; the last letter wraps the focus
         QTest::keyClick(fuoco(), Qt::Key_Return);
@@ -118,24 +118,24 @@ private slots:
         // A press without a move uses the direction the pointer shows, not the half it lands in.
         muovi(basso(1, 1));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
-        QCOMPARE(f->Text1[4]->geometry(), QRect(s().xGriglia, s().yGriglia + 3 * L, L, L));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(4))->geometry(), QRect(s().xGriglia, s().yGriglia + 3 * L, L, L));
     }
 
     void escDropsTheTypingAndANewClickKeepsIt() {
         clic(Qt::LeftButton, alto(3, 2));  // ORO, already entered
-        QCOMPARE(f->Text1[2]->text(), QString("R"));
-        QTRY_COMPARE(fuoco(), f->Text1[1]);
-        QTest::keyClick(f->Text1[1], Qt::Key_Left);
-        QCOMPARE(fuoco(), f->Text1[3]);
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(2))->text(), QString("R"));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)));
+        QTest::keyClick(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)), Qt::Key_Left);
+        QCOMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(3)));
         digitaNelFuoco("xyz");
         QTest::keyClick(fuoco(), Qt::Key_Escape);
         QCOMPARE(caselleVisibili(), 0);
         QCOMPARE(salvati()[1], "A#ORO");
         // An emptied box keeps its cell; a click elsewhere keeps the rest of the typing.
         clic(Qt::LeftButton, alto(3, 2));
-        QTRY_COMPARE(f->Text1[1]->selectedText(), QString("O"));
-        QTest::keyClick(f->Text1[1], Qt::Key_Delete);
-        QCOMPARE(f->Text1[1]->text(), QString());
+        QTRY_COMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->selectedText(), QString("O"));
+        QTest::keyClick(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)), Qt::Key_Delete);
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->text(), QString());
         digitaNelFuoco("e");
         clic(Qt::LeftButton, cella(5, 1));
         QCOMPARE(caselleVisibili(), 0);
@@ -171,16 +171,16 @@ private slots:
 
     void checkAndClear() {
         rispondi("OK");
-        f->MenuCS->trigger();
+        prova::figlio<QAction>(&*f, "MenuCS")->trigger();
         QCOMPARE(testi.value(0), QString("Sul cruciverba ci sono 15 lettere; ci sono però ancora 11 lettere diverse o "
                                          "non risolte! (73% non risolto)"));
         rispondi("Annulla");
-        f->MenuAzzera->trigger();
+        prova::figlio<QAction>(&*f, "MenuAzzera")->trigger();
         QCOMPARE(titoli.value(1), QString("Azzeramento soluzioni"));
         QCOMPARE(salvati()[1], "A#ORO");
         s().inizioGioco = 0;
         rispondi("OK");
-        f->MenuAzzera->trigger();
+        prova::figlio<QAction>(&*f, "MenuAzzera")->trigger();
         QCOMPARE(salvati(), (V{"....#", ".#...", "..#.#", "....#"}));
         QVERIFY(s().inizioGioco > 0);  // the time runs from the clearing
         QVERIFY(!s().fileModificato);

@@ -10,6 +10,12 @@ namespace quadrivo::prova {
 
 inline QWidget* fuoco() { return QApplication::focusWidget(); }
 
+// A window's widget or action by its object name, nullptr when there is none.
+template <typename T = QWidget>
+T* figlio(const QObject* padre, const QString& nome) {
+    return padre->findChild<T*>(nome);
+}
+
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) {
     const QWidget* f = QApplication::focusWidget();

@@ -52,6 +52,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const QString& rigaComand
     creaMenu();
     creaToolbar();
     StatusBar1 = new BarraStato(area_);
+    StatusBar1->setObjectName("StatusBar1");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
