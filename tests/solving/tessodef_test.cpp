@@ -128,11 +128,13 @@ private slots:
     }
 
     void anUntouchedWordIsConfirmedAsItCameFromTheGrid() {
-        apri(1, 1, orizzontale, "C@SA");  // "@" typed into the grid
-        QCOMPARE(casella(1)->text(), QString("@"));
-        QTest::mouseClick(pulsante("Command3d1"), Qt::LeftButton);
+        apri(1, 1, orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
+        QCOMPARE(casella(0)->text(), QString("@"));
+        QCOMPARE(fuoco(), casella(0));
+        QTest::mouseClick(pulsante("Command3d1"), Qt::LeftButton);  // the box loses the focus to OK
+        QCoreApplication::processEvents();
         QVERIFY(p->piattaforma.messaggi.empty());
-        QCOMPARE(scelta(), QString("C@SA"));
+        QCOMPARE(scelta(), QString("@ASA"));
         // Left by the focus, an edited box is checked even when it holds what it held before.
         apri(1, 1, orizzontale, "C@SA");
         casella(1)->setFocus();

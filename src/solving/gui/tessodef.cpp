@@ -340,7 +340,9 @@ void TessoDef::casellaLasciata(int i) {
     // After the focus has settled: the message must not interrupt the press that moved it.
     QTimer::singleShot(0, this, [this, i] {
         QLineEdit* lasciata = Text3[static_cast<size_t>(i)];
-        if (!isVisible() || casellaAmmessa(lasciata->text().toStdString())) return;
+        // A box as it came from the grid (an "@" typed there) is not the player's doing here.
+        if (!isVisible() || !modificate_[static_cast<size_t>(i)] || casellaAmmessa(lasciata->text().toStdString()))
+            return;
         piattaforma_.messaggio(msgCaratteriNonAmmessi);
         lasciata->setFocus();
     });
