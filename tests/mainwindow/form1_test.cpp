@@ -26,12 +26,7 @@ std::string campione15x10() {
     const std::vector<std::string> sol{"CASA#LUNA#MARE#", "ALTO#ERBA#ORSO#", "NEVE#ONDA#ROSA#", "E#PERA#VELA#TE#",
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
-    std::vector<std::string> ins = sol;
-    for (auto& riga : ins)
-        for (char& ch : riga)
-            if (ch != '#') ch = '.';
-    ins[0][0] = 'C';
-    return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
+    return prova::fileTrmo(sol, {"C"}, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
 // The toolbar button at position 1..9.
