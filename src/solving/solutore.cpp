@@ -62,7 +62,7 @@ void Solutore::nascondiCaselle() {
 void Solutore::apriConDialogo(int c, int r, int d) {
     nascondiCaselle();
     s_.parolaInserita[c][r][d] = parolaDaInserimenti(s_, c, r, d);
-    vista_.apriDialogo();
+    if (const auto scelta = vista_.apriDialogo(voceDialogo(s_))) applicaScelta(s_, *scelta);
     vista_.ridisegnaToolbar();
     // Cancelled or confirmed, the dialog counts as a change to be saved.
     s_.fileModificato = true;

@@ -2,11 +2,13 @@
 // The solving behaviour of the main window without the toolkit: hover, button presses, typing
 // into the grid, checking and clearing. The window supplies a VistaSolutore over its widgets
 // and forwards its events here.
+#include <optional>
 #include <string>
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
 #include "solving/inserimento.h"
+#include "solving/parola_dialogo.h"
 #include "solving/passaggio.h"
 
 namespace quadrivo {
@@ -40,7 +42,8 @@ public:
     virtual void fuocoCasella(int i) = 0;
 
     // The rest of the window.
-    virtual void apriDialogo() = 0;  // the modal word-entry dialog for the current word
+    // The modal word-entry dialog on `voce`: what OK confirmed, nothing after Annulla.
+    virtual std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) = 0;
     virtual void ridisegnaToolbar() = 0;
     virtual void disegnaGriglia() = 0;  // the layout pass on the window
     virtual void chiudiAnteprima() = 0;  // what the preview's close button does

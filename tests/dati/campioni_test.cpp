@@ -53,7 +53,7 @@ struct Caricato {
 
 }  // namespace
 
-TEST(Campioni, SiApronoESiRiscrivonoByteUgualiComeNelProgramma) {
+TEST(Campioni, OpenAndRewriteByteForByteAsTheProgramDoes) {
     ASSERT_GE(campioni().size(), 4u) << CARTELLA_ARCHIVIO;
     for (const auto& f : campioni()) {
         SCOPED_TRACE(f);
@@ -63,7 +63,7 @@ TEST(Campioni, SiApronoESiRiscrivonoByteUgualiComeNelProgramma) {
     }
 }
 
-TEST(Campioni, OgniParolaHaLaSuaDefinizioneESoloLei) {
+TEST(Campioni, EveryWordHasItsClueAndOnlyThat) {
     for (const auto& f : campioni()) {
         SCOPED_TRACE(f);
         Caricato k(f);
@@ -81,7 +81,7 @@ TEST(Campioni, OgniParolaHaLaSuaDefinizioneESoloLei) {
     }
 }
 
-TEST(Campioni, LeParoleSonoNelDizionario) {
+TEST(Campioni, TheWordsAreInTheDictionary) {
     // the dictionary the program ships; before it is built, the word list it is made from
     auto elenco = prova::paroleDelLessico(LESSICO_ITALIANO);
     if (!elenco) elenco = prova::caricaElenco(ELENCO_ITALIANO);

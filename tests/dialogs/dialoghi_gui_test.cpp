@@ -17,6 +17,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -24,20 +25,7 @@ using prova::testi;
 
 namespace {
 
-// Runs `azione` on the next modal window as soon as it is up, while this object lives.
-struct AlProssimoModale : QObject {
-    explicit AlProssimoModale(std::function<void(QWidget*)> a) : azione(std::move(a)) { guarda(); }
-    void guarda() {
-        QTimer::singleShot(20, this, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible()) return guarda();
-            eseguita = true;
-            azione(w);
-        });
-    }
-    std::function<void(QWidget*)> azione;
-    bool eseguita = false;
-};
+using AlProssimoModale = prova::AlProssimoModale<QWidget>;
 
 Form2* form2Aperto() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -70,7 +58,7 @@ class DialoghiTest : public QObject {
     }
 
 private slots:
-    void aperturaAnteprimaEOk() {
+    void openPreviewAndOk() {
         prova::CartellaTemporanea dir;
         const std::string dati = prova::fileTrmo({"CASA", "A#MI"});
         dir.scrivi("a.trmo", dati);
@@ -80,52 +68,52 @@ private slots:
         // The dialog moves the process's current folder: put back whatever happens.
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
-        Stato stato;
-        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        Stato locale;
+        locale.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        QPointer<Form2> f = new Form2(stato, p, &principale);
-        f->show();
+        QPointer<Form2> dialogo = new Form2(locale, p, &principale);
+        dialogo->show();
         QCoreApplication::processEvents();  // the activation previews the first file
-        const QImage disegnata = f->Picture1->immagine();
+        const QImage disegnata = dialogo->Picture1->immagine();
         // A bad file: its message and a blank preview; the texts of the last good one stay.
-        f->File1->setCurrentRow(1);
+        dialogo->File1->setCurrentRow(1);
         QCOMPARE(testi(p), std::vector<std::string>{msgFormatoAnteprima});
-        QVERIFY(f->Picture1->immagine() != disegnata);
-        QCOMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
+        QVERIFY(dialogo->Picture1->immagine() != disegnata);
+        QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
 
         // Enter on a folder opens it and does not confirm the dialog.
-        f->Dir1->setCurrentItem(f->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
-        QTest::keyClick(f->Dir1, Qt::Key_Return);
-        QVERIFY(f->isVisible());
+        dialogo->Dir1->setCurrentItem(dialogo->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
+        QTest::keyClick(dialogo->Dir1, Qt::Key_Return);
+        QVERIFY(dialogo->isVisible());
         QCOMPARE(QDir::currentPath(), QString::fromStdString(dir.percorso("estate")));
         // The old folder's name and preview are gone with it.
-        QCOMPARE(f->Text1->text(), QString());
-        QCOMPARE(f->Label2->text(), QString("Anteprima"));
-        QImage bianca(f->Picture1->immagine().size(), f->Picture1->immagine().format());
+        QCOMPARE(dialogo->Text1->text(), QString());
+        QCOMPARE(dialogo->Label2->text(), QString("Anteprima"));
+        QImage bianca(dialogo->Picture1->immagine().size(), dialogo->Picture1->immagine().format());
         bianca.fill(Qt::white);
-        QCOMPARE(f->Picture1->immagine(), bianca);
+        QCOMPARE(dialogo->Picture1->immagine(), bianca);
         // An unreadable volume: its message, and the list stays where it was.
-        f->scelta().scegliVolume("/volume-che-non-esiste");
+        dialogo->scelta().scegliVolume("/volume-che-non-esiste");
         QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
-        QCOMPARE(f->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
+        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
 
-        f->Text1->setText("manca.trmo");
-        f->Command3d1_Click();
+        dialogo->Text1->setText("manca.trmo");
+        dialogo->Command3d1_Click();
         QCOMPARE(p.messaggi.size(), size_t(3));
         QCOMPARE(p.messaggi.back().testo, std::string("Errore: file inesistente!"));
-        QVERIFY(f->isVisible() && !principale.isEnabled());
+        QVERIFY(dialogo->isVisible() && !principale.isEnabled());
         // A typed absolute path opens that file, not the one of the same name in the folder shown.
-        f->Text1->setText(QString::fromStdString(dir.percorso("a.trmo")));
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        dialogo->Text1->setText(QString::fromStdString(dir.percorso("a.trmo")));
+        QTest::keyClick(dialogo->Text1, Qt::Key_Return);
         QVERIFY(principale.isEnabled());
-        QCOMPARE(stato.nomeFile, dir.percorso("a.trmo"));
+        QCOMPARE(locale.nomeFile, dir.percorso("a.trmo"));
         QCOMPARE(dir.leggi("lavoro.tmp"), dati);
-        QTRY_VERIFY(f.isNull());  // unloaded
+        QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
-    void anteprimaPulitaPrimaDelMessaggio() {
+    void previewBlankBeforeTheMessage() {
         prova::CartellaTemporanea dir;
         dir.scrivi("a.trmo", prova::fileTrmo({"CASA", "A#MI"}));
         dir.scrivi("b.trmo", "");
@@ -146,24 +134,24 @@ private slots:
                 return PiattaformaRegistro::messaggio(t, ti, i, p);
             }
         } p;
-        Stato stato;
-        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        Stato locale;
+        locale.fileLavoro = dir.percorso("lavoro.tmp");
         QWidget principale;
-        QPointer<Form2> f = new Form2(stato, p, &principale);
-        p.form = f;
-        f->show();
-        QTRY_COMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
-        f->File1->setCurrentRow(1);
-        f->File1->setCurrentRow(0);
-        f->File1->setCurrentRow(2);
+        QPointer<Form2> dialogo = new Form2(locale, p, &principale);
+        p.form = dialogo;
+        dialogo->show();
+        QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
+        dialogo->File1->setCurrentRow(1);
+        dialogo->File1->setCurrentRow(0);
+        dialogo->File1->setCurrentRow(2);
         QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgTipoAnteprima}));
         QCOMPARE(p.bianca, (std::vector<bool>{true, true}));
-        f->Command3d2_Click();
-        QTRY_VERIFY(f.isNull());
+        dialogo->Command3d2_Click();
+        QTRY_VERIFY(dialogo.isNull());
     }
 
-    void sceltaCarattere() {
-        Stato stato;
+    void fontChoice() {
+        Stato locale;
         PiattaformaRegistro p;
         int caricamenti = 0;
         auto famiglie = [&] {
@@ -171,7 +159,7 @@ private slots:
             for (int i = 0, n = ++caricamenti * 56; i < n; ++i) l << QString("Famiglia %1").arg(i);
             return l << "Arial";
         };
-        FONTEN d(stato, p, famiglie, [](const std::string&) { return true; });
+        FONTEN d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
         QCOMPARE(d.Label1->text(), QString("N. 57 Fonts installati"));
         QCOMPARE(d.TxtFontPreview->text(), QString("Arial - aAbB 123 zZ"));
@@ -184,7 +172,7 @@ private slots:
         // Annulla after a tick stores nothing; the tick is still there at the next opening.
         QTest::mouseClick(d.Check3d2, Qt::LeftButton);
         QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
-        QCOMPARE(stato.carattereSchermo, StileCarattere{});
+        QCOMPARE(locale.carattereSchermo, StileCarattere{});
         d.show();
         QVERIFY(d.Check3d2->isChecked() && d.LstFonts->count() == 57);
         // OK goes to both fonts; the grey state counts as ticked.
@@ -192,26 +180,26 @@ private slots:
         d.Check3d1->setCheckState(Qt::PartiallyChecked);
         d.LstFonts->setCurrentRow(5);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QCOMPARE(stato.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
-        QCOMPARE(stato.carattereSchermo, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(locale.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(locale.carattereSchermo, (StileCarattere{"Famiglia 5", true, true}));
         // A name the list lacks in that case: nothing preselected, and OK stores nothing.
-        stato.nomeFont = "famiglia";
+        locale.nomeFont = "famiglia";
         d.LstFonts->setCurrentRow(-1);
         d.show();
         QCOMPARE(d.LstFonts->currentRow(), -1);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QCOMPARE(stato.nomeFont, std::string("famiglia"));
+        QCOMPARE(locale.nomeFont, std::string("famiglia"));
     }
 
-    void salvataggio() {
+    void saving() {
         prova::CartellaTemporanea dir;
-        Stato stato;
-        stato.righeFile[0] = "Autore:      Anna Neri";
-        stato.fileLavoro = dir.percorso("lavoro.tmp");
+        Stato locale;
+        locale.righeFile[0] = "Autore:      Anna Neri";
+        locale.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(stato, p, &principale);
+        TessoSav d(locale, p, &principale);
         d.show();
         QCOMPARE(d.Text1->text(), QString("Tesso000.trmo"));
         QCOMPARE(d.Text2->text(), QString("Anna Neri"));
@@ -223,11 +211,11 @@ private slots:
         QTest::keyClick(d.Text1, Qt::Key_Escape);
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QVERIFY(principale.isEnabled());
-        QVERIFY(stato.nomeFile.empty());
+        QVERIFY(locale.nomeFile.empty());
     }
 
     // The main window's handlers on a real window, one step after the other.
-    void apriSalvaDomandeBarraEInformazioni() {
+    void openSaveQuestionsToolbarAndAbout() {
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
         cartella.scrivi("LessicoItaliano.dat", std::string(420, '0'));
@@ -242,7 +230,7 @@ private slots:
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
         QCOMPARE(stato.grigliaAttiva, std::int16_t(-1));  // no puzzle and Annulla
-        QTRY_VERIFY(f->Picture1->isVisible());            // the background picture is back
+        QTRY_VERIFY(prova::figlio<QLabel>(f.get(), "Picture1")->isVisible());            // the background picture is back
 
         apri("prova.trmo");
         const auto righe = stato.righeFile;
@@ -252,11 +240,11 @@ private slots:
             qobject_cast<TessoSav*>(w)->Command3d1_Click();
         });
         f->MenuSalvaCN_Click();
-        QVERIFY(salva.eseguita && f->isEnabled());
+        QVERIFY(salva.eseguita() && f->isEnabled());
         {
             AlProssimoModale nessuna([](QWidget* w) { w->close(); });  // not changed: no question
             apri("copia.trmo");
-            QVERIFY(!nessuna.eseguita);
+            QVERIFY(!nessuna.eseguita());
         }
         QCOMPARE(stato.righeFile, righe);
         QCOMPARE(stato.definizione, definizioni);
@@ -275,7 +263,7 @@ private slots:
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->MenuApri_Click();
-        QVERIFY(domanda.eseguita && !dialogoGiaAperto);
+        QVERIFY(domanda.eseguita() && !dialogoGiaAperto);
         QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)));
         Stato salvato;
         leggiCruciverba(salvato, piattaforma, stato.nomeFile);
@@ -285,7 +273,7 @@ private slots:
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
-        QVERIFY(rifiuta.eseguita && f->Toolbar1->isVisible());  // also when the clearing was refused
+        QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "Toolbar1")->isVisible());  // also when the clearing was refused
 
         QString versione;
         AlProssimoModale info([&](QWidget* w) {

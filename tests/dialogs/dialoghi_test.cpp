@@ -50,7 +50,7 @@ struct Anteprime : ::testing::Test {
     }
 };
 
-TEST_F(Anteprime, GrigliaCentrataLettereECaselleNere) {
+TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     std::vector<std::string> righe(10, std::string(13, 'A'));
     righe[0][1] = '#';
     const std::string dati = prova::fileTrmo(righe, {"A"}, {}, "Niccol\xF2");
@@ -72,7 +72,7 @@ TEST_F(Anteprime, GrigliaCentrataLettereECaselleNere) {
     EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1);  // never under one pixel
 }
 
-TEST_F(Anteprime, LatoConIMezziArrotondatiAlPariELeRigheContateDalFile) {
+TEST_F(Anteprime, SideRoundsHalvesToEvenAndRowsCountFromTheFile) {
     sup = SuperficieRegistro(55, 1000);  // (55 - 10) / 2 = 22.5
     EXPECT_EQ(mostra(grezzo(" 2x 1", {"[.[."})).lato, 22);
     sup = SuperficieRegistro(57, 1000);  // 23.5
@@ -81,7 +81,7 @@ TEST_F(Anteprime, LatoConIMezziArrotondatiAlPariELeRigheContateDalFile) {
     EXPECT_EQ(di(Operazione::rettangolo).size(), 3u);
 }
 
-TEST_F(Anteprime, OgniFileMalformatoHaIlSuoMessaggio) {
+TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
     const std::vector<std::pair<std::string, const char*>> casi = {
         {grezzo(" 0x 1", {"[."}), msgFormatoAnteprima},
         {grezzo(" 2x 0", {"[.[."}), msgFormatoAnteprima},
@@ -107,7 +107,7 @@ TEST_F(Anteprime, OgniFileMalformatoHaIlSuoMessaggio) {
     }
 }
 
-TEST(CartellaEFiles, ScendeInArchivioCruciverbaEdElencaITrm) {
+TEST(CartellaEFiles, GoesIntoTheArchiveFolderAndListsTrmoFiles) {
     CartellaTemporanea dir;
     const std::string base = dir.percorso().substr(0, dir.percorso().size() - 1);
     std::filesystem::create_directory(dir.percorso("archivio cruciverba"));  // other case does not count
@@ -128,7 +128,7 @@ TEST(CartellaEFiles, ScendeInArchivioCruciverbaEdElencaITrm) {
               (std::vector<std::string>{"A.TRM", "b.trmo", "Bz.trmo", "c.Trmx", "caf\xe9.trmo", "e.trm.bak"}));
 }
 
-TEST(Apertura, CopiaNellaCopiaDiLavoroIlFileDellaCartellaOIlPercorsoAssoluto) {
+TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     CartellaTemporanea dir, altrove;
     Stato stato;
     stato.fileLavoro = dir.percorso("lavoro.tmp");
@@ -158,7 +158,7 @@ TEST(Apertura, CopiaNellaCopiaDiLavoroIlFileDellaCartellaOIlPercorsoAssoluto) {
     EXPECT_EQ(dir.leggi("lavoro.tmp"), "y\r\n");
 }
 
-TEST(TestiDelSalvataggio, PercorsoRigaAutoreEDomande) {
+TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
     const std::vector<std::array<std::string, 3>> casi = {
         {"/giochi", "prova", "/giochi/prova.trmo"},   {"/", "a.trmo", "/a.trmo"},
         {"/giochi/", "a.trmo", "/giochi/a.trmo"},     {"/giochi", "/altro/prova", "/altro/prova.trmo"},
@@ -197,7 +197,7 @@ struct Salvataggio : ::testing::Test {
     }
 };
 
-TEST_F(Salvataggio, SovrascritturaChiestaAnnullaScriveSoloLaCopiaDiLavoro) {
+TEST_F(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopy) {
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     const std::string riga1 = stato.righeFile[0];
     piattaforma.risposte = {Risposta::annulla};
@@ -215,7 +215,7 @@ TEST_F(Salvataggio, SovrascritturaChiestaAnnullaScriveSoloLaCopiaDiLavoro) {
     EXPECT_EQ(dir.leggi("lavoro.tmp"), testoCruciverba(stato));
 }
 
-TEST_F(Salvataggio, UnErroreSiMostraUnaVoltaEPermetteDiRiprovare) {
+TEST_F(Salvataggio, AnErrorShowsOnceAndAllowsARetry) {
     const std::string cartella = dir.percorso("manca");
     const std::string riga1 = stato.righeFile[0];
     EXPECT_EQ(salva("prova", cartella), EsitoSalvataggio::errore);
@@ -227,7 +227,7 @@ TEST_F(Salvataggio, UnErroreSiMostraUnaVoltaEPermetteDiRiprovare) {
     EXPECT_EQ(salva("prova", cartella), EsitoSalvataggio::salvato);
 }
 
-TEST(Periferia, ChiaviDellaBarraETestoDellAiuto) {
+TEST(Periferia, ToolbarKeysAndHelpText) {
     const std::vector<std::pair<const char*, AzioneBarra>> casi = {
         {"Apri", AzioneBarra::apri},   {"Salva", AzioneBarra::salva},       {"Stampa", AzioneBarra::stampa},
         {"Anteprima", AzioneBarra::anteprima}, {"Font", AzioneBarra::font}, {"Cancella", AzioneBarra::cancella},
@@ -245,7 +245,7 @@ TEST(Periferia, ChiaviDellaBarraETestoDellAiuto) {
               "altro) Buon divertimento!");
 }
 
-TEST(InfoSistema, IlPrimoStrumentoDellElencoEseguibileInUnaCartellaAssoluta) {
+TEST(InfoSistema, FirstListedToolRunnableInAnAbsoluteFolder) {
     CartellaTemporanea a, b;
     const std::string pa = a.percorso().substr(0, a.percorso().size() - 1), pb = b.percorso().substr(0, b.percorso().size() - 1);
     std::filesystem::create_directory(a.percorso("rel"));
@@ -261,7 +261,7 @@ TEST(InfoSistema, IlPrimoStrumentoDellElencoEseguibileInUnaCartellaAssoluta) {
     std::filesystem::current_path(prima);
 }
 
-TEST(SceltaCarattere, PassiInOrdineConIlRipiegoSuArial) {
+TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
     auto solo = [](std::string nome) { return [nome](const std::string& n) { return n == nome; }; };
     struct Caso {
         StileInStato::Verifica stampante, schermo;

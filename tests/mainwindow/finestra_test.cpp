@@ -5,24 +5,24 @@
 namespace quadrivo {
 namespace {
 
-TEST(TestoVersione, OgniNumeroHaIlPostoDelSegno) {
+TEST(TestoVersione, EveryNumberKeepsThePlaceOfTheSign) {
     EXPECT_EQ(testoVersione(7, 0, 3), "Quadrivo 7 - Versione  7. 0. 3");
     EXPECT_EQ(testoVersione(10, 12, 0), "Quadrivo 7 - Versione  10. 12. 0");
 }
 
-TEST(DecisioneSalva, SoloUnNomeProprioSiScriveSulPosto) {
+TEST(DecisioneSalva, OnlyARealNameIsWrittenInPlace) {
     for (const char* nome : {"", "NUOVOCRU.trmo"}) EXPECT_EQ(decisioneSalva(nome), AzioneSalva::salvaConNome) << nome;
     // The comparison is exact: a path to a file of that name, or another letter case, is a real name.
     for (const char* nome : {"/home/anna/NUOVOCRU.trmo", "nuovocru.trmo", "NUOVOCRU.trmo "})
         EXPECT_EQ(decisioneSalva(nome), AzioneSalva::scrivi) << nome;
 }
 
-TEST(Sfondo, ImmaginePerLarghezzaDelloSchermo) {
+TEST(Sfondo, PictureByScreenWidth) {
     EXPECT_EQ(immagineSfondo(1299), "Quadrivoa.jpg");
     EXPECT_EQ(immagineSfondo(1300), "Quadrivob.jpg");
 }
 
-TEST(Sfondo, CentratoNelleDuePosizioni) {
+TEST(Sfondo, CentredInBothPlaces) {
     // Load step: centred in the area, pushed down by half the toolbar.
     EXPECT_EQ(sfondoAlCaricamento(1280, 900, 760, 520, 36), (Posizione{260, 208}));
     // First activation: centred, ten pixels higher, toolbar ignored.
@@ -31,7 +31,7 @@ TEST(Sfondo, CentratoNelleDuePosizioni) {
     EXPECT_EQ(sfondoAllAttivazione(700, 500, 760, 520), (Posizione{-30, -20}));
 }
 
-TEST(RigaComando, VirgoletteEBlankAttornoSiTolgono) {
+TEST(RigaComando, SurroundingQuotesAndBlanksGo) {
     EXPECT_EQ(percorsoRigaComando("  \"a b.trmo\"  "), "a b.trmo");
     // Only one surrounding pair goes; quotes inside the path, or on one side only, stay.
     EXPECT_EQ(percorsoRigaComando("\"\"x\"\""), "\"x\"");
@@ -41,7 +41,7 @@ TEST(RigaComando, VirgoletteEBlankAttornoSiTolgono) {
 }
 
 // The program moves into its own folder at start: a relative name must be fixed before that.
-TEST(RigaComando, PercorsoPresoDallaCartellaDiAvvio) {
+TEST(RigaComando, PathTakenFromTheStartFolder) {
     EXPECT_EQ(percorsoAvvio("schema.trmo", "/home/gioca/cruciverba"), "/home/gioca/cruciverba/schema.trmo");
     EXPECT_EQ(percorsoAvvio(" \"../a b.trmo\" ", "/home/gioca/cruciverba"), "/home/gioca/a b.trmo");
     EXPECT_EQ(percorsoAvvio("/srv/x.trmo", "/home/gioca"), "/srv/x.trmo");
@@ -49,7 +49,7 @@ TEST(RigaComando, PercorsoPresoDallaCartellaDiAvvio) {
     EXPECT_EQ(percorsoAvvio("  ", "/home/gioca"), "");
 }
 
-TEST(RigaComando, MessaggioConIlPercorsoQuandoManca) {
+TEST(RigaComando, MessageNamesThePathWhenItIsMissing) {
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::ok, "/a.trmo"), "");
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::inesistente, "/tmp/a b.trmo"),
               "Errore: file inesistente!\r/tmp/a b.trmo\r\rIl programma si avvia senza cruciverba.");
@@ -58,7 +58,7 @@ TEST(RigaComando, MessaggioConIlPercorsoQuandoManca) {
     EXPECT_EQ(illeggibile.find("/root/x.trmo"), illeggibile.rfind("/root/x.trmo"));  // named once
 }
 
-TEST(BarraDiStato, DataEOraConDueCifre) {
+TEST(BarraDiStato, DateAndTimeWithTwoDigits) {
     EXPECT_EQ(testoData(6, 12, 2026), "06/12/2026");
     EXPECT_EQ(testoData(31, 1, 999), "31/01/0999");
     EXPECT_EQ(testoOra(9, 5), "09:05");

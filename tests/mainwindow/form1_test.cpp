@@ -12,6 +12,7 @@
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -25,33 +26,15 @@ std::string campione15x10() {
     const std::vector<std::string> sol{"CASA#LUNA#MARE#", "ALTO#ERBA#ORSO#", "NEVE#ONDA#ROSA#", "E#PERA#VELA#TE#",
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
-    std::vector<std::string> ins = sol;
-    for (auto& riga : ins)
-        for (char& ch : riga)
-            if (ch != '#') ch = '.';
-    ins[0][0] = 'C';
-    return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
+    return prova::fileTrmo(sol, {"C"}, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
-// Closes the next message box with OK and remembers its text.
-class RispostaAutomatica : public QObject {
-public:
-    QString testo;
-    bool vista = false;
-    void arma() {
-        QTimer::singleShot(50, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    testo = box->text();
-                    vista = true;
-                    box->accept();
-                    return;
-                }
-            }
-            arma();
-        });
-    }
-};
+// The toolbar button at position 1..9.
+QAction* pulsante(const Form1& f, int posizione) {
+    for (const PulsanteToolbar& p : pulsantiToolbar())
+        if (p.posizione == posizione && *p.chiave) return prova::figlio<QAction>(&f, QString("Toolbar1_") + p.chiave);
+    return nullptr;
+}
 
 }  // namespace
 
@@ -79,8 +62,11 @@ class ProvaForm1 : public QObject {
     std::unique_ptr<Form1> avvia(const std::string& rigaComando) {
         auto f = std::make_unique<Form1>(*stato, *piattaforma, rigaComando);
         f->show();
-        [&] { QTRY_COMPARE(f->giaAttivato(), 1); }();
-        QTest::qWait(30);  // the size the window settles on, and the redraw that follows it
+        [&] {
+            QTRY_COMPARE(f->giaAttivato(), 1);
+            QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        }();
+        QCoreApplication::processEvents();  // the size the window settles on, and the redraw that follows it
         return f;
     }
 
@@ -102,20 +88,24 @@ class ProvaForm1 : public QObject {
     }
 
 private slots:
-    void avvioSenzaSchema() {
+    void startWithoutAPuzzle() {
         preparaCartella();
         auto f = avvia({});
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
-        for (QAction* a : {f->MenuSalva, f->MenuSalvaCN, f->Meno3, f->MenuAnteprima, f->MenuStampa})
+        for (QAction* a : {prova::figlio<QAction>(&*f, "MenuSalva"), prova::figlio<QAction>(&*f, "MenuSalvaCN"), prova::figlio<QAction>(&*f, "Meno3"), prova::figlio<QAction>(&*f, "MenuAnteprima"), prova::figlio<QAction>(&*f, "MenuStampa")})
             QVERIFY2(!a->isVisible(), qPrintable(a->objectName()));
-        QVERIFY(!f->MenuUtil->menuAction()->isVisible());
-        QVERIFY(f->pulsanteToolbar[1]->isEnabled());
-        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY2(!f->pulsanteToolbar[i]->isEnabled(), qPrintable(QString::number(i)));
-        // The picture is the one for this screen, centred in the drawing area.
-        QCOMPARE(f->Picture1->size(), QSize(300, 200));
-        const Posizione p = sfondoAllAttivazione(f->area()->width(), f->area()->height(), 300, 200);
-        QCOMPARE(f->Picture1->pos(), QPoint(p.x, p.y));
-        QVERIFY(f->Picture1->isVisible());
+        QVERIFY(!prova::figlio<QMenu>(&*f, "MenuUtil")->menuAction()->isVisible());
+        QVERIFY(pulsante(*f, 1)->isEnabled());
+        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY2(!pulsante(*f, i)->isEnabled(), qPrintable(QString::number(i)));
+        // The picture is the one for this screen, centred across the drawing area and ten pixels
+        // higher than centred down it (an odd pixel left over goes right and below).
+        const QRect foto = prova::figlio<QLabel>(&*f, "Picture1")->geometry();
+        QCOMPARE(foto.size(), QSize(300, 200));
+        const int sinistra = foto.left(), destra = f->area()->width() - 1 - foto.right();
+        const int sopra = foto.top() + 10, sotto = f->area()->height() - 1 - foto.bottom() - 10;
+        QVERIFY2(destra - sinistra == 0 || destra - sinistra == 1, qPrintable(QString("%1 %2").arg(sinistra).arg(destra)));
+        QVERIFY2(sotto - sopra == 0 || sotto - sopra == 1, qPrintable(QString("%1 %2").arg(sopra).arg(sotto)));
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->isVisible());
         // The working copy's name is reserved, the file is not there yet.
         QVERIFY(!stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
         // A redraw that comes before any grid was read (a resize just after an open) draws nothing.
@@ -124,22 +114,22 @@ private slots:
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
     }
 
-    void avvioConSchema() {
+    void startWithAPuzzle() {
         preparaCartella();
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
         auto f = avvia("\"" + percorso + "\"");
         QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         QVERIFY(esisteFile(stato->fileLavoro));
-        QVERIFY(f->MenuSalva->isVisible() && f->MenuUtil->menuAction()->isVisible());
-        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(f->pulsanteToolbar[i]->isEnabled());
-        QVERIFY(f->Picture1->y() >= f->area()->height());
+        QVERIFY(prova::figlio<QAction>(&*f, "MenuSalva")->isVisible() && prova::figlio<QMenu>(&*f, "MenuUtil")->menuAction()->isVisible());
+        for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(pulsante(*f, i)->isEnabled());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
 
         // The layout follows the window's real measures.
         const AreaFinestra a = f->areaFinestra();
         QCOMPARE(a.larghezza, double(f->area()->width()));
-        QCOMPARE(a.altezzaToolbar, double(f->Toolbar1->height()));
-        QCOMPARE(a.altezzaStatusBar, double(f->StatusBar1->height()));
+        QCOMPARE(a.altezzaToolbar, double(prova::figlio<QToolBar>(&*f, "Toolbar1")->height()));
+        QCOMPARE(a.altezzaStatusBar, double(prova::figlio<BarraStato>(&*f, "StatusBar1")->height()));
         const int L = std::min(N((a.larghezza - 16) / 15), N((a.altezza - a.altezzaToolbar - a.altezzaStatusBar - 18) / 10));
         QCOMPARE(int(stato->latoCasella), L);
         QCOMPARE(int(stato->xGriglia), N((a.larghezza - L * 15) / 2));
@@ -160,7 +150,7 @@ private slots:
         QCOMPARE(inchiostro(2, 1), 0);
     }
 
-    void riattivazioneRidisegnaDallaCopiaDiLavoro() {
+    void reactivationRedrawsFromTheWorkingCopy() {
         preparaCartella();
         auto f = avviaConSchema("d.trmo");
         const std::string percorso = stato->nomeFile;
@@ -186,20 +176,23 @@ private slots:
         QCOMPARE(pixel(*f, stato->xGriglia - 3, stato->yGriglia), QColor(128, 0, 0));
     }
 
-    void fileInesistenteSullaRigaDiComando() {
+    void missingFileOnTheCommandLine() {
         preparaCartella({});
-        RispostaAutomatica risposta;
-        risposta.arma();
+        QString testo;
+        prova::AlProssimoModale<QMessageBox> risposta([&testo](QMessageBox* m) {
+            testo = m->text();
+            m->accept();
+        });
         auto f = avvia(cartella->percorso("non c'è.trmo"));
-        QTRY_VERIFY(risposta.vista);
-        QVERIFY(risposta.testo.contains("inesistente"));
+        QTRY_VERIFY(risposta.eseguita());
+        QVERIFY(testo.contains("inesistente"));
         // The start goes on without a puzzle, with the picture in view.
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
-        QVERIFY(!f->MenuSalva->isVisible());
-        QVERIFY(f->Picture1->y() < f->area()->height());
+        QVERIFY(!prova::figlio<QAction>(&*f, "MenuSalva")->isVisible());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
     }
 
-    void salvaScriveIlFileEsatto() {
+    void saveWritesTheExactFile() {
         preparaCartella();
         const std::string dati = campione15x10();
         const std::string percorso = cartella->scrivi("salva.trmo", dati);
@@ -207,7 +200,7 @@ private slots:
         // An entry made since is written into its grid line, nothing else changes.
         stato->impostaInserimento(2, 1, 'A');
         stato->fileModificato = true;
-        f->MenuSalva->trigger();
+        prova::figlio<QAction>(&*f, "MenuSalva")->trigger();
         std::string atteso = dati;
         atteso[atteso.find("\r\n", atteso.find("Dimensioni:")) + 2 + 3] = 'A';
         QCOMPARE(cartella->leggi(percorso), atteso);
@@ -217,29 +210,28 @@ private slots:
         stato->nomeFile = nomeNuovoCruciverba;
         stato->impostaInserimento(3, 1, 'S');
         // The save dialog that takes over is modal: it is cancelled as soon as it is up.
-        QTimer::singleShot(0, [] {
-            if (QWidget* d = QApplication::activeModalWidget()) d->close();
-        });
+        prova::AlProssimoModale<QDialog> chiudi([](QDialog* d) { d->close(); });
         f->MenuSalva_Click();
+        QVERIFY(chiudi.eseguita());
         QVERIFY(!esisteFile(cartella->percorso(nomeNuovoCruciverba)));
         QCOMPARE(cartella->leggi(percorso), atteso);
     }
 
-    void opzioniRiscrivonoLeImpostazioni() {
+    void optionsRewriteTheSettings() {
         preparaCartella();
         auto f = avvia({});
-        f->menuold->trigger();
-        QVERIFY(f->menuold->isChecked() && stato->tastoSinistro);
-        f->Shape1->show();
-        f->Menurett->trigger();
-        QVERIFY(!f->Menurett->isChecked() && !stato->rettangoloParola);
-        QVERIFY(!f->Shape1->isVisible());
+        prova::figlio<QAction>(&*f, "menuold")->trigger();
+        QVERIFY(prova::figlio<QAction>(&*f, "menuold")->isChecked() && stato->tastoSinistro);
+        prova::figlio<Rettangolo>(&*f, "Shape1")->show();
+        prova::figlio<QAction>(&*f, "Menurett")->trigger();
+        QVERIFY(!prova::figlio<QAction>(&*f, "Menurett")->isChecked() && !stato->rettangoloParola);
+        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible());
         std::string atteso = impostazioniTipiche();
         atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
         QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
     }
 
-    void esciEChiusuraCancellanoLaCopiaDiLavoro() {
+    void exitAndCloseDeleteTheWorkingCopy() {
         preparaCartella();
         const std::string percorso = cartella->scrivi("esci.trmo", campione15x10());
         auto f = avvia(percorso);

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QtTest>
 
 #include "mainwindow/gui/form1.h"
 #include "printing/pagina.h"
+#include "supporto/finestre.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -12,7 +14,7 @@ class ProvaForm1Stampa : public QObject {
     Q_OBJECT
 
 private slots:
-    void anteprimaSiApreESiChiude() {
+    void previewOpensAndCloses() {
         prova::CartellaTemporanea dir;
         dir.scrivi("LessicoItaliano.dat", std::string(408, '\0'));
         const std::string schema = dir.scrivi("prova.trmo", prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"}));
@@ -27,18 +29,18 @@ private slots:
         };
 
         f.MenuAnteprima_Click();
-        QVERIFY(f.Command3d15->isVisible() && !f.MenuUtil->menuAction()->isVisible() && s.grigliaAttiva == -1);
+        QVERIFY(prova::figlio<QPushButton>(&f, "Command3d15")->isVisible() && !prova::figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible() && s.grigliaAttiva == -1);
         const GeometriaPagina g = geometriaAnteprima(s, f.areaFinestra());
         const double alto = f.areaFinestra().altezzaToolbar;
         QCOMPARE(pixel(g.sinistraPagina + 4, alto + 4), QColor(Qt::white));
         QCOMPARE(pixel(g.sinistraPagina, alto + 40), QColor(128, 0, 0));
 
-        QTest::mouseClick(f.Command3d15, Qt::LeftButton);
-        QVERIFY(!f.Command3d15->isVisible() && f.MenuUtil->menuAction()->isVisible() && s.grigliaAttiva == 1);
+        QTest::mouseClick(prova::figlio<QPushButton>(&f, "Command3d15"), Qt::LeftButton);
+        QVERIFY(!prova::figlio<QPushButton>(&f, "Command3d15")->isVisible() && prova::figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible() && s.grigliaAttiva == 1);
         QCOMPARE(pixel(s.xGriglia - 1, s.yGriglia + 5), QColor(Qt::white));  // the screen grid's frame is back
     }
 
-    void stampaDallaBarraChiudeLAnteprima() {
+    void toolbarPrintClosesThePreview() {
         prova::CartellaTemporanea dir;
         dir.scrivi("LessicoItaliano.dat", std::string(408, '\0'));
         const std::string schema = dir.scrivi("prova.trmo", prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}));
@@ -49,24 +51,15 @@ private slots:
         f.show();
         QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
         f.MenuAnteprima_Click();
-        QVERIFY(f.Command3d15->isVisible());
+        QVERIFY(prova::figlio<QPushButton>(&f, "Command3d15")->isVisible());
 
         // The print dialog is cancelled as soon as it is up.
-        bool annullato = false;
-        std::function<void()> guarda = [&] {
-            QTimer::singleShot(20, &f, [&] {
-                QWidget* w = QApplication::activeModalWidget();
-                if (!w || !w->isVisible()) return guarda();
-                annullato = true;
-                w->close();
-            });
-        };
-        guarda();
+        prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
         f.Toolbar1_ButtonClick("Stampa");
-        QVERIFY(annullato);
+        QVERIFY(annulla.eseguita());
         // The grid view is back whole: no close button, the menu, the grid taking clicks, its frame.
         QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
-        QVERIFY(!f.Command3d15->isVisible() && f.MenuUtil->menuAction()->isVisible());
+        QVERIFY(!prova::figlio<QPushButton>(&f, "Command3d15")->isVisible() && prova::figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible());
         const QImage im = f.area()->immagine();
         const QPoint bordo = (QPointF(s.xGriglia - 3, s.yGriglia + 5) * im.devicePixelRatio()).toPoint();
         QCOMPARE(im.pixelColor(bordo), QColor(128, 0, 0));

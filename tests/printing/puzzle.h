@@ -17,11 +17,8 @@ inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::v
                          const std::vector<Definizione>& def = {}, const std::string& autore = "Mario Rossi") {
     std::vector<std::string> righe;
     for (const Definizione& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
-    Stato s;
+    Stato s = statoDaSchema(soluzioni, ins, righe, autore);
     s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.PercentualeRiquadro = 90;
-    PiattaformaRegistro p;
-    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, righe, autore));
-    numeraGriglia(s);
     s.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
     return s;
 }

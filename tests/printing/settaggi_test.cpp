@@ -28,7 +28,7 @@ class ProvaSettaggi : public QObject {
     }
 
 private slots:
-    void aperturaConValoriFuoriScala() {
+    void openingWithValuesOutOfRange() {
         Stato s = tipico();
         QCOMPARE(etichette(Settaggi(s, p_)), QStringList({"90", "20", "60", "3", "-4", "2"}));
         // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
@@ -41,7 +41,7 @@ private slots:
                  std::vector<int>({1, 49, 120}));
     }
 
-    void ilCampioneSegueLeBarreAnnullaNonToccaNullaSalvaScriveIlFile() {
+    void sampleFollowsTheBarsCancelTouchesNothingSaveWritesTheFile() {
         Stato s = tipico();
         dir_.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
         Settaggi annulla(s, p_);

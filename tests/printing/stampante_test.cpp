@@ -25,7 +25,7 @@ class ProvaStampante : public QObject {
     Q_OBJECT
 
 private slots:
-    void elenchiLunghiSuDueFogliConOgniDefinizioneEIlPiePagina() {
+    void longListsOnTwoSheetsWithEveryClueAndTheFooter() {
         // A word without a clue, and enough clues of half a line each to need a second sheet.
         std::vector<Definizione> def;
         for (int i = 1; i <= 26; ++i) {
@@ -55,7 +55,7 @@ private slots:
         QVERIFY2(alta > 8.25 && alta < 8.25 * 1.35, qPrintable(QString::number(alta)));
     }
 
-    void stampanteInErroreOSchemaSenzaColonneDannoSoloUnMessaggio() {
+    void printerErrorOrGridWithoutColumnsGiveOneMessage() {
         CartellaTemporanea dir;
         for (auto [file, colonne, messaggio] : {std::tuple{QString("/non/esiste/x.pdf"), 9, msgErroreStampante},
                                                 {QString::fromStdString(dir.percorso("vuoto.pdf")), 0,

@@ -1,6 +1,7 @@
 // The solving behaviour on the real main window, driven by mouse and keyboard events.
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -10,32 +11,13 @@
 #include "mainwindow/apertura.h"
 #include "mainwindow/gui/form1.h"
 #include "schema_prova.h"
+#include "supporto/finestre.h"
 #include "solving/gui/tessodef.h"
-#include "tastiera_prova.h"
 
 using namespace quadrivo;
 using prova::digitaNelFuoco;
 using prova::fuoco;
 using V = std::vector<std::string>;
-
-namespace {
-
-// Runs `azione` on the modal widget of type T as soon as one is shown (within three seconds).
-template <typename T>
-void quandoModale(std::function<void(T&)> azione) {
-    auto* attesa = new QTimer(qApp);
-    QTimer::singleShot(3000, attesa, &QObject::deleteLater);
-    QObject::connect(attesa, &QTimer::timeout, [attesa, azione] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            attesa->stop();
-            attesa->deleteLater();
-            azione(*w);
-        }
-    });
-    attesa->start(10);
-}
-
-}  // namespace
 
 class Form1SoluzioneTest : public QObject {
     Q_OBJECT
@@ -49,16 +31,17 @@ class Form1SoluzioneTest : public QObject {
     std::unique_ptr<Banco> b;
     Form1* f = nullptr;
     QStringList testi, titoli;  // of the message boxes answered
+    std::unique_ptr<prova::AlProssimoModale<QMessageBox>> risposta;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
     // Answers the next message box with the button of that caption.
     void rispondi(const QString& pulsante) {
-        quandoModale<QMessageBox>([this, pulsante](QMessageBox& m) {
-            testi << m.text();
-            titoli << m.windowTitle();
-            for (QAbstractButton* b : m.buttons())
-                if (b->text() == pulsante) return b->click();
+        risposta = std::make_unique<prova::AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
+            testi << m->text();
+            titoli << m->windowTitle();
+            for (QAbstractButton* scelto : m->buttons())
+                if (scelto->text() == pulsante) return scelto->click();
         });
     }
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
@@ -79,7 +62,7 @@ class Form1SoluzioneTest : public QObject {
     }
     int caselleVisibili() const {
         int n = 0;
-        for (int i = 1; i <= 50; ++i) n += !f->Text1[i]->isHidden();
+        for (int i = 1; i <= 50; ++i) n += !prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(i))->isHidden();
         return n;
     }
 
@@ -105,12 +88,12 @@ private slots:
         const int L = s().latoCasella, x0 = s().xGriglia, y0 = s().yGriglia;
         const QPoint a = alto(1, 1);
         muovi(a);
-        QCOMPARE(f->Label1->text(), QString("  1 oriz. -Abitazione "));
+        QCOMPARE(prova::figlio<QLabel>(&*f, "Label1")->text(), QString("  1 oriz. -Abitazione "));
         QVERIFY(f->label1Visibile());
-        QCOMPARE(f->Label1->pos(), QPoint(a.x() - 19, a.y() + 12));
+        QCOMPARE(prova::figlio<QLabel>(&*f, "Label1")->pos(), QPoint(a.x() - 19, a.y() + 12));
         QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
-        QCOMPARE(f->Shape1->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
-        QCOMPARE(f->Shape1->colore(), giallo);
+        QCOMPARE(prova::figlio<Rettangolo>(&*f, "Shape1")->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
+        QCOMPARE(prova::figlio<Rettangolo>(&*f, "Shape1")->colore(), giallo);
         muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
         QVERIFY(!f->label1Visibile());
         QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
@@ -120,11 +103,11 @@ private slots:
         const int L = s().latoCasella;
         clic(Qt::LeftButton, alto(1, 1));
         QCOMPARE(caselleVisibili(), 4);
-        QVERIFY(!f->Shape1->isVisible() && !f->label1Visibile());
-        QCOMPARE(f->Text1[3]->geometry(), QRect(s().xGriglia + 2 * L, s().yGriglia, L, L));
-        QCOMPARE(f->Text1[1]->toolTip(), QString("Abitazione"));
-        QCOMPARE(f->Text1[1]->text(), QString("."));
-        QTRY_COMPARE(fuoco(), f->Text1[1]);
+        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible() && !f->label1Visibile());
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(3))->geometry(), QRect(s().xGriglia + 2 * L, s().yGriglia, L, L));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->toolTip(), QString("Abitazione"));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->text(), QString("."));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)));
         const QImage prima = f->area()->immagine();
         digitaNelFuoco("ca5sa");  // the digit never lands; the last letter wraps the focus
         QTest::keyClick(fuoco(), Qt::Key_Return);
@@ -135,24 +118,24 @@ private slots:
         // A press without a move uses the direction the pointer shows, not the half it lands in.
         muovi(basso(1, 1));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
-        QCOMPARE(f->Text1[4]->geometry(), QRect(s().xGriglia, s().yGriglia + 3 * L, L, L));
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(4))->geometry(), QRect(s().xGriglia, s().yGriglia + 3 * L, L, L));
     }
 
     void escDropsTheTypingAndANewClickKeepsIt() {
         clic(Qt::LeftButton, alto(3, 2));  // ORO, already entered
-        QCOMPARE(f->Text1[2]->text(), QString("R"));
-        QTRY_COMPARE(fuoco(), f->Text1[1]);
-        QTest::keyClick(f->Text1[1], Qt::Key_Left);
-        QCOMPARE(fuoco(), f->Text1[3]);
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(2))->text(), QString("R"));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)));
+        QTest::keyClick(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)), Qt::Key_Left);
+        QCOMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(3)));
         digitaNelFuoco("xyz");
         QTest::keyClick(fuoco(), Qt::Key_Escape);
         QCOMPARE(caselleVisibili(), 0);
         QCOMPARE(salvati()[1], "A#ORO");
         // An emptied box keeps its cell; a click elsewhere keeps the rest of the typing.
         clic(Qt::LeftButton, alto(3, 2));
-        QTRY_COMPARE(f->Text1[1]->selectedText(), QString("O"));
-        QTest::keyClick(f->Text1[1], Qt::Key_Delete);
-        QCOMPARE(f->Text1[1]->text(), QString());
+        QTRY_COMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->selectedText(), QString("O"));
+        QTest::keyClick(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1)), Qt::Key_Delete);
+        QCOMPARE(prova::figlio<QLineEdit>(&*f, QString("Text1_%1").arg(1))->text(), QString());
         digitaNelFuoco("e");
         clic(Qt::LeftButton, cella(5, 1));
         QCOMPARE(caselleVisibili(), 0);
@@ -160,35 +143,44 @@ private slots:
     }
 
     void dialogOkAndAnnullaBothCountAsAChange() {
-        quandoModale<TessoDef>([](TessoDef& d) {
+        prova::AlProssimoModale<TessoDef> ok([](TessoDef* d) {
             digitaNelFuoco("cane");
-            QTest::mouseClick(d.Command3d1, Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>("Command3d1"), Qt::LeftButton);
         });
         clic(Qt::RightButton, basso(1, 1));
+        QVERIFY(ok.eseguita());
+        // The dialog left the default pointer: a press before the next move opens nothing.
+        QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
+        {
+            prova::AlProssimoModale<TessoDef> nessuno([](TessoDef* d) { d->reject(); });
+            QTest::mouseClick(f->area(), Qt::RightButton, {}, basso(1, 1));
+            QVERIFY(!nessuno.eseguita());
+        }
         QCOMPARE(salvati(), (V{"C...#", "A#ORO", "N.#.#", "E...#"}));
         QVERIFY(s().fileModificato);
         s().fileModificato = false;
-        quandoModale<TessoDef>([](TessoDef& d) {
+        prova::AlProssimoModale<TessoDef> annulla([](TessoDef* d) {
             digitaNelFuoco("zzz");
-            QTest::mouseClick(d.Command3d2, Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>("Command3d2"), Qt::LeftButton);
         });
         clic(Qt::MiddleButton, alto(3, 2));
+        QVERIFY(annulla.eseguita());
         QCOMPARE(salvati()[1], "A#ORO");
         QVERIFY(s().fileModificato);
     }
 
     void checkAndClear() {
         rispondi("OK");
-        f->MenuCS->trigger();
+        prova::figlio<QAction>(&*f, "MenuCS")->trigger();
         QCOMPARE(testi.value(0), QString("Sul cruciverba ci sono 15 lettere; ci sono però ancora 11 lettere diverse o "
                                          "non risolte! (73% non risolto)"));
         rispondi("Annulla");
-        f->MenuAzzera->trigger();
+        prova::figlio<QAction>(&*f, "MenuAzzera")->trigger();
         QCOMPARE(titoli.value(1), QString("Azzeramento soluzioni"));
         QCOMPARE(salvati()[1], "A#ORO");
         s().inizioGioco = 0;
         rispondi("OK");
-        f->MenuAzzera->trigger();
+        prova::figlio<QAction>(&*f, "MenuAzzera")->trigger();
         QCOMPARE(salvati(), (V{"....#", ".#...", "..#.#", "....#"}));
         QVERIFY(s().inizioGioco > 0);  // the time runs from the clearing
         QVERIFY(!s().fileModificato);

@@ -1,11 +1,16 @@
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
 #include "dizionario_prova.h"
 #include "schema_prova.h"
-#include "tastiera_prova.h"
+#include "supporto/finestre.h"
 #include "solving/inserimento.h"
+#include "solving/parola_dialogo.h"
 #include "solving/lessico.h"
 #include "solving/gui/tessodef.h"
 
@@ -20,7 +25,12 @@ class TessoDefTest : public QObject {
     std::unique_ptr<TessoDef> dialogo;
 
     Stato& s() { return p->stato; }
-    QString inserita(int c, int r, int d) { return QString::fromStdString(s().parolaInserita[c][r][d]); }
+    // The word OK handed back, or "-" when there was none.
+    QString scelta() { return dialogo->scelta() ? QString::fromStdString(dialogo->scelta()->parola) : "-"; }
+    template <typename T = QLineEdit>
+    T* w(const char* nome) { return dialogo->findChild<T*>(nome); }
+    QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("Text3_%1").arg(i)); }
+    QPushButton* pulsante(const char* nome) { return w<QPushButton>(nome); }
 
     // The dialog for the word at (c, r, d), shown and active; with `lettere` set it describes the
     // word by itself, without the grid.
@@ -29,11 +39,14 @@ class TessoDefTest : public QObject {
         s().rigaCorrente = static_cast<std::int16_t>(r);
         s().direzioneCorrente = static_cast<std::int16_t>(d);
         s().parolaInserita[c][r][d] = lettere.empty() ? parolaDaInserimenti(s(), c, r, d) : lettere;
-        dialogo = std::make_unique<TessoDef>(s(), p->piattaforma);
+        dialogo = std::make_unique<TessoDef>(voceDialogo(s()), p->piattaforma,
+                                             [this](const std::string& maschera, VistaRicerca& vista) {
+                                                 cercaNelLessico(s(), p->piattaforma, maschera, vista);
+                                             });
         dialogo->show();
         dialogo->activateWindow();
-        [[maybe_unused]] bool attivo = QTest::qWaitForWindowActive(dialogo.get());
-        QCoreApplication::processEvents();
+        if (!QTest::qWaitFor([this] { return prova::fuocoDentro(dialogo.get()); }))
+            QTest::qFail("il dialogo non ha preso il fuoco", __FILE__, __LINE__);
         return *dialogo;
     }
 
@@ -50,97 +63,116 @@ private slots:
     }
 
     void setUpShowsTheWordItsClueAndOneBoxPerLetter() {
-        p->piattaforma.forma = Puntatore::clessidra;  // a busy pointer left over is cleared
-        TessoDef& t = apri(1, 1, orizzontale);
+        p->piattaforma.forma = Puntatore::frecciaVerticale;  // the hover arrow goes too
+        apri(1, 1, orizzontale);
         QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
-        QCOMPARE(t.Label1->text(), QString(" 1 Orizzontale"));
-        QCOMPARE(t.Text1->text(), QString("Abitazione"));
+        QCOMPARE(w<QLabel>("Label1")->text(), QString(" 1 Orizzontale"));
+        QCOMPARE(w("Text1")->text(), QString("Abitazione"));
         QString lettere;  // an entered "." shows as a blank
-        for (int i = 0; i < 15; ++i) lettere += t.Text3[i]->isVisible() ? t.Text3[i]->text() : "";
+        for (int i = 0; i < 15; ++i) lettere += casella(i)->isVisible() ? casella(i)->text() : "";
         QCOMPARE(lettere, QString("C SA"));
-        QVERIFY(t.Command3d4->isVisible() && !t.Text2->isVisible());
-        QCOMPARE(fuoco(), t.Text3[0]);
-        QCOMPARE(apri(4, 1, verticale).Label1->text(), QString(" 3 Verticale"));
-        TessoDef& due = apri(2, 3, verticale);  // two letters: boxes but no search
-        QVERIFY(due.Text3[1]->isVisible() && !due.Text3[2]->isVisible() && !due.Command3d4->isVisible());
+        QVERIFY(pulsante("Command3d4")->isVisible() && !w("Text2")->isVisible());
+        QCOMPARE(fuoco(), casella(0));
+        apri(4, 1, verticale);
+        QCOMPARE(w<QLabel>("Label1")->text(), QString(" 3 Verticale"));
+        apri(2, 3, verticale);  // two letters: boxes but no search
+        QVERIFY(casella(1)->isVisible() && !casella(2)->isVisible() && !pulsante("Command3d4")->isVisible());
     }
 
     void typedLettersAndANewClueAreStoredOnEnter() {
-        TessoDef& t = apri(1, 4, orizzontale);  // M . L A
+        apri(1, 4, orizzontale);  // M . L A
         digitaNelFuoco("erba");
-        QCOMPARE(fuoco(), t.Text3[0]);  // the focus wrapped round
-        t.Text1->setFocus();
-        t.Text1->selectAll();
-        QTest::keyClicks(t.Text1, "Citt");
-        QTest::sendKeyEvent(QTest::Click, t.Text1, Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
-        t.Text3[0]->setText("x");  // left lower case, it is upper-cased
-        t.Text3[2]->setText(".");  // accepted, written later as an empty entry
-        t.Text3[3]->setText("");   // a letter deleted, straight to Enter: a blank
-        QTest::keyClick(t.Text3[0], Qt::Key_Return);
-        QCOMPARE(inserita(1, 4, 1), QString("XR. "));
-        QCOMPARE(s().definizione[1][4][1], std::string("Citt\xe0"));
+        QCOMPARE(fuoco(), casella(0));  // the focus wrapped round
+        w("Text1")->setFocus();
+        w("Text1")->selectAll();
+        QTest::keyClicks(w("Text1"), "Citt");
+        QTest::sendKeyEvent(QTest::Click, w("Text1"), Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
+        casella(0)->setText("x");  // left lower case, it is upper-cased
+        casella(2)->setText(".");  // accepted, written later as an empty entry
+        casella(3)->setText("");   // a letter deleted, straight to Enter: a blank
+        QTest::keyClick(casella(0), Qt::Key_Return);
+        QCOMPARE(scelta(), QString("XR. "));
+        QCOMPARE(dialogo->scelta()->definizione, std::string("Citt\xe0"));
+        QCOMPARE(s().parolaInserita[1][4][1], std::string("M.LA"));  // the caller stores it
         QVERIFY(p->piattaforma.messaggi.empty());
     }
 
     void arrowsWrapTheClueCanShrinkButNotGrowAndEscStoresNothing() {
         // Typing stops a clue at sixty characters; a longer one from the file is shown whole.
         s().definizione[1][1][1] = std::string(75, 'y');
-        TessoDef& t = apri(1, 1, orizzontale);
-        QTest::keyClick(t.Text3[0], Qt::Key_Left);
-        QCOMPARE(fuoco(), t.Text3[3]);
+        apri(1, 1, orizzontale);
+        QTest::keyClick(casella(0), Qt::Key_Left);
+        QCOMPARE(fuoco(), casella(3));
         digitaNelFuoco("q");
-        t.Text1->end(false);
-        QTest::keyClicks(t.Text1, "z");
-        QTest::keyClick(t.Text1, Qt::Key_Backspace);
-        QCOMPARE(t.Text1->text(), QString(74, 'y'));
-        t.Text1->selectAll();
-        QTest::keyClicks(t.Text1, QString(70, 'x'));
-        QCOMPARE(t.Text1->text(), QString(60, 'x'));
-        QTest::keyClick(t.Text3[1], Qt::Key_Escape);
-        QCOMPARE(t.result(), int(QDialog::Rejected));
-        QCOMPARE(inserita(1, 1, 1), QString("C.SA"));
-        QCOMPARE(s().definizione[1][1][1], std::string(75, 'y'));
+        w("Text1")->end(false);
+        QTest::keyClicks(w("Text1"), "z");
+        QTest::keyClick(w("Text1"), Qt::Key_Backspace);
+        QCOMPARE(w("Text1")->text(), QString(74, 'y'));
+        w("Text1")->selectAll();
+        QTest::keyClicks(w("Text1"), QString(70, 'x'));
+        QCOMPARE(w("Text1")->text(), QString(60, 'x'));
+        QTest::keyClick(casella(1), Qt::Key_Escape);
+        QCOMPARE(dialogo->result(), int(QDialog::Rejected));
+        QCOMPARE(scelta(), QString("-"));
     }
 
     void aBadCharacterIsRefusedOnLeavingTheBoxAndAtOk() {
-        TessoDef& t = apri(1, 1, orizzontale);
+        apri(1, 1, orizzontale);
         digitaNelFuoco("1");  // the focus runs on, then the check brings it back
         QTRY_COMPARE(int(p->piattaforma.messaggi.size()), 1);
         QCOMPARE(QString::fromStdString(p->piattaforma.messaggi[0].testo), QString(msgCaratteriNonAmmessi));
-        QTRY_COMPARE(fuoco(), t.Text3[0]);
-        QTest::keyClick(t.Text3[0], Qt::Key_Return);  // OK with Enter refuses it too
+        QTRY_COMPARE(fuoco(), casella(0));
+        QTest::keyClick(casella(0), Qt::Key_Return);  // OK with Enter refuses it too
         QCOMPARE(int(p->piattaforma.messaggi.size()), 2);
-        QCOMPARE(inserita(1, 1, 1), QString("C.SA"));
+        QCOMPARE(scelta(), QString("-"));
+    }
+
+    void anUntouchedWordIsConfirmedAsItCameFromTheGrid() {
+        apri(1, 1, orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
+        QCOMPARE(casella(0)->text(), QString("@"));
+        QCOMPARE(fuoco(), casella(0));
+        QTest::mouseClick(pulsante("Command3d1"), Qt::LeftButton);  // the box loses the focus to OK
+        QCoreApplication::processEvents();
+        QVERIFY(p->piattaforma.messaggi.empty());
+        QCOMPARE(scelta(), QString("@ASA"));
+        // Left by the focus, an edited box is checked even when it holds what it held before.
+        apri(1, 1, orizzontale, "C@SA");
+        casella(1)->setFocus();
+        QTest::keyClick(casella(1), Qt::Key_At);
+        QTRY_COMPARE(int(p->piattaforma.messaggi.size()), 1);
+        QTRY_COMPARE(fuoco(), casella(1));
+        QTest::mouseClick(pulsante("Command3d1"), Qt::LeftButton);
+        QCOMPARE(scelta(), QString("-"));
     }
 
     void searchListsTheMatchesAndAChoiceFillsTheBoxes() {
+        apri(1, 4, orizzontale);  // M, blank, L, A
         p->piattaforma.forma = Puntatore::frecciaOrizzontale;  // the main window's hover shape
-        TessoDef& t = apri(1, 4, orizzontale);                  // M, blank, L, A
-        QTest::mouseClick(t.Command3d4, Qt::LeftButton);
-        QCOMPARE(t.Combo1->count(), 3);
-        QCOMPARE(t.Combo1->currentText(), QString("MELA"));
-        QCOMPARE(t.Label5->text(), QString("Trov.: 3"));
-        const QImage& barra = t.Picture1->immagine();  // full and dark blue at the end
+        QTest::mouseClick(pulsante("Command3d4"), Qt::LeftButton);
+        QCOMPARE(w<QComboBox>("Combo1")->count(), 3);
+        QCOMPARE(w<QComboBox>("Combo1")->currentText(), QString("MELA"));
+        QCOMPARE(w<QLabel>("Label5")->text(), QString("Trov.: 3"));
+        const QImage& barra = dialogo->findChild<AreaDisegno*>("Picture1")->immagine();  // full and dark blue at the end
         QCOMPARE(barra.pixelColor(barra.width() - 1, barra.height() / 2), QColor(0, 0, 128));
-        QCOMPARE(p->piattaforma.forma, Puntatore::frecciaOrizzontale);  // a click there reads it
-        QTest::keyClick(t.Combo1, Qt::Key_Down);
-        QTest::keyClick(t.Combo1, Qt::Key_Down);
-        QCOMPARE(t.Text3[1]->text(), QString("O"));
-        QTest::mouseClick(t.Command3d1, Qt::LeftButton);
-        QCOMPARE(inserita(1, 4, 1), QString("MOLA"));
+        QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);  // the arrow comes back with a move
+        QTest::keyClick(w<QComboBox>("Combo1"), Qt::Key_Down);
+        QTest::keyClick(w<QComboBox>("Combo1"), Qt::Key_Down);
+        QCOMPARE(casella(1)->text(), QString("O"));
+        QTest::mouseClick(pulsante("Command3d1"), Qt::LeftButton);
+        QCOMPARE(scelta(), QString("MOLA"));
     }
 
     void aLongWordUsesOneBoxTrimmedAndUpperCased() {
-        TessoDef& t = apri(2, 2, orizzontale, "ABCDEFGHIJKLMNO.");
-        QVERIFY(t.Text2->isVisible() && !t.Text3[0]->isVisible() && !t.Command3d4->isVisible());
-        QCOMPARE(t.Text2->selectedText(), QString("ABCDEFGHIJKLMNO."));
-        QTest::keyClicks(t.Text2, "  paroladisedicilet ");
-        QTest::keyClick(t.Text2, Qt::Key_Return);
-        QCOMPARE(inserita(2, 2, 1), QString("PAROLADISEDICILET"));
+        apri(2, 2, orizzontale, "ABCDEFGHIJKLMNO.");
+        QVERIFY(w("Text2")->isVisible() && !casella(0)->isVisible() && !pulsante("Command3d4")->isVisible());
+        QCOMPARE(w("Text2")->selectedText(), QString("ABCDEFGHIJKLMNO."));
+        QTest::keyClicks(w("Text2"), "  paroladisedicilet ");
+        QTest::keyClick(w("Text2"), Qt::Key_Return);
+        QCOMPARE(scelta(), QString("PAROLADISEDICILET"));
     }
 
     void helpShowsTheFourPiecesJoined() {
-        QTest::mouseClick(apri(1, 1, orizzontale).Command3d3, Qt::LeftButton);
+        QTest::mouseClick((apri(1, 1, orizzontale), pulsante("Command3d3")), Qt::LeftButton);
         QCOMPARE(int(p->piattaforma.messaggi.size()), 1);
         QCOMPARE(QString::fromStdString(p->piattaforma.messaggi[0].testo),
                  QString("Inserire la parola indicata dalla soluzione quindi premere il tasto Invio oppure cliccare "
@@ -157,7 +189,9 @@ private slots:
         for (const auto& k : casi) {
             s().colonnaCorrente = static_cast<std::int16_t>(k[0]);
             s().rigaCorrente = static_cast<std::int16_t>(k[1]);
-            QCOMPARE(TessoDef::posizione(s(), QSize(k[2], 200), QRect(0, 0, 1024, 768)), QPoint(k[3], k[4]));
+            const VoceDialogo v = voceDialogo(s());
+            QCOMPARE(TessoDef::posizione({v.xAngolo, v.yAngolo}, QSize(k[2], 200), QRect(0, 0, 1024, 768)),
+                     QPoint(k[3], k[4]));
         }
     }
 };

@@ -1,5 +1,9 @@
 #include "supporto/schema.h"
 
+#include "mainwindow/griglia.h"
+#include "model/cruciverba.h"
+#include "model/piattaforma_registro.h"
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -35,6 +39,15 @@ std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vecto
     }
     for (const std::string& d : definizioni) out += d + "\r\n";
     return out;
+}
+
+Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
+                    const std::vector<std::string>& definizioni, const std::string& autore) {
+    Stato s;
+    PiattaformaRegistro p;
+    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, definizioni, autore));
+    numeraGriglia(s);
+    return s;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

@@ -17,6 +17,10 @@ std::string rigaInMemoria(const std::string& soluzioni, const std::string& inser
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
                      const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
 
+// A state holding that puzzle as the reader leaves it, numbered.
+Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
+                    const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
+
 // A fresh temporary folder, removed when the object goes.
 class CartellaTemporanea {
 public:

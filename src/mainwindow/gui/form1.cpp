@@ -52,7 +52,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     creaMenu();
     creaToolbar();
     StatusBar1 = new BarraStato(area_);
-    connect(StatusBar1, &BarraStato::doppioClic, this, [this] { StatusBar1_DblClick(); });
+    StatusBar1->setObjectName("StatusBar1");
+    connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
@@ -116,61 +117,58 @@ void Form1::creaMenu() {
         // The dictionary submenu sits after Menurett in Opzioni.
         if (std::string(v.nome) == "Menurett") Menuimpo->addMenu(menul);
     }
-    auto trova = [this](const char* nome) { return azione(nome); };
-    MenuApri = trova("MenuApri");
-    MenuSalva = trova("MenuSalva");
-    MenuSalvaCN = trova("MenuSalvaCN");
-    Meno3 = trova("Meno3");
-    MenuAnteprima = trova("MenuAnteprima");
-    MenuStampa = trova("MenuStampa");
-    menommm = trova("menommm");
-    MenuEsci = trova("MenuEsci");
-    MenuCS = trova("MenuCS");
-    MenuAzzera = trova("MenuAzzera");
-    Meno5 = trova("Meno5");
-    MenuFont = trova("MenuFont");
-    menusetschema = trova("menusetschema");
-    menooo = trova("menooo");
-    menuold = trova("menuold");
-    Menurett = trova("Menurett");
-    MenuL1 = trova("MenuL1");
-    Menul2 = trova("Menul2");
-    MenuL3 = trova("MenuL3");
-    menul4 = trova("menul4");
-    MenuAiuto = trova("MenuAiuto");
-    menuPHP = trova("menuPHP");
-    ManueMail = trova("ManueMail");
-    MenuMeno1 = trova("MenuMeno1");
-    MenuInfo = trova("MenuInfo");
+    // Every named item, and what choosing it runs.
+    struct Voce {
+        const char* nome;
+        QAction* Form1::*azione;
+        void (Form1::*gestore)();
+    };
+    static const Voce voci[] = {
+        {"MenuApri", &Form1::MenuApri, &Form1::MenuApri_Click},
+        {"MenuSalva", &Form1::MenuSalva, &Form1::MenuSalva_Click},
+        {"MenuSalvaCN", &Form1::MenuSalvaCN, &Form1::MenuSalvaCN_Click},
+        {"Meno3", &Form1::Meno3, nullptr},
+        {"MenuAnteprima", &Form1::MenuAnteprima, &Form1::MenuAnteprima_Click},
+        {"MenuStampa", &Form1::MenuStampa, &Form1::MenuStampa_Click},
+        {"menommm", &Form1::menommm, nullptr},
+        {"MenuEsci", &Form1::MenuEsci, &Form1::MenuEsci_Click},
+        {"MenuCS", &Form1::MenuCS, &Form1::MenuCS_Click},
+        {"MenuAzzera", &Form1::MenuAzzera, &Form1::MenuAzzera_Click},
+        {"Meno5", &Form1::Meno5, nullptr},
+        {"MenuFont", &Form1::MenuFont, &Form1::MenuFont_Click},
+        {"menusetschema", &Form1::menusetschema, &Form1::menusetschema_Click},
+        {"menooo", &Form1::menooo, nullptr},
+        {"menuold", &Form1::menuold, &Form1::menuold_Click},
+        {"Menurett", &Form1::Menurett, &Form1::Menurett_Click},
+        {"MenuL1", &Form1::MenuL1, nullptr},
+        {"Menul2", &Form1::Menul2, nullptr},
+        {"MenuL3", &Form1::MenuL3, nullptr},
+        {"menul4", &Form1::menul4, nullptr},
+        {"MenuAiuto", &Form1::MenuAiuto, &Form1::MenuAiuto_Click},
+        {"menuPHP", &Form1::menuPHP, &Form1::menuPHP_Click},
+        {"ManueMail", &Form1::ManueMail, &Form1::ManueMail_Click},
+        {"MenuMeno1", &Form1::MenuMeno1, nullptr},
+        {"MenuInfo", &Form1::MenuInfo, &Form1::MenuInfo_Click},
+    };
+    for (const Voce& v : voci) {
+        this->*v.azione = azione(v.nome);
+        if (v.gestore) connect(this->*v.azione, &QAction::triggered, this, v.gestore);
+    }
 
     for (const VoceMenu& v : vociMenu()) {
-        QAction* a = trova(v.nome);
+        QAction* a = azione(v.nome);
         if (v.menu == Menu::opzioni || v.menu == Menu::lingua) {
             if (std::string(v.testo) != "-" && a != menusetschema) a->setCheckable(true);
             a->setChecked(v.segnata);
         }
     }
 
-    connect(MenuApri, &QAction::triggered, this, [this] { MenuApri_Click(); });
-    connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
-    connect(MenuSalvaCN, &QAction::triggered, this, [this] { MenuSalvaCN_Click(); });
-    connect(MenuAnteprima, &QAction::triggered, this, [this] { MenuAnteprima_Click(); });
-    connect(MenuStampa, &QAction::triggered, this, [this] { MenuStampa_Click(); });
-    connect(MenuEsci, &QAction::triggered, this, [this] { MenuEsci_Click(); });
-    connect(MenuCS, &QAction::triggered, this, [this] { MenuCS_Click(); });
-    connect(MenuAzzera, &QAction::triggered, this, [this] { MenuAzzera_Click(); });
-    connect(MenuFont, &QAction::triggered, this, [this] { MenuFont_Click(); });
-    connect(menusetschema, &QAction::triggered, this, [this] { menusetschema_Click(); });
-    connect(menuold, &QAction::triggered, this, [this] { menuold_Click(); });
-    connect(Menurett, &QAction::triggered, this, [this] { Menurett_Click(); });
-    connect(MenuL1, &QAction::triggered, this, [this] { MenuLingua_Click(1); });
-    connect(Menul2, &QAction::triggered, this, [this] { MenuLingua_Click(2); });
-    connect(MenuL3, &QAction::triggered, this, [this] { MenuLingua_Click(3); });
-    connect(menul4, &QAction::triggered, this, [this] { MenuLingua_Click(4); });
-    connect(MenuAiuto, &QAction::triggered, this, [this] { MenuAiuto_Click(); });
-    connect(menuPHP, &QAction::triggered, this, [this] { menuPHP_Click(); });
-    connect(ManueMail, &QAction::triggered, this, [this] { ManueMail_Click(); });
-    connect(MenuInfo, &QAction::triggered, this, [this] { MenuInfo_Click(); });
+    // The languages: one marked at a time; the group's order is the languages' numbering.
+    lingue_ = new QActionGroup(this);
+    lingue_->setExclusive(true);
+    for (QAction* a : {MenuL1, Menul2, MenuL3, menul4}) lingue_->addAction(a);
+    connect(lingue_, &QActionGroup::triggered, this,
+            [this](QAction* a) { MenuLingua_Click(static_cast<int>(lingue_->actions().indexOf(a)) + 1); });
 }
 
 QAction* Form1::azione(const std::string& nome) const {
@@ -233,14 +231,11 @@ void Form1::creaControlli() {
     Shape1->setObjectName("Shape1");
 
     for (int i = 1; i <= 50; ++i) {
-        auto* t = new QLineEdit(area_);
-        t->setObjectName(QString("Text1_%1").arg(i));
-        t->setAlignment(Qt::AlignCenter);
-        t->setFrame(false);
-        t->setMouseTracking(true);
-        t->hide();
-        t->installEventFilter(this);
-        connect(t, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        auto* t = new CasellaDigitazione(i, area_);
+        connect(t, &CasellaDigitazione::tasto, this, &Form1::Text1_KeyDown);
+        connect(t, &CasellaDigitazione::testoCambiato, this, &Form1::Text1_Change);
+        connect(t, &CasellaDigitazione::fuocoRicevuto, this, &Form1::Text1_GotFocus);
+        connect(t, &CasellaDigitazione::puntatoreSopra, this, &Form1::Text1_MouseMove);
         Text1[i] = t;
     }
 
@@ -256,7 +251,7 @@ void Form1::creaControlli() {
     Command3d15->setObjectName("Command3d15");
     Command3d15->setToolTip("Chiude anteprima di stampa");
     Command3d15->hide();
-    connect(Command3d15, &QPushButton::clicked, this, [this] { Command3d15_Click(); });
+    connect(Command3d15, &QPushButton::clicked, this, &Form1::Command3d15_Click);
 
     Toolbar1->raise();
     StatusBar1->raise();
@@ -450,8 +445,7 @@ void Form1::Menurett_Click() {
 
 void Form1::MenuLingua_Click(int lingua) {
     scegliLingua(stato_, piattaforma_, lingua);
-    const std::array<QAction*, 5> voci = {nullptr, MenuL1, Menul2, MenuL3, menul4};
-    for (int i = 1; i <= 4; ++i) voci[i]->setChecked(stato_.linguaLessico == i);
+    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
 }
 
 // ---- Events
@@ -531,17 +525,6 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
             return true;
         }
         return false;
-    }
-    if (auto* t = qobject_cast<QLineEdit*>(oggetto)) {
-        int i = 1;
-        while (i <= 50 && Text1[i] != t) ++i;
-        if (i > 50) return false;
-        switch (evento->type()) {
-        case QEvent::KeyPress: return Text1_KeyDown(i, *static_cast<QKeyEvent*>(evento));
-        case QEvent::FocusIn: Text1_GotFocus(i); break;
-        case QEvent::MouseMove: Text1_MouseMove(i); break;
-        default: break;
-        }
     }
     return QMainWindow::eventFilter(oggetto, evento);
 }

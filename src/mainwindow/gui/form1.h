@@ -3,6 +3,7 @@
 // The start-up, refresh, Save and Exit are in form1.cpp; each feature fills its own handlers
 // in its own file (solving, printing, dialogs).
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 
 #include "qt/area_disegno.h"
 #include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/casella_digitazione.h"
 #include "mainwindow/griglia.h"
 #include "qt/piattaforma_qt.h"
 #include "model/stato.h"
@@ -38,57 +40,11 @@ public:
     Superficie& superficie() { return area_->superficie(); }
     AreaDisegno* area() const { return area_; }
 
-    // ---- Menu bar
-    QMenu* MenuFile = nullptr;
-    QAction* MenuApri = nullptr;
-    QAction* MenuSalva = nullptr;
-    QAction* MenuSalvaCN = nullptr;
-    QAction* Meno3 = nullptr;
-    QAction* MenuAnteprima = nullptr;
-    QAction* MenuStampa = nullptr;
-    QAction* menommm = nullptr;
-    QAction* MenuEsci = nullptr;
-    QMenu* MenuUtil = nullptr;
-    QAction* MenuCS = nullptr;
-    QAction* MenuAzzera = nullptr;
-    QAction* Meno5 = nullptr;
-    QAction* MenuFont = nullptr;
-    QMenu* Menuimpo = nullptr;
-    QAction* menusetschema = nullptr;
-    QAction* menooo = nullptr;
-    QAction* menuold = nullptr;
-    QAction* Menurett = nullptr;
-    QMenu* menul = nullptr;
-    QAction* MenuL1 = nullptr;
-    QAction* Menul2 = nullptr;
-    QAction* MenuL3 = nullptr;
-    QAction* menul4 = nullptr;
-    QMenu* MenuHelp = nullptr;
-    QAction* MenuAiuto = nullptr;
-    QAction* menuPHP = nullptr;
-    QAction* ManueMail = nullptr;
-    QAction* MenuMeno1 = nullptr;
-    QAction* MenuInfo = nullptr;
-
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
 
-    // ---- Toolbar: buttons by position 1..9 (2 separator, 7 empty gap; both nullptr)
-    QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 10> pulsanteToolbar{};
     // ImageList1's images 1..8.
     static QIcon ImageList1(int indice);
-
-    // ---- Status bar
-    BarraStato* StatusBar1 = nullptr;
-
-    // ---- Controls on the drawing area (coordinates are the area's pixels)
-    QLabel* Picture1 = nullptr;  // background picture while no puzzle is open
-    QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
-    QLabel* Label1 = nullptr;    // hover label
-    Rettangolo* Shape1 = nullptr; // word rectangle
-    std::array<QLineEdit*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
-    QPushButton* Command3d15 = nullptr;  // closes the print preview
 
     // Sets the hover label's caption (UTF-8) and fits its width to it.
     void impostaTestoLabel1(const std::string& testo);
@@ -121,9 +77,9 @@ public:
     void pressioneMouse(int pulsante, double x, double y);
     void salvaporizz();
     void Nasconditext();
-    // Typing box i: a key pressed (true when the box must not see it), its text changed,
+    // Typing box i: a key pressed (accepted when the box must not see it), its text changed,
     // the focus arrived, the pointer moved over it.
-    bool Text1_KeyDown(int indice, QKeyEvent& evento);
+    void Text1_KeyDown(int indice, QKeyEvent* evento);
     void Text1_Change(int indice);
     void Text1_GotFocus(int indice);
     void Text1_MouseMove(int indice);
@@ -154,8 +110,6 @@ public:
     void StatusBar1_DblClick();
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void Toolbar1_MouseMove();
-    // The font chooser, loaded at its first use and then only hidden until the program ends.
-    FONTEN* fONTEN = nullptr;
 
     // Run by the first activation only: the values it used.
     int giaAttivato() const { return giaAttivato_; }
@@ -168,7 +122,61 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    // The solving handlers' view of this window.
+    friend class SoluzioneForm1;
+
+    // Widgets are found by object name from outside (findChild); the names are these.
+    // ---- Menu bar
+    QMenu* MenuFile = nullptr;
+    QAction* MenuApri = nullptr;
+    QAction* MenuSalva = nullptr;
+    QAction* MenuSalvaCN = nullptr;
+    QAction* Meno3 = nullptr;
+    QAction* MenuAnteprima = nullptr;
+    QAction* MenuStampa = nullptr;
+    QAction* menommm = nullptr;
+    QAction* MenuEsci = nullptr;
+    QMenu* MenuUtil = nullptr;
+    QAction* MenuCS = nullptr;
+    QAction* MenuAzzera = nullptr;
+    QAction* Meno5 = nullptr;
+    QAction* MenuFont = nullptr;
+    QMenu* Menuimpo = nullptr;
+    QAction* menusetschema = nullptr;
+    QAction* menooo = nullptr;
+    QAction* menuold = nullptr;
+    QAction* Menurett = nullptr;
+    QMenu* menul = nullptr;
+    QAction* MenuL1 = nullptr;
+    QAction* Menul2 = nullptr;
+    QAction* MenuL3 = nullptr;
+    QAction* menul4 = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuAiuto = nullptr;
+    QAction* menuPHP = nullptr;
+    QAction* ManueMail = nullptr;
+    QAction* MenuMeno1 = nullptr;
+    QAction* MenuInfo = nullptr;
+
+    // ---- Toolbar: buttons by position 1..9 (2 separator, 7 empty gap; both nullptr)
+    QToolBar* Toolbar1 = nullptr;
+    std::array<QAction*, 10> pulsanteToolbar{};
+    // ---- Status bar
+    BarraStato* StatusBar1 = nullptr;
+
+    // ---- Controls on the drawing area (coordinates are the area's pixels)
+    QLabel* Picture1 = nullptr;  // background picture while no puzzle is open
+    QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
+    QLabel* Label1 = nullptr;    // hover label
+    Rettangolo* Shape1 = nullptr; // word rectangle
+    std::array<CasellaDigitazione*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
+    QPushButton* Command3d15 = nullptr;  // closes the print preview
+
+    // The font chooser, loaded at its first use and then only hidden until the program ends.
+    FONTEN* fONTEN = nullptr;
+
     void creaMenu();
+    QActionGroup* lingue_ = nullptr;  // the four dictionary languages, one marked
     void creaToolbar();
     void creaControlli();
     void disponiBarre();

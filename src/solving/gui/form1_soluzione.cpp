@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "mainwindow/gui/form1.h"
+#include "solving/lessico.h"
 #include "solving/solutore.h"
 #include "solving/gui/tessodef.h"
 
@@ -74,9 +75,14 @@ public:
     }
     void fuocoCasella(int i) override { f_.Text1[static_cast<size_t>(i)]->setFocus(Qt::OtherFocusReason); }
 
-    void apriDialogo() override {
-        TessoDef dialogo(f_.stato(), f_.piattaforma(), &f_);
+    std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override {
+        Stato& stato = f_.stato();
+        Piattaforma& piattaforma = f_.piattaforma();
+        TessoDef dialogo(voce, piattaforma, [&stato, &piattaforma](const std::string& maschera, VistaRicerca& vista) {
+            cercaNelLessico(stato, piattaforma, maschera, vista);
+        }, &f_);
         dialogo.exec();
+        return dialogo.scelta();
     }
     void ridisegnaToolbar() override { f_.Toolbar1->repaint(); }
     void disegnaGriglia() override { f_.disegnaGriglia(); }
@@ -96,7 +102,8 @@ void Form1::salvaporizz() { soluzione().solutore.salvaporizz(); }
 
 void Form1::Nasconditext() { soluzione().solutore.Nasconditext(); }
 
-bool Form1::Text1_KeyDown(int indice, QKeyEvent& evento) {
+void Form1::Text1_KeyDown(int indice, QKeyEvent* e) {
+    QKeyEvent& evento = *e;
     Tasto tasto = Tasto::altro;
     char32_t carattere = 0;
     switch (evento.key()) {
@@ -118,7 +125,7 @@ bool Form1::Text1_KeyDown(int indice, QKeyEvent& evento) {
         }
     }
     }
-    return soluzione().solutore.tastoCasella(indice, tasto, carattere);
+    e->setAccepted(soluzione().solutore.tastoCasella(indice, tasto, carattere));
 }
 
 void Form1::Text1_Change(int indice) {

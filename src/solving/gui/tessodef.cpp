@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "model/numeri.h"
 #include "model/testo.h"
 
 namespace quadrivo {
@@ -30,28 +29,12 @@ std::string testoAiutoTessoDef() {
 
 namespace {
 
-bool indiciValidi(int c, int r, int d) {
-    return c >= 1 && c <= maxColonne && r >= 1 && r <= maxRighe && (d == orizzontale || d == verticale);
-}
-
-// The first character of a box as a Windows-1252 byte, blank when the box is empty.
-char primoCarattere(const QString& testo) {
-    if (testo.isEmpty()) return ' ';
-    const std::string b = aWindows1252(QString(testo.front()).toStdString());
-    return b.empty() ? ' ' : b[0];
-}
-
-bool ammesso(QChar ch) { return (ch >= u'A' && ch <= u'Z') || ch == u'.' || ch == u' '; }
+QString daStd(const std::string& windows1252) { return QString::fromStdString(daWindows1252(windows1252)); }
 
 }  // namespace
 
-TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
-    : QDialog(genitore),
-      s_(stato),
-      piattaforma_(piattaforma),
-      c_(stato.colonnaCorrente),
-      r_(stato.rigaCorrente),
-      d_(stato.direzioneCorrente) {
+TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore)
+    : QDialog(genitore), voce_(voce), piattaforma_(piattaforma), ricerca_(std::move(ricerca)) {
     setWindowTitle(QString::fromUtf8(titoloApplicazione));
     setObjectName("TessoDef");
 
@@ -68,33 +51,34 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
 
     auto* lettere = new QHBoxLayout;
     lettere->setSpacing(2);
-    QFont lettera = font();
-    lettera.setBold(true);
-    lettera.setPointSizeF(lettera.pointSizeF() * 1.3);
-    for (int i = 0; i < 15; ++i) {
+    QFont carattereLettera = font();
+    carattereLettera.setBold(true);
+    carattereLettera.setPointSizeF(carattereLettera.pointSizeF() * 1.3);
+    for (int i = 0; i < maxCaselleDialogo; ++i) {
         auto* t = new QLineEdit(this);
         t->setObjectName(QString("Text3_%1").arg(i));
         t->setFixedSize(28, 28);
         t->setAlignment(Qt::AlignCenter);
-        t->setFont(lettera);
+        t->setFont(carattereLettera);
         t->setToolTip("Clicca e modifica");
         t->hide();
         t->installEventFilter(this);
-        connect(t, &QLineEdit::textEdited, this, [this, i](const QString& s) { casellaModificata(i, s); });
+        connect(t, &QLineEdit::textEdited, this, [this, i](const QString& testo) { casellaModificata(i, testo); });
         lettere->addWidget(t);
         Text3[static_cast<size_t>(i)] = t;
     }
     Text2 = new QLineEdit(this);
     Text2->setObjectName("Text2");
-    Text2->setFont(lettera);
+    Text2->setFont(carattereLettera);
     Text2->hide();
     Text2->installEventFilter(this);
-    connect(Text2, &QLineEdit::textEdited, this, [this](const QString& s) {
+    connect(Text2, &QLineEdit::textEdited, this, [this](const QString& testo) {
+        lungaModificata_ = true;
         // Letters a..z become capitals while they are typed.
-        QString m = s;
+        QString m = testo;
         for (QChar& ch : m)
             if (ch >= u'a' && ch <= u'z') ch = ch.toUpper();
-        if (m != s) {
+        if (m != testo) {
             const int cur = Text2->cursorPosition();
             Text2->setText(m);
             Text2->setCursorPosition(cur);
@@ -115,12 +99,12 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::ogniTratto});
     Picture1->setFixedSize(160, 14);
     Picture1->setObjectName("Picture1");
-    auto* ricerca = new QHBoxLayout;
-    ricerca->addWidget(Command3d4);
-    ricerca->addWidget(Combo1);
-    ricerca->addWidget(Label5);
-    ricerca->addWidget(Picture1);
-    ricerca->addStretch();
+    auto* barraRicerca = new QHBoxLayout;
+    barraRicerca->addWidget(Command3d4);
+    barraRicerca->addWidget(Combo1);
+    barraRicerca->addWidget(Label5);
+    barraRicerca->addWidget(Picture1);
+    barraRicerca->addStretch();
 
     Command3d1 = new QPushButton("&OK", this);
     Command3d1->setObjectName("Command3d1");
@@ -143,7 +127,7 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     definizione->addWidget(Text1, 1);
     griglia->addLayout(definizione);
     griglia->addLayout(lettere);
-    griglia->addLayout(ricerca);
+    griglia->addLayout(barraRicerca);
     griglia->addLayout(pulsanti);
 
     Text1->installEventFilter(this);
@@ -154,48 +138,47 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     connect(Command3d4, &QPushButton::clicked, this, &TessoDef::Command3d4_Click);
     connect(Combo1, &QComboBox::activated, this, &TessoDef::Combo1_Click);
 
-    // Set-up from the shared state. The dialog has its own ordinary pointer; only a busy pointer
-    // left over would cover it. The main window's hover shape stays: a click uses it.
-    if (piattaforma_.puntatore() == Puntatore::clessidra) piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    // Set-up: the default pointer, also over the main window, whose next press then opens
+    // nothing until the pointer moves again.
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
     Label5->clear();
     const int n = lunghezza();
-    const std::string parola = indiciValidi(c_, r_, d_) ? s_.parolaInserita[c_][r_][d_] : std::string();
-    const bool cerca = n >= 3 && n <= 15;
     // The list and the progress bar serve only the search: without it they would stay empty.
-    Command3d4->setVisible(cerca);
-    Combo1->setVisible(cerca);
-    Picture1->setVisible(cerca);
-    if (n > 1 && n <= 15) {
+    Command3d4->setVisible(conRicerca(n));
+    Combo1->setVisible(conRicerca(n));
+    Picture1->setVisible(conRicerca(n));
+    if (conCaselle(n)) {
+        const std::vector<std::string> iniziali = caselleIniziali(voce_.parola);
         for (int i = 0; i < n; ++i) {
-            const char ch = parola[static_cast<size_t>(i)];
-            const bool lettera = ch != ' ' && static_cast<unsigned char>(ch) > '.';
-            Text3[static_cast<size_t>(i)]->setText(
-                lettera ? QString::fromStdString(daWindows1252(std::string(1, ch))) : QString(" "));
+            Text3[static_cast<size_t>(i)]->setText(QString::fromStdString(iniziali[static_cast<size_t>(i)]));
             Text3[static_cast<size_t>(i)]->show();
         }
-    } else if (n > 15) {
-        Text2->setText(QString::fromStdString(daWindows1252(parola)));
+    } else if (conCasellaLunga(n)) {
+        Text2->setText(daStd(voce_.parola));
         Text2->show();
     }
 
     adjustSize();
     QScreen* schermo = genitore && genitore->screen() ? genitore->screen() : QGuiApplication::primaryScreen();
-    if (schermo) move(posizione(s_, frameGeometry().size(), schermo->availableGeometry()));
+    if (schermo)
+        move(posizione({voce_.xAngolo, voce_.yAngolo}, frameGeometry().size(), schermo->availableGeometry()));
 }
 
 TessoDef::~TessoDef() = default;
 
-QPoint TessoDef::posizione(const Stato& s, QSize dimensione, const QRect& schermo) {
-    int x = s.xGriglia + s.colonnaCorrente * s.latoCasella;
-    int y = s.yGriglia + s.rigaCorrente * s.latoCasella;
+QPoint TessoDef::posizione(QPoint angolo, QSize dimensione, const QRect& schermo) {
+    int x = angolo.x();
+    int y = angolo.y();
     if (x + dimensione.width() > schermo.x() + schermo.width()) x = schermo.x() + schermo.width() - dimensione.width();
     if (y + dimensione.height() > schermo.y() + schermo.height())
         y = schermo.y() + schermo.height() - dimensione.height();
     return {x, y};
 }
 
-int TessoDef::lunghezza() const {
-    return indiciValidi(c_, r_, d_) ? static_cast<int>(s_.parolaInserita[c_][r_][d_].size()) : 0;
+std::vector<std::string> TessoDef::testiCaselle() const {
+    std::vector<std::string> v;
+    for (int i = 0; i < caselleMostrate(); ++i) v.push_back(Text3[static_cast<size_t>(i)]->text().toStdString());
+    return v;
 }
 
 void TessoDef::showEvent(QShowEvent* e) {
@@ -203,10 +186,9 @@ void TessoDef::showEvent(QShowEvent* e) {
     // Filled once: a message box closing over the dialog must not undo what was typed.
     if (attivato_) return;
     attivato_ = true;
-    if (indiciValidi(c_, r_, d_)) {
-        Label1->setText(QString::fromStdString(conSegno(s_.numeroCasella[c_][r_]) +
-                                               (d_ == orizzontale ? " Orizzontale" : " Verticale")));
-        Text1->setText(QString::fromStdString(daWindows1252(s_.definizione[c_][r_][d_])));
+    if (voce_.valida) {
+        Label1->setText(QString::fromStdString(voce_.titolo));
+        Text1->setText(daStd(voce_.definizione));
     }
     definizionePrecedente_ = Text1->text();
     if (!Text2->isHidden()) {
@@ -229,7 +211,7 @@ void TessoDef::limitaDefinizione(const QString& testo) {
 }
 
 int TessoDef::indiceCasella(QObject* o) const {
-    for (int i = 0; i < 15; ++i)
+    for (int i = 0; i < maxCaselleDialogo; ++i)
         if (Text3[static_cast<size_t>(i)] == o) return i;
     return -1;
 }
@@ -246,9 +228,9 @@ bool TessoDef::eventFilter(QObject* oggetto, QEvent* evento) {
             Command3d2_Click();
             return true;
         }
-        const int n = std::min(lunghezza(), 15);
+        const int n = caselleMostrate();
         if (i >= 0 && n > 0 && (tasto == Qt::Key_Right || tasto == Qt::Key_Left)) {
-            const int j = tasto == Qt::Key_Right ? (i + 1 >= n ? 0 : i + 1) : (i == 0 ? n - 1 : i - 1);
+            const int j = tasto == Qt::Key_Right ? seguenteNelDialogo(i, n) : precedenteNelDialogo(i, n);
             Text3[static_cast<size_t>(j)]->setFocus(Qt::OtherFocusReason);
             return true;
         }
@@ -263,22 +245,13 @@ bool TessoDef::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void TessoDef::casellaModificata(int i, const QString& testo) {
+    modificate_[static_cast<size_t>(i)] = true;
     QLineEdit* box = Text3[static_cast<size_t>(i)];
     // One letter per box: what was just typed replaces what was there.
-    const int cur = box->cursorPosition();
-    QString nuovo = testo;
-    if (testo.size() > 1) nuovo = testo.mid(std::clamp(cur - 1, 0, static_cast<int>(testo.size()) - 1), 1);
-    nuovo = nuovo.toUpper();
+    const QString nuovo = QString::fromStdString(casellaDopoDigitazione(testo.toStdString(), box->cursorPosition()));
     if (nuovo != testo) box->setText(nuovo);
-    const int n = std::min(lunghezza(), 15);
-    QString senzaBlanchi = nuovo;
-    while (senzaBlanchi.startsWith(' ')) senzaBlanchi.remove(0, 1);
-    if (!senzaBlanchi.isEmpty() && n > 0) Text3[static_cast<size_t>(i + 1 >= n ? 0 : i + 1)]->setFocus();
-}
-
-bool TessoDef::casellaValida(int i) const {
-    const QString t = Text3[static_cast<size_t>(i)]->text();
-    return t.isEmpty() || ammesso(t.front());
+    const int n = caselleMostrate();
+    if (n > 0 && avanzaDopoDigitazione(nuovo.toStdString())) Text3[static_cast<size_t>(seguenteNelDialogo(i, n))]->setFocus();
 }
 
 void TessoDef::casellaLasciata(int i) {
@@ -289,75 +262,64 @@ void TessoDef::casellaLasciata(int i) {
     if (t != box->text()) box->setText(t);
     // After the focus has settled: the message must not interrupt the press that moved it.
     QTimer::singleShot(0, this, [this, i] {
-        if (!isVisible() || casellaValida(i)) return;
+        QLineEdit* lasciata = Text3[static_cast<size_t>(i)];
+        // A box as it came from the grid (an "@" typed there) is not the player's doing here.
+        if (!isVisible() || !modificate_[static_cast<size_t>(i)] || casellaAmmessa(lasciata->text().toStdString()))
+            return;
         piattaforma_.messaggio(msgCaratteriNonAmmessi);
-        Text3[static_cast<size_t>(i)]->setFocus();
+        lasciata->setFocus();
     });
 }
 
 void TessoDef::Command3d1_Click() {
-    if (!indiciValidi(c_, r_, d_)) {
+    if (!voce_.valida) {
         accept();
         return;
     }
     const int n = lunghezza();
-    // Nothing but letters, dots and blanks reaches the grid, whichever way OK was reached.
-    if (n > 15) {
-        const QString t = Text2->text().trimmed().toUpper();
-        for (QChar ch : t)
-            if (!ammesso(ch)) {
-                piattaforma_.messaggio(msgCaratteriNonAmmessi);
-                Text2->setFocus();
-                return;
-            }
-    } else {
-        for (int i = 0; i < n; ++i) {
-            QLineEdit* box = Text3[static_cast<size_t>(i)];
-            const QString t = box->text().toUpper();
-            if (t != box->text()) box->setText(t);
-            if (!casellaValida(i)) {
-                piattaforma_.messaggio(msgCaratteriNonAmmessi);
-                box->setFocus();
-                return;
-            }
+    // A box the player edited is checked as it stands, whichever way OK was reached; a box shown
+    // as it came from the grid is kept as it is.
+    if (conCasellaLunga(n)) {
+        if (lungaModificata_ && !casellaLungaAmmessa(Text2->text().toStdString())) {
+            piattaforma_.messaggio(msgCaratteriNonAmmessi);
+            Text2->setFocus();
+            return;
         }
+    } else if (const auto rifiutata = casellaRifiutata(testiCaselle(), modificate_)) {
+        piattaforma_.messaggio(msgCaratteriNonAmmessi);
+        Text3[static_cast<size_t>(*rifiutata)]->setFocus();
+        return;
     }
-    s_.definizione[c_][r_][d_] = aWindows1252(Text1->text().toStdString());
-    std::string& parola = s_.parolaInserita[c_][r_][d_];
-    if (n > 15) {
-        parola = aWindows1252(Text2->text().trimmed().toUpper().toStdString());
-    } else if (n > 1) {
-        std::string unita;
-        for (int i = 0; i < n; ++i) unita += primoCarattere(Text3[static_cast<size_t>(i)]->text());
-        parola = unita;
-    }
+    SceltaParola scelta{voce_.parola, aWindows1252(Text1->text().toStdString())};
+    if (conCasellaLunga(n))
+        scelta.parola = parolaDaCasellaLunga(Text2->text().toStdString());
+    else if (conCaselle(n))
+        scelta.parola = parolaDaCaselle(testiCaselle());
+    scelta_ = scelta;
     accept();
 }
 
-void TessoDef::Command3d2_Click() { reject(); }
+void TessoDef::Command3d2_Click() {
+    scelta_.reset();
+    reject();
+}
 
 void TessoDef::Command3d3_Click() { piattaforma_.messaggio(testoAiutoTessoDef()); }
 
 void TessoDef::Command3d4_Click() {
-    if (!indiciValidi(c_, r_, d_)) return;
-    const int n = static_cast<int>(s_.parolaSoluzione[c_][r_][d_].size());
-    std::string maschera;
-    for (int i = 0; i < n; ++i) {
-        const bool visibile = i < 15 && !Text3[static_cast<size_t>(i)]->isHidden();
-        maschera += visibile ? primoCarattere(Text3[static_cast<size_t>(i)]->text()) : ' ';
-    }
-    // The busy pointer of the search ends in the default one; the main window gets back the
-    // hover shape it showed, which the next click there reads.
-    const Puntatore prima = piattaforma_.puntatore();
-    cercaNelLessico(s_, piattaforma_, maschera, *this);
-    if (prima != Puntatore::clessidra && piattaforma_.puntatore() != prima) piattaforma_.impostaPuntatore(prima);
+    if (!voce_.valida || !ricerca_) return;
+    // The search ends with the default pointer: the hover arrow comes back only with a move.
+    ricerca_(mascheraDaCaselle(testiCaselle(), voce_.lunghezzaMaschera), *this);
 }
 
 void TessoDef::Combo1_Click(int indice) {
     if (indice < 0) return;
     const QString parola = Combo1->itemText(indice);
-    const int n = std::min(lunghezza(), 15);
-    for (int i = 0; i < n && i < parola.size(); ++i) Text3[static_cast<size_t>(i)]->setText(parola.mid(i, 1));
+    const int n = caselleMostrate();
+    for (int i = 0; i < n && i < parola.size(); ++i) {
+        Text3[static_cast<size_t>(i)]->setText(parola.mid(i, 1));
+        modificate_[static_cast<size_t>(i)] = true;
+    }
 }
 
 void TessoDef::svuotaLista() { Combo1->clear(); }

@@ -1,20 +1,23 @@
 #pragma once
 // The word-entry dialog: the word's number and direction, its clue, one box per letter (or one
-// box for a long word), the dictionary search and OK / Annulla / Help. It talks to the rest of
-// the program only through the state: it reads the word open for entry and, on OK, stores the
-// word and the clue.
+// box for a long word), the dictionary search and OK / Annulla / Help. It is built from the word
+// it shows and hands back what the player confirmed; the caller stores it. Its rules are in
+// solving/parola_dialogo.h.
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
+#include <optional>
 #include <memory>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/superficie.h"
 #include "qt/area_disegno.h"
 #include "solving/lessico.h"
+#include "solving/parola_dialogo.h"
 
 namespace quadrivo {
 
@@ -27,27 +30,18 @@ std::string testoAiutoTessoDef();
 class TessoDef : public QDialog, private VistaRicerca {
     Q_OBJECT
 public:
-    // Set up for the word at colonnaCorrente, rigaCorrente, direzioneCorrente, whose letters
-    // are in parolaInserita.
-    TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore = nullptr);
+    // Runs the dictionary search for a mask, reporting to the dialog.
+    using Ricerca = std::function<void(const std::string& maschera, VistaRicerca& vista)>;
+
+    TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore = nullptr);
     ~TessoDef() override;
 
-    QLabel* Label1;
-    QLabel* Label4;
-    QLineEdit* Text1;
-    std::array<QLineEdit*, 15> Text3{};
-    QLineEdit* Text2;
-    QPushButton* Command3d4;
-    QComboBox* Combo1;
-    QLabel* Label5;
-    AreaDisegno* Picture1;  // the search's progress bar
-    QPushButton* Command3d1;
-    QPushButton* Command3d2;
-    QPushButton* Command3d3;
+    // What OK confirmed; nothing before OK or after Annulla.
+    const std::optional<SceltaParola>& scelta() const { return scelta_; }
 
-    // The screen point of the start cell's bottom-right corner, moved back so that a dialog of
+    // The corner (the start cell's bottom-right corner), moved back so that a dialog of
     // `dimensione` stays inside `schermo`.
-    static QPoint posizione(const Stato& stato, QSize dimensione, const QRect& schermo);
+    static QPoint posizione(QPoint angolo, QSize dimensione, const QRect& schermo);
 
 public slots:
     void Command3d1_Click();  // OK
@@ -68,16 +62,33 @@ private:
     void impostaTestoLista(const std::string& testo) override;
     Superficie& progresso() override;
 
-    int lunghezza() const;  // letters of the word open in the dialog
+    int lunghezza() const { return static_cast<int>(voce_.parola.size()); }
+    int caselleMostrate() const { return conCaselle(lunghezza()) ? lunghezza() : 0; }
+    std::vector<std::string> testiCaselle() const;
     int indiceCasella(QObject* o) const;
     void casellaModificata(int i, const QString& testo);
     void casellaLasciata(int i);
-    bool casellaValida(int i) const;
     void limitaDefinizione(const QString& testo);
 
-    Stato& s_;
+    QLabel* Label1;
+    QLabel* Label4;
+    QLineEdit* Text1;
+    std::array<QLineEdit*, maxCaselleDialogo> Text3{};
+    QLineEdit* Text2;
+    QPushButton* Command3d4;
+    QComboBox* Combo1;
+    QLabel* Label5;
+    AreaDisegno* Picture1;  // the search's progress bar
+    QPushButton* Command3d1;
+    QPushButton* Command3d2;
+    QPushButton* Command3d3;
+
+    const VoceDialogo voce_;
     Piattaforma& piattaforma_;
-    int c_, r_, d_;
+    Ricerca ricerca_;
+    std::optional<SceltaParola> scelta_;
+    std::vector<bool> modificate_ = std::vector<bool>(maxCaselleDialogo, false);  // edited by the player
+    bool lungaModificata_ = false;
     bool attivato_ = false;
     QString definizionePrecedente_;
 };

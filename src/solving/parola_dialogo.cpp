@@ -1,0 +1,121 @@
+#include "solving/parola_dialogo.h"
+
+#include <QString>
+#include <algorithm>
+
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+bool indiciValidi(int c, int r, int d) {
+    return c >= 1 && c <= maxColonne && r >= 1 && r <= maxRighe && (d == orizzontale || d == verticale);
+}
+
+bool ammesso(char ch) { return (ch >= 'A' && ch <= 'Z') || ch == '.' || ch == ' '; }
+
+std::string maiuscolo(std::string t) {
+    for (char& ch : t)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return t;
+}
+
+std::string senzaBlanchiAttorno(const std::string& t) {
+    const auto primo = t.find_first_not_of(" \t\r\n");
+    if (primo == std::string::npos) return {};
+    return t.substr(primo, t.find_last_not_of(" \t\r\n") - primo + 1);
+}
+
+// The first character of a UTF-8 text as a Windows-1252 byte, blank when the text is empty.
+char primoCarattere(const std::string& testo) {
+    if (testo.empty()) return ' ';
+    size_t n = 1;
+    const auto b = static_cast<unsigned char>(testo[0]);
+    if (b >= 0xF0) n = 4;
+    else if (b >= 0xE0) n = 3;
+    else if (b >= 0xC0) n = 2;
+    const std::string byte = aWindows1252(testo.substr(0, n));
+    return byte.empty() ? ' ' : byte[0];
+}
+
+}  // namespace
+
+VoceDialogo voceDialogo(const Stato& s) {
+    VoceDialogo v;
+    const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
+    v.xAngolo = s.xGriglia + c * s.latoCasella;
+    v.yAngolo = s.yGriglia + r * s.latoCasella;
+    if (!indiciValidi(c, r, d)) return v;
+    v.valida = true;
+    v.titolo = conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " Orizzontale" : " Verticale");
+    v.definizione = s.definizione[c][r][d];
+    v.parola = s.parolaInserita[c][r][d];
+    v.lunghezzaMaschera = static_cast<int>(s.parolaSoluzione[c][r][d].size());
+    return v;
+}
+
+void applicaScelta(Stato& s, const SceltaParola& scelta) {
+    const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
+    if (!indiciValidi(c, r, d)) return;
+    s.definizione[c][r][d] = scelta.definizione;
+    s.parolaInserita[c][r][d] = scelta.parola;
+}
+
+std::vector<std::string> caselleIniziali(const std::string& parola) {
+    std::vector<std::string> v;
+    for (char ch : parola) {
+        const bool lettera = ch != ' ' && static_cast<unsigned char>(ch) > '.';
+        v.push_back(lettera ? daWindows1252(std::string(1, ch)) : " ");
+    }
+    return v;
+}
+
+bool conCaselle(int n) { return n > 1 && n <= maxCaselleDialogo; }
+bool conCasellaLunga(int n) { return n > maxCaselleDialogo; }
+bool conRicerca(int n) { return n >= 3 && n <= maxCaselleDialogo; }
+
+bool casellaAmmessa(const std::string& testo) { return testo.empty() || ammesso(testo[0]); }
+
+bool casellaLungaAmmessa(const std::string& testo) {
+    const std::string t = maiuscolo(senzaBlanchiAttorno(testo));
+    return std::all_of(t.begin(), t.end(), ammesso);
+}
+
+std::string casellaDopoDigitazione(const std::string& testo, int cursore) {
+    const QString t = QString::fromStdString(testo);
+    QString nuovo = t;
+    if (t.size() > 1) nuovo = t.mid(std::clamp(cursore - 1, 0, static_cast<int>(t.size()) - 1), 1);
+    return nuovo.toUpper().toStdString();
+}
+
+bool avanzaDopoDigitazione(const std::string& testo) { return testo.find_first_not_of(' ') != std::string::npos; }
+
+int seguenteNelDialogo(int i, int n) { return i + 1 >= n ? 0 : i + 1; }
+int precedenteNelDialogo(int i, int n) { return i <= 0 ? n - 1 : i - 1; }
+
+std::string parolaDaCaselle(const std::vector<std::string>& caselle) {
+    std::string parola;
+    for (const auto& t : caselle) parola += primoCarattere(maiuscolo(t));
+    return parola;
+}
+
+std::string parolaDaCasellaLunga(const std::string& testo) {
+    return aWindows1252(QString::fromStdString(senzaBlanchiAttorno(testo)).toUpper().toStdString());
+}
+
+std::string mascheraDaCaselle(const std::vector<std::string>& caselle, int lunghezza) {
+    std::string m;
+    for (int i = 0; i < lunghezza; ++i)
+        m += i < static_cast<int>(caselle.size()) ? primoCarattere(caselle[static_cast<size_t>(i)]) : ' ';
+    return m;
+}
+
+std::optional<int> casellaRifiutata(const std::vector<std::string>& caselle, const std::vector<bool>& modificate) {
+    for (size_t i = 0; i < caselle.size(); ++i)
+        if (i < modificate.size() && modificate[i] && !casellaAmmessa(maiuscolo(caselle[i]))) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,67 @@
+#pragma once
+// The rules of the word dialog, apart from its widgets: what it shows for a word, which box
+// texts it accepts, the word and the search mask it builds from the boxes. Box texts are UTF-8
+// (as the widgets hold them); words and clues are Windows-1252 bytes.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/stato.h"
+
+namespace quadrivo {
+
+inline constexpr int maxCaselleDialogo = 15;  // past this the dialog shows one long box
+
+// What the dialog is opened on: the word at colonnaCorrente, rigaCorrente, direzioneCorrente.
+struct VoceDialogo {
+    bool valida = false;          // a start cell and direction within the grid
+    std::string titolo;           // " 12 Orizzontale", " 3 Verticale"
+    std::string definizione;      // the clue
+    std::string parola;           // the entered letters, "." where none
+    int lunghezzaMaschera = 0;    // letters of the solution word, which the search compares
+    int xAngolo = 0, yAngolo = 0; // the start cell's bottom-right corner in the window
+};
+
+// What the player confirmed with OK.
+struct SceltaParola {
+    std::string parola;
+    std::string definizione;
+    friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
+};
+
+VoceDialogo voceDialogo(const Stato& stato);
+
+// Writes the confirmed word and clue into the state for the dialog's word.
+void applicaScelta(Stato& stato, const SceltaParola& scelta);
+
+// The text box i starts with: the word's letter, or a blank for "." and " ".
+std::vector<std::string> caselleIniziali(const std::string& parola);
+bool conCaselle(int lunghezza);   // one box per letter
+bool conCasellaLunga(int lunghezza);
+bool conRicerca(int lunghezza);   // the search button, the list and the progress bar
+
+// A box text the dialog keeps: empty, or starting with A-Z, "." or a blank.
+bool casellaAmmessa(const std::string& testo);
+// A long box text the dialog keeps, once trimmed and upper-cased: only A-Z, "." and blanks.
+bool casellaLungaAmmessa(const std::string& testo);
+
+// What a box keeps after typing: the character just typed (before the caret), in capitals.
+std::string casellaDopoDigitazione(const std::string& testo, int cursore);
+// Whether the focus runs on to the next box after that change: something but blanks.
+bool avanzaDopoDigitazione(const std::string& testo);
+// Boxes counted from 0; the focus wraps round.
+int seguenteNelDialogo(int i, int n);
+int precedenteNelDialogo(int i, int n);
+
+// The word from the boxes: the first character of each, a blank for an empty box.
+std::string parolaDaCaselle(const std::vector<std::string>& caselle);
+// The word from the long box: trimmed, in capitals.
+std::string parolaDaCasellaLunga(const std::string& testo);
+// The search mask of `lunghezza` characters: each shown box's first character, blanks past them.
+std::string mascheraDaCaselle(const std::vector<std::string>& caselle, int lunghezza);
+
+// The first box OK refuses, if any: only boxes the player edited are checked, so a word shown
+// unchanged (an "@" typed in the grid) is confirmed as it is.
+std::optional<int> casellaRifiutata(const std::vector<std::string>& caselle, const std::vector<bool>& modificate);
+
+}  // namespace quadrivo

@@ -1,0 +1,82 @@
+// The word dialog's rules without its widgets.
+#include <gtest/gtest.h>
+
+#include "schema_prova.h"
+#include "solving/parola_dialogo.h"
+
+using namespace quadrivo;
+using V = std::vector<std::string>;
+
+TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
+    prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
+    Stato& s = p.stato;
+    s.colonnaCorrente = 4;
+    s.rigaCorrente = 1;
+    s.direzioneCorrente = verticale;
+    s.parolaInserita[4][1][2] = "AR.A";
+    VoceDialogo v = voceDialogo(s);
+    EXPECT_TRUE(v.valida);
+    EXPECT_EQ(v.titolo, " 3 Verticale");
+    EXPECT_EQ(v.definizione, "Superficie");
+    EXPECT_EQ(v.parola, "AR.A");
+    EXPECT_EQ(v.lunghezzaMaschera, 4);
+    EXPECT_EQ(v.xAngolo, 220);  // the start cell's bottom-right corner
+    EXPECT_EQ(v.yAngolo, 80);
+
+    applicaScelta(s, {"AREA", "Estensione"});
+    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
+    EXPECT_EQ(s.definizione[4][1][2], "Estensione");
+    EXPECT_EQ(s.definizione[4][1][1], "");  // the other direction untouched
+
+    s.direzioneCorrente = 0;
+    v = voceDialogo(s);
+    EXPECT_FALSE(v.valida);
+    applicaScelta(s, {"XXXX", "x"});  // nothing to write to
+    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
+}
+
+TEST(ParolaDialogo, BoxesItStartsWith) {
+    EXPECT_EQ(caselleIniziali("C.S A@\xe8"), (V{"C", " ", "S", " ", "A", "@", "\xc3\xa8"}));
+    EXPECT_FALSE(conCaselle(1));
+    EXPECT_TRUE(conCaselle(2) && !conRicerca(2));
+    EXPECT_TRUE(conCaselle(15) && conRicerca(15) && !conCasellaLunga(15));
+    EXPECT_TRUE(conCasellaLunga(16) && !conCaselle(16) && !conRicerca(16));
+}
+
+TEST(ParolaDialogo, AcceptedCharacters) {
+    for (const char* t : {"", " ", ".", "A", "Z", "Ab"}) EXPECT_TRUE(casellaAmmessa(t)) << t;
+    for (const char* t : {"@", "a", "1", "[", "\xc3\x88"}) EXPECT_FALSE(casellaAmmessa(t)) << t;
+    EXPECT_TRUE(casellaLungaAmmessa("  parola. con blank "));
+    EXPECT_FALSE(casellaLungaAmmessa("PAROLA@"));
+    EXPECT_FALSE(casellaLungaAmmessa("PAR\xc3\x88"));
+}
+
+TEST(ParolaDialogo, TypingIntoABox) {
+    EXPECT_EQ(casellaDopoDigitazione("Ax", 2), "X");  // typed behind the old letter
+    EXPECT_EQ(casellaDopoDigitazione("xA", 1), "X");  // typed in front of it
+    EXPECT_EQ(casellaDopoDigitazione("\xc3\xa0", 1), "\xc3\x80");
+    EXPECT_EQ(casellaDopoDigitazione("", 0), "");
+    EXPECT_TRUE(avanzaDopoDigitazione("A"));
+    EXPECT_FALSE(avanzaDopoDigitazione("  "));
+    EXPECT_FALSE(avanzaDopoDigitazione(""));
+    EXPECT_EQ(seguenteNelDialogo(2, 4), 3);
+    EXPECT_EQ(seguenteNelDialogo(3, 4), 0);
+    EXPECT_EQ(precedenteNelDialogo(0, 4), 3);
+    EXPECT_EQ(precedenteNelDialogo(1, 4), 0);
+}
+
+TEST(ParolaDialogo, WordAndMaskFromTheBoxes) {
+    EXPECT_EQ(parolaDaCaselle({"c", "", ".", "\xc3\x88", "AB"}), "C .\xc8" "A");
+    EXPECT_EQ(parolaDaCasellaLunga("  parola\xc3\xa8 lunga "), "PAROLA\xc8 LUNGA");
+    // Past the shown boxes the mask is blank; letters compare as they are.
+    EXPECT_EQ(mascheraDaCaselle({"M", " ", "l"}, 5), "M l  ");
+    EXPECT_EQ(mascheraDaCaselle({"M", "", "L", "A"}, 4), "M LA");
+}
+
+TEST(ParolaDialogo, OkRefusesOnlyEditedBoxes) {
+    const V caselle = {"C", "@", "1", "A"};
+    EXPECT_EQ(casellaRifiutata(caselle, {false, false, false, false}), std::nullopt);
+    EXPECT_EQ(casellaRifiutata(caselle, {true, true, true, true}), 1);
+    EXPECT_EQ(casellaRifiutata(caselle, {false, false, true, false}), 2);
+    EXPECT_EQ(casellaRifiutata({"c", "a"}, {true, true}), std::nullopt);  // upper-cased first
+}
