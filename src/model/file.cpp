@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <utility>
 
 namespace quadrivo {
 
@@ -44,14 +45,51 @@ std::optional<std::string> leggiFile(const std::string& percorso) {
     return b.toStdString();
 }
 
+namespace {
+
+class ScritturaQt : public ScritturaFile {
+public:
+    explicit ScritturaQt(const std::string& percorso) : f_(q(percorso)) {}
+    bool apri() override { return f_.open(QIODevice::WriteOnly); }
+    bool scrivi(std::string_view dati) override {
+        while (!dati.empty()) {
+            const qint64 n = f_.write(dati.data(), static_cast<qint64>(dati.size()));
+            if (n <= 0) return false;
+            dati.remove_prefix(static_cast<size_t>(n));
+        }
+        return true;
+    }
+    // A full disk shows only here: write() just filled a buffer.
+    bool svuota() override { return f_.flush() && f_.error() == QFileDevice::NoError; }
+    bool conferma() override { return f_.commit(); }
+    void annulla() override { f_.cancelWriting(); }
+
+private:
+    QSaveFile f_;
+};
+
+FabbricaScrittura& fabbrica() {
+    static FabbricaScrittura f;
+    return f;
+}
+
+}  // namespace
+
+std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso) {
+    return std::make_unique<ScritturaQt>(percorso);
+}
+
+FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura nuova) { return std::exchange(fabbrica(), std::move(nuova)); }
+
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
-    QSaveFile f(q(percorso));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(dati.data(), static_cast<qint64>(dati.size())) != static_cast<qint64>(dati.size())) {
-        f.cancelWriting();
+    if (percorso.empty()) return false;
+    std::unique_ptr<ScritturaFile> f = fabbrica() ? fabbrica()(percorso) : scritturaReale(percorso);
+    if (!f->apri()) return false;
+    if (!f->scrivi(dati) || !f->svuota()) {
+        f->annulla();
         return false;
     }
-    return f.commit();
+    return f->conferma();
 }
 
 bool cancellaFile(const std::string& percorso) { return QFile::remove(q(percorso)); }
