@@ -94,6 +94,11 @@ private slots:
         QCOMPARE(testi(p), std::vector<std::string>{msgFormatoAnteprima});
         QVERIFY(f->Picture1->immagine() != disegnata);
         QCOMPARE(f->Label2->text(), QString("Anteprima:  4x 2"));
+        // OK on the file whose preview was refused: the same message, and the dialog stays.
+        f->Command3d1_Click();
+        QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
+        QVERIFY(f->isVisible() && !principale.isEnabled());
+        QVERIFY(stato.nomeFile.empty() && !std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
         f->Dir1->setCurrentItem(f->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
@@ -107,7 +112,7 @@ private slots:
 
         f->Text1->setText("manca.trmo");
         f->Command3d1_Click();
-        QCOMPARE(p.messaggi.size(), size_t(3));
+        QCOMPARE(p.messaggi.size(), size_t(4));
         QCOMPARE(p.messaggi.back().testo, std::string("Errore: file inesistente!"));
         QVERIFY(f->isVisible() && !principale.isEnabled());
         f->Text1->setText("a.trmo");

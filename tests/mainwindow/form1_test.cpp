@@ -211,7 +211,8 @@ private slots:
         std::string atteso = dati;
         atteso[atteso.find("\r\n", atteso.find("Dimensioni:")) + 2 + 3] = 'A';
         QCOMPARE(cartella->leggi(percorso), atteso);
-        QVERIFY(stato->fileModificato);  // saving does not reset it
+        QVERIFY(!stato->fileModificato);  // saved: nothing left to lose
+        QVERIFY(!f->windowTitle().startsWith("*"));
 
         // Under the placeholder name Save as takes over: nothing is written.
         stato->nomeFile = nomeNuovoCruciverba;
