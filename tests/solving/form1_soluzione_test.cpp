@@ -165,6 +165,7 @@ private slots:
 
     void dialogOkAndAnnullaBothCountAsAChange() {
         quandoModale<TessoDef>([](TessoDef& d) {
+            QTRY_VERIFY(d.isAncestorOf(QApplication::focusWidget()));  // typing reaches the dialog
             digitaNelFuoco("cane");
             QTest::mouseClick(d.Command3d1, Qt::LeftButton);
         });
@@ -173,6 +174,7 @@ private slots:
         QVERIFY(s().fileModificato);
         s().fileModificato = false;
         quandoModale<TessoDef>([](TessoDef& d) {
+            QTRY_VERIFY(d.isAncestorOf(QApplication::focusWidget()));  // typing reaches the dialog
             digitaNelFuoco("zzz");
             QTest::mouseClick(d.Command3d2, Qt::LeftButton);
         });
