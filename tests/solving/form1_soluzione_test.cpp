@@ -102,7 +102,11 @@ private slots:
         f->aggiornaFinestra();
         QVERIFY(s().latoCasella > 10);
     }
-    void cleanup() { b.reset(); }
+    void cleanup() {
+        // Answers left unsaved would stay behind as a working copy the next window offers back.
+        s().fileModificato = false;
+        b.reset();
+    }
 
     void hoverShowsClueShapeAndRectangle() {
         const int L = s().latoCasella, x0 = s().xGriglia, y0 = s().yGriglia;
