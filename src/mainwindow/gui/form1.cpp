@@ -350,7 +350,8 @@ void Form1::Form_Activate() {
         MenuApri->setIcon(immagineLista(1));
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
-        offriRipristino();
+        // Once the window is up: a question asked before it is mapped ends up behind it.
+        QMetaObject::invokeMethod(this, &Form1::offriRipristino, Qt::QueuedConnection);
     }
     if (!rigaComando_.trimmed().isEmpty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();
@@ -366,8 +367,10 @@ void Form1::offriRipristino() {
             continue;
         }
         // One puzzle at a time: any other leftover is offered at the next start.
+        if (!lasciaSchema()) return;
         if (ripristinaCopia(stato_, piattaforma_, c)) {
             Picture1->move(Picture1->x(), height());
+            aggiornaFinestra();
             return;
         }
     }
