@@ -33,10 +33,11 @@ std::string campione15x10() {
     return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
-// Closes the next message box with OK and remembers its text.
+// Closes the next message box (with the button of that caption, if given) and remembers its text.
 class RispostaAutomatica : public QObject {
 public:
     QString testo;
+    QString pulsante;
     bool vista = false;
     void arma() {
         QTimer::singleShot(50, this, [this] {
@@ -44,6 +45,8 @@ public:
                 if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
                     testo = box->text();
                     vista = true;
+                    for (QAbstractButton* b : box->buttons())
+                        if (b->text() == pulsante) return b->click();
                     box->accept();
                     return;
                 }
@@ -238,6 +241,33 @@ private slots:
         std::string atteso = impostazioniTipiche();
         atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
         QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
+    }
+
+    void unaFineInevitabileOffreIlSalvataggio() {
+        // With unsaved answers a save is offered first; refused, the working copy stays for the
+        // next start to offer back; accepted, the answers reach the puzzle's file.
+        preparaCartella();
+        auto f = avviaConSchema("fine.trmo");
+        stato->impostaInserimento(2, 1, 'A');
+        f->cicloAggiornamento();
+        stato->fileModificato = true;
+        RispostaAutomatica rifiuto;
+        rifiuto.pulsante = "Annulla";
+        rifiuto.arma();
+        piattaforma->primaDiTerminare();
+        QVERIFY(rifiuto.vista && rifiuto.testo.contains("deve terminare"));
+        QVERIFY(esisteFile(stato->fileLavoro));
+        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10());
+        RispostaAutomatica salva;
+        salva.pulsante = "OK";
+        salva.arma();
+        piattaforma->primaDiTerminare();
+        QVERIFY(salva.vista && !stato->fileModificato);
+        QVERIFY(!esisteFile(stato->fileLavoro));
+        Stato letto;
+        leggiCruciverba(letto, *piattaforma, cartella->percorso("fine.trmo"));
+        QCOMPARE(letto.inserimento(2, 1), 'A');
+        stato->fileModificato = false;
     }
 
     void esciEChiusuraCancellanoLaCopiaDiLavoro() {
