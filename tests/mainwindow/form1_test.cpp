@@ -8,7 +8,12 @@
 #include <filesystem>
 #include <memory>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "mainwindow/finestra.h"
+#include "mainwindow/lavoro.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
@@ -20,8 +25,8 @@ namespace {
 
 int N(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// A 15 x 10 puzzle with a few black cells and one entry.
-std::string campione15x10() {
+// A 15 x 10 puzzle with a few black cells and one entry (two with a letter for cell (2, 1)).
+std::string campione15x10(char seconda = '.') {
     const std::vector<std::string> sol{"CASA#LUNA#MARE#", "ALTO#ERBA#ORSO#", "NEVE#ONDA#ROSA#", "E#PERA#VELA#TE#",
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
@@ -30,6 +35,7 @@ std::string campione15x10() {
         for (char& ch : riga)
             if (ch != '#') ch = '.';
     ins[0][0] = 'C';
+    ins[0][1] = seconda;
     return prova::fileTrmo(sol, ins, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
@@ -55,6 +61,18 @@ public:
         });
     }
 };
+
+// A process that is gone: started, killed with SIGKILL, reaped.
+long long pidMorto() {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    return figlio;
+}
 
 }  // namespace
 
@@ -241,6 +259,33 @@ private slots:
         std::string atteso = impostazioniTipiche();
         atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
         QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
+    }
+
+    void leRisposteDiUnProgrammaUccisoSonoOfferteAllAvvio() {
+        preparaCartella();
+        const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
+        const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp";
+        QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')));
+        QVERIFY(scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, pidMorto(), 0})));
+        // A run still alive: its copy is neither offered nor touched.
+        const std::string viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
+        QVERIFY(scriviFileSicuro(viva, campione15x10('A')));
+        QVERIFY(scriviFileSicuro(percorsoNota(viva), testoNota(notaQuestoProcesso(percorso))));
+        RispostaAutomatica si;
+        si.pulsante = "OK";
+        si.arma();
+        auto f = avvia({});
+        QTRY_VERIFY(si.vista);
+        QVERIFY2(si.testo.startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testo));
+        QTRY_COMPARE(stato->nomeFile, percorso);
+        QCOMPARE(stato->inserimento(2, 1), 'A');
+        QVERIFY(stato->fileModificato);
+        QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
+        QVERIFY(!esisteFile(lavoro) && !esisteFile(percorsoNota(lavoro)));
+        QVERIFY(esisteFile(viva) && esisteFile(percorsoNota(viva)));
+        QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
+        cancellaCopiaLavoro(viva);
+        stato->fileModificato = false;
     }
 
     void unaFineInevitabileOffreIlSalvataggio() {
