@@ -1,6 +1,7 @@
 #include "dialogs/salvataggio.h"
 
 #include "dialogs/apertura_schema.h"
+#include "mainwindow/lavoro.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/testo.h"
@@ -51,9 +52,9 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
         }
         stato.nomeFile = n;
     }
-    if (!scriviFileSicuro(stato.fileLavoro, testoCruciverba(stato))) {
-        piattaforma.messaggio(msgErroreDisco);
-        // The user's file is safe already; only the working copy lags behind.
+    if (scrivi) stato.fileModificato = false;
+    if (!scriviCopiaLavoro(stato, piattaforma)) {
+        // The user's file is safe already; only the working copy lags behind memory.
         return scrivi ? EsitoSalvataggio::salvato : EsitoSalvataggio::errore;
     }
     return scrivi ? EsitoSalvataggio::salvato : EsitoSalvataggio::rinunciato;

@@ -1,7 +1,9 @@
 #pragma once
-// Opening a puzzle: the chosen file is copied line by line into the working copy and the
-// run-time values are set; the window's refresh then reads the copy and lays the grid out.
+// Opening a puzzle: the chosen file is read and checked as a whole, copied line by line into
+// the working copy and the run-time values are set; the window's refresh then reads the copy
+// and lays the grid out. A file the program could not show is refused before anything changes.
 #include <string>
+#include <string_view>
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -9,12 +11,23 @@
 namespace quadrivo {
 
 inline constexpr const char* msgFileInesistente = "Errore: file inesistente!";
+inline constexpr const char* msgFormatoApertura = "Formato del file non valido!";
+inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 
-enum class EsitoApertura { ok, inesistente, illeggibile, copiaFallita };
+enum class EsitoApertura { ok, inesistente, illeggibile, copiaFallita, formatoNonValido, tipoNonValido };
+
+// Whether the program can show these bytes as a puzzle, without ending.
+EsitoApertura controllaSchema(std::string_view dati);
 
 // Copies `percorso` into stato.fileLavoro and sets nomeFile, fileModificato, grigliaAttiva and
-// inizioGioco. On failure nothing changes and the returned outcome says why.
+// inizioGioco. On failure nothing changes and the returned outcome says why. A working copy
+// that cannot be written is not a failure: the puzzle is kept in memory and the player told.
 EsitoApertura apriInLavoro(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
+
+// The same from bytes already read: `percorso` becomes nomeFile; `modificato` marks the answers
+// as not yet saved (answers brought back after a crash).
+EsitoApertura apriDatiInLavoro(Stato& stato, Piattaforma& piattaforma, std::string_view dati,
+                               const std::string& percorso, bool modificato);
 
 // The message that goes with a failed open ("" for ok).
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso);

@@ -10,8 +10,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <utility>
 
 namespace quadrivo {
+
+bool scriviControllato(ScritturaFile& f, std::string_view dati);
 
 namespace {
 QString q(const std::string& s) { return nomeQt(s); }
@@ -27,12 +30,7 @@ bool scriviConNomeGrezzo(const std::string& percorso, std::string_view dati) {
     const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return false;
     const QString appoggio = QString("/proc/self/fd/%1/.quadrivo-%2.tmp").arg(dir).arg(::getpid());
-    bool ok = false;
-    {
-        QSaveFile f(appoggio);
-        ok = f.open(QIODevice::WriteOnly) &&
-             f.write(dati.data(), static_cast<qint64>(dati.size())) == static_cast<qint64>(dati.size()) && f.commit();
-    }
+    bool ok = scriviControllato(*scritturaReale(appoggio.toStdString()), dati);
     const std::string nomeAppoggio = QFileInfo(appoggio).fileName().toStdString();
     if (ok) ok = ::renameat(dir, nomeAppoggio.c_str(), dir, nome.c_str()) == 0;
     if (!ok) ::unlinkat(dir, nomeAppoggio.c_str(), 0);
@@ -123,15 +121,56 @@ std::optional<std::string> leggiFile(const std::string& percorso) {
     return b.toStdString();
 }
 
-bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
-    if (!rappresentabile(percorso)) return scriviConNomeGrezzo(percorso, dati);
-    QSaveFile f(q(percorso));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(dati.data(), static_cast<qint64>(dati.size())) != static_cast<qint64>(dati.size())) {
-        f.cancelWriting();
+namespace {
+
+class ScritturaQt : public ScritturaFile {
+public:
+    explicit ScritturaQt(const std::string& percorso) : f_(q(percorso)) {}
+    bool apri() override { return f_.open(QIODevice::WriteOnly); }
+    bool scrivi(std::string_view dati) override {
+        while (!dati.empty()) {
+            const qint64 n = f_.write(dati.data(), static_cast<qint64>(dati.size()));
+            if (n <= 0) return false;
+            dati.remove_prefix(static_cast<size_t>(n));
+        }
+        return true;
+    }
+    // A full disk shows only here: write() just filled a buffer.
+    bool svuota() override { return f_.flush() && f_.error() == QFileDevice::NoError; }
+    bool conferma() override { return f_.commit(); }
+    void annulla() override { f_.cancelWriting(); }
+
+private:
+    QSaveFile f_;
+};
+
+FabbricaScrittura& fabbrica() {
+    static FabbricaScrittura f;
+    return f;
+}
+
+}  // namespace
+
+bool scriviControllato(ScritturaFile& f, std::string_view dati) {
+    if (!f.apri()) return false;
+    if (!f.scrivi(dati) || !f.svuota()) {
+        f.annulla();
         return false;
     }
-    return f.commit();
+    return f.conferma();
+}
+
+std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso) {
+    return std::make_unique<ScritturaQt>(percorso);
+}
+
+FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura nuova) { return std::exchange(fabbrica(), std::move(nuova)); }
+
+bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
+    if (percorso.empty()) return false;
+    if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
+    if (!rappresentabile(percorso)) return scriviConNomeGrezzo(percorso, dati);
+    return scriviControllato(*scritturaReale(percorso), dati);
 }
 
 bool cancellaFile(const std::string& percorso) { return ::unlink(percorso.c_str()) == 0; }

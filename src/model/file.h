@@ -1,5 +1,7 @@
 #pragma once
 // File helpers shared by the readers and writers.
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +35,25 @@ bool apriInLettura(QFile& file, const std::string& percorso);
 // cannot be read.
 std::vector<std::string> nomiFile(const std::string& cartella);
 std::optional<std::string> leggiFile(const std::string& percorso);
-// Writes beside the target and replaces it only once everything is on disk.
+// Writes beside the target and replaces it only once everything is on disk: every write, the
+// flush and the final rename are checked, and on any failure the old file stays as it was.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
+
+// The steps of one safe write, so that tests can make any of them fail.
+class ScritturaFile {
+public:
+    virtual ~ScritturaFile() = default;
+    virtual bool apri() = 0;
+    virtual bool scrivi(std::string_view dati) = 0;
+    virtual bool svuota() = 0;    // everything written so far reaches the disk
+    virtual bool conferma() = 0;  // the new file takes the target's name
+    virtual void annulla() = 0;   // the target stays as it was
+};
+using FabbricaScrittura = std::function<std::unique_ptr<ScritturaFile>(const std::string& percorso)>;
+// The real steps, over QSaveFile.
+std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso);
+// Replaces how scriviFileSicuro writes (an empty one restores the real steps); returns the old one.
+FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura fabbrica);
 bool cancellaFile(const std::string& percorso);
 // Creates the folder and the missing ones above it; true when it exists afterwards.
 bool creaCartella(const std::string& percorso);

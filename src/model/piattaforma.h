@@ -9,8 +9,9 @@
 namespace quadrivo {
 
 enum class Icona { nessuna, informazione, attenzione, critico, domanda };
-enum class Pulsanti { ok, okAnnulla };
-enum class Risposta { ok, annulla };
+// salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare.
+enum class Pulsanti { ok, okAnnulla, salvaNonSalvareAnnulla };
+enum class Risposta { ok, annulla, nonSalvare };
 enum class Puntatore { predefinito, clessidra, frecciaOrizzontale, frecciaVerticale, mano };
 
 class Piattaforma {

@@ -63,6 +63,9 @@ struct Stato {
     std::string nomeFile;
     std::string fileLavoro;
     bool fileModificato = false;
+    // The last write of the working copy failed: memory is ahead of it and nothing may read it
+    // back until a write succeeds again.
+    bool copiaLavoroSuperata = false;
     std::int16_t grigliaAttiva = 0;
     double inizioGioco = 0;
     std::string cartellaProgramma;  // always ends in "/"

@@ -28,9 +28,11 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     case Icona::critico: box.setIcon(QMessageBox::Critical); break;
     case Icona::domanda: box.setIcon(QMessageBox::Question); break;
     }
-    QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+    const bool tre = pulsanti == Pulsanti::salvaNonSalvareAnnulla;
+    QPushButton* ok = box.addButton(tre ? "Salva" : "OK", QMessageBox::AcceptRole);
+    QPushButton* nonSalvare = tre ? box.addButton("Non salvare", QMessageBox::DestructiveRole) : nullptr;
     QPushButton* annulla = nullptr;
-    if (pulsanti == Pulsanti::okAnnulla) annulla = box.addButton("Annulla", QMessageBox::RejectRole);
+    if (pulsanti != Pulsanti::ok) annulla = box.addButton("Annulla", QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(annulla ? static_cast<QAbstractButton*>(annulla) : ok);
     // The busy pointer must not hide the question.
@@ -38,7 +40,8 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     if (occupato) QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
     if (occupato) QApplication::restoreOverrideCursor();
-    return box.clickedButton() == ok ? Risposta::ok : Risposta::annulla;
+    if (box.clickedButton() == ok) return Risposta::ok;
+    return nonSalvare && box.clickedButton() == nonSalvare ? Risposta::nonSalvare : Risposta::annulla;
 }
 
 void PiattaformaQt::termina() {

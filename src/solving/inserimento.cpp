@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "mainwindow/lavoro.h"
 #include "model/cruciverba.h"
 
 namespace quadrivo {
@@ -75,9 +76,9 @@ void scriviParola(Stato& s, int c, int r, int d, const std::string& parola) {
 }
 
 bool cicloAggiornamento(Stato& s, Piattaforma& piattaforma, const std::function<void()>& disegnaGriglia) {
-    const bool scritto = scriviCruciverba(s, piattaforma, s.fileLavoro);
+    const bool scritto = scriviCopiaLavoro(s, piattaforma);
     // Reading back an old copy would throw away the answers just given.
-    if (scritto) leggiCruciverba(s, piattaforma, s.fileLavoro);
+    rileggiCopiaLavoro(s, piattaforma);
     if (disegnaGriglia) disegnaGriglia();
     return scritto;
 }

@@ -45,8 +45,8 @@ char voceCella(char ch);
 void scriviParola(Stato& stato, int c, int r, int d, const std::string& parola);
 
 // The update cycle after the entries changed: the puzzle goes to the working copy, is read
-// back and redrawn. A failed write shows the writer's message once; the answers stay in memory
-// and are redrawn from there. Returns whether the working copy was written.
+// back and redrawn. A failed write is told once until a write succeeds again; meanwhile the
+// answers stay in memory and are redrawn from there. Returns whether the working copy was written.
 bool cicloAggiornamento(Stato& stato, Piattaforma& piattaforma, const std::function<void()>& disegnaGriglia);
 
 // Typing boxes over the grid.

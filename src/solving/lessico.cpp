@@ -1,6 +1,7 @@
 #include "solving/lessico.h"
 
 #include <algorithm>
+#include <new>
 
 #include "model/file.h"
 #include "model/numeri.h"
@@ -9,13 +10,21 @@
 
 namespace quadrivo {
 
+bool lessicoUtilizzabile(const std::string& percorso) {
+    const FileLessico f(percorso);
+    return esisteFile(percorso) && f.aperto() && f.dimensione() <= dimensioneMassimaLessico;
+}
+
 void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
-    if (!esisteFile(percorso)) fatale(piattaforma, "Errore fatale! non trovato file di vocabolario: " + s.fileLessico);
+    const std::string messaggio = "Errore fatale! non trovato file di vocabolario: " + s.fileLessico;
+    if (!lessicoUtilizzabile(percorso)) fatale(piattaforma, messaggio);
     FileLessico::Letti letti;
-    {
+    try {
         const FileLessico f(percorso);
         letti = f.leggi(0, f.dimensione());
+    } catch (const std::bad_alloc&) {
+        fatale(piattaforma, messaggio);
     }
     const std::string_view dati = letti.vista();
     const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
@@ -23,11 +32,23 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
         s.inizioLessico[L] = voci[L].inizio;
         s.contaLessico[L] = voci[L].conta;
     }
-    s.indiceParole = std::make_shared<const IndiceLessico>(dati, voci);
+    try {
+        s.indiceParole = std::make_shared<const IndiceLessico>(dati, voci);
+    } catch (const std::bad_alloc&) {
+        fatale(piattaforma, messaggio);
+    }
 }
 
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     if (lingua < 1 || lingua > 4 || lingua == s.linguaLessico) return false;
+    // Checked first: a language whose file cannot be used must not end the program.
+    if (!lessicoUtilizzabile(s.cartellaProgramma + fileLessicoPerLingua[lingua])) {
+        piattaforma.messaggio(std::string("Impossibile usare il file di vocabolario ") + fileLessicoPerLingua[lingua] +
+                                  " (mancante, illeggibile o troppo grande): resta in uso il dizionario " +
+                                  s.fileLessico + ".",
+                              {}, Icona::attenzione);
+        return false;
+    }
     s.linguaLessico = static_cast<std::int16_t>(lingua);
     s.fileLessico = fileLessicoPerLingua[lingua];
     caricaLessico(s, piattaforma);

@@ -15,13 +15,20 @@ namespace quadrivo {
 inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat", "LessicoInglese.dat",
                                                          "LessicoLatino.dat", "LessicoFrancese.dat"};
 
+// Larger dictionary files are refused: the real ones are a few megabytes.
+inline constexpr long long dimensioneMassimaLessico = 64LL * 1024 * 1024;
+// An ordinary file that can be opened and is not larger than that.
+bool lessicoUtilizzabile(const std::string& percorso);
+
 // Loads and indexes cartellaProgramma + fileLessico: inizioLessico and contaLessico as the
 // file's index says, and the word index that makes the search fast. A missing file shows
-// "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program.
+// "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program; so does
+// one that cannot be read, is too large or does not fit in memory.
 void caricaLessico(Stato& stato, Piattaforma& piattaforma);
 
 // A language item chosen from the menu: false (nothing happens) when it is already the one in
-// use; otherwise sets linguaLessico and fileLessico and loads the file.
+// use, or when its file cannot be used (after a message; the current language stays);
+// otherwise sets linguaLessico and fileLessico and loads the file.
 bool scegliLingua(Stato& stato, Piattaforma& piattaforma, int lingua);
 
 // What the search shows in the dialog, in the order it happens.

@@ -102,6 +102,7 @@ void Solutore::salvaporizz() {
         // Only a "." the box was opened with can be left in it besides a letter.
         parola[i - 1] = lettera.empty() ? '.' : lettera[0];
     }
+    if (parola != parolaDaInserimenti(s_, c, r, d)) s_.fileModificato = true;
     scriviParola(s_, c, r, d, parola);
     aggiorna();
 }
@@ -151,6 +152,7 @@ void Solutore::azzeraSoluzioni() {
     if (vista_.casellaVisibile(1)) Nasconditext();
     if (s_.grigliaAttiva == -1) vista_.chiudiAnteprima();
     azzeraInserimenti(s_);
+    s_.fileModificato = true;
     aggiorna();
     s_.inizioGioco = piattaforma_.orologio();
 }

@@ -82,6 +82,11 @@ private slots:
         QCOMPARE(testi(p), std::vector<std::string>{msgFormatoAnteprima});
         QVERIFY(dialogo->Picture1->immagine() != disegnata);
         QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
+        // OK on the file whose preview was refused: the same message, and the dialog stays.
+        dialogo->Command3d1_Click();
+        QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
+        QVERIFY(dialogo->isVisible() && !principale.isEnabled());
+        QVERIFY(locale.nomeFile.empty() && !std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
         dialogo->Dir1->setCurrentItem(dialogo->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
@@ -101,7 +106,7 @@ private slots:
 
         dialogo->Text1->setText("manca.trmo");
         dialogo->Command3d1_Click();
-        QCOMPARE(p.messaggi.size(), size_t(3));
+        QCOMPARE(p.messaggi.size(), size_t(4));
         QCOMPARE(p.messaggi.back().testo, std::string("Errore: file inesistente!"));
         QVERIFY(dialogo->isVisible() && !principale.isEnabled());
         // A typed absolute path opens that file, not the one of the same name in the folder shown.

@@ -136,7 +136,12 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     stato.fileModificato = true;
     PiattaformaRegistro p;
     p.ora = 4321;
-    dir.scrivi("p.trmo", "uno\ndue\r\ntre\rquattro");
+    // Line ends of every kind: the copy has CR LF throughout.
+    const std::string schema = prova::fileTrmo({"CA", "SA"});
+    std::string misto = schema;
+    misto.replace(misto.find("\r\n"), 2, "\n");
+    misto.replace(misto.find("\r\n"), 2, "\r");
+    dir.scrivi("p.trmo", misto);
     dir.scrivi("?.trmo", "x\r\n");  // a pattern is refused even when a file has that very name
     // Empty box, missing file, patterns that would match, a missing absolute path.
     for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
@@ -148,14 +153,15 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
         EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
     }
     ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), "p.trmo"));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), "uno\r\ndue\r\ntre\r\nquattro\r\n");
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), schema);
     EXPECT_EQ(stato.nomeFile, dir.percorso("p.trmo"));
     EXPECT_FALSE(stato.fileModificato);
     EXPECT_EQ(stato.inizioGioco, 4321);
     // A typed absolute path is opened wherever it is.
-    ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), altrove.scrivi("q.trmo", "y\r\n")));
+    const std::string altro = prova::fileTrmo({"AB", "CD"});
+    ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), altrove.scrivi("q.trmo", altro)));
     EXPECT_EQ(stato.nomeFile, altrove.percorso("q.trmo"));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), "y\r\n");
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), altro);
 }
 
 TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {

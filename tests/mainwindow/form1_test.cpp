@@ -8,7 +8,12 @@
 #include <filesystem>
 #include <memory>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "mainwindow/finestra.h"
+#include "mainwindow/lavoro.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
@@ -21,12 +26,12 @@ namespace {
 
 int N(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// A 15 x 10 puzzle with a few black cells and one entry.
-std::string campione15x10() {
+// A 15 x 10 puzzle with a few black cells and one entry (two with a letter for cell (2, 1)).
+std::string campione15x10(char seconda = '.') {
     const std::vector<std::string> sol{"CASA#LUNA#MARE#", "ALTO#ERBA#ORSO#", "NEVE#ONDA#ROSA#", "E#PERA#VELA#TE#",
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
-    return prova::fileTrmo(sol, {"C"}, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
+    return prova::fileTrmo(sol, {std::string("C") + seconda}, {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
 }
 
 // The toolbar button at position 1..9.
@@ -34,6 +39,41 @@ QAction* pulsante(const Form1& f, int posizione) {
     for (const PulsanteToolbar& p : pulsantiToolbar())
         if (p.posizione == posizione && *p.chiave) return prova::figlio<QAction>(&f, QString("Toolbar1_") + p.chiave);
     return nullptr;
+}
+
+// Closes the next message box (with the button of that caption, if given) and remembers its text.
+class RispostaAutomatica : public QObject {
+public:
+    QString testo;
+    QString pulsante;
+    bool vista = false;
+    void arma() {
+        QTimer::singleShot(50, this, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    testo = box->text();
+                    vista = true;
+                    for (QAbstractButton* b : box->buttons())
+                        if (b->text() == pulsante) return b->click();
+                    box->accept();
+                    return;
+                }
+            }
+            arma();
+        });
+    }
+};
+
+// A process that is gone: started, killed with SIGKILL, reaped.
+long long pidMorto() {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    return figlio;
 }
 
 }  // namespace
@@ -204,7 +244,8 @@ private slots:
         std::string atteso = dati;
         atteso[atteso.find("\r\n", atteso.find("Dimensioni:")) + 2 + 3] = 'A';
         QCOMPARE(cartella->leggi(percorso), atteso);
-        QVERIFY(stato->fileModificato);  // saving does not reset it
+        QVERIFY(!stato->fileModificato);  // saved: nothing left to lose
+        QVERIFY(!f->windowTitle().startsWith("*"));
 
         // Under the placeholder name Save as takes over: nothing is written.
         stato->nomeFile = nomeNuovoCruciverba;
@@ -229,6 +270,60 @@ private slots:
         std::string atteso = impostazioniTipiche();
         atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
         QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
+    }
+
+    void killedRunsAnswersAreOfferedAtStart() {
+        preparaCartella();
+        const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
+        const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp";
+        QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')));
+        QVERIFY(scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, pidMorto(), 0})));
+        // A run still alive: its copy is neither offered nor touched.
+        const std::string viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
+        QVERIFY(scriviFileSicuro(viva, campione15x10('A')));
+        QVERIFY(scriviFileSicuro(percorsoNota(viva), testoNota(notaQuestoProcesso(percorso))));
+        RispostaAutomatica si;
+        si.pulsante = "OK";
+        si.arma();
+        auto f = avvia({});
+        QTRY_VERIFY(si.vista);
+        QVERIFY2(si.testo.startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testo));
+        QTRY_COMPARE(stato->nomeFile, percorso);
+        QCOMPARE(stato->inserimento(2, 1), 'A');
+        QVERIFY(stato->fileModificato);
+        QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
+        QVERIFY(!esisteFile(lavoro) && !esisteFile(percorsoNota(lavoro)));
+        QVERIFY(esisteFile(viva) && esisteFile(percorsoNota(viva)));
+        QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
+        cancellaCopiaLavoro(viva);
+        stato->fileModificato = false;
+    }
+
+    void unavoidableEndOffersASave() {
+        // With unsaved answers a save is offered first; refused, the working copy stays for the
+        // next start to offer back; accepted, the answers reach the puzzle's file.
+        preparaCartella();
+        auto f = avviaConSchema("fine.trmo");
+        stato->impostaInserimento(2, 1, 'A');
+        f->cicloAggiornamento();
+        stato->fileModificato = true;
+        RispostaAutomatica rifiuto;
+        rifiuto.pulsante = "Annulla";
+        rifiuto.arma();
+        piattaforma->primaDiTerminare();
+        QVERIFY(rifiuto.vista && rifiuto.testo.contains("deve terminare"));
+        QVERIFY(esisteFile(stato->fileLavoro));
+        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10());
+        RispostaAutomatica salva;
+        salva.pulsante = "OK";
+        salva.arma();
+        piattaforma->primaDiTerminare();
+        QVERIFY(salva.vista && !stato->fileModificato);
+        QVERIFY(!esisteFile(stato->fileLavoro));
+        Stato letto;
+        leggiCruciverba(letto, *piattaforma, cartella->percorso("fine.trmo"));
+        QCOMPARE(letto.inserimento(2, 1), 'A');
+        stato->fileModificato = false;
     }
 
     void exitAndCloseDeleteTheWorkingCopy() {

@@ -10,6 +10,9 @@
 #include "dizionario_prova.h"
 #include "mainwindow/apertura.h"
 #include "mainwindow/gui/form1.h"
+#include "model/cruciverba.h"
+#include "model/file.h"
+#include "model/testo.h"
 #include "schema_prova.h"
 #include "supporto/finestre.h"
 #include "solving/gui/tessodef.h"
@@ -82,7 +85,11 @@ private slots:
         f->aggiornaFinestra();
         QVERIFY(s().latoCasella > 10);
     }
-    void cleanup() { b.reset(); }
+    void cleanup() {
+        // Answers left unsaved would stay behind as a working copy the next window offers back.
+        s().fileModificato = false;
+        b.reset();
+    }
 
     void hoverShowsClueShapeAndRectangle() {
         const int L = s().latoCasella, x0 = s().xGriglia, y0 = s().yGriglia;
@@ -113,7 +120,8 @@ private slots:
         QTest::keyClick(fuoco(), Qt::Key_Return);
         QCOMPARE(caselleVisibili(), 0);
         QCOMPARE(salvati()[0], "CASA#");
-        QVERIFY(!s().fileModificato);
+        QVERIFY(s().fileModificato);  // typed answers count as a change
+        QVERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 5x4"));
         QVERIFY(f->area()->immagine() != prima);  // redrawn with the letters
         // A press without a move uses the direction the pointer shows, not the half it lands in.
         muovi(basso(1, 1));
@@ -183,7 +191,45 @@ private slots:
         prova::figlio<QAction>(&*f, "MenuAzzera")->trigger();
         QCOMPARE(salvati(), (V{"....#", ".#...", "..#.#", "....#"}));
         QVERIFY(s().inizioGioco > 0);  // the time runs from the clearing
-        QVERIFY(!s().fileModificato);
+        QVERIFY(s().fileModificato);
+    }
+
+    void typedAnswersAreAskedAboutBeforeClosing() {
+        const std::string puzzle = s().nomeFile, prima = b->dir.leggi("prova.trmo");
+        clic(Qt::LeftButton, alto(1, 1));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_1")));
+        digitaNelFuoco("casa");
+        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QVERIFY(s().fileModificato);
+        // Annulla: the window stays, with its answers and its working copy.
+        rispondi("Annulla");
+        QVERIFY(!f->close());
+        QCOMPARE(testi.value(0), QString::fromStdString("Il file " + maiuscolo(puzzle) +
+                                                        " è cambiato, si desidera salvare"));
+        QCOMPARE(titoli.value(0), QString("Modifica del file corrente"));
+        QVERIFY(f->isVisible() && esisteFile(s().fileLavoro));
+        QCOMPARE(b->dir.leggi("prova.trmo"), prima);
+        // Salva: the answers reach the puzzle's file, the title loses its mark, the window closes.
+        rispondi("Salva");
+        QVERIFY(f->close());
+        Stato letto;
+        leggiCruciverba(letto, b->piattaforma, puzzle);
+        QCOMPARE(letto.inserimento(1, 1), 'C');
+        QCOMPARE(letto.inserimento(4, 1), 'A');
+        QVERIFY(!s().fileModificato && !f->windowTitle().startsWith("*"));
+        QVERIFY(!esisteFile(s().fileLavoro));
+    }
+
+    void letterStillInTheBoxesAreKeptAndEsciCanDropThem() {
+        const std::string prima = b->dir.leggi("prova.trmo");
+        clic(Qt::LeftButton, alto(1, 1));
+        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(&*f, QString("Text1_1")));
+        digitaNelFuoco("m");  // no Enter: still in the typing boxes
+        rispondi("Non salvare");
+        f->MenuEsci_Click();
+        QCOMPARE(testi.size(), 1);  // the pending letter made the puzzle changed
+        QVERIFY(!f->isVisible());
+        QCOMPARE(b->dir.leggi("prova.trmo"), prima);
     }
 };
 

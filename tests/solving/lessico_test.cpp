@@ -131,16 +131,18 @@ TEST_F(Lessico, FileShortenedOrRemovedAfterLoading) {
     EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
 }
 
-TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsFatal) {
+TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
     carica(dizionario(piccolo));
     std::filesystem::remove(cartella.percorso("LessicoItaliano.dat"));
     EXPECT_FALSE(scegliLingua(s, piattaforma, 1));  // already in use: no reload, so no error
     cartella.scrivi("LessicoLatino.dat", dizionario({{4, {"ROSA"}}}));
     EXPECT_TRUE(scegliLingua(s, piattaforma, 3));
     EXPECT_EQ(cerca("R   "), V{"ROSA"});
-    EXPECT_THROW(scegliLingua(s, piattaforma, 2), ProgrammaTerminato);
+    EXPECT_FALSE(scegliLingua(s, piattaforma, 2));
+    EXPECT_EQ(s.linguaLessico, 3);
     ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-    EXPECT_EQ(piattaforma.messaggi[0].testo, "Errore fatale! non trovato file di vocabolario: LessicoInglese.dat");
+    EXPECT_NE(piattaforma.messaggi[0].testo.find("LessicoInglese.dat"), std::string::npos);
+    EXPECT_FALSE(piattaforma.terminato);
 }
 
 // The index only narrows the candidates: it must agree with a plain scan, here over more words

@@ -35,8 +35,8 @@ TEST(Trmo, VerificaReportsEachFileWithTheProgramsMessage) {
 
     e = trmo({"verifica", buono, vuoto, stella, manca});
     EXPECT_EQ(e.codice, 1);
-    EXPECT_EQ(e.out, buono + ": ok\n" + vuoto + ": Formato del file non valido! Esecuzione terminata\n" + stella +
-                         ": Tipo di file non valido: Esecuzione terminata!\n" + manca + ": Errore: file inesistente!\n");
+    EXPECT_EQ(e.out, buono + ": ok\n" + vuoto + ": Formato del file non valido!\n" + stella +
+                         ": Tipo di file non valido!\n" + manca + ": Errore: file inesistente!\n");
 }
 
 TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
@@ -49,7 +49,7 @@ TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
     std::string rotto = d.scrivi("rotto.trmo", "x\r\n");
     e = trmo({"normalizza", rotto, d.percorso("mai.trmo")});
     EXPECT_EQ(e.codice, 1);
-    EXPECT_EQ(e.err, "Formato del file non valido! Esecuzione terminata\n");
+    EXPECT_EQ(e.err, "Formato del file non valido!\n");
     EXPECT_TRUE(d.leggi("mai.trmo").empty());
 }
 

@@ -1,6 +1,10 @@
 #include "strumento.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -35,6 +39,31 @@ std::string dataOdierna() {
     return testo;
 }
 
+// Every byte on disk before the rename: each write, the sync and the close are checked.
+// On failure errno says why.
+bool scriviTutto(const std::string& percorso, std::string_view dati) {
+    const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    while (!dati.empty()) {
+        const ssize_t n = ::write(fd, dati.data(), dati.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int errore = n == 0 ? ENOSPC : errno;
+            ::close(fd);
+            errno = errore;
+            return false;
+        }
+        dati.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::fsync(fd) != 0) {
+        const int errore = errno;
+        ::close(fd);
+        errno = errore;
+        return false;
+    }
+    return ::close(fd) == 0;
+}
+
 int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
     std::string fonte;
     if (a.size() >= 2 && a[0] == "--fonte") {
@@ -48,12 +77,23 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
     std::vector<std::string> parole;
     std::string nomi;
     for (std::size_t i = 2; i < a.size(); ++i) {
-        std::ifstream in(a[i], std::ios::binary);
-        if (!in) {
+        // Folders and devices (/dev/zero never ends) are no word lists.
+        std::error_code ec;
+        const auto tipo = std::filesystem::status(a[i], ec).type();
+        if (tipo == std::filesystem::file_type::not_found) {
             err << "lessico: lista di parole non trovata: " << a[i] << "\n";
             return 1;
         }
+        std::ifstream in(a[i], std::ios::binary);
+        if (tipo != std::filesystem::file_type::regular || !in) {
+            err << "lessico: non è un file di parole leggibile: " << a[i] << "\n";
+            return 1;
+        }
         const std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) {
+            err << "lessico: errore di lettura: " << a[i] << "\n";
+            return 1;
+        }
         std::vector<std::string> righe;
         if (a[i].ends_with(".dic")) {
             righe = lemmiHunspell(testo);
@@ -77,18 +117,16 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
     }
     // Written beside the target and renamed, so a failed build never leaves half a file.
     const std::string provvisorio = a[1] + ".parziale";
-    {
-        std::ofstream f(provvisorio, std::ios::binary | std::ios::trunc);
-        f.write(dati.data(), static_cast<std::streamsize>(dati.size()));
-        if (!f.flush()) {
-            err << "lessico: impossibile scrivere " << provvisorio << "\n";
-            return 1;
-        }
+    if (!scriviTutto(provvisorio, dati)) {
+        err << "lessico: impossibile scrivere " << provvisorio << ": " << std::strerror(errno) << "\n";
+        ::unlink(provvisorio.c_str());
+        return 1;
     }
     std::error_code ec;
     std::filesystem::rename(provvisorio, a[1], ec);
     if (ec) {
         err << "lessico: impossibile scrivere " << a[1] << ": " << ec.message() << "\n";
+        ::unlink(provvisorio.c_str());
         return 1;
     }
     out << a[1] << ": " << leggiIntestazioneLessico(dati).parole << " parole\n";

@@ -4,6 +4,7 @@
 
 #include "mainwindow/apertura.h"
 #include "mainwindow/griglia.h"
+#include "mainwindow/lavoro.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
@@ -35,14 +36,14 @@ std::string apri(Stato& stato, const std::string& percorso) {
         esito = messaggioApertura(a, percorso);
     } else {
         try {
-            leggiCruciverba(stato, piattaforma, stato.fileLavoro);
+            rileggiCopiaLavoro(stato, piattaforma);
             SuperficieRegistro superficie(areaTipica.larghezza, areaTipica.altezza);
             disegnaGriglia(stato, superficie, piattaforma, areaTipica);
         } catch (const ProgrammaTerminato&) {
             esito = piattaforma.messaggi.empty() ? "Esecuzione terminata" : piattaforma.messaggi.back().testo;
         }
     }
-    cancellaFile(stato.fileLavoro);
+    cancellaCopiaLavoro(stato.fileLavoro);
     return esito;
 }
 

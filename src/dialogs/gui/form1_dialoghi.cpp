@@ -36,7 +36,11 @@ void Form1::MenuApri_Click() {
     }
     if (Command3d15->isVisible()) Command3d15_Click();
     nascondiLabel1();
-    if (stato_.fileModificato) chiediSeSalvare();
+    if (!lasciaSchema()) {
+        piattaforma_.impostaPuntatore(Puntatore::predefinito);
+        disegnaGriglia();
+        return;
+    }
 
     setEnabled(false);
     auto* form2 = new Form2(stato_, piattaforma_, this);
@@ -67,6 +71,7 @@ void Form1::MenuSalvaCN_Click() {
         dialogo.exec();
     }
     setEnabled(true);
+    aggiornaTitolo();
     Toolbar1->repaint();
     accodaAttivazione();
 }

@@ -9,11 +9,14 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <ctime>
 #include <map>
 
 #include "mainwindow/apertura.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/lavoro.h"
+#include "dialogs/salvataggio.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -59,10 +62,9 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
     piattaforma_.impostaArea(area_);
-    // A puzzle that turns out unreadable ends the program: the working copy goes with it.
-    piattaforma_.primaDiTerminare = [this] {
-        if (!stato_.fileLavoro.empty() && esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
-    };
+    // A puzzle that turns out unreadable ends the program: unsaved answers are offered a save
+    // first; unless saved, the working copy stays for the next start to offer back.
+    piattaforma_.primaDiTerminare = [this] { primaDellaFine(); };
 
     // The activation step runs at the first activation and whenever the window gets the focus
     // back from one of the program's dialogs; switching to another program and back is not one.
@@ -85,6 +87,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
 }
 
 Form1::~Form1() {
+    // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
+    if (!chiuso_ && !stato_.fileModificato) cancellaCopiaLavoro(stato_.fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
     qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
@@ -341,6 +345,8 @@ void Form1::Form_Activate() {
         MenuApri->setIcon(immagineLista(1));
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
+        // Once the window is up: a question asked before it is mapped ends up behind it.
+        QMetaObject::invokeMethod(this, &Form1::offriRipristino, Qt::QueuedConnection);
     }
     if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();
@@ -349,8 +355,25 @@ void Form1::Form_Activate() {
     if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+void Form1::offriRipristino() {
+    for (const CopiaAbbandonata& c : copieAbbandonate(cartellaTemporanea(), std::time(nullptr))) {
+        if (piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda, Pulsanti::okAnnulla) != Risposta::ok) {
+            cancellaCopiaLavoro(c.lavoro);
+            continue;
+        }
+        // One puzzle at a time: any other leftover is offered at the next start.
+        if (!lasciaSchema()) return;
+        if (ripristinaCopia(stato_, piattaforma_, c)) {
+            Picture1->move(Picture1->x(), height());
+            aggiornaFinestra();
+            return;
+        }
+    }
+}
+
 void Form1::apriRigaComando() {
     fileRigaComando_ = rigaComando_;
+    if (!lasciaSchema()) return;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
     const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
     if (esito == EsitoApertura::ok) return;
@@ -369,7 +392,7 @@ void Form1::aggiornaFinestra() {
     MenuUtil->menuAction()->setVisible(schema);
     if (!schema) return;
     mettiGraficaAimenu();
-    leggiCruciverba(stato_, piattaforma_, stato_.fileLavoro);
+    rileggiCopiaLavoro(stato_, piattaforma_);
     disegnaGriglia();
 }
 
@@ -384,13 +407,18 @@ void Form1::disegnaGriglia() {
     // Until the working copy has been read there is no grid to lay out.
     if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
     try {
-        const std::string titolo = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
-        setWindowTitle(QString::fromStdString(titolo));
+        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
+        aggiornaTitolo();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
         superficie().pulisci();
     }
+}
+
+void Form1::aggiornaTitolo() {
+    if (titoloGriglia_.empty()) return;
+    setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, stato_.fileModificato)));
 }
 
 void Form1::cicloAggiornamento() {
@@ -405,29 +433,67 @@ void Form1::MenuSalva_Click() {
     if (Command3d15->isVisible()) Command3d15_Click();
     disegnaGriglia();
     nascondiLabel1();
-    if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi)
-        scriviCruciverba(stato_, piattaforma_, stato_.nomeFile);
-    else
+    if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi) {
+        if (scriviCruciverba(stato_, piattaforma_, stato_.nomeFile)) stato_.fileModificato = false;
+    } else {
         MenuSalvaCN_Click();
+    }
     stato_.grigliaAttiva = 1;
+    aggiornaTitolo();
+}
+
+bool Form1::lasciaSchema() {
+    switch (chiediPrimaDiLasciare(stato_, piattaforma_)) {
+    case Risposta::nonSalvare: return true;
+    case Risposta::annulla: return false;
+    case Risposta::ok: break;
+    }
+    MenuSalva_Click();
+    // A save that failed or was given up keeps the player where the answers are.
+    return !stato_.fileModificato;
+}
+
+void Form1::primaDellaFine() {
+    if (stato_.fileModificato && stato_.nColonne > 0 && !stato_.nomeFile.empty() &&
+        piattaforma_.messaggio(domandaPrimaDellaFine(stato_.nomeFile), titoloModifica, Icona::domanda,
+                               Pulsanti::okAnnulla) == Risposta::ok) {
+        if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi) {
+            if (scriviCruciverba(stato_, piattaforma_, stato_.nomeFile)) stato_.fileModificato = false;
+        } else {
+            MenuSalvaCN_Click();
+        }
+    }
+    if (!stato_.fileModificato) cancellaCopiaLavoro(stato_.fileLavoro);
 }
 
 void Form1::chiusura() {
     if (chiuso_) return;
     chiuso_ = true;
-    if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
+    cancellaCopiaLavoro(stato_.fileLavoro);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 
-void Form1::MenuEsci_Click() {
+bool Form1::chiusuraConfermata() {
+    if (chiuso_) return true;
+    // Letters still in the typing boxes are answers too.
+    if (!Text1[1]->isHidden()) salvaporizz();
     Nasconditext();
+    return lasciaSchema();
+}
+
+void Form1::MenuEsci_Click() {
+    if (!chiusuraConfermata()) return;
     chiusura();
     close();
     QCoreApplication::exit(0);
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
+    if (!chiusuraConfermata()) {
+        e->ignore();
+        return;
+    }
     chiusura();
     e->accept();
 }

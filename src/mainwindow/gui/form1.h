@@ -62,6 +62,10 @@ public:
     void disegnaGriglia();
     // Writes the grid lines to the working copy, reads it back and redraws.
     void cicloAggiornamento();
+    // The caption of the drawn grid, with "*" while answers are not saved.
+    void aggiornaTitolo();
+    // Before the open puzzle is left: asks about unsaved answers; false to stay.
+    bool lasciaSchema();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
 
@@ -182,6 +186,12 @@ private:
     void disponiBarre();
     void caricaSfondo();
     void apriRigaComando();
+    // Answers left by a run that ended badly, offered back at the first activation.
+    void offriRipristino();
+    // Closing by Esci or by the frame: pending typing kept, unsaved answers asked about.
+    bool chiusuraConfermata();
+    // Just before an unavoidable end.
+    void primaDellaFine();
     // The working copy goes when the program ends, by Esci or by the window's frame.
     void chiusura();
     void accodaAttivazione();
@@ -198,6 +208,7 @@ private:
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
     bool tornoDaDialogo_ = false;
+    std::string titoloGriglia_;
 
     // ---- Solving (src/solving/form1_soluzione.cpp)
     // The solving logic with this window as its view; a child object, made at first use.

@@ -1,0 +1,70 @@
+#pragma once
+// The working copy beside the open puzzle and the answers not yet saved. The copy is written
+// after every change, with a note beside it saying which puzzle and which run it belongs to,
+// so that the answers of a run that ended badly can be offered back at the next start.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+
+namespace quadrivo {
+
+// The system's temporary folder, where working copies live.
+std::string cartellaTemporanea();
+
+// What the player reads when the working copy cannot be written.
+std::string messaggioCopiaLavoro(const std::string& cartella);
+
+// Writes `testo` (a whole puzzle file) as the working copy, and its note. A failure is told
+// once, until a write succeeds again, and sets copiaLavoroSuperata: memory is then the truth.
+bool scriviLavoroGrezzo(Stato& stato, Piattaforma& piattaforma, std::string_view testo);
+// The puzzle in memory as the working copy (needs a layout pass since the last read).
+bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma);
+// Reads the working copy back, unless memory is ahead of it.
+void rileggiCopiaLavoro(Stato& stato, Piattaforma& piattaforma);
+// Removes a working copy and its note.
+void cancellaCopiaLavoro(const std::string& fileLavoro);
+
+// The note beside a working copy: which puzzle, which process (its id and start time).
+struct NotaLavoro {
+    std::string schema;
+    long long pid = 0;
+    long long avvio = 0;
+};
+std::string percorsoNota(const std::string& fileLavoro);
+std::string testoNota(const NotaLavoro& nota);
+std::optional<NotaLavoro> leggiNota(std::string_view testo);
+// This process, as a note records it.
+NotaLavoro notaQuestoProcesso(const std::string& schema);
+// False once the process has ended (or its id went to a newer process).
+bool processoVivo(long long pid, long long avvio);
+
+// A working copy left by a run that no longer exists, whose answers differ from its puzzle.
+struct CopiaAbbandonata {
+    std::string lavoro;
+    std::string schema;
+    long long ora = 0;  // last written, seconds since 1970
+};
+inline constexpr long long secondiScadenza = 30LL * 24 * 3600;
+// Looks through `cartella`: the leftovers worth offering, newest first. Leftovers whose answers
+// match their puzzle, notes without a copy and anything older than 30 days are removed;
+// the files of a run still alive are never touched.
+std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long long adesso);
+// "Ripristinare le risposte non salvate di NOME (06/12/2026 15:03)?"
+std::string domandaRipristino(const CopiaAbbandonata& copia);
+// Opens the leftover's answers as its puzzle, marked as changed; the leftover goes. False
+// (nothing changed) when it can no longer be read.
+bool ripristinaCopia(Stato& stato, Piattaforma& piattaforma, const CopiaAbbandonata& copia);
+
+// The window's caption with a leading "*" while answers are not saved.
+std::string titoloConModifiche(const std::string& titolo, bool modificato);
+// Before the open puzzle is left (closing, Esci, Apri, another file): Salva (ok), Non salvare
+// (nonSalvare) or Annulla. Asked only when there are unsaved answers; ok without asking else.
+Risposta chiediPrimaDiLasciare(const Stato& stato, Piattaforma& piattaforma);
+// Before an unavoidable end, with unsaved answers: OK saves.
+std::string domandaPrimaDellaFine(const std::string& nomeFile);
+
+}  // namespace quadrivo

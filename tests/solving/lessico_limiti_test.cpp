@@ -1,0 +1,65 @@
+// Dictionary files the program cannot use are refused with a message, never by an abort.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "model/piattaforma_registro.h"
+#include "solving/lessico.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+
+namespace {
+
+// A file of `byte` bytes that takes no room on disk.
+std::string sparso(const CartellaTemporanea& t, const std::string& nome, long long byte) {
+    const std::string f = t.scrivi(nome, "");
+    std::filesystem::resize_file(f, static_cast<std::uintmax_t>(byte));
+    return f;
+}
+
+}  // namespace
+
+TEST(LimitiLessico, OnlyOrdinaryFilesUpTo64MegabytesAreUsed) {
+    CartellaTemporanea t;
+    EXPECT_TRUE(lessicoUtilizzabile(t.scrivi("piccolo.dat", std::string(420, '0'))));
+    EXPECT_TRUE(lessicoUtilizzabile(sparso(t, "limite.dat", 64LL << 20)));
+    EXPECT_FALSE(lessicoUtilizzabile(sparso(t, "enorme.dat", (64LL << 20) + 1)));
+    EXPECT_FALSE(lessicoUtilizzabile(t.percorso("manca.dat")));
+    EXPECT_FALSE(lessicoUtilizzabile(t.percorso()));
+    EXPECT_FALSE(lessicoUtilizzabile("/dev/zero"));
+}
+
+TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndTheCurrentOneStays) {
+    CartellaTemporanea t;
+    t.scrivi("LessicoItaliano.dat", std::string(420, '0'));
+    sparso(t, "LessicoLatino.dat", 100LL << 20);
+    Stato s;
+    s.cartellaProgramma = t.percorso();
+    PiattaformaRegistro p;
+    caricaLessico(s, p);
+    for (int lingua : {2, 3}) {  // English missing, Latin too large
+        EXPECT_FALSE(scegliLingua(s, p, lingua));
+        EXPECT_EQ(s.linguaLessico, 1);
+        EXPECT_EQ(s.fileLessico, "LessicoItaliano.dat");
+        EXPECT_FALSE(p.terminato);
+    }
+    ASSERT_EQ(p.messaggi.size(), 2u);
+    EXPECT_NE(p.messaggi[0].testo.find("LessicoInglese.dat"), std::string::npos);
+    EXPECT_NE(p.messaggi[1].testo.find("LessicoLatino.dat"), std::string::npos);
+    EXPECT_NE(p.messaggi[1].testo.find("resta in uso il dizionario LessicoItaliano.dat"), std::string::npos);
+}
+
+TEST(LimitiLessico, ATooLargeFileAtStartEndsWithTheDictionaryMessage) {
+    CartellaTemporanea t;
+    sparso(t, "LessicoItaliano.dat", 1LL << 40);  // far more than memory
+    Stato s;
+    s.cartellaProgramma = t.percorso();
+    PiattaformaRegistro p;
+    EXPECT_THROW(caricaLessico(s, p), ProgrammaTerminato);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].testo, "Errore fatale! non trovato file di vocabolario: LessicoItaliano.dat");
+}
