@@ -15,12 +15,7 @@ namespace {
 
 // A state holding the given grid: solution letters with '#' for black, entries '.' by default.
 Stato statoCon(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {}) {
-    Stato s;
-    s.nRighe = static_cast<std::int16_t>(soluzioni.size());
-    s.nColonne = static_cast<std::int16_t>(soluzioni[0].size());
-    for (size_t r = 0; r < soluzioni.size(); ++r)
-        s.righeFile[4 + r] = prova::rigaInMemoria(soluzioni[r], r < ins.size() ? ins[r] : std::string());
-    return s;
+    return prova::statoDaSchema(soluzioni, ins);
 }
 
 struct Passo : ::testing::Test {

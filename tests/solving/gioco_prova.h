@@ -12,11 +12,7 @@ namespace quadrivo::prova {
 
 inline Stato schemaInMemoria(const std::vector<std::string>& soluzioni, const std::vector<std::string>& voci = {},
                              const std::vector<std::string>& definizioni = {}) {
-    Stato s;
-    PiattaformaRegistro p;
-    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, voci, definizioni));
-    numeraGriglia(s);
-    return s;
+    return statoDaSchema(soluzioni, voci, definizioni);
 }
 
 inline Stato schemaProva(const std::vector<std::string>& voci = {}) {
