@@ -146,7 +146,7 @@ TEST(Apertura, CopiaNellaCopiaDiLavoroSoloIlFileDellaCartella) {
         EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
     }
     ASSERT_TRUE(apriSchemaScelto(stato, p, dir.percorso(), "p.trmo"));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), "uno\r\ndue\r\ntre\r\nquattro\r\n");
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), "uno\ndue\r\ntre\r\nquattro\r\n");  // the lone LF stays in its line
     EXPECT_EQ(stato.nomeFile, dir.percorso("p.trmo"));
     EXPECT_FALSE(stato.fileModificato);
     EXPECT_EQ(stato.inizioGioco, 4321);
