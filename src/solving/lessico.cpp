@@ -34,16 +34,30 @@ bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     return true;
 }
 
-std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
-                                         VistaRicerca& vista) {
-    std::vector<std::string> trovate;
+std::string ParoleTrovate::utf8(std::size_t i) const {
+    const std::string_view parola = (*this)[i];
+    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
+    if (std::all_of(parola.begin(), parola.end(), [](char c) { return (c & 0x80) == 0; })) return std::string(parola);
+    return daWindows1252(parola);
+}
+
+std::vector<std::string> ParoleTrovate::tutteUtf8() const {
+    std::vector<std::string> parole;
+    parole.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) parole.push_back(utf8(i));
+    return parole;
+}
+
+ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
+                              VistaRicerca& vista) {
+    ParoleTrovate trovate;
     const int n = static_cast<int>(maschera.size());
     piattaforma.impostaPuntatore(Puntatore::clessidra);
     vista.svuotaLista();
     auto concludi = [&] {
         vista.impostaStato("Trov.:" + conSegno(static_cast<long long>(trovate.size())));
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.front());
+        vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.utf8(0));
     };
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
         concludi();
@@ -70,37 +84,31 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
     const FileLessico::Letti letti =
         f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
-    const std::string_view byte = letti.vista();
-    const std::vector<std::uint32_t> numeri = ricerca.trova(byte);
+    std::string parole;
+    const std::int64_t primoTrovato = ricerca.copiaTrovate(letti.vista(), parole);
     const std::int64_t conta = blocco.conta;
 
     // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan
     // reaches the first word found.
     std::int64_t dipinte = 0;
+    const double larghezza = barra.larghezzaScala(), altezza = barra.altezzaScala();
     auto dipingiFinoA = [&](std::int64_t k) {
         for (std::int64_t passo = (dipinte / 100 + 1) * 100; passo <= k && passo <= conta; passo += 100) {
-            barra.rettangoloPieno(0, 0, barra.larghezzaScala() * double(passo) / double(conta), barra.altezzaScala(),
-                                  bluScuro);
+            barra.rettangoloPieno(0, 0, larghezza * double(passo) / double(conta), altezza, bluScuro);
             dipinte = passo;
         }
         if (k >= conta && conta > 0 && dipinte < conta) {
-            barra.rettangoloPieno(0, 0, barra.larghezzaScala(), barra.altezzaScala(), bluScuro);
+            barra.rettangoloPieno(0, 0, larghezza, altezza, bluScuro);
             dipinte = conta;
         }
     };
-    if (!numeri.empty()) {
-        dipingiFinoA(std::int64_t(numeri.front()) + 1);
+    if (primoTrovato >= 0) {
+        dipingiFinoA(primoTrovato + 1);
         vista.impostaStato("Trovata");
     }
     dipingiFinoA(conta);
 
-    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
-    const bool soloAscii = std::all_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) == 0; });
-    trovate.reserve(numeri.size());
-    for (std::uint32_t k : numeri) {
-        const std::string_view parola = byte.substr(std::size_t(k - ricerca.primo()) * n, n);
-        trovate.push_back(soloAscii ? std::string(parola) : daWindows1252(parola));
-    }
+    trovate = ParoleTrovate(n, std::move(parole));
     vista.aggiungiParole(trovate);
     concludi();
     return trovate;

@@ -18,7 +18,7 @@ namespace {
 
 struct VistaMuta : VistaRicerca {
     void svuotaLista() override {}
-    void aggiungiParola(const std::string&) override {}
+    void aggiungiParole(const ParoleTrovate&) override {}
     void impostaStato(const std::string&) override {}
     void impostaTestoLista(const std::string&) override {}
     Superficie& progresso() override { return barra; }
@@ -42,7 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         const std::string_view blocco = std::string_view(file).substr(b.offset, b.conta * L);
         std::string maschera = maschere.substr(0, L);
         maschera.resize(L, ' ');
-        if (paroleCompatibili(blocco, L, maschera, &indice) != paroleCompatibili(blocco, L, maschera)) std::abort();
+        const std::vector<std::uint32_t> attese = paroleCompatibili(blocco, L, maschera);
+        if (paroleCompatibili(blocco, L, maschera, &indice) != attese) std::abort();
+        // The words copied out in one pass are the same words.
+        const RicercaMaschera ricerca(L, maschera, b.conta, &indice);
+        std::string copiate, copiateAttese;
+        for (std::uint32_t k : attese) copiateAttese.append(blocco.substr(std::size_t(k) * L, L));
+        const std::int64_t primo =
+            ricerca.copiaTrovate(blocco.substr(std::min(blocco.size(), std::size_t(ricerca.primo()) * L)), copiate);
+        if (copiate != copiateAttese || primo != (attese.empty() ? -1 : std::int64_t(attese[0]))) std::abort();
     }
 
     // The program's own path: load from a file, then search.
@@ -55,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
         std::string maschera = maschere.substr(0, L);
         maschera.resize(L, ' ');
-        for (const std::string& parola : cercaNelLessico(s, p, maschera, vista))
-            if (parola.empty()) std::abort();
+        const ParoleTrovate trovate = cercaNelLessico(s, p, maschera, vista);
+        for (std::size_t i = 0; i < trovate.size(); ++i)
+            if (trovate[i].size() != std::size_t(L) || trovate.utf8(i).empty()) std::abort();
         cercaNelLessico(s, p, std::string(L, ' '), vista);
     }
     std::remove((cartella + "LessicoItaliano.dat").c_str());

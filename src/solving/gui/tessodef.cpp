@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "qt/superficie_qt.h"
+#include "solving/gui/modello_parole.h"
 #include "model/numeri.h"
 #include "model/testo.h"
 
@@ -187,6 +188,7 @@ TessoDef::TessoDef(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setMinimumWidth(160);
+    modelloParole_ = ModelloParole::perLista(Combo1);
     Label5 = new QLabel(this);
     Label5->setObjectName("Label5");
     Label5->setMinimumWidth(70);
@@ -438,9 +440,9 @@ void TessoDef::Combo1_Click(int indice) {
     for (int i = 0; i < n && i < parola.size(); ++i) Text3[static_cast<size_t>(i)]->setText(parola.mid(i, 1));
 }
 
-void TessoDef::svuotaLista() { Combo1->clear(); }
+void TessoDef::svuotaLista() { modelloParole_->svuota(); }
 
-void TessoDef::aggiungiParola(const std::string& parola) { Combo1->addItem(QString::fromStdString(parola)); }
+void TessoDef::aggiungiParole(const ParoleTrovate& parole) { modelloParole_->imposta(parole); }
 
 void TessoDef::impostaStato(const std::string& testo) {
     Label5->setText(QString::fromStdString(testo));
