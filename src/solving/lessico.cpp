@@ -13,9 +13,13 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
     if (!esisteFile(percorso)) fatale(piattaforma, "Errore fatale! non trovato file di vocabolario: " + s.fileLessico);
     FileLessico::Letti letti;
+    FileLessico::Identita identita;
     {
         const FileLessico f(percorso);
+        identita = f.identita();
         letti = f.leggi(0, f.dimensione());
+        // Changed while it was read: the words are always read again from the file.
+        if (f.identita() != identita) identita = {};
     }
     const std::string_view dati = letti.vista();
     const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
@@ -23,7 +27,9 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
         s.inizioLessico[L] = voci[L].inizio;
         s.contaLessico[L] = voci[L].conta;
     }
-    s.indiceParole = std::make_shared<const IndiceLessico>(dati, voci);
+    auto indice = std::make_shared<IndiceLessico>(dati, voci);
+    indice->file = identita;
+    s.indiceParole = std::move(indice);
 }
 
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
@@ -78,14 +84,23 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     // Only the words the file really holds are searched, read in one go: the whole block, or
     // with the index just the stretch that holds the candidates.
     const VoceLessico voce{s.inizioLessico[n], s.contaLessico[n]};
-    const BloccoLessico blocco = bloccoEffettivo(voce, n, f.dimensione());
+    const FileLessico::Identita file = f.identita();
+    const BloccoLessico blocco = bloccoEffettivo(voce, n, std::max<std::int64_t>(file.dimensione, 0));
     const IndiceLessico* indice = s.indiceParole.get();
     if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
     const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
-    const FileLessico::Letti letti =
-        f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+    // The file unchanged since loading holds the words the index kept; otherwise they are read.
+    FileLessico::Letti letti;
+    std::string_view lette;
+    if (indice != nullptr && indice->file.dimensione >= 0 && indice->file == file &&
+        indice->blocco(n).conta == blocco.conta) {
+        lette = indice->parole(n).substr(std::size_t(ricerca.primo()) * n, std::size_t(ricerca.quante()) * n);
+    } else {
+        letti = f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+        lette = letti.vista();
+    }
     std::string parole;
-    const std::int64_t primoTrovato = ricerca.copiaTrovate(letti.vista(), parole);
+    const std::int64_t primoTrovato = ricerca.copiaTrovate(lette, parole);
     const std::int64_t conta = blocco.conta;
 
     // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan

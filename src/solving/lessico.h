@@ -61,9 +61,10 @@ public:
 // The "&Cerca" search for the word open in the dialog: `maschera` holds one Windows-1252 byte
 // per letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs,
 // paints the progress bar, sets the status and fills the list.
-// Returns the words found in file order. The words are read afresh from the file in one read
-// (with the index only the stretch holding the candidates); a dictionary that can no longer
-// be opened gives a clear message and an empty list.
+// Returns the words found in file order. The file is opened afresh each time: while it is the
+// one loaded, unchanged, the words come from the index's copy, otherwise from the file in one
+// read (with the index only the stretch holding the candidates); a dictionary that can no
+// longer be opened gives a clear message and an empty list.
 ParoleTrovate cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                               VistaRicerca& vista);
 

@@ -24,6 +24,13 @@ std::int64_t FileLessico::dimensione() const {
     return fd_ >= 0 && ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) ? st.st_size : 0;
 }
 
+FileLessico::Identita FileLessico::identita() const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::int64_t(st.st_size),
+            std::int64_t(st.st_mtim.tv_sec), std::int64_t(st.st_mtim.tv_nsec)};
+}
+
 FileLessico::Letti FileLessico::leggi(std::int64_t offset, std::int64_t quanti) const {
     Letti letti;
     if (fd_ < 0 || offset < 0 || quanti <= 0) return letti;
@@ -79,7 +86,8 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
         pl.blocco.conta = std::min<std::int64_t>(pl.blocco.conta, UINT32_MAX);
         if (pl.blocco.conta == 0) continue;
         const auto conta = static_cast<std::uint32_t>(pl.blocco.conta);
-        const auto* parole = reinterpret_cast<const unsigned char*>(dati.data() + pl.blocco.offset);
+        pl.parole.assign(dati.substr(std::size_t(pl.blocco.offset), std::size_t(pl.blocco.conta) * n));
+        const auto* parole = reinterpret_cast<const unsigned char*>(pl.parole.data());
         const std::size_t posti = std::size_t(n) * 256;
 
         // First pass: how many words have each byte at each position, and the first and last.
@@ -140,6 +148,11 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
 BloccoLessico IndiceLessico::blocco(int n) const {
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return {};
     return lunghezze_[n].blocco;
+}
+
+std::string_view IndiceLessico::parole(int n) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return {};
+    return lunghezze_[n].parole;
 }
 
 const IndiceLessico::Insieme* IndiceLessico::insieme(const PerLunghezza& pl, int p, unsigned char c) const {
@@ -223,7 +236,7 @@ std::vector<std::uint32_t> IndiceLessico::candidate(int n, const std::vector<Fis
 std::size_t IndiceLessico::memoria() const {
     std::size_t byte = sizeof(*this);
     for (const PerLunghezza& pl : lunghezze_) {
-        byte += pl.voce.capacity() * sizeof(pl.voce[0]) + pl.insiemi.capacity() * sizeof(pl.insiemi[0]) +
+        byte += pl.parole.capacity() + pl.voce.capacity() * sizeof(pl.voce[0]) + pl.insiemi.capacity() * sizeof(pl.insiemi[0]) +
                 pl.bit.capacity() * sizeof(pl.bit[0]) + pl.numeri.capacity() * sizeof(pl.numeri[0]);
     }
     return byte;
@@ -303,16 +316,25 @@ template <int N>
 std::size_t verificaECopia(const unsigned char* byte, std::uint32_t lette, const std::vector<std::uint32_t>& candidate,
                            std::uint32_t primo, const IndiceLessico::Fissa* fisse, std::size_t quante, char* uscita,
                            std::int64_t& primoTrovato) {
+    // Locals only: the copies write through a char pointer, which could alias anything else.
+    std::array<IndiceLessico::Fissa, lunghezzaMassimaLessico> f{};
+    quante = std::min(quante, f.size());
+    std::copy_n(fisse, quante, f.begin());
+    const std::uint32_t* k = candidate.data();
+    const std::uint32_t* const fine = k + candidate.size();
     std::size_t tante = 0;
-    for (const std::uint32_t k : candidate) {
-        if (k - primo >= lette) break;  // ascending: the rest were not read
-        const unsigned char* parola = byte + std::size_t(k - primo) * N;
+    std::int64_t primoLocale = -1;
+    for (; k != fine; ++k) {
+        const std::uint32_t i = *k - primo;
+        if (i >= lette) break;  // ascending: the rest were not read
+        const unsigned char* parola = byte + std::size_t(i) * N;
         bool uguale = true;
-        for (std::size_t j = 0; j < quante; ++j) uguale &= parola[fisse[j].p] == fisse[j].c;
+        for (std::size_t j = 0; j < quante; ++j) uguale &= parola[f[j].p] == f[j].c;
         std::memcpy(uscita + tante * N, parola, N);
-        primoTrovato = tante == 0 && uguale ? std::int64_t(k) : primoTrovato;
+        if (primoLocale < 0 && uguale) primoLocale = *k;
         tante += uguale;
     }
+    primoTrovato = primoLocale;
     return tante;
 }
 

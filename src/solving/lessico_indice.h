@@ -26,6 +26,14 @@ public:
 
     bool aperto() const { return fd_ >= 0; }
     std::int64_t dimensione() const;  // 0 when it is not a regular file
+    // Which file this is and how it was last changed: equal only while it holds the same bytes
+    // (the same file, size and time of the last write).
+    struct Identita {
+        std::uint64_t dispositivo = 0, nodo = 0;
+        std::int64_t dimensione = -1, secondi = 0, nanosecondi = 0;
+        bool operator==(const Identita&) const = default;
+    };
+    Identita identita() const;  // dimensione -1 when it cannot be told
     // Bytes read in one go, left uninitialised before the read: a block can be large.
     struct Letti {
         std::unique_ptr<char[]> byte;
@@ -73,8 +81,13 @@ public:
     // `dati` is the whole file; `voci` its index as read by leggiIndiceLessico.
     IndiceLessico(std::string_view dati, const IndiceFileLessico& voci);
 
-    // The block the index was built over for length n (0 words when n is out of range).
+    // The block the index was built over for length n (0 words when n is out of range), and
+    // its words as they were then.
     BloccoLessico blocco(int n) const;
+    std::string_view parole(int n) const;
+    // The file the index was built from, when known: while it is unchanged its words are taken
+    // from memory instead of being read again.
+    FileLessico::Identita file;
     // Bytes the index takes in memory.
     std::size_t memoria() const;
 
@@ -95,6 +108,7 @@ private:
     };
     struct PerLunghezza {
         BloccoLessico blocco;
+        std::string parole;
         std::vector<std::uint16_t> voce;  // [p * 256 + c]: 1 + its place in `insiemi`, 0 for none
         std::vector<Insieme> insiemi;
         std::vector<std::uint64_t> bit;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <algorithm>
 #include <random>
@@ -130,6 +131,18 @@ TEST_F(Lessico, FileShortenedOrRemovedAfterLoading) {
     EXPECT_EQ(piattaforma.messaggi.size(), 1u);
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
     EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
+}
+
+TEST_F(Lessico, AFileRewrittenAfterLoadingIsSearchedAsItIsNow) {
+    carica(dizionario(piccolo));
+    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
+    // Same size, other words: the words come from the file, the index still narrows.
+    const std::string percorso = cartella.percorso("LessicoItaliano.dat");
+    const auto scritto = std::filesystem::last_write_time(percorso);
+    cartella.scrivi("LessicoItaliano.dat", dizionario({{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}}, {5, {"MELAS"}}}));
+    std::filesystem::last_write_time(percorso, scritto + std::chrono::seconds(1));
+    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MELA"}));
+    EXPECT_EQ(cerca("    "), (V{"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}));
 }
 
 TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsFatal) {
