@@ -1,6 +1,8 @@
 // The words' model behind a drop-down list: rows, texts, and a list replaced as a whole.
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +40,14 @@ private slots:
         QCOMPARE(lista.count(), 50000);
         QCOMPARE(azzerato.count(), 1);
         QCOMPARE(inserite.count(), 0);
+        // The drop-down opens below the box, without measuring every row first.
+        lista.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lista));
+        QCOMPARE(lista.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &lista), 0);
+        lista.showPopup();
+        QTRY_VERIFY(lista.view()->isVisible());
+        QCOMPARE(lista.view()->indexAt(QPoint(2, 2)).data().toString(), QString("AAAA"));
+        lista.hidePopup();
         modello->svuota();
         QCOMPARE(lista.count(), 0);
         QCOMPARE(lista.currentText(), QString());
