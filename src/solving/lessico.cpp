@@ -54,6 +54,27 @@ std::vector<std::string> ParoleTrovate::tutteUtf8() const {
     return parole;
 }
 
+namespace {
+
+// The words of the index's own copy that agree with the mask: a blank stands for any byte, a
+// NUL for none. Returns the number of the first, or -1.
+std::int64_t paroleInMemoria(const IndiceLessico& indice, int n, std::string_view maschera, std::string& uscita) {
+    std::vector<IndiceLessico::Fissa> fisse;
+    for (int p = 0; p < n; ++p) {
+        if (maschera[p] == ' ') continue;
+        if (maschera[p] == '\0') {
+            uscita.clear();
+            return -1;
+        }
+        fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
+    }
+    if (!fisse.empty()) return indice.copiaParole(n, fisse, uscita);
+    uscita.assign(indice.parole(n));
+    return uscita.empty() ? -1 : 0;
+}
+
+}  // namespace
+
 ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
                               VistaRicerca& vista) {
     ParoleTrovate trovate;
@@ -88,19 +109,19 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     const BloccoLessico blocco = bloccoEffettivo(voce, n, std::max<std::int64_t>(file.dimensione, 0));
     const IndiceLessico* indice = s.indiceParole.get();
     if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
-    const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
-    // The file unchanged since loading holds the words the index kept; otherwise they are read.
-    FileLessico::Letti letti;
-    std::string_view lette;
+    // The file unchanged since loading holds the words the index kept, and its sets give them
+    // exactly; otherwise they are read and checked against the mask.
+    std::string parole;
+    std::int64_t primoTrovato = -1;
     if (indice != nullptr && indice->file.dimensione >= 0 && indice->file == file &&
         indice->blocco(n).conta == blocco.conta) {
-        lette = indice->parole(n).substr(std::size_t(ricerca.primo()) * n, std::size_t(ricerca.quante()) * n);
+        primoTrovato = paroleInMemoria(*indice, n, maschera, parole);
     } else {
-        letti = f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
-        lette = letti.vista();
+        const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
+        const FileLessico::Letti letti =
+            f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+        primoTrovato = ricerca.copiaTrovate(letti.vista(), parole);
     }
-    std::string parole;
-    const std::int64_t primoTrovato = ricerca.copiaTrovate(lette, parole);
     const std::int64_t conta = blocco.conta;
 
     // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan

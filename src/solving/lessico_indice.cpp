@@ -233,6 +233,82 @@ std::vector<std::uint32_t> IndiceLessico::candidate(int n, const std::vector<Fis
     return trovate;
 }
 
+namespace {
+
+// The words whose bits are set in every set, a 64-word group at a time; `scarti[i]` places
+// group g of set i at bit[scarti[i] + g].
+template <int N>
+void copiaDaBit(const std::uint64_t* bit, const std::int64_t* scarti, std::size_t quanti, std::uint32_t da,
+                std::uint32_t a, const char* parole, char* uscita) {
+    for (std::uint32_t g = da; g < a; ++g) {
+        std::uint64_t w = bit[scarti[0] + g];
+        for (std::size_t i = 1; i < quanti; ++i) w &= bit[scarti[i] + g];
+        for (; w != 0; w &= w - 1, uscita += N)
+            std::memcpy(uscita, parole + (std::size_t(g) * 64 + std::size_t(std::countr_zero(w))) * N, N);
+    }
+}
+
+template <int N>
+void copiaNumeri(const std::vector<std::uint32_t>& numeri, const char* parole, char* uscita) {
+    for (const std::uint32_t k : numeri) {
+        std::memcpy(uscita, parole + std::size_t(k) * N, N);
+        uscita += N;
+    }
+}
+
+template <int... N>
+constexpr auto tabellaCopie(std::integer_sequence<int, N...>) {
+    struct Copie {
+        std::array<decltype(&copiaDaBit<1>), sizeof...(N)> daBit;
+        std::array<decltype(&copiaNumeri<1>), sizeof...(N)> numeri;
+    };
+    return Copie{{copiaDaBit<N + 1>...}, {copiaNumeri<N + 1>...}};
+}
+constexpr auto copie = tabellaCopie(std::make_integer_sequence<int, lunghezzaMassimaLessico>());
+
+}  // namespace
+
+std::int64_t IndiceLessico::copiaParole(int n, const std::vector<Fissa>& fisse, std::string& uscita) const {
+    uscita.clear();
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico || fisse.empty()) return -1;
+    const PerLunghezza& pl = lunghezze_[n];
+    std::array<std::int64_t, lunghezzaMassimaLessico> scarti{};
+    std::size_t quanti = 0;
+    std::uint32_t da = 0, a = UINT32_MAX;
+    bool soloBit = true;
+    for (const Fissa& f : fisse) {
+        const Insieme* e = insieme(pl, f.p, f.c);
+        if (e == nullptr) return -1;
+        if (e->lista || quanti == scarti.size()) {
+            soloBit = false;
+            break;
+        }
+        scarti[quanti++] = std::int64_t(e->inizio) - std::int64_t(e->da);
+        da = std::max(da, e->da);
+        a = std::min(a, e->da + e->quanti);
+    }
+    if (!soloBit) {
+        const std::vector<std::uint32_t> numeri = candidate(n, fisse);
+        uscita.resize(numeri.size() * std::size_t(n));
+        copie.numeri[n - 1](numeri, pl.parole.data(), uscita.data());
+        return numeri.empty() ? -1 : std::int64_t(numeri.front());
+    }
+    if (da >= a) return -1;
+    // Counted first, so that the words go straight into a buffer of the right size.
+    const std::uint64_t* const bit = pl.bit.data();
+    std::size_t totale = 0;
+    std::int64_t primo = -1;
+    for (std::uint32_t g = da; g < a; ++g) {
+        std::uint64_t w = bit[scarti[0] + g];
+        for (std::size_t i = 1; i < quanti; ++i) w &= bit[scarti[i] + g];
+        if (primo < 0 && w != 0) primo = std::int64_t(g) * 64 + std::countr_zero(w);
+        totale += static_cast<std::size_t>(std::popcount(w));
+    }
+    uscita.resize(totale * std::size_t(n));
+    copie.daBit[n - 1](bit, scarti.data(), quanti, da, a, pl.parole.data(), uscita.data());
+    return primo;
+}
+
 std::size_t IndiceLessico::memoria() const {
     std::size_t byte = sizeof(*this);
     for (const PerLunghezza& pl : lunghezze_) {

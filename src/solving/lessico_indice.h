@@ -98,6 +98,10 @@ public:
         unsigned char c;
     };
     std::vector<std::uint32_t> candidate(int n, const std::vector<Fissa>& fisse) const;
+    // The same words, copied from the index's own copy of the block next to each other into
+    // `uscita` (straight from the bits where every set is a bit set); returns the number of
+    // the first, or -1 when there is none.
+    std::int64_t copiaParole(int n, const std::vector<Fissa>& fisse, std::string& uscita) const;
 
 private:
     struct Insieme {

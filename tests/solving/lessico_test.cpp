@@ -220,6 +220,12 @@ TEST(IndiceLessico, BitSetsAndListsAgreeWithThePlainScan) {
             const std::int64_t primo = ricerca.copiaTrovate(blocco.substr(std::size_t(ricerca.primo()) * L), copiate);
             EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
             EXPECT_EQ(primo, attese.empty() ? -1 : std::int64_t(attese[0]));
+            // And straight from the index's own copy of the words.
+            std::vector<IndiceLessico::Fissa> fisse;
+            for (int p = 0; p < L; ++p)
+                if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
+            EXPECT_EQ(indice.copiaParole(L, fisse, copiate), attese.empty() ? -1 : std::int64_t(attese[0]));
+            EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
         }
     }
     // Smaller than the lists it replaces: 4 bytes a word and position.
