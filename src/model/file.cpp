@@ -69,20 +69,20 @@ std::string percorsoAssoluto(const std::string& percorso, const std::string& car
 }
 
 std::vector<std::string> dividiRighe(std::string_view dati) {
+    // Files from Linux editors hold no CR at all: only for them does LF end a line.
+    const char fine = dati.find('\r') == std::string_view::npos ? '\n' : '\r';
     std::vector<std::string> righe;
     size_t inizio = 0;
-    size_t i = 0;
-    while (i < dati.size()) {
-        char c = dati[i];
-        if (c == '\r' || c == '\n') {
-            righe.emplace_back(dati.substr(inizio, i - inizio));
-            if (c == '\r' && i + 1 < dati.size() && dati[i + 1] == '\n') ++i;
-            inizio = ++i;
-        } else {
-            ++i;
+    while (inizio < dati.size()) {
+        const size_t i = dati.find(fine, inizio);
+        if (i == std::string_view::npos) {
+            righe.emplace_back(dati.substr(inizio));
+            break;
         }
+        righe.emplace_back(dati.substr(inizio, i - inizio));
+        inizio = i + 1;
+        if (fine == '\r' && inizio < dati.size() && dati[inizio] == '\n') ++inizio;
     }
-    if (inizio < dati.size()) righe.emplace_back(dati.substr(inizio));
     return righe;
 }
 

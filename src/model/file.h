@@ -24,8 +24,9 @@ std::string percorsoDaQt(const QString& nome, const std::string& proposto);
 // it; "." and empty steps are dropped and ".." takes back a step. "" stays "".
 std::string percorsoAssoluto(const std::string& percorso, const std::string& cartella);
 
-// Lines of a text: a line ends at CR LF, a lone CR, a lone LF, or the end of the data.
-// The line ends are dropped; a final line end does not start another line.
+// Lines of a text: a line ends at CR, CR LF or the end of the data, and a lone LF belongs to
+// its line; a text with no CR at all ends its lines at LF instead. The line ends are
+// dropped; a final line end does not start another line.
 std::vector<std::string> dividiRighe(std::string_view dati);
 
 bool esisteFile(const std::string& percorso);  // an ordinary file (or a link to one)

@@ -48,7 +48,7 @@ void applicaImpostazioni(Stato& s, const std::string& testo) {
                 if (k.campo) {
                     *k.campo = intero(valore(v));
                 } else if (k.nome[0] == 'T') {
-                    s.tastoSinistro = intero(valore(v)) != 0;
+                    s.tastoSinistro = valore(v) != 0;  // 0.4 sets the mark: no rounding first
                 } else if (std::optional<bool> b = comeBooleano(v)) {
                     s.rettangoloParola = *b;
                 }

@@ -21,14 +21,10 @@ Conteggio contaDifferenze(const Stato& s) {
 
 namespace {
 
-// D / T * 100 to the nearest whole number, halves to even, in exact integer arithmetic so that
-// a true half (1 in 8, 1 in 40) is never pushed either way by a binary fraction.
+// D / T * 100 in double precision, then to the nearest whole number with halves to even
+// (the default rounding mode): 23 in 40 is 57.4999... there, so 57.
 long long percentuale(long long D, long long T) {
-    const long long num = D * 100;
-    long long q = num / T;
-    const long long resto2 = 2 * (num % T);
-    if (resto2 > T || (resto2 == T && q % 2 != 0)) ++q;
-    return q;
+    return static_cast<long long>(std::nearbyint(double(D) / double(T) * 100.0));
 }
 
 }  // namespace

@@ -20,9 +20,13 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     const std::string messaggio = "Errore fatale! non trovato file di vocabolario: " + s.fileLessico;
     if (!lessicoUtilizzabile(percorso)) fatale(piattaforma, messaggio);
     FileLessico::Letti letti;
+    FileLessico::Identita identita;
     try {
         const FileLessico f(percorso);
+        identita = f.identita();
         letti = f.leggi(0, f.dimensione());
+        // Changed while it was read: the words are always read again from the file.
+        if (f.identita() != identita) identita = {};
     } catch (const std::bad_alloc&) {
         fatale(piattaforma, messaggio);
     }
@@ -33,7 +37,9 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
         s.contaLessico[L] = voci[L].conta;
     }
     try {
-        s.indiceParole = std::make_shared<const IndiceLessico>(dati, voci);
+        auto indice = std::make_shared<IndiceLessico>(dati, voci);
+        indice->file = identita;
+        s.indiceParole = std::move(indice);
     } catch (const std::bad_alloc&) {
         fatale(piattaforma, messaggio);
     }
@@ -55,16 +61,51 @@ bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     return true;
 }
 
-std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
-                                         VistaRicerca& vista) {
-    std::vector<std::string> trovate;
+std::string ParoleTrovate::utf8(std::size_t i) const {
+    const std::string_view parola = (*this)[i];
+    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
+    if (std::all_of(parola.begin(), parola.end(), [](char c) { return (c & 0x80) == 0; })) return std::string(parola);
+    return daWindows1252(parola);
+}
+
+std::vector<std::string> ParoleTrovate::tutteUtf8() const {
+    std::vector<std::string> parole;
+    parole.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) parole.push_back(utf8(i));
+    return parole;
+}
+
+namespace {
+
+// The words of the index's own copy that agree with the mask: a blank stands for any byte, a
+// NUL for none. Returns the number of the first, or -1.
+std::int64_t paroleInMemoria(const IndiceLessico& indice, int n, std::string_view maschera, std::string& uscita) {
+    std::vector<IndiceLessico::Fissa> fisse;
+    for (int p = 0; p < n; ++p) {
+        if (maschera[p] == ' ') continue;
+        if (maschera[p] == '\0') {
+            uscita.clear();
+            return -1;
+        }
+        fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
+    }
+    if (!fisse.empty()) return indice.copiaParole(n, fisse, uscita);
+    uscita.assign(indice.parole(n));
+    return uscita.empty() ? -1 : 0;
+}
+
+}  // namespace
+
+ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
+                              VistaRicerca& vista) {
+    ParoleTrovate trovate;
     const int n = static_cast<int>(maschera.size());
     piattaforma.impostaPuntatore(Puntatore::clessidra);
     vista.svuotaLista();
     auto concludi = [&] {
         vista.impostaStato("Trov.:" + conSegno(static_cast<long long>(trovate.size())));
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.front());
+        vista.impostaTestoLista(trovate.empty() ? std::string() : trovate.utf8(0));
     };
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
         concludi();
@@ -85,43 +126,46 @@ std::vector<std::string> cercaNelLessico(const Stato& s, Piattaforma& piattaform
     // Only the words the file really holds are searched, read in one go: the whole block, or
     // with the index just the stretch that holds the candidates.
     const VoceLessico voce{s.inizioLessico[n], s.contaLessico[n]};
-    const BloccoLessico blocco = bloccoEffettivo(voce, n, f.dimensione());
+    const FileLessico::Identita file = f.identita();
+    const BloccoLessico blocco = bloccoEffettivo(voce, n, std::max<std::int64_t>(file.dimensione, 0));
     const IndiceLessico* indice = s.indiceParole.get();
     if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
-    const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
-    const FileLessico::Letti letti =
-        f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
-    const std::string_view byte = letti.vista();
-    const std::vector<std::uint32_t> numeri = ricerca.trova(byte);
+    // The file unchanged since loading holds the words the index kept, and its sets give them
+    // exactly; otherwise they are read and checked against the mask.
+    std::string parole;
+    std::int64_t primoTrovato = -1;
+    if (indice != nullptr && indice->file.dimensione >= 0 && indice->file == file &&
+        indice->blocco(n).conta == blocco.conta) {
+        primoTrovato = paroleInMemoria(*indice, n, maschera, parole);
+    } else {
+        const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
+        const FileLessico::Letti letti =
+            f.leggi(blocco.offset + std::int64_t(ricerca.primo()) * n, std::int64_t(ricerca.quante()) * n);
+        primoTrovato = ricerca.copiaTrovate(letti.vista(), parole);
+    }
     const std::int64_t conta = blocco.conta;
 
     // The bar goes dark blue every 100 words and at the last; "Trovata" comes when the scan
     // reaches the first word found.
     std::int64_t dipinte = 0;
+    const double larghezza = barra.larghezzaScala(), altezza = barra.altezzaScala();
     auto dipingiFinoA = [&](std::int64_t k) {
         for (std::int64_t passo = (dipinte / 100 + 1) * 100; passo <= k && passo <= conta; passo += 100) {
-            barra.rettangoloPieno(0, 0, barra.larghezzaScala() * double(passo) / double(conta), barra.altezzaScala(),
-                                  bluScuro);
+            barra.rettangoloPieno(0, 0, larghezza * double(passo) / double(conta), altezza, bluScuro);
             dipinte = passo;
         }
         if (k >= conta && conta > 0 && dipinte < conta) {
-            barra.rettangoloPieno(0, 0, barra.larghezzaScala(), barra.altezzaScala(), bluScuro);
+            barra.rettangoloPieno(0, 0, larghezza, altezza, bluScuro);
             dipinte = conta;
         }
     };
-    if (!numeri.empty()) {
-        dipingiFinoA(std::int64_t(numeri.front()) + 1);
+    if (primoTrovato >= 0) {
+        dipingiFinoA(primoTrovato + 1);
         vista.impostaStato("Trovata");
     }
     dipingiFinoA(conta);
 
-    // Dictionary words are plain letters: the code-page conversion only where a byte needs it.
-    const bool soloAscii = std::all_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) == 0; });
-    trovate.reserve(numeri.size());
-    for (std::uint32_t k : numeri) {
-        const std::string_view parola = byte.substr(std::size_t(k - ricerca.primo()) * n, n);
-        trovate.push_back(soloAscii ? std::string(parola) : daWindows1252(parola));
-    }
+    trovate = ParoleTrovate(n, std::move(parole));
     vista.aggiungiParole(trovate);
     concludi();
     return trovate;

@@ -3,6 +3,7 @@
 // dialog's "&Cerca" button.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/piattaforma.h"
@@ -31,16 +32,33 @@ void caricaLessico(Stato& stato, Piattaforma& piattaforma);
 // otherwise sets linguaLessico and fileLessico and loads the file.
 bool scegliLingua(Stato& stato, Piattaforma& piattaforma, int lingua);
 
+// The words a search found, in file order: their Windows-1252 bytes back to back, the same
+// length each, so that even 50,000 of them are one allocation.
+class ParoleTrovate {
+public:
+    ParoleTrovate() = default;
+    ParoleTrovate(int lunghezza, std::string byte)
+        : lunghezza_(lunghezza), byte_(std::move(byte)) {}
+
+    int lunghezza() const { return lunghezza_; }
+    std::size_t size() const { return lunghezza_ > 0 ? byte_.size() / std::size_t(lunghezza_) : 0; }
+    bool empty() const { return size() == 0; }
+    std::string_view operator[](std::size_t i) const { return std::string_view(byte_).substr(i * lunghezza_, lunghezza_); }
+    std::string utf8(std::size_t i) const;
+    std::vector<std::string> tutteUtf8() const;
+
+private:
+    int lunghezza_ = 0;
+    std::string byte_;
+};
+
 // What the search shows in the dialog, in the order it happens.
 class VistaRicerca {
 public:
     virtual ~VistaRicerca() = default;
     virtual void svuotaLista() = 0;
-    virtual void aggiungiParola(const std::string& parola) = 0;   // UTF-8
-    // All the words found, in order, in one call; a list widget fills itself faster this way.
-    virtual void aggiungiParole(const std::vector<std::string>& parole) {
-        for (const std::string& p : parole) aggiungiParola(p);
-    }
+    // All the words found, in order, in one call: a list backed by a model takes them as they are.
+    virtual void aggiungiParole(const ParoleTrovate& parole) = 0;
     virtual void impostaStato(const std::string& testo) = 0;      // Label5: "Trovata", "Trov.: 3"
     virtual void impostaTestoLista(const std::string& testo) = 0; // Combo1's text: first match or ""
     // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
@@ -50,10 +68,11 @@ public:
 // The "&Cerca" search for the word open in the dialog: `maschera` holds one Windows-1252 byte
 // per letter box (" " for a blank or a hidden box). Shows the busy pointer while it runs,
 // paints the progress bar, sets the status and fills the list.
-// Returns the words found (UTF-8) in file order. The words are read afresh from the file in
-// one read (with the index only the stretch holding the candidates); a dictionary that can
-// no longer be opened gives a clear message and an empty list.
-std::vector<std::string> cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
-                                         VistaRicerca& vista);
+// Returns the words found in file order. The file is opened afresh each time: while it is the
+// one loaded, unchanged, the words come from the index's copy, otherwise from the file in one
+// read (with the index only the stretch holding the candidates); a dictionary that can no
+// longer be opened gives a clear message and an empty list.
+ParoleTrovate cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
+                              VistaRicerca& vista);
 
 }  // namespace quadrivo

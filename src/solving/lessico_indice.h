@@ -26,6 +26,14 @@ public:
 
     bool aperto() const { return fd_ >= 0; }
     std::int64_t dimensione() const;  // 0 when it is not a regular file
+    // Which file this is and how it was last changed: equal only while it holds the same bytes
+    // (the same file, size and time of the last write).
+    struct Identita {
+        std::uint64_t dispositivo = 0, nodo = 0;
+        std::int64_t dimensione = -1, secondi = 0, nanosecondi = 0;
+        bool operator==(const Identita&) const = default;
+    };
+    Identita identita() const;  // dimensione -1 when it cannot be told
     // Bytes read in one go, left uninitialised before the read: a block can be large.
     struct Letti {
         std::unique_ptr<char[]> byte;
@@ -63,64 +71,60 @@ struct BloccoLessico {
 };
 BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile);
 
-// A list of word numbers, ascending; 16 bits a number when the block has at most 65,536 words.
-class ListaParole {
-public:
-    ListaParole() = default;
-    ListaParole(const std::uint16_t* numeri, std::size_t quanti) : corti_(numeri), quanti_(quanti) {}
-    ListaParole(const std::uint32_t* numeri, std::size_t quanti) : lunghi_(numeri), quanti_(quanti) {}
-
-    std::size_t size() const { return quanti_; }
-    bool empty() const { return quanti_ == 0; }
-    std::uint32_t operator[](std::size_t i) const { return corti_ != nullptr ? corti_[i] : lunghi_[i]; }
-    // Calls f(number) in order until it returns false.
-    template <typename F>
-    void perOgni(F&& f) const {
-        if (corti_ != nullptr) {
-            for (std::size_t i = 0; i < quanti_; ++i)
-                if (!f(std::uint32_t(corti_[i]))) return;
-        } else {
-            for (std::size_t i = 0; i < quanti_; ++i)
-                if (!f(lunghi_[i])) return;
-        }
-    }
-
-private:
-    const std::uint16_t* corti_ = nullptr;
-    const std::uint32_t* lunghi_ = nullptr;
-    std::size_t quanti_ = 0;
-};
-
-// For each length, position and byte value, the numbers (0-based, ascending) of the words
-// that have that byte at that position, stored once per position in counting-sort order.
+// For each length, position and byte value, the set of words (0-based numbers in their block)
+// that have that byte at that position. A set is a bit set over the 64-word groups from its
+// first word to its last, or the sorted list of its numbers where that takes less memory: the
+// letters a word list uses often are bit sets, rare ones and stray bytes short lists.
 class IndiceLessico {
 public:
     IndiceLessico() = default;
     // `dati` is the whole file; `voci` its index as read by leggiIndiceLessico.
     IndiceLessico(std::string_view dati, const IndiceFileLessico& voci);
 
-    // The block the index was built over for length n (0 words when n is out of range).
+    // The block the index was built over for length n (0 words when n is out of range), and
+    // its words as they were then.
     BloccoLessico blocco(int n) const;
-    // Words of length n with byte c at position p (0-based).
-    ListaParole parole(int n, int p, unsigned char c) const;
+    std::string_view parole(int n) const;
+    // The file the index was built from, when known: while it is unchanged its words are taken
+    // from memory instead of being read again.
+    FileLessico::Identita file;
     // Bytes the index takes in memory.
     std::size_t memoria() const;
 
+    // The numbers, ascending, of the words of length n having every fixed byte (position,
+    // byte) of `fisse`; no fixed byte gives nothing (every word fits: the caller knows).
+    struct Fissa {
+        int p;
+        unsigned char c;
+    };
+    std::vector<std::uint32_t> candidate(int n, const std::vector<Fissa>& fisse) const;
+    // The same words, copied from the index's own copy of the block next to each other into
+    // `uscita` (straight from the bits where every set is a bit set); returns the number of
+    // the first, or -1 when there is none.
+    std::int64_t copiaParole(int n, const std::vector<Fissa>& fisse, std::string& uscita) const;
+
 private:
+    struct Insieme {
+        std::uint32_t da = 0;      // bit set: first 64-word group; list: unused
+        std::uint32_t quanti = 0;  // groups of the bit set, or numbers of the list; 0: empty
+        std::uint32_t inizio = 0;  // where it starts in `bit` or in `numeri`
+        bool lista = false;
+    };
     struct PerLunghezza {
         BloccoLessico blocco;
-        // For position p: byte c owns numeri[p][inizi[p][c] .. inizi[p][c + 1]), in `corti`
-        // when the numbers fit in 16 bits, otherwise in `lunghi`.
-        std::vector<std::array<std::uint32_t, 257>> inizi;
-        std::vector<std::vector<std::uint16_t>> corti;
-        std::vector<std::vector<std::uint32_t>> lunghi;
+        std::string parole;
+        std::vector<std::uint16_t> voce;  // [p * 256 + c]: 1 + its place in `insiemi`, 0 for none
+        std::vector<Insieme> insiemi;
+        std::vector<std::uint64_t> bit;
+        std::vector<std::uint32_t> numeri;
     };
+    const Insieme* insieme(const PerLunghezza& pl, int p, unsigned char c) const;
     std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};
 };
 
 // One mask search over a length block of `contaBlocco` words. With an index built over that
-// same block only the words on the shortest list of a fixed letter are candidates, and only
-// the stretch of the block from the first to the last of them has to be read.
+// same block only the words in every fixed letter's set are candidates, and only the stretch
+// of the block from the first to the last of them has to be read.
 class RicercaMaschera {
 public:
     RicercaMaschera(int lunghezza, std::string_view maschera, std::int64_t contaBlocco,
@@ -134,16 +138,15 @@ public:
     // of the words from primo() on. A blank in the mask stands for any byte, a NUL for none,
     // every other byte must be equal. Words missing from a short `parole` are left out.
     std::vector<std::uint32_t> trova(std::string_view parole) const;
+    // The same words' bytes, next to each other in `uscita`, in one pass over the candidates;
+    // returns the number of the first, or -1 when no word agrees.
+    std::int64_t copiaTrovate(std::string_view parole, std::string& uscita) const;
 
 private:
-    struct Fissa {
-        int p;
-        unsigned char c;
-    };
     int lunghezza_;
-    std::vector<Fissa> fisse_;
-    ListaParole candidate_;
-    bool tutte_ = true;  // no index list: every word of the stretch is a candidate
+    std::vector<IndiceLessico::Fissa> fisse_;
+    std::vector<std::uint32_t> candidate_;
+    bool tutte_ = true;  // no index: every word of the stretch is a candidate
     std::uint32_t primo_ = 0, quante_ = 0;
 };
 

@@ -136,10 +136,9 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     stato.fileModificato = true;
     PiattaformaRegistro p;
     p.ora = 4321;
-    // Line ends of every kind: the copy has CR LF throughout.
-    const std::string schema = prova::fileTrmo({"CA", "SA"});
+    // A lone CR ends its line and the copy has CR LF there; a lone LF inside a clue stays in it.
+    const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, 1, "Abita\nzione")});
     std::string misto = schema;
-    misto.replace(misto.find("\r\n"), 2, "\n");
     misto.replace(misto.find("\r\n"), 2, "\r");
     dir.scrivi("p.trmo", misto);
     dir.scrivi("?.trmo", "x\r\n");  // a pattern is refused even when a file has that very name

@@ -46,7 +46,7 @@ TEST_F(Lettore, DecodesSolutionsAndKeepsEntries) {
     EXPECT_EQ(stato.righeFile[4], "A.**");
     stato.impostaInserimento(1, 1, 'A');
     EXPECT_EQ(testoCruciverba(stato), intestazione + "Dimensioni:   2x1\r\n[AD*\r\n");
-    leggi("a\r\nb\r\nc\r\nDimensioni:  15x10\r\n" + std::string(10, '\n'));  // characters 14 and 17
+    leggi("a\nb\nc\nDimensioni:  15x10\n" + std::string(10, '\n'));  // characters 14 and 17
     EXPECT_EQ(stato.nColonne * 100 + stato.nRighe, 1510);
 }
 
@@ -75,6 +75,20 @@ TEST_F(Lettore, ReadWriteReadIsStable) {
     leggi(una);
     EXPECT_EQ(testoCruciverba(stato), una);
     EXPECT_EQ(una, dati);
+}
+
+TEST_F(Lettore, ALoneLfStaysInsideItsLineWhenTheFileHasCr) {
+    const std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abita\nzione", "  4  12-Voc\nale"});
+    leggi(dati);
+    EXPECT_EQ(stato.definizione[1][1][1], "Abita\nzione");
+    EXPECT_EQ(stato.definizione[4][1][2], "Voc\nale");
+    EXPECT_EQ(testoCruciverba(stato), dati);
+    // The same puzzle saved by a Linux editor, without any CR, reads the same.
+    std::string linux = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione"});
+    std::erase(linux, '\r');
+    leggi(linux);
+    EXPECT_EQ(stato.definizione[1][1][1], "Abitazione");
+    EXPECT_EQ(stato.nRighe, 3);
 }
 
 TEST_F(Lettore, ClueLinesOfOddShapeAndASecondPuzzle) {

@@ -13,20 +13,27 @@
 using namespace quadrivo;
 using prova::CartellaTemporanea;
 
-TEST(DividiRighe, EveryLineEndCounts) {
+TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
     using V = std::vector<std::string>;
-    for (const char* s : {"a\r\nb\r\n", "a\rb", "a\nb\n"}) EXPECT_EQ(dividiRighe(s), (V{"a", "b"})) << s;
+    for (const char* s : {"a\r\nb\r\n", "a\rb", "a\nb\n", "a\nb"}) EXPECT_EQ(dividiRighe(s), (V{"a", "b"})) << s;
     EXPECT_EQ(dividiRighe("a\r\n\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(dividiRighe("\r\n"), (V{""}));
+    EXPECT_EQ(dividiRighe("\n\n"), (V{"", ""}));
     EXPECT_EQ(dividiRighe(""), V{});
-    EXPECT_EQ(dividiRighe("\n\r"), (V{"", ""}));  // LF then a lone CR: two empty lines
+    // With any CR in the text a lone LF is part of its line, wherever it stands.
+    EXPECT_EQ(dividiRighe("\n\r"), (V{"\n"}));
+    EXPECT_EQ(dividiRighe("Nido\ndi rondini\r\nfine\n"), (V{"Nido\ndi rondini", "fine\n"}));
+    EXPECT_EQ(dividiRighe("a\r\r\nb\n\r\n"), (V{"a", "", "b\n"}));
 }
 
 TEST(CopiaPerRighe, NormalisesLineEndsToCrLf) {
     CartellaTemporanea t;
     std::string da = t.scrivi("a.trmo", std::string("uno\rdue\ntre\r\nquattro\x80"));
     ASSERT_TRUE(copiaPerRighe(da, t.percorso("copia")));
-    EXPECT_EQ(t.leggi("copia"), std::string("uno\r\ndue\r\ntre\r\nquattro\x80\r\n"));
+    EXPECT_EQ(t.leggi("copia"), std::string("uno\r\ndue\ntre\r\nquattro\x80\r\n"));
+    t.scrivi("linux.trmo", "uno\ndue\n");  // no CR at all: LF ends the lines
+    ASSERT_TRUE(copiaPerRighe(t.percorso("linux.trmo"), t.percorso("copia")));
+    EXPECT_EQ(t.leggi("copia"), "uno\r\ndue\r\n");
 
     t.scrivi("vuoto", "");
     ASSERT_TRUE(copiaPerRighe(t.percorso("vuoto"), t.percorso("copia")));

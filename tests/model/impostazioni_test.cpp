@@ -33,6 +33,14 @@ TEST(Impostazioni, OptionConversions) {
     EXPECT_FALSE(conImpostazioni("TastoSin= 0 ").tastoSinistro);
     EXPECT_TRUE(conImpostazioni("TastoSin=2").tastoSinistro);
     EXPECT_TRUE(conImpostazioni("TastoSin=abc\nTastoSin=0.4\nTastoSin=3x").tastoSinistro);  // last line wins
+    // Not 0 sets the mark before any rounding to a whole number.
+    EXPECT_NE(testoImpostazioni(conImpostazioni("TastoSin=0.4")).find("\r\nTastoSin=-1 \r\n"), std::string::npos);
+    EXPECT_TRUE(conImpostazioni("TastoSin=-0.2").tastoSinistro);
+    EXPECT_FALSE(conImpostazioni("TastoSin=0.0").tastoSinistro);
+    // A lone LF in a file that has CR does not end the line: the second key is not seen.
+    EXPECT_FALSE(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\r\n").tastoSinistro);
+    EXPECT_EQ(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\r\n").SpessoreBordo, 0);
+    EXPECT_EQ(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\n").SpessoreBordo, 3);
     EXPECT_FALSE(conImpostazioni("RettangoloParola=False").rettangoloParola);
     EXPECT_FALSE(conImpostazioni("RettangoloParola=  false  ").rettangoloParola);
     EXPECT_TRUE(conImpostazioni("RettangoloParola=0\nRettangoloParola=True").rettangoloParola);

@@ -41,8 +41,10 @@ TEST(Controllo, CountsWholeLinesOfTheGridRowsOnly) {
               "(1 caselle senza soluzione).");
 }
 
-TEST(Controllo, PercentageRoundsHalfToEven) {
-    const int casi[][3] = {{120, 30, 25}, {8, 1, 12}, {8, 3, 38}, {40, 1, 2}, {40, 7, 18}, {3, 2, 67}, {5, 5, 100}};
+TEST(Controllo, PercentageInDoublePrecisionRoundsHalfToEven) {
+    const int casi[][3] = {{120, 30, 25}, {8, 1, 12}, {8, 3, 38}, {40, 1, 2}, {40, 7, 18}, {3, 2, 67}, {5, 5, 100},
+                            // the double-precision quotient decides: 23 / 40 * 100 is just below 57.5
+                            {40, 23, 57}, {40, 9, 22}, {200, 1, 0}};
     for (const auto& k : casi) EXPECT_EQ(messaggioControllo(riga(k[0], k[1]), 0), diverse(k[0], k[1], k[2]));
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <algorithm>
 #include <random>
@@ -29,8 +30,9 @@ void campo(std::string& file, int L, char quale, const std::string& testo) {
 struct VistaFinta : VistaRicerca {
     explicit VistaFinta(const Piattaforma& p) : piattaforma(p) {}
     void svuotaLista() override { eventi.push_back("svuota"); }
-    void aggiungiParola(const std::string& parola) override {
-        eventi.push_back((piattaforma.puntatore() == Puntatore::clessidra ? "+" : "+senza clessidra ") + parola);
+    void aggiungiParole(const ParoleTrovate& parole) override {
+        for (const std::string& parola : parole.tutteUtf8())
+            eventi.push_back((piattaforma.puntatore() == Puntatore::clessidra ? "+" : "+senza clessidra ") + parola);
     }
     void impostaStato(const std::string& t) override { eventi.push_back(t + "@" + std::to_string(barra.operazioni.size())); }
     void impostaTestoLista(const std::string& testo) override { eventi.push_back("testo:" + testo); }
@@ -51,7 +53,7 @@ protected:
     }
     V cerca(const std::string& maschera) {
         vista = std::make_unique<VistaFinta>(piattaforma);
-        return cercaNelLessico(s, piattaforma, maschera, *vista);
+        return cercaNelLessico(s, piattaforma, maschera, *vista).tutteUtf8();
     }
 
     prova::CartellaTemporanea cartella;
@@ -131,6 +133,18 @@ TEST_F(Lessico, FileShortenedOrRemovedAfterLoading) {
     EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
 }
 
+TEST_F(Lessico, AFileRewrittenAfterLoadingIsSearchedAsItIsNow) {
+    carica(dizionario(piccolo));
+    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
+    // Same size, other words: the words come from the file, the index still narrows.
+    const std::string percorso = cartella.percorso("LessicoItaliano.dat");
+    const auto scritto = std::filesystem::last_write_time(percorso);
+    cartella.scrivi("LessicoItaliano.dat", dizionario({{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}}, {5, {"MELAS"}}}));
+    std::filesystem::last_write_time(percorso, scritto + std::chrono::seconds(1));
+    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MELA"}));
+    EXPECT_EQ(cerca("    "), (V{"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}));
+}
+
 TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
     carica(dizionario(piccolo));
     std::filesystem::remove(cartella.percorso("LessicoItaliano.dat"));
@@ -161,4 +175,61 @@ TEST(IndiceLessico, AgreesWithThePlainScanOnALargeBlock) {
         const std::string maschera = {a_caso(true), a_caso(true), a_caso(true)};
         EXPECT_EQ(paroleCompatibili(blocco, 3, maschera, &indice), paroleCompatibili(blocco, 3, maschera)) << maschera;
     }
+}
+
+// Sorted words with skewed letters, as real lists are: common letters become bit sets, rare
+// ones lists, so every way of intersecting them is met, for several lengths in one file.
+TEST(IndiceLessico, BitSetsAndListsAgreeWithThePlainScan) {
+    std::mt19937 caso(11);
+    const std::string frequenti = "EEEEEAAAIIRRSSNTOLUC", rare = "KWXYZ\xC8";
+    auto lettera = [&] { return caso() % 25 == 0 ? rare[caso() % rare.size()] : frequenti[caso() % frequenti.size()]; };
+    std::map<int, V> parole;
+    for (int L : {3, 7, 12}) {
+        V& lista = parole[L];
+        lista.resize(L == 7 ? 3000 : 700);
+        for (std::string& p : lista) {
+            p.resize(L);
+            std::generate(p.begin(), p.end(), lettera);
+        }
+        std::sort(lista.begin(), lista.end());
+    }
+    const std::string file = dizionario(parole);
+    const IndiceFileLessico voci = leggiIndiceLessico(file);
+    const IndiceLessico indice(file, voci);
+    for (const auto& [L, lista] : parole) {
+        const BloccoLessico b = indice.blocco(L);
+        ASSERT_EQ(b.conta, static_cast<std::int64_t>(lista.size()));
+        const std::string_view blocco = std::string_view(file).substr(b.offset, b.conta * L);
+        for (int prova = 0; prova < 400; ++prova) {
+            std::string maschera(L, ' ');
+            // One to four fixed letters, sometimes taken from a real word so that it matches.
+            const std::string& modello = lista[caso() % lista.size()];
+            for (int f = 0, quante = 1 + prova % 4; f < quante; ++f) {
+                const int p = static_cast<int>(caso() % L);
+                maschera[p] = caso() % 2 ? modello[p] : lettera();
+            }
+            std::vector<std::uint32_t> attese;
+            for (std::uint32_t k = 0; k < lista.size(); ++k) {
+                bool va = true;
+                for (int p = 0; p < L; ++p) va = va && (maschera[p] == ' ' || maschera[p] == lista[k][p]);
+                if (va) attese.push_back(k);
+            }
+            EXPECT_EQ(paroleCompatibili(blocco, L, maschera, &indice), attese) << L << " [" << maschera << "]";
+            // The words themselves, copied from the stretch the search reads.
+            const RicercaMaschera ricerca(L, maschera, b.conta, &indice);
+            std::string copiate, copiateAttese;
+            for (std::uint32_t k : attese) copiateAttese += lista[k];
+            const std::int64_t primo = ricerca.copiaTrovate(blocco.substr(std::size_t(ricerca.primo()) * L), copiate);
+            EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
+            EXPECT_EQ(primo, attese.empty() ? -1 : std::int64_t(attese[0]));
+            // And straight from the index's own copy of the words.
+            std::vector<IndiceLessico::Fissa> fisse;
+            for (int p = 0; p < L; ++p)
+                if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
+            EXPECT_EQ(indice.copiaParole(L, fisse, copiate), attese.empty() ? -1 : std::int64_t(attese[0]));
+            EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
+        }
+    }
+    // Smaller than the lists it replaces: 4 bytes a word and position.
+    EXPECT_LT(indice.memoria(), (3 * 700 + 12 * 700 + 7 * 3000) * 4u);
 }

@@ -1,6 +1,13 @@
 #include "strumento.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstring>
+#include <memory>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -133,6 +140,34 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+// A file mapped for reading, unmapped at the end of its scope: the search compares the words
+// where they lie and touches only the header and the block it needs.
+class Mappa {
+public:
+    explicit Mappa(const std::string& percorso) {
+        const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        aperta_ = true;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (p != MAP_FAILED) dati_ = {static_cast<const char*>(p), static_cast<std::size_t>(st.st_size)};
+        }
+        ::close(fd);
+    }
+    ~Mappa() {
+        if (!dati_.empty()) ::munmap(const_cast<char*>(dati_.data()), dati_.size());
+    }
+    Mappa(const Mappa&) = delete;
+    Mappa& operator=(const Mappa&) = delete;
+    bool aperta() const { return aperta_; }
+    std::string_view dati() const { return dati_; }
+
+private:
+    bool aperta_ = false;
+    std::string_view dati_;
+};
+
 int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) {
         err << uso;
@@ -144,26 +179,43 @@ int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         err << "lessico: la maschera deve avere da 3 a 15 caratteri\n";
         return 2;
     }
-    for (char& c : maschera) {
-        if (c == '.' || c == '?') c = ' ';
-        else if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    std::vector<std::pair<int, char>> fisse;
+    for (int p = 0; p < n; ++p) {
+        char c = maschera[p];
+        if (c == '.' || c == '?' || c == ' ') continue;
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        fisse.emplace_back(p, c);
     }
-    const FileLessico f(a[0]);
-    if (!f.aperto()) {
+    const Mappa f(a[0]);
+    if (!f.aperta()) {
         err << "lessico: impossibile aprire " << a[0] << "\n";
         return 1;
     }
-    const auto testa = f.leggi(0, dimensioneTestaLessico);
-    const BloccoLessico blocco = bloccoEffettivo(leggiIndiceLessico(testa.vista())[n], n, f.dimensione());
-    const auto letti = f.leggi(blocco.offset, blocco.conta * n);
-    const std::string_view byte = letti.vista();
-    std::string uscita;
-    for (std::uint32_t k : paroleCompatibili(byte, n, maschera)) {
-        uscita.append(byte.substr(std::size_t(k) * n, n));
-        uscita += '\n';
+    const std::string_view dati = f.dati();
+    const BloccoLessico blocco =
+        bloccoEffettivo(leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico))[n], n, std::int64_t(dati.size()));
+    const char* const parole = dati.data() + blocco.offset;
+
+    // Output goes out in large chunks; a word never straddles two.
+    constexpr std::size_t pezzo = std::size_t(1) << 16;
+    const auto uscita = std::make_unique_for_overwrite<char[]>(pezzo);
+    std::size_t usati = 0;
+    for (std::int64_t k = 0; k < blocco.conta; ++k) {
+        const char* parola = parole + k * n;
+        bool uguale = true;
+        for (const auto& [p, c] : fisse) uguale &= parola[p] == c;
+        if (!uguale) continue;
+        if (usati + std::size_t(n) + 1 > pezzo) {
+            out.write(uscita.get(), static_cast<std::streamsize>(usati));
+            usati = 0;
+        }
+        std::memcpy(uscita.get() + usati, parola, std::size_t(n));
+        uscita[usati + std::size_t(n)] = '\n';
+        usati += std::size_t(n) + 1;
     }
-    out.write(uscita.data(), static_cast<std::streamsize>(uscita.size()));
-    return 0;
+    out.write(uscita.get(), static_cast<std::streamsize>(usati));
+    out.flush();
+    return out ? 0 : 1;
 }
 
 int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {

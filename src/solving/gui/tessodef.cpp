@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "solving/gui/modello_parole.h"
 #include "model/testo.h"
 
 namespace quadrivo {
@@ -92,6 +93,7 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setMinimumWidth(160);
+    modelloParole_ = ModelloParole::perLista(Combo1);
     Label5 = new QLabel(this);
     Label5->setObjectName("Label5");
     Label5->setMinimumWidth(70);
@@ -322,9 +324,9 @@ void TessoDef::Combo1_Click(int indice) {
     }
 }
 
-void TessoDef::svuotaLista() { Combo1->clear(); }
+void TessoDef::svuotaLista() { modelloParole_->svuota(); }
 
-void TessoDef::aggiungiParola(const std::string& parola) { Combo1->addItem(QString::fromStdString(parola)); }
+void TessoDef::aggiungiParole(const ParoleTrovate& parole) { modelloParole_->imposta(parole); }
 
 void TessoDef::impostaStato(const std::string& testo) {
     Label5->setText(QString::fromStdString(testo));

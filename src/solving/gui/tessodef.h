@@ -21,6 +21,8 @@
 
 namespace quadrivo {
 
+class ModelloParole;
+
 inline constexpr const char* msgCaratteriNonAmmessi =
     "La parola contiene caratteri non ammessi (ammessi solo caratteri alfabetici da A a Z o spazi)";
 
@@ -57,7 +59,7 @@ protected:
 private:
     // VistaRicerca
     void svuotaLista() override;
-    void aggiungiParola(const std::string& parola) override;
+    void aggiungiParole(const ParoleTrovate& parole) override;
     void impostaStato(const std::string& testo) override;
     void impostaTestoLista(const std::string& testo) override;
     Superficie& progresso() override;
@@ -91,6 +93,7 @@ private:
     bool lungaModificata_ = false;
     bool attivato_ = false;
     QString definizionePrecedente_;
+    ModelloParole* modelloParole_;
 };
 
 }  // namespace quadrivo
