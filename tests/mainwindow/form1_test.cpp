@@ -8,8 +8,6 @@
 #include <filesystem>
 #include <memory>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "mainwindow/finestra.h"
@@ -18,6 +16,7 @@
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "supporto/finestre.h"
+#include "supporto/guasto.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -63,18 +62,6 @@ public:
         });
     }
 };
-
-// A process that is gone: started, killed with SIGKILL, reaped.
-long long pidMorto() {
-    const pid_t figlio = ::fork();
-    if (figlio == 0) {
-        ::pause();
-        ::_exit(0);
-    }
-    ::kill(figlio, SIGKILL);
-    ::waitpid(figlio, nullptr, 0);
-    return figlio;
-}
 
 }  // namespace
 
@@ -277,7 +264,7 @@ private slots:
         const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
         const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp";
         QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')));
-        QVERIFY(scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, pidMorto(), 0})));
+        QVERIFY(scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, prova::pidMorto(), 0})));
         // A run still alive: its copy is neither offered nor touched.
         const std::string viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
         QVERIFY(scriviFileSicuro(viva, campione15x10('A')));

@@ -2,8 +2,6 @@
 // and the answers of a killed run offered back.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -38,18 +36,6 @@ Stato aperto(const CartellaTemporanea& t, PiattaformaRegistro& p, const std::str
     SuperficieRegistro sup(800, 600);
     disegnaGriglia(s, sup, p, {800, 600, 30, 20});
     return s;
-}
-
-// A process that is gone: started, killed with SIGKILL, reaped.
-long long pidMorto() {
-    const pid_t figlio = ::fork();
-    if (figlio == 0) {
-        ::pause();
-        ::_exit(0);
-    }
-    ::kill(figlio, SIGKILL);
-    ::waitpid(figlio, nullptr, 0);
-    return figlio;
 }
 
 // Leaves a working copy and its note as a run of `pid` would.
@@ -179,14 +165,14 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_GT(io.avvio, 0);
     EXPECT_TRUE(processoVivo(io.pid, io.avvio));
     EXPECT_FALSE(processoVivo(io.pid, io.avvio + 1));  // the same id, a newer process
-    EXPECT_FALSE(processoVivo(pidMorto(), 0));
+    EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
 }
 
 TEST(Ripristino, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
     CartellaTemporanea t;
     const std::string puzzle = t.scrivi("p.trmo", schema);
     const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
-    const long long morto = pidMorto();
+    const long long morto = prova::pidMorto();
     const std::string abbandonata = lascia(t, "qdv_AAAAAA.tmp", risposte, puzzle, morto);
     const std::string viva = lascia(t, "qdv_BBBBBB.tmp", risposte, puzzle, ::getpid());
     const std::string uguale = lascia(t, "qdv_CCCCCC.tmp", schema, puzzle, morto);

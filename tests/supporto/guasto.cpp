@@ -1,5 +1,9 @@
 #include "supporto/guasto.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace quadrivo::prova {
 
 namespace {
@@ -38,5 +42,16 @@ DiscoGuasto::DiscoGuasto(Passo passo) {
 }
 
 DiscoGuasto::~DiscoGuasto() { impostaFabbricaScrittura(std::move(precedente_)); }
+
+long long pidMorto() {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    return figlio;
+}
 
 }  // namespace quadrivo::prova

@@ -21,4 +21,7 @@ private:
     FabbricaScrittura precedente_;
 };
 
+// The id of a process that is gone: started, killed with SIGKILL, reaped.
+long long pidMorto();
+
 }  // namespace quadrivo::prova
