@@ -156,11 +156,12 @@ private slots:
         QCOMPARE(salvati()[0], "CASE#");
         QVERIFY(!segnata(2, 1) && segnata(4, 1) && segnata(1, 3));
         // One letter, then the whole grid.
-        // The cell last pressed on counts over the one the pointer passes.
+        // Once the pointer is off the grid (on its way to the menu), the cell last pressed on.
         muovi(alto(3, 4));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(3, 4));
         QVERIFY(prova::figlio<QLineEdit>(f, "Text1_1")->isHidden());
         muovi(alto(4, 2));
+        muovi(QPoint(s().xGriglia / 2, s().yGriglia + 5));
         esegui("MenuControllaLettera");
         QVERIFY(segnata(3, 4) && !segnata(4, 2));
         QCOMPARE(prova::figlio<QStatusBar>(f, "StatusBar1")->currentMessage(), QString("1 lettera sbagliata"));

@@ -106,8 +106,9 @@ public:
     void MenuRivelaParola_Click();
     void MenuRivelaSchema_Click();
     void MenuPausa_Click();
-    // The word and the cell the checks and reveals act on: the word being typed, else the last
-    // one pressed on, else the one under the pointer; nothing when the pointer never met one.
+    // The word and the cell the checks and reveals act on: the word being typed, else the one
+    // under the pointer, else the last one pressed on (the pointer went to the menu or the
+    // toolbar); nothing when the pointer never met one.
     std::optional<Parola> parolaPerVerifica() const;
     std::optional<Casella> casellaPerVerifica() const;
     // Adds the marks, the revealed letters and the paused look to what the grid is drawn with;

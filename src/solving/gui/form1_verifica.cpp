@@ -149,6 +149,7 @@ public:
             }
             return false;
         }
+        if (evento->type() == QEvent::Leave) passaggio.reset();
         const bool movimento = evento->type() == QEvent::MouseMove;
         const bool pressione = evento->type() == QEvent::MouseButtonPress;
         if (!movimento && !pressione) return false;
@@ -157,7 +158,7 @@ public:
         const auto* m = static_cast<QMouseEvent*>(evento);
         std::optional<PuntoGriglia> punto = puntoA(m->position());
         if (movimento) {
-            if (punto) passaggio = punto;
+            passaggio = punto;
         } else if (punto) {
             // A press keeps the direction the pointer shows.
             const Puntatore forma = f_.piattaforma().puntatore();
@@ -222,7 +223,7 @@ std::optional<Parola> Form1::parolaPerVerifica() const {
     int c = 0, r = 0, d = orizzontale;
     if (!Text1[1]->isHidden()) {
         c = stato_.colonnaClic, r = stato_.rigaClic, d = stato_.direzioneCorrente;
-    } else if (const auto& p = verifica_->premuto ? verifica_->premuto : verifica_->passaggio) {
+    } else if (const auto& p = verifica_->passaggio ? verifica_->passaggio : verifica_->premuto) {
         c = p->casella.colonna, r = p->casella.riga, d = p->direzione;
     } else {
         return std::nullopt;
@@ -244,7 +245,7 @@ std::optional<Casella> Form1::casellaPerVerifica() const {
             if (Text1[static_cast<size_t>(k)]->hasFocus()) i = k - 1;
         return Casella{w->colonnaDi(i), w->rigaDi(i)};
     }
-    if (const auto& p = verifica_->premuto ? verifica_->premuto : verifica_->passaggio) return p->casella;
+    if (const auto& p = verifica_->passaggio ? verifica_->passaggio : verifica_->premuto) return p->casella;
     return std::nullopt;
 }
 
@@ -253,13 +254,17 @@ void Form1::decorazioniVerifica(DecorazioniGriglia& d) {
     verifica_->dopoModifica();
     // The window's refresh turns the toolbar on again; a pause keeps its checks off.
     verifica_->aggiornaComandi();
+    // A paused grid shows neither letters nor what was said about them.
+    if (verifica_->pausa()) {
+        d.lettereNascoste = true;
+        return;
+    }
     for (const auto& [k, lettera] : verifica_->partita.segni())
         if (k.colonna >= 1 && k.colonna <= maxColonne && k.riga >= 1 && k.riga <= maxRighe)
             d.segni[k.colonna][k.riga] |= segnoLetteraSbagliata;
     for (const Casella& k : verifica_->partita.rivelate())
         if (k.colonna >= 1 && k.colonna <= maxColonne && k.riga >= 1 && k.riga <= maxRighe)
             d.segni[k.colonna][k.riga] |= segnoLetteraRivelata;
-    d.lettereNascoste = d.lettereNascoste || verifica_->pausa();
 }
 
 void Form1::salvaPartita() { verifica_->conserva(); }
@@ -296,10 +301,12 @@ void Form1::dopoAzzeramento() {
 
 namespace {
 
-// Letters still in the typing boxes are answers: they are kept before anything is checked.
+// Letters still in the typing boxes are answers: they are kept before anything is checked;
+// a print preview gives the area back to the grid.
 void primaDiVerificare(Form1& f, bool digitazione) {
     if (digitazione) f.salvaporizz();
     f.nascondiLabel1();
+    if (f.stato().grigliaAttiva == -1) f.Command3d15_Click();
 }
 
 }  // namespace
@@ -368,6 +375,7 @@ void Form1::MenuRivelaSchema_Click() {
 void Form1::MenuPausa_Click() {
     if (!verifica_->schemaAperto()) return;
     const bool pausa = !inPausa();
+    if (stato_.grigliaAttiva == -1) Command3d15_Click();
     if (pausa) {
         // The letters being typed are kept and the boxes go with the rest of the letters.
         if (!Text1[1]->isHidden()) salvaporizz();
