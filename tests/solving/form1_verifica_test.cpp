@@ -8,12 +8,14 @@
 #include <memory>
 #include <optional>
 
+#include "dialogs/gui/tessosav.h"
 #include "dizionario_prova.h"
 #include "mainwindow/apertura.h"
 #include "mainwindow/gui/form1.h"
 #include "model/file.h"
 #include "schema_prova.h"
 #include "solving/navigazione.h"
+#include "solving/partita.h"
 #include "solving/verifica.h"
 #include "supporto/finestre.h"
 
@@ -269,6 +271,26 @@ private slots:
         apri({"CUSA#", ".#...", "..#.#", "....#"}, {"CASO#", "A#ORO", "NO#E#", "ERBA#"});
         QCOMPARE(f->tempoSoluzione(), 0);
         QVERIFY(!segnata(2, 1) && !rivelata(3, 2));
+    }
+
+    void salvaConNomeTakesTheSolveToTheNewName() {
+        apri({"CUSA#", ".#...", "..#.#", "....#"});
+        b->piattaforma.ms = 30'000;
+        muovi(alto(2, 1));
+        esegui("MenuControllaLettera");
+        prova::AlProssimoModale<TessoSav> salva([](TessoSav* d) {
+            d->Text1->setText("copia");
+            d->Command3d1_Click();
+        });
+        f->MenuSalvaCN_Click();
+        QVERIFY(salva.eseguita());
+        QVERIFY(QString::fromStdString(s().nomeFile).endsWith("copia.trmo"));
+        const ArchivioPartite archivio(
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+        const Partita kept = archivio.leggi(s().nomeFile, improntaSoluzione(s()));
+        QCOMPARE(kept.millisecondi, 30'000);
+        QCOMPARE(kept.segni.size(), size_t(1));
+        QCOMPARE(kept.segni.begin()->second, 'U');
     }
 
     void theLastLetterCongratulatesOnceAndStopsTheClock() {
