@@ -17,8 +17,10 @@
 
 namespace quadrivo {
 
-inline constexpr const char* titoloRivelaSchema = "Rivela schema";
-inline constexpr const char* domandaRivelaSchema =
+namespace {
+
+constexpr const char* titoloRivelaSchema = "Rivela schema";
+constexpr const char* domandaRivelaSchema =
     "Premendo il bottone <OK> tutte le lettere mancanti o sbagliate verranno sostituite con quelle della "
     "soluzione.";
 
@@ -30,6 +32,8 @@ struct PuntoGriglia {
     Casella casella;
     int direzione = orizzontale;
 };
+
+}  // namespace
 
 class VerificaForm1 : public QObject {
     Form1& f_;
