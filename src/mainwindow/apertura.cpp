@@ -49,6 +49,7 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
     s.fileModificato = modificato;
     s.grigliaAttiva = 1;
     s.inizioGioco = piattaforma.orologio();
+    ++s.aperture;
     scriviLavoroGrezzo(s, piattaforma, copia);
     return EsitoApertura::ok;
 }

@@ -20,7 +20,7 @@ enum class EsitoApertura { ok, inesistente, illeggibile, copiaFallita, formatoNo
 EsitoApertura controllaSchema(std::string_view dati);
 
 // Copies `percorso` into stato.fileLavoro and sets nomeFile, fileModificato, grigliaAttiva and
-// inizioGioco. On failure nothing changes and the returned outcome says why. A working copy
+// inizioGioco, and counts one more opening. On failure nothing changes and the returned outcome says why. A working copy
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
 EsitoApertura apriInLavoro(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
 

@@ -19,7 +19,7 @@ bool comandiSchemaAttivi(const Stato& stato) { return !stato.nomeFile.empty(); }
 
 bool pulsanteRichiedeSchema(int posizione) {
     switch (posizione) {
-    case 3: case 4: case 5: case 6: case 8: case 9: return true;
+    case 3: case 4: case 5: case 6: case 8: case 9: case 10: case 11: return true;
     default: return false;
     }
 }
@@ -97,6 +97,16 @@ const std::vector<VoceMenu>& vociMenu() {
         {Menu::file, "MenuEsci", "&Esci", "Ctrl+F4", false, false, 0},
         {Menu::utilita, "MenuCS", "&Controlla Soluzioni", "Ctrl+C", false, false, 7},
         {Menu::utilita, "MenuAzzera", "&Azzera Soluzioni", "Ctrl+Z", false, false, 6},
+        {Menu::utilita, "Meno6", "-", "", false, true, 0},
+        {Menu::utilita, "MenuControllaLettera", "Controlla &lettera", "Shift+F8", false, true, 0},
+        {Menu::utilita, "MenuControllaParola", "Controlla &parola", "F8", false, true, 9},
+        {Menu::utilita, "MenuSegnaErrori", "Segna &errori nello schema", "", false, true, 0},
+        {Menu::utilita, "Meno7", "-", "", false, true, 0},
+        {Menu::utilita, "MenuRivelaLettera", "&Rivela lettera", "Shift+F9", false, true, 0},
+        {Menu::utilita, "MenuRivelaParola", "Ri&vela parola", "F9", false, true, 0},
+        {Menu::utilita, "MenuRivelaSchema", "Rivela &schema ...", "", false, true, 0},
+        {Menu::utilita, "Meno8", "-", "", false, true, 0},
+        {Menu::utilita, "MenuPausa", "Pa&usa", "F6", false, true, 10},
         {Menu::utilita, "Meno5", "-", "", false, false, 0},
         {Menu::utilita, "MenuFont", "Scegli &Font ...", "", false, false, 8},
         {Menu::opzioni, "menusetschema", "Settaggio schema ...", "", false, false, 0},
@@ -127,6 +137,8 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar() {
         {7, "", "", 0},
         {8, "Cancella", "Cancella soluzioni", 6},
         {9, "Controlla", "Controlla soluzioni", 7},
+        {10, "ControllaParola", "Controlla la parola: segna le lettere sbagliate (F8)", 9},
+        {11, "Pausa", "Pausa: ferma il cronometro e nasconde le lettere (F6)", 10},
     };
     return p;
 }

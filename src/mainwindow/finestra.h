@@ -16,10 +16,10 @@ std::string testoVersione(int maggiore, int minore, int revisione);
 // The window's caption before any puzzle is drawn.
 inline constexpr const char* titoloFinestraIniziale = "Quadrivo";
 
-// Save, Save as, Preview, Print, the Utilità menu and toolbar buttons 3, 4, 5, 6, 8, 9 exist
-// only while a puzzle is open.
+// Save, Save as, Preview, Print, the Utilità menu and toolbar buttons 3, 4, 5, 6, 8 to 11
+// exist only while a puzzle is open.
 bool comandiSchemaAttivi(const Stato& stato);
-// Toolbar positions 1..9 whose button needs an open puzzle.
+// Toolbar positions 1..11 whose button needs an open puzzle.
 bool pulsanteRichiedeSchema(int posizione);
 
 // Save in place, or ask for a name because the puzzle has none of its own.
@@ -74,7 +74,7 @@ struct TitoloMenu {
 const std::vector<TitoloMenu>& titoliMenu();
 const std::vector<VoceMenu>& vociMenu();
 
-// Toolbar positions 1..9: key, tooltip, ImageList1 image; an empty key marks the separator
+// Toolbar positions 1..11: key, tooltip, ImageList1 image; an empty key marks the separator
 // (position 2) and the empty gap (position 7).
 struct PulsanteToolbar {
     int posizione;

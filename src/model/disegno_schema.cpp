@@ -1,5 +1,7 @@
 #include "model/disegno_schema.h"
 
+#include <algorithm>
+
 #include "model/numeri.h"
 #include "model/testo.h"
 
@@ -25,12 +27,19 @@ void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema
 }
 
 // The marks under the letter: the word's tint fills the cell, the current cell gets an inner
-// outline, wrong and revealed letters a small square in the top-right corner.
+// outline, a wrong letter a red diagonal stroke, a revealed one a small square in the top-right
+// corner.
 void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t segni, const StileSchema& st) {
     if (segni & segnoParolaCorrente) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreParola);
     if (segni & segnoCasellaCorrente) sup.rettangolo(x + 2, y + 2, x + L - 2, y + L - 2, st.coloreCasella);
     const double d = L < 10 ? 2 : L / 5;
-    if (segni & segnoLetteraSbagliata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreSbagliata);
+    if (segni & segnoLetteraSbagliata) {
+        // A stroke from the bottom-left to the top-right corner, under the letter, built from
+        // small squares since surfaces draw no lines.
+        const double t = std::max(2.0, L / 14);
+        for (double k = 2; k + t <= L - 2; k += 1)
+            sup.rettangoloPieno(x + k, y + L - k - t, x + k + t, y + L - k, st.coloreSbagliata);
+    }
     if (segni & segnoLetteraRivelata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreRivelata);
 }
 

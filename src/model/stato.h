@@ -68,6 +68,8 @@ struct Stato {
     bool copiaLavoroSuperata = false;
     std::int16_t grigliaAttiva = 0;
     double inizioGioco = 0;
+    // Counts the puzzles opened in this run: the solve being timed follows it.
+    long long aperture = 0;
     std::string cartellaProgramma;  // always ends in "/"
     // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
     // program folder cannot be written; "" for none.

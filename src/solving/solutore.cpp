@@ -143,10 +143,10 @@ void Solutore::controllaSoluzioni() {
     piattaforma_.messaggio(messaggioControllo(s_, piattaforma_.orologio()));
 }
 
-void Solutore::azzeraSoluzioni() {
+bool Solutore::azzeraSoluzioni() {
     if (piattaforma_.messaggio(domandaAzzeramento, titoloAzzeramento, Icona::domanda, Pulsanti::okAnnulla) !=
         Risposta::ok)
-        return;
+        return false;
     // Letters still in typing boxes would come back with the next Enter; the preview would
     // hide the cleared grid.
     if (vista_.casellaVisibile(1)) Nasconditext();
@@ -155,6 +155,7 @@ void Solutore::azzeraSoluzioni() {
     s_.fileModificato = true;
     aggiorna();
     s_.inizioGioco = piattaforma_.orologio();
+    return true;
 }
 
 }  // namespace quadrivo

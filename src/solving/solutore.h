@@ -76,7 +76,7 @@ public:
 
     // Commands.
     void controllaSoluzioni();
-    void azzeraSoluzioni();
+    bool azzeraSoluzioni();  // true when the player agreed and the letters went
     void aggiorna();  // the update cycle through the working copy
 
 private:

@@ -72,6 +72,8 @@ void Form1::MenuSalvaCN_Click() {
     }
     setEnabled(true);
     aggiornaTitolo();
+    // The solve goes with the puzzle to its new name.
+    salvaPartita();
     Toolbar1->repaint();
     accodaAttivazione();
 }

@@ -23,6 +23,20 @@ BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
         l->installEventFilter(this);
         if (i > 1) l->setAlignment(Qt::AlignCenter);
         pannelli_[i] = l;
+        if (i == scorrimento) {
+            auto* t = new QLabel(this);
+            t->setObjectName("TempoSoluzione");
+            t->setFrameShape(QFrame::Panel);
+            t->setFrameShadow(QFrame::Sunken);
+            t->setContentsMargins(4, 0, 4, 0);
+            t->setAlignment(Qt::AlignCenter);
+            t->setToolTip("Tempo di soluzione (F6: pausa)");
+            t->setMinimumWidth(fontMetrics().horizontalAdvance("In pausa 0:00:00") + 14);
+            t->installEventFilter(this);
+            t->hide();
+            pannelli_[tempo] = t;
+            addPermanentWidget(t);
+        }
         if (i == 1)
             addWidget(l, 1);
         else
@@ -41,6 +55,12 @@ BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
 
 BarraStato::~BarraStato() {
     if (qApp) qApp->removeEventFilter(this);
+}
+
+void BarraStato::impostaTempo(const QString& t) {
+    QLabel* l = pannelli_[tempo];
+    if (l->text() != t) l->setText(t);
+    l->setVisible(!t.isEmpty());
 }
 
 bool BarraStato::indicatoreAttivo(int indice) const { return attivi_.at(indice); }

@@ -1,6 +1,7 @@
 #pragma once
 // StatusBar1: seven panels, the text of panel 1, the Scroll Lock, Insert, Caps Lock and Num Lock
-// indicators, the date and the time. The bar keeps the indicators and the clock current itself.
+// indicators, the date and the time, and before the indicators the solving clock's panel. The
+// bar keeps the indicators and the time of day current itself; the window sets the solving time.
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -11,13 +12,15 @@ namespace quadrivo {
 class BarraStato : public QStatusBar {
     Q_OBJECT
 public:
-    enum Pannello { testo = 1, scorrimento = 2, inserimento = 3, maiuscole = 4, numeri = 5, data = 6, ora = 7 };
+    enum Pannello { testo = 1, scorrimento = 2, inserimento = 3, maiuscole = 4, numeri = 5, data = 6, ora = 7, tempo = 8 };
 
     explicit BarraStato(QWidget* genitore = nullptr);
     ~BarraStato() override;
 
     QLabel* pannello(int indice) const { return pannelli_.at(indice); }
     void impostaTesto(const QString& t) { pannelli_[testo]->setText(t); }
+    // The solving clock's text; "" hides its panel.
+    void impostaTempo(const QString& t);
     // An indicator shown active or dimmed.
     bool indicatoreAttivo(int indice) const;
 
@@ -33,8 +36,8 @@ protected:
 private:
     void impostaIndicatore(int indice, bool attivo);
 
-    std::array<QLabel*, 8> pannelli_{};
-    std::array<bool, 8> attivi_{};
+    std::array<QLabel*, 9> pannelli_{};
+    std::array<bool, 9> attivi_{};
     // Lock states followed from key presses where the keyboard's lights cannot be read.
     bool bloccoScorr_ = false, bloccoMaiusc_ = false, bloccoNum_ = false, inserisci_ = false;
     QTimer orologio_;

@@ -58,6 +58,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     StatusBar1->setObjectName("StatusBar1");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
+    creaVerifica();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
@@ -271,7 +272,8 @@ void Form1::disponiBarre() {
     // The preview's close button sits on the toolbar, past its last button.
     Command3d15->resize(Command3d15->sizeHint());
     int x = 260;
-    if (QWidget* ultimo = Toolbar1->widgetForAction(pulsanteToolbar[9])) x = ultimo->geometry().right() + 24;
+    for (QAction* a : pulsanteToolbar)
+        if (QWidget* ultimo = a ? Toolbar1->widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
     Command3d15->move(x, Command3d15->y());
 }
 
@@ -406,8 +408,10 @@ void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // Until the working copy has been read there is no grid to lay out.
     if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
+    DecorazioniGriglia decorazioni;
+    decorazioniVerifica(decorazioni);
     try {
-        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra());
+        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra(), decorazioni);
         aggiornaTitolo();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
@@ -440,6 +444,7 @@ void Form1::MenuSalva_Click() {
     }
     stato_.grigliaAttiva = 1;
     aggiornaTitolo();
+    salvaPartita();
 }
 
 bool Form1::lasciaSchema() {
@@ -468,6 +473,7 @@ void Form1::primaDellaFine() {
 
 void Form1::chiusura() {
     if (chiuso_) return;
+    salvaPartita();
     chiuso_ = true;
     cancellaCopiaLavoro(stato_.fileLavoro);
     nascondiLabel1();

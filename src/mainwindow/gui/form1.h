@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "qt/area_disegno.h"
@@ -26,6 +27,9 @@ class QKeyEvent;
 namespace quadrivo {
 
 class SoluzioneForm1;  // solving
+class VerificaForm1;   // checking, revealing, the solving clock
+struct Parola;         // solving/navigazione.h
+struct Casella;        // solving/verifica.h
 class FONTEN;          // dialogs
 
 class Form1 : public QMainWindow {
@@ -89,8 +93,32 @@ public:
     void Text1_MouseMove(int indice);
     // The pointer moved over the hover label.
     void Label1_MouseMove();
+
+    // ---- Checking, revealing and the solving clock (src/solving/gui/form1_verifica.cpp)
     void MenuCS_Click();
     void MenuAzzera_Click();
+    // Azzera Soluzioni cleared the letters: no marks, nothing revealed, the clock from zero.
+    void dopoAzzeramento();
+    void MenuControllaLettera_Click();
+    void MenuControllaParola_Click();
+    void MenuSegnaErrori_Click();
+    void MenuRivelaLettera_Click();
+    void MenuRivelaParola_Click();
+    void MenuRivelaSchema_Click();
+    void MenuPausa_Click();
+    // The word and the cell the checks and reveals act on: the word being typed, else the one
+    // under the pointer, else the last one pressed on (the pointer went to the menu or the
+    // toolbar); nothing when the pointer never met one.
+    std::optional<Parola> parolaPerVerifica() const;
+    std::optional<Casella> casellaPerVerifica() const;
+    // Adds the marks, the revealed letters and the paused look to what the grid is drawn with;
+    // the solve follows the puzzle opened and notices the grid coming right.
+    void decorazioniVerifica(DecorazioniGriglia& decorazioni);
+    // Keeps the solve (time, marks, revealed letters) for the next session on this puzzle.
+    void salvaPartita();
+    // The solving time shown (milliseconds), and whether Pausa holds it.
+    std::int64_t tempoSoluzione() const;
+    bool inPausa() const;
 
     // ---- Printing (src/printing/form1_stampa.cpp)
     void MenuStampa_Click();
@@ -128,6 +156,7 @@ protected:
 private:
     // The solving handlers' view of this window.
     friend class SoluzioneForm1;
+    friend class VerificaForm1;
 
     // Widgets are found by object name from outside (findChild); the names are these.
     // ---- Menu bar
@@ -162,9 +191,9 @@ private:
     QAction* MenuMeno1 = nullptr;
     QAction* MenuInfo = nullptr;
 
-    // ---- Toolbar: buttons by position 1..9 (2 separator, 7 empty gap; both nullptr)
+    // ---- Toolbar: buttons by position 1..11 (2 separator, 7 empty gap; both nullptr)
     QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 10> pulsanteToolbar{};
+    std::array<QAction*, 12> pulsanteToolbar{};
     // ---- Status bar
     BarraStato* StatusBar1 = nullptr;
 
@@ -183,6 +212,7 @@ private:
     QActionGroup* lingue_ = nullptr;  // the four dictionary languages, one marked
     void creaToolbar();
     void creaControlli();
+    void creaVerifica();
     void disponiBarre();
     void caricaSfondo();
     void apriRigaComando();
@@ -214,6 +244,9 @@ private:
     // The solving logic with this window as its view; a child object, made at first use.
     SoluzioneForm1* soluzione_ = nullptr;
     SoluzioneForm1& soluzione();
+
+    // ---- Checking, revealing and the solving clock: made with the window.
+    VerificaForm1* verifica_ = nullptr;
 };
 
 }  // namespace quadrivo

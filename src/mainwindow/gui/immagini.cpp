@@ -109,6 +109,33 @@ void disegna(QPainter& p, int indice) {
         p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "A");
         break;
     }
+    case 9: {  // check a word: three cells in a row, the wrong one struck through in red
+        p.setBrush(Qt::white);
+        for (int i = 0; i < 3; ++i) p.drawRect(QRectF(0.8 + i * 4.8, 5.5, 4.8, 5.5));
+        QPen tratto(QColor(210, 30, 30), 1.6);
+        tratto.setCapStyle(Qt::RoundCap);
+        p.setPen(tratto);
+        p.drawLine(QPointF(6.3, 10.3), QPointF(10.1, 6.2));
+        QPen spunta(QColor(30, 150, 60), 1.8);
+        spunta.setCapStyle(Qt::RoundCap);
+        spunta.setJoinStyle(Qt::RoundJoin);
+        p.setPen(spunta);
+        p.setBrush(Qt::NoBrush);
+        QPainterPath s;
+        s.moveTo(1.8, 8.4); s.lineTo(3, 9.8); s.lineTo(4.8, 6.8);
+        p.drawPath(s);
+        p.drawPath(s.translated(9.6, 0));
+        break;
+    }
+    case 10: {  // pause: two bars on a clock face
+        p.setBrush(QColor(245, 245, 240));
+        p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(20, 60, 140));
+        p.drawRoundedRect(QRectF(5.3, 4.8, 2, 6.4), 0.6, 0.6);
+        p.drawRoundedRect(QRectF(8.7, 4.8, 2, 6.4), 0.6, 0.6);
+        break;
+    }
     default: break;
     }
 }

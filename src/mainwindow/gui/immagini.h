@@ -1,14 +1,15 @@
 #pragma once
-// The program's own pictures, painted at whatever size and density is asked: the eight
+// The program's own pictures, painted at whatever size and density is asked: the ten
 // command images of ImageList1 and the small web-site badge beside the toolbar.
 #include <QIcon>
 #include <QPixmap>
 
 namespace quadrivo {
 
-inline constexpr int immaginiNellaLista = 8;
+inline constexpr int immaginiNellaLista = 10;
 
-// Image 1..8: open, save, print, preview, (unused by the toolbar: a grid), clear, check, font.
+// Image 1..10: open, save, print, preview, (unused by the toolbar: a grid), clear, check, font,
+// check a word, pause.
 // An index outside the list gives a null icon.
 QIcon immagineLista(int indice);
 

@@ -144,8 +144,8 @@ void Form1::Text1_MouseMove(int) { soluzione().solutore.movimentoSuControllo(); 
 
 void Form1::Label1_MouseMove() { soluzione().solutore.movimentoSuControllo(); }
 
-void Form1::MenuCS_Click() { soluzione().solutore.controllaSoluzioni(); }
-
-void Form1::MenuAzzera_Click() { soluzione().solutore.azzeraSoluzioni(); }
+void Form1::MenuAzzera_Click() {
+    if (soluzione().solutore.azzeraSoluzioni()) dopoAzzeramento();
+}
 
 }  // namespace quadrivo
