@@ -20,6 +20,7 @@
 #include "mainwindow/griglia.h"
 #include "qt/piattaforma_qt.h"
 #include "model/stato.h"
+#include "solving/navigazione.h"
 
 class QKeyEvent;
 
@@ -27,6 +28,7 @@ namespace quadrivo {
 
 class SoluzioneForm1;  // solving
 class FONTEN;          // dialogs
+class ElencoDefinizioni;  // keyboard solving
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -68,6 +70,8 @@ public:
     bool lasciaSchema();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
+    // The part of it the window's grid is laid out in: without the clue panel and the clue line.
+    AreaFinestra areaGriglia() const;
 
     // ---- Handlers of this window
     void MenuSalva_Click();
@@ -91,6 +95,26 @@ public:
     void Label1_MouseMove();
     void MenuCS_Click();
     void MenuAzzera_Click();
+
+    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
+    // The current cell and direction (not valid while no word is current) and the word through
+    // it (nullptr when none); the grid's words.
+    const Posizione& posizioneCorrente() const { return posizione_; }
+    const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
+    const Navigazione& navigazione() const { return navigazione_; }
+    // Makes p current, keyboard on the grid; redraws the grid and the clues.
+    void impostaPosizione(const Posizione& p);
+    // The on-screen marks of the window's grid: the current word and cell.
+    DecorazioniGriglia decorazioni() const;
+    // A key for the grid: true when it was used.
+    bool tastoGriglia(QKeyEvent* evento);
+    // A press of the typing button on a white cell: its word becomes current. False when the
+    // press is not one for this (another button, outside the grid, no grid shown).
+    bool clicGriglia(int pulsante, double x, double y);
+    // F2: the word dialog on the current word.
+    void MenuParola_Click();
+    void MenuElenco_Click();
+    void MenuSaltaComplete_Click();
 
     // ---- Printing (src/printing/form1_stampa.cpp)
     void MenuStampa_Click();
@@ -196,6 +220,12 @@ private:
     void chiusura();
     void accodaAttivazione();
     void adattaAllaDimensione();
+    // Keyboard solving: its menu items, the words of a new layout, the clue panel and line.
+    void creaTastiera();
+    void aggiornaNavigazione();
+    void aggiornaElenco();
+    void disponiElenco();
+    bool elencoVisibile() const;
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -214,6 +244,15 @@ private:
     // The solving logic with this window as its view; a child object, made at first use.
     SoluzioneForm1* soluzione_ = nullptr;
     SoluzioneForm1& soluzione();
+
+    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
+    Navigazione navigazione_;
+    Posizione posizione_;
+    ElencoDefinizioni* elenco_ = nullptr;  // the clue panel on the area's right
+    QLabel* rigaDefinizione_ = nullptr;    // the current clue above the grid
+    QAction* MenuParola = nullptr;
+    QAction* MenuElenco = nullptr;
+    QAction* MenuSaltaComplete = nullptr;
 };
 
 }  // namespace quadrivo

@@ -35,6 +35,7 @@ void Form1::anteprimaStampa() {
     Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
     Command3d15->show();
     Command3d15->raise();
+    disponiElenco();  // the page takes the whole area, as it always did
     MenuUtil->menuAction()->setVisible(false);
     nascondiLabel1();
     stato_.grigliaAttiva = -1;
