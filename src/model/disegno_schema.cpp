@@ -29,7 +29,7 @@ void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema
 void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t segni, const StileSchema& st) {
     if (segni & segnoParolaCorrente) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreParola);
     if (segni & segnoCasellaCorrente) {
-        // Blue on the word's yellow, and a thick outline: told apart by shape, not by hue alone.
+        // Yellow on the word's light blue, and a thick outline: told apart by shape, not by hue alone.
         sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreFondoCasella);
         const int spessore = L < 20 ? 1 : L < 48 ? 2 : 3;
         for (int i = 0; i < spessore; ++i) sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);

@@ -61,8 +61,8 @@ struct StileSchema {
     bool numeri = true;
     // A paused grid: cells and numbers without their letters.
     bool lettereNascoste = false;
-    Colore coloreParola{255, 240, 150};
-    Colore coloreFondoCasella{175, 215, 255};
+    Colore coloreParola{205, 228, 255};
+    Colore coloreFondoCasella{255, 222, 90};
     Colore coloreCasella{0, 40, 170};
     Colore coloreSbagliata{220, 0, 0};
     Colore coloreRivelata{0, 128, 0};

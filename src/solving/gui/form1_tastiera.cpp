@@ -139,6 +139,7 @@ DecorazioniGriglia Form1::decorazioni() const {
 
 void Form1::impostaPosizione(const Posizione& p) {
     posizione_ = p;
+    Shape1->hide();  // the hover's word outline would blur which word is current
     area_->setFocus(Qt::OtherFocusReason);
     disegnaGriglia();
 }
