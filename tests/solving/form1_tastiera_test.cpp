@@ -150,6 +150,11 @@ private slots:
     }
 
     void tabGoesThroughTheWordsAndCanSkipFullOnes() {
+        // A puzzle just opened gives the grid the keyboard: Tab alone starts at the first word.
+        QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
+        tasto(Qt::Key_Tab);
+        QCOMPARE(pos(), (Posizione{1, 1, orizzontale}));
+        tasto(Qt::Key_Escape);
         clic(1, 1);
         QCOMPARE(lista(orizzontale)->currentItem()->text(), QString("1 Abitazione"));
         tasto(Qt::Key_Tab);
@@ -288,6 +293,23 @@ private slots:
         QVERIFY(!pannello->isVisible());
         f->Command3d15_Click();
         QVERIFY(pannello->isVisible());
+    }
+
+    void theOldModeSwapsTheButtons() {
+        prova::figlio<QAction>(&*f, "menuold")->trigger();
+        QTest::mouseMove(f->area(), cella(1, 3));
+        QTest::mouseClick(f->area(), Qt::RightButton, {}, cella(1, 3));
+        QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
+        // The left button now opens the word dialog, from the word's start as the pointer shows it.
+        prova::AlProssimoModale<TessoDef> dialogo([](TessoDef* d) { d->reject(); });
+        const int L = s().latoCasella;
+        const QPoint alto = cella(3, 2) + QPoint(L / 4, -L / 4);
+        QTest::mouseMove(f->area(), alto + QPoint(1, 0));
+        QTest::mouseMove(f->area(), alto);
+        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto);
+        QVERIFY(dialogo.eseguita());
+        QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
+        prova::figlio<QAction>(&*f, "menuold")->trigger();
     }
 
     void f2OpensTheWordDialogOnTheCurrentWord() {
