@@ -32,7 +32,8 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
         // Yellow on the word's light blue, and a thick outline: told apart by shape, not by hue alone.
         sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreFondoCasella);
         const int spessore = L < 20 ? 1 : L < 48 ? 2 : 3;
-        for (int i = 0; i < spessore; ++i) sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);
+        for (int i = 0; i < spessore; ++i)
+            sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);
     }
     const double d = L < 10 ? 2 : L / 5;
     if (segni & segnoLetteraSbagliata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreSbagliata);

@@ -18,8 +18,6 @@ public:
     // nav.parole() of the current word, -1 for none.
     void aggiorna(const Navigazione& nav, const Stato& stato, int corrente);
 
-    QListWidget* lista(int direzione) const { return direzione == orizzontale ? orizzontali_ : verticali_; }
-
 signals:
     // An entry was clicked: the index in Navigazione::parole() of its word.
     void parolaScelta(int indice);

@@ -22,10 +22,14 @@ const char* const chiaveElenco = "soluzione/mostraElenco";
 const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
 
 // The player's own options, never in tramerio.ini.
-QSettings impostazioniUtente() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
+QSettings impostazioniUtente() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
+}
 
 // About a quarter of the window, so a small screen keeps most of its width for the grid.
-int larghezzaElenco(int larghezzaArea) { return std::min(std::clamp(larghezzaArea * 27 / 100, 200, 360), larghezzaArea / 2); }
+int larghezzaElenco(int larghezzaArea) {
+    return std::min(std::clamp(larghezzaArea * 27 / 100, 200, 360), larghezzaArea / 2);
+}
 
 std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
     switch (e.key()) {
@@ -186,6 +190,8 @@ void Form1::MenuElenco_Click() {
     else disponiElenco();
 }
 
-void Form1::MenuSaltaComplete_Click() { impostazioniUtente().setValue(chiaveSaltaComplete, MenuSaltaComplete->isChecked()); }
+void Form1::MenuSaltaComplete_Click() {
+    impostazioniUtente().setValue(chiaveSaltaComplete, MenuSaltaComplete->isChecked());
+}
 
 }  // namespace quadrivo
