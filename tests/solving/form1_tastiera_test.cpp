@@ -291,8 +291,9 @@ private slots:
         // The print preview has the whole area.
         f->MenuAnteprima_Click();
         QVERIFY(!pannello->isVisible());
-        f->Command3d15_Click();
+        QTest::mouseClick(prova::figlio<QPushButton>(&*f, "Command3d15"), Qt::LeftButton);
         QVERIFY(pannello->isVisible());
+        QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
     }
 
     void theOldModeSwapsTheButtons() {

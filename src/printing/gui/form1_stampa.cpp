@@ -53,6 +53,7 @@ void Form1::Command3d15_Click() {
     nascondiLabel1();
     MenuUtil->menuAction()->setVisible(true);
     Command3d15->hide();
+    area_->setFocus(Qt::OtherFocusReason);  // typing goes on where it was
     disegnaGriglia();
     stato_.grigliaAttiva = 1;
     mettiGraficaAimenu();
