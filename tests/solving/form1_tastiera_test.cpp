@@ -296,6 +296,23 @@ private slots:
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
     }
 
+    void oneClickThenTheWholePuzzleByKeyboard() {
+        prova::figlio<QAction>(&*f, "MenuSaltaComplete")->trigger();
+        clic(1, 1);
+        for (const char* parola : {"casa", "no", "erba"}) {  // ORO is full: passed over
+            digita(parola);
+            tasto(Qt::Key_Tab);
+        }
+        // Every down word but AREA is full now: Tab went past them to its one empty cell.
+        QCOMPARE(pos(), (Posizione{4, 3, verticale}));
+        digita(QString::fromUtf8("è"));
+        QCOMPARE(salvati(), (V{"CASA#", "A#ORO", "NO#E#", "ERBA#"}));
+        rispondi("OK");
+        tasto(Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(testi.value(0).startsWith("Bravo! hai risolto il cruciverba"));
+        prova::figlio<QAction>(&*f, "MenuSaltaComplete")->trigger();
+    }
+
     void theOldModeSwapsTheButtons() {
         prova::figlio<QAction>(&*f, "menuold")->trigger();
         QTest::mouseMove(f->area(), cella(1, 3));
