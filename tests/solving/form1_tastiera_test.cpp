@@ -115,8 +115,11 @@ private slots:
 
     void clickAMiddleCellTypeAWholeWordAndTurn() {
         QVERIFY(!pos().valida());
+        const int x0 = s().xGriglia, y0 = s().yGriglia;
         clic(2, 4);  // R of ERBA
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
+        QCOMPARE(s().xGriglia, x0);  // the clue line's text never moves the grid
+        QCOMPARE(s().yGriglia, y0);
         QCOMPARE(pos(), (Posizione{2, 4, orizzontale}));
         QCOMPARE(rigaDefinizione(), QString(" 7 oriz. - Città d'erba"));
         const DecorazioniGriglia d = f->decorazioni();

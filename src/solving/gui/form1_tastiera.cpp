@@ -3,6 +3,7 @@
 // this file routes events to it and shows the outcome.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <algorithm>
@@ -30,6 +31,9 @@ QSettings impostazioniUtente() {
 int larghezzaElenco(int larghezzaArea) {
     return std::min(std::clamp(larghezzaArea * 27 / 100, 200, 360), larghezzaArea / 2);
 }
+
+// One line of the clue's font, whatever the text: the grid must not move when the clue changes.
+int altezzaRiga(const QLabel* riga) { return riga->fontMetrics().height() + 6; }
 
 std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
     switch (e.key()) {
@@ -94,7 +98,7 @@ AreaFinestra Form1::areaGriglia() const {
     AreaFinestra a = areaFinestra();
     if (!elencoVisibile()) return a;
     a.larghezza -= larghezzaElenco(area_->width());
-    a.altezzaToolbar += rigaDefinizione_->sizeHint().height();
+    a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
     return a;
 }
 
@@ -108,7 +112,7 @@ void Form1::disponiElenco() {
     const int w = area_->width(), t = Toolbar1->height(), s = StatusBar1->height();
     const int l = larghezzaElenco(w);
     elenco_->setGeometry(w - l, t, l, std::max(0, area_->height() - t - s));
-    rigaDefinizione_->setGeometry(0, t, w - l, rigaDefinizione_->sizeHint().height());
+    rigaDefinizione_->setGeometry(0, t, w - l, altezzaRiga(rigaDefinizione_));
     elenco_->show();
     rigaDefinizione_->show();
 }
