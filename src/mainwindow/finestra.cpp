@@ -30,11 +30,11 @@ AzioneSalva decisioneSalva(const std::string& nomeFile) {
 
 std::string immagineSfondo(int larghezzaSchermo) { return larghezzaSchermo >= 1300 ? "Quadrivob.jpg" : "Quadrivoa.jpg"; }
 
-Posizione sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine, int altezzaToolbar) {
+PuntoSfondo sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine, int altezzaToolbar) {
     return {(larghezza - larghezzaImmagine) / 2, (altezza - altezzaImmagine + altezzaToolbar) / 2};
 }
 
-Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine) {
+PuntoSfondo sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine) {
     return {(larghezza - larghezzaImmagine) / 2, (altezza - altezzaImmagine) / 2 - 10};
 }
 

@@ -29,16 +29,16 @@ AzioneSalva decisioneSalva(const std::string& nomeFile);
 // The background picture for a screen of this width in pixels.
 std::string immagineSfondo(int larghezzaSchermo);
 
-struct Posizione {
+struct PuntoSfondo {
     int x = 0;
     int y = 0;
-    friend bool operator==(const Posizione&, const Posizione&) = default;
+    friend bool operator==(const PuntoSfondo&, const PuntoSfondo&) = default;
 };
 // Where the load step centres the picture (the toolbar's height shifts it down) ...
-Posizione sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine,
+PuntoSfondo sfondoAlCaricamento(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine,
                               int altezzaToolbar);
 // ... and where the first activation puts it.
-Posizione sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine);
+PuntoSfondo sfondoAllAttivazione(int larghezza, int altezza, int larghezzaImmagine, int altezzaImmagine);
 
 // The command line as a puzzle path: blanks around it and one pair of surrounding double
 // quotes removed.

@@ -27,11 +27,17 @@ void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema
 }
 
 // The marks under the letter: the word's tint fills the cell, the current cell gets an inner
-// outline, a wrong letter a red diagonal stroke, a revealed one a small square in the top-right
-// corner.
+// fill and outline, a wrong letter a red diagonal stroke, a revealed one a small square in the
+// top-right corner.
 void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t segni, const StileSchema& st) {
     if (segni & segnoParolaCorrente) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreParola);
-    if (segni & segnoCasellaCorrente) sup.rettangolo(x + 2, y + 2, x + L - 2, y + L - 2, st.coloreCasella);
+    if (segni & segnoCasellaCorrente) {
+        // Yellow on the word's light blue, and a thick outline: told apart by shape, not by hue alone.
+        sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreFondoCasella);
+        const int spessore = L < 20 ? 1 : L < 48 ? 2 : 3;
+        for (int i = 0; i < spessore; ++i)
+            sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);
+    }
     const double d = L < 10 ? 2 : L / 5;
     if (segni & segnoLetteraSbagliata) {
         // A stroke from the bottom-left to the top-right corner, under the letter, built from

@@ -61,8 +61,9 @@ struct StileSchema {
     bool numeri = true;
     // A paused grid: cells and numbers without their letters.
     bool lettereNascoste = false;
-    Colore coloreParola{255, 255, 160};
-    Colore coloreCasella{0, 0, 192};
+    Colore coloreParola{205, 228, 255};
+    Colore coloreFondoCasella{255, 222, 90};
+    Colore coloreCasella{0, 40, 170};
     Colore coloreSbagliata{220, 0, 0};
     Colore coloreRivelata{0, 128, 0};
 };

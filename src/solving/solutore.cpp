@@ -71,6 +71,16 @@ void Solutore::apriConDialogo(int c, int r, int d) {
     vista_.ridisegnaToolbar();
 }
 
+void Solutore::apriParola(int c, int r, int d) {
+    if (c < 1 || c > maxColonne || r < 1 || r > maxRighe || (d != orizzontale && d != verticale)) return;
+    if (s_.parolaSoluzione[c][r][d].empty()) return;
+    s_.colonnaCorrente = static_cast<std::int16_t>(c);
+    s_.rigaCorrente = static_cast<std::int16_t>(r);
+    s_.direzioneCorrente = static_cast<std::int16_t>(d);
+    vista_.nascondiEtichetta();
+    apriConDialogo(c, r, d);
+}
+
 void Solutore::aggiorna() {
     cicloAggiornamento(s_, piattaforma_, [this] { vista_.disegnaGriglia(); });
 }

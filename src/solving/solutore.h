@@ -74,6 +74,9 @@ public:
     // The player changed the text of box i; the caret is at `cursore`.
     void casellaModificata(int i, const std::string& testo, int cursore);
 
+    // The word dialog on the word starting at (c, r) in direction d, as its mouse button opens it.
+    void apriParola(int c, int r, int d);
+
     // Commands.
     void controllaSoluzioni();
     bool azzeraSoluzioni();  // true when the player agreed and the letters went

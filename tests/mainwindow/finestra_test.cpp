@@ -24,11 +24,11 @@ TEST(Sfondo, PictureByScreenWidth) {
 
 TEST(Sfondo, CentredInBothPlaces) {
     // Load step: centred in the area, pushed down by half the toolbar.
-    EXPECT_EQ(sfondoAlCaricamento(1280, 900, 760, 520, 36), (Posizione{260, 208}));
+    EXPECT_EQ(sfondoAlCaricamento(1280, 900, 760, 520, 36), (PuntoSfondo{260, 208}));
     // First activation: centred, ten pixels higher, toolbar ignored.
-    EXPECT_EQ(sfondoAllAttivazione(1280, 900, 760, 520), (Posizione{260, 180}));
+    EXPECT_EQ(sfondoAllAttivazione(1280, 900, 760, 520), (PuntoSfondo{260, 180}));
     // A picture bigger than the area goes off both edges alike.
-    EXPECT_EQ(sfondoAllAttivazione(700, 500, 760, 520), (Posizione{-30, -20}));
+    EXPECT_EQ(sfondoAllAttivazione(700, 500, 760, 520), (PuntoSfondo{-30, -20}));
 }
 
 TEST(RigaComando, SurroundingQuotesAndBlanksGo) {

@@ -157,10 +157,14 @@ private slots:
         QCOMPARE(a.larghezza, double(f->area()->width()));
         QCOMPARE(a.altezzaToolbar, double(prova::figlio<QToolBar>(&*f, "Toolbar1")->height()));
         QCOMPARE(a.altezzaStatusBar, double(prova::figlio<BarraStato>(&*f, "StatusBar1")->height()));
-        const int L = std::min(N((a.larghezza - 16) / 15), N((a.altezza - a.altezzaToolbar - a.altezzaStatusBar - 18) / 10));
+        // The grid's share of it: all of it but the clue panel and the clue line, when shown.
+        const AreaFinestra g = f->areaGriglia();
+        QCOMPARE(g.altezza, a.altezza);
+        QVERIFY(g.larghezza <= a.larghezza && g.altezzaToolbar >= a.altezzaToolbar);
+        const int L = std::min(N((g.larghezza - 16) / 15), N((g.altezza - g.altezzaToolbar - g.altezzaStatusBar - 18) / 10));
         QCOMPARE(int(stato->latoCasella), L);
-        QCOMPARE(int(stato->xGriglia), N((a.larghezza - L * 15) / 2));
-        QCOMPARE(int(stato->yGriglia), N((a.altezzaToolbar + a.altezza - a.altezzaStatusBar - 2 - L * 10) / 2));
+        QCOMPARE(int(stato->xGriglia), N((g.larghezza - L * 15) / 2));
+        QCOMPARE(int(stato->yGriglia), N((g.altezzaToolbar + g.altezza - g.altezzaStatusBar - 2 - L * 10) / 2));
 
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const double x0 = stato->xGriglia, y0 = stato->yGriglia;

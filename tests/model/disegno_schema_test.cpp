@@ -42,10 +42,16 @@ TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     EXPECT_EQ(tinta[0].x1, 11);
     EXPECT_EQ(tinta[0].x2, 49);
     EXPECT_EQ(tinta[0].y2, 59);
+    // the current cell: its own fill over the tint, and a two-line outline at this size
+    const auto fondo = colore(stile.coloreFondoCasella);
+    ASSERT_EQ(fondo.size(), 1u);
+    EXPECT_EQ(fondo[0].tipo, Operazione::rettangoloPieno);
     const auto casella = colore(stile.coloreCasella);
-    ASSERT_EQ(casella.size(), 1u);
+    ASSERT_EQ(casella.size(), 2u);
     EXPECT_EQ(casella[0].tipo, Operazione::rettangolo);
     EXPECT_EQ(casella[0].x1, 12);
+    EXPECT_EQ(casella[1].x1, 13);
+    EXPECT_EQ(casella[1].x2, 47);
     const auto sbagliata = colore(stile.coloreSbagliata);
     // a stroke from the bottom-left corner to the top-right one, inside the cell
     ASSERT_GT(sbagliata.size(), 20u);

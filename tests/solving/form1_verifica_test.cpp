@@ -20,7 +20,6 @@
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
-using prova::digitaNelFuoco;
 using prova::fuoco;
 using V = std::vector<std::string>;
 
@@ -152,16 +151,15 @@ private slots:
         // A letter typed over a mark takes it away; the other mark stays.
         muovi(alto(1, 1));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
-        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(f, "Text1_1"));
-        digitaNelFuoco("ca");
-        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
+        QTest::keyClicks(f->area(), "ca");
         QCOMPARE(salvati()[0], "CASE#");
         QVERIFY(!segnata(2, 1) && segnata(4, 1) && segnata(1, 3));
         // One letter, then the whole grid.
         // Once the pointer is off the grid (on its way to the menu), the cell last pressed on.
         muovi(alto(3, 4));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(3, 4));
-        QVERIFY(prova::figlio<QLineEdit>(f, "Text1_1")->isHidden());
+        QCOMPARE(f->posizioneCorrente(), (Posizione{3, 4, orizzontale}));
         muovi(alto(4, 2));
         muovi(QPoint(s().xGriglia / 2, s().yGriglia + 5));
         esegui("MenuControllaLettera");
@@ -216,7 +214,7 @@ private slots:
         // A hidden grid opens no word.
         muovi(alto(1, 1));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
-        QVERIFY(prova::figlio<QLineEdit>(f, "Text1_1")->isHidden());
+        QVERIFY(!f->posizioneCorrente().valida());
         QCOMPARE(f->tempoSoluzione(), 65'400);
         esegui("MenuPausa");
         QVERIFY(!f->inPausa());
@@ -299,10 +297,9 @@ private slots:
         QTest::mouseMove(f->area(), alto(1, 4) + QPoint(1, 0));
         QTest::mouseMove(f->area(), alto(1, 4));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 4));
-        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(f, "Text1_1"));
+        QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
         rispondi("OK");
-        digitaNelFuoco("erba");
-        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QTest::keyClicks(f->area(), "erba");
         QTRY_VERIFY(risposta->eseguita());
         QCOMPARE(testi, QStringList{"Bravo! hai risolto il cruciverba in 0 minuti e 42 secondi"});
         b->piattaforma.ms = 99'000;
@@ -315,8 +312,8 @@ private slots:
         rispondi("OK");
         muovi(alto(1, 4));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 4));
-        QTRY_COMPARE(fuoco(), prova::figlio<QLineEdit>(f, "Text1_1"));
-        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
+        QTest::keyClicks(f->area(), "erba");
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QVERIFY(!risposta->eseguita());

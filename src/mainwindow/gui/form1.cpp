@@ -59,6 +59,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
     creaVerifica();
+    creaTastiera();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Toolbar1, StatusBar1, Command3d15}) w->raise();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
@@ -275,6 +277,7 @@ void Form1::disponiBarre() {
     for (QAction* a : pulsanteToolbar)
         if (QWidget* ultimo = a ? Toolbar1->widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
     Command3d15->move(x, Command3d15->y());
+    disponiElenco();
 }
 
 void Form1::impostaTestoLabel1(const std::string& testo) {
@@ -318,7 +321,7 @@ void Form1::Form_Load() {
     Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
     if (percorsoRigaComando(rigaComando_).empty()) {
-        const Posizione p = sfondoAlCaricamento(area_->width(), area_->height(), Picture1->width(), Picture1->height(),
+        const PuntoSfondo p = sfondoAlCaricamento(area_->width(), area_->height(), Picture1->width(), Picture1->height(),
                                                 Toolbar1->height());
         Picture1->move(p.x, p.y);
     } else {
@@ -341,7 +344,7 @@ void Form1::Form_Activate() {
     if (giaAttivato_ == 0) {
         caricaSfondo();
         if (percorsoRigaComando(rigaComando_).empty()) {
-            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
         }
         MenuApri->setIcon(immagineLista(1));
@@ -381,7 +384,7 @@ void Form1::apriRigaComando() {
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
     piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
-    const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+    const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
 }
 
@@ -408,11 +411,13 @@ void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // Until the working copy has been read there is no grid to lay out.
     if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
-    DecorazioniGriglia decorazioni;
-    decorazioniVerifica(decorazioni);
+    aggiornaNavigazione();
+    disponiElenco();
+    seguiVerifica();
     try {
-        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaFinestra(), decorazioni);
+        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaGriglia(), decorazioni());
         aggiornaTitolo();
+        aggiornaElenco();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
@@ -536,7 +541,7 @@ void Form1::adattaAllaDimensione() {
     if (area_->size() == dimensioneDisegnata_) return;
     if (stato_.nomeFile.empty()) {
         if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
-            const Posizione p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
+            const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
         }
         dimensioneDisegnata_ = area_->size();
@@ -572,6 +577,11 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
             }
         }
         return false;
+    }
+    // Keys for the grid, whether the grid or (before any click) the window has the keyboard.
+    if (evento->type() == QEvent::KeyPress && (oggetto == area_ || oggetto == this)) {
+        const QWidget* fuoco = QApplication::focusWidget();
+        if ((!fuoco || fuoco == area_ || fuoco == this) && tastoGriglia(static_cast<QKeyEvent*>(evento))) return true;
     }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {

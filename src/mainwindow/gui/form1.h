@@ -21,6 +21,7 @@
 #include "mainwindow/griglia.h"
 #include "qt/piattaforma_qt.h"
 #include "model/stato.h"
+#include "solving/navigazione.h"
 
 class QKeyEvent;
 
@@ -31,6 +32,7 @@ class VerificaForm1;   // checking, revealing, the solving clock
 struct Parola;         // solving/navigazione.h
 struct Casella;        // solving/verifica.h
 class FONTEN;          // dialogs
+class ElencoDefinizioni;  // keyboard solving
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -72,6 +74,8 @@ public:
     bool lasciaSchema();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
+    // The part of it the window's grid is laid out in: without the clue panel and the clue line.
+    AreaFinestra areaGriglia() const;
 
     // ---- Handlers of this window
     void MenuSalva_Click();
@@ -113,12 +117,35 @@ public:
     std::optional<Casella> casellaPerVerifica() const;
     // Adds the marks, the revealed letters and the paused look to what the grid is drawn with;
     // the solve follows the puzzle opened and notices the grid coming right.
-    void decorazioniVerifica(DecorazioniGriglia& decorazioni);
+    // Before each redraw: the kept solve follows the grid (marks, the solved moment, the commands).
+    void seguiVerifica();
+    // The marks of the checks and reveals, or a hidden grid while paused.
+    void decorazioniVerifica(DecorazioniGriglia& decorazioni) const;
     // Keeps the solve (time, marks, revealed letters) for the next session on this puzzle.
     void salvaPartita();
     // The solving time shown (milliseconds), and whether Pausa holds it.
     std::int64_t tempoSoluzione() const;
     bool inPausa() const;
+
+    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
+    // The current cell and direction (not valid while no word is current) and the word through
+    // it (nullptr when none); the grid's words.
+    const Posizione& posizioneCorrente() const { return posizione_; }
+    const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
+    const Navigazione& navigazione() const { return navigazione_; }
+    // Makes p current, keyboard on the grid; redraws the grid and the clues.
+    void impostaPosizione(const Posizione& p);
+    // The on-screen marks of the window's grid: the current word and cell, wrong and revealed letters.
+    DecorazioniGriglia decorazioni() const;
+    // A key for the grid: true when it was used.
+    bool tastoGriglia(QKeyEvent* evento);
+    // A press of the typing button on a white cell: its word becomes current. False when the
+    // press is not one for this (another button, outside the grid, no grid shown).
+    bool clicGriglia(int pulsante, double x, double y);
+    // F2: the word dialog on the current word.
+    void MenuParola_Click();
+    void MenuElenco_Click();
+    void MenuSaltaComplete_Click();
 
     // ---- Printing (src/printing/form1_stampa.cpp)
     void MenuStampa_Click();
@@ -226,6 +253,12 @@ private:
     void chiusura();
     void accodaAttivazione();
     void adattaAllaDimensione();
+    // Keyboard solving: its menu items, the words of a new layout, the clue panel and line.
+    void creaTastiera();
+    void aggiornaNavigazione();
+    void aggiornaElenco();
+    void disponiElenco();
+    bool elencoVisibile() const;
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -247,6 +280,14 @@ private:
 
     // ---- Checking, revealing and the solving clock: made with the window.
     VerificaForm1* verifica_ = nullptr;
+    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
+    Navigazione navigazione_;
+    Posizione posizione_;
+    ElencoDefinizioni* elenco_ = nullptr;  // the clue panel on the area's right
+    QLabel* rigaDefinizione_ = nullptr;    // the current clue above the grid
+    QAction* MenuParola = nullptr;
+    QAction* MenuElenco = nullptr;
+    QAction* MenuSaltaComplete = nullptr;
 };
 
 }  // namespace quadrivo

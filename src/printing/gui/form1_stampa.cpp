@@ -35,6 +35,7 @@ void Form1::anteprimaStampa() {
     Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
     Command3d15->show();
     Command3d15->raise();
+    disponiElenco();  // the page takes the whole area, as it always did
     MenuUtil->menuAction()->setVisible(false);
     nascondiLabel1();
     stato_.grigliaAttiva = -1;
@@ -52,6 +53,7 @@ void Form1::Command3d15_Click() {
     nascondiLabel1();
     MenuUtil->menuAction()->setVisible(true);
     Command3d15->hide();
+    area_->setFocus(Qt::OtherFocusReason);  // typing goes on where it was
     disegnaGriglia();
     stato_.grigliaAttiva = 1;
     mettiGraficaAimenu();

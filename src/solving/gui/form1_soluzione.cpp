@@ -96,7 +96,16 @@ SoluzioneForm1& Form1::soluzione() {
 
 void Form1::movimentoMouse(double x, double y) { soluzione().solutore.movimentoMouse(x, y); }
 
-void Form1::pressioneMouse(int pulsante, double x, double y) { soluzione().solutore.pressioneMouse(pulsante, x, y); }
+void Form1::pressioneMouse(int pulsante, double x, double y) {
+    if (clicGriglia(pulsante, x, y)) return;
+    soluzione().solutore.pressioneMouse(pulsante, x, y);
+}
+
+void Form1::MenuParola_Click() {
+    const Parola* w = parolaCorrente();
+    if (!w || stato_.grigliaAttiva != 1) return;
+    soluzione().solutore.apriParola(w->colonna, w->riga, w->direzione);
+}
 
 void Form1::salvaporizz() { soluzione().solutore.salvaporizz(); }
 

@@ -224,40 +224,31 @@ void Form1::creaVerifica() {
 
 std::optional<Parola> Form1::parolaPerVerifica() const {
     if (stato_.nColonne < 1 || stato_.latoCasella < 1) return std::nullopt;
-    int c = 0, r = 0, d = orizzontale;
-    if (!Text1[1]->isHidden()) {
-        c = stato_.colonnaClic, r = stato_.rigaClic, d = stato_.direzioneCorrente;
-    } else if (const auto& p = verifica_->passaggio ? verifica_->passaggio : verifica_->premuto) {
-        c = p->casella.colonna, r = p->casella.riga, d = p->direzione;
-    } else {
-        return std::nullopt;
-    }
-    const Navigazione navigazione(stato_);
+    // The word being solved by keyboard, else the one under (or last clicked by) the pointer.
+    if (const Parola* w = parolaCorrente()) return *w;
+    const auto& p = verifica_->passaggio ? verifica_->passaggio : verifica_->premuto;
+    if (!p) return std::nullopt;
     // A cell with no word its way gives the word the other way.
-    for (int verso : {d, d == orizzontale ? verticale : orizzontale})
-        if (const Parola* w = navigazione.parolaCorrente(Posizione{c, r, verso})) return *w;
+    for (int verso : {p->direzione, p->direzione == orizzontale ? verticale : orizzontale})
+        if (const Parola* w = navigazione_.parolaCorrente(Posizione{p->casella.colonna, p->casella.riga, verso})) return *w;
     return std::nullopt;
 }
 
 std::optional<Casella> Form1::casellaPerVerifica() const {
     if (stato_.nColonne < 1 || stato_.latoCasella < 1) return std::nullopt;
-    if (!Text1[1]->isHidden()) {
-        const std::optional<Parola> w = parolaPerVerifica();
-        if (!w) return std::nullopt;
-        int i = 0;
-        for (int k = 1; k <= w->lunghezza && k < static_cast<int>(Text1.size()); ++k)
-            if (Text1[static_cast<size_t>(k)]->hasFocus()) i = k - 1;
-        return Casella{w->colonnaDi(i), w->rigaDi(i)};
-    }
+    if (posizioneCorrente().valida()) return Casella{posizioneCorrente().colonna, posizioneCorrente().riga};
     if (const auto& p = verifica_->passaggio ? verifica_->passaggio : verifica_->premuto) return p->casella;
     return std::nullopt;
 }
 
-void Form1::decorazioniVerifica(DecorazioniGriglia& d) {
+void Form1::seguiVerifica() {
     verifica_->segui();
     verifica_->dopoModifica();
     // The window's refresh turns the toolbar on again; a pause keeps its checks off.
     verifica_->aggiornaComandi();
+}
+
+void Form1::decorazioniVerifica(DecorazioniGriglia& d) const {
     // A paused grid shows neither letters nor what was said about them.
     if (verifica_->pausa()) {
         d.lettereNascoste = true;
@@ -307,8 +298,7 @@ namespace {
 
 // Letters still in the typing boxes are answers: they are kept before anything is checked;
 // a print preview gives the area back to the grid.
-void primaDiVerificare(Form1& f, bool digitazione) {
-    if (digitazione) f.salvaporizz();
+void primaDiVerificare(Form1& f) {
     f.nascondiLabel1();
     if (f.stato().grigliaAttiva == -1) f.Command3d15_Click();
 }
@@ -318,7 +308,7 @@ void primaDiVerificare(Form1& f, bool digitazione) {
 void Form1::MenuControllaLettera_Click() {
     const std::optional<Casella> k = casellaPerVerifica();
     if (!k || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     StatusBar1->showMessage(QString::fromStdString(contoErrori(verifica_->partita.controlla(stato_, {*k}).size())), 5000);
     disegnaGriglia();
 }
@@ -326,7 +316,7 @@ void Form1::MenuControllaLettera_Click() {
 void Form1::MenuControllaParola_Click() {
     const std::optional<Parola> w = parolaPerVerifica();
     if (!w || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     const size_t n = verifica_->partita.controlla(stato_, caselleParola(*w)).size();
     StatusBar1->showMessage(QString::fromStdString(contoErrori(n)), 5000);
     disegnaGriglia();
@@ -334,7 +324,7 @@ void Form1::MenuControllaParola_Click() {
 
 void Form1::MenuSegnaErrori_Click() {
     if (stato_.nColonne < 1 || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     const size_t n = verifica_->partita.controlla(stato_, caselleSchema(stato_)).size();
     StatusBar1->showMessage(QString::fromStdString(contoErrori(n)), 5000);
     disegnaGriglia();
@@ -356,20 +346,20 @@ void scriviRivelate(Form1& f, const std::vector<Scrittura>& scritture) {
 void Form1::MenuRivelaLettera_Click() {
     const std::optional<Casella> k = casellaPerVerifica();
     if (!k || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     scriviRivelate(*this, verifica_->partita.rivela(stato_, {*k}));
 }
 
 void Form1::MenuRivelaParola_Click() {
     const std::optional<Parola> w = parolaPerVerifica();
     if (!w || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     scriviRivelate(*this, verifica_->partita.rivela(stato_, caselleParola(*w)));
 }
 
 void Form1::MenuRivelaSchema_Click() {
     if (stato_.nColonne < 1 || inPausa()) return;
-    primaDiVerificare(*this, !Text1[1]->isHidden());
+    primaDiVerificare(*this);
     if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::okAnnulla) !=
         Risposta::ok)
         return;
@@ -381,9 +371,6 @@ void Form1::MenuPausa_Click() {
     const bool pausa = !inPausa();
     if (stato_.grigliaAttiva == -1) Command3d15_Click();
     if (pausa) {
-        // The letters being typed are kept and the boxes go with the rest of the letters.
-        if (!Text1[1]->isHidden()) salvaporizz();
-        Nasconditext();
         nascondiLabel1();
     }
     verifica_->impostaPausa(pausa);

@@ -1,0 +1,91 @@
+#include "solving/gui/elenco_definizioni.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <QVBoxLayout>
+
+namespace quadrivo {
+
+namespace {
+
+constexpr int ruoloIndice = Qt::UserRole;
+
+QListWidget* nuovaLista(QWidget* genitore, const char* nome) {
+    auto* l = new QListWidget(genitore);
+    l->setObjectName(nome);
+    l->setFocusPolicy(Qt::NoFocus);
+    l->setWordWrap(true);
+    l->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The highlight keeps its strong colour although the list never has the focus.
+    QPalette p = l->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    l->setPalette(p);
+    return l;
+}
+
+QLabel* titolo(const char* testo, QWidget* genitore) {
+    auto* t = new QLabel(testo, genitore);
+    QFont f = t->font();
+    f.setBold(true);
+    t->setFont(f);
+    return t;
+}
+
+}  // namespace
+
+ElencoDefinizioni::ElencoDefinizioni(QWidget* genitore) : QWidget(genitore) {
+    setObjectName("ElencoDefinizioni");
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    orizzontali_ = nuovaLista(this, "ListaOrizzontali");
+    verticali_ = nuovaLista(this, "ListaVerticali");
+    layout->addWidget(titolo("ORIZZONTALI", this));
+    layout->addWidget(orizzontali_, 1);
+    layout->addWidget(titolo("VERTICALI", this));
+    layout->addWidget(verticali_, 1);
+    for (QListWidget* l : {orizzontali_, verticali_})
+        connect(l, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
+}
+
+void ElencoDefinizioni::aggiorna(const Navigazione& nav, const Stato& stato, int corrente) {
+    riempi(orizzontali_, nav.elenco(stato, orizzontale), nav, corrente);
+    riempi(verticali_, nav.elenco(stato, verticale), nav, corrente);
+}
+
+void ElencoDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
+                               int corrente) {
+    const auto& parole = nav.parole();
+    // Rebuilt only when the words changed, so the scroll position stays while typing.
+    bool uguali = lista->count() == static_cast<int>(voci.size());
+    for (int i = 0; uguali && i < lista->count(); ++i)
+        uguali = lista->item(i)->text() == QString::fromStdString(voci[static_cast<size_t>(i)].voce).trimmed();
+    if (!uguali) {
+        lista->clear();
+        for (const VoceElenco& v : voci) {
+            auto* voce = new QListWidgetItem(QString::fromStdString(v.voce).trimmed(), lista);
+            const auto k = std::find(parole.begin(), parole.end(), v.parola) - parole.begin();
+            voce->setData(ruoloIndice, static_cast<int>(k));
+        }
+    }
+    QListWidgetItem* scelta = nullptr;
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem* voce = lista->item(i);
+        const bool completa = voci[static_cast<size_t>(i)].completa;
+        voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+        if (voce->data(ruoloIndice).toInt() == corrente) scelta = voce;
+    }
+    if (scelta) {
+        lista->setCurrentItem(scelta);
+        lista->scrollToItem(scelta);
+    } else {
+        lista->clearSelection();
+        lista->setCurrentItem(nullptr);
+    }
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,32 @@
+#pragma once
+// The clue panel beside the grid: the across and down lists in print order, the current word's
+// clue highlighted, complete words greyed. It never takes the keyboard: typing stays on the grid.
+#include <QListWidget>
+#include <QWidget>
+#include <vector>
+
+#include "solving/navigazione.h"
+
+namespace quadrivo {
+
+class ElencoDefinizioni : public QWidget {
+    Q_OBJECT
+public:
+    explicit ElencoDefinizioni(QWidget* genitore = nullptr);
+
+    // Shows the words of `nav` with their completeness in `stato`; `corrente` is the index in
+    // nav.parole() of the current word, -1 for none.
+    void aggiorna(const Navigazione& nav, const Stato& stato, int corrente);
+
+signals:
+    // An entry was clicked: the index in Navigazione::parole() of its word.
+    void parolaScelta(int indice);
+
+private:
+    void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente);
+
+    QListWidget* orizzontali_ = nullptr;
+    QListWidget* verticali_ = nullptr;
+};
+
+}  // namespace quadrivo

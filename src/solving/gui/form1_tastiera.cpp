@@ -1,0 +1,205 @@
+// Form1's keyboard solving: the current word and cell, the keys that move and fill them, the
+// clue panel on the right and the current clue above the grid. The moves are Navigazione's;
+// this file routes events to it and shows the outcome.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <algorithm>
+#include <optional>
+
+#include "mainwindow/gui/form1.h"
+#include "mainwindow/finestra.h"
+#include "solving/gui/elenco_definizioni.h"
+#include "solving/inserimento.h"
+#include "solving/passaggio.h"
+
+namespace quadrivo {
+
+namespace {
+
+const char* const chiaveElenco = "soluzione/mostraElenco";
+const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
+
+// The player's own options, never in tramerio.ini.
+QSettings impostazioniUtente() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
+}
+
+// About a quarter of the window, so a small screen keeps most of its width for the grid.
+int larghezzaElenco(int larghezzaArea) {
+    return std::min(std::clamp(larghezzaArea * 27 / 100, 200, 360), larghezzaArea / 2);
+}
+
+// One line of the clue's font, whatever the text: the grid must not move when the clue changes.
+int altezzaRiga(const QLabel* riga) { return riga->fontMetrics().height() + 6; }
+
+std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Backspace: return TastoGriglia::cancellaIndietro;
+    case Qt::Key_Delete: return TastoGriglia::cancella;
+    case Qt::Key_Left: return TastoGriglia::sinistra;
+    case Qt::Key_Right: return TastoGriglia::destra;
+    case Qt::Key_Up: return TastoGriglia::su;
+    case Qt::Key_Down: return TastoGriglia::giu;
+    case Qt::Key_Tab: return TastoGriglia::tab;
+    case Qt::Key_Backtab: return TastoGriglia::tabIndietro;
+    case Qt::Key_Space: return TastoGriglia::spazio;
+    default: break;
+    }
+    const QString testo = e.text();
+    if (!testo.isEmpty() && testo.front().isPrint()) return TastoGriglia::carattere;
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Form1::creaTastiera() {
+    area_->setFocusPolicy(Qt::ClickFocus);
+    MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
+    MenuParola->setObjectName("MenuParola");
+    MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
+
+    const QSettings opzioni = impostazioniUtente();
+    MenuElenco = Menuimpo->addAction("Mostra &elenco definizioni");
+    MenuElenco->setObjectName("MenuElenco");
+    MenuElenco->setCheckable(true);
+    MenuElenco->setChecked(opzioni.value(chiaveElenco, true).toBool());
+    connect(MenuElenco, &QAction::triggered, this, &Form1::MenuElenco_Click);
+    MenuSaltaComplete = Menuimpo->addAction("&Salta parole complete");
+    MenuSaltaComplete->setObjectName("MenuSaltaComplete");
+    MenuSaltaComplete->setCheckable(true);
+    MenuSaltaComplete->setChecked(opzioni.value(chiaveSaltaComplete, false).toBool());
+    connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
+
+    elenco_ = new ElencoDefinizioni(area_);
+    elenco_->hide();
+    connect(elenco_, &ElencoDefinizioni::parolaScelta, this,
+            [this](int indice) { impostaPosizione(navigazione_.vaiAParola(stato_, indice)); });
+    rigaDefinizione_ = new QLabel(area_);
+    rigaDefinizione_->setObjectName("RigaDefinizione");
+    rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    rigaDefinizione_->setTextFormat(Qt::PlainText);
+    QFont f = rigaDefinizione_->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    rigaDefinizione_->setFont(f);
+    rigaDefinizione_->hide();
+}
+
+bool Form1::elencoVisibile() const {
+    return MenuElenco && MenuElenco->isChecked() && comandiSchemaAttivi(stato_) && stato_.nColonne > 0 &&
+           !Command3d15->isVisible();
+}
+
+AreaFinestra Form1::areaGriglia() const {
+    AreaFinestra a = areaFinestra();
+    if (!elencoVisibile()) return a;
+    a.larghezza -= larghezzaElenco(area_->width());
+    a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
+    return a;
+}
+
+void Form1::disponiElenco() {
+    if (!elenco_) return;
+    if (!elencoVisibile()) {
+        elenco_->hide();
+        rigaDefinizione_->hide();
+        return;
+    }
+    const int w = area_->width(), t = Toolbar1->height(), s = StatusBar1->height();
+    const int l = larghezzaElenco(w);
+    elenco_->setGeometry(w - l, t, l, std::max(0, area_->height() - t - s));
+    rigaDefinizione_->setGeometry(0, t, w - l, altezzaRiga(rigaDefinizione_));
+    elenco_->show();
+    rigaDefinizione_->show();
+}
+
+void Form1::aggiornaNavigazione() {
+    numeraGriglia(stato_);
+    Navigazione nuova(stato_);
+    // Another puzzle: nothing is current until the player picks a word.
+    if (nuova.parole() != navigazione_.parole()) {
+        navigazione_ = std::move(nuova);
+        posizione_ = {};
+        area_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form1::aggiornaElenco() {
+    if (!elenco_ || !elenco_->isVisible()) return;
+    const int corrente = posizione_.valida()
+                             ? navigazione_.indiceParola(posizione_.colonna, posizione_.riga, posizione_.direzione)
+                             : -1;
+    elenco_->aggiorna(navigazione_, stato_, corrente);
+    rigaDefinizione_->setText(QString::fromStdString(navigazione_.definizioneCorrente(posizione_)));
+}
+
+DecorazioniGriglia Form1::decorazioni() const {
+    DecorazioniGriglia d;
+    decorazioniVerifica(d);
+    if (d.lettereNascoste) return d;
+    if (const Parola* w = parolaCorrente())
+        for (int i = 0; i < w->lunghezza; ++i) d.segni[w->colonnaDi(i)][w->rigaDi(i)] |= segnoParolaCorrente;
+    if (posizione_.valida()) d.segni[posizione_.colonna][posizione_.riga] |= segnoCasellaCorrente;
+    return d;
+}
+
+void Form1::impostaPosizione(const Posizione& p) {
+    posizione_ = p;
+    Shape1->hide();  // the hover's word outline would blur which word is current
+    area_->setFocus(Qt::OtherFocusReason);
+    disegnaGriglia();
+}
+
+bool Form1::clicGriglia(int pulsante, double x, double y) {
+    if (stato_.xGriglia == 0 || stato_.latoCasella == 0 || stato_.grigliaAttiva != 1) return false;
+    if (viaPerPulsante(pulsante, stato_.tastoSinistro) != Via::digitazione) return false;
+    const Cella k = cellaSotto(stato_, x, y);
+    if (fuoriGriglia(stato_, x, y, k)) return false;
+    nascondiLabel1();
+    impostaPosizione(navigazione_.clic(posizione_, static_cast<int>(k.colonna), static_cast<int>(k.riga)));
+    return true;
+}
+
+bool Form1::tastoGriglia(QKeyEvent* e) {
+    if (stato_.grigliaAttiva != 1 || stato_.latoCasella == 0 || navigazione_.parole().empty()) return false;
+    // Shortcuts belong to the menus and the toolbar.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    // A paused grid hides its letters: nothing is typed on it.
+    if (inPausa()) return posizione_.valida();
+    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!posizione_.valida()) return false;
+        // Every letter is already in the grid: Enter has nothing to keep, Esc drops the word.
+        if (e->key() == Qt::Key_Escape) impostaPosizione({});
+        return true;
+    }
+    const std::optional<TastoGriglia> tasto = tastoDi(*e);
+    if (!tasto) return false;
+    const char32_t carattere = *tasto == TastoGriglia::carattere ? e->text().toUcs4().value(0) : 0;
+    const Passo passo = navigazione_.tasto(stato_, posizione_, *tasto, carattere, MenuSaltaComplete->isChecked());
+    // A stray character is swallowed all the same: it must not reach a shortcut by accident.
+    if (!passo.gestito) return posizione_.valida();
+    posizione_ = passo.posizione;
+    if (applicaScritture(stato_, passo.scritture)) {
+        stato_.fileModificato = true;
+        cicloAggiornamento();
+    } else {
+        disegnaGriglia();
+    }
+    return true;
+}
+
+void Form1::MenuElenco_Click() {
+    impostazioniUtente().setValue(chiaveElenco, MenuElenco->isChecked());
+    if (stato_.grigliaAttiva == 1) disegnaGriglia();
+    else disponiElenco();
+}
+
+void Form1::MenuSaltaComplete_Click() {
+    impostazioniUtente().setValue(chiaveSaltaComplete, MenuSaltaComplete->isChecked());
+}
+
+}  // namespace quadrivo
