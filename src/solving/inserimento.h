@@ -36,7 +36,7 @@ EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione h
 // The letters of the word's cells, "." where nothing is entered, as long as its solution.
 std::string parolaDaInserimenti(const Stato& stato, int c, int r, int d);
 
-// The entry a character of an accepted word leaves in its cell: a blank (an empty box) or a
+// The entry a character of an accepted word leaves in its cell: a blank (an empty dialog box) or a
 // "." means no letter; "*" would turn a white cell black and is never written either.
 char voceCella(char ch);
 
