@@ -100,12 +100,9 @@ struct Stato {
     std::shared_ptr<const IndiceLessico> indiceParole;
 
     // Word open for entry.
-    std::int16_t colonnaClic = 0;
-    std::int16_t rigaClic = 0;
     std::int16_t colonnaCorrente = 0;
     std::int16_t rigaCorrente = 0;
     std::int16_t direzioneCorrente = 0;
-    std::int16_t lunghezzaDigitazione = 0;
 
     // Entry character of cell (c, r): character 2c of its grid line; '\0' past the line's end.
     char inserimento(int c, int r) const;

@@ -1,9 +1,6 @@
 #include "solving/inserimento.h"
 
-#include <QChar>
-#include <QString>
 #include <algorithm>
-#include <limits>
 
 #include "mainwindow/lavoro.h"
 #include "model/cruciverba.h"
@@ -18,11 +15,6 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro) {
 
 namespace {
 
-std::int16_t saturo16(long long v) {
-    return static_cast<std::int16_t>(std::clamp<long long>(v, std::numeric_limits<std::int16_t>::min(),
-                                                           std::numeric_limits<std::int16_t>::max()));
-}
-
 // The i-th cell (1-based) of the word starting at (c, r) in direction d.
 std::pair<int, int> cellaDellaParola(int c, int r, int d, int i) {
     return d == orizzontale ? std::pair{c + i - 1, r} : std::pair{c, r + i - 1};
@@ -36,8 +28,6 @@ bool parolaValida(int c, int r, int d) {
 
 EsitoClic decidiClic(Stato& s, int pulsante, double X, double Y, Direzione hover) {
     const Cella k = cellaSotto(s, X, Y);
-    s.colonnaClic = saturo16(k.colonna);
-    s.rigaClic = saturo16(k.riga);
     if (fuoriGriglia(s, X, Y, k)) return EsitoClic::fuori;
     if (s.grigliaAttiva != 1) return EsitoClic::inattiva;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
@@ -81,40 +71,6 @@ bool cicloAggiornamento(Stato& s, Piattaforma& piattaforma, const std::function<
     rileggiCopiaLavoro(s, piattaforma);
     if (disegnaGriglia) disegnaGriglia();
     return scritto;
-}
-
-GeometriaCasella geometriaCasella(const Stato& s, int c, int r, int d, int i) {
-    const double lato = s.latoCasella;
-    GeometriaCasella g;
-    g.sinistra = s.xGriglia + (c - 1) * lato;
-    g.alto = s.yGriglia + (r - 1) * lato;
-    if (d == orizzontale)
-        g.sinistra += (i - 1) * lato;
-    else
-        g.alto += (i - 1) * lato;
-    g.lato = lato;
-    g.dimensioneFont = lato / 2;
-    return g;
-}
-
-bool tastoAccettato(char32_t carattere) {
-    const char32_t u = QChar::toUpper(carattere);
-    return u >= 64 && u <= 90;
-}
-
-int casellaSuccessiva(int i, int n) { return i >= n ? 1 : i + 1; }
-int casellaPrecedente(int i, int n) { return i <= 1 ? n : i - 1; }
-
-std::string normalizzaCasella(const std::string& testo, int cursore) {
-    const QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-    auto lettera = [&](qsizetype k) -> char {
-        if (k < 0 || k >= t.size()) return 0;
-        const char32_t u = t[k].unicode();
-        return tastoAccettato(u) ? static_cast<char>(QChar::toUpper(u)) : 0;
-    };
-    char scelta = lettera(cursore - 1);
-    for (qsizetype k = t.size() - 1; k >= 0 && !scelta; --k) scelta = lettera(k);
-    return scelta ? std::string(1, scelta) : std::string();
 }
 
 }  // namespace quadrivo

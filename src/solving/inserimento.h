@@ -1,6 +1,6 @@
 #pragma once
 // Entering words: the route a button press takes, the word read from and written back into
-// the grid lines, the update cycle through the working copy, and the rules of the typing boxes.
+// the grid lines, and the update cycle through the working copy.
 #include <functional>
 #include <string>
 
@@ -23,20 +23,20 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro);
 enum class EsitoClic {
     fuori,          // outside the grid: the default pointer is set
     inattiva,       // no grid shown: only the toolbar is repainted
-    nessunaParola,  // no word starts under the pointer: typing boxes hidden, toolbar repainted
-    digitazione,    // typing boxes over the word
+    nessunaParola,  // no word starts under the pointer: toolbar repainted
+    digitazione,    // the grid cursor, which the window places itself
     dialogo,        // the word-entry dialog
 };
 
-// A press at (X, Y) once a grid has been laid out and pending typing has been kept: stores
-// colonnaClic/rigaClic, and for a word start colonnaCorrente, rigaCorrente, direzioneCorrente.
+// A press at (X, Y) once a grid has been laid out: for a word start, stores colonnaCorrente,
+// rigaCorrente, direzioneCorrente.
 // `hover` is the direction the pointer shows at that moment.
 EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione hover);
 
 // The letters of the word's cells, "." where nothing is entered, as long as its solution.
 std::string parolaDaInserimenti(const Stato& stato, int c, int r, int d);
 
-// The entry a character of an accepted word leaves in its cell: a blank (an empty box) or a
+// The entry a character of an accepted word leaves in its cell: a blank (an empty dialog box) or a
 // "." means no letter; "*" would turn a white cell black and is never written either.
 char voceCella(char ch);
 
@@ -48,31 +48,5 @@ void scriviParola(Stato& stato, int c, int r, int d, const std::string& parola);
 // back and redrawn. A failed write is told once until a write succeeds again; meanwhile the
 // answers stay in memory and are redrawn from there. Returns whether the working copy was written.
 bool cicloAggiornamento(Stato& stato, Piattaforma& piattaforma, const std::function<void()>& disegnaGriglia);
-
-// Typing boxes over the grid.
-inline constexpr int maxCaselleDigitazione = 50;
-
-struct GeometriaCasella {
-    double sinistra = 0;
-    double alto = 0;
-    double lato = 0;        // width and height
-    double dimensioneFont = 0;  // points
-    friend bool operator==(const GeometriaCasella&, const GeometriaCasella&) = default;
-};
-
-// Box i (1-based) of the word starting at (c, r) in direction d covers the word's i-th cell.
-GeometriaCasella geometriaCasella(const Stato& stato, int c, int r, int d, int i);
-
-// A key reaches a typing box only when its upper case is "@" or "A".."Z".
-bool tastoAccettato(char32_t carattere);
-
-// Focus order with wrap-around over boxes 1..n.
-int casellaSuccessiva(int i, int n);
-int casellaPrecedente(int i, int n);
-
-// What a box keeps after an edit: the upper case of the character just typed (the one before
-// the caret), so that a box never holds more than one letter; characters that could not have
-// been typed are dropped. UTF-8 in and out.
-std::string normalizzaCasella(const std::string& testo, int cursore);
 
 }  // namespace quadrivo

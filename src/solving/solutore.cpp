@@ -1,8 +1,5 @@
 #include "solving/solutore.h"
 
-#include <algorithm>
-
-#include "model/testo.h"
 #include "solving/controllo.h"
 
 namespace quadrivo {
@@ -31,7 +28,6 @@ void Solutore::movimentoSuControllo() { vista_.nascondiEtichetta(); }
 
 void Solutore::pressioneMouse(int pulsante, double x, double y) {
     if (s_.xGriglia == 0) return;
-    if (vista_.casellaVisibile(1)) salvaporizz();
     switch (decidiClic(s_, pulsante, x, y, direzionePassaggio())) {
     case EsitoClic::fuori:
         impostaPuntatore(Puntatore::predefinito);
@@ -41,12 +37,11 @@ void Solutore::pressioneMouse(int pulsante, double x, double y) {
         return;
     case EsitoClic::nessunaParola:
         vista_.nascondiEtichetta();
-        nascondiCaselle();
         vista_.ridisegnaToolbar();
         return;
     case EsitoClic::digitazione:
+        // The window moves its grid cursor for this button before the press gets here.
         vista_.nascondiEtichetta();
-        iniziaDigitazione();
         return;
     case EsitoClic::dialogo:
         vista_.nascondiEtichetta();
@@ -55,12 +50,7 @@ void Solutore::pressioneMouse(int pulsante, double x, double y) {
     }
 }
 
-void Solutore::nascondiCaselle() {
-    for (int i = 1; i <= std::min<int>(s_.lunghezzaDigitazione, maxCaselleDigitazione); ++i) vista_.nascondiCasella(i);
-}
-
 void Solutore::apriConDialogo(int c, int r, int d) {
-    nascondiCaselle();
     s_.parolaInserita[c][r][d] = parolaDaInserimenti(s_, c, r, d);
     if (const auto scelta = vista_.apriDialogo(voceDialogo(s_))) applicaScelta(s_, *scelta);
     vista_.ridisegnaToolbar();
@@ -85,67 +75,9 @@ void Solutore::aggiorna() {
     cicloAggiornamento(s_, piattaforma_, [this] { vista_.disegnaGriglia(); });
 }
 
-void Solutore::iniziaDigitazione() {
-    const int c = s_.colonnaClic, r = s_.rigaClic, d = s_.direzioneCorrente;
-    if (c < 1 || c > maxColonne || r < 1 || r > maxRighe || (d != orizzontale && d != verticale)) return;
-    const int n = std::min<int>(static_cast<int>(s_.parolaSoluzione[c][r][d].size()), maxCaselleDigitazione);
-    s_.lunghezzaDigitazione = static_cast<std::int16_t>(n);
-    Nasconditext();
-    const std::string parola = parolaDaInserimenti(s_, c, r, d);
-    const std::string suggerimento = daWindows1252(s_.definizione[c][r][d]);
-    for (int i = 1; i <= n; ++i)
-        vista_.mostraCasella(i, geometriaCasella(s_, c, r, d, i), daWindows1252(parola.substr(i - 1, 1)), suggerimento);
-    if (n > 0) vista_.fuocoCasella(1);
-}
-
-void Solutore::salvaporizz() {
-    nascondiCaselle();
-    const int c = s_.colonnaClic, r = s_.rigaClic, d = s_.direzioneCorrente;
-    if (c < 1 || c > maxColonne || r < 1 || r > maxRighe || (d != orizzontale && d != verticale)) return;
-    const int n = std::min<int>(static_cast<int>(s_.parolaSoluzione[c][r][d].size()), s_.lunghezzaDigitazione);
-    // Start from what the cells hold, so an emptied box leaves its cell as it was.
-    std::string parola = parolaDaInserimenti(s_, c, r, d);
-    for (int i = 1; i <= n; ++i) {
-        const std::string testo = vista_.testoCasella(i);
-        if (testo.empty()) continue;
-        const std::string lettera = normalizzaCasella(testo, static_cast<int>(testo.size()));
-        // Only a "." the box was opened with can be left in it besides a letter.
-        parola[i - 1] = lettera.empty() ? '.' : lettera[0];
-    }
-    if (parola != parolaDaInserimenti(s_, c, r, d)) s_.fileModificato = true;
-    scriviParola(s_, c, r, d, parola);
-    aggiorna();
-}
-
-void Solutore::Nasconditext() {
+void Solutore::nascondiPassaggio() {
     impostaPuntatore(Puntatore::predefinito);
     vista_.nascondiRettangolo();
-    for (int i = 1; i <= maxCaselleDigitazione; ++i) {
-        if (!vista_.casellaVisibile(i)) break;
-        vista_.nascondiCasella(i);
-    }
-}
-
-bool Solutore::tastoCasella(int i, Tasto tasto, char32_t carattere) {
-    const int n = std::max<int>(s_.lunghezzaDigitazione, 1);
-    switch (tasto) {
-    case Tasto::invio: salvaporizz(); return true;
-    case Tasto::esc: Nasconditext(); return true;
-    case Tasto::sinistra:
-    case Tasto::su: vista_.fuocoCasella(casellaPrecedente(i, n)); return true;
-    case Tasto::destra:
-    case Tasto::giu: vista_.fuocoCasella(casellaSuccessiva(i, n)); return true;
-    case Tasto::carattere: return !tastoAccettato(carattere);
-    case Tasto::cancellaIndietro: return true;
-    case Tasto::altro: return false;
-    }
-    return false;
-}
-
-void Solutore::casellaModificata(int i, const std::string& testo, int cursore) {
-    const std::string nuovo = normalizzaCasella(testo, cursore);
-    if (nuovo != testo) vista_.impostaTestoCasella(i, nuovo);
-    vista_.fuocoCasella(casellaSuccessiva(i, std::max<int>(s_.lunghezzaDigitazione, 1)));
 }
 
 void Solutore::controllaSoluzioni() {
@@ -157,9 +89,7 @@ bool Solutore::azzeraSoluzioni() {
     if (piattaforma_.messaggio(domandaAzzeramento, titoloAzzeramento, Icona::domanda, Pulsanti::okAnnulla) !=
         Risposta::ok)
         return false;
-    // Letters still in typing boxes would come back with the next Enter; the preview would
-    // hide the cleared grid.
-    if (vista_.casellaVisibile(1)) Nasconditext();
+    // The preview would hide the cleared grid.
     if (s_.grigliaAttiva == -1) vista_.chiudiAnteprima();
     azzeraInserimenti(s_);
     s_.fileModificato = true;

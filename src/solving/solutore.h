@@ -1,6 +1,6 @@
 #pragma once
-// The solving behaviour of the main window without the toolkit: hover, button presses, typing
-// into the grid, checking and clearing. The window supplies a VistaSolutore over its widgets
+// The solving behaviour of the main window without the toolkit: hover, button presses that
+// open the word dialog, checking and clearing. The window supplies a VistaSolutore over its widgets
 // and forwards its events here.
 #include <optional>
 #include <string>
@@ -32,15 +32,6 @@ public:
     virtual void mostraRettangolo(const RettangoloParola& r) = 0;
     virtual void nascondiRettangolo() = 0;
 
-    // Typing boxes 1..50 (UTF-8 texts).
-    virtual void mostraCasella(int i, const GeometriaCasella& g, const std::string& testo,
-                               const std::string& suggerimento) = 0;
-    virtual void nascondiCasella(int i) = 0;
-    virtual bool casellaVisibile(int i) = 0;
-    virtual std::string testoCasella(int i) = 0;
-    virtual void impostaTestoCasella(int i, const std::string& testo) = 0;
-    virtual void fuocoCasella(int i) = 0;
-
     // The rest of the window.
     // The modal word-entry dialog on `voce`: what OK confirmed, nothing after Annulla.
     virtual std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) = 0;
@@ -49,14 +40,11 @@ public:
     virtual void chiudiAnteprima() = 0;  // what the preview's close button does
 };
 
-// Keys a typing box reports.
-enum class Tasto { invio, esc, sinistra, su, destra, giu, carattere, cancellaIndietro, altro };
-
 class Solutore {
 public:
     Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
 
-    // Pointer moved over the drawing area, or over the label or a typing box.
+    // Pointer moved over the drawing area, or over the label.
     void movimentoMouse(double x, double y);
     void movimentoSuControllo();
     // Button (1 left, 2 right, 4 middle) pressed over the drawing area.
@@ -65,14 +53,8 @@ public:
     // The hover direction the pointer shows now; a press uses it.
     Direzione direzionePassaggio() const { return direzioneDi(vista_.puntatore()); }
 
-    // Typing into the grid.
-    void iniziaDigitazione();
-    void salvaporizz();   // keep the typed letters
-    void Nasconditext();  // drop them
-    // A key in box i: true when the box must not see it (handled here or refused).
-    bool tastoCasella(int i, Tasto tasto, char32_t carattere = 0);
-    // The player changed the text of box i; the caret is at `cursore`.
-    void casellaModificata(int i, const std::string& testo, int cursore);
+    // The default pointer and no word rectangle.
+    void nascondiPassaggio();
 
     // The word dialog on the word starting at (c, r) in direction d, as its mouse button opens it.
     void apriParola(int c, int r, int d);
@@ -84,7 +66,6 @@ public:
 
 private:
     void impostaPuntatore(Puntatore p);
-    void nascondiCaselle();
     void apriConDialogo(int c, int r, int d);
 
     Stato& s_;

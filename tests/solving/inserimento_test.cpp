@@ -9,14 +9,14 @@ using prova::SchemaProva;
 TEST(Clic, ButtonOptionAndHoverDecideWhatOpens) {
     SchemaProva p;
     Stato& s = p.stato;
-    // Outside: the pressed cell is stored even so, nothing else.
+    // Outside: nothing is stored.
     EXPECT_EQ(decidiClic(s, 1, 285, 60, Direzione::orizzontale), EsitoClic::fuori);
-    EXPECT_EQ(std::tuple(s.colonnaClic, s.colonnaCorrente), std::tuple(7, 0));
+    EXPECT_EQ(s.colonnaCorrente, 0);
     const double X = SchemaProva::x(3), Y = SchemaProva::y(2);  // ORO across
     s.grigliaAttiva = -1;
     EXPECT_EQ(decidiClic(s, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
     s.grigliaAttiva = 1;
-    // Left types, right opens the dialog, the old-mode option swaps them; middle always opens it.
+    // Left goes to the grid cursor, right opens the dialog, the old-mode option swaps them; middle always opens it.
     const EsitoClic attesi[2][3] = {{EsitoClic::digitazione, EsitoClic::dialogo, EsitoClic::dialogo},
                                     {EsitoClic::dialogo, EsitoClic::digitazione, EsitoClic::dialogo}};
     for (bool opzione : {false, true}) {
@@ -64,16 +64,4 @@ TEST(Ciclo, WritesReadsBackAndRedrawsOrKeepsTheAnswersWhenTheWriteFails) {
     EXPECT_EQ(prova::inserimenti(s)[3], "ERBA#");
     EXPECT_EQ(disegni, 2);
     EXPECT_FALSE(p.piattaforma.terminato);
-}
-
-TEST(Digitazione, KeysFocusAndWhatABoxKeeps) {
-    // "?" (63) and "[" (91) sit just outside the range; "`" upper-cases to itself.
-    for (char32_t c : {U'a', U'z', U'@', U'Z'}) EXPECT_TRUE(tastoAccettato(c)) << int(c);
-    for (char32_t c : {U'?', U'[', U'`', U'{', U'1', U' ', U'.', U'\u00e8'}) EXPECT_FALSE(tastoAccettato(c)) << int(c);
-    EXPECT_EQ(std::pair(casellaSuccessiva(4, 4), casellaPrecedente(1, 4)), std::pair(1, 4));
-    // A box keeps only the letter just typed, wherever the caret was.
-    struct Caso { const char* testo; int cursore; const char* resta; };
-    for (const Caso& k : {Caso{"c", 1, "C"}, {".c", 2, "C"}, {"cA", 1, "C"}, {"A@", 2, "@"}, {".", 1, ""},
-                          {"x1", 2, "X"}, {"\u00e8", 1, ""}})
-        EXPECT_EQ(normalizzaCasella(k.testo, k.cursore), k.resta) << k.testo;
 }

@@ -26,7 +26,7 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 }  // namespace
 
 void Form1::MenuApri_Click() {
-    Nasconditext();
+    nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
     stato_.grigliaAttiva = 1;
     if (Picture1->isVisible()) {
@@ -60,7 +60,7 @@ void Form1::MenuApri_Click() {
 }
 
 void Form1::MenuSalvaCN_Click() {
-    Nasconditext();
+    nascondiPassaggio();
     stato_.grigliaAttiva = 1;
     if (Command3d15->isVisible()) Command3d15_Click();
     nascondiLabel1();

@@ -237,15 +237,6 @@ void Form1::creaControlli() {
     Shape1 = new Rettangolo(area_);
     Shape1->setObjectName("Shape1");
 
-    for (int i = 1; i <= 50; ++i) {
-        auto* t = new CasellaDigitazione(i, area_);
-        connect(t, &CasellaDigitazione::tasto, this, &Form1::Text1_KeyDown);
-        connect(t, &CasellaDigitazione::testoCambiato, this, &Form1::Text1_Change);
-        connect(t, &CasellaDigitazione::fuocoRicevuto, this, &Form1::Text1_GotFocus);
-        connect(t, &CasellaDigitazione::puntatoreSopra, this, &Form1::Text1_MouseMove);
-        Text1[i] = t;
-    }
-
     Label1 = new QLabel(area_);
     Label1->setObjectName("Label1");
     Label1->setMouseTracking(true);
@@ -437,7 +428,7 @@ void Form1::cicloAggiornamento() {
 // ---- Commands of this window
 
 void Form1::MenuSalva_Click() {
-    Nasconditext();
+    nascondiPassaggio();
     stato_.grigliaAttiva = 1;
     if (Command3d15->isVisible()) Command3d15_Click();
     disegnaGriglia();
@@ -487,9 +478,7 @@ void Form1::chiusura() {
 
 bool Form1::chiusuraConfermata() {
     if (chiuso_) return true;
-    // Letters still in the typing boxes are answers too.
-    if (!Text1[1]->isHidden()) salvaporizz();
-    Nasconditext();
+    nascondiPassaggio();
     return lasciaSchema();
 }
 
@@ -535,7 +524,7 @@ bool Form1::event(QEvent* e) {
 }
 
 // A window manager may give the window its final size after the first activation drew the
-// grid: the grid and the picture follow the area, unless a preview or typing is on screen.
+// grid: the grid and the picture follow the area, unless a preview is on screen.
 void Form1::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
@@ -547,7 +536,7 @@ void Form1::adattaAllaDimensione() {
         dimensioneDisegnata_ = area_->size();
         return;
     }
-    if (stato_.grigliaAttiva != 1 || Text1[1]->isVisible()) return;
+    if (stato_.grigliaAttiva != 1) return;
     superficie().pulisci();
     disegnaGriglia();
 }

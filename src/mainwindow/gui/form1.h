@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
@@ -17,7 +16,6 @@
 
 #include "qt/area_disegno.h"
 #include "mainwindow/gui/barra_stato.h"
-#include "mainwindow/gui/casella_digitazione.h"
 #include "mainwindow/griglia.h"
 #include "qt/piattaforma_qt.h"
 #include "model/stato.h"
@@ -87,14 +85,8 @@ public:
     // ---- Solving (src/solving/form1_soluzione.cpp)
     void movimentoMouse(double x, double y);
     void pressioneMouse(int pulsante, double x, double y);
-    void salvaporizz();
-    void Nasconditext();
-    // Typing box i: a key pressed (accepted when the box must not see it), its text changed,
-    // the focus arrived, the pointer moved over it.
-    void Text1_KeyDown(int indice, QKeyEvent* evento);
-    void Text1_Change(int indice);
-    void Text1_GotFocus(int indice);
-    void Text1_MouseMove(int indice);
+    // Before a dialog, printing or closing: the default pointer, no word rectangle.
+    void nascondiPassaggio();
     // The pointer moved over the hover label.
     void Label1_MouseMove();
 
@@ -229,7 +221,6 @@ private:
     QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
-    std::array<CasellaDigitazione*, 51> Text1{};  // typing boxes 1..50 (0 unused, nullptr)
     QPushButton* Command3d15 = nullptr;  // closes the print preview
 
     // The font chooser, loaded at its first use and then only hidden until the program ends.
@@ -245,7 +236,7 @@ private:
     void apriRigaComando();
     // Answers left by a run that ended badly, offered back at the first activation.
     void offriRipristino();
-    // Closing by Esci or by the frame: pending typing kept, unsaved answers asked about.
+    // Closing by Esci or by the frame: unsaved answers asked about.
     bool chiusuraConfermata();
     // Just before an unavoidable end.
     void primaDellaFine();

@@ -9,7 +9,7 @@
 namespace quadrivo {
 
 void Form1::MenuStampa_Click() {
-    Nasconditext();
+    nascondiPassaggio();
     if (Command3d15->isVisible()) Command3d15_Click();
     nascondiLabel1();
     stampaSchema();
@@ -29,7 +29,7 @@ void Form1::stampaSchema() {
 }
 
 void Form1::anteprimaStampa() {
-    Nasconditext();
+    nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
     Command3d15->adjustSize();
     Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);

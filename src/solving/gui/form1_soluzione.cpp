@@ -1,8 +1,5 @@
-// Form1's solving handlers: hover, clicks on the grid, direct typing, check and clear. The
-// behaviour lives in Solutore; this file shows it with the window's widgets.
-#include <QKeyEvent>
-#include <QPalette>
-#include <QTimer>
+// Form1's solving handlers: hover, the word dialog from a click or the menu, check and clear.
+// The behaviour lives in Solutore; this file shows it with the window's widgets.
 #include <cmath>
 
 #include "mainwindow/gui/form1.h"
@@ -19,8 +16,6 @@ public:
     explicit SoluzioneForm1(Form1& f) : QObject(&f), f_(f), solutore(f.stato(), f.piattaforma(), *this) {}
 
     Solutore solutore;
-    // Texts the program puts into the typing boxes are not the player's typing.
-    bool impostando = false;
 
     double larghezzaSuperficie() override { return f_.area()->width(); }
     Puntatore puntatore() override { return f_.piattaforma().puntatore(); }
@@ -45,35 +40,6 @@ public:
         f_.Shape1->show();
     }
     void nascondiRettangolo() override { f_.Shape1->hide(); }
-
-    void mostraCasella(int i, const GeometriaCasella& g, const std::string& testo,
-                       const std::string& suggerimento) override {
-        QLineEdit* t = f_.Text1[static_cast<size_t>(i)];
-        impostando = true;
-        t->setText(QString::fromStdString(testo));
-        impostando = false;
-        const int lato = static_cast<int>(std::lround(g.lato));
-        t->setGeometry(static_cast<int>(std::lround(g.sinistra)), static_cast<int>(std::lround(g.alto)), lato, lato);
-        QFont font = t->font();
-        font.setPointSizeF(std::max(1.0, g.dimensioneFont));
-        t->setFont(font);
-        t->setToolTip(QString::fromStdString(suggerimento));
-        QPalette tavolozza = t->palette();
-        tavolozza.setColor(QPalette::Base, QColor(255, 255, 0));
-        tavolozza.setColor(QPalette::Text, Qt::black);
-        t->setPalette(tavolozza);
-        t->show();
-        t->raise();
-    }
-    void nascondiCasella(int i) override { f_.Text1[static_cast<size_t>(i)]->hide(); }
-    bool casellaVisibile(int i) override { return !f_.Text1[static_cast<size_t>(i)]->isHidden(); }
-    std::string testoCasella(int i) override { return f_.Text1[static_cast<size_t>(i)]->text().toStdString(); }
-    void impostaTestoCasella(int i, const std::string& testo) override {
-        impostando = true;
-        f_.Text1[static_cast<size_t>(i)]->setText(QString::fromStdString(testo));
-        impostando = false;
-    }
-    void fuocoCasella(int i) override { f_.Text1[static_cast<size_t>(i)]->setFocus(Qt::OtherFocusReason); }
 
     std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override {
         Stato& stato = f_.stato();
@@ -107,49 +73,7 @@ void Form1::MenuParola_Click() {
     soluzione().solutore.apriParola(w->colonna, w->riga, w->direzione);
 }
 
-void Form1::salvaporizz() { soluzione().solutore.salvaporizz(); }
-
-void Form1::Nasconditext() { soluzione().solutore.Nasconditext(); }
-
-void Form1::Text1_KeyDown(int indice, QKeyEvent* e) {
-    QKeyEvent& evento = *e;
-    Tasto tasto = Tasto::altro;
-    char32_t carattere = 0;
-    switch (evento.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: tasto = Tasto::invio; break;
-    case Qt::Key_Escape: tasto = Tasto::esc; break;
-    case Qt::Key_Left: tasto = Tasto::sinistra; break;
-    case Qt::Key_Up: tasto = Tasto::su; break;
-    case Qt::Key_Right: tasto = Tasto::destra; break;
-    case Qt::Key_Down: tasto = Tasto::giu; break;
-    case Qt::Key_Backspace: tasto = Tasto::cancellaIndietro; break;
-    default: {
-        // Shortcuts with Ctrl or Alt are not typing; Delete, Tab and the like go to the box.
-        const QString testo = evento.text();
-        const bool comando = evento.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!comando && !testo.isEmpty() && testo.front().isPrint()) {
-            tasto = Tasto::carattere;
-            carattere = testo.toUcs4().value(0);
-        }
-    }
-    }
-    e->setAccepted(soluzione().solutore.tastoCasella(indice, tasto, carattere));
-}
-
-void Form1::Text1_Change(int indice) {
-    SoluzioneForm1& s = soluzione();
-    if (s.impostando) return;
-    QLineEdit* t = Text1[static_cast<size_t>(indice)];
-    s.solutore.casellaModificata(indice, t->text().toStdString(), t->cursorPosition());
-}
-
-void Form1::Text1_GotFocus(int indice) {
-    // Later than the click that brought the focus, which would place the caret instead.
-    QTimer::singleShot(0, Text1[static_cast<size_t>(indice)], &QLineEdit::selectAll);
-}
-
-void Form1::Text1_MouseMove(int) { soluzione().solutore.movimentoSuControllo(); }
+void Form1::nascondiPassaggio() { soluzione().solutore.nascondiPassaggio(); }
 
 void Form1::Label1_MouseMove() { soluzione().solutore.movimentoSuControllo(); }
 

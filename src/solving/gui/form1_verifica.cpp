@@ -13,7 +13,6 @@
 #include "model/file.h"
 #include "solving/navigazione.h"
 #include "solving/partita.h"
-#include "solving/solutore.h"
 
 namespace quadrivo {
 
@@ -296,8 +295,7 @@ void Form1::dopoAzzeramento() {
 
 namespace {
 
-// Letters still in the typing boxes are answers: they are kept before anything is checked;
-// a print preview gives the area back to the grid.
+// Before anything is checked: no hover label, and a print preview gives the area back to the grid.
 void primaDiVerificare(Form1& f) {
     f.nascondiLabel1();
     if (f.stato().grigliaAttiva == -1) f.Command3d15_Click();
