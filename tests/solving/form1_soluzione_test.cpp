@@ -22,7 +22,7 @@ using prova::digitaNelFuoco;
 using prova::fuoco;
 using V = std::vector<std::string>;
 
-class Form1SoluzioneTest : public QObject {
+class Form1SoluzioneTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     struct Banco {
@@ -33,20 +33,9 @@ class Form1SoluzioneTest : public QObject {
     };
     std::unique_ptr<Banco> b;
     Form1* f = nullptr;
-    QStringList testi, titoli;  // of the message boxes answered
-    std::unique_ptr<prova::AlProssimoModale<QMessageBox>> risposta;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
-    // Answers the next message box with the button of that caption.
-    void rispondi(const QString& pulsante) {
-        risposta = std::make_unique<prova::AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
-            testi << m->text();
-            titoli << m->windowTitle();
-            for (QAbstractButton* scelto : m->buttons())
-                if (scelto->text() == pulsante) return scelto->click();
-        });
-    }
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
     QPoint cella(int c, int r, int dx = 0, int dy = 0) {
         const int L = s().latoCasella;

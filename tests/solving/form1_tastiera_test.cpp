@@ -26,7 +26,7 @@ using V = std::vector<std::string>;
 //   2  A # O R O     down 1 CANE, 2 SO, 3 AREA, 6 OR
 //   3  N O # E #
 //   4  E R B A #
-class Form1TastieraTest : public QObject {
+class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     struct Banco {
@@ -37,18 +37,9 @@ class Form1TastieraTest : public QObject {
     };
     std::unique_ptr<Banco> b;
     Form1* f = nullptr;
-    QStringList testi;  // of the message boxes answered
-    std::unique_ptr<prova::AlProssimoModale<QMessageBox>> risposta;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
-    void rispondi(const QString& pulsante) {
-        risposta = std::make_unique<prova::AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
-            testi << m->text();
-            for (QAbstractButton* scelto : m->buttons())
-                if (scelto->text() == pulsante) return scelto->click();
-        });
-    }
     QPoint cella(int c, int r) {
         const int L = s().latoCasella;
         return {s().xGriglia + (c - 1) * L + L / 2, s().yGriglia + (r - 1) * L + L / 2};

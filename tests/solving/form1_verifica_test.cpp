@@ -37,7 +37,7 @@ bool verde(QColor c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; 
 
 }  // namespace
 
-class Form1VerificaTest : public QObject {
+class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     QTemporaryDir dati;  // the user's data folder for the whole run
@@ -50,18 +50,9 @@ class Form1VerificaTest : public QObject {
     std::unique_ptr<Banco> b;
     Form1* f = nullptr;
     std::string puzzle;
-    QStringList testi;
-    std::unique_ptr<prova::AlProssimoModale<QMessageBox>> risposta;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
-    void rispondi(const QString& pulsante) {
-        risposta = std::make_unique<prova::AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
-            testi << m->text();
-            for (QAbstractButton* scelto : m->buttons())
-                if (scelto->text() == pulsante) return scelto->click();
-        });
-    }
     QString tempo() const { return prova::figlio<QLabel>(f, "TempoSoluzione")->text(); }
     void esegui(const char* azione) { prova::figlio<QAction>(f, azione)->trigger(); }
 

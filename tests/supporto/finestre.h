@@ -1,10 +1,14 @@
 #pragma once
 // Driving windows as a player does, without fixed waits: act once the state is there.
 #include <QApplication>
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace quadrivo::prova {
 
@@ -63,6 +67,22 @@ private:
     QTimer sonda_;
     QElapsedTimer limite_;
     bool eseguita_ = false;
+};
+
+// For a window test: answers the next message box with the button of a caption and keeps the
+// texts and titles of the boxes it answered.
+struct RisposteMessaggi {
+    QStringList testi, titoli;
+    std::unique_ptr<AlProssimoModale<QMessageBox>> risposta;
+
+    void rispondi(const QString& pulsante) {
+        risposta = std::make_unique<AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
+            testi << m->text();
+            titoli << m->windowTitle();
+            for (QAbstractButton* scelto : m->buttons())
+                if (scelto->text() == pulsante) return scelto->click();
+        });
+    }
 };
 
 }  // namespace quadrivo::prova
