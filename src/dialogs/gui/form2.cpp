@@ -14,18 +14,7 @@
 namespace quadrivo {
 
 Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
-    : QDialog(nullptr), stato_(stato), piattaforma_(piattaforma), principale_(principale) {
-    setObjectName("Form2");
-    setWindowTitle("Quadrivo  -  Apertura schema");
-    setModal(false);
-    usaFamiglia(this, "Tahoma");
-
-    scelta_ = new SceltaCartella(this, piattaforma);
-    Drive1 = scelta_->Drive1;
-    Dir1 = scelta_->Dir1;
-    File1 = scelta_->File1;
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
+    : DialogoFile("Form2", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
     Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::allaPulizia});
     Picture1->setObjectName("Picture1");
@@ -33,10 +22,8 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     Picture1->setLineWidth(2);
     const double scala = std::max(1.0, Picture1->logicalDpiX() / 96.0);
     Picture1->setFixedSize(static_cast<int>(std::lround(348 * scala)), static_cast<int>(std::lround(257 * scala)));
-    Label1 = new QLabel("Nome File", this);
     Label2 = new QLabel("Anteprima", this);
     Label2->setObjectName("Label2");
-    Label3 = new QLabel("Cartella", this);
     Label4 = new QLabel("Files di cruciverba ", this);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);

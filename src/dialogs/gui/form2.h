@@ -16,27 +16,20 @@
 
 namespace quadrivo {
 
-class Form2 : public QDialog {
+class Form2 : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes, either way.
     Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
 
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
-    QLineEdit* Text1;
     AreaDisegno* Picture1;
-    QLabel* Label1;
     QLabel* Label2;
-    QLabel* Label3;
     QLabel* Label4;
     QStatusBar* StatusBar1;
     QLabel* pannelloAutore;  // panel 1 of the status bar
     QPushButton* Command3d1;
     QPushButton* Command3d2;
 
-    SceltaCartella& scelta() { return *scelta_; }
     // The preview of the file list's selection; public so a caller can run it again.
     void File1_Click(const QString& nome);
     void Command3d1_Click();
@@ -56,10 +49,6 @@ private:
     void Form_Load();
     void chiudi(bool aperto);
 
-    Stato& stato_;
-    Piattaforma& piattaforma_;
-    QPointer<QWidget> principale_;
-    SceltaCartella* scelta_;
     std::string scelto_;  // the bytes of the name last taken from the list
     bool attivato_ = false;
     bool chiuso_ = false;

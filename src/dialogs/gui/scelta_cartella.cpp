@@ -1,5 +1,7 @@
 #include "dialogs/gui/scelta_cartella.h"
 
+#include "dialogs/gui/finestre_comuni.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -120,6 +122,23 @@ void SceltaCartella::aggiornaFile() {
         voce->setData(Qt::UserRole, QByteArray::fromStdString(n));  // the name's own bytes
     }
     File1->setCurrentRow(-1);
+}
+
+DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato,
+                         Piattaforma& piattaforma, QWidget* principale)
+    : QDialog(nullptr), stato_(stato), piattaforma_(piattaforma), principale_(principale) {
+    setObjectName(nome);
+    setWindowTitle(titolo);
+    setModal(modale);
+    usaFamiglia(this, "Tahoma");
+    scelta_ = new SceltaCartella(this, piattaforma);
+    Drive1 = scelta_->Drive1;
+    Dir1 = scelta_->Dir1;
+    File1 = scelta_->File1;
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName("Text1");
+    Label1 = new QLabel("Nome File", this);
+    Label3 = new QLabel("Cartella", this);
 }
 
 }  // namespace quadrivo

@@ -1,13 +1,17 @@
 #pragma once
 // The volume list, folder list and puzzle-file list shared by the open and save dialogs.
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QObject>
 #include <QString>
 #include <string>
 
 #include "model/piattaforma.h"
+#include "model/stato.h"
 
 namespace quadrivo {
 
@@ -50,6 +54,29 @@ private:
 
     Piattaforma& piattaforma_;
     QString cartella_;
+};
+
+// What the open and save dialogs share: the window's set-up, the folder chooser, the name box
+// and the labels of both. `principale` is the window enabled again when the dialog closes.
+class DialogoFile : public QDialog {
+public:
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListWidget* File1;
+    QLineEdit* Text1;
+    QLabel* Label1;  // "Nome File"
+    QLabel* Label3;  // "Cartella"
+
+    SceltaCartella& scelta() { return *scelta_; }
+
+protected:
+    DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato, Piattaforma& piattaforma,
+                QWidget* principale);
+
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    QPointer<QWidget> principale_;
+    SceltaCartella* scelta_;
 };
 
 }  // namespace quadrivo

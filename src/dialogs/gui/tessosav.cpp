@@ -10,23 +10,10 @@
 namespace quadrivo {
 
 TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
-    : QDialog(nullptr), stato_(stato), piattaforma_(piattaforma), principale_(principale) {
-    setObjectName("TessoSav");
-    setWindowTitle("Quadrivo - Salvataggio");
-    setModal(true);
-    usaFamiglia(this, "Tahoma");
-
-    scelta_ = new SceltaCartella(this, piattaforma);
-    Drive1 = scelta_->Drive1;
-    Dir1 = scelta_->Dir1;
-    File1 = scelta_->File1;
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
+    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale) {
     Text2 = new QLineEdit("Anonimo", this);
     Text2->setObjectName("Text2");
-    Label1 = new QLabel("Nome File", this);
     Label2 = new QLabel("Dati autore:", this);
-    Label3 = new QLabel("Cartella", this);
     Label4 = new QLabel("Elenco files di cruciverba", this);
     Command3d1 = new QPushButton("&OK", this);
     Command3d2 = new QPushButton("&Annulla", this);

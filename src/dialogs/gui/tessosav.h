@@ -15,25 +15,18 @@
 
 namespace quadrivo {
 
-class TessoSav : public QDialog {
+class TessoSav : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes.
     TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
 
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
-    QLineEdit* Text1;
     QLineEdit* Text2;
     QPushButton* Command3d1;
     QPushButton* Command3d2;
-    QLabel* Label1;
     QLabel* Label2;
-    QLabel* Label3;
     QLabel* Label4;
 
-    SceltaCartella& scelta() { return *scelta_; }
     void Command3d1_Click();
     void Command3d2_Click();
     // The outcome of the last OK (only meaningful after one).
@@ -45,10 +38,6 @@ protected:
     void done(int r) override;
 
 private:
-    Stato& stato_;
-    Piattaforma& piattaforma_;
-    QPointer<QWidget> principale_;
-    SceltaCartella* scelta_;
     std::string proposto_;  // the proposed name's own bytes
     EsitoSalvataggio esito_ = EsitoSalvataggio::errore;
     bool attivato_ = false;
