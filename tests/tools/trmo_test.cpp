@@ -51,6 +51,9 @@ TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
     EXPECT_EQ(e.codice, 1);
     EXPECT_EQ(e.err, "Formato del file non valido!\n");
     EXPECT_TRUE(d.leggi("mai.trmo").empty());
+    // Bad arguments: the usage.
+    EXPECT_NE(trmo({}).err.find("trmo verifica"), std::string::npos);
+    EXPECT_EQ(trmo({"mostra"}).codice, 2);
 }
 
 TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {
@@ -66,11 +69,4 @@ TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {
     EXPECT_NE(e.out.find("|  A |####|    |    |"), std::string::npos);
     EXPECT_NE(e.out.find("  1  Dimora è rifugio  [4]"), std::string::npos);
     EXPECT_NE(e.out.find("VERTICALI:\n  1  Prima vocale  [2]"), std::string::npos);
-}
-
-TEST(Trmo, UsageOnBadArguments) {
-    Esito e = trmo({});
-    EXPECT_EQ(e.codice, 2);
-    EXPECT_NE(e.err.find("trmo verifica"), std::string::npos);
-    EXPECT_EQ(trmo({"mostra"}).codice, 2);
 }
