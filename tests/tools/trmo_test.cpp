@@ -39,7 +39,7 @@ TEST(Trmo, VerificaReportsEachFileWithTheProgramsMessage) {
                          ": Tipo di file non valido!\n" + manca + ": Errore: file inesistente!\n");
 }
 
-TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
+TEST(Trmo, NormalizzaWritesWhatSaveWouldWriteAndBadArgumentsGetTheUsage) {
     CartellaTemporanea d;
     std::string in = d.scrivi("in.trmo", fileTrmo({"CASA", "A#RE"}, {}, {"  4  12-Vocale", "  2  11-Nessuna", "  1  11-Casa"}) );
     Esito e = trmo({"normalizza", in, d.percorso("out.trmo")});
