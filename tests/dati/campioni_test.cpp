@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
+#include <fstream>
+#include <sstream>
+#include <unordered_set>
 
-#include "elenco_parole.h"
 #include "mainwindow/griglia.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
+#include "solving/lessico_crea.h"
+#include "solving/navigazione.h"
 
 using namespace quadrivo;
 namespace fs = std::filesystem;
@@ -25,79 +28,68 @@ std::vector<std::string> campioni() {
     return v;
 }
 
+// The lines of a text file, the first word of each ('#' starts a comment) or, with `piega`,
+// each line folded to A-Z as the dictionary is built from it (lines that fold to nothing left out).
+std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
+    std::ifstream f(percorso, std::ios::binary);
+    std::unordered_set<std::string> v;
+    for (std::string riga; std::getline(f, riga);) {
+        if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+        std::istringstream campi(riga.substr(0, riga.find('#')));
+        if (const auto p = piegaParola(riga); piega && p) v.insert(*p);
+        if (std::string voce; !piega && campi >> voce) v.insert(voce);
+    }
+    return v;
+}
+
 // The puzzle read and laid out as the program does after opening it.
 struct Caricato {
     Stato stato;
     PiattaformaRegistro piattaforma;
     std::string dati;
 
-    explicit Caricato(const std::string& percorso) {
-        dati = leggiFile(percorso).value_or("");
+    explicit Caricato(const std::string& percorso) : dati(leggiFile(percorso).value_or("")) {
         leggiCruciverba(stato, piattaforma, percorso);
         SuperficieRegistro sup(1016, 700);
         disegnaGriglia(stato, sup, piattaforma, AreaFinestra{1016, 700, 30, 20});
     }
-
-    bool iniziaIn(int c, int r, int d) const {
-        const int t = stato.tipoCasella[c][r];
-        return t == inizioEntrambe || t == (d == orizzontale ? inizioOrizzontale : inizioVerticale);
-    }
-    // Calls `f` for every word of the grid: its cell, direction and solution.
-    void perOgniParola(const std::function<void(int, int, int, const std::string&)>& f) const {
-        for (int c = 1; c <= stato.nColonne; ++c)
-            for (int r = 1; r <= stato.nRighe; ++r)
-                for (int d = 1; d <= 2; ++d)
-                    if (iniziaIn(c, r, d)) f(c, r, d, stato.parolaSoluzione[c][r][d]);
-    }
+    std::string soluzione(const Parola& w) const { return stato.parolaSoluzione[w.colonna][w.riga][w.direzione]; }
 };
 
 }  // namespace
 
-TEST(Campioni, OpenAndRewriteByteForByteAsTheProgramDoes) {
+TEST(Campioni, OpenRewriteByteForByteAndEveryWordHasItsClueAndOnlyThat) {
     ASSERT_GE(campioni().size(), 4u) << CARTELLA_ARCHIVIO;
     for (const auto& f : campioni()) {
         SCOPED_TRACE(f);
         Caricato k(f);
         EXPECT_TRUE(k.piattaforma.messaggi.empty());
         EXPECT_EQ(testoCruciverba(k.stato), k.dati);
-    }
-}
-
-TEST(Campioni, EveryWordHasItsClueAndOnlyThat) {
-    for (const auto& f : campioni()) {
-        SCOPED_TRACE(f);
-        Caricato k(f);
-        int conDefinizione = 0, parole = 0;
+        int conDefinizione = 0;
         for (int c = 1; c <= maxColonne; ++c)
             for (int r = 1; r <= maxRighe; ++r)
                 for (int d = 1; d <= 2; ++d) conDefinizione += !k.stato.definizione[c][r][d].empty();
-        k.perOgniParola([&](int c, int r, int d, const std::string& w) {
-            ++parole;
-            EXPECT_FALSE(k.stato.definizione[c][r][d].empty()) << "manca la definizione di " << w;
-        });
+        const std::vector<Parola> parole = Navigazione(k.stato).parole();
+        for (const Parola& w : parole) EXPECT_FALSE(w.definizione.empty()) << "manca la definizione di " << k.soluzione(w);
         // with every word holding one, any further clue belongs to no word
-        EXPECT_EQ(conDefinizione, parole);
-        EXPECT_GT(parole, 0);
+        EXPECT_EQ(conDefinizione, static_cast<int>(parole.size()));
+        EXPECT_GT(parole.size(), 0u);
     }
 }
 
 TEST(Campioni, TheWordsAreInTheDictionary) {
-    // the dictionary the program ships; before it is built, the word list it is made from
-    auto elenco = prova::paroleDelLessico(LESSICO_ITALIANO);
-    if (!elenco) elenco = prova::caricaElenco(ELENCO_ITALIANO);
-    if (!elenco)
-        GTEST_SKIP() << "non ci sono né " << LESSICO_ITALIANO << " né l'elenco " << ELENCO_ITALIANO
-                     << " (pacchetto witalian)";
-    const auto dueLettere = prova::caricaVoci(FILE_DUE_LETTERE);
+    // the word list the shipped dictionary is built from, folded the same way
+    if (!fs::is_regular_file(ELENCO_ITALIANO)) GTEST_SKIP() << "manca l'elenco " << ELENCO_ITALIANO << " (pacchetto witalian)";
+    const auto elenco = voci(ELENCO_ITALIANO, true), dueLettere = voci(FILE_DUE_LETTERE, false);
     ASSERT_FALSE(dueLettere.empty());
     for (const auto& f : campioni()) {
         SCOPED_TRACE(f);
-        Caricato(f).perOgniParola([&](int, int, int, const std::string& w) {
-            EXPECT_LE(w.size(), 15u) << w;
-            if (w.size() == 2)
-                EXPECT_TRUE(dueLettere.count(w)) << w;
-            else
-                EXPECT_TRUE(elenco->count(w)) << w << " non è nel dizionario";
-        });
+        const Caricato k(f);
+        const Navigazione nav(k.stato);
+        for (const Parola& w : nav.parole()) {
+            const std::string p = k.soluzione(w);
+            EXPECT_LE(p.size(), 15u) << p;
+            EXPECT_TRUE(p.size() == 2 ? dueLettere.count(p) : elenco.count(p)) << p << " non è nel dizionario";
+        }
     }
 }

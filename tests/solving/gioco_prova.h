@@ -1,11 +1,6 @@
 #pragma once
-// The known 5x4 puzzle of schema_prova.h, or any grid given as strings, laid out in memory.
-//
-//      1 2 3 4 5     across: 1 CASA, 4 ORO, 5 NO, 7 ERBA
-//   1  C A S A #     down:   1 CANE, 2 SO, 3 AREA, 6 OR
-//   2  A # O R O
-//   3  N O # E #
-//   4  E R B A #
+// The known 5x4 puzzle of schema_prova.h (across: 1 CASA, 4 ORO, 5 NO, 7 ERBA; down: 1 CANE,
+// 2 SO, 3 AREA, 6 OR), or any grid given as strings, laid out in memory.
 #include "schema_prova.h"
 
 namespace quadrivo::prova {

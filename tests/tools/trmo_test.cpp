@@ -39,7 +39,7 @@ TEST(Trmo, VerificaReportsEachFileWithTheProgramsMessage) {
                          ": Tipo di file non valido!\n" + manca + ": Errore: file inesistente!\n");
 }
 
-TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
+TEST(Trmo, NormalizzaWritesWhatSaveWouldWriteAndBadArgumentsGetTheUsage) {
     CartellaTemporanea d;
     std::string in = d.scrivi("in.trmo", fileTrmo({"CASA", "A#RE"}, {}, {"  4  12-Vocale", "  2  11-Nessuna", "  1  11-Casa"}) );
     Esito e = trmo({"normalizza", in, d.percorso("out.trmo")});
@@ -51,6 +51,9 @@ TEST(Trmo, NormalizzaWritesWhatSaveWouldWrite) {
     EXPECT_EQ(e.codice, 1);
     EXPECT_EQ(e.err, "Formato del file non valido!\n");
     EXPECT_TRUE(d.leggi("mai.trmo").empty());
+    // Bad arguments: the usage.
+    EXPECT_NE(trmo({}).err.find("trmo verifica"), std::string::npos);
+    EXPECT_EQ(trmo({"mostra"}).codice, 2);
 }
 
 TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {
@@ -66,11 +69,4 @@ TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {
     EXPECT_NE(e.out.find("|  A |####|    |    |"), std::string::npos);
     EXPECT_NE(e.out.find("  1  Dimora è rifugio  [4]"), std::string::npos);
     EXPECT_NE(e.out.find("VERTICALI:\n  1  Prima vocale  [2]"), std::string::npos);
-}
-
-TEST(Trmo, UsageOnBadArguments) {
-    Esito e = trmo({});
-    EXPECT_EQ(e.codice, 2);
-    EXPECT_NE(e.err.find("trmo verifica"), std::string::npos);
-    EXPECT_EQ(trmo({"mostra"}).codice, 2);
 }
