@@ -114,17 +114,3 @@ TEST_F(Lettore, MalformedFilesAreRejected) {
                                     h + "Dimensioni:   2x1\r\n\x19.[.\r\n"})
         rifiuta(dati);
 }
-
-TEST(Scrittore, FailureShowsTheMessageOnceAndKeepsTheOldFile) {
-    CartellaTemporanea dir;
-    Stato s;
-    PiattaformaRegistro p;
-    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("manca/x.trmo")));
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
-    std::string f = dir.scrivi("vecchio.trmo", "vecchio");
-    std::filesystem::create_directory(dir.percorso("x.trmo"));  // a folder where the file should go
-    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("x.trmo")));
-    EXPECT_EQ(p.messaggi.size(), 2u);
-    EXPECT_EQ(dir.leggi(f), "vecchio");
-}
