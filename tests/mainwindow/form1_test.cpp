@@ -2,12 +2,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
-#include <filesystem>
 #include <memory>
-
-#include <unistd.h>
 
 #include "mainwindow/finestra.h"
 #include "mainwindow/lavoro.h"

@@ -25,8 +25,7 @@ TEST(Impostazioni, WithoutAFileEverythingKeepsItsStart) {
     s.cartellaProgramma = dir.percorso();
     leggiImpostazioni(s);
     EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
-    EXPECT_TRUE(s.rettangoloParola);
-    EXPECT_FALSE(s.tastoSinistro);
+    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
 }
 
 TEST(Impostazioni, OptionConversionsAndKeyMatching) {

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QtTest>
 
 #include "mainwindow/gui/form1.h"
