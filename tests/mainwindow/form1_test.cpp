@@ -2,13 +2,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
-#include <cmath>
-#include <filesystem>
 #include <memory>
-
-#include <unistd.h>
 
 #include "mainwindow/finestra.h"
 #include "mainwindow/lavoro.h"
@@ -22,8 +17,6 @@
 using namespace quadrivo;
 
 namespace {
-
-int N(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // A 15 x 10 puzzle with a few black cells and one entry (two with a letter for cell (2, 1)).
 std::string campione15x10(char seconda = '.') {
@@ -39,29 +32,6 @@ QAction* pulsante(const Form1& f, int posizione) {
         if (p.posizione == posizione && *p.chiave) return prova::figlio<QAction>(&f, QString("Toolbar1_") + p.chiave);
     return nullptr;
 }
-
-// Closes the next message box (with the button of that caption, if given) and remembers its text.
-class RispostaAutomatica : public QObject {
-public:
-    QString testo;
-    QString pulsante;
-    bool vista = false;
-    void arma() {
-        QTimer::singleShot(50, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    testo = box->text();
-                    vista = true;
-                    for (QAbstractButton* b : box->buttons())
-                        if (b->text() == pulsante) return b->click();
-                    box->accept();
-                    return;
-                }
-            }
-            arma();
-        });
-    }
-};
 
 }  // namespace
 
@@ -139,9 +109,20 @@ private slots:
         stato->nomeFile = "/in/arrivo.trmo";
         f->disegnaGriglia();
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
+
+        // The options menu rewrites the settings file at once.
+        prova::figlio<QAction>(&*f, "menuold")->trigger();
+        QVERIFY(prova::figlio<QAction>(&*f, "menuold")->isChecked() && stato->tastoSinistro);
+        prova::figlio<Rettangolo>(&*f, "Shape1")->show();
+        prova::figlio<QAction>(&*f, "Menurett")->trigger();
+        QVERIFY(!prova::figlio<QAction>(&*f, "Menurett")->isChecked() && !stato->rettangoloParola);
+        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible());
+        std::string atteso = impostazioniTipiche();
+        atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
+        QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
     }
 
-    void startWithAPuzzle() {
+    void startWithAPuzzleThenSave() {
         preparaCartella();
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
@@ -152,19 +133,12 @@ private slots:
         for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(pulsante(*f, i)->isEnabled());
         QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
 
-        // The layout follows the window's real measures.
+        // The layout follows the window's real measures (the arithmetic on them is tested on its own).
         const AreaFinestra a = f->areaFinestra();
         QCOMPARE(a.larghezza, double(f->area()->width()));
         QCOMPARE(a.altezzaToolbar, double(prova::figlio<QToolBar>(&*f, "Toolbar1")->height()));
         QCOMPARE(a.altezzaStatusBar, double(prova::figlio<BarraStato>(&*f, "StatusBar1")->height()));
-        // The grid's share of it: all of it but the clue panel and the clue line, when shown.
-        const AreaFinestra g = f->areaGriglia();
-        QCOMPARE(g.altezza, a.altezza);
-        QVERIFY(g.larghezza <= a.larghezza && g.altezzaToolbar >= a.altezzaToolbar);
-        const int L = std::min(N((g.larghezza - 16) / 15), N((g.altezza - g.altezzaToolbar - g.altezzaStatusBar - 18) / 10));
-        QCOMPARE(int(stato->latoCasella), L);
-        QCOMPARE(int(stato->xGriglia), N((g.larghezza - L * 15) / 2));
-        QCOMPARE(int(stato->yGriglia), N((g.altezzaToolbar + g.altezza - g.altezzaStatusBar - 2 - L * 10) / 2));
+        const int L = stato->latoCasella;
 
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const double x0 = stato->xGriglia, y0 = stato->yGriglia;
@@ -179,6 +153,22 @@ private slots:
         };
         QVERIFY(inchiostro(1, 1) > 10);
         QCOMPARE(inchiostro(2, 1), 0);
+
+        // Save: an entry made since is written into its grid line, nothing else changes.
+        stato->impostaInserimento(2, 1, 'A');
+        stato->fileModificato = true;
+        prova::figlio<QAction>(&*f, "MenuSalva")->trigger();
+        QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
+        QVERIFY(!stato->fileModificato);  // saved: nothing left to lose
+        QVERIFY(!f->windowTitle().startsWith("*"));
+        // Under the placeholder name Save as takes over: its modal dialog is cancelled once up, nothing is written.
+        stato->nomeFile = nomeNuovoCruciverba;
+        stato->impostaInserimento(3, 1, 'S');
+        prova::AlProssimoModale<QDialog> chiudi([](QDialog* d) { d->close(); });
+        f->MenuSalva_Click();
+        QVERIFY(chiudi.eseguita());
+        QVERIFY(!esisteFile(cartella->percorso(nomeNuovoCruciverba)));
+        QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
     }
 
     void reactivationRedrawsFromTheWorkingCopy() {
@@ -209,58 +199,15 @@ private slots:
 
     void missingFileOnTheCommandLine() {
         preparaCartella({});
-        QString testo;
-        prova::AlProssimoModale<QMessageBox> risposta([&testo](QMessageBox* m) {
-            testo = m->text();
-            m->accept();
-        });
+        prova::RisposteMessaggi risposta;
+        risposta.rispondi("OK");
         auto f = avvia(cartella->percorso("non c'è.trmo"));
-        QTRY_VERIFY(risposta.eseguita());
-        QVERIFY(testo.contains("inesistente"));
+        QTRY_COMPARE(risposta.testi.size(), 1);
+        QVERIFY(risposta.testi[0].contains("inesistente"));
         // The start goes on without a puzzle, with the picture in view.
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
         QVERIFY(!prova::figlio<QAction>(&*f, "MenuSalva")->isVisible());
         QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
-    }
-
-    void saveWritesTheExactFile() {
-        preparaCartella();
-        const std::string dati = campione15x10();
-        const std::string percorso = cartella->scrivi("salva.trmo", dati);
-        auto f = avvia(percorso);
-        // An entry made since is written into its grid line, nothing else changes.
-        stato->impostaInserimento(2, 1, 'A');
-        stato->fileModificato = true;
-        prova::figlio<QAction>(&*f, "MenuSalva")->trigger();
-        std::string atteso = dati;
-        atteso[atteso.find("\r\n", atteso.find("Dimensioni:")) + 2 + 3] = 'A';
-        QCOMPARE(cartella->leggi(percorso), atteso);
-        QVERIFY(!stato->fileModificato);  // saved: nothing left to lose
-        QVERIFY(!f->windowTitle().startsWith("*"));
-
-        // Under the placeholder name Save as takes over: nothing is written.
-        stato->nomeFile = nomeNuovoCruciverba;
-        stato->impostaInserimento(3, 1, 'S');
-        // The save dialog that takes over is modal: it is cancelled as soon as it is up.
-        prova::AlProssimoModale<QDialog> chiudi([](QDialog* d) { d->close(); });
-        f->MenuSalva_Click();
-        QVERIFY(chiudi.eseguita());
-        QVERIFY(!esisteFile(cartella->percorso(nomeNuovoCruciverba)));
-        QCOMPARE(cartella->leggi(percorso), atteso);
-    }
-
-    void optionsRewriteTheSettings() {
-        preparaCartella();
-        auto f = avvia({});
-        prova::figlio<QAction>(&*f, "menuold")->trigger();
-        QVERIFY(prova::figlio<QAction>(&*f, "menuold")->isChecked() && stato->tastoSinistro);
-        prova::figlio<Rettangolo>(&*f, "Shape1")->show();
-        prova::figlio<QAction>(&*f, "Menurett")->trigger();
-        QVERIFY(!prova::figlio<QAction>(&*f, "Menurett")->isChecked() && !stato->rettangoloParola);
-        QVERIFY(!prova::figlio<Rettangolo>(&*f, "Shape1")->isVisible());
-        std::string atteso = impostazioniTipiche();
-        atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
-        QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
@@ -273,12 +220,11 @@ private slots:
         const std::string viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
         QVERIFY(scriviFileSicuro(viva, campione15x10('A')));
         QVERIFY(scriviFileSicuro(percorsoNota(viva), testoNota(notaQuestoProcesso(percorso))));
-        RispostaAutomatica si;
-        si.pulsante = "OK";
-        si.arma();
+        prova::RisposteMessaggi si;
+        si.rispondi("OK");
         auto f = avvia({});
-        QTRY_VERIFY(si.vista);
-        QVERIFY2(si.testo.startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testo));
+        QTRY_COMPARE(si.testi.size(), 1);
+        QVERIFY2(si.testi[0].startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi[0]));
         QTRY_COMPARE(stato->nomeFile, percorso);
         QCOMPARE(stato->inserimento(2, 1), 'A');
         QVERIFY(stato->fileModificato);
@@ -298,18 +244,15 @@ private slots:
         stato->impostaInserimento(2, 1, 'A');
         f->cicloAggiornamento();
         stato->fileModificato = true;
-        RispostaAutomatica rifiuto;
-        rifiuto.pulsante = "Annulla";
-        rifiuto.arma();
+        prova::RisposteMessaggi risposte;
+        risposte.rispondi("Annulla");
         piattaforma->primaDiTerminare();
-        QVERIFY(rifiuto.vista && rifiuto.testo.contains("deve terminare"));
+        QVERIFY(risposte.testi.size() == 1 && risposte.testi[0].contains("deve terminare"));
         QVERIFY(esisteFile(stato->fileLavoro));
         QCOMPARE(cartella->leggi("fine.trmo"), campione15x10());
-        RispostaAutomatica salva;
-        salva.pulsante = "OK";
-        salva.arma();
+        risposte.rispondi("OK");
         piattaforma->primaDiTerminare();
-        QVERIFY(salva.vista && !stato->fileModificato);
+        QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato);
         QVERIFY(!esisteFile(stato->fileLavoro));
         Stato letto;
         leggiCruciverba(letto, *piattaforma, cartella->percorso("fine.trmo"));
@@ -317,32 +260,19 @@ private slots:
         stato->fileModificato = false;
     }
 
-    void exitAndCloseDeleteTheWorkingCopy() {
-        preparaCartella();
-        const std::string percorso = cartella->scrivi("esci.trmo", campione15x10());
-        auto f = avvia(percorso);
-        QVERIFY(esisteFile(stato->fileLavoro));
-        f->MenuEsci_Click();
-        QVERIFY(!esisteFile(stato->fileLavoro));
-        QVERIFY(!f->isVisible());
-        QVERIFY(esisteFile(percorso));
-
-        f.reset();  // the next windows get a state of their own
-        preparaCartella();
-        f = avviaConSchema("x.trmo");  // closed from the window frame
-        QVERIFY(esisteFile(stato->fileLavoro));
-        f->close();
-        QVERIFY(!esisteFile(stato->fileLavoro));
-
-        // What the platform runs before a fatal message ends the program.
-        f.reset();
-        preparaCartella();
-        f = avviaConSchema("y.trmo");
-        QVERIFY(piattaforma->primaDiTerminare);
-        piattaforma->primaDiTerminare();
-        QVERIFY(!esisteFile(stato->fileLavoro));
-        f.reset();
-        QVERIFY(!piattaforma->primaDiTerminare);
+    void exitCloseAndAFatalEndDeleteTheWorkingCopy() {
+        // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
+        for (int fine : {0, 1, 2}) {
+            preparaCartella();
+            auto f = avviaConSchema("esci.trmo");
+            QVERIFY(esisteFile(stato->fileLavoro) && piattaforma->primaDiTerminare);
+            fine == 0 ? f->MenuEsci_Click() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
+            QVERIFY2(!esisteFile(stato->fileLavoro), qPrintable(QString::number(fine)));
+            QVERIFY(esisteFile(cartella->percorso("esci.trmo")));
+            if (fine == 0) QVERIFY(!f->isVisible());
+            f.reset();  // the next window gets a state of its own
+            QVERIFY(!piattaforma->primaDiTerminare);
+        }
     }
 };
 

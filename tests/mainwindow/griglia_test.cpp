@@ -13,11 +13,6 @@ using namespace quadrivo;
 
 namespace {
 
-// A state holding the given grid: solution letters with '#' for black, entries '.' by default.
-Stato statoCon(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {}) {
-    return prova::statoDaSchema(soluzioni, ins);
-}
-
 struct Passo : ::testing::Test {
     SuperficieRegistro sup{1016, 700};
     PiattaformaRegistro piattaforma;
@@ -37,12 +32,10 @@ struct Passo : ::testing::Test {
 }  // namespace
 
 TEST_F(Passo, WorkedGeometryOfA15x10Grid) {
-    Stato s = statoCon(std::vector<std::string>(10, std::string(15, 'A')));
+    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
     s.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
-    EXPECT_EQ(s.latoCasella, 63);
-    EXPECT_EQ(s.xGriglia, 36);
-    EXPECT_EQ(s.yGriglia, 39);
+    EXPECT_EQ((std::array<int, 3>{s.latoCasella, s.xGriglia, s.yGriglia}), (std::array<int, 3>{63, 36, 39}));
     ASSERT_GE(sup.operazioni.size(), 3u);
     EXPECT_EQ(sup.operazioni[0].tipo, Operazione::pulisci);
     EXPECT_EQ(sup.operazioni[1].colore, bianco);
@@ -55,7 +48,7 @@ TEST_F(Passo, WorkedGeometryOfA15x10Grid) {
 }
 
 TEST_F(Passo, FrameThicknessAddsOutlines) {
-    Stato s = statoCon({"AB", "CD"});
+    Stato s = prova::statoDaSchema({"AB", "CD"});
     s.SpessoreBordo = 3;
     disegna(s);
     auto rossi = di(Operazione::rettangolo, rossoScuro);
@@ -67,7 +60,7 @@ TEST_F(Passo, FrameThicknessAddsOutlines) {
 TEST_F(Passo, BlackSquareInset) {
     // 99 and 100 leave one pixel; below, the inset is the remaining share of the cell
     for (auto [percentuale, quota] : std::vector<std::pair<int, double>>{{99, -1}, {100, -1}, {80, 10}, {0, 50}}) {
-        Stato s = statoCon({"A#", "CD"});
+        Stato s = prova::statoDaSchema({"A#", "CD"});
         s.PercentualeRiquadro = static_cast<std::int16_t>(percentuale);
         sup.operazioni.clear();
         disegna(s);
@@ -80,16 +73,13 @@ TEST_F(Passo, BlackSquareInset) {
 }
 
 TEST_F(Passo, LettersCentredWithTheMinimumSize) {
-    Stato s = statoCon({"AB", "CD"}, {"A.", ".D"});
-    s.AltezzaCaratteri = 5;  // far below the 6-point floor
+    Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
+    s.AltezzaCaratteri = 5, s.DistanzaDaCentro = 10;  // far below the 6-point floor
     area = {200, 200, 30, 20};
-    s.DistanzaDaCentro = 10;
     disegna(s);
     auto testi = di(Operazione::scritta);
     ASSERT_GE(testi.size(), 2u);
-    EXPECT_EQ(testi[0].testo, "A");
-    EXPECT_EQ(testi[0].carattere.dimensione, 6);
-    EXPECT_EQ(testi[0].carattere.nome, "Arial");
+    EXPECT_TRUE(testi[0].testo == "A" && testi[0].carattere.dimensione == 6 && testi[0].carattere.nome == "Arial");
     const double L = s.latoCasella;
     // The fake measures 0.6 x 6 = 3.6 wide and 9 high: halves 1.8 -> 2 and 4.5 -> 4.
     EXPECT_DOUBLE_EQ(testi[0].x1, s.xGriglia + L / 2 - 2);
@@ -98,9 +88,8 @@ TEST_F(Passo, LettersCentredWithTheMinimumSize) {
 }
 
 TEST_F(Passo, NumberingWordsAndTypes) {
-    Stato s = statoCon({"CASA", "A#RE", "SOLE"});
-    s.AltezzaNumeri = 20;
-    s.DistanzaDaSpigolo = 10;
+    Stato s = prova::statoDaSchema({"CASA", "A#RE", "SOLE"});
+    s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
     disegna(s);
     const int N = casellaNera, B = casellaBianca, O = inizioOrizzontale, V = inizioVerticale, E = inizioEntrambe;
     // the last column is never an across start; (1, 2) is a one-letter run beside a black cell
@@ -124,22 +113,19 @@ TEST_F(Passo, NumberingWordsAndTypes) {
     EXPECT_DOUBLE_EQ(due.carattere.dimensione, L / 100 * 20);
 }
 
-TEST_F(Passo, BlackSolutionWithALetterShowsTheLetter) {
-    Stato s = statoCon({"A#", "CD"}, {".X"});
+TEST_F(Passo, BlackCellsAndEntriesThatDisagree) {
+    Stato s = prova::statoDaSchema({"A#", "CD"}, {".X"});  // a letter typed on a black solution shows
     disegna(s);
     EXPECT_TRUE(di(Operazione::rettangoloPieno, nero).empty());
     EXPECT_EQ(sup.testi().front(), "X");
-}
-
-TEST_F(Passo, WhiteCellWithABlackEntryEndsTheProgram) {
-    Stato s = statoCon({"AB", "CD"}, {"A#"});
-    EXPECT_THROW(disegna(s), ProgrammaTerminato);
+    Stato t = prova::statoDaSchema({"AB", "CD"}, {"A#"});  // a black entry on a white cell ends the program
+    EXPECT_THROW(disegna(t), ProgrammaTerminato);
     ASSERT_EQ(piattaforma.messaggi.size(), 1u);
     EXPECT_EQ(piattaforma.messaggi[0].testo, "Tipo di file non valido: Esecuzione terminata!");
 }
 
 TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
-    Stato s = statoCon({"ABCD", "EFGH"});
+    Stato s = prova::statoDaSchema({"ABCD", "EFGH"});
     s.nColonne = 2;
     disegna(s);
     EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 8u);
@@ -147,42 +133,29 @@ TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
     EXPECT_EQ(s.tipoCasella[3][1], 0);
 }
 
-TEST(Disposizione, FrameStaysInsideTheDrawingArea) {
-    Stato s;
-    s.nColonne = 26;
-    s.nRighe = 16;
-    // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area.
-    const GeometriaSchema g = geometriaFinestra(s, {1280, 1000, 30, 20});
-    EXPECT_EQ(g.lato, 48);
-    EXPECT_EQ(g.x0, 16);
-    EXPECT_LE(g.x0 + 26 * g.lato + 3, 1279);
-    // At 1,024 the frame just fits: the cell keeps its rounded size.
-    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
-    // Two extra lines end on its last pixel and still fit.
-    s.SpessoreBordo = 2;
-    EXPECT_EQ(geometriaFinestra(s, {1024, 1000, 30, 20}).lato, 39);
-    // Three extra lines there would end one pixel past it.
-    s.SpessoreBordo = 3;
-    const GeometriaSchema spesso = geometriaFinestra(s, {1024, 1000, 30, 20});
-    EXPECT_EQ(spesso.lato, 38);
-    EXPECT_EQ(spesso.x0, 18);
-}
-
-TEST(Disposizione, ThickFrameOfATallGridClearsTheBars) {
-    Stato s;
-    s.nColonne = 2;
-    s.nRighe = 16;
-    // (700 - 30 - 20 - 18) / 16 = 39.5 rounds to 40: a plain frame fits between the bars...
-    EXPECT_EQ(geometriaFinestra(s, {1000, 700, 30, 20}).lato, 40);
-    // ...three extra lines would reach one row into the toolbar.
-    s.SpessoreBordo = 3;
-    const GeometriaSchema g = geometriaFinestra(s, {1000, 700, 30, 20});
-    EXPECT_EQ(g.lato, 39);
-    EXPECT_EQ(g.y0, 42);
+TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
+    struct Caso {
+        std::int16_t colonne, righe, spessore;
+        AreaFinestra area;
+        int lato, x0, y0;  // y0 < 0: not checked
+    };
+    // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area. At 1,024 it
+    // just fits, also with two extra lines; three would end one pixel past it. A tall grid: 39.5
+    // rounds to 40, but three extra lines would then reach one row into the toolbar.
+    for (const Caso& c : {Caso{26, 16, 0, {1280, 1000, 30, 20}, 48, 16, -1}, Caso{26, 16, 0, {1024, 1000, 30, 20}, 39, 5, -1},
+                          Caso{26, 16, 2, {1024, 1000, 30, 20}, 39, 5, -1}, Caso{26, 16, 3, {1024, 1000, 30, 20}, 38, 18, -1},
+                          Caso{2, 16, 0, {1000, 700, 30, 20}, 40, -1, -1}, Caso{2, 16, 3, {1000, 700, 30, 20}, 39, -1, 42}}) {
+        Stato s;
+        s.nColonne = c.colonne, s.nRighe = c.righe, s.SpessoreBordo = c.spessore;
+        const GeometriaSchema g = geometriaFinestra(s, c.area);
+        EXPECT_EQ(g.lato, c.lato) << c.area.larghezza << " " << c.spessore;
+        if (c.x0 >= 0) EXPECT_EQ(g.x0, c.x0) << c.area.larghezza << " " << c.spessore;
+        if (c.y0 >= 0) EXPECT_EQ(g.y0, c.y0) << c.spessore;
+    }
 }
 
 TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
-    Stato s = statoCon({"AB", "CD"}, {"A.", ".D"});
+    Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
     DecorazioniGriglia d;
     d.segni[2][1] = segnoParolaCorrente;
     d.lettereNascoste = true;

@@ -68,8 +68,7 @@ TEST(CopiaLavoro, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     EXPECT_EQ(t.leggi("qdv_prova.tmp"), copia);
     // A refresh (a dialog closed) does not bring the old copy back over the answers.
     rileggiCopiaLavoro(s, p);
-    EXPECT_EQ(s.inserimento(1, 1), 'C');
-    EXPECT_EQ(s.inserimento(3, 1), 'S');
+    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.S.", ".#.."}));
 
     // Writing again: the copy catches up, and a later failure is told again.
     EXPECT_TRUE(cicloAggiornamento(s, p, {}));
@@ -127,17 +126,12 @@ TEST(Apertura, AnUnwritableTemporaryFolderKeepsThePuzzleInMemory) {
     ASSERT_EQ(apriInLavoro(s, p, t.scrivi("s.trmo", schema)), EsitoApertura::ok);
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_NE(p.messaggi[0].testo.find("cartella temporanea " + cartellaTemporanea()), std::string::npos);
-    EXPECT_EQ(p.messaggi[0].testo.find("Formato"), std::string::npos);
-    EXPECT_TRUE(s.copiaLavoroSuperata);
-    EXPECT_EQ(s.nColonne, 4);
-    EXPECT_EQ(s.nomeFile, t.percorso("s.trmo"));
+    EXPECT_TRUE(s.copiaLavoroSuperata && s.nColonne == 4 && s.nomeFile == t.percorso("s.trmo"));
     rileggiCopiaLavoro(s, p);  // no fatal end: nothing is read
     EXPECT_EQ(s.nRighe, 2);
 }
 
-TEST(Modifiche, TitleAndTheQuestionBeforeLeaving) {
-    EXPECT_EQ(titoloConModifiche("Quadrivo - Cruciverba 4x2  /a.trmo", true), "*Quadrivo - Cruciverba 4x2  /a.trmo");
-    EXPECT_EQ(titoloConModifiche("Quadrivo", false), "Quadrivo");
+TEST(Modifiche, TheQuestionBeforeLeaving) {
     Stato s;
     s.nomeFile = "/giochi/prova.trmo";
     PiattaformaRegistro p;
@@ -148,8 +142,7 @@ TEST(Modifiche, TitleAndTheQuestionBeforeLeaving) {
     EXPECT_EQ(chiediPrimaDiLasciare(s, p), Risposta::annulla);
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_EQ(p.messaggi[0].testo, "Il file /GIOCHI/PROVA.TRMO è cambiato, si desidera salvare");
-    EXPECT_EQ(p.messaggi[0].titolo, "Modifica del file corrente");
-    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::salvaNonSalvareAnnulla);
+    EXPECT_TRUE(p.messaggi[0].titolo == "Modifica del file corrente" && p.messaggi[0].pulsanti == Pulsanti::salvaNonSalvareAnnulla);
 }
 
 TEST(Nota, RoundTripAndTheLivingProcess) {
@@ -157,13 +150,10 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     const std::optional<NotaLavoro> letta = leggiNota(testoNota(n));
     ASSERT_TRUE(letta.has_value());
     EXPECT_EQ(std::tuple(letta->schema, letta->pid, letta->avvio), std::tuple(n.schema, n.pid, n.avvio));
-    EXPECT_FALSE(leggiNota("schema=/a.trmo\npid=x\n").has_value());
-    EXPECT_FALSE(leggiNota("pid=12\n").has_value());
+    EXPECT_FALSE(leggiNota("schema=/a.trmo\npid=x\n") || leggiNota("pid=12\n"));
 
     const NotaLavoro io = notaQuestoProcesso("/a.trmo");
-    EXPECT_EQ(io.pid, ::getpid());
-    EXPECT_GT(io.avvio, 0);
-    EXPECT_TRUE(processoVivo(io.pid, io.avvio));
+    EXPECT_TRUE(io.pid == ::getpid() && processoVivo(io.pid, io.avvio));
     EXPECT_FALSE(processoVivo(io.pid, io.avvio + 1));  // the same id, a newer process
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
 }
@@ -189,29 +179,21 @@ TEST(Ripristino, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
 
     const std::vector<CopiaAbbandonata> copie = copieAbbandonate(t.percorso(), std::time(nullptr));
     ASSERT_EQ(copie.size(), 1u);
-    EXPECT_EQ(copie[0].lavoro, abbandonata);
-    EXPECT_EQ(copie[0].schema, puzzle);
+    EXPECT_TRUE(copie[0].lavoro == abbandonata && copie[0].schema == puzzle);
     const std::string domanda = domandaRipristino(copie[0]);
     EXPECT_EQ(domanda.rfind("Ripristinare le risposte non salvate di p.trmo (", 0), 0u) << domanda;
     EXPECT_EQ(domanda.back(), '?');
     // The live run keeps everything; the equal, broken and old leftovers went quietly.
-    EXPECT_TRUE(esisteFile(viva) && esisteFile(viva + ".nota"));
-    EXPECT_TRUE(esisteFile(recenteSenzaNota));
-    for (const std::string& f : {uguale, rotta, vecchia, senzaNota}) {
-        EXPECT_FALSE(esisteFile(f)) << f;
-        EXPECT_FALSE(esisteFile(f + ".nota")) << f;
-    }
+    EXPECT_TRUE(esisteFile(viva) && esisteFile(viva + ".nota") && esisteFile(recenteSenzaNota));
+    for (const std::string& f : {uguale, rotta, vecchia, senzaNota}) EXPECT_FALSE(esisteFile(f) || esisteFile(f + ".nota")) << f;
 
     // Yes: the puzzle comes back with those answers, marked as changed; the leftover goes.
     Stato s;
     s.fileLavoro = t.percorso("qdv_MIO000.tmp");
     PiattaformaRegistro p;
     ASSERT_TRUE(ripristinaCopia(s, p, copie[0]));
-    EXPECT_EQ(s.nomeFile, puzzle);
-    EXPECT_TRUE(s.fileModificato);
-    EXPECT_EQ(s.grigliaAttiva, 1);
-    EXPECT_EQ(s.inserimento(1, 1), 'C');
-    EXPECT_EQ(s.inserimento(2, 1), 'A');
+    EXPECT_TRUE(s.nomeFile == puzzle && s.fileModificato && s.grigliaAttiva == 1);
+    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"CA..", ".#.."}));
     EXPECT_FALSE(esisteFile(abbandonata) || esisteFile(abbandonata + ".nota"));
     EXPECT_EQ(t.leggi("qdv_MIO000.tmp"), risposte);
     // Our own copy now carries a note of a live run: the next scan leaves it alone.

@@ -68,15 +68,6 @@ TEST_F(Lettore, WritingBackKeepsHeaderAndGridAndNormalisesClues) {
                                           "  1  11-Abitazione\r\n  1  12-Sposa di Adamo\r\n  4  12-Vuota\r\n");
 }
 
-TEST_F(Lettore, ReadWriteReadIsStable) {
-    std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione", "  4  12-Vocale"});
-    leggi(dati);
-    std::string una = testoCruciverba(stato);
-    leggi(una);
-    EXPECT_EQ(testoCruciverba(stato), una);
-    EXPECT_EQ(una, dati);
-}
-
 TEST_F(Lettore, ALoneLfStaysInsideItsLineWhenTheFileHasCr) {
     const std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abita\nzione", "  4  12-Voc\nale"});
     leggi(dati);
@@ -106,39 +97,20 @@ TEST_F(Lettore, MissingFileEndsWithItsOwnMessage) {
         piattaforma.messaggi.clear();
         EXPECT_THROW(leggiCruciverba(stato, piattaforma, p), ProgrammaTerminato);
         ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-        EXPECT_EQ(piattaforma.messaggi[0].testo, "Errore: Cruciverba  " + p + "  Non trovato! Esecuzione terminata.");
-        EXPECT_EQ(piattaforma.messaggi[0].titolo, "Quadrivo");
-        EXPECT_EQ(piattaforma.messaggi[0].icona, Icona::informazione);
+        const auto& m = piattaforma.messaggi[0];
+        EXPECT_TRUE(m.testo == "Errore: Cruciverba  " + p + "  Non trovato! Esecuzione terminata." && m.titolo == "Quadrivo" && m.icona == Icona::informazione);
     }
 }
 
 TEST_F(Lettore, MalformedFilesAreRejected) {
     leggi(fileTrmo({"AB", "CD"}));  // something to keep
     const std::string h = intestazione;
-    rifiuta("");
-    rifiuta(h);
-    rifiuta(h + "Dimensioni:\r\n");
-    rifiuta(h + "Dimensioni:   0x1\r\n\r\n");
-    rifiuta(h + "Dimensioni:   2x0\r\n");
-    rifiuta(h + "Dimensioni:  -2x1\r\n[[\r\n");
-    rifiuta(h + "Dimensioni:  27x1\r\n" + std::string(54, '[') + "\r\n");
-    rifiuta(h + "Dimensioni:   2x17\r\n" + std::string(17 * 6, '\n'));
-    rifiuta(h + "Dimensioni:  99999\r\n");
-    rifiuta(h + "Dimensioni:   2x3\r\n[[[[\r\n[[[[\r\n");               // a grid line missing
-    rifiuta(h + "Dimensioni:   2x1\r\n" + std::string(53, '[') + "\r\n");  // longer than 26 cells
-    rifiuta(h + "Dimensioni:   2x1\r\n\x19.[.\r\n");                     // a solution byte below 26
-}
-
-TEST(Scrittore, FailureShowsTheMessageOnceAndKeepsTheOldFile) {
-    CartellaTemporanea dir;
-    Stato s;
-    PiattaformaRegistro p;
-    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("manca/x.trmo")));
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
-    std::string f = dir.scrivi("vecchio.trmo", "vecchio");
-    std::filesystem::create_directory(dir.percorso("x.trmo"));  // a folder where the file should go
-    EXPECT_FALSE(scriviCruciverba(s, p, dir.percorso("x.trmo")));
-    EXPECT_EQ(p.messaggi.size(), 2u);
-    EXPECT_EQ(dir.leggi(f), "vecchio");
+    // a grid line missing, a line longer than 26 cells, a solution byte below 26
+    for (const std::string& dati : {std::string(), h, h + "Dimensioni:\r\n", h + "Dimensioni:   0x1\r\n\r\n",
+                                    h + "Dimensioni:   2x0\r\n", h + "Dimensioni:  -2x1\r\n[[\r\n",
+                                    h + "Dimensioni:  27x1\r\n" + std::string(54, '[') + "\r\n",
+                                    h + "Dimensioni:   2x17\r\n" + std::string(17 * 6, '\n'), h + "Dimensioni:  99999\r\n",
+                                    h + "Dimensioni:   2x3\r\n[[[[\r\n[[[[\r\n", h + "Dimensioni:   2x1\r\n" + std::string(53, '[') + "\r\n",
+                                    h + "Dimensioni:   2x1\r\n\x19.[.\r\n"})
+        rifiuta(dati);
 }

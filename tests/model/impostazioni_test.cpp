@@ -25,47 +25,30 @@ TEST(Impostazioni, WithoutAFileEverythingKeepsItsStart) {
     s.cartellaProgramma = dir.percorso();
     leggiImpostazioni(s);
     EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
-    EXPECT_TRUE(s.rettangoloParola);
-    EXPECT_FALSE(s.tastoSinistro);
+    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
 }
 
-TEST(Impostazioni, OptionConversions) {
-    EXPECT_FALSE(conImpostazioni("TastoSin= 0 ").tastoSinistro);
-    EXPECT_TRUE(conImpostazioni("TastoSin=2").tastoSinistro);
-    EXPECT_TRUE(conImpostazioni("TastoSin=abc\nTastoSin=0.4\nTastoSin=3x").tastoSinistro);  // last line wins
-    // Not 0 sets the mark before any rounding to a whole number.
+TEST(Impostazioni, OptionConversionsAndKeyMatching) {
+    // TastoSin: not 0 before any rounding; the last line wins; a lone LF in a file with CR ends no line.
+    for (auto [testo, sinistro] : {std::pair{"TastoSin= 0 ", false}, {"TastoSin=abc\nTastoSin=0.4\nTastoSin=3x", true},
+                                   {"TastoSin=-0.2", true}, {"TastoSin=0.0", false}})
+        EXPECT_EQ(conImpostazioni(testo).tastoSinistro, sinistro) << testo;
     EXPECT_NE(testoImpostazioni(conImpostazioni("TastoSin=0.4")).find("\r\nTastoSin=-1 \r\n"), std::string::npos);
-    EXPECT_TRUE(conImpostazioni("TastoSin=-0.2").tastoSinistro);
-    EXPECT_FALSE(conImpostazioni("TastoSin=0.0").tastoSinistro);
-    // A lone LF in a file that has CR does not end the line: the second key is not seen.
-    EXPECT_FALSE(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\r\n").tastoSinistro);
-    EXPECT_EQ(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\r\n").SpessoreBordo, 0);
-    EXPECT_EQ(conImpostazioni("TastoSin=0 \nSpessoreBordo=3\n").SpessoreBordo, 3);
-    EXPECT_FALSE(conImpostazioni("RettangoloParola=False").rettangoloParola);
-    EXPECT_FALSE(conImpostazioni("RettangoloParola=  false  ").rettangoloParola);
-    EXPECT_TRUE(conImpostazioni("RettangoloParola=0\nRettangoloParola=True").rettangoloParola);
-    EXPECT_FALSE(conImpostazioni("RettangoloParola=0\nRettangoloParola=forse").rettangoloParola);  // skipped
-    EXPECT_FALSE(conImpostazioni("RettangoloParola=0\nRettangoloParola=").rettangoloParola);
-    EXPECT_TRUE(conImpostazioni("RettangoloParola= 7 ").rettangoloParola);
-}
-
-TEST(Impostazioni, KeyMatchingRules) {
-    EXPECT_EQ(conImpostazioni("SpessoreBordo =3").SpessoreBordo, 0);   // a blank before "=" hides the key
-    EXPECT_EQ(conImpostazioni("xSpessoreBordo=3").SpessoreBordo, 3);   // found anywhere in the line
-    EXPECT_EQ(conImpostazioni("spessorebordo=3").SpessoreBordo, 0);    // case matters
-    EXPECT_EQ(conImpostazioni("a=9 SpessoreBordo=3").SpessoreBordo, 9);  // value after the first "="
-    EXPECT_EQ(conImpostazioni("SpessoreBordo=2.5").SpessoreBordo, 2);
-    EXPECT_EQ(conImpostazioni("SpessoreBordo=3.5").SpessoreBordo, 4);
+    // RettangoloParola: words too; an unreadable value is skipped, an empty one is 0.
+    for (auto [testo, rettangolo] : {std::pair{"RettangoloParola=  false  ", false}, {"RettangoloParola=0\nRettangoloParola=True", true},
+                                     {"RettangoloParola=0\nRettangoloParola=forse", false},
+                                     {"RettangoloParola=0\nRettangoloParola=", false}, {"RettangoloParola= 7 ", true}})
+        EXPECT_EQ(conImpostazioni(testo).rettangoloParola, rettangolo) << testo;
+    // A blank before "=" hides the key, case matters, the key is found anywhere in the line, the value
+    // follows the first "=", halves go to even, values out of range or without digits are skipped.
+    for (auto [testo, bordo] : {std::pair{"TastoSin=0 \nSpessoreBordo=3\r\n", 0}, {"TastoSin=0 \nSpessoreBordo=3\n", 3},
+                                {"SpessoreBordo =3", 0}, {"xSpessoreBordo=3", 3}, {"spessorebordo=3", 0},
+                                {"a=9 SpessoreBordo=3", 9}, {"SpessoreBordo=2.5", 2}, {"SpessoreBordo=3.5", 4},
+                                {"SpessoreBordo=5\r\nSpessoreBordo=40000\r\nSpessoreBordo=1e99", 5}, {"SpessoreBordo=x", 0}})
+        EXPECT_EQ(conImpostazioni(testo).SpessoreBordo, bordo) << testo;
     // the first key in the fixed order wins on a line holding two
     Stato s = conImpostazioni("AltezzaCaratteri=1 AltezzaNumeri=2");
-    EXPECT_EQ(s.AltezzaNumeri, 1);
-    EXPECT_EQ(s.AltezzaCaratteri, 0);
-}
-
-TEST(Impostazioni, UnconvertibleValuesAreSkippedSilently) {
-    Stato s = conImpostazioni("AltezzaCaratteri=50\r\nAltezzaCaratteri=40000\r\nAltezzaCaratteri=1e99\r\nSpessoreBordo=x\r\n");
-    EXPECT_EQ(s.AltezzaCaratteri, 50);
-    EXPECT_EQ(s.SpessoreBordo, 0);  // no digits read as 0
+    EXPECT_EQ(s.AltezzaNumeri * 10 + s.AltezzaCaratteri, 10);
 }
 
 // Every key holds a value of its own, so a key read into the wrong field shows in the rewrite.
@@ -83,16 +66,6 @@ TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
     ASSERT_TRUE(salvaImpostazioni(s, p));
     EXPECT_EQ(dir.leggi("tramerio.ini"), testo);
     EXPECT_TRUE(p.messaggi.empty());
-}
-
-TEST(Impostazioni, WriteErrorShowsItsMessage) {
-    Stato s;
-    s.cartellaProgramma = "/percorso/che/non/esiste/";
-    PiattaformaRegistro p;
-    EXPECT_FALSE(salvaImpostazioni(s, p));
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].testo, msgErroreImpostazioni);
-    EXPECT_FALSE(p.terminato);
 }
 
 namespace {
@@ -113,14 +86,11 @@ TEST(ImpostazioniUtente, ThePlayersCopyIsReadFirstAndWrittenFromThenOn) {
 
     std::filesystem::create_directory(utente.percorso("Quadrivo"));
     utente.scrivi("Quadrivo/tramerio.ini", testoUtente);
-    Stato letto;
-    letto.cartellaProgramma = s.cartellaProgramma;
-    letto.cartellaUtente = s.cartellaUtente;
-    leggiImpostazioni(letto);
-    EXPECT_EQ(letto.PercentualeRiquadro, 90);
+    leggiImpostazioni(s);
+    EXPECT_EQ(s.PercentualeRiquadro, 90);
     PiattaformaRegistro p;
-    letto.rettangoloParola = true;
-    ASSERT_TRUE(salvaImpostazioni(letto, p));
+    s.rettangoloParola = true;
+    ASSERT_TRUE(salvaImpostazioni(s, p));
     EXPECT_EQ(utente.leggi("Quadrivo/tramerio.ini").substr(0, 22), "RettangoloParola=-1 \r\n");
     EXPECT_EQ(programma.leggi("tramerio.ini"), "PercentualeRiquadro= 70 \r\n");  // untouched
 }

@@ -37,9 +37,3 @@ TEST(Intero, HalvesToEvenAndOverflow) {
     EXPECT_THROW(prodotto16(200, 200), ErroreOverflow);
     EXPECT_EQ(somma16(32000, 767), 32767);
 }
-
-TEST(ConSegno, ReservesABlankForTheSign) {
-    EXPECT_EQ(conSegno(12), " 12");
-    EXPECT_EQ(conSegno(0), " 0");
-    EXPECT_EQ(conSegno(-3), "-3");
-}
