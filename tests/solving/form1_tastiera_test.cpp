@@ -6,11 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
-#include <optional>
 
 #include "dizionario_prova.h"
-#include "mainwindow/apertura.h"
-#include "mainwindow/gui/form1.h"
 #include "model/file.h"
 #include "printing/elenchi.h"
 #include "schema_prova.h"
@@ -29,26 +26,13 @@ using V = std::vector<std::string>;
 class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
-    struct Banco {
-        prova::CartellaTemporanea dir;
-        Stato stato;
-        PiattaformaQt piattaforma;
-        std::optional<Form1> f;
-    };
-    std::unique_ptr<Banco> b;
+    std::unique_ptr<prova::BancoFinestra<>> b;
     Form1* f = nullptr;
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
-    QPoint cella(int c, int r) {
-        const int L = s().latoCasella;
-        return {s().xGriglia + (c - 1) * L + L / 2, s().yGriglia + (r - 1) * L + L / 2};
-    }
-    void clic(int c, int r) {
-        QTest::mouseMove(f->area(), cella(c, r) + QPoint(1, 0));
-        QTest::mouseMove(f->area(), cella(c, r));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, cella(c, r));
-    }
+    QPoint cella(int c, int r) { return b->cella(c, r); }
+    void clic(int c, int r) { prova::clicSu(f->area(), cella(c, r)); }
     void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) {
         QVERIFY2(fuoco(), "nessun widget ha il fuoco");
         QTest::keyClick(fuoco(), k, m);
@@ -86,23 +70,11 @@ private slots:
     }
     void init() {
         testi.clear();
-        b = std::make_unique<Banco>();
-        b->dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA"}}}));
-        s().cartellaProgramma = b->dir.percorso();
-        f = &b->f.emplace(s(), b->piattaforma, std::string());
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
-        QVERIFY(QTest::qWaitForWindowActive(f));
-        const std::string puzzle = b->dir.scrivi(
-            "prova.trmo", prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva));
-        QCOMPARE(int(apriInLavoro(s(), b->piattaforma, puzzle)), int(EsitoApertura::ok));
-        f->aggiornaFinestra();
-        QVERIFY(s().latoCasella > 10);
+        b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA"}}}));
+        QVERIFY(b->apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
+        f = &*b->f;
     }
-    void cleanup() {
-        s().fileModificato = false;
-        b.reset();
-    }
+    void cleanup() { b.reset(); }
 
     void clickAMiddleCellTypeAWholeWordAndTurn() {
         QVERIFY(!pos().valida());
@@ -148,30 +120,21 @@ private slots:
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
         tasto(Qt::Key_Tab);
         QCOMPARE(pos(), (Posizione{1, 1, orizzontale}));
-        tasto(Qt::Key_Escape);
-        clic(1, 1);
-        QCOMPARE(lista(orizzontale)->currentItem()->text(), QString("1 Abitazione"));
-        tasto(Qt::Key_Tab);
-        QCOMPARE(pos(), (Posizione{3, 2, orizzontale}));  // ORO is full: its first cell
-        QCOMPARE(lista(orizzontale)->currentItem()->text(), QString("4 Metallo prezioso"));
-        tasto(Qt::Key_Tab);
-        QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
-        tasto(Qt::Key_Tab);
-        QCOMPARE(pos(), (Posizione{1, 4, orizzontale}));
-        QCOMPARE(rigaDefinizione(), QString(" 7 oriz. - Città d'erba"));
-        tasto(Qt::Key_Tab);  // across done: the down words
-        QCOMPARE(pos(), (Posizione{1, 1, verticale}));  // CANE's first empty cell
+        // ORO is full: its first cell; across done: CANE's first empty cell.
+        for (const Posizione& attesa : {Posizione{3, 2, orizzontale}, {1, 3, orizzontale}, {1, 4, orizzontale}, {1, 1, verticale}}) {
+            tasto(Qt::Key_Tab);
+            QCOMPARE(pos(), attesa);
+        }
         QVERIFY(lista(orizzontale)->selectedItems().isEmpty());
         QCOMPARE(lista(verticale)->currentItem()->text(), QString("1 Fedele amico"));
         tasto(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(pos(), (Posizione{1, 4, orizzontale}));
+        QCOMPARE(lista(orizzontale)->currentItem()->text(), QString("7 Città d'erba"));
         // Skipping full words, kept as the player's option.
         prova::figlio<QAction>(&*f, "MenuSaltaComplete")->trigger();
         QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo")
                     .value("soluzione/saltaParoleComplete").toBool());
         clic(1, 1);
-        clic(1, 1);  // down
-        clic(1, 1);  // across again
         tasto(Qt::Key_Tab);
         QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
         prova::figlio<QAction>(&*f, "MenuSaltaComplete")->trigger();
@@ -192,7 +155,7 @@ private slots:
 
     void accentedLettersAreTheirCapitals() {
         clic(1, 4);
-        digita(QString::fromUtf8("èrbà"));
+        digita(QString::fromUtf8("è5rbà"));  // the digit never lands
         QCOMPARE(salvati()[3], "ERBA#");
         clic(1, 1);
         digita(QString::fromUtf8("ùìòé"));
@@ -217,10 +180,6 @@ private slots:
         QCOMPARE(testi.size(), 2);
         QVERIFY(testi[1].contains("ancora 8 lettere"));
         QCOMPARE(salvati()[0], "CAS.#");
-        tornaAllaFinestra();
-        rispondi("Annulla");
-        tasto(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(testi.size(), 3);
     }
 
     void escDropsTheWordAndLaterTypingWritesNothing() {
@@ -254,12 +213,8 @@ private slots:
     }
 
     void thePanelListsWhatThePageprints() {
-        const QStringList orizzontali{"1 Abitazione", "4 Metallo prezioso", "5 ______________________________",
-                                      "7 Città d'erba"};
-        const QStringList verticali{"1 Fedele amico", "2 ______________________________", "3 Superficie",
-                                    "6 ______________________________"};
-        QCOMPARE(voci(orizzontale), orizzontali);
-        QCOMPARE(voci(verticale), verticali);
+        QCOMPARE(voci(orizzontale), (QStringList{"1 Abitazione", "4 Metallo prezioso", "5 " + QString(30, '_'), "7 Città d'erba"}));
+        QCOMPARE(voci(verticale), (QStringList{"1 Fedele amico", "2 " + QString(30, '_'), "3 Superficie", "6 " + QString(30, '_')}));
         for (int d : {orizzontale, verticale}) {
             QStringList stampate;
             for (const std::string& v : vociDefinizioni(s(), d)) stampate << QString::fromStdString(v).trimmed();
@@ -276,8 +231,6 @@ private slots:
         prova::figlio<QAction>(&*f, "MenuElenco")->trigger();
         QVERIFY(!pannello->isVisible());
         QVERIFY(!prova::figlio<QLabel>(&*f, "RigaDefinizione")->isVisible());
-        QVERIFY(!QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo")
-                     .value("soluzione/mostraElenco", true).toBool());
         QCOMPARE(s().latoCasella, geometriaFinestra(s(), f->areaFinestra()).lato);
         QVERIFY(s().latoCasella >= L);
         prova::figlio<QAction>(&*f, "MenuElenco")->trigger();
@@ -305,12 +258,6 @@ private slots:
         QCOMPARE(salvati(), (V{"CASA#", "A#ORO", "NO#E#", "ERBA#"}));
         QTRY_VERIFY(risposta->eseguita());
         QVERIFY(testi.value(0).startsWith("Bravo! hai risolto il cruciverba"));
-        tornaAllaFinestra();
-        rispondi("OK");
-        tasto(Qt::Key_C, Qt::ControlModifier);
-        QTRY_VERIFY(risposta->eseguita());
-        QCOMPARE(testi.size(), 2);
-        QVERIFY(testi.value(1).startsWith("Bravo! hai risolto il cruciverba"));
         prova::figlio<QAction>(&*f, "MenuSaltaComplete")->trigger();
     }
 
@@ -321,11 +268,7 @@ private slots:
         QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
         // The left button now opens the word dialog, from the word's start as the pointer shows it.
         prova::AlProssimoModale<TessoDef> dialogo([](TessoDef* d) { d->reject(); });
-        const int L = s().latoCasella;
-        const QPoint alto = cella(3, 2) + QPoint(L / 4, -L / 4);
-        QTest::mouseMove(f->area(), alto + QPoint(1, 0));
-        QTest::mouseMove(f->area(), alto);
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto);
+        prova::clicSu(f->area(), b->alto(3, 2));
         QVERIFY(dialogo.eseguita());
         QCOMPARE(pos(), (Posizione{1, 3, orizzontale}));
         prova::figlio<QAction>(&*f, "menuold")->trigger();

@@ -6,17 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <optional>
 
 #include "dialogs/gui/tessosav.h"
 #include "dizionario_prova.h"
-#include "mainwindow/apertura.h"
-#include "mainwindow/gui/form1.h"
 #include "model/file.h"
 #include "schema_prova.h"
-#include "solving/navigazione.h"
-#include "solving/partita.h"
-#include "solving/verifica.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -41,32 +35,19 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     QTemporaryDir dati;  // the user's data folder for the whole run
-    struct Banco {
-        prova::CartellaTemporanea dir;
-        Stato stato;
-        PiattaformaOrologio piattaforma;
-        std::optional<Form1> f;
-    };
-    std::unique_ptr<Banco> b;
+    std::unique_ptr<prova::BancoFinestra<PiattaformaOrologio>> b;
     Form1* f = nullptr;
-    std::string puzzle;
+    std::string& puzzle() { return b->puzzle; }
 
     Stato& s() { return b->stato; }
     V salvati() { return prova::salvati(s().fileLavoro); }
     QString tempo() const { return prova::figlio<QLabel>(f, "TempoSoluzione")->text(); }
     void esegui(const char* azione) { prova::figlio<QAction>(f, azione)->trigger(); }
 
-    // A point of cell (c, r) in quarters of a cell from its top-left corner.
-    QPoint punto(int c, int r, double qx, double qy) {
-        const int L = s().latoCasella;
-        return {s().xGriglia + (c - 1) * L + static_cast<int>(qx * L / 4), s().yGriglia + (r - 1) * L + static_cast<int>(qy * L / 4)};
-    }
-    QPoint alto(int c, int r) { return punto(c, r, 3, 1); }  // the across half
-    QPoint basso(int c, int r) { return punto(c, r, 1, 3); } // the down half
-    void muovi(QPoint p) {
-        QTest::mouseMove(f->area(), p + QPoint(1, 0));
-        QTest::mouseMove(f->area(), p);
-    }
+    QPoint alto(int c, int r) { return b->alto(c, r); }
+    QPoint basso(int c, int r) { return b->basso(c, r); }
+    void muovi(QPoint p) { prova::muoviSu(f->area(), p); }
+    void clic(QPoint p) { prova::clicSu(f->area(), p); }
     QColor pixel(QPoint p) {
         const QImage& img = f->area()->immagine();
         const qreal d = img.devicePixelRatio();
@@ -85,27 +66,14 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
         return verde(pixel(QPoint(s().xGriglia + c * L - 3, s().yGriglia + (r - 1) * L + 3)));
     }
 
-    // A new window on the puzzle, as a new start of the program opening it.
-    void apri(const std::vector<std::string>& voci, const std::vector<std::string>& soluzioni = prova::soluzioniProva) {
-        if (!b) {
-            b = std::make_unique<Banco>();
-            b->dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA"}}}));
-        }
-        if (!voci.empty()) puzzle = b->dir.scrivi("prova.trmo", prova::fileTrmo(soluzioni, voci, prova::definizioniProva));
-        s() = Stato{};
-        s().cartellaProgramma = b->dir.percorso();
-        f = &b->f.emplace(s(), b->piattaforma, std::string());
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f));
-        QTRY_COMPARE(f->giaAttivato(), 1);
-        QCOMPARE(int(apriInLavoro(s(), b->piattaforma, puzzle)), int(EsitoApertura::ok));
-        f->aggiornaFinestra();
-        QVERIFY(s().latoCasella > 20);
-        QCoreApplication::processEvents();  // the activation's own redraw
+    // A new window on the puzzle, as a new start of the program opening it; no answers: the last file.
+    void apri(const V& voci, const V& soluzioni = prova::soluzioniProva) {
+        if (!b) b = std::make_unique<prova::BancoFinestra<PiattaformaOrologio>>(prova::dizionario({{4, {"CASA"}}}));
+        QVERIFY(b->apri(voci.empty() ? std::string() : prova::fileTrmo(soluzioni, voci, prova::definizioniProva)));
+        f = &*b->f;
     }
     void chiudi() {
-        s().fileModificato = false;
-        b->f.reset();
+        b->chiudi();
         f = nullptr;
     }
 
@@ -114,10 +82,12 @@ private slots:
         QVERIFY(dati.isValid());
         qputenv("XDG_DATA_HOME", dati.path().toUtf8());
     }
-    void init() { testi.clear(); }
+    void init() {
+        testi.clear();
+        titoli.clear();
+    }
     void cleanup() {
         risposta.reset();
-        if (b && b->f) chiudi();
         b.reset();
     }
 
@@ -140,16 +110,13 @@ private slots:
         // The marks stay on the window's grid only: the puzzle file holds the letters.
         QCOMPARE(salvati(), (V{"CUSE#", ".#...", "X.#.#", "E.Z.#"}));
         // A letter typed over a mark takes it away; the other mark stays.
-        muovi(alto(1, 1));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
+        clic(alto(1, 1));
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
         QTest::keyClicks(f->area(), "ca");
         QCOMPARE(salvati()[0], "CASE#");
         QVERIFY(!segnata(2, 1) && segnata(4, 1) && segnata(1, 3));
-        // One letter, then the whole grid.
-        // Once the pointer is off the grid (on its way to the menu), the cell last pressed on.
-        muovi(alto(3, 4));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(3, 4));
+        // One letter, then the whole grid. Once the pointer is off the grid (on its way to the menu), the cell last pressed on.
+        clic(alto(3, 4));
         QCOMPARE(f->posizioneCorrente(), (Posizione{3, 4, orizzontale}));
         muovi(alto(4, 2));
         muovi(QPoint(s().xGriglia / 2, s().yGriglia + 5));
@@ -190,11 +157,10 @@ private slots:
     }
 
     void clockTicksPausesHidesTheGridAndStopsWhenMinimised() {
-        apri({"C...#", ".#...", "..#.#", "....#"});
+        apri({"C...#", "A#ORO", "..#.#", "....#"});
         QCOMPARE(tempo(), QString("0:00"));
         b->piattaforma.ms = 65'400;
         QTRY_COMPARE(tempo(), QString("1:05"));
-        QCOMPARE(prova::figlio<QAction>(f, "MenuPausa")->shortcut(), QKeySequence(Qt::Key_F6));
         const QImage giocando = f->area()->immagine();
         prova::figlio<QAction>(f, "Toolbar1_Pausa")->trigger();
         QVERIFY(f->inPausa());
@@ -203,8 +169,7 @@ private slots:
         QVERIFY(!prova::figlio<QAction>(f, "MenuRivelaLettera")->isEnabled());
         b->piattaforma.ms = 500'000;
         // A hidden grid opens no word.
-        muovi(alto(1, 1));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 1));
+        clic(alto(1, 1));
         QVERIFY(!f->posizioneCorrente().valida());
         QCOMPARE(f->tempoSoluzione(), 65'400);
         esegui("MenuPausa");
@@ -219,10 +184,16 @@ private slots:
         f->setWindowState(Qt::WindowMaximized);
         b->piattaforma.ms = 3'600'000 + 900'000 - 66'400 + 6'000;
         QTRY_COMPARE(tempo(), QString("1:00:06"));
-        // Azzera Soluzioni starts it again.
+        // Azzera Soluzioni asks, Annulla leaves all; OK clears every answer, given ones too, and
+        // starts the clock again.
+        rispondi("Annulla");
+        esegui("MenuAzzera");
+        QCOMPARE(titoli.value(0), QString("Azzeramento soluzioni"));
+        QCOMPARE(salvati()[1], "A#ORO");
         rispondi("OK");
         esegui("MenuAzzera");
         QVERIFY(risposta->eseguita());
+        QCOMPARE(salvati(), (V{"....#", ".#...", "..#.#", "....#"}));
         QCOMPARE(tempo(), QString("0:00"));
     }
 
@@ -238,7 +209,7 @@ private slots:
         const std::string file = b->dir.leggi("prova.trmo");
         // Nothing of the solve went into the puzzle file: its 4 + 4 + 5 lines, the answers in the grid.
         QCOMPARE(std::count(file.begin(), file.end(), '\n'), 13);
-        QCOMPARE(prova::salvati(puzzle), (V{"CUSA#", ".#O..", "..#.#", "....#"}));
+        QCOMPARE(prova::salvati(puzzle()), (V{"CUSA#", ".#O..", "..#.#", "....#"}));
         QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/partite.json"));
         chiudi();
 
@@ -251,7 +222,6 @@ private slots:
         QTRY_COMPARE(tempo(), QString("2:15"));
         // Closing keeps the time too.
         QVERIFY(f->close());
-        b->f.reset();
         apri({});
         QCOMPARE(f->tempoSoluzione(), 135'000);
         chiudi();
@@ -273,21 +243,17 @@ private slots:
         });
         f->MenuSalvaCN_Click();
         QVERIFY(salva.eseguita());
-        QVERIFY(QString::fromStdString(s().nomeFile).endsWith("copia.trmo"));
-        const ArchivioPartite archivio(
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-        const Partita kept = archivio.leggi(s().nomeFile, improntaSoluzione(s()));
-        QCOMPARE(kept.millisecondi, 30'000);
-        QCOMPARE(kept.segni.size(), size_t(1));
-        QCOMPARE(kept.segni.begin()->second, 'U');
+        b->puzzle = s().nomeFile;
+        QVERIFY(b->puzzle.ends_with("/copia.trmo"));
+        apri({});
+        QCOMPARE(f->tempoSoluzione(), 30'000);
+        QVERIFY(segnata(2, 1) && !segnata(3, 1));
     }
 
     void theLastLetterCongratulatesOnceAndStopsTheClock() {
         apri({"CASA#", "A#ORO", "NO#E#", "ERB.#"});
         b->piattaforma.ms = 42'000;
-        QTest::mouseMove(f->area(), alto(1, 4) + QPoint(1, 0));
-        QTest::mouseMove(f->area(), alto(1, 4));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 4));
+        clic(alto(1, 4));
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
         rispondi("OK");
         QTest::keyClicks(f->area(), "erba");
@@ -296,16 +262,13 @@ private slots:
         b->piattaforma.ms = 99'000;
         QCOMPARE(f->tempoSoluzione(), 42'000);
         // Another pass over a right grid says nothing more.
-        // Without a window manager the window takes the keyboard back itself.
         QTRY_VERIFY(!QApplication::activeModalWidget());
         f->activateWindow();
         QTRY_VERIFY(f->isActiveWindow());
         rispondi("OK");
-        muovi(alto(1, 4));
-        QTest::mouseClick(f->area(), Qt::LeftButton, {}, alto(1, 4));
+        clic(alto(1, 4));
         QTRY_COMPARE(fuoco(), static_cast<QWidget*>(f->area()));
         QTest::keyClicks(f->area(), "erba");
-        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QVERIFY(!risposta->eseguita());
         // Controlla Soluzioni reports the same time from the stopped clock.

@@ -9,6 +9,11 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "mainwindow/apertura.h"
+#include "mainwindow/gui/form1.h"
+#include "supporto/schema.h"
 
 namespace quadrivo::prova {
 
@@ -24,6 +29,16 @@ T* figlio(const QObject* padre, const QString& nome) {
 inline bool fuocoDentro(const QWidget* w) {
     const QWidget* f = QApplication::focusWidget();
     return w && w->isVisible() && w->isActiveWindow() && f && (f == w || w->isAncestorOf(f));
+}
+
+// A move to where the pointer already is never reaches the widget: come from aside.
+inline void muoviSu(QWidget* w, QPoint p) {
+    QTest::mouseMove(w, p + QPoint(1, 0));
+    QTest::mouseMove(w, p);
+}
+inline void clicSu(QWidget* w, QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) {
+    muoviSu(w, p);
+    QTest::mouseClick(w, pulsante, {}, p);
 }
 
 // Every key goes to whichever widget has the focus by then; no focus is a test failure.
@@ -83,6 +98,47 @@ struct RisposteMessaggi {
                 if (scelto->text() == pulsante) return scelto->click();
         });
     }
+};
+
+// The main window as at a start of the program, on a program folder of its own holding
+// `dizionario`; P is the platform it runs on.
+template <typename P = PiattaformaQt>
+struct BancoFinestra {
+    CartellaTemporanea dir;
+    Stato stato;
+    P piattaforma;
+    std::optional<Form1> f;
+    std::string puzzle;
+
+    explicit BancoFinestra(const std::string& dizionario) { dir.scrivi("LessicoItaliano.dat", dizionario); }
+    ~BancoFinestra() { chiudi(); }
+    // Answers left unsaved would stay behind as a working copy the next window offers back.
+    void chiudi() {
+        stato.fileModificato = false;
+        f.reset();
+    }
+    // A new window on `testo` written as the puzzle file, or on the last one when empty.
+    bool apri(const std::string& testo = {}) {
+        if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
+        chiudi();
+        stato = Stato{};
+        stato.cartellaProgramma = dir.percorso();
+        f.emplace(stato, piattaforma, std::string());
+        f->show();
+        if (!QTest::qWaitForWindowExposed(&*f) || !QTest::qWaitFor([this] { return f->giaAttivato() == 1; }))
+            return false;
+        if (apriInLavoro(stato, piattaforma, puzzle) != EsitoApertura::ok) return false;
+        f->aggiornaFinestra();
+        QCoreApplication::processEvents();  // the activation's own redraw
+        return stato.latoCasella > 20;
+    }
+    // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
+    QPoint cella(int c, int r, int dx = 0, int dy = 0) const {
+        const int L = stato.latoCasella;
+        return {stato.xGriglia + (c - 1) * L + L / 2 + dx * L / 4, stato.yGriglia + (r - 1) * L + L / 2 + dy * L / 4};
+    }
+    QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
+    QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
 };
 
 }  // namespace quadrivo::prova
