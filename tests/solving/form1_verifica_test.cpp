@@ -238,7 +238,8 @@ private slots:
         muovi(alto(2, 1));
         esegui("MenuControllaLettera");
         prova::AlProssimoModale<TessoSav> salva([](TessoSav* d) {
-            d->Text1->setText("copia");
+            // With its extension: ".trmo" is added only to a path with no dot anywhere.
+            d->Text1->setText("copia.trmo");
             d->Command3d1_Click();
         });
         f->MenuSalvaCN_Click();
