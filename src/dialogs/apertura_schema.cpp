@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "formats/trmo.h"
 #include "mainwindow/apertura.h"
 #include "model/disegno_schema.h"
 #include "model/file.h"
@@ -125,7 +126,7 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
                 somma16(somma16(prodotto16(c, g.lato), g.x0), g.lato);
                 somma16(somma16(prodotto16(r, g.lato), g.y0), g.lato);
                 CasellaSchema cella;
-                if (ch >= 'A' && ch <= 'Z') cella.lettera = ch;
+                if (ch >= 'A' && ch <= 'Z') cella.lettera = std::string(1, ch);
                 else if (ch == '*') cella.nera = true;
                 else if (ch != '.') {
                     sup.pulisci();

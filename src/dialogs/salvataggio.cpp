@@ -2,15 +2,11 @@
 
 #include "dialogs/apertura_schema.h"
 #include "mainwindow/lavoro.h"
-#include "model/cruciverba.h"
+#include "formats/formato.h"
 #include "model/file.h"
 #include "model/testo.h"
 
 namespace quadrivo {
-
-namespace {
-constexpr size_t etichettaAutore = 13;  // "Autore:      " before the name
-}
 
 std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome) {
     std::string n = !nome.empty() && nome.front() == '/' ? nome : componiPercorso(cartella, nome);
@@ -20,14 +16,6 @@ std::string percorsoSalvataggio(const std::string& cartella, const std::string& 
 
 std::string testoSovrascrittura(const std::string& percorso) {
     return "Il file " + maiuscolo(percorso) + " esiste già; vuoi riscriverlo?";
-}
-
-std::string autoreDaRiga(const std::string& riga1) {
-    return riga1.size() > etichettaAutore ? daWindows1252(riga1.substr(etichettaAutore)) : std::string{};
-}
-
-std::string rigaConAutore(const std::string& riga1, const std::string& autore) {
-    return riga1.substr(0, std::min(riga1.size(), etichettaAutore)) + aWindows1252(autore);
 }
 
 std::string nomeProposto(const Stato& stato) {
@@ -43,10 +31,10 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
                                        Pulsanti::okAnnulla) == Risposta::ok;
     }
     if (scrivi) {
-        const std::string vecchia = stato.righeFile[0];
-        stato.righeFile[0] = rigaConAutore(vecchia, autore);
-        if (!scriviFileSicuro(n, testoCruciverba(stato))) {
-            stato.righeFile[0] = vecchia;
+        const std::string vecchio = stato.cruciverba.autore;
+        stato.cruciverba.autore = autore;
+        if (!scriviFileSicuro(n, testoCruciverba(stato.cruciverba))) {
+            stato.cruciverba.autore = vecchio;
             piattaforma.messaggio(msgErroreDisco);
             return EsitoSalvataggio::errore;
         }

@@ -20,10 +20,6 @@ std::string percorsoSalvataggio(const std::string& cartella, const std::string& 
 // "Il file " + path in capitals + " esiste già; vuoi riscriverlo?"
 std::string testoSovrascrittura(const std::string& percorso);
 
-// The author field of header line 1 (UTF-8, as typed) and the line with it (Windows-1252).
-std::string autoreDaRiga(const std::string& riga1);
-std::string rigaConAutore(const std::string& riga1, const std::string& autore);
-
 // What the name box shows when the dialog comes up.
 std::string nomeProposto(const Stato& stato);
 

@@ -3,54 +3,40 @@
 #include <optional>
 
 #include "mainwindow/lavoro.h"
-#include "model/cruciverba.h"
+#include "formats/formato.h"
 #include "model/file.h"
-#include "model/piattaforma_registro.h"
 
 namespace quadrivo {
 
 namespace {
 
-// Reads the bytes into `prova` as the window's refresh would; the outcome says whether it ended.
-EsitoApertura leggiInProva(Stato& prova, std::string_view dati) {
-    PiattaformaRegistro registro;
-    try {
-        leggiCruciverbaDaDati(prova, registro, dati);
-    } catch (const ProgrammaTerminato&) {
-        return EsitoApertura::formatoNonValido;
+EsitoApertura esitoDi(EsitoLettura e) {
+    switch (e) {
+    case EsitoLettura::ok: return EsitoApertura::ok;
+    case EsitoLettura::tipoNonValido: return EsitoApertura::tipoNonValido;
+    case EsitoLettura::formatoNonValido: break;
     }
-    // The layout pass ends the program on a white cell whose entry would blacken it.
-    for (int r = 1; r <= prova.nRighe; ++r) {
-        const std::string& riga = prova.rigaGriglia(r);
-        for (size_t p = 0; p + 1 < riga.size(); p += 2)
-            if (riga[p] != '*' && riga[p + 1] == '*') return EsitoApertura::tipoNonValido;
-    }
-    return EsitoApertura::ok;
+    return EsitoApertura::formatoNonValido;
 }
 
 }  // namespace
 
-EsitoApertura controllaSchema(std::string_view dati) {
-    Stato prova;
-    return leggiInProva(prova, righeCrLf(dati));
+EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati) {
+    return esitoDi(leggiCruciverba(percorso, dati).esito);
 }
 
 EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_view dati, const std::string& percorso,
                                bool modificato) {
-    const std::string copia = righeCrLf(dati);
-    Stato prova;
-    if (const EsitoApertura e = leggiInProva(prova, copia); e != EsitoApertura::ok) return e;
+    Lettura lettura = leggiCruciverba(percorso, dati);
+    if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
     // Memory holds the puzzle from now on, whether or not the working copy can be written.
-    s.righeFile = prova.righeFile;
-    s.nColonne = prova.nColonne;
-    s.nRighe = prova.nRighe;
-    s.definizione = prova.definizione;
+    s.cruciverba = std::move(lettura.cruciverba);
     s.nomeFile = percorso;
     s.fileModificato = modificato;
     s.grigliaAttiva = 1;
     s.inizioGioco = piattaforma.orologio();
     ++s.aperture;
-    scriviLavoroGrezzo(s, piattaforma, copia);
+    scriviCopiaLavoro(s, piattaforma);
     return EsitoApertura::ok;
 }
 

@@ -17,7 +17,7 @@ inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 enum class EsitoApertura { ok, inesistente, illeggibile, copiaFallita, formatoNonValido, tipoNonValido };
 
 // Whether the program can show these bytes as a puzzle, without ending.
-EsitoApertura controllaSchema(std::string_view dati);
+EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);
 
 // Copies `percorso` into stato.fileLavoro and sets nomeFile, fileModificato, grigliaAttiva and
 // inizioGioco, and counts one more opening. On failure nothing changes and the returned outcome says why. A working copy

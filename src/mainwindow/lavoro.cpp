@@ -10,9 +10,8 @@
 
 #include "dialogs/salvataggio.h"
 #include "mainwindow/apertura.h"
-#include "model/cruciverba.h"
+#include "formats/formato.h"
 #include "model/file.h"
-#include "model/piattaforma_registro.h"
 
 namespace quadrivo {
 
@@ -41,16 +40,16 @@ long long avvioProcesso(long long pid) {
 
 long long eta(const QFileInfo& fi, long long adesso) { return adesso - fi.lastModified().toSecsSinceEpoch(); }
 
-// The grid lines (solutions and entries) of a puzzle file; nothing when it cannot be shown.
-std::optional<std::vector<std::string>> righeGriglia(const std::string& percorso) {
+// The entries of a puzzle file, cell by cell; nothing when it cannot be shown.
+std::optional<std::vector<std::string>> vociDi(const std::string& percorso, const std::string& nome) {
     const std::optional<std::string> dati = leggiFile(percorso);
-    if (!dati || controllaSchema(*dati) != EsitoApertura::ok) return std::nullopt;
-    Stato s;
-    PiattaformaRegistro registro;
-    leggiCruciverbaDaDati(s, registro, righeCrLf(*dati));
-    std::vector<std::string> righe;
-    for (int r = 1; r <= s.nRighe; ++r) righe.push_back(s.rigaGriglia(r));
-    return righe;
+    if (!dati) return std::nullopt;
+    const Lettura l = leggiCruciverba(nome, *dati);
+    if (l.esito != EsitoLettura::ok) return std::nullopt;
+    std::vector<std::string> voci;
+    for (int r = 1; r <= l.cruciverba.righe(); ++r)
+        for (int c = 1; c <= l.cruciverba.colonne(); ++c) voci.push_back(l.cruciverba.cella(c, r).voce);
+    return voci;
 }
 
 }  // namespace
@@ -77,11 +76,7 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
 }
 
 bool scriviCopiaLavoro(Stato& s, Piattaforma& piattaforma) {
-    return scriviLavoroGrezzo(s, piattaforma, testoCruciverba(s));
-}
-
-void rileggiCopiaLavoro(Stato& s, Piattaforma& piattaforma) {
-    if (!s.copiaLavoroSuperata) leggiCruciverba(s, piattaforma, s.fileLavoro);
+    return scriviLavoroGrezzo(s, piattaforma, testoCruciverba(s.cruciverba));
 }
 
 void cancellaCopiaLavoro(const std::string& fileLavoro) {
@@ -148,8 +143,8 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
             cancellaCopiaLavoro(lavoro);
             continue;
         }
-        const auto mie = righeGriglia(lavoro);
-        if (!mie || mie == righeGriglia(n->schema)) {
+        const auto mie = vociDi(lavoro, n->schema);
+        if (!mie || mie == vociDi(n->schema, n->schema)) {
             cancellaCopiaLavoro(lavoro);
             continue;
         }

@@ -21,10 +21,8 @@ std::string messaggioCopiaLavoro(const std::string& cartella);
 // Writes `testo` (a whole puzzle file) as the working copy, and its note. A failure is told
 // once, until a write succeeds again, and sets copiaLavoroSuperata: memory is then the truth.
 bool scriviLavoroGrezzo(Stato& stato, Piattaforma& piattaforma, std::string_view testo);
-// The puzzle in memory as the working copy (needs a layout pass since the last read).
+// The puzzle in memory as the working copy, in its own format.
 bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma);
-// Reads the working copy back, unless memory is ahead of it.
-void rileggiCopiaLavoro(Stato& stato, Piattaforma& piattaforma);
 // Removes a working copy and its note.
 void cancellaCopiaLavoro(const std::string& fileLavoro);
 

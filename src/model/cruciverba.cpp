@@ -1,119 +1,110 @@
 #include "model/cruciverba.h"
 
-#include <optional>
-#include <vector>
-
-#include "model/file.h"
-#include "model/numeri.h"
+#include <algorithm>
+#include <map>
 
 namespace quadrivo {
 
+Cruciverba::Cruciverba(int colonne, int righe) {
+    if (colonne < 1 || righe < 1 || colonne > maxLatoCruciverba || righe > maxLatoCruciverba) return;
+    colonne_ = colonne;
+    righe_ = righe;
+    celle_.resize(static_cast<size_t>(colonne) * static_cast<size_t>(righe));
+}
+
+const ElencoDefinizioni* Cruciverba::elenco(const std::string& direzione) const {
+    for (const ElencoDefinizioni& e : elenchi)
+        if (e.direzione == direzione) return &e;
+    return nullptr;
+}
+
+bool confine(const Cruciverba& x, Casella a, Casella b) {
+    if (!x.bianca(b.colonna, b.riga) || !x.bianca(a.colonna, a.riga)) return true;
+    const bool orizz = b.riga == a.riga;
+    const std::uint8_t uscita = orizz ? barraDestra : barraSotto, entrata = orizz ? barraSinistra : barraSopra;
+    return (x.cella(a).barre & uscita) || (x.cella(b).barre & entrata);
+}
+
 namespace {
 
-// Mid$(s, start) with a 1-based start.
-std::string_view da(std::string_view s, size_t inizio) {
-    return inizio - 1 < s.size() ? s.substr(inizio - 1) : std::string_view{};
-}
-
-std::string_view tratto(std::string_view s, size_t inizio, size_t lunghezza) {
-    return da(s, inizio).substr(0, lunghezza);
-}
-
-[[noreturn]] void formatoNonValido(Piattaforma& p) { fatale(p, msgFormatoNonValido); }
-
-}  // namespace
-
-void leggiCruciverba(Stato& stato, Piattaforma& piattaforma, const std::string& percorso) {
-    if (!esisteFile(percorso)) {
-        fatale(piattaforma, "Errore: Cruciverba  " + percorso + "  Non trovato! Esecuzione terminata.", "Quadrivo",
-               Icona::informazione);
-    }
-    std::optional<std::string> dati = leggiFile(percorso);
-    if (!dati) formatoNonValido(piattaforma);
-    leggiCruciverbaDaDati(stato, piattaforma, *dati);
-}
-
-void leggiCruciverbaDaDati(Stato& stato, Piattaforma& piattaforma, std::string_view dati) {
-    const std::vector<std::string> righe = dividiRighe(dati);
-    if (righe.size() < 4) formatoNonValido(piattaforma);
-
-    int colonne = 0, righeGriglia = 0;
-    try {
-        colonne = intero(valore(da(righe[3], 14)));
-        righeGriglia = intero(valore(da(righe[3], 17)));
-    } catch (const ErroreOverflow&) {
-        formatoNonValido(piattaforma);
-    }
-    if (colonne < 1 || righeGriglia < 1 || colonne > maxColonne || righeGriglia > maxRighe)
-        formatoNonValido(piattaforma);
-    if (righe.size() < 4u + static_cast<size_t>(righeGriglia)) formatoNonValido(piattaforma);
-
-    std::array<std::string, maxRigheFile> nuoveRighe{};
-    for (int i = 0; i < 4; ++i) nuoveRighe[i] = righe[i];
-    for (int r = 1; r <= righeGriglia; ++r) {
-        std::string riga = righe[3 + r];
-        if (riga.size() > 2u * maxColonne) formatoNonValido(piattaforma);
-        for (size_t p = 0; p < riga.size(); p += 2) {
-            auto b = static_cast<unsigned char>(riga[p]);
-            if (b < 26) formatoNonValido(piattaforma);
-            riga[p] = static_cast<char>(b - 26);
+std::vector<Definizione> parole(const Cruciverba& x, int dc, int dr) {
+    std::vector<Definizione> out;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            if (!x.bianca(c, r) || !confine(x, {c - dc, r - dr}, {c, r})) continue;
+            Definizione d;
+            for (Casella k{c, r};; k = {k.colonna + dc, k.riga + dr}) {
+                d.caselle.push_back(k);
+                if (confine(x, k, {k.colonna + dc, k.riga + dr})) break;
+            }
+            if (d.caselle.size() >= 2) out.push_back(std::move(d));
         }
-        nuoveRighe[3 + r] = std::move(riga);
-    }
-
-    PerParola<std::string> definizioni{};
-    for (size_t i = 4 + static_cast<size_t>(righeGriglia); i < righe.size(); ++i) {
-        const std::string& riga = righe[i];
-        try {
-            int c = intero(valore(tratto(riga, 1, 3)));
-            int r = intero(valore(tratto(riga, 4, 3)));
-            int d = intero(valore(tratto(riga, 7, 1)));
-            if (c >= 1 && c <= maxColonne && r >= 1 && r <= maxRighe && (d == 1 || d == 2))
-                definizioni[c][r][d] = std::string(da(riga, 9));
-        } catch (const ErroreOverflow&) {
-            // a clue line whose numbers cannot be read is skipped
-        }
-    }
-
-    stato.righeFile = std::move(nuoveRighe);
-    stato.nColonne = static_cast<std::int16_t>(colonne);
-    stato.nRighe = static_cast<std::int16_t>(righeGriglia);
-    stato.definizione = std::move(definizioni);
-}
-
-std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo) {
-    auto campo = [](int n) {
-        std::string s = "   " + conSegno(n);
-        return s.substr(s.size() - 3);
-    };
-    return campo(colonna) + campo(riga) + std::to_string(direzione) + "-" + testo;
-}
-
-std::string testoCruciverba(const Stato& stato) {
-    std::string out;
-    for (int i = 0; i < 4; ++i) out += stato.righeFile[i] + "\r\n";
-    for (int r = 1; r <= stato.nRighe && r + 3 < maxRigheFile; ++r) {
-        std::string riga = stato.rigaGriglia(r);
-        for (size_t p = 0; p < riga.size(); p += 2)
-            riga[p] = static_cast<char>(static_cast<unsigned char>(riga[p]) + 26);
-        out += riga + "\r\n";
-    }
-    for (int c = 1; c <= stato.nColonne && c <= maxColonne; ++c) {
-        for (int r = 1; r <= stato.nRighe && r <= maxRighe; ++r) {
-            int t = stato.tipoCasella[c][r];
-            if ((t == inizioOrizzontale || t == inizioEntrambe) && !stato.definizione[c][r][1].empty())
-                out += rigaDefinizione(c, r, 1, stato.definizione[c][r][1]) + "\r\n";
-            if ((t == inizioVerticale || t == inizioEntrambe) && !stato.definizione[c][r][2].empty())
-                out += rigaDefinizione(c, r, 2, stato.definizione[c][r][2]) + "\r\n";
-        }
-    }
     return out;
 }
 
-bool scriviCruciverba(const Stato& stato, Piattaforma& piattaforma, const std::string& percorso) {
-    if (scriviFileSicuro(percorso, testoCruciverba(stato))) return true;
-    piattaforma.messaggio(msgErroreScrittura);
-    return false;
+}  // namespace
+
+std::vector<Definizione> paroleOrizzontali(const Cruciverba& x) { return parole(x, 1, 0); }
+std::vector<Definizione> paroleVerticali(const Cruciverba& x) { return parole(x, 0, 1); }
+
+void numeraStandard(Cruciverba& x) {
+    std::vector<Definizione> orizz = paroleOrizzontali(x), vert = paroleVerticali(x);
+    std::map<Casella, int> inizi;
+    for (const auto* lista : {&orizz, &vert})
+        for (const Definizione& d : *lista) inizi[d.caselle.front()] = 0;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) x.cella(c, r).etichetta.clear();
+    // The map orders by column first; numbers go in reading order, row by row.
+    std::vector<Casella> ordine;
+    for (const auto& [k, n] : inizi) ordine.push_back(k);
+    std::sort(ordine.begin(), ordine.end(), [](Casella a, Casella b) {
+        return a.riga != b.riga ? a.riga < b.riga : a.colonna < b.colonna;
+    });
+    int n = 0;
+    for (Casella k : ordine) {
+        inizi[k] = ++n;
+        x.cella(k).etichetta = std::to_string(n);
+    }
+    auto rinnova = [&](const char* nome, std::vector<Definizione>& nuove) {
+        std::map<Casella, Definizione> vecchie;
+        if (const ElencoDefinizioni* e = x.elenco(nome))
+            for (const Definizione& d : e->definizioni)
+                if (!d.caselle.empty()) vecchie[d.caselle.front()] = d;
+        for (Definizione& d : nuove) {
+            d.etichetta = std::to_string(inizi[d.caselle.front()]);
+            if (auto it = vecchie.find(d.caselle.front()); it != vecchie.end()) {
+                d.testo = it->second.testo;
+                d.enumerazione = it->second.enumerazione;
+            }
+        }
+        return ElencoDefinizioni{nome, std::move(nuove)};
+    };
+    std::vector<ElencoDefinizioni> elenchi{rinnova(nomeOrizzontali, orizz), rinnova(nomeVerticali, vert)};
+    for (ElencoDefinizioni& e : x.elenchi)
+        if (e.direzione != nomeOrizzontali && e.direzione != nomeVerticali) elenchi.push_back(std::move(e));
+    x.elenchi = std::move(elenchi);
+}
+
+std::string voceDefinizione(const std::string& etichetta, const std::string& testo) {
+    return etichetta + " " + (testo.empty() ? std::string(30, '_') : testo) + " ";
+}
+
+std::vector<Casella> caselleBianche(const Cruciverba& x) {
+    std::vector<Casella> out;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (x.bianca(c, r)) out.push_back({c, r});
+    return out;
+}
+
+bool risolto(const Cruciverba& x) {
+    bool lettere = false;
+    for (Casella k : caselleBianche(x)) {
+        const Cella& z = x.cella(k);
+        if (z.soluzione.empty() || z.voce != z.soluzione) return false;
+        lettere = true;
+    }
+    return lettere;
 }
 
 }  // namespace quadrivo

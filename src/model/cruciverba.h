@@ -1,33 +1,136 @@
 #pragma once
-// Reader and writer of the .trmo crossword archive.
+// The puzzle in memory, whatever file it came from: a grid of void, black and white cells,
+// clue lists named by direction, and the puzzle's credits. Text is Unicode (UTF-8); each file
+// format converts at its own edge.
+#include <compare>
+#include <cstdint>
+#include <memory>
 #include <string>
-#include <string_view>
-
-#include "model/piattaforma.h"
-#include "model/stato.h"
+#include <vector>
 
 namespace quadrivo {
 
-inline constexpr const char* msgFormatoNonValido = "Formato del file non valido! Esecuzione terminata";
-inline constexpr const char* msgErroreScrittura =
-    "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i permessi di "
-    "scrittura, provare a salvare il file in una cartella con permessi, ad esempio il desktop";
+// A cell's place, 1-based.
+struct Casella {
+    int colonna = 0;
+    int riga = 0;
+    friend auto operator<=>(const Casella&, const Casella&) = default;
+};
 
-// Fills righeFile, nColonne, nRighe and definizione from the file. A missing or malformed file
-// shows its message and ends the program; on failure the state is left as it was.
-void leggiCruciverba(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
+enum class TipoCella : std::uint8_t {
+    bianca,
+    nera,
+    vuota,  // outside a shaped grid: nothing is drawn and no word runs through it
+};
 
-// The same from the file's bytes already in memory.
-void leggiCruciverbaDaDati(Stato& stato, Piattaforma& piattaforma, std::string_view dati);
+// Thick borders that end words in a barred grid.
+enum Barra : std::uint8_t { barraSopra = 1, barraDestra = 2, barraSotto = 4, barraSinistra = 8 };
 
-// The file's bytes as the writer would produce them (needs a layout pass since the last read).
-std::string testoCruciverba(const Stato& stato);
+struct Cella {
+    TipoCella tipo = TipoCella::bianca;
+    std::string soluzione;   // one or more letters, upper case; "" when the file gives none
+    std::string voce;        // the player's letters; "" for none
+    std::string etichetta;   // the number (or text) in the corner; "" for none
+    bool cerchio = false;
+    bool ombreggiata = false;
+    bool data = false;       // a letter the puzzle gives: shown from the start, never typed over
+    std::uint8_t barre = 0;  // Barra flags
+    std::string colore;      // background as "#rrggbb"; "" for the usual white
+    bool bianca() const { return tipo == TipoCella::bianca; }
+    friend bool operator==(const Cella&, const Cella&) = default;
+};
 
-// Writes the puzzle; on failure shows the write-error message once and returns false, leaving
-// any old file intact.
-bool scriviCruciverba(const Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
+struct Definizione {
+    std::string etichetta;  // "12"
+    std::string testo;
+    std::vector<Casella> caselle;  // first to last
+    std::string enumerazione;      // "(3,4)"; "" for none
+    friend bool operator==(const Definizione&, const Definizione&) = default;
+};
 
-// One clue line: column and row right-aligned in three characters, direction, "-", text.
-std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo);
+inline constexpr const char* nomeOrizzontali = "Orizzontali";
+inline constexpr const char* nomeVerticali = "Verticali";
+inline constexpr const char* nomeDiagonali = "Diagonali";
+
+struct ElencoDefinizioni {
+    std::string direzione;  // nomeOrizzontali, nomeVerticali, nomeDiagonali or the file's own name
+    std::vector<Definizione> definizioni;
+    friend bool operator==(const ElencoDefinizioni&, const ElencoDefinizioni&) = default;
+};
+
+// What a format keeps aside to write its file back byte for byte; each format derives its own.
+struct DatiFormato {
+    virtual ~DatiFormato() = default;
+};
+
+inline constexpr int maxLatoCruciverba = 128;
+
+class Cruciverba {
+public:
+    Cruciverba() = default;
+    // An all-white grid; sizes outside 1..maxLatoCruciverba give an empty one.
+    Cruciverba(int colonne, int righe);
+
+    int colonne() const { return colonne_; }
+    int righe() const { return righe_; }
+    bool vuoto() const { return colonne_ == 0; }
+    bool dentro(int c, int r) const { return c >= 1 && c <= colonne_ && r >= 1 && r <= righe_; }
+    bool dentro(Casella k) const { return dentro(k.colonna, k.riga); }
+    // Inside and white.
+    bool bianca(int c, int r) const { return dentro(c, r) && cella(c, r).bianca(); }
+    Cella& cella(int c, int r) { return celle_[indice(c, r)]; }
+    const Cella& cella(int c, int r) const { return celle_[indice(c, r)]; }
+    Cella& cella(Casella k) { return cella(k.colonna, k.riga); }
+    const Cella& cella(Casella k) const { return cella(k.colonna, k.riga); }
+
+    std::vector<ElencoDefinizioni> elenchi;
+    // The list of this name; nullptr when the puzzle has none.
+    const ElencoDefinizioni* elenco(const std::string& direzione) const;
+
+    std::string titolo, autore, copyright, note;
+    // What the page's footer prints before the author ("Autore:      " in an archive).
+    std::string etichettaAutore;
+
+    // Which format read it ("trmo", ...) and what it kept aside for writing it back.
+    std::string formato;
+    std::shared_ptr<const DatiFormato> datiFormato;
+
+    friend bool operator==(const Cruciverba& a, const Cruciverba& b) {
+        return a.colonne_ == b.colonne_ && a.righe_ == b.righe_ && a.celle_ == b.celle_ && a.elenchi == b.elenchi &&
+               a.titolo == b.titolo && a.autore == b.autore && a.copyright == b.copyright && a.note == b.note;
+    }
+
+private:
+    size_t indice(int c, int r) const {
+        return static_cast<size_t>(r - 1) * static_cast<size_t>(colonne_) + static_cast<size_t>(c - 1);
+    }
+    int colonne_ = 0;
+    int righe_ = 0;
+    std::vector<Cella> celle_;
+};
+
+// Whether a word running across (or down) stops between a and the next cell b: a black or
+// void b, or a bar on either side of the border.
+bool confine(const Cruciverba& x, Casella a, Casella b);
+
+// The across (down) words of the grid: runs of two or more white cells between borders, in
+// reading order of their first cell; labels and texts left empty.
+std::vector<Definizione> paroleOrizzontali(const Cruciverba& x);
+std::vector<Definizione> paroleVerticali(const Cruciverba& x);
+
+// Standard numbering, for formats that store no labels: 1, 2, ... on every cell that starts
+// an across or a down word, in reading order; every other cell's label is cleared. The two
+// lists are rebuilt from the grid, keeping the text of each word that starts where it did.
+void numeraStandard(Cruciverba& x);
+
+// A clue as the lists show it: the label, a space, the text (30 underscores when it has none),
+// a space.
+std::string voceDefinizione(const std::string& etichetta, const std::string& testo);
+
+// Every white cell of the grid, in reading order.
+std::vector<Casella> caselleBianche(const Cruciverba& x);
+
+// True when every white cell holds its solution (a grid whose solution is unknown is never).
+bool risolto(const Cruciverba& x);
 
 }  // namespace quadrivo

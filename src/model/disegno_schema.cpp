@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/numeri.h"
-#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -51,6 +50,20 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
 
 }  // namespace
 
+CaselleSchema caselleDi(const Cruciverba& x) {
+    CaselleSchema caselle(static_cast<size_t>(x.righe()));
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& z = x.cella(c, r);
+            CasellaSchema k;
+            k.disegnata = z.tipo != TipoCella::vuota;
+            k.nera = z.tipo == TipoCella::nera;
+            if (z.bianca()) k.lettera = z.voce, k.numero = z.etichetta;
+            caselle[static_cast<size_t>(r - 1)].push_back(std::move(k));
+        }
+    return caselle;
+}
+
 void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchema& caselle, const StileSchema& st) {
     const double L = g.lato;
     disegnaCornice(sup, g, st);
@@ -67,8 +80,8 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 const double m = (100 - st.percentualeRiquadro) / 2.0;
                 const double inset = m < 1 ? 1 : L * m / 100;
                 sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, nero);
-            } else if (k.lettera && !st.lettereNascoste) {
-                const std::string lettera = daWindows1252(std::string(1, k.lettera));
+            } else if (!k.lettera.empty() && !st.lettereNascoste) {
+                const std::string& lettera = k.lettera;
                 double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
                 if (st.mezziInteri) tw = intero(tw), th = intero(th);
                 const double cx = st.centroIntero ? intero(x + L / 2) : x + L / 2;
@@ -83,10 +96,10 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
     const double o = L / 100 * st.distanzaDaSpigolo;
     for (size_t r = 0; r < caselle.size(); ++r)
         for (size_t c = 0; c < caselle[r].size(); ++c) {
-            if (caselle[r][c].numero <= 0) continue;
+            if (caselle[r][c].numero.empty()) continue;
             sup.CurrentX = g.x0 + static_cast<double>(c) * L + st.spostamentoNumero + o;
             sup.CurrentY = g.y0 + static_cast<double>(r) * L + o;
-            sup.stampa(std::to_string(caselle[r][c].numero));
+            sup.stampa(caselle[r][c].numero);
         }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/cruciverba.h"
 #include "model/superficie.h"
 
 namespace quadrivo {
@@ -31,8 +32,8 @@ enum SegnoCasella : std::uint8_t {
 struct CasellaSchema {
     bool disegnata = true;  // false: a place holder that can still carry a number
     bool nera = false;
-    char lettera = 0;       // Windows-1252 byte; 0 for none
-    int numero = 0;         // 0 for none
+    std::string lettera;    // the letters shown; "" for none
+    std::string numero;     // the label in the corner; "" for none
     std::uint8_t segni = 0; // SegnoCasella flags
 };
 
@@ -67,6 +68,9 @@ struct StileSchema {
     Colore coloreSbagliata{220, 0, 0};
     Colore coloreRivelata{0, 128, 0};
 };
+
+// The painter's cells of a puzzle: labels, entries, black squares; void cells are not drawn.
+CaselleSchema caselleDi(const Cruciverba& cruciverba);
 
 // Frame, then every drawn cell (outline, marks, letter or black square), then the numbers on
 // top. Sets the surface's font name and size; nothing else of its font changes.

@@ -5,27 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "model/cruciverba.h"
+
 namespace quadrivo {
 
 class IndiceLessico;  // solving/lessico_indice.h
-
-inline constexpr int maxColonne = 26;
-inline constexpr int maxRighe = 16;
-inline constexpr int maxRigheFile = 24;  // 4 header lines + at most 20 grid lines
-
-// Per-cell tables with 1-based bounds: [column 1..26][row 1..16] and [..][..][direction 1..2].
-template <typename T>
-using PerCasella = std::array<std::array<T, maxRighe + 1>, maxColonne + 1>;
-template <typename T>
-using PerParola = std::array<std::array<std::array<T, 3>, maxRighe + 1>, maxColonne + 1>;
-
-enum TipoCasella : std::int16_t {
-    casellaNera = 0,
-    casellaBianca = 1,
-    inizioOrizzontale = 2,
-    inizioVerticale = 3,
-    inizioEntrambe = 5,
-};
 
 inline constexpr int orizzontale = 1;
 inline constexpr int verticale = 2;
@@ -42,19 +26,10 @@ struct StileCarattere {
 };
 
 struct Stato {
-    // Puzzle content. Lines and clues are Windows-1252 bytes, exactly as in the file,
-    // with the solution characters already decoded.
-    std::array<std::string, maxRigheFile> righeFile{};
-    std::int16_t nColonne = 0;
-    std::int16_t nRighe = 0;
-    PerParola<std::string> definizione{};
+    // The open puzzle.
+    Cruciverba cruciverba;
 
-    // Derived by the layout pass.
-    PerCasella<std::string> letteraSoluzione{};
-    PerCasella<std::int16_t> tipoCasella{};
-    PerCasella<std::int16_t> numeroCasella{};
-    PerParola<std::string> parolaSoluzione{};
-    PerParola<std::string> parolaInserita{};
+    // The window's grid as last laid out.
     std::int16_t latoCasella = 0;
     std::int16_t xGriglia = 0;
     std::int16_t yGriglia = 0;
@@ -104,12 +79,6 @@ struct Stato {
     std::int16_t rigaCorrente = 0;
     std::int16_t direzioneCorrente = 0;
 
-    // Entry character of cell (c, r): character 2c of its grid line; '\0' past the line's end.
-    char inserimento(int c, int r) const;
-    void impostaInserimento(int c, int r, char ch);
-    // Grid line of row r (1-based).
-    std::string& rigaGriglia(int r) { return righeFile[r + 3]; }
-    const std::string& rigaGriglia(int r) const { return righeFile[r + 3]; }
 };
 
 }  // namespace quadrivo

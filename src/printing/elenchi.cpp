@@ -4,18 +4,10 @@
 #include <cstdio>
 
 #include "model/numeri.h"
-#include "model/testo.h"
 
 namespace quadrivo {
 
 namespace {
-
-bool elencata(const Stato& s, int c, int r, int d) {
-    if (s.inserimento(c, r) == '*') return false;
-    const int t = s.tipoCasella[c][r];
-    return d == orizzontale ? (t == inizioOrizzontale || t == inizioEntrambe)
-                            : (t == inizioVerticale || t == inizioEntrambe);
-}
 
 // On the printer, moves to a fresh sheet when the next `righe` lines would not fit. A pen
 // already at the top of a sheet stays: a line taller than the whole sheet is printed anyway.
@@ -54,25 +46,15 @@ void riga(Superficie& sup, int x0, const std::string& testo, const SaltoPagina* 
 
 }  // namespace
 
-std::string voceDefinizione(const Stato& s, int c, int r, int d) {
-    const std::string& testo = s.definizione[c][r][d];
-    return std::to_string(s.numeroCasella[c][r]) + " " + (testo.empty() ? std::string(30, '_') : daWindows1252(testo)) +
-           " ";
-}
-
-std::vector<std::pair<int, int>> caselleDefinizioni(const Stato& s, int d) {
-    std::vector<std::pair<int, int>> caselle;
-    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r)
-        for (int c = 1; c <= s.nColonne && c <= maxColonne; ++c)
-            if (elencata(s, c, r, d)) caselle.emplace_back(c, r);
-    return caselle;
-}
-
-std::vector<std::string> vociDefinizioni(const Stato& s, int d) {
+std::vector<std::string> vociDefinizioni(const Cruciverba& x, int d) {
     std::vector<std::string> voci;
-    for (const auto& [c, r] : caselleDefinizioni(s, d)) voci.push_back(voceDefinizione(s, c, r, d));
+    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return voci;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+        voci.push_back(voceDefinizione(w.etichetta, w.testo));
     return voci;
 }
+
+std::string rigaAutore(const Cruciverba& x) { return x.etichettaAutore + x.autore; }
 
 void stampaVoce(Superficie& sup, const std::string& voce, int x0, const SaltoPagina* salto) {
     scriviVoce(sup, voce, x0, sup.larghezzaScala() - 200, salto);
@@ -110,11 +92,11 @@ void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
     sup.impostaGrassetto(true);
     sup.impostaDimensione(puntiElenchi(b));
     sup.CurrentX = x0;
-    sup.CurrentY = somma16(somma16(prodotto16(b.lato, s.nRighe), b.altoGriglia), 10);
+    sup.CurrentY = somma16(somma16(prodotto16(b.lato, s.cruciverba.righe()), b.altoGriglia), 10);
     riga(sup, x0, intestazioneOrizzontali, salto, 2);
     sup.impostaGrassetto(false);
     sup.CurrentX = x0;
-    for (const std::string& e : vociDefinizioni(s, orizzontale)) voce(e);
+    for (const std::string& e : vociDefinizioni(s.cruciverba, orizzontale)) voce(e);
 
     sup.aCapo();
     sup.aCapo();
@@ -122,12 +104,12 @@ void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
     riga(sup, x0, intestazioneVerticali, salto, 2);
     sup.impostaGrassetto(false);
     sup.CurrentX = x0;
-    for (const std::string& e : vociDefinizioni(s, verticale)) voce(e);
+    for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) voce(e);
 
     sup.impostaGrassetto(false);
     for (int i = 0; i < (stampante ? 2 : 3); ++i) sup.aCapo();
     riga(sup, x0, b.data + (stampante ? "   -   " : "  -  ") + s.nomeFile, salto);
-    riga(sup, x0, daWindows1252(s.righeFile[0]), salto);
+    riga(sup, x0, rigaAutore(s.cruciverba), salto);
     riga(sup, x0, rigaCrediti, salto);
 }
 

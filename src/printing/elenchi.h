@@ -39,15 +39,8 @@ struct BloccoTesto {
     const SaltoPagina* salto = nullptr;  // printer only; none: the lists are cut at the bottom
 };
 
-// One entry: the clue number, a space, the clue (30 underscores when it has no text), a space.
-// The clue is decoded from the puzzle's code page, so the entry is UTF-8.
-std::string voceDefinizione(const Stato& stato, int c, int r, int d);
-
-// The start cells (column, row) of the listed words of direction d, in reading order of the grid.
-std::vector<std::pair<int, int>> caselleDefinizioni(const Stato& stato, int d);
-
-// Every entry of direction d (1 across, 2 down) in reading order of the grid.
-std::vector<std::string> vociDefinizioni(const Stato& stato, int d);
+// Every entry of the clue list d (1 across, 2 down) in the list's order.
+std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 
 // Entry printers: the entry goes on the current line, or whole on a new one starting at x0
 // when it would pass the right limit. The number is bold, the rest regular.
@@ -62,6 +55,9 @@ double limiteDestro(const BloccoTesto& blocco, double larghezzaSuperficie, int x
 // Headings, both lists and the footer, starting 10 units below the grid. Only the size and
 // the bold flag of the surface's font change; the face and italics stay as they were.
 void stampaDefinizioni(const Stato& stato, Superficie& sup, const BloccoTesto& blocco);
+
+// The footer's second line: the puzzle's author with its label.
+std::string rigaAutore(const Cruciverba& cruciverba);
 
 // Today's date as "dd-mm-yyyy", whatever the locale.
 std::string dataDiOggi();

@@ -4,7 +4,6 @@
 
 #include "model/disegno_schema.h"
 #include "model/numeri.h"
-#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -16,14 +15,14 @@ constexpr int margine = 50;
 void dimensiona(GeometriaPagina& g, const Stato& st, double W, double H, double larghezzaCentro, double toolbar,
                 int altezzaCaratteri, int altezzaNumeri) {
     const bool stampante = g.tipo == TipoPagina::stampante;
-    g.cw = intero((W - 2 * margine - 4) / st.nColonne);
-    g.ch = intero((H - 2 * margine - 4) / st.nRighe);
+    g.cw = intero((W - 2 * margine - 4) / st.cruciverba.colonne());
+    g.ch = intero((H - 2 * margine - 4) / st.cruciverba.righe());
     g.s = std::min(g.cw, g.ch);
     const double s = g.s;
     g.puntiLettere = std::max<int>(intero(stampante ? s / 1.5 / 100 * altezzaCaratteri : s / 100 * altezzaCaratteri), 5);
     g.puntiNumeri = stampante ? s / 1.5 / 100 * altezzaNumeri : s / 100 * altezzaNumeri;
-    g.gx = intero((larghezzaCentro - prodotto16(g.s, st.nColonne)) / 2);
-    g.gy = intero(((toolbar + g.altezza) / 2 - prodotto16(g.s, st.nRighe)) / 2);
+    g.gx = intero((larghezzaCentro - prodotto16(g.s, st.cruciverba.colonne())) / 2);
+    g.gy = intero(((toolbar + g.altezza) / 2 - prodotto16(g.s, st.cruciverba.righe())) / 2);
 }
 
 void completaElenchi(GeometriaPagina& g, const Stato& st) {
@@ -34,33 +33,16 @@ void completaElenchi(GeometriaPagina& g, const Stato& st) {
     g.puntiElenchi = puntiElenchi(b);
     g.margineElenchi = margineElenchi(b, g.larghezza);
     g.limiteDestro = limiteDestro(b, g.larghezza, g.margineElenchi);
-    g.inizioElenchi = somma16(somma16(prodotto16(g.s, st.nRighe), g.gy), 10);
+    g.inizioElenchi = somma16(somma16(prodotto16(g.s, st.cruciverba.righe()), g.gy), 10);
 }
 
-// The page's grid through the one painter: cells as far as each line goes, numbers from the
-// derived arrays except on cells typed black.
+// The page's grid through the one painter, with the window's cells.
 void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaPagina& g) {
     const bool stampante = g.tipo == TipoPagina::stampante;
-    CaselleSchema caselle;
-    for (int r = 1; r <= st.nRighe && r + 3 < maxRigheFile; ++r) {
-        const std::string& linea = st.rigaGriglia(r);
-        std::vector<CasellaSchema>& fila = caselle.emplace_back();
-        for (size_t p = 2; p <= linea.size(); p += 2) {
-            const char ch = linea[p - 1];
-            CasellaSchema k;
-            k.nera = ch == '*';
-            if (ch != '.' && ch != '*') k.lettera = ch;
-            fila.push_back(k);
-        }
-        for (int c = 1; r <= maxRighe && c <= st.nColonne && c <= maxColonne; ++c) {
-            if (st.inserimento(c, r) == '*' || st.tipoCasella[c][r] <= casellaBianca) continue;
-            if (fila.size() < static_cast<size_t>(c)) fila.resize(static_cast<size_t>(c), CasellaSchema{false});
-            fila[static_cast<size_t>(c) - 1].numero = st.numeroCasella[c][r];
-        }
-    }
+    const CaselleSchema caselle = caselleDi(st.cruciverba);
     GeometriaSchema geometria;
-    geometria.colonne = st.nColonne;
-    geometria.righe = st.nRighe;
+    geometria.colonne = st.cruciverba.colonne();
+    geometria.righe = st.cruciverba.righe();
     geometria.lato = g.s;
     geometria.x0 = g.gx;
     geometria.y0 = g.gy;

@@ -1,20 +1,14 @@
 #include "solving/controllo.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace quadrivo {
 
-Conteggio contaDifferenze(const Stato& s) {
+Conteggio contaDifferenze(const Cruciverba& x) {
     Conteggio k;
-    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r) {
-        const std::string& riga = s.rigaGriglia(r);
-        for (size_t p = 0; p < riga.size(); p += 2) {
-            const char soluzione = riga[p];
-            const char voce = p + 1 < riga.size() ? riga[p + 1] : '\0';
-            if (soluzione != '*') ++k.lettere;
-            if (soluzione != voce) ++k.differenze;
-        }
+    for (const Casella& c : caselleBianche(x)) {
+        ++k.lettere;
+        if (x.cella(c).voce != x.cella(c).soluzione) ++k.differenze;
     }
     return k;
 }
@@ -29,31 +23,17 @@ long long percentuale(long long D, long long T) {
 
 }  // namespace
 
-std::string messaggioControllo(const Stato& s, double adesso) {
-    const Conteggio k = contaDifferenze(s);
-    if (k.differenze != 0) {
-        // Only broken grid lines give differences without a single letter to compare.
-        if (k.lettere == 0)
-            return "Sul cruciverba non ci sono lettere da controllare: le righe della griglia sono incomplete o "
-                   "non valide (" + std::to_string(k.differenze) + " caselle senza soluzione).";
-        return "Sul cruciverba ci sono " + std::to_string(k.lettere) + " lettere; ci sono però ancora " +
-               std::to_string(k.differenze) + " lettere diverse o non risolte! (" +
-               std::to_string(percentuale(k.differenze, k.lettere)) + "% non risolto)";
-    }
-    const double trascorso = adesso - s.inizioGioco;
-    const long long secondi = std::isfinite(trascorso) && trascorso > 0
-                                  ? static_cast<long long>(std::floor(std::min(trascorso, 1e15)))
-                                  : 0;
-    return "Bravo! hai risolto il cruciverba in " + std::to_string(secondi / 60) + " minuti e " +
-           std::to_string(secondi % 60) + " secondi";
+std::string messaggioControllo(const Cruciverba& x) {
+    const Conteggio k = contaDifferenze(x);
+    if (k.lettere == 0) return "Sul cruciverba non ci sono lettere da controllare.";
+    return "Sul cruciverba ci sono " + std::to_string(k.lettere) + " lettere; ci sono però ancora " +
+           std::to_string(k.differenze) + " lettere diverse o non risolte! (" +
+           std::to_string(percentuale(k.differenze, k.lettere)) + "% non risolto)";
 }
 
-void azzeraInserimenti(Stato& s) {
-    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r) {
-        std::string& riga = s.rigaGriglia(r);
-        for (size_t p = 1; p < riga.size(); p += 2)
-            if (riga[p] != '*') riga[p] = '.';
-    }
+void azzeraInserimenti(Cruciverba& x) {
+    for (const Casella& c : caselleBianche(x))
+        if (!x.cella(c).data) x.cella(c).voce.clear();
 }
 
 }  // namespace quadrivo

@@ -2,8 +2,7 @@
 // Checking all the answers against the solution, and clearing them for a new attempt.
 #include <string>
 
-#include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/cruciverba.h"
 
 namespace quadrivo {
 
@@ -13,19 +12,16 @@ inline constexpr const char* domandaAzzeramento =
     "un tuo amico)";
 
 struct Conteggio {
-    long long lettere = 0;    // cells whose solution is not black
-    long long differenze = 0; // cells whose entry differs from the solution (empty ones included)
+    long long lettere = 0;    // white cells
+    long long differenze = 0; // white cells whose entry differs from the solution (empty ones included)
 };
 
-// Pairs of characters over the whole length of each grid line of rows 1..nRighe; a line of odd
-// length ends in a solution character without its entry, which counts as a difference.
-Conteggio contaDifferenze(const Stato& stato);
+Conteggio contaDifferenze(const Cruciverba& cruciverba);
 
-// The report for the player: what is still wrong, or the congratulation with the time since
-// `inizioGioco`. `adesso` is the clock's current value.
-std::string messaggioControllo(const Stato& stato, double adesso);
+// The report for the player while letters are wrong or missing.
+std::string messaggioControllo(const Cruciverba& cruciverba);
 
-// Every entry that is not a black cell becomes ".".
-void azzeraInserimenti(Stato& stato);
+// Every entry the player typed is cleared; letters the puzzle gives stay.
+void azzeraInserimenti(Cruciverba& cruciverba);
 
 }  // namespace quadrivo

@@ -6,13 +6,12 @@
 
 #include "model/numeri.h"
 #include "model/testo.h"
-#include "printing/elenchi.h"
 
 namespace quadrivo {
 
 namespace {
 
-bool vuota(char voce) { return voce == '.' || voce == '\0' || voce == ' '; }
+bool vuota(const Cruciverba& x, int c, int r) { return x.cella(c, r).voce.empty(); }
 
 int altra(int d) { return d == orizzontale ? verticale : orizzontale; }
 
@@ -28,42 +27,55 @@ char letteraDigitata(char32_t carattere) {
     return (u >= 'A' && u <= 'Z') || u == '@' ? static_cast<char>(u) : 0;
 }
 
-bool applicaScritture(Stato& s, const std::vector<Scrittura>& scritture) {
+bool applicaScritture(Cruciverba& x, const std::vector<Scrittura>& scritture) {
     bool cambiato = false;
     for (const Scrittura& w : scritture) {
-        const char prima = s.inserimento(w.colonna, w.riga);
-        // A black cell's "*" and a cell past its line's end are never written.
-        if (prima == '\0' || prima == '*' || prima == w.voce) continue;
-        s.impostaInserimento(w.colonna, w.riga, w.voce);
+        // Black, void and given cells are never written.
+        if (!x.bianca(w.colonna, w.riga)) continue;
+        Cella& k = x.cella(w.colonna, w.riga);
+        if (k.data || k.voce == w.voce) continue;
+        k.voce = w.voce;
         cambiato = true;
     }
     return cambiato;
 }
 
-Navigazione::Navigazione(const Stato& s) {
-    nColonne_ = std::clamp<int>(s.nColonne, 0, maxColonne);
-    nRighe_ = std::clamp<int>(s.nRighe, 0, maxRighe);
+int Parola::posizione(int c, int r) const {
+    for (size_t i = 0; i < caselle.size(); ++i)
+        if (caselle[i].colonna == c && caselle[i].riga == r) return static_cast<int>(i);
+    return -1;
+}
+
+Navigazione::Navigazione(const Cruciverba& x) {
+    nColonne_ = x.colonne();
+    nRighe_ = x.righe();
+    nDirezioni_ = static_cast<int>(x.elenchi.size());
+    bianche_.assign(static_cast<size_t>(nColonne_ * nRighe_), false);
+    indice_.assign(static_cast<size_t>(nColonne_ * nRighe_ * nDirezioni_), 0);
     for (int c = 1; c <= nColonne_; ++c)
-        for (int r = 1; r <= nRighe_; ++r) bianche_[c][r] = s.tipoCasella[c][r] != casellaNera;
-    for (int d : {orizzontale, verticale}) {
-        for (const auto& [c, r] : caselleDefinizioni(s, d)) {
-            Parola w{c, r, d, 0, s.numeroCasella[c][r], s.definizione[c][r][d]};
-            while (bianca(w.colonnaDi(w.lunghezza), w.rigaDi(w.lunghezza))) ++w.lunghezza;
-            if (w.lunghezza < 2) continue;
-            for (int i = 0; i < w.lunghezza; ++i)
-                indice_[w.colonnaDi(i)][w.rigaDi(i)][d] = static_cast<std::int16_t>(parole_.size() + 1);
+        for (int r = 1; r <= nRighe_; ++r) bianche_[static_cast<size_t>((r - 1) * nColonne_ + c - 1)] = x.bianca(c, r);
+    for (int d = 1; d <= nDirezioni_; ++d)
+        for (const Definizione& def : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
+            if (def.caselle.empty()) continue;
+            Parola w{def.caselle.front().colonna, def.caselle.front().riga, d, static_cast<int>(def.caselle.size()),
+                     def.etichetta, def.testo, def.caselle};
+            for (const Casella& k : w.caselle)
+                if (x.dentro(k)) indice_[cella(k.colonna, k.riga, d)] = static_cast<int>(parole_.size() + 1);
             parole_.push_back(std::move(w));
         }
-    }
+}
+
+size_t Navigazione::cella(int c, int r, int d) const {
+    return static_cast<size_t>(((d - 1) * nRighe_ + r - 1) * nColonne_ + c - 1);
 }
 
 bool Navigazione::bianca(int c, int r) const {
-    return c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && bianche_[c][r];
+    return c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && bianche_[static_cast<size_t>((r - 1) * nColonne_ + c - 1)];
 }
 
 int Navigazione::indiceParola(int c, int r, int d) const {
-    if (!bianca(c, r) || (d != orizzontale && d != verticale)) return -1;
-    return indice_[c][r][d] - 1;
+    if (!bianca(c, r) || d < 1 || d > nDirezioni_) return -1;
+    return indice_[cella(c, r, d)] - 1;
 }
 
 const Parola* Navigazione::parolaCorrente(const Posizione& p) const {
@@ -85,47 +97,47 @@ Posizione Navigazione::giraDirezione(const Posizione& p) const {
     return {p.colonna, p.riga, altra(p.direzione)};
 }
 
-bool Navigazione::completa(const Stato& s, const Parola& w) const {
+bool Navigazione::completa(const Cruciverba& s, const Parola& w) const {
     for (int i = 0; i < w.lunghezza; ++i)
-        if (vuota(s.inserimento(w.colonnaDi(i), w.rigaDi(i)))) return false;
+        if (vuota(s, w.colonnaDi(i), w.rigaDi(i))) return false;
     return true;
 }
 
-Posizione Navigazione::inizioDi(const Stato& s, int indice) const {
+Posizione Navigazione::inizioDi(const Cruciverba& s, int indice) const {
     const Parola& w = parole_[static_cast<size_t>(indice)];
     for (int i = 0; i < w.lunghezza; ++i)
-        if (vuota(s.inserimento(w.colonnaDi(i), w.rigaDi(i)))) return {w.colonnaDi(i), w.rigaDi(i), w.direzione};
+        if (vuota(s, w.colonnaDi(i), w.rigaDi(i))) return {w.colonnaDi(i), w.rigaDi(i), w.direzione};
     return {w.colonna, w.riga, w.direzione};
 }
 
-Posizione Navigazione::vaiAParola(const Stato& s, int indice) const {
+Posizione Navigazione::vaiAParola(const Cruciverba& s, int indice) const {
     if (indice < 0 || indice >= static_cast<int>(parole_.size())) return {};
     return inizioDi(s, indice);
 }
 
-Passo Navigazione::lettera(const Stato&, const Posizione& p, char32_t carattere) const {
+Passo Navigazione::lettera(const Cruciverba&, const Posizione& p, char32_t carattere) const {
     const char l = letteraDigitata(carattere);
     if (!l || !bianca(p.colonna, p.riga)) return {p, {}, false};
-    Passo passo{p, {{p.colonna, p.riga, l}}};
+    Passo passo{p, {{p.colonna, p.riga, std::string(1, l)}}};
     if (const Parola* w = parolaCorrente(p)) {
-        const int i = p.direzione == orizzontale ? p.colonna - w->colonna : p.riga - w->riga;
+        const int i = w->posizione(p.colonna, p.riga);
         if (i + 1 < w->lunghezza) passo.posizione = {w->colonnaDi(i + 1), w->rigaDi(i + 1), p.direzione};
     }
     return passo;
 }
 
-Passo Navigazione::cancella(const Stato&, const Posizione& p) const {
+Passo Navigazione::cancella(const Cruciverba&, const Posizione& p) const {
     if (!bianca(p.colonna, p.riga)) return {p, {}, false};
-    return {p, {{p.colonna, p.riga, '.'}}};
+    return {p, {{p.colonna, p.riga, {}}}};
 }
 
-Passo Navigazione::cancellaIndietro(const Stato& s, const Posizione& p) const {
+Passo Navigazione::cancellaIndietro(const Cruciverba& s, const Posizione& p) const {
     if (!bianca(p.colonna, p.riga)) return {p, {}, false};
-    if (!vuota(s.inserimento(p.colonna, p.riga))) return {p, {{p.colonna, p.riga, '.'}}};
+    if (!vuota(s, p.colonna, p.riga)) return {p, {{p.colonna, p.riga, {}}}};
     const int k = indiceParola(p.colonna, p.riga, p.direzione);
     if (k < 0) return {p, {}};
     const Parola& w = parole_[static_cast<size_t>(k)];
-    const int i = p.direzione == orizzontale ? p.colonna - w.colonna : p.riga - w.riga;
+    const int i = w.posizione(p.colonna, p.riga);
     Posizione q;
     if (i > 0) {
         q = {w.colonnaDi(i - 1), w.rigaDi(i - 1), p.direzione};
@@ -134,7 +146,7 @@ Passo Navigazione::cancellaIndietro(const Stato& s, const Posizione& p) const {
         const Parola& v = parole_[static_cast<size_t>((k + n - 1) % n)];
         q = {v.colonnaDi(v.lunghezza - 1), v.rigaDi(v.lunghezza - 1), v.direzione};
     }
-    return {q, {{q.colonna, q.riga, '.'}}};
+    return {q, {{q.colonna, q.riga, {}}}};
 }
 
 Posizione Navigazione::freccia(const Posizione& p, Freccia f) const {
@@ -153,7 +165,7 @@ Posizione Navigazione::freccia(const Posizione& p, Freccia f) const {
     return q;
 }
 
-Posizione Navigazione::versoParola(const Stato& s, const Posizione& p, int passo, bool saltaComplete) const {
+Posizione Navigazione::versoParola(const Cruciverba& s, const Posizione& p, int passo, bool saltaComplete) const {
     const int n = static_cast<int>(parole_.size());
     if (n == 0) return p;
     int k = indiceParola(p.colonna, p.riga, p.direzione);
@@ -166,15 +178,15 @@ Posizione Navigazione::versoParola(const Stato& s, const Posizione& p, int passo
     return inizioDi(s, ((k + passo) % n + n) % n);
 }
 
-Posizione Navigazione::parolaSuccessiva(const Stato& s, const Posizione& p, bool saltaComplete) const {
+Posizione Navigazione::parolaSuccessiva(const Cruciverba& s, const Posizione& p, bool saltaComplete) const {
     return versoParola(s, p, 1, saltaComplete);
 }
 
-Posizione Navigazione::parolaPrecedente(const Stato& s, const Posizione& p, bool saltaComplete) const {
+Posizione Navigazione::parolaPrecedente(const Cruciverba& s, const Posizione& p, bool saltaComplete) const {
     return versoParola(s, p, -1, saltaComplete);
 }
 
-Passo Navigazione::tasto(const Stato& s, const Posizione& p, TastoGriglia t, char32_t carattere,
+Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t, char32_t carattere,
                          bool saltaComplete) const {
     switch (t) {
     case TastoGriglia::carattere: return lettera(s, p, carattere);
@@ -191,18 +203,17 @@ Passo Navigazione::tasto(const Stato& s, const Posizione& p, TastoGriglia t, cha
     return {p, {}, false};
 }
 
-std::vector<VoceElenco> Navigazione::elenco(const Stato& s, int d) const {
+std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
     std::vector<VoceElenco> voci;
     for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({w, voceDefinizione(s, w.colonna, w.riga, d), completa(s, w)});
+        if (w.direzione == d) voci.push_back({w, voceDefinizione(w.etichetta, w.definizione), completa(s, w)});
     return voci;
 }
 
 std::string Navigazione::definizioneCorrente(const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return conSegno(w->numero) + (w->direzione == orizzontale ? " oriz. - " : " vert. - ") +
-           daWindows1252(w->definizione);
+    return " " + w->etichetta + (w->direzione == orizzontale ? " oriz. - " : " vert. - ") + w->definizione;
 }
 
 }  // namespace quadrivo

@@ -6,21 +6,25 @@
 #include <string>
 #include <vector>
 
+#include "model/cruciverba.h"
 #include "model/stato.h"
 
 namespace quadrivo {
 
-// One word of the grid: a run of two or more white cells.
+// One word of the grid: a clue's cells, first to last.
 struct Parola {
     int colonna = 0;  // start cell
     int riga = 0;
-    int direzione = orizzontale;
+    int direzione = orizzontale;  // the clue list's number, from 1 (across, down, then the file's)
     int lunghezza = 0;
-    int numero = 0;
-    std::string definizione;  // Windows-1252 bytes, as in the puzzle
+    std::string etichetta;
+    std::string definizione;
+    std::vector<Casella> caselle;
     // The i-th cell (0-based).
-    int colonnaDi(int i) const { return direzione == orizzontale ? colonna + i : colonna; }
-    int rigaDi(int i) const { return direzione == orizzontale ? riga : riga + i; }
+    int colonnaDi(int i) const { return caselle[static_cast<size_t>(i)].colonna; }
+    int rigaDi(int i) const { return caselle[static_cast<size_t>(i)].riga; }
+    // Where (c, r) lies in the word; -1 outside it.
+    int posizione(int c, int r) const;
     friend bool operator==(const Parola&, const Parola&) = default;
 };
 
@@ -33,11 +37,11 @@ struct Posizione {
     friend bool operator==(const Posizione&, const Posizione&) = default;
 };
 
-// An entry to put into a cell: a letter, or '.' for none.
+// An entry to put into a cell: its letters, or "" for none.
 struct Scrittura {
     int colonna = 0;
     int riga = 0;
-    char voce = '.';
+    std::string voce;
     friend bool operator==(const Scrittura&, const Scrittura&) = default;
 };
 
@@ -66,14 +70,14 @@ struct VoceElenco {
 // the other letters with marks on their base letter); 0 when the character is no letter.
 char letteraDigitata(char32_t carattere);
 
-// Writes the entries into the state's grid lines; true when some cell changed.
-bool applicaScritture(Stato& stato, const std::vector<Scrittura>& scritture);
+// Writes the entries into the puzzle's white cells; true when some cell changed.
+bool applicaScritture(Cruciverba& cruciverba, const std::vector<Scrittura>& scritture);
 
 class Navigazione {
 public:
     Navigazione() = default;
-    // The words of a laid-out state (types, numbers and solution words filled in).
-    explicit Navigazione(const Stato& stato);
+    // The words of the puzzle's clue lists.
+    explicit Navigazione(const Cruciverba& cruciverba);
 
     // Across words in number order, then down words: the Tab order and the printed lists' order.
     const std::vector<Parola>& parole() const { return parole_; }
@@ -91,17 +95,17 @@ public:
     // Space: the other direction, when the cell has a word that way.
     Posizione giraDirezione(const Posizione& p) const;
     // A click on a panel entry: the word's first empty cell, or its first cell when full.
-    Posizione vaiAParola(const Stato& stato, int indice) const;
+    Posizione vaiAParola(const Cruciverba& cruciverba, int indice) const;
 
     // A typed character fills the current cell and moves to the word's next cell; on the
     // word's last cell the cursor stays. A character that is no letter changes nothing.
-    Passo lettera(const Stato& stato, const Posizione& p, char32_t carattere) const;
+    Passo lettera(const Cruciverba& cruciverba, const Posizione& p, char32_t carattere) const;
     // Backspace: a filled current cell is erased and the cursor stays; on an empty cell the
     // cursor steps back one cell in the word and erases it; on the first cell of the word it
     // goes to the last cell of the previous word (Shift+Tab order) and erases that.
-    Passo cancellaIndietro(const Stato& stato, const Posizione& p) const;
+    Passo cancellaIndietro(const Cruciverba& cruciverba, const Posizione& p) const;
     // Delete: erases the current cell, the cursor stays.
-    Passo cancella(const Stato& stato, const Posizione& p) const;
+    Passo cancella(const Cruciverba& cruciverba, const Posizione& p) const;
     // Arrows: the nearest white cell that way on the same row or column, black cells skipped;
     // at the grid's edge the cursor stays. The direction follows the arrow's axis when the new
     // cell has a word that way.
@@ -109,30 +113,32 @@ public:
     // Tab / Shift+Tab: the next / previous word in parole() order, wrapping around, at its
     // first empty cell (first cell when full). With `saltaComplete`, words whose cells are all
     // filled are passed over, unless every word is.
-    Posizione parolaSuccessiva(const Stato& stato, const Posizione& p, bool saltaComplete = false) const;
-    Posizione parolaPrecedente(const Stato& stato, const Posizione& p, bool saltaComplete = false) const;
+    Posizione parolaSuccessiva(const Cruciverba& cruciverba, const Posizione& p, bool saltaComplete = false) const;
+    Posizione parolaPrecedente(const Cruciverba& cruciverba, const Posizione& p, bool saltaComplete = false) const;
 
     // One key: the operation above that goes with it. Enter, Esc and the rest are the window's.
-    Passo tasto(const Stato& stato, const Posizione& p, TastoGriglia t, char32_t carattere = 0,
+    Passo tasto(const Cruciverba& cruciverba, const Posizione& p, TastoGriglia t, char32_t carattere = 0,
                 bool saltaComplete = false) const;
 
     // Clue panel entries of direction d, in the printed lists' order.
-    std::vector<VoceElenco> elenco(const Stato& stato, int d) const;
+    std::vector<VoceElenco> elenco(const Cruciverba& cruciverba, int d) const;
     // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8); "" when
     // no word is current.
     std::string definizioneCorrente(const Posizione& p) const;
 
-    bool completa(const Stato& stato, const Parola& w) const;
+    bool completa(const Cruciverba& cruciverba, const Parola& w) const;
 
 private:
-    Posizione inizioDi(const Stato& stato, int indice) const;
-    Posizione versoParola(const Stato& stato, const Posizione& p, int passo, bool saltaComplete) const;
+    size_t cella(int c, int r, int d) const;
+    Posizione inizioDi(const Cruciverba& cruciverba, int indice) const;
+    Posizione versoParola(const Cruciverba& cruciverba, const Posizione& p, int passo, bool saltaComplete) const;
 
     int nColonne_ = 0;
     int nRighe_ = 0;
+    int nDirezioni_ = 0;
     std::vector<Parola> parole_;
-    PerParola<std::int16_t> indice_{};  // word index + 1 for each cell and direction; 0: none
-    PerCasella<bool> bianche_{};
+    std::vector<int> indice_;  // word index + 1 for each cell and direction; 0: none
+    std::vector<bool> bianche_;
 };
 
 }  // namespace quadrivo

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "model/file.h"
+#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -33,14 +34,28 @@ long long intero(const QJsonValue& v, long long minimo, long long massimo) {
 }
 
 bool casellaDa(const QJsonArray& a, Casella& k) {
-    const long long c = intero(a.at(0), 1, maxColonne);
-    const long long r = intero(a.at(1), 1, maxRighe);
+    const long long c = intero(a.at(0), 1, maxLatoCruciverba);
+    const long long r = intero(a.at(1), 1, maxLatoCruciverba);
     if (c < 0 || r < 0) return false;
     k = {static_cast<int>(c), static_cast<int>(r)};
     return true;
 }
 
 bool letteraSegnabile(long long codice) { return codice > ' ' && codice <= 255 && codice != '.' && codice != '*'; }
+
+// A marked letter: its Windows-1252 code as the archive always kept it, or the letters as text
+// for those the code page lacks.
+std::string letteraDa(const QJsonValue& v) {
+    if (v.isString()) return v.toString().trimmed().toStdString();
+    const long long codice = intero(v, 0, 255);
+    return letteraSegnabile(codice) ? daWindows1252(std::string(1, static_cast<char>(codice))) : std::string{};
+}
+
+QJsonValue valoreLettera(const std::string& lettera) {
+    const std::string b = aWindows1252(lettera);
+    if (b.size() == 1 && b != "?" && daWindows1252(b) == lettera) return static_cast<int>(static_cast<unsigned char>(b[0]));
+    return q(lettera);
+}
 
 Partita partitaDa(const QJsonObject& o) {
     Partita p;
@@ -49,9 +64,8 @@ Partita partitaDa(const QJsonObject& o) {
     for (const QJsonValue& v : o.value("segni").toArray()) {
         const QJsonArray a = v.toArray();
         Casella k;
-        const long long codice = intero(a.at(2), 0, 255);
-        if (a.size() == 3 && casellaDa(a, k) && letteraSegnabile(codice))
-            p.segni[k] = static_cast<char>(static_cast<unsigned char>(codice));
+        const std::string lettera = letteraDa(a.at(2));
+        if (a.size() == 3 && casellaDa(a, k) && !lettera.empty()) p.segni[k] = lettera;
     }
     for (const QJsonValue& v : o.value("rivelate").toArray()) {
         const QJsonArray a = v.toArray();
@@ -64,7 +78,7 @@ Partita partitaDa(const QJsonObject& o) {
 QJsonObject oggettoDa(const VoceArchivio& v) {
     QJsonArray segni, rivelate;
     for (const auto& [k, lettera] : v.partita.segni)
-        segni.append(QJsonArray{k.colonna, k.riga, static_cast<int>(static_cast<unsigned char>(lettera))});
+        segni.append(QJsonArray{k.colonna, k.riga, valoreLettera(lettera)});
     for (const Casella& k : v.partita.rivelate) rivelate.append(QJsonArray{k.colonna, k.riga});
     QJsonObject o;
     o.insert("percorso", q(v.percorso));
@@ -87,11 +101,16 @@ bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
 
 }  // namespace
 
-std::string improntaSoluzione(const Stato& s) {
-    QByteArray testo = QByteArray::number(s.nColonne) + "x" + QByteArray::number(s.nRighe) + "\n";
-    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r) {
-        const std::string& riga = s.rigaGriglia(r);
-        for (size_t p = 0; p < riga.size(); p += 2) testo += riga[p];
+std::string improntaSoluzione(const Cruciverba& x) {
+    // Each cell's solution in the archive's code page, "*" for a black one: the fingerprints
+    // kept before multi-letter cells stay valid.
+    QByteArray testo = QByteArray::number(x.colonne()) + "x" + QByteArray::number(x.righe()) + "\n";
+    for (int r = 1; r <= x.righe(); ++r) {
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            if (k.tipo == TipoCella::nera) testo += '*';
+            else if (k.bianca()) testo += QByteArray::fromStdString(aWindows1252(k.soluzione));
+        }
         testo += '\n';
     }
     return QCryptographicHash::hash(testo, QCryptographicHash::Sha256).toHex().toStdString();
@@ -155,7 +174,7 @@ bool ArchivioPartite::scrivi(const std::string& percorsoCruciverba, const std::s
     return scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)));
 }
 
-void PartitaInCorso::inizia(const Stato& s, const Partita& salvata, std::int64_t adesso) {
+void PartitaInCorso::inizia(const Cruciverba& s, const Partita& salvata, std::int64_t adesso) {
     segni_ = salvata.segni;
     aggiornaSegni(segni_, s);
     rivelate_ = salvata.rivelate;
@@ -164,24 +183,24 @@ void PartitaInCorso::inizia(const Stato& s, const Partita& salvata, std::int64_t
     if (completamento_.notato()) cronometro_.sospendi(Sosta::risolto, adesso);
 }
 
-bool PartitaInCorso::dopoModifica(const Stato& s, std::int64_t adesso) {
+bool PartitaInCorso::dopoModifica(const Cruciverba& s, std::int64_t adesso) {
     aggiornaSegni(segni_, s);
     if (!completamento_.controlla(s)) return false;
     cronometro_.sospendi(Sosta::risolto, adesso);
     return true;
 }
 
-std::vector<Casella> PartitaInCorso::controlla(const Stato& s, const std::vector<Casella>& caselle) {
+std::vector<Casella> PartitaInCorso::controlla(const Cruciverba& s, const std::vector<Casella>& caselle) {
     return segnaErrori(segni_, s, caselle);
 }
 
-std::vector<Scrittura> PartitaInCorso::rivela(const Stato& s, const std::vector<Casella>& caselle) {
+std::vector<Scrittura> PartitaInCorso::rivela(const Cruciverba& s, const std::vector<Casella>& caselle) {
     std::vector<Scrittura> scritture = rivelazione(s, caselle);
     registraRivelate(rivelate_, scritture);
     return scritture;
 }
 
-void PartitaInCorso::azzera(const Stato& s, std::int64_t adesso) {
+void PartitaInCorso::azzera(const Cruciverba& s, std::int64_t adesso) {
     segni_.clear();
     rivelate_.clear();
     completamento_.reimposta(s);
@@ -192,7 +211,7 @@ Partita PartitaInCorso::partita(std::int64_t adesso) const {
     return {cronometro_.trascorsi(adesso), segni_, rivelate_};
 }
 
-std::string PartitaInCorso::messaggio(const Stato& s, std::int64_t adesso) const {
+std::string PartitaInCorso::messaggio(const Cruciverba& s, std::int64_t adesso) const {
     return messaggioVerifica(s, cronometro_.trascorsi(adesso), static_cast<long long>(rivelate_.size()));
 }
 

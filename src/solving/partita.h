@@ -33,7 +33,7 @@ inline constexpr const char* nomeArchivioPartite = "partite.json";
 
 // Fingerprint of the solution: the grid's size and every solution character (SHA-256, hex).
 // Entries, clues and the header do not count, so solving never changes it.
-std::string improntaSoluzione(const Stato& stato);
+std::string improntaSoluzione(const Cruciverba& cruciverba);
 
 // The archive's text, most recent first. Reading never fails: whatever cannot be read is left
 // out (an unreadable file gives no entries; a bad cell, letter or time drops that item).
@@ -64,18 +64,18 @@ class PartitaInCorso {
 public:
     // A puzzle just opened: the stored solve continues (marks whose letter changed since are
     // dropped). A grid already right keeps its clock stopped and is not congratulated again.
-    void inizia(const Stato& stato, const Partita& salvata, std::int64_t adesso);
+    void inizia(const Cruciverba& cruciverba, const Partita& salvata, std::int64_t adesso);
     // After every change of the entries. True once, when the grid has just become right; the
     // clock stops then.
-    bool dopoModifica(const Stato& stato, std::int64_t adesso);
+    bool dopoModifica(const Cruciverba& cruciverba, std::int64_t adesso);
     // Checks of a letter, a word or the grid: the wrong cells among `caselle`, now marked.
-    std::vector<Casella> controlla(const Stato& stato, const std::vector<Casella>& caselle);
+    std::vector<Casella> controlla(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
     // Reveals: the entries to write, already counted as revealed. The caller writes them and
     // then calls dopoModifica.
-    std::vector<Scrittura> rivela(const Stato& stato, const std::vector<Casella>& caselle);
+    std::vector<Scrittura> rivela(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
     // Azzera Soluzioni, after the entries were cleared: no marks, nothing revealed, the clock
     // from zero.
-    void azzera(const Stato& stato, std::int64_t adesso);
+    void azzera(const Cruciverba& cruciverba, std::int64_t adesso);
 
     // What goes to the archive.
     Partita partita(std::int64_t adesso) const;
@@ -84,7 +84,7 @@ public:
     Cronometro& cronometro() { return cronometro_; }
     const Cronometro& cronometro() const { return cronometro_; }
     // Controlla Soluzioni and the congratulation, with this clock and revealed count.
-    std::string messaggio(const Stato& stato, std::int64_t adesso) const;
+    std::string messaggio(const Cruciverba& cruciverba, std::int64_t adesso) const;
 
 private:
     Cronometro cronometro_;

@@ -4,65 +4,39 @@
 
 namespace quadrivo {
 
-namespace {
+std::vector<Casella> caselleParola(const Parola& w) { return w.caselle; }
 
-bool lettera(char voce) { return voce != '.' && voce != '\0' && voce != ' ' && voce != '*'; }
+std::vector<Casella> caselleSchema(const Cruciverba& x) { return caselleBianche(x); }
 
-}  // namespace
-
-std::vector<Casella> caselleParola(const Parola& w) {
-    std::vector<Casella> caselle;
-    for (int i = 0; i < w.lunghezza; ++i) caselle.push_back({w.colonnaDi(i), w.rigaDi(i)});
-    return caselle;
-}
-
-std::vector<Casella> caselleSchema(const Stato& s) {
-    std::vector<Casella> caselle;
-    for (int r = 1; r <= s.nRighe && r <= maxRighe; ++r)
-        for (int c = 1; c <= s.nColonne && c <= maxColonne; ++c) {
-            const char k = soluzioneCasella(s, c, r);
-            if (k != '\0' && k != '*') caselle.push_back({c, r});
-        }
-    return caselle;
-}
-
-char soluzioneCasella(const Stato& s, int c, int r) {
-    if (r < 1 || r > maxRighe || c < 1 || c > maxColonne) return '\0';
-    const std::string& riga = s.rigaGriglia(r);
-    const size_t p = static_cast<size_t>(2 * c - 2);
-    return p < riga.size() ? riga[p] : '\0';
-}
-
-std::vector<Casella> caselleSbagliate(const Stato& s, const std::vector<Casella>& caselle) {
+std::vector<Casella> caselleSbagliate(const Cruciverba& x, const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate;
     for (const Casella& k : caselle) {
-        const char soluzione = soluzioneCasella(s, k.colonna, k.riga);
-        const char voce = s.inserimento(k.colonna, k.riga);
-        if (soluzione != '*' && lettera(voce) && voce != soluzione) sbagliate.push_back(k);
+        if (!x.bianca(k.colonna, k.riga)) continue;
+        const Cella& z = x.cella(k);
+        if (!z.voce.empty() && !z.soluzione.empty() && z.voce != z.soluzione) sbagliate.push_back(k);
     }
     return sbagliate;
 }
 
-std::vector<Casella> segnaErrori(Segni& segni, const Stato& s, const std::vector<Casella>& caselle) {
+std::vector<Casella> segnaErrori(Segni& segni, const Cruciverba& s, const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate = caselleSbagliate(s, caselle);
-    for (const Casella& k : sbagliate) segni[k] = s.inserimento(k.colonna, k.riga);
+    for (const Casella& k : sbagliate) segni[k] = s.cella(k).voce;
     return sbagliate;
 }
 
-void aggiornaSegni(Segni& segni, const Stato& s) {
+void aggiornaSegni(Segni& segni, const Cruciverba& s) {
     std::erase_if(segni, [&](const auto& voce) {
-        return s.inserimento(voce.first.colonna, voce.first.riga) != voce.second;
+        return !s.dentro(voce.first) || s.cella(voce.first).voce != voce.second;
     });
 }
 
-std::vector<Scrittura> rivelazione(const Stato& s, const std::vector<Casella>& caselle) {
+std::vector<Scrittura> rivelazione(const Cruciverba& s, const std::vector<Casella>& caselle) {
     std::vector<Scrittura> scritture;
     for (const Casella& k : caselle) {
-        const char soluzione = soluzioneCasella(s, k.colonna, k.riga);
-        const char voce = s.inserimento(k.colonna, k.riga);
-        // A cell without an entry slot or a black one has nothing to reveal.
-        if (soluzione == '\0' || soluzione == '*' || voce == '\0' || voce == soluzione) continue;
-        scritture.push_back({k.colonna, k.riga, soluzione});
+        if (!s.bianca(k.colonna, k.riga)) continue;
+        const Cella& z = s.cella(k);
+        if (z.soluzione.empty() || z.voce == z.soluzione) continue;
+        scritture.push_back({k.colonna, k.riga, z.soluzione});
     }
     return scritture;
 }
@@ -71,12 +45,9 @@ void registraRivelate(Rivelate& rivelate, const std::vector<Scrittura>& scrittur
     for (const Scrittura& w : scritture) rivelate.insert({w.colonna, w.riga});
 }
 
-bool schemaGiusto(const Stato& s) {
-    const Conteggio k = contaDifferenze(s);
-    return k.lettere > 0 && k.differenze == 0;
-}
+bool schemaGiusto(const Cruciverba& s) { return risolto(s); }
 
-bool Completamento::controlla(const Stato& s) {
+bool Completamento::controlla(const Cruciverba& s) {
     if (notato_ || !schemaGiusto(s)) return false;
     notato_ = true;
     return true;
@@ -91,8 +62,8 @@ std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate) {
     return testo;
 }
 
-std::string messaggioVerifica(const Stato& s, std::int64_t millisecondi, long long rivelate) {
-    if (contaDifferenze(s).differenze != 0) return messaggioControllo(s, 0);
+std::string messaggioVerifica(const Cruciverba& s, std::int64_t millisecondi, long long rivelate) {
+    if (contaDifferenze(s).differenze != 0) return messaggioControllo(s);
     return messaggioRisolto(millisecondi, rivelate);
 }
 

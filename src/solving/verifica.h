@@ -14,51 +14,42 @@
 
 namespace quadrivo {
 
-struct Casella {
-    int colonna = 0;
-    int riga = 0;
-    friend auto operator<=>(const Casella&, const Casella&) = default;
-};
-
-// Marked cell -> the wrong letter it held when it was marked.
-using Segni = std::map<Casella, char>;
+// Marked cell -> the wrong letters it held when it was marked.
+using Segni = std::map<Casella, std::string>;
 // Cells whose letter came from a reveal, for the rest of the solve.
 using Rivelate = std::set<Casella>;
 
 // The cells of a word, first to last.
 std::vector<Casella> caselleParola(const Parola& parola);
-// Every cell of the grid whose solution is not black, in reading order.
-std::vector<Casella> caselleSchema(const Stato& stato);
-
-// The solution character of (c, r) from its grid line; '\0' past the line's end.
-char soluzioneCasella(const Stato& stato, int c, int r);
+// Every white cell of the grid, in reading order.
+std::vector<Casella> caselleSchema(const Cruciverba& cruciverba);
 
 // The cells among `caselle` holding a letter other than the solution's. An empty cell is
 // never wrong, nor is a black one.
-std::vector<Casella> caselleSbagliate(const Stato& stato, const std::vector<Casella>& caselle);
+std::vector<Casella> caselleSbagliate(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
 
 // Marks the wrong cells among `caselle` (a check of a letter, a word or the grid) and returns
 // them; marks elsewhere stay.
-std::vector<Casella> segnaErrori(Segni& segni, const Stato& stato, const std::vector<Casella>& caselle);
+std::vector<Casella> segnaErrori(Segni& segni, const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
 // After any change of the entries: a mark goes once its cell no longer holds the marked letter.
-void aggiornaSegni(Segni& segni, const Stato& stato);
+void aggiornaSegni(Segni& segni, const Cruciverba& cruciverba);
 
 // What a reveal of `caselle` writes: the solution's letter into every cell that does not hold
 // it already (cells already right are left alone and do not count as revealed).
-std::vector<Scrittura> rivelazione(const Stato& stato, const std::vector<Casella>& caselle);
+std::vector<Scrittura> rivelazione(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
 // Records the cells a reveal wrote.
 void registraRivelate(Rivelate& rivelate, const std::vector<Scrittura>& scritture);
 
 // Every letter cell holds its solution (a grid without letters is never right).
-bool schemaGiusto(const Stato& stato);
+bool schemaGiusto(const Cruciverba& cruciverba);
 
 // Noticing the solve once: the letter that makes the grid right is reported a single time.
 class Completamento {
 public:
     // At opening and after Azzera: a grid already right then is not reported.
-    void reimposta(const Stato& stato) { notato_ = schemaGiusto(stato); }
+    void reimposta(const Cruciverba& cruciverba) { notato_ = schemaGiusto(cruciverba); }
     // After every change: true only the first time the grid is right.
-    bool controlla(const Stato& stato);
+    bool controlla(const Cruciverba& cruciverba);
     bool notato() const { return notato_; }
 
 private:
@@ -70,6 +61,6 @@ private:
 std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate);
 // Controlla Soluzioni with the solving clock: the usual report while letters are wrong or
 // missing, otherwise messaggioRisolto.
-std::string messaggioVerifica(const Stato& stato, std::int64_t millisecondi, long long rivelate);
+std::string messaggioVerifica(const Cruciverba& cruciverba, std::int64_t millisecondi, long long rivelate);
 
 }  // namespace quadrivo

@@ -5,11 +5,11 @@
 #include "mainwindow/apertura.h"
 #include "mainwindow/griglia.h"
 #include "mainwindow/lavoro.h"
-#include "model/cruciverba.h"
+#include "formats/formato.h"
+#include "printing/elenchi.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
-#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -24,27 +24,17 @@ constexpr const char* uso =
 // A window of the usual size, for the layout pass.
 constexpr AreaFinestra areaTipica{1016, 700, 30, 20};
 
-// Opens a file the way the program does: copy into a working copy, read, lay out.
-// Returns "" on success, else the message the program would show.
+// Opens a file the way the program does; "" on success, else the message the program would show.
 std::string apri(Stato& stato, const std::string& percorso) {
     PiattaformaRegistro piattaforma;
     stato.fileLavoro = nomeFileTemporaneo("trmo");
     if (stato.fileLavoro.empty()) return "Impossibile creare un file temporaneo.";
-    std::string esito;
-    EsitoApertura a = apriInLavoro(stato, piattaforma, percorso);
-    if (a != EsitoApertura::ok) {
-        esito = messaggioApertura(a, percorso);
-    } else {
-        try {
-            rileggiCopiaLavoro(stato, piattaforma);
-            SuperficieRegistro superficie(areaTipica.larghezza, areaTipica.altezza);
-            disegnaGriglia(stato, superficie, piattaforma, areaTipica);
-        } catch (const ProgrammaTerminato&) {
-            esito = piattaforma.messaggi.empty() ? "Esecuzione terminata" : piattaforma.messaggi.back().testo;
-        }
-    }
+    const EsitoApertura a = apriInLavoro(stato, piattaforma, percorso);
     cancellaCopiaLavoro(stato.fileLavoro);
-    return esito;
+    if (a != EsitoApertura::ok) return messaggioApertura(a, percorso);
+    SuperficieRegistro superficie(areaTipica.larghezza, areaTipica.altezza);
+    disegnaGriglia(stato, superficie, areaTipica);
+    return {};
 }
 
 int verifica(const std::vector<std::string>& files, std::ostream& out) {
@@ -63,25 +53,19 @@ int normalizza(const std::string& da, const std::string& a, std::ostream& err) {
     std::string esito = apri(s, da);
     if (esito.empty()) {
         PiattaformaRegistro piattaforma;
-        if (scriviCruciverba(s, piattaforma, a)) return 0;
+        if (scriviCruciverba(s.cruciverba, piattaforma, a)) return 0;
         esito = piattaforma.messaggi.back().testo;
     }
     err << esito << "\n";
     return 1;
 }
 
-void elenco(const Stato& s, int d, std::ostream& out) {
+void elenco(const Cruciverba& x, int d, std::ostream& out) {
     out << (d == orizzontale ? "ORIZZONTALI:" : "VERTICALI:") << "\n";
-    for (int r = 1; r <= s.nRighe; ++r) {
-        for (int c = 1; c <= s.nColonne; ++c) {
-            int t = s.tipoCasella[c][r];
-            bool inizia = d == orizzontale ? (t == inizioOrizzontale || t == inizioEntrambe)
-                                           : (t == inizioVerticale || t == inizioEntrambe);
-            if (!inizia) continue;
-            std::string n = std::to_string(s.numeroCasella[c][r]);
-            out << std::string(n.size() < 3 ? 3 - n.size() : 0, ' ') << n << "  "
-                << daWindows1252(s.definizione[c][r][d]) << "  [" << s.parolaSoluzione[c][r][d].size() << "]\n";
-        }
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
+        const std::string& n = w.etichetta;
+        out << std::string(n.size() < 3 ? 3 - n.size() : 0, ' ') << n << "  " << w.testo << "  [" << w.caselle.size()
+            << "]\n";
     }
 }
 
@@ -94,31 +78,31 @@ int mostra(const std::string& f, std::ostream& out, std::ostream& err) {
         return 1;
     }
     out << titoloGriglia(s) << "\n";
-    for (int i = 0; i < 3; ++i) out << daWindows1252(s.righeFile[i]) << "\n";
+    out << rigaAutore(s.cruciverba) << "\n";
     out << "\n";
     std::string bordo = "+";
-    for (int c = 1; c <= s.nColonne; ++c) bordo += "----+";
+    const Cruciverba& x = s.cruciverba;
+    for (int c = 1; c <= x.colonne(); ++c) bordo += "----+";
     out << bordo << "\n";
-    for (int r = 1; r <= s.nRighe; ++r) {
+    for (int r = 1; r <= x.righe(); ++r) {
         std::string numeri = "|", lettere = "|";
-        for (int c = 1; c <= s.nColonne; ++c) {
-            char e = s.inserimento(c, r);
-            if (s.letteraSoluzione[c][r] == "*") {
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            if (!k.bianca()) {
                 numeri += "####|";
                 lettere += "####|";
                 continue;
             }
-            std::string n = s.numeroCasella[c][r] ? std::to_string(s.numeroCasella[c][r]) : "";
-            numeri += n + std::string(4 - n.size(), ' ') + "|";
-            std::string l = (e == '.' || e == '\0') ? " " : daWindows1252(std::string(1, e));
-            lettere += "  " + l + " |";
+            const std::string& n = k.etichetta;
+            numeri += n + std::string(n.size() < 4 ? 4 - n.size() : 0, ' ') + "|";
+            lettere += "  " + (k.voce.empty() ? std::string(" ") : k.voce) + " |";
         }
         out << numeri << "\n" << lettere << "\n" << bordo << "\n";
     }
     out << "\n";
-    elenco(s, orizzontale, out);
+    elenco(x, orizzontale, out);
     out << "\n";
-    elenco(s, verticale, out);
+    elenco(x, verticale, out);
     return 0;
 }
 

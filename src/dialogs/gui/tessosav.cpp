@@ -46,7 +46,7 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
     selezionaTuttoAlFuoco(Text2);
 
     // Load: the author from header line 1, the start folder as in the open dialog.
-    Text2->setText(QString::fromStdString(autoreDaRiga(stato_.righeFile[0])));
+    Text2->setText(QString::fromStdString(stato_.cruciverba.autore));
     Text2->selectAll();
     scelta_->vaiAllaCartellaIniziale();
     adjustSize();

@@ -1,0 +1,54 @@
+#pragma once
+// The puzzle file formats: each one reads its bytes into the model and writes the model back,
+// and is found by the file's extension or, failing that, by its content.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/cruciverba.h"
+#include "model/piattaforma.h"
+
+namespace quadrivo {
+
+enum class EsitoLettura {
+    ok,
+    formatoNonValido,  // the bytes are not a puzzle of this format
+    tipoNonValido,     // a puzzle, but one the program cannot show (a white cell marked black)
+};
+
+struct Lettura {
+    EsitoLettura esito = EsitoLettura::formatoNonValido;
+    Cruciverba cruciverba;
+};
+
+class Formato {
+public:
+    virtual ~Formato() = default;
+    virtual std::string nome() const = 0;                     // "trmo"
+    virtual std::vector<std::string> estensioni() const = 0;  // lower case, without the dot
+    // Whether the bytes look like this format, for a file whose extension says nothing.
+    virtual bool riconosce(std::string_view dati) const = 0;
+    virtual Lettura leggi(std::string_view dati) const = 0;
+    // The file's bytes; what the reader kept aside is written back as it was.
+    virtual std::string scrivi(const Cruciverba& cruciverba) const = 0;
+};
+
+// Every known format, .trmo first.
+const std::vector<const Formato*>& formati();
+const Formato* formatoPerNome(const std::string& nome);
+// The format of a file: by its extension, else by its content; .trmo when nothing says.
+const Formato& formatoPerFile(const std::string& percorso, std::string_view dati);
+
+inline constexpr const char* msgErroreScrittura =
+    "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i permessi di "
+    "scrittura, provare a salvare il file in una cartella con permessi, ad esempio il desktop";
+
+// Reads the bytes of the file at `percorso` with its format.
+Lettura leggiCruciverba(const std::string& percorso, std::string_view dati);
+// The bytes of the puzzle in the format it was read with (.trmo for a new one).
+std::string testoCruciverba(const Cruciverba& cruciverba);
+// Writes the puzzle safely; on failure shows the write-error message once and returns false,
+// leaving any old file intact.
+bool scriviCruciverba(const Cruciverba& cruciverba, Piattaforma& piattaforma, const std::string& percorso);
+
+}  // namespace quadrivo

@@ -1,0 +1,191 @@
+#include "formats/trmo.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "model/file.h"
+#include "model/numeri.h"
+#include "model/testo.h"
+
+namespace quadrivo {
+
+namespace {
+
+// Mid$(s, start) with a 1-based start.
+std::string_view da(std::string_view s, size_t inizio) {
+    return inizio - 1 < s.size() ? s.substr(inizio - 1) : std::string_view{};
+}
+
+std::string_view tratto(std::string_view s, size_t inizio, size_t lunghezza) {
+    return da(s, inizio).substr(0, lunghezza);
+}
+
+// What the reader keeps so the writer gives back the bytes it read.
+struct DatiTrmo : DatiFormato {
+    std::array<std::string, 4> intestazione;
+    std::string autoreLetto;
+    std::vector<std::string> righe;  // grid lines as in the file, solution bytes still raised
+    std::vector<std::string> vociLette;  // each cell's entry as the model got it, row by row
+    // Clue texts as read, by (start, direction): the bytes and what the model got.
+    std::map<std::pair<Casella, int>, std::pair<std::string, std::string>> definizioni;
+};
+
+std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
+
+// The clue texts of the two lists by start cell.
+std::map<Casella, std::string> testi(const Cruciverba& x, const char* direzione) {
+    std::map<Casella, std::string> out;
+    if (const ElencoDefinizioni* e = x.elenco(direzione))
+        for (const Definizione& d : e->definizioni)
+            if (!d.caselle.empty()) out[d.caselle.front()] = d.testo;
+    return out;
+}
+
+}  // namespace
+
+bool FormatoTrmo::riconosce(std::string_view dati) const {
+    const std::vector<std::string> righe = dividiRighe(dati.substr(0, 4096));
+    if (righe.size() < 4) return false;
+    try {
+        const int c = intero(valore(da(righe[3], 14))), r = intero(valore(da(righe[3], 17)));
+        return c >= 1 && r >= 1 && c <= maxColonneTrmo && r <= maxRigheTrmo;
+    } catch (const ErroreOverflow&) {
+        return false;
+    }
+}
+
+Lettura FormatoTrmo::leggi(std::string_view dati) const {
+    Lettura esito;
+    const std::vector<std::string> righe = dividiRighe(dati);
+    if (righe.size() < 4) return esito;
+    int colonne = 0, righeGriglia = 0;
+    try {
+        colonne = intero(valore(da(righe[3], 14)));
+        righeGriglia = intero(valore(da(righe[3], 17)));
+    } catch (const ErroreOverflow&) {
+        return esito;
+    }
+    if (colonne < 1 || righeGriglia < 1 || colonne > maxColonneTrmo || righeGriglia > maxRigheTrmo) return esito;
+    if (righe.size() < 4u + static_cast<size_t>(righeGriglia)) return esito;
+
+    auto memo = std::make_shared<DatiTrmo>();
+    for (int i = 0; i < 4; ++i) memo->intestazione[static_cast<size_t>(i)] = righe[static_cast<size_t>(i)];
+    Cruciverba x(colonne, righeGriglia);
+    for (int r = 1; r <= righeGriglia; ++r) {
+        const std::string& riga = righe[static_cast<size_t>(3 + r)];
+        if (riga.size() > 2u * maxColonneTrmo) return esito;
+        for (size_t p = 0; p < riga.size(); p += 2) {
+            if (static_cast<unsigned char>(riga[p]) < 26) return esito;
+            // An entry that would blacken a white cell: a puzzle the grid cannot show.
+            if (riga[p] != '*' + 26 && p + 1 < riga.size() && riga[p + 1] == '*') esito.esito = EsitoLettura::tipoNonValido;
+        }
+        memo->righe.push_back(riga);
+        for (int c = 1; c <= colonne; ++c) {
+            Cella& k = x.cella(c, r);
+            const size_t p = static_cast<size_t>(2 * c - 2);
+            // A line shorter than the grid holds no cell there.
+            if (p >= riga.size()) {
+                k.tipo = TipoCella::vuota;
+            } else {
+                const char soluzione = static_cast<char>(static_cast<unsigned char>(riga[p]) - 26);
+                const char voce = p + 1 < riga.size() ? riga[p + 1] : '.';
+                if (soluzione == '*') {
+                    k.tipo = TipoCella::nera;
+                } else {
+                    k.soluzione = daWindows1252(std::string(1, soluzione));
+                    k.voce = voceDaByte(voce);
+                }
+            }
+            memo->vociLette.push_back(k.voce);
+        }
+    }
+    if (esito.esito == EsitoLettura::tipoNonValido) return esito;
+
+    std::map<std::pair<Casella, int>, std::string> definizioni;
+    for (size_t i = 4 + static_cast<size_t>(righeGriglia); i < righe.size(); ++i) {
+        const std::string& riga = righe[i];
+        try {
+            const int c = intero(valore(tratto(riga, 1, 3)));
+            const int r = intero(valore(tratto(riga, 4, 3)));
+            const int d = intero(valore(tratto(riga, 7, 1)));
+            // A later line for the same word replaces an earlier one; an unreadable one is skipped.
+            if (x.dentro(c, r) && (d == 1 || d == 2)) definizioni[{{c, r}, d}] = std::string(da(riga, 9));
+        } catch (const ErroreOverflow&) {
+        }
+    }
+    numeraStandard(x);
+    for (int d : {1, 2})
+        for (Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+            if (auto it = definizioni.find({w.caselle.front(), d}); it != definizioni.end()) {
+                w.testo = daWindows1252(it->second);
+                memo->definizioni[it->first] = {it->second, w.testo};
+            }
+    memo->autoreLetto = righe[0].size() > etichettaAutore ? daWindows1252(righe[0].substr(etichettaAutore)) : "";
+    x.autore = memo->autoreLetto;
+    x.etichettaAutore = daWindows1252(righe[0].substr(0, std::min(righe[0].size(), etichettaAutore)));
+    x.formato = nome();
+    x.datiFormato = std::move(memo);
+    esito.cruciverba = std::move(x);
+    esito.esito = EsitoLettura::ok;
+    return esito;
+}
+
+std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo) {
+    auto campo = [](int n) {
+        std::string s = "   " + conSegno(n);
+        return s.substr(s.size() - 3);
+    };
+    return campo(colonna) + campo(riga) + std::to_string(direzione) + "-" + testo;
+}
+
+std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
+    const auto* memo = dynamic_cast<const DatiTrmo*>(x.datiFormato.get());
+    DatiTrmo nuovo;
+    if (!memo) {
+        // A puzzle that did not come from an archive: the header the editor writes.
+        nuovo.intestazione = {"Autore:      ", "Data:        ", "Titolo:      " + aWindows1252(x.titolo),
+                              "Dimensioni:  " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe())};
+        memo = &nuovo;
+    }
+    std::string out;
+    std::string riga1 = memo->intestazione[0];
+    if (x.autore != memo->autoreLetto)
+        riga1 = riga1.substr(0, std::min(riga1.size(), etichettaAutore)) + aWindows1252(x.autore);
+    out += riga1 + "\r\n";
+    for (size_t i = 1; i < 4; ++i) out += memo->intestazione[i] + "\r\n";
+    for (int r = 1; r <= x.righe(); ++r) {
+        std::string riga;
+        if (static_cast<size_t>(r) <= memo->righe.size()) riga = memo->righe[static_cast<size_t>(r - 1)];
+        else
+            for (int c = 1; c <= x.colonne(); ++c) {
+                const Cella& k = x.cella(c, r);
+                const std::string s = k.bianca() ? aWindows1252(k.soluzione.substr(0, 1)) : "*";
+                riga += static_cast<char>(static_cast<unsigned char>(s.empty() ? 'A' : s[0]) + 26);
+                riga += k.bianca() ? '.' : '*';
+            }
+        for (int c = 1; c <= x.colonne() && static_cast<size_t>(2 * c) <= riga.size(); ++c) {
+            const Cella& k = x.cella(c, r);
+            if (!k.bianca()) continue;
+            const size_t i = static_cast<size_t>(r - 1) * static_cast<size_t>(x.colonne()) + static_cast<size_t>(c - 1);
+            if (i < memo->vociLette.size() && memo->vociLette[i] == k.voce) continue;
+            const std::string b = aWindows1252(k.voce);
+            riga[static_cast<size_t>(2 * c - 1)] = b.empty() || b[0] == '*' ? '.' : b[0];
+        }
+        out += riga + "\r\n";
+    }
+    const std::map<Casella, std::string> orizz = testi(x, nomeOrizzontali), vert = testi(x, nomeVerticali);
+    for (int c = 1; c <= x.colonne(); ++c)
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int d : {1, 2}) {
+                const auto& lista = d == 1 ? orizz : vert;
+                const auto it = lista.find({c, r});
+                if (it == lista.end() || it->second.empty()) continue;
+                const auto letta = memo->definizioni.find({{c, r}, d});
+                const bool uguale = letta != memo->definizioni.end() && letta->second.second == it->second;
+                out += rigaDefinizione(c, r, d, uguale ? letta->second.first : aWindows1252(it->second)) + "\r\n";
+            }
+    return out;
+}
+
+}  // namespace quadrivo
