@@ -150,7 +150,6 @@ public:
     // ---- Dialogs (src/dialogs/form1_dialoghi.cpp)
     void MenuApri_Click();
     void MenuSalvaCN_Click();
-    void chiediSeSalvare();
     void MenuFont_Click();
     void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
