@@ -47,9 +47,6 @@ public:
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
 
-    // ImageList1's images 1..8.
-    static QIcon ImageList1(int indice);
-
     // Sets the hover label's caption (UTF-8) and fits its width to it.
     void impostaTestoLabel1(const std::string& testo);
     // Moves the hover label out of sight below the window's bottom edge.
