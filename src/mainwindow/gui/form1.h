@@ -158,10 +158,8 @@ public:
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void Toolbar1_MouseMove();
 
-    // Run by the first activation only: the values it used.
+    // 1 once the first activation has run.
     int giaAttivato() const { return giaAttivato_; }
-    const std::string& fileRigaComando() const { return fileRigaComando_; }
-    const std::string& rigaComando() const { return rigaComando_; }
 
 protected:
     bool event(QEvent* e) override;
