@@ -54,6 +54,12 @@ bool fuoriGriglia(const Stato& s, double X, double Y, const Cella& k) {
            k.colonna < 1 || k.riga < 1;
 }
 
+bool metaOrizzontale(const Stato& s, double X, double Y, const Cella& k) {
+    const double L = s.xGriglia + static_cast<double>(k.colonna - 1) * s.latoCasella;
+    const double T = s.yGriglia + static_cast<double>(k.riga - 1) * s.latoCasella;
+    return Y - T <= X - L;
+}
+
 std::string didascaliaParola(const Stato& s, int c, int r, int d) {
     return " " + conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " oriz. -" : " vert. -") +
            daWindows1252(s.definizione[c][r][d]) + " ";
@@ -77,7 +83,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
     const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
     int t = s.tipoCasella[c][r];
-    if (t == inizioEntrambe) t = (Y - T) <= (X - L) ? inizioOrizzontale : inizioVerticale;
+    if (t == inizioEntrambe) t = metaOrizzontale(s, X, Y, p.cella) ? inizioOrizzontale : inizioVerticale;
 
     if (t != inizioOrizzontale && t != inizioVerticale) {
         p.puntatore = Puntatore::predefinito;

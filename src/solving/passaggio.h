@@ -32,6 +32,9 @@ Cella cellaSotto(const Stato& stato, double X, double Y);
 // its cell lies past the last column or row. Without a laid-out grid everything is outside.
 bool fuoriGriglia(const Stato& stato, double X, double Y, const Cella& cella);
 
+// Whether (X, Y) lies in the upper-right half of `cella`, diagonal included: the half that means across.
+bool metaOrizzontale(const Stato& stato, double X, double Y, const Cella& cella);
+
 struct RettangoloParola {
     double sinistra = 0;
     double alto = 0;
