@@ -7,6 +7,7 @@
 #include "model/numeri.h"
 #include "model/testo.h"
 #include "printing/elenchi.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -201,8 +202,7 @@ std::vector<VoceElenco> Navigazione::elenco(const Stato& s, int d) const {
 std::string Navigazione::definizioneCorrente(const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return conSegno(w->numero) + (w->direzione == orizzontale ? " oriz. - " : " vert. - ") +
-           daWindows1252(w->definizione);
+    return didascaliaParola(w->numero, w->direzione, w->definizione, FormaDidascalia::riga);
 }
 
 }  // namespace quadrivo

@@ -60,9 +60,10 @@ bool metaOrizzontale(const Stato& s, double X, double Y, const Cella& k) {
     return Y - T <= X - L;
 }
 
-std::string didascaliaParola(const Stato& s, int c, int r, int d) {
-    return " " + conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " oriz. -" : " vert. -") +
-           daWindows1252(s.definizione[c][r][d]) + " ";
+std::string didascaliaParola(long long numero, int d, const std::string& definizione, FormaDidascalia forma) {
+    const bool etichetta = forma == FormaDidascalia::etichetta;
+    return (etichetta ? " " : "") + conSegno(numero) + (d == orizzontale ? " oriz. -" : " vert. -") +
+           (etichetta ? "" : " ") + daWindows1252(definizione) + (etichetta ? " " : "");
 }
 
 Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
@@ -95,7 +96,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
-    p.didascalia = didascaliaParola(s, c, r, d);
+    p.didascalia = didascaliaParola(s.numeroCasella[c][r], d, s.definizione[c][r][d], FormaDidascalia::etichetta);
     const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;
