@@ -52,9 +52,4 @@ std::string testoChiediSeSalvare(const std::string& nomeFile) {
     return "Il file " + maiuscolo(nomeFile) + " è cambiato, si desidera salvare";
 }
 
-bool vuoleSalvare(const Stato& stato, Piattaforma& piattaforma) {
-    return piattaforma.messaggio(testoChiediSeSalvare(stato.nomeFile), titoloModifica, Icona::nessuna,
-                                 Pulsanti::okAnnulla) == Risposta::ok;
-}
-
 }  // namespace quadrivo

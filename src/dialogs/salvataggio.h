@@ -36,7 +36,5 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
 
 // "Il file " + nomeFile in capitals + " è cambiato, si desidera salvare"
 std::string testoChiediSeSalvare(const std::string& nomeFile);
-// Asks whether to save the changed puzzle; true when the answer is OK.
-bool vuoleSalvare(const Stato& stato, Piattaforma& piattaforma);
 
 }  // namespace quadrivo

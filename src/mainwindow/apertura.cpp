@@ -52,7 +52,6 @@ std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) 
     case EsitoApertura::ok: return {};
     case EsitoApertura::inesistente: return msgFileInesistente;
     case EsitoApertura::illeggibile: return "Impossibile leggere il file " + percorso + ": controllare i permessi.";
-    case EsitoApertura::copiaFallita: return msgErroreScrittura;
     case EsitoApertura::formatoNonValido: return msgFormatoApertura;
     case EsitoApertura::tipoNonValido: return msgTipoApertura;
     }

@@ -14,7 +14,7 @@ inline constexpr const char* msgFileInesistente = "Errore: file inesistente!";
 inline constexpr const char* msgFormatoApertura = "Formato del file non valido!";
 inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 
-enum class EsitoApertura { ok, inesistente, illeggibile, copiaFallita, formatoNonValido, tipoNonValido };
+enum class EsitoApertura { ok, inesistente, illeggibile, formatoNonValido, tipoNonValido };
 
 // Whether the program can show these bytes as a puzzle, without ending.
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);

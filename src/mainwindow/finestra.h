@@ -63,8 +63,6 @@ struct VoceMenu {
     const char* testo;       // caption with its "&" mnemonic, "-" for a separator
     const char* scorciatoia; // key sequence in portable text form, "" for none
     bool segnata = false;    // marked at start
-    bool richiedeSchema = false;
-    int immagine = 0;        // ImageList1 image put on it by mettiGraficaAimenu, 0 none
 };
 struct TitoloMenu {
     Menu menu;
@@ -74,7 +72,7 @@ struct TitoloMenu {
 const std::vector<TitoloMenu>& titoliMenu();
 const std::vector<VoceMenu>& vociMenu();
 
-// Toolbar positions 1..11: key, tooltip, ImageList1 image; an empty key marks the separator
+// Toolbar positions 1..11: key, tooltip, image; an empty key marks the separator
 // (position 2) and the empty gap (position 7).
 struct PulsanteToolbar {
     int posizione;

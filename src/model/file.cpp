@@ -187,11 +187,6 @@ std::string righeCrLf(std::string_view dati) {
     return copia;
 }
 
-bool copiaPerRighe(const std::string& da, const std::string& a) {
-    std::optional<std::string> dati = leggiFile(da);
-    return dati && scriviFileSicuro(a, righeCrLf(*dati));
-}
-
 std::string nomeFileTemporaneo(const std::string& prefisso) {
     QTemporaryFile f(QDir::tempPath() + "/" + q(prefisso) + "qdv_XXXXXX.tmp");
     f.setAutoRemove(false);

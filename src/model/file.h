@@ -62,10 +62,6 @@ bool creaCartella(const std::string& percorso);
 // The same lines, each ended by CR LF.
 std::string righeCrLf(std::string_view dati);
 
-// Copies a file line by line, each line written with CR LF; an empty file gives an empty copy.
-// False when the source cannot be read or the copy cannot be written.
-bool copiaPerRighe(const std::string& da, const std::string& a);
-
 // A new empty file with a unique name in the system's temporary folder; "" on failure.
 std::string nomeFileTemporaneo(const std::string& prefisso);
 

@@ -25,8 +25,6 @@ public:
     double altezzaScala() const override { return scalaA_; }
     void impostaScala(double larghezza, double altezza) override;
 
-    QFont fontQt() const { return font_; }
-
 protected:
     void caratterCambiato() override;
 

@@ -1,9 +1,11 @@
 #include "solving/inserimento.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "mainwindow/lavoro.h"
 #include "model/cruciverba.h"
+#include "solving/navigazione.h"
 
 namespace quadrivo {
 
@@ -59,10 +61,12 @@ char voceCella(char ch) { return ch == ' ' || ch == '*' || ch == '\0' ? '.' : ch
 void scriviParola(Stato& s, int c, int r, int d, const std::string& parola) {
     if (!parolaValida(c, r, d)) return;
     const size_t n = std::min(parola.size(), s.parolaSoluzione[c][r][d].size());
+    std::vector<Scrittura> scritture;
     for (size_t i = 1; i <= n; ++i) {
         const auto [cc, rr] = cellaDellaParola(c, r, d, static_cast<int>(i));
-        s.impostaInserimento(cc, rr, voceCella(parola[i - 1]));
+        scritture.push_back({cc, rr, voceCella(parola[i - 1])});
     }
+    applicaScritture(s, scritture);
 }
 
 bool cicloAggiornamento(Stato& s, Piattaforma& piattaforma, const std::function<void()>& disegnaGriglia) {

@@ -40,8 +40,8 @@ std::string parolaDaInserimenti(const Stato& stato, int c, int r, int d);
 // "." means no letter; "*" would turn a white cell black and is never written either.
 char voceCella(char ch);
 
-// Writes `parola` into the word's cells, one character per cell, never past the last cell:
-// a longer word is cut, a shorter one leaves the remaining cells as they were.
+// Writes `parola` into the word's cells through applicaScritture, one character per cell, never
+// past the last cell: a longer word is cut, a shorter one leaves the remaining cells as they were.
 void scriviParola(Stato& stato, int c, int r, int d, const std::string& parola);
 
 // The update cycle after the entries changed: the puzzle goes to the working copy, is read

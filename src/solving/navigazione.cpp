@@ -6,6 +6,7 @@
 
 #include "model/numeri.h"
 #include "model/testo.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -213,7 +214,7 @@ std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
 std::string Navigazione::definizioneCorrente(const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return " " + w->etichetta + (w->direzione == orizzontale ? " oriz. - " : " vert. - ") + w->definizione;
+    return didascaliaParola(w->etichetta, w->direzione, w->definizione, FormaDidascalia::riga);
 }
 
 }  // namespace quadrivo

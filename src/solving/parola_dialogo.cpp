@@ -16,12 +16,6 @@ bool indiciValidi(int c, int r, int d) {
 
 bool ammesso(char ch) { return (ch >= 'A' && ch <= 'Z') || ch == '.' || ch == ' '; }
 
-std::string maiuscolo(std::string t) {
-    for (char& ch : t)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return t;
-}
-
 std::string senzaBlanchiAttorno(const std::string& t) {
     const auto primo = t.find_first_not_of(" \t\r\n");
     if (primo == std::string::npos) return {};

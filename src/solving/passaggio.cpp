@@ -54,9 +54,16 @@ bool fuoriGriglia(const Stato& s, double X, double Y, const Cella& k) {
            k.colonna < 1 || k.riga < 1;
 }
 
-std::string didascaliaParola(const Stato& s, int c, int r, int d) {
-    return " " + conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " oriz. -" : " vert. -") +
-           daWindows1252(s.definizione[c][r][d]) + " ";
+bool metaOrizzontale(const Stato& s, double X, double Y, const Cella& k) {
+    const double L = s.xGriglia + static_cast<double>(k.colonna - 1) * s.latoCasella;
+    const double T = s.yGriglia + static_cast<double>(k.riga - 1) * s.latoCasella;
+    return Y - T <= X - L;
+}
+
+std::string didascaliaParola(const std::string& numero, int d, const std::string& definizione, FormaDidascalia forma) {
+    const bool etichetta = forma == FormaDidascalia::etichetta;
+    return (etichetta ? "  " : " ") + numero + (d == orizzontale ? " oriz. -" : " vert. -") + (etichetta ? "" : " ") +
+           definizione + (etichetta ? " " : "");
 }
 
 Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
@@ -77,7 +84,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
     const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
     int t = s.tipoCasella[c][r];
-    if (t == inizioEntrambe) t = (Y - T) <= (X - L) ? inizioOrizzontale : inizioVerticale;
+    if (t == inizioEntrambe) t = metaOrizzontale(s, X, Y, p.cella) ? inizioOrizzontale : inizioVerticale;
 
     if (t != inizioOrizzontale && t != inizioVerticale) {
         p.puntatore = Puntatore::predefinito;
@@ -89,7 +96,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
-    p.didascalia = didascaliaParola(s, c, r, d);
+    p.didascalia = didascaliaParola(s.numeroCasella[c][r], d, s.definizione[c][r][d], FormaDidascalia::etichetta);
     const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;

@@ -32,6 +32,9 @@ Cella cellaSotto(const Stato& stato, double X, double Y);
 // its cell lies past the last column or row. Without a laid-out grid everything is outside.
 bool fuoriGriglia(const Stato& stato, double X, double Y, const Cella& cella);
 
+// Whether (X, Y) lies in the upper-right half of `cella`, diagonal included: the half that means across.
+bool metaOrizzontale(const Stato& stato, double X, double Y, const Cella& cella);
+
 struct RettangoloParola {
     double sinistra = 0;
     double alto = 0;
@@ -63,7 +66,9 @@ using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
 Passaggio calcolaPassaggio(const Stato& stato, double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
-// The label caption for the word starting at (c, r) in direction d: " 12 oriz. -clue ".
-std::string didascaliaParola(const Stato& stato, int c, int r, int d);
+// A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";
+// the hover label keeps the spacing players know from it, "  12 oriz. -Abitazione ".
+enum class FormaDidascalia { riga, etichetta };
+std::string didascaliaParola(const std::string& etichetta, int d, const std::string& definizione, FormaDidascalia forma);
 
 }  // namespace quadrivo

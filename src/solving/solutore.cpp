@@ -80,11 +80,6 @@ void Solutore::nascondiPassaggio() {
     vista_.nascondiRettangolo();
 }
 
-void Solutore::controllaSoluzioni() {
-    if (s_.grigliaAttiva == -1) vista_.chiudiAnteprima();
-    piattaforma_.messaggio(messaggioControllo(s_, piattaforma_.orologio()));
-}
-
 bool Solutore::azzeraSoluzioni() {
     if (piattaforma_.messaggio(domandaAzzeramento, titoloAzzeramento, Icona::domanda, Pulsanti::okAnnulla) !=
         Risposta::ok)

@@ -60,7 +60,6 @@ public:
     void apriParola(int c, int r, int d);
 
     // Commands.
-    void controllaSoluzioni();
     bool azzeraSoluzioni();  // true when the player agreed and the letters went
     void aggiorna();  // the update cycle through the working copy
 

@@ -176,15 +176,6 @@ TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
     EXPECT_EQ(rigaConAutore("Autore", "Rossi"), "AutoreRossi");  // shorter than its label: kept whole
     EXPECT_EQ(autoreDaRiga("Autore:      Niccol\xF2"), "Niccolò");
     EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /GIOCHI/A.TRMO esiste già; vuoi riscriverlo?");
-
-    Stato s;
-    s.nomeFile = "/schemi/è.trmo";
-    PiattaformaRegistro p;
-    p.risposte = {Risposta::annulla, Risposta::ok};
-    EXPECT_FALSE(vuoleSalvare(s, p));
-    EXPECT_TRUE(vuoleSalvare(s, p));
-    EXPECT_EQ(p.messaggi[0].testo, "Il file /SCHEMI/È.TRMO è cambiato, si desidera salvare");
-    EXPECT_EQ(p.messaggi[0].titolo, "Modifica del file corrente");
 }
 
 struct Salvataggio : ::testing::Test {

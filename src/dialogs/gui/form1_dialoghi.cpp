@@ -78,10 +78,6 @@ void Form1::MenuSalvaCN_Click() {
     accodaAttivazione();
 }
 
-void Form1::chiediSeSalvare() {
-    if (vuoleSalvare(stato_, piattaforma_)) MenuSalva_Click();
-}
-
 void Form1::MenuFont_Click() {
     stato_.grigliaAttiva = 1;
     nascondiLabel1();

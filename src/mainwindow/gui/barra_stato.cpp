@@ -63,10 +63,7 @@ void BarraStato::impostaTempo(const QString& t) {
     l->setVisible(!t.isEmpty());
 }
 
-bool BarraStato::indicatoreAttivo(int indice) const { return attivi_.at(indice); }
-
 void BarraStato::impostaIndicatore(int indice, bool attivo) {
-    attivi_[indice] = attivo;
     QLabel* l = pannelli_[indice];
     if (l->isEnabled() != attivo) l->setEnabled(attivo);
 }

@@ -17,12 +17,9 @@ public:
     explicit BarraStato(QWidget* genitore = nullptr);
     ~BarraStato() override;
 
-    QLabel* pannello(int indice) const { return pannelli_.at(indice); }
     void impostaTesto(const QString& t) { pannelli_[testo]->setText(t); }
     // The solving clock's text; "" hides its panel.
     void impostaTempo(const QString& t);
-    // An indicator shown active or dimmed.
-    bool indicatoreAttivo(int indice) const;
 
     // Reads the keyboard and the clock again.
     void aggiorna();
@@ -34,10 +31,10 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    // An indicator shown active or dimmed.
     void impostaIndicatore(int indice, bool attivo);
 
     std::array<QLabel*, 9> pannelli_{};
-    std::array<bool, 9> attivi_{};
     // Lock states followed from key presses where the keyboard's lights cannot be read.
     bool bloccoScorr_ = false, bloccoMaiusc_ = false, bloccoNum_ = false, inserisci_ = false;
     QTimer orologio_;

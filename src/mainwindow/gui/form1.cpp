@@ -98,8 +98,6 @@ Form1::~Form1() {
     piattaforma_.impostaGenitore(nullptr);
 }
 
-QIcon Form1::ImageList1(int indice) { return immagineLista(indice); }
-
 // ---- Building the window
 
 void Form1::creaMenu() {

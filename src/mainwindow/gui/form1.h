@@ -47,9 +47,6 @@ public:
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
 
-    // ImageList1's images 1..8.
-    static QIcon ImageList1(int indice);
-
     // Sets the hover label's caption (UTF-8) and fits its width to it.
     void impostaTestoLabel1(const std::string& testo);
     // Moves the hover label out of sight below the window's bottom edge.
@@ -150,7 +147,6 @@ public:
     // ---- Dialogs (src/dialogs/form1_dialoghi.cpp)
     void MenuApri_Click();
     void MenuSalvaCN_Click();
-    void chiediSeSalvare();
     void MenuFont_Click();
     void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
@@ -162,10 +158,8 @@ public:
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void Toolbar1_MouseMove();
 
-    // Run by the first activation only: the values it used.
+    // 1 once the first activation has run.
     int giaAttivato() const { return giaAttivato_; }
-    const std::string& fileRigaComando() const { return fileRigaComando_; }
-    const std::string& rigaComando() const { return rigaComando_; }
 
 protected:
     bool event(QEvent* e) override;

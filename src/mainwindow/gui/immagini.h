@@ -1,6 +1,6 @@
 #pragma once
 // The program's own pictures, painted at whatever size and density is asked: the ten
-// command images of ImageList1 and the small web-site badge beside the toolbar.
+// command images of menus and toolbar and the small web-site badge beside the toolbar.
 #include <QIcon>
 #include <QPixmap>
 

@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cmath>
 
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/immagini.h"
 #include "model/file.h"
 #include "solving/navigazione.h"
 #include "solving/partita.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -126,19 +126,16 @@ public:
             if (a) a->setChecked(pausa());
     }
 
-    // The cell at a point of the drawing area and the half it falls in: the upper-right half
-    // points across, the lower-left one down.
+    // The white cell at a point of the drawing area, as hovering finds it, and the half it falls in.
     std::optional<PuntoGriglia> puntoA(QPointF p) const {
         const Stato& s = f_.stato();
-        const double L = s.latoCasella;
-        if (L < 1 || !schemaAperto()) return std::nullopt;
-        const double x = (p.x() - s.xGriglia) / L, y = (p.y() - s.yGriglia) / L;
-        const int c = static_cast<int>(std::floor(x)) + 1, r = static_cast<int>(std::floor(y)) + 1;
-        if (c < 1 || r < 1 || c > s.nColonne || r > s.nRighe) return std::nullopt;
+        if (!schemaAperto()) return std::nullopt;
+        const Cella k = cellaSotto(s, p.x(), p.y());
+        if (fuoriGriglia(s, p.x(), p.y(), k)) return std::nullopt;
+        const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
         const char sol = soluzioneCasella(s, c, r);
         if (sol == '\0' || sol == '*') return std::nullopt;
-        const double dx = x - (c - 0.5), dy = y - (r - 0.5);
-        return PuntoGriglia{{c, r}, dx - dy >= 0 ? orizzontale : verticale};
+        return PuntoGriglia{{c, r}, metaOrizzontale(s, p.x(), p.y(), k) ? orizzontale : verticale};
     }
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
