@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "formats/trmo.h"
-#include "mainwindow/apertura.h"
+#include "sessione/apertura.h"
 #include "model/disegno_schema.h"
 #include "model/file.h"
 #include "model/numeri.h"
@@ -69,11 +69,6 @@ std::vector<std::string> filesCruciverba(const std::string& cartella) {
         return c != 0 ? c < 0 : a < b;
     });
     return nomi;
-}
-
-std::string componiPercorso(const std::string& cartella, const std::string& nome) {
-    if (!cartella.empty() && cartella.back() == '/') return cartella + nome;
-    return cartella + "/" + nome;
 }
 
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
@@ -159,7 +154,8 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
     return esito;
 }
 
-bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string& cartella, const std::string& nome) {
+bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const std::string& cartella,
+                      const std::string& nome) {
     // A pattern names no single file: it is refused before the disk is asked anything.
     if (nome.find_first_of("*?") != std::string::npos) {
         piattaforma.messaggio(msgFileInesistente);
@@ -167,16 +163,12 @@ bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string&
     }
     // A typed absolute path is taken as it is; any other name is looked for in the folder.
     const std::string percorso = nome.empty() ? componiPercorso(cartella, nome) : percorsoAssoluto(nome, cartella);
-    const EsitoApertura e = apriInLavoro(stato, piattaforma, percorso);
+    const EsitoApertura e = apri(percorso);
     if (e != EsitoApertura::ok) {
         piattaforma.messaggio(messaggioApertura(e, percorso));
         return false;
     }
     return true;
-}
-
-void annullaApertura(Stato& stato) {
-    if (stato.nomeFile.empty()) stato.grigliaAttiva = -1;
 }
 
 }  // namespace quadrivo

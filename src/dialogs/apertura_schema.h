@@ -1,12 +1,14 @@
 #pragma once
 // The open dialog's logic: where it starts, which files it lists, how the chosen path is
 // composed, the drawn preview of a puzzle file and the open itself.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
 #include "model/superficie.h"
+#include "sessione/apertura.h"
 
 namespace quadrivo {
 
@@ -27,9 +29,6 @@ bool nomeCruciverba(const std::string& nome);
 // case (ties by bytes). An unreadable folder lists nothing.
 std::vector<std::string> filesCruciverba(const std::string& cartella);
 
-// Folder + "/" (unless it already ends with one) + name.
-std::string componiPercorso(const std::string& cartella, const std::string& nome);
-
 // What a successful preview leaves for the dialog's label and status bar (UTF-8).
 struct Anteprima {
     bool riuscita = false;
@@ -45,13 +44,11 @@ struct Anteprima {
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattaforma& piattaforma,
                            const std::string& cartella, const std::string& nome);
 
-// OK of the open dialog: the file `nome` of `cartella` goes into the working copy and becomes
-// the open puzzle. A name with wildcards is refused like a missing file; an absolute name is
+// OK of the open dialog: `apri` opens the file `nome` of `cartella` as the puzzle. A name with wildcards is refused like a missing file; an absolute name is
 // opened as it is, any other name is taken from the folder.
 // False (after its message) when nothing was opened.
-bool apriSchemaScelto(Stato& stato, Piattaforma& piattaforma, const std::string& cartella, const std::string& nome);
-
-// Annulla of the open dialog: with no puzzle open the grid is marked inactive.
-void annullaApertura(Stato& stato);
+using ApriSchema = std::function<EsitoApertura(const std::string& percorso)>;
+bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const std::string& cartella,
+                      const std::string& nome);
 
 }  // namespace quadrivo

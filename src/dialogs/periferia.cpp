@@ -4,7 +4,19 @@
 #include <array>
 #include <utility>
 
+#include "model/numeri.h"
+#include "model/stato.h"
+#include "versione.h"
+
 namespace quadrivo {
+
+std::string testoVersione(int maggiore, int minore, int revisione) {
+    return std::string(titoloApplicazione) + " - Versione " + conSegno(maggiore) + "." + conSegno(minore) + "." +
+           conSegno(revisione);
+}
+
+std::string testoVersione() { return testoVersione(versioneMaggiore, versioneMinore, versioneRevisione); }
+
 
 AzioneBarra azioneBarra(std::string_view chiave) {
     static constexpr std::array<std::pair<std::string_view, AzioneBarra>, 7> tabella = {{

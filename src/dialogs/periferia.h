@@ -6,6 +6,10 @@
 
 namespace quadrivo {
 
+// Status bar panel 1 and the about box: "Quadrivo 7 - Versione  7. 0. 3".
+std::string testoVersione();
+std::string testoVersione(int maggiore, int minore, int revisione);
+
 enum class AzioneBarra { nessuna, apri, salva, stampa, anteprima, font, cancella, controlla };
 
 // The action of a toolbar button by its key, compared exactly in the toolbar's order.

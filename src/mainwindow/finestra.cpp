@@ -3,29 +3,14 @@
 #include <cstdio>
 
 #include "model/file.h"
-#include "model/numeri.h"
-#include "versione.h"
 
 namespace quadrivo {
-
-std::string testoVersione(int maggiore, int minore, int revisione) {
-    return std::string(titoloApplicazione) + " - Versione " + conSegno(maggiore) + "." + conSegno(minore) + "." +
-           conSegno(revisione);
-}
-
-std::string testoVersione() { return testoVersione(versioneMaggiore, versioneMinore, versioneRevisione); }
-
-bool comandiSchemaAttivi(const Stato& stato) { return !stato.nomeFile.empty(); }
 
 bool pulsanteRichiedeSchema(int posizione) {
     switch (posizione) {
     case 3: case 4: case 5: case 6: case 8: case 9: case 10: case 11: return true;
     default: return false;
     }
-}
-
-AzioneSalva decisioneSalva(const std::string& nomeFile) {
-    return nomeFile.empty() || nomeFile == nomeNuovoCruciverba ? AzioneSalva::salvaConNome : AzioneSalva::scrivi;
 }
 
 std::string immagineSfondo(int larghezzaSchermo) { return larghezzaSchermo >= 1300 ? "Quadrivob.jpg" : "Quadrivoa.jpg"; }

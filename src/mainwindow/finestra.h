@@ -4,27 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/apertura.h"
+#include "dialogs/periferia.h"
+#include "sessione/apertura.h"
 #include "model/stato.h"
 
 namespace quadrivo {
-
-// Status bar panel 1: "Quadrivo 7 - Versione  7. 0. 3".
-std::string testoVersione();
-std::string testoVersione(int maggiore, int minore, int revisione);
 
 // The window's caption before any puzzle is drawn.
 inline constexpr const char* titoloFinestraIniziale = "Quadrivo";
 
 // Save, Save as, Preview, Print, the Utilità menu and toolbar buttons 3, 4, 5, 6, 8 to 11
 // exist only while a puzzle is open.
-bool comandiSchemaAttivi(const Stato& stato);
 // Toolbar positions 1..11 whose button needs an open puzzle.
 bool pulsanteRichiedeSchema(int posizione);
-
-// Save in place, or ask for a name because the puzzle has none of its own.
-enum class AzioneSalva { scrivi, salvaConNome };
-AzioneSalva decisioneSalva(const std::string& nomeFile);
 
 // The background picture for a screen of this width in pixels.
 std::string immagineSfondo(int larghezzaSchermo);

@@ -85,6 +85,17 @@ void numeraStandard(Cruciverba& x) {
     x.elenchi = std::move(elenchi);
 }
 
+const Definizione* definizioneDa(const Cruciverba& x, Casella k, int d) {
+    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return nullptr;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+        if (!w.caselle.empty() && w.caselle.front() == k) return &w;
+    return nullptr;
+}
+
+Definizione* definizioneDa(Cruciverba& x, Casella k, int d) {
+    return const_cast<Definizione*>(definizioneDa(static_cast<const Cruciverba&>(x), k, d));
+}
+
 std::string voceDefinizione(const std::string& etichetta, const std::string& testo) {
     return etichetta + " " + (testo.empty() ? std::string(30, '_') : testo) + " ";
 }

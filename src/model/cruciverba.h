@@ -24,7 +24,7 @@ enum class TipoCella : std::uint8_t {
 };
 
 // Thick borders that end words in a barred grid.
-enum Barra : std::uint8_t { barraSopra = 1, barraDestra = 2, barraSotto = 4, barraSinistra = 8 };
+enum BarraCella : std::uint8_t { barraSopra = 1, barraDestra = 2, barraSotto = 4, barraSinistra = 8 };
 
 struct Cella {
     TipoCella tipo = TipoCella::bianca;
@@ -34,7 +34,7 @@ struct Cella {
     bool cerchio = false;
     bool ombreggiata = false;
     bool data = false;       // a letter the puzzle gives: shown from the start, never typed over
-    std::uint8_t barre = 0;  // Barra flags
+    std::uint8_t barre = 0;  // BarraCella flags
     std::string colore;      // background as "#rrggbb"; "" for the usual white
     bool bianca() const { return tipo == TipoCella::bianca; }
     friend bool operator==(const Cella&, const Cella&) = default;
@@ -122,6 +122,11 @@ std::vector<Definizione> paroleVerticali(const Cruciverba& x);
 // an across or a down word, in reading order; every other cell's label is cleared. The two
 // lists are rebuilt from the grid, keeping the text of each word that starts where it did.
 void numeraStandard(Cruciverba& x);
+
+// The clue of list d (1 across, 2 down, then the file's own) whose word starts at k; nullptr
+// when no word starts there.
+const Definizione* definizioneDa(const Cruciverba& x, Casella k, int d);
+Definizione* definizioneDa(Cruciverba& x, Casella k, int d);
 
 // A clue as the lists show it: the label, a space, the text (30 underscores when it has none),
 // a space.

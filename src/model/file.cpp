@@ -92,6 +92,11 @@ bool esisteFile(const std::string& percorso) {
     return !percorso.empty() && ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string componiPercorso(const std::string& cartella, const std::string& nome) {
+    if (!cartella.empty() && cartella.back() == '/') return cartella + nome;
+    return cartella + "/" + nome;
+}
+
 bool apriInLettura(QFile& f, const std::string& percorso) {
     if (!esisteFile(percorso)) return false;
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
@@ -171,6 +176,31 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
     if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
     if (!rappresentabile(percorso)) return scriviConNomeGrezzo(percorso, dati);
     return scriviControllato(*scritturaReale(percorso), dati);
+}
+
+bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
+    if (percorso.empty()) return false;
+    if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
+    const std::string nuovo = percorso + ".nuovo";
+    const int fd = ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = true;
+    while (ok && !dati.empty()) {
+        const ssize_t n = ::write(fd, dati.data(), dati.size());
+        if (n <= 0) ok = false;
+        else dati.remove_prefix(static_cast<size_t>(n));
+    }
+    if (::close(fd) != 0) ok = false;
+    if (ok && ::rename(nuovo.c_str(), percorso.c_str()) == 0) return true;
+    ::unlink(nuovo.c_str());
+    return false;
+}
+
+bool sincronizzaFile(const std::string& percorso) {
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fdatasync(fd) == 0;
+    return ::close(fd) == 0 && ok;
 }
 
 bool cancellaFile(const std::string& percorso) { return ::unlink(percorso.c_str()) == 0; }

@@ -29,6 +29,9 @@ std::string percorsoAssoluto(const std::string& percorso, const std::string& car
 // dropped; a final line end does not start another line.
 std::vector<std::string> dividiRighe(std::string_view dati);
 
+// Folder + "/" (unless it already ends with one) + name.
+std::string componiPercorso(const std::string& cartella, const std::string& nome);
+
 bool esisteFile(const std::string& percorso);  // an ordinary file (or a link to one)
 // Opens an ordinary file for reading by the bytes of its name; false when it cannot.
 bool apriInLettura(QFile& file, const std::string& percorso);
@@ -55,6 +58,12 @@ using FabbricaScrittura = std::function<std::unique_ptr<ScritturaFile>(const std
 std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso);
 // Replaces how scriviFileSicuro writes (an empty one restores the real steps); returns the old one.
 FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura fabbrica);
+// The same safe replacement without waiting for the disk: a killed process cannot lose what
+// the kernel holds, so a working copy written at every change needs no sync each time. The
+// new file is readable by its owner only.
+bool scriviFileRapido(const std::string& percorso, std::string_view dati);
+// Waits until the file's data are on the disk; false when that fails.
+bool sincronizzaFile(const std::string& percorso);
 bool cancellaFile(const std::string& percorso);
 // Creates the folder and the missing ones above it; true when it exists afterwards.
 bool creaCartella(const std::string& percorso);

@@ -42,7 +42,6 @@ struct Stato {
     // back until a write succeeds again.
     bool copiaLavoroSuperata = false;
     std::int16_t grigliaAttiva = 0;
-    double inizioGioco = 0;
     // Counts the puzzles opened in this run: the solve being timed follows it.
     long long aperture = 0;
     std::string cartellaProgramma;  // always ends in "/"

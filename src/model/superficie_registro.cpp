@@ -38,4 +38,17 @@ std::vector<std::string> SuperficieRegistro::testi() const {
     return t;
 }
 
+std::vector<Operazione> SuperficieRegistro::di(Operazione::Tipo tipo) const {
+    std::vector<Operazione> v;
+    for (const Operazione& o : operazioni)
+        if (o.tipo == tipo) v.push_back(o);
+    return v;
+}
+
+const Operazione* SuperficieRegistro::scritta(const std::string& testo) const {
+    for (const Operazione& o : operazioni)
+        if (o.tipo == Operazione::scritta && o.testo == testo) return &o;
+    return nullptr;
+}
+
 }  // namespace quadrivo

@@ -34,6 +34,10 @@ public:
     std::vector<Operazione> operazioni;
     // The texts drawn, in order.
     std::vector<std::string> testi() const;
+    // The operations of one kind, in order.
+    std::vector<Operazione> di(Operazione::Tipo tipo) const;
+    // The first text drawn that reads exactly `testo`; nullptr when there is none.
+    const Operazione* scritta(const std::string& testo) const;
 
 private:
     double larghezza_, altezza_;

@@ -3,7 +3,7 @@
 // steps on the printer page and on the main window with the constants of each.
 #include <string>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/stato.h"
 #include "model/superficie.h"
 #include "printing/elenchi.h"

@@ -1,7 +1,6 @@
 #pragma once
 // Entering words: the route a button press takes, the word read from and written back into
 // the grid lines, and the update cycle through the working copy.
-#include <functional>
 #include <string>
 
 #include "model/piattaforma.h"
@@ -33,20 +32,15 @@ enum class EsitoClic {
 // `hover` is the direction the pointer shows at that moment.
 EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione hover);
 
-// The letters of the word's cells, "." where nothing is entered, as long as its solution.
-std::string parolaDaInserimenti(const Stato& stato, int c, int r, int d);
+// The letters of the word's cells, one Windows-1252 byte each, "." where nothing is entered.
+std::string parolaDaInserimenti(const Cruciverba& cruciverba, const Definizione& parola);
 
 // The entry a character of an accepted word leaves in its cell: a blank (an empty dialog box) or a
 // "." means no letter; "*" would turn a white cell black and is never written either.
 char voceCella(char ch);
 
-// Writes `parola` into the word's cells through applicaScritture, one character per cell, never
+// Writes `parola` (Windows-1252 bytes) into the word's cells, one character per cell, never
 // past the last cell: a longer word is cut, a shorter one leaves the remaining cells as they were.
-void scriviParola(Stato& stato, int c, int r, int d, const std::string& parola);
-
-// The update cycle after the entries changed: the puzzle goes to the working copy, is read
-// back and redrawn. A failed write is told once until a write succeeds again; meanwhile the
-// answers stay in memory and are redrawn from there. Returns whether the working copy was written.
-bool cicloAggiornamento(Stato& stato, Piattaforma& piattaforma, const std::function<void()>& disegnaGriglia);
+void scriviParola(Cruciverba& cruciverba, const Definizione& w, const std::string& parola);
 
 }  // namespace quadrivo

@@ -5,14 +5,11 @@
 
 #include "model/numeri.h"
 #include "model/testo.h"
+#include "solving/inserimento.h"
 
 namespace quadrivo {
 
 namespace {
-
-bool indiciValidi(int c, int r, int d) {
-    return c >= 1 && c <= maxColonne && r >= 1 && r <= maxRighe && (d == orizzontale || d == verticale);
-}
 
 bool ammesso(char ch) { return (ch >= 'A' && ch <= 'Z') || ch == '.' || ch == ' '; }
 
@@ -41,20 +38,21 @@ VoceDialogo voceDialogo(const Stato& s) {
     const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
     v.xAngolo = s.xGriglia + c * s.latoCasella;
     v.yAngolo = s.yGriglia + r * s.latoCasella;
-    if (!indiciValidi(c, r, d)) return v;
+    const Definizione* w = definizioneDa(s.cruciverba, {c, r}, d);
+    if (!w) return v;
     v.valida = true;
-    v.titolo = conSegno(s.numeroCasella[c][r]) + (d == orizzontale ? " Orizzontale" : " Verticale");
-    v.definizione = s.definizione[c][r][d];
-    v.parola = s.parolaInserita[c][r][d];
-    v.lunghezzaMaschera = static_cast<int>(s.parolaSoluzione[c][r][d].size());
+    v.titolo = " " + w->etichetta + (d == orizzontale ? " Orizzontale" : " Verticale");
+    v.definizione = aWindows1252(w->testo);
+    v.parola = parolaDaInserimenti(s.cruciverba, *w);
+    v.lunghezzaMaschera = static_cast<int>(w->caselle.size());
     return v;
 }
 
 void applicaScelta(Stato& s, const SceltaParola& scelta) {
-    const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
-    if (!indiciValidi(c, r, d)) return;
-    s.definizione[c][r][d] = scelta.definizione;
-    s.parolaInserita[c][r][d] = scelta.parola;
+    Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente);
+    if (!w) return;
+    w->testo = daWindows1252(scelta.definizione);
+    scriviParola(s.cruciverba, *w, scelta.parola);
 }
 
 std::vector<std::string> caselleIniziali(const std::string& parola) {

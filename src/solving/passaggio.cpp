@@ -40,21 +40,19 @@ long long vicino(double v) {
 
 }  // namespace
 
-Cella cellaSotto(const Stato& s, double X, double Y) {
+PuntoGriglia cellaSotto(const Stato& s, double X, double Y) {
     if (s.latoCasella <= 0) return {};
     // C++ division truncates towards zero, like the whole-number division of the rule.
     return {vicino(X - s.xGriglia) / s.latoCasella + 1, vicino(Y - s.yGriglia) / s.latoCasella + 1};
 }
 
-bool fuoriGriglia(const Stato& s, double X, double Y, const Cella& k) {
+bool fuoriGriglia(const Stato& s, double X, double Y, const PuntoGriglia& k) {
     if (s.latoCasella <= 0) return true;
     if (!(X >= s.xGriglia) || !(Y >= s.yGriglia)) return true;
-    // The arrays end at 26 columns and 16 rows whatever a malformed file declares.
-    return k.colonna > s.nColonne || k.riga > s.nRighe || k.colonna > maxColonne || k.riga > maxRighe ||
-           k.colonna < 1 || k.riga < 1;
+    return k.colonna > s.cruciverba.colonne() || k.riga > s.cruciverba.righe() || k.colonna < 1 || k.riga < 1;
 }
 
-bool metaOrizzontale(const Stato& s, double X, double Y, const Cella& k) {
+bool metaOrizzontale(const Stato& s, double X, double Y, const PuntoGriglia& k) {
     const double L = s.xGriglia + static_cast<double>(k.colonna - 1) * s.latoCasella;
     const double T = s.yGriglia + static_cast<double>(k.riga - 1) * s.latoCasella;
     return Y - T <= X - L;
@@ -83,26 +81,27 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
     const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
-    int t = s.tipoCasella[c][r];
-    if (t == inizioEntrambe) t = metaOrizzontale(s, X, Y, p.cella) ? inizioOrizzontale : inizioVerticale;
-
-    if (t != inizioOrizzontale && t != inizioVerticale) {
+    const Definizione* orizz = definizioneDa(s.cruciverba, {c, r}, orizzontale);
+    const Definizione* vert = definizioneDa(s.cruciverba, {c, r}, verticale);
+    if (orizz && vert) (metaOrizzontale(s, X, Y, p.cella) ? vert : orizz) = nullptr;
+    const Definizione* w = orizz ? orizz : vert;
+    if (!w) {
         p.puntatore = Puntatore::predefinito;
         p.direzione = Direzione::nessuna;
         p.rettangolo = AzioneRettangolo::nascondi;
         return p;
     }
-    const int d = t == inizioOrizzontale ? orizzontale : verticale;
+    const int d = orizz ? orizzontale : verticale;
     p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
-    p.didascalia = didascaliaParola(s.numeroCasella[c][r], d, s.definizione[c][r][d], FormaDidascalia::etichetta);
+    p.didascalia = didascaliaParola(w->etichetta, d, w->testo, FormaDidascalia::etichetta);
     const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;
     if (s.rettangoloParola) {
         const double lato = s.latoCasella;
-        const double lungo = static_cast<double>(s.parolaSoluzione[c][r][d].size()) * lato - 2;
+        const double lungo = static_cast<double>(w->caselle.size()) * lato - 2;
         p.rettangolo = AzioneRettangolo::mostra;
         p.r.sinistra = L + 1;
         p.r.alto = T + 1;

@@ -19,21 +19,21 @@ Puntatore puntatoreDi(Direzione d);
 // 1 across, 2 down, 0 none.
 int numeroDirezione(Direzione d);
 
-struct Cella {
+struct PuntoGriglia {
     long long colonna = 0;
     long long riga = 0;
 };
 
 // The cell under (X, Y): the offset from the grid corner taken to the nearest whole pixel
 // (halves to even), divided by the cell side truncating, plus one.
-Cella cellaSotto(const Stato& stato, double X, double Y);
+PuntoGriglia cellaSotto(const Stato& stato, double X, double Y);
 
 // True when (X, Y) lies left of or above the grid (X and Y as they come, before rounding), or
 // its cell lies past the last column or row. Without a laid-out grid everything is outside.
-bool fuoriGriglia(const Stato& stato, double X, double Y, const Cella& cella);
+bool fuoriGriglia(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
 
 // Whether (X, Y) lies in the upper-right half of `cella`, diagonal included: the half that means across.
-bool metaOrizzontale(const Stato& stato, double X, double Y, const Cella& cella);
+bool metaOrizzontale(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
 
 struct RettangoloParola {
     double sinistra = 0;
@@ -47,7 +47,7 @@ struct RettangoloParola {
 enum class AzioneRettangolo { lascia, nascondi, mostra };
 
 struct Passaggio {
-    Cella cella;                   // meaningful only when a grid is shown
+    PuntoGriglia cella;                   // meaningful only when a grid is shown
     Puntatore puntatore = Puntatore::predefinito;  // the shape after this movement
     Direzione direzione = Direzione::nessuna;      // always direzioneDi(puntatore)
     bool etichetta = false;        // false: the label is hidden

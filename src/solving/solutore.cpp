@@ -51,28 +51,22 @@ void Solutore::pressioneMouse(int pulsante, double x, double y) {
 }
 
 void Solutore::apriConDialogo(int c, int r, int d) {
-    s_.parolaInserita[c][r][d] = parolaDaInserimenti(s_, c, r, d);
-    if (const auto scelta = vista_.apriDialogo(voceDialogo(s_))) applicaScelta(s_, *scelta);
+    s_.colonnaCorrente = static_cast<std::int16_t>(c);
+    s_.rigaCorrente = static_cast<std::int16_t>(r);
+    s_.direzioneCorrente = static_cast<std::int16_t>(d);
+    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(s_));
     vista_.ridisegnaToolbar();
-    // Cancelled or confirmed, the dialog counts as a change to be saved.
-    s_.fileModificato = true;
-    scriviParola(s_, c, r, d, s_.parolaInserita[c][r][d]);
-    aggiorna();
+    vista_.dialogoChiuso(scelta);
     vista_.ridisegnaToolbar();
 }
 
 void Solutore::apriParola(int c, int r, int d) {
-    if (c < 1 || c > maxColonne || r < 1 || r > maxRighe || (d != orizzontale && d != verticale)) return;
-    if (s_.parolaSoluzione[c][r][d].empty()) return;
+    if (!definizioneDa(s_.cruciverba, {c, r}, d)) return;
     s_.colonnaCorrente = static_cast<std::int16_t>(c);
     s_.rigaCorrente = static_cast<std::int16_t>(r);
     s_.direzioneCorrente = static_cast<std::int16_t>(d);
     vista_.nascondiEtichetta();
     apriConDialogo(c, r, d);
-}
-
-void Solutore::aggiorna() {
-    cicloAggiornamento(s_, piattaforma_, [this] { vista_.disegnaGriglia(); });
 }
 
 void Solutore::nascondiPassaggio() {
@@ -86,10 +80,7 @@ bool Solutore::azzeraSoluzioni() {
         return false;
     // The preview would hide the cleared grid.
     if (s_.grigliaAttiva == -1) vista_.chiudiAnteprima();
-    azzeraInserimenti(s_);
-    s_.fileModificato = true;
-    aggiorna();
-    s_.inizioGioco = piattaforma_.orologio();
+    vista_.azzera();
     return true;
 }
 

@@ -36,8 +36,11 @@ public:
     // The modal word-entry dialog on `voce`: what OK confirmed, nothing after Annulla.
     virtual std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) = 0;
     virtual void ridisegnaToolbar() = 0;
-    virtual void disegnaGriglia() = 0;  // the layout pass on the window
     virtual void chiudiAnteprima() = 0;  // what the preview's close button does
+    // The word dialog closed (OK with its choice, or Annulla): the puzzle takes it.
+    virtual void dialogoChiuso(const std::optional<SceltaParola>& scelta) = 0;
+    // The player agreed to clear every letter.
+    virtual void azzera() = 0;
 };
 
 class Solutore {
@@ -61,7 +64,6 @@ public:
 
     // Commands.
     bool azzeraSoluzioni();  // true when the player agreed and the letters went
-    void aggiorna();  // the update cycle through the working copy
 
 private:
     void impostaPuntatore(Puntatore p);

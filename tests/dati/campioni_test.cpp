@@ -6,7 +6,7 @@
 #include <sstream>
 #include <unordered_set>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"

@@ -10,7 +10,7 @@
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/fonten.h"
 #include "dialogs/gui/form2.h"
-#include "dialogs/salvataggio.h"
+#include "sessione/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"

@@ -7,7 +7,7 @@
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
 #include "dialogs/periferia.h"
-#include "dialogs/salvataggio.h"
+#include "sessione/salvataggio.h"
 #include "dialogs/scelta_carattere.h"
 #include "model/cruciverba.h"
 #include "model/superficie_registro.h"

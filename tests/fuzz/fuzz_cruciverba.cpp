@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"

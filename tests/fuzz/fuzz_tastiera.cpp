@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "solving/navigazione.h"
 #include "solving/verifica.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "mainwindow/finestra.h"
-#include "mainwindow/lavoro.h"
+#include "sessione/lavoro.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
 #include "model/file.h"

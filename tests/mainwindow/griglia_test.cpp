@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
 #include "supporto/schema.h"

@@ -9,10 +9,10 @@
 #include <ctime>
 #include <filesystem>
 
-#include "dialogs/salvataggio.h"
-#include "mainwindow/apertura.h"
-#include "mainwindow/griglia.h"
-#include "mainwindow/lavoro.h"
+#include "sessione/salvataggio.h"
+#include "sessione/apertura.h"
+#include "model/griglia.h"
+#include "sessione/lavoro.h"
 #include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/cruciverba.h"
 #include "model/piattaforma_registro.h"
 #include "supporto/schema.h"

@@ -1,22 +1,20 @@
 #pragma once
 // Small puzzles for the printing tests, read through the real reader and numbered.
-#include "mainwindow/griglia.h"
-#include "model/cruciverba.h"
-#include "model/piattaforma_registro.h"
+#include "formats/trmo.h"
 #include "model/superficie_registro.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
 
-struct Definizione {  // a clue at column c, row r, direction d, in Windows-1252 bytes
+struct DefinizioneProva {  // a clue at column c, row r, direction d, in Windows-1252 bytes
     int c, r, d;
     std::string testo;
 };
 
 inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
-                         const std::vector<Definizione>& def = {}, const std::string& autore = "Mario Rossi") {
+                         const std::vector<DefinizioneProva>& def = {}, const std::string& autore = "Mario Rossi") {
     std::vector<std::string> righe;
-    for (const Definizione& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
+    for (const DefinizioneProva& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
     Stato s = statoDaSchema(soluzioni, ins, righe, autore);
     s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.PercentualeRiquadro = 90;
     s.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
@@ -26,13 +24,6 @@ inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::v
 // Every cell a letter: one across word per row and one down word per column.
 inline std::vector<std::string> grigliaPiena(int colonne, int righe) {
     return std::vector<std::string>(static_cast<size_t>(righe), std::string(static_cast<size_t>(colonne), 'A'));
-}
-
-// The first text drawn that reads exactly `testo`, or none.
-inline const Operazione* scritta(const SuperficieRegistro& sup, const std::string& testo) {
-    for (const Operazione& o : sup.operazioni)
-        if (o.tipo == Operazione::scritta && o.testo == testo) return &o;
-    return nullptr;
 }
 
 }  // namespace quadrivo::prova

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "gioco_prova.h"
+#include "schema_prova.h"
 #include "printing/elenchi.h"
 #include "solving/controllo.h"
 #include "solving/navigazione.h"

@@ -29,7 +29,7 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
         {251, 60, 6, 1, true},   {110, 171, 1, 5, true},  // past the last column / row
     };
     for (const Caso& k : casi) {
-        const Cella cella = cellaSotto(s, k.X, k.Y);
+        const PuntoGriglia cella = cellaSotto(s, k.X, k.Y);
         EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(s, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
             << k.X << "," << k.Y;
     }

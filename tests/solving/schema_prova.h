@@ -1,15 +1,14 @@
 #pragma once
-// A small known puzzle laid out at a fixed place, with its working copy on disk.
+// The known 5x4 puzzle of the solving tests, from strings through the real reader:
 //
 //      1 2 3 4 5        numbers: 1 (1,1) both ways, 2 (3,1) down, 3 (4,1) down,
 //   1  C A S A #                 4 (3,2) across, 5 (1,3) across, 6 (2,3) down,
 //   2  A # O R O                 7 (1,4) across
-//   3  N O # E #
+//   3  N O # E #        across: 1 CASA, 4 ORO, 5 NO, 7 ERBA; down: 1 CANE, 2 SO, 3 AREA, 6 OR
 //   4  E R B A #
 //
-// Cells are 30 pixels wide; the grid's top-left corner is at (100, 50).
-#include "mainwindow/griglia.h"
-#include "model/cruciverba.h"
+// SchemaProva lays it out with 30-pixel cells whose top-left corner is at (100, 50).
+#include "formats/trmo.h"
 #include "model/piattaforma_registro.h"
 #include "supporto/schema.h"
 
@@ -21,23 +20,15 @@ inline const std::vector<std::string> definizioniProva = {
     rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
     rigaDefinizione(4, 1, 2, "Superficie")};
 
-// The entries of a puzzle file as read afresh.
-inline std::vector<std::string> salvati(const std::string& file) {
-    Stato letto;
-    PiattaformaRegistro p;
-    leggiCruciverba(letto, p, file);
-    return inserimenti(letto);
+inline Stato schemaProva(const std::vector<std::string>& voci = {}) {
+    return statoDaSchema(soluzioniProva, voci, definizioniProva);
 }
 
 struct SchemaProva {
-    CartellaTemporanea dir;
     Stato stato;
     PiattaformaRegistro piattaforma;
 
-    explicit SchemaProva(const std::vector<std::string>& voci = {}) {
-        stato.fileLavoro = dir.scrivi("lavoro.trmo", fileTrmo(soluzioniProva, voci, definizioniProva));
-        leggiCruciverba(stato, piattaforma, stato.fileLavoro);
-        numeraGriglia(stato);
+    explicit SchemaProva(const std::vector<std::string>& voci = {}) : stato(schemaProva(voci)) {
         stato.latoCasella = 30;
         stato.xGriglia = 100;
         stato.yGriglia = 50;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gioco_prova.h"
+#include "schema_prova.h"
 #include "solving/controllo.h"
 #include "solving/verifica.h"
 

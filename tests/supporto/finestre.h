@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-#include "mainwindow/apertura.h"
+#include "sessione/apertura.h"
 #include "mainwindow/gui/form1.h"
 #include "supporto/schema.h"
 

@@ -1,26 +1,12 @@
 #include "supporto/schema.h"
 
-#include "mainwindow/griglia.h"
-#include "model/cruciverba.h"
-#include "model/piattaforma_registro.h"
+#include "formats/trmo.h"
 
 #include <fstream>
 #include <random>
 #include <sstream>
 
 namespace quadrivo::prova {
-
-std::string rigaInMemoria(const std::string& soluzioni, const std::string& ins) {
-    std::string riga;
-    for (size_t c = 0; c < soluzioni.size(); ++c) {
-        const char s = soluzioni[c] == '#' ? '*' : soluzioni[c];
-        char e = s == '*' ? '*' : '.';
-        if (c < ins.size()) e = ins[c] == '#' ? '*' : ins[c];
-        riga += s;
-        riga += e;
-    }
-    return riga;
-}
 
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
                      const std::vector<std::string>& definizioni, const std::string& autore) {
@@ -33,20 +19,28 @@ std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vecto
     auto due = [](const std::string& n) { return std::string(2 - std::min<size_t>(2, n.size()), ' ') + n; };
     out += "Dimensioni:  " + due(dim) + "x" + due(righe) + "\r\n";
     for (size_t r = 0; r < soluzioni.size(); ++r) {
-        std::string riga = rigaInMemoria(soluzioni[r], r < ins.size() ? ins[r] : std::string());
-        for (size_t p = 0; p < riga.size(); p += 2) riga[p] = static_cast<char>(riga[p] + 26);
-        out += riga + "\r\n";
+        const std::string& voci = r < ins.size() ? ins[r] : std::string();
+        for (size_t c = 0; c < soluzioni[r].size(); ++c) {
+            const char s = soluzioni[r][c] == '#' ? '*' : soluzioni[r][c];
+            const char e = c < voci.size() ? (voci[c] == '#' ? '*' : voci[c]) : s == '*' ? '*' : '.';
+            out += static_cast<char>(s + 26);
+            out += e;
+        }
+        out += "\r\n";
     }
     for (const std::string& d : definizioni) out += d + "\r\n";
     return out;
 }
 
+Cruciverba cruciverbaDa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
+                        const std::vector<std::string>& definizioni, const std::string& autore) {
+    return FormatoTrmo().leggi(fileTrmo(soluzioni, ins, definizioni, autore)).cruciverba;
+}
+
 Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
                     const std::vector<std::string>& definizioni, const std::string& autore) {
     Stato s;
-    PiattaformaRegistro p;
-    leggiCruciverbaDaDati(s, p, fileTrmo(soluzioni, ins, definizioni, autore));
-    numeraGriglia(s);
+    s.cruciverba = cruciverbaDa(soluzioni, ins, definizioni, autore);
     return s;
 }
 
@@ -80,13 +74,13 @@ std::string CartellaTemporanea::leggi(const std::string& nome) const {
     return ss.str();
 }
 
-std::vector<std::string> inserimenti(const Stato& s) {
+std::vector<std::string> inserimenti(const Cruciverba& x) {
     std::vector<std::string> out;
-    for (int r = 1; r <= s.nRighe; ++r) {
+    for (int r = 1; r <= x.righe(); ++r) {
         std::string riga;
-        for (int c = 1; 2 * c <= static_cast<int>(s.rigaGriglia(r).size()); ++c) {
-            char e = s.inserimento(c, r);
-            riga += e == '*' ? '#' : e;
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            riga += !k.bianca() ? "#" : k.voce.empty() ? "." : k.voce;
         }
         out.push_back(riga);
     }

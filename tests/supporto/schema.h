@@ -8,16 +8,15 @@
 
 namespace quadrivo::prova {
 
-// One grid row as it is held in memory (solution, entry for each cell): '#' marks a black
-// cell in either string; an entry missing from `inserimenti` is '.' (or '*' for black).
-std::string rigaInMemoria(const std::string& soluzioni, const std::string& inserimenti = {});
-
 // A .trmo file's bytes. Each grid row is given as solution letters ('#' for a black cell);
 // `inserimenti`, when given, holds the entry of each cell ('.' for none, '#' for black).
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
                      const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
 
-// A state holding that puzzle as the reader leaves it, numbered.
+// The puzzle the .trmo reader makes of it.
+Cruciverba cruciverbaDa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
+                        const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
+// A state holding that puzzle.
 Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
                     const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
 
@@ -36,7 +35,7 @@ private:
     std::filesystem::path dir_;
 };
 
-// The lines of a state's grid as entries only ('#' black, '.' empty).
-std::vector<std::string> inserimenti(const Stato& stato);
+// The grid's entries row by row: '#' black, '.' empty.
+std::vector<std::string> inserimenti(const Cruciverba& cruciverba);
 
 }  // namespace quadrivo::prova

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "mainwindow/apertura.h"
-#include "mainwindow/griglia.h"
-#include "mainwindow/lavoro.h"
+#include "sessione/apertura.h"
+#include "model/griglia.h"
+#include "sessione/lavoro.h"
 #include "formats/formato.h"
 #include "printing/elenchi.h"
 #include "model/file.h"

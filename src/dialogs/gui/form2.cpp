@@ -13,8 +13,9 @@
 
 namespace quadrivo {
 
-Form2::Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
-    : DialogoFile("Form2", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale) {
+Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
+    : DialogoFile("Form2", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale),
+      apri_(std::move(apri)) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
     Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::allaPulizia});
     Picture1->setObjectName("Picture1");
@@ -115,13 +116,12 @@ void Form2::File1_Click(const QString& nome) {
 
 void Form2::Command3d1_Click() {
     if (chiuso_) return;
-    if (apriSchemaScelto(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), scelto_)))
+    if (apriSchemaScelto(apri_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), scelto_)))
         chiudi(true);
 }
 
 void Form2::Command3d2_Click() {
     if (chiuso_) return;
-    annullaApertura(stato_);
     chiudi(false);
 }
 

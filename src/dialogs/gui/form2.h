@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <string>
 
+#include "dialogs/apertura_schema.h"
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -20,7 +21,8 @@ class Form2 : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes, either way.
-    Form2(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
+    // `apri` opens the chosen puzzle; the dialog closes once it has.
+    Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
 
     AreaDisegno* Picture1;
     QLabel* Label2;
@@ -49,6 +51,7 @@ private:
     void Form_Load();
     void chiudi(bool aperto);
 
+    ApriSchema apri_;
     std::string scelto_;  // the bytes of the name last taken from the list
     bool attivato_ = false;
     bool chiuso_ = false;

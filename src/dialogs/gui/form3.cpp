@@ -7,7 +7,7 @@
 #include "dialogs/gui/collegamenti.h"
 #include "dialogs/gui/finestre_comuni.h"
 #include "dialogs/indirizzi.h"
-#include "mainwindow/finestra.h"
+#include "dialogs/periferia.h"
 
 namespace quadrivo {
 

@@ -9,8 +9,8 @@
 
 namespace quadrivo {
 
-TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale)
-    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale) {
+TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget* principale)
+    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), salva_(std::move(salva)) {
     Text2 = new QLineEdit("Anonimo", this);
     Text2->setObjectName("Text2");
     Label2 = new QLabel("Dati autore:", this);
@@ -62,8 +62,7 @@ void TessoSav::showEvent(QShowEvent* e) {
 }
 
 void TessoSav::Command3d1_Click() {
-    esito_ = salvaConNome(stato_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_),
-                          Text2->text().toStdString());
+    esito_ = salva_(percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_), Text2->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();
 }

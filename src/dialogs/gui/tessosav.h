@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <functional>
 #include <string>
 #include <QPushButton>
 
-#include "dialogs/salvataggio.h"
+#include "sessione/salvataggio.h"
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -19,7 +20,10 @@ class TessoSav : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes.
-    TessoSav(Stato& stato, Piattaforma& piattaforma, QWidget* principale = nullptr);
+    // `salva` writes the puzzle to the chosen folder and name with the author typed.
+    using Salva = std::function<EsitoSalvataggio(const std::string& cartella, const std::string& nome,
+                                                 const std::string& autore)>;
+    TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
 
     QLineEdit* Text2;
     QPushButton* Command3d1;
@@ -38,6 +42,7 @@ protected:
     void done(int r) override;
 
 private:
+    Salva salva_;
     std::string proposto_;  // the proposed name's own bytes
     EsitoSalvataggio esito_ = EsitoSalvataggio::errore;
     bool attivato_ = false;

@@ -7,21 +7,19 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
 #include <ctime>
 #include <map>
 
-#include "mainwindow/apertura.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
-#include "mainwindow/lavoro.h"
-#include "dialogs/salvataggio.h"
-#include "model/cruciverba.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/numeri.h"
-#include "solving/inserimento.h"
+#include "sessione/lavoro.h"
+#include "sessione/salvataggio.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
@@ -46,7 +44,9 @@ bool finestraDiDialogo(QWindow* w) {
 }  // namespace
 
 Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
-    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
+    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando), solutore_(stato, piattaforma, *this) {
+    sessione_ = new Sessione(stato_, piattaforma_,
+                             percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
     setWindowIcon(immagineLista(5));
     area_ = new AreaDisegno(this);
@@ -60,6 +60,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     creaControlli();
     creaVerifica();
     creaTastiera();
+    collegaSessione();
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Toolbar1, StatusBar1, Command3d15}) w->raise();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
@@ -91,7 +92,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
 
 Form1::~Form1() {
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
-    if (!chiuso_ && !stato_.fileModificato) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
     qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
@@ -357,11 +358,7 @@ void Form1::offriRipristino() {
         }
         // One puzzle at a time: any other leftover is offered at the next start.
         if (!lasciaSchema()) return;
-        if (ripristinaCopia(stato_, piattaforma_, c)) {
-            Picture1->move(Picture1->x(), height());
-            aggiornaFinestra();
-            return;
-        }
+        if (sessione_->ripristina(c)) return;
     }
 }
 
@@ -369,7 +366,7 @@ void Form1::apriRigaComando() {
     fileRigaComando_ = rigaComando_;
     if (!lasciaSchema()) return;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
-    const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
+    const EsitoApertura esito = sessione_->apri(percorso);
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
     piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
@@ -378,16 +375,16 @@ void Form1::apriRigaComando() {
 }
 
 void Form1::aggiornaFinestra() {
-    superficie().pulisci();
-    const bool schema = comandiSchemaAttivi(stato_);
+    const bool schema = sessione_->aperto();
+    if (!schema) superficie().pulisci();
     for (int i = 1; i <= 9; ++i)
         if (pulsanteToolbar[i] && pulsanteRichiedeSchema(i)) pulsanteToolbar[i]->setEnabled(schema);
     for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
     MenuUtil->menuAction()->setVisible(schema);
     if (!schema) return;
     mettiGraficaAimenu();
-    rileggiCopiaLavoro(stato_, piattaforma_);
-    disegnaGriglia();
+    aggiornaComandiVerifica();
+    if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
 }
 
 void Form1::mettiGraficaAimenu() {
@@ -398,13 +395,11 @@ void Form1::mettiGraficaAimenu() {
 
 void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
-    // Until the working copy has been read there is no grid to lay out.
-    if (stato_.nColonne < 1 || stato_.nRighe < 1) return;
-    aggiornaNavigazione();
+    // The print preview owns the area while it is shown.
+    if (sessione_->modo() != ModoVista::griglia) return;
     disponiElenco();
-    seguiVerifica();
     try {
-        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), piattaforma_, areaGriglia(), decorazioni());
+        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), areaGriglia(), decorazioni());
         aggiornaTitolo();
         aggiornaElenco();
     } catch (const ErroreOverflow&) {
@@ -416,29 +411,50 @@ void Form1::disegnaGriglia() {
 
 void Form1::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
-    setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, stato_.fileModificato)));
+    setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
 }
 
-void Form1::cicloAggiornamento() {
-    quadrivo::cicloAggiornamento(stato_, piattaforma_, [this] { disegnaGriglia(); });
+void Form1::collegaSessione() {
+    connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
+    connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
+    connect(sessione_, &Sessione::celleCambiate, this, &Form1::disegnaGriglia);
+    connect(sessione_, &Sessione::segniCambiati, this, &Form1::disegnaGriglia);
+    connect(sessione_, &Sessione::posizioneCambiata, this, [this] {
+        Shape1->hide();  // the hover's word outline would blur which word is current
+        disegnaGriglia();
+    });
+    connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
+    connect(sessione_, &Sessione::tempoCambiato, this, [this] {
+        aggiornaComandiVerifica();
+        mostraTempo();
+    });
+    // Said once the grid shows the last letter.
+    connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
+        QTimer::singleShot(0, this, [this, messaggio] {
+            piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
+        });
+    });
+}
+
+void Form1::dopoNuovoSchema() {
+    Picture1->move(Picture1->x(), height());
+    passaggio_.reset();
+    premuto_.reset();
+    if (isMinimized()) sessione_->impostaRidotta(true);
+    area_->setFocus(Qt::OtherFocusReason);
+    aggiornaFinestra();
 }
 
 // ---- Commands of this window
 
 void Form1::MenuSalva_Click() {
     nascondiPassaggio();
-    stato_.grigliaAttiva = 1;
-    if (Command3d15->isVisible()) Command3d15_Click();
-    disegnaGriglia();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
-    if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi) {
-        if (scriviCruciverba(stato_, piattaforma_, stato_.nomeFile)) stato_.fileModificato = false;
-    } else {
+    if (sessione_->haNome())
+        sessione_->salva();
+    else
         MenuSalvaCN_Click();
-    }
-    stato_.grigliaAttiva = 1;
-    aggiornaTitolo();
-    salvaPartita();
 }
 
 bool Form1::lasciaSchema() {
@@ -449,27 +465,25 @@ bool Form1::lasciaSchema() {
     }
     MenuSalva_Click();
     // A save that failed or was given up keeps the player where the answers are.
-    return !stato_.fileModificato;
+    return !sessione_->modificato();
 }
 
 void Form1::primaDellaFine() {
-    if (stato_.fileModificato && stato_.nColonne > 0 && !stato_.nomeFile.empty() &&
+    if (sessione_->modificato() && sessione_->aperto() &&
         piattaforma_.messaggio(domandaPrimaDellaFine(stato_.nomeFile), titoloModifica, Icona::domanda,
                                Pulsanti::okAnnulla) == Risposta::ok) {
-        if (decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi) {
-            if (scriviCruciverba(stato_, piattaforma_, stato_.nomeFile)) stato_.fileModificato = false;
-        } else {
+        if (sessione_->haNome())
+            sessione_->salva();
+        else
             MenuSalvaCN_Click();
-        }
     }
-    if (!stato_.fileModificato) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
 }
 
 void Form1::chiusura() {
     if (chiuso_) return;
-    salvaPartita();
     chiuso_ = true;
-    cancellaCopiaLavoro(stato_.fileLavoro);
+    sessione_->chiudi(false);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
@@ -526,7 +540,7 @@ bool Form1::event(QEvent* e) {
 void Form1::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
-    if (stato_.nomeFile.empty()) {
+    if (!sessione_->aperto()) {
         if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
@@ -534,8 +548,6 @@ void Form1::adattaAllaDimensione() {
         dimensioneDisegnata_ = area_->size();
         return;
     }
-    if (stato_.grigliaAttiva != 1) return;
-    superficie().pulisci();
     disegnaGriglia();
 }
 
@@ -552,6 +564,7 @@ void Form1::accodaAttivazione() {
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (filtroVerifica(oggetto, evento)) return true;
     if (evento->type() == QEvent::Hide && oggetto != this && oggetto->isWidgetType()) {
         auto* w = static_cast<QWidget*>(oggetto);
         if (w->isWindow() && eDialogo(w) && giaAttivato_ && !chiuso_) {

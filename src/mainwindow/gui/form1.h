@@ -1,7 +1,8 @@
 #pragma once
 // Form1, the main window: menu bar, toolbar, status bar and the drawing area the grid lives on.
-// The start-up, refresh, Save and Exit are in form1.cpp; each feature fills its own handlers
-// in its own file (solving, printing, dialogs).
+// The open puzzle is the session's: the window forwards the player's commands to it and redraws
+// what its signals name. Start-up, refresh, Save and Exit are in form1.cpp; the handlers of
+// solving, checking, printing and the dialogs each have a file of their own beside it.
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <array>
 #include <optional>
@@ -16,23 +18,21 @@
 
 #include "qt/area_disegno.h"
 #include "mainwindow/gui/barra_stato.h"
-#include "mainwindow/griglia.h"
-#include "qt/piattaforma_qt.h"
+#include "model/griglia.h"
 #include "model/stato.h"
+#include "qt/piattaforma_qt.h"
+#include "sessione/sessione.h"
 #include "solving/navigazione.h"
+#include "solving/solutore.h"
 
 class QKeyEvent;
 
 namespace quadrivo {
 
-class SoluzioneForm1;  // solving
-class VerificaForm1;   // checking, revealing, the solving clock
-struct Parola;         // solving/navigazione.h
-struct Casella;        // solving/verifica.h
 class FONTEN;          // dialogs
-class ElencoDefinizioni;  // keyboard solving
+class PannelloDefinizioni;  // the clue panel
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private VistaSolutore {
     Q_OBJECT
 public:
     // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
@@ -41,6 +41,7 @@ public:
 
     Stato& stato() { return stato_; }
     PiattaformaQt& piattaforma() { return piattaforma_; }
+    Sessione& sessione() { return *sessione_; }
     Superficie& superficie() { return area_->superficie(); }
     AreaDisegno* area() const { return area_; }
 
@@ -59,10 +60,9 @@ public:
     void Form_Activate();
     void aggiornaFinestra();
     void mettiGraficaAimenu();
-    // The layout-and-draw pass on this window; sets the caption.
+    // The layout-and-draw pass on this window; sets the caption. The drawing area repaints only
+    // what differs from what it shows.
     void disegnaGriglia();
-    // Writes the grid lines to the working copy, reads it back and redraws.
-    void cicloAggiornamento();
     // The caption of the drawn grid, with "*" while answers are not saved.
     void aggiornaTitolo();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
@@ -79,7 +79,7 @@ public:
     void Menurett_Click();
     void MenuLingua_Click(int lingua);
 
-    // ---- Solving (src/solving/form1_soluzione.cpp)
+    // ---- Solving (form1_soluzione.cpp)
     void movimentoMouse(double x, double y);
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
@@ -87,11 +87,9 @@ public:
     // The pointer moved over the hover label.
     void Label1_MouseMove();
 
-    // ---- Checking, revealing and the solving clock (src/solving/gui/form1_verifica.cpp)
+    // ---- Checking, revealing and the solving clock (form1_verifica.cpp)
     void MenuCS_Click();
     void MenuAzzera_Click();
-    // Azzera Soluzioni cleared the letters: no marks, nothing revealed, the clock from zero.
-    void dopoAzzeramento();
     void MenuControllaLettera_Click();
     void MenuControllaParola_Click();
     void MenuSegnaErrori_Click();
@@ -104,25 +102,17 @@ public:
     // toolbar); nothing when the pointer never met one.
     std::optional<Parola> parolaPerVerifica() const;
     std::optional<Casella> casellaPerVerifica() const;
-    // Adds the marks, the revealed letters and the paused look to what the grid is drawn with;
-    // the solve follows the puzzle opened and notices the grid coming right.
-    // Before each redraw: the kept solve follows the grid (marks, the solved moment, the commands).
-    void seguiVerifica();
-    // The marks of the checks and reveals, or a hidden grid while paused.
-    void decorazioniVerifica(DecorazioniGriglia& decorazioni) const;
-    // Keeps the solve (time, marks, revealed letters) for the next session on this puzzle.
-    void salvaPartita();
     // The solving time shown (milliseconds), and whether Pausa holds it.
-    std::int64_t tempoSoluzione() const;
-    bool inPausa() const;
+    std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
+    bool inPausa() const { return sessione_->inPausa(); }
 
-    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
+    // ---- Keyboard solving (form1_tastiera.cpp)
     // The current cell and direction (not valid while no word is current) and the word through
     // it (nullptr when none); the grid's words.
-    const Posizione& posizioneCorrente() const { return posizione_; }
-    const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
-    const Navigazione& navigazione() const { return navigazione_; }
-    // Makes p current, keyboard on the grid; redraws the grid and the clues.
+    const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
+    const Parola* parolaCorrente() const { return sessione_->parolaCorrente(); }
+    const Navigazione& navigazione() const { return sessione_->navigazione(); }
+    // Makes p current, keyboard on the grid.
     void impostaPosizione(const Posizione& p);
     // The on-screen marks of the window's grid: the current word and cell, wrong and revealed letters.
     DecorazioniGriglia decorazioni() const;
@@ -136,7 +126,7 @@ public:
     void MenuElenco_Click();
     void MenuSaltaComplete_Click();
 
-    // ---- Printing (src/printing/form1_stampa.cpp)
+    // ---- Printing (form1_stampa.cpp)
     void MenuStampa_Click();
     void MenuAnteprima_Click();
     void stampaSchema();
@@ -144,7 +134,7 @@ public:
     void Command3d15_Click();
     void menusetschema_Click();
 
-    // ---- Dialogs (src/dialogs/form1_dialoghi.cpp)
+    // ---- Dialogs (form1_dialoghi.cpp)
     void MenuApri_Click();
     void MenuSalvaCN_Click();
     void MenuFont_Click();
@@ -167,10 +157,6 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    // The solving handlers' view of this window.
-    friend class SoluzioneForm1;
-    friend class VerificaForm1;
-
     // Widgets are found by object name from outside (findChild); the names are these.
     // ---- Menu bar
     QMenu* MenuFile = nullptr;
@@ -238,15 +224,19 @@ private:
     void chiusura();
     void accodaAttivazione();
     void adattaAllaDimensione();
-    // Keyboard solving: its menu items, the words of a new layout, the clue panel and line.
+    // The views follow the session.
+    void collegaSessione();
+    void dopoNuovoSchema();
+    void dopoCambioModo();
+    // Keyboard solving: its menu items, the clue panel and line.
     void creaTastiera();
-    void aggiornaNavigazione();
     void aggiornaElenco();
     void disponiElenco();
     bool elencoVisibile() const;
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
+    Sessione* sessione_ = nullptr;
     std::string rigaComando_;
     AreaDisegno* area_ = nullptr;
     int giaAttivato_ = 0;
@@ -258,17 +248,36 @@ private:
     bool tornoDaDialogo_ = false;
     std::string titoloGriglia_;
 
-    // ---- Solving (src/solving/form1_soluzione.cpp)
-    // The solving logic with this window as its view; a child object, made at first use.
-    SoluzioneForm1* soluzione_ = nullptr;
-    SoluzioneForm1& soluzione();
+    // ---- Solving (form1_soluzione.cpp): hover and the word dialog, with this window as the view.
+    Solutore solutore_;
+    double larghezzaSuperficie() override;
+    Puntatore puntatore() override;
+    void mostraPuntatore(Puntatore p) override;
+    double larghezzaEtichetta(const std::string& didascalia) override;
+    void mostraEtichetta(const std::string& didascalia, double x, double y) override;
+    void nascondiEtichetta() override;
+    void mostraRettangolo(const RettangoloParola& r) override;
+    void nascondiRettangolo() override;
+    std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override;
+    void ridisegnaToolbar() override;
+    void chiudiAnteprima() override;
+    void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
+    void azzera() override;
 
-    // ---- Checking, revealing and the solving clock: made with the window.
-    VerificaForm1* verifica_ = nullptr;
-    // ---- Keyboard solving (src/solving/gui/form1_tastiera.cpp)
-    Navigazione navigazione_;
-    Posizione posizione_;
-    ElencoDefinizioni* elenco_ = nullptr;  // the clue panel on the area's right
+    // ---- The clock on the status bar and the cell the checks act on (form1_verifica.cpp)
+    struct PuntoVerifica {
+        Casella casella;
+        int direzione = orizzontale;
+    };
+    // The cell under the pointer, and the last one pressed on (the pointer may be on a menu now).
+    std::optional<PuntoVerifica> passaggio_, premuto_;
+    QTimer* battito_ = nullptr;
+    void mostraTempo();
+    void aggiornaComandiVerifica();
+    std::optional<PuntoVerifica> puntoVerifica(QPointF p) const;
+    bool filtroVerifica(QObject* oggetto, QEvent* evento);
+    // ---- Keyboard solving (form1_tastiera.cpp)
+    PannelloDefinizioni* elenco_ = nullptr;  // the clue panel on the area's right
     QLabel* rigaDefinizione_ = nullptr;    // the current clue above the grid
     QAction* MenuParola = nullptr;
     QAction* MenuElenco = nullptr;

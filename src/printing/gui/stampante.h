@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
 #include "model/superficie.h"

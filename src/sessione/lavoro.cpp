@@ -1,4 +1,4 @@
-#include "mainwindow/lavoro.h"
+#include "sessione/lavoro.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,8 +8,8 @@
 #include <ctime>
 #include <unistd.h>
 
-#include "dialogs/salvataggio.h"
-#include "mainwindow/apertura.h"
+#include "sessione/apertura.h"
+#include "sessione/salvataggio.h"
 #include "formats/formato.h"
 #include "model/file.h"
 
@@ -64,8 +64,8 @@ std::string messaggioCopiaLavoro(const std::string& cartella) {
 }
 
 bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo) {
-    const bool scritto = scriviFileSicuro(s.fileLavoro, testo) &&
-                         scriviFileSicuro(percorsoNota(s.fileLavoro), testoNota(notaQuestoProcesso(s.nomeFile)));
+    const bool scritto = scriviFileRapido(s.fileLavoro, testo) &&
+                         scriviFileRapido(percorsoNota(s.fileLavoro), testoNota(notaQuestoProcesso(s.nomeFile)));
     if (scritto) {
         s.copiaLavoroSuperata = false;
         return true;

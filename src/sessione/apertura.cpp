@@ -1,8 +1,8 @@
-#include "mainwindow/apertura.h"
+#include "sessione/apertura.h"
 
 #include <optional>
 
-#include "mainwindow/lavoro.h"
+#include "sessione/lavoro.h"
 #include "formats/formato.h"
 #include "model/file.h"
 
@@ -34,7 +34,6 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
     s.nomeFile = percorso;
     s.fileModificato = modificato;
     s.grigliaAttiva = 1;
-    s.inizioGioco = piattaforma.orologio();
     ++s.aperture;
     scriviCopiaLavoro(s, piattaforma);
     return EsitoApertura::ok;

@@ -1,12 +1,15 @@
-#include "dialogs/salvataggio.h"
+#include "sessione/salvataggio.h"
 
-#include "dialogs/apertura_schema.h"
-#include "mainwindow/lavoro.h"
+#include "sessione/lavoro.h"
 #include "formats/formato.h"
 #include "model/file.h"
 #include "model/testo.h"
 
 namespace quadrivo {
+
+AzioneSalva decisioneSalva(const std::string& nomeFile) {
+    return nomeFile.empty() || nomeFile == nomeNuovoCruciverba ? AzioneSalva::salvaConNome : AzioneSalva::scrivi;
+}
 
 std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome) {
     std::string n = !nome.empty() && nome.front() == '/' ? nome : componiPercorso(cartella, nome);

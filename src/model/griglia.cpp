@@ -1,4 +1,4 @@
-#include "mainwindow/griglia.h"
+#include "model/griglia.h"
 
 #include <algorithm>
 

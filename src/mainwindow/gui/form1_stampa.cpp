@@ -10,7 +10,7 @@ namespace quadrivo {
 
 void Form1::MenuStampa_Click() {
     nascondiPassaggio();
-    if (Command3d15->isVisible()) Command3d15_Click();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
     stampaSchema();
 }
@@ -29,16 +29,11 @@ void Form1::stampaSchema() {
 }
 
 void Form1::anteprimaStampa() {
+    if (!sessione_->aperto()) return;
     nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
-    Command3d15->adjustSize();
-    Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
-    Command3d15->show();
-    Command3d15->raise();
-    disponiElenco();  // the page takes the whole area, as it always did
-    MenuUtil->menuAction()->setVisible(false);
+    sessione_->impostaModo(ModoVista::anteprima);
     nascondiLabel1();
-    stato_.grigliaAttiva = -1;
     try {
         disegnaAnteprima(stato_, superficie(), areaFinestra(), dataDiOggi());
     } catch (const ErroreOverflow&) {
@@ -51,18 +46,30 @@ void Form1::anteprimaStampa() {
 void Form1::Command3d15_Click() {
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     nascondiLabel1();
-    MenuUtil->menuAction()->setVisible(true);
-    Command3d15->hide();
+    sessione_->impostaModo(ModoVista::griglia);
     area_->setFocus(Qt::OtherFocusReason);  // typing goes on where it was
-    disegnaGriglia();
-    stato_.grigliaAttiva = 1;
     mettiGraficaAimenu();
+}
+
+void Form1::dopoCambioModo() {
+    const bool anteprima = sessione_->modo() == ModoVista::anteprima;
+    MenuUtil->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    if (anteprima) {
+        Command3d15->adjustSize();
+        Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
+        Command3d15->show();
+        Command3d15->raise();
+    } else {
+        Command3d15->hide();
+    }
+    disponiElenco();  // the page takes the whole area, as it always did
+    disegnaGriglia();
 }
 
 void Form1::menusetschema_Click() {
     Settaggi dialogo(stato_, piattaforma_, this);
     dialogo.exec();
-    if (comandiSchemaAttivi(stato_)) disegnaGriglia();
+    disegnaGriglia();
 }
 
 }  // namespace quadrivo

@@ -9,14 +9,14 @@
 
 namespace quadrivo {
 
-class ElencoDefinizioni : public QWidget {
+class PannelloDefinizioni : public QWidget {
     Q_OBJECT
 public:
-    explicit ElencoDefinizioni(QWidget* genitore = nullptr);
+    explicit PannelloDefinizioni(QWidget* genitore = nullptr);
 
-    // Shows the words of `nav` with their completeness in `stato`; `corrente` is the index in
+    // Shows the words of `nav` with their completeness in `cruciverba`; `corrente` is the index in
     // nav.parole() of the current word, -1 for none.
-    void aggiorna(const Navigazione& nav, const Stato& stato, int corrente);
+    void aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente);
 
 signals:
     // An entry was clicked: the index in Navigazione::parole() of its word.

@@ -1,4 +1,4 @@
-#include "solving/gui/elenco_definizioni.h"
+#include "solving/gui/pannello_definizioni.h"
 
 #include <QLabel>
 #include <algorithm>
@@ -36,8 +36,8 @@ QLabel* titolo(const char* testo, QWidget* genitore) {
 
 }  // namespace
 
-ElencoDefinizioni::ElencoDefinizioni(QWidget* genitore) : QWidget(genitore) {
-    setObjectName("ElencoDefinizioni");
+PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) {
+    setObjectName("PannelloDefinizioni");
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -52,12 +52,12 @@ ElencoDefinizioni::ElencoDefinizioni(QWidget* genitore) : QWidget(genitore) {
                 [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
 }
 
-void ElencoDefinizioni::aggiorna(const Navigazione& nav, const Stato& stato, int corrente) {
-    riempi(orizzontali_, nav.elenco(stato, orizzontale), nav, corrente);
-    riempi(verticali_, nav.elenco(stato, verticale), nav, corrente);
+void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente) {
+    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente);
+    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente);
 }
 
-void ElencoDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
+void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
                                int corrente) {
     const auto& parole = nav.parole();
     // Rebuilt only when the words changed, so the scroll position stays while typing.

@@ -11,7 +11,7 @@
 
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
-#include "solving/gui/elenco_definizioni.h"
+#include "solving/gui/pannello_definizioni.h"
 #include "solving/inserimento.h"
 #include "solving/passaggio.h"
 
@@ -74,10 +74,10 @@ void Form1::creaTastiera() {
     MenuSaltaComplete->setChecked(opzioni.value(chiaveSaltaComplete, false).toBool());
     connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
 
-    elenco_ = new ElencoDefinizioni(area_);
+    elenco_ = new PannelloDefinizioni(area_);
     elenco_->hide();
-    connect(elenco_, &ElencoDefinizioni::parolaScelta, this,
-            [this](int indice) { impostaPosizione(navigazione_.vaiAParola(stato_, indice)); });
+    connect(elenco_, &PannelloDefinizioni::parolaScelta, this,
+            [this](int indice) { impostaPosizione(navigazione().vaiAParola(stato_.cruciverba, indice)); });
     rigaDefinizione_ = new QLabel(area_);
     rigaDefinizione_->setObjectName("RigaDefinizione");
     rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -90,8 +90,7 @@ void Form1::creaTastiera() {
 }
 
 bool Form1::elencoVisibile() const {
-    return MenuElenco && MenuElenco->isChecked() && comandiSchemaAttivi(stato_) && stato_.nColonne > 0 &&
-           !Command3d15->isVisible();
+    return MenuElenco && MenuElenco->isChecked() && sessione_->modo() == ModoVista::griglia;
 }
 
 AreaFinestra Form1::areaGriglia() const {
@@ -117,61 +116,54 @@ void Form1::disponiElenco() {
     rigaDefinizione_->show();
 }
 
-void Form1::aggiornaNavigazione() {
-    numeraGriglia(stato_);
-    Navigazione nuova(stato_);
-    // Another puzzle: nothing is current until the player picks a word.
-    if (nuova.parole() != navigazione_.parole()) {
-        navigazione_ = std::move(nuova);
-        posizione_ = {};
-        area_->setFocus(Qt::OtherFocusReason);
-    }
-}
-
 void Form1::aggiornaElenco() {
     if (!elenco_ || !elenco_->isVisible()) return;
-    const int corrente = posizione_.valida()
-                             ? navigazione_.indiceParola(posizione_.colonna, posizione_.riga, posizione_.direzione)
-                             : -1;
-    elenco_->aggiorna(navigazione_, stato_, corrente);
-    rigaDefinizione_->setText(QString::fromStdString(navigazione_.definizioneCorrente(posizione_)));
+    const Posizione& p = posizioneCorrente();
+    const int corrente = p.valida() ? navigazione().indiceParola(p.colonna, p.riga, p.direzione) : -1;
+    elenco_->aggiorna(navigazione(), stato_.cruciverba, corrente);
+    rigaDefinizione_->setText(QString::fromStdString(navigazione().definizioneCorrente(p)));
 }
 
 DecorazioniGriglia Form1::decorazioni() const {
     DecorazioniGriglia d;
-    decorazioniVerifica(d);
-    if (d.lettereNascoste) return d;
+    // A paused grid shows neither letters nor what was said about them.
+    if (inPausa()) {
+        d.lettereNascoste = true;
+        return d;
+    }
+    for (const auto& [k, lettera] : sessione_->partita().segni()) d.segni[k] |= segnoLetteraSbagliata;
+    for (const Casella& k : sessione_->partita().rivelate()) d.segni[k] |= segnoLetteraRivelata;
     if (const Parola* w = parolaCorrente())
-        for (int i = 0; i < w->lunghezza; ++i) d.segni[w->colonnaDi(i)][w->rigaDi(i)] |= segnoParolaCorrente;
-    if (posizione_.valida()) d.segni[posizione_.colonna][posizione_.riga] |= segnoCasellaCorrente;
+        for (const Casella& k : w->caselle) d.segni[k] |= segnoParolaCorrente;
+    const Posizione& p = posizioneCorrente();
+    if (p.valida()) d.segni[{p.colonna, p.riga}] |= segnoCasellaCorrente;
     return d;
 }
 
 void Form1::impostaPosizione(const Posizione& p) {
-    posizione_ = p;
-    Shape1->hide();  // the hover's word outline would blur which word is current
     area_->setFocus(Qt::OtherFocusReason);
-    disegnaGriglia();
+    sessione_->impostaPosizione(p);
 }
 
 bool Form1::clicGriglia(int pulsante, double x, double y) {
-    if (stato_.xGriglia == 0 || stato_.latoCasella == 0 || stato_.grigliaAttiva != 1) return false;
+    if (stato_.xGriglia == 0 || stato_.latoCasella == 0 || sessione_->modo() != ModoVista::griglia) return false;
     if (viaPerPulsante(pulsante, stato_.tastoSinistro) != Via::digitazione) return false;
-    const Cella k = cellaSotto(stato_, x, y);
+    const PuntoGriglia k = cellaSotto(stato_, x, y);
     if (fuoriGriglia(stato_, x, y, k)) return false;
     nascondiLabel1();
-    impostaPosizione(navigazione_.clic(posizione_, static_cast<int>(k.colonna), static_cast<int>(k.riga)));
+    impostaPosizione(navigazione().clic(posizioneCorrente(), static_cast<int>(k.colonna), static_cast<int>(k.riga)));
     return true;
 }
 
 bool Form1::tastoGriglia(QKeyEvent* e) {
-    if (stato_.grigliaAttiva != 1 || stato_.latoCasella == 0 || navigazione_.parole().empty()) return false;
+    if (sessione_->modo() != ModoVista::griglia || stato_.latoCasella == 0 || navigazione().parole().empty())
+        return false;
     // Shortcuts belong to the menus and the toolbar.
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     // A paused grid hides its letters: nothing is typed on it.
-    if (inPausa()) return posizione_.valida();
+    if (inPausa()) return posizioneCorrente().valida();
     if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (!posizione_.valida()) return false;
+        if (!posizioneCorrente().valida()) return false;
         // Every letter is already in the grid: Enter has nothing to keep, Esc drops the word.
         if (e->key() == Qt::Key_Escape) impostaPosizione({});
         return true;
@@ -179,22 +171,14 @@ bool Form1::tastoGriglia(QKeyEvent* e) {
     const std::optional<TastoGriglia> tasto = tastoDi(*e);
     if (!tasto) return false;
     const char32_t carattere = *tasto == TastoGriglia::carattere ? e->text().toUcs4().value(0) : 0;
-    const Passo passo = navigazione_.tasto(stato_, posizione_, *tasto, carattere, MenuSaltaComplete->isChecked());
     // A stray character is swallowed all the same: it must not reach a shortcut by accident.
-    if (!passo.gestito) return posizione_.valida();
-    posizione_ = passo.posizione;
-    if (applicaScritture(stato_, passo.scritture)) {
-        stato_.fileModificato = true;
-        cicloAggiornamento();
-    } else {
-        disegnaGriglia();
-    }
+    if (!sessione_->tasto(*tasto, carattere, MenuSaltaComplete->isChecked())) return posizioneCorrente().valida();
     return true;
 }
 
 void Form1::MenuElenco_Click() {
     impostazioniUtente().setValue(chiaveElenco, MenuElenco->isChecked());
-    if (stato_.grigliaAttiva == 1) disegnaGriglia();
+    if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
     else disponiElenco();
 }
 

@@ -19,8 +19,8 @@ enum class EsitoApertura { ok, inesistente, illeggibile, formatoNonValido, tipoN
 // Whether the program can show these bytes as a puzzle, without ending.
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);
 
-// Copies `percorso` into stato.fileLavoro and sets nomeFile, fileModificato, grigliaAttiva and
-// inizioGioco, and counts one more opening. On failure nothing changes and the returned outcome says why. A working copy
+// Reads `percorso` into the state, writes the working copy, sets nomeFile, fileModificato and
+// grigliaAttiva, and counts one more opening. On failure nothing changes and the returned outcome says why. A working copy
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
 EsitoApertura apriInLavoro(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
 

@@ -7,7 +7,7 @@
 #include "dialogs/gui/form3.h"
 #include "dialogs/periferia.h"
 #include "mainwindow/finestra.h"
-#include "dialogs/salvataggio.h"
+#include "sessione/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
 
@@ -28,13 +28,12 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 void Form1::MenuApri_Click() {
     nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
-    stato_.grigliaAttiva = 1;
     if (Picture1->isVisible()) {
         Picture1->hide();
         superficie().pulisci();
         area_->update();
     }
-    if (Command3d15->isVisible()) Command3d15_Click();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
     if (!lasciaSchema()) {
         piattaforma_.impostaPuntatore(Puntatore::predefinito);
@@ -43,11 +42,10 @@ void Form1::MenuApri_Click() {
     }
 
     setEnabled(false);
-    auto* form2 = new Form2(stato_, piattaforma_, this);
-    // Either way the window is active again and shows what the working copy now holds.
+    auto* form2 = new Form2(stato_, piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
     connect(form2, &Form2::chiuso, this, [this](bool) {
         // Still no puzzle: the background picture hidden for the dialog comes back.
-        if (!comandiSchemaAttivi(stato_)) {
+        if (!sessione_->aperto()) {
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
             Picture1->show();
@@ -61,25 +59,25 @@ void Form1::MenuApri_Click() {
 
 void Form1::MenuSalvaCN_Click() {
     nascondiPassaggio();
-    stato_.grigliaAttiva = 1;
-    if (Command3d15->isVisible()) Command3d15_Click();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
     setEnabled(false);
     {
-        TessoSav dialogo(stato_, piattaforma_, this);
+        TessoSav dialogo(stato_, piattaforma_,
+                         [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
+                             return sessione_->salvaConNome(cartella, nome, autore);
+                         },
+                         this);
         sopraDi(&dialogo, this);
         dialogo.exec();
     }
     setEnabled(true);
     aggiornaTitolo();
-    // The solve goes with the puzzle to its new name.
-    salvaPartita();
     Toolbar1->repaint();
     accodaAttivazione();
 }
 
 void Form1::MenuFont_Click() {
-    stato_.grigliaAttiva = 1;
     nascondiLabel1();
     if (!fONTEN) fONTEN = new FONTEN(stato_, piattaforma_, {}, {}, this);
     fONTEN->exec();
@@ -97,7 +95,7 @@ void Form1::Toolbar1_ButtonClick(const QString& chiave) {
     case AzioneBarra::salva: MenuSalva_Click(); break;
     case AzioneBarra::stampa:
         // The page is printed from the grid view: a preview shown is closed first, as the menu does.
-        if (Command3d15->isVisible()) Command3d15_Click();
+        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
         stampaSchema();
         break;
     case AzioneBarra::anteprima: anteprimaStampa(); break;
@@ -118,7 +116,7 @@ void Form1::Toolbar1_MouseMove() {
 }
 
 void Form1::MenuAiuto_Click() {
-    if (!stato_.nomeFile.empty()) Command3d15_Click();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     piattaforma_.messaggio(testoAiuto(), {}, Icona::nessuna, Pulsanti::ok);
@@ -129,7 +127,7 @@ void Form1::menuPHP_Click() { apriSitoAutore(); }
 void Form1::ManueMail_Click() { apriPostaAutore(); }
 
 void Form1::MenuInfo_Click() {
-    if (!stato_.nomeFile.empty()) Command3d15_Click();
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     {

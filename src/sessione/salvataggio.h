@@ -13,6 +13,10 @@ inline constexpr const char* titoloSalvataggio = "Salvataggio file";
 inline constexpr const char* msgErroreDisco = "Errore di nome file o accesso al disco!";
 inline constexpr const char* titoloModifica = "Modifica del file corrente";
 
+// Save in place, or ask for a name because the puzzle has none of its own.
+enum class AzioneSalva { scrivi, salvaConNome };
+AzioneSalva decisioneSalva(const std::string& nomeFile);
+
 // Target of a save: an absolute name is taken as it is, any other name goes into `cartella`;
 // ".trmo" is appended when the whole path holds no ".".
 std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome);

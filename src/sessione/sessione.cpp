@@ -1,0 +1,242 @@
+#include "sessione/sessione.h"
+
+#include <QMetaObject>
+
+#include "formats/formato.h"
+#include "model/file.h"
+#include "solving/controllo.h"
+#include "solving/inserimento.h"
+#include "solving/verifica.h"
+
+namespace quadrivo {
+
+namespace {
+
+// A puzzle under a name of its own (not the new puzzle's placeholder) keeps its solve.
+bool nomeProprio(const std::string& nomeFile) { return !nomeFile.empty() && nomeFile != nomeNuovoCruciverba; }
+
+std::vector<std::string> vociDelle(const Cruciverba& x, const std::vector<Casella>& caselle) {
+    std::vector<std::string> voci;
+    for (const Casella& k : caselle) voci.push_back(x.dentro(k) ? x.cella(k).voce : std::string{});
+    return voci;
+}
+
+}  // namespace
+
+Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
+    : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+    sincronia_.setSingleShot(true);
+    connect(&sincronia_, &QTimer::timeout, this, [this] {
+        if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+    });
+}
+
+Sessione::~Sessione() = default;
+
+// ---- Opening
+
+EsitoApertura Sessione::apri(const std::string& percorso) {
+    const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
+    if (esito == EsitoApertura::ok) nuovoSchema();
+    return esito;
+}
+
+EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& percorso, bool modificato) {
+    const EsitoApertura esito = apriDatiInLavoro(stato_, piattaforma_, dati, percorso, modificato);
+    if (esito == EsitoApertura::ok) nuovoSchema();
+    return esito;
+}
+
+bool Sessione::ripristina(const CopiaAbbandonata& copia) {
+    if (!ripristinaCopia(stato_, piattaforma_, copia)) return false;
+    nuovoSchema();
+    return true;
+}
+
+void Sessione::nuovoSchema() {
+    // The solve of the puzzle being left is kept under its name first.
+    if (aperto()) scriviArchivio(percorsoPartita_);
+    navigazione_ = Navigazione(stato_.cruciverba);
+    posizione_ = {};
+    percorsoPartita_ = stato_.nomeFile;
+    impronta_ = improntaSoluzione(stato_.cruciverba);
+    const Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
+    partita_.inizia(stato_.cruciverba, salvata, adesso());
+    ultimaSincronia_ = adesso();
+    modo_ = ModoVista::griglia;
+    stato_.grigliaAttiva = 1;
+    emit schemaCambiato();
+    emit modoCambiato(modo_);
+    emit modificatoCambiato(stato_.fileModificato);
+    emit tempoCambiato();
+}
+
+void Sessione::impostaModo(ModoVista modo) {
+    if (!aperto() || modo == ModoVista::nessunoSchema || modo == modo_) return;
+    modo_ = modo;
+    stato_.grigliaAttiva = modo == ModoVista::anteprima ? -1 : 1;
+    emit modoCambiato(modo_);
+}
+
+// ---- Position and entries
+
+void Sessione::impostaPosizione(const Posizione& p) {
+    if (p == posizione_) return;
+    posizione_ = p;
+    emit posizioneCambiata();
+}
+
+bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
+    const Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
+    if (!passo.gestito) return false;
+    // The cursor moves first: the views redrawing the changed cells draw it where it went, so
+    // one signal covers both.
+    const bool mosso = passo.posizione != posizione_;
+    posizione_ = passo.posizione;
+    if (!scrivi(passo.scritture) && mosso) emit posizioneCambiata();
+    return true;
+}
+
+bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
+    std::vector<Casella> caselle;
+    for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
+    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, caselle);
+    if (!applicaScritture(stato_.cruciverba, scritture)) return false;
+    std::vector<Casella> cambiate;
+    for (size_t i = 0; i < caselle.size(); ++i)
+        if (stato_.cruciverba.dentro(caselle[i]) && stato_.cruciverba.cella(caselle[i]).voce != prima[i])
+            cambiate.push_back(caselle[i]);
+    dopoModifica(cambiate);
+    return true;
+}
+
+void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
+    std::vector<Casella> caselle;
+    if (const Definizione* w =
+            definizioneDa(stato_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
+        caselle = w->caselle;
+    if (scelta) applicaScelta(stato_, *scelta);
+    // Rebuilt for the clue text the dialog may have changed.
+    navigazione_ = Navigazione(stato_.cruciverba);
+    dopoModifica(caselle);
+}
+
+void Sessione::azzera() {
+    azzeraInserimenti(stato_.cruciverba);
+    partita_.azzera(stato_.cruciverba, adesso());
+    dopoModifica(caselleBianche(stato_.cruciverba));
+    emit segniCambiati();
+    emit tempoCambiato();
+}
+
+void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
+    impostaModificato(true);
+    pianificaCopia();
+    const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
+    emit celleCambiate(cambiate);
+    if (!giusto) return;
+    emit tempoCambiato();
+    emit risolto(partita_.messaggio(stato_.cruciverba, adesso()));
+}
+
+void Sessione::impostaModificato(bool modificato) {
+    if (stato_.fileModificato == modificato) return;
+    stato_.fileModificato = modificato;
+    emit modificatoCambiato(modificato);
+}
+
+// ---- Checks, reveals and the clock
+
+void Sessione::impostaPausa(bool pausa) {
+    if (!aperto() || pausa == inPausa()) return;
+    if (pausa)
+        partita_.cronometro().sospendi(Sosta::pausa, adesso());
+    else
+        partita_.cronometro().riprendi(Sosta::pausa, adesso());
+    emit tempoCambiato();
+    emit segniCambiati();
+}
+
+void Sessione::impostaRidotta(bool ridotta) {
+    if (!aperto()) return;
+    if (ridotta)
+        partita_.cronometro().sospendi(Sosta::ridotta, adesso());
+    else
+        partita_.cronometro().riprendi(Sosta::ridotta, adesso());
+    emit tempoCambiato();
+}
+
+std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
+    std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
+    emit segniCambiati();
+    return sbagliate;
+}
+
+void Sessione::rivela(const std::vector<Casella>& caselle) {
+    const std::vector<Scrittura> scritture = partita_.rivela(stato_.cruciverba, caselle);
+    if (scritture.empty()) return;
+    scrivi(scritture);
+    emit segniCambiati();
+}
+
+std::string Sessione::messaggioVerifica() const { return partita_.messaggio(stato_.cruciverba, adesso()); }
+
+void Sessione::conservaPartita() {
+    percorsoPartita_ = stato_.nomeFile;
+    scriviArchivio(percorsoPartita_);
+}
+
+void Sessione::scriviArchivio(const std::string& percorso) {
+    if (!aperto() || !nomeProprio(percorso)) return;
+    archivio_.scrivi(percorso, impronta_, partita_.partita(adesso()));
+}
+
+// ---- Saving
+
+bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi; }
+
+bool Sessione::salva() {
+    if (!aperto() || !haNome()) return false;
+    const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
+    if (scritto) impostaModificato(false);
+    conservaPartita();
+    return scritto;
+}
+
+EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
+                                        const std::string& autore) {
+    const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
+    emit modificatoCambiato(stato_.fileModificato);
+    // The solve goes with the puzzle to its new name.
+    if (esito == EsitoSalvataggio::salvato) conservaPartita();
+    return esito;
+}
+
+// ---- The working copy
+
+void Sessione::pianificaCopia() {
+    if (copiaInAttesa_) return;
+    copiaInAttesa_ = true;
+    QMetaObject::invokeMethod(this, &Sessione::scriviCopiaOra, Qt::QueuedConnection);
+}
+
+void Sessione::scriviCopiaOra() {
+    copiaInAttesa_ = false;
+    if (!aperto()) return;
+    if (!scriviCopiaLavoro(stato_, piattaforma_)) return;
+    // A sync at most once a second: the disk is not asked to wait at every letter.
+    const std::int64_t passati = adesso() - ultimaSincronia_;
+    if (passati >= 1000 || passati < 0) {
+        if (sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+    } else if (!sincronia_.isActive()) {
+        sincronia_.start(static_cast<int>(1000 - passati));
+    }
+}
+
+void Sessione::chiudi(bool tieniSeModificato) {
+    conservaPartita();
+    if (copiaInAttesa_) scriviCopiaOra();
+    if (!(tieniSeModificato && stato_.fileModificato)) cancellaCopiaLavoro(stato_.fileLavoro);
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,134 @@
+#pragma once
+// The open puzzle and everything that goes with it while it is played: the model, the current
+// cell and direction, the words, the solving clock with its marks, the view the window shows,
+// and the working copy kept for crash recovery. Every change goes through here and is told by
+// a signal; the window and its panels are views that redraw what the signals name.
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/piattaforma.h"
+#include "model/stato.h"
+#include "sessione/apertura.h"
+#include "sessione/lavoro.h"
+#include "sessione/salvataggio.h"
+#include "solving/navigazione.h"
+#include "solving/parola_dialogo.h"
+#include "solving/partita.h"
+
+namespace quadrivo {
+
+// What the main window's drawing area shows.
+enum class ModoVista { nessunoSchema, griglia, anteprima };
+
+class Sessione : public QObject {
+    Q_OBJECT
+public:
+    // `cartellaPartite`: where the solves of named puzzles are kept (the user's data folder).
+    Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore = nullptr);
+    ~Sessione() override;
+
+    Stato& stato() { return stato_; }
+    const Stato& stato() const { return stato_; }
+    const Cruciverba& cruciverba() const { return stato_.cruciverba; }
+    bool aperto() const { return modo_ != ModoVista::nessunoSchema; }
+    ModoVista modo() const { return modo_; }
+    bool modificato() const { return stato_.fileModificato; }
+    const std::string& nomeFile() const { return stato_.nomeFile; }
+
+    // ---- Opening. The puzzle is read whole first: on failure nothing changes.
+    EsitoApertura apri(const std::string& percorso);
+    // Bytes already read; `modificato` marks answers not yet saved (brought back after a crash).
+    EsitoApertura apriDati(std::string_view dati, const std::string& percorso, bool modificato);
+    // The answers a run that ended badly left behind; the leftover goes once they are open.
+    bool ripristina(const CopiaAbbandonata& copia);
+
+    // ---- The view: the grid, or the print preview over it.
+    void impostaModo(ModoVista modo);
+
+    // ---- The current cell and word.
+    const Navigazione& navigazione() const { return navigazione_; }
+    const Posizione& posizione() const { return posizione_; }
+    const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
+    void impostaPosizione(const Posizione& p);
+    // One key of keyboard solving; false when it means nothing here.
+    bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
+    // Writes entries into white cells; true when some letter changed.
+    bool scrivi(const std::vector<Scrittura>& scritture);
+    // The word dialog's outcome for the word at colonnaCorrente, rigaCorrente, direzioneCorrente:
+    // the clue and the word, nothing for Annulla. Either way the puzzle counts as changed.
+    void applicaDialogo(const std::optional<SceltaParola>& scelta);
+    // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
+    void azzera();
+
+    // ---- Checks, reveals, the clock.
+    const PartitaInCorso& partita() const { return partita_; }
+    std::int64_t adesso() const { return piattaforma_.millisecondi(); }
+    std::int64_t tempo() const { return partita_.cronometro().trascorsi(adesso()); }
+    bool inPausa() const { return aperto() && partita_.cronometro().sospeso(Sosta::pausa); }
+    void impostaPausa(bool pausa);
+    // The window was minimised or shown again: the clock follows.
+    void impostaRidotta(bool ridotta);
+    // The wrong cells among `caselle`, now marked.
+    std::vector<Casella> controlla(const std::vector<Casella>& caselle);
+    // Writes the solution into `caselle`, counted as revealed.
+    void rivela(const std::vector<Casella>& caselle);
+    // Controlla Soluzioni: the report, or the congratulation with the time.
+    std::string messaggioVerifica() const;
+    // Keeps the solve (time, marks, reveals) for the next session on this puzzle.
+    void conservaPartita();
+
+    // ---- Saving.
+    // Salva to the puzzle's own file; false when it failed (already told) or has no name.
+    bool salva();
+    // Salva con nome's OK: writes to the chosen path with the author typed.
+    EsitoSalvataggio salvaConNome(const std::string& cartella, const std::string& nome, const std::string& autore);
+    // Whether the puzzle is saved in place or needs a name first.
+    bool haNome() const;
+    // Marks the answers as saved or not.
+    void impostaModificato(bool modificato);
+
+    // ---- The working copy: written once the pending input is handled, synced at most once a second.
+    void scriviCopiaOra();
+    // The run ends: the copy goes unless it holds answers not saved.
+    void chiudi(bool tieniSeModificato);
+
+signals:
+    // Another puzzle, or the first one: everything is new.
+    void schemaCambiato();
+    // Letters of these cells changed (after a key, the cursor may have moved with them).
+    void celleCambiate(const std::vector<Casella>& caselle);
+    void posizioneCambiata();
+    void modificatoCambiato(bool modificato);
+    void modoCambiato(ModoVista modo);
+    // Marks, reveals or the pause changed what the grid shows.
+    void segniCambiati();
+    // The clock's state changed (started, paused, stopped).
+    void tempoCambiato();
+    // The grid has just come right: the congratulation.
+    void risolto(const std::string& messaggio);
+
+private:
+    void nuovoSchema();
+    void dopoModifica(const std::vector<Casella>& cambiate);
+    void pianificaCopia();
+    void scriviArchivio(const std::string& percorso);
+
+    Stato& stato_;
+    Piattaforma& piattaforma_;
+    ArchivioPartite archivio_;
+    ModoVista modo_ = ModoVista::nessunoSchema;
+    Navigazione navigazione_;
+    Posizione posizione_;
+    PartitaInCorso partita_;
+    std::string percorsoPartita_;  // the name the solve is kept under
+    std::string impronta_;
+    bool copiaInAttesa_ = false;
+    QTimer sincronia_;
+    std::int64_t ultimaSincronia_ = -1;
+};
+
+}  // namespace quadrivo
