@@ -14,7 +14,7 @@ namespace {
 struct Pittore : ::testing::Test {
     SuperficieRegistro sup;
     GeometriaSchema g{2, 1, 40, 10, 20, 12, 8};
-    CaselleSchema caselle{{CasellaSchema{true, false, 'A', 1, 0}, CasellaSchema{true, true, 0, 0, 0}}};
+    CaselleSchema caselle{{CasellaSchema{true, false, "A", "1", 0}, CasellaSchema{true, true, "", "", 0}}};
     StileSchema stile;
 
     std::vector<Operazione> colore(Colore c) {
@@ -53,21 +53,15 @@ TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     EXPECT_TRUE(sbagliata.back().y1 >= 22 && sbagliata.back().y1 < 26);
     EXPECT_TRUE(colore(stile.coloreRivelata).empty());
     // the tint lies under the letter
-    const auto lettera = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
-                                      [](const Operazione& o) { return o.testo == "A"; });
     const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
                                    [&](const Operazione& o) { return o.colore == stile.coloreParola; });
-    EXPECT_LT(velo, lettera);
+    EXPECT_LT(&*velo, sup.scritta("A"));
 }
 
-TEST_F(Pittore, PlaceHoldersCarryNumbersButNoOutline) {
-    caselle[0][1] = CasellaSchema{false, false, 0, 7, 0};
-    stile.numeri = true;
-    stile.spostamentoNumero = 1;
+TEST_F(Pittore, VoidCellsAreNotDrawn) {
+    caselle[0][1] = CasellaSchema{false, false, "", "", 0};
     disegnaSchema(sup, g, caselle, stile);
-    EXPECT_EQ(colore(nero).size(), 1u);
-    ASSERT_EQ(sup.testi(), (std::vector<std::string>{"A", "1", "7"}));
-    EXPECT_EQ(sup.operazioni.back().x1, 10 + 40 + 1);
+    EXPECT_EQ(colore(nero).size(), 1u);  // the first cell's outline only
 }
 
 TEST_F(Pittore, PageFrameAndPrinterLetterPlacement) {
@@ -78,8 +72,7 @@ TEST_F(Pittore, PageFrameAndPrinterLetterPlacement) {
     EXPECT_EQ((std::array<double, 4>{cornice.x1, cornice.y1, cornice.x2, cornice.y2}),
               (std::array<double, 4>{7, 17, 93, 63}));
     // 12 points: the fake measures 7.2 by 18, halves 3.6 and 9 kept unrounded
-    const auto a = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
-                                [](const Operazione& o) { return o.testo == "A"; });
+    const Operazione* a = sup.scritta("A");
     EXPECT_DOUBLE_EQ(a->x1, 30 - 3.6 + 1);
     EXPECT_DOUBLE_EQ(a->y1, 40 - 9 + 40 / 100.0 / 1.3 * 13);
 }

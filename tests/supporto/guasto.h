@@ -7,7 +7,8 @@
 
 namespace quadrivo::prova {
 
-enum class Passo { apertura, scrittura, svuotamento, conferma };
+// `nessuno`: every write goes through, only counted.
+enum class Passo { nessuno, apertura, scrittura, svuotamento, conferma };
 
 class DiscoGuasto {
 public:

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "model/griglia.h"
-#include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
 #include "supporto/schema.h"
 
@@ -15,15 +14,13 @@ namespace {
 
 struct Passo : ::testing::Test {
     SuperficieRegistro sup{1016, 700};
-    PiattaformaRegistro piattaforma;
     AreaFinestra area{1016, 700, 30, 20};
 
-    std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, piattaforma, area, d); }
+    std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, area, d); }
 
     std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
-        std::vector<Operazione> v;
-        std::copy_if(sup.operazioni.begin(), sup.operazioni.end(), std::back_inserter(v),
-                     [&](const Operazione& o) { return o.tipo == t && (!colore || o.colore == *colore); });
+        std::vector<Operazione> v = sup.di(t);
+        if (colore) std::erase_if(v, [&](const Operazione& o) { return o.colore != *colore; });
         return v;
     }
     static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
@@ -87,50 +84,16 @@ TEST_F(Passo, LettersCentredWithTheMinimumSize) {
     EXPECT_EQ(testi[1].testo, "D");
 }
 
-TEST_F(Passo, NumberingWordsAndTypes) {
+TEST_F(Passo, NumbersAtTheirCorner) {
     Stato s = prova::statoDaSchema({"CASA", "A#RE", "SOLE"});
     s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
     disegna(s);
-    const int N = casellaNera, B = casellaBianca, O = inizioOrizzontale, V = inizioVerticale, E = inizioEntrambe;
-    // the last column is never an across start; (1, 2) is a one-letter run beside a black cell
-    const int tipi[3][4] = {{E, B, V, V}, {B, N, O, B}, {O, B, B, B}};
-    const int numero[3][4] = {{1, 0, 2, 3}, {0, 0, 4, 0}, {5, 0, 0, 0}};
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 4; ++c) {
-            EXPECT_EQ(s.tipoCasella[c][r], tipi[r - 1][c - 1]) << c << "," << r;
-            EXPECT_EQ(s.numeroCasella[c][r], numero[r - 1][c - 1]) << c << "," << r;
-        }
-    EXPECT_EQ(s.parolaSoluzione[1][1][1], "CASA");
-    EXPECT_EQ(s.parolaSoluzione[2][1][1], "ASA");  // every white cell followed by a white cell
-    EXPECT_EQ(s.parolaSoluzione[1][1][2], "CAS");
-    EXPECT_EQ(s.parolaSoluzione[2][1][2], "");
-    EXPECT_EQ(s.parolaSoluzione[4][3][1], "");
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     const Operazione due = di(Operazione::scritta)[1];
     const double L = s.latoCasella;
     EXPECT_DOUBLE_EQ(due.x1, s.xGriglia + 2 * L + 2 + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.y1, s.yGriglia + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.carattere.dimensione, L / 100 * 20);
-}
-
-TEST_F(Passo, BlackCellsAndEntriesThatDisagree) {
-    Stato s = prova::statoDaSchema({"A#", "CD"}, {".X"});  // a letter typed on a black solution shows
-    disegna(s);
-    EXPECT_TRUE(di(Operazione::rettangoloPieno, nero).empty());
-    EXPECT_EQ(sup.testi().front(), "X");
-    Stato t = prova::statoDaSchema({"AB", "CD"}, {"A#"});  // a black entry on a white cell ends the program
-    EXPECT_THROW(disegna(t), ProgrammaTerminato);
-    ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-    EXPECT_EQ(piattaforma.messaggi[0].testo, "Tipo di file non valido: Esecuzione terminata!");
-}
-
-TEST_F(Passo, LongLinesDrawMoreCellsThanTheNumberingSees) {
-    Stato s = prova::statoDaSchema({"ABCD", "EFGH"});
-    s.nColonne = 2;
-    disegna(s);
-    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 8u);
-    EXPECT_EQ(s.parolaSoluzione[1][1][1], "AB");
-    EXPECT_EQ(s.tipoCasella[3][1], 0);
 }
 
 TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
@@ -146,7 +109,8 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
                           Caso{26, 16, 2, {1024, 1000, 30, 20}, 39, 5, -1}, Caso{26, 16, 3, {1024, 1000, 30, 20}, 38, 18, -1},
                           Caso{2, 16, 0, {1000, 700, 30, 20}, 40, -1, -1}, Caso{2, 16, 3, {1000, 700, 30, 20}, 39, -1, 42}}) {
         Stato s;
-        s.nColonne = c.colonne, s.nRighe = c.righe, s.SpessoreBordo = c.spessore;
+        s.cruciverba = Cruciverba(c.colonne, c.righe);
+        s.SpessoreBordo = c.spessore;
         const GeometriaSchema g = geometriaFinestra(s, c.area);
         EXPECT_EQ(g.lato, c.lato) << c.area.larghezza << " " << c.spessore;
         if (c.x0 >= 0) EXPECT_EQ(g.x0, c.x0) << c.area.larghezza << " " << c.spessore;
@@ -157,7 +121,7 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
 TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
     DecorazioniGriglia d;
-    d.segni[2][1] = segnoParolaCorrente;
+    d.segni[{2, 1}] = segnoParolaCorrente;
     d.lettereNascoste = true;
     disegna(s, d);
     const StileSchema stile;

@@ -1,0 +1,247 @@
+// The session of the open puzzle: keys and the signals they give, the working copy written once
+// the pending input is handled (and while writes fail), opening and saving, checks and reveals,
+// and the answers of a killed run offered back.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QSignalSpy>
+#include <ctime>
+#include <filesystem>
+
+#include "formats/formato.h"
+#include "model/file.h"
+#include "model/piattaforma_registro.h"
+#include "sessione/sessione.h"
+#include "supporto/guasto.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+using prova::CartellaTemporanea;
+
+namespace {
+
+const std::string schema = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+
+struct Banco : ::testing::Test {
+    CartellaTemporanea t;
+    PiattaformaRegistro p;
+    Stato s;
+    Sessione sessione{s, p, t.percorso("dati")};
+
+    void SetUp() override {
+        s.fileLavoro = t.percorso("qdv_prova.tmp");
+        ASSERT_EQ(sessione.apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    }
+    // The queued write of the working copy, as the event loop would run it.
+    void finitoInput() { QCoreApplication::sendPostedEvents(&sessione, QEvent::MetaCall); }
+    void digita(const std::string& lettere) {
+        for (char c : lettere) sessione.tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+    }
+    std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
+};
+
+// Leaves a working copy and its note as a run of `pid` would.
+std::string lascia(const CartellaTemporanea& t, const std::string& nome, const std::string& dati,
+                   const std::string& puzzle, long long pid) {
+    const std::string lavoro = t.scrivi(nome, dati);
+    t.scrivi(nome + ".nota", testoNota({puzzle, pid, 0}));
+    return lavoro;
+}
+
+}  // namespace
+
+TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
+    QSignalSpy celle(&sessione, &Sessione::celleCambiate), modificato(&sessione, &Sessione::modificatoCambiato),
+        posizione(&sessione, &Sessione::posizioneCambiata);
+    sessione.impostaPosizione({1, 1, orizzontale});
+    prova::DiscoGuasto conta(prova::Passo::nessuno);
+    digita("cas");
+    EXPECT_EQ(celle.size(), 3);
+    EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
+    EXPECT_EQ(modificato.size(), 1);
+    EXPECT_EQ(posizione.size(), 1);  // the click; the keys' moves come with their cells
+    EXPECT_EQ(sessione.posizione(), (Posizione{4, 1, orizzontale}));
+    EXPECT_EQ(conta.tentativi, 0);  // nothing on disk per key
+    finitoInput();
+    EXPECT_EQ(conta.tentativi, 2);  // one copy and its note for the three letters
+    EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
+    // A key that moves without writing signals the position only.
+    sessione.tasto(TastoGriglia::tab, 0, false);
+    EXPECT_EQ(celle.size(), 3);
+    EXPECT_EQ(posizione.size(), 2);
+}
+
+TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
+    finitoInput();
+    const std::string prima = t.leggi("qdv_prova.tmp");
+    sessione.impostaPosizione({1, 1, orizzontale});
+    {
+        prova::DiscoGuasto guasto(prova::Passo::svuotamento);
+        digita("C");
+        finitoInput();
+        digita("A");
+        finitoInput();
+    }
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find(cartellaTemporanea()), std::string::npos);
+    EXPECT_NE(p.messaggi[0].testo.find("Salva"), std::string::npos);
+    EXPECT_EQ(t.leggi("qdv_prova.tmp"), prima);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CA..", ".#.."}));
+    // Writing again: the copy catches up, and a later failure is told again.
+    digita("S");
+    finitoInput();
+    EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
+    prova::DiscoGuasto guasto(prova::Passo::conferma);
+    digita("A");
+    finitoInput();
+    EXPECT_EQ(p.messaggi.size(), 2u);
+}
+
+TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
+    sessione.impostaPosizione({1, 1, orizzontale});
+    digita("C");
+    EXPECT_TRUE(sessione.modificato());
+    EXPECT_TRUE(sessione.salva());
+    EXPECT_FALSE(sessione.modificato());
+    EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
+    // Save as, with the working copy's folder gone: the user's file is what counts.
+    digita("A");
+    s.copiaLavoroSuperata = true;  // told already
+    s.fileLavoro = t.percorso("manca/qdv_prova.tmp");
+    EXPECT_EQ(sessione.salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_TRUE(p.messaggi.empty());
+    EXPECT_TRUE(!sessione.modificato() && sessione.nomeFile() == t.percorso("nuovo.trmo"));
+    const Cruciverba letto = leggiCruciverba("n.trmo", t.leggi("nuovo.trmo")).cruciverba;
+    EXPECT_TRUE(letto.autore == "Io" && prova::inserimenti(letto)[0] == "CA..");
+}
+
+TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
+    sessione.impostaPosizione({1, 1, orizzontale});
+    digita("C");
+    finitoInput();
+    const std::string copiaPrima = t.leggi("qdv_prova.tmp");
+    QSignalSpy nuovo(&sessione, &Sessione::schemaCambiato);
+    const std::pair<const char*, EsitoApertura> casi[] = {
+        {"x\r\n", EsitoApertura::formatoNonValido},
+        {"a\r\nb\r\nc\r\nDimensioni:   0x 0\r\n", EsitoApertura::formatoNonValido},
+        {"a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n", EsitoApertura::tipoNonValido},
+    };
+    for (const auto& [dati, atteso] : casi) {
+        EXPECT_EQ(sessione.apri(t.scrivi("rotto.trmo", dati)), atteso) << dati;
+        EXPECT_TRUE(sessione.nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
+        EXPECT_EQ(t.leggi("qdv_prova.tmp"), copiaPrima);
+    }
+    EXPECT_EQ(sessione.apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
+    EXPECT_EQ(nuovo.size(), 0);
+    EXPECT_EQ(messaggioApertura(EsitoApertura::formatoNonValido, "x"), "Formato del file non valido!");
+    EXPECT_EQ(messaggioApertura(EsitoApertura::tipoNonValido, "x"), "Tipo di file non valido!");
+    EXPECT_TRUE(p.messaggi.empty());
+}
+
+TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
+    QSignalSpy risolto(&sessione, &Sessione::risolto), segni(&sessione, &Sessione::segniCambiati);
+    sessione.impostaPosizione({1, 1, orizzontale});
+    digita("CX");
+    EXPECT_EQ(sessione.controlla(caselleBianche(s.cruciverba)), (std::vector<Casella>{{2, 1}}));
+    EXPECT_EQ(segni.size(), 1);
+    sessione.rivela({{2, 1}});
+    EXPECT_TRUE(sessione.partita().segni().empty() && sessione.partita().rivelate().size() == 1u);
+    EXPECT_EQ(risolto.size(), 0);
+    sessione.rivela(caselleBianche(s.cruciverba));
+    ASSERT_EQ(risolto.size(), 1);  // once, with the revealed count
+    EXPECT_NE(risolto[0][0].value<std::string>().find("lettere rivelate"), std::string::npos);
+    EXPECT_FALSE(sessione.partita().cronometro().inCorso());
+    sessione.azzera();
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"....", ".#.."}));
+    EXPECT_TRUE(sessione.partita().rivelate().empty() && sessione.partita().cronometro().inCorso());
+    // Pause stops the clock and hides the grid; the preview takes the area until it closes.
+    QSignalSpy modo(&sessione, &Sessione::modoCambiato);
+    sessione.impostaPausa(true);
+    EXPECT_TRUE(sessione.inPausa() && !sessione.partita().cronometro().inCorso());
+    sessione.impostaModo(ModoVista::anteprima);
+    sessione.impostaModo(ModoVista::anteprima);
+    EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
+}
+
+TEST(Modifiche, TheQuestionBeforeLeaving) {
+    Stato s;
+    s.nomeFile = "/giochi/prova.trmo";
+    PiattaformaRegistro p;
+    EXPECT_EQ(chiediPrimaDiLasciare(s, p), Risposta::nonSalvare);  // nothing to lose: not asked
+    EXPECT_TRUE(p.messaggi.empty());
+    s.fileModificato = true;
+    p.risposte = {Risposta::annulla};
+    EXPECT_EQ(chiediPrimaDiLasciare(s, p), Risposta::annulla);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].testo, "Il file /GIOCHI/PROVA.TRMO è cambiato, si desidera salvare");
+    EXPECT_TRUE(p.messaggi[0].titolo == "Modifica del file corrente" && p.messaggi[0].pulsanti == Pulsanti::salvaNonSalvareAnnulla);
+    for (const char* nome : {"", "NUOVOCRU.trmo"}) EXPECT_EQ(decisioneSalva(nome), AzioneSalva::salvaConNome) << nome;
+    EXPECT_EQ(decisioneSalva("/giochi/a.trmo"), AzioneSalva::scrivi);
+}
+
+TEST(Nota, RoundTripAndTheLivingProcess) {
+    const NotaLavoro n{"/giochi/una prova.trmo", 4242, 987654};
+    const std::optional<NotaLavoro> letta = leggiNota(testoNota(n));
+    ASSERT_TRUE(letta.has_value());
+    EXPECT_EQ(std::tuple(letta->schema, letta->pid, letta->avvio), std::tuple(n.schema, n.pid, n.avvio));
+    EXPECT_FALSE(leggiNota("schema=/a.trmo\npid=x\n") || leggiNota("pid=12\n"));
+
+    const NotaLavoro io = notaQuestoProcesso("/a.trmo");
+    EXPECT_TRUE(io.pid == ::getpid() && processoVivo(io.pid, io.avvio));
+    EXPECT_FALSE(processoVivo(io.pid, io.avvio + 1));  // the same id, a newer process
+    EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
+}
+
+TEST(Ripristino, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
+    CartellaTemporanea t;
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
+    const long long morto = prova::pidMorto();
+    const std::string abbandonata = lascia(t, "qdv_AAAAAA.tmp", risposte, puzzle, morto);
+    const std::string viva = lascia(t, "qdv_BBBBBB.tmp", risposte, puzzle, ::getpid());
+    const std::string uguale = lascia(t, "qdv_CCCCCC.tmp", schema, puzzle, morto);
+    const std::string rotta = lascia(t, "qdv_DDDDDD.tmp", "", puzzle, morto);
+    const std::string vecchia = lascia(t, "qdv_EEEEEE.tmp", risposte, puzzle, morto);
+    const std::string senzaNota = t.scrivi("qdv_FFFFFF.tmp", risposte);
+    const std::string recenteSenzaNota = t.scrivi("qdv_GGGGGG.tmp", risposte);
+    const QDateTime passato = QDateTime::currentDateTime().addDays(-31);
+    for (const std::string& f : {vecchia, senzaNota}) {
+        QFile q(QString::fromStdString(f));
+        ASSERT_TRUE(q.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(q.setFileTime(passato, QFileDevice::FileModificationTime));
+    }
+
+    const std::vector<CopiaAbbandonata> copie = copieAbbandonate(t.percorso(), std::time(nullptr));
+    ASSERT_EQ(copie.size(), 1u);
+    EXPECT_TRUE(copie[0].lavoro == abbandonata && copie[0].schema == puzzle);
+    const std::string domanda = domandaRipristino(copie[0]);
+    EXPECT_EQ(domanda.rfind("Ripristinare le risposte non salvate di p.trmo (", 0), 0u) << domanda;
+    EXPECT_EQ(domanda.back(), '?');
+    // The live run keeps everything; the equal, broken and old leftovers went quietly.
+    EXPECT_TRUE(esisteFile(viva) && esisteFile(viva + ".nota") && esisteFile(recenteSenzaNota));
+    for (const std::string& f : {uguale, rotta, vecchia, senzaNota}) EXPECT_FALSE(esisteFile(f) || esisteFile(f + ".nota")) << f;
+
+    // Yes: the puzzle comes back with those answers, marked as changed; the leftover goes.
+    Stato s;
+    s.fileLavoro = t.percorso("qdv_MIO000.tmp");
+    PiattaformaRegistro p;
+    Sessione sessione(s, p, t.percorso("dati"));
+    ASSERT_TRUE(sessione.ripristina(copie[0]));
+    EXPECT_TRUE(sessione.nomeFile() == puzzle && sessione.modificato() && sessione.modo() == ModoVista::griglia);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CA..", ".#.."}));
+    EXPECT_FALSE(esisteFile(abbandonata) || esisteFile(abbandonata + ".nota"));
+    EXPECT_EQ(t.leggi("qdv_MIO000.tmp"), risposte);
+    // Our own copy now carries a note of a live run: the next scan leaves it alone.
+    EXPECT_TRUE(copieAbbandonate(t.percorso(), std::time(nullptr)).empty());
+    EXPECT_TRUE(esisteFile(s.fileLavoro));
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
