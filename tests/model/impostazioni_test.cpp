@@ -17,16 +17,15 @@ Stato conImpostazioni(const std::string& testo) {
     applicaImpostazioni(s, testo);
     return s;
 }
-}  // namespace
-
-TEST(Impostazioni, WithoutAFileEverythingKeepsItsStart) {
-    CartellaTemporanea dir;
+// The settings as the program reads them at start from these folders.
+Stato dalleCartelle(const std::string& programma, const std::string& utente) {
     Stato s;
-    s.cartellaProgramma = dir.percorso();
+    s.cartellaProgramma = programma;
+    s.cartellaUtente = utente;
     leggiImpostazioni(s);
-    EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
-    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
+    return s;
 }
+}  // namespace
 
 TEST(Impostazioni, OptionConversionsAndKeyMatching) {
     // TastoSin: not 0 before any rounding; the last line wins; a lone LF in a file with CR ends no line.
@@ -59,9 +58,7 @@ TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
         "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 20 \r\nDistanzaDaSpigolo= 4 \r\n"
         "DistanzaDaCentro=-10 \r\n";
     dir.scrivi("tramerio.INI", testo);  // found whatever the letter case
-    Stato s;
-    s.cartellaProgramma = dir.percorso();
-    leggiImpostazioni(s);
+    Stato s = dalleCartelle(dir.percorso(), "");
     PiattaformaRegistro p;
     ASSERT_TRUE(salvaImpostazioni(s, p));
     EXPECT_EQ(dir.leggi("tramerio.ini"), testo);
@@ -77,13 +74,15 @@ const char* const testoUtente =
 
 TEST(ImpostazioniUtente, ThePlayersCopyIsReadFirstAndWrittenFromThenOn) {
     CartellaTemporanea programma, utente;
-    programma.scrivi("tramerio.ini", "PercentualeRiquadro= 70 \r\n");
     Stato s;
     s.cartellaProgramma = programma.percorso();
     s.cartellaUtente = utente.percorso("Quadrivo") + "/";
+    leggiImpostazioni(s);  // no file anywhere: everything keeps its start
+    EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
+    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
+    programma.scrivi("tramerio.ini", "PercentualeRiquadro= 70 \r\n");
     leggiImpostazioni(s);
     EXPECT_EQ(s.PercentualeRiquadro, 70);  // no copy yet: the program folder's file
-
     std::filesystem::create_directory(utente.percorso("Quadrivo"));
     utente.scrivi("Quadrivo/tramerio.ini", testoUtente);
     leggiImpostazioni(s);
@@ -118,10 +117,7 @@ TEST(ImpostazioniUtente, AReadOnlyProgramFolderSendsTheOptionsToThePlayersCopy) 
         // 5 the save failed or showed a message.
         if (::geteuid() == 0 && (::setgid(giocatore) != 0 || ::setuid(giocatore) != 0)) ::_exit(2);
         if (::access(programma.c_str(), W_OK) == 0) ::_exit(3);
-        Stato s;
-        s.cartellaProgramma = programma + "/";
-        s.cartellaUtente = utente + "/.config/Quadrivo/";
-        leggiImpostazioni(s);
+        Stato s = dalleCartelle(programma + "/", utente + "/.config/Quadrivo/");
         if (s.PercentualeRiquadro != 90) ::_exit(4);
         s.tastoSinistro = false;
         PiattaformaRegistro p;
@@ -140,9 +136,5 @@ TEST(ImpostazioniUtente, AReadOnlyProgramFolderSendsTheOptionsToThePlayersCopy) 
     EXPECT_EQ(radice.leggi("casa/.config/Quadrivo/tramerio.ini"), atteso);
 
     // Back as the owner: the player's copy is the one read from now on.
-    Stato s;
-    s.cartellaProgramma = programma + "/";
-    s.cartellaUtente = utente + "/.config/Quadrivo/";
-    leggiImpostazioni(s);
-    EXPECT_FALSE(s.tastoSinistro);
+    EXPECT_FALSE(dalleCartelle(programma + "/", utente + "/.config/Quadrivo/").tastoSinistro);
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "dizionario_prova.h"
 #include "model/piattaforma_registro.h"
 #include "solving/lessico.h"
 #include "supporto/schema.h"
@@ -37,6 +38,7 @@ TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartItEndsThePr
     CartellaTemporanea t;
     t.scrivi("LessicoItaliano.dat", std::string(420, '0'));
     sparso(t, "LessicoLatino.dat", 100LL << 20);
+    t.scrivi("LessicoFrancese.dat", prova::dizionario({{4, {"ROSA"}}}));
     Stato s;
     s.cartellaProgramma = t.percorso();
     PiattaformaRegistro p;
@@ -49,6 +51,11 @@ TEST(LimitiLessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartItEndsThePr
     EXPECT_NE(p.messaggi[0].testo.find("LessicoInglese.dat"), std::string::npos);
     EXPECT_NE(p.messaggi[1].testo.find("LessicoLatino.dat"), std::string::npos);
     EXPECT_NE(p.messaggi[1].testo.find("resta in uso il dizionario LessicoItaliano.dat"), std::string::npos);
+    // A language is loaded only when it changes: the one in use is not read again.
+    EXPECT_TRUE(scegliLingua(s, p, 4));
+    std::filesystem::remove(t.percorso("LessicoFrancese.dat"));
+    EXPECT_FALSE(scegliLingua(s, p, 4));
+    EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, p.messaggi.size()), std::tuple(4, "LessicoFrancese.dat", 2u));
     // At start there is nothing to fall back on: far more than memory ends the program.
     sparso(t, "LessicoItaliano.dat", 1LL << 40);
     Stato inizio;

@@ -131,18 +131,6 @@ TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
 }
 
-TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
-    carica(dizionario(piccolo));
-    std::filesystem::remove(cartella.percorso("LessicoItaliano.dat"));
-    EXPECT_FALSE(scegliLingua(s, piattaforma, 1));  // already in use: no reload, so no error
-    cartella.scrivi("LessicoLatino.dat", dizionario({{4, {"ROSA"}}}));
-    EXPECT_TRUE(scegliLingua(s, piattaforma, 3));
-    EXPECT_EQ(cerca("R   "), V{"ROSA"});
-    EXPECT_FALSE(scegliLingua(s, piattaforma, 2));
-    EXPECT_EQ(s.linguaLessico, 3);
-    EXPECT_EQ(piattaforma.messaggi.size(), 1u);
-}
-
 // The index only narrows the candidates: it must agree with the plain scan. Length 3 holds more
 // words than 16-bit numbers count, unsorted, with NUL (it never matches) among even letters;
 // 7 and 12 are sorted with skewed letters, as real lists are, so that common letters become bit
