@@ -207,16 +207,6 @@ bool cancellaFile(const std::string& percorso) { return ::unlink(percorso.c_str(
 
 bool creaCartella(const std::string& percorso) { return !percorso.empty() && QDir().mkpath(q(percorso)); }
 
-std::string righeCrLf(std::string_view dati) {
-    std::string copia;
-    copia.reserve(dati.size() + 64);
-    for (const std::string& riga : dividiRighe(dati)) {
-        copia += riga;
-        copia += "\r\n";
-    }
-    return copia;
-}
-
 std::string nomeFileTemporaneo(const std::string& prefisso) {
     QTemporaryFile f(QDir::tempPath() + "/" + q(prefisso) + "qdv_XXXXXX.tmp");
     f.setAutoRemove(false);

@@ -68,9 +68,6 @@ bool cancellaFile(const std::string& percorso);
 // Creates the folder and the missing ones above it; true when it exists afterwards.
 bool creaCartella(const std::string& percorso);
 
-// The same lines, each ended by CR LF.
-std::string righeCrLf(std::string_view dati);
-
 // A new empty file with a unique name in the system's temporary folder; "" on failure.
 std::string nomeFileTemporaneo(const std::string& prefisso);
 

@@ -1,6 +1,11 @@
+// The open, save and font dialogs, and Qt's own dialogs in Italian.
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QExposeEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 #include <filesystem>
@@ -14,6 +19,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
 #include "model/cruciverba.h"
+#include "qt/traduzione_qt.h"
 #include "supporto/finestre.h"
 #include "supporto/schema.h"
 
@@ -69,6 +75,18 @@ class DialoghiTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QVERIFY(caricaTraduzioneQt(*QCoreApplication::instance())); }
+
+    void qtsOwnDialogsSpeakItalian() {
+        QDialogButtonBox riga(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+        QCOMPARE(riga.button(QDialogButtonBox::Cancel)->text() + riga.button(QDialogButtonBox::Save)->text(), QString("AnnullaSalva"));
+        QPrinter stampante;
+        QPrintDialog dialogo(&stampante);
+        QStringList testi;
+        for (const QPushButton* b : dialogo.findChildren<QPushButton*>()) testi << b->text().remove('&');
+        QVERIFY2(testi.contains("Stampa") && testi.contains("Annulla"), qPrintable(testi.join(", ")));
+    }
+
     void openPreviewAndOk() {
         prova::CartellaTemporanea dir;
         const std::string dati = prova::fileTrmo({"CASA", "A#MI"});
@@ -76,7 +94,7 @@ private slots:
         dir.scrivi("b.trmo", "");
         dir.scrivi("c.trmo", prova::fileTrmo({"CASA", "A#MI"}, {"cASA"}));
         std::filesystem::create_directory(dir.percorso("estate"));
-        dir.scrivi("estate/a.trmo", dati);
+        const std::string latino = dir.scrivi("estate/caff\xe8.trmo", dati);  // Latin-1 bytes, no UTF-8
         // The dialog moves the process's current folder: put back whatever happens.
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
@@ -115,11 +133,12 @@ private slots:
         QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
         QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
 
-        // A typed absolute path opens that file, not the one of the same name in the folder shown.
-        dialogo->Text1->setText(QString::fromStdString(dir.percorso("a.trmo")));
+        // A name that is no UTF-8 is listed, previewed and opened by its own bytes.
+        dialogo->File1->setCurrentRow(0);
+        QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
         QTest::keyClick(dialogo->Text1, Qt::Key_Return);
         QVERIFY(principale.isEnabled());
-        QCOMPARE(locale.nomeFile, dir.percorso("a.trmo"));
+        QCOMPARE(locale.nomeFile, latino);
         QCOMPARE(dir.leggi("lavoro.tmp"), dati);
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
@@ -131,17 +150,17 @@ private slots:
         auto famiglie = [&] {
             QStringList l;  // 56 entries at the first load, then 112
             for (int i = 0, n = ++caricamenti * 56; i < n; ++i) l << QString("Famiglia %1").arg(i);
-            return l << "Arial";
+            return l << "Liberation Sans" << "Famiglia 0 [urw]";  // Arial missing; each family once
         };
         FONTEN d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
         QCOMPARE(d.Label1->text(), QString("N. 57 Fonts installati"));
-        QCOMPARE(d.TxtFontPreview->text(), QString("Arial - aAbB 123 zZ"));
+        QCOMPARE(d.TxtFontPreview->text(), QString("Liberation Sans - aAbB 123 zZ"));
         // Another choice, then the window is uncovered: back on nomeFont.
         d.LstFonts->setCurrentRow(3);
         QExposeEvent scoperta(QRegion(0, 0, d.width(), d.height()));
         QCoreApplication::sendEvent(d.windowHandle(), &scoperta);
-        QCOMPARE(d.LstFonts->currentRow(), 56);
+        QCOMPARE(d.LstFonts->currentRow(), 56);  // the family really drawn for Arial
 
         // Annulla after a tick stores nothing; the tick is still there at the next opening.
         QTest::mouseClick(d.Check3d2, Qt::LeftButton);
@@ -156,6 +175,23 @@ private slots:
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QCOMPARE(locale.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
         QCOMPARE(locale.carattereSchermo, (StileCarattere{"Famiglia 5", true, true}));
+    }
+
+    // The list makes its first row current when it takes the focus: that is not a choice.
+    void okWithoutAChoiceChangesNothing() {
+        Stato locale;
+        locale.nomeFont = "Arial";
+        PiattaformaRegistro p;
+        FONTEN d(locale, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.LstFonts->setFocus();
+        QTRY_VERIFY(d.LstFonts->hasFocus());
+        QVERIFY(d.LstFonts->selectedItems().isEmpty());
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QCOMPARE(locale.nomeFont, std::string("Arial"));
+        QVERIFY(locale.carattereSchermo == StileCarattere{} && locale.carattereStampante == StileCarattere{} && p.messaggi.empty());
     }
 
     void saving() {

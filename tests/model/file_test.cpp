@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <filesystem>
 
 #include "model/file.h"
@@ -13,30 +14,18 @@ using prova::CartellaTemporanea;
 
 TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
     using V = std::vector<std::string>;
-    for (const char* s : {"a\r\nb\r\n", "a\rb", "a\nb\n", "a\nb"}) EXPECT_EQ(dividiRighe(s), (V{"a", "b"})) << s;
-    EXPECT_EQ(dividiRighe("a\r\n\r\nb"), (V{"a", "", "b"}));
-    EXPECT_EQ(dividiRighe("\r\n"), (V{""}));
-    EXPECT_EQ(dividiRighe("\n\n"), (V{"", ""}));
-    EXPECT_EQ(dividiRighe(""), V{});
-    // With any CR in the text a lone LF is part of its line, wherever it stands.
-    EXPECT_EQ(dividiRighe("\n\r"), (V{"\n"}));
-    EXPECT_EQ(dividiRighe("Nido\ndi rondini\r\nfine\n"), (V{"Nido\ndi rondini", "fine\n"}));
-    EXPECT_EQ(dividiRighe("a\r\r\nb\n\r\n"), (V{"a", "", "b\n"}));
+    const std::pair<const char*, V> casi[] = {
+        {"a\r\nb\r\n", {"a", "b"}}, {"a\rb", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}}, {"\r\n", {""}}, {"\n\n", {"", ""}}, {"", {}},
+        // with any CR in the text a lone LF is part of its line, wherever it stands
+        {"\n\r", {"\n"}}, {"Nido\ndi rondini\r\nfine\n", {"Nido\ndi rondini", "fine\n"}}, {"a\r\r\nb\n\r\n", {"a", "", "b\n"}}};
+    for (const auto& [testo, righe] : casi) EXPECT_EQ(dividiRighe(testo), righe) << testo;
 }
 
-TEST(RigheCrLf, NormalisesLineEndsToCrLf) {
-    EXPECT_EQ(righeCrLf("uno\rdue\ntre\r\nquattro\x80"), "uno\r\ndue\ntre\r\nquattro\x80\r\n");
-    EXPECT_EQ(righeCrLf("uno\ndue\n"), "uno\r\ndue\r\n");  // no CR at all: LF ends the lines
-    EXPECT_EQ(righeCrLf(""), "");
-}
-
-TEST(FileTemporaneo, UniqueAndCreated) {
+TEST(NomiDiFile, TemporaryNamesAreUniqueAndTheExactCaseIsPreferred) {
     const std::string a = nomeFileTemporaneo(""), b = nomeFileTemporaneo("");
     EXPECT_NE(a, b);
     EXPECT_TRUE(cancellaFile(a) && cancellaFile(b));  // both exist until removed
-}
-
-TEST(TrovaSenzaMaiuscole, PrefersTheExactName) {
     CartellaTemporanea t;
     EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
     t.scrivi("Tramerio.INI", "x");
@@ -46,10 +35,8 @@ TEST(TrovaSenzaMaiuscole, PrefersTheExactName) {
 }
 
 TEST(Windows1252, RealCodePageNotLatin1) {
-    EXPECT_EQ(daWindows1252("\x80"), "€");
-    EXPECT_EQ(daWindows1252("citt\xe0 \x93x\x94"), "città “x”");
-    EXPECT_EQ(aWindows1252("è €"), "\xe8 \x80");
-    EXPECT_EQ(aWindows1252("日本 a😀b"), "?? a?b");
+    EXPECT_EQ(daWindows1252("citt\xe0 \x93x\x94 \x80"), "città “x” €");
+    EXPECT_EQ(aWindows1252("è € 日本 a😀b"), "\xe8 \x80 ?? a?b");
     std::string tutti;
     for (int i = 32; i < 256; ++i)
         if (i != 0x81 && i != 0x8d && i != 0x8f && i != 0x90 && i != 0x9d) tutti += static_cast<char>(i);
@@ -57,16 +44,18 @@ TEST(Windows1252, RealCodePageNotLatin1) {
 }
 
 TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
-    EXPECT_EQ(percorsoAssoluto("schema.trmo", "/home/gioca/cruciverba"), "/home/gioca/cruciverba/schema.trmo");
-    EXPECT_EQ(percorsoAssoluto("./a/../schema.trmo", "/home/gioca/"), "/home/gioca/schema.trmo");
-    EXPECT_EQ(percorsoAssoluto("../../../x.trmo", "/home/gioca"), "/x.trmo");  // no step above the root
-    EXPECT_EQ(percorsoAssoluto("/tmp//b/./c.trmo", "/home/gioca"), "/tmp/b/c.trmo");
-    EXPECT_EQ(percorsoAssoluto("caf\xe9.trmo", "/d\xe8"), "/d\xe8/caf\xe9.trmo");  // bytes kept as they are
-    EXPECT_EQ(percorsoAssoluto("", "/home/gioca"), "");
+    const std::array<const char*, 3> casi[] = {
+        {"schema.trmo", "/home/gioca/cruciverba", "/home/gioca/cruciverba/schema.trmo"},
+        {"./a/../schema.trmo", "/home/gioca/", "/home/gioca/schema.trmo"},
+        {"../../../x.trmo", "/home/gioca", "/x.trmo"},  // no step above the root
+        {"/tmp//b/./c.trmo", "/home/gioca", "/tmp/b/c.trmo"},
+        {"caf\xe9.trmo", "/d\xe8", "/d\xe8/caf\xe9.trmo"},  // bytes kept as they are
+        {"", "/home/gioca", ""}};
+    for (const auto& [nome, cartella, atteso] : casi) EXPECT_EQ(percorsoAssoluto(nome, cartella), atteso) << nome;
 }
 
 // A name in Latin-1 bytes is not valid UTF-8: Qt alone can neither list nor open it.
-TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytes) {
+TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEdited) {
     CartellaTemporanea t;
     const std::string nome = t.percorso("caf\xe9.trmo");
     ASSERT_TRUE(scriviFileSicuro(nome, "prima") && esisteFile(nome));
@@ -76,9 +65,7 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytes) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);
     EXPECT_TRUE(cancellaFile(nome) && !esisteFile(nome));
     EXPECT_FALSE(scriviFileSicuro(t.percorso("manca\xe9/f\xe9"), "x"));
-}
 
-TEST(NomiNonUtf8, AProposedNameKeepsItsBytesUntilItIsEdited) {
     const std::string proposto = "/d/caf\xe9.trmo";
     EXPECT_EQ(percorsoDaQt(nomeQt(proposto), proposto), proposto);
     EXPECT_EQ(percorsoDaQt(QString::fromUtf8("/d/caf\u00e9.trmo"), proposto), "/d/caf\xc3\xa9.trmo");

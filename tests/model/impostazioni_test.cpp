@@ -17,16 +17,20 @@ Stato conImpostazioni(const std::string& testo) {
     applicaImpostazioni(s, testo);
     return s;
 }
-}  // namespace
-
-TEST(Impostazioni, WithoutAFileEverythingKeepsItsStart) {
-    CartellaTemporanea dir;
+// A whole tramerio.ini as the program writes it, every key with a value of its own.
+const char* const testoUtente =
+    "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 1 \r\nPercentualeRiquadro= 80 \r\n"
+    "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 20 \r\nDistanzaDaSpigolo= 4 \r\n"
+    "DistanzaDaCentro=-10 \r\n";
+// The settings as the program reads them at start from these folders.
+Stato dalleCartelle(const std::string& programma, const std::string& utente) {
     Stato s;
-    s.cartellaProgramma = dir.percorso();
+    s.cartellaProgramma = programma;
+    s.cartellaUtente = utente;
     leggiImpostazioni(s);
-    EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
-    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
+    return s;
 }
+}  // namespace
 
 TEST(Impostazioni, OptionConversionsAndKeyMatching) {
     // TastoSin: not 0 before any rounding; the last line wins; a lone LF in a file with CR ends no line.
@@ -51,43 +55,31 @@ TEST(Impostazioni, OptionConversionsAndKeyMatching) {
     EXPECT_EQ(s.AltezzaNumeri * 10 + s.AltezzaCaratteri, 10);
 }
 
-// Every key holds a value of its own, so a key read into the wrong field shows in the rewrite.
 TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
     CartellaTemporanea dir;
-    const std::string testo =
-        "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 1 \r\nPercentualeRiquadro= 80 \r\n"
-        "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 20 \r\nDistanzaDaSpigolo= 4 \r\n"
-        "DistanzaDaCentro=-10 \r\n";
-    dir.scrivi("tramerio.INI", testo);  // found whatever the letter case
-    Stato s;
-    s.cartellaProgramma = dir.percorso();
-    leggiImpostazioni(s);
+    dir.scrivi("tramerio.INI", testoUtente);  // found whatever the letter case
+    Stato s = dalleCartelle(dir.percorso(), "");
     PiattaformaRegistro p;
     ASSERT_TRUE(salvaImpostazioni(s, p));
-    EXPECT_EQ(dir.leggi("tramerio.ini"), testo);
+    EXPECT_EQ(dir.leggi("tramerio.ini"), testoUtente);
     EXPECT_TRUE(p.messaggi.empty());
-}
-
-namespace {
-const char* const testoUtente =
-    "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 0 \r\nPercentualeRiquadro= 90 \r\n"
-    "SpessoreBordo= 3 \r\nAltezzaCaratteri= 60 \r\nAltezzaNumeri= 25 \r\nDistanzaDaSpigolo= 5 \r\n"
-    "DistanzaDaCentro= 0 \r\n";
 }
 
 TEST(ImpostazioniUtente, ThePlayersCopyIsReadFirstAndWrittenFromThenOn) {
     CartellaTemporanea programma, utente;
-    programma.scrivi("tramerio.ini", "PercentualeRiquadro= 70 \r\n");
     Stato s;
     s.cartellaProgramma = programma.percorso();
     s.cartellaUtente = utente.percorso("Quadrivo") + "/";
+    leggiImpostazioni(s);  // no file anywhere: everything keeps its start
+    EXPECT_EQ(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni, 0);
+    EXPECT_TRUE(s.rettangoloParola && !s.tastoSinistro);
+    programma.scrivi("tramerio.ini", "PercentualeRiquadro= 70 \r\n");
     leggiImpostazioni(s);
     EXPECT_EQ(s.PercentualeRiquadro, 70);  // no copy yet: the program folder's file
-
     std::filesystem::create_directory(utente.percorso("Quadrivo"));
     utente.scrivi("Quadrivo/tramerio.ini", testoUtente);
     leggiImpostazioni(s);
-    EXPECT_EQ(s.PercentualeRiquadro, 90);
+    EXPECT_EQ(s.PercentualeRiquadro, 80);
     PiattaformaRegistro p;
     s.rettangoloParola = true;
     ASSERT_TRUE(salvaImpostazioni(s, p));
@@ -118,11 +110,8 @@ TEST(ImpostazioniUtente, AReadOnlyProgramFolderSendsTheOptionsToThePlayersCopy) 
         // 5 the save failed or showed a message.
         if (::geteuid() == 0 && (::setgid(giocatore) != 0 || ::setuid(giocatore) != 0)) ::_exit(2);
         if (::access(programma.c_str(), W_OK) == 0) ::_exit(3);
-        Stato s;
-        s.cartellaProgramma = programma + "/";
-        s.cartellaUtente = utente + "/.config/Quadrivo/";
-        leggiImpostazioni(s);
-        if (s.PercentualeRiquadro != 90) ::_exit(4);
+        Stato s = dalleCartelle(programma + "/", utente + "/.config/Quadrivo/");
+        if (s.PercentualeRiquadro != 80) ::_exit(4);
         s.tastoSinistro = false;
         PiattaformaRegistro p;
         if (!salvaImpostazioni(s, p) || !p.messaggi.empty()) ::_exit(5);
@@ -140,9 +129,5 @@ TEST(ImpostazioniUtente, AReadOnlyProgramFolderSendsTheOptionsToThePlayersCopy) 
     EXPECT_EQ(radice.leggi("casa/.config/Quadrivo/tramerio.ini"), atteso);
 
     // Back as the owner: the player's copy is the one read from now on.
-    Stato s;
-    s.cartellaProgramma = programma + "/";
-    s.cartellaUtente = utente + "/.config/Quadrivo/";
-    leggiImpostazioni(s);
-    EXPECT_FALSE(s.tastoSinistro);
+    EXPECT_FALSE(dalleCartelle(programma + "/", utente + "/.config/Quadrivo/").tastoSinistro);
 }

@@ -23,109 +23,73 @@ using prova::Passo;
 
 namespace {
 
-constexpr Passo passi[] = {Passo::apertura, Passo::scrittura, Passo::svuotamento, Passo::conferma};
-
 // Only the files the test put there: no temporary file left behind by a failed write.
-long fileNellaCartella(const std::string& cartella) {
-    return std::distance(std::filesystem::directory_iterator(cartella), {});
-}
+long fileNellaCartella(const std::string& cartella) { return std::distance(std::filesystem::directory_iterator(cartella), {}); }
 
-Stato schemaCasa() { return prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"}); }
+const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+
+// The puzzle with a letter typed, not saved yet.
+Stato schemaCasa() {
+    Stato s = prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    s.impostaInserimento(1, 1, 'C');
+    return s;
+}
 
 }  // namespace
 
 TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
     CartellaTemporanea t;
     const std::string f = t.scrivi("f.trmo", "vecchio contenuto");
-    for (Passo passo : passi) {
+    for (Passo passo : {Passo::apertura, Passo::scrittura, Passo::svuotamento, Passo::conferma}) {
         DiscoGuasto guasto(passo);
         EXPECT_FALSE(scriviFileSicuro(f, std::string(40000, 'n'))) << int(passo);
         EXPECT_EQ(guasto.tentativi, 1);
         EXPECT_EQ(t.leggi("f.trmo"), "vecchio contenuto") << int(passo);
         EXPECT_EQ(fileNellaCartella(t.percorso()), 1) << int(passo);
+        // The puzzle and the settings each say so once and keep their file and what is in memory.
+        const std::string ini = t.scrivi("tramerio.ini", "PercentualeRiquadro= 90 \r\n"), p = t.scrivi("p.trmo", schemaVecchio);
+        Stato s = schemaCasa();
+        s.cartellaProgramma = t.percorso();
+        s.PercentualeRiquadro = 70;
+        const auto righe = s.righeFile;
+        PiattaformaRegistro reg;
+        EXPECT_FALSE(scriviCruciverba(s, reg, p));
+        EXPECT_FALSE(salvaImpostazioni(s, reg));
+        ASSERT_EQ(reg.messaggi.size(), 2u);
+        EXPECT_EQ(reg.messaggi[0].testo + reg.messaggi[1].testo, std::string(msgErroreScrittura) + msgErroreImpostazioni);
+        EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
+        EXPECT_TRUE(s.righeFile == righe && s.inserimento(1, 1) == 'C' && s.PercentualeRiquadro == 70);
+        std::filesystem::remove(ini);
+        std::filesystem::remove(p);
     }
-    // A new file that fails is not created at all.
-    DiscoGuasto guasto(Passo::svuotamento);
-    EXPECT_FALSE(scriviFileSicuro(t.percorso("nuovo.trmo"), "x"));
-    EXPECT_FALSE(std::filesystem::exists(t.percorso("nuovo.trmo")));
-}
-
-TEST(ScritturaSicura, PuzzleSaveThatFailsShowsTheMessageAndKeepsFileAndMemory) {
-    CartellaTemporanea t;
-    const std::string vecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    const std::string f = t.scrivi("p.trmo", vecchio);
-    Stato s = schemaCasa();
-    s.impostaInserimento(1, 1, 'C');
-    const auto righe = s.righeFile;
-    for (Passo passo : passi) {
-        DiscoGuasto guasto(passo);
-        PiattaformaRegistro p;
-        EXPECT_FALSE(scriviCruciverba(s, p, f));
-        ASSERT_EQ(p.messaggi.size(), 1u);
-        EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
-        EXPECT_EQ(t.leggi("p.trmo"), vecchio);
-        EXPECT_TRUE(s.righeFile == righe && s.inserimento(1, 1) == 'C');
+    // A new file that fails is not created at all; once the disk works again the write goes through.
+    {
+        DiscoGuasto guasto(Passo::svuotamento);
+        EXPECT_FALSE(scriviFileSicuro(t.percorso("nuovo.trmo"), "x"));
+        EXPECT_FALSE(std::filesystem::exists(t.percorso("nuovo.trmo")));
     }
-}
-
-TEST(ScritturaSicura, SettingsThatFailShowTheirMessageAndKeepFileAndValues) {
-    CartellaTemporanea t;
-    const std::string vecchio = "PercentualeRiquadro= 90 \r\n";
-    t.scrivi("tramerio.ini", vecchio);
-    Stato s;
-    s.cartellaProgramma = t.percorso();
-    s.PercentualeRiquadro = 70;
-    s.tastoSinistro = true;
-    for (Passo passo : passi) {
-        DiscoGuasto guasto(passo);
-        PiattaformaRegistro p;
-        EXPECT_FALSE(salvaImpostazioni(s, p));
-        ASSERT_EQ(p.messaggi.size(), 1u);
-        EXPECT_EQ(p.messaggi[0].testo, msgErroreImpostazioni);
-        EXPECT_EQ(t.leggi("tramerio.ini"), vecchio);
-        EXPECT_TRUE(s.PercentualeRiquadro == 70 && s.tastoSinistro);
-    }
-    PiattaformaRegistro p;
-    EXPECT_TRUE(salvaImpostazioni(s, p));
-    EXPECT_NE(t.leggi("tramerio.ini").find("PercentualeRiquadro= 70 "), std::string::npos);
+    EXPECT_TRUE(scriviFileSicuro(t.percorso("nuovo.trmo"), "x"));
 }
 
 namespace {
 
 // A 64 KiB tmpfs for the length of a test, unmounted whatever happens.
-class DiscoPiccolo {
-public:
+struct DiscoPiccolo {
     DiscoPiccolo() {
         char modello[] = "/tmp/qdv_pieno_XXXXXX";
-        if (!::mkdtemp(modello)) {
-            motivo = std::string("mkdtemp: ") + std::strerror(errno);
+        if (::geteuid() != 0 || !::mkdtemp(modello)) {
+            motivo = "mounting a tmpfs needs root";
             return;
         }
         cartella = modello;
-        if (::geteuid() != 0) {
-            motivo = "mounting a tmpfs needs root";
-        } else if (::mount("tmpfs", modello, "tmpfs", 0, "size=64k") != 0) {
-            motivo = std::string("mount tmpfs not allowed here: ") + std::strerror(errno);
-        } else {
-            montato = true;
-        }
+        montato = ::mount("tmpfs", modello, "tmpfs", 0, "size=64k") == 0;
+        if (!montato) motivo = std::string("mount tmpfs not allowed here: ") + std::strerror(errno);
     }
     ~DiscoPiccolo() {
         if (montato) ::umount2(cartella.c_str(), MNT_DETACH);
         if (!cartella.empty()) ::rmdir(cartella.c_str());
     }
-    // Fills the disk up to the last byte.
-    void riempi() const {
-        std::ofstream f(cartella + "/zavorra", std::ios::binary);
-        const std::string blocco(4096, 'z');
-        while (f.write(blocco.data(), static_cast<std::streamsize>(blocco.size())) && f.flush()) {
-        }
-        std::ofstream g(cartella + "/briciole", std::ios::binary);
-        while (g.put('z') && g.flush()) {
-        }
-    }
-    std::string cartella;
-    std::string motivo;
+    std::string cartella, motivo;
     bool montato = false;
 };
 
@@ -133,22 +97,19 @@ public:
 
 TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     DiscoPiccolo disco;
-    if (!disco.montato) {
-        std::printf("skipped: %s\n", disco.motivo.c_str());
-        GTEST_SKIP() << disco.motivo;
-    }
-    std::string vecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    if (!disco.montato) GTEST_SKIP() << disco.motivo;
+    std::string vecchio = schemaVecchio;
     while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, 2, std::string(60, 'x')) + "\r\n";
     const std::string f = disco.cartella + "/schema.trmo";
     ASSERT_TRUE(scriviFileSicuro(f, vecchio));
-    disco.riempi();
-
+    std::ofstream zavorra(disco.cartella + "/zavorra", std::ios::binary);  // up to the last byte
+    while (zavorra.put('z') && zavorra.flush()) {
+    }
     Stato s = schemaCasa();
-    s.impostaInserimento(1, 1, 'C');
     PiattaformaRegistro p;
     EXPECT_FALSE(scriviCruciverba(s, p, f));
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
     EXPECT_EQ(leggiFile(f), std::optional<std::string>(vecchio));
-    EXPECT_EQ(fileNellaCartella(disco.cartella), 3);  // the puzzle and the ballast only
+    EXPECT_EQ(fileNellaCartella(disco.cartella), 2);  // the puzzle and the ballast only
 }

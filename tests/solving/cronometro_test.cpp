@@ -39,43 +39,26 @@ TEST(Cronometro, TimeTextTurnsToHoursPastAnHour) {
     for (auto [ms, testo] : casi) EXPECT_EQ(testoTempo(ms), testo) << ms;
 }
 
-TEST(Partita, ReadBackAfterARestartOfTheClock) {
-    CartellaTemporanea dir;
-    const Stato s = schemaProva({"CXSA#"});
-    const std::string impronta = improntaSoluzione(s);
-    const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
-
-    const Partita salvata{3000, {{{2, 1}, 'X'}}, {{3, 1}, {4, 1}}};
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("cruciverba/uno.trmo"), impronta, salvata));
-
-    // A new session: another archive object, another clock on another time base.
-    const Partita letta = ArchivioPartite(dir.percorso("dati/Quadrivo"))
-                              .leggi(dir.percorso("cruciverba/./altro/../uno.trmo"), impronta);
-    EXPECT_EQ(letta, salvata);
-    Cronometro nuovo;
-    nuovo.riparti(50, letta.millisecondi);
-    EXPECT_EQ(nuovo.trascorsi(2050), 5000);
-
-    // Another puzzle has nothing stored; a changed solution starts afresh.
-    EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/due.trmo"), impronta), Partita{});
-    const std::string cambiata = improntaSoluzione(prova::schemaInMemoria({"CASO#", "A#ORO", "NO#E#", "ERBA#"}));
-    EXPECT_EQ(archivio.leggi(dir.percorso("cruciverba/uno.trmo"), cambiata), Partita{});
-    // The entries are not part of the fingerprint.
-    EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"})), impronta);
-}
-
+// A solve is found by its puzzle's path, however spelt, and its solution's fingerprint.
 TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     CartellaTemporanea dir;
-    const ArchivioPartite archivio(dir.percorso());
+    const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
     for (size_t i = 0; i <= maxPartite; ++i)
         ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {}, {}}));  // saved again: newest
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, 'X'}}, {{3, 1}}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
     ASSERT_EQ(voci.size(), maxPartite);
     EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
-    EXPECT_EQ(voci.front().partita.millisecondi, 7);
     EXPECT_EQ(voci.back().percorso, dir.percorso("1.trmo"));  // 0 dropped, 5 moved up
     EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});
+    // Another session reads it back; another solution at the same path starts afresh.
+    EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
+              (Partita{7, {{{2, 1}, 'X'}}, {{3, 1}}}));
+    EXPECT_EQ(archivio.leggi(dir.percorso("5.trmo"), "k"), Partita{});
+    // The fingerprint is the solution's: the entries are not part of it.
+    const std::string impronta = improntaSoluzione(schemaProva({"CXSA#"}));
+    EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"})), impronta);
+    EXPECT_NE(improntaSoluzione(prova::schemaInMemoria({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), impronta);
 }
 
 TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {

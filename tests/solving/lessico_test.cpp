@@ -1,4 +1,5 @@
-// Loading a dictionary, choosing the language, and the "&Cerca" search as the dialog sees it.
+// Building dictionary files, loading them, choosing the language (files that cannot be used are
+// refused with a message, never by an abort) and the "&Cerca" search as the dialog sees it.
 #include "solving/lessico.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +12,12 @@
 #include "dizionario_prova.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
+#include "solving/lessico_crea.h"
 #include "solving/lessico_indice.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
+using prova::CartellaTemporanea;
 using prova::dizionario;
 using V = std::vector<std::string>;
 
@@ -23,6 +26,13 @@ namespace {
 // Replaces the start ('i') or end ('f') field of length L's index entry.
 void campo(std::string& file, int L, char quale, const std::string& testo) {
     file.replace(200 + 16 * (L - 3) + (quale == 'f' ? 8 : 0), 8, (testo + std::string(8, ' ')).substr(0, 8));
+}
+
+// A file of `byte` bytes that takes no room on disk.
+std::string sparso(const CartellaTemporanea& t, const std::string& nome, long long byte) {
+    const std::string f = t.scrivi(nome, "");
+    std::filesystem::resize_file(f, static_cast<std::uintmax_t>(byte));
+    return f;
 }
 
 // The dialog without a display: everything it is told, in order. A status carries the number
@@ -131,18 +141,6 @@ TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
 }
 
-TEST_F(Lessico, ChoosingALanguageReloadsOnlyOnChangeAndAMissingFileIsRefused) {
-    carica(dizionario(piccolo));
-    std::filesystem::remove(cartella.percorso("LessicoItaliano.dat"));
-    EXPECT_FALSE(scegliLingua(s, piattaforma, 1));  // already in use: no reload, so no error
-    cartella.scrivi("LessicoLatino.dat", dizionario({{4, {"ROSA"}}}));
-    EXPECT_TRUE(scegliLingua(s, piattaforma, 3));
-    EXPECT_EQ(cerca("R   "), V{"ROSA"});
-    EXPECT_FALSE(scegliLingua(s, piattaforma, 2));
-    EXPECT_EQ(s.linguaLessico, 3);
-    EXPECT_EQ(piattaforma.messaggi.size(), 1u);
-}
-
 // The index only narrows the candidates: it must agree with the plain scan. Length 3 holds more
 // words than 16-bit numbers count, unsorted, with NUL (it never matches) among even letters;
 // 7 and 12 are sorted with skewed letters, as real lists are, so that common letters become bit
@@ -196,4 +194,64 @@ TEST(IndiceLessico, AgreesWithThePlainScan) {
     }
     // Smaller than the lists it replaces: 4 bytes a word and position.
     EXPECT_LT(indice.memoria(), (3 * 70000 + 7 * 3000 + 12 * 700) * 4u);
+}
+
+TEST(PiegaParola, AccentsAndLigaturesFoldToCapitalsAnythingElseLeavesTheWordOut) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"perché", "PERCHE"}, {"garçon", "GARCON"}, {"cœur", "COEUR"}, {"Æneas", "AENEAS"}, {"ǣvum", "AEVUM"},
+        {"āmō", "AMO"},       {"Straße", "STRASSE"}, {"ÎLE", "ILE"},    {"año", "ANO"},
+    };
+    for (const auto& [parola, attesa] : casi) EXPECT_EQ(piegaParola(parola), attesa) << parola;
+    for (const char* parola : {"l'acqua", "dopo-sci", "mp3", "due parole", "καλά", "", "caff\xE8", "x\xE2\x80"})
+        EXPECT_FALSE(piegaParola(parola).has_value()) << parola;
+    EXPECT_EQ(lemmiHunspell("4\r\nabacus/b\r\n# nota\r\nab\n\nabeo/AB po:verb\nRoma\n"),
+              (std::vector<std::string>{"abacus", "ab", "abeo", "Roma"}));
+}
+
+TEST(CreaLessico, LayoutSortedWithoutDuplicatesAndAReadableHeader) {
+    const std::string dati = creaLessico({"MOLA", "ORA", "MALA", "MOLA", "ZZ", "SEDICILETTEREXXX", "MELA", "ABCDEFGHIJKLMNO"},
+                                         {"Italiano", 0, std::string(500, 'x'), "2026-01-02"});
+    EXPECT_EQ(dati.substr(408), "ORA" "MALAMELAMOLA" "ABCDEFGHIJKLMNO");
+    EXPECT_EQ(dati.substr(200, 48), "00000409000004120000041200000424" "0000042400000424");
+    EXPECT_EQ(dati.substr(392, 16), "0000042400000439");  // length 15
+    const IntestazioneLessico i = leggiIntestazioneLessico(dati);
+    // The over-long source was cut, not the rest.
+    EXPECT_EQ(std::tuple(i.lingua, i.parole, i.data), std::tuple("Italiano", 5, "2026-01-02"));
+    for (char c : dati.substr(0, 200)) EXPECT_TRUE((c >= ' ' && c <= '~') || c == '\r' || c == '\n') << int(c);
+}
+
+TEST(LimitiLessico, OnlyOrdinaryFilesUpTo64MegabytesAreUsed) {
+    CartellaTemporanea t;
+    EXPECT_TRUE(lessicoUtilizzabile(t.scrivi("piccolo.dat", std::string(420, '0'))));
+    EXPECT_TRUE(lessicoUtilizzabile(sparso(t, "limite.dat", 64LL << 20)));
+    EXPECT_FALSE(lessicoUtilizzabile(sparso(t, "enorme.dat", (64LL << 20) + 1)));
+    EXPECT_FALSE(lessicoUtilizzabile(t.percorso("manca.dat")));
+    EXPECT_FALSE(lessicoUtilizzabile(t.percorso()));
+    EXPECT_FALSE(lessicoUtilizzabile("/dev/zero"));
+}
+
+TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartItEndsTheProgram) {
+    carica(std::string(420, '0'));
+    sparso(cartella, "LessicoLatino.dat", 100LL << 20);
+    cartella.scrivi("LessicoFrancese.dat", dizionario({{4, {"ROSA"}}}));
+    for (int lingua : {2, 3}) {  // English missing, Latin too large
+        EXPECT_FALSE(scegliLingua(s, piattaforma, lingua));
+        EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, piattaforma.terminato), std::tuple(1, "LessicoItaliano.dat", false));
+    }
+    const auto& m = piattaforma.messaggi;
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_NE(m[0].testo.find("LessicoInglese.dat"), std::string::npos);
+    EXPECT_NE(m[1].testo.find("LessicoLatino.dat"), std::string::npos);
+    EXPECT_NE(m[1].testo.find("resta in uso il dizionario LessicoItaliano.dat"), std::string::npos);
+    // A language is loaded only when it changes: the one in use is not read again.
+    EXPECT_TRUE(scegliLingua(s, piattaforma, 4));
+    std::filesystem::remove(cartella.percorso("LessicoFrancese.dat"));
+    EXPECT_FALSE(scegliLingua(s, piattaforma, 4));
+    EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, m.size()), std::tuple(4, "LessicoFrancese.dat", 2u));
+    // At start there is nothing to fall back on: far more than memory ends the program.
+    sparso(cartella, "LessicoItaliano.dat", 1LL << 40);
+    Stato inizio;
+    inizio.cartellaProgramma = cartella.percorso();
+    EXPECT_THROW(caricaLessico(inizio, piattaforma), ProgrammaTerminato);
+    EXPECT_EQ(m.back().testo, "Errore fatale! non trovato file di vocabolario: LessicoItaliano.dat");
 }

@@ -1,8 +1,12 @@
+// The word dialog: its boxes, keys and search, and the words' model behind its drop-down list.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -12,6 +16,7 @@
 #include "solving/inserimento.h"
 #include "solving/parola_dialogo.h"
 #include "solving/lessico.h"
+#include "solving/gui/modello_parole.h"
 #include "solving/gui/tessodef.h"
 
 using namespace quadrivo;
@@ -166,6 +171,35 @@ private slots:
             QCOMPARE(TessoDef::posizione({v.xAngolo, v.yAngolo}, QSize(k[2], 200), QRect(0, 0, 1024, 768)),
                      QPoint(k[3], k[4]));
         }
+    }
+
+    void rowsShowTheWordsAndANewResultReplacesTheOldInOneReset() {
+        QComboBox lista;
+        ModelloParole* modello = ModelloParole::perLista(&lista);
+        modello->imposta(ParoleTrovate(5, "MELAS\xC8LITE" "CASAS"));  // a Windows-1252 byte shows as È
+        QCOMPARE(lista.count(), 3);
+        QCOMPARE(lista.itemText(1), QString::fromUtf8("ÈLITE"));
+        QCOMPARE(lista.findText("CASAS"), 2);
+        QVERIFY(!modello->data(modello->index(3), Qt::DisplayRole).isValid());
+        QCOMPARE(modello->rowCount(modello->index(0)), 0);  // a list: rows have no children
+        lista.setCurrentIndex(1);
+        QSignalSpy azzerato(modello, &QAbstractItemModel::modelReset);
+        QSignalSpy inserite(modello, &QAbstractItemModel::rowsInserted);
+        modello->imposta(ParoleTrovate(4, std::string(4 * 50000, 'A')));
+        QCOMPARE(lista.count(), 50000);
+        QCOMPARE(azzerato.count(), 1);
+        QCOMPARE(inserite.count(), 0);
+        // The drop-down opens below the box, without measuring every row first.
+        lista.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lista));
+        QCOMPARE(lista.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &lista), 0);
+        lista.showPopup();
+        QTRY_VERIFY(lista.view()->isVisible());
+        QCOMPARE(lista.view()->indexAt(QPoint(2, 2)).data().toString(), QString("AAAA"));
+        lista.hidePopup();
+        modello->svuota();
+        QCOMPARE(lista.count(), 0);
+        QCOMPARE(lista.currentText(), QString());
     }
 };
 
