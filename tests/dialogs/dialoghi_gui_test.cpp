@@ -18,7 +18,9 @@
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/form1.h"
-#include "model/cruciverba.h"
+#include "formats/formato.h"
+#include "formats/trmo.h"
+#include "model/file.h"
 #include "qt/traduzione_qt.h"
 #include "supporto/finestre.h"
 #include "supporto/schema.h"
@@ -67,11 +69,9 @@ class DialoghiTest : public QObject {
         QVERIFY(form2Aperto() && !f->isEnabled());
         QTRY_VERIFY(!form2Aperto()->Text1->text().isEmpty());  // wait for its activation, as a player would
         form2Aperto()->Text1->setText(nome);
-        stato.righeFile = {};
         form2Aperto()->Command3d1_Click();
         QCOMPARE(stato.nomeFile, archivio + "/" + nome.toStdString());
-        QVERIFY(f->isEnabled());
-        QTRY_VERIFY(!stato.righeFile[4].empty());  // the activation read the working copy back
+        QVERIFY(f->isEnabled() && f->sessione().modo() == ModoVista::griglia);
     }
 
 private slots:
@@ -103,7 +103,8 @@ private slots:
         Osservatrice p;
         QWidget principale;
         principale.setEnabled(false);
-        QPointer<Form2> dialogo = new Form2(locale, p, &principale);
+        QPointer<Form2> dialogo = new Form2(
+            locale, p, [&](const std::string& percorso) { return apriInLavoro(locale, p, percorso); }, &principale);
         p.form = dialogo;
         dialogo->show();
         QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
@@ -197,12 +198,14 @@ private slots:
     void saving() {
         prova::CartellaTemporanea dir;
         Stato locale;
-        locale.righeFile[0] = "Autore:      Anna Neri";
+        locale.cruciverba.autore = "Anna Neri";
         locale.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(locale, p, &principale);
+        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) {
+            return salvaConNome(locale, p, c, n, a);
+        }, &principale);
         d.show();
         QCOMPARE(d.Text1->text(), QString("Tesso000.trmo"));
         QCOMPARE(d.Text2->text(), QString("Anna Neri"));
@@ -232,7 +235,7 @@ private slots:
         f->Toolbar1_ButtonClick("Apri");
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
-        QCOMPARE(stato.grigliaAttiva, std::int16_t(-1));  // no puzzle and Annulla
+        QVERIFY(!f->sessione().aperto());  // no puzzle and Annulla
         QTRY_VERIFY(prova::figlio<QLabel>(f.get(), "Picture1")->isVisible());            // the background picture is back
 
         apri("prova.trmo");
@@ -243,9 +246,7 @@ private slots:
         }
 
         // Changed: the question comes before the open dialog, and its OK saves.
-        stato.rigaGriglia(2)[1] = 'L';
-        f->cicloAggiornamento();
-        stato.fileModificato = true;
+        f->sessione().scrivi({{1, 2, "L"}});
         QString testo;
         bool dialogoGiaAperto = true;
         AlProssimoModale domanda([&](QWidget* w) {
@@ -258,11 +259,10 @@ private slots:
         f->MenuApri_Click();
         QVERIFY(domanda.eseguita() && !dialogoGiaAperto);
         QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)));
-        Stato salvato;
-        leggiCruciverba(salvato, piattaforma, stato.nomeFile);
-        QCOMPARE(salvato.inserimento(1, 2), 'L');
+        QCOMPARE(leggiCruciverba(stato.nomeFile, leggiFile(stato.nomeFile).value_or("")).cruciverba.cella(1, 2).voce,
+                 std::string("L"));
         form2Aperto()->Command3d2_Click();
-        QCOMPARE(stato.grigliaAttiva, std::int16_t(1));  // a puzzle is open: Annulla leaves it active
+        QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");

@@ -61,8 +61,11 @@ TEST(Trmo, WritingBackOrdersCluesAndDropsThoseOfNoWord) {
     const std::string attesi = "  1  11-Abitazione\r\n  1  12-Sposa di Adamo\r\n  4  12-Vuota\r\n";
     EXPECT_EQ(FormatoTrmo().scrivi(x), dati.substr(0, dati.find("  1  32-")) + attesi);
     // The save dialog's author replaces line 1 after its 13-character label.
-    x.autore = "Lucia Blu";
-    EXPECT_EQ(FormatoTrmo().scrivi(x).substr(0, 24), "Autore:      Lucia Blu\r\n");
+    x.autore = "Niccolò";
+    EXPECT_EQ(FormatoTrmo().scrivi(x).substr(0, 22), "Autore:      Niccol\xf2\r\n");
+    Cruciverba corta = leggi("Aut\r\nb\r\nc\r\nDimensioni:   1x1\r\n[.\r\n");  // shorter than its label: kept whole
+    corta.autore = "Rossi";
+    EXPECT_EQ(FormatoTrmo().scrivi(corta).substr(0, 10), "AutRossi\r\n");
     // Clue text typed in the program goes to the code page.
     definizioneDa(x, {1, 1}, 1)->testo = "Città";
     EXPECT_NE(FormatoTrmo().scrivi(x).find("  1  11-Citt\xe0\r\n"), std::string::npos);

@@ -10,13 +10,6 @@ TEST(TestoVersione, EveryNumberKeepsThePlaceOfTheSign) {
     EXPECT_EQ(testoVersione(10, 12, 0), "Quadrivo 7 - Versione  10. 12. 0");
 }
 
-TEST(DecisioneSalva, OnlyARealNameIsWrittenInPlace) {
-    for (const char* nome : {"", "NUOVOCRU.trmo"}) EXPECT_EQ(decisioneSalva(nome), AzioneSalva::salvaConNome) << nome;
-    // The comparison is exact: a path to a file of that name, or another letter case, is a real name.
-    for (const char* nome : {"/home/anna/NUOVOCRU.trmo", "nuovocru.trmo", "NUOVOCRU.trmo "})
-        EXPECT_EQ(decisioneSalva(nome), AzioneSalva::scrivi) << nome;
-}
-
 TEST(Sfondo, PictureByScreenWidthCentredInBothPlaces) {
     EXPECT_EQ(immagineSfondo(1299) + immagineSfondo(1300), "Quadrivoa.jpgQuadrivob.jpg");
     // Load step: centred in the area, pushed down by half the toolbar.

@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/cruciverba.h"
+#include "formats/formato.h"
+#include "formats/trmo.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/piattaforma_registro.h"
@@ -31,7 +32,7 @@ const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  1
 // The puzzle with a letter typed, not saved yet.
 Stato schemaCasa() {
     Stato s = prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    s.impostaInserimento(1, 1, 'C');
+    s.cruciverba.cella(1, 1).voce = "C";
     return s;
 }
 
@@ -51,14 +52,14 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         Stato s = schemaCasa();
         s.cartellaProgramma = t.percorso();
         s.PercentualeRiquadro = 70;
-        const auto righe = s.righeFile;
+        const Cruciverba prima = s.cruciverba;
         PiattaformaRegistro reg;
-        EXPECT_FALSE(scriviCruciverba(s, reg, p));
+        EXPECT_FALSE(scriviCruciverba(s.cruciverba, reg, p));
         EXPECT_FALSE(salvaImpostazioni(s, reg));
         ASSERT_EQ(reg.messaggi.size(), 2u);
         EXPECT_EQ(reg.messaggi[0].testo + reg.messaggi[1].testo, std::string(msgErroreScrittura) + msgErroreImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
-        EXPECT_TRUE(s.righeFile == righe && s.inserimento(1, 1) == 'C' && s.PercentualeRiquadro == 70);
+        EXPECT_TRUE(s.cruciverba == prima && s.cruciverba.cella(1, 1).voce == "C" && s.PercentualeRiquadro == 70);
         std::filesystem::remove(ini);
         std::filesystem::remove(p);
     }
@@ -107,7 +108,7 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     }
     Stato s = schemaCasa();
     PiattaformaRegistro p;
-    EXPECT_FALSE(scriviCruciverba(s, p, f));
+    EXPECT_FALSE(scriviCruciverba(s.cruciverba, p, f));
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_EQ(p.messaggi[0].testo, msgErroreScrittura);
     EXPECT_EQ(leggiFile(f), std::optional<std::string>(vecchio));

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "printing/elenchi.h"
+#include "formats/formato.h"
 #include "printing/pagina.h"
 #include "puzzle.h"
 
@@ -33,23 +34,14 @@ Stato quindici(const std::string& primaRiga = "") {
     return statoStampa(sol, {primaRiga}, {{1, 1, 1, "Primo"}});
 }
 
-std::vector<Operazione> di(const SuperficieRegistro& sup, Operazione::Tipo t) {
-    auto v = sup.operazioni;
-    std::erase_if(v, [t](const Operazione& o) { return o.tipo != t; });
-    return v;
-}
-
 }  // namespace
 
-TEST(Voci, CompositionOrderAndCellsWhoseEntryIsBlack) {
+TEST(Voci, CompositionAndOrder) {
     using V = std::vector<std::string>;
-    const Stato s = piccolo(), t = piccolo({".*..", "#*..", "..#."});
+    const Stato s = piccolo();
     const std::string vuota = " " + std::string(30, '_') + " ";
-    EXPECT_EQ(vociDefinizioni(s, orizzontale), V({"1 Dimora ", "5" + vuota, "6" + vuota}));
-    EXPECT_EQ(vociDefinizioni(s, verticale), V({"2 Città senza fine ", "3" + vuota, "4" + vuota}));  // from cp1252
-    // A "*" typed over the starts of 5 across and 2 down: neither is listed, whatever the type says.
-    EXPECT_EQ(vociDefinizioni(t, orizzontale), V({"1 Dimora ", "6" + vuota}));
-    EXPECT_EQ(vociDefinizioni(t, verticale), V({"3" + vuota, "4" + vuota}));
+    EXPECT_EQ(vociDefinizioni(s.cruciverba, orizzontale), V({"1 Dimora ", "5" + vuota, "6" + vuota}));
+    EXPECT_EQ(vociDefinizioni(s.cruciverba, verticale), V({"2 Città senza fine ", "3" + vuota, "4" + vuota}));  // from cp1252
 }
 
 TEST(Voci, WholeEntryWithABoldNumberWrapsOnlyPastTheLimitFromTheRoundedPen) {
@@ -88,13 +80,13 @@ TEST(Blocco, HeadingsEntriesAndFooterOnPaperAndOnScreen) {
             {"Autore:      José", y + h}, {rigaCrediti, y + 2 * h},
         };
         for (const auto& [testo, alto] : attese) {
-            const Operazione* o = scritta(sup, testo);
+            const Operazione* o = sup.scritta(testo);
             ASSERT_TRUE(o) << testo;
             EXPECT_NEAR(o->y1, alto, 1e-9) << testo;
             EXPECT_EQ(o->carattere.grassetto, testo.ends_with(":") || testo == "1") << testo;
             EXPECT_TRUE(o->carattere.dimensione == punti && o->carattere.corsivo);  // the caller's italics stay
         }
-        EXPECT_EQ(scritta(sup, "ORIZZONTALI:")->x1, x0);
+        EXPECT_EQ(sup.scritta("ORIZZONTALI:")->x1, x0);
     }
     // The preview's list font follows the page's edge down to a readable minimum.
     for (auto [sinistra, attesi] : {std::pair{500, 500 / 29.7 / 1.4}, {100, 6.0}, {-40, 6.0}})
@@ -105,7 +97,7 @@ TEST(Blocco, HeadingsEntriesAndFooterOnPaperAndOnScreen) {
 TEST(Blocco, PrinterListsContinueOnFreshSheets) {
     // 12 across and 12 down clues, one to a line: more lines than two short sheets hold.
     const std::string lunga(120, 'o');
-    std::vector<Definizione> def;
+    std::vector<DefinizioneProva> def;
     for (int i = 1; i <= 12; ++i) def.insert(def.end(), {{1, i, 1, lunga}, {i, 1, 2, lunga}});
     const Stato s = statoStampa(grigliaPiena(12, 12), {}, def);
     int fogli = 1, ritorni = 0;
@@ -138,39 +130,39 @@ TEST(Pagina, WorkedPrinterAndPreviewNumbersOfA15x15Grid) {
 }
 
 TEST(Pagina, EnteredLettersNumbersSquaresAndFrameOnPaperAndOnScreenInTheCallersStyle) {
-    Stato s = quindici("BC#\xc8*");
+    Stato s = quindici("BC#\xc8");
     s.DistanzaDaCentro = -10, s.DistanzaDaSpigolo = 10, s.nomeFont = "Times New Roman";
     SuperficieRegistro carta(4960, 7016), schermo;  // the printer's area in device pixels
     for (SuperficieRegistro* sup : {&carta, &schermo}) sup->impostaGrassetto(true), sup->impostaCorsivo(true);
     disegnaStampa(s, carta, finestra, "02-06-2013");
     disegnaAnteprima(s, schermo, finestra, "02-06-2013");
     EXPECT_TRUE(carta.larghezzaScala() == 1024 && std::abs(carta.altezzaScala() - 1422.03) < 0.005);
-    const auto box = di(carta, Operazione::rettangolo);
+    const auto box = carta.di(Operazione::rettangolo);
     ASSERT_EQ(box.size(), 1u + 225u);
     EXPECT_EQ(std::vector<double>({box[0].x1, box[0].y2, box[1].x1, box[1].x2}),  // the frame 3 units outside
               std::vector<double>({209, 63 + 600 + 3, 212, 252}));
-    ASSERT_TRUE(scritta(carta, "B") && scritta(schermo, "B") && scritta(carta, "2") && scritta(carta, "È"));
-    EXPECT_FALSE(scritta(carta, "A") || scritta(carta, "."));  // neither solutions nor empty cells show
+    ASSERT_TRUE(carta.scritta("B") && schermo.scritta("B") && carta.scritta("2") && carta.scritta("È"));
+    EXPECT_FALSE(carta.scritta("A") || carta.scritta("."));  // neither solutions nor empty cells show
     // Centred on paper (half width 4.8, half height 12) one unit right; on screen at 9 points the
     // halves 2.7 and 6.75 are rounded to Integers.
-    EXPECT_DOUBLE_EQ(scritta(carta, "B")->x1, 20 + 212 - 4.8 + 1);
-    EXPECT_NEAR(scritta(carta, "B")->y1, 20 + 63 - 12 - 40 / 100.0 / 1.3 * 10, 1e-9);
-    EXPECT_DOUBLE_EQ(scritta(schermo, "B")->x1, 7.5 + 400 - 3);
-    EXPECT_DOUBLE_EQ(scritta(schermo, "B")->y1, 7.5 + 70 - 7 - 1.5);
-    EXPECT_DOUBLE_EQ(scritta(carta, "2")->x1, 40 + 212 + 1 + 4);  // cell (2,1) starts 2 down
-    EXPECT_NEAR(scritta(carta, "2")->carattere.dimensione, 40 / 1.5 / 100 * 20, 1e-12);
-    EXPECT_EQ(scritta(carta, "B")->carattere.nome, "Times New Roman");
+    EXPECT_DOUBLE_EQ(carta.scritta("B")->x1, 20 + 212 - 4.8 + 1);
+    EXPECT_NEAR(carta.scritta("B")->y1, 20 + 63 - 12 - 40 / 100.0 / 1.3 * 10, 1e-9);
+    EXPECT_DOUBLE_EQ(schermo.scritta("B")->x1, 7.5 + 400 - 3);
+    EXPECT_DOUBLE_EQ(schermo.scritta("B")->y1, 7.5 + 70 - 7 - 1.5);
+    EXPECT_DOUBLE_EQ(carta.scritta("2")->x1, 40 + 212 + 1 + 4);  // cell (2,1) starts 2 down
+    EXPECT_NEAR(carta.scritta("2")->carattere.dimensione, 40 / 1.5 / 100 * 20, 1e-12);
+    EXPECT_EQ(carta.scritta("B")->carattere.nome, "Times New Roman");
     for (const SuperficieRegistro* sup : {&carta, &schermo})  // the caller's bold and italics stay
         EXPECT_TRUE(sup->carattere().grassetto && sup->carattere().corsivo);
-    // Black squares, and a "*" typed over a letter, lose a margin of the cell that is never below 1.
+    // Black squares lose a margin of the cell that is never below 1.
     for (auto [percentuale, margine] : {std::pair{100, 1.0}, {99, 1.0}, {98, 0.4}, {50, 10.0}}) {
         s.PercentualeRiquadro = static_cast<std::int16_t>(percentuale);
         SuperficieRegistro sup;
         disegnaStampa(s, sup, finestra, "");
-        const auto pieni = di(sup, Operazione::rettangoloPieno);
-        ASSERT_EQ(pieni.size(), 2u);
+        const auto pieni = sup.di(Operazione::rettangoloPieno);
+        ASSERT_EQ(pieni.size(), 1u);
         EXPECT_NEAR(pieni[0].x1, 2 * 40 + 212 + margine, 1e-9) << percentuale;
-        EXPECT_NEAR(pieni[1].x2, 5 * 40 + 212 - margine, 1e-9) << percentuale;
+        EXPECT_NEAR(pieni[0].x2, 3 * 40 + 212 - margine, 1e-9) << percentuale;
     }
 }
 
@@ -181,20 +173,18 @@ TEST(Pagina, PreviewTextStaysOnTheSheetAndSaysWhenItGoesOn) {
     std::stringstream dati;
     dati << in.rdbuf();
     Stato grande;
-    PiattaformaRegistro p;
-    leggiCruciverbaDaDati(grande, p, dati.str());
-    numeraGriglia(grande);
-    ASSERT_EQ(grande.nColonne, 26);
+    grande.cruciverba = leggiCruciverba("g.trmo", dati.str()).cruciverba;
+    ASSERT_EQ(grande.cruciverba.colonne(), 26);
     const double fondo = finestra.altezza - finestra.altezzaStatusBar - 1;  // the page's bottom edge
 
     for (const auto& [s, segue] : {std::pair{grande, true}, std::pair{piccolo(), false}}) {
         SuperficieRegistro schermo(finestra.larghezza, finestra.altezza);
         disegnaAnteprima(s, schermo, finestra, "02-06-2013");
-        for (const Operazione& o : di(schermo, Operazione::scritta))
+        for (const Operazione& o : schermo.di(Operazione::scritta))
             EXPECT_LE(o.y1 + 1.5 * o.carattere.dimensione, fondo - 2) << o.testo;
-        const Operazione* segno = scritta(schermo, msgSegueAnteprima);
+        const Operazione* segno = schermo.scritta(msgSegueAnteprima);
         EXPECT_EQ(segno != nullptr, segue);
-        EXPECT_EQ(scritta(schermo, rigaCrediti) == nullptr, segue);
+        EXPECT_EQ(schermo.scritta(rigaCrediti) == nullptr, segue);
         if (segno) EXPECT_TRUE(segno->carattere.corsivo && !segno->carattere.grassetto);
         EXPECT_FALSE(schermo.carattere().corsivo);
     }

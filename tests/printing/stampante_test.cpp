@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "model/impostazioni.h"
+#include "model/piattaforma_registro.h"
 #include "printing/elenchi.h"
 #include "puzzle.h"
 
@@ -46,7 +47,7 @@ class ProvaStampante : public QObject {
 private slots:
     void longListsOnTwoSheetsWithEveryClueAndTheFooter() {
         // A word without a clue, and enough clues of half a line each to need a second sheet.
-        std::vector<Definizione> def;
+        std::vector<DefinizioneProva> def;
         for (int i = 1; i <= 26; ++i) {
             if (i < 16) def.push_back({1, i, 1, "Orizzontale " + std::to_string(i) + std::string(50, 'o')});
             def.push_back({i, 1, 2, "Verticale " + std::to_string(i) + std::string(50, 'v')});
@@ -82,7 +83,7 @@ private slots:
             QPrinter stampante(QPrinter::HighResolution);
             stampante.setOutputFileName(file);
             Stato s = statoStampa(grigliaPiena(9, 6));
-            s.nColonne = static_cast<std::int16_t>(colonne);
+            if (colonne == 0) s.cruciverba = Cruciverba();
             Carattere c;
             PiattaformaRegistro p;
             QVERIFY(!stampaSu(stampante, s, finestra, c, p, "02-06-2013"));

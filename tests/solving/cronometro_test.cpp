@@ -45,7 +45,7 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
     for (size_t i = 0; i <= maxPartite; ++i)
         ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, 'X'}}, {{3, 1}}}));  // saved again: newest
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
     ASSERT_EQ(voci.size(), maxPartite);
     EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
@@ -53,18 +53,18 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});
     // Another session reads it back; another solution at the same path starts afresh.
     EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
-              (Partita{7, {{{2, 1}, 'X'}}, {{3, 1}}}));
+              (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}}));
     EXPECT_EQ(archivio.leggi(dir.percorso("5.trmo"), "k"), Partita{});
     // The fingerprint is the solution's: the entries are not part of it.
-    const std::string impronta = improntaSoluzione(schemaProva({"CXSA#"}));
-    EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"})), impronta);
-    EXPECT_NE(improntaSoluzione(prova::schemaInMemoria({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), impronta);
+    const std::string impronta = improntaSoluzione(schemaProva({"CXSA#"}).cruciverba);
+    EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#", "A#ORO"}).cruciverba), impronta);
+    EXPECT_NE(improntaSoluzione(prova::cruciverbaDa({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), impronta);
 }
 
 TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     const std::string dati = R"({"partite":[
         {"percorso":"/a.trmo","impronta":"h","millisecondi":1500.5,
-         "segni":[[1,1,88],[27,1,88],[1,17,88],[2,2,46],[3,3,300],[1],"x",[2,1,66]],
+         "segni":[[1,1,88],[129,1,88],[1,129,88],[2,2,46],[3,3,300],[1],"x",[2,1,66]],
          "rivelate":[[0,1],[4,4],[4,4,1],[26,16]]},
         {"percorso":"/a.trmo","impronta":"h","millisecondi":99},
         {"percorso":"","impronta":"h"},
@@ -73,7 +73,7 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
         12, null]})";
     const std::vector<VoceArchivio> voci = leggiArchivio(dati);
     ASSERT_EQ(voci.size(), 2u);
-    EXPECT_EQ(voci[0], (VoceArchivio{"/a.trmo", "h", {0, {{{1, 1}, 'X'}, {{2, 1}, 'B'}}, {{4, 4}, {26, 16}}}}));
+    EXPECT_EQ(voci[0], (VoceArchivio{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}}));
     EXPECT_EQ(voci[1], (VoceArchivio{"/c.trmo", "k", {}}));
     // What is written reads back the same.
     EXPECT_EQ(leggiArchivio(testoArchivio(voci)), voci);
@@ -95,16 +95,16 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
 }
 
 TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
-    Stato s = schemaProva({"CXSA#", "A#ORO", "NO#E#", "ER..#"});
+    Cruciverba s = schemaProva({"CXSA#", "A#ORO", "NO#E#", "ER..#"}).cruciverba;
     PartitaInCorso g;
     // Stored: 10 s, a mark on X (still there) and one on (4, 2) whose letter has changed since.
-    g.inizia(s, {10000, {{{2, 1}, 'X'}, {{4, 2}, 'Q'}}, {{1, 1}}}, 500);
-    EXPECT_EQ(g.segni(), (Segni{{{2, 1}, 'X'}}));
+    g.inizia(s, {10000, {{{2, 1}, "X"}, {{4, 2}, "Q"}}, {{1, 1}}}, 500);
+    EXPECT_EQ(g.segni(), (Segni{{{2, 1}, "X"}}));
     EXPECT_EQ(g.cronometro().trascorsi(1500), 11000);
     EXPECT_EQ(g.controlla(s, {{2, 1}, {3, 4}}), (std::vector<Casella>{{2, 1}}));
     applicaScritture(s, g.rivela(s, {{3, 4}}));
     EXPECT_FALSE(g.dopoModifica(s, 2000));
-    applicaScritture(s, {{2, 1, 'A'}, {4, 4, 'A'}});  // the last letters: solved
+    applicaScritture(s, {{2, 1, "A"}, {4, 4, "A"}});  // the last letters: solved
     EXPECT_TRUE(g.dopoModifica(s, 3000));
     EXPECT_TRUE(g.segni().empty());
     EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve

@@ -28,6 +28,7 @@ class TessoDefTest : public QObject {
 
     std::unique_ptr<prova::SchemaProva> p;
     std::unique_ptr<TessoDef> dialogo;
+    prova::CartellaTemporanea dir;
 
     Stato& s() { return p->stato; }
     // The word OK handed back, or "-" when there was none.
@@ -43,8 +44,9 @@ class TessoDefTest : public QObject {
         s().colonnaCorrente = static_cast<std::int16_t>(c);
         s().rigaCorrente = static_cast<std::int16_t>(r);
         s().direzioneCorrente = static_cast<std::int16_t>(d);
-        s().parolaInserita[c][r][d] = lettere.empty() ? parolaDaInserimenti(s(), c, r, d) : lettere;
-        dialogo = std::make_unique<TessoDef>(voceDialogo(s()), p->piattaforma,
+        VoceDialogo voce = voceDialogo(s());
+        if (!lettere.empty()) voce.parola = lettere;
+        dialogo = std::make_unique<TessoDef>(voce, p->piattaforma,
                                              [this](const std::string& maschera, VistaRicerca& vista) {
                                                  cercaNelLessico(s(), p->piattaforma, maschera, vista);
                                              });
@@ -58,8 +60,8 @@ class TessoDefTest : public QObject {
 private slots:
     void init() {
         p = std::make_unique<prova::SchemaProva>(std::vector<std::string>{"C.SA#", "A#ORO", "..#.#", "M.LA#"});
-        s().cartellaProgramma = p->dir.percorso();
-        p->dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
+        s().cartellaProgramma = dir.percorso();
+        dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
         caricaLessico(s(), p->piattaforma);
     }
     void cleanup() {
@@ -103,13 +105,12 @@ private slots:
         QTest::keyClick(casella(0), Qt::Key_Return);
         QCOMPARE(scelta(), QString("XR. "));
         QCOMPARE(dialogo->scelta()->definizione, std::string("Citt\xe0"));
-        QCOMPARE(s().parolaInserita[1][4][1], std::string("M.LA"));  // the caller stores it
         QVERIFY(p->piattaforma.messaggi.empty());
     }
 
     void arrowsWrapTheClueCanShrinkButNotGrowAndEscStoresNothing() {
         // Typing stops a clue at sixty characters; a longer one from the file is shown whole.
-        s().definizione[1][1][1] = std::string(75, 'y');
+        definizioneDa(s().cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
         apri(1, 1, orizzontale);
         QTest::keyClick(casella(0), Qt::Key_Left);
         QCOMPARE(fuoco(), casella(3));
