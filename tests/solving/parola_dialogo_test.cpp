@@ -10,23 +10,21 @@ using V = std::vector<std::string>;
 TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Stato& s = p.stato;
-    s.colonnaCorrente = 4;
-    s.rigaCorrente = 1;
-    s.direzioneCorrente = verticale;
-    s.parolaInserita[4][1][2] = "AR.A";
+    std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(4, 1, verticale);
     const VoceDialogo v = voceDialogo(s);  // the corner is the start cell's bottom-right one
     EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.parola, v.lunghezzaMaschera, v.xAngolo, v.yAngolo),
               std::tuple(true, " 3 Verticale", "Superficie", "AR.A", 4, 220, 80));
-
-    applicaScelta(s, {"AREA", "Estensione"});
-    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
-    EXPECT_EQ(s.definizione[4][1][2], "Estensione");
-    EXPECT_EQ(s.definizione[4][1][1], "");  // the other direction untouched
+    const ElencoDefinizioni orizzontali = s.cruciverba.elenchi[0];
+    // The clue comes back as Windows-1252 bytes, as the dialog's boxes hand it over.
+    applicaScelta(s, {"AREA", "Estensione \xe8"});
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
+    EXPECT_EQ(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo, "Estensione è");
+    EXPECT_EQ(s.cruciverba.elenchi[0], orizzontali);  // the other direction untouched
 
     s.direzioneCorrente = 0;
     EXPECT_FALSE(voceDialogo(s).valida);
     applicaScelta(s, {"XXXX", "x"});  // nothing to write to
-    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
+    EXPECT_EQ(prova::inserimenti(s.cruciverba)[2], "..#E#");
 }
 
 TEST(ParolaDialogo, BoxesItStartsWith) {
