@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <string_view>
 
 #include "schema_prova.h"
 #include "formats/formato.h"
@@ -22,26 +24,51 @@ constexpr int V = verticale;
 
 Cruciverba schema(const R& voci = {}) { return prova::schemaProva(voci).cruciverba; }
 
+// A position as "32o": column, row, direction.
+std::string testo(const Posizione& p) {
+    return std::to_string(p.colonna) + std::to_string(p.riga) + (p.direzione == O ? "o" : "v");
+}
+
+// Presses `tasti` from `da` on the known puzzle holding `voci` ("CASA#/A#OR.", rows not given
+// empty): the positions passed, and the entries at the end. Letters are typed, the symbols are
+// Backspace, Delete, the arrows, Tab, Shift+Tab, the same two passing full words, and Space.
+std::pair<std::string, std::string> premi(const std::string& voci, const std::string& da, std::u32string_view tasti) {
+    const std::map<char32_t, std::pair<TastoGriglia, bool>> speciali = {
+        {U'⌫', {TastoGriglia::cancellaIndietro, false}}, {U'⌦', {TastoGriglia::cancella, false}},
+        {U'←', {TastoGriglia::sinistra, false}}, {U'→', {TastoGriglia::destra, false}},
+        {U'↑', {TastoGriglia::su, false}}, {U'↓', {TastoGriglia::giu, false}},
+        {U'⇥', {TastoGriglia::tab, false}}, {U'⇤', {TastoGriglia::tabIndietro, false}},
+        {U'»', {TastoGriglia::tab, true}}, {U'«', {TastoGriglia::tabIndietro, true}},
+        {U'␣', {TastoGriglia::spazio, false}}};
+    R righe;
+    for (size_t i = 0; i < voci.size(); i += 6) righe.push_back(voci.substr(i, 5));
+    Cruciverba x = schema(righe);
+    const Navigazione nav(x);
+    Posizione p{da[0] - '0', da[1] - '0', da[2] == 'o' ? O : V};
+    std::string passate;
+    for (char32_t t : tasti) {
+        const auto k = speciali.contains(t) ? speciali.at(t) : std::pair{TastoGriglia::carattere, false};
+        const Passo passo = nav.tasto(x, p, k.first, t, k.second);
+        applicaScritture(x, passo.scritture);
+        passate += (passate.empty() ? "" : " ") + testo(p = passo.posizione);
+    }
+    std::string griglia;
+    for (const std::string& r : inserimenti(x)) griglia += (griglia.empty() ? "" : "/") + r;
+    return {passate, griglia};
+}
+
 struct Navigazione_ : ::testing::Test {
     Cruciverba x = schema();
     Navigazione nav{x};
-
-    // Applies a step to the puzzle, as the session does.
-    Posizione esegui(const Passo& p) {
-        applicaScritture(x, p.scritture);
-        return p.posizione;
-    }
 };
 
 }  // namespace
 
 TEST_F(Navigazione_, WordsAreAcrossThenDownInNumberOrderWithoutSingleCellRuns) {
-    std::vector<std::tuple<std::string, int, int, int, int>> trovate;  // label, direction, column, row, length
-    for (const Parola& w : nav.parole()) trovate.emplace_back(w.etichetta, w.direzione, w.colonna, w.riga, w.lunghezza);
-    const std::vector<std::tuple<std::string, int, int, int, int>> attese = {
-        {"1", O, 1, 1, 4}, {"4", O, 3, 2, 3}, {"5", O, 1, 3, 2}, {"7", O, 1, 4, 4},
-        {"1", V, 1, 1, 4}, {"2", V, 3, 1, 2}, {"3", V, 4, 1, 4}, {"6", V, 2, 3, 2}};
-    EXPECT_EQ(trovate, attese);
+    std::string parole;  // start cell and direction, label, length
+    for (const Parola& w : nav.parole())
+        parole += testo({w.colonna, w.riga, w.direzione}) + ":" + w.etichetta + "/" + std::to_string(w.lunghezza) + " ";
+    EXPECT_EQ(parole, "11o:1/4 32o:4/3 13o:5/2 14o:7/4 11v:1/4 31v:2/2 41v:3/4 23v:6/2 ");
     EXPECT_EQ(nav.parole()[3].definizione, "Città d'erba");
     // A cell inside a word knows it; a single-cell run, a black cell and the outside have none.
     const std::tuple<int, int, int, int> indici[] = {{5, 2, O, 1}, {4, 3, V, 6}, {5, 2, V, -1}, {2, 2, O, -1}, {6, 1, O, -1}};
@@ -65,85 +92,17 @@ TEST_F(Navigazione_, ClickKeepsTheDirectionWhereItCanAndTurnsOnTheSameCell) {
     EXPECT_EQ(nav.giraDirezione({5, 2, O}), (Posizione{5, 2, O}));
 }
 
-TEST_F(Navigazione_, TypingAWholeWordFromAMiddleCellStaysOnItsLastCell) {
-    Posizione p = nav.giraDirezione(nav.clic({}, 4, 2));  // AREA, at its second cell
-    ASSERT_EQ(p, (Posizione{4, 2, V}));
-    for (char32_t k : {U'r', U'È', U'à', U'x'}) p = esegui(nav.lettera(x, p, k));
-    EXPECT_EQ(p, (Posizione{4, 4, V}));  // the last cell keeps the cursor: x overwrote the A
-    EXPECT_EQ(inserimenti(x), (R{"....#", ".#.R.", "..#E#", "...X#"}));
-}
-
-TEST_F(Navigazione_, TypedCharactersFoldToGridLetters) {
+TEST_F(Navigazione_, TypedCharactersFoldToGridLettersAndBlackCellsAreNeverWritten) {
     const std::pair<char32_t, char> casi[] = {{U'a', 'A'}, {U'é', 'E'}, {U'À', 'A'}, {U'ì', 'I'}, {U'Ò', 'O'}, {U'ù', 'U'},
                                               {U'@', '@'}, {U'1', 0},   {U'.', 0},   {U'*', 0},   {U'ß', 0},   {U'€', 0}};
     for (auto [k, l] : casi) EXPECT_EQ(letteraDigitata(k), l) << static_cast<unsigned>(k);
     // A refused key writes nothing, moves nothing, and is left to the window.
     const Passo p = nav.lettera(x, {1, 1, O}, U'5');
     EXPECT_EQ(std::tuple(p.gestito, p.scritture.empty(), p.posizione), std::tuple(false, true, Posizione{1, 1, O}));
-}
-
-TEST_F(Navigazione_, BackspaceErasesInPlaceThenStepsBackIntoThePreviousWord) {
-    struct Caso { R prima; Posizione da, a; R dopo; };
-    const Caso casi[] = {
-        {{"CASA#", "A#OR."}, {4, 2, O}, {4, 2, O}, {"CASA#", "A#O.."}},  // filled: erased where it is
-        {{"CASA#", "A#O.."}, {4, 2, O}, {3, 2, O}, {"CASA#", "A#..."}},  // empty: one cell back
-        {{"CASA#", "A#..."}, {3, 2, O}, {4, 1, O}, {"CAS.#", "A#..."}},  // start of ORO: end of CASA
-        {{"....#", ".#...", ".O#.#", ".R..#"}, {1, 1, O}, {2, 4, V}, {"....#", ".#...", ".O#.#", "....#"}},  // before the first word: the last
-    };
-    for (const Caso& k : casi) {
-        x = schema(k.prima);
-        EXPECT_EQ(esegui(nav.cancellaIndietro(x, k.da)), k.a) << k.prima[1];
-        R righe = inserimenti(x);
-        righe.resize(k.dopo.size());
-        EXPECT_EQ(righe, k.dopo);
-    }
-}
-
-TEST_F(Navigazione_, DeleteErasesWithoutMovingAndBlackCellsAreNeverWritten) {
-    x = schema({"CASA#"});
-    EXPECT_EQ(esegui(nav.cancella(x, {2, 1, V})), (Posizione{2, 1, V}));
-    EXPECT_EQ(inserimenti(x)[0], "C.SA#");
     EXPECT_FALSE(nav.cancella(x, {5, 1, O}).gestito);
     // Even a hand-made step cannot turn a black cell white or write outside the grid.
-    EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {1, 1, "C"}}));
-    EXPECT_EQ(inserimenti(x)[0], "C.SA#");
-}
-
-TEST_F(Navigazione_, ArrowsSkipBlackCellsStopAtTheEdgeAndTakeTheirAxis) {
-    struct Caso { Posizione da; Freccia f; Posizione a; };
-    const Caso casi[] = {
-        {{1, 1, V}, Freccia::destra, {2, 1, O}},
-        {{2, 1, O}, Freccia::giu, {2, 3, V}},    // over the black (2, 2)
-        {{1, 2, V}, Freccia::destra, {3, 2, O}},
-        {{3, 4, O}, Freccia::su, {3, 2, V}},     // over (3, 3), into SO
-        {{5, 2, O}, Freccia::giu, {5, 2, O}},    // only black below; no down word: across
-        {{4, 3, V}, Freccia::destra, {4, 3, V}}, // black then the edge
-        {{2, 4, V}, Freccia::sinistra, {1, 4, O}},
-    };
-    for (const Caso& k : casi) EXPECT_EQ(nav.freccia(k.da, k.f), k.a) << k.da.colonna << "," << k.da.riga;
-}
-
-TEST_F(Navigazione_, TabGoesThroughTheWordsInOrderToTheirFirstEmptyCell) {
-    x = schema({"CA..#", "A#ORO", "NO#E#", "E...#"});
-    Posizione p{2, 1, O};
-    std::vector<Posizione> visitate;
-    for (int i = 0; i < 9; ++i) visitate.push_back(p = nav.parolaSuccessiva(x, p));
-    const std::vector<Posizione> attese = {
-        {3, 2, O},                       // ORO is full: its first cell
-        {1, 3, O}, {2, 4, O},            // NO full; ERBA from its first empty cell
-        {1, 1, V}, {3, 1, V}, {4, 1, V}, // CANE full; SO and AREA from their first cells
-        {2, 4, V},                       // OR
-        {3, 1, O},                       // wraps to CASA
-        {3, 2, O}};
-    EXPECT_EQ(visitate, attese);
-    EXPECT_EQ(nav.parolaPrecedente(x, {1, 1, O}), (Posizione{2, 4, V}));
-    EXPECT_EQ(nav.parolaPrecedente(x, {1, 1, V}), (Posizione{2, 4, O}));
-    // Skipping full words: from CASA over ORO and NO to ERBA, and back from SO over CANE.
-    EXPECT_EQ(nav.parolaSuccessiva(x, {1, 1, O}, true), (Posizione{2, 4, O}));
-    EXPECT_EQ(nav.parolaPrecedente(x, {3, 1, V}, true), (Posizione{2, 4, O}));
-    // Every word full: the next one all the same.
-    x = schema(prova::soluzioniProva);
-    EXPECT_EQ(nav.parolaSuccessiva(x, {1, 1, O}, true), (Posizione{3, 2, O}));
+    EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {1, 1, ""}}));
+    EXPECT_TRUE(x.cella(5, 1).voce.empty() && !x.cella(5, 1).bianca());
 }
 
 TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
@@ -187,26 +146,32 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     EXPECT_EQ(Navigazione(t).definizioneCorrente({10, 2, V}), " 10 vert. - Dieci");
 }
 
-TEST_F(Navigazione_, EachKeyReachesItsOperation) {
-    const Posizione da{1, 1, O};
-    struct Caso { TastoGriglia t; Posizione a; std::vector<Scrittura> scritture; };
+TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
+    const std::string tab = "CA..#/A#ORO/NO#E#/E...#";
+    struct Caso { std::string voci, da; std::u32string tasti; std::string passate, griglia; };
     const Caso casi[] = {
-        {TastoGriglia::carattere, {2, 1, O}, {{1, 1, "X"}}},
-        {TastoGriglia::cancellaIndietro, {2, 4, V}, {{2, 4, ""}}},
-        {TastoGriglia::cancella, {1, 1, O}, {{1, 1, ""}}},
-        {TastoGriglia::sinistra, {1, 1, O}, {}},     {TastoGriglia::destra, {2, 1, O}, {}},
-        {TastoGriglia::su, {1, 1, V}, {}},           {TastoGriglia::giu, {1, 2, V}, {}},
-        {TastoGriglia::tab, {3, 2, O}, {}},          {TastoGriglia::tabIndietro, {2, 3, V}, {}},
-        {TastoGriglia::spazio, {1, 1, V}, {}},
+        // Typing from a middle cell folds accents and stays on the last cell: x overwrites the A.
+        {"", "42v", U"rÈàx", "43v 44v 44v 44v", "....#/.#.R./..#E#/...X#"},
+        // Backspace: a filled cell in place, an empty one a cell back, from a word's start the previous word's end.
+        {"CASA#/A#OR.", "42o", U"⌫⌫⌫", "42o 32o 41o", "CAS.#/A#.../..#.#/....#"},
+        {"....#/.#.../.O#.#/.R..#", "11o", U"⌫", "24v", "....#/.#.../.O#.#/....#"},  // before the first: the last
+        {"CASA#", "21v", U"⌦", "21v", "C.SA#/.#.../..#.#/....#"},
+        // Arrows skip black cells, stop at the edge and take their axis when the cell has a word that way.
+        {"", "11v", U"→↓", "21o 23v", ""}, {"", "12v", U"→", "32o", ""}, {"", "34o", U"↑", "32v", ""},
+        {"", "52o", U"↓", "52o", ""},      {"", "43v", U"→", "43v", ""}, {"", "24v", U"←", "14o", ""},
+        {"", "11v", U"␣␣", "11o 11v", ""}, {"", "52o", U"␣", "52o", ""},
+        // Tab: the words in order, at their first empty cell (the first cell when full), wrapping round.
+        {tab, "21o", U"⇥⇥⇥⇥⇥⇥⇥⇥⇥", "32o 13o 24o 11v 31v 41v 24v 31o 32o", tab},
+        {tab, "11o", U"⇤", "24v", tab}, {tab, "11v", U"⇤", "24o", tab},
+        // Passing full words: CASA over ORO and NO to ERBA, SO back over CANE; all full, the next one.
+        {tab, "11o", U"»", "24o", tab}, {tab, "31v", U"«", "24o", tab},
+        {"CASA#/A#ORO/NO#E#/ERBA#", "11o", U"»", "32o", "CASA#/A#ORO/NO#E#/ERBA#"},
     };
     for (const Caso& k : casi) {
-        const Passo p = nav.tasto(x, da, k.t, U'x');
-        EXPECT_EQ(std::tuple(p.posizione, p.scritture, p.gestito), std::tuple(k.a, k.scritture, true))
-            << static_cast<int>(k.t);
+        const auto [passate, griglia] = premi(k.voci, k.da, k.tasti);
+        EXPECT_EQ(passate, k.passate) << k.da;
+        if (!k.griglia.empty()) EXPECT_EQ(griglia, k.griglia) << k.da;
     }
-    // Tab passes over full words when asked.
-    x = schema({"....#", "A#ORO"});
-    EXPECT_EQ(nav.tasto(x, da, TastoGriglia::tab, 0, true).posizione, (Posizione{1, 3, O}));
 }
 
 TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
