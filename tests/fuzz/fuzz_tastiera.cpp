@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/griglia.h"
 #include "solving/navigazione.h"
 #include "solving/verifica.h"
 
@@ -12,22 +11,16 @@ using namespace quadrivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (size < 2) return 0;
-    Stato s;
-    s.nColonne = static_cast<std::int16_t>(data[0] % 9 + 1);
-    s.nRighe = static_cast<std::int16_t>(data[1] % 9 + 1);
+    Cruciverba x(data[0] % 9 + 1, data[1] % 9 + 1);
     size_t i = 2;
-    for (int r = 1; r <= s.nRighe; ++r) {
-        std::string riga;
-        for (int c = 1; c <= s.nColonne; ++c) {
-            const bool nera = i < size && (data[i++] % 3 == 0);
-            riga += nera ? '*' : static_cast<char>('A' + (c * 7 + r) % 26);
-            riga += nera ? '*' : '.';
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            Cella& k = x.cella(c, r);
+            if (i < size && data[i++] % 3 == 0) k.tipo = TipoCella::nera;
+            else k.soluzione = std::string(1, static_cast<char>('A' + (c * 7 + r) % 26));
         }
-        s.rigaGriglia(r) = riga;
-    }
-    numeraGriglia(s);
-    const Navigazione nav(s);
-    const auto nera = [&](int c, int r) { return s.inserimento(c, r) == '*'; };
+    numeraStandard(x);
+    const Navigazione nav(x);
     Posizione p;
     for (; i + 1 < size; i += 2) {
         const std::uint8_t k = data[i], v = data[i + 1];
@@ -35,25 +28,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         if (k % 12 == 11)
             passo = {nav.clic(p, v % 10, v / 10 % 10), {}, true};
         else if (k % 12 == 10)
-            passo = {nav.vaiAParola(s, v % 40), {}, true};
+            passo = {nav.vaiAParola(x, v % 40), {}, true};
         else
-            passo = nav.tasto(s, p, static_cast<TastoGriglia>(k % 10), v, v & 1);
+            passo = nav.tasto(x, p, static_cast<TastoGriglia>(k % 10), v, v & 1);
         for (const Scrittura& w : passo.scritture)
-            if (!nav.bianca(w.colonna, w.riga) || nera(w.colonna, w.riga)) std::abort();
-        applicaScritture(s, passo.scritture);
+            if (!nav.bianca(w.colonna, w.riga) || !x.bianca(w.colonna, w.riga)) std::abort();
+        applicaScritture(x, passo.scritture);
         const Posizione q = passo.posizione;
         if (q.valida() && !nav.bianca(q.colonna, q.riga)) std::abort();
         if (p.valida() && !q.valida() && k % 12 != 10) std::abort();
-        if (const Parola* w = nav.parolaCorrente(q)) {
-            bool dentro = false;
-            for (int j = 0; j < w->lunghezza; ++j) dentro |= w->colonnaDi(j) == q.colonna && w->rigaDi(j) == q.riga;
-            if (!dentro) std::abort();
-        }
+        if (const Parola* w = nav.parolaCorrente(q); w && w->posizione(q.colonna, q.riga) < 0) std::abort();
         p = q;
     }
-    for (int r = 1; r <= s.nRighe; ++r)
-        for (int c = 1; c <= s.nColonne; ++c)
-            if (nera(c, r) == nav.bianca(c, r)) std::abort();
-    caselleSbagliate(s, caselleSchema(s));
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (x.bianca(c, r) != nav.bianca(c, r) || (!x.bianca(c, r) && !x.cella(c, r).voce.empty())) std::abort();
+    caselleSbagliate(x, caselleSchema(x));
     return 0;
 }

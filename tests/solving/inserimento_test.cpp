@@ -30,35 +30,14 @@ TEST(Clic, ButtonOptionAndHoverDecideWhatOpens) {
 }
 
 TEST(Parola, ReadWithDotsAndWrittenBackNeverPastTheLastCell) {
-    SchemaProva p({"C.SA#", "A#ORO"});
-    Stato& s = p.stato;
-    EXPECT_EQ(parolaDaInserimenti(s, 1, 1, orizzontale), "C.SA");
-    EXPECT_EQ(parolaDaInserimenti(s, 1, 1, verticale), "CA..");
-    scriviParola(s, 1, 3, orizzontale, "NOI");  // the surplus is cut, the black cell after stays
-    EXPECT_EQ(prova::inserimenti(s)[2], "NO#.#");
-    scriviParola(s, 3, 2, orizzontale, "Z");  // shorter: the other cells keep theirs
-    EXPECT_EQ(prova::inserimenti(s)[1], "A#ZRO");
-    // Blanks leave no letter; a "*" would blacken a white cell and is refused.
-    scriviParola(s, 1, 1, verticale, "C *E");
-    scriviParola(s, 27, 1, orizzontale, "XX");  // outside, or no direction: nothing
-    scriviParola(s, 1, 1, 3, "XX");
-    EXPECT_EQ(prova::inserimenti(s), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "E...#"}));
-}
-
-TEST(Ciclo, WritesReadsBackAndRedrawsOrKeepsTheAnswersWhenTheWriteFails) {
-    SchemaProva p;
-    Stato& s = p.stato;
-    int disegni = 0;
-    scriviParola(s, 1, 1, orizzontale, "CASA");
-    EXPECT_TRUE(cicloAggiornamento(s, p.piattaforma, [&] { ++disegni, numeraGriglia(s); }));
-    EXPECT_EQ(prova::salvati(s.fileLavoro)[0], "CASA#");
-
-    s.fileLavoro = p.dir.percorso("manca/lavoro.trmo");
-    scriviParola(s, 1, 4, orizzontale, "ERBA");
-    EXPECT_FALSE(cicloAggiornamento(s, p.piattaforma, [&] { ++disegni; }));
-    ASSERT_EQ(p.piattaforma.messaggi.size(), 1u);
-    EXPECT_EQ(p.piattaforma.messaggi[0].testo.rfind(msgErroreScrittura, 0), 0u);
-    EXPECT_EQ(prova::inserimenti(s)[3], "ERBA#");
-    EXPECT_EQ(disegni, 2);
-    EXPECT_FALSE(p.piattaforma.terminato);
+    Cruciverba x = prova::schemaProva({"C.SA#", "A#ORO"}).cruciverba;
+    const auto w = [&](int c, int r, int d) { return *definizioneDa(x, {c, r}, d); };
+    EXPECT_EQ(parolaDaInserimenti(x, w(1, 1, orizzontale)), "C.SA");
+    EXPECT_EQ(parolaDaInserimenti(x, w(1, 1, verticale)), "CA..");
+    scriviParola(x, w(1, 3, orizzontale), "NOI");  // the surplus is cut, the black cell after stays
+    scriviParola(x, w(3, 2, orizzontale), "Z");    // shorter: the other cells keep theirs
+    // Blanks and "*" leave no letter; the word's bytes are Windows-1252.
+    scriviParola(x, w(1, 1, verticale), "C *\xc8");
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "È...#"}));
+    EXPECT_EQ(parolaDaInserimenti(x, w(1, 1, verticale)), "C..\xc8");
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <string_view>
 
 #include "schema_prova.h"
+#include "formats/formato.h"
+#include "model/file.h"
 #include "printing/elenchi.h"
 #include "solving/controllo.h"
 #include "solving/navigazione.h"
@@ -11,247 +14,186 @@
 
 using namespace quadrivo;
 using prova::inserimenti;
-using prova::schemaInMemoria;
-using prova::schemaProva;
+using R = std::vector<std::string>;
 
 namespace {
 
 constexpr int O = orizzontale;
 constexpr int V = verticale;
 
-struct Navigazione_ : ::testing::Test {
-    Stato s = schemaProva();
-    Navigazione nav{s};
+Cruciverba schema(const R& voci = {}) { return prova::schemaProva(voci).cruciverba; }
 
-    // Applies a step to the state, as the window does before its update cycle.
-    Posizione esegui(const Passo& p) {
-        applicaScritture(s, p.scritture);
-        return p.posizione;
+// A position as "32o": column, row, direction.
+std::string testo(const Posizione& p) {
+    return std::to_string(p.colonna) + std::to_string(p.riga) + (p.direzione == O ? "o" : "v");
+}
+
+// Presses `tasti` from `da` on the known puzzle holding `voci` ("CASA#/A#OR.", rows not given
+// empty): the positions passed, and the entries at the end. Letters are typed, the symbols are
+// Backspace, Delete, the arrows, Tab, Shift+Tab, the same two passing full words, and Space.
+std::pair<std::string, std::string> premi(const std::string& voci, const std::string& da, std::u32string_view tasti) {
+    using T = TastoGriglia;
+    const std::map<char32_t, std::pair<T, bool>> speciali = {
+        {U'⌫', {T::cancellaIndietro, false}}, {U'⌦', {T::cancella, false}}, {U'␣', {T::spazio, false}},
+        {U'←', {T::sinistra, false}}, {U'→', {T::destra, false}}, {U'↑', {T::su, false}}, {U'↓', {T::giu, false}},
+        {U'⇥', {T::tab, false}}, {U'⇤', {T::tabIndietro, false}}, {U'»', {T::tab, true}}, {U'«', {T::tabIndietro, true}}};
+    R righe;
+    for (size_t i = 0; i < voci.size(); i += 6) righe.push_back(voci.substr(i, 5));
+    Cruciverba x = schema(righe);
+    const Navigazione nav(x);
+    Posizione p{da[0] - '0', da[1] - '0', da[2] == 'o' ? O : V};
+    std::string passate;
+    for (char32_t t : tasti) {
+        const auto k = speciali.contains(t) ? speciali.at(t) : std::pair{T::carattere, false};
+        const Passo passo = nav.tasto(x, p, k.first, t, k.second);
+        applicaScritture(x, passo.scritture);
+        passate += (passate.empty() ? "" : " ") + testo(p = passo.posizione);
     }
+    std::string griglia;
+    for (const std::string& r : inserimenti(x)) griglia += (griglia.empty() ? "" : "/") + r;
+    return {passate, griglia};
+}
+
+struct Navigazione_ : ::testing::Test {
+    Cruciverba x = schema();
+    Navigazione nav{x};
 };
 
 }  // namespace
 
 TEST_F(Navigazione_, WordsAreAcrossThenDownInNumberOrderWithoutSingleCellRuns) {
-    std::vector<std::tuple<int, int, int, int, int>> trovate;  // number, direction, column, row, length
-    for (const Parola& w : nav.parole()) trovate.emplace_back(w.numero, w.direzione, w.colonna, w.riga, w.lunghezza);
-    const std::vector<std::tuple<int, int, int, int, int>> attese = {
-        {1, O, 1, 1, 4}, {4, O, 3, 2, 3}, {5, O, 1, 3, 2}, {7, O, 1, 4, 4},
-        {1, V, 1, 1, 4}, {2, V, 3, 1, 2}, {3, V, 4, 1, 4}, {6, V, 2, 3, 2}};
-    EXPECT_EQ(trovate, attese);
-    EXPECT_EQ(nav.parole()[3].definizione, "Citt\xe0 d'erba");  // the file's bytes
-    // A cell inside a word knows it; a single-cell run has none.
-    EXPECT_EQ(nav.indiceParola(5, 2, O), 1);
-    EXPECT_EQ(nav.indiceParola(4, 3, V), 6);
-    EXPECT_EQ(nav.indiceParola(5, 2, V), -1);
-    EXPECT_EQ(nav.indiceParola(2, 2, O), -1);  // black
-    EXPECT_EQ(nav.indiceParola(6, 1, O), -1);  // outside
+    std::string parole;  // start cell and direction, label, length
+    for (const Parola& w : nav.parole())
+        parole += testo({w.colonna, w.riga, w.direzione}) + ":" + w.etichetta + "/" + std::to_string(w.lunghezza) + " ";
+    EXPECT_EQ(parole, "11o:1/4 32o:4/3 13o:5/2 14o:7/4 11v:1/4 31v:2/2 41v:3/4 23v:6/2 ");
+    EXPECT_EQ(nav.parole()[3].definizione, "Città d'erba");
+    // A cell inside a word knows it; a single-cell run, a black cell and the outside have none.
+    const std::tuple<int, int, int, int> indici[] = {{5, 2, O, 1}, {4, 3, V, 6}, {5, 2, V, -1}, {2, 2, O, -1}, {6, 1, O, -1}};
+    for (auto [c, r, d, i] : indici) EXPECT_EQ(nav.indiceParola(c, r, d), i) << c << "," << r << "," << d;
 }
 
 TEST_F(Navigazione_, ClickKeepsTheDirectionWhereItCanAndTurnsOnTheSameCell) {
-    const Posizione primo = nav.clic({}, 2, 1);
-    EXPECT_EQ(primo, (Posizione{2, 1, O}));                         // a first click goes across
-    EXPECT_EQ(nav.clic({}, 1, 2), (Posizione{1, 2, V}));           // only a down word there
-    EXPECT_EQ(nav.clic(primo, 2, 1), primo);                        // no down word to turn to
-    const Posizione giu = nav.clic(nav.clic({}, 1, 1), 1, 1);
-    EXPECT_EQ(giu, (Posizione{1, 1, V}));
-    EXPECT_EQ(nav.clic(giu, 4, 3), (Posizione{4, 3, V}));          // down stays down
-    EXPECT_EQ(nav.clic(giu, 3, 4), (Posizione{3, 4, O}));          // a single cell down: across
-    EXPECT_EQ(nav.clic(giu, 2, 2), giu);                            // black
-    EXPECT_EQ(nav.clic(giu, 6, 1), giu);                            // outside
+    const Posizione giu{1, 1, V};
+    struct Caso { Posizione da; int c, r; Posizione a; };
+    const Caso casi[] = {
+        {{}, 2, 1, {2, 1, O}},          // a first click goes across
+        {{}, 1, 2, {1, 2, V}},          // only a down word there
+        {{2, 1, O}, 2, 1, {2, 1, O}},   // no down word to turn to
+        {{1, 1, O}, 1, 1, giu},         // the same cell turns
+        {giu, 4, 3, {4, 3, V}},         // down stays down
+        {giu, 3, 4, {3, 4, O}},         // a single cell down: across
+        {giu, 2, 2, giu}, {giu, 6, 1, giu},  // black, outside
+    };
+    for (const Caso& k : casi) EXPECT_EQ(nav.clic(k.da, k.c, k.r), k.a) << k.c << "," << k.r;
     EXPECT_EQ(nav.giraDirezione(giu), (Posizione{1, 1, O}));
     EXPECT_EQ(nav.giraDirezione({5, 2, O}), (Posizione{5, 2, O}));
 }
 
-TEST_F(Navigazione_, TypingAWholeWordFromAMiddleCellStaysOnItsLastCell) {
-    Posizione p = nav.clic({}, 4, 2);  // R of ORO
-    p = nav.giraDirezione(p);          // AREA, at its second cell
-    ASSERT_EQ(p, (Posizione{4, 2, V}));
-    for (char32_t k : {U'r', U'È', U'à', U'x'}) p = esegui(nav.lettera(s, p, k));
-    EXPECT_EQ(p, (Posizione{4, 4, V}));  // the last cell keeps the cursor: x overwrote the A
-    EXPECT_EQ(inserimenti(s), (std::vector<std::string>{"....#", ".#.R.", "..#E#", "...X#"}));
-}
-
-TEST_F(Navigazione_, TypedCharactersFoldToGridLetters) {
+TEST_F(Navigazione_, TypedCharactersFoldToGridLettersAndBlackCellsAreNeverWritten) {
     const std::pair<char32_t, char> casi[] = {{U'a', 'A'}, {U'é', 'E'}, {U'À', 'A'}, {U'ì', 'I'}, {U'Ò', 'O'}, {U'ù', 'U'},
                                               {U'@', '@'}, {U'1', 0},   {U'.', 0},   {U'*', 0},   {U'ß', 0},   {U'€', 0}};
     for (auto [k, l] : casi) EXPECT_EQ(letteraDigitata(k), l) << static_cast<unsigned>(k);
     // A refused key writes nothing, moves nothing, and is left to the window.
-    const Passo p = nav.lettera(s, {1, 1, O}, U'5');
+    const Passo p = nav.lettera(x, {1, 1, O}, U'5');
     EXPECT_EQ(std::tuple(p.gestito, p.scritture.empty(), p.posizione), std::tuple(false, true, Posizione{1, 1, O}));
-}
-
-TEST_F(Navigazione_, BackspaceErasesInPlaceThenStepsBackIntoThePreviousWord) {
-    s = schemaProva({"CASA#", "A#OR.", "NO#E#", "ERBA#"});
-    // Filled: erased where it is.
-    Posizione p = esegui(nav.cancellaIndietro(s, {4, 2, O}));
-    EXPECT_EQ(p, (Posizione{4, 2, O}));
-    EXPECT_EQ(inserimenti(s)[1], "A#O..");
-    // Empty: one cell back, erased there.
-    p = esegui(nav.cancellaIndietro(s, p));
-    EXPECT_EQ(p, (Posizione{3, 2, O}));
-    EXPECT_EQ(inserimenti(s)[1], "A#...");
-    // At the start of ORO, empty: the last cell of CASA, erased.
-    p = esegui(nav.cancellaIndietro(s, p));
-    EXPECT_EQ(p, (Posizione{4, 1, O}));
-    EXPECT_EQ(inserimenti(s)[0], "CAS.#");
-    // Before the first across word comes the last down word.
-    s = schemaProva({"....#", ".#...", ".O#.#", ".R..#"});
-    p = esegui(nav.cancellaIndietro(s, {1, 1, O}));
-    EXPECT_EQ(p, (Posizione{2, 4, V}));
-    EXPECT_EQ(inserimenti(s)[3], "....#");
-    EXPECT_EQ(inserimenti(s)[2], ".O#.#");
-}
-
-TEST_F(Navigazione_, DeleteErasesWithoutMovingAndBlackCellsAreNeverWritten) {
-    s = schemaProva({"CASA#"});
-    const Posizione p = esegui(nav.cancella(s, {2, 1, V}));
-    EXPECT_EQ(p, (Posizione{2, 1, V}));
-    EXPECT_EQ(inserimenti(s)[0], "C.SA#");
-    EXPECT_FALSE(nav.cancella(s, {5, 1, O}).gestito);
-    // Even a hand-made step cannot turn a black cell white or write past the line.
-    EXPECT_FALSE(applicaScritture(s, {{5, 1, 'X'}, {7, 1, 'X'}, {1, 1, 'C'}}));
-    EXPECT_EQ(inserimenti(s)[0], "C.SA#");
-}
-
-TEST_F(Navigazione_, ArrowsSkipBlackCellsStopAtTheEdgeAndTakeTheirAxis) {
-    struct Caso { Posizione da; Freccia f; Posizione a; };
-    const Caso casi[] = {
-        {{1, 1, V}, Freccia::destra, {2, 1, O}},
-        {{2, 1, O}, Freccia::giu, {2, 3, V}},    // over the black (2, 2)
-        {{1, 2, V}, Freccia::destra, {3, 2, O}},
-        {{3, 4, O}, Freccia::su, {3, 2, V}},     // over (3, 3), into SO
-        {{5, 2, O}, Freccia::giu, {5, 2, O}},    // only black below; no down word: across
-        {{4, 3, V}, Freccia::destra, {4, 3, V}}, // black then the edge
-        {{2, 4, V}, Freccia::sinistra, {1, 4, O}},
-    };
-    for (const Caso& k : casi) EXPECT_EQ(nav.freccia(k.da, k.f), k.a) << k.da.colonna << "," << k.da.riga;
-}
-
-TEST_F(Navigazione_, TabGoesThroughTheWordsInOrderToTheirFirstEmptyCell) {
-    s = schemaProva({"CA..#", "A#ORO", "NO#E#", "E...#"});
-    Posizione p{2, 1, O};
-    std::vector<Posizione> visitate;
-    for (int i = 0; i < 9; ++i) visitate.push_back(p = nav.parolaSuccessiva(s, p));
-    const std::vector<Posizione> attese = {
-        {3, 2, O},                       // ORO is full: its first cell
-        {1, 3, O}, {2, 4, O},            // NO full; ERBA from its first empty cell
-        {1, 1, V}, {3, 1, V}, {4, 1, V}, // CANE full; SO and AREA from their first cells
-        {2, 4, V},                       // OR
-        {3, 1, O},                       // wraps to CASA
-        {3, 2, O}};
-    EXPECT_EQ(visitate, attese);
-    EXPECT_EQ(nav.parolaPrecedente(s, {1, 1, O}), (Posizione{2, 4, V}));
-    EXPECT_EQ(nav.parolaPrecedente(s, {1, 1, V}), (Posizione{2, 4, O}));
-    // Skipping full words: from CASA over ORO and NO to ERBA, and back from SO over CANE.
-    EXPECT_EQ(nav.parolaSuccessiva(s, {1, 1, O}, true), (Posizione{2, 4, O}));
-    EXPECT_EQ(nav.parolaPrecedente(s, {3, 1, V}, true), (Posizione{2, 4, O}));
-    // Every word full: the next one all the same.
-    s = schemaProva({"CASA#", "A#ORO", "NO#E#", "ERBA#"});
-    EXPECT_EQ(nav.parolaSuccessiva(s, {1, 1, O}, true), (Posizione{3, 2, O}));
+    EXPECT_FALSE(nav.cancella(x, {5, 1, O}).gestito);
+    // Even a hand-made step cannot turn a black cell white or write outside the grid.
+    EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {1, 1, ""}}));
+    EXPECT_TRUE(x.cella(5, 1).voce.empty() && !x.cella(5, 1).bianca());
 }
 
 TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
     // A white cell alone between black ones: it can be current and typed into, Tab leaves it.
-    Stato t = schemaInMemoria({"AB#", "##C", "DE#"});
+    const Cruciverba t = prova::cruciverbaDa({"AB#", "##C", "DE#"});
     const Navigazione n(t);
-    ASSERT_EQ(n.parole().size(), 2u);
     const Posizione p = n.clic({}, 3, 2);
-    EXPECT_EQ(p, (Posizione{3, 2, O}));
-    EXPECT_EQ(n.parolaCorrente(p), nullptr);
-    EXPECT_EQ(n.definizioneCorrente(p), "");
+    EXPECT_EQ(std::tuple(n.parole().size(), p, n.parolaSuccessiva(t, p), n.parolaPrecedente(t, p)),
+              std::tuple(2u, Posizione{3, 2, O}, Posizione{1, 1, O}, Posizione{1, 3, O}));
+    // Empty and no word to step back in: Backspace erases nothing.
+    EXPECT_TRUE(!n.parolaCorrente(p) && n.definizioneCorrente(p).empty() && n.cancellaIndietro(t, p).scritture.empty());
     const Passo scritto = n.lettera(t, p, U'c');
-    EXPECT_EQ(scritto.posizione, p);
-    EXPECT_EQ(scritto.scritture, (std::vector<Scrittura>{{3, 2, 'C'}}));
-    EXPECT_EQ(n.parolaSuccessiva(t, p), (Posizione{1, 1, O}));
-    EXPECT_EQ(n.parolaPrecedente(t, p), (Posizione{1, 3, O}));
-    EXPECT_EQ(n.cancellaIndietro(t, p).scritture.size(), 0u);  // empty and no word to step back in
+    EXPECT_EQ(std::tuple(scritto.posizione, scritto.scritture), std::tuple(p, std::vector<Scrittura>{{3, 2, "C"}}));
 }
 
 TEST_F(Navigazione_, PanelEntriesAndClueLine) {
-    s = schemaProva({"CASA#", "A#O..", "NO#E#", "....#"});
+    x = schema({"CASA#", "A#O..", "NO#E#", "....#"});
+    std::vector<std::string> complete;
     for (int d : {O, V}) {
         std::vector<std::string> voci;
-        for (const VoceElenco& v : nav.elenco(s, d)) voci.push_back(v.voce);
-        EXPECT_EQ(voci, vociDefinizioni(s, d));
+        for (const VoceElenco& v : nav.elenco(x, d)) {
+            voci.push_back(v.voce);
+            if (v.completa) complete.push_back(v.parola.etichetta + (d == O ? "o" : "v"));
+        }
+        EXPECT_EQ(voci, vociDefinizioni(x, d));
     }
-    std::vector<std::string> complete;
-    for (int d : {O, V})
-        for (const VoceElenco& v : nav.elenco(s, d))
-            if (v.completa) complete.push_back(v.voce.substr(0, v.voce.find(' ')) + (d == O ? "o" : "v"));
-    EXPECT_EQ(complete, (std::vector<std::string>{"1o", "5o", "2v"}));
-    EXPECT_EQ(nav.elenco(s, O)[3].voce, "7 Città d'erba ");
-    EXPECT_EQ(nav.elenco(s, V)[1].voce, "2 " + std::string(30, '_') + " ");
-    EXPECT_EQ(nav.vaiAParola(s, 1), (Posizione{4, 2, O}));
-    EXPECT_EQ(nav.vaiAParola(s, 8), Posizione{});
-    // The clue line under the grid.
+    EXPECT_EQ(complete, (R{"1o", "5o", "2v"}));
+    EXPECT_EQ(nav.elenco(x, O)[3].voce, "7 Città d'erba ");
+    EXPECT_EQ(nav.elenco(x, V)[1].voce, "2 " + std::string(30, '_') + " ");
+    EXPECT_EQ(nav.vaiAParola(x, 1), (Posizione{4, 2, O}));
+    EXPECT_EQ(nav.vaiAParola(x, 8), Posizione{});
+    // The clue line above the grid.
     EXPECT_EQ(nav.definizioneCorrente({4, 4, O}), " 7 oriz. - Città d'erba");
     EXPECT_EQ(nav.definizioneCorrente({4, 3, V}), " 3 vert. - Superficie");
     EXPECT_EQ(nav.definizioneCorrente({3, 2, V}), " 2 vert. - ");
-    Stato t = schemaInMemoria({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, 2, "Dieci")});
+    const Cruciverba t = prova::cruciverbaDa({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, 2, "Dieci")});
     EXPECT_EQ(Navigazione(t).definizioneCorrente({10, 2, V}), " 10 vert. - Dieci");
 }
 
-TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
-    std::vector<std::string> campioni;
-    for (const auto& e : std::filesystem::directory_iterator(CARTELLA_ARCHIVIO))
-        if (e.path().extension() == ".trmo") campioni.push_back(e.path().string());
-    std::sort(campioni.begin(), campioni.end());
-    ASSERT_GE(campioni.size(), 4u);
-    for (const std::string& f : campioni) {
-        SCOPED_TRACE(f);
-        Stato s;
-        PiattaformaRegistro piattaforma;
-        leggiCruciverba(s, piattaforma, f);
-        azzeraInserimenti(s);
-        numeraGriglia(s);
-        const Navigazione nav(s);
-        Completamento fine;
-        fine.reimposta(s);
-        int congratulazioni = 0, tab = 0;
-        // The player clicks a cell in the middle, then types each word's letters and presses Tab.
-        Posizione p = nav.clic({}, (s.nColonne + 1) / 2, (s.nRighe + 1) / 2);
-        if (!p.valida()) p = nav.parolaSuccessiva(s, p);
-        const int parole = static_cast<int>(nav.parole().size());
-        while (!schemaGiusto(s) && tab <= parole) {
-            for (;;) {
-                const auto l = static_cast<unsigned char>(soluzioneCasella(s, p.colonna, p.riga));
-                const Passo passo = nav.lettera(s, p, l);
-                ASSERT_TRUE(passo.gestito) << p.colonna << "," << p.riga;
-                applicaScritture(s, passo.scritture);
-                if (fine.controlla(s)) ++congratulazioni;
-                if (passo.posizione == p) break;
-                p = passo.posizione;
-            }
-            p = nav.parolaSuccessiva(s, p, true);
-            ++tab;
-        }
-        EXPECT_TRUE(schemaGiusto(s));
-        EXPECT_EQ(congratulazioni, 1);
-        EXPECT_LE(tab, parole);
+TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
+    const std::string tab = "CA..#/A#ORO/NO#E#/E...#";
+    struct Caso { std::string voci, da; std::u32string tasti; std::string passate, griglia; };
+    const Caso casi[] = {
+        // Typing from a middle cell folds accents and stays on the last cell: x overwrites the A.
+        {"", "42v", U"rÈàx", "43v 44v 44v 44v", "....#/.#.R./..#E#/...X#"},
+        // Backspace: a filled cell in place, an empty one a cell back, from a word's start the previous word's end.
+        {"CASA#/A#OR.", "42o", U"⌫⌫⌫", "42o 32o 41o", "CAS.#/A#.../..#.#/....#"},
+        {"....#/.#.../.O#.#/.R..#", "11o", U"⌫", "24v", "....#/.#.../.O#.#/....#"},  // before the first: the last
+        {"CASA#", "21v", U"⌦", "21v", "C.SA#/.#.../..#.#/....#"},
+        // Arrows skip black cells, stop at the edge and take their axis when the cell has a word that way.
+        {"", "11v", U"→↓", "21o 23v", ""}, {"", "12v", U"→", "32o", ""}, {"", "34o", U"↑", "32v", ""},
+        {"", "52o", U"↓", "52o", ""},      {"", "43v", U"→", "43v", ""}, {"", "24v", U"←", "14o", ""},
+        {"", "11v", U"␣␣", "11o 11v", ""}, {"", "52o", U"␣", "52o", ""},
+        // Tab: the words in order, at their first empty cell (the first cell when full), wrapping round.
+        {tab, "21o", U"⇥⇥⇥⇥⇥⇥⇥⇥⇥", "32o 13o 24o 11v 31v 41v 24v 31o 32o", tab},
+        {tab, "11o", U"⇤", "24v", tab}, {tab, "11v", U"⇤", "24o", tab},
+        // Passing full words: CASA over ORO and NO to ERBA, SO back over CANE; all full, the next one.
+        {tab, "11o", U"»", "24o", tab}, {tab, "31v", U"«", "24o", tab},
+        {"CASA#/A#ORO/NO#E#/ERBA#", "11o", U"»", "32o", "CASA#/A#ORO/NO#E#/ERBA#"},
+    };
+    for (const Caso& k : casi) {
+        const auto [passate, griglia] = premi(k.voci, k.da, k.tasti);
+        EXPECT_EQ(passate, k.passate) << k.da;
+        if (!k.griglia.empty()) EXPECT_EQ(griglia, k.griglia) << k.da;
     }
 }
 
-TEST_F(Navigazione_, EachKeyReachesItsOperation) {
-    const Posizione da{1, 1, O};
-    struct Caso { TastoGriglia t; Posizione a; std::vector<Scrittura> scritture; };
-    const Caso casi[] = {
-        {TastoGriglia::carattere, {2, 1, O}, {{1, 1, 'X'}}},
-        {TastoGriglia::cancellaIndietro, {2, 4, V}, {{2, 4, '.'}}},
-        {TastoGriglia::cancella, {1, 1, O}, {{1, 1, '.'}}},
-        {TastoGriglia::sinistra, {1, 1, O}, {}},     {TastoGriglia::destra, {2, 1, O}, {}},
-        {TastoGriglia::su, {1, 1, V}, {}},           {TastoGriglia::giu, {1, 2, V}, {}},
-        {TastoGriglia::tab, {3, 2, O}, {}},
-        {TastoGriglia::tabIndietro, {2, 3, V}, {}},
-        {TastoGriglia::spazio, {1, 1, V}, {}},
-    };
-    for (const Caso& k : casi) {
-        const Passo p = nav.tasto(s, da, k.t, U'x');
-        EXPECT_EQ(p.posizione, k.a) << static_cast<int>(k.t);
-        EXPECT_EQ(p.scritture, k.scritture) << static_cast<int>(k.t);
-        EXPECT_TRUE(p.gestito);
+TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
+    int campioni = 0;
+    for (const auto& e : std::filesystem::directory_iterator(CARTELLA_ARCHIVIO)) {
+        const std::string f = e.path().string();
+        if (e.path().extension() != ".trmo") continue;
+        SCOPED_TRACE(f);
+        ++campioni;
+        Cruciverba x = leggiCruciverba(f, leggiFile(f).value()).cruciverba;
+        azzeraInserimenti(x);
+        const Navigazione nav(x);
+        const int parole = static_cast<int>(nav.parole().size());
+        Completamento fine;
+        fine.reimposta(x);
+        int congratulazioni = 0, tab = 0;
+        // The player clicks a cell in the middle, then types each word's letters and presses Tab.
+        Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
+        if (!p.valida()) p = nav.parolaSuccessiva(x, p);
+        for (; !schemaGiusto(x) && tab <= parole; ++tab, p = nav.parolaSuccessiva(x, p, true))
+            for (Posizione prima; prima != p;) {
+                const Passo passo = nav.lettera(x, prima = p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]));
+                ASSERT_TRUE(passo.gestito) << testo(p);
+                applicaScritture(x, passo.scritture);
+                congratulazioni += fine.controlla(x);
+                p = passo.posizione;
+            }
+        EXPECT_EQ(std::tuple(schemaGiusto(x), congratulazioni), std::tuple(true, 1));
+        EXPECT_LE(tab, parole);
     }
-    // Tab passes over full words when asked.
-    s = schemaProva({"....#", "A#ORO"});
-    EXPECT_EQ(nav.tasto(s, da, TastoGriglia::tab, 0, true).posizione, (Posizione{1, 3, O}));
+    EXPECT_GE(campioni, 4);
 }

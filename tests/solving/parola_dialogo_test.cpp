@@ -10,47 +10,43 @@ using V = std::vector<std::string>;
 TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Stato& s = p.stato;
-    s.colonnaCorrente = 4;
-    s.rigaCorrente = 1;
-    s.direzioneCorrente = verticale;
-    s.parolaInserita[4][1][2] = "AR.A";
+    std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(4, 1, verticale);
     const VoceDialogo v = voceDialogo(s);  // the corner is the start cell's bottom-right one
     EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.parola, v.lunghezzaMaschera, v.xAngolo, v.yAngolo),
               std::tuple(true, " 3 Verticale", "Superficie", "AR.A", 4, 220, 80));
-
-    applicaScelta(s, {"AREA", "Estensione"});
-    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
-    EXPECT_EQ(s.definizione[4][1][2], "Estensione");
-    EXPECT_EQ(s.definizione[4][1][1], "");  // the other direction untouched
+    const ElencoDefinizioni orizzontali = s.cruciverba.elenchi[0];
+    // The clue comes back as Windows-1252 bytes, as the dialog's boxes hand it over.
+    applicaScelta(s, {"AREA", "Estensione \xe8"});
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
+    EXPECT_EQ(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo, "Estensione è");
+    EXPECT_EQ(s.cruciverba.elenchi[0], orizzontali);  // the other direction untouched
 
     s.direzioneCorrente = 0;
     EXPECT_FALSE(voceDialogo(s).valida);
     applicaScelta(s, {"XXXX", "x"});  // nothing to write to
-    EXPECT_EQ(s.parolaInserita[4][1][2], "AREA");
+    EXPECT_EQ(prova::inserimenti(s.cruciverba)[2], "..#E#");
 }
 
 TEST(ParolaDialogo, BoxesItStartsWith) {
     EXPECT_EQ(caselleIniziali("C.S A@\xe8"), (V{"C", " ", "S", " ", "A", "@", "\xc3\xa8"}));
-    EXPECT_FALSE(conCaselle(1));
-    EXPECT_TRUE(conCaselle(2) && !conRicerca(2));
-    EXPECT_TRUE(conCaselle(15) && conRicerca(15) && !conCasellaLunga(15));
-    EXPECT_TRUE(conCasellaLunga(16) && !conCaselle(16) && !conRicerca(16));
+    // One box per letter from 2 letters, the search from 3, one long box past 15.
+    for (auto [n, caselle, lunga, ricerca] : {std::tuple{1, false, false, false}, {2, true, false, false},
+                                              {3, true, false, true}, {15, true, false, true}, {16, false, true, false}})
+        EXPECT_EQ(std::tuple(conCaselle(n), conCasellaLunga(n), conRicerca(n)), std::tuple(caselle, lunga, ricerca)) << n;
 }
 
 TEST(ParolaDialogo, AcceptedCharactersAndTyping) {
     for (const char* t : {"", " ", ".", "A", "Z", "Ab"}) EXPECT_TRUE(casellaAmmessa(t)) << t;
     for (const char* t : {"@", "a", "1", "[", "\xc3\x88"}) EXPECT_FALSE(casellaAmmessa(t)) << t;
-    EXPECT_TRUE(casellaLungaAmmessa("  parola. con blank "));
-    EXPECT_FALSE(casellaLungaAmmessa("PAROLA@"));
-    EXPECT_FALSE(casellaLungaAmmessa("PAR\xc3\x88"));
+    for (auto [t, ammessa] : {std::pair{"  parola. con blank ", true}, {"PAROLA@", false}, {"PAR\xc3\x88", false}})
+        EXPECT_EQ(casellaLungaAmmessa(t), ammessa) << t;
     // Typing into a box.
     EXPECT_EQ(casellaDopoDigitazione("Ax", 2), "X");  // typed behind the old letter
     EXPECT_EQ(casellaDopoDigitazione("xA", 1), "X");  // typed in front of it
     EXPECT_EQ(casellaDopoDigitazione("\xc3\xa0", 1), "\xc3\x80");
-    EXPECT_TRUE(avanzaDopoDigitazione("A"));
-    EXPECT_FALSE(avanzaDopoDigitazione("  "));
-    EXPECT_EQ(seguenteNelDialogo(3, 4), 0);
-    EXPECT_EQ(precedenteNelDialogo(0, 4), 3);
+    // The focus runs on after a letter, not after blanks, and wraps round.
+    EXPECT_EQ(std::tuple(avanzaDopoDigitazione("A"), avanzaDopoDigitazione("  "), seguenteNelDialogo(3, 4),
+                         precedenteNelDialogo(0, 4)), std::tuple(true, false, 0, 3));
 }
 
 TEST(ParolaDialogo, WordAndMaskFromTheBoxes) {

@@ -40,14 +40,15 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
-    const Passaggio a = su(110, 60);  // on the diagonal of (1, 1): across
-    EXPECT_EQ(a.puntatore, Puntatore::frecciaOrizzontale);
-    EXPECT_EQ(a.didascalia, "  1 oriz. -Abitazione ");
-    EXPECT_EQ(a.r, (RettangoloParola{101, 51, 118, 28, giallo}));
-    const Passaggio b = su(110, 61);  // one pixel below: down
-    EXPECT_EQ(b.puntatore, Puntatore::frecciaVerticale);
-    EXPECT_EQ(b.didascalia, "  1 vert. -Fedele amico ");
-    EXPECT_EQ(b.r, (RettangoloParola{101, 51, 28, 118, ciano}));
+    // On the diagonal of (1, 1) across, one pixel below down: the commands take the same half.
+    struct Caso { double Y; Puntatore puntatore; const char* didascalia; RettangoloParola r; };
+    const Caso casi[] = {{60, Puntatore::frecciaOrizzontale, "  1 oriz. -Abitazione ", {101, 51, 118, 28, giallo}},
+                         {61, Puntatore::frecciaVerticale, "  1 vert. -Fedele amico ", {101, 51, 28, 118, ciano}}};
+    for (const Caso& k : casi) {
+        const Passaggio q = su(110, k.Y);
+        EXPECT_EQ(std::tuple(q.puntatore, q.direzione, q.didascalia, q.r, metaOrizzontale(s, 110, k.Y, q.cella)),
+                  std::tuple(k.puntatore, direzioneDi(k.puntatore), k.didascalia, k.r, k.Y == 60)) << k.Y;
+    }
     // Clues are decoded from the file's code page; a word without a clue still gets its caption.
     EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. -Città d'erba ");
     EXPECT_EQ(su(SchemaProva::x(2), SchemaProva::y(3)).didascalia, "  6 vert. - ");

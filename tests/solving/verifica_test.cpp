@@ -5,93 +5,80 @@
 #include "solving/verifica.h"
 
 using namespace quadrivo;
-using prova::inserimenti;
-using prova::schemaProva;
-using prova::soluzioniProva;
+using K = std::vector<Casella>;
 
 namespace {
 
-const Parola& parola(const Navigazione& n, int numero, int d) {
-    for (const Parola& w : n.parole())
-        if (w.numero == numero && w.direzione == d) return w;
-    throw std::logic_error("nessuna parola");
-}
+Cruciverba schema(const std::vector<std::string>& voci) { return prova::schemaProva(voci).cruciverba; }
+
+// The cells of the word starting at (c, r) in direction d.
+K parola(const Cruciverba& x, int c, int r, int d) { return definizioneDa(x, {c, r}, d)->caselle; }
 
 }  // namespace
 
 TEST(Verifica, OnlyFilledCellsThatDifferAreWrong) {
-    const Stato s = schemaProva({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
-    const Navigazione n(s);
-    EXPECT_EQ(caselleSbagliate(s, caselleParola(parola(n, 1, orizzontale))), (std::vector<Casella>{{2, 1}}));
-    EXPECT_EQ(caselleSbagliate(s, caselleSchema(s)), (std::vector<Casella>{{2, 1}, {4, 2}}));
-    // A black cell and one past the grid are never wrong.
-    EXPECT_EQ(caselleSbagliate(s, {{5, 1}, {2, 2}, {9, 9}}), std::vector<Casella>{});
-    EXPECT_EQ(caselleSchema(s).size(), 15u);
+    const Cruciverba x = schema({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
+    EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, orizzontale)), (K{{2, 1}}));
+    EXPECT_EQ(caselleSbagliate(x, caselleSchema(x)), (K{{2, 1}, {4, 2}}));
+    EXPECT_EQ(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}), K{});  // black, outside
+    EXPECT_EQ(caselleSchema(x).size(), 15u);
 }
 
 TEST(Verifica, MarksStayUntilTheirLetterChanges) {
-    Stato s = schemaProva({"CXSB#", "A#OXO", "NO#E#", "....#"});
-    const Navigazione n(s);
+    Cruciverba x = schema({"CXSB#", "A#OXO", "NO#E#", "....#"});
     Segni segni;
-    EXPECT_EQ(segnaErrori(segni, s, {{2, 1}}), (std::vector<Casella>{{2, 1}}));  // a letter
-    EXPECT_EQ(segnaErrori(segni, s, caselleParola(parola(n, 3, verticale))),   // a word: B and X
-              (std::vector<Casella>{{4, 1}, {4, 2}}));
-    EXPECT_EQ(segni, (Segni{{{2, 1}, 'X'}, {{4, 1}, 'B'}, {{4, 2}, 'X'}}));
+    EXPECT_EQ(segnaErrori(segni, x, {{2, 1}}), (K{{2, 1}}));                          // a letter
+    EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X
+    EXPECT_EQ(segni, (Segni{{{2, 1}, "X"}, {{4, 1}, "B"}, {{4, 2}, "X"}}));
     // Another letter in (2, 1), the same letter again in (4, 2), an untouched (4, 1).
-    applicaScritture(s, {{2, 1, 'Y'}, {4, 2, 'X'}, {1, 4, 'Q'}});
-    aggiornaSegni(segni, s);
-    EXPECT_EQ(segni, (Segni{{{4, 1}, 'B'}, {{4, 2}, 'X'}}));
+    applicaScritture(x, {{2, 1, "Y"}, {4, 2, "X"}, {1, 4, "Q"}});
+    aggiornaSegni(segni, x);
+    EXPECT_EQ(segni, (Segni{{{4, 1}, "B"}, {{4, 2}, "X"}}));
     // Erasing is a change too; a fresh wrong letter is not marked until the next check.
-    applicaScritture(s, {{4, 1, '.'}});
-    aggiornaSegni(segni, s);
-    EXPECT_EQ(segni, (Segni{{{4, 2}, 'X'}}));
+    applicaScritture(x, {{4, 1, ""}});
+    aggiornaSegni(segni, x);
+    EXPECT_EQ(segni, (Segni{{{4, 2}, "X"}}));
 }
 
 TEST(Verifica, RevealWritesTheSolutionWhereItIsMissingOrWrongAndCountsThose) {
-    Stato s = schemaProva({"CX.A#", "A#ORO", "NO#E#", "....#"});
-    const Navigazione n(s);
+    Cruciverba x = schema({"CX.A#", "A#ORO", "NO#E#", "....#"});
     Rivelate rivelate;
-    const auto rivela = [&](const std::vector<Casella>& caselle) {
-        const std::vector<Scrittura> w = rivelazione(s, caselle);
-        applicaScritture(s, w);
+    const auto rivela = [&](const K& caselle) {
+        const std::vector<Scrittura> w = rivelazione(x, caselle);
+        applicaScritture(x, w);
         registraRivelate(rivelate, w);
         return w;
     };
-    EXPECT_EQ(rivela(caselleParola(parola(n, 1, orizzontale))), (std::vector<Scrittura>{{2, 1, 'A'}, {3, 1, 'S'}}));
-    EXPECT_TRUE(rivela({{1, 1}}).empty());  // a letter already right is not revealed again
-    EXPECT_EQ(rivela(caselleSchema(s)), (std::vector<Scrittura>{{1, 4, 'E'}, {2, 4, 'R'}, {3, 4, 'B'}, {4, 4, 'A'}}));
-    EXPECT_EQ(contaDifferenze(s).differenze, 0);
+    EXPECT_EQ(rivela(parola(x, 1, 1, orizzontale)), (std::vector<Scrittura>{{2, 1, "A"}, {3, 1, "S"}}));
+    EXPECT_TRUE(rivela({{1, 1}, {5, 1}}).empty());  // a letter already right is not revealed again; black never
+    EXPECT_EQ(rivela(caselleSchema(x)), (std::vector<Scrittura>{{1, 4, "E"}, {2, 4, "R"}, {3, 4, "B"}, {4, 4, "A"}}));
+    EXPECT_EQ(contaDifferenze(x).differenze, 0);
     EXPECT_EQ(rivelate.size(), 6u);
     EXPECT_FALSE(rivelate.contains({1, 1}));
 }
 
 TEST(Verifica, TheSolveIsNoticedOnceAndNotForAGridAlreadyRightAtOpening) {
-    Stato s = schemaProva({"CASA#", "A#ORO", "NO#E#", "ERB.#"});
+    Cruciverba x = schema({"CASA#", "A#ORO", "NO#E#", "ERB.#"});
     Completamento fine;
-    fine.reimposta(s);
-    EXPECT_FALSE(fine.controlla(s));
-    applicaScritture(s, {{4, 4, 'E'}});  // full but wrong
-    EXPECT_FALSE(fine.controlla(s));
-    applicaScritture(s, {{4, 4, 'A'}});
-    EXPECT_TRUE(fine.controlla(s));
-    applicaScritture(s, {{4, 4, '.'}});
-    EXPECT_FALSE(fine.controlla(s));
-    applicaScritture(s, {{4, 4, 'A'}});
-    EXPECT_FALSE(fine.controlla(s));  // once per solve
-    fine.reimposta(s);                // reopened already solved
-    EXPECT_FALSE(fine.controlla(s));
-    azzeraInserimenti(s);
-    fine.reimposta(s);
+    fine.reimposta(x);
+    // Full but wrong, right, erased, right again: noticed once per solve.
+    for (auto [voce, notato] : {std::pair{"", false}, {"E", false}, {"A", true}, {"", false}, {"A", false}}) {
+        applicaScritture(x, {{4, 4, voce}});
+        EXPECT_EQ(fine.controlla(x), notato) << voce;
+    }
+    fine.reimposta(x);  // reopened already solved
+    EXPECT_FALSE(fine.controlla(x));
+    azzeraInserimenti(x);
+    fine.reimposta(x);
     EXPECT_FALSE(fine.notato());
-    EXPECT_FALSE(schemaGiusto(prova::schemaInMemoria({"##", "##"})));  // no letters: never right
+    EXPECT_FALSE(schemaGiusto(prova::cruciverbaDa({"##", "##"})));  // no letters: never right
 }
 
 TEST(Verifica, CongratulationUsesTheClockAndTellsTheRevealedLetters) {
-    EXPECT_EQ(messaggioRisolto(3725999, 0), "Bravo! hai risolto il cruciverba in 62 minuti e 5 secondi");
-    EXPECT_EQ(messaggioRisolto(1000, 1), "Bravo! hai risolto il cruciverba in 0 minuti e 1 secondi (1 lettera rivelata)");
-    EXPECT_EQ(messaggioVerifica(schemaProva(soluzioniProva), -5, 4),
-              "Bravo! hai risolto il cruciverba in 0 minuti e 0 secondi (4 lettere rivelate)");
-    const Stato mezzo = schemaProva({"CASA#", "A#ORO", "NO#E#", "ERXX#"});
-    EXPECT_EQ(messaggioVerifica(mezzo, 61000, 2),
+    const std::string bravo = "Bravo! hai risolto il cruciverba in ";
+    EXPECT_EQ(messaggioRisolto(3725999, 0), bravo + "62 minuti e 5 secondi");
+    EXPECT_EQ(messaggioRisolto(1000, 1), bravo + "0 minuti e 1 secondi (1 lettera rivelata)");
+    EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), -5, 4), bravo + "0 minuti e 0 secondi (4 lettere rivelate)");
+    EXPECT_EQ(messaggioVerifica(schema({"CASA#", "A#ORO", "NO#E#", "ERXX#"}), 61000, 2),
               "Sul cruciverba ci sono 15 lettere; ci sono però ancora 2 lettere diverse o non risolte! (13% non risolto)");
 }
