@@ -5,7 +5,6 @@
 
 #include "model/testo.h"
 #include "solving/navigazione.h"
-#include "solving/navigazione.h"
 
 namespace quadrivo {
 

@@ -66,7 +66,7 @@ private slots:
                            "02-06-2013 - /home/anna/Archivio cruciverba/prova.trmo", "Autore: Niccolò Bianchi",
                            rigaCrediti};
         for (int d : {orizzontale, verticale})
-            for (const std::string& v : vociDefinizioni(s, d)) attesi << QString::fromStdString(v).simplified();
+            for (const std::string& v : vociDefinizioni(s.cruciverba, d)) attesi << QString::fromStdString(v).simplified();
         for (const QString& a : attesi) QVERIFY2(testo.contains(a), qPrintable(a));
         // 8.25 points on paper: sizes are points, never the job's units or the printer's dots.
         const auto m = QRegularExpression(R"x(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">ORIZZONTALI:)x")

@@ -45,7 +45,7 @@ class TessoDefTest : public QObject {
         s().rigaCorrente = static_cast<std::int16_t>(r);
         s().direzioneCorrente = static_cast<std::int16_t>(d);
         VoceDialogo voce = voceDialogo(s());
-        if (!lettere.empty()) voce.parola = lettere;
+        if (!lettere.empty()) voce.valida = true, voce.parola = lettere;
         dialogo = std::make_unique<TessoDef>(voce, p->piattaforma,
                                              [this](const std::string& maschera, VistaRicerca& vista) {
                                                  cercaNelLessico(s(), p->piattaforma, maschera, vista);
