@@ -38,12 +38,12 @@ struct Stato {
     std::string nomeFile;
     std::string fileLavoro;
     bool fileModificato = false;
-    // The last write of the working copy failed: memory is ahead of it and nothing may read it
-    // back until a write succeeds again.
+    // The last write of the working copy failed and the player was told: memory is ahead of it
+    // until a write succeeds again.
     bool copiaLavoroSuperata = false;
+    // 1 while the grid is shown, -1 while the print preview is, 0 with no puzzle: the session's
+    // view mode, kept here for the hover rules.
     std::int16_t grigliaAttiva = 0;
-    // Counts the puzzles opened in this run: the solve being timed follows it.
-    long long aperture = 0;
     std::string cartellaProgramma;  // always ends in "/"
     // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
     // program folder cannot be written; "" for none.

@@ -34,7 +34,6 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
     s.nomeFile = percorso;
     s.fileModificato = modificato;
     s.grigliaAttiva = 1;
-    ++s.aperture;
     scriviCopiaLavoro(s, piattaforma);
     return EsitoApertura::ok;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Opening a puzzle: the chosen file is read and checked as a whole, copied line by line into
-// the working copy and the run-time values are set; the window's refresh then reads the copy
-// and lays the grid out. A file the program could not show is refused before anything changes.
+// Opening a puzzle: the chosen file is read and checked as a whole by its format, becomes the
+// puzzle in memory, and the working copy is written from it. A file the program could not show
+// is refused before anything changes.
 #include <string>
 #include <string_view>
 
@@ -20,7 +20,7 @@ enum class EsitoApertura { ok, inesistente, illeggibile, formatoNonValido, tipoN
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);
 
 // Reads `percorso` into the state, writes the working copy, sets nomeFile, fileModificato and
-// grigliaAttiva, and counts one more opening. On failure nothing changes and the returned outcome says why. A working copy
+// grigliaAttiva. On failure nothing changes and the returned outcome says why. A working copy
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
 EsitoApertura apriInLavoro(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Entering words: the route a button press takes, the word read from and written back into
-// the grid lines, and the update cycle through the working copy.
+// Entering words: the route a button press takes, and the word the dialog reads from and
+// writes back into the puzzle's cells.
 #include <string>
 
 #include "model/piattaforma.h"

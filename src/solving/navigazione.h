@@ -1,7 +1,7 @@
 #pragma once
 // Solving by keyboard: the grid's words, the current cell and direction, and what each key or
 // click does to them. Pure values: every step returns the new position and the letters to
-// write; the window writes them and runs the update cycle.
+// write; the session writes them and tells the views.
 #include <cstdint>
 #include <string>
 #include <vector>

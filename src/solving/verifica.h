@@ -1,7 +1,7 @@
 #pragma once
 // Checking and revealing letters, words or the whole grid, and noticing the solve: which cells
 // are wrong, the marks that stay on them until their letter changes, what a reveal writes and
-// which cells were revealed. The window draws the marks and writes through the update cycle.
+// which cells were revealed. The session writes the reveals; the window draws the marks.
 #include <compare>
 #include <cstdint>
 #include <map>
