@@ -53,6 +53,13 @@ inline void digitaNelFuoco(const char* testo) {
     }
 }
 
+// Everything queued so far has run: a message box it opened is up by now.
+inline void smaltisciCoda() {
+    auto fatto = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(qApp, [fatto] { *fatto = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(*fatto);
+}
+
 // The entries of the puzzle file at `percorso`, row by row ('#' black, '.' empty); none when unreadable.
 inline Voci salvati(const std::string& percorso) {
     const std::optional<std::string> dati = leggiFile(percorso);
