@@ -42,11 +42,11 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
     // The wrong-letter stroke passes near the bottom-left corner; the revealed mark sits in the top-right one.
     bool segnata(int c, int r) {
         const int L = b->stato.latoCasella, t = static_cast<int>(4 + std::max(2.0, L / 14.0) / 2);
-        return rosso(b->pixel(QPoint(b->stato.xGriglia + (c - 1) * L + t, b->stato.yGriglia + r * L - t)));
+        return rosso(b->pixel(b->stato.xGriglia + (c - 1) * L + t, b->stato.yGriglia + r * L - t));
     }
     bool rivelata(int c, int r) {
         const int L = b->stato.latoCasella;
-        return verde(b->pixel(QPoint(b->stato.xGriglia + c * L - 3, b->stato.yGriglia + (r - 1) * L + 3)));
+        return verde(b->pixel(b->stato.xGriglia + c * L - 3, b->stato.yGriglia + (r - 1) * L + 3));
     }
     // A new window on the puzzle, as a new start of the program opening it; no answers: the last file.
     void apri(const V& voci, const V& soluzioni = prova::soluzioniProva) {

@@ -163,9 +163,9 @@ struct BancoFinestra {
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
     void muovi(QPoint p) const { muoviSu(area(), p); }
     void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { clicSu(area(), p, pulsante); }
-    QColor pixel(QPointF p) const {
+    QColor pixel(double x, double y) const {
         const QImage& img = area()->immagine();
-        return img.pixelColor((p * img.devicePixelRatio()).toPoint());
+        return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
     }
 
     void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) const {
