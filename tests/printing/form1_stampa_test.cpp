@@ -1,11 +1,9 @@
-#include <QApplication>
+// The print preview on the real main window: what it hides, where it draws the page, how it ends.
 #include <QDialog>
 #include <QtTest>
 
-#include "mainwindow/gui/form1.h"
 #include "printing/pagina.h"
 #include "supporto/finestre.h"
-#include "supporto/schema.h"
 
 using namespace quadrivo;
 
@@ -14,40 +12,39 @@ class ProvaForm1Stampa : public QObject {
 
 private slots:
     void previewClosesByItsButtonAndByPrinting() {
-        prova::CartellaTemporanea dir;
-        dir.scrivi("LessicoItaliano.dat", std::string(408, '\0'));
-        const std::string schema = dir.scrivi("prova.trmo", prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"}));
-        Stato s;
-        s.cartellaProgramma = dir.percorso();
-        PiattaformaQt piattaforma;
-        Form1 f(s, piattaforma, schema);
-        f.show();
-        QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
-        auto pixel = [&](double x, double y) {
-            return f.area()->immagine().pixelColor((QPointF(x, y) * f.area()->immagine().devicePixelRatio()).toPoint());
+        prova::BancoFinestra<> b(std::string(408, '\0'));
+        QVERIFY(b.apri(prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"})));
+        Form1& f = *b.f;
+        auto* chiudi = prova::figlio<QPushButton>(&f, "Command3d15");
+        QAction* util = prova::figlio<QMenu>(&f, "MenuUtil")->menuAction();
+        auto anteprima = [&](bool attesa) {
+            return chiudi->isVisible() == attesa && util->isVisible() == !attesa &&
+                   (f.sessione().modo() == ModoVista::anteprima) == attesa;
         };
-        auto chiudi = prova::figlio<QPushButton>(&f, "Command3d15");
-        auto util = prova::figlio<QMenu>(&f, "MenuUtil")->menuAction();
 
         f.MenuAnteprima_Click();
-        QVERIFY(chiudi->isVisible() && !util->isVisible() && s.grigliaAttiva == -1);
-        const GeometriaPagina g = geometriaAnteprima(s, f.areaFinestra());
+        QVERIFY(anteprima(true));
+        // The white page and its dark-red grid frame, where the page's layout puts them.
+        const GeometriaPagina g = geometriaAnteprima(b.stato, f.areaFinestra());
         const double alto = f.areaFinestra().altezzaToolbar;
-        QCOMPARE(pixel(g.sinistraPagina + 4, alto + 4), QColor(Qt::white));
-        QCOMPARE(pixel(g.sinistraPagina, alto + 40), QColor(128, 0, 0));
+        QCOMPARE(b.pixel(g.sinistraPagina + 4, alto + 4), QColor(Qt::white));
+        QCOMPARE(b.pixel(g.sinistraPagina, alto + 40), QColor(128, 0, 0));
+        // The grid does not react to the mouse meanwhile.
+        b.clic(b.cella(1, 1));
+        QVERIFY(!b.pos().valida());
         QTest::mouseClick(chiudi, Qt::LeftButton);
-        QVERIFY(!chiudi->isVisible() && util->isVisible() && s.grigliaAttiva == 1);
-        QCOMPARE(pixel(s.xGriglia - 1, s.yGriglia + 5), QColor(Qt::white));  // the screen grid's frame is back
+        QVERIFY(anteprima(false));
+        QCOMPARE(b.pixel(b.stato.xGriglia - 1, b.stato.yGriglia + 5), QColor(Qt::white));  // the screen grid is back
+        QCOMPARE(b.pixel(b.stato.xGriglia - 3, b.stato.yGriglia + 5), QColor(128, 0, 0));
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
         f.MenuAnteprima_Click();
-        QVERIFY(chiudi->isVisible());
+        QVERIFY(anteprima(true));
         prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
         f.Toolbar1_ButtonClick("Stampa");
         QVERIFY(annulla.eseguita());
-        QTRY_COMPARE(s.grigliaAttiva, std::int16_t(1));
-        QVERIFY(!chiudi->isVisible() && util->isVisible());
-        QCOMPARE(pixel(s.xGriglia - 3, s.yGriglia + 5), QColor(128, 0, 0));
+        QTRY_VERIFY(anteprima(false));
+        QCOMPARE(b.pixel(b.stato.xGriglia - 3, b.stato.yGriglia + 5), QColor(128, 0, 0));
     }
 };
 

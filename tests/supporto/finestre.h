@@ -11,11 +11,14 @@
 #include <memory>
 #include <optional>
 
-#include "sessione/apertura.h"
+#include "formats/formato.h"
 #include "mainwindow/gui/form1.h"
+#include "model/file.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
+
+using Voci = std::vector<std::string>;
 
 inline QWidget* fuoco() { return QApplication::focusWidget(); }
 
@@ -48,6 +51,19 @@ inline void digitaNelFuoco(const char* testo) {
         QTest::keyClick(fuoco(), *p);
         QCoreApplication::processEvents();  // focus moves and selections are queued
     }
+}
+
+// Everything queued so far has run: a message box it opened is up by now.
+inline void smaltisciCoda() {
+    auto fatto = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(qApp, [fatto] { *fatto = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(*fatto);
+}
+
+// The entries of the puzzle file at `percorso`, row by row ('#' black, '.' empty); none when unreadable.
+inline Voci salvati(const std::string& percorso) {
+    const std::optional<std::string> dati = leggiFile(percorso);
+    return dati ? inserimenti(leggiCruciverba(percorso, *dati).cruciverba) : Voci{};
 }
 
 // Runs `azione` on the next modal widget of type T once it has the focus, while this object
@@ -101,7 +117,7 @@ struct RisposteMessaggi {
 };
 
 // The main window as at a start of the program, on a program folder of its own holding
-// `dizionario`; P is the platform it runs on.
+// `dizionario`, and the player's hands on it; P is the platform it runs on.
 template <typename P = PiattaformaQt>
 struct BancoFinestra {
     CartellaTemporanea dir;
@@ -127,11 +143,17 @@ struct BancoFinestra {
         f->show();
         if (!QTest::qWaitForWindowExposed(&*f) || !QTest::qWaitFor([this] { return f->giaAttivato() == 1; }))
             return false;
-        if (apriInLavoro(stato, piattaforma, puzzle) != EsitoApertura::ok) return false;
-        f->aggiornaFinestra();
-        QCoreApplication::processEvents();  // the activation's own redraw
-        return stato.latoCasella > 20;
+        if (f->sessione().apri(puzzle) != EsitoApertura::ok) return false;
+        return QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
     }
+
+    AreaDisegno* area() const { return f->area(); }
+    bool grigliaHaFuoco() const { return fuoco() == area(); }
+    const Posizione& pos() const { return f->posizioneCorrente(); }
+    // The answers in memory, and in the working copy once it is written.
+    Voci memoria() const { return inserimenti(stato.cruciverba); }
+    Voci copia() const { return salvati(stato.fileLavoro); }
+
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
     QPoint cella(int c, int r, int dx = 0, int dy = 0) const {
         const int L = stato.latoCasella;
@@ -139,6 +161,26 @@ struct BancoFinestra {
     }
     QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
+    void muovi(QPoint p) const { muoviSu(area(), p); }
+    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { clicSu(area(), p, pulsante); }
+    QColor pixel(double x, double y) const {
+        const QImage& img = area()->immagine();
+        return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
+    }
+
+    void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) const {
+        QVERIFY2(fuoco(), "nessun widget ha il fuoco");
+        QTest::keyClick(fuoco(), k, m);
+    }
+    // Any character, accented ones too, as a key press with that text.
+    void digita(const QString& testo) const {
+        for (const QChar ch : testo) {
+            QVERIFY2(fuoco(), "nessun widget ha il fuoco");
+            QTest::sendKeyEvent(QTest::Press, fuoco(), Qt::Key_unknown, QString(ch), {});
+            QTest::sendKeyEvent(QTest::Release, fuoco(), Qt::Key_unknown, QString(ch), {});
+        }
+    }
+    void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
 };
 
 }  // namespace quadrivo::prova
