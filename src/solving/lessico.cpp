@@ -45,6 +45,18 @@ void caricaLessico(Stato& s, Piattaforma& piattaforma) {
     }
 }
 
+void preparaLessico(Stato& s, Piattaforma& piattaforma) {
+    const std::string percorso = s.cartellaProgramma + s.fileLessico;
+    if (!lessicoUtilizzabile(percorso)) fatale(piattaforma, "Errore fatale! non trovato file di vocabolario: " + s.fileLessico);
+    const FileLessico f(percorso);
+    const IndiceFileLessico voci = leggiIndiceLessico(f.leggi(0, dimensioneTestaLessico).vista());
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        s.inizioLessico[L] = voci[L].inizio;
+        s.contaLessico[L] = voci[L].conta;
+    }
+    s.indiceParole.reset();
+}
+
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     if (lingua < 1 || lingua > 4 || lingua == s.linguaLessico) return false;
     // Checked first: a language whose file cannot be used must not end the program.

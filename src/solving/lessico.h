@@ -26,6 +26,9 @@ bool lessicoUtilizzabile(const std::string& percorso);
 // "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program; so does
 // one that cannot be read, is too large or does not fit in memory.
 void caricaLessico(Stato& stato, Piattaforma& piattaforma);
+// The same at start-up, without building the word index: the file is checked and its block
+// table read, so the program starts at once; the first search builds the index.
+void preparaLessico(Stato& stato, Piattaforma& piattaforma);
 
 // A language item chosen from the menu: false (nothing happens) when it is already the one in
 // use, or when its file cannot be used (after a message; the current language stays);

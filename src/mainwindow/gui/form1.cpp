@@ -302,7 +302,7 @@ void Form1::Form_Load() {
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
     if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
-    caricaLessico(stato_, piattaforma_);
+    preparaLessico(stato_, piattaforma_);
     stato_.fileModificato = false;
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
     stato_.nomeFont = "Arial";

@@ -37,6 +37,8 @@ void Form1::nascondiRettangolo() { Shape1->hide(); }
 
 std::optional<SceltaParola> Form1::apriDialogo(const VoceDialogo& voce) {
     TessoDef dialogo(voce, piattaforma_, [this](const std::string& maschera, VistaRicerca& vista) {
+        // The index is built at the first search, not at start-up.
+        if (!stato_.indiceParole) caricaLessico(stato_, piattaforma_);
         cercaNelLessico(stato_, piattaforma_, maschera, vista);
     }, this);
     dialogo.exec();
