@@ -132,6 +132,7 @@ private slots:
         QVERIFY(prova::figlio<QAction>(&*f, "MenuSalva")->isVisible() && prova::figlio<QMenu>(&*f, "MenuUtil")->menuAction()->isVisible());
         for (int i : {3, 4, 5, 6, 8, 9}) QVERIFY(pulsante(*f, i)->isEnabled());
         QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
+        QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->pixmap().isNull());  // never shown, never decoded
 
         // The layout follows the window's real measures (the arithmetic on them is tested on its own).
         const AreaFinestra a = f->areaFinestra();
@@ -208,6 +209,7 @@ private slots:
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
         QVERIFY(!prova::figlio<QAction>(&*f, "MenuSalva")->isVisible());
         QVERIFY(prova::figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
+        QCOMPARE(prova::figlio<QLabel>(&*f, "Picture1")->size(), QSize(300, 200));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
