@@ -112,7 +112,7 @@ void SuperficieFinestra::disegnaTesto(double x, double y, const std::string& s) 
 double SuperficieFinestra::larghezzaTesto(const std::string& s) {
     return area_.fontAttuale().larghezza(QString::fromStdString(s));
 }
-double SuperficieFinestra::altezzaTesto(const std::string&) { return area_.fontAttuale().metrica.height(); }
+double SuperficieFinestra::altezzaTesto(const std::string&) { return area_.fontAttuale().altezza; }
 double SuperficieFinestra::larghezzaScala() const { return area_.contentsRect().width(); }
 double SuperficieFinestra::altezzaScala() const { return area_.contentsRect().height(); }
 void SuperficieFinestra::caratterCambiato() { area_.fontAttuale_.reset(); }
@@ -137,14 +137,18 @@ void AreaDisegno::controllaDensita() {
     misura_.setDevicePixelRatio(dpr);
     misura_.setDotsPerMeterX(std::lround(dpi / 0.0254));
     misura_.setDotsPerMeterY(std::lround(dpi / 0.0254));
-    for (Font& f : fonts_) {
-        f.metrica = QFontMetricsF(f.font, &misura_);
-        f.larghezze.clear();
-    }
+    for (Font& f : fonts_) f.misura(misura_);
     for (auto* l : {&lista_, &precedente_})
         for (TrattoArea& t : *l) calcolaLimiti(t);
     ++versione_;
     update();
+}
+
+void AreaDisegno::Font::misura(const QPaintDevice& d) {
+    metrica = QFontMetricsF(font, &d);
+    altezza = metrica.height();
+    ascesa = metrica.ascent();
+    larghezze.clear();
 }
 
 qreal AreaDisegno::Font::larghezza(const QString& s) {
@@ -165,7 +169,8 @@ AreaDisegno::Font& AreaDisegno::fontAttuale() {
         auto f = std::find_if(fonts_.begin(), fonts_.end(), [&](const Font& x) { return x.carattere == c; });
         if (f == fonts_.end()) {
             const QFont q = qtDaCarattere(c);
-            f = fonts_.insert(fonts_.end(), Font{c, q, QFontMetricsF(q, &misura_), {}});
+            f = fonts_.insert(fonts_.end(), Font{c, q, QFontMetricsF(q), 0, 0, {}});
+            f->misura(misura_);
         }
         fontAttuale_ = static_cast<std::uint16_t>(f - fonts_.begin());
     }
@@ -181,7 +186,7 @@ void AreaDisegno::calcolaLimiti(TrattoArea& t) {
     case TrattoArea::pieno: t.limiti = forma(t).adjusted(0, 0, 1, 1).toAlignedRect(); break;
     case TrattoArea::testo: {
         Font& f = fonts_[t.carattere];
-        const qreal a = f.metrica.height();
+        const qreal a = f.altezza;
         // Room for antialiasing and for glyphs that reach past their advance or their line
         // (italics, accents): cheaper than shaping the text again for its ink.
         const qreal m = 2 + a / 4;
@@ -280,7 +285,7 @@ void AreaDisegno::dipingi(QPainter& p, const QRegion& regione) const {
             const Font& f = fonts_[t.carattere];
             p.setFont(f.font);
             p.setPen(Qt::black);
-            p.drawText(QPointF(t.x1, t.y1 + f.metrica.ascent()), t.scritta);
+            p.drawText(QPointF(t.x1, t.y1 + f.ascesa), t.scritta);
             break;
         }
         }

@@ -109,8 +109,10 @@ private:
         Carattere carattere;
         QFont font;
         QFontMetricsF metrica;
+        qreal altezza = 0, ascesa = 0;    // asked for per text: the metrics look them up each time
         QHash<QString, qreal> larghezze;  // short texts already measured: a grid's letters and numbers
         qreal larghezza(const QString& s);
+        void misura(const QPaintDevice& d);
     };
     // The current font's metrics, measured as on an image at the screen's density.
     Font& fontAttuale();
