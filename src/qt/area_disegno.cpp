@@ -19,6 +19,8 @@ constexpr int maxPezziRegione = 48;
 constexpr int maxDifferenze = 256;
 // A fill hides the strokes fully under it among the last few: a progress bar stays short.
 constexpr int trattiCoperti = 8;
+// Fonts kept before those no stroke uses are dropped.
+constexpr std::size_t maxFonts = 32;
 
 class Raccolta {
 public:
@@ -167,6 +169,10 @@ AreaDisegno::Font& AreaDisegno::fontAttuale() {
         controllaDensita();
         const Carattere& c = superficie_.carattere();
         auto f = std::find_if(fonts_.begin(), fonts_.end(), [&](const Font& x) { return x.carattere == c; });
+        if (f == fonts_.end() && fonts_.size() >= maxFonts) {
+            potaFonts();
+            f = fonts_.end();
+        }
         if (f == fonts_.end()) {
             const QFont q = qtDaCarattere(c);
             f = fonts_.insert(fonts_.end(), Font{c, q, QFontMetricsF(q), 0, 0, {}});
@@ -175,6 +181,23 @@ AreaDisegno::Font& AreaDisegno::fontAttuale() {
         fontAttuale_ = static_cast<std::uint16_t>(f - fonts_.begin());
     }
     return fonts_[*fontAttuale_];
+}
+
+void AreaDisegno::potaFonts() {
+    std::vector<int> nuovo(fonts_.size(), -1);
+    for (auto* l : {&lista_, &precedente_})
+        for (const TrattoArea& t : *l)
+            if (t.tipo == TrattoArea::testo) nuovo[t.carattere] = 0;
+    std::vector<Font> tenuti;
+    for (std::size_t i = 0; i < fonts_.size(); ++i)
+        if (nuovo[i] == 0) {
+            nuovo[i] = static_cast<int>(tenuti.size());
+            tenuti.push_back(std::move(fonts_[i]));
+        }
+    fonts_ = std::move(tenuti);
+    for (auto* l : {&lista_, &precedente_})
+        for (TrattoArea& t : *l)
+            if (t.tipo == TrattoArea::testo) t.carattere = static_cast<std::uint16_t>(nuovo[t.carattere]);
 }
 
 void AreaDisegno::calcolaLimiti(TrattoArea& t) {

@@ -117,6 +117,8 @@ private:
     // The current font's metrics, measured as on an image at the screen's density.
     Font& fontAttuale();
     void controllaDensita();
+    // Drops the fonts no stroke uses any more: each window size brings sizes of its own.
+    void potaFonts();
     void calcolaLimiti(TrattoArea& t);
     void registra(TrattoArea t);
     void pulisci();

@@ -34,6 +34,16 @@ Disegno griglia(std::string lettere, int corrente = -1, std::string font = "Deja
     };
 }
 
+// An image as the area's backing image was: the screen's density and dots per inch.
+QImage comeLoSchermo(const QWidget& w, QSize l) {
+    const qreal dpr = w.devicePixelRatioF(), dpi = w.screen()->logicalDotsPerInch();
+    QImage i(QSize(std::ceil(l.width() * dpr), std::ceil(l.height() * dpr)), QImage::Format_RGB32);
+    i.setDevicePixelRatio(dpr);
+    i.setDotsPerMeterX(std::lround(dpi / 0.0254));
+    i.setDotsPerMeterY(std::lround(dpi / 0.0254));
+    return i;
+}
+
 Disegno due(Colore prima, Colore dopo) {
     return [=](Superficie& s) {
         s.pulisci();
@@ -52,18 +62,29 @@ private slots:
     void replaysAsThePainterDrawsAndMeasuresTheSame() {
         AreaDisegno area;
         area.resize(300, 80);
-        const qreal dpr = area.devicePixelRatioF(), dpi = area.screen()->logicalDotsPerInch();
-        QImage attesa(QSize(std::ceil(300 * dpr), std::ceil(80 * dpr)), QImage::Format_RGB32);
-        attesa.setDevicePixelRatio(dpr);
-        attesa.setDotsPerMeterX(std::lround(dpi / 0.0254));
-        attesa.setDotsPerMeterY(std::lround(dpi / 0.0254));
-        attesa.fill(area.sfondo());
-        QPainter p(&attesa);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        SuperficieQt qt(p, 300, 80, area.sfondo());
-        for (Superficie* s : {static_cast<Superficie*>(&qt), &area.superficie()}) griglia("QUADRI", 2)(*s);
-        p.end();
-        QCOMPARE(area.immagine(), attesa);
+        QImage attesa = comeLoSchermo(area, {300, 80});
+        // Seventy sizes, ten at a time on screen: the fonts no stroke uses any more are dropped
+        // on the way, those in use must stay right.
+        const Disegno molteFonti = [](Superficie& s) {
+            for (int i = 0; i < 70; ++i) {
+                if (i % 10 == 0) s.pulisci();
+                s.impostaCarattere({"DejaVu Sans", 6 + i / 4.0});
+                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10;
+                s.stampa("A");
+            }
+        };
+        for (const Disegno& d : {molteFonti, griglia("QUADRI", 2)}) {
+            QPainter p(&attesa);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            SuperficieQt qt(p, 300, 80, area.sfondo());
+            d(qt);
+            p.end();
+            d(area.superficie());
+            QCOMPARE(area.immagine(), attesa);
+        }
+        QImage misura = comeLoSchermo(area, {1, 1});
+        QPainter p(&misura);
+        SuperficieQt qt(p, 1, 1);
         for (const std::string t : {"W", "Ìl migliore", "12"})
             for (double punti : {7.0, 16.0, 0.0}) {
                 qt.impostaCarattere({"DejaVu Sans", punti, true});
