@@ -1,5 +1,7 @@
 #include "model/testo.h"
 
+#include <algorithm>
+
 #include <QString>
 #include <QStringDecoder>
 #include <QHash>
@@ -11,6 +13,10 @@ constexpr const char* codifica = "windows-1252";
 }
 
 std::string daWindows1252(std::string_view byte) {
+    // ASCII is the same in both, and a grid's letters are: setting up the decoder costs more
+    // than the drawing that asks.
+    if (std::all_of(byte.begin(), byte.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(byte);
     QStringDecoder dec(codifica);
     if (!dec.isValid()) return QString::fromLatin1(byte.data(), static_cast<qsizetype>(byte.size())).toStdString();
     QString s = dec.decode(QByteArrayView(byte.data(), static_cast<qsizetype>(byte.size())));

@@ -53,13 +53,15 @@ double SuperficieQt::altezzaTesto(const std::string&) {
     return fm.height() / sy_;
 }
 
-void SuperficieQt::caratterCambiato() {
-    const Carattere& c = carattere();
-    font_ = QFont(QString::fromStdString(c.nome));
+QFont qtDaCarattere(const Carattere& c) {
+    QFont f(QString::fromStdString(c.nome));
     // A size of zero or less cannot be drawn; the smallest real size stands in for it.
-    font_.setPointSizeF(c.dimensione > 0.5 ? c.dimensione : 0.5);
-    font_.setBold(c.grassetto);
-    font_.setItalic(c.corsivo);
+    f.setPointSizeF(c.dimensione > 0.5 ? c.dimensione : 0.5);
+    f.setBold(c.grassetto);
+    f.setItalic(c.corsivo);
+    return f;
 }
+
+void SuperficieQt::caratterCambiato() { font_ = qtDaCarattere(carattere()); }
 
 }  // namespace quadrivo

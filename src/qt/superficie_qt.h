@@ -40,5 +40,7 @@ private:
 };
 
 QColor coloreQt(Colore c);
+// The Qt font every screen and paper target draws `c` with.
+QFont qtDaCarattere(const Carattere& c);
 
 }  // namespace quadrivo

@@ -126,6 +126,7 @@ private slots:
         QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true));
         QVERIFY(figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
+        QVERIFY(figlio<QLabel>(&*f, "Picture1")->pixmap().isNull());  // never shown, never decoded
 
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const int L = stato->latoCasella;
@@ -168,6 +169,7 @@ private slots:
         QCOMPARE(f->windowTitle(), QString("Quadrivo"));
         QVERIFY(comandiSchema(*f, false));
         QVERIFY(figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
+        QCOMPARE(figlio<QLabel>(&*f, "Picture1")->size(), QSize(300, 200));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {

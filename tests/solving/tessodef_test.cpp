@@ -150,7 +150,18 @@ private slots:
     void searchListsTheMatchesAndAChoiceFillsTheBoxes() {
         apri(1, 4, orizzontale);  // M, blank, L, A
         p->piattaforma.forma = Puntatore::frecciaOrizzontale;  // the main window's hover shape
+        struct ContaDipinti : QObject {
+            int n = 0;
+            bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::Paint, false; }
+        } dipinti;
+        auto* barra = w<AreaDisegno>("Picture1");
+        for (QWidget* x : {static_cast<QWidget*>(barra), w<QWidget>("Label5")}) x->installEventFilter(&dipinti);
         QTest::mouseClick(pulsante("Command3d4"), Qt::LeftButton);
+        // A quick search paints nothing while it runs; its outcome shows at the next paint.
+        QCOMPARE(dipinti.n, 0);
+        QTRY_VERIFY(dipinti.n >= 2);
+        QCOMPARE(int(barra->tratti().size()), 1);  // the full dark blue bar hides the strokes under it
+        QCOMPARE(barra->tratti()[0].colore, bluScuro);
         QCOMPARE(w<QComboBox>("Combo1")->count(), 3);
         QCOMPARE(w<QComboBox>("Combo1")->currentText(), QString("MELA"));
         QCOMPARE(w<QLabel>("Label5")->text(), QString("Trov.: 3"));

@@ -17,7 +17,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* p
     : DialogoFile("Form2", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale),
       apri_(std::move(apri)) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
-    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::allaPulizia});
+    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, ModoArea::allaPulizia});
     Picture1->setObjectName("Picture1");
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);

@@ -322,6 +322,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::caricaSfondo() {
+    // Decoded only when first shown: a start on a puzzle never needs it.
+    if (!Picture1->pixmap().isNull()) return;
     const int larghezza = screen() ? screen()->geometry().width() : 1024;
     const QString nome = QString::fromStdString(stato_.cartellaProgramma + immagineSfondo(larghezza));
     QPixmap px(nome);
@@ -332,8 +334,8 @@ void Form1::caricaSfondo() {
 
 void Form1::Form_Activate() {
     if (giaAttivato_ == 0) {
-        caricaSfondo();
         if (percorsoRigaComando(rigaComando_).empty()) {
+            caricaSfondo();
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
         }
@@ -370,6 +372,7 @@ void Form1::apriRigaComando() {
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
     piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    caricaSfondo();
     const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
 }

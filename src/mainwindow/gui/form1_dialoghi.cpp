@@ -46,6 +46,7 @@ void Form1::MenuApri_Click() {
     connect(form2, &Form2::chiuso, this, [this](bool) {
         // Still no puzzle: the background picture hidden for the dialog comes back.
         if (!sessione_->aperto()) {
+            caricaSfondo();
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
             Picture1->move(p.x, p.y);
             Picture1->show();

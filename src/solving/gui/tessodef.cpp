@@ -97,8 +97,9 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Label5 = new QLabel(this);
     Label5->setObjectName("Label5");
     Label5->setMinimumWidth(70);
-    // The search does not return to the event loop until it ends: every stroke shows at once.
-    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, false, ModoArea::ogniTratto});
+    // The search does not return to the event loop until it ends: a slow one shows its strokes
+    // at once, a quick one only its outcome.
+    Picture1 = new AreaDisegno(this, ModoArea{Qt::white, ModoArea::differito});
     Picture1->setFixedSize(160, 14);
     Picture1->setObjectName("Picture1");
     auto* barraRicerca = new QHBoxLayout;
@@ -311,6 +312,7 @@ void TessoDef::Command3d3_Click() { piattaforma_.messaggio(testoAiutoTessoDef())
 void TessoDef::Command3d4_Click() {
     if (!voce_.valida || !ricerca_) return;
     // The search ends with the default pointer: the hover arrow comes back only with a move.
+    inizioRicerca_.start();
     ricerca_(mascheraDaCaselle(testiCaselle(), voce_.lunghezzaMaschera), *this);
 }
 
@@ -328,15 +330,21 @@ void TessoDef::svuotaLista() { modelloParole_->svuota(); }
 
 void TessoDef::aggiungiParole(const ParoleTrovate& parole) { modelloParole_->imposta(parole); }
 
+bool TessoDef::ricercaLenta() const { return inizioRicerca_.isValid() && inizioRicerca_.elapsed() >= msRicercaLenta; }
+
 void TessoDef::impostaStato(const std::string& testo) {
     Label5->setText(QString::fromStdString(testo));
-    Label5->repaint();
+    if (ricercaLenta()) Label5->repaint();
 }
 
 void TessoDef::impostaTestoLista(const std::string& testo) {
     Combo1->setCurrentIndex(testo.empty() ? -1 : Combo1->findText(QString::fromStdString(testo)));
 }
 
-Superficie& TessoDef::progresso() { return Picture1->superficie(); }
+Superficie& TessoDef::progresso() { return barra_; }
+
+void TessoDef::BarraRicerca::tratto() {
+    if (d_.ricercaLenta()) d_.Picture1->mostraOra();
+}
 
 }  // namespace quadrivo

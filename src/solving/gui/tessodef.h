@@ -5,6 +5,7 @@
 // solving/parola_dialogo.h.
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,38 @@ private:
     void impostaTestoLista(const std::string& testo) override;
     Superficie& progresso() override;
 
+    // Below this a search shows only its outcome: a bar filling in a few milliseconds is noise.
+    static constexpr int msRicercaLenta = 300;
+    bool ricercaLenta() const;
+
+    // The progress surface: the bar's strokes, shown as they come once the search is slow.
+    class BarraRicerca : public Superficie {
+    public:
+        explicit BarraRicerca(TessoDef& d) : d_(d) {}
+        void pulisci() override { sotto().pulisci(); }
+        void rettangolo(double x1, double y1, double x2, double y2, Colore c) override {
+            sotto().rettangolo(x1, y1, x2, y2, c);
+            tratto();
+        }
+        void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
+            sotto().rettangoloPieno(x1, y1, x2, y2, c);
+            tratto();
+        }
+        void disegnaTesto(double x, double y, const std::string& s) override {
+            sotto().disegnaTesto(x, y, s);
+            tratto();
+        }
+        double larghezzaTesto(const std::string& s) override { return sotto().larghezzaTesto(s); }
+        double altezzaTesto(const std::string& s) override { return sotto().altezzaTesto(s); }
+        double larghezzaScala() const override { return d_.Picture1->superficie().larghezzaScala(); }
+        double altezzaScala() const override { return d_.Picture1->superficie().altezzaScala(); }
+
+    private:
+        Superficie& sotto() { return d_.Picture1->superficie(); }
+        void tratto();
+        TessoDef& d_;
+    };
+
     int lunghezza() const { return static_cast<int>(voce_.parola.size()); }
     int caselleMostrate() const { return conCaselle(lunghezza()) ? lunghezza() : 0; }
     std::vector<std::string> testiCaselle() const;
@@ -94,6 +127,8 @@ private:
     bool attivato_ = false;
     QString definizionePrecedente_;
     ModelloParole* modelloParole_;
+    QElapsedTimer inizioRicerca_;
+    BarraRicerca barra_{*this};
 };
 
 }  // namespace quadrivo

@@ -1,0 +1,156 @@
+// The drawing area's stroke list: faithful replay, exact text metrics, and repaints of only
+// what changed that leave the screen as a full repaint would.
+#include <QScreen>
+#include <QtTest>
+#include <functional>
+
+#include "qt/area_disegno.h"
+#include "qt/superficie_qt.h"
+
+using namespace quadrivo;
+
+namespace {
+
+using Disegno = std::function<void(Superficie&)>;
+
+// Six cells with letters and numbers; `corrente` gets the yellow fill, '.' no letter.
+Disegno griglia(std::string lettere, int corrente = -1, std::string font = "DejaVu Sans") {
+    return [=](Superficie& s) {
+        s.pulisci();
+        s.rettangoloPieno(8, 8, 252, 52, bianco);
+        for (int i = 0; i < int(lettere.size()); ++i) {
+            const double x = 10 + 40 * i;
+            s.rettangolo(x, 10, x + 40, 50, nero);
+            if (i == corrente) s.rettangoloPieno(x + 1, 11, x + 39, 49, giallo);
+            s.impostaCarattere({font, 16, i == 2, i == 3});
+            if (lettere[std::size_t(i)] != '.') {
+                s.CurrentX = x + 12.5, s.CurrentY = 18;
+                s.stampa(std::string(1, lettere[std::size_t(i)]));
+            }
+            s.impostaCarattere({font, 7});
+            s.CurrentX = x + 2, s.CurrentY = 11;
+            s.stampa(std::to_string(i + 1));
+        }
+    };
+}
+
+// An image as the area's backing image was: the screen's density and dots per inch.
+QImage comeLoSchermo(const QWidget& w, QSize l) {
+    const qreal dpr = w.devicePixelRatioF(), dpi = w.screen()->logicalDotsPerInch();
+    QImage i(QSize(std::ceil(l.width() * dpr), std::ceil(l.height() * dpr)), QImage::Format_RGB32);
+    i.setDevicePixelRatio(dpr);
+    i.setDotsPerMeterX(std::lround(dpi / 0.0254));
+    i.setDotsPerMeterY(std::lround(dpi / 0.0254));
+    return i;
+}
+
+Disegno due(Colore prima, Colore dopo) {
+    return [=](Superficie& s) {
+        s.pulisci();
+        s.rettangoloPieno(20, 20, 60, 60, prima);
+        s.rettangoloPieno(40, 40, 80, 80, dopo);
+    };
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Disegno)
+
+class ProvaAreaDisegno : public QObject {
+    Q_OBJECT
+private slots:
+    void replaysAsThePainterDrawsAndMeasuresTheSame() {
+        AreaDisegno area;
+        area.resize(300, 80);
+        QImage attesa = comeLoSchermo(area, {300, 80});
+        // Seventy sizes, ten at a time on screen: the fonts no stroke uses any more are dropped
+        // on the way, those in use must stay right.
+        const Disegno molteFonti = [](Superficie& s) {
+            for (int i = 0; i < 70; ++i) {
+                if (i % 10 == 0) s.pulisci();
+                s.impostaCarattere({"DejaVu Sans", 6 + i / 4.0});
+                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10;
+                s.stampa("A");
+            }
+        };
+        for (const Disegno& d : {molteFonti, griglia("QUADRI", 2)}) {
+            QPainter p(&attesa);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            SuperficieQt qt(p, 300, 80, area.sfondo());
+            d(qt);
+            p.end();
+            d(area.superficie());
+            QCOMPARE(area.immagine(), attesa);
+        }
+        QImage misura = comeLoSchermo(area, {1, 1});
+        QPainter p(&misura);
+        SuperficieQt qt(p, 1, 1);
+        for (const std::string t : {"W", "Ìl migliore", "12"})
+            for (double punti : {7.0, 16.0, 0.0}) {
+                qt.impostaCarattere({"DejaVu Sans", punti, true});
+                area.superficie().impostaCarattere({"DejaVu Sans", punti, true});
+                QCOMPARE(area.superficie().larghezzaTesto(t), qt.larghezzaTesto(t));
+                QCOMPARE(area.superficie().altezzaTesto(t), qt.altezzaTesto(t));
+            }
+    }
+
+    void repaintsOnlyWhatChanged_data() {
+        QTest::addColumn<Disegno>("prima");
+        QTest::addColumn<Disegno>("dopo");
+        QTest::addColumn<QRect>("dentro");  // where every changed pixel lies; empty: nothing changed
+        QTest::newRow("same grid") << griglia("CASA..", 4) << griglia("CASA..", 4) << QRect();
+        QTest::newRow("one key") << griglia("CASA..", 4) << griglia("CASAX.", 5) << QRect(166, 6, 88, 48);
+        QTest::newRow("letter gone") << griglia("CASA..", -1) << griglia("CA.A..", -1) << QRect(86, 6, 48, 48);
+        QTest::newRow("other font") << griglia("CASA..") << griglia("CASA..", -1, "DejaVu Serif") << QRect(6, 6, 248, 48);
+        QTest::newRow("cleared") << griglia("CASA..", 1) << Disegno([](Superficie& s) { s.pulisci(); })
+                                 << QRect(6, 6, 248, 48);
+        QTest::newRow("fills swapped") << due(giallo, ciano) << due(ciano, giallo) << QRect(19, 19, 63, 63);
+    }
+    void repaintsOnlyWhatChanged() {
+        QFETCH(Disegno, prima);
+        QFETCH(Disegno, dopo);
+        QFETCH(QRect, dentro);
+        AreaDisegno area;
+        area.resize(300, 80);
+        prima(area.superficie());
+        area.consegna();
+        QImage schermo = area.immagine();
+        dopo(area.superficie());
+        const QRegion cambiata = area.consegna();
+        if (dentro.isEmpty()) QVERIFY(cambiata.isEmpty());
+        else QVERIFY(!cambiata.isEmpty() && dentro.contains(cambiata.boundingRect()));
+        QVERIFY(area.consegna().isEmpty());
+        QPainter p(&schermo);
+        area.dipingi(p, cambiata);
+        p.end();
+        QCOMPARE(schermo, area.immagine());
+    }
+
+    void showsAtOnceOnlyWhenAsked() {
+        struct Contata : AreaDisegno {
+            using AreaDisegno::AreaDisegno;
+            int dipinti = 0;
+            void paintEvent(QPaintEvent* e) override {
+                ++dipinti;
+                AreaDisegno::paintEvent(e);
+            }
+        };
+        for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::ogniTratto, ModoArea::allaPulizia}) {
+            Contata area(nullptr, ModoArea{Qt::white, modo});
+            area.resize(100, 20);
+            area.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&area));
+            QTRY_VERIFY(area.dipinti > 0);
+            area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
+            QCOMPARE(area.dipinti > 1, modo == ModoArea::ogniTratto);
+            QTRY_VERIFY(area.dipinti > 1);
+            const int prima = area.dipinti;
+            area.superficie().pulisci();
+            QCOMPARE(area.dipinti > prima, modo != ModoArea::differito);
+            QTRY_VERIFY(area.dipinti > prima);
+        }
+    }
+};
+
+QTEST_MAIN(ProvaAreaDisegno)
+#include "area_disegno_test.moc"
