@@ -52,6 +52,7 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
 
 CaselleSchema caselleDi(const Cruciverba& x) {
     CaselleSchema caselle(static_cast<size_t>(x.righe()));
+    for (auto& fila : caselle) fila.reserve(static_cast<size_t>(x.colonne()));
     for (int r = 1; r <= x.righe(); ++r)
         for (int c = 1; c <= x.colonne(); ++c) {
             const Cella& z = x.cella(c, r);

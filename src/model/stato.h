@@ -41,6 +41,8 @@ struct Stato {
     // The last write of the working copy failed and the player was told: memory is ahead of it
     // until a write succeeds again.
     bool copiaLavoroSuperata = false;
+    // The note last written beside the working copy.
+    std::string notaScritta;
     // 1 while the grid is shown, -1 while the print preview is, 0 with no puzzle: the session's
     // view mode, kept here for the hover rules.
     std::int16_t grigliaAttiva = 0;

@@ -64,12 +64,16 @@ std::string messaggioCopiaLavoro(const std::string& cartella) {
 }
 
 bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo) {
+    // The note changes only with the puzzle's name: it is not written again at every letter.
+    const std::string nota = testoNota(notaQuestoProcesso(s.nomeFile));
     const bool scritto = scriviFileRapido(s.fileLavoro, testo) &&
-                         scriviFileRapido(percorsoNota(s.fileLavoro), testoNota(notaQuestoProcesso(s.nomeFile)));
+                         (nota == s.notaScritta || scriviFileRapido(percorsoNota(s.fileLavoro), nota));
     if (scritto) {
+        s.notaScritta = nota;
         s.copiaLavoroSuperata = false;
         return true;
     }
+    s.notaScritta.clear();
     if (!s.copiaLavoroSuperata) piattaforma.messaggio(messaggioCopiaLavoro(cartellaTemporanea()), {}, Icona::attenzione);
     s.copiaLavoroSuperata = true;
     return false;
@@ -118,7 +122,8 @@ std::optional<NotaLavoro> leggiNota(std::string_view testo) {
 
 NotaLavoro notaQuestoProcesso(const std::string& schema) {
     const long long pid = ::getpid();
-    return {schema, pid, avvioProcesso(pid)};
+    static const long long avvio = avvioProcesso(pid);  // a process starts once
+    return {schema, pid, avvio};
 }
 
 bool processoVivo(long long pid, long long avvio) {

@@ -207,7 +207,7 @@ Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t
 std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
     std::vector<VoceElenco> voci;
     for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({w, voceDefinizione(w.etichetta, w.definizione), completa(s, w)});
+        if (w.direzione == d) voci.push_back({&w, voceDefinizione(w.etichetta, w.definizione), completa(s, w)});
     return voci;
 }
 

@@ -57,10 +57,11 @@ enum class Freccia { sinistra, destra, su, giu };
 // The keys of keyboard solving, as the window reports them.
 enum class TastoGriglia { carattere, cancellaIndietro, cancella, sinistra, destra, su, giu, tab, tabIndietro, spazio };
 
-// One entry of the clue panel: the word, the text exactly as the printed list has it
-// ("12 Abitazione ", UTF-8), and whether every cell of the word holds a letter.
+// One entry of the clue panel: the word (in parole(), for as long as the Navigazione lives),
+// the text exactly as the printed list has it ("12 Abitazione ", UTF-8), and whether every cell
+// of the word holds a letter.
 struct VoceElenco {
-    Parola parola;
+    const Parola* parola = nullptr;
     std::string voce;
     bool completa = false;
 };

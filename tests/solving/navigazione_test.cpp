@@ -122,7 +122,7 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
         std::vector<std::string> voci;
         for (const VoceElenco& v : nav.elenco(x, d)) {
             voci.push_back(v.voce);
-            if (v.completa) complete.push_back(v.parola.etichetta + (d == O ? "o" : "v"));
+            if (v.completa) complete.push_back(v.parola->etichetta + (d == O ? "o" : "v"));
         }
         EXPECT_EQ(voci, vociDefinizioni(x, d));
     }

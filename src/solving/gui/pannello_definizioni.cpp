@@ -9,6 +9,7 @@ namespace quadrivo {
 namespace {
 
 constexpr int ruoloIndice = Qt::UserRole;
+constexpr int ruoloCompleta = Qt::UserRole + 1;
 
 QListWidget* nuovaLista(QWidget* genitore, const char* nome) {
     auto* l = new QListWidget(genitore);
@@ -59,27 +60,32 @@ void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cru
 
 void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
                                int corrente) {
-    const auto& parole = nav.parole();
     // Rebuilt only when the words changed, so the scroll position stays while typing.
-    bool uguali = lista->count() == static_cast<int>(voci.size());
-    for (int i = 0; uguali && i < lista->count(); ++i)
-        uguali = lista->item(i)->text() == QString::fromStdString(voci[static_cast<size_t>(i)].voce).trimmed();
+    std::vector<std::string>& mostrate = lista == orizzontali_ ? mostrateOrizzontali_ : mostrateVerticali_;
+    bool uguali = mostrate.size() == voci.size() && lista->count() == static_cast<int>(voci.size());
+    for (size_t i = 0; uguali && i < voci.size(); ++i) uguali = mostrate[i] == voci[i].voce;
     if (!uguali) {
         lista->clear();
+        mostrate.clear();
         for (const VoceElenco& v : voci) {
             auto* voce = new QListWidgetItem(QString::fromStdString(v.voce).trimmed(), lista);
-            const auto k = std::find(parole.begin(), parole.end(), v.parola) - parole.begin();
-            voce->setData(ruoloIndice, static_cast<int>(k));
+            voce->setData(ruoloIndice, static_cast<int>(v.parola - nav.parole().data()));
+            mostrate.push_back(v.voce);
         }
     }
     QListWidgetItem* scelta = nullptr;
     for (int i = 0; i < lista->count(); ++i) {
         QListWidgetItem* voce = lista->item(i);
         const bool completa = voci[static_cast<size_t>(i)].completa;
-        voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+        // Set only when it changes: every change repaints the list.
+        if (voce->data(ruoloCompleta).toBool() != completa || !uguali) {
+            voce->setData(ruoloCompleta, completa);
+            voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+        }
         if (voce->data(ruoloIndice).toInt() == corrente) scelta = voce;
     }
     if (scelta) {
+        if (lista->currentItem() == scelta && uguali) return;
         lista->setCurrentItem(scelta);
         lista->scrollToItem(scelta);
     } else {

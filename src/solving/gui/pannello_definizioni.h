@@ -27,6 +27,7 @@ private:
 
     QListWidget* orizzontali_ = nullptr;
     QListWidget* verticali_ = nullptr;
+    std::vector<std::string> mostrateOrizzontali_, mostrateVerticali_;  // the texts the lists hold
 };
 
 }  // namespace quadrivo

@@ -1,0 +1,164 @@
+// The main window against a bare QMainWindow holding a QLineEdit, on the real widget tree
+// (offscreen): one key through the session with the repaint of what changed, with and without
+// the working copy; a burst of letters; start-up to a shown window; resizes. The ratios of the
+// pairs are what the speed goals are stated in.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPainter>
+#include <QTest>
+#include <memory>
+
+#include "mainwindow/gui/form1.h"
+#include "qt/piattaforma_qt.h"
+
+using namespace quadrivo;
+
+namespace {
+
+const std::string cartella = QUADRIVO_DIR;
+const std::string schema = cartella + "Archivio cruciverba/grande-schema.trmo";
+
+// Everything the event loop has for the window: the queued working copy and the paint.
+void finito() { QApplication::processEvents(); }
+
+struct Quadrivo {
+    Stato stato;
+    PiattaformaQt piattaforma;
+    std::unique_ptr<Form1> f;
+    explicit Quadrivo(bool copia = true) {
+        stato.cartellaProgramma = cartella;
+        f = std::make_unique<Form1>(stato, piattaforma, schema);
+        f->show();
+        while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        finito();
+        if (!copia) stato.copiaLavoroSuperata = true, stato.fileLavoro.clear();  // no file, nothing to tell
+        f->sessione().impostaPosizione({1, 1, orizzontale});
+        finito();
+    }
+    ~Quadrivo() {
+        f->sessione().impostaModificato(false);  // no question at the end
+        f->close();
+    }
+    QWidget* bersaglio() { return f->area(); }
+};
+
+struct Nuda {
+    QMainWindow w;
+    QLineEdit* riga = new QLineEdit;
+    Nuda() {
+        w.setCentralWidget(riga);
+        w.showMaximized();
+        riga->setFocus();
+        finito();
+    }
+    QWidget* bersaglio() { return riga; }
+};
+
+// Letters typed one by one, each handled and painted before the next; Tab goes on to the
+// next word when one is full, so the grid keeps changing.
+template <typename F>
+void tasti(benchmark::State& st, F& finestra, int quanti) {
+    int n = 0;
+    for (auto _ : st) {
+        for (int i = 0; i < quanti; ++i) {
+            QTest::keyClick(finestra.bersaglio(), static_cast<char>('a' + n % 26));
+            if (++n % 20 == 0) QTest::keyClick(finestra.bersaglio(), Qt::Key_Tab);
+            if (quanti == 1) finito();
+        }
+        finito();
+    }
+    st.SetItemsProcessed(st.iterations() * quanti);
+}
+
+void BM_TastoQuadrivo(benchmark::State& st) {
+    Quadrivo q(st.range(0) != 0);
+    tasti(st, q, 1);
+}
+BENCHMARK(BM_TastoQuadrivo)->Arg(1)->Arg(0)->ArgName("copia")->Unit(benchmark::kMicrosecond);
+
+// The same key without Qt's event delivery: through the session, the grid drawn again into the
+// area's stroke list, and only the changed region painted into an image of the screen.
+void BM_TastoNucleo(benchmark::State& st) {
+    Quadrivo q(st.range(0) != 0);
+    QImage schermo(q.f->area()->size(), QImage::Format_RGB32);
+    q.f->area()->consegna();
+    int n = 0;
+    for (auto _ : st) {
+        Sessione& s = q.f->sessione();
+        s.tasto(TastoGriglia::carattere, static_cast<char32_t>('A' + n % 26), false);
+        if (++n % 20 == 0) s.tasto(TastoGriglia::tab, 0, false);
+        if (st.range(0)) s.scriviCopiaOra();
+        QPainter p(&schermo);
+        q.f->area()->dipingi(p, q.f->area()->consegna());
+    }
+}
+BENCHMARK(BM_TastoNucleo)->Arg(1)->Arg(0)->ArgName("copia")->Unit(benchmark::kMicrosecond);
+
+void BM_TastoRigaNuda(benchmark::State& st) {
+    Nuda n;
+    tasti(st, n, 1);
+    n.riga->clear();
+}
+BENCHMARK(BM_TastoRigaNuda)->Unit(benchmark::kMicrosecond);
+
+// 200 letters sent at once, as a fast typist or xdotool does, then handled and painted.
+void BM_RafficaQuadrivo(benchmark::State& st) {
+    Quadrivo q;
+    tasti(st, q, 200);
+}
+BENCHMARK(BM_RafficaQuadrivo)->Unit(benchmark::kMillisecond);
+
+void BM_RafficaRigaNuda(benchmark::State& st) {
+    Nuda n;
+    tasti(st, n, 200);
+}
+BENCHMARK(BM_RafficaRigaNuda)->Unit(benchmark::kMillisecond);
+
+// From nothing to a shown window with its caption (the puzzle laid out and drawn).
+void BM_AvvioQuadrivo(benchmark::State& st) {
+    for (auto _ : st) Quadrivo q;
+}
+BENCHMARK(BM_AvvioQuadrivo)->Unit(benchmark::kMillisecond);
+
+void BM_AvvioNudo(benchmark::State& st) {
+    for (auto _ : st) Nuda n;
+}
+BENCHMARK(BM_AvvioNudo)->Unit(benchmark::kMillisecond);
+
+template <typename F>
+void ridimensiona(benchmark::State& st, F& finestra, QWidget& w) {
+    (void)finestra;
+    w.setWindowState(Qt::WindowNoState);
+    int i = 0;
+    for (auto _ : st) {
+        w.resize(++i % 2 ? QSize(1280, 800) : QSize(1920, 1080));
+        finito();
+        finito();  // the grid follows the new size one queued call later
+    }
+}
+
+void BM_RidimensionaQuadrivo(benchmark::State& st) {
+    Quadrivo q;
+    ridimensiona(st, q, *q.f);
+}
+BENCHMARK(BM_RidimensionaQuadrivo)->Unit(benchmark::kMillisecond);
+
+void BM_RidimensionaNuda(benchmark::State& st) {
+    Nuda n;
+    ridimensiona(st, n, n.w);
+}
+BENCHMARK(BM_RidimensionaNuda)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
