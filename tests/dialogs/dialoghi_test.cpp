@@ -31,11 +31,7 @@ struct Anteprime : ::testing::Test {
     PiattaformaRegistro piattaforma;
     Stato stato;
 
-    Anteprime() {
-        stato.AltezzaCaratteri = 60;
-        stato.PercentualeRiquadro = 80;
-        stato.DistanzaDaCentro = 5;
-    }
+    Anteprime() { stato.AltezzaCaratteri = 60, stato.PercentualeRiquadro = 80, stato.DistanzaDaCentro = 5; }
     Anteprima mostra(const std::string& dati) {
         dir.scrivi("p.trmo", dati);
         sup.operazioni.clear();
@@ -55,18 +51,16 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     righe[0][1] = '#';
     const std::string dati = prova::fileTrmo(righe, {"A"}, {}, "Niccol\xF2");
     const Anteprima a = mostra(dati);
-    EXPECT_EQ((std::vector<int>{a.riuscita, a.lato, a.x0, a.y0}), (std::vector<int>{true, 24, 16, 6}));
-    EXPECT_EQ(di(Operazione::rettangolo).size(), 130u);
-    EXPECT_EQ(a.datiAutore, " Niccolò -  01-02-2013 -  Prova");
-    EXPECT_EQ(a.etichetta, "Anteprima: 13x10");
+    EXPECT_EQ((std::vector<int>{a.riuscita, a.lato, a.x0, a.y0, int(di(Operazione::rettangolo).size())}),
+              (std::vector<int>{true, 24, 16, 6, 130}));
+    EXPECT_EQ(a.datiAutore + "|" + a.etichetta, " Niccolò -  01-02-2013 -  Prova|Anteprima: 13x10");
     // The letter in Arial, centred with its half sizes rounded to even (10.5 -> 10).
     const Operazione lettera = di(Operazione::scritta).at(0);
     EXPECT_EQ(lettera.carattere, (Carattere{"Arial", 14, false, false}));
     EXPECT_DOUBLE_EQ(lettera.x1, 28 - 4);
     EXPECT_DOUBLE_EQ(lettera.y1, 18 - 10 + 24 / 100.0 * 5);
     EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 2.4);  // the black cell's margin
-    stato.AltezzaCaratteri = 18;
-    stato.PercentualeRiquadro = 99;
+    stato.AltezzaCaratteri = 18, stato.PercentualeRiquadro = 99;
     mostra(dati);
     EXPECT_EQ(di(Operazione::scritta).at(0).carattere.dimensione, 5);  // never under 5 points
     EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1);  // never under one pixel
@@ -89,31 +83,27 @@ TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
                                 grezzo(" 2x 3", {"[.[.", "[.[."}), "Autore:      X\r\nData:\r\n", "",
                                 grezzo(" 1x 1", {std::string(6000, '.')}), grezzo(" 2x 1", {"[a[."})};
     for (const std::string& dati : casi) {
-        EXPECT_FALSE(mostra(dati).riuscita) << dati;
         const char* messaggio = &dati == std::end(casi) - 1 ? msgTipoAnteprima : msgFormatoAnteprima;
-        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{messaggio}) << dati;
-        EXPECT_EQ(sup.operazioni.back().tipo, Operazione::pulisci) << dati;  // what was drawn is wiped
+        const bool riuscita = mostra(dati).riuscita;  // and what was drawn is wiped
+        EXPECT_TRUE(!riuscita && prova::testi(piattaforma) == std::vector<std::string>{messaggio} &&
+                    sup.operazioni.back().tipo == Operazione::pulisci) << dati;
     }
     std::filesystem::create_directory(dir.percorso("cartella.trmo"));
     for (const std::string nome : {"", "manca.trmo", "cartella.trmo"}) {
         piattaforma.messaggi.clear();
-        EXPECT_FALSE(disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita);
-        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{msgNessunFile}) << nome;
+        EXPECT_TRUE(!disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita &&
+                    prova::testi(piattaforma) == std::vector<std::string>{msgNessunFile}) << nome;
     }
 }
 
 TEST(CartellaEFiles, GoesIntoTheArchiveFolderAndListsTrmoFiles) {
     CartellaTemporanea dir;
     const std::string base = dir.percorso().substr(0, dir.percorso().size() - 1);
-    std::filesystem::create_directory(dir.percorso("archivio cruciverba"));  // other case does not count
-    EXPECT_EQ(cartellaIniziale(base), base);
-    const std::string sotto = dir.percorso("Archivio cruciverba");
+    const std::string minuscolo = dir.percorso("archivio cruciverba"), sotto = dir.percorso("Archivio cruciverba");
+    std::filesystem::create_directories(minuscolo + "/Archivio cruciverba");  // the other case does not count
+    EXPECT_EQ(cartellaIniziale(base) + "|" + cartellaIniziale(minuscolo), base + "|" + minuscolo + "/Archivio cruciverba");
     std::filesystem::create_directories(sotto + "/Archivio cruciverba");
-    EXPECT_EQ(cartellaIniziale(base), sotto);
-    EXPECT_EQ(cartellaIniziale(sotto), sotto);  // already inside one: stays
-    const std::string minuscolo = dir.percorso("archivio cruciverba");
-    std::filesystem::create_directory(minuscolo + "/Archivio cruciverba");
-    EXPECT_EQ(cartellaIniziale(minuscolo), minuscolo + "/Archivio cruciverba");
+    EXPECT_EQ(cartellaIniziale(base) + "|" + cartellaIniziale(sotto), sotto + "|" + sotto);  // already inside one: stays
 
     // The listed files: "*.trm*" in any letter case, sorted by name; folders are left out.
     std::filesystem::create_directory(dir.percorso("g.trmo"));
@@ -126,9 +116,7 @@ TEST(CartellaEFiles, GoesIntoTheArchiveFolderAndListsTrmoFiles) {
 TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     CartellaTemporanea dir, altrove;
     Stato stato;
-    stato.fileLavoro = dir.percorso("lavoro.tmp");
-    stato.nomeFile = "vecchio.trmo";
-    stato.fileModificato = true;
+    stato.fileLavoro = dir.percorso("lavoro.tmp"), stato.nomeFile = "vecchio.trmo", stato.fileModificato = true;
     PiattaformaRegistro p;
     const ApriSchema apri = [&](const std::string& percorso) { return apriInLavoro(stato, p, percorso); };
     // A lone CR ends its line and the copy has CR LF there; a lone LF inside a clue stays in it.
@@ -143,18 +131,14 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
         p.messaggi.clear();
         EXPECT_FALSE(apriSchemaScelto(apri, p, dir.percorso(), nome)) << nome;
         EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"}) << nome;
-        EXPECT_EQ(stato.nomeFile, "vecchio.trmo");
-        EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
+        EXPECT_TRUE(stato.nomeFile == "vecchio.trmo" && !std::filesystem::exists(stato.fileLavoro));
     }
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "p.trmo"));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), schema);
-    EXPECT_EQ(stato.nomeFile, dir.percorso("p.trmo"));
-    EXPECT_FALSE(stato.fileModificato);
+    EXPECT_EQ(std::tuple(dir.leggi("lavoro.tmp"), stato.nomeFile, stato.fileModificato), std::tuple(schema, dir.percorso("p.trmo"), false));
     // A typed absolute path is opened wherever it is.
     const std::string altro = prova::fileTrmo({"AB", "CD"});
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), altrove.scrivi("q.trmo", altro)));
-    EXPECT_EQ(stato.nomeFile, altrove.percorso("q.trmo"));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), altro);
+    EXPECT_EQ(stato.nomeFile + dir.leggi("lavoro.tmp"), altrove.percorso("q.trmo") + altro);
 }
 
 TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
@@ -175,8 +159,7 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     CartellaTemporanea dir;
     PiattaformaRegistro p;
     Stato stato = prova::statoDaSchema({"CASA", "A#MI"}, {"CA..", ".#.I"}, {}, "Bianchi");
-    stato.fileLavoro = dir.percorso("lavoro.tmp");
-    stato.nomeFile = "/vecchio.trmo";
+    stato.fileLavoro = dir.percorso("lavoro.tmp"), stato.nomeFile = "/vecchio.trmo";
     const std::string cartella = dir.percorso("manca");
     EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::errore);
     EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
@@ -185,13 +168,10 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     p.risposte = {Risposta::annulla};
     EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
-    EXPECT_EQ(p.messaggi.back().testo, testoSovrascrittura(n));
-    EXPECT_EQ(dir.leggi("a.trmo"), "vecchio");
-    EXPECT_EQ(std::pair(stato.nomeFile, stato.cruciverba.autore), std::pair(std::string("/vecchio.trmo"), std::string("Bianchi")));
-    EXPECT_EQ(dir.leggi("lavoro.tmp"), testoCruciverba(stato.cruciverba));
+    EXPECT_EQ(std::tuple(p.messaggi.back().testo, dir.leggi("a.trmo"), stato.nomeFile, stato.cruciverba.autore, dir.leggi("lavoro.tmp")),
+              std::tuple(testoSovrascrittura(n), "vecchio", "/vecchio.trmo", "Bianchi", testoCruciverba(stato.cruciverba)));
     EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::salvato);  // confirmed
-    EXPECT_EQ(stato.nomeFile, n);
-    EXPECT_EQ(testoCruciverba(stato.cruciverba).substr(0, 20), "Autore:      Rossi\r\n");
+    EXPECT_EQ(stato.nomeFile + "|" + testoCruciverba(stato.cruciverba).substr(0, 20), n + "|Autore:      Rossi\r\n");
     EXPECT_EQ(dir.leggi("a.trmo") + dir.leggi("lavoro.tmp"), testoCruciverba(stato.cruciverba) + testoCruciverba(stato.cruciverba));
     std::filesystem::create_directory(cartella);
     EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
@@ -222,11 +202,7 @@ TEST(InfoSistema, FirstListedToolRunnableInAnAbsoluteFolder) {
 TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
     // The one family the printer accepts (the screen accepts Verdana), the choice and its ticks,
     // and the printer's and the screen's styles after it.
-    struct Caso {
-        const char *stampante, *scelta;
-        bool corsivo, grassetto;
-        StileCarattere attesoStampante, attesoSchermo;
-    };
+    struct Caso { const char *stampante, *scelta; bool corsivo, grassetto; StileCarattere attesoStampante, attesoSchermo; };
     const Caso casi[] = {
         {"Verdana", "Verdana", true, false, {"Verdana", true, false}, {"Verdana", true, false}},
         // Refused on the printer's name: the later steps still apply the ticks, with Arial.
@@ -241,8 +217,8 @@ TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
         StileInStato stampante(stato.carattereStampante, [&](const std::string& n) { return n == accettata; }),
             schermo(stato.carattereSchermo, [](const std::string& n) { return n == "Verdana"; });
         EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
-        EXPECT_TRUE(stato.carattereStampante == c.attesoStampante && stato.carattereSchermo == c.attesoSchermo) << c.scelta;
-        EXPECT_EQ(stato.nomeFont, c.attesoSchermo.nome);
+        EXPECT_TRUE(stato.carattereStampante == c.attesoStampante && stato.carattereSchermo == c.attesoSchermo &&
+                    stato.nomeFont == c.attesoSchermo.nome) << c.scelta;
         EXPECT_EQ(prova::testi(p), c.attesoSchermo.nome == "Arial" ? std::vector<std::string>{"Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa."}
                                                                    : std::vector<std::string>{}) << c.scelta;
     }

@@ -24,8 +24,7 @@ TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
 
 TEST(NomiDiFile, TemporaryNamesAreUniqueAndTheExactCaseIsPreferred) {
     const std::string a = nomeFileTemporaneo(""), b = nomeFileTemporaneo("");
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(cancellaFile(a) && cancellaFile(b));  // both exist until removed
+    EXPECT_TRUE(a != b && cancellaFile(a) && cancellaFile(b));  // both exist until removed
     CartellaTemporanea t;
     EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
     t.scrivi("Tramerio.INI", "x");
@@ -58,8 +57,7 @@ TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
 TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEdited) {
     CartellaTemporanea t;
     const std::string nome = t.percorso("caf\xe9.trmo");
-    ASSERT_TRUE(scriviFileSicuro(nome, "prima") && esisteFile(nome));
-    ASSERT_TRUE(scriviFileSicuro(nome, "dopo"));
+    ASSERT_TRUE(scriviFileSicuro(nome, "prima") && esisteFile(nome) && scriviFileSicuro(nome, "dopo"));
     EXPECT_EQ(leggiFile(nome), std::optional<std::string>("dopo"));
     // Nothing left beside it: the stand-in name used while writing is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);

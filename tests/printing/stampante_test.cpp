@@ -53,8 +53,7 @@ private slots:
             def.push_back({i, 1, 2, "Verticale " + std::to_string(i) + std::string(50, 'v')});
         }
         const Stato s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
-        CartellaTemporanea dir;
-        const QString pdf = QString::fromStdString(dir.percorso("lungo.pdf"));
+        const QString pdf = QString::fromStdString(dir_.percorso("lungo.pdf"));
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
         Carattere c;
@@ -76,10 +75,8 @@ private slots:
     }
 
     void printerErrorOrGridWithoutColumnsGiveOneMessage() {
-        CartellaTemporanea dir;
         for (auto [file, colonne, messaggio] : {std::tuple{QString("/non/esiste/x.pdf"), 9, msgErroreStampante},
-                                                {QString::fromStdString(dir.percorso("vuoto.pdf")), 0,
-                                                 msgSchemaNonStampabile}}) {
+                                                {QString::fromStdString(dir_.percorso("vuoto.pdf")), 0, msgSchemaNonStampabile}}) {
             QPrinter stampante(QPrinter::HighResolution);
             stampante.setOutputFileName(file);
             Stato s = statoStampa(grigliaPiena(9, 6));
@@ -94,7 +91,6 @@ private slots:
 
     void openingWithValuesOutOfRange() {
         Stato s = tipico();
-        QCOMPARE(etichette(Settaggi(s, p_)), QStringList({"90", "20", "60", "3", "-4", "2"}));
         // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
         // Annulla; the bars clamp the rest.
         s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
@@ -118,8 +114,7 @@ private slots:
         QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
         QCOMPARE(annulla.campione().lettere[0].x, sinistraLettera);  // the left edge they had on opening
         annulla.Command2->click();
-        QCOMPARE(s.PercentualeRiquadro, std::int16_t(90));
-        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
+        QVERIFY(s.PercentualeRiquadro == 90 && dir_.leggi(nomeFileImpostazioni) == testoImpostazioni(tipico()));
 
         s.PercentualeRiquadro = 10;
         Settaggi salva(s, p_);
