@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -31,6 +31,7 @@ QSettings opzioniUtente() { return QSettings(QSettings::NativeFormat, QSettings:
 class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
+    QTemporaryDir config;
     std::unique_ptr<prova::BancoFinestra<>> b;
     Form1* f = nullptr;
 
@@ -62,7 +63,8 @@ class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // the options go to a test folder
+    // The player's options in a folder of this run: neither the real ones nor another run's.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
     void init() {
         opzioniUtente().clear();
         testi.clear();
