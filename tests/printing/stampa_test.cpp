@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "printing/elenchi.h"
 #include "formats/formato.h"
+#include "model/file.h"
 #include "printing/pagina.h"
 #include "puzzle.h"
 
@@ -35,14 +33,6 @@ Stato quindici(const std::string& primaRiga = "") {
 }
 
 }  // namespace
-
-TEST(Voci, CompositionAndOrder) {
-    using V = std::vector<std::string>;
-    const Stato s = piccolo();
-    const std::string vuota = " " + std::string(30, '_') + " ";
-    EXPECT_EQ(vociDefinizioni(s.cruciverba, orizzontale), V({"1 Dimora ", "5" + vuota, "6" + vuota}));
-    EXPECT_EQ(vociDefinizioni(s.cruciverba, verticale), V({"2 Città senza fine ", "3" + vuota, "4" + vuota}));  // from cp1252
-}
 
 TEST(Voci, WholeEntryWithABoldNumberWrapsOnlyPastTheLimitFromTheRoundedPen) {
     // "1 AB " is 30 wide at 10 points; the printer's limit is 1000 - 200, the preview's 1000 - x0.
@@ -168,12 +158,10 @@ TEST(Pagina, EnteredLettersNumbersSquaresAndFrameOnPaperAndOnScreenInTheCallersS
 
 TEST(Pagina, PreviewTextStaysOnTheSheetAndSaysWhenItGoesOn) {
     // The 26 x 16 sample in the client area of a 1024 x 768 window: its lists need a second sheet.
-    std::ifstream in(std::string(CARTELLA_ARCHIVIO) + "/grande-schema.trmo", std::ios::binary);
-    ASSERT_TRUE(in) << CARTELLA_ARCHIVIO;
-    std::stringstream dati;
-    dati << in.rdbuf();
+    const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/grande-schema.trmo");
+    ASSERT_TRUE(dati) << CARTELLA_ARCHIVIO;
     Stato grande;
-    grande.cruciverba = leggiCruciverba("g.trmo", dati.str()).cruciverba;
+    grande.cruciverba = leggiCruciverba("g.trmo", *dati).cruciverba;
     ASSERT_EQ(grande.cruciverba.colonne(), 26);
     const double fondo = finestra.altezza - finestra.altezzaStatusBar - 1;  // the page's bottom edge
 

@@ -34,16 +34,6 @@ inline bool fuocoDentro(const QWidget* w) {
     return w && w->isVisible() && w->isActiveWindow() && f && (f == w || w->isAncestorOf(f));
 }
 
-// A move to where the pointer already is never reaches the widget: come from aside.
-inline void muoviSu(QWidget* w, QPoint p) {
-    QTest::mouseMove(w, p + QPoint(1, 0));
-    QTest::mouseMove(w, p);
-}
-inline void clicSu(QWidget* w, QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) {
-    muoviSu(w, p);
-    QTest::mouseClick(w, pulsante, {}, p);
-}
-
 // Every key goes to whichever widget has the focus by then; no focus is a test failure.
 inline void digitaNelFuoco(const char* testo) {
     for (const char* p = testo; *p; ++p) {
@@ -161,8 +151,15 @@ struct BancoFinestra {
     }
     QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
-    void muovi(QPoint p) const { muoviSu(area(), p); }
-    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { clicSu(area(), p, pulsante); }
+    // A move to where the pointer already is never reaches the widget: come from aside.
+    void muovi(QPoint p) const {
+        QTest::mouseMove(area(), p + QPoint(1, 0));
+        QTest::mouseMove(area(), p);
+    }
+    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const {
+        muovi(p);
+        QTest::mouseClick(area(), pulsante, {}, p);
+    }
     QColor pixel(double x, double y) const {
         const QImage& img = area()->immagine();
         return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
