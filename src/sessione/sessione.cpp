@@ -200,6 +200,9 @@ bool Sessione::salva() {
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
     if (scritto) impostaModificato(false);
     conservaPartita();
+    // The working copy reaches the disk with the save, whatever the once-a-second rhythm.
+    if (copiaInAttesa_) scriviCopiaOra();
+    if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
     return scritto;
 }
 

@@ -63,7 +63,8 @@ std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate) {
 }
 
 std::string messaggioVerifica(const Cruciverba& s, std::int64_t millisecondi, long long rivelate) {
-    if (contaDifferenze(s).differenze != 0) return messaggioControllo(s);
+    // Only a grid really right is congratulated: one without a solution is never.
+    if (!schemaGiusto(s)) return messaggioControllo(s);
     return messaggioRisolto(millisecondi, rivelate);
 }
 

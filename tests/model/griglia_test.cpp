@@ -54,21 +54,6 @@ TEST_F(Passo, FrameThicknessAddsOutlines) {
     EXPECT_EQ(rossi[3].y1, s.yGriglia - 5);
 }
 
-TEST_F(Passo, BlackSquareInset) {
-    // 99 and 100 leave one pixel; below, the inset is the remaining share of the cell
-    for (auto [percentuale, quota] : std::vector<std::pair<int, double>>{{99, -1}, {100, -1}, {80, 10}, {0, 50}}) {
-        Stato s = prova::statoDaSchema({"A#", "CD"});
-        s.PercentualeRiquadro = static_cast<std::int16_t>(percentuale);
-        sup.operazioni.clear();
-        disegna(s);
-        const double L = s.latoCasella, atteso = quota < 0 ? 1 : L * quota / 100;
-        auto neri = di(Operazione::rettangoloPieno, nero);
-        ASSERT_EQ(neri.size(), 1u) << percentuale;
-        EXPECT_DOUBLE_EQ(neri[0].x1, s.xGriglia + L + atteso) << percentuale;
-        EXPECT_DOUBLE_EQ(neri[0].y2, s.yGriglia + L - atteso) << percentuale;
-    }
-}
-
 TEST_F(Passo, LettersCentredWithTheMinimumSize) {
     Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
     s.AltezzaCaratteri = 5, s.DistanzaDaCentro = 10;  // far below the 6-point floor
