@@ -28,7 +28,8 @@ std::string messaggioControllo(const Cruciverba& x) {
     const Conteggio k = contaDifferenze(x);
     const auto senzaSoluzione = [&](const Casella& c) { return x.cella(c).soluzione.empty(); };
     const std::vector<Casella> bianche = caselleBianche(x);
-    if (k.lettere == 0 || std::all_of(bianche.begin(), bianche.end(), senzaSoluzione))
+    if (k.lettere == 0) return "Sul cruciverba non ci sono lettere da controllare.";
+    if (std::all_of(bianche.begin(), bianche.end(), senzaSoluzione))
         return "Questo cruciverba non ha una soluzione con cui controllare le lettere.";
     return "Sul cruciverba ci sono " + std::to_string(k.lettere) + " lettere; ci sono però ancora " +
            std::to_string(k.differenze) + " lettere diverse o non risolte! (" +

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "solving/controllo.h"
+#include "solving/verifica.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -36,6 +37,8 @@ TEST(Controllo, CountsWhiteCellsOnlyAndClearsOnlyTypedLetters) {
     EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"A#.", "..#"}));
     // Without any letter the report says so instead of dividing by zero.
     EXPECT_EQ(messaggioControllo(prova::cruciverbaDa({"##"})), "Sul cruciverba non ci sono lettere da controllare.");
+    // A puzzle that carries no solution is never counted, nor congratulated.
+    EXPECT_EQ(messaggioVerifica(Cruciverba(2, 1), 0, 0), "Questo cruciverba non ha una soluzione con cui controllare le lettere.");
 }
 
 TEST(Controllo, PercentageInDoublePrecisionRoundsHalfToEven) {
