@@ -5,11 +5,9 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QWindow>
 #include <ctime>
 #include <map>
 
@@ -23,25 +21,6 @@
 #include "solving/lessico.h"
 
 namespace quadrivo {
-
-namespace {
-
-// Activations that come back from a message box or a menu are not the window's own.
-bool eDialogo(const QWidget* t) {
-    if (!t || !t->isWindow()) return false;
-    if (qobject_cast<const QMessageBox*>(t) || qobject_cast<const QMenu*>(t)) return false;
-    const Qt::WindowType tipo = t->windowType();
-    return tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::SplashScreen && tipo != Qt::Desktop;
-}
-
-bool finestraDiDialogo(QWindow* w) {
-    if (!w) return false;
-    for (QWidget* t : QApplication::topLevelWidgets())
-        if (t->windowHandle() == w) return eDialogo(t);
-    return false;
-}
-
-}  // namespace
 
 Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
     : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando), solutore_(stato, piattaforma, *this) {
@@ -70,22 +49,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     // first; unless saved, the working copy stays for the next start to offer back.
     piattaforma_.primaDiTerminare = [this] { primaDellaFine(); };
 
-    // The activation step runs at the first activation and whenever the window gets the focus
-    // back from one of the program's dialogs; switching to another program and back is not one.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
-        if (!w) return;
-        if (w != windowHandle()) {
-            // Judged now: a dialog closed with its window may be gone when the focus comes back.
-            tornoDaDialogo_ = finestraDiDialogo(w);
-            return;
-        }
-        const bool daDialogo = tornoDaDialogo_;
-        tornoDaDialogo_ = false;
-        if (giaAttivato_ == 0 || daDialogo) accodaAttivazione();
-    });
-    // Without a window manager the focus may not come back when a dialog closes: its closing
-    // is the sign. With one, the focus that follows finds the work done.
-    qApp->installEventFilter(this);
+    // The views follow the session; the window's own step runs once, when it is first shown.
+    installEventFilter(this);
 
     Form_Load();
 }
@@ -94,7 +59,6 @@ Form1::~Form1() {
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
     if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
-    qApp->removeEventFilter(this);
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
 }
@@ -347,8 +311,6 @@ void Form1::Form_Activate() {
     }
     if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();
-    Toolbar1->setVisible(false);
-    Toolbar1->setVisible(true);
     if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -568,19 +530,6 @@ void Form1::accodaAttivazione() {
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (filtroVerifica(oggetto, evento)) return true;
-    if (evento->type() == QEvent::Hide && oggetto != this && oggetto->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(oggetto);
-        if (w->isWindow() && eDialogo(w) && giaAttivato_ && !chiuso_) {
-            bool altri = false;
-            for (QWidget* t : QApplication::topLevelWidgets())
-                if (t != w && t != this && t->isVisible() && eDialogo(t)) altri = true;
-            if (!altri) {
-                tornoDaDialogo_ = false;
-                accodaAttivazione();
-            }
-        }
-        return false;
-    }
     // Keys for the grid, whether the grid or (before any click) the window has the keyboard.
     if (evento->type() == QEvent::KeyPress && (oggetto == area_ || oggetto == this)) {
         const QWidget* fuoco = QApplication::focusWidget();

@@ -245,7 +245,6 @@ private:
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
-    bool tornoDaDialogo_ = false;
     std::string titoloGriglia_;
 
     // ---- Solving (form1_soluzione.cpp): hover and the word dialog, with this window as the view.

@@ -51,7 +51,6 @@ void Form1::MenuApri_Click() {
             Picture1->move(p.x, p.y);
             Picture1->show();
         }
-        accodaAttivazione();
     });
     sopraDi(form2, this);
     form2->show();
@@ -75,7 +74,6 @@ void Form1::MenuSalvaCN_Click() {
     setEnabled(true);
     aggiornaTitolo();
     Toolbar1->repaint();
-    accodaAttivazione();
 }
 
 void Form1::MenuFont_Click() {
@@ -85,7 +83,7 @@ void Form1::MenuFont_Click() {
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
-    accodaAttivazione();
+    disegnaGriglia();
 }
 
 void Form1::Toolbar1_ButtonClick(const QString& chiave) {
