@@ -434,6 +434,8 @@ bool Form1::lasciaSchema() {
 }
 
 void Form1::primaDellaFine() {
+    // What the copy still waits to receive must be there for the next start to offer back.
+    if (sessione_->modificato()) sessione_->scriviCopiaOra();
     if (sessione_->modificato() && sessione_->aperto() &&
         piattaforma_.messaggio(domandaPrimaDellaFine(stato_.nomeFile), titoloModifica, Icona::domanda,
                                Pulsanti::okAnnulla) == Risposta::ok) {
