@@ -177,9 +177,7 @@ private slots:
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) {
-            return salvaConNome(locale, p, c, n, a);
-        }, &principale);
+        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(locale, p, c, n, a); }, &principale);
         d.show();
         QCOMPARE(d.Text1->text() + "|" + d.Text2->text(), QString("Tesso000.trmo|Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
