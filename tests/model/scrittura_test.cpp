@@ -68,22 +68,14 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
 
 namespace {
 
-// A 64 KiB tmpfs for the length of a test, unmounted whatever happens.
+// A 64 KiB tmpfs over a temporary folder for the length of a test, unmounted whatever happens.
 struct DiscoPiccolo {
-    DiscoPiccolo() {
-        char modello[] = "/tmp/qdv_pieno_XXXXXX";
-        motivo = "mounting a tmpfs needs root";
-        if (::geteuid() != 0 || !::mkdtemp(modello)) return;
-        cartella = modello;
-        montato = ::mount("tmpfs", modello, "tmpfs", 0, "size=64k") == 0;
-        if (!montato) motivo = std::string("mount tmpfs not allowed here: ") + std::strerror(errno);
-    }
+    CartellaTemporanea t;
+    bool montato = ::geteuid() == 0 && ::mount("tmpfs", t.percorso().c_str(), "tmpfs", 0, "size=64k") == 0;
+    std::string motivo = ::geteuid() != 0 ? "mounting a tmpfs needs root" : std::string("mount tmpfs not allowed here: ") + std::strerror(errno);
     ~DiscoPiccolo() {
-        if (montato) ::umount2(cartella.c_str(), MNT_DETACH);
-        if (!cartella.empty()) ::rmdir(cartella.c_str());
+        if (montato) ::umount2(t.percorso().c_str(), MNT_DETACH);
     }
-    std::string cartella, motivo;
-    bool montato = false;
 };
 
 }  // namespace
@@ -93,9 +85,9 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     if (!disco.montato) GTEST_SKIP() << disco.motivo;
     std::string vecchio = schemaVecchio;
     while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, 2, std::string(60, 'x')) + "\r\n";
-    const std::string f = disco.cartella + "/schema.trmo";
+    const std::string f = disco.t.percorso("schema.trmo");
     ASSERT_TRUE(scriviFileSicuro(f, vecchio));
-    std::ofstream zavorra(disco.cartella + "/zavorra", std::ios::binary);  // up to the last byte
+    std::ofstream zavorra(disco.t.percorso("zavorra"), std::ios::binary);  // up to the last byte
     while (zavorra.put('z') && zavorra.flush()) {
     }
     Stato s = schemaCasa();
@@ -103,5 +95,5 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     EXPECT_FALSE(scriviCruciverba(s.cruciverba, p, f));
     EXPECT_EQ(p.messaggi.size() == 1 ? p.messaggi[0].testo : "", msgErroreScrittura);
     EXPECT_EQ(leggiFile(f), std::optional<std::string>(vecchio));
-    EXPECT_EQ(fileNellaCartella(disco.cartella), 2);  // the puzzle and the ballast only
+    EXPECT_EQ(fileNellaCartella(disco.t.percorso()), 2);  // the puzzle and the ballast only
 }

@@ -34,14 +34,8 @@ class ProvaStampante : public QObject {
     Stato tipico() const {
         Stato s;
         s.cartellaProgramma = dir_.percorso();
-        s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60;
-        s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
+        s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
         return s;
-    }
-
-    static QStringList etichette(const Settaggi& d) {
-        return {d.Label2->text(), d.Label9->text(), d.Label5->text(), d.Label11->text(), d.Label15->text(),
-                d.Label13->text()};
     }
 
 private slots:
@@ -95,7 +89,8 @@ private slots:
         // Annulla; the bars clamp the rest.
         s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
         Settaggi d(s, p_);
-        QCOMPARE(etichette(d), QStringList({"95", "20", "90", "3", "-10", "1"}));
+        QCOMPARE(QStringList({d.Label2->text(), d.Label9->text(), d.Label5->text(), d.Label11->text(), d.Label15->text(), d.Label13->text()}),
+                 QStringList({"95", "20", "90", "3", "-10", "1"}));
         d.Command2->click();
         QCOMPARE(std::vector<int>({s.SpessoreBordo, s.PercentualeRiquadro, s.AltezzaCaratteri}),
                  std::vector<int>({1, 49, 120}));

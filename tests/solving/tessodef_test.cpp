@@ -34,19 +34,17 @@ class TessoDefTest : public QObject {
     T* w(const char* nome) { return dialogo->findChild<T*>(nome); }
     QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("Text3_%1").arg(i)); }
     QPushButton* pulsante(const char* nome) { return w<QPushButton>(nome); }
+    void posa(int c, int r, int d) {
+        s().colonnaCorrente = std::int16_t(c), s().rigaCorrente = std::int16_t(r), s().direzioneCorrente = std::int16_t(d);
+    }
 
     // The dialog for the word at (c, r, d), shown and active; with `lettere` set it describes the
     // word by itself, without the grid.
     TessoDef& apri(int c, int r, int d, const std::string& lettere = {}) {
-        s().colonnaCorrente = static_cast<std::int16_t>(c);
-        s().rigaCorrente = static_cast<std::int16_t>(r);
-        s().direzioneCorrente = static_cast<std::int16_t>(d);
+        posa(c, r, d);
         VoceDialogo voce = voceDialogo(s());
         if (!lettere.empty()) voce.valida = true, voce.parola = lettere;
-        dialogo = std::make_unique<TessoDef>(voce, p->piattaforma,
-                                             [this](const std::string& maschera, VistaRicerca& vista) {
-                                                 cercaNelLessico(s(), p->piattaforma, maschera, vista);
-                                             });
+        dialogo = std::make_unique<TessoDef>(voce, p->piattaforma, [this](const std::string& m, VistaRicerca& v) { cercaNelLessico(s(), p->piattaforma, m, v); });
         dialogo->show();
         dialogo->activateWindow();
         if (!QTest::qWaitFor([this] { return prova::fuocoDentro(dialogo.get()); }))
@@ -56,14 +54,11 @@ class TessoDefTest : public QObject {
 
 private slots:
     void init() {
+        dialogo.reset();  // the last test's dialog goes before the puzzle it was opened on
         p = std::make_unique<prova::SchemaProva>(std::vector<std::string>{"C.SA#", "A#ORO", "..#.#", "M.LA#"});
         s().cartellaProgramma = dir.percorso();
         dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
         caricaLessico(s(), p->piattaforma);
-    }
-    void cleanup() {
-        dialogo.reset();
-        p.reset();
     }
 
     void setUpShowsTheWordItsClueAndOneBoxPerLetter() {
@@ -165,7 +160,7 @@ private slots:
         // Column, row, dialog width, expected corner on a 1024 x 768 screen for a dialog 200 high.
         const int casi[][5] = {{3, 2, 500, 190, 110}, {14, 2, 504, 520, 110} /* touches the edge */, {20, 25, 500, 524, 568}};
         for (const auto& k : casi) {
-            s().colonnaCorrente = static_cast<std::int16_t>(k[0]), s().rigaCorrente = static_cast<std::int16_t>(k[1]);
+            posa(k[0], k[1], orizzontale);
             const VoceDialogo v = voceDialogo(s());
             QCOMPARE(TessoDef::posizione({v.xAngolo, v.yAngolo}, QSize(k[2], 200), QRect(0, 0, 1024, 768)),
                      QPoint(k[3], k[4]));
