@@ -22,14 +22,11 @@ Disegno griglia(std::string lettere, int corrente = -1, std::string font = "Deja
             const double x = 10 + 40 * i;
             s.rettangolo(x, 10, x + 40, 50, nero);
             if (i == corrente) s.rettangoloPieno(x + 1, 11, x + 39, 49, giallo);
+            const char l = lettere[std::size_t(i)];
             s.impostaCarattere({font, 16, i == 2, i == 3});
-            if (lettere[std::size_t(i)] != '.') {
-                s.CurrentX = x + 12.5, s.CurrentY = 18;
-                s.stampa(std::string(1, lettere[std::size_t(i)]));
-            }
+            if (l != '.') s.CurrentX = x + 12.5, s.CurrentY = 18, s.stampa(std::string(1, l));
             s.impostaCarattere({font, 7});
-            s.CurrentX = x + 2, s.CurrentY = 11;
-            s.stampa(std::to_string(i + 1));
+            s.CurrentX = x + 2, s.CurrentY = 11, s.stampa(std::to_string(i + 1));
         }
     };
 }
@@ -44,17 +41,22 @@ QImage comeLoSchermo(const QWidget& w, QSize l) {
     return i;
 }
 
+// `d` as the painter draws it on an image like the area's backing one; with the painter's surface for measuring.
+QImage dipinta(const AreaDisegno& area, const Disegno& d, const std::function<void(SuperficieQt&)>& misura = {}) {
+    QImage i = comeLoSchermo(area, area.size());
+    QPainter p(&i);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    SuperficieQt qt(p, area.width(), area.height(), area.sfondo());
+    d(qt);
+    if (misura) misura(qt);
+    return i;
+}
+
 Disegno due(Colore prima, Colore dopo) {
-    return [=](Superficie& s) {
-        s.pulisci();
-        s.rettangoloPieno(20, 20, 60, 60, prima);
-        s.rettangoloPieno(40, 40, 80, 80, dopo);
-    };
+    return [=](Superficie& s) { s.pulisci(), s.rettangoloPieno(20, 20, 60, 60, prima), s.rettangoloPieno(40, 40, 80, 80, dopo); };
 }
 
 }  // namespace
-
-Q_DECLARE_METATYPE(Disegno)
 
 class ProvaAreaDisegno : public QObject {
     Q_OBJECT
@@ -62,7 +64,6 @@ private slots:
     void replaysAsThePainterDrawsAndMeasuresTheSame() {
         AreaDisegno area;
         area.resize(300, 80);
-        QImage attesa = comeLoSchermo(area, {300, 80});
         // Seventy sizes, ten at a time on screen: the fonts no stroke uses any more are dropped
         // on the way, those in use must stay right.
         const Disegno molteFonti = [](Superficie& s) {
@@ -74,56 +75,45 @@ private slots:
             }
         };
         for (const Disegno& d : {molteFonti, griglia("QUADRI", 2)}) {
-            QPainter p(&attesa);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            SuperficieQt qt(p, 300, 80, area.sfondo());
-            d(qt);
-            p.end();
             d(area.superficie());
-            QCOMPARE(area.immagine(), attesa);
+            QCOMPARE(area.immagine(), dipinta(area, d));
         }
-        QImage misura = comeLoSchermo(area, {1, 1});
-        QPainter p(&misura);
-        SuperficieQt qt(p, 1, 1);
-        for (const std::string t : {"W", "Ìl migliore", "12"})
-            for (double punti : {7.0, 16.0, 0.0}) {
-                qt.impostaCarattere({"DejaVu Sans", punti, true});
-                area.superficie().impostaCarattere({"DejaVu Sans", punti, true});
-                QCOMPARE(area.superficie().larghezzaTesto(t), qt.larghezzaTesto(t));
-                QCOMPARE(area.superficie().altezzaTesto(t), qt.altezzaTesto(t));
-            }
+        dipinta(area, griglia(""), [&](SuperficieQt& qt) {
+            for (const std::string t : {"W", "Ìl migliore", "12"})
+                for (double punti : {7.0, 16.0, 0.0}) {
+                    qt.impostaCarattere({"DejaVu Sans", punti, true});
+                    area.superficie().impostaCarattere({"DejaVu Sans", punti, true});
+                    Superficie& a = area.superficie();
+                    QCOMPARE(std::pair(a.larghezzaTesto(t), a.altezzaTesto(t)), std::pair(qt.larghezzaTesto(t), qt.altezzaTesto(t)));
+                }
+        });
     }
 
-    void repaintsOnlyWhatChanged_data() {
-        QTest::addColumn<Disegno>("prima");
-        QTest::addColumn<Disegno>("dopo");
-        QTest::addColumn<QRect>("dentro");  // where every changed pixel lies; empty: nothing changed
-        QTest::newRow("same grid") << griglia("CASA..", 4) << griglia("CASA..", 4) << QRect();
-        QTest::newRow("one key") << griglia("CASA..", 4) << griglia("CASAX.", 5) << QRect(166, 6, 88, 48);
-        QTest::newRow("letter gone") << griglia("CASA..", -1) << griglia("CA.A..", -1) << QRect(86, 6, 48, 48);
-        QTest::newRow("other font") << griglia("CASA..") << griglia("CASA..", -1, "DejaVu Serif") << QRect(6, 6, 248, 48);
-        QTest::newRow("cleared") << griglia("CASA..", 1) << Disegno([](Superficie& s) { s.pulisci(); })
-                                 << QRect(6, 6, 248, 48);
-        QTest::newRow("fills swapped") << due(giallo, ciano) << due(ciano, giallo) << QRect(19, 19, 63, 63);
-    }
     void repaintsOnlyWhatChanged() {
-        QFETCH(Disegno, prima);
-        QFETCH(Disegno, dopo);
-        QFETCH(QRect, dentro);
-        AreaDisegno area;
-        area.resize(300, 80);
-        prima(area.superficie());
-        area.consegna();
-        QImage schermo = area.immagine();
-        dopo(area.superficie());
-        const QRegion cambiata = area.consegna();
-        if (dentro.isEmpty()) QVERIFY(cambiata.isEmpty());
-        else QVERIFY(!cambiata.isEmpty() && dentro.contains(cambiata.boundingRect()));
-        QVERIFY(area.consegna().isEmpty());
-        QPainter p(&schermo);
-        area.dipingi(p, cambiata);
-        p.end();
-        QCOMPARE(schermo, area.immagine());
+        const Disegno vuoto = [](Superficie& s) { s.pulisci(); };
+        const std::tuple<const char*, Disegno, Disegno, QRect> casi[] = {  // where every changed pixel lies; empty: none
+            {"same grid", griglia("CASA..", 4), griglia("CASA..", 4), QRect()},
+            {"one key", griglia("CASA..", 4), griglia("CASAX.", 5), QRect(166, 6, 88, 48)},
+            {"letter gone", griglia("CASA..", -1), griglia("CA.A..", -1), QRect(86, 6, 48, 48)},
+            {"other font", griglia("CASA.."), griglia("CASA..", -1, "DejaVu Serif"), QRect(6, 6, 248, 48)},
+            {"cleared", griglia("CASA..", 1), vuoto, QRect(6, 6, 248, 48)},
+            {"fills swapped", due(giallo, ciano), due(ciano, giallo), QRect(19, 19, 63, 63)},
+        };
+        for (const auto& [nome, prima, dopo, dentro] : casi) {
+            AreaDisegno area;
+            area.resize(300, 80);
+            prima(area.superficie());
+            area.consegna();
+            QImage schermo = area.immagine();
+            dopo(area.superficie());
+            const QRegion cambiata = area.consegna();
+            QVERIFY2(dentro.isEmpty() ? cambiata.isEmpty() : !cambiata.isEmpty() && dentro.contains(cambiata.boundingRect()), nome);
+            QVERIFY2(area.consegna().isEmpty(), nome);
+            QPainter p(&schermo);
+            area.dipingi(p, cambiata);
+            p.end();
+            QVERIFY2(schermo == area.immagine(), nome);  // the screen as a full repaint leaves it
+        }
     }
 
     void showsAtOnceOnlyWhenAsked() {

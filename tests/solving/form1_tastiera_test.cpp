@@ -1,6 +1,7 @@
-// Keyboard solving on the real main window: one click, then keys; the clue panel beside it.
+// Solving on the real main window: hover, the word dialog, one click then keys, the clue panel.
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,7 @@ class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     QTemporaryDir config;
     std::unique_ptr<prova::BancoFinestra<>> b;
     Form1* f = nullptr;
+    QStringList definizioni;  // the clue each word dialog opened on
 
     void clic(int c, int r) { b->clic(b->cella(c, r)); }
     // Each key, and where the cursor is after it.
@@ -48,8 +50,13 @@ class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
     }
     QString corrente(int d) { return lista(d)->currentItem() ? lista(d)->currentItem()->text() : QString(); }
     QString rigaDefinizione() { return prova::figlio<QLabel>(f, "RigaDefinizione")->text(); }
-    void cliccaVoce(int d, int i) {
-        QTest::mouseClick(lista(d)->viewport(), Qt::LeftButton, {}, lista(d)->visualItemRect(lista(d)->item(i)).center());
+    // The next word dialog, answered with `testo` typed and the button `pulsante` (Annulla unless told).
+    auto dialogo(const char* testo = "", const char* pulsante = "Command3d2") {
+        return std::make_unique<prova::AlProssimoModale<TessoDef>>([=, this](TessoDef* d) {
+            definizioni << d->findChild<QLineEdit*>("Text1")->text();
+            prova::digitaNelFuoco(testo);
+            QTest::mouseClick(d->findChild<QPushButton*>(pulsante), Qt::LeftButton);
+        });
     }
 
 private slots:
@@ -58,11 +65,61 @@ private slots:
     void init() {
         opzioniUtente().clear();
         testi.clear();
+        titoli.clear();
+        definizioni.clear();
         b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA"}}}));
         QVERIFY(b->apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
         f = &*b->f;
     }
     void cleanup() { b.reset(); }
+
+    void hoverShowsClueShapeAndRectangle() {
+        const int L = b->stato.latoCasella, x0 = b->stato.xGriglia, y0 = b->stato.yGriglia;
+        const QPoint a = b->alto(1, 1);
+        b->muovi(a);
+        auto* etichetta = prova::figlio<QLabel>(f, "Label1");
+        QVERIFY(f->label1Visibile() && etichetta->text() == "  1 oriz. -Abitazione ");
+        QCOMPARE(etichetta->pos(), QPoint(a.x() - 19, a.y() + 12));
+        QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
+        auto* rettangolo = prova::figlio<Rettangolo>(f, "Shape1");
+        QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);
+        b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
+        QVERIFY(!f->label1Visibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
+    }
+
+    void dialogOkAndAnnullaBothCountAsAChange() {
+        auto ok = dialogo("cane", "Command3d1");
+        b->clic(b->basso(1, 1), Qt::RightButton);
+        QVERIFY(ok->eseguita());
+        {  // The dialog left the default pointer: a press before the next move opens nothing.
+            auto nessuno = dialogo();
+            QTest::mouseClick(f->area(), Qt::RightButton, {}, b->basso(1, 1));
+            QVERIFY(!nessuno->eseguita());
+        }
+        const V atteso{"C...#", "A#ORO", "N.#.#", "E...#"};
+        QTRY_COMPARE(b->copia(), atteso);
+        f->sessione().impostaModificato(false);
+        auto annulla = dialogo("zzz");
+        b->clic(b->alto(3, 2), Qt::MiddleButton);
+        QVERIFY(annulla->eseguita());
+        QCOMPARE(b->memoria(), atteso);
+        QVERIFY(b->stato.fileModificato && f->windowTitle().startsWith("*"));
+    }
+
+    void aSingleTypedLetterIsAskedAboutBeforeClosing() {
+        const std::string prima = b->dir.leggi("prova.trmo");
+        clic(1, 1);
+        b->digita("m");  // no Enter: a letter is an answer as soon as it is typed
+        // Annulla: the window stays, with its answers and its working copy.
+        rispondi("Annulla");
+        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente");
+        QVERIFY(f->isVisible() && esisteFile(b->stato.fileLavoro) && b->dir.leggi("prova.trmo") == prima);
+        // Salva: the answers reach the puzzle's file, the title loses its mark, the window closes.
+        rispondi("Salva");
+        QVERIFY(f->close());
+        QCOMPARE(prova::salvati(b->puzzle).at(0), "M...#");
+        QVERIFY(!b->stato.fileModificato && !f->windowTitle().startsWith("*") && !esisteFile(b->stato.fileLavoro));
+    }
 
     void clickTypeAndEveryKeyReachesTheSession() {
         const QPoint origine(b->stato.xGriglia, b->stato.yGriglia);
@@ -102,7 +159,8 @@ private slots:
         // A puzzle just opened gives the grid the keyboard: Tab alone starts at the first word.
         percorri({{Qt::Key_Tab, o(1, 1)}, {Qt::Key_Backtab, v(2, 3)}});
         QVERIFY(lista(orizzontale)->selectedItems().isEmpty() && corrente(verticale).startsWith("6 __"));
-        cliccaVoce(orizzontale, 3);  // 7 ERBA
+        QListWidget* l = lista(orizzontale);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
         QTRY_VERIFY(b->grigliaHaFuoco());  // the panel never keeps the keyboard
         // Skipping full words, kept as the player's option: ORO is passed over.
@@ -118,12 +176,10 @@ private slots:
         QVERIFY(pannello->isVisible() && b->stato.xGriglia + 5 * L < pannello->x());  // the grid stays left of it
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible());
-        QCOMPARE(b->stato.latoCasella, geometriaFinestra(b->stato, f->areaFinestra()).lato);
-        QVERIFY(b->stato.latoCasella >= L);
+        QVERIFY(b->stato.latoCasella == geometriaFinestra(b->stato, f->areaFinestra()).lato && b->stato.latoCasella >= L);
         b->esegui("MenuElenco");
         QVERIFY(pannello->isVisible());
-        // The print preview has the whole area.
-        f->MenuAnteprima_Click();
+        f->MenuAnteprima_Click();  // the print preview has the whole area
         QVERIFY(!pannello->isVisible());
         QTest::mouseClick(prova::figlio<QPushButton>(f, "Command3d15"), Qt::LeftButton);
         QVERIFY(pannello->isVisible());
@@ -145,21 +201,14 @@ private slots:
         // word's start as the pointer shows it; F2 on the current word.
         b->esegui("menuold");
         b->clic(b->cella(1, 3), Qt::RightButton);
-        QStringList definizioni;
-        auto annulla = [&] {
-            return std::make_unique<prova::AlProssimoModale<TessoDef>>([&](TessoDef* d) {
-                definizioni << d->findChild<QLineEdit*>("Text1")->text();
-                d->reject();
-            });
-        };
-        auto sinistro = annulla();
+        auto sinistro = dialogo();
         b->clic(b->alto(3, 2));
         QVERIFY(sinistro->eseguita() && b->pos() == o(1, 3));
         b->esegui("menuold");
         f->activateWindow();
         clic(1, 4);
         QTRY_VERIFY(b->grigliaHaFuoco());
-        auto f2 = annulla();
+        auto f2 = dialogo();
         b->tasto(Qt::Key_F2);
         QVERIFY(f2->eseguita());
         QCOMPARE(definizioni, (QStringList{"Metallo prezioso", "Città d'erba"}));
