@@ -71,10 +71,9 @@ TEST(Blocco, HeadingsEntriesAndFooterOnPaperAndOnScreen) {
         };
         for (const auto& [testo, alto] : attese) {
             const Operazione* o = sup.scritta(testo);
-            ASSERT_TRUE(o) << testo;
-            EXPECT_NEAR(o->y1, alto, 1e-9) << testo;
-            EXPECT_EQ(o->carattere.grassetto, testo.ends_with(":") || testo == "1") << testo;
-            EXPECT_TRUE(o->carattere.dimensione == punti && o->carattere.corsivo);  // the caller's italics stay
+            ASSERT_TRUE(o) << testo;  // the caller's italics stay
+            EXPECT_EQ(std::tuple(std::lround(o->y1 * 1e6), o->carattere.grassetto, o->carattere.dimensione, o->carattere.corsivo),
+                      std::tuple(std::lround(alto * 1e6), testo.ends_with(":") || testo == "1", punti, true)) << testo;
         }
         EXPECT_EQ(sup.scritta("ORIZZONTALI:")->x1, x0);
     }

@@ -64,24 +64,19 @@ class AlProssimoModale : public QObject {
 public:
     explicit AlProssimoModale(std::function<void(T*)> a) : azione_(std::move(a)) {
         connect(&sonda_, &QTimer::timeout, this, &AlProssimoModale::guarda);
-        sonda_.start(10);
-        limite_.start();
+        sonda_.start(10), limite_.start();
     }
     bool eseguita() const { return eseguita_; }
 
 private:
     void guarda() {
-        QWidget* m = QApplication::activeModalWidget();
-        T* w = qobject_cast<T*>(m);
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
         if (w && fuocoDentro(w)) {
-            sonda_.stop();
-            eseguita_ = true;
+            sonda_.stop(), eseguita_ = true;
             azione_(w);
         } else if (limite_.hasExpired(5000)) {
             sonda_.stop();
-            if (!w) return;
-            w->close();
-            QTest::qFail("nessuna finestra modale col fuoco entro cinque secondi", __FILE__, __LINE__);
+            if (w) w->close(), QTest::qFail("nessuna finestra modale col fuoco entro cinque secondi", __FILE__, __LINE__);
         }
     }
     std::function<void(T*)> azione_;
@@ -98,8 +93,7 @@ struct RisposteMessaggi {
 
     void rispondi(const QString& pulsante) {
         risposta = std::make_unique<AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
-            testi << m->text();
-            titoli << m->windowTitle();
+            testi << m->text(), titoli << m->windowTitle();
             for (QAbstractButton* scelto : m->buttons())
                 if (scelto->text() == pulsante) return scelto->click();
         });
@@ -119,10 +113,7 @@ struct BancoFinestra {
     explicit BancoFinestra(const std::string& dizionario) { dir.scrivi("LessicoItaliano.dat", dizionario); }
     ~BancoFinestra() { chiudi(); }
     // Answers left unsaved would stay behind as a working copy the next window offers back.
-    void chiudi() {
-        stato.fileModificato = false;
-        f.reset();
-    }
+    void chiudi() { stato.fileModificato = false, f.reset(); }
     // A new window on `testo` written as the puzzle file, or on the last one when empty.
     bool apri(const std::string& testo = {}) {
         if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
@@ -161,8 +152,7 @@ struct BancoFinestra {
         QTest::mouseClick(area(), pulsante, {}, p);
     }
     QColor pixel(double x, double y) const {
-        const QImage& img = area()->immagine();
-        return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
+        return area()->immagine().pixelColor((QPointF(x, y) * area()->immagine().devicePixelRatio()).toPoint());
     }
 
     void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) const {
@@ -173,8 +163,7 @@ struct BancoFinestra {
     void digita(const QString& testo) const {
         for (const QChar ch : testo) {
             QVERIFY2(fuoco(), "nessun widget ha il fuoco");
-            QTest::sendKeyEvent(QTest::Press, fuoco(), Qt::Key_unknown, QString(ch), {});
-            QTest::sendKeyEvent(QTest::Release, fuoco(), Qt::Key_unknown, QString(ch), {});
+            for (auto tipo : {QTest::Press, QTest::Release}) QTest::sendKeyEvent(tipo, fuoco(), Qt::Key_unknown, QString(ch), {});
         }
     }
     void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
