@@ -90,27 +90,24 @@ private slots:
     void startWithoutAPuzzle() {
         preparaCartella();
         auto f = avvia({});
-        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false));
         // The picture is the one for this screen, centred across the drawing area and ten pixels
-        // higher than centred down it (an odd pixel left over goes right and below).
+        // higher than centred down it (an odd pixel left over goes right and below). The working
+        // copy's name is reserved, the file is not there yet.
         auto* foto = figlio<QLabel>(&*f, "Picture1");
-        QVERIFY(foto->isVisible() && foto->size() == QSize(300, 200));
+        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
+                !stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
         const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
             return QPoint(f->area()->width() - 1 - g.right() - g.left(), f->area()->height() - 1 - g.bottom() - g.top() - 20);
         };
         QTRY_VERIFY2(QRect(0, 0, 2, 2).contains(scarto()), qPrintable(QString("%1 %2").arg(foto->x()).arg(foto->y())));
-        // The working copy's name is reserved, the file is not there yet.
-        QVERIFY(!stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
 
         // The options menu rewrites the settings file at once.
         figlio<QAction>(&*f, "menuold")->trigger();
         figlio<Rettangolo>(&*f, "Shape1")->show();
         figlio<QAction>(&*f, "Menurett")->trigger();
         QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
-        std::string atteso = impostazioniTipiche;
-        atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
-        QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
+        QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
 
     void startWithAPuzzleThenSave() {
@@ -125,8 +122,8 @@ private slots:
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const int L = stato->latoCasella;
         const double x0 = stato->xGriglia, y0 = stato->yGriglia;
-        QCOMPARE(pixel(*f, x0 - 3, y0 + 5 * L), QColor(128, 0, 0));
-        QCOMPARE(pixel(*f, x0 + 4 * L + L / 2.0, y0 + L / 2.0), QColor(Qt::black));
+        QCOMPARE(std::pair(pixel(*f, x0 - 3, y0 + 5 * L), pixel(*f, x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
+                 std::pair(QColor(128, 0, 0), QColor(Qt::black)));
         auto inchiostro = [&](int c) {
             int n = 0;
             for (int y = L / 3; y < L - 3; ++y)

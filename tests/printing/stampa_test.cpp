@@ -44,8 +44,7 @@ TEST(Voci, WholeEntryWithABoldNumberWrapsOnlyPastTheLimitFromTheRoundedPen) {
         schermo ? anteprimaVoce(sup, "1 AB ", 300) : stampaVoce(sup, "1 AB ", 85);
         const auto& v = sup.operazioni;
         ASSERT_EQ(v.size(), 2u);
-        EXPECT_EQ(std::pair(v[0].x1, v[0].y1), aCapo ? std::pair(schermo ? 300.0 : 85.0, 65.0) : std::pair(x, 50.0))
-            << x;
+        EXPECT_EQ(std::pair(v[0].x1, v[0].y1), aCapo ? std::pair(schermo ? 300.0 : 85.0, 65.0) : std::pair(x, 50.0)) << x;
         EXPECT_TRUE(v[0].testo == "1" && v[0].carattere.grassetto && v[1].testo == " AB " && !v[1].carattere.grassetto);
     }
     // Wider than a whole line: an empty line comes first, then the entry runs past the limit.
