@@ -31,19 +31,12 @@ Disegno griglia(std::string lettere, int corrente = -1, std::string font = "Deja
     };
 }
 
-// An image as the area's backing image was: the screen's density and dots per inch.
-QImage comeLoSchermo(const QWidget& w, QSize l) {
-    const qreal dpr = w.devicePixelRatioF(), dpi = w.screen()->logicalDotsPerInch();
-    QImage i(QSize(std::ceil(l.width() * dpr), std::ceil(l.height() * dpr)), QImage::Format_RGB32);
-    i.setDevicePixelRatio(dpr);
-    i.setDotsPerMeterX(std::lround(dpi / 0.0254));
-    i.setDotsPerMeterY(std::lround(dpi / 0.0254));
-    return i;
-}
-
-// `d` as the painter draws it on an image like the area's backing one; with the painter's surface for measuring.
+// `d` as the painter draws it on an image like the area's backing one (the screen's density and
+// dots per inch); `misura` gets the painter's surface after it.
 QImage dipinta(const AreaDisegno& area, const Disegno& d, const std::function<void(SuperficieQt&)>& misura = {}) {
-    QImage i = comeLoSchermo(area, area.size());
+    const qreal dpr = area.devicePixelRatioF(), dpm = std::lround(area.screen()->logicalDotsPerInch() / 0.0254);
+    QImage i(QSize(std::ceil(area.width() * dpr), std::ceil(area.height() * dpr)), QImage::Format_RGB32);
+    i.setDevicePixelRatio(dpr), i.setDotsPerMeterX(dpm), i.setDotsPerMeterY(dpm);
     QPainter p(&i);
     p.setRenderHint(QPainter::TextAntialiasing);
     SuperficieQt qt(p, area.width(), area.height(), area.sfondo());
@@ -120,10 +113,7 @@ private slots:
         struct Contata : AreaDisegno {
             using AreaDisegno::AreaDisegno;
             int dipinti = 0;
-            void paintEvent(QPaintEvent* e) override {
-                ++dipinti;
-                AreaDisegno::paintEvent(e);
-            }
+            void paintEvent(QPaintEvent* e) override { ++dipinti, AreaDisegno::paintEvent(e); }
         };
         for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::ogniTratto, ModoArea::allaPulizia}) {
             Contata area(nullptr, ModoArea{Qt::white, modo});

@@ -1,7 +1,6 @@
 // The real main window, offscreen, on a program folder of its own.
 #include <QDialog>
 #include <QtTest>
-#include <memory>
 
 #include "formats/trmo.h"
 #include "mainwindow/finestra.h"

@@ -1,9 +1,6 @@
 // Checks, reveals, the solving clock and the kept solve on the real main window.
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 #include "dialogs/gui/tessosav.h"
 #include "dizionario_prova.h"
@@ -55,11 +52,6 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
     void apri(const V& voci) {
         QVERIFY(b->apri(voci.empty() ? std::string() : prova::fileTrmo(prova::soluzioniProva, voci, prova::definizioniProva)));
         f = &*b->f;
-    }
-    // Checks one letter: the one under the pointer in the across half of (c, r).
-    void controllaLettera(int c, int r) {
-        b->muovi(b->alto(c, r));
-        b->esegui("MenuControllaLettera");
     }
 
 private slots:
@@ -147,7 +139,8 @@ private slots:
     void theSolveContinuesAfterSalvaAndANewStartAndGoesWithSalvaConNome() {
         apri({"CUSA#", ".#...", "..#.#", "....#"});
         ora() = 125'000;
-        controllaLettera(2, 1);
+        b->muovi(b->alto(2, 1));
+        b->esegui("MenuControllaLettera");
         b->muovi(b->alto(3, 2));
         b->esegui("MenuRivelaLettera");
         b->esegui("MenuSalva");
