@@ -63,20 +63,18 @@ private slots:
             for (int i = 0; i < 70; ++i) {
                 if (i % 10 == 0) s.pulisci();
                 s.impostaCarattere({"DejaVu Sans", 6 + i / 4.0});
-                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10;
-                s.stampa("A");
+                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10, s.stampa("A");
             }
         };
         for (const Disegno& d : {molteFonti, griglia("QUADRI", 2)}) {
             d(area.superficie());
             QCOMPARE(area.immagine(), dipinta(area, d));
         }
+        Superficie& a = area.superficie();
         dipinta(area, griglia(""), [&](SuperficieQt& qt) {
             for (const std::string t : {"W", "Ìl migliore", "12"})
                 for (double punti : {7.0, 16.0, 0.0}) {
-                    qt.impostaCarattere({"DejaVu Sans", punti, true});
-                    area.superficie().impostaCarattere({"DejaVu Sans", punti, true});
-                    Superficie& a = area.superficie();
+                    for (Superficie* s : {&a, static_cast<Superficie*>(&qt)}) s->impostaCarattere({"DejaVu Sans", punti, true});
                     QCOMPARE(std::pair(a.larghezzaTesto(t), a.altezzaTesto(t)), std::pair(qt.larghezzaTesto(t), qt.altezzaTesto(t)));
                 }
         });

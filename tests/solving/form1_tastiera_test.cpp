@@ -42,9 +42,7 @@ class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
             QCOMPARE(b->pos(), dopo);
         }
     }
-    QListWidget* lista(int d) {
-        return prova::figlio<QListWidget>(f, d == orizzontale ? "ListaOrizzontali" : "ListaVerticali");
-    }
+    QListWidget* lista(int d) { return prova::figlio<QListWidget>(f, d == orizzontale ? "ListaOrizzontali" : "ListaVerticali"); }
     QString corrente(int d) { return lista(d)->currentItem() ? lista(d)->currentItem()->text() : QString(); }
     QString rigaDefinizione() { return prova::figlio<QLabel>(f, "RigaDefinizione")->text(); }
     // The next word dialog, answered with `testo` typed and the button `pulsante` (Annulla unless told).
@@ -61,9 +59,7 @@ private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
     void init() {
         opzioniUtente().clear();
-        testi.clear();
-        titoli.clear();
-        definizioni.clear();
+        testi.clear(), titoli.clear(), definizioni.clear();
         b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA"}}}));
         QVERIFY(b->apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
         f = &*b->f;
@@ -97,9 +93,8 @@ private slots:
         f->sessione().impostaModificato(false);
         auto annulla = dialogo("zzz");
         b->clic(b->alto(3, 2), Qt::MiddleButton);
-        QVERIFY(annulla->eseguita());
+        QVERIFY(annulla->eseguita() && b->stato.fileModificato && f->windowTitle().startsWith("*"));
         QCOMPARE(b->memoria(), atteso);
-        QVERIFY(b->stato.fileModificato && f->windowTitle().startsWith("*"));
     }
 
     void aSingleTypedLetterIsAskedAboutBeforeClosing() {
@@ -108,8 +103,8 @@ private slots:
         b->digita("m");  // no Enter: a letter is an answer as soon as it is typed
         // Annulla: the window stays, with its answers and its working copy.
         rispondi("Annulla");
-        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente");
-        QVERIFY(f->isVisible() && esisteFile(b->stato.fileLavoro) && b->dir.leggi("prova.trmo") == prima);
+        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente" && f->isVisible() && esisteFile(b->stato.fileLavoro) &&
+                b->dir.leggi("prova.trmo") == prima);
         // Salva: the answers reach the puzzle's file, the title loses its mark, the window closes.
         rispondi("Salva");
         QVERIFY(f->close());

@@ -57,13 +57,12 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
 private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", dati.path().toUtf8()); }
     void init() {
-        testi.clear();
-        titoli.clear();
+        testi.clear(), titoli.clear();
         b = std::make_unique<prova::BancoFinestra<PiattaformaOrologio>>(prova::dizionario({{4, {"CASA"}}}));
     }
     void cleanup() { risposta.reset(), b.reset(); }
 
-    void theCheckTakesWhatThePointerShowsAndTheStatusBarCounts() {
+    void theCheckTakesWhatThePointerShowsTheStatusBarCountsAndRevealingAllAsks() {
         // Across 1 is CASA: U and E are wrong. Down 1 is CANE: its second cell is empty.
         apri({"CUSE#", ".#...", "X.#.#", "E.Z.#"});
         b->muovi(b->alto(3, 1));
@@ -88,11 +87,7 @@ private slots:
         b->esegui("MenuSegnaErrori");
         QCOMPARE(barra(), QString("3 lettere sbagliate"));
         QCOMPARE(b->memoria(), (V{"CASE#", ".#...", "X.#.#", "E.Z.#"}));  // the marks are the window's, the letters stay
-    }
-
-    void revealingTheWholeGridAsksFirst() {
-        apri({"CUS.#", ".#...", "..#.#", "....#"});
-        // Annulla leaves it. Come right by revealing: the congratulation.
+        // Revealing the whole grid asks first: Annulla leaves it. Come right by revealing: the congratulation.
         for (const char* scelta : {"Annulla", "OK"}) {
             rispondi(scelta);
             b->esegui("MenuRivelaSchema");

@@ -143,14 +143,8 @@ struct BancoFinestra {
     QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
     // A move to where the pointer already is never reaches the widget: come from aside.
-    void muovi(QPoint p) const {
-        QTest::mouseMove(area(), p + QPoint(1, 0));
-        QTest::mouseMove(area(), p);
-    }
-    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const {
-        muovi(p);
-        QTest::mouseClick(area(), pulsante, {}, p);
-    }
+    void muovi(QPoint p) const { QTest::mouseMove(area(), p + QPoint(1, 0)), QTest::mouseMove(area(), p); }
+    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { muovi(p), QTest::mouseClick(area(), pulsante, {}, p); }
     QColor pixel(double x, double y) const {
         return area()->immagine().pixelColor((QPointF(x, y) * area()->immagine().devicePixelRatio()).toPoint());
     }
