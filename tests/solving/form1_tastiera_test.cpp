@@ -137,7 +137,7 @@ private slots:
         QVERIFY(b->grigliaHaFuoco());
     }
 
-    void thePanelListsFollowsAndChoosesAndTabCanSkipFullWords() {
+    void thePanelListsFollowsChoosesAndGivesWayAndTabCanSkipFullWords() {
         // The entries as the page prints them (the core navigation test has them all); complete words look done.
         QVERIFY(lista(orizzontale)->count() == 4 && lista(orizzontale)->item(3)->text() == "7 Città d'erba");
         QVERIFY(lista(orizzontale)->item(1)->foreground().color() == QColor(128, 128, 128) &&
@@ -154,9 +154,7 @@ private slots:
         QVERIFY(opzioniUtente().value("soluzione/saltaParoleComplete").toBool());
         clic(1, 1);
         percorri({{Qt::Key_Tab, o(1, 3)}});
-    }
-
-    void thePanelTakesItsRoomAndHiddenGivesItBack() {
+        // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
         const int L = b->stato.latoCasella;
         QVERIFY(pannello->isVisible() && b->stato.xGriglia + 5 * L < pannello->x());  // the grid stays left of it
