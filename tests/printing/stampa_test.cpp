@@ -15,8 +15,7 @@ namespace {
 // # O R O     down:   2 AOE, 3 SR, 4 AON
 // T E # N
 Stato piccolo(const std::vector<std::string>& ins = {}) {
-    return statoStampa({"CASA", "#ORO", "TE#N"}, ins, {{1, 1, 1, "Dimora"}, {2, 1, 2, "Citt\xe0 senza fine"}},
-                       "Jos\xe9");
+    return statoStampa({"CASA", "#ORO", "TE#N"}, ins, {{1, 1, 1, "Dimora"}, {2, 1, 2, "Citt\xe0 senza fine"}}, "Jos\xe9");
 }
 
 BloccoTesto blocco(TipoPagina tipo, const SaltoPagina* salto = nullptr, int lato = 40, int alto = 63, int sx = 275) {

@@ -66,7 +66,7 @@ private slots:
     }
     void cleanup() { b.reset(); }
 
-    void hoverShowsClueShapeAndRectangle() {
+    void hoverShowsClueShapeAndRectangleAndTheButtonsOpenTheWordDialog() {
         const int L = b->stato.latoCasella, x0 = b->stato.xGriglia, y0 = b->stato.yGriglia;
         const QPoint a = b->alto(1, 1);
         b->muovi(a);
@@ -77,9 +77,7 @@ private slots:
         QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);
         b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
         QVERIFY(!f->label1Visibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
-    }
-
-    void dialogOkAndAnnullaBothCountAsAChange() {
+        // The word dialog: OK and Annulla both count as a change.
         auto ok = dialogo("cane", "Command3d1");
         b->clic(b->basso(1, 1), Qt::RightButton);
         QVERIFY(ok->eseguita());

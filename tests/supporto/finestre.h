@@ -122,10 +122,8 @@ struct BancoFinestra {
         stato.cartellaProgramma = dir.percorso();
         f.emplace(stato, piattaforma, std::string());
         f->show();
-        if (!QTest::qWaitForWindowExposed(&*f) || !QTest::qWaitFor([this] { return f->giaAttivato() == 1; }))
-            return false;
-        if (f->sessione().apri(puzzle) != EsitoApertura::ok) return false;
-        return QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
+        return QTest::qWaitForWindowExposed(&*f) && QTest::qWaitFor([this] { return f->giaAttivato() == 1; }) &&
+               f->sessione().apri(puzzle) == EsitoApertura::ok && QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
     }
 
     AreaDisegno* area() const { return f->area(); }
