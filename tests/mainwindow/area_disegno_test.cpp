@@ -119,13 +119,12 @@ private slots:
             area.show();
             QVERIFY(QTest::qWaitForWindowExposed(&area));
             QTRY_VERIFY(area.dipinti > 0);
-            area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
-            QCOMPARE(area.dipinti > 1, modo == ModoArea::ogniTratto);
-            QTRY_VERIFY(area.dipinti > 1);
-            const int prima = area.dipinti;
-            area.superficie().pulisci();
-            QCOMPARE(area.dipinti > prima, modo != ModoArea::differito);
-            QTRY_VERIFY(area.dipinti > prima);
+            for (const bool pulizia : {false, true}) {  // a stroke, then a clear
+                const int prima = area.dipinti;
+                pulizia ? area.superficie().pulisci() : area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
+                QCOMPARE(area.dipinti > prima, modo == ModoArea::ogniTratto || (pulizia && modo == ModoArea::allaPulizia));
+                QTRY_VERIFY(area.dipinti > prima);
+            }
         }
     }
 };

@@ -31,9 +31,8 @@ private slots:
         QVERIFY(anteprima(true) && !b.pos().valida());
         QTest::mouseClick(chiudi, Qt::LeftButton);
         QVERIFY(anteprima(false));  // and the screen grid is back
-        const auto cornice = [&] {
-            return std::pair(b.pixel(b.stato.xGriglia - 1, b.stato.yGriglia + 5), b.pixel(b.stato.xGriglia - 3, b.stato.yGriglia + 5));
-        };
+        const int gx = b.stato.xGriglia, gy = b.stato.yGriglia + 5;
+        const auto cornice = [&] { return std::pair(b.pixel(gx - 1, gy), b.pixel(gx - 3, gy)); };
         QCOMPARE(cornice(), std::pair(chiaro, bordo));
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.

@@ -101,7 +101,7 @@ TEST(Blocco, PrinterListsContinueOnFreshSheets) {
     EXPECT_EQ(carta.testi().back(), rigaCrediti);
 }
 
-TEST(Pagina, WorkedPrinterAndPreviewNumbersOfA15x15Grid) {
+TEST(Pagina, A15x15GridOnPaperAndOnScreenItsNumbersLettersSquaresAndFrameInTheCallersStyle) {
     const GeometriaPagina g = geometriaStampa(quindici(), finestra);  // the status bar plays no part
     EXPECT_NEAR(g.altezza, 1422.03, 0.005);
     EXPECT_EQ(std::vector<double>({g.larghezza, double(g.cw), double(g.ch), double(g.s), double(g.gx), double(g.gy),
@@ -114,9 +114,7 @@ TEST(Pagina, WorkedPrinterAndPreviewNumbersOfA15x15Grid) {
               std::vector<int>({24, 15, 15, 670, 275, 314, 400, 70}));
     // A tiny window: letters stay at 5 points.
     EXPECT_EQ(geometriaAnteprima(quindici(), {400, 300, 30, 20}).puntiLettere, 5);
-}
-
-TEST(Pagina, EnteredLettersNumbersSquaresAndFrameOnPaperAndOnScreenInTheCallersStyle) {
+    // Entered letters, numbers, squares and the frame.
     Stato s = quindici("BC#\xc8");
     s.DistanzaDaCentro = -10, s.DistanzaDaSpigolo = 10, s.nomeFont = "Times New Roman";
     SuperficieRegistro carta(4960, 7016), schermo;  // the printer's area in device pixels
@@ -138,8 +136,7 @@ TEST(Pagina, EnteredLettersNumbersSquaresAndFrameOnPaperAndOnScreenInTheCallersS
     const std::vector<double> misure{b.x1, b.y1, bs.x1, bs.y1, s2.x1, s2.carattere.dimensione};
     for (size_t i = 0; i < attese.size(); ++i) EXPECT_NEAR(misure[i], attese[i], 1e-9) << i;
     EXPECT_EQ(b.carattere.nome, "Times New Roman");
-    for (const SuperficieRegistro* sup : {&carta, &schermo})  // the caller's bold and italics stay
-        EXPECT_TRUE(sup->carattere().grassetto && sup->carattere().corsivo);
+    for (const auto* sup : {&carta, &schermo}) EXPECT_TRUE(sup->carattere().grassetto && sup->carattere().corsivo);  // the caller's style stays
     // Black squares lose a margin of the cell that is never below 1.
     for (auto [percentuale, margine] : {std::pair{100, 1.0}, {99, 1.0}, {98, 0.4}, {50, 10.0}}) {
         s.PercentualeRiquadro = static_cast<std::int16_t>(percentuale);

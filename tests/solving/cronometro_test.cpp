@@ -10,7 +10,7 @@ using namespace quadrivo;
 using prova::CartellaTemporanea;
 using prova::schemaProva;
 
-TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
+TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAnHour) {
     Cronometro k;
     EXPECT_EQ(k.trascorsi(5000), 0);  // not started
     k.riparti(5000);
@@ -29,9 +29,7 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
     k.sospendi(Sosta::risolto, 150000);
     k.riparti(150000);  // Azzera: from zero, running
     EXPECT_EQ(k.trascorsi(152000), 2000);
-}
-
-TEST(Cronometro, TimeTextTurnsToHoursPastAnHour) {
+    // The time as text.
     std::vector<std::string> testi;
     for (std::int64_t ms : {999, 61000, 3599999, 3600000, 3723000, 360000000, -1000}) testi.push_back(testoTempo(ms));
     EXPECT_EQ(testi, (std::vector<std::string>{"0:00", "1:01", "59:59", "1:00:00", "1:02:03", "100:00:00", "0:00"}));
@@ -69,9 +67,8 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
         {"percorso":"/c.trmo","impronta":"k","millisecondi":-3,"segni":{},"rivelate":7},
         12, null]})";
     const std::vector<VoceArchivio> voci = leggiArchivio(dati);
-    ASSERT_EQ(voci.size(), 2u);
-    EXPECT_EQ(voci[0], (VoceArchivio{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}}));
-    EXPECT_EQ(voci[1], (VoceArchivio{"/c.trmo", "k", {}}));
+    EXPECT_EQ(voci, (std::vector<VoceArchivio>{{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}},
+                                               {"/c.trmo", "k", {}}}));
     // What is written reads back the same.
     EXPECT_EQ(leggiArchivio(testoArchivio(voci)), voci);
     for (const char* rotto : {"", "{", "[]", "\xff\xfe", "{\"partite\":{}}", "null"})

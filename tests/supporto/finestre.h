@@ -24,15 +24,10 @@ inline QWidget* fuoco() { return QApplication::focusWidget(); }
 
 // A window's widget or action by its object name, nullptr when there is none.
 template <typename T = QWidget>
-T* figlio(const QObject* padre, const QString& nome) {
-    return padre->findChild<T*>(nome);
-}
+T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T*>(nome); }
 
 // True once `w` is the active window and the keyboard focus is on it or inside it.
-inline bool fuocoDentro(const QWidget* w) {
-    const QWidget* f = QApplication::focusWidget();
-    return w && w->isVisible() && w->isActiveWindow() && f && (f == w || w->isAncestorOf(f));
-}
+inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
 
 // Every key goes to whichever widget has the focus by then; no focus is a test failure.
 inline void digitaNelFuoco(const char* testo) {
