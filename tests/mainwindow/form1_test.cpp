@@ -160,7 +160,7 @@ private slots:
         f->sessione().impostaModificato(false);
     }
 
-    void unavoidableEndOffersASave() {
+    void theEndOffersASaveFirstAndDeletesTheWorkingCopy() {
         // With unsaved answers a save is offered first; refused, the working copy stays, with
         // the letter just typed, for the next start to offer back; accepted, the answers reach
         // the puzzle's file.
@@ -176,18 +176,15 @@ private slots:
         piattaforma->primaDiTerminare();
         QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato && !esisteFile(stato->fileLavoro));
         QCOMPARE(cartella->leggi("fine.trmo"), campione15x10('A'));
-    }
-
-    void exitCloseAndAFatalEndDeleteTheWorkingCopy() {
         // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
         for (int fine : {0, 1, 2}) {
+            f.reset();  // the next window gets a state of its own
+            QVERIFY(!piattaforma->primaDiTerminare);
             preparaCartella();
-            auto f = avviaConSchema("esci.trmo");
+            f = avviaConSchema("esci.trmo");
             fine == 0 ? f->MenuEsci_Click() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
             QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
                      qPrintable(QString::number(fine)));
-            f.reset();  // the next window gets a state of its own
-            QVERIFY(!piattaforma->primaDiTerminare);
         }
     }
 };
