@@ -22,39 +22,34 @@ Disegno griglia(std::string lettere, int corrente = -1, std::string font = "Deja
             const double x = 10 + 40 * i;
             s.rettangolo(x, 10, x + 40, 50, nero);
             if (i == corrente) s.rettangoloPieno(x + 1, 11, x + 39, 49, giallo);
+            const char l = lettere[std::size_t(i)];
             s.impostaCarattere({font, 16, i == 2, i == 3});
-            if (lettere[std::size_t(i)] != '.') {
-                s.CurrentX = x + 12.5, s.CurrentY = 18;
-                s.stampa(std::string(1, lettere[std::size_t(i)]));
-            }
+            if (l != '.') s.CurrentX = x + 12.5, s.CurrentY = 18, s.stampa(std::string(1, l));
             s.impostaCarattere({font, 7});
-            s.CurrentX = x + 2, s.CurrentY = 11;
-            s.stampa(std::to_string(i + 1));
+            s.CurrentX = x + 2, s.CurrentY = 11, s.stampa(std::to_string(i + 1));
         }
     };
 }
 
-// An image as the area's backing image was: the screen's density and dots per inch.
-QImage comeLoSchermo(const QWidget& w, QSize l) {
-    const qreal dpr = w.devicePixelRatioF(), dpi = w.screen()->logicalDotsPerInch();
-    QImage i(QSize(std::ceil(l.width() * dpr), std::ceil(l.height() * dpr)), QImage::Format_RGB32);
-    i.setDevicePixelRatio(dpr);
-    i.setDotsPerMeterX(std::lround(dpi / 0.0254));
-    i.setDotsPerMeterY(std::lround(dpi / 0.0254));
+// `d` as the painter draws it on an image like the area's backing one (the screen's density and
+// dots per inch); `misura` gets the painter's surface after it.
+QImage dipinta(const AreaDisegno& area, const Disegno& d, const std::function<void(SuperficieQt&)>& misura = {}) {
+    const qreal dpr = area.devicePixelRatioF(), dpm = std::lround(area.screen()->logicalDotsPerInch() / 0.0254);
+    QImage i(QSize(std::ceil(area.width() * dpr), std::ceil(area.height() * dpr)), QImage::Format_RGB32);
+    i.setDevicePixelRatio(dpr), i.setDotsPerMeterX(dpm), i.setDotsPerMeterY(dpm);
+    QPainter p(&i);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    SuperficieQt qt(p, area.width(), area.height(), area.sfondo());
+    d(qt);
+    if (misura) misura(qt);
     return i;
 }
 
 Disegno due(Colore prima, Colore dopo) {
-    return [=](Superficie& s) {
-        s.pulisci();
-        s.rettangoloPieno(20, 20, 60, 60, prima);
-        s.rettangoloPieno(40, 40, 80, 80, dopo);
-    };
+    return [=](Superficie& s) { s.pulisci(), s.rettangoloPieno(20, 20, 60, 60, prima), s.rettangoloPieno(40, 40, 80, 80, dopo); };
 }
 
 }  // namespace
-
-Q_DECLARE_METATYPE(Disegno)
 
 class ProvaAreaDisegno : public QObject {
     Q_OBJECT
@@ -62,78 +57,61 @@ private slots:
     void replaysAsThePainterDrawsAndMeasuresTheSame() {
         AreaDisegno area;
         area.resize(300, 80);
-        QImage attesa = comeLoSchermo(area, {300, 80});
         // Seventy sizes, ten at a time on screen: the fonts no stroke uses any more are dropped
         // on the way, those in use must stay right.
         const Disegno molteFonti = [](Superficie& s) {
             for (int i = 0; i < 70; ++i) {
                 if (i % 10 == 0) s.pulisci();
                 s.impostaCarattere({"DejaVu Sans", 6 + i / 4.0});
-                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10;
-                s.stampa("A");
+                s.CurrentX = 5 + (i % 10) * 28, s.CurrentY = 10, s.stampa("A");
             }
         };
         for (const Disegno& d : {molteFonti, griglia("QUADRI", 2)}) {
-            QPainter p(&attesa);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            SuperficieQt qt(p, 300, 80, area.sfondo());
-            d(qt);
-            p.end();
             d(area.superficie());
-            QCOMPARE(area.immagine(), attesa);
+            QCOMPARE(area.immagine(), dipinta(area, d));
         }
-        QImage misura = comeLoSchermo(area, {1, 1});
-        QPainter p(&misura);
-        SuperficieQt qt(p, 1, 1);
-        for (const std::string t : {"W", "Ìl migliore", "12"})
-            for (double punti : {7.0, 16.0, 0.0}) {
-                qt.impostaCarattere({"DejaVu Sans", punti, true});
-                area.superficie().impostaCarattere({"DejaVu Sans", punti, true});
-                QCOMPARE(area.superficie().larghezzaTesto(t), qt.larghezzaTesto(t));
-                QCOMPARE(area.superficie().altezzaTesto(t), qt.altezzaTesto(t));
-            }
+        Superficie& a = area.superficie();
+        dipinta(area, griglia(""), [&](SuperficieQt& qt) {
+            for (const std::string t : {"W", "Ìl migliore", "12"})
+                for (double punti : {7.0, 16.0, 0.0}) {
+                    for (Superficie* s : {&a, static_cast<Superficie*>(&qt)}) s->impostaCarattere({"DejaVu Sans", punti, true});
+                    QCOMPARE(std::pair(a.larghezzaTesto(t), a.altezzaTesto(t)), std::pair(qt.larghezzaTesto(t), qt.altezzaTesto(t)));
+                }
+        });
     }
 
-    void repaintsOnlyWhatChanged_data() {
-        QTest::addColumn<Disegno>("prima");
-        QTest::addColumn<Disegno>("dopo");
-        QTest::addColumn<QRect>("dentro");  // where every changed pixel lies; empty: nothing changed
-        QTest::newRow("same grid") << griglia("CASA..", 4) << griglia("CASA..", 4) << QRect();
-        QTest::newRow("one key") << griglia("CASA..", 4) << griglia("CASAX.", 5) << QRect(166, 6, 88, 48);
-        QTest::newRow("letter gone") << griglia("CASA..", -1) << griglia("CA.A..", -1) << QRect(86, 6, 48, 48);
-        QTest::newRow("other font") << griglia("CASA..") << griglia("CASA..", -1, "DejaVu Serif") << QRect(6, 6, 248, 48);
-        QTest::newRow("cleared") << griglia("CASA..", 1) << Disegno([](Superficie& s) { s.pulisci(); })
-                                 << QRect(6, 6, 248, 48);
-        QTest::newRow("fills swapped") << due(giallo, ciano) << due(ciano, giallo) << QRect(19, 19, 63, 63);
-    }
     void repaintsOnlyWhatChanged() {
-        QFETCH(Disegno, prima);
-        QFETCH(Disegno, dopo);
-        QFETCH(QRect, dentro);
-        AreaDisegno area;
-        area.resize(300, 80);
-        prima(area.superficie());
-        area.consegna();
-        QImage schermo = area.immagine();
-        dopo(area.superficie());
-        const QRegion cambiata = area.consegna();
-        if (dentro.isEmpty()) QVERIFY(cambiata.isEmpty());
-        else QVERIFY(!cambiata.isEmpty() && dentro.contains(cambiata.boundingRect()));
-        QVERIFY(area.consegna().isEmpty());
-        QPainter p(&schermo);
-        area.dipingi(p, cambiata);
-        p.end();
-        QCOMPARE(schermo, area.immagine());
+        const Disegno vuoto = [](Superficie& s) { s.pulisci(); };
+        const std::tuple<const char*, Disegno, Disegno, QRect> casi[] = {  // where every changed pixel lies; empty: none
+            {"same grid", griglia("CASA..", 4), griglia("CASA..", 4), QRect()},
+            {"one key", griglia("CASA..", 4), griglia("CASAX.", 5), QRect(166, 6, 88, 48)},
+            {"letter gone", griglia("CASA..", -1), griglia("CA.A..", -1), QRect(86, 6, 48, 48)},
+            {"other font", griglia("CASA.."), griglia("CASA..", -1, "DejaVu Serif"), QRect(6, 6, 248, 48)},
+            {"cleared", griglia("CASA..", 1), vuoto, QRect(6, 6, 248, 48)},
+            {"fills swapped", due(giallo, ciano), due(ciano, giallo), QRect(19, 19, 63, 63)},
+        };
+        for (const auto& [nome, prima, dopo, dentro] : casi) {
+            AreaDisegno area;
+            area.resize(300, 80);
+            prima(area.superficie());
+            area.consegna();
+            QImage schermo = area.immagine();
+            dopo(area.superficie());
+            const QRegion cambiata = area.consegna();
+            QVERIFY2(dentro.isEmpty() ? cambiata.isEmpty() : !cambiata.isEmpty() && dentro.contains(cambiata.boundingRect()), nome);
+            QVERIFY2(area.consegna().isEmpty(), nome);
+            QPainter p(&schermo);
+            area.dipingi(p, cambiata);
+            p.end();
+            QVERIFY2(schermo == area.immagine(), nome);  // the screen as a full repaint leaves it
+        }
     }
 
     void showsAtOnceOnlyWhenAsked() {
         struct Contata : AreaDisegno {
             using AreaDisegno::AreaDisegno;
             int dipinti = 0;
-            void paintEvent(QPaintEvent* e) override {
-                ++dipinti;
-                AreaDisegno::paintEvent(e);
-            }
+            void paintEvent(QPaintEvent* e) override { ++dipinti, AreaDisegno::paintEvent(e); }
         };
         for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::ogniTratto, ModoArea::allaPulizia}) {
             Contata area(nullptr, ModoArea{Qt::white, modo});
@@ -141,13 +119,12 @@ private slots:
             area.show();
             QVERIFY(QTest::qWaitForWindowExposed(&area));
             QTRY_VERIFY(area.dipinti > 0);
-            area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
-            QCOMPARE(area.dipinti > 1, modo == ModoArea::ogniTratto);
-            QTRY_VERIFY(area.dipinti > 1);
-            const int prima = area.dipinti;
-            area.superficie().pulisci();
-            QCOMPARE(area.dipinti > prima, modo != ModoArea::differito);
-            QTRY_VERIFY(area.dipinti > prima);
+            for (const bool pulizia : {false, true}) {  // a stroke, then a clear
+                const int prima = area.dipinti;
+                pulizia ? area.superficie().pulisci() : area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
+                QCOMPARE(area.dipinti > prima, modo == ModoArea::ogniTratto || (pulizia && modo == ModoArea::allaPulizia));
+                QTRY_VERIFY(area.dipinti > prima);
+            }
         }
     }
 };

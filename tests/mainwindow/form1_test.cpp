@@ -1,7 +1,5 @@
 // The real main window, offscreen, on a program folder of its own.
-#include <QDialog>
 #include <QtTest>
-#include <memory>
 
 #include "formats/trmo.h"
 #include "mainwindow/finestra.h"
@@ -53,10 +51,10 @@ class ProvaForm1 : public QObject {
     std::unique_ptr<PiattaformaQt> piattaforma;
 
     // A fresh program folder: the Italian dictionary (an index of zeros), the settings and a picture.
-    void preparaCartella(const std::string& impostazioni = impostazioniTipiche) {
+    void preparaCartella() {
         cartella = std::make_unique<prova::CartellaTemporanea>();
         cartella->scrivi("LessicoItaliano.dat", std::string(420, '0'));
-        if (!impostazioni.empty()) cartella->scrivi("tramerio.ini", impostazioni);
+        cartella->scrivi("tramerio.ini", impostazioniTipiche);
         QImage sfondo(300, 200, QImage::Format_RGB32);
         sfondo.fill(Qt::darkCyan);
         for (const char* nome : {"Quadrivoa.jpg", "Quadrivob.jpg"})
@@ -80,40 +78,37 @@ class ProvaForm1 : public QObject {
     // A window on a puzzle of its own in the program folder.
     std::unique_ptr<Form1> avviaConSchema(const std::string& nome) { return avvia(cartella->scrivi(nome, campione15x10())); }
     // The entry of cell (2, 1) as the player would make it.
-    static void scriviA(Form1& f, const char* lettera = "A") { QVERIFY(f.sessione().scrivi({{2, 1, lettera}})); }
+    static void scriviA(Form1& f) { QVERIFY(f.sessione().scrivi({{2, 1, "A"}})); }
 
     static QColor pixel(const Form1& f, double x, double y) {
-        const QImage& img = f.area()->immagine();
-        return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
+        return f.area()->immagine().pixelColor((QPointF(x, y) * f.area()->immagine().devicePixelRatio()).toPoint());
     }
 
 private slots:
-    void startWithoutAPuzzle() {
+    void startWithoutAPuzzleOrOnAMissingFile() {
         preparaCartella();
-        auto f = avvia({});
-        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false));
+        prova::RisposteMessaggi risposta;
+        risposta.rispondi("OK");
+        auto f = avvia(cartella->percorso("non c'è.trmo"));
+        QTRY_VERIFY(risposta.testi.value(0).contains("inesistente"));  // then the start goes on without a puzzle
         // The picture is the one for this screen, centred across the drawing area and ten pixels
-        // higher than centred down it (an odd pixel left over goes right and below).
+        // higher than centred down it (an odd pixel left over goes right and below). The working
+        // copy's name is reserved, the file is not there yet.
         auto* foto = figlio<QLabel>(&*f, "Picture1");
-        QVERIFY(foto->isVisible() && foto->size() == QSize(300, 200));
-        auto centrata = [&] {  // once the window has its final size
+        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
+                !stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
+        const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
-            const int destra = f->area()->width() - 1 - g.right() - g.left();
-            const int sotto = f->area()->height() - 1 - g.bottom() - 10 - (g.top() + 10);
-            return (destra == 0 || destra == 1) && (sotto == 0 || sotto == 1);
+            return QPoint(f->area()->width() - 1 - g.right() - g.left(), f->area()->height() - 1 - g.bottom() - g.top() - 20);
         };
-        QTRY_VERIFY2(centrata(), qPrintable(QString("%1 %2").arg(foto->x()).arg(foto->y())));
-        // The working copy's name is reserved, the file is not there yet.
-        QVERIFY(!stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
+        QTRY_VERIFY2(QRect(0, 0, 2, 2).contains(scarto()), qPrintable(QString("%1 %2").arg(foto->x()).arg(foto->y())));
 
         // The options menu rewrites the settings file at once.
         figlio<QAction>(&*f, "menuold")->trigger();
         figlio<Rettangolo>(&*f, "Shape1")->show();
         figlio<QAction>(&*f, "Menurett")->trigger();
         QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
-        std::string atteso = impostazioniTipiche;
-        atteso.replace(0, 34, "RettangoloParola= 0 \r\nTastoSin=-1 ");
-        QCOMPARE(cartella->leggi("tramerio.ini"), atteso);
+        QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
 
     void startWithAPuzzleThenSave() {
@@ -122,14 +117,14 @@ private slots:
         // Quotes around the path, as a desktop may pass it, are not part of the name.
         auto f = avvia("\"" + percorso + "\"");
         QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
-        QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true) && figlio<QLabel>(&*f, "Picture1")->y() >= f->area()->height());
-        QVERIFY(figlio<QLabel>(&*f, "Picture1")->pixmap().isNull());  // never shown, never decoded
+        const QLabel* foto = figlio<QLabel>(&*f, "Picture1");  // never shown, never decoded
+        QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true) && foto->y() >= f->area()->height() && foto->pixmap().isNull());
 
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const int L = stato->latoCasella;
         const double x0 = stato->xGriglia, y0 = stato->yGriglia;
-        QCOMPARE(pixel(*f, x0 - 3, y0 + 5 * L), QColor(128, 0, 0));
-        QCOMPARE(pixel(*f, x0 + 4 * L + L / 2.0, y0 + L / 2.0), QColor(Qt::black));
+        QCOMPARE(std::pair(pixel(*f, x0 - 3, y0 + 5 * L), pixel(*f, x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
+                 std::pair(QColor(128, 0, 0), QColor(Qt::black)));
         auto inchiostro = [&](int c) {
             int n = 0;
             for (int y = L / 3; y < L - 3; ++y)
@@ -142,26 +137,7 @@ private slots:
         scriviA(*f);
         figlio<QAction>(&*f, "MenuSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
-        QVERIFY(!stato->fileModificato && !f->windowTitle().startsWith("*"));  // saved: nothing left to lose
-        // Under the placeholder name Save as takes over: its modal dialog is cancelled once up, nothing is written.
-        stato->nomeFile = nomeNuovoCruciverba;
-        scriviA(*f, "S");
-        prova::AlProssimoModale<QDialog> chiudi([](QDialog* d) { d->close(); });
-        f->MenuSalva_Click();
-        QVERIFY(chiudi.eseguita() && !esisteFile(cartella->percorso(nomeNuovoCruciverba)));
-        f->sessione().impostaModificato(false);
-    }
-
-    void missingFileOnTheCommandLine() {
-        preparaCartella({});
-        prova::RisposteMessaggi risposta;
-        risposta.rispondi("OK");
-        auto f = avvia(cartella->percorso("non c'è.trmo"));
-        QTRY_VERIFY(risposta.testi.value(0).contains("inesistente"));
-        // The start goes on without a puzzle, with the picture in view.
-        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false));
-        QVERIFY(figlio<QLabel>(&*f, "Picture1")->y() < f->area()->height());
-        QCOMPARE(figlio<QLabel>(&*f, "Picture1")->size(), QSize(300, 200));
+        QVERIFY(!stato->fileModificato && !f->windowTitle().startsWith("*"));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
@@ -177,14 +153,14 @@ private slots:
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
         QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
-        QVERIFY(stato->nomeFile == percorso && stato->cruciverba.cella(2, 1).voce == "A" && stato->fileModificato);
-        QVERIFY(!esisteFile(lavoro) && !esisteFile(percorsoNota(lavoro)) && esisteFile(viva) && esisteFile(percorsoNota(viva)));
+        QVERIFY(stato->nomeFile == percorso && stato->cruciverba.cella(2, 1).voce == "A" && stato->fileModificato &&
+                !esisteFile(lavoro) && !esisteFile(percorsoNota(lavoro)) && esisteFile(viva) && esisteFile(percorsoNota(viva)));
         QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
         cancellaCopiaLavoro(viva);
         f->sessione().impostaModificato(false);
     }
 
-    void unavoidableEndOffersASave() {
+    void theEndOffersASaveFirstAndDeletesTheWorkingCopy() {
         // With unsaved answers a save is offered first; refused, the working copy stays, with
         // the letter just typed, for the next start to offer back; accepted, the answers reach
         // the puzzle's file.
@@ -195,25 +171,20 @@ private slots:
         risposte.rispondi("Annulla");
         piattaforma->primaDiTerminare();
         QVERIFY(risposte.testi.size() == 1 && risposte.testi[0].contains("deve terminare"));
-        QCOMPARE(cartella->leggi(stato->fileLavoro), campione15x10('A'));
-        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10());
+        QCOMPARE(std::pair(cartella->leggi(stato->fileLavoro), cartella->leggi("fine.trmo")), std::pair(campione15x10('A'), campione15x10()));
         risposte.rispondi("OK");
         piattaforma->primaDiTerminare();
         QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato && !esisteFile(stato->fileLavoro));
         QCOMPARE(cartella->leggi("fine.trmo"), campione15x10('A'));
-    }
-
-    void exitCloseAndAFatalEndDeleteTheWorkingCopy() {
         // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
         for (int fine : {0, 1, 2}) {
-            preparaCartella();
-            auto f = avviaConSchema("esci.trmo");
-            QVERIFY(esisteFile(stato->fileLavoro) && piattaforma->primaDiTerminare);
-            fine == 0 ? f->MenuEsci_Click() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
-            QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")), qPrintable(QString::number(fine)));
-            QVERIFY(fine != 0 || !f->isVisible());
             f.reset();  // the next window gets a state of its own
             QVERIFY(!piattaforma->primaDiTerminare);
+            preparaCartella();
+            f = avviaConSchema("esci.trmo");
+            fine == 0 ? f->MenuEsci_Click() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
+            QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
+                     qPrintable(QString::number(fine)));
         }
     }
 };

@@ -22,20 +22,18 @@ private slots:
                    (f.sessione().modo() == ModoVista::anteprima) == attesa;
         };
 
+        const QColor chiaro(Qt::white), bordo(128, 0, 0);
         f.MenuAnteprima_Click();
-        QVERIFY(anteprima(true));
         // The white page and its dark-red grid frame, where the page's layout puts them.
-        const GeometriaPagina g = geometriaAnteprima(b.stato, f.areaFinestra());
-        const double alto = f.areaFinestra().altezzaToolbar;
-        QCOMPARE(b.pixel(g.sinistraPagina + 4, alto + 4), QColor(Qt::white));
-        QCOMPARE(b.pixel(g.sinistraPagina, alto + 40), QColor(128, 0, 0));
-        // The grid does not react to the mouse meanwhile.
-        b.clic(b.cella(1, 1));
-        QVERIFY(!b.pos().valida());
+        const int x = geometriaAnteprima(b.stato, f.areaFinestra()).sinistraPagina, y = f.areaFinestra().altezzaToolbar;
+        QCOMPARE(std::pair(b.pixel(x + 4, y + 4), b.pixel(x, y + 40)), std::pair(chiaro, bordo));
+        b.clic(b.cella(1, 1));  // the grid does not react to the mouse meanwhile
+        QVERIFY(anteprima(true) && !b.pos().valida());
         QTest::mouseClick(chiudi, Qt::LeftButton);
-        QVERIFY(anteprima(false));
-        QCOMPARE(b.pixel(b.stato.xGriglia - 1, b.stato.yGriglia + 5), QColor(Qt::white));  // the screen grid is back
-        QCOMPARE(b.pixel(b.stato.xGriglia - 3, b.stato.yGriglia + 5), QColor(128, 0, 0));
+        QVERIFY(anteprima(false));  // and the screen grid is back
+        const int gx = b.stato.xGriglia, gy = b.stato.yGriglia + 5;
+        const auto cornice = [&] { return std::pair(b.pixel(gx - 1, gy), b.pixel(gx - 3, gy)); };
+        QCOMPARE(cornice(), std::pair(chiaro, bordo));
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
         f.MenuAnteprima_Click();
@@ -44,7 +42,7 @@ private slots:
         f.Toolbar1_ButtonClick("Stampa");
         QVERIFY(annulla.eseguita());
         QTRY_VERIFY(anteprima(false));
-        QCOMPARE(b.pixel(b.stato.xGriglia - 3, b.stato.yGriglia + 5), QColor(128, 0, 0));
+        QCOMPARE(cornice(), std::pair(chiaro, bordo));
     }
 };
 

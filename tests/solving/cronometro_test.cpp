@@ -10,7 +10,7 @@ using namespace quadrivo;
 using prova::CartellaTemporanea;
 using prova::schemaProva;
 
-TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
+TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAnHour) {
     Cronometro k;
     EXPECT_EQ(k.trascorsi(5000), 0);  // not started
     k.riparti(5000);
@@ -24,18 +24,15 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOut) {
     k.sospendi(Sosta::pausa, 122000);
     k.sospendi(Sosta::pausa, 130000);
     k.riprendi(Sosta::pausa, 140000);
-    EXPECT_EQ(k.trascorsi(141000), 63000);
-    EXPECT_EQ(k.trascorsi(139000), 62000);  // a reading that goes back adds nothing
+    // A reading that goes back adds nothing.
+    EXPECT_EQ(std::pair(k.trascorsi(141000), k.trascorsi(139000)), (std::pair<std::int64_t, std::int64_t>(63000, 62000)));
     k.sospendi(Sosta::risolto, 150000);
     k.riparti(150000);  // Azzera: from zero, running
     EXPECT_EQ(k.trascorsi(152000), 2000);
-}
-
-TEST(Cronometro, TimeTextTurnsToHoursPastAnHour) {
-    const std::pair<std::int64_t, const char*> casi[] = {{999, "0:00"},       {61000, "1:01"},     {3599999, "59:59"},
-                                                         {3600000, "1:00:00"}, {3723000, "1:02:03"}, {360000000, "100:00:00"},
-                                                         {-1000, "0:00"}};
-    for (auto [ms, testo] : casi) EXPECT_EQ(testoTempo(ms), testo) << ms;
+    // The time as text.
+    std::vector<std::string> testi;
+    for (std::int64_t ms : {999, 61000, 3599999, 3600000, 3723000, 360000000, -1000}) testi.push_back(testoTempo(ms));
+    EXPECT_EQ(testi, (std::vector<std::string>{"0:00", "1:01", "59:59", "1:00:00", "1:02:03", "100:00:00", "0:00"}));
 }
 
 // A solve is found by its puzzle's path, however spelt, and its solution's fingerprint.
@@ -70,9 +67,8 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
         {"percorso":"/c.trmo","impronta":"k","millisecondi":-3,"segni":{},"rivelate":7},
         12, null]})";
     const std::vector<VoceArchivio> voci = leggiArchivio(dati);
-    ASSERT_EQ(voci.size(), 2u);
-    EXPECT_EQ(voci[0], (VoceArchivio{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}}));
-    EXPECT_EQ(voci[1], (VoceArchivio{"/c.trmo", "k", {}}));
+    EXPECT_EQ(voci, (std::vector<VoceArchivio>{{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}},
+                                               {"/c.trmo", "k", {}}}));
     // What is written reads back the same.
     EXPECT_EQ(leggiArchivio(testoArchivio(voci)), voci);
     for (const char* rotto : {"", "{", "[]", "\xff\xfe", "{\"partite\":{}}", "null"})
@@ -83,13 +79,12 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     const ArchivioPartite archivio(dir.percorso());
     dir.scrivi(nomeArchivioPartite, "{\"partite\":[{\"percorso\":");
     EXPECT_EQ(archivio.leggi("/a.trmo", "h"), Partita{});
-    ASSERT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}));
-    EXPECT_EQ(archivio.leggi("/a.trmo", "h").millisecondi, 42);
+    EXPECT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}) && archivio.leggi("/a.trmo", "h").millisecondi == 42);
     // A folder that cannot be made: false, and nothing half-written anywhere.
     dir.scrivi("file", "x");
-    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}));
+    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}) ||
+                 archivio.scrivi("", "h", Partita{1, {}, {}}));
     EXPECT_EQ(dir.leggi("file"), "x");
-    EXPECT_FALSE(archivio.scrivi("", "h", Partita{1, {}, {}}));
 }
 
 TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
@@ -97,21 +92,18 @@ TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     PartitaInCorso g;
     // Stored: 10 s, a mark on X (still there) and one on (4, 2) whose letter has changed since.
     g.inizia(s, {10000, {{{2, 1}, "X"}, {{4, 2}, "Q"}}, {{1, 1}}}, 500);
-    EXPECT_EQ(g.segni(), (Segni{{{2, 1}, "X"}}));
-    EXPECT_EQ(g.cronometro().trascorsi(1500), 11000);
+    EXPECT_EQ(std::pair(g.segni(), g.cronometro().trascorsi(1500)), std::pair(Segni{{{2, 1}, "X"}}, std::int64_t{11000}));
     EXPECT_EQ(g.controlla(s, {{2, 1}, {3, 4}}), (std::vector<Casella>{{2, 1}}));
     applicaScritture(s, g.rivela(s, {{3, 4}}));
     EXPECT_FALSE(g.dopoModifica(s, 2000));
     applicaScritture(s, {{2, 1, "A"}, {4, 4, "A"}});  // the last letters: solved
-    EXPECT_TRUE(g.dopoModifica(s, 3000));
-    EXPECT_TRUE(g.segni().empty());
+    EXPECT_TRUE(g.dopoModifica(s, 3000) && g.segni().empty());
     EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
     EXPECT_EQ(g.messaggio(s, 9000), "Bravo! hai risolto il cruciverba in 0 minuti e 12 secondi (2 lettere rivelate)");
     // Reopened solved: the clock stays still and nothing is congratulated again.
     PartitaInCorso dopo;
     dopo.inizia(s, g.partita(9000), 100);
-    EXPECT_FALSE(dopo.cronometro().inCorso());
-    EXPECT_FALSE(dopo.dopoModifica(s, 200));
+    EXPECT_FALSE(dopo.cronometro().inCorso() || dopo.dopoModifica(s, 200));
     // Azzera: everything from the start.
     azzeraInserimenti(s);
     dopo.azzera(s, 1000);

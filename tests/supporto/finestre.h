@@ -24,15 +24,10 @@ inline QWidget* fuoco() { return QApplication::focusWidget(); }
 
 // A window's widget or action by its object name, nullptr when there is none.
 template <typename T = QWidget>
-T* figlio(const QObject* padre, const QString& nome) {
-    return padre->findChild<T*>(nome);
-}
+T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T*>(nome); }
 
 // True once `w` is the active window and the keyboard focus is on it or inside it.
-inline bool fuocoDentro(const QWidget* w) {
-    const QWidget* f = QApplication::focusWidget();
-    return w && w->isVisible() && w->isActiveWindow() && f && (f == w || w->isAncestorOf(f));
-}
+inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
 
 // Every key goes to whichever widget has the focus by then; no focus is a test failure.
 inline void digitaNelFuoco(const char* testo) {
@@ -64,24 +59,19 @@ class AlProssimoModale : public QObject {
 public:
     explicit AlProssimoModale(std::function<void(T*)> a) : azione_(std::move(a)) {
         connect(&sonda_, &QTimer::timeout, this, &AlProssimoModale::guarda);
-        sonda_.start(10);
-        limite_.start();
+        sonda_.start(10), limite_.start();
     }
     bool eseguita() const { return eseguita_; }
 
 private:
     void guarda() {
-        QWidget* m = QApplication::activeModalWidget();
-        T* w = qobject_cast<T*>(m);
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
         if (w && fuocoDentro(w)) {
-            sonda_.stop();
-            eseguita_ = true;
+            sonda_.stop(), eseguita_ = true;
             azione_(w);
         } else if (limite_.hasExpired(5000)) {
             sonda_.stop();
-            if (!w) return;
-            w->close();
-            QTest::qFail("nessuna finestra modale col fuoco entro cinque secondi", __FILE__, __LINE__);
+            if (w) w->close(), QTest::qFail("nessuna finestra modale col fuoco entro cinque secondi", __FILE__, __LINE__);
         }
     }
     std::function<void(T*)> azione_;
@@ -98,8 +88,7 @@ struct RisposteMessaggi {
 
     void rispondi(const QString& pulsante) {
         risposta = std::make_unique<AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
-            testi << m->text();
-            titoli << m->windowTitle();
+            testi << m->text(), titoli << m->windowTitle();
             for (QAbstractButton* scelto : m->buttons())
                 if (scelto->text() == pulsante) return scelto->click();
         });
@@ -119,10 +108,7 @@ struct BancoFinestra {
     explicit BancoFinestra(const std::string& dizionario) { dir.scrivi("LessicoItaliano.dat", dizionario); }
     ~BancoFinestra() { chiudi(); }
     // Answers left unsaved would stay behind as a working copy the next window offers back.
-    void chiudi() {
-        stato.fileModificato = false;
-        f.reset();
-    }
+    void chiudi() { stato.fileModificato = false, f.reset(); }
     // A new window on `testo` written as the puzzle file, or on the last one when empty.
     bool apri(const std::string& testo = {}) {
         if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
@@ -131,10 +117,8 @@ struct BancoFinestra {
         stato.cartellaProgramma = dir.percorso();
         f.emplace(stato, piattaforma, std::string());
         f->show();
-        if (!QTest::qWaitForWindowExposed(&*f) || !QTest::qWaitFor([this] { return f->giaAttivato() == 1; }))
-            return false;
-        if (f->sessione().apri(puzzle) != EsitoApertura::ok) return false;
-        return QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
+        return QTest::qWaitForWindowExposed(&*f) && QTest::qWaitFor([this] { return f->giaAttivato() == 1; }) &&
+               f->sessione().apri(puzzle) == EsitoApertura::ok && QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
     }
 
     AreaDisegno* area() const { return f->area(); }
@@ -152,17 +136,10 @@ struct BancoFinestra {
     QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half
     // A move to where the pointer already is never reaches the widget: come from aside.
-    void muovi(QPoint p) const {
-        QTest::mouseMove(area(), p + QPoint(1, 0));
-        QTest::mouseMove(area(), p);
-    }
-    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const {
-        muovi(p);
-        QTest::mouseClick(area(), pulsante, {}, p);
-    }
+    void muovi(QPoint p) const { QTest::mouseMove(area(), p + QPoint(1, 0)), QTest::mouseMove(area(), p); }
+    void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { muovi(p), QTest::mouseClick(area(), pulsante, {}, p); }
     QColor pixel(double x, double y) const {
-        const QImage& img = area()->immagine();
-        return img.pixelColor((QPointF(x, y) * img.devicePixelRatio()).toPoint());
+        return area()->immagine().pixelColor((QPointF(x, y) * area()->immagine().devicePixelRatio()).toPoint());
     }
 
     void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) const {
@@ -173,8 +150,7 @@ struct BancoFinestra {
     void digita(const QString& testo) const {
         for (const QChar ch : testo) {
             QVERIFY2(fuoco(), "nessun widget ha il fuoco");
-            QTest::sendKeyEvent(QTest::Press, fuoco(), Qt::Key_unknown, QString(ch), {});
-            QTest::sendKeyEvent(QTest::Release, fuoco(), Qt::Key_unknown, QString(ch), {});
+            for (auto tipo : {QTest::Press, QTest::Release}) QTest::sendKeyEvent(tipo, fuoco(), Qt::Key_unknown, QString(ch), {});
         }
     }
     void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
