@@ -76,9 +76,6 @@ TEST(Trmo, LineEnds) {
     const std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abita\nzione"});
     EXPECT_EQ(testo(leggi(dati), 1, {1, 1}), "Abita\nzione");
     EXPECT_EQ(FormatoTrmo().scrivi(leggi(dati)), dati);
-    std::string linux = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione"});
-    std::erase(linux, '\r');
-    EXPECT_EQ(testo(leggi(linux), 1, {1, 1}), "Abitazione");
 }
 
 TEST(Trmo, MalformedFilesAreRefused) {

@@ -20,27 +20,21 @@ TEST(Sfondo, PictureByScreenWidthCentredInBothPlaces) {
     EXPECT_EQ(sfondoAllAttivazione(700, 500, 760, 520), (PuntoSfondo{-30, -20}));
 }
 
-TEST(RigaComando, SurroundingQuotesAndBlanksGo) {
-    EXPECT_EQ(percorsoRigaComando("  \"a b.trmo\"  "), "a b.trmo");
-    // Only one surrounding pair goes; quotes inside the path, or on one side only, stay.
-    EXPECT_EQ(percorsoRigaComando("\"\"x\"\""), "\"x\"");
-    EXPECT_EQ(percorsoRigaComando("\"aperta.trmo"), "\"aperta.trmo");
-    EXPECT_EQ(percorsoRigaComando("\"\""), "");
-}
-
-// The program moves into its own folder at start: a relative name must be fixed before that.
-TEST(RigaComando, PathTakenFromTheStartFolder) {
-    EXPECT_EQ(percorsoAvvio("schema.trmo", "/home/gioca/cruciverba"), "/home/gioca/cruciverba/schema.trmo");
-    EXPECT_EQ(percorsoAvvio(" \"../a b.trmo\" ", "/home/gioca/cruciverba"), "/home/gioca/a b.trmo");
-    EXPECT_EQ(percorsoAvvio("  ", "/home/gioca"), "");
+// Quotes and blanks around the line go (one pair only); a relative name is taken from the start
+// folder, since the program moves into its own folder at start.
+TEST(RigaComando, QuotesBlanksAndTheStartFolder) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"  \"a b.trmo\"  ", "/via/a b.trmo"}, {"\"\"x\"\"", "/via/\"x\""},       {"\"aperta.trmo", "/via/\"aperta.trmo"},
+        {"\"\"", ""},                         {" \"../c.trmo\" ", "/c.trmo"},  {"/abs.trmo", "/abs.trmo"}};
+    for (const auto& [riga, percorso] : casi) EXPECT_EQ(percorsoAvvio(riga, "/via"), percorso) << riga;
 }
 
 TEST(RigaComando, MessageNamesThePathWhenItIsMissing) {
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::inesistente, "/tmp/a b.trmo"),
               "Errore: file inesistente!\r/tmp/a b.trmo\r\rIl programma si avvia senza cruciverba.");
     const std::string illeggibile = messaggioRigaComando(EsitoApertura::illeggibile, "/root/x.trmo");
-    EXPECT_NE(illeggibile.find("/root/x.trmo"), std::string::npos);
-    EXPECT_EQ(illeggibile.find("/root/x.trmo"), illeggibile.rfind("/root/x.trmo"));  // named once
+    EXPECT_TRUE(illeggibile.find("/root/x.trmo") != std::string::npos &&
+                illeggibile.find("/root/x.trmo") == illeggibile.rfind("/root/x.trmo"));  // named once
 }
 
 TEST(BarraDiStato, DateAndTimeWithTwoDigits) {

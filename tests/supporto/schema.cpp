@@ -4,20 +4,16 @@
 
 #include <fstream>
 #include <random>
-#include <sstream>
+
+#include "model/file.h"
 
 namespace quadrivo::prova {
 
 std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
                      const std::vector<std::string>& definizioni, const std::string& autore) {
-    const size_t C = soluzioni.empty() ? 0 : soluzioni[0].size();
-    std::string out = "Autore:      " + autore + "\r\n";
-    out += "Data:         01-02-2013\r\n";
-    out += "Titolo:       Prova\r\n";
-    std::string dim = std::to_string(C);
-    std::string righe = std::to_string(soluzioni.size());
-    auto due = [](const std::string& n) { return std::string(2 - std::min<size_t>(2, n.size()), ' ') + n; };
-    out += "Dimensioni:  " + due(dim) + "x" + due(righe) + "\r\n";
+    auto due = [](size_t n) { return (n < 10 ? " " : "") + std::to_string(n); };
+    std::string out = "Autore:      " + autore + "\r\nData:         01-02-2013\r\nTitolo:       Prova\r\nDimensioni:  " +
+                      due(soluzioni.empty() ? 0 : soluzioni[0].size()) + "x" + due(soluzioni.size()) + "\r\n";
     for (size_t r = 0; r < soluzioni.size(); ++r) {
         const std::string& voci = r < ins.size() ? ins[r] : std::string();
         for (size_t c = 0; c < soluzioni[r].size(); ++c) {
@@ -56,10 +52,7 @@ CartellaTemporanea::~CartellaTemporanea() {
     std::filesystem::remove_all(dir_, ec);
 }
 
-std::string CartellaTemporanea::percorso(const std::string& nome) const {
-    std::string p = dir_.string() + "/";
-    return p + nome;
-}
+std::string CartellaTemporanea::percorso(const std::string& nome) const { return dir_.string() + "/" + nome; }
 
 std::string CartellaTemporanea::scrivi(const std::string& nome, const std::string& dati) const {
     std::ofstream f(percorso(nome), std::ios::binary);
@@ -68,10 +61,7 @@ std::string CartellaTemporanea::scrivi(const std::string& nome, const std::strin
 }
 
 std::string CartellaTemporanea::leggi(const std::string& nome) const {
-    std::ifstream f(nome.starts_with("/") ? nome : percorso(nome), std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
+    return leggiFile(nome.starts_with("/") ? nome : percorso(nome)).value_or("");
 }
 
 std::vector<std::string> inserimenti(const Cruciverba& x) {
