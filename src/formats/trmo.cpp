@@ -164,13 +164,17 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
                 riga += static_cast<char>(static_cast<unsigned char>(s.empty() ? 'A' : s[0]) + 26);
                 riga += k.bianca() ? '.' : '*';
             }
-        for (int c = 1; c <= x.colonne() && static_cast<size_t>(2 * c) <= riga.size(); ++c) {
+        // A line that ends on a solution byte gets the entry byte its cell lacked once the cell
+        // holds a letter: what the player typed is never dropped.
+        for (int c = 1; c <= x.colonne() && static_cast<size_t>(2 * c - 1) <= riga.size(); ++c) {
             const Cella& k = x.cella(c, r);
             if (!k.bianca()) continue;
             const size_t i = static_cast<size_t>(r - 1) * static_cast<size_t>(x.colonne()) + static_cast<size_t>(c - 1);
             if (i < memo->vociLette.size() && memo->vociLette[i] == k.voce) continue;
             const std::string b = aWindows1252(k.voce);
-            riga[static_cast<size_t>(2 * c - 1)] = b.empty() || b[0] == '*' ? '.' : b[0];
+            const char voce = b.empty() || b[0] == '*' ? '.' : b[0];
+            if (static_cast<size_t>(2 * c - 1) < riga.size()) riga[static_cast<size_t>(2 * c - 1)] = voce;
+            else if (voce != '.') riga += voce;
         }
         out += riga + "\r\n";
     }

@@ -39,6 +39,9 @@ TEST(Trmo, DecodesSolutionsKeepsEntriesAndWritesTheSameBytes) {
     EXPECT_EQ(y.cella(3, 1).voce, "");                // no entry byte: an empty cell
     EXPECT_EQ(y.cella(2, 2).tipo, TipoCella::vuota);  // past the line's end: no cell
     EXPECT_EQ(FormatoTrmo().scrivi(y), strano);
+    Cruciverba z = y;  // a letter typed there gets the entry byte the line lacked
+    z.cella(3, 1).voce = "Q";
+    EXPECT_EQ(FormatoTrmo().scrivi(z), intestazione + "Dimensioni:   3x2\r\n[\x81[\x8d[Q\r\n[ \r\n");
     for (int b = 1; b < 256; ++b) {
         if (b == '\r' || b == '\n') continue;
         const std::string dati = fileTrmo({"AB"}, {}, {"  1  11-" + std::string(1, static_cast<char>(b)) + "x"});
