@@ -58,16 +58,15 @@ class DialoghiTest : public QObject {
         f->MenuApri_Click();
         QVERIFY(form2Aperto() && !f->isEnabled());
         QTRY_VERIFY(!form2Aperto()->Text1->text().isEmpty());  // wait for its activation, as a player would
-        form2Aperto()->Text1->setText(nome);
-        form2Aperto()->Command3d1_Click();
+        form2Aperto()->Text1->setText(nome), form2Aperto()->Command3d1_Click();
         QCOMPARE(stato.nomeFile, archivio + "/" + nome.toStdString());
         QVERIFY(f->isEnabled() && f->sessione().modo() == ModoVista::griglia);
     }
 
 private slots:
-    void initTestCase() { QVERIFY(caricaTraduzioneQt(*QCoreApplication::instance())); }
-
-    void qtsOwnDialogsSpeakItalian() {
+    // Qt's own dialogs speak Italian.
+    void initTestCase() {
+        QVERIFY(caricaTraduzioneQt(*QCoreApplication::instance()));
         QDialogButtonBox riga(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
         QCOMPARE(riga.button(QDialogButtonBox::Cancel)->text() + riga.button(QDialogButtonBox::Save)->text(), QString("AnnullaSalva"));
     }
@@ -120,7 +119,7 @@ private slots:
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
-    void fontChoice() {
+    void fontChoiceAndOkWithoutAChoice() {
         Stato locale;
         PiattaformaRegistro p;
         int caricamenti = 0;
@@ -131,8 +130,7 @@ private slots:
         };
         FONTEN d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
-        QCOMPARE(d.Label1->text(), QString("N. 57 Fonts installati"));
-        QCOMPARE(d.TxtFontPreview->text(), QString("Liberation Sans - aAbB 123 zZ"));
+        QCOMPARE(d.Label1->text() + "|" + d.TxtFontPreview->text(), QString("N. 57 Fonts installati|Liberation Sans - aAbB 123 zZ"));
         // Another choice, then the window is uncovered: back on nomeFont.
         d.LstFonts->setCurrentRow(3);
         QExposeEvent scoperta(QRegion(0, 0, d.width(), d.height()));
@@ -146,27 +144,21 @@ private slots:
         d.show();
         QVERIFY(d.Check3d2->isChecked() && d.LstFonts->count() == 57);
         // OK goes to both fonts; the grey state counts as ticked.
-        d.Check3d1->setTristate(true);
         d.Check3d1->setCheckState(Qt::PartiallyChecked);
         d.LstFonts->setCurrentRow(5);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         QVERIFY(locale.carattereStampante == (StileCarattere{"Famiglia 5", true, true}) && locale.carattereSchermo == locale.carattereStampante);
-    }
 
-    // The list makes its first row current when it takes the focus: that is not a choice.
-    void okWithoutAChoiceChangesNothing() {
-        Stato locale;
-        locale.nomeFont = "Arial";
-        PiattaformaRegistro p;
-        FONTEN d(locale, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        d.LstFonts->setFocus();
-        QTRY_VERIFY(d.LstFonts->hasFocus());
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        QVERIFY(locale.nomeFont == "Arial" && locale.carattereSchermo == StileCarattere{} &&
-                locale.carattereStampante == StileCarattere{} && p.messaggi.empty());
+        // The list makes its first row current when it takes the focus: that is not a choice.
+        Stato nuovo;
+        nuovo.nomeFont = "Arial";
+        FONTEN e(nuovo, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
+        e.show();
+        e.activateWindow(), e.LstFonts->setFocus();
+        QTRY_VERIFY(e.LstFonts->hasFocus());
+        QTest::mouseClick(e.cmdOK, Qt::LeftButton);
+        QVERIFY(nuovo.nomeFont == "Arial" && nuovo.carattereSchermo == StileCarattere{} &&
+                nuovo.carattereStampante == StileCarattere{} && p.messaggi.empty());
     }
 
     void saving() {
@@ -204,8 +196,8 @@ private slots:
         f->Toolbar1_ButtonClick("Apri");
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
-        QVERIFY(!f->sessione().aperto());  // no puzzle and Annulla
-        QTRY_VERIFY(prova::figlio<QLabel>(f.get(), "Picture1")->isVisible());            // the background picture is back
+        // No puzzle and Annulla: the background picture is back.
+        QTRY_VERIFY(!f->sessione().aperto() && prova::figlio<QLabel>(f.get(), "Picture1")->isVisible());
 
         apri("prova.trmo");
         {
@@ -217,8 +209,7 @@ private slots:
         // Changed: the question comes before the open dialog, and its OK saves.
         f->sessione().scrivi({{1, 2, "L"}});
         QString testo;
-        AlProssimoModale domanda([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
+        prova::AlProssimoModale<QMessageBox> domanda([&](QMessageBox* box) {
             testo = box->text() + (form2Aperto() ? " | il dialogo era gia aperto" : "");
             for (QAbstractButton* b : box->buttons())  // OK: save first
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();

@@ -77,16 +77,11 @@ class ProvaForm1 : public QObject {
     }
     // A window on a puzzle of its own in the program folder.
     std::unique_ptr<Form1> avviaConSchema(const std::string& nome) { return avvia(cartella->scrivi(nome, campione15x10())); }
-    // The entry of cell (2, 1) as the player would make it.
-    static void scriviA(Form1& f) { QVERIFY(f.sessione().scrivi({{2, 1, "A"}})); }
-
-    static QColor pixel(const Form1& f, double x, double y) {
-        return f.area()->immagine().pixelColor((QPointF(x, y) * f.area()->immagine().devicePixelRatio()).toPoint());
-    }
 
 private slots:
+    void init() { preparaCartella(); }
+
     void startWithoutAPuzzleOrOnAMissingFile() {
-        preparaCartella();
         prova::RisposteMessaggi risposta;
         risposta.rispondi("OK");
         auto f = avvia(cartella->percorso("non c'è.trmo"));
@@ -104,15 +99,13 @@ private slots:
         QTRY_VERIFY2(QRect(0, 0, 2, 2).contains(scarto()), qPrintable(QString("%1 %2").arg(foto->x()).arg(foto->y())));
 
         // The options menu rewrites the settings file at once.
-        figlio<QAction>(&*f, "menuold")->trigger();
         figlio<Rettangolo>(&*f, "Shape1")->show();
-        figlio<QAction>(&*f, "Menurett")->trigger();
+        for (const char* voce : {"menuold", "Menurett"}) figlio<QAction>(&*f, voce)->trigger();
         QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
 
     void startWithAPuzzleThenSave() {
-        preparaCartella();
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
         auto f = avvia("\"" + percorso + "\"");
@@ -123,25 +116,24 @@ private slots:
         // Drawn: the dark-red frame, a black square, the entry "C" in cell (1, 1) and nothing in (2, 1).
         const int L = stato->latoCasella;
         const double x0 = stato->xGriglia, y0 = stato->yGriglia;
-        QCOMPARE(std::pair(pixel(*f, x0 - 3, y0 + 5 * L), pixel(*f, x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
+        QCOMPARE(std::pair(prova::pixel(*f->area(), x0 - 3, y0 + 5 * L), prova::pixel(*f->area(), x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
                  std::pair(QColor(128, 0, 0), QColor(Qt::black)));
         auto inchiostro = [&](int c) {
             int n = 0;
             for (int y = L / 3; y < L - 3; ++y)
-                for (int x = L / 4; x < L - 3; ++x) n += pixel(*f, x0 + (c - 1) * L + x, y0 + y).lightness() < 128;
+                for (int x = L / 4; x < L - 3; ++x) n += prova::pixel(*f->area(), x0 + (c - 1) * L + x, y0 + y).lightness() < 128;
             return n;
         };
         QVERIFY(inchiostro(1) > 10 && inchiostro(2) == 0);
 
         // Save: an entry made since is written into its grid line, nothing else changes.
-        scriviA(*f);
+        QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
         figlio<QAction>(&*f, "MenuSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
         QVERIFY(!stato->fileModificato && !f->windowTitle().startsWith("*"));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
-        preparaCartella();
         const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
         // A run that was killed, and a run still alive whose copy is neither offered nor touched.
         const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp", viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
@@ -164,9 +156,8 @@ private slots:
         // With unsaved answers a save is offered first; refused, the working copy stays, with
         // the letter just typed, for the next start to offer back; accepted, the answers reach
         // the puzzle's file.
-        preparaCartella();
         auto f = avviaConSchema("fine.trmo");
-        scriviA(*f);
+        QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
         prova::RisposteMessaggi risposte;
         risposte.rispondi("Annulla");
         piattaforma->primaDiTerminare();
@@ -174,8 +165,8 @@ private slots:
         QCOMPARE(std::pair(cartella->leggi(stato->fileLavoro), cartella->leggi("fine.trmo")), std::pair(campione15x10('A'), campione15x10()));
         risposte.rispondi("OK");
         piattaforma->primaDiTerminare();
-        QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato && !esisteFile(stato->fileLavoro));
-        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10('A'));
+        QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato && !esisteFile(stato->fileLavoro) &&
+                cartella->leggi("fine.trmo") == campione15x10('A'));
         // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
         for (int fine : {0, 1, 2}) {
             f.reset();  // the next window gets a state of its own

@@ -51,8 +51,7 @@ private slots:
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
         Carattere c;
-        PiattaformaRegistro p;
-        QVERIFY(stampaSu(stampante, s, finestra, c, p, "02-06-2013") && p.messaggi.empty());
+        QVERIFY(stampaSu(stampante, s, finestra, c, p_, "02-06-2013") && p_.messaggi.empty());
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {"-layout", pdf, "-"}).simplified();
         QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
@@ -77,13 +76,12 @@ private slots:
             if (colonne == 0) s.cruciverba = Cruciverba();
             Carattere c;
             PiattaformaRegistro p;
-            QVERIFY(!stampaSu(stampante, s, finestra, c, p, "02-06-2013"));
-            QVERIFY(p.messaggi.size() == 1 && p.messaggi[0].testo == messaggio && p.forma == Puntatore::predefinito);
-            QVERIFY(!QFile::exists(file));  // nothing reaches the printer
+            QVERIFY(!stampaSu(stampante, s, finestra, c, p, "02-06-2013") && p.messaggi.size() == 1 && p.messaggi[0].testo == messaggio &&
+                    p.forma == Puntatore::predefinito && !QFile::exists(file));  // nothing reaches the printer
         }
     }
 
-    void openingWithValuesOutOfRange() {
+    void openingOutOfRangeThenTheSampleFollowsTheBarsAndOnlySaveWrites() {
         Stato s = tipico();
         // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
         // Annulla; the bars clamp the rest.
@@ -94,10 +92,9 @@ private slots:
         d.Command2->click();
         QCOMPARE(std::vector<int>({s.SpessoreBordo, s.PercentualeRiquadro, s.AltezzaCaratteri}),
                  std::vector<int>({1, 49, 120}));
-    }
 
-    void sampleFollowsTheBarsCancelTouchesNothingSaveWritesTheFile() {
-        Stato s = tipico();
+        // The sample follows the bars; Annulla touches nothing, Salva writes the file.
+        s = tipico();
         dir_.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
         Settaggi annulla(s, p_);
         const double sinistraLettera = annulla.campione().lettere[0].x;

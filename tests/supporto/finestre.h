@@ -29,11 +29,12 @@ T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
 
-// Every key goes to whichever widget has the focus by then; no focus is a test failure.
-inline void digitaNelFuoco(const char* testo) {
-    for (const char* p = testo; *p; ++p) {
+// Each character, accented ones too, as a key with that text to whichever widget has the focus
+// by then; no focus is a test failure.
+inline void digita(const QString& testo) {
+    for (const QChar ch : testo) {
         QVERIFY2(fuoco(), "nessun widget ha il fuoco");
-        QTest::keyClick(fuoco(), *p);
+        for (auto tipo : {QTest::Press, QTest::Release}) QTest::sendKeyEvent(tipo, fuoco(), Qt::Key_unknown, QString(ch), {});
         QCoreApplication::processEvents();  // focus moves and selections are queued
     }
 }
@@ -43,6 +44,11 @@ inline void smaltisciCoda() {
     auto fatto = std::make_shared<bool>(false);
     QMetaObject::invokeMethod(qApp, [fatto] { *fatto = true; }, Qt::QueuedConnection);
     QTRY_VERIFY(*fatto);
+}
+
+// The colour at (x, y) in the area's logical pixels.
+inline QColor pixel(const AreaDisegno& a, double x, double y) {
+    return a.immagine().pixelColor((QPointF(x, y) * a.immagine().devicePixelRatio()).toPoint());
 }
 
 // The entries of the puzzle file at `percorso`, row by row ('#' black, '.' empty); none when unreadable.
@@ -66,10 +72,8 @@ public:
 private:
     void guarda() {
         T* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (w && fuocoDentro(w)) {
-            sonda_.stop(), eseguita_ = true;
-            azione_(w);
-        } else if (limite_.hasExpired(5000)) {
+        if (w && fuocoDentro(w)) return sonda_.stop(), eseguita_ = true, azione_(w);
+        if (limite_.hasExpired(5000)) {
             sonda_.stop();
             if (w) w->close(), QTest::qFail("nessuna finestra modale col fuoco entro cinque secondi", __FILE__, __LINE__);
         }
@@ -138,20 +142,11 @@ struct BancoFinestra {
     // A move to where the pointer already is never reaches the widget: come from aside.
     void muovi(QPoint p) const { QTest::mouseMove(area(), p + QPoint(1, 0)), QTest::mouseMove(area(), p); }
     void clic(QPoint p, Qt::MouseButton pulsante = Qt::LeftButton) const { muovi(p), QTest::mouseClick(area(), pulsante, {}, p); }
-    QColor pixel(double x, double y) const {
-        return area()->immagine().pixelColor((QPointF(x, y) * area()->immagine().devicePixelRatio()).toPoint());
-    }
+    QColor pixel(double x, double y) const { return prova::pixel(*area(), x, y); }
 
     void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) const {
         QVERIFY2(fuoco(), "nessun widget ha il fuoco");
         QTest::keyClick(fuoco(), k, m);
-    }
-    // Any character, accented ones too, as a key press with that text.
-    void digita(const QString& testo) const {
-        for (const QChar ch : testo) {
-            QVERIFY2(fuoco(), "nessun widget ha il fuoco");
-            for (auto tipo : {QTest::Press, QTest::Release}) QTest::sendKeyEvent(tipo, fuoco(), Qt::Key_unknown, QString(ch), {});
-        }
     }
     void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
 };
