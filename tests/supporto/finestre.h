@@ -29,21 +29,21 @@ T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
 
+// Everything queued so far has run: a message box it opened is up by now.
+inline void smaltisciCoda() {
+    auto fatto = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(qApp, [fatto] { *fatto = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(*fatto);
+}
+
 // Each character, accented ones too, as a key with that text to whichever widget has the focus
 // by then; no focus is a test failure.
 inline void digita(const QString& testo) {
     for (const QChar ch : testo) {
         QVERIFY2(fuoco(), "nessun widget ha il fuoco");
         for (auto tipo : {QTest::Press, QTest::Release}) QTest::sendKeyEvent(tipo, fuoco(), Qt::Key_unknown, QString(ch), {});
-        QCoreApplication::processEvents();  // focus moves and selections are queued
+        smaltisciCoda();  // focus moves and selections are queued
     }
-}
-
-// Everything queued so far has run: a message box it opened is up by now.
-inline void smaltisciCoda() {
-    auto fatto = std::make_shared<bool>(false);
-    QMetaObject::invokeMethod(qApp, [fatto] { *fatto = true; }, Qt::QueuedConnection);
-    QTRY_VERIFY(*fatto);
 }
 
 // The colour at (x, y) in the area's logical pixels.
