@@ -239,9 +239,9 @@ void Form1::impostaTestoLabel1(const std::string& testo) {
     Label1->adjustSize();
 }
 
-void Form1::nascondiLabel1() { Label1->move(Label1->x(), height()); }
+void Form1::nascondiLabel1() { Label1->hide(); }
 
-bool Form1::label1Visibile() const { return Label1->isVisible() && Label1->y() < area_->height(); }
+bool Form1::label1Visibile() const { return Label1->isVisible(); }
 
 AreaFinestra Form1::areaFinestra() const {
     AreaFinestra a;

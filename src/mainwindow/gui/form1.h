@@ -50,9 +50,9 @@ public:
 
     // Sets the hover label's caption (UTF-8) and fits its width to it.
     void impostaTestoLabel1(const std::string& testo);
-    // Moves the hover label out of sight below the window's bottom edge.
+    // Hides the hover label.
     void nascondiLabel1();
-    // True while the hover label is inside the window.
+    // True while the hover label is shown.
     bool label1Visibile() const;
 
     // ---- Core routines
