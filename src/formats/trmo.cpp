@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <tuple>
 
 #include "model/file.h"
 #include "model/numeri.h"
@@ -33,14 +34,12 @@ struct DatiTrmo : DatiFormato {
 
 std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
 
-// The clue texts of the two lists by start cell.
-std::map<Casella, std::string> testi(const Cruciverba& x, const char* direzione) {
-    std::map<Casella, std::string> out;
-    if (const ElencoDefinizioni* e = x.elenco(direzione))
-        for (const Definizione& d : e->definizioni)
-            if (!d.caselle.empty()) out[d.caselle.front()] = d.testo;
-    return out;
-}
+// A clue to write: its start cell, direction and text.
+struct RigaDaScrivere {
+    Casella inizio;
+    int direzione;
+    const std::string* testo;
+};
 
 }  // namespace
 
@@ -178,17 +177,22 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
         }
         out += riga + "\r\n";
     }
-    const std::map<Casella, std::string> orizz = testi(x, nomeOrizzontali), vert = testi(x, nomeVerticali);
-    for (int c = 1; c <= x.colonne(); ++c)
-        for (int r = 1; r <= x.righe(); ++r)
-            for (int d : {1, 2}) {
-                const auto& lista = d == 1 ? orizz : vert;
-                const auto it = lista.find({c, r});
-                if (it == lista.end() || it->second.empty()) continue;
-                const auto letta = memo->definizioni.find({{c, r}, d});
-                const bool uguale = letta != memo->definizioni.end() && letta->second.second == it->second;
-                out += rigaDefinizione(c, r, d, uguale ? letta->second.first : aWindows1252(it->second)) + "\r\n";
-            }
+    // Column by column, top to bottom, the across clue of a cell before its down clue.
+    std::vector<RigaDaScrivere> righe;
+    for (int d : {1, 2})
+        if (const ElencoDefinizioni* e = x.elenco(d == 1 ? nomeOrizzontali : nomeVerticali))
+            for (const Definizione& w : e->definizioni)
+                if (!w.caselle.empty() && !w.testo.empty()) righe.push_back({w.caselle.front(), d, &w.testo});
+    std::sort(righe.begin(), righe.end(), [](const RigaDaScrivere& a, const RigaDaScrivere& b) {
+        return std::tie(a.inizio.colonna, a.inizio.riga, a.direzione) < std::tie(b.inizio.colonna, b.inizio.riga, b.direzione);
+    });
+    for (const RigaDaScrivere& w : righe) {
+        const auto letta = memo->definizioni.find({w.inizio, w.direzione});
+        const bool uguale = letta != memo->definizioni.end() && letta->second.second == *w.testo;
+        out += rigaDefinizione(w.inizio.colonna, w.inizio.riga, w.direzione,
+                               uguale ? letta->second.first : aWindows1252(*w.testo));
+        out += "\r\n";
+    }
     return out;
 }
 

@@ -178,9 +178,37 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
     return scriviControllato(*scritturaReale(percorso), dati);
 }
 
+namespace {
+
+// The whole of `dati` at offset 0, however many writes it takes.
+bool scriviDaCapo(int fd, std::string_view dati) {
+    off_t dove = 0;
+    while (!dati.empty()) {
+        const ssize_t n = ::pwrite(fd, dati.data(), dati.size(), dove);
+        if (n <= 0) return false;
+        dati.remove_prefix(static_cast<size_t>(n));
+        dove += n;
+    }
+    return true;
+}
+
+// Over the old bytes of a private file of the same length, when there is one.
+bool sulPosto(const std::string& percorso, std::string_view dati) {
+    const int fd = ::open(percorso.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool uguale = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 077) == 0 &&
+                        st.st_size == static_cast<off_t>(dati.size());
+    const bool scritto = uguale && scriviDaCapo(fd, dati);
+    return ::close(fd) == 0 && scritto;
+}
+
+}  // namespace
+
 bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
     if (percorso.empty()) return false;
     if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
+    if (sulPosto(percorso, dati)) return true;
     const std::string nuovo = percorso + ".nuovo";
     const int fd = ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return false;

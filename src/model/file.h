@@ -60,7 +60,9 @@ std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso);
 FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura fabbrica);
 // The same safe replacement without waiting for the disk: a killed process cannot lose what
 // the kernel holds, so a working copy written at every change needs no sync each time. The
-// new file is readable by its owner only.
+// new file is readable by its owner only. New bytes of the same length as a private file's go
+// over its old ones in place (a letter typed changes no length): even a write cut short by a
+// power loss then leaves, byte by byte, the old text or the new one, never a third.
 bool scriviFileRapido(const std::string& percorso, std::string_view dati);
 // Waits until the file's data are on the disk; false when that fails.
 bool sincronizzaFile(const std::string& percorso);

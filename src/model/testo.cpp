@@ -24,6 +24,9 @@ std::string daWindows1252(std::string_view byte) {
 }
 
 std::string aWindows1252(std::string_view utf8) {
+    // ASCII is the same in both: a working copy converts every letter typed.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(utf8);
     // The reverse of the decoder's own table, so both directions agree byte for byte.
     static const QHash<char32_t, char> tabella = [] {
         QHash<char32_t, char> t;
