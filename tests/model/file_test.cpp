@@ -5,6 +5,8 @@
 #include <array>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "model/file.h"
 #include "model/testo.h"
 #include "supporto/schema.h"
@@ -68,4 +70,21 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEd
     EXPECT_EQ(percorsoDaQt(nomeQt(proposto), proposto), proposto);
     EXPECT_EQ(percorsoDaQt(QString::fromUtf8("/d/caf\u00e9.trmo"), proposto), "/d/caf\xc3\xa9.trmo");
     EXPECT_EQ(percorsoDaQt(QString("/d/altro.trmo"), proposto), "/d/altro.trmo");
+}
+
+// The working copy's quick write: private; the same length goes over the old bytes in place,
+// another length (or a file not private) is replaced whole.
+TEST(ScritturaRapida, SameLengthInPlaceOtherwiseReplaced) {
+    CartellaTemporanea t;
+    namespace fs = std::filesystem;
+    const std::string f = t.percorso("copia.tmp");
+    auto inode = [&] { struct stat s {}; return ::stat(f.c_str(), &s) == 0 ? s.st_ino : 0; };
+    ASSERT_TRUE(scriviFileRapido(f, "abc"));
+    const auto primo = inode();
+    EXPECT_EQ((fs::status(f).permissions() & fs::perms::all), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(scriviFileRapido(f, "xyz") && inode() == primo && t.leggi(f) == "xyz");
+    EXPECT_TRUE(scriviFileRapido(f, "xy") && inode() != primo && t.leggi(f) == "xy");
+    fs::permissions(f, fs::perms::group_read, fs::perm_options::add);
+    const auto secondo = inode();
+    EXPECT_TRUE(scriviFileRapido(f, "ab") && inode() != secondo && t.leggi(f) == "ab");
 }
