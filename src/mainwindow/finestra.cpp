@@ -62,6 +62,7 @@ std::string testoOra(int ore, int minuti) {
 const std::vector<TitoloMenu>& titoliMenu() {
     static const std::vector<TitoloMenu> t = {
         {Menu::file, "MenuFile", "&File"},
+        {Menu::modifica, "MenuModifica", "&Modifica"},
         {Menu::utilita, "MenuUtil", "&Utilità"},
         {Menu::opzioni, "Menuimpo", "&Opzioni"},
         {Menu::lingua, "menul", "&Lingua dizionario ..."},
@@ -80,8 +81,10 @@ const std::vector<VoceMenu>& vociMenu() {
         {Menu::file, "MenuStampa", "&Stampa ...", "Ctrl+P", false},
         {Menu::file, "menommm", "-", "", false},
         {Menu::file, "MenuEsci", "&Esci", "Ctrl+F4", false},
+        {Menu::modifica, "MenuAnnulla", "&Annulla", "Ctrl+Z", false},
+        {Menu::modifica, "MenuRipeti", "&Ripeti", "Ctrl+Y", false},
         {Menu::utilita, "MenuCS", "&Controlla Soluzioni", "Ctrl+C", false},
-        {Menu::utilita, "MenuAzzera", "&Azzera Soluzioni", "Ctrl+Z", false},
+        {Menu::utilita, "MenuAzzera", "&Azzera Soluzioni", "", false},
         {Menu::utilita, "Meno6", "-", "", false},
         {Menu::utilita, "MenuControllaLettera", "Controlla &lettera", "Shift+F8", false},
         {Menu::utilita, "MenuControllaParola", "Controlla &parola", "F8", false},

@@ -48,7 +48,7 @@ std::string testoData(int giorno, int mese, int anno);
 std::string testoOra(int ore, int minuti);
 
 // The menu bar as a table: the window builds its actions from it.
-enum class Menu { file, utilita, opzioni, lingua, aiuto };
+enum class Menu { file, modifica, utilita, opzioni, lingua, aiuto };
 struct VoceMenu {
     Menu menu;
     const char* nome;        // the item's name (MenuApri, Meno3, ...)

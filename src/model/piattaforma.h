@@ -9,8 +9,9 @@
 namespace quadrivo {
 
 enum class Icona { nessuna, informazione, attenzione, critico, domanda };
-// salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare.
-enum class Pulsanti { ok, okAnnulla, salvaNonSalvareAnnulla };
+// salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare. annullaOk: OK and
+// Annulla with Annulla the default, for questions whose OK throws something away.
+enum class Pulsanti { ok, okAnnulla, salvaNonSalvareAnnulla, annullaOk };
 enum class Risposta { ok, annulla, nonSalvare };
 enum class Puntatore { predefinito, clessidra, frecciaOrizzontale, frecciaVerticale, mano };
 

@@ -33,7 +33,7 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     QPushButton* nonSalvare = tre ? box.addButton("Non salvare", QMessageBox::DestructiveRole) : nullptr;
     QPushButton* annulla = nullptr;
     if (pulsanti != Pulsanti::ok) annulla = box.addButton("Annulla", QMessageBox::RejectRole);
-    box.setDefaultButton(ok);
+    box.setDefaultButton(pulsanti == Pulsanti::annullaOk ? annulla : ok);
     box.setEscapeButton(annulla ? static_cast<QAbstractButton*>(annulla) : ok);
     // The busy pointer must not hide the question.
     bool occupato = QApplication::overrideCursor() != nullptr;

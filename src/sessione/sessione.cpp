@@ -12,6 +12,26 @@ namespace quadrivo {
 
 namespace {
 
+using Voci = std::vector<std::pair<Casella, std::string>>;
+
+// One step of the history: the letters of some cells before and after it.
+class PassoVoci : public QUndoCommand {
+public:
+    PassoVoci(Sessione& s, Voci prima, Voci dopo, const QString& nome)
+        : QUndoCommand(nome), s_(s), prima_(std::move(prima)), dopo_(std::move(dopo)) {}
+    // The change is already in the puzzle when the step is pushed.
+    void redo() override {
+        if (fatto_) s_.ripristinaVoci(dopo_);
+        fatto_ = true;
+    }
+    void undo() override { s_.ripristinaVoci(prima_); }
+
+private:
+    Sessione& s_;
+    Voci prima_, dopo_;
+    bool fatto_ = false;
+};
+
 // A puzzle under a name of its own (not the new puzzle's placeholder) keeps its solve.
 bool nomeProprio(const std::string& nomeFile) { return !nomeFile.empty() && nomeFile != nomeNuovoCruciverba; }
 
@@ -25,6 +45,7 @@ std::vector<std::string> vociDelle(const Cruciverba& x, const std::vector<Casell
 
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
     : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+    connect(&storia_, &QUndoStack::cleanChanged, this, &Sessione::aggiornaModificato);
     sincronia_.setSingleShot(true);
     connect(&sincronia_, &QTimer::timeout, this, [this] {
         if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
@@ -58,6 +79,11 @@ void Sessione::nuovoSchema() {
     if (aperto()) scriviArchivio(percorsoPartita_);
     navigazione_ = Navigazione(stato_.cruciverba);
     posizione_ = {};
+    // A new history: the puzzle as opened is the clean state.
+    storia_.blockSignals(true);
+    storia_.clear();
+    storia_.blockSignals(false);
+    modificatoFuoriStoria_ = stato_.fileModificato;
     percorsoPartita_ = stato_.nomeFile;
     impronta_ = improntaSoluzione(stato_.cruciverba);
     const Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
@@ -102,11 +128,7 @@ bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
     for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
     const std::vector<std::string> prima = vociDelle(stato_.cruciverba, caselle);
     if (!applicaScritture(stato_.cruciverba, scritture)) return false;
-    std::vector<Casella> cambiate;
-    for (size_t i = 0; i < caselle.size(); ++i)
-        if (stato_.cruciverba.dentro(caselle[i]) && stato_.cruciverba.cella(caselle[i]).voce != prima[i])
-            cambiate.push_back(caselle[i]);
-    dopoModifica(cambiate);
+    registraPasso(caselle, prima, "Scrittura");
     return true;
 }
 
@@ -115,22 +137,63 @@ void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
     if (const Definizione* w =
             definizioneDa(stato_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
         caselle = w->caselle;
+    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, caselle);
     if (scelta) applicaScelta(stato_, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
     navigazione_ = Navigazione(stato_.cruciverba);
-    dopoModifica(caselle);
+    // Cancelled or confirmed, the dialog counts as a change to be saved.
+    if (vociDelle(stato_.cruciverba, caselle) != prima) {
+        registraPasso(caselle, prima, "Parola");
+    } else {
+        modificatoFuoriStoria_ = true;
+        dopoModifica(caselle);
+    }
 }
 
 void Sessione::azzera() {
+    const std::vector<Casella> tutte = caselleBianche(stato_.cruciverba);
+    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, tutte);
     azzeraInserimenti(stato_.cruciverba);
     partita_.azzera(stato_.cruciverba, adesso());
-    dopoModifica(caselleBianche(stato_.cruciverba));
+    registraPasso(tutte, prima, "Azzera");
     emit segniCambiati();
     emit tempoCambiato();
 }
 
+void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vector<std::string>& prima,
+                             const QString& nome) {
+    Voci voltePrima, volteDopo;
+    std::vector<Casella> cambiate;
+    for (size_t i = 0; i < caselle.size(); ++i) {
+        if (!stato_.cruciverba.dentro(caselle[i]) || stato_.cruciverba.cella(caselle[i]).voce == prima[i]) continue;
+        cambiate.push_back(caselle[i]);
+        voltePrima.emplace_back(caselle[i], prima[i]);
+        volteDopo.emplace_back(caselle[i], stato_.cruciverba.cella(caselle[i]).voce);
+    }
+    if (!cambiate.empty()) storia_.push(new PassoVoci(*this, std::move(voltePrima), std::move(volteDopo), nome));
+    dopoModifica(cambiate);
+}
+
+void Sessione::ripristinaVoci(const Voci& voci) {
+    std::vector<Casella> cambiate;
+    for (const auto& [k, voce] : voci) {
+        if (!stato_.cruciverba.bianca(k.colonna, k.riga)) continue;
+        stato_.cruciverba.cella(k).voce = voce;
+        cambiate.push_back(k);
+    }
+    // The cursor goes where the change was, in a direction that cell has a word in.
+    if (!cambiate.empty()) {
+        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
+        if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
+        posizione_ = p;
+    }
+    dopoModifica(cambiate);
+}
+
+void Sessione::aggiornaModificato() { impostaModificato(modificatoFuoriStoria_ || !storia_.isClean()); }
+
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
-    impostaModificato(true);
+    aggiornaModificato();
     pianificaCopia();
     const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
     emit celleCambiate(cambiate);
@@ -198,7 +261,11 @@ bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == Azione
 bool Sessione::salva() {
     if (!aperto() || !haNome()) return false;
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
-    if (scritto) impostaModificato(false);
+    if (scritto) {
+        modificatoFuoriStoria_ = false;
+        storia_.setClean();
+        impostaModificato(false);
+    }
     conservaPartita();
     // The working copy reaches the disk with the save, whatever the once-a-second rhythm.
     if (copiaInAttesa_) scriviCopiaOra();
@@ -209,6 +276,10 @@ bool Sessione::salva() {
 EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
                                         const std::string& autore) {
     const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
+    if (!stato_.fileModificato) {
+        modificatoFuoriStoria_ = false;
+        storia_.setClean();
+    }
     emit modificatoCambiato(stato_.fileModificato);
     // The solve goes with the puzzle to its new name.
     if (esito == EsitoSalvataggio::salvato) conservaPartita();

@@ -5,6 +5,7 @@
 // a signal; the window and its panels are views that redraw what the signals name.
 #include <QObject>
 #include <QTimer>
+#include <QUndoStack>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -64,6 +65,12 @@ public:
     // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
     void azzera();
 
+    // ---- Annulla and Ripeti: every change of letters is one step; the marks and the clock stay.
+    // Undoing back to the saved letters makes the puzzle unmodified again.
+    QUndoStack& storia() { return storia_; }
+    // Writes `voci` (the letters before or after a step) and puts the cursor on its first cell.
+    void ripristinaVoci(const std::vector<std::pair<Casella, std::string>>& voci);
+
     // ---- Checks, reveals, the clock.
     const PartitaInCorso& partita() const { return partita_; }
     std::int64_t adesso() const { return piattaforma_.millisecondi(); }
@@ -114,12 +121,18 @@ signals:
 private:
     void nuovoSchema();
     void dopoModifica(const std::vector<Casella>& cambiate);
+    // One undoable step for the letters of `caselle`, which held `prima` before the change.
+    void registraPasso(const std::vector<Casella>& caselle, const std::vector<std::string>& prima, const QString& nome);
+    void aggiornaModificato();
     void pianificaCopia();
     void scriviArchivio(const std::string& percorso);
 
     Stato& stato_;
     Piattaforma& piattaforma_;
     ArchivioPartite archivio_;
+    QUndoStack storia_;
+    // Changed in ways the history does not hold (recovered answers, a word dialog's Annulla).
+    bool modificatoFuoriStoria_ = false;
     ModoVista modo_ = ModoVista::nessunoSchema;
     Navigazione navigazione_;
     Posizione posizione_;

@@ -75,7 +75,8 @@ void Solutore::nascondiPassaggio() {
 }
 
 bool Solutore::azzeraSoluzioni() {
-    if (piattaforma_.messaggio(domandaAzzeramento, titoloAzzeramento, Icona::domanda, Pulsanti::okAnnulla) !=
+    // Enter or Esc keeps the answers: only OK clears them.
+    if (piattaforma_.messaggio(domandaAzzeramento, titoloAzzeramento, Icona::domanda, Pulsanti::annullaOk) !=
         Risposta::ok)
         return false;
     // The preview would hide the cleared grid.

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QSignalSpy>
+#include <functional>
 #include <ctime>
 #include <filesystem>
 
@@ -158,6 +159,36 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     sessione.impostaModo(ModoVista::anteprima);
     sessione.impostaModo(ModoVista::anteprima);
     EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
+}
+
+// Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
+// makes the puzzle unmodified, and the cursor goes where the change was.
+TEST_F(Banco, AnnullaAndRipetiStepByStep) {
+    const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
+        {[&] { sessione.impostaPosizione({1, 1, orizzontale}), digita("C"); }, {"C...", ".#.."}},
+        {[&] { sessione.tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
+        {[&] { digita("C"); }, {"C...", ".#.."}},
+        {[&] { digita("X"); }, {"CX..", ".#.."}},
+        {[&] { s.colonnaCorrente = 1, s.rigaCorrente = 1, s.direzioneCorrente = 1; sessione.applicaDialogo(SceltaParola{"CASA", "Casa"}); }, {"CASA", ".#.."}},
+        {[&] { sessione.rivela({{1, 2}}); }, {"CASA", "A#.."}},
+        {[&] { sessione.azzera(); }, {"....", ".#.."}},
+    };
+    std::vector<std::vector<std::string>> stati{prova::inserimenti(s.cruciverba)};
+    for (const auto& [passo, atteso] : passi) {
+        passo();
+        EXPECT_EQ(prova::inserimenti(s.cruciverba), atteso);
+        stati.push_back(atteso);
+    }
+    for (size_t i = stati.size() - 1; i-- > 0;) {
+        sessione.storia().undo();
+        EXPECT_EQ(prova::inserimenti(s.cruciverba), stati[i]) << i;
+    }
+    EXPECT_FALSE(sessione.modificato());  // back to the letters as opened
+    sessione.storia().redo();
+    EXPECT_TRUE(sessione.modificato() && sessione.posizione().colonna == 1 && sessione.posizione().riga == 1);
+    EXPECT_TRUE(sessione.salva() && !sessione.modificato());
+    sessione.storia().undo();
+    EXPECT_TRUE(sessione.modificato() && sessione.storia().canRedo());
 }
 
 TEST(Modifiche, TheQuestionBeforeLeaving) {

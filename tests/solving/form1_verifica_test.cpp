@@ -132,14 +132,16 @@ private slots:
         f->setWindowState(Qt::WindowMaximized);
         ora() = 3'600'000 + 900'000 - 66'400 + 6'000;
         QTRY_COMPARE(tempo(), QString("1:00:06"));
-        // Azzera Soluzioni asks, Annulla leaves all; OK clears every answer, given ones too, and
-        // starts the clock again.
-        for (const char* scelta : {"Annulla", "OK"}) {
+        // Azzera Soluzioni asks: Enter (Annulla is the default) and Annulla leave all; OK clears
+        // every answer, given ones too, and starts the clock again; Annulla (Ctrl+Z) brings them back.
+        for (const char* scelta : {"Invio", "Annulla", "OK"}) {
             rispondi(scelta);
             b->esegui("MenuAzzera");
-            QCOMPARE(b->memoria()[1], *scelta == 'A' ? "A#ORO" : ".#...");
+            QCOMPARE(b->memoria()[1], *scelta == 'O' ? ".#..." : "A#ORO");
         }
-        QVERIFY(titoli == QStringList(2, "Azzeramento soluzioni") && tempo() == "0:00");  // asked both times
+        QVERIFY(titoli == QStringList(3, "Azzeramento soluzioni") && tempo() == "0:00");  // asked every time
+        b->esegui("MenuAnnulla");
+        QCOMPARE(b->memoria()[1], "A#ORO");
 
         // The solve continues after Salva and a new start, and goes with Salva con nome. The same
         // puzzle: its clock starts from the zero Azzera left.

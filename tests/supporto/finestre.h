@@ -93,6 +93,7 @@ struct RisposteMessaggi {
     void rispondi(const QString& pulsante) {
         risposta = std::make_unique<AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
             testi << m->text(), titoli << m->windowTitle();
+            if (pulsante == "Invio") return QTest::keyClick(m, Qt::Key_Return);  // the default button
             for (QAbstractButton* scelto : m->buttons())
                 if (scelto->text() == pulsante) return scelto->click();
         });

@@ -75,6 +75,7 @@ void Form1::creaMenu() {
     }
     MenuFile = menu[Menu::file];
     MenuUtil = menu[Menu::utilita];
+    MenuModifica = menu[Menu::modifica];
     Menuimpo = menu[Menu::opzioni];
     menul = menu[Menu::lingua];
     MenuHelp = menu[Menu::aiuto];
@@ -142,7 +143,7 @@ void Form1::creaMenu() {
 }
 
 QAction* Form1::azione(const std::string& nome) const {
-    for (QMenu* m : {MenuFile, MenuUtil, Menuimpo, menul, MenuHelp}) {
+    for (QMenu* m : {MenuFile, MenuModifica, MenuUtil, Menuimpo, menul, MenuHelp}) {
         if (!m) continue;
         for (QAction* a : m->actions())
             if (a->objectName().toStdString() == nome) return a;
@@ -346,6 +347,7 @@ void Form1::aggiornaFinestra() {
         if (pulsanteToolbar[i] && pulsanteRichiedeSchema(i)) pulsanteToolbar[i]->setEnabled(schema);
     for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
     MenuUtil->menuAction()->setVisible(schema);
+    MenuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
     mettiGraficaAimenu();
     aggiornaComandiVerifica();
@@ -380,6 +382,22 @@ void Form1::aggiornaTitolo() {
 }
 
 void Form1::collegaSessione() {
+    // Annulla and Ripeti follow the session's history; Ctrl+Shift+Z repeats as well.
+    QAction* annulla = azione("MenuAnnulla");
+    QAction* ripeti = azione("MenuRipeti");
+    ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    annulla->setEnabled(false);
+    ripeti->setEnabled(false);
+    connect(&sessione_->storia(), &QUndoStack::canUndoChanged, annulla, &QAction::setEnabled);
+    connect(&sessione_->storia(), &QUndoStack::canRedoChanged, ripeti, &QAction::setEnabled);
+    const auto passo = [this](bool indietro) {
+        // A paused grid or the print preview shows no letters to change.
+        if (sessione_->modo() != ModoVista::griglia || inPausa()) return;
+        nascondiLabel1();
+        indietro ? sessione_->storia().undo() : sessione_->storia().redo();
+    };
+    connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
+    connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
     connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, &Form1::disegnaGriglia);

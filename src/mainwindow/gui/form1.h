@@ -168,6 +168,7 @@ private:
     QAction* MenuStampa = nullptr;
     QAction* menommm = nullptr;
     QAction* MenuEsci = nullptr;
+    QMenu* MenuModifica = nullptr;
     QMenu* MenuUtil = nullptr;
     QAction* MenuCS = nullptr;
     QAction* MenuAzzera = nullptr;

@@ -54,6 +54,7 @@ void Form1::Command3d15_Click() {
 void Form1::dopoCambioModo() {
     const bool anteprima = sessione_->modo() == ModoVista::anteprima;
     MenuUtil->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    MenuModifica->menuAction()->setVisible(sessione_->aperto() && !anteprima);
     if (anteprima) {
         Command3d15->adjustSize();
         Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
