@@ -52,7 +52,8 @@ Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaP
     });
 }
 
-Sessione::~Sessione() = default;
+// The history says nothing more while it goes: nobody is left to hear it.
+Sessione::~Sessione() { storia_.blockSignals(true); }
 
 // ---- Opening
 

@@ -56,6 +56,9 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
 }
 
 Form1::~Form1() {
+    // The session outlives this body, as a child: it must not reach a window half gone.
+    sessione_->disconnect(this);
+    disconnect(&sessione_->storia(), nullptr, this, nullptr);
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
     if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
