@@ -38,10 +38,10 @@ std::vector<std::string> SuperficieRegistro::testi() const {
     return t;
 }
 
-std::vector<Operazione> SuperficieRegistro::di(Operazione::Tipo tipo) const {
+std::vector<Operazione> SuperficieRegistro::di(Operazione::Tipo tipo, std::optional<Colore> colore) const {
     std::vector<Operazione> v;
     for (const Operazione& o : operazioni)
-        if (o.tipo == tipo) v.push_back(o);
+        if (o.tipo == tipo && (!colore || o.colore == *colore)) v.push_back(o);
     return v;
 }
 

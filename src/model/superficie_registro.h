@@ -2,6 +2,7 @@
 // A surface that records what is drawn, with simple fixed text metrics: each character is
 // 0.6 of the font size wide and a line is 1.5 of it high. Tests read the record; the tools
 // use it where a drawing pass must run without a display.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ public:
     std::vector<Operazione> operazioni;
     // The texts drawn, in order.
     std::vector<std::string> testi() const;
-    // The operations of one kind, in order.
-    std::vector<Operazione> di(Operazione::Tipo tipo) const;
+    // The operations of one kind (and colour, when given), in order.
+    std::vector<Operazione> di(Operazione::Tipo tipo, std::optional<Colore> colore = {}) const;
     // The first text drawn that reads exactly `testo`; nullptr when there is none.
     const Operazione* scritta(const std::string& testo) const;
 

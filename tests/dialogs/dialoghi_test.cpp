@@ -38,12 +38,7 @@ struct Anteprime : ::testing::Test {
         piattaforma.messaggi.clear();
         return disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), "p.trmo");
     }
-    std::vector<Operazione> di(Operazione::Tipo t) const {
-        std::vector<Operazione> v;
-        for (const Operazione& o : sup.operazioni)
-            if (o.tipo == t) v.push_back(o);
-        return v;
-    }
+    std::vector<Operazione> di(Operazione::Tipo t) const { return sup.di(t); }
 };
 
 TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {

@@ -18,11 +18,7 @@ struct Passo : ::testing::Test {
 
     std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, area, d); }
 
-    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
-        std::vector<Operazione> v = sup.di(t);
-        if (colore) std::erase_if(v, [&](const Operazione& o) { return o.colore != *colore; });
-        return v;
-    }
+    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const { return sup.di(t, colore); }
     static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
 };
 
