@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "mainwindow/gui/form1.h"
+#include "formats/formato.h"
 #include "qt/piattaforma_qt.h"
 
 using namespace quadrivo;
@@ -96,6 +97,13 @@ void BM_TastoNucleo(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_TastoNucleo)->Arg(1)->Arg(0)->ArgName("copia")->Unit(benchmark::kMicrosecond);
+
+// The working copy's bytes alone, made again at every handled key.
+void BM_TestoCopia(benchmark::State& st) {
+    Quadrivo q(false);
+    for (auto _ : st) benchmark::DoNotOptimize(testoCruciverba(q.f->sessione().cruciverba()));
+}
+BENCHMARK(BM_TestoCopia)->Unit(benchmark::kMicrosecond);
 
 void BM_TastoRigaNuda(benchmark::State& st) {
     Nuda n;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <map>
 #include <tuple>
 
@@ -30,6 +31,7 @@ struct DatiTrmo : DatiFormato {
     std::vector<std::string> vociLette;  // each cell's entry as the model got it, row by row
     // Clue texts as read, by (start, direction): the bytes and what the model got.
     std::map<std::pair<Casella, int>, std::pair<std::string, std::string>> definizioni;
+    size_t dimensioneLetta = 0;
 };
 
 std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
@@ -69,6 +71,7 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
     if (righe.size() < 4u + static_cast<size_t>(righeGriglia)) return esito;
 
     auto memo = std::make_shared<DatiTrmo>();
+    memo->dimensioneLetta = dati.size();
     for (int i = 0; i < 4; ++i) memo->intestazione[static_cast<size_t>(i)] = righe[static_cast<size_t>(i)];
     Cruciverba x(colonne, righeGriglia);
     for (int r = 1; r <= righeGriglia; ++r) {
@@ -130,14 +133,34 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
     return esito;
 }
 
-std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo) {
-    auto campo = [](int n) {
-        std::string s = "   " + conSegno(n);
-        return s.substr(s.size() - 3);
-    };
-    return campo(colonna) + campo(riga) + std::to_string(direzione) + "-" + testo;
+namespace {
+
+// A number right-aligned in three characters, as the editor writes it; longer ones keep their
+// last three.
+void aggiungiCampo(std::string& out, int n) {
+    char cifre[16];
+    const int quante = static_cast<int>(std::to_chars(cifre, cifre + sizeof cifre, n).ptr - cifre);
+    for (int i = quante; i < 3; ++i) out += ' ';
+    out.append(cifre + std::max(0, quante - 3), static_cast<size_t>(std::min(quante, 3)));
 }
 
+void aggiungiRigaDefinizione(std::string& out, int colonna, int riga, int direzione, std::string_view testo) {
+    aggiungiCampo(out, colonna);
+    aggiungiCampo(out, riga);
+    out += static_cast<char>('0' + direzione);
+    out += '-';
+    out += testo;
+}
+
+}  // namespace
+
+std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo) {
+    std::string out;
+    aggiungiRigaDefinizione(out, colonna, riga, direzione, testo);
+    return out;
+}
+
+// Written at every letter for the working copy: one buffer, no string per cell or clue.
 std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     const auto* memo = dynamic_cast<const DatiTrmo*>(x.datiFormato.get());
     DatiTrmo nuovo;
@@ -148,34 +171,41 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
         memo = &nuovo;
     }
     std::string out;
-    std::string riga1 = memo->intestazione[0];
-    if (x.autore != memo->autoreLetto)
-        riga1 = riga1.substr(0, std::min(riga1.size(), etichettaAutore)) + aWindows1252(x.autore);
-    out += riga1 + "\r\n";
-    for (size_t i = 1; i < 4; ++i) out += memo->intestazione[i] + "\r\n";
+    out.reserve(memo->dimensioneLetta + 64);
+    if (x.autore != memo->autoreLetto) {
+        const std::string& riga1 = memo->intestazione[0];
+        out.append(riga1, 0, std::min(riga1.size(), etichettaAutore));
+        out += aWindows1252(x.autore);
+    } else {
+        out += memo->intestazione[0];
+    }
+    out += "\r\n";
+    for (size_t i = 1; i < 4; ++i) out += memo->intestazione[i], out += "\r\n";
     for (int r = 1; r <= x.righe(); ++r) {
-        std::string riga;
-        if (static_cast<size_t>(r) <= memo->righe.size()) riga = memo->righe[static_cast<size_t>(r - 1)];
+        const size_t inizio = out.size();
+        if (static_cast<size_t>(r) <= memo->righe.size()) out += memo->righe[static_cast<size_t>(r - 1)];
         else
             for (int c = 1; c <= x.colonne(); ++c) {
                 const Cella& k = x.cella(c, r);
                 const std::string s = k.bianca() ? aWindows1252(k.soluzione.substr(0, 1)) : "*";
-                riga += static_cast<char>(static_cast<unsigned char>(s.empty() ? 'A' : s[0]) + 26);
-                riga += k.bianca() ? '.' : '*';
+                out += static_cast<char>(static_cast<unsigned char>(s.empty() ? 'A' : s[0]) + 26);
+                out += k.bianca() ? '.' : '*';
             }
         // A line that ends on a solution byte gets the entry byte its cell lacked once the cell
         // holds a letter: what the player typed is never dropped.
-        for (int c = 1; c <= x.colonne() && static_cast<size_t>(2 * c - 1) <= riga.size(); ++c) {
+        for (int c = 1; c <= x.colonne() && inizio + static_cast<size_t>(2 * c - 1) <= out.size(); ++c) {
             const Cella& k = x.cella(c, r);
             if (!k.bianca()) continue;
             const size_t i = static_cast<size_t>(r - 1) * static_cast<size_t>(x.colonne()) + static_cast<size_t>(c - 1);
             if (i < memo->vociLette.size() && memo->vociLette[i] == k.voce) continue;
-            const std::string b = aWindows1252(k.voce);
-            const char voce = b.empty() || b[0] == '*' ? '.' : b[0];
-            if (static_cast<size_t>(2 * c - 1) < riga.size()) riga[static_cast<size_t>(2 * c - 1)] = voce;
-            else if (voce != '.') riga += voce;
+            const unsigned char prima = k.voce.empty() ? 0 : static_cast<unsigned char>(k.voce[0]);
+            const char b = prima < 0x80 ? static_cast<char>(prima) : aWindows1252(k.voce)[0];
+            const char voce = b == 0 || b == '*' ? '.' : b;
+            const size_t dove = inizio + static_cast<size_t>(2 * c - 1);
+            if (dove < out.size()) out[dove] = voce;
+            else if (voce != '.') out += voce;
         }
-        out += riga + "\r\n";
+        out += "\r\n";
     }
     // Column by column, top to bottom, the across clue of a cell before its down clue.
     std::vector<RigaDaScrivere> righe;
@@ -188,9 +218,10 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     });
     for (const RigaDaScrivere& w : righe) {
         const auto letta = memo->definizioni.find({w.inizio, w.direzione});
-        const bool uguale = letta != memo->definizioni.end() && letta->second.second == *w.testo;
-        out += rigaDefinizione(w.inizio.colonna, w.inizio.riga, w.direzione,
-                               uguale ? letta->second.first : aWindows1252(*w.testo));
+        if (letta != memo->definizioni.end() && letta->second.second == *w.testo)
+            aggiungiRigaDefinizione(out, w.inizio.colonna, w.inizio.riga, w.direzione, letta->second.first);
+        else
+            aggiungiRigaDefinizione(out, w.inizio.colonna, w.inizio.riga, w.direzione, aWindows1252(*w.testo));
         out += "\r\n";
     }
     return out;

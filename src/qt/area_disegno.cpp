@@ -108,12 +108,10 @@ void SuperficieFinestra::rettangoloPieno(double x1, double y1, double x2, double
     area_.registra({TrattoArea::pieno, c, 0, x1, y1, x2, y2, {}, {}});
 }
 void SuperficieFinestra::disegnaTesto(double x, double y, const std::string& s) {
-    area_.fontAttuale();
-    area_.registra({TrattoArea::testo, nero, *area_.fontAttuale_, x, y, x, y, QString::fromStdString(s), {}});
+    const qreal larghezza = area_.fontAttuale().larghezza(s);
+    area_.registra({TrattoArea::testo, nero, *area_.fontAttuale_, x, y, x, y, QString::fromStdString(s), {}}, larghezza);
 }
-double SuperficieFinestra::larghezzaTesto(const std::string& s) {
-    return area_.fontAttuale().larghezza(QString::fromStdString(s));
-}
+double SuperficieFinestra::larghezzaTesto(const std::string& s) { return area_.fontAttuale().larghezza(s); }
 double SuperficieFinestra::altezzaTesto(const std::string&) { return area_.fontAttuale().altezza; }
 double SuperficieFinestra::larghezzaScala() const { return area_.contentsRect().width(); }
 double SuperficieFinestra::altezzaScala() const { return area_.contentsRect().height(); }
@@ -151,14 +149,15 @@ void AreaDisegno::Font::misura(const QPaintDevice& d) {
     altezza = metrica.height();
     ascesa = metrica.ascent();
     larghezze.clear();
+    preparati.clear();
 }
 
-qreal AreaDisegno::Font::larghezza(const QString& s) {
-    if (s.size() > 4) return metrica.horizontalAdvance(s);
-    auto l = larghezze.constFind(s);
-    if (l != larghezze.cend()) return *l;
-    const qreal misurata = metrica.horizontalAdvance(s);
-    if (larghezze.size() < 1024) larghezze.insert(s, misurata);
+// Keyed by the UTF-8 the painter hands over: a hit makes no QString.
+qreal AreaDisegno::Font::larghezza(const std::string& s) {
+    if (s.size() > 8) return metrica.horizontalAdvance(QString::fromStdString(s));
+    if (auto l = larghezze.find(s); l != larghezze.end()) return l->second;
+    const qreal misurata = metrica.horizontalAdvance(QString::fromStdString(s));
+    if (larghezze.size() < 1024) larghezze.emplace(s, misurata);
     return misurata;
 }
 
@@ -175,7 +174,7 @@ AreaDisegno::Font& AreaDisegno::fontAttuale() {
         }
         if (f == fonts_.end()) {
             const QFont q = qtDaCarattere(c);
-            f = fonts_.insert(fonts_.end(), Font{c, q, QFontMetricsF(q), 0, 0, {}});
+            f = fonts_.insert(fonts_.end(), Font{c, q, QFontMetricsF(q), 0, 0, {}, {}});
             f->misura(misura_);
         }
         fontAttuale_ = static_cast<std::uint16_t>(f - fonts_.begin());
@@ -200,7 +199,7 @@ void AreaDisegno::potaFonts() {
             if (t.tipo == TrattoArea::testo) t.carattere = static_cast<std::uint16_t>(nuovo[t.carattere]);
 }
 
-void AreaDisegno::calcolaLimiti(TrattoArea& t) {
+void AreaDisegno::calcolaLimiti(TrattoArea& t, qreal larghezza) {
     switch (t.tipo) {
     case TrattoArea::rettangolo:
         // A one-pixel pen centred on the outline.
@@ -213,15 +212,16 @@ void AreaDisegno::calcolaLimiti(TrattoArea& t) {
         // Room for antialiasing and for glyphs that reach past their advance or their line
         // (italics, accents): cheaper than shaping the text again for its ink.
         const qreal m = 2 + a / 4;
-        t.limiti = QRectF(t.x1, t.y1, f.larghezza(t.scritta), a).adjusted(-m, -m, m, m).toAlignedRect();
+        if (larghezza < 0) larghezza = f.larghezza(t.scritta.toStdString());
+        t.limiti = QRectF(t.x1, t.y1, larghezza, a).adjusted(-m, -m, m, m).toAlignedRect();
         break;
     }
     }
 }
 
-void AreaDisegno::registra(TrattoArea t) {
+void AreaDisegno::registra(TrattoArea t, qreal larghezza) {
     if (dpr_ == 0) controllaDensita();
-    calcolaLimiti(t);
+    calcolaLimiti(t, larghezza);
     if (t.tipo == TrattoArea::pieno) {
         const QRect dentro = dentroPieno(t);
         const std::size_t da = lista_.size() > trattiCoperti ? lista_.size() - trattiCoperti : 0;
@@ -308,7 +308,18 @@ void AreaDisegno::dipingi(QPainter& p, const QRegion& regione) const {
             const Font& f = fonts_[t.carattere];
             p.setFont(f.font);
             p.setPen(Qt::black);
-            p.drawText(QPointF(t.x1, t.y1 + f.ascesa), t.scritta);
+            // A grid's letters and numbers come back at every key: their shaping is kept.
+            if (t.scritta.size() <= 4 && (f.preparati.size() < 1024 || f.preparati.count(t.scritta))) {
+                auto [posto, nuovo] = f.preparati.try_emplace(t.scritta);
+                if (nuovo) {
+                    posto->second.setText(t.scritta);
+                    posto->second.setTextFormat(Qt::PlainText);
+                    posto->second.setPerformanceHint(QStaticText::AggressiveCaching);
+                }
+                p.drawStaticText(QPointF(t.x1, t.y1), posto->second);
+            } else {
+                p.drawText(QPointF(t.x1, t.y1 + f.ascesa), t.scritta);
+            }
             break;
         }
         }

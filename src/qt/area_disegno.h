@@ -8,13 +8,14 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QFrame>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QStaticText>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "model/superficie.h"
@@ -110,8 +111,9 @@ private:
         QFont font;
         QFontMetricsF metrica;
         qreal altezza = 0, ascesa = 0;    // asked for per text: the metrics look them up each time
-        QHash<QString, qreal> larghezze;  // short texts already measured: a grid's letters and numbers
-        qreal larghezza(const QString& s);
+        std::unordered_map<std::string, qreal> larghezze;  // short texts already measured: a grid's letters and numbers
+        qreal larghezza(const std::string& s);
+        mutable std::unordered_map<QString, QStaticText> preparati;  // short texts laid out once for painting
         void misura(const QPaintDevice& d);
     };
     // The current font's metrics, measured as on an image at the screen's density.
@@ -119,8 +121,9 @@ private:
     void controllaDensita();
     // Drops the fonts no stroke uses any more: each window size brings sizes of its own.
     void potaFonts();
-    void calcolaLimiti(TrattoArea& t);
-    void registra(TrattoArea t);
+    // A text's width may come with it, already measured; otherwise it is measured here.
+    void calcolaLimiti(TrattoArea& t, qreal larghezza = -1);
+    void registra(TrattoArea t, qreal larghezza = -1);
     void pulisci();
     void cambiato(bool pulizia);
     QRegion passaCambiamenti();

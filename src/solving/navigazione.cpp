@@ -59,7 +59,7 @@ Navigazione::Navigazione(const Cruciverba& x) {
         for (const Definizione& def : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
             if (def.caselle.empty()) continue;
             Parola w{def.caselle.front().colonna, def.caselle.front().riga, d, static_cast<int>(def.caselle.size()),
-                     def.etichetta, def.testo, def.caselle};
+                     def.etichetta, def.testo, def.caselle, voceDefinizione(def.etichetta, def.testo)};
             for (const Casella& k : w.caselle)
                 if (x.dentro(k)) indice_[cella(k.colonna, k.riga, d)] = static_cast<int>(parole_.size() + 1);
             parole_.push_back(std::move(w));
@@ -207,7 +207,7 @@ Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t
 std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
     std::vector<VoceElenco> voci;
     for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({&w, voceDefinizione(w.etichetta, w.definizione), completa(s, w)});
+        if (w.direzione == d) voci.push_back({&w, w.voce, completa(s, w)});
     return voci;
 }
 

@@ -20,6 +20,7 @@ struct Parola {
     std::string etichetta;
     std::string definizione;
     std::vector<Casella> caselle;
+    std::string voce;  // its caption in the clue panel, made once
     // The i-th cell (0-based).
     int colonnaDi(int i) const { return caselle[static_cast<size_t>(i)].colonna; }
     int rigaDi(int i) const { return caselle[static_cast<size_t>(i)].riga; }
@@ -62,7 +63,7 @@ enum class TastoGriglia { carattere, cancellaIndietro, cancella, sinistra, destr
 // of the word holds a letter.
 struct VoceElenco {
     const Parola* parola = nullptr;
-    std::string voce;
+    const std::string& voce;
     bool completa = false;
 };
 

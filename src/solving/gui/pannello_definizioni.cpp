@@ -1,6 +1,7 @@
 #include "solving/gui/pannello_definizioni.h"
 
 #include <QLabel>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <QVBoxLayout>
 
@@ -79,8 +80,14 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         const bool completa = voci[static_cast<size_t>(i)].completa;
         // Set only when it changes: every change repaints the list.
         if (voce->data(ruoloCompleta).toBool() != completa || !uguali) {
-            voce->setData(ruoloCompleta, completa);
-            voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+            {
+                // Told to the view, a change of colour lays out every word-wrapped entry
+                // again; only this entry's pixels change.
+                const QSignalBlocker zitto(lista->model());
+                voce->setData(ruoloCompleta, completa);
+                voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+            }
+            if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
         }
         if (voce->data(ruoloIndice).toInt() == corrente) scelta = voce;
     }
