@@ -98,16 +98,17 @@ Posizione Navigazione::giraDirezione(const Posizione& p) const {
     return {p.colonna, p.riga, altra(p.direzione)};
 }
 
-bool Navigazione::completa(const Cruciverba& s, const Parola& w) const {
+bool Navigazione::completa(const Cruciverba& s, const Parola& w, std::optional<Casella> piena) const {
     for (int i = 0; i < w.lunghezza; ++i)
-        if (vuota(s, w.colonnaDi(i), w.rigaDi(i))) return false;
+        if (vuota(s, w.colonnaDi(i), w.rigaDi(i)) && piena != w.caselle[static_cast<size_t>(i)]) return false;
     return true;
 }
 
-Posizione Navigazione::inizioDi(const Cruciverba& s, int indice) const {
+Posizione Navigazione::inizioDi(const Cruciverba& s, int indice, std::optional<Casella> piena) const {
     const Parola& w = parole_[static_cast<size_t>(indice)];
     for (int i = 0; i < w.lunghezza; ++i)
-        if (vuota(s, w.colonnaDi(i), w.rigaDi(i))) return {w.colonnaDi(i), w.rigaDi(i), w.direzione};
+        if (vuota(s, w.colonnaDi(i), w.rigaDi(i)) && piena != w.caselle[static_cast<size_t>(i)])
+            return {w.colonnaDi(i), w.rigaDi(i), w.direzione};
     return {w.colonna, w.riga, w.direzione};
 }
 
@@ -116,13 +117,16 @@ Posizione Navigazione::vaiAParola(const Cruciverba& s, int indice) const {
     return inizioDi(s, indice);
 }
 
-Passo Navigazione::lettera(const Cruciverba&, const Posizione& p, char32_t carattere) const {
+Passo Navigazione::lettera(const Cruciverba& s, const Posizione& p, char32_t carattere, bool saltaComplete) const {
     const char l = letteraDigitata(carattere);
     if (!l || !bianca(p.colonna, p.riga)) return {p, {}, false};
     Passo passo{p, {{p.colonna, p.riga, std::string(1, l)}}};
     if (const Parola* w = parolaCorrente(p)) {
         const int i = w->posizione(p.colonna, p.riga);
-        if (i + 1 < w->lunghezza) passo.posizione = {w->colonnaDi(i + 1), w->rigaDi(i + 1), p.direzione};
+        // Past the word's end the letters go on into the next word, never over the last one.
+        passo.posizione = i + 1 < w->lunghezza
+                              ? Posizione{w->colonnaDi(i + 1), w->rigaDi(i + 1), p.direzione}
+                              : versoParola(s, p, 1, saltaComplete, Casella{p.colonna, p.riga});
     }
     return passo;
 }
@@ -166,7 +170,8 @@ Posizione Navigazione::freccia(const Posizione& p, Freccia f) const {
     return q;
 }
 
-Posizione Navigazione::versoParola(const Cruciverba& s, const Posizione& p, int passo, bool saltaComplete) const {
+Posizione Navigazione::versoParola(const Cruciverba& s, const Posizione& p, int passo, bool saltaComplete,
+                                   std::optional<Casella> piena) const {
     const int n = static_cast<int>(parole_.size());
     if (n == 0) return p;
     int k = indiceParola(p.colonna, p.riga, p.direzione);
@@ -174,9 +179,9 @@ Posizione Navigazione::versoParola(const Cruciverba& s, const Posizione& p, int 
     if (k < 0) k = passo > 0 ? n - 1 : 0;
     for (int giro = 1; giro <= n; ++giro) {
         const int j = ((k + passo * giro) % n + n) % n;
-        if (!saltaComplete || !completa(s, parole_[static_cast<size_t>(j)])) return inizioDi(s, j);
+        if (!saltaComplete || !completa(s, parole_[static_cast<size_t>(j)], piena)) return inizioDi(s, j, piena);
     }
-    return inizioDi(s, ((k + passo) % n + n) % n);
+    return inizioDi(s, ((k + passo) % n + n) % n, piena);
 }
 
 Posizione Navigazione::parolaSuccessiva(const Cruciverba& s, const Posizione& p, bool saltaComplete) const {
@@ -190,7 +195,7 @@ Posizione Navigazione::parolaPrecedente(const Cruciverba& s, const Posizione& p,
 Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t, char32_t carattere,
                          bool saltaComplete) const {
     switch (t) {
-    case TastoGriglia::carattere: return lettera(s, p, carattere);
+    case TastoGriglia::carattere: return lettera(s, p, carattere, saltaComplete);
     case TastoGriglia::cancellaIndietro: return cancellaIndietro(s, p);
     case TastoGriglia::cancella: return cancella(s, p);
     case TastoGriglia::sinistra: return {freccia(p, Freccia::sinistra), {}, true};

@@ -3,6 +3,7 @@
 // click does to them. Pure values: every step returns the new position and the letters to
 // write; the session writes them and tells the views.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,9 +100,10 @@ public:
     // A click on a panel entry: the word's first empty cell, or its first cell when full.
     Posizione vaiAParola(const Cruciverba& cruciverba, int indice) const;
 
-    // A typed character fills the current cell and moves to the word's next cell; on the
-    // word's last cell the cursor stays. A character that is no letter changes nothing.
-    Passo lettera(const Cruciverba& cruciverba, const Posizione& p, char32_t carattere) const;
+    // A typed character fills the current cell and moves to the word's next cell; from the
+    // word's last cell it goes on as Tab does, the cell just written counted as filled. A
+    // character that is no letter changes nothing.
+    Passo lettera(const Cruciverba& cruciverba, const Posizione& p, char32_t carattere, bool saltaComplete = false) const;
     // Backspace: a filled current cell is erased and the cursor stays; on an empty cell the
     // cursor steps back one cell in the word and erases it; on the first cell of the word it
     // goes to the last cell of the previous word (Shift+Tab order) and erases that.
@@ -128,12 +130,14 @@ public:
     // no word is current.
     std::string definizioneCorrente(const Posizione& p) const;
 
-    bool completa(const Cruciverba& cruciverba, const Parola& w) const;
+    // Whether every cell of `w` holds a letter, `piena` counted as filled.
+    bool completa(const Cruciverba& cruciverba, const Parola& w, std::optional<Casella> piena = {}) const;
 
 private:
     size_t cella(int c, int r, int d) const;
-    Posizione inizioDi(const Cruciverba& cruciverba, int indice) const;
-    Posizione versoParola(const Cruciverba& cruciverba, const Posizione& p, int passo, bool saltaComplete) const;
+    Posizione inizioDi(const Cruciverba& cruciverba, int indice, std::optional<Casella> piena = {}) const;
+    Posizione versoParola(const Cruciverba& cruciverba, const Posizione& p, int passo, bool saltaComplete,
+                          std::optional<Casella> piena = {}) const;
 
     int nColonne_ = 0;
     int nRighe_ = 0;

@@ -130,8 +130,9 @@ TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
     const std::string tab = "CA..#/A#ORO/NO#E#/E...#";
     struct Caso { std::string voci, da; std::u32string tasti; std::string passate, griglia; };
     const Caso casi[] = {
-        // Typing from a middle cell folds accents and stays on the last cell: x overwrites the A.
-        {"", "42v", U"rÈàx", "43v 44v 44v 44v", "....#/.#.R./..#E#/...X#"},
+        // Typing folds accents; from a word's last cell it goes on as Tab does, never over a letter.
+        {"", "42v", U"rÈàx", "43v 44v 23v 24v", "....#/.#.R./.X#E#/...A#"},
+        {"CASA#/A#ORO/NO#E#/.RB.#", "44o", U"a", "14v", "CASA#/A#ORO/NO#E#/.RBA#"},
         // Backspace: a filled cell in place, an empty one a cell back, from a word's start the previous word's end.
         {"CASA#/A#OR.", "42o", U"⌫⌫⌫", "42o 32o 41o", "CAS.#/A#.../..#.#/....#"},
         {"....#/.#.../.O#.#/.R..#", "11o", U"⌫", "24v", "....#/.#.../.O#.#/....#"},  // before the first: the last
@@ -163,22 +164,20 @@ TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
         Cruciverba x = leggiCruciverba(f, leggiFile(f).value()).cruciverba;
         azzeraInserimenti(x);
         const Navigazione nav(x);
-        const int parole = static_cast<int>(nav.parole().size());
         Completamento fine;
         fine.reimposta(x);
-        int congratulazioni = 0, tab = 0;
-        // The player clicks a cell in the middle, then types each word's letters and presses Tab.
+        int congratulazioni = 0, tasti = 0;
+        // The player clicks a cell in the middle and types each cell's letter: the cursor goes on by itself.
         Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
         if (!p.valida()) p = nav.parolaSuccessiva(x, p);
-        for (; !schemaGiusto(x) && tab <= parole; ++tab, p = nav.parolaSuccessiva(x, p, true))
-            for (Posizione prima; prima != p;) {
-                const Passo passo = nav.lettera(x, prima = p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]));
-                ASSERT_TRUE(passo.gestito) << testo(p);
-                applicaScritture(x, passo.scritture);
-                congratulazioni += fine.controlla(x);
-                p = passo.posizione;
-            }
-        EXPECT_TRUE(schemaGiusto(x) && congratulazioni == 1 && tab <= parole) << congratulazioni << " " << tab;
+        for (; !schemaGiusto(x) && tasti <= 2 * x.colonne() * x.righe(); ++tasti) {
+            const Passo passo = nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
+            ASSERT_TRUE(passo.gestito) << testo(p);
+            applicaScritture(x, passo.scritture);
+            congratulazioni += fine.controlla(x);
+            p = passo.posizione;
+        }
+        EXPECT_TRUE(schemaGiusto(x) && congratulazioni == 1) << congratulazioni << " " << tasti;
     }
     EXPECT_GE(campioni, 4);
 }
