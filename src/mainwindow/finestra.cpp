@@ -8,7 +8,7 @@ namespace quadrivo {
 
 bool pulsanteRichiedeSchema(int posizione) {
     switch (posizione) {
-    case 3: case 4: case 5: case 6: case 8: case 9: case 10: case 11: return true;
+    case 3: case 4: case 5: case 6: case 8: case 9: case 10: case 11: case 12: return true;
     default: return false;
     }
 }
@@ -83,6 +83,7 @@ const std::vector<VoceMenu>& vociMenu() {
         {Menu::file, "MenuEsci", "&Esci", "Ctrl+F4", false},
         {Menu::modifica, "MenuAnnulla", "&Annulla", "Ctrl+Z", false},
         {Menu::modifica, "MenuRipeti", "&Ripeti", "Ctrl+Y", false},
+        {Menu::modifica, "MenuMatita", "&Matita", "F7", false},
         {Menu::utilita, "MenuCS", "&Controlla Soluzioni", "Ctrl+C", false},
         {Menu::utilita, "MenuAzzera", "&Azzera Soluzioni", "", false},
         {Menu::utilita, "Meno6", "-", "", false},
@@ -127,6 +128,7 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar() {
         {9, "Controlla", "Controlla soluzioni", 7},
         {10, "ControllaParola", "Controlla la parola: segna le lettere sbagliate (F8)", 9},
         {11, "Pausa", "Pausa: ferma il cronometro e nasconde le lettere (F6)", 10},
+        {12, "Matita", "Matita: le lettere scritte sono provvisorie, più chiare e mai stampate (F7)", 11},
     };
     return p;
 }

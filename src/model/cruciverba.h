@@ -36,6 +36,7 @@ struct Cella {
     bool data = false;       // a letter the puzzle gives: shown from the start, never typed over
     std::uint8_t barre = 0;  // BarraCella flags
     std::string colore;      // background as "#rrggbb"; "" for the usual white
+    bool matita = false;     // the entry is a guess in pencil: drawn lighter, never printed
     bool bianca() const { return tipo == TipoCella::bianca; }
     friend bool operator==(const Cella&, const Cella&) = default;
 };

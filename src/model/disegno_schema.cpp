@@ -59,7 +59,7 @@ CaselleSchema caselleDi(const Cruciverba& x) {
             CasellaSchema k;
             k.disegnata = z.tipo != TipoCella::vuota;
             k.nera = z.tipo == TipoCella::nera;
-            if (z.bianca()) k.lettera = z.voce, k.numero = z.etichetta;
+            if (z.bianca()) k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
             caselle[static_cast<size_t>(r - 1)].push_back(std::move(k));
         }
     return caselle;
@@ -83,6 +83,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, nero);
             } else if (!k.lettera.empty() && !st.lettereNascoste) {
                 const std::string& lettera = k.lettera;
+                if (k.matita) sup.impostaDimensione(g.puntiLettere * 0.7), sup.coloreTesto = st.coloreMatita;
                 double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
                 if (st.mezziInteri) tw = intero(tw), th = intero(th);
                 const double cx = st.centroIntero ? intero(x + L / 2) : x + L / 2;
@@ -90,6 +91,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 sup.CurrentX = cx - tw + st.spostamentoLettera;
                 sup.CurrentY = cy - th + L / 100 / st.divisoreCentro * st.distanzaDaCentro;
                 sup.stampa(lettera);
+                if (k.matita) sup.impostaDimensione(g.puntiLettere), sup.coloreTesto = nero;
             }
         }
     if (!st.numeri) return;

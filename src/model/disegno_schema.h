@@ -35,6 +35,7 @@ struct CasellaSchema {
     std::string lettera;    // the letters shown; "" for none
     std::string numero;     // the label in the corner; "" for none
     std::uint8_t segni = 0; // SegnoCasella flags
+    bool matita = false;    // the letters are a guess: lighter and smaller
 };
 
 // Rows top to bottom, cells left to right; a row may hold more cells than the frame spans.
@@ -67,6 +68,7 @@ struct StileSchema {
     Colore coloreCasella{0, 40, 170};
     Colore coloreSbagliata{220, 0, 0};
     Colore coloreRivelata{0, 128, 0};
+    Colore coloreMatita{120, 120, 120};
 };
 
 // The painter's cells of a puzzle: labels, entries, black squares; void cells are not drawn.

@@ -55,6 +55,8 @@ public:
     // The pen, where the top-left corner of the next printed text goes.
     double CurrentX = 0;
     double CurrentY = 0;
+    // The colour of the texts that follow.
+    Colore coloreTesto = nero;
 
     // Print s at the pen. Line ended: the pen goes to x 0 and one line down; line open: the
     // pen moves right by the text's width.

@@ -17,7 +17,7 @@ void SuperficieRegistro::rettangoloPieno(double x1, double y1, double x2, double
 }
 
 void SuperficieRegistro::disegnaTesto(double x, double y, const std::string& s) {
-    operazioni.push_back({Operazione::scritta, x, y, x + larghezzaTesto(s), y + altezzaTesto(s), nero, s, carattere()});
+    operazioni.push_back({Operazione::scritta, x, y, x + larghezzaTesto(s), y + altezzaTesto(s), coloreTesto, s, carattere()});
 }
 
 double SuperficieRegistro::larghezzaTesto(const std::string& s) {

@@ -39,7 +39,11 @@ void completaElenchi(GeometriaPagina& g, const Stato& st) {
 // The page's grid through the one painter, with the window's cells.
 void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaPagina& g) {
     const bool stampante = g.tipo == TipoPagina::stampante;
-    const CaselleSchema caselle = caselleDi(st.cruciverba);
+    CaselleSchema caselle = caselleDi(st.cruciverba);
+    // Guesses in pencil stay on the screen: the page shows only the player's answers.
+    for (auto& fila : caselle)
+        for (CasellaSchema& k : fila)
+            if (k.matita) k.lettera.clear();
     GeometriaSchema geometria;
     geometria.colonne = st.cruciverba.colonne();
     geometria.righe = st.cruciverba.righe();
@@ -78,6 +82,7 @@ public:
             trattenuto_ = true;  // every line after the first one held back lies lower still
             return;
         }
+        s_.coloreTesto = coloreTesto;
         s_.disegnaTesto(x, y, t);
     }
     double larghezzaTesto(const std::string& t) override { return s_.larghezzaTesto(t); }

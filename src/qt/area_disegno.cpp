@@ -109,7 +109,8 @@ void SuperficieFinestra::rettangoloPieno(double x1, double y1, double x2, double
 }
 void SuperficieFinestra::disegnaTesto(double x, double y, const std::string& s) {
     const qreal larghezza = area_.fontAttuale().larghezza(s);
-    area_.registra({TrattoArea::testo, nero, *area_.fontAttuale_, x, y, x, y, QString::fromStdString(s), {}}, larghezza);
+    area_.registra({TrattoArea::testo, coloreTesto, *area_.fontAttuale_, x, y, x, y, QString::fromStdString(s), {}},
+                   larghezza);
 }
 double SuperficieFinestra::larghezzaTesto(const std::string& s) { return area_.fontAttuale().larghezza(s); }
 double SuperficieFinestra::altezzaTesto(const std::string&) { return area_.fontAttuale().altezza; }
@@ -307,7 +308,7 @@ void AreaDisegno::dipingi(QPainter& p, const QRegion& regione) const {
         case TrattoArea::testo: {
             const Font& f = fonts_[t.carattere];
             p.setFont(f.font);
-            p.setPen(Qt::black);
+            p.setPen(coloreQt(t.colore));
             // A grid's letters and numbers come back at every key: their shaping is kept.
             if (t.scritta.size() <= 4 && (f.preparati.size() < 1024 || f.preparati.count(t.scritta))) {
                 auto [posto, nuovo] = f.preparati.try_emplace(t.scritta);

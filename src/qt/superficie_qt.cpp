@@ -37,7 +37,7 @@ void SuperficieQt::rettangoloPieno(double x1, double y1, double x2, double y2, C
 
 void SuperficieQt::disegnaTesto(double x, double y, const std::string& s) {
     p_.setFont(font_);
-    p_.setPen(Qt::black);
+    p_.setPen(QColor(coloreTesto.r, coloreTesto.g, coloreTesto.b));
     QFontMetricsF fm(font_, p_.device());
     QPointF base = punto(x, y);
     p_.drawText(QPointF(base.x(), base.y() + fm.ascent()), QString::fromStdString(s));

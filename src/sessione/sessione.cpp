@@ -12,7 +12,7 @@ namespace quadrivo {
 
 namespace {
 
-using Voci = std::vector<std::pair<Casella, std::string>>;
+using Voci = VociCelle;
 
 // One step of the history: the letters of some cells before and after it.
 class PassoVoci : public QUndoCommand {
@@ -35,9 +35,13 @@ private:
 // A puzzle under a name of its own (not the new puzzle's placeholder) keeps its solve.
 bool nomeProprio(const std::string& nomeFile) { return !nomeFile.empty() && nomeFile != nomeNuovoCruciverba; }
 
-std::vector<std::string> vociDelle(const Cruciverba& x, const std::vector<Casella>& caselle) {
-    std::vector<std::string> voci;
-    for (const Casella& k : caselle) voci.push_back(x.dentro(k) ? x.cella(k).voce : std::string{});
+VoceCella voceDi(const Cruciverba& x, const Casella& k) {
+    return x.dentro(k) ? VoceCella{x.cella(k).voce, x.cella(k).matita} : VoceCella{};
+}
+
+std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>& caselle) {
+    std::vector<VoceCella> voci;
+    for (const Casella& k : caselle) voci.push_back(voceDi(x, k));
     return voci;
 }
 
@@ -89,6 +93,11 @@ void Sessione::nuovoSchema() {
     impronta_ = improntaSoluzione(stato_.cruciverba);
     const Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
     partita_.inizia(stato_.cruciverba, salvata, adesso());
+    // Pencil guesses come back on the cells that still hold letters.
+    matita_.clear();
+    for (const Casella& k : salvata.matita)
+        if (stato_.cruciverba.bianca(k.colonna, k.riga) && !stato_.cruciverba.cella(k).voce.empty())
+            stato_.cruciverba.cella(k).matita = true, matita_.insert(k);
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
     stato_.grigliaAttiva = 1;
@@ -114,8 +123,10 @@ void Sessione::impostaPosizione(const Posizione& p) {
 }
 
 bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
-    const Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
+    Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
+    if (t == TastoGriglia::carattere)
+        for (Scrittura& w : passo.scritture) w.matita = inMatita_;
     // The cursor moves first: the views redrawing the changed cells draw it where it went, so
     // one signal covers both.
     const bool mosso = passo.posizione != posizione_;
@@ -127,7 +138,7 @@ bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
 bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
     std::vector<Casella> caselle;
     for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
-    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, caselle);
+    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
     if (!applicaScritture(stato_.cruciverba, scritture)) return false;
     registraPasso(caselle, prima, "Scrittura");
     return true;
@@ -138,7 +149,7 @@ void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
     if (const Definizione* w =
             definizioneDa(stato_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
         caselle = w->caselle;
-    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, caselle);
+    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
     if (scelta) applicaScelta(stato_, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
     navigazione_ = Navigazione(stato_.cruciverba);
@@ -153,7 +164,7 @@ void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
 
 void Sessione::azzera() {
     const std::vector<Casella> tutte = caselleBianche(stato_.cruciverba);
-    const std::vector<std::string> prima = vociDelle(stato_.cruciverba, tutte);
+    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, tutte);
     azzeraInserimenti(stato_.cruciverba);
     partita_.azzera(stato_.cruciverba, adesso());
     registraPasso(tutte, prima, "Azzera");
@@ -161,15 +172,15 @@ void Sessione::azzera() {
     emit tempoCambiato();
 }
 
-void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vector<std::string>& prima,
+void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima,
                              const QString& nome) {
     Voci voltePrima, volteDopo;
     std::vector<Casella> cambiate;
     for (size_t i = 0; i < caselle.size(); ++i) {
-        if (!stato_.cruciverba.dentro(caselle[i]) || stato_.cruciverba.cella(caselle[i]).voce == prima[i]) continue;
+        if (!stato_.cruciverba.dentro(caselle[i]) || voceDi(stato_.cruciverba, caselle[i]) == prima[i]) continue;
         cambiate.push_back(caselle[i]);
         voltePrima.emplace_back(caselle[i], prima[i]);
-        volteDopo.emplace_back(caselle[i], stato_.cruciverba.cella(caselle[i]).voce);
+        volteDopo.emplace_back(caselle[i], voceDi(stato_.cruciverba, caselle[i]));
     }
     if (!cambiate.empty()) storia_.push(new PassoVoci(*this, std::move(voltePrima), std::move(volteDopo), nome));
     dopoModifica(cambiate);
@@ -179,7 +190,8 @@ void Sessione::ripristinaVoci(const Voci& voci) {
     std::vector<Casella> cambiate;
     for (const auto& [k, voce] : voci) {
         if (!stato_.cruciverba.bianca(k.colonna, k.riga)) continue;
-        stato_.cruciverba.cella(k).voce = voce;
+        stato_.cruciverba.cella(k).voce = voce.voce;
+        stato_.cruciverba.cella(k).matita = voce.matita;
         cambiate.push_back(k);
     }
     // The cursor goes where the change was, in a direction that cell has a word in.
@@ -194,6 +206,10 @@ void Sessione::ripristinaVoci(const Voci& voci) {
 void Sessione::aggiornaModificato() { impostaModificato(modificatoFuoriStoria_ || !storia_.isClean()); }
 
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
+    // Kept apart from the model: the solve of a puzzle being left is stored after the next one is read.
+    for (const Casella& k : cambiate)
+        if (stato_.cruciverba.dentro(k) && stato_.cruciverba.cella(k).matita) matita_.insert(k);
+        else matita_.erase(k);
     aggiornaModificato();
     pianificaCopia();
     const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
@@ -252,7 +268,9 @@ void Sessione::conservaPartita() {
 
 void Sessione::scriviArchivio(const std::string& percorso) {
     if (!aperto() || !nomeProprio(percorso)) return;
-    archivio_.scrivi(percorso, impronta_, partita_.partita(adesso()));
+    Partita p = partita_.partita(adesso());
+    p.matita = matita_;
+    archivio_.scrivi(percorso, impronta_, p);
 }
 
 // ---- Saving

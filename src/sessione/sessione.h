@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,14 @@
 #include "solving/partita.h"
 
 namespace quadrivo {
+
+// What a cell holds for Annulla and Ripeti: its letters and whether they are in pencil.
+struct VoceCella {
+    std::string voce;
+    bool matita = false;
+    friend bool operator==(const VoceCella&, const VoceCella&) = default;
+};
+using VociCelle = std::vector<std::pair<Casella, VoceCella>>;
 
 // What the main window's drawing area shows.
 enum class ModoVista { nessunoSchema, griglia, anteprima };
@@ -69,7 +78,10 @@ public:
     // Undoing back to the saved letters makes the puzzle unmodified again.
     QUndoStack& storia() { return storia_; }
     // Writes `voci` (the letters before or after a step) and puts the cursor on its first cell.
-    void ripristinaVoci(const std::vector<std::pair<Casella, std::string>>& voci);
+    void ripristinaVoci(const VociCelle& voci);
+    // Pencil: the letters typed from now on are guesses, drawn lighter and never printed.
+    bool matita() const { return inMatita_; }
+    void impostaMatita(bool matita) { inMatita_ = matita; }
 
     // ---- Checks, reveals, the clock.
     const PartitaInCorso& partita() const { return partita_; }
@@ -122,7 +134,7 @@ private:
     void nuovoSchema();
     void dopoModifica(const std::vector<Casella>& cambiate);
     // One undoable step for the letters of `caselle`, which held `prima` before the change.
-    void registraPasso(const std::vector<Casella>& caselle, const std::vector<std::string>& prima, const QString& nome);
+    void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima, const QString& nome);
     void aggiornaModificato();
     void pianificaCopia();
     void scriviArchivio(const std::string& percorso);
@@ -142,6 +154,8 @@ private:
     bool copiaInAttesa_ = false;
     QTimer sincronia_;
     std::int64_t ultimaSincronia_ = -1;
+    bool inMatita_ = false;
+    std::set<Casella> matita_;  // the cells holding pencil guesses
 };
 
 }  // namespace quadrivo

@@ -38,7 +38,7 @@ std::string messaggioControllo(const Cruciverba& x) {
 
 void azzeraInserimenti(Cruciverba& x) {
     for (const Casella& c : caselleBianche(x))
-        if (!x.cella(c).data) x.cella(c).voce.clear();
+        if (!x.cella(c).data) x.cella(c).voce.clear(), x.cella(c).matita = false;
 }
 
 }  // namespace quadrivo

@@ -34,8 +34,10 @@ bool applicaScritture(Cruciverba& x, const std::vector<Scrittura>& scritture) {
         // Black, void and given cells are never written.
         if (!x.bianca(w.colonna, w.riga)) continue;
         Cella& k = x.cella(w.colonna, w.riga);
-        if (k.data || k.voce == w.voce) continue;
+        const bool matita = w.matita && !w.voce.empty();
+        if (k.data || (k.voce == w.voce && k.matita == matita)) continue;
         k.voce = w.voce;
+        k.matita = matita;
         cambiato = true;
     }
     return cambiato;

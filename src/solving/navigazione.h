@@ -44,6 +44,7 @@ struct Scrittura {
     int colonna = 0;
     int riga = 0;
     std::string voce;
+    bool matita = false;  // a guess in pencil
     friend bool operator==(const Scrittura&, const Scrittura&) = default;
 };
 
@@ -73,7 +74,8 @@ struct VoceElenco {
 // the other letters with marks on their base letter); 0 when the character is no letter.
 char letteraDigitata(char32_t carattere);
 
-// Writes the entries into the puzzle's white cells; true when some cell changed.
+// Writes the entries into the puzzle's white cells; true when some cell changed. A letter
+// written over a pencil guess makes it final, or a guess again in pencil.
 bool applicaScritture(Cruciverba& cruciverba, const std::vector<Scrittura>& scritture);
 
 class Navigazione {

@@ -67,25 +67,28 @@ Partita partitaDa(const QJsonObject& o) {
         const std::string lettera = letteraDa(a.at(2));
         if (a.size() == 3 && casellaDa(a, k) && !lettera.empty()) p.segni[k] = lettera;
     }
-    for (const QJsonValue& v : o.value("rivelate").toArray()) {
-        const QJsonArray a = v.toArray();
-        Casella k;
-        if (a.size() == 2 && casellaDa(a, k)) p.rivelate.insert(k);
-    }
+    for (const char* chiave : {"rivelate", "matita"})
+        for (const QJsonValue& v : o.value(chiave).toArray()) {
+            const QJsonArray a = v.toArray();
+            Casella k;
+            if (a.size() == 2 && casellaDa(a, k)) (*chiave == 'r' ? p.rivelate : p.matita).insert(k);
+        }
     return p;
 }
 
 QJsonObject oggettoDa(const VoceArchivio& v) {
-    QJsonArray segni, rivelate;
+    QJsonArray segni, rivelate, matita;
     for (const auto& [k, lettera] : v.partita.segni)
         segni.append(QJsonArray{k.colonna, k.riga, valoreLettera(lettera)});
     for (const Casella& k : v.partita.rivelate) rivelate.append(QJsonArray{k.colonna, k.riga});
+    for (const Casella& k : v.partita.matita) matita.append(QJsonArray{k.colonna, k.riga});
     QJsonObject o;
     o.insert("percorso", q(v.percorso));
     o.insert("impronta", q(v.impronta));
     o.insert("millisecondi", static_cast<double>(v.partita.millisecondi));
     o.insert("segni", segni);
     o.insert("rivelate", rivelate);
+    if (!matita.isEmpty()) o.insert("matita", matita);
     return o;
 }
 
@@ -208,7 +211,7 @@ void PartitaInCorso::azzera(const Cruciverba& s, std::int64_t adesso) {
 }
 
 Partita PartitaInCorso::partita(std::int64_t adesso) const {
-    return {cronometro_.trascorsi(adesso), segni_, rivelate_};
+    return {cronometro_.trascorsi(adesso), segni_, rivelate_, {}};
 }
 
 std::string PartitaInCorso::messaggio(const Cruciverba& s, std::int64_t adesso) const {

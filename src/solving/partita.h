@@ -17,6 +17,7 @@ struct Partita {
     std::int64_t millisecondi = 0;  // on the solving clock
     Segni segni;
     Rivelate rivelate;
+    Rivelate matita = {};  // cells whose letters are pencil guesses
     friend bool operator==(const Partita&, const Partita&) = default;
 };
 

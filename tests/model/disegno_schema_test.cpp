@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "model/disegno_schema.h"
 #include "model/superficie_registro.h"
@@ -56,6 +57,14 @@ TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
                                    [&](const Operazione& o) { return o.colore == stile.coloreParola; });
     EXPECT_LT(&*velo, sup.scritta("A"));
+}
+
+TEST_F(Pittore, APencilGuessIsLighterAndSmallerAndTheNumberStaysInk) {
+    caselle[0][0].matita = true;
+    disegnaSchema(sup, g, caselle, stile);
+    const Operazione &lettera = *sup.scritta("A"), &numero = *sup.scritta("1");
+    EXPECT_EQ(std::tuple(lettera.colore, lettera.carattere.dimensione, numero.colore, numero.carattere.dimensione),
+              std::tuple(stile.coloreMatita, 12 * 0.7, nero, 8.0));
 }
 
 TEST_F(Pittore, VoidCellsAreNotDrawn) {

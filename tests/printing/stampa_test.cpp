@@ -117,6 +117,7 @@ TEST(Pagina, A15x15GridOnPaperAndOnScreenItsNumbersLettersSquaresAndFrameInTheCa
     // Entered letters, numbers, squares and the frame.
     Stato s = quindici("BC#\xc8");
     s.DistanzaDaCentro = -10, s.DistanzaDaSpigolo = 10, s.nomeFont = "Times New Roman";
+    s.cruciverba.cella(2, 1).matita = true;  // a guess in pencil
     SuperficieRegistro carta(4960, 7016), schermo;  // the printer's area in device pixels
     for (SuperficieRegistro* sup : {&carta, &schermo}) sup->impostaGrassetto(true), sup->impostaCorsivo(true);
     disegnaStampa(s, carta, finestra, "02-06-2013");
@@ -127,7 +128,8 @@ TEST(Pagina, A15x15GridOnPaperAndOnScreenItsNumbersLettersSquaresAndFrameInTheCa
     EXPECT_EQ(std::vector<double>({box[0].x1, box[0].y2, box[1].x1, box[1].x2}),  // the frame 3 units outside
               std::vector<double>({209, 63 + 600 + 3, 212, 252}));
     ASSERT_TRUE(carta.scritta("B") && schermo.scritta("B") && carta.scritta("2") && carta.scritta("È"));
-    EXPECT_FALSE(carta.scritta("A") || carta.scritta("."));  // neither solutions nor empty cells show
+    // Neither solutions, empty cells nor pencil guesses show.
+    EXPECT_FALSE(carta.scritta("A") || carta.scritta(".") || carta.scritta("C") || schermo.scritta("C"));
     // Centred on paper (half width 4.8, half height 12) one unit right; on screen at 9 points the
     // halves 2.7 and 6.75 are rounded to Integers. Cell (2,1) starts 2 down.
     const auto [b, s2, bs] = std::tuple(*carta.scritta("B"), *carta.scritta("2"), *schermo.scritta("B"));

@@ -169,6 +169,9 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         {[&] { sessione.tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
         {[&] { digita("C"); }, {"C...", ".#.."}},
         {[&] { digita("X"); }, {"CX..", ".#.."}},
+        // A guess in pencil; typed over in ink it becomes final, the same letter too.
+        {[&] { sessione.impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
+        {[&] { sessione.impostaMatita(false), sessione.impostaPosizione({3, 1, orizzontale}), digita("S"); }, {"CXS.", ".#.."}},
         {[&] { s.colonnaCorrente = 1, s.rigaCorrente = 1, s.direzioneCorrente = 1; sessione.applicaDialogo(SceltaParola{"CASA", "Casa"}); }, {"CASA", ".#.."}},
         {[&] { sessione.rivela({{1, 2}}); }, {"CASA", "A#.."}},
         {[&] { sessione.azzera(); }, {"....", ".#.."}},
@@ -189,6 +192,14 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
     EXPECT_TRUE(sessione.salva() && !sessione.modificato());
     sessione.storia().undo();
     EXPECT_TRUE(sessione.modificato() && sessione.storia().canRedo());
+}
+
+TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
+    sessione.impostaPosizione({1, 1, orizzontale});
+    sessione.impostaMatita(true), digita("CA");
+    ASSERT_TRUE(sessione.salva());
+    ASSERT_EQ(sessione.apri(t.percorso("s.trmo")), EsitoApertura::ok);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"ca..", ".#.."}));
 }
 
 TEST(Modifiche, TheQuestionBeforeLeaving) {

@@ -41,14 +41,14 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
     for (size_t i = 0; i <= maxPartite; ++i)
         ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}}));  // saved again: newest
+    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
     ASSERT_EQ(voci.size(), maxPartite);
     EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
     EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});  // dropped, 5 moved up
     // Another session reads it back; another solution at the same path starts afresh.
     EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
-              (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}}));
+              (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));
     EXPECT_EQ(archivio.leggi(dir.percorso("5.trmo"), "k"), Partita{});
     // The fingerprint is the solution's: the entries are not part of it.
     const std::string impronta = improntaSoluzione(schemaProva({"CXSA#"}).cruciverba);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 
+#include <QString>
+
 #include "model/file.h"
 
 namespace quadrivo::prova {
@@ -70,7 +72,9 @@ std::vector<std::string> inserimenti(const Cruciverba& x) {
         std::string riga;
         for (int c = 1; c <= x.colonne(); ++c) {
             const Cella& k = x.cella(c, r);
-            riga += !k.bianca() ? "#" : k.voce.empty() ? "." : k.voce;
+            // A pencil guess in lower case.
+            const std::string voce = k.matita ? QString::fromStdString(k.voce).toLower().toStdString() : k.voce;
+            riga += !k.bianca() ? "#" : k.voce.empty() ? "." : voce;
         }
         out.push_back(riga);
     }

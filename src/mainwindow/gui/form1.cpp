@@ -346,7 +346,7 @@ void Form1::apriRigaComando() {
 void Form1::aggiornaFinestra() {
     const bool schema = sessione_->aperto();
     if (!schema) superficie().pulisci();
-    for (int i = 1; i <= 9; ++i)
+    for (int i = 1; i < static_cast<int>(pulsanteToolbar.size()); ++i)
         if (pulsanteToolbar[i] && pulsanteRichiedeSchema(i)) pulsanteToolbar[i]->setEnabled(schema);
     for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
     MenuUtil->menuAction()->setVisible(schema);

@@ -193,7 +193,7 @@ private:
 
     // ---- Toolbar: buttons by position 1..11 (2 separator, 7 empty gap; both nullptr)
     QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 12> pulsanteToolbar{};
+    std::array<QAction*, 13> pulsanteToolbar{};
     // ---- Status bar
     BarraStato* StatusBar1 = nullptr;
 

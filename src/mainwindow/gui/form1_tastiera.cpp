@@ -11,6 +11,7 @@
 
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
+#include "mainwindow/gui/immagini.h"
 #include "solving/gui/pannello_definizioni.h"
 #include "solving/inserimento.h"
 #include "solving/passaggio.h"
@@ -73,6 +74,19 @@ void Form1::creaTastiera() {
     MenuSaltaComplete->setCheckable(true);
     MenuSaltaComplete->setChecked(opzioni.value(chiaveSaltaComplete, false).toBool());
     connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
+
+    // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
+    QAction* matita = azione("MenuMatita");
+    for (QAction* a : {matita, pulsanteToolbar[12]}) {
+        if (!a) continue;
+        a->setCheckable(true);
+        a->setIcon(immagineLista(11));
+        connect(a, &QAction::triggered, this, [this, matita](bool attiva) {
+            sessione_->impostaMatita(attiva);
+            for (QAction* b : {matita, pulsanteToolbar[12]})
+                if (b) b->setChecked(attiva);
+        });
+    }
 
     elenco_ = new PannelloDefinizioni(area_);
     elenco_->hide();

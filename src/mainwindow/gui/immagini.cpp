@@ -136,6 +136,19 @@ void disegna(QPainter& p, int indice) {
         p.drawRoundedRect(QRectF(8.7, 4.8, 2, 6.4), 0.6, 0.6);
         break;
     }
+    case 11: {  // pencil: a slanted yellow body with a sharpened grey tip
+        p.translate(8, 8);
+        p.rotate(45);
+        p.setBrush(QColor(240, 190, 40));
+        p.drawRect(QRectF(-2, -7, 4, 9.5));
+        p.setBrush(QColor(235, 205, 160));
+        QPainterPath punta;
+        punta.moveTo(-2, 2.5), punta.lineTo(2, 2.5), punta.lineTo(0, 7), punta.closeSubpath();
+        p.drawPath(punta);
+        p.setBrush(QColor(90, 90, 90));
+        p.drawEllipse(QPointF(0, 6.2), 0.7, 0.7);
+        break;
+    }
     default: break;
     }
 }

@@ -6,7 +6,7 @@
 
 namespace quadrivo {
 
-inline constexpr int immaginiNellaLista = 10;
+inline constexpr int immaginiNellaLista = 11;
 
 // Image 1..10: open, save, print, preview, (unused by the toolbar: a grid), clear, check, font,
 // check a word, pause.
