@@ -1,4 +1,5 @@
 // Solving on the real main window: hover, the word dialog, one click then keys, the clue panel.
+#include <QAccessible>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -182,6 +183,21 @@ private slots:
         auto f2 = dialogo();
         b->tasto(Qt::Key_F2);
         QCOMPARE(definizioni, (QStringList{"Metallo prezioso", "Città d'erba"}));
+    }
+
+    void theGridIsATableAScreenReaderReadsCellByCell() {
+        QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f->area());
+        QAccessibleTableInterface* t = griglia->tableInterface();
+        QVERIFY(griglia->role() == QAccessible::Table && t->rowCount() == 4 && t->columnCount() == 5);
+        const auto testo = [&](int r, int c, QAccessible::Text q = QAccessible::Name) { return t->cellAt(r, c)->text(q); };
+        QCOMPARE((QStringList{testo(0, 0), testo(1, 0), testo(0, 4), testo(0, 0, QAccessible::Description)}),
+                 (QStringList{"vuota, numero 1", "A", "nera", "1 orizzontale, 4 lettere: Abitazione; 1 verticale, 4 lettere: Fedele amico"}));
+        clic(1, 1);
+        b->tasto(Qt::Key_Right);  // the focus follows the current cell
+        QVERIFY(griglia->focusChild() == t->cellAt(0, 1) && t->cellAt(0, 1)->state().focused && !t->cellAt(0, 0)->state().focused);
+        // A reading becomes the current cell's description and, with no reader running, the clue line.
+        b->tasto(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(rigaDefinizione() == "_ _ _ _" && testo(0, 1, QAccessible::Description) == rigaDefinizione());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "model/file.h"
 #include "printing/elenchi.h"
 #include "solving/controllo.h"
+#include "solving/lettura.h"
 #include "solving/navigazione.h"
 #include "solving/verifica.h"
 
@@ -180,4 +181,21 @@ TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
         EXPECT_TRUE(schemaGiusto(x) && congratulazioni == 1) << congratulazioni << " " << tasti;
     }
     EXPECT_GE(campioni, 4);
+}
+
+// What a screen reader says: a cell's name, the words that start in it, and the three readings.
+TEST(Lettura, CellNamesWordsAndReadings) {
+    Cruciverba x = schema({"CA..#", "A#OR."});
+    x.cella(2, 1).matita = true;
+    const Navigazione nav(x);
+    const auto nome = [&](int c, int r) { return nomeCella(x, {{{2, 1}, "A"}}, {{1, 2}}, {c, r}); };
+    EXPECT_EQ((R{nome(1, 1), nome(2, 1), nome(3, 1), nome(1, 2), nome(5, 1), nome(9, 9)}),
+              (R{"C, numero 1", "A, sbagliata, matita", "vuota, numero 2", "A, rivelata", "nera", ""}));
+    EXPECT_EQ(paroleCheIniziano(x, nav, {1, 1}), "1 orizzontale, 4 lettere: Abitazione; 1 verticale, 4 lettere: Fedele amico");
+    EXPECT_EQ(paroleCheIniziano(x, nav, {2, 1}), "");
+    const auto leggi = [&](Posizione p, CosaLeggere l) { return letturaParola(x, nav, p, l); };
+    EXPECT_EQ((R{leggi({4, 2, O}, CosaLeggere::definizione), leggi({4, 2, O}, CosaLeggere::compita),
+                 leggi({4, 2, O}, CosaLeggere::incrocio), leggi({5, 2, O}, CosaLeggere::incrocio), leggi({}, CosaLeggere::compita)}),
+              (R{"4 orizzontale, 3 lettere: Metallo prezioso", "O R _", "3 verticale, 4 lettere: Superficie. _ R _ _",
+                 "Nessuna parola incrociata", "Nessuna parola corrente"}));
 }

@@ -1,4 +1,5 @@
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/griglia_accessibile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,7 +29,9 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
                              percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
     setWindowIcon(immagineLista(5));
+    installaGrigliaAccessibile();
     area_ = new AreaDisegno(this);
+    area_->setAccessibleName("Griglia del cruciverba");
     setCentralWidget(area_);
     area_->installEventFilter(this);
     creaMenu();
@@ -403,11 +406,15 @@ void Form1::collegaSessione() {
     connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
     connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
-    connect(sessione_, &Sessione::celleCambiate, this, &Form1::disegnaGriglia);
+    connect(sessione_, &Sessione::celleCambiate, this, [this] {
+        disegnaGriglia();
+        annunciaCellaCorrente(*this);
+    });
     connect(sessione_, &Sessione::segniCambiati, this, &Form1::disegnaGriglia);
     connect(sessione_, &Sessione::posizioneCambiata, this, [this] {
         Shape1->hide();  // the hover's word outline would blur which word is current
         disegnaGriglia();
+        annunciaCellaCorrente(*this);
     });
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
     connect(sessione_, &Sessione::tempoCambiato, this, [this] {

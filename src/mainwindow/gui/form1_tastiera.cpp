@@ -1,6 +1,7 @@
 // Form1's keyboard solving: the current word and cell, the keys that move and fill them, the
 // clue panel on the right and the current clue above the grid. The moves are Navigazione's;
 // this file routes events to it and shows the outcome.
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,7 +12,9 @@
 
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
+#include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "solving/lettura.h"
 #include "solving/gui/pannello_definizioni.h"
 #include "solving/inserimento.h"
 #include "solving/passaggio.h"
@@ -85,6 +88,25 @@ void Form1::creaTastiera() {
             sessione_->impostaMatita(attiva);
             for (QAction* b : {matita, pulsanteToolbar[12]})
                 if (b) b->setChecked(attiva);
+        });
+    }
+
+    // Readings for a screen reader, shown in the clue line when none is running.
+    QMenu* letture = MenuHelp->addMenu("&Lettura");
+    letture->setObjectName("MenuLettura");
+    const std::pair<const char*, QKeySequence> voci[] = {{"Leggi la &definizione", QKeySequence("Ctrl+Shift+D")},
+                                                         {"&Compita la parola", QKeySequence("Ctrl+Shift+L")},
+                                                         {"Leggi l'&incrocio", QKeySequence("Ctrl+Shift+I")}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = letture->addAction(voci[i].first);
+        a->setObjectName(QString("MenuLettura%1").arg(i + 1));
+        a->setShortcut(voci[i].second);
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (!sessione_->aperto() || inPausa()) return;
+            const QString testo = QString::fromStdString(
+                letturaParola(stato_.cruciverba, navigazione(), posizioneCorrente(), static_cast<CosaLeggere>(i)));
+            annunciaLettura(*this, testo);
+            if (!QAccessible::isActive()) rigaDefinizione_->setText(testo);
         });
     }
 

@@ -1,0 +1,206 @@
+#include "mainwindow/gui/griglia_accessibile.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <map>
+
+#include "mainwindow/gui/form1.h"
+#include "solving/lettura.h"
+
+namespace quadrivo {
+
+namespace {
+
+constexpr const char* proprietaLettura = "quadrivoLettura";
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+class GrigliaAccessibile;
+
+// One cell, made when a reader first asks for it and kept by the table.
+class CellaAccessibile : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellaAccessibile(Form1* f, int colonna, int riga) : f_(f), c_(colonna), r_(riga) {}
+
+    bool isValid() const override { return f_ && f_->stato().cruciverba.dentro(c_, r_); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return f_ ? QAccessible::queryAccessibleInterface(f_->area()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid()) return {};
+        const Cruciverba& x = f_->stato().cruciverba;
+        if (t == QAccessible::Name) {
+            const PartitaInCorso& partita = f_->sessione().partita();
+            return q(nomeCella(x, partita.segni(), partita.rivelate(), {c_, r_}));
+        }
+        if (t != QAccessible::Description) return {};
+        if (corrente()) {
+            const QString letta = f_->area()->property(proprietaLettura).toString();
+            if (!letta.isEmpty()) return letta;
+        }
+        return q(paroleCheIniziano(x, f_->navigazione(), {c_, r_}));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const Stato& s = f_->stato();
+        const int L = s.latoCasella;
+        const QPoint alto = f_->area()->mapToGlobal(QPoint(s.xGriglia + (c_ - 1) * L, s.yGriglia + (r_ - 1) * L));
+        return {alto, QSize(L, L)};
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State st;
+        st.focusable = st.selectable = true;
+        st.readOnly = isValid() && !f_->stato().cruciverba.bianca(c_, r_);
+        st.focused = st.selected = corrente();
+        return st;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return c_ - 1; }
+    int rowIndex() const override { return r_ - 1; }
+    bool isSelected() const override { return corrente(); }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    int colonna() const { return c_; }
+    int riga() const { return r_; }
+
+private:
+    bool corrente() const {
+        const Posizione& p = f_->posizioneCorrente();
+        return p.valida() && p.colonna == c_ && p.riga == r_;
+    }
+    QPointer<Form1> f_;
+    int c_, r_;
+};
+
+class GrigliaAccessibile : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    GrigliaAccessibile(QWidget* area, Form1* f) : QAccessibleWidget(area, QAccessible::Table), f_(f) {}
+    ~GrigliaAccessibile() override { dimentica(); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return "Griglia del cruciverba";
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return rowCount() * columnCount(); }
+    QAccessibleInterface* child(int i) const override {
+        const int n = columnCount();
+        return i < 0 || i >= childCount() ? nullptr : cella(i % n + 1, i / n + 1);
+    }
+    int indexOfChild(const QAccessibleInterface* figlio) const override {
+        const auto* k = dynamic_cast<const CellaAccessibile*>(figlio);
+        return k && k->isValid() ? (k->riga() - 1) * columnCount() + k->colonna() - 1 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        if (!f_) return nullptr;
+        const Stato& s = f_->stato();
+        const QPoint p = f_->area()->mapFromGlobal(QPoint(x, y));
+        if (s.latoCasella <= 0 || p.x() < s.xGriglia || p.y() < s.yGriglia) return nullptr;
+        return cella((p.x() - s.xGriglia) / s.latoCasella + 1, (p.y() - s.yGriglia) / s.latoCasella + 1);
+    }
+    QAccessibleInterface* focusChild() const override {
+        if (!f_) return nullptr;
+        const Posizione& p = f_->posizioneCorrente();
+        return p.valida() ? cella(p.colonna, p.riga) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                : QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int riga, int colonna) const override { return cella(colonna + 1, riga + 1); }
+    int selectedCellCount() const override { return focusChild() ? 1 : 0; }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QAccessibleInterface* k = focusChild();
+        return k ? QList<QAccessibleInterface*>{k} : QList<QAccessibleInterface*>{};
+    }
+    QString columnDescription(int colonna) const override { return QString("colonna %1").arg(colonna + 1); }
+    QString rowDescription(int riga) const override { return QString("riga %1").arg(riga + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return aperto() ? f_->stato().cruciverba.colonne() : 0; }
+    int rowCount() const override { return aperto() ? f_->stato().cruciverba.righe() : 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+    // The cell at (c, r), 1-based; its interface lives until the puzzle's size changes.
+    QAccessibleInterface* cella(int c, int r) const {
+        if (!aperto() || !f_->stato().cruciverba.dentro(c, r)) return nullptr;
+        const std::pair dimensioni(columnCount(), rowCount());
+        if (dimensioni != dimensioni_) dimentica(), dimensioni_ = dimensioni;
+        auto [posto, nuova] = celle_.try_emplace({c, r}, 0);
+        if (nuova) posto->second = QAccessible::registerAccessibleInterface(new CellaAccessibile(f_, c, r));
+        return QAccessible::accessibleInterface(posto->second);
+    }
+
+private:
+    bool aperto() const { return f_ && f_->sessione().aperto(); }
+    void dimentica() const {
+        for (const auto& [k, id] : celle_) QAccessible::deleteAccessibleInterface(id);
+        celle_.clear();
+    }
+    QPointer<Form1> f_;
+    mutable std::map<std::pair<int, int>, QAccessible::Id> celle_;
+    mutable std::pair<int, int> dimensioni_{0, 0};
+};
+
+QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
+    auto* area = qobject_cast<AreaDisegno*>(oggetto);
+    auto* f = area ? qobject_cast<Form1*>(area->window()) : nullptr;
+    return f && f->area() == area ? new GrigliaAccessibile(area, f) : nullptr;
+}
+
+QAccessibleInterface* cellaCorrente(Form1& f) {
+    QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f.area());
+    return griglia ? griglia->focusChild() : nullptr;
+}
+
+}  // namespace
+
+void installaGrigliaAccessibile() {
+    static const bool installata = (QAccessible::installFactory(fabbrica), true);
+    (void)installata;
+}
+
+void annunciaCellaCorrente(Form1& f) {
+    f.area()->setProperty(proprietaLettura, QVariant());
+    if (!QAccessible::isActive()) return;
+    if (QAccessibleInterface* k = cellaCorrente(f)) {
+        QAccessibleEvent e(k, QAccessible::Focus);
+        QAccessible::updateAccessibility(&e);
+    }
+}
+
+void annunciaLettura(Form1& f, const QString& testo) {
+    f.area()->setProperty(proprietaLettura, testo);
+    if (!QAccessible::isActive()) return;
+    if (QAccessibleInterface* k = cellaCorrente(f)) {
+        QAccessibleEvent e(k, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+}
+
+}  // namespace quadrivo
