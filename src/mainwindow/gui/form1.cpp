@@ -31,7 +31,6 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     setWindowIcon(immagineLista(5));
     installaGrigliaAccessibile();
     area_ = new AreaDisegno(this);
-    area_->setAccessibleName("Griglia del cruciverba");
     setCentralWidget(area_);
     area_->installEventFilter(this);
     creaMenu();
@@ -181,6 +180,9 @@ void Form1::creaToolbar() {
         a->setToolTip(QString::fromUtf8(p.suggerimento));
         a->setData(QString::fromUtf8(p.chiave));
         pulsanteToolbar[p.posizione] = a;
+        // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
+        const QString nome = QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0);
+        if (QWidget* w = Toolbar1->widgetForAction(a)) w->setAccessibleName(nome);
         connect(a, &QAction::triggered, this, [this, a] { Toolbar1_ButtonClick(a->data().toString()); });
     }
     auto* spinta = new QWidget(Toolbar1);
@@ -191,12 +193,14 @@ void Form1::creaToolbar() {
     Picture2->setPixmap(immagineSito(devicePixelRatioF()));
     Picture2->setCursor(Qt::PointingHandCursor);
     Picture2->setToolTip("Visita il sito dell'autore");
+    Picture2->setAccessibleName("Sito dell'autore");
     Picture2->installEventFilter(this);
     Toolbar1->addWidget(Picture2);
     Toolbar1->installEventFilter(this);
     auto* margine = new QWidget(Toolbar1);
     margine->setFixedWidth(8);
     Toolbar1->addWidget(margine);
+    if (auto* altri = Toolbar1->findChild<QWidget*>("qt_toolbar_ext_button")) altri->setAccessibleName("Altri pulsanti");
 }
 
 void Form1::creaControlli() {

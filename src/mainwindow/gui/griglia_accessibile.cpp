@@ -15,7 +15,6 @@ constexpr const char* proprietaLettura = "quadrivoLettura";
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-class GrigliaAccessibile;
 
 // One cell, made when a reader first asks for it and kept by the table.
 class CellaAccessibile : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -25,9 +24,7 @@ public:
     bool isValid() const override { return f_ && f_->stato().cruciverba.dentro(c_, r_); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return f_ ? QAccessible::queryAccessibleInterface(f_->area()) : nullptr;
-    }
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -87,14 +84,33 @@ private:
     int c_, r_;
 };
 
-class GrigliaAccessibile : public QAccessibleWidget, public QAccessibleTableInterface {
+// The table of cells: an interface of its own inside the drawing area, beside the bars and
+// panels that are the area's child widgets.
+class GrigliaAccessibile : public QAccessibleInterface, public QAccessibleTableInterface {
 public:
-    GrigliaAccessibile(QWidget* area, Form1* f) : QAccessibleWidget(area, QAccessible::Table), f_(f) {}
+    explicit GrigliaAccessibile(Form1* f) : f_(f) {}
     ~GrigliaAccessibile() override { dimentica(); }
 
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return "Griglia del cruciverba";
-        return QAccessibleWidget::text(t);
+    bool isValid() const override { return f_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return f_ ? QAccessible::queryAccessibleInterface(f_->area()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? "Griglia del cruciverba" : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!aperto()) return {};
+        const Stato& s = f_->stato();
+        const QPoint alto = f_->area()->mapToGlobal(QPoint(s.xGriglia, s.yGriglia));
+        return {alto, QSize(columnCount() * s.latoCasella, rowCount() * s.latoCasella)};
+    }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override {
+        QAccessible::State st;
+        st.focusable = true;
+        st.invisible = !aperto();
+        return st;
     }
     int childCount() const override { return rowCount() * columnCount(); }
     QAccessibleInterface* child(int i) const override {
@@ -106,20 +122,19 @@ public:
         return k && k->isValid() ? (k->riga() - 1) * columnCount() + k->colonna() - 1 : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        if (!f_) return nullptr;
+        if (!aperto()) return nullptr;
         const Stato& s = f_->stato();
         const QPoint p = f_->area()->mapFromGlobal(QPoint(x, y));
         if (s.latoCasella <= 0 || p.x() < s.xGriglia || p.y() < s.yGriglia) return nullptr;
         return cella((p.x() - s.xGriglia) / s.latoCasella + 1, (p.y() - s.yGriglia) / s.latoCasella + 1);
     }
     QAccessibleInterface* focusChild() const override {
-        if (!f_) return nullptr;
+        if (!aperto()) return nullptr;
         const Posizione& p = f_->posizioneCorrente();
         return p.valida() ? cella(p.colonna, p.riga) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
-                                                : QAccessibleWidget::interface_cast(t);
+        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -167,15 +182,49 @@ private:
     mutable std::pair<int, int> dimensioni_{0, 0};
 };
 
+// The drawing area: the table first, then the bars and panels laid over it.
+class AreaAccessibile : public QAccessibleWidget {
+public:
+    AreaAccessibile(QWidget* area, Form1* f)
+        : QAccessibleWidget(area, QAccessible::Pane),
+          griglia_(QAccessible::registerAccessibleInterface(new GrigliaAccessibile(f))) {}
+    ~AreaAccessibile() override { QAccessible::deleteAccessibleInterface(griglia_); }
+
+    GrigliaAccessibile* griglia() const {
+        return static_cast<GrigliaAccessibile*>(QAccessible::accessibleInterface(griglia_));
+    }
+    int childCount() const override { return 1 + QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int i) const override {
+        return i == 0 ? griglia() : QAccessibleWidget::child(i - 1);
+    }
+    int indexOfChild(const QAccessibleInterface* figlio) const override {
+        if (figlio == griglia()) return 0;
+        const int i = QAccessibleWidget::indexOfChild(figlio);
+        return i < 0 ? -1 : i + 1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAccessibleInterface* k = griglia()->focusChild();
+        return k ? k : QAccessibleWidget::focusChild();
+    }
+
+private:
+    QAccessible::Id griglia_;
+};
+
+QAccessibleInterface* CellaAccessibile::parent() const {
+    auto* area = f_ ? dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(f_->area())) : nullptr;
+    return area ? area->griglia() : nullptr;
+}
+
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
     auto* area = qobject_cast<AreaDisegno*>(oggetto);
     auto* f = area ? qobject_cast<Form1*>(area->window()) : nullptr;
-    return f && f->area() == area ? new GrigliaAccessibile(area, f) : nullptr;
+    return f && f->area() == area ? new AreaAccessibile(area, f) : nullptr;
 }
 
 QAccessibleInterface* cellaCorrente(Form1& f) {
-    QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f.area());
-    return griglia ? griglia->focusChild() : nullptr;
+    auto* area = dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(f.area()));
+    return area ? area->griglia()->focusChild() : nullptr;
 }
 
 }  // namespace

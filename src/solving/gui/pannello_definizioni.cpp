@@ -12,9 +12,10 @@ namespace {
 constexpr int ruoloIndice = Qt::UserRole;
 constexpr int ruoloCompleta = Qt::UserRole + 1;
 
-QListWidget* nuovaLista(QWidget* genitore, const char* nome) {
+QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile) {
     auto* l = new QListWidget(genitore);
     l->setObjectName(nome);
+    l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::NoFocus);
     l->setWordWrap(true);
     l->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -43,8 +44,8 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    orizzontali_ = nuovaLista(this, "ListaOrizzontali");
-    verticali_ = nuovaLista(this, "ListaVerticali");
+    orizzontali_ = nuovaLista(this, "ListaOrizzontali", "Definizioni orizzontali");
+    verticali_ = nuovaLista(this, "ListaVerticali", "Definizioni verticali");
     layout->addWidget(titolo("ORIZZONTALI", this));
     layout->addWidget(orizzontali_, 1);
     layout->addWidget(titolo("VERTICALI", this));
