@@ -2,10 +2,12 @@
 #include <QFont>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "dialogs/periferia.h"
 #include "dialogs/scelta_carattere.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/form1.h"
@@ -14,7 +16,29 @@
 #include "qt/piattaforma_qt.h"
 #include "qt/traduzione_qt.h"
 
+namespace {
+
+// --help and --version are answered before any window exists: they need no display.
+bool rispostaSenzaFinestra(int argc, char** argv) {
+    if (argc != 2) return false;
+    const std::string opzione = argv[1];
+    if (opzione == "--version" || opzione == "-v") {
+        std::printf("%s\n", quadrivo::testoVersione().c_str());
+        return true;
+    }
+    if (opzione != "--help" && opzione != "-h") return false;
+    std::printf("Uso: quadrivo [CRUCIVERBA]\n"
+                "Risolve cruciverba sullo schermo: apre CRUCIVERBA, se indicato.\n\n"
+                "  -h, --help     mostra questo aiuto ed esce\n"
+                "  -v, --version  mostra la versione ed esce\n\n"
+                "I tasti della soluzione sono nell'aiuto del programma (F1).\n");
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (rispostaSenzaFinestra(argc, argv)) return 0;
     // Taken before anything else: the window later moves into the program folder.
     std::error_code errore;
     const std::string cartellaAvvio = std::filesystem::current_path(errore).native();

@@ -11,8 +11,8 @@
 namespace quadrivo {
 
 std::string testoVersione(int maggiore, int minore, int revisione) {
-    return std::string(titoloApplicazione) + " - Versione " + conSegno(maggiore) + "." + conSegno(minore) + "." +
-           conSegno(revisione);
+    return std::string(titoloApplicazione) + " - Versione " + std::to_string(maggiore) + "." + std::to_string(minore) + "." +
+           std::to_string(revisione);
 }
 
 std::string testoVersione() { return testoVersione(versioneMaggiore, versioneMinore, versioneRevisione); }

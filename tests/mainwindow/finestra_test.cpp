@@ -5,10 +5,7 @@
 namespace quadrivo {
 namespace {
 
-TEST(TestoVersione, EveryNumberKeepsThePlaceOfTheSign) {
-    EXPECT_EQ(testoVersione(7, 0, 3), "Quadrivo 7 - Versione  7. 0. 3");
-    EXPECT_EQ(testoVersione(10, 12, 0), "Quadrivo 7 - Versione  10. 12. 0");
-}
+TEST(TestoVersione, NumbersJoinedByDots) { EXPECT_EQ(testoVersione(7, 10, 3), "Quadrivo 7 - Versione 7.10.3"); }
 
 TEST(Sfondo, PictureByScreenWidthCentredInBothPlaces) {
     EXPECT_EQ(immagineSfondo(1299) + immagineSfondo(1300), "Quadrivoa.jpgQuadrivob.jpg");
