@@ -8,6 +8,7 @@
 
 #include "formats/trmo.h"
 #include "sessione/apertura.h"
+#include "model/impostazioni.h"
 #include "model/disegno_schema.h"
 #include "model/file.h"
 #include "model/numeri.h"
@@ -104,7 +105,7 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         g.colonne = C;
         g.righe = R;
         g.lato = cw < chh ? cw : chh;
-        g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * stato.AltezzaCaratteri), 5);
+        g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * caratteriDisegno(stato)), 5);
         g.x0 = intero((W - prodotto16(C, g.lato)) / 2);
         g.y0 = intero((H - prodotto16(g.lato, R)) / 2);
 
@@ -135,7 +136,7 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         StileSchema stile;
         stile.centroIntero = true;
         stile.numeri = false;
-        stile.percentualeRiquadro = stato.PercentualeRiquadro;
+        stile.percentualeRiquadro = riquadroDisegno(stato);
         stile.distanzaDaCentro = stato.DistanzaDaCentro;
         disegnaSchema(sup, g, caselle, stile);
         esito.colonne = C;
@@ -156,13 +157,13 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
 
 bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const std::string& cartella,
                       const std::string& nome) {
-    // A pattern names no single file: it is refused before the disk is asked anything.
-    if (nome.find_first_of("*?") != std::string::npos) {
+    // A pattern or an empty box names no single file: refused before the disk is asked anything.
+    if (nome.empty() || nome.find_first_of("*?") != std::string::npos) {
         piattaforma.messaggio(msgFileInesistente);
         return false;
     }
     // A typed absolute path is taken as it is; any other name is looked for in the folder.
-    const std::string percorso = nome.empty() ? componiPercorso(cartella, nome) : percorsoAssoluto(nome, cartella);
+    const std::string percorso = percorsoAssoluto(nome, cartella);
     const EsitoApertura e = apri(percorso);
     if (e != EsitoApertura::ok) {
         piattaforma.messaggio(messaggioApertura(e, percorso));

@@ -5,6 +5,7 @@
 #include "sessione/lavoro.h"
 #include "formats/formato.h"
 #include "model/file.h"
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
@@ -39,7 +40,8 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
 }
 
 EsitoApertura apriInLavoro(Stato& s, Piattaforma& piattaforma, const std::string& percorso) {
-    if (!esisteFile(percorso)) return EsitoApertura::inesistente;
+    if (const TipoFile t = tipoFile(percorso); t != TipoFile::regolare)
+        return t == TipoFile::mancante ? EsitoApertura::inesistente : EsitoApertura::nonFile;
     const std::optional<std::string> dati = leggiFile(percorso);
     if (!dati) return EsitoApertura::illeggibile;
     return apriDatiInLavoro(s, piattaforma, *dati, percorso, false);
@@ -49,6 +51,7 @@ std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) 
     switch (esito) {
     case EsitoApertura::ok: return {};
     case EsitoApertura::inesistente: return msgFileInesistente;
+    case EsitoApertura::nonFile: return "Impossibile aprire " + percorso + ": è " + descriviTipo(tipoFile(percorso)) + ", non un cruciverba.";
     case EsitoApertura::illeggibile: return "Impossibile leggere il file " + percorso + ": controllare i permessi.";
     case EsitoApertura::formatoNonValido: return msgFormatoApertura;
     case EsitoApertura::tipoNonValido: return msgTipoApertura;

@@ -14,7 +14,8 @@ inline constexpr const char* msgFileInesistente = "Errore: file inesistente!";
 inline constexpr const char* msgFormatoApertura = "Formato del file non valido!";
 inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 
-enum class EsitoApertura { ok, inesistente, illeggibile, formatoNonValido, tipoNonValido };
+// nonFile: a folder, FIFO, device or socket stands at the name.
+enum class EsitoApertura { ok, inesistente, nonFile, illeggibile, formatoNonValido, tipoNonValido };
 
 // Whether the program can show these bytes as a puzzle, without ending.
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);

@@ -186,6 +186,7 @@ private slots:
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
         cartella.scrivi("LessicoItaliano.dat", std::string(420, '0'));
+        cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));
