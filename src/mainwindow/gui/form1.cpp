@@ -16,6 +16,7 @@
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/numeri.h"
+#include "model/tipo_file.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 #include "solving/lessico.h"
@@ -296,9 +297,10 @@ void Form1::caricaSfondo() {
     // Decoded only when first shown: a start on a puzzle never needs it.
     if (!Picture1->pixmap().isNull()) return;
     const int larghezza = screen() ? screen()->geometry().width() : 1024;
-    const QString nome = QString::fromStdString(stato_.cartellaProgramma + immagineSfondo(larghezza));
-    QPixmap px(nome);
-    // A missing picture leaves the area plain: nothing the player needs is lost.
+    const std::string percorso = stato_.cartellaProgramma + immagineSfondo(larghezza);
+    // A missing picture leaves the area plain: nothing the player needs is lost. Only a regular
+    // file is decoded: a FIFO there would hold the window.
+    const QPixmap px = tipoFile(percorso) == TipoFile::regolare ? QPixmap(nomeQt(percorso)) : QPixmap();
     Picture1->setPixmap(px);
     Picture1->resize(px.isNull() ? QSize(0, 0) : px.size() / px.devicePixelRatio());
 }
