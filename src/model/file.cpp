@@ -284,7 +284,7 @@ bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
 }
 
 bool sincronizzaFile(const std::string& percorso) {
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = apriRegolare(percorso);
     if (fd < 0) return false;
     const bool ok = ::fdatasync(fd) == 0;
     return ::close(fd) == 0 && ok;
