@@ -105,8 +105,7 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         return Anteprima{};
     }
     // The header's four lines: the reader has checked they are there.
-    const size_t fineTesta = std::min(dati.size(), size_t(1) << 16);
-    const std::vector<std::string> l = dividiRighe(std::string_view(dati).substr(0, fineTesta));
+    const std::vector<std::string> l = dividiRighe(dati);
     auto riga = [&](size_t i, size_t inizio) { return i < l.size() ? daWindows1252(da(l[i], inizio)) : std::string(); };
     esito.riuscita = true;
     esito.datiAutore = riga(0, 13) + " - " + riga(1, 14) + " - " + riga(2, 14);

@@ -75,10 +75,10 @@ namespace {
 std::string leggiDa(Stato& stato, const std::string& percorso) {
     std::string motivo = percheIlleggibile(percorso);
     if (motivo.empty()) {
-        Stato letto = stato;
         const std::optional<std::string> testo = leggiFile(percorso);
-        if (testo && applicaImpostazioni(letto, *testo) > 0) {
-            stato = std::move(letto);
+        Stato prova;  // a file that gives nothing must leave the settings untouched
+        if (testo && applicaImpostazioni(prova, *testo) > 0) {
+            applicaImpostazioni(stato, *testo);
             return {};
         }
         motivo = testo ? "non contiene impostazioni" : "non si può leggere";
@@ -103,9 +103,20 @@ std::string leggiImpostazioni(Stato& stato) {
     return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
 
-int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : 90; }
-int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : 55; }
-int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : 18; }
+namespace {
+const Stato& predefinite() {
+    static const Stato s = [] {
+        Stato p;
+        applicaImpostazioni(p, testoImpostazioniPredefinite);
+        return p;
+    }();
+    return s;
+}
+}  // namespace
+
+int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : predefinite().PercentualeRiquadro; }
+int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : predefinite().AltezzaCaratteri; }
+int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : predefinite().AltezzaNumeri; }
 
 std::string testoImpostazioni(const Stato& s) {
     return riga("RettangoloParola=", s.rettangoloParola ? -1 : 0) + riga("TastoSin=", s.tastoSinistro ? -1 : 0) +
