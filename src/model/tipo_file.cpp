@@ -39,9 +39,15 @@ std::string descriviTipo(TipoFile tipo) {
 }
 
 int apriRegolare(const std::string& percorso, TipoFile* tipo) {
-    TipoFile trovato = TipoFile::mancante;
-    // O_NONBLOCK: a FIFO with no writer would otherwise hold open() for ever.
-    int fd = percorso.empty() ? -1 : ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // Looked at before opening: opening a device may already do something. O_NONBLOCK covers a
+    // FIFO put there in between, which would otherwise hold open() for ever.
+    TipoFile trovato = tipoFile(percorso);
+    if (trovato != TipoFile::regolare) {
+        if (tipo) *tipo = trovato;
+        errno = trovato == TipoFile::mancante ? ENOENT : EINVAL;
+        return -1;
+    }
+    int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int errore = errno;
         trovato = tipoFile(percorso);
