@@ -40,7 +40,7 @@ struct Anteprima {
 
 // Draws the preview of file `nome` in `cartella` on `superficie` (its whole drawing area),
 // using the drawing proportions of `stato`; failures are shown through `piattaforma`.
-// Only the file's header and its declared grid rows are read, at most 20 of them.
+// The file is checked as opening checks it (esaminaSchema), and refused with the same message.
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattaforma& piattaforma,
                            const std::string& cartella, const std::string& nome);
 

@@ -43,7 +43,7 @@ std::string testoCruciverba(const Cruciverba& x) {
 
 bool scriviCruciverba(const Cruciverba& x, Piattaforma& piattaforma, const std::string& percorso) {
     if (scriviFileSicuro(percorso, testoCruciverba(x))) return true;
-    piattaforma.messaggio(msgErroreScrittura);
+    piattaforma.messaggio(messaggioScrittura(percorso, msgErroreScrittura));
     return false;
 }
 

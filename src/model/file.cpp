@@ -3,7 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +14,8 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <utility>
+
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
@@ -29,9 +34,18 @@ bool scriviConNomeGrezzo(const std::string& percorso, std::string_view dati) {
     const std::string nome = barra == std::string::npos ? percorso : percorso.substr(barra + 1);
     const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return false;
+    // As QSaveFile does for names it can spell: a file the player may not write stays, and a
+    // replaced one keeps its mode.
+    struct stat vecchio {};
+    const bool esiste = ::fstatat(dir, nome.c_str(), &vecchio, 0) == 0;
+    if (esiste && ::faccessat(dir, nome.c_str(), W_OK, AT_EACCESS) != 0) {
+        ::close(dir);
+        return false;
+    }
     const QString appoggio = QString("/proc/self/fd/%1/.quadrivo-%2.tmp").arg(dir).arg(::getpid());
     bool ok = scriviControllato(*scritturaReale(appoggio.toStdString()), dati);
     const std::string nomeAppoggio = QFileInfo(appoggio).fileName().toStdString();
+    if (ok && esiste) ok = ::fchmodat(dir, nomeAppoggio.c_str(), vecchio.st_mode & 07777, 0) == 0;
     if (ok) ok = ::renameat(dir, nomeAppoggio.c_str(), dir, nome.c_str()) == 0;
     if (!ok) ::unlinkat(dir, nomeAppoggio.c_str(), 0);
     ::close(dir);
@@ -98,8 +112,7 @@ std::string componiPercorso(const std::string& cartella, const std::string& nome
 }
 
 bool apriInLettura(QFile& f, const std::string& percorso) {
-    if (!esisteFile(percorso)) return false;
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = apriRegolare(percorso);
     if (fd < 0) return false;
     if (f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
     ::close(fd);
@@ -154,12 +167,51 @@ FabbricaScrittura& fabbrica() {
     return f;
 }
 
+thread_local ErroreScrittura ultimoErrore = ErroreScrittura::nessuno;
+
+std::string cartellaDi(const std::string& percorso) {
+    const size_t barra = percorso.rfind('/');
+    return barra == std::string::npos ? "." : barra == 0 ? "/" : percorso.substr(0, barra);
+}
+
+// Told apart by errno right after the step that failed, or by a folder with no room left.
+bool fallita(const std::string& percorso) {
+    const int errore = errno;
+    struct statvfs disco {};
+    const bool pieno = errore == ENOSPC || errore == EDQUOT ||
+                       (::statvfs(cartellaDi(percorso).c_str(), &disco) == 0 && disco.f_bavail == 0 && !(disco.f_flag & ST_RDONLY));
+    ultimoErrore = pieno ? ErroreScrittura::spazio : ErroreScrittura::altro;
+    return false;
+}
+
+bool nonSostituibile() {
+    ultimoErrore = ErroreScrittura::nonFile;
+    return false;
+}
+
 }  // namespace
 
+ErroreScrittura ultimoErroreScrittura() { return ultimoErrore; }
+
+std::string messaggioScrittura(const std::string& percorso, const std::string& altrimenti) {
+    switch (ultimoErrore) {
+    case ErroreScrittura::spazio:
+        return "Spazio esaurito sul disco: impossibile scrivere " + percorso + " nella cartella " + cartellaDi(percorso) +
+               ". Liberare spazio e riprovare.";
+    case ErroreScrittura::nonFile: return messaggioNonSostituibile(percorso);
+    case ErroreScrittura::nessuno:
+    case ErroreScrittura::altro: break;
+    }
+    return altrimenti;
+}
+
 bool scriviControllato(ScritturaFile& f, std::string_view dati) {
+    errno = 0;
     if (!f.apri()) return false;
     if (!f.scrivi(dati) || !f.svuota()) {
+        const int errore = errno;
         f.annulla();
+        errno = errore;
         return false;
     }
     return f.conferma();
@@ -172,10 +224,16 @@ std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso) {
 FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura nuova) { return std::exchange(fabbrica(), std::move(nuova)); }
 
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
+    ultimoErrore = ErroreScrittura::altro;
     if (percorso.empty()) return false;
-    if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
-    if (!rappresentabile(percorso)) return scriviConNomeGrezzo(percorso, dati);
-    return scriviControllato(*scritturaReale(percorso), dati);
+    if (!sostituibile(percorso)) return nonSostituibile();
+    bool ok = false;
+    if (fabbrica()) ok = scriviControllato(*fabbrica()(percorso), dati);
+    else if (!rappresentabile(percorso)) ok = scriviConNomeGrezzo(percorso, dati);
+    else ok = scriviControllato(*scritturaReale(percorso), dati);
+    if (!ok) return fallita(percorso);
+    ultimoErrore = ErroreScrittura::nessuno;
+    return true;
 }
 
 namespace {
@@ -207,6 +265,7 @@ bool sulPosto(const std::string& percorso, std::string_view dati) {
 
 bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
     if (percorso.empty()) return false;
+    if (!sostituibile(percorso)) return nonSostituibile();
     if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
     if (sulPosto(percorso, dati)) return true;
     const std::string nuovo = percorso + ".nuovo";
@@ -225,7 +284,7 @@ bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
 }
 
 bool sincronizzaFile(const std::string& percorso) {
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = apriRegolare(percorso);
     if (fd < 0) return false;
     const bool ok = ::fdatasync(fd) == 0;
     return ::close(fd) == 0 && ok;

@@ -33,7 +33,8 @@ std::vector<std::string> dividiRighe(std::string_view dati);
 std::string componiPercorso(const std::string& cartella, const std::string& nome);
 
 bool esisteFile(const std::string& percorso);  // an ordinary file (or a link to one)
-// Opens an ordinary file for reading by the bytes of its name; false when it cannot.
+// Opens an ordinary file for reading by the bytes of its name, never waiting on a FIFO or a
+// device; false when it cannot.
 bool apriInLettura(QFile& file, const std::string& percorso);
 // The names of the ordinary files (or links to them) in a folder, as bytes; none when the folder
 // cannot be read.
@@ -41,7 +42,14 @@ std::vector<std::string> nomiFile(const std::string& cartella);
 std::optional<std::string> leggiFile(const std::string& percorso);
 // Writes beside the target and replaces it only once everything is on disk: every write, the
 // flush and the final rename are checked, and on any failure the old file stays as it was.
+// A folder, FIFO, device or socket at the name is never replaced.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
+// Why this thread's last scriviFileSicuro failed.
+enum class ErroreScrittura { nessuno, spazio, nonFile, altro };
+ErroreScrittura ultimoErroreScrittura();
+// The message for that failure at `percorso`: the lack of space with its folder, or a target
+// that is no regular file; `altrimenti` for any other cause.
+std::string messaggioScrittura(const std::string& percorso, const std::string& altrimenti);
 
 // The steps of one safe write, so that tests can make any of them fail.
 class ScritturaFile {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/impostazioni.h"
 #include "model/numeri.h"
 
 namespace quadrivo {
@@ -30,8 +31,8 @@ GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
                            g.y0 + prodotto16(L, R) + bordo <= H - S - 1;
         if (entra || L <= 1) break;
     }
-    g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * s.AltezzaCaratteri), 6);
-    g.puntiNumeri = g.lato / 100.0 * s.AltezzaNumeri;
+    g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * caratteriDisegno(s)), 6);
+    g.puntiNumeri = g.lato / 100.0 * numeriDisegno(s);
     return g;
 }
 
@@ -50,7 +51,7 @@ std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, 
     stile.nomeCarattere = s.nomeFont;
     stile.cornice = CorniceSchema::finestra;
     stile.lineeCornice = s.SpessoreBordo;
-    stile.percentualeRiquadro = s.PercentualeRiquadro;
+    stile.percentualeRiquadro = riquadroDisegno(s);
     stile.distanzaDaCentro = s.DistanzaDaCentro;
     stile.distanzaDaSpigolo = s.DistanzaDaSpigolo;
     stile.lettereNascoste = decorazioni.lettereNascoste;

@@ -5,6 +5,7 @@
 
 #include "model/file.h"
 #include "model/numeri.h"
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
@@ -23,7 +24,8 @@ std::string riga(const char* chiave, long long v) { return std::string(chiave) +
 
 }  // namespace
 
-void applicaImpostazioni(Stato& s, const std::string& testo) {
+int applicaImpostazioni(Stato& s, const std::string& testo) {
+    int trovate = 0;
     struct Chiave {
         const char* nome;
         std::int16_t* campo;  // nullptr for the two options
@@ -42,6 +44,7 @@ void applicaImpostazioni(Stato& s, const std::string& testo) {
     for (const std::string& linea : dividiRighe(testo)) {
         for (const Chiave& k : chiavi) {
             if (linea.find(k.nome) == std::string::npos) continue;
+            ++trovate;
             std::string v = linea.substr(linea.find('=') + 1);
             v.erase(0, v.find_first_not_of(' ') == std::string::npos ? v.size() : v.find_first_not_of(' '));
             try {
@@ -58,6 +61,7 @@ void applicaImpostazioni(Stato& s, const std::string& testo) {
             break;
         }
     }
+    return trovate;
 }
 
 namespace {
@@ -66,15 +70,53 @@ std::string copiaUtente(const Stato& stato) {
 }
 }  // namespace
 
-void leggiImpostazioni(Stato& stato) {
-    if (const std::string copia = copiaUtente(stato); esisteFile(copia)) {
-        if (std::optional<std::string> testo = leggiFile(copia)) applicaImpostazioni(stato, *testo);
-        return;
+namespace {
+// The settings of one file, or why it gave none.
+std::string leggiDa(Stato& stato, const std::string& percorso) {
+    std::string motivo = percheIlleggibile(percorso);
+    if (motivo.empty()) {
+        const std::optional<std::string> testo = leggiFile(percorso);
+        Stato prova;  // a file that gives nothing must leave the settings untouched
+        if (testo && applicaImpostazioni(prova, *testo) > 0) {
+            applicaImpostazioni(stato, *testo);
+            return {};
+        }
+        motivo = testo ? "non contiene impostazioni" : "non si può leggere";
+    }
+    return "Il file di impostazioni " + percorso + " " + motivo;
+}
+}  // namespace
+
+std::string leggiImpostazioni(Stato& stato) {
+    std::string messaggio;
+    // The player's copy first, when something stands at its name.
+    if (const std::string copia = copiaUtente(stato); !copia.empty() && tipoFile(copia) != TipoFile::mancante) {
+        messaggio = leggiDa(stato, copia);
+        if (messaggio.empty()) return {};
+        messaggio += ".\r";
     }
     std::string nome = trovaSenzaMaiuscole(stato.cartellaProgramma, nomeFileImpostazioni);
-    if (nome.empty()) return;
-    if (std::optional<std::string> testo = leggiFile(stato.cartellaProgramma + nome)) applicaImpostazioni(stato, *testo);
+    if (nome.empty()) nome = nomeFileImpostazioni;
+    const std::string motivo = leggiDa(stato, stato.cartellaProgramma + nome);
+    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartellaProgramma + nome + ".";
+    applicaImpostazioni(stato, testoImpostazioniPredefinite);
+    return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
+
+namespace {
+const Stato& predefinite() {
+    static const Stato s = [] {
+        Stato p;
+        applicaImpostazioni(p, testoImpostazioniPredefinite);
+        return p;
+    }();
+    return s;
+}
+}  // namespace
+
+int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : predefinite().PercentualeRiquadro; }
+int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : predefinite().AltezzaCaratteri; }
+int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : predefinite().AltezzaNumeri; }
 
 std::string testoImpostazioni(const Stato& s) {
     return riga("RettangoloParola=", s.rettangoloParola ? -1 : 0) + riga("TastoSin=", s.tastoSinistro ? -1 : 0) +

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/impostazioni.h"
 #include "model/disegno_schema.h"
 #include "model/numeri.h"
 
@@ -60,7 +61,7 @@ void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaPagin
     stile.spostamentoLettera = stampante ? 1 : 0;
     stile.divisoreCentro = stampante ? 1.3 : 1;
     stile.spostamentoNumero = stampante ? 1 : 2;
-    stile.percentualeRiquadro = st.PercentualeRiquadro;
+    stile.percentualeRiquadro = riquadroDisegno(st);
     stile.distanzaDaCentro = st.DistanzaDaCentro;
     stile.distanzaDaSpigolo = st.DistanzaDaSpigolo;
     disegnaSchema(sup, geometria, caselle, stile);
@@ -119,7 +120,7 @@ GeometriaPagina geometriaStampa(const Stato& st, const AreaFinestra& f) {
     g.tipo = TipoPagina::stampante;
     g.larghezza = f.larghezza;
     g.altezza = f.altezza * 8 / 6 * 297 / 210 * 111.5 / 103.5;
-    dimensiona(g, st, g.larghezza, g.altezza / 2, g.larghezza, f.altezzaToolbar, st.AltezzaCaratteri, st.AltezzaNumeri);
+    dimensiona(g, st, g.larghezza, g.altezza / 2, g.larghezza, f.altezzaToolbar, caratteriDisegno(st), numeriDisegno(st));
     completaElenchi(g, st);
     return g;
 }
@@ -130,8 +131,8 @@ GeometriaPagina geometriaAnteprima(const Stato& st, const AreaFinestra& f) {
     g.larghezza = f.larghezza;
     g.altezza = f.altezza;
     const double utile = f.altezza - f.altezzaToolbar - f.altezzaStatusBar - 2;
-    dimensiona(g, st, utile / 297 * 210, utile / 2, f.larghezza, f.altezzaToolbar, st.AltezzaCaratteri,
-               st.AltezzaNumeri);
+    dimensiona(g, st, utile / 297 * 210, utile / 2, f.larghezza, f.altezzaToolbar, caratteriDisegno(st),
+               numeriDisegno(st));
     g.altezzaPagina = intero(f.altezza - f.altezzaToolbar);
     g.sinistraPagina = intero((f.larghezza - g.altezzaPagina / 297.0 * 210) / 2);
     completaElenchi(g, st);

@@ -5,6 +5,7 @@
 #include "sessione/lavoro.h"
 #include "formats/formato.h"
 #include "model/file.h"
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
@@ -38,17 +39,29 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
     return EsitoApertura::ok;
 }
 
+EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati, Cruciverba* cruciverba) {
+    if (const TipoFile t = tipoFile(percorso); t != TipoFile::regolare)
+        return t == TipoFile::mancante ? EsitoApertura::inesistente : EsitoApertura::nonFile;
+    std::optional<std::string> letti = leggiFile(percorso);
+    if (!letti) return EsitoApertura::illeggibile;
+    Lettura lettura = leggiCruciverba(percorso, *letti);
+    if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
+    if (cruciverba) *cruciverba = std::move(lettura.cruciverba);
+    if (dati) *dati = std::move(*letti);
+    return EsitoApertura::ok;
+}
+
 EsitoApertura apriInLavoro(Stato& s, Piattaforma& piattaforma, const std::string& percorso) {
-    if (!esisteFile(percorso)) return EsitoApertura::inesistente;
-    const std::optional<std::string> dati = leggiFile(percorso);
-    if (!dati) return EsitoApertura::illeggibile;
-    return apriDatiInLavoro(s, piattaforma, *dati, percorso, false);
+    std::string dati;
+    if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
+    return apriDatiInLavoro(s, piattaforma, dati, percorso, false);
 }
 
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) {
     switch (esito) {
     case EsitoApertura::ok: return {};
     case EsitoApertura::inesistente: return msgFileInesistente;
+    case EsitoApertura::nonFile: return "Impossibile aprire " + percorso + ": è " + descriviTipo(tipoFile(percorso)) + ", non un cruciverba.";
     case EsitoApertura::illeggibile: return "Impossibile leggere il file " + percorso + ": controllare i permessi.";
     case EsitoApertura::formatoNonValido: return msgFormatoApertura;
     case EsitoApertura::tipoNonValido: return msgTipoApertura;

@@ -14,10 +14,15 @@ inline constexpr const char* msgFileInesistente = "Errore: file inesistente!";
 inline constexpr const char* msgFormatoApertura = "Formato del file non valido!";
 inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 
-enum class EsitoApertura { ok, inesistente, illeggibile, formatoNonValido, tipoNonValido };
+// nonFile: a folder, FIFO, device or socket stands at the name.
+enum class EsitoApertura { ok, inesistente, nonFile, illeggibile, formatoNonValido, tipoNonValido };
 
 // Whether the program can show these bytes as a puzzle, without ending.
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);
+// The one answer to "can this file be opened, and why not": opening and the open dialog's
+// preview both ask it. On ok, `dati` (when given) holds the file's bytes and `cruciverba` (when
+// given) the puzzle they make.
+EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati = nullptr, Cruciverba* cruciverba = nullptr);
 
 // Reads `percorso` into the state, writes the working copy, sets nomeFile, fileModificato and
 // grigliaAttiva. On failure nothing changes and the returned outcome says why. A working copy

@@ -38,7 +38,7 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
         stato.cruciverba.autore = autore;
         if (!scriviFileSicuro(n, testoCruciverba(stato.cruciverba))) {
             stato.cruciverba.autore = vecchio;
-            piattaforma.messaggio(msgErroreDisco);
+            piattaforma.messaggio(messaggioScrittura(n, msgErroreDisco));
             return EsitoSalvataggio::errore;
         }
         stato.nomeFile = n;

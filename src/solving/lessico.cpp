@@ -6,64 +6,68 @@
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
+#include "model/tipo_file.h"
 #include "solving/lessico_indice.h"
 
 namespace quadrivo {
 
-bool lessicoUtilizzabile(const std::string& percorso) {
+std::string motivoLessico(const std::string& percorso) {
     const FileLessico f(percorso);
-    return esisteFile(percorso) && f.aperto() && f.dimensione() <= dimensioneMassimaLessico;
+    if (!f.aperto()) return percheIlleggibile(percorso);
+    return f.dimensione() > dimensioneMassimaLessico ? "è troppo grande" : "";
 }
 
-void caricaLessico(Stato& s, Piattaforma& piattaforma) {
-    const std::string percorso = s.cartellaProgramma + s.fileLessico;
-    const std::string messaggio = "Errore fatale! non trovato file di vocabolario: " + s.fileLessico;
-    if (!lessicoUtilizzabile(percorso)) fatale(piattaforma, messaggio);
-    FileLessico::Letti letti;
-    FileLessico::Identita identita;
-    try {
-        const FileLessico f(percorso);
-        identita = f.identita();
-        letti = f.leggi(0, f.dimensione());
-        // Changed while it was read: the words are always read again from the file.
-        if (f.identita() != identita) identita = {};
-    } catch (const std::bad_alloc&) {
-        fatale(piattaforma, messaggio);
-    }
-    const std::string_view dati = letti.vista();
-    const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
+bool lessicoUtilizzabile(const std::string& percorso) { return motivoLessico(percorso).empty(); }
+
+namespace {
+void leggiBlocchi(Stato& s, std::string_view testa) {
+    const IndiceFileLessico voci = leggiIndiceLessico(testa.substr(0, dimensioneTestaLessico));
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
         s.inizioLessico[L] = voci[L].inizio;
         s.contaLessico[L] = voci[L].conta;
     }
+}
+}  // namespace
+
+bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
+    const std::string percorso = s.cartellaProgramma + s.fileLessico;
+    s.indiceParole.reset();
+    if (!lessicoUtilizzabile(percorso)) return false;
     try {
-        auto indice = std::make_shared<IndiceLessico>(dati, voci);
+        const FileLessico f(percorso);
+        FileLessico::Identita identita = f.identita();
+        const FileLessico::Letti letti = f.leggi(0, f.dimensione());
+        // Changed while it was read: the words are always read again from the file.
+        if (f.identita() != identita) identita = {};
+        const std::string_view dati = letti.vista();
+        if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty())
+            piattaforma.messaggio("Il file di vocabolario " + s.fileLessico + " " + difetto +
+                                      ": la ricerca può trovare parole sbagliate o non trovarne.",
+                                  {}, Icona::attenzione);
+        leggiBlocchi(s, dati);
+        auto indice = std::make_shared<IndiceLessico>(dati, leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico)));
         indice->file = identita;
         s.indiceParole = std::move(indice);
     } catch (const std::bad_alloc&) {
-        fatale(piattaforma, messaggio);
+        s.indiceParole.reset();
+        return false;
     }
+    return true;
 }
 
-void preparaLessico(Stato& s, Piattaforma& piattaforma) {
+void preparaLessico(Stato& s) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
-    if (!lessicoUtilizzabile(percorso)) fatale(piattaforma, "Errore fatale! non trovato file di vocabolario: " + s.fileLessico);
-    const FileLessico f(percorso);
-    const IndiceFileLessico voci = leggiIndiceLessico(f.leggi(0, dimensioneTestaLessico).vista());
-    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
-        s.inizioLessico[L] = voci[L].inizio;
-        s.contaLessico[L] = voci[L].conta;
-    }
     s.indiceParole.reset();
+    const FileLessico f(percorso);
+    leggiBlocchi(s, lessicoUtilizzabile(percorso) ? f.leggi(0, dimensioneTestaLessico).vista() : std::string_view());
 }
 
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     if (lingua < 1 || lingua > 4 || lingua == s.linguaLessico) return false;
-    // Checked first: a language whose file cannot be used must not end the program.
-    if (!lessicoUtilizzabile(s.cartellaProgramma + fileLessicoPerLingua[lingua])) {
+    // Checked first: a language whose file cannot be used keeps the one in use.
+    if (const std::string motivo = motivoLessico(s.cartellaProgramma + fileLessicoPerLingua[lingua]); !motivo.empty()) {
         piattaforma.messaggio(std::string("Impossibile usare il file di vocabolario ") + fileLessicoPerLingua[lingua] +
-                                  " (mancante, illeggibile o troppo grande): resta in uso il dizionario " +
-                                  s.fileLessico + ".",
+                                  " (" + motivo + "): resta in uso il dizionario " + s.fileLessico + ".",
                               {}, Icona::attenzione);
         return false;
     }
@@ -125,9 +129,10 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     }
 
     const FileLessico f(s.cartellaProgramma + s.fileLessico);
-    if (!f.aperto()) {
+    if (!f.aperto() || f.dimensione() > dimensioneMassimaLessico) {
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        piattaforma.messaggio("Impossibile aprire il dizionario " + s.fileLessico + ": la ricerca non è possibile.",
+        piattaforma.messaggio("Impossibile usare il dizionario " + s.fileLessico + " (" +
+                                  motivoLessico(s.cartellaProgramma + s.fileLessico) + "): la ricerca non è possibile.",
                               {}, Icona::attenzione);
         concludi();
         return trovate;

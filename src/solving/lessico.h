@@ -18,17 +18,20 @@ inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat
 
 // Larger dictionary files are refused: the real ones are a few megabytes.
 inline constexpr long long dimensioneMassimaLessico = 64LL * 1024 * 1024;
-// An ordinary file that can be opened and is not larger than that.
+// Why a dictionary file cannot be used ("non esiste", "è una cartella", "è troppo grande"); ""
+// for an ordinary file that opens and is not larger than that.
+std::string motivoLessico(const std::string& percorso);
 bool lessicoUtilizzabile(const std::string& percorso);
 
 // Loads and indexes cartellaProgramma + fileLessico: inizioLessico and contaLessico as the
-// file's index says, and the word index that makes the search fast. A missing file shows
-// "Errore fatale! non trovato file di vocabolario: " + fileLessico and ends the program; so does
-// one that cannot be read, is too large or does not fit in memory.
-void caricaLessico(Stato& stato, Piattaforma& piattaforma);
+// file's index says, and the word index that makes the search fast. A damaged file is loaded
+// after a message saying so. False, with nothing loaded and nothing said, for a file that
+// cannot be used or does not fit in memory: the search then says why.
+bool caricaLessico(Stato& stato, Piattaforma& piattaforma);
 // The same at start-up, without building the word index: the file is checked and its block
-// table read, so the program starts at once; the first search builds the index.
-void preparaLessico(Stato& stato, Piattaforma& piattaforma);
+// table read, so the program starts at once; the first search builds the index. A file that
+// cannot be used leaves the program without the word search; motivoLessico tells why.
+void preparaLessico(Stato& stato);
 
 // A language item chosen from the menu: false (nothing happens) when it is already the one in
 // use, or when its file cannot be used (after a message; the current language stays);

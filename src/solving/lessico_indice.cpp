@@ -10,10 +10,11 @@
 #include <utility>
 
 #include "model/numeri.h"
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
-FileLessico::FileLessico(const std::string& percorso) : fd_(::open(percorso.c_str(), O_RDONLY | O_CLOEXEC)) {}
+FileLessico::FileLessico(const std::string& percorso) : fd_(apriRegolare(percorso)) {}
 
 FileLessico::~FileLessico() {
     if (fd_ >= 0) ::close(fd_);
@@ -67,6 +68,21 @@ IndiceFileLessico leggiIndiceLessico(std::string_view testa) {
         voci[L].conta = static_cast<std::int32_t>((static_cast<std::int64_t>(fine) - inizio) / L);
     }
     return voci;
+}
+
+std::string difettoLessico(std::string_view testa, std::int64_t dimensione) {
+    if (dimensione < dimensioneTestaLessico || testa.size() < std::size_t(dimensioneTestaLessico))
+        return "è vuoto o troppo corto";
+    std::int64_t atteso = dimensioneTestaLessico + 1;
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        const std::int64_t inizio = campoIndiceLessico(testa.substr(200 + 16 * (L - 3), 8));
+        const std::int64_t fine = campoIndiceLessico(testa.substr(208 + 16 * (L - 3), 8));
+        if (inizio != atteso || fine < inizio || (fine - inizio) % L != 0) return "ha un indice non valido";
+        atteso = fine;
+    }
+    if (atteso - 1 > dimensione) return "è troncato";
+    if (atteso - 1 < dimensione) return "ha un indice non valido";
+    return {};
 }
 
 BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile) {

@@ -24,7 +24,7 @@ public:
     FileLessico(const FileLessico&) = delete;
     FileLessico& operator=(const FileLessico&) = delete;
 
-    bool aperto() const { return fd_ >= 0; }
+    bool aperto() const { return fd_ >= 0; }  // a regular file, opened without blocking
     std::int64_t dimensione() const;  // 0 when it is not a regular file
     // Which file this is and how it was last changed: equal only while it holds the same bytes
     // (the same file, size and time of the last write).
@@ -61,6 +61,10 @@ std::int32_t campoIndiceLessico(std::string_view campo);
 
 // The index from the first bytes of a file; a file shorter than 408 bytes has blank fields.
 IndiceFileLessico leggiIndiceLessico(std::string_view testa);
+// What is wrong with a dictionary of `dimensione` bytes starting with `testa`: the blocks must
+// follow one another from byte 409, each a whole number of words, the last ending with the
+// file. "" when all is well, else the end of a sentence ("è troncato").
+std::string difettoLessico(std::string_view testa, std::int64_t dimensione);
 
 // The part of a file a length block may really use: 0-based offset and number of whole words.
 // A block starting inside the header or index, a count below 1, or words past the file's end

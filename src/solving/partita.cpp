@@ -15,6 +15,7 @@
 
 #include "model/file.h"
 #include "model/testo.h"
+#include "model/tipo_file.h"
 
 namespace quadrivo {
 
@@ -93,6 +94,7 @@ QJsonObject oggettoDa(const VoceArchivio& v) {
 }
 
 bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
+    if (!sostituibile(percorso)) return false;  // a FIFO or folder there is not the player's archive
     QSaveFile f(q(percorso));
     if (!f.open(QIODevice::WriteOnly)) return false;
     if (f.write(dati) != dati.size() || !f.flush()) {

@@ -91,9 +91,9 @@ private slots:
         p.form = dialogo;
         dialogo->show();
         QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
-        // A bad file: its message over a blank preview; the texts of the last good one stay.
+        // A bad file: its message over a blank preview; the last good one's texts are gone.
         dialogo->File1->setCurrentRow(1);
-        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->Label2->text() == "Anteprima:  4x 2");
+        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->Label2->text() == "Anteprima");
         // OK on the file whose preview was refused: the same message, and the dialog stays.
         dialogo->Command3d1_Click();
         QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
@@ -186,6 +186,7 @@ private slots:
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
         cartella.scrivi("LessicoItaliano.dat", std::string(420, '0'));
+        cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));

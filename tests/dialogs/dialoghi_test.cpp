@@ -65,9 +65,9 @@ TEST_F(Anteprime, SideRoundsHalvesToEvenAndRowsCountFromTheFile) {
     sup = SuperficieRegistro(55, 1000);  // (55 - 10) / 2 = 22.5
     EXPECT_EQ(mostra(grezzo(" 2x 1", {"[.[."})).lato, 22);
     sup = SuperficieRegistro(57, 1000);  // 23.5
-    // Odd characters are ignored, a trailing one too; the line's length decides its cells.
+    // Any letter byte is a cell; the puzzle as opening reads it decides the cells, not the line.
     EXPECT_EQ(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato, 24);
-    EXPECT_EQ(di(Operazione::rettangolo).size(), 3u);
+    EXPECT_EQ(di(Operazione::rettangolo).size(), 2u);
 }
 
 TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
@@ -76,18 +76,21 @@ TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
     const std::string casi[] = {grezzo(" 0x 1", {"[."}), grezzo(" 2x 0", {"[.[."}), grezzo(" 2x-1", {"[.[."}),
                                 grezzo("99999x 1", {"[.[."}), grezzo(" 2x21", std::vector<std::string>(21, "[.[.")),
                                 grezzo(" 2x 3", {"[.[.", "[.[."}), "Autore:      X\r\nData:\r\n", "",
-                                grezzo(" 1x 1", {std::string(6000, '.')}), grezzo(" 2x 1", {"[a[."})};
+                                grezzo(" 1x 1", {std::string(6000, '.')}), grezzo(" 2x 1", {"[*[."})};
     for (const std::string& dati : casi) {
         const char* messaggio = &dati == std::end(casi) - 1 ? msgTipoAnteprima : msgFormatoAnteprima;
         const bool riuscita = mostra(dati).riuscita;  // and what was drawn is wiped
         EXPECT_TRUE(!riuscita && prova::testi(piattaforma) == std::vector<std::string>{messaggio} &&
                     sup.operazioni.back().tipo == Operazione::pulisci) << dati;
     }
+    // A lower-case entry opens, so it is previewed too.
+    EXPECT_TRUE(mostra(grezzo(" 2x 1", {"[a[."})).riuscita && piattaforma.messaggi.empty());
     std::filesystem::create_directory(dir.percorso("cartella.trmo"));
     for (const std::string nome : {"", "manca.trmo", "cartella.trmo"}) {
         piattaforma.messaggi.clear();
+        const std::string atteso = nome == "cartella.trmo" ? messaggioApertura(EsitoApertura::nonFile, dir.percorso(nome)) : msgNessunFile;
         EXPECT_TRUE(!disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita &&
-                    prova::testi(piattaforma) == std::vector<std::string>{msgNessunFile}) << nome;
+                    prova::testi(piattaforma) == std::vector<std::string>{atteso}) << nome;
     }
 }
 

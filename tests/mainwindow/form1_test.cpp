@@ -1,5 +1,8 @@
 // The real main window, offscreen, on a program folder of its own.
+#include <sys/stat.h>
+
 #include <QtTest>
+#include <filesystem>
 
 #include "formats/trmo.h"
 #include "mainwindow/finestra.h"
@@ -103,6 +106,18 @@ private slots:
         for (const char* voce : {"menuold", "Menurett"}) figlio<QAction>(&*f, voce)->trigger();
         QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
+    }
+
+    // No settings file and a FIFO for the dictionary: the start neither hangs nor ends. It names
+    // the missing file, draws with the shipped proportions, and the language item says why.
+    void startWithoutSettingsOnAFifoDictionary() {
+        std::filesystem::remove(cartella->percorso("tramerio.ini")), std::filesystem::remove(cartella->percorso("LessicoItaliano.dat"));
+        QVERIFY(::mkfifo(cartella->percorso("LessicoItaliano.dat").c_str(), 0600) == 0);
+        prova::RisposteMessaggi risposta;
+        risposta.rispondi("OK");
+        auto f = avvia({});
+        QVERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
+        QVERIFY(figlio<QAction>(&*f, "MenuL1")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
     }
 
     void startWithAPuzzleThenSave() {

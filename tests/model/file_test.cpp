@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/file.h"
 #include "model/testo.h"
@@ -61,6 +62,13 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEd
     const std::string nome = t.percorso("caf\xe9.trmo");
     ASSERT_TRUE(scriviFileSicuro(nome, "prima") && esisteFile(nome) && scriviFileSicuro(nome, "dopo"));
     EXPECT_EQ(leggiFile(nome), std::optional<std::string>("dopo"));
+    // As for any name: the mode is kept, and a file its owner may not write stays (root may).
+    auto modo = [&] { struct stat st {}; ::stat(nome.c_str(), &st); return st.st_mode & 07777; };
+    ::chmod(nome.c_str(), 0640);
+    EXPECT_TRUE(scriviFileSicuro(nome, "tre") && modo() == 0640);
+    ::chmod(nome.c_str(), 0444);
+    EXPECT_EQ(scriviFileSicuro(nome, "dopo"), ::geteuid() == 0);
+    EXPECT_EQ(std::tuple(leggiFile(nome).value_or(""), modo()), std::tuple(::geteuid() == 0 ? "dopo" : "tre", 0444u));
     // Nothing left beside it: the stand-in name used while writing is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);
     EXPECT_TRUE(cancellaFile(nome) && !esisteFile(nome));

@@ -65,8 +65,8 @@ TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
 // that name, which not even root can replace. The options go to the player's copy, read first from then on.
 TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCopy) {
     CartellaTemporanea programma, utente;
-    Stato s = dalleCartelle(programma.percorso(), utente.percorso("Quadrivo") + "/");  // no file anywhere: the start values
-    EXPECT_TRUE(s.PercentualeRiquadro + s.SpessoreBordo + s.AltezzaCaratteri + s.StampaSoluzioni == 0 && s.rettangoloParola && !s.tastoSinistro);
+    Stato s = dalleCartelle(programma.percorso(), utente.percorso("Quadrivo") + "/");  // no file anywhere: the shipped values
+    EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite);
     programma.scrivi("tramerio.ini", testoUtente);
     leggiImpostazioni(s);
     std::filesystem::remove(programma.percorso("tramerio.ini"));

@@ -93,7 +93,9 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     Stato s = schemaCasa();
     PiattaformaRegistro p;
     EXPECT_FALSE(scriviCruciverba(s.cruciverba, p, f));
-    EXPECT_EQ(p.messaggi.size() == 1 ? p.messaggi[0].testo : "", msgErroreScrittura);
+    // The lack of space is named, with the folder.
+    EXPECT_EQ(p.messaggi.size() == 1 ? p.messaggi[0].testo : "", "Spazio esaurito sul disco: impossibile scrivere " + f +
+                                                                    " nella cartella " + f.substr(0, f.rfind('/')) + ". Liberare spazio e riprovare.");
     EXPECT_EQ(leggiFile(f), std::optional<std::string>(vecchio));
     EXPECT_EQ(fileNellaCartella(disco.t.percorso()), 2);  // the puzzle and the ballast only
 }

@@ -32,6 +32,8 @@ TEST(Controllo, CountsWhiteCellsOnlyAndClearsOnlyTypedLetters) {
     Cruciverba x = prova::cruciverbaDa({"A#B", "DE#"}, {"A#C", ".@#"});
     EXPECT_EQ(std::tuple(contaDifferenze(x).lettere, contaDifferenze(x).differenze), std::tuple(4, 3));
     EXPECT_EQ(messaggioControllo(x), diverse(4, 3, 75));
+    // A letter entered on a black cell counts in neither number: never over 100 %.
+    EXPECT_EQ(messaggioControllo(prova::cruciverbaDa({"A#"}, {".B"})), diverse(1, 1, 100));
     x.cella(1, 1).data = true;  // a given letter is no answer to clear
     azzeraInserimenti(x);
     EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"A#.", "..#"}));

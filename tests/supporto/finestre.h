@@ -14,6 +14,7 @@
 #include "formats/formato.h"
 #include "mainwindow/gui/form1.h"
 #include "model/file.h"
+#include "model/impostazioni.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
@@ -110,7 +111,9 @@ struct BancoFinestra {
     std::optional<Form1> f;
     std::string puzzle;
 
-    explicit BancoFinestra(const std::string& dizionario) { dir.scrivi("LessicoItaliano.dat", dizionario); }
+    explicit BancoFinestra(const std::string& dizionario) {
+        dir.scrivi("LessicoItaliano.dat", dizionario), dir.scrivi("tramerio.ini", testoImpostazioniPredefinite);
+    }
     ~BancoFinestra() { chiudi(); }
     // Answers left unsaved would stay behind as a working copy the next window offers back.
     void chiudi() { stato.fileModificato = false, f.reset(); }

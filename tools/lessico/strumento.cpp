@@ -6,18 +6,16 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <memory>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #include <ctime>
+#include <memory>
+#include <optional>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
+#include "model/tipo_file.h"
 #include "solving/lessico_crea.h"
 #include "solving/lessico_indice.h"
 
@@ -49,8 +47,15 @@ std::string dataOdierna() {
 // Every byte on disk before the rename: each write, the sync and the close are checked.
 // On failure errno says why.
 bool scriviTutto(const std::string& percorso, std::string_view dati) {
-    const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Never waits on a FIFO, and writes nothing into one or into a device.
+    const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EEXIST;
+        return false;
+    }
     while (!dati.empty()) {
         const ssize_t n = ::write(fd, dati.data(), dati.size());
         if (n < 0 && errno == EINTR) continue;
@@ -81,23 +86,28 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
         err << uso;
         return 2;
     }
+    if (!sostituibile(a[1])) {
+        err << "lessico: " << messaggioNonSostituibile(a[1]) << "\n";
+        return 1;
+    }
     std::vector<std::string> parole;
     std::string nomi;
     for (std::size_t i = 2; i < a.size(); ++i) {
-        // Folders and devices (/dev/zero never ends) are no word lists.
-        std::error_code ec;
-        const auto tipo = std::filesystem::status(a[i], ec).type();
-        if (tipo == std::filesystem::file_type::not_found) {
-            err << "lessico: lista di parole non trovata: " << a[i] << "\n";
+        // Folders, FIFOs and devices (/dev/zero never ends) are no word lists.
+        TipoFile tipo;
+        const int fd = apriRegolare(a[i], &tipo);
+        if (fd < 0) {
+            if (tipo == TipoFile::mancante) err << "lessico: lista di parole non trovata: " << a[i] << "\n";
+            else err << "lessico: non è un file di parole leggibile: " << a[i] << " (" << percheIlleggibile(a[i]) << ")\n";
             return 1;
         }
-        std::ifstream in(a[i], std::ios::binary);
-        if (tipo != std::filesystem::file_type::regular || !in) {
-            err << "lessico: non è un file di parole leggibile: " << a[i] << "\n";
-            return 1;
-        }
-        const std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) {
+        std::string testo;
+        char blocco[1 << 16];
+        ssize_t n = 0;
+        while ((n = ::read(fd, blocco, sizeof blocco)) > 0 || (n < 0 && errno == EINTR))
+            if (n > 0) testo.append(blocco, static_cast<std::size_t>(n));
+        ::close(fd);
+        if (n < 0) {
             err << "lessico: errore di lettura: " << a[i] << "\n";
             return 1;
         }
@@ -145,11 +155,11 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
 class Mappa {
 public:
     explicit Mappa(const std::string& percorso) {
-        const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = apriRegolare(percorso);
         if (fd < 0) return;
         aperta_ = true;
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        if (::fstat(fd, &st) == 0 && st.st_size > 0) {
             void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
             if (p != MAP_FAILED) dati_ = {static_cast<const char*>(p), static_cast<std::size_t>(st.st_size)};
         }
@@ -168,30 +178,54 @@ private:
     std::string_view dati_;
 };
 
+// The mask with its letters folded as the grid folds them (È -> E) and "." for an unknown one;
+// none when it holds anything else.
+std::optional<std::string> piegaMaschera(std::string_view testo) {
+    std::string maschera;
+    while (!testo.empty()) {
+        std::size_t lungo = 1;
+        while (lungo < testo.size() && (static_cast<unsigned char>(testo[lungo]) & 0xC0) == 0x80) ++lungo;
+        const std::string_view segno = testo.substr(0, lungo);
+        testo.remove_prefix(lungo);
+        if (segno == "." || segno == "?" || segno == " ") {
+            maschera += '.';
+        } else if (const std::optional<std::string> lettera = piegaParola(segno)) {
+            maschera += *lettera;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return maschera;
+}
+
 int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) {
         err << uso;
         return 2;
     }
-    std::string maschera = a[1];
-    const int n = static_cast<int>(maschera.size());
+    const std::optional<std::string> maschera = piegaMaschera(a[1]);
+    if (!maschera) {
+        err << "lessico: maschera non valida: " << a[1] << " (solo lettere, \".\" o \"?\")\n";
+        return 1;
+    }
+    const int n = static_cast<int>(maschera->size());
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
         err << "lessico: la maschera deve avere da 3 a 15 caratteri\n";
         return 2;
     }
     std::vector<std::pair<int, char>> fisse;
-    for (int p = 0; p < n; ++p) {
-        char c = maschera[p];
-        if (c == '.' || c == '?' || c == ' ') continue;
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        fisse.emplace_back(p, c);
-    }
+    for (int p = 0; p < n; ++p)
+        if ((*maschera)[std::size_t(p)] != '.') fisse.emplace_back(p, (*maschera)[std::size_t(p)]);
     const Mappa f(a[0]);
     if (!f.aperta()) {
-        err << "lessico: impossibile aprire " << a[0] << "\n";
+        err << "lessico: impossibile aprire " << a[0] << " (" << percheIlleggibile(a[0]) << ")\n";
         return 1;
     }
     const std::string_view dati = f.dati();
+    if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty()) {
+        err << "lessico: " << a[0] << " non è un dizionario valido: " << difetto << "\n";
+        return 1;
+    }
     const BloccoLessico blocco =
         bloccoEffettivo(leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico))[n], n, std::int64_t(dati.size()));
     const char* const parole = dati.data() + blocco.offset;
@@ -225,7 +259,7 @@ int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     }
     const FileLessico f(a[0]);
     if (!f.aperto()) {
-        err << "lessico: impossibile aprire " << a[0] << "\n";
+        err << "lessico: impossibile aprire " << a[0] << " (" << percheIlleggibile(a[0]) << ")\n";
         return 1;
     }
     const auto testa = f.leggi(0, dimensioneTestaLessico);
@@ -244,6 +278,10 @@ int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
         out << "\n";
     }
     out << "totale: " << totale << " parole\n";
+    if (const std::string difetto = difettoLessico(testa.vista(), f.dimensione()); !difetto.empty()) {
+        err << "lessico: " << a[0] << " non è un dizionario valido: " << difetto << "\n";
+        return 1;
+    }
     return 0;
 }
 

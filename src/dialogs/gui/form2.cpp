@@ -106,6 +106,9 @@ void Form2::File1_Click(const QString& nome) {
     Text1->setText(nome);
     // The list's own bytes when the name came from it, so a name Qt cannot spell still opens.
     scelto_ = percorsoDaQt(nome, scelta_->nomeSelezionato());
+    // Cleared first: a file that cannot be shown must not keep the last one's size and author.
+    Label2->setText("Anteprima");
+    pannelloAutore->setText("Dati autore");
     const Anteprima esito = disegnaAnteprima(stato_, Picture1->superficie(), piattaforma_,
                                              percorsoDaQt(scelta_->cartella()), scelto_);
     if (esito.riuscita) {

@@ -17,6 +17,7 @@
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/numeri.h"
+#include "model/tipo_file.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 #include "solving/lessico.h"
@@ -272,12 +273,15 @@ void Form1::Form_Load() {
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
     stato_.linguaLessico = 1;
     stato_.fileLessico = fileLessicoPerLingua[1];
-    leggiImpostazioni(stato_);
+    // Told once; the grid is drawn with the shipped proportions meanwhile.
+    if (const std::string avviso = leggiImpostazioni(stato_); !avviso.empty())
+        piattaforma_.messaggio(avviso, {}, Icona::attenzione, Pulsanti::ok);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
     if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
-    preparaLessico(stato_, piattaforma_);
+    preparaLessico(stato_);
+    segnaLingue();
     stato_.fileModificato = false;
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
     stato_.nomeFont = "Arial";
@@ -300,9 +304,10 @@ void Form1::caricaSfondo() {
     // Decoded only when first shown: a start on a puzzle never needs it.
     if (!Picture1->pixmap().isNull()) return;
     const int larghezza = screen() ? screen()->geometry().width() : 1024;
-    const QString nome = QString::fromStdString(stato_.cartellaProgramma + immagineSfondo(larghezza));
-    QPixmap px(nome);
-    // A missing picture leaves the area plain: nothing the player needs is lost.
+    const std::string percorso = stato_.cartellaProgramma + immagineSfondo(larghezza);
+    // A missing picture leaves the area plain: nothing the player needs is lost. Only a regular
+    // file is decoded: a FIFO there would hold the window.
+    const QPixmap px = tipoFile(percorso) == TipoFile::regolare ? QPixmap(nomeQt(percorso)) : QPixmap();
     Picture1->setPixmap(px);
     Picture1->resize(px.isNull() ? QSize(0, 0) : px.size() / px.devicePixelRatio());
 }
@@ -523,6 +528,22 @@ void Form1::Menurett_Click() {
 void Form1::MenuLingua_Click(int lingua) {
     scegliLingua(stato_, piattaforma_, lingua);
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
+    segnaLingue();
+}
+
+void Form1::segnaLingue() {
+    // A language whose file cannot be used says why in its own item.
+    menul->setToolTipsVisible(true);
+    const QList<QAction*> voci = lingue_->actions();
+    for (int i = 0; i < voci.size() && i < 4; ++i) {
+        QAction* a = voci[i];
+        if (!a->data().isValid()) a->setData(a->text());
+        const std::string motivo = motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[i + 1]);
+        const QString perche = QString::fromStdString(motivo.empty() ? motivo : "non disponibile: il file " + std::string(fileLessicoPerLingua[i + 1]) + " " + motivo);
+        a->setText(a->data().toString() + (perche.isEmpty() ? QString() : " (" + perche + ")"));
+        a->setToolTip(perche);
+        a->setStatusTip(perche);
+    }
 }
 
 // ---- Events

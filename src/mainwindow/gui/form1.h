@@ -78,6 +78,7 @@ public:
     void menuold_Click();
     void Menurett_Click();
     void MenuLingua_Click(int lingua);
+    void segnaLingue();  // each language item says why its file cannot be used
 
     // ---- Solving (form1_soluzione.cpp)
     void movimentoMouse(double x, double y);

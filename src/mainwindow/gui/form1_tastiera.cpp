@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 #include <optional>
 
@@ -14,6 +15,8 @@
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "model/file.h"
+#include "model/tipo_file.h"
 #include "solving/lettura.h"
 #include "solving/gui/pannello_definizioni.h"
 #include "solving/inserimento.h"
@@ -26,9 +29,20 @@ namespace {
 const char* const chiaveElenco = "soluzione/mostraElenco";
 const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
 
-// The player's own options, never in tramerio.ini.
-QSettings impostazioniUtente() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
+// The player's own options, never in tramerio.ini. Anything but a regular file at its name (a
+// FIFO would hold the start for ever) is neither read nor replaced: the defaults stand.
+bool opzioniUtenteUsabili() {
+    const TipoFile t = tipoFile(percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                             "/Quadrivo/Quadrivo.conf"));
+    return t == TipoFile::mancante || t == TipoFile::regolare;
+}
+bool opzioneUtente(const char* chiave, bool predefinita) {
+    if (!opzioniUtenteUsabili()) return predefinita;
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").value(chiave, predefinita).toBool();
+}
+void salvaOpzioneUtente(const char* chiave, bool valore) {
+    if (opzioniUtenteUsabili())
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").setValue(chiave, valore);
 }
 
 // About a quarter of the window, so a small screen keeps most of its width for the grid.
@@ -66,16 +80,15 @@ void Form1::creaTastiera() {
     MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
     connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
 
-    const QSettings opzioni = impostazioniUtente();
     MenuElenco = Menuimpo->addAction("Mostra &elenco definizioni");
     MenuElenco->setObjectName("MenuElenco");
     MenuElenco->setCheckable(true);
-    MenuElenco->setChecked(opzioni.value(chiaveElenco, true).toBool());
+    MenuElenco->setChecked(opzioneUtente(chiaveElenco, true));
     connect(MenuElenco, &QAction::triggered, this, &Form1::MenuElenco_Click);
     MenuSaltaComplete = Menuimpo->addAction("&Salta parole complete");
     MenuSaltaComplete->setObjectName("MenuSaltaComplete");
     MenuSaltaComplete->setCheckable(true);
-    MenuSaltaComplete->setChecked(opzioni.value(chiaveSaltaComplete, false).toBool());
+    MenuSaltaComplete->setChecked(opzioneUtente(chiaveSaltaComplete, false));
     connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
 
     // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
@@ -213,13 +226,13 @@ bool Form1::tastoGriglia(QKeyEvent* e) {
 }
 
 void Form1::MenuElenco_Click() {
-    impostazioniUtente().setValue(chiaveElenco, MenuElenco->isChecked());
+    salvaOpzioneUtente(chiaveElenco, MenuElenco->isChecked());
     if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
     else disponiElenco();
 }
 
 void Form1::MenuSaltaComplete_Click() {
-    impostazioniUtente().setValue(chiaveSaltaComplete, MenuSaltaComplete->isChecked());
+    salvaOpzioneUtente(chiaveSaltaComplete, MenuSaltaComplete->isChecked());
 }
 
 }  // namespace quadrivo
