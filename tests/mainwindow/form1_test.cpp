@@ -109,14 +109,14 @@ private slots:
     }
 
     // No settings file and a FIFO for the dictionary: the start neither hangs nor ends. It names
-    // the missing file, draws with the shipped proportions, and the language item says why.
+    // the missing file once the window is up, draws with the shipped proportions, and the language item says why.
     void startWithoutSettingsOnAFifoDictionary() {
         std::filesystem::remove(cartella->percorso("tramerio.ini")), std::filesystem::remove(cartella->percorso("LessicoItaliano.dat"));
         QVERIFY(::mkfifo(cartella->percorso("LessicoItaliano.dat").c_str(), 0600) == 0);
         prova::RisposteMessaggi risposta;
         risposta.rispondi("OK");
         auto f = avvia({});
-        QVERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
+        QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
         QVERIFY(figlio<QAction>(&*f, "MenuL1")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
     }
 

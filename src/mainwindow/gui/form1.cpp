@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <utility>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -273,9 +274,8 @@ void Form1::Form_Load() {
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
     stato_.linguaLessico = 1;
     stato_.fileLessico = fileLessicoPerLingua[1];
-    // Told once; the grid is drawn with the shipped proportions meanwhile.
-    if (const std::string avviso = leggiImpostazioni(stato_); !avviso.empty())
-        piattaforma_.messaggio(avviso, {}, Icona::attenzione, Pulsanti::ok);
+    // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
+    avvisoImpostazioni_ = leggiImpostazioni(stato_);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
@@ -323,7 +323,14 @@ void Form1::Form_Activate() {
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
         // Once the window is up: a question asked before it is mapped ends up behind it.
-        QMetaObject::invokeMethod(this, &Form1::offriRipristino, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!avvisoImpostazioni_.empty())
+                    piattaforma_.messaggio(std::exchange(avvisoImpostazioni_, {}), {}, Icona::attenzione, Pulsanti::ok);
+                offriRipristino();
+            },
+            Qt::QueuedConnection);
     }
     if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();

@@ -283,6 +283,7 @@ private:
     QAction* MenuParola = nullptr;
     QAction* MenuElenco = nullptr;
     QAction* MenuSaltaComplete = nullptr;
+    std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
 };
 
 }  // namespace quadrivo
