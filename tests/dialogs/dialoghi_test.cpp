@@ -148,7 +148,7 @@ TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
     };
     for (const auto& [cartella, nome, atteso] : casi) EXPECT_EQ(percorsoSalvataggio(cartella, nome), atteso);
 
-    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /GIOCHI/A.TRMO esiste già; vuoi riscriverlo?");
+    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /giochi/a.trmo esiste già; vuoi riscriverlo?");
 }
 
 // Salva con nome: the overwrite question, its Annulla, then an error that leaves everything as it was

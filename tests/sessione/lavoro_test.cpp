@@ -212,7 +212,7 @@ TEST(Modifiche, TheQuestionBeforeLeaving) {
     p.risposte = {Risposta::annulla};
     EXPECT_EQ(chiediPrimaDiLasciare(s, p), Risposta::annulla);
     ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].testo, "Il file /GIOCHI/PROVA.TRMO è cambiato, si desidera salvare");
+    EXPECT_EQ(p.messaggi[0].testo, "Il file /giochi/prova.trmo è cambiato, si desidera salvare?");
     EXPECT_TRUE(p.messaggi[0].titolo == "Modifica del file corrente" && p.messaggi[0].pulsanti == Pulsanti::salvaNonSalvareAnnulla);
     for (const char* nome : {"", "NUOVOCRU.trmo"}) EXPECT_EQ(decisioneSalva(nome), AzioneSalva::salvaConNome) << nome;
     EXPECT_EQ(decisioneSalva("/giochi/a.trmo"), AzioneSalva::scrivi);

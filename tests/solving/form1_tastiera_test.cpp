@@ -67,7 +67,7 @@ private slots:
         const QPoint a = b->alto(1, 1);
         b->muovi(a);
         auto* etichetta = prova::figlio<QLabel>(f, "Label1");
-        QVERIFY(f->label1Visibile() && etichetta->text() == "  1 oriz. -Abitazione " && f->area()->cursor().shape() == Qt::SizeHorCursor);
+        QVERIFY(f->label1Visibile() && etichetta->text() == "  1 oriz. - Abitazione " && f->area()->cursor().shape() == Qt::SizeHorCursor);
         QCOMPARE(etichetta->pos(), QPoint(a.x() - 19, a.y() + 12));
         auto* rettangolo = prova::figlio<Rettangolo>(f, "Shape1");
         QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);

@@ -42,16 +42,16 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
     // On the diagonal of (1, 1) across, one pixel below down: the commands take the same half.
     struct Caso { double Y; Puntatore puntatore; const char* didascalia; RettangoloParola r; };
-    const Caso casi[] = {{60, Puntatore::frecciaOrizzontale, "  1 oriz. -Abitazione ", {101, 51, 118, 28, giallo}},
-                         {61, Puntatore::frecciaVerticale, "  1 vert. -Fedele amico ", {101, 51, 28, 118, ciano}}};
+    const Caso casi[] = {{60, Puntatore::frecciaOrizzontale, "  1 oriz. - Abitazione ", {101, 51, 118, 28, giallo}},
+                         {61, Puntatore::frecciaVerticale, "  1 vert. - Fedele amico ", {101, 51, 28, 118, ciano}}};
     for (const Caso& k : casi) {
         const Passaggio q = su(110, k.Y);
         EXPECT_EQ(std::tuple(q.puntatore, q.direzione, q.didascalia, q.r, metaOrizzontale(s, 110, k.Y, q.cella)),
                   std::tuple(k.puntatore, direzioneDi(k.puntatore), k.didascalia, k.r, k.Y == 60)) << k.Y;
     }
     // Clues are decoded from the file's code page; a word without a clue still gets its caption.
-    EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. -Città d'erba ");
-    EXPECT_EQ(su(SchemaProva::x(2), SchemaProva::y(3)).didascalia, "  6 vert. - ");
+    EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. - Città d'erba ");
+    EXPECT_EQ(su(SchemaProva::x(2), SchemaProva::y(3)).didascalia, "  6 vert. -  ");
     s.rettangoloParola = false;
     EXPECT_EQ(su(110, 60).rettangolo, AzioneRettangolo::lascia);
 }
@@ -74,6 +74,6 @@ TEST_F(Passaggio_, NoWordStartHidesTheRectangleButOutsideTheGridLeavesIt) {
 TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
     const double X = SchemaProva::x(1), Y = SchemaProva::y(4);  // the label is 150 wide
     EXPECT_EQ(su(X, Y, Puntatore::predefinito, X + 150).etichettaX, X - 19);  // exactly fits
-    EXPECT_EQ(misurata, "  7 oriz. -Città d'erba ");  // measured with the new caption
+    EXPECT_EQ(misurata, "  7 oriz. - Città d'erba ");  // measured with the new caption
     EXPECT_EQ(su(X, Y, Puntatore::predefinito, X + 149).etichettaX, X + 149 - 1 - 150);
 }

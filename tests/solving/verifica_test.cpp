@@ -79,6 +79,8 @@ TEST(Verifica, CongratulationUsesTheClockAndTellsTheRevealedLetters) {
     EXPECT_EQ(messaggioRisolto(3725999, 0), bravo + "62 minuti e 5 secondi");
     EXPECT_EQ(messaggioRisolto(1000, 1), bravo + "0 minuti e 1 secondi (1 lettera rivelata)");
     EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), -5, 4), bravo + "0 minuti e 0 secondi (4 lettere rivelate)");
+    EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), 9000, 15),
+              "Soluzione completa: tutte le 15 lettere sono state rivelate.");
     EXPECT_EQ(messaggioVerifica(schema({"CASA#", "A#ORO", "NO#E#", "ERXX#"}), 61000, 2),
               "Sul cruciverba ci sono 15 lettere; ci sono però ancora 2 lettere diverse o non risolte! (13% non risolto)");
 }
