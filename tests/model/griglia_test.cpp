@@ -110,5 +110,6 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     ASSERT_EQ(velo.size(), 1u);
     EXPECT_EQ(velo[0].x1, s.xGriglia + s.latoCasella + 1);
     EXPECT_EQ(velo[0].y1, s.yGriglia + 1);
-    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3"}));  // numbers only
+    // Numbers only, and the notice that says why the letters are gone.
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }
