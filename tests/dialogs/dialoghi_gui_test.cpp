@@ -1,5 +1,6 @@
 // The open, save and font dialogs, and Qt's own dialogs in Italian.
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QExposeEvent>
 #include <QPushButton>
 #include <QWindow>
@@ -181,6 +182,20 @@ private slots:
         QVERIFY(d.isVisible() && !principale.isEnabled());
         QTest::keyClick(d.Text1, Qt::Key_Escape);
         QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && locale.nomeFile.empty());
+
+        // A puzzle from a folder: the dialog starts there with the bare name, which follows the
+        // folder picked by a place button or typed in the name box.
+        for (const std::string& c : {dir.percorso("giochi"), QDir::homePath().toStdString()}) std::filesystem::create_directories(c);
+        locale.nomeFile = dir.scrivi("a.trmo", "x");
+        TessoSav e(locale, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        e.show();
+        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
+        e.Text1->setText("giochi");
+        e.Command3d1_Click();
+        QVERIFY(e.isVisible() && e.scelta().cartella().endsWith("/giochi") && e.Text1->text().isEmpty());
+        e.Text1->setText(QString::fromStdString(dir.percorso("b.trmo")));
+        prova::figlio<QPushButton>(&e, "LuogoCasa")->click();
+        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QDir::homePath() + "|b.trmo");
     }
 
     // The main window's handlers on a real window, one step after the other.

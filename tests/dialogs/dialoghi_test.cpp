@@ -5,6 +5,7 @@
 
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
 #include "dialogs/periferia.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/scelta_carattere.h"
@@ -233,4 +234,44 @@ TEST(SceltaCarattere, OgniFamigliaUnaVoltaELaFamigliaDavveroInUso) {
     for (auto [nome, indice] : {std::pair{"Arial", 2}, {"Times New Roman", 3}, {"Tahoma", 1}, {"Courier New", -1}})
         EXPECT_EQ(indiceFamigliaInUso(installate, nome), indice) << nome;
     EXPECT_EQ(indiceFamigliaInUso(V{"Arial", "Liberation Sans"}, "Arial"), 0);
+}
+
+// The player's own places: the puzzle folder, the samples copied once, recents, typed folders.
+TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
+    namespace fs = std::filesystem;
+    CartellaTemporanea dir;
+    const std::string d = dir.percorso(), documenti = dir.percorso("Documenti"), dest = dir.percorso("Cruciverba");
+    EXPECT_EQ(cartellaCruciverba("/casa", documenti), "/casa/Cruciverba");  // no documents folder yet
+    fs::create_directories(documenti);
+    EXPECT_EQ(cartellaCruciverba("/casa", documenti), documenti + "/Cruciverba");
+    EXPECT_EQ(cartellaCruciverba(d, d), dest);  // documents folder that is the home itself
+
+    fs::create_directories(dir.percorso("prog/Archivio cruciverba"));
+    const std::string campione = dir.scrivi("prog/Archivio cruciverba/a.trmo", "x");
+    fs::permissions(campione, fs::perms::owner_read);
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, false) && !fs::exists(dest));
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true));
+    EXPECT_EQ(fs::status(dest + "/a.trmo").permissions() & fs::perms::owner_write, fs::perms::owner_write);
+    fs::remove(dest + "/a.trmo");  // the player's folder is the player's: not filled again
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true) && !fs::exists(dest + "/a.trmo"));
+
+    std::vector<std::string> l;
+    for (int i = 1; i <= 12; ++i) l = conRecente(l, std::to_string(i));
+    l = conRecente(l, "5");
+    EXPECT_EQ(l, (std::vector<std::string>{"5", "12", "11", "10", "9", "8", "7", "6", "4", "3"}));
+
+    const std::tuple<std::string, std::string> digitati[] = {
+        {"Cruciverba", dest}, {"..", fs::path(dir.percorso("x")).parent_path().parent_path().string()}, {d + "/Documenti/", documenti},
+        {"prog/Archivio cruciverba/a.trmo", ""}, {"manca", ""}, {"", ""}};
+    for (const auto& [nome, atteso] : digitati) EXPECT_EQ(cartellaDigitata(d, nome), atteso) << nome;
+
+    ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
+    const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
+    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(p);
+    EXPECT_EQ(fileRecenti(), std::vector<std::string>{b});  // newest first, once, only what is still there
+    EXPECT_EQ(cartelleRecenti(), std::vector<std::string>{dest});
+    ricordaCartella(documenti);
+    EXPECT_EQ(cartellaDiPartenza("/"), documenti);
+    fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
+    EXPECT_EQ(cartellaDiPartenza("/"), dest);
 }

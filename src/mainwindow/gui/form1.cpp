@@ -13,6 +13,10 @@
 #include <ctime>
 #include <map>
 
+#include <unistd.h>
+
+#include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
 #include "model/file.h"
@@ -36,6 +40,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     setCentralWidget(area_);
     area_->installEventFilter(this);
     creaMenu();
+    creaMenuRecenti();
     creaToolbar();
     StatusBar1 = new BarraStato(area_);
     StatusBar1->setObjectName("StatusBar1");
@@ -277,6 +282,8 @@ void Form1::Form_Load() {
     stato_.fileLessico = fileLessicoPerLingua[1];
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
     avvisoImpostazioni_ = leggiImpostazioni(stato_);
+    preparaCartellaCruciverba(stato_.cartellaProgramma, cartellaCruciverba(),
+                              ::access(stato_.cartellaProgramma.c_str(), W_OK) != 0);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
@@ -401,6 +408,7 @@ void Form1::disegnaGriglia() {
 
 void Form1::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
+    titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
     setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
 }
 
@@ -452,6 +460,7 @@ void Form1::dopoNuovoSchema() {
     premuto_.reset();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
+    ricordaSchema();
     aggiornaFinestra();
 }
 
@@ -461,10 +470,15 @@ void Form1::MenuSalva_Click() {
     nascondiPassaggio();
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
-    if (sessione_->haNome())
-        sessione_->salva();
-    else
+    const std::string cartella = stato_.nomeFile.substr(0, stato_.nomeFile.rfind('/') + 1);
+    if (!sessione_->haNome())
         MenuSalvaCN_Click();
+    else if (!cartella.empty() && ::access(cartella.c_str(), W_OK) != 0)
+        // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
+        salvaConNome(QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.")
+                         .arg(nomeQt(cartella.substr(0, std::max<size_t>(cartella.size() - 1, 1)))));
+    else if (sessione_->salva())
+        ricordaSchema();
 }
 
 bool Form1::lasciaSchema() {

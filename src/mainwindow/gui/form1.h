@@ -140,6 +140,8 @@ public:
     // ---- Dialogs (form1_dialoghi.cpp)
     void MenuApri_Click();
     void MenuSalvaCN_Click();
+    // Salva con nome, with a line saying why it came up ("" for none).
+    void salvaConNome(const QString& avviso);
     void MenuFont_Click();
     void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
@@ -289,6 +291,11 @@ private:
     QAction* MenuSaltaComplete = nullptr;
     QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
     void mostraGuida(bool soloTasti);
+    // File → Recenti, and the folder the file dialogs start in, follow the puzzle just opened or saved.
+    QMenu* menuRecenti_ = nullptr;
+    void creaMenuRecenti();
+    void aggiornaMenuRecenti();
+    void ricordaSchema();
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
 };
 
