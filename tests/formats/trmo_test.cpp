@@ -74,13 +74,6 @@ TEST(Trmo, WritingBackOrdersCluesAndDropsThoseOfNoWord) {
     EXPECT_NE(FormatoTrmo().scrivi(x).find("  1  11-Citt\xe0\r\n"), std::string::npos);
 }
 
-TEST(Trmo, LineEnds) {
-    // A lone LF stays inside its line when the file has CR; without any CR, LF ends lines.
-    const std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abita\nzione"});
-    EXPECT_EQ(testo(leggi(dati), 1, {1, 1}), "Abita\nzione");
-    EXPECT_EQ(FormatoTrmo().scrivi(leggi(dati)), dati);
-}
-
 TEST(Trmo, MalformedFilesAreRefused) {
     const std::string h = intestazione;
     // too few lines, no or bad sizes, a grid line missing, lines or grids too big, a solution

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <string_view>
 
-#include "schema_prova.h"
-#include "formats/formato.h"
-#include "model/file.h"
 #include "printing/elenchi.h"
+#include "schema_prova.h"
 #include "solving/controllo.h"
 #include "solving/lettura.h"
 #include "solving/navigazione.h"
@@ -153,34 +150,6 @@ TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
         const auto [passate, griglia] = premi(k.voci, k.da, k.tasti);  // no grid given: only the moves
         EXPECT_EQ(std::pair(passate, k.griglia.empty() ? k.griglia : griglia), std::pair(k.passate, k.griglia)) << k.da;
     }
-}
-
-TEST(NavigazioneCampioni, EverySampleIsSolvedByKeyboardAfterOneClick) {
-    int campioni = 0;
-    for (const auto& e : std::filesystem::directory_iterator(CARTELLA_ARCHIVIO)) {
-        const std::string f = e.path().string();
-        if (e.path().extension() != ".trmo") continue;
-        SCOPED_TRACE(f);
-        ++campioni;
-        Cruciverba x = leggiCruciverba(f, leggiFile(f).value()).cruciverba;
-        azzeraInserimenti(x);
-        const Navigazione nav(x);
-        Completamento fine;
-        fine.reimposta(x);
-        int congratulazioni = 0, tasti = 0;
-        // The player clicks a cell in the middle and types each cell's letter: the cursor goes on by itself.
-        Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
-        if (!p.valida()) p = nav.parolaSuccessiva(x, p);
-        for (; !schemaGiusto(x) && tasti <= 2 * x.colonne() * x.righe(); ++tasti) {
-            const Passo passo = nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
-            ASSERT_TRUE(passo.gestito) << testo(p);
-            applicaScritture(x, passo.scritture);
-            congratulazioni += fine.controlla(x);
-            p = passo.posizione;
-        }
-        EXPECT_TRUE(schemaGiusto(x) && congratulazioni == 1) << congratulazioni << " " << tasti;
-    }
-    EXPECT_GE(campioni, 4);
 }
 
 // What a screen reader says: a cell's name, the words that start in it, and the three readings.
