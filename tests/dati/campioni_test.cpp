@@ -61,7 +61,8 @@ TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndK
             EXPECT_FALSE(w.definizione.empty()) << "manca la definizione di " << parola;
             EXPECT_LE(parola.size(), 15u) << parola;
             if (parola.size() == 2 || !elenco.empty())
-                EXPECT_TRUE(parola.size() == 2 ? dueLettere.count(parola) : elenco.count(parola)) << parola << " non è nel dizionario";
+                EXPECT_TRUE(parola.size() == 2 ? dueLettere.count(parola) : elenco.count(parola))
+                    << parola << " non è nel dizionario";
         }
         // The player clicks a cell in the middle and types each cell's letter: the cursor goes on
         // by itself, and the last letter congratulates once.
@@ -71,7 +72,8 @@ TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndK
         Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
         if (!p.valida()) p = nav.parolaSuccessiva(x, p);
         for (; !schemaGiusto(x) && tasti <= 2 * x.colonne() * x.righe(); ++tasti) {
-            const Passo passo = nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
+            const Passo passo =
+                nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
             ASSERT_TRUE(passo.gestito) << p.colonna << "," << p.riga;
             applicaScritture(x, passo.scritture);
             congratulazioni += fine.controlla(x);

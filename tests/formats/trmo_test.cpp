@@ -52,11 +52,12 @@ TEST(Trmo, DecodesSolutionsKeepsEntriesAndWritesTheSameBytes) {
 TEST(Trmo, WritingBackOrdersCluesAndDropsThoseOfNoWord) {
     // CASA / A#RE / SOLE with clues out of order, one for a cell that starts nothing, one empty,
     // one out of the grid and a later line replacing an earlier one.
-    const std::string dati = fileTrmo({"CASA", "A#RE", "SOLE"}, {"C.S.", ".#..", "...."},
-                                      {"  1  32-Sole", "  1  11-Abitazione", "  1  12-Prima", "  2  11-Non inizia",
-                                       "  4  12-Vuota", " 27  11-Fuori", "  1 171-Fuori", "  1  13-Direzione 3",
-                                       "  1  12-Sposa di Adamo", "  3  12-", "  3  22-Erre", "  2  12-\x93virgolette\x94"},
-                                      "Anna \xe8 qui");
+    const std::string dati =
+        fileTrmo({"CASA", "A#RE", "SOLE"}, {"C.S.", ".#..", "...."},
+                 {"  1  32-Sole", "  1  11-Abitazione", "  1  12-Prima", "  2  11-Non inizia", "  4  12-Vuota",
+                  " 27  11-Fuori", "  1 171-Fuori", "  1  13-Direzione 3", "  1  12-Sposa di Adamo", "  3  12-",
+                  "  3  22-Erre", "  2  12-\x93virgolette\x94"},
+                 "Anna \xe8 qui");
     Cruciverba x = leggi(dati);
     EXPECT_EQ(testo(x, 2, {1, 1}), "Sposa di Adamo");
     EXPECT_EQ(testo(x, 2, {3, 1}), "");
@@ -78,13 +79,12 @@ TEST(Trmo, MalformedFilesAreRefused) {
     const std::string h = intestazione;
     // too few lines, no or bad sizes, a grid line missing, lines or grids too big, a solution
     // byte below 26
-    for (const std::string& dati : {std::string(), h, h + "Dimensioni:\r\n", h + "Dimensioni:   0x1\r\n\r\n",
-                                    h + "Dimensioni:   2x0\r\n", h + "Dimensioni:  -2x1\r\n[[\r\n",
-                                    h + "Dimensioni:  27x1\r\n" + std::string(54, '[') + "\r\n",
-                                    h + "Dimensioni:   2x17\r\n" + std::string(17 * 6, '\n'), h + "Dimensioni:  99999\r\n",
-                                    h + "Dimensioni:   2x3\r\n[[[[\r\n[[[[\r\n",
-                                    h + "Dimensioni:   2x1\r\n" + std::string(53, '[') + "\r\n",
-                                    h + "Dimensioni:   2x1\r\n\x19.[.\r\n"})
+    for (const std::string& dati :
+         {std::string(), h, h + "Dimensioni:\r\n", h + "Dimensioni:   0x1\r\n\r\n", h + "Dimensioni:   2x0\r\n",
+          h + "Dimensioni:  -2x1\r\n[[\r\n", h + "Dimensioni:  27x1\r\n" + std::string(54, '[') + "\r\n",
+          h + "Dimensioni:   2x17\r\n" + std::string(17 * 6, '\n'), h + "Dimensioni:  99999\r\n",
+          h + "Dimensioni:   2x3\r\n[[[[\r\n[[[[\r\n", h + "Dimensioni:   2x1\r\n" + std::string(53, '[') + "\r\n",
+          h + "Dimensioni:   2x1\r\n\x19.[.\r\n"})
         EXPECT_EQ(FormatoTrmo().leggi(dati).esito, EsitoLettura::formatoNonValido) << dati;
     // A white cell whose entry would blacken it is a puzzle the grid cannot show.
     EXPECT_EQ(FormatoTrmo().leggi(h + "Dimensioni:   2x1\r\n[*D*\r\n").esito, EsitoLettura::tipoNonValido);

@@ -31,7 +31,8 @@ struct Pittore : ::testing::Test {
 TEST_F(Pittore, PlainGridHasNoMarksAndVoidCellsAreNotDrawn) {
     disegnaSchema(sup, g, caselle, stile);
     // two outlines, one black square, the letter and the number; no frame by default
-    EXPECT_TRUE(sup.operazioni.size() == 5u && sup.testi() == (std::vector<std::string>{"A", "1"}) && colore(stile.coloreParola).empty());
+    EXPECT_TRUE(sup.operazioni.size() == 5u && sup.testi() == (std::vector<std::string>{"A", "1"}) &&
+                colore(stile.coloreParola).empty());
     caselle[0][1] = CasellaSchema{false, false, "", "", 0};
     sup.operazioni.clear();
     disegnaSchema(sup, g, caselle, stile);
@@ -52,8 +53,8 @@ TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     // a stroke from the bottom-left corner to the top-right one, inside the cell
     const auto sbagliata = colore(stile.coloreSbagliata);
     ASSERT_GT(sbagliata.size(), 20u);
-    EXPECT_TRUE(sbagliata.front().x1 == 12 && sbagliata.front().y2 == 58 && sbagliata.back().x2 <= 48 && sbagliata.back().y1 >= 22 &&
-                sbagliata.back().y1 < 26);
+    EXPECT_TRUE(sbagliata.front().x1 == 12 && sbagliata.front().y2 == 58 && sbagliata.back().x2 <= 48 &&
+                sbagliata.back().y1 >= 22 && sbagliata.back().y1 < 26);
     // the tint lies under the letter
     const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
                                    [&](const Operazione& o) { return o.colore == stile.coloreParola; });

@@ -16,7 +16,9 @@ struct Passo : ::testing::Test {
     AreaFinestra area{1016, 700, 30, 20};
 
     std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, area, d); }
-    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const { return sup.di(t, colore); }
+    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
+        return sup.di(t, colore);
+    }
     static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
 };
 
@@ -28,11 +30,13 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     EXPECT_EQ(disegna(s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
     EXPECT_EQ((std::array<int, 3>{s.latoCasella, s.xGriglia, s.yGriglia}), (std::array<int, 3>{63, 36, 39}));
     ASSERT_GE(sup.operazioni.size(), 3u);
-    EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco && sup.operazioni[2].colore == rossoScuro);
+    EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco &&
+                sup.operazioni[2].colore == rossoScuro);
     EXPECT_EQ(angoli(sup.operazioni[1]), (std::array<double, 4>{34, 37, 36 + 945 + 2, 39 + 630 + 2}));
     EXPECT_EQ(angoli(sup.operazioni[2]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
     // 150 cell outlines, one frame line with no extra thickness; a thickness of 3 adds three more outside.
-    EXPECT_EQ(std::tuple(di(Operazione::rettangolo, nero).size(), di(Operazione::rettangolo, rossoScuro).size()), std::tuple(150, 1));
+    EXPECT_EQ(std::tuple(di(Operazione::rettangolo, nero).size(), di(Operazione::rettangolo, rossoScuro).size()),
+              std::tuple(150, 1));
     s.SpessoreBordo = 3;
     disegna(s);
     const auto rossi = di(Operazione::rettangolo, rossoScuro);
@@ -67,9 +71,10 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
     // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area. At 1,024 it
     // just fits, also with two extra lines; three would end one pixel past it. A tall grid: 39.5
     // rounds to 40, but three extra lines would then reach one row into the toolbar.
-    for (const Caso& c : {Caso{26, 16, 0, {1280, 1000, 30, 20}, 48, 16, -1}, Caso{26, 16, 0, {1024, 1000, 30, 20}, 39, 5, -1},
-                          Caso{26, 16, 2, {1024, 1000, 30, 20}, 39, 5, -1}, Caso{26, 16, 3, {1024, 1000, 30, 20}, 38, 18, -1},
-                          Caso{2, 16, 0, {1000, 700, 30, 20}, 40, -1, -1}, Caso{2, 16, 3, {1000, 700, 30, 20}, 39, -1, 42}}) {
+    for (const Caso& c :
+         {Caso{26, 16, 0, {1280, 1000, 30, 20}, 48, 16, -1}, Caso{26, 16, 0, {1024, 1000, 30, 20}, 39, 5, -1},
+          Caso{26, 16, 2, {1024, 1000, 30, 20}, 39, 5, -1}, Caso{26, 16, 3, {1024, 1000, 30, 20}, 38, 18, -1},
+          Caso{2, 16, 0, {1000, 700, 30, 20}, 40, -1, -1}, Caso{2, 16, 3, {1000, 700, 30, 20}, 39, -1, 42}}) {
         Stato s;
         s.cruciverba = Cruciverba(c.colonne, c.righe);
         s.SpessoreBordo = c.spessore;

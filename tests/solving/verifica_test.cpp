@@ -20,13 +20,14 @@ TEST(Verifica, OnlyFilledCellsThatDifferAreWrong) {
     const Cruciverba x = schema({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
     EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, orizzontale)), (K{{2, 1}}));
     EXPECT_EQ(caselleSbagliate(x, caselleSchema(x)), (K{{2, 1}, {4, 2}}));
-    EXPECT_TRUE(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}).empty() && caselleSchema(x).size() == 15u);  // black, outside
+    EXPECT_TRUE(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}).empty() &&
+                caselleSchema(x).size() == 15u);  // black, outside
 }
 
 TEST(Verifica, MarksStayUntilTheirLetterChanges) {
     Cruciverba x = schema({"CXSB#", "A#OXO", "NO#E#", "....#"});
     Segni segni;
-    EXPECT_EQ(segnaErrori(segni, x, {{2, 1}}), (K{{2, 1}}));                          // a letter
+    EXPECT_EQ(segnaErrori(segni, x, {{2, 1}}), (K{{2, 1}}));                            // a letter
     EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X
     EXPECT_EQ(segni, (Segni{{{2, 1}, "X"}, {{4, 1}, "B"}, {{4, 2}, "X"}}));
     // Another letter in (2, 1), the same letter again in (4, 2), an untouched (4, 1).
@@ -72,9 +73,11 @@ TEST(Verifica, CongratulationUsesTheClockAndTellsTheRevealedLetters) {
     const std::string bravo = "Bravo! hai risolto il cruciverba in ";
     EXPECT_EQ(messaggioRisolto(3725999, 0), bravo + "62 minuti e 5 secondi");
     EXPECT_EQ(messaggioRisolto(1000, 1), bravo + "0 minuti e 1 secondi (1 lettera rivelata)");
-    EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), -5, 4), bravo + "0 minuti e 0 secondi (4 lettere rivelate)");
+    EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), -5, 4),
+              bravo + "0 minuti e 0 secondi (4 lettere rivelate)");
     EXPECT_EQ(messaggioVerifica(schema(prova::soluzioniProva), 9000, 15),
               "Soluzione completa: tutte le 15 lettere sono state rivelate.");
-    EXPECT_EQ(messaggioVerifica(schema({"CASA#", "A#ORO", "NO#E#", "ERXX#"}), 61000, 2),
-              "Sul cruciverba ci sono 15 lettere; ci sono però ancora 2 lettere diverse o non risolte! (13% non risolto)");
+    EXPECT_EQ(
+        messaggioVerifica(schema({"CASA#", "A#ORO", "NO#E#", "ERXX#"}), 61000, 2),
+        "Sul cruciverba ci sono 15 lettere; ci sono però ancora 2 lettere diverse o non risolte! (13% non risolto)");
 }
