@@ -26,9 +26,8 @@ std::string testo(const Cruciverba& x, int d, Casella k) {
 
 TEST(Trmo, DecodesSolutionsKeepsEntriesAndWritesTheSameBytes) {
     Cruciverba x = leggi(intestazione + "Dimensioni:   2x1\r\n[.D*\r\n");
-    EXPECT_EQ(x.colonne() * 100 + x.righe(), 201);
-    EXPECT_EQ(x.cella(1, 1).soluzione, "A");
-    EXPECT_EQ(x.cella(2, 1).tipo, TipoCella::nera);
+    EXPECT_EQ(std::tuple(x.colonne(), x.righe(), x.cella(1, 1).soluzione, x.cella(2, 1).tipo),
+              std::tuple(2, 1, "A", TipoCella::nera));
     x.cella(1, 1).voce = "A";
     EXPECT_EQ(FormatoTrmo().scrivi(x), intestazione + "Dimensioni:   2x1\r\n[AD*\r\n");
     EXPECT_EQ(leggi("a\nb\nc\nDimensioni:  15x10\n" + std::string(10, '\n')).colonne(), 15);  // characters 14 and 17
@@ -36,9 +35,9 @@ TEST(Trmo, DecodesSolutionsKeepsEntriesAndWritesTheSameBytes) {
     // odd and short grid lines are kept too.
     const std::string strano = intestazione + "Dimensioni:   3x2\r\n[\x81[\x8d[\r\n[ \r\n";
     const Cruciverba y = leggi(strano);
-    EXPECT_EQ(y.cella(3, 1).voce, "");                // no entry byte: an empty cell
-    EXPECT_EQ(y.cella(2, 2).tipo, TipoCella::vuota);  // past the line's end: no cell
-    EXPECT_EQ(FormatoTrmo().scrivi(y), strano);
+    // No entry byte: an empty cell; past the line's end: no cell.
+    EXPECT_EQ(std::tuple(y.cella(3, 1).voce, y.cella(2, 2).tipo, FormatoTrmo().scrivi(y)),
+              std::tuple("", TipoCella::vuota, strano));
     Cruciverba z = y;  // a letter typed there gets the entry byte the line lacked
     z.cella(3, 1).voce = "Q";
     EXPECT_EQ(FormatoTrmo().scrivi(z), intestazione + "Dimensioni:   3x2\r\n[\x81[\x8d[Q\r\n[ \r\n");
