@@ -94,6 +94,5 @@ TEST(Formati, FoundByExtensionThenByContent) {
     for (const std::string& nome : {"a.trmo", "/x.y/B.TRMO", "senza", "strano.txt"})
         EXPECT_EQ(formatoPerFile(nome, dati).nome(), "trmo") << nome;
     EXPECT_FALSE(FormatoTrmo().riconosce("{\"version\": \"http://ipuz.org/v2\"}"));
-    EXPECT_EQ(leggiCruciverba("p.trmo", dati).cruciverba.formato, "trmo");
-    EXPECT_EQ(testoCruciverba(leggiCruciverba("p.trmo", dati).cruciverba), dati);
+    EXPECT_EQ(leggiCruciverba("p.trmo", dati).cruciverba.formato, "trmo");  // written back by the samples test
 }
