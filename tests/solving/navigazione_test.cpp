@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string_view>
 
 #include "printing/elenchi.h"
@@ -31,17 +30,10 @@ std::string testo(const Posizione& p) {
 // Backspace, Delete, the arrows, Tab, Shift+Tab, the same two passing full words, and Space.
 std::pair<std::string, std::string> premi(const std::string& voci, const std::string& da, std::u32string_view tasti) {
     using T = TastoGriglia;
-    const std::map<char32_t, std::pair<T, bool>> speciali = {{U'⌫', {T::cancellaIndietro, false}},
-                                                             {U'⌦', {T::cancella, false}},
-                                                             {U'␣', {T::spazio, false}},
-                                                             {U'←', {T::sinistra, false}},
-                                                             {U'→', {T::destra, false}},
-                                                             {U'↑', {T::su, false}},
-                                                             {U'↓', {T::giu, false}},
-                                                             {U'⇥', {T::tab, false}},
-                                                             {U'⇤', {T::tabIndietro, false}},
-                                                             {U'»', {T::tab, true}},
-                                                             {U'«', {T::tabIndietro, true}}};
+    const std::u32string_view simboli = U"⌫⌦␣←→↑↓⇥⇤»«";  // the last two pass full words
+    const T speciali[] = {T::cancellaIndietro, T::cancella, T::spazio,     T::sinistra,
+                          T::destra,           T::su,       T::giu,        T::tab,
+                          T::tabIndietro,      T::tab,      T::tabIndietro};
     R righe;
     for (size_t i = 0; i < voci.size(); i += 6) righe.push_back(voci.substr(i, 5));
     Cruciverba x = schema(righe);
@@ -49,8 +41,9 @@ std::pair<std::string, std::string> premi(const std::string& voci, const std::st
     Posizione p{da[0] - '0', da[1] - '0', da[2] == 'o' ? O : V};
     std::string passate;
     for (char32_t t : tasti) {
-        const auto k = speciali.contains(t) ? speciali.at(t) : std::pair{T::carattere, false};
-        const Passo passo = nav.tasto(x, p, k.first, t, k.second);
+        const size_t i = simboli.find(t);
+        const Passo passo =
+            nav.tasto(x, p, i == simboli.npos ? T::carattere : speciali[i], t, i >= 9 && i != simboli.npos);
         applicaScritture(x, passo.scritture);
         passate += (passate.empty() ? "" : " ") + testo(p = passo.posizione);
     }
@@ -76,17 +69,13 @@ TEST_F(Navigazione_, WordsInNumberOrderAndAClickKeepsTheDirectionWhereItCanAndTu
         {5, 2, O, 1}, {4, 3, V, 6}, {5, 2, V, -1}, {2, 2, O, -1}, {6, 1, O, -1}};
     for (auto [c, r, d, i] : indici) EXPECT_EQ(nav.indiceParola(c, r, d), i) << c << "," << r << "," << d;
     const Posizione giu{1, 1, V};
-    struct Caso {
-        Posizione da;
-        int c, r;
-        Posizione a;
-    };
     // A first click goes across, or down with only a down word there; the same cell turns, when
     // it can; down stays down but for a single cell down; black cells and the outside do nothing.
-    const Caso casi[] = {{{}, 2, 1, {2, 1, O}},  {{}, 1, 2, {1, 2, V}},  {{2, 1, O}, 2, 1, {2, 1, O}},
-                         {{1, 1, O}, 1, 1, giu}, {giu, 4, 3, {4, 3, V}}, {giu, 3, 4, {3, 4, O}},
-                         {giu, 2, 2, giu},       {giu, 6, 1, giu}};
-    for (const Caso& k : casi) EXPECT_EQ(nav.clic(k.da, k.c, k.r), k.a) << k.c << "," << k.r;
+    const std::tuple<Posizione, int, int, Posizione> casi[] = {
+        {{}, 2, 1, {2, 1, O}},  {{}, 1, 2, {1, 2, V}},  {{2, 1, O}, 2, 1, {2, 1, O}},
+        {{1, 1, O}, 1, 1, giu}, {giu, 4, 3, {4, 3, V}}, {giu, 3, 4, {3, 4, O}},
+        {giu, 2, 2, giu},       {giu, 6, 1, giu}};
+    for (const auto& [da, c, r, a] : casi) EXPECT_EQ(nav.clic(da, c, r), a) << c << "," << r;
 }
 
 TEST_F(Navigazione_, TypedCharactersFoldToGridLettersAndBlackCellsAreNeverWritten) {
@@ -141,12 +130,9 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
 
 TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
     const std::string tab = "CA..#/A#ORO/NO#E#/E...#";
-    struct Caso {
-        std::string voci, da;
-        std::u32string tasti;
-        std::string passate, griglia;
-    };
-    const Caso casi[] = {
+    // The entries before, the start, the keys, the positions passed and the entries after.
+    using S = std::string;
+    const std::tuple<S, S, std::u32string, S, S> casi[] = {
         // Typing folds accents; from a word's last cell it goes on as Tab does, never over a letter.
         {"", "42v", U"rÈàx", "43v 44v 23v 24v", "....#/.#.R./.X#E#/...A#"},
         {"CASA#/A#ORO/NO#E#/.RB.#", "44o", U"a", "14v", "CASA#/A#ORO/NO#E#/.RBA#"},
@@ -171,9 +157,9 @@ TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
         {tab, "11o", U"»", "24o", tab},
         {tab, "31v", U"«", "24o", tab},
         {"CASA#/A#ORO/NO#E#/ERBA#", "11o", U"»", "32o", "CASA#/A#ORO/NO#E#/ERBA#"}};
-    for (const Caso& k : casi) {
-        const auto [passate, griglia] = premi(k.voci, k.da, k.tasti);  // no grid given: only the moves
-        EXPECT_EQ(std::pair(passate, k.griglia.empty() ? k.griglia : griglia), std::pair(k.passate, k.griglia)) << k.da;
+    for (const auto& [voci, da, tasti, passate, griglia] : casi) {
+        const auto [passo, dopo] = premi(voci, da, tasti);  // no grid given: only the moves
+        EXPECT_EQ(std::pair(passo, griglia.empty() ? griglia : dopo), std::pair(passate, griglia)) << da;
     }
 }
 
