@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "dialogs/gui/finestra_guida.h"
+#include "dialogs/guida.h"
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/fonten.h"
@@ -223,6 +225,14 @@ private slots:
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
         QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "Toolbar1")->isVisible());  // also when the clearing was refused
+
+        // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.
+        prova::figlio<QAction>(&*f, "MenuAiuto")->trigger();
+        auto* guida = prova::figlio<FinestraGuida>(&*f, "FinestraGuida");
+        QTRY_VERIFY(guida->isVisible() && guida->testo().contains("Come si gioca"));
+        for (const TastoGuida& t : tastiGuida()) QVERIFY(guida->testo().contains(QString::fromStdString(t.tasto)));
+        prova::figlio<QAction>(&*f, "MenuTasti")->trigger();
+        QVERIFY(!guida->testo().contains("Come si gioca") && f->findChildren<FinestraGuida*>().size() == 1);
     }
 };
 

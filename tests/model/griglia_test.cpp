@@ -89,5 +89,6 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
     EXPECT_EQ(std::pair(velo[0].x1, velo[0].y1), std::pair(s.xGriglia + s.latoCasella + 1.0, s.yGriglia + 1.0));
-    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3"}));  // numbers only
+    // Numbers only, and the notice that says why the letters are gone.
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }

@@ -123,6 +123,7 @@ void Form1::creaMenu() {
         {"MenuL3", &Form1::MenuL3, nullptr},
         {"menul4", &Form1::menul4, nullptr},
         {"MenuAiuto", &Form1::MenuAiuto, &Form1::MenuAiuto_Click},
+        {"MenuTasti", &Form1::MenuTasti, &Form1::MenuTasti_Click},
         {"menuPHP", &Form1::menuPHP, &Form1::menuPHP_Click},
         {"ManueMail", &Form1::ManueMail, &Form1::ManueMail_Click},
         {"MenuMeno1", &Form1::MenuMeno1, nullptr},

@@ -29,6 +29,8 @@ class QKeyEvent;
 
 namespace quadrivo {
 
+class FinestraGuida;
+
 class FONTEN;          // dialogs
 class PannelloDefinizioni;  // the clue panel
 
@@ -141,6 +143,7 @@ public:
     void MenuFont_Click();
     void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
+    void MenuTasti_Click();
     void menuPHP_Click();
     void ManueMail_Click();
     void MenuInfo_Click();
@@ -187,6 +190,7 @@ private:
     QAction* menul4 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuAiuto = nullptr;
+    QAction* MenuTasti = nullptr;
     QAction* menuPHP = nullptr;
     QAction* ManueMail = nullptr;
     QAction* MenuMeno1 = nullptr;
@@ -283,6 +287,8 @@ private:
     QAction* MenuParola = nullptr;
     QAction* MenuElenco = nullptr;
     QAction* MenuSaltaComplete = nullptr;
+    QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
+    void mostraGuida(bool soloTasti);
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
 };
 

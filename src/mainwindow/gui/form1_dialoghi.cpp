@@ -4,6 +4,7 @@
 #include "dialogs/gui/collegamenti.h"
 #include "dialogs/gui/fonten.h"
 #include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_guida.h"
 #include "dialogs/gui/form3.h"
 #include "dialogs/periferia.h"
 #include "mainwindow/finestra.h"
@@ -114,11 +115,15 @@ void Form1::Toolbar1_MouseMove() {
     if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 
-void Form1::MenuAiuto_Click() {
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+void Form1::MenuAiuto_Click() { mostraGuida(false); }
+
+void Form1::MenuTasti_Click() { mostraGuida(true); }
+
+void Form1::mostraGuida(bool soloTasti) {
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
-    piattaforma_.messaggio(testoAiuto(), {}, Icona::nessuna, Pulsanti::ok);
+    if (!guida_) guida_ = new FinestraGuida(this);
+    guida_->mostra(soloTasti);
 }
 
 void Form1::menuPHP_Click() { apriSitoAutore(); }

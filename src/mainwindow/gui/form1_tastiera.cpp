@@ -169,7 +169,7 @@ void Form1::aggiornaElenco() {
     if (!elenco_ || !elenco_->isVisible()) return;
     const Posizione& p = posizioneCorrente();
     const int corrente = p.valida() ? navigazione().indiceParola(p.colonna, p.riga, p.direzione) : -1;
-    elenco_->aggiorna(navigazione(), stato_.cruciverba, corrente);
+    elenco_->aggiorna(navigazione(), stato_.cruciverba, corrente, inPausa());
     rigaDefinizione_->setText(QString::fromStdString(navigazione().definizioneCorrente(p)));
 }
 
