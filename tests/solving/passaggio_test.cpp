@@ -34,9 +34,9 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
             << k.X << "," << k.Y;
     }
     s.latoCasella = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
-    EXPECT_EQ(cellaSotto(s, 124.5, 60).colonna, 1);
+    const long long colonna = cellaSotto(s, 124.5, 60).colonna;
     s.latoCasella = 0;  // nothing laid out: no division, everything outside
-    EXPECT_TRUE(fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
+    EXPECT_TRUE(colonna == 1 && fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
@@ -67,8 +67,8 @@ TEST_F(Passaggio_, NoWordStartHidesTheRectangleButOutsideTheGridLeavesIt) {
               std::tuple(Puntatore::predefinito, false, AzioneRettangolo::lascia));
     // Without a shown grid the shape stays, except the picture's hand.
     s.grigliaAttiva = -1;
-    EXPECT_EQ(su(110, 60, Puntatore::frecciaVerticale).puntatore, Puntatore::frecciaVerticale);
-    EXPECT_EQ(su(110, 60, Puntatore::mano).puntatore, Puntatore::predefinito);
+    EXPECT_EQ(std::pair(su(110, 60, Puntatore::frecciaVerticale).puntatore, su(110, 60, Puntatore::mano).puntatore),
+              std::pair(Puntatore::frecciaVerticale, Puntatore::predefinito));
 }
 
 TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
