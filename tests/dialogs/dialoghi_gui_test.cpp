@@ -1,5 +1,6 @@
 // The open, save and font dialogs, and Qt's own dialogs in Italian.
 #include <QDialogButtonBox>
+#include <sys/stat.h>
 #include <QDir>
 #include <QExposeEvent>
 #include <QPushButton>
@@ -7,6 +8,8 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "dialogs/gui/collegamenti.h"
+#include "dialogs/indirizzi.h"
 #include "dialogs/gui/finestra_guida.h"
 #include "dialogs/guida.h"
 #include "aiuti.h"
@@ -161,6 +164,20 @@ private slots:
         QTest::mouseClick(e.cmdOK, Qt::LeftButton);
         QVERIFY(nuovo.nomeFont == "Arial" && nuovo.carattereSchermo == StileCarattere{} &&
                 nuovo.carattereStampante == StileCarattere{} && p.messaggi.empty());
+    }
+
+    // With no browser (xdg-open missing, or failing), the player still gets the address.
+    void authorsSiteWithoutABrowserGivesTheAddress() {
+        prova::CartellaTemporanea dir;
+        const QByteArray percorsi = qgetenv("PATH");
+        PiattaformaRegistro p;
+        qputenv("PATH", dir.percorso().c_str());
+        apriSitoAutore(p);
+        ::chmod(dir.scrivi("xdg-open", "#!/bin/sh\nexit 3\n").c_str(), 0755);
+        apriPostaAutore(p);
+        QTRY_COMPARE(p.messaggi.size(), size_t(2));
+        qputenv("PATH", percorsi);
+        QVERIFY(testi(p)[0].ends_with(sitoAutore) && testi(p)[1].ends_with(postaAutore));
     }
 
     void saving() {

@@ -179,9 +179,9 @@ void Form1::mostraGuida(bool soloTasti) {
     guida_->mostra(soloTasti);
 }
 
-void Form1::menuPHP_Click() { apriSitoAutore(); }
+void Form1::menuPHP_Click() { apriSitoAutore(piattaforma_); }
 
-void Form1::ManueMail_Click() { apriPostaAutore(); }
+void Form1::ManueMail_Click() { apriPostaAutore(piattaforma_); }
 
 void Form1::MenuInfo_Click() {
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
