@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
 
 #include "dialogs/apertura_schema.h"
 #include "model/file.h"
+#include "model/opzioni_utente.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
@@ -17,15 +17,6 @@ namespace {
 
 const char* const chiaveRecenti = "cartelle/recenti";
 const char* const chiaveUltima = "cartelle/ultima";
-
-// The player's settings file; anything but a regular file there is neither read nor replaced.
-bool impostazioniUsabili() {
-    const TipoFile t = tipoFile(percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                             "/Quadrivo/Quadrivo.conf"));
-    return t == TipoFile::mancante || t == TipoFile::regolare;
-}
-
-QSettings impostazioni() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
 
 bool cartella(const std::string& p) { return !p.empty() && tipoFile(p) == TipoFile::cartella; }
 
@@ -64,21 +55,20 @@ std::vector<std::string> conRecente(std::vector<std::string> elenco, const std::
 
 std::vector<std::string> fileRecenti() {
     std::vector<std::string> r;
-    if (!impostazioniUsabili()) return r;
-    for (const QString& p : impostazioni().value(chiaveRecenti).toStringList())
+    for (const QString& p : valoreUtente(chiaveRecenti).toStringList())
         if (tipoFile(percorsoDaQt(p)) == TipoFile::regolare) r.push_back(percorsoDaQt(p));
     return r;
 }
 
 void aggiungiFileRecente(const std::string& percorso) {
-    if (percorso.empty() || !impostazioniUsabili()) return;
+    if (percorso.empty()) return;
     QStringList l;
     for (const std::string& p : conRecente(fileRecenti(), percorso)) l << nomeQt(p);
-    impostazioni().setValue(chiaveRecenti, l);
+    salvaValoreUtente(chiaveRecenti, l);
 }
 
 void svuotaFileRecenti() {
-    if (impostazioniUsabili()) impostazioni().remove(chiaveRecenti);
+    cancellaValoreUtente(chiaveRecenti);
 }
 
 std::vector<std::string> cartelleRecenti() {
@@ -91,14 +81,13 @@ std::vector<std::string> cartelleRecenti() {
 }
 
 std::string cartellaDiPartenza(const std::string& altrimenti) {
-    if (impostazioniUsabili())
-        if (const std::string u = percorsoDaQt(impostazioni().value(chiaveUltima).toString()); cartella(u)) return u;
+    if (const std::string u = percorsoDaQt(valoreUtente(chiaveUltima).toString()); cartella(u)) return u;
     if (const std::string c = cartellaCruciverba(); cartella(c)) return c;
     return altrimenti;
 }
 
 void ricordaCartella(const std::string& c) {
-    if (cartella(c) && impostazioniUsabili()) impostazioni().setValue(chiaveUltima, nomeQt(c));
+    if (cartella(c)) salvaValoreUtente(chiaveUltima, nomeQt(c));
 }
 
 std::string cartellaDigitata(const std::string& base, const std::string& nome) {

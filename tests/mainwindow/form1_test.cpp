@@ -6,6 +6,7 @@
 
 #include "formats/trmo.h"
 #include "mainwindow/finestra.h"
+#include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
 #include "supporto/finestre.h"
 #include "supporto/guasto.h"
@@ -184,6 +185,22 @@ private slots:
             QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
                      qPrintable(QString::number(fine)));
         }
+    }
+
+    // The dictionary language and the grid's font are the player's: the next start keeps them,
+    // unless the language's file can no longer be used.
+    void languageAndFontComeBackAtTheNextStart() {
+        cartella->scrivi("LessicoInglese.dat", std::string(420, '0'));
+        salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
+        figlio<QAction>(&*avvia({}), "Menul2")->trigger();
+        auto f = avvia({});
+        QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "Menul2")->isChecked());
+        QVERIFY(stato->nomeFont == "DejaVu Serif" && stato->carattereSchermo.corsivo && stato->carattereStampante.corsivo);
+        f.reset();
+        std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
+        f = avvia({});
+        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "MenuL1")->isChecked());
+        for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) cancellaValoreUtente(c);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <utility>
 #include <QKeyEvent>
+#include <QWindowStateChangeEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -18,6 +19,7 @@
 #include "dialogs/apertura_schema.h"
 #include "dialogs/cartelle.h"
 #include "mainwindow/finestra.h"
+#include "model/opzioni_utente.h"
 #include "mainwindow/gui/immagini.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -273,13 +275,22 @@ AreaFinestra Form1::areaFinestra() const {
 
 // ---- Start-up
 
+namespace {
+const char* const chiaveLingua = "lessico/lingua";
+}  // namespace
+
 void Form1::Form_Load() {
     stato_.fileLavoro = nomeFileTemporaneo("");
     if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
     if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
-    stato_.linguaLessico = 1;
-    stato_.fileLessico = fileLessicoPerLingua[1];
+    // The dictionary of the last run, while its file can still be used; Italian otherwise.
+    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
+    const bool linguaUsabile =
+        lingua >= 1 && lingua <= 4 && motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
+    stato_.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
+    stato_.fileLessico = fileLessicoPerLingua[stato_.linguaLessico];
+    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
     avvisoImpostazioni_ = leggiImpostazioni(stato_);
     preparaCartellaCruciverba(stato_.cartellaProgramma, cartellaCruciverba(),
@@ -292,8 +303,15 @@ void Form1::Form_Load() {
     segnaLingue();
     stato_.fileModificato = false;
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
-    stato_.nomeFont = "Arial";
-    superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione, false, false});
+    // The grid's font of the last run.
+    stato_.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
+    for (StileCarattere* c : {&stato_.carattereSchermo, &stato_.carattereStampante}) {
+        c->nome = stato_.nomeFont;
+        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
+        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
+    }
+    superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
+                                            stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
     disponiBarre();
     Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
@@ -548,7 +566,7 @@ void Form1::Menurett_Click() {
 }
 
 void Form1::MenuLingua_Click(int lingua) {
-    scegliLingua(stato_, piattaforma_, lingua);
+    if (scegliLingua(stato_, piattaforma_, lingua)) salvaValoreUtente(chiaveLingua, lingua);
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     segnaLingue();
 }
@@ -574,6 +592,19 @@ bool Form1::event(QEvent* e) {
     // Without a window manager the window may never become active: being shown is enough for
     // the first time.
     if (e->type() == QEvent::Show && giaAttivato_ == 0) accodaAttivazione();
+    // Started maximised over the whole screen: un-maximised, the window would keep that size
+    // with its title bar above the screen. It comes back centred, smaller, all of it visible.
+    if (e->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* s = screen();
+            if (!s || isMaximized() || s->availableGeometry().contains(frameGeometry())) return;
+            const QRect a = s->availableGeometry();
+            QRect r(QPoint(), a.size() * 0.8);
+            r.moveCenter(a.center());
+            setGeometry(r);
+        });
     return QMainWindow::event(e);
 }
 
@@ -614,6 +645,7 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
+            nascondiLabel1();  // the hover label belongs to a cell that has moved
             disponiBarre();
             if (giaAttivato_ && !adattamentoInCoda_) {
                 adattamentoInCoda_ = true;

@@ -10,6 +10,7 @@
 #include "dialogs/gui/form3.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
+#include "model/opzioni_utente.h"
 #include "dialogs/periferia.h"
 #include "mainwindow/finestra.h"
 #include "sessione/salvataggio.h"
@@ -134,6 +135,9 @@ void Form1::MenuFont_Click() {
     nascondiLabel1();
     if (!fONTEN) fONTEN = new FONTEN(stato_, piattaforma_, {}, {}, this);
     fONTEN->exec();
+    salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
+    salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
+    salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);

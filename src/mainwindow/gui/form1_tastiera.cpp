@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
 
+#include "model/opzioni_utente.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -29,21 +29,8 @@ namespace {
 const char* const chiaveElenco = "soluzione/mostraElenco";
 const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
 
-// The player's own options, never in tramerio.ini. Anything but a regular file at its name (a
-// FIFO would hold the start for ever) is neither read nor replaced: the defaults stand.
-bool opzioniUtenteUsabili() {
-    const TipoFile t = tipoFile(percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                             "/Quadrivo/Quadrivo.conf"));
-    return t == TipoFile::mancante || t == TipoFile::regolare;
-}
-bool opzioneUtente(const char* chiave, bool predefinita) {
-    if (!opzioniUtenteUsabili()) return predefinita;
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").value(chiave, predefinita).toBool();
-}
-void salvaOpzioneUtente(const char* chiave, bool valore) {
-    if (opzioniUtenteUsabili())
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").setValue(chiave, valore);
-}
+bool opzioneUtente(const char* chiave, bool predefinita) { return valoreUtente(chiave, predefinita).toBool(); }
+void salvaOpzioneUtente(const char* chiave, bool valore) { salvaValoreUtente(chiave, valore); }
 
 // About a quarter of the window, so a small screen keeps most of its width for the grid.
 int larghezzaElenco(int larghezzaArea) {

@@ -1,0 +1,18 @@
+#pragma once
+// The player's own options (~/.config/Quadrivo/Quadrivo.conf), never in tramerio.ini. Anything
+// but a regular file at that name (a FIFO would hold the start for ever) is neither read nor
+// replaced: the defaults stand.
+#include <QVariant>
+
+namespace quadrivo {
+
+// The grid's font, kept from one run to the next.
+inline constexpr const char* chiaveCarattere = "schema/carattere";
+inline constexpr const char* chiaveCorsivo = "schema/corsivo";
+inline constexpr const char* chiaveGrassetto = "schema/grassetto";
+
+QVariant valoreUtente(const char* chiave, const QVariant& predefinito = {});
+void salvaValoreUtente(const char* chiave, const QVariant& valore);
+void cancellaValoreUtente(const char* chiave);
+
+}  // namespace quadrivo
