@@ -146,7 +146,7 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     while (lato > latoMinimo && !entra(lato, puntiElenchiMinimi)) --lato;
     double punti = puntiElenchiMinimi;
     if (entra(lato, puntiElenchiMinimi))
-        for (double p = puntiElenchiMassimi; p > puntiElenchiMinimi; p -= 0.5)
+        for (double p = puntiElenchiMassimi; p > puntiElenchiMinimi; p -= 0.25)
             if (entra(lato, p)) {
                 punti = p;
                 break;
