@@ -49,28 +49,37 @@ std::string testo(const std::vector<std::vector<Operazione>>& f) {
 
 }  // namespace
 
-TEST(Pagina, TheSameSheetFromASmallAndALargeWindowAsOnPaper) {
-    const Stato s = campione("primi-passi.trmo");
-    ASSERT_GT(s.cruciverba.colonne(), 0);
-    const auto carta = fogli(s);
-    ASSERT_EQ(carta.size(), 1u);
-    for (AreaFinestra area : {AreaFinestra{700, 500, 30, 20}, AreaFinestra{1920, 1080, 30, 20}}) {
-        SuperficieRegistro finestra(area.larghezza, area.altezza), misura(a4.larghezza, a4.altezza);
-        ASSERT_EQ(disegnaAnteprima(s, finestra, misura, area, oggi), 1);
-        const FoglioAnteprima f = posaAnteprima(area, a4, 1).fogli[0];
-        const double k = posaAnteprima(area, a4, 1).scala;
-        // Cleared, the white sheet and its border, then the page scaled into it.
-        const auto& o = finestra.operazioni;
-        ASSERT_EQ(o.size(), carta[0].size() + 3) << area.larghezza;
-        EXPECT_TRUE(o[0].tipo == Operazione::pulisci && o[1].colore == bianco && o[2].colore == rossoScuro);
-        EXPECT_NEAR(f.altezza / f.larghezza, a4.altezza / a4.larghezza, 1e-9);
-        for (size_t i = 0; i < carta[0].size(); ++i) {
-            const Operazione &p = carta[0][i], &w = o[i + 3];
-            const std::vector<double> indietro{(w.x1 - f.x) / k, (w.y1 - f.y) / k, w.carattere.dimensione / k};
-            const std::vector<double> attesi{
-                p.x1, p.y1, p.tipo == Operazione::scritta ? p.carattere.dimensione : w.carattere.dimensione / k};
-            for (size_t j = 0; j < 3; ++j) EXPECT_NEAR(indietro[j], attesi[j], 1e-6) << i << " " << p.testo;
-            EXPECT_EQ(std::tuple(w.testo, w.carattere.grassetto), std::tuple(p.testo, p.carattere.grassetto));
+TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
+    for (const char* nome : {"primi-passi.trmo", "grande-schema.trmo"}) {
+        const Stato s = campione(nome);
+        ASSERT_GT(s.cruciverba.colonne(), 0) << nome;
+        const auto carta = fogli(s);
+        const size_t n = carta.size();
+        for (AreaFinestra area : {AreaFinestra{700, 500, 30, 20}, AreaFinestra{1920, 1080, 30, 20}}) {
+            SuperficieRegistro finestra(area.larghezza, area.altezza), misura(a4.larghezza, a4.altezza);
+            ASSERT_EQ(disegnaAnteprima(s, finestra, misura, area, oggi), int(n));
+            const PosaAnteprima posa = posaAnteprima(area, a4, int(n));
+            // Cleared, each white sheet with its border, then the sheets scaled into them.
+            const auto& o = finestra.operazioni;
+            EXPECT_EQ(o[0].tipo, Operazione::pulisci);
+            size_t w = 1 + 2 * n;
+            for (size_t f = 0; f < n; ++f) {
+                const FoglioAnteprima& foglio = posa.fogli[f];
+                EXPECT_TRUE(o[1 + 2 * f].colore == bianco && o[2 + 2 * f].colore == rossoScuro);
+                EXPECT_NEAR(foglio.altezza / foglio.larghezza, a4.altezza / a4.larghezza, 1e-9);
+                EXPECT_LE(foglio.x + foglio.larghezza, area.larghezza);
+                for (const Operazione& p : carta[f]) {
+                    ASSERT_LT(w, o.size());
+                    const Operazione& q = o[w++];
+                    const double k = posa.scala;
+                    EXPECT_NEAR((q.x1 - foglio.x) / k, p.x1, 1e-6) << p.testo;
+                    EXPECT_NEAR((q.y1 - foglio.y) / k, p.y1, 1e-6) << p.testo;
+                    if (p.tipo == Operazione::scritta)
+                        EXPECT_NEAR(q.carattere.dimensione / k, p.carattere.dimensione, 1e-6);
+                    EXPECT_EQ(std::tuple(q.testo, q.carattere.grassetto), std::tuple(p.testo, p.carattere.grassetto));
+                }
+            }
+            EXPECT_EQ(w, o.size());
         }
     }
 }
