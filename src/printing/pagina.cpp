@@ -119,6 +119,15 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     misura.impostaCarattere({st.nomeFont, puntiTitolo, true, stile.corsivo});
     im.puntiTitolo = puntiTitolo;
     while (im.puntiTitolo > 10 && misura.larghezzaTesto(im.titolo) > L) misura.impostaDimensione(--im.puntiTitolo);
+    // Still too wide: cut between characters and end with an ellipsis.
+    if (misura.larghezzaTesto(im.titolo) > L) {
+        std::string t = im.titolo;
+        while (!t.empty() && misura.larghezzaTesto(t + "…") > L) {
+            while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+            if (!t.empty()) t.pop_back();
+        }
+        im.titolo = t + "…";
+    }
     const double altoGriglia = M + misura.altezzaTesto("X") + spazioSottoTitolo + cornice;
     misura.impostaCarattere(stile);
 

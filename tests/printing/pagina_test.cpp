@@ -177,6 +177,11 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
         s.cruciverba.titolo = titolo;
         EXPECT_EQ(titoloPagina(s), atteso);
     }
+    // A title wider than the page at 10 points is cut and ends with an ellipsis.
+    s.cruciverba.titolo = std::string(200, 'x');
+    const Operazione lungo = fogli(s)[0][0];
+    EXPECT_TRUE(lungo.testo.ends_with("…") && lungo.x1 >= a4.margine && lungo.x2 <= a4.larghezza - a4.margine);
+    s.cruciverba.titolo.clear();
     s.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
     const auto carta = fogli(s);
     const std::string t = testo(carta);
