@@ -4,8 +4,9 @@ namespace quadrivo {
 
 const std::vector<TastoGuida>& tastiGuida() {
     static const std::vector<TastoGuida> t = {
-        {"una lettera", "la scrive nella casella corrente e passa alla successiva; dall'ultima casella della parola "
-                        "passa alla parola seguente, senza mai sovrascrivere (è é → E, à → A, ì → I, ò → O, ù → U)"},
+        {"una lettera",
+         "la scrive nella casella corrente e passa alla successiva; dall'ultima casella della parola "
+         "passa alla parola seguente, senza mai sovrascrivere (è é → E, à → A, ì → I, ò → O, ù → U)"},
         {"Backspace", "cancella la lettera corrente; su una casella vuota torna indietro di una casella e la cancella"},
         {"Canc", "cancella la casella corrente"},
         {"frecce", "una casella in quella direzione, scavalcando le caselle nere"},
@@ -22,7 +23,7 @@ const std::vector<TastoGuida>& tastiGuida() {
         {"Ctrl+Maiusc+D / L / I", "legge la definizione, compita la parola, legge la parola che incrocia"},
         {"F3", "apre un cruciverba"},
         {"Ctrl+S", "salva"},
-        {"Ctrl+A / Ctrl+P", "anteprima di stampa / stampa"},
+        {"Ctrl+A / Ctrl+P", "anteprima di stampa (Esc la chiude) / stampa"},
         {"F1", "questo aiuto"},
         {"F4", "informazioni su Quadrivo"},
         {"Ctrl+F4", "esce"},

@@ -234,6 +234,9 @@ void Form1::creaControlli() {
     Command3d15->setToolTip("Chiude anteprima di stampa");
     Command3d15->hide();
     connect(Command3d15, &QPushButton::clicked, this, &Form1::Command3d15_Click);
+    escAnteprima_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escAnteprima_->setEnabled(false);
+    connect(escAnteprima_, &QShortcut::activated, this, &Form1::Command3d15_Click);
 
     Toolbar1->raise();
     StatusBar1->raise();
@@ -613,6 +616,11 @@ bool Form1::event(QEvent* e) {
 void Form1::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
+    if (sessione_->aperto() && sessione_->modo() == ModoVista::anteprima) {
+        dimensioneDisegnata_ = area_->size();
+        disegnaPaginaAnteprima();  // the same sheets, scaled to the new size
+        return;
+    }
     if (!sessione_->aperto()) {
         if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());

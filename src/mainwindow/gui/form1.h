@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <array>
@@ -134,6 +135,7 @@ public:
     void MenuAnteprima_Click();
     void stampaSchema();
     void anteprimaStampa();
+    void disegnaPaginaAnteprima();
     void Command3d15_Click();
     void menusetschema_Click();
 
@@ -210,6 +212,7 @@ private:
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
     QPushButton* Command3d15 = nullptr;  // closes the print preview
+    QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
     // The font chooser, loaded at its first use and then only hidden until the program ends.
     FONTEN* fONTEN = nullptr;
