@@ -128,6 +128,12 @@ private slots:
         f->setWindowState(Qt::WindowMaximized);
         ora() = 3'600'000 + 900'000 - 66'400 + 6'000;
         QTRY_COMPARE(tempo(), QString("1:00:06"));
+        // A dialog that holds the window holds the clock too.
+        {
+            prova::AlProssimoModale<QMessageBox> chiudi([&](QMessageBox* m) { ora() += 600'000, m->close(); });
+            QMessageBox::information(f, "Quadrivo", "Un momento");
+        }
+        QTRY_COMPARE(tempo(), QString("1:00:06"));
         // Azzera Soluzioni asks: Enter (Annulla is the default) and Annulla leave all; OK clears
         // every answer, given ones too, and starts the clock again; Annulla (Ctrl+Z) brings them back.
         for (const char* scelta : {"Invio", "Annulla", "OK"}) {

@@ -299,7 +299,8 @@ private:
     void creaMenuRecenti();
     void aggiornaMenuRecenti();
     void ricordaSchema();
-    std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
+    std::string avvisoImpostazioni_;
+    bool bloccata_ = false;  // a modal dialog holds the window  // a settings file that could not be used, said at the first activation
 };
 
 }  // namespace quadrivo

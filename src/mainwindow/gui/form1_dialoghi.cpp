@@ -34,7 +34,8 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 void Form1::MenuApri_Click() {
     nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
-    if (Picture1->isVisible()) {
+    // The background picture, never the grid: a puzzle stays drawn behind the dialog.
+    if (Picture1->isVisible() && !sessione_->aperto()) {
         Picture1->hide();
         superficie().pulisci();
         area_->update();
