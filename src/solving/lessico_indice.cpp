@@ -94,7 +94,17 @@ BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dime
     return {offset, std::min<std::int64_t>(voce.conta, contenute)};
 }
 
+std::uint64_t improntaScheletro(std::string_view parola, bool consonanti) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char ch : parola) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (consonanti ? consonante(c) : vocale(c)) h = (h ^ c) * 1099511628211ULL;
+    }
+    return h;
+}
+
 IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voci) {
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> consonanti, vocali;
     for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
         PerLunghezza& pl = lunghezze_[n];
         pl.blocco = bloccoEffettivo(voci[n], n, static_cast<std::int64_t>(dati.size()));
@@ -106,14 +116,27 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
         const auto* parole = reinterpret_cast<const unsigned char*>(pl.parole.data());
         const std::size_t posti = std::size_t(n) * 256;
 
-        // First pass: how many words have each byte at each position, and the first and last.
+        // First pass: how many words have each byte at each position, and the first and last;
+        // each word's letters, and its place among the skeletons.
         std::vector<std::uint32_t> quante(posti, 0), primo(posti, 0), ultimo(posti, 0);
+        pl.lettere.resize(conta);
+        const std::uint32_t numerabili = std::min<std::uint32_t>(conta, 0xFFFFFF);
+        consonanti.reserve(consonanti.size() + numerabili);
+        vocali.reserve(vocali.size() + numerabili);
         for (std::uint32_t k = 0; k < conta; ++k) {
             const unsigned char* parola = parole + std::size_t(k) * n;
+            std::uint32_t lettere = 0;
             for (int p = 0; p < n; ++p) {
                 const std::size_t i = std::size_t(p) * 256 + parola[p];
                 if (quante[i]++ == 0) primo[i] = k;
                 ultimo[i] = k;
+                lettere |= parola[p] >= 'A' && parola[p] <= 'Z' ? 1u << (parola[p] - 'A') : 1u << 31;
+            }
+            pl.lettere[k] = lettere;
+            if (k < numerabili) {
+                const std::string_view testo(reinterpret_cast<const char*>(parola), std::size_t(n));
+                consonanti.emplace_back(improntaScheletro(testo, true), idParola(n, k));
+                vocali.emplace_back(improntaScheletro(testo, false), idParola(n, k));
             }
         }
         // Each set takes the smaller form: a bit set costs 8 bytes a group, a list 4 a word.
@@ -158,6 +181,47 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
                 else numeriDati[base[i] + quante[i]++] = k;
             }
         }
+    }
+    for (auto* coppie : {&consonanti, &vocali}) {
+        std::sort(coppie->begin(), coppie->end());
+        auto& ordine = scheletri_[coppie == &consonanti ? 0 : 1];
+        ordine.resize(coppie->size());
+        for (std::size_t i = 0; i < coppie->size(); ++i) ordine[i] = (*coppie)[i].second;
+    }
+}
+
+const std::vector<std::uint32_t>& IndiceLessico::lettere(int n) const {
+    static const std::vector<std::uint32_t> nessuna;
+    return n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico ? nessuna : lunghezze_[n].lettere;
+}
+
+const std::vector<std::uint32_t>& IndiceLessico::perScheletro(Scheletro s) const {
+    return scheletri_[s == Scheletro::consonanti ? 0 : 1];
+}
+
+std::uint32_t IndiceLessico::contaInsieme(int n, int p, unsigned char c) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return 0;
+    const PerLunghezza& pl = lunghezze_[n];
+    const Insieme* e = insieme(pl, p, c);
+    if (e == nullptr) return 0;
+    if (e->lista) return e->quanti;
+    std::uint32_t tante = 0;
+    for (std::uint32_t g = 0; g < e->quanti; ++g) tante += std::uint32_t(std::popcount(pl.bit[e->inizio + g]));
+    return tante;
+}
+
+void IndiceLessico::unisci(int n, int p, unsigned char c, std::uint64_t* bit) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return;
+    const PerLunghezza& pl = lunghezze_[n];
+    const Insieme* e = insieme(pl, p, c);
+    if (e == nullptr) return;
+    if (e->lista) {
+        for (std::uint32_t i = 0; i < e->quanti; ++i) {
+            const std::uint32_t k = pl.numeri[e->inizio + i];
+            bit[k >> 6] |= std::uint64_t(1) << (k & 63);
+        }
+    } else {
+        for (std::uint32_t g = 0; g < e->quanti; ++g) bit[e->da + g] |= pl.bit[e->inizio + g];
     }
 }
 
@@ -325,8 +389,14 @@ std::int64_t IndiceLessico::copiaParole(int n, const std::vector<Fissa>& fisse, 
     return primo;
 }
 
+std::size_t IndiceLessico::memoriaParole() const {
+    std::size_t byte = (scheletri_[0].capacity() + scheletri_[1].capacity()) * sizeof(std::uint32_t);
+    for (const PerLunghezza& pl : lunghezze_) byte += pl.lettere.capacity() * sizeof(std::uint32_t);
+    return byte;
+}
+
 std::size_t IndiceLessico::memoria() const {
-    std::size_t byte = sizeof(*this);
+    std::size_t byte = sizeof(*this) + memoriaParole();
     for (const PerLunghezza& pl : lunghezze_) {
         byte += pl.parole.capacity() + pl.voce.capacity() * sizeof(pl.voce[0]) + pl.insiemi.capacity() * sizeof(pl.insiemi[0]) +
                 pl.bit.capacity() * sizeof(pl.bit[0]) + pl.numeri.capacity() * sizeof(pl.numeri[0]);
