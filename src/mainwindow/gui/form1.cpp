@@ -425,6 +425,9 @@ void Form1::collegaSessione() {
         disegnaGriglia();
         annunciaCellaCorrente(*this);
     });
+    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata})
+        connect(sessione_, segnale, this, &Form1::pianificaSuggerimenti);
+    connect(sessione_, &Sessione::celleCambiate, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
     connect(sessione_, &Sessione::tempoCambiato, this, [this] {
         aggiornaComandiVerifica();

@@ -30,6 +30,7 @@ class QKeyEvent;
 namespace quadrivo {
 
 class FONTEN;          // dialogs
+class PannelloSuggerimenti;  // the crossing-aware words for the current word
 class PannelloDefinizioni;  // the clue panel
 
 class Form1 : public QMainWindow, private VistaSolutore {
@@ -125,6 +126,7 @@ public:
     // F2: the word dialog on the current word.
     void MenuParola_Click();
     void MenuElenco_Click();
+    void MenuSuggerimenti_Click();
     void MenuSaltaComplete_Click();
 
     // ---- Printing (form1_stampa.cpp)
@@ -235,6 +237,13 @@ private:
     void aggiornaElenco();
     void disponiElenco();
     bool elencoVisibile() const;
+    // The "Suggerimenti" panel, below the clue panel in the right column (or alone in it): its
+    // list is worked out once the pending events are handled, however many changes came.
+    bool suggerimentiVisibili() const;
+    bool colonnaVisibile() const { return elencoVisibile() || suggerimentiVisibili(); }
+    void pianificaSuggerimenti();
+    void aggiornaSuggerimenti();
+    void scriviSuggerimento(const QString& parola);
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -283,6 +292,9 @@ private:
     QAction* MenuParola = nullptr;
     QAction* MenuElenco = nullptr;
     QAction* MenuSaltaComplete = nullptr;
+    PannelloSuggerimenti* suggerimenti_ = nullptr;
+    QAction* MenuSuggerimenti = nullptr;
+    bool suggerimentiInAttesa_ = false;
 };
 
 }  // namespace quadrivo
