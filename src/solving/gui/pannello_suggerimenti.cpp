@@ -42,6 +42,7 @@ void PannelloSuggerimenti::mostra(const std::vector<Suggerimento>& suggerimenti)
     voci.reserve(suggerimenti.size());
     for (const Suggerimento& s : suggerimenti) voci.push_back({s.parola, "(" + std::to_string(s.rimaste) + ")"});
     modello_->imposta(std::move(voci));
+    lista_->scrollToTop();
     stato_->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(suggerimenti.size()))));
 }
 
