@@ -94,17 +94,17 @@ BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dime
     return {offset, std::min<std::int64_t>(voce.conta, contenute)};
 }
 
-std::uint64_t improntaScheletro(std::string_view parola, bool consonanti) {
-    std::uint64_t h = 14695981039346656037ULL;
+std::uint32_t improntaScheletro(std::string_view parola, bool consonanti) {
+    std::uint32_t h = 2166136261u;
     for (const char ch : parola) {
         const auto c = static_cast<unsigned char>(ch);
-        if (consonanti ? consonante(c) : vocale(c)) h = (h ^ c) * 1099511628211ULL;
+        if (consonanti ? consonante(c) : vocale(c)) h = (h ^ c) * 16777619u;
     }
     return h;
 }
 
 IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voci) {
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> consonanti, vocali;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> consonanti, vocali;
     for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
         PerLunghezza& pl = lunghezze_[n];
         pl.blocco = bloccoEffettivo(voci[n], n, static_cast<std::int64_t>(dati.size()));
@@ -182,8 +182,16 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
             }
         }
     }
+    // By hash in two stable passes of 16 bits: the words of one hash keep the file's order.
     for (auto* coppie : {&consonanti, &vocali}) {
-        std::sort(coppie->begin(), coppie->end());
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> appoggio(coppie->size());
+        for (const int spostamento : {0, 16}) {
+            std::vector<std::size_t> inizio(65537, 0);
+            for (const auto& c : *coppie) ++inizio[((c.first >> spostamento) & 0xFFFF) + 1];
+            for (std::size_t i = 1; i < inizio.size(); ++i) inizio[i] += inizio[i - 1];
+            for (const auto& c : *coppie) appoggio[inizio[(c.first >> spostamento) & 0xFFFF]++] = c;
+            coppie->swap(appoggio);
+        }
         auto& ordine = scheletri_[coppie == &consonanti ? 0 : 1];
         ordine.resize(coppie->size());
         for (std::size_t i = 0; i < coppie->size(); ++i) ordine[i] = (*coppie)[i].second;

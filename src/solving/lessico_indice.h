@@ -59,7 +59,7 @@ inline constexpr bool vocale(unsigned char c) { return c == 'A' || c == 'E' || c
 inline constexpr bool consonante(unsigned char c) { return c >= 'A' && c <= 'Z' && !vocale(c); }
 // The hash of a word's consonants (or vowels), in order; a fragment hashes as itself when it
 // is all consonants (vowels).
-std::uint64_t improntaScheletro(std::string_view parola, bool consonanti);
+std::uint32_t improntaScheletro(std::string_view parola, bool consonanti);
 
 // One entry of the file's index as the program keeps it: the 1-based position of the first
 // word and the number of words, (past-the-end - first) div L truncated.
@@ -120,6 +120,11 @@ public:
     // How many words have byte c at position p; and the same words set in `bit`, a bit set
     // over the whole block (bit k for word k).
     std::uint32_t contaInsieme(int n, int p, unsigned char c) const;
+    bool haInsieme(int n, int p, unsigned char c) const {
+        if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return false;
+        const std::size_t i = std::size_t(p) * 256 + c;
+        return p >= 0 && i < lunghezze_[n].voce.size() && lunghezze_[n].voce[i] != 0;
+    }
     void unisci(int n, int p, unsigned char c, std::uint64_t* bit) const;
 
     // The numbers, ascending, of the words of length n having every fixed byte (position,

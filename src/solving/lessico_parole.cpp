@@ -177,18 +177,30 @@ std::vector<std::uint32_t> paroleMaschera(const IndiceLessico& indice, const Mas
     if (conta % 64 != 0 && gruppi > 0) tutte.back() = (std::uint64_t(1) << (conta % 64)) - 1;
     for (const int p : classi) {
         const ClasseLettera& k = m[std::size_t(p)];
-        int dentro = 0, fuori = 0;
-        for (int c = 0; c < 256; ++c)
-            if (indice.contaInsieme(n, p, static_cast<unsigned char>(c)) > 0) ++(k.ammette(static_cast<unsigned char>(c)) ? dentro : fuori);
-        const bool perComplemento = fuori < dentro;
+        std::array<unsigned char, 256> dentro{}, fuori{};
+        int quantiDentro = 0, quantiFuori = 0;
+        for (int c = 0; c < 256; ++c) {
+            const auto b = static_cast<unsigned char>(c);
+            if (!indice.haInsieme(n, p, b)) continue;
+            if (k.ammette(b)) dentro[std::size_t(quantiDentro++)] = b;
+            else fuori[std::size_t(quantiFuori++)] = b;
+        }
+        const bool perComplemento = quantiFuori < quantiDentro;
         std::fill(posto.begin(), posto.end(), 0);
-        for (int c = 0; c < 256; ++c)
-            if (k.ammette(static_cast<unsigned char>(c)) != perComplemento) indice.unisci(n, p, static_cast<unsigned char>(c), posto.data());
-        for (std::size_t g = 0; g < gruppi; ++g) tutte[g] &= perComplemento ? ~posto[g] : posto[g];
+        for (int i = 0; i < (perComplemento ? quantiFuori : quantiDentro); ++i)
+            indice.unisci(n, p, (perComplemento ? fuori : dentro)[std::size_t(i)], posto.data());
+        if (perComplemento)
+            for (std::size_t g = 0; g < gruppi; ++g) tutte[g] &= ~posto[g];
+        else
+            for (std::size_t g = 0; g < gruppi; ++g) tutte[g] &= posto[g];
     }
+    std::size_t quante = 0;
+    for (const std::uint64_t w : tutte) quante += std::size_t(std::popcount(w));
+    trovate.resize(quante);
+    std::uint32_t* uscita = trovate.data();
     for (std::size_t g = 0; g < gruppi; ++g)
         for (std::uint64_t w = tutte[g]; w != 0; w &= w - 1)
-            trovate.push_back(static_cast<std::uint32_t>(g * 64 + std::size_t(std::countr_zero(w))));
+            *uscita++ = static_cast<std::uint32_t>(g * 64 + std::size_t(std::countr_zero(w)));
     return trovate;
 }
 
@@ -205,18 +217,22 @@ std::vector<std::uint32_t> anagrammi(const IndiceLessico& indice, std::string_vi
         ++servono[c - 'A'];
         tutte |= 1u << (c - 'A');
     }
+    // A letter asked for once is there when the word's bit set says so; only the repeated ones
+    // are counted.
+    std::vector<std::pair<unsigned char, int>> ripetute;
+    for (int c = 0; c < 26; ++c)
+        if (servono[std::size_t(c)] > 1) ripetute.emplace_back(static_cast<unsigned char>('A' + c), servono[std::size_t(c)]);
     const std::vector<std::uint32_t>& presenze = indice.lettere(n);
     const auto* parole = reinterpret_cast<const unsigned char*>(indice.parole(n).data());
     const auto conta = static_cast<std::uint32_t>(presenze.size());
     for (std::uint32_t k = 0; k < conta; ++k) {
         // Most words lack one of the letters: their bit sets alone turn them away.
         if ((presenze[k] & tutte) != tutte) continue;
-        std::array<int, 26> restano = servono;
         const unsigned char* parola = parole + std::size_t(k) * n;
-        for (int p = 0; p < n; ++p)
-            if (lettera(parola[p])) --restano[parola[p] - 'A'];
         // The same length and every letter there: what is left over went to the "."s.
-        if (std::all_of(restano.begin(), restano.end(), [](int r) { return r <= 0; })) trovate.push_back(k);
+        bool bastano = true;
+        for (const auto& [c, quante] : ripetute) bastano = bastano && std::count(parola, parola + n, c) >= quante;
+        if (bastano) trovate.push_back(k);
     }
     return trovate;
 }
@@ -257,10 +273,14 @@ void perScheletro(const IndiceLessico& indice, Relazione r, std::string_view f, 
         const int n = lunghezzaId(id);
         return indice.parole(n).substr(std::size_t(numeroId(id)) * std::size_t(n), std::size_t(n));
     };
-    const std::uint64_t cercata = improntaScheletro(f, consonanti);
-    const auto [da, a] = std::equal_range(ordine.begin(), ordine.end(), cercata, [&](auto x, auto y) {
-        if constexpr (std::is_same_v<decltype(x), std::uint64_t>) return x < improntaScheletro(testo(y), consonanti);
-        else return improntaScheletro(testo(x), consonanti) < y;
+    const std::uint32_t cercata = improntaScheletro(f, consonanti);
+    // Hashes and word numbers are both 32 bits: a struct tells which side is the hash.
+    struct Impronta {
+        std::uint32_t h;
+    };
+    const auto [da, a] = std::equal_range(ordine.begin(), ordine.end(), Impronta{cercata}, [&](auto x, auto y) {
+        if constexpr (std::is_same_v<decltype(x), Impronta>) return x.h < improntaScheletro(testo(y), consonanti);
+        else return improntaScheletro(testo(x), consonanti) < y.h;
     });
     // Equal hashes are almost always equal skeletons; the letters say for sure.
     for (auto i = da; i != a; ++i) {
