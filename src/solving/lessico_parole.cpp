@@ -43,9 +43,7 @@ namespace {
 unsigned char maiuscola(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
 bool lettera(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
-}  // namespace
-
-EsitoMaschera leggiMaschera(std::string_view testo) {
+EsitoMaschera leggiMascheraParziale(std::string_view testo) {
     EsitoMaschera esito;
     for (std::size_t i = 0; i < testo.size(); ++i) {
         const unsigned char c = maiuscola(static_cast<unsigned char>(testo[i]));
@@ -96,6 +94,15 @@ EsitoMaschera leggiMaschera(std::string_view testo) {
         }
     }
     if (esito.maschera.empty()) esito.errore = "maschera vuota";
+    return esito;
+}
+
+}  // namespace
+
+EsitoMaschera leggiMaschera(std::string_view testo) {
+    EsitoMaschera esito = leggiMascheraParziale(testo);
+    // A mask with a fault is no mask at all.
+    if (!esito.errore.empty()) esito.maschera.clear();
     return esito;
 }
 
