@@ -425,7 +425,7 @@ void Form1::collegaSessione() {
         disegnaGriglia();
         annunciaCellaCorrente(*this);
     });
-    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata})
+    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata, &Sessione::segniCambiati})
         connect(sessione_, segnale, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::celleCambiate, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
@@ -529,7 +529,8 @@ void Form1::Menurett_Click() {
 }
 
 void Form1::MenuLingua_Click(int lingua) {
-    scegliLingua(stato_, piattaforma_, lingua);
+    // Another dictionary: the suggestions come from it from now on.
+    if (scegliLingua(stato_, piattaforma_, lingua)) pianificaSuggerimenti();
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     segnaLingue();
 }

@@ -198,6 +198,8 @@ void Form1::pianificaSuggerimenti() {
 void Form1::aggiornaSuggerimenti() {
     suggerimentiInAttesa_ = false;
     if (!suggerimenti_ || !suggerimenti_->isVisible()) return;
+    // A paused grid hides its letters; the words that fit them would tell them.
+    if (inPausa()) return suggerimenti_->mostraNessuna("In pausa.");
     const Parola* w = parolaCorrente();
     if (!w) return suggerimenti_->mostraNessuna("Nessuna parola corrente.");
     if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
