@@ -119,20 +119,20 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
         // First pass: how many words have each byte at each position, and the first and last;
         // each word's letters, and its place among the skeletons.
         std::vector<std::uint32_t> quante(posti, 0), primo(posti, 0), ultimo(posti, 0);
-        pl.lettere.resize(conta);
+        const std::size_t gruppiBlocco = (std::size_t(conta) + 63) / 64;
+        pl.conLettera.assign(26 * gruppiBlocco, 0);
         const std::uint32_t numerabili = std::min<std::uint32_t>(conta, 0xFFFFFF);
         consonanti.reserve(consonanti.size() + numerabili);
         vocali.reserve(vocali.size() + numerabili);
         for (std::uint32_t k = 0; k < conta; ++k) {
             const unsigned char* parola = parole + std::size_t(k) * n;
-            std::uint32_t lettere = 0;
             for (int p = 0; p < n; ++p) {
                 const std::size_t i = std::size_t(p) * 256 + parola[p];
                 if (quante[i]++ == 0) primo[i] = k;
                 ultimo[i] = k;
-                lettere |= parola[p] >= 'A' && parola[p] <= 'Z' ? 1u << (parola[p] - 'A') : 1u << 31;
+                if (parola[p] >= 'A' && parola[p] <= 'Z')
+                    pl.conLettera[std::size_t(parola[p] - 'A') * gruppiBlocco + (k >> 6)] |= std::uint64_t(1) << (k & 63);
             }
-            pl.lettere[k] = lettere;
             if (k < numerabili) {
                 const std::string_view testo(reinterpret_cast<const char*>(parola), std::size_t(n));
                 consonanti.emplace_back(improntaScheletro(testo, true), idParola(n, k));
@@ -198,9 +198,14 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
     }
 }
 
-const std::vector<std::uint32_t>& IndiceLessico::lettere(int n) const {
-    static const std::vector<std::uint32_t> nessuna;
-    return n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico ? nessuna : lunghezze_[n].lettere;
+std::size_t IndiceLessico::gruppi(int n) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return 0;
+    return (std::size_t(lunghezze_[n].blocco.conta) + 63) / 64;
+}
+
+const std::uint64_t* IndiceLessico::conLettera(int n, int lettera) const {
+    if (gruppi(n) == 0 || lettera < 0 || lettera >= 26) return nullptr;
+    return lunghezze_[n].conLettera.data() + std::size_t(lettera) * gruppi(n);
 }
 
 const std::vector<std::uint32_t>& IndiceLessico::perScheletro(Scheletro s) const {
@@ -399,7 +404,7 @@ std::int64_t IndiceLessico::copiaParole(int n, const std::vector<Fissa>& fisse, 
 
 std::size_t IndiceLessico::memoriaParole() const {
     std::size_t byte = (scheletri_[0].capacity() + scheletri_[1].capacity()) * sizeof(std::uint32_t);
-    for (const PerLunghezza& pl : lunghezze_) byte += pl.lettere.capacity() * sizeof(std::uint32_t);
+    for (const PerLunghezza& pl : lunghezze_) byte += pl.conLettera.capacity() * sizeof(std::uint64_t);
     return byte;
 }
 

@@ -110,9 +110,10 @@ public:
     std::size_t memoria() const;
     std::size_t memoriaParole() const;
 
-    // Each word's letters as a bit set (A bit 0 .. Z bit 25, any other byte bit 31): a word
-    // lacking a letter of an anagram is passed over without reading it.
-    const std::vector<std::uint32_t>& lettere(int n) const;
+    // For each letter A..Z (0..25), the words of length n holding it anywhere, as a bit set over
+    // the block's 64-word groups (gruppi(n) of them): an anagram intersects its letters' sets.
+    const std::uint64_t* conLettera(int n, int lettera) const;
+    std::size_t gruppi(int n) const;
     // Every word (numbered with idParola), ordered by the hash of its consonants, or of its
     // vowels, then in file order: the words of one skeleton lie together.
     enum class Scheletro { consonanti, vocali };
@@ -153,7 +154,7 @@ private:
         std::vector<Insieme> insiemi;
         std::vector<std::uint64_t> bit;
         std::vector<std::uint32_t> numeri;
-        std::vector<std::uint32_t> lettere;
+        std::vector<std::uint64_t> conLettera;  // [lettera * gruppi + g]
     };
     const Insieme* insieme(const PerLunghezza& pl, int p, unsigned char c) const;
     std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};

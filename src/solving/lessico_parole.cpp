@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 
 namespace quadrivo {
 
@@ -224,23 +225,34 @@ std::vector<std::uint32_t> anagrammi(const IndiceLessico& indice, std::string_vi
         ++servono[c - 'A'];
         tutte |= 1u << (c - 'A');
     }
-    // A letter asked for once is there when the word's bit set says so; only the repeated ones
-    // are counted.
+    // A letter asked for once is there when its set says so; only the repeated ones are counted.
     std::vector<std::pair<unsigned char, int>> ripetute;
     for (int c = 0; c < 26; ++c)
         if (servono[std::size_t(c)] > 1) ripetute.emplace_back(static_cast<unsigned char>('A' + c), servono[std::size_t(c)]);
-    const std::vector<std::uint32_t>& presenze = indice.lettere(n);
-    const auto* parole = reinterpret_cast<const unsigned char*>(indice.parole(n).data());
-    const auto conta = static_cast<std::uint32_t>(presenze.size());
-    for (std::uint32_t k = 0; k < conta; ++k) {
-        // Most words lack one of the letters: their bit sets alone turn them away.
-        if ((presenze[k] & tutte) != tutte) continue;
-        const unsigned char* parola = parole + std::size_t(k) * n;
-        // The same length and every letter there: what is left over went to the "."s.
-        bool bastano = true;
-        for (const auto& [c, quante] : ripetute) bastano = bastano && std::count(parola, parola + n, c) >= quante;
-        if (bastano) trovate.push_back(k);
+    const auto conta = static_cast<std::uint32_t>(indice.blocco(n).conta);
+    if (tutte == 0) {  // only "."s: every word of that length
+        trovate.resize(conta);
+        std::iota(trovate.begin(), trovate.end(), 0u);
+        return trovate;
     }
+    // The words holding every letter asked for, 64 at a time; then the repeated ones counted.
+    const std::size_t gruppi = indice.gruppi(n);
+    std::vector<std::uint64_t> insieme(gruppi, ~std::uint64_t(0));
+    for (int c = 0; c < 26; ++c)
+        if (servono[std::size_t(c)] > 0) {
+            const std::uint64_t* con = indice.conLettera(n, c);
+            for (std::size_t g = 0; g < gruppi; ++g) insieme[g] &= con[g];
+        }
+    const auto* parole = reinterpret_cast<const unsigned char*>(indice.parole(n).data());
+    for (std::size_t g = 0; g < gruppi; ++g)
+        for (std::uint64_t w = insieme[g]; w != 0; w &= w - 1) {
+            const auto k = static_cast<std::uint32_t>(g * 64 + std::size_t(std::countr_zero(w)));
+            const unsigned char* parola = parole + std::size_t(k) * n;
+            // The same length and every letter there: what is left over went to the "."s.
+            bool bastano = true;
+            for (const auto& [c, quante] : ripetute) bastano = bastano && std::count(parola, parola + n, c) >= quante;
+            if (bastano) trovate.push_back(k);
+        }
     return trovate;
 }
 
