@@ -10,7 +10,7 @@ contenuto=$(dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print
 manca=0
 for voce in \
   "./usr/bin/quadrivo -> ../lib/quadrivo/quadrivo" \
-  ./usr/lib/quadrivo/quadrivo ./usr/lib/quadrivo/trmo ./usr/lib/quadrivo/lessico \
+  ./usr/lib/quadrivo/quadrivo ./usr/lib/quadrivo/trmo ./usr/lib/quadrivo/lessico ./usr/lib/quadrivo/lessico-incroci \
   ./usr/lib/quadrivo/tramerio.ini ./usr/lib/quadrivo/Quadrivoa.jpg ./usr/lib/quadrivo/Quadrivob.jpg \
   ./usr/lib/quadrivo/LessicoItaliano.dat ./usr/lib/quadrivo/LessicoInglese.dat \
   ./usr/lib/quadrivo/LessicoLatino.dat ./usr/lib/quadrivo/LessicoFrancese.dat \

@@ -39,7 +39,7 @@ std::string parolaDaInserimenti(const Cruciverba& x, const Definizione& w) {
     return parola;
 }
 
-char voceCella(char ch) { return ch == ' ' || ch == '*' || ch == '\0' ? '.' : ch; }
+char voceCella(char ch) { return ch == ' ' || ch == '*' || ch == '#' || ch == '\0' ? '.' : ch; }
 
 void scriviParola(Cruciverba& x, const Definizione& w, const std::string& parola) {
     const size_t n = std::min(parola.size(), w.caselle.size());

@@ -36,7 +36,8 @@ EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione h
 std::string parolaDaInserimenti(const Cruciverba& cruciverba, const Definizione& parola);
 
 // The entry a character of an accepted word leaves in its cell: a blank (an empty dialog box) or a
-// "." means no letter; "*" would turn a white cell black and is never written either.
+// "." means no letter; "*" would turn a white cell black and is never written either, nor is
+// "#", which only asks the search for a consonant.
 char voceCella(char ch);
 
 // Writes `parola` (Windows-1252 bytes) into the word's cells, one character per cell, never

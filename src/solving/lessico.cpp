@@ -7,7 +7,9 @@
 #include "model/numeri.h"
 #include "model/testo.h"
 #include "model/tipo_file.h"
+#include "solving/lessico_incroci.h"
 #include "solving/lessico_indice.h"
+#include "solving/lessico_parole.h"
 
 namespace quadrivo {
 
@@ -151,8 +153,22 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     // exactly; otherwise they are read and checked against the mask.
     std::string parole;
     std::int64_t primoTrovato = -1;
-    if (indice != nullptr && indice->file.dimensione >= 0 && indice->file == file &&
-        indice->blocco(n).conta == blocco.conta) {
+    const bool inMemoria = indice != nullptr && indice->file.dimensione >= 0 && indice->file == file &&
+                           indice->blocco(n).conta == blocco.conta;
+    if (maschera.find_first_of("@#") != std::string::npos) {
+        // A vowel or a consonant asked for: the classes' sets, or the block read and scanned.
+        const Maschera classi = mascheraDaDialogo(maschera);
+        FileLessico::Letti letti;
+        std::string_view tutte = inMemoria ? indice->parole(n) : std::string_view();
+        if (!inMemoria) {
+            letti = f.leggi(blocco.offset, blocco.conta * n);
+            tutte = letti.vista();
+        }
+        const std::vector<std::uint32_t> numeri =
+            inMemoria ? paroleMaschera(*indice, classi) : paroleMascheraBlocco(tutte, classi);
+        for (const std::uint32_t k : numeri) parole.append(tutte.substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
+        primoTrovato = numeri.empty() ? -1 : std::int64_t(numeri.front());
+    } else if (inMemoria) {
         primoTrovato = paroleInMemoria(*indice, n, maschera, parole);
     } else {
         const RicercaMaschera ricerca(n, maschera, blocco.conta, indice);
@@ -186,6 +202,43 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     vista.aggiungiParole(trovate);
     concludi();
     return trovate;
+}
+
+std::vector<VoceRicerca> elencoParole(const Stato& s, ModoRicerca modo, const std::string& maschera) {
+    std::vector<VoceRicerca> voci;
+    const IndiceLessico* indice = s.indiceParole.get();
+    if (indice == nullptr) return voci;
+    const int n = static_cast<int>(maschera.size());
+    auto parola = [&](int lunghezza, std::uint32_t k) {
+        return std::string(indice->parole(lunghezza).substr(std::size_t(k) * std::size_t(lunghezza), std::size_t(lunghezza)));
+    };
+    switch (modo) {
+    case ModoRicerca::maschera:
+        for (const std::uint32_t k : paroleMaschera(*indice, mascheraDaDialogo(maschera))) voci.push_back({parola(n, k), ""});
+        break;
+    case ModoRicerca::anagramma: {
+        // Blank boxes are the letters not known yet.
+        std::string lettere = maschera;
+        std::replace(lettere.begin(), lettere.end(), ' ', '.');
+        for (const std::uint32_t k : anagrammi(*indice, lettere)) voci.push_back({parola(n, k), ""});
+        break;
+    }
+    case ModoRicerca::frammenti:
+        // The letters are the fragment; the words it comes from are for reading, not for writing.
+        for (const TrovataFrammento& t : frammenti(*indice, maschera))
+            voci.push_back({"", daWindows1252(parola(lunghezzaId(t.id), numeroId(t.id))) + " (" + nomeRelazione(t.relazione) + ")"});
+        break;
+    case ModoRicerca::incroci:
+        if (const Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente)) {
+            if (static_cast<int>(w->caselle.size()) != n) break;
+            // The boxes' letters for the word, the grid's for the crossing words.
+            for (const CandidatoIncroci& c :
+                 paroleConIncroci(*indice, mascheraDaDialogo(maschera), incrociCaselle(s.cruciverba, w->caselle)))
+                voci.push_back({parola(n, c.numero), "(" + std::to_string(c.rimaste) + ")"});
+        }
+        break;
+    }
+    return voci;
 }
 
 }  // namespace quadrivo

@@ -81,4 +81,23 @@ public:
 ParoleTrovate cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
                               VistaRicerca& vista);
 
+// The word dialog's ways of searching.
+enum class ModoRicerca { maschera, anagramma, frammenti, incroci };
+
+// One line of a list: the word to write (Windows-1252, "" when it is only to be read) and
+// what is shown after it (UTF-8).
+struct VoceRicerca {
+    std::string parola;
+    std::string nota;
+    friend bool operator==(const VoceRicerca&, const VoceRicerca&) = default;
+};
+
+// The dialog's list for the word open in it (colonnaCorrente, rigaCorrente,
+// direzioneCorrente), from the loaded index; `maschera` holds one byte per box. Maschera: the
+// words fitting the boxes ("@" a vowel, "#" a consonant); Anagramma: the words made of the
+// boxes' letters (a blank any letter); Frammenti: the words of any length the letters are a
+// fragment of, with the relation; Incroci: the words fitting the boxes that leave every
+// crossing word possible, with the candidates left to the crossings.
+std::vector<VoceRicerca> elencoParole(const Stato& stato, ModoRicerca modo, const std::string& maschera);
+
 }  // namespace quadrivo

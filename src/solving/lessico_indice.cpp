@@ -94,7 +94,17 @@ BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dime
     return {offset, std::min<std::int64_t>(voce.conta, contenute)};
 }
 
+std::uint32_t improntaScheletro(std::string_view parola, bool consonanti) {
+    std::uint32_t h = 2166136261u;
+    for (const char ch : parola) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (consonanti ? consonante(c) : vocale(c)) h = (h ^ c) * 16777619u;
+    }
+    return h;
+}
+
 IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voci) {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> consonanti, vocali;
     for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
         PerLunghezza& pl = lunghezze_[n];
         pl.blocco = bloccoEffettivo(voci[n], n, static_cast<std::int64_t>(dati.size()));
@@ -106,14 +116,27 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
         const auto* parole = reinterpret_cast<const unsigned char*>(pl.parole.data());
         const std::size_t posti = std::size_t(n) * 256;
 
-        // First pass: how many words have each byte at each position, and the first and last.
+        // First pass: how many words have each byte at each position, and the first and last;
+        // each word's letters, and its place among the skeletons.
         std::vector<std::uint32_t> quante(posti, 0), primo(posti, 0), ultimo(posti, 0);
+        const std::size_t gruppiBlocco = (std::size_t(conta) + 63) / 64;
+        pl.conLettera.assign(26 * gruppiBlocco, 0);
+        const std::uint32_t numerabili = std::min<std::uint32_t>(conta, 0xFFFFFF);
+        consonanti.reserve(consonanti.size() + numerabili);
+        vocali.reserve(vocali.size() + numerabili);
         for (std::uint32_t k = 0; k < conta; ++k) {
             const unsigned char* parola = parole + std::size_t(k) * n;
             for (int p = 0; p < n; ++p) {
                 const std::size_t i = std::size_t(p) * 256 + parola[p];
                 if (quante[i]++ == 0) primo[i] = k;
                 ultimo[i] = k;
+                if (parola[p] >= 'A' && parola[p] <= 'Z')
+                    pl.conLettera[std::size_t(parola[p] - 'A') * gruppiBlocco + (k >> 6)] |= std::uint64_t(1) << (k & 63);
+            }
+            if (k < numerabili) {
+                const std::string_view testo(reinterpret_cast<const char*>(parola), std::size_t(n));
+                consonanti.emplace_back(improntaScheletro(testo, true), idParola(n, k));
+                vocali.emplace_back(improntaScheletro(testo, false), idParola(n, k));
             }
         }
         // Each set takes the smaller form: a bit set costs 8 bytes a group, a list 4 a word.
@@ -158,6 +181,60 @@ IndiceLessico::IndiceLessico(std::string_view dati, const IndiceFileLessico& voc
                 else numeriDati[base[i] + quante[i]++] = k;
             }
         }
+    }
+    // By hash in two stable passes of 16 bits: the words of one hash keep the file's order.
+    for (auto* coppie : {&consonanti, &vocali}) {
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> appoggio(coppie->size());
+        for (const int spostamento : {0, 16}) {
+            std::vector<std::size_t> inizio(65537, 0);
+            for (const auto& c : *coppie) ++inizio[((c.first >> spostamento) & 0xFFFF) + 1];
+            for (std::size_t i = 1; i < inizio.size(); ++i) inizio[i] += inizio[i - 1];
+            for (const auto& c : *coppie) appoggio[inizio[(c.first >> spostamento) & 0xFFFF]++] = c;
+            coppie->swap(appoggio);
+        }
+        auto& ordine = scheletri_[coppie == &consonanti ? 0 : 1];
+        ordine.resize(coppie->size());
+        for (std::size_t i = 0; i < coppie->size(); ++i) ordine[i] = (*coppie)[i].second;
+    }
+}
+
+std::size_t IndiceLessico::gruppi(int n) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return 0;
+    return (std::size_t(lunghezze_[n].blocco.conta) + 63) / 64;
+}
+
+const std::uint64_t* IndiceLessico::conLettera(int n, int lettera) const {
+    if (gruppi(n) == 0 || lettera < 0 || lettera >= 26) return nullptr;
+    return lunghezze_[n].conLettera.data() + std::size_t(lettera) * gruppi(n);
+}
+
+const std::vector<std::uint32_t>& IndiceLessico::perScheletro(Scheletro s) const {
+    return scheletri_[s == Scheletro::consonanti ? 0 : 1];
+}
+
+std::uint32_t IndiceLessico::contaInsieme(int n, int p, unsigned char c) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return 0;
+    const PerLunghezza& pl = lunghezze_[n];
+    const Insieme* e = insieme(pl, p, c);
+    if (e == nullptr) return 0;
+    if (e->lista) return e->quanti;
+    std::uint32_t tante = 0;
+    for (std::uint32_t g = 0; g < e->quanti; ++g) tante += std::uint32_t(std::popcount(pl.bit[e->inizio + g]));
+    return tante;
+}
+
+void IndiceLessico::unisci(int n, int p, unsigned char c, std::uint64_t* bit) const {
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return;
+    const PerLunghezza& pl = lunghezze_[n];
+    const Insieme* e = insieme(pl, p, c);
+    if (e == nullptr) return;
+    if (e->lista) {
+        for (std::uint32_t i = 0; i < e->quanti; ++i) {
+            const std::uint32_t k = pl.numeri[e->inizio + i];
+            bit[k >> 6] |= std::uint64_t(1) << (k & 63);
+        }
+    } else {
+        for (std::uint32_t g = 0; g < e->quanti; ++g) bit[e->da + g] |= pl.bit[e->inizio + g];
     }
 }
 
@@ -325,8 +402,14 @@ std::int64_t IndiceLessico::copiaParole(int n, const std::vector<Fissa>& fisse, 
     return primo;
 }
 
+std::size_t IndiceLessico::memoriaParole() const {
+    std::size_t byte = (scheletri_[0].capacity() + scheletri_[1].capacity()) * sizeof(std::uint32_t);
+    for (const PerLunghezza& pl : lunghezze_) byte += pl.conLettera.capacity() * sizeof(std::uint64_t);
+    return byte;
+}
+
 std::size_t IndiceLessico::memoria() const {
-    std::size_t byte = sizeof(*this);
+    std::size_t byte = sizeof(*this) + memoriaParole();
     for (const PerLunghezza& pl : lunghezze_) {
         byte += pl.parole.capacity() + pl.voce.capacity() * sizeof(pl.voce[0]) + pl.insiemi.capacity() * sizeof(pl.insiemi[0]) +
                 pl.bit.capacity() * sizeof(pl.bit[0]) + pl.numeri.capacity() * sizeof(pl.numeri[0]);

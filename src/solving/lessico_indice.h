@@ -47,6 +47,20 @@ private:
     int fd_;
 };
 
+// A word anywhere in the dictionary: its length and its 0-based number in that block. Ordered
+// as numbers, they follow the file.
+inline constexpr std::uint32_t idParola(int n, std::uint32_t k) { return std::uint32_t(n) << 24 | k; }
+inline constexpr int lunghezzaId(std::uint32_t id) { return int(id >> 24); }
+inline constexpr std::uint32_t numeroId(std::uint32_t id) { return id & 0xFFFFFF; }
+
+// Italian solvers count A E I O U as vowels and the other letters A..Z as consonants; any other
+// byte is neither.
+inline constexpr bool vocale(unsigned char c) { return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U'; }
+inline constexpr bool consonante(unsigned char c) { return c >= 'A' && c <= 'Z' && !vocale(c); }
+// The hash of a word's consonants (or vowels), in order; a fragment hashes as itself when it
+// is all consonants (vowels).
+std::uint32_t improntaScheletro(std::string_view parola, bool consonanti);
+
 // One entry of the file's index as the program keeps it: the 1-based position of the first
 // word and the number of words, (past-the-end - first) div L truncated.
 struct VoceLessico {
@@ -92,8 +106,27 @@ public:
     // The file the index was built from, when known: while it is unchanged its words are taken
     // from memory instead of being read again.
     FileLessico::Identita file;
-    // Bytes the index takes in memory.
+    // Bytes the index takes in memory, and of these the part kept for anagrams and fragments.
     std::size_t memoria() const;
+    std::size_t memoriaParole() const;
+
+    // For each letter A..Z (0..25), the words of length n holding it anywhere, as a bit set over
+    // the block's 64-word groups (gruppi(n) of them): an anagram intersects its letters' sets.
+    const std::uint64_t* conLettera(int n, int lettera) const;
+    std::size_t gruppi(int n) const;
+    // Every word (numbered with idParola), ordered by the hash of its consonants, or of its
+    // vowels, then in file order: the words of one skeleton lie together.
+    enum class Scheletro { consonanti, vocali };
+    const std::vector<std::uint32_t>& perScheletro(Scheletro s) const;
+    // How many words have byte c at position p; and the same words set in `bit`, a bit set
+    // over the whole block (bit k for word k).
+    std::uint32_t contaInsieme(int n, int p, unsigned char c) const;
+    bool haInsieme(int n, int p, unsigned char c) const {
+        if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) return false;
+        const std::size_t i = std::size_t(p) * 256 + c;
+        return p >= 0 && i < lunghezze_[n].voce.size() && lunghezze_[n].voce[i] != 0;
+    }
+    void unisci(int n, int p, unsigned char c, std::uint64_t* bit) const;
 
     // The numbers, ascending, of the words of length n having every fixed byte (position,
     // byte) of `fisse`; no fixed byte gives nothing (every word fits: the caller knows).
@@ -121,9 +154,11 @@ private:
         std::vector<Insieme> insiemi;
         std::vector<std::uint64_t> bit;
         std::vector<std::uint32_t> numeri;
+        std::vector<std::uint64_t> conLettera;  // [lettera * gruppi + g]
     };
     const Insieme* insieme(const PerLunghezza& pl, int p, unsigned char c) const;
     std::array<PerLunghezza, lunghezzaMassimaLessico + 1> lunghezze_{};
+    std::array<std::vector<std::uint32_t>, 2> scheletri_;
 };
 
 // One mask search over a length block of `contaBlocco` words. With an index built over that

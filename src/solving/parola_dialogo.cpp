@@ -68,7 +68,10 @@ bool conCaselle(int n) { return n > 1 && n <= maxCaselleDialogo; }
 bool conCasellaLunga(int n) { return n > maxCaselleDialogo; }
 bool conRicerca(int n) { return n >= 3 && n <= maxCaselleDialogo; }
 
-bool casellaAmmessa(const std::string& testo) { return testo.empty() || ammesso(testo[0]); }
+// A box may also ask the search for a vowel ("@") or a consonant ("#").
+bool casellaAmmessa(const std::string& testo) {
+    return testo.empty() || ammesso(testo[0]) || testo[0] == '@' || testo[0] == '#';
+}
 
 bool casellaLungaAmmessa(const std::string& testo) {
     const std::string t = maiuscolo(senzaBlanchiAttorno(testo));

@@ -40,7 +40,8 @@ bool conCaselle(int lunghezza);   // one box per letter
 bool conCasellaLunga(int lunghezza);
 bool conRicerca(int lunghezza);   // the search button, the list and the progress bar
 
-// A box text the dialog keeps: empty, or starting with A-Z, "." or a blank.
+// A box text the dialog keeps: empty, or starting with A-Z, ".", a blank, or the search's
+// classes "@" (a vowel, kept as an entry) and "#" (a consonant, never written).
 bool casellaAmmessa(const std::string& testo);
 // A long box text the dialog keeps, once trimmed and upper-cased: only A-Z, "." and blanks.
 bool casellaLungaAmmessa(const std::string& testo);

@@ -115,9 +115,9 @@ private slots:
         prova::smaltisciCoda();
         QVERIFY(p->piattaforma.messaggi.empty() && scelta() == "@ASA");
         // Left by the focus, an edited box is checked even when it holds what it held before.
-        apri(1, 1, orizzontale, "C@SA");
+        apri(1, 1, orizzontale, "C[SA");
         casella(1)->setFocus();
-        QTest::keyClick(casella(1), Qt::Key_At);
+        QTest::keyClick(casella(1), Qt::Key_BracketLeft);
         QTRY_COMPARE(p->piattaforma.messaggi.size() == 1 ? p->piattaforma.messaggi[0].testo : "", std::string(msgCaratteriNonAmmessi));
         QTRY_COMPARE(fuoco(), casella(1));
         QTest::keyClick(casella(1), Qt::Key_Return);  // OK with Enter refuses it too

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "model/tipo_file.h"
 #include "solving/lessico_crea.h"
 #include "solving/lessico_indice.h"
+#include "solving/lessico_parole.h"
 
 namespace quadrivo {
 
@@ -29,7 +31,15 @@ constexpr const char* uso =
     "      costruisce un dizionario dalle liste di parole (una per riga, UTF-8;\n"
     "      un file .dic di hunspell fornisce i suoi lemmi)\n"
     "  lessico cerca DIZIONARIO MASCHERA\n"
-    "      le parole che corrispondono alla maschera (\".\" o \"?\" per una lettera ignota)\n"
+    "      le parole che corrispondono alla maschera: \".\" o \"?\" una lettera qualsiasi,\n"
+    "      \"@\" una vocale, \"#\" una consonante, \"[ABC]\" una di queste, \"[!ABC]\" nessuna di queste\n"
+    "  lessico anagrammi DIZIONARIO LETTERE\n"
+    "      le parole fatte esattamente di queste lettere (\".\" una lettera qualsiasi)\n"
+    "  lessico frammenti DIZIONARIO FRAMMENTO\n"
+    "      le parole di cui il frammento è consonanti, vocali, dispari, pari, estremi o centro\n"
+    "  lessico incroci DIZIONARIO SCHEMA COLONNA RIGA o|v\n"
+    "      le parole per la parola dello schema in quella casella che lasciano possibile\n"
+    "      ogni parola incrociata, con il numero di candidate che restano agli incroci\n"
     "  lessico info DIZIONARIO\n"
     "      l'intestazione e il numero di parole per lunghezza\n";
 
@@ -189,6 +199,8 @@ std::optional<std::string> piegaMaschera(std::string_view testo) {
         testo.remove_prefix(lungo);
         if (segno == "." || segno == "?" || segno == " ") {
             maschera += '.';
+        } else if (segno == "@" || segno == "#" || segno == "[" || segno == "]" || segno == "!") {
+            maschera += segno;
         } else if (const std::optional<std::string> lettera = piegaParola(segno)) {
             maschera += *lettera;
         } else {
@@ -198,58 +210,137 @@ std::optional<std::string> piegaMaschera(std::string_view testo) {
     return maschera;
 }
 
+// The dictionary at `percorso` mapped and checked; nothing (after saying why) when it cannot be
+// used.
+std::unique_ptr<Mappa> apriDizionario(const std::string& percorso, std::ostream& err) {
+    auto f = std::make_unique<Mappa>(percorso);
+    if (!f->aperta()) {
+        err << "lessico: impossibile aprire " << percorso << " (" << percheIlleggibile(percorso) << ")\n";
+        return nullptr;
+    }
+    const std::string_view dati = f->dati();
+    if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty()) {
+        err << "lessico: " << percorso << " non è un dizionario valido: " << difetto << "\n";
+        return nullptr;
+    }
+    return f;
+}
+
+// Lines out in large chunks; a line never straddles two.
+class Righe {
+public:
+    explicit Righe(std::ostream& out) : out_(out), buffer_(std::make_unique_for_overwrite<char[]>(pezzo)) {}
+    ~Righe() { svuota(); }
+    Righe(const Righe&) = delete;
+    Righe& operator=(const Righe&) = delete;
+    void riga(std::string_view prima, std::string_view dopo = {}) {
+        const std::size_t n = prima.size() + dopo.size() + 1;
+        if (usati_ + n > pezzo) svuota();
+        std::memcpy(buffer_.get() + usati_, prima.data(), prima.size());
+        std::memcpy(buffer_.get() + usati_ + prima.size(), dopo.data(), dopo.size());
+        buffer_[usati_ + n - 1] = '\n';
+        usati_ += n;
+    }
+    bool chiudi() {
+        svuota();
+        out_.flush();
+        return bool(out_);
+    }
+
+private:
+    static constexpr std::size_t pezzo = std::size_t(1) << 16;
+    void svuota() {
+        out_.write(buffer_.get(), static_cast<std::streamsize>(usati_));
+        usati_ = 0;
+    }
+    std::ostream& out_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t usati_ = 0;
+};
+
 int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 2) {
         err << uso;
         return 2;
     }
-    const std::optional<std::string> maschera = piegaMaschera(a[1]);
-    if (!maschera) {
-        err << "lessico: maschera non valida: " << a[1] << " (solo lettere, \".\" o \"?\")\n";
+    const std::optional<std::string> piegata = piegaMaschera(a[1]);
+    const EsitoMaschera maschera = piegata ? leggiMaschera(*piegata) : EsitoMaschera{{}, "carattere non ammesso"};
+    if (!maschera.errore.empty()) {
+        err << "lessico: maschera non valida: " << a[1] << " (" << maschera.errore
+            << "; ammessi lettere, \".\", \"?\", \"@\", \"#\", \"[ABC]\", \"[!ABC]\")\n";
         return 1;
     }
-    const int n = static_cast<int>(maschera->size());
+    const int n = static_cast<int>(maschera.maschera.size());
     if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
         err << "lessico: la maschera deve avere da 3 a 15 caratteri\n";
         return 2;
     }
-    std::vector<std::pair<int, char>> fisse;
-    for (int p = 0; p < n; ++p)
-        if ((*maschera)[std::size_t(p)] != '.') fisse.emplace_back(p, (*maschera)[std::size_t(p)]);
-    const Mappa f(a[0]);
-    if (!f.aperta()) {
-        err << "lessico: impossibile aprire " << a[0] << " (" << percheIlleggibile(a[0]) << ")\n";
-        return 1;
-    }
-    const std::string_view dati = f.dati();
-    if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty()) {
-        err << "lessico: " << a[0] << " non è un dizionario valido: " << difetto << "\n";
-        return 1;
-    }
+    const auto f = apriDizionario(a[0], err);
+    if (!f) return 1;
+    // One search costs less than building the index: the block of that length is scanned.
+    const std::string_view dati = f->dati();
     const BloccoLessico blocco =
         bloccoEffettivo(leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico))[n], n, std::int64_t(dati.size()));
-    const char* const parole = dati.data() + blocco.offset;
+    const std::string_view parole = dati.substr(std::size_t(blocco.offset), std::size_t(blocco.conta) * std::size_t(n));
+    Righe righe(out);
+    for (const std::uint32_t k : paroleMascheraBlocco(parole, maschera.maschera))
+        righe.riga(parole.substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
+    return righe.chiudi() ? 0 : 1;
+}
 
-    // Output goes out in large chunks; a word never straddles two.
-    constexpr std::size_t pezzo = std::size_t(1) << 16;
-    const auto uscita = std::make_unique_for_overwrite<char[]>(pezzo);
-    std::size_t usati = 0;
-    for (std::int64_t k = 0; k < blocco.conta; ++k) {
-        const char* parola = parole + k * n;
-        bool uguale = true;
-        for (const auto& [p, c] : fisse) uguale &= parola[p] == c;
-        if (!uguale) continue;
-        if (usati + std::size_t(n) + 1 > pezzo) {
-            out.write(uscita.get(), static_cast<std::streamsize>(usati));
-            usati = 0;
-        }
-        std::memcpy(uscita.get() + usati, parola, std::size_t(n));
-        uscita[usati + std::size_t(n)] = '\n';
-        usati += std::size_t(n) + 1;
+// The letters of a word given on the command line, folded as the grid folds them; "." and "?"
+// kept as "." when `jolly`. None when it holds anything else.
+std::optional<std::string> piegaLettere(std::string_view testo, bool jolly) {
+    std::optional<std::string> m = piegaMaschera(testo);
+    if (m && std::all_of(m->begin(), m->end(), [&](char c) { return (c >= 'A' && c <= 'Z') || (jolly && c == '.'); }))
+        return m;
+    return std::nullopt;
+}
+
+int anagrammiDi(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) {
+        err << uso;
+        return 2;
     }
-    out.write(uscita.get(), static_cast<std::streamsize>(usati));
-    out.flush();
-    return out ? 0 : 1;
+    const std::optional<std::string> lettere = piegaLettere(a[1], true);
+    if (!lettere) {
+        err << "lessico: lettere non valide: " << a[1] << " (solo lettere e \".\" per una lettera qualsiasi)\n";
+        return 1;
+    }
+    const int n = static_cast<int>(lettere->size());
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
+        err << "lessico: le lettere devono essere da 3 a 15\n";
+        return 2;
+    }
+    const auto f = apriDizionario(a[0], err);
+    if (!f) return 1;
+    const IndiceLessico indice(f->dati(), leggiIndiceLessico(f->dati()));
+    Righe righe(out);
+    for (const std::uint32_t k : anagrammi(indice, *lettere))
+        righe.riga(indice.parole(n).substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
+    return righe.chiudi() ? 0 : 1;
+}
+
+int frammentiDi(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) {
+        err << uso;
+        return 2;
+    }
+    const std::optional<std::string> frammento = piegaLettere(a[1], false);
+    if (!frammento || frammento->empty() || frammento->size() > std::size_t(lunghezzaMassimaLessico)) {
+        err << "lessico: frammento non valido: " << a[1] << " (da 1 a 15 lettere)\n";
+        return 1;
+    }
+    const auto f = apriDizionario(a[0], err);
+    if (!f) return 1;
+    const IndiceLessico indice(f->dati(), leggiIndiceLessico(f->dati()));
+    Righe righe(out);
+    for (const TrovataFrammento& t : frammenti(indice, *frammento)) {
+        const int n = lunghezzaId(t.id);
+        righe.riga(std::string(nomeRelazione(t.relazione)) + " ",
+                   indice.parole(n).substr(std::size_t(numeroId(t.id)) * std::size_t(n), std::size_t(n)));
+    }
+    return righe.chiudi() ? 0 : 1;
 }
 
 int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -287,6 +378,8 @@ int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
 
 }  // namespace
 
+int (*eseguiIncroci)(const std::vector<std::string>&, std::ostream&, std::ostream&) = nullptr;
+
 int eseguiLessico(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
     if (argomenti.empty()) {
         err << uso;
@@ -296,6 +389,10 @@ int eseguiLessico(const std::vector<std::string>& argomenti, std::ostream& out, 
     if (argomenti[0] == "crea") return crea(resto, out, err);
     if (argomenti[0] == "cerca") return cerca(resto, out, err);
     if (argomenti[0] == "info") return info(resto, out, err);
+    if (argomenti[0] == "anagrammi") return anagrammiDi(resto, out, err);
+    if (argomenti[0] == "frammenti") return frammentiDi(resto, out, err);
+    // The program's puzzle readers need Qt: the static tool hands this one to its sibling.
+    if (argomenti[0] == "incroci" && eseguiIncroci) return eseguiIncroci(resto, out, err);
     err << uso;
     return 2;
 }

@@ -462,6 +462,9 @@ void Form1::collegaSessione() {
         disegnaGriglia();
         annunciaCellaCorrente(*this);
     });
+    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata, &Sessione::segniCambiati})
+        connect(sessione_, segnale, this, &Form1::pianificaSuggerimenti);
+    connect(sessione_, &Sessione::celleCambiate, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
     connect(sessione_, &Sessione::tempoCambiato, this, [this] {
         aggiornaComandiVerifica();
@@ -569,7 +572,11 @@ void Form1::Menurett_Click() {
 }
 
 void Form1::MenuLingua_Click(int lingua) {
-    if (scegliLingua(stato_, piattaforma_, lingua)) salvaValoreUtente(chiaveLingua, lingua);
+    // Another dictionary: kept for the next start, and the suggestions come from it from now on.
+    if (scegliLingua(stato_, piattaforma_, lingua)) {
+        salvaValoreUtente(chiaveLingua, lingua);
+        pianificaSuggerimenti();
+    }
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     segnaLingue();
 }

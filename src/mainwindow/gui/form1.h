@@ -33,6 +33,7 @@ namespace quadrivo {
 class FinestraGuida;
 
 class FONTEN;          // dialogs
+class PannelloSuggerimenti;  // the crossing-aware words for the current word
 class PannelloDefinizioni;  // the clue panel
 
 class Form1 : public QMainWindow, private VistaSolutore {
@@ -128,6 +129,7 @@ public:
     // F2: the word dialog on the current word.
     void MenuParola_Click();
     void MenuElenco_Click();
+    void MenuSuggerimenti_Click();
     void MenuSaltaComplete_Click();
 
     // ---- Printing (form1_stampa.cpp)
@@ -244,6 +246,13 @@ private:
     void aggiornaElenco();
     void disponiElenco();
     bool elencoVisibile() const;
+    // The "Suggerimenti" panel, below the clue panel in the right column (or alone in it): its
+    // list is worked out once the pending events are handled, however many changes came.
+    bool suggerimentiVisibili() const;
+    bool colonnaVisibile() const { return elencoVisibile() || suggerimentiVisibili(); }
+    void pianificaSuggerimenti();
+    void aggiornaSuggerimenti();
+    void scriviSuggerimento(const QString& parola);
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -299,8 +308,11 @@ private:
     void creaMenuRecenti();
     void aggiornaMenuRecenti();
     void ricordaSchema();
-    std::string avvisoImpostazioni_;
-    bool bloccata_ = false;  // a modal dialog holds the window  // a settings file that could not be used, said at the first activation
+    std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
+    bool bloccata_ = false;           // a modal dialog holds the window
+    PannelloSuggerimenti* suggerimenti_ = nullptr;
+    QAction* MenuSuggerimenti = nullptr;
+    bool suggerimentiInAttesa_ = false;
 };
 
 }  // namespace quadrivo

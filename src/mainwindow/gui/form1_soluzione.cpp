@@ -41,6 +41,16 @@ std::optional<SceltaParola> Form1::apriDialogo(const VoceDialogo& voce) {
         if (!stato_.indiceParole) caricaLessico(stato_, piattaforma_);
         cercaNelLessico(stato_, piattaforma_, maschera, vista);
     }, this);
+    dialogo.impostaElenco([this](ModoRicerca modo, const std::string& maschera) {
+        if (!stato_.indiceParole && !caricaLessico(stato_, piattaforma_)) {
+            const std::string percorso = stato_.cartellaProgramma + stato_.fileLessico;
+            const std::string motivo = motivoLessico(percorso);
+            piattaforma_.messaggio("Impossibile usare il dizionario " + stato_.fileLessico + " (" +
+                                       (motivo.empty() ? "memoria insufficiente" : motivo) + "): la ricerca non è possibile.",
+                                   {}, Icona::attenzione, Pulsanti::ok);
+        }
+        return elencoParole(stato_, modo, maschera);
+    });
     dialogo.exec();
     return dialogo.scelta();
 }

@@ -19,6 +19,9 @@
 #include "model/tipo_file.h"
 #include "solving/lettura.h"
 #include "solving/gui/pannello_definizioni.h"
+#include "solving/gui/pannello_suggerimenti.h"
+#include "solving/lessico.h"
+#include "solving/lessico_incroci.h"
 #include "solving/inserimento.h"
 #include "solving/passaggio.h"
 
@@ -28,6 +31,7 @@ namespace {
 
 const char* const chiaveElenco = "soluzione/mostraElenco";
 const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
+const char* const chiaveSuggerimenti = "soluzione/mostraSuggerimenti";
 
 bool opzioneUtente(const char* chiave, bool predefinita) { return valoreUtente(chiave, predefinita).toBool(); }
 void salvaOpzioneUtente(const char* chiave, bool valore) { salvaValoreUtente(chiave, valore); }
@@ -72,6 +76,11 @@ void Form1::creaTastiera() {
     MenuElenco->setCheckable(true);
     MenuElenco->setChecked(opzioneUtente(chiaveElenco, true));
     connect(MenuElenco, &QAction::triggered, this, &Form1::MenuElenco_Click);
+    MenuSuggerimenti = Menuimpo->addAction("Sugg&erimenti");
+    MenuSuggerimenti->setObjectName("MenuSuggerimenti");
+    MenuSuggerimenti->setCheckable(true);
+    MenuSuggerimenti->setChecked(opzioneUtente(chiaveSuggerimenti, false));
+    connect(MenuSuggerimenti, &QAction::triggered, this, &Form1::MenuSuggerimenti_Click);
     MenuSaltaComplete = Menuimpo->addAction("&Salta parole complete");
     MenuSaltaComplete->setObjectName("MenuSaltaComplete");
     MenuSaltaComplete->setCheckable(true);
@@ -114,6 +123,9 @@ void Form1::creaTastiera() {
     elenco_->hide();
     connect(elenco_, &PannelloDefinizioni::parolaScelta, this,
             [this](int indice) { impostaPosizione(navigazione().vaiAParola(stato_.cruciverba, indice)); });
+    suggerimenti_ = new PannelloSuggerimenti(area_);
+    suggerimenti_->hide();
+    connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &Form1::scriviSuggerimento);
     rigaDefinizione_ = new QLabel(area_);
     rigaDefinizione_->setObjectName("RigaDefinizione");
     rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -129,9 +141,13 @@ bool Form1::elencoVisibile() const {
     return MenuElenco && MenuElenco->isChecked() && sessione_->modo() == ModoVista::griglia;
 }
 
+bool Form1::suggerimentiVisibili() const {
+    return MenuSuggerimenti && MenuSuggerimenti->isChecked() && sessione_->modo() == ModoVista::griglia;
+}
+
 AreaFinestra Form1::areaGriglia() const {
     AreaFinestra a = areaFinestra();
-    if (!elencoVisibile()) return a;
+    if (!colonnaVisibile()) return a;
     a.larghezza -= larghezzaElenco(area_->width());
     a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
     return a;
@@ -139,17 +155,57 @@ AreaFinestra Form1::areaGriglia() const {
 
 void Form1::disponiElenco() {
     if (!elenco_) return;
-    if (!elencoVisibile()) {
+    const bool eraVisibile = suggerimenti_->isVisible();
+    if (!colonnaVisibile()) {
         elenco_->hide();
+        suggerimenti_->hide();
         rigaDefinizione_->hide();
         return;
     }
     const int w = area_->width(), t = Toolbar1->height(), s = StatusBar1->height();
     const int l = larghezzaElenco(w);
-    elenco_->setGeometry(w - l, t, l, std::max(0, area_->height() - t - s));
+    const int alta = std::max(0, area_->height() - t - s);
+    // Both shown: the clues above, the suggestions in the lower two fifths.
+    const int sotto = !suggerimentiVisibili() ? 0 : elencoVisibile() ? alta * 2 / 5 : alta;
+    elenco_->setGeometry(w - l, t, l, alta - sotto);
+    suggerimenti_->setGeometry(w - l, t + alta - sotto, l, sotto);
     rigaDefinizione_->setGeometry(0, t, w - l, altezzaRiga(rigaDefinizione_));
-    elenco_->show();
+    elenco_->setVisible(elencoVisibile());
+    suggerimenti_->setVisible(suggerimentiVisibili());
     rigaDefinizione_->show();
+    if (!eraVisibile && suggerimenti_->isVisible()) pianificaSuggerimenti();
+}
+
+void Form1::pianificaSuggerimenti() {
+    if (suggerimentiInAttesa_ || !suggerimentiVisibili()) return;
+    suggerimentiInAttesa_ = true;
+    QMetaObject::invokeMethod(this, &Form1::aggiornaSuggerimenti, Qt::QueuedConnection);
+}
+
+void Form1::aggiornaSuggerimenti() {
+    suggerimentiInAttesa_ = false;
+    if (!suggerimenti_ || !suggerimenti_->isVisible()) return;
+    // A paused grid hides its letters; the words that fit them would tell them.
+    if (inPausa()) return suggerimenti_->mostraNessuna("In pausa.");
+    const Parola* w = parolaCorrente();
+    if (!w) return suggerimenti_->mostraNessuna("Nessuna parola corrente.");
+    if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
+        return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
+    // The index is built at the first search; a dictionary that cannot be used is only named.
+    if (!stato_.indiceParole && !caricaLessico(stato_, piattaforma_))
+        return suggerimenti_->mostraNessuna(QString::fromStdString("Dizionario " + stato_.fileLessico + " non disponibile."));
+    suggerimenti_->mostra(suggerimenti(stato_.cruciverba, w->caselle, *stato_.indiceParole));
+}
+
+void Form1::scriviSuggerimento(const QString& parola) {
+    const Parola* w = parolaCorrente();
+    if (!w || inPausa() || sessione_->modo() != ModoVista::griglia) return;
+    std::vector<Scrittura> scritture;
+    for (int i = 0; i < w->lunghezza && i < parola.size(); ++i)
+        scritture.push_back({w->colonnaDi(i), w->rigaDi(i), parola.mid(i, 1).toStdString(), sessione_->matita()});
+    // One step of the history, as a word from the dialog.
+    sessione_->scrivi(scritture);
+    area_->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::aggiornaElenco() {
@@ -214,6 +270,12 @@ bool Form1::tastoGriglia(QKeyEvent* e) {
 
 void Form1::MenuElenco_Click() {
     salvaOpzioneUtente(chiaveElenco, MenuElenco->isChecked());
+    if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
+    else disponiElenco();
+}
+
+void Form1::MenuSuggerimenti_Click() {
+    salvaOpzioneUtente(chiaveSuggerimenti, MenuSuggerimenti->isChecked());
     if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
     else disponiElenco();
 }

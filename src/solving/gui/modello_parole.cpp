@@ -5,6 +5,8 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 
+#include "model/testo.h"
+
 namespace quadrivo {
 
 namespace {
@@ -36,19 +38,33 @@ ModelloParole* ModelloParole::perLista(QComboBox* lista) {
 void ModelloParole::imposta(const ParoleTrovate& parole) {
     beginResetModel();
     parole_ = parole;
+    voci_.clear();
     endResetModel();
 }
 
-void ModelloParole::svuota() { imposta({}); }
+void ModelloParole::imposta(std::vector<VoceRicerca> voci) {
+    beginResetModel();
+    parole_ = {};
+    voci_ = std::move(voci);
+    endResetModel();
+}
+
+void ModelloParole::svuota() { imposta(ParoleTrovate{}); }
 
 int ModelloParole::rowCount(const QModelIndex& genitore) const {
-    return genitore.isValid() ? 0 : static_cast<int>(std::min<std::size_t>(parole_.size(), INT_MAX));
+    const std::size_t n = voci_.empty() ? parole_.size() : voci_.size();
+    return genitore.isValid() ? 0 : static_cast<int>(std::min<std::size_t>(n, INT_MAX));
 }
 
 QVariant ModelloParole::data(const QModelIndex& indice, int ruolo) const {
-    if (!indice.isValid() || indice.row() < 0 || std::size_t(indice.row()) >= parole_.size()) return {};
-    if (ruolo != Qt::DisplayRole && ruolo != Qt::EditRole) return {};
-    return QString::fromStdString(parole_.utf8(std::size_t(indice.row())));
+    if (!indice.isValid() || indice.row() < 0 || indice.row() >= rowCount()) return {};
+    if (ruolo != Qt::DisplayRole && ruolo != Qt::EditRole && ruolo != Qt::UserRole) return {};
+    const auto i = std::size_t(indice.row());
+    if (voci_.empty()) return QString::fromStdString(parole_.utf8(i));
+    const VoceRicerca& v = voci_[i];
+    const QString parola = QString::fromStdString(daWindows1252(v.parola));
+    if (ruolo == Qt::UserRole) return parola;
+    return v.nota.empty() ? parola : parola.isEmpty() ? QString::fromStdString(v.nota) : parola + "  " + QString::fromStdString(v.nota);
 }
 
 }  // namespace quadrivo

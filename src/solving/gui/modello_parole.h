@@ -18,13 +18,17 @@ public:
     static ModelloParole* perLista(QComboBox* lista);
 
     void imposta(const ParoleTrovate& parole);
+    // Lines with a note after the word ("ROMA (12)", "PARIGI (consonanti)").
+    void imposta(std::vector<VoceRicerca> voci);
     void svuota();
+    // Qt::UserRole gives the word a choice writes, "" for a line only to be read.
 
     int rowCount(const QModelIndex& genitore = {}) const override;
     QVariant data(const QModelIndex& indice, int ruolo = Qt::DisplayRole) const override;
 
 private:
     ParoleTrovate parole_;
+    std::vector<VoceRicerca> voci_;
 };
 
 }  // namespace quadrivo

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "solving/gui/modello_parole.h"
+#include "model/numeri.h"
 #include "model/testo.h"
 
 namespace quadrivo {
@@ -90,6 +91,14 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
 
     Command3d4 = new QPushButton("&Cerca", this);
     Command3d4->setObjectName("Command3d4");
+    ComboModo = new QComboBox(this);
+    ComboModo->setObjectName("ComboModo");
+    ComboModo->addItems({"Maschera", "Anagramma", "Frammenti", "Incroci"});
+    ComboModo->setToolTip("Maschera: le parole con le lettere delle caselle (\"@\" una vocale, \"#\" una consonante)\n"
+                          "Anagramma: le parole fatte delle lettere delle caselle\n"
+                          "Frammenti: le parole di cui le lettere sono consonanti, vocali, dispari, pari, estremi o centro\n"
+                          "Incroci: le parole che lasciano possibile ogni parola incrociata");
+    ComboModo->hide();
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setMinimumWidth(160);
@@ -103,6 +112,7 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Picture1->setFixedSize(160, 14);
     Picture1->setObjectName("Picture1");
     auto* barraRicerca = new QHBoxLayout;
+    barraRicerca->addWidget(ComboModo);
     barraRicerca->addWidget(Command3d4);
     barraRicerca->addWidget(Combo1);
     barraRicerca->addWidget(Label5);
@@ -309,16 +319,35 @@ void TessoDef::Command3d2_Click() {
 
 void TessoDef::Command3d3_Click() { piattaforma_.messaggio(testoAiutoTessoDef()); }
 
+void TessoDef::impostaElenco(Elenco elenco) {
+    elenco_ = std::move(elenco);
+    ComboModo->setVisible(elenco_ && conRicerca(lunghezza()));
+    adjustSize();
+}
+
 void TessoDef::Command3d4_Click() {
-    if (!voce_.valida || !ricerca_) return;
+    if (!voce_.valida) return;
+    const std::string maschera = mascheraDaCaselle(testiCaselle(), voce_.lunghezzaMaschera);
+    const auto modo = static_cast<ModoRicerca>(std::max(0, ComboModo->currentIndex()));
+    if (modo != ModoRicerca::maschera && elenco_) {
+        std::vector<VoceRicerca> voci = elenco_(modo, maschera);
+        const std::size_t trovate = voci.size();
+        modelloParole_->imposta(std::move(voci));
+        Label5->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(trovate))));
+        Combo1->setCurrentIndex(trovate == 0 ? -1 : 0);
+        return;
+    }
+    if (!ricerca_) return;
     // The search ends with the default pointer: the hover arrow comes back only with a move.
     inizioRicerca_.start();
-    ricerca_(mascheraDaCaselle(testiCaselle(), voce_.lunghezzaMaschera), *this);
+    ricerca_(maschera, *this);
 }
 
 void TessoDef::Combo1_Click(int indice) {
     if (indice < 0) return;
-    const QString parola = Combo1->itemText(indice);
+    // A line only to be read (a fragment's source word) writes nothing.
+    const QString parola = Combo1->itemData(indice, Qt::UserRole).toString();
+    if (parola.isEmpty()) return;
     const int n = caselleMostrate();
     for (int i = 0; i < n && i < parola.size(); ++i) {
         Text3[static_cast<size_t>(i)]->setText(parola.mid(i, 1));

@@ -39,6 +39,11 @@ public:
     TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore = nullptr);
     ~TessoDef() override;
 
+    // The lists of the other ways of searching (Anagramma, Frammenti, Incroci) for the boxes'
+    // bytes; with it the dialog offers the choice of the way beside "&Cerca".
+    using Elenco = std::function<std::vector<VoceRicerca>(ModoRicerca modo, const std::string& maschera)>;
+    void impostaElenco(Elenco elenco);
+
     // What OK confirmed; nothing before OK or after Annulla.
     const std::optional<SceltaParola>& scelta() const { return scelta_; }
 
@@ -111,6 +116,7 @@ private:
     std::array<QLineEdit*, maxCaselleDialogo> Text3{};
     QLineEdit* Text2;
     QPushButton* Command3d4;
+    QComboBox* ComboModo;  // Maschera, Anagramma, Frammenti, Incroci
     QComboBox* Combo1;
     QLabel* Label5;
     AreaDisegno* Picture1;  // the search's progress bar
@@ -121,6 +127,7 @@ private:
     const VoceDialogo voce_;
     Piattaforma& piattaforma_;
     Ricerca ricerca_;
+    Elenco elenco_;
     std::optional<SceltaParola> scelta_;
     std::vector<bool> modificate_ = std::vector<bool>(maxCaselleDialogo, false);  // edited by the player
     bool lungaModificata_ = false;

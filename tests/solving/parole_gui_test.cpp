@@ -1,0 +1,89 @@
+// The word dialog's four ways of searching, over a small dictionary and the known puzzle.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dizionario_prova.h"
+#include "schema_prova.h"
+#include "solving/gui/tessodef.h"
+#include "solving/inserimento.h"
+#include "solving/lessico.h"
+#include "supporto/finestre.h"
+
+using namespace quadrivo;
+
+class ParoleGuiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theFourWaysListWhatTheirDefinitionsSay() {
+        // 1 across is ?.S? with nothing typed; down 1 has the N of row 3 (only CANE fits ??N?).
+        prova::SchemaProva p({"..S.#", ".#...", "N.#.#", "....#"});
+        prova::CartellaTemporanea dir;
+        p.stato.cartellaProgramma = dir.percorso();
+        dir.scrivi("LessicoItaliano.dat",
+                   prova::dizionario({{4, {"CASA", "COSA", "MOSA", "CANE", "AREA", "ASCA", "SACA"}},
+                                      {7, {"CRAVSTA"}},
+                                      {8, {"XCXAXSXA"}}}));
+        QVERIFY(caricaLessico(p.stato, p.piattaforma));
+        p.stato.colonnaCorrente = 1, p.stato.rigaCorrente = 1, p.stato.direzioneCorrente = 1;
+        TessoDef d(voceDialogo(p.stato), p.piattaforma,
+                   [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(p.stato, p.piattaforma, m, v); });
+        d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.stato, modo, m); });
+        d.show(), d.activateWindow();
+        QTRY_VERIFY(prova::fuocoDentro(&d));
+        auto* modo = d.findChild<QComboBox*>("ComboModo");
+        auto* lista = d.findChild<QComboBox*>("Combo1");
+        QVERIFY(modo->isVisible());
+        auto casella = [&](int i) { return d.findChild<QLineEdit*>(QString("Text3_%1").arg(i)); };
+        auto scrivi = [&](const QString& lettere) {
+            for (int i = 0; i < 4; ++i) casella(i)->setText(lettere.mid(i, 1));
+        };
+        auto caselle = [&] {
+            QString t;
+            for (int i = 0; i < 4; ++i) t += casella(i)->text();
+            return t;
+        };
+        auto cerca = [&](int m) {
+            modo->setCurrentIndex(m);
+            QTest::mouseClick(d.findChild<QPushButton*>("Command3d4"), Qt::LeftButton);
+            QStringList righe;
+            for (int i = 0; i < lista->count(); ++i) righe << lista->itemText(i);
+            return righe.join(", ") + " | " + d.findChild<QLabel*>("Label5")->text();
+        };
+        const struct {
+            int modo;
+            const char* caselle;
+            const char* attese;
+        } casi[] = {
+            {0, " @S@", "CASA, COSA, MOSA | Trov.: 3"},
+            {0, "#@S@", "CASA, COSA, MOSA | Trov.: 3"},
+            {3, " @S@", "CASA  (3), COSA  (3) | Trov.: 2"},  // MOSA leaves down 1 no word
+            {1, "CAS ", "CASA, COSA, ASCA, SACA | Trov.: 4"},
+            {2, "CAS ", " | Trov.: 0"},  // a fragment is all letters
+            {2, "CASA", "CRAVSTA (dispari), XCXAXSXA (pari) | Trov.: 2"},
+        };
+        for (const auto& c : casi) {
+            scrivi(c.caselle);
+            QCOMPARE(cerca(c.modo), QString(c.attese));
+        }
+        // A fragment's source word is only read; a crossing-aware word fills the boxes.
+        lista->activated(0);
+        QCOMPARE(caselle(), QString("CASA"));
+        scrivi(" @S@");
+        cerca(3);
+        lista->activated(1);
+        QCOMPARE(caselle(), QString("COSA"));
+        // "#" asks for a consonant and is never written; "@" stays as typed.
+        scrivi("#@SA");
+        QTest::mouseClick(d.findChild<QPushButton*>("Command3d1"), Qt::LeftButton);
+        QVERIFY(p.piattaforma.messaggi.empty() && d.scelta());
+        applicaScelta(p.stato, *d.scelta());
+        QCOMPARE(QString::fromStdString(p.stato.cruciverba.cella(1, 1).voce + "|" + p.stato.cruciverba.cella(2, 1).voce),
+                 QString("|@"));
+    }
+};
+
+QTEST_MAIN(ParoleGuiTest)
+#include "parole_gui_test.moc"

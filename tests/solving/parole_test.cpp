@@ -1,0 +1,138 @@
+// The word helper over a small dictionary: classes, anagrams, fragments, crossings.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "dizionario_prova.h"
+#include "solving/lessico_incroci.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+const std::string dati = prova::dizionario({
+    {3, {"ORA", "ARA", "RIO", "AIA", "OCA"}},
+    {4, {"ROMA", "MORA", "RAMO", "ARMO", "MELA", "MALA", "MOLA", "COMO", "PISA", "RANA", "RAMA", "AMOR"}},
+    {5, {"MAMMA", "PURGO", "PREGO", "RAMPA", "MIRRA", "CAPRA"}},
+    {6, {"PARIGI", "XPXRXG", "SPARGE"}},
+    {7, {"APARIGO"}},
+});
+const IndiceLessico& indice() {
+    static const IndiceLessico i(dati, leggiIndiceLessico(dati));
+    return i;
+}
+
+std::string testi(int n, const std::vector<std::uint32_t>& numeri) {
+    std::string s;
+    for (const std::uint32_t k : numeri) s += (s.empty() ? "" : " ") + std::string(indice().parole(n).substr(k * n, n));
+    return s;
+}
+
+TEST(Parole, MaschereConClassi) {
+    const struct {
+        const char* maschera;
+        const char* attese;
+    } casi[] = {
+        {"M.LA", "MELA MALA MOLA"},
+        {"m?la", "MELA MALA MOLA"},
+        {"M@LA", "MELA MALA MOLA"},
+        {"#@#@", "ROMA MORA RAMO MELA MALA MOLA COMO PISA RANA RAMA"},
+        {"@#@#", "AMOR"},
+        {"R@M@", "ROMA RAMO RAMA"},
+        {"[RM]O[MR]A", "ROMA MORA"},
+        {"[!RM]@#@", "COMO PISA"},
+        {"@@@", "AIA"},
+        {"#@#", ""},
+        {"[!AEIOU]@##@", "MAMMA PURGO RAMPA MIRRA CAPRA"},
+        {"[!mc]@##@", "PURGO RAMPA"},
+        {".....", "MAMMA PURGO PREGO RAMPA MIRRA CAPRA"},
+    };
+    for (const auto& c : casi) {
+        const EsitoMaschera m = leggiMaschera(c.maschera);
+        ASSERT_EQ(m.errore, "") << c.maschera;
+        const int n = static_cast<int>(m.maschera.size());
+        EXPECT_EQ(testi(n, paroleMaschera(indice(), m.maschera)), c.attese) << c.maschera;
+        // The scan without the index finds exactly the same words.
+        EXPECT_EQ(paroleMascheraBlocco(indice().parole(n), m.maschera), paroleMaschera(indice(), m.maschera)) << c.maschera;
+    }
+}
+
+TEST(Parole, MaschereSbagliate) {
+    for (const char* m : {"M[AE", "M[]LA", "M[!]LA", "M[A1]LA", "M3LA", "ML]A", "", "M-LA"})
+        EXPECT_NE(leggiMaschera(m).errore, "") << m;
+    EXPECT_EQ(leggiMaschera("M[AE").errore, "parentesi quadra non chiusa dopo \"M\"");
+}
+
+TEST(Parole, MascheraDelDialogo) {
+    // Blank any letter, "@" and "#" the classes, a "." typed in a box only itself.
+    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("M@L "))), "MELA MALA MOLA");
+    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("#O# "))), "ROMA MORA MOLA COMO");
+    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("M.LA"))), "");
+}
+
+TEST(Parole, Anagrammi) {
+    const struct {
+        const char* lettere;
+        const char* attese;
+    } casi[] = {
+        {"ROMA", "ROMA MORA RAMO ARMO AMOR"},
+        {"amor", "ROMA MORA RAMO ARMO AMOR"},
+        {"R.MA", "ROMA MORA RAMO ARMO RAMA AMOR"},
+        {"AAMMM", "MAMMA"},
+        {"MA...", "MAMMA RAMPA MIRRA"},
+        {"AAAMM", ""},
+        {"....", "ROMA MORA RAMO ARMO MELA MALA MOLA COMO PISA RANA RAMA AMOR"},
+        {"R1MA", ""},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(testi(static_cast<int>(std::strlen(c.lettere)), anagrammi(indice(), c.lettere)), c.attese) << c.lettere;
+}
+
+TEST(Parole, Frammenti) {
+    auto righe = [](const char* f) {
+        std::string s;
+        for (const TrovataFrammento& t : frammenti(indice(), f)) {
+            const int n = lunghezzaId(t.id);
+            s += std::string(s.empty() ? "" : ", ") + nomeRelazione(t.relazione) + " " +
+                 std::string(indice().parole(n).substr(numeroId(t.id) * n, n));
+        }
+        return s;
+    };
+    const struct {
+        const char* frammento;
+        const char* attese;
+    } casi[] = {
+        // Consonants at any length, odd letters of 5 and 6 letters, even ones of 6 and 7.
+        {"PRG", "consonanti PURGO, consonanti PREGO, consonanti PARIGI, consonanti APARIGO, dispari PARIGI, pari XPXRXG, "
+                "pari APARIGO"},
+        {"IA", "vocali PISA, vocali MIRRA, pari PISA"},
+        {"RA", "estremi ROMA, estremi RANA, estremi RAMA, estremi RAMPA"},
+        {"OM", "centro ROMA, centro COMO"},
+        {"M", "centro MAMMA, centro RAMPA"},
+        {"AII", "vocali PARIGI, pari PARIGI"},
+        {"P1", ""},
+    };
+    for (const auto& c : casi) EXPECT_EQ(righe(c.frammento), c.attese) << c.frammento;
+}
+
+TEST(Parole, Incroci) {
+    // Across 1 (row 1) is being chosen. Down 1 is three open letters; down 4 ends in the "A"
+    // typed in row 3, so no word can start with R there; down 2 has two letters and down 3 one:
+    // no constraint.
+    const Cruciverba x = prova::cruciverbaDa({"ROMA", "IX#R", "O#AA"}, {"....", "..#.", ".#.A"});
+    auto lista = [&](const std::vector<Casella>& parola) {
+        std::string s;
+        for (const Suggerimento& g : suggerimenti(x, parola, indice()))
+            s += (s.empty() ? "" : " ") + g.parola + "/" + std::to_string(g.rimaste) + "/" + std::to_string(g.minimo);
+        return s;
+    };
+    // First letters of the 3-letter words: O 2, A 2, R 1; of those ending in A: O 2, A 2. AMOR
+    // would leave down 4 as R.A, which no word is; MORA has no 3-letter word from M.
+    EXPECT_EQ(lista({{1, 1}, {2, 1}, {3, 1}, {4, 1}}), "ROMA/3/1 RAMO/3/1 ARMO/4/2 RANA/3/1 RAMA/3/1");
+    // Down 1 against across 1, open (4 words start with R, 2 with A, none with O); across 2
+    // has two letters, across 3 one.
+    EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}), "ARA/2/2 RIO/4/4 AIA/2/2");
+}
+
+}  // namespace

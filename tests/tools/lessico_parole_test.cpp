@@ -1,0 +1,53 @@
+// `lessico cerca`, `anagrammi`, `frammenti` and `incroci` as the command line gives them.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <sstream>
+
+#include "../solving/dizionario_prova.h"
+#include "strumento.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+TEST(LessicoParole, Comandi) {
+    abilitaIncroci();
+    prova::CartellaTemporanea t;
+    const std::string d = t.scrivi("it.dat", prova::dizionario({{3, {"ORA", "ARA", "RIO", "AIA", "OCA"}},
+                                                                {4, {"ROMA", "MORA", "RAMO", "MELA", "AMOR", "RANA"}},
+                                                                {6, {"PARIGI"}}}));
+    // Across 1 (row 1) crosses down 1 (three open letters) and down 4 (ending in the A typed).
+    const std::string s = t.scrivi("s.trmo", prova::fileTrmo({"ROMA", "IX#R", "O#AA"}, {"....", "..#.", ".#.A"}));
+    const std::string fifo = t.percorso("fifo.trmo");
+    ::mkfifo(fifo.c_str(), 0600);
+    const struct {
+        std::vector<std::string> argomenti;
+        int uscita;
+        const char* stampa;  // stdout, or the start of stderr when it fails
+    } casi[] = {
+        {{"cerca", d, "#@#@"}, 0, "ROMA\nMORA\nRAMO\nMELA\nRANA\n"},
+        {{"cerca", d, "r[!o]?a"}, 0, "RANA\n"},
+        {{"cerca", d, "[AEIOU]#@"}, 0, "ORA\nARA\nOCA\n"},
+        {{"cerca", d, "M[AE"}, 1, "lessico: maschera non valida: M[AE (parentesi quadra non chiusa"},
+        {{"cerca", d, "M3LA"}, 1, "lessico: maschera non valida"},
+        {{"anagrammi", d, "ROMA"}, 0, "ROMA\nMORA\nRAMO\nAMOR\n"},
+        {{"anagrammi", d, "a.r."}, 0, "ROMA\nMORA\nRAMO\nAMOR\nRANA\n"},
+        {{"anagrammi", d, "R1MA"}, 1, "lessico: lettere non valide"},
+        {{"frammenti", d, "PRG"}, 0, "consonanti PARIGI\ndispari PARIGI\n"},
+        {{"frammenti", d, "ra"}, 0, "estremi ROMA\nestremi RANA\n"},
+        {{"frammenti", d, "P-G"}, 1, "lessico: frammento non valido"},
+        {{"incroci", d, s, "1", "1", "o"}, 0, "ROMA 3\nRAMO 3\nRANA 3\n"},
+        {{"incroci", d, s, "2", "1", "v"}, 1, "lessico: la parola in quella casella ha 2 lettere"},
+        {{"incroci", d, s, "3", "2", "o"}, 1, "lessico: la casella 3 2 non è una casella bianca"},
+        {{"incroci", d, fifo, "1", "1", "o"}, 1, "lessico: impossibile leggere"},
+        {{"incroci", d, s, "1", "1", "x"}, 2, "uso:"},
+        {{"anagrammi", d}, 2, "uso:"},
+        {{"frammenti"}, 2, "uso:"},
+    };
+    for (const auto& c : casi) {
+        std::ostringstream out, err;
+        EXPECT_EQ(eseguiLessico(c.argomenti, out, err), c.uscita) << c.argomenti[0] << " " << c.argomenti.back();
+        if (c.uscita == 0) EXPECT_EQ(out.str(), c.stampa) << c.argomenti.back() << err.str();
+        else EXPECT_EQ(err.str().rfind(c.stampa, 0), 0u) << err.str();
+    }
+}
