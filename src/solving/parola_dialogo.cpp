@@ -36,10 +36,12 @@ char primoCarattere(const std::string& testo) {
 VoceDialogo voceDialogo(const Stato& s) {
     VoceDialogo v;
     const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
-    v.xAngolo = s.xGriglia + c * s.latoCasella;
-    v.yAngolo = s.yGriglia + r * s.latoCasella;
+    v.xParola = s.xGriglia + (c - 1) * s.latoCasella;
+    v.yParola = s.yGriglia + (r - 1) * s.latoCasella;
+    v.larghezzaParola = v.altezzaParola = s.latoCasella;
     const Definizione* w = definizioneDa(s.cruciverba, {c, r}, d);
     if (!w) return v;
+    (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
     v.titolo = " " + w->etichetta + (d == orizzontale ? " Orizzontale" : " Verticale");
     v.definizione = aWindows1252(w->testo);

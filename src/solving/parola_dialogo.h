@@ -19,7 +19,8 @@ struct VoceDialogo {
     std::string definizione;      // the clue
     std::string parola;           // the entered letters, "." where none
     int lunghezzaMaschera = 0;    // letters of the solution word, which the search compares
-    int xAngolo = 0, yAngolo = 0; // the start cell's bottom-right corner in the window
+    // The word's cells in the window: the dialog goes beside them, never over them.
+    int xParola = 0, yParola = 0, larghezzaParola = 0, altezzaParola = 0;
 };
 
 // What the player confirmed with OK.

@@ -11,9 +11,11 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Stato& s = p.stato;
     std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(4, 1, verticale);
-    const VoceDialogo v = voceDialogo(s);  // the corner is the start cell's bottom-right one
-    EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.parola, v.lunghezzaMaschera, v.xAngolo, v.yAngolo),
-              std::tuple(true, " 3 Verticale", "Superficie", "AR.A", 4, 220, 80));
+    const VoceDialogo v = voceDialogo(s);  // the word's four cells down from (4, 1)
+    EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.parola, v.lunghezzaMaschera),
+              std::tuple(true, " 3 Verticale", "Superficie", "AR.A", 4));
+    EXPECT_EQ(std::tuple(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola),
+              std::tuple(s.xGriglia + 3 * s.latoCasella, s.yGriglia, s.latoCasella, 4 * s.latoCasella));
     const ElencoDefinizioni orizzontali = s.cruciverba.elenchi[0];
     // The clue comes back as Windows-1252 bytes, as the dialog's boxes hand it over.
     applicaScelta(s, {"AREA", "Estensione \xe8"});

@@ -143,16 +143,24 @@ private slots:
         QCOMPARE(casella(1)->text(), QString("O"));
         QTest::mouseClick(w<QPushButton>("Command3d1"), Qt::LeftButton);
         QCOMPARE(scelta(), QString("MOLA"));
+        // A single word found fills the boxes at once; Alt with a letter types nothing into a box.
+        apri(1, 4, orizzontale);
+        for (const auto& [i, t] : {std::pair(1, "O"), {2, ""}, {3, ""}}) casella(i)->setText(t);
+        QTest::mouseClick(w<QPushButton>("Command3d4"), Qt::LeftButton);
+        QTRY_COMPARE(casella(2)->text() + casella(3)->text(), QString("LA"));
+        QTest::keyClick(casella(3), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(casella(3)->text(), QString("A"));
     }
 
     void placedInsideTheScreenAndTheWordsModel() {
-        // Column, row, dialog width, expected corner on a 1024 x 768 screen for a dialog 200 high.
-        const int casi[][5] = {{3, 2, 500, 190, 110}, {14, 2, 504, 520, 110} /* touches the edge */, {20, 25, 500, 524, 568}};
-        for (const auto& k : casi) {
-            posa(k[0], k[1], orizzontale);
+        // Wherever the word is, across or down, the dialog is on the screen and leaves the word in view.
+        const QRect schermo(0, 0, 1024, 768);
+        for (const auto& [c, r, d] : {std::tuple(3, 2, orizzontale), {14, 2, orizzontale}, {1, 1, verticale}, {4, 10, verticale}}) {
+            posa(c, r, d);
             const VoceDialogo v = voceDialogo(s());
-            QCOMPARE(TessoDef::posizione({v.xAngolo, v.yAngolo}, QSize(k[2], 200), QRect(0, 0, 1024, 768)),
-                     QPoint(k[3], k[4]));
+            const QRect parola(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
+            const QRect posto(TessoDef::posizione(parola, QSize(500, 200), schermo), QSize(500, 200));
+            QVERIFY2(schermo.contains(posto) && !posto.intersects(parola) && !parola.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));
         }
         // The words' model: rows show the words and a new result replaces the old in one reset.
         QComboBox lista;

@@ -1,5 +1,6 @@
 #include "solving/gui/tessodef.h"
 
+#include <QMainWindow>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -173,19 +174,34 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
 
     adjustSize();
     QScreen* schermo = genitore && genitore->screen() ? genitore->screen() : QGuiApplication::primaryScreen();
+    // The word is in the window's drawing area: its place on the screen decides the dialog's.
+    const auto* finestra = qobject_cast<const QMainWindow*>(genitore);
+    const QWidget* area = finestra && finestra->centralWidget() ? finestra->centralWidget() : genitore;
+    const QRect parola(QPoint(voce_.xParola, voce_.yParola), QSize(voce_.larghezzaParola, voce_.altezzaParola));
     if (schermo)
-        move(posizione({voce_.xAngolo, voce_.yAngolo}, frameGeometry().size(), schermo->availableGeometry()));
+        move(posizione(area ? parola.translated(area->mapToGlobal(QPoint())) : parola, frameGeometry().size(),
+                       schermo->availableGeometry()));
 }
 
 TessoDef::~TessoDef() = default;
 
-QPoint TessoDef::posizione(QPoint angolo, QSize dimensione, const QRect& schermo) {
-    int x = angolo.x();
-    int y = angolo.y();
-    if (x + dimensione.width() > schermo.x() + schermo.width()) x = schermo.x() + schermo.width() - dimensione.width();
-    if (y + dimensione.height() > schermo.y() + schermo.height())
-        y = schermo.y() + schermo.height() - dimensione.height();
-    return {x, y};
+QPoint TessoDef::posizione(const QRect& parola, QSize dimensione, const QRect& schermo) {
+    const auto dentro = [&](QPoint p) {
+        const QPoint q(std::clamp(p.x(), schermo.left(), std::max(schermo.left(), schermo.right() + 1 - dimensione.width())),
+                       std::clamp(p.y(), schermo.top(), std::max(schermo.top(), schermo.bottom() + 1 - dimensione.height())));
+        return q;
+    };
+    // Below the word, above it, to its right, to its left: the first place that leaves it in view.
+    const int spazio = 6;
+    const QPoint posti[] = {{parola.left(), parola.bottom() + 1 + spazio},
+                            {parola.left(), parola.top() - spazio - dimensione.height()},
+                            {parola.right() + 1 + spazio, parola.top()},
+                            {parola.left() - spazio - dimensione.width(), parola.top()}};
+    for (const QPoint& p : posti) {
+        const QPoint q = dentro(p);
+        if (!QRect(q, dimensione).intersects(parola)) return q;
+    }
+    return dentro(posti[0]);
 }
 
 std::vector<std::string> TessoDef::testiCaselle() const {
@@ -233,6 +249,10 @@ bool TessoDef::eventFilter(QObject* oggetto, QEvent* evento) {
     const int i = indiceCasella(oggetto);
     if (evento->type() == QEvent::KeyPress) {
         const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        // A shortcut that matched nothing (Alt+C with Cerca hidden) is no letter for the word.
+        if ((i >= 0 || oggetto == Text2) &&
+            (static_cast<QKeyEvent*>(evento)->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+            return true;
         if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
             Command3d1_Click();
             return true;
@@ -335,6 +355,7 @@ void TessoDef::Command3d4_Click() {
         modelloParole_->imposta(std::move(voci));
         Label5->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(trovate))));
         Combo1->setCurrentIndex(trovate == 0 ? -1 : 0);
+        if (trovate == 1) Combo1_Click(0);
         return;
     }
     if (!ricerca_) return;
@@ -357,7 +378,11 @@ void TessoDef::Combo1_Click(int indice) {
 
 void TessoDef::svuotaLista() { modelloParole_->svuota(); }
 
-void TessoDef::aggiungiParole(const ParoleTrovate& parole) { modelloParole_->imposta(parole); }
+void TessoDef::aggiungiParole(const ParoleTrovate& parole) {
+    modelloParole_->imposta(parole);
+    // One word found: it goes into the boxes at once, as if picked.
+    if (Combo1->count() == 1) Combo1_Click(0);
+}
 
 bool TessoDef::ricercaLenta() const { return inizioRicerca_.isValid() && inizioRicerca_.elapsed() >= msRicercaLenta; }
 

@@ -49,7 +49,7 @@ public:
 
     // The corner (the start cell's bottom-right corner), moved back so that a dialog of
     // `dimensione` stays inside `schermo`.
-    static QPoint posizione(QPoint angolo, QSize dimensione, const QRect& schermo);
+    static QPoint posizione(const QRect& parola, QSize dimensione, const QRect& schermo);
 
 public slots:
     void Command3d1_Click();  // OK
