@@ -604,13 +604,17 @@ bool Form1::event(QEvent* e) {
     if (e->type() == QEvent::Show && giaAttivato_ == 0) accodaAttivazione();
     // Started maximised over the whole screen: un-maximised, the window would keep that size
     // with its title bar above the screen. It comes back centred, smaller, all of it visible.
-    if (e->type() == QEvent::WindowStateChange &&
-        (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
-        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+    // The window manager applies the old size after the state change: checked as it lands.
+    if (e->type() == QEvent::WindowStateChange)
+        daRiposizionare_ = (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
+                           !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    if (daRiposizionare_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
         QTimer::singleShot(0, this, [this] {
             const QScreen* s = screen();
-            if (!s || isMaximized() || s->availableGeometry().contains(frameGeometry())) return;
+            if (!daRiposizionare_ || !s || isMaximized()) return;
             const QRect a = s->availableGeometry();
+            if (a.contains(frameGeometry())) return;
+            daRiposizionare_ = false;
             QRect r(QPoint(), a.size() * 0.8);
             r.moveCenter(a.center());
             setGeometry(r);

@@ -309,6 +309,7 @@ private:
     void aggiornaMenuRecenti();
     void ricordaSchema();
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
+    bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;           // a modal dialog holds the window
     PannelloSuggerimenti* suggerimenti_ = nullptr;
     QAction* MenuSuggerimenti = nullptr;
