@@ -151,7 +151,7 @@ private slots:
     void killedRunsAnswersAreOfferedAtStart() {
         const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
         // A run that was killed, and a run still alive whose copy is neither offered nor touched.
-        const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp", viva = cartellaTemporanea() + "/qdv_VIVA00.tmp";
+        const std::string lavoro = cartellaCopie() + "/qdv_UCCISO.tmp", viva = cartellaCopie() + "/qdv_VIVA00.tmp";
         for (const auto& [copia, nota] : {std::pair(lavoro, NotaLavoro{percorso, prova::pidMorto(), 0}),
                                           std::pair(viva, notaQuestoProcesso(percorso))})
             QVERIFY(scriviFileSicuro(copia, campione15x10('A')) && scriviFileSicuro(percorsoNota(copia), testoNota(nota)));

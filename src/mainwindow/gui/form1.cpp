@@ -267,7 +267,14 @@ AreaFinestra Form1::areaFinestra() const {
 // ---- Start-up
 
 void Form1::Form_Load() {
-    stato_.fileLavoro = nomeFileTemporaneo("");
+    // The working copy's name in the player's private folder; made again at the first change
+    // if it cannot be made now.
+    stato_.fileLavoro = nuovoFileLavoro();
+    // What interrupted writes of the player's data left behind.
+    const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    for (const std::string& f : {sessione_->archivio().percorsoFile(), stato_.cartellaProgramma + nomeFileImpostazioni,
+                                 stato_.cartellaUtente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
+        togliAvanzi(f);
     if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
     if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
@@ -331,15 +338,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::offriRipristino() {
-    for (const CopiaAbbandonata& c : copieAbbandonate(cartellaTemporanea(), std::time(nullptr))) {
-        if (piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda, Pulsanti::okAnnulla) != Risposta::ok) {
-            cancellaCopiaLavoro(c.lavoro);
-            continue;
-        }
-        // One puzzle at a time: any other leftover is offered at the next start.
-        if (!lasciaSchema()) return;
-        if (sessione_->ripristina(c)) return;
-    }
+    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return lasciaSchema(); });
 }
 
 void Form1::apriRigaComando() {
@@ -349,7 +348,8 @@ void Form1::apriRigaComando() {
     const EsitoApertura esito = sessione_->apri(percorso);
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
-    piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    if (esito != EsitoApertura::giaAperto)
+        piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
     caricaSfondo();
     const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
@@ -426,6 +426,10 @@ void Form1::collegaSessione() {
         annunciaCellaCorrente(*this);
     });
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
+    connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
+        StatusBar1->showMessage(QString::fromStdString(testo), 15000);
+    });
+    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, &Form1::MenuSalvaCN_Click);
     connect(sessione_, &Sessione::tempoCambiato, this, [this] {
         aggiornaComandiVerifica();
         mostraTempo();
@@ -484,13 +488,20 @@ void Form1::primaDellaFine() {
     if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
 }
 
-void Form1::chiusura() {
+void Form1::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
-    sessione_->chiudi(false);
+    sessione_->chiudi(tieniRisposte);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
+
+void Form1::terminaPerSegnale() {
+    chiusura(true);
+    QCoreApplication::quit();
+}
+
+void Form1::mettiAlSicuro() { sessione_->alSicuro(); }
 
 bool Form1::chiusuraConfermata() {
     if (chiuso_) return true;

@@ -67,6 +67,11 @@ public:
     void aggiornaTitolo();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
     bool lasciaSchema();
+    // A SIGTERM, SIGHUP or SIGINT: unsaved answers stay in the working copy with their time,
+    // for the next start to offer back, and the program ends.
+    void terminaPerSegnale();
+    // The desktop session is ending: everything that must survive goes to disk now.
+    void mettiAlSicuro();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
     // The part of it the window's grid is laid out in: without the clue panel and the clue line.
@@ -223,7 +228,8 @@ private:
     // Just before an unavoidable end.
     void primaDellaFine();
     // The working copy goes when the program ends, by Esci or by the window's frame.
-    void chiusura();
+    // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
+    void chiusura(bool tieniRisposte = false);
     void accodaAttivazione();
     void adattaAllaDimensione();
     // The views follow the session.
