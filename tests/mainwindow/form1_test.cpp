@@ -156,7 +156,7 @@ private slots:
                                           std::pair(viva, notaQuestoProcesso(percorso))})
             QVERIFY(scriviFileSicuro(copia, campione15x10('A')) && scriviFileSicuro(percorsoNota(copia), testoNota(nota)));
         prova::RisposteMessaggi si;
-        si.rispondi("OK");
+        si.rispondi("Ripristina");
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
         QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
