@@ -1,6 +1,7 @@
 #include "sessione/lavoro.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -110,6 +111,7 @@ std::string nuovoFileLavoro() {
     auto blocco = std::make_unique<QLockFile>(q(nome + ".lock"));
     blocco->setStaleLockTime(0);
     if (blocco->tryLock(0)) {
+        QFile::setPermissions(blocco->fileName(), QFile::ReadOwner | QFile::WriteOwner);
         if (bloccoCopia()) bloccoCopia()->unlock();
         bloccoCopia() = std::move(blocco);
     }
@@ -252,6 +254,11 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
             continue;
         }
         copie.push_back({lavoro, schema, fi.lastModified().toSecsSinceEpoch(), n ? n->partita : Partita{}});
+    }
+    // Locks of puzzles whose run is gone.
+    for (const QFileInfo& fi : dir.entryInfoList({"schema-*.lock"}, QDir::Files | QDir::Hidden)) {
+        QLockFile l(fi.absoluteFilePath());
+        if (mio(fi.absoluteFilePath().toStdString()) && l.tryLock(0)) l.unlock();
     }
     // Notes whose copy is gone.
     for (const QFileInfo& fi : dir.entryInfoList({"qdv_*.tmp.nota"}, QDir::Files | QDir::Hidden)) {

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 
@@ -65,6 +66,12 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
     : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     connect(&storia_, &QUndoStack::cleanChanged, this, &Sessione::aggiornaModificato);
+    // A kill loses at most a few seconds of the clock of answers not saved.
+    tempoInCopia_.setInterval(5000);
+    tempoInCopia_.start();
+    connect(&tempoInCopia_, &QTimer::timeout, this, [this] {
+        if (aperto() && stato_.fileModificato && !stato_.copiaLavoroSuperata && partita_.cronometro().inCorso()) pianificaCopia();
+    });
     sincronia_.setSingleShot(true);
     connect(&sincronia_, &QTimer::timeout, this, [this] {
         if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
@@ -137,7 +144,10 @@ bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFi
     if (blocco_ && blocco_->fileName() == nome) return true;  // open here already
     blocco = std::make_unique<QLockFile>(nome);
     blocco->setStaleLockTime(0);
-    if (blocco->tryLock(0)) return true;
+    if (blocco->tryLock(0)) {
+        QFile::setPermissions(nome, QFile::ReadOwner | QFile::WriteOwner);
+        return true;
+    }
     if (blocco->error() != QLockFile::LockFailedError) {
         blocco.reset();  // a lock that cannot be made stops nobody
         return true;

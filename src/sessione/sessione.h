@@ -181,6 +181,7 @@ private:
     std::string impronta_;
     bool copiaInAttesa_ = false;
     QTimer sincronia_;
+    QTimer tempoInCopia_;  // keeps the time in the working copy's note fresh
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
     std::set<Casella> matita_;  // the cells holding pencil guesses

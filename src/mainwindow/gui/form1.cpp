@@ -416,6 +416,8 @@ void Form1::collegaSessione() {
     connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
+        // Options that could not be written are tried again at every change.
+        if (datiGiocatoreDetti_) salvaDatiGiocatore();
         disegnaGriglia();
         annunciaCellaCorrente(*this);
     });
@@ -491,6 +493,7 @@ void Form1::primaDellaFine() {
 void Form1::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
+    if (datiGiocatoreDetti_) salvaDatiGiocatore();
     sessione_->chiudi(tieniRisposte);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
@@ -527,13 +530,15 @@ void Form1::closeEvent(QCloseEvent* e) {
 
 void Form1::menuold_Click() {
     stato_.tastoSinistro = menuold->isChecked();
-    salvaImpostazioni(stato_, piattaforma_);
+    impostazioniSospese_ = true;
+    salvaDatiGiocatore();
 }
 
 void Form1::Menurett_Click() {
     stato_.rettangoloParola = Menurett->isChecked();
     Shape1->hide();
-    salvaImpostazioni(stato_, piattaforma_);
+    impostazioniSospese_ = true;
+    salvaDatiGiocatore();
 }
 
 void Form1::MenuLingua_Click(int lingua) {

@@ -72,6 +72,11 @@ public:
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
     void mettiAlSicuro();
+    // The player's options (tramerio.ini, Quadrivo.conf): a failing write is said once in the
+    // status bar, kept in memory and tried again at the next change and at the end.
+    void salvaDatiGiocatore();
+    void salvaOpzioneUtente(const char* chiave, bool valore);
+    bool scriviOpzioniUtente();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
     // The part of it the window's grid is laid out in: without the clue panel and the clue line.
@@ -250,6 +255,8 @@ private:
     int giaAttivato_ = 0;
     std::string fileRigaComando_;
     bool chiuso_ = false;
+    bool impostazioniSospese_ = false;  // tramerio.ini still to be written
+    bool datiGiocatoreDetti_ = false;   // a failing write of the options was said and waits
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <map>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "model/impostazioni.h"
 #include "model/file.h"
 #include "model/tipo_file.h"
 #include "solving/lettura.h"
@@ -36,14 +38,57 @@ bool opzioniUtenteUsabili() {
                                              "/Quadrivo/Quadrivo.conf"));
     return t == TipoFile::mancante || t == TipoFile::regolare;
 }
+// Options whose write failed: memory holds them until a write lands.
+std::map<std::string, bool>& opzioniSospese() {
+    static std::map<std::string, bool> sospese;
+    return sospese;
+}
 bool opzioneUtente(const char* chiave, bool predefinita) {
+    if (const auto i = opzioniSospese().find(chiave); i != opzioniSospese().end()) return i->second;
     if (!opzioniUtenteUsabili()) return predefinita;
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").value(chiave, predefinita).toBool();
 }
-void salvaOpzioneUtente(const char* chiave, bool valore) {
-    if (opzioniUtenteUsabili())
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").setValue(chiave, valore);
+
+}  // namespace
+
+bool Form1::scriviOpzioniUtente() {
+    if (opzioniSospese().empty()) return true;
+    if (opzioniUtenteUsabili()) {
+        QSettings o(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
+        for (const auto& [chiave, valore] : opzioniSospese()) o.setValue(QString::fromStdString(chiave), valore);
+        o.sync();
+        if (o.status() == QSettings::NoError) {
+            opzioniSospese().clear();
+            return true;
+        }
+    }
+    return false;
 }
+
+void Form1::salvaOpzioneUtente(const char* chiave, bool valore) {
+    opzioniSospese()[chiave] = valore;
+    salvaDatiGiocatore();
+}
+
+void Form1::salvaDatiGiocatore() {
+    const bool impostazioni = !impostazioniSospese_ || scriviImpostazioni(stato_);
+    impostazioniSospese_ = !impostazioni;
+    const bool opzioni = scriviOpzioniUtente();
+    const std::string quali = !impostazioni && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
+                              : !impostazioni         ? "le opzioni (tramerio.ini)"
+                                                      : "le opzioni (Quadrivo.conf)";
+    if (impostazioni && opzioni) {
+        if (datiGiocatoreDetti_) StatusBar1->showMessage("Le opzioni sono di nuovo scritte.", 15000);
+        datiGiocatoreDetti_ = false;
+    } else if (!datiGiocatoreDetti_) {
+        datiGiocatoreDetti_ = true;
+        StatusBar1->showMessage(QString::fromStdString("Impossibile scrivere " + quali +
+                                                       ": restano in memoria e si riprova alla prossima modifica e all'uscita."),
+                                15000);
+    }
+}
+
+namespace {
 
 // About a quarter of the window, so a small screen keeps most of its width for the grid.
 int larghezzaElenco(int larghezzaArea) {
