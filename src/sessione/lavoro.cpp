@@ -65,6 +65,7 @@ std::unique_ptr<QLockFile>& bloccoCopia() {
 
 bool copiaViva(const std::string& lavoro) {
     QLockFile l(q(lavoro + ".lock"));
+    l.setStaleLockTime(0);  // a live run's lock is never taken for old
     if (l.tryLock(0)) {
         l.unlock();
         return false;
@@ -258,6 +259,7 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
     // Locks of puzzles whose run is gone.
     for (const QFileInfo& fi : dir.entryInfoList({"schema-*.lock"}, QDir::Files | QDir::Hidden)) {
         QLockFile l(fi.absoluteFilePath());
+        l.setStaleLockTime(0);
         if (mio(fi.absoluteFilePath().toStdString()) && l.tryLock(0)) l.unlock();
     }
     // Notes whose copy is gone.

@@ -55,6 +55,17 @@ std::string improntaDelFile(const std::string& percorso) {
     return dati ? impronta(*dati) : std::string{};
 }
 
+// The lock of a puzzle beside the working copies, named by its path; "" for none.
+QString nomeBlocco(const std::string& percorso) {
+    const std::string cartella = cartellaCopie();
+    if (cartella.empty() || percorso.empty() || percorso == nomeNuovoCruciverba) return {};
+    const QByteArray chiave = QCryptographicHash::hash(QByteArray::fromStdString(percorsoAssoluto(percorso)),
+                                                       QCryptographicHash::Sha256)
+                                  .toHex()
+                                  .left(24);
+    return nomeQt(cartella) + "/schema-" + QString::fromLatin1(chiave) + ".lock";
+}
+
 std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>& caselle) {
     std::vector<VoceCella> voci;
     for (const Casella& k : caselle) voci.push_back(voceDi(x, k));
@@ -136,11 +147,8 @@ bool Sessione::offriCopie(const std::string& cartella, long long adesso, const s
 }
 
 bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco) {
-    const std::string cartella = cartellaCopie();
-    if (cartella.empty() || percorso.empty() || percorso == nomeNuovoCruciverba) return true;
-    const QByteArray chiave = QCryptographicHash::hash(QByteArray::fromStdString(percorsoAssoluto(percorso)),
-                                                       QCryptographicHash::Sha256).toHex().left(24);
-    const QString nome = nomeQt(cartella) + "/schema-" + QString::fromLatin1(chiave) + ".lock";
+    const QString nome = nomeBlocco(percorso);
+    if (nome.isEmpty()) return true;
     if (blocco_ && blocco_->fileName() == nome) return true;  // open here already
     blocco = std::make_unique<QLockFile>(nome);
     blocco->setStaleLockTime(0);
@@ -440,8 +448,10 @@ EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::
     if (esito == EsitoSalvataggio::salvato) {
         improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
         if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
-        std::unique_ptr<QLockFile> blocco;
-        if (prendiBlocco(stato_.nomeFile, blocco) && blocco) blocco_ = std::move(blocco);
+        // Taken if free: the file is written already, there is nothing left to ask.
+        auto blocco = std::make_unique<QLockFile>(nomeBlocco(stato_.nomeFile));
+        blocco->setStaleLockTime(0);
+        if (!blocco->fileName().isEmpty() && blocco->tryLock(0)) blocco_ = std::move(blocco);
         conservaPartita();
     }
     return esito;
