@@ -21,7 +21,9 @@ for voce in \
   ./usr/share/icons/hicolor/scalable/apps/quadrivo.svg \
   ./usr/share/icons/hicolor/scalable/mimetypes/application-x-quadrivo-trmo.svg \
   ./usr/share/icons/hicolor/16x16/apps/quadrivo.png ./usr/share/icons/hicolor/48x48/apps/quadrivo.png \
-  ./usr/share/icons/hicolor/256x256/apps/quadrivo.png; do
+  ./usr/share/icons/hicolor/256x256/apps/quadrivo.png \
+  ./usr/share/doc/quadrivo/copyright ./usr/share/doc/quadrivo/changelog.gz \
+  ./usr/share/man/man6/quadrivo.6.gz ./usr/share/man/man1/trmo.1.gz ./usr/share/man/man1/lessico.1.gz; do
   grep -qxF -- "$voce" <<<"$contenuto" || { echo "pacchetto: manca $voce" >&2; manca=1; }
 done
 # The caches belong to the system's triggers; a shipped one would clash with every other package.

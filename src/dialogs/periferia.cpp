@@ -33,20 +33,6 @@ AzioneBarra azioneBarra(std::string_view chiave) {
     return AzioneBarra::nessuna;
 }
 
-const std::string& testoAiuto() {
-    static const std::string testo =
-        std::string("QUADRIVO - Programma per risolvere i cruciverba creati con l'ausilio di TRAMERIO") + "\r\r" +
-        "Dopo aver aperto un cruciverba portarsi con il mouse sulla casella voluta (sono significative solo quelle "
-        "che hanno il numerello in alto a sinistra) " +
-        " Cliccare quindi con il bottone sinistro del mouse per inserire la parola richiesta dalla definizione. "
-        "(Attenzione il bottone destro è stato abilitato per l'editing in modalità avanzata come nelle vecchie "
-        "versioni)  " +
-        "Una volta completato il cruciverba cliccare sul bottone <Controlla> per controllare se tutte le parole "
-        "inserite sono esatte. Cliccare sul bottone <Azzera soluzioni> se si desidera eliminare tutte le soluzioni "
-        "inserite (ad esempio per far giocare qualcun altro) Buon divertimento!";
-    return testo;
-}
-
 const std::vector<std::string>& strumentiSistema() {
     static const std::vector<std::string> nomi = {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager"};
     return nomi;

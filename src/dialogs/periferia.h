@@ -15,9 +15,6 @@ enum class AzioneBarra { nessuna, apri, salva, stampa, anteprima, font, cancella
 // The action of a toolbar button by its key, compared exactly in the toolbar's order.
 AzioneBarra azioneBarra(std::string_view chiave);
 
-// The help text; two carriage returns stand between its first line and the instructions.
-const std::string& testoAiuto();
-
 inline constexpr const char* msgNoInfoSistema = "Informazioni di sistema non disponibili in questo momento";
 
 // Desktop tools that show the system's information, in order of preference.

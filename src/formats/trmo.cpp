@@ -126,6 +126,13 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
     memo->autoreLetto = righe[0].size() > etichettaAutore ? daWindows1252(righe[0].substr(etichettaAutore)) : "";
     x.autore = memo->autoreLetto;
     x.etichettaAutore = daWindows1252(righe[0].substr(0, std::min(righe[0].size(), etichettaAutore)));
+    // The editor names the puzzle in a "Titolo:" header line; the page prints it at the top.
+    for (size_t i = 1; i < 3; ++i)
+        if (righe[i].starts_with("Titolo:")) {
+            const size_t p = righe[i].find_first_not_of(' ', 7);
+            const size_t q = righe[i].find_last_not_of(' ');
+            if (p != std::string::npos) x.titolo = daWindows1252(righe[i].substr(p, q - p + 1));
+        }
     x.formato = nome();
     x.datiFormato = std::move(memo);
     esito.cruciverba = std::move(x);

@@ -107,6 +107,7 @@ const std::vector<VoceMenu>& vociMenu() {
         {Menu::lingua, "MenuL3", "&Latino", "", false},
         {Menu::lingua, "menul4", "&Francese", "", false},
         {Menu::aiuto, "MenuAiuto", "&Aiuto", "F1", false},
+        {Menu::aiuto, "MenuTasti", "&Tasti", "", false},
         {Menu::aiuto, "menuPHP", "&Visita Sito dell'Autore ...", "Ctrl+F1", false},
         {Menu::aiuto, "ManueMail", "&Manda una Mail all'autore ...", "Ctrl+Shift+F1", false},
         {Menu::aiuto, "MenuMeno1", "-", "", false},

@@ -36,6 +36,25 @@ GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
     return g;
 }
 
+namespace {
+
+// A paused grid shows no letters; the notice says why, so it never looks like erased answers.
+void disegnaAvvisoPausa(Superficie& sup, const GeometriaSchema& g, const std::string& nomeFont) {
+    const std::string avviso = "In pausa — premi F6 per continuare";
+    const Carattere prima = sup.carattere();
+    sup.impostaCarattere({nomeFont, 14, true, false});
+    const double w = sup.larghezzaTesto(avviso), h = sup.altezzaTesto(avviso);
+    const double cx = g.x0 + g.lato * g.colonne / 2.0, cy = g.y0 + g.lato * g.righe / 2.0;
+    const double x1 = intero(cx - w / 2 - h), y1 = intero(cy - h), x2 = intero(cx + w / 2 + h), y2 = intero(cy + h);
+    sup.rettangoloPieno(x1, y1, x2, y2, bianco);
+    sup.rettangolo(x1, y1, x2, y2, nero);
+    sup.coloreTesto = nero;
+    sup.disegnaTesto(intero(cx - w / 2), intero(cy - h / 2), avviso);
+    sup.impostaCarattere(prima);
+}
+
+}  // namespace
+
 std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni) {
     sup.pulisci();
     const std::string titolo = titoloGriglia(s);
@@ -56,6 +75,7 @@ std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, 
     stile.distanzaDaSpigolo = s.DistanzaDaSpigolo;
     stile.lettereNascoste = decorazioni.lettereNascoste;
     disegnaSchema(sup, g, caselle, stile);
+    if (decorazioni.lettereNascoste) disegnaAvvisoPausa(sup, g, s.nomeFont);
     return titolo;
 }
 

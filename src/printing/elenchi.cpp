@@ -3,46 +3,133 @@
 #include <QDate>
 #include <cstdio>
 
-#include "model/numeri.h"
-
 namespace quadrivo {
 
 namespace {
 
-// On the printer, moves to a fresh sheet when the next `righe` lines would not fit. A pen
-// already at the top of a sheet stays: a line taller than the whole sheet is printed anyway.
-void faiSpazio(Superficie& sup, const SaltoPagina* salto, int righe) {
-    if (!salto || !salto->nuovaPagina) return;
-    if (sup.CurrentY + righe * sup.altezzaTesto("X") <= sup.altezzaScala()) return;
-    if (sup.CurrentY <= salto->alto) return;
-    salto->nuovaPagina();
-    sup.CurrentY = salto->alto;
-}
-
-void scriviVoce(Superficie& sup, const std::string& voce, int x0, double limite, const SaltoPagina* salto) {
-    const int cx = intero(sup.CurrentX);
-    const size_t spazio = voce.find(' ');
-    const std::string numero = voce.substr(0, spazio);
-    const std::string resto = spazio == std::string::npos ? std::string() : voce.substr(spazio);
-    // Measured whole and in regular weight, before the number turns bold.
-    const double w = sup.larghezzaTesto(voce);
-    if (cx + w > limite) {
-        sup.aCapo();
-        sup.CurrentX = x0;
+// Cuts a text after each space and each '/', so a long line or path can wrap between its parts.
+std::vector<std::string> pezzi(const std::string& testo) {
+    std::vector<std::string> v;
+    std::string p;
+    for (char c : testo) {
+        p += c;
+        if (c == ' ' || c == '/') v.push_back(std::move(p)), p.clear();
     }
-    if (intero(sup.CurrentX) <= x0) faiSpazio(sup, salto, 1);
-    sup.impostaGrassetto(true);
-    sup.stampa(numero, false);
-    sup.impostaGrassetto(false);
-    sup.stampa(resto, false);
+    if (!p.empty()) v.push_back(std::move(p));
+    return v;
 }
 
-void riga(Superficie& sup, int x0, const std::string& testo, const SaltoPagina* salto, int righe = 1) {
-    sup.CurrentX = x0;
-    faiSpazio(sup, salto, righe);
-    sup.CurrentX = x0;
-    sup.stampa(testo);
-}
+// The pen of the text block: it runs along the lines of a column, then on to the next
+// column and the next sheet. It moves on lazily, so the block never opens an empty sheet.
+class Flusso {
+public:
+    Flusso(Superficie& sup, const ColonneElenchi& c, const std::function<void()>& nuovoFoglio)
+        : s_(sup), c_(c), nuovo_(nuovoFoglio), x_(c.sinistra), y_(c.alto) {
+        s_.impostaGrassetto(false);
+        s_.impostaDimensione(c.punti);
+        riga_ = s_.altezzaTesto("X");
+    }
+
+    int fogli() const { return foglio_; }
+
+    // Ends the current line; on an empty line it leaves one blank, except at a column's top.
+    void aCapo() {
+        if (vuota_) return;
+        x_ = sinistra();
+        y_ += riga_;
+    }
+
+    // A line of its own, kept with the line after it when `conSeguente`.
+    void riga(const std::string& testo, bool grassetto, bool conSeguente = false) {
+        if (x_ > sinistra()) aCapo();
+        assicura(conSeguente ? 2 : 1);
+        if (larghezza(testo, grassetto) <= c_.larghezza) {
+            scrivi(testo, grassetto);
+        } else {
+            for (const std::string& p : pezzi(testo)) parola(p, grassetto);
+        }
+        aCapo();
+    }
+
+    // One clue: number in bold, the rest regular, whole on this line or the next; only an
+    // entry wider than a whole column is broken between its words.
+    void voce(const std::string& e) {
+        const size_t spazio = e.find(' ');
+        const std::string numero = e.substr(0, spazio), resto = spazio == std::string::npos ? "" : e.substr(spazio);
+        const double w = larghezza(e, false);
+        if (x_ > sinistra() && x_ + w > destra()) aCapo();
+        if (w <= c_.larghezza) {
+            assicura(1);
+            scrivi(numero, true);
+            scrivi(resto, false);
+            return;
+        }
+        parola(numero, true);
+        for (const std::string& p : pezzi(resto)) parola(p, false);
+    }
+
+private:
+    double sinistra() const { return c_.sinistra + colonna_ * (c_.larghezza + c_.spazio); }
+    double destra() const { return sinistra() + c_.larghezza; }
+
+    double larghezza(const std::string& t, bool grassetto) {
+        s_.impostaGrassetto(grassetto);
+        return s_.larghezzaTesto(t);
+    }
+
+    void parola(const std::string& p, bool grassetto) {
+        // The trailing space may hang past the column's edge.
+        const std::string nuda = p.ends_with(' ') ? p.substr(0, p.size() - 1) : p;
+        const double w = larghezza(nuda, grassetto);
+        if (x_ > sinistra() && x_ + w > destra()) aCapo();
+        assicura(1);
+        if (w <= c_.larghezza) return scrivi(p, grassetto);
+        // Wider than the column on its own: cut between characters (never inside one).
+        std::string pezzo;
+        for (size_t i = 0; i < p.size();) {
+            size_t n = 1;
+            while (i + n < p.size() && (static_cast<unsigned char>(p[i + n]) & 0xC0) == 0x80) ++n;
+            const std::string car = p.substr(i, n);
+            if (!pezzo.empty() && larghezza(pezzo + car, grassetto) > c_.larghezza) {
+                scrivi(pezzo, grassetto);
+                aCapo();
+                assicura(1);
+                pezzo.clear();
+            }
+            pezzo += car;
+            i += n;
+        }
+        scrivi(pezzo, grassetto);
+    }
+
+    // Moves to the next column (or sheet) when `righe` lines no longer fit in this one.
+    void assicura(int righe) {
+        if (vuota_ || y_ + righe * riga_ <= c_.basso) return;
+        if (++colonna_ == c_.colonne) {
+            colonna_ = 0;
+            ++foglio_;
+            if (nuovo_) nuovo_();
+        }
+        y_ = foglio_ == 1 ? c_.alto : c_.altoFogli;
+        x_ = sinistra();
+        vuota_ = true;
+    }
+
+    void scrivi(const std::string& t, bool grassetto) {
+        const double w = larghezza(t, grassetto);
+        if (nuovo_) s_.disegnaTesto(x_, y_, t);
+        x_ += w;
+        vuota_ = false;
+        s_.impostaGrassetto(false);
+    }
+
+    Superficie& s_;
+    const ColonneElenchi& c_;
+    const std::function<void()>& nuovo_;
+    double x_, y_, riga_ = 0;
+    int colonna_ = 0, foglio_ = 1;
+    bool vuota_ = true;  // nothing written yet in this column
+};
 
 }  // namespace
 
@@ -56,61 +143,22 @@ std::vector<std::string> vociDefinizioni(const Cruciverba& x, int d) {
 
 std::string rigaAutore(const Cruciverba& x) { return x.etichettaAutore + x.autore; }
 
-void stampaVoce(Superficie& sup, const std::string& voce, int x0, const SaltoPagina* salto) {
-    scriviVoce(sup, voce, x0, sup.larghezzaScala() - 200, salto);
-}
-
-void anteprimaVoce(Superficie& sup, const std::string& voce, int x0) {
-    scriviVoce(sup, voce, x0, sup.larghezzaScala() - x0, nullptr);
-}
-
-double puntiElenchi(const BloccoTesto& b) {
-    if (b.tipo == TipoPagina::stampante) return puntiElenchiStampante;
-    return std::max(b.sinistraPagina / 29.7 / 1.4, puntiElenchiMinimiAnteprima);
-}
-
-int margineElenchi(const BloccoTesto& b, double larghezza) {
-    if (b.tipo == TipoPagina::stampante) return intero(larghezza / 12);
-    return intero(b.altezzaPagina * 210.0 / 297 / 12 + b.sinistraPagina);
-}
-
-double limiteDestro(const BloccoTesto& b, double larghezza, int x0) {
-    return b.tipo == TipoPagina::stampante ? larghezza - 200 : larghezza - x0;
-}
-
-void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
-    const bool stampante = b.tipo == TipoPagina::stampante;
-    const SaltoPagina* salto = stampante ? b.salto : nullptr;
-    const int x0 = margineElenchi(b, sup.larghezzaScala());
-    auto voce = [&](const std::string& e) {
-        if (stampante)
-            stampaVoce(sup, e, x0, salto);
-        else
-            anteprimaVoce(sup, e, x0);
-    };
-
-    sup.impostaGrassetto(true);
-    sup.impostaDimensione(puntiElenchi(b));
-    sup.CurrentX = x0;
-    sup.CurrentY = somma16(somma16(prodotto16(b.lato, s.cruciverba.righe()), b.altoGriglia), 10);
-    riga(sup, x0, intestazioneOrizzontali, salto, 2);
+int stampaDefinizioni(const Stato& s, Superficie& sup, const ColonneElenchi& c, const std::string& data,
+                      const std::function<void()>& nuovoFoglio) {
+    Flusso f(sup, c, nuovoFoglio);
+    f.riga(intestazioneOrizzontali, true, true);
+    for (const std::string& e : vociDefinizioni(s.cruciverba, orizzontale)) f.voce(e);
+    f.aCapo();
+    f.aCapo();
+    f.riga(intestazioneVerticali, true, true);
+    for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) f.voce(e);
+    f.aCapo();
+    f.aCapo();
+    f.riga(data + separatoreData + s.nomeFile, false);
+    f.riga(rigaAutore(s.cruciverba), false);
+    f.riga(rigaCrediti, false);
     sup.impostaGrassetto(false);
-    sup.CurrentX = x0;
-    for (const std::string& e : vociDefinizioni(s.cruciverba, orizzontale)) voce(e);
-
-    sup.aCapo();
-    sup.aCapo();
-    sup.impostaGrassetto(true);
-    riga(sup, x0, intestazioneVerticali, salto, 2);
-    sup.impostaGrassetto(false);
-    sup.CurrentX = x0;
-    for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) voce(e);
-
-    sup.impostaGrassetto(false);
-    for (int i = 0; i < (stampante ? 2 : 3); ++i) sup.aCapo();
-    riga(sup, x0, b.data + (stampante ? "   -   " : "  -  ") + s.nomeFile, salto);
-    riga(sup, x0, rigaAutore(s.cruciverba), salto);
-    riga(sup, x0, rigaCrediti, salto);
+    return f.fogli();
 }
 
 std::string dataStampa(int giorno, int mese, int anno) {

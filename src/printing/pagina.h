@@ -1,8 +1,12 @@
 #pragma once
-// The printed page and its preview: grid, numbers and the text block, drawn by the same
-// steps on the printer page and on the main window with the constants of each.
+// The printed page: the puzzle's title, the grid as large as the paper allows and the clue
+// lists in columns below it, laid out for the sheet of paper and never for the window. The
+// preview draws the very same sheets, scaled onto the main window.
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "model/disegno_schema.h"
 #include "model/griglia.h"
 #include "model/stato.h"
 #include "model/superficie.h"
@@ -10,37 +14,53 @@
 
 namespace quadrivo {
 
-// Where the preview's page is full: the rest of the text goes on a further sheet.
-inline constexpr const char* msgSegueAnteprima = "segue sul foglio successivo ...";
-
-// Everything one job computes about its page, in the surface's units.
-struct GeometriaPagina {
-    TipoPagina tipo = TipoPagina::stampante;
-    double larghezza = 0, altezza = 0;  // the surface's ScaleWidth and ScaleHeight
-    int cw = 0, ch = 0, s = 0;          // cell side by width, by height, and the one used
-    int gx = 0, gy = 0;                 // grid's left and top edge
-    int altezzaPagina = 0, sinistraPagina = 0;  // preview only: the white page rectangle
-    double puntiLettere = 0, puntiNumeri = 0, puntiElenchi = 0;
-    int margineElenchi = 0;   // x0 of the lists
-    double limiteDestro = 0;  // lines of the lists wrap before passing it
-    int inizioElenchi = 0;    // y of the first heading
+// A sheet of paper in points (1/72 inch), A4 portrait unless the printer says otherwise.
+struct FormatoPagina {
+    double larghezza = 595.28, altezza = 841.89;
+    double margine = 40;
 };
 
-// The printer page: its unit system follows the main window's client area at this moment.
-// Throws ErroreOverflow when the sizes leave the 16-bit range (an empty grid, say).
-GeometriaPagina geometriaStampa(const Stato& stato, const AreaFinestra& finestra);
-// The preview on the main window's client area.
-GeometriaPagina geometriaAnteprima(const Stato& stato, const AreaFinestra& finestra);
+inline constexpr double puntiElenchiMinimi = 9;    // the lists are never smaller
+inline constexpr double puntiElenchiMassimi = 12;  // a short list grows up to this to fill the page
+inline constexpr double puntiTitolo = 16;
 
-// The whole page on the printer surface: unit system, grid, numbers, lists and footer. The
-// surface's bold flag is the same afterwards. With `salto` the lists continue on further
-// sheets instead of running off the bottom. Ending the document is the caller's.
-void disegnaStampa(const Stato& stato, Superficie& stampante, const AreaFinestra& finestra, const std::string& data,
-                   const SaltoPagina* salto = nullptr);
+// Where everything goes on the sheets, in points.
+struct Impaginazione {
+    std::string titolo;
+    double puntiTitolo = 0, altoTitolo = 0;
+    GeometriaSchema griglia;
+    ColonneElenchi elenchi;
+    int fogli = 1;
+};
 
-// The preview on the window's surface: cleared, the white page with its dark red border,
-// grid, numbers, lists and footer. Text that would pass the page's bottom is not drawn; a
-// line at the bottom says the text goes on. The surface's bold flag is the same afterwards.
-void disegnaAnteprima(const Stato& stato, Superficie& finestra, const AreaFinestra& area, const std::string& data);
+// The title at the top of the page: the puzzle's own, or its file name without folder and extension.
+std::string titoloPagina(const Stato& stato);
+
+// The layout for one sheet size. Text is measured on `misura` in its current style (bold and
+// italic as the job will draw them). Throws ErroreOverflow for a grid without cells.
+Impaginazione impagina(const Stato& stato, Superficie& misura, const FormatoPagina& formato, const std::string& data);
+
+// Draws the sheets on `sup`, whose units are the paper's points: title, grid, numbers, lists
+// and footer; `nuovoFoglio` ends a sheet and starts the next. Text is measured on `misura`
+// (it may be `sup` itself), so every target breaks the lines at the same places. The
+// surface's bold flag is the same afterwards. Returns the number of sheets.
+int disegnaPagine(const Stato& stato, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
+                  const std::string& data, const std::function<void()>& nuovoFoglio);
+
+// The preview's sheets on the window, side by side between the toolbar and the status bar.
+struct FoglioAnteprima {
+    double x = 0, y = 0, larghezza = 0, altezza = 0;
+};
+struct PosaAnteprima {
+    double scala = 0;  // window pixels per point
+    std::vector<FoglioAnteprima> fogli;
+};
+PosaAnteprima posaAnteprima(const AreaFinestra& area, const FormatoPagina& formato, int fogli);
+
+// The preview: the window cleared, each sheet white with a dark red border and the sheets'
+// content drawn by disegnaPagine through a scaling surface. The window's font is the same
+// afterwards. Throws ErroreOverflow when nothing fits. Returns the number of sheets.
+int disegnaAnteprima(const Stato& stato, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
+                     const std::string& data, const FormatoPagina& formato = {});
 
 }  // namespace quadrivo

@@ -18,7 +18,7 @@ std::string percorsoSalvataggio(const std::string& cartella, const std::string& 
 }
 
 std::string testoSovrascrittura(const std::string& percorso) {
-    return "Il file " + maiuscolo(percorso) + " esiste già; vuoi riscriverlo?";
+    return "Il file " + percorso + " esiste già; vuoi riscriverlo?";
 }
 
 std::string nomeProposto(const Stato& stato) {
@@ -52,7 +52,7 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
 }
 
 std::string testoChiediSeSalvare(const std::string& nomeFile) {
-    return "Il file " + maiuscolo(nomeFile) + " è cambiato, si desidera salvare";
+    return "Il file " + nomeFile + " è cambiato, si desidera salvare?";
 }
 
 }  // namespace quadrivo

@@ -21,7 +21,7 @@ AzioneSalva decisioneSalva(const std::string& nomeFile);
 // ".trmo" is appended when the whole path holds no ".".
 std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome);
 
-// "Il file " + path in capitals + " esiste già; vuoi riscriverlo?"
+// "Il file " + path, as it is spelt, + " esiste già; vuoi riscriverlo?"
 std::string testoSovrascrittura(const std::string& percorso);
 
 // What the name box shows when the dialog comes up.
@@ -38,7 +38,7 @@ enum class EsitoSalvataggio {
 EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
                               const std::string& nome, const std::string& autore);
 
-// "Il file " + nomeFile in capitals + " è cambiato, si desidera salvare"
+// "Il file " + nomeFile, as it is spelt, + " è cambiato, si desidera salvare?"
 std::string testoChiediSeSalvare(const std::string& nomeFile);
 
 }  // namespace quadrivo

@@ -330,14 +330,18 @@ void Sessione::impostaPausa(bool pausa) {
     emit segniCambiati();
 }
 
-void Sessione::impostaRidotta(bool ridotta) {
+void Sessione::impostaSosta(Sosta sosta, bool attiva) {
     if (!aperto()) return;
-    if (ridotta)
-        partita_.cronometro().sospendi(Sosta::ridotta, adesso());
+    if (attiva)
+        partita_.cronometro().sospendi(sosta, adesso());
     else
-        partita_.cronometro().riprendi(Sosta::ridotta, adesso());
+        partita_.cronometro().riprendi(sosta, adesso());
     emit tempoCambiato();
 }
+
+void Sessione::impostaRidotta(bool ridotta) { impostaSosta(Sosta::ridotta, ridotta); }
+
+void Sessione::impostaDialogo(bool aperto) { impostaSosta(Sosta::dialogo, aperto); }
 
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);

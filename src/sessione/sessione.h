@@ -102,6 +102,8 @@ public:
     void impostaPausa(bool pausa);
     // The window was minimised or shown again: the clock follows.
     void impostaRidotta(bool ridotta);
+    // A dialog that holds the window stops the clock until it goes.
+    void impostaDialogo(bool aperto);
     // The wrong cells among `caselle`, now marked.
     std::vector<Casella> controlla(const std::vector<Casella>& caselle);
     // Writes the solution into `caselle`, counted as revealed.
@@ -171,6 +173,7 @@ private:
     Piattaforma& piattaforma_;
     ArchivioPartite archivio_;
     QUndoStack storia_;
+    void impostaSosta(Sosta sosta, bool attiva);
     // Changed in ways the history does not hold (recovered answers, a word dialog's Annulla).
     bool modificatoFuoriStoria_ = false;
     ModoVista modo_ = ModoVista::nessunoSchema;

@@ -31,8 +31,12 @@ std::string messaggioControllo(const Cruciverba& x) {
     if (k.lettere == 0) return "Sul cruciverba non ci sono lettere da controllare.";
     if (std::all_of(bianche.begin(), bianche.end(), senzaSoluzione))
         return "Questo cruciverba non ha una soluzione con cui controllare le lettere.";
-    return "Sul cruciverba ci sono " + std::to_string(k.lettere) + " lettere; ci sono però ancora " +
-           std::to_string(k.differenze) + " lettere diverse o non risolte! (" +
+    const auto uno = [](long long n) { return n == 1; };
+    return std::string("Sul cruciverba ") +
+           (uno(k.lettere) ? "c'è 1 lettera" : "ci sono " + std::to_string(k.lettere) + " lettere") +
+           (uno(k.differenze)
+                ? "; c'è però ancora 1 lettera diversa o non risolta! ("
+                : "; ci sono però ancora " + std::to_string(k.differenze) + " lettere diverse o non risolte! (") +
            std::to_string(percentuale(k.differenze, k.lettere)) + "% non risolto)";
 }
 

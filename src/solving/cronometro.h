@@ -12,6 +12,7 @@ enum class Sosta : unsigned {
     pausa = 2,        // the player's Pausa: the grid's letters are hidden too
     ridotta = 4,      // the window is minimised
     risolto = 8,      // the grid is right
+    dialogo = 16,     // a dialog holds the window: the grid cannot be played
 };
 
 class Cronometro {

@@ -60,7 +60,7 @@ bool metaOrizzontale(const Stato& s, double X, double Y, const PuntoGriglia& k) 
 
 std::string didascaliaParola(const std::string& numero, int d, const std::string& definizione, FormaDidascalia forma) {
     const bool etichetta = forma == FormaDidascalia::etichetta;
-    return (etichetta ? "  " : " ") + numero + (d == orizzontale ? " oriz. -" : " vert. -") + (etichetta ? "" : " ") +
+    return (etichetta ? "  " : " ") + numero + (d == orizzontale ? " oriz. - " : " vert. - ") +
            definizione + (etichetta ? " " : "");
 }
 

@@ -67,7 +67,7 @@ Passaggio calcolaPassaggio(const Stato& stato, double X, double Y, double larghe
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
 // A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";
-// the hover label keeps the spacing players know from it, "  12 oriz. -Abitazione ".
+// the hover label sets it off with one more space on each side, "  12 oriz. - Abitazione ".
 enum class FormaDidascalia { riga, etichetta };
 std::string didascaliaParola(const std::string& etichetta, int d, const std::string& definizione, FormaDidascalia forma);
 

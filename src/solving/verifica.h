@@ -60,7 +60,7 @@ private:
 // "Bravo! hai risolto il cruciverba in 62 minuti e 5 secondi (3 lettere rivelate)".
 std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate);
 // Controlla Soluzioni with the solving clock: the usual report while letters are wrong or
-// missing, otherwise messaggioRisolto.
+// missing, a plain statement when every letter was revealed, otherwise messaggioRisolto.
 std::string messaggioVerifica(const Cruciverba& cruciverba, std::int64_t millisecondi, long long rivelate);
 
 }  // namespace quadrivo

@@ -7,8 +7,10 @@
 
 #include "formats/formato.h"
 #include "model/file.h"
+#include "solving/controllo.h"
 #include "solving/lessico_crea.h"
 #include "solving/navigazione.h"
+#include "solving/verifica.h"
 
 using namespace quadrivo;
 namespace fs = std::filesystem;
@@ -33,8 +35,9 @@ std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
 
 // Every sample opens as the program opens it, is written back byte for byte, and each
 // word has its clue (and no clue is left over) and is in the word list the Italian dictionary is
-// built from, folded the same way; two-letter words come from their own short list.
-TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionary) {
+// built from, folded the same way; two-letter words come from their own short list. Then it is
+// solved by keyboard after one click.
+TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndKeysSolveIt) {
     std::vector<std::string> campioni;
     for (const auto& e : fs::directory_iterator(CARTELLA_ARCHIVIO))
         if (e.path().extension() == ".trmo") campioni.push_back(e.path().string());
@@ -48,16 +51,35 @@ TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionary) {
         ASSERT_EQ(l.esito, EsitoLettura::ok);
         // Written back byte for byte: no clue was left over, since those of no word are dropped.
         EXPECT_EQ(testoCruciverba(l.cruciverba), dati);
-        const std::vector<Parola> parole = Navigazione(l.cruciverba).parole();
-        EXPECT_GT(parole.size(), 0u);
-        for (const Parola& w : parole) {
+        Cruciverba x = l.cruciverba;
+        azzeraInserimenti(x);
+        const Navigazione nav(x);
+        EXPECT_GT(nav.parole().size(), 0u);
+        for (const Parola& w : nav.parole()) {
             std::string parola;
             for (const Casella& k : w.caselle) parola += l.cruciverba.cella(k).soluzione;
             EXPECT_FALSE(w.definizione.empty()) << "manca la definizione di " << parola;
             EXPECT_LE(parola.size(), 15u) << parola;
             if (parola.size() == 2 || !elenco.empty())
-                EXPECT_TRUE(parola.size() == 2 ? dueLettere.count(parola) : elenco.count(parola)) << parola << " non è nel dizionario";
+                EXPECT_TRUE(parola.size() == 2 ? dueLettere.count(parola) : elenco.count(parola))
+                    << parola << " non è nel dizionario";
         }
+        // The player clicks a cell in the middle and types each cell's letter: the cursor goes on
+        // by itself, and the last letter congratulates once.
+        Completamento fine;
+        fine.reimposta(x);
+        int congratulazioni = 0, tasti = 0;
+        Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
+        if (!p.valida()) p = nav.parolaSuccessiva(x, p);
+        for (; !schemaGiusto(x) && tasti <= 2 * x.colonne() * x.righe(); ++tasti) {
+            const Passo passo =
+                nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
+            ASSERT_TRUE(passo.gestito) << p.colonna << "," << p.riga;
+            applicaScritture(x, passo.scritture);
+            congratulazioni += fine.controlla(x);
+            p = passo.posizione;
+        }
+        EXPECT_TRUE(schemaGiusto(x) && congratulazioni == 1) << congratulazioni << " " << tasti;
     }
     if (elenco.empty()) GTEST_SKIP() << "manca l'elenco " << ELENCO_ITALIANO << " (pacchetto witalian)";
 }

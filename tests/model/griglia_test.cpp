@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -17,85 +16,66 @@ struct Passo : ::testing::Test {
     AreaFinestra area{1016, 700, 30, 20};
 
     std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, area, d); }
-
-    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const { return sup.di(t, colore); }
+    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
+        return sup.di(t, colore);
+    }
     static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
 };
 
 }  // namespace
 
-TEST_F(Passo, WorkedGeometryOfA15x10Grid) {
+TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
     s.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
     EXPECT_EQ((std::array<int, 3>{s.latoCasella, s.xGriglia, s.yGriglia}), (std::array<int, 3>{63, 36, 39}));
     ASSERT_GE(sup.operazioni.size(), 3u);
-    EXPECT_EQ(sup.operazioni[0].tipo, Operazione::pulisci);
-    EXPECT_EQ(sup.operazioni[1].colore, bianco);
+    EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco &&
+                sup.operazioni[2].colore == rossoScuro);
     EXPECT_EQ(angoli(sup.operazioni[1]), (std::array<double, 4>{34, 37, 36 + 945 + 2, 39 + 630 + 2}));
-    EXPECT_EQ(sup.operazioni[2].colore, rossoScuro);
     EXPECT_EQ(angoli(sup.operazioni[2]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
-    // 150 cell outlines, one frame line with no extra thickness
-    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 150u);
-    EXPECT_EQ(di(Operazione::rettangolo, rossoScuro).size(), 1u);
-}
-
-TEST_F(Passo, FrameThicknessAddsOutlines) {
-    Stato s = prova::statoDaSchema({"AB", "CD"});
+    // 150 cell outlines, one frame line with no extra thickness; a thickness of 3 adds three more outside.
+    EXPECT_EQ(std::tuple(di(Operazione::rettangolo, nero).size(), di(Operazione::rettangolo, rossoScuro).size()),
+              std::tuple(150, 1));
     s.SpessoreBordo = 3;
     disegna(s);
-    auto rossi = di(Operazione::rettangolo, rossoScuro);
-    ASSERT_EQ(rossi.size(), 4u);
-    EXPECT_EQ(rossi[3].x1, s.xGriglia - 5);
-    EXPECT_EQ(rossi[3].y1, s.yGriglia - 5);
+    const auto rossi = di(Operazione::rettangolo, rossoScuro);
+    ASSERT_EQ(rossi.size(), 5u);
+    EXPECT_EQ(std::pair(rossi[4].x1, rossi[4].y1), std::pair(s.xGriglia - 5.0, s.yGriglia - 5.0));
 }
 
-TEST_F(Passo, LettersCentredWithTheMinimumSize) {
-    Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
+TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
+    Stato s = prova::statoDaSchema({"CASA", "A#RE", "SOLE"}, {"C..."});
     s.AltezzaCaratteri = 5, s.DistanzaDaCentro = 10;  // far below the 6-point floor
+    s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
     area = {200, 200, 30, 20};
     disegna(s);
-    auto testi = di(Operazione::scritta);
-    ASSERT_GE(testi.size(), 2u);
-    EXPECT_TRUE(testi[0].testo == "A" && testi[0].carattere.dimensione == 6 && testi[0].carattere.nome == "Arial");
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"C", "1", "2", "3", "4", "5"}));
+    const Operazione lettera = di(Operazione::scritta)[0], due = di(Operazione::scritta)[2];
+    EXPECT_TRUE(lettera.carattere.dimensione == 6 && lettera.carattere.nome == "Arial");
     const double L = s.latoCasella;
     // The fake measures 0.6 x 6 = 3.6 wide and 9 high: halves 1.8 -> 2 and 4.5 -> 4.
-    EXPECT_DOUBLE_EQ(testi[0].x1, s.xGriglia + L / 2 - 2);
-    EXPECT_DOUBLE_EQ(testi[0].y1, s.yGriglia + L / 2 - 4 + L * 10 / 100);
-    EXPECT_EQ(testi[1].testo, "D");
-}
-
-TEST_F(Passo, NumbersAtTheirCorner) {
-    Stato s = prova::statoDaSchema({"CASA", "A#RE", "SOLE"});
-    s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
-    disegna(s);
-    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-    const Operazione due = di(Operazione::scritta)[1];
-    const double L = s.latoCasella;
+    EXPECT_DOUBLE_EQ(lettera.x1, s.xGriglia + L / 2 - 2);
+    EXPECT_DOUBLE_EQ(lettera.y1, s.yGriglia + L / 2 - 4 + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.x1, s.xGriglia + 2 * L + 2 + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.y1, s.yGriglia + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.carattere.dimensione, L / 100 * 20);
 }
 
 TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
-    struct Caso {
-        std::int16_t colonne, righe, spessore;
-        AreaFinestra area;
-        int lato, x0, y0;  // y0 < 0: not checked
-    };
     // 1,264 / 26 rounds up to 49: the frame would end on pixel 1,280 of a 1,280-pixel area. At 1,024 it
     // just fits, also with two extra lines; three would end one pixel past it. A tall grid: 39.5
     // rounds to 40, but three extra lines would then reach one row into the toolbar.
-    for (const Caso& c : {Caso{26, 16, 0, {1280, 1000, 30, 20}, 48, 16, -1}, Caso{26, 16, 0, {1024, 1000, 30, 20}, 39, 5, -1},
-                          Caso{26, 16, 2, {1024, 1000, 30, 20}, 39, 5, -1}, Caso{26, 16, 3, {1024, 1000, 30, 20}, 38, 18, -1},
-                          Caso{2, 16, 0, {1000, 700, 30, 20}, 40, -1, -1}, Caso{2, 16, 3, {1000, 700, 30, 20}, 39, -1, 42}}) {
+    // Columns, rows, frame thickness, area width and height; side, x0 and y0 (negative: not checked).
+    const std::array<int, 8> casi[] = {{26, 16, 0, 1280, 1000, 48, 16, -1}, {26, 16, 0, 1024, 1000, 39, 5, -1},
+                                       {26, 16, 2, 1024, 1000, 39, 5, -1},  {26, 16, 3, 1024, 1000, 38, 18, -1},
+                                       {2, 16, 0, 1000, 700, 40, -1, -1},   {2, 16, 3, 1000, 700, 39, -1, 42}};
+    for (const auto& [colonne, righe, spessore, larghezza, altezza, lato, x0, y0] : casi) {
         Stato s;
-        s.cruciverba = Cruciverba(c.colonne, c.righe);
-        s.SpessoreBordo = c.spessore;
-        const GeometriaSchema g = geometriaFinestra(s, c.area);
-        EXPECT_EQ(g.lato, c.lato) << c.area.larghezza << " " << c.spessore;
-        if (c.x0 >= 0) EXPECT_EQ(g.x0, c.x0) << c.area.larghezza << " " << c.spessore;
-        if (c.y0 >= 0) EXPECT_EQ(g.y0, c.y0) << c.spessore;
+        s.cruciverba = Cruciverba(colonne, righe);
+        s.SpessoreBordo = static_cast<std::int16_t>(spessore);
+        const GeometriaSchema g = geometriaFinestra(s, {double(larghezza), double(altezza), 30, 20});
+        EXPECT_TRUE(g.lato == lato && (x0 < 0 || g.x0 == x0) && (y0 < 0 || g.y0 == y0)) << larghezza << " " << spessore;
     }
 }
 
@@ -108,7 +88,7 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     const StileSchema stile;
     const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
-    EXPECT_EQ(velo[0].x1, s.xGriglia + s.latoCasella + 1);
-    EXPECT_EQ(velo[0].y1, s.yGriglia + 1);
-    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3"}));  // numbers only
+    EXPECT_EQ(std::pair(velo[0].x1, velo[0].y1), std::pair(s.xGriglia + s.latoCasella + 1.0, s.yGriglia + 1.0));
+    // Numbers only, and the notice that says why the letters are gone.
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }

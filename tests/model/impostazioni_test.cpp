@@ -52,24 +52,16 @@ TEST(Impostazioni, OptionConversionsAndKeyMatching) {
     EXPECT_EQ(s.AltezzaNumeri * 10 + s.AltezzaCaratteri, 10);
 }
 
-TEST(Impostazioni, RewritingWhatWasReadIsByteForByteTheSame) {
-    CartellaTemporanea dir;
-    dir.scrivi("tramerio.INI", testoUtente);  // found whatever the letter case
-    Stato s = dalleCartelle(dir.percorso(), "");
-    PiattaformaRegistro p;
-    ASSERT_TRUE(salvaImpostazioni(s, p) && p.messaggi.empty());
-    EXPECT_EQ(dir.leggi("tramerio.ini"), testoUtente);
-}
-
 // The program folder cannot be written, as for an installed copy: its file is here a folder of
-// that name, which not even root can replace. The options go to the player's copy, read first from then on.
+// that name, which not even root can replace. The options go to the player's copy, read first from then on,
+// byte for byte what was read but the option changed.
 TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCopy) {
     CartellaTemporanea programma, utente;
     Stato s = dalleCartelle(programma.percorso(), utente.percorso("Quadrivo") + "/");  // no file anywhere: the shipped values
     EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite);
-    programma.scrivi("tramerio.ini", testoUtente);
+    programma.scrivi("tramerio.INI", testoUtente);  // found whatever the letter case
     leggiImpostazioni(s);
-    std::filesystem::remove(programma.percorso("tramerio.ini"));
+    std::filesystem::remove(programma.percorso("tramerio.INI"));
     std::filesystem::create_directory(programma.percorso("tramerio.ini"));
     s.tastoSinistro = false;
     PiattaformaRegistro p;

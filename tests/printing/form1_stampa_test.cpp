@@ -25,8 +25,9 @@ private slots:
         const QColor chiaro(Qt::white), bordo(128, 0, 0);
         f.MenuAnteprima_Click();
         // The white page and its dark-red grid frame, where the page's layout puts them.
-        const int x = geometriaAnteprima(b.stato, f.areaFinestra()).sinistraPagina, y = f.areaFinestra().altezzaToolbar;
-        QCOMPARE(std::pair(b.pixel(x + 4, y + 4), b.pixel(x, y + 40)), std::pair(chiaro, bordo));
+        const FoglioAnteprima foglio = posaAnteprima(f.areaFinestra(), {}, 1).fogli[0];
+        const int x = int(foglio.x), y = int(foglio.y);
+        QCOMPARE(std::pair(b.pixel(x + 4, y + 4), b.pixel(x - 1, y + 40)), std::pair(chiaro, bordo));
         b.clic(b.cella(1, 1));  // the grid does not react to the mouse meanwhile
         QVERIFY(anteprima(true) && !b.pos().valida());
         QTest::mouseClick(chiudi, Qt::LeftButton);
@@ -34,6 +35,12 @@ private slots:
         const int gx = b.stato.xGriglia, gy = b.stato.yGriglia + 5;
         const auto cornice = [&] { return std::pair(b.pixel(gx - 1, gy), b.pixel(gx - 3, gy)); };
         QCOMPARE(cornice(), std::pair(chiaro, bordo));
+
+        // Esc closes it as well.
+        f.MenuAnteprima_Click();
+        QVERIFY(anteprima(true));
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QTRY_VERIFY(anteprima(false));
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
         f.MenuAnteprima_Click();

@@ -43,9 +43,9 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
         ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
     ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
-    ASSERT_EQ(voci.size(), maxPartite);
-    EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
-    EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});  // dropped, 5 moved up
+    // 0 dropped, 5 moved up.
+    EXPECT_TRUE(voci.size() == maxPartite && voci.front().percorso == dir.percorso("5.trmo") &&
+                archivio.leggi(dir.percorso("0.trmo"), "h") == Partita{});
     // Another session reads it back; another solution at the same path starts afresh.
     EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
               (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));
@@ -67,10 +67,9 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
         {"percorso":"/c.trmo","impronta":"k","millisecondi":-3,"segni":{},"rivelate":7},
         12, null]})";
     const std::vector<VoceArchivio> voci = leggiArchivio(dati);
-    EXPECT_EQ(voci, (std::vector<VoceArchivio>{{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}},
-                                               {"/c.trmo", "k", {}}}));
-    // What is written reads back the same.
-    EXPECT_EQ(leggiArchivio(testoArchivio(voci)), voci);
+    EXPECT_EQ(voci,
+              (std::vector<VoceArchivio>{{"/a.trmo", "h", {0, {{{1, 1}, "X"}, {{2, 1}, "B"}}, {{4, 4}, {26, 16}}}},
+                                         {"/c.trmo", "k", {}}}));
     for (const char* rotto : {"", "{", "[]", "\xff\xfe", "{\"partite\":{}}", "null"})
         EXPECT_TRUE(leggiArchivio(rotto).empty()) << rotto;
 
@@ -83,8 +82,7 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     // A folder that cannot be made: false, and nothing half-written anywhere.
     dir.scrivi("file", "x");
     EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}) ||
-                 archivio.scrivi("", "h", Partita{1, {}, {}}));
-    EXPECT_EQ(dir.leggi("file"), "x");
+                 archivio.scrivi("", "h", Partita{1, {}, {}}) || dir.leggi("file") != "x");
 }
 
 TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
@@ -99,7 +97,6 @@ TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     applicaScritture(s, {{2, 1, "A"}, {4, 4, "A"}});  // the last letters: solved
     EXPECT_TRUE(g.dopoModifica(s, 3000) && g.segni().empty());
     EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
-    EXPECT_EQ(g.messaggio(s, 9000), "Bravo! hai risolto il cruciverba in 0 minuti e 12 secondi (2 lettere rivelate)");
     // Reopened solved: the clock stays still and nothing is congratulated again.
     PartitaInCorso dopo;
     dopo.inizia(s, g.partita(9000), 100);

@@ -51,9 +51,8 @@ struct VistaFinta : VistaRicerca {
 
 const std::map<int, V> piccolo = {{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MALA", "MOLA", "MULO", "MELO"}}, {5, {"MELAS"}}};
 
-class Lessico : public ::testing::Test {
-protected:
-    void SetUp() override { s.cartellaProgramma = cartella.percorso(); }
+struct Lessico : ::testing::Test {
+    Lessico() { s.cartellaProgramma = cartella.percorso(); }
     void carica(const std::string& dati) {
         cartella.scrivi("LessicoItaliano.dat", dati);
         caricaLessico(s, piattaforma);
@@ -62,7 +61,6 @@ protected:
         vista = std::make_unique<VistaFinta>(piattaforma);
         return cercaNelLessico(s, piattaforma, maschera, *vista).tutteUtf8();
     }
-
     prova::CartellaTemporanea cartella;
     Stato s;
     PiattaformaRegistro piattaforma;
@@ -75,15 +73,13 @@ TEST_F(Lessico, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
     carica(dizionario(piccolo));
     ASSERT_NE(s.indiceParole, nullptr);
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
-    EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}));
-    EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
+    EXPECT_TRUE(vista->eventi == (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}) &&
+                piattaforma.forma == Puntatore::predefinito);
     s.indiceParole.reset();  // the plain scan gives the same answers
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
     // Only the blank is a wildcard, and the comparison is exact.
-    for (const std::string maschera : {"M.LA", "m la", "?ELA"}) {
-        EXPECT_TRUE(cerca(maschera).empty()) << maschera;
-        EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@2", "testo:"}));
-    }
+    for (const std::string maschera : {"M.LA", "m la", "?ELA"})
+        EXPECT_TRUE(cerca(maschera).empty() && vista->eventi == (V{"svuota", "Trov.: 0@2", "testo:"})) << maschera;
 }
 
 TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
@@ -93,8 +89,8 @@ TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
     cerca("TROVA");
     std::vector<double> larghezze;  // yellow, then dark blue at words 100, 200, 250 of 250
     for (const auto& o : vista->barra.operazioni) larghezze.push_back(o.x2);
-    EXPECT_EQ(larghezze, (std::vector<double>{200, 80, 160, 200}));
-    EXPECT_EQ(vista->barra.operazioni.back().colore, bluScuro);
+    EXPECT_TRUE(larghezze == (std::vector<double>{200, 80, 160, 200}) &&
+                vista->barra.operazioni.back().colore == bluScuro);
     // "Trovata" at word 150: after the stroke at 100, before the one at 200.
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@2", "+TROVA", "Trov.: 1@4", "testo:TROVA"}));
 }
@@ -116,9 +112,8 @@ TEST_F(Lessico, CorruptIndexSearchesOnlyTheWordsTheFileHolds) {
         campo(file, 4, 'f', c.fine);
         file.resize(file.size() - 5);  // without the 5-letter block the end really is past the file
         carica(file);
-        EXPECT_EQ(cerca("    "), c.attese) << c.nome;
         // loaded all the same, after saying it is damaged
-        EXPECT_EQ(piattaforma.messaggi.size(), std::size_t(&c - casi + 1)) << c.nome;
+        EXPECT_TRUE(cerca("    ") == c.attese && piattaforma.messaggi.size() == std::size_t(&c - casi + 1)) << c.nome;
     }
 }
 
@@ -135,9 +130,8 @@ TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     cartella.scrivi("LessicoItaliano.dat", file);
     EXPECT_EQ(cerca("M   "), (V{"MELA", "MALA", "MOLA"}));
     std::filesystem::remove(percorso);
-    EXPECT_TRUE(cerca("M LA").empty());
-    EXPECT_EQ(piattaforma.messaggi.size(), 1u);
-    EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
+    EXPECT_TRUE(cerca("M LA").empty() && piattaforma.messaggi.size() == 1u &&
+                vista->eventi == (V{"svuota", "Trov.: 0@0", "testo:"}));
 }
 
 TEST(PiegaParola, AccentsAndLigaturesFoldToCapitalsAnythingElseLeavesTheWordOut) {
@@ -156,10 +150,15 @@ TEST(CreaLessico, LayoutSortedWithoutDuplicatesAndAReadableHeader) {
     const std::string dati = creaLessico({"MOLA", "ORA", "MALA", "MOLA", "ZZ", "SEDICILETTEREXXX", "MELA", "ABCDEFGHIJKLMNO"},
                                          {"Italiano", 0, std::string(500, 'x'), "2026-01-02"});
     // The index of lengths 3 to 5 and of 15, then the words.
-    EXPECT_EQ(dati.substr(200, 48) + dati.substr(392), "00000409000004120000041200000424" "0000042400000424"
-                                                       "0000042400000439" "ORA" "MALAMELAMOLA" "ABCDEFGHIJKLMNO");
-    const IntestazioneLessico i = leggiIntestazioneLessico(dati);
+    EXPECT_EQ(dati.substr(200, 48) + dati.substr(392),
+              "00000409000004120000041200000424"
+              "0000042400000424"
+              "0000042400000439"
+              "ORA"
+              "MALAMELAMOLA"
+              "ABCDEFGHIJKLMNO");
     // The over-long source was cut, not the rest.
+    const IntestazioneLessico i = leggiIntestazioneLessico(dati);
     EXPECT_EQ(std::tuple(i.lingua, i.parole, i.data), std::tuple("Italiano", 5, "2026-01-02"));
     for (char c : dati.substr(0, 200)) EXPECT_TRUE((c >= ' ' && c <= '~') || c == '\r' || c == '\n') << int(c);
 }
@@ -194,7 +193,6 @@ TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch
     s = Stato{};
     s.cartellaProgramma = cartella.percorso();
     preparaLessico(s);
-    EXPECT_FALSE(caricaLessico(s, piattaforma));
-    EXPECT_TRUE(cerca("MELA").empty() && !piattaforma.terminato);
+    EXPECT_TRUE(!caricaLessico(s, piattaforma) && cerca("MELA").empty() && !piattaforma.terminato);
     EXPECT_EQ(m.back().testo, "Impossibile usare il dizionario LessicoItaliano.dat (è troppo grande): la ricerca non è possibile.");
 }

@@ -18,8 +18,9 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     // The clue comes back as Windows-1252 bytes, as the dialog's boxes hand it over.
     applicaScelta(s, {"AREA", "Estensione \xe8"});
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
-    EXPECT_EQ(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo, "Estensione è");
-    EXPECT_EQ(s.cruciverba.elenchi[0], orizzontali);  // the other direction untouched
+    // The other direction untouched.
+    EXPECT_TRUE(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo == "Estensione è" &&
+                s.cruciverba.elenchi[0] == orizzontali);
 
     s.direzioneCorrente = 0;
     EXPECT_FALSE(voceDialogo(s).valida);
@@ -57,7 +58,9 @@ TEST(ParolaDialogo, WordAndMaskFromTheBoxes) {
 
 TEST(ParolaDialogo, OkRefusesOnlyEditedBoxes) {
     const V caselle = {"C", "@", "1", "A"};
-    EXPECT_EQ(casellaRifiutata(caselle, {true, true, true, true}), 1);
-    EXPECT_EQ(casellaRifiutata(caselle, {false, false, true, false}), 2);
-    EXPECT_EQ(casellaRifiutata({"c", "a"}, {true, true}), std::nullopt);  // upper-cased first
+    // Upper-cased first: "c" and "a" pass.
+    EXPECT_EQ(
+        std::tuple(casellaRifiutata(caselle, {true, true, true, true}),
+                   casellaRifiutata(caselle, {false, false, true, false}), casellaRifiutata({"c", "a"}, {true, true})),
+        std::tuple(1, 2, std::nullopt));
 }

@@ -34,24 +34,24 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
             << k.X << "," << k.Y;
     }
     s.latoCasella = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
-    EXPECT_EQ(cellaSotto(s, 124.5, 60).colonna, 1);
+    const long long colonna = cellaSotto(s, 124.5, 60).colonna;
     s.latoCasella = 0;  // nothing laid out: no division, everything outside
-    EXPECT_TRUE(fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
+    EXPECT_TRUE(colonna == 1 && fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
     // On the diagonal of (1, 1) across, one pixel below down: the commands take the same half.
     struct Caso { double Y; Puntatore puntatore; const char* didascalia; RettangoloParola r; };
-    const Caso casi[] = {{60, Puntatore::frecciaOrizzontale, "  1 oriz. -Abitazione ", {101, 51, 118, 28, giallo}},
-                         {61, Puntatore::frecciaVerticale, "  1 vert. -Fedele amico ", {101, 51, 28, 118, ciano}}};
+    const Caso casi[] = {{60, Puntatore::frecciaOrizzontale, "  1 oriz. - Abitazione ", {101, 51, 118, 28, giallo}},
+                         {61, Puntatore::frecciaVerticale, "  1 vert. - Fedele amico ", {101, 51, 28, 118, ciano}}};
     for (const Caso& k : casi) {
         const Passaggio q = su(110, k.Y);
         EXPECT_EQ(std::tuple(q.puntatore, q.direzione, q.didascalia, q.r, metaOrizzontale(s, 110, k.Y, q.cella)),
                   std::tuple(k.puntatore, direzioneDi(k.puntatore), k.didascalia, k.r, k.Y == 60)) << k.Y;
     }
     // Clues are decoded from the file's code page; a word without a clue still gets its caption.
-    EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. -Città d'erba ");
-    EXPECT_EQ(su(SchemaProva::x(2), SchemaProva::y(3)).didascalia, "  6 vert. - ");
+    EXPECT_EQ(su(SchemaProva::x(1), SchemaProva::y(4)).didascalia, "  7 oriz. - Città d'erba ");
+    EXPECT_EQ(su(SchemaProva::x(2), SchemaProva::y(3)).didascalia, "  6 vert. -  ");
     s.rettangoloParola = false;
     EXPECT_EQ(su(110, 60).rettangolo, AzioneRettangolo::lascia);
 }
@@ -67,13 +67,13 @@ TEST_F(Passaggio_, NoWordStartHidesTheRectangleButOutsideTheGridLeavesIt) {
               std::tuple(Puntatore::predefinito, false, AzioneRettangolo::lascia));
     // Without a shown grid the shape stays, except the picture's hand.
     s.grigliaAttiva = -1;
-    EXPECT_EQ(su(110, 60, Puntatore::frecciaVerticale).puntatore, Puntatore::frecciaVerticale);
-    EXPECT_EQ(su(110, 60, Puntatore::mano).puntatore, Puntatore::predefinito);
+    EXPECT_EQ(std::pair(su(110, 60, Puntatore::frecciaVerticale).puntatore, su(110, 60, Puntatore::mano).puntatore),
+              std::pair(Puntatore::frecciaVerticale, Puntatore::predefinito));
 }
 
 TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
     const double X = SchemaProva::x(1), Y = SchemaProva::y(4);  // the label is 150 wide
     EXPECT_EQ(su(X, Y, Puntatore::predefinito, X + 150).etichettaX, X - 19);  // exactly fits
-    EXPECT_EQ(misurata, "  7 oriz. -Città d'erba ");  // measured with the new caption
+    EXPECT_EQ(misurata, "  7 oriz. - Città d'erba ");  // measured with the new caption
     EXPECT_EQ(su(X, Y, Puntatore::predefinito, X + 149).etichettaX, X + 149 - 1 - 150);
 }

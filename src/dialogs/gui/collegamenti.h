@@ -5,9 +5,9 @@
 
 namespace quadrivo {
 
-// Opened with the desktop's default handler; the outcome is not checked.
-void apriSitoAutore();
-void apriPostaAutore();
+// Opened with the desktop's default handler; when none can, a message gives the address.
+void apriSitoAutore(Piattaforma& piattaforma);
+void apriPostaAutore(Piattaforma& piattaforma);
 // Starts the first system-information tool found in PATH, or says there is none.
 void avviaInfoSistema(Piattaforma& piattaforma);
 

@@ -57,6 +57,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* p
     File1->setMinimumWidth(200);
     Dir1->setMinimumWidth(200);
     auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(luoghi);
     tutto->addLayout(griglia);
     tutto->addWidget(StatusBar1);
     tutto->setContentsMargins(8, 8, 8, 0);
@@ -118,7 +119,7 @@ void Form2::File1_Click(const QString& nome) {
 }
 
 void Form2::Command3d1_Click() {
-    if (chiuso_) return;
+    if (chiuso_ || vaiACartellaDigitata()) return;
     if (apriSchemaScelto(apri_, piattaforma_, percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), scelto_)))
         chiudi(true);
 }

@@ -77,12 +77,12 @@ bool Form3::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         if (oggetto == Label8) {
             piattaforma_.impostaPuntatore(Puntatore::predefinito);
-            apriPostaAutore();
+            apriPostaAutore(piattaforma_);
             return true;
         }
         if (oggetto == Picture5) {
             piattaforma_.impostaPuntatore(Puntatore::predefinito);
-            apriSitoAutore();
+            apriSitoAutore(piattaforma_);
             return true;
         }
     }

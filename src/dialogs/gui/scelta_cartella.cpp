@@ -2,7 +2,10 @@
 
 #include "dialogs/gui/finestre_comuni.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -10,6 +13,7 @@
 #include <algorithm>
 
 #include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
 #include "model/file.h"
 
 namespace quadrivo {
@@ -106,7 +110,7 @@ bool SceltaCartella::vaiA(const QString& destinazione) {
 
 void SceltaCartella::vaiAllaCartellaIniziale() {
     const QString corrente = QDir::currentPath();
-    if (!vaiA(QString::fromStdString(cartellaIniziale(corrente.toStdString())))) vaiA(corrente);
+    if (!vaiA(nomeQt(cartellaDiPartenza(cartellaIniziale(percorsoDaQt(corrente)))))) vaiA(corrente);
 }
 
 std::string SceltaCartella::nomeSelezionato() const {
@@ -139,6 +143,41 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     Text1->setObjectName("Text1");
     Label1 = new QLabel("Nome File", this);
     Label3 = new QLabel("Cartella", this);
+
+    luoghi = new QWidget(this);
+    luoghi->setObjectName("Luoghi");
+    auto* riga = new QHBoxLayout(luoghi);
+    riga->setContentsMargins(0, 0, 0, 0);
+    const auto luogo = [this, riga](const QString& testo, const std::string& cartella, const char* nomeOggetto) {
+        auto* b = new QPushButton(testo, luoghi);
+        b->setObjectName(nomeOggetto);
+        b->setToolTip(nomeQt(cartella));
+        b->setAutoDefault(false);
+        b->setVisible(QFileInfo(nomeQt(cartella)).isDir());
+        connect(b, &QPushButton::clicked, this, [this, cartella] { scelta_->vaiA(nomeQt(cartella)); });
+        riga->addWidget(b);
+    };
+    luogo("Cartella &personale", percorsoDaQt(QDir::homePath()), "LuogoCasa");
+    luogo("C&ruciverba", cartellaCruciverba(), "LuogoCruciverba");
+    luogo("Archi&vio", componiPercorso(stato.cartellaProgramma, cartellaArchivio), "LuogoArchivio");
+    auto* recenti = new QComboBox(luoghi);
+    recenti->setObjectName("LuoghiRecenti");
+    recenti->setAccessibleName("Cartelle recenti");
+    recenti->addItem("Cartelle recenti");
+    for (const std::string& c : cartelleRecenti()) recenti->addItem(nomeQt(c), nomeQt(c));
+    recenti->setEnabled(recenti->count() > 1);
+    connect(recenti, &QComboBox::activated, this, [this, recenti](int i) {
+        if (i > 0) scelta_->vaiA(recenti->itemData(i).toString());
+        recenti->setCurrentIndex(0);
+    });
+    riga->addWidget(recenti, 1);
+}
+
+bool DialogoFile::vaiACartellaDigitata() {
+    const std::string c = cartellaDigitata(percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text()));
+    if (c.empty() || !scelta_->vaiA(nomeQt(c))) return false;
+    Text1->clear();
+    return true;
 }
 
 }  // namespace quadrivo

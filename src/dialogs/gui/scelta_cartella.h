@@ -68,10 +68,15 @@ public:
     QLabel* Label3;  // "Cartella"
 
     SceltaCartella& scelta() { return *scelta_; }
+    // The places row: the home, the player's puzzle folder, the program's archive, recent folders.
+    QWidget* luoghi;
 
 protected:
     DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato, Piattaforma& piattaforma,
                 QWidget* principale);
+
+    // A name typed in the name box that means a folder: the lists go there and true comes back.
+    bool vaiACartellaDigitata();
 
     Stato& stato_;
     Piattaforma& piattaforma_;

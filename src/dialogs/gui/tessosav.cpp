@@ -2,9 +2,14 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QDir>
 #include <QShowEvent>
+#include <algorithm>
+#include <QVBoxLayout>
+#include <unistd.h>
 
 #include "dialogs/gui/finestre_comuni.h"
+#include "dialogs/cartelle.h"
 #include "model/file.h"
 
 namespace quadrivo {
@@ -18,7 +23,15 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget*
     Command3d1 = new QPushButton("&OK", this);
     Command3d2 = new QPushButton("&Annulla", this);
 
-    auto* g = new QGridLayout(this);
+    avviso_ = new QLabel(this);
+    avviso_->setObjectName("Avviso");
+    avviso_->setWordWrap(true);
+    avviso_->hide();
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(avviso_);
+    tutto->addWidget(luoghi);
+    auto* g = new QGridLayout;
+    tutto->addLayout(g);
     g->addWidget(Label1, 0, 0);
     g->addWidget(Text1, 1, 0);
     g->addWidget(Label4, 2, 0);
@@ -39,6 +52,15 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget*
         Text1->setText(n);
         proposto_ = scelta_->nomeSelezionato();
     });
+    // The name box follows the folder: only the file's own name goes along.
+    connect(scelta_, &SceltaCartella::cartellaCambiata, this, [this] {
+        const QString n = Text1->text();
+        if (n.contains('/')) {
+            const std::string byte = percorsoDaQt(n, proposto_);
+            proposto_ = byte.substr(byte.rfind('/') + 1);
+            Text1->setText(nomeQt(proposto_));
+        }
+    });
     connect(scelta_, &SceltaCartella::fileScelto, this, &TessoSav::Command3d1_Click);
     connect(Command3d1, &QPushButton::clicked, this, &TessoSav::Command3d1_Click);
     connect(Command3d2, &QPushButton::clicked, this, &TessoSav::Command3d2_Click);
@@ -48,7 +70,15 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget*
     // Load: the author from header line 1, the start folder as in the open dialog.
     Text2->setText(QString::fromStdString(stato_.cruciverba.autore));
     Text2->selectAll();
-    scelta_->vaiAllaCartellaIniziale();
+    // The first folder that can be written: the puzzle's own, where the dialogs start, the
+    // player's puzzle folder, the home; else the usual start, for the player to choose.
+    const std::string inizi[] = {stato_.nomeFile.substr(0, stato_.nomeFile.rfind('/') + 1),
+                                 cartellaDiPartenza(percorsoDaQt(QDir::currentPath())), cartellaCruciverba(),
+                                 percorsoDaQt(QDir::homePath())};
+    const auto scrivibile = [](const std::string& c) { return !c.empty() && ::access(c.c_str(), W_OK) == 0; };
+    if (std::none_of(std::begin(inizi), std::end(inizi),
+                     [&](const std::string& c) { return scrivibile(c) && scelta_->vaiA(nomeQt(c)); }))
+        scelta_->vaiAllaCartellaIniziale();
     adjustSize();
     centraSulloSchermo(this);
 }
@@ -58,10 +88,17 @@ void TessoSav::showEvent(QShowEvent* e) {
     if (attivato_) return;
     attivato_ = true;
     proposto_ = nomeProposto(stato_);
+    proposto_ = proposto_.substr(proposto_.rfind('/') + 1);
     Text1->setText(nomeQt(proposto_));
 }
 
+void TessoSav::avvisa(const QString& testo) {
+    avviso_->setText(testo);
+    avviso_->setVisible(!testo.isEmpty());
+}
+
 void TessoSav::Command3d1_Click() {
+    if (vaiACartellaDigitata()) return;
     esito_ = salva_(percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_), Text2->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();

@@ -33,6 +33,8 @@ public:
 
     void Command3d1_Click();
     void Command3d2_Click();
+    // One line above the lists saying why the dialog came up ("" hides it).
+    void avvisa(const QString& testo);
     // The outcome of the last OK (only meaningful after one).
     EsitoSalvataggio esito() const { return esito_; }
 
@@ -42,6 +44,7 @@ protected:
     void done(int r) override;
 
 private:
+    QLabel* avviso_;
     Salva salva_;
     std::string proposto_;  // the proposed name's own bytes
     EsitoSalvataggio esito_ = EsitoSalvataggio::errore;

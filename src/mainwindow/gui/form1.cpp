@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <utility>
 #include <QKeyEvent>
+#include <QWindowStateChangeEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -12,7 +14,12 @@
 #include <ctime>
 #include <map>
 
+#include <unistd.h>
+
+#include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
 #include "mainwindow/finestra.h"
+#include "model/opzioni_utente.h"
 #include "mainwindow/gui/immagini.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -35,6 +42,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     setCentralWidget(area_);
     area_->installEventFilter(this);
     creaMenu();
+    creaMenuRecenti();
     creaToolbar();
     StatusBar1 = new BarraStato(area_);
     StatusBar1->setObjectName("StatusBar1");
@@ -122,6 +130,7 @@ void Form1::creaMenu() {
         {"MenuL3", &Form1::MenuL3, nullptr},
         {"menul4", &Form1::menul4, nullptr},
         {"MenuAiuto", &Form1::MenuAiuto, &Form1::MenuAiuto_Click},
+        {"MenuTasti", &Form1::MenuTasti, &Form1::MenuTasti_Click},
         {"menuPHP", &Form1::menuPHP, &Form1::menuPHP_Click},
         {"ManueMail", &Form1::ManueMail, &Form1::ManueMail_Click},
         {"MenuMeno1", &Form1::MenuMeno1, nullptr},
@@ -225,6 +234,9 @@ void Form1::creaControlli() {
     Command3d15->setToolTip("Chiude anteprima di stampa");
     Command3d15->hide();
     connect(Command3d15, &QPushButton::clicked, this, &Form1::Command3d15_Click);
+    escAnteprima_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escAnteprima_->setEnabled(false);
+    connect(escAnteprima_, &QShortcut::activated, this, &Form1::Command3d15_Click);
 
     Toolbar1->raise();
     StatusBar1->raise();
@@ -266,6 +278,10 @@ AreaFinestra Form1::areaFinestra() const {
 
 // ---- Start-up
 
+namespace {
+const char* const chiaveLingua = "lessico/lingua";
+}  // namespace
+
 void Form1::Form_Load() {
     // The working copy's name in the player's private folder; made again at the first change
     // if it cannot be made now.
@@ -278,11 +294,17 @@ void Form1::Form_Load() {
     if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
     if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
-    stato_.linguaLessico = 1;
-    stato_.fileLessico = fileLessicoPerLingua[1];
-    // Told once; the grid is drawn with the shipped proportions meanwhile.
-    if (const std::string avviso = leggiImpostazioni(stato_); !avviso.empty())
-        piattaforma_.messaggio(avviso, {}, Icona::attenzione, Pulsanti::ok);
+    // The dictionary of the last run, while its file can still be used; Italian otherwise.
+    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
+    const bool linguaUsabile =
+        lingua >= 1 && lingua <= 4 && motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
+    stato_.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
+    stato_.fileLessico = fileLessicoPerLingua[stato_.linguaLessico];
+    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
+    // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
+    avvisoImpostazioni_ = leggiImpostazioni(stato_);
+    preparaCartellaCruciverba(stato_.cartellaProgramma, cartellaCruciverba(),
+                              ::access(stato_.cartellaProgramma.c_str(), W_OK) != 0);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
@@ -291,8 +313,15 @@ void Form1::Form_Load() {
     segnaLingue();
     stato_.fileModificato = false;
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
-    stato_.nomeFont = "Arial";
-    superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione, false, false});
+    // The grid's font of the last run.
+    stato_.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
+    for (StileCarattere* c : {&stato_.carattereSchermo, &stato_.carattereStampante}) {
+        c->nome = stato_.nomeFont;
+        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
+        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
+    }
+    superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
+                                            stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
     disponiBarre();
     Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
@@ -330,7 +359,14 @@ void Form1::Form_Activate() {
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
         // Once the window is up: a question asked before it is mapped ends up behind it.
-        QMetaObject::invokeMethod(this, &Form1::offriRipristino, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!avvisoImpostazioni_.empty())
+                    piattaforma_.messaggio(std::exchange(avvisoImpostazioni_, {}), {}, Icona::attenzione, Pulsanti::ok);
+                offriRipristino();
+            },
+            Qt::QueuedConnection);
     }
     if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
     aggiornaFinestra();
@@ -393,6 +429,7 @@ void Form1::disegnaGriglia() {
 
 void Form1::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
+    titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
     setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
 }
 
@@ -450,6 +487,7 @@ void Form1::dopoNuovoSchema() {
     premuto_.reset();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
+    ricordaSchema();
     aggiornaFinestra();
 }
 
@@ -459,10 +497,15 @@ void Form1::MenuSalva_Click() {
     nascondiPassaggio();
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
-    if (sessione_->haNome())
-        sessione_->salva();
-    else
+    const std::string cartella = stato_.nomeFile.substr(0, stato_.nomeFile.rfind('/') + 1);
+    if (!sessione_->haNome())
         MenuSalvaCN_Click();
+    else if (!cartella.empty() && ::access(cartella.c_str(), W_OK) != 0)
+        // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
+        salvaConNome(QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.")
+                         .arg(nomeQt(cartella.substr(0, std::max<size_t>(cartella.size() - 1, 1)))));
+    else if (sessione_->salva())
+        ricordaSchema();
 }
 
 bool Form1::lasciaSchema() {
@@ -542,7 +585,10 @@ void Form1::Menurett_Click() {
 }
 
 void Form1::MenuLingua_Click(int lingua) {
-    scegliLingua(stato_, piattaforma_, lingua);
+    if (scegliLingua(stato_, piattaforma_, lingua)) {
+        salvaValoreUtente(chiaveLingua, lingua);
+        salvaDatiGiocatore();
+    }
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     segnaLingue();
 }
@@ -568,6 +614,19 @@ bool Form1::event(QEvent* e) {
     // Without a window manager the window may never become active: being shown is enough for
     // the first time.
     if (e->type() == QEvent::Show && giaAttivato_ == 0) accodaAttivazione();
+    // Started maximised over the whole screen: un-maximised, the window would keep that size
+    // with its title bar above the screen. It comes back centred, smaller, all of it visible.
+    if (e->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* s = screen();
+            if (!s || isMaximized() || s->availableGeometry().contains(frameGeometry())) return;
+            const QRect a = s->availableGeometry();
+            QRect r(QPoint(), a.size() * 0.8);
+            r.moveCenter(a.center());
+            setGeometry(r);
+        });
     return QMainWindow::event(e);
 }
 
@@ -576,6 +635,11 @@ bool Form1::event(QEvent* e) {
 void Form1::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
+    if (sessione_->aperto() && sessione_->modo() == ModoVista::anteprima) {
+        dimensioneDisegnata_ = area_->size();
+        disegnaPaginaAnteprima();  // the same sheets, scaled to the new size
+        return;
+    }
     if (!sessione_->aperto()) {
         if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
             const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
@@ -608,6 +672,7 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
+            nascondiLabel1();  // the hover label belongs to a cell that has moved
             disponiBarre();
             if (giaAttivato_ && !adattamentoInCoda_) {
                 adattamentoInCoda_ = true;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <array>
@@ -28,6 +29,8 @@
 class QKeyEvent;
 
 namespace quadrivo {
+
+class FinestraGuida;
 
 class FONTEN;          // dialogs
 class PannelloDefinizioni;  // the clue panel
@@ -76,7 +79,6 @@ public:
     // status bar, kept in memory and tried again at the next change and at the end.
     void salvaDatiGiocatore();
     void salvaOpzioneUtente(const char* chiave, bool valore);
-    bool scriviOpzioniUtente();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
     // The part of it the window's grid is laid out in: without the clue panel and the clue line.
@@ -142,15 +144,19 @@ public:
     void MenuAnteprima_Click();
     void stampaSchema();
     void anteprimaStampa();
+    void disegnaPaginaAnteprima();
     void Command3d15_Click();
     void menusetschema_Click();
 
     // ---- Dialogs (form1_dialoghi.cpp)
     void MenuApri_Click();
     void MenuSalvaCN_Click();
+    // Salva con nome, with a line saying why it came up ("" for none).
+    void salvaConNome(const QString& avviso);
     void MenuFont_Click();
     void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
+    void MenuTasti_Click();
     void menuPHP_Click();
     void ManueMail_Click();
     void MenuInfo_Click();
@@ -197,6 +203,7 @@ private:
     QAction* menul4 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuAiuto = nullptr;
+    QAction* MenuTasti = nullptr;
     QAction* menuPHP = nullptr;
     QAction* ManueMail = nullptr;
     QAction* MenuMeno1 = nullptr;
@@ -214,6 +221,7 @@ private:
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
     QPushButton* Command3d15 = nullptr;  // closes the print preview
+    QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
     // The font chooser, loaded at its first use and then only hidden until the program ends.
     FONTEN* fONTEN = nullptr;
@@ -296,6 +304,15 @@ private:
     QAction* MenuParola = nullptr;
     QAction* MenuElenco = nullptr;
     QAction* MenuSaltaComplete = nullptr;
+    QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
+    void mostraGuida(bool soloTasti);
+    // File → Recenti, and the folder the file dialogs start in, follow the puzzle just opened or saved.
+    QMenu* menuRecenti_ = nullptr;
+    void creaMenuRecenti();
+    void aggiornaMenuRecenti();
+    void ricordaSchema();
+    std::string avvisoImpostazioni_;
+    bool bloccata_ = false;  // a modal dialog holds the window  // a settings file that could not be used, said at the first activation
 };
 
 }  // namespace quadrivo

@@ -1,10 +1,16 @@
 // Form1's dialog handlers: open, save as, font, toolbar dispatch, help and about.
+#include <QDir>
 #include <QWindow>
+#include <algorithm>
 
 #include "dialogs/gui/collegamenti.h"
 #include "dialogs/gui/fonten.h"
 #include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_guida.h"
 #include "dialogs/gui/form3.h"
+#include "dialogs/cartelle.h"
+#include "model/file.h"
+#include "model/opzioni_utente.h"
 #include "dialogs/periferia.h"
 #include "mainwindow/finestra.h"
 #include "sessione/salvataggio.h"
@@ -28,7 +34,8 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 void Form1::MenuApri_Click() {
     nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
-    if (Picture1->isVisible()) {
+    // The background picture, never the grid: a puzzle stays drawn behind the dialog.
+    if (Picture1->isVisible() && !sessione_->aperto()) {
         Picture1->hide();
         superficie().pulisci();
         area_->update();
@@ -57,7 +64,9 @@ void Form1::MenuApri_Click() {
     Toolbar1->repaint();
 }
 
-void Form1::MenuSalvaCN_Click() {
+void Form1::MenuSalvaCN_Click() { salvaConNome({}); }
+
+void Form1::salvaConNome(const QString& avviso) {
     nascondiPassaggio();
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
@@ -68,18 +77,69 @@ void Form1::MenuSalvaCN_Click() {
                              return sessione_->salvaConNome(cartella, nome, autore);
                          },
                          this);
+        dialogo.avvisa(avviso);
         sopraDi(&dialogo, this);
-        dialogo.exec();
+        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) ricordaSchema();
     }
     setEnabled(true);
     aggiornaTitolo();
     Toolbar1->repaint();
 }
 
+void Form1::creaMenuRecenti() {
+    menuRecenti_ = new QMenu("&Recenti", MenuFile);
+    menuRecenti_->setObjectName("MenuRecenti");
+    MenuFile->insertMenu(MenuSalva, menuRecenti_);
+    aggiornaMenuRecenti();
+}
+
+void Form1::aggiornaMenuRecenti() {
+    menuRecenti_->clear();
+    const std::vector<std::string> recenti = fileRecenti();
+    for (size_t i = 0; i < recenti.size(); ++i) {
+        const std::string percorso = recenti[i];
+        // The name, and its folder for two puzzles of the same name, the home written "~".
+        const size_t barra = percorso.rfind('/');
+        QString cartella = nomeQt(percorso.substr(0, std::max<size_t>(barra, 1)));
+        if (cartella.startsWith(QDir::homePath() + "/") || cartella == QDir::homePath())
+            cartella.replace(0, QDir::homePath().size(), "~");
+        const QString voce = nomeQt(percorso.substr(barra + 1)) + "   (" + cartella + ")";
+        QAction* a = menuRecenti_->addAction(QString("&%1 %2").arg((i + 1) % 10).arg(QString(voce).replace("&", "&&")));
+        a->setToolTip(nomeQt(percorso));
+        a->setStatusTip(nomeQt(percorso));
+        connect(a, &QAction::triggered, this, [this, percorso] {
+            nascondiPassaggio();
+            if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+            if (!lasciaSchema()) return;
+            Picture1->hide();
+            apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
+        });
+    }
+    if (recenti.empty()) menuRecenti_->addAction("(nessuno)")->setEnabled(false);
+    menuRecenti_->addSeparator();
+    QAction* svuota = menuRecenti_->addAction("&Svuota elenco");
+    svuota->setEnabled(!recenti.empty());
+    connect(svuota, &QAction::triggered, this, [this] {
+        svuotaFileRecenti();
+        aggiornaMenuRecenti();
+    });
+}
+
+void Form1::ricordaSchema() {
+    if (stato_.nomeFile.empty() || stato_.nomeFile.front() != '/') return;
+    aggiungiFileRecente(stato_.nomeFile);
+    ricordaCartella(stato_.nomeFile.substr(0, std::max<size_t>(stato_.nomeFile.rfind('/'), 1)));
+    aggiornaMenuRecenti();
+}
+
 void Form1::MenuFont_Click() {
     nascondiLabel1();
     if (!fONTEN) fONTEN = new FONTEN(stato_, piattaforma_, {}, {}, this);
     fONTEN->exec();
+    salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
+    salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
+    salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
+    salvaDatiGiocatore();
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
@@ -114,16 +174,20 @@ void Form1::Toolbar1_MouseMove() {
     if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 
-void Form1::MenuAiuto_Click() {
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+void Form1::MenuAiuto_Click() { mostraGuida(false); }
+
+void Form1::MenuTasti_Click() { mostraGuida(true); }
+
+void Form1::mostraGuida(bool soloTasti) {
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
-    piattaforma_.messaggio(testoAiuto(), {}, Icona::nessuna, Pulsanti::ok);
+    if (!guida_) guida_ = new FinestraGuida(this);
+    guida_->mostra(soloTasti);
 }
 
-void Form1::menuPHP_Click() { apriSitoAutore(); }
+void Form1::menuPHP_Click() { apriSitoAutore(piattaforma_); }
 
-void Form1::ManueMail_Click() { apriPostaAutore(); }
+void Form1::ManueMail_Click() { apriPostaAutore(piattaforma_); }
 
 void Form1::MenuInfo_Click() {
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();

@@ -24,7 +24,7 @@ void Form1::stampaSchema() {
     stile.nome = stato_.carattereStampante.nome;
     stile.corsivo = stato_.carattereStampante.corsivo;
     stile.grassetto = stato_.carattereStampante.grassetto;
-    stampaConDialogo(this, stato_, areaFinestra(), stile, piattaforma_);
+    stampaConDialogo(this, stato_, stile, piattaforma_);
     stato_.carattereStampante.grassetto = stile.grassetto;
 }
 
@@ -34,13 +34,23 @@ void Form1::anteprimaStampa() {
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
     sessione_->impostaModo(ModoVista::anteprima);
     nascondiLabel1();
+    disegnaPaginaAnteprima();
+    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+void Form1::disegnaPaginaAnteprima() {
+    // The sheets as the printer draws them: its font style and the paper's own text measures.
+    const Carattere schermo = superficie().carattere();
+    superficie().impostaCarattere(
+        {stato_.nomeFont, schermo.dimensione, stato_.carattereStampante.grassetto, stato_.carattereStampante.corsivo});
+    MisuraCarta misura;
     try {
-        disegnaAnteprima(stato_, superficie(), areaFinestra(), dataDiOggi());
+        disegnaAnteprima(stato_, superficie(), misura.superficie(), areaFinestra(), dataDiOggi());
     } catch (const ErroreOverflow&) {
-        // A window too small for any cell: the page stays blank, the close button still works.
+        // A window too small for a sheet: the area stays blank, the close button still works.
         superficie().pulisci();
     }
-    piattaforma_.impostaPuntatore(Puntatore::predefinito);
+    superficie().impostaCarattere(schermo);
 }
 
 void Form1::Command3d15_Click() {
@@ -55,6 +65,7 @@ void Form1::dopoCambioModo() {
     const bool anteprima = sessione_->modo() == ModoVista::anteprima;
     MenuUtil->menuAction()->setVisible(sessione_->aperto() && !anteprima);
     MenuModifica->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    escAnteprima_->setEnabled(anteprima);
     if (anteprima) {
         Command3d15->adjustSize();
         Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);

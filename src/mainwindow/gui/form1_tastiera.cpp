@@ -6,12 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
-#include <map>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
 
+#include "model/opzioni_utente.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -31,49 +30,19 @@ namespace {
 const char* const chiaveElenco = "soluzione/mostraElenco";
 const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
 
-// The player's own options, never in tramerio.ini. Anything but a regular file at its name (a
-// FIFO would hold the start for ever) is neither read nor replaced: the defaults stand.
-bool opzioniUtenteUsabili() {
-    const TipoFile t = tipoFile(percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                             "/Quadrivo/Quadrivo.conf"));
-    return t == TipoFile::mancante || t == TipoFile::regolare;
-}
-// Options whose write failed: memory holds them until a write lands.
-std::map<std::string, bool>& opzioniSospese() {
-    static std::map<std::string, bool> sospese;
-    return sospese;
-}
-bool opzioneUtente(const char* chiave, bool predefinita) {
-    if (const auto i = opzioniSospese().find(chiave); i != opzioniSospese().end()) return i->second;
-    if (!opzioniUtenteUsabili()) return predefinita;
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo").value(chiave, predefinita).toBool();
-}
+bool opzioneUtente(const char* chiave, bool predefinita) { return valoreUtente(chiave, predefinita).toBool(); }
 
 }  // namespace
 
-bool Form1::scriviOpzioniUtente() {
-    if (opzioniSospese().empty()) return true;
-    if (opzioniUtenteUsabili()) {
-        QSettings o(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
-        for (const auto& [chiave, valore] : opzioniSospese()) o.setValue(QString::fromStdString(chiave), valore);
-        o.sync();
-        if (o.status() == QSettings::NoError) {
-            opzioniSospese().clear();
-            return true;
-        }
-    }
-    return false;
-}
-
 void Form1::salvaOpzioneUtente(const char* chiave, bool valore) {
-    opzioniSospese()[chiave] = valore;
+    salvaValoreUtente(chiave, valore);
     salvaDatiGiocatore();
 }
 
 void Form1::salvaDatiGiocatore() {
     const bool impostazioni = !impostazioniSospese_ || scriviImpostazioni(stato_);
     impostazioniSospese_ = !impostazioni;
-    const bool opzioni = scriviOpzioniUtente();
+    const bool opzioni = scriviValoriUtente();
     const std::string quali = !impostazioni && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
                               : !impostazioni         ? "le opzioni (tramerio.ini)"
                                                       : "le opzioni (Quadrivo.conf)";
@@ -214,7 +183,7 @@ void Form1::aggiornaElenco() {
     if (!elenco_ || !elenco_->isVisible()) return;
     const Posizione& p = posizioneCorrente();
     const int corrente = p.valida() ? navigazione().indiceParola(p.colonna, p.riga, p.direzione) : -1;
-    elenco_->aggiorna(navigazione(), stato_.cruciverba, corrente);
+    elenco_->aggiorna(navigazione(), stato_.cruciverba, corrente, inPausa());
     rigaDefinizione_->setText(QString::fromStdString(navigazione().definizioneCorrente(p)));
 }
 

@@ -100,6 +100,12 @@ std::optional<Form1::PuntoVerifica> Form1::puntoVerifica(QPointF p) const {
 bool Form1::filtroVerifica(QObject* oggetto, QEvent* evento) {
     if (oggetto == this) {
         if (evento->type() == QEvent::WindowStateChange) sessione_->impostaRidotta(isMinimized());
+        // A modal dialog blocks the window; the open dialog disables it: either way the clock waits.
+        if (evento->type() == QEvent::WindowBlocked || evento->type() == QEvent::WindowUnblocked)
+            bloccata_ = evento->type() == QEvent::WindowBlocked;
+        if (evento->type() == QEvent::WindowBlocked || evento->type() == QEvent::WindowUnblocked ||
+            evento->type() == QEvent::EnabledChange)
+            sessione_->impostaDialogo(bloccata_ || !isEnabled());
         return false;
     }
     if (oggetto != area_) return false;

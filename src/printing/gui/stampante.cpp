@@ -2,20 +2,51 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QPrintDialog>
 
-#include "qt/superficie_qt.h"
 #include "model/numeri.h"
-#include "printing/pagina.h"
+#include "qt/superficie_qt.h"
 
 namespace quadrivo {
 
-bool stampaSu(QPrinter& stampante, const Stato& stato, const AreaFinestra& finestra, Carattere& carattere,
-              Piattaforma& piattaforma, const std::string& data) {
-    GeometriaPagina g;
+namespace {
+constexpr double puntiPerPollice = 72, risoluzioneCarta = 1200;  // a PDF printer's dots per inch
+}
+
+MisuraCarta::MisuraCarta(const FormatoPagina& f) : immagine_(1, 1, QImage::Format_RGB32) {
+    const int puntiPerMetro = static_cast<int>(std::lround(risoluzioneCarta / 0.0254));
+    immagine_.setDotsPerMeterX(puntiPerMetro);
+    immagine_.setDotsPerMeterY(puntiPerMetro);
+    pittore_.begin(&immagine_);
+    const double k = risoluzioneCarta / puntiPerPollice;
+    superficie_ = std::make_unique<SuperficieQt>(pittore_, f.larghezza * k, f.altezza * k);
+    superficie_->impostaScala(f.larghezza, f.altezza);
+}
+
+MisuraCarta::~MisuraCarta() {
+    superficie_.reset();
+    pittore_.end();
+}
+
+Superficie& MisuraCarta::superficie() { return *superficie_; }
+
+FormatoPagina formatoDi(const QPrinter& stampante) {
+    const QRectF carta = stampante.pageLayout().fullRect(QPageLayout::Point);
+    FormatoPagina f;
+    f.larghezza = carta.width();
+    f.altezza = carta.height();
+    return f;
+}
+
+bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma,
+              const std::string& data) {
+    // The job draws on the whole sheet and keeps its own margins.
+    stampante.setFullPage(true);
+    const FormatoPagina formato = formatoDi(stampante);
+    MisuraCarta misura(formato);
     try {
-        g = geometriaStampa(stato, finestra);
+        misura.superficie().impostaCarattere(carattere);
+        impagina(stato, misura.superficie(), formato, data);
     } catch (const ErroreOverflow&) {
         piattaforma.messaggio(msgSchemaNonStampabile, {}, Icona::attenzione);
         return false;
@@ -29,10 +60,10 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, const AreaFinestra& fines
     bool riuscita = true;
     {
         SuperficieQt sup(pittore, stampante.width(), stampante.height());
+        sup.impostaScala(formato.larghezza, formato.altezza);
         sup.impostaCarattere(carattere);
-        // Further sheets take the lists from the height where the grid starts on the first.
-        SaltoPagina salto{[&] { riuscita = stampante.newPage() && riuscita; }, static_cast<double>(g.gy)};
-        disegnaStampa(stato, sup, finestra, data, &salto);
+        disegnaPagine(stato, sup, misura.superficie(), formato, data,
+                      [&] { riuscita = stampante.newPage() && riuscita; });
         carattere = sup.carattere();
     }
     riuscita = pittore.end() && riuscita;
@@ -41,8 +72,7 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, const AreaFinestra& fines
     return riuscita;
 }
 
-bool stampaConDialogo(QWidget* genitore, const Stato& stato, const AreaFinestra& finestra, Carattere& carattere,
-                      Piattaforma& piattaforma) {
+bool stampaConDialogo(QWidget* genitore, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma) {
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setPageSize(QPageSize(QPageSize::A4));
     stampante.setPageOrientation(QPageLayout::Portrait);
@@ -57,7 +87,7 @@ bool stampaConDialogo(QWidget* genitore, const Stato& stato, const AreaFinestra&
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialogo.exec() != QDialog::Accepted) return false;
 
-    return stampaSu(stampante, stato, finestra, carattere, piattaforma, dataDiOggi());
+    return stampaSu(stampante, stato, carattere, piattaforma, dataDiOggi());
 }
 
 }  // namespace quadrivo

@@ -55,13 +55,14 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
                 [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
 }
 
-void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente) {
-    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente);
-    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente);
+void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente,
+                                   bool senzaProgresso) {
+    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
+    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
 }
 
 void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
-                               int corrente) {
+                               int corrente, bool senzaProgresso) {
     // Rebuilt only when the words changed, so the scroll position stays while typing.
     std::vector<std::string>& mostrate = lista == orizzontali_ ? mostrateOrizzontali_ : mostrateVerticali_;
     bool uguali = mostrate.size() == voci.size() && lista->count() == static_cast<int>(voci.size());
@@ -78,7 +79,7 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
     QListWidgetItem* scelta = nullptr;
     for (int i = 0; i < lista->count(); ++i) {
         QListWidgetItem* voce = lista->item(i);
-        const bool completa = voci[static_cast<size_t>(i)].completa;
+        const bool completa = !senzaProgresso && voci[static_cast<size_t>(i)].completa;
         // Set only when it changes: every change repaints the list.
         if (voce->data(ruoloCompleta).toBool() != completa || !uguali) {
             {

@@ -16,14 +16,16 @@ public:
 
     // Shows the words of `nav` with their completeness in `cruciverba`; `corrente` is the index in
     // nav.parole() of the current word, -1 for none.
-    void aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente);
+    // senzaProgresso: a paused solve greys no word, so the panel gives nothing away either.
+    void aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente, bool senzaProgresso = false);
 
 signals:
     // An entry was clicked: the index in Navigazione::parole() of its word.
     void parolaScelta(int indice);
 
 private:
-    void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente);
+    void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente,
+                bool senzaProgresso);
 
     QListWidget* orizzontali_ = nullptr;
     QListWidget* verticali_ = nullptr;

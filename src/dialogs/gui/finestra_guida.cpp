@@ -1,0 +1,38 @@
+#include "dialogs/gui/finestra_guida.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "dialogs/guida.h"
+
+namespace quadrivo {
+
+FinestraGuida::FinestraGuida(QWidget* genitore) : QDialog(genitore), pagina_(new QTextBrowser(this)) {
+    setObjectName("FinestraGuida");
+    setWindowTitle("Aiuto di Quadrivo");
+    pagina_->setObjectName("PaginaGuida");
+    pagina_->setAccessibleName("Aiuto");
+    pagina_->setOpenLinks(false);
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    pulsanti->button(QDialogButtonBox::Close)->setText("&Chiudi");
+    connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* disposizione = new QVBoxLayout(this);
+    disposizione->addWidget(pagina_);
+    disposizione->addWidget(pulsanti);
+    resize(640, 560);
+}
+
+void FinestraGuida::mostra(bool soloTasti) {
+    setWindowTitle(soloTasti ? "Tasti di Quadrivo" : "Aiuto di Quadrivo");
+    pagina_->setHtml(QString::fromStdString(guidaHtml(soloTasti)));
+    show();
+    raise();
+    activateWindow();
+    pagina_->setFocus();
+}
+
+QString FinestraGuida::testo() const { return pagina_->toPlainText(); }
+
+}  // namespace quadrivo

@@ -1,0 +1,21 @@
+#pragma once
+// The help window (F1, ? → Tasti): a page to read beside the puzzle, not a message to dismiss.
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace quadrivo {
+
+class FinestraGuida : public QDialog {
+    Q_OBJECT
+public:
+    explicit FinestraGuida(QWidget* genitore);
+    // Shows the whole help, or the key table alone, and brings the window forward.
+    void mostra(bool soloTasti);
+    QString testo() const;
+
+private:
+    QTextBrowser* pagina_;
+};
+
+}  // namespace quadrivo
