@@ -1,9 +1,15 @@
 #include <QApplication>
 #include <QFont>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -35,6 +41,15 @@ bool rispostaSenzaFinestra(int argc, char** argv) {
     return true;
 }
 
+// The write end of the pipe a signal handler may use: the handler only writes one byte, the
+// event loop does the rest.
+int segnaleScrittura = -1;
+
+void alSegnale(int) {
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(segnaleScrittura, &c, 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,5 +79,24 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) rigaComando += (i > 1 ? " " : "") + std::string(argv[i]);
     quadrivo::Form1 finestra(stato, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
     finestra.show();
+
+    // Logout, shutdown or Ctrl+C: the answers not saved stay in the working copy with their time.
+    int coppia[2];
+    std::unique_ptr<QSocketNotifier> segnali;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, coppia) == 0) {
+        segnaleScrittura = coppia[0];
+        segnali = std::make_unique<QSocketNotifier>(coppia[1], QSocketNotifier::Read);
+        QObject::connect(segnali.get(), &QSocketNotifier::activated, &finestra, [&finestra, &segnali] {
+            segnali->setEnabled(false);
+            finestra.terminaPerSegnale();
+        });
+        struct sigaction sa {};
+        sa.sa_handler = alSegnale;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        for (int s : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(s, &sa, nullptr);
+    }
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &finestra,
+                     [&finestra](QSessionManager&) { finestra.mettiAlSicuro(); });
     return app.exec();
 }

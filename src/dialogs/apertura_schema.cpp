@@ -124,7 +124,7 @@ bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const st
     const std::string percorso = percorsoAssoluto(nome, cartella);
     const EsitoApertura e = apri(percorso);
     if (e != EsitoApertura::ok) {
-        piattaforma.messaggio(messaggioApertura(e, percorso));
+        if (const std::string m = messaggioApertura(e, percorso); !m.empty()) piattaforma.messaggio(m);
         return false;
     }
     return true;

@@ -6,7 +6,10 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 
 #include <QDir>
 #include <QFile>
@@ -291,6 +294,45 @@ bool sincronizzaFile(const std::string& percorso) {
 }
 
 bool cancellaFile(const std::string& percorso) { return ::unlink(percorso.c_str()) == 0; }
+
+namespace {
+
+// The random part of a temporary name: six letters and digits, as QTemporaryFile makes them
+// (all lower-case letters would be a word some person chose).
+bool parteCasuale(std::string_view s) {
+    if (s.size() != 6) return false;
+    bool nonParola = false;
+    for (char c : s) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+        if (!std::islower(static_cast<unsigned char>(c))) nonParola = true;
+    }
+    return nonParola;
+}
+
+bool processoFinito(std::string_view cifre) {
+    if (cifre.empty() || cifre.size() > 9 || cifre.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    return ::kill(static_cast<pid_t>(std::stol(std::string(cifre))), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+void togliAvanzi(const std::string& percorso, long long secondi) {
+    const std::string cartella = cartellaDi(percorso);
+    const std::string nome = percorso.substr(percorso.rfind('/') + 1);
+    if (nome.empty()) return;
+    const time_t limite = ::time(nullptr) - static_cast<time_t>(secondi);
+    for (const std::string& f : nomiFile(cartella)) {
+        const bool suo = f.size() > nome.size() + 1 && f.compare(0, nome.size() + 1, nome + ".") == 0 &&
+                         (parteCasuale(std::string_view(f).substr(nome.size() + 1)) || f == nome + ".nuovo");
+        const bool grezzo = f.rfind(".quadrivo-", 0) == 0 && f.size() > 14 && f.compare(f.size() - 4, 4, ".tmp") == 0 &&
+                            processoFinito(std::string_view(f).substr(10, f.size() - 14));
+        if (!suo && !grezzo) continue;
+        const std::string intero = componiPercorso(cartella, f);
+        struct stat st {};
+        if (::lstat(intero.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime <= limite)
+            ::unlink(intero.c_str());
+    }
+}
 
 bool creaCartella(const std::string& percorso) { return !percorso.empty() && QDir().mkpath(q(percorso)); }
 

@@ -75,6 +75,10 @@ bool scriviFileRapido(const std::string& percorso, std::string_view dati);
 // Waits until the file's data are on the disk; false when that fails.
 bool sincronizzaFile(const std::string& percorso);
 bool cancellaFile(const std::string& percorso);
+// Removes what interrupted safe writes of `percorso` left beside it: the writer's temporary
+// files (NAME.XXXXXX, NAME.nuovo, and .quadrivo-PID.tmp of a process that is gone), only the
+// player's own and only those untouched for `secondi` (a write in progress is never taken).
+void togliAvanzi(const std::string& percorso, long long secondi = 60);
 // Creates the folder and the missing ones above it; true when it exists afterwards.
 bool creaCartella(const std::string& percorso);
 

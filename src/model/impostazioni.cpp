@@ -126,15 +126,16 @@ std::string testoImpostazioni(const Stato& s) {
            riga("DistanzaDaCentro=", s.DistanzaDaCentro);
 }
 
-bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma) {
+bool scriviImpostazioni(const Stato& stato) {
     const std::string testo = testoImpostazioni(stato);
     const std::string copia = copiaUtente(stato);
-    if (esisteFile(copia)) {
-        if (scriviFileSicuro(copia, testo)) return true;
-    } else {
-        if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testo)) return true;
-        if (!copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo)) return true;
-    }
+    if (esisteFile(copia)) return scriviFileSicuro(copia, testo);
+    if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testo)) return true;
+    return !copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo);
+}
+
+bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma) {
+    if (scriviImpostazioni(stato)) return true;
     piattaforma.messaggio(msgErroreImpostazioni);
     return false;
 }

@@ -40,5 +40,7 @@ std::string testoImpostazioni(const Stato& stato);
 // program's folder belongs to the system). Shows its message and returns false when neither
 // can be written.
 bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma);
+// The same without the message, for a caller that tells the player its own way.
+bool scriviImpostazioni(const Stato& stato);
 
 }  // namespace quadrivo

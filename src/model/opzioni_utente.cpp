@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <map>
+#include <string>
 
 #include "model/file.h"
 #include "model/tipo_file.h"
@@ -18,17 +20,36 @@ bool usabili() {
 
 QSettings impostazioni() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
 
+std::map<std::string, QVariant>& sospesi() {
+    static std::map<std::string, QVariant> valori;
+    return valori;
+}
+
 }  // namespace
 
 QVariant valoreUtente(const char* chiave, const QVariant& predefinito) {
+    if (const auto i = sospesi().find(chiave); i != sospesi().end()) return i->second;
     return usabili() ? impostazioni().value(chiave, predefinito) : predefinito;
 }
 
 void salvaValoreUtente(const char* chiave, const QVariant& valore) {
-    if (usabili()) impostazioni().setValue(chiave, valore);
+    sospesi()[chiave] = valore;
+    scriviValoriUtente();
+}
+
+bool scriviValoriUtente() {
+    if (sospesi().empty()) return true;
+    if (!usabili()) return false;
+    QSettings o = impostazioni();
+    for (const auto& [chiave, valore] : sospesi()) o.setValue(QString::fromStdString(chiave), valore);
+    o.sync();
+    if (o.status() != QSettings::NoError) return false;
+    sospesi().clear();
+    return true;
 }
 
 void cancellaValoreUtente(const char* chiave) {
+    sospesi().erase(chiave);
     if (usabili()) impostazioni().remove(chiave);
 }
 

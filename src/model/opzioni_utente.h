@@ -12,7 +12,11 @@ inline constexpr const char* chiaveCorsivo = "schema/corsivo";
 inline constexpr const char* chiaveGrassetto = "schema/grassetto";
 
 QVariant valoreUtente(const char* chiave, const QVariant& predefinito = {});
+// A value whose write fails stays in memory (read back from there) until scriviValoriUtente,
+// or a later save, lands it.
 void salvaValoreUtente(const char* chiave, const QVariant& valore);
+// Writes the values still waiting; true when none waits any more.
+bool scriviValoriUtente();
 void cancellaValoreUtente(const char* chiave);
 
 }  // namespace quadrivo

@@ -11,7 +11,18 @@ namespace quadrivo {
 enum class Icona { nessuna, informazione, attenzione, critico, domanda };
 // salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare. annullaOk: OK and
 // Annulla with Annulla the default, for questions whose OK throws something away.
-enum class Pulsanti { ok, okAnnulla, salvaNonSalvareAnnulla, annullaOk };
+// ripristinaPiuTardiElimina: Ripristina ok, Elimina nonSalvare, Più tardi (also Esc) annulla.
+// sovrascriviSalvaConNomeAnnulla: Sovrascrivi ok, Salva con nome nonSalvare, Annulla the default.
+// apriComunqueAnnulla: Apri comunque ok, Annulla the default.
+enum class Pulsanti {
+    ok,
+    okAnnulla,
+    salvaNonSalvareAnnulla,
+    annullaOk,
+    ripristinaPiuTardiElimina,
+    sovrascriviSalvaConNomeAnnulla,
+    apriComunqueAnnulla
+};
 enum class Risposta { ok, annulla, nonSalvare };
 enum class Puntatore { predefinito, clessidra, frecciaOrizzontale, frecciaVerticale, mano };
 

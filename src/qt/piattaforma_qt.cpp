@@ -28,12 +28,27 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     case Icona::critico: box.setIcon(QMessageBox::Critical); break;
     case Icona::domanda: box.setIcon(QMessageBox::Question); break;
     }
-    const bool tre = pulsanti == Pulsanti::salvaNonSalvareAnnulla;
-    QPushButton* ok = box.addButton(tre ? "Salva" : "OK", QMessageBox::AcceptRole);
-    QPushButton* nonSalvare = tre ? box.addButton("Non salvare", QMessageBox::DestructiveRole) : nullptr;
-    QPushButton* annulla = nullptr;
-    if (pulsanti != Pulsanti::ok) annulla = box.addButton("Annulla", QMessageBox::RejectRole);
-    box.setDefaultButton(pulsanti == Pulsanti::annullaOk ? annulla : ok);
+    // The texts of the three answers ("" for none) and whether the safe one is the default.
+    struct Testi {
+        const char *ok, *nonSalvare, *annulla;
+        bool predefinitoAnnulla;
+    };
+    const Testi t3 = [&]() -> Testi {
+        switch (pulsanti) {
+        case Pulsanti::ok: return {"OK", "", "", false};
+        case Pulsanti::okAnnulla: return {"OK", "", "Annulla", false};
+        case Pulsanti::salvaNonSalvareAnnulla: return {"Salva", "Non salvare", "Annulla", false};
+        case Pulsanti::annullaOk: return {"OK", "", "Annulla", true};
+        case Pulsanti::ripristinaPiuTardiElimina: return {"Ripristina", "Elimina", "Più tardi", false};
+        case Pulsanti::sovrascriviSalvaConNomeAnnulla: return {"Sovrascrivi", "Salva con nome", "Annulla", true};
+        case Pulsanti::apriComunqueAnnulla: return {"Apri comunque", "", "Annulla", true};
+        }
+        return {"OK", "", "", false};
+    }();
+    QPushButton* ok = box.addButton(QString::fromUtf8(t3.ok), QMessageBox::AcceptRole);
+    QPushButton* nonSalvare = *t3.nonSalvare ? box.addButton(QString::fromUtf8(t3.nonSalvare), QMessageBox::DestructiveRole) : nullptr;
+    QPushButton* annulla = *t3.annulla ? box.addButton(QString::fromUtf8(t3.annulla), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(t3.predefinitoAnnulla ? annulla : ok);
     box.setEscapeButton(annulla ? static_cast<QAbstractButton*>(annulla) : ok);
     // The busy pointer must not hide the question.
     bool occupato = QApplication::overrideCursor() != nullptr;

@@ -59,7 +59,8 @@ EsitoApertura apriInLavoro(Stato& s, Piattaforma& piattaforma, const std::string
 
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) {
     switch (esito) {
-    case EsitoApertura::ok: return {};
+    case EsitoApertura::ok:
+    case EsitoApertura::giaAperto: return {};
     case EsitoApertura::inesistente: return msgFileInesistente;
     case EsitoApertura::nonFile: return "Impossibile aprire " + percorso + ": è " + descriviTipo(tipoFile(percorso)) + ", non un cruciverba.";
     case EsitoApertura::illeggibile: return "Impossibile leggere il file " + percorso + ": controllare i permessi.";

@@ -14,8 +14,9 @@ inline constexpr const char* msgFileInesistente = "Errore: file inesistente!";
 inline constexpr const char* msgFormatoApertura = "Formato del file non valido!";
 inline constexpr const char* msgTipoApertura = "Tipo di file non valido!";
 
-// nonFile: a folder, FIFO, device or socket stands at the name.
-enum class EsitoApertura { ok, inesistente, nonFile, illeggibile, formatoNonValido, tipoNonValido };
+// nonFile: a folder, FIFO, device or socket stands at the name. giaAperto: open in another
+// window, and the player chose not to open it here (nothing more to say).
+enum class EsitoApertura { ok, inesistente, nonFile, illeggibile, formatoNonValido, tipoNonValido, giaAperto };
 
 // Whether the program can show these bytes as a puzzle, without ending.
 EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati);

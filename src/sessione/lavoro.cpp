@@ -1,11 +1,18 @@
 #include "sessione/lavoro.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "sessione/apertura.h"
@@ -38,6 +45,34 @@ long long avvioProcesso(long long pid) {
     }
 }
 
+// A folder the player owns, made when missing and kept private (0700); never a link.
+bool cartellaPrivata(const std::string& percorso) {
+    if (percorso.size() < 2 || percorso.front() != '/') return false;
+    const std::string sopra = percorso.substr(0, percorso.rfind('/'));
+    if (!sopra.empty() && !QFileInfo(q(sopra)).isDir()) return false;  // a runtime folder that is gone
+    ::mkdir(percorso.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(percorso.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) return false;
+    if ((st.st_mode & 0777) != 0700 && ::chmod(percorso.c_str(), 0700) != 0) return false;
+    return ::access(percorso.c_str(), W_OK | X_OK) == 0;
+}
+
+// The lock beside each working copy says its run is alive, whatever its note says.
+std::unique_ptr<QLockFile>& bloccoCopia() {
+    static std::unique_ptr<QLockFile> blocco;
+    return blocco;
+}
+
+bool copiaViva(const std::string& lavoro) {
+    QLockFile l(q(lavoro + ".lock"));
+    l.setStaleLockTime(0);  // a live run's lock is never taken for old
+    if (l.tryLock(0)) {
+        l.unlock();
+        return false;
+    }
+    return l.error() == QLockFile::LockFailedError;
+}
+
 long long eta(const QFileInfo& fi, long long adesso) { return adesso - fi.lastModified().toSecsSinceEpoch(); }
 
 // The entries of a puzzle file, cell by cell; nothing when it cannot be shown.
@@ -54,46 +89,99 @@ std::optional<std::vector<std::string>> vociDi(const std::string& percorso, cons
 
 }  // namespace
 
-std::string cartellaTemporanea() { return QDir::tempPath().toStdString(); }
-
-std::string messaggioCopiaLavoro(const std::string& cartella) {
-    return std::string(msgErroreScrittura) + "\r\rLa copia di lavoro non si può scrivere nella cartella temporanea " +
-           cartella +
-           " (disco pieno o cartella senza permessi di scrittura). Le risposte restano in memoria: salvarle con "
-           "Salva o Salva con nome, poi liberare spazio o indicare un'altra cartella con la variabile TMPDIR.";
+std::string cartellaCopie() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && cartellaPrivata(QDir::cleanPath(runtime + "/quadrivo").toStdString()))
+        return QDir::cleanPath(runtime + "/quadrivo").toStdString();
+    // A home that is the root (a system account) has no cache of its own.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString home = QDir::homePath();
+    if (cache.isEmpty() || home.isEmpty() || QDir::cleanPath(home) == "/") return {};
+    const std::string propria = QDir::cleanPath(cache + "/Quadrivo").toStdString();
+    if (!creaCartella(QDir::cleanPath(cache).toStdString())) return {};
+    return cartellaPrivata(propria) ? propria : std::string{};
 }
 
-bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo) {
-    // The note changes only with the puzzle's name: it is not written again at every letter.
-    const std::string nota = testoNota(notaQuestoProcesso(s.nomeFile));
-    const bool scritto = scriviFileRapido(s.fileLavoro, testo) &&
-                         (nota == s.notaScritta || scriviFileRapido(percorsoNota(s.fileLavoro), nota));
+std::string nuovoFileLavoro() {
+    const std::string cartella = cartellaCopie();
+    if (cartella.empty()) return {};
+    QTemporaryFile f(q(cartella) + "/qdv_XXXXXX.tmp");  // created 0600
+    f.setAutoRemove(false);
+    if (!f.open()) return {};
+    const std::string nome = QFileInfo(f.fileName()).absoluteFilePath().toStdString();
+    auto blocco = std::make_unique<QLockFile>(q(nome + ".lock"));
+    blocco->setStaleLockTime(0);
+    if (blocco->tryLock(0)) {
+        QFile::setPermissions(blocco->fileName(), QFile::ReadOwner | QFile::WriteOwner);
+        if (bloccoCopia()) bloccoCopia()->unlock();
+        bloccoCopia() = std::move(blocco);
+    }
+    return nome;
+}
+
+std::string messaggioCopiaLavoro(const std::string& cartella) {
+    if (cartella.empty())
+        return std::string(msgErroreScrittura) +
+               "\r\rNon c'è una cartella per la copia di lavoro: né $XDG_RUNTIME_DIR/quadrivo né ~/.cache/Quadrivo si "
+               "possono creare o scrivere. Le risposte restano in memoria: salvarle con Salva o Salva con nome.";
+    return std::string(msgErroreScrittura) + "\r\rLa copia di lavoro non si può scrivere nella cartella " + cartella +
+           " (disco pieno o cartella senza permessi di scrittura). Le risposte restano in memoria: salvarle con "
+           "Salva o Salva con nome, poi liberare spazio. A ogni modifica la copia viene riprovata.";
+}
+
+std::string messaggioCopiaRipresa(const std::string& cartella) {
+    return "La copia di lavoro si scrive di nuovo in " + cartella + ": le risposte sono al sicuro.";
+}
+
+bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo, const Partita& partita) {
+    const auto scrivi = [&] {
+        const std::string nota = testoNota({s.nomeFile, notaQuestoProcesso({}).pid, notaQuestoProcesso({}).avvio, partita});
+        const bool ok = scriviFileRapido(s.fileLavoro, testo) &&
+                        (nota == s.notaScritta || scriviFileRapido(percorsoNota(s.fileLavoro), nota));
+        s.notaScritta = ok ? nota : std::string{};
+        return ok;
+    };
+    // No copy yet, or its folder went away: a new one, where the folders allow today.
+    const auto cartellaDi = [](const std::string& f) { return f.substr(0, f.rfind('/')); };
+    if (s.fileLavoro.empty() || !QFileInfo(q(cartellaDi(s.fileLavoro))).isDir()) s.fileLavoro = nuovoFileLavoro();
+    bool scritto = !s.fileLavoro.empty() && scrivi();
+    if (!scritto && !s.fileLavoro.empty() && ::access(cartellaDi(s.fileLavoro).c_str(), W_OK) != 0 &&
+        cartellaCopie() != cartellaDi(s.fileLavoro)) {
+        // The runtime folder can no longer be written: the cache folder may still take it.
+        const std::string vecchio = s.fileLavoro;
+        if (const std::string nuovo = nuovoFileLavoro(); !nuovo.empty()) {
+            s.fileLavoro = nuovo;
+            if ((scritto = scrivi())) cancellaCopiaLavoro(vecchio);
+        }
+    }
     if (scritto) {
-        s.notaScritta = nota;
         s.copiaLavoroSuperata = false;
         return true;
     }
-    s.notaScritta.clear();
-    if (!s.copiaLavoroSuperata) piattaforma.messaggio(messaggioCopiaLavoro(cartellaTemporanea()), {}, Icona::attenzione);
+    if (!s.copiaLavoroSuperata)
+        piattaforma.messaggio(messaggioCopiaLavoro(s.fileLavoro.empty() ? std::string{} : cartellaDi(s.fileLavoro)), {},
+                              Icona::attenzione);
     s.copiaLavoroSuperata = true;
     return false;
 }
 
-bool scriviCopiaLavoro(Stato& s, Piattaforma& piattaforma) {
-    return scriviLavoroGrezzo(s, piattaforma, testoCruciverba(s.cruciverba));
+bool scriviCopiaLavoro(Stato& s, Piattaforma& piattaforma, const Partita& partita) {
+    return scriviLavoroGrezzo(s, piattaforma, testoCruciverba(s.cruciverba), partita);
 }
 
 void cancellaCopiaLavoro(const std::string& fileLavoro) {
     if (fileLavoro.empty()) return;
     if (esisteFile(fileLavoro)) cancellaFile(fileLavoro);
     if (esisteFile(percorsoNota(fileLavoro))) cancellaFile(percorsoNota(fileLavoro));
+    if (bloccoCopia() && bloccoCopia()->fileName() == q(fileLavoro + ".lock")) bloccoCopia().reset();
+    else if (esisteFile(fileLavoro + ".lock") && !copiaViva(fileLavoro)) cancellaFile(fileLavoro + ".lock");
 }
 
 std::string percorsoNota(const std::string& fileLavoro) { return fileLavoro + ".nota"; }
 
 std::string testoNota(const NotaLavoro& n) {
     return "Quadrivo copia di lavoro\nschema=" + n.schema + "\npid=" + std::to_string(n.pid) +
-           "\navvio=" + std::to_string(n.avvio) + "\n";
+           "\navvio=" + std::to_string(n.avvio) + "\npartita=" + testoPartita(n.partita) + "\n";
 }
 
 std::optional<NotaLavoro> leggiNota(std::string_view testo) {
@@ -111,6 +199,8 @@ std::optional<NotaLavoro> leggiNota(std::string_view testo) {
                 n.pid = std::stoll(valore);
             } else if (chiave == "avvio") {
                 n.avvio = std::stoll(valore);
+            } else if (chiave == "partita") {
+                n.partita = leggiPartita(valore);
             }
         } catch (...) {
             return std::nullopt;
@@ -136,29 +226,47 @@ bool processoVivo(long long pid, long long avvio) {
 
 std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long long adesso) {
     std::vector<CopiaAbbandonata> copie;
+    if (cartella.empty()) return copie;
+    // Only the player's own regular files that can be read: anything else is not ours to offer or delete.
+    const auto mio = [](const std::string& f) {
+        struct stat st {};
+        return ::lstat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && ::access(f.c_str(), R_OK) == 0;
+    };
     const QDir dir(q(cartella));
-    for (const QFileInfo& fi : dir.entryInfoList({"*qdv_*.tmp.nota"}, QDir::Files | QDir::Hidden)) {
-        const std::string nota = fi.absoluteFilePath().toStdString();
-        const std::string lavoro = nota.substr(0, nota.size() - 5);
-        const std::optional<std::string> testo = leggiFile(nota);
+    for (const QFileInfo& fi : dir.entryInfoList({"qdv_*.tmp"}, QDir::Files | QDir::Hidden)) {
+        const std::string lavoro = fi.absoluteFilePath().toStdString(), nota = percorsoNota(lavoro);
+        if (!mio(lavoro) || copiaViva(lavoro)) continue;
+        togliAvanzi(lavoro);
+        const bool conNota = QFileInfo::exists(q(nota)) || QFileInfo(q(nota)).isSymLink();
+        if (conNota && !mio(nota)) continue;
+        const std::optional<std::string> testo = conNota ? leggiFile(nota) : std::nullopt;
         const std::optional<NotaLavoro> n = testo ? leggiNota(*testo) : std::nullopt;
         if (n && processoVivo(n->pid, n->avvio)) continue;
-        const QFileInfo copia(q(lavoro));
-        if (!n || !copia.isFile() || eta(copia, adesso) > secondiScadenza) {
+        if (eta(fi, adesso) > secondiScadenza) {
             cancellaCopiaLavoro(lavoro);
             continue;
         }
-        const auto mie = vociDi(lavoro, n->schema);
-        if (!mie || mie == vociDi(n->schema, n->schema)) {
+        if (!conNota) continue;  // a run that kept no note: only age tells it is abandoned
+        // A damaged note tells no puzzle: the copy is offered by its content.
+        const std::string schema = n ? n->schema : std::string{};
+        const auto mie = vociDi(lavoro, schema);
+        if (!mie || (n && mie == vociDi(schema, schema))) {
             cancellaCopiaLavoro(lavoro);
             continue;
         }
-        copie.push_back({lavoro, n->schema, copia.lastModified().toSecsSinceEpoch()});
+        copie.push_back({lavoro, schema, fi.lastModified().toSecsSinceEpoch(), n ? n->partita : Partita{}});
     }
-    // Copies without a note come from runs that kept none; only age tells they are abandoned.
-    for (const QFileInfo& fi : dir.entryInfoList({"*qdv_*.tmp"}, QDir::Files | QDir::Hidden))
-        if (eta(fi, adesso) > secondiScadenza && !QFileInfo::exists(fi.absoluteFilePath() + ".nota"))
-            cancellaFile(fi.absoluteFilePath().toStdString());
+    // Locks of puzzles whose run is gone.
+    for (const QFileInfo& fi : dir.entryInfoList({"schema-*.lock"}, QDir::Files | QDir::Hidden)) {
+        QLockFile l(fi.absoluteFilePath());
+        l.setStaleLockTime(0);
+        if (mio(fi.absoluteFilePath().toStdString()) && l.tryLock(0)) l.unlock();
+    }
+    // Notes whose copy is gone.
+    for (const QFileInfo& fi : dir.entryInfoList({"qdv_*.tmp.nota"}, QDir::Files | QDir::Hidden)) {
+        const std::string nota = fi.absoluteFilePath().toStdString();
+        if (mio(nota) && !QFileInfo::exists(q(nota.substr(0, nota.size() - 5)))) cancellaFile(nota);
+    }
     std::sort(copie.begin(), copie.end(), [](const auto& a, const auto& b) { return a.ora > b.ora; });
     return copie;
 }
@@ -170,13 +278,21 @@ std::string domandaRipristino(const CopiaAbbandonata& c) {
     char quando[32];
     std::strftime(quando, sizeof quando, "%d/%m/%Y %H:%M", &tm);
     const std::string nome = c.schema.empty() ? nomeNuovoCruciverba : c.schema.substr(c.schema.rfind('/') + 1);
-    return "Ripristinare le risposte non salvate di " + nome + " (" + quando + ")?";
+    return "Ripristinare le risposte non salvate di " + nome + " (" + quando +
+           ")?\r\rRipristina le apre; Più tardi le conserva e le propone al prossimo avvio; Elimina le cancella.";
+}
+
+std::string domandaEliminazione(const CopiaAbbandonata& c) {
+    const std::string nome = c.schema.empty() ? nomeNuovoCruciverba : c.schema.substr(c.schema.rfind('/') + 1);
+    return "Eliminare per sempre le risposte non salvate di " + nome + "? Non si potranno più recuperare.";
 }
 
 bool ripristinaCopia(Stato& s, Piattaforma& piattaforma, const CopiaAbbandonata& c) {
     const std::optional<std::string> dati = leggiFile(c.lavoro);
-    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, c.schema, true) != EsitoApertura::ok) return false;
-    cancellaCopiaLavoro(c.lavoro);
+    const std::string nome = c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema;
+    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome, true) != EsitoApertura::ok) return false;
+    // The leftover is the only place of these answers on disk until our own copy holds them.
+    if (!s.copiaLavoroSuperata && s.fileLavoro != c.lavoro) cancellaCopiaLavoro(c.lavoro);
     return true;
 }
 

@@ -9,28 +9,39 @@
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "solving/partita.h"
 
 namespace quadrivo {
 
-// The system's temporary folder, where working copies live.
-std::string cartellaTemporanea();
+// The player's private folder for working copies: $XDG_RUNTIME_DIR/quadrivo, else (no runtime
+// folder, or one that cannot be used) ~/.cache/Quadrivo; made with mode 0700, and only ever a
+// folder the player owns, never the file system's root. "" when neither can be used.
+std::string cartellaCopie();
+// A new empty working copy (mode 0600) in that folder, held by this run; "" when there is none.
+std::string nuovoFileLavoro();
 
-// What the player reads when the working copy cannot be written.
+// What the player reads when the working copy cannot be written ("" cartella: no folder at all).
 std::string messaggioCopiaLavoro(const std::string& cartella);
+// ... and once when it can be written again.
+std::string messaggioCopiaRipresa(const std::string& cartella);
 
-// Writes `testo` (a whole puzzle file) as the working copy, and its note. A failure is told
-// once, until a write succeeds again, and sets copiaLavoroSuperata: memory is then the truth.
-bool scriviLavoroGrezzo(Stato& stato, Piattaforma& piattaforma, std::string_view testo);
+// Writes `testo` (a whole puzzle file) as the working copy, and its note with `partita` (time
+// and marks). Without a usable copy a new one is made, so every change tries again. A failure
+// is told once, until a write succeeds again, and sets copiaLavoroSuperata: memory is then the
+// truth.
+bool scriviLavoroGrezzo(Stato& stato, Piattaforma& piattaforma, std::string_view testo, const Partita& partita = {});
 // The puzzle in memory as the working copy, in its own format.
-bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma);
+bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma, const Partita& partita = {});
 // Removes a working copy and its note.
 void cancellaCopiaLavoro(const std::string& fileLavoro);
 
-// The note beside a working copy: which puzzle, which process (its id and start time).
+// The note beside a working copy: which puzzle, which process (its id and start time), and
+// the solve that goes with the answers.
 struct NotaLavoro {
     std::string schema;
     long long pid = 0;
     long long avvio = 0;
+    Partita partita = {};
 };
 std::string percorsoNota(const std::string& fileLavoro);
 std::string testoNota(const NotaLavoro& nota);
@@ -43,18 +54,23 @@ bool processoVivo(long long pid, long long avvio);
 // A working copy left by a run that no longer exists, whose answers differ from its puzzle.
 struct CopiaAbbandonata {
     std::string lavoro;
-    std::string schema;
-    long long ora = 0;  // last written, seconds since 1970
+    std::string schema;  // "" when its note could not be read: offered as a new puzzle
+    long long ora = 0;   // last written, seconds since 1970
+    Partita partita = {};
 };
 inline constexpr long long secondiScadenza = 30LL * 24 * 3600;
-// Looks through `cartella`: the leftovers worth offering, newest first. Leftovers whose answers
-// match their puzzle, notes without a copy and anything older than 30 days are removed;
-// the files of a run still alive are never touched.
+// Looks through `cartella`: the player's own leftovers worth offering, newest first. Leftovers
+// whose answers match their puzzle, notes without a copy and anything older than 30 days are
+// removed; a copy whose note is damaged is offered by its content. The files of a run still
+// alive, of another user, or that cannot be read are never touched.
 std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long long adesso);
-// "Ripristinare le risposte non salvate di NOME (06/12/2026 15:03)?"
+// "Ripristinare le risposte non salvate di NOME (06/12/2026 15:03)?" with what each button does.
 std::string domandaRipristino(const CopiaAbbandonata& copia);
-// Opens the leftover's answers as its puzzle, marked as changed; the leftover goes. False
-// (nothing changed) when it can no longer be read.
+// The second question before Elimina.
+std::string domandaEliminazione(const CopiaAbbandonata& copia);
+// Opens the leftover's answers as its puzzle, marked as changed. The leftover goes only once
+// its answers are in this run's working copy; false (nothing changed) when it can no longer
+// be read.
 bool ripristinaCopia(Stato& stato, Piattaforma& piattaforma, const CopiaAbbandonata& copia);
 
 // The window's caption with a leading "*" while answers are not saved.

@@ -1,5 +1,9 @@
 #include "sessione/sessione.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 
 #include "formats/formato.h"
@@ -39,6 +43,29 @@ VoceCella voceDi(const Cruciverba& x, const Casella& k) {
     return x.dentro(k) ? VoceCella{x.cella(k).voce, x.cella(k).matita} : VoceCella{};
 }
 
+std::string impronta(std::string_view dati) {
+    return QCryptographicHash::hash(QByteArrayView(dati.data(), static_cast<qsizetype>(dati.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
+}
+
+std::string improntaDelFile(const std::string& percorso) {
+    const std::optional<std::string> dati = leggiFile(percorso);
+    return dati ? impronta(*dati) : std::string{};
+}
+
+// The lock of a puzzle beside the working copies, named by its path; "" for none.
+QString nomeBlocco(const std::string& percorso) {
+    const std::string cartella = cartellaCopie();
+    if (cartella.empty() || percorso.empty() || percorso == nomeNuovoCruciverba) return {};
+    const QByteArray chiave = QCryptographicHash::hash(QByteArray::fromStdString(percorsoAssoluto(percorso)),
+                                                       QCryptographicHash::Sha256)
+                                  .toHex()
+                                  .left(24);
+    return nomeQt(cartella) + "/schema-" + QString::fromLatin1(chiave) + ".lock";
+}
+
 std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>& caselle) {
     std::vector<VoceCella> voci;
     for (const Casella& k : caselle) voci.push_back(voceDi(x, k));
@@ -50,6 +77,12 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
     : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     connect(&storia_, &QUndoStack::cleanChanged, this, &Sessione::aggiornaModificato);
+    // A kill loses at most a few seconds of the clock of answers not saved.
+    tempoInCopia_.setInterval(5000);
+    tempoInCopia_.start();
+    connect(&tempoInCopia_, &QTimer::timeout, this, [this] {
+        if (aperto() && stato_.fileModificato && !stato_.copiaLavoroSuperata && partita_.cronometro().inCorso()) pianificaCopia();
+    });
     sincronia_.setSingleShot(true);
     connect(&sincronia_, &QTimer::timeout, this, [this] {
         if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
@@ -62,26 +95,81 @@ Sessione::~Sessione() { storia_.blockSignals(true); }
 // ---- Opening
 
 EsitoApertura Sessione::apri(const std::string& percorso) {
+    std::unique_ptr<QLockFile> blocco;
+    if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
+    const bool lasciato = modificato();
     const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
-    if (esito == EsitoApertura::ok) nuovoSchema();
+    if (esito != EsitoApertura::ok) return esito;
+    if (blocco) blocco_ = std::move(blocco);
+    improntaFile_ = improntaDelFile(percorso);
+    nuovoSchema(!lasciato);
     return esito;
 }
 
 EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& percorso, bool modificato) {
+    std::unique_ptr<QLockFile> blocco;
+    if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
+    const bool lasciato = this->modificato();
     const EsitoApertura esito = apriDatiInLavoro(stato_, piattaforma_, dati, percorso, modificato);
-    if (esito == EsitoApertura::ok) nuovoSchema();
+    if (esito != EsitoApertura::ok) return esito;
+    if (blocco) blocco_ = std::move(blocco);
+    improntaFile_ = impronta(dati);
+    nuovoSchema(!lasciato);
     return esito;
 }
 
 bool Sessione::ripristina(const CopiaAbbandonata& copia) {
+    std::unique_ptr<QLockFile> blocco;
+    if (!copia.schema.empty() && !prendiBlocco(copia.schema, blocco)) return false;
+    const bool lasciato = modificato();
     if (!ripristinaCopia(stato_, piattaforma_, copia)) return false;
-    nuovoSchema();
+    if (blocco) blocco_ = std::move(blocco);
+    // The answers were made over the file as it is now: Salva replaces it without asking.
+    improntaFile_ = copia.schema.empty() ? std::string{} : improntaDelFile(copia.schema);
+    if (esisteFile(copia.lavoro)) avanzo_ = copia.lavoro;
+    nuovoSchema(!lasciato, &copia.partita);
     return true;
 }
 
-void Sessione::nuovoSchema() {
-    // The solve of the puzzle being left is kept under its name first.
-    if (aperto()) scriviArchivio(percorsoPartita_);
+bool Sessione::offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia) {
+    for (const CopiaAbbandonata& c : copieAbbandonate(cartella, adesso)) {
+        const Risposta r = piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda, Pulsanti::ripristinaPiuTardiElimina);
+        if (r == Risposta::annulla) continue;
+        if (r == Risposta::nonSalvare) {
+            if (piattaforma_.messaggio(domandaEliminazione(c), {}, Icona::attenzione, Pulsanti::annullaOk) == Risposta::ok)
+                cancellaCopiaLavoro(c.lavoro);
+            continue;
+        }
+        // One puzzle at a time: any other leftover is offered at the next start.
+        return lascia() && ripristina(c);
+    }
+    return false;
+}
+
+bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco) {
+    const QString nome = nomeBlocco(percorso);
+    if (nome.isEmpty()) return true;
+    if (blocco_ && blocco_->fileName() == nome) return true;  // open here already
+    blocco = std::make_unique<QLockFile>(nome);
+    blocco->setStaleLockTime(0);
+    if (blocco->tryLock(0)) {
+        QFile::setPermissions(nome, QFile::ReadOwner | QFile::WriteOwner);
+        return true;
+    }
+    if (blocco->error() != QLockFile::LockFailedError) {
+        blocco.reset();  // a lock that cannot be made stops nobody
+        return true;
+    }
+    blocco.reset();
+    return piattaforma_.messaggio("Il cruciverba " + percorso +
+                                      " è già aperto in un'altra finestra di Quadrivo.\r\rAprirlo comunque? Le due "
+                                      "finestre hanno risposte separate: Salva in una sostituisce quelle dell'altra.",
+                                  {}, Icona::attenzione, Pulsanti::apriComunqueAnnulla) == Risposta::ok;
+}
+
+void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
+    // The solve of the puzzle being left is kept under its name first, unless its answers were dropped.
+    if (aperto() && conservaPrecedente) scriviArchivio(percorsoPartita_);
     navigazione_ = Navigazione(stato_.cruciverba);
     posizione_ = {};
     // A new history: the puzzle as opened is the clean state.
@@ -91,7 +179,9 @@ void Sessione::nuovoSchema() {
     modificatoFuoriStoria_ = stato_.fileModificato;
     percorsoPartita_ = stato_.nomeFile;
     impronta_ = improntaSoluzione(stato_.cruciverba);
-    const Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
+    const Partita salvata = ripresa                         ? *ripresa
+                            : nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_)
+                                                           : Partita{};
     partita_.inizia(stato_.cruciverba, salvata, adesso());
     // Pencil guesses come back on the cells that still hold letters.
     matita_.clear();
@@ -101,6 +191,8 @@ void Sessione::nuovoSchema() {
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
     stato_.grigliaAttiva = 1;
+    // The note beside the copy gets the solve's time and marks.
+    pianificaCopia();
     emit schemaCambiato();
     emit modoCambiato(modo_);
     emit modificatoCambiato(stato_.fileModificato);
@@ -212,6 +304,7 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
         else matita_.erase(k);
     aggiornaModificato();
     pianificaCopia();
+    riprovaArchivio();
     const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
     emit celleCambiate(cambiate);
     if (!giusto) return;
@@ -270,21 +363,71 @@ void Sessione::conservaPartita() {
     scriviArchivio(percorsoPartita_);
 }
 
-void Sessione::scriviArchivio(const std::string& percorso) {
-    if (!aperto() || !nomeProprio(percorso)) return;
+Partita Sessione::partitaOra() const {
     Partita p = partita_.partita(adesso());
     p.matita = matita_;
-    archivio_.scrivi(percorso, impronta_, p);
+    return p;
+}
+
+bool Sessione::scriviArchivio(const std::string& percorso) {
+    if (!aperto() || !nomeProprio(percorso)) return true;
+    const Partita p = partitaOra();
+    if (archivioSospeso_ && archivioSospeso_->percorso != percorso) riprovaArchivio();
+    if (archivio_.scrivi(percorso, impronta_, p)) {
+        if (archivioSospeso_ && archivioSospeso_->percorso == percorso) {
+            archivioSospeso_.reset();
+            emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
+        }
+        return true;
+    }
+    // Kept in memory and tried again at the next change and at the end; said once.
+    if (!archivioSospeso_)
+        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() +
+                    ": il tempo e i segni restano in memoria e si riprova alla prossima modifica e all'uscita.");
+    archivioSospeso_ = ArchivioSospeso{percorso, impronta_, p};
+    return false;
+}
+
+void Sessione::riprovaArchivio() {
+    if (!archivioSospeso_) return;
+    // The open puzzle's solve is the newest: it is what goes.
+    if (aperto() && archivioSospeso_->percorso == percorsoPartita_) {
+        archivioSospeso_->partita = partitaOra();
+        archivioSospeso_->impronta = impronta_;
+    }
+    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita)) return;
+    archivioSospeso_.reset();
+    emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
 }
 
 // ---- Saving
 
 bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi; }
 
+bool Sessione::fileIntatto() const {
+    if (improntaFile_.empty() || !esisteFile(stato_.nomeFile)) return true;
+    return improntaDelFile(stato_.nomeFile) == improntaFile_;
+}
+
 bool Sessione::salva() {
     if (!aperto() || !haNome()) return false;
+    if (!fileIntatto()) {
+        const Risposta r = piattaforma_.messaggio(
+            "Il file " + stato_.nomeFile +
+                " è cambiato sul disco dopo l'apertura (un altro programma lo ha modificato o sostituito).\r\r"
+                "Sovrascrivi lo sostituisce con le risposte di questa finestra; Salva con nome le scrive in un altro file.",
+            titoloSalvataggio, Icona::attenzione, Pulsanti::sovrascriviSalvaConNomeAnnulla);
+        if (r == Risposta::annulla) return false;
+        if (r == Risposta::nonSalvare) {
+            emit salvaConNomeRichiesto();
+            return !modificato();
+        }
+    }
+    togliAvanzi(stato_.nomeFile);
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
     if (scritto) {
+        improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
+        if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
         modificatoFuoriStoria_ = false;
         storia_.setClean();
         impostaModificato(false);
@@ -298,14 +441,23 @@ bool Sessione::salva() {
 
 EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
                                         const std::string& autore) {
+    togliAvanzi(percorsoSalvataggio(cartella, nome));
     const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
     if (!stato_.fileModificato) {
         modificatoFuoriStoria_ = false;
         storia_.setClean();
     }
     emit modificatoCambiato(stato_.fileModificato);
-    // The solve goes with the puzzle to its new name.
-    if (esito == EsitoSalvataggio::salvato) conservaPartita();
+    // The solve goes with the puzzle to its new name, and so does the lock.
+    if (esito == EsitoSalvataggio::salvato) {
+        improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
+        if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
+        // Taken if free: the file is written already, there is nothing left to ask.
+        auto blocco = std::make_unique<QLockFile>(nomeBlocco(stato_.nomeFile));
+        blocco->setStaleLockTime(0);
+        if (!blocco->fileName().isEmpty() && blocco->tryLock(0)) blocco_ = std::move(blocco);
+        conservaPartita();
+    }
     return esito;
 }
 
@@ -320,7 +472,11 @@ void Sessione::pianificaCopia() {
 void Sessione::scriviCopiaOra() {
     copiaInAttesa_ = false;
     if (!aperto()) return;
-    if (!scriviCopiaLavoro(stato_, piattaforma_)) return;
+    const bool superata = stato_.copiaLavoroSuperata;
+    if (!scriviCopiaLavoro(stato_, piattaforma_, partitaOra())) return;
+    if (superata) emit avviso(messaggioCopiaRipresa(stato_.fileLavoro.substr(0, stato_.fileLavoro.rfind('/'))));
+    // A recovered leftover's answers are safe in our copy now.
+    if (!avanzo_.empty() && avanzo_ != stato_.fileLavoro) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
     // A sync at most once a second: the disk is not asked to wait at every letter.
     const std::int64_t passati = adesso() - ultimaSincronia_;
     if (passati >= 1000 || passati < 0) {
@@ -330,10 +486,24 @@ void Sessione::scriviCopiaOra() {
     }
 }
 
+void Sessione::alSicuro() {
+    // Answers not saved: their time stays with them in the working copy, or goes with them.
+    if (!stato_.fileModificato) conservaPartita();
+    riprovaArchivio();
+    if (!aperto() || !stato_.fileModificato) return;
+    scriviCopiaOra();
+    if (!stato_.copiaLavoroSuperata) sincronizzaFile(stato_.fileLavoro);
+}
+
 void Sessione::chiudi(bool tieniSeModificato) {
-    conservaPartita();
-    if (copiaInAttesa_) scriviCopiaOra();
+    if (tieniSeModificato) {
+        alSicuro();
+    } else {
+        if (!stato_.fileModificato) conservaPartita();
+        riprovaArchivio();
+    }
     if (!(tieniSeModificato && stato_.fileModificato)) cancellaCopiaLavoro(stato_.fileLavoro);
+    blocco_.reset();
 }
 
 }  // namespace quadrivo

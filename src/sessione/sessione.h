@@ -5,8 +5,12 @@
 // a signal; the window and its panels are views that redraw what the signals name.
 #include <QObject>
 #include <QTimer>
+#include <QLockFile>
 #include <QUndoStack>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -49,12 +53,18 @@ public:
     bool modificato() const { return stato_.fileModificato; }
     const std::string& nomeFile() const { return stato_.nomeFile; }
 
-    // ---- Opening. The puzzle is read whole first: on failure nothing changes.
+    // ---- Opening. The puzzle is read whole first: on failure nothing changes. A puzzle open in
+    // another window is opened only if the player says so, with a warning (else giaAperto).
     EsitoApertura apri(const std::string& percorso);
     // Bytes already read; `modificato` marks answers not yet saved (brought back after a crash).
     EsitoApertura apriDati(std::string_view dati, const std::string& percorso, bool modificato);
-    // The answers a run that ended badly left behind; the leftover goes once they are open.
+    // The answers a run that ended badly left behind, with their time and marks; the leftover
+    // goes once they are safe in this run's working copy (or saved).
     bool ripristina(const CopiaAbbandonata& copia);
+    // Offers the leftovers in `cartella`, newest first: Ripristina opens one (after `lascia`
+    // agreed to leave the open puzzle) and ends the round, Più tardi or Esc keeps it for the
+    // next start, Elimina deletes it after a second yes. True when one was opened.
+    bool offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia);
 
     // ---- The view: the grid, or the print preview over it.
     void impostaModo(ModoVista modo);
@@ -85,6 +95,7 @@ public:
 
     // ---- Checks, reveals, the clock.
     const PartitaInCorso& partita() const { return partita_; }
+    const ArchivioPartite& archivio() const { return archivio_; }
     std::int64_t adesso() const { return piattaforma_.millisecondi(); }
     std::int64_t tempo() const { return partita_.cronometro().trascorsi(adesso()); }
     bool inPausa() const { return aperto() && partita_.cronometro().sospeso(Sosta::pausa); }
@@ -103,7 +114,9 @@ public:
     void conservaPartita();
 
     // ---- Saving.
-    // Salva to the puzzle's own file; false when it failed (already told) or has no name.
+    // Salva to the puzzle's own file; false when it failed (already told) or has no name. A
+    // file that changed on disk since it was read is replaced only if the player says so
+    // (Sovrascrivi); Salva con nome asks for salvaConNomeRichiesto.
     bool salva();
     // Salva con nome's OK: writes to the chosen path with the author typed.
     EsitoSalvataggio salvaConNome(const std::string& cartella, const std::string& nome, const std::string& autore);
@@ -114,8 +127,14 @@ public:
 
     // ---- The working copy: written once the pending input is handled, synced at most once a second.
     void scriviCopiaOra();
-    // The run ends: the copy goes unless it holds answers not saved.
+    // The run ends: the copy goes unless it holds answers not saved. The solve is kept only
+    // with saved answers: answers dropped (Non salvare) take their time with them.
     void chiudi(bool tieniSeModificato);
+    // Puts everything on disk that must survive an end now (a signal, the desktop's logout):
+    // the solve with saved answers, or the working copy with its time and marks.
+    void alSicuro();
+    // The time and marks as they stand, for the working copy's note and the archive.
+    Partita partitaOra() const;
 
 signals:
     // Another puzzle, or the first one: everything is new.
@@ -131,15 +150,24 @@ signals:
     void tempoCambiato();
     // The grid has just come right: the congratulation.
     void risolto(const std::string& messaggio);
+    // A line for the status bar: player data or the working copy failing or working again.
+    void avviso(const std::string& testo);
+    // Salva found the file changed on disk and the player chose Salva con nome.
+    void salvaConNomeRichiesto();
 
 private:
-    void nuovoSchema();
+    void nuovoSchema(bool conservaPrecedente, const Partita* ripresa = nullptr);
+    // The lock telling other windows `percorso` is open here; false when the player stops.
+    bool prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco);
+    // The bytes of the puzzle file as last read or written match what is on disk now.
+    bool fileIntatto() const;
+    void riprovaArchivio();
     void dopoModifica(const std::vector<Casella>& cambiate);
     // One undoable step for the letters of `caselle`, which held `prima` before the change.
     void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima, const QString& nome);
     void aggiornaModificato();
     void pianificaCopia();
-    void scriviArchivio(const std::string& percorso);
+    bool scriviArchivio(const std::string& percorso);
 
     Stato& stato_;
     Piattaforma& piattaforma_;
@@ -156,9 +184,19 @@ private:
     std::string impronta_;
     bool copiaInAttesa_ = false;
     QTimer sincronia_;
+    QTimer tempoInCopia_;  // keeps the time in the working copy's note fresh
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
     std::set<Casella> matita_;  // the cells holding pencil guesses
+    std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
+    std::string improntaFile_;            // SHA-256 of the puzzle file as read or last written
+    std::string avanzo_;                  // a recovered leftover still waiting for our copy
+    // A solve whose write failed: kept for the next try.
+    struct ArchivioSospeso {
+        std::string percorso, impronta;
+        Partita partita;
+    };
+    std::optional<ArchivioSospeso> archivioSospeso_;
 };
 
 }  // namespace quadrivo

@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QString>
 #include <cmath>
 #include <set>
@@ -93,15 +92,10 @@ QJsonObject oggettoDa(const VoceArchivio& v) {
     return o;
 }
 
+// Through the one safe writer: a FIFO or folder there is not the player's archive, and a
+// failing disk leaves the old archive whole.
 bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
-    if (!sostituibile(percorso)) return false;  // a FIFO or folder there is not the player's archive
-    QSaveFile f(q(percorso));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(dati) != dati.size() || !f.flush()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return scriviFileSicuro(percorso, std::string_view(dati.constData(), static_cast<size_t>(dati.size())));
 }
 
 }  // namespace
@@ -145,6 +139,16 @@ std::string testoArchivio(const std::vector<VoceArchivio>& voci) {
     radice.insert("versione", 1);
     radice.insert("partite", partite);
     return QJsonDocument(radice).toJson(QJsonDocument::Indented).toStdString();
+}
+
+std::string testoPartita(const Partita& partita) {
+    QJsonObject o = oggettoDa({{}, {}, partita});
+    o.remove("percorso"), o.remove("impronta");
+    return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
+}
+
+Partita leggiPartita(std::string_view testo) {
+    return partitaDa(QJsonDocument::fromJson(QByteArray(testo.data(), static_cast<qsizetype>(testo.size()))).object());
 }
 
 std::string percorsoAssoluto(const std::string& percorso) {

@@ -40,6 +40,10 @@ std::string improntaSoluzione(const Cruciverba& cruciverba);
 // out (an unreadable file gives no entries; a bad cell, letter or time drops that item).
 std::vector<VoceArchivio> leggiArchivio(std::string_view dati);
 std::string testoArchivio(const std::vector<VoceArchivio>& voci);
+// One solve on one line (the working copy's note carries it); a text that cannot be read gives
+// a fresh solve.
+std::string testoPartita(const Partita& partita);
+Partita leggiPartita(std::string_view testo);
 
 class ArchivioPartite {
 public:

@@ -1,9 +1,10 @@
-// Arbitrary bytes as the kept-solves archive: reading never fails, and what the writer
-// produces from it reads back to the same entries and the same text.
+// Arbitrary bytes as the kept-solves archive and as a working copy's note: reading never
+// fails, and what the writer produces from it reads back to the same entries and the same text.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "sessione/lavoro.h"
 #include "solving/partita.h"
 
 using namespace quadrivo;
@@ -14,5 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string scritto = testoArchivio(voci);
     if (leggiArchivio(scritto) != voci) std::abort();
     if (testoArchivio(leggiArchivio(scritto)) != scritto) std::abort();
+    const std::optional<NotaLavoro> nota = leggiNota(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (nota && leggiPartita(testoPartita(nota->partita)) != nota->partita) std::abort();
     return 0;
 }

@@ -146,11 +146,11 @@ private slots:
     void killedRunsAnswersAreOfferedAtStart() {
         const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
         // A run that was killed (which leftovers are offered is the session test's).
-        const std::string lavoro = cartellaTemporanea() + "/qdv_UCCISO.tmp";
+        const std::string lavoro = cartellaCopie() + "/qdv_UCCISO.tmp";
         QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')) &&
                 scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, prova::pidMorto(), 0})));
         prova::RisposteMessaggi si;
-        si.rispondi("OK");
+        si.rispondi("Ripristina");
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
         QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));

@@ -283,7 +283,14 @@ const char* const chiaveLingua = "lessico/lingua";
 }  // namespace
 
 void Form1::Form_Load() {
-    stato_.fileLavoro = nomeFileTemporaneo("");
+    // The working copy's name in the player's private folder; made again at the first change
+    // if it cannot be made now.
+    stato_.fileLavoro = nuovoFileLavoro();
+    // What interrupted writes of the player's data left behind.
+    const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    for (const std::string& f : {sessione_->archivio().percorsoFile(), stato_.cartellaProgramma + nomeFileImpostazioni,
+                                 stato_.cartellaUtente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
+        togliAvanzi(f);
     if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
     if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
     QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
@@ -367,15 +374,7 @@ void Form1::Form_Activate() {
 }
 
 void Form1::offriRipristino() {
-    for (const CopiaAbbandonata& c : copieAbbandonate(cartellaTemporanea(), std::time(nullptr))) {
-        if (piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda, Pulsanti::okAnnulla) != Risposta::ok) {
-            cancellaCopiaLavoro(c.lavoro);
-            continue;
-        }
-        // One puzzle at a time: any other leftover is offered at the next start.
-        if (!lasciaSchema()) return;
-        if (sessione_->ripristina(c)) return;
-    }
+    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return lasciaSchema(); });
 }
 
 void Form1::apriRigaComando() {
@@ -385,7 +384,8 @@ void Form1::apriRigaComando() {
     const EsitoApertura esito = sessione_->apri(percorso);
     if (esito == EsitoApertura::ok) return;
     // The program starts without a puzzle; the background picture comes back into view.
-    piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    if (esito != EsitoApertura::giaAperto)
+        piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
     caricaSfondo();
     const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
     Picture1->move(p.x, p.y);
@@ -453,6 +453,8 @@ void Form1::collegaSessione() {
     connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
+        // Options that could not be written are tried again at every change.
+        if (datiGiocatoreDetti_) salvaDatiGiocatore();
         disegnaGriglia();
         annunciaCellaCorrente(*this);
     });
@@ -466,6 +468,10 @@ void Form1::collegaSessione() {
         connect(sessione_, segnale, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::celleCambiate, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
+    connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
+        StatusBar1->showMessage(QString::fromStdString(testo), 15000);
+    });
+    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, &Form1::MenuSalvaCN_Click);
     connect(sessione_, &Sessione::tempoCambiato, this, [this] {
         aggiornaComandiVerifica();
         mostraTempo();
@@ -530,13 +536,21 @@ void Form1::primaDellaFine() {
     if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
 }
 
-void Form1::chiusura() {
+void Form1::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
-    sessione_->chiudi(false);
+    if (datiGiocatoreDetti_) salvaDatiGiocatore();
+    sessione_->chiudi(tieniRisposte);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
+
+void Form1::terminaPerSegnale() {
+    chiusura(true);
+    QCoreApplication::quit();
+}
+
+void Form1::mettiAlSicuro() { sessione_->alSicuro(); }
 
 bool Form1::chiusuraConfermata() {
     if (chiuso_) return true;
@@ -562,19 +576,22 @@ void Form1::closeEvent(QCloseEvent* e) {
 
 void Form1::menuold_Click() {
     stato_.tastoSinistro = menuold->isChecked();
-    salvaImpostazioni(stato_, piattaforma_);
+    impostazioniSospese_ = true;
+    salvaDatiGiocatore();
 }
 
 void Form1::Menurett_Click() {
     stato_.rettangoloParola = Menurett->isChecked();
     Shape1->hide();
-    salvaImpostazioni(stato_, piattaforma_);
+    impostazioniSospese_ = true;
+    salvaDatiGiocatore();
 }
 
 void Form1::MenuLingua_Click(int lingua) {
     // Another dictionary: kept for the next start, and the suggestions come from it from now on.
     if (scegliLingua(stato_, piattaforma_, lingua)) {
         salvaValoreUtente(chiaveLingua, lingua);
+        salvaDatiGiocatore();
         pianificaSuggerimenti();
     }
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);

@@ -71,6 +71,15 @@ public:
     void aggiornaTitolo();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
     bool lasciaSchema();
+    // A SIGTERM, SIGHUP or SIGINT: unsaved answers stay in the working copy with their time,
+    // for the next start to offer back, and the program ends.
+    void terminaPerSegnale();
+    // The desktop session is ending: everything that must survive goes to disk now.
+    void mettiAlSicuro();
+    // The player's options (tramerio.ini, Quadrivo.conf): a failing write is said once in the
+    // status bar, kept in memory and tried again at the next change and at the end.
+    void salvaDatiGiocatore();
+    void salvaOpzioneUtente(const char* chiave, bool valore);
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
     // The part of it the window's grid is laid out in: without the clue panel and the clue line.
@@ -234,7 +243,8 @@ private:
     // Just before an unavoidable end.
     void primaDellaFine();
     // The working copy goes when the program ends, by Esci or by the window's frame.
-    void chiusura();
+    // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
+    void chiusura(bool tieniRisposte = false);
     void accodaAttivazione();
     void adattaAllaDimensione();
     // The views follow the session.
@@ -262,6 +272,8 @@ private:
     int giaAttivato_ = 0;
     std::string fileRigaComando_;
     bool chiuso_ = false;
+    bool impostazioniSospese_ = false;  // tramerio.ini still to be written
+    bool datiGiocatoreDetti_ = false;   // a failing write of the options was said and waits
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;

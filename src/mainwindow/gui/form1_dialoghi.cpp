@@ -139,6 +139,7 @@ void Form1::MenuFont_Click() {
     salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
     salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
     salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
+    salvaDatiGiocatore();
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);

@@ -15,6 +15,7 @@
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "model/impostazioni.h"
 #include "model/file.h"
 #include "model/tipo_file.h"
 #include "solving/lettura.h"
@@ -34,7 +35,33 @@ const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
 const char* const chiaveSuggerimenti = "soluzione/mostraSuggerimenti";
 
 bool opzioneUtente(const char* chiave, bool predefinita) { return valoreUtente(chiave, predefinita).toBool(); }
-void salvaOpzioneUtente(const char* chiave, bool valore) { salvaValoreUtente(chiave, valore); }
+
+}  // namespace
+
+void Form1::salvaOpzioneUtente(const char* chiave, bool valore) {
+    salvaValoreUtente(chiave, valore);
+    salvaDatiGiocatore();
+}
+
+void Form1::salvaDatiGiocatore() {
+    const bool impostazioni = !impostazioniSospese_ || scriviImpostazioni(stato_);
+    impostazioniSospese_ = !impostazioni;
+    const bool opzioni = scriviValoriUtente();
+    const std::string quali = !impostazioni && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
+                              : !impostazioni         ? "le opzioni (tramerio.ini)"
+                                                      : "le opzioni (Quadrivo.conf)";
+    if (impostazioni && opzioni) {
+        if (datiGiocatoreDetti_) StatusBar1->showMessage("Le opzioni sono di nuovo scritte.", 15000);
+        datiGiocatoreDetti_ = false;
+    } else if (!datiGiocatoreDetti_) {
+        datiGiocatoreDetti_ = true;
+        StatusBar1->showMessage(QString::fromStdString("Impossibile scrivere " + quali +
+                                                       ": restano in memoria e si riprova alla prossima modifica e all'uscita."),
+                                15000);
+    }
+}
+
+namespace {
 
 // About a quarter of the window, so a small screen keeps most of its width for the grid.
 int larghezzaElenco(int larghezzaArea) {
