@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "formats/ipuz.h"
+#include "formats/puz.h"
 #include "formats/trmo.h"
 #include "model/file.h"
 
@@ -9,7 +11,9 @@ namespace quadrivo {
 
 const std::vector<const Formato*>& formati() {
     static const FormatoTrmo trmo;
-    static const std::vector<const Formato*> tutti{&trmo};
+    static const FormatoIpuz ipuz;
+    static const FormatoPuz puz;
+    static const std::vector<const Formato*> tutti{&trmo, &ipuz, &puz};
     return tutti;
 }
 

@@ -19,7 +19,21 @@ enum class EsitoLettura {
 struct Lettura {
     EsitoLettura esito = EsitoLettura::formatoNonValido;
     Cruciverba cruciverba;
+    // In Italian: on a refusal, what is wrong with the file; on success, what the player should
+    // know before solving (a file edited by hand, a solution that cannot be checked). "" for none.
+    std::string spiegazione;
 };
+
+// The largest grid the open formats are read with.
+inline constexpr int maxLatoFormati = 64;
+
+// Shared by the readers: a refusal with its reason.
+inline Lettura rifiuto(std::string spiegazione, EsitoLettura esito = EsitoLettura::formatoNonValido) {
+    Lettura l;
+    l.esito = esito;
+    l.spiegazione = std::move(spiegazione);
+    return l;
+}
 
 class Formato {
 public:
@@ -31,6 +45,8 @@ public:
     virtual Lettura leggi(std::string_view dati) const = 0;
     // The file's bytes; what the reader kept aside is written back as it was.
     virtual std::string scrivi(const Cruciverba& cruciverba) const = 0;
+    // In Italian, what of the puzzle this format cannot hold ("" when all of it fits).
+    virtual std::string nonContiene(const Cruciverba&) const { return {}; }
 };
 
 // Every known format, .trmo first.

@@ -6,6 +6,8 @@
 #include <map>
 #include <tuple>
 
+#include <QString>
+
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
@@ -225,6 +227,35 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
         out += "\r\n";
     }
     return out;
+}
+
+std::string FormatoTrmo::nonContiene(const Cruciverba& x) const {
+    std::string testo;
+    const auto aggiungi = [&](bool si, const std::string& cosa) {
+        if (si) testo += (testo.empty() ? "" : ", ") + cosa;
+    };
+    aggiungi(x.colonne() > maxColonneTrmo || x.righe() > maxRigheTrmo,
+             "uno schema di " + std::to_string(x.colonne()) + "×" + std::to_string(x.righe()) + " caselle (al massimo " +
+                 std::to_string(maxColonneTrmo) + "×" + std::to_string(maxRigheTrmo) + ")");
+    bool piuLettere = false, vuote = false, barre = false, segni = false, senza = false;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            piuLettere = piuLettere || QString::fromStdString(k.soluzione).size() > 1 || QString::fromStdString(k.voce).size() > 1;
+            vuote = vuote || k.tipo == TipoCella::vuota;
+            barre = barre || k.barre;
+            segni = segni || k.cerchio || k.ombreggiata || !k.colore.empty();
+            senza = senza || (k.bianca() && k.soluzione.empty());
+        }
+    bool altri = false;
+    for (size_t i = 2; i < x.elenchi.size(); ++i) altri = altri || !x.elenchi[i].definizioni.empty();
+    aggiungi(piuLettere, "caselle di più lettere");
+    aggiungi(vuote, "caselle fuori dallo schema");
+    aggiungi(barre, "barre");
+    aggiungi(segni, "cerchi o caselle colorate");
+    aggiungi(senza, "caselle senza soluzione");
+    aggiungi(altri, "elenchi di definizioni oltre orizzontali e verticali");
+    return testo;
 }
 
 }  // namespace quadrivo
