@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "formats/ipuz.h"
+#include "formats/jpz.h"
 #include "formats/puz.h"
 #include "formats/trmo.h"
 #include "model/file.h"
@@ -13,7 +14,8 @@ const std::vector<const Formato*>& formati() {
     static const FormatoTrmo trmo;
     static const FormatoIpuz ipuz;
     static const FormatoPuz puz;
-    static const std::vector<const Formato*> tutti{&trmo, &ipuz, &puz};
+    static const FormatoJpz jpz;
+    static const std::vector<const Formato*> tutti{&trmo, &ipuz, &puz, &jpz};
     return tutti;
 }
 
