@@ -38,6 +38,10 @@ struct DatiTrmo : DatiFormato {
 
 std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
 
+// A size as the editor writes it, right-aligned in two characters: columns start at character
+// 14 and rows at 17.
+std::string dueCifre(int n) { return (n < 10 ? " " : "") + std::to_string(n); }
+
 // A clue to write: its start cell, direction and text.
 struct RigaDaScrivere {
     Casella inizio;
@@ -169,7 +173,7 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     if (!memo) {
         // A puzzle that did not come from an archive: the header the editor writes.
         nuovo.intestazione = {"Autore:      ", "Data:        ", "Titolo:      " + aWindows1252(x.titolo),
-                              "Dimensioni:  " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe())};
+                              "Dimensioni:  " + dueCifre(x.colonne()) + "x" + dueCifre(x.righe())};
         memo = &nuovo;
     }
     std::string out;
