@@ -59,6 +59,13 @@ inline constexpr const char* msgErroreScrittura =
     "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i permessi di "
     "scrittura, provare a salvare il file in una cartella con permessi, ad esempio il desktop";
 
+// The format `percorso`'s extension names; nullptr for none.
+const Formato* formatoPerEstensione(const std::string& percorso);
+// Turns the puzzle into one of the format `percorso`'s extension names, when that is not the one
+// it was read with: nothing of the first file's own comes along. Returns, in Italian, what that
+// format cannot hold (the puzzle unchanged), or "" when done or when the extension names none.
+std::string adattaAFormato(Cruciverba& cruciverba, const std::string& percorso);
+
 // Reads the bytes of the file at `percorso` with its format.
 Lettura leggiCruciverba(const std::string& percorso, std::string_view dati);
 // The bytes of the puzzle in the format it was read with (.trmo for a new one).

@@ -85,14 +85,9 @@ int converti(const std::string& da, const std::string& a, std::ostream& err) {
         return 1;
     }
     Cruciverba x = s.cruciverba;
-    if (x.formato != f->nome()) {
-        if (const std::string manca = f->nonContiene(x); !manca.empty()) {
-            err << "Il formato ." << f->nome() << " non può contenere " << manca << ": " << a << " non è stato scritto.\n";
-            return 1;
-        }
-        // Written anew in the other format: nothing of the first file's own comes along.
-        x.datiFormato.reset();
-        x.formato = f->nome();
+    if (const std::string manca = adattaAFormato(x, a); !manca.empty()) {
+        err << manca << " " << a << " non è stato scritto.\n";
+        return 1;
     }
     PiattaformaRegistro piattaforma;
     if (scriviCruciverba(x, piattaforma, a)) return 0;
