@@ -78,6 +78,7 @@ public:
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
         s_.rettangoloPieno(x1, y1, x2, y2, c);
     }
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override { s_.ellisse(x1, y1, x2, y2, c); }
     void disegnaTesto(double x, double y, const std::string& t) override {
         if (trattenuto_ || y + s_.altezzaTesto(t.empty() ? std::string("X") : t) > fondo_) {
             trattenuto_ = true;  // every line after the first one held back lies lower still
