@@ -373,8 +373,11 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
             for (Sezione& z : sezioni)
                 if (z.nome == "RUSR") z.dati = rusr;
     }
+    // A file that ended after its last clue gets its (empty) notes once a section follows them.
+    const bool conNote = m.conNote || !sezioni.empty();
+    if (!m.conNote && conNote) stringhe.emplace_back();
     std::string h = m.intestazione;
-    calcolaSomme(h, m.soluzione, griglia, stringhe, m.conNote, m.versione);
+    calcolaSomme(h, m.soluzione, griglia, stringhe, conNote, m.versione);
     std::string out = m.prima + h + m.soluzione + griglia;
     for (const std::string& t : stringhe) out += t + '\0';
     for (const Sezione& z : sezioni) {

@@ -119,7 +119,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             }
         }
     // Bars over the outlines, once every cell is down: a neighbour's outline never covers them.
-    const double t = std::max(2.0, L / 12);
+    const double t = std::clamp(L / 14, 2.0, 6.0);
     for (size_t r = 0; r < caselle.size(); ++r)
         for (size_t c = 0; c < caselle[r].size(); ++c) {
             const std::uint8_t b = caselle[r][c].barre;

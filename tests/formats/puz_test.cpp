@@ -102,6 +102,15 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
     const Lettura l = leggi(scritto);
     EXPECT_EQ(l.spiegazione, "");
     EXPECT_EQ(l.cruciverba.cella(3, 3).voce, "OW");
+    // A file ending after its last clue gets empty notes before the player's rebus section.
+    Puz senzaNote = campione();
+    senzaNote.testi.back().clear();
+    senzaNote.sezioni.clear();
+    const std::string corto = senzaNote.byte();
+    Cruciverba y = leggi(corto.substr(0, corto.size() - 1)).cruciverba;
+    y.cella(1, 1).voce = "QU";
+    const Lettura z = leggi(FormatoPuz().scrivi(y));
+    EXPECT_EQ(z.spiegazione + z.cruciverba.cella(1, 1).voce, "QU");
 }
 
 TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {

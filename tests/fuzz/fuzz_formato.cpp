@@ -26,11 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         disegnaGriglia(s, sup, {1016, 700, 30, 20});
     } catch (const std::range_error&) {
     }
-    for (const Casella& k : caselleBianche(s.cruciverba)) s.cruciverba.cella(k).voce = "QU";
+    // Letters everywhere the player may type: given letters stay the puzzle's.
+    for (const Casella& k : caselleBianche(s.cruciverba))
+        if (!s.cruciverba.cella(k).data) s.cruciverba.cella(k).voce = "QU";
     const std::string scritto = f->scrivi(s.cruciverba);
     const Lettura riletta = f->leggi(scritto);
     if (riletta.esito != EsitoLettura::ok || f->scrivi(riletta.cruciverba) != scritto) std::abort();
     for (const Casella& k : caselleBianche(riletta.cruciverba))
-        if (riletta.cruciverba.cella(k).voce != "QU") std::abort();
+        if (!riletta.cruciverba.cella(k).data && riletta.cruciverba.cella(k).voce != "QU") std::abort();
     return 0;
 }
