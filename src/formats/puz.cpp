@@ -251,6 +251,7 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
                         "Across Lite.";
     x.formato = nome();
     x.datiFormato = std::move(memo);
+    x.secondiFile = tempoPuz(x);
     l.esito = EsitoLettura::ok;
     l.cruciverba = std::move(x);
     return l;
@@ -363,6 +364,16 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     }
     if (m.conNote) testo(stringhe.size() - 1, x.note);
     std::vector<Sezione> sezioni = m.sezioni;
+    // The solving time: the section as read while it says the same, else written anew (after
+    // the comma, the file's own "stopped" flag).
+    if (x.secondiFile && *x.secondiFile >= 0 && tempoPuz(x) != x.secondiFile) {
+        const Sezione* ltim = sezione(m.sezioni, "LTIM");
+        const size_t virgola = ltim ? ltim->dati.find(',') : std::string::npos;
+        const std::string dati = std::to_string(*x.secondiFile) + (virgola == std::string::npos ? ",0" : ltim->dati.substr(virgola));
+        if (!ltim) sezioni.push_back({"LTIM", dati});
+        for (Sezione& z : sezioni)
+            if (z.nome == "LTIM") z.dati = dati;
+    }
     if (rebusGiocatore) {
         const Sezione* vecchia = sezione(m.sezioni, "RUSR");
         bool cambiata = !vecchia;

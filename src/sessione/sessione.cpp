@@ -91,7 +91,11 @@ void Sessione::nuovoSchema() {
     modificatoFuoriStoria_ = stato_.fileModificato;
     percorsoPartita_ = stato_.nomeFile;
     impronta_ = improntaSoluzione(stato_.cruciverba);
-    const Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
+    Partita salvata = nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_) : Partita{};
+    // A file that carries its solving time starts the clock there, unless this player's kept
+    // solve says more.
+    if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
+        salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
     // Pencil guesses come back on the cells that still hold letters.
     matita_.clear();
@@ -279,6 +283,7 @@ bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == Azione
 
 bool Sessione::salva() {
     if (!aperto() || !haNome()) return false;
+    aggiornaTempoFile();
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
     if (scritto) {
         modificatoFuoriStoria_ = false;
@@ -294,6 +299,7 @@ bool Sessione::salva() {
 
 EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
                                         const std::string& autore) {
+    aggiornaTempoFile();
     const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
     if (!stato_.fileModificato) {
         modificatoFuoriStoria_ = false;
@@ -313,9 +319,15 @@ void Sessione::pianificaCopia() {
     QMetaObject::invokeMethod(this, &Sessione::scriviCopiaOra, Qt::QueuedConnection);
 }
 
+void Sessione::aggiornaTempoFile() {
+    // Only a file that keeps a time gets one, in whole seconds of the solving clock.
+    if (stato_.cruciverba.secondiFile || stato_.cruciverba.formato == "puz") stato_.cruciverba.secondiFile = tempo() / 1000;
+}
+
 void Sessione::scriviCopiaOra() {
     copiaInAttesa_ = false;
     if (!aperto()) return;
+    aggiornaTempoFile();
     if (!scriviCopiaLavoro(stato_, piattaforma_)) return;
     // A sync at most once a second: the disk is not asked to wait at every letter.
     const std::int64_t passati = adesso() - ultimaSincronia_;

@@ -112,6 +112,8 @@ public:
 
     // ---- The working copy: written once the pending input is handled, synced at most once a second.
     void scriviCopiaOra();
+    // The clock's time into the puzzle, for the formats that keep one (a .puz's LTIM).
+    void aggiornaTempoFile();
     // The run ends: the copy goes unless it holds answers not saved.
     void chiudi(bool tieniSeModificato);
 

@@ -113,6 +113,23 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
     EXPECT_EQ(z.spiegazione + z.cruciverba.cella(1, 1).voce, "QU");
 }
 
+TEST(Puz, TheSolvingTimeGoesInLtim) {
+    Puz c = campione();
+    c.sezioni.push_back({"LTIM", "42,1"});
+    const std::string f = c.byte();
+    Cruciverba x = leggi(f).cruciverba;
+    EXPECT_EQ(x.secondiFile, 42);
+    EXPECT_EQ(FormatoPuz().scrivi(x), f);
+    x.secondiFile = 50;
+    c.sezioni.back().second = "50,1";  // the file's "stopped" flag stays
+    EXPECT_EQ(FormatoPuz().scrivi(x), c.byte());
+    Cruciverba y = leggi(campione().byte()).cruciverba;
+    EXPECT_EQ(y.secondiFile, std::nullopt);
+    y.secondiFile = 7;
+    c.sezioni.back().second = "7,0";  // added when missing
+    EXPECT_EQ(FormatoPuz().scrivi(y), c.byte());
+}
+
 TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
     std::string rotta = campione().byte();
     rotta[0] ^= 1;
