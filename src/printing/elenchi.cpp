@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/numeri.h"
+#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -105,6 +106,17 @@ void stampaDefinizioni(const Stato& s, Superficie& sup, const BloccoTesto& b) {
     sup.impostaGrassetto(false);
     sup.CurrentX = x0;
     for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) voce(e);
+    // The file's other lists follow under their names in capitals ("DIAGONALI:").
+    for (size_t i = 2; i < s.cruciverba.elenchi.size(); ++i) {
+        if (s.cruciverba.elenchi[i].definizioni.empty()) continue;
+        sup.aCapo();
+        sup.aCapo();
+        sup.impostaGrassetto(true);
+        riga(sup, x0, maiuscolo(s.cruciverba.elenchi[i].direzione) + ":", salto, 2);
+        sup.impostaGrassetto(false);
+        sup.CurrentX = x0;
+        for (const std::string& e : vociDefinizioni(s.cruciverba, static_cast<int>(i) + 1)) voce(e);
+    }
 
     sup.impostaGrassetto(false);
     for (int i = 0; i < (stampante ? 2 : 3); ++i) sup.aCapo();

@@ -39,7 +39,7 @@ struct BloccoTesto {
     const SaltoPagina* salto = nullptr;  // printer only; none: the lists are cut at the bottom
 };
 
-// Every entry of the clue list d (1 across, 2 down) in the list's order.
+// Every entry of the clue list d (1 across, 2 down, then the file's own) in the list's order.
 std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 
 // Entry printers: the entry goes on the current line, or whole on a new one starting at x0
@@ -52,8 +52,9 @@ double puntiElenchi(const BloccoTesto& blocco);
 int margineElenchi(const BloccoTesto& blocco, double larghezzaSuperficie);
 double limiteDestro(const BloccoTesto& blocco, double larghezzaSuperficie, int x0);
 
-// Headings, both lists and the footer, starting 10 units below the grid. Only the size and
-// the bold flag of the surface's font change; the face and italics stay as they were.
+// Headings, both lists (then the file's other lists) and the footer, starting 10 units below
+// the grid. Only the size and the bold flag of the surface's font change; the face and italics
+// stay as they were.
 void stampaDefinizioni(const Stato& stato, Superficie& sup, const BloccoTesto& blocco);
 
 // The footer's second line: the puzzle's author with its label.
