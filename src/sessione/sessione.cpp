@@ -122,11 +122,35 @@ void Sessione::impostaModo(ModoVista modo) {
 
 void Sessione::impostaPosizione(const Posizione& p) {
     if (p == posizione_) return;
+    cellaAperta_ = false;
     posizione_ = p;
     emit posizioneCambiata();
 }
 
+void Sessione::chiudiCella() {
+    if (!cellaAperta_) return;
+    cellaAperta_ = false;
+    if (stato_.cruciverba.cella(posizione_.colonna, posizione_.riga).voce.empty()) return;
+    impostaPosizione(navigazione_.lettera(stato_.cruciverba, posizione_, U'A').posizione);
+}
+
 bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
+    if (cellaAperta_ && (t == TastoGriglia::carattere || t == TastoGriglia::cancellaIndietro)) {
+        const Cella& k = stato_.cruciverba.cella(posizione_.colonna, posizione_.riga);
+        std::string voce = k.voce;
+        if (t == TastoGriglia::carattere) {
+            const char l = letteraDigitata(carattere);
+            if (!l) return true;
+            voce += l;
+        } else {
+            // The last character, whole even when it is not ASCII.
+            while (!voce.empty() && (static_cast<unsigned char>(voce.back()) & 0xc0) == 0x80) voce.pop_back();
+            if (!voce.empty()) voce.pop_back();
+        }
+        scrivi({{posizione_.colonna, posizione_.riga, voce, inMatita_}});
+        return true;
+    }
+    cellaAperta_ = false;
     Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
     if (t == TastoGriglia::carattere)

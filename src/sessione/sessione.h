@@ -64,8 +64,14 @@ public:
     const Posizione& posizione() const { return posizione_; }
     const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
     void impostaPosizione(const Posizione& p);
-    // One key of keyboard solving; false when it means nothing here.
+    // One key of keyboard solving; false when it means nothing here. While the current cell is
+    // open, letters add to it and Backspace takes its last one off; any other key closes it first.
     bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
+    // A cell of several letters: opened on the current cell (Ins), closed by Enter, Esc or a
+    // move; closing a filled cell goes on to the next one as a typed letter does.
+    void apriCella() { cellaAperta_ = posizione_.valida(); }
+    void chiudiCella();
+    bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.
     bool scrivi(const std::vector<Scrittura>& scritture);
     // The word dialog's outcome for the word at colonnaCorrente, rigaCorrente, direzioneCorrente:
@@ -157,6 +163,7 @@ private:
     QTimer sincronia_;
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
+    bool cellaAperta_ = false;
     std::set<Casella> matita_;  // the cells holding pencil guesses
 };
 

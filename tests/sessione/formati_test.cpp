@@ -62,3 +62,20 @@ TEST_F(Formati, NoticesJpzAndFormatsTooSmall) {
     EXPECT_EQ(sessione.salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
     EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
 }
+
+TEST_F(Formati, InsOpensACellForSeveralLettersThatChecksWhole) {
+    const std::string ipuz = R"({"dimensions": {"width": 2, "height": 1}, "puzzle": [[1, 0]], "solution": [["OR", "A"]],
+        "clues": {"Across": [[1, "Oro"]]}})";
+    ASSERT_EQ(sessione.apri(t.scrivi("r.ipuz", ipuz)), EsitoApertura::ok);
+    sessione.impostaPosizione({1, 1, orizzontale});
+    sessione.apriCella();
+    for (char32_t c : {U'o', U'x', U'r'}) sessione.tasto(TastoGriglia::carattere, c, false);
+    sessione.tasto(TastoGriglia::cancellaIndietro, 0, false);
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "OX");
+    sessione.tasto(TastoGriglia::cancellaIndietro, 0, false);
+    sessione.tasto(TastoGriglia::carattere, U'R', false);
+    sessione.chiudiCella();
+    sessione.tasto(TastoGriglia::carattere, U'A', false);  // closed, the cursor went on to the next cell
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce + "|" + s.cruciverba.cella(2, 1).voce, "OR|A");
+    EXPECT_TRUE(risolto(s.cruciverba));  // whole cell values compared
+}
