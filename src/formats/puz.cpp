@@ -116,6 +116,18 @@ const Sezione* sezione(const std::vector<Sezione>& s, std::string_view nome) {
     return nullptr;
 }
 
+// The player's rebus entries of RUSR, cell by cell ("" for none); at most `celle`.
+std::vector<std::string> vociRusr(const std::string& dati, size_t celle) {
+    std::vector<std::string> voci;
+    size_t q = 0;
+    while (q < dati.size() && voci.size() < celle) {
+        const size_t zero = std::min(dati.find('\0', q), dati.size());
+        voci.push_back(dati.substr(q, zero - q));
+        q = zero + 1;
+    }
+    return voci;
+}
+
 std::string msgRotto(const std::string& perche) { return "Il file .puz è danneggiato: " + perche + "."; }
 
 }  // namespace
@@ -193,15 +205,7 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
     const Sezione* gext = sezione(memo->sezioni, "GEXT");
     const Sezione* rusr = sezione(memo->sezioni, "RUSR");
     const std::map<int, std::string> rebus = rtbl ? tabellaRebus(rtbl->dati) : std::map<int, std::string>{};
-    std::vector<std::string> rebusGiocatore;
-    if (rusr) {
-        size_t q = 0;
-        while (q < rusr->dati.size() && rebusGiocatore.size() < celle) {
-            const size_t zero = std::min(rusr->dati.find('\0', q), rusr->dati.size());
-            rebusGiocatore.push_back(rusr->dati.substr(q, zero - q));
-            q = zero + 1;
-        }
-    }
+    const std::vector<std::string> rebusGiocatore = rusr ? vociRusr(rusr->dati, celle) : std::vector<std::string>{};
     for (size_t i = 0; i < celle; ++i) {
         Cella& k = x.cella(static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1);
         if (memo->soluzione[i] == '.') {
@@ -343,13 +347,17 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     const DatiPuz& m = *letto;
     std::string griglia = m.griglia;
     std::string rusr;
-    bool rebusGiocatore = sezione(m.sezioni, "RUSR") != nullptr;
+    const Sezione* rusrLetta = sezione(m.sezioni, "RUSR");
+    const std::vector<std::string> lette = rusrLetta ? vociRusr(rusrLetta->dati, celle) : std::vector<std::string>{};
+    bool rebusGiocatore = rusrLetta != nullptr;
     for (size_t i = 0; i < celle && i < m.voci.size(); ++i) {
         const Cella& k = x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1);
         const std::string v = inPuz(k.voce, m.utf8);
-        if (k.voce != m.voci[i] && k.bianca()) griglia[i] = v.empty() ? '-' : v[0];
+        const bool cambiata = k.voce != m.voci[i] && k.bianca();
+        if (cambiata) griglia[i] = v.empty() ? '-' : v[0];
         rebusGiocatore = rebusGiocatore || v.size() > 1;
-        rusr += (v.size() > 1 ? v : std::string()) + '\0';
+        // An untouched cell keeps its entry as read, whatever it holds.
+        rusr += (!cambiata && i < lette.size() ? lette[i] : v.size() > 1 ? v : std::string()) + '\0';
     }
     std::vector<std::string> stringhe = m.stringhe;
     const auto testo = [&](size_t i, const std::string& valore) {

@@ -102,6 +102,13 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
     const Lettura l = leggi(scritto);
     EXPECT_EQ(l.spiegazione, "");
     EXPECT_EQ(l.cruciverba.cella(3, 3).voce, "OW");
+    // A player's entry kept only in RUSR stays when another cell changes.
+    Puz c = campione();
+    c.sezioni.push_back({"RUSR", std::string("\0W\0", 3) + std::string(7, '\0')});
+    Cruciverba w = leggi(c.byte()).cruciverba;
+    EXPECT_EQ(w.cella(2, 1).voce, "W");
+    w.cella(1, 2).voce = "A";
+    EXPECT_EQ(leggi(FormatoPuz().scrivi(w)).cruciverba.cella(2, 1).voce, "W");
     // A file ending after its last clue gets empty notes before the player's rebus section.
     Puz senzaNote = campione();
     senzaNote.testi.back().clear();
