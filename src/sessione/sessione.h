@@ -69,7 +69,8 @@ public:
     bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
     // A cell of several letters: opened on the current cell (Ins), closed by Enter, Esc or a
     // move; closing a filled cell goes on to the next one as a typed letter does.
-    void apriCella() { cellaAperta_ = posizione_.valida(); }
+    // A .trmo archive holds one letter a cell: there the cell never opens.
+    void apriCella() { cellaAperta_ = posizione_.valida() && stato_.cruciverba.formato != "trmo"; }
     void chiudiCella();
     bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.

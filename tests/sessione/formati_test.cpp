@@ -78,4 +78,8 @@ TEST_F(Formati, InsOpensACellForSeveralLettersThatChecksWhole) {
     sessione.tasto(TastoGriglia::carattere, U'A', false);  // closed, the cursor went on to the next cell
     EXPECT_EQ(s.cruciverba.cella(1, 1).voce + "|" + s.cruciverba.cella(2, 1).voce, "OR|A");
     EXPECT_TRUE(risolto(s.cruciverba));  // whole cell values compared
+    ASSERT_EQ(sessione.apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
+    sessione.impostaPosizione({1, 1, orizzontale});
+    sessione.apriCella();
+    EXPECT_FALSE(sessione.cellaAperta());
 }
