@@ -32,7 +32,7 @@ if grep -E '^\./usr/share/(mime/[^p]|applications/mimeinfo\.cache|icons/hicolor/
   manca=1
 fi
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core; do
+for d in libqt6widgets6 libqt6printsupport6 libzip4 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core; do
   grep -q "$d" <<<"$dipendenze" || { echo "pacchetto: non dipende da $d" >&2; manca=1; }
 done
 estratto=$(mktemp -d)

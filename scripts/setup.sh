@@ -7,6 +7,7 @@ pkgs=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libqt6svg6
   libgl-dev libxkbcommon-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libzip-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig qt6-translations-l10n
   appstream desktop-file-utils dpkg-dev file

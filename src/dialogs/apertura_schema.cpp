@@ -42,7 +42,12 @@ bool nomeCruciverba(const std::string& nome) {
         std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (ext == "trm") return true;
     }
-    return false;
+    // The open formats by their whole extension.
+    const size_t punto = nome.rfind('.');
+    if (punto == std::string::npos) return false;
+    std::string ext = nome.substr(punto + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == "ipuz" || ext == "puz" || ext == "jpz";
 }
 
 std::vector<std::string> filesCruciverba(const std::string& cartella) {
@@ -104,10 +109,16 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         piattaforma.messaggio(msgFormatoAnteprima);
         return Anteprima{};
     }
+    esito.riuscita = true;
+    if (x.formato != "trmo") {
+        // The other formats name their credits; the size stands where an archive's line 4 does.
+        esito.datiAutore = x.autore + " - " + x.copyright + " - " + x.titolo;
+        esito.etichetta = "Anteprima: " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe());
+        return esito;
+    }
     // The header's four lines: the reader has checked they are there.
     const std::vector<std::string> l = dividiRighe(dati);
     auto riga = [&](size_t i, size_t inizio) { return i < l.size() ? daWindows1252(da(l[i], inizio)) : std::string(); };
-    esito.riuscita = true;
     esito.datiAutore = riga(0, 13) + " - " + riga(1, 14) + " - " + riga(2, 14);
     esito.etichetta = "Anteprima: " + riga(3, 14);
     return esito;

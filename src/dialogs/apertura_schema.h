@@ -22,7 +22,7 @@ inline constexpr const char* msgErroreDrive = "Errore di lettura dal drive speci
 // "Archivio cruciverba" (exact case), else its subfolder of that name when there is one.
 std::string cartellaIniziale(const std::string& corrente);
 
-// True when a file name matches "*.trm*" in any letter case.
+// True when a file name matches "*.trm*", "*.ipuz", "*.puz" or "*.jpz" in any letter case.
 bool nomeCruciverba(const std::string& nome);
 
 // Ordinary files of a folder whose names match "*.trm*", sorted by name without regard to

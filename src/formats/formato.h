@@ -19,7 +19,21 @@ enum class EsitoLettura {
 struct Lettura {
     EsitoLettura esito = EsitoLettura::formatoNonValido;
     Cruciverba cruciverba;
+    // In Italian: on a refusal, what is wrong with the file; on success, what the player should
+    // know before solving (a file edited by hand, a solution that cannot be checked). "" for none.
+    std::string spiegazione;
 };
+
+// The largest grid the open formats are read with.
+inline constexpr int maxLatoFormati = 64;
+
+// Shared by the readers: a refusal with its reason.
+inline Lettura rifiuto(std::string spiegazione, EsitoLettura esito = EsitoLettura::formatoNonValido) {
+    Lettura l;
+    l.esito = esito;
+    l.spiegazione = std::move(spiegazione);
+    return l;
+}
 
 class Formato {
 public:
@@ -31,6 +45,8 @@ public:
     virtual Lettura leggi(std::string_view dati) const = 0;
     // The file's bytes; what the reader kept aside is written back as it was.
     virtual std::string scrivi(const Cruciverba& cruciverba) const = 0;
+    // In Italian, what of the puzzle this format cannot hold ("" when all of it fits).
+    virtual std::string nonContiene(const Cruciverba&) const { return {}; }
 };
 
 // Every known format, .trmo first.
@@ -42,6 +58,13 @@ const Formato& formatoPerFile(const std::string& percorso, std::string_view dati
 inline constexpr const char* msgErroreScrittura =
     "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i permessi di "
     "scrittura, provare a salvare il file in una cartella con permessi, ad esempio il desktop";
+
+// The format `percorso`'s extension names; nullptr for none.
+const Formato* formatoPerEstensione(const std::string& percorso);
+// Turns the puzzle into one of the format `percorso`'s extension names, when that is not the one
+// it was read with: nothing of the first file's own comes along. Returns, in Italian, what that
+// format cannot hold (the puzzle unchanged), or "" when done or when the extension names none.
+std::string adattaAFormato(Cruciverba& cruciverba, const std::string& percorso);
 
 // Reads the bytes of the file at `percorso` with its format.
 Lettura leggiCruciverba(const std::string& percorso, std::string_view dati);

@@ -6,6 +6,8 @@
 #include <map>
 #include <tuple>
 
+#include <QString>
+
 #include "model/file.h"
 #include "model/numeri.h"
 #include "model/testo.h"
@@ -35,6 +37,10 @@ struct DatiTrmo : DatiFormato {
 };
 
 std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
+
+// A size as the editor writes it, right-aligned in two characters: columns start at character
+// 14 and rows at 17.
+std::string dueCifre(int n) { return (n < 10 ? " " : "") + std::to_string(n); }
 
 // A clue to write: its start cell, direction and text.
 struct RigaDaScrivere {
@@ -174,7 +180,7 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     if (!memo) {
         // A puzzle that did not come from an archive: the header the editor writes.
         nuovo.intestazione = {"Autore:      ", "Data:        ", "Titolo:      " + aWindows1252(x.titolo),
-                              "Dimensioni:  " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe())};
+                              "Dimensioni:  " + dueCifre(x.colonne()) + "x" + dueCifre(x.righe())};
         memo = &nuovo;
     }
     std::string out;
@@ -232,6 +238,35 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
         out += "\r\n";
     }
     return out;
+}
+
+std::string FormatoTrmo::nonContiene(const Cruciverba& x) const {
+    std::string testo;
+    const auto aggiungi = [&](bool si, const std::string& cosa) {
+        if (si) testo += (testo.empty() ? "" : ", ") + cosa;
+    };
+    aggiungi(x.colonne() > maxColonneTrmo || x.righe() > maxRigheTrmo,
+             "uno schema di " + std::to_string(x.colonne()) + "×" + std::to_string(x.righe()) + " caselle (al massimo " +
+                 std::to_string(maxColonneTrmo) + "×" + std::to_string(maxRigheTrmo) + ")");
+    bool piuLettere = false, vuote = false, barre = false, segni = false, senza = false;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            piuLettere = piuLettere || QString::fromStdString(k.soluzione).size() > 1 || QString::fromStdString(k.voce).size() > 1;
+            vuote = vuote || k.tipo == TipoCella::vuota;
+            barre = barre || k.barre;
+            segni = segni || k.cerchio || k.ombreggiata || !k.colore.empty();
+            senza = senza || (k.bianca() && k.soluzione.empty());
+        }
+    bool altri = false;
+    for (size_t i = 2; i < x.elenchi.size(); ++i) altri = altri || !x.elenchi[i].definizioni.empty();
+    aggiungi(piuLettere, "caselle di più lettere");
+    aggiungi(vuote, "caselle fuori dallo schema");
+    aggiungi(barre, "barre");
+    aggiungi(segni, "cerchi o caselle colorate");
+    aggiungi(senza, "caselle senza soluzione");
+    aggiungi(altri, "elenchi di definizioni oltre orizzontali e verticali");
+    return testo;
 }
 
 }  // namespace quadrivo

@@ -24,6 +24,7 @@ public:
     bool riconosce(std::string_view dati) const override;
     Lettura leggi(std::string_view dati) const override;
     std::string scrivi(const Cruciverba& cruciverba) const override;
+    std::string nonContiene(const Cruciverba& cruciverba) const override;
 };
 
 // One clue line: column and row right-aligned in three characters, direction, "-", text.

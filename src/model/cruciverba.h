@@ -5,6 +5,7 @@
 #include <compare>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,9 @@ public:
     // Which format read it ("trmo", ...) and what it kept aside for writing it back.
     std::string formato;
     std::shared_ptr<const DatiFormato> datiFormato;
+    // The solving time the file carries (a .puz's LTIM), in seconds; the session keeps it
+    // current before every write. None when the file has none.
+    std::optional<std::int64_t> secondiFile;
 
     friend bool operator==(const Cruciverba& a, const Cruciverba& b) {
         return a.colonne_ == b.colonne_ && a.righe_ == b.righe_ && a.celle_ == b.celle_ && a.elenchi == b.elenchi &&

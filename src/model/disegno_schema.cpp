@@ -1,6 +1,7 @@
 #include "model/disegno_schema.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "model/numeri.h"
 
@@ -48,6 +49,10 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
     if (segni & segnoLetteraRivelata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreRivelata);
 }
 
+bool piuLettere(const std::string& s) {
+    return std::count_if(s.begin(), s.end(), [](char b) { return (static_cast<unsigned char>(b) & 0xc0) != 0x80; }) > 1;
+}
+
 }  // namespace
 
 CaselleSchema caselleDi(const Cruciverba& x) {
@@ -59,7 +64,17 @@ CaselleSchema caselleDi(const Cruciverba& x) {
             CasellaSchema k;
             k.disegnata = z.tipo != TipoCella::vuota;
             k.nera = z.tipo == TipoCella::nera;
-            if (z.bianca()) k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
+            if (z.bianca()) {
+                k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
+                k.barre = z.barre, k.cerchio = z.cerchio;
+                if (z.colore.size() == 7 && z.colore[0] == '#') {
+                    const unsigned long rgb = std::strtoul(z.colore.c_str() + 1, nullptr, 16);
+                    k.fondo = Colore{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                                     static_cast<std::uint8_t>(rgb)};
+                } else if (z.ombreggiata) {
+                    k.fondo = StileSchema{}.coloreOmbreggiata;
+                }
+            }
             caselle[static_cast<size_t>(r - 1)].push_back(std::move(k));
         }
     return caselle;
@@ -76,7 +91,9 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             if (!k.disegnata) continue;
             const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
             sup.rettangolo(x, y, x + L, y + L, nero);
+            if (k.fondo) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, *k.fondo);
             if (k.segni) disegnaSegni(sup, x, y, L, k.segni, st);
+            if (k.cerchio) sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, nero);
             if (k.nera) {
                 const double m = (100 - st.percentualeRiquadro) / 2.0;
                 const double inset = m < 1 ? 1 : L * m / 100;
@@ -85,14 +102,33 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 const std::string& lettera = k.lettera;
                 if (k.matita) sup.impostaDimensione(g.puntiLettere * 0.7), sup.coloreTesto = st.coloreMatita;
                 double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
+                // Several letters shrink to fit the cell.
+                const double punti = sup.carattere().dimensione;
+                if (piuLettere(lettera) && tw * 2 > L * 0.86) {
+                    sup.impostaDimensione(std::max(1.0, punti * L * 0.86 / (tw * 2)));
+                    tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
+                }
                 if (st.mezziInteri) tw = intero(tw), th = intero(th);
                 const double cx = st.centroIntero ? intero(x + L / 2) : x + L / 2;
                 const double cy = st.centroIntero ? intero(y + L / 2) : y + L / 2;
                 sup.CurrentX = cx - tw + st.spostamentoLettera;
                 sup.CurrentY = cy - th + L / 100 / st.divisoreCentro * st.distanzaDaCentro;
                 sup.stampa(lettera);
+                if (sup.carattere().dimensione != punti) sup.impostaDimensione(punti);
                 if (k.matita) sup.impostaDimensione(g.puntiLettere), sup.coloreTesto = nero;
             }
+        }
+    // Bars over the outlines, once every cell is down: a neighbour's outline never covers them.
+    const double t = std::clamp(L / 14, 2.0, 6.0);
+    for (size_t r = 0; r < caselle.size(); ++r)
+        for (size_t c = 0; c < caselle[r].size(); ++c) {
+            const std::uint8_t b = caselle[r][c].barre;
+            if (!b || !caselle[r][c].disegnata) continue;
+            const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
+            if (b & barraSopra) sup.rettangoloPieno(x, y - t / 2, x + L, y + t / 2, nero);
+            if (b & barraSotto) sup.rettangoloPieno(x, y + L - t / 2, x + L, y + L + t / 2, nero);
+            if (b & barraSinistra) sup.rettangoloPieno(x - t / 2, y, x + t / 2, y + L, nero);
+            if (b & barraDestra) sup.rettangoloPieno(x + L - t / 2, y, x + L + t / 2, y + L, nero);
         }
     if (!st.numeri) return;
     sup.impostaDimensione(g.puntiNumeri);

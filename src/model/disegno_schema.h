@@ -4,6 +4,7 @@
 // computes a geometry (the layout step) and the cells, then hands both to disegnaSchema with a
 // style holding what truly differs between the targets.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ struct CasellaSchema {
     std::string numero;     // the label in the corner; "" for none
     std::uint8_t segni = 0; // SegnoCasella flags
     bool matita = false;    // the letters are a guess: lighter and smaller
+    std::uint8_t barre = 0; // BarraCella flags: thick borders
+    bool cerchio = false;
+    std::optional<Colore> fondo{};  // shading or the file's colour under the marks
 };
 
 // Rows top to bottom, cells left to right; a row may hold more cells than the frame spans.
@@ -69,9 +73,11 @@ struct StileSchema {
     Colore coloreSbagliata{220, 0, 0};
     Colore coloreRivelata{0, 128, 0};
     Colore coloreMatita{120, 120, 120};
+    Colore coloreOmbreggiata{215, 215, 215};
 };
 
-// The painter's cells of a puzzle: labels, entries, black squares; void cells are not drawn.
+// The painter's cells of a puzzle: labels, entries, black squares, bars, circles, shading and
+// colours; void cells are not drawn.
 CaselleSchema caselleDi(const Cruciverba& cruciverba);
 
 // Frame, then every drawn cell (outline, marks, letter or black square), then the numbers on

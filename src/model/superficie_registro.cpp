@@ -12,6 +12,10 @@ void SuperficieRegistro::rettangolo(double x1, double y1, double x2, double y2, 
     operazioni.push_back({Operazione::rettangolo, x1, y1, x2, y2, c, {}, carattere()});
 }
 
+void SuperficieRegistro::ellisse(double x1, double y1, double x2, double y2, Colore c) {
+    operazioni.push_back({Operazione::ellisse, x1, y1, x2, y2, c, {}, carattere()});
+}
+
 void SuperficieRegistro::rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) {
     operazioni.push_back({Operazione::rettangoloPieno, x1, y1, x2, y2, c, {}, carattere()});
 }

@@ -11,7 +11,7 @@
 namespace quadrivo {
 
 struct Operazione {
-    enum Tipo { pulisci, rettangolo, rettangoloPieno, scritta } tipo;
+    enum Tipo { pulisci, rettangolo, rettangoloPieno, scritta, ellisse } tipo;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Colore colore{};
     std::string testo;
@@ -25,6 +25,7 @@ public:
     void pulisci() override;
     void rettangolo(double x1, double y1, double x2, double y2, Colore c) override;
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override;
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override;
     void disegnaTesto(double x, double y, const std::string& s) override;
     double larghezzaTesto(const std::string& s) override;
     double altezzaTesto(const std::string& s) override;

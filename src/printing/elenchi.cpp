@@ -3,6 +3,8 @@
 #include <QDate>
 #include <cstdio>
 
+#include "model/testo.h"
+
 namespace quadrivo {
 
 namespace {
@@ -152,6 +154,14 @@ int stampaDefinizioni(const Stato& s, Superficie& sup, const ColonneElenchi& c, 
     f.aCapo();
     f.riga(intestazioneVerticali, true, true);
     for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) f.voce(e);
+    // The file's other lists follow under their names in capitals ("DIAGONALI:").
+    for (size_t i = 2; i < s.cruciverba.elenchi.size(); ++i) {
+        if (s.cruciverba.elenchi[i].definizioni.empty()) continue;
+        f.aCapo();
+        f.aCapo();
+        f.riga(maiuscolo(s.cruciverba.elenchi[i].direzione) + ":", true, true);
+        for (const std::string& e : vociDefinizioni(s.cruciverba, static_cast<int>(i) + 1)) f.voce(e);
+    }
     f.aCapo();
     f.aCapo();
     f.riga(data + separatoreData + s.nomeFile, false);

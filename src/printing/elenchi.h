@@ -25,10 +25,10 @@ struct ColonneElenchi {
     double punti = 9;  // the lists' font size
 };
 
-// Every entry of the clue list d (1 across, 2 down) in the list's order.
+// Every entry of the clue list d (1 across, 2 down, then the file's own) in the list's order.
 std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 
-// Headings, both lists and the footer, column after column. Only the size and the bold flag
+// Headings, both lists (then the file's other lists) and the footer, column after column. Only the size and the bold flag
 // of the surface's font change. Without `nuovoFoglio` nothing is drawn: the flow is only
 // measured. Returns the number of sheets the block reaches (1: it fits below the grid).
 int stampaDefinizioni(const Stato& stato, Superficie& sup, const ColonneElenchi& colonne, const std::string& data,

@@ -104,6 +104,10 @@ void SuperficieFinestra::pulisci() { area_.pulisci(); }
 void SuperficieFinestra::rettangolo(double x1, double y1, double x2, double y2, Colore c) {
     area_.registra({TrattoArea::rettangolo, c, 0, x1, y1, x2, y2, {}, {}});
 }
+void SuperficieFinestra::ellisse(double x1, double y1, double x2, double y2, Colore c) {
+    area_.registra({TrattoArea::ellisse, c, 0, x1, y1, x2, y2, {}, {}});
+}
+
 void SuperficieFinestra::rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) {
     area_.registra({TrattoArea::pieno, c, 0, x1, y1, x2, y2, {}, {}});
 }
@@ -203,6 +207,7 @@ void AreaDisegno::potaFonts() {
 void AreaDisegno::calcolaLimiti(TrattoArea& t, qreal larghezza) {
     switch (t.tipo) {
     case TrattoArea::rettangolo:
+    case TrattoArea::ellisse:
         // A one-pixel pen centred on the outline.
         t.limiti = forma(t).adjusted(-1, -1, 1, 1).toAlignedRect();
         break;
@@ -305,6 +310,14 @@ void AreaDisegno::dipingi(QPainter& p, const QRegion& regione) const {
             break;
         }
         case TrattoArea::pieno: p.fillRect(forma(t).adjusted(0, 0, 1, 1), coloreQt(t.colore)); break;
+        case TrattoArea::ellisse:
+            p.save();
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(coloreQt(t.colore), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(forma(t));
+            p.restore();
+            break;
         case TrattoArea::testo: {
             const Font& f = fonts_[t.carattere];
             p.setFont(f.font);

@@ -32,6 +32,7 @@ public:
     void pulisci() override;
     void rettangolo(double x1, double y1, double x2, double y2, Colore c) override;
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override;
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override;
     void disegnaTesto(double x, double y, const std::string& s) override;
     double larghezzaTesto(const std::string& s) override;
     double altezzaTesto(const std::string& s) override;
@@ -58,7 +59,7 @@ struct ModoArea {
 
 // One drawing call, in the area's pixels. For text (x1, y1) is the top-left corner.
 struct TrattoArea {
-    enum Tipo : std::uint8_t { rettangolo, pieno, testo } tipo = rettangolo;
+    enum Tipo : std::uint8_t { rettangolo, pieno, testo, ellisse } tipo = rettangolo;
     Colore colore{};
     std::uint16_t carattere = 0;  // the font's place in the area's table
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

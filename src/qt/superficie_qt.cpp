@@ -30,6 +30,17 @@ void SuperficieQt::rettangolo(double x1, double y1, double x2, double y2, Colore
     p_.drawRect(QRectF(punto(x1, y1), punto(x2, y2)).normalized());
 }
 
+void SuperficieQt::ellisse(double x1, double y1, double x2, double y2, Colore c) {
+    QPen penna(coloreQt(c));
+    penna.setWidthF(std::max(1.0, std::min(sx_, sy_)));
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing);
+    p_.setPen(penna);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawEllipse(QRectF(punto(x1, y1), punto(x2, y2)).normalized());
+    p_.restore();
+}
+
 void SuperficieQt::rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) {
     QRectF r = QRectF(punto(x1, y1), punto(x2, y2)).normalized();
     p_.fillRect(r.adjusted(0, 0, 1, 1), coloreQt(c));

@@ -18,6 +18,7 @@ public:
     void pulisci() override;
     void rettangolo(double x1, double y1, double x2, double y2, Colore c) override;
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override;
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override;
     void disegnaTesto(double x, double y, const std::string& s) override;
     double larghezzaTesto(const std::string& s) override;
     double altezzaTesto(const std::string& s) override;

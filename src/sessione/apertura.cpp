@@ -36,6 +36,7 @@ EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_v
     s.fileModificato = modificato;
     s.grigliaAttiva = 1;
     scriviCopiaLavoro(s, piattaforma);
+    if (!lettura.spiegazione.empty()) piattaforma.messaggio(lettura.spiegazione, {}, Icona::attenzione);
     return EsitoApertura::ok;
 }
 
@@ -64,8 +65,14 @@ std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) 
     case EsitoApertura::inesistente: return msgFileInesistente;
     case EsitoApertura::nonFile: return "Impossibile aprire " + percorso + ": è " + descriviTipo(tipoFile(percorso)) + ", non un cruciverba.";
     case EsitoApertura::illeggibile: return "Impossibile leggere il file " + percorso + ": controllare i permessi.";
-    case EsitoApertura::formatoNonValido: return msgFormatoApertura;
-    case EsitoApertura::tipoNonValido: return msgTipoApertura;
+    case EsitoApertura::formatoNonValido:
+    case EsitoApertura::tipoNonValido: {
+        // The format's own reason, when it gives one, follows the usual words.
+        const std::string base = esito == EsitoApertura::tipoNonValido ? msgTipoApertura : msgFormatoApertura;
+        const std::optional<std::string> dati = leggiFile(percorso);
+        const std::string perche = dati ? leggiCruciverba(percorso, *dati).spiegazione : std::string();
+        return perche.empty() ? base : base + "\r\r" + perche;
+    }
     }
     return {};
 }

@@ -7,8 +7,19 @@
 
 namespace quadrivo {
 
+namespace {
+
+// A .jpz is read but saved as an .ipuz of the same name, which keeps all it holds.
+bool daRinominare(const std::string& nomeFile) {
+    const Formato* f = formatoPerEstensione(nomeFile);
+    return f && f->nome() == "jpz";
+}
+
+}  // namespace
+
 AzioneSalva decisioneSalva(const std::string& nomeFile) {
-    return nomeFile.empty() || nomeFile == nomeNuovoCruciverba ? AzioneSalva::salvaConNome : AzioneSalva::scrivi;
+    return nomeFile.empty() || nomeFile == nomeNuovoCruciverba || daRinominare(nomeFile) ? AzioneSalva::salvaConNome
+                                                                                        : AzioneSalva::scrivi;
 }
 
 std::string percorsoSalvataggio(const std::string& cartella, const std::string& nome) {
@@ -22,7 +33,9 @@ std::string testoSovrascrittura(const std::string& percorso) {
 }
 
 std::string nomeProposto(const Stato& stato) {
-    return stato.nomeFile.empty() ? nomeSalvataggioPredefinito : stato.nomeFile;
+    if (stato.nomeFile.empty()) return nomeSalvataggioPredefinito;
+    if (daRinominare(stato.nomeFile)) return stato.nomeFile.substr(0, stato.nomeFile.rfind('.')) + ".ipuz";
+    return stato.nomeFile;
 }
 
 EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
@@ -34,13 +47,19 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
                                        Pulsanti::okAnnulla) == Risposta::ok;
     }
     if (scrivi) {
-        const std::string vecchio = stato.cruciverba.autore;
-        stato.cruciverba.autore = autore;
-        if (!scriviFileSicuro(n, testoCruciverba(stato.cruciverba))) {
-            stato.cruciverba.autore = vecchio;
+        // The name's extension picks the format; one that cannot hold the puzzle is refused.
+        Cruciverba daScrivere = stato.cruciverba;
+        if (const std::string manca = adattaAFormato(daScrivere, n); !manca.empty()) {
+            piattaforma.messaggio(manca + " Scegliere un altro nome o un'altra estensione (.ipuz contiene tutto).",
+                                  titoloSalvataggio, Icona::attenzione);
+            return EsitoSalvataggio::errore;
+        }
+        daScrivere.autore = autore;
+        if (!scriviFileSicuro(n, testoCruciverba(daScrivere))) {
             piattaforma.messaggio(messaggioScrittura(n, msgErroreDisco));
             return EsitoSalvataggio::errore;
         }
+        stato.cruciverba = std::move(daScrivere);
         stato.nomeFile = n;
     }
     if (scrivi) stato.fileModificato = false;

@@ -179,9 +179,13 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     modificatoFuoriStoria_ = stato_.fileModificato;
     percorsoPartita_ = stato_.nomeFile;
     impronta_ = improntaSoluzione(stato_.cruciverba);
-    const Partita salvata = ripresa                         ? *ripresa
-                            : nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_)
-                                                           : Partita{};
+    Partita salvata = ripresa                         ? *ripresa
+                      : nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_)
+                                                     : Partita{};
+    // A file that carries its solving time starts the clock there, unless this player's kept
+    // solve says more.
+    if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
+        salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
     // Pencil guesses come back on the cells that still hold letters.
     matita_.clear();
@@ -210,11 +214,35 @@ void Sessione::impostaModo(ModoVista modo) {
 
 void Sessione::impostaPosizione(const Posizione& p) {
     if (p == posizione_) return;
+    cellaAperta_ = false;
     posizione_ = p;
     emit posizioneCambiata();
 }
 
+void Sessione::chiudiCella() {
+    if (!cellaAperta_) return;
+    cellaAperta_ = false;
+    if (stato_.cruciverba.cella(posizione_.colonna, posizione_.riga).voce.empty()) return;
+    impostaPosizione(navigazione_.lettera(stato_.cruciverba, posizione_, U'A').posizione);
+}
+
 bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
+    if (cellaAperta_ && (t == TastoGriglia::carattere || t == TastoGriglia::cancellaIndietro)) {
+        const Cella& k = stato_.cruciverba.cella(posizione_.colonna, posizione_.riga);
+        std::string voce = k.voce;
+        if (t == TastoGriglia::carattere) {
+            const char l = letteraDigitata(carattere);
+            if (!l) return true;
+            voce += l;
+        } else {
+            // The last character, whole even when it is not ASCII.
+            while (!voce.empty() && (static_cast<unsigned char>(voce.back()) & 0xc0) == 0x80) voce.pop_back();
+            if (!voce.empty()) voce.pop_back();
+        }
+        scrivi({{posizione_.colonna, posizione_.riga, voce, inMatita_}});
+        return true;
+    }
+    cellaAperta_ = false;
     Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
     if (t == TastoGriglia::carattere)
@@ -424,6 +452,7 @@ bool Sessione::salva() {
         }
     }
     togliAvanzi(stato_.nomeFile);
+    aggiornaTempoFile();
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
     if (scritto) {
         improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
@@ -442,6 +471,7 @@ bool Sessione::salva() {
 EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
                                         const std::string& autore) {
     togliAvanzi(percorsoSalvataggio(cartella, nome));
+    aggiornaTempoFile();
     const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
     if (!stato_.fileModificato) {
         modificatoFuoriStoria_ = false;
@@ -469,9 +499,15 @@ void Sessione::pianificaCopia() {
     QMetaObject::invokeMethod(this, &Sessione::scriviCopiaOra, Qt::QueuedConnection);
 }
 
+void Sessione::aggiornaTempoFile() {
+    // Only a file that keeps a time gets one, in whole seconds of the solving clock.
+    if (stato_.cruciverba.secondiFile || stato_.cruciverba.formato == "puz") stato_.cruciverba.secondiFile = tempo() / 1000;
+}
+
 void Sessione::scriviCopiaOra() {
     copiaInAttesa_ = false;
     if (!aperto()) return;
+    aggiornaTempoFile();
     const bool superata = stato_.copiaLavoroSuperata;
     if (!scriviCopiaLavoro(stato_, piattaforma_, partitaOra())) return;
     if (superata) emit avviso(messaggioCopiaRipresa(stato_.fileLavoro.substr(0, stato_.fileLavoro.rfind('/'))));

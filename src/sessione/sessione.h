@@ -74,8 +74,15 @@ public:
     const Posizione& posizione() const { return posizione_; }
     const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
     void impostaPosizione(const Posizione& p);
-    // One key of keyboard solving; false when it means nothing here.
+    // One key of keyboard solving; false when it means nothing here. While the current cell is
+    // open, letters add to it and Backspace takes its last one off; any other key closes it first.
     bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
+    // A cell of several letters: opened on the current cell (Ins), closed by Enter, Esc or a
+    // move; closing a filled cell goes on to the next one as a typed letter does.
+    // A .trmo archive holds one letter a cell: there the cell never opens.
+    void apriCella() { cellaAperta_ = posizione_.valida() && stato_.cruciverba.formato != "trmo"; }
+    void chiudiCella();
+    bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.
     bool scrivi(const std::vector<Scrittura>& scritture);
     // The word dialog's outcome for the word at colonnaCorrente, rigaCorrente, direzioneCorrente:
@@ -127,6 +134,8 @@ public:
 
     // ---- The working copy: written once the pending input is handled, synced at most once a second.
     void scriviCopiaOra();
+    // The clock's time into the puzzle, for the formats that keep one (a .puz's LTIM).
+    void aggiornaTempoFile();
     // The run ends: the copy goes unless it holds answers not saved. The solve is kept only
     // with saved answers: answers dropped (Non salvare) take their time with them.
     void chiudi(bool tieniSeModificato);
@@ -187,6 +196,7 @@ private:
     QTimer tempoInCopia_;  // keeps the time in the working copy's note fresh
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
+    bool cellaAperta_ = false;
     std::set<Casella> matita_;  // the cells holding pencil guesses
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
     std::string improntaFile_;            // SHA-256 of the puzzle file as read or last written

@@ -10,6 +10,7 @@
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "model/superficie_registro.h"
+#include "model/testo.h"
 
 namespace quadrivo {
 
@@ -19,7 +20,9 @@ constexpr const char* uso =
     "Uso:\n"
     "  trmo verifica FILE...   controlla che i cruciverba si aprano come nel programma\n"
     "  trmo normalizza IN OUT  riscrive IN in OUT come fa \"Salva\" subito dopo l'apertura\n"
-    "  trmo mostra FILE        stampa lo schema e le definizioni\n";
+    "  trmo mostra FILE        stampa lo schema e le definizioni\n"
+    "  trmo converti IN OUT    riscrive IN in OUT nel formato dell'estensione di OUT (.ipuz, .puz, .trmo),\n"
+    "                          con le risposte del giocatore\n";
 
 // A window of the usual size, for the layout pass.
 constexpr AreaFinestra areaTipica{1016, 700, 30, 20};
@@ -60,9 +63,48 @@ int normalizza(const std::string& da, const std::string& a, std::ostream& err) {
     return 1;
 }
 
-void elenco(const Cruciverba& x, int d, std::ostream& out) {
-    out << (d == orizzontale ? "ORIZZONTALI:" : "VERTICALI:") << "\n";
-    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
+// The formats converti writes, by OUT's extension.
+const Formato* formatoDestinazione(const std::string& percorso) {
+    const size_t punto = percorso.rfind('.');
+    const std::string estensione = punto == std::string::npos ? "" : maiuscolo(percorso.substr(punto + 1));
+    for (const char* nome : {"ipuz", "puz", "trmo"})
+        if (estensione == maiuscolo(nome)) return formatoPerNome(nome);
+    return nullptr;
+}
+
+int converti(const std::string& da, const std::string& a, std::ostream& err) {
+    const Formato* f = formatoDestinazione(a);
+    if (!f) {
+        err << "Estensione di " << a << " sconosciuta: usare .ipuz, .puz o .trmo.\n";
+        return 1;
+    }
+    Stato s;
+    std::string esito = apri(s, da);
+    if (!esito.empty()) {
+        err << esito << "\n";
+        return 1;
+    }
+    Cruciverba x = s.cruciverba;
+    if (const std::string manca = adattaAFormato(x, a); !manca.empty()) {
+        err << manca << " " << a << " non è stato scritto.\n";
+        return 1;
+    }
+    PiattaformaRegistro piattaforma;
+    if (scriviCruciverba(x, piattaforma, a)) return 0;
+    err << piattaforma.messaggi.back().testo << "\n";
+    return 1;
+}
+
+// A list's heading: the usual two, else the file's own name in capitals.
+std::string intestazione(const ElencoDefinizioni& e) {
+    if (e.direzione == nomeOrizzontali) return "ORIZZONTALI:";
+    if (e.direzione == nomeVerticali) return "VERTICALI:";
+    return maiuscolo(e.direzione) + ":";
+}
+
+void elenco(const ElencoDefinizioni& e, std::ostream& out) {
+    out << intestazione(e) << "\n";
+    for (const Definizione& w : e.definizioni) {
         const std::string& n = w.etichetta;
         out << std::string(n.size() < 3 ? 3 - n.size() : 0, ' ') << n << "  " << w.testo << "  [" << w.caselle.size()
             << "]\n";
@@ -89,20 +131,24 @@ int mostra(const std::string& f, std::ostream& out, std::ostream& err) {
         for (int c = 1; c <= x.colonne(); ++c) {
             const Cella& k = x.cella(c, r);
             if (!k.bianca()) {
-                numeri += "####|";
-                lettere += "####|";
+                const char* segno = k.tipo == TipoCella::nera ? "####|" : "    |";
+                numeri += segno;
+                lettere += segno;
                 continue;
             }
             const std::string& n = k.etichetta;
             numeri += n + std::string(n.size() < 4 ? 4 - n.size() : 0, ' ') + "|";
-            lettere += "  " + (k.voce.empty() ? std::string(" ") : k.voce) + " |";
+            // A cell of several letters fills its four columns.
+            const std::string v = k.voce.size() > 1 ? (k.voce + "    ").substr(0, 4) : "  " + (k.voce.empty() ? " " : k.voce) + " ";
+            lettere += v + "|";
         }
         out << numeri << "\n" << lettere << "\n" << bordo << "\n";
     }
-    out << "\n";
-    elenco(x, orizzontale, out);
-    out << "\n";
-    elenco(x, verticale, out);
+    for (size_t i = 0; i < x.elenchi.size(); ++i) {
+        if (i >= 2 && x.elenchi[i].definizioni.empty()) continue;
+        out << "\n";
+        elenco(x.elenchi[i], out);
+    }
     return 0;
 }
 
@@ -112,6 +158,7 @@ int eseguiTrmo(const std::vector<std::string>& a, std::ostream& out, std::ostrea
     if (a.size() >= 2 && a[0] == "verifica") return verifica({a.begin() + 1, a.end()}, out);
     if (a.size() == 3 && a[0] == "normalizza") return normalizza(a[1], a[2], err);
     if (a.size() == 2 && a[0] == "mostra") return mostra(a[1], out, err);
+    if (a.size() == 3 && a[0] == "converti") return converti(a[1], a[2], err);
     err << uso;
     return 2;
 }

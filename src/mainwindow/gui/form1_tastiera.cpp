@@ -281,8 +281,18 @@ bool Form1::tastoGriglia(QKeyEvent* e) {
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     // A paused grid hides its letters: nothing is typed on it.
     if (inPausa()) return posizioneCorrente().valida();
+    if (e->key() == Qt::Key_Insert && posizioneCorrente().valida()) {
+        // Ins opens the cell for several letters, and closes it again.
+        if (sessione_->cellaAperta()) sessione_->chiudiCella();
+        else sessione_->apriCella();
+        return true;
+    }
     if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         if (!posizioneCorrente().valida()) return false;
+        if (sessione_->cellaAperta()) {
+            sessione_->chiudiCella();
+            return true;
+        }
         // Every letter is already in the grid: Enter has nothing to keep, Esc drops the word.
         if (e->key() == Qt::Key_Escape) impostaPosizione({});
         return true;

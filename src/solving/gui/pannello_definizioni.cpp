@@ -50,15 +50,45 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     layout->addWidget(orizzontali_, 1);
     layout->addWidget(titolo("VERTICALI", this));
     layout->addWidget(verticali_, 1);
+    // The file's other lists (diagonals, its own names), shown only when it has some.
+    altri_ = nuovaLista(this, "ListaAltre", "Altre definizioni");
+    altri_->setSelectionMode(QAbstractItemView::NoSelection);
+    altri_->hide();
+    layout->addWidget(altri_, 1);
     for (QListWidget* l : {orizzontali_, verticali_})
         connect(l, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
+}
+
+void PannelloDefinizioni::aggiornaAltri(const Cruciverba& cruciverba) {
+    // Each list's name in capitals, then its clues; a name is marked by a leading tab.
+    QStringList righe;
+    for (size_t i = 2; i < cruciverba.elenchi.size(); ++i) {
+        const ElencoDefinizioni& e = cruciverba.elenchi[i];
+        if (e.definizioni.empty()) continue;
+        righe << "\t" + QString::fromStdString(e.direzione).toUpper();
+        for (const Definizione& w : e.definizioni)
+            righe << QString::fromStdString(w.etichetta.empty() ? w.testo : w.etichetta + " " + w.testo);
+    }
+    if (righe == mostrateAltre_) return;
+    mostrateAltre_ = righe;
+    altri_->clear();
+    for (const QString& riga : righe) {
+        const bool nome = riga.startsWith('\t');
+        auto* voce = new QListWidgetItem(nome ? riga.mid(1) : riga, altri_);
+        if (!nome) continue;
+        QFont f = voce->font();
+        f.setBold(true);
+        voce->setFont(f);
+    }
+    altri_->setVisible(!righe.isEmpty());
 }
 
 void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente,
                                    bool senzaProgresso) {
     riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
     riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
+    aggiornaAltri(cruciverba);
 }
 
 void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,

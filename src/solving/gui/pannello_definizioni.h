@@ -26,10 +26,13 @@ signals:
 private:
     void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente,
                 bool senzaProgresso);
+    void aggiornaAltri(const Cruciverba& cruciverba);
 
     QListWidget* orizzontali_ = nullptr;
     QListWidget* verticali_ = nullptr;
+    QListWidget* altri_ = nullptr;
     std::vector<std::string> mostrateOrizzontali_, mostrateVerticali_;  // the texts the lists hold
+    QStringList mostrateAltre_;
 };
 
 }  // namespace quadrivo

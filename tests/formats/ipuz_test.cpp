@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "formats/ipuz.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 3×3, wrapped: a void corner, a block, a circled given letter, a barred shaded cell, labels out
+// of the usual order, a rebus solution, a saved grid, a diagonal and a custom list, a field of
+// the file's own.
+const std::string campione = R"(ipuz({
+ "version": "http://ipuz.org/v1", "kind": ["http://ipuz.org/crossword#1"],
+ "title": "Prova", "author": "Anna", "copyright": "2026", "notes": "n", "block": "X", "empty": "-",
+ "dimensions": {"width": 3, "height": 3},
+ "styles": {"tondo": {"shapebg": "circle"}},
+ "puzzle": [[{"cell": "A", "style": "tondo", "value": "c"}, 2, null],
+            [{"cell": 3, "style": {"barred": "RB", "highlight": true, "color": "FF8800"}}, "X", "-"],
+            [4, 0, "-"]],
+ "solution": [["C", "OR", null], ["A", "X", "E"], ["S", "O", "L"]],
+ "saved": [["", "or", null], [{"value": "A"}, "X", "-"], ["", "", ""]],
+ "clues": {"Across": [["A", "Cuore"], {"number": 4, "clue": "Sole", "enumeration": "3"}],
+           "Down": [["A", "Casa"]], "Diagonal": [["A", "Col"]], "Down:Speciali": ["Senza numero"]},
+ "mio": {"x": [1, 2]}
+}))";
+
+Cruciverba leggi(const std::string& dati) {
+    Lettura l = FormatoIpuz().leggi(dati);
+    EXPECT_EQ(l.esito, EsitoLettura::ok) << l.spiegazione;
+    return std::move(l.cruciverba);
+}
+
+QJsonObject oggetto(std::string testo) {
+    if (testo.rfind("ipuz(", 0) == 0) testo = testo.substr(5, testo.rfind(')') - 5);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(testo)).object();
+}
+
+const Definizione& prima(const Cruciverba& x, const std::string& elenco) { return x.elenco(elenco)->definizioni.front(); }
+
+}  // namespace
+
+TEST(Ipuz, ReadsCellsStylesGridsAndLists) {
+    const Cruciverba x = leggi(campione);
+    EXPECT_EQ(x.titolo + x.autore + x.copyright + x.note, "ProvaAnna2026n");
+    const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
+    EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_TRUE(a.cerchio && a.data);
+    EXPECT_EQ(a.etichetta + a.voce + a.soluzione, "ACC");
+    EXPECT_EQ(b.etichetta + "|" + b.soluzione + "|" + b.voce, "2|OR|OR");
+    EXPECT_EQ(c.barre, barraDestra | barraSotto);
+    EXPECT_TRUE(c.ombreggiata);
+    EXPECT_EQ(c.colore + c.voce, "#ff8800A");
+    EXPECT_EQ(x.cella(3, 2).etichetta + x.cella(2, 3).etichetta, "");  // the file's empty mark and 0
+    EXPECT_EQ(x.elenchi[0].direzione, nomeOrizzontali);
+    EXPECT_EQ(x.elenchi[1].direzione, nomeVerticali);
+    ASSERT_TRUE(x.elenco(nomeDiagonali) && x.elenco("Speciali"));
+    EXPECT_EQ(prima(x, nomeOrizzontali).caselle, (std::vector<Casella>{{1, 1}, {2, 1}}));
+    EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].enumerazione, "3");
+    EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].caselle.size(), 3u);  // number 4 found in the grid
+    EXPECT_EQ(prima(x, nomeVerticali).caselle.size(), 2u);                    // the bar under (1,2) ends it
+    EXPECT_EQ(prima(x, nomeDiagonali).caselle, (std::vector<Casella>{{1, 1}}));
+    EXPECT_EQ(prima(x, "Speciali").etichetta + prima(x, "Speciali").testo, "Senza numero");
+    EXPECT_EQ(direzioneInIpuz(nomeVerticali) + direzioneDaIpuz("Across:Mie"), "DownMie");
+}
+
+TEST(Ipuz, WritesBackItsBytesOrOnlyTheSavedGrid) {
+    Cruciverba x = leggi(campione);
+    EXPECT_EQ(FormatoIpuz().scrivi(x), campione);
+    x.cella(2, 3).voce = "O";
+    x.cella(1, 2).voce.clear();
+    const std::string scritto = FormatoIpuz().scrivi(x);
+    EXPECT_EQ(scritto.substr(0, 5), "ipuz(");
+    QJsonObject prima = oggetto(campione), dopo = oggetto(scritto);
+    EXPECT_EQ(QJsonDocument(dopo.take("saved").toArray()).toJson(QJsonDocument::Compact),
+              R"([["C","OR",null],["","X",""],["","O",""]])");
+    prima.remove("saved");
+    EXPECT_EQ(prima, dopo);  // every other field as read
+    const Cruciverba y = leggi(scritto);
+    EXPECT_EQ(y.cella(2, 3).voce + y.cella(1, 2).voce, "O");
+    x.autore = "Bruno";
+    EXPECT_EQ(oggetto(FormatoIpuz().scrivi(x)).value("author").toString(), "Bruno");
+}
+
+TEST(Ipuz, AnotherFormatsPuzzleBecomesAnIpuzThatReadsTheSame) {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE", "SOLE"}, {"C...", ".#..", "...."}, {"  1  11-Abitazione"});
+    x.cella(4, 3).cerchio = true;
+    x.cella(1, 1).barre = barraSotto;
+    x.elenchi.push_back({nomeDiagonali, {{"1", "Diag", {{1, 1}, {2, 2}}, ""}}});
+    x.datiFormato.reset();
+    const Cruciverba y = leggi(FormatoIpuz().scrivi(x));
+    for (const Casella& k : caselleBianche(x)) EXPECT_EQ(y.cella(k), x.cella(k));
+    EXPECT_EQ(y.elenchi, x.elenchi);
+    EXPECT_EQ(y.autore, x.autore);
+}
+
+TEST(Ipuz, RefusesWhatIsNotACrosswordItCanShow) {
+    const std::string dim = R"("dimensions": {"width": 2, "height": 1})";
+    const struct {
+        std::string dati, motivo;
+        EsitoLettura esito = EsitoLettura::formatoNonValido;
+    } casi[] = {
+        {"{\"puzzle\": [[0, 0]],", "JSON"},
+        {"ipuz({\"puzzle\": 1}", "parentesi"},
+        {R"({"puzzle": [[0, 0]]})", "dimensioni"},
+        {"{" + dim + R"(, "puzzle": [[0]]})", "più corte"},
+        {"{" + dim + R"(, "puzzle": [[0, 0]], "saved": []})", "saved"},
+        {"{" + dim + "}", "manca lo schema"},
+        {R"({"dimensions": {"width": 65, "height": 2}, "puzzle": []})", "65×2"},
+        {R"({"dimensions": {"width": 0.5, "height": 2}, "puzzle": []})", "0.5×2"},
+        {R"({"kind": ["http://ipuz.org/sudoku#1"], "puzzle": []})", "\"sudoku\"", EsitoLettura::tipoNonValido},
+    };
+    for (const auto& c : casi) {
+        const Lettura l = FormatoIpuz().leggi(c.dati);
+        EXPECT_EQ(l.esito, c.esito) << c.dati;
+        EXPECT_NE(l.spiegazione.find(c.motivo), std::string::npos) << l.spiegazione;
+    }
+    EXPECT_TRUE(FormatoIpuz().riconosce(campione));
+    EXPECT_FALSE(FormatoIpuz().riconosce(prova::fileTrmo({"AB"})));
+}

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <zip.h>
+
+#include "formats/jpz.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 3×2: a block, a void, bars, a circle, a rebus, a hint, a solve state, words by range and by
+// cells, clue titles with markup, a custom list.
+const std::string campione = R"(<?xml version="1.0" encoding="UTF-8"?>
+<crossword-compiler-applet xmlns="http://crossword.info/xml/crossword-compiler-applet">
+<rectangular-puzzle xmlns="http://crossword.info/xml/rectangular-puzzle">
+<metadata><title>Prova</title><creator>Anna</creator><copyright>(c)</copyright><description>Note</description></metadata>
+<crossword><grid width="3" height="2"><grid-look numbering-scheme="normal"/>
+<cell x="1" y="1" solution="C" number="1" background-shape="circle" solve-state="c"/>
+<cell x="2" y="1" solution="OW" bottom-bar="true" right-bar="true" background-color="#FFCC00"/>
+<cell x="3" y="1" type="void"/>
+<cell x="1" y="2" solution="A" hint="true" number="2"/>
+<cell x="2" y="2" type="block"/>
+</grid>
+<word id="1" x="1-2" y="1"/>
+<word id="2"><cells x="1" y="1"/><cells x="1" y="2"/></word>
+<clues ordering="normal"><title><b>Across</b></title><clue word="1" number="1" format="2">Una <i>vacca</i></clue></clues>
+<clues><title><b>Down</b></title><clue word="2" number="1">Ca</clue></clues>
+<clues><title>Speciali</title><clue number="X">Nessuna parola</clue></clues>
+</crossword></rectangular-puzzle></crossword-compiler-applet>)";
+
+Cruciverba leggi(const std::string& dati) {
+    Lettura l = FormatoJpz().leggi(dati);
+    EXPECT_EQ(l.esito, EsitoLettura::ok) << l.spiegazione;
+    return std::move(l.cruciverba);
+}
+
+// A zip archive holding `xml` as its one file.
+std::string compresso(const std::string& xml) {
+    prova::CartellaTemporanea t;
+    const std::string percorso = t.percorso("p.jpz");
+    int errore = 0;
+    zip_t* z = zip_open(percorso.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &errore);
+    zip_source_t* s = zip_source_buffer(z, xml.data(), xml.size(), 0);
+    zip_file_add(z, "p.xml", s, ZIP_FL_OVERWRITE);
+    zip_close(z);
+    return t.leggi("p.jpz");
+}
+
+}  // namespace
+
+TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
+    for (const std::string& dati : {campione, compresso(campione)}) {
+        const Cruciverba x = leggi(dati);
+        EXPECT_EQ(x.titolo + x.autore + x.copyright + x.note, "ProvaAnna(c)Note");
+        EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
+        EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+        const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
+        EXPECT_TRUE(a.cerchio);
+        EXPECT_EQ(a.voce + a.etichetta, "C1");
+        EXPECT_EQ(b.soluzione + b.colore, "OW#ffcc00");
+        EXPECT_EQ(b.barre, barraSotto | barraDestra);
+        EXPECT_TRUE(c.data);
+        EXPECT_EQ(c.voce, "A");
+        const Definizione& o = x.elenchi[0].definizioni.at(0);
+        EXPECT_EQ(o.testo + o.enumerazione, "Una vacca2");
+        EXPECT_EQ(o.caselle, (std::vector<Casella>{{1, 1}, {2, 1}}));
+        EXPECT_EQ(x.elenchi[1].definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {1, 2}}));
+        ASSERT_TRUE(x.elenco("Speciali"));
+        EXPECT_EQ(x.elenco("Speciali")->definizioni.at(0).etichetta, "X");
+        // Written as plain XML, it reads back the same.
+        const Cruciverba y = leggi(FormatoJpz().scrivi(x));
+        EXPECT_TRUE(y == x);
+    }
+    EXPECT_TRUE(FormatoJpz().riconosce(compresso(campione)));
+}
+
+TEST(Jpz, RefusesBrokenFiles) {
+    const struct {
+        std::string dati, motivo;
+    } casi[] = {
+        {campione.substr(0, 600), "XML valido"},
+        {"<crossword-compiler/>", "manca lo schema"},
+        {R"(<crossword-compiler><grid width="65" height="1"/></crossword-compiler>)", "65×1"},
+        {compresso(campione).substr(0, 60), "zip"},
+        {std::string("PK\3\4") + std::string(30, '\0'), "zip"},
+    };
+    for (const auto& c : casi) {
+        const Lettura l = FormatoJpz().leggi(c.dati);
+        EXPECT_EQ(l.esito, EsitoLettura::formatoNonValido) << c.motivo;
+        EXPECT_NE(l.spiegazione.find(c.motivo), std::string::npos) << l.spiegazione;
+    }
+}

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "formats/ipuz.h"
+#include "formats/puz.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// The format's checksum, written out again here so the reader's is checked against another.
+unsigned somma(const std::string& d, unsigned s = 0) {
+    for (unsigned char b : d) s = (((s & 1) ? (s >> 1) | 0x8000 : s >> 1) + b) & 0xffff;
+    return s;
+}
+
+std::string due(unsigned v) { return {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)}; }
+
+struct Puz {
+    std::string soluzione, griglia;  // rows joined
+    int colonne;
+    std::vector<std::string> testi;  // title, author, copyright, clues..., notes
+    std::vector<std::pair<std::string, std::string>> sezioni = {};
+    std::string versione = "1.3";
+    unsigned cifrata = 0;
+    std::string riservati = std::string(12, '\0');
+
+    std::string byte() const {
+        const int righe = static_cast<int>(soluzione.size()) / colonne;
+        std::string coda = std::string(1, static_cast<char>(colonne)) + static_cast<char>(righe) +
+                           due(static_cast<unsigned>(testi.size() - 4)) + due(1) + due(cifrata);
+        unsigned parte = 0;
+        for (size_t i = 0; i < testi.size(); ++i)
+            if (i >= 3 && i + 1 < testi.size()) parte = somma(testi[i], parte);
+            else if (!testi[i].empty()) parte = somma(testi[i] + '\0', parte);
+        const unsigned cib = somma(coda);
+        unsigned tutto = somma(griglia, somma(soluzione, cib));
+        for (size_t i = 0; i < testi.size(); ++i)
+            if (i >= 3 && i + 1 < testi.size()) tutto = somma(testi[i], tutto);
+            else if (!testi[i].empty()) tutto = somma(testi[i] + '\0', tutto);
+        const unsigned parti[4] = {cib, somma(soluzione), somma(griglia), parte};
+        std::string basse, alte;
+        for (int i = 0; i < 4; ++i) {
+            basse += static_cast<char>("ICHE"[i] ^ (parti[i] & 0xff));
+            alte += static_cast<char>("ATED"[i] ^ (parti[i] >> 8));
+        }
+        std::string f = due(tutto) + std::string("ACROSS&DOWN\0", 12) + due(cib) + basse + alte + versione +
+                        std::string(1, '\0') + due(0) + due(0) + riservati + coda + soluzione + griglia;
+        for (const std::string& t : testi) f += t + '\0';
+        for (const auto& [nome, dati] : sezioni) f += nome + due(static_cast<unsigned>(dati.size())) + due(somma(dati)) + dati + '\0';
+        return f;
+    }
+};
+
+// CAT / A.O / BUS with a rebus "OW" in the corner, a circle, a player grid, an unknown section
+// and non-zero reserved bytes.
+Puz campione() {
+    return {"CATA.OBUS",
+            "C--A.----",
+            3,
+            {"Gatt\xec", "Ada", "(c)", "Felino", "Taxi", "Cabina", "Toro", "Note"},
+            {{"GRBS", std::string(8, '\0') + '\x02'}, {"RTBL", " 1:OW;"}, {"GEXT", std::string("\x80") + std::string(8, '\0')},
+             {"ZZZZ", "boh"}},
+            "1.3",
+            0,
+            "riservato..."};
+}
+
+Lettura leggi(const std::string& dati) { return FormatoPuz().leggi(dati); }
+
+}  // namespace
+
+TEST(Puz, ReadsGridsCluesRebusAndFlagsAndWritesTheSameBytes) {
+    const std::string f = "prefisso" + campione().byte() + "coda";
+    const Lettura l = leggi(f);
+    ASSERT_EQ(l.esito, EsitoLettura::ok);
+    EXPECT_EQ(l.spiegazione, "");
+    const Cruciverba& x = l.cruciverba;
+    EXPECT_EQ(x.titolo, "Gattì");
+    EXPECT_EQ(x.note, "Note");
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_EQ(x.cella(3, 3).soluzione, "OW");
+    EXPECT_EQ(x.cella(1, 1).voce + x.cella(1, 2).voce, "CA");
+    EXPECT_TRUE(x.cella(1, 1).cerchio);
+    // Clues in the format's order: 1 across, 1 down, 2 down, 3 across.
+    EXPECT_EQ(definizioneDa(x, {1, 1}, 1)->testo + definizioneDa(x, {1, 1}, 2)->testo + definizioneDa(x, {3, 1}, 2)->testo +
+                  definizioneDa(x, {1, 3}, 1)->testo,
+              "FelinoTaxiCabinaToro");
+    EXPECT_EQ(FormatoPuz().scrivi(x), f);
+}
+
+TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
+    Cruciverba x = leggi(campione().byte()).cruciverba;
+    x.cella(2, 1).voce = "A";
+    x.cella(3, 3).voce = "OW";
+    x.titolo = "Gatto";
+    const std::string scritto = FormatoPuz().scrivi(x);
+    Puz atteso = campione();
+    atteso.griglia = "CA-A.---O";
+    atteso.testi[0] = "Gatto";
+    atteso.sezioni.push_back({"RUSR", std::string(8, '\0') + "OW" + '\0'});
+    EXPECT_EQ(scritto, atteso.byte());
+    const Lettura l = leggi(scritto);
+    EXPECT_EQ(l.spiegazione, "");
+    EXPECT_EQ(l.cruciverba.cella(3, 3).voce, "OW");
+    // A player's entry kept only in RUSR stays when another cell changes.
+    Puz c = campione();
+    c.sezioni.push_back({"RUSR", std::string("\0W\0", 3) + std::string(7, '\0')});
+    Cruciverba w = leggi(c.byte()).cruciverba;
+    EXPECT_EQ(w.cella(2, 1).voce, "W");
+    w.cella(1, 2).voce = "A";
+    EXPECT_EQ(leggi(FormatoPuz().scrivi(w)).cruciverba.cella(2, 1).voce, "W");
+    // A file ending after its last clue gets empty notes before the player's rebus section.
+    Puz senzaNote = campione();
+    senzaNote.testi.back().clear();
+    senzaNote.sezioni.clear();
+    const std::string corto = senzaNote.byte();
+    Cruciverba y = leggi(corto.substr(0, corto.size() - 1)).cruciverba;
+    y.cella(1, 1).voce = "QU";
+    const Lettura z = leggi(FormatoPuz().scrivi(y));
+    EXPECT_EQ(z.spiegazione + z.cruciverba.cella(1, 1).voce, "QU");
+}
+
+TEST(Puz, TheSolvingTimeGoesInLtim) {
+    Puz c = campione();
+    c.sezioni.push_back({"LTIM", "42,1"});
+    const std::string f = c.byte();
+    Cruciverba x = leggi(f).cruciverba;
+    EXPECT_EQ(x.secondiFile, 42);
+    EXPECT_EQ(FormatoPuz().scrivi(x), f);
+    x.secondiFile = 50;
+    c.sezioni.back().second = "50,1";  // the file's "stopped" flag stays
+    EXPECT_EQ(FormatoPuz().scrivi(x), c.byte());
+    Cruciverba y = leggi(campione().byte()).cruciverba;
+    EXPECT_EQ(y.secondiFile, std::nullopt);
+    y.secondiFile = 7;
+    c.sezioni.back().second = "7,0";  // added when missing
+    EXPECT_EQ(FormatoPuz().scrivi(y), c.byte());
+}
+
+TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
+    std::string rotta = campione().byte();
+    rotta[0] ^= 1;
+    EXPECT_NE(leggi(rotta).spiegazione.find("modificato"), std::string::npos);
+    Puz c = campione();
+    c.cifrata = 4;
+    const Lettura l = leggi(c.byte());
+    ASSERT_EQ(l.esito, EsitoLettura::ok);
+    EXPECT_NE(l.spiegazione.find("cifrata"), std::string::npos);
+    EXPECT_EQ(l.cruciverba.cella(1, 1).soluzione, "");
+    c = campione();
+    c.versione = "2.0";
+    c.testi[0] = "Citt\xc3\xa0";
+    EXPECT_EQ(leggi(c.byte()).cruciverba.titolo, "Città");
+
+    const std::string buona = campione().byte();
+    const size_t testi = 0x34 + 18;
+    Puz grande = campione();
+    grande.colonne = 1;
+    grande.soluzione = grande.griglia = std::string(65, 'A');
+    grande.testi = {"", "", "", ""};
+    const struct {
+        std::string dati, motivo;
+    } casi[] = {
+        {"ACROSS&DOWN", "Across Lite"},
+        {buona.substr(0, 0x30), "intestazione"},
+        {buona.substr(0, testi - 1), "troncati"},
+        {buona.substr(0, testi + 10), "definizioni annunciate"},
+        {buona.substr(0, 0x2e) + '\x05' + buona.substr(0x2f), "annuncia 5"},
+        {buona.substr(0, buona.find("ZZZZ") + 11) + "x", "ZZZZ"},
+        {grande.byte(), "1×65"},
+    };
+    for (const auto& k : casi) {
+        const Lettura r = leggi(k.dati);
+        EXPECT_EQ(r.esito, EsitoLettura::formatoNonValido) << k.motivo;
+        EXPECT_NE(r.spiegazione.find(k.motivo), std::string::npos) << r.spiegazione;
+    }
+}
+
+TEST(Puz, ThroughIpuzAndBack) {
+    Cruciverba x = leggi(campione().byte()).cruciverba;
+    x.datiFormato.reset();
+    Cruciverba y = FormatoIpuz().leggi(FormatoIpuz().scrivi(x)).cruciverba;
+    EXPECT_EQ(FormatoPuz().nonContiene(y), "");
+    const Lettura z = leggi(FormatoPuz().scrivi(y));
+    EXPECT_EQ(z.spiegazione, "");
+    EXPECT_TRUE(z.cruciverba == x);
+    y.cella(1, 1).barre = barraSotto;
+    y.cella(3, 1).tipo = TipoCella::vuota;
+    EXPECT_EQ(FormatoPuz().nonContiene(y), "caselle fuori dallo schema, barre, numeri fuori dall'ordine consueto");
+}

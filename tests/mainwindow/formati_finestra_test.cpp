@@ -1,0 +1,57 @@
+// An ipuz on the real main window: bars, circles and shading among the drawn strokes, a cell of
+// several letters typed with Ins and Enter and drawn smaller, the file's own list in the panel.
+#include <QListWidget>
+#include <QtTest>
+
+#include "../solving/dizionario_prova.h"
+#include "supporto/finestre.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// In plain literals: moc does not read raw strings.
+const std::string ipuz =
+    "{\"kind\": [\"http://ipuz.org/crossword#1\"], \"dimensions\": {\"width\": 3, \"height\": 2},"
+    " \"puzzle\": [[{\"cell\": 1, \"style\": {\"shapebg\": \"circle\", \"barred\": \"B\"}}, 0,"
+    " {\"cell\": 0, \"style\": {\"highlight\": true}}], [2, 0, 0]],"
+    " \"solution\": [[\"C\", \"OR\", \"O\"], [\"A\", \"L\", \"A\"]],"
+    " \"clues\": {\"Across\": [[1, \"Coro\"], [2, \"Ala\"]], \"Diagonal\": [[1, \"Cl\"]]}}";
+
+}  // namespace
+
+class FormatiFinestraTest : public QObject {
+    Q_OBJECT
+
+    static bool c_e(const std::vector<TrattoArea>& tratti, const std::function<bool(const TrattoArea&)>& cerca) {
+        return std::any_of(tratti.begin(), tratti.end(), cerca);
+    }
+
+private slots:
+    void drawsTheFilesMarksAndTypesSeveralLettersInACell() {
+        prova::BancoFinestra<> b(prova::dizionario({}));
+        b.puzzle = b.dir.scrivi("prova.ipuz", ipuz);
+        QVERIFY(b.apri());
+        const double L = b.stato.latoCasella, x0 = b.stato.xGriglia, y0 = b.stato.yGriglia;
+        const auto& tratti = b.area()->tratti();
+        QVERIFY(c_e(tratti, [&](const TrattoArea& t) { return t.tipo == TrattoArea::ellisse && t.x1 > x0 && t.x2 < x0 + L; }));
+        QVERIFY(c_e(tratti, [&](const TrattoArea& t) {  // the bar under the first cell
+            return t.tipo == TrattoArea::pieno && t.colore == nero && t.x1 == x0 && t.x2 == x0 + L && t.y1 < y0 + L && t.y2 > y0 + L;
+        }));
+        QVERIFY(c_e(tratti, [](const TrattoArea& t) { return t.tipo == TrattoArea::pieno && t.colore == Colore{215, 215, 215}; }));
+        auto* altre = prova::figlio<QListWidget>(&*b.f, "ListaAltre");
+        QVERIFY(altre->isVisible() && altre->count() == 2 && altre->item(0)->text() == "DIAGONALI");
+
+        b.clic(b.cella(2, 1));
+        b.tasto(Qt::Key_Insert);
+        prova::digita("or");
+        b.tasto(Qt::Key_Return);
+        QCOMPARE(b.stato.cruciverba.cella(2, 1).voce, std::string("OR"));
+        QCOMPARE(b.pos().colonna, 3);
+        QTRY_VERIFY(c_e(b.area()->tratti(), [](const TrattoArea& t) { return t.tipo == TrattoArea::testo && t.scritta == "OR"; }));
+        b.chiudi();
+    }
+};
+
+QTEST_MAIN(FormatiFinestraTest)
+#include "formati_finestra_test.moc"
