@@ -14,7 +14,7 @@ void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema
     switch (st.cornice) {
     case CorniceSchema::nessuna: return;
     case CorniceSchema::finestra:
-        sup.rettangoloPieno(x0 - 2, y0 - 2, x1 + 2, y1 + 2, bianco);
+        sup.rettangoloPieno(x0 - 2, y0 - 2, x1 + 2, y1 + 2, st.coloreCarta);
         sup.rettangolo(x0 - 3, y0 - 3, x1 + 3, y1 + 3, rossoScuro);
         for (int i = 1; i <= st.lineeCornice; ++i) sup.rettangolo(x0 - 2 - i, y0 - 2 - i, x1 + 2 + i, y1 + 2 + i, rossoScuro);
         return;
@@ -83,6 +83,7 @@ CaselleSchema caselleDi(const Cruciverba& x) {
 void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchema& caselle, const StileSchema& st) {
     const double L = g.lato;
     disegnaCornice(sup, g, st);
+    sup.coloreTesto = st.coloreInchiostro;
     sup.impostaNomeCarattere(st.nomeCarattere);
     sup.impostaDimensione(g.puntiLettere);
     for (size_t r = 0; r < caselle.size(); ++r)
@@ -90,14 +91,14 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             const CasellaSchema& k = caselle[r][c];
             if (!k.disegnata) continue;
             const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
-            sup.rettangolo(x, y, x + L, y + L, nero);
+            sup.rettangolo(x, y, x + L, y + L, st.coloreLinee);
             if (k.fondo) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, *k.fondo);
             if (k.segni) disegnaSegni(sup, x, y, L, k.segni, st);
-            if (k.cerchio) sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, nero);
+            if (k.cerchio) sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, st.coloreLinee);
             if (k.nera) {
                 const double m = (100 - st.percentualeRiquadro) / 2.0;
                 const double inset = m < 1 ? 1 : L * m / 100;
-                sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, nero);
+                sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, st.coloreNere);
             } else if (!k.lettera.empty() && !st.lettereNascoste) {
                 const std::string& lettera = k.lettera;
                 if (k.matita) sup.impostaDimensione(g.puntiLettere * 0.7), sup.coloreTesto = st.coloreMatita;
@@ -115,7 +116,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 sup.CurrentY = cy - th + L / 100 / st.divisoreCentro * st.distanzaDaCentro;
                 sup.stampa(lettera);
                 if (sup.carattere().dimensione != punti) sup.impostaDimensione(punti);
-                if (k.matita) sup.impostaDimensione(g.puntiLettere), sup.coloreTesto = nero;
+                if (k.matita) sup.impostaDimensione(g.puntiLettere), sup.coloreTesto = st.coloreInchiostro;
             }
         }
     // Bars over the outlines, once every cell is down: a neighbour's outline never covers them.
@@ -125,10 +126,10 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             const std::uint8_t b = caselle[r][c].barre;
             if (!b || !caselle[r][c].disegnata) continue;
             const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
-            if (b & barraSopra) sup.rettangoloPieno(x, y - t / 2, x + L, y + t / 2, nero);
-            if (b & barraSotto) sup.rettangoloPieno(x, y + L - t / 2, x + L, y + L + t / 2, nero);
-            if (b & barraSinistra) sup.rettangoloPieno(x - t / 2, y, x + t / 2, y + L, nero);
-            if (b & barraDestra) sup.rettangoloPieno(x + L - t / 2, y, x + L + t / 2, y + L, nero);
+            if (b & barraSopra) sup.rettangoloPieno(x, y - t / 2, x + L, y + t / 2, st.coloreLinee);
+            if (b & barraSotto) sup.rettangoloPieno(x, y + L - t / 2, x + L, y + L + t / 2, st.coloreLinee);
+            if (b & barraSinistra) sup.rettangoloPieno(x - t / 2, y, x + t / 2, y + L, st.coloreLinee);
+            if (b & barraDestra) sup.rettangoloPieno(x + L - t / 2, y, x + L + t / 2, y + L, st.coloreLinee);
         }
     if (!st.numeri) return;
     sup.impostaDimensione(g.puntiNumeri);
@@ -140,6 +141,23 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             sup.CurrentY = g.y0 + static_cast<double>(r) * L + o;
             sup.stampa(caselle[r][c].numero);
         }
+}
+
+void applicaAspetto(StileSchema& st, Aspetto aspetto) {
+    switch (aspetto) {
+    case Aspetto::normale: return;
+    case Aspetto::altoContrasto:
+        // Black on white with loud marks: a yellow word, an orange cell, a black outline.
+        st.coloreParola = {255, 255, 0}, st.coloreFondoCasella = {255, 150, 0}, st.coloreCasella = nero;
+        st.coloreMatita = {70, 70, 70}, st.coloreSbagliata = {200, 0, 0}, st.coloreRivelata = {0, 110, 0};
+        return;
+    case Aspetto::scuro:
+        st.coloreCarta = {45, 45, 48}, st.coloreLinee = {150, 150, 155}, st.coloreNere = nero;
+        st.coloreInchiostro = {235, 235, 235}, st.coloreParola = {40, 70, 110}, st.coloreFondoCasella = {120, 95, 20};
+        st.coloreCasella = {255, 210, 80}, st.coloreMatita = {165, 165, 165}, st.coloreSbagliata = {255, 90, 90};
+        st.coloreRivelata = {90, 200, 90}, st.coloreOmbreggiata = {80, 80, 80};
+        return;
+    }
 }
 
 }  // namespace quadrivo

@@ -74,7 +74,17 @@ struct StileSchema {
     Colore coloreRivelata{0, 128, 0};
     Colore coloreMatita{120, 120, 120};
     Colore coloreOmbreggiata{215, 215, 215};
+    // The look's colours: paper under the cells, lines (and bars, circles), black squares,
+    // letters and numbers. The page always keeps these: black on white.
+    Colore coloreCarta = bianco;
+    Colore coloreLinee = nero;
+    Colore coloreNere = nero;
+    Colore coloreInchiostro = nero;
 };
+
+// The screen's looks: the usual one, high contrast and dark.
+enum class Aspetto { normale, altoContrasto, scuro };
+void applicaAspetto(StileSchema& stile, Aspetto aspetto);
 
 // The painter's cells of a puzzle: labels, entries, black squares, bars, circles, shading and
 // colours; void cells are not drawn.

@@ -74,6 +74,7 @@ std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, 
     stile.distanzaDaCentro = s.DistanzaDaCentro;
     stile.distanzaDaSpigolo = s.DistanzaDaSpigolo;
     stile.lettereNascoste = decorazioni.lettereNascoste;
+    applicaAspetto(stile, decorazioni.aspetto);
     disegnaSchema(sup, g, caselle, stile);
     if (decorazioni.lettereNascoste) disegnaAvvisoPausa(sup, g, s.nomeFont);
     return titolo;

@@ -26,6 +26,7 @@ GeometriaSchema geometriaFinestra(const Stato& stato, const AreaFinestra& area);
 struct DecorazioniGriglia {
     std::map<Casella, std::uint8_t> segni;  // SegnoCasella flags
     bool lettereNascoste = false;
+    Aspetto aspetto = Aspetto::normale;
 };
 
 // Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and

@@ -10,6 +10,7 @@ namespace quadrivo {
 inline constexpr const char* chiaveCarattere = "schema/carattere";
 inline constexpr const char* chiaveCorsivo = "schema/corsivo";
 inline constexpr const char* chiaveGrassetto = "schema/grassetto";
+inline constexpr const char* chiaveAspetto = "schermo/aspetto";
 
 QVariant valoreUtente(const char* chiave, const QVariant& predefinito = {});
 // A value whose write fails stays in memory (read back from there) until scriviValoriUtente,

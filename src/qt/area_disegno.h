@@ -83,6 +83,11 @@ public:
 
     Superficie& superficie() { return superficie_; }
     QColor sfondo() const { return sfondo_; }
+    // The colour around what is drawn, repainted at once.
+    void impostaSfondo(const QColor& c) {
+        sfondo_ = c;
+        update();
+    }
     const std::vector<TrattoArea>& tratti() const { return lista_; }
 
     // The strokes as they stand, painted into an image at the screen's density; made only

@@ -92,3 +92,16 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     // Numbers only, and the notice that says why the letters are gone.
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }
+
+// The dark look recolours the window's grid; the page keeps the default style, black on white.
+TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
+    Stato s = prova::statoDaSchema({"AB", "C#"}, {"A.", ".."});
+    DecorazioniGriglia d;
+    d.aspetto = Aspetto::scuro;
+    disegna(s, d);
+    StileSchema scuro;
+    applicaAspetto(scuro, Aspetto::scuro);
+    EXPECT_EQ(std::tuple(di(Operazione::rettangoloPieno, scuro.coloreCarta).size(), di(Operazione::rettangolo, scuro.coloreLinee).size(),
+                         di(Operazione::scritta, scuro.coloreInchiostro).size(), di(Operazione::scritta, nero).size()),
+              std::tuple(1u, 4u, 2u, 0u));  // the letter and the one number, neither black
+}

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QActionGroup>
 #include <QMenu>
+#include <QPalette>
+#include <array>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
@@ -113,6 +116,24 @@ void Form1::creaTastiera() {
     MenuSaltaComplete->setCheckable(true);
     MenuSaltaComplete->setChecked(opzioneUtente(chiaveSaltaComplete, false));
     connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
+
+    // Looks: the grid's colours and the window's palette; the printed page stays black on white.
+    QMenu* aspetti = Menuimpo->addMenu("&Aspetto");
+    aspetti->setObjectName("MenuAspetto");
+    auto* gruppo = new QActionGroup(this);
+    const int scelto = std::clamp(valoreUtente(chiaveAspetto, 0).toInt(), 0, 2);
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = aspetti->addAction(std::array{"&Normale", "Alto &contrasto", "&Scuro"}[static_cast<size_t>(i)]);
+        a->setObjectName(QString("MenuAspetto%1").arg(i + 1));
+        a->setCheckable(true);
+        a->setChecked(i == scelto);
+        gruppo->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] {
+            salvaValoreUtente(chiaveAspetto, i);
+            impostaAspetto(static_cast<Aspetto>(i));
+        });
+    }
+    if (scelto != 0) impostaAspetto(static_cast<Aspetto>(scelto));
 
     // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
     QAction* matita = azione("MenuMatita");
@@ -243,8 +264,40 @@ void Form1::aggiornaElenco() {
     rigaDefinizione_->setText(QString::fromStdString(navigazione().definizioneCorrente(p)));
 }
 
+void Form1::impostaAspetto(Aspetto aspetto) {
+    static const QPalette originale = QApplication::palette();
+    static const QColor sfondoOriginale = area_->sfondo();
+    aspetto_ = aspetto;
+    QPalette p = originale;
+    QColor sfondo = sfondoOriginale;
+    const auto colori = [&p](QColor fondo, QColor testo, QColor base, QColor pulsante, QColor evidenza) {
+        for (auto ruolo : {QPalette::Window, QPalette::ToolTipBase}) p.setColor(ruolo, fondo);
+        for (auto ruolo : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+            p.setColor(ruolo, testo);
+        for (auto ruolo : {QPalette::Base, QPalette::AlternateBase}) p.setColor(ruolo, base);
+        p.setColor(QPalette::Button, pulsante);
+        p.setColor(QPalette::Highlight, evidenza);
+        p.setColor(QPalette::HighlightedText, Qt::white);
+        p.setColor(QPalette::Disabled, QPalette::WindowText, testo.darker(170));
+        p.setColor(QPalette::Disabled, QPalette::Text, testo.darker(170));
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, testo.darker(170));
+    };
+    if (aspetto == Aspetto::altoContrasto) {
+        colori(Qt::white, Qt::black, Qt::white, Qt::white, QColor(0, 0, 160));
+        sfondo = Qt::white;
+    } else if (aspetto == Aspetto::scuro) {
+        colori(QColor(37, 37, 38), QColor(230, 230, 230), QColor(30, 30, 30), QColor(55, 55, 58), QColor(60, 110, 180));
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        sfondo = QColor(37, 37, 38);
+    }
+    QApplication::setPalette(p);
+    area_->impostaSfondo(sfondo);
+    if (sessione_->aperto()) disegnaGriglia();
+}
+
 DecorazioniGriglia Form1::decorazioni() const {
     DecorazioniGriglia d;
+    d.aspetto = aspetto_;
     // A paused grid shows neither letters nor what was said about them.
     if (inPausa()) {
         d.lettereNascoste = true;
