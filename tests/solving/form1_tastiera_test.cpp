@@ -138,6 +138,15 @@ private slots:
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
         QTRY_VERIFY(b->grigliaHaFuoco());  // the panel never keeps the keyboard
+        // Asked (F12), the list of the current word takes it: arrows, Enter picks a word, the grid has it back.
+        b->esegui("MenuVaiElenco");
+        QTRY_VERIFY(l->hasFocus());
+        QTest::keyClick(l, Qt::Key_Up);
+        QTest::keyClick(l, Qt::Key_Return);
+        QTRY_VERIFY(b->pos() == o(1, 3) && b->grigliaHaFuoco());
+        b->esegui("MenuVaiElenco");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(b->pos() == o(1, 3) && b->grigliaHaFuoco());
         // Skipping full words, kept as the player's option: ORO is passed over.
         b->esegui("MenuSaltaComplete");
         QVERIFY(opzioniUtente().value("soluzione/saltaParoleComplete").toBool());

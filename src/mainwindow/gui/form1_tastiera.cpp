@@ -171,6 +171,14 @@ void Form1::creaTastiera() {
     elenco_->hide();
     connect(elenco_, &PannelloDefinizioni::parolaScelta, this,
             [this](int indice) { impostaPosizione(navigazione().vaiAParola(stato_.cruciverba, indice)); });
+    connect(elenco_, &PannelloDefinizioni::tastieraResa, this, [this] { area_->setFocus(Qt::OtherFocusReason); });
+    // F12 takes the keyboard to the clue list and Esc brings it back: every clue reachable without a mouse.
+    QAction* versoElenco = letture->addAction("Vai all'&elenco delle definizioni");
+    versoElenco->setObjectName("MenuVaiElenco");
+    versoElenco->setShortcut(QKeySequence(Qt::Key_F12));
+    connect(versoElenco, &QAction::triggered, this, [this] {
+        if (sessione_->aperto() && elenco_->isVisible() && !inPausa()) elenco_->prendiTastiera();
+    });
     suggerimenti_ = new PannelloSuggerimenti(area_);
     suggerimenti_->hide();
     connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &Form1::scriviSuggerimento);

@@ -1,5 +1,6 @@
 #include "solving/gui/pannello_definizioni.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -55,9 +56,36 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     altri_->setSelectionMode(QAbstractItemView::NoSelection);
     altri_->hide();
     layout->addWidget(altri_, 1);
-    for (QListWidget* l : {orizzontali_, verticali_})
+    for (QListWidget* l : {orizzontali_, verticali_}) {
         connect(l, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
+        connect(l, &QListWidget::itemActivated, this, [this](QListWidgetItem* voce) {
+            if (!voce->listWidget()->hasFocus()) return;  // a click, told already
+            rendiTastiera();
+            emit parolaScelta(voce->data(ruoloIndice).toInt());
+        });
+        l->installEventFilter(this);
+    }
+}
+
+void PannelloDefinizioni::prendiTastiera() {
+    QListWidget* l = verticali_->currentItem() && verticali_->currentItem()->isSelected() ? verticali_ : orizzontali_;
+    for (QListWidget* x : {orizzontali_, verticali_}) x->setFocusPolicy(Qt::StrongFocus);
+    if (!l->currentItem() && l->count() > 0) l->setCurrentRow(0);
+    l->setFocus(Qt::ShortcutFocusReason);
+}
+
+void PannelloDefinizioni::rendiTastiera() {
+    for (QListWidget* x : {orizzontali_, verticali_}) x->setFocusPolicy(Qt::NoFocus);
+    emit tastieraResa();
+}
+
+bool PannelloDefinizioni::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+        rendiTastiera();
+        return true;
+    }
+    return QWidget::eventFilter(oggetto, evento);
 }
 
 void PannelloDefinizioni::aggiornaAltri(const Cruciverba& cruciverba) {

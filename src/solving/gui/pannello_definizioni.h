@@ -1,6 +1,7 @@
 #pragma once
 // The clue panel beside the grid: the across and down lists in print order, the current word's
-// clue highlighted, complete words greyed. It never takes the keyboard: typing stays on the grid.
+// clue highlighted, complete words greyed. It takes the keyboard only when asked (F12): typing
+// otherwise stays on the grid.
 #include <QListWidget>
 #include <QWidget>
 #include <vector>
@@ -19,11 +20,20 @@ public:
     // senzaProgresso: a paused solve greys no word, so the panel gives nothing away either.
     void aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente, bool senzaProgresso = false);
 
+    // The keyboard comes to the list of the current word: arrows move, Enter picks the word,
+    // Esc goes back; either way tastieraResa follows.
+    void prendiTastiera();
+
 signals:
     // An entry was clicked: the index in Navigazione::parole() of its word.
     void parolaScelta(int indice);
+    void tastieraResa();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    void rendiTastiera();
     void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente,
                 bool senzaProgresso);
     void aggiornaAltri(const Cruciverba& cruciverba);
