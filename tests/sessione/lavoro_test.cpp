@@ -1,16 +1,13 @@
 // The session of the open puzzle: keys and the signals they give, the working copy written once
 // the pending input is handled (and while writes fail), opening and saving, checks and reveals,
-// and the answers of a killed run offered back.
+// and the working copy's note.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <ctime>
 #include <functional>
 
 #include "formats/formato.h"
@@ -43,14 +40,6 @@ struct Banco : ::testing::Test {
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
 };
-
-// Leaves a working copy and its note as a run of `pid` would.
-std::string lascia(const CartellaTemporanea& t, const std::string& nome, const std::string& dati,
-                   const std::string& puzzle, long long pid) {
-    const std::string lavoro = t.scrivi(nome, dati);
-    t.scrivi(nome + ".nota", testoNota({puzzle, pid, 0}));
-    return lavoro;
-}
 
 }  // namespace
 
@@ -219,47 +208,6 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_TRUE(io.pid == ::getpid() && processoVivo(io.pid, io.avvio));
     EXPECT_FALSE(processoVivo(io.pid, io.avvio + 1));  // the same id, a newer process
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
-}
-
-TEST(Ripristino, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
-    CartellaTemporanea t;
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
-    const long long morto = prova::pidMorto();
-    const std::string abbandonata = lascia(t, "qdv_AAAAAA.tmp", risposte, puzzle, morto);
-    const std::string viva = lascia(t, "qdv_BBBBBB.tmp", risposte, puzzle, ::getpid());
-    const std::string uguale = lascia(t, "qdv_CCCCCC.tmp", schema, puzzle, morto);
-    const std::string rotta = lascia(t, "qdv_DDDDDD.tmp", "", puzzle, morto);
-    const std::string vecchia = lascia(t, "qdv_EEEEEE.tmp", risposte, puzzle, morto);
-    const std::string senzaNota = t.scrivi("qdv_FFFFFF.tmp", risposte);
-    const std::string recenteSenzaNota = t.scrivi("qdv_GGGGGG.tmp", risposte);
-    for (const std::string& f : {vecchia, senzaNota}) {  // 31 days old
-        QFile q(QString::fromStdString(f));
-        ASSERT_TRUE(q.open(QIODevice::ReadWrite) &&
-                    q.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
-    }
-
-    const std::vector<CopiaAbbandonata> copie = copieAbbandonate(t.percorso(), std::time(nullptr));
-    ASSERT_EQ(copie.size(), 1u);
-    EXPECT_TRUE(copie[0].lavoro == abbandonata && copie[0].schema == puzzle);
-    const std::string domanda = domandaRipristino(copie[0]);
-    EXPECT_TRUE(domanda.rfind("Ripristinare le risposte non salvate di p.trmo (", 0) == 0 && domanda.find(")?") != std::string::npos) << domanda;
-    // The live run keeps everything; the equal, broken and old leftovers went quietly.
-    EXPECT_TRUE(esisteFile(viva) && esisteFile(viva + ".nota") && esisteFile(recenteSenzaNota));
-    for (const std::string& f : {uguale, rotta, vecchia, senzaNota}) EXPECT_FALSE(esisteFile(f) || esisteFile(f + ".nota")) << f;
-
-    // Yes: the puzzle comes back with those answers, marked as changed; the leftover goes.
-    Stato s;
-    s.fileLavoro = t.percorso("qdv_MIO000.tmp");
-    PiattaformaRegistro p;
-    Sessione sessione(s, p, t.percorso("dati"));
-    ASSERT_TRUE(sessione.ripristina(copie[0]));
-    EXPECT_TRUE(sessione.nomeFile() == puzzle && sessione.modificato() && sessione.modo() == ModoVista::griglia);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CA..", ".#.."}));
-    EXPECT_FALSE(esisteFile(abbandonata) || esisteFile(abbandonata + ".nota"));
-    EXPECT_EQ(t.leggi("qdv_MIO000.tmp"), risposte);
-    // Our own copy now carries a note of a live run: the next scan leaves it alone.
-    EXPECT_TRUE(copieAbbandonate(t.percorso(), std::time(nullptr)).empty() && esisteFile(s.fileLavoro));
 }
 
 int main(int argc, char** argv) {

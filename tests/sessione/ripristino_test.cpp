@@ -60,11 +60,13 @@ struct Giocatore : ::testing::Test {
         finitoInput();
     }
     std::string copie() { return t.percorso("run/quadrivo"); }
-    // A copy and note as a killed run leaves them, `secondi` old.
-    std::string lascia(const std::string& nome, const std::string& puzzle, const Partita& partita, int secondi) {
+    // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
+    std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
+                       const std::string& dati = risposte, long long pid = prova::pidMorto(),
+                       const Partita& partita = {}) {
         const std::string lavoro = copie() + "/" + nome;
-        EXPECT_TRUE(creaCartella(copie()) && scriviFileSicuro(lavoro, risposte) &&
-                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, prova::pidMorto(), 0, partita})));
+        EXPECT_TRUE(creaCartella(copie()) && scriviFileSicuro(lavoro, dati) &&
+                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita})));
         invecchia(lavoro, secondi);
         return lavoro;
     }
@@ -74,10 +76,8 @@ struct Giocatore : ::testing::Test {
 
 TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
     const std::string file = t.scrivi("un-file", "x");
-    struct Caso {
-        std::string runtime, cache, attesa;
-    };
-    const std::vector<Caso> casi = {
+    // The runtime and cache folders, where the copies go.
+    const std::vector<std::array<std::string, 3>> casi = {
         {t.percorso("run"), t.percorso("cache"), t.percorso("run/quadrivo")},
         {t.percorso("manca"), t.percorso("cache"), t.percorso("cache/Quadrivo")},  // a runtime folder that is gone
         {file, t.percorso("cache"), t.percorso("cache/Quadrivo")},
@@ -85,14 +85,14 @@ TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
         {"relativa", t.percorso("cache"), t.percorso("cache/Quadrivo")},
         {t.percorso("manca"), file + "/cache", ""},  // neither: no folder at all
     };
-    for (const Caso& c : casi) {
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(c.runtime));
-        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(c.cache));
-        EXPECT_EQ(cartellaCopie(), c.attesa) << c.runtime;
+    for (const auto& [runtime, cache, attesa] : casi) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+        EXPECT_EQ(cartellaCopie(), attesa) << runtime;
         const std::string lavoro = nuovoFileLavoro();
-        EXPECT_EQ(lavoro.empty(), c.attesa.empty());
+        EXPECT_EQ(lavoro.empty(), attesa.empty());
         if (lavoro.empty()) continue;
-        EXPECT_TRUE(modo(c.attesa) == 0700 && modo(lavoro) == 0600) << lavoro;
+        EXPECT_TRUE(modo(attesa) == 0700 && modo(lavoro) == 0600) << lavoro;
         cancellaCopiaLavoro(lavoro);
     }
     // With no folder the player is told once, and nothing is written anywhere.
@@ -149,7 +149,8 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
     const std::string p1 = t.scrivi("uno.trmo", schema), p2 = t.scrivi("due.trmo", schema);
     Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
     for (const Caso& c : casi) {
-        const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, {}, 600), nuova = lascia("qdv_NUOVA0.tmp", p2, partita, 60);
+        const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, 600),
+                          nuova = lascia("qdv_NUOVA0.tmp", p2, 60, risposte, prova::pidMorto(), partita);
         p.messaggi.clear();
         p.risposte.assign(c.risposte.begin(), c.risposte.end());
         EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), c.aperta);
@@ -171,7 +172,7 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
 
 TEST_F(Giocatore, OnlyThePlayersOwnReadableLeftoversAndADamagedNoteOffersByContent) {
     const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string rotta = lascia("qdv_ROTTA0.tmp", puzzle, {}, 60), altrui = lascia("qdv_ALTRUI.tmp", puzzle, {}, 120);
+    const std::string rotta = lascia("qdv_ROTTA0.tmp", puzzle, 60), altrui = lascia("qdv_ALTRUI.tmp", puzzle, 120);
     QFile(QString::fromStdString(percorsoNota(rotta))).resize(3);
     const bool root = ::geteuid() == 0;
     // Root can read anything: another user's leftover is made with chown; elsewhere one
@@ -185,8 +186,31 @@ TEST_F(Giocatore, OnlyThePlayersOwnReadableLeftoversAndADamagedNoteOffersByConte
     if (!root) GTEST_SKIP() << "not root: another user's leftover cannot be made here (an unreadable one was)";
 }
 
+// A live run's copy and a recent one without a note stay; copies equal to the puzzle, empty or a
+// month old go quietly. The restored puzzle's own copy carries a live note: not offered again.
+TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), recente = copie() + "/qdv_GGGGGG.tmp";
+    const int mese = 31 * 24 * 3600;
+    const std::string abbandonata = lascia("qdv_AAAAAA.tmp", puzzle, 0),
+                      viva = lascia("qdv_BBBBBB.tmp", puzzle, 0, risposte, ::getpid());
+    const std::vector<std::string> via = {
+        lascia("qdv_CCCCCC.tmp", puzzle, 0, schema), lascia("qdv_DDDDDD.tmp", puzzle, 0, ""),
+        lascia("qdv_EEEEEE.tmp", puzzle, mese), t.scrivi("run/quadrivo/qdv_FFFFFF.tmp", risposte)};
+    invecchia(via.back(), mese);
+    t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_TRUE(c[0].lavoro == abbandonata && c[0].schema == puzzle);
+    EXPECT_TRUE(esisteFile(viva) && esisteFile(percorsoNota(viva)) && esisteFile(recente));
+    for (const std::string& f : via) EXPECT_FALSE(esisteFile(f) || esisteFile(percorsoNota(f))) << f;
+    ASSERT_TRUE(sessione->ripristina(c[0]));
+    finitoInput();
+    EXPECT_EQ(sessione->modo(), ModoVista::griglia);
+    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty() && esisteFile(s.fileLavoro));
+}
+
 TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe) {
-    const std::string lavoro = lascia("qdv_UCCISO.tmp", t.scrivi("p.trmo", schema), {}, 60);
+    const std::string lavoro = lascia("qdv_UCCISO.tmp", t.scrivi("p.trmo", schema), 60);
     const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
     ASSERT_EQ(c.size(), 1u);
     {
@@ -200,13 +224,10 @@ TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe)
 }
 
 TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
-    struct Caso {
-        Risposta risposta;
-        bool sovrascritto;
-        int salvaConNome;
-    };
     const std::string altro = prova::fileTrmo({"ORO"}, {}, {"  1  11-Metallo"});
-    for (const Caso& c : {Caso{Risposta::annulla, false, 0}, Caso{Risposta::nonSalvare, false, 1}, Caso{Risposta::ok, true, 0}}) {
+    // The answer, whether the file was overwritten, how often Salva con nome was asked for.
+    for (const auto& [risposta, sovrascritto, salvaConNome] :
+         {std::tuple{Risposta::annulla, false, 0}, {Risposta::nonSalvare, false, 1}, {Risposta::ok, true, 0}}) {
         const std::string percorso = t.scrivi("s.trmo", schema);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
         digita("C");
@@ -215,12 +236,12 @@ TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
         t.scrivi("s.trmo", altro);
         QSignalSpy nome(sessione.get(), &Sessione::salvaConNomeRichiesto);
         p.messaggi.clear();
-        p.risposte = {c.risposta};
-        EXPECT_EQ(sessione->salva(), c.sovrascritto);
+        p.risposte = {risposta};
+        EXPECT_EQ(sessione->salva(), sovrascritto);
         ASSERT_EQ(p.messaggi.size(), 1u);
         EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::sovrascriviSalvaConNomeAnnulla);
-        EXPECT_EQ(t.leggi("s.trmo") == altro, !c.sovrascritto);
-        EXPECT_EQ(nome.size(), c.salvaConNome);
+        EXPECT_EQ(t.leggi("s.trmo") == altro, !sovrascritto);
+        EXPECT_EQ(nome.size(), salvaConNome);
     }
 }
 
@@ -280,21 +301,19 @@ TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
 
 TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
     const std::string percorso = t.scrivi("s.trmo", schema);
-    struct Caso {
-        std::string nome;
-        int eta;
-        bool resta;
-    };
-    const std::vector<Caso> casi = {
-        {"s.trmo.Ab3dE1", 120, false}, {"s.trmo.nuovo", 120, false}, {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
+    // The name, the age, whether it stays.
+    const std::vector<std::tuple<std::string, int, bool>> casi = {
+        {"s.trmo.Ab3dE1", 120, false},
+        {"s.trmo.nuovo", 120, false},
+        {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
         {"s.trmo.Xy12Z9", 0, true},    // a save going on right now
         {"s.trmo.backup", 120, true},  // a name somebody chose
         {"altro.trmo.Ab3dE1", 120, true},
         {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
     };
-    for (const Caso& c : casi) invecchia(t.scrivi(c.nome, "x"), c.eta);
+    for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
     ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
     digita("C");
     ASSERT_TRUE(sessione->salva());
-    for (const Caso& c : casi) EXPECT_EQ(esisteFile(t.percorso(c.nome)), c.resta) << c.nome;
+    for (const auto& [nome, eta, resta] : casi) EXPECT_EQ(esisteFile(t.percorso(nome)), resta) << nome;
 }
