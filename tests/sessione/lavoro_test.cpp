@@ -35,7 +35,9 @@ struct Banco : ::testing::Test {
     }
     // The queued write of the working copy, as the event loop would run it.
     void finitoInput() { QCoreApplication::sendPostedEvents(&sessione, QEvent::MetaCall); }
-    void digita(const std::string& lettere) {
+    // Types `lettere` from where the cursor is, or across from (colonna, 1).
+    void digita(const std::string& lettere, int colonna = 0) {
+        if (colonna) sessione.impostaPosizione({colonna, 1, orizzontale});
         for (char c : lettere) sessione.tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
@@ -46,9 +48,8 @@ struct Banco : ::testing::Test {
 TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
     QSignalSpy celle(&sessione, &Sessione::celleCambiate), modificato(&sessione, &Sessione::modificatoCambiato),
         posizione(&sessione, &Sessione::posizioneCambiata);
-    sessione.impostaPosizione({1, 1, orizzontale});
     prova::DiscoGuasto conta(prova::Passo::nessuno);
-    digita("cas");
+    digita("cas", 1);
     // One position signal for the click (the keys' moves come with their cells), nothing on disk per key.
     EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 1, 0));
     EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
@@ -64,10 +65,9 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
 TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     finitoInput();
     const std::string prima = t.leggi("qdv_prova.tmp");
-    sessione.impostaPosizione({1, 1, orizzontale});
     {
         prova::DiscoGuasto guasto(prova::Passo::svuotamento);
-        digita("C");
+        digita("C", 1);
         finitoInput();
         digita("A");
         finitoInput();
@@ -88,8 +88,7 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
 }
 
 TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("C");
+    digita("C", 1);
     EXPECT_TRUE(sessione.modificato() && sessione.salva() && !sessione.modificato());
     EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
     // Save as, with the working copy's folder gone: the user's file is what counts.
@@ -103,8 +102,7 @@ TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
 }
 
 TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("C");
+    digita("C", 1);
     finitoInput();
     const std::string copiaPrima = t.leggi("qdv_prova.tmp");
     QSignalSpy nuovo(&sessione, &Sessione::schemaCambiato);
@@ -118,8 +116,7 @@ TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
 
 TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     QSignalSpy risolto(&sessione, &Sessione::risolto), segni(&sessione, &Sessione::segniCambiati);
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("CX");
+    digita("CX", 1);
     EXPECT_TRUE(sessione.controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
                 segni.size() == 1);
     sessione.rivela({{2, 1}});
@@ -174,8 +171,7 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
 }
 
 TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    sessione.impostaMatita(true), digita("CA");
+    sessione.impostaMatita(true), digita("CA", 1);
     ASSERT_TRUE(sessione.salva());
     ASSERT_EQ(sessione.apri(t.percorso("s.trmo")), EsitoApertura::ok);
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"ca..", ".#.."}));

@@ -136,34 +136,30 @@ TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
 // with the time and marks and ends the round.
 TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
     using R = Risposta;
-    struct Caso {
-        std::vector<R> risposte;
-        bool vecchiaResta, nuovaResta, aperta;
-    };
-    const std::vector<Caso> casi = {
-        {{R::annulla, R::annulla}, true, true, false},
-        {{R::nonSalvare, R::annulla, R::annulla}, true, true, false},  // the confirmation refused
-        {{R::nonSalvare, R::ok, R::annulla}, true, false, false},
-        {{R::ok}, true, false, true},
+    // The answers given, whether the newer leftover stays, whether its puzzle opened.
+    const std::vector<std::tuple<std::vector<R>, bool, bool>> casi = {
+        {{R::annulla, R::annulla}, true, false},
+        {{R::nonSalvare, R::annulla, R::annulla}, true, false},  // the confirmation refused
+        {{R::nonSalvare, R::ok, R::annulla}, false, false},
+        {{R::ok}, false, true},
     };
     const std::string p1 = t.scrivi("uno.trmo", schema), p2 = t.scrivi("due.trmo", schema);
     Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
-    for (const Caso& c : casi) {
+    for (const auto& [scelte, nuovaResta, aperta] : casi) {
         const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, 600),
                           nuova = lascia("qdv_NUOVA0.tmp", p2, 60, risposte, prova::pidMorto(), partita);
         p.messaggi.clear();
-        p.risposte.assign(c.risposte.begin(), c.risposte.end());
-        EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), c.aperta);
+        p.risposte.assign(scelte.begin(), scelte.end());
+        EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), aperta);
         ASSERT_GE(p.messaggi.size(), 1u);
         EXPECT_EQ(p.messaggi[0].testo.rfind("Ripristinare le risposte non salvate di due.trmo (", 0), 0u);
         EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
-        EXPECT_EQ(p.messaggi.back().testo.find("uno.trmo") != std::string::npos, !c.aperta);
-        EXPECT_EQ(std::pair(esisteFile(vecchia), esisteFile(nuova)), std::pair(c.vecchiaResta, c.nuovaResta));
-        EXPECT_EQ(esisteFile(percorsoNota(nuova)), c.nuovaResta);
-        if (c.aperta) {
-            EXPECT_TRUE(sessione->nomeFile() == p2 && sessione->modificato());
+        EXPECT_EQ(p.messaggi.back().testo.find("uno.trmo") != std::string::npos, !aperta);
+        EXPECT_EQ(std::tuple(esisteFile(vecchia), esisteFile(nuova), esisteFile(percorsoNota(nuova))),
+                  std::tuple(true, nuovaResta, nuovaResta));
+        if (aperta) {
+            EXPECT_TRUE(sessione->nomeFile() == p2 && sessione->modificato() && sessione->tempo() == 8000);
             EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
-            EXPECT_EQ(sessione->tempo(), 8000);
             EXPECT_TRUE(sessione->partita().segni().size() == 1u && sessione->partita().rivelate().size() == 1u);
         }
         cancellaCopiaLavoro(vecchia), cancellaCopiaLavoro(nuova);
