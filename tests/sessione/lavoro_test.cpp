@@ -2,18 +2,28 @@
 // the pending input is handled (and while writes fail), opening and saving, checks and reveals,
 // the working copy's note; the other formats: a .puz's solving time on the clock and back in the
 // file, the notice of an edited file, Salva on a .jpz, Salva con nome into a format too small.
+// Answers that survive: the private folder of the working copies and its fallback, the copy
+// healing after failures, the leftovers of a killed run offered back with their time and marks,
+// Salva over a file changed on disk, two sessions on one puzzle, the player's data failing,
+// the time dropped with the answers, and the litter of interrupted saves.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 
 #include "formats/formato.h"
 #include "formats/jpz.h"
 #include "formats/puz.h"
+#include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "sessione/sessione.h"
 #include "supporto/guasto.h"
@@ -51,6 +61,51 @@ struct Banco : ::testing::Test {
         for (char c : lettere) sessione.tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
+};
+
+const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
+
+int modo(const std::string& percorso) {
+    struct stat st {};
+    return ::stat(percorso.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 0777) : -1;
+}
+
+void invecchia(const std::string& f, int secondi) {
+    QFile q(QString::fromStdString(f));
+    ASSERT_TRUE(q.open(QIODevice::ReadWrite) &&
+                q.setFileTime(QDateTime::currentDateTime().addSecs(-secondi), QFileDevice::FileModificationTime));
+}
+
+// The runtime and cache folders of a player of its own; the session's clock stands at 0.
+struct Giocatore : ::testing::Test {
+    CartellaTemporanea t;
+    PiattaformaRegistro p;
+    Stato s;
+    std::unique_ptr<Sessione> sessione;
+
+    void SetUp() override {
+        std::filesystem::create_directory(t.percorso("run"));
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(t.percorso("run")));
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(t.percorso("cache")));
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+    }
+    void finitoInput() { QCoreApplication::sendPostedEvents(sessione.get(), QEvent::MetaCall); }
+    void digita(const std::string& lettere, int colonna = 1) {
+        sessione->impostaPosizione({colonna, 1, orizzontale});
+        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+        finitoInput();
+    }
+    std::string copie() { return t.percorso("run/quadrivo"); }
+    // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
+    std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
+                       const std::string& dati = risposte, long long pid = prova::pidMorto(),
+                       const Partita& partita = {}) {
+        const std::string lavoro = copie() + "/" + nome;
+        EXPECT_TRUE(creaCartella(copie()) && scriviFileSicuro(lavoro, dati) &&
+                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita})));
+        invecchia(lavoro, secondi);
+        return lavoro;
+    }
 };
 
 }  // namespace
@@ -261,6 +316,246 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     sessione.impostaPosizione({1, 1, orizzontale});
     sessione.apriCella();
     EXPECT_FALSE(sessione.cellaAperta());
+}
+
+TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
+    const std::string file = t.scrivi("un-file", "x");
+    // The runtime and cache folders, where the copies go.
+    const std::vector<std::array<std::string, 3>> casi = {
+        {t.percorso("run"), t.percorso("cache"), t.percorso("run/quadrivo")},
+        {t.percorso("manca"), t.percorso("cache"), t.percorso("cache/Quadrivo")},  // a runtime folder that is gone
+        {file, t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {"", t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {"relativa", t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {t.percorso("manca"), file + "/cache", ""},  // neither: no folder at all
+    };
+    for (const auto& [runtime, cache, attesa] : casi) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+        EXPECT_EQ(cartellaCopie(), attesa) << runtime;
+        const std::string lavoro = nuovoFileLavoro();
+        EXPECT_EQ(lavoro.empty(), attesa.empty());
+        if (lavoro.empty()) continue;
+        EXPECT_TRUE(modo(attesa) == 0700 && modo(lavoro) == 0600) << lavoro;
+        cancellaCopiaLavoro(lavoro);
+    }
+    // With no folder the player is told once, and nothing is written anywhere.
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    digita("CA");
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("~/.cache/Quadrivo"), std::string::npos);
+    EXPECT_TRUE(s.fileLavoro.empty() && s.copiaLavoroSuperata);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+}
+
+TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    QSignalSpy avvisi(sessione.get(), &Sessione::avviso);
+    {
+        prova::DiscoGuasto guasto(prova::Passo::apertura);
+        digita("C");
+        digita("A", 2);
+        EXPECT_EQ(p.messaggi.size(), 1u);  // told once
+    }
+    digita("S", 3);
+    ASSERT_EQ(avvisi.size(), 1);
+    EXPECT_NE(avvisi[0][0].value<std::string>().find("di nuovo"), std::string::npos);
+    const auto copia = [&] { return prova::inserimenti(leggiCruciverba("c", *leggiFile(s.fileLavoro)).cruciverba)[0]; };
+    EXPECT_EQ(copia(), "CAS.");
+    // The runtime folder goes away under the run: the next change lands in the cache folder.
+    std::filesystem::remove_all(t.percorso("run"));
+    digita("A", 4);
+    EXPECT_EQ(s.fileLavoro.rfind(t.percorso("cache/Quadrivo/qdv_"), 0), 0u) << s.fileLavoro;
+    EXPECT_TRUE(copia() == "CASA" && avvisi.size() == 1 && p.messaggi.size() == 1u);
+    // The note carries the time and the marks with the answers.
+    p.ms = 8000;
+    sessione->controlla({{2, 1}});
+    sessione->chiudi(true);
+    const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(s.fileLavoro)));
+    ASSERT_TRUE(n && esisteFile(s.fileLavoro));
+    EXPECT_EQ(n->partita.millisecondi, 8000);
+}
+
+// Newest first; Più tardi keeps, Elimina deletes only after its confirmation, Ripristina opens
+// with the time and marks and ends the round.
+TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
+    using R = Risposta;
+    // The answers given, whether the newer leftover stays, whether its puzzle opened.
+    const std::vector<std::tuple<std::vector<R>, bool, bool>> casi = {
+        {{R::annulla, R::annulla}, true, false},
+        {{R::nonSalvare, R::annulla, R::annulla}, true, false},  // the confirmation refused
+        {{R::nonSalvare, R::ok, R::annulla}, false, false},
+        {{R::ok}, false, true},
+    };
+    const std::string p1 = t.scrivi("uno.trmo", schema), p2 = t.scrivi("due.trmo", schema);
+    Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
+    for (const auto& [scelte, nuovaResta, aperta] : casi) {
+        const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, 600),
+                          nuova = lascia("qdv_NUOVA0.tmp", p2, 60, risposte, prova::pidMorto(), partita);
+        p.messaggi.clear();
+        p.risposte.assign(scelte.begin(), scelte.end());
+        EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), aperta);
+        ASSERT_GE(p.messaggi.size(), 1u);
+        EXPECT_EQ(p.messaggi[0].testo.rfind("Ripristinare le risposte non salvate di due.trmo (", 0), 0u);
+        EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
+        EXPECT_EQ(p.messaggi.back().testo.find("uno.trmo") != std::string::npos, !aperta);
+        EXPECT_EQ(std::tuple(esisteFile(vecchia), esisteFile(nuova), esisteFile(percorsoNota(nuova))),
+                  std::tuple(true, nuovaResta, nuovaResta));
+        if (aperta) {
+            EXPECT_TRUE(sessione->nomeFile() == p2 && sessione->modificato() && sessione->tempo() == 8000);
+            EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+            EXPECT_TRUE(sessione->partita().segni().size() == 1u && sessione->partita().rivelate().size() == 1u);
+        }
+        cancellaCopiaLavoro(vecchia), cancellaCopiaLavoro(nuova);
+    }
+}
+
+TEST_F(Giocatore, OnlyThePlayersOwnReadableLeftoversAndADamagedNoteOffersByContent) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    const std::string rotta = lascia("qdv_ROTTA0.tmp", puzzle, 60), altrui = lascia("qdv_ALTRUI.tmp", puzzle, 120);
+    QFile(QString::fromStdString(percorsoNota(rotta))).resize(3);
+    const bool root = ::geteuid() == 0;
+    // Root can read anything: another user's leftover is made with chown; elsewhere one
+    // nobody may read stands for it.
+    ASSERT_EQ(root ? ::chown(altrui.c_str(), 65534, 65534) : ::chmod(altrui.c_str(), 0), 0);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_TRUE(c[0].lavoro == rotta && c[0].schema.empty());
+    EXPECT_NE(domandaRipristino(c[0]).find("NUOVOCRU.trmo"), std::string::npos);
+    EXPECT_TRUE(esisteFile(rotta) && esisteFile(altrui) && esisteFile(percorsoNota(altrui)));
+    if (!root) GTEST_SKIP() << "not root: another user's leftover cannot be made here (an unreadable one was)";
+}
+
+// A live run's copy and a recent one without a note stay; copies equal to the puzzle, empty or a
+// month old go quietly. The restored puzzle's own copy carries a live note: not offered again.
+TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), recente = copie() + "/qdv_GGGGGG.tmp";
+    const int mese = 31 * 24 * 3600;
+    const std::string abbandonata = lascia("qdv_AAAAAA.tmp", puzzle, 0),
+                      viva = lascia("qdv_BBBBBB.tmp", puzzle, 0, risposte, ::getpid());
+    const std::vector<std::string> via = {
+        lascia("qdv_CCCCCC.tmp", puzzle, 0, schema), lascia("qdv_DDDDDD.tmp", puzzle, 0, ""),
+        lascia("qdv_EEEEEE.tmp", puzzle, mese), t.scrivi("run/quadrivo/qdv_FFFFFF.tmp", risposte)};
+    invecchia(via.back(), mese);
+    t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_TRUE(c[0].lavoro == abbandonata && c[0].schema == puzzle);
+    EXPECT_TRUE(esisteFile(viva) && esisteFile(percorsoNota(viva)) && esisteFile(recente));
+    for (const std::string& f : via) EXPECT_FALSE(esisteFile(f) || esisteFile(percorsoNota(f))) << f;
+    ASSERT_TRUE(sessione->ripristina(c[0]));
+    finitoInput();
+    EXPECT_EQ(sessione->modo(), ModoVista::griglia);
+    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty() && esisteFile(s.fileLavoro));
+}
+
+TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe) {
+    const std::string lavoro = lascia("qdv_UCCISO.tmp", t.scrivi("p.trmo", schema), 60);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    {
+        prova::DiscoGuasto guasto(prova::Passo::svuotamento);
+        ASSERT_TRUE(sessione->ripristina(c[0]));
+        finitoInput();
+    }
+    EXPECT_TRUE(esisteFile(lavoro));
+    digita("X", 3);  // the copy lands: the leftover is no longer the only place of the answers
+    EXPECT_FALSE(esisteFile(lavoro) || esisteFile(percorsoNota(lavoro)));
+}
+
+TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
+    const std::string altro = prova::fileTrmo({"ORO"}, {}, {"  1  11-Metallo"});
+    // The answer, whether the file was overwritten, how often Salva con nome was asked for.
+    for (const auto& [risposta, sovrascritto, salvaConNome] :
+         {std::tuple{Risposta::annulla, false, 0}, {Risposta::nonSalvare, false, 1}, {Risposta::ok, true, 0}}) {
+        const std::string percorso = t.scrivi("s.trmo", schema);
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        digita("C");
+        ASSERT_TRUE(sessione->salva());  // unchanged on disk: not asked
+        digita("A", 2);
+        t.scrivi("s.trmo", altro);
+        QSignalSpy nome(sessione.get(), &Sessione::salvaConNomeRichiesto);
+        p.messaggi.clear();
+        p.risposte = {risposta};
+        EXPECT_EQ(sessione->salva(), sovrascritto);
+        ASSERT_EQ(p.messaggi.size(), 1u);
+        EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::sovrascriviSalvaConNomeAnnulla);
+        EXPECT_EQ(t.leggi("s.trmo") == altro, !sovrascritto);
+        EXPECT_EQ(nome.size(), salvaConNome);
+    }
+}
+
+TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    Stato s2;
+    Sessione seconda(s2, p, t.percorso("dati"));
+    p.risposte = {Risposta::annulla};
+    EXPECT_EQ(seconda.apri(percorso), EsitoApertura::giaAperto);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::apriComunqueAnnulla);
+    EXPECT_FALSE(seconda.aperto());
+    p.risposte = {Risposta::ok};
+    EXPECT_EQ(seconda.apri(percorso), EsitoApertura::ok);
+    seconda.chiudi(false);
+    sessione->chiudi(false);
+    Sessione terza(s2, p, t.percorso("dati"));
+    EXPECT_EQ(terza.apri(percorso), EsitoApertura::ok);
+    EXPECT_EQ(p.messaggi.size(), 2u);  // the puzzle was free again
+}
+
+TEST_F(Giocatore, ThePlayersDataFailingIsToldOnceKeptAndWrittenAtTheNextChange) {
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    QSignalSpy avvisi(sessione.get(), &Sessione::avviso);
+    const std::string archivio = sessione->archivio().percorsoFile();
+    std::filesystem::create_directories(archivio);  // a folder at its name: every write fails
+    p.ms = 5000;
+    digita("C");
+    EXPECT_TRUE(sessione->salva());
+    digita("A", 2);
+    ASSERT_EQ(avvisi.size(), 1);
+    EXPECT_NE(avvisi[0][0].value<std::string>().find(archivio), std::string::npos);
+    std::filesystem::remove(archivio);
+    digita("S", 3);
+    EXPECT_EQ(avvisi.size(), 2);
+    ASSERT_TRUE(esisteFile(archivio));
+    EXPECT_EQ(leggiArchivio(*leggiFile(archivio)).at(0).partita.millisecondi, 5000);
+}
+
+// The clock goes with the answers: Non salvare drops both, Salva keeps both.
+TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    for (const bool salvato : {false, true}) {
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        p.ms += 7000;
+        digita("C");
+        if (salvato) ASSERT_TRUE(sessione->salva());
+        sessione->chiudi(false);
+        Sessione dopo(s, p, t.percorso("dati"));
+        ASSERT_EQ(dopo.apri(percorso), EsitoApertura::ok);
+        EXPECT_EQ(dopo.tempo(), salvato ? 7000 : 0) << salvato;
+        dopo.chiudi(false);
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+    }
+}
+
+TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    // The name, the age, whether it stays.
+    const std::vector<std::tuple<std::string, int, bool>> casi = {
+        {"s.trmo.Ab3dE1", 120, false},
+        {"s.trmo.nuovo", 120, false},
+        {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
+        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now
+        {"s.trmo.backup", 120, true},  // a name somebody chose
+        {"altro.trmo.Ab3dE1", 120, true},
+        {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
+    };
+    for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    digita("C");
+    ASSERT_TRUE(sessione->salva());
+    for (const auto& [nome, eta, resta] : casi) EXPECT_EQ(esisteFile(t.percorso(nome)), resta) << nome;
 }
 
 int main(int argc, char** argv) {
