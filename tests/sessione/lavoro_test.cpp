@@ -43,22 +43,27 @@ std::string puz(std::optional<std::int64_t> secondi) {
     return FormatoPuz().scrivi(x);
 }
 
-struct Banco : ::testing::Test {
+// A session on a temporary folder, driven as the keys and the event loop would.
+struct Tavolo : ::testing::Test {
     CartellaTemporanea t;
     PiattaformaRegistro p;
     Stato s;
-    Sessione sessione{s, p, t.percorso("dati")};
+    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
 
-    void SetUp() override {
-        s.fileLavoro = t.percorso("qdv_prova.tmp");
-        ASSERT_EQ(sessione.apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
-    }
     // The queued write of the working copy, as the event loop would run it.
-    void finitoInput() { QCoreApplication::sendPostedEvents(&sessione, QEvent::MetaCall); }
+    void finitoInput() { QCoreApplication::sendPostedEvents(sessione.get(), QEvent::MetaCall); }
     // Types `lettere` from where the cursor is, or across from (colonna, 1).
     void digita(const std::string& lettere, int colonna = 0) {
-        if (colonna) sessione.impostaPosizione({colonna, 1, orizzontale});
-        for (char c : lettere) sessione.tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+        if (colonna) sessione->impostaPosizione({colonna, 1, orizzontale});
+        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+    }
+};
+
+// A puzzle open, its working copy beside it.
+struct Banco : Tavolo {
+    void SetUp() override {
+        s.fileLavoro = t.percorso("qdv_prova.tmp");
+        ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
 };
@@ -77,24 +82,14 @@ void invecchia(const std::string& f, int secondi) {
 }
 
 // The runtime and cache folders of a player of its own; the session's clock stands at 0.
-struct Giocatore : ::testing::Test {
-    CartellaTemporanea t;
-    PiattaformaRegistro p;
-    Stato s;
-    std::unique_ptr<Sessione> sessione;
-
+struct Giocatore : Tavolo {
     void SetUp() override {
         std::filesystem::create_directory(t.percorso("run"));
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(t.percorso("run")));
         qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(t.percorso("cache")));
-        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
     }
-    void finitoInput() { QCoreApplication::sendPostedEvents(sessione.get(), QEvent::MetaCall); }
-    void digita(const std::string& lettere, int colonna = 1) {
-        sessione->impostaPosizione({colonna, 1, orizzontale});
-        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
-        finitoInput();
-    }
+    // Types across from (colonna, 1) and lets the copy be written.
+    void digita(const std::string& lettere, int colonna = 1) { Tavolo::digita(lettere, colonna), finitoInput(); }
     std::string copie() { return t.percorso("run/quadrivo"); }
     // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
     std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
@@ -111,19 +106,20 @@ struct Giocatore : ::testing::Test {
 }  // namespace
 
 TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
-    QSignalSpy celle(&sessione, &Sessione::celleCambiate), modificato(&sessione, &Sessione::modificatoCambiato),
-        posizione(&sessione, &Sessione::posizioneCambiata);
+    Sessione* q = sessione.get();
+    QSignalSpy celle(q, &Sessione::celleCambiate), modificato(q, &Sessione::modificatoCambiato),
+        posizione(q, &Sessione::posizioneCambiata);
     prova::DiscoGuasto conta(prova::Passo::nessuno);
     digita("cas", 1);
     // One position signal for the click (the keys' moves come with their cells), nothing on disk per key.
     EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 1, 0));
     EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
-    EXPECT_EQ(sessione.posizione(), (Posizione{4, 1, orizzontale}));
+    EXPECT_EQ(sessione->posizione(), (Posizione{4, 1, orizzontale}));
     finitoInput();
     EXPECT_EQ(conta.tentativi, 1);  // one copy for the three letters; its note has not changed
     EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
     // A key that moves without writing signals the position only.
-    sessione.tasto(TastoGriglia::tab, 0, false);
+    sessione->tasto(TastoGriglia::tab, 0, false);
     EXPECT_EQ(std::tuple(celle.size(), posizione.size()), std::tuple(3, 2));
 }
 
@@ -154,14 +150,14 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
 
 TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
     digita("C", 1);
-    EXPECT_TRUE(sessione.modificato() && sessione.salva() && !sessione.modificato());
+    EXPECT_TRUE(sessione->modificato() && sessione->salva() && !sessione->modificato());
     EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
     // Save as, with the working copy's folder gone: the user's file is what counts.
     digita("A");
     s.copiaLavoroSuperata = true;  // told already
     s.fileLavoro = t.percorso("manca/qdv_prova.tmp");
-    EXPECT_EQ(sessione.salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_TRUE(p.messaggi.empty() && !sessione.modificato() && sessione.nomeFile() == t.percorso("nuovo.trmo"));
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_TRUE(p.messaggi.empty() && !sessione->modificato() && sessione->nomeFile() == t.percorso("nuovo.trmo"));
     const Cruciverba letto = leggiCruciverba("n.trmo", t.leggi("nuovo.trmo")).cruciverba;
     EXPECT_TRUE(letto.autore == "Io" && prova::inserimenti(letto)[0] == "CA..");
 }
@@ -170,52 +166,55 @@ TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
     digita("C", 1);
     finitoInput();
     const std::string copiaPrima = t.leggi("qdv_prova.tmp");
-    QSignalSpy nuovo(&sessione, &Sessione::schemaCambiato);
-    EXPECT_EQ(sessione.apri(t.scrivi("rotto.trmo", "x\r\n")), EsitoApertura::formatoNonValido);
-    EXPECT_EQ(sessione.apri(t.scrivi("rotto.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n")),
+    QSignalSpy nuovo(sessione.get(), &Sessione::schemaCambiato);
+    EXPECT_EQ(sessione->apri(t.scrivi("rotto.trmo", "x\r\n")), EsitoApertura::formatoNonValido);
+    EXPECT_EQ(sessione->apri(t.scrivi("rotto.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n")),
               EsitoApertura::tipoNonValido);
-    EXPECT_EQ(sessione.apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
-    EXPECT_TRUE(sessione.nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
+    EXPECT_EQ(sessione->apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
+    EXPECT_TRUE(sessione->nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
     EXPECT_TRUE(t.leggi("qdv_prova.tmp") == copiaPrima && nuovo.empty() && p.messaggi.empty());
 }
 
 TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
-    QSignalSpy risolto(&sessione, &Sessione::risolto), segni(&sessione, &Sessione::segniCambiati);
+    QSignalSpy risolto(sessione.get(), &Sessione::risolto), segni(sessione.get(), &Sessione::segniCambiati);
     digita("CX", 1);
-    EXPECT_TRUE(sessione.controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
+    EXPECT_TRUE(sessione->controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
                 segni.size() == 1);
-    sessione.rivela({{2, 1}});
-    EXPECT_TRUE(sessione.partita().segni().empty() && sessione.partita().rivelate().size() == 1u && risolto.empty());
-    sessione.rivela(caselleBianche(s.cruciverba));
+    sessione->rivela({{2, 1}});
+    EXPECT_TRUE(sessione->partita().segni().empty() && sessione->partita().rivelate().size() == 1u && risolto.empty());
+    sessione->rivela(caselleBianche(s.cruciverba));
     ASSERT_EQ(risolto.size(), 1);  // once, with the revealed count
     EXPECT_NE(risolto[0][0].value<std::string>().find("lettere rivelate"), std::string::npos);
-    EXPECT_FALSE(sessione.partita().cronometro().inCorso());
-    sessione.azzera();
+    EXPECT_FALSE(sessione->partita().cronometro().inCorso());
+    sessione->azzera();
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"....", ".#.."}));
-    EXPECT_TRUE(sessione.partita().rivelate().empty() && sessione.partita().cronometro().inCorso());
+    EXPECT_TRUE(sessione->partita().rivelate().empty() && sessione->partita().cronometro().inCorso());
     // Pause stops the clock and hides the grid; the preview takes the area until it closes.
-    QSignalSpy modo(&sessione, &Sessione::modoCambiato);
-    sessione.impostaPausa(true);
-    EXPECT_TRUE(sessione.inPausa() && !sessione.partita().cronometro().inCorso());
-    sessione.impostaModo(ModoVista::anteprima);
-    sessione.impostaModo(ModoVista::anteprima);
+    QSignalSpy modo(sessione.get(), &Sessione::modoCambiato);
+    sessione->impostaPausa(true);
+    EXPECT_TRUE(sessione->inPausa() && !sessione->partita().cronometro().inCorso());
+    sessione->impostaModo(ModoVista::anteprima);
+    sessione->impostaModo(ModoVista::anteprima);
     EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
 }
 
 // Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
 // makes the puzzle unmodified, and the cursor goes where the change was.
 TEST_F(Banco, AnnullaAndRipetiStepByStep) {
+    const auto inCima = [&] { s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1; };  // for the dialog
+    const SceltaParola casa{"CASA", "Casa"};
+    const std::vector<Casella> sotto{{1, 2}};
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
-        {[&] { sessione.impostaPosizione({1, 1, orizzontale}), digita("C"); }, {"C...", ".#.."}},
-        {[&] { sessione.tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
+        {[&] { digita("C", 1); }, {"C...", ".#.."}},
+        {[&] { sessione->tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
         {[&] { digita("C"); }, {"C...", ".#.."}},
         {[&] { digita("X"); }, {"CX..", ".#.."}},
         // A guess in pencil; typed over in ink it becomes final, the same letter too.
-        {[&] { sessione.impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
-        {[&] { sessione.impostaMatita(false), sessione.impostaPosizione({3, 1, orizzontale}), digita("S"); }, {"CXS.", ".#.."}},
-        {[&] { s.colonnaCorrente = 1, s.rigaCorrente = 1, s.direzioneCorrente = 1; sessione.applicaDialogo(SceltaParola{"CASA", "Casa"}); }, {"CASA", ".#.."}},
-        {[&] { sessione.rivela({{1, 2}}); }, {"CASA", "A#.."}},
-        {[&] { sessione.azzera(); }, {"....", ".#.."}},
+        {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
+        {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
+        {[&] { inCima(), sessione->applicaDialogo(casa); }, {"CASA", ".#.."}},
+        {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
+        {[&] { sessione->azzera(); }, {"....", ".#.."}},
     };
     std::vector<std::vector<std::string>> stati{prova::inserimenti(s.cruciverba)};
     for (const auto& [passo, atteso] : passi) {
@@ -224,21 +223,21 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         stati.push_back(atteso);
     }
     for (size_t i = stati.size() - 1; i-- > 0;) {
-        sessione.storia().undo();
+        sessione->storia().undo();
         EXPECT_EQ(prova::inserimenti(s.cruciverba), stati[i]) << i;
     }
-    EXPECT_FALSE(sessione.modificato());  // back to the letters as opened
-    sessione.storia().redo();
-    EXPECT_TRUE(sessione.modificato() && sessione.posizione().colonna == 1 && sessione.posizione().riga == 1);
-    EXPECT_TRUE(sessione.salva() && !sessione.modificato());
-    sessione.storia().undo();
-    EXPECT_TRUE(sessione.modificato() && sessione.storia().canRedo());
+    EXPECT_FALSE(sessione->modificato());  // back to the letters as opened
+    sessione->storia().redo();
+    EXPECT_TRUE(sessione->modificato() && sessione->posizione().colonna == 1 && sessione->posizione().riga == 1);
+    EXPECT_TRUE(sessione->salva() && !sessione->modificato());
+    sessione->storia().undo();
+    EXPECT_TRUE(sessione->modificato() && sessione->storia().canRedo());
 }
 
 TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
-    sessione.impostaMatita(true), digita("CA", 1);
-    ASSERT_TRUE(sessione.salva());
-    ASSERT_EQ(sessione.apri(t.percorso("s.trmo")), EsitoApertura::ok);
+    sessione->impostaMatita(true), digita("CA", 1);
+    ASSERT_TRUE(sessione->salva());
+    ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"ca..", ".#.."}));
 }
 
@@ -272,10 +271,10 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
 }
 
 TEST_F(Banco, APuzStartsTheClockAtItsTimeAndSavesLettersAndTime) {
-    ASSERT_EQ(sessione.apri(t.scrivi("s.puz", puz(42))), EsitoApertura::ok);
-    EXPECT_TRUE(sessione.tempo() >= 42000 && p.messaggi.empty());
+    ASSERT_EQ(sessione->apri(t.scrivi("s.puz", puz(42))), EsitoApertura::ok);
+    EXPECT_TRUE(sessione->tempo() >= 42000 && p.messaggi.empty());
     digita("C", 1);
-    ASSERT_TRUE(sessione.salva());
+    ASSERT_TRUE(sessione->salva());
     const Cruciverba letto = leggiCruciverba("s.puz", t.leggi("s.puz")).cruciverba;
     EXPECT_TRUE(letto.cella(1, 1).voce == "C" && letto.secondiFile.value_or(0) >= 42);
 }
@@ -283,39 +282,39 @@ TEST_F(Banco, APuzStartsTheClockAtItsTimeAndSavesLettersAndTime) {
 TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
     std::string rotto = puz(std::nullopt);
     rotto[0] ^= 1;
-    ASSERT_EQ(sessione.apri(t.scrivi("r.puz", rotto)), EsitoApertura::ok);
+    ASSERT_EQ(sessione->apri(t.scrivi("r.puz", rotto)), EsitoApertura::ok);
     EXPECT_TRUE(p.messaggi.size() == 1u && p.messaggi[0].testo.find("modificato") != std::string::npos);
 
     Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"});
     x.cella(1, 1).barre = barraDestra;
-    ASSERT_EQ(sessione.apri(t.scrivi("b.jpz", FormatoJpz().scrivi(x))), EsitoApertura::ok);
+    ASSERT_EQ(sessione->apri(t.scrivi("b.jpz", FormatoJpz().scrivi(x))), EsitoApertura::ok);
     EXPECT_TRUE(decisioneSalva(s.nomeFile) == AzioneSalva::salvaConNome && nomeProposto(s) == t.percorso("b.ipuz"));
-    EXPECT_EQ(sessione.salvaConNome(t.percorso(), "b.puz", "Io"), EsitoSalvataggio::errore);
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.puz", "Io"), EsitoSalvataggio::errore);
     EXPECT_TRUE(p.messaggi.back().testo.find("non può contenere barre") != std::string::npos &&
                 t.leggi("b.puz").empty());
-    EXPECT_EQ(sessione.salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
     EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
 }
 
 TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     const std::string ipuz = R"({"dimensions": {"width": 2, "height": 1}, "puzzle": [[1, 0]], "solution": [["OR", "A"]],
         "clues": {"Across": [[1, "Oro"]]}})";
-    ASSERT_EQ(sessione.apri(t.scrivi("r.ipuz", ipuz)), EsitoApertura::ok);
-    sessione.impostaPosizione({1, 1, orizzontale});
-    sessione.apriCella();
+    ASSERT_EQ(sessione->apri(t.scrivi("r.ipuz", ipuz)), EsitoApertura::ok);
+    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->apriCella();
     digita("oxr");
-    sessione.tasto(TastoGriglia::cancellaIndietro, 0, false);
+    sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
     EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "OX");
-    sessione.tasto(TastoGriglia::cancellaIndietro, 0, false);
+    sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
     digita("R");
-    sessione.chiudiCella();
+    sessione->chiudiCella();
     digita("A");  // closed, the cursor went on to the next cell
     EXPECT_EQ(s.cruciverba.cella(1, 1).voce + "|" + s.cruciverba.cella(2, 1).voce, "OR|A");
     EXPECT_TRUE(risolto(s.cruciverba));  // whole cell values compared
-    ASSERT_EQ(sessione.apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
-    sessione.impostaPosizione({1, 1, orizzontale});
-    sessione.apriCella();
-    EXPECT_FALSE(sessione.cellaAperta());
+    ASSERT_EQ(sessione->apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
+    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->apriCella();
+    EXPECT_FALSE(sessione->cellaAperta());
 }
 
 TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
