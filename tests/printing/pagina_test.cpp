@@ -1,5 +1,5 @@
 // The printed sheets, laid out for the paper: the same from any window, title, lists of at
-// least 9 points filling the page and going on to a second sheet.
+// least 9 points filling the page and going on to a second sheet, the file's other lists last.
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -181,4 +181,16 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     EXPECT_NEAR(pieni[1].x2 - pieni[1].x1, lato, 1e-9);
     EXPECT_GT(lato, 100);  // a 4 x 3 grid is large on the page
     EXPECT_EQ(dataStampa(2, 6, 2013), "02-06-2013");
+}
+
+TEST(ElenchiFormati, TheFilesOtherListsPrintAfterTheDownOneUnderTheirNames) {
+    Stato s = prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    s.cruciverba.elenchi.push_back({nomeDiagonali, {{"7", "Obliqua", {{1, 1}, {2, 2}}, ""}}});
+    s.cruciverba.elenchi.push_back({"Vuota", {}});
+    SuperficieRegistro sup(1024, 1422);
+    stampaDefinizioni(s, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
+    const std::vector<std::string> t = sup.testi();
+    const auto dove = [&](const std::string& x) { return std::find(t.begin(), t.end(), x) - t.begin(); };
+    EXPECT_TRUE(dove("VERTICALI:") < dove("DIAGONALI:") && dove("DIAGONALI:") < dove("7"));
+    EXPECT_EQ(dove("VUOTA:"), static_cast<long>(t.size()));  // an empty list prints nothing
 }
