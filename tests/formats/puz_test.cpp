@@ -118,18 +118,14 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
 TEST(Puz, TheSolvingTimeGoesInLtim) {
     Puz c = campione();
     c.sezioni.push_back({"LTIM", "42,1"});
-    const std::string f = c.byte();
-    Cruciverba x = leggi(f).cruciverba;
-    EXPECT_EQ(x.secondiFile, 42);
-    EXPECT_EQ(FormatoPuz().scrivi(x), f);
-    x.secondiFile = 50;
-    c.sezioni.back().second = "50,1";  // the file's "stopped" flag stays
-    EXPECT_EQ(FormatoPuz().scrivi(x), c.byte());
-    Cruciverba y = leggi(campione().byte()).cruciverba;
-    EXPECT_EQ(y.secondiFile, std::nullopt);
-    y.secondiFile = 7;
-    c.sezioni.back().second = "7,0";  // added when missing
-    EXPECT_EQ(FormatoPuz().scrivi(y), c.byte());
+    Cruciverba x = leggi(c.byte()).cruciverba, y = leggi(campione().byte()).cruciverba;
+    EXPECT_TRUE(x.secondiFile == 42 && FormatoPuz().scrivi(x) == c.byte() && !y.secondiFile);
+    // The file's "stopped" flag stays; the section is added when missing.
+    for (auto [z, secondi, ltim] : {std::tuple{&x, 50, "50,1"}, {&y, 7, "7,0"}}) {
+        z->secondiFile = secondi;
+        c.sezioni.back().second = ltim;
+        EXPECT_EQ(FormatoPuz().scrivi(*z), c.byte()) << ltim;
+    }
 }
 
 TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
