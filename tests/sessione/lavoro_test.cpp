@@ -439,13 +439,14 @@ TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
     t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);
     const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
     ASSERT_EQ(c.size(), 1u);
-    EXPECT_TRUE(c[0].lavoro == abbandonata && c[0].schema == puzzle);
+    EXPECT_TRUE(c[0].lavoro == abbandonata && c[0].schema == puzzle &&
+                domandaRipristino(c[0]).find(")?") != std::string::npos);
     EXPECT_TRUE(esisteFile(viva) && esisteFile(percorsoNota(viva)) && esisteFile(recente));
     for (const std::string& f : via) EXPECT_FALSE(esisteFile(f) || esisteFile(percorsoNota(f))) << f;
     ASSERT_TRUE(sessione->ripristina(c[0]));
     finitoInput();
-    EXPECT_EQ(sessione->modo(), ModoVista::griglia);
-    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty() && esisteFile(s.fileLavoro));
+    EXPECT_TRUE(sessione->modo() == ModoVista::griglia && t.leggi(s.fileLavoro) == risposte);
+    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
 }
 
 TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe) {
