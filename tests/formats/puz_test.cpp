@@ -2,6 +2,7 @@
 
 #include "formats/ipuz.h"
 #include "formats/puz.h"
+#include "supporto/schema.h"
 
 using namespace quadrivo;
 
@@ -28,16 +29,16 @@ struct Puz {
         const int righe = static_cast<int>(soluzione.size()) / colonne;
         std::string coda = std::string(1, static_cast<char>(colonne)) + static_cast<char>(righe) +
                            due(static_cast<unsigned>(testi.size() - 4)) + due(1) + due(cifrata);
-        unsigned parte = 0;
-        for (size_t i = 0; i < testi.size(); ++i)
-            if (i >= 3 && i + 1 < testi.size()) parte = somma(testi[i], parte);
-            else if (!testi[i].empty()) parte = somma(testi[i] + '\0', parte);
-        const unsigned cib = somma(coda);
-        unsigned tutto = somma(griglia, somma(soluzione, cib));
-        for (size_t i = 0; i < testi.size(); ++i)
-            if (i >= 3 && i + 1 < testi.size()) tutto = somma(testi[i], tutto);
-            else if (!testi[i].empty()) tutto = somma(testi[i] + '\0', tutto);
-        const unsigned parti[4] = {cib, somma(soluzione), somma(griglia), parte};
+        // The texts' sum: clues without their terminator, the other texts with it unless empty.
+        const auto sommaTesti = [&](unsigned s) {
+            for (size_t i = 0; i < testi.size(); ++i)
+                s = i >= 3 && i + 1 < testi.size() ? somma(testi[i], s)
+                    : testi[i].empty()             ? s
+                                                   : somma(testi[i] + '\0', s);
+            return s;
+        };
+        const unsigned cib = somma(coda), tutto = sommaTesti(somma(griglia, somma(soluzione, cib)));
+        const unsigned parti[4] = {cib, somma(soluzione), somma(griglia), sommaTesti(0)};
         std::string basse, alte;
         for (int i = 0; i < 4; ++i) {
             basse += static_cast<char>("ICHE"[i] ^ (parti[i] & 0xff));
@@ -72,15 +73,10 @@ Lettura leggi(const std::string& dati) { return FormatoPuz().leggi(dati); }
 TEST(Puz, ReadsGridsCluesRebusAndFlagsAndWritesTheSameBytes) {
     const std::string f = "prefisso" + campione().byte() + "coda";
     const Lettura l = leggi(f);
-    ASSERT_EQ(l.esito, EsitoLettura::ok);
-    EXPECT_EQ(l.spiegazione, "");
+    ASSERT_TRUE(l.esito == EsitoLettura::ok && l.spiegazione.empty()) << l.spiegazione;
     const Cruciverba& x = l.cruciverba;
-    EXPECT_EQ(x.titolo, "Gattì");
-    EXPECT_EQ(x.note, "Note");
-    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
-    EXPECT_EQ(x.cella(3, 3).soluzione, "OW");
-    EXPECT_EQ(x.cella(1, 1).voce + x.cella(1, 2).voce, "CA");
-    EXPECT_TRUE(x.cella(1, 1).cerchio);
+    EXPECT_EQ(x.titolo + x.note + x.cella(3, 3).soluzione + x.cella(1, 1).voce + x.cella(1, 2).voce, "GattìNoteOWCA");
+    EXPECT_TRUE(x.cella(2, 2).tipo == TipoCella::nera && x.cella(1, 1).cerchio);
     // Clues in the format's order: 1 across, 1 down, 2 down, 3 across.
     EXPECT_EQ(definizioneDa(x, {1, 1}, 1)->testo + definizioneDa(x, {1, 1}, 2)->testo + definizioneDa(x, {3, 1}, 2)->testo +
                   definizioneDa(x, {1, 3}, 1)->testo,
@@ -100,8 +96,7 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
     atteso.sezioni.push_back({"RUSR", std::string(8, '\0') + "OW" + '\0'});
     EXPECT_EQ(scritto, atteso.byte());
     const Lettura l = leggi(scritto);
-    EXPECT_EQ(l.spiegazione, "");
-    EXPECT_EQ(l.cruciverba.cella(3, 3).voce, "OW");
+    EXPECT_EQ(l.spiegazione + l.cruciverba.cella(3, 3).voce, "OW");
     // A player's entry kept only in RUSR stays when another cell changes.
     Puz c = campione();
     c.sezioni.push_back({"RUSR", std::string("\0W\0", 3) + std::string(7, '\0')});
@@ -123,18 +118,14 @@ TEST(Puz, SavesThePlayersGridAndRebusWithFreshChecksums) {
 TEST(Puz, TheSolvingTimeGoesInLtim) {
     Puz c = campione();
     c.sezioni.push_back({"LTIM", "42,1"});
-    const std::string f = c.byte();
-    Cruciverba x = leggi(f).cruciverba;
-    EXPECT_EQ(x.secondiFile, 42);
-    EXPECT_EQ(FormatoPuz().scrivi(x), f);
-    x.secondiFile = 50;
-    c.sezioni.back().second = "50,1";  // the file's "stopped" flag stays
-    EXPECT_EQ(FormatoPuz().scrivi(x), c.byte());
-    Cruciverba y = leggi(campione().byte()).cruciverba;
-    EXPECT_EQ(y.secondiFile, std::nullopt);
-    y.secondiFile = 7;
-    c.sezioni.back().second = "7,0";  // added when missing
-    EXPECT_EQ(FormatoPuz().scrivi(y), c.byte());
+    Cruciverba x = leggi(c.byte()).cruciverba, y = leggi(campione().byte()).cruciverba;
+    EXPECT_TRUE(x.secondiFile == 42 && FormatoPuz().scrivi(x) == c.byte() && !y.secondiFile);
+    // The file's "stopped" flag stays; the section is added when missing.
+    for (auto [z, secondi, ltim] : {std::tuple{&x, 50, "50,1"}, {&y, 7, "7,0"}}) {
+        z->secondiFile = secondi;
+        c.sezioni.back().second = ltim;
+        EXPECT_EQ(FormatoPuz().scrivi(*z), c.byte()) << ltim;
+    }
 }
 
 TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
@@ -144,9 +135,8 @@ TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
     Puz c = campione();
     c.cifrata = 4;
     const Lettura l = leggi(c.byte());
-    ASSERT_EQ(l.esito, EsitoLettura::ok);
-    EXPECT_NE(l.spiegazione.find("cifrata"), std::string::npos);
-    EXPECT_EQ(l.cruciverba.cella(1, 1).soluzione, "");
+    EXPECT_TRUE(l.esito == EsitoLettura::ok && l.spiegazione.find("cifrata") != std::string::npos &&
+                l.cruciverba.cella(1, 1).soluzione.empty());
     c = campione();
     c.versione = "2.0";
     c.testi[0] = "Citt\xc3\xa0";
@@ -158,9 +148,7 @@ TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
     grande.colonne = 1;
     grande.soluzione = grande.griglia = std::string(65, 'A');
     grande.testi = {"", "", "", ""};
-    const struct {
-        std::string dati, motivo;
-    } casi[] = {
+    const std::pair<std::string, std::string> casi[] = {
         {"ACROSS&DOWN", "Across Lite"},
         {buona.substr(0, 0x30), "intestazione"},
         {buona.substr(0, testi - 1), "troncati"},
@@ -169,11 +157,7 @@ TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
         {buona.substr(0, buona.find("ZZZZ") + 11) + "x", "ZZZZ"},
         {grande.byte(), "1×65"},
     };
-    for (const auto& k : casi) {
-        const Lettura r = leggi(k.dati);
-        EXPECT_EQ(r.esito, EsitoLettura::formatoNonValido) << k.motivo;
-        EXPECT_NE(r.spiegazione.find(k.motivo), std::string::npos) << r.spiegazione;
-    }
+    for (const auto& [dati, motivo] : casi) prova::rifiuta(FormatoPuz(), dati, motivo);
 }
 
 TEST(Puz, ThroughIpuzAndBack) {
@@ -182,8 +166,7 @@ TEST(Puz, ThroughIpuzAndBack) {
     Cruciverba y = FormatoIpuz().leggi(FormatoIpuz().scrivi(x)).cruciverba;
     EXPECT_EQ(FormatoPuz().nonContiene(y), "");
     const Lettura z = leggi(FormatoPuz().scrivi(y));
-    EXPECT_EQ(z.spiegazione, "");
-    EXPECT_TRUE(z.cruciverba == x);
+    EXPECT_TRUE(z.spiegazione.empty() && z.cruciverba == x) << z.spiegazione;
     y.cella(1, 1).barre = barraSotto;
     y.cella(3, 1).tipo = TipoCella::vuota;
     EXPECT_EQ(FormatoPuz().nonContiene(y), "caselle fuori dallo schema, barre, numeri fuori dall'ordine consueto");

@@ -11,11 +11,7 @@ namespace {
 
 const std::string intestazione = "Autore:      X\r\nData:         d\r\nTitolo:       t\r\n";
 
-Cruciverba leggi(const std::string& dati) {
-    Lettura l = FormatoTrmo().leggi(dati);
-    EXPECT_EQ(l.esito, EsitoLettura::ok) << dati;
-    return std::move(l.cruciverba);
-}
+Cruciverba leggi(const std::string& dati) { return prova::letturaOk(FormatoTrmo(), dati); }
 
 std::string testo(const Cruciverba& x, int d, Casella k) {
     const Definizione* w = definizioneDa(x, k, d);

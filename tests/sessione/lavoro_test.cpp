@@ -1,8 +1,14 @@
 // The session of the open puzzle: keys and the signals they give, the working copy written once
 // the pending input is handled (and while writes fail), opening and saving, checks and reveals,
-// and the answers of a killed run offered back.
+// the working copy's note; the other formats: a .puz's solving time on the clock and back in the
+// file, the notice of an edited file, Salva on a .jpz, Salva con nome into a format too small.
+// Answers that survive: the private folder of the working copies and its fallback, the copy
+// healing after failures, the leftovers of a killed run offered back with their time and marks,
+// Salva over a file changed on disk, two sessions on one puzzle, the player's data failing,
+// the time dropped with the answers, and the litter of interrupted saves.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -11,9 +17,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 
 #include "formats/formato.h"
+#include "formats/jpz.h"
+#include "formats/puz.h"
+#include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "sessione/sessione.h"
 #include "supporto/guasto.h"
@@ -25,60 +35,100 @@ using prova::CartellaTemporanea;
 namespace {
 
 const std::string schema = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+// CASA / A#RE as a .puz carrying `secondi` in LTIM.
+std::string puz(std::optional<std::int64_t> secondi) {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    x.datiFormato.reset();
+    x.secondiFile = secondi;
+    return FormatoPuz().scrivi(x);
+}
 
-struct Banco : ::testing::Test {
+// A session on a temporary folder, driven as the keys and the event loop would.
+struct Tavolo : ::testing::Test {
     CartellaTemporanea t;
     PiattaformaRegistro p;
     Stato s;
-    Sessione sessione{s, p, t.percorso("dati")};
+    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
 
+    // The queued write of the working copy, as the event loop would run it.
+    void finitoInput() { QCoreApplication::sendPostedEvents(sessione.get(), QEvent::MetaCall); }
+    // Types `lettere` from where the cursor is, or across from (colonna, 1).
+    void digita(const std::string& lettere, int colonna = 0) {
+        if (colonna) sessione->impostaPosizione({colonna, 1, orizzontale});
+        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+    }
+};
+
+// A puzzle open, its working copy beside it.
+struct Banco : Tavolo {
     void SetUp() override {
         s.fileLavoro = t.percorso("qdv_prova.tmp");
-        ASSERT_EQ(sessione.apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
-    }
-    // The queued write of the working copy, as the event loop would run it.
-    void finitoInput() { QCoreApplication::sendPostedEvents(&sessione, QEvent::MetaCall); }
-    void digita(const std::string& lettere) {
-        for (char c : lettere) sessione.tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+        ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
 };
 
-// Leaves a working copy and its note as a run of `pid` would.
-std::string lascia(const CartellaTemporanea& t, const std::string& nome, const std::string& dati,
-                   const std::string& puzzle, long long pid) {
-    const std::string lavoro = t.scrivi(nome, dati);
-    t.scrivi(nome + ".nota", testoNota({puzzle, pid, 0}));
-    return lavoro;
+const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
+
+int modo(const std::string& percorso) {
+    struct stat st {};
+    return ::stat(percorso.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 0777) : -1;
 }
+
+void invecchia(const std::string& f, int secondi) {
+    QFile q(QString::fromStdString(f));
+    ASSERT_TRUE(q.open(QIODevice::ReadWrite) &&
+                q.setFileTime(QDateTime::currentDateTime().addSecs(-secondi), QFileDevice::FileModificationTime));
+}
+
+// The runtime and cache folders of a player of its own; the session's clock stands at 0.
+struct Giocatore : Tavolo {
+    void SetUp() override {
+        std::filesystem::create_directory(t.percorso("run"));
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(t.percorso("run")));
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(t.percorso("cache")));
+    }
+    // Types across from (colonna, 1) and lets the copy be written.
+    void digita(const std::string& lettere, int colonna = 1) { Tavolo::digita(lettere, colonna), finitoInput(); }
+    std::string copie() { return t.percorso("run/quadrivo"); }
+    // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
+    std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
+                       const std::string& dati = risposte, long long pid = prova::pidMorto(),
+                       const Partita& partita = {}) {
+        const std::string lavoro = copie() + "/" + nome;
+        EXPECT_TRUE(creaCartella(copie()) && scriviFileSicuro(lavoro, dati) &&
+                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita})));
+        invecchia(lavoro, secondi);
+        return lavoro;
+    }
+};
 
 }  // namespace
 
 TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
-    QSignalSpy celle(&sessione, &Sessione::celleCambiate), modificato(&sessione, &Sessione::modificatoCambiato),
-        posizione(&sessione, &Sessione::posizioneCambiata);
-    sessione.impostaPosizione({1, 1, orizzontale});
+    Sessione* q = sessione.get();
+    QSignalSpy celle(q, &Sessione::celleCambiate), modificato(q, &Sessione::modificatoCambiato),
+        posizione(q, &Sessione::posizioneCambiata);
     prova::DiscoGuasto conta(prova::Passo::nessuno);
-    digita("cas");
+    digita("cas", 1);
     // One position signal for the click (the keys' moves come with their cells), nothing on disk per key.
     EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 1, 0));
     EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
-    EXPECT_EQ(sessione.posizione(), (Posizione{4, 1, orizzontale}));
+    EXPECT_EQ(sessione->posizione(), (Posizione{4, 1, orizzontale}));
     finitoInput();
     EXPECT_EQ(conta.tentativi, 1);  // one copy for the three letters; its note has not changed
     EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
     // A key that moves without writing signals the position only.
-    sessione.tasto(TastoGriglia::tab, 0, false);
+    sessione->tasto(TastoGriglia::tab, 0, false);
     EXPECT_EQ(std::tuple(celle.size(), posizione.size()), std::tuple(3, 2));
 }
 
 TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     finitoInput();
     const std::string prima = t.leggi("qdv_prova.tmp");
-    sessione.impostaPosizione({1, 1, orizzontale});
     {
         prova::DiscoGuasto guasto(prova::Passo::svuotamento);
-        digita("C");
+        digita("C", 1);
         finitoInput();
         digita("A");
         finitoInput();
@@ -99,72 +149,72 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
 }
 
 TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("C");
-    EXPECT_TRUE(sessione.modificato() && sessione.salva() && !sessione.modificato());
+    digita("C", 1);
+    EXPECT_TRUE(sessione->modificato() && sessione->salva() && !sessione->modificato());
     EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
     // Save as, with the working copy's folder gone: the user's file is what counts.
     digita("A");
     s.copiaLavoroSuperata = true;  // told already
     s.fileLavoro = t.percorso("manca/qdv_prova.tmp");
-    EXPECT_EQ(sessione.salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_TRUE(p.messaggi.empty() && !sessione.modificato() && sessione.nomeFile() == t.percorso("nuovo.trmo"));
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_TRUE(p.messaggi.empty() && !sessione->modificato() && sessione->nomeFile() == t.percorso("nuovo.trmo"));
     const Cruciverba letto = leggiCruciverba("n.trmo", t.leggi("nuovo.trmo")).cruciverba;
     EXPECT_TRUE(letto.autore == "Io" && prova::inserimenti(letto)[0] == "CA..");
 }
 
 TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("C");
+    digita("C", 1);
     finitoInput();
     const std::string copiaPrima = t.leggi("qdv_prova.tmp");
-    QSignalSpy nuovo(&sessione, &Sessione::schemaCambiato);
-    EXPECT_EQ(sessione.apri(t.scrivi("rotto.trmo", "x\r\n")), EsitoApertura::formatoNonValido);
-    EXPECT_EQ(sessione.apri(t.scrivi("rotto.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n")),
+    QSignalSpy nuovo(sessione.get(), &Sessione::schemaCambiato);
+    EXPECT_EQ(sessione->apri(t.scrivi("rotto.trmo", "x\r\n")), EsitoApertura::formatoNonValido);
+    EXPECT_EQ(sessione->apri(t.scrivi("rotto.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n")),
               EsitoApertura::tipoNonValido);
-    EXPECT_EQ(sessione.apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
-    EXPECT_TRUE(sessione.nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
+    EXPECT_EQ(sessione->apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
+    EXPECT_TRUE(sessione->nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
     EXPECT_TRUE(t.leggi("qdv_prova.tmp") == copiaPrima && nuovo.empty() && p.messaggi.empty());
 }
 
 TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
-    QSignalSpy risolto(&sessione, &Sessione::risolto), segni(&sessione, &Sessione::segniCambiati);
-    sessione.impostaPosizione({1, 1, orizzontale});
-    digita("CX");
-    EXPECT_TRUE(sessione.controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
+    QSignalSpy risolto(sessione.get(), &Sessione::risolto), segni(sessione.get(), &Sessione::segniCambiati);
+    digita("CX", 1);
+    EXPECT_TRUE(sessione->controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
                 segni.size() == 1);
-    sessione.rivela({{2, 1}});
-    EXPECT_TRUE(sessione.partita().segni().empty() && sessione.partita().rivelate().size() == 1u && risolto.empty());
-    sessione.rivela(caselleBianche(s.cruciverba));
+    sessione->rivela({{2, 1}});
+    EXPECT_TRUE(sessione->partita().segni().empty() && sessione->partita().rivelate().size() == 1u && risolto.empty());
+    sessione->rivela(caselleBianche(s.cruciverba));
     ASSERT_EQ(risolto.size(), 1);  // once, with the revealed count
     EXPECT_NE(risolto[0][0].value<std::string>().find("lettere rivelate"), std::string::npos);
-    EXPECT_FALSE(sessione.partita().cronometro().inCorso());
-    sessione.azzera();
+    EXPECT_FALSE(sessione->partita().cronometro().inCorso());
+    sessione->azzera();
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"....", ".#.."}));
-    EXPECT_TRUE(sessione.partita().rivelate().empty() && sessione.partita().cronometro().inCorso());
+    EXPECT_TRUE(sessione->partita().rivelate().empty() && sessione->partita().cronometro().inCorso());
     // Pause stops the clock and hides the grid; the preview takes the area until it closes.
-    QSignalSpy modo(&sessione, &Sessione::modoCambiato);
-    sessione.impostaPausa(true);
-    EXPECT_TRUE(sessione.inPausa() && !sessione.partita().cronometro().inCorso());
-    sessione.impostaModo(ModoVista::anteprima);
-    sessione.impostaModo(ModoVista::anteprima);
+    QSignalSpy modo(sessione.get(), &Sessione::modoCambiato);
+    sessione->impostaPausa(true);
+    EXPECT_TRUE(sessione->inPausa() && !sessione->partita().cronometro().inCorso());
+    sessione->impostaModo(ModoVista::anteprima);
+    sessione->impostaModo(ModoVista::anteprima);
     EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
 }
 
 // Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
 // makes the puzzle unmodified, and the cursor goes where the change was.
 TEST_F(Banco, AnnullaAndRipetiStepByStep) {
+    const auto inCima = [&] { s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1; };  // for the dialog
+    const SceltaParola casa{"CASA", "Casa"};
+    const std::vector<Casella> sotto{{1, 2}};
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
-        {[&] { sessione.impostaPosizione({1, 1, orizzontale}), digita("C"); }, {"C...", ".#.."}},
-        {[&] { sessione.tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
+        {[&] { digita("C", 1); }, {"C...", ".#.."}},
+        {[&] { sessione->tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
         {[&] { digita("C"); }, {"C...", ".#.."}},
         {[&] { digita("X"); }, {"CX..", ".#.."}},
         // A guess in pencil; typed over in ink it becomes final, the same letter too.
-        {[&] { sessione.impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
-        {[&] { sessione.impostaMatita(false), sessione.impostaPosizione({3, 1, orizzontale}), digita("S"); }, {"CXS.", ".#.."}},
-        {[&] { s.colonnaCorrente = 1, s.rigaCorrente = 1, s.direzioneCorrente = 1; sessione.applicaDialogo(SceltaParola{"CASA", "Casa"}); }, {"CASA", ".#.."}},
-        {[&] { sessione.rivela({{1, 2}}); }, {"CASA", "A#.."}},
-        {[&] { sessione.azzera(); }, {"....", ".#.."}},
+        {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
+        {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
+        {[&] { inCima(), sessione->applicaDialogo(casa); }, {"CASA", ".#.."}},
+        {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
+        {[&] { sessione->azzera(); }, {"....", ".#.."}},
     };
     std::vector<std::vector<std::string>> stati{prova::inserimenti(s.cruciverba)};
     for (const auto& [passo, atteso] : passi) {
@@ -173,22 +223,21 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         stati.push_back(atteso);
     }
     for (size_t i = stati.size() - 1; i-- > 0;) {
-        sessione.storia().undo();
+        sessione->storia().undo();
         EXPECT_EQ(prova::inserimenti(s.cruciverba), stati[i]) << i;
     }
-    EXPECT_FALSE(sessione.modificato());  // back to the letters as opened
-    sessione.storia().redo();
-    EXPECT_TRUE(sessione.modificato() && sessione.posizione().colonna == 1 && sessione.posizione().riga == 1);
-    EXPECT_TRUE(sessione.salva() && !sessione.modificato());
-    sessione.storia().undo();
-    EXPECT_TRUE(sessione.modificato() && sessione.storia().canRedo());
+    EXPECT_FALSE(sessione->modificato());  // back to the letters as opened
+    sessione->storia().redo();
+    EXPECT_TRUE(sessione->modificato() && sessione->posizione().colonna == 1 && sessione->posizione().riga == 1);
+    EXPECT_TRUE(sessione->salva() && !sessione->modificato());
+    sessione->storia().undo();
+    EXPECT_TRUE(sessione->modificato() && sessione->storia().canRedo());
 }
 
 TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
-    sessione.impostaPosizione({1, 1, orizzontale});
-    sessione.impostaMatita(true), digita("CA");
-    ASSERT_TRUE(sessione.salva());
-    ASSERT_EQ(sessione.apri(t.percorso("s.trmo")), EsitoApertura::ok);
+    sessione->impostaMatita(true), digita("CA", 1);
+    ASSERT_TRUE(sessione->salva());
+    ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"ca..", ".#.."}));
 }
 
@@ -221,45 +270,292 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
 }
 
-TEST(Ripristino, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
-    CartellaTemporanea t;
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
-    const long long morto = prova::pidMorto();
-    const std::string abbandonata = lascia(t, "qdv_AAAAAA.tmp", risposte, puzzle, morto);
-    const std::string viva = lascia(t, "qdv_BBBBBB.tmp", risposte, puzzle, ::getpid());
-    const std::string uguale = lascia(t, "qdv_CCCCCC.tmp", schema, puzzle, morto);
-    const std::string rotta = lascia(t, "qdv_DDDDDD.tmp", "", puzzle, morto);
-    const std::string vecchia = lascia(t, "qdv_EEEEEE.tmp", risposte, puzzle, morto);
-    const std::string senzaNota = t.scrivi("qdv_FFFFFF.tmp", risposte);
-    const std::string recenteSenzaNota = t.scrivi("qdv_GGGGGG.tmp", risposte);
-    for (const std::string& f : {vecchia, senzaNota}) {  // 31 days old
-        QFile q(QString::fromStdString(f));
-        ASSERT_TRUE(q.open(QIODevice::ReadWrite) &&
-                    q.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
+TEST_F(Banco, APuzStartsTheClockAtItsTimeAndSavesLettersAndTime) {
+    ASSERT_EQ(sessione->apri(t.scrivi("s.puz", puz(42))), EsitoApertura::ok);
+    EXPECT_TRUE(sessione->tempo() >= 42000 && p.messaggi.empty());
+    digita("C", 1);
+    ASSERT_TRUE(sessione->salva());
+    const Cruciverba letto = leggiCruciverba("s.puz", t.leggi("s.puz")).cruciverba;
+    EXPECT_TRUE(letto.cella(1, 1).voce == "C" && letto.secondiFile.value_or(0) >= 42);
+}
+
+TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
+    std::string rotto = puz(std::nullopt);
+    rotto[0] ^= 1;
+    ASSERT_EQ(sessione->apri(t.scrivi("r.puz", rotto)), EsitoApertura::ok);
+    EXPECT_TRUE(p.messaggi.size() == 1u && p.messaggi[0].testo.find("modificato") != std::string::npos);
+
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"});
+    x.cella(1, 1).barre = barraDestra;
+    ASSERT_EQ(sessione->apri(t.scrivi("b.jpz", FormatoJpz().scrivi(x))), EsitoApertura::ok);
+    EXPECT_TRUE(decisioneSalva(s.nomeFile) == AzioneSalva::salvaConNome && nomeProposto(s) == t.percorso("b.ipuz"));
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.puz", "Io"), EsitoSalvataggio::errore);
+    EXPECT_TRUE(p.messaggi.back().testo.find("non può contenere barre") != std::string::npos &&
+                t.leggi("b.puz").empty());
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
+}
+
+TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
+    const std::string ipuz = R"({"dimensions": {"width": 2, "height": 1}, "puzzle": [[1, 0]], "solution": [["OR", "A"]],
+        "clues": {"Across": [[1, "Oro"]]}})";
+    ASSERT_EQ(sessione->apri(t.scrivi("r.ipuz", ipuz)), EsitoApertura::ok);
+    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->apriCella();
+    digita("oxr");
+    sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "OX");
+    sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
+    digita("R");
+    sessione->chiudiCella();
+    digita("A");  // closed, the cursor went on to the next cell
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce + "|" + s.cruciverba.cella(2, 1).voce, "OR|A");
+    EXPECT_TRUE(risolto(s.cruciverba));  // whole cell values compared
+    ASSERT_EQ(sessione->apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
+    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->apriCella();
+    EXPECT_FALSE(sessione->cellaAperta());
+}
+
+TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
+    const std::string file = t.scrivi("un-file", "x");
+    // The runtime and cache folders, where the copies go.
+    const std::vector<std::array<std::string, 3>> casi = {
+        {t.percorso("run"), t.percorso("cache"), t.percorso("run/quadrivo")},
+        {t.percorso("manca"), t.percorso("cache"), t.percorso("cache/Quadrivo")},  // a runtime folder that is gone
+        {file, t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {"", t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {"relativa", t.percorso("cache"), t.percorso("cache/Quadrivo")},
+        {t.percorso("manca"), file + "/cache", ""},  // neither: no folder at all
+    };
+    for (const auto& [runtime, cache, attesa] : casi) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+        EXPECT_EQ(cartellaCopie(), attesa) << runtime;
+        const std::string lavoro = nuovoFileLavoro();
+        EXPECT_EQ(lavoro.empty(), attesa.empty());
+        if (lavoro.empty()) continue;
+        EXPECT_TRUE(modo(attesa) == 0700 && modo(lavoro) == 0600) << lavoro;
+        cancellaCopiaLavoro(lavoro);
     }
+    // With no folder the player is told once, and nothing is written anywhere.
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    digita("CA");
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("~/.cache/Quadrivo"), std::string::npos);
+    EXPECT_TRUE(s.fileLavoro.empty() && s.copiaLavoroSuperata);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+}
 
-    const std::vector<CopiaAbbandonata> copie = copieAbbandonate(t.percorso(), std::time(nullptr));
-    ASSERT_EQ(copie.size(), 1u);
-    EXPECT_TRUE(copie[0].lavoro == abbandonata && copie[0].schema == puzzle);
-    const std::string domanda = domandaRipristino(copie[0]);
-    EXPECT_TRUE(domanda.rfind("Ripristinare le risposte non salvate di p.trmo (", 0) == 0 && domanda.find(")?") != std::string::npos) << domanda;
-    // The live run keeps everything; the equal, broken and old leftovers went quietly.
-    EXPECT_TRUE(esisteFile(viva) && esisteFile(viva + ".nota") && esisteFile(recenteSenzaNota));
-    for (const std::string& f : {uguale, rotta, vecchia, senzaNota}) EXPECT_FALSE(esisteFile(f) || esisteFile(f + ".nota")) << f;
+TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    QSignalSpy avvisi(sessione.get(), &Sessione::avviso);
+    {
+        prova::DiscoGuasto guasto(prova::Passo::apertura);
+        digita("C");
+        digita("A", 2);
+        EXPECT_EQ(p.messaggi.size(), 1u);  // told once
+    }
+    digita("S", 3);
+    ASSERT_EQ(avvisi.size(), 1);
+    EXPECT_NE(avvisi[0][0].value<std::string>().find("di nuovo"), std::string::npos);
+    const auto copia = [&] { return prova::inserimenti(leggiCruciverba("c", *leggiFile(s.fileLavoro)).cruciverba)[0]; };
+    EXPECT_EQ(copia(), "CAS.");
+    // The runtime folder goes away under the run: the next change lands in the cache folder.
+    std::filesystem::remove_all(t.percorso("run"));
+    digita("A", 4);
+    EXPECT_EQ(s.fileLavoro.rfind(t.percorso("cache/Quadrivo/qdv_"), 0), 0u) << s.fileLavoro;
+    EXPECT_TRUE(copia() == "CASA" && avvisi.size() == 1 && p.messaggi.size() == 1u);
+    // The note carries the time and the marks with the answers.
+    p.ms = 8000;
+    sessione->controlla({{2, 1}});
+    sessione->chiudi(true);
+    const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(s.fileLavoro)));
+    ASSERT_TRUE(n && esisteFile(s.fileLavoro));
+    EXPECT_EQ(n->partita.millisecondi, 8000);
+}
 
-    // Yes: the puzzle comes back with those answers, marked as changed; the leftover goes.
-    Stato s;
-    s.fileLavoro = t.percorso("qdv_MIO000.tmp");
-    PiattaformaRegistro p;
-    Sessione sessione(s, p, t.percorso("dati"));
-    ASSERT_TRUE(sessione.ripristina(copie[0]));
-    EXPECT_TRUE(sessione.nomeFile() == puzzle && sessione.modificato() && sessione.modo() == ModoVista::griglia);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CA..", ".#.."}));
-    EXPECT_FALSE(esisteFile(abbandonata) || esisteFile(abbandonata + ".nota"));
-    EXPECT_EQ(t.leggi("qdv_MIO000.tmp"), risposte);
-    // Our own copy now carries a note of a live run: the next scan leaves it alone.
-    EXPECT_TRUE(copieAbbandonate(t.percorso(), std::time(nullptr)).empty() && esisteFile(s.fileLavoro));
+// Newest first; Più tardi keeps, Elimina deletes only after its confirmation, Ripristina opens
+// with the time and marks and ends the round.
+TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
+    using R = Risposta;
+    // The answers given, whether the newer leftover stays, whether its puzzle opened.
+    const std::vector<std::tuple<std::vector<R>, bool, bool>> casi = {
+        {{R::annulla, R::annulla}, true, false},
+        {{R::nonSalvare, R::annulla, R::annulla}, true, false},  // the confirmation refused
+        {{R::nonSalvare, R::ok, R::annulla}, false, false},
+        {{R::ok}, false, true},
+    };
+    const std::string p1 = t.scrivi("uno.trmo", schema), p2 = t.scrivi("due.trmo", schema);
+    Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
+    for (const auto& [scelte, nuovaResta, aperta] : casi) {
+        const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, 600),
+                          nuova = lascia("qdv_NUOVA0.tmp", p2, 60, risposte, prova::pidMorto(), partita);
+        p.messaggi.clear();
+        p.risposte.assign(scelte.begin(), scelte.end());
+        EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), aperta);
+        ASSERT_GE(p.messaggi.size(), 1u);
+        EXPECT_EQ(p.messaggi[0].testo.rfind("Ripristinare le risposte non salvate di due.trmo (", 0), 0u);
+        EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
+        EXPECT_EQ(p.messaggi.back().testo.find("uno.trmo") != std::string::npos, !aperta);
+        EXPECT_EQ(std::tuple(esisteFile(vecchia), esisteFile(nuova), esisteFile(percorsoNota(nuova))),
+                  std::tuple(true, nuovaResta, nuovaResta));
+        if (aperta) {
+            EXPECT_TRUE(sessione->nomeFile() == p2 && sessione->modificato() && sessione->tempo() == 8000);
+            EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+            EXPECT_TRUE(sessione->partita().segni().size() == 1u && sessione->partita().rivelate().size() == 1u);
+        }
+        cancellaCopiaLavoro(vecchia), cancellaCopiaLavoro(nuova);
+    }
+}
+
+TEST_F(Giocatore, OnlyThePlayersOwnReadableLeftoversAndADamagedNoteOffersByContent) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    const std::string rotta = lascia("qdv_ROTTA0.tmp", puzzle, 60), altrui = lascia("qdv_ALTRUI.tmp", puzzle, 120);
+    QFile(QString::fromStdString(percorsoNota(rotta))).resize(3);
+    const bool root = ::geteuid() == 0;
+    // Root can read anything: another user's leftover is made with chown; elsewhere one
+    // nobody may read stands for it.
+    ASSERT_EQ(root ? ::chown(altrui.c_str(), 65534, 65534) : ::chmod(altrui.c_str(), 0), 0);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_TRUE(c[0].lavoro == rotta && c[0].schema.empty());
+    EXPECT_NE(domandaRipristino(c[0]).find("NUOVOCRU.trmo"), std::string::npos);
+    EXPECT_TRUE(esisteFile(rotta) && esisteFile(altrui) && esisteFile(percorsoNota(altrui)));
+    if (!root) GTEST_SKIP() << "not root: another user's leftover cannot be made here (an unreadable one was)";
+}
+
+// A live run's copy and a recent one without a note stay; copies equal to the puzzle, empty or a
+// month old go quietly. The restored puzzle's own copy carries a live note: not offered again.
+TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), recente = copie() + "/qdv_GGGGGG.tmp";
+    const int mese = 31 * 24 * 3600;
+    const std::string abbandonata = lascia("qdv_AAAAAA.tmp", puzzle, 0),
+                      viva = lascia("qdv_BBBBBB.tmp", puzzle, 0, risposte, ::getpid());
+    const std::vector<std::string> via = {
+        lascia("qdv_CCCCCC.tmp", puzzle, 0, schema), lascia("qdv_DDDDDD.tmp", puzzle, 0, ""),
+        lascia("qdv_EEEEEE.tmp", puzzle, mese), t.scrivi("run/quadrivo/qdv_FFFFFF.tmp", risposte)};
+    invecchia(via.back(), mese);
+    t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_TRUE(c[0].lavoro == abbandonata && c[0].schema == puzzle &&
+                domandaRipristino(c[0]).find(")?") != std::string::npos);
+    EXPECT_TRUE(esisteFile(viva) && esisteFile(percorsoNota(viva)) && esisteFile(recente));
+    for (const std::string& f : via) EXPECT_FALSE(esisteFile(f) || esisteFile(percorsoNota(f))) << f;
+    ASSERT_TRUE(sessione->ripristina(c[0]));
+    finitoInput();
+    EXPECT_TRUE(sessione->modo() == ModoVista::griglia && t.leggi(s.fileLavoro) == risposte);
+    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
+}
+
+TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe) {
+    const std::string lavoro = lascia("qdv_UCCISO.tmp", t.scrivi("p.trmo", schema), 60);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    {
+        prova::DiscoGuasto guasto(prova::Passo::svuotamento);
+        ASSERT_TRUE(sessione->ripristina(c[0]));
+        finitoInput();
+    }
+    EXPECT_TRUE(esisteFile(lavoro));
+    digita("X", 3);  // the copy lands: the leftover is no longer the only place of the answers
+    EXPECT_FALSE(esisteFile(lavoro) || esisteFile(percorsoNota(lavoro)));
+}
+
+TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
+    const std::string altro = prova::fileTrmo({"ORO"}, {}, {"  1  11-Metallo"});
+    // The answer, whether the file was overwritten, how often Salva con nome was asked for.
+    for (const auto& [risposta, sovrascritto, salvaConNome] :
+         {std::tuple{Risposta::annulla, false, 0}, {Risposta::nonSalvare, false, 1}, {Risposta::ok, true, 0}}) {
+        const std::string percorso = t.scrivi("s.trmo", schema);
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        digita("C");
+        ASSERT_TRUE(sessione->salva());  // unchanged on disk: not asked
+        digita("A", 2);
+        t.scrivi("s.trmo", altro);
+        QSignalSpy nome(sessione.get(), &Sessione::salvaConNomeRichiesto);
+        p.messaggi.clear();
+        p.risposte = {risposta};
+        EXPECT_EQ(sessione->salva(), sovrascritto);
+        ASSERT_EQ(p.messaggi.size(), 1u);
+        EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::sovrascriviSalvaConNomeAnnulla);
+        EXPECT_EQ(t.leggi("s.trmo") == altro, !sovrascritto);
+        EXPECT_EQ(nome.size(), salvaConNome);
+    }
+}
+
+TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    Stato s2;
+    Sessione seconda(s2, p, t.percorso("dati"));
+    p.risposte = {Risposta::annulla};
+    EXPECT_EQ(seconda.apri(percorso), EsitoApertura::giaAperto);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::apriComunqueAnnulla);
+    EXPECT_FALSE(seconda.aperto());
+    p.risposte = {Risposta::ok};
+    EXPECT_EQ(seconda.apri(percorso), EsitoApertura::ok);
+    seconda.chiudi(false);
+    sessione->chiudi(false);
+    Sessione terza(s2, p, t.percorso("dati"));
+    EXPECT_EQ(terza.apri(percorso), EsitoApertura::ok);
+    EXPECT_EQ(p.messaggi.size(), 2u);  // the puzzle was free again
+}
+
+TEST_F(Giocatore, ThePlayersDataFailingIsToldOnceKeptAndWrittenAtTheNextChange) {
+    ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    QSignalSpy avvisi(sessione.get(), &Sessione::avviso);
+    const std::string archivio = sessione->archivio().percorsoFile();
+    std::filesystem::create_directories(archivio);  // a folder at its name: every write fails
+    p.ms = 5000;
+    digita("C");
+    EXPECT_TRUE(sessione->salva());
+    digita("A", 2);
+    ASSERT_EQ(avvisi.size(), 1);
+    EXPECT_NE(avvisi[0][0].value<std::string>().find(archivio), std::string::npos);
+    std::filesystem::remove(archivio);
+    digita("S", 3);
+    EXPECT_EQ(avvisi.size(), 2);
+    ASSERT_TRUE(esisteFile(archivio));
+    EXPECT_EQ(leggiArchivio(*leggiFile(archivio)).at(0).partita.millisecondi, 5000);
+}
+
+// The clock goes with the answers: Non salvare drops both, Salva keeps both.
+TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    for (const bool salvato : {false, true}) {
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        p.ms += 7000;
+        digita("C");
+        if (salvato) ASSERT_TRUE(sessione->salva());
+        sessione->chiudi(false);
+        Sessione dopo(s, p, t.percorso("dati"));
+        ASSERT_EQ(dopo.apri(percorso), EsitoApertura::ok);
+        EXPECT_EQ(dopo.tempo(), salvato ? 7000 : 0) << salvato;
+        dopo.chiudi(false);
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+    }
+}
+
+TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    // The name, the age, whether it stays.
+    const std::vector<std::tuple<std::string, int, bool>> casi = {
+        {"s.trmo.Ab3dE1", 120, false},
+        {"s.trmo.nuovo", 120, false},
+        {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
+        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now
+        {"s.trmo.backup", 120, true},  // a name somebody chose
+        {"altro.trmo.Ab3dE1", 120, true},
+        {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
+    };
+    for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    digita("C");
+    ASSERT_TRUE(sessione->salva());
+    for (const auto& [nome, eta, resta] : casi) EXPECT_EQ(esisteFile(t.percorso(nome)), resta) << nome;
 }
 
 int main(int argc, char** argv) {

@@ -33,8 +33,7 @@ private slots:
         d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.stato, modo, m); });
         d.show(), d.activateWindow();
         QTRY_VERIFY(prova::fuocoDentro(&d));
-        auto* modo = d.findChild<QComboBox*>("ComboModo");
-        auto* lista = d.findChild<QComboBox*>("Combo1");
+        auto *modo = d.findChild<QComboBox*>("ComboModo"), *lista = d.findChild<QComboBox*>("Combo1");
         QVERIFY(modo->isVisible());
         auto casella = [&](int i) { return d.findChild<QLineEdit*>(QString("Text3_%1").arg(i)); };
         auto scrivi = [&](const QString& lettere) {
@@ -52,11 +51,8 @@ private slots:
             for (int i = 0; i < lista->count(); ++i) righe << lista->itemText(i);
             return righe.join(", ") + " | " + d.findChild<QLabel*>("Label5")->text();
         };
-        const struct {
-            int modo;
-            const char* caselle;
-            const char* attese;
-        } casi[] = {
+        // The way, the boxes, the list and its count.
+        const std::tuple<int, const char*, const char*> casi[] = {
             {0, " @S@", "CASA, COSA, MOSA | Trov.: 3"},
             {0, "#@S@", "CASA, COSA, MOSA | Trov.: 3"},
             {3, " @S@", "CASA  (3), COSA  (3) | Trov.: 2"},  // MOSA leaves down 1 no word
@@ -64,9 +60,9 @@ private slots:
             {2, "CAS ", " | Trov.: 0"},  // a fragment is all letters
             {2, "CASA", "CRAVSTA (dispari), XCXAXSXA (pari) | Trov.: 2"},
         };
-        for (const auto& c : casi) {
-            scrivi(c.caselle);
-            QCOMPARE(cerca(c.modo), QString(c.attese));
+        for (const auto& [m, lettere, attese] : casi) {
+            scrivi(lettere);
+            QCOMPARE(cerca(m), QString(attese));
         }
         // A fragment's source word is only read; a crossing-aware word fills the boxes.
         lista->activated(0);

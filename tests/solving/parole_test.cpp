@@ -30,10 +30,7 @@ std::string testi(int n, const std::vector<std::uint32_t>& numeri) {
 }
 
 TEST(Parole, MaschereConClassi) {
-    const struct {
-        const char* maschera;
-        const char* attese;
-    } casi[] = {
+    const std::pair<const char*, const char*> casi[] = {
         {"M.LA", "MELA MALA MOLA"},
         {"m?la", "MELA MALA MOLA"},
         {"M@LA", "MELA MALA MOLA"},
@@ -48,13 +45,14 @@ TEST(Parole, MaschereConClassi) {
         {"[!mc]@##@", "PURGO RAMPA"},
         {".....", "MAMMA PURGO PREGO RAMPA MIRRA CAPRA"},
     };
-    for (const auto& c : casi) {
-        const EsitoMaschera m = leggiMaschera(c.maschera);
-        ASSERT_EQ(m.errore, "") << c.maschera;
+    for (const auto& [maschera, attese] : casi) {
+        const EsitoMaschera m = leggiMaschera(maschera);
+        ASSERT_EQ(m.errore, "") << maschera;
         const int n = static_cast<int>(m.maschera.size());
-        EXPECT_EQ(testi(n, paroleMaschera(indice(), m.maschera)), c.attese) << c.maschera;
+        EXPECT_EQ(testi(n, paroleMaschera(indice(), m.maschera)), attese) << maschera;
         // The scan without the index finds exactly the same words.
-        EXPECT_EQ(paroleMascheraBlocco(indice().parole(n), m.maschera), paroleMaschera(indice(), m.maschera)) << c.maschera;
+        EXPECT_EQ(paroleMascheraBlocco(indice().parole(n), m.maschera), paroleMaschera(indice(), m.maschera))
+            << maschera;
     }
 }
 
@@ -66,16 +64,12 @@ TEST(Parole, MaschereSbagliate) {
 
 TEST(Parole, MascheraDelDialogo) {
     // Blank any letter, "@" and "#" the classes, a "." typed in a box only itself.
-    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("M@L "))), "MELA MALA MOLA");
-    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("#O# "))), "ROMA MORA MOLA COMO");
-    EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo("M.LA"))), "");
+    for (auto [caselle, attese] : {std::pair{"M@L ", "MELA MALA MOLA"}, {"#O# ", "ROMA MORA MOLA COMO"}, {"M.LA", ""}})
+        EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo(caselle))), attese) << caselle;
 }
 
 TEST(Parole, Anagrammi) {
-    const struct {
-        const char* lettere;
-        const char* attese;
-    } casi[] = {
+    const std::pair<const char*, const char*> casi[] = {
         {"ROMA", "ROMA MORA RAMO ARMO AMOR"},
         {"amor", "ROMA MORA RAMO ARMO AMOR"},
         {"R.MA", "ROMA MORA RAMO ARMO RAMA AMOR"},
@@ -85,8 +79,8 @@ TEST(Parole, Anagrammi) {
         {"....", "ROMA MORA RAMO ARMO MELA MALA MOLA COMO PISA RANA RAMA AMOR"},
         {"R1MA", ""},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(testi(static_cast<int>(std::strlen(c.lettere)), anagrammi(indice(), c.lettere)), c.attese) << c.lettere;
+    for (const auto& [lettere, attese] : casi)
+        EXPECT_EQ(testi(static_cast<int>(std::strlen(lettere)), anagrammi(indice(), lettere)), attese) << lettere;
 }
 
 TEST(Parole, Frammenti) {
@@ -99,13 +93,11 @@ TEST(Parole, Frammenti) {
         }
         return s;
     };
-    const struct {
-        const char* frammento;
-        const char* attese;
-    } casi[] = {
+    const std::pair<const char*, const char*> casi[] = {
         // Consonants at any length, odd letters of 5 and 6 letters, even ones of 6 and 7.
-        {"PRG", "consonanti PURGO, consonanti PREGO, consonanti PARIGI, consonanti APARIGO, dispari PARIGI, pari XPXRXG, "
-                "pari APARIGO"},
+        {"PRG",
+         "consonanti PURGO, consonanti PREGO, consonanti PARIGI, consonanti APARIGO, dispari PARIGI, pari XPXRXG, "
+         "pari APARIGO"},
         {"IA", "vocali PISA, vocali MIRRA, pari PISA"},
         {"RA", "estremi ROMA, estremi RANA, estremi RAMA, estremi RAMPA"},
         {"OM", "centro ROMA, centro COMO"},
@@ -113,7 +105,7 @@ TEST(Parole, Frammenti) {
         {"AII", "vocali PARIGI, pari PARIGI"},
         {"P1", ""},
     };
-    for (const auto& c : casi) EXPECT_EQ(righe(c.frammento), c.attese) << c.frammento;
+    for (const auto& [frammento, attese] : casi) EXPECT_EQ(righe(frammento), attese) << frammento;
 }
 
 TEST(Parole, Incroci) {

@@ -2,6 +2,8 @@
 
 #include "formats/trmo.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <random>
 
@@ -64,6 +66,18 @@ std::string CartellaTemporanea::scrivi(const std::string& nome, const std::strin
 
 std::string CartellaTemporanea::leggi(const std::string& nome) const {
     return leggiFile(nome.starts_with("/") ? nome : percorso(nome)).value_or("");
+}
+
+Cruciverba letturaOk(const Formato& formato, std::string_view dati) {
+    Lettura l = formato.leggi(dati);
+    EXPECT_EQ(l.esito, EsitoLettura::ok) << l.spiegazione;
+    return std::move(l.cruciverba);
+}
+
+void rifiuta(const Formato& formato, std::string_view dati, const std::string& motivo, EsitoLettura esito) {
+    const Lettura l = formato.leggi(dati);
+    EXPECT_EQ(l.esito, esito) << motivo;
+    EXPECT_NE(l.spiegazione.find(motivo), std::string::npos) << l.spiegazione;
 }
 
 std::vector<std::string> inserimenti(const Cruciverba& x) {

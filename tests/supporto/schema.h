@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/formato.h"
 #include "model/stato.h"
 
 namespace quadrivo::prova {
@@ -34,6 +35,12 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// What `formato` reads of `dati`, expected to open.
+Cruciverba letturaOk(const Formato& formato, std::string_view dati);
+// Expects `formato` to refuse `dati` with `esito` and a reason that mentions `motivo`.
+void rifiuta(const Formato& formato, std::string_view dati, const std::string& motivo,
+             EsitoLettura esito = EsitoLettura::formatoNonValido);
 
 // The grid's entries row by row: '#' black, '.' empty.
 std::vector<std::string> inserimenti(const Cruciverba& cruciverba);

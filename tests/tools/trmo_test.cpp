@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "formats/formato.h"
 #include "supporto/schema.h"
 #include "trmo.h"
 
@@ -18,6 +19,17 @@ Esito trmo(std::vector<std::string> a) {
     std::ostringstream out, err;
     const int c = eseguiTrmo(a, out, err);
     return {c, out.str(), err.str()};
+}
+// An ipuz grid of w×h cells, all white, with `extra` fields.
+std::string ipuz(int w, int h, const std::string& extra = {}) {
+    std::string righe;
+    for (int r = 0; r < h; ++r) {
+        righe += r ? ",[" : "[";
+        for (int c = 0; c < w; ++c) righe += c ? ",0" : "0";
+        righe += "]";
+    }
+    return R"({"kind": ["http://ipuz.org/crossword#1"], "dimensions": {"width": )" + std::to_string(w) +
+           R"(, "height": )" + std::to_string(h) + R"(}, "puzzle": [)" + righe + "]" + extra + "}";
 }
 }  // namespace
 
@@ -55,4 +67,40 @@ TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {
     for (const char* riga : {"Quadrivo - Cruciverba 4x2", "|1   |    |2   |3   |", "|  C |    |    |    |", "|    |####|4   |    |",
                              "|  A |####|    |    |", "  1  Dimora è rifugio  [4]", "VERTICALI:\n  1  Prima vocale  [2]"})
         EXPECT_NE(e.out.find(riga), std::string::npos) << riga;
+}
+
+TEST(Converti, ThroughEveryFormatTheLettersAndCluesStay) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.trmo", prova::fileTrmo({"CASA", "A#RE", "SOLE"}, {"C...", ".#R.", "...."},
+                                                               {"  1  11-Dimora", "  1  12-Chiude", "  3  22-Erre"}));
+    const Cruciverba x = leggiCruciverba(in, d.leggi("in.trmo")).cruciverba;
+    std::string prima = in;
+    for (const char* nome : {"a.ipuz", "b.puz", "c.trmo", "d.puz"}) {
+        ASSERT_EQ(trmo({"converti", prima, d.percorso(nome)}).codice, 0) << nome;
+        const Cruciverba y = leggiCruciverba(nome, d.leggi(nome)).cruciverba;
+        EXPECT_TRUE(y.elenchi == x.elenchi && prova::inserimenti(y) == prova::inserimenti(x)) << nome;
+        prima = d.percorso(nome);
+    }
+    // normalizza writes a .puz back byte for byte.
+    ASSERT_EQ(trmo({"normalizza", d.percorso("d.puz"), d.percorso("e.puz")}).codice, 0);
+    EXPECT_EQ(d.leggi("e.puz"), d.leggi("d.puz"));
+}
+
+TEST(Converti, RefusesWhatTheTargetCannotHoldAndWritesNothing) {
+    CartellaTemporanea d;
+    // The input, the output's name, the reason given.
+    const std::array<std::string, 3> casi[] = {
+        {ipuz(21, 21), "g.trmo", "21×21"},
+        {ipuz(2, 1, R"(, "solution": [["AB", "C"]])"), "r.trmo", "più lettere"},
+        {ipuz(2, 1, R"(, "puzzle": [[{"cell": 0, "style": {"barred": "R"}}, null]], "solution": [["A", "B"]])"),
+         "b.puz", "fuori dallo schema, barre"},
+        {ipuz(2, 1), "x.doc", "sconosciuta"},
+    };
+    for (const auto& [dati, uscita, motivo] : casi) {
+        const Esito e = trmo({"converti", d.scrivi("in.ipuz", dati), d.percorso(uscita)});
+        EXPECT_TRUE(e.codice == 1 && e.err.find(motivo) != std::string::npos && d.leggi(uscita).empty()) << e.err;
+    }
+    const std::string speciali = R"(, "clues": {"Down:Speciali": [[1, "Vocale"]]})";
+    const Esito e = trmo({"mostra", d.scrivi("s.ipuz", ipuz(1, 2, speciali))});
+    EXPECT_TRUE(e.codice == 0 && e.out.find("SPECIALI:\n") != std::string::npos) << e.out;
 }
