@@ -236,8 +236,9 @@ public:
     void riga(std::string_view prima, std::string_view dopo = {}) {
         const std::size_t n = prima.size() + dopo.size() + 1;
         if (usati_ + n > pezzo) svuota();
-        std::memcpy(buffer_.get() + usati_, prima.data(), prima.size());
-        std::memcpy(buffer_.get() + usati_ + prima.size(), dopo.data(), dopo.size());
+        // An empty view may hold no pointer at all, which memcpy must never be given.
+        if (!prima.empty()) std::memcpy(buffer_.get() + usati_, prima.data(), prima.size());
+        if (!dopo.empty()) std::memcpy(buffer_.get() + usati_ + prima.size(), dopo.data(), dopo.size());
         buffer_[usati_ + n - 1] = '\n';
         usati_ += n;
     }
