@@ -21,6 +21,7 @@ const std::vector<TastoGuida>& tastiGuida() {
         {"Ctrl+C", "Controlla Soluzioni: quante lettere mancano o sono diverse"},
         {"F6", "Pausa: ferma il cronometro e nasconde le lettere; di nuovo F6 per continuare"},
         {"Ctrl+Maiusc+D / L / I", "legge la definizione, compita la parola, legge la parola che incrocia"},
+        {"Ctrl++ / Ctrl+- / Ctrl+0", "ingrandisce, riduce, riporta lo schema alla dimensione normale"},
         {"F12", "porta la tastiera all'elenco delle definizioni: frecce, Invio sceglie la parola, Esc torna allo schema"},
         {"F3", "apre un cruciverba"},
         {"Ctrl+S", "salva"},

@@ -55,10 +55,35 @@ void disegnaAvvisoPausa(Superficie& sup, const GeometriaSchema& g, const std::st
 
 }  // namespace
 
+namespace {
+
+// Zoomed, the cells grow past what the window holds and the grid slides so that the focus
+// cell's centre is as near the middle as the grid's edges allow.
+void ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFinestra& area, const DecorazioniGriglia& d) {
+    if (d.zoom <= 1 || g.lato <= 0) return;
+    const int L = intero(g.lato * d.zoom);
+    g.lato = L;
+    g.puntiLettere = std::max<int>(intero(L / 100.0 * caratteriDisegno(s)), 6);
+    g.puntiNumeri = L / 100.0 * numeriDisegno(s);
+    const Casella k = d.fuoco.value_or(Casella{(g.colonne + 1) / 2, (g.righe + 1) / 2});
+    const auto asse = [L](double inizio, double fine, int celle, int cella) -> int {
+        const double lungo = double(L) * celle;
+        if (lungo <= fine - inizio - 12) return intero(inizio + (fine - inizio - lungo) / 2);
+        const double x = (inizio + fine) / 2 - (cella - 0.5) * L;
+        const int v = intero(std::clamp(x, fine - 6 - lungo, inizio + 6));
+        return v == 0 ? 1 : v;  // 0 reads as "no grid drawn" to the pointer's code
+    };
+    g.x0 = asse(0, area.larghezza, g.colonne, k.colonna);
+    g.y0 = asse(area.altezzaToolbar, area.altezza - area.altezzaStatusBar, g.righe, k.riga);
+}
+
+}  // namespace
+
 std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni) {
     sup.pulisci();
     const std::string titolo = titoloGriglia(s);
-    const GeometriaSchema g = geometriaFinestra(s, area);
+    GeometriaSchema g = geometriaFinestra(s, area);
+    ingrandisci(g, s, area, decorazioni);
     s.latoCasella = static_cast<std::int16_t>(g.lato);
     s.xGriglia = static_cast<std::int16_t>(g.x0);
     s.yGriglia = static_cast<std::int16_t>(g.y0);

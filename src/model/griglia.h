@@ -2,6 +2,7 @@
 // The layout-and-draw pass: cell size and position for the window, cell types, word starts,
 // numbers and solution words, and the grid drawn on a surface.
 #include <map>
+#include <optional>
 #include <string>
 
 #include "model/disegno_schema.h"
@@ -27,6 +28,9 @@ struct DecorazioniGriglia {
     std::map<Casella, std::uint8_t> segni;  // SegnoCasella flags
     bool lettereNascoste = false;
     Aspetto aspetto = Aspetto::normale;
+    // Ctrl+plus: cells larger than the window allows; the grid then slides to keep `fuoco` in view.
+    double zoom = 1;
+    std::optional<Casella> fuoco;
 };
 
 // Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and

@@ -105,3 +105,22 @@ TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
                          di(Operazione::scritta, scuro.coloreInchiostro).size(), di(Operazione::scritta, nero).size()),
               std::tuple(1u, 4u, 2u, 0u));  // the letter and the one number, neither black
 }
+
+// Zoomed past the window, the grid slides to keep the focus cell whole in view, corner or middle;
+// a grid that still fits stays centred.
+TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
+    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    for (const auto& [c, r] : {std::pair(15, 10), {1, 1}, {8, 5}}) {
+        DecorazioniGriglia d;
+        d.zoom = 2, d.fuoco = Casella{c, r};
+        disegna(s, d);
+        const int L = s.latoCasella, x = s.xGriglia + (c - 1) * L, y = s.yGriglia + (r - 1) * L;
+        EXPECT_TRUE(L == 126 && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
+                    y + L <= area.altezza - area.altezzaStatusBar) << c << "," << r << ": " << x << " " << y;
+    }
+    Stato piccolo = prova::statoDaSchema({"AB", "CD"});
+    DecorazioniGriglia d;
+    d.zoom = 1.25;
+    disegna(piccolo, d);
+    EXPECT_EQ(piccolo.xGriglia * 2 + 2 * piccolo.latoCasella, 1016);
+}

@@ -321,7 +321,8 @@ private:
     void aggiornaMenuRecenti();
     void ricordaSchema();
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
-    Aspetto aspetto_ = Aspetto::normale;  // the screen's look; the page never follows it
+    Aspetto aspetto_ = Aspetto::normale;
+    double zoom_ = 1;  // Ctrl+plus / Ctrl+minus / Ctrl+0  // the screen's look; the page never follows it
     void impostaAspetto(Aspetto aspetto);
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;           // a modal dialog holds the window

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <array>
+#include <tuple>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
@@ -116,6 +117,24 @@ void Form1::creaTastiera() {
     MenuSaltaComplete->setCheckable(true);
     MenuSaltaComplete->setChecked(opzioneUtente(chiaveSaltaComplete, false));
     connect(MenuSaltaComplete, &QAction::triggered, this, &Form1::MenuSaltaComplete_Click);
+
+    // Zoom: cells past what the window holds, the grid following the current cell.
+    const std::tuple<const char*, const char*, QList<QKeySequence>, int> passi[] = {
+        {"MenuIngrandisci", "&Ingrandisci schema", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+        {"MenuRiduci", "Ri&duci schema", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
+        {"MenuDimensioneNormale", "Dimensione &normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, 0}};
+    for (const auto& [nome, testo, tasti, verso] : passi) {
+        QAction* a = Menuimpo->addAction(testo);
+        a->setObjectName(nome);
+        a->setShortcuts(tasti);
+        connect(a, &QAction::triggered, this, [this, verso = verso] {
+            static constexpr double livelli[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+            int i = 0;
+            while (i + 1 < 7 && livelli[i] < zoom_) ++i;
+            zoom_ = verso == 0 ? 1 : livelli[std::clamp(i + verso, 0, 6)];
+            if (sessione_->aperto()) disegnaGriglia();
+        });
+    }
 
     // Looks: the grid's colours and the window's palette; the printed page stays black on white.
     QMenu* aspetti = Menuimpo->addMenu("&Aspetto");
@@ -306,6 +325,8 @@ void Form1::impostaAspetto(Aspetto aspetto) {
 DecorazioniGriglia Form1::decorazioni() const {
     DecorazioniGriglia d;
     d.aspetto = aspetto_;
+    d.zoom = zoom_;
+    if (posizioneCorrente().valida()) d.fuoco = Casella{posizioneCorrente().colonna, posizioneCorrente().riga};
     // A paused grid shows neither letters nor what was said about them.
     if (inPausa()) {
         d.lettereNascoste = true;
