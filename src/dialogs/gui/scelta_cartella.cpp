@@ -28,6 +28,9 @@ SceltaCartella::SceltaCartella(QWidget* genitore, Piattaforma& piattaforma)
     Drive1->setObjectName("Drive1");
     Dir1->setObjectName("Dir1");
     File1->setObjectName("File1");
+    Drive1->setAccessibleName("Volume");
+    Dir1->setAccessibleName("Cartelle");
+    File1->setAccessibleName("File di cruciverba");
     percorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
     percorso->setWordWrap(true);
     riempiVolumi();
@@ -141,6 +144,7 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     File1 = scelta_->File1;
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
+    Text1->setAccessibleName("Nome file");
     Label1 = new QLabel("Nome File", this);
     Label3 = new QLabel("Cartella", this);
 

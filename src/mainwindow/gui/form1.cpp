@@ -46,6 +46,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     creaToolbar();
     StatusBar1 = new BarraStato(area_);
     StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setAccessibleName("Barra di stato");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
     creaVerifica();

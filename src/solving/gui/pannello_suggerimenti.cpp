@@ -19,6 +19,7 @@ PannelloSuggerimenti::PannelloSuggerimenti(QWidget* genitore) : QWidget(genitore
     stato_->setWordWrap(true);
     lista_ = new QListView(this);
     lista_->setObjectName("ListaSuggerimenti");
+    lista_->setAccessibleName("Suggerimenti");
     lista_->setUniformItemSizes(true);
     lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lista_->setFocusPolicy(Qt::NoFocus);

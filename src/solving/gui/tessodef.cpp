@@ -157,6 +157,13 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     Label5->clear();
     const int n = lunghezza();
+    // What a screen reader says for each control: the boxes by their place in the word.
+    Text1->setAccessibleName("Definizione");
+    Text2->setAccessibleName("Parola");
+    Combo1->setAccessibleName("Parole trovate");
+    Picture1->setAccessibleName("Avanzamento della ricerca");
+    for (int i = 0; i < maxCaselleDialogo; ++i)
+        Text3[static_cast<size_t>(i)]->setAccessibleName(QString("Lettera %1 di %2").arg(i + 1).arg(n));
     // The list and the progress bar serve only the search: without it they would stay empty.
     Command3d4->setVisible(conRicerca(n));
     Combo1->setVisible(conRicerca(n));
