@@ -57,11 +57,16 @@ void disegnaAvvisoPausa(Superficie& sup, const GeometriaSchema& g, const std::st
 
 namespace {
 
-// Zoomed, the cells grow past what the window holds and the grid slides so that the focus
-// cell's centre is as near the middle as the grid's edges allow.
+// Below this side a cell's letter cannot be read: a big grid then grows past the window.
+constexpr int latoLeggibile = 24;
+
+// Zoomed, or too big for the window to show readable cells, the grid grows past the window and
+// slides so that the focus cell's centre is as near the middle as the grid's edges allow.
 void ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFinestra& area, const DecorazioniGriglia& d) {
-    if (d.zoom <= 1 || g.lato <= 0) return;
-    const int L = intero(g.lato * d.zoom);
+    if (g.lato <= 0) return;
+    const double zoom = std::max(d.zoom, static_cast<double>(latoLeggibile) / g.lato);
+    if (zoom <= 1) return;
+    const int L = intero(g.lato * zoom);
     g.lato = L;
     g.puntiLettere = std::max<int>(intero(L / 100.0 * caratteriDisegno(s)), 6);
     g.puntiNumeri = L / 100.0 * numeriDisegno(s);

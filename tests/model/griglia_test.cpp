@@ -110,12 +110,15 @@ TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
 // a grid that still fits stays centred.
 TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
     Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    for (const auto& [c, r] : {std::pair(15, 10), {1, 1}, {8, 5}}) {
+    Stato grande;  // 64 x 64: too small to read at the window's size, so it grows by itself
+    grande.cruciverba = Cruciverba(64, 64);
+    for (const auto& [c, r, zoom] : {std::tuple(15, 10, 2.0), {1, 1, 2.0}, {8, 5, 2.0}, {64, 64, 1.0}, {30, 2, 1.0}}) {
+        Stato& x0 = zoom > 1 ? s : grande;
         DecorazioniGriglia d;
-        d.zoom = 2, d.fuoco = Casella{c, r};
-        disegna(s, d);
-        const int L = s.latoCasella, x = s.xGriglia + (c - 1) * L, y = s.yGriglia + (r - 1) * L;
-        EXPECT_TRUE(L == 126 && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
+        d.zoom = zoom, d.fuoco = Casella{c, r};
+        disegna(x0, d);
+        const int L = x0.latoCasella, x = x0.xGriglia + (c - 1) * L, y = x0.yGriglia + (r - 1) * L;
+        EXPECT_TRUE(L == (zoom > 1 ? 126 : 24) && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
                     y + L <= area.altezza - area.altezzaStatusBar) << c << "," << r << ": " << x << " " << y;
     }
     Stato piccolo = prova::statoDaSchema({"AB", "CD"});
