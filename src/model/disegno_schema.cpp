@@ -92,7 +92,10 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             if (!k.disegnata) continue;
             const double x = g.x0 + static_cast<double>(c) * L, y = g.y0 + static_cast<double>(r) * L;
             sup.rettangolo(x, y, x + L, y + L, st.coloreLinee);
-            if (k.fondo) sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, *k.fondo);
+            // Shading follows the look; a file's own colour stays as the file gives it.
+            if (k.fondo)
+                sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1,
+                                    *k.fondo == StileSchema{}.coloreOmbreggiata ? st.coloreOmbreggiata : *k.fondo);
             if (k.segni) disegnaSegni(sup, x, y, L, k.segni, st);
             if (k.cerchio) sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, st.coloreLinee);
             if (k.nera) {

@@ -43,7 +43,8 @@ public:
     virtual double altezzaScala() const = 0;
     // The outline of the ellipse inside the rectangle (a cell's circle). Targets that draw no
     // curves leave it out.
-    virtual void ellisse(double x1, double y1, double x2, double y2, Colore c) { (void)x1, (void)y1, (void)x2, (void)y2, (void)c; }
+    // Pure like the others: a wrapper that forgot it would silently lose the circles.
+    virtual void ellisse(double x1, double y1, double x2, double y2, Colore c) = 0;
     // The printer lets the job choose its unit system; other targets keep theirs.
     virtual void impostaScala(double larghezza, double altezza) { (void)larghezza, (void)altezza; }
 

@@ -27,6 +27,7 @@ public:
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
         d_.rettangoloPieno(x1, y1, x2, y2, c);
     }
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override { d_.ellisse(x1, y1, x2, y2, c); }
     void disegnaTesto(double x, double y, const std::string& t) override {
         d_.coloreTesto = coloreTesto;
         d_.disegnaTesto(x, y, t);
@@ -59,6 +60,9 @@ public:
     }
     void rettangoloPieno(double x1, double y1, double x2, double y2, Colore c) override {
         s_.rettangoloPieno(x_ + x1 * k_, y_ + y1 * k_, x_ + x2 * k_, y_ + y2 * k_, c);
+    }
+    void ellisse(double x1, double y1, double x2, double y2, Colore c) override {
+        s_.ellisse(x_ + x1 * k_, y_ + y1 * k_, x_ + x2 * k_, y_ + y2 * k_, c);
     }
     void disegnaTesto(double x, double y, const std::string& t) override {
         s_.coloreTesto = coloreTesto;

@@ -169,11 +169,13 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     EXPECT_TRUE(lungo.testo.ends_with("…") && lungo.x1 >= a4.margine && lungo.x2 <= a4.larghezza - a4.margine);
     s.cruciverba.titolo.clear();
     s.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
+    s.cruciverba.cella(1, 1).cerchio = true;  // a circle reaches the paper
     const auto carta = fogli(s);
     EXPECT_EQ(carta[0][0].testo, "prova");
     SuperficieRegistro r;
     r.operazioni = carta[0];
-    EXPECT_TRUE(r.scritta("C") && !r.scritta("A") && !r.scritta("S") && !r.scritta("."));
+    EXPECT_TRUE(r.scritta("C") && !r.scritta("A") && !r.scritta("S") && !r.scritta(".") &&
+                r.di(Operazione::ellisse).size() == 1);
     // Black squares keep 90 % of the cell, centred.
     const auto pieni = r.di(Operazione::rettangoloPieno);
     ASSERT_EQ(pieni.size(), 2u);

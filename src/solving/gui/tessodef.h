@@ -87,6 +87,10 @@ private:
             sotto().rettangoloPieno(x1, y1, x2, y2, c);
             tratto();
         }
+        void ellisse(double x1, double y1, double x2, double y2, Colore c) override {
+            sotto().ellisse(x1, y1, x2, y2, c);
+            tratto();
+        }
         void disegnaTesto(double x, double y, const std::string& s) override {
             sotto().disegnaTesto(x, y, s);
             tratto();
