@@ -1,4 +1,7 @@
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 
 #include <QApplication>
@@ -49,6 +52,20 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     StatusBar1->setAccessibleName("Barra di stato");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
+    dati_ = new DatiGiocatore(stato_, this);
+    connect(dati_, &DatiGiocatore::avviso, this,
+            [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
+    colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
+    connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
+        if (sessione_->modo() == ModoVista::griglia)
+            disegnaGriglia();
+        else
+            disponiBarre();
+    });
+    aspetto_ = new AspettoSchermo(area_);
+    connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
+        if (sessione_->aperto()) disegnaGriglia();
+    });
     creaVerifica();
     creaTastiera();
     collegaSessione();
@@ -256,7 +273,7 @@ void Form1::disponiBarre() {
     for (QAction* a : pulsanteToolbar)
         if (QWidget* ultimo = a ? Toolbar1->widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
     Command3d15->move(x, Command3d15->y());
-    disponiElenco();
+    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
 }
 
 void Form1::impostaTestoLabel1(const std::string& testo) {
@@ -276,6 +293,8 @@ AreaFinestra Form1::areaFinestra() const {
     a.altezzaStatusBar = StatusBar1->height();
     return a;
 }
+
+AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFinestra()); }
 
 // ---- Start-up
 
@@ -416,11 +435,11 @@ void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // The print preview owns the area while it is shown.
     if (sessione_->modo() != ModoVista::griglia) return;
-    disponiElenco();
+    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
     try {
         titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), areaGriglia(), decorazioni());
         aggiornaTitolo();
-        aggiornaElenco();
+        colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
@@ -455,19 +474,16 @@ void Form1::collegaSessione() {
     connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
         // Options that could not be written are tried again at every change.
-        if (datiGiocatoreDetti_) salvaDatiGiocatore();
+        if (dati_->inAttesa()) dati_->salva();
         disegnaGriglia();
-        annunciaCellaCorrente(*this);
+        annunciaCellaCorrente(area_);
     });
     connect(sessione_, &Sessione::segniCambiati, this, &Form1::disegnaGriglia);
     connect(sessione_, &Sessione::posizioneCambiata, this, [this] {
         Shape1->hide();  // the hover's word outline would blur which word is current
         disegnaGriglia();
-        annunciaCellaCorrente(*this);
+        annunciaCellaCorrente(area_);
     });
-    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata, &Sessione::segniCambiati})
-        connect(sessione_, segnale, this, &Form1::pianificaSuggerimenti);
-    connect(sessione_, &Sessione::celleCambiate, this, &Form1::pianificaSuggerimenti);
     connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
     connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
         StatusBar1->showMessage(QString::fromStdString(testo), 15000);
@@ -540,7 +556,7 @@ void Form1::primaDellaFine() {
 void Form1::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
-    if (datiGiocatoreDetti_) salvaDatiGiocatore();
+    if (dati_->inAttesa()) dati_->salva();
     sessione_->chiudi(tieniRisposte);
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
@@ -577,23 +593,20 @@ void Form1::closeEvent(QCloseEvent* e) {
 
 void Form1::menuold_Click() {
     stato_.tastoSinistro = menuold->isChecked();
-    impostazioniSospese_ = true;
-    salvaDatiGiocatore();
+    dati_->impostazioniCambiate();
 }
 
 void Form1::Menurett_Click() {
     stato_.rettangoloParola = Menurett->isChecked();
     Shape1->hide();
-    impostazioniSospese_ = true;
-    salvaDatiGiocatore();
+    dati_->impostazioniCambiate();
 }
 
 void Form1::MenuLingua_Click(int lingua) {
     // Another dictionary: kept for the next start, and the suggestions come from it from now on.
     if (scegliLingua(stato_, piattaforma_, lingua)) {
-        salvaValoreUtente(chiaveLingua, lingua);
-        salvaDatiGiocatore();
-        pianificaSuggerimenti();
+        dati_->salvaOpzione(chiaveLingua, lingua);
+        colonna_->pianificaSuggerimenti();
     }
     if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     segnaLingue();

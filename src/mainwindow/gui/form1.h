@@ -32,9 +32,10 @@ namespace quadrivo {
 
 class FinestraGuida;
 
-class FONTEN;          // dialogs
-class PannelloSuggerimenti;  // the crossing-aware words for the current word
-class PannelloDefinizioni;  // the clue panel
+class FONTEN;  // dialogs
+class AspettoSchermo;
+class ColonnaDefinizioni;
+class DatiGiocatore;
 
 class Form1 : public QMainWindow, private VistaSolutore {
     Q_OBJECT
@@ -76,10 +77,6 @@ public:
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
     void mettiAlSicuro();
-    // The player's options (tramerio.ini, Quadrivo.conf): a failing write is said once in the
-    // status bar, kept in memory and tried again at the next change and at the end.
-    void salvaDatiGiocatore();
-    void salvaOpzioneUtente(const char* chiave, bool valore);
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
     // The part of it the window's grid is laid out in: without the clue panel and the clue line.
@@ -137,8 +134,6 @@ public:
     bool clicGriglia(int pulsante, double x, double y);
     // F2: the word dialog on the current word.
     void MenuParola_Click();
-    void MenuElenco_Click();
-    void MenuSuggerimenti_Click();
     void MenuSaltaComplete_Click();
 
     // ---- Printing (form1_stampa.cpp)
@@ -251,18 +246,8 @@ private:
     void collegaSessione();
     void dopoNuovoSchema();
     void dopoCambioModo();
-    // Keyboard solving: its menu items, the clue panel and line.
+    // Keyboard solving: its menu items; the clue column and the looks add theirs.
     void creaTastiera();
-    void aggiornaElenco();
-    void disponiElenco();
-    bool elencoVisibile() const;
-    // The "Suggerimenti" panel, below the clue panel in the right column (or alone in it): its
-    // list is worked out once the pending events are handled, however many changes came.
-    bool suggerimentiVisibili() const;
-    bool colonnaVisibile() const { return elencoVisibile() || suggerimentiVisibili(); }
-    void pianificaSuggerimenti();
-    void aggiornaSuggerimenti();
-    void scriviSuggerimento(const QString& parola);
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -272,8 +257,7 @@ private:
     int giaAttivato_ = 0;
     std::string fileRigaComando_;
     bool chiuso_ = false;
-    bool impostazioniSospese_ = false;  // tramerio.ini still to be written
-    bool datiGiocatoreDetti_ = false;   // a failing write of the options was said and waits
+    DatiGiocatore* dati_ = nullptr;
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
     QSize dimensioneDisegnata_;
@@ -308,10 +292,8 @@ private:
     std::optional<PuntoVerifica> puntoVerifica(QPointF p) const;
     bool filtroVerifica(QObject* oggetto, QEvent* evento);
     // ---- Keyboard solving (form1_tastiera.cpp)
-    PannelloDefinizioni* elenco_ = nullptr;  // the clue panel on the area's right
-    QLabel* rigaDefinizione_ = nullptr;    // the current clue above the grid
+    ColonnaDefinizioni* colonna_ = nullptr;  // the clue list, the suggestions and the clue line
     QAction* MenuParola = nullptr;
-    QAction* MenuElenco = nullptr;
     QAction* MenuSaltaComplete = nullptr;
     QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
     void mostraGuida(bool soloTasti);
@@ -321,14 +303,9 @@ private:
     void aggiornaMenuRecenti();
     void ricordaSchema();
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
-    Aspetto aspetto_ = Aspetto::normale;
-    double zoom_ = 1;  // Ctrl+plus / Ctrl+minus / Ctrl+0  // the screen's look; the page never follows it
-    void impostaAspetto(Aspetto aspetto);
+    AspettoSchermo* aspetto_ = nullptr;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
-    bool bloccata_ = false;           // a modal dialog holds the window
-    PannelloSuggerimenti* suggerimenti_ = nullptr;
-    QAction* MenuSuggerimenti = nullptr;
-    bool suggerimentiInAttesa_ = false;
+    bool bloccata_ = false;         // a modal dialog holds the window
 };
 
 }  // namespace quadrivo

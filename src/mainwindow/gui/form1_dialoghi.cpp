@@ -15,6 +15,7 @@
 #include "mainwindow/finestra.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
+#include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/form1.h"
 
 namespace quadrivo {
@@ -139,7 +140,7 @@ void Form1::MenuFont_Click() {
     salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
     salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
     salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
-    salvaDatiGiocatore();
+    dati_->salva();
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);

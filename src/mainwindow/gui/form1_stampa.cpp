@@ -74,7 +74,7 @@ void Form1::dopoCambioModo() {
     } else {
         Command3d15->hide();
     }
-    disponiElenco();  // the page takes the whole area, as it always did
+    disponiBarre();  // the page takes the whole area: the clue column goes
     disegnaGriglia();
 }
 

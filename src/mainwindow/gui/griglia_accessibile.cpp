@@ -222,9 +222,9 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
     return f && f->area() == area ? new AreaAccessibile(area, f) : nullptr;
 }
 
-QAccessibleInterface* cellaCorrente(Form1& f) {
-    auto* area = dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(f.area()));
-    return area ? area->griglia()->focusChild() : nullptr;
+QAccessibleInterface* cellaCorrente(QWidget* area) {
+    auto* a = dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(area));
+    return a ? a->griglia()->focusChild() : nullptr;
 }
 
 }  // namespace
@@ -234,19 +234,19 @@ void installaGrigliaAccessibile() {
     (void)installata;
 }
 
-void annunciaCellaCorrente(Form1& f) {
-    f.area()->setProperty(proprietaLettura, QVariant());
+void annunciaCellaCorrente(QWidget* area) {
+    area->setProperty(proprietaLettura, QVariant());
     if (!QAccessible::isActive()) return;
-    if (QAccessibleInterface* k = cellaCorrente(f)) {
+    if (QAccessibleInterface* k = cellaCorrente(area)) {
         QAccessibleEvent e(k, QAccessible::Focus);
         QAccessible::updateAccessibility(&e);
     }
 }
 
-void annunciaLettura(Form1& f, const QString& testo) {
-    f.area()->setProperty(proprietaLettura, testo);
+void annunciaLettura(QWidget* area, const QString& testo) {
+    area->setProperty(proprietaLettura, testo);
     if (!QAccessible::isActive()) return;
-    if (QAccessibleInterface* k = cellaCorrente(f)) {
+    if (QAccessibleInterface* k = cellaCorrente(area)) {
         QAccessibleEvent e(k, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&e);
     }

@@ -4,17 +4,17 @@
 // word's first cell describes the words that start there.
 #include <QString>
 
-namespace quadrivo {
+class QWidget;
 
-class Form1;
+namespace quadrivo {
 
 // Once per program: the main window's drawing area is then read as that table.
 void installaGrigliaAccessibile();
 
 // The current cell moved or letters changed: the reader hears the cell with the focus.
-void annunciaCellaCorrente(Form1& finestra);
+void annunciaCellaCorrente(QWidget* area);
 // A reading asked for by the player: it becomes the current cell's description, which a reader
 // speaks as it changes.
-void annunciaLettura(Form1& finestra, const QString& testo);
+void annunciaLettura(QWidget* area, const QString& testo);
 
 }  // namespace quadrivo

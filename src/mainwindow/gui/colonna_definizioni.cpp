@@ -1,0 +1,188 @@
+#include "mainwindow/gui/colonna_definizioni.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <algorithm>
+
+#include "mainwindow/gui/dati_giocatore.h"
+#include "mainwindow/gui/griglia_accessibile.h"
+#include "model/opzioni_utente.h"
+#include "sessione/sessione.h"
+#include "solving/gui/pannello_definizioni.h"
+#include "solving/gui/pannello_suggerimenti.h"
+#include "solving/lessico.h"
+#include "solving/lessico_incroci.h"
+#include "solving/lettura.h"
+
+namespace quadrivo {
+
+namespace {
+
+const char* const chiaveElenco = "soluzione/mostraElenco";
+const char* const chiaveSuggerimenti = "soluzione/mostraSuggerimenti";
+
+// About a quarter of the window, so a small screen keeps most of its width for the grid.
+int larghezzaElenco(int larghezzaArea) {
+    return std::min(std::clamp(larghezzaArea * 27 / 100, 200, 360), larghezzaArea / 2);
+}
+
+// One line of the clue's font, whatever the text: the grid must not move when the clue changes.
+int altezzaRiga(const QLabel* riga) { return riga->fontMetrics().height() + 6; }
+
+}  // namespace
+
+ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, DatiGiocatore& dati, QWidget* area)
+    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), dati_(dati), area_(area) {
+    elenco_ = new PannelloDefinizioni(area_);
+    elenco_->hide();
+    connect(elenco_, &PannelloDefinizioni::parolaScelta, this, [this](int indice) {
+        area_->setFocus(Qt::OtherFocusReason);
+        sessione_.impostaPosizione(sessione_.navigazione().vaiAParola(sessione_.cruciverba(), indice));
+    });
+    connect(elenco_, &PannelloDefinizioni::tastieraResa, this, [this] { area_->setFocus(Qt::OtherFocusReason); });
+    suggerimenti_ = new PannelloSuggerimenti(area_);
+    suggerimenti_->hide();
+    connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &ColonnaDefinizioni::scriviSuggerimento);
+    rigaDefinizione_ = new QLabel(area_);
+    rigaDefinizione_->setObjectName("RigaDefinizione");
+    rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    rigaDefinizione_->setTextFormat(Qt::PlainText);
+    QFont f = rigaDefinizione_->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    rigaDefinizione_->setFont(f);
+    rigaDefinizione_->hide();
+
+    for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata, &Sessione::segniCambiati})
+        connect(&sessione_, segnale, this, &ColonnaDefinizioni::pianificaSuggerimenti);
+    connect(&sessione_, &Sessione::celleCambiate, this, &ColonnaDefinizioni::pianificaSuggerimenti);
+}
+
+void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
+    const auto voce = [this, opzioni](const char* nome, const char* testo, const char* chiave, bool predefinita) {
+        QAction* a = opzioni->addAction(testo);
+        a->setObjectName(nome);
+        a->setCheckable(true);
+        a->setChecked(valoreUtente(chiave, predefinita).toBool());
+        connect(a, &QAction::triggered, this, [this, chiave](bool segnata) {
+            dati_.salvaOpzione(chiave, segnata);
+            emit disposizioneCambiata();
+        });
+        return a;
+    };
+    MenuElenco = voce("MenuElenco", "Mostra &elenco definizioni", chiaveElenco, true);
+    MenuSuggerimenti = voce("MenuSuggerimenti", "Sugg&erimenti", chiaveSuggerimenti, false);
+
+    // Readings for a screen reader, shown in the clue line when none is running.
+    QMenu* letture = aiuto->addMenu("&Lettura");
+    letture->setObjectName("MenuLettura");
+    const std::pair<const char*, QKeySequence> voci[] = {{"Leggi la &definizione", QKeySequence("Ctrl+Shift+D")},
+                                                         {"&Compita la parola", QKeySequence("Ctrl+Shift+L")},
+                                                         {"Leggi l'&incrocio", QKeySequence("Ctrl+Shift+I")}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = letture->addAction(voci[i].first);
+        a->setObjectName(QString("MenuLettura%1").arg(i + 1));
+        a->setShortcut(voci[i].second);
+        connect(a, &QAction::triggered, this, [this, i] { leggi(i); });
+    }
+    // F12 takes the keyboard to the clue list and Esc brings it back: every clue reachable without a mouse.
+    QAction* versoElenco = letture->addAction("Vai all'&elenco delle definizioni");
+    versoElenco->setObjectName("MenuVaiElenco");
+    versoElenco->setShortcut(QKeySequence(Qt::Key_F12));
+    connect(versoElenco, &QAction::triggered, this, [this] {
+        if (sessione_.aperto() && elenco_->isVisible() && !sessione_.inPausa()) elenco_->prendiTastiera();
+    });
+}
+
+void ColonnaDefinizioni::leggi(int cosa) {
+    if (!sessione_.aperto() || sessione_.inPausa()) return;
+    const QString testo = QString::fromStdString(letturaParola(sessione_.cruciverba(), sessione_.navigazione(),
+                                                               sessione_.posizione(), static_cast<CosaLeggere>(cosa)));
+    annunciaLettura(area_, testo);
+    if (!QAccessible::isActive()) rigaDefinizione_->setText(testo);
+}
+
+bool ColonnaDefinizioni::elencoVisibile() const {
+    return MenuElenco && MenuElenco->isChecked() && sessione_.modo() == ModoVista::griglia;
+}
+
+bool ColonnaDefinizioni::suggerimentiVisibili() const {
+    return MenuSuggerimenti && MenuSuggerimenti->isChecked() && sessione_.modo() == ModoVista::griglia;
+}
+
+bool ColonnaDefinizioni::visibile() const { return elencoVisibile() || suggerimentiVisibili(); }
+
+AreaFinestra ColonnaDefinizioni::areaGriglia(AreaFinestra a) const {
+    if (!visibile()) return a;
+    a.larghezza -= larghezzaElenco(area_->width());
+    a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
+    return a;
+}
+
+void ColonnaDefinizioni::disponi(int alto, int basso) {
+    const bool eraVisibile = suggerimenti_->isVisible();
+    if (!visibile()) {
+        elenco_->hide();
+        suggerimenti_->hide();
+        rigaDefinizione_->hide();
+        return;
+    }
+    const int w = area_->width(), l = larghezzaElenco(w);
+    const int alta = std::max(0, area_->height() - alto - basso);
+    // Both shown: the clues above, the suggestions in the lower two fifths.
+    const int sotto = !suggerimentiVisibili() ? 0 : elencoVisibile() ? alta * 2 / 5 : alta;
+    elenco_->setGeometry(w - l, alto, l, alta - sotto);
+    suggerimenti_->setGeometry(w - l, alto + alta - sotto, l, sotto);
+    rigaDefinizione_->setGeometry(0, alto, w - l, altezzaRiga(rigaDefinizione_));
+    elenco_->setVisible(elencoVisibile());
+    suggerimenti_->setVisible(suggerimentiVisibili());
+    rigaDefinizione_->show();
+    if (!eraVisibile && suggerimenti_->isVisible()) pianificaSuggerimenti();
+}
+
+void ColonnaDefinizioni::aggiorna() {
+    if (!elenco_->isVisible()) return;
+    const Posizione& p = sessione_.posizione();
+    const Navigazione& n = sessione_.navigazione();
+    const int corrente = p.valida() ? n.indiceParola(p.colonna, p.riga, p.direzione) : -1;
+    elenco_->aggiorna(n, sessione_.cruciverba(), corrente, sessione_.inPausa());
+    rigaDefinizione_->setText(QString::fromStdString(n.definizioneCorrente(p)));
+}
+
+void ColonnaDefinizioni::pianificaSuggerimenti() {
+    if (suggerimentiInAttesa_ || !suggerimentiVisibili()) return;
+    suggerimentiInAttesa_ = true;
+    QMetaObject::invokeMethod(this, &ColonnaDefinizioni::aggiornaSuggerimenti, Qt::QueuedConnection);
+}
+
+void ColonnaDefinizioni::aggiornaSuggerimenti() {
+    suggerimentiInAttesa_ = false;
+    if (!suggerimenti_->isVisible()) return;
+    // A paused grid hides its letters; the words that fit them would tell them.
+    if (sessione_.inPausa()) return suggerimenti_->mostraNessuna("In pausa.");
+    const Parola* w = sessione_.parolaCorrente();
+    if (!w) return suggerimenti_->mostraNessuna("Nessuna parola corrente.");
+    if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
+        return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
+    // The index is built at the first search; a dictionary that cannot be used is only named.
+    Stato& stato = sessione_.stato();
+    if (!stato.indiceParole && !caricaLessico(stato, piattaforma_))
+        return suggerimenti_->mostraNessuna(
+            QString::fromStdString("Dizionario " + stato.fileLessico + " non disponibile."));
+    suggerimenti_->mostra(suggerimenti(stato.cruciverba, w->caselle, *stato.indiceParole));
+}
+
+void ColonnaDefinizioni::scriviSuggerimento(const QString& parola) {
+    const Parola* w = sessione_.parolaCorrente();
+    if (!w || sessione_.inPausa() || sessione_.modo() != ModoVista::griglia) return;
+    std::vector<Scrittura> scritture;
+    for (int i = 0; i < w->lunghezza && i < parola.size(); ++i)
+        scritture.push_back({w->colonnaDi(i), w->rigaDi(i), parola.mid(i, 1).toStdString(), sessione_.matita()});
+    // One step of the history, as a word from the dialog.
+    sessione_.scrivi(scritture);
+    area_->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace quadrivo
