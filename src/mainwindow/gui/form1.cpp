@@ -1,6 +1,7 @@
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 
@@ -66,7 +67,12 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
     });
-    creaVerifica();
+    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
+    verifica_->collega([this](const char* nome) { return azione(nome); }, pulsanteToolbar[10], pulsanteToolbar[11]);
+    connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
+        nascondiLabel1();
+        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    });
     creaTastiera();
     collegaSessione();
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Toolbar1, StatusBar1, Command3d15}) w->raise();
@@ -421,7 +427,7 @@ void Form1::aggiornaFinestra() {
     MenuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
     mettiGraficaAimenu();
-    aggiornaComandiVerifica();
+    verifica_->aggiornaComandi();
     if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
 }
 
@@ -489,10 +495,6 @@ void Form1::collegaSessione() {
         StatusBar1->showMessage(QString::fromStdString(testo), 15000);
     });
     connect(sessione_, &Sessione::salvaConNomeRichiesto, this, &Form1::MenuSalvaCN_Click);
-    connect(sessione_, &Sessione::tempoCambiato, this, [this] {
-        aggiornaComandiVerifica();
-        mostraTempo();
-    });
     // Said once the grid shows the last letter.
     connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
         QTimer::singleShot(0, this, [this, messaggio] {
@@ -503,8 +505,6 @@ void Form1::collegaSessione() {
 
 void Form1::dopoNuovoSchema() {
     Picture1->move(Picture1->x(), height());
-    passaggio_.reset();
-    premuto_.reset();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
     ricordaSchema();
@@ -639,6 +639,13 @@ bool Form1::event(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange)
         daRiposizionare_ = (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
                            !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    if (e->type() == QEvent::WindowStateChange) sessione_->impostaRidotta(isMinimized());
+    // A modal dialog blocks the window; the open dialog disables it: either way the clock waits.
+    if (e->type() == QEvent::WindowBlocked || e->type() == QEvent::WindowUnblocked)
+        bloccata_ = e->type() == QEvent::WindowBlocked;
+    if (e->type() == QEvent::WindowBlocked || e->type() == QEvent::WindowUnblocked ||
+        e->type() == QEvent::EnabledChange)
+        sessione_->impostaDialogo(bloccata_ || !isEnabled());
     if (daRiposizionare_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
         QTimer::singleShot(0, this, [this] {
             const QScreen* s = screen();
@@ -687,7 +694,6 @@ void Form1::accodaAttivazione() {
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (filtroVerifica(oggetto, evento)) return true;
     // Keys for the grid, whether the grid or (before any click) the window has the keyboard.
     if (evento->type() == QEvent::KeyPress && (oggetto == area_ || oggetto == this)) {
         const QWidget* fuoco = QApplication::focusWidget();

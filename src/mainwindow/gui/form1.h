@@ -34,6 +34,7 @@ class FinestraGuida;
 
 class FONTEN;  // dialogs
 class AspettoSchermo;
+class ComandiVerifica;
 class ColonnaDefinizioni;
 class DatiGiocatore;
 
@@ -98,21 +99,9 @@ public:
     // The pointer moved over the hover label.
     void Label1_MouseMove();
 
-    // ---- Checking, revealing and the solving clock (form1_verifica.cpp)
+    // ---- Checking and clearing; the other checks, the reveals and the clock are ComandiVerifica's.
     void MenuCS_Click();
     void MenuAzzera_Click();
-    void MenuControllaLettera_Click();
-    void MenuControllaParola_Click();
-    void MenuSegnaErrori_Click();
-    void MenuRivelaLettera_Click();
-    void MenuRivelaParola_Click();
-    void MenuRivelaSchema_Click();
-    void MenuPausa_Click();
-    // The word and the cell the checks and reveals act on: the word being typed, else the one
-    // under the pointer, else the last one pressed on (the pointer went to the menu or the
-    // toolbar); nothing when the pointer never met one.
-    std::optional<Parola> parolaPerVerifica() const;
-    std::optional<Casella> casellaPerVerifica() const;
     // The solving time shown (milliseconds), and whether Pausa holds it.
     std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
     bool inPausa() const { return sessione_->inPausa(); }
@@ -227,7 +216,6 @@ private:
     QActionGroup* lingue_ = nullptr;  // the four dictionary languages, one marked
     void creaToolbar();
     void creaControlli();
-    void creaVerifica();
     void disponiBarre();
     void caricaSfondo();
     void apriRigaComando();
@@ -279,18 +267,7 @@ private:
     void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
     void azzera() override;
 
-    // ---- The clock on the status bar and the cell the checks act on (form1_verifica.cpp)
-    struct PuntoVerifica {
-        Casella casella;
-        int direzione = orizzontale;
-    };
-    // The cell under the pointer, and the last one pressed on (the pointer may be on a menu now).
-    std::optional<PuntoVerifica> passaggio_, premuto_;
-    QTimer* battito_ = nullptr;
-    void mostraTempo();
-    void aggiornaComandiVerifica();
-    std::optional<PuntoVerifica> puntoVerifica(QPointF p) const;
-    bool filtroVerifica(QObject* oggetto, QEvent* evento);
+    ComandiVerifica* verifica_ = nullptr;  // checks, reveals, Pausa and the clock
     // ---- Keyboard solving (form1_tastiera.cpp)
     ColonnaDefinizioni* colonna_ = nullptr;  // the clue list, the suggestions and the clue line
     QAction* MenuParola = nullptr;

@@ -79,4 +79,9 @@ void Form1::Label1_MouseMove() { solutore_.movimentoSuControllo(); }
 
 void Form1::MenuAzzera_Click() { solutore_.azzeraSoluzioni(); }
 
+void Form1::MenuCS_Click() {
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    piattaforma_.messaggio(sessione_->messaggioVerifica(), {}, Icona::nessuna, Pulsanti::ok);
+}
+
 }  // namespace quadrivo

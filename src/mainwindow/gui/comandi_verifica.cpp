@@ -1,0 +1,196 @@
+#include "mainwindow/gui/comandi_verifica.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/immagini.h"
+#include "sessione/sessione.h"
+#include "solving/passaggio.h"
+#include "solving/verifica.h"
+
+namespace quadrivo {
+
+namespace {
+
+constexpr const char* titoloRivelaSchema = "Rivela schema";
+constexpr const char* domandaRivelaSchema =
+    "Premendo il bottone <OK> tutte le lettere mancanti o sbagliate verranno sostituite con quelle della "
+    "soluzione.";
+
+std::string contoErrori(size_t n) {
+    if (n == 0) return "Nessuna lettera sbagliata";
+    if (n == 1) return "1 lettera sbagliata";
+    return std::to_string(n) + " lettere sbagliate";
+}
+
+}  // namespace
+
+ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area)
+    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), barra_(barra), battito_(new QTimer(this)) {
+    battito_->setSingleShot(true);
+    connect(battito_, &QTimer::timeout, this, &ComandiVerifica::mostraTempo);
+    connect(&sessione_, &Sessione::tempoCambiato, this, [this] {
+        aggiornaComandi();
+        mostraTempo();
+    });
+    connect(&sessione_, &Sessione::schemaCambiato, this, [this] {
+        passaggio_.reset();
+        premuto_.reset();
+    });
+    area->installEventFilter(this);
+}
+
+void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
+                              QAction* pulsantePausa) {
+    const auto parola = [this] {
+        if (const std::optional<Parola> w = parolaPerVerifica()) controlla(w->caselle);
+    };
+    const auto lettera = [this] {
+        if (const std::optional<Casella> k = casellaPerVerifica()) controlla({*k});
+    };
+    const auto rivela = [this](bool soloLettera) {
+        std::vector<Casella> caselle;
+        if (!soloLettera) {
+            if (const std::optional<Parola> w = parolaPerVerifica()) caselle = w->caselle;
+        } else if (const std::optional<Casella> k = casellaPerVerifica()) {
+            caselle = {*k};
+        }
+        if (caselle.empty() || sessione_.inPausa()) return;
+        emit primaDiAgire();
+        sessione_.rivela(caselle);
+    };
+    struct Voce {
+        const char* nome;
+        std::function<void()> gestore;
+        int immagine;
+    };
+    const Voce voci[] = {
+        {"MenuControllaLettera", lettera, 0},
+        {"MenuControllaParola", parola, 9},
+        {"MenuSegnaErrori",
+         [this] {
+             if (sessione_.aperto()) controlla(caselleSchema(sessione_.cruciverba()));
+         },
+         0},
+        {"MenuRivelaLettera", [rivela] { rivela(true); }, 0},
+        {"MenuRivelaParola", [rivela] { rivela(false); }, 0},
+        {"MenuRivelaSchema", [this] { rivelaSchema(); }, 0},
+    };
+    for (const Voce& v : voci) {
+        QAction* a = azione(v.nome);
+        if (!a) continue;
+        if (v.immagine) a->setIcon(immagineLista(v.immagine));
+        connect(a, &QAction::triggered, this, v.gestore);
+        comandi_.push_back(a);
+    }
+    if (pulsanteControlla) {
+        connect(pulsanteControlla, &QAction::triggered, this, parola);
+        comandi_.push_back(pulsanteControlla);
+    }
+    // The Pause key too, for keyboards that have one.
+    for (QAction* a : {azione("MenuPausa"), pulsantePausa}) {
+        if (!a) continue;
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, &ComandiVerifica::pausa);
+        pause_.push_back(a);
+    }
+    if (QAction* a = azione("MenuPausa")) {
+        a->setIcon(immagineLista(10));
+        a->setShortcuts({a->shortcut(), QKeySequence(Qt::Key_Pause)});
+    }
+}
+
+void ComandiVerifica::mostraTempo() {
+    battito_->stop();
+    if (!sessione_.aperto()) {
+        barra_->impostaTempo({});
+        return;
+    }
+    const std::int64_t ms = sessione_.tempo();
+    const QString tempo = QString::fromStdString(testoTempo(ms));
+    barra_->impostaTempo(sessione_.inPausa() ? "In pausa " + tempo : tempo);
+    // The next whole second, when the display changes.
+    if (sessione_.partita().cronometro().inCorso()) battito_->start(static_cast<int>(1000 - ms % 1000));
+}
+
+void ComandiVerifica::aggiornaComandi() {
+    for (QAction* a : comandi_) a->setEnabled(!sessione_.inPausa());
+    for (QAction* a : pause_) a->setChecked(sessione_.inPausa());
+}
+
+// The white cell at a point of the drawing area, as hovering finds it, and the half it falls in.
+std::optional<ComandiVerifica::Punto> ComandiVerifica::puntoSotto(QPointF p) const {
+    if (sessione_.modo() != ModoVista::griglia) return std::nullopt;
+    const Stato& stato = sessione_.stato();
+    const PuntoGriglia k = cellaSotto(stato, p.x(), p.y());
+    if (fuoriGriglia(stato, p.x(), p.y(), k)) return std::nullopt;
+    const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
+    if (!stato.cruciverba.bianca(c, r)) return std::nullopt;
+    return Punto{{c, r}, metaOrizzontale(stato, p.x(), p.y(), k) ? orizzontale : verticale};
+}
+
+bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
+    if (evento->type() == QEvent::Leave) passaggio_.reset();
+    const bool movimento = evento->type() == QEvent::MouseMove;
+    const bool pressione = evento->type() == QEvent::MouseButtonPress;
+    if (!movimento && !pressione) return false;
+    // A hidden grid is not played on.
+    if (sessione_.inPausa()) return true;
+    std::optional<Punto> punto = puntoSotto(static_cast<QMouseEvent*>(evento)->position());
+    if (movimento) {
+        passaggio_ = punto;
+    } else if (punto) {
+        // A press keeps the direction the pointer shows.
+        const Puntatore forma = piattaforma_.puntatore();
+        if (forma == Puntatore::frecciaOrizzontale) punto->direzione = orizzontale;
+        if (forma == Puntatore::frecciaVerticale) punto->direzione = verticale;
+        premuto_ = punto;
+    }
+    return false;
+}
+
+std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
+    if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
+    if (const Parola* w = sessione_.parolaCorrente()) return *w;
+    const auto& p = passaggio_ ? passaggio_ : premuto_;
+    if (!p) return std::nullopt;
+    // A cell with no word its way gives the word the other way.
+    for (int verso : {p->direzione, p->direzione == orizzontale ? verticale : orizzontale})
+        if (const Parola* w =
+                sessione_.navigazione().parolaCorrente(Posizione{p->casella.colonna, p->casella.riga, verso}))
+            return *w;
+    return std::nullopt;
+}
+
+std::optional<Casella> ComandiVerifica::casellaPerVerifica() const {
+    if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
+    const Posizione& p = sessione_.posizione();
+    if (p.valida()) return Casella{p.colonna, p.riga};
+    if (const auto& q = passaggio_ ? passaggio_ : premuto_) return q->casella;
+    return std::nullopt;
+}
+
+void ComandiVerifica::controlla(const std::vector<Casella>& caselle) {
+    if (sessione_.inPausa()) return;
+    emit primaDiAgire();
+    barra_->showMessage(QString::fromStdString(contoErrori(sessione_.controlla(caselle).size())), 5000);
+}
+
+void ComandiVerifica::rivelaSchema() {
+    if (!sessione_.aperto() || sessione_.inPausa()) return;
+    emit primaDiAgire();
+    if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::okAnnulla) ==
+        Risposta::ok)
+        sessione_.rivela(caselleSchema(sessione_.cruciverba()));
+}
+
+void ComandiVerifica::pausa() {
+    if (!sessione_.aperto()) return;
+    emit primaDiAgire();
+    sessione_.impostaPausa(!sessione_.inPausa());
+}
+
+}  // namespace quadrivo

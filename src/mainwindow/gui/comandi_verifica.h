@@ -1,0 +1,64 @@
+#pragma once
+// Checks, reveals, Pausa and the solving clock in the status bar. The rules and the clock are the
+// session's; this shows them. A check acts on the word being typed, else the word under the
+// pointer, else the last one pressed on (the pointer went to the menu or the toolbar).
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "model/cruciverba.h"
+#include "solving/navigazione.h"
+
+class QAction;
+class QTimer;
+class QWidget;
+
+namespace quadrivo {
+
+class BarraStato;
+class Piattaforma;
+class Sessione;
+
+class ComandiVerifica : public QObject {
+    Q_OBJECT
+public:
+    // Follows the pointer over `area`, the drawing area the grid lives on.
+    ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area);
+
+    // The menu items, found by name, and the toolbar's check and pause buttons.
+    void collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
+                 QAction* pulsantePausa);
+    // Checks and reveals wait while the grid is hidden; the pause items show the pause.
+    void aggiornaComandi();
+    std::optional<Parola> parolaPerVerifica() const;
+    std::optional<Casella> casellaPerVerifica() const;
+
+signals:
+    // Before anything is checked or paused: the window hides its hover label and a print preview.
+    void primaDiAgire();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    struct Punto {
+        Casella casella;
+        int direzione = orizzontale;
+    };
+    std::optional<Punto> puntoSotto(QPointF p) const;
+    void mostraTempo();
+    void controlla(const std::vector<Casella>& caselle);
+    void rivelaSchema();
+    void pausa();
+
+    Sessione& sessione_;
+    Piattaforma& piattaforma_;
+    BarraStato* barra_;
+    QTimer* battito_;
+    std::vector<QAction*> comandi_;  // what the pause disables
+    std::vector<QAction*> pause_;    // what shows the pause
+    // The cell under the pointer, and the last one pressed on (the pointer may be on a menu now).
+    std::optional<Punto> passaggio_, premuto_;
+};
+
+}  // namespace quadrivo
