@@ -74,7 +74,7 @@ void svuotaFileRecenti() {
 std::vector<std::string> cartelleRecenti() {
     std::vector<std::string> r;
     for (const std::string& f : fileRecenti()) {
-        const std::string c = f.substr(0, std::max<size_t>(f.rfind('/'), 1));
+        const std::string c = cartellaDi(f);
         if (std::find(r.begin(), r.end(), c) == r.end()) r.push_back(c);
     }
     return r;

@@ -32,9 +32,8 @@ bool rappresentabile(const std::string& percorso) { return percorsoDaQt(nomeQt(p
 // QSaveFile over a name Qt can spell, then one rename to the real name: the folder is reached
 // through its descriptor, so neither the folder's nor the file's name has to be valid UTF-8.
 bool scriviConNomeGrezzo(const std::string& percorso, std::string_view dati) {
-    const size_t barra = percorso.rfind('/');
-    const std::string cartella = barra == std::string::npos ? "." : barra == 0 ? "/" : percorso.substr(0, barra);
-    const std::string nome = barra == std::string::npos ? percorso : percorso.substr(barra + 1);
+    const std::string cartella = cartellaDi(percorso);
+    const std::string nome = percorso.substr(percorso.rfind('/') + 1);
     const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return false;
     // As QSaveFile does for names it can spell: a file the player may not write stays, and a
@@ -109,6 +108,11 @@ bool esisteFile(const std::string& percorso) {
     return !percorso.empty() && ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string cartellaDi(const std::string& percorso) {
+    const size_t barra = percorso.rfind('/');
+    return barra == std::string::npos ? "." : barra == 0 ? "/" : percorso.substr(0, barra);
+}
+
 std::string componiPercorso(const std::string& cartella, const std::string& nome) {
     if (!cartella.empty() && cartella.back() == '/') return cartella + nome;
     return cartella + "/" + nome;
@@ -171,11 +175,6 @@ FabbricaScrittura& fabbrica() {
 }
 
 thread_local ErroreScrittura ultimoErrore = ErroreScrittura::nessuno;
-
-std::string cartellaDi(const std::string& percorso) {
-    const size_t barra = percorso.rfind('/');
-    return barra == std::string::npos ? "." : barra == 0 ? "/" : percorso.substr(0, barra);
-}
 
 // Told apart by errno right after the step that failed, or by a folder with no room left.
 bool fallita(const std::string& percorso) {

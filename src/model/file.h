@@ -29,6 +29,8 @@ std::string percorsoAssoluto(const std::string& percorso, const std::string& car
 // dropped; a final line end does not start another line.
 std::vector<std::string> dividiRighe(std::string_view dati);
 
+// The folder holding a path: "/" for a file at the root, "." for a bare name.
+std::string cartellaDi(const std::string& percorso);
 // Folder + "/" (unless it already ends with one) + name.
 std::string componiPercorso(const std::string& cartella, const std::string& nome);
 

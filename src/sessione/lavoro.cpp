@@ -142,7 +142,6 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
         return ok;
     };
     // No copy yet, or its folder went away: a new one, where the folders allow today.
-    const auto cartellaDi = [](const std::string& f) { return f.substr(0, f.rfind('/')); };
     if (s.fileLavoro.empty() || !QFileInfo(q(cartellaDi(s.fileLavoro))).isDir()) s.fileLavoro = nuovoFileLavoro();
     bool scritto = !s.fileLavoro.empty() && scrivi();
     if (!scritto && !s.fileLavoro.empty() && ::access(cartellaDi(s.fileLavoro).c_str(), W_OK) != 0 &&

@@ -510,7 +510,7 @@ void Sessione::scriviCopiaOra() {
     aggiornaTempoFile();
     const bool superata = stato_.copiaLavoroSuperata;
     if (!scriviCopiaLavoro(stato_, piattaforma_, partitaOra())) return;
-    if (superata) emit avviso(messaggioCopiaRipresa(stato_.fileLavoro.substr(0, stato_.fileLavoro.rfind('/'))));
+    if (superata) emit avviso(messaggioCopiaRipresa(cartellaDi(stato_.fileLavoro)));
     // A recovered leftover's answers are safe in our copy now.
     if (!avanzo_.empty() && avanzo_ != stato_.fileLavoro) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
     // A sync at most once a second: the disk is not asked to wait at every letter.

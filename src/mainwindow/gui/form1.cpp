@@ -1,4 +1,5 @@
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
@@ -507,7 +508,7 @@ void Form1::dopoNuovoSchema() {
     Picture1->move(Picture1->x(), height());
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
-    ricordaSchema();
+    menuRecenti_->ricorda(stato_.nomeFile);
     aggiornaFinestra();
 }
 
@@ -517,15 +518,15 @@ void Form1::MenuSalva_Click() {
     nascondiPassaggio();
     if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     nascondiLabel1();
-    const std::string cartella = stato_.nomeFile.substr(0, stato_.nomeFile.rfind('/') + 1);
+    const std::string cartella = cartellaDi(stato_.nomeFile);
     if (!sessione_->haNome())
         MenuSalvaCN_Click();
-    else if (!cartella.empty() && ::access(cartella.c_str(), W_OK) != 0)
+    else if (::access(cartella.c_str(), W_OK) != 0)
         // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
-        salvaConNome(QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.")
-                         .arg(nomeQt(cartella.substr(0, std::max<size_t>(cartella.size() - 1, 1)))));
+        salvaConNome(
+            QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
     else if (sessione_->salva())
-        ricordaSchema();
+        menuRecenti_->ricorda(stato_.nomeFile);
 }
 
 bool Form1::lasciaSchema() {

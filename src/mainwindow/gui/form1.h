@@ -35,6 +35,7 @@ class FinestraGuida;
 class FONTEN;  // dialogs
 class AspettoSchermo;
 class ComandiVerifica;
+class MenuRecenti;
 class ColonnaDefinizioni;
 class DatiGiocatore;
 
@@ -275,10 +276,8 @@ private:
     QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
     void mostraGuida(bool soloTasti);
     // File → Recenti, and the folder the file dialogs start in, follow the puzzle just opened or saved.
-    QMenu* menuRecenti_ = nullptr;
+    MenuRecenti* menuRecenti_ = nullptr;
     void creaMenuRecenti();
-    void aggiornaMenuRecenti();
-    void ricordaSchema();
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
     AspettoSchermo* aspetto_ = nullptr;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it

@@ -17,6 +17,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/menu_recenti.h"
 
 namespace quadrivo {
 
@@ -80,7 +81,8 @@ void Form1::salvaConNome(const QString& avviso) {
                          this);
         dialogo.avvisa(avviso);
         sopraDi(&dialogo, this);
-        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) ricordaSchema();
+        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato)
+            menuRecenti_->ricorda(stato_.nomeFile);
     }
     setEnabled(true);
     aggiornaTitolo();
@@ -88,49 +90,15 @@ void Form1::salvaConNome(const QString& avviso) {
 }
 
 void Form1::creaMenuRecenti() {
-    menuRecenti_ = new QMenu("&Recenti", MenuFile);
-    menuRecenti_->setObjectName("MenuRecenti");
+    menuRecenti_ = new MenuRecenti(MenuFile);
     MenuFile->insertMenu(MenuSalva, menuRecenti_);
-    aggiornaMenuRecenti();
-}
-
-void Form1::aggiornaMenuRecenti() {
-    menuRecenti_->clear();
-    const std::vector<std::string> recenti = fileRecenti();
-    for (size_t i = 0; i < recenti.size(); ++i) {
-        const std::string percorso = recenti[i];
-        // The name, and its folder for two puzzles of the same name, the home written "~".
-        const size_t barra = percorso.rfind('/');
-        QString cartella = nomeQt(percorso.substr(0, std::max<size_t>(barra, 1)));
-        if (cartella.startsWith(QDir::homePath() + "/") || cartella == QDir::homePath())
-            cartella.replace(0, QDir::homePath().size(), "~");
-        const QString voce = nomeQt(percorso.substr(barra + 1)) + "   (" + cartella + ")";
-        QAction* a = menuRecenti_->addAction(QString("&%1 %2").arg((i + 1) % 10).arg(QString(voce).replace("&", "&&")));
-        a->setToolTip(nomeQt(percorso));
-        a->setStatusTip(nomeQt(percorso));
-        connect(a, &QAction::triggered, this, [this, percorso] {
-            nascondiPassaggio();
-            if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
-            if (!lasciaSchema()) return;
-            Picture1->hide();
-            apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
-        });
-    }
-    if (recenti.empty()) menuRecenti_->addAction("(nessuno)")->setEnabled(false);
-    menuRecenti_->addSeparator();
-    QAction* svuota = menuRecenti_->addAction("&Svuota elenco");
-    svuota->setEnabled(!recenti.empty());
-    connect(svuota, &QAction::triggered, this, [this] {
-        svuotaFileRecenti();
-        aggiornaMenuRecenti();
+    connect(menuRecenti_, &MenuRecenti::scelto, this, [this](const std::string& percorso) {
+        nascondiPassaggio();
+        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+        if (!lasciaSchema()) return;
+        Picture1->hide();
+        apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
     });
-}
-
-void Form1::ricordaSchema() {
-    if (stato_.nomeFile.empty() || stato_.nomeFile.front() != '/') return;
-    aggiungiFileRecente(stato_.nomeFile);
-    ricordaCartella(stato_.nomeFile.substr(0, std::max<size_t>(stato_.nomeFile.rfind('/'), 1)));
-    aggiornaMenuRecenti();
 }
 
 void Form1::MenuFont_Click() {
