@@ -1,8 +1,18 @@
 #include "mainwindow/finestra.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <unistd.h>
+
 #include <cstdio>
 
+#include "dialogs/cartelle.h"
 #include "model/file.h"
+#include "model/impostazioni.h"
+#include "model/opzioni_utente.h"
+#include "sessione/lavoro.h"
+#include "solving/lessico.h"
 
 namespace quadrivo {
 
@@ -132,6 +142,40 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar() {
         {12, "Matita", "Matita: le lettere scritte sono provvisorie, più chiare e mai stampate (F7)", 11},
     };
     return p;
+}
+
+std::string preparaAvvio(Stato& stato, const std::string& filePartite) {
+    // The working copy's name in the player's private folder; made again at the first change
+    // if it cannot be made now.
+    stato.fileLavoro = nuovoFileLavoro();
+    if (esisteFile(stato.fileLavoro)) cancellaFile(stato.fileLavoro);
+    // What interrupted writes of the player's data left behind.
+    const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    for (const std::string& f : {filePartite, stato.cartellaProgramma + nomeFileImpostazioni,
+                                 stato.cartellaUtente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
+        togliAvanzi(f);
+    if (stato.cartellaProgramma.empty()) stato.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
+    if (stato.cartellaProgramma.back() != '/') stato.cartellaProgramma += '/';
+    QDir::setCurrent(QString::fromStdString(stato.cartellaProgramma));
+    // The dictionary of the last run, while its file can still be used; Italian otherwise.
+    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
+    const bool linguaUsabile =
+        lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
+    stato.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
+    stato.fileLessico = fileLessicoPerLingua[stato.linguaLessico];
+    const std::string avviso = leggiImpostazioni(stato);
+    preparaCartellaCruciverba(stato.cartellaProgramma, cartellaCruciverba(),
+                              ::access(stato.cartellaProgramma.c_str(), W_OK) != 0);
+    preparaLessico(stato);
+    stato.fileModificato = false;
+    // The grid's font of the last run.
+    stato.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
+    for (StileCarattere* c : {&stato.carattereSchermo, &stato.carattereStampante}) {
+        c->nome = stato.nomeFont;
+        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
+        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
+    }
+    return avviso;
 }
 
 }  // namespace quadrivo

@@ -74,4 +74,10 @@ struct PulsanteToolbar {
 };
 const std::vector<PulsanteToolbar>& pulsantiToolbar();
 
+// The start's data, before the window shows anything: the program folder (made the current
+// folder), the working copy's name and what interrupted writes left behind, tramerio.ini, the
+// dictionary and the grid's font of the last run, the player's puzzle folder. Returns what to
+// tell about a settings file that could not be used ("" when none).
+std::string preparaAvvio(Stato& stato, const std::string& filePartite);
+
 }  // namespace quadrivo

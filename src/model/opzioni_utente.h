@@ -11,6 +11,8 @@ inline constexpr const char* chiaveCarattere = "schema/carattere";
 inline constexpr const char* chiaveCorsivo = "schema/corsivo";
 inline constexpr const char* chiaveGrassetto = "schema/grassetto";
 inline constexpr const char* chiaveAspetto = "schermo/aspetto";
+// The dictionary language, 1 to 4.
+inline constexpr const char* chiaveLingua = "lessico/lingua";
 
 QVariant valoreUtente(const char* chiave, const QVariant& predefinito = {});
 // A value whose write fails stays in memory (read back from there) until scriviValoriUtente,

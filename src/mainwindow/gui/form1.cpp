@@ -1,5 +1,6 @@
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/menu_recenti.h"
+#include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
@@ -239,9 +240,7 @@ void Form1::creaToolbar() {
 }
 
 void Form1::creaControlli() {
-    Picture1 = new QLabel(area_);
-    Picture1->setObjectName("Picture1");
-    Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture1 = new Sfondo(stato_, area_);
 
     Shape1 = new Rettangolo(area_);
     Shape1->setObjectName("Shape1");
@@ -305,83 +304,31 @@ AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFines
 
 // ---- Start-up
 
-namespace {
-const char* const chiaveLingua = "lessico/lingua";
-}  // namespace
-
 void Form1::Form_Load() {
-    // The working copy's name in the player's private folder; made again at the first change
-    // if it cannot be made now.
-    stato_.fileLavoro = nuovoFileLavoro();
-    // What interrupted writes of the player's data left behind.
-    const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    for (const std::string& f : {sessione_->archivio().percorsoFile(), stato_.cartellaProgramma + nomeFileImpostazioni,
-                                 stato_.cartellaUtente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
-        togliAvanzi(f);
-    if (stato_.cartellaProgramma.empty()) stato_.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
-    if (stato_.cartellaProgramma.back() != '/') stato_.cartellaProgramma += '/';
-    QDir::setCurrent(QString::fromStdString(stato_.cartellaProgramma));
-    // The dictionary of the last run, while its file can still be used; Italian otherwise.
-    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
-    const bool linguaUsabile =
-        lingua >= 1 && lingua <= 4 && motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
-    stato_.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
-    stato_.fileLessico = fileLessicoPerLingua[stato_.linguaLessico];
-    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
-    avvisoImpostazioni_ = leggiImpostazioni(stato_);
-    preparaCartellaCruciverba(stato_.cartellaProgramma, cartellaCruciverba(),
-                              ::access(stato_.cartellaProgramma.c_str(), W_OK) != 0);
+    avvisoImpostazioni_ = preparaAvvio(stato_, sessione_->archivio().percorsoFile());
+    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
-    if (esisteFile(stato_.fileLavoro)) cancellaFile(stato_.fileLavoro);
-    preparaLessico(stato_);
     segnaLingue();
-    stato_.fileModificato = false;
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
-    // The grid's font of the last run.
-    stato_.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
-    for (StileCarattere* c : {&stato_.carattereSchermo, &stato_.carattereStampante}) {
-        c->nome = stato_.nomeFont;
-        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
-        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
-    }
     superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
                                             stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
     disponiBarre();
     Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
-    if (percorsoRigaComando(rigaComando_).empty()) {
-        const PuntoSfondo p = sfondoAlCaricamento(area_->width(), area_->height(), Picture1->width(), Picture1->height(),
-                                                Toolbar1->height());
-        Picture1->move(p.x, p.y);
-    } else {
-        Picture1->move(Picture1->x(), height());
-    }
+    if (percorsoRigaComando(rigaComando_).empty())
+        Picture1->disponiAlCaricamento(Toolbar1->height());
+    else
+        Picture1->hide();
     nascondiLabel1();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void Form1::caricaSfondo() {
-    // Decoded only when first shown: a start on a puzzle never needs it.
-    if (!Picture1->pixmap().isNull()) return;
-    const int larghezza = screen() ? screen()->geometry().width() : 1024;
-    const std::string percorso = stato_.cartellaProgramma + immagineSfondo(larghezza);
-    // A missing picture leaves the area plain: nothing the player needs is lost. Only a regular
-    // file is decoded: a FIFO there would hold the window.
-    const QPixmap px = tipoFile(percorso) == TipoFile::regolare ? QPixmap(nomeQt(percorso)) : QPixmap();
-    Picture1->setPixmap(px);
-    Picture1->resize(px.isNull() ? QSize(0, 0) : px.size() / px.devicePixelRatio());
-}
-
 void Form1::Form_Activate() {
     if (giaAttivato_ == 0) {
-        if (percorsoRigaComando(rigaComando_).empty()) {
-            caricaSfondo();
-            const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
-            Picture1->move(p.x, p.y);
-        }
+        if (percorsoRigaComando(rigaComando_).empty()) Picture1->mostra();
         MenuApri->setIcon(immagineLista(1));
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
@@ -413,9 +360,7 @@ void Form1::apriRigaComando() {
     // The program starts without a puzzle; the background picture comes back into view.
     if (esito != EsitoApertura::giaAperto)
         piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
-    caricaSfondo();
-    const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
-    Picture1->move(p.x, p.y);
+    Picture1->mostra();
 }
 
 void Form1::aggiornaFinestra() {
@@ -505,7 +450,7 @@ void Form1::collegaSessione() {
 }
 
 void Form1::dopoNuovoSchema() {
-    Picture1->move(Picture1->x(), height());
+    Picture1->hide();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
     menuRecenti_->ricorda(stato_.nomeFile);
@@ -672,10 +617,7 @@ void Form1::adattaAllaDimensione() {
         return;
     }
     if (!sessione_->aperto()) {
-        if (Picture1->y() < area_->height() || Picture1->y() < dimensioneDisegnata_.height()) {
-            const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
-            Picture1->move(p.x, p.y);
-        }
+        Picture1->seguiArea();
         dimensioneDisegnata_ = area_->size();
         return;
     }

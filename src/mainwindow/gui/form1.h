@@ -36,6 +36,7 @@ class FONTEN;  // dialogs
 class AspettoSchermo;
 class ComandiVerifica;
 class MenuRecenti;
+class Sfondo;
 class ColonnaDefinizioni;
 class DatiGiocatore;
 
@@ -203,7 +204,7 @@ private:
     BarraStato* StatusBar1 = nullptr;
 
     // ---- Controls on the drawing area (coordinates are the area's pixels)
-    QLabel* Picture1 = nullptr;  // background picture while no puzzle is open
+    Sfondo* Picture1 = nullptr;  // background picture while no puzzle is open
     QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
@@ -218,7 +219,6 @@ private:
     void creaToolbar();
     void creaControlli();
     void disponiBarre();
-    void caricaSfondo();
     void apriRigaComando();
     // Answers left by a run that ended badly, offered back at the first activation.
     void offriRipristino();

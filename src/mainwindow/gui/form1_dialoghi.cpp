@@ -18,6 +18,7 @@
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/menu_recenti.h"
+#include "mainwindow/gui/sfondo.h"
 
 namespace quadrivo {
 
@@ -55,10 +56,7 @@ void Form1::MenuApri_Click() {
     connect(form2, &Form2::chiuso, this, [this](bool) {
         // Still no puzzle: the background picture hidden for the dialog comes back.
         if (!sessione_->aperto()) {
-            caricaSfondo();
-            const PuntoSfondo p = sfondoAllAttivazione(area_->width(), area_->height(), Picture1->width(), Picture1->height());
-            Picture1->move(p.x, p.y);
-            Picture1->show();
+            Picture1->mostra();
         }
     });
     sopraDi(form2, this);
