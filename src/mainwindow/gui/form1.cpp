@@ -1,4 +1,5 @@
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/lingue.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/aspetto_schermo.h"
@@ -58,6 +59,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     dati_ = new DatiGiocatore(stato_, this);
     connect(dati_, &DatiGiocatore::avviso, this,
             [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
+    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
     colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
     connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
         if (sessione_->modo() == ModoVista::griglia)
@@ -65,6 +67,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
         else
             disponiBarre();
     });
+    connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
     aspetto_ = new AspettoSchermo(area_);
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
@@ -175,12 +178,7 @@ void Form1::creaMenu() {
         }
     }
 
-    // The languages: one marked at a time; the group's order is the languages' numbering.
-    lingue_ = new QActionGroup(this);
-    lingue_->setExclusive(true);
-    for (QAction* a : {MenuL1, Menul2, MenuL3, menul4}) lingue_->addAction(a);
-    connect(lingue_, &QActionGroup::triggered, this,
-            [this](QAction* a) { MenuLingua_Click(static_cast<int>(lingue_->actions().indexOf(a)) + 1); });
+    menul->setToolTipsVisible(true);  // a language says why its file cannot be used
 }
 
 QAction* Form1::azione(const std::string& nome) const {
@@ -307,11 +305,10 @@ AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFines
 void Form1::Form_Load() {
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
     avvisoImpostazioni_ = preparaAvvio(stato_, sessione_->archivio().percorsoFile());
-    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
-    segnaLingue();
+    lingue_->segna();
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
     superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
                                             stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
@@ -546,31 +543,6 @@ void Form1::Menurett_Click() {
     stato_.rettangoloParola = Menurett->isChecked();
     Shape1->hide();
     dati_->impostazioniCambiate();
-}
-
-void Form1::MenuLingua_Click(int lingua) {
-    // Another dictionary: kept for the next start, and the suggestions come from it from now on.
-    if (scegliLingua(stato_, piattaforma_, lingua)) {
-        dati_->salvaOpzione(chiaveLingua, lingua);
-        colonna_->pianificaSuggerimenti();
-    }
-    if (QAction* a = lingue_->actions().value(stato_.linguaLessico - 1)) a->setChecked(true);
-    segnaLingue();
-}
-
-void Form1::segnaLingue() {
-    // A language whose file cannot be used says why in its own item.
-    menul->setToolTipsVisible(true);
-    const QList<QAction*> voci = lingue_->actions();
-    for (int i = 0; i < voci.size() && i < 4; ++i) {
-        QAction* a = voci[i];
-        if (!a->data().isValid()) a->setData(a->text());
-        const std::string motivo = motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[i + 1]);
-        const QString perche = QString::fromStdString(motivo.empty() ? motivo : "non disponibile: il file " + std::string(fileLessicoPerLingua[i + 1]) + " " + motivo);
-        a->setText(a->data().toString() + (perche.isEmpty() ? QString() : " (" + perche + ")"));
-        a->setToolTip(perche);
-        a->setStatusTip(perche);
-    }
 }
 
 // ---- Events

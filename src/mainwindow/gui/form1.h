@@ -35,6 +35,7 @@ class FinestraGuida;
 class FONTEN;  // dialogs
 class AspettoSchermo;
 class ComandiVerifica;
+class Lingue;
 class MenuRecenti;
 class Sfondo;
 class ColonnaDefinizioni;
@@ -90,8 +91,6 @@ public:
     void MenuEsci_Click();
     void menuold_Click();
     void Menurett_Click();
-    void MenuLingua_Click(int lingua);
-    void segnaLingue();  // each language item says why its file cannot be used
 
     // ---- Solving (form1_soluzione.cpp)
     void movimentoMouse(double x, double y);
@@ -215,7 +214,7 @@ private:
     FONTEN* fONTEN = nullptr;
 
     void creaMenu();
-    QActionGroup* lingue_ = nullptr;  // the four dictionary languages, one marked
+    Lingue* lingue_ = nullptr;  // the four dictionary languages, one marked
     void creaToolbar();
     void creaControlli();
     void disponiBarre();
