@@ -3,6 +3,7 @@
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -73,7 +74,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
         if (sessione_->aperto()) disegnaGriglia();
     });
     verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
-    verifica_->collega([this](const char* nome) { return azione(nome); }, pulsanteToolbar[10], pulsanteToolbar[11]);
+    verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
+                       Toolbar1->pulsante(11));
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
         nascondiLabel1();
         if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
@@ -191,50 +193,10 @@ QAction* Form1::azione(const std::string& nome) const {
 }
 
 void Form1::creaToolbar() {
-    Toolbar1 = new QToolBar(area_);
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setIconSize(QSize(22, 22));
-    Toolbar1->setAutoFillBackground(true);
-    for (const PulsanteToolbar& p : pulsantiToolbar()) {
-        const std::string chiave = p.chiave;
-        if (chiave.empty()) {
-            if (p.posizione == 2) {
-                Toolbar1->addSeparator();
-            } else {
-                auto* vuoto = new QWidget(Toolbar1);
-                vuoto->setFixedWidth(14);
-                Toolbar1->addWidget(vuoto);
-            }
-            continue;
-        }
-        QAction* a = Toolbar1->addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
-        a->setObjectName(QString("Toolbar1_") + p.chiave);
-        a->setToolTip(QString::fromUtf8(p.suggerimento));
-        a->setData(QString::fromUtf8(p.chiave));
-        pulsanteToolbar[p.posizione] = a;
-        // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
-        const QString nome = QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0);
-        if (QWidget* w = Toolbar1->widgetForAction(a)) w->setAccessibleName(nome);
-        connect(a, &QAction::triggered, this, [this, a] { Toolbar1_ButtonClick(a->data().toString()); });
-    }
-    auto* spinta = new QWidget(Toolbar1);
-    spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    Toolbar1->addWidget(spinta);
-    Picture2 = new QLabel(Toolbar1);
-    Picture2->setObjectName("Picture2");
-    Picture2->setPixmap(immagineSito(devicePixelRatioF()));
-    Picture2->setCursor(Qt::PointingHandCursor);
-    Picture2->setToolTip("Visita il sito dell'autore");
-    Picture2->setAccessibleName("Sito dell'autore");
-    Picture2->installEventFilter(this);
-    Toolbar1->addWidget(Picture2);
-    Toolbar1->installEventFilter(this);
-    auto* margine = new QWidget(Toolbar1);
-    margine->setFixedWidth(8);
-    Toolbar1->addWidget(margine);
-    if (auto* altri = Toolbar1->findChild<QWidget*>("qt_toolbar_ext_button")) altri->setAccessibleName("Altri pulsanti");
+    Toolbar1 = new BarraStrumenti(area_);
+    connect(Toolbar1, &BarraStrumenti::premuto, this, &Form1::Toolbar1_ButtonClick);
+    connect(Toolbar1, &BarraStrumenti::sitoChiesto, this, &Form1::Picture2_Click);
+    connect(Toolbar1, &BarraStrumenti::puntatoreSopra, this, &Form1::Toolbar1_MouseMove);
 }
 
 void Form1::creaControlli() {
@@ -273,10 +235,7 @@ void Form1::disponiBarre() {
     StatusBar1->setGeometry(0, h - s, w, s);
     // The preview's close button sits on the toolbar, past its last button.
     Command3d15->resize(Command3d15->sizeHint());
-    int x = 260;
-    for (QAction* a : pulsanteToolbar)
-        if (QWidget* ultimo = a ? Toolbar1->widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
-    Command3d15->move(x, Command3d15->y());
+    Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
     colonna_->disponi(Toolbar1->height(), StatusBar1->height());
 }
 
@@ -363,8 +322,7 @@ void Form1::apriRigaComando() {
 void Form1::aggiornaFinestra() {
     const bool schema = sessione_->aperto();
     if (!schema) superficie().pulisci();
-    for (int i = 1; i < static_cast<int>(pulsanteToolbar.size()); ++i)
-        if (pulsanteToolbar[i] && pulsanteRichiedeSchema(i)) pulsanteToolbar[i]->setEnabled(schema);
+    Toolbar1->abilitaPerSchema(schema);
     for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
     MenuUtil->menuAction()->setVisible(schema);
     MenuModifica->menuAction()->setVisible(schema);
@@ -627,17 +585,6 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     if (oggetto == Label1) {
         if (evento->type() == QEvent::MouseMove) Label1_MouseMove();
-        return false;
-    }
-    if (oggetto == Toolbar1) {
-        if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseButtonPress) Toolbar1_MouseMove();
-        return false;
-    }
-    if (oggetto == Picture2) {
-        if (evento->type() == QEvent::MouseButtonPress) {
-            Picture2_Click();
-            return true;
-        }
         return false;
     }
     return QMainWindow::eventFilter(oggetto, evento);

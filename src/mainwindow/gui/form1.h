@@ -34,6 +34,7 @@ class FinestraGuida;
 
 class FONTEN;  // dialogs
 class AspettoSchermo;
+class BarraStrumenti;
 class ComandiVerifica;
 class Lingue;
 class MenuRecenti;
@@ -197,14 +198,12 @@ private:
     QAction* MenuInfo = nullptr;
 
     // ---- Toolbar: buttons by position 1..11 (2 separator, 7 empty gap; both nullptr)
-    QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 13> pulsanteToolbar{};
+    BarraStrumenti* Toolbar1 = nullptr;
     // ---- Status bar
     BarraStato* StatusBar1 = nullptr;
 
     // ---- Controls on the drawing area (coordinates are the area's pixels)
     Sfondo* Picture1 = nullptr;  // background picture while no puzzle is open
-    QLabel* Picture2 = nullptr;  // the web-site badge at the toolbar's right end
     QLabel* Label1 = nullptr;    // hover label
     Rettangolo* Shape1 = nullptr; // word rectangle
     QPushButton* Command3d15 = nullptr;  // closes the print preview

@@ -2,6 +2,7 @@
 // behaviour lives in Solutore; this file is its view over the window's widgets.
 #include <cmath>
 
+#include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/form1.h"
 #include "solving/gui/tessodef.h"
 #include "solving/lessico.h"

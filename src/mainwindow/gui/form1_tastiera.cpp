@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/form1.h"
@@ -55,13 +56,13 @@ void Form1::creaTastiera() {
 
     // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
     QAction* matita = azione("MenuMatita");
-    for (QAction* a : {matita, pulsanteToolbar[12]}) {
+    for (QAction* a : {matita, Toolbar1->pulsante(12)}) {
         if (!a) continue;
         a->setCheckable(true);
         a->setIcon(immagineLista(11));
         connect(a, &QAction::triggered, this, [this, matita](bool attiva) {
             sessione_->impostaMatita(attiva);
-            for (QAction* b : {matita, pulsanteToolbar[12]})
+            for (QAction* b : {matita, Toolbar1->pulsante(12)})
                 if (b) b->setChecked(attiva);
         });
     }

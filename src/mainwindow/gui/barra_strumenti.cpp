@@ -1,0 +1,89 @@
+#include "mainwindow/gui/barra_strumenti.h"
+
+#include <QEvent>
+#include <QLabel>
+
+#include "mainwindow/finestra.h"
+#include "mainwindow/gui/immagini.h"
+
+namespace quadrivo {
+
+BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
+    setObjectName("Toolbar1");
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(22, 22));
+    setAutoFillBackground(true);
+    for (const PulsanteToolbar& p : pulsantiToolbar()) {
+        if (!*p.chiave) {
+            if (p.posizione == 2) {
+                addSeparator();
+            } else {
+                auto* vuoto = new QWidget(this);
+                vuoto->setFixedWidth(14);
+                addWidget(vuoto);
+            }
+            continue;
+        }
+        QAction* a = addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
+        a->setObjectName(QString("Toolbar1_") + p.chiave);
+        a->setToolTip(QString::fromUtf8(p.suggerimento));
+        pulsanti_[static_cast<size_t>(p.posizione)] = a;
+        // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
+        const QString nome = QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0);
+        if (QWidget* w = widgetForAction(a)) w->setAccessibleName(nome);
+        connect(a, &QAction::triggered, this, [this, chiave = QString::fromUtf8(p.chiave)] { emit premuto(chiave); });
+    }
+    auto* spinta = new QWidget(this);
+    spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    addWidget(spinta);
+    Picture2 = new QLabel(this);
+    Picture2->setObjectName("Picture2");
+    Picture2->setPixmap(immagineSito(devicePixelRatioF()));
+    Picture2->setCursor(Qt::PointingHandCursor);
+    Picture2->setToolTip("Visita il sito dell'autore");
+    Picture2->setAccessibleName("Sito dell'autore");
+    Picture2->installEventFilter(this);
+    addWidget(Picture2);
+    auto* margine = new QWidget(this);
+    margine->setFixedWidth(8);
+    addWidget(margine);
+    if (auto* altri = findChild<QWidget*>("qt_toolbar_ext_button")) altri->setAccessibleName("Altri pulsanti");
+}
+
+QAction* BarraStrumenti::pulsante(int posizione) const {
+    return posizione >= 0 && posizione < static_cast<int>(pulsanti_.size()) ? pulsanti_[static_cast<size_t>(posizione)]
+                                                                            : nullptr;
+}
+
+int BarraStrumenti::finePulsanti() const {
+    int x = 260;
+    for (QAction* a : pulsanti_)
+        if (QWidget* ultimo = a ? widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
+    return x;
+}
+
+void BarraStrumenti::abilitaPerSchema(bool schema) {
+    for (int i = 1; i < static_cast<int>(pulsanti_.size()); ++i)
+        if (QAction* a = pulsante(i); a && pulsanteRichiedeSchema(i)) a->setEnabled(schema);
+}
+
+bool BarraStrumenti::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == Picture2 && evento->type() == QEvent::MouseButtonPress) {
+        emit sitoChiesto();
+        return true;
+    }
+    return QToolBar::eventFilter(oggetto, evento);
+}
+
+void BarraStrumenti::enterEvent(QEnterEvent* evento) {
+    emit puntatoreSopra();
+    QToolBar::enterEvent(evento);
+}
+
+void BarraStrumenti::mousePressEvent(QMouseEvent* evento) {
+    emit puntatoreSopra();
+    QToolBar::mousePressEvent(evento);
+}
+
+}  // namespace quadrivo
