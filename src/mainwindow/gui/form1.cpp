@@ -2,6 +2,7 @@
 #include "mainwindow/gui/lingue.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
+#include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/colonna_definizioni.h"
@@ -80,6 +81,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
         nascondiLabel1();
         if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
     });
+    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
+    connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
     creaTastiera();
     collegaSessione();
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Toolbar1, StatusBar1, Command3d15}) w->raise();
@@ -92,7 +95,6 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     piattaforma_.primaDiTerminare = [this] { primaDellaFine(); };
 
     // The views follow the session; the window's own step runs once, when it is first shown.
-    installEventFilter(this);
 
     Form_Load();
 }
@@ -258,6 +260,19 @@ AreaFinestra Form1::areaFinestra() const {
 }
 
 AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFinestra()); }
+
+void Form1::creaTastiera() {
+    MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
+    MenuParola->setObjectName("MenuParola");
+    MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
+
+    colonna_->creaVoci(Menuimpo, MenuHelp);
+    tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
+    aspetto_->creaVoci(Menuimpo);
+}
+
+DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
 
 // ---- Start-up
 
@@ -567,11 +582,6 @@ void Form1::accodaAttivazione() {
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
-    // Keys for the grid, whether the grid or (before any click) the window has the keyboard.
-    if (evento->type() == QEvent::KeyPress && (oggetto == area_ || oggetto == this)) {
-        const QWidget* fuoco = QApplication::focusWidget();
-        if ((!fuoco || fuoco == area_ || fuoco == this) && tastoGriglia(static_cast<QKeyEvent*>(evento))) return true;
-    }
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
             nascondiLabel1();  // the hover label belongs to a cell that has moved

@@ -39,6 +39,7 @@ class ComandiVerifica;
 class Lingue;
 class MenuRecenti;
 class Sfondo;
+class TastieraGriglia;
 class ColonnaDefinizioni;
 class DatiGiocatore;
 
@@ -108,24 +109,13 @@ public:
     std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
     bool inPausa() const { return sessione_->inPausa(); }
 
-    // ---- Keyboard solving (form1_tastiera.cpp)
-    // The current cell and direction (not valid while no word is current) and the word through
-    // it (nullptr when none); the grid's words.
+    // ---- Keyboard solving: TastieraGriglia's
+    // The current cell and direction (not valid while no word is current).
     const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
-    const Parola* parolaCorrente() const { return sessione_->parolaCorrente(); }
-    const Navigazione& navigazione() const { return sessione_->navigazione(); }
-    // Makes p current, keyboard on the grid.
-    void impostaPosizione(const Posizione& p);
     // The on-screen marks of the window's grid: the current word and cell, wrong and revealed letters.
     DecorazioniGriglia decorazioni() const;
-    // A key for the grid: true when it was used.
-    bool tastoGriglia(QKeyEvent* evento);
-    // A press of the typing button on a white cell: its word becomes current. False when the
-    // press is not one for this (another button, outside the grid, no grid shown).
-    bool clicGriglia(int pulsante, double x, double y);
     // F2: the word dialog on the current word.
     void MenuParola_Click();
-    void MenuSaltaComplete_Click();
 
     // ---- Printing (form1_stampa.cpp)
     void MenuStampa_Click();
@@ -266,11 +256,10 @@ private:
     void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
     void azzera() override;
 
-    ComandiVerifica* verifica_ = nullptr;  // checks, reveals, Pausa and the clock
-    // ---- Keyboard solving (form1_tastiera.cpp)
+    ComandiVerifica* verifica_ = nullptr;    // checks, reveals, Pausa and the clock
     ColonnaDefinizioni* colonna_ = nullptr;  // the clue list, the suggestions and the clue line
+    TastieraGriglia* tastiera_ = nullptr;
     QAction* MenuParola = nullptr;
-    QAction* MenuSaltaComplete = nullptr;
     QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
     void mostraGuida(bool soloTasti);
     // File → Recenti, and the folder the file dialogs start in, follow the puzzle just opened or saved.

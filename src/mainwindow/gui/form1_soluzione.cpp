@@ -4,6 +4,7 @@
 
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/tastiera_griglia.h"
 #include "solving/gui/tessodef.h"
 #include "solving/lessico.h"
 
@@ -64,12 +65,12 @@ void Form1::azzera() { sessione_->azzera(); }
 void Form1::movimentoMouse(double x, double y) { solutore_.movimentoMouse(x, y); }
 
 void Form1::pressioneMouse(int pulsante, double x, double y) {
-    if (clicGriglia(pulsante, x, y)) return;
+    if (tastiera_->clic(pulsante, x, y)) return;
     solutore_.pressioneMouse(pulsante, x, y);
 }
 
 void Form1::MenuParola_Click() {
-    const Parola* w = parolaCorrente();
+    const Parola* w = sessione_->parolaCorrente();
     if (!w || sessione_->modo() != ModoVista::griglia) return;
     solutore_.apriParola(w->colonna, w->riga, w->direzione);
 }

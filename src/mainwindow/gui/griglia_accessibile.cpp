@@ -41,7 +41,7 @@ public:
             const QString letta = f_->area()->property(proprietaLettura).toString();
             if (!letta.isEmpty()) return letta;
         }
-        return q(paroleCheIniziano(x, f_->navigazione(), {c_, r_}));
+        return q(paroleCheIniziano(x, f_->sessione().navigazione(), {c_, r_}));
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {

@@ -1,0 +1,148 @@
+#include "mainwindow/gui/tastiera_griglia.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <optional>
+
+#include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/dati_giocatore.h"
+#include "mainwindow/gui/immagini.h"
+#include "model/opzioni_utente.h"
+#include "sessione/sessione.h"
+#include "solving/inserimento.h"
+#include "solving/passaggio.h"
+
+namespace quadrivo {
+
+namespace {
+
+const char* const chiaveSaltaComplete = "soluzione/saltaParoleComplete";
+
+std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Backspace: return TastoGriglia::cancellaIndietro;
+    case Qt::Key_Delete: return TastoGriglia::cancella;
+    case Qt::Key_Left: return TastoGriglia::sinistra;
+    case Qt::Key_Right: return TastoGriglia::destra;
+    case Qt::Key_Up: return TastoGriglia::su;
+    case Qt::Key_Down: return TastoGriglia::giu;
+    case Qt::Key_Tab: return TastoGriglia::tab;
+    case Qt::Key_Backtab: return TastoGriglia::tabIndietro;
+    case Qt::Key_Space: return TastoGriglia::spazio;
+    default: break;
+    }
+    const QString testo = e.text();
+    if (!testo.isEmpty() && testo.front().isPrint()) return TastoGriglia::carattere;
+    return std::nullopt;
+}
+
+}  // namespace
+
+TastieraGriglia::TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
+                                 QWidget* finestra)
+    : QObject(area), sessione_(sessione), dati_(dati), aspetto_(aspetto), area_(area), finestra_(finestra) {
+    area_->setFocusPolicy(Qt::ClickFocus);
+    area_->installEventFilter(this);
+    finestra_->installEventFilter(this);
+}
+
+void TastieraGriglia::creaVoci(QMenu* opzioni, QAction* matita, QAction* pulsanteMatita) {
+    MenuSaltaComplete = opzioni->addAction("&Salta parole complete");
+    MenuSaltaComplete->setObjectName("MenuSaltaComplete");
+    MenuSaltaComplete->setCheckable(true);
+    MenuSaltaComplete->setChecked(valoreUtente(chiaveSaltaComplete, false).toBool());
+    connect(MenuSaltaComplete, &QAction::triggered, this,
+            [this](bool segnata) { dati_.salvaOpzione(chiaveSaltaComplete, segnata); });
+
+    // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
+    for (QAction* a : {matita, pulsanteMatita}) {
+        if (!a) continue;
+        a->setCheckable(true);
+        a->setIcon(immagineLista(11));
+        connect(a, &QAction::triggered, this, [this, matita, pulsanteMatita](bool attiva) {
+            sessione_.impostaMatita(attiva);
+            for (QAction* b : {matita, pulsanteMatita})
+                if (b) b->setChecked(attiva);
+        });
+    }
+}
+
+DecorazioniGriglia TastieraGriglia::decorazioni() const {
+    DecorazioniGriglia d;
+    d.aspetto = aspetto_.aspetto();
+    d.zoom = aspetto_.zoom();
+    if (sessione_.posizione().valida()) d.fuoco = Casella{sessione_.posizione().colonna, sessione_.posizione().riga};
+    // A paused grid shows neither letters nor what was said about them.
+    if (sessione_.inPausa()) {
+        d.lettereNascoste = true;
+        return d;
+    }
+    for (const auto& [k, lettera] : sessione_.partita().segni()) d.segni[k] |= segnoLetteraSbagliata;
+    for (const Casella& k : sessione_.partita().rivelate()) d.segni[k] |= segnoLetteraRivelata;
+    if (const Parola* w = sessione_.parolaCorrente())
+        for (const Casella& k : w->caselle) d.segni[k] |= segnoParolaCorrente;
+    const Posizione& p = sessione_.posizione();
+    if (p.valida()) d.segni[{p.colonna, p.riga}] |= segnoCasellaCorrente;
+    return d;
+}
+
+void TastieraGriglia::impostaPosizione(const Posizione& p) {
+    area_->setFocus(Qt::OtherFocusReason);
+    sessione_.impostaPosizione(p);
+}
+
+bool TastieraGriglia::clic(int pulsante, double x, double y) {
+    const Stato& stato = sessione_.stato();
+    if (stato.xGriglia == 0 || stato.latoCasella == 0 || sessione_.modo() != ModoVista::griglia) return false;
+    if (viaPerPulsante(pulsante, stato.tastoSinistro) != Via::digitazione) return false;
+    const PuntoGriglia k = cellaSotto(stato, x, y);
+    if (fuoriGriglia(stato, x, y, k)) return false;
+    emit parolaPresa();
+    impostaPosizione(
+        sessione_.navigazione().clic(sessione_.posizione(), static_cast<int>(k.colonna), static_cast<int>(k.riga)));
+    return true;
+}
+
+bool TastieraGriglia::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() != QEvent::KeyPress || (oggetto != area_ && oggetto != finestra_)) return false;
+    const QWidget* fuoco = QApplication::focusWidget();
+    return (!fuoco || fuoco == area_ || fuoco == finestra_) && premi(static_cast<QKeyEvent*>(evento));
+}
+
+bool TastieraGriglia::premi(QKeyEvent* e) {
+    if (sessione_.modo() != ModoVista::griglia || sessione_.stato().latoCasella == 0 ||
+        sessione_.navigazione().parole().empty())
+        return false;
+    // Shortcuts belong to the menus and the toolbar.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    // A paused grid hides its letters: nothing is typed on it.
+    if (sessione_.inPausa()) return sessione_.posizione().valida();
+    if (e->key() == Qt::Key_Insert && sessione_.posizione().valida()) {
+        // Ins opens the cell for several letters, and closes it again.
+        if (sessione_.cellaAperta())
+            sessione_.chiudiCella();
+        else
+            sessione_.apriCella();
+        return true;
+    }
+    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!sessione_.posizione().valida()) return false;
+        if (sessione_.cellaAperta()) {
+            sessione_.chiudiCella();
+            return true;
+        }
+        // Every letter is already in the grid: Enter has nothing to keep, Esc drops the word.
+        if (e->key() == Qt::Key_Escape) impostaPosizione({});
+        return true;
+    }
+    const std::optional<TastoGriglia> tasto = tastoDi(*e);
+    if (!tasto) return false;
+    const char32_t carattere = *tasto == TastoGriglia::carattere ? e->text().toUcs4().value(0) : 0;
+    // A stray character is swallowed all the same: it must not reach a shortcut by accident.
+    if (!sessione_.tasto(*tasto, carattere, MenuSaltaComplete->isChecked())) return sessione_.posizione().valida();
+    return true;
+}
+
+}  // namespace quadrivo
