@@ -3,6 +3,7 @@
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/tastiera_griglia.h"
+#include "mainwindow/gui/vista_passaggio.h"
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/colonna_definizioni.h"
@@ -41,7 +42,7 @@
 namespace quadrivo {
 
 Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
-    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando), solutore_(stato, piattaforma, *this) {
+    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
     sessione_ = new Sessione(stato_, piattaforma_,
                              percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
@@ -85,7 +86,8 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
     creaTastiera();
     collegaSessione();
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Toolbar1, StatusBar1, Command3d15}) w->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), Toolbar1, StatusBar1, Command3d15})
+        w->raise();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
@@ -204,16 +206,9 @@ void Form1::creaToolbar() {
 void Form1::creaControlli() {
     Picture1 = new Sfondo(stato_, area_);
 
-    Shape1 = new Rettangolo(area_);
-    Shape1->setObjectName("Shape1");
-
-    Label1 = new QLabel(area_);
-    Label1->setObjectName("Label1");
-    Label1->setMouseTracking(true);
-    Label1->setAutoFillBackground(true);
-    Label1->setStyleSheet("QLabel { background: rgb(255, 255, 225); color: black; border: 1px solid rgb(90, 90, 90);"
-                          " padding: 1px 2px; }");
-    Label1->installEventFilter(this);
+    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
+    connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
+    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
 
     Command3d15 = new QPushButton("&Chiude anteprima", area_);
     Command3d15->setObjectName("Command3d15");
@@ -240,15 +235,6 @@ void Form1::disponiBarre() {
     Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
     colonna_->disponi(Toolbar1->height(), StatusBar1->height());
 }
-
-void Form1::impostaTestoLabel1(const std::string& testo) {
-    Label1->setText(QString::fromStdString(testo));
-    Label1->adjustSize();
-}
-
-void Form1::nascondiLabel1() { Label1->hide(); }
-
-bool Form1::label1Visibile() const { return Label1->isVisible(); }
 
 AreaFinestra Form1::areaFinestra() const {
     AreaFinestra a;
@@ -402,7 +388,7 @@ void Form1::collegaSessione() {
     });
     connect(sessione_, &Sessione::segniCambiati, this, &Form1::disegnaGriglia);
     connect(sessione_, &Sessione::posizioneCambiata, this, [this] {
-        Shape1->hide();  // the hover's word outline would blur which word is current
+        vistaPassaggio_->nascondiRettangolo();  // the hover's word outline would blur which word is current
         disegnaGriglia();
         annunciaCellaCorrente(area_);
     });
@@ -514,7 +500,7 @@ void Form1::menuold_Click() {
 
 void Form1::Menurett_Click() {
     stato_.rettangoloParola = Menurett->isChecked();
-    Shape1->hide();
+    vistaPassaggio_->nascondiRettangolo();
     dati_->impostazioniCambiate();
 }
 
@@ -591,10 +577,6 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
                 QMetaObject::invokeMethod(this, &Form1::adattaAllaDimensione, Qt::QueuedConnection);
             }
         }
-        return false;
-    }
-    if (oggetto == Label1) {
-        if (evento->type() == QEvent::MouseMove) Label1_MouseMove();
         return false;
     }
     return QMainWindow::eventFilter(oggetto, evento);

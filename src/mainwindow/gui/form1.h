@@ -40,10 +40,11 @@ class Lingue;
 class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
+class VistaPassaggio;
 class ColonnaDefinizioni;
 class DatiGiocatore;
 
-class Form1 : public QMainWindow, private VistaSolutore {
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
@@ -59,8 +60,6 @@ public:
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
 
-    // Sets the hover label's caption (UTF-8) and fits its width to it.
-    void impostaTestoLabel1(const std::string& testo);
     // Hides the hover label.
     void nascondiLabel1();
     // True while the hover label is shown.
@@ -99,8 +98,6 @@ public:
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
     void nascondiPassaggio();
-    // The pointer moved over the hover label.
-    void Label1_MouseMove();
 
     // ---- Checking and clearing; the other checks, the reveals and the clock are ComandiVerifica's.
     void MenuCS_Click();
@@ -193,9 +190,7 @@ private:
     BarraStato* StatusBar1 = nullptr;
 
     // ---- Controls on the drawing area (coordinates are the area's pixels)
-    Sfondo* Picture1 = nullptr;  // background picture while no puzzle is open
-    QLabel* Label1 = nullptr;    // hover label
-    Rettangolo* Shape1 = nullptr; // word rectangle
+    Sfondo* Picture1 = nullptr;          // background picture while no puzzle is open
     QPushButton* Command3d15 = nullptr;  // closes the print preview
     QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
@@ -240,21 +235,7 @@ private:
     QSize dimensioneDisegnata_;
     std::string titoloGriglia_;
 
-    // ---- Solving (form1_soluzione.cpp): hover and the word dialog, with this window as the view.
-    Solutore solutore_;
-    double larghezzaSuperficie() override;
-    Puntatore puntatore() override;
-    void mostraPuntatore(Puntatore p) override;
-    double larghezzaEtichetta(const std::string& didascalia) override;
-    void mostraEtichetta(const std::string& didascalia, double x, double y) override;
-    void nascondiEtichetta() override;
-    void mostraRettangolo(const RettangoloParola& r) override;
-    void nascondiRettangolo() override;
-    std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override;
-    void ridisegnaToolbar() override;
-    void chiudiAnteprima() override;
-    void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
-    void azzera() override;
+    VistaPassaggio* vistaPassaggio_ = nullptr;  // hover: the clue label, the word rectangle, the word dialog
 
     ComandiVerifica* verifica_ = nullptr;    // checks, reveals, Pausa and the clock
     ColonnaDefinizioni* colonna_ = nullptr;  // the clue list, the suggestions and the clue line

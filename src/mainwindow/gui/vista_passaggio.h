@@ -1,0 +1,59 @@
+#pragma once
+// Hovering over the grid: the clue label beside the pointer, the word's rectangle, the arrow that
+// shows the direction, and the word dialog a press opens. The rules are Solutore's; this is its
+// view over the drawing area.
+#include <QObject>
+
+#include "solving/solutore.h"
+
+class QLabel;
+
+namespace quadrivo {
+
+class AreaDisegno;
+class PiattaformaQt;
+class Rettangolo;
+class Sessione;
+
+class VistaPassaggio : public QObject, public VistaSolutore {
+    Q_OBJECT
+public:
+    VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area);
+
+    Solutore& solutore() { return solutore_; }
+    QLabel* etichetta() const { return Label1; }
+    bool etichettaVisibile() const;
+
+    double larghezzaSuperficie() override;
+    Puntatore puntatore() override;
+    void mostraPuntatore(Puntatore p) override;
+    double larghezzaEtichetta(const std::string& didascalia) override;
+    void mostraEtichetta(const std::string& didascalia, double x, double y) override;
+    void nascondiEtichetta() override;
+    void mostraRettangolo(const RettangoloParola& r) override;
+    void nascondiRettangolo() override;
+    std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override;
+    void ridisegnaToolbar() override { emit toolbarDaRidisegnare(); }
+    void chiudiAnteprima() override { emit anteprimaDaChiudere(); }
+    void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
+    void azzera() override;
+
+signals:
+    void toolbarDaRidisegnare();
+    void anteprimaDaChiudere();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void impostaTesto(const std::string& testo);
+
+    Sessione& sessione_;
+    PiattaformaQt& piattaforma_;
+    AreaDisegno* area_;
+    QLabel* Label1;      // hover label
+    Rettangolo* Shape1;  // word rectangle
+    Solutore solutore_;
+};
+
+}  // namespace quadrivo
