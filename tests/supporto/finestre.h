@@ -2,7 +2,12 @@
 // Driving windows as a player does, without fixed waits: act once the state is there.
 #include <QApplication>
 #include <QAbstractButton>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolBar>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>

@@ -1,43 +1,41 @@
 #include "mainwindow/gui/form1.h"
-#include "mainwindow/gui/lingue.h"
-#include "mainwindow/gui/menu_recenti.h"
-#include "mainwindow/gui/sfondo.h"
-#include "mainwindow/gui/tastiera_griglia.h"
-#include "mainwindow/gui/vista_passaggio.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+#include <ctime>
+#include <map>
+#include <unistd.h>
+#include <utility>
+
+#include "dialogs/apertura_schema.h"
+#include "dialogs/cartelle.h"
+#include "mainwindow/finestra.h"
 #include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <utility>
-#include <QKeyEvent>
-#include <QWindowStateChangeEvent>
-#include <QMenuBar>
-#include <QScreen>
-#include <QStandardPaths>
-#include <QTimer>
-#include <ctime>
-#include <map>
-
-#include <unistd.h>
-
-#include "dialogs/apertura_schema.h"
-#include "dialogs/cartelle.h"
-#include "mainwindow/finestra.h"
-#include "model/opzioni_utente.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/gui/lingue.h"
+#include "mainwindow/gui/menu_recenti.h"
+#include "mainwindow/gui/sfondo.h"
+#include "mainwindow/gui/tastiera_griglia.h"
+#include "mainwindow/gui/vista_passaggio.h"
 #include "model/file.h"
-#include "model/impostazioni.h"
 #include "model/numeri.h"
-#include "model/tipo_file.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
-#include "solving/lessico.h"
 
 namespace quadrivo {
 
@@ -54,40 +52,9 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     creaMenu();
     creaMenuRecenti();
     creaToolbar();
-    StatusBar1 = new BarraStato(area_);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setAccessibleName("Barra di stato");
-    connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     creaControlli();
-    dati_ = new DatiGiocatore(stato_, this);
-    connect(dati_, &DatiGiocatore::avviso, this,
-            [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
-    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
-    colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
-    connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
-        if (sessione_->modo() == ModoVista::griglia)
-            disegnaGriglia();
-        else
-            disponiBarre();
-    });
-    connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
-    aspetto_ = new AspettoSchermo(area_);
-    connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
-        if (sessione_->aperto()) disegnaGriglia();
-    });
-    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
-    verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
-                       Toolbar1->pulsante(11));
-    connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
-        nascondiLabel1();
-        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
-    });
-    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
-    connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
-    creaTastiera();
+    creaParti();
     collegaSessione();
-    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), Toolbar1, StatusBar1, Command3d15})
-        w->raise();
     area_->alMovimento = [this](double x, double y) { movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) { pressioneMouse(b, x, y); };
     piattaforma_.impostaGenitore(this);
@@ -95,9 +62,6 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     // A puzzle that turns out unreadable ends the program: unsaved answers are offered a save
     // first; unless saved, the working copy stays for the next start to offer back.
     piattaforma_.primaDiTerminare = [this] { primaDellaFine(); };
-
-    // The views follow the session; the window's own step runs once, when it is first shown.
-
     Form_Load();
 }
 
@@ -204,12 +168,11 @@ void Form1::creaToolbar() {
 }
 
 void Form1::creaControlli() {
+    StatusBar1 = new BarraStato(area_);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setAccessibleName("Barra di stato");
+    connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     Picture1 = new Sfondo(stato_, area_);
-
-    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
-    connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
-    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
-
     Command3d15 = new QPushButton("&Chiude anteprima", area_);
     Command3d15->setObjectName("Command3d15");
     Command3d15->setToolTip("Chiude anteprima di stampa");
@@ -218,10 +181,53 @@ void Form1::creaControlli() {
     escAnteprima_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escAnteprima_->setEnabled(false);
     connect(escAnteprima_, &QShortcut::activated, this, &Form1::Command3d15_Click);
+}
 
-    Toolbar1->raise();
-    StatusBar1->raise();
-    Command3d15->raise();
+void Form1::creaParti() {
+    dati_ = new DatiGiocatore(stato_, this);
+    connect(dati_, &DatiGiocatore::avviso, this,
+            [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
+    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
+
+    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
+    connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
+    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
+
+    colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
+    colonna_->creaVoci(Menuimpo, MenuHelp);
+    connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
+        if (sessione_->modo() == ModoVista::griglia)
+            disegnaGriglia();
+        else
+            disponiBarre();
+    });
+    connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
+
+    aspetto_ = new AspettoSchermo(area_);
+    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
+    tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
+    connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
+    aspetto_->creaVoci(Menuimpo);
+    connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
+        if (sessione_->aperto()) disegnaGriglia();
+    });
+
+    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
+    verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
+                       Toolbar1->pulsante(11));
+    connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
+        nascondiLabel1();
+        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    });
+
+    MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
+    MenuParola->setObjectName("MenuParola");
+    MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
+
+    // Over the grid: the hover label, then the bars, then the preview's close button.
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), Toolbar1, StatusBar1, Command3d15})
+        w->raise();
 }
 
 void Form1::disponiBarre() {
@@ -246,17 +252,6 @@ AreaFinestra Form1::areaFinestra() const {
 }
 
 AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFinestra()); }
-
-void Form1::creaTastiera() {
-    MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
-    MenuParola->setObjectName("MenuParola");
-    MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
-
-    colonna_->creaVoci(Menuimpo, MenuHelp);
-    tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
-    aspetto_->creaVoci(Menuimpo);
-}
 
 DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
 
@@ -372,7 +367,7 @@ void Form1::collegaSessione() {
     connect(&sessione_->storia(), &QUndoStack::canRedoChanged, ripeti, &QAction::setEnabled);
     const auto passo = [this](bool indietro) {
         // A paused grid or the print preview shows no letters to change.
-        if (sessione_->modo() != ModoVista::griglia || inPausa()) return;
+        if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
         nascondiLabel1();
         indietro ? sessione_->storia().undo() : sessione_->storia().redo();
     };

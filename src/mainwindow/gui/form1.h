@@ -1,48 +1,37 @@
 #pragma once
-// Form1, the main window: menu bar, toolbar, status bar and the drawing area the grid lives on.
-// The open puzzle is the session's: the window forwards the player's commands to it and redraws
-// what its signals name. Start-up, refresh, Save and Exit are in form1.cpp; the handlers of
-// solving, checking, printing and the dialogs each have a file of their own beside it.
-#include <QAction>
-#include <QActionGroup>
-#include <QLabel>
+// Form1, the main window: its menus, its layout, and the start and the end of a run. The open
+// puzzle is the session's; each part of the window is a view of its own that follows the
+// session's signals (the clue column, the keyboard, the checks and the clock, hovering, the
+// toolbar, the looks), and the menus hand the player's commands to them or to the session.
+// Start-up, refresh, Save and Exit are in form1.cpp; the solving, printing and dialog commands
+// each have a file beside it.
 #include <QMainWindow>
-#include <QMenu>
 #include <QPointer>
-#include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
-#include <QToolBar>
-#include <array>
-#include <optional>
 #include <string>
 
-#include "qt/area_disegno.h"
-#include "mainwindow/gui/barra_stato.h"
 #include "model/griglia.h"
-#include "model/stato.h"
+#include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
 #include "sessione/sessione.h"
-#include "solving/navigazione.h"
-#include "solving/solutore.h"
 
-class QKeyEvent;
+class QPushButton;
+class QShortcut;
 
 namespace quadrivo {
 
-class FinestraGuida;
-
-class FONTEN;  // dialogs
 class AspettoSchermo;
+class BarraStato;
 class BarraStrumenti;
+class ColonnaDefinizioni;
 class ComandiVerifica;
+class DatiGiocatore;
+class FinestraGuida;
+class FONTEN;
 class Lingue;
 class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
 class VistaPassaggio;
-class ColonnaDefinizioni;
-class DatiGiocatore;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -52,44 +41,81 @@ public:
     ~Form1() override;
 
     Stato& stato() { return stato_; }
-    PiattaformaQt& piattaforma() { return piattaforma_; }
     Sessione& sessione() { return *sessione_; }
-    Superficie& superficie() { return area_->superficie(); }
     AreaDisegno* area() const { return area_; }
-
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
+    // 1 once the first activation has run.
+    int giaAttivato() const { return giaAttivato_; }
 
-    // Hides the hover label.
-    void nascondiLabel1();
-    // True while the hover label is shown.
-    bool label1Visibile() const;
-
-    // ---- Core routines
-    void Form_Load();
-    void Form_Activate();
-    void aggiornaFinestra();
-    void mettiGraficaAimenu();
     // The layout-and-draw pass on this window; sets the caption. The drawing area repaints only
     // what differs from what it shows.
     void disegnaGriglia();
-    // The caption of the drawn grid, with "*" while answers are not saved.
-    void aggiornaTitolo();
-    // Before the open puzzle is left: asks about unsaved answers; false to stay.
-    bool lasciaSchema();
+    // The drawing area and the bars over it, as the layout pass measures them.
+    AreaFinestra areaFinestra() const;
+    // The part of it the window's grid is laid out in: without the clue column and the clue line.
+    AreaFinestra areaGriglia() const;
+    // What the window shows of the solve: the current cell, the grid's marks, the clock.
+    const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
+    DecorazioniGriglia decorazioni() const;
+    std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
+    bool label1Visibile() const;  // the hover label
+
     // A SIGTERM, SIGHUP or SIGINT: unsaved answers stay in the working copy with their time,
     // for the next start to offer back, and the program ends.
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
     void mettiAlSicuro();
-    // The drawing area and the bars over it, as the layout pass measures them.
-    AreaFinestra areaFinestra() const;
-    // The part of it the window's grid is laid out in: without the clue panel and the clue line.
-    AreaFinestra areaGriglia() const;
 
-    // ---- Handlers of this window
-    void MenuSalva_Click();
+    // Commands a player gives from the menus and the toolbar.
+    void MenuApri_Click();
+    void MenuSalvaCN_Click();
+    void MenuAnteprima_Click();
     void MenuEsci_Click();
+    void Toolbar1_ButtonClick(const QString& chiave);
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    // ---- Building (form1.cpp). Widgets are found by object name from outside (findChild).
+    void creaMenu();
+    void creaToolbar();
+    void creaControlli();
+    void creaMenuRecenti();
+    // The window's parts, with their menu items after the menu table's.
+    void creaParti();
+    void collegaSessione();
+    void disponiBarre();
+    Superficie& superficie() { return area_->superficie(); }
+
+    // ---- Start and refresh (form1.cpp)
+    void Form_Load();
+    void Form_Activate();
+    void accodaAttivazione();
+    void apriRigaComando();
+    // Answers left by a run that ended badly, offered back at the first activation.
+    void offriRipristino();
+    void aggiornaFinestra();
+    void mettiGraficaAimenu();
+    // The caption of the drawn grid, with "*" while answers are not saved.
+    void aggiornaTitolo();
+    void adattaAllaDimensione();
+    void dopoNuovoSchema();
+    void dopoCambioModo();
+
+    // ---- Save and the end of a run (form1.cpp)
+    void MenuSalva_Click();
+    // Before the open puzzle is left: asks about unsaved answers; false to stay.
+    bool lasciaSchema();
+    // Closing by Esci or by the frame: unsaved answers asked about.
+    bool chiusuraConfermata();
+    // Just before an unavoidable end.
+    void primaDellaFine();
+    // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
+    void chiusura(bool tieniRisposte = false);
     void menuold_Click();
     void Menurett_Click();
 
@@ -98,25 +124,14 @@ public:
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
     void nascondiPassaggio();
-
-    // ---- Checking and clearing; the other checks, the reveals and the clock are ComandiVerifica's.
+    void nascondiLabel1();
     void MenuCS_Click();
     void MenuAzzera_Click();
-    // The solving time shown (milliseconds), and whether Pausa holds it.
-    std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
-    bool inPausa() const { return sessione_->inPausa(); }
-
-    // ---- Keyboard solving: TastieraGriglia's
-    // The current cell and direction (not valid while no word is current).
-    const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
-    // The on-screen marks of the window's grid: the current word and cell, wrong and revealed letters.
-    DecorazioniGriglia decorazioni() const;
     // F2: the word dialog on the current word.
     void MenuParola_Click();
 
     // ---- Printing (form1_stampa.cpp)
     void MenuStampa_Click();
-    void MenuAnteprima_Click();
     void stampaSchema();
     void anteprimaStampa();
     void disegnaPaginaAnteprima();
@@ -124,14 +139,12 @@ public:
     void menusetschema_Click();
 
     // ---- Dialogs (form1_dialoghi.cpp)
-    void MenuApri_Click();
-    void MenuSalvaCN_Click();
     // Salva con nome, with a line saying why it came up ("" for none).
     void salvaConNome(const QString& avviso);
     void MenuFont_Click();
-    void Toolbar1_ButtonClick(const QString& chiave);
     void MenuAiuto_Click();
     void MenuTasti_Click();
+    void mostraGuida(bool soloTasti);
     void menuPHP_Click();
     void ManueMail_Click();
     void MenuInfo_Click();
@@ -140,16 +153,6 @@ public:
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void Toolbar1_MouseMove();
 
-    // 1 once the first activation has run.
-    int giaAttivato() const { return giaAttivato_; }
-
-protected:
-    bool event(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
-
-private:
-    // Widgets are found by object name from outside (findChild); the names are these.
     // ---- Menu bar
     QMenu* MenuFile = nullptr;
     QAction* MenuApri = nullptr;
@@ -166,6 +169,7 @@ private:
     QAction* MenuAzzera = nullptr;
     QAction* Meno5 = nullptr;
     QAction* MenuFont = nullptr;
+    QAction* MenuParola = nullptr;
     QMenu* Menuimpo = nullptr;
     QAction* menusetschema = nullptr;
     QAction* menooo = nullptr;
@@ -183,71 +187,39 @@ private:
     QAction* ManueMail = nullptr;
     QAction* MenuMeno1 = nullptr;
     QAction* MenuInfo = nullptr;
+    MenuRecenti* menuRecenti_ = nullptr;  // File → Recenti
+    Lingue* lingue_ = nullptr;            // the four dictionary languages, one marked
 
-    // ---- Toolbar: buttons by position 1..11 (2 separator, 7 empty gap; both nullptr)
+    // ---- The bars and the controls on the drawing area (coordinates are the area's pixels)
     BarraStrumenti* Toolbar1 = nullptr;
-    // ---- Status bar
     BarraStato* StatusBar1 = nullptr;
-
-    // ---- Controls on the drawing area (coordinates are the area's pixels)
     Sfondo* Picture1 = nullptr;          // background picture while no puzzle is open
     QPushButton* Command3d15 = nullptr;  // closes the print preview
     QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
-    // The font chooser, loaded at its first use and then only hidden until the program ends.
-    FONTEN* fONTEN = nullptr;
-
-    void creaMenu();
-    Lingue* lingue_ = nullptr;  // the four dictionary languages, one marked
-    void creaToolbar();
-    void creaControlli();
-    void disponiBarre();
-    void apriRigaComando();
-    // Answers left by a run that ended badly, offered back at the first activation.
-    void offriRipristino();
-    // Closing by Esci or by the frame: unsaved answers asked about.
-    bool chiusuraConfermata();
-    // Just before an unavoidable end.
-    void primaDellaFine();
-    // The working copy goes when the program ends, by Esci or by the window's frame.
-    // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
-    void chiusura(bool tieniRisposte = false);
-    void accodaAttivazione();
-    void adattaAllaDimensione();
-    // The views follow the session.
-    void collegaSessione();
-    void dopoNuovoSchema();
-    void dopoCambioModo();
-    // Keyboard solving: its menu items; the clue column and the looks add theirs.
-    void creaTastiera();
+    // ---- The window's parts
+    DatiGiocatore* dati_ = nullptr;             // the options on disk
+    VistaPassaggio* vistaPassaggio_ = nullptr;  // hover: the clue label, the word rectangle, the word dialog
+    ComandiVerifica* verifica_ = nullptr;       // checks, reveals, Pausa and the clock
+    ColonnaDefinizioni* colonna_ = nullptr;     // the clue list, the suggestions and the clue line
+    TastieraGriglia* tastiera_ = nullptr;       // keys and clicks on the grid, the grid's marks
+    AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
+    FONTEN* fONTEN = nullptr;                   // the font chooser, made at its first use and kept
+    QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
     Sessione* sessione_ = nullptr;
-    std::string rigaComando_;
     AreaDisegno* area_ = nullptr;
-    int giaAttivato_ = 0;
+    std::string rigaComando_;
     std::string fileRigaComando_;
+    std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
+    std::string titoloGriglia_;
+    QSize dimensioneDisegnata_;
+    int giaAttivato_ = 0;
     bool chiuso_ = false;
-    DatiGiocatore* dati_ = nullptr;
     bool attivazioneInCoda_ = false;
     bool adattamentoInCoda_ = false;
-    QSize dimensioneDisegnata_;
-    std::string titoloGriglia_;
-
-    VistaPassaggio* vistaPassaggio_ = nullptr;  // hover: the clue label, the word rectangle, the word dialog
-
-    ComandiVerifica* verifica_ = nullptr;    // checks, reveals, Pausa and the clock
-    ColonnaDefinizioni* colonna_ = nullptr;  // the clue list, the suggestions and the clue line
-    TastieraGriglia* tastiera_ = nullptr;
-    QAction* MenuParola = nullptr;
-    QPointer<FinestraGuida> guida_;  // one help window, brought forward when asked again
-    void mostraGuida(bool soloTasti);
-    // File → Recenti, and the folder the file dialogs start in, follow the puzzle just opened or saved.
-    MenuRecenti* menuRecenti_ = nullptr;
-    void creaMenuRecenti();
-    std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
-    AspettoSchermo* aspetto_ = nullptr;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
 };

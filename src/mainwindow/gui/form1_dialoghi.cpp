@@ -17,6 +17,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"

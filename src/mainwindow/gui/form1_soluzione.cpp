@@ -1,5 +1,6 @@
 // Form1's solving commands: hovering and pressing on the grid, the word dialog from the menu,
 // clearing and the solution check. The behaviour lives in Solutore and the session.
+#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"

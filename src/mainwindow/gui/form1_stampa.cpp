@@ -1,4 +1,9 @@
 // Form1's printing handlers: print, print preview and its close button, the layout dialog.
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/finestra.h"
 #include "model/numeri.h"
