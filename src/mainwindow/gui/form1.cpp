@@ -217,7 +217,7 @@ void Form1::creaParti() {
                        Toolbar1->pulsante(11));
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
         nascondiLabel1();
-        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+        lasciaAnteprima();
     });
 
     MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
@@ -411,9 +411,7 @@ void Form1::dopoNuovoSchema() {
 // ---- Commands of this window
 
 void Form1::MenuSalva_Click() {
-    nascondiPassaggio();
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
-    nascondiLabel1();
+    lasciaLaGriglia();
     const std::string cartella = cartellaDi(stato_.nomeFile);
     if (!sessione_->haNome())
         MenuSalvaCN_Click();

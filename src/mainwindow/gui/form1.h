@@ -125,6 +125,8 @@ private:
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
     void nascondiPassaggio();
     void nascondiLabel1();
+    // Before a command that takes the player away from the grid: no hover, no preview, no hover label.
+    void lasciaLaGriglia();
     void MenuCS_Click();
     void MenuAzzera_Click();
     // F2: the word dialog on the current word.
@@ -136,6 +138,8 @@ private:
     void anteprimaStampa();
     void disegnaPaginaAnteprima();
     void Command3d15_Click();
+    // A print preview shown gives the area back to the grid.
+    void lasciaAnteprima();
     void menusetschema_Click();
 
     // ---- Dialogs (form1_dialoghi.cpp)

@@ -45,7 +45,7 @@ void Form1::MenuApri_Click() {
         superficie().pulisci();
         area_->update();
     }
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    lasciaAnteprima();
     nascondiLabel1();
     if (!lasciaSchema()) {
         piattaforma_.impostaPuntatore(Puntatore::predefinito);
@@ -69,9 +69,7 @@ void Form1::MenuApri_Click() {
 void Form1::MenuSalvaCN_Click() { salvaConNome({}); }
 
 void Form1::salvaConNome(const QString& avviso) {
-    nascondiPassaggio();
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
-    nascondiLabel1();
+    lasciaLaGriglia();
     setEnabled(false);
     {
         TessoSav dialogo(stato_, piattaforma_,
@@ -93,8 +91,7 @@ void Form1::creaMenuRecenti() {
     menuRecenti_ = new MenuRecenti(MenuFile);
     MenuFile->insertMenu(MenuSalva, menuRecenti_);
     connect(menuRecenti_, &MenuRecenti::scelto, this, [this](const std::string& percorso) {
-        nascondiPassaggio();
-        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+        lasciaLaGriglia();
         if (!lasciaSchema()) return;
         Picture1->hide();
         apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
@@ -123,7 +120,7 @@ void Form1::Toolbar1_ButtonClick(const QString& chiave) {
     case AzioneBarra::salva: MenuSalva_Click(); break;
     case AzioneBarra::stampa:
         // The page is printed from the grid view: a preview shown is closed first, as the menu does.
-        if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+        lasciaAnteprima();
         stampaSchema();
         break;
     case AzioneBarra::anteprima: anteprimaStampa(); break;
@@ -159,7 +156,7 @@ void Form1::menuPHP_Click() { apriSitoAutore(piattaforma_); }
 void Form1::ManueMail_Click() { apriPostaAutore(piattaforma_); }
 
 void Form1::MenuInfo_Click() {
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    lasciaAnteprima();
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     {

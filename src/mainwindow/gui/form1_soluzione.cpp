@@ -22,6 +22,12 @@ void Form1::MenuParola_Click() {
 
 void Form1::nascondiPassaggio() { vistaPassaggio_->solutore().nascondiPassaggio(); }
 
+void Form1::lasciaLaGriglia() {
+    nascondiPassaggio();
+    lasciaAnteprima();
+    nascondiLabel1();
+}
+
 void Form1::nascondiLabel1() { vistaPassaggio_->nascondiEtichetta(); }
 
 bool Form1::label1Visibile() const { return vistaPassaggio_->etichettaVisibile(); }
@@ -29,7 +35,7 @@ bool Form1::label1Visibile() const { return vistaPassaggio_->etichettaVisibile()
 void Form1::MenuAzzera_Click() { vistaPassaggio_->solutore().azzeraSoluzioni(); }
 
 void Form1::MenuCS_Click() {
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
+    lasciaAnteprima();
     piattaforma_.messaggio(sessione_->messaggioVerifica(), {}, Icona::nessuna, Pulsanti::ok);
 }
 

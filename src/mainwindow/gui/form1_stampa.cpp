@@ -14,9 +14,7 @@
 namespace quadrivo {
 
 void Form1::MenuStampa_Click() {
-    nascondiPassaggio();
-    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
-    nascondiLabel1();
+    lasciaLaGriglia();
     stampaSchema();
 }
 
@@ -56,6 +54,10 @@ void Form1::disegnaPaginaAnteprima() {
         superficie().pulisci();
     }
     superficie().impostaCarattere(schermo);
+}
+
+void Form1::lasciaAnteprima() {
+    if (sessione_->modo() == ModoVista::anteprima) Command3d15_Click();
 }
 
 void Form1::Command3d15_Click() {
