@@ -55,11 +55,9 @@ void Form1::MenuApri_Click() {
 
     setEnabled(false);
     auto* form2 = new Form2(stato_, piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
+    // Still no puzzle: the background picture hidden for the dialog comes back.
     connect(form2, &Form2::chiuso, this, [this](bool) {
-        // Still no puzzle: the background picture hidden for the dialog comes back.
-        if (!sessione_->aperto()) {
-            Picture1->mostra();
-        }
+        if (!sessione_->aperto()) Picture1->mostra();
     });
     sopraDi(form2, this);
     form2->show();

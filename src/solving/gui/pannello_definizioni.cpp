@@ -155,7 +155,8 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         if (lista->currentItem() == scelta && uguali) return;
         lista->setCurrentItem(scelta);
         lista->scrollToItem(scelta);
-    } else {
+    } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
+        // Asked at every key for the other direction's list: only a change costs a layout.
         lista->clearSelection();
         lista->setCurrentItem(nullptr);
     }
