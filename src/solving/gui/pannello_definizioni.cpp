@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <QVBoxLayout>
 
@@ -12,6 +13,23 @@ namespace {
 
 constexpr int ruoloIndice = Qt::UserRole;
 constexpr int ruoloCompleta = Qt::UserRole + 1;
+
+// A word-wrapped clue is measured by shaping its text, and a list measures its entries again
+// whenever the current one changes, every few keys: the sizes are kept per width and text.
+class MisureDefinizioni : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        const QString chiave = QString::number(opzione.rect.width()) + '|' + opzione.font.key() + '|' +
+                               indice.data(Qt::DisplayRole).toString();
+        if (const auto trovata = misure_.constFind(chiave); trovata != misure_.cend()) return *trovata;
+        if (misure_.size() > 4096) misure_.clear();
+        return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
+    }
+
+private:
+    mutable QHash<QString, QSize> misure_;
+};
 
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile) {
     auto* l = new QListWidget(genitore);
@@ -57,6 +75,7 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     altri_->hide();
     layout->addWidget(altri_, 1);
     for (QListWidget* l : {orizzontali_, verticali_}) {
+        l->setItemDelegate(new MisureDefinizioni(l));
         connect(l, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
         connect(l, &QListWidget::itemActivated, this, [this](QListWidgetItem* voce) {
