@@ -135,15 +135,21 @@ std::string messaggioCopiaRipresa(const std::string& cartella) {
 
 bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo, const Partita& partita) {
     const auto scrivi = [&] {
-        const std::string nota = testoNota({s.nomeFile, notaQuestoProcesso({}).pid, notaQuestoProcesso({}).avvio, partita});
+        const NotaLavoro processo = notaQuestoProcesso({});
+        const std::string nota = testoNota({s.nomeFile, processo.pid, processo.avvio, partita});
         const bool ok = scriviFileRapido(s.fileLavoro, testo) &&
                         (nota == s.notaScritta || scriviFileRapido(percorsoNota(s.fileLavoro), nota));
         s.notaScritta = ok ? nota : std::string{};
         return ok;
     };
-    // No copy yet, or its folder went away: a new one, where the folders allow today.
-    if (s.fileLavoro.empty() || !QFileInfo(q(cartellaDi(s.fileLavoro))).isDir()) s.fileLavoro = nuovoFileLavoro();
+    // No copy yet, or its folder went away: a new one, where the folders allow today. The folder
+    // is looked at only when a write fails: a letter typed costs no extra question to the disk.
+    if (s.fileLavoro.empty()) s.fileLavoro = nuovoFileLavoro();
     bool scritto = !s.fileLavoro.empty() && scrivi();
+    if (!scritto && !s.fileLavoro.empty() && !QFileInfo(q(cartellaDi(s.fileLavoro))).isDir()) {
+        s.fileLavoro = nuovoFileLavoro();
+        scritto = !s.fileLavoro.empty() && scrivi();
+    }
     if (!scritto && !s.fileLavoro.empty() && ::access(cartellaDi(s.fileLavoro).c_str(), W_OK) != 0 &&
         cartellaCopie() != cartellaDi(s.fileLavoro)) {
         // The runtime folder can no longer be written: the cache folder may still take it.

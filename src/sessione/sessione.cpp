@@ -509,7 +509,11 @@ void Sessione::scriviCopiaOra() {
     if (!aperto()) return;
     aggiornaTempoFile();
     const bool superata = stato_.copiaLavoroSuperata;
-    if (!scriviCopiaLavoro(stato_, piattaforma_, partitaOra())) return;
+    // The note keeps the clock in whole seconds: typed letters then leave it alone, and it is
+    // written again once a second at most (a kill loses less than that of the clock).
+    Partita partita = partitaOra();
+    partita.millisecondi -= partita.millisecondi % 1000;
+    if (!scriviCopiaLavoro(stato_, piattaforma_, partita)) return;
     if (superata) emit avviso(messaggioCopiaRipresa(cartellaDi(stato_.fileLavoro)));
     // A recovered leftover's answers are safe in our copy now.
     if (!avanzo_.empty() && avanzo_ != stato_.fileLavoro) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
