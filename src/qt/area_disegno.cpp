@@ -276,7 +276,13 @@ QRegion AreaDisegno::passaCambiamenti() {
         r = nuovi.regione();
     }
     consegnati_ = lista_.size();
-    return r;
+    // A few rectangles that nearly fill their bounding box are painted as that box: the raster
+    // engine clips a line to one rectangle at once, to several only pixel by pixel along it.
+    if (r.rectCount() < 2) return r;
+    const QRect box = r.boundingRect();
+    qint64 area = 0;
+    for (const QRect& x : r) area += qint64(x.width()) * x.height();
+    return area * 2 >= qint64(box.width()) * box.height() ? QRegion(box) : r;
 }
 
 QRegion AreaDisegno::consegna() {

@@ -134,9 +134,16 @@ std::string messaggioCopiaRipresa(const std::string& cartella) {
 }
 
 bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo, const Partita& partita) {
+    // The note's text is made again only when what it says changed, not at every letter.
+    static NotaLavoro ultima;
+    static std::string testoUltima;
+    const NotaLavoro processo = notaQuestoProcesso({});
+    if (NotaLavoro ora{s.nomeFile, processo.pid, processo.avvio, partita}; testoUltima.empty() || !(ora == ultima)) {
+        testoUltima = testoNota(ora);
+        ultima = std::move(ora);
+    }
     const auto scrivi = [&] {
-        const NotaLavoro processo = notaQuestoProcesso({});
-        const std::string nota = testoNota({s.nomeFile, processo.pid, processo.avvio, partita});
+        const std::string& nota = testoUltima;
         const bool ok = scriviFileRapido(s.fileLavoro, testo) &&
                         (nota == s.notaScritta || scriviFileRapido(percorsoNota(s.fileLavoro), nota));
         s.notaScritta = ok ? nota : std::string{};

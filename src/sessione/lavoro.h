@@ -42,6 +42,7 @@ struct NotaLavoro {
     long long pid = 0;
     long long avvio = 0;
     Partita partita = {};
+    friend bool operator==(const NotaLavoro&, const NotaLavoro&) = default;
 };
 std::string percorsoNota(const std::string& fileLavoro);
 std::string testoNota(const NotaLavoro& nota);

@@ -141,7 +141,10 @@ void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cru
 void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav,
                                int corrente, bool senzaProgresso) {
     // Rebuilt only when the words changed, so the scroll position stays while typing.
-    std::vector<std::string>& mostrate = lista == orizzontali_ ? mostrateOrizzontali_ : mostrateVerticali_;
+    const bool diTraverso = lista == orizzontali_;
+    std::vector<std::string>& mostrate = diTraverso ? mostrateOrizzontali_ : mostrateVerticali_;
+    // What each entry shows as complete, kept here: asking the items costs a lookup per entry per key.
+    std::vector<char>& grigie = diTraverso ? grigieOrizzontali_ : grigieVerticali_;
     bool uguali = mostrate.size() == voci.size() && lista->count() == static_cast<int>(voci.size());
     for (size_t i = 0; uguali && i < voci.size(); ++i) uguali = mostrate[i] == voci[i].voce;
     if (!uguali) {
@@ -152,13 +155,17 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
             voce->setData(ruoloIndice, static_cast<int>(v.parola - nav.parole().data()));
             mostrate.push_back(v.voce);
         }
+        grigie.assign(voci.size(), 0);
     }
     QListWidgetItem* scelta = nullptr;
     for (int i = 0; i < lista->count(); ++i) {
-        QListWidgetItem* voce = lista->item(i);
-        const bool completa = !senzaProgresso && voci[static_cast<size_t>(i)].completa;
+        const size_t k = static_cast<size_t>(i);
+        const bool completa = !senzaProgresso && voci[k].completa;
+        if (voci[k].parola - nav.parole().data() == corrente) scelta = lista->item(i);
         // Set only when it changes: every change repaints the list.
-        if (voce->data(ruoloCompleta).toBool() != completa || !uguali) {
+        if ((grigie[k] != 0) != completa || !uguali) {
+            QListWidgetItem* voce = lista->item(i);
+            grigie[k] = completa;
             {
                 // Told to the view, a change of colour lays out every word-wrapped entry
                 // again; only this entry's pixels change.
@@ -168,7 +175,6 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
             }
             if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
         }
-        if (voce->data(ruoloIndice).toInt() == corrente) scelta = voce;
     }
     if (scelta) {
         if (lista->currentItem() == scelta && uguali) return;

@@ -42,6 +42,7 @@ private:
     QListWidget* verticali_ = nullptr;
     QListWidget* altri_ = nullptr;
     std::vector<std::string> mostrateOrizzontali_, mostrateVerticali_;  // the texts the lists hold
+    std::vector<char> grigieOrizzontali_, grigieVerticali_;             // which of them show as complete
     QStringList mostrateAltre_;
 };
 
