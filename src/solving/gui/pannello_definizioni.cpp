@@ -12,7 +12,6 @@ namespace quadrivo {
 namespace {
 
 constexpr int ruoloIndice = Qt::UserRole;
-constexpr int ruoloCompleta = Qt::UserRole + 1;
 
 // A word-wrapped clue is measured by shaping its text, and a list measures its entries again
 // whenever the current one changes, every few keys: the sizes are kept per width and text.
@@ -170,7 +169,6 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
                 // Told to the view, a change of colour lays out every word-wrapped entry
                 // again; only this entry's pixels change.
                 const QSignalBlocker zitto(lista->model());
-                voce->setData(ruoloCompleta, completa);
                 voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
             }
             if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
