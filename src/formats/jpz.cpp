@@ -136,6 +136,13 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
             if (!x->dentro(c, rr)) continue;
             Cella& k = x->cella(c, rr);
             const QString tipo = attr("type");
+            // A clue cell that carries a solution (the apostrophe of I'D) is a letter the puzzle
+            // prints: part of its words, never the player's to type.
+            if (tipo == "clue" && !attr("solution").isEmpty()) {
+                k.soluzione = k.voce = s(attr("solution").toUpper());
+                k.data = true;
+                continue;
+            }
             if (tipo == "block" || tipo == "clue") {
                 k.tipo = TipoCella::nera;
                 continue;

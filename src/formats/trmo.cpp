@@ -34,6 +34,8 @@ struct DatiTrmo : DatiFormato {
     // Clue texts as read, by (start, direction): the bytes and what the model got.
     std::map<std::pair<Casella, int>, std::pair<std::string, std::string>> definizioni;
     size_t dimensioneLetta = 0;
+    FuoriSchema fuori;
+    FuoriSchema fuoriSchema() const override { return fuori; }
 };
 
 std::string voceDaByte(char b) { return b == '.' || b == ' ' ? std::string{} : daWindows1252(std::string(1, b)); }
@@ -92,20 +94,29 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
         for (int c = 1; c <= colonne; ++c) {
             Cella& k = x.cella(c, r);
             const size_t p = static_cast<size_t>(2 * c - 2);
-            // A line shorter than the grid holds no cell there.
             if (p >= riga.size()) {
-                k.tipo = TipoCella::vuota;
+                // Past a short line's end the editor leaves white cells with no letter at all:
+                // words run through them, but nobody can fill or check them.
+                k.data = true;
             } else {
                 const char soluzione = static_cast<char>(static_cast<unsigned char>(riga[p]) - 26);
                 const char voce = p + 1 < riga.size() ? riga[p + 1] : '.';
                 if (soluzione == '*') {
                     k.tipo = TipoCella::nera;
+                    // Black, but an entry byte other than black still differs from its solution.
+                    if (p + 1 >= riga.size() || riga[p + 1] != '*') ++memo->fuori.differenze;
                 } else {
                     k.soluzione = daWindows1252(std::string(1, soluzione));
                     k.voce = voceDaByte(voce);
                 }
             }
             memo->vociLette.push_back(k.voce);
+        }
+        // Cells past the last column are shown by no word, but a check counts them as the file has them.
+        for (size_t p = 2 * static_cast<size_t>(colonne); p < riga.size(); p += 2) {
+            const char soluzione = static_cast<char>(static_cast<unsigned char>(riga[p]) - 26);
+            if (soluzione != '*') ++memo->fuori.lettere;
+            if (p + 1 >= riga.size() || riga[p + 1] != soluzione) ++memo->fuori.differenze;
         }
     }
     if (esito.esito == EsitoLettura::tipoNonValido) return esito;

@@ -108,14 +108,16 @@ std::vector<Casella> caselleBianche(const Cruciverba& x) {
     return out;
 }
 
+FuoriSchema fuoriSchema(const Cruciverba& x) { return x.datiFormato ? x.datiFormato->fuoriSchema() : FuoriSchema{}; }
+
+bool controllabile(const Cella& k) { return !(k.data && k.soluzione.empty()); }
+
 bool risolto(const Cruciverba& x) {
-    bool lettere = false;
     for (Casella k : caselleBianche(x)) {
         const Cella& z = x.cella(k);
-        if (z.soluzione.empty() || z.voce != z.soluzione) return false;
-        lettere = true;
+        if (controllabile(z) && (z.soluzione.empty() || z.voce != z.soluzione)) return false;
     }
-    return lettere;
+    return fuoriSchema(x).differenze == 0;
 }
 
 }  // namespace quadrivo

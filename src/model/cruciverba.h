@@ -60,9 +60,17 @@ struct ElencoDefinizioni {
     friend bool operator==(const ElencoDefinizioni&, const ElencoDefinizioni&) = default;
 };
 
+// Letters a check counts beyond the cells the player can reach: an archive's grid line longer
+// than its columns, a black cell whose entry byte is not black. Fixed while the puzzle is open.
+struct FuoriSchema {
+    long long lettere = 0;
+    long long differenze = 0;
+};
+
 // What a format keeps aside to write its file back byte for byte; each format derives its own.
 struct DatiFormato {
     virtual ~DatiFormato() = default;
+    virtual FuoriSchema fuoriSchema() const { return {}; }
 };
 
 inline constexpr int maxLatoCruciverba = 128;
@@ -140,7 +148,15 @@ std::string voceDefinizione(const std::string& etichetta, const std::string& tes
 // Every white cell of the grid, in reading order.
 std::vector<Casella> caselleBianche(const Cruciverba& x);
 
-// True when every white cell holds its solution (a grid whose solution is unknown is never).
+// What the file holds outside the grid for a check to count (nothing for most puzzles).
+FuoriSchema fuoriSchema(const Cruciverba& x);
+
+// Whether a check looks at the cell: not a cell the puzzle leaves blank for good (given, with
+// no letter), which nobody can fill.
+bool controllabile(const Cella& k);
+
+// True when every white cell a check looks at holds its solution and nothing outside the grid
+// is wrong (a cell whose solution is unknown is never right). A grid with no white cell is.
 bool risolto(const Cruciverba& x);
 
 }  // namespace quadrivo

@@ -9,11 +9,12 @@
 namespace quadrivo {
 
 enum class Icona { nessuna, informazione, attenzione, critico, domanda };
-// salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare. annullaOk: OK and
-// Annulla with Annulla the default, for questions whose OK throws something away.
-// ripristinaPiuTardiElimina: Ripristina ok, Elimina nonSalvare, Più tardi (also Esc) annulla.
-// sovrascriviSalvaConNomeAnnulla: Sovrascrivi ok, Salva con nome nonSalvare, Annulla the default.
-// apriComunqueAnnulla: Apri comunque ok, Annulla the default.
+// Which buttons a message offers. salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers
+// nonSalvare. annullaOk: OK and Annulla, for questions whose OK throws something away.
+// ripristinaPiuTardiElimina: Ripristina ok, Elimina nonSalvare, Più tardi annulla.
+// sovrascriviSalvaConNomeAnnulla: Sovrascrivi ok, Salva con nome nonSalvare, Annulla.
+// apriComunqueAnnulla: Apri comunque ok, Annulla. Return and Esc never give a destructive answer:
+// see rispostaInvio and rispostaEsc, which every implementation follows whatever has the focus.
 enum class Pulsanti {
     ok,
     okAnnulla,
@@ -24,6 +25,10 @@ enum class Pulsanti {
     apriComunqueAnnulla
 };
 enum class Risposta { ok, annulla, nonSalvare };
+// What Return (the default button, which also has the focus) and Esc answer.
+Risposta rispostaInvio(Pulsanti pulsanti);
+Risposta rispostaEsc(Pulsanti pulsanti);
+
 enum class Puntatore { predefinito, clessidra, frecciaOrizzontale, frecciaVerticale, mano };
 
 class Piattaforma {

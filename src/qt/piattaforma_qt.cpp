@@ -28,28 +28,36 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     case Icona::critico: box.setIcon(QMessageBox::Critical); break;
     case Icona::domanda: box.setIcon(QMessageBox::Question); break;
     }
-    // The texts of the three answers ("" for none) and whether the safe one is the default.
+    // The texts of the three answers ("" for none).
     struct Testi {
         const char *ok, *nonSalvare, *annulla;
-        bool predefinitoAnnulla;
     };
     const Testi t3 = [&]() -> Testi {
         switch (pulsanti) {
-        case Pulsanti::ok: return {"OK", "", "", false};
-        case Pulsanti::okAnnulla: return {"OK", "", "Annulla", false};
-        case Pulsanti::salvaNonSalvareAnnulla: return {"Salva", "Non salvare", "Annulla", false};
-        case Pulsanti::annullaOk: return {"OK", "", "Annulla", true};
-        case Pulsanti::ripristinaPiuTardiElimina: return {"Ripristina", "Elimina", "Più tardi", false};
-        case Pulsanti::sovrascriviSalvaConNomeAnnulla: return {"Sovrascrivi", "Salva con nome", "Annulla", true};
-        case Pulsanti::apriComunqueAnnulla: return {"Apri comunque", "", "Annulla", true};
+        case Pulsanti::ok: return {"OK", "", ""};
+        case Pulsanti::okAnnulla:
+        case Pulsanti::annullaOk: return {"OK", "", "Annulla"};
+        case Pulsanti::salvaNonSalvareAnnulla: return {"Salva", "Non salvare", "Annulla"};
+        case Pulsanti::ripristinaPiuTardiElimina: return {"Ripristina", "Elimina", "Più tardi"};
+        case Pulsanti::sovrascriviSalvaConNomeAnnulla: return {"Sovrascrivi", "Salva con nome", "Annulla"};
+        case Pulsanti::apriComunqueAnnulla: return {"Apri comunque", "", "Annulla"};
         }
-        return {"OK", "", "", false};
+        return {"OK", "", ""};
     }();
     QPushButton* ok = box.addButton(QString::fromUtf8(t3.ok), QMessageBox::AcceptRole);
     QPushButton* nonSalvare = *t3.nonSalvare ? box.addButton(QString::fromUtf8(t3.nonSalvare), QMessageBox::DestructiveRole) : nullptr;
     QPushButton* annulla = *t3.annulla ? box.addButton(QString::fromUtf8(t3.annulla), QMessageBox::RejectRole) : nullptr;
-    box.setDefaultButton(t3.predefinitoAnnulla ? annulla : ok);
-    box.setEscapeButton(annulla ? static_cast<QAbstractButton*>(annulla) : ok);
+    const auto pulsante = [&](Risposta r) -> QPushButton* {
+        return r == Risposta::ok ? ok : r == Risposta::nonSalvare ? nonSalvare : annulla;
+    };
+    // A focused button would otherwise become the default, and Return would press whatever the
+    // focus happened to land on: only the safe answer is ever the default.
+    for (QPushButton* b : {ok, nonSalvare, annulla})
+        if (b) b->setAutoDefault(false);
+    QPushButton* predefinito = pulsante(rispostaInvio(pulsanti));
+    box.setDefaultButton(predefinito);
+    box.setEscapeButton(pulsante(rispostaEsc(pulsanti)));
+    predefinito->setFocus();
     // The busy pointer must not hide the question.
     bool occupato = QApplication::overrideCursor() != nullptr;
     if (occupato) QApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -44,7 +44,7 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
     bool scrivi = true;
     if (esisteFile(n)) {
         scrivi = piattaforma.messaggio(testoSovrascrittura(n), titoloSalvataggio, Icona::nessuna,
-                                       Pulsanti::okAnnulla) == Risposta::ok;
+                                       Pulsanti::annullaOk) == Risposta::ok;
     }
     if (scrivi) {
         // The name's extension picks the format; one that cannot hold the puzzle is refused.

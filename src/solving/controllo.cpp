@@ -6,10 +6,13 @@
 namespace quadrivo {
 
 Conteggio contaDifferenze(const Cruciverba& x) {
-    Conteggio k;
+    const FuoriSchema fuori = fuoriSchema(x);
+    Conteggio k{fuori.lettere, fuori.differenze};
     for (const Casella& c : caselleBianche(x)) {
+        const Cella& z = x.cella(c);
+        if (!controllabile(z)) continue;
         ++k.lettere;
-        if (x.cella(c).voce != x.cella(c).soluzione) ++k.differenze;
+        if (z.voce != z.soluzione) ++k.differenze;
     }
     return k;
 }
@@ -28,16 +31,17 @@ std::string messaggioControllo(const Cruciverba& x) {
     const Conteggio k = contaDifferenze(x);
     const auto senzaSoluzione = [&](const Casella& c) { return x.cella(c).soluzione.empty(); };
     const std::vector<Casella> bianche = caselleBianche(x);
-    if (k.lettere == 0) return "Sul cruciverba non ci sono lettere da controllare.";
-    if (std::all_of(bianche.begin(), bianche.end(), senzaSoluzione))
+    if (!bianche.empty() && std::all_of(bianche.begin(), bianche.end(), senzaSoluzione))
         return "Questo cruciverba non ha una soluzione con cui controllare le lettere.";
     const auto uno = [](long long n) { return n == 1; };
+    // Only a damaged archive can differ without a letter to count: no percentage of nothing.
+    const std::string quota =
+        k.lettere == 0 ? "!" : "! (" + std::to_string(percentuale(k.differenze, k.lettere)) + "% non risolto)";
     return std::string("Sul cruciverba ") +
            (uno(k.lettere) ? "c'è 1 lettera" : "ci sono " + std::to_string(k.lettere) + " lettere") +
-           (uno(k.differenze)
-                ? "; c'è però ancora 1 lettera diversa o non risolta! ("
-                : "; ci sono però ancora " + std::to_string(k.differenze) + " lettere diverse o non risolte! (") +
-           std::to_string(percentuale(k.differenze, k.lettere)) + "% non risolto)";
+           (uno(k.differenze) ? "; c'è però ancora 1 lettera diversa o non risolta"
+                              : "; ci sono però ancora " + std::to_string(k.differenze) + " lettere diverse o non risolte") +
+           quota;
 }
 
 void azzeraInserimenti(Cruciverba& x) {

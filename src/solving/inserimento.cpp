@@ -30,25 +30,4 @@ EsitoClic decidiClic(Stato& s, int pulsante, double X, double Y, Direzione hover
                                                                          : EsitoClic::dialogo;
 }
 
-std::string parolaDaInserimenti(const Cruciverba& x, const Definizione& w) {
-    std::string parola;
-    for (const Casella& k : w.caselle) {
-        const std::string b = x.dentro(k) ? aWindows1252(x.cella(k).voce) : std::string{};
-        parola += b.empty() ? '.' : b[0];
-    }
-    return parola;
-}
-
-char voceCella(char ch) { return ch == ' ' || ch == '*' || ch == '#' || ch == '\0' ? '.' : ch; }
-
-void scriviParola(Cruciverba& x, const Definizione& w, const std::string& parola) {
-    const size_t n = std::min(parola.size(), w.caselle.size());
-    std::vector<Scrittura> scritture;
-    for (size_t i = 0; i < n; ++i) {
-        const char b = voceCella(parola[i]);
-        scritture.push_back({w.caselle[i].colonna, w.caselle[i].riga, b == '.' ? "" : daWindows1252(std::string(1, b))});
-    }
-    applicaScritture(x, scritture);
-}
-
 }  // namespace quadrivo

@@ -1,6 +1,5 @@
 #pragma once
-// Entering words: the route a button press takes, and the word the dialog reads from and
-// writes back into the puzzle's cells.
+// Entering words: the route a button press takes.
 #include <string>
 
 #include "model/piattaforma.h"
@@ -31,17 +30,5 @@ enum class EsitoClic {
 // rigaCorrente, direzioneCorrente.
 // `hover` is the direction the pointer shows at that moment.
 EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione hover);
-
-// The letters of the word's cells, one Windows-1252 byte each, "." where nothing is entered.
-std::string parolaDaInserimenti(const Cruciverba& cruciverba, const Definizione& parola);
-
-// The entry a character of an accepted word leaves in its cell: a blank (an empty dialog box) or a
-// "." means no letter; "*" would turn a white cell black and is never written either, nor is
-// "#", which only asks the search for a consonant.
-char voceCella(char ch);
-
-// Writes `parola` (Windows-1252 bytes) into the word's cells, one character per cell, never
-// past the last cell: a longer word is cut, a shorter one leaves the remaining cells as they were.
-void scriviParola(Cruciverba& cruciverba, const Definizione& w, const std::string& parola);
 
 }  // namespace quadrivo

@@ -124,11 +124,12 @@ Passo Navigazione::lettera(const Cruciverba& s, const Posizione& p, char32_t car
     if (!l || !bianca(p.colonna, p.riga)) return {p, {}, false};
     Passo passo{p, {{p.colonna, p.riga, std::string(1, l)}}};
     if (const Parola* w = parolaCorrente(p)) {
-        const int i = w->posizione(p.colonna, p.riga);
+        int j = w->posizione(p.colonna, p.riga) + 1;
+        // Letters the puzzle prints are stepped over: the player types only the word's own.
+        while (j < w->lunghezza && s.dentro(w->colonnaDi(j), w->rigaDi(j)) && s.cella(w->colonnaDi(j), w->rigaDi(j)).data) ++j;
         // Past the word's end the letters go on into the next word, never over the last one.
-        passo.posizione = i + 1 < w->lunghezza
-                              ? Posizione{w->colonnaDi(i + 1), w->rigaDi(i + 1), p.direzione}
-                              : versoParola(s, p, 1, saltaComplete, Casella{p.colonna, p.riga});
+        passo.posizione = j < w->lunghezza ? Posizione{w->colonnaDi(j), w->rigaDi(j), p.direzione}
+                                           : versoParola(s, p, 1, saltaComplete, Casella{p.colonna, p.riga});
     }
     return passo;
 }

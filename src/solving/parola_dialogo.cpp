@@ -6,6 +6,7 @@
 #include "model/numeri.h"
 #include "model/testo.h"
 #include "solving/inserimento.h"
+#include "solving/navigazione.h"
 
 namespace quadrivo {
 
@@ -44,8 +45,8 @@ VoceDialogo voceDialogo(const Stato& s) {
     (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
     v.titolo = " " + w->etichetta + (d == orizzontale ? " Orizzontale" : " Verticale");
-    v.definizione = aWindows1252(w->testo);
-    v.parola = parolaDaInserimenti(s.cruciverba, *w);
+    v.definizione = w->testo;
+    for (const Casella& k : w->caselle) v.celle.push_back(s.cruciverba.dentro(k) ? s.cruciverba.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());
     return v;
 }
@@ -53,17 +54,31 @@ VoceDialogo voceDialogo(const Stato& s) {
 void applicaScelta(Stato& s, const SceltaParola& scelta) {
     Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente);
     if (!w) return;
-    w->testo = daWindows1252(scelta.definizione);
-    scriviParola(s.cruciverba, *w, scelta.parola);
+    if (w->testo != scelta.definizione) w->testo = scelta.definizione;
+    std::vector<Scrittura> scritture;
+    for (size_t i = 0; i < w->caselle.size() && i < scelta.celle.size(); ++i) {
+        const Casella k = w->caselle[i];
+        // A cell the dialog did not change keeps its letters and whether they are in pencil.
+        if (s.cruciverba.dentro(k) && s.cruciverba.cella(k).voce != scelta.celle[i])
+            scritture.push_back({k.colonna, k.riga, scelta.celle[i]});
+    }
+    applicaScritture(s.cruciverba, scritture);
 }
 
-std::vector<std::string> caselleIniziali(const std::string& parola) {
+std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle) {
     std::vector<std::string> v;
-    for (char ch : parola) {
-        const bool lettera = ch != ' ' && static_cast<unsigned char>(ch) > '.';
-        v.push_back(lettera ? daWindows1252(std::string(1, ch)) : " ");
-    }
+    for (const std::string& c : celle) v.push_back(c.empty() ? " " : c);
     return v;
+}
+
+std::string testoCasellaLunga(const std::vector<std::string>& celle) {
+    std::string t;
+    for (const std::string& c : celle) {
+        if (c.empty()) t += ' ';
+        else if (QString::fromStdString(c).size() == 1) t += c;
+        else t += "[" + c + "]";
+    }
+    return t;
 }
 
 bool conCaselle(int n) { return n > 1 && n <= maxCaselleDialogo; }
@@ -92,14 +107,43 @@ bool avanzaDopoDigitazione(const std::string& testo) { return testo.find_first_n
 int seguenteNelDialogo(int i, int n) { return i + 1 >= n ? 0 : i + 1; }
 int precedenteNelDialogo(int i, int n) { return i <= 0 ? n - 1 : i - 1; }
 
-std::string parolaDaCaselle(const std::vector<std::string>& caselle) {
-    std::string parola;
-    for (const auto& t : caselle) parola += primoCarattere(maiuscolo(t));
-    return parola;
+namespace {
+
+// What a box or a long box's character leaves in its cell: "." and blanks mean none, "*" would
+// blacken a white cell and "#" only asks the search for a consonant.
+std::string voceDaTesto(const QString& t) {
+    const QString v = t.trimmed().toUpper();
+    return v.isEmpty() || v == "." || v == "*" || v == "#" ? std::string() : v.toStdString();
 }
 
-std::string parolaDaCasellaLunga(const std::string& testo) {
-    return aWindows1252(QString::fromStdString(senzaBlanchiAttorno(testo)).toUpper().toStdString());
+}  // namespace
+
+std::vector<std::string> celleDaCaselle(const std::vector<std::string>& caselle, const std::vector<std::string>& celle) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < caselle.size(); ++i) {
+        const std::string iniziale = i < celle.size() ? celle[i] : std::string();
+        if (caselle[i] == caselleIniziali({iniziale}).front()) out.push_back(iniziale);
+        else out.push_back(voceDaTesto(QString::fromStdString(caselle[i])));
+    }
+    return out;
+}
+
+std::vector<std::string> celleDaCasellaLunga(const std::string& testo, size_t quante) {
+    const QString t = QString::fromStdString(senzaBlanchiAttorno(testo));
+    std::vector<std::string> out;
+    for (qsizetype i = 0; i < t.size() && out.size() < quante; ++i) {
+        if (t[i] == '[') {
+            const qsizetype fine = t.indexOf(']', i + 1);
+            if (fine > i) {
+                out.push_back(voceDaTesto(t.mid(i + 1, fine - i - 1)));
+                i = fine;
+                continue;
+            }
+        }
+        out.push_back(voceDaTesto(t.mid(i, 1)));
+    }
+    out.resize(quante);
+    return out;
 }
 
 std::string mascheraDaCaselle(const std::vector<std::string>& caselle, int lunghezza) {

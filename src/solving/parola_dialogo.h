@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the word dialog, apart from its widgets: what it shows for a word, which box
-// texts it accepts, the word and the search mask it builds from the boxes. Box texts are UTF-8
-// (as the widgets hold them); words and clues are Windows-1252 bytes.
+// texts it accepts, the cells and the search mask it builds from the boxes. Everything is UTF-8
+// but the mask, which the dictionary compares as Windows-1252 bytes.
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,26 +17,31 @@ struct VoceDialogo {
     bool valida = false;          // a start cell and direction within the grid
     std::string titolo;           // " 12 Orizzontale", " 3 Verticale"
     std::string definizione;      // the clue
-    std::string parola;           // the entered letters, "." where none
+    std::vector<std::string> celle;  // each cell's entry as the grid holds it, "" for none
     int lunghezzaMaschera = 0;    // letters of the solution word, which the search compares
     // The word's cells in the window: the dialog goes beside them, never over them.
     int xParola = 0, yParola = 0, larghezzaParola = 0, altezzaParola = 0;
 };
 
-// What the player confirmed with OK.
+// What the player confirmed with OK: each cell's entry ("" for none) and the clue. A box left
+// as it was shown hands back the cell's entry exactly as it came.
 struct SceltaParola {
-    std::string parola;
+    std::vector<std::string> celle;
     std::string definizione;
     friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
 };
 
 VoceDialogo voceDialogo(const Stato& stato);
 
-// Writes the confirmed word and clue into the state for the dialog's word.
+// Writes the confirmed cells and clue into the state for the dialog's word. Only what differs
+// from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.
 void applicaScelta(Stato& stato, const SceltaParola& scelta);
 
-// The text box i starts with: the word's letter, or a blank for "." and " ".
-std::vector<std::string> caselleIniziali(const std::string& parola);
+// The text box i starts with: the cell's letters, or a blank for an empty cell.
+std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle);
+// The long box's text: one character per cell, a blank for an empty one, a cell of several
+// letters in brackets ("[STAR]").
+std::string testoCasellaLunga(const std::vector<std::string>& celle);
 bool conCaselle(int lunghezza);   // one box per letter
 bool conCasellaLunga(int lunghezza);
 bool conRicerca(int lunghezza);   // the search button, the list and the progress bar
@@ -55,10 +60,12 @@ bool avanzaDopoDigitazione(const std::string& testo);
 int seguenteNelDialogo(int i, int n);
 int precedenteNelDialogo(int i, int n);
 
-// The word from the boxes: the first character of each, a blank for an empty box.
-std::string parolaDaCaselle(const std::vector<std::string>& caselle);
-// The word from the long box: trimmed, in capitals.
-std::string parolaDaCasellaLunga(const std::string& testo);
+// The cells from the boxes, in capitals: "" for an empty or "." box; a box still showing what it
+// started with gives the cell's entry back untouched.
+std::vector<std::string> celleDaCaselle(const std::vector<std::string>& caselle, const std::vector<std::string>& celle);
+// The cells from the long box: trimmed, in capitals, one per character or bracketed group; the
+// surplus past the word's last cell is cut.
+std::vector<std::string> celleDaCasellaLunga(const std::string& testo, size_t quante);
 // The search mask of `lunghezza` characters: each shown box's first character, blanks past them.
 std::string mascheraDaCaselle(const std::vector<std::string>& caselle, int lunghezza);
 

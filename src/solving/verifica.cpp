@@ -66,7 +66,7 @@ std::string messaggioVerifica(const Cruciverba& s, std::int64_t millisecondi, lo
     // Only a grid really right is congratulated: one without a solution is never.
     if (!schemaGiusto(s)) return messaggioControllo(s);
     // No praise for a grid the program filled in: say what happened instead.
-    if (const auto bianche = static_cast<long long>(caselleBianche(s).size()); rivelate >= bianche)
+    if (const auto bianche = static_cast<long long>(caselleBianche(s).size()); rivelate > 0 && rivelate >= bianche)
         return "Soluzione completa: tutte le " + std::to_string(bianche) + " lettere sono state rivelate.";
     return messaggioRisolto(millisecondi, rivelate);
 }

@@ -65,6 +65,22 @@ TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
     EXPECT_TRUE(FormatoJpz().riconosce(compresso(campione)));
 }
 
+// I'D across: the apostrophe is a clue cell with a solution, so the word stays one word.
+TEST(Jpz, AClueCellHoldingALetterIsAGivenLetterInsideItsWord) {
+    const Cruciverba x = leggi(R"(<crossword-compiler-applet><rectangular-puzzle><crossword>
+<grid width="3" height="1"><cell x="1" y="1" solution="I" number="1"/><cell x="2" y="1" type="clue" solution="'"/>
+<cell x="3" y="1" solution="D"/></grid>
+<word id="1" x="1-3" y="1"/><clues><title>Across</title><clue word="1" number="1">Io avrei</clue></clues>
+</crossword></rectangular-puzzle></crossword-compiler-applet>)");
+    const Cella& apostrofo = x.cella(2, 1);
+    EXPECT_TRUE(apostrofo.bianca());
+    EXPECT_TRUE(apostrofo.data);
+    EXPECT_EQ(apostrofo.voce, "'");
+    EXPECT_EQ(apostrofo.soluzione, "'");
+    EXPECT_EQ(x.elenchi[0].definizioni.at(0).caselle.size(), 3u);
+    EXPECT_EQ(x.cella(3, 1).voce, "");
+}
+
 TEST(Jpz, RefusesBrokenFiles) {
     const std::pair<std::string, std::string> casi[] = {
         {campione.substr(0, 600), "XML valido"},

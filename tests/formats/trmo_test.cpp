@@ -31,9 +31,9 @@ TEST(Trmo, DecodesSolutionsKeepsEntriesAndWritesTheSameBytes) {
     // odd and short grid lines are kept too.
     const std::string strano = intestazione + "Dimensioni:   3x2\r\n[\x81[\x8d[\r\n[ \r\n";
     const Cruciverba y = leggi(strano);
-    // No entry byte: an empty cell; past the line's end: no cell.
-    EXPECT_EQ(std::tuple(y.cella(3, 1).voce, y.cella(2, 2).tipo, FormatoTrmo().scrivi(y)),
-              std::tuple("", TipoCella::vuota, strano));
+    // No entry byte: an empty cell; past the line's end: a white cell nobody fills.
+    EXPECT_EQ(std::tuple(y.cella(3, 1).voce, y.cella(2, 2).tipo, y.cella(2, 2).data, FormatoTrmo().scrivi(y)),
+              std::tuple("", TipoCella::bianca, true, strano));
     Cruciverba z = y;  // a letter typed there gets the entry byte the line lacked
     z.cella(3, 1).voce = "Q";
     EXPECT_EQ(FormatoTrmo().scrivi(z), intestazione + "Dimensioni:   3x2\r\n[\x81[\x8d[Q\r\n[ \r\n");

@@ -202,7 +202,7 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
 // makes the puzzle unmodified, and the cursor goes where the change was.
 TEST_F(Banco, AnnullaAndRipetiStepByStep) {
     const auto inCima = [&] { s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1; };  // for the dialog
-    const SceltaParola casa{"CASA", "Casa"};
+    const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
     const std::vector<Casella> sotto{{1, 2}};
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
         {[&] { digita("C", 1); }, {"C...", ".#.."}},

@@ -181,3 +181,13 @@ TEST(Lettura, CellNamesWordsAndReadings) {
               (R{"4 orizzontale, 3 lettere: Metallo prezioso", "O R _", "3 verticale, 4 lettere: Superficie. _ R _ _",
                  "Nessuna parola incrociata", "Nessuna parola corrente"}));
 }
+
+TEST(Tastiera, TypingStepsOverTheLettersThePuzzleGives) {
+    Cruciverba x = schema();
+    x.cella(2, 1).data = true, x.cella(2, 1).voce = "A";  // C A S A with the A given
+    const Navigazione nav(x);
+    const Passo passo = nav.lettera(x, {1, 1, O}, U'c');
+    EXPECT_EQ(testo(passo.posizione), "31o");
+    applicaScritture(x, {{2, 1, "Z"}});
+    EXPECT_EQ(x.cella(2, 1).voce, "A");  // never typed over
+}

@@ -12,26 +12,50 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     Stato& s = p.stato;
     std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(4, 1, verticale);
     const VoceDialogo v = voceDialogo(s);  // the word's four cells down from (4, 1)
-    EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.parola, v.lunghezzaMaschera),
-              std::tuple(true, " 3 Verticale", "Superficie", "AR.A", 4));
+    EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.celle, v.lunghezzaMaschera),
+              std::tuple(true, " 3 Verticale", "Superficie", V{"A", "R", "", "A"}, 4));
     EXPECT_EQ(std::tuple(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola),
               std::tuple(s.xGriglia + 3 * s.latoCasella, s.yGriglia, s.latoCasella, 4 * s.latoCasella));
     const ElencoDefinizioni orizzontali = s.cruciverba.elenchi[0];
-    // The clue comes back as Windows-1252 bytes, as the dialog's boxes hand it over.
-    applicaScelta(s, {"AREA", "Estensione \xe8"});
+    applicaScelta(s, {{"A", "R", "E", "A"}, "Estensione è"});
     EXPECT_EQ(prova::inserimenti(s.cruciverba), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
-    // The other direction untouched.
-    EXPECT_TRUE(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo == "Estensione è" &&
-                s.cruciverba.elenchi[0] == orizzontali);
+    EXPECT_EQ(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo, "Estensione è");
+    EXPECT_EQ(s.cruciverba.elenchi[0], orizzontali);  // the other direction untouched
 
     s.direzioneCorrente = 0;
     EXPECT_FALSE(voceDialogo(s).valida);
-    applicaScelta(s, {"XXXX", "x"});  // nothing to write to
+    applicaScelta(s, {{"X", "X", "X", "X"}, "x"});  // nothing to write to
     EXPECT_EQ(prova::inserimenti(s.cruciverba)[2], "..#E#");
 }
 
+// What the grid holds that a byte per cell cannot: several letters, pencil, any clue text.
+TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
+    prova::SchemaProva p;
+    Stato& s = p.stato;
+    std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(1, 1, orizzontale);
+    s.cruciverba.cella(1, 1).voce = "STAR";
+    s.cruciverba.cella(2, 1).voce = "A", s.cruciverba.cella(2, 1).matita = true;
+    const std::string clue = "Città — “stella” ✓ 日本";
+    definizioneDa(s.cruciverba, {1, 1}, orizzontale)->testo = clue;
+    const Cruciverba prima = s.cruciverba;
+    const VoceDialogo v = voceDialogo(s);
+    EXPECT_EQ(v.celle, (V{"STAR", "A", "", ""}));
+    EXPECT_EQ(v.definizione, clue);
+    const std::vector<std::string> caselle = caselleIniziali(v.celle);
+    EXPECT_EQ(caselle, (V{"STAR", "A", " ", " "}));
+    applicaScelta(s, {celleDaCaselle(caselle, v.celle), v.definizione});
+    EXPECT_EQ(s.cruciverba, prima);
+    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
+    // A box the player changed is written, and only that one.
+    applicaScelta(s, {celleDaCaselle({"STAR", "A", "s", " "}, v.celle), v.definizione});
+    EXPECT_EQ(s.cruciverba.cella(3, 1).voce, "S");
+    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+}
+
 TEST(ParolaDialogo, BoxesItStartsWith) {
-    EXPECT_EQ(caselleIniziali("C.S A@\xe8"), (V{"C", " ", "S", " ", "A", "@", "\xc3\xa8"}));
+    EXPECT_EQ(caselleIniziali({"C", "", "S", "", "A", "@", "è", "TH"}), (V{"C", " ", "S", " ", "A", "@", "è", "TH"}));
+    EXPECT_EQ(testoCasellaLunga({"C", "", "STAR", "è"}), "C [STAR]è");
     // One box per letter from 2 letters, the search from 3, one long box past 15.
     for (auto [n, caselle, lunga, ricerca] : {std::tuple{1, false, false, false}, {2, true, false, false},
                                               {3, true, false, true}, {15, true, false, true}, {16, false, true, false}})
@@ -51,9 +75,12 @@ TEST(ParolaDialogo, AcceptedCharactersAndTyping) {
                          precedenteNelDialogo(0, 4)), std::tuple(true, false, 0, 3));
 }
 
-TEST(ParolaDialogo, WordAndMaskFromTheBoxes) {
-    EXPECT_EQ(parolaDaCaselle({"c", "", ".", "\xc3\x88", "AB"}), "C .\xc8" "A");
-    EXPECT_EQ(parolaDaCasellaLunga("  parola\xc3\xa8 lunga "), "PAROLA\xc8 LUNGA");
+TEST(ParolaDialogo, CellsAndMaskFromTheBoxes) {
+    // Blank, "." and "#" leave no letter; what the box shows is upper-cased, accents kept.
+    EXPECT_EQ(celleDaCaselle({"c", "", ".", "è", "ab", "#", "@"}, {}), (V{"C", "", "", "È", "AB", "", "@"}));
+    // The long box: trimmed, a bracketed group is one cell, the surplus is cut, missing cells are empty.
+    EXPECT_EQ(celleDaCasellaLunga("  pa[star]olaè lunga ", 8), (V{"P", "A", "STAR", "O", "L", "A", "È", ""}));
+    EXPECT_EQ(celleDaCasellaLunga("AB", 3), (V{"A", "B", ""}));
     // Past the shown boxes the mask is blank; letters compare as they are.
     EXPECT_EQ((V{mascheraDaCaselle({"M", " ", "l"}, 5), mascheraDaCaselle({"M", "", "L", "A"}, 4)}), (V{"M l  ", "M LA"}));
 }

@@ -99,14 +99,3 @@ TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     EXPECT_EQ(decidiClic(s, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
 }
 
-TEST(Parola, ReadWithDotsAndWrittenBackNeverPastTheLastCell) {
-    Cruciverba x = prova::schemaProva({"C.SA#", "A#ORO"}).cruciverba;
-    const auto w = [&](int c, int r, int d) { return *definizioneDa(x, {c, r}, d); };
-    EXPECT_EQ(parolaDaInserimenti(x, w(1, 1, orizzontale)) + parolaDaInserimenti(x, w(1, 1, verticale)), "C.SACA..");
-    scriviParola(x, w(1, 3, orizzontale), "NOI");  // the surplus is cut, the black cell after stays
-    scriviParola(x, w(3, 2, orizzontale), "Z");    // shorter: the other cells keep theirs
-    // Blanks and "*" leave no letter; the word's bytes are Windows-1252.
-    scriviParola(x, w(1, 1, verticale), "C *\xc8");
-    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"C.SA#", ".#ZRO", ".O#.#", "È...#"}));
-    EXPECT_EQ(parolaDaInserimenti(x, w(1, 1, verticale)), "C..\xc8");
-}

@@ -66,7 +66,11 @@ TEST(Verifica, TheSolveIsNoticedOnceAndNotForAGridAlreadyRightAtOpening) {
     }
     fine.reimposta(x);  // reopened already solved
     EXPECT_FALSE(fine.controlla(x));
-    EXPECT_FALSE(schemaGiusto(prova::cruciverbaDa({"##", "##"})));  // no letters: never right
+    // Not one white cell: nothing is wrong, and it is right already at opening.
+    const Cruciverba nera = prova::cruciverbaDa({"##", "##"});
+    EXPECT_TRUE(schemaGiusto(nera));
+    fine.reimposta(nera);
+    EXPECT_FALSE(fine.controlla(nera));
 }
 
 TEST(Verifica, CongratulationUsesTheClockAndTellsTheRevealedLetters) {

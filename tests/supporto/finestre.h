@@ -99,7 +99,8 @@ struct RisposteMessaggi {
     void rispondi(const QString& pulsante) {
         risposta = std::make_unique<AlProssimoModale<QMessageBox>>([this, pulsante](QMessageBox* m) {
             testi << m->text(), titoli << m->windowTitle();
-            if (pulsante == "Invio") return QTest::keyClick(m, Qt::Key_Return);  // the default button
+            // Where the focus is, as a player presses it: the safe button answers.
+            if (pulsante == "Invio") return QTest::keyClick(fuoco() ? fuoco() : m, Qt::Key_Return);
             for (QAbstractButton* scelto : m->buttons())
                 if (scelto->text() == pulsante) return scelto->click();
         });

@@ -182,7 +182,7 @@ void ComandiVerifica::controlla(const std::vector<Casella>& caselle) {
 void ComandiVerifica::rivelaSchema() {
     if (!sessione_.aperto() || sessione_.inPausa()) return;
     emit primaDiAgire();
-    if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::okAnnulla) ==
+    if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::annullaOk) ==
         Risposta::ok)
         sessione_.rivela(caselleSchema(sessione_.cruciverba()));
 }

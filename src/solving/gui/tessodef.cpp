@@ -30,12 +30,6 @@ std::string testoAiutoTessoDef() {
 // ---------------------------------------------------------------------------------------------
 // The dialog
 
-namespace {
-
-QString daStd(const std::string& windows1252) { return QString::fromStdString(daWindows1252(windows1252)); }
-
-}  // namespace
-
 TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore)
     : QDialog(genitore), voce_(voce), piattaforma_(piattaforma), ricerca_(std::move(ricerca)) {
     setWindowTitle(QString::fromUtf8(titoloApplicazione));
@@ -169,13 +163,13 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Combo1->setVisible(conRicerca(n));
     Picture1->setVisible(conRicerca(n));
     if (conCaselle(n)) {
-        const std::vector<std::string> iniziali = caselleIniziali(voce_.parola);
+        const std::vector<std::string> iniziali = caselleIniziali(voce_.celle);
         for (int i = 0; i < n; ++i) {
             Text3[static_cast<size_t>(i)]->setText(QString::fromStdString(iniziali[static_cast<size_t>(i)]));
             Text3[static_cast<size_t>(i)]->show();
         }
     } else if (conCasellaLunga(n)) {
-        Text2->setText(daStd(voce_.parola));
+        Text2->setText(QString::fromStdString(testoCasellaLunga(voce_.celle)));
         Text2->show();
     }
 
@@ -224,7 +218,7 @@ void TessoDef::showEvent(QShowEvent* e) {
     attivato_ = true;
     if (voce_.valida) {
         Label1->setText(QString::fromStdString(voce_.titolo));
-        Text1->setText(daStd(voce_.definizione));
+        Text1->setText(QString::fromStdString(voce_.definizione));
     }
     definizionePrecedente_ = Text1->text();
     if (!Text2->isHidden()) {
@@ -240,6 +234,7 @@ void TessoDef::limitaDefinizione(const QString& testo) {
     if (testo.size() > 60 && testo.size() > definizionePrecedente_.size()) {
         const int cur = Text1->cursorPosition() - static_cast<int>(testo.size() - definizionePrecedente_.size());
         Text1->setText(definizionePrecedente_);
+        Text1->setModified(true);  // what was typed before the limit still counts as the player's
         Text1->setCursorPosition(std::max(0, cur));
         return;
     }
@@ -330,11 +325,12 @@ void TessoDef::Command3d1_Click() {
         Text3[static_cast<size_t>(*rifiutata)]->setFocus();
         return;
     }
-    SceltaParola scelta{voce_.parola, aWindows1252(Text1->text().toStdString())};
-    if (conCasellaLunga(n))
-        scelta.parola = parolaDaCasellaLunga(Text2->text().toStdString());
+    // The clue as shown, unless the player changed it: a long one is never cut by the box.
+    SceltaParola scelta{voce_.celle, Text1->isModified() ? Text1->text().toStdString() : voce_.definizione};
+    if (conCasellaLunga(n) && lungaModificata_)
+        scelta.celle = celleDaCasellaLunga(Text2->text().toStdString(), voce_.celle.size());
     else if (conCaselle(n))
-        scelta.parola = parolaDaCaselle(testiCaselle());
+        scelta.celle = celleDaCaselle(testiCaselle(), voce_.celle);
     scelta_ = scelta;
     accept();
 }

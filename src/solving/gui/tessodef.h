@@ -106,7 +106,7 @@ private:
         TessoDef& d_;
     };
 
-    int lunghezza() const { return static_cast<int>(voce_.parola.size()); }
+    int lunghezza() const { return static_cast<int>(voce_.celle.size()); }
     int caselleMostrate() const { return conCaselle(lunghezza()) ? lunghezza() : 0; }
     std::vector<std::string> testiCaselle() const;
     int indiceCasella(QObject* o) const;

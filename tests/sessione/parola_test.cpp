@@ -1,0 +1,74 @@
+// The word dialog through the session: OK on what the grid holds (several letters in a cell,
+// a pencil guess, a clue in any script) changes nothing unless the player changed it.
+#include <gtest/gtest.h>
+
+#include "formats/formato.h"
+#include "model/file.h"
+#include "model/piattaforma_registro.h"
+#include "sessione/sessione.h"
+#include "solving/parola_dialogo.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+ "dimensions": {"width": 3, "height": 2},
+ "puzzle": [[1, 2, 3], [4, 0, 0]],
+ "solution": [["STAR", "O", "B"], ["A", "B", "C"]],
+ "saved": [["STAR", "", ""], ["", "", ""]],
+ "clues": {"Across": [[1, "Città — “stella” ✓ 日本"], [4, "Sotto"]], "Down": [[1, "Giù"], [2, "Due"], [3, "Tre"]]}})";
+
+struct Dialogo : ::testing::Test {
+    prova::CartellaTemporanea t;
+    PiattaformaRegistro p;
+    Stato s;
+    Sessione sessione{s, p, t.percorso("dati")};
+    std::string file = t.scrivi("p.ipuz", ipuz);
+
+    void SetUp() override {
+        s.fileLavoro = t.percorso("qdv_prova.tmp");
+        ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
+        std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(1, 1, orizzontale);
+    }
+    // OK on the dialog as it opens, the boxes left as they were shown.
+    void okSenzaToccare() {
+        const VoceDialogo v = voceDialogo(s);
+        sessione.applicaDialogo(SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
+    }
+    Cruciverba salvato() {
+        EXPECT_TRUE(sessione.salva());
+        return leggiCruciverba(file, *leggiFile(file)).cruciverba;
+    }
+};
+
+}  // namespace
+
+TEST_F(Dialogo, OkOnASeveralLetterCellKeepsEveryLetter) {
+    okSenzaToccare();
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+    EXPECT_EQ(salvato().cella(1, 1).voce, "STAR");
+}
+
+TEST_F(Dialogo, OkOnAUnicodeClueKeepsItWhole) {
+    okSenzaToccare();
+    EXPECT_EQ(definizioneDa(s.cruciverba, {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
+    EXPECT_EQ(definizioneDa(salvato(), {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
+}
+
+TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
+    sessione.impostaPosizione({2, 1, orizzontale});
+    sessione.impostaMatita(true);
+    sessione.tasto(TastoGriglia::carattere, U'o', false);
+    ASSERT_TRUE(s.cruciverba.cella(2, 1).matita);
+    okSenzaToccare();
+    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
+    EXPECT_EQ(s.cruciverba.cella(2, 1).voce, "O");
+    // The box typed over writes that cell in ink, and only that one.
+    const VoceDialogo v = voceDialogo(s);
+    sessione.applicaDialogo(SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
+    EXPECT_FALSE(s.cruciverba.cella(2, 1).matita);
+    EXPECT_EQ(s.cruciverba.cella(2, 1).voce, "Q");
+    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+}
