@@ -80,7 +80,7 @@ std::string difettoLessico(std::string_view testa, std::int64_t dimensione) {
         const std::int64_t inizio = campoIndiceLessico(campoInizio);
         const std::int64_t fine = campoIndiceLessico(testa.substr(208 + 16 * (L - 3), 8));
         if (inizio < 1) return "ha un indice non valido: " + parole(L) + " iniziano alla posizione " + std::to_string(inizio);
-        if (inizio - 1 >= dimensione)
+        if (inizio - 1 > dimensione)
             return "è troncato: " + parole(L) + " iniziano oltre la fine del file";
         if (fine - 1 > dimensione) return "è troncato: " + parole(L) + " finiscono oltre la fine del file";
         if (inizio != atteso || fine < inizio || (fine - inizio) % L != 0)
