@@ -22,7 +22,7 @@ std::string motivoFile(const FileLessico& f, const std::string& percorso) {
 
 std::string avvisoDifetto(const Stato& s, const std::string& difetto) {
     return "Il file di vocabolario " + s.fileLessico + " " + difetto +
-           ": si cercano solo le parole che il file contiene davvero.";
+           ". Si cercano solo le parole che il file contiene davvero.";
 }
 }  // namespace
 

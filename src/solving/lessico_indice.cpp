@@ -96,7 +96,8 @@ bool nonDizionario(std::string_view testa, std::int64_t dimensione) {
     const IndiceFileLessico voci = leggiIndiceLessico(testa);
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L)
         if (bloccoEffettivo(voci[L], L, dimensione).conta > 0) return false;
-    return true;
+    // No words at all: a sound index of empty blocks is still a dictionary, an unsound one not.
+    return !difettoLessico(testa, dimensione).empty();
 }
 
 BlocchiLessico blocchiLessico(std::string_view dati) {

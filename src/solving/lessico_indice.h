@@ -80,8 +80,9 @@ IndiceFileLessico leggiIndiceLessico(std::string_view testa);
 // file. "" when all is well, else the end of a sentence naming the first length concerned
 // ("è troncato: le parole di 9 lettere finiscono oltre la fine del file").
 std::string difettoLessico(std::string_view testa, std::int64_t dimensione);
-// Whether the file holds no dictionary at all: too short for the index, or not one length
-// whose block has a whole word inside the file. Anything else is searched, damaged or not.
+// Whether the file holds no dictionary at all: too short for the index, or a damaged index
+// under which not one length has a whole word inside the file. Anything else is searched,
+// damaged or not.
 bool nonDizionario(std::string_view testa, std::int64_t dimensione);
 
 // The part of a file a length block may really use: 0-based offset and number of whole words.

@@ -8,6 +8,7 @@
 #include "mainwindow/finestra.h"
 #include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
+#include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
 #include "supporto/guasto.h"
 
@@ -54,10 +55,10 @@ class ProvaForm1 : public QObject {
     std::unique_ptr<Stato> stato;
     std::unique_ptr<PiattaformaQt> piattaforma;
 
-    // A fresh program folder: the Italian dictionary (an index of zeros), the settings and a picture.
+    // A fresh program folder: the Italian dictionary (an index of empty blocks), the settings and a picture.
     void preparaCartella() {
         cartella = std::make_unique<prova::CartellaTemporanea>();
-        cartella->scrivi("LessicoItaliano.dat", std::string(420, '0'));
+        cartella->scrivi("LessicoItaliano.dat", prova::dizionario({}));
         cartella->scrivi("tramerio.ini", impostazioniTipiche);
         QImage sfondo(300, 200, QImage::Format_RGB32);
         sfondo.fill(Qt::darkCyan);
@@ -191,7 +192,7 @@ private slots:
     // The dictionary language and the grid's font are the player's: the next start keeps them,
     // unless the language's file can no longer be used.
     void languageAndFontComeBackAtTheNextStart() {
-        cartella->scrivi("LessicoInglese.dat", std::string(420, '0'));
+        cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
         salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
         figlio<QAction>(&*avvia({}), "Menul2")->trigger();
         auto f = avvia({});

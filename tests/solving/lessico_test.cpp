@@ -97,7 +97,7 @@ TEST_F(Lessico, ADamagedDictionaryIsSaidOnceAndEveryLengthItHoldsStillFinds) {
         cartella.scrivi("LessicoItaliano.dat", file);
         const std::string detto =
             *d.detto ? "Il file di vocabolario LessicoItaliano.dat " + std::string(d.detto) +
-                           ": si cercano solo le parole che il file contiene davvero."
+                           ". Si cercano solo le parole che il file contiene davvero."
                      : "";
         // At start: said with the settings' warning; the search reads the blocks, no index.
         EXPECT_EQ(preparaLessico(s), detto) << d.nome;
