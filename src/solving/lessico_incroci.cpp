@@ -53,7 +53,9 @@ std::vector<Suggerimento> suggerimentiDa(const Cruciverba& x, const std::vector<
                                          std::string_view parole) {
     std::vector<Suggerimento> uscita;
     const auto n = caselle.size();
-    for (const CandidatoIncroci& c : paroleConIncroci(fonte, mascheraCaselle(x, caselle), incrociCaselle(x, caselle)))
+    const std::vector<CandidatoIncroci> candidati = paroleConIncroci(fonte, mascheraCaselle(x, caselle), incrociCaselle(x, caselle));
+    uscita.reserve(candidati.size());
+    for (const CandidatoIncroci& c : candidati)
         uscita.push_back({std::string(parole.substr(std::size_t(c.numero) * n, n)), c.rimaste, c.minimo});
     return uscita;
 }

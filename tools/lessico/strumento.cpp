@@ -234,7 +234,8 @@ int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     }
     const auto f = apriDizionario(a[0], err);
     if (!f) return 1;
-    // One search costs less than building the index: the block of that length is scanned.
+    // One search costs less than building the index: the block of that length is scanned where
+    // it lies (reading it into memory would cost the kernel more than mapping it).
     const std::string_view parole = blocchiLessico(f->dati()).blocco(n);
     Righe righe(out);
     for (const std::uint32_t k : paroleMascheraBlocco(parole, maschera.maschera))
@@ -350,6 +351,19 @@ Mappa::~Mappa() {
     if (!dati_.empty()) ::munmap(const_cast<char*>(dati_.data()), dati_.size());
 }
 
+bool controllaDizionario(const std::string& percorso, std::string_view testa, std::int64_t dimensione, std::ostream& err) {
+    const std::string difetto = difettoLessico(testa, dimensione);
+    if (difetto.empty()) return true;
+    if (nonDizionario(testa, dimensione)) {
+        err << "lessico: " << percorso << " non è un dizionario: " << difetto << "\n";
+        return false;
+    }
+    // Damaged, not useless: said once, and the lengths whose words are in the file still serve.
+    err << "lessico: attenzione: " << percorso << " " << difetto
+        << "; si cercano solo le parole che il file contiene davvero\n";
+    return true;
+}
+
 std::unique_ptr<Mappa> apriDizionario(const std::string& percorso, std::ostream& err) {
     auto f = std::make_unique<Mappa>(percorso);
     if (!f->aperta()) {
@@ -357,16 +371,7 @@ std::unique_ptr<Mappa> apriDizionario(const std::string& percorso, std::ostream&
         return nullptr;
     }
     const std::string_view dati = f->dati();
-    const std::string difetto = difettoLessico(dati, std::int64_t(dati.size()));
-    if (difetto.empty()) return f;
-    if (nonDizionario(dati, std::int64_t(dati.size()))) {
-        err << "lessico: " << percorso << " non è un dizionario: " << difetto << "\n";
-        return nullptr;
-    }
-    // Damaged, not useless: said once, and the lengths whose words are in the file still serve.
-    err << "lessico: attenzione: " << percorso << " " << difetto
-        << "; si cercano solo le parole che il file contiene davvero\n";
-    return f;
+    return controllaDizionario(percorso, dati, std::int64_t(dati.size()), err) ? std::move(f) : nullptr;
 }
 
 int (*eseguiIncroci)(const std::vector<std::string>&, std::ostream&, std::ostream&) = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // The `lessico` command line: build a dictionary file from word lists, search it with a mask,
 // describe it.
+#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -24,6 +25,10 @@ private:
     bool aperta_ = false;
     std::string_view dati_;
 };
+
+// Whether the file whose first bytes are `testa` can be searched: false, after saying so on
+// `err`, when it is no dictionary at all; a damaged one is said once and can.
+bool controllaDizionario(const std::string& percorso, std::string_view testa, std::int64_t dimensione, std::ostream& err);
 
 // The dictionary at `percorso` mapped. Nothing, after saying why on `err`, when it cannot be
 // opened or is no dictionary at all; a damaged one is said once and served.
