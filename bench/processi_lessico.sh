@@ -9,7 +9,7 @@ cartella="$(cd "${1:-$qui/../build/Quadrivo}" && pwd)"
 giri="${2:-5}"
 cd "$cartella"
 it=LessicoItaliano.dat
-schema="Archivio cruciverba/primi-passi.trmo"
+schema="$qui/../data/archivio/primi-passi.trmo"
 awk_="awk -f $qui/lessico.awk"
 casi=(
   "cerca $it M....E....|$awk_ -v cmd=cerca -v arg=M....E.... $it"
@@ -24,7 +24,7 @@ trap 'rm -rf "$tmp"' EXIT
 for i in "${!casi[@]}"; do
   IFS='|' read -r nostro loro <<<"${casi[$i]}"
   for g in $(seq "$giri"); do
-    hyperfine -N -w 3 -r 15 --export-json "$tmp/$i-$g.json" "./lessico $nostro" "$loro" /bin/true >/dev/null 2>&1
+    hyperfine -N -w 3 -r 15 --export-json "$tmp/$i-$g.json" "./lessico $nostro" "$loro" /bin/true >/dev/null
   done
 done
 python3 - "$tmp" "${#casi[@]}" "$giri" <<'EOF'
