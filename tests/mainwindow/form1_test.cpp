@@ -122,6 +122,23 @@ private slots:
         QVERIFY(figlio<QAction>(&*f, "MenuL1")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
     }
 
+    // A damaged dictionary is said once the window is up, with the length concerned; its
+    // language stays the one in use, with nothing against it in the menu.
+    void startOnADamagedDictionary() {
+        std::string dati = prova::dizionario({{4, {"MELA", "MOLA"}}, {5, {"MELAS"}}});
+        dati.resize(dati.size() - 2);
+        cartella->scrivi("LessicoItaliano.dat", dati);
+        prova::RisposteMessaggi risposta;
+        risposta.rispondi("OK");
+        auto f = avvia({});
+        QTRY_COMPARE(risposta.testi.size(), 1);
+        QCOMPARE(risposta.testi.value(0),
+                 "Il file di vocabolario LessicoItaliano.dat è troncato: le parole di 5 lettere finiscono oltre la fine del "
+                 "file. Si cercano solo le parole che il file contiene davvero.");
+        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "MenuL1")->isChecked() &&
+                !figlio<QAction>(&*f, "MenuL1")->text().contains("non disponibile"));
+    }
+
     void startWithAPuzzleThenSave() {
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
