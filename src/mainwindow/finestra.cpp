@@ -163,10 +163,12 @@ std::string preparaAvvio(Stato& stato, const std::string& filePartite) {
         lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
     stato.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
     stato.fileLessico = fileLessicoPerLingua[stato.linguaLessico];
-    const std::string avviso = leggiImpostazioni(stato);
+    std::string avviso = leggiImpostazioni(stato);
     preparaCartellaCruciverba(stato.cartellaProgramma, cartellaCruciverba(),
                               ::access(stato.cartellaProgramma.c_str(), W_OK) != 0);
-    preparaLessico(stato);
+    // A damaged dictionary is said with the settings' warning, once, at the first activation.
+    if (const std::string difetto = preparaLessico(stato); !difetto.empty())
+        avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
     stato.fileModificato = false;
     // The grid's font of the last run.
     stato.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();

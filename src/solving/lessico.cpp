@@ -13,11 +13,20 @@
 
 namespace quadrivo {
 
-std::string motivoLessico(const std::string& percorso) {
-    const FileLessico f(percorso);
+namespace {
+std::string motivoFile(const FileLessico& f, const std::string& percorso) {
     if (!f.aperto()) return percheIlleggibile(percorso);
-    return f.dimensione() > dimensioneMassimaLessico ? "è troppo grande" : "";
+    if (f.dimensione() > dimensioneMassimaLessico) return "è troppo grande";
+    return nonDizionario(f.leggi(0, dimensioneTestaLessico).vista(), f.dimensione()) ? "non è un dizionario" : "";
 }
+
+std::string avvisoDifetto(const Stato& s, const std::string& difetto) {
+    return "Il file di vocabolario " + s.fileLessico + " " + difetto +
+           ". Si cercano solo le parole che il file contiene davvero.";
+}
+}  // namespace
+
+std::string motivoLessico(const std::string& percorso) { return motivoFile(FileLessico(percorso), percorso); }
 
 bool lessicoUtilizzabile(const std::string& percorso) { return motivoLessico(percorso).empty(); }
 
@@ -31,7 +40,7 @@ void leggiBlocchi(Stato& s, std::string_view testa) {
 }
 }  // namespace
 
-bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
+bool indicizzaLessico(Stato& s) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
     s.indiceParole.reset();
     if (!lessicoUtilizzabile(percorso)) return false;
@@ -42,10 +51,6 @@ bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
         // Changed while it was read: the words are always read again from the file.
         if (f.identita() != identita) identita = {};
         const std::string_view dati = letti.vista();
-        if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty())
-            piattaforma.messaggio("Il file di vocabolario " + s.fileLessico + " " + difetto +
-                                      ": la ricerca può trovare parole sbagliate o non trovarne.",
-                                  {}, Icona::attenzione);
         leggiBlocchi(s, dati);
         auto indice = std::make_shared<IndiceLessico>(dati, leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico)));
         indice->file = identita;
@@ -57,11 +62,20 @@ bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
     return true;
 }
 
-void preparaLessico(Stato& s) {
+bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
+    if (const std::string avviso = preparaLessico(s); !avviso.empty()) piattaforma.messaggio(avviso, {}, Icona::attenzione);
+    return indicizzaLessico(s);
+}
+
+std::string preparaLessico(Stato& s) {
     const std::string percorso = s.cartellaProgramma + s.fileLessico;
     s.indiceParole.reset();
     const FileLessico f(percorso);
-    leggiBlocchi(s, lessicoUtilizzabile(percorso) ? f.leggi(0, dimensioneTestaLessico).vista() : std::string_view());
+    const bool usabile = motivoFile(f, percorso).empty();
+    const FileLessico::Letti testa = usabile ? f.leggi(0, dimensioneTestaLessico) : FileLessico::Letti{};
+    leggiBlocchi(s, testa.vista());
+    const std::string difetto = usabile ? difettoLessico(testa.vista(), f.dimensione()) : std::string();
+    return difetto.empty() ? std::string() : avvisoDifetto(s, difetto);
 }
 
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
@@ -75,7 +89,8 @@ bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     }
     s.linguaLessico = static_cast<std::int16_t>(lingua);
     s.fileLessico = fileLessicoPerLingua[lingua];
-    caricaLessico(s, piattaforma);
+    // The block table only: the word index is built when a way of searching needs it.
+    if (const std::string avviso = preparaLessico(s); !avviso.empty()) piattaforma.messaggio(avviso, {}, Icona::attenzione);
     return true;
 }
 
@@ -131,10 +146,10 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     }
 
     const FileLessico f(s.cartellaProgramma + s.fileLessico);
-    if (!f.aperto() || f.dimensione() > dimensioneMassimaLessico) {
+    if (const std::string motivo = motivoFile(f, s.cartellaProgramma + s.fileLessico); !motivo.empty()) {
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        piattaforma.messaggio("Impossibile usare il dizionario " + s.fileLessico + " (" +
-                                  motivoLessico(s.cartellaProgramma + s.fileLessico) + "): la ricerca non è possibile.",
+        piattaforma.messaggio("Impossibile usare il dizionario " + s.fileLessico + " (" + motivo +
+                                  "): la ricerca non è possibile.",
                               {}, Icona::attenzione);
         concludi();
         return trovate;

@@ -18,20 +18,24 @@ inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat
 
 // Larger dictionary files are refused: the real ones are a few megabytes.
 inline constexpr long long dimensioneMassimaLessico = 64LL * 1024 * 1024;
-// Why a dictionary file cannot be used ("non esiste", "è una cartella", "è troppo grande"); ""
-// for an ordinary file that opens and is not larger than that.
+// Why a dictionary file cannot be used ("non esiste", "è una cartella", "è troppo grande",
+// "non è un dizionario"); "" for an ordinary file that opens, is not larger than that and
+// holds at least one length of words. A damaged index is no reason: its words still serve.
 std::string motivoLessico(const std::string& percorso);
 bool lessicoUtilizzabile(const std::string& percorso);
 
-// Loads and indexes cartellaProgramma + fileLessico: inizioLessico and contaLessico as the
-// file's index says, and the word index that makes the search fast. A damaged file is loaded
-// after a message saying so. False, with nothing loaded and nothing said, for a file that
-// cannot be used or does not fit in memory: the search then says why.
+// Loading cartellaProgramma + fileLessico: its block table into inizioLessico and
+// contaLessico, reading the index fields by the numeric rule. Returns what to tell the player
+// once when the index is damaged ("" otherwise, and for a file that cannot be used: the
+// search then says why). Cheap: only the file's first 408 bytes are read; the mask search
+// reads the block it needs.
+std::string preparaLessico(Stato& stato);
+// Builds the word index the other ways of searching use (anagrams, fragments, crossings), in
+// silence: the damage was said when the file was loaded. False, with nothing built, for a file
+// that cannot be used or does not fit in memory.
+bool indicizzaLessico(Stato& stato);
+// Both, with the damage said through a message.
 bool caricaLessico(Stato& stato, Piattaforma& piattaforma);
-// The same at start-up, without building the word index: the file is checked and its block
-// table read, so the program starts at once; the first search builds the index. A file that
-// cannot be used leaves the program without the word search; motivoLessico tells why.
-void preparaLessico(Stato& stato);
 
 // A language item chosen from the menu: false (nothing happens) when it is already the one in
 // use, or when its file cannot be used (after a message; the current language stays);

@@ -47,15 +47,28 @@ std::vector<std::optional<Incrocio>> incrociCaselle(const Cruciverba& x, const s
     return incroci;
 }
 
+namespace {
+template <typename Fonte>
+std::vector<Suggerimento> suggerimentiDa(const Cruciverba& x, const std::vector<Casella>& caselle, const Fonte& fonte,
+                                         std::string_view parole) {
+    std::vector<Suggerimento> uscita;
+    const auto n = caselle.size();
+    const std::vector<CandidatoIncroci> candidati = paroleConIncroci(fonte, mascheraCaselle(x, caselle), incrociCaselle(x, caselle));
+    uscita.reserve(candidati.size());
+    for (const CandidatoIncroci& c : candidati)
+        uscita.push_back({std::string(parole.substr(std::size_t(c.numero) * n, n)), c.rimaste, c.minimo});
+    return uscita;
+}
+}  // namespace
+
 std::vector<Suggerimento> suggerimenti(const Cruciverba& x, const std::vector<Casella>& caselle,
                                        const IndiceLessico& indice) {
-    std::vector<Suggerimento> uscita;
-    const int n = static_cast<int>(caselle.size());
-    const std::string_view parole = indice.parole(n);
-    for (const CandidatoIncroci& c : paroleConIncroci(indice, mascheraCaselle(x, caselle), incrociCaselle(x, caselle)))
-        uscita.push_back({std::string(parole.substr(std::size_t(c.numero) * std::size_t(n), std::size_t(n))), c.rimaste,
-                          c.minimo});
-    return uscita;
+    return suggerimentiDa(x, caselle, indice, indice.parole(static_cast<int>(caselle.size())));
+}
+
+std::vector<Suggerimento> suggerimenti(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                       const BlocchiLessico& blocchi) {
+    return suggerimentiDa(x, caselle, blocchi, blocchi.blocco(static_cast<int>(caselle.size())));
 }
 
 }  // namespace quadrivo

@@ -31,5 +31,8 @@ std::vector<std::optional<Incrocio>> incrociCaselle(const Cruciverba& x, const s
 // The crossing-aware candidates for that word, in file order.
 std::vector<Suggerimento> suggerimenti(const Cruciverba& x, const std::vector<Casella>& caselle,
                                        const IndiceLessico& indice);
+// The same over the blocks where they lie, for one query without an index.
+std::vector<Suggerimento> suggerimenti(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                       const BlocchiLessico& blocchi);
 
 }  // namespace quadrivo

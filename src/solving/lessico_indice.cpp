@@ -73,16 +73,41 @@ IndiceFileLessico leggiIndiceLessico(std::string_view testa) {
 std::string difettoLessico(std::string_view testa, std::int64_t dimensione) {
     if (dimensione < dimensioneTestaLessico || testa.size() < std::size_t(dimensioneTestaLessico))
         return "è vuoto o troppo corto";
+    auto parole = [](int L) { return "le parole di " + std::to_string(L) + " lettere"; };
     std::int64_t atteso = dimensioneTestaLessico + 1;
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
-        const std::int64_t inizio = campoIndiceLessico(testa.substr(200 + 16 * (L - 3), 8));
+        const std::string_view campoInizio = testa.substr(200 + 16 * (L - 3), 8);
+        const std::int64_t inizio = campoIndiceLessico(campoInizio);
         const std::int64_t fine = campoIndiceLessico(testa.substr(208 + 16 * (L - 3), 8));
-        if (inizio != atteso || fine < inizio || (fine - inizio) % L != 0) return "ha un indice non valido";
+        if (inizio < 1) return "ha un indice non valido: " + parole(L) + " iniziano alla posizione " + std::to_string(inizio);
+        if (inizio - 1 > dimensione)
+            return "è troncato: " + parole(L) + " iniziano oltre la fine del file";
+        if (fine - 1 > dimensione) return "è troncato: " + parole(L) + " finiscono oltre la fine del file";
+        if (inizio != atteso || fine < inizio || (fine - inizio) % L != 0)
+            return "ha un indice non valido alla voce delle parole di " + std::to_string(L) + " lettere";
         atteso = fine;
     }
-    if (atteso - 1 > dimensione) return "è troncato";
-    if (atteso - 1 < dimensione) return "ha un indice non valido";
+    if (atteso - 1 < dimensione) return "ha un indice non valido: dopo l'ultima parola restano byte non indicizzati";
     return {};
+}
+
+bool nonDizionario(std::string_view testa, std::int64_t dimensione) {
+    if (dimensione < dimensioneTestaLessico || testa.size() < std::size_t(dimensioneTestaLessico)) return true;
+    const IndiceFileLessico voci = leggiIndiceLessico(testa);
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L)
+        if (bloccoEffettivo(voci[L], L, dimensione).conta > 0) return false;
+    // No words at all: a sound index of empty blocks is still a dictionary, an unsound one not.
+    return !difettoLessico(testa, dimensione).empty();
+}
+
+BlocchiLessico blocchiLessico(std::string_view dati) {
+    BlocchiLessico b;
+    const IndiceFileLessico voci = leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico));
+    for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
+        const BloccoLessico e = bloccoEffettivo(voci[L], L, std::int64_t(dati.size()));
+        b.parole[std::size_t(L)] = dati.substr(std::size_t(e.offset), std::size_t(e.conta) * std::size_t(L));
+    }
+    return b;
 }
 
 BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile) {

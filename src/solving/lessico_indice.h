@@ -77,8 +77,13 @@ std::int32_t campoIndiceLessico(std::string_view campo);
 IndiceFileLessico leggiIndiceLessico(std::string_view testa);
 // What is wrong with a dictionary of `dimensione` bytes starting with `testa`: the blocks must
 // follow one another from byte 409, each a whole number of words, the last ending with the
-// file. "" when all is well, else the end of a sentence ("è troncato").
+// file. "" when all is well, else the end of a sentence naming the first length concerned
+// ("è troncato: le parole di 9 lettere finiscono oltre la fine del file").
 std::string difettoLessico(std::string_view testa, std::int64_t dimensione);
+// Whether the file holds no dictionary at all: too short for the index, or a damaged index
+// under which not one length has a whole word inside the file. Anything else is searched,
+// damaged or not.
+bool nonDizionario(std::string_view testa, std::int64_t dimensione);
 
 // The part of a file a length block may really use: 0-based offset and number of whole words.
 // A block starting inside the header or index, a count below 1, or words past the file's end
@@ -88,6 +93,17 @@ struct BloccoLessico {
     std::int64_t conta = 0;
 };
 BloccoLessico bloccoEffettivo(VoceLessico voce, int lunghezza, std::int64_t dimensioneFile);
+
+// The words of each length a file really holds (the blocks bloccoEffettivo gives), where
+// they lie: a query that scans them needs no index.
+struct BlocchiLessico {
+    std::array<std::string_view, lunghezzaMassimaLessico + 1> parole{};  // 3..15 used
+    std::string_view blocco(int n) const {
+        return n >= lunghezzaMinimaLessico && n <= lunghezzaMassimaLessico ? parole[std::size_t(n)] : std::string_view();
+    }
+};
+// `dati` is the whole file; the views point into it.
+BlocchiLessico blocchiLessico(std::string_view dati);
 
 // For each length, position and byte value, the set of words (0-based numbers in their block)
 // that have that byte at that position. A set is a bit set over the 64-word groups from its

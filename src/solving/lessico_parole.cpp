@@ -137,13 +137,35 @@ std::vector<std::uint32_t> paroleMascheraBlocco(std::string_view blocco, const M
     const int n = static_cast<int>(m.size());
     std::vector<std::uint32_t> trovate;
     if (n == 0) return trovate;
+    // Each constrained position as a table of the bytes it accepts, the narrowest first: most
+    // words fail there at once, the others are checked without a branch per letter.
     std::vector<int> vincolate;
-    for (int p = 0; p < n; ++p)
-        if (!m[std::size_t(p)].tutte()) vincolate.push_back(p);
+    for (int p = 0; p < n; ++p) {
+        const ClasseLettera& k = m[std::size_t(p)];
+        if (k.quanti() == 0) return trovate;
+        if (!k.tutte()) vincolate.push_back(p);
+    }
+    std::stable_sort(vincolate.begin(), vincolate.end(),
+                     [&](int a, int b) { return m[std::size_t(a)].quanti() < m[std::size_t(b)].quanti(); });
+    std::vector<std::array<unsigned char, 256>> ammessi(vincolate.size());
+    for (std::size_t j = 0; j < vincolate.size(); ++j)
+        for (int c = 0; c < 256; ++c) ammessi[j][std::size_t(c)] = m[std::size_t(vincolate[j])].ammette(static_cast<unsigned char>(c));
     const auto* byte = reinterpret_cast<const unsigned char*>(blocco.data());
     const std::size_t conta = std::min<std::size_t>(blocco.size() / std::size_t(n), UINT32_MAX);
-    for (std::size_t k = 0; k < conta; ++k)
-        if (adatta(byte + k * std::size_t(n), m, vincolate)) trovate.push_back(static_cast<std::uint32_t>(k));
+    if (vincolate.empty()) {
+        trovate.resize(conta);
+        std::iota(trovate.begin(), trovate.end(), 0u);
+        return trovate;
+    }
+    const std::array<unsigned char, 256>& prima = ammessi[0];
+    const std::size_t p0 = std::size_t(vincolate[0]), altre = vincolate.size();
+    for (std::size_t k = 0; k < conta; ++k) {
+        const unsigned char* parola = byte + k * std::size_t(n);
+        if (!prima[parola[p0]]) continue;
+        unsigned buona = 1;
+        for (std::size_t j = 1; j < altre; ++j) buona &= ammessi[j][parola[vincolate[j]]];
+        if (buona) trovate.push_back(static_cast<std::uint32_t>(k));
+    }
     return trovate;
 }
 
@@ -256,6 +278,33 @@ std::vector<std::uint32_t> anagrammi(const IndiceLessico& indice, std::string_vi
     return trovate;
 }
 
+std::vector<std::uint32_t> anagrammiBlocco(std::string_view blocco, std::string_view lettere) {
+    const int n = static_cast<int>(lettere.size());
+    std::vector<std::uint32_t> trovate;
+    if (!inRegola(n)) return trovate;
+    std::array<int, 256> servono{};
+    std::string chieste;  // each letter asked for once
+    for (const char ch : lettere) {
+        const unsigned char c = maiuscola(static_cast<unsigned char>(ch));
+        if (c == '.') continue;
+        if (!lettera(c)) return trovate;
+        if (servono[c]++ == 0) chieste += static_cast<char>(c);
+    }
+    const auto* byte = reinterpret_cast<const unsigned char*>(blocco.data());
+    const std::size_t conta = std::min<std::size_t>(blocco.size() / std::size_t(n), UINT32_MAX);
+    // A word of the same length holding every letter asked for as often: the rest went to the "."s.
+    std::array<int, 256> ha{};
+    for (std::size_t k = 0; k < conta; ++k) {
+        const unsigned char* parola = byte + k * std::size_t(n);
+        for (int i = 0; i < n; ++i) ++ha[parola[i]];
+        bool bastano = true;
+        for (const char c : chieste) bastano &= ha[static_cast<unsigned char>(c)] >= servono[static_cast<unsigned char>(c)];
+        for (int i = 0; i < n; ++i) ha[parola[i]] = 0;
+        if (bastano) trovate.push_back(static_cast<std::uint32_t>(k));
+    }
+    return trovate;
+}
+
 const char* nomeRelazione(Relazione r) {
     switch (r) {
     case Relazione::consonanti: return "consonanti";
@@ -270,22 +319,46 @@ const char* nomeRelazione(Relazione r) {
 
 namespace {
 
+// Where the words come from: the index (the program keeps it for many queries) or the blocks
+// as they lie in the file (one query of the command line).
+struct FonteIndice {
+    const IndiceLessico& indice;
+    std::string_view parole(int n) const { return indice.parole(n); }
+    std::vector<std::uint32_t> maschera(const Maschera& m) const { return paroleMaschera(indice, m); }
+    void contaAlPosto(int n, int p, std::array<std::uint32_t, 256>& perByte) const {
+        for (int b = 0; b < 256; ++b) perByte[std::size_t(b)] = indice.contaInsieme(n, p, static_cast<unsigned char>(b));
+    }
+};
+
+struct FonteBlocchi {
+    const BlocchiLessico& blocchi;
+    std::string_view parole(int n) const { return blocchi.blocco(n); }
+    std::vector<std::uint32_t> maschera(const Maschera& m) const {
+        if (!inRegola(static_cast<int>(m.size()))) return {};
+        return paroleMascheraBlocco(blocchi.blocco(static_cast<int>(m.size())), m);
+    }
+    void contaAlPosto(int n, int p, std::array<std::uint32_t, 256>& perByte) const {
+        const std::string_view b = blocchi.blocco(n);
+        for (std::size_t k = std::size_t(p); k < b.size(); k += std::size_t(n)) ++perByte[static_cast<unsigned char>(b[k])];
+    }
+};
+
 // The words of length n having the fragment's letters at the places given.
-void aiPosti(const IndiceLessico& indice, Relazione r, int n, std::string_view f, const std::vector<int>& posti,
+template <typename Fonte>
+void aiPosti(const Fonte& fonte, Relazione r, int n, std::string_view f, const std::vector<int>& posti,
              std::vector<TrovataFrammento>& uscita) {
     if (!inRegola(n)) return;
     Maschera m(std::size_t(n), ClasseLettera::qualsiasi());
     for (std::size_t i = 0; i < posti.size(); ++i)
         m[std::size_t(posti[i])] = ClasseLettera::lettera(static_cast<unsigned char>(f[i]));
-    for (const std::uint32_t k : paroleMaschera(indice, m)) uscita.push_back({r, idParola(n, k)});
+    for (const std::uint32_t k : fonte.maschera(m)) uscita.push_back({r, idParola(n, k)});
 }
 
-void perScheletro(const IndiceLessico& indice, Relazione r, std::string_view f, std::vector<TrovataFrammento>& uscita) {
+bool diScheletro(unsigned char c, bool consonanti) { return consonanti ? consonante(c) : vocale(c); }
+
+void perScheletro(const FonteIndice& fonte, Relazione r, std::string_view f, std::vector<TrovataFrammento>& uscita) {
+    const IndiceLessico& indice = fonte.indice;
     const bool consonanti = r == Relazione::consonanti;
-    if (!std::all_of(f.begin(), f.end(), [&](char c) {
-            return consonanti ? consonante(static_cast<unsigned char>(c)) : vocale(static_cast<unsigned char>(c));
-        }))
-        return;
     const std::vector<std::uint32_t>& ordine =
         indice.perScheletro(consonanti ? IndiceLessico::Scheletro::consonanti : IndiceLessico::Scheletro::vocali);
     auto testo = [&](std::uint32_t id) {
@@ -305,14 +378,34 @@ void perScheletro(const IndiceLessico& indice, Relazione r, std::string_view f, 
     for (auto i = da; i != a; ++i) {
         std::string scheletro;
         for (const char c : testo(*i))
-            if (consonanti ? consonante(static_cast<unsigned char>(c)) : vocale(static_cast<unsigned char>(c))) scheletro += c;
+            if (diScheletro(static_cast<unsigned char>(c), consonanti)) scheletro += c;
         if (scheletro == f) uscita.push_back({r, *i});
     }
 }
 
-}  // namespace
+// Without the index every word of every length is walked, its skeleton compared as it goes.
+void perScheletro(const FonteBlocchi& fonte, Relazione r, std::string_view f, std::vector<TrovataFrammento>& uscita) {
+    const bool consonanti = r == Relazione::consonanti;
+    const auto* cercato = reinterpret_cast<const unsigned char*>(f.data());
+    const std::size_t m = f.size();
+    for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
+        if (std::size_t(n) < m) continue;
+        const std::string_view b = fonte.parole(n);
+        const auto* byte = reinterpret_cast<const unsigned char*>(b.data());
+        const std::size_t conta = b.size() / std::size_t(n);
+        for (std::size_t k = 0; k < conta; ++k) {
+            const unsigned char* parola = byte + k * std::size_t(n);
+            std::size_t j = 0;
+            bool uguale = true;
+            for (int i = 0; i < n && uguale; ++i)
+                if (diScheletro(parola[i], consonanti)) uguale = j < m && parola[i] == cercato[j++];
+            if (uguale && j == m) uscita.push_back({r, idParola(n, static_cast<std::uint32_t>(k))});
+        }
+    }
+}
 
-std::vector<TrovataFrammento> frammenti(const IndiceLessico& indice, std::string_view frammento) {
+template <typename Fonte>
+std::vector<TrovataFrammento> frammentiDa(const Fonte& fonte, std::string_view frammento) {
     std::vector<TrovataFrammento> uscita;
     std::string f;
     for (const char ch : frammento) {
@@ -322,28 +415,33 @@ std::vector<TrovataFrammento> frammenti(const IndiceLessico& indice, std::string
     }
     const int m = static_cast<int>(f.size());
     if (m == 0 || m > lunghezzaMassimaLessico) return uscita;
-    perScheletro(indice, Relazione::consonanti, f, uscita);
-    perScheletro(indice, Relazione::vocali, f, uscita);
+    for (const Relazione r : {Relazione::consonanti, Relazione::vocali}) {
+        // A fragment is all consonants (vowels) or no word has it as its consonants (vowels).
+        const bool consonanti = r == Relazione::consonanti;
+        if (std::all_of(f.begin(), f.end(), [&](char c) { return diScheletro(static_cast<unsigned char>(c), consonanti); }))
+            perScheletro(fonte, r, f, uscita);
+    }
     for (const Relazione r : {Relazione::dispari, Relazione::pari}) {
         const int primo = r == Relazione::dispari ? 0 : 1;
         std::vector<int> posti;
         for (int i = 0; i < m; ++i) posti.push_back(primo + 2 * i);
         // The odd letters of 2m - 1 and 2m letters are m, the even ones of 2m and 2m + 1.
-        for (int n = 2 * m - 1 + primo; n <= 2 * m + primo; ++n) aiPosti(indice, r, n, f, posti, uscita);
+        for (int n = 2 * m - 1 + primo; n <= 2 * m + primo; ++n) aiPosti(fonte, r, n, f, posti, uscita);
     }
     if (m == 2)
         for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n)
-            aiPosti(indice, Relazione::estremi, n, f, {0, n - 1}, uscita);
+            aiPosti(fonte, Relazione::estremi, n, f, {0, n - 1}, uscita);
     if (m <= 2)
         for (int n = lunghezzaMinimaLessico; n <= lunghezzaMassimaLessico; ++n) {
-            if (m == 1 && n % 2 == 1) aiPosti(indice, Relazione::centro, n, f, {n / 2}, uscita);
-            if (m == 2 && n % 2 == 0) aiPosti(indice, Relazione::centro, n, f, {n / 2 - 1, n / 2}, uscita);
+            if (m == 1 && n % 2 == 1) aiPosti(fonte, Relazione::centro, n, f, {n / 2}, uscita);
+            if (m == 2 && n % 2 == 0) aiPosti(fonte, Relazione::centro, n, f, {n / 2 - 1, n / 2}, uscita);
         }
     return uscita;
 }
 
-std::vector<CandidatoIncroci> paroleConIncroci(const IndiceLessico& indice, const Maschera& parola,
-                                               const std::vector<std::optional<Incrocio>>& incroci) {
+template <typename Fonte>
+std::vector<CandidatoIncroci> conIncroci(const Fonte& fonte, const Maschera& parola,
+                                         const std::vector<std::optional<Incrocio>>& incroci) {
     std::vector<CandidatoIncroci> uscita;
     const int n = static_cast<int>(parola.size());
     if (!inRegola(n)) return uscita;
@@ -362,16 +460,16 @@ std::vector<CandidatoIncroci> paroleConIncroci(const IndiceLessico& indice, cons
         Maschera aperta = x->maschera;
         aperta[std::size_t(x->posizione)] = ClasseLettera::qualsiasi();
         if (std::all_of(aperta.begin(), aperta.end(), [](const ClasseLettera& k) { return k.tutte(); })) {
-            // Nothing else known: the sizes of the index's sets are the counts.
-            for (int b = 0; b < 256; ++b) c.perByte[std::size_t(b)] = indice.contaInsieme(lx, x->posizione, static_cast<unsigned char>(b));
+            // Nothing else known: every word of that length counts.
+            fonte.contaAlPosto(lx, x->posizione, c.perByte);
         } else {
-            const auto* parole = reinterpret_cast<const unsigned char*>(indice.parole(lx).data());
-            for (const std::uint32_t k : paroleMaschera(indice, aperta)) ++c.perByte[parole[std::size_t(k) * lx + std::size_t(x->posizione)]];
+            const auto* parole = reinterpret_cast<const unsigned char*>(fonte.parole(lx).data());
+            for (const std::uint32_t k : fonte.maschera(aperta)) ++c.perByte[parole[std::size_t(k) * lx + std::size_t(x->posizione)]];
         }
         vincoli.push_back(c);
     }
-    const auto* parole = reinterpret_cast<const unsigned char*>(indice.parole(n).data());
-    for (const std::uint32_t k : paroleMaschera(indice, parola)) {
+    const auto* parole = reinterpret_cast<const unsigned char*>(fonte.parole(n).data());
+    for (const std::uint32_t k : fonte.maschera(parola)) {
         const unsigned char* w = parole + std::size_t(k) * n;
         CandidatoIncroci c{k, 0, vincoli.empty() ? -1 : INT64_MAX};
         bool vive = true;
@@ -387,6 +485,26 @@ std::vector<CandidatoIncroci> paroleConIncroci(const IndiceLessico& indice, cons
         if (vive) uscita.push_back(c);
     }
     return uscita;
+}
+
+}  // namespace
+
+std::vector<TrovataFrammento> frammenti(const IndiceLessico& indice, std::string_view frammento) {
+    return frammentiDa(FonteIndice{indice}, frammento);
+}
+
+std::vector<TrovataFrammento> frammenti(const BlocchiLessico& blocchi, std::string_view frammento) {
+    return frammentiDa(FonteBlocchi{blocchi}, frammento);
+}
+
+std::vector<CandidatoIncroci> paroleConIncroci(const IndiceLessico& indice, const Maschera& parola,
+                                               const std::vector<std::optional<Incrocio>>& incroci) {
+    return conIncroci(FonteIndice{indice}, parola, incroci);
+}
+
+std::vector<CandidatoIncroci> paroleConIncroci(const BlocchiLessico& blocchi, const Maschera& parola,
+                                               const std::vector<std::optional<Incrocio>>& incroci) {
+    return conIncroci(FonteBlocchi{blocchi}, parola, incroci);
 }
 
 }  // namespace quadrivo

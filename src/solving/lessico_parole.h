@@ -58,6 +58,9 @@ std::vector<std::uint32_t> paroleMascheraBlocco(std::string_view blocco, const M
 // The words of the same length made of exactly these letters, "." standing for any one letter.
 // Ascending numbers in the block of that length; nothing when a letter is not A..Z or ".".
 std::vector<std::uint32_t> anagrammi(const IndiceLessico& indice, std::string_view lettere);
+// The same by counting the letters of every word of a block in memory (words of
+// lettere.size() bytes back to back): a single query costs less than building the index.
+std::vector<std::uint32_t> anagrammiBlocco(std::string_view blocco, std::string_view lettere);
 
 // How a word gives a fragment, in the order they are listed.
 enum class Relazione { consonanti, vocali, dispari, pari, estremi, centro };
@@ -74,6 +77,8 @@ struct TrovataFrammento {
 // letters, ends (first and last) or centre (the middle letter, the middle two for an even
 // length) are exactly `frammento` (letters A..Z); by relation, then in file order.
 std::vector<TrovataFrammento> frammenti(const IndiceLessico& indice, std::string_view frammento);
+// The same, every word's letters looked at where it lies.
+std::vector<TrovataFrammento> frammenti(const BlocchiLessico& blocchi, std::string_view frammento);
 
 // A crossing word: its own mask, the place where it crosses the word being chosen left open.
 struct Incrocio {
@@ -90,6 +95,9 @@ struct CandidatoIncroci {
 // dictionary word; `incroci[i]` crosses letter i (none, or a shorter or longer word, adds no
 // constraint). In file order.
 std::vector<CandidatoIncroci> paroleConIncroci(const IndiceLessico& indice, const Maschera& parola,
+                                               const std::vector<std::optional<Incrocio>>& incroci);
+// The same over the blocks where they lie: each block concerned is scanned once per mask.
+std::vector<CandidatoIncroci> paroleConIncroci(const BlocchiLessico& blocchi, const Maschera& parola,
                                                const std::vector<std::optional<Incrocio>>& incroci);
 
 }  // namespace quadrivo

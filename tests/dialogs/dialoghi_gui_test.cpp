@@ -20,6 +20,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "formats/trmo.h"
 #include "qt/traduzione_qt.h"
+#include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -218,7 +219,7 @@ private slots:
     void openSaveQuestionsToolbarAndAbout() {
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
-        cartella.scrivi("LessicoItaliano.dat", std::string(420, '0'));
+        cartella.scrivi("LessicoItaliano.dat", prova::dizionario({}));
         cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},

@@ -8,6 +8,7 @@
 #include "mainwindow/finestra.h"
 #include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
+#include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
 #include "supporto/guasto.h"
 
@@ -54,10 +55,10 @@ class ProvaForm1 : public QObject {
     std::unique_ptr<Stato> stato;
     std::unique_ptr<PiattaformaQt> piattaforma;
 
-    // A fresh program folder: the Italian dictionary (an index of zeros), the settings and a picture.
+    // A fresh program folder: the Italian dictionary (an index of empty blocks), the settings and a picture.
     void preparaCartella() {
         cartella = std::make_unique<prova::CartellaTemporanea>();
-        cartella->scrivi("LessicoItaliano.dat", std::string(420, '0'));
+        cartella->scrivi("LessicoItaliano.dat", prova::dizionario({}));
         cartella->scrivi("tramerio.ini", impostazioniTipiche);
         QImage sfondo(300, 200, QImage::Format_RGB32);
         sfondo.fill(Qt::darkCyan);
@@ -119,6 +120,23 @@ private slots:
         auto f = avvia({});
         QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
         QVERIFY(figlio<QAction>(&*f, "MenuL1")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
+    }
+
+    // A damaged dictionary is said once the window is up, with the length concerned; its
+    // language stays the one in use, with nothing against it in the menu.
+    void startOnADamagedDictionary() {
+        std::string dati = prova::dizionario({{4, {"MELA", "MOLA"}}, {5, {"MELAS"}}});
+        dati.resize(dati.size() - 2);
+        cartella->scrivi("LessicoItaliano.dat", dati);
+        prova::RisposteMessaggi risposta;
+        risposta.rispondi("OK");
+        auto f = avvia({});
+        QTRY_COMPARE(risposta.testi.size(), 1);
+        QCOMPARE(risposta.testi.value(0),
+                 "Il file di vocabolario LessicoItaliano.dat è troncato: le parole di 5 lettere finiscono oltre la fine del "
+                 "file. Si cercano solo le parole che il file contiene davvero.");
+        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "MenuL1")->isChecked() &&
+                !figlio<QAction>(&*f, "MenuL1")->text().contains("non disponibile"));
     }
 
     void startWithAPuzzleThenSave() {
@@ -191,7 +209,7 @@ private slots:
     // The dictionary language and the grid's font are the player's: the next start keeps them,
     // unless the language's file can no longer be used.
     void languageAndFontComeBackAtTheNextStart() {
-        cartella->scrivi("LessicoInglese.dat", std::string(420, '0'));
+        cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
         salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
         figlio<QAction>(&*avvia({}), "Menul2")->trigger();
         auto f = avvia({});

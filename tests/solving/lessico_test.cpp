@@ -20,14 +20,9 @@ using V = std::vector<std::string>;
 
 namespace {
 
-// Replaces the start ('i') or end ('f') field of length L's index entry.
-void campo(std::string& file, int L, char quale, const std::string& testo) {
-    file.replace(200 + 16 * (L - 3) + (quale == 'f' ? 8 : 0), 8, (testo + std::string(8, ' ')).substr(0, 8));
-}
-
-// A file of `byte` bytes that takes no room on disk.
-std::string sparso(const CartellaTemporanea& t, const std::string& nome, long long byte) {
-    const std::string f = t.scrivi(nome, "");
+// A file of `byte` bytes that takes no room on disk past its `inizio`.
+std::string sparso(const CartellaTemporanea& t, const std::string& nome, long long byte, const std::string& inizio = "") {
+    const std::string f = t.scrivi(nome, inizio);
     std::filesystem::resize_file(f, static_cast<std::uintmax_t>(byte));
     return f;
 }
@@ -95,25 +90,40 @@ TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@2", "+TROVA", "Trov.: 1@4", "testo:TROVA"}));
 }
 
-TEST_F(Lessico, CorruptIndexSearchesOnlyTheWordsTheFileHolds) {
-    struct Caso { const char *nome, *inizio, *fine; V attese; };
-    const V tutte = piccolo.at(4), nessuna;
-    // One case per way a field or a block is read (the fuzzer covers the rest).
-    const Caso casi[] = {
-        {"blanks skipped, the partial word dropped", "00000415", " 4 3 4  ", {"MELA", "CASA", "MALA", "MOLA"}},
-        {"fractions rounded", "415.4", "438.6", tutte},           {"end past the file", "00000415", "99999999", tutte},
-        {"no digits: a block at 0", "abc", "00000439", nessuna},  {"start inside the index", "00000201", "00000409", nessuna},
-        {"negative count", "00000439", "00000415", nessuna},      {"start past the file", "99999990", "99999999", nessuna},
-        {"overflowing field", "1E99", "00000439", nessuna},
-    };
-    for (const Caso& c : casi) {
-        std::string file = dizionario(piccolo);
-        campo(file, 4, 'i', c.inizio);
-        campo(file, 4, 'f', c.fine);
-        file.resize(file.size() - 5);  // without the 5-letter block the end really is past the file
-        carica(file);
-        // loaded all the same, after saying it is damaged
-        EXPECT_TRUE(cerca("    ") == c.attese && piattaforma.messaggi.size() == std::size_t(&c - casi + 1)) << c.nome;
+TEST_F(Lessico, ADamagedDictionaryIsSaidOnceAndEveryLengthItHoldsStillFinds) {
+    for (const prova::Danneggiato& d : prova::dizionariDanneggiati()) {
+        std::string file = dizionario(prova::paroleDanneggiate);
+        d.danno(file);
+        cartella.scrivi("LessicoItaliano.dat", file);
+        const std::string detto =
+            *d.detto ? "Il file di vocabolario LessicoItaliano.dat " + std::string(d.detto) +
+                           ". Si cercano solo le parole che il file contiene davvero."
+                     : "";
+        // At start: said with the settings' warning; the search reads the blocks, no index.
+        EXPECT_EQ(preparaLessico(s), detto) << d.nome;
+        EXPECT_EQ(motivoLessico(cartella.percorso("LessicoItaliano.dat")), "") << d.nome;
+        for (int L = 3; L <= 5; ++L) EXPECT_EQ(cerca(std::string(std::size_t(L), ' ')), d.parole[std::size_t(L - 3)]) << d.nome << " " << L;
+        // Loaded with the index: said once through a message, the same words found.
+        piattaforma.messaggi.clear();
+        EXPECT_TRUE(caricaLessico(s, piattaforma)) << d.nome;
+        EXPECT_EQ(piattaforma.messaggi.empty() ? "" : piattaforma.messaggi[0].testo, detto) << d.nome;
+        EXPECT_EQ(piattaforma.messaggi.size(), *d.detto ? 1u : 0u) << d.nome;
+        for (int L = 3; L <= 5; ++L) EXPECT_EQ(cerca(std::string(std::size_t(L), ' ')), d.parole[std::size_t(L - 3)]) << d.nome << " " << L;
+        EXPECT_EQ(piattaforma.messaggi.size(), *d.detto ? 1u : 0u) << d.nome;
+    }
+}
+
+TEST_F(Lessico, OnlyAFileThatIsNoDictionaryAtAllIsRefused) {
+    std::string nessunaParola = dizionario(prova::paroleDanneggiate);
+    for (int L = 3; L <= 5; ++L) nessunaParola.replace(200 + 16 * (L - 3), 8, "xxxxxxxx");
+    for (const std::string& dati : {std::string(), std::string(407, '0'), std::string(420, '0'), nessunaParola}) {
+        cartella.scrivi("LessicoItaliano.dat", dati);
+        EXPECT_EQ(motivoLessico(cartella.percorso("LessicoItaliano.dat")), "non è un dizionario") << dati.size();
+        EXPECT_EQ(preparaLessico(s), "");  // not a damaged dictionary: the search says why
+        piattaforma.messaggi.clear();
+        EXPECT_TRUE(cerca("    ").empty());
+        EXPECT_EQ(piattaforma.messaggi.empty() ? "" : piattaforma.messaggi[0].testo,
+                  "Impossibile usare il dizionario LessicoItaliano.dat (non è un dizionario): la ricerca non è possibile.");
     }
 }
 
@@ -166,7 +176,7 @@ TEST(CreaLessico, LayoutSortedWithoutDuplicatesAndAReadableHeader) {
 TEST(LimitiLessico, OnlyOrdinaryFilesUpTo64MegabytesAreUsed) {
     CartellaTemporanea t;
     std::vector<bool> usabili;
-    for (const std::string& f : {t.scrivi("piccolo.dat", std::string(420, '0')), sparso(t, "limite.dat", 64LL << 20),
+    for (const std::string& f : {t.scrivi("piccolo.dat", dizionario(piccolo)), sparso(t, "limite.dat", 64LL << 20, dizionario(piccolo)),
                                  sparso(t, "enorme.dat", (64LL << 20) + 1), t.percorso("manca.dat"), t.percorso(), std::string("/dev/zero")})
         usabili.push_back(lessicoUtilizzabile(f));
     EXPECT_EQ(usabili, (std::vector<bool>{true, true, false, false, false, false}));

@@ -79,14 +79,18 @@ TEST(Parole, Anagrammi) {
         {"....", "ROMA MORA RAMO ARMO MELA MALA MOLA COMO PISA RANA RAMA AMOR"},
         {"R1MA", ""},
     };
-    for (const auto& [lettere, attese] : casi)
-        EXPECT_EQ(testi(static_cast<int>(std::strlen(lettere)), anagrammi(indice(), lettere)), attese) << lettere;
+    for (const auto& [lettere, attese] : casi) {
+        const int n = static_cast<int>(std::strlen(lettere));
+        EXPECT_EQ(testi(n, anagrammi(indice(), lettere)), attese) << lettere;
+        // Counting the letters of the block where it lies gives the same words.
+        EXPECT_EQ(testi(n, anagrammiBlocco(blocchiLessico(dati).blocco(n), lettere)), attese) << lettere;
+    }
 }
 
 TEST(Parole, Frammenti) {
-    auto righe = [](const char* f) {
+    auto righe = [](const char* f, bool conIndice = true) {
         std::string s;
-        for (const TrovataFrammento& t : frammenti(indice(), f)) {
+        for (const TrovataFrammento& t : conIndice ? frammenti(indice(), f) : frammenti(blocchiLessico(dati), f)) {
             const int n = lunghezzaId(t.id);
             s += std::string(s.empty() ? "" : ", ") + nomeRelazione(t.relazione) + " " +
                  std::string(indice().parole(n).substr(numeroId(t.id) * n, n));
@@ -105,7 +109,10 @@ TEST(Parole, Frammenti) {
         {"AII", "vocali PARIGI, pari PARIGI"},
         {"P1", ""},
     };
-    for (const auto& [frammento, attese] : casi) EXPECT_EQ(righe(frammento), attese) << frammento;
+    for (const auto& [frammento, attese] : casi) {
+        EXPECT_EQ(righe(frammento), attese) << frammento;
+        EXPECT_EQ(righe(frammento, false), attese) << frammento << " without the index";
+    }
 }
 
 TEST(Parole, Incroci) {
@@ -113,9 +120,9 @@ TEST(Parole, Incroci) {
     // typed in row 3, so no word can start with R there; down 2 has two letters and down 3 one:
     // no constraint.
     const Cruciverba x = prova::cruciverbaDa({"ROMA", "IX#R", "O#AA"}, {"....", "..#.", ".#.A"});
-    auto lista = [&](const std::vector<Casella>& parola) {
+    auto lista = [&](const std::vector<Casella>& parola, bool conIndice = true) {
         std::string s;
-        for (const Suggerimento& g : suggerimenti(x, parola, indice()))
+        for (const Suggerimento& g : conIndice ? suggerimenti(x, parola, indice()) : suggerimenti(x, parola, blocchiLessico(dati)))
             s += (s.empty() ? "" : " ") + g.parola + "/" + std::to_string(g.rimaste) + "/" + std::to_string(g.minimo);
         return s;
     };
@@ -125,6 +132,9 @@ TEST(Parole, Incroci) {
     // Down 1 against across 1, open (4 words start with R, 2 with A, none with O); across 2
     // has two letters, across 3 one.
     EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}), "ARA/2/2 RIO/4/4 AIA/2/2");
+    // The blocks scanned where they lie give the same candidates and counts.
+    EXPECT_EQ(lista({{1, 1}, {2, 1}, {3, 1}, {4, 1}}, false), "ROMA/3/1 RAMO/3/1 ARMO/4/2 RANA/3/1 RAMA/3/1");
+    EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}, false), "ARA/2/2 RIO/4/4 AIA/2/2");
 }
 
 }  // namespace

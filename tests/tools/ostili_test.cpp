@@ -93,13 +93,20 @@ TEST(Ostili, DamagedDictionariesAndBadMasksAreNamed) {
     const std::string buono = t.leggi("d.dat");
     EXPECT_EQ(esegui({"lessico", "cerca", d, "MÈ?A"}).second, "MELA\n");  // folded as the grid folds
     for (const char* maschera : {"--help", "M3LA", "M\xe8LA"}) EXPECT_EQ(esegui({"lessico", "cerca", d, maschera}).first, 1) << maschera;
+    // Only a file that is no dictionary at all is refused; a damaged one is said and searched.
     std::string largo = buono;
     largo.replace(208, 8, "00000999");  // the 3-letter block would span past its neighbours
-    const std::pair<std::string, std::string> casi[] = {{"", "è vuoto o troppo corto"}, {std::string(420, '0'), "ha un indice non valido"},
-                                                        {buono.substr(0, buono.size() - 2), "è troncato"}, {largo, "ha un indice non valido"}};
-    for (const auto& [dati, difetto] : casi) {
-        t.scrivi("d.dat", dati);
+    const struct {
+        std::string dati;
+        int codice;
+        std::string detto;
+    } casi[] = {{"", 1, "non è un dizionario: è vuoto o troppo corto"},
+                {std::string(420, '0'), 1, "non è un dizionario: ha un indice non valido: le parole di 3 lettere iniziano alla posizione 0"},
+                {buono.substr(0, buono.size() - 2), 0, "attenzione: " + d + " è troncato: le parole di 4 lettere finiscono oltre la fine del file"},
+                {largo, 0, "attenzione: " + d + " è troncato: le parole di 3 lettere finiscono oltre la fine del file"}};
+    for (const auto& c : casi) {
+        t.scrivi("d.dat", c.dati);
         const auto [codice, testo] = esegui({"lessico", "cerca", d, "M.LA"});
-        EXPECT_TRUE(codice == 1 && contiene(testo, "non è un dizionario valido: " + difetto)) << testo;
+        EXPECT_TRUE(codice == c.codice && contiene(testo, c.detto)) << testo;
     }
 }

@@ -1,6 +1,7 @@
 // `lessico incroci`: the crossing-aware words for one word of a puzzle file.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <iostream>
 #include <string>
@@ -61,19 +62,18 @@ int incroci(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
         return 1;
     }
 
-    std::string lessico;
-    if (const std::string motivo = leggiTutto(a[0], lessico); !motivo.empty()) {
-        err << "lessico: impossibile aprire " << a[0] << " (" << motivo << ")\n";
-        return 1;
-    }
-    if (const std::string difetto = difettoLessico(lessico, std::int64_t(lessico.size())); !difetto.empty()) {
-        err << "lessico: " << a[0] << " non è un dizionario valido: " << difetto << "\n";
-        return 1;
-    }
-    const IndiceLessico indice(lessico, leggiIndiceLessico(lessico));
+    const auto lessico = apriDizionario(a[0], err);
+    if (!lessico) return 1;
+    // Only the blocks of the word and of its crossings are scanned: no index is built.
     std::string righe;
-    for (const Suggerimento& s : suggerimenti(x, caselle, indice))
-        righe += daWindows1252(s.parola) + " " + std::to_string(s.rimaste) + "\n";
+    for (const Suggerimento& s : suggerimenti(x, caselle, blocchiLessico(lessico->dati()))) {
+        // Dictionary words are plain capitals: the code-page conversion only where a byte needs it.
+        if (std::all_of(s.parola.begin(), s.parola.end(), [](char c) { return (c & 0x80) == 0; })) righe += s.parola;
+        else righe += daWindows1252(s.parola);
+        righe += ' ';
+        righe += std::to_string(s.rimaste);
+        righe += '\n';
+    }
     out << righe;
     out.flush();
     return out ? 0 : 1;

@@ -160,34 +160,6 @@ int crea(std::vector<std::string> a, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-// A file mapped for reading, unmapped at the end of its scope: the search compares the words
-// where they lie and touches only the header and the block it needs.
-class Mappa {
-public:
-    explicit Mappa(const std::string& percorso) {
-        const int fd = apriRegolare(percorso);
-        if (fd < 0) return;
-        aperta_ = true;
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && st.st_size > 0) {
-            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-            if (p != MAP_FAILED) dati_ = {static_cast<const char*>(p), static_cast<std::size_t>(st.st_size)};
-        }
-        ::close(fd);
-    }
-    ~Mappa() {
-        if (!dati_.empty()) ::munmap(const_cast<char*>(dati_.data()), dati_.size());
-    }
-    Mappa(const Mappa&) = delete;
-    Mappa& operator=(const Mappa&) = delete;
-    bool aperta() const { return aperta_; }
-    std::string_view dati() const { return dati_; }
-
-private:
-    bool aperta_ = false;
-    std::string_view dati_;
-};
-
 // The mask with its letters folded as the grid folds them (È -> E) and "." for an unknown one;
 // none when it holds anything else.
 std::optional<std::string> piegaMaschera(std::string_view testo) {
@@ -208,22 +180,6 @@ std::optional<std::string> piegaMaschera(std::string_view testo) {
         }
     }
     return maschera;
-}
-
-// The dictionary at `percorso` mapped and checked; nothing (after saying why) when it cannot be
-// used.
-std::unique_ptr<Mappa> apriDizionario(const std::string& percorso, std::ostream& err) {
-    auto f = std::make_unique<Mappa>(percorso);
-    if (!f->aperta()) {
-        err << "lessico: impossibile aprire " << percorso << " (" << percheIlleggibile(percorso) << ")\n";
-        return nullptr;
-    }
-    const std::string_view dati = f->dati();
-    if (const std::string difetto = difettoLessico(dati, std::int64_t(dati.size())); !difetto.empty()) {
-        err << "lessico: " << percorso << " non è un dizionario valido: " << difetto << "\n";
-        return nullptr;
-    }
-    return f;
 }
 
 // Lines out in large chunks; a line never straddles two.
@@ -278,11 +234,9 @@ int cerca(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     }
     const auto f = apriDizionario(a[0], err);
     if (!f) return 1;
-    // One search costs less than building the index: the block of that length is scanned.
-    const std::string_view dati = f->dati();
-    const BloccoLessico blocco =
-        bloccoEffettivo(leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico))[n], n, std::int64_t(dati.size()));
-    const std::string_view parole = dati.substr(std::size_t(blocco.offset), std::size_t(blocco.conta) * std::size_t(n));
+    // One search costs less than building the index: the block of that length is scanned where
+    // it lies (reading it into memory would cost the kernel more than mapping it).
+    const std::string_view parole = blocchiLessico(f->dati()).blocco(n);
     Righe righe(out);
     for (const std::uint32_t k : paroleMascheraBlocco(parole, maschera.maschera))
         righe.riga(parole.substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
@@ -315,10 +269,11 @@ int anagrammiDi(const std::vector<std::string>& a, std::ostream& out, std::ostre
     }
     const auto f = apriDizionario(a[0], err);
     if (!f) return 1;
-    const IndiceLessico indice(f->dati(), leggiIndiceLessico(f->dati()));
+    // Only the block of that length is read: a query costs less than building the index.
+    const std::string_view parole = blocchiLessico(f->dati()).blocco(n);
     Righe righe(out);
-    for (const std::uint32_t k : anagrammi(indice, *lettere))
-        righe.riga(indice.parole(n).substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
+    for (const std::uint32_t k : anagrammiBlocco(parole, *lettere))
+        righe.riga(parole.substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
     return righe.chiudi() ? 0 : 1;
 }
 
@@ -334,12 +289,13 @@ int frammentiDi(const std::vector<std::string>& a, std::ostream& out, std::ostre
     }
     const auto f = apriDizionario(a[0], err);
     if (!f) return 1;
-    const IndiceLessico indice(f->dati(), leggiIndiceLessico(f->dati()));
+    // The words are looked at where they lie: one query costs less than building the index.
+    const BlocchiLessico blocchi = blocchiLessico(f->dati());
     Righe righe(out);
-    for (const TrovataFrammento& t : frammenti(indice, *frammento)) {
+    for (const TrovataFrammento& t : frammenti(blocchi, *frammento)) {
         const int n = lunghezzaId(t.id);
         righe.riga(std::string(nomeRelazione(t.relazione)) + " ",
-                   indice.parole(n).substr(std::size_t(numeroId(t.id)) * std::size_t(n), std::size_t(n)));
+                   blocchi.blocco(n).substr(std::size_t(numeroId(t.id)) * std::size_t(n), std::size_t(n)));
     }
     return righe.chiudi() ? 0 : 1;
 }
@@ -378,6 +334,45 @@ int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
 }
 
 }  // namespace
+
+Mappa::Mappa(const std::string& percorso) {
+    const int fd = apriRegolare(percorso);
+    if (fd < 0) return;
+    aperta_ = true;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) {
+        void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (p != MAP_FAILED) dati_ = {static_cast<const char*>(p), static_cast<std::size_t>(st.st_size)};
+    }
+    ::close(fd);
+}
+
+Mappa::~Mappa() {
+    if (!dati_.empty()) ::munmap(const_cast<char*>(dati_.data()), dati_.size());
+}
+
+bool controllaDizionario(const std::string& percorso, std::string_view testa, std::int64_t dimensione, std::ostream& err) {
+    const std::string difetto = difettoLessico(testa, dimensione);
+    if (difetto.empty()) return true;
+    if (nonDizionario(testa, dimensione)) {
+        err << "lessico: " << percorso << " non è un dizionario: " << difetto << "\n";
+        return false;
+    }
+    // Damaged, not useless: said once, and the lengths whose words are in the file still serve.
+    err << "lessico: attenzione: " << percorso << " " << difetto
+        << "; si cercano solo le parole che il file contiene davvero\n";
+    return true;
+}
+
+std::unique_ptr<Mappa> apriDizionario(const std::string& percorso, std::ostream& err) {
+    auto f = std::make_unique<Mappa>(percorso);
+    if (!f->aperta()) {
+        err << "lessico: impossibile aprire " << percorso << " (" << percheIlleggibile(percorso) << ")\n";
+        return nullptr;
+    }
+    const std::string_view dati = f->dati();
+    return controllaDizionario(percorso, dati, std::int64_t(dati.size()), err) ? std::move(f) : nullptr;
+}
 
 int (*eseguiIncroci)(const std::vector<std::string>&, std::ostream&, std::ostream&) = nullptr;
 

@@ -168,7 +168,7 @@ void ColonnaDefinizioni::aggiornaSuggerimenti() {
         return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
     // The index is built at the first search; a dictionary that cannot be used is only named.
     Stato& stato = sessione_.stato();
-    if (!stato.indiceParole && !caricaLessico(stato, piattaforma_))
+    if (!stato.indiceParole && !indicizzaLessico(stato))
         return suggerimenti_->mostraNessuna(
             QString::fromStdString("Dizionario " + stato.fileLessico + " non disponibile."));
     suggerimenti_->mostra(suggerimenti(stato.cruciverba, w->caselle, *stato.indiceParole));

@@ -75,13 +75,13 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
     TessoDef dialogo(
         voce, piattaforma_,
         [this, &stato](const std::string& maschera, VistaRicerca& vista) {
-            // The index is built at the first search, not at start-up.
-            if (!stato.indiceParole) caricaLessico(stato, piattaforma_);
+            // The block of that length is read and scanned: no index to build first.
             cercaNelLessico(stato, piattaforma_, maschera, vista);
         },
         area_->window());
     dialogo.impostaElenco([this, &stato](ModoRicerca modo, const std::string& maschera) {
-        if (!stato.indiceParole && !caricaLessico(stato, piattaforma_)) {
+        // The index is built when a way of searching first needs it; the damage was said at loading.
+        if (!stato.indiceParole && !indicizzaLessico(stato)) {
             const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
             piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
                                        (motivo.empty() ? "memoria insufficiente" : motivo) +
