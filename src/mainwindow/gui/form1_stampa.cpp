@@ -44,7 +44,7 @@ void Form1::anteprimaStampa() {
 
 void Form1::disegnaPaginaAnteprima() {
     // The sheets as the printer draws them: its font style and the paper's own text measures.
-    anteprima_->fogli()->impostaSfondo(area_->sfondo());
+    if (anteprima_->fogli()->sfondo() != area_->sfondo()) anteprima_->fogli()->impostaSfondo(area_->sfondo());
     anteprima_->mostra({stato_.nomeFont, superficie().carattere().dimensione, stato_.carattereStampante.grassetto,
                         stato_.carattereStampante.corsivo},
                        dataDiOggi());

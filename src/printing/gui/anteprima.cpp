@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/disegno_schema.h"
 #include "model/numeri.h"
 #include "qt/area_disegno.h"
 
@@ -20,7 +21,7 @@ constexpr double bordo = 10;   // around the sheets, as posaAnteprima leaves it
 }  // namespace
 
 VistaAnteprima::VistaAnteprima(const Stato& stato, QWidget* genitore)
-    : QScrollArea(genitore), stato_(stato), pagina_(carta_.superficie()), fogli_(new AreaDisegno) {
+    : QScrollArea(genitore), stato_(stato), pagina_(carta_.superficie()), fogli_(new AreaDisegno(nullptr, {{236, 233, 224}, ModoArea::differito, true})) {
     setObjectName("Anteprima");
     setAccessibleName("Anteprima di stampa");
     setFrameShape(QFrame::NoFrame);
@@ -112,14 +113,33 @@ void VistaAnteprima::disponi() {
         }
         posa_ = p;
         fogli_->resize(static_cast<int>(std::ceil(p.larghezza)), static_cast<int>(std::ceil(p.altezza)));
+        // Opened again on the same sheets: the area still holds them.
+        std::string firma = firmaCaselle();
+        for (double v : {p.scala, p.larghezza, p.altezza}) firma += std::to_string(v) + '\1';
+        firma += std::to_string(pagina_.impaginazioni()) + '\1' + stile_.nome + data_ + char('0' + stile_.grassetto) +
+                 char('0' + stile_.corsivo);
+        if (firma == disegnate_) return;
+        disegnate_ = std::move(firma);
         sup.impostaCarattere(stile_);
         disegnaAnteprima(stato_, sup, pagina_.misura(), *im_, posa_, data_, formato_);
     } catch (const ErroreOverflow&) {
         // A view too small for a sheet, or a page that cannot be laid out: the area stays blank.
         posa_ = {};
+        disegnate_.clear();
         fogli_->resize(piena);
         sup.pulisci();
     }
+}
+
+std::string VistaAnteprima::firmaCaselle() const {
+    std::string f;
+    for (const auto& fila : caselleDi(stato_.cruciverba))
+        for (const CasellaSchema& k : fila) {
+            f += k.lettera, f += '\1', f += k.numero, f += '\1';
+            f += char(k.disegnata | k.nera << 1 | k.matita << 2 | k.cerchio << 3), f += char(k.barre);
+            if (k.fondo) f += char(k.fondo->r), f += char(k.fondo->g), f += char(k.fondo->b);
+        }
+    return f;
 }
 
 void VistaAnteprima::resizeEvent(QResizeEvent* e) {

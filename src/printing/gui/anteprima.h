@@ -44,6 +44,8 @@ protected:
 private:
     void disponi();
     AreaFinestra areaVista(QSize dimensione) const;
+    // What the sheets show besides their layout: the cells as the page draws them.
+    std::string firmaCaselle() const;
 
     const Stato& stato_;
     MisuraCarta carta_;
@@ -56,6 +58,8 @@ private:
     bool pronta_ = false;
     double zoom_ = 0;  // the scale asked for; 0 for the opening size
     PosaAnteprima posa_;
+    // The sheets in the area: drawn again only when one of these changed.
+    std::string disegnate_;
 };
 
 }  // namespace quadrivo
