@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "model/numeri.h"
 
 namespace quadrivo {
 
 namespace {
+
+// The current cell's outline: thicker in larger cells.
+int spessoreCasella(double L) { return L < 20 ? 1 : L < 48 ? 2 : 3; }
 
 void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema& st) {
     const double x0 = g.x0, y0 = g.y0, x1 = x0 + prodotto16(g.lato, g.colonne), y1 = y0 + prodotto16(g.lato, g.righe);
@@ -34,7 +39,7 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
     if (segni & segnoCasellaCorrente) {
         // Yellow on the word's light blue, and a thick outline: told apart by shape, not by hue alone.
         sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1, st.coloreFondoCasella);
-        const int spessore = L < 20 ? 1 : L < 48 ? 2 : 3;
+        const int spessore = spessoreCasella(L);
         for (int i = 0; i < spessore; ++i)
             sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);
     }
@@ -80,11 +85,49 @@ CaselleSchema caselleDi(const Cruciverba& x) {
     return caselle;
 }
 
+namespace {
+
+// The colour a cell shows under its letter: the current cell's, the word's, its own or the paper.
+Colore fondoCasella(const CasellaSchema& k, const StileSchema& st) {
+    if (k.segni & segnoCasellaCorrente) return st.coloreFondoCasella;
+    if (k.segni & segnoParolaCorrente) return st.coloreParola;
+    if (k.fondo) return *k.fondo == StileSchema{}.coloreOmbreggiata ? st.coloreOmbreggiata : *k.fondo;
+    return st.coloreCarta;
+}
+
+}  // namespace
+
+RettangoloSchema spazioNumero(const GeometriaSchema& g, const StileSchema& st, int colonna, int riga,
+                              double larghezza, double altezza, std::uint8_t segni) {
+    const double L = g.lato, o = L / 100 * st.distanzaDaSpigolo;
+    const double x = g.x0 + colonna * L, y = g.y0 + riga * L;
+    // Inside the cell's outline, and inside the current cell's thick one.
+    const double dentro = (segni & segnoCasellaCorrente) ? 2 + spessoreCasella(L) : 1;
+    const double nx = x + st.spostamentoNumero + o, ny = y + o;
+    return {std::max(nx - 1, x + dentro), std::max(ny, y + dentro), std::min(nx + larghezza + 1, x + L - dentro),
+            std::min(ny + altezza, y + L - dentro)};
+}
+
 void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchema& caselle, const StileSchema& st) {
     const double L = g.lato;
     disegnaCornice(sup, g, st);
     sup.coloreTesto = st.coloreInchiostro;
     sup.impostaNomeCarattere(st.nomeCarattere);
+    // A circle passes through the corner where the number goes: the number gets the cell's own
+    // colour behind it, laid over the circle and under the letter. Measured first, in its font.
+    std::vector<std::vector<std::pair<double, double>>> numeriCerchiati;
+    if (st.numeri)
+        for (size_t r = 0; r < caselle.size(); ++r)
+            for (size_t c = 0; c < caselle[r].size(); ++c) {
+                const CasellaSchema& k = caselle[r][c];
+                if (!k.cerchio || k.numero.empty() || !k.disegnata) continue;
+                if (numeriCerchiati.empty()) {
+                    numeriCerchiati.resize(caselle.size());
+                    sup.impostaDimensione(g.puntiNumeri);
+                }
+                numeriCerchiati[r].resize(caselle[r].size());
+                numeriCerchiati[r][c] = {sup.larghezzaTesto(k.numero), sup.altezzaTesto(k.numero)};
+            }
     sup.impostaDimensione(g.puntiLettere);
     for (size_t r = 0; r < caselle.size(); ++r)
         for (size_t c = 0; c < caselle[r].size(); ++c) {
@@ -97,7 +140,15 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 sup.rettangoloPieno(x + 1, y + 1, x + L - 1, y + L - 1,
                                     *k.fondo == StileSchema{}.coloreOmbreggiata ? st.coloreOmbreggiata : *k.fondo);
             if (k.segni) disegnaSegni(sup, x, y, L, k.segni, st);
-            if (k.cerchio) sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, st.coloreLinee);
+            if (k.cerchio) {
+                sup.ellisse(x + L * 0.06, y + L * 0.06, x + L * 0.94, y + L * 0.94, st.coloreLinee);
+                if (r < numeriCerchiati.size() && c < numeriCerchiati[r].size() && !k.nera) {
+                    const auto [w, h] = numeriCerchiati[r][c];
+                    const RettangoloSchema n =
+                        spazioNumero(g, st, static_cast<int>(c), static_cast<int>(r), w, h, k.segni);
+                    if (n.x2 > n.x1 && n.y2 > n.y1) sup.rettangoloPieno(n.x1, n.y1, n.x2, n.y2, fondoCasella(k, st));
+                }
+            }
             if (k.nera) {
                 const double m = (100 - st.percentualeRiquadro) / 2.0;
                 const double inset = m < 1 ? 1 : L * m / 100;

@@ -90,6 +90,15 @@ void applicaAspetto(StileSchema& stile, Aspetto aspetto);
 // colours; void cells are not drawn.
 CaselleSchema caselleDi(const Cruciverba& cruciverba);
 
+struct RettangoloSchema {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The room of a number `larghezza` by `altezza` in the corner of the cell at 0-based `colonna`
+// and `riga`, kept inside the cell's outline: a circled cell clears it for the number.
+RettangoloSchema spazioNumero(const GeometriaSchema& geometria, const StileSchema& stile, int colonna, int riga,
+                              double larghezza, double altezza, std::uint8_t segni = 0);
+
 // Frame, then every drawn cell (outline, marks, letter or black square), then the numbers on
 // top. Sets the surface's font name and size; nothing else of its font changes.
 void disegnaSchema(Superficie& superficie, const GeometriaSchema& geometria, const CaselleSchema& caselle,

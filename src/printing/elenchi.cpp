@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/testo.h"
 
@@ -143,6 +144,8 @@ std::vector<std::string> vociDefinizioni(const Cruciverba& x, int d) {
     return voci;
 }
 
+std::string nomeInPiede(const std::string& percorso) { return std::filesystem::path(percorso).filename().string(); }
+
 std::string rigaAutore(const Cruciverba& x) { return x.etichettaAutore + x.autore; }
 
 int stampaDefinizioni(const Stato& s, Superficie& sup, const ColonneElenchi& c, const std::string& data,
@@ -164,7 +167,7 @@ int stampaDefinizioni(const Stato& s, Superficie& sup, const ColonneElenchi& c, 
     }
     f.aCapo();
     f.aCapo();
-    f.riga(data + separatoreData + s.nomeFile, false);
+    f.riga(data + separatoreData + nomeInPiede(s.nomeFile), false);
     f.riga(rigaAutore(s.cruciverba), false);
     f.riga(rigaCrediti, false);
     sup.impostaGrassetto(false);

@@ -34,6 +34,10 @@ std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 int stampaDefinizioni(const Stato& stato, Superficie& sup, const ColonneElenchi& colonne, const std::string& data,
                       const std::function<void()>& nuovoFoglio = {});
 
+// The file's name as the footer's first line shows it: without its folders, which may be
+// long and tell of the player's home.
+std::string nomeInPiede(const std::string& percorso);
+
 // The footer's second line: the puzzle's author with its label.
 std::string rigaAutore(const Cruciverba& cruciverba);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <utility>
 
 #include "model/impostazioni.h"
 #include "model/numeri.h"
@@ -110,29 +111,100 @@ std::string titoloPagina(const Stato& st) {
     return std::filesystem::path(st.nomeFile).stem().string();
 }
 
-Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data) {
+std::string MisuraProporzionale::chiave(const std::string& testo) const {
+    const Carattere& c = carattere();
+    std::string k = c.nome;
+    k += c.grassetto ? '\1' : '\0';
+    k += c.corsivo ? '\1' : '\0';
+    k += testo;
+    return k;
+}
+
+double MisuraProporzionale::perPunto(const std::string& k, const std::string& testo, bool altezza) {
+    auto& memoria = altezza ? altezze_ : larghezze_;
+    if (auto i = memoria.find(k); i != memoria.end()) return i->second;
+    // Measured large, where the font's hinting no longer rounds the widths.
+    constexpr double grande = 100;
+    Carattere c = carattere();
+    c.dimensione = grande;
+    s_.impostaCarattere(c);
+    const double v = (altezza ? s_.altezzaTesto(testo) : s_.larghezzaTesto(testo)) / grande;
+    memoria.emplace(k, v);
+    return v;
+}
+
+double MisuraProporzionale::larghezzaTesto(const std::string& t) {
+    return perPunto(chiave(t), t, false) * carattere().dimensione;
+}
+
+double MisuraProporzionale::altezzaTesto(const std::string&) {
+    // A line's height is the font's, whatever the text.
+    return perPunto(chiave({}), {}, true) * carattere().dimensione;
+}
+
+namespace {
+
+// A title in lines no wider than `L`: broken between words, a word wider than a line between
+// its characters. Past a few lines (a title no puzzle has) the last one ends with an ellipsis.
+std::vector<std::string> righeTitolo(Superficie& m, const std::string& titolo, double L) {
+    constexpr size_t massimoRighe = 4;
+    std::vector<std::string> righe;
+    std::string riga;
+    const auto entra = [&](const std::string& t) { return m.larghezzaTesto(t) <= L; };
+    size_t i = 0;
+    while (i < titolo.size()) {
+        while (i < titolo.size() && titolo[i] == ' ') ++i;
+        const size_t fine = std::min(titolo.find(' ', i), titolo.size());
+        if (i == fine) break;
+        const std::string parola = titolo.substr(i, fine - i);
+        i = fine;
+        if (entra(riga.empty() ? parola : riga + " " + parola)) {
+            riga = riga.empty() ? parola : riga + " " + parola;
+            continue;
+        }
+        if (!riga.empty()) righe.push_back(std::exchange(riga, {}));
+        for (size_t j = 0; j < parola.size();) {
+            size_t n = 1;
+            while (j + n < parola.size() && (static_cast<unsigned char>(parola[j + n]) & 0xC0) == 0x80) ++n;
+            const std::string car = parola.substr(j, n);
+            if (!riga.empty() && !entra(riga + car)) righe.push_back(std::exchange(riga, {}));
+            riga += car;
+            j += n;
+        }
+    }
+    if (!riga.empty() || righe.empty()) righe.push_back(riga);
+    if (righe.size() > massimoRighe) {
+        righe.resize(massimoRighe);
+        std::string& ultima = righe.back();
+        while (!ultima.empty() && !entra(ultima + "…")) {
+            while (!ultima.empty() && (static_cast<unsigned char>(ultima.back()) & 0xC0) == 0x80) ultima.pop_back();
+            if (!ultima.empty()) ultima.pop_back();
+        }
+        ultima += "…";
+    }
+    return righe;
+}
+
+}  // namespace
+
+Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
+                       Ricerca ricerca) {
     const int colonne = st.cruciverba.colonne(), righe = st.cruciverba.righe();
     const double M = f.margine, L = f.larghezza - 2 * M, basso = f.altezza - M;
     if (colonne <= 0 || righe <= 0 || L <= 0) throw ErroreOverflow();
     const Carattere stile = misura.carattere();
     Impaginazione im;
 
-    // The title, bold, shrunk down to 10 points when it is wider than the page.
+    // The title, bold, shrunk down to 10 points when it is wider than the page, then wrapped.
     im.titolo = titoloPagina(st);
     im.altoTitolo = M;
     misura.impostaCarattere({st.nomeFont, puntiTitolo, true, stile.corsivo});
     im.puntiTitolo = puntiTitolo;
     while (im.puntiTitolo > 10 && misura.larghezzaTesto(im.titolo) > L) misura.impostaDimensione(--im.puntiTitolo);
-    // Still too wide: cut between characters and end with an ellipsis.
-    if (misura.larghezzaTesto(im.titolo) > L) {
-        std::string t = im.titolo;
-        while (!t.empty() && misura.larghezzaTesto(t + "…") > L) {
-            while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
-            if (!t.empty()) t.pop_back();
-        }
-        im.titolo = t + "…";
-    }
-    const double altoGriglia = M + misura.altezzaTesto("X") + spazioSottoTitolo + cornice;
+    im.righeTitolo = righeTitolo(misura, im.titolo, L);
+    im.rigaTitolo = misura.altezzaTesto("X");
+    const double altoGriglia =
+        M + im.rigaTitolo * static_cast<double>(im.righeTitolo.size()) + spazioSottoTitolo + cornice;
     misura.impostaCarattere(stile);
 
     ColonneElenchi& c = im.elenchi;
@@ -149,23 +221,46 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     };
 
     // The largest cell that leaves the lists room on this sheet; when none does, the grid
-    // keeps its share and the lists go on to a second sheet.
+    // keeps its share and the lists go on to a second sheet. Then the largest list size, in
+    // quarter points, that still fits.
     const double alto = basso - altoGriglia - cornice;
     const int latoMassimo = static_cast<int>(std::floor(std::min(L / colonne, alto / righe)));
     const int latoMinimo =
         std::min(latoMassimo, static_cast<int>(std::floor(std::min(L / colonne, alto * quotaMinimaGriglia / righe))));
     if (latoMinimo < 1) throw ErroreOverflow();
-    int lato = latoMassimo;
-    while (lato > latoMinimo && !entra(lato, puntiElenchiMinimi)) --lato;
-    double punti = puntiElenchiMinimi;
-    if (entra(lato, puntiElenchiMinimi))
-        for (double p = puntiElenchiMassimi; p > puntiElenchiMinimi; p -= 0.25)
-            if (entra(lato, p)) {
-                punti = p;
-                break;
+    constexpr double passo = 0.25;
+    const int quarti = static_cast<int>(std::lround((puntiElenchiMassimi - puntiElenchiMinimi) / passo));
+    const auto puntiDi = [](int k) { return puntiElenchiMinimi + passo * k; };
+    int lato = latoMassimo, k = 0;
+    bool entrano = false;
+    if (ricerca == Ricerca::passoPasso) {
+        while (lato > latoMinimo && !entra(lato, puntiElenchiMinimi)) --lato;
+        entrano = entra(lato, puntiElenchiMinimi);
+        if (entrano)
+            for (int q = quarti; q > 0; --q)
+                if (entra(lato, puntiDi(q))) {
+                    k = q;
+                    break;
+                }
+    } else {
+        // A smaller cell leaves the lists more room and a smaller size needs less: the first
+        // that fits bounds the search from below, the first that does not from above.
+        entrano = entra(latoMassimo, puntiElenchiMinimi);
+        if (!entrano) {
+            lato = latoMinimo;
+            entrano = latoMinimo < latoMassimo && entra(latoMinimo, puntiElenchiMinimi);
+            for (int no = latoMassimo; entrano && no - lato > 1;) {
+                const int mezzo = lato + (no - lato) / 2;
+                (entra(mezzo, puntiElenchiMinimi) ? lato : no) = mezzo;
             }
+        }
+        for (int no = quarti + 1; entrano && no - k > 1;) {
+            const int mezzo = k + (no - k) / 2;
+            (entra(lato, puntiDi(mezzo)) ? k : no) = mezzo;
+        }
+    }
     c.alto = altoGriglia + lato * righe + cornice + spazioSottoGriglia;
-    c.punti = punti;
+    c.punti = puntiDi(k);
     im.fogli = stampaDefinizioni(st, misura, c, data);
     misura.impostaCarattere(stile);
 
@@ -181,14 +276,43 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     return im;
 }
 
-int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
-                  const std::string& data, const std::function<void()>& nuovoFoglio) {
+const Impaginazione& PaginaRicordata::per(const Stato& st, const FormatoPagina& f, const std::string& data,
+                                          const Carattere& stile) {
+    // Everything the layout reads; the letters in the grid are not among them.
+    std::string k;
+    const auto aggiungi = [&k](const std::string& t) { k += t, k += '\0'; };
+    for (double v : {f.larghezza, f.altezza, f.margine}) aggiungi(std::to_string(v));
+    const Cruciverba& x = st.cruciverba;
+    for (int v : {x.colonne(), x.righe(), caratteriDisegno(st), numeriDisegno(st), int(stile.grassetto),
+                  int(stile.corsivo)})
+        aggiungi(std::to_string(v));
+    for (const std::string& t : {stile.nome, st.nomeFont, data, st.nomeFile, titoloPagina(st), rigaAutore(x)}) aggiungi(t);
+    for (const ElencoDefinizioni& e : x.elenchi) {
+        aggiungi(e.direzione);
+        for (const Definizione& d : e.definizioni) aggiungi(d.etichetta), aggiungi(d.testo);
+    }
+    if (volte_ == 0 || k != chiave_) {
+        Carattere c = stile;
+        c.dimensione = puntiElenchiMinimi;
+        misura_.impostaCarattere(c);
+        im_ = impagina(st, misura_, f, data);
+        chiave_ = std::move(k);
+        ++volte_;
+    }
+    return im_;
+}
+
+int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const Impaginazione& im,
+                  const FormatoPagina& formato, const std::string& data, const std::function<void()>& nuovoFoglio) {
     const Carattere stile = sup.carattere();
     misura.impostaCarattere(stile);
-    const Impaginazione im = impagina(st, misura, formato, data);
     SuperficieMisurata m(sup, misura);
     m.impostaCarattere({st.nomeFont, im.puntiTitolo, true, stile.corsivo});
-    m.disegnaTesto((formato.larghezza - m.larghezzaTesto(im.titolo)) / 2, im.altoTitolo, im.titolo);
+    for (size_t i = 0; i < im.righeTitolo.size(); ++i) {
+        const std::string& riga = im.righeTitolo[i];
+        m.disegnaTesto((formato.larghezza - m.larghezzaTesto(riga)) / 2,
+                       im.altoTitolo + im.rigaTitolo * static_cast<double>(i), riga);
+    }
     m.impostaCarattere({st.nomeFont, stile.dimensione, stile.grassetto, stile.corsivo});
     disegnaGrigliaPagina(st, m, im.griglia);
     const std::function<void()> salto = nuovoFoglio ? nuovoFoglio : [] {};
@@ -197,24 +321,51 @@ int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const Fo
     return fogli;
 }
 
-PosaAnteprima posaAnteprima(const AreaFinestra& a, const FormatoPagina& f, int fogli) {
-    constexpr double bordo = 10;
+int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
+                  const std::string& data, const std::function<void()>& nuovoFoglio) {
+    misura.impostaCarattere(sup.carattere());
+    const Impaginazione im = impagina(st, misura, formato, data);
+    return disegnaPagine(st, sup, misura, im, formato, data, nuovoFoglio);
+}
+
+namespace {
+constexpr double bordoAnteprima = 10;
+}
+
+double scalaIntera(const AreaFinestra& a, const FormatoPagina& f, int fogli) {
     const int n = std::max(fogli, 1);
-    const double alto = a.altezzaToolbar + bordo, basso = a.altezza - a.altezzaStatusBar - bordo;
+    const double alto = a.altezzaToolbar + bordoAnteprima, basso = a.altezza - a.altezzaStatusBar - bordoAnteprima;
+    return std::min((basso - alto) / f.altezza, (a.larghezza - bordoAnteprima * (n + 1)) / (n * f.larghezza));
+}
+
+PosaAnteprima posaAnteprima(const AreaFinestra& a, const FormatoPagina& f, int fogli, double scala) {
+    constexpr double bordo = bordoAnteprima;
+    const int n = std::max(fogli, 1);
+    const double alto = a.altezzaToolbar + bordo, intera = scalaIntera(a, f, n);
     PosaAnteprima p;
-    p.scala = std::min((basso - alto) / f.altezza, (a.larghezza - bordo * (n + 1)) / (n * f.larghezza));
-    if (!(p.scala > 0)) throw ErroreOverflow();
-    const double l = f.larghezza * p.scala, tutti = n * l + (n - 1) * bordo;
-    for (int i = 0; i < n; ++i)
-        p.fogli.push_back({(a.larghezza - tutti) / 2 + i * (l + bordo), alto, l, f.altezza * p.scala});
+    p.larghezza = a.larghezza;
+    p.altezza = a.altezza;
+    if (!(scala > intera)) {
+        p.scala = intera;
+        if (!(p.scala > 0)) throw ErroreOverflow();
+        const double l = f.larghezza * p.scala, tutti = n * l + (n - 1) * bordo;
+        for (int i = 0; i < n; ++i)
+            p.fogli.push_back({(a.larghezza - tutti) / 2 + i * (l + bordo), alto, l, f.altezza * p.scala});
+        return p;
+    }
+    // Larger: one sheet below the other, centred across, the whole at least as big as the area.
+    p.scala = scala;
+    const double l = f.larghezza * scala, h = f.altezza * scala;
+    p.larghezza = std::max(a.larghezza, l + 2 * bordo);
+    p.altezza = std::max(a.altezza, alto + n * (h + bordo) + a.altezzaStatusBar);
+    for (int i = 0; i < n; ++i) p.fogli.push_back({(p.larghezza - l) / 2, alto + i * (h + bordo), l, h});
     return p;
 }
 
-int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
-                     const std::string& data, const FormatoPagina& formato) {
+int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, const Impaginazione& im,
+                     const PosaAnteprima& posa, const std::string& data, const FormatoPagina& formato) {
     const Carattere stile = finestra.carattere();
     misura.impostaCarattere(stile);
-    const PosaAnteprima posa = posaAnteprima(area, formato, impagina(st, misura, formato, data).fogli);
     finestra.pulisci();
     for (const FoglioAnteprima& f : posa.fogli) {
         finestra.rettangoloPieno(f.x, f.y, f.x + f.larghezza, f.y + f.altezza, bianco);
@@ -230,12 +381,19 @@ int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, 
     SuperficieScalata foglio(finestra, posa.scala, fattore);
     foglio.impostaCarattere(stile);
     size_t i = 0;
-    foglio.sposta(posa.fogli[0].x, posa.fogli[0].y);
-    const int fogli = disegnaPagine(st, foglio, misura, formato, data, [&] {
+    if (!posa.fogli.empty()) foglio.sposta(posa.fogli[0].x, posa.fogli[0].y);
+    const int fogli = disegnaPagine(st, foglio, misura, im, formato, data, [&] {
         if (++i < posa.fogli.size()) foglio.sposta(posa.fogli[i].x, posa.fogli[i].y);
     });
     finestra.impostaCarattere(stile);
     return fogli;
+}
+
+int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
+                     const std::string& data, const FormatoPagina& formato) {
+    misura.impostaCarattere(finestra.carattere());
+    const Impaginazione im = impagina(st, misura, formato, data);
+    return disegnaAnteprima(st, finestra, misura, im, posaAnteprima(area, formato, im.fogli), data, formato);
 }
 
 }  // namespace quadrivo

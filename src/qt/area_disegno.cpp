@@ -329,7 +329,8 @@ void AreaDisegno::dipingi(QPainter& p, const QRegion& regione) const {
             p.setFont(f.font);
             p.setPen(coloreQt(t.colore));
             // A grid's letters and numbers come back at every key: their shaping is kept.
-            if (t.scritta.size() <= 4 && (f.preparati.size() < 1024 || f.preparati.count(t.scritta))) {
+            const bool breve = t.scritta.size() <= 4 || modo_.testiPreparati;
+            if (breve && (f.preparati.size() < 4096 || f.preparati.count(t.scritta))) {
                 auto [posto, nuovo] = f.preparati.try_emplace(t.scritta);
                 if (nuovo) {
                     posto->second.setText(t.scritta);

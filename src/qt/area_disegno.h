@@ -55,6 +55,9 @@ struct ModoArea {
     };
     QColor sfondo{236, 233, 224};
     Mostra mostra = differito;
+    // Every text's shaping kept for the next paint, not only a grid's short letters and
+    // numbers: a page of clues painted again unchanged.
+    bool testiPreparati = false;
 };
 
 // One drawing call, in the area's pixels. For text (x1, y1) is the top-left corner.

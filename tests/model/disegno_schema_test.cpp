@@ -137,3 +137,50 @@ TEST(DisegnoFormati, SeveralLettersShrinkToTheCellOneLetterDoesNot) {
     EXPECT_LT(tre, 30);
     EXPECT_LE(larghezza, 60 * 0.86 + 0.01);
 }
+
+TEST_F(Pittore, ACircleLeavesTheNumberOnTheCellsOwnColourUnderTheLetter) {
+    const StileSchema normale;
+    StileSchema scuro;
+    applicaAspetto(scuro, Aspetto::scuro);
+    // "1" at 8 points is 4.8 wide and 12 high, at (12, 20) in the 40-unit cell at (10, 20).
+    const struct {
+        const char* nome;
+        bool cerchio;
+        std::string numero;
+        std::uint8_t segni;
+        StileSchema stile;
+        bool sgombro;
+        Colore colore;
+        double sinistra, alto;  // the cleared room's corner, inside the outline(s)
+    } casi[] = {
+        {"cerchio", true, "1", 0, normale, true, normale.coloreCarta, 11, 21},
+        {"parola", true, "1", segnoParolaCorrente, normale, true, normale.coloreParola, 11, 21},
+        {"casella", true, "1", segnoCasellaCorrente | segnoParolaCorrente, normale, true, normale.coloreFondoCasella,
+         14, 24},
+        {"scuro", true, "1", 0, scuro, true, scuro.coloreCarta, 11, 21},
+        {"senza numero", true, "", 0, normale, false, {}, 0, 0},
+        {"senza cerchio", false, "1", 0, normale, false, {}, 0, 0},
+    };
+    for (const auto& c : casi) {
+        sup.operazioni.clear();
+        caselle[0][0].cerchio = c.cerchio;
+        caselle[0][0].numero = c.numero;
+        caselle[0][0].segni = c.segni;
+        disegnaSchema(sup, g, caselle, c.stile);
+        const auto& o = sup.operazioni;
+        const auto cerchio = std::find_if(o.begin(), o.end(), [](const Operazione& x) { return x.tipo == Operazione::ellisse; });
+        EXPECT_EQ(cerchio != o.end(), c.cerchio) << c.nome;
+        const auto dopo = cerchio == o.end() ? o.end() : cerchio + 1;
+        const bool sgombro = dopo != o.end() && dopo->tipo == Operazione::rettangoloPieno;
+        EXPECT_EQ(sgombro, c.sgombro) << c.nome;
+        if (!sgombro) continue;
+        EXPECT_EQ(dopo->colore, c.colore) << c.nome;
+        EXPECT_EQ(std::pair(dopo->x1, dopo->y1), std::pair(c.sinistra, c.alto)) << c.nome;
+        // The whole number stands on it, drawn after it; the letter too, so the room hides none of it.
+        const Operazione* numero = sup.scritta("1");
+        const Operazione* lettera = sup.scritta("A");
+        ASSERT_TRUE(numero && lettera) << c.nome;
+        EXPECT_TRUE(dopo->x2 >= numero->x2 && dopo->y2 >= numero->y2) << c.nome;
+        EXPECT_TRUE(&*dopo < lettera && lettera < numero) << c.nome;
+    }
+}

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "formats/formato.h"
+#include "model/numeri.h"
 #include "model/file.h"
 #include "printing/pagina.h"
 #include "puzzle.h"
@@ -121,7 +122,8 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
     for (const std::string& v : vociDefinizioni(s.cruciverba, orizzontale)) attesi.push_back(v);
     attesi.push_back(intestazioneVerticali);
     for (const std::string& v : vociDefinizioni(s.cruciverba, verticale)) attesi.push_back(v);
-    attesi.insert(attesi.end(), {oggi + separatoreData + s.nomeFile, rigaAutore(s.cruciverba), rigaCrediti});
+    // The footer names the file without its folders.
+    attesi.insert(attesi.end(), {oggi + separatoreData + "grande-schema.trmo", rigaAutore(s.cruciverba), rigaCrediti});
     for (const std::string& a : attesi) {
         const size_t p = t.find(a, da);
         ASSERT_NE(p, std::string::npos) << a;
@@ -163,10 +165,6 @@ TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTh
 TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     Stato s = statoStampa({"CASA", "#ORO", "TE#N"}, {"CA..", "#...", "...."});
     EXPECT_EQ(titoloPagina(s), "Prova");
-    // A title wider than the page at 10 points is cut and ends with an ellipsis.
-    s.cruciverba.titolo = std::string(200, 'x');
-    const Operazione lungo = fogli(s)[0][0];
-    EXPECT_TRUE(lungo.testo.ends_with("…") && lungo.x1 >= a4.margine && lungo.x2 <= a4.larghezza - a4.margine);
     s.cruciverba.titolo.clear();
     s.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
     s.cruciverba.cella(1, 1).cerchio = true;  // a circle reaches the paper
@@ -177,7 +175,7 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     EXPECT_TRUE(r.scritta("C") && !r.scritta("A") && !r.scritta("S") && !r.scritta(".") &&
                 r.di(Operazione::ellisse).size() == 1);
     // Black squares keep 90 % of the cell, centred.
-    const auto pieni = r.di(Operazione::rettangoloPieno);
+    const auto pieni = r.di(Operazione::rettangoloPieno, nero);  // the circled cell's number is cleared in white
     ASSERT_EQ(pieni.size(), 2u);
     const double lato = pieni[0].x2 - pieni[0].x1;
     EXPECT_NEAR(pieni[1].x2 - pieni[1].x1, lato, 1e-9);
@@ -195,4 +193,150 @@ TEST(ElenchiFormati, TheFilesOtherListsPrintAfterTheDownOneUnderTheirNames) {
     const auto dove = [&](const std::string& x) { return std::find(t.begin(), t.end(), x) - t.begin(); };
     EXPECT_TRUE(dove("VERTICALI:") < dove("DIAGONALI:") && dove("DIAGONALI:") < dove("7"));
     EXPECT_EQ(dove("VUOTA:"), static_cast<long>(t.size()));  // an empty list prints nothing
+}
+
+namespace {
+
+// The title's lines as drawn: the bold texts above the grid's frame.
+std::vector<Operazione> righeDelTitolo(const std::vector<Operazione>& foglio) {
+    std::vector<Operazione> v;
+    for (const Operazione& o : foglio) {
+        if (o.tipo != Operazione::scritta) break;
+        v.push_back(o);
+    }
+    return v;
+}
+
+}  // namespace
+
+TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
+    std::string parole;
+    for (int i = 0; i < 12; ++i) parole += (i ? " " : "") + std::string("Settimana enigmistica");
+    const std::string senzaSpazi(250, 'x');
+    // At 10 points a character is 6 units wide: the page holds 85 of them on a line.
+    for (const auto& [titolo, righe, unite] : {std::tuple{parole, 4u, parole}, std::tuple{senzaSpazi, 3u, senzaSpazi},
+                                               std::tuple{std::string("Breve"), 1u, std::string("Breve")}}) {
+        Stato s = statoStampa({"CASA", "#ORO", "TE#N"});
+        s.cruciverba.titolo = titolo;
+        const auto carta = fogli(s);
+        const std::vector<Operazione> t = righeDelTitolo(carta[0]);
+        ASSERT_EQ(t.size(), righe) << titolo;
+        std::string insieme;
+        for (size_t i = 0; i < t.size(); ++i) {
+            insieme += (i && titolo.find(' ') != std::string::npos ? " " : "") + t[i].testo;
+            EXPECT_FALSE(t[i].testo.ends_with("…"));
+            EXPECT_GE(t[i].x1, a4.margine);
+            EXPECT_LE(t[i].x2, a4.larghezza - a4.margine);
+            EXPECT_NEAR(t[i].x1 + t[i].x2, a4.larghezza, 1e-6);  // centred
+            if (i) EXPECT_DOUBLE_EQ(t[i].y1, t[i - 1].y2);        // one line below the other
+        }
+        EXPECT_EQ(insieme, unite);
+        // The grid's frame begins below the last line.
+        for (const Operazione& o : carta[0])
+            if (o.tipo == Operazione::rettangolo) EXPECT_GT(o.y1, t.back().y2);
+    }
+}
+
+TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
+    // The samples, and grids with lists from a few words to two sheets, on three papers.
+    std::vector<Stato> schemi;
+    for (const char* nome : {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"})
+        schemi.push_back(campione(nome));
+    for (int parole : {1, 6, 14, 30})
+        for (auto [colonne, righe] : {std::pair{9, 9}, std::pair{15, 10}, std::pair{26, 16}}) {
+            std::vector<DefinizioneProva> def;
+            std::string testo;
+            for (int i = 0; i < parole; ++i) testo += " parola";
+            for (int c = 1; c <= colonne; ++c) def.push_back({c, 1, 2, "Verticale" + testo});
+            for (int r = 1; r <= righe; ++r) def.push_back({1, r, 1, "Orizzontale" + testo});
+            schemi.push_back(statoStampa(grigliaPiena(colonne, righe), {}, def));
+        }
+    const FormatoPagina lettera{612, 792, 36}, a5{419.53, 595.28, 30};
+    int diversi = 0;
+    for (const FormatoPagina& f : {a4, lettera, a5})
+        for (const Stato& s : schemi) {
+            SuperficieRegistro misura(f.larghezza, f.altezza);
+            const Impaginazione dimezzando = impagina(s, misura, f, oggi, Ricerca::dimezzando);
+            const Impaginazione passo = impagina(s, misura, f, oggi, Ricerca::passoPasso);
+            EXPECT_EQ(dimezzando.griglia, passo.griglia) << s.cruciverba.colonne() << " " << f.larghezza;
+            EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti) << s.cruciverba.colonne() << " " << f.larghezza;
+            EXPECT_EQ(dimezzando.fogli, passo.fogli);
+            diversi += passo.elenchi.punti != puntiElenchiMinimi || passo.griglia.lato != dimezzando.griglia.lato;
+        }
+    EXPECT_GT(diversi, 0);  // the table reaches past the smallest sizes
+}
+
+namespace {
+
+// Counts what reaches the surface below a measuring one.
+struct Contatore : SuperficieRegistro {
+    int misure = 0;
+    double larghezzaTesto(const std::string& t) override { return ++misure, SuperficieRegistro::larghezzaTesto(t); }
+};
+
+}  // namespace
+
+TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
+    const Stato s = campione("grande-schema.trmo");
+    Contatore sotto;
+    MisuraProporzionale misura(sotto);
+    const Impaginazione prima = impagina(s, misura, a4, oggi);
+    const int misure = sotto.misure;
+    EXPECT_EQ(size_t(misure), misura.misurati());
+    // Laid out again, and drawn: nothing new to measure.
+    SuperficieRegistro carta(a4.larghezza, a4.altezza);
+    disegnaPagine(s, carta, misura, a4, oggi, [] {});
+    EXPECT_EQ(sotto.misure, misure);
+    // The widths are those of the surface below at every size.
+    SuperficieRegistro diretta;
+    for (double punti : {5.0, 9.25, 16.0}) {
+        misura.impostaCarattere({"Arial", punti, true, false});
+        diretta.impostaCarattere({"Arial", punti, true, false});
+        EXPECT_NEAR(misura.larghezzaTesto("12 Capitale"), diretta.larghezzaTesto("12 Capitale"), 1e-9);
+        EXPECT_NEAR(misura.altezzaTesto("X"), diretta.altezzaTesto("X"), 1e-9);
+    }
+    EXPECT_EQ(prima.griglia, impagina(s, carta, a4, oggi).griglia);
+}
+
+TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChange) {
+    Stato s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, 1, "Dimora"}});
+    SuperficieRegistro sotto;
+    PaginaRicordata pagina(sotto);
+    const Carattere stile;
+    const auto volte = [&](const FormatoPagina& f, const std::string& data, const Carattere& c) {
+        pagina.per(s, f, data, c);
+        return pagina.impaginazioni();
+    };
+    EXPECT_EQ(volte(a4, oggi, stile), 1);
+    s.cruciverba.cella(1, 1).voce = "C";  // a letter typed
+    EXPECT_EQ(volte(a4, oggi, stile), 1);
+    Carattere grande = stile;
+    grande.dimensione = 20;  // the window's size of text plays no part
+    EXPECT_EQ(volte(a4, oggi, grande), 1);
+    s.cruciverba.elenchi[0].definizioni[0].testo = "Casa";
+    EXPECT_EQ(volte(a4, oggi, stile), 2);
+    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, oggi, stile), 3);
+    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", stile), 4);
+    Carattere grassetto = stile;
+    grassetto.grassetto = true;
+    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 5);
+    s.cruciverba.titolo = "Altro";
+    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 6);
+}
+
+TEST(Anteprima, LargerThanTheWholeSheetsTheyGoOneBelowTheOtherCentred) {
+    const AreaFinestra area{1000, 700, 0, 0};
+    const double intera = scalaIntera(area, a4, 2);
+    const PosaAnteprima interi = posaAnteprima(area, a4, 2, intera / 2);  // never smaller than whole
+    EXPECT_DOUBLE_EQ(interi.scala, intera);
+    EXPECT_DOUBLE_EQ(interi.fogli[0].y, interi.fogli[1].y);  // side by side
+    EXPECT_EQ(std::pair(interi.larghezza, interi.altezza), std::pair(1000.0, 700.0));
+    const PosaAnteprima p = posaAnteprima(area, a4, 2, 2);
+    ASSERT_EQ(p.fogli.size(), 2u);
+    EXPECT_DOUBLE_EQ(p.fogli[0].larghezza, a4.larghezza * 2);
+    EXPECT_DOUBLE_EQ(p.fogli[0].x, p.fogli[1].x);
+    EXPECT_DOUBLE_EQ(p.fogli[0].x, (p.larghezza - p.fogli[0].larghezza) / 2);
+    EXPECT_GT(p.fogli[1].y, p.fogli[0].y + p.fogli[0].altezza);
+    EXPECT_GE(p.altezza, p.fogli[1].y + p.fogli[1].altezza);
+    EXPECT_GE(p.larghezza, a4.larghezza * 2);
 }

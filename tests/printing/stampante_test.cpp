@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "formats/formato.h"
+#include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/piattaforma_registro.h"
 #include "printing/elenchi.h"
@@ -55,16 +57,38 @@ private slots:
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
         QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
-                           "02-06-2013 - /home/anna/Archivio cruciverba/prova.trmo", "Autore: Niccolò Bianchi",
+                           "02-06-2013 - prova.trmo", "Autore: Niccolò Bianchi",
                            rigaCrediti};
         for (int d : {orizzontale, verticale})
             for (const std::string& v : vociDefinizioni(s.cruciverba, d)) attesi << QString::fromStdString(v).simplified();
         for (const QString& a : attesi) QVERIFY2(testo.contains(a), qPrintable(a));
+        QVERIFY(!testo.contains("/home/anna"));  // the footer names the file, not the player's folders
         // At least 9 points on paper: sizes are points, never the printer's dots.
         const auto m = QRegularExpression(R"x(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">ORIZZONTALI:)x")
                            .match(comando("pdftotext", {"-bbox", pdf, "-"}));
         const double alta = m.captured(2).toDouble() - m.captured(1).toDouble();
         QVERIFY2(alta > 9 && alta < 12 * 1.35, qPrintable(QString::number(alta)));
+    }
+
+    void theKeptMeasuresChooseThePrintersOwnSizes() {
+        // The samples laid out as before, step by step on the printer's own measures at every
+        // size, and as now: halving over texts measured once, large, and scaled.
+        for (const char* nome : {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"}) {
+            const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
+            QVERIFY(dati);
+            Stato s;
+            s.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
+            s.nomeFile = nome;
+            for (const FormatoPagina& f : {FormatoPagina{}, FormatoPagina{612, 792, 36}}) {
+                MisuraCarta carta(f);
+                const Impaginazione prima = impagina(s, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
+                MisuraProporzionale misura(carta.superficie());
+                const Impaginazione ora = impagina(s, misura, f, "02-06-2013");
+                QVERIFY2(ora.griglia == prima.griglia, nome);
+                QCOMPARE(ora.elenchi.punti, prima.elenchi.punti);
+                QCOMPARE(ora.fogli, prima.fogli);
+            }
+        }
     }
 
     void printerErrorOrGridWithoutColumnsGiveOneMessage() {

@@ -29,6 +29,7 @@ void AspettoSchermo::creaVoci(QMenu* opzioni) {
         a->setObjectName(nome);
         a->setShortcuts(tasti);
         connect(a, &QAction::triggered, this, [this, verso = verso] {
+            if (primaDelloZoom && primaDelloZoom(verso)) return;
             static constexpr double livelli[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
             int i = 0;
             while (i + 1 < 7 && livelli[i] < zoom_) ++i;

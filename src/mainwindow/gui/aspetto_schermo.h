@@ -3,6 +3,7 @@
 // colours of the grid and the window (Normale, Alto contrasto, Scuro). The printed page never
 // follows either.
 #include <QObject>
+#include <functional>
 
 #include "model/disegno_schema.h"
 
@@ -21,6 +22,9 @@ public:
     void creaVoci(QMenu* opzioni);
     Aspetto aspetto() const { return aspetto_; }
     double zoom() const { return zoom_; }
+    // Asked first with the zoom's step (+1, -1, 0 for the normal size): true when another view
+    // took it (the print preview), and the grid's zoom stays.
+    std::function<bool(int)> primaDelloZoom;
 
 signals:
     // The grid must be drawn again.

@@ -34,6 +34,7 @@
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/file.h"
 #include "model/numeri.h"
+#include "printing/gui/anteprima.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 
@@ -173,6 +174,8 @@ void Form1::creaControlli() {
     StatusBar1->setAccessibleName("Barra di stato");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     Picture1 = new Sfondo(stato_, area_);
+    anteprima_ = new VistaAnteprima(stato_, area_);
+    anteprima_->hide();
     Command3d15 = new QPushButton("&Chiude anteprima", area_);
     Command3d15->setObjectName("Command3d15");
     Command3d15->setToolTip("Chiude anteprima di stampa");
@@ -208,6 +211,12 @@ void Form1::creaParti() {
     tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
     aspetto_->creaVoci(Menuimpo);
+    // The zoom's keys size the sheets while the print preview is shown.
+    aspetto_->primaDelloZoom = [this](int verso) {
+        if (sessione_->modo() != ModoVista::anteprima) return false;
+        anteprima_->zoom(verso);
+        return true;
+    };
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
     });
@@ -236,6 +245,7 @@ void Form1::disponiBarre() {
     Toolbar1->setGeometry(0, 0, w, t);
     const int s = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, h - s, w, s);
+    if (anteprima_) anteprima_->setGeometry(0, t, w, std::max(0, h - t - s));
     // The preview's close button sits on the toolbar, past its last button.
     Command3d15->resize(Command3d15->sizeHint());
     Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
@@ -536,8 +546,7 @@ void Form1::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
     if (sessione_->aperto() && sessione_->modo() == ModoVista::anteprima) {
-        dimensioneDisegnata_ = area_->size();
-        disegnaPaginaAnteprima();  // the same sheets, scaled to the new size
+        dimensioneDisegnata_ = area_->size();  // the preview scales its sheets by itself
         return;
     }
     if (!sessione_->aperto()) {

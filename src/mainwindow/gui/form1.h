@@ -31,6 +31,7 @@ class Lingue;
 class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
+class VistaAnteprima;
 class VistaPassaggio;
 
 class Form1 : public QMainWindow {
@@ -199,6 +200,7 @@ private:
     BarraStato* StatusBar1 = nullptr;
     Sfondo* Picture1 = nullptr;          // background picture while no puzzle is open
     QPushButton* Command3d15 = nullptr;  // closes the print preview
+    VistaAnteprima* anteprima_ = nullptr; // the print preview's sheets, between the bars
     QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
     // ---- The window's parts

@@ -8,6 +8,7 @@
 #include "mainwindow/finestra.h"
 #include "model/numeri.h"
 #include "printing/pagina.h"
+#include "printing/gui/anteprima.h"
 #include "printing/gui/settaggi.h"
 #include "printing/gui/stampante.h"
 
@@ -43,17 +44,10 @@ void Form1::anteprimaStampa() {
 
 void Form1::disegnaPaginaAnteprima() {
     // The sheets as the printer draws them: its font style and the paper's own text measures.
-    const Carattere schermo = superficie().carattere();
-    superficie().impostaCarattere(
-        {stato_.nomeFont, schermo.dimensione, stato_.carattereStampante.grassetto, stato_.carattereStampante.corsivo});
-    MisuraCarta misura;
-    try {
-        disegnaAnteprima(stato_, superficie(), misura.superficie(), areaFinestra(), dataDiOggi());
-    } catch (const ErroreOverflow&) {
-        // A window too small for a sheet: the area stays blank, the close button still works.
-        superficie().pulisci();
-    }
-    superficie().impostaCarattere(schermo);
+    if (anteprima_->fogli()->sfondo() != area_->sfondo()) anteprima_->fogli()->impostaSfondo(area_->sfondo());
+    anteprima_->mostra({stato_.nomeFont, superficie().carattere().dimensione, stato_.carattereStampante.grassetto,
+                        stato_.carattereStampante.corsivo},
+                       dataDiOggi());
 }
 
 void Form1::lasciaAnteprima() {
@@ -73,7 +67,9 @@ void Form1::dopoCambioModo() {
     MenuUtil->menuAction()->setVisible(sessione_->aperto() && !anteprima);
     MenuModifica->menuAction()->setVisible(sessione_->aperto() && !anteprima);
     escAnteprima_->setEnabled(anteprima);
+    anteprima_->setVisible(anteprima);
     if (anteprima) {
+        anteprima_->setFocus(Qt::OtherFocusReason);  // the arrows and the page keys scroll the sheets
         Command3d15->adjustSize();
         Command3d15->move((area_->width() - Command3d15->width()) / 2, 1);
         Command3d15->show();

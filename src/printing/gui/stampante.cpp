@@ -43,10 +43,12 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Pia
     // The job draws on the whole sheet and keeps its own margins.
     stampante.setFullPage(true);
     const FormatoPagina formato = formatoDi(stampante);
-    MisuraCarta misura(formato);
+    MisuraCarta carta(formato);
+    MisuraProporzionale misura(carta.superficie());
+    Impaginazione im;
     try {
-        misura.superficie().impostaCarattere(carattere);
-        impagina(stato, misura.superficie(), formato, data);
+        misura.impostaCarattere(carattere);
+        im = impagina(stato, misura, formato, data);
     } catch (const ErroreOverflow&) {
         piattaforma.messaggio(msgSchemaNonStampabile, {}, Icona::attenzione);
         return false;
@@ -62,7 +64,7 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Pia
         SuperficieQt sup(pittore, stampante.width(), stampante.height());
         sup.impostaScala(formato.larghezza, formato.altezza);
         sup.impostaCarattere(carattere);
-        disegnaPagine(stato, sup, misura.superficie(), formato, data,
+        disegnaPagine(stato, sup, misura, im, formato, data,
                       [&] { riuscita = stampante.newPage() && riuscita; });
         carattere = sup.carattere();
     }
