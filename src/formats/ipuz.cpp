@@ -5,7 +5,9 @@
 #include <QJsonObject>
 #include <QString>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -62,9 +64,39 @@ void applicaStile(Cella& k, const QJsonValue& valore, const QJsonObject& stili) 
         k.colore = "#" + s(colore.toLower());
 }
 
-// The cells of a word with no list of its own: from the labelled cell along the direction.
+std::optional<Casella> cellaDetta(const Cruciverba& x, const std::string& etichetta) {
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (x.bianca(c, r) && x.cella(c, r).etichetta == etichetta) return Casella{c, r};
+    return std::nullopt;
+}
+
+// A clue labelled by a range ("2-3", as the first crosswords were): the straight line of white
+// cells from one marked cell to the other, whatever the list's direction.
+std::vector<Casella> caselleDaIntervallo(const Cruciverba& x, const std::string& etichetta) {
+    static const QRegularExpression intervallo(R"(^\s*([^\s-]+)\s*-\s*([^\s-]+)\s*$)");
+    const QRegularExpressionMatch m = intervallo.match(q(etichetta));
+    if (!m.hasMatch()) return {};
+    const std::optional<Casella> a = cellaDetta(x, s(m.captured(1))), b = cellaDetta(x, s(m.captured(2)));
+    if (!a || !b || *a == *b) return {};
+    const int dc = b->colonna - a->colonna, dr = b->riga - a->riga;
+    if (dc != 0 && dr != 0 && std::abs(dc) != std::abs(dr)) return {};
+    const int passi = std::max(std::abs(dc), std::abs(dr));
+    std::vector<Casella> caselle;
+    for (int i = 0; i <= passi; ++i) {
+        const Casella k{a->colonna + i * (dc > 0) - i * (dc < 0), a->riga + i * (dr > 0) - i * (dr < 0)};
+        if (!x.bianca(k.colonna, k.riga)) return {};
+        caselle.push_back(k);
+    }
+    return caselle;
+}
+
+// The cells of a word with no list of its own: from the labelled cell along the direction, or
+// between the two cells a range names.
 std::vector<Casella> caselleDa(const Cruciverba& x, const std::string& etichetta, int dc, int dr) {
     if (etichetta.empty()) return {};
+    if (!cellaDetta(x, etichetta))
+        if (std::vector<Casella> tra = caselleDaIntervallo(x, etichetta); !tra.empty()) return tra;
     for (int r = 1; r <= x.righe(); ++r)
         for (int c = 1; c <= x.colonne(); ++c) {
             if (!x.bianca(c, r) || x.cella(c, r).etichetta != etichetta) continue;
@@ -311,17 +343,6 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
     QJsonObject clues;
     for (const ElencoDefinizioni& e : x.elenchi) {
         if (e.definizioni.empty()) continue;
-        QJsonArray lista;
-        for (const Definizione& w : e.definizioni) {
-            QJsonObject o;
-            if (!w.etichetta.empty()) o["number"] = etichettaIpuz(w.etichetta);
-            o["clue"] = q(w.testo);
-            if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
-            QJsonArray caselle;
-            for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
-            o["cells"] = caselle;
-            lista.append(o);
-        }
         std::string chiave = direzioneInIpuz(e.direzione);
         if (chiave == e.direzione && chiave != "Across" && chiave != "Down" && chiave != "Diagonal") {
             // A list of the file's own name runs the way its first word does.
@@ -329,6 +350,23 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
             const bool giu = k.size() >= 2 && k[1].colonna == k[0].colonna;
             const bool diagonale = k.size() >= 2 && k[1].colonna != k[0].colonna && k[1].riga != k[0].riga;
             chiave = std::string(diagonale ? "Diagonal" : giu ? "Down" : "Across") + ":" + chiave;
+        }
+        const std::string base = chiave.substr(0, chiave.find(':'));
+        const int dc = base == "Down" ? 0 : 1, dr = base == "Across" ? 0 : 1;
+        QJsonArray lista;
+        for (const Definizione& w : e.definizioni) {
+            QJsonObject o;
+            if (!w.etichetta.empty()) o["number"] = etichettaIpuz(w.etichetta);
+            o["clue"] = q(w.testo);
+            if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
+            // The cells only when the number does not lead to them: the common validators
+            // refuse a clue that carries its own, so a plain grid goes without.
+            if (w.etichetta.empty() || caselleDa(x, w.etichetta, dc, dr) != w.caselle) {
+                QJsonArray caselle;
+                for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
+                o["cells"] = caselle;
+            }
+            lista.append(o);
         }
         clues[q(chiave)] = lista;
     }
@@ -341,7 +379,7 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
     const auto* memo = dynamic_cast<const DatiIpuz*>(x.datiFormato.get());
     std::vector<std::string> voci;
     for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(x.cella(c, r).voce);
+        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceDaScrivere(x.cella(c, r)));
     if (memo && memo->voci == voci && memo->titolo == x.titolo && memo->autore == x.autore &&
         memo->copyright == x.copyright && memo->note == x.note)
         return memo->originale;
@@ -360,7 +398,7 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
         if (soluzione) o["solution"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.soluzione)); });
         o["clues"] = definizioniIpuz(x);
     }
-    o["saved"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.voce)); });
+    o["saved"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(voceDaScrivere(k))); });
     const auto credito = [&](const char* chiave, const std::string& valore, const std::string* letto) {
         if (letto && *letto == valore) return;
         if (valore.empty()) o.remove(chiave);
