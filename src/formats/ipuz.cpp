@@ -397,6 +397,10 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
         for (const Casella& k : caselleBianche(x)) soluzione = soluzione || !x.cella(k).soluzione.empty();
         if (soluzione) o["solution"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.soluzione)); });
         o["clues"] = definizioniIpuz(x);
+        // A clue's own cells came with version 2; without them the file is a version 1 one, the
+        // version the common validators know.
+        if (!QJsonDocument(o["clues"].toObject()).toJson(QJsonDocument::Compact).contains("\"cells\":"))
+            o["version"] = "http://ipuz.org/v1";
     }
     o["saved"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(voceDaScrivere(k))); });
     const auto credito = [&](const char* chiave, const std::string& valore, const std::string* letto) {

@@ -121,7 +121,8 @@ const QStringList direzioni = {"Across", "Down", "Diagonal", "Diagonal Up", "Dia
 std::string motivoRifiuto(const QJsonObject& o) {
     for (const char* c : {"version", "kind", "dimensions", "puzzle"})
         if (!o.contains(c)) return std::string("manca ") + c;
-    if (!o.value("version").toString().startsWith("http://ipuz.org/v")) return "version";
+    // The validators know version 1 only ("Unsupported version value found" for any other).
+    if (o.value("version").toString() != "http://ipuz.org/v1") return "version";
     for (const QJsonValue& riga : o.value("puzzle").toArray())
         for (const QJsonValue& k : riga.toArray()) {
             if (k.isBool() || k.isArray() || (k.isObject() && k.toObject().isEmpty())) return "puzzle: cella";
@@ -183,17 +184,20 @@ TEST(Ipuz, WrittenFilesPassTheCommonValidatorsWhereThePuzzleAllows) {
 
     // A word its number does not lead to keeps its cells, and the validators' verdict with them.
     x.elenchi.push_back({"Speciali", {{"", "Senza numero", {{1, 1}, {1, 2}}, ""}}});
-    const QJsonObject proprio = oggetto(FormatoIpuz().scrivi(x));
+    QJsonObject proprio = oggetto(FormatoIpuz().scrivi(x));
+    EXPECT_EQ(proprio.value("version").toString(), "http://ipuz.org/v2");  // cells are version 2's
+    proprio["version"] = "http://ipuz.org/v1";
     EXPECT_EQ(motivoRifiuto(proprio), "clues: cells");
     EXPECT_TRUE(leggi(FormatoIpuz().scrivi(x)).elenchi == x.elenchi);
 
     // The checks themselves catch what the validators refuse.
     const std::pair<const char*, std::string> rifiutati[] = {
         {R"({"version": "v", "kind": [], "dimensions": {}, "puzzle": []})", "version"},
-        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}})", "manca puzzle"},
-        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}, "puzzle": [[{"label": 1}]]})", "puzzle: label"},
-        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}, "puzzle": [], "saved": [[1]]})", "saved: valore"},
-        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}, "puzzle": [], "clues": {"Sideways": []}})",
+        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}, "puzzle": []})", "version"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}})", "manca puzzle"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [[{"label": 1}]]})", "puzzle: label"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [], "saved": [[1]]})", "saved: valore"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [], "clues": {"Sideways": []}})",
          "clues: Sideways"},
     };
     for (const auto& [dati, motivo] : rifiutati)
