@@ -9,7 +9,8 @@ trmo="$radice/${BUILD_DIR:-build}/Quadrivo/trmo"
 [ -x "$trmo" ] || { echo "validatori: manca $trmo (prima la build)" >&2; exit 1; }
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
-npm install --prefix "$lavoro" --no-audit --no-fund --silent @xwordly/xword-parser@1 >/dev/null
+# 1.0.5: the later 1.1.0 depends on a package the registry does not hold.
+npm install --prefix "$lavoro" --no-audit --no-fund --silent @xwordly/xword-parser@1.0.5 >/dev/null
 for schema in "$radice"/data/archivio/*.trmo; do
   nome=$(basename "$schema" .trmo)
   for estensione in ipuz puz; do
@@ -17,9 +18,10 @@ for schema in "$radice"/data/archivio/*.trmo; do
   done
 done
 cd "$lavoro"
-node - <<'FINE'
-const fs = require('fs');
-const { parse } = require('@xwordly/xword-parser');
+# As a module: the package's require() build does not load.
+cat >controlla.mjs <<'FINE'
+import fs from 'fs';
+import { parse } from '@xwordly/xword-parser';
 let sbagliati = 0;
 for (const nome of fs.readdirSync('.').filter((f) => /\.(ipuz|puz)$/.test(f)).sort()) {
   try {
@@ -35,4 +37,5 @@ for (const nome of fs.readdirSync('.').filter((f) => /\.(ipuz|puz)$/.test(f)).so
 }
 process.exit(sbagliati ? 1 : 0);
 FINE
+node controlla.mjs
 echo "validatori: ok"
