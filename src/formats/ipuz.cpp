@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace quadrivo {
@@ -64,20 +65,28 @@ void applicaStile(Cella& k, const QJsonValue& valore, const QJsonObject& stili) 
         k.colore = "#" + s(colore.toLower());
 }
 
-std::optional<Casella> cellaDetta(const Cruciverba& x, const std::string& etichetta) {
+// The first white cell of each label, in reading order: found once per file, not per clue.
+using Etichette = std::map<std::string, Casella>;
+Etichette etichetteDi(const Cruciverba& x) {
+    Etichette e;
     for (int r = 1; r <= x.righe(); ++r)
         for (int c = 1; c <= x.colonne(); ++c)
-            if (x.bianca(c, r) && x.cella(c, r).etichetta == etichetta) return Casella{c, r};
-    return std::nullopt;
+            if (x.bianca(c, r) && !x.cella(c, r).etichetta.empty()) e.try_emplace(x.cella(c, r).etichetta, Casella{c, r});
+    return e;
+}
+
+std::optional<Casella> cellaDetta(const Etichette& e, const std::string& etichetta) {
+    const auto it = e.find(etichetta);
+    return it == e.end() ? std::nullopt : std::optional<Casella>(it->second);
 }
 
 // A clue labelled by a range ("2-3", as the first crosswords were): the straight line of white
 // cells from one marked cell to the other, whatever the list's direction.
-std::vector<Casella> caselleDaIntervallo(const Cruciverba& x, const std::string& etichetta) {
+std::vector<Casella> caselleDaIntervallo(const Cruciverba& x, const Etichette& e, const std::string& etichetta) {
     static const QRegularExpression intervallo(R"(^\s*([^\s-]+)\s*-\s*([^\s-]+)\s*$)");
     const QRegularExpressionMatch m = intervallo.match(q(etichetta));
     if (!m.hasMatch()) return {};
-    const std::optional<Casella> a = cellaDetta(x, s(m.captured(1))), b = cellaDetta(x, s(m.captured(2)));
+    const std::optional<Casella> a = cellaDetta(e, s(m.captured(1))), b = cellaDetta(e, s(m.captured(2)));
     if (!a || !b || *a == *b) return {};
     const int dc = b->colonna - a->colonna, dr = b->riga - a->riga;
     if (dc != 0 && dr != 0 && std::abs(dc) != std::abs(dr)) return {};
@@ -93,26 +102,21 @@ std::vector<Casella> caselleDaIntervallo(const Cruciverba& x, const std::string&
 
 // The cells of a word with no list of its own: from the labelled cell along the direction, or
 // between the two cells a range names.
-std::vector<Casella> caselleDa(const Cruciverba& x, const std::string& etichetta, int dc, int dr) {
+std::vector<Casella> caselleDa(const Cruciverba& x, const Etichette& e, const std::string& etichetta, int dc, int dr) {
     if (etichetta.empty()) return {};
-    if (!cellaDetta(x, etichetta))
-        if (std::vector<Casella> tra = caselleDaIntervallo(x, etichetta); !tra.empty()) return tra;
-    for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) {
-            if (!x.bianca(c, r) || x.cella(c, r).etichetta != etichetta) continue;
-            std::vector<Casella> caselle{{c, r}};
-            Casella k{c, r};
-            while (true) {
-                const Casella dopo{k.colonna + dc, k.riga + dr};
-                if (!x.bianca(dopo.colonna, dopo.riga) || (dr == 0 || dc == 0 ? confine(x, k, dopo) : false)) break;
-                caselle.push_back(k = dopo);
-            }
-            return caselle;
-        }
-    return {};
+    const std::optional<Casella> inizio = cellaDetta(e, etichetta);
+    if (!inizio) return caselleDaIntervallo(x, e, etichetta);
+    std::vector<Casella> caselle{*inizio};
+    Casella k = *inizio;
+    while (true) {
+        const Casella dopo{k.colonna + dc, k.riga + dr};
+        if (!x.bianca(dopo.colonna, dopo.riga) || (dr == 0 || dc == 0 ? confine(x, k, dopo) : false)) break;
+        caselle.push_back(k = dopo);
+    }
+    return caselle;
 }
 
-Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, int dc, int dr) {
+Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, const Etichette& e, int dc, int dr) {
     Definizione w;
     std::vector<Casella> caselle;
     if (v.isArray()) {
@@ -129,11 +133,11 @@ Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, int dc, 
             const Casella k{cr.at(0).toInt(), cr.at(1).toInt()};
             if (x.dentro(k)) caselle.push_back(k);
         }
-        if (caselle.empty()) caselle = caselleDa(x, testoDi(o.value("number")), dc, dr);
+        if (caselle.empty()) caselle = caselleDa(x, e, testoDi(o.value("number")), dc, dr);
     } else {
         w.testo = testoDi(v);
     }
-    w.caselle = caselle.empty() && !v.isObject() ? caselleDa(x, w.etichetta, dc, dr) : caselle;
+    w.caselle = caselle.empty() && !v.isObject() ? caselleDa(x, e, w.etichetta, dc, dr) : caselle;
     return w;
 }
 
@@ -271,6 +275,7 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
 
     x.elenchi = {{nomeOrizzontali, {}}, {nomeVerticali, {}}};
     const QJsonObject clues = o.value("clues").toObject();
+    const Etichette etichette = etichetteDi(x);
     for (auto it = clues.begin(); it != clues.end(); ++it) {
         const std::string chiave = s(it.key()), base = chiave.substr(0, chiave.find(':'));
         const int dc = base == "Down" ? 0 : 1, dr = base == "Across" ? 0 : 1;
@@ -279,7 +284,7 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
         for (ElencoDefinizioni& d : x.elenchi)
             if (d.direzione == nome) e = &d;
         if (!e) e = &x.elenchi.emplace_back(ElencoDefinizioni{nome, {}});
-        for (const QJsonValue& v : it.value().toArray()) e->definizioni.push_back(definizioneDaIpuz(v, x, dc, dr));
+        for (const QJsonValue& v : it.value().toArray()) e->definizioni.push_back(definizioneDaIpuz(v, x, etichette, dc, dr));
     }
     x.titolo = s(o.value("title").toString());
     x.autore = s(o.value("author").toString());
@@ -341,6 +346,7 @@ QJsonArray grigliaIpuz(const Cruciverba& x, const QString& blocco, const std::fu
 
 QJsonObject definizioniIpuz(const Cruciverba& x) {
     QJsonObject clues;
+    const Etichette etichette = etichetteDi(x);
     for (const ElencoDefinizioni& e : x.elenchi) {
         if (e.definizioni.empty()) continue;
         std::string chiave = direzioneInIpuz(e.direzione);
@@ -361,7 +367,7 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
             if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
             // The cells only when the number does not lead to them: the common validators
             // refuse a clue that carries its own, so a plain grid goes without.
-            if (w.etichetta.empty() || caselleDa(x, w.etichetta, dc, dr) != w.caselle) {
+            if (w.etichetta.empty() || caselleDa(x, etichette, w.etichetta, dc, dr) != w.caselle) {
                 QJsonArray caselle;
                 for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
                 o["cells"] = caselle;
