@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from build/ and checks what it holds: the program folder, the
-# command, the desktop entry, icons, MIME type and AppStream metadata (validated), no caches.
+# commands, the desktop entry, icons, MIME type and AppStream metadata (validated), no caches;
+# then lintian, which must find nothing to complain of.
 set -euo pipefail
 cd "$(dirname "$0")/../build"
 rm -f quadrivo_*.deb
@@ -9,7 +10,8 @@ deb=$(ls quadrivo_*.deb)
 contenuto=$(dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }')
 manca=0
 for voce in \
-  "./usr/bin/quadrivo -> ../lib/quadrivo/quadrivo" \
+  "./usr/games/quadrivo -> ../lib/quadrivo/quadrivo" \
+  "./usr/bin/trmo -> ../lib/quadrivo/trmo" "./usr/bin/lessico -> ../lib/quadrivo/lessico" \
   ./usr/lib/quadrivo/quadrivo ./usr/lib/quadrivo/trmo ./usr/lib/quadrivo/lessico ./usr/lib/quadrivo/lessico-incroci \
   ./usr/lib/quadrivo/tramerio.ini ./usr/lib/quadrivo/Quadrivoa.jpg ./usr/lib/quadrivo/Quadrivob.jpg \
   ./usr/lib/quadrivo/LessicoItaliano.dat ./usr/lib/quadrivo/LessicoInglese.dat \
@@ -40,5 +42,16 @@ trap 'rm -rf "$estratto"' EXIT
 dpkg-deb -x "$deb" "$estratto"
 appstreamcli validate --no-net "$estratto/usr/share/metainfo/org.example.quadrivo.metainfo.xml"
 desktop-file-validate "$estratto/usr/share/applications/org.example.quadrivo.desktop"
+# The commands the manual pages document answer --help, through their links as installed.
+for comando in trmo lessico; do
+  "$estratto/usr/bin/$comando" --help >/dev/null || { echo "pacchetto: $comando --help non esce con 0" >&2; manca=1; }
+done
+# Errors and warnings both count; lintian's informational notes do not.
+if command -v lintian >/dev/null 2>&1; then
+  lintian --fail-on error,warning "$deb" || { echo "pacchetto: lintian trova problemi" >&2; manca=1; }
+else
+  echo "pacchetto: lintian non è installato (apt-get install lintian)" >&2
+  manca=1
+fi
 [ "$manca" = 0 ] || exit 1
 echo "pacchetto: $deb ok"

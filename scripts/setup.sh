@@ -10,7 +10,7 @@ pkgs=(
   libzip-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fontconfig qt6-translations-l10n
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file lintian
   xvfb xauth x11-utils xdotool imagemagick poppler-utils hyperfine
   witalian wfrench wamerican wbritish
   ca-certificates

@@ -49,6 +49,13 @@ public:
     virtual std::string nonContiene(const Cruciverba&) const { return {}; }
 };
 
+// The entry a file gets for a cell: pencil guesses belong to the player's data, never to a
+// puzzle file, so other programs never take them for answers.
+inline const std::string& voceDaScrivere(const Cella& k) {
+    static const std::string nessuna;
+    return k.matita ? nessuna : k.voce;
+}
+
 // Every known format, .trmo first.
 const std::vector<const Formato*>& formati();
 const Formato* formatoPerNome(const std::string& nome);

@@ -5,8 +5,11 @@
 #include <QJsonObject>
 #include <QString>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace quadrivo {
@@ -62,25 +65,58 @@ void applicaStile(Cella& k, const QJsonValue& valore, const QJsonObject& stili) 
         k.colore = "#" + s(colore.toLower());
 }
 
-// The cells of a word with no list of its own: from the labelled cell along the direction.
-std::vector<Casella> caselleDa(const Cruciverba& x, const std::string& etichetta, int dc, int dr) {
-    if (etichetta.empty()) return {};
+// The first white cell of each label, in reading order: found once per file, not per clue.
+using Etichette = std::map<std::string, Casella>;
+Etichette etichetteDi(const Cruciverba& x) {
+    Etichette e;
     for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) {
-            if (!x.bianca(c, r) || x.cella(c, r).etichetta != etichetta) continue;
-            std::vector<Casella> caselle{{c, r}};
-            Casella k{c, r};
-            while (true) {
-                const Casella dopo{k.colonna + dc, k.riga + dr};
-                if (!x.bianca(dopo.colonna, dopo.riga) || (dr == 0 || dc == 0 ? confine(x, k, dopo) : false)) break;
-                caselle.push_back(k = dopo);
-            }
-            return caselle;
-        }
-    return {};
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (x.bianca(c, r) && !x.cella(c, r).etichetta.empty()) e.try_emplace(x.cella(c, r).etichetta, Casella{c, r});
+    return e;
 }
 
-Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, int dc, int dr) {
+std::optional<Casella> cellaDetta(const Etichette& e, const std::string& etichetta) {
+    const auto it = e.find(etichetta);
+    return it == e.end() ? std::nullopt : std::optional<Casella>(it->second);
+}
+
+// A clue labelled by a range ("2-3", as the first crosswords were): the straight line of white
+// cells from one marked cell to the other, whatever the list's direction.
+std::vector<Casella> caselleDaIntervallo(const Cruciverba& x, const Etichette& e, const std::string& etichetta) {
+    static const QRegularExpression intervallo(R"(^\s*([^\s-]+)\s*-\s*([^\s-]+)\s*$)");
+    const QRegularExpressionMatch m = intervallo.match(q(etichetta));
+    if (!m.hasMatch()) return {};
+    const std::optional<Casella> a = cellaDetta(e, s(m.captured(1))), b = cellaDetta(e, s(m.captured(2)));
+    if (!a || !b || *a == *b) return {};
+    const int dc = b->colonna - a->colonna, dr = b->riga - a->riga;
+    if (dc != 0 && dr != 0 && std::abs(dc) != std::abs(dr)) return {};
+    const int passi = std::max(std::abs(dc), std::abs(dr));
+    std::vector<Casella> caselle;
+    for (int i = 0; i <= passi; ++i) {
+        const Casella k{a->colonna + i * (dc > 0) - i * (dc < 0), a->riga + i * (dr > 0) - i * (dr < 0)};
+        if (!x.bianca(k.colonna, k.riga)) return {};
+        caselle.push_back(k);
+    }
+    return caselle;
+}
+
+// The cells of a word with no list of its own: from the labelled cell along the direction, or
+// between the two cells a range names.
+std::vector<Casella> caselleDa(const Cruciverba& x, const Etichette& e, const std::string& etichetta, int dc, int dr) {
+    if (etichetta.empty()) return {};
+    const std::optional<Casella> inizio = cellaDetta(e, etichetta);
+    if (!inizio) return caselleDaIntervallo(x, e, etichetta);
+    std::vector<Casella> caselle{*inizio};
+    Casella k = *inizio;
+    while (true) {
+        const Casella dopo{k.colonna + dc, k.riga + dr};
+        if (!x.bianca(dopo.colonna, dopo.riga) || (dr == 0 || dc == 0 ? confine(x, k, dopo) : false)) break;
+        caselle.push_back(k = dopo);
+    }
+    return caselle;
+}
+
+Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, const Etichette& e, int dc, int dr) {
     Definizione w;
     std::vector<Casella> caselle;
     if (v.isArray()) {
@@ -97,11 +133,11 @@ Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, int dc, 
             const Casella k{cr.at(0).toInt(), cr.at(1).toInt()};
             if (x.dentro(k)) caselle.push_back(k);
         }
-        if (caselle.empty()) caselle = caselleDa(x, testoDi(o.value("number")), dc, dr);
+        if (caselle.empty()) caselle = caselleDa(x, e, testoDi(o.value("number")), dc, dr);
     } else {
         w.testo = testoDi(v);
     }
-    w.caselle = caselle.empty() && !v.isObject() ? caselleDa(x, w.etichetta, dc, dr) : caselle;
+    w.caselle = caselle.empty() && !v.isObject() ? caselleDa(x, e, w.etichetta, dc, dr) : caselle;
     return w;
 }
 
@@ -239,6 +275,7 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
 
     x.elenchi = {{nomeOrizzontali, {}}, {nomeVerticali, {}}};
     const QJsonObject clues = o.value("clues").toObject();
+    const Etichette etichette = etichetteDi(x);
     for (auto it = clues.begin(); it != clues.end(); ++it) {
         const std::string chiave = s(it.key()), base = chiave.substr(0, chiave.find(':'));
         const int dc = base == "Down" ? 0 : 1, dr = base == "Across" ? 0 : 1;
@@ -247,7 +284,7 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
         for (ElencoDefinizioni& d : x.elenchi)
             if (d.direzione == nome) e = &d;
         if (!e) e = &x.elenchi.emplace_back(ElencoDefinizioni{nome, {}});
-        for (const QJsonValue& v : it.value().toArray()) e->definizioni.push_back(definizioneDaIpuz(v, x, dc, dr));
+        for (const QJsonValue& v : it.value().toArray()) e->definizioni.push_back(definizioneDaIpuz(v, x, etichette, dc, dr));
     }
     x.titolo = s(o.value("title").toString());
     x.autore = s(o.value("author").toString());
@@ -309,19 +346,9 @@ QJsonArray grigliaIpuz(const Cruciverba& x, const QString& blocco, const std::fu
 
 QJsonObject definizioniIpuz(const Cruciverba& x) {
     QJsonObject clues;
+    const Etichette etichette = etichetteDi(x);
     for (const ElencoDefinizioni& e : x.elenchi) {
         if (e.definizioni.empty()) continue;
-        QJsonArray lista;
-        for (const Definizione& w : e.definizioni) {
-            QJsonObject o;
-            if (!w.etichetta.empty()) o["number"] = etichettaIpuz(w.etichetta);
-            o["clue"] = q(w.testo);
-            if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
-            QJsonArray caselle;
-            for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
-            o["cells"] = caselle;
-            lista.append(o);
-        }
         std::string chiave = direzioneInIpuz(e.direzione);
         if (chiave == e.direzione && chiave != "Across" && chiave != "Down" && chiave != "Diagonal") {
             // A list of the file's own name runs the way its first word does.
@@ -329,6 +356,23 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
             const bool giu = k.size() >= 2 && k[1].colonna == k[0].colonna;
             const bool diagonale = k.size() >= 2 && k[1].colonna != k[0].colonna && k[1].riga != k[0].riga;
             chiave = std::string(diagonale ? "Diagonal" : giu ? "Down" : "Across") + ":" + chiave;
+        }
+        const std::string base = chiave.substr(0, chiave.find(':'));
+        const int dc = base == "Down" ? 0 : 1, dr = base == "Across" ? 0 : 1;
+        QJsonArray lista;
+        for (const Definizione& w : e.definizioni) {
+            QJsonObject o;
+            if (!w.etichetta.empty()) o["number"] = etichettaIpuz(w.etichetta);
+            o["clue"] = q(w.testo);
+            if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
+            // The cells only when the number does not lead to them: the common validators
+            // refuse a clue that carries its own, so a plain grid goes without.
+            if (w.etichetta.empty() || caselleDa(x, etichette, w.etichetta, dc, dr) != w.caselle) {
+                QJsonArray caselle;
+                for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
+                o["cells"] = caselle;
+            }
+            lista.append(o);
         }
         clues[q(chiave)] = lista;
     }
@@ -341,7 +385,7 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
     const auto* memo = dynamic_cast<const DatiIpuz*>(x.datiFormato.get());
     std::vector<std::string> voci;
     for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(x.cella(c, r).voce);
+        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceDaScrivere(x.cella(c, r)));
     if (memo && memo->voci == voci && memo->titolo == x.titolo && memo->autore == x.autore &&
         memo->copyright == x.copyright && memo->note == x.note)
         return memo->originale;
@@ -359,8 +403,12 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
         for (const Casella& k : caselleBianche(x)) soluzione = soluzione || !x.cella(k).soluzione.empty();
         if (soluzione) o["solution"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.soluzione)); });
         o["clues"] = definizioniIpuz(x);
+        // A clue's own cells came with version 2; without them the file is a version 1 one, the
+        // version the common validators know.
+        if (!QJsonDocument(o["clues"].toObject()).toJson(QJsonDocument::Compact).contains("\"cells\":"))
+            o["version"] = "http://ipuz.org/v1";
     }
-    o["saved"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.voce)); });
+    o["saved"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(voceDaScrivere(k))); });
     const auto credito = [&](const char* chiave, const std::string& valore, const std::string* letto) {
         if (letto && *letto == valore) return;
         if (valore.empty()) o.remove(chiave);

@@ -246,7 +246,7 @@ std::string FormatoJpz::scrivi(const Cruciverba& x) const {
             } else {
                 if (!k.soluzione.empty()) w.writeAttribute("solution", q(k.soluzione));
                 if (!k.etichetta.empty()) w.writeAttribute("number", q(k.etichetta));
-                if (!k.voce.empty()) w.writeAttribute("solve-state", q(k.voce));
+                if (!voceDaScrivere(k).empty()) w.writeAttribute("solve-state", q(voceDaScrivere(k)));
                 if (k.data) w.writeAttribute("hint", "true");
                 if (k.cerchio) w.writeAttribute("background-shape", "circle");
                 if (!k.colore.empty()) w.writeAttribute("background-color", q(k.colore));

@@ -225,6 +225,10 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
             const auto f = static_cast<unsigned char>(gext->dati[i]);
             k.cerchio = f & 0x80;
             k.data = (f & 0x40) && !k.voce.empty();
+            const Casella dove{static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1};
+            if (f & 0x20) x.segniFile.sbagliate.insert(dove);
+            else if (f & 0x10) x.segniFile.corrette.insert(dove);
+            if (f & 0x40) x.segniFile.rivelate.insert(dove);
         }
     }
     numeraStandard(x);
@@ -249,7 +253,8 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
     calcolaSomme(ricalcolata, memo->soluzione, memo->griglia, memo->stringhe, memo->conNote, memo->versione);
     const bool somme = sezioniGiuste && ricalcolata.substr(0, 0x18) == memo->intestazione.substr(0, 0x18);
     if (criptata)
-        l.spiegazione = "La soluzione di questo schema è cifrata: lo si può risolvere, ma il programma non può controllarlo.";
+        l.spiegazione = "La soluzione di questo schema è cifrata: lo si può risolvere, e controllarlo dopo averlo "
+                        "sbloccato con il suo codice di quattro cifre (Utilità → Sblocca soluzione...).";
     else if (!somme)
         l.spiegazione = "Le somme di controllo del file non tornano: il file potrebbe essere stato modificato fuori da "
                         "Across Lite.";
@@ -259,6 +264,102 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
     l.esito = EsitoLettura::ok;
     l.cruciverba = std::move(x);
     return l;
+}
+
+namespace {
+
+std::array<int, 4> cifre(int codice) {
+    return {codice / 1000 % 10, codice / 100 % 10, codice / 10 % 10, codice % 10};
+}
+
+// Each letter moved on by the code's digits in turn.
+void sposta(std::string& t, const std::array<int, 4>& c, int verso) {
+    for (size_t i = 0; i < t.size(); ++i)
+        t[i] = static_cast<char>('A' + ((t[i] - 'A' + verso * c[i % 4]) % 26 + 26) % 26);
+}
+
+// The second half dealt between the first like a deck: b0 a0 b1 a1 ... (an odd last stays last).
+std::string mescola(const std::string& t) {
+    const size_t meta = t.size() / 2;
+    std::string m;
+    for (size_t i = 0; i < meta; ++i) m += t[meta + i], m += t[i];
+    if (t.size() % 2) m += t.back();
+    return m;
+}
+
+std::string smescola(const std::string& t) {
+    std::string dispari, pari;
+    for (size_t i = 0; i < t.size(); ++i) (i % 2 ? dispari : pari) += t[i];
+    return dispari + pari;
+}
+
+// The solution's cells down the columns, black squares left out: the order the lock works in.
+std::vector<size_t> ordineColonne(int colonne, int righe, const std::string& soluzione) {
+    std::vector<size_t> ordine;
+    for (int c = 0; c < colonne; ++c)
+        for (int r = 0; r < righe; ++r)
+            if (const size_t i = static_cast<size_t>(r * colonne + c); i < soluzione.size() && soluzione[i] != '.')
+                ordine.push_back(i);
+    return ordine;
+}
+
+}  // namespace
+
+std::string cifraLetterePuz(std::string t, int codice) {
+    const std::array<int, 4> c = cifre(codice);
+    for (int k : c) {
+        sposta(t, c, 1);
+        const size_t taglio = static_cast<size_t>(k) < t.size() ? static_cast<size_t>(k) : 0;
+        t = t.substr(taglio) + t.substr(0, taglio);
+        t = mescola(t);
+    }
+    return t;
+}
+
+std::string decifraLetterePuz(std::string t, int codice) {
+    const std::array<int, 4> c = cifre(codice);
+    for (auto k = c.rbegin(); k != c.rend(); ++k) {
+        t = smescola(t);
+        const size_t taglio = static_cast<size_t>(*k) < t.size() ? t.size() - static_cast<size_t>(*k) : 0;
+        t = t.substr(taglio) + t.substr(0, taglio);
+        sposta(t, c, -1);
+    }
+    return t;
+}
+
+bool puzBloccato(const Cruciverba& x) {
+    const auto* memo = dynamic_cast<const DatiPuz*>(x.datiFormato.get());
+    return memo && (parola(memo->intestazione, 0x32) & cifrata);
+}
+
+bool sbloccaPuz(Cruciverba& x, int codice) {
+    if (!puzBloccato(x) || codice < 0 || codice > 9999) return false;
+    auto memo = std::make_shared<DatiPuz>(dynamic_cast<const DatiPuz&>(*x.datiFormato));
+    const std::vector<size_t> ordine = ordineColonne(x.colonne(), x.righe(), memo->soluzione);
+    std::string lettere;
+    for (size_t i : ordine) {
+        if (memo->soluzione[i] < 'A' || memo->soluzione[i] > 'Z') return false;  // only letters are ever locked
+        lettere += memo->soluzione[i];
+    }
+    const std::string chiare = decifraLetterePuz(lettere, codice);
+    if (sommaPuz(chiare) != parola(memo->intestazione, 0x1e)) return false;
+    for (size_t j = 0; j < ordine.size(); ++j) memo->soluzione[ordine[j]] = chiare[j];
+    // Unlocked for good: the file written from now on keeps the plain solution.
+    scriviParola(memo->intestazione, 0x1e, 0);
+    scriviParola(memo->intestazione, 0x32, static_cast<std::uint16_t>(parola(memo->intestazione, 0x32) & ~cifrata));
+    const Sezione* grbs = sezione(memo->sezioni, "GRBS");
+    const Sezione* rtbl = sezione(memo->sezioni, "RTBL");
+    const std::map<int, std::string> rebus = rtbl ? tabellaRebus(rtbl->dati) : std::map<int, std::string>{};
+    const size_t celle = memo->soluzione.size();
+    for (size_t i : ordine) {
+        Cella& k = x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1);
+        k.soluzione = std::string(1, memo->soluzione[i]);
+        if (grbs && grbs->dati.size() == celle && grbs->dati[i] != 0)
+            if (auto it = rebus.find(static_cast<unsigned char>(grbs->dati[i]) - 1); it != rebus.end())
+                k.soluzione = daPuz(it->second, memo->utf8);
+    }
+    x.datiFormato = std::move(memo);
+    return true;
 }
 
 std::optional<long long> tempoPuz(const Cruciverba& x) {
@@ -352,8 +453,8 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     bool rebusGiocatore = rusrLetta != nullptr;
     for (size_t i = 0; i < celle && i < m.voci.size(); ++i) {
         const Cella& k = x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1);
-        const std::string v = inPuz(k.voce, m.utf8);
-        const bool cambiata = k.voce != m.voci[i] && k.bianca();
+        const std::string v = inPuz(voceDaScrivere(k), m.utf8);
+        const bool cambiata = voceDaScrivere(k) != m.voci[i] && k.bianca();
         if (cambiata) griglia[i] = v.empty() ? '-' : v[0];
         rebusGiocatore = rebusGiocatore || v.size() > 1;
         // An untouched cell keeps its entry as read, whatever it holds.
@@ -372,6 +473,32 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     }
     if (m.conNote) testo(stringhe.size() - 1, x.note);
     std::vector<Sezione> sezioni = m.sezioni;
+    // The marks in GEXT, where other programs look for them: 0x20 wrong now, 0x10 wrong once,
+    // 0x40 revealed (a given letter too), 0x80 circled. A file whose marks did not change keeps
+    // its section as read.
+    {
+        const Sezione* letta = sezione(m.sezioni, "GEXT");
+        std::string gext = letta && letta->dati.size() == celle ? letta->dati : std::string(celle, '\0');
+        bool segni = false;
+        for (size_t i = 0; i < celle; ++i) {
+            const Casella k{static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1};
+            const Cella& z = x.cella(k);
+            if (!z.bianca()) continue;
+            auto f = static_cast<unsigned char>(static_cast<unsigned char>(gext[i]) & ~0x70);
+            if (x.segniFile.sbagliate.contains(k)) f |= 0x20;
+            else if (x.segniFile.corrette.contains(k)) f |= 0x10;
+            if (x.segniFile.rivelate.contains(k) || z.data) f |= 0x40;
+            if (z.cerchio) f |= 0x80;
+            segni = segni || f != 0;
+            gext[i] = static_cast<char>(f);
+        }
+        if (letta && letta->dati.size() == celle) {
+            for (Sezione& z : sezioni)
+                if (z.nome == "GEXT") z.dati = gext;
+        } else if (segni) {
+            sezioni.push_back({"GEXT", gext});
+        }
+    }
     // The solving time: the section as read while it says the same, else written anew (after
     // the comma, the file's own "stopped" flag).
     if (x.secondiFile && *x.secondiFile >= 0 && tempoPuz(x) != x.secondiFile) {
@@ -386,7 +513,7 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
         const Sezione* vecchia = sezione(m.sezioni, "RUSR");
         bool cambiata = !vecchia;
         for (size_t i = 0; i < celle && i < m.voci.size(); ++i)
-            cambiata = cambiata || x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1).voce != m.voci[i];
+            cambiata = cambiata || voceDaScrivere(x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1)) != m.voci[i];
         if (!vecchia) sezioni.push_back({"RUSR", rusr});
         else if (cambiata)
             for (Sezione& z : sezioni)

@@ -24,6 +24,18 @@ public:
 // The format's running checksum of a region.
 std::uint16_t sommaPuz(std::string_view dati, std::uint16_t somma = 0);
 
+// Across Lite's locking: the solution's letters, read down the columns with the black squares
+// left out, scrambled with a four-digit code (0000-9999). A file records only the checksum of
+// the letters before scrambling, so a code is right when the letters it gives match it.
+std::string cifraLetterePuz(std::string lettere, int codice);
+std::string decifraLetterePuz(std::string lettere, int codice);
+
+// Whether the puzzle is a .puz whose solution is locked.
+bool puzBloccato(const Cruciverba& cruciverba);
+// Unlocks a locked .puz with its code: the solution goes into the puzzle and into the file
+// written from now on. False, with nothing changed, for a wrong code.
+bool sbloccaPuz(Cruciverba& cruciverba, int codice);
+
 // The solving time of the LTIM section as read (seconds), when the file has one.
 std::optional<long long> tempoPuz(const Cruciverba& cruciverba);
 

@@ -221,9 +221,10 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
             const Cella& k = x.cella(c, r);
             if (!k.bianca()) continue;
             const size_t i = static_cast<size_t>(r - 1) * static_cast<size_t>(x.colonne()) + static_cast<size_t>(c - 1);
-            if (i < memo->vociLette.size() && memo->vociLette[i] == k.voce) continue;
-            const unsigned char prima = k.voce.empty() ? 0 : static_cast<unsigned char>(k.voce[0]);
-            const char b = prima < 0x80 ? static_cast<char>(prima) : aWindows1252(k.voce)[0];
+            const std::string& v = voceDaScrivere(k);
+            if (i < memo->vociLette.size() && memo->vociLette[i] == v) continue;
+            const unsigned char prima = v.empty() ? 0 : static_cast<unsigned char>(v[0]);
+            const char b = prima < 0x80 ? static_cast<char>(prima) : aWindows1252(v)[0];
             const char voce = b == 0 || b == '*' ? '.' : b;
             const size_t dove = inizio + static_cast<size_t>(2 * c - 1);
             if (dove < out.size()) out[dove] = voce;

@@ -104,6 +104,7 @@ const std::vector<VoceMenu>& vociMenu() {
         {Menu::utilita, "MenuRivelaLettera", "&Rivela lettera", "Shift+F9", false},
         {Menu::utilita, "MenuRivelaParola", "Ri&vela parola", "F9", false},
         {Menu::utilita, "MenuRivelaSchema", "Rivela &schema ...", "", false},
+        {Menu::utilita, "MenuSblocca", "S&blocca soluzione ...", "", false},
         {Menu::utilita, "Meno8", "-", "", false},
         {Menu::utilita, "MenuPausa", "Pa&usa", "F6", false},
         {Menu::utilita, "Meno5", "-", "", false},

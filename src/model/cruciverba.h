@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,15 @@ public:
     // The solving time the file carries (a .puz's LTIM), in seconds; the session keeps it
     // current before every write. None when the file has none.
     std::optional<std::int64_t> secondiFile;
+    // The solve's marks as a file carries them for other programs (a .puz's GEXT): read with
+    // the file, and kept current by the session before every write, as the time is.
+    struct SegniFile {
+        std::set<Casella> sbagliate;  // marked wrong now
+        std::set<Casella> corrette;   // marked wrong once and put right since
+        std::set<Casella> rivelate;
+        friend bool operator==(const SegniFile&, const SegniFile&) = default;
+    };
+    SegniFile segniFile;
 
     friend bool operator==(const Cruciverba& a, const Cruciverba& b) {
         return a.colonne_ == b.colonne_ && a.righe_ == b.righe_ && a.celle_ == b.celle_ && a.elenchi == b.elenchi &&

@@ -262,7 +262,8 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
         // A damaged note tells no puzzle: the copy is offered by its content.
         const std::string schema = n ? n->schema : std::string{};
         const auto mie = vociDi(lavoro, schema);
-        if (!mie || (n && mie == vociDi(schema, schema))) {
+        // Pencil guesses live in the note only: a copy with some has something to give back.
+        if (!mie || (n && mie == vociDi(schema, schema) && n->partita.lettereMatita.empty())) {
             cancellaCopiaLavoro(lavoro);
             continue;
         }

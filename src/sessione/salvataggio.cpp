@@ -38,6 +38,12 @@ std::string nomeProposto(const Stato& stato) {
     return stato.nomeFile;
 }
 
+std::string motivoNomeProposto(const Stato& stato) {
+    if (!daRinominare(stato.nomeFile)) return {};
+    return "Il formato ." + formatoPerEstensione(stato.nomeFile)->nome() +
+           " si legge soltanto: il cruciverba sarà salvato come .ipuz";
+}
+
 EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
                               const std::string& nome, const std::string& autore) {
     const std::string n = percorsoSalvataggio(cartella, nome);

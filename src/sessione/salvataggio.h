@@ -26,6 +26,8 @@ std::string testoSovrascrittura(const std::string& percorso);
 
 // What the name box shows when the dialog comes up.
 std::string nomeProposto(const Stato& stato);
+// Why that name is not the puzzle's own, for the dialog to say ("" when it is).
+std::string motivoNomeProposto(const Stato& stato);
 
 enum class EsitoSalvataggio {
     salvato,     // the file and the working copy were written, nomeFile is the new path

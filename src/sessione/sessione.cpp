@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <algorithm>
 
 #include "formats/formato.h"
+#include "formats/puz.h"
 #include "model/file.h"
 #include "solving/controllo.h"
 #include "solving/inserimento.h"
@@ -182,16 +184,27 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     Partita salvata = ripresa                         ? *ripresa
                       : nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_)
                                                      : Partita{};
+    // The wrong marks a file carries show when the player's data has none.
+    if (salvata.segni.empty())
+        for (const Casella& k : stato_.cruciverba.segniFile.sbagliate)
+            if (stato_.cruciverba.bianca(k.colonna, k.riga) && !stato_.cruciverba.cella(k).voce.empty())
+                salvata.segni[k] = stato_.cruciverba.cella(k).voce;
     // A file that carries its solving time starts the clock there, unless this player's kept
     // solve says more.
     if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
         salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
-    // Pencil guesses come back on the cells that still hold letters.
+    // Pencil guesses come back into the cells the file left empty (files never hold them).
     matita_.clear();
+    for (const auto& [k, lettere] : salvata.lettereMatita)
+        if (stato_.cruciverba.bianca(k.colonna, k.riga) && stato_.cruciverba.cella(k).voce.empty() &&
+            !stato_.cruciverba.cella(k).data)
+            stato_.cruciverba.cella(k).voce = lettere, stato_.cruciverba.cella(k).matita = true, matita_[k] = lettere;
+    // A solve kept before the letters were: the file holds them, only the cells are known.
     for (const Casella& k : salvata.matita)
-        if (stato_.cruciverba.bianca(k.colonna, k.riga) && !stato_.cruciverba.cella(k).voce.empty())
-            stato_.cruciverba.cella(k).matita = true, matita_.insert(k);
+        if (!salvata.lettereMatita.contains(k) && stato_.cruciverba.bianca(k.colonna, k.riga) &&
+            !stato_.cruciverba.cella(k).voce.empty())
+            stato_.cruciverba.cella(k).matita = true, matita_[k] = stato_.cruciverba.cella(k).voce;
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
     stato_.grigliaAttiva = 1;
@@ -328,7 +341,7 @@ void Sessione::aggiornaModificato() { impostaModificato(modificatoFuoriStoria_ |
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
     // Kept apart from the model: the solve of a puzzle being left is stored after the next one is read.
     for (const Casella& k : cambiate)
-        if (stato_.cruciverba.dentro(k) && stato_.cruciverba.cella(k).matita) matita_.insert(k);
+        if (stato_.cruciverba.dentro(k) && stato_.cruciverba.cella(k).matita) matita_[k] = stato_.cruciverba.cella(k).voce;
         else matita_.erase(k);
     aggiornaModificato();
     pianificaCopia();
@@ -384,6 +397,22 @@ void Sessione::rivela(const std::vector<Casella>& caselle) {
     emit segniCambiati();
 }
 
+bool Sessione::soluzioneBloccata() const { return aperto() && puzBloccato(stato_.cruciverba); }
+
+std::string Sessione::sblocca(const std::string& codice) {
+    if (!soluzioneBloccata()) return "La soluzione di questo schema non è cifrata.";
+    const bool cifre = codice.size() == 4 && std::all_of(codice.begin(), codice.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!cifre) return "Il codice è di quattro cifre, da 0000 a 9999.";
+    if (!sbloccaPuz(stato_.cruciverba, std::stoi(codice)))
+        return "Il codice " + codice + " non sblocca questa soluzione: controllare le cifre.";
+    // The solve is kept under the plain solution from now on, as the saved file will be read.
+    impronta_ = improntaSoluzione(stato_.cruciverba);
+    modificatoFuoriStoria_ = true;
+    dopoModifica({});
+    emit segniCambiati();
+    return {};
+}
+
 std::string Sessione::messaggioVerifica() const { return partita_.messaggio(stato_.cruciverba, adesso()); }
 
 void Sessione::conservaPartita() {
@@ -393,7 +422,8 @@ void Sessione::conservaPartita() {
 
 Partita Sessione::partitaOra() const {
     Partita p = partita_.partita(adesso());
-    p.matita = matita_;
+    for (const auto& [k, lettere] : matita_) p.matita.insert(k);
+    p.lettereMatita = matita_;
     return p;
 }
 
@@ -502,6 +532,21 @@ void Sessione::pianificaCopia() {
 void Sessione::aggiornaTempoFile() {
     // Only a file that keeps a time gets one, in whole seconds of the solving clock.
     if (stato_.cruciverba.secondiFile || stato_.cruciverba.formato == "puz") stato_.cruciverba.secondiFile = tempo() / 1000;
+    if (stato_.cruciverba.formato != "puz") return;
+    // The marks too, for the programs that read them from the file.
+    Cruciverba& x = stato_.cruciverba;
+    Cruciverba::SegniFile& f = x.segniFile;
+    std::set<Casella> sbagliate;
+    for (const auto& [k, lettera] : partita_.segni()) sbagliate.insert(k), f.corrette.erase(k);
+    // A mark gone while a letter stands there: the letter was put right.
+    for (const Casella& k : f.sbagliate)
+        if (!sbagliate.contains(k) && x.bianca(k.colonna, k.riga) && !x.cella(k).voce.empty()) f.corrette.insert(k);
+    f.sbagliate = std::move(sbagliate);
+    // The file's own given letters stay revealed; the rest are this solve's.
+    std::set<Casella> rivelate(partita_.rivelate().begin(), partita_.rivelate().end());
+    for (const Casella& k : f.rivelate)
+        if (x.bianca(k.colonna, k.riga) && x.cella(k).data) rivelate.insert(k);
+    f.rivelate = std::move(rivelate);
 }
 
 void Sessione::scriviCopiaOra() {

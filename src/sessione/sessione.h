@@ -115,6 +115,11 @@ public:
     std::vector<Casella> controlla(const std::vector<Casella>& caselle);
     // Writes the solution into `caselle`, counted as revealed.
     void rivela(const std::vector<Casella>& caselle);
+    // Whether the solution is locked with a code (a .puz's), so checks and reveals cannot work.
+    bool soluzioneBloccata() const;
+    // Sblocca soluzione: the four digits typed; "" once unlocked, else what is wrong, in Italian.
+    // Unlocked, the puzzle counts as changed: the file saved next keeps the plain solution.
+    std::string sblocca(const std::string& codice);
     // Controlla Soluzioni: the report, or the congratulation with the time.
     std::string messaggioVerifica() const;
     // Keeps the solve (time, marks, reveals) for the next session on this puzzle.
@@ -134,7 +139,8 @@ public:
 
     // ---- The working copy: written once the pending input is handled, synced at most once a second.
     void scriviCopiaOra();
-    // The clock's time into the puzzle, for the formats that keep one (a .puz's LTIM).
+    // The clock's time and the marks into the puzzle, for the formats that keep them (a .puz's
+    // LTIM and GEXT).
     void aggiornaTempoFile();
     // The run ends: the copy goes unless it holds answers not saved. The solve is kept only
     // with saved answers: answers dropped (Non salvare) take their time with them.
@@ -197,7 +203,7 @@ private:
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
     bool cellaAperta_ = false;
-    std::set<Casella> matita_;  // the cells holding pencil guesses
+    Segni matita_;  // the pencil guesses, cell by cell
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
     std::string improntaFile_;            // SHA-256 of the puzzle file as read or last written
     std::string avanzo_;                  // a recovered leftover still waiting for our copy

@@ -73,15 +73,22 @@ Partita partitaDa(const QJsonObject& o) {
             Casella k;
             if (a.size() == 2 && casellaDa(a, k)) (*chiave == 'r' ? p.rivelate : p.matita).insert(k);
         }
+    for (const QJsonValue& v : o.value("lettereMatita").toArray()) {
+        const QJsonArray a = v.toArray();
+        Casella k;
+        const std::string lettere = a.at(2).toString().trimmed().toStdString();
+        if (a.size() == 3 && casellaDa(a, k) && !lettere.empty()) p.lettereMatita[k] = lettere;
+    }
     return p;
 }
 
 QJsonObject oggettoDa(const VoceArchivio& v) {
-    QJsonArray segni, rivelate, matita;
+    QJsonArray segni, rivelate, matita, lettereMatita;
     for (const auto& [k, lettera] : v.partita.segni)
         segni.append(QJsonArray{k.colonna, k.riga, valoreLettera(lettera)});
     for (const Casella& k : v.partita.rivelate) rivelate.append(QJsonArray{k.colonna, k.riga});
     for (const Casella& k : v.partita.matita) matita.append(QJsonArray{k.colonna, k.riga});
+    for (const auto& [k, lettere] : v.partita.lettereMatita) lettereMatita.append(QJsonArray{k.colonna, k.riga, q(lettere)});
     QJsonObject o;
     o.insert("percorso", q(v.percorso));
     o.insert("impronta", q(v.impronta));
@@ -89,6 +96,7 @@ QJsonObject oggettoDa(const VoceArchivio& v) {
     o.insert("segni", segni);
     o.insert("rivelate", rivelate);
     if (!matita.isEmpty()) o.insert("matita", matita);
+    if (!lettereMatita.isEmpty()) o.insert("lettereMatita", lettereMatita);
     return o;
 }
 
@@ -217,7 +225,7 @@ void PartitaInCorso::azzera(const Cruciverba& s, std::int64_t adesso) {
 }
 
 Partita PartitaInCorso::partita(std::int64_t adesso) const {
-    return {cronometro_.trascorsi(adesso), segni_, rivelate_, {}};
+    return {cronometro_.trascorsi(adesso), segni_, rivelate_, {}, {}};
 }
 
 std::string PartitaInCorso::messaggio(const Cruciverba& s, std::int64_t adesso) const {

@@ -18,6 +18,8 @@ struct Partita {
     Segni segni;
     Rivelate rivelate;
     Rivelate matita = {};  // cells whose letters are pencil guesses
+    // The pencil guesses themselves: puzzle files never hold them, so they come back from here.
+    Segni lettereMatita = {};
     friend bool operator==(const Partita&, const Partita&) = default;
 };
 

@@ -213,6 +213,16 @@ private slots:
         e.Text1->setText(QString::fromStdString(dir.percorso("b.trmo")));
         prova::figlio<QPushButton>(&e, "LuogoCasa")->click();
         QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QDir::homePath() + "|b.trmo");
+        QVERIFY(!prova::figlio<QLabel>(&e, "Avviso")->isVisible());
+
+        // A format read only: the other name comes with its reason.
+        locale.nomeFile = dir.scrivi("c.jpz", "x");
+        TessoSav jpz(locale, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        jpz.show();
+        const QLabel* motivo = prova::figlio<QLabel>(&jpz, "Avviso");
+        QCOMPARE(jpz.Text1->text(), QString("c.ipuz"));
+        QCOMPARE(motivo->text(), QString("Il formato .jpz si legge soltanto: il cruciverba sarà salvato come .ipuz"));
+        QVERIFY(motivo->isVisible());
     }
 
     // The main window's handlers on a real window, one step after the other.

@@ -108,3 +108,135 @@ TEST(Ipuz, RefusesWhatIsNotACrosswordItCanShow) {
     EXPECT_TRUE(FormatoIpuz().riconosce(campione));
     EXPECT_FALSE(FormatoIpuz().riconosce(prova::fileTrmo({"AB"})));
 }
+
+namespace {
+
+// The rules the common ipuz validators (Python's `ipuz` reader) hold a crossword to: the field
+// shapes they check, one reason per refusal, "" when it passes.
+const QStringList chiaviDefinizione = {"number", "numbers", "clue", "hints", "image", "answer",
+                                       "enumeration", "references", "see", "highlight", "location"};
+const QStringList direzioni = {"Across", "Down", "Diagonal", "Diagonal Up", "Diagonal Down Left",
+                               "Diagonal Up Left", "Zones", "Clues"};
+
+std::string motivoRifiuto(const QJsonObject& o) {
+    for (const char* c : {"version", "kind", "dimensions", "puzzle"})
+        if (!o.contains(c)) return std::string("manca ") + c;
+    // The validators know version 1 only ("Unsupported version value found" for any other).
+    if (o.value("version").toString() != "http://ipuz.org/v1") return "version";
+    for (const QJsonValue& riga : o.value("puzzle").toArray())
+        for (const QJsonValue& k : riga.toArray()) {
+            if (k.isBool() || k.isArray() || (k.isObject() && k.toObject().isEmpty())) return "puzzle: cella";
+            for (const QString& chiave : k.toObject().keys())
+                if (chiave != "cell" && chiave != "style" && chiave != "value") return "puzzle: " + chiave.toStdString();
+        }
+    for (const char* griglia : {"saved", "solution"})
+        for (const QJsonValue& riga : o.value(griglia).toArray())
+            for (const QJsonValue& k : riga.toArray())
+                if (k.isBool() || (k.isDouble() && k.toDouble() != 0)) return std::string(griglia) + ": valore";
+    const QJsonObject clues = o.value("clues").toObject();
+    for (auto it = clues.begin(); it != clues.end(); ++it) {
+        if (it.key().count(':') > 1 || !direzioni.contains(it.key().section(':', 0, 0))) return "clues: " + it.key().toStdString();
+        for (const QJsonValue& w : it.value().toArray()) {
+            if (w.isArray() && (w.toArray().size() != 2 || !w.toArray().at(1).isString())) return "clues: coppia";
+            for (const QString& chiave : w.toObject().keys())
+                if (!chiaviDefinizione.contains(chiave)) return "clues: " + chiave.toStdString();
+        }
+    }
+    return "";
+}
+
+// The first crossword's shape, small: a diamond with void corners; each clue names the marked
+// cells its word runs between, and row 3 holds two words that meet in cell 9.
+const std::string diamante = R"({
+ "version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+ "dimensions": {"width": 5, "height": 5},
+ "puzzle": [[null, null, 1, null, null],
+            [null, 2, 0, 3, null],
+            [4, 0, 9, 0, 5],
+            [null, 6, 0, 7, null],
+            [null, null, 8, null, null]],
+ "solution": [[null, null, "F", null, null],
+              [null, "S", "U", "N", null],
+              ["D", "O", "N", "E", "S"],
+              [null, "W", "E", "T", null],
+              [null, null, "S", null, null]],
+ "clues": {"Across": [["2-3", "Stella"], ["4-9", "Regalo"], ["9-5", "Naso"], ["6-7", "Bagnato"]],
+           "Down": [{"number": "1-8", "clue": "Divertimenti"}, ["2-6", "Semina"], ["3-7", "Rete"]]}
+})";
+
+std::vector<Casella> caselleDi(const Cruciverba& x, const std::string& elenco, const std::string& etichetta) {
+    for (const Definizione& w : x.elenco(elenco)->definizioni)
+        if (w.etichetta == etichetta) return w.caselle;
+    return {};
+}
+
+}  // namespace
+
+TEST(Ipuz, WrittenFilesPassTheCommonValidatorsWhereThePuzzleAllows) {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE", "SOLE"}, {"C...", ".#..", "...."}, {"  1  11-Abitazione"});
+    x.cella(4, 3).cerchio = true, x.cella(2, 3).colore = "#ff8800", x.cella(1, 1).barre = barraSinistra;
+    x.datiFormato.reset();
+    const QJsonObject scritto = oggetto(FormatoIpuz().scrivi(x));
+    EXPECT_EQ(motivoRifiuto(scritto), "");
+    EXPECT_FALSE(QJsonDocument(scritto).toJson().contains("\"cells\""));
+    // The numbers alone lead back to every word.
+    EXPECT_TRUE(leggi(FormatoIpuz().scrivi(x)).elenchi == x.elenchi);
+
+    // A word its number does not lead to keeps its cells, and the validators' verdict with them.
+    x.elenchi.push_back({"Speciali", {{"", "Senza numero", {{1, 1}, {1, 2}}, ""}}});
+    QJsonObject proprio = oggetto(FormatoIpuz().scrivi(x));
+    EXPECT_EQ(proprio.value("version").toString(), "http://ipuz.org/v2");  // cells are version 2's
+    proprio["version"] = "http://ipuz.org/v1";
+    EXPECT_EQ(motivoRifiuto(proprio), "clues: cells");
+    EXPECT_TRUE(leggi(FormatoIpuz().scrivi(x)).elenchi == x.elenchi);
+
+    // The checks themselves catch what the validators refuse.
+    const std::pair<const char*, std::string> rifiutati[] = {
+        {R"({"version": "v", "kind": [], "dimensions": {}, "puzzle": []})", "version"},
+        {R"({"version": "http://ipuz.org/v2", "kind": [], "dimensions": {}, "puzzle": []})", "version"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}})", "manca puzzle"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [[{"label": 1}]]})", "puzzle: label"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [], "saved": [[1]]})", "saved: valore"},
+        {R"({"version": "http://ipuz.org/v1", "kind": [], "dimensions": {}, "puzzle": [], "clues": {"Sideways": []}})",
+         "clues: Sideways"},
+    };
+    for (const auto& [dati, motivo] : rifiutati)
+        EXPECT_EQ(motivoRifiuto(QJsonDocument::fromJson(dati).object()), motivo) << dati;
+}
+
+TEST(Ipuz, CluesLabelledByARangeRunFromOneMarkedCellToTheOther) {
+    const Cruciverba x = leggi(diamante);
+    EXPECT_TRUE(x.cella(1, 1).tipo == TipoCella::vuota && x.cella(5, 5).tipo == TipoCella::vuota);
+    const std::pair<std::string, std::vector<Casella>> orizzontali[] = {
+        {"2-3", {{2, 2}, {3, 2}, {4, 2}}},
+        {"4-9", {{1, 3}, {2, 3}, {3, 3}}},
+        {"9-5", {{3, 3}, {4, 3}, {5, 3}}},
+        {"6-7", {{2, 4}, {3, 4}, {4, 4}}},
+    };
+    for (const auto& [etichetta, caselle] : orizzontali) EXPECT_EQ(caselleDi(x, nomeOrizzontali, etichetta), caselle) << etichetta;
+    const std::pair<std::string, std::vector<Casella>> verticali[] = {
+        {"1-8", {{3, 1}, {3, 2}, {3, 3}, {3, 4}, {3, 5}}},
+        {"2-6", {{2, 2}, {2, 3}, {2, 4}}},
+        {"3-7", {{4, 2}, {4, 3}, {4, 4}}},
+    };
+    for (const auto& [etichetta, caselle] : verticali) EXPECT_EQ(caselleDi(x, nomeVerticali, etichetta), caselle) << etichetta;
+    // Written back, the ranges alone still lead to the words.
+    Cruciverba y = x;
+    y.datiFormato.reset();
+    const std::string scritto = FormatoIpuz().scrivi(y);
+    EXPECT_EQ(motivoRifiuto(oggetto(scritto)), "");
+    EXPECT_TRUE(leggi(scritto).elenchi == x.elenchi);
+}
+
+TEST(Ipuz, ARangeThatLeadsNowhereGivesNoCells) {
+    std::string dati = diamante;
+    const std::string stella = R"(["2-3", "Stella"])";
+    dati.replace(dati.find(stella), stella.size(), R"(["2-99", "a"], ["2-5", "b"], ["2-2", "c"], [" 6 - 7 ", "d"])");
+    const Cruciverba x = leggi(dati);
+    for (const char* etichetta : {"2-99", "2-5", "2-2"}) EXPECT_TRUE(caselleDi(x, nomeOrizzontali, etichetta).empty()) << etichetta;
+    EXPECT_EQ(caselleDi(x, nomeOrizzontali, " 6 - 7 ").size(), 3u);  // blanks around the dash
+    // A line through a void cell is no word.
+    const std::string centro = "[4, 0, 9, 0, 5]";
+    dati.replace(dati.find(centro), centro.size(), "[4, 0, null, 0, 5]");
+    EXPECT_TRUE(caselleDi(leggi(dati), nomeVerticali, "1-8").empty());
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "formats/ipuz.h"
 #include "formats/puz.h"
 #include "supporto/schema.h"
@@ -24,6 +27,7 @@ struct Puz {
     std::string versione = "1.3";
     unsigned cifrata = 0;
     std::string riservati = std::string(12, '\0');
+    unsigned sommaCifrata = 0;  // the letters' checksum before they were locked
 
     std::string byte() const {
         const int righe = static_cast<int>(soluzione.size()) / colonne;
@@ -45,7 +49,7 @@ struct Puz {
             alte += static_cast<char>("ATED"[i] ^ (parti[i] >> 8));
         }
         std::string f = due(tutto) + std::string("ACROSS&DOWN\0", 12) + due(cib) + basse + alte + versione +
-                        std::string(1, '\0') + due(0) + due(0) + riservati + coda + soluzione + griglia;
+                        std::string(1, '\0') + due(0) + due(sommaCifrata) + riservati + coda + soluzione + griglia;
         for (const std::string& t : testi) f += t + '\0';
         for (const auto& [nome, dati] : sezioni) f += nome + due(static_cast<unsigned>(dati.size())) + due(somma(dati)) + dati + '\0';
         return f;
@@ -170,4 +174,111 @@ TEST(Puz, ThroughIpuzAndBack) {
     y.cella(1, 1).barre = barraSotto;
     y.cella(3, 1).tipo = TipoCella::vuota;
     EXPECT_EQ(FormatoPuz().nonContiene(y), "caselle fuori dallo schema, barre, numeri fuori dall'ordine consueto");
+}
+
+namespace {
+
+// Across Lite's lock as its public description tells it, written apart from the program's: four
+// rounds, one per digit of the code, each moving every letter on by the code's digits in turn,
+// cutting the deck at the round's digit and dealing its second half between the first.
+std::string chiudi(std::string t, const std::string& codice) {
+    for (char cifra : codice) {
+        for (size_t i = 0; i < t.size(); ++i) t[i] = static_cast<char>('A' + (t[i] - 'A' + codice[i % 4] - '0') % 26);
+        if (const size_t k = static_cast<size_t>(cifra - '0'); k < t.size()) std::rotate(t.begin(), t.begin() + static_cast<long>(k), t.end());
+        std::string mazzo(t.size(), ' ');
+        const size_t meta = t.size() / 2;
+        for (size_t i = 0; i < meta; ++i) mazzo[2 * i] = t[meta + i], mazzo[2 * i + 1] = t[i];
+        if (t.size() % 2) mazzo.back() = t.back();
+        t = mazzo;
+    }
+    return t;
+}
+
+// The grid's letters down the columns, black squares left out, and back.
+std::string inColonna(const std::string& righe, int colonne) {
+    std::string t;
+    for (int c = 0; c < colonne; ++c)
+        for (size_t i = static_cast<size_t>(c); i < righe.size(); i += static_cast<size_t>(colonne))
+            if (righe[i] != '.') t += righe[i];
+    return t;
+}
+std::string daColonna(std::string righe, int colonne, const std::string& t) {
+    size_t j = 0;
+    for (int c = 0; c < colonne; ++c)
+        for (size_t i = static_cast<size_t>(c); i < righe.size(); i += static_cast<size_t>(colonne))
+            if (righe[i] != '.') righe[i] = t[j++];
+    return righe;
+}
+
+// A 4×4 with one black square, its solution locked with `codice`.
+Puz bloccato(const std::string& codice) {
+    const std::string chiaro = "CASAALBASOLEALT.";
+    Puz p{daColonna(chiaro, 4, chiudi(inColonna(chiaro, 4), codice)),
+          std::string(15, '-') + ".",
+          4,
+          {"Chiuso", "Io", "", "a1", "a5", "a9", "a13", "d1", "d2", "d3", "d4", ""}};
+    p.cifrata = 4;
+    p.sommaCifrata = somma(inColonna(chiaro, 4));
+    return p;
+}
+
+}  // namespace
+
+TEST(Puz, TheLockUndoesWhatItDoes) {
+    for (const std::string t : {"", "A", "AB", "CASA", "ABCDEFGHI", "ABCDEFGHIJ", "ZYXWVUTSRQPONMLKJIHGFEDCBA"})
+        for (int codice : {0, 1234, 9999, 7001}) {
+            char cifre[5];
+            std::snprintf(cifre, sizeof cifre, "%04d", codice);
+            EXPECT_EQ(cifraLetterePuz(t, codice), chiudi(t, cifre)) << t << " " << codice;
+            EXPECT_EQ(decifraLetterePuz(cifraLetterePuz(t, codice), codice), t) << t << " " << codice;
+        }
+}
+
+TEST(Puz, ALockedSolutionOpensWithItsCodeOnly) {
+    Cruciverba x = leggi(bloccato("4712").byte()).cruciverba;
+    ASSERT_TRUE(puzBloccato(x));
+    EXPECT_TRUE(x.cella(1, 1).soluzione.empty());
+    const Cruciverba prima = x;
+    for (int sbagliato : {0, 4711, 2174, 10000, -1}) {
+        EXPECT_FALSE(sbloccaPuz(x, sbagliato)) << sbagliato;
+        EXPECT_TRUE(x == prima && puzBloccato(x)) << sbagliato;
+    }
+    ASSERT_TRUE(sbloccaPuz(x, 4712));
+    EXPECT_FALSE(puzBloccato(x) || sbloccaPuz(x, 4712));
+    std::string soluzione;
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 4; ++c) soluzione += x.bianca(c, r) ? x.cella(c, r).soluzione : ".";
+    EXPECT_EQ(soluzione, "CASAALBASOLEALT.");
+    // Written, it stays open, with checksums that hold.
+    const Lettura riletta = leggi(FormatoPuz().scrivi(x));
+    EXPECT_EQ(riletta.spiegazione, "");
+    EXPECT_EQ(riletta.cruciverba.cella(3, 3).soluzione, "L");
+    EXPECT_FALSE(puzBloccato(riletta.cruciverba));
+    // Only a .puz's lock opens.
+    Cruciverba trmo = prova::cruciverbaDa({"CASA"});
+    EXPECT_FALSE(puzBloccato(trmo) || sbloccaPuz(trmo, 4712));
+}
+
+// The marks go where other programs read them: GEXT's 0x20 wrong now, 0x10 wrong once, 0x40
+// revealed, beside the circles already there; a puzzle without marks gets no section.
+TEST(Puz, MarksGoInGextBesideTheCircles) {
+    Cruciverba x = leggi(campione().byte()).cruciverba;
+    EXPECT_EQ(x.segniFile, Cruciverba::SegniFile{});
+    x.segniFile.sbagliate = {{2, 1}};
+    x.segniFile.corrette = {{3, 1}};
+    x.segniFile.rivelate = {{1, 3}};
+    const std::string scritto = FormatoPuz().scrivi(x);
+    const size_t gext = scritto.find("GEXT");
+    ASSERT_NE(gext, std::string::npos);
+    EXPECT_EQ(scritto.substr(gext + 8, 9), std::string("\x80\x20\x10\0\0\0\x40\0\0", 9));
+    const Lettura riletta = leggi(scritto);
+    EXPECT_EQ(riletta.spiegazione, "");  // the section's checksum follows it
+    EXPECT_EQ(riletta.cruciverba.segniFile, x.segniFile);
+
+    Cruciverba semplice = prova::cruciverbaDa({"CASA", "A#RE"});
+    semplice.datiFormato.reset();
+    EXPECT_EQ(FormatoPuz().scrivi(semplice).find("GEXT"), std::string::npos);
+    semplice.segniFile.sbagliate = {{4, 2}};
+    const Cruciverba segnato = leggi(FormatoPuz().scrivi(semplice)).cruciverba;
+    EXPECT_EQ(segnato.segniFile.sbagliate, (std::set<Casella>{{4, 2}}));
 }

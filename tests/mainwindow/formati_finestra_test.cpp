@@ -1,7 +1,10 @@
 // An ipuz on the real main window: bars, circles and shading among the drawn strokes, a cell of
 // several letters typed with Ins and Enter and drawn smaller, the file's own list in the panel.
+#include <QInputDialog>
 #include <QListWidget>
 #include <QtTest>
+
+#include "formats/puz.h"
 
 #include "../solving/dizionario_prova.h"
 #include "supporto/finestre.h"
@@ -18,9 +21,24 @@ const std::string ipuz =
     " \"solution\": [[\"C\", \"OR\", \"O\"], [\"A\", \"L\", \"A\"]],"
     " \"clues\": {\"Across\": [[1, \"Coro\"], [2, \"Ala\"]], \"Diagonal\": [[1, \"Cl\"]]}}";
 
+// CASA / A#RE as a .puz whose solution is locked with the code 1234.
+std::string puzChiuso() {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    x.datiFormato.reset();
+    std::string d = FormatoPuz().scrivi(x);
+    const std::vector<size_t> colonne = {0, 4, 1, 2, 6, 3, 7};  // the letters down the columns
+    std::string chiare;
+    for (size_t i : colonne) chiare += d[0x34 + i];
+    const std::string chiuse = cifraLetterePuz(chiare, 1234);
+    for (size_t j = 0; j < colonne.size(); ++j) d[0x34 + colonne[j]] = chiuse[j];
+    const std::uint16_t somma = sommaPuz(chiare);
+    d[0x1e] = static_cast<char>(somma & 0xff), d[0x1f] = static_cast<char>(somma >> 8), d[0x32] |= 4;
+    return d;
+}
+
 }  // namespace
 
-class FormatiFinestraTest : public QObject {
+class FormatiFinestraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     static bool c_e(const std::vector<TrattoArea>& tratti, const std::function<bool(const TrattoArea&)>& cerca) {
@@ -49,6 +67,32 @@ private slots:
         QCOMPARE(b.stato.cruciverba.cella(2, 1).voce, std::string("OR"));
         QCOMPARE(b.pos().colonna, 3);
         QTRY_VERIFY(c_e(b.area()->tratti(), [](const TrattoArea& t) { return t.tipo == TrattoArea::testo && t.scritta == "OR"; }));
+        b.chiudi();
+    }
+
+    // Utilità → Sblocca soluzione asks the four digits: a wrong code says so, the right one
+    // lets the checks work.
+    void unlocksALockedPuzWithItsCode() {
+        prova::BancoFinestra<> b(prova::dizionario({}));
+        QVERIFY(b.apri(prova::fileTrmo({"CASA"})));
+        rispondi("OK");  // the notice that the solution is locked
+        QCOMPARE(b.f->sessione().apri(b.dir.scrivi("chiuso.puz", puzChiuso())), EsitoApertura::ok);
+        QVERIFY(risposta->eseguita());
+        QVERIFY(testi.last().contains("Sblocca soluzione"));
+        for (const char* codice : {"4321", "1234"}) {
+            if (codice[0] == '4') rispondi("OK");
+            prova::AlProssimoModale<QInputDialog> chiede([codice](QInputDialog* d) {
+                QCOMPARE(d->objectName(), QString("CodiceSblocco"));
+                d->setTextValue(codice);
+                d->accept();
+            });
+            b.esegui("MenuSblocca");
+            QVERIFY(chiede.eseguita());
+            QCOMPARE(b.stato.cruciverba.cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
+        }
+        QCOMPARE(testi.last(), QString("Il codice 4321 non sblocca questa soluzione: controllare le cifre."));
+        QCOMPARE(titoli.last(), QString("Sblocca soluzione"));
+        QCOMPARE(testi.size(), 2);
         b.chiudi();
     }
 };

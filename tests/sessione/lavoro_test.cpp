@@ -236,9 +236,37 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
 
 TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
     sessione->impostaMatita(true), digita("CA", 1);
+    sessione->impostaMatita(false), digita("R", 3);
     ASSERT_TRUE(sessione->salva());
+    // The file holds the ink only; the guesses went to the player's data.
+    EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba),
+              (std::vector<std::string>{"..R.", ".#.."}));
+    const Partita kept = sessione->archivio().leggi(t.percorso("s.trmo"), improntaSoluzione(s.cruciverba));
+    EXPECT_EQ(kept.lettereMatita, (Segni{{{1, 1}, "C"}, {{2, 1}, "A"}}));
     ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"ca..", ".#.."}));
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"caR.", ".#.."}));
+    // A guess the file has been given ink for meanwhile stays ink.
+    t.scrivi("s.trmo", prova::fileTrmo({"CASA", "A#RE"}, {"CAR.", ".#.."}, {"  1  11-Casa"}));
+    ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CAR.", ".#.."}));
+}
+
+// A kill: the working copy holds no guess, its note does, and restoring brings them back.
+TEST_F(Giocatore, PencilGuessesOfAKilledRunComeBackFromTheNote) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    Partita guesses;
+    guesses.matita = {{1, 1}};
+    guesses.lettereMatita = {{{1, 1}, "C"}};
+    lascia("qdv_MATITA.tmp", puzzle, 60, schema, prova::pidMorto(), guesses);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    ASSERT_TRUE(sessione->ripristina(c[0]));
+    finitoInput();
+    EXPECT_EQ(prova::inserimenti(s.cruciverba).front(), "c...");
+    EXPECT_EQ(prova::inserimenti(leggiCruciverba("c.trmo", t.leggi(s.fileLavoro)).cruciverba).front(), "....");
+    const std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(s.fileLavoro)));
+    ASSERT_TRUE(nota.has_value());
+    EXPECT_EQ(nota->partita.lettereMatita, guesses.lettereMatita);
 }
 
 TEST(Modifiche, TheQuestionBeforeLeaving) {
@@ -279,6 +307,57 @@ TEST_F(Banco, APuzStartsTheClockAtItsTimeAndSavesLettersAndTime) {
     EXPECT_TRUE(letto.cella(1, 1).voce == "C" && letto.secondiFile.value_or(0) >= 42);
 }
 
+// A .puz locked with the code 1234: checks and reveals wait for Sblocca soluzione.
+TEST_F(Banco, ALockedPuzOpensWithItsCodeAndThenChecks) {
+    std::string d = puz(std::nullopt);
+    const std::vector<size_t> colonne = {0, 4, 1, 2, 6, 3, 7};  // CASA / A#RE's letters down the columns
+    std::string chiare;
+    for (size_t i : colonne) chiare += d[0x34 + i];
+    const std::string chiuse = cifraLetterePuz(chiare, 1234);
+    for (size_t j = 0; j < colonne.size(); ++j) d[0x34 + colonne[j]] = chiuse[j];
+    const std::uint16_t somma = sommaPuz(chiare);
+    d[0x1e] = static_cast<char>(somma & 0xff), d[0x1f] = static_cast<char>(somma >> 8), d[0x32] |= 4;
+    ASSERT_EQ(sessione->apri(t.scrivi("l.puz", d)), EsitoApertura::ok);
+    EXPECT_TRUE(sessione->soluzioneBloccata());
+    const std::pair<const char*, const char*> sbagliati[] = {
+        {"12", "Il codice è di quattro cifre, da 0000 a 9999."},
+        {"12a4", "Il codice è di quattro cifre, da 0000 a 9999."},
+        {"4321", "Il codice 4321 non sblocca questa soluzione: controllare le cifre."},
+    };
+    for (const auto& [codice, motivo] : sbagliati) EXPECT_EQ(sessione->sblocca(codice), motivo);
+    EXPECT_TRUE(sessione->soluzioneBloccata() && !sessione->modificato());
+    EXPECT_EQ(sessione->sblocca("1234"), "");
+    EXPECT_TRUE(!sessione->soluzioneBloccata() && sessione->modificato());
+    EXPECT_EQ(sessione->sblocca("1234"), "La soluzione di questo schema non è cifrata.");
+    digita("CX", 1);
+    EXPECT_EQ(sessione->controlla({{1, 1}, {2, 1}}), (std::vector<Casella>{{2, 1}}));
+    sessione->rivela({{3, 1}});
+    EXPECT_EQ(s.cruciverba.cella(3, 1).voce, "S");
+    ASSERT_TRUE(sessione->salva());
+    EXPECT_FALSE(puzBloccato(leggiCruciverba("l.puz", t.leggi("l.puz")).cruciverba));
+}
+
+TEST_F(Banco, APuzCarriesItsMarksForOtherPrograms) {
+    ASSERT_EQ(sessione->apri(t.scrivi("m.puz", puz(std::nullopt))), EsitoApertura::ok);
+    digita("CX", 1);
+    sessione->controlla({{1, 1}, {2, 1}});
+    sessione->rivela({{3, 1}});
+    ASSERT_TRUE(sessione->salva());
+    const auto segni = [&] { return leggiCruciverba("m.puz", t.leggi("m.puz")).cruciverba.segniFile; };
+    EXPECT_EQ(segni().sbagliate, (std::set<Casella>{{2, 1}}));
+    EXPECT_EQ(segni().rivelate, (std::set<Casella>{{3, 1}}));
+    const std::string segnato = t.leggi("m.puz");
+    // Put right, the mark becomes "wrong once".
+    digita("A", 2);
+    ASSERT_TRUE(sessione->salva());
+    EXPECT_TRUE(segni().sbagliate.empty());
+    EXPECT_EQ(segni().corrette, (std::set<Casella>{{2, 1}}));
+    // A player with no data of their own on the puzzle sees the file's marks.
+    sessione = std::make_unique<Sessione>(s, p, t.percorso("altri"));
+    ASSERT_EQ(sessione->apri(t.scrivi("n.puz", segnato)), EsitoApertura::ok);
+    EXPECT_EQ(sessione->partita().segni(), (Segni{{{2, 1}, "X"}}));
+}
+
 TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
     std::string rotto = puz(std::nullopt);
     rotto[0] ^= 1;
@@ -289,11 +368,13 @@ TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
     x.cella(1, 1).barre = barraDestra;
     ASSERT_EQ(sessione->apri(t.scrivi("b.jpz", FormatoJpz().scrivi(x))), EsitoApertura::ok);
     EXPECT_TRUE(decisioneSalva(s.nomeFile) == AzioneSalva::salvaConNome && nomeProposto(s) == t.percorso("b.ipuz"));
+    EXPECT_EQ(motivoNomeProposto(s), "Il formato .jpz si legge soltanto: il cruciverba sarà salvato come .ipuz");
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.puz", "Io"), EsitoSalvataggio::errore);
     EXPECT_TRUE(p.messaggi.back().testo.find("non può contenere barre") != std::string::npos &&
                 t.leggi("b.puz").empty());
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
     EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
+    EXPECT_EQ(motivoNomeProposto(s), "");
 }
 
 TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
@@ -315,6 +396,24 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     sessione->impostaPosizione({1, 1, orizzontale});
     sessione->apriCella();
     EXPECT_FALSE(sessione->cellaAperta());
+}
+
+// The first crossword's way: void corners, and clues that name the two marked cells their word
+// runs between ("2-3"). Its words are typed into like any other.
+TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
+    const std::string diamante = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "dimensions": {"width": 3, "height": 3},
+        "puzzle": [[null, 1, null], [2, 0, 3], [null, 4, null]],
+        "solution": [[null, "A", null], ["N", "O", "I"], [null, "E", null]],
+        "clues": {"Across": [["2-3", "Noi"]], "Down": [["1-4", "Aoe"]]}})";
+    ASSERT_EQ(sessione->apri(t.scrivi("d.ipuz", diamante)), EsitoApertura::ok);
+    ASSERT_TRUE(s.cruciverba.elenco(nomeOrizzontali) && s.cruciverba.elenco(nomeVerticali));
+    EXPECT_EQ(s.cruciverba.elenco(nomeOrizzontali)->definizioni.front().caselle.size(), 3u);
+    sessione->impostaPosizione({1, 2, orizzontale});
+    digita("NOI");
+    sessione->impostaPosizione({2, 1, verticale});
+    digita("A");
+    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"#A#", "NOI", "#.#"}));
 }
 
 TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {

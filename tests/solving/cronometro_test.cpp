@@ -85,6 +85,19 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
                  archivio.scrivi("", "h", Partita{1, {}, {}}) || dir.leggi("file") != "x");
 }
 
+// Pencil guesses: each kept with its cell and letters, a damaged one dropped where it stands.
+TEST(Partita, PencilGuessesTravelWithTheirCells) {
+    Partita p;
+    p.matita = {{1, 1}, {3, 2}};
+    p.lettereMatita = {{{1, 1}, "A"}, {{3, 2}, "OR"}};
+    EXPECT_EQ(leggiPartita(testoPartita(p)), p);
+    const Partita letta = leggiPartita(
+        R"({"lettereMatita":[[1,1,"A"],[0,1,"B"],[2,2,""],[2,3,7],[4,4,"  È "],[5,5],"x",[129,1,"C"]]})");
+    EXPECT_EQ(letta.lettereMatita, (Segni{{{1, 1}, "A"}, {{4, 4}, "È"}}));
+    EXPECT_TRUE(letta.matita.empty());
+    EXPECT_EQ(testoPartita(Partita{}).find("lettereMatita"), std::string::npos);  // none, no field
+}
+
 TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     Cruciverba s = schemaProva({"CXSA#", "A#ORO", "NO#E#", "ER..#"}).cruciverba;
     PartitaInCorso g;

@@ -57,6 +57,13 @@ TEST(Trmo, NormalizzaWritesWhatSaveWouldWriteAndBadArgumentsGetTheUsage) {
     EXPECT_TRUE(d.leggi("mai.trmo").empty());
     EXPECT_NE(trmo({}).err.find("trmo verifica"), std::string::npos);
     EXPECT_EQ(trmo({"mostra"}).codice, 2);
+    // Help asked for is no mistake: every command, on the standard output.
+    for (const char* aiuto : {"--help", "-h"}) {
+        const Esito h = trmo({aiuto});
+        EXPECT_EQ(std::tuple(h.codice, h.err), std::tuple(0, "")) << aiuto;
+        for (const char* comando : {"verifica", "normalizza", "mostra", "converti"})
+            EXPECT_NE(h.out.find(std::string("trmo ") + comando), std::string::npos) << comando;
+    }
 }
 
 TEST(Trmo, MostraPrintsGridAndCluesAsUtf8) {

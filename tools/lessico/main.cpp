@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     // Puzzles are read with the program's own readers, which need Qt: that command runs in
-    // the sibling program, so that every other one keeps the start of a static binary.
+    // the sibling program, so that every other one keeps the quick start of a binary without Qt.
     if (argc > 1 && std::strcmp(argv[1], "incroci") == 0) {
         char io[PATH_MAX];
         const ssize_t n = ::readlink("/proc/self/exe", io, sizeof io - 1);

@@ -27,6 +27,8 @@ namespace {
 
 constexpr const char* uso =
     "uso:\n"
+    "  lessico --help\n"
+    "      questo aiuto\n"
     "  lessico crea [--fonte TESTO] LINGUA USCITA LISTA...\n"
     "      costruisce un dizionario dalle liste di parole (una per riga, UTF-8;\n"
     "      un file .dic di hunspell fornisce i suoi lemmi)\n"
@@ -381,13 +383,18 @@ int eseguiLessico(const std::vector<std::string>& argomenti, std::ostream& out, 
         err << uso;
         return 2;
     }
+    // Asked for, the usage is an answer: on the standard output, and no failure.
+    if (argomenti.size() == 1 && (argomenti[0] == "--help" || argomenti[0] == "-h")) {
+        out << uso;
+        return 0;
+    }
     const std::vector<std::string> resto(argomenti.begin() + 1, argomenti.end());
     if (argomenti[0] == "crea") return crea(resto, out, err);
     if (argomenti[0] == "cerca") return cerca(resto, out, err);
     if (argomenti[0] == "info") return info(resto, out, err);
     if (argomenti[0] == "anagrammi") return anagrammiDi(resto, out, err);
     if (argomenti[0] == "frammenti") return frammentiDi(resto, out, err);
-    // The program's puzzle readers need Qt: the static tool hands this one to its sibling.
+    // The program's puzzle readers need Qt: the tool without it hands this one to its sibling.
     if (argomenti[0] == "incroci" && eseguiIncroci) return eseguiIncroci(resto, out, err);
     err << uso;
     return 2;

@@ -18,6 +18,7 @@ namespace {
 
 constexpr const char* uso =
     "Uso:\n"
+    "  trmo --help             questo aiuto\n"
     "  trmo verifica FILE...   controlla che i cruciverba si aprano come nel programma\n"
     "  trmo normalizza IN OUT  riscrive IN in OUT come fa \"Salva\" subito dopo l'apertura\n"
     "  trmo mostra FILE        stampa lo schema e le definizioni\n"
@@ -155,6 +156,11 @@ int mostra(const std::string& f, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int eseguiTrmo(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    // Asked for, the usage is an answer: on the standard output, and no failure.
+    if (a.size() == 1 && (a[0] == "--help" || a[0] == "-h")) {
+        out << uso;
+        return 0;
+    }
     if (a.size() >= 2 && a[0] == "verifica") return verifica({a.begin() + 1, a.end()}, out);
     if (a.size() == 3 && a[0] == "normalizza") return normalizza(a[1], a[2], err);
     if (a.size() == 2 && a[0] == "mostra") return mostra(a[1], out, err);

@@ -90,11 +90,15 @@ void TessoSav::showEvent(QShowEvent* e) {
     proposto_ = nomeProposto(stato_);
     proposto_ = proposto_.substr(proposto_.rfind('/') + 1);
     Text1->setText(nomeQt(proposto_));
+    if (avviso_->text().isEmpty()) avvisa({});
 }
 
 void TessoSav::avvisa(const QString& testo) {
-    avviso_->setText(testo);
-    avviso_->setVisible(!testo.isEmpty());
+    // Why the proposed name differs from the puzzle's stays, under any other reason.
+    const QString motivo = QString::fromStdString(motivoNomeProposto(stato_));
+    const QString tutto = testo.isEmpty() ? motivo : motivo.isEmpty() ? testo : testo + "\n" + motivo;
+    avviso_->setText(tutto);
+    avviso_->setVisible(!tutto.isEmpty());
 }
 
 void TessoSav::Command3d1_Click() {

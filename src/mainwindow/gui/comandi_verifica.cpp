@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -16,6 +18,7 @@ namespace quadrivo {
 namespace {
 
 constexpr const char* titoloRivelaSchema = "Rivela schema";
+constexpr const char* titoloSblocca = "Sblocca soluzione";
 constexpr const char* domandaRivelaSchema =
     "Premendo il bottone <OK> tutte le lettere mancanti o sbagliate verranno sostituite con quelle della "
     "soluzione.";
@@ -78,6 +81,7 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         {"MenuRivelaLettera", [rivela] { rivela(true); }, 0},
         {"MenuRivelaParola", [rivela] { rivela(false); }, 0},
         {"MenuRivelaSchema", [this] { rivelaSchema(); }, 0},
+        {"MenuSblocca", [this] { sblocca(); }, 0},
     };
     for (const Voce& v : voci) {
         QAction* a = azione(v.nome);
@@ -185,6 +189,28 @@ void ComandiVerifica::rivelaSchema() {
     if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::annullaOk) ==
         Risposta::ok)
         sessione_.rivela(caselleSchema(sessione_.cruciverba()));
+}
+
+void ComandiVerifica::sblocca() {
+    if (!sessione_.aperto() || sessione_.inPausa()) return;
+    emit primaDiAgire();
+    if (!sessione_.soluzioneBloccata()) {
+        piattaforma_.messaggio(sessione_.sblocca({}), titoloSblocca, Icona::informazione);
+        return;
+    }
+    QInputDialog d(qobject_cast<QWidget*>(parent()));
+    d.setObjectName("CodiceSblocco");
+    d.setWindowTitle(titoloSblocca);
+    d.setLabelText("Il codice di quattro cifre che sblocca la soluzione:");
+    d.setOkButtonText("OK");
+    d.setCancelButtonText("Annulla");
+    if (auto* campo = d.findChild<QLineEdit*>()) {
+        campo->setMaxLength(4);
+        campo->setAccessibleName("Codice di sblocco");
+    }
+    if (d.exec() != QDialog::Accepted) return;
+    if (const std::string errore = sessione_.sblocca(d.textValue().trimmed().toStdString()); !errore.empty())
+        piattaforma_.messaggio(errore, titoloSblocca, Icona::attenzione);
 }
 
 void ComandiVerifica::pausa() {

@@ -49,6 +49,8 @@ private:
     void mostraTempo();
     void controlla(const std::vector<Casella>& caselle);
     void rivelaSchema();
+    // Sblocca soluzione: asks a locked .puz's four digits.
+    void sblocca();
     void pausa();
 
     Sessione& sessione_;
