@@ -12,6 +12,7 @@ enum class Icona { nessuna, informazione, attenzione, critico, domanda };
 // salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers nonSalvare. annullaOk: OK and
 // Annulla with Annulla the default, for questions whose OK throws something away.
 // ripristinaPiuTardiElimina: Ripristina ok, Elimina nonSalvare, Più tardi (also Esc) annulla.
+// ripristinaCopiaPiuTardiElimina: the same with Ripristina come copia for ok.
 // sovrascriviSalvaConNomeAnnulla: Sovrascrivi ok, Salva con nome nonSalvare, Annulla the default.
 // apriComunqueAnnulla: Apri comunque ok, Annulla the default.
 enum class Pulsanti {
@@ -20,6 +21,7 @@ enum class Pulsanti {
     salvaNonSalvareAnnulla,
     annullaOk,
     ripristinaPiuTardiElimina,
+    ripristinaCopiaPiuTardiElimina,
     sovrascriviSalvaConNomeAnnulla,
     apriComunqueAnnulla
 };

@@ -40,6 +40,7 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
         case Pulsanti::salvaNonSalvareAnnulla: return {"Salva", "Non salvare", "Annulla", false};
         case Pulsanti::annullaOk: return {"OK", "", "Annulla", true};
         case Pulsanti::ripristinaPiuTardiElimina: return {"Ripristina", "Elimina", "Più tardi", false};
+        case Pulsanti::ripristinaCopiaPiuTardiElimina: return {"Ripristina come copia", "Elimina", "Più tardi", false};
         case Pulsanti::sovrascriviSalvaConNomeAnnulla: return {"Sovrascrivi", "Salva con nome", "Annulla", true};
         case Pulsanti::apriComunqueAnnulla: return {"Apri comunque", "", "Annulla", true};
         }
