@@ -35,6 +35,9 @@ public:
     // Texts are UTF-8; an empty title means the application title.
     virtual Risposta messaggio(const std::string& testo, const std::string& titolo = {},
                                Icona icona = Icona::nessuna, Pulsanti pulsanti = Pulsanti::ok) = 0;
+    // A warning that may come up while the player types: the keys typed before it showed are
+    // not taken as its answer.
+    virtual void avvisoInDigitazione(const std::string& testo) { messaggio(testo, {}, Icona::attenzione); }
 
     // Ends the program at once; never returns.
     [[noreturn]] virtual void termina() = 0;

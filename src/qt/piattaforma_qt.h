@@ -15,6 +15,7 @@ class PiattaformaQt : public Piattaforma {
 public:
     PiattaformaQt();
     Risposta messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) override;
+    void avvisoInDigitazione(const std::string& testo) override;
     [[noreturn]] void termina() override;
     double orologio() override;
     std::int64_t millisecondi() override { return fermo_.elapsed(); }
@@ -29,6 +30,7 @@ public:
     void impostaArea(QWidget* w) { area_ = w; }
 
 private:
+    Risposta mostra(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti, bool scartaTasti);
     Puntatore forma_ = Puntatore::predefinito;
     QElapsedTimer fermo_;  // started with the platform
     QPointer<QWidget> genitore_;

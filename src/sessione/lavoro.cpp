@@ -236,8 +236,7 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
         return true;
     }
     if (!s.copiaLavoroSuperata)
-        piattaforma.messaggio(messaggioCopiaLavoro(s.fileLavoro.empty() ? std::string{} : cartellaDi(s.fileLavoro)), {},
-                              Icona::attenzione);
+        piattaforma.avvisoInDigitazione(messaggioCopiaLavoro(s.fileLavoro.empty() ? std::string{} : cartellaDi(s.fileLavoro)));
     s.copiaLavoroSuperata = true;
     return false;
 }
