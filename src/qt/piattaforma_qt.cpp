@@ -21,24 +21,24 @@ namespace {
 // meant for the grid must not close it unread. Keys pressed during its first moments are dropped.
 class TastiInArrivo : public QObject {
 public:
-    explicit TastiInArrivo(QWidget* finestra) : finestra_(finestra) {
+    TastiInArrivo(QWidget* finestra, qint64 millisecondi) : finestra_(finestra), millisecondi_(millisecondi) {
         inizio_.start();
         qApp->installEventFilter(this);
     }
     ~TastiInArrivo() override { qApp->removeEventFilter(this); }
-    static constexpr qint64 millisecondi = 400;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         const QEvent::Type t = e->type();
         if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) return false;
-        if (inizio_.elapsed() >= millisecondi) return false;
+        if (inizio_.elapsed() >= millisecondi_) return false;
         const auto* w = qobject_cast<QWidget*>(o);
         return w && (w == finestra_ || finestra_->isAncestorOf(w));
     }
 
 private:
     QWidget* finestra_;
+    qint64 millisecondi_;
     QElapsedTimer inizio_;
 };
 
@@ -94,7 +94,7 @@ Risposta PiattaformaQt::mostra(const std::string& testo, const std::string& tito
     bool occupato = QApplication::overrideCursor() != nullptr;
     if (occupato) QApplication::setOverrideCursor(Qt::ArrowCursor);
     std::optional<TastiInArrivo> tasti;
-    if (scartaTasti) tasti.emplace(&box);
+    if (scartaTasti) tasti.emplace(&box, millisecondiSenzaTasti);
     box.exec();
     if (occupato) QApplication::restoreOverrideCursor();
     if (box.clickedButton() == ok) return Risposta::ok;

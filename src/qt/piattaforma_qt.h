@@ -28,6 +28,8 @@ public:
     std::function<void()> primaDiTerminare;
     // The widget whose pointer shows the hover directions and the hand.
     void impostaArea(QWidget* w) { area_ = w; }
+    // How long a warning raised while the player types ignores the keys (typing still under way).
+    int millisecondiSenzaTasti = 400;
 
 private:
     Risposta mostra(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti, bool scartaTasti);
