@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
@@ -73,7 +74,12 @@ bool copiaViva(const std::string& lavoro) {
         l.unlock();
         return false;
     }
-    return l.error() == QLockFile::LockFailedError;
+    if (l.error() != QLockFile::LockFailedError) return false;
+    // A full folder keeps Qt from clearing a dead run's lock: its holder decides, or its leftover
+    // would stay hidden until space came back.
+    qint64 pid = 0;
+    QString macchina, programma;
+    return !(l.getLockInfo(&pid, &macchina, &programma) && macchina == QSysInfo::machineHostName() && !processoVivo(pid, 0));
 }
 
 long long eta(const QFileInfo& fi, long long adesso) { return adesso - fi.lastModified().toSecsSinceEpoch(); }

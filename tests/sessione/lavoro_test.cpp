@@ -14,7 +14,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLockFile>
 #include <QSettings>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <ctime>
@@ -677,6 +679,22 @@ TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
     EXPECT_FALSE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_NE(p.messaggi[0].testo.find("p.trmo"), std::string::npos);
+}
+
+// A full folder keeps the lock of a killed run from being cleared (the helper lock Qt makes for
+// that cannot be created, as when a folder stands at its name): the leftover is offered anyway.
+TEST_F(Giocatore, ALeftoverWhoseDeadLockCannotBeClearedIsOffered) {
+    const std::string lavoro = lascia("qdv_PIENO0.tmp", t.scrivi("p.trmo", schema), 60);
+    ASSERT_TRUE(scriviFileSicuro(lavoro + ".lock", std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
+                                                       QSysInfo::machineHostName().toStdString() + "\n"));
+    std::filesystem::create_directory(lavoro + ".lock.rmlock");
+    ASSERT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
+    // A live run's lock still keeps its copy out of reach.
+    const std::string viva = lascia("qdv_VIVA00.tmp", t.percorso("p.trmo"), 60, risposte, ::getpid());
+    QLockFile blocco(QString::fromStdString(viva + ".lock"));
+    ASSERT_TRUE(blocco.tryLock(0));
+    ASSERT_TRUE(std::filesystem::create_directory(viva + ".lock.rmlock"));
+    EXPECT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
 }
 
 // The same puzzle through a folder reached by a link is the same puzzle.
