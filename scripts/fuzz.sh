@@ -9,5 +9,5 @@ bin="build-asan/tests/fuzz/$nome"
 semi="tests/fuzz/semi/${nome#fuzz_}"
 corpus="build-asan/tests/fuzz/corpus/$nome"
 mkdir -p "$corpus"
-exec "$bin" -max_total_time="$secondi" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+exec "$bin" -max_total_time="$secondi" -timeout=3 -rss_limit_mb=1024 -malloc_limit_mb=256 -print_final_stats=1 \
   -artifact_prefix=build-asan/tests/fuzz/ "$corpus" "$semi"

@@ -1,5 +1,7 @@
 #include "formats/formato.h"
 
+#include <algorithm>
+
 #include <QString>
 
 #include "formats/ipuz.h"
@@ -53,8 +55,50 @@ const Formato& formatoPerFile(const std::string& percorso, std::string_view dati
     return *formati().front();
 }
 
+std::string limitiSuperati(const Cruciverba& x) {
+    const auto troppo = [](const std::string& cosa, size_t quanti, size_t limite) {
+        return "Il file contiene " + cosa + " di " + std::to_string(quanti) + " caratteri: il programma ne apre fino a " +
+               std::to_string(limite) + ".";
+    };
+    for (const auto& [cosa, testo] : {std::pair<const char*, const std::string*>{"un titolo", &x.titolo},
+                                      {"un autore", &x.autore},
+                                      {"un copyright", &x.copyright}})
+        if (testo->size() > maxTestoCredito) return troppo(cosa, testo->size(), maxTestoCredito);
+    if (x.note.size() > maxTestoNote) return troppo("note", x.note.size(), maxTestoNote);
+    if (x.elenchi.size() > maxElenchi)
+        return "Il file contiene " + std::to_string(x.elenchi.size()) + " elenchi di definizioni: il programma ne apre fino a " +
+               std::to_string(maxElenchi) + ".";
+    size_t definizioni = 0, caselle = 0;
+    for (const ElencoDefinizioni& e : x.elenchi) {
+        if (e.direzione.size() > maxTestoCredito) return troppo("il nome di un elenco", e.direzione.size(), maxTestoCredito);
+        definizioni += e.definizioni.size();
+        for (const Definizione& d : e.definizioni) {
+            if (d.testo.size() > maxTestoDefinizione) return troppo("una definizione", d.testo.size(), maxTestoDefinizione);
+            if (d.etichetta.size() + d.enumerazione.size() > maxTestoCella)
+                return troppo("un numero di definizione", d.etichetta.size() + d.enumerazione.size(), maxTestoCella);
+            caselle += d.caselle.size();
+        }
+    }
+    if (definizioni > maxDefinizioni)
+        return "Il file contiene " + std::to_string(definizioni) + " definizioni: il programma ne apre fino a " +
+               std::to_string(maxDefinizioni) + ".";
+    if (caselle > maxCaselleParole)
+        return "Le parole del file nominano " + std::to_string(caselle) + " caselle in tutto: il programma ne apre fino a " +
+               std::to_string(maxCaselleParole) + ".";
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& k = x.cella(c, r);
+            if (const size_t n = std::max({k.voce.size(), k.soluzione.size(), k.etichetta.size()}); n > maxTestoCella)
+                return troppo("una casella", n, maxTestoCella);
+        }
+    return {};
+}
+
 Lettura leggiCruciverba(const std::string& percorso, std::string_view dati) {
-    return formatoPerFile(percorso, dati).leggi(dati);
+    Lettura l = formatoPerFile(percorso, dati).leggi(dati);
+    if (l.esito != EsitoLettura::ok) return l;
+    if (std::string troppo = limitiSuperati(l.cruciverba); !troppo.empty()) return rifiuto(std::move(troppo));
+    return l;
 }
 
 std::string testoCruciverba(const Cruciverba& x) {

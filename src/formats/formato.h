@@ -27,6 +27,18 @@ struct Lettura {
 // The largest grid the open formats are read with.
 inline constexpr int maxLatoFormati = 64;
 
+// What a reader builds at most, checked before the work, so that a file of a few megabytes opens
+// or is refused within a second and a few megabytes of memory.
+inline constexpr size_t maxElenchi = 64;             // clue lists
+inline constexpr size_t maxDefinizioni = 8192;       // clues in all
+inline constexpr size_t maxCaselleParole = 65536;    // cells named by the words and the clues, in all
+inline constexpr size_t maxTestoDefinizione = 4096;  // bytes of one clue
+inline constexpr size_t maxTestoCredito = 4096;      // bytes of the title, the author, the copyright
+inline constexpr size_t maxTestoNote = 65536;        // bytes of the notes
+inline constexpr size_t maxTestoCella = 256;         // bytes of a cell's letters or label
+// In Italian, which of these limits the puzzle goes past ("" when none).
+std::string limitiSuperati(const Cruciverba& cruciverba);
+
 // Shared by the readers: a refusal with its reason.
 inline Lettura rifiuto(std::string spiegazione, EsitoLettura esito = EsitoLettura::formatoNonValido) {
     Lettura l;

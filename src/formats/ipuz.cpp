@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace quadrivo {
 
@@ -37,9 +38,17 @@ struct DatiIpuz : DatiFormato {
     std::string prima, dopo;  // "ipuz(" and ")" around the object, when wrapped
     QJsonObject radice;
     std::vector<std::string> voci;
+    std::vector<std::string> definizioni;  // each clue's text as read, list by list
     std::string titolo, autore, copyright, note;
     QString blocco = "#", vuoto = "0";
 };
+
+std::vector<std::string> testiDefinizioni(const Cruciverba& x) {
+    std::vector<std::string> testi;
+    for (const ElencoDefinizioni& e : x.elenchi)
+        for (const Definizione& d : e.definizioni) testi.push_back(d.testo);
+    return testi;
+}
 
 // A grid value ("A", "ABC", {"value": "A"}) as letters; "" for none, a block or the empty mark.
 std::string lettere(const QJsonValue& v, const DatiIpuz& d) {
@@ -275,16 +284,32 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
 
     x.elenchi = {{nomeOrizzontali, {}}, {nomeVerticali, {}}};
     const QJsonObject clues = o.value("clues").toObject();
+    // The lists, the clues and the cells they name are counted before anything is built.
+    if (static_cast<size_t>(clues.size()) > maxElenchi)
+        return rifiuto("Il file ipuz contiene " + std::to_string(clues.size()) +
+                       " elenchi di definizioni: il programma ne apre fino a " + std::to_string(maxElenchi) + ".");
+    size_t definizioni = 0, caselle = 0;
+    for (auto it = clues.begin(); it != clues.end(); ++it) {
+        const QJsonArray lista = it.value().toArray();
+        definizioni += static_cast<size_t>(lista.size());
+        for (const QJsonValue& v : lista) caselle += static_cast<size_t>(v.toObject().value("cells").toArray().size());
+    }
+    if (definizioni > maxDefinizioni)
+        return rifiuto("Il file ipuz contiene " + std::to_string(definizioni) + " definizioni: il programma ne apre fino a " +
+                       std::to_string(maxDefinizioni) + ".");
+    if (caselle > maxCaselleParole)
+        return rifiuto("Le definizioni del file ipuz nominano " + std::to_string(caselle) +
+                       " caselle in tutto: il programma ne apre fino a " + std::to_string(maxCaselleParole) + ".");
     const Etichette etichette = etichetteDi(x);
+    std::unordered_map<std::string, size_t> perNome{{nomeOrizzontali, 0}, {nomeVerticali, 1}};
     for (auto it = clues.begin(); it != clues.end(); ++it) {
         const std::string chiave = s(it.key()), base = chiave.substr(0, chiave.find(':'));
         const int dc = base == "Down" ? 0 : 1, dr = base == "Across" ? 0 : 1;
         const std::string nome = direzioneDaIpuz(chiave);
-        ElencoDefinizioni* e = nullptr;
-        for (ElencoDefinizioni& d : x.elenchi)
-            if (d.direzione == nome) e = &d;
-        if (!e) e = &x.elenchi.emplace_back(ElencoDefinizioni{nome, {}});
-        for (const QJsonValue& v : it.value().toArray()) e->definizioni.push_back(definizioneDaIpuz(v, x, etichette, dc, dr));
+        const auto [dove, nuovo] = perNome.emplace(nome, x.elenchi.size());
+        if (nuovo) x.elenchi.push_back(ElencoDefinizioni{nome, {}});
+        ElencoDefinizioni& e = x.elenchi[dove->second];
+        for (const QJsonValue& v : it.value().toArray()) e.definizioni.push_back(definizioneDaIpuz(v, x, etichette, dc, dr));
     }
     x.titolo = s(o.value("title").toString());
     x.autore = s(o.value("author").toString());
@@ -292,6 +317,7 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
     x.note = s(o.value("notes").toString());
     for (int r = 1; r <= righe; ++r)
         for (int c = 1; c <= colonne; ++c) memo->voci.push_back(x.cella(c, r).voce);
+    memo->definizioni = testiDefinizioni(x);
     memo->titolo = x.titolo, memo->autore = x.autore, memo->copyright = x.copyright, memo->note = x.note;
     x.formato = nome();
     x.datiFormato = std::move(memo);
@@ -379,6 +405,40 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
     return clues;
 }
 
+// The file's own clue lists with the texts the player edited put in place, everything else of
+// each clue as it was; the lists made anew when they no longer match the file's.
+QJsonObject definizioniCambiate(QJsonObject clues, const Cruciverba& x) {
+    std::map<std::string, size_t> usate;  // clues of each list already matched, as the reader went
+    for (auto it = clues.begin(); it != clues.end(); ++it) {
+        const std::string nome = direzioneDaIpuz(s(it.key()));
+        const auto e = std::find_if(x.elenchi.begin(), x.elenchi.end(), [&](const auto& v) { return v.direzione == nome; });
+        QJsonArray lista = it.value().toArray();
+        for (qsizetype i = 0; i < lista.size(); ++i) {
+            size_t& n = usate[nome];
+            if (e == x.elenchi.end() || n >= e->definizioni.size()) return definizioniIpuz(x);
+            const QString testo = q(e->definizioni[n++].testo);
+            QJsonValue v = lista.at(i);
+            if (v.isArray()) {
+                QJsonArray a = v.toArray();
+                while (a.size() < 2) a.append(QString());
+                if (testoDi(a.at(1)) != s(testo)) a.replace(1, testo);
+                v = a;
+            } else if (v.isObject()) {
+                QJsonObject o = v.toObject();
+                if (testoDi(o.value("clue")) != s(testo)) o["clue"] = testo;
+                v = o;
+            } else if (testoDi(v) != s(testo)) {
+                v = testo;
+            }
+            lista.replace(i, v);
+        }
+        it.value() = lista;
+    }
+    for (const ElencoDefinizioni& e : x.elenchi)
+        if (usate[e.direzione] != e.definizioni.size()) return definizioniIpuz(x);
+    return clues;
+}
+
 }  // namespace
 
 std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
@@ -386,14 +446,16 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
     std::vector<std::string> voci;
     for (int r = 1; r <= x.righe(); ++r)
         for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceDaScrivere(x.cella(c, r)));
-    if (memo && memo->voci == voci && memo->titolo == x.titolo && memo->autore == x.autore &&
-        memo->copyright == x.copyright && memo->note == x.note)
+    const std::vector<std::string> definizioni = testiDefinizioni(x);
+    if (memo && memo->voci == voci && memo->definizioni == definizioni && memo->titolo == x.titolo &&
+        memo->autore == x.autore && memo->copyright == x.copyright && memo->note == x.note)
         return memo->originale;
 
     QJsonObject o;
     const QString blocco = memo ? memo->blocco : QString("#");
     if (memo) {
         o = memo->radice;
+        if (memo->definizioni != definizioni) o["clues"] = definizioniCambiate(o.value("clues").toObject(), x);
     } else {
         o["version"] = "http://ipuz.org/v2";
         o["kind"] = QJsonArray{"http://ipuz.org/crossword#1"};

@@ -34,6 +34,12 @@ std::optional<std::string> estrai(std::string_view dati, std::string& perche) {
         zip_stat_t info;
         if (zip_stat_index(archivio, static_cast<zip_uint64_t>(i), 0, &info) != 0 || !info.name) continue;
         if (std::string_view(info.name).ends_with("/")) continue;
+        // The size the archive declares is refused before anything is unpacked.
+        if ((info.valid & ZIP_STAT_SIZE) && info.size > maxXmlJpz) {
+            perche = "il file compresso è troppo grande";
+            zip_discard(archivio);
+            return std::nullopt;
+        }
         zip_file_t* f = zip_fopen_index(archivio, static_cast<zip_uint64_t>(i), 0);
         if (!f) break;
         std::string letto;
@@ -96,6 +102,8 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
         if (!e) return rifiuto("Il file .jpz non si può aprire: " + perche + ".");
         xml = std::move(*e);
     } else {
+        if (dati.size() > maxXmlJpz)
+            return rifiuto("Il file .jpz è troppo grande: il programma apre file fino a " + std::to_string(maxXmlJpz >> 20) + " MB.");
         xml = std::string(dati);
     }
     QXmlStreamReader r(QByteArray::fromStdString(xml));
@@ -104,6 +112,19 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
     std::vector<Elenco> elenchi;
     std::string titolo, autore, copyright, note, parola;
     bool metadati = false;
+    // The cells the words name and the clues, counted before they are built.
+    size_t caselle = 0, definizioni = 0;
+    const auto aggiungi = [&](std::vector<Casella>& in, const QString& xs, const QString& ys) {
+        const std::vector<int> righe = intervallo(ys), colonne = intervallo(xs);
+        if ((caselle += righe.size() * colonne.size()) > maxCaselleParole) return false;
+        for (int rr : righe)
+            for (int c : colonne) in.push_back({c, rr});
+        return true;
+    };
+    const auto troppeCaselle = [] {
+        return rifiuto("Le parole del file .jpz nominano più di " + std::to_string(maxCaselleParole) +
+                       " caselle in tutto: il file non si può aprire.");
+    };
     while (!r.atEnd()) {
         if (r.readNext() != QXmlStreamReader::StartElement) {
             if (r.isEndElement() && r.name() == QLatin1String("metadata")) metadati = false;
@@ -169,18 +190,21 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
             }
         } else if (n == QLatin1String("word")) {
             parola = s(attr("id"));
-            auto& caselle = parole[parola];
-            if (a.hasAttribute(QLatin1String("x")))
-                for (int rr : intervallo(attr("y")))
-                    for (int c : intervallo(attr("x"))) caselle.push_back({c, rr});
+            auto& celle = parole[parola];
+            if (a.hasAttribute(QLatin1String("x")) && !aggiungi(celle, attr("x"), attr("y"))) return troppeCaselle();
         } else if (n == QLatin1String("cells") && !parola.empty()) {
-            for (int rr : intervallo(attr("y")))
-                for (int c : intervallo(attr("x"))) parole[parola].push_back({c, rr});
+            if (!aggiungi(parole[parola], attr("x"), attr("y"))) return troppeCaselle();
         } else if (n == QLatin1String("clues")) {
+            if (elenchi.size() >= maxElenchi)
+                return rifiuto("Il file .jpz contiene più di " + std::to_string(maxElenchi) +
+                               " elenchi di definizioni: il programma non lo apre.");
             elenchi.emplace_back();
         } else if (n == QLatin1String("title") && !elenchi.empty() && elenchi.back().definizioni.empty()) {
             elenchi.back().titolo = s(r.readElementText(QXmlStreamReader::IncludeChildElements));
         } else if (n == QLatin1String("clue") && !elenchi.empty()) {
+            if (++definizioni > maxDefinizioni)
+                return rifiuto("Il file .jpz contiene più di " + std::to_string(maxDefinizioni) +
+                               " definizioni: il programma non lo apre.");
             Definizione w;
             w.etichetta = s(attr("number"));
             w.enumerazione = s(attr("format"));
@@ -193,17 +217,24 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
         return rifiuto("Il file .jpz non è un XML valido: " + s(r.errorString()) + " (riga " +
                        std::to_string(r.lineNumber()) + ").");
     if (!x) return rifiuto("Nel file .jpz manca lo schema (<grid>).");
+    // A word named by many clues is copied into each: the copies are counted first.
+    size_t rimandi = 0;
+    for (const Elenco& e : elenchi)
+        for (const auto& [id, w] : e.definizioni)
+            if (const auto p = parole.find(id); p != parole.end() && (rimandi += p->second.size()) > maxCaselleParole)
+                return troppeCaselle();
     x->elenchi = {{nomeOrizzontali, {}}, {nomeVerticali, {}}};
+    std::map<std::string, size_t> perNome{{nomeOrizzontali, 0}, {nomeVerticali, 1}};
     for (Elenco& e : elenchi) {
         const std::string nome = nomeElenco(e.titolo);
-        ElencoDefinizioni* d = nullptr;
-        for (ElencoDefinizioni& v : x->elenchi)
-            if (v.direzione == nome) d = &v;
-        if (!d) d = &x->elenchi.emplace_back(ElencoDefinizioni{nome, {}});
+        const auto [dove, nuovo] = perNome.emplace(nome, x->elenchi.size());
+        if (nuovo) x->elenchi.push_back(ElencoDefinizioni{nome, {}});
+        ElencoDefinizioni& d = x->elenchi[dove->second];
         for (auto& [id, w] : e.definizioni) {
-            for (const Casella& k : parole[id])
-                if (x->dentro(k)) w.caselle.push_back(k);
-            d->definizioni.push_back(std::move(w));
+            if (const auto p = parole.find(id); p != parole.end())
+                for (const Casella& k : p->second)
+                    if (x->dentro(k)) w.caselle.push_back(k);
+            d.definizioni.push_back(std::move(w));
         }
     }
     x->titolo = titolo, x->autore = autore, x->copyright = copyright, x->note = note;

@@ -16,7 +16,7 @@ public:
     std::string nonContiene(const Cruciverba& cruciverba) const override;
 };
 
-// The largest XML a zipped .jpz may unpack to.
-inline constexpr size_t maxXmlJpz = 32u << 20;
+// The largest XML a .jpz may hold, plain or unpacked from its zip.
+inline constexpr size_t maxXmlJpz = 8u << 20;
 
 }  // namespace quadrivo

@@ -201,6 +201,9 @@ std::string messaggioScrittura(const std::string& percorso, const std::string& a
         return "Spazio esaurito sul disco: impossibile scrivere " + percorso + " nella cartella " + cartellaDi(percorso) +
                ". Liberare spazio e riprovare.";
     case ErroreScrittura::nonFile: return messaggioNonSostituibile(percorso);
+    case ErroreScrittura::solaLettura:
+        return "Il file " + percorso + " è di sola lettura: non viene sostituito. Salvare con un altro nome (Salva con "
+               "nome) oppure togliere la sola lettura dal file e riprovare.";
     case ErroreScrittura::nessuno:
     case ErroreScrittura::altro: break;
     }
@@ -229,11 +232,22 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
     ultimoErrore = ErroreScrittura::altro;
     if (percorso.empty()) return false;
     if (!sostituibile(percorso)) return nonSostituibile();
+    struct stat prima {};
+    const bool esisteva = ::stat(percorso.c_str(), &prima) == 0 && S_ISREG(prima.st_mode);
+    // A read-only file in a folder that could take it: its own message, not the folder's.
+    if (esisteva && ::access(percorso.c_str(), W_OK) != 0 && ::access(cartellaDi(percorso).c_str(), W_OK) == 0) {
+        ultimoErrore = ErroreScrittura::solaLettura;
+        return false;
+    }
     bool ok = false;
     if (fabbrica()) ok = scriviControllato(*fabbrica()(percorso), dati);
     else if (!rappresentabile(percorso)) ok = scriviConNomeGrezzo(percorso, dati);
     else ok = scriviControllato(*scritturaReale(percorso), dati);
     if (!ok) return fallita(percorso);
+    // The replaced file keeps its mode whoever writes it (root's writes would widen a 0444 one).
+    struct stat dopo {};
+    if (esisteva && ::stat(percorso.c_str(), &dopo) == 0 && (dopo.st_mode & 07777) != (prima.st_mode & 07777))
+        ::chmod(percorso.c_str(), prima.st_mode & 07777);
     ultimoErrore = ErroreScrittura::nessuno;
     return true;
 }
@@ -315,6 +329,16 @@ bool processoFinito(std::string_view cifre) {
 
 }  // namespace
 
+bool apertoAltrove(const std::string& percorso) {
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return true;
+    // A write lease is granted only while no other descriptor of the file is open anywhere.
+    const bool libero = ::fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
+    if (libero) ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    ::close(fd);
+    return !libero;
+}
+
 void togliAvanzi(const std::string& percorso, long long secondi) {
     const std::string cartella = cartellaDi(percorso);
     const std::string nome = percorso.substr(percorso.rfind('/') + 1);
@@ -328,12 +352,25 @@ void togliAvanzi(const std::string& percorso, long long secondi) {
         if (!suo && !grezzo) continue;
         const std::string intero = componiPercorso(cartella, f);
         struct stat st {};
-        if (::lstat(intero.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime <= limite)
-            ::unlink(intero.c_str());
+        if (::lstat(intero.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (grezzo || st.st_mtime <= limite || !apertoAltrove(intero)) ::unlink(intero.c_str());
     }
 }
 
 bool creaCartella(const std::string& percorso) { return !percorso.empty() && QDir().mkpath(q(percorso)); }
+
+bool creaCartellaPrivata(const std::string& percorso) {
+    if (!creaCartella(percorso)) return false;
+    struct stat st {};
+    if (::lstat(percorso.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) return true;
+    return (st.st_mode & 0777) == 0700 || ::chmod(percorso.c_str(), 0700) == 0;
+}
+
+bool rendiPrivato(const std::string& percorso) {
+    struct stat st {};
+    if (::lstat(percorso.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) return false;
+    return (st.st_mode & 0777) == 0600 || ::chmod(percorso.c_str(), 0600) == 0;
+}
 
 std::string nomeFileTemporaneo(const std::string& prefisso) {
     QTemporaryFile f(QDir::tempPath() + "/" + q(prefisso) + "qdv_XXXXXX.tmp");

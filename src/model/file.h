@@ -47,10 +47,11 @@ std::optional<std::string> leggiFile(const std::string& percorso);
 // A folder, FIFO, device or socket at the name is never replaced.
 bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
 // Why this thread's last scriviFileSicuro failed.
-enum class ErroreScrittura { nessuno, spazio, nonFile, altro };
+enum class ErroreScrittura { nessuno, spazio, nonFile, solaLettura, altro };
 ErroreScrittura ultimoErroreScrittura();
-// The message for that failure at `percorso`: the lack of space with its folder, or a target
-// that is no regular file; `altrimenti` for any other cause.
+// The message for that failure at `percorso`: the lack of space with its folder, a target
+// that is no regular file, a read-only file in a folder that could take it; `altrimenti` for
+// any other cause.
 std::string messaggioScrittura(const std::string& percorso, const std::string& altrimenti);
 
 // The steps of one safe write, so that tests can make any of them fail.
@@ -79,10 +80,17 @@ bool sincronizzaFile(const std::string& percorso);
 bool cancellaFile(const std::string& percorso);
 // Removes what interrupted safe writes of `percorso` left beside it: the writer's temporary
 // files (NAME.XXXXXX, NAME.nuovo, and .quadrivo-PID.tmp of a process that is gone), only the
-// player's own and only those untouched for `secondi` (a write in progress is never taken).
+// player's own, and only those no process holds open or, where that cannot be told, untouched
+// for `secondi` (a write in progress is never taken).
 void togliAvanzi(const std::string& percorso, long long secondi = 60);
+// Whether some process other than this one holds the file open; true when it cannot be told.
+bool apertoAltrove(const std::string& percorso);
 // Creates the folder and the missing ones above it; true when it exists afterwards.
 bool creaCartella(const std::string& percorso);
+// The same for the player's own data: the last folder is made (or set) 0700 when the player owns it.
+bool creaCartellaPrivata(const std::string& percorso);
+// A file the player owns becomes readable and writable by the player only (0600).
+bool rendiPrivato(const std::string& percorso);
 
 // A new empty file with a unique name in the system's temporary folder; "" on failure.
 std::string nomeFileTemporaneo(const std::string& prefisso);

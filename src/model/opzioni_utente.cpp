@@ -40,10 +40,13 @@ void salvaValoreUtente(const char* chiave, const QVariant& valore) {
 bool scriviValoriUtente() {
     if (sospesi().empty()) return true;
     if (!usabili()) return false;
+    // What the player opened and chose is nobody else's to read: a private folder and file.
+    creaCartellaPrivata(percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo"));
     QSettings o = impostazioni();
     for (const auto& [chiave, valore] : sospesi()) o.setValue(QString::fromStdString(chiave), valore);
     o.sync();
     if (o.status() != QSettings::NoError) return false;
+    rendiPrivato(percorsoDaQt(o.fileName()));
     sospesi().clear();
     return true;
 }

@@ -12,7 +12,8 @@ Risposta rispostaInvio(Pulsanti pulsanti) {
     case Pulsanti::ok:
     case Pulsanti::okAnnulla:
     case Pulsanti::salvaNonSalvareAnnulla:
-    case Pulsanti::ripristinaPiuTardiElimina: break;
+    case Pulsanti::ripristinaPiuTardiElimina:
+    case Pulsanti::ripristinaCopiaPiuTardiElimina: break;
     }
     return Risposta::ok;
 }

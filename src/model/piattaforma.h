@@ -12,6 +12,7 @@ enum class Icona { nessuna, informazione, attenzione, critico, domanda };
 // Which buttons a message offers. salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers
 // nonSalvare. annullaOk: OK and Annulla, for questions whose OK throws something away.
 // ripristinaPiuTardiElimina: Ripristina ok, Elimina nonSalvare, Più tardi annulla.
+// ripristinaCopiaPiuTardiElimina: the same with Ripristina come copia for ok.
 // sovrascriviSalvaConNomeAnnulla: Sovrascrivi ok, Salva con nome nonSalvare, Annulla.
 // apriComunqueAnnulla: Apri comunque ok, Annulla. Return and Esc never give a destructive answer:
 // see rispostaInvio and rispostaEsc, which every implementation follows whatever has the focus.
@@ -21,6 +22,7 @@ enum class Pulsanti {
     salvaNonSalvareAnnulla,
     annullaOk,
     ripristinaPiuTardiElimina,
+    ripristinaCopiaPiuTardiElimina,
     sovrascriviSalvaConNomeAnnulla,
     apriComunqueAnnulla
 };
@@ -38,6 +40,9 @@ public:
     // Texts are UTF-8; an empty title means the application title.
     virtual Risposta messaggio(const std::string& testo, const std::string& titolo = {},
                                Icona icona = Icona::nessuna, Pulsanti pulsanti = Pulsanti::ok) = 0;
+    // A warning that may come up while the player types: the keys typed before it showed are
+    // not taken as its answer.
+    virtual void avvisoInDigitazione(const std::string& testo) { messaggio(testo, {}, Icona::attenzione); }
 
     // Ends the program at once; never returns.
     [[noreturn]] virtual void termina() = 0;

@@ -43,6 +43,11 @@ struct Stato {
     bool copiaLavoroSuperata = false;
     // The note last written beside the working copy.
     std::string notaScritta;
+    // SHA-256 of the puzzle file as read or last written ("" for none): the note keeps it, so a
+    // leftover knows which version of the file its answers were made over.
+    std::string improntaFile;
+    // A save under way to this file: the note names it until the copy goes with the save.
+    std::string salvataggioInCorso;
     // 1 while the grid is shown, -1 while the print preview is, 0 with no puzzle: the session's
     // view mode, kept here for the hover rules.
     std::int16_t grigliaAttiva = 0;

@@ -2,19 +2,58 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "model/stato.h"
 
 namespace quadrivo {
 
+namespace {
+
+// Keys still arriving from typing when a question pops up are not its answer: a Space or Enter
+// meant for the grid must not close it unread. Keys pressed during its first moments are dropped.
+class TastiInArrivo : public QObject {
+public:
+    TastiInArrivo(QWidget* finestra, qint64 millisecondi) : finestra_(finestra), millisecondi_(millisecondi) {
+        inizio_.start();
+        qApp->installEventFilter(this);
+    }
+    ~TastiInArrivo() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) return false;
+        if (inizio_.elapsed() >= millisecondi_) return false;
+        const auto* w = qobject_cast<QWidget*>(o);
+        return w && (w == finestra_ || finestra_->isAncestorOf(w));
+    }
+
+private:
+    QWidget* finestra_;
+    qint64 millisecondi_;
+    QElapsedTimer inizio_;
+};
+
+}  // namespace
+
 PiattaformaQt::PiattaformaQt() { fermo_.start(); }
 
 Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) {
+    return mostra(testo, titolo, icona, pulsanti, false);
+}
+
+void PiattaformaQt::avvisoInDigitazione(const std::string& testo) { mostra(testo, {}, Icona::attenzione, Pulsanti::ok, true); }
+
+Risposta PiattaformaQt::mostra(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti,
+                               bool scartaTasti) {
     QMessageBox box(genitore_);
     box.setWindowTitle(QString::fromStdString(titolo.empty() ? titoloApplicazione : titolo));
     // A carriage return alone breaks the line, as on the desktop this text was written for.
@@ -39,6 +78,7 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
         case Pulsanti::annullaOk: return {"OK", "", "Annulla"};
         case Pulsanti::salvaNonSalvareAnnulla: return {"Salva", "Non salvare", "Annulla"};
         case Pulsanti::ripristinaPiuTardiElimina: return {"Ripristina", "Elimina", "Più tardi"};
+        case Pulsanti::ripristinaCopiaPiuTardiElimina: return {"Ripristina come copia", "Elimina", "Più tardi"};
         case Pulsanti::sovrascriviSalvaConNomeAnnulla: return {"Sovrascrivi", "Salva con nome", "Annulla"};
         case Pulsanti::apriComunqueAnnulla: return {"Apri comunque", "", "Annulla"};
         }
@@ -61,6 +101,8 @@ Risposta PiattaformaQt::messaggio(const std::string& testo, const std::string& t
     // The busy pointer must not hide the question.
     bool occupato = QApplication::overrideCursor() != nullptr;
     if (occupato) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    std::optional<TastiInArrivo> tasti;
+    if (scartaTasti) tasti.emplace(&box, millisecondiSenzaTasti);
     box.exec();
     if (occupato) QApplication::restoreOverrideCursor();
     if (box.clickedButton() == ok) return Risposta::ok;

@@ -15,6 +15,7 @@ class PiattaformaQt : public Piattaforma {
 public:
     PiattaformaQt();
     Risposta messaggio(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti) override;
+    void avvisoInDigitazione(const std::string& testo) override;
     [[noreturn]] void termina() override;
     double orologio() override;
     std::int64_t millisecondi() override { return fermo_.elapsed(); }
@@ -27,8 +28,11 @@ public:
     std::function<void()> primaDiTerminare;
     // The widget whose pointer shows the hover directions and the hand.
     void impostaArea(QWidget* w) { area_ = w; }
+    // How long a warning raised while the player types ignores the keys (typing still under way).
+    int millisecondiSenzaTasti = 400;
 
 private:
+    Risposta mostra(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti, bool scartaTasti);
     Puntatore forma_ = Puntatore::predefinito;
     QElapsedTimer fermo_;  // started with the platform
     QPointer<QWidget> genitore_;

@@ -1,17 +1,21 @@
 #include "sessione/lavoro.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <memory>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,21 +74,74 @@ bool copiaViva(const std::string& lavoro) {
         l.unlock();
         return false;
     }
-    return l.error() == QLockFile::LockFailedError;
+    if (l.error() != QLockFile::LockFailedError) return false;
+    // A full folder keeps Qt from clearing a dead run's lock: its holder decides, or its leftover
+    // would stay hidden until space came back.
+    qint64 pid = 0;
+    QString macchina, programma;
+    return !(l.getLockInfo(&pid, &macchina, &programma) && macchina == QSysInfo::machineHostName() && !processoVivo(pid, 0));
 }
 
 long long eta(const QFileInfo& fi, long long adesso) { return adesso - fi.lastModified().toSecsSinceEpoch(); }
 
-// The entries of a puzzle file, cell by cell; nothing when it cannot be shown.
-std::optional<std::vector<std::string>> vociDi(const std::string& percorso, const std::string& nome) {
+// A puzzle file as the program reads it; nothing when it cannot be shown.
+std::optional<Cruciverba> lettoDa(const std::string& percorso, const std::string& nome) {
     const std::optional<std::string> dati = leggiFile(percorso);
     if (!dati) return std::nullopt;
-    const Lettura l = leggiCruciverba(nome, *dati);
+    Lettura l = leggiCruciverba(nome, *dati);
     if (l.esito != EsitoLettura::ok) return std::nullopt;
-    std::vector<std::string> voci;
-    for (int r = 1; r <= l.cruciverba.righe(); ++r)
-        for (int c = 1; c <= l.cruciverba.colonne(); ++c) voci.push_back(l.cruciverba.cella(c, r).voce);
-    return voci;
+    return std::move(l.cruciverba);
+}
+
+// Every clue as "list|label|text|enumeration", in order: what the player may edit of them.
+std::vector<std::string> testiDefinizioni(const Cruciverba& x) {
+    std::vector<std::string> testi;
+    for (const ElencoDefinizioni& e : x.elenchi)
+        for (const Definizione& d : e.definizioni) testi.push_back(e.direzione + "|" + d.etichetta + "|" + d.testo + "|" + d.enumerazione);
+    return testi;
+}
+
+// The clues of `copia` that `file` does not have the same; -1 when the lists do not match at all.
+int definizioniDiverse(const Cruciverba& file, const Cruciverba& copia) {
+    const std::vector<std::string> a = testiDefinizioni(file), b = testiDefinizioni(copia);
+    if (a.size() != b.size()) return -1;
+    int diverse = 0;
+    for (size_t i = 0; i < a.size(); ++i) diverse += a[i] != b[i];
+    return diverse;
+}
+
+bool stessiCrediti(const Cruciverba& a, const Cruciverba& b) {
+    return std::tie(a.titolo, a.autore, a.copyright, a.note) == std::tie(b.titolo, b.autore, b.copyright, b.note);
+}
+
+// `file` holds everything `copia` does: the same grid, clues and credits, and every letter of
+// the copy in the same cell (more letters are allowed).
+bool contieneTutto(const Cruciverba& file, const Cruciverba& copia) {
+    if (file.colonne() != copia.colonne() || file.righe() != copia.righe()) return false;
+    if (definizioniDiverse(file, copia) != 0 || !stessiCrediti(file, copia)) return false;
+    for (int r = 1; r <= copia.righe(); ++r)
+        for (int c = 1; c <= copia.colonne(); ++c)
+            if (const std::string& v = copia.cella(c, r).voce; !v.empty() && file.cella(c, r).voce != v) return false;
+    return true;
+}
+
+bool uguali(const Cruciverba& a, const Cruciverba& b) {
+    if (!contieneTutto(a, b)) return false;
+    for (int r = 1; r <= a.righe(); ++r)
+        for (int c = 1; c <= a.colonne(); ++c)
+            if (a.cella(c, r).voce != b.cella(c, r).voce) return false;
+    return true;
+}
+
+int lettereDi(const Cruciverba& x) {
+    int n = 0;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) n += x.bianca(c, r) && !x.cella(c, r).voce.empty();
+    return n;
+}
+
+std::string nomeBreve(const CopiaAbbandonata& c) {
+    return c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema.substr(c.schema.rfind('/') + 1);
 }
 
 }  // namespace
@@ -100,6 +157,19 @@ std::string cartellaCopie() {
     const std::string propria = QDir::cleanPath(cache + "/Quadrivo").toStdString();
     if (!creaCartella(QDir::cleanPath(cache).toStdString())) return {};
     return cartellaPrivata(propria) ? propria : std::string{};
+}
+
+std::vector<std::string> cartelleCopie() {
+    std::vector<std::string> cartelle;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    for (const QString& c : {runtime.isEmpty() || !QDir::isAbsolutePath(runtime) ? QString() : runtime + "/quadrivo",
+                             cache.isEmpty() ? QString() : cache + "/Quadrivo"}) {
+        const std::string percorso = QDir::cleanPath(c).toStdString();
+        if (!c.isEmpty() && QFileInfo(c).isDir() && std::find(cartelle.begin(), cartelle.end(), percorso) == cartelle.end())
+            cartelle.push_back(percorso);
+    }
+    return cartelle;
 }
 
 std::string nuovoFileLavoro() {
@@ -121,12 +191,12 @@ std::string nuovoFileLavoro() {
 
 std::string messaggioCopiaLavoro(const std::string& cartella) {
     if (cartella.empty())
-        return std::string(msgErroreScrittura) +
-               "\r\rNon c'è una cartella per la copia di lavoro: né $XDG_RUNTIME_DIR/quadrivo né ~/.cache/Quadrivo si "
-               "possono creare o scrivere. Le risposte restano in memoria: salvarle con Salva o Salva con nome.";
-    return std::string(msgErroreScrittura) + "\r\rLa copia di lavoro non si può scrivere nella cartella " + cartella +
-           " (disco pieno o cartella senza permessi di scrittura). Le risposte restano in memoria: salvarle con "
-           "Salva o Salva con nome, poi liberare spazio. A ogni modifica la copia viene riprovata.";
+        return "Impossibile scrivere la copia di lavoro per il recupero dopo un'interruzione: né "
+               "$XDG_RUNTIME_DIR/quadrivo né ~/.cache/Quadrivo si possono creare o scrivere.\r\rLe risposte restano "
+               "in memoria: salvarle con Salva o Salva con nome.";
+    return "Impossibile scrivere la copia di lavoro per il recupero dopo un'interruzione nella cartella " + cartella +
+           " (disco pieno o cartella senza permessi di scrittura).\r\rLe risposte restano in memoria: salvarle con "
+           "Salva o Salva con nome, poi liberare spazio in " + cartella + ". A ogni modifica la copia viene riprovata.";
 }
 
 std::string messaggioCopiaRipresa(const std::string& cartella) {
@@ -138,7 +208,8 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
     static NotaLavoro ultima;
     static std::string testoUltima;
     const NotaLavoro processo = notaQuestoProcesso({});
-    if (NotaLavoro ora{s.nomeFile, processo.pid, processo.avvio, partita}; testoUltima.empty() || !(ora == ultima)) {
+    if (NotaLavoro ora{s.nomeFile, processo.pid, processo.avvio, partita, s.improntaFile, s.salvataggioInCorso};
+        testoUltima.empty() || !(ora == ultima)) {
         testoUltima = testoNota(ora);
         ultima = std::move(ora);
     }
@@ -171,8 +242,7 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
         return true;
     }
     if (!s.copiaLavoroSuperata)
-        piattaforma.messaggio(messaggioCopiaLavoro(s.fileLavoro.empty() ? std::string{} : cartellaDi(s.fileLavoro)), {},
-                              Icona::attenzione);
+        piattaforma.avvisoInDigitazione(messaggioCopiaLavoro(s.fileLavoro.empty() ? std::string{} : cartellaDi(s.fileLavoro)));
     s.copiaLavoroSuperata = true;
     return false;
 }
@@ -193,7 +263,27 @@ std::string percorsoNota(const std::string& fileLavoro) { return fileLavoro + ".
 
 std::string testoNota(const NotaLavoro& n) {
     return "Quadrivo copia di lavoro\nschema=" + n.schema + "\npid=" + std::to_string(n.pid) +
-           "\navvio=" + std::to_string(n.avvio) + "\npartita=" + testoPartita(n.partita) + "\n";
+           "\navvio=" + std::to_string(n.avvio) + "\npartita=" + testoPartita(n.partita) + "\nimpronta=" + n.impronta +
+           (n.destinazione.empty() ? std::string{} : "\ndestinazione=" + n.destinazione) + "\n";
+}
+
+std::string chiaveFile(const std::string& percorso) {
+    if (percorso.empty()) return {};
+    // The folder, not the file: a save renames a new file over the old, whose inode then changes.
+    char* vero = ::realpath(percorso.c_str(), nullptr);
+    if (!vero) return percorsoAssoluto(percorso);
+    const std::string reale = vero;
+    std::free(vero);
+    struct stat st {};
+    if (::stat(cartellaDi(reale).c_str(), &st) != 0) return reale;
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + "/" + reale.substr(reale.rfind('/') + 1);
+}
+
+std::string improntaDati(std::string_view dati) {
+    return QCryptographicHash::hash(QByteArrayView(dati.data(), static_cast<qsizetype>(dati.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
 }
 
 std::optional<NotaLavoro> leggiNota(std::string_view testo) {
@@ -213,6 +303,10 @@ std::optional<NotaLavoro> leggiNota(std::string_view testo) {
                 n.avvio = std::stoll(valore);
             } else if (chiave == "partita") {
                 n.partita = leggiPartita(valore);
+            } else if (chiave == "impronta") {
+                n.impronta = valore;
+            } else if (chiave == "destinazione") {
+                n.destinazione = valore;
             }
         } catch (...) {
             return std::nullopt;
@@ -261,13 +355,26 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
         if (!conNota) continue;  // a run that kept no note: only age tells it is abandoned
         // A damaged note tells no puzzle: the copy is offered by its content.
         const std::string schema = n ? n->schema : std::string{};
-        const auto mie = vociDi(lavoro, schema);
+        const std::optional<Cruciverba> mia = lettoDa(lavoro, schema);
+        const std::optional<std::string> datiFile = n ? leggiFile(schema) : std::nullopt;
+        const std::optional<Cruciverba> file = datiFile ? lettoDa(schema, schema) : std::nullopt;
+        const bool cambiato = file && !n->impronta.empty() && improntaDati(*datiFile) != n->impronta;
+        // A save that was writing these answers when the run ended, and got them on disk.
+        const std::optional<Cruciverba> salvato =
+            n && !n->destinazione.empty() && mia ? lettoDa(n->destinazione, n->destinazione) : std::nullopt;
         // Pencil guesses live in the note only: a copy with some has something to give back.
-        if (!mie || (n && mie == vociDi(schema, schema) && n->partita.lettereMatita.empty())) {
+        const bool matita = n && !n->partita.lettereMatita.empty();
+        if (!mia || (file && uguali(*file, *mia) && !matita) || (cambiato && contieneTutto(*file, *mia)) ||
+            (salvato && contieneTutto(*salvato, *mia))) {
             cancellaCopiaLavoro(lavoro);
             continue;
         }
-        copie.push_back({lavoro, schema, fi.lastModified().toSecsSinceEpoch(), n ? n->partita : Partita{}});
+        CopiaAbbandonata c{lavoro, schema, fi.lastModified().toSecsSinceEpoch(), n ? n->partita : Partita{}};
+        c.impronta = n ? n->impronta : std::string{};
+        c.fileCambiato = cambiato;
+        c.lettere = lettereDi(*mia);
+        c.definizioni = file ? std::max(0, definizioniDiverse(*file, *mia)) : 0;
+        copie.push_back(std::move(c));
     }
     // Locks of puzzles whose run is gone.
     for (const QFileInfo& fi : dir.entryInfoList({"schema-*.lock"}, QDir::Files | QDir::Hidden)) {
@@ -289,20 +396,43 @@ std::string domandaRipristino(const CopiaAbbandonata& c) {
     std::tm tm{};
     localtime_r(&t, &tm);
     char quando[32];
-    std::strftime(quando, sizeof quando, "%d/%m/%Y %H:%M", &tm);
-    const std::string nome = c.schema.empty() ? nomeNuovoCruciverba : c.schema.substr(c.schema.rfind('/') + 1);
-    return "Ripristinare le risposte non salvate di " + nome + " (" + quando +
-           ")?\r\rRipristina le apre; Più tardi le conserva e le propone al prossimo avvio; Elimina le cancella.";
+    std::strftime(quando, sizeof quando, "%d/%m/%Y %H:%M:%S", &tm);
+    // Time and content tell apart two leftovers of one puzzle.
+    std::string contenuto = std::to_string(c.lettere) + (c.lettere == 1 ? " lettera" : " lettere");
+    if (c.definizioni > 0)
+        contenuto += c.definizioni == 1 ? ", 1 definizione modificata" : ", " + std::to_string(c.definizioni) + " definizioni modificate";
+    const std::string nome = nomeBreve(c);
+    if (c.fileCambiato) {
+        const std::string copia = nomeCopia(c.schema);
+        return "Ci sono risposte non salvate di " + nome + " (" + quando + ", " + contenuto +
+               "), ma il file è stato salvato o cambiato dopo: ripristinarle al suo posto cancellerebbe ciò che "
+               "contiene ora.\r\rRipristina come copia le apre come " + copia.substr(copia.rfind('/') + 1) +
+               ", accanto al file, che resta com'è; Più tardi le conserva e le propone di nuovo; Elimina le cancella.";
+    }
+    return "Ripristinare le risposte non salvate di " + nome + " (" + quando + ", " + contenuto +
+           ")?\r\rRipristina le apre; Più tardi le conserva e le propone quando si riapre il cruciverba o al prossimo "
+           "avvio; Elimina le cancella.";
+}
+
+std::string nomeCopia(const std::string& schema) {
+    const std::string base = schema.empty() ? std::string(nomeNuovoCruciverba) : schema;
+    const size_t barra = base.rfind('/'), punto = base.rfind('.');
+    const bool conEstensione = punto != std::string::npos && (barra == std::string::npos || punto > barra + 1);
+    const std::string radice = conEstensione ? base.substr(0, punto) : base;
+    const std::string estensione = conEstensione ? base.substr(punto) : std::string{};
+    for (int n = 1;; ++n) {
+        const std::string nome = radice + (n == 1 ? " (copia)" : " (copia " + std::to_string(n) + ")") + estensione;
+        if (!QFileInfo::exists(nomeQt(nome)) && !QFileInfo(nomeQt(nome)).isSymLink()) return nome;
+    }
 }
 
 std::string domandaEliminazione(const CopiaAbbandonata& c) {
-    const std::string nome = c.schema.empty() ? nomeNuovoCruciverba : c.schema.substr(c.schema.rfind('/') + 1);
-    return "Eliminare per sempre le risposte non salvate di " + nome + "? Non si potranno più recuperare.";
+    return "Eliminare per sempre le risposte non salvate di " + nomeBreve(c) + "? Non si potranno più recuperare.";
 }
 
-bool ripristinaCopia(Stato& s, Piattaforma& piattaforma, const CopiaAbbandonata& c) {
+bool ripristinaCopia(Stato& s, Piattaforma& piattaforma, const CopiaAbbandonata& c, const std::string& come) {
     const std::optional<std::string> dati = leggiFile(c.lavoro);
-    const std::string nome = c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema;
+    const std::string nome = !come.empty() ? come : c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema;
     if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome, true) != EsitoApertura::ok) return false;
     // The leftover is the only place of these answers on disk until our own copy holds them.
     if (!s.copiaLavoroSuperata && s.fileLavoro != c.lavoro) cancellaCopiaLavoro(c.lavoro);

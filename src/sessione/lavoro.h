@@ -20,7 +20,8 @@ std::string cartellaCopie();
 // A new empty working copy (mode 0600) in that folder, held by this run; "" when there is none.
 std::string nuovoFileLavoro();
 
-// What the player reads when the working copy cannot be written ("" cartella: no folder at all).
+// What the player reads when the working copy cannot be written ("" cartella: no folder at all):
+// the working copy's folder and what to do, never the save's text.
 std::string messaggioCopiaLavoro(const std::string& cartella);
 // ... and once when it can be written again.
 std::string messaggioCopiaRipresa(const std::string& cartella);
@@ -35,15 +36,23 @@ bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma, const Partita& pa
 // Removes a working copy and its note.
 void cancellaCopiaLavoro(const std::string& fileLavoro);
 
-// The note beside a working copy: which puzzle, which process (its id and start time), and
-// the solve that goes with the answers.
+// The note beside a working copy: which puzzle, which process (its id and start time), the
+// solve that goes with the answers, the fingerprint of the puzzle file the answers were made
+// over, and the file a save under way is writing them to.
 struct NotaLavoro {
     std::string schema;
     long long pid = 0;
     long long avvio = 0;
     Partita partita = {};
+    std::string impronta = {};
+    std::string destinazione = {};
     friend bool operator==(const NotaLavoro&, const NotaLavoro&) = default;
 };
+// What tells one file from another whatever path reaches it: the device and inode of its real
+// folder with its name there; the absolute path for a file that does not exist.
+std::string chiaveFile(const std::string& percorso);
+// The SHA-256 of a file's bytes, in hex.
+std::string improntaDati(std::string_view dati);
 std::string percorsoNota(const std::string& fileLavoro);
 std::string testoNota(const NotaLavoro& nota);
 std::optional<NotaLavoro> leggiNota(std::string_view testo);
@@ -58,21 +67,33 @@ struct CopiaAbbandonata {
     std::string schema;  // "" when its note could not be read: offered as a new puzzle
     long long ora = 0;   // last written, seconds since 1970
     Partita partita = {};
+    std::string impronta = {};  // the puzzle file the answers were made over ("" unknown)
+    bool fileCambiato = false;  // saved since: restoring over it would drop that save
+    int lettere = 0;            // filled cells, to tell two leftovers of one puzzle apart
+    int definizioni = 0;        // clues that differ from the puzzle's
 };
 inline constexpr long long secondiScadenza = 30LL * 24 * 3600;
 // Looks through `cartella`: the player's own leftovers worth offering, newest first. Leftovers
-// whose answers match their puzzle, notes without a copy and anything older than 30 days are
-// removed; a copy whose note is damaged is offered by its content. The files of a run still
-// alive, of another user, or that cannot be read are never touched.
+// that match their puzzle (letters, clues and credits), that a later save holds whole (the
+// puzzle saved since, or the file a save under way was writing), notes without a copy and
+// anything older than 30 days are removed; a copy whose note is damaged is offered by its
+// content. The files of a run still alive, of another user, or that cannot be read are never
+// touched.
 std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long long adesso);
-// "Ripristinare le risposte non salvate di NOME (06/12/2026 15:03)?" with what each button does.
+// The folders that may hold leftovers: the runtime one and the cache one, those that exist.
+std::vector<std::string> cartelleCopie();
+// "Ripristinare le risposte non salvate di NOME (06/12/2026 15:03:12, 14 lettere)?" with what
+// each button does; for a file saved since, the offer of a copy beside it.
 std::string domandaRipristino(const CopiaAbbandonata& copia);
+// Where "Ripristina come copia" puts a leftover: "NOME (copia).EXT" beside its puzzle, or
+// "(copia 2)" and on while that name is taken.
+std::string nomeCopia(const std::string& schema);
 // The second question before Elimina.
 std::string domandaEliminazione(const CopiaAbbandonata& copia);
-// Opens the leftover's answers as its puzzle, marked as changed. The leftover goes only once
-// its answers are in this run's working copy; false (nothing changed) when it can no longer
-// be read.
-bool ripristinaCopia(Stato& stato, Piattaforma& piattaforma, const CopiaAbbandonata& copia);
+// Opens the leftover's answers as its puzzle (or under `nome`), marked as changed. The leftover
+// goes only once its answers are in this run's working copy; false (nothing changed) when it
+// can no longer be read.
+bool ripristinaCopia(Stato& stato, Piattaforma& piattaforma, const CopiaAbbandonata& copia, const std::string& nome = {});
 
 // The window's caption with a leading "*" while answers are not saved.
 std::string titoloConModifiche(const std::string& titolo, bool modificato);

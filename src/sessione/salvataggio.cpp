@@ -67,13 +67,11 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
         }
         stato.cruciverba = std::move(daScrivere);
         stato.nomeFile = n;
+        stato.fileModificato = false;
+        // The file holds every answer: the working copy is the caller's to drop, not to rewrite.
+        return EsitoSalvataggio::salvato;
     }
-    if (scrivi) stato.fileModificato = false;
-    if (!scriviCopiaLavoro(stato, piattaforma)) {
-        // The user's file is safe already; only the working copy lags behind memory.
-        return scrivi ? EsitoSalvataggio::salvato : EsitoSalvataggio::errore;
-    }
-    return scrivi ? EsitoSalvataggio::salvato : EsitoSalvataggio::rinunciato;
+    return scriviCopiaLavoro(stato, piattaforma) ? EsitoSalvataggio::rinunciato : EsitoSalvataggio::errore;
 }
 
 std::string testoChiediSeSalvare(const std::string& nomeFile) {

@@ -30,13 +30,13 @@ std::string nomeProposto(const Stato& stato);
 std::string motivoNomeProposto(const Stato& stato);
 
 enum class EsitoSalvataggio {
-    salvato,     // the file and the working copy were written, nomeFile is the new path
+    salvato,     // the file was written, nomeFile is the new path (the working copy is left as it was)
     rinunciato,  // overwrite refused: only the working copy was written
     errore,      // a step failed after its message; the player may try again or give up
 };
 
-// OK of the save dialog. Writes the puzzle with the new author to the chosen path, then the
-// working copy. A failing step shows its message once and stops, leaving the state as it was.
+// OK of the save dialog. Writes the puzzle with the new author to the chosen path; refused, the
+// working copy only. A failing step shows its message once and stops, leaving the state as it was.
 EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
                               const std::string& nome, const std::string& autore);
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <algorithm>
+#include <ctime>
 
 #include "formats/formato.h"
 #include "formats/puz.h"
@@ -45,26 +46,19 @@ VoceCella voceDi(const Cruciverba& x, const Casella& k) {
     return x.dentro(k) ? VoceCella{x.cella(k).voce, x.cella(k).matita} : VoceCella{};
 }
 
-std::string impronta(std::string_view dati) {
-    return QCryptographicHash::hash(QByteArrayView(dati.data(), static_cast<qsizetype>(dati.size())),
-                                    QCryptographicHash::Sha256)
-        .toHex()
-        .toStdString();
-}
+std::string impronta(std::string_view dati) { return improntaDati(dati); }
 
 std::string improntaDelFile(const std::string& percorso) {
     const std::optional<std::string> dati = leggiFile(percorso);
     return dati ? impronta(*dati) : std::string{};
 }
 
-// The lock of a puzzle beside the working copies, named by its path; "" for none.
+// The lock of a puzzle beside the working copies, named by the file's identity; "" for none.
 QString nomeBlocco(const std::string& percorso) {
     const std::string cartella = cartellaCopie();
     if (cartella.empty() || percorso.empty() || percorso == nomeNuovoCruciverba) return {};
-    const QByteArray chiave = QCryptographicHash::hash(QByteArray::fromStdString(percorsoAssoluto(percorso)),
-                                                       QCryptographicHash::Sha256)
-                                  .toHex()
-                                  .left(24);
+    const QByteArray chiave =
+        QCryptographicHash::hash(QByteArray::fromStdString(chiaveFile(percorso)), QCryptographicHash::Sha256).toHex().left(24);
     return nomeQt(cartella) + "/schema-" + QString::fromLatin1(chiave) + ".lock";
 }
 
@@ -99,53 +93,90 @@ Sessione::~Sessione() { storia_.blockSignals(true); }
 EsitoApertura Sessione::apri(const std::string& percorso) {
     std::unique_ptr<QLockFile> blocco;
     if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
-    const bool lasciato = modificato();
-    const EsitoApertura esito = apriInLavoro(stato_, piattaforma_, percorso);
-    if (esito != EsitoApertura::ok) return esito;
-    if (blocco) blocco_ = std::move(blocco);
-    improntaFile_ = improntaDelFile(percorso);
-    nuovoSchema(!lasciato);
-    return esito;
+    std::string dati;
+    if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
+    return apriLetti(dati, percorso, false, std::move(blocco));
 }
 
 EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& percorso, bool modificato) {
     std::unique_ptr<QLockFile> blocco;
     if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
+    return apriLetti(dati, percorso, modificato, std::move(blocco));
+}
+
+EsitoApertura Sessione::apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
+                                  std::unique_ptr<QLockFile> blocco) {
     const bool lasciato = this->modificato();
+    // The working copy's note names the version of the file its answers are made over.
+    std::string improntaPrima = std::exchange(stato_.improntaFile, impronta(dati));
     const EsitoApertura esito = apriDatiInLavoro(stato_, piattaforma_, dati, percorso, modificato);
-    if (esito != EsitoApertura::ok) return esito;
+    if (esito != EsitoApertura::ok) {
+        stato_.improntaFile = std::move(improntaPrima);
+        return esito;
+    }
     if (blocco) blocco_ = std::move(blocco);
-    improntaFile_ = impronta(dati);
     nuovoSchema(!lasciato);
+    // Answers kept aside for later are offered as soon as their puzzle is open again.
+    if (!modificato) offriCopieDi(percorso);
     return esito;
 }
 
-bool Sessione::ripristina(const CopiaAbbandonata& copia) {
+bool Sessione::ripristina(const CopiaAbbandonata& copia, bool comeCopia) {
+    // As a copy the answers go under a new name beside the puzzle, which stays as it is.
+    const std::string nome = comeCopia ? nomeCopia(copia.schema) : copia.schema;
     std::unique_ptr<QLockFile> blocco;
-    if (!copia.schema.empty() && !prendiBlocco(copia.schema, blocco)) return false;
+    if (!nome.empty() && !prendiBlocco(nome, blocco)) return false;
     const bool lasciato = modificato();
-    if (!ripristinaCopia(stato_, piattaforma_, copia)) return false;
+    // The answers were made over the file as the note says: Salva asks if it changed since.
+    std::string improntaPrima = std::exchange(
+        stato_.improntaFile, comeCopia || copia.schema.empty() ? std::string{}
+                             : !copia.impronta.empty()         ? copia.impronta
+                                                               : improntaDelFile(copia.schema));
+    if (!ripristinaCopia(stato_, piattaforma_, copia, comeCopia ? nome : std::string{})) {
+        stato_.improntaFile = std::move(improntaPrima);
+        return false;
+    }
     if (blocco) blocco_ = std::move(blocco);
-    // The answers were made over the file as it is now: Salva replaces it without asking.
-    improntaFile_ = copia.schema.empty() ? std::string{} : improntaDelFile(copia.schema);
     if (esisteFile(copia.lavoro)) avanzo_ = copia.lavoro;
     nuovoSchema(!lasciato, &copia.partita);
     return true;
 }
 
-bool Sessione::offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia) {
-    for (const CopiaAbbandonata& c : copieAbbandonate(cartella, adesso)) {
-        const Risposta r = piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda, Pulsanti::ripristinaPiuTardiElimina);
-        if (r == Risposta::annulla) continue;
-        if (r == Risposta::nonSalvare) {
-            if (piattaforma_.messaggio(domandaEliminazione(c), {}, Icona::attenzione, Pulsanti::annullaOk) == Risposta::ok)
-                cancellaCopiaLavoro(c.lavoro);
-            continue;
-        }
-        // One puzzle at a time: any other leftover is offered at the next start.
-        return lascia() && ripristina(c);
+std::optional<bool> Sessione::offri(const CopiaAbbandonata& c, const std::function<bool()>& lascia) {
+    const Risposta r = piattaforma_.messaggio(domandaRipristino(c), {}, Icona::domanda,
+                                              c.fileCambiato ? Pulsanti::ripristinaCopiaPiuTardiElimina
+                                                             : Pulsanti::ripristinaPiuTardiElimina);
+    if (r == Risposta::annulla) return std::nullopt;
+    if (r == Risposta::nonSalvare) {
+        if (piattaforma_.messaggio(domandaEliminazione(c), {}, Icona::attenzione, Pulsanti::annullaOk) == Risposta::ok)
+            cancellaCopiaLavoro(c.lavoro);
+        return std::nullopt;
     }
+    return lascia() && ripristina(c, c.fileCambiato);
+}
+
+bool Sessione::offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia) {
+    // Both folders: a run that had to fall back to the cache folder left its copies there.
+    std::vector<std::string> cartelle = cartelleCopie();
+    if (std::find(cartelle.begin(), cartelle.end(), cartella) == cartelle.end()) cartelle.insert(cartelle.begin(), cartella);
+    std::vector<CopiaAbbandonata> copie;
+    for (const std::string& c : cartelle) {
+        std::vector<CopiaAbbandonata> qui = copieAbbandonate(c, adesso);
+        copie.insert(copie.end(), qui.begin(), qui.end());
+    }
+    std::stable_sort(copie.begin(), copie.end(), [](const auto& a, const auto& b) { return a.ora > b.ora; });
+    for (const CopiaAbbandonata& c : copie)
+        // One puzzle at a time: any other leftover is offered at the next start.
+        if (const std::optional<bool> aperta = offri(c, lascia)) return *aperta;
     return false;
+}
+
+void Sessione::offriCopieDi(const std::string& percorso) {
+    const std::string chiave = chiaveFile(percorso);
+    for (const std::string& cartella : cartelleCopie())
+        for (const CopiaAbbandonata& c : copieAbbandonate(cartella, std::time(nullptr)))
+            if (!c.schema.empty() && chiaveFile(c.schema) == chiave)
+                if (const std::optional<bool> aperta = offri(c, [] { return true; }); aperta) return;
 }
 
 bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco) {
@@ -463,8 +494,25 @@ void Sessione::riprovaArchivio() {
 bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi; }
 
 bool Sessione::fileIntatto() const {
-    if (improntaFile_.empty() || !esisteFile(stato_.nomeFile)) return true;
-    return improntaDelFile(stato_.nomeFile) == improntaFile_;
+    if (stato_.improntaFile.empty() || !esisteFile(stato_.nomeFile)) return true;
+    return improntaDelFile(stato_.nomeFile) == stato_.improntaFile;
+}
+
+void Sessione::inizioSalvataggio(const std::string& destinazione) {
+    // Should the run end during the save, the note tells the next start where the answers went.
+    stato_.salvataggioInCorso = destinazione;
+    if (stato_.fileModificato && !stato_.fileLavoro.empty() && !stato_.copiaLavoroSuperata) scriviCopiaOra();
+}
+
+void Sessione::fineSalvataggio(bool scritto) {
+    stato_.salvataggioInCorso.clear();
+    if (!scritto) return;
+    stato_.improntaFile = impronta(testoCruciverba(stato_.cruciverba));
+    if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
+    // The file holds every answer now: the copy, stale or not, is never to be offered again.
+    cancellaCopiaLavoro(stato_.fileLavoro);
+    stato_.fileLavoro.clear();
+    stato_.notaScritta.clear();
 }
 
 bool Sessione::salva() {
@@ -483,26 +531,29 @@ bool Sessione::salva() {
     }
     togliAvanzi(stato_.nomeFile);
     aggiornaTempoFile();
+    inizioSalvataggio(stato_.nomeFile);
     const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
+    fineSalvataggio(scritto);
     if (scritto) {
-        improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
-        if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
         modificatoFuoriStoria_ = false;
         storia_.setClean();
         impostaModificato(false);
     }
     conservaPartita();
-    // The working copy reaches the disk with the save, whatever the once-a-second rhythm.
-    if (copiaInAttesa_) scriviCopiaOra();
-    if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+    // A failed save: the working copy reaches the disk now, whatever the once-a-second rhythm.
+    if (!scritto && copiaInAttesa_) scriviCopiaOra();
+    if (!scritto && !stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
     return scritto;
 }
 
 EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::string& nome,
                                         const std::string& autore) {
-    togliAvanzi(percorsoSalvataggio(cartella, nome));
+    const std::string destinazione = percorsoSalvataggio(cartella, nome);
+    togliAvanzi(destinazione);
     aggiornaTempoFile();
+    inizioSalvataggio(destinazione);
     const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
+    fineSalvataggio(esito == EsitoSalvataggio::salvato);
     if (!stato_.fileModificato) {
         modificatoFuoriStoria_ = false;
         storia_.setClean();
@@ -510,8 +561,6 @@ EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::
     emit modificatoCambiato(stato_.fileModificato);
     // The solve goes with the puzzle to its new name, and so does the lock.
     if (esito == EsitoSalvataggio::salvato) {
-        improntaFile_ = impronta(testoCruciverba(stato_.cruciverba));
-        if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
         // Taken if free: the file is written already, there is nothing left to ask.
         auto blocco = std::make_unique<QLockFile>(nomeBlocco(stato_.nomeFile));
         blocco->setStaleLockTime(0);

@@ -59,11 +59,14 @@ public:
     // Bytes already read; `modificato` marks answers not yet saved (brought back after a crash).
     EsitoApertura apriDati(std::string_view dati, const std::string& percorso, bool modificato);
     // The answers a run that ended badly left behind, with their time and marks; the leftover
-    // goes once they are safe in this run's working copy (or saved).
-    bool ripristina(const CopiaAbbandonata& copia);
-    // Offers the leftovers in `cartella`, newest first: Ripristina opens one (after `lascia`
-    // agreed to leave the open puzzle) and ends the round, Più tardi or Esc keeps it for the
-    // next start, Elimina deletes it after a second yes. True when one was opened.
+    // goes once they are safe in this run's working copy (or saved). `comeCopia`: under
+    // nomeCopia's name, the puzzle file left alone.
+    bool ripristina(const CopiaAbbandonata& copia, bool comeCopia = false);
+    // Offers the leftovers in `cartella` (and the other folder of copies), newest first:
+    // Ripristina opens one (after `lascia` agreed to leave the open puzzle) and ends the round,
+    // Più tardi or Esc keeps it for the next start or the next opening of its puzzle, Elimina
+    // deletes it after a second yes. A leftover whose puzzle was saved since is offered as a copy
+    // (Ripristina come copia). True when one was opened.
     bool offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia);
 
     // ---- The view: the grid, or the print preview over it.
@@ -172,6 +175,16 @@ signals:
 
 private:
     void nuovoSchema(bool conservaPrecedente, const Partita* ripresa = nullptr);
+    EsitoApertura apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
+                            std::unique_ptr<QLockFile> blocco);
+    // One leftover's question: nothing for Più tardi and Elimina, else whether it was opened.
+    std::optional<bool> offri(const CopiaAbbandonata& copia, const std::function<bool()>& lascia);
+    // The leftovers of the puzzle just opened, if the player kept some for later.
+    void offriCopieDi(const std::string& percorso);
+    // Around a write of the puzzle: the note names the target, and once the file holds the
+    // answers the working copy goes.
+    void inizioSalvataggio(const std::string& destinazione);
+    void fineSalvataggio(bool scritto);
     // The lock telling other windows `percorso` is open here; false when the player stops.
     bool prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco);
     // The bytes of the puzzle file as last read or written match what is on disk now.
@@ -205,7 +218,6 @@ private:
     bool cellaAperta_ = false;
     Segni matita_;  // the pencil guesses, cell by cell
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
-    std::string improntaFile_;            // SHA-256 of the puzzle file as read or last written
     std::string avanzo_;                  // a recovered leftover still waiting for our copy
     // A solve whose write failed: kept for the next try.
     struct ArchivioSospeso {

@@ -187,8 +187,11 @@ bool ArchivioPartite::scrivi(const std::string& percorsoCruciverba, const std::s
     if (const std::optional<std::string> dati = leggiFile(percorsoFile()))
         for (VoceArchivio& v : leggiArchivio(*dati))
             if (v.percorso != chiave && voci.size() < maxPartite) voci.push_back(std::move(v));
-    if (!QDir().mkpath(q(cartella_))) return false;
-    return scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)));
+    // The player's solving history is private: folder 0700, file 0600.
+    if (!creaCartellaPrivata(cartella_)) return false;
+    if (!scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)))) return false;
+    rendiPrivato(percorsoFile());
+    return true;
 }
 
 void PartitaInCorso::inizia(const Cruciverba& s, const Partita& salvata, std::int64_t adesso) {

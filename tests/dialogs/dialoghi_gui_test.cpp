@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <QDir>
 #include <QExposeEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QWindow>
 #include <QtTest>
@@ -76,6 +77,29 @@ private slots:
         QVERIFY(caricaTraduzioneQt(*QCoreApplication::instance()));
         QDialogButtonBox riga(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
         QCOMPARE(riga.button(QDialogButtonBox::Cancel)->text() + riga.button(QDialogButtonBox::Save)->text(), QString("AnnullaSalva"));
+    }
+
+    // A warning raised while the player types ignores the keys on their way (a Return or a Space
+    // meant for the grid does not close it unread); a click answers it. Without that pause a key
+    // answers as usual.
+    void aWarningDuringTypingIgnoresTheKeysOnTheirWay() {
+        PiattaformaQt p;
+        p.millisecondiSenzaTasti = 600'000;  // longer than the test
+        bool aperto = false;
+        {
+            prova::AlProssimoModale<QMessageBox> tasti([&](QMessageBox* m) {
+                QTest::keyClick(m, Qt::Key_Return);
+                QTest::keyClick(m, Qt::Key_Space);
+                aperto = m->isVisible();
+                m->buttons().at(0)->click();
+            });
+            p.avvisoInDigitazione("Impossibile scrivere la copia di lavoro");
+            QVERIFY(tasti.eseguita() && aperto);
+        }
+        p.millisecondiSenzaTasti = 0;
+        prova::AlProssimoModale<QMessageBox> invio([](QMessageBox* m) { QTest::keyClick(m, Qt::Key_Return); });
+        p.avvisoInDigitazione("Impossibile scrivere la copia di lavoro");
+        QVERIFY(invio.eseguita());
     }
 
     void openPreviewAndOk() {

@@ -167,9 +167,11 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
     EXPECT_EQ(std::tuple(p.messaggi.back().testo, dir.leggi("a.trmo"), stato.nomeFile, stato.cruciverba.autore, dir.leggi("lavoro.tmp")),
               std::tuple(testoSovrascrittura(n), "vecchio", "/vecchio.trmo", "Bianchi", testoCruciverba(stato.cruciverba)));
+    const std::string copiaPrima = dir.leggi("lavoro.tmp");
     EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::salvato);  // confirmed
     EXPECT_EQ(stato.nomeFile + "|" + testoCruciverba(stato.cruciverba).substr(0, 20), n + "|Autore:      Rossi\r\n");
-    EXPECT_EQ(dir.leggi("a.trmo") + dir.leggi("lavoro.tmp"), testoCruciverba(stato.cruciverba) + testoCruciverba(stato.cruciverba));
+    // The file holds the answers; the working copy is the session's to drop, not rewritten here.
+    EXPECT_EQ(std::pair(dir.leggi("a.trmo"), dir.leggi("lavoro.tmp")), std::pair(testoCruciverba(stato.cruciverba), copiaPrima));
     std::filesystem::create_directory(cartella);
     EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
 }

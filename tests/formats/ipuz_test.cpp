@@ -239,4 +239,62 @@ TEST(Ipuz, ARangeThatLeadsNowhereGivesNoCells) {
     const std::string centro = "[4, 0, 9, 0, 5]";
     dati.replace(dati.find(centro), centro.size(), "[4, 0, null, 0, 5]");
     EXPECT_TRUE(caselleDi(leggi(dati), nomeVerticali, "1-8").empty());
+
+// Many lists, many clues, clues naming many cells and long texts are refused before the work;
+// a clue's word is found by its label's cell without scanning the grid.
+TEST(Ipuz, RefusesWhatWouldBuildTooMuchAndLongTexts) {
+    const auto ipuz = [](const std::string& clues, const std::string& altro = "") {
+        return R"({"dimensions": {"width": 3, "height": 1}, "puzzle": [[1, 0, 0]], "clues": {)" + clues + "}" + altro + "}";
+    };
+    const auto elenchi = [](size_t n) {
+        std::string s;
+        for (size_t i = 0; i < n; ++i) s += (i ? "," : "") + std::string("\"Across:L") + std::to_string(i) + "\": [[1, \"x\"]]";
+        return s;
+    };
+    const auto definizioni = [](size_t n, const std::string& una) {
+        std::string s = "\"Across\": [";
+        for (size_t i = 0; i < n; ++i) s += (i ? "," : "") + una;
+        return s + "]";
+    };
+    const std::string lunga(maxTestoDefinizione + 1, 'x');
+    const std::pair<std::string, std::string> casi[] = {
+        {ipuz(elenchi(maxElenchi + 1)), "elenchi"},
+        {ipuz(definizioni(maxDefinizioni + 1, "[1, \"x\"]")), "definizioni"},
+        {ipuz(definizioni(maxCaselleParole / 64 + 1, R"({"number": 1, "clue": "x", "cells": [)" + [] {
+                  std::string c;
+                  for (int i = 0; i < 64; ++i) c += (i ? "," : "") + std::string("[1,1]");
+                  return c;
+              }() + "]}")),
+         "caselle"},
+    };
+    for (const auto& [dati, motivo] : casi) prova::rifiuta(FormatoIpuz(), dati, motivo);
+    // Text lengths: the same limits for every format, checked as the file is read.
+    const std::pair<std::string, std::string> testi[] = {
+        {ipuz("\"Across\": [[1, \"" + lunga + "\"]]"), "una definizione"},
+        {ipuz("\"Across\": [[1, \"x\"]]", ", \"notes\": \"" + std::string(maxTestoNote + 1, 'n') + "\""), "note"},
+        {ipuz("\"Across\": [[1, \"x\"]]", ", \"title\": \"" + std::string(maxTestoCredito + 1, 't') + "\""), "un titolo"},
+    };
+    for (const auto& [dati, motivo] : testi) {
+        const Lettura l = leggiCruciverba("x.ipuz", dati);
+        EXPECT_EQ(l.esito, EsitoLettura::formatoNonValido) << motivo;
+        EXPECT_NE(l.spiegazione.find(motivo), std::string::npos) << l.spiegazione;
+    }
+    const Lettura giusta = leggiCruciverba("x.ipuz", ipuz(elenchi(maxElenchi - 2)));
+    ASSERT_EQ(giusta.esito, EsitoLettura::ok);
+    EXPECT_EQ(giusta.cruciverba.elenchi.size(), maxElenchi);
+    EXPECT_EQ(giusta.cruciverba.elenchi.back().definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {2, 1}, {3, 1}}));
+}
+
+// An edited clue is written back in its place; everything else of the file stays as it was.
+TEST(Ipuz, AnEditedClueIsWrittenInItsPlace) {
+    const std::string dati = R"({"dimensions": {"width": 2, "height": 2}, "puzzle": [[1, 2], [3, 0]],
+        "clues": {"Across": [[1, "Uno"], {"number": 3, "clue": "Tre", "extra": 7}], "Down": ["Due", [2, "Quattro"]]}})";
+    for (const auto& [elenco, indice, nuovo] : {std::tuple{0, 0, "Primo"}, {0, 1, "Terzo"}, {1, 0, "Secondo"}}) {
+        Cruciverba x = leggi(dati);
+        x.elenchi[elenco].definizioni[indice].testo = nuovo;
+        const std::string scritto = FormatoIpuz().scrivi(x);
+        const Cruciverba y = leggi(scritto);
+        EXPECT_EQ(y.elenchi, x.elenchi) << nuovo;
+        EXPECT_EQ(oggetto(scritto).value("clues").toObject().value("Across").toArray().at(1).toObject().value("extra").toInt(), 7);
+    }
 }

@@ -91,3 +91,34 @@ TEST(Jpz, RefusesBrokenFiles) {
     };
     for (const auto& [dati, motivo] : casi) prova::rifiuta(FormatoJpz(), dati, motivo);
 }
+
+// Shapes that multiply what a few bytes build: each is refused before it is built.
+TEST(Jpz, RefusesWhatWouldBuildTooMuch) {
+    std::string griglia = R"(<crossword-compiler><rectangular-puzzle><crossword><grid width="64" height="64">)";
+    for (int r = 1; r <= 64; ++r)
+        for (int c = 1; c <= 64; ++c) griglia += "<cell x=\"" + std::to_string(c) + "\" y=\"" + std::to_string(r) + "\" solution=\"A\"/>";
+    griglia += "</grid>";
+    const auto ripeti = [](const std::string& s, int volte) {
+        std::string r;
+        for (int i = 0; i < volte; ++i) r += s;
+        return r;
+    };
+    const auto jpz = [&](const std::string& parole, const std::string& definizioni) {
+        return griglia + parole + "<clues><title>Across</title>" + definizioni + "</clues></crossword></rectangular-puzzle></crossword-compiler>";
+    };
+    const std::string tuttaLaGriglia = R"(<word id="1"><cells x="1-64" y="1-64"/></word>)";
+    const std::pair<std::string, std::string> casi[] = {
+        // 4,096 cells for each 26 bytes of one word
+        {jpz("<word id=\"1\">" + ripeti(R"(<cells x="1-64" y="1-64"/>)", 17) + "</word>", R"(<clue word="1">x</clue>)"), "caselle"},
+        // a whole-grid word copied into every clue naming it
+        {jpz(tuttaLaGriglia, ripeti(R"(<clue word="1">x</clue>)", 17)), "caselle"},
+        {jpz("", ripeti("<clue>x</clue>", static_cast<int>(maxDefinizioni) + 1)), "definizioni"},
+        {jpz("", "</clues>" + ripeti("<clues><title>L</title>", static_cast<int>(maxElenchi)) + "<clues>"), "elenchi"},
+        {std::string("<rectangular-puzzle>") + std::string(maxXmlJpz, ' '), "troppo grande"},
+    };
+    for (const auto& [dati, motivo] : casi) prova::rifiuta(FormatoJpz(), dati, motivo);
+    // A zipped one that declares more than the limit is refused without unpacking it.
+    prova::rifiuta(FormatoJpz(), compresso(std::string(maxXmlJpz + 1, ' ')), "troppo grande");
+    // Within the limits the same shapes open.
+    EXPECT_EQ(leggi(jpz(tuttaLaGriglia, ripeti(R"(<clue word="1">x</clue>)", 15))).elenchi[0].definizioni.size(), 15u);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
 
 #include <array>
@@ -95,4 +96,44 @@ TEST(ScritturaRapida, SameLengthInPlaceOtherwiseReplaced) {
     fs::permissions(f, fs::perms::group_read, fs::perm_options::add);
     const auto secondo = inode();
     EXPECT_TRUE(scriviFileRapido(f, "ab") && inode() != secondo && t.leggi(f) == "ab");
+}
+
+// A replaced file keeps its mode whoever writes it (root included); a new one gets the usual.
+TEST(ScritturaSicura, AReplacedFileKeepsItsMode) {
+    CartellaTemporanea t;
+    const auto modo = [](const std::string& f) {
+        struct stat st {};
+        return ::stat(f.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+    };
+    const bool root = ::geteuid() == 0;
+    // The mode before, whether the write goes through.
+    const std::pair<int, bool> casi[] = {{0644, true}, {0640, true}, {0600, true}, {0604, true}, {0755, true}, {0444, root}};
+    for (const auto& [prima, scritto] : casi) {
+        const std::string f = t.scrivi("m" + std::to_string(prima) + ".trmo", "vecchio");
+        ASSERT_EQ(::chmod(f.c_str(), static_cast<mode_t>(prima)), 0);
+        EXPECT_EQ(scriviFileSicuro(f, "nuovo"), scritto) << prima;
+        EXPECT_EQ(modo(f), prima) << prima;
+        EXPECT_EQ(t.leggi(f.substr(f.rfind('/') + 1)), scritto ? "nuovo" : "vecchio") << prima;
+        if (!scritto) EXPECT_NE(messaggioScrittura(f, "altro").find("sola lettura"), std::string::npos);
+    }
+    // The player's data: a private folder and file.
+    const std::string cartella = t.percorso("dati/Quadrivo");
+    ASSERT_TRUE(creaCartellaPrivata(cartella));
+    const std::string f = cartella + "/partite.json";
+    ASSERT_TRUE(scriviFileSicuro(f, "{}") && rendiPrivato(f));
+    EXPECT_EQ(std::pair(modo(cartella), modo(f)), std::pair(0700, 0600));
+}
+
+// A file some process holds open is a write in progress; a closed one is not.
+TEST(ScritturaSicura, AFileHeldOpenIsInUse) {
+    CartellaTemporanea t;
+    const std::string f = t.scrivi("s.trmo.Ab3dE1", "x");
+    EXPECT_FALSE(apertoAltrove(f));
+    {
+        QFile aperto(QString::fromStdString(f));
+        ASSERT_TRUE(aperto.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(apertoAltrove(f));
+    }
+    EXPECT_FALSE(apertoAltrove(f));
+    EXPECT_TRUE(apertoAltrove(t.percorso("manca")));  // cannot be told: taken as in use
 }

@@ -14,6 +14,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLockFile>
+#include <QSettings>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <ctime>
@@ -24,6 +27,7 @@
 #include "formats/jpz.h"
 #include "formats/puz.h"
 #include "model/file.h"
+#include "model/opzioni_utente.h"
 #include "model/piattaforma_registro.h"
 #include "sessione/sessione.h"
 #include "supporto/guasto.h"
@@ -94,10 +98,11 @@ struct Giocatore : Tavolo {
     // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
     std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
                        const std::string& dati = risposte, long long pid = prova::pidMorto(),
-                       const Partita& partita = {}) {
+                       const Partita& partita = {}, const std::string& impronta = {},
+                       const std::string& destinazione = {}) {
         const std::string lavoro = copie() + "/" + nome;
         EXPECT_TRUE(creaCartella(copie()) && scriviFileSicuro(lavoro, dati) &&
-                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita})));
+                    scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita, impronta, destinazione})));
         invecchia(lavoro, secondi);
         return lavoro;
     }
@@ -638,6 +643,239 @@ TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
     }
 }
 
+// A leftover remembers the file it was made over. Saved since: offered as a copy beside it,
+// never over it; unchanged: restored in place, and Salva asks if the file changes afterwards.
+TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), primo = improntaDati(schema);
+    const std::string salvato = prova::fileTrmo({"CASA", "A#RE"}, {"...A", ".#.."}, {"  1  11-Casa"});
+    // Whether the file was saved after the leftover, the buttons, the name the answers open under.
+    const std::vector<std::tuple<bool, Pulsanti, std::string>> casi = {
+        {true, Pulsanti::ripristinaCopiaPiuTardiElimina, t.percorso("p (copia).trmo")},
+        {false, Pulsanti::ripristinaPiuTardiElimina, puzzle},
+    };
+    for (const auto& [cambiato, pulsanti, nome] : casi) {
+        t.scrivi("p.trmo", cambiato ? salvato : schema);
+        lascia("qdv_PRIMA0.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, primo);
+        p.messaggi.clear();
+        p.risposte = {Risposta::ok};
+        ASSERT_TRUE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; })) << cambiato;
+        EXPECT_EQ(p.messaggi.at(0).pulsanti, pulsanti);
+        EXPECT_EQ(p.messaggi[0].testo.find("(copia)") != std::string::npos, cambiato) << p.messaggi[0].testo;
+        EXPECT_TRUE(sessione->nomeFile() == nome && sessione->modificato());
+        EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+        ASSERT_TRUE(sessione->salva());
+        EXPECT_EQ(t.leggi("p.trmo"), cambiato ? salvato : prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"}));
+        sessione->chiudi(false);
+    }
+    // Restored in place over a file another program changes afterwards: Salva asks first.
+    t.scrivi("p.trmo", schema);
+    lascia("qdv_PRIMA0.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, primo);
+    p.risposte = {Risposta::ok};
+    ASSERT_TRUE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
+    t.scrivi("p.trmo", salvato);
+    p.messaggi.clear();
+    p.risposte = {Risposta::annulla};
+    EXPECT_FALSE(sessione->salva());
+    EXPECT_EQ(std::pair(p.messaggi.at(0).pulsanti, t.leggi("p.trmo")), std::pair(Pulsanti::sovrascriviSalvaConNomeAnnulla, salvato));
+}
+
+// Two leftovers of one puzzle are told apart by their time and what they hold.
+TEST_F(Giocatore, TwoLeftoversOfOnePuzzleAreToldApart) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    const std::string altre = prova::fileTrmo({"CASA", "A#RE"}, {"CASA", ".#.."}, {"  1  11-Casa"});
+    lascia("qdv_UNO000.tmp", puzzle, 120), lascia("qdv_DUE000.tmp", puzzle, 60, altre);
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(std::pair(c[0].lettere, c[1].lettere), std::pair(4, 2));
+    EXPECT_NE(domandaRipristino(c[0]), domandaRipristino(c[1]));
+    EXPECT_NE(domandaRipristino(c[0]).find("4 lettere"), std::string::npos) << domandaRipristino(c[0]);
+}
+
+// A copy that stopped being written goes as soon as Salva holds the answers; a leftover that a
+// later save holds whole (the puzzle saved since, or the file a save was writing) is never offered.
+TEST_F(Giocatore, AStaleCopyGoesWithSalvaAndIsNeverOfferedOverMore) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    digita("C");
+    const std::string copia = s.fileLavoro;
+    {
+        prova::DiscoGuasto pieno(prova::Passo::svuotamento);
+        digita("A", 2);
+    }
+    ASSERT_TRUE(s.copiaLavoroSuperata && esisteFile(copia));
+    ASSERT_TRUE(sessione->salva());
+    EXPECT_FALSE(esisteFile(copia) || esisteFile(percorsoNota(copia)));
+    EXPECT_TRUE(s.fileLavoro.empty());
+    sessione->chiudi(false);
+    // Saved since with every letter of the leftover and more; a save under way to another name.
+    const std::string piu = prova::fileTrmo({"CASA", "A#RE"}, {"CAS.", ".#.."}, {"  1  11-Casa"});
+    t.scrivi("p.trmo", piu);
+    const std::string dopo = lascia("qdv_VECCHI.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
+    const std::string altrove = t.scrivi("altro.trmo", piu);
+    const std::string via = lascia("qdv_VIA000.tmp", t.scrivi("q.trmo", schema), 60, risposte, prova::pidMorto(), {},
+                                   improntaDati(schema), altrove);
+    // Without the save under way the same copy is offered.
+    const std::string resta = lascia("qdv_RESTA0.tmp", t.percorso("q.trmo"), 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
+    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].lavoro, resta);
+    EXPECT_FALSE(esisteFile(dopo) || esisteFile(via));
+}
+
+// A clue edited in the word dialog reaches Salva in every format, and a leftover holding only
+// that edit is offered.
+TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
+    const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "dimensions": {"width": 4, "height": 1}, "puzzle": [[1, 0, 0, 0]], "clues": {"Across": [[1, "Casa"]]}})";
+    for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
+        const std::string percorso = t.scrivi(nome, dati);
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1;
+        sessione->applicaDialogo(SceltaParola{"", "Dimora"});
+        finitoInput();
+        ASSERT_TRUE(sessione->modificato());
+        // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
+        const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(s.fileLavoro)));
+        ASSERT_TRUE(n);
+        const std::string copia = lascia("qdv_DEFINI.tmp", percorso, 60, *leggiFile(s.fileLavoro), prova::pidMorto(), {}, n->impronta);
+        const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+        ASSERT_EQ(c.size(), 1u) << nome;
+        EXPECT_NE(domandaRipristino(c[0]).find("1 definizione modificata"), std::string::npos) << domandaRipristino(c[0]);
+        ASSERT_TRUE(sessione->salva());
+        const Cruciverba letto = leggiCruciverba(percorso, t.leggi(nome)).cruciverba;
+        EXPECT_EQ(letto.elenchi.at(0).definizioni.at(0).testo, "Dimora") << nome;
+        cancellaCopiaLavoro(copia);
+        sessione->chiudi(false);
+    }
+}
+
+// Answers kept for later come back when their puzzle is opened again, not only at the next start.
+TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    lascia("qdv_DOPO00.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
+    p.risposte = {Risposta::annulla};  // Più tardi at the start
+    EXPECT_FALSE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
+    p.messaggi.clear();
+    p.risposte = {Risposta::ok};
+    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
+    EXPECT_TRUE(sessione->modificato() && prova::inserimenti(s.cruciverba)[0] == "CA..");
+    // Another puzzle's leftovers are not this one's business.
+    p.messaggi.clear();
+    ASSERT_EQ(sessione->apri(t.scrivi("q.trmo", schema)), EsitoApertura::ok);
+    EXPECT_TRUE(p.messaggi.empty());
+}
+
+// A run that fell back to the cache folder left its copies there: they are offered too.
+TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    const std::string cache = t.percorso("cache/Quadrivo");
+    ASSERT_TRUE(creaCartella(cache));
+    ASSERT_TRUE(scriviFileSicuro(cache + "/qdv_CACHE0.tmp", risposte) &&
+                scriviFileSicuro(cache + "/qdv_CACHE0.tmp.nota", testoNota({puzzle, prova::pidMorto(), 0, {}})));
+    p.risposte = {Risposta::annulla};
+    EXPECT_FALSE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("p.trmo"), std::string::npos);
+}
+
+// A full folder keeps the lock of a killed run from being cleared (the helper lock Qt makes for
+// that cannot be created, as when a folder stands at its name): the leftover is offered anyway.
+TEST_F(Giocatore, ALeftoverWhoseDeadLockCannotBeClearedIsOffered) {
+    const std::string lavoro = lascia("qdv_PIENO0.tmp", t.scrivi("p.trmo", schema), 60);
+    ASSERT_TRUE(scriviFileSicuro(lavoro + ".lock", std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
+                                                       QSysInfo::machineHostName().toStdString() + "\n"));
+    std::filesystem::create_directory(lavoro + ".lock.rmlock");
+    ASSERT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
+    // A live run's lock still keeps its copy out of reach.
+    const std::string viva = lascia("qdv_VIVA00.tmp", t.percorso("p.trmo"), 60, risposte, ::getpid());
+    QLockFile blocco(QString::fromStdString(viva + ".lock"));
+    ASSERT_TRUE(blocco.tryLock(0));
+    ASSERT_TRUE(std::filesystem::create_directory(viva + ".lock.rmlock"));
+    EXPECT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
+}
+
+// The same puzzle through a folder reached by a link is the same puzzle.
+TEST_F(Giocatore, TheLockFollowsTheFileNotThePath) {
+    std::filesystem::create_directory(t.percorso("vera"));
+    const std::string percorso = t.scrivi("vera/s.trmo", schema);
+    std::filesystem::create_directory_symlink(t.percorso("vera"), t.percorso("link"));
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    Stato s2;
+    Sessione seconda(s2, p, t.percorso("dati"));
+    p.risposte = {Risposta::annulla};
+    EXPECT_EQ(seconda.apri(t.percorso("link/s.trmo")), EsitoApertura::giaAperto);
+    EXPECT_EQ(chiaveFile(percorso), chiaveFile(t.percorso("link/./s.trmo")));
+    EXPECT_NE(chiaveFile(percorso), chiaveFile(t.scrivi("vera/t.trmo", schema)));
+}
+
+// Salva con nome of a .jpz as an .ipuz: the copy goes with the save, and a run ended while the
+// note named the .ipuz leaves nothing to offer for the .jpz.
+TEST_F(Giocatore, SalvaConNomeLeavesNoLeftoverForTheOldName) {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    x.datiFormato.reset();
+    const std::string jpz = t.scrivi("b.jpz", FormatoJpz().scrivi(x));
+    ASSERT_EQ(sessione->apri(jpz), EsitoApertura::ok);
+    digita("CA");
+    const std::string copia = s.fileLavoro;
+    ASSERT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_FALSE(esisteFile(copia));
+    // As if the run had ended between the save and the copy's removal.
+    const std::string datiCopia = FormatoJpz().scrivi(s.cruciverba);
+    lascia("qdv_JPZ000.tmp", jpz, 60, datiCopia, prova::pidMorto(), {}, improntaDati(t.leggi("b.jpz")), t.percorso("b.ipuz"));
+    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
+}
+
+// The working copy's failure speaks of the working copy; a read-only puzzle is called so.
+TEST_F(Giocatore, MessagesSayWhatHappened) {
+    for (const std::string& cartella : {std::string{}, std::string("/run/quadrivo")}) {
+        const std::string m = messaggioCopiaLavoro(cartella);
+        EXPECT_EQ(m.find("desktop"), std::string::npos) << m;
+        EXPECT_NE(m.find("copia di lavoro"), std::string::npos) << m;
+    }
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(::chmod(percorso.c_str(), 0444), 0);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    digita("C");
+    if (::geteuid() == 0) {
+        // Root may write anything: the file is replaced and keeps its mode.
+        ASSERT_TRUE(sessione->salva());
+        EXPECT_EQ(modo(percorso), 0444);
+        return;
+    }
+    p.messaggi.clear();
+    EXPECT_FALSE(sessione->salva());
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("sola lettura"), std::string::npos) << p.messaggi[0].testo;
+}
+
+// The modes of what the program writes: the player's data and copies private, a replaced puzzle
+// as it was.
+TEST_F(Giocatore, FileModesAfterWrites) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(t.percorso("config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(t.percorso("config")));
+    const std::string puzzle = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(::chmod(puzzle.c_str(), 0640), 0);
+    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    digita("C");
+    const std::string copia = s.fileLavoro;
+    salvaValoreUtente("prova", 1);
+    ASSERT_TRUE(sessione->salva());
+    const std::vector<std::pair<std::string, int>> modi = {
+        {t.percorso("dati"), 0700},
+        {sessione->archivio().percorsoFile(), 0600},
+        {t.percorso("config/Quadrivo"), 0700},
+        {t.percorso("config/Quadrivo/Quadrivo.conf"), 0600},
+        {copie(), 0700},
+        {puzzle, 0640},
+    };
+    for (const auto& [percorso, atteso] : modi) EXPECT_EQ(modo(percorso), atteso) << percorso;
+    digita("A", 2);
+    EXPECT_EQ(modo(s.fileLavoro), 0600);
+    EXPECT_NE(s.fileLavoro, copia);  // a new copy after the save
+}
+
 TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
     const std::string percorso = t.scrivi("s.trmo", schema);
     // The name, the age, whether it stays.
@@ -645,12 +883,15 @@ TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
         {"s.trmo.Ab3dE1", 120, false},
         {"s.trmo.nuovo", 120, false},
         {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
-        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now
+        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now (held open below)
+        {"s.trmo.Qw34Rt", 0, false},   // a save that ended with its run a moment ago
         {"s.trmo.backup", 120, true},  // a name somebody chose
         {"altro.trmo.Ab3dE1", 120, true},
         {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
     };
     for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
+    QFile inCorso(QString::fromStdString(t.percorso("s.trmo.Xy12Z9")));
+    ASSERT_TRUE(inCorso.open(QIODevice::ReadWrite));
     ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
     digita("C");
     ASSERT_TRUE(sessione->salva());

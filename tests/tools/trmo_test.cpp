@@ -111,3 +111,13 @@ TEST(Converti, RefusesWhatTheTargetCannotHoldAndWritesNothing) {
     const Esito e = trmo({"mostra", d.scrivi("s.ipuz", ipuz(1, 2, speciali))});
     EXPECT_TRUE(e.codice == 0 && e.out.find("SPECIALI:\n") != std::string::npos) << e.out;
 }
+
+// A message's line breaks become spaces: a terminal would take a carriage return as a return to
+// the start of the line and print the reason over the file's name.
+TEST(Trmo, MessagesArePlainLines) {
+    CartellaTemporanea d;
+    const std::string rotto = d.scrivi("rotto.ipuz", "{}");
+    const Esito e = trmo({"verifica", rotto});
+    EXPECT_EQ(e.out, rotto + ": Formato del file non valido! Nel file ipuz mancano le dimensioni dello schema (\"dimensions\").\n");
+    EXPECT_EQ(trmo({"normalizza", rotto, d.percorso("n.ipuz")}).err.find('\r'), std::string::npos);
+}

@@ -25,6 +25,19 @@ constexpr const char* uso =
     "  trmo converti IN OUT    riscrive IN in OUT nel formato dell'estensione di OUT (.ipuz, .puz, .trmo),\n"
     "                          con le risposte del giocatore\n";
 
+// A message box's text as one plain line: its line breaks (carriage returns, which a terminal
+// would take as "back to the start") become spaces.
+std::string riga(const std::string& testo) {
+    std::string r;
+    for (char c : testo) {
+        const bool a_capo = c == '\r' || c == '\n';
+        if (!a_capo) r += c;
+        else if (!r.empty() && r.back() != ' ') r += ' ';
+    }
+    while (!r.empty() && r.back() == ' ') r.pop_back();
+    return r;
+}
+
 // A window of the usual size, for the layout pass.
 constexpr AreaFinestra areaTipica{1016, 700, 30, 20};
 
@@ -46,7 +59,7 @@ int verifica(const std::vector<std::string>& files, std::ostream& out) {
     for (const std::string& f : files) {
         Stato s;
         std::string esito = apri(s, f);
-        out << f << ": " << (esito.empty() ? "ok" : esito) << "\n";
+        out << f << ": " << (esito.empty() ? "ok" : riga(esito)) << "\n";
         if (!esito.empty()) stato = 1;
     }
     return stato;
@@ -60,7 +73,7 @@ int normalizza(const std::string& da, const std::string& a, std::ostream& err) {
         if (scriviCruciverba(s.cruciverba, piattaforma, a)) return 0;
         esito = piattaforma.messaggi.back().testo;
     }
-    err << esito << "\n";
+    err << riga(esito) << "\n";
     return 1;
 }
 
@@ -82,17 +95,17 @@ int converti(const std::string& da, const std::string& a, std::ostream& err) {
     Stato s;
     std::string esito = apri(s, da);
     if (!esito.empty()) {
-        err << esito << "\n";
+        err << riga(esito) << "\n";
         return 1;
     }
     Cruciverba x = s.cruciverba;
     if (const std::string manca = adattaAFormato(x, a); !manca.empty()) {
-        err << manca << " " << a << " non è stato scritto.\n";
+        err << riga(manca) << " " << a << " non è stato scritto.\n";
         return 1;
     }
     PiattaformaRegistro piattaforma;
     if (scriviCruciverba(x, piattaforma, a)) return 0;
-    err << piattaforma.messaggi.back().testo << "\n";
+    err << riga(piattaforma.messaggi.back().testo) << "\n";
     return 1;
 }
 
@@ -117,7 +130,7 @@ int mostra(const std::string& f, std::ostream& out, std::ostream& err) {
     s.nomeFile = f;
     std::string esito = apri(s, f);
     if (!esito.empty()) {
-        err << esito << "\n";
+        err << riga(esito) << "\n";
         return 1;
     }
     out << titoloGriglia(s) << "\n";
