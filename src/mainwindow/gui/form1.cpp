@@ -22,6 +22,7 @@
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -211,6 +212,11 @@ void Form1::creaParti() {
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
     });
+    scorrimento_ = new BarreScorrimento(area_);
+    connect(scorrimento_, &BarreScorrimento::scorso, this, [this] {
+        nascondiLabel1();  // the hover label belongs to a cell that has moved
+        disegnaGriglia();
+    });
 
     verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
     verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
@@ -251,7 +257,7 @@ AreaFinestra Form1::areaFinestra() const {
     return a;
 }
 
-AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFinestra()); }
+AreaFinestra Form1::areaGriglia() const { return scorrimento_->riduci(colonna_->areaGriglia(areaFinestra())); }
 
 DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
 
@@ -337,16 +343,28 @@ void Form1::mettiGraficaAimenu() {
 void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // The print preview owns the area while it is shown.
-    if (sessione_->modo() != ModoVista::griglia) return;
+    if (sessione_->modo() != ModoVista::griglia) {
+        scorrimento_->nascondi();
+        return;
+    }
     colonna_->disponi(Toolbar1->height(), StatusBar1->height());
     try {
-        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), areaGriglia(), decorazioni());
+        // A scroll bar that comes or goes changes the room: the grid is laid out once more.
+        for (int giro = 0; giro < 2; ++giro) {
+            const AreaFinestra a = areaGriglia();
+            DecorazioniGriglia d = decorazioni();
+            scorrimento_->decora(d, a);
+            ScorrimentoGriglia s;
+            titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), a, d, &s);
+            if (!scorrimento_->aggiorna(s, a)) break;
+        }
         aggiornaTitolo();
         colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
         superficie().pulisci();
+        scorrimento_->nascondi();
     }
 }
 
