@@ -28,6 +28,7 @@
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/lingue.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
@@ -212,6 +213,8 @@ void Form1::creaParti() {
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
     });
+    intestazione_ = new IntestazioneSchema(*sessione_, area_);
+    intestazione_->creaVoce(MenuFile, menommm);
     scorrimento_ = new BarreScorrimento(area_);
     connect(scorrimento_, &BarreScorrimento::scorso, this, [this] {
         nascondiLabel1();  // the hover label belongs to a cell that has moved
@@ -245,7 +248,9 @@ void Form1::disponiBarre() {
     // The preview's close button sits on the toolbar, past its last button.
     Command3d15->resize(Command3d15->sizeHint());
     Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
-    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
+    if (!intestazione_) return;  // the parts are made after the bars
+    intestazione_->disponi(Toolbar1->height());
+    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
 }
 
 AreaFinestra Form1::areaFinestra() const {
@@ -257,7 +262,11 @@ AreaFinestra Form1::areaFinestra() const {
     return a;
 }
 
-AreaFinestra Form1::areaGriglia() const { return scorrimento_->riduci(colonna_->areaGriglia(areaFinestra())); }
+AreaFinestra Form1::areaGriglia() const {
+    AreaFinestra a = areaFinestra();
+    a.altezzaToolbar += intestazione_->altezza();
+    return scorrimento_->riduci(colonna_->areaGriglia(a));
+}
 
 DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
 
@@ -345,9 +354,11 @@ void Form1::disegnaGriglia() {
     // The print preview owns the area while it is shown.
     if (sessione_->modo() != ModoVista::griglia) {
         scorrimento_->nascondi();
+        intestazione_->disponi(Toolbar1->height());
         return;
     }
-    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
+    intestazione_->disponi(Toolbar1->height());
+    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
     try {
         // A scroll bar that comes or goes changes the room: the grid is laid out once more.
         for (int giro = 0; giro < 2; ++giro) {

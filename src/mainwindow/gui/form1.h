@@ -28,6 +28,7 @@ class ComandiVerifica;
 class DatiGiocatore;
 class FinestraGuida;
 class FONTEN;
+class IntestazioneSchema;
 class Lingue;
 class MenuRecenti;
 class Sfondo;
@@ -212,6 +213,7 @@ private:
     TastieraGriglia* tastiera_ = nullptr;       // keys and clicks on the grid, the grid's marks
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
+    IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
     FONTEN* fONTEN = nullptr;                   // the font chooser, made at its first use and kept
     QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
 
