@@ -70,6 +70,14 @@ void BarreScorrimento::nascondi() {
     verticale_->hide();
 }
 
+void BarreScorrimento::ricomincia() {
+    aggiornando_ = true;
+    orizzontale_->setValue(0);
+    verticale_->setValue(0);
+    aggiornando_ = false;
+    vista_ = {};
+}
+
 bool BarreScorrimento::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto != area_ || evento->type() != QEvent::Wheel) return false;
     auto* e = static_cast<QWheelEvent*>(evento);

@@ -25,8 +25,10 @@ public:
     // After the pass: the bars follow what it found. True when a bar appeared or went, so the
     // room changed and the grid must be laid out again.
     bool aggiorna(const ScorrimentoGriglia& s, const AreaFinestra& area);
-    // No grid to scroll (another puzzle, the preview): the bars go.
+    // No grid to scroll (the preview, a window too small): the bars go.
     void nascondi();
+    // Another puzzle starts at its top-left corner.
+    void ricomincia();
 
     QScrollBar* orizzontale() const { return orizzontale_; }
     QScrollBar* verticale() const { return verticale_; }

@@ -431,6 +431,7 @@ void Form1::collegaSessione() {
 
 void Form1::dopoNuovoSchema() {
     Picture1->hide();
+    scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
     menuRecenti_->ricorda(stato_.nomeFile);
