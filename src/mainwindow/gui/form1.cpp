@@ -217,7 +217,9 @@ void Form1::creaParti() {
     intestazione_->creaVoce(MenuFile, menommm);
     scorrimento_ = new BarreScorrimento(area_);
     connect(scorrimento_, &BarreScorrimento::scorso, this, [this] {
-        nascondiLabel1();  // the hover label belongs to a cell that has moved
+        // The hover label and the word outline belong to cells that have moved.
+        nascondiLabel1();
+        vistaPassaggio_->nascondiRettangolo();
         disegnaGriglia();
     });
 
