@@ -62,6 +62,17 @@ std::vector<std::string> filesCruciverba(const std::string& cartella) {
     return nomi;
 }
 
+std::string campiUniti(const std::vector<std::string>& campi) {
+    std::string testo;
+    for (const std::string& c : campi) {
+        const size_t inizio = c.find_first_not_of(" \t\r\n");
+        if (inizio == std::string::npos) continue;
+        const size_t fine = c.find_last_not_of(" \t\r\n");
+        testo += (testo.empty() ? "" : " - ") + c.substr(inizio, fine - inizio + 1);
+    }
+    return testo;
+}
+
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
                            const std::string& nome) {
     Anteprima esito;
@@ -112,14 +123,14 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
     esito.riuscita = true;
     if (x.formato != "trmo") {
         // The other formats name their credits; the size stands where an archive's line 4 does.
-        esito.datiAutore = x.autore + " - " + x.copyright + " - " + x.titolo;
+        esito.datiAutore = campiUniti({x.autore, x.copyright, x.titolo});
         esito.etichetta = "Anteprima: " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe());
         return esito;
     }
     // The header's four lines: the reader has checked they are there.
     const std::vector<std::string> l = dividiRighe(dati);
     auto riga = [&](size_t i, size_t inizio) { return i < l.size() ? daWindows1252(da(l[i], inizio)) : std::string(); };
-    esito.datiAutore = riga(0, 13) + " - " + riga(1, 14) + " - " + riga(2, 14);
+    esito.datiAutore = campiUniti({riga(0, 13), riga(1, 14), riga(2, 14)});
     esito.etichetta = "Anteprima: " + riga(3, 14);
     return esito;
 }

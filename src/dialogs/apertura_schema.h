@@ -29,11 +29,14 @@ bool nomeCruciverba(const std::string& nome);
 // case (ties by bytes). An unreadable folder lists nothing.
 std::vector<std::string> filesCruciverba(const std::string& cartella);
 
+// The fields that say something, trimmed and joined by " - ": an empty one leaves no gap.
+std::string campiUniti(const std::vector<std::string>& campi);
+
 // What a successful preview leaves for the dialog's label and status bar (UTF-8).
 struct Anteprima {
     bool riuscita = false;
     std::string etichetta;   // "Anteprima: " + the size line
-    std::string datiAutore;  // the three author fields joined by " - "
+    std::string datiAutore;  // the author fields that are filled, joined by " - "
     // Layout of the drawn grid, kept for whoever wants to check it.
     int colonne = 0, righe = 0, lato = 0, x0 = 0, y0 = 0;
 };

@@ -1,6 +1,5 @@
 #include "dialogs/periferia.h"
 
-#include <QFileInfo>
 #include <array>
 #include <utility>
 
@@ -18,6 +17,18 @@ std::string testoVersione(int maggiore, int minore, int revisione) {
 std::string testoVersione() { return testoVersione(versioneMaggiore, versioneMinore, versioneRevisione); }
 
 
+std::string testoInfoSistema(const InfoSistema& info) {
+    std::string testo = testoVersione() + "\nQt " + info.versioneQt;
+    if (info.versioneQtCompilazione != info.versioneQt) testo += " (compilato con Qt " + info.versioneQtCompilazione + ")";
+    testo += "\n\nCartelle in uso:";
+    for (const auto& [nome, percorso] : info.cartelle)
+        testo += "\n" + nome + ": " + (percorso.empty() ? std::string("nessuna") : percorso);
+    testo += "\n\nDizionari caricati:";
+    if (info.dizionari.empty()) testo += "\nnessuno";
+    for (const std::string& d : info.dizionari) testo += "\n" + d;
+    return testo;
+}
+
 AzioneBarra azioneBarra(std::string_view chiave) {
     static constexpr std::array<std::pair<std::string_view, AzioneBarra>, 7> tabella = {{
         {"Apri", AzioneBarra::apri},
@@ -31,29 +42,6 @@ AzioneBarra azioneBarra(std::string_view chiave) {
     for (const auto& [k, a] : tabella)
         if (k == chiave) return a;
     return AzioneBarra::nessuna;
-}
-
-const std::vector<std::string>& strumentiSistema() {
-    static const std::vector<std::string> nomi = {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager"};
-    return nomi;
-}
-
-std::string trovaStrumentoSistema(const std::string& percorsi) {
-    std::vector<std::string> cartelle;
-    size_t inizio = 0;
-    while (inizio <= percorsi.size()) {
-        const size_t fine = std::min(percorsi.find(':', inizio), percorsi.size());
-        // Only absolute folders: the current folder moves with the open dialog and is not trusted.
-        if (fine > inizio && percorsi[inizio] == '/') cartelle.push_back(percorsi.substr(inizio, fine - inizio));
-        inizio = fine + 1;
-    }
-    for (const std::string& nome : strumentiSistema()) {
-        for (const std::string& c : cartelle) {
-            const QFileInfo fi(QString::fromStdString(c + "/" + nome));
-            if (fi.isFile() && fi.isExecutable()) return fi.absoluteFilePath().toStdString();
-        }
-    }
-    return {};
 }
 
 }  // namespace quadrivo

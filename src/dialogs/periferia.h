@@ -1,7 +1,8 @@
 #pragma once
-// The toolbar's dispatch, the help text and the search for a system-information tool.
+// The toolbar's dispatch, the version line and the about box's system information.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quadrivo {
@@ -15,13 +16,16 @@ enum class AzioneBarra { nessuna, apri, salva, stampa, anteprima, font, cancella
 // The action of a toolbar button by its key, compared exactly in the toolbar's order.
 AzioneBarra azioneBarra(std::string_view chiave);
 
-inline constexpr const char* msgNoInfoSistema = "Informazioni di sistema non disponibili in questo momento";
+// What the about box's System Info tells: the program's version, Qt's, the folders in use and
+// the dictionaries loaded.
+struct InfoSistema {
+    std::string versioneQt;  // the library the program runs on
+    std::string versioneQtCompilazione;  // the one it was built with
+    std::vector<std::pair<std::string, std::string>> cartelle;  // what it is for, its path
+    std::vector<std::string> dizionari;  // one line each: the file and its words
+};
+inline constexpr const char* titoloInfoSistema = "Informazioni di sistema";
+std::string testoInfoSistema(const InfoSistema& info);
 
-// Desktop tools that show the system's information, in order of preference.
-const std::vector<std::string>& strumentiSistema();
-
-// The full path of the first tool of the list found in the folders of `percorsi` (a PATH
-// value, folders separated by ":"); "" when none is installed.
-std::string trovaStrumentoSistema(const std::string& percorsi);
 
 }  // namespace quadrivo

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "dialogs/apertura_schema.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -179,6 +180,21 @@ std::string preparaAvvio(Stato& stato, const std::string& filePartite) {
         c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
     }
     return avviso;
+}
+
+std::string rigaIntestazione(const Cruciverba& x) {
+    std::string riga = campiUniti({x.titolo, x.autore, x.copyright});
+    if (campiUniti({x.note}).empty()) return riga;
+    return riga + (riga.empty() ? "" : "   ") + "(Note: File \u2192 Propriet\u00e0)";
+}
+
+std::string testoNote(const Cruciverba& x) {
+    std::string testo;
+    for (const auto& [nome, campo] : {std::pair("Titolo", &x.titolo), {"Autore", &x.autore}, {"Copyright", &x.copyright}})
+        testo += std::string(nome) + ": " + (campiUniti({*campo}).empty() ? "-" : campiUniti({*campo})) + "\n";
+    const std::string note = campiUniti({x.note});
+    testo += "\nNote:\n" + (note.empty() ? std::string("nessuna") : x.note);
+    return testo;
 }
 
 }  // namespace quadrivo

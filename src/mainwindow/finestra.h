@@ -80,4 +80,10 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar();
 // tell about a settings file that could not be used ("" when none).
 std::string preparaAvvio(Stato& stato, const std::string& filePartite);
 
+// The line above the grid with the puzzle's own words: title, author and copyright that are
+// filled, joined by " - ", and a pointer to the notes when there are some; "" for none.
+std::string rigaIntestazione(const Cruciverba& cruciverba);
+// The "Note" window's text: the same fields named, then the notes whole.
+std::string testoNote(const Cruciverba& cruciverba);
+
 }  // namespace quadrivo

@@ -206,10 +206,11 @@ void applicaAspetto(StileSchema& st, Aspetto aspetto) {
         st.coloreMatita = {70, 70, 70}, st.coloreSbagliata = {200, 0, 0}, st.coloreRivelata = {0, 110, 0};
         return;
     case Aspetto::scuro:
-        st.coloreCarta = {45, 45, 48}, st.coloreLinee = {150, 150, 155}, st.coloreNere = nero;
+        // Cells light enough for black squares to stand 3:1 apart, letters still 5:1 on them.
+        st.coloreCarta = {92, 92, 98}, st.coloreLinee = {165, 165, 170}, st.coloreNere = nero;
         st.coloreInchiostro = {235, 235, 235}, st.coloreParola = {40, 70, 110}, st.coloreFondoCasella = {120, 95, 20};
         st.coloreCasella = {255, 210, 80}, st.coloreMatita = {165, 165, 165}, st.coloreSbagliata = {255, 90, 90};
-        st.coloreRivelata = {90, 200, 90}, st.coloreOmbreggiata = {80, 80, 80};
+        st.coloreRivelata = {90, 200, 90}, st.coloreOmbreggiata = {130, 130, 136};
         return;
     }
 }

@@ -60,35 +60,62 @@ namespace {
 // Below this side a cell's letter cannot be read: a big grid then grows past the window.
 constexpr int latoLeggibile = 24;
 
-// Zoomed, or too big for the window to show readable cells, the grid grows past the window and
-// slides so that the focus cell's centre is as near the middle as the grid's edges allow.
-void ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFinestra& area, const DecorazioniGriglia& d) {
-    if (g.lato <= 0) return;
+// Zoomed, or too big for the window to show readable cells, the grid grows past the window.
+// Without a scroll position it slides so that the focus cell's centre is as near the middle as
+// the grid's edges allow; with one it sits there, moved as little as needed to show the focus.
+ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFinestra& area,
+                               const DecorazioniGriglia& d) {
+    ScorrimentoGriglia uscita;
+    if (g.lato <= 0) return uscita;
     const double zoom = std::max(d.zoom, static_cast<double>(latoLeggibile) / g.lato);
-    if (zoom <= 1) return;
+    if (zoom <= 1) return uscita;
     const int L = intero(g.lato * zoom);
     g.lato = L;
     g.puntiLettere = std::max<int>(intero(L / 100.0 * caratteriDisegno(s)), 6);
     g.puntiNumeri = L / 100.0 * numeriDisegno(s);
     const Casella k = d.fuoco.value_or(Casella{(g.colonne + 1) / 2, (g.righe + 1) / 2});
-    const auto asse = [L](double inizio, double fine, int celle, int cella) -> int {
+    const auto asse = [&](double inizio, double fine, int celle, int cella, std::optional<int> chiesto,
+                          AsseScorrimento& a) -> int {
         const double lungo = double(L) * celle;
         if (lungo <= fine - inizio - 12) return intero(inizio + (fine - inizio - lungo) / 2);
-        const double x = (inizio + fine) / 2 - (cella - 0.5) * L;
-        const int v = intero(std::clamp(x, fine - 6 - lungo, inizio + 6));
+        int v = 0;
+        if (chiesto) {
+            // 6 pixels of margin at both ends, as the grid had when it fitted.
+            const int vista = static_cast<int>(fine - inizio) - 12;
+            a.massimo = static_cast<int>(lungo) - vista;
+            a.pagina = vista;
+            int su = *chiesto;
+            if (d.mostraFuoco && d.fuoco) {
+                su = std::min(su, (cella - 1) * L);
+                su = std::max(su, cella * L - vista);
+            }
+            a.valore = std::clamp(su, 0, a.massimo);
+            v = intero(inizio + 6 - a.valore);
+        } else {
+            const double x = (inizio + fine) / 2 - (cella - 0.5) * L;
+            v = intero(std::clamp(x, fine - 6 - lungo, inizio + 6));
+        }
         return v == 0 ? 1 : v;  // 0 reads as "no grid drawn" to the pointer's code
     };
-    g.x0 = asse(0, area.larghezza, g.colonne, k.colonna);
-    g.y0 = asse(area.altezzaToolbar, area.altezza - area.altezzaStatusBar, g.righe, k.riga);
+    const auto chiesto = [&](bool x) -> std::optional<int> {
+        if (!d.scostamento) return std::nullopt;
+        return x ? d.scostamento->first : d.scostamento->second;
+    };
+    g.x0 = asse(0, area.larghezza, g.colonne, k.colonna, chiesto(true), uscita.orizzontale);
+    g.y0 = asse(area.altezzaToolbar, area.altezza - area.altezzaStatusBar, g.righe, k.riga, chiesto(false),
+                uscita.verticale);
+    return uscita;
 }
 
 }  // namespace
 
-std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni) {
+std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+                           ScorrimentoGriglia* scorrimento) {
     sup.pulisci();
     const std::string titolo = titoloGriglia(s);
     GeometriaSchema g = geometriaFinestra(s, area);
-    ingrandisci(g, s, area, decorazioni);
+    const ScorrimentoGriglia scorre = ingrandisci(g, s, area, decorazioni);
+    if (scorrimento) *scorrimento = scorre;
     s.latoCasella = static_cast<std::int16_t>(g.lato);
     s.xGriglia = static_cast<std::int16_t>(g.x0);
     s.yGriglia = static_cast<std::int16_t>(g.y0);

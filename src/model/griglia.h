@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/disegno_schema.h"
 #include "model/stato.h"
@@ -31,12 +32,30 @@ struct DecorazioniGriglia {
     // Ctrl+plus: cells larger than the window allows; the grid then slides to keep `fuoco` in view.
     double zoom = 1;
     std::optional<Casella> fuoco;
+    // A grid past the window that the player scrolls: how far it has moved from its top-left
+    // corner, in pixels per axis. Without it the grid slides to put `fuoco` in the middle.
+    std::optional<std::pair<int, int>> scostamento;
+    // With `scostamento`: moved by as little as it takes to show the whole `fuoco` cell.
+    bool mostraFuoco = false;
+};
+
+// How far a grid past the window scrolls on one axis: from 0 to `massimo` pixels, `pagina`
+// of them in view, `valore` where the pass put it. `massimo` 0: the grid fits that way.
+struct AsseScorrimento {
+    int massimo = 0;
+    int pagina = 0;
+    int valore = 0;
+    friend bool operator==(const AsseScorrimento&, const AsseScorrimento&) = default;
+};
+struct ScorrimentoGriglia {
+    AsseScorrimento orizzontale, verticale;
+    friend bool operator==(const ScorrimentoGriglia&, const ScorrimentoGriglia&) = default;
 };
 
 // Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and
-// draws the grid.
+// draws the grid. `scorrimento`, when given, gets how far the grid can scroll.
 std::string disegnaGriglia(Stato& stato, Superficie& superficie, const AreaFinestra& area,
-                           const DecorazioniGriglia& decorazioni = {});
+                           const DecorazioniGriglia& decorazioni = {}, ScorrimentoGriglia* scorrimento = nullptr);
 
 // "Quadrivo - Cruciverba 15x10  " + nomeFile
 std::string titoloGriglia(const Stato& stato);

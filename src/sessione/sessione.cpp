@@ -21,21 +21,22 @@ namespace {
 
 using Voci = VociCelle;
 
-// One step of the history: the letters of some cells before and after it.
+// One step of the history: the letters of some cells, the marks, reveals, clock and solve
+// before and after it.
 class PassoVoci : public QUndoCommand {
 public:
-    PassoVoci(Sessione& s, Voci prima, Voci dopo, const QString& nome)
+    PassoVoci(Sessione& s, Sessione::Istante prima, Sessione::Istante dopo, const QString& nome)
         : QUndoCommand(nome), s_(s), prima_(std::move(prima)), dopo_(std::move(dopo)) {}
     // The change is already in the puzzle when the step is pushed.
     void redo() override {
-        if (fatto_) s_.ripristinaVoci(dopo_);
+        if (fatto_) s_.torna(dopo_, prima_);
         fatto_ = true;
     }
-    void undo() override { s_.ripristinaVoci(prima_); }
+    void undo() override { s_.torna(prima_, dopo_); }
 
 private:
     Sessione& s_;
-    Voci prima_, dopo_;
+    Sessione::Istante prima_, dopo_;
     bool fatto_ = false;
 };
 
@@ -300,11 +301,15 @@ bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
 }
 
 bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
+    return scrivi(scritture, partita_.foto(adesso()), "Scrittura");
+}
+
+bool Sessione::scrivi(const std::vector<Scrittura>& scritture, const FotoPartita& primaPartita, const QString& nome) {
     std::vector<Casella> caselle;
     for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
     const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
     if (!applicaScritture(stato_.cruciverba, scritture)) return false;
-    registraPasso(caselle, prima, "Scrittura");
+    registraPasso(caselle, prima, primaPartita, nome);
     return true;
 }
 
@@ -314,12 +319,13 @@ void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
             definizioneDa(stato_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
         caselle = w->caselle;
     const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
+    const FotoPartita primaPartita = partita_.foto(adesso());
     if (scelta) applicaScelta(stato_, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
     navigazione_ = Navigazione(stato_.cruciverba);
     // Cancelled or confirmed, the dialog counts as a change to be saved.
     if (vociDelle(stato_.cruciverba, caselle) != prima) {
-        registraPasso(caselle, prima, "Parola");
+        registraPasso(caselle, prima, primaPartita, "Parola");
     } else {
         modificatoFuoriStoria_ = true;
         dopoModifica(caselle);
@@ -329,47 +335,60 @@ void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
 void Sessione::azzera() {
     const std::vector<Casella> tutte = caselleBianche(stato_.cruciverba);
     const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, tutte);
+    const FotoPartita primaPartita = partita_.foto(adesso());
     azzeraInserimenti(stato_.cruciverba);
     partita_.azzera(stato_.cruciverba, adesso());
-    registraPasso(tutte, prima, "Azzera");
+    // A step even on an empty grid: the clock it set back to zero comes back with Annulla.
+    registraPasso(tutte, prima, primaPartita, "Azzera", true);
     emit segniCambiati();
     emit tempoCambiato();
 }
 
 void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima,
-                             const QString& nome) {
-    Voci voltePrima, volteDopo;
+                             const FotoPartita& primaPartita, const QString& nome, bool sempre) {
+    Istante voltePrima{{}, primaPartita}, volteDopo;
     std::vector<Casella> cambiate;
     for (size_t i = 0; i < caselle.size(); ++i) {
         if (!stato_.cruciverba.dentro(caselle[i]) || voceDi(stato_.cruciverba, caselle[i]) == prima[i]) continue;
         cambiate.push_back(caselle[i]);
-        voltePrima.emplace_back(caselle[i], prima[i]);
-        volteDopo.emplace_back(caselle[i], voceDi(stato_.cruciverba, caselle[i]));
+        voltePrima.voci.emplace_back(caselle[i], prima[i]);
+        volteDopo.voci.emplace_back(caselle[i], voceDi(stato_.cruciverba, caselle[i]));
     }
-    if (!cambiate.empty()) storia_.push(new PassoVoci(*this, std::move(voltePrima), std::move(volteDopo), nome));
-    dopoModifica(cambiate);
+    // The marks and the solve follow the letters before the step is taken whole.
+    const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
+    volteDopo.partita = partita_.foto(adesso());
+    if (sempre || !cambiate.empty() || !primaPartita.stessiSegni(volteDopo.partita))
+        storia_.push(new PassoVoci(*this, std::move(voltePrima), std::move(volteDopo), nome));
+    dopoModifica(cambiate, giusto);
 }
 
-void Sessione::ripristinaVoci(const Voci& voci) {
+void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     std::vector<Casella> cambiate;
-    for (const auto& [k, voce] : voci) {
+    for (const auto& [k, voce] : meta.voci) {
         if (!stato_.cruciverba.bianca(k.colonna, k.riga)) continue;
         stato_.cruciverba.cella(k).voce = voce.voce;
         stato_.cruciverba.cella(k).matita = voce.matita;
         cambiate.push_back(k);
     }
+    partita_.torna(meta.partita, lasciato.partita, adesso());
     // The cursor goes where the change was, in a direction that cell has a word in.
     if (!cambiate.empty()) {
         Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
         if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
         posizione_ = p;
     }
-    dopoModifica(cambiate);
+    dopoModifica(cambiate, false);
+    emit segniCambiati();
+    emit tempoCambiato();
 }
 
 void Sessione::aggiornaModificato() { impostaModificato(modificatoFuoriStoria_ || !storia_.isClean()); }
 
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
+    dopoModifica(cambiate, partita_.dopoModifica(stato_.cruciverba, adesso()));
+}
+
+void Sessione::dopoModifica(const std::vector<Casella>& cambiate, bool giusto) {
     // Kept apart from the model: the solve of a puzzle being left is stored after the next one is read.
     for (const Casella& k : cambiate)
         if (stato_.cruciverba.dentro(k) && stato_.cruciverba.cella(k).matita) matita_[k] = stato_.cruciverba.cella(k).voce;
@@ -377,7 +396,6 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
     aggiornaModificato();
     pianificaCopia();
     riprovaArchivio();
-    const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
     emit celleCambiate(cambiate);
     if (!giusto) return;
     emit tempoCambiato();
@@ -416,15 +434,24 @@ void Sessione::impostaRidotta(bool ridotta) { impostaSosta(Sosta::ridotta, ridot
 void Sessione::impostaDialogo(bool aperto) { impostaSosta(Sosta::dialogo, aperto); }
 
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
+    const FotoPartita prima = partita_.foto(adesso());
     std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
+    const FotoPartita dopo = partita_.foto(adesso());
+    // New marks are a step of their own: Annulla takes them off.
+    if (!prima.stessiSegni(dopo)) {
+        storia_.push(new PassoVoci(*this, {{}, prima}, {{}, dopo}, "Controlla"));
+        aggiornaModificato();
+        pianificaCopia();
+    }
     emit segniCambiati();
     return sbagliate;
 }
 
 void Sessione::rivela(const std::vector<Casella>& caselle) {
+    const FotoPartita prima = partita_.foto(adesso());
     const std::vector<Scrittura> scritture = partita_.rivela(stato_.cruciverba, caselle);
     if (scritture.empty()) return;
-    scrivi(scritture);
+    scrivi(scritture, prima, "Rivela");
     emit segniCambiati();
 }
 

@@ -94,11 +94,18 @@ public:
     // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
     void azzera();
 
-    // ---- Annulla and Ripeti: every change of letters is one step; the marks and the clock stay.
-    // Undoing back to the saved letters makes the puzzle unmodified again.
+    // ---- Annulla and Ripeti: every change of letters, marks or reveals is one step, and takes
+    // the clock and the solve with it. Undoing back to the saved state makes the puzzle
+    // unmodified again.
     QUndoStack& storia() { return storia_; }
-    // Writes `voci` (the letters before or after a step) and puts the cursor on its first cell.
-    void ripristinaVoci(const VociCelle& voci);
+    // What a step puts back: the letters of the cells it changed and the rest of the solve.
+    struct Istante {
+        VociCelle voci;
+        FotoPartita partita;
+    };
+    // Back to `meta` from `lasciato` (the other side of the same step); the cursor goes to its
+    // first cell. No congratulation comes from here.
+    void torna(const Istante& meta, const Istante& lasciato);
     // Pencil: the letters typed from now on are guesses, drawn lighter and never printed.
     bool matita() const { return inMatita_; }
     void impostaMatita(bool matita) { inMatita_ = matita; }
@@ -191,8 +198,13 @@ private:
     bool fileIntatto() const;
     void riprovaArchivio();
     void dopoModifica(const std::vector<Casella>& cambiate);
-    // One undoable step for the letters of `caselle`, which held `prima` before the change.
-    void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima, const QString& nome);
+    // `giusto`: the grid has just come right (the congratulation goes out).
+    void dopoModifica(const std::vector<Casella>& cambiate, bool giusto);
+    bool scrivi(const std::vector<Scrittura>& scritture, const FotoPartita& primaPartita, const QString& nome);
+    // One undoable step for the letters of `caselle`, which held `prima` before the change, and
+    // the solve as `primaPartita`; `sempre` takes it even when nothing else changed.
+    void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima,
+                       const FotoPartita& primaPartita, const QString& nome, bool sempre = false);
     void aggiornaModificato();
     void pianificaCopia();
     bool scriviArchivio(const std::string& percorso);

@@ -23,6 +23,11 @@ void Cronometro::riprendi(Sosta motivo, std::int64_t adesso) {
     if (inCorso()) dal_ = adesso;
 }
 
+void Cronometro::imposta(std::int64_t adesso, std::int64_t millisecondi) {
+    accumulati_ = millisecondi > 0 ? millisecondi : 0;
+    dal_ = adesso;
+}
+
 std::int64_t Cronometro::trascorsi(std::int64_t adesso) const {
     if (!inCorso() || adesso <= dal_) return accumulati_;
     return accumulati_ + (adesso - dal_);

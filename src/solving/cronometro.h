@@ -27,6 +27,8 @@ public:
     // The clock stands still while at least one reason holds; the same reason twice counts once.
     void sospendi(Sosta motivo, std::int64_t adesso);
     void riprendi(Sosta motivo, std::int64_t adesso);
+    // Puts `millisecondi` on the clock at `adesso`; the reasons to stand still stay as they are.
+    void imposta(std::int64_t adesso, std::int64_t millisecondi);
 
     bool inCorso() const { return soste_ == 0; }
     bool sospeso(Sosta motivo) const { return (soste_ & static_cast<unsigned>(motivo)) != 0; }

@@ -238,11 +238,17 @@ std::vector<VoceRicerca> elencoParole(const Stato& s, ModoRicerca modo, const st
         for (const std::uint32_t k : anagrammi(*indice, lettere)) voci.push_back({parola(n, k), ""});
         break;
     }
-    case ModoRicerca::frammenti:
-        // The letters are the fragment; the words it comes from are for reading, not for writing.
-        for (const TrovataFrammento& t : frammenti(*indice, maschera))
-            voci.push_back({"", daWindows1252(parola(lunghezzaId(t.id), numeroId(t.id))) + " (" + nomeRelazione(t.relazione) + ")"});
+    case ModoRicerca::frammenti: {
+        // The boxes' letters in order are the fragment (a fragment is almost always shorter than
+        // its word); the words it comes from have the word's length, and are for reading only.
+        std::string frammento;
+        for (const char c : maschera)
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) frammento += c;
+        for (const TrovataFrammento& t : frammenti(*indice, frammento))
+            if (lunghezzaId(t.id) == n)
+                voci.push_back({"", daWindows1252(parola(n, numeroId(t.id))) + " (" + nomeRelazione(t.relazione) + ")"});
         break;
+    }
     case ModoRicerca::incroci:
         if (const Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente)) {
             if (static_cast<int>(w->caselle.size()) != n) break;

@@ -99,8 +99,8 @@ struct VoceRicerca {
 // The dialog's list for the word open in it (colonnaCorrente, rigaCorrente,
 // direzioneCorrente), from the loaded index; `maschera` holds one byte per box. Maschera: the
 // words fitting the boxes ("@" a vowel, "#" a consonant); Anagramma: the words made of the
-// boxes' letters (a blank any letter); Frammenti: the words of any length the letters are a
-// fragment of, with the relation; Incroci: the words fitting the boxes that leave every
+// boxes' letters (a blank any letter); Frammenti: the words of the word's length that the
+// boxes' letters, in order and blanks left out, are a fragment of, with the relation; Incroci: the words fitting the boxes that leave every
 // crossing word possible, with the candidates left to the crossings.
 std::vector<VoceRicerca> elencoParole(const Stato& stato, ModoRicerca modo, const std::string& maschera);
 

@@ -119,7 +119,7 @@ Posizione Navigazione::vaiAParola(const Cruciverba& s, int indice) const {
     return inizioDi(s, indice);
 }
 
-Passo Navigazione::lettera(const Cruciverba& s, const Posizione& p, char32_t carattere, bool saltaComplete) const {
+Passo Navigazione::lettera(const Cruciverba& s, const Posizione& p, char32_t carattere) const {
     const char l = letteraDigitata(carattere);
     if (!l || !bianca(p.colonna, p.riga)) return {p, {}, false};
     Passo passo{p, {{p.colonna, p.riga, std::string(1, l)}}};
@@ -127,9 +127,10 @@ Passo Navigazione::lettera(const Cruciverba& s, const Posizione& p, char32_t car
         int j = w->posizione(p.colonna, p.riga) + 1;
         // Letters the puzzle prints are stepped over: the player types only the word's own.
         while (j < w->lunghezza && s.dentro(w->colonnaDi(j), w->rigaDi(j)) && s.cella(w->colonnaDi(j), w->rigaDi(j)).data) ++j;
-        // Past the word's end the letters go on into the next word, never over the last one.
+        // Past the word's end the letters go on into the next word that still has an empty
+        // cell, whatever Salta parole complete says: a full word has nowhere to type.
         passo.posizione = j < w->lunghezza ? Posizione{w->colonnaDi(j), w->rigaDi(j), p.direzione}
-                                           : versoParola(s, p, 1, saltaComplete, Casella{p.colonna, p.riga});
+                                           : versoParola(s, p, 1, true, Casella{p.colonna, p.riga});
     }
     return passo;
 }
@@ -198,7 +199,7 @@ Posizione Navigazione::parolaPrecedente(const Cruciverba& s, const Posizione& p,
 Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t, char32_t carattere,
                          bool saltaComplete) const {
     switch (t) {
-    case TastoGriglia::carattere: return lettera(s, p, carattere, saltaComplete);
+    case TastoGriglia::carattere: return lettera(s, p, carattere);
     case TastoGriglia::cancellaIndietro: return cancellaIndietro(s, p);
     case TastoGriglia::cancella: return cancella(s, p);
     case TastoGriglia::sinistra: return {freccia(p, Freccia::sinistra), {}, true};

@@ -103,9 +103,10 @@ public:
     Posizione vaiAParola(const Cruciverba& cruciverba, int indice) const;
 
     // A typed character fills the current cell and moves to the word's next cell; from the
-    // word's last cell it goes on as Tab does, the cell just written counted as filled. A
-    // character that is no letter changes nothing.
-    Passo lettera(const Cruciverba& cruciverba, const Posizione& p, char32_t carattere, bool saltaComplete = false) const;
+    // word's last cell it goes on to the next word with an empty cell, as Tab passing full
+    // words does, the cell just written counted as filled. A character that is no letter
+    // changes nothing.
+    Passo lettera(const Cruciverba& cruciverba, const Posizione& p, char32_t carattere) const;
     // Backspace: a filled current cell is erased and the cursor stays; on an empty cell the
     // cursor steps back one cell in the word and erases it; on the first cell of the word it
     // goes to the last cell of the previous word (Shift+Tab order) and erases that.

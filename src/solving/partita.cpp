@@ -227,6 +227,23 @@ void PartitaInCorso::azzera(const Cruciverba& s, std::int64_t adesso) {
     cronometro_.riparti(adesso);
 }
 
+FotoPartita PartitaInCorso::foto(std::int64_t adesso) const {
+    return {cronometro_.trascorsi(adesso), segni_, rivelate_, completamento_.notato()};
+}
+
+void PartitaInCorso::torna(const FotoPartita& meta, const FotoPartita& lasciata, std::int64_t adesso) {
+    segni_ = meta.segni;
+    rivelate_ = meta.rivelate;
+    completamento_.imposta(meta.risolto);
+    if (meta.risolto) {
+        cronometro_.imposta(adesso, meta.millisecondi);
+        cronometro_.sospendi(Sosta::risolto, adesso);
+        return;
+    }
+    cronometro_.imposta(adesso, cronometro_.trascorsi(adesso) + meta.millisecondi - lasciata.millisecondi);
+    cronometro_.riprendi(Sosta::risolto, adesso);
+}
+
 Partita PartitaInCorso::partita(std::int64_t adesso) const {
     return {cronometro_.trascorsi(adesso), segni_, rivelate_, {}, {}};
 }

@@ -65,6 +65,18 @@ private:
     std::string cartella_;
 };
 
+// What a step of Annulla and Ripeti puts back of the solve besides the letters.
+struct FotoPartita {
+    std::int64_t millisecondi = 0;  // on the clock when the step was taken
+    Segni segni;
+    Rivelate rivelate;
+    bool risolto = false;  // the solve was noticed (the clock stood still for it)
+    // The same marks, reveals and solve; the clock alone does not make a step.
+    bool stessiSegni(const FotoPartita& altra) const {
+        return segni == altra.segni && rivelate == altra.rivelate && risolto == altra.risolto;
+    }
+};
+
 // The solve of the open puzzle: clock, marks, revealed cells and the solve noticed once, kept
 // in step with each other. Times are readings of Piattaforma::millisecondi.
 class PartitaInCorso {
@@ -83,6 +95,13 @@ public:
     // Azzera Soluzioni, after the entries were cleared: no marks, nothing revealed, the clock
     // from zero.
     void azzera(const Cruciverba& cruciverba, std::int64_t adesso);
+
+    // The state a step of the history keeps, before and after its change.
+    FotoPartita foto(std::int64_t adesso) const;
+    // Annulla or Ripeti: back to `meta`, leaving `lasciata`. Going back to a solved grid gives
+    // back the solve's own time; otherwise the clock moves by what the step had moved it, and
+    // the time played since stays counted. Nothing is congratulated.
+    void torna(const FotoPartita& meta, const FotoPartita& lasciata, std::int64_t adesso);
 
     // What goes to the archive.
     Partita partita(std::int64_t adesso) const;

@@ -55,8 +55,12 @@ bool Completamento::controlla(const Cruciverba& s) {
 
 std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate) {
     const long long secondi = millisecondi > 0 ? millisecondi / 1000 : 0;
-    std::string testo = "Bravo! hai risolto il cruciverba in " + std::to_string(secondi / 60) + " minuti e " +
-                        std::to_string(secondi % 60) + " secondi";
+    // "1 minuto", "1 secondo": the singular for one, the plural for every other count, 0 too.
+    const auto quanti = [](long long n, const char* uno, const char* molti) {
+        return std::to_string(n) + " " + (n == 1 ? uno : molti);
+    };
+    std::string testo = "Bravo! hai risolto il cruciverba in " + quanti(secondi / 60, "minuto", "minuti") + " e " +
+                        quanti(secondi % 60, "secondo", "secondi");
     if (rivelate == 1) testo += " (1 lettera rivelata)";
     if (rivelate > 1) testo += " (" + std::to_string(rivelate) + " lettere rivelate)";
     return testo;

@@ -51,6 +51,8 @@ public:
     // After every change: true only the first time the grid is right.
     bool controlla(const Cruciverba& cruciverba);
     bool notato() const { return notato_; }
+    // Annulla and Ripeti put back whether the solve was noticed, without telling it again.
+    void imposta(bool notato) { notato_ = notato; }
 
 private:
     bool notato_ = false;

@@ -72,8 +72,7 @@ TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndK
         Posizione p = nav.clic({}, (x.colonne() + 1) / 2, (x.righe() + 1) / 2);
         if (!p.valida()) p = nav.parolaSuccessiva(x, p);
         for (; !schemaGiusto(x) && tasti <= 2 * x.colonne() * x.righe(); ++tasti) {
-            const Passo passo =
-                nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]), true);
+            const Passo passo = nav.lettera(x, p, static_cast<unsigned char>(x.cella(p.colonna, p.riga).soluzione[0]));
             ASSERT_TRUE(passo.gestito) << p.colonna << "," << p.riga;
             applicaScritture(x, passo.scritture);
             congratulazioni += fine.controlla(x);

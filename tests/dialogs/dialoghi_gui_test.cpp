@@ -150,6 +150,24 @@ private slots:
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
+    // The puzzle last opened is the one selected, with its credits whole and without gaps.
+    void theLastOpenedFileIsSelected() {
+        prova::CartellaTemporanea dir;
+        for (const char* nome : {"a.trmo", "b.trmo", "c.trmo"}) dir.scrivi(nome, prova::fileTrmo({"CASA", "A#MI"}));
+        const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
+        QDir::setCurrent(QString::fromStdString(dir.percorso()));
+        Stato locale;
+        locale.nomeFile = dir.percorso("b.trmo");
+        PiattaformaRegistro p;
+        QWidget principale;
+        QPointer<Form2> dialogo = new Form2(locale, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
+        dialogo->show();
+        QTRY_COMPARE(dialogo->Text1->text(), QString("b.trmo"));
+        QCOMPARE(dialogo->File1->currentRow(), 1);
+        dialogo->Command3d2_Click();
+        QTRY_VERIFY(dialogo.isNull());
+    }
+
     void fontChoiceAndOkWithoutAChoice() {
         Stato locale;
         PiattaformaRegistro p;

@@ -49,7 +49,7 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     const Anteprima a = mostra(dati);
     EXPECT_EQ((std::vector<int>{a.riuscita, a.lato, a.x0, a.y0, int(di(Operazione::rettangolo).size())}),
               (std::vector<int>{true, 24, 16, 6, 130}));
-    EXPECT_EQ(a.datiAutore + "|" + a.etichetta, " Niccolò -  01-02-2013 -  Prova|Anteprima: 13x10");
+    EXPECT_EQ(a.datiAutore + "|" + a.etichetta, "Niccolò - 01-02-2013 - Prova|Anteprima: 13x10");
     // The letter in Arial, centred with its half sizes rounded to even (10.5 -> 10).
     const Operazione lettera = di(Operazione::scritta).at(0);
     EXPECT_EQ(lettera.carattere, (Carattere{"Arial", 14, false, false}));
@@ -185,19 +185,27 @@ TEST(Periferia, ToolbarKeysMatchWholeAndInCase) {
         EXPECT_EQ(azioneBarra(chiave), azione) << chiave;
 }
 
-TEST(InfoSistema, FirstListedToolRunnableInAnAbsoluteFolder) {
-    CartellaTemporanea a, b;
-    const std::string pa = a.percorso().substr(0, a.percorso().size() - 1), pb = b.percorso().substr(0, b.percorso().size() - 1);
-    std::filesystem::create_directory(a.percorso("rel"));
-    a.scrivi("hardinfo", "#!/bin/sh\n");
-    for (const std::string& p : {a.scrivi("rel/hardinfo", ""), a.scrivi("ksysguard", ""), b.scrivi("gnome-system-monitor", "")})
-        std::filesystem::permissions(p, std::filesystem::perms::owner_all);
-    const auto prima = std::filesystem::current_path();
-    std::filesystem::current_path(pa);
-    // hardinfo comes first in the list but is not executable here, and "rel" is never searched;
-    // then the list's order wins over the folders' order.
-    EXPECT_EQ(trovaStrumentoSistema("rel::" + pa + ":" + pb), pb + "/gnome-system-monitor");
-    std::filesystem::current_path(prima);
+// The credits line of the open dialog: empty or blank fields leave no gap between dashes.
+TEST(Anteprima, CreditsSkipEmptyFields) {
+    const std::pair<std::vector<std::string>, std::string> casi[] = {
+        {{"Arthur Wynne", "", "FUN's Word-Cross Puzzle"}, "Arthur Wynne - FUN's Word-Cross Puzzle"},
+        {{"  Niccolò ", " 2013", "  "}, "Niccolò - 2013"},
+        {{"", " ", ""}, ""},
+    };
+    for (const auto& [campi, atteso] : casi) EXPECT_EQ(campiUniti(campi), atteso);
+}
+
+TEST(InfoSistema, VersionsFoldersAndDictionaries) {
+    InfoSistema info{"6.4.2", "6.4.2", {{"Programma", "/usr/share/quadrivo/"}, {"Copie di lavoro", ""}}, {}};
+    const std::string versione = testoVersione();
+    EXPECT_EQ(testoInfoSistema(info), versione + "\nQt 6.4.2\n\nCartelle in uso:\nProgramma: /usr/share/quadrivo/\n"
+                                                 "Copie di lavoro: nessuna\n\nDizionari caricati:\nnessuno");
+    // Built with another Qt than the one it runs on: both are told.
+    info.versioneQtCompilazione = "6.4.0";
+    info.cartelle.clear();
+    info.dizionari = {"/usr/share/quadrivo/LessicoItaliano.dat: 120 parole"};
+    EXPECT_EQ(testoInfoSistema(info), versione + "\nQt 6.4.2 (compilato con Qt 6.4.0)\n\nCartelle in uso:\n\n"
+                                                 "Dizionari caricati:\n/usr/share/quadrivo/LessicoItaliano.dat: 120 parole");
 }
 
 TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {

@@ -38,5 +38,25 @@ TEST(BarraDiStato, DateAndTimeWithTwoDigits) {
     EXPECT_EQ(testoOra(9, 5), "09:05");
 }
 
+// The puzzle's own words: the filled fields above the grid, the notes named when there are
+// some; the "Note" window names every field and keeps the notes' lines.
+TEST(Intestazione, TitleLineAndNotes) {
+    const auto schema = [](const char* titolo, const char* autore, const char* copyright, const char* note) {
+        Cruciverba x(3, 3);
+        x.titolo = titolo, x.autore = autore, x.copyright = copyright, x.note = note;
+        return x;
+    };
+    const std::pair<Cruciverba, std::string> righe[] = {
+        {schema("Il primo", "Arthur Wynne", "", ""), "Il primo - Arthur Wynne"},
+        {schema("", "", "", ""), ""},
+        {schema("", "", " ", "Risolvere in ordine."), "(Note: File \u2192 Propriet\u00e0)"},
+        {schema("T", "", "© 1913", "x"), "T - © 1913   (Note: File \u2192 Propriet\u00e0)"},
+    };
+    for (const auto& [x, riga] : righe) EXPECT_EQ(rigaIntestazione(x), riga);
+    EXPECT_EQ(testoNote(schema("Il primo", "Arthur Wynne", "", "Prima riga.\nSeconda riga.")),
+              "Titolo: Il primo\nAutore: Arthur Wynne\nCopyright: -\n\nNote:\nPrima riga.\nSeconda riga.");
+    EXPECT_EQ(testoNote(schema("", "", "", "")), "Titolo: -\nAutore: -\nCopyright: -\n\nNote:\nnessuna");
+}
+
 }  // namespace
 }  // namespace quadrivo

@@ -127,3 +127,37 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
     disegna(piccolo, d);
     EXPECT_EQ(piccolo.xGriglia * 2 + 2 * piccolo.latoCasella, 1016);
 }
+
+// Scrolled by the player, the grid stays where it was put (within its ends) and moves only as
+// far as showing the focus cell takes, when asked to; a grid that fits has nothing to scroll.
+TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
+    // 15 x 10 cells of 126 pixels: 1,890 x 1,260 against 1,004 x 638 in view (6-pixel margins).
+    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    struct Caso {
+        std::pair<int, int> scostamento;
+        bool mostraFuoco;
+        Casella fuoco;
+        int x, y;  // scrolled by
+    };
+    const Caso casi[] = {
+        {{0, 0}, false, {15, 10}, 0, 0},      // the focus off view stays off without asking
+        {{5000, -3}, false, {1, 1}, 886, 0},  // past the ends: the ends
+        {{0, 0}, true, {15, 10}, 886, 622},   // the last cell: just far enough
+        {{886, 622}, true, {1, 1}, 0, 0},
+        {{300, 0}, true, {4, 1}, 300, 0},  // already in view: no move
+    };
+    for (const Caso& c : casi) {
+        DecorazioniGriglia d;
+        d.zoom = 2, d.fuoco = c.fuoco, d.scostamento = c.scostamento, d.mostraFuoco = c.mostraFuoco;
+        ScorrimentoGriglia fatto;
+        disegnaGriglia(s, sup, area, d, &fatto);
+        EXPECT_EQ(fatto, (ScorrimentoGriglia{{886, 1004, c.x}, {622, 638, c.y}})) << c.fuoco.colonna;
+        EXPECT_EQ(std::pair(int(s.xGriglia), int(s.yGriglia)), std::pair(6 - c.x, 36 - c.y)) << c.fuoco.colonna;
+    }
+    Stato piccolo = prova::statoDaSchema({"AB", "CD"});
+    DecorazioniGriglia d;
+    d.scostamento = std::pair(50, 50);
+    ScorrimentoGriglia fatto;
+    disegnaGriglia(piccolo, sup, area, d, &fatto);
+    EXPECT_EQ(fatto, ScorrimentoGriglia{});
+}

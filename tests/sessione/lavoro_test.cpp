@@ -239,6 +239,111 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
     EXPECT_TRUE(sessione->modificato() && sessione->storia().canRedo());
 }
 
+// Everything of the solve a step can change: letters (pencil in lower case), marks, reveals,
+// the solve noticed, the clock and whether it runs, and the modified mark.
+struct StatoGioco {
+    std::vector<std::string> lettere;
+    Segni segni;
+    Rivelate rivelate;
+    bool risolto = false;
+    std::int64_t millisecondi = 0;
+    bool inCorso = false;
+    bool modificato = false;
+    friend bool operator==(const StatoGioco&, const StatoGioco&) = default;
+};
+
+void PrintTo(const StatoGioco& g, std::ostream* os) {
+    for (const std::string& riga : g.lettere) *os << riga << "/";
+    *os << " segni " << g.segni.size() << " rivelate " << g.rivelate.size() << (g.risolto ? " risolto" : "") << " "
+        << g.millisecondi << " ms" << (g.inCorso ? " in corso" : " fermo") << (g.modificato ? " *" : "");
+}
+
+// Each command undone gives back the whole state before it, without a congratulation; done
+// again, the state after it. Commands at 100 s, Annulla at 107 s, Ripeti at 110 s: time played
+// stays counted, a solved grid gets its own solve time back.
+TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
+    const auto gioco = [&] {
+        const PartitaInCorso& g = sessione->partita();
+        return StatoGioco{prova::inserimenti(s.cruciverba), g.segni(),       g.rivelate(),
+                          g.foto(p.ms).risolto,             sessione->tempo(), g.cronometro().inCorso(),
+                          sessione->modificato()};
+    };
+    const auto scrivi = [&](int c, int r, const std::string& lettere) {
+        sessione->impostaPosizione({c, r, orizzontale});
+        for (char l : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(l), false);
+    };
+    const std::vector<Casella> tutte = caselleBianche(s.cruciverba);
+    // The grid CASA / A#RE solved at 50 s with one revealed letter.
+    const auto risolto = [&] { scrivi(1, 1, "CASA"), scrivi(3, 2, "RE"), sessione->rivela({{1, 2}}); };
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara, comando;
+        std::int64_t annullato, ripetuto;  // the clock after Annulla (at 110 s) and Ripeti (at 113 s)
+    };
+    const std::vector<Caso> casi = {
+        {"lettera", [&] { scrivi(1, 1, "CX"); }, [&] { digita("S"); }, 110'000, 113'000},
+        {"matita", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->impostaMatita(true), digita("S"); }, 110'000, 113'000},
+        {"controlla", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->controlla(tutte); }, 110'000, 113'000},
+        {"rivela lettera", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte); }, [&] { sessione->rivela({{2, 1}}); },
+         110'000, 113'000},
+        {"rivela parola", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->rivela({{1, 1}, {2, 1}, {3, 1}, {4, 1}}); },
+         110'000, 113'000},
+        // Solved by the reveal: the clock stood still from 100 s, and runs again once undone.
+        {"rivela schema", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte); }, [&] { sessione->rivela(tutte); },
+         103'000, 100'000},
+        {"ultima lettera", [&] { scrivi(1, 1, "CASA"), sessione->rivela({{1, 2}}), scrivi(3, 2, "R"); },
+         [&] { digita("E"); }, 103'000, 100'000},
+        {"azzera", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte), sessione->rivela({{4, 1}}); },
+         [&] { sessione->azzera(); }, 110'000, 13'000},
+        {"azzera risolto", risolto, [&] { sessione->azzera(); }, 50'000, 3'000},
+    };
+    for (size_t i = 0; i < casi.size(); ++i) {
+        const Caso& caso = casi[i];
+        SCOPED_TRACE(caso.nome);
+        p.ms = 0;
+        sessione->impostaMatita(false);
+        ASSERT_EQ(sessione->apri(t.scrivi("caso" + std::to_string(i) + ".trmo", schema)), EsitoApertura::ok);
+        p.ms = 50'000;
+        caso.prepara();
+        p.ms = 100'000;
+        const StatoGioco prima = gioco();
+        caso.comando();
+        p.ms = 107'000;
+        const StatoGioco dopo = gioco();
+        QSignalSpy bravo(sessione.get(), &Sessione::risolto);
+        sessione->storia().undo();
+        p.ms = 110'000;
+        StatoGioco atteso = prima;
+        atteso.millisecondi = caso.annullato;
+        EXPECT_EQ(gioco(), atteso);
+        sessione->storia().redo();
+        p.ms = 113'000;
+        atteso = dopo;
+        atteso.millisecondi = caso.ripetuto;
+        EXPECT_EQ(gioco(), atteso);
+        EXPECT_EQ(bravo.size(), 0);
+    }
+}
+
+// The modified mark follows the history: a check or an Azzera on the puzzle as opened marks it,
+// and Annulla back to the opened state takes the mark off.
+TEST_F(Banco, TheModifiedMarkFollowsTheHistory) {
+    digita("CX", 1);
+    ASSERT_TRUE(sessione->salva());
+    for (const auto& comando : std::vector<std::function<void()>>{
+             [&] { sessione->controlla(caselleBianche(s.cruciverba)); }, [&] { sessione->azzera(); }}) {
+        comando();
+        EXPECT_TRUE(sessione->modificato());
+        sessione->storia().undo();
+        EXPECT_FALSE(sessione->modificato());
+    }
+    // A check that marks nothing is no step.
+    const int passi = sessione->storia().index();
+    sessione->controlla({{1, 1}});
+    EXPECT_EQ(sessione->storia().index(), passi);
+    EXPECT_FALSE(sessione->modificato());
+}
+
 TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
     sessione->impostaMatita(true), digita("CA", 1);
     sessione->impostaMatita(false), digita("R", 3);

@@ -135,7 +135,8 @@ private slots:
         }
         QTRY_COMPARE(tempo(), QString("1:00:06"));
         // Azzera Soluzioni asks: Enter (Annulla is the default) and Annulla leave all; OK clears
-        // every answer, given ones too, and starts the clock again; Annulla (Ctrl+Z) brings them back.
+        // every answer, given ones too, and starts the clock again; Annulla (Ctrl+Z) brings them
+        // back with the time, Ripeti clears them again.
         for (const char* scelta : {"Invio", "Annulla", "OK"}) {
             rispondi(scelta);
             b->esegui("MenuAzzera");
@@ -144,6 +145,10 @@ private slots:
         QVERIFY(titoli == QStringList(3, "Azzeramento soluzioni") && tempo() == "0:00");  // asked every time
         b->esegui("MenuAnnulla");
         QCOMPARE(b->memoria()[1], "A#ORO");
+        QTRY_COMPARE(tempo(), QString("1:00:06"));
+        b->esegui("MenuRipeti");
+        QCOMPARE(b->memoria()[1], ".#...");
+        QTRY_COMPARE(tempo(), QString("0:00"));
 
         // The solve continues after Salva and a new start, and goes with Salva con nome. The same
         // puzzle: its clock starts from the zero Azzera left.

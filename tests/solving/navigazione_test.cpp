@@ -136,6 +136,9 @@ TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
         // Typing folds accents; from a word's last cell it goes on as Tab does, never over a letter.
         {"", "42v", U"rÈàx", "43v 44v 23v 24v", "....#/.#.R./.X#E#/...A#"},
         {"CASA#/A#ORO/NO#E#/.RB.#", "44o", U"a", "14v", "CASA#/A#ORO/NO#E#/.RBA#"},
+        // After the last across word, full words are passed over: not 1 down (CANE), 3 down.
+        {"CASA#/A#ORO/NO#.#/ERB.#", "44o", U"a", "43v", "CASA#/A#ORO/NO#.#/ERBA#"},
+        {"CASA#/A#ORO/NO#E#/ERB.#", "44o", U"a", "11v", "CASA#/A#ORO/NO#E#/ERBA#"},  // all full: the next word
         // Backspace: a filled cell in place, an empty one a cell back, from a word's start the previous word's end.
         {"CASA#/A#OR.", "42o", U"⌫⌫⌫", "42o 32o 41o", "CAS.#/A#.../..#.#/....#"},
         {"....#/.#.../.O#.#/.R..#", "11o", U"⌫", "24v", "....#/.#.../.O#.#/....#"},  // before the first: the last

@@ -23,7 +23,7 @@ private slots:
         prova::CartellaTemporanea dir;
         p.stato.cartellaProgramma = dir.percorso();
         dir.scrivi("LessicoItaliano.dat",
-                   prova::dizionario({{4, {"CASA", "COSA", "MOSA", "CANE", "AREA", "ASCA", "SACA"}},
+                   prova::dizionario({{4, {"CASA", "COSA", "MOSA", "CANE", "AREA", "ASCA", "SACA", "NORD"}},
                                       {7, {"CRAVSTA"}},
                                       {8, {"XCXAXSXA"}}}));
         QVERIFY(caricaLessico(p.stato, p.piattaforma));
@@ -57,8 +57,11 @@ private slots:
             {0, "#@S@", "CASA, COSA, MOSA | Trov.: 3"},
             {3, " @S@", "CASA  (3), COSA  (3) | Trov.: 2"},  // MOSA leaves down 1 no word
             {1, "CAS ", "CASA, COSA, ASCA, SACA | Trov.: 4"},
-            {2, "CAS ", " | Trov.: 0"},  // a fragment is all letters
-            {2, "CASA", "CRAVSTA (dispari), XCXAXSXA (pari) | Trov.: 2"},
+            // The boxes' letters in order are the fragment, empty boxes add nothing; only the
+            // words of this word's length count (not CRAVSTA, XCXAXSXA).
+            {2, "NRD ", "NORD (consonanti) | Trov.: 1"},
+            {2, "C S ", "CASA (consonanti), COSA (consonanti), CASA (dispari), COSA (dispari) | Trov.: 4"},
+            {2, "CASA", " | Trov.: 0"},
         };
         for (const auto& [m, lettere, attese] : casi) {
             scrivi(lettere);

@@ -5,7 +5,6 @@
 #include <QUrl>
 
 #include "dialogs/indirizzi.h"
-#include "dialogs/periferia.h"
 
 namespace quadrivo {
 
@@ -42,12 +41,6 @@ void apriSitoAutore(Piattaforma& piattaforma) {
 void apriPostaAutore(Piattaforma& piattaforma) {
     apri(QStringLiteral("mailto:") + QString::fromUtf8(postaAutore),
          std::string("Nessun programma di posta può scrivere all'autore. L'indirizzo è: ") + postaAutore, piattaforma);
-}
-
-void avviaInfoSistema(Piattaforma& piattaforma) {
-    const std::string strumento = trovaStrumentoSistema(qEnvironmentVariable("PATH").toStdString());
-    if (strumento.empty() || !QProcess::startDetached(QString::fromStdString(strumento), {}))
-        piattaforma.messaggio(msgNoInfoSistema);
 }
 
 }  // namespace quadrivo

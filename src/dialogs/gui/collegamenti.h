@@ -1,6 +1,5 @@
 #pragma once
-// The help menu's ways out of the program: the author's web site, a new mail to the author and
-// the desktop's system-information tool.
+// The help menu's ways out of the program: the author's web site and a new mail to the author.
 #include "model/piattaforma.h"
 
 namespace quadrivo {
@@ -8,7 +7,5 @@ namespace quadrivo {
 // Opened with the desktop's default handler; when none can, a message gives the address.
 void apriSitoAutore(Piattaforma& piattaforma);
 void apriPostaAutore(Piattaforma& piattaforma);
-// Starts the first system-information tool found in PATH, or says there is none.
-void avviaInfoSistema(Piattaforma& piattaforma);
 
 }  // namespace quadrivo

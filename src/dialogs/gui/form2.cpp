@@ -30,6 +30,7 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* p
     StatusBar1->setSizeGripEnabled(false);
     pannelloAutore = new QLabel("Dati autore", StatusBar1);
     pannelloAutore->setObjectName("pannelloAutore");
+    pannelloAutore->setWordWrap(true);  // a long title goes on a second line, never cut
     StatusBar1->addWidget(pannelloAutore, 1);
     Command3d1 = new QPushButton("&OK", this);
     Command3d2 = new QPushButton("&Annulla", this);
@@ -55,6 +56,9 @@ Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* p
     griglia->addLayout(cartelle, 1);
     griglia->addLayout(anteprima);
     File1->setMinimumWidth(200);
+    // Long names are shown whole: the list scrolls sideways rather than cut them.
+    File1->setTextElideMode(Qt::ElideNone);
+    File1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Dir1->setMinimumWidth(200);
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(luoghi);
@@ -99,7 +103,14 @@ void Form2::showEvent(QShowEvent* e) {
 
 void Form2::Form_Activate() {
     if (chiuso_) return;  // closed before its first activation came round
-    if (File1->count() > 0) File1->setCurrentRow(0);
+    // The puzzle last opened when it is in this folder, the first file otherwise.
+    int riga = 0;
+    const std::string& ultimo = stato_.nomeFile;
+    if (!ultimo.empty() && QDir(nomeQt(cartellaDi(ultimo))).absolutePath() == QDir(scelta_->cartella()).absolutePath())
+        for (int i = 0; i < File1->count(); ++i)
+            if (File1->item(i)->data(Qt::UserRole).toByteArray().toStdString() == ultimo.substr(ultimo.find_last_of('/') + 1))
+                riga = i;
+    if (File1->count() > 0) File1->setCurrentRow(riga);
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 

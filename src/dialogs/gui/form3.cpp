@@ -11,7 +11,8 @@
 
 namespace quadrivo {
 
-Form3::Form3(Piattaforma& piattaforma, QWidget* genitore) : QDialog(genitore), piattaforma_(piattaforma) {
+Form3::Form3(Piattaforma& piattaforma, std::function<std::string()> infoSistema, QWidget* genitore)
+    : QDialog(genitore), piattaforma_(piattaforma), infoSistema_(std::move(infoSistema)) {
     setObjectName("Form3");
     setWindowTitle("Quadrivo - Informazioni");
     setModal(true);
@@ -57,7 +58,9 @@ Form3::Form3(Piattaforma& piattaforma, QWidget* genitore) : QDialog(genitore), p
 
     Label8->installEventFilter(this);
     Picture5->installEventFilter(this);
-    connect(Command1, &QPushButton::clicked, this, [this] { avviaInfoSistema(piattaforma_); });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        piattaforma_.messaggio(infoSistema_ ? infoSistema_() : testoVersione(), titoloInfoSistema, Icona::informazione);
+    });
     connect(Command3d1, &QPushButton::clicked, this, &QDialog::accept);
     adjustSize();
     centraSulloSchermo(this);

@@ -1,8 +1,11 @@
 #pragma once
-// Form3, the about box: version, the author's mail and web site, the system-information tool.
+// Form3, the about box: version, the author's mail and web site, and System Info: the versions,
+// folders and dictionaries in use.
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
+#include <string>
 
 #include "model/piattaforma.h"
 
@@ -11,7 +14,8 @@ namespace quadrivo {
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form3(Piattaforma& piattaforma, QWidget* genitore = nullptr);
+    // `infoSistema`: what System Info shows, asked for when the button is pressed.
+    Form3(Piattaforma& piattaforma, std::function<std::string()> infoSistema, QWidget* genitore = nullptr);
 
     QLabel* Label3;    // version line
     QLabel* Label9;    // "Software italiano"
@@ -29,6 +33,7 @@ protected:
 
 private:
     Piattaforma& piattaforma_;
+    std::function<std::string()> infoSistema_;
 };
 
 }  // namespace quadrivo

@@ -127,6 +127,7 @@ void SceltaCartella::aggiornaFile() {
     for (const std::string& n : filesCruciverba(percorsoDaQt(cartella_))) {
         auto* voce = new QListWidgetItem(nomeQt(n), File1);
         voce->setData(Qt::UserRole, QByteArray::fromStdString(n));  // the name's own bytes
+        voce->setToolTip(nomeQt(n));
     }
     File1->setCurrentRow(-1);
 }

@@ -76,6 +76,9 @@ void AspettoSchermo::impostaAspetto(Aspetto aspetto) {
     };
     if (aspetto == Aspetto::altoContrasto) {
         colori(Qt::white, Qt::black, Qt::white, Qt::white, QColor(0, 0, 160));
+        // Off must look off: a darkened black would be black again (the status-bar indicators).
+        for (auto ruolo : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(QPalette::Disabled, ruolo, QColor(118, 118, 118));
         sfondo = Qt::white;
     } else if (aspetto == Aspetto::scuro) {
         colori(QColor(37, 37, 38), QColor(230, 230, 230), QColor(30, 30, 30), QColor(55, 55, 58), QColor(60, 110, 180));

@@ -22,11 +22,13 @@
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/lingue.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
@@ -220,6 +222,15 @@ void Form1::creaParti() {
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
     });
+    intestazione_ = new IntestazioneSchema(*sessione_, area_);
+    intestazione_->creaVoce(MenuFile, menommm);
+    scorrimento_ = new BarreScorrimento(area_);
+    connect(scorrimento_, &BarreScorrimento::scorso, this, [this] {
+        // The hover label and the word outline belong to cells that have moved.
+        nascondiLabel1();
+        vistaPassaggio_->nascondiRettangolo();
+        disegnaGriglia();
+    });
 
     verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
     verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
@@ -249,7 +260,9 @@ void Form1::disponiBarre() {
     // The preview's close button sits on the toolbar, past its last button.
     Command3d15->resize(Command3d15->sizeHint());
     Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
-    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
+    if (!intestazione_) return;  // the parts are made after the bars
+    intestazione_->disponi(Toolbar1->height());
+    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
 }
 
 AreaFinestra Form1::areaFinestra() const {
@@ -261,7 +274,11 @@ AreaFinestra Form1::areaFinestra() const {
     return a;
 }
 
-AreaFinestra Form1::areaGriglia() const { return colonna_->areaGriglia(areaFinestra()); }
+AreaFinestra Form1::areaGriglia() const {
+    AreaFinestra a = areaFinestra();
+    a.altezzaToolbar += intestazione_->altezza();
+    return scorrimento_->riduci(colonna_->areaGriglia(a));
+}
 
 DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
 
@@ -347,16 +364,30 @@ void Form1::mettiGraficaAimenu() {
 void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // The print preview owns the area while it is shown.
-    if (sessione_->modo() != ModoVista::griglia) return;
-    colonna_->disponi(Toolbar1->height(), StatusBar1->height());
+    if (sessione_->modo() != ModoVista::griglia) {
+        scorrimento_->nascondi();
+        intestazione_->disponi(Toolbar1->height());
+        return;
+    }
+    intestazione_->disponi(Toolbar1->height());
+    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
     try {
-        titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), areaGriglia(), decorazioni());
+        // A scroll bar that comes or goes changes the room: the grid is laid out once more.
+        for (int giro = 0; giro < 2; ++giro) {
+            const AreaFinestra a = areaGriglia();
+            DecorazioniGriglia d = decorazioni();
+            scorrimento_->decora(d, a);
+            ScorrimentoGriglia s;
+            titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), a, d, &s);
+            if (!scorrimento_->aggiorna(s, a)) break;
+        }
         aggiornaTitolo();
         colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
         superficie().pulisci();
+        scorrimento_->nascondi();
     }
 }
 
@@ -412,6 +443,7 @@ void Form1::collegaSessione() {
 
 void Form1::dopoNuovoSchema() {
     Picture1->hide();
+    scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
     menuRecenti_->ricorda(stato_.nomeFile);

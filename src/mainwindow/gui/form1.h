@@ -22,11 +22,13 @@ namespace quadrivo {
 class AspettoSchermo;
 class BarraStato;
 class BarraStrumenti;
+class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
 class DatiGiocatore;
 class FinestraGuida;
 class FONTEN;
+class IntestazioneSchema;
 class Lingue;
 class MenuRecenti;
 class Sfondo;
@@ -153,6 +155,8 @@ private:
     void menuPHP_Click();
     void ManueMail_Click();
     void MenuInfo_Click();
+    // The about box's System Info: versions, the folders in use, the dictionary loaded.
+    std::string infoSistema() const;
     void Picture2_Click();
     void StatusBar1_DblClick();
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
@@ -210,6 +214,8 @@ private:
     ColonnaDefinizioni* colonna_ = nullptr;     // the clue list, the suggestions and the clue line
     TastieraGriglia* tastiera_ = nullptr;       // keys and clicks on the grid, the grid's marks
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
+    BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
+    IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
     FONTEN* fONTEN = nullptr;                   // the font chooser, made at its first use and kept
     QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
 

@@ -1,5 +1,6 @@
 // Form1's dialog handlers: open, save as, font, toolbar dispatch, help and about.
 #include <QDir>
+#include <QStandardPaths>
 #include <QWindow>
 #include <algorithm>
 
@@ -10,9 +11,11 @@
 #include "dialogs/gui/form3.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
+#include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
 #include "dialogs/periferia.h"
 #include "mainwindow/finestra.h"
+#include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/tessosav.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -158,10 +161,33 @@ void Form1::MenuInfo_Click() {
     nascondiLabel1();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     {
-        Form3 informazioni(piattaforma_, this);
+        Form3 informazioni(piattaforma_, [this] { return infoSistema(); }, this);
         informazioni.exec();
     }
     Toolbar1->repaint();
+}
+
+std::string Form1::infoSistema() const {
+    InfoSistema info;
+    info.versioneQt = qVersion();
+    info.versioneQtCompilazione = QT_VERSION_STR;
+    const QString opzioni = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo/Quadrivo.conf";
+    info.cartelle = {{"Programma e dizionari", stato_.cartellaProgramma},
+                     // The player's copy of the settings when there is one, the program's otherwise.
+                     {"Impostazioni (" + std::string(nomeFileImpostazioni) + ")",
+                      !stato_.cartellaUtente.empty() && esisteFile(stato_.cartellaUtente + nomeFileImpostazioni)
+                          ? stato_.cartellaUtente
+                          : stato_.cartellaProgramma},
+                     {"Opzioni del giocatore", percorsoDaQt(opzioni)},
+                     {"Tempi e segni delle partite", sessione_->archivio().percorsoFile()},
+                     {"Copie di lavoro", cartellaCopie()},
+                     {"Cruciverba", cartellaCruciverba()}};
+    if (stato_.indiceParole) {
+        long long parole = 0;
+        for (const std::int32_t n : stato_.contaLessico) parole += n;
+        info.dizionari.push_back(stato_.cartellaProgramma + stato_.fileLessico + ": " + std::to_string(parole) + " parole");
+    }
+    return testoInfoSistema(info);
 }
 
 void Form1::Picture2_Click() { menuPHP_Click(); }

@@ -1,7 +1,9 @@
 #include "mainwindow/gui/immagini.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
+#include <QPalette>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -162,6 +164,14 @@ public:
         p->translate(r.topLeft());
         p->scale(r.width() / 16.0, r.height() / 16.0);
         if (modo == QIcon::Disabled) p->setOpacity(0.35);
+        // On a dark window the ink strokes and the font's "A" would vanish: a light tile goes
+        // under every image, keeping its own colours as they are.
+        if (QGuiApplication::palette().color(QPalette::Window).lightness() < 128) {
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(Qt::NoPen);
+            p->setBrush(QColor(222, 226, 234));
+            p->drawRoundedRect(QRectF(0.25, 0.25, 15.5, 15.5), 3, 3);
+        }
         disegna(*p, indice_);
         p->restore();
     }

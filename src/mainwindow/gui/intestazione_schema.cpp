@@ -1,0 +1,67 @@
+#include "mainwindow/gui/intestazione_schema.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "mainwindow/finestra.h"
+#include "sessione/sessione.h"
+
+namespace quadrivo {
+
+IntestazioneSchema::IntestazioneSchema(Sessione& sessione, QWidget* area)
+    : QObject(area), sessione_(sessione), area_(area), riga_(new QLabel(area)) {
+    riga_->setObjectName("RigaIntestazione");
+    riga_->setTextFormat(Qt::PlainText);
+    riga_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    riga_->setAutoFillBackground(true);  // a zoomed grid runs under it
+    riga_->setContentsMargins(6, 0, 6, 0);
+    riga_->hide();
+}
+
+void IntestazioneSchema::creaVoce(QMenu* file, QAction* prima) {
+    MenuProprieta = new QAction("P&roprietà...", file);
+    MenuProprieta->setObjectName("MenuProprieta");
+    file->insertAction(prima, MenuProprieta);
+    connect(MenuProprieta, &QAction::triggered, this, &IntestazioneSchema::mostraNote);
+}
+
+int IntestazioneSchema::altezza() const { return riga_->isVisibleTo(area_) ? riga_->height() : 0; }
+
+void IntestazioneSchema::disponi(int alto) {
+    const bool griglia = sessione_.modo() == ModoVista::griglia;
+    if (MenuProprieta) MenuProprieta->setEnabled(sessione_.aperto());
+    const QString testo = griglia ? QString::fromStdString(rigaIntestazione(sessione_.cruciverba())) : QString();
+    riga_->setText(testo);
+    riga_->setToolTip(testo);
+    riga_->setVisible(!testo.isEmpty());
+    riga_->setGeometry(0, alto, area_->width(), riga_->fontMetrics().height() + 4);
+    riga_->raise();
+}
+
+void IntestazioneSchema::mostraNote() {
+    if (!sessione_.aperto()) return;
+    QDialog finestra(area_->window());
+    finestra.setObjectName("FinestraNote");
+    finestra.setWindowTitle("Note");
+    auto* testo = new QPlainTextEdit(QString::fromStdString(testoNote(sessione_.cruciverba())), &finestra);
+    testo->setObjectName("TestoNote");
+    testo->setReadOnly(true);
+    testo->setAccessibleName("Note del cruciverba");
+    auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, &finestra);
+    connect(pulsanti, &QDialogButtonBox::rejected, &finestra, &QDialog::reject);
+    auto* colonna = new QVBoxLayout(&finestra);
+    colonna->addWidget(testo);
+    colonna->addWidget(pulsanti);
+    finestra.resize(520, 380);
+    // A dialog that holds the window holds the clock too.
+    sessione_.impostaDialogo(true);
+    finestra.exec();
+    sessione_.impostaDialogo(false);
+}
+
+}  // namespace quadrivo
