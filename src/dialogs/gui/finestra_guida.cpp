@@ -13,8 +13,11 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QDialog(genitore), pagina_(new
     setObjectName("FinestraGuida");
     setWindowTitle("Aiuto di Quadrivo");
     pagina_->setObjectName("PaginaGuida");
-    pagina_->setAccessibleName("Aiuto");
+    pagina_->setAccessibleName("Aiuto di Quadrivo");
     pagina_->setOpenLinks(false);
+    // A caret the arrows move: a screen reader reads the page line by line, as a document.
+    pagina_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
+                                     Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
     pulsanti->button(QDialogButtonBox::Close)->setText("&Chiudi");
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -26,7 +29,9 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QDialog(genitore), pagina_(new
 
 void FinestraGuida::mostra(bool soloTasti) {
     setWindowTitle(soloTasti ? "Tasti di Quadrivo" : "Aiuto di Quadrivo");
+    pagina_->setAccessibleName(windowTitle());
     pagina_->setHtml(QString::fromStdString(guidaHtml(soloTasti)));
+    pagina_->moveCursor(QTextCursor::Start);
     show();
     raise();
     activateWindow();

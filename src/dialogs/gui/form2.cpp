@@ -100,6 +100,8 @@ void Form2::showEvent(QShowEvent* e) {
 void Form2::Form_Activate() {
     if (chiuso_) return;  // closed before its first activation came round
     if (File1->count() > 0) File1->setCurrentRow(0);
+    // The keyboard starts on the puzzles: arrows pick one, Enter opens it.
+    File1->setFocus(Qt::OtherFocusReason);
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 

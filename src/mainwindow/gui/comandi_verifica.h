@@ -47,13 +47,15 @@ private:
     };
     std::optional<Punto> puntoSotto(QPointF p) const;
     void mostraTempo();
-    void controlla(const std::vector<Casella>& caselle);
+    // Marks the wrong letters among `caselle` and gives their count; nothing while paused.
+    std::optional<size_t> controlla(const std::vector<Casella>& caselle);
     void rivelaSchema();
     void pausa();
 
     Sessione& sessione_;
     Piattaforma& piattaforma_;
     BarraStato* barra_;
+    QWidget* area_;
     QTimer* battito_;
     std::vector<QAction*> comandi_;  // what the pause disables
     std::vector<QAction*> pause_;    // what shows the pause
