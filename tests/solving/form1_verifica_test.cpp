@@ -116,8 +116,9 @@ private slots:
         QVERIFY(tempo() == "In pausa 1:05" && f->area()->immagine() != giocando &&
                 !prova::figlio<QAction>(f, "MenuRivelaLettera")->isEnabled());
         ora() = 500'000;
-        b->clic(b->alto(1, 1));  // a hidden grid opens no word
-        QVERIFY(!f->posizioneCorrente().valida() && f->tempoSoluzione() == 65'400);
+        const Posizione prima = f->posizioneCorrente();
+        b->clic(b->alto(1, 3));  // a hidden grid opens no word
+        QVERIFY(f->posizioneCorrente() == prima && f->tempoSoluzione() == 65'400);
         b->esegui("MenuPausa");
         QVERIFY(f->area()->immagine() == giocando);
         ora() = 501'000;

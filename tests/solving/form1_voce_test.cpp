@@ -158,7 +158,8 @@ private slots:
     void ctrlOOpensOnTheFileListCtrlQAsksBeforeQuittingAndHelpIsLines() {
         b->tasto(Qt::Key_O, Qt::ControlModifier);
         Form2* apertura = nullptr;
-        QTRY_VERIFY((apertura = f->findChild<Form2*>()) && prova::fuoco() && prova::fuoco()->objectName() == "File1");
+        QTRY_VERIFY(prova::fuoco() && prova::fuoco()->objectName() == "File1" &&
+                    (apertura = qobject_cast<Form2*>(prova::fuoco()->window())));
         apertura->Command3d2_Click();
         QTRY_VERIFY(b->grigliaHaFuoco());
 
