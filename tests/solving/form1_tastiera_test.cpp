@@ -133,8 +133,9 @@ private slots:
         QListWidget* l = lista(orizzontale);
         QVERIFY(l->count() == 4 && l->item(3)->text() == "7 Città d'erba" && l->item(1)->foreground().color() == QColor(128, 128, 128) &&
                 l->item(0)->foreground().style() == Qt::NoBrush);
-        // A puzzle just opened gives the grid the keyboard: Tab alone starts at the first word.
-        percorri({{Qt::Key_Tab, o(1, 1)}, {Qt::Key_Backtab, v(2, 3)}});
+        // A puzzle just opened gives the grid the keyboard on its first word; Shift+Tab goes round to the last.
+        QCOMPARE(b->pos(), o(1, 1));
+        percorri({{Qt::Key_Backtab, v(2, 3)}});
         QVERIFY(l->selectedItems().isEmpty() && corrente(verticale).startsWith("6 __"));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
