@@ -11,6 +11,10 @@ namespace {
 class VoceAccessibile : public QAccessibleWidget {
 public:
     explicit VoceAccessibile(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    // Silent until it has something to say: an empty notification is read as the word "notification".
+    QAccessible::Role role() const override {
+        return static_cast<const QLabel*>(widget())->text().isEmpty() ? QAccessible::StaticText : QAccessible::Notification;
+    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             const QString detto = widget()->accessibleName();

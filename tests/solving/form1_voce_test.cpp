@@ -79,9 +79,9 @@ private slots:
 
     void spaceBackspaceUndoAndRedoSayWhatTheyDid() {
         prova::digita("cb");
-        QCOMPARE(dopo(Qt::Key_Space), QString("verticale"));
+        QCOMPARE(dopo(Qt::Key_Space), QString("verticale, 2 verticale, lettera 1 di 2"));
         QCOMPARE(cella(), QString("2 verticale, lettera 1 di 2"));
-        QCOMPARE(dopo(Qt::Key_Space), QString("orizzontale"));
+        QCOMPARE(dopo(Qt::Key_Space), QString("orizzontale, 1 orizzontale, lettera 3 di 4: Abitazione"));
         QCOMPARE(dopo(Qt::Key_Backspace), QString("B cancellata"));
         QCOMPARE(dopo(Qt::Key_Backspace), QString("C cancellata"));
         QCOMPARE(dopo(Qt::Key_Z, Qt::ControlModifier), QString("Annullato: C scritta"));

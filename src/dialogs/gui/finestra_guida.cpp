@@ -2,22 +2,22 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "dialogs/guida.h"
 
 namespace quadrivo {
 
-FinestraGuida::FinestraGuida(QWidget* genitore) : QDialog(genitore), pagina_(new QTextBrowser(this)) {
+FinestraGuida::FinestraGuida(QWidget* genitore) : QDialog(genitore), pagina_(new QTextEdit(this)) {
     setObjectName("FinestraGuida");
     setWindowTitle("Aiuto di Quadrivo");
     pagina_->setObjectName("PaginaGuida");
     pagina_->setAccessibleName("Aiuto di Quadrivo");
-    pagina_->setOpenLinks(false);
-    // A caret the arrows move: a screen reader reads the page line by line, as a document.
-    pagina_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
-                                     Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
+    // A read-only text with a caret the arrows move: a screen reader reads it line by line, as a
+    // document (a text browser would be read as one label).
+    pagina_->setReadOnly(true);
+    pagina_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Close, this);
     pulsanti->button(QDialogButtonBox::Close)->setText("&Chiudi");
     connect(pulsanti, &QDialogButtonBox::rejected, this, &QDialog::close);

@@ -1,5 +1,6 @@
 #include "dialogs/gui/form2.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QShowEvent>
@@ -94,6 +95,18 @@ void Form2::showEvent(QShowEvent* e) {
         attivato_ = true;
         // After the dialog is on screen, so that a message about the first file has it behind.
         QMetaObject::invokeMethod(this, &Form2::Form_Activate, Qt::QueuedConnection);
+    }
+}
+
+void Form2::changeEvent(QEvent* e) {
+    DialogoFile::changeEvent(e);
+    // The keyboard was placed before the window manager activated the dialog: a screen reader
+    // hears where it is (the list's current file) once the dialog is active.
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow() || !QAccessible::isActive()) return;
+    if (QAccessibleInterface* w = QAccessible::queryAccessibleInterface(focusWidget())) {
+        QAccessibleInterface* dove = w->focusChild() ? w->focusChild() : w;
+        QAccessibleEvent fuoco(dove, QAccessible::Focus);
+        QAccessible::updateAccessibility(&fuoco);
     }
 }
 

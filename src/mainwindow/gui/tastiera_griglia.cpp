@@ -176,7 +176,9 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
     if (*tasto == TastoGriglia::carattere && parola && !eraCompleta && nav.completa(x, *parola))
         annuncia(area_, letturaCompletata(x, *parola));
     if (*tasto == TastoGriglia::spazio && sessione_.posizione().direzione != direzione)
-        annuncia(area_, nomeDirezione(x, sessione_.posizione().direzione));
+        // The cell stays the same, so its focus is not said again: the new word comes with the direction.
+        annuncia(area_, nomeDirezione(x, sessione_.posizione().direzione) + ", " +
+                            letturaCellaCorrente(x, nav, sessione_.posizione(), true));
     return true;
 }
 

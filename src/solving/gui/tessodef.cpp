@@ -284,9 +284,10 @@ bool TessoDef::eventFilter(QObject* oggetto, QEvent* evento) {
             return true;
         }
     } else if (i >= 0 && evento->type() == QEvent::FocusIn) {
-        // The box reads its letter, not a selection: the caret after it, where typing replaces it.
+        // The box reads its letter, not a selection: the caret before it (a reader reads the
+        // line at the caret, and finds none past the end); typing replaces it all the same.
         QLineEdit* box = Text3[static_cast<size_t>(i)];
-        QTimer::singleShot(0, box, [box] { box->end(false); });
+        QTimer::singleShot(0, box, [box] { box->home(false); });
     } else if (i >= 0 && evento->type() == QEvent::FocusOut) {
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) casellaLasciata(i);
