@@ -67,7 +67,7 @@ std::string guidaHtml(bool soloTasti) {
     if (soloTasti) return tabellaTasti();
     return "<h2>QUADRIVO - Programma per risolvere i cruciverba creati con l'ausilio di TRAMERIO</h2>"
            "<h3>Come si gioca</h3>"
-           "<p>Apri un cruciverba con <b>File → Apri</b> (F3). Fai clic su una casella bianca: diventa la casella "
+           "<p>Apri un cruciverba con <b>File → Apri</b> (F3 o Ctrl+O). Fai clic su una casella bianca: diventa la casella "
            "corrente e la sua parola si colora di azzurro, con la definizione sopra lo schema ed evidenziata "
            "nell'elenco a destra. Un secondo clic sulla stessa casella cambia direzione. Poi scrivi: ogni lettera va "
            "subito nello schema e si passa alla casella seguente. Non c'è niente da confermare e niente va perso.</p>"

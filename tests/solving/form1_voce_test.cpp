@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(dopo(Qt::Key_Escape), QString("Nessuna casella corrente: Tab torna a 1 orizzontale, lettera 2 di 4"));
         QVERIFY(!b->pos().valida());
         QCOMPARE(dopo(Qt::Key_X), QString("Nessuna casella corrente: Tab torna a 1 orizzontale, lettera 2 di 4"));
-        b->tasto(Qt::Key_Tab);
+        QCOMPARE(dopo(Qt::Key_Tab), QString("vuota, 1 orizzontale, lettera 2 di 4: Abitazione"));
         QCOMPARE(b->pos(), o(2, 1));
     }
 
@@ -120,7 +120,7 @@ private slots:
         // Back on the grid, the cell is said with its clue.
         QTRY_COMPARE(cella(), QString("1 orizzontale, lettera 2 di 4: Abitazione"));
 
-        QString titolo, combo, trovate;
+        QString titolo, combo, trovate, nomi;
         bool selezionata = true;
         prova::AlProssimoModale<TessoDef> parola([&](TessoDef* d) {
             titolo = d->windowTitle();
@@ -130,6 +130,7 @@ private slots:
             QTest::keyClick(d->focusWidget(), Qt::Key_Backtab);
             prova::smaltisciCoda();
             selezionata = prima->hasFocus() && prima->hasSelectedText();
+            nomi = prima->accessibleName() + "|" + d->findChild<QLineEdit*>("Text3_1")->accessibleName();
             QTest::mouseClick(d->findChild<QPushButton*>("Command3d4"), Qt::LeftButton);  // Cerca
             trovate = d->findChild<Voce*>("Label5")->accessibleName();
             QTest::mouseClick(d->findChild<QPushButton*>("Command3d2"), Qt::LeftButton);
@@ -139,6 +140,7 @@ private slots:
         QCOMPARE(titolo, QString("1 orizzontale \u2013 Abitazione"));
         QCOMPARE(combo, QString("Parole trovate"));
         QVERIFY(!selezionata);
+        QCOMPARE(nomi, QString("Lettera 1 di 4: C|Lettera 2 di 4, vuota"));  // each box says its letter
         QCOMPARE(trovate, QString("1 parola trovata"));
         f->activateWindow();
         QTRY_VERIFY(b->grigliaHaFuoco());

@@ -155,6 +155,11 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
     if (!sessione_.posizione().valida() && lasciata_.valida() &&
         (*tasto == TastoGriglia::tab || *tasto == TastoGriglia::tabIndietro)) {
         impostaPosizione(std::exchange(lasciata_, {}));
+        // The reader still holds this cell as its focus and would say nothing of it: the voice does.
+        const Posizione& p = sessione_.posizione();
+        const PartitaInCorso& partita = sessione_.partita();
+        annuncia(area_, nomeCella(sessione_.cruciverba(), partita.segni(), partita.rivelate(), {p.colonna, p.riga}) + ", " +
+                            letturaCellaCorrente(sessione_.cruciverba(), sessione_.navigazione(), p, true));
         return true;
     }
     const char32_t carattere = *tasto == TastoGriglia::carattere ? e->text().toUcs4().value(0) : 0;

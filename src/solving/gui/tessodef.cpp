@@ -169,8 +169,16 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Text2->setAccessibleName("Parola");
     Combo1->setAccessibleName("Parole trovate");
     Picture1->setAccessibleName("Avanzamento della ricerca");
-    for (int i = 0; i < maxCaselleDialogo; ++i)
-        Text3[static_cast<size_t>(i)]->setAccessibleName(QString("Lettera %1 di %2").arg(i + 1).arg(n));
+    // The letter is in the name too: Orca finds no text in a Qt line edit's attribute runs.
+    for (int i = 0; i < maxCaselleDialogo; ++i) {
+        QLineEdit* box = Text3[static_cast<size_t>(i)];
+        const auto nomina = [box, i, n] {
+            const QString lettera = box->text().trimmed();
+            box->setAccessibleName(QString("Lettera %1 di %2%3").arg(i + 1).arg(n).arg(lettera.isEmpty() ? ", vuota" : ": " + lettera));
+        };
+        nomina();
+        connect(box, &QLineEdit::textChanged, this, nomina);
+    }
     // The list and the progress bar serve only the search: without it they would stay empty.
     Command3d4->setVisible(conRicerca(n));
     Combo1->setVisible(conRicerca(n));
