@@ -135,6 +135,19 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
     return esito;
 }
 
+std::string nomeCompleto(const std::string& cartella, const std::string& nome) {
+    if (nome.empty() || nome.find_first_of("./") != std::string::npos || esisteFile(percorsoAssoluto(nome, cartella)))
+        return nome;
+    std::string trovato;
+    for (const std::string& n : filesCruciverba(cartella)) {
+        const size_t punto = n.rfind('.');
+        if (punto != nome.size() || n.compare(0, punto, nome) != 0) continue;
+        if (!trovato.empty()) return nome;  // two puzzles of that name: the player must say which
+        trovato = n;
+    }
+    return trovato.empty() ? nome : trovato;
+}
+
 bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const std::string& cartella,
                       const std::string& nome) {
     // A pattern or an empty box names no single file: refused before the disk is asked anything.
@@ -143,7 +156,7 @@ bool apriSchemaScelto(const ApriSchema& apri, Piattaforma& piattaforma, const st
         return false;
     }
     // A typed absolute path is taken as it is; any other name is looked for in the folder.
-    const std::string percorso = percorsoAssoluto(nome, cartella);
+    const std::string percorso = percorsoAssoluto(nomeCompleto(cartella, nome), cartella);
     const EsitoApertura e = apri(percorso);
     if (e != EsitoApertura::ok) {
         if (const std::string m = messaggioApertura(e, percorso); !m.empty()) piattaforma.messaggio(m);

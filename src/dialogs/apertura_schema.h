@@ -47,6 +47,10 @@ struct Anteprima {
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattaforma& piattaforma,
                            const std::string& cartella, const std::string& nome);
 
+// A name typed without its extension ("primi-passi") stands for the one puzzle file of
+// `cartella` with that name and any puzzle extension; any other name is given back as it is.
+std::string nomeCompleto(const std::string& cartella, const std::string& nome);
+
 // OK of the open dialog: `apri` opens the file `nome` of `cartella` as the puzzle. A name with wildcards is refused like a missing file; an absolute name is
 // opened as it is, any other name is taken from the folder.
 // False (after its message) when nothing was opened.

@@ -10,25 +10,33 @@ const std::vector<TastoGuida>& tastiGuida() {
         {"Backspace", "cancella la lettera corrente; su una casella vuota torna indietro di una casella e la cancella"},
         {"Canc", "cancella la casella corrente"},
         {"frecce", "una casella in quella direzione, scavalcando le caselle nere"},
-        {"Tab / Maiusc+Tab", "parola successiva / precedente, sulla sua prima casella vuota"},
+        {"Tab", "parola successiva, sulla sua prima casella vuota"},
+        {"Maiusc+Tab", "parola precedente, sulla sua prima casella vuota"},
         {"Spazio", "cambia direzione (orizzontale / verticale)"},
-        {"Esc", "nessuna parola corrente: la tastiera non scrive fino al prossimo clic"},
+        {"Esc", "nessuna parola corrente: la tastiera non scrive; Tab torna alla casella lasciata"},
         {"F2", "la finestra della parola corrente, con la ricerca nel dizionario"},
         {"F7", "Matita: le lettere scritte da ora sono ipotesi, più piccole e grigie, mai stampate"},
-        {"Ctrl+Z / Ctrl+Y", "annulla / ripeti l'ultima modifica (anche Ctrl+Maiusc+Z ripete)"},
-        {"Maiusc+F8 / F8", "controlla la lettera / la parola: le lettere sbagliate vengono barrate in rosso"},
-        {"Maiusc+F9 / F9", "rivela la lettera / la parola"},
+        {"Ctrl+Z", "annulla l'ultima modifica, e dice quale"},
+        {"Ctrl+Y", "ripete la modifica annullata (anche Ctrl+Maiusc+Z)"},
+        {"F8", "controlla la parola: le lettere sbagliate vengono barrate in rosso, e si sente quante sono"},
+        {"Maiusc+F8", "controlla la lettera"},
+        {"F9", "rivela la parola"},
+        {"Maiusc+F9", "rivela la lettera"},
         {"Ctrl+C", "Controlla Soluzioni: quante lettere mancano o sono diverse"},
         {"F6", "Pausa: ferma il cronometro e nasconde le lettere; di nuovo F6 per continuare"},
-        {"Ctrl+Maiusc+D / L / I", "legge la definizione, compita la parola, legge la parola che incrocia"},
+        {"Ctrl+Maiusc+D", "legge la definizione della parola corrente"},
+        {"Ctrl+Maiusc+L", "compita la parola corrente, con un trattino per ogni casella vuota"},
+        {"Ctrl+Maiusc+I", "legge la parola che incrocia la casella corrente"},
         {"Ctrl++ / Ctrl+- / Ctrl+0", "ingrandisce, riduce, riporta lo schema alla dimensione normale"},
-        {"F12", "porta la tastiera all'elenco delle definizioni: frecce, Invio sceglie la parola, Esc torna allo schema"},
-        {"F3", "apre un cruciverba"},
+        {"F12", "porta la tastiera all'elenco delle definizioni e legge quella corrente: frecce, Invio sceglie "
+                "la parola, Esc torna allo schema"},
+        {"F3 o Ctrl+O", "apre un cruciverba"},
         {"Ctrl+S", "salva"},
-        {"Ctrl+A / Ctrl+P", "anteprima di stampa (Esc la chiude) / stampa"},
+        {"Ctrl+A", "anteprima di stampa (Esc la chiude)"},
+        {"Ctrl+P", "stampa"},
         {"F1", "questo aiuto"},
         {"F4", "informazioni su Quadrivo"},
-        {"Ctrl+F4", "esce"},
+        {"Ctrl+F4 o Ctrl+Q", "esce"},
     };
     return t;
 }
@@ -46,11 +54,11 @@ std::string escapeHtml(const std::string& s) {
     return r;
 }
 
+// One line a key, "F8: controlla la parola": a screen reader walks them line by line.
 std::string tabellaTasti() {
-    std::string h = "<h3>Tasti</h3><table cellspacing=\"0\" cellpadding=\"3\" border=\"1\">";
-    for (const TastoGuida& t : tastiGuida())
-        h += "<tr><td><b>" + escapeHtml(t.tasto) + "</b></td><td>" + escapeHtml(t.cosa) + "</td></tr>";
-    return h + "</table>";
+    std::string h = "<h3>Tasti</h3>";
+    for (const TastoGuida& t : tastiGuida()) h += "<p><b>" + escapeHtml(t.tasto) + "</b>: " + escapeHtml(t.cosa) + "</p>";
+    return h;
 }
 
 }  // namespace
@@ -59,7 +67,7 @@ std::string guidaHtml(bool soloTasti) {
     if (soloTasti) return tabellaTasti();
     return "<h2>QUADRIVO - Programma per risolvere i cruciverba creati con l'ausilio di TRAMERIO</h2>"
            "<h3>Come si gioca</h3>"
-           "<p>Apri un cruciverba con <b>File → Apri</b> (F3). Fai clic su una casella bianca: diventa la casella "
+           "<p>Apri un cruciverba con <b>File → Apri</b> (F3 o Ctrl+O). Fai clic su una casella bianca: diventa la casella "
            "corrente e la sua parola si colora di azzurro, con la definizione sopra lo schema ed evidenziata "
            "nell'elenco a destra. Un secondo clic sulla stessa casella cambia direzione. Poi scrivi: ogni lettera va "
            "subito nello schema e si passa alla casella seguente. Non c'è niente da confermare e niente va perso.</p>"

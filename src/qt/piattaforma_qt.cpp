@@ -54,7 +54,10 @@ void PiattaformaQt::avvisoInDigitazione(const std::string& testo) { mostra(testo
 
 Risposta PiattaformaQt::mostra(const std::string& testo, const std::string& titolo, Icona icona, Pulsanti pulsanti,
                                bool scartaTasti) {
-    QMessageBox box(genitore_);
+    // Over the dialog in use, if any: the keyboard goes back to it once the box is answered.
+    QWidget* sopra = QApplication::activeModalWidget();
+    if (!sopra) sopra = QApplication::activeWindow();
+    QMessageBox box(sopra && sopra->isVisible() && sopra->isEnabled() ? sopra : genitore_.data());
     box.setWindowTitle(QString::fromStdString(titolo.empty() ? titoloApplicazione : titolo));
     // A carriage return alone breaks the line, as on the desktop this text was written for.
     QString t = QString::fromStdString(testo);

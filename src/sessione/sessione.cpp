@@ -205,7 +205,9 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     // The solve of the puzzle being left is kept under its name first, unless its answers were dropped.
     if (aperto() && conservaPrecedente) scriviArchivio(percorsoPartita_);
     navigazione_ = Navigazione(stato_.cruciverba);
-    posizione_ = {};
+    // The keyboard is on the grid from the start, at the first word.
+    posizione_ = navigazione_.parole().empty() ? Posizione{} : navigazione_.vaiAParola(stato_.cruciverba, 0);
+    iniziale_ = posizione_.valida();
     // A new history: the puzzle as opened is the clean state.
     storia_.blockSignals(true);
     storia_.clear();
@@ -258,6 +260,7 @@ void Sessione::impostaModo(ModoVista modo) {
 // ---- Position and entries
 
 void Sessione::impostaPosizione(const Posizione& p) {
+    iniziale_ = false;
     if (p == posizione_) return;
     cellaAperta_ = false;
     posizione_ = p;
@@ -288,6 +291,7 @@ bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
         return true;
     }
     cellaAperta_ = false;
+    iniziale_ = false;
     Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
     if (t == TastoGriglia::carattere)
@@ -376,6 +380,7 @@ void Sessione::torna(const Istante& meta, const Istante& lasciato) {
         Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
         if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
         posizione_ = p;
+        iniziale_ = false;
     }
     dopoModifica(cambiate, false);
     emit segniCambiati();

@@ -77,6 +77,8 @@ public:
     const Posizione& posizione() const { return posizione_; }
     const Parola* parolaCorrente() const { return navigazione_.parolaCorrente(posizione_); }
     void impostaPosizione(const Posizione& p);
+    // A puzzle opens on its first word's first empty cell; true until the player moves or types.
+    bool posizioneIniziale() const { return iniziale_; }
     // One key of keyboard solving; false when it means nothing here. While the current cell is
     // open, letters add to it and Backspace takes its last one off; any other key closes it first.
     bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
@@ -228,6 +230,7 @@ private:
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
     bool cellaAperta_ = false;
+    bool iniziale_ = false;
     Segni matita_;  // the pencil guesses, cell by cell
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
     std::string avanzo_;                  // a recovered leftover still waiting for our copy

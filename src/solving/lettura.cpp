@@ -4,8 +4,16 @@ namespace quadrivo {
 
 namespace {
 
+std::string voceIn(const Cruciverba& x, Casella k) { return x.dentro(k) ? x.cella(k).voce : std::string{}; }
+
+std::string lettere(size_t n, const char* una, const char* molte) {
+    return std::to_string(n) + " " + (n == 1 ? una : molte);
+}
+
+}  // namespace
+
 // The list's direction as one word: the Italian lists in the singular, a file's own name as it is.
-std::string direzione(const Cruciverba& x, int d) {
+std::string nomeDirezione(const Cruciverba& x, int d) {
     if (d < 1 || d > static_cast<int>(x.elenchi.size())) return {};
     const std::string& nome = x.elenchi[static_cast<size_t>(d - 1)].direzione;
     if (nome == nomeOrizzontali) return "orizzontale";
@@ -14,7 +22,9 @@ std::string direzione(const Cruciverba& x, int d) {
     return nome;
 }
 
-}  // namespace
+std::string nomeParola(const Cruciverba& x, const Parola& w) {
+    return w.etichetta.empty() ? nomeDirezione(x, w.direzione) : w.etichetta + " " + nomeDirezione(x, w.direzione);
+}
 
 std::string nomeCella(const Cruciverba& x, const Segni& segni, const Rivelate& rivelate, Casella k) {
     if (!x.dentro(k)) return {};
@@ -30,8 +40,7 @@ std::string nomeCella(const Cruciverba& x, const Segni& segni, const Rivelate& r
 }
 
 std::string letturaDefinizione(const Cruciverba& x, const Parola& w) {
-    std::string t = w.etichetta.empty() ? direzione(x, w.direzione) : w.etichetta + " " + direzione(x, w.direzione);
-    t += ", " + std::to_string(w.lunghezza) + (w.lunghezza == 1 ? " lettera" : " lettere");
+    std::string t = nomeParola(x, w) + ", " + std::to_string(w.lunghezza) + (w.lunghezza == 1 ? " lettera" : " lettere");
     return t + ": " + (w.definizione.empty() ? "nessuna definizione" : w.definizione);
 }
 
@@ -49,6 +58,63 @@ std::string compitaParola(const Cruciverba& x, const Parola& w) {
         t += (t.empty() ? "" : " ") + (voce.empty() ? std::string("_") : voce);
     }
     return t;
+}
+
+std::string letturaCellaCorrente(const Cruciverba& x, const Navigazione& nav, const Posizione& p,
+                                 bool conDefinizione) {
+    const Parola* w = nav.parolaCorrente(p);
+    if (!w) return {};
+    std::string t = nomeParola(x, *w) + ", lettera " + std::to_string(w->posizione(p.colonna, p.riga) + 1) + " di " +
+                    std::to_string(w->lunghezza);
+    if (conDefinizione && !w->definizione.empty()) t += ": " + w->definizione;
+    return t;
+}
+
+std::string esitoControlloParola(const Cruciverba& x, const Parola& w, size_t sbagliate) {
+    size_t vuote = 0;
+    for (const Casella& k : w.caselle) vuote += voceIn(x, k).empty();
+    std::string esito = nomeParola(x, w) + ": ";
+    if (sbagliate > 0) return esito + lettere(sbagliate, "lettera sbagliata", "lettere sbagliate");
+    if (vuote == 0) return esito + "parola giusta";
+    return esito + "nessuna lettera sbagliata, " + lettere(vuote, "casella vuota", "caselle vuote");
+}
+
+std::string esitoControlloLettera(const Cruciverba& x, Casella k, bool sbagliata) {
+    if (sbagliata) return "lettera sbagliata";
+    return voceIn(x, k).empty() ? "casella vuota" : "lettera giusta";
+}
+
+std::string contoErrori(size_t sbagliate) {
+    return sbagliate == 0 ? "Nessuna lettera sbagliata" : lettere(sbagliate, "lettera sbagliata", "lettere sbagliate");
+}
+
+std::string letturaCambi(const std::vector<CambioVoce>& cambi) {
+    if (cambi.empty()) return {};
+    if (cambi.size() > 1) return std::to_string(cambi.size()) + " caselle";
+    const auto& [prima, dopo] = cambi.front();
+    if (dopo.empty()) return prima + " cancellata";
+    if (prima.empty()) return dopo + " scritta";
+    return dopo + " al posto di " + prima;
+}
+
+std::vector<std::string> vociSchema(const Cruciverba& x) {
+    std::vector<std::string> voci;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceIn(x, {c, r}));
+    return voci;
+}
+
+std::vector<CambioVoce> cambiTra(const std::vector<std::string>& prima, const std::vector<std::string>& dopo) {
+    std::vector<CambioVoce> cambi;
+    for (size_t i = 0; i < prima.size() && i < dopo.size(); ++i)
+        if (prima[i] != dopo[i]) cambi.emplace_back(prima[i], dopo[i]);
+    return cambi;
+}
+
+std::string letturaCompletata(const Cruciverba& x, const Parola& w) {
+    std::string parola;
+    for (const Casella& k : w.caselle) parola += voceIn(x, k);
+    return nomeParola(x, w) + " completata: " + parola;
 }
 
 std::string letturaParola(const Cruciverba& x, const Navigazione& nav, const Posizione& p, CosaLeggere quale) {

@@ -286,3 +286,21 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
     EXPECT_EQ(cartellaDiPartenza("/"), dest);
 }
+
+// A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.
+TEST(Apertura, ANameWithoutItsExtensionStandsForTheOnePuzzleOfThatName) {
+    CartellaTemporanea dir;
+    for (const char* n : {"primi-passi.trmo", "doppio.trmo", "doppio.ipuz", "nota.txt", "nudo", "nudo.trmo", "a.b.trmo"})
+        dir.scrivi(n, "x");
+    const std::vector<std::pair<std::string, std::string>> casi = {
+        {"primi-passi", "primi-passi.trmo"},
+        {"primi-passi.trmo", "primi-passi.trmo"},
+        {"primi", "primi"},          // a name's beginning is not its name
+        {"doppio", "doppio"},        // two puzzles: the player says which
+        {"nota", "nota"},            // not a puzzle
+        {"nudo", "nudo"},            // a file of that very name is what was asked for
+        {"a", "a"},
+        {"", ""},
+    };
+    for (const auto& [scritto, aperto] : casi) EXPECT_EQ(nomeCompleto(dir.percorso(), scritto), aperto) << scritto;
+}

@@ -35,8 +35,9 @@ private slots:
         const int x = int(foglio.x), y = int(foglio.y);
         QCOMPARE(std::pair(prova::pixel(*vista->fogli(), x + 4, y + 4), prova::pixel(*vista->fogli(), x - 1, y + 40)),
                  std::pair(chiaro, bordo));
-        b.clic(b.cella(1, 1));  // the grid does not react to the mouse meanwhile
-        QVERIFY(anteprima(true) && !b.pos().valida());
+        const Posizione prima = b.pos();
+        b.clic(b.cella(1, 2));  // the grid does not react to the mouse meanwhile
+        QVERIFY(anteprima(true) && b.pos() == prima);
         QTest::mouseClick(chiudi, Qt::LeftButton);
         QVERIFY(anteprima(false));  // and the screen grid is back
         const int gx = b.stato.xGriglia, gy = b.stato.yGriglia + 5;

@@ -116,8 +116,9 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
         posizione(q, &Sessione::posizioneCambiata);
     prova::DiscoGuasto conta(prova::Passo::nessuno);
     digita("cas", 1);
-    // One position signal for the click (the keys' moves come with their cells), nothing on disk per key.
-    EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 1, 0));
+    // The puzzle opened on this very cell, so no position signal (the keys' moves come with their
+    // cells), and nothing on disk per key.
+    EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 0, 0));
     EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
     EXPECT_EQ(sessione->posizione(), (Posizione{4, 1, orizzontale}));
     finitoInput();
@@ -125,7 +126,15 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
     EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
     // A key that moves without writing signals the position only.
     sessione->tasto(TastoGriglia::tab, 0, false);
-    EXPECT_EQ(std::tuple(celle.size(), posizione.size()), std::tuple(3, 2));
+    EXPECT_EQ(std::tuple(celle.size(), posizione.size()), std::tuple(3, 1));
+}
+
+// A puzzle opens on the first empty cell of its first word, until the player moves or types.
+TEST_F(Banco, APuzzleOpensOnItsFirstWordsFirstEmptyCell) {
+    EXPECT_EQ(sessione->posizione(), (Posizione{1, 1, orizzontale}));
+    EXPECT_TRUE(sessione->posizioneIniziale());
+    sessione->impostaPosizione(sessione->posizione());  // chosen by the player, even where it was
+    EXPECT_FALSE(sessione->posizioneIniziale());
 }
 
 TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {

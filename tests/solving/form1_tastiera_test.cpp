@@ -8,6 +8,7 @@
 
 #include "dizionario_prova.h"
 #include "schema_prova.h"
+#include "qt/voce.h"
 #include "solving/gui/tessodef.h"
 #include "supporto/finestre.h"
 
@@ -132,8 +133,9 @@ private slots:
         QListWidget* l = lista(orizzontale);
         QVERIFY(l->count() == 4 && l->item(3)->text() == "7 Città d'erba" && l->item(1)->foreground().color() == QColor(128, 128, 128) &&
                 l->item(0)->foreground().style() == Qt::NoBrush);
-        // A puzzle just opened gives the grid the keyboard: Tab alone starts at the first word.
-        percorri({{Qt::Key_Tab, o(1, 1)}, {Qt::Key_Backtab, v(2, 3)}});
+        // A puzzle just opened gives the grid the keyboard on its first word; Shift+Tab goes round to the last.
+        QCOMPARE(b->pos(), o(1, 1));
+        percorri({{Qt::Key_Backtab, v(2, 3)}});
         QVERIFY(l->selectedItems().isEmpty() && corrente(verticale).startsWith("6 __"));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
@@ -199,14 +201,17 @@ private slots:
         QAccessibleTableInterface* t = griglia->tableInterface();
         QVERIFY(griglia->role() == QAccessible::Table && t->rowCount() == 4 && t->columnCount() == 5);
         const auto testo = [&](int r, int c, QAccessible::Text q = QAccessible::Name) { return t->cellAt(r, c)->text(q); };
-        QCOMPARE((QStringList{testo(0, 0), testo(1, 0), testo(0, 4), testo(0, 0, QAccessible::Description)}),
-                 (QStringList{"vuota, numero 1", "A", "nera", "1 orizzontale, 4 lettere: Abitazione; 1 verticale, 4 lettere: Fedele amico"}));
+        // The current cell says where it lies in its word; another word's first cell, the words starting there.
+        QCOMPARE((QStringList{testo(0, 0), testo(1, 0), testo(0, 4), testo(0, 0, QAccessible::Description), testo(0, 3, QAccessible::Description)}),
+                 (QStringList{"vuota, numero 1", "A", "nera", "1 orizzontale, lettera 1 di 4: Abitazione", "3 verticale, 4 lettere: Superficie"}));
         clic(1, 1);
         b->tasto(Qt::Key_Right);  // the focus follows the current cell
         QVERIFY(griglia->focusChild() == t->cellAt(0, 1) && t->cellAt(0, 1)->state().focused && !t->cellAt(0, 0)->state().focused);
-        // A reading becomes the current cell's description and, with no reader running, the clue line.
+        QCOMPARE(testo(0, 1, QAccessible::Description), QString("1 orizzontale, lettera 2 di 4"));
+        // A reading is the window's voice, shown and spoken; the cell keeps saying where it is.
         b->tasto(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(rigaDefinizione() == "_ _ _ _" && testo(0, 1, QAccessible::Description) == rigaDefinizione());
+        QCOMPARE(prova::figlio<Voce>(f, "Voce")->text(), QString("_ _ _ _"));
+        QCOMPARE(testo(0, 1, QAccessible::Description), QString("1 orizzontale, lettera 2 di 4"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "dialogs/gui/tessosav.h"
 #include "dizionario_prova.h"
 #include "schema_prova.h"
+#include "qt/voce.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -34,7 +35,7 @@ class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
 
     std::int64_t& ora() { return b->piattaforma.ms; }
     QString tempo() const { return prova::figlio<QLabel>(f, "TempoSoluzione")->text(); }
-    QString barra() const { return prova::figlio<QStatusBar>(f, "StatusBar1")->currentMessage(); }
+    QString barra() const { return prova::figlio<Voce>(f, "Voce")->text(); }
     // The cells with the wrong-letter stroke (near the bottom-left corner) or, `rivelate`, with
     // the revealed mark (in the top-right one), as "21 41".
     QString segnate(bool rivelate = false) {
@@ -69,7 +70,7 @@ private slots:
         b->muovi(b->alto(3, 1));
         b->esegui("Toolbar1_ControllaParola");
         // Another word's wrong letter (1, 3) is not this check's.
-        QVERIFY(segnate() == "21 41" && barra() == "2 lettere sbagliate");
+        QVERIFY(segnate() == "21 41" && barra() == "1 orizzontale: 2 lettere sbagliate");
         // The down word through the pointer's lower half: the empty cell is not wrong.
         b->muovi(b->basso(1, 2));
         b->esegui("MenuControllaParola");
@@ -83,7 +84,7 @@ private slots:
         b->muovi(b->alto(4, 2));
         b->muovi(QPoint(b->stato.xGriglia / 2, b->stato.yGriglia + 5));
         b->esegui("MenuControllaLettera");
-        QVERIFY(segnate() == "41 13 34" && barra() == "1 lettera sbagliata");
+        QVERIFY(segnate() == "41 13 34" && barra() == "lettera sbagliata");
         b->esegui("MenuSegnaErrori");  // the marks are the window's, the letters stay
         QVERIFY(barra() == "3 lettere sbagliate" && b->memoria() == (V{"CASE#", ".#...", "X.#.#", "E.Z.#"}));
         // Revealing the whole grid asks first: Annulla leaves it. Come right by revealing: the congratulation.
@@ -116,8 +117,9 @@ private slots:
         QVERIFY(tempo() == "In pausa 1:05" && f->area()->immagine() != giocando &&
                 !prova::figlio<QAction>(f, "MenuRivelaLettera")->isEnabled());
         ora() = 500'000;
-        b->clic(b->alto(1, 1));  // a hidden grid opens no word
-        QVERIFY(!f->posizioneCorrente().valida() && f->tempoSoluzione() == 65'400);
+        const Posizione prima = f->posizioneCorrente();
+        b->clic(b->alto(1, 3));  // a hidden grid opens no word
+        QVERIFY(f->posizioneCorrente() == prima && f->tempoSoluzione() == 65'400);
         b->esegui("MenuPausa");
         QVERIFY(f->area()->immagine() == giocando);
         ora() = 501'000;

@@ -194,3 +194,49 @@ TEST(Tastiera, TypingStepsOverTheLettersThePuzzleGives) {
     applicaScritture(x, {{2, 1, "Z"}});
     EXPECT_EQ(x.cella(2, 1).voce, "A");  // never typed over
 }
+
+// Where the current cell lies, said at every move; the clue only when asked for.
+TEST(Lettura, TheCurrentCellSaysItsWordAndPlace) {
+    const Cruciverba x = schema({"CA..#", "A#OR."});
+    const Navigazione nav(x);
+    const auto leggi = [&](Posizione p, bool conDefinizione) { return letturaCellaCorrente(x, nav, p, conDefinizione); };
+    EXPECT_EQ(leggi({2, 1, O}, false), "1 orizzontale, lettera 2 di 4");
+    EXPECT_EQ(leggi({1, 1, O}, true), "1 orizzontale, lettera 1 di 4: Abitazione");
+    EXPECT_EQ(leggi({4, 2, O}, true), "4 orizzontale, lettera 2 di 3: Metallo prezioso");
+    EXPECT_EQ(leggi({4, 2, V}, false), "3 verticale, lettera 2 di 4");
+    EXPECT_EQ(leggi({}, true), "");
+}
+
+// A check's outcome names the word and what is wrong or missing.
+TEST(Lettura, CheckOutcomes) {
+    const Cruciverba mezza = schema({"CA..#"}), piena = schema({"CASA#"});
+    const Navigazione nav(mezza);
+    const Parola& casa = *nav.parolaCorrente({1, 1, O});
+    EXPECT_EQ(esitoControlloParola(mezza, casa, 0), "1 orizzontale: nessuna lettera sbagliata, 2 caselle vuote");
+    EXPECT_EQ(esitoControlloParola(mezza, casa, 1), "1 orizzontale: 1 lettera sbagliata");
+    EXPECT_EQ(esitoControlloParola(piena, casa, 2), "1 orizzontale: 2 lettere sbagliate");
+    EXPECT_EQ(esitoControlloParola(piena, casa, 0), "1 orizzontale: parola giusta");
+    EXPECT_EQ(esitoControlloParola(schema({"CAS.#"}), casa, 0), "1 orizzontale: nessuna lettera sbagliata, 1 casella vuota");
+    EXPECT_EQ(esitoControlloLettera(mezza, {1, 1}, false), "lettera giusta");
+    EXPECT_EQ(esitoControlloLettera(mezza, {2, 1}, true), "lettera sbagliata");
+    EXPECT_EQ(esitoControlloLettera(mezza, {3, 1}, false), "casella vuota");
+    EXPECT_EQ((R{contoErrori(0), contoErrori(1), contoErrori(3)}),
+              (R{"Nessuna lettera sbagliata", "1 lettera sbagliata", "3 lettere sbagliate"}));
+}
+
+// What a change did to the letters, as Backspace, Annulla and Ripeti say it.
+TEST(Lettura, ChangesOfLetters) {
+    const std::vector<std::pair<std::vector<CambioVoce>, std::string>> casi = {
+        {{}, ""},
+        {{{"A", ""}}, "A cancellata"},
+        {{{"", "A"}}, "A scritta"},
+        {{{"A", "B"}}, "B al posto di A"},
+        {{{"", "C"}, {"", "A"}, {"S", ""}}, "3 caselle"},
+    };
+    for (const auto& [cambi, detto] : casi) EXPECT_EQ(letturaCambi(cambi), detto);
+    const Cruciverba prima = schema({"CA..#", "A#OR."}), dopo = schema({"C.S.#", "A#OR."});
+    EXPECT_EQ(cambiTra(vociSchema(prima), vociSchema(dopo)), (std::vector<CambioVoce>{{"A", ""}, {"", "S"}}));
+    EXPECT_EQ(vociSchema(prima).size(), static_cast<size_t>(prima.colonne() * prima.righe()));
+    const Navigazione nav(prima);
+    EXPECT_EQ(letturaCompletata(schema({"CASA#"}), *nav.parolaCorrente({2, 1, O})), "1 orizzontale completata: CASA");
+}

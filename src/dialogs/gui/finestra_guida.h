@@ -2,7 +2,7 @@
 // The help window (F1, ? → Tasti): a page to read beside the puzzle, not a message to dismiss.
 #include <QDialog>
 
-class QTextBrowser;
+class QTextEdit;
 
 namespace quadrivo {
 
@@ -15,7 +15,7 @@ public:
     QString testo() const;
 
 private:
-    QTextBrowser* pagina_;
+    QTextEdit* pagina_;
 };
 
 }  // namespace quadrivo

@@ -1,5 +1,6 @@
 #include "dialogs/gui/form2.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QShowEvent>
@@ -101,6 +102,18 @@ void Form2::showEvent(QShowEvent* e) {
     }
 }
 
+void Form2::changeEvent(QEvent* e) {
+    DialogoFile::changeEvent(e);
+    // The keyboard was placed before the window manager activated the dialog: a screen reader
+    // hears where it is (the list's current file) once the dialog is active.
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow() || !QAccessible::isActive()) return;
+    if (QAccessibleInterface* w = QAccessible::queryAccessibleInterface(focusWidget())) {
+        QAccessibleInterface* dove = w->focusChild() ? w->focusChild() : w;
+        QAccessibleEvent fuoco(dove, QAccessible::Focus);
+        QAccessible::updateAccessibility(&fuoco);
+    }
+}
+
 void Form2::Form_Activate() {
     if (chiuso_) return;  // closed before its first activation came round
     // The puzzle last opened when it is in this folder, the first file otherwise.
@@ -111,6 +124,8 @@ void Form2::Form_Activate() {
             if (File1->item(i)->data(Qt::UserRole).toByteArray().toStdString() == ultimo.substr(ultimo.find_last_of('/') + 1))
                 riga = i;
     if (File1->count() > 0) File1->setCurrentRow(riga);
+    // The keyboard starts on the puzzles: arrows pick one, Enter opens it.
+    File1->setFocus(Qt::OtherFocusReason);
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 

@@ -45,6 +45,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void reject() override { Command3d2_Click(); }
 
 private:

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "mainwindow/finestra.h"
+#include "qt/voce.h"
 
 
 namespace quadrivo {
@@ -18,7 +19,8 @@ BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
     setAutoFillBackground(true);
     const char* testi[8] = {"", "", "BLOC SCORR", "INS", "BLOC MAIUSC", "NUM", "", ""};
     for (int i = 1; i <= 7; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(testi[i]), this);
+        // The first panel is the program's voice: results and readings, shown and spoken.
+        QLabel* l = i == testo ? new Voce(this) : new QLabel(QString::fromUtf8(testi[i]), this);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         l->setContentsMargins(4, 0, 4, 0);

@@ -1,6 +1,5 @@
 #include "mainwindow/gui/colonna_definizioni.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -9,6 +8,7 @@
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "model/opzioni_utente.h"
+#include "qt/voce.h"
 #include "sessione/sessione.h"
 #include "solving/gui/pannello_definizioni.h"
 #include "solving/gui/pannello_suggerimenti.h"
@@ -75,7 +75,7 @@ void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
     MenuElenco = voce("MenuElenco", "Mostra &elenco definizioni", chiaveElenco, true);
     MenuSuggerimenti = voce("MenuSuggerimenti", "Sugg&erimenti", chiaveSuggerimenti, false);
 
-    // Readings for a screen reader, shown in the clue line when none is running.
+    // Readings for a screen reader, spoken and shown by the window's voice.
     QMenu* letture = aiuto->addMenu("&Lettura");
     letture->setObjectName("MenuLettura");
     const std::pair<const char*, QKeySequence> voci[] = {{"Leggi la &definizione", QKeySequence("Ctrl+Shift+D")},
@@ -92,7 +92,13 @@ void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
     versoElenco->setObjectName("MenuVaiElenco");
     versoElenco->setShortcut(QKeySequence(Qt::Key_F12));
     connect(versoElenco, &QAction::triggered, this, [this] {
-        if (sessione_.aperto() && elenco_->isVisible() && !sessione_.inPausa()) elenco_->prendiTastiera();
+        if (!sessione_.aperto() || !elenco_->isVisible() || sessione_.inPausa()) return;
+        elenco_->prendiTastiera();
+        // The list says its entry as it gets the keyboard; the clue it lands on is said in full.
+        if (const Parola* w = sessione_.parolaCorrente()) {
+            const bool risolta = sessione_.navigazione().completa(sessione_.cruciverba(), *w);
+            annuncia(area_, letturaDefinizione(sessione_.cruciverba(), *w) + (risolta ? ", risolta" : ""));
+        }
     });
 }
 
@@ -100,8 +106,7 @@ void ColonnaDefinizioni::leggi(int cosa) {
     if (!sessione_.aperto() || sessione_.inPausa()) return;
     const QString testo = QString::fromStdString(letturaParola(sessione_.cruciverba(), sessione_.navigazione(),
                                                                sessione_.posizione(), static_cast<CosaLeggere>(cosa)));
-    annunciaLettura(area_, testo);
-    if (!QAccessible::isActive()) rigaDefinizione_->setText(testo);
+    annuncia(area_, testo);
 }
 
 bool ColonnaDefinizioni::elencoVisibile() const {

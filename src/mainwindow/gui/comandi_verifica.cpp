@@ -10,6 +10,8 @@
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/immagini.h"
 #include "sessione/sessione.h"
+#include "qt/voce.h"
+#include "solving/lettura.h"
 #include "solving/passaggio.h"
 #include "solving/verifica.h"
 
@@ -23,16 +25,10 @@ constexpr const char* domandaRivelaSchema =
     "Premendo il bottone <OK> tutte le lettere mancanti o sbagliate verranno sostituite con quelle della "
     "soluzione.";
 
-std::string contoErrori(size_t n) {
-    if (n == 0) return "Nessuna lettera sbagliata";
-    if (n == 1) return "1 lettera sbagliata";
-    return std::to_string(n) + " lettere sbagliate";
-}
-
 }  // namespace
 
 ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area)
-    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), barra_(barra), battito_(new QTimer(this)) {
+    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), barra_(barra), area_(area), battito_(new QTimer(this)) {
     battito_->setSingleShot(true);
     connect(battito_, &QTimer::timeout, this, &ComandiVerifica::mostraTempo);
     connect(&sessione_, &Sessione::tempoCambiato, this, [this] {
@@ -49,10 +45,16 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
 void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
                               QAction* pulsantePausa) {
     const auto parola = [this] {
-        if (const std::optional<Parola> w = parolaPerVerifica()) controlla(w->caselle);
+        const std::optional<Parola> w = parolaPerVerifica();
+        if (!w) return;
+        if (const std::optional<size_t> n = controlla(w->caselle))
+            annuncia(area_, esitoControlloParola(sessione_.cruciverba(), *w, *n));
     };
     const auto lettera = [this] {
-        if (const std::optional<Casella> k = casellaPerVerifica()) controlla({*k});
+        const std::optional<Casella> k = casellaPerVerifica();
+        if (!k) return;
+        if (const std::optional<size_t> n = controlla({*k}))
+            annuncia(area_, esitoControlloLettera(sessione_.cruciverba(), *k, *n > 0));
     };
     const auto rivela = [this](bool soloLettera) {
         std::vector<Casella> caselle;
@@ -64,6 +66,9 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         if (caselle.empty() || sessione_.inPausa()) return;
         emit primaDiAgire();
         sessione_.rivela(caselle);
+        std::string lettere;
+        for (const Casella& k : caselle) lettere += sessione_.cruciverba().cella(k).voce;
+        annuncia(area_, (soloLettera ? "Lettera rivelata: " : "Parola rivelata: ") + lettere);
     };
     struct Voce {
         const char* nome;
@@ -75,7 +80,9 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         {"MenuControllaParola", parola, 9},
         {"MenuSegnaErrori",
          [this] {
-             if (sessione_.aperto()) controlla(caselleSchema(sessione_.cruciverba()));
+             if (!sessione_.aperto()) return;
+             if (const std::optional<size_t> n = controlla(caselleSchema(sessione_.cruciverba())))
+                 annuncia(area_, contoErrori(*n));
          },
          0},
         {"MenuRivelaLettera", [rivela] { rivela(true); }, 0},
@@ -158,7 +165,9 @@ bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
 
 std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
     if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
-    if (const Parola* w = sessione_.parolaCorrente()) return *w;
+    // The word the grid opened on gives way to one the pointer shows.
+    const Parola* corrente = sessione_.parolaCorrente();
+    if (corrente && !(sessione_.posizioneIniziale() && (passaggio_ || premuto_))) return *corrente;
     const auto& p = passaggio_ ? passaggio_ : premuto_;
     if (!p) return std::nullopt;
     // A cell with no word its way gives the word the other way.
@@ -172,23 +181,25 @@ std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
 std::optional<Casella> ComandiVerifica::casellaPerVerifica() const {
     if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
     const Posizione& p = sessione_.posizione();
-    if (p.valida()) return Casella{p.colonna, p.riga};
+    if (p.valida() && !(sessione_.posizioneIniziale() && (passaggio_ || premuto_))) return Casella{p.colonna, p.riga};
     if (const auto& q = passaggio_ ? passaggio_ : premuto_) return q->casella;
     return std::nullopt;
 }
 
-void ComandiVerifica::controlla(const std::vector<Casella>& caselle) {
-    if (sessione_.inPausa()) return;
+std::optional<size_t> ComandiVerifica::controlla(const std::vector<Casella>& caselle) {
+    if (sessione_.inPausa()) return std::nullopt;
     emit primaDiAgire();
-    barra_->showMessage(QString::fromStdString(contoErrori(sessione_.controlla(caselle).size())), 5000);
+    return sessione_.controlla(caselle).size();
 }
 
 void ComandiVerifica::rivelaSchema() {
     if (!sessione_.aperto() || sessione_.inPausa()) return;
     emit primaDiAgire();
     if (piattaforma_.messaggio(domandaRivelaSchema, titoloRivelaSchema, Icona::domanda, Pulsanti::annullaOk) ==
-        Risposta::ok)
+        Risposta::ok) {
         sessione_.rivela(caselleSchema(sessione_.cruciverba()));
+        annuncia(area_, QString("Schema rivelato"));
+    }
 }
 
 void ComandiVerifica::sblocca() {
@@ -217,6 +228,7 @@ void ComandiVerifica::pausa() {
     if (!sessione_.aperto()) return;
     emit primaDiAgire();
     sessione_.impostaPausa(!sessione_.inPausa());
+    annuncia(area_, QString(sessione_.inPausa() ? "In pausa: il cronometro è fermo" : "Pausa finita: il cronometro riparte"));
 }
 
 }  // namespace quadrivo

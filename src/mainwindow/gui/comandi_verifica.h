@@ -47,7 +47,8 @@ private:
     };
     std::optional<Punto> puntoSotto(QPointF p) const;
     void mostraTempo();
-    void controlla(const std::vector<Casella>& caselle);
+    // Marks the wrong letters among `caselle` and gives their count; nothing while paused.
+    std::optional<size_t> controlla(const std::vector<Casella>& caselle);
     void rivelaSchema();
     // Sblocca soluzione: asks a locked .puz's four digits.
     void sblocca();
@@ -56,6 +57,7 @@ private:
     Sessione& sessione_;
     Piattaforma& piattaforma_;
     BarraStato* barra_;
+    QWidget* area_;
     QTimer* battito_;
     std::vector<QAction*> comandi_;  // what the pause disables
     std::vector<QAction*> pause_;    // what shows the pause

@@ -37,8 +37,10 @@
 #include "model/file.h"
 #include "model/numeri.h"
 #include "printing/gui/anteprima.h"
+#include "qt/voce.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
+#include "solving/lettura.h"
 
 namespace quadrivo {
 
@@ -152,6 +154,10 @@ void Form1::creaMenu() {
     }
 
     menul->setToolTipsVisible(true);  // a language says why its file cannot be used
+
+    // The keys every desktop program has, beside the ones the menus show.
+    MenuApri->setShortcuts({MenuApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O)});
+    MenuEsci->setShortcuts({MenuEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
 QAction* Form1::azione(const std::string& nome) const {
@@ -410,7 +416,10 @@ void Form1::collegaSessione() {
         // A paused grid or the print preview shows no letters to change.
         if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
         nascondiLabel1();
+        const std::vector<std::string> prima = vociSchema(stato_.cruciverba);
         indietro ? sessione_->storia().undo() : sessione_->storia().redo();
+        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(stato_.cruciverba)));
+        if (!cambi.empty()) annuncia(area_, (indietro ? "Annullato: " : "Ripetuto: ") + cambi);
     };
     connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
     connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
@@ -448,6 +457,8 @@ void Form1::dopoNuovoSchema() {
     area_->setFocus(Qt::OtherFocusReason);
     menuRecenti_->ricorda(stato_.nomeFile);
     aggiornaFinestra();
+    // The keyboard is on the first word: its cell and clue are said.
+    annunciaCellaCorrente(area_, true);
 }
 
 // ---- Commands of this window
@@ -461,8 +472,10 @@ void Form1::MenuSalva_Click() {
         // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
         salvaConNome(
             QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
-    else if (sessione_->salva())
+    else if (sessione_->salva()) {
         menuRecenti_->ricorda(stato_.nomeFile);
+        annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+    }
 }
 
 bool Form1::lasciaSchema() {

@@ -130,6 +130,8 @@ private:
     void nascondiLabel1();
     // Before a command that takes the player away from the grid: no hover, no preview, no hover label.
     void lasciaLaGriglia();
+    // After a dialog that disabled the window: the keyboard back on the current cell, which is said.
+    void tornaAllaGriglia();
     void MenuCS_Click();
     void MenuAzzera_Click();
     // F2: the word dialog on the current word.

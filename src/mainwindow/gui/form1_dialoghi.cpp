@@ -22,6 +22,8 @@
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/form1.h"
+
+#include "qt/voce.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 
@@ -61,6 +63,7 @@ void Form1::MenuApri_Click() {
     // Still no puzzle: the background picture hidden for the dialog comes back.
     connect(form2, &Form2::chiuso, this, [this](bool) {
         if (!sessione_->aperto()) Picture1->mostra();
+        tornaAllaGriglia();
     });
     sopraDi(form2, this);
     form2->show();
@@ -80,10 +83,13 @@ void Form1::salvaConNome(const QString& avviso) {
                          this);
         dialogo.avvisa(avviso);
         sopraDi(&dialogo, this);
-        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato)
+        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) {
             menuRecenti_->ricorda(stato_.nomeFile);
+            annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+        }
     }
     setEnabled(true);
+    tornaAllaGriglia();
     aggiornaTitolo();
     Toolbar1->repaint();
 }

@@ -1,5 +1,8 @@
 // Form1's solving commands: hovering and pressing on the grid, the word dialog from the menu,
 // clearing and the solution check. The behaviour lives in Solutore and the session.
+#include <QApplication>
+#include <QTimer>
+
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/form1.h"
 #include "mainwindow/gui/tastiera_griglia.h"
@@ -26,6 +29,14 @@ void Form1::lasciaLaGriglia() {
     nascondiPassaggio();
     lasciaAnteprima();
     nascondiLabel1();
+}
+
+void Form1::tornaAllaGriglia() {
+    if (!sessione_->aperto() || sessione_->modo() != ModoVista::griglia) return;
+    // Focus moves once the closing dialog has let go of the keyboard.
+    QTimer::singleShot(0, this, [this] {
+        if (isEnabled() && !QApplication::activeModalWidget()) area_->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void Form1::nascondiLabel1() { vistaPassaggio_->nascondiEtichetta(); }

@@ -11,7 +11,9 @@ namespace quadrivo {
 
 namespace {
 
-constexpr const char* proprietaLettura = "quadrivoLettura";
+// What the current cell says, and the word it was said for.
+constexpr const char* proprietaDescrizione = "quadrivoDescrizione";
+constexpr const char* proprietaParolaDetta = "quadrivoParolaDetta";
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -37,10 +39,7 @@ public:
             return q(nomeCella(x, partita.segni(), partita.rivelate(), {c_, r_}));
         }
         if (t != QAccessible::Description) return {};
-        if (corrente()) {
-            const QString letta = f_->area()->property(proprietaLettura).toString();
-            if (!letta.isEmpty()) return letta;
-        }
+        if (corrente()) return descrizioneCorrente(f_->area());
         return q(paroleCheIniziano(x, f_->sessione().navigazione(), {c_, r_}));
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -190,6 +189,11 @@ public:
           griglia_(QAccessible::registerAccessibleInterface(new GrigliaAccessibile(f))) {}
     ~AreaAccessibile() override { QAccessible::deleteAccessibleInterface(griglia_); }
 
+    // Named, so a focus that lands on the area itself is not an unnamed panel.
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QStringLiteral("Cruciverba") : QAccessibleWidget::text(t);
+    }
+
     GrigliaAccessibile* griglia() const {
         return static_cast<GrigliaAccessibile*>(QAccessible::accessibleInterface(griglia_));
     }
@@ -234,8 +238,16 @@ void installaGrigliaAccessibile() {
     (void)installata;
 }
 
-void annunciaCellaCorrente(QWidget* area) {
-    area->setProperty(proprietaLettura, QVariant());
+void annunciaCellaCorrente(QWidget* area, bool conDefinizione) {
+    auto* f = qobject_cast<Form1*>(area->window());
+    if (!f || !f->sessione().aperto()) return;
+    const Sessione& s = f->sessione();
+    const Posizione& p = s.posizione();
+    const int parola = p.valida() ? s.navigazione().indiceParola(p.colonna, p.riga, p.direzione) : -1;
+    const bool nuova = parola != area->property(proprietaParolaDetta).toInt() - 1;
+    area->setProperty(proprietaParolaDetta, parola + 1);
+    area->setProperty(proprietaDescrizione,
+                      q(letturaCellaCorrente(s.cruciverba(), s.navigazione(), p, conDefinizione || nuova)));
     if (!QAccessible::isActive()) return;
     if (QAccessibleInterface* k = cellaCorrente(area)) {
         QAccessibleEvent e(k, QAccessible::Focus);
@@ -243,13 +255,6 @@ void annunciaCellaCorrente(QWidget* area) {
     }
 }
 
-void annunciaLettura(QWidget* area, const QString& testo) {
-    area->setProperty(proprietaLettura, testo);
-    if (!QAccessible::isActive()) return;
-    if (QAccessibleInterface* k = cellaCorrente(area)) {
-        QAccessibleEvent e(k, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&e);
-    }
-}
+QString descrizioneCorrente(const QWidget* area) { return area->property(proprietaDescrizione).toString(); }
 
 }  // namespace quadrivo

@@ -5,13 +5,17 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <optional>
+#include <utility>
 
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/dati_giocatore.h"
+#include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
 #include "model/opzioni_utente.h"
+#include "qt/voce.h"
 #include "sessione/sessione.h"
 #include "solving/inserimento.h"
+#include "solving/lettura.h"
 #include "solving/passaggio.h"
 
 namespace quadrivo {
@@ -43,7 +47,8 @@ std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
 TastieraGriglia::TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
                                  QWidget* finestra)
     : QObject(area), sessione_(sessione), dati_(dati), aspetto_(aspetto), area_(area), finestra_(finestra) {
-    area_->setFocusPolicy(Qt::ClickFocus);
+    // Tab from the panels comes back to the grid, at the current cell.
+    area_->setFocusPolicy(Qt::StrongFocus);
     area_->installEventFilter(this);
     finestra_->installEventFilter(this);
 }
@@ -63,6 +68,7 @@ void TastieraGriglia::creaVoci(QMenu* opzioni, QAction* matita, QAction* pulsant
         a->setIcon(immagineLista(11));
         connect(a, &QAction::triggered, this, [this, matita, pulsanteMatita](bool attiva) {
             sessione_.impostaMatita(attiva);
+            annuncia(area_, QString(attiva ? "Matita attiva" : "Matita tolta"));
             for (QAction* b : {matita, pulsanteMatita})
                 if (b) b->setChecked(attiva);
         });
@@ -100,12 +106,14 @@ bool TastieraGriglia::clic(int pulsante, double x, double y) {
     const PuntoGriglia k = cellaSotto(stato, x, y);
     if (fuoriGriglia(stato, x, y, k)) return false;
     emit parolaPresa();
-    impostaPosizione(
-        sessione_.navigazione().clic(sessione_.posizione(), static_cast<int>(k.colonna), static_cast<int>(k.riga)));
+    // The cell the grid opened on is no choice of the player's: a first click picks as on a fresh grid.
+    const Posizione attuale = sessione_.posizioneIniziale() ? Posizione{} : sessione_.posizione();
+    impostaPosizione(sessione_.navigazione().clic(attuale, static_cast<int>(k.colonna), static_cast<int>(k.riga)));
     return true;
 }
 
 bool TastieraGriglia::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == area_ && evento->type() == QEvent::FocusIn) ritornoAllaGriglia();
     if (evento->type() != QEvent::KeyPress || (oggetto != area_ && oggetto != finestra_)) return false;
     const QWidget* fuoco = QApplication::focusWidget();
     return (!fuoco || fuoco == area_ || fuoco == finestra_) && premi(static_cast<QKeyEvent*>(evento));
@@ -134,15 +142,62 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
             return true;
         }
         // Every letter is already in the grid: Enter has nothing to keep, Esc drops the word.
-        if (e->key() == Qt::Key_Escape) impostaPosizione({});
+        if (e->key() == Qt::Key_Escape) {
+            lasciata_ = sessione_.posizione();
+            impostaPosizione({});
+            diciSenzaCasella();
+        }
         return true;
     }
     const std::optional<TastoGriglia> tasto = tastoDi(*e);
     if (!tasto) return false;
+    // Tab after Esc goes back where the player was, not to the first word.
+    if (!sessione_.posizione().valida() && lasciata_.valida() &&
+        (*tasto == TastoGriglia::tab || *tasto == TastoGriglia::tabIndietro)) {
+        impostaPosizione(std::exchange(lasciata_, {}));
+        // The reader still holds this cell as its focus and would say nothing of it: the voice does.
+        const Posizione& p = sessione_.posizione();
+        const PartitaInCorso& partita = sessione_.partita();
+        annuncia(area_, nomeCella(sessione_.cruciverba(), partita.segni(), partita.rivelate(), {p.colonna, p.riga}) + ", " +
+                            letturaCellaCorrente(sessione_.cruciverba(), sessione_.navigazione(), p, true));
+        return true;
+    }
     const char32_t carattere = *tasto == TastoGriglia::carattere ? e->text().toUcs4().value(0) : 0;
-    // A stray character is swallowed all the same: it must not reach a shortcut by accident.
-    if (!sessione_.tasto(*tasto, carattere, MenuSaltaComplete->isChecked())) return sessione_.posizione().valida();
+    const Cruciverba& x = sessione_.cruciverba();
+    const Navigazione& nav = sessione_.navigazione();
+    // What is said after the key is known from the grid before it.
+    const Parola* parola = sessione_.parolaCorrente();
+    const bool eraCompleta = parola && nav.completa(x, *parola);
+    const int direzione = sessione_.posizione().direzione;
+    const bool cancella = *tasto == TastoGriglia::cancellaIndietro || *tasto == TastoGriglia::cancella;
+    const std::vector<std::string> prima = cancella ? vociSchema(x) : std::vector<std::string>{};
+    if (!sessione_.tasto(*tasto, carattere, MenuSaltaComplete->isChecked())) {
+        // A stray character is swallowed all the same: it must not reach a shortcut by accident.
+        if (sessione_.posizione().valida()) return true;
+        if (*tasto == TastoGriglia::carattere) diciSenzaCasella();
+        return false;
+    }
+    if (cancella) annuncia(area_, letturaCambi(cambiTra(prima, vociSchema(x))));
+    if (*tasto == TastoGriglia::carattere && parola && !eraCompleta && nav.completa(x, *parola))
+        annuncia(area_, letturaCompletata(x, *parola));
+    if (*tasto == TastoGriglia::spazio && sessione_.posizione().direzione != direzione)
+        // The cell stays the same, so its focus is not said again: the new word comes with the direction.
+        annuncia(area_, nomeDirezione(x, sessione_.posizione().direzione) + ", " +
+                            letturaCellaCorrente(x, nav, sessione_.posizione(), true));
     return true;
+}
+
+void TastieraGriglia::diciSenzaCasella() {
+    const std::string dove = letturaCellaCorrente(sessione_.cruciverba(), sessione_.navigazione(), lasciata_, false);
+    annuncia(area_, "Nessuna casella corrente: " +
+                        (dove.empty() ? std::string("un clic o Tab sceglie una parola") : "Tab torna a " + dove));
+}
+
+void TastieraGriglia::ritornoAllaGriglia() {
+    if (sessione_.modo() != ModoVista::griglia || sessione_.navigazione().parole().empty()) return;
+    // After the dialog or the panel, the reader hears where the keyboard is: the cell and its word.
+    QMetaObject::invokeMethod(
+        this, [this] { if (area_->hasFocus()) annunciaCellaCorrente(area_, true); }, Qt::QueuedConnection);
 }
 
 }  // namespace quadrivo

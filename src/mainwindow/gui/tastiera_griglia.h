@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "model/griglia.h"
+#include "solving/navigazione.h"
 
 class QAction;
 class QKeyEvent;
@@ -16,7 +17,6 @@ namespace quadrivo {
 class AspettoSchermo;
 class DatiGiocatore;
 class Sessione;
-struct Posizione;
 
 class TastieraGriglia : public QObject {
     Q_OBJECT
@@ -43,6 +43,10 @@ protected:
 
 private:
     bool premi(QKeyEvent* e);
+    // No cell is current: says so, and where Tab goes back to.
+    void diciSenzaCasella();
+    // The keyboard came back to the grid.
+    void ritornoAllaGriglia();
 
     Sessione& sessione_;
     DatiGiocatore& dati_;
@@ -50,6 +54,8 @@ private:
     QWidget* area_;
     QWidget* finestra_;
     QAction* MenuSaltaComplete = nullptr;
+    Posizione lasciata_;  // where Esc left the grid
+
 };
 
 }  // namespace quadrivo

@@ -170,6 +170,8 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
                 // again; only this entry's pixels change.
                 const QSignalBlocker zitto(lista->model());
                 voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
+                // A screen reader hears what the grey tells the eye.
+                voce->setData(Qt::AccessibleTextRole, completa ? voce->text() + ", risolta" : QVariant());
             }
             if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
         }

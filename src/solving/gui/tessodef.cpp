@@ -30,6 +30,16 @@ std::string testoAiutoTessoDef() {
 // ---------------------------------------------------------------------------------------------
 // The dialog
 
+namespace {
+
+// The count of words found as a screen reader says it.
+QString contoDetto(long long n) {
+    if (n == 0) return "Nessuna parola trovata";
+    return n == 1 ? QString("1 parola trovata") : QString("%1 parole trovate").arg(n);
+}
+
+}  // namespace
+
 TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore)
     : QDialog(genitore), voce_(voce), piattaforma_(piattaforma), ricerca_(std::move(ricerca)) {
     setWindowTitle(QString::fromUtf8(titoloApplicazione));
@@ -57,7 +67,7 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
         t->setFixedSize(28, 28);
         t->setAlignment(Qt::AlignCenter);
         t->setFont(carattereLettera);
-        t->setToolTip("Clicca e modifica");
+        t->setToolTip("Scrivi la lettera; frecce per le altre caselle");
         t->hide();
         t->installEventFilter(this);
         connect(t, &QLineEdit::textEdited, this, [this, i](const QString& testo) { casellaModificata(i, testo); });
@@ -98,7 +108,8 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Combo1->setObjectName("Combo1");
     Combo1->setMinimumWidth(160);
     modelloParole_ = ModelloParole::perLista(Combo1);
-    Label5 = new QLabel(this);
+    // The count of words found is said as it changes.
+    Label5 = new Voce(this);
     Label5->setObjectName("Label5");
     Label5->setMinimumWidth(70);
     // The search does not return to the event loop until it ends: a slow one shows its strokes
@@ -156,8 +167,16 @@ TessoDef::TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ri
     Text2->setAccessibleName("Parola");
     Combo1->setAccessibleName("Parole trovate");
     Picture1->setAccessibleName("Avanzamento della ricerca");
-    for (int i = 0; i < maxCaselleDialogo; ++i)
-        Text3[static_cast<size_t>(i)]->setAccessibleName(QString("Lettera %1 di %2").arg(i + 1).arg(n));
+    // The letter is in the name too: Orca finds no text in a Qt line edit's attribute runs.
+    for (int i = 0; i < maxCaselleDialogo; ++i) {
+        QLineEdit* box = Text3[static_cast<size_t>(i)];
+        const auto nomina = [box, i, n] {
+            const QString lettera = box->text().trimmed();
+            box->setAccessibleName(QString("Lettera %1 di %2%3").arg(i + 1).arg(n).arg(lettera.isEmpty() ? ", vuota" : ": " + lettera));
+        };
+        nomina();
+        connect(box, &QLineEdit::textChanged, this, nomina);
+    }
     // The list and the progress bar serve only the search: without it they would stay empty.
     Command3d4->setVisible(conRicerca(n));
     Combo1->setVisible(conRicerca(n));
@@ -219,6 +238,8 @@ void TessoDef::showEvent(QShowEvent* e) {
     if (voce_.valida) {
         Label1->setText(QString::fromStdString(voce_.titolo));
         Text1->setText(QString::fromStdString(voce_.definizione));
+        // The title names the word, as a screen reader says it first: "8 orizzontale – Sigla di Salerno".
+        setWindowTitle(QString::fromStdString(voce_.titolo).trimmed().toLower() + " \u2013 " + Text1->text());
     }
     definizionePrecedente_ = Text1->text();
     if (!Text2->isHidden()) {
@@ -270,8 +291,10 @@ bool TessoDef::eventFilter(QObject* oggetto, QEvent* evento) {
             return true;
         }
     } else if (i >= 0 && evento->type() == QEvent::FocusIn) {
-        // Later than the mouse press that brought the focus, which would drop the selection.
-        QTimer::singleShot(0, Text3[static_cast<size_t>(i)], &QLineEdit::selectAll);
+        // The box reads its letter, not a selection: the caret before it (a reader reads the
+        // line at the caret, and finds none past the end); typing replaces it all the same.
+        QLineEdit* box = Text3[static_cast<size_t>(i)];
+        QTimer::singleShot(0, box, [box] { box->home(false); });
     } else if (i >= 0 && evento->type() == QEvent::FocusOut) {
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason) casellaLasciata(i);
@@ -356,7 +379,8 @@ void TessoDef::Command3d4_Click() {
         std::vector<VoceRicerca> voci = elenco_(modo, maschera);
         const std::size_t trovate = voci.size();
         modelloParole_->imposta(std::move(voci));
-        Label5->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(trovate))));
+        Label5->annuncia(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(trovate))),
+                         contoDetto(static_cast<long long>(trovate)));
         Combo1->setCurrentIndex(trovate == 0 ? -1 : 0);
         if (trovate == 1) Combo1_Click(0);
         return;
@@ -390,7 +414,11 @@ void TessoDef::aggiungiParole(const ParoleTrovate& parole) {
 bool TessoDef::ricercaLenta() const { return inizioRicerca_.isValid() && inizioRicerca_.elapsed() >= msRicercaLenta; }
 
 void TessoDef::impostaStato(const std::string& testo) {
-    Label5->setText(QString::fromStdString(testo));
+    const QString t = QString::fromStdString(testo);
+    if (t.startsWith("Trov.:"))
+        Label5->annuncia(t, contoDetto(t.mid(6).trimmed().toLongLong()));
+    else
+        Label5->setText(t);
     if (ricercaLenta()) Label5->repaint();
 }
 

@@ -17,6 +17,7 @@
 #include "model/piattaforma.h"
 #include "model/superficie.h"
 #include "qt/area_disegno.h"
+#include "qt/voce.h"
 #include "solving/lessico.h"
 #include "solving/parola_dialogo.h"
 
@@ -122,7 +123,7 @@ private:
     QPushButton* Command3d4;
     QComboBox* ComboModo;  // Maschera, Anagramma, Frammenti, Incroci
     QComboBox* Combo1;
-    QLabel* Label5;
+    Voce* Label5;
     AreaDisegno* Picture1;  // the search's progress bar
     QPushButton* Command3d1;
     QPushButton* Command3d2;
