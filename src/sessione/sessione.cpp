@@ -187,6 +187,11 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
         salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
+    misuraRiassunto();
+    controlli_ = 0;
+    if (!ripresa && nomeProprio(stato_.nomeFile))
+        if (const std::optional<RecordPartita> r = archivio_.partita(stato_.nomeFile); r && r->impronta == impronta_)
+            controlli_ = r->controlli;
     // Pencil guesses come back on the cells that still hold letters.
     matita_.clear();
     for (const Casella& k : salvata.matita)
@@ -287,6 +292,9 @@ void Sessione::azzera() {
     const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, tutte);
     azzeraInserimenti(stato_.cruciverba);
     partita_.azzera(stato_.cruciverba, adesso());
+    if (nomeProprio(percorsoPartita_)) archivio_.nuovoTentativo(percorsoPartita_);
+    controlli_ = 0;
+    misuraRiassunto();
     registraPasso(tutte, prima, "Azzera");
     emit segniCambiati();
     emit tempoCambiato();
@@ -334,10 +342,13 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
     pianificaCopia();
     riprovaArchivio();
     const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
+    misuraRiassunto();
     emit celleCambiate(cambiate);
     if (!giusto) return;
     emit tempoCambiato();
-    emit risolto(partita_.messaggio(stato_.cruciverba, adesso()));
+    // The solve is kept the moment it ends: the statistics count it whatever comes next.
+    scriviArchivio(percorsoPartita_);
+    emit risolto(messaggioVerifica());
 }
 
 void Sessione::impostaModificato(bool modificato) {
@@ -371,8 +382,12 @@ void Sessione::impostaRidotta(bool ridotta) { impostaSosta(Sosta::ridotta, ridot
 
 void Sessione::impostaDialogo(bool aperto) { impostaSosta(Sosta::dialogo, aperto); }
 
+void Sessione::impostaFuori(bool fuori) { impostaSosta(Sosta::fuori, fuori); }
+
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
+    ++controlli_;
+    registraAiuto(Aiuto::controllo, static_cast<int>(caselle.size()));
     emit segniCambiati();
     return sbagliate;
 }
@@ -380,11 +395,32 @@ std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
 void Sessione::rivela(const std::vector<Casella>& caselle) {
     const std::vector<Scrittura> scritture = partita_.rivela(stato_.cruciverba, caselle);
     if (scritture.empty()) return;
+    registraAiuto(Aiuto::rivelazione, static_cast<int>(scritture.size()));
     scrivi(scritture);
     emit segniCambiati();
 }
 
-std::string Sessione::messaggioVerifica() const { return partita_.messaggio(stato_.cruciverba, adesso()); }
+void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
+    if (!aperto() || !nomeProprio(percorsoPartita_)) return;
+    // A help the store could not take is said like any failing write of the player's data.
+    if (!archivio_.registraAiuto(percorsoPartita_, aiuto, tempo(), caselle) && !archivioSospeso_)
+        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() + ": " + archivio_.errore());
+}
+
+void Sessione::misuraRiassunto() {
+    Riassunto r;
+    for (const Casella& k : caselleBianche(stato_.cruciverba)) {
+        ++r.bianche;
+        if (!stato_.cruciverba.cella(k).voce.empty()) ++r.piene;
+    }
+    r.risolto = quadrivo::risolto(stato_.cruciverba);
+    riassunto_ = r;
+}
+
+std::string Sessione::messaggioVerifica() const {
+    return quadrivo::messaggioVerifica(stato_.cruciverba, tempo(), static_cast<long long>(partita_.rivelate().size()),
+                                       controlli_);
+}
 
 void Sessione::conservaPartita() {
     percorsoPartita_ = stato_.nomeFile;
@@ -401,7 +437,7 @@ bool Sessione::scriviArchivio(const std::string& percorso) {
     if (!aperto() || !nomeProprio(percorso)) return true;
     const Partita p = partitaOra();
     if (archivioSospeso_ && archivioSospeso_->percorso != percorso) riprovaArchivio();
-    if (archivio_.scrivi(percorso, impronta_, p)) {
+    if (archivio_.scrivi(percorso, impronta_, p, riassunto_)) {
         if (archivioSospeso_ && archivioSospeso_->percorso == percorso) {
             archivioSospeso_.reset();
             emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
@@ -423,7 +459,9 @@ void Sessione::riprovaArchivio() {
         archivioSospeso_->partita = partitaOra();
         archivioSospeso_->impronta = impronta_;
     }
-    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita)) return;
+    const std::optional<Riassunto> r =
+        aperto() && archivioSospeso_->percorso == percorsoPartita_ ? std::optional(riassunto_) : std::nullopt;
+    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita, r)) return;
     archivioSospeso_.reset();
     emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
 }
