@@ -301,27 +301,39 @@ bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& 
     return t.conferma() || fallito(t.errore());
 }
 
-bool Registro::registraAiuto(const std::string& percorsoCruciverba, Aiuto aiuto, std::int64_t millisecondi,
-                             int caselle) {
+bool Registro::registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
+                             std::int64_t millisecondi, int caselle) {
     errore_.clear();
     const std::string chiave = percorsoAssoluto(percorsoCruciverba);
-    if (chiave.empty()) return fallito("un cruciverba senza nome");
+    if (chiave.empty() || impronta.empty()) return fallito("un cruciverba senza nome");
     if (!apri(true)) return false;
     QSqlDatabase db = QSqlDatabase::database(q(connessione_), false);
     Transazione t(db);
     if (!t.ok()) return fallito(t.errore());
+    const std::int64_t ora = adesso();
     QSqlQuery i(db);
     i.prepare("INSERT INTO aiuti(percorso, tipo, quando, millisecondi, caselle) VALUES(?, ?, ?, ?, ?)");
     i.addBindValue(q(chiave));
     i.addBindValue(static_cast<int>(aiuto));
-    i.addBindValue(static_cast<qlonglong>(adesso()));
+    i.addBindValue(static_cast<qlonglong>(ora));
     i.addBindValue(static_cast<qlonglong>(millisecondi));
     i.addBindValue(caselle);
     if (!esegui(i, errore_)) return false;
     if (aiuto == Aiuto::controllo) {
+        // The first thing done on a puzzle may be a check: its row starts with it.
+        QSqlQuery n(db);
+        n.prepare("INSERT INTO partite(percorso, impronta, dati, millisecondi, iniziata, ultima) VALUES(?, ?, '{}', ?, ?, ?)"
+                  " ON CONFLICT(percorso) DO NOTHING");
+        n.addBindValue(q(chiave));
+        n.addBindValue(q(impronta));
+        n.addBindValue(static_cast<qlonglong>(millisecondi));
+        n.addBindValue(static_cast<qlonglong>(ora));
+        n.addBindValue(static_cast<qlonglong>(ora));
+        if (!esegui(n, errore_)) return false;
         QSqlQuery u(db);
-        u.prepare("UPDATE partite SET controlli = controlli + 1 WHERE percorso = ?");
+        u.prepare("UPDATE partite SET controlli = controlli + 1 WHERE percorso = ? AND impronta = ?");
         u.addBindValue(q(chiave));
+        u.addBindValue(q(impronta));
         if (!esegui(u, errore_)) return false;
     }
     return t.conferma() || fallito(t.errore());

@@ -73,7 +73,8 @@ public:
     bool scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,
                 const std::optional<Riassunto>& riassunto = std::nullopt);
     // A check or a reveal of `caselle` cells at `millisecondi` on the clock.
-    bool registraAiuto(const std::string& percorsoCruciverba, Aiuto aiuto, std::int64_t millisecondi, int caselle);
+    bool registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
+                       std::int64_t millisecondi, int caselle);
     // Azzera Soluzioni: a new attempt, with no help used yet.
     bool nuovoTentativo(const std::string& percorsoCruciverba);
 

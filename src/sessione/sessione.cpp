@@ -403,7 +403,7 @@ void Sessione::rivela(const std::vector<Casella>& caselle) {
 void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
     if (!aperto() || !nomeProprio(percorsoPartita_)) return;
     // A help the store could not take is said like any failing write of the player's data.
-    if (!archivio_.registraAiuto(percorsoPartita_, aiuto, tempo(), caselle) && !archivioSospeso_)
+    if (!archivio_.registraAiuto(percorsoPartita_, impronta_, aiuto, tempo(), caselle) && !archivioSospeso_)
         emit avviso("Impossibile scrivere " + archivio_.percorsoFile() + ": " + archivio_.errore());
 }
 

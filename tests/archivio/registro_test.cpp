@@ -78,8 +78,8 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     Registro r(t.percorso(), [&] { return ora; });
     ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1000), Riassunto{10, 3, false}));
     ora = 200;
-    ASSERT_TRUE(r.registraAiuto("/a.trmo", Aiuto::controllo, 1500, 5));
-    ASSERT_TRUE(r.registraAiuto("/a.trmo", Aiuto::controllo, 1700, 1));
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1500, 5));
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1700, 1));
     ora = 300;
     ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true}));
     ora = 400;
@@ -107,6 +107,18 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     // Another solution under the same name is another puzzle.
     ASSERT_TRUE(r.scrivi("/a.trmo", "nuova", partitaDi(5), Riassunto{4, 0, false}));
     EXPECT_EQ(r.partita("/a.trmo")->iniziata, 400);
+}
+
+TEST(Registro, ACheckBeforeAnythingWasKeptStartsTheRow) {
+    CartellaTemporanea t;
+    Registro r(t.percorso(), [] { return 50; });
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 700, 3));
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::rivelazione, 800, 1));
+    const auto a = r.partita("/a.trmo");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->controlli, 1);
+    EXPECT_EQ(a->iniziata, 50);
+    EXPECT_EQ(a->partita, partitaDi(700));
 }
 
 TEST(Registro, FieldsTheRecordDoesNotKnowTravelInItsText) {
