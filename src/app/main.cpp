@@ -62,6 +62,10 @@ int rispostaSenzaFinestra(int argc, char** argv) {
         QCoreApplication::setApplicationName("Quadrivo");
         return quadrivo::statisticheDaRigaDiComando(argv[2]);
     }
+    if (opzione == "--statistiche") {
+        std::fprintf(stderr, "quadrivo: --statistiche vuole il nome del file CSV da scrivere\n\n%s", testoUso);
+        return 2;
+    }
     // A file whose name begins with "-" still opens; anything else that looks like an option
     // is a mistake the player should hear of.
     std::error_code e;
