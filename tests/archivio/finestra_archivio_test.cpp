@@ -1,0 +1,129 @@
+// The Archivio window: the index fills the table in the background, a file that does not open
+// is listed with its reason, the search box filters, Enter opens, the statistics show, and the
+// main window's clock stops while another program has the keyboard.
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QtTest>
+
+#include "dialogs/gui/finestra_archivio.h"
+#include "mainwindow/gui/form1.h"
+#include "qt/piattaforma_qt.h"
+#include "supporto/finestre.h"
+#include "supporto/schema.h"
+#include <filesystem>
+
+using namespace quadrivo;
+
+namespace {
+
+const std::vector<std::string> soluzione = {"CASA", "A#LE", "REMO"};
+
+QStringList titoliVisibili(FinestraArchivio& f) {
+    QStringList t;
+    const QAbstractItemModel* m = f.tabella()->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        t << QFileInfo(m->index(r, ModelloLibreria::titolo).data(Qt::ToolTipRole).toString().section('\n', 0, 0))
+                 .completeBaseName();
+    t.sort();
+    return t;
+}
+
+}  // namespace
+
+class ProvaArchivio : public QObject {
+    Q_OBJECT
+private slots:
+    void indexesShowsFiltersAndOpens() {
+        prova::CartellaTemporanea dati, cartella;
+        cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione));
+        std::filesystem::create_directories(cartella.percorso("sotto"));
+        cartella.scrivi("sotto/due.trmo", prova::fileTrmo(soluzione, soluzione));
+        cartella.scrivi("rotto.ipuz", "{ non json");
+        FinestraArchivio f(dati.percorso(), {cartella.percorso()}, {});
+        QSignalSpy fatto(&f, &FinestraArchivio::indiceAggiornato);
+        f.show();
+        QVERIFY(fatto.wait(10000));
+        QCOMPARE(f.modello().rowCount(), 3);
+        QCOMPARE(titoliVisibili(f), (QStringList{"due", "rotto", "uno"}));
+        QCOMPARE(f.findChild<QLabel*>("esitoIndice")->text(), QString("3 cruciverba, 1 non si aprono (il motivo è nella colonna Stato)."));
+        QVERIFY(!f.findChild<QProgressBar*>("avanzamento")->isVisible());
+
+        // Status words and sizes filter; all words must match.
+        auto* cerca = f.findChild<QLineEdit*>("cerca");
+        const std::vector<std::pair<QString, QStringList>> casi = {
+            {"risolto", {"due"}}, {"nuovo", {"uno"}}, {"errore", {"rotto"}}, {"4x3", {"due", "uno"}},
+            {"4x3 nuovo", {"uno"}}, {"UNO", {"uno"}}, {"sotto", {"due"}}, {"niente", {}}, {"", {"due", "rotto", "uno"}}};
+        for (const auto& [testo, attesi] : casi) {
+            cerca->setText(testo);
+            QCOMPARE(titoliVisibili(f), attesi);
+        }
+        cerca->setText("errore");
+        const QString stato = f.tabella()->model()->index(0, ModelloLibreria::stato).data().toString();
+        QVERIFY2(stato.startsWith("Non si apre: "), qPrintable(stato));
+
+        // Enter on a row opens its puzzle.
+        cerca->setText("risolto");
+        QSignalSpy apri(&f, &FinestraArchivio::apri);
+        f.tabella()->setFocus();
+        f.tabella()->setCurrentIndex(f.tabella()->model()->index(0, ModelloLibreria::titolo));
+        QTest::keyClick(f.tabella(), Qt::Key_Return);
+        QCOMPARE(apri.size(), 1);
+        QCOMPARE(QString::fromStdString(apri[0][0].value<std::string>()),
+                 QString::fromStdString(cartella.percorso("sotto/due.trmo")));
+
+        // A real table to the screen reader, with its column names.
+        QAccessibleInterface* tabella = QAccessible::queryAccessibleInterface(f.tabella());
+        QVERIFY(tabella && tabella->tableInterface());
+        QCOMPARE(tabella->tableInterface()->columnCount(), static_cast<int>(ModelloLibreria::numeroColonne));
+        QCOMPARE(f.tabella()->model()->headerData(ModelloLibreria::stato, Qt::Horizontal).toString(), QString("Stato"));
+
+        // A second pass reads nothing that did not change.
+        fatto.clear();
+        f.aggiorna();
+        QVERIFY(fatto.wait(10000));
+        QCOMPARE(f.modello().rowCount(), 3);
+    }
+
+    void exportsTheCsv() {
+        prova::CartellaTemporanea dati, cartella;
+        cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione));
+        FinestraArchivio f(dati.percorso(), {cartella.percorso()}, {});
+        QSignalSpy fatto(&f, &FinestraArchivio::indiceAggiornato);
+        QVERIFY(fatto.wait(10000));
+        const std::string csv = dati.percorso("stat.csv");
+        QCOMPARE(QString::fromStdString(f.esporta(csv)), QString());
+        QVERIFY(QString::fromStdString(dati.leggi("stat.csv")).contains("/uno.trmo,Prova,trmo,cruciverba,4,3,nuovo,0,0,0,\r\n"));
+        // A folder at the name: told, nothing crashes.
+        std::filesystem::create_directories(dati.percorso("cartella.csv"));
+        QVERIFY(!f.esporta(dati.percorso("cartella.csv")).empty());
+    }
+
+    void theClockStopsWhileAnotherProgramIsActive() {
+        prova::BancoFinestra<> banco("");
+        QVERIFY(banco.apri(prova::fileTrmo(soluzione)));
+        Form1& finestra = *banco.f;
+        QApplication::setActiveWindow(&finestra);
+        QTRY_VERIFY(finestra.isActiveWindow());
+        QVERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        // Another program takes the keyboard: no window of ours is active.
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        QApplication::setActiveWindow(&finestra);
+        QTRY_VERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        // The option off: the clock runs whatever window is active.
+        QAction* opzione = finestra.findChild<QAction*>("MenuPausaFuori");
+        QVERIFY(opzione && opzione->isChecked());
+        opzione->setChecked(false);
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!finestra.isActiveWindow());
+        QVERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        opzione->setChecked(true);
+    }
+};
+
+QTEST_MAIN(ProvaArchivio)
+#include "finestra_archivio_test.moc"
