@@ -97,7 +97,7 @@ RecordPartita recordDa(const QSqlQuery& r) {
     p.partita.millisecondi = r.value(3).toLongLong();
     p.controlli = r.value(4).toInt();
     p.rivelazioni = r.value(5).toInt();
-    p.riassunto = {r.value(6).toInt(), r.value(7).toInt(), r.value(8).toBool()};
+    p.riassunto = {r.value(6).toInt(), r.value(7).toInt(), r.value(8).toBool(), p.controlli};
     p.aiutata = r.value(9).toBool();
     p.iniziata = r.value(10).toLongLong();
     p.risolta = r.value(11).toLongLong();
@@ -278,6 +278,7 @@ bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& 
     n.partita = partita;
     n.rivelazioni = static_cast<int>(partita.rivelate.size());
     if (riassunto) {
+        n.controlli = riassunto->controlli;
         if (riassunto->risolto && !n.riassunto.risolto) {
             n.risolta = ora;
             n.aiutata = n.controlli > 0 || n.rivelazioni > 0;
@@ -310,32 +311,14 @@ bool Registro::registraAiuto(const std::string& percorsoCruciverba, const std::s
     QSqlDatabase db = QSqlDatabase::database(q(connessione_), false);
     Transazione t(db);
     if (!t.ok()) return fallito(t.errore());
-    const std::int64_t ora = adesso();
     QSqlQuery i(db);
     i.prepare("INSERT INTO aiuti(percorso, tipo, quando, millisecondi, caselle) VALUES(?, ?, ?, ?, ?)");
     i.addBindValue(q(chiave));
     i.addBindValue(static_cast<int>(aiuto));
-    i.addBindValue(static_cast<qlonglong>(ora));
+    i.addBindValue(static_cast<qlonglong>(adesso()));
     i.addBindValue(static_cast<qlonglong>(millisecondi));
     i.addBindValue(caselle);
     if (!esegui(i, errore_)) return false;
-    if (aiuto == Aiuto::controllo) {
-        // The first thing done on a puzzle may be a check: its row starts with it.
-        QSqlQuery n(db);
-        n.prepare("INSERT INTO partite(percorso, impronta, dati, millisecondi, iniziata, ultima) VALUES(?, ?, '{}', ?, ?, ?)"
-                  " ON CONFLICT(percorso) DO NOTHING");
-        n.addBindValue(q(chiave));
-        n.addBindValue(q(impronta));
-        n.addBindValue(static_cast<qlonglong>(millisecondi));
-        n.addBindValue(static_cast<qlonglong>(ora));
-        n.addBindValue(static_cast<qlonglong>(ora));
-        if (!esegui(n, errore_)) return false;
-        QSqlQuery u(db);
-        u.prepare("UPDATE partite SET controlli = controlli + 1 WHERE percorso = ? AND impronta = ?");
-        u.addBindValue(q(chiave));
-        u.addBindValue(q(impronta));
-        if (!esegui(u, errore_)) return false;
-    }
     return t.conferma() || fallito(t.errore());
 }
 

@@ -22,6 +22,7 @@ struct Riassunto {
     int bianche = 0;  // white cells
     int piene = 0;    // of them, holding letters
     bool risolto = false;
+    int controlli = 0;  // checks in this attempt
     friend bool operator==(const Riassunto&, const Riassunto&) = default;
 };
 
@@ -32,7 +33,7 @@ enum class Aiuto { controllo = 1, rivelazione = 2 };
 struct RecordPartita {
     std::string percorso, impronta;
     Partita partita;
-    int controlli = 0;     // checks in this attempt
+    int controlli = 0;     // checks in this attempt, as last kept
     int rivelazioni = 0;   // revealed cells in this attempt
     Riassunto riassunto;
     std::int64_t iniziata = 0, risolta = 0, ultima = 0;
@@ -72,7 +73,8 @@ public:
     // before is lost then).
     bool scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,
                 const std::optional<Riassunto>& riassunto = std::nullopt);
-    // A check or a reveal of `caselle` cells at `millisecondi` on the clock.
+    // A check or a reveal of `caselle` cells at `millisecondi` on the clock, for the history; the
+    // solve's own count goes with the solve (Riassunto::controlli), kept or dropped with it.
     bool registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
                        std::int64_t millisecondi, int caselle);
     // Azzera Soluzioni: a new attempt, with no help used yet.

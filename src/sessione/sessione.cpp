@@ -187,11 +187,12 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
         salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
-    misuraRiassunto();
+    // The checks of the kept solve continue with it.
     controlli_ = 0;
     if (!ripresa && nomeProprio(stato_.nomeFile))
         if (const std::optional<RecordPartita> r = archivio_.partita(stato_.nomeFile); r && r->impronta == impronta_)
             controlli_ = r->controlli;
+    misuraRiassunto();
     // Pencil guesses come back on the cells that still hold letters.
     matita_.clear();
     for (const Casella& k : salvata.matita)
@@ -346,8 +347,6 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
     emit celleCambiate(cambiate);
     if (!giusto) return;
     emit tempoCambiato();
-    // The solve is kept the moment it ends: the statistics count it whatever comes next.
-    scriviArchivio(percorsoPartita_);
     emit risolto(messaggioVerifica());
 }
 
@@ -387,6 +386,7 @@ void Sessione::impostaFuori(bool fuori) { impostaSosta(Sosta::fuori, fuori); }
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
     ++controlli_;
+    riassunto_.controlli = static_cast<int>(controlli_);
     registraAiuto(Aiuto::controllo, static_cast<int>(caselle.size()));
     emit segniCambiati();
     return sbagliate;
@@ -414,6 +414,7 @@ void Sessione::misuraRiassunto() {
         if (!stato_.cruciverba.cella(k).voce.empty()) ++r.piene;
     }
     r.risolto = quadrivo::risolto(stato_.cruciverba);
+    r.controlli = static_cast<int>(controlli_);
     riassunto_ = r;
 }
 

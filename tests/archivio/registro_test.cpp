@@ -81,9 +81,9 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1500, 5));
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1700, 1));
     ora = 300;
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
     ora = 400;
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
     auto a = r.partita("/a.trmo");
     ASSERT_TRUE(a);
     EXPECT_EQ(a->iniziata, 100);
@@ -109,16 +109,18 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     EXPECT_EQ(r.partita("/a.trmo")->iniziata, 400);
 }
 
-TEST(Registro, ACheckBeforeAnythingWasKeptStartsTheRow) {
+// The help is history: a solve dropped with its answers does not take it along.
+TEST(Registro, HelpIsKeptAsHistoryApartFromTheSolve) {
     CartellaTemporanea t;
     Registro r(t.percorso(), [] { return 50; });
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 700, 3));
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::rivelazione, 800, 1));
-    const auto a = r.partita("/a.trmo");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->controlli, 1);
-    EXPECT_EQ(a->iniziata, 50);
-    EXPECT_EQ(a->partita, partitaDi(700));
+    EXPECT_FALSE(r.partita("/a.trmo"));
+    const auto aiuti = r.aiuti();
+    ASSERT_EQ(aiuti.size(), 2u);
+    EXPECT_EQ(aiuti[1].aiuto, Aiuto::rivelazione);
+    EXPECT_EQ(aiuti[1].quando, 50);
+    EXPECT_EQ(aiuti[1].millisecondi, 800);
 }
 
 TEST(Registro, FieldsTheRecordDoesNotKnowTravelInItsText) {

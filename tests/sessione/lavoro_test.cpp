@@ -548,7 +548,9 @@ TEST_F(Giocatore, AwayTimeIsLeftOutAndTheHelpIsKeptAndTold) {
     EXPECT_EQ(aiuti[0].millisecondi, 1000);
     EXPECT_EQ(aiuti[1].aiuto, Aiuto::rivelazione);
     EXPECT_EQ(aiuti[1].millisecondi, 5000);
-    // Kept the moment it came right, with its help.
+    // Kept with the answers, with its help.
+    EXPECT_FALSE(r.partita(percorso));
+    ASSERT_TRUE(sessione->salva());
     const auto record = r.partita(percorso);
     ASSERT_TRUE(record);
     EXPECT_TRUE(record->riassunto.risolto);
