@@ -402,9 +402,12 @@ void Sessione::rivela(const std::vector<Casella>& caselle) {
 
 void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
     if (!aperto() || !nomeProprio(percorsoPartita_)) return;
-    // A help the store could not take is said like any failing write of the player's data.
-    if (!archivio_.registraAiuto(percorsoPartita_, impronta_, aiuto, tempo(), caselle) && !archivioSospeso_)
+    // A help the store could not take is said once, like any failing write of the player's data;
+    // the solve's own count still goes with the solve.
+    const bool scritto = archivio_.registraAiuto(percorsoPartita_, impronta_, aiuto, tempo(), caselle);
+    if (!scritto && !aiutoNonScritto_ && !archivioSospeso_)
         emit avviso("Impossibile scrivere " + archivio_.percorsoFile() + ": " + archivio_.errore());
+    aiutoNonScritto_ = !scritto;
 }
 
 void Sessione::misuraRiassunto() {

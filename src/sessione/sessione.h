@@ -216,6 +216,7 @@ private:
     std::optional<ArchivioSospeso> archivioSospeso_;
     Riassunto riassunto_;
     long long controlli_ = 0;  // checks in this attempt
+    bool aiutoNonScritto_ = false;  // the last check or reveal could not go to the store (said)
 };
 
 }  // namespace quadrivo
