@@ -102,6 +102,35 @@ private slots:
         QVERIFY(!f.esporta(dati.percorso("cartella.csv")).empty());
     }
 
+    // The pictures are drawn from the numbers: today's square takes its colour, a month its bar.
+    void thePicturesShowTheDaysAndTheMonths() {
+        const std::int64_t oggi = QDate(2026, 3, 11).toJulianDay();  // a Wednesday
+        Statistiche st;
+        st.calendario[oggi] = {1, 0, 0};
+        st.calendario[oggi - 1] = {0, 0, 2};
+        CalendarioAnno calendario;
+        calendario.resize(53 * 12 + 40, 7 * 12 + 40);
+        calendario.imposta(st, oggi);
+        const QImage c = calendario.grab().toImage();
+        // Columns are weeks from Monday: today is the third row of the last column.
+        const int lato = 12;
+        const QPoint quadrato(30 + 52 * lato + 4, 20 + 2 * lato + 4), ieri(30 + 52 * lato + 4, 20 + lato + 4);
+        QCOMPARE(c.pixelColor(quadrato), QColor(30, 140, 60));
+        QCOMPARE(c.pixelColor(ieri), QColor(230, 160, 40));
+        QCOMPARE(c.pixelColor(QPoint(30 + 4, 20 + 4)), QColor(225, 225, 225));
+
+        GraficoTempi grafico;
+        grafico.resize(400, 200);
+        grafico.imposta({{2026, 1, 3, 60000}, {2026, 2, 1, 120000}});
+        const QImage g = grafico.grab().toImage();
+        // The longer month's bar reaches the top; the shorter one half of it.
+        const int basso = 200 - 22, alto = 18, passo = (400 - 50 - 10) / 2;
+        QCOMPARE(g.pixelColor(50 + 4 + passo + 5, alto + 2), QColor(30, 140, 60));
+        QVERIFY(g.pixelColor(50 + 4 + 5, alto + 2) != QColor(30, 140, 60));
+        QCOMPARE(g.pixelColor(50 + 4 + 5, basso - (basso - alto) / 2 + 2), QColor(30, 140, 60));
+        QVERIFY(grafico.accessibleDescription().contains("2/2026: 2:00"));
+    }
+
     void theClockStopsWhileAnotherProgramIsActive() {
         prova::BancoFinestra<> banco("");
         QVERIFY(banco.apri(prova::fileTrmo(soluzione)));
