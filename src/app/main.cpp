@@ -13,6 +13,7 @@
 #include <string>
 #include <system_error>
 
+#include "dialogs/libreria.h"
 #include "dialogs/periferia.h"
 #include "dialogs/scelta_carattere.h"
 #include "mainwindow/finestra.h"
@@ -24,21 +25,55 @@
 
 namespace {
 
-// --help and --version are answered before any window exists: they need no display.
-bool rispostaSenzaFinestra(int argc, char** argv) {
-    if (argc != 2) return false;
+constexpr const char* testoUso =
+    "Uso: quadrivo [CRUCIVERBA]\n"
+    "     quadrivo --statistiche FILE.csv\n"
+    "Risolve cruciverba sullo schermo: apre CRUCIVERBA, se indicato.\n\n"
+    "  -h, --help                 mostra questo aiuto ed esce\n"
+    "  -v, --version              mostra la versione ed esce\n"
+    "  --statistiche FILE.csv     scrive in FILE.csv (\"-\": sull'uscita) una riga per ogni\n"
+    "                             cruciverba dell'archivio, con stato, tempo e aiuti, ed esce\n\n"
+    "I tasti della soluzione sono nell'aiuto del programma (F1).\n";
+
+// Qt's own options, which QApplication takes out of the command line (those with a value first).
+bool opzioneQt(const std::string& o) {
+    for (const char* n : {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+                          "-qwindowtitle", "-qwindowicon", "-style", "-stylesheet", "-session", "-display", "-name",
+                          "-geometry", "-title", "-reverse", "-widgetcount", "-nograb", "-dograb", "-qmljsdebugger"})
+        if (o == n || o.rfind(std::string(n) + "=", 0) == 0) return true;
+    return false;
+}
+
+// The options are answered before any window exists: they need no display. -1 when the
+// window is to be shown; otherwise the exit status.
+int rispostaSenzaFinestra(int argc, char** argv) {
+    if (argc < 2) return -1;
     const std::string opzione = argv[1];
-    if (opzione == "--version" || opzione == "-v") {
+    if (argc == 2 && (opzione == "--version" || opzione == "-v")) {
         std::printf("%s\n", quadrivo::testoVersione().c_str());
-        return true;
+        return 0;
     }
-    if (opzione != "--help" && opzione != "-h") return false;
-    std::printf("Uso: quadrivo [CRUCIVERBA]\n"
-                "Risolve cruciverba sullo schermo: apre CRUCIVERBA, se indicato.\n\n"
-                "  -h, --help     mostra questo aiuto ed esce\n"
-                "  -v, --version  mostra la versione ed esce\n\n"
-                "I tasti della soluzione sono nell'aiuto del programma (F1).\n");
-    return true;
+    if (argc == 2 && (opzione == "--help" || opzione == "-h")) {
+        std::printf("%s", testoUso);
+        return 0;
+    }
+    if (opzione == "--statistiche" && argc == 3) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName("Quadrivo");
+        return quadrivo::statisticheDaRigaDiComando(argv[2]);
+    }
+    if (opzione == "--statistiche") {
+        std::fprintf(stderr, "quadrivo: --statistiche vuole il nome del file CSV da scrivere\n\n%s", testoUso);
+        return 2;
+    }
+    // A file whose name begins with "-" still opens; anything else that looks like an option
+    // is a mistake the player should hear of.
+    std::error_code e;
+    if (opzione.size() > 1 && opzione[0] == '-' && !opzioneQt(opzione) && !std::filesystem::exists(opzione, e)) {
+        std::fprintf(stderr, "quadrivo: opzione non riconosciuta: %s\n\n%s", opzione.c_str(), testoUso);
+        return 2;
+    }
+    return -1;
 }
 
 // The write end of the pipe a signal handler may use: the handler only writes one byte, the
@@ -53,7 +88,7 @@ void alSegnale(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (rispostaSenzaFinestra(argc, argv)) return 0;
+    if (const int esito = rispostaSenzaFinestra(argc, argv); esito >= 0) return esito;
     // Taken before anything else: the window later moves into the program folder.
     std::error_code errore;
     const std::string cartellaAvvio = std::filesystem::current_path(errore).native();

@@ -228,6 +228,11 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
     if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
         salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(stato_.cruciverba, salvata, adesso());
+    // The checks of the kept solve continue with it.
+    controlli_ = 0;
+    if (!ripresa && nomeProprio(stato_.nomeFile))
+        if (const std::optional<RecordPartita> r = archivio_.partita(stato_.nomeFile); r && r->impronta == impronta_)
+            controlli_ = r->controlli;
     // Pencil guesses come back into the cells the file left empty (files never hold them).
     matita_.clear();
     for (const auto& [k, lettere] : salvata.lettereMatita)
@@ -239,6 +244,7 @@ void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
         if (!salvata.lettereMatita.contains(k) && stato_.cruciverba.bianca(k.colonna, k.riga) &&
             !stato_.cruciverba.cella(k).voce.empty())
             stato_.cruciverba.cella(k).matita = true, matita_[k] = stato_.cruciverba.cella(k).voce;
+    misuraRiassunto();
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
     stato_.grigliaAttiva = 1;
@@ -342,6 +348,9 @@ void Sessione::azzera() {
     const FotoPartita primaPartita = partita_.foto(adesso());
     azzeraInserimenti(stato_.cruciverba);
     partita_.azzera(stato_.cruciverba, adesso());
+    if (nomeProprio(percorsoPartita_)) archivio_.nuovoTentativo(percorsoPartita_);
+    controlli_ = 0;
+    misuraRiassunto();
     // A step even on an empty grid: the clock it set back to zero comes back with Annulla.
     registraPasso(tutte, prima, primaPartita, "Azzera", true);
     emit segniCambiati();
@@ -401,10 +410,11 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate, bool giusto) {
     aggiornaModificato();
     pianificaCopia();
     riprovaArchivio();
+    misuraRiassunto();
     emit celleCambiate(cambiate);
     if (!giusto) return;
     emit tempoCambiato();
-    emit risolto(partita_.messaggio(stato_.cruciverba, adesso()));
+    emit risolto(messaggioVerifica());
 }
 
 void Sessione::impostaModificato(bool modificato) {
@@ -438,9 +448,14 @@ void Sessione::impostaRidotta(bool ridotta) { impostaSosta(Sosta::ridotta, ridot
 
 void Sessione::impostaDialogo(bool aperto) { impostaSosta(Sosta::dialogo, aperto); }
 
+void Sessione::impostaFuori(bool fuori) { impostaSosta(Sosta::fuori, fuori); }
+
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     const FotoPartita prima = partita_.foto(adesso());
     std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
+    ++controlli_;
+    riassunto_.controlli = static_cast<int>(controlli_);
+    registraAiuto(Aiuto::controllo, static_cast<int>(caselle.size()));
     const FotoPartita dopo = partita_.foto(adesso());
     // New marks are a step of their own: Annulla takes them off.
     if (!prima.stessiSegni(dopo)) {
@@ -456,6 +471,7 @@ void Sessione::rivela(const std::vector<Casella>& caselle) {
     const FotoPartita prima = partita_.foto(adesso());
     const std::vector<Scrittura> scritture = partita_.rivela(stato_.cruciverba, caselle);
     if (scritture.empty()) return;
+    registraAiuto(Aiuto::rivelazione, static_cast<int>(scritture.size()));
     scrivi(scritture, prima, "Rivela");
     emit segniCambiati();
 }
@@ -476,7 +492,31 @@ std::string Sessione::sblocca(const std::string& codice) {
     return {};
 }
 
-std::string Sessione::messaggioVerifica() const { return partita_.messaggio(stato_.cruciverba, adesso()); }
+void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
+    if (!aperto() || !nomeProprio(percorsoPartita_)) return;
+    // A help the store could not take is said once, like any failing write of the player's data;
+    // the solve's own count still goes with the solve.
+    const bool scritto = archivio_.registraAiuto(percorsoPartita_, impronta_, aiuto, tempo(), caselle);
+    if (!scritto && !aiutoNonScritto_ && !archivioSospeso_)
+        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() + ": " + archivio_.errore());
+    aiutoNonScritto_ = !scritto;
+}
+
+void Sessione::misuraRiassunto() {
+    Riassunto r;
+    for (const Casella& k : caselleBianche(stato_.cruciverba)) {
+        ++r.bianche;
+        if (!stato_.cruciverba.cella(k).voce.empty()) ++r.piene;
+    }
+    r.risolto = quadrivo::risolto(stato_.cruciverba);
+    r.controlli = static_cast<int>(controlli_);
+    riassunto_ = r;
+}
+
+std::string Sessione::messaggioVerifica() const {
+    return quadrivo::messaggioVerifica(stato_.cruciverba, tempo(), static_cast<long long>(partita_.rivelate().size()),
+                                       controlli_);
+}
 
 void Sessione::conservaPartita() {
     percorsoPartita_ = stato_.nomeFile;
@@ -494,7 +534,7 @@ bool Sessione::scriviArchivio(const std::string& percorso) {
     if (!aperto() || !nomeProprio(percorso)) return true;
     const Partita p = partitaOra();
     if (archivioSospeso_ && archivioSospeso_->percorso != percorso) riprovaArchivio();
-    if (archivio_.scrivi(percorso, impronta_, p)) {
+    if (archivio_.scrivi(percorso, impronta_, p, riassunto_)) {
         if (archivioSospeso_ && archivioSospeso_->percorso == percorso) {
             archivioSospeso_.reset();
             emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
@@ -516,7 +556,9 @@ void Sessione::riprovaArchivio() {
         archivioSospeso_->partita = partitaOra();
         archivioSospeso_->impronta = impronta_;
     }
-    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita)) return;
+    const std::optional<Riassunto> r =
+        aperto() && archivioSospeso_->percorso == percorsoPartita_ ? std::optional(riassunto_) : std::nullopt;
+    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita, r)) return;
     archivioSospeso_.reset();
     emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/piattaforma.h"
+#include "archivio/registro.h"
 #include "model/stato.h"
 #include "sessione/apertura.h"
 #include "sessione/lavoro.h"
@@ -114,7 +115,7 @@ public:
 
     // ---- Checks, reveals, the clock.
     const PartitaInCorso& partita() const { return partita_; }
-    const ArchivioPartite& archivio() const { return archivio_; }
+    Registro& archivio() { return archivio_; }
     std::int64_t adesso() const { return piattaforma_.millisecondi(); }
     std::int64_t tempo() const { return partita_.cronometro().trascorsi(adesso()); }
     bool inPausa() const { return aperto() && partita_.cronometro().sospeso(Sosta::pausa); }
@@ -123,6 +124,8 @@ public:
     void impostaRidotta(bool ridotta);
     // A dialog that holds the window stops the clock until it goes.
     void impostaDialogo(bool aperto);
+    // The window lost the keyboard to another program's, or got it back.
+    void impostaFuori(bool fuori);
     // The wrong cells among `caselle`, now marked.
     std::vector<Casella> controlla(const std::vector<Casella>& caselle);
     // Writes the solution into `caselle`, counted as revealed.
@@ -210,10 +213,14 @@ private:
     void aggiornaModificato();
     void pianificaCopia();
     bool scriviArchivio(const std::string& percorso);
+    // Checks and reveals go to the store with the clock's time.
+    void registraAiuto(Aiuto aiuto, int caselle);
+    // How much of the grid is filled, measured after every change: what the library shows.
+    void misuraRiassunto();
 
     Stato& stato_;
     Piattaforma& piattaforma_;
-    ArchivioPartite archivio_;
+    Registro archivio_;
     QUndoStack storia_;
     void impostaSosta(Sosta sosta, bool attiva);
     // Changed in ways the history does not hold (recovered answers, a word dialog's Annulla).
@@ -240,6 +247,9 @@ private:
         Partita partita;
     };
     std::optional<ArchivioSospeso> archivioSospeso_;
+    Riassunto riassunto_;
+    long long controlli_ = 0;  // checks in this attempt
+    bool aiutoNonScritto_ = false;  // the last check or reveal could not go to the store (said)
 };
 
 }  // namespace quadrivo

@@ -13,6 +13,7 @@ enum class Sosta : unsigned {
     ridotta = 4,      // the window is minimised
     risolto = 8,      // the grid is right
     dialogo = 16,     // a dialog holds the window: the grid cannot be played
+    fuori = 32,       // another window has the keyboard (when the player wants it so)
 };
 
 class Cronometro {

@@ -1,5 +1,7 @@
 #include "solving/verifica.h"
 
+#include <vector>
+
 #include "solving/controllo.h"
 
 namespace quadrivo {
@@ -53,7 +55,7 @@ bool Completamento::controlla(const Cruciverba& s) {
     return true;
 }
 
-std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate) {
+std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate, long long controlli) {
     const long long secondi = millisecondi > 0 ? millisecondi / 1000 : 0;
     // "1 minuto", "1 secondo": the singular for one, the plural for every other count, 0 too.
     const auto quanti = [](long long n, const char* uno, const char* molti) {
@@ -61,18 +63,24 @@ std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate) {
     };
     std::string testo = "Bravo! hai risolto il cruciverba in " + quanti(secondi / 60, "minuto", "minuti") + " e " +
                         quanti(secondi % 60, "secondo", "secondi");
-    if (rivelate == 1) testo += " (1 lettera rivelata)";
-    if (rivelate > 1) testo += " (" + std::to_string(rivelate) + " lettere rivelate)";
+    std::vector<std::string> aiuti;
+    if (controlli == 1) aiuti.push_back("1 controllo");
+    if (controlli > 1) aiuti.push_back(std::to_string(controlli) + " controlli");
+    if (rivelate == 1) aiuti.push_back("1 lettera rivelata");
+    if (rivelate > 1) aiuti.push_back(std::to_string(rivelate) + " lettere rivelate");
+    for (size_t i = 0; i < aiuti.size(); ++i) testo += (i == 0 ? " (" : ", ") + aiuti[i];
+    if (!aiuti.empty()) testo += ")";
     return testo;
 }
 
-std::string messaggioVerifica(const Cruciverba& s, std::int64_t millisecondi, long long rivelate) {
+std::string messaggioVerifica(const Cruciverba& s, std::int64_t millisecondi, long long rivelate,
+                              long long controlli) {
     // Only a grid really right is congratulated: one without a solution is never.
     if (!schemaGiusto(s)) return messaggioControllo(s);
     // No praise for a grid the program filled in: say what happened instead.
     if (const auto bianche = static_cast<long long>(caselleBianche(s).size()); rivelate > 0 && rivelate >= bianche)
         return "Soluzione completa: tutte le " + std::to_string(bianche) + " lettere sono state rivelate.";
-    return messaggioRisolto(millisecondi, rivelate);
+    return messaggioRisolto(millisecondi, rivelate, controlli);
 }
 
 }  // namespace quadrivo

@@ -58,11 +58,12 @@ private:
     bool notato_ = false;
 };
 
-// The congratulation with the solving clock's time and the revealed count:
-// "Bravo! hai risolto il cruciverba in 62 minuti e 5 secondi (3 lettere rivelate)".
-std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate);
+// The congratulation with the solving clock's time and the help used:
+// "Bravo! hai risolto il cruciverba in 62 minuti e 5 secondi (2 controlli, 3 lettere rivelate)".
+std::string messaggioRisolto(std::int64_t millisecondi, long long rivelate, long long controlli = 0);
 // Controlla Soluzioni with the solving clock: the usual report while letters are wrong or
 // missing, a plain statement when every letter was revealed, otherwise messaggioRisolto.
-std::string messaggioVerifica(const Cruciverba& cruciverba, std::int64_t millisecondi, long long rivelate);
+std::string messaggioVerifica(const Cruciverba& cruciverba, std::int64_t millisecondi, long long rivelate,
+                              long long controlli = 0);
 
 }  // namespace quadrivo

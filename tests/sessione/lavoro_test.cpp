@@ -737,7 +737,44 @@ TEST_F(Giocatore, ThePlayersDataFailingIsToldOnceKeptAndWrittenAtTheNextChange) 
     digita("S", 3);
     EXPECT_EQ(avvisi.size(), 2);
     ASSERT_TRUE(esisteFile(archivio));
-    EXPECT_EQ(leggiArchivio(*leggiFile(archivio)).at(0).partita.millisecondi, 5000);
+    EXPECT_EQ(Registro(t.percorso("dati")).partite().at(0).partita.millisecondi, 5000);
+}
+
+// The honest clock: away from the window it stands still; checks and reveals are kept with the
+// time they came at, and the congratulation says what help there was.
+TEST_F(Giocatore, AwayTimeIsLeftOutAndTheHelpIsKeptAndTold) {
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    QSignalSpy risolto(sessione.get(), &Sessione::risolto);
+    p.ms = 1000;
+    sessione->controlla({{1, 1}});
+    p.ms = 2000;
+    sessione->impostaFuori(true);
+    p.ms = 60000;
+    EXPECT_EQ(sessione->tempo(), 2000);
+    sessione->impostaFuori(false);
+    p.ms = 63000;
+    sessione->rivela({{1, 1}});
+    sessione->scrivi({{2, 1, "A"}, {3, 1, "S"}, {4, 1, "A"}, {1, 2, "A"}, {3, 2, "R"}, {4, 2, "E"}});
+    ASSERT_EQ(risolto.size(), 1);
+    EXPECT_EQ(risolto[0][0].value<std::string>(),
+              "Bravo! hai risolto il cruciverba in 0 minuti e 5 secondi (1 controllo, 1 lettera rivelata)");
+    Registro r(t.percorso("dati"));
+    const auto aiuti = r.aiuti();
+    ASSERT_EQ(aiuti.size(), 2u);
+    EXPECT_EQ(aiuti[0].aiuto, Aiuto::controllo);
+    EXPECT_EQ(aiuti[0].millisecondi, 1000);
+    EXPECT_EQ(aiuti[1].aiuto, Aiuto::rivelazione);
+    EXPECT_EQ(aiuti[1].millisecondi, 5000);
+    // Kept with the answers, with its help.
+    EXPECT_FALSE(r.partita(percorso));
+    ASSERT_TRUE(sessione->salva());
+    const auto record = r.partita(percorso);
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(record->riassunto.risolto);
+    EXPECT_TRUE(record->aiutata);
+    EXPECT_EQ(record->controlli, 1);
+    EXPECT_EQ(record->partita.millisecondi, 5000);
 }
 
 // The clock goes with the answers: Non salvare drops both, Salva keeps both.

@@ -246,6 +246,8 @@ void Form1::creaParti() {
         lasciaAnteprima();
     });
 
+    creaVociArchivio();
+
     MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
     MenuParola->setObjectName("MenuParola");
     MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
@@ -565,6 +567,7 @@ bool Form1::event(QEvent* e) {
         daRiposizionare_ = (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
                            !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     if (e->type() == QEvent::WindowStateChange) sessione_->impostaRidotta(isMinimized());
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate) attivitaCambiata();
     // A modal dialog blocks the window; the open dialog disables it: either way the clock waits.
     if (e->type() == QEvent::WindowBlocked || e->type() == QEvent::WindowUnblocked)
         bloccata_ = e->type() == QEvent::WindowBlocked;

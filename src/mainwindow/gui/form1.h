@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <string>
 
+#include "dialogs/gui/finestra_archivio.h"
 #include "model/griglia.h"
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
@@ -72,6 +73,9 @@ public:
 
     // Commands a player gives from the menus and the toolbar.
     void MenuApri_Click();
+    // File → Archivio: the library window, made at its first use and kept.
+    void MenuArchivio_Click();
+    FinestraArchivio* archivio() const { return archivio_; }
     void MenuSalvaCN_Click();
     void MenuAnteprima_Click();
     void MenuEsci_Click();
@@ -236,6 +240,13 @@ private:
     bool adattamentoInCoda_ = false;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
+    // ---- The library and the honest clock (form1_archivio.cpp)
+    void creaVociArchivio();
+    // The window became active or inactive: the clock follows when the player wants it so.
+    void attivitaCambiata();
+    QAction* MenuArchivio = nullptr;
+    QAction* MenuPausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
+    QPointer<FinestraArchivio> archivio_;
 };
 
 }  // namespace quadrivo

@@ -1,0 +1,158 @@
+// The Archivio window: the index fills the table in the background, a file that does not open
+// is listed with its reason, the search box filters, Enter opens, the statistics show, and the
+// main window's clock stops while another program has the keyboard.
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QtTest>
+
+#include "dialogs/gui/finestra_archivio.h"
+#include "mainwindow/gui/form1.h"
+#include "qt/piattaforma_qt.h"
+#include "supporto/finestre.h"
+#include "supporto/schema.h"
+#include <filesystem>
+
+using namespace quadrivo;
+
+namespace {
+
+const std::vector<std::string> soluzione = {"CASA", "A#LE", "REMO"};
+
+QStringList titoliVisibili(FinestraArchivio& f) {
+    QStringList t;
+    const QAbstractItemModel* m = f.tabella()->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        t << QFileInfo(m->index(r, ModelloLibreria::titolo).data(Qt::ToolTipRole).toString().section('\n', 0, 0))
+                 .completeBaseName();
+    t.sort();
+    return t;
+}
+
+}  // namespace
+
+class ProvaArchivio : public QObject {
+    Q_OBJECT
+private slots:
+    void indexesShowsFiltersAndOpens() {
+        prova::CartellaTemporanea dati, cartella;
+        cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione));
+        std::filesystem::create_directories(cartella.percorso("sotto"));
+        cartella.scrivi("sotto/due.trmo", prova::fileTrmo(soluzione, soluzione));
+        cartella.scrivi("rotto.ipuz", "{ non json");
+        FinestraArchivio f(dati.percorso(), {cartella.percorso()}, {});
+        QSignalSpy fatto(&f, &FinestraArchivio::indiceAggiornato);
+        f.show();
+        QVERIFY(fatto.wait(10000));
+        QCOMPARE(f.modello().rowCount(), 3);
+        QCOMPARE(titoliVisibili(f), (QStringList{"due", "rotto", "uno"}));
+        QCOMPARE(f.findChild<QLabel*>("esitoIndice")->text(), QString("3 cruciverba, 1 non si aprono (il motivo è nella colonna Stato)."));
+        QVERIFY(!f.findChild<QProgressBar*>("avanzamento")->isVisible());
+
+        // Status words and sizes filter; all words must match.
+        auto* cerca = f.findChild<QLineEdit*>("cerca");
+        const std::vector<std::pair<QString, QStringList>> casi = {
+            {"risolto", {"due"}}, {"nuovo", {"uno"}}, {"errore", {"rotto"}}, {"4x3", {"due", "uno"}},
+            {"4x3 nuovo", {"uno"}}, {"UNO", {"uno"}}, {"sotto", {"due"}}, {"niente", {}}, {"", {"due", "rotto", "uno"}}};
+        for (const auto& [testo, attesi] : casi) {
+            cerca->setText(testo);
+            QCOMPARE(titoliVisibili(f), attesi);
+        }
+        cerca->setText("errore");
+        const QString stato = f.tabella()->model()->index(0, ModelloLibreria::stato).data().toString();
+        QVERIFY2(stato.startsWith("Non si apre: "), qPrintable(stato));
+
+        // Enter on a row opens its puzzle.
+        cerca->setText("risolto");
+        QSignalSpy apri(&f, &FinestraArchivio::apri);
+        f.tabella()->setFocus();
+        f.tabella()->setCurrentIndex(f.tabella()->model()->index(0, ModelloLibreria::titolo));
+        QTest::keyClick(f.tabella(), Qt::Key_Return);
+        QCOMPARE(apri.size(), 1);
+        QCOMPARE(QString::fromStdString(apri[0][0].value<std::string>()),
+                 QString::fromStdString(cartella.percorso("sotto/due.trmo")));
+
+        // A real table to the screen reader, with its column names.
+        QAccessibleInterface* tabella = QAccessible::queryAccessibleInterface(f.tabella());
+        QVERIFY(tabella && tabella->tableInterface());
+        QCOMPARE(tabella->tableInterface()->columnCount(), static_cast<int>(ModelloLibreria::numeroColonne));
+        QCOMPARE(f.tabella()->model()->headerData(ModelloLibreria::stato, Qt::Horizontal).toString(), QString("Stato"));
+
+        // A second pass reads nothing that did not change.
+        fatto.clear();
+        f.aggiorna();
+        QVERIFY(fatto.wait(10000));
+        QCOMPARE(f.modello().rowCount(), 3);
+    }
+
+    void exportsTheCsv() {
+        prova::CartellaTemporanea dati, cartella;
+        cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione));
+        FinestraArchivio f(dati.percorso(), {cartella.percorso()}, {});
+        QSignalSpy fatto(&f, &FinestraArchivio::indiceAggiornato);
+        QVERIFY(fatto.wait(10000));
+        const std::string csv = dati.percorso("stat.csv");
+        QCOMPARE(QString::fromStdString(f.esporta(csv)), QString());
+        QVERIFY(QString::fromStdString(dati.leggi("stat.csv")).contains("/uno.trmo,Prova,trmo,cruciverba,4,3,nuovo,0,0,0,\r\n"));
+        // A folder at the name: told, nothing crashes.
+        std::filesystem::create_directories(dati.percorso("cartella.csv"));
+        QVERIFY(!f.esporta(dati.percorso("cartella.csv")).empty());
+    }
+
+    // The pictures are drawn from the numbers: today's square takes its colour, a month its bar.
+    void thePicturesShowTheDaysAndTheMonths() {
+        const std::int64_t oggi = QDate(2026, 3, 11).toJulianDay();  // a Wednesday
+        Statistiche st;
+        st.calendario[oggi] = {1, 0, 0};
+        st.calendario[oggi - 1] = {0, 0, 2};
+        CalendarioAnno calendario;
+        calendario.resize(53 * 12 + 40, 7 * 12 + 40);
+        calendario.imposta(st, oggi);
+        const QImage c = calendario.grab().toImage();
+        // Columns are weeks from Monday: today is the third row of the last column.
+        const int lato = 12;
+        const QPoint quadrato(30 + 52 * lato + 4, 20 + 2 * lato + 4), ieri(30 + 52 * lato + 4, 20 + lato + 4);
+        QCOMPARE(c.pixelColor(quadrato), QColor(30, 140, 60));
+        QCOMPARE(c.pixelColor(ieri), QColor(230, 160, 40));
+        QCOMPARE(c.pixelColor(QPoint(30 + 4, 20 + 4)), QColor(225, 225, 225));
+
+        GraficoTempi grafico;
+        grafico.resize(400, 200);
+        grafico.imposta({{2026, 1, 3, 60000}, {2026, 2, 1, 120000}});
+        const QImage g = grafico.grab().toImage();
+        // The longer month's bar reaches the top; the shorter one half of it.
+        const int basso = 200 - 22, alto = 18, passo = (400 - 50 - 10) / 2;
+        QCOMPARE(g.pixelColor(50 + 4 + passo + 5, alto + 2), QColor(30, 140, 60));
+        QVERIFY(g.pixelColor(50 + 4 + 5, alto + 2) != QColor(30, 140, 60));
+        QCOMPARE(g.pixelColor(50 + 4 + 5, basso - (basso - alto) / 2 + 2), QColor(30, 140, 60));
+        QVERIFY(grafico.accessibleDescription().contains("2/2026: 2:00"));
+    }
+
+    void theClockStopsWhileAnotherProgramIsActive() {
+        prova::BancoFinestra<> banco("");
+        QVERIFY(banco.apri(prova::fileTrmo(soluzione)));
+        Form1& finestra = *banco.f;
+        QApplication::setActiveWindow(&finestra);
+        QTRY_VERIFY(finestra.isActiveWindow());
+        QVERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        // Another program takes the keyboard: no window of ours is active.
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        QApplication::setActiveWindow(&finestra);
+        QTRY_VERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        // The option off: the clock runs whatever window is active.
+        QAction* opzione = finestra.findChild<QAction*>("MenuPausaFuori");
+        QVERIFY(opzione && opzione->isChecked());
+        opzione->setChecked(false);
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!finestra.isActiveWindow());
+        QVERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
+        opzione->setChecked(true);
+    }
+};
+
+QTEST_MAIN(ProvaArchivio)
+#include "finestra_archivio_test.moc"

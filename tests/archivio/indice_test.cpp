@@ -1,0 +1,108 @@
+// The library's index: files found under folders and among the recent ones, a changed file
+// read again, a touched one not, a file that does not open listed with its reason.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "archivio/indice.h"
+#include "supporto/schema.h"
+
+namespace quadrivo {
+namespace {
+
+using prova::CartellaTemporanea;
+
+const std::vector<std::string> soluzione = {"CASA", "A#LE", "REMO"};
+
+void sposta(const std::string& percorso, int secondi) {
+    QFile f(QString::fromStdString(percorso));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(f.fileTime(QFileDevice::FileModificationTime).addSecs(secondi),
+                              QFileDevice::FileModificationTime));
+}
+
+TEST(Indice, FindsPuzzlesInSubfoldersAndRecentFilesOnceEach) {
+    CartellaTemporanea t;
+    t.scrivi("a.trmo", prova::fileTrmo(soluzione));
+    std::filesystem::create_directories(t.percorso("sotto/ancora"));
+    t.scrivi("sotto/ancora/b.ipuz", "{}");
+    t.scrivi("sotto/nota.txt", "non un cruciverba");
+    CartellaTemporanea altrove;
+    const std::string recente = altrove.scrivi("r.puz", "x");
+    const auto trovati = trovaFile({t.percorso()}, {recente, t.percorso("a.trmo"), altrove.percorso("sparito.trmo")});
+    ASSERT_EQ(trovati.size(), 3u);
+    std::vector<std::string> nomi;
+    for (const FileTrovato& f : trovati) nomi.push_back(QFileInfo(QString::fromStdString(f.percorso)).fileName().toStdString());
+    std::sort(nomi.begin(), nomi.end());
+    EXPECT_EQ(nomi, (std::vector<std::string>{"a.trmo", "b.ipuz", "r.puz"}));
+}
+
+TEST(Indice, AReadPuzzleGivesItsRowWithTheProgressPicture) {
+    const FileTrovato f{"/c/uno.trmo", 100, 5};
+    const SchemaIndicizzato x = schemaDa(f, prova::fileTrmo(soluzione, {"CA..", "A#..", "...."}), nullptr);
+    EXPECT_EQ(x.errore, "");
+    EXPECT_EQ(x.formato, "trmo");
+    EXPECT_EQ(x.colonne, 4);
+    EXPECT_EQ(x.righe, 3);
+    EXPECT_EQ(x.miniatura, "aa..a#......");
+    EXPECT_EQ(x.riassunto.bianche, 11);
+    EXPECT_EQ(x.riassunto.piene, 3);
+    EXPECT_FALSE(x.riassunto.risolto);
+    EXPECT_EQ(x.impronta, improntaSoluzione(prova::cruciverbaDa(soluzione)));
+    EXPECT_TRUE(schemaDa(f, prova::fileTrmo(soluzione, soluzione), nullptr).riassunto.risolto);
+}
+
+TEST(Indice, AFileThatDoesNotOpenIsListedWithTheReason) {
+    const SchemaIndicizzato x = schemaDa({"/c/rotto.ipuz", 3, 5}, "{ non è json", nullptr);
+    EXPECT_FALSE(x.errore.empty());
+    EXPECT_EQ(x.titolo, "rotto");
+    EXPECT_EQ(x.formato, "ipuz");
+}
+
+TEST(Indice, LaterPassesReadOnlyWhatChanged) {
+    CartellaTemporanea dati, cartella;
+    Registro r(dati.percorso());
+    const std::string uno = cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione));
+    const std::string due = cartella.scrivi("due.trmo", prova::fileTrmo(soluzione));
+    cartella.scrivi("rotto.jpz", "<niente");
+    std::vector<std::pair<int, int>> passi;
+    EsitoIndice e = indicizza(r, {cartella.percorso()}, {}, [&](int a, int b) { passi.emplace_back(a, b); });
+    EXPECT_EQ(e.trovati, 3);
+    EXPECT_EQ(e.letti, 3);
+    EXPECT_EQ(e.errori, 1);
+    EXPECT_EQ(passi.back(), std::make_pair(3, 3));
+    ASSERT_EQ(r.schemi().size(), 3u);
+
+    e = indicizza(r, {cartella.percorso()}, {});
+    EXPECT_EQ(e.letti, 0);
+
+    // New bytes: read again. The same bytes with a new time: only the time is taken.
+    cartella.scrivi("uno.trmo", prova::fileTrmo(soluzione, soluzione));
+    sposta(uno, 10);
+    sposta(due, 10);
+    std::filesystem::remove(cartella.percorso("rotto.jpz"));
+    e = indicizza(r, {cartella.percorso()}, {});
+    EXPECT_EQ(e.letti, 2);
+    EXPECT_EQ(e.spariti, 1);
+    const auto schemi = r.schemi();
+    ASSERT_EQ(schemi.size(), 2u);
+    EXPECT_EQ(schemi[0].percorso, due);
+    EXPECT_EQ(schemi[0].modificato, QFileInfo(QString::fromStdString(due)).lastModified().toMSecsSinceEpoch());
+    EXPECT_TRUE(schemi[1].riassunto.risolto);
+}
+
+TEST(Indice, APassCanBeStopped) {
+    CartellaTemporanea dati, cartella;
+    for (int i = 0; i < 5; ++i) cartella.scrivi(std::to_string(i) + ".trmo", prova::fileTrmo(soluzione));
+    Registro r(dati.percorso());
+    std::atomic<bool> basta = false;
+    const EsitoIndice e = indicizza(r, {cartella.percorso()}, {}, [&](int fatti, int) { basta = fatti == 2; }, &basta);
+    EXPECT_TRUE(e.interrotto);
+    EXPECT_EQ(e.letti, 2);
+    EXPECT_EQ(r.schemi().size(), 2u);  // what was read is kept
+}
+
+}  // namespace
+}  // namespace quadrivo

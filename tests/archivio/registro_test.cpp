@@ -1,0 +1,249 @@
+// The player's store: the one-time move from partite.json, transactions that survive a kill and
+// a full disk, two writers at once, and the solve's record with its help and dates.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "archivio/registro.h"
+#include "model/file.h"
+#include "supporto/schema.h"
+
+namespace quadrivo {
+namespace {
+
+using prova::CartellaTemporanea;
+
+Partita partitaDi(std::int64_t ms, std::vector<Casella> rivelate = {}) {
+    Partita p;
+    p.millisecondi = ms;
+    for (const Casella& k : rivelate) p.rivelate.insert(k);
+    return p;
+}
+
+TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
+    CartellaTemporanea t;
+    std::vector<VoceArchivio> voci = {{"/a.trmo", "h1", partitaDi(5000, {{1, 1}})}, {"/b.trmo", "h2", partitaDi(9000)}};
+    voci[0].partita.segni[{2, 1}] = "X";
+    voci[0].partita.matita.insert({3, 1});
+    const std::string json = testoArchivio(voci);
+    t.scrivi(nomeArchivioPartite, json);
+    std::int64_t ora = 1000;
+    {
+        Registro r(t.percorso(), [&] { return ora; });
+        EXPECT_EQ(r.leggi("/a.trmo", "h1"), voci[0].partita);
+        EXPECT_EQ(r.leggi("/b.trmo", "h2"), voci[1].partita);
+        EXPECT_EQ(r.leggi("/b.trmo", "altra"), Partita{});  // another solution: a fresh solve
+        EXPECT_EQ(r.versione(), versioneRegistro);
+        const auto a = r.partita("/a.trmo");
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->rivelazioni, 1);
+        EXPECT_GT(a->ultima, r.partita("/b.trmo")->ultima);  // most recent first in the old file
+    }
+    EXPECT_EQ(t.leggi(nomeArchivioPartite), json);
+    // A changed partite.json is not read again: the store is the player's data now.
+    t.scrivi(nomeArchivioPartite, testoArchivio({{"/c.trmo", "h3", partitaDi(1)}}));
+    Registro r(t.percorso());
+    EXPECT_FALSE(r.partita("/c.trmo"));
+    EXPECT_EQ(r.partite().size(), 2u);
+}
+
+TEST(Registro, ReadingNeverMakesAFileAndTheFirstWriteMakesAPrivateOne) {
+    CartellaTemporanea t;
+    const std::string cartella = t.percorso("dati/Quadrivo");
+    Registro r(cartella);
+    EXPECT_EQ(r.leggi("/a.trmo", "h"), Partita{});
+    EXPECT_TRUE(r.partite().empty());
+    EXPECT_FALSE(esisteFile(r.percorsoFile()));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(42)));
+    struct stat f {}, d {};
+    ASSERT_EQ(::stat(r.percorsoFile().c_str(), &f), 0);
+    ASSERT_EQ(::stat(cartella.c_str(), &d), 0);
+    EXPECT_EQ(f.st_mode & 0777, 0600u);
+    EXPECT_EQ(d.st_mode & 0777, 0700u);
+    EXPECT_EQ(r.leggi("/a.trmo", "h").millisecondi, 42);
+}
+
+TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
+    CartellaTemporanea t;
+    std::int64_t ora = 100;
+    Registro r(t.percorso(), [&] { return ora; });
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1000), Riassunto{10, 3, false}));
+    ora = 200;
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1500, 5));
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1700, 1));
+    ora = 300;
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
+    ora = 400;
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
+    auto a = r.partita("/a.trmo");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->iniziata, 100);
+    EXPECT_EQ(a->risolta, 300);  // the first time it came right
+    EXPECT_EQ(a->ultima, 400);
+    EXPECT_EQ(a->controlli, 2);
+    EXPECT_TRUE(a->aiutata);
+    EXPECT_EQ(a->riassunto.piene, 10);
+    const auto aiuti = r.aiuti();
+    ASSERT_EQ(aiuti.size(), 2u);
+    EXPECT_EQ(aiuti[0].quando, 200);
+    EXPECT_EQ(aiuti[0].millisecondi, 1500);
+    EXPECT_EQ(aiuti[0].caselle, 5);
+    // Azzera Soluzioni: a new attempt, clean of help; the help stays in the history.
+    ASSERT_TRUE(r.nuovoTentativo("/a.trmo"));
+    a = r.partita("/a.trmo");
+    EXPECT_EQ(a->controlli, 0);
+    EXPECT_FALSE(a->aiutata);
+    EXPECT_EQ(a->risolta, 0);
+    EXPECT_EQ(r.aiuti().size(), 2u);
+    // Another solution under the same name is another puzzle.
+    ASSERT_TRUE(r.scrivi("/a.trmo", "nuova", partitaDi(5), Riassunto{4, 0, false}));
+    EXPECT_EQ(r.partita("/a.trmo")->iniziata, 400);
+}
+
+// The help is history: a solve dropped with its answers does not take it along.
+TEST(Registro, HelpIsKeptAsHistoryApartFromTheSolve) {
+    CartellaTemporanea t;
+    Registro r(t.percorso(), [] { return 50; });
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 700, 3));
+    ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::rivelazione, 800, 1));
+    EXPECT_FALSE(r.partita("/a.trmo"));
+    const auto aiuti = r.aiuti();
+    ASSERT_EQ(aiuti.size(), 2u);
+    EXPECT_EQ(aiuti[1].aiuto, Aiuto::rivelazione);
+    EXPECT_EQ(aiuti[1].quando, 50);
+    EXPECT_EQ(aiuti[1].millisecondi, 800);
+}
+
+TEST(Registro, FieldsTheRecordDoesNotKnowTravelInItsText) {
+    // The solve is kept as its own text: what a later Partita adds comes back without a new column.
+    CartellaTemporanea t;
+    Registro r(t.percorso());
+    Partita p = partitaDi(77, {{2, 2}});
+    p.segni[{1, 3}] = "QU";
+    p.matita = {{1, 1}, {4, 4}};
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", p));
+    EXPECT_EQ(r.leggi("/a.trmo", "h"), p);
+}
+
+TEST(Registro, AFullDiskLosesNothingAlreadyKeptAndTheNextWriteWorks) {
+    CartellaTemporanea t;
+    Registro r(t.percorso());
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1000)));
+    r.limitaPagine(1);  // below what the file holds: nothing more fits
+    std::vector<SchemaIndicizzato> molti(200);
+    for (size_t i = 0; i < molti.size(); ++i) molti[i].percorso = "/x/" + std::to_string(i) + std::string(500, 'p');
+    EXPECT_FALSE(r.aggiornaSchemi(molti, {}));
+    EXPECT_FALSE(r.errore().empty());
+    EXPECT_TRUE(r.schemi().empty());  // all or nothing
+    EXPECT_EQ(r.leggi("/a.trmo", "h").millisecondi, 1000);
+    r.limitaPagine(1'000'000);
+    EXPECT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000)));
+    EXPECT_TRUE(r.errore().empty());
+    EXPECT_EQ(Registro(t.percorso()).leggi("/a.trmo", "h").millisecondi, 2000);
+}
+
+// A child that writes without pause until it is killed: every kept solve is whole afterwards.
+TEST(Registro, AKillDuringWritesLeavesEveryCommittedSolveWhole) {
+    CartellaTemporanea t;
+    { ASSERT_TRUE(Registro(t.percorso()).scrivi("/fisso.trmo", "h", partitaDi(123))); }
+    int tubo[2];
+    ASSERT_EQ(::pipe(tubo), 0);
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        Registro r(t.percorso());
+        for (int i = 1;; ++i) {
+            r.scrivi("/k" + std::to_string(i % 50) + ".trmo", "h", partitaDi(i));
+            if (i == 20) [[maybe_unused]] auto n = ::write(tubo[1], "x", 1);
+        }
+    }
+    char c;
+    ASSERT_EQ(::read(tubo[0], &c, 1), 1);
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+    ::close(tubo[0]), ::close(tubo[1]);
+    Registro r(t.percorso());
+    EXPECT_EQ(r.leggi("/fisso.trmo", "h").millisecondi, 123);
+    const auto tutte = r.partite();
+    EXPECT_GE(tutte.size(), 21u);
+    for (const RecordPartita& p : tutte) EXPECT_GT(p.partita.millisecondi, 0) << p.percorso;
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "integrita");
+    db.setDatabaseName(QString::fromStdString(r.percorsoFile()));
+    ASSERT_TRUE(db.open());
+    QSqlQuery integrita(db);
+    ASSERT_TRUE(integrita.exec("PRAGMA integrity_check") && integrita.next());
+    EXPECT_EQ(integrita.value(0).toString(), "ok");
+}
+
+// Two windows are two processes: both write at once and neither loses a solve.
+TEST(Registro, TwoWritersAtOnceBothKeepEverySolve) {
+    CartellaTemporanea t;
+    constexpr int perProcesso = 60;
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        Registro r(t.percorso());
+        int ok = 0;
+        for (int i = 0; i < perProcesso; ++i) {
+            const bool b = r.scrivi("/figlio" + std::to_string(i) + ".trmo", "h", partitaDi(i + 1));
+            if (!b) std::fprintf(stderr, "figlio: %s\n", r.errore().c_str());
+            ok += b;
+        }
+        ::_exit(ok == perProcesso ? 0 : 1);
+    }
+    Registro r(t.percorso());
+    int ok = 0;
+    for (int i = 0; i < perProcesso; ++i) ok += r.scrivi("/padre" + std::to_string(i) + ".trmo", "h", partitaDi(i + 1));
+    int stato = -1;
+    ::waitpid(figlio, &stato, 0);
+    EXPECT_EQ(ok, perProcesso);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    EXPECT_EQ(r.partite().size(), 2u * perProcesso);
+}
+
+TEST(Registro, AFileFromANewerProgramIsNotTouched) {
+    CartellaTemporanea t;
+    {
+        Registro r(t.percorso());
+        ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1)));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "futuro");
+        db.setDatabaseName(QString::fromStdString(t.percorso(nomeRegistro)));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("PRAGMA user_version=99");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("futuro");
+    Registro r(t.percorso());
+    EXPECT_FALSE(r.scrivi("/a.trmo", "h", partitaDi(2)));
+    EXPECT_NE(r.errore().find("più recente"), std::string::npos);
+}
+
+TEST(Registro, TheIndexKeepsItsRowsAndForgetsTheFilesGone) {
+    CartellaTemporanea t;
+    Registro r(t.percorso());
+    SchemaIndicizzato a{"/a.trmo", 10, 20, "x", "Uno", "trmo", "cruciverba", 3, 2, {5, 1, false}, "a..#..", "imp", ""};
+    SchemaIndicizzato b = a;
+    b.percorso = "/b.ipuz", b.errore = "rotto";
+    ASSERT_TRUE(r.aggiornaSchemi({a, b}, {}));
+    EXPECT_EQ(r.schemi(), (std::vector<SchemaIndicizzato>{a, b}));
+    ASSERT_TRUE(r.aggiornaSchemi({}, {"/a.trmo"}));
+    EXPECT_EQ(r.schemi(), std::vector<SchemaIndicizzato>{b});
+}
+
+}  // namespace
+}  // namespace quadrivo
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

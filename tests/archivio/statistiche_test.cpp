@@ -1,0 +1,171 @@
+// The library's rows, the statistics and streaks over made-up histories, and the CSV.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include "archivio/statistiche.h"
+
+namespace quadrivo {
+namespace {
+
+// Noon UTC of a day of 2026 (the tests run with TZ=UTC).
+std::int64_t mezzogiorno(int mese, int giorno) {
+    return QDateTime(QDate(2026, mese, giorno), QTime(12, 0), QTimeZone::utc()).toSecsSinceEpoch();
+}
+std::int64_t giuliano(int mese, int giorno) { return QDate(2026, mese, giorno).toJulianDay(); }
+
+SchemaIndicizzato schema(const std::string& percorso, Riassunto file = {10, 0, false}, const std::string& impronta = "h") {
+    SchemaIndicizzato x;
+    x.percorso = percorso;
+    x.titolo = "T " + percorso;
+    x.formato = "trmo";
+    x.variante = "cruciverba";
+    x.colonne = 5, x.righe = 4;
+    x.riassunto = file;
+    x.impronta = impronta;
+    return x;
+}
+
+RecordPartita record(const std::string& percorso, Riassunto r, std::int64_t ms, int controlli = 0, int rivelazioni = 0) {
+    RecordPartita p;
+    p.percorso = percorso;
+    p.impronta = "h";
+    p.partita.millisecondi = ms;
+    p.riassunto = r;
+    p.controlli = controlli;
+    p.rivelazioni = rivelazioni;
+    p.aiutata = r.risolto && (controlli > 0 || rivelazioni > 0);
+    return p;
+}
+
+TEST(Libreria, TheStatusComesFromTheSolveElseFromTheFilesLetters) {
+    const std::vector<SchemaIndicizzato> schemi = {
+        schema("/nuovo"), schema("/file-a-meta", {10, 5, false}), schema("/giocato"), schema("/risolto"),
+        schema("/aiutato"), schema("/altra-soluzione", {10, 0, false}, "diversa"), schema("/nel-file", {8, 8, true})};
+    const std::vector<RecordPartita> partite = {
+        record("/giocato", {10, 4, false}, 60000), record("/risolto", {10, 10, true}, 90000),
+        record("/aiutato", {10, 10, true}, 90000, 1, 0), record("/altra-soluzione", {10, 9, false}, 5),
+        record("/fuori-indice.ipuz", {20, 5, false}, 1000)};
+    const std::vector<VoceLibreria> v = vociLibreria(schemi, partite);
+    ASSERT_EQ(v.size(), 8u);
+    const std::vector<std::string> attesi = {"Nuovo", "In corso 50%", "In corso 40%", "Risolto",
+                                             "Risolto con aiuti", "Nuovo", "Risolto", "In corso 25%"};
+    for (size_t i = 0; i < v.size(); ++i) EXPECT_EQ(testoStato(v[i]), attesi[i]) << v[i].percorso;
+    EXPECT_EQ(v[7].titolo, "fuori-indice");
+    EXPECT_EQ(v[7].formato, "ipuz");
+    EXPECT_EQ(v[2].millisecondi, 60000);
+}
+
+TEST(Libreria, ASolveKeptBeforeTheGridWasMeasuredTakesTheFilesProgress) {
+    const auto v = vociLibreria({schema("/a", {10, 3, false})}, {record("/a", {}, 5000)});
+    EXPECT_EQ(testoStato(v.at(0)), "In corso 30%");
+}
+
+VoceLibreria risolta(int mese, int giorno, std::int64_t ms, bool aiuti = false, int giornoInizio = 0) {
+    VoceLibreria v;
+    v.variante = "cruciverba";
+    v.colonne = 13, v.righe = 13;
+    v.stato = aiuti ? StatoSchema::risoltoConAiuti : StatoSchema::risolto;
+    v.millisecondi = ms;
+    v.risolta = mezzogiorno(mese, giorno);
+    v.iniziata = mezzogiorno(mese, giornoInizio ? giornoInizio : giorno);
+    return v;
+}
+
+TEST(Statistiche, StreaksCountDaysSolvedWithoutHelp) {
+    struct Caso {
+        const char* nome;
+        std::vector<VoceLibreria> voci;
+        int attuale, massima;
+    };
+    const std::int64_t oggi = giuliano(3, 10);
+    const std::vector<Caso> casi = {
+        {"nothing solved", {}, 0, 0},
+        {"today alone", {risolta(3, 10, 1)}, 1, 1},
+        {"up to yesterday: still running", {risolta(3, 8, 1), risolta(3, 9, 1)}, 2, 2},
+        {"a gap of a day breaks it", {risolta(3, 1, 1), risolta(3, 2, 1), risolta(3, 3, 1), risolta(3, 8, 1)}, 0, 3},
+        {"help breaks it", {risolta(3, 8, 1), risolta(3, 9, 1, true), risolta(3, 10, 1)}, 1, 1},
+        {"two on one day count once", {risolta(3, 9, 1), risolta(3, 9, 2), risolta(3, 10, 1)}, 2, 2},
+        {"across the month's end", {risolta(2, 27, 1), risolta(2, 28, 1), risolta(3, 1, 1)}, 0, 3},
+    };
+    for (const Caso& c : casi) {
+        const Statistiche st = calcolaStatistiche(c.voci, oggi);
+        EXPECT_EQ(st.serieAttuale, c.attuale) << c.nome;
+        EXPECT_EQ(st.serieMassima, c.massima) << c.nome;
+    }
+}
+
+TEST(Statistiche, CountsTimesByVariantAndSizeAndTheMonths) {
+    std::vector<VoceLibreria> voci = {risolta(1, 5, 60000), risolta(1, 20, 120000), risolta(2, 3, 30000, true)};
+    voci.push_back(risolta(2, 4, 10000));
+    voci.back().colonne = 9, voci.back().righe = 9;
+    VoceLibreria inCorso;
+    inCorso.stato = StatoSchema::inCorso;
+    inCorso.controlli = 2, inCorso.rivelazioni = 3;
+    voci.push_back(inCorso);
+    voci.push_back(VoceLibreria{});
+    const Statistiche st = calcolaStatistiche(voci, giuliano(3, 1));
+    EXPECT_EQ(st.schemi, 6);
+    EXPECT_EQ(st.risolti, 3);
+    EXPECT_EQ(st.risoltiConAiuti, 1);
+    EXPECT_EQ(st.inCorso, 1);
+    EXPECT_EQ(st.nuovi, 1);
+    EXPECT_EQ(st.controlli, 2);
+    EXPECT_EQ(st.rivelazioni, 3);
+    ASSERT_EQ(st.gruppi.size(), 2u);
+    EXPECT_EQ(st.gruppi[0].colonne, 9);
+    EXPECT_EQ(st.gruppi[0].risolti, 1);
+    EXPECT_EQ(st.gruppi[1].risolti, 3);
+    EXPECT_EQ(st.gruppi[1].media, 70000);
+    EXPECT_EQ(st.gruppi[1].migliore, 30000);
+    ASSERT_EQ(st.mesi.size(), 2u);
+    EXPECT_EQ(st.mesi[0].mese, 1);
+    EXPECT_EQ(st.mesi[0].media, 90000);
+    EXPECT_EQ(st.mesi[1].risolti, 2);
+}
+
+TEST(Statistiche, TheCalendarTellsSameDayLaterAndHelpedForTheLastYearOnly) {
+    const std::vector<VoceLibreria> voci = {risolta(3, 1, 1), risolta(3, 1, 1, false, 0), risolta(3, 2, 1, false, 1),
+                                            risolta(3, 2, 1, true), risolta(1, 1, 1)};
+    const Statistiche st = calcolaStatistiche(voci, QDate(2027, 1, 15).toJulianDay());
+    ASSERT_EQ(st.calendario.size(), 1u + 1u);  // 1 January 2026 is over a year ago
+    const GiornoCalendario primo = st.calendario.at(giuliano(3, 1));
+    EXPECT_EQ(primo.stessoGiorno, 2);
+    const GiornoCalendario secondo = st.calendario.at(giuliano(3, 2));
+    EXPECT_EQ(secondo.dopo, 1);
+    EXPECT_EQ(secondo.conAiuti, 1);
+}
+
+TEST(Csv, HeaderRowsAndQuotingAsRfc4180Asks) {
+    VoceLibreria a;
+    a.percorso = "/home/p/Cruciverba/Estate, 2026.trmo";
+    a.titolo = "Il \"grande\" schema";
+    a.formato = "trmo";
+    a.variante = "cruciverba";
+    a.colonne = 13, a.righe = 10;
+    a.stato = StatoSchema::risoltoConAiuti;
+    a.millisecondi = 125700;
+    a.controlli = 2, a.rivelazioni = 1;
+    a.ultima = QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7), QTimeZone::utc()).toSecsSinceEpoch();
+    VoceLibreria b;
+    b.percorso = "/b.ipuz";
+    b.titolo = "Due\nrighe àè";
+    const std::string csv = testoCsv({a, b});
+    EXPECT_EQ(csv,
+              "file,titolo,formato,variante,colonne,righe,stato,secondi,controlli,rivelazioni,ultima_partita\r\n"
+              "\"/home/p/Cruciverba/Estate, 2026.trmo\",\"Il \"\"grande\"\" schema\",trmo,cruciverba,13,10,"
+              "risolto_con_aiuti,125,2,1,2026-03-01T09:05:07\r\n"
+              "/b.ipuz,\"Due\nrighe àè\",,,0,0,nuovo,0,0,0,\r\n");
+}
+
+TEST(Csv, EveryStatusHasItsWord) {
+    EXPECT_EQ(codiceStato(StatoSchema::nuovo), "nuovo");
+    EXPECT_EQ(codiceStato(StatoSchema::inCorso), "in_corso");
+    EXPECT_EQ(codiceStato(StatoSchema::risolto), "risolto");
+    EXPECT_EQ(codiceStato(StatoSchema::risoltoConAiuti), "risolto_con_aiuti");
+}
+
+}  // namespace
+}  // namespace quadrivo
