@@ -239,6 +239,7 @@ TEST(Ipuz, ARangeThatLeadsNowhereGivesNoCells) {
     const std::string centro = "[4, 0, 9, 0, 5]";
     dati.replace(dati.find(centro), centro.size(), "[4, 0, null, 0, 5]");
     EXPECT_TRUE(caselleDi(leggi(dati), nomeVerticali, "1-8").empty());
+}
 
 // Many lists, many clues, clues naming many cells and long texts are refused before the work;
 // a clue's word is found by its label's cell without scanning the grid.

@@ -882,7 +882,7 @@ TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
         const std::string percorso = t.scrivi(nome, dati);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
         s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1;
-        sessione->applicaDialogo(SceltaParola{"", "Dimora"});
+        sessione->applicaDialogo(SceltaParola{{}, "Dimora"});
         finitoInput();
         ASSERT_TRUE(sessione->modificato());
         // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
