@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "formats/formato.h"
+#include "schermo_bench.h"
 #include "mainwindow/gui/form1.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
@@ -109,22 +110,4 @@ BENCHMARK(BM_Impagina)->Arg(0)->Arg(1)->ArgName("dimezzando")->Unit(benchmark::k
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    // Folders of its own and a 1920x1080 screen, as for bench_finestra.
-    static QTemporaryDir casa;
-    QFile schermo(casa.path() + "/schermo.json");
-    if (schermo.open(QIODevice::WriteOnly))
-        schermo.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    schermo.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo.fileName()).toUtf8());
-    for (const char* v : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(v, (casa.path() + "/" + v).toUtf8());
-    QDir().mkpath(casa.path() + "/XDG_RUNTIME_DIR");
-    QFile::setPermissions(casa.path() + "/XDG_RUNTIME_DIR", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return eseguiBenchmarkFinestra(argc, argv); }
