@@ -38,6 +38,7 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
     connect(&sessione_, &Sessione::schemaCambiato, this, [this] {
         passaggio_.reset();
         premuto_.reset();
+        mostraSblocca();
     });
     area->installEventFilter(this);
 }
@@ -97,6 +98,8 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         connect(a, &QAction::triggered, this, v.gestore);
         comandi_.push_back(a);
     }
+    sblocca_ = azione("MenuSblocca");
+    mostraSblocca();
     if (pulsanteControlla) {
         connect(pulsanteControlla, &QAction::triggered, this, parola);
         comandi_.push_back(pulsanteControlla);
@@ -202,6 +205,11 @@ void ComandiVerifica::rivelaSchema() {
     }
 }
 
+// Only a locked solution has a code to ask for.
+void ComandiVerifica::mostraSblocca() {
+    if (sblocca_) sblocca_->setVisible(sessione_.soluzioneBloccata());
+}
+
 void ComandiVerifica::sblocca() {
     if (!sessione_.aperto() || sessione_.inPausa()) return;
     emit primaDiAgire();
@@ -222,6 +230,7 @@ void ComandiVerifica::sblocca() {
     if (d.exec() != QDialog::Accepted) return;
     if (const std::string errore = sessione_.sblocca(d.textValue().trimmed().toStdString()); !errore.empty())
         piattaforma_.messaggio(errore, titoloSblocca, Icona::attenzione);
+    mostraSblocca();
 }
 
 void ComandiVerifica::pausa() {

@@ -52,6 +52,7 @@ private:
     void rivelaSchema();
     // Sblocca soluzione: asks a locked .puz's four digits.
     void sblocca();
+    void mostraSblocca();
     void pausa();
 
     Sessione& sessione_;
@@ -63,6 +64,7 @@ private:
     std::vector<QAction*> pause_;    // what shows the pause
     // The cell under the pointer, and the last one pressed on (the pointer may be on a menu now).
     std::optional<Punto> passaggio_, premuto_;
+    QAction* sblocca_ = nullptr;  // shown only while the solution is locked
 };
 
 }  // namespace quadrivo
