@@ -21,11 +21,6 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Text from 1-based position `inizio` to the end ("" past the end).
-std::string_view da(std::string_view s, size_t inizio) {
-    return inizio - 1 < s.size() ? s.substr(inizio - 1) : std::string_view{};
-}
-
 }  // namespace
 
 std::string cartellaIniziale(const std::string& corrente) {
@@ -60,17 +55,6 @@ std::vector<std::string> filesCruciverba(const std::string& cartella) {
         return c != 0 ? c < 0 : a < b;
     });
     return nomi;
-}
-
-std::string campiUniti(const std::vector<std::string>& campi) {
-    std::string testo;
-    for (const std::string& c : campi) {
-        const size_t inizio = c.find_first_not_of(" \t\r\n");
-        if (inizio == std::string::npos) continue;
-        const size_t fine = c.find_last_not_of(" \t\r\n");
-        testo += (testo.empty() ? "" : " - ") + c.substr(inizio, fine - inizio + 1);
-    }
-    return testo;
 }
 
 Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
@@ -121,17 +105,10 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         return Anteprima{};
     }
     esito.riuscita = true;
-    if (x.formato != "trmo") {
-        // The other formats name their credits; the size stands where an archive's line 4 does.
-        esito.datiAutore = campiUniti({x.autore, x.copyright, x.titolo});
-        esito.etichetta = "Anteprima: " + std::to_string(x.colonne()) + "x" + std::to_string(x.righe());
-        return esito;
-    }
-    // The header's four lines: the reader has checked they are there.
-    const std::vector<std::string> l = dividiRighe(dati);
-    auto riga = [&](size_t i, size_t inizio) { return i < l.size() ? daWindows1252(da(l[i], inizio)) : std::string(); };
-    esito.datiAutore = campiUniti({riga(0, 13), riga(1, 14), riga(2, 14)});
-    esito.etichetta = "Anteprima: " + riga(3, 14);
+    const Formato* formato = formatoPerNome(x.formato);
+    const Intestazione i = formato ? formato->intestazione(x, dati) : Formato::intestazionePredefinita(x);
+    esito.datiAutore = i.crediti;
+    esito.etichetta = "Anteprima: " + i.dimensioni;
     return esito;
 }
 

@@ -29,9 +29,6 @@ bool nomeCruciverba(const std::string& nome);
 // case (ties by bytes). An unreadable folder lists nothing.
 std::vector<std::string> filesCruciverba(const std::string& cartella);
 
-// The fields that say something, trimmed and joined by " - ": an empty one leaves no gap.
-std::string campiUniti(const std::vector<std::string>& campi);
-
 // What a successful preview leaves for the dialog's label and status bar (UTF-8).
 struct Anteprima {
     bool riuscita = false;

@@ -21,6 +21,26 @@ const std::vector<const Formato*>& formati() {
     return tutti;
 }
 
+std::string campiUniti(const std::vector<std::string>& campi) {
+    std::string testo;
+    for (const std::string& c : campi) {
+        const size_t inizio = c.find_first_not_of(" \t\r\n");
+        if (inizio == std::string::npos) continue;
+        const size_t fine = c.find_last_not_of(" \t\r\n");
+        testo += (testo.empty() ? "" : " - ") + c.substr(inizio, fine - inizio + 1);
+    }
+    return testo;
+}
+
+Intestazione Formato::intestazionePredefinita(const Cruciverba& x) {
+    return {campiUniti({x.autore, x.copyright, x.titolo}), std::to_string(x.colonne()) + "x" + std::to_string(x.righe())};
+}
+
+Capacita capacitaDi(const Cruciverba& x) {
+    const Formato* f = formatoPerNome(x.formato);
+    return f ? f->capacita() : Capacita{};
+}
+
 const Formato* formatoPerNome(const std::string& nome) {
     for (const Formato* f : formati())
         if (f->nome() == nome) return f;

@@ -47,6 +47,20 @@ inline Lettura rifiuto(std::string spiegazione, EsitoLettura esito = EsitoLettur
     return l;
 }
 
+// What a format holds beyond the grid and its clues: the rest of the program asks this, never
+// the format's name.
+struct Capacita {
+    bool tempo = false;       // the solving time (a .puz's LTIM)
+    bool segni = false;       // the marks of checks and reveals (a .puz's GEXT)
+    bool piuLettere = true;   // a cell of several letters
+};
+
+// What the open dialog's preview shows of a file besides its grid.
+struct Intestazione {
+    std::string crediti;     // "author - date - title", as the file gives them
+    std::string dimensioni;  // what follows "Anteprima: "
+};
+
 class Formato {
 public:
     virtual ~Formato() = default;
@@ -59,7 +73,18 @@ public:
     virtual std::string scrivi(const Cruciverba& cruciverba) const = 0;
     // In Italian, what of the puzzle this format cannot hold ("" when all of it fits).
     virtual std::string nonContiene(const Cruciverba&) const { return {}; }
+    virtual Capacita capacita() const { return {}; }
+    // The preview's line of credits and its size: by default the credits the puzzle names.
+    virtual Intestazione intestazione(const Cruciverba& cruciverba, std::string_view) const {
+        return intestazionePredefinita(cruciverba);
+    }
+    static Intestazione intestazionePredefinita(const Cruciverba& cruciverba);
 };
+
+// The capacities of the format the puzzle was read with (a new puzzle's: the defaults).
+Capacita capacitaDi(const Cruciverba& cruciverba);
+// The fields that say something, trimmed and joined by " - ": an empty one leaves no gap.
+std::string campiUniti(const std::vector<std::string>& campi);
 
 // The entry a file gets for a cell: pencil guesses belong to the player's data, never to a
 // puzzle file, so other programs never take them for answers.

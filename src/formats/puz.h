@@ -14,6 +14,7 @@ namespace quadrivo {
 class FormatoPuz : public Formato {
 public:
     std::string nome() const override { return "puz"; }
+    Capacita capacita() const override { return {.tempo = true, .segni = true, .piuLettere = true}; }
     std::vector<std::string> estensioni() const override { return {"puz"}; }
     bool riconosce(std::string_view dati) const override;
     Lettura leggi(std::string_view dati) const override;

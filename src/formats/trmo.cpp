@@ -252,6 +252,13 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     return out;
 }
 
+Intestazione FormatoTrmo::intestazione(const Cruciverba&, std::string_view dati) const {
+    // The reader has checked the four lines are there.
+    const std::vector<std::string> l = dividiRighe(dati.substr(0, std::min<size_t>(dati.size(), 4096)));
+    auto riga = [&](size_t i, size_t inizio) { return i < l.size() ? daWindows1252(std::string(da(l[i], inizio))) : std::string(); };
+    return {campiUniti({riga(0, 13), riga(1, 14), riga(2, 14)}), riga(3, 14)};
+}
+
 std::string FormatoTrmo::nonContiene(const Cruciverba& x) const {
     std::string testo;
     const auto aggiungi = [&](bool si, const std::string& cosa) {

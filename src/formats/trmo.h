@@ -25,6 +25,10 @@ public:
     Lettura leggi(std::string_view dati) const override;
     std::string scrivi(const Cruciverba& cruciverba) const override;
     std::string nonContiene(const Cruciverba& cruciverba) const override;
+    Capacita capacita() const override { return {.tempo = false, .segni = false, .piuLettere = false}; }
+    // The header's lines as the editor wrote them: line 1 from its label on, lines 2 and 3 after
+    // theirs, and line 4's size.
+    Intestazione intestazione(const Cruciverba& cruciverba, std::string_view dati) const override;
 };
 
 // One clue line: column and row right-aligned in three characters, direction, "-", text.

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "dialogs/apertura_schema.h"
+#include "formats/formato.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
 #include "model/impostazioni.h"

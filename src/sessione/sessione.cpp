@@ -654,8 +654,9 @@ void Sessione::pianificaCopia() {
 
 void Sessione::aggiornaTempoFile() {
     // Only a file that keeps a time gets one, in whole seconds of the solving clock.
-    if (stato_.cruciverba.secondiFile || stato_.cruciverba.formato == "puz") stato_.cruciverba.secondiFile = tempo() / 1000;
-    if (stato_.cruciverba.formato != "puz") return;
+    const Capacita capacita = capacitaDi(stato_.cruciverba);
+    if (stato_.cruciverba.secondiFile || capacita.tempo) stato_.cruciverba.secondiFile = tempo() / 1000;
+    if (!capacita.segni) return;
     // The marks too, for the programs that read them from the file.
     Cruciverba& x = stato_.cruciverba;
     Cruciverba::SegniFile& f = x.segniFile;

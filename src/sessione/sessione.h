@@ -18,6 +18,7 @@
 
 #include "model/piattaforma.h"
 #include "archivio/registro.h"
+#include "formats/formato.h"
 #include "model/stato.h"
 #include "sessione/apertura.h"
 #include "sessione/lavoro.h"
@@ -85,8 +86,8 @@ public:
     bool tasto(TastoGriglia t, char32_t carattere, bool saltaComplete);
     // A cell of several letters: opened on the current cell (Ins), closed by Enter, Esc or a
     // move; closing a filled cell goes on to the next one as a typed letter does.
-    // A .trmo archive holds one letter a cell: there the cell never opens.
-    void apriCella() { cellaAperta_ = posizione_.valida() && stato_.cruciverba.formato != "trmo"; }
+    // A format that holds one letter a cell (a .trmo archive): there the cell never opens.
+    void apriCella() { cellaAperta_ = posizione_.valida() && capacitaDi(stato_.cruciverba).piuLettere; }
     void chiudiCella();
     bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.

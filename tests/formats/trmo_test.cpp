@@ -92,3 +92,27 @@ TEST(Formati, FoundByExtensionThenByContent) {
     EXPECT_FALSE(FormatoTrmo().riconosce("{\"version\": \"http://ipuz.org/v2\"}"));
     EXPECT_EQ(leggiCruciverba("p.trmo", dati).cruciverba.formato, "trmo");  // written back by the samples test
 }
+
+// What the rest of the program asks of a format instead of its name.
+TEST(Formati, CapacitiesAndThePreviewsHeader) {
+    const struct {
+        const char* nome;
+        bool tempo, segni, piuLettere;
+    } casi[] = {{"trmo", false, false, false}, {"puz", true, true, true}, {"ipuz", false, false, true}, {"jpz", false, false, true}};
+    for (const auto& k : casi) {
+        Cruciverba x;
+        x.formato = k.nome;
+        const Capacita c = capacitaDi(x);
+        EXPECT_EQ(std::tuple(c.tempo, c.segni, c.piuLettere), std::tuple(k.tempo, k.segni, k.piuLettere)) << k.nome;
+    }
+    EXPECT_TRUE(capacitaDi(Cruciverba(2, 2)).piuLettere);  // a new puzzle, of no format yet
+    // An archive's preview shows its header lines from their labels on; the others their credits.
+    const std::string dati = "Autore:      Anna\r\nData:        1 maggio\r\nTitolo:      Prova\r\nDimensioni:   2x1\r\n[.[.\r\n";
+    const Intestazione i = FormatoTrmo().intestazione(leggi(dati), dati);
+    EXPECT_EQ(i.crediti, "Anna - 1 maggio - Prova");
+    EXPECT_EQ(i.dimensioni, " 2x1");
+    Cruciverba y(3, 2);
+    y.autore = "Anna", y.titolo = "Prova";
+    EXPECT_EQ(Formato::intestazionePredefinita(y).crediti, "Anna - Prova");
+    EXPECT_EQ(Formato::intestazionePredefinita(y).dimensioni, "3x2");
+}
