@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
+#include <tuple>
 #include <utility>
 
 #include "model/impostazioni.h"
@@ -187,8 +189,31 @@ std::vector<std::string> righeTitolo(Superficie& m, const std::string& titolo, d
 
 }  // namespace
 
+namespace {
+
+// The cell and list size (in quarter points over the smallest) of the last layout, when they
+// still are the largest that fit: each fits and one step more does not. What fits shrinks as
+// either grows, so this is what the halving search would find.
+template <typename Entra>
+std::optional<std::pair<int, int>> confermaPrecedenti(const Impaginazione* prima, int latoMinimo, int latoMassimo,
+                                                      int quarti, Entra&& entra) {
+    if (!prima) return std::nullopt;
+    const int lato = prima->griglia.lato;
+    const int k = static_cast<int>(std::lround((prima->elenchi.punti - puntiElenchiMinimi) / 0.25));
+    if (lato < latoMinimo || lato > latoMassimo || k < 0 || k > quarti) return std::nullopt;
+    // The smallest cell may also be where nothing fits: the full search tells those apart.
+    if (lato == latoMinimo && lato < latoMassimo) return std::nullopt;
+    const double punti = puntiElenchiMinimi + 0.25 * k;
+    if (!entra(lato, punti)) return std::nullopt;
+    if (lato < latoMassimo && entra(lato + 1, puntiElenchiMinimi)) return std::nullopt;
+    if (k < quarti && entra(lato, punti + 0.25)) return std::nullopt;
+    return std::pair{lato, k};
+}
+
+}  // namespace
+
 Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
-                       Ricerca ricerca) {
+                       Ricerca ricerca, const Impaginazione* prima) {
     const int colonne = st.cruciverba.colonne(), righe = st.cruciverba.righe();
     const double M = f.margine, L = f.larghezza - 2 * M, basso = f.altezza - M;
     if (colonne <= 0 || righe <= 0 || L <= 0) throw ErroreOverflow();
@@ -242,6 +267,9 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
                     k = q;
                     break;
                 }
+    } else if (const std::optional<std::pair<int, int>> ancora = confermaPrecedenti(prima, latoMinimo, latoMassimo, quarti, entra)) {
+        std::tie(lato, k) = *ancora;
+        entrano = true;
     } else {
         // A smaller cell leaves the lists more room and a smaller size needs less: the first
         // that fits bounds the search from below, the first that does not from above.
@@ -295,7 +323,7 @@ const Impaginazione& PaginaRicordata::per(const Stato& st, const FormatoPagina& 
         Carattere c = stile;
         c.dimensione = puntiElenchiMinimi;
         misura_.impostaCarattere(c);
-        im_ = impagina(st, misura_, f, data);
+        im_ = impagina(st, misura_, f, data, Ricerca::dimezzando, volte_ > 0 ? &im_ : nullptr);
         chiave_ = std::move(k);
         ++volte_;
     }

@@ -69,9 +69,11 @@ private:
 enum class Ricerca { dimezzando, passoPasso };
 
 // The layout for one sheet size. Text is measured on `misura` in its current style (bold and
-// italic as the job will draw them). Throws ErroreOverflow for a grid without cells.
+// italic as the job will draw them). Throws ErroreOverflow for a grid without cells. With
+// `prima`, the last layout of the same page, its sizes are tried first: after a small change they
+// usually still are the largest that fit, and four probes confirm it where a search takes ten.
 Impaginazione impagina(const Stato& stato, Superficie& misura, const FormatoPagina& formato, const std::string& data,
-                       Ricerca ricerca = Ricerca::dimezzando);
+                       Ricerca ricerca = Ricerca::dimezzando, const Impaginazione* prima = nullptr);
 
 // Draws the sheets of `impaginazione` on `sup`, whose units are the paper's points: title,
 // grid, numbers, lists and footer; `nuovoFoglio` ends a sheet and starts the next. Text is

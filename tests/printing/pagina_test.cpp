@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <optional>
 
 #include "formats/formato.h"
 #include "model/numeri.h"
@@ -253,7 +254,8 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
         }
     const FormatoPagina lettera{612, 792, 36}, a5{419.53, 595.28, 30};
     int diversi = 0;
-    for (const FormatoPagina& f : {a4, lettera, a5})
+    for (const FormatoPagina& f : {a4, lettera, a5}) {
+        std::optional<Impaginazione> altra;  // the last puzzle's layout: sizes that may no longer hold
         for (const Stato& s : schemi) {
             SuperficieRegistro misura(f.larghezza, f.altezza);
             const Impaginazione dimezzando = impagina(s, misura, f, oggi, Ricerca::dimezzando);
@@ -261,8 +263,16 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
             EXPECT_EQ(dimezzando.griglia, passo.griglia) << s.cruciverba.colonne() << " " << f.larghezza;
             EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti) << s.cruciverba.colonne() << " " << f.larghezza;
             EXPECT_EQ(dimezzando.fogli, passo.fogli);
+            // Starting from the sizes of this page's last layout, right or stale, ends at the same sizes.
+            for (const Impaginazione* prima : {&passo, altra ? &*altra : &passo}) {
+                const Impaginazione ripresa = impagina(s, misura, f, oggi, Ricerca::dimezzando, prima);
+                EXPECT_EQ(ripresa.griglia, passo.griglia) << s.cruciverba.colonne() << " " << f.larghezza;
+                EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti) << s.cruciverba.colonne() << " " << f.larghezza;
+            }
+            altra = dimezzando;
             diversi += passo.elenchi.punti != puntiElenchiMinimi || passo.griglia.lato != dimezzando.griglia.lato;
         }
+    }
     EXPECT_GT(diversi, 0);  // the table reaches past the smallest sizes
 }
 
