@@ -252,12 +252,17 @@ std::vector<RecordPartita> Registro::partite() {
     return tutte;
 }
 
-bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,
-                      const std::optional<Riassunto>& riassunto) {
+std::string Registro::chiavePer(const std::string& percorsoCruciverba, const std::string& impronta) {
     errore_.clear();
     const std::string chiave = percorsoAssoluto(percorsoCruciverba);
-    if (chiave.empty() || impronta.empty()) return fallito("un cruciverba senza nome");
-    if (!apri(true)) return false;
+    if (chiave.empty() || impronta.empty()) return fallito("un cruciverba senza nome"), std::string();
+    return apri(true) ? chiave : std::string();
+}
+
+bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,
+                      const std::optional<Riassunto>& riassunto) {
+    const std::string chiave = chiavePer(percorsoCruciverba, impronta);
+    if (chiave.empty()) return false;
     QSqlDatabase db = QSqlDatabase::database(q(connessione_), false);
     Transazione t(db);
     if (!t.ok()) return fallito(t.errore());
@@ -304,10 +309,8 @@ bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& 
 
 bool Registro::registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
                              std::int64_t millisecondi, int caselle) {
-    errore_.clear();
-    const std::string chiave = percorsoAssoluto(percorsoCruciverba);
-    if (chiave.empty() || impronta.empty()) return fallito("un cruciverba senza nome");
-    if (!apri(true)) return false;
+    const std::string chiave = chiavePer(percorsoCruciverba, impronta);
+    if (chiave.empty()) return false;
     QSqlDatabase db = QSqlDatabase::database(q(connessione_), false);
     Transazione t(db);
     if (!t.ok()) return fallito(t.errore());

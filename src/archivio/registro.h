@@ -102,6 +102,9 @@ public:
 
 private:
     bool apri(bool crea);
+    // The key a solve is stored under, with the store open for writing; "" (the reason in
+    // errore()) for a puzzle without a name or a store that cannot be opened.
+    std::string chiavePer(const std::string& percorsoCruciverba, const std::string& impronta);
     bool migra();
     bool fallito(const std::string& cosa);
     std::int64_t adesso() const;

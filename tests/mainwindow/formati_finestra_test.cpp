@@ -25,15 +25,7 @@ const std::string ipuz =
 std::string puzChiuso() {
     Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
     x.datiFormato.reset();
-    std::string d = FormatoPuz().scrivi(x);
-    const std::vector<size_t> colonne = {0, 4, 1, 2, 6, 3, 7};  // the letters down the columns
-    std::string chiare;
-    for (size_t i : colonne) chiare += d[0x34 + i];
-    const std::string chiuse = cifraLetterePuz(chiare, 1234);
-    for (size_t j = 0; j < colonne.size(); ++j) d[0x34 + colonne[j]] = chiuse[j];
-    const std::uint16_t somma = sommaPuz(chiare);
-    d[0x1e] = static_cast<char>(somma & 0xff), d[0x1f] = static_cast<char>(somma >> 8), d[0x32] |= 4;
-    return d;
+    return prova::puzChiuso(FormatoPuz().scrivi(x), {0, 4, 1, 2, 6, 3, 7}, 1234);  // the letters down the columns
 }
 
 }  // namespace

@@ -428,14 +428,8 @@ TEST_F(Banco, APuzStartsTheClockAtItsTimeAndSavesLettersAndTime) {
 
 // A .puz locked with the code 1234: checks and reveals wait for Sblocca soluzione.
 TEST_F(Banco, ALockedPuzOpensWithItsCodeAndThenChecks) {
-    std::string d = puz(std::nullopt);
-    const std::vector<size_t> colonne = {0, 4, 1, 2, 6, 3, 7};  // CASA / A#RE's letters down the columns
-    std::string chiare;
-    for (size_t i : colonne) chiare += d[0x34 + i];
-    const std::string chiuse = cifraLetterePuz(chiare, 1234);
-    for (size_t j = 0; j < colonne.size(); ++j) d[0x34 + colonne[j]] = chiuse[j];
-    const std::uint16_t somma = sommaPuz(chiare);
-    d[0x1e] = static_cast<char>(somma & 0xff), d[0x1f] = static_cast<char>(somma >> 8), d[0x32] |= 4;
+    // CASA / A#RE's letters down the columns
+    const std::string d = prova::puzChiuso(puz(std::nullopt), {0, 4, 1, 2, 6, 3, 7}, 1234);
     ASSERT_EQ(sessione->apri(t.scrivi("l.puz", d)), EsitoApertura::ok);
     EXPECT_TRUE(sessione->soluzioneBloccata());
     const std::pair<const char*, const char*> sbagliati[] = {

@@ -1,5 +1,6 @@
 #include "supporto/schema.h"
 
+#include "formats/puz.h"
 #include "formats/trmo.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,16 @@ std::vector<std::string> inserimenti(const Cruciverba& x) {
         out.push_back(riga);
     }
     return out;
+}
+
+std::string puzChiuso(std::string d, const std::vector<size_t>& colonne, int codice) {
+    std::string chiare;
+    for (size_t i : colonne) chiare += d[0x34 + i];
+    const std::string chiuse = cifraLetterePuz(chiare, codice);
+    for (size_t j = 0; j < colonne.size(); ++j) d[0x34 + colonne[j]] = chiuse[j];
+    const std::uint16_t somma = sommaPuz(chiare);
+    d[0x1e] = static_cast<char>(somma & 0xff), d[0x1f] = static_cast<char>(somma >> 8), d[0x32] |= 4;
+    return d;
 }
 
 }  // namespace quadrivo::prova

@@ -42,6 +42,10 @@ Cruciverba letturaOk(const Formato& formato, std::string_view dati);
 void rifiuta(const Formato& formato, std::string_view dati, const std::string& motivo,
              EsitoLettura esito = EsitoLettura::formatoNonValido);
 
+// `puz` (written by the program, unlocked) with its solution locked by `codice`, as Across Lite
+// locks it; `colonne` gives the solution's letters read down the columns.
+std::string puzChiuso(std::string puz, const std::vector<size_t>& colonne, int codice);
+
 // The grid's entries row by row: '#' black, '.' empty.
 std::vector<std::string> inserimenti(const Cruciverba& cruciverba);
 
