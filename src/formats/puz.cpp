@@ -213,10 +213,18 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
     const Sezione* rusr = sezione(memo->sezioni, "RUSR");
     const std::map<int, std::string> rebus = rtbl ? tabellaRebus(rtbl->dati) : std::map<int, std::string>{};
     const std::vector<std::string> rebusGiocatore = rusr ? vociRusr(rusr->dati, celle) : std::vector<std::string>{};
+    // A diagramless's player may have typed into a cell the solution makes black: kept aside
+    // until the grid is shown all white.
+    std::map<Casella, std::string> lettereSuNere;
     for (size_t i = 0; i < celle; ++i) {
         Cella& k = x.cella(static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1);
         if (memo->soluzione[i] == '.' || (memo->diagramless && memo->soluzione[i] == ':')) {
             k.tipo = TipoCella::nera;
+            const char v = memo->griglia[i];
+            const Casella dove{static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1};
+            if (!memo->diagramless) continue;
+            if (i < rebusGiocatore.size() && !rebusGiocatore[i].empty()) lettereSuNere[dove] = daPuz(rebusGiocatore[i], memo->utf8);
+            else if (v != '-' && v != '.' && v != ':' && v != '\0') lettereSuNere[dove] = daPuz(std::string(1, v), memo->utf8);
             continue;
         }
         if (!criptata) {
@@ -251,6 +259,7 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
         for (const auto& parola : memo->ordine) memo->etichette.push_back(x.cella(parola.first).etichetta);
         x.variante = Variante::diagramless;
         nascondiSchema(x);
+        for (const auto& [k, v] : lettereSuNere) x.cella(k).voce = v;
         numeraGiocatore(x);
     }
     x.titolo = memo->testi[0];
@@ -479,7 +488,8 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     for (size_t i = 0; i < celle && i < m.voci.size(); ++i) {
         const Cella& k = x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1);
         const std::string v = inPuz(voceDaScrivere(k), m.utf8);
-        const bool cambiata = voceDaScrivere(k) != m.voci[i] && k.bianca();
+        // A diagramless's cell the player made black loses the letter it had.
+        const bool cambiata = voceDaScrivere(k) != m.voci[i] && (k.bianca() || m.diagramless);
         if (cambiata) griglia[i] = v.empty() ? '-' : v[0];
         rebusGiocatore = rebusGiocatore || v.size() > 1;
         // An untouched cell keeps its entry as read, whatever it holds.

@@ -251,3 +251,36 @@ TEST(FormatiVarianti, AFormatThatCannotKeepTheGameSaysSo) {
     Cruciverba y = comeCrittografato(crociato(), 1).cruciverba.value();
     EXPECT_EQ(adattaAFormato(y, "a.jpz"), "");
 }
+
+TEST(PuzVarianti, ALetterWhereTheSolutionIsBlackIsKeptAndABlackSquareClearsIt) {
+    Cruciverba x = FormatoPuz().leggi(puzDiagramless()).cruciverba;
+    x.cella(2, 2).voce = "Q";
+    x.cella(3, 2).voce = "R";
+    Cruciverba y = FormatoPuz().leggi(FormatoPuz().scrivi(x)).cruciverba;
+    EXPECT_EQ(y.cella(2, 2).voce, "Q");
+    alternaNera(y, {3, 2});
+    EXPECT_EQ(FormatoPuz().leggi(FormatoPuz().scrivi(y)).cruciverba.cella(3, 2).voce, "");
+}
+
+TEST(FormatiVarianti, LettersTypedEverywhereReadBackAndWriteTheSameBytes) {
+    const std::string coded = FormatoJpz().scrivi(comeCrittografato(crociato(), 2).cruciverba.value());
+    struct Caso {
+        const char* nome;
+        const Formato& formato;
+        std::string dati;
+    };
+    const FormatoIpuz ipuzF;
+    const FormatoPuz puzF;
+    const FormatoJpz jpzF;
+    for (const Caso& c : {Caso{"senza schema", ipuzF, senzaSchema}, Caso{"crittografato", ipuzF, crittografato},
+                          Caso{"diagramless .puz", puzF, puzDiagramless()}, Caso{"coded .jpz", jpzF, coded}}) {
+        Cruciverba x = prova::letturaOk(c.formato, c.dati);
+        for (const Casella& k : caselleBianche(x))
+            if (!x.cella(k).data) x.cella(k).voce = "QU";
+        const std::string scritto = c.formato.scrivi(x);
+        const Cruciverba y = prova::letturaOk(c.formato, scritto);
+        for (const Casella& k : caselleBianche(y))
+            if (!y.cella(k).data) EXPECT_EQ(y.cella(k).voce, "QU") << c.nome;
+        EXPECT_EQ(c.formato.scrivi(y), scritto) << c.nome;
+    }
+}
