@@ -185,6 +185,7 @@ bool controllabile(const Cella& k);
 
 // True when every white cell a check looks at holds its solution and nothing outside the grid
 // is wrong (a cell whose solution is unknown is never right). A grid with no white cell is.
+// Played without its diagram, the player's black squares must also be the solution's.
 bool risolto(const Cruciverba& x);
 
 }  // namespace quadrivo

@@ -5,6 +5,7 @@
 
 #include "solving/lessico_codici.h"
 #include "solving/varianti.h"
+#include "solving/verifica.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -197,4 +198,33 @@ TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {1, 2}, {1, 3}}), (std::vector<std::string>{"CAS"}));
     riempi(x, {"CASA", "A#..", "S..."});
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}), (std::vector<std::string>{"CASA"}));
+}
+
+TEST(SenzaSchemaGioco, TheUsualCheckAndSolveNoticeCountTheBlackSquares) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> griglia;
+        long long differenze;
+    };
+    for (const Caso& c : {Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
+                          Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
+        Cruciverba x = senzaSchema();
+        riempi(x, c.griglia);
+        EXPECT_EQ(contaDifferenze(x).differenze, c.differenze) << c.nome;
+        EXPECT_EQ(risolto(x), c.differenze == 0) << c.nome;
+    }
+}
+
+TEST(SenzaSchemaGioco, ALetterWhereTheSolutionIsBlackIsMarkedWrong) {
+    Cruciverba x = senzaSchema();
+    riempi(x, {"CASA", "AXRE", "SOLE"});
+    EXPECT_EQ(caselleSbagliate(x, caselleBianche(x)), (std::vector<Casella>{{2, 2}}));
+}
+
+TEST(SenzaSchemaGioco, ClearingTakesTheBlackSquaresAwayAndRenumbers) {
+    Cruciverba x = variante(comeDiagramless);
+    riempi(x, {"CASA", "A#RE", "SOLE"});
+    azzeraInserimenti(x);
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
+    EXPECT_EQ(x.cella(2, 1).etichetta, "2");
 }
