@@ -97,11 +97,15 @@ std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::strin
 
 TabellaChiave tabellaChiave(const Cruciverba& x) {
     TabellaChiave t;
+    // Codes run 1..k with k at most the white cells: a larger one is nobody's.
+    const std::vector<Casella> bianche = caselleBianche(x);
+    const int massimo = static_cast<int>(bianche.size());
     int k = 0;
-    for (const Casella& z : caselleBianche(x)) k = std::max(k, x.cella(z).codice);
+    for (const Casella& z : bianche)
+        if (x.cella(z).codice <= massimo) k = std::max(k, x.cella(z).codice);
     t.codici.resize(static_cast<size_t>(k));
     for (int i = 0; i < k; ++i) t.codici[static_cast<size_t>(i)].codice = i + 1;
-    for (const Casella& z : caselleBianche(x)) {
+    for (const Casella& z : bianche) {
         const Cella& c = x.cella(z);
         if (c.codice < 1 || c.codice > k) continue;
         if (std::string& l = t.codici[static_cast<size_t>(c.codice - 1)].lettera; l.empty()) l = c.voce;
@@ -127,7 +131,7 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
     const ClasseLettera libere = scelte.complemento();
     for (const Casella& z : caselle) {
         const Cella& c = x.cella(z);
-        if (!x.bianca(z.colonna, z.riga) || c.codice == 0) return parole;
+        if (!x.bianca(z.colonna, z.riga) || c.codice < 1 || static_cast<size_t>(c.codice) > chiave.codici.size()) return parole;
         codici.push_back(c.codice);
         const std::string b = aWindows1252(chiave.codici[static_cast<size_t>(c.codice - 1)].lettera);
         if (b.size() > 1) return parole;

@@ -125,15 +125,6 @@ TEST(IpuzVarianti, AFillsWordBank) {
     EXPECT_EQ(x.elenco(nomeParole), nullptr);
 }
 
-TEST(IpuzVarianti, AGivenLetterOfAPlainCrossword) {
-    const Cruciverba x = ipuz(R"({"version": "http://ipuz.org/v1", "kind": ["http://ipuz.org/crossword#1"],
-        "dimensions": {"width": 2, "height": 1}, "puzzle": [[{"cell": 1, "value": "r"}, 0]],
-        "solution": [["R", "E"]], "clues": {"Across": [[1, "Sovrano"]]}})");
-    EXPECT_EQ(x.variante, Variante::cruciverba);
-    EXPECT_TRUE(x.cella(1, 1).data);
-    EXPECT_EQ(x.cella(1, 1).voce, "R");
-}
-
 TEST(IpuzVarianti, EveryConversionReadsBackAsWritten) {
     struct Caso {
         const char* nome;

@@ -24,12 +24,16 @@ Cruciverba variante(Conversione (*come)(const Cruciverba&), const std::vector<st
 
 Cruciverba senzaSchema() { return variante(comeSenzaSchema); }
 
-// A codeword whose codes are the letters' places in the alphabet, no letter given.
+// A codeword whose codes follow its letters' alphabetical order, no letter given.
 Cruciverba crittografato(const std::vector<std::string>& righe) {
     Cruciverba x = comeCrittografato(prova::cruciverbaDa(righe), 1).cruciverba.value();
+    std::map<std::string, int> codici;
+    for (const Casella& k : caselleBianche(x)) codici[x.cella(k).soluzione] = 0;
+    int n = 0;
+    for (auto& [lettera, codice] : codici) codice = ++n;
     for (const Casella& k : caselleBianche(x)) {
         Cella& z = x.cella(k);
-        z.codice = z.soluzione[0] - 'A' + 1;
+        z.codice = codici[z.soluzione];
         z.data = false;
         z.voce.clear();
     }
@@ -122,16 +126,16 @@ TEST(CrittografatoGioco, AGivenLetterIsNeverWrittenOver) {
 }
 
 TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
-    Cruciverba x = crittografato(schema);  // codes 1 A, 3 C, 5 E, 12 L, 15 O, 18 R, 19 S
+    Cruciverba x = crittografato(schema);  // codes 1 A, 2 C, 3 E, 4 L, 5 O, 6 R, 7 S
     scriviCodice(x, {1, 1}, "C");
     scriviCodice(x, {3, 1}, "C");
     scriviCodice(x, {2, 1}, "A");
     const TabellaChiave t = tabellaChiave(x);
-    ASSERT_EQ(t.codici.size(), 19u);
+    ASSERT_EQ(t.codici.size(), 7u);
     EXPECT_EQ(t.codici[0], (VoceChiave{1, "A", false}));
-    EXPECT_EQ(t.codici[2], (VoceChiave{3, "C", true}));
-    EXPECT_EQ(t.codici[18], (VoceChiave{19, "C", true}));
-    EXPECT_EQ(t.codici[4], (VoceChiave{5, "", false}));
+    EXPECT_EQ(t.codici[1], (VoceChiave{2, "C", true}));
+    EXPECT_EQ(t.codici[6], (VoceChiave{7, "C", true}));
+    EXPECT_EQ(t.codici[2], (VoceChiave{3, "", false}));
     EXPECT_EQ(t.alfabeto[0], (LetteraAlfabeto{'A', true}));
     EXPECT_EQ(t.alfabeto[1], (LetteraAlfabeto{'B', false}));
     EXPECT_EQ(t.alfabeto.size(), 26u);
@@ -227,4 +231,11 @@ TEST(SenzaSchemaGioco, ClearingTakesTheBlackSquaresAwayAndRenumbers) {
     azzeraInserimenti(x);
     EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
     EXPECT_EQ(x.cella(2, 1).etichetta, "2");
+}
+
+TEST(CrittografatoGioco, ACodePastTheWhiteCellsIsNobodys) {
+    Cruciverba x = crittografato({"RE"});
+    x.cella(2, 1).codice = 1000000;
+    EXPECT_EQ(tabellaChiave(x).codici.size(), 2u);  // up to R's code; E's is out of range
+    EXPECT_TRUE(paroleCodice(x, {{1, 1}, {2, 1}}, "REREAI").empty());
 }
