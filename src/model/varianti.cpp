@@ -78,11 +78,15 @@ Cruciverba nuovoDa(const Cruciverba& x) {
     y.datiFormato.reset();
     y.secondiFile.reset();
     y.segniFile = {};
+    y.banca.clear();
+    y.variante = Variante::cruciverba;
     for (int r = 1; r <= y.righe(); ++r)
         for (int c = 1; c <= y.colonne(); ++c) {
             Cella& k = y.cella(c, r);
             if (!k.data) k.voce.clear();
             k.matita = false;
+            k.codice = 0;
+            k.neraSoluzione = false;
         }
     return y;
 }
@@ -137,8 +141,10 @@ Cruciverba grigliaSoluzione(const Cruciverba& x) {
             }
             k.etichetta.clear();
         }
-    if (y.variante == Variante::diagramless) numeraGiocatore(y);
-    else caselleRigheColonne(y);
+    if (y.variante == Variante::diagramless)
+        numeraGiocatore(y);
+    else
+        caselleRigheColonne(y);
     return y;
 }
 
@@ -159,20 +165,23 @@ void caselleRigheColonne(Cruciverba& x) {
         for (auto& [linea, ds] : definizioni) {
             const auto it = linee.find(linea);
             const bool pari = it != linee.end() && it->second.size() == ds.size();
-            for (size_t i = 0; i < ds.size(); ++i) ds[i]->caselle = pari ? it->second[i]->caselle : std::vector<Casella>{};
+            for (size_t i = 0; i < ds.size(); ++i)
+                ds[i]->caselle = pari ? it->second[i]->caselle : std::vector<Casella>{};
         }
     }
 }
 
-Conversione comeSenzaSchema(const Cruciverba& x) {
+Conversione comeSenzaSchema(const Cruciverba& dato) {
+    const Cruciverba x = grigliaSoluzione(dato);
     Cruciverba y = nuovoDa(x);
     ElencoDefinizioni righe{nomeRighe, {}}, colonne{nomeColonne, {}};
-    for (auto [elenco, parole, linea] : {std::tuple{&righe, paroleOrizzontali(x), true}, {&colonne, paroleVerticali(x), false}})
+    for (auto [elenco, parole, linea] :
+         {std::tuple{&righe, paroleOrizzontali(x), true}, {&colonne, paroleVerticali(x), false}})
         for (const auto& [n, ps] : perLinea(parole, linea))
             for (const Definizione* p : ps) {
                 const Definizione* d = definizioneDa(x, p->caselle.front(), linea ? 1 : 2);
-                elenco->definizioni.push_back({std::to_string(n), d ? d->testo : std::string(), p->caselle,
-                                               d ? d->enumerazione : std::string()});
+                elenco->definizioni.push_back(
+                    {std::to_string(n), d ? d->testo : std::string(), p->caselle, d ? d->enumerazione : std::string()});
             }
     y.elenchi = {std::move(righe), std::move(colonne)};
     y.variante = Variante::senzaSchema;
@@ -180,7 +189,8 @@ Conversione comeSenzaSchema(const Cruciverba& x) {
     return {std::move(y), {}};
 }
 
-Conversione comeDiagramless(const Cruciverba& x) {
+Conversione comeDiagramless(const Cruciverba& dato) {
+    const Cruciverba x = grigliaSoluzione(dato);
     Cruciverba y = nuovoDa(x);
     std::vector<ElencoDefinizioni> elenchi;
     for (const ElencoDefinizioni& e : x.elenchi)
@@ -192,13 +202,16 @@ Conversione comeDiagramless(const Cruciverba& x) {
     return {std::move(y), {}};
 }
 
-Conversione comeCrittografato(const Cruciverba& x, std::uint32_t seme) {
+Conversione comeCrittografato(const Cruciverba& dato, std::uint32_t seme) {
+    const Cruciverba x = grigliaSoluzione(dato);
     std::set<std::string> lettere;
     for (const Casella& k : caselleBianche(x)) {
         const std::string& s = x.cella(k).soluzione;
-        if (s.empty()) return {std::nullopt, "Lo schema non ha la soluzione di ogni casella: non può diventare un crittografato."};
+        if (s.empty())
+            return {std::nullopt, "Lo schema non ha la soluzione di ogni casella: non può diventare un crittografato."};
         if (lunghezzaLettere(s) != 1)
-            return {std::nullopt, "Lo schema ha caselle di più lettere: in un crittografato ogni casella ha una lettera sola."};
+            return {std::nullopt,
+                    "Lo schema ha caselle di più lettere: in un crittografato ogni casella ha una lettera sola."};
         lettere.insert(s);
     }
     // Drawn with the generator's own numbers, which the standard fixes, so a seed gives the
@@ -232,13 +245,15 @@ Conversione comeCrittografato(const Cruciverba& x, std::uint32_t seme) {
     return {std::move(y), {}};
 }
 
-Conversione comeDaRiempire(const Cruciverba& x) {
+Conversione comeDaRiempire(const Cruciverba& dato) {
+    const Cruciverba x = grigliaSoluzione(dato);
     std::vector<std::string> banca;
     for (const auto& parole : {paroleOrizzontali(x), paroleVerticali(x)})
         for (const Definizione& p : parole) {
             for (const Casella& k : p.caselle)
                 if (x.cella(k).soluzione.empty())
-                    return {std::nullopt, "Lo schema non ha la soluzione di ogni casella: non può diventare uno schema da riempire."};
+                    return {std::nullopt,
+                            "Lo schema non ha la soluzione di ogni casella: non può diventare uno schema da riempire."};
             banca.push_back(lettereDi(x, p.caselle));
         }
     std::sort(banca.begin(), banca.end(), [](const std::string& a, const std::string& b) {

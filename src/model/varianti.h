@@ -49,7 +49,8 @@ void caselleRigheColonne(Cruciverba& x);
 Cruciverba grigliaSoluzione(const Cruciverba& x);
 
 // A crossword turned into a variant: a new puzzle (no file's own data, no player's letters but
-// the given ones), or in Italian why it cannot be.
+// the given ones), or in Italian why it cannot be. A puzzle played without its diagram is turned
+// from its solution's grid.
 struct Conversione {
     std::optional<Cruciverba> cruciverba;
     std::string errore;

@@ -39,8 +39,10 @@ std::vector<std::uint32_t> paroleCodiciBlocco(std::string_view blocco, const std
         bool va = true;
         for (size_t i = 0; va && i < n; ++i) {
             const auto c = static_cast<unsigned char>(p[i]);
-            if (!maschera.empty() && !maschera[i].ammette(c)) va = false;
-            else if (primo[i] != i) va = p[primo[i]] == p[i];
+            if (!maschera.empty() && !maschera[i].ammette(c))
+                va = false;
+            else if (primo[i] != i)
+                va = p[primo[i]] == p[i];
             else
                 for (size_t j = 0; va && j < i; ++j) va = primo[j] != j || p[j] != p[i];
         }

@@ -118,7 +118,8 @@ TabellaChiave tabellaChiave(const Cruciverba& x) {
     return t;
 }
 
-std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle, std::string_view blocco) {
+std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                      std::string_view blocco) {
     std::vector<std::string> parole;
     if (caselle.empty()) return parole;
     const TabellaChiave chiave = tabellaChiave(x);
@@ -127,11 +128,13 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
     // A letter chosen for a code stands there; a code still open takes none of the chosen ones.
     ClasseLettera scelte = ClasseLettera::nessuna();
     for (const VoceChiave& v : chiave.codici)
-        if (const std::string b = aWindows1252(v.lettera); b.size() == 1) scelte.aggiungi(static_cast<unsigned char>(b[0]));
+        if (const std::string b = aWindows1252(v.lettera); b.size() == 1)
+            scelte.aggiungi(static_cast<unsigned char>(b[0]));
     const ClasseLettera libere = scelte.complemento();
     for (const Casella& z : caselle) {
         const Cella& c = x.cella(z);
-        if (!x.bianca(z.colonna, z.riga) || c.codice < 1 || static_cast<size_t>(c.codice) > chiave.codici.size()) return parole;
+        if (!x.bianca(z.colonna, z.riga) || c.codice < 1 || static_cast<size_t>(c.codice) > chiave.codici.size())
+            return parole;
         codici.push_back(c.codice);
         const std::string b = aWindows1252(chiave.codici[static_cast<size_t>(c.codice - 1)].lettera);
         if (b.size() > 1) return parole;

@@ -60,7 +60,8 @@ TabellaChiave tabellaChiave(const Cruciverba& x);
 // different codes different letters, the letters chosen for its codes in place and the letters
 // chosen for other codes out. `blocco` holds the dictionary's words of that length (Windows-1252
 // bytes back to back); the words come back in UTF-8, in file order.
-std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle, std::string_view blocco);
+std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                      std::string_view blocco);
 
 // ---- Da riempire
 

@@ -23,7 +23,9 @@ Cruciverba crociato() {
 
 Cruciverba ipuz(const std::string& dati) { return prova::letturaOk(FormatoIpuz(), dati); }
 
-QJsonObject json(const std::string& testo) { return QJsonDocument::fromJson(QByteArray::fromStdString(testo)).object(); }
+QJsonObject json(const std::string& testo) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(testo)).object();
+}
 
 std::vector<std::string> nomiElenchi(const Cruciverba& x) {
     std::vector<std::string> n;
@@ -131,10 +133,11 @@ TEST(IpuzVarianti, EveryConversionReadsBackAsWritten) {
         Conversione conversione;
         const char* tipo;
     };
-    for (const Caso& c : {Caso{"senza schema", comeSenzaSchema(crociato()), "http://ipuz.org/crossword/diagramless#1"},
-                          Caso{"diagramless", comeDiagramless(crociato()), "http://ipuz.org/crossword/diagramless#1"},
-                          Caso{"crittografato", comeCrittografato(crociato(), 5), "http://crosswordnexus.com/ipuz/coded#1"},
-                          Caso{"da riempire", comeDaRiempire(crociato()), "http://ipuz.org/fill#1"}}) {
+    for (const Caso& c :
+         {Caso{"senza schema", comeSenzaSchema(crociato()), "http://ipuz.org/crossword/diagramless#1"},
+          Caso{"diagramless", comeDiagramless(crociato()), "http://ipuz.org/crossword/diagramless#1"},
+          Caso{"crittografato", comeCrittografato(crociato(), 5), "http://crosswordnexus.com/ipuz/coded#1"},
+          Caso{"da riempire", comeDaRiempire(crociato()), "http://ipuz.org/fill#1"}}) {
         const Cruciverba& y = c.conversione.cruciverba.value();
         const std::string scritto = FormatoIpuz().scrivi(y);
         EXPECT_EQ(json(scritto).value("kind").toArray().last().toString(), c.tipo) << c.nome;

@@ -13,7 +13,7 @@ namespace {
 // 4×3 with one black square: across CASA (1), RE (4), SOLE (5); down CAS (1), SRL (2), AEE (3).
 const std::vector<std::string> schema = {"CASA", "A#RE", "SOLE"};
 const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
-                                              "  1  12-Cassa", "  3  12-Societa", "  4  12-Vocali"};
+                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
 
 Cruciverba crociato() { return prova::cruciverbaDa(schema, {}, definizioni); }
 
@@ -42,7 +42,8 @@ std::vector<Casella> caselle(const std::vector<CambioCella>& cambi) {
 std::string etichette(const Cruciverba& x) {
     std::string s;
     for (int r = 1; r <= x.righe(); ++r) {
-        for (int c = 1; c <= x.colonne(); ++c) s += (x.cella(c, r).etichetta.empty() ? "-" : x.cella(c, r).etichetta) + " ";
+        for (int c = 1; c <= x.colonne(); ++c)
+            s += (x.cella(c, r).etichetta.empty() ? "-" : x.cella(c, r).etichetta) + " ";
         s += "/";
     }
     return s;
@@ -58,8 +59,8 @@ TEST(SenzaSchema, ClueByRowAndColumnInReadingOrder) {
 }
 
 TEST(SenzaSchema, TwoWordsOfOneRowKeepTheirOrder) {
-    const Cruciverba x = convertito(comeSenzaSchema(
-        prova::cruciverbaDa({"CA#SA", "OR#RE"}, {}, {"  1  11-Primo", "  4  11-Secondo", "  1  21-Terzo", "  4  21-Quarto"})));
+    const Cruciverba x = convertito(comeSenzaSchema(prova::cruciverbaDa(
+        {"CA#SA", "OR#RE"}, {}, {"  1  11-Primo", "  4  11-Secondo", "  1  21-Terzo", "  4  21-Quarto"})));
     EXPECT_EQ(voci(x, nomeRighe), (std::vector<std::string>{"1 Primo", "1 Secondo", "2 Terzo", "2 Quarto"}));
     EXPECT_EQ(x.elenco(nomeRighe)->definizioni[1].caselle, (std::vector<Casella>{{4, 1}, {5, 1}}));
 }
@@ -197,4 +198,13 @@ TEST(Conversioni, ThePlayersLettersGoGivenOnesStay) {
         EXPECT_EQ(y.cella(1, 1).voce, "");
         EXPECT_EQ(y.cella(2, 1).voce, "X");
     }
+}
+
+TEST(Conversioni, AGridWithoutItsDiagramTurnsFromItsSolution) {
+    const Cruciverba diagramless = convertito(comeDiagramless(crociato()));
+    const Cruciverba x = convertito(comeCrittografato(diagramless, 3));
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_FALSE(x.cella(2, 2).neraSoluzione);
+    EXPECT_EQ(voci(convertito(comeSenzaSchema(diagramless)), nomeRighe),
+              (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
 }

@@ -15,7 +15,7 @@ namespace {
 // 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
 const std::vector<std::string> schema = {"CASA", "A#RE", "SOLE"};
 const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
-                                              "  1  12-Cassa", "  3  12-Societa", "  4  12-Vocali"};
+                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
 
 Cruciverba variante(Conversione (*come)(const Cruciverba&), const std::vector<std::string>& sol = schema,
                     const std::vector<std::string>& defs = definizioni) {
@@ -74,11 +74,10 @@ TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
         std::vector<std::string> griglia;
         long long differenze;
     };
-    for (const Caso& c : {Caso{"empty", {"....", "....", "...."}, 12},
-                          Caso{"only the black square", {"....", ".#..", "...."}, 11},
-                          Caso{"all the letters, no black square", {"CASA", "AXRE", "SOLE"}, 1},
-                          Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1},
-                          Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
+    for (const Caso& c :
+         {Caso{"empty", {"....", "....", "...."}, 12}, Caso{"only the black square", {"....", ".#..", "...."}, 11},
+          Caso{"all the letters, no black square", {"CASA", "AXRE", "SOLE"}, 1},
+          Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1}, Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
         Cruciverba x = senzaSchema();
         riempi(x, c.griglia);
         const Conteggio k = contaDifferenzeSenzaSchema(x);
@@ -175,7 +174,8 @@ TEST(LessicoCodici, EqualCodesEqualLettersDifferentCodesDifferentLetters) {
 }
 
 TEST(LessicoCodici, TheMaskFixesLetters) {
-    EXPECT_EQ(paroleCodiciBlocco("ABCAXYZX", {1, 2, 3, 1}, leggiMaschera("X...").maschera), (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(paroleCodiciBlocco("ABCAXYZX", {1, 2, 3, 1}, leggiMaschera("X...").maschera),
+              (std::vector<std::uint32_t>{1}));
 }
 
 TEST(DaRiempireGioco, TheBankByLengthWithTheWordsInTheGridCrossedOff) {
