@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 
 #include "model/testo.h"
 #include "solving/lessico_codici.h"
@@ -93,6 +94,25 @@ std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::strin
             c.matita = false;
         }
     });
+}
+
+std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture) {
+    std::vector<Scrittura> tutte;
+    std::set<Casella> scritte;
+    for (const Scrittura& s : scritture) scritte.insert({s.colonna, s.riga});
+    for (const Scrittura& s : scritture) {
+        tutte.push_back(s);
+        if (!x.bianca(s.colonna, s.riga) || x.cella(s.colonna, s.riga).codice == 0) continue;
+        const int codice = x.cella(s.colonna, s.riga).codice;
+        for (const Casella& k : caselleBianche(x)) {
+            const Cella& c = x.cella(k);
+            if (c.codice != codice || c.data || scritte.contains(k) || (c.voce == s.voce && c.matita == s.matita))
+                continue;
+            tutte.push_back({k.colonna, k.riga, s.voce, s.matita});
+            scritte.insert(k);
+        }
+    }
+    return tutte;
 }
 
 TabellaChiave tabellaChiave(const Cruciverba& x) {

@@ -9,6 +9,7 @@
 
 #include "model/varianti.h"
 #include "solving/controllo.h"
+#include "solving/navigazione.h"
 
 namespace quadrivo {
 
@@ -36,6 +37,11 @@ std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
 // A letter typed at k written into every cell of the same code that is not given ("" clears
 // them): the cells changed, for one undo step. None when k has no code or is given.
 std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
+
+// The same for the writes a key gives (the keyboard's outcome): each one repeated into every
+// other cell of its code that is not given and does not hold it already, in reading order after
+// it. Writes to cells without a code pass as they are.
+std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture);
 
 struct VoceChiave {
     int codice = 0;

@@ -239,3 +239,14 @@ TEST(CrittografatoGioco, ACodePastTheWhiteCellsIsNobodys) {
     EXPECT_EQ(tabellaChiave(x).codici.size(), 2u);  // up to R's code; E's is out of range
     EXPECT_TRUE(paroleCodice(x, {{1, 1}, {2, 1}}, "REREAI").empty());
 }
+
+TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
+    Cruciverba x = crittografato(schema);  // the A's: (2,1) (4,1) (1,2); the E's: (4,2) (4,3)
+    x.cella(4, 1).data = true;
+    x.cella(4, 1).voce = "A";
+    x.cella(4, 3).voce = "E";
+    const std::vector<Scrittura> tutte = espandiCodici(x, {{2, 1, "A", false}, {4, 2, "E", true}, {9, 9, "Z", false}});
+    EXPECT_EQ(tutte,
+              (std::vector<Scrittura>{
+                  {2, 1, "A", false}, {1, 2, "A", false}, {4, 2, "E", true}, {4, 3, "E", true}, {9, 9, "Z", false}}));
+}
