@@ -61,6 +61,13 @@ const Formato* formatoPerEstensione(const std::string& percorso) {
 std::string adattaAFormato(Cruciverba& x, const std::string& percorso) {
     const Formato* f = formatoPerEstensione(percorso);
     if (!f || f->nome() == x.formato) return {};
+    if (!f->contieneVariante(x.variante)) {
+        const char* gioco = x.variante == Variante::senzaSchema   ? "un cruciverba senza schema"
+                            : x.variante == Variante::diagramless ? "un diagramless"
+                            : x.variante == Variante::crittografato ? "un crittografato"
+                                                                    : "uno schema da riempire";
+        return "Il formato ." + f->nome() + " non può contenere " + gioco + ".";
+    }
     if (std::string manca = f->nonContiene(x); !manca.empty())
         return "Il formato ." + f->nome() + " non può contenere " + manca + ".";
     x.datiFormato.reset();
@@ -99,6 +106,9 @@ std::string limitiSuperati(const Cruciverba& x) {
             caselle += d.caselle.size();
         }
     }
+    if (x.banca.size() > maxDefinizioni)
+        return "Il file contiene " + std::to_string(x.banca.size()) + " parole da inserire: il programma ne apre fino a " +
+               std::to_string(maxDefinizioni) + ".";
     if (definizioni > maxDefinizioni)
         return "Il file contiene " + std::to_string(definizioni) + " definizioni: il programma ne apre fino a " +
                std::to_string(maxDefinizioni) + ".";

@@ -74,6 +74,8 @@ public:
     // In Italian, what of the puzzle this format cannot hold ("" when all of it fits).
     virtual std::string nonContiene(const Cruciverba&) const { return {}; }
     virtual Capacita capacita() const { return {}; }
+    // Whether a file of this format, written anew, keeps the way the grid is played.
+    virtual bool contieneVariante(Variante v) const { return v == Variante::cruciverba; }
     // The preview's line of credits and its size: by default the credits the puzzle names.
     virtual Intestazione intestazione(const Cruciverba& cruciverba, std::string_view) const {
         return intestazionePredefinita(cruciverba);

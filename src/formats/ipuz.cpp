@@ -1,5 +1,8 @@
 #include "formats/ipuz.h"
 
+#include "model/testo.h"
+#include "model/varianti.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <unordered_map>
 
 namespace quadrivo {
@@ -42,6 +46,12 @@ struct DatiIpuz : DatiFormato {
     std::string titolo, autore, copyright, note;
     QString blocco = "#", vuoto = "0";
 };
+
+// What the player holds in a cell, as a write-back compares it: a black square the player placed
+// counts as much as a letter.
+std::string voceGiocatore(const Cruciverba& x, const Cella& k) {
+    return senzaDiagramma(x) && k.tipo == TipoCella::nera ? std::string("\x01#") : voceDaScrivere(k);
+}
 
 std::vector<std::string> testiDefinizioni(const Cruciverba& x) {
     std::vector<std::string> testi;
@@ -150,6 +160,50 @@ Definizione definizioneDaIpuz(const QJsonValue& v, const Cruciverba& x, const Et
     return w;
 }
 
+// The variant the kinds name, set up once the grid and the lists are read; in Italian what is
+// wrong with it, "" when nothing.
+std::string variante(Cruciverba& x, bool diagramless, bool codificato, bool riempire) {
+    if (diagramless) {
+        const bool righe = x.elenco(nomeRighe) || x.elenco(nomeColonne);
+        x.variante = righe ? Variante::senzaSchema : Variante::diagramless;
+        if (righe) {
+            // Its clues go by row and column: the numbered lists stay only when they hold any.
+            std::erase_if(x.elenchi, [](const ElencoDefinizioni& e) {
+                return (e.direzione == nomeOrizzontali || e.direzione == nomeVerticali) && e.definizioni.empty();
+            });
+            caselleRigheColonne(x);
+        } else {
+            numeraGiocatore(x);
+        }
+    } else if (codificato) {
+        std::set<int> codici;
+        for (const Casella& k : caselleBianche(x)) {
+            Cella& z = x.cella(k);
+            bool numero = false;
+            const int n = q(z.etichetta).toInt(&numero);
+            if (!numero || n < 1)
+                return "Nel crittografato la casella della riga " + std::to_string(k.riga) + ", colonna " +
+                       std::to_string(k.colonna) + " non ha un numero.";
+            z.codice = n;
+            z.etichetta.clear();
+            codici.insert(n);
+        }
+        // Codes run 1..k: a file that skips some is closed up, keeping their order.
+        std::map<int, int> nuovo;
+        for (int n : codici) nuovo.emplace(n, static_cast<int>(nuovo.size()) + 1);
+        for (const Casella& k : caselleBianche(x)) x.cella(k).codice = nuovo[x.cella(k).codice];
+        x.variante = Variante::crittografato;
+    } else if (riempire) {
+        const auto e = std::find_if(x.elenchi.begin(), x.elenchi.end(), [](const auto& v) { return v.direzione == nomeParole; });
+        if (e != x.elenchi.end()) {
+            for (const Definizione& d : e->definizioni) x.banca.push_back(maiuscolo(d.testo));
+            x.elenchi.erase(e);
+        }
+        x.variante = Variante::daRiempire;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string direzioneDaIpuz(const std::string& chiave) {
@@ -162,6 +216,8 @@ std::string direzioneDaIpuz(const std::string& chiave) {
 }
 
 std::string direzioneInIpuz(const std::string& direzione) {
+    if (direzione == nomeRighe) return "Across:Righe";
+    if (direzione == nomeColonne) return "Down:Colonne";
     if (direzione == nomeOrizzontali) return "Across";
     if (direzione == nomeVerticali) return "Down";
     if (direzione == nomeDiagonali) return "Diagonal";
@@ -193,12 +249,16 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
                        std::to_string(errore.offset) + ").");
     const QJsonObject o = doc.object();
     memo->radice = o;
+    bool diagramless = false, codificato = false, riempire = false;
     if (o.contains("kind")) {
         bool cruciverba = false;
         std::string tipo;
         for (const QJsonValue& k : o.value("kind").toArray()) {
             const QString t = k.toString();
-            if (t.contains("/crossword")) cruciverba = true;
+            diagramless = diagramless || t.contains("/crossword/diagramless");
+            codificato = codificato || t.contains("/coded");
+            riempire = riempire || t.contains("ipuz.org/fill");
+            if (t.contains("/crossword") || t.contains("ipuz.org/fill")) cruciverba = true;
             else if (tipo.empty()) tipo = s(t.section('/', -1).section('#', 0, 0));
         }
         if (!cruciverba)
@@ -266,6 +326,8 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
         }
     }
     for (const char* nome : {"solution", "saved"}) {
+        // The diagram hidden once the solution has said where its black squares are.
+        if (diagramless && nome[1] == 'a') nascondiSchema(x);
         const std::optional<QJsonArray> g = griglia(nome, false);
         if (!perche.empty()) return rifiuto(perche);
         if (!g) continue;
@@ -275,7 +337,13 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
             for (int c = 1; c <= colonne; ++c) {
                 Cella& k = x.cella(c, r);
                 if (!k.bianca()) continue;
-                const std::string l = lettere(riga.at(c - 1), *memo);
+                const QJsonValue v = riga.at(c - 1);
+                if (diagramless && v.isString() && v.toString() == memo->blocco) {
+                    if (nome[1] == 'o') k.neraSoluzione = true;
+                    else if (!k.data) k.tipo = TipoCella::nera;
+                    continue;
+                }
+                const std::string l = lettere(v, *memo);
                 if (nome[1] == 'o') k.soluzione = l;
                 else if (!k.data) k.voce = l;
             }
@@ -311,12 +379,13 @@ Lettura FormatoIpuz::leggi(std::string_view dati) const {
         ElencoDefinizioni& e = x.elenchi[dove->second];
         for (const QJsonValue& v : it.value().toArray()) e.definizioni.push_back(definizioneDaIpuz(v, x, etichette, dc, dr));
     }
+    if (const std::string guasto = variante(x, diagramless, codificato, riempire); !guasto.empty()) return rifiuto(guasto);
     x.titolo = s(o.value("title").toString());
     x.autore = s(o.value("author").toString());
     x.copyright = s(o.value("copyright").toString());
     x.note = s(o.value("notes").toString());
     for (int r = 1; r <= righe; ++r)
-        for (int c = 1; c <= colonne; ++c) memo->voci.push_back(x.cella(c, r).voce);
+        for (int c = 1; c <= colonne; ++c) memo->voci.push_back(voceGiocatore(x, x.cella(c, r)));
     memo->definizioni = testiDefinizioni(x);
     memo->titolo = x.titolo, memo->autore = x.autore, memo->copyright = x.copyright, memo->note = x.note;
     x.formato = nome();
@@ -356,6 +425,17 @@ QJsonValue cellaIpuz(const Cella& k, const QString& blocco) {
     return o;
 }
 
+QJsonArray tipiIpuz(Variante v) {
+    switch (v) {
+        case Variante::senzaSchema:
+        case Variante::diagramless: return {"http://ipuz.org/crossword/diagramless#1"};
+        case Variante::crittografato: return {"http://ipuz.org/crossword#1", "http://crosswordnexus.com/ipuz/coded#1"};
+        case Variante::daRiempire: return {"http://ipuz.org/fill#1"};
+        case Variante::cruciverba: break;
+    }
+    return {"http://ipuz.org/crossword#1"};
+}
+
 // The grid of one value per cell: voids null, blocks as the file's block mark.
 QJsonArray grigliaIpuz(const Cruciverba& x, const QString& blocco, const std::function<QJsonValue(const Cella&)>& bianca) {
     QJsonArray righe;
@@ -393,7 +473,9 @@ QJsonObject definizioniIpuz(const Cruciverba& x) {
             if (!w.enumerazione.empty()) o["enumeration"] = q(w.enumerazione);
             // The cells only when the number does not lead to them: the common validators
             // refuse a clue that carries its own, so a plain grid goes without.
-            if (w.etichetta.empty() || caselleDa(x, etichette, w.etichetta, dc, dr) != w.caselle) {
+            // The row and column lists never: their cells follow from the solution.
+            const bool perLinea = e.direzione == nomeRighe || e.direzione == nomeColonne;
+            if (!perLinea && (w.etichetta.empty() || caselleDa(x, etichette, w.etichetta, dc, dr) != w.caselle)) {
                 QJsonArray caselle;
                 for (const Casella& k : w.caselle) caselle.append(QJsonArray{k.colonna, k.riga});
                 o["cells"] = caselle;
@@ -445,7 +527,7 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
     const auto* memo = dynamic_cast<const DatiIpuz*>(x.datiFormato.get());
     std::vector<std::string> voci;
     for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceDaScrivere(x.cella(c, r)));
+        for (int c = 1; c <= x.colonne(); ++c) voci.push_back(voceGiocatore(x, x.cella(c, r)));
     const std::vector<std::string> definizioni = testiDefinizioni(x);
     if (memo && memo->voci == voci && memo->definizioni == definizioni && memo->titolo == x.titolo &&
         memo->autore == x.autore && memo->copyright == x.copyright && memo->note == x.note)
@@ -458,13 +540,24 @@ std::string FormatoIpuz::scrivi(const Cruciverba& x) const {
         if (memo->definizioni != definizioni) o["clues"] = definizioniCambiate(o.value("clues").toObject(), x);
     } else {
         o["version"] = "http://ipuz.org/v2";
-        o["kind"] = QJsonArray{"http://ipuz.org/crossword#1"};
+        o["kind"] = tipiIpuz(x.variante);
         o["dimensions"] = QJsonObject{{"width", x.colonne()}, {"height", x.righe()}};
-        o["puzzle"] = grigliaIpuz(x, blocco, [&](const Cella& k) { return cellaIpuz(k, blocco); });
+        // The puzzle and its solution drawn with the solution's black squares; a codeword's
+        // cells show their codes.
+        Cruciverba schema = grigliaSoluzione(x);
+        if (x.variante == Variante::crittografato)
+            for (const Casella& k : caselleBianche(schema)) schema.cella(k).etichetta = std::to_string(schema.cella(k).codice);
+        o["puzzle"] = grigliaIpuz(schema, blocco, [&](const Cella& k) { return cellaIpuz(k, blocco); });
         bool soluzione = false;
-        for (const Casella& k : caselleBianche(x)) soluzione = soluzione || !x.cella(k).soluzione.empty();
-        if (soluzione) o["solution"] = grigliaIpuz(x, blocco, [](const Cella& k) { return QJsonValue(q(k.soluzione)); });
-        o["clues"] = definizioniIpuz(x);
+        for (const Casella& k : caselleBianche(schema)) soluzione = soluzione || !schema.cella(k).soluzione.empty();
+        if (soluzione) o["solution"] = grigliaIpuz(schema, blocco, [](const Cella& k) { return QJsonValue(q(k.soluzione)); });
+        QJsonObject clues = definizioniIpuz(schema);
+        if (x.variante == Variante::daRiempire) {
+            QJsonArray parole;
+            for (const std::string& p : x.banca) parole.append(q(p));
+            clues[nomeParole] = parole;
+        }
+        o["clues"] = clues;
         // A clue's own cells came with version 2; without them the file is a version 1 one, the
         // version the common validators know.
         if (!QJsonDocument(o["clues"].toObject()).toJson(QJsonDocument::Compact).contains("\"cells\":"))

@@ -13,6 +13,7 @@ public:
     bool riconosce(std::string_view dati) const override;
     Lettura leggi(std::string_view dati) const override;
     std::string scrivi(const Cruciverba& cruciverba) const override;
+    bool contieneVariante(Variante) const override { return true; }
 };
 
 // The model's name of an ipuz clue direction ("Across" → Orizzontali, "Down:Verticali" → its

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <zip.h>
@@ -94,6 +95,46 @@ bool FormatoJpz::riconosce(std::string_view dati) const {
            inizio.find("<rectangular-puzzle") != std::string_view::npos;
 }
 
+namespace {
+
+// A coded puzzle's cells: each white cell's number is its code; a file that numbers them not
+// all gets its codes from the solution's letters, in reading order. Either way they run 1..k.
+void codici(Cruciverba& x) {
+    const std::vector<Casella> bianche = caselleBianche(x);
+    bool numerate = true;
+    for (const Casella& k : bianche) {
+        bool ok = false;
+        numerate = numerate && q(x.cella(k).etichetta).toInt(&ok) > 0 && ok;
+    }
+    std::map<std::string, int> perChiave;
+    for (const Casella& k : bianche) {
+        Cella& z = x.cella(k);
+        std::string chiave = numerate ? z.etichetta : z.soluzione;
+        if (numerate) chiave = std::string(12 - std::min<size_t>(12, chiave.size()), '0') + chiave;
+        perChiave.emplace(chiave, 0);
+    }
+    if (!numerate) {
+        int n = 0;
+        for (const Casella& k : bianche)
+            if (int& c = perChiave[x.cella(k).soluzione]; c == 0) c = ++n;
+    } else {
+        int n = 0;
+        for (auto& [chiave, c] : perChiave) c = ++n;
+    }
+    for (const Casella& k : bianche) {
+        Cella& z = x.cella(k);
+        std::string chiave = numerate ? z.etichetta : z.soluzione;
+        if (numerate) chiave = std::string(12 - std::min<size_t>(12, chiave.size()), '0') + chiave;
+        z.codice = perChiave[chiave];
+        z.etichetta.clear();
+    }
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) x.cella(c, r).etichetta.clear();
+    x.variante = Variante::crittografato;
+}
+
+}  // namespace
+
 Lettura FormatoJpz::leggi(std::string_view dati) const {
     std::string xml;
     if (compresso(dati)) {
@@ -111,7 +152,7 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
     std::map<std::string, std::vector<Casella>> parole;
     std::vector<Elenco> elenchi;
     std::string titolo, autore, copyright, note, parola;
-    bool metadati = false;
+    bool metadati = false, codificato = false;
     // The cells the words name and the clues, counted before they are built.
     size_t caselle = 0, definizioni = 0;
     const auto aggiungi = [&](std::vector<Casella>& in, const QString& xs, const QString& ys) {
@@ -136,6 +177,8 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
         const auto attr = [&](const char* nome) { return a.value(QLatin1String(nome)).toString(); };
         if (n == QLatin1String("metadata")) {
             metadati = true;
+        } else if (n == QLatin1String("coded")) {
+            codificato = true;
         } else if (metadati && n == QLatin1String("title")) {
             titolo = s(r.readElementText(QXmlStreamReader::IncludeChildElements));
         } else if (metadati && n == QLatin1String("creator")) {
@@ -238,6 +281,7 @@ Lettura FormatoJpz::leggi(std::string_view dati) const {
         }
     }
     x->titolo = titolo, x->autore = autore, x->copyright = copyright, x->note = note;
+    if (codificato) codici(*x);
     x->formato = nome();
     Lettura l;
     l.esito = EsitoLettura::ok;
@@ -262,7 +306,7 @@ std::string FormatoJpz::scrivi(const Cruciverba& x) const {
     w.writeTextElement("copyright", q(x.copyright));
     w.writeTextElement("description", q(x.note));
     w.writeEndElement();
-    w.writeStartElement("crossword");
+    w.writeStartElement(x.variante == Variante::crittografato ? "coded" : "crossword");
     w.writeStartElement("grid");
     w.writeAttribute("width", QString::number(x.colonne()));
     w.writeAttribute("height", QString::number(x.righe()));
@@ -276,7 +320,8 @@ std::string FormatoJpz::scrivi(const Cruciverba& x) const {
                 w.writeAttribute("type", k.tipo == TipoCella::nera ? "block" : "void");
             } else {
                 if (!k.soluzione.empty()) w.writeAttribute("solution", q(k.soluzione));
-                if (!k.etichetta.empty()) w.writeAttribute("number", q(k.etichetta));
+                if (x.variante == Variante::crittografato && k.codice > 0) w.writeAttribute("number", QString::number(k.codice));
+                else if (!k.etichetta.empty()) w.writeAttribute("number", q(k.etichetta));
                 if (!voceDaScrivere(k).empty()) w.writeAttribute("solve-state", q(voceDaScrivere(k)));
                 if (k.data) w.writeAttribute("hint", "true");
                 if (k.cerchio) w.writeAttribute("background-shape", "circle");

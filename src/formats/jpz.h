@@ -13,6 +13,7 @@ public:
     bool riconosce(std::string_view dati) const override;
     Lettura leggi(std::string_view dati) const override;
     std::string scrivi(const Cruciverba& cruciverba) const override;
+    bool contieneVariante(Variante v) const override { return v == Variante::cruciverba || v == Variante::crittografato; }
     std::string nonContiene(const Cruciverba& cruciverba) const override;
 };
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "model/testo.h"
+#include "model/varianti.h"
 
 namespace quadrivo {
 
@@ -13,6 +14,7 @@ namespace {
 constexpr size_t lunghezzaIntestazione = 0x34;
 constexpr std::string_view magia{"ACROSS&DOWN\0", 12};
 constexpr std::uint16_t cifrata = 0x0004;
+constexpr std::uint16_t tipoDiagramless = 0x0401;
 
 std::uint16_t parola(std::string_view d, size_t p) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(d[p]) | static_cast<unsigned char>(d[p + 1]) << 8);
@@ -45,6 +47,10 @@ struct DatiPuz : DatiFormato {
     std::vector<std::string> voci;
     bool utf8 = false;
     int versione = 13;  // 1.3 as 13
+    // A diagramless (type 0x0401): the player's grid is not the solution's, so each clue is
+    // found again by its list and number.
+    bool diagramless = false;
+    std::vector<std::string> etichette;  // each clue's number, in the order of `ordine`
 };
 
 std::string daPuz(std::string_view b, bool utf8) { return utf8 ? std::string(b) : daWindows1252(b); }
@@ -200,16 +206,25 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
 
     Cruciverba x(colonne, righe);
     const bool criptata = parola(h, 0x32) & cifrata;
+    memo->diagramless = parola(h, 0x30) == tipoDiagramless;
     const Sezione* grbs = sezione(memo->sezioni, "GRBS");
     const Sezione* rtbl = sezione(memo->sezioni, "RTBL");
     const Sezione* gext = sezione(memo->sezioni, "GEXT");
     const Sezione* rusr = sezione(memo->sezioni, "RUSR");
     const std::map<int, std::string> rebus = rtbl ? tabellaRebus(rtbl->dati) : std::map<int, std::string>{};
     const std::vector<std::string> rebusGiocatore = rusr ? vociRusr(rusr->dati, celle) : std::vector<std::string>{};
+    // A diagramless's player may have typed into a cell the solution makes black: kept aside
+    // until the grid is shown all white.
+    std::map<Casella, std::string> lettereSuNere;
     for (size_t i = 0; i < celle; ++i) {
         Cella& k = x.cella(static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1);
-        if (memo->soluzione[i] == '.') {
+        if (memo->soluzione[i] == '.' || (memo->diagramless && memo->soluzione[i] == ':')) {
             k.tipo = TipoCella::nera;
+            const char v = memo->griglia[i];
+            const Casella dove{static_cast<int>(i) % colonne + 1, static_cast<int>(i) / colonne + 1};
+            if (!memo->diagramless) continue;
+            if (i < rebusGiocatore.size() && !rebusGiocatore[i].empty()) lettereSuNere[dove] = daPuz(rebusGiocatore[i], memo->utf8);
+            else if (v != '-' && v != '.' && v != ':' && v != '\0') lettereSuNere[dove] = daPuz(std::string(1, v), memo->utf8);
             continue;
         }
         if (!criptata) {
@@ -240,6 +255,13 @@ Lettura FormatoPuz::leggi(std::string_view dati) const {
     for (const std::string& t : memo->stringhe) memo->testi.push_back(daPuz(t, memo->utf8));
     for (size_t i = 0; i < quante; ++i)
         if (Definizione* w = definizioneDa(x, memo->ordine[i].first, memo->ordine[i].second)) w->testo = memo->testi[3 + i];
+    if (memo->diagramless) {
+        for (const auto& parola : memo->ordine) memo->etichette.push_back(x.cella(parola.first).etichetta);
+        x.variante = Variante::diagramless;
+        nascondiSchema(x);
+        for (const auto& [k, v] : lettereSuNere) x.cella(k).voce = v;
+        numeraGiocatore(x);
+    }
     x.titolo = memo->testi[0];
     x.autore = memo->testi[1];
     x.copyright = memo->testi[2];
@@ -400,6 +422,18 @@ std::string FormatoPuz::nonContiene(const Cruciverba& x) const {
     return testo;
 }
 
+namespace {
+
+// The clue of list d (1 across, 2 down) numbered `etichetta`.
+const Definizione* perNumero(const Cruciverba& x, int d, const std::string& etichetta) {
+    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return nullptr;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+        if (w.etichetta == etichetta) return &w;
+    return nullptr;
+}
+
+}  // namespace
+
 std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     const auto* letto = dynamic_cast<const DatiPuz*>(x.datiFormato.get());
     DatiPuz nuovo;
@@ -454,7 +488,8 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     for (size_t i = 0; i < celle && i < m.voci.size(); ++i) {
         const Cella& k = x.cella(static_cast<int>(i) % x.colonne() + 1, static_cast<int>(i) / x.colonne() + 1);
         const std::string v = inPuz(voceDaScrivere(k), m.utf8);
-        const bool cambiata = voceDaScrivere(k) != m.voci[i] && k.bianca();
+        // A diagramless's cell the player made black loses the letter it had.
+        const bool cambiata = voceDaScrivere(k) != m.voci[i] && (k.bianca() || m.diagramless);
         if (cambiata) griglia[i] = v.empty() ? '-' : v[0];
         rebusGiocatore = rebusGiocatore || v.size() > 1;
         // An untouched cell keeps its entry as read, whatever it holds.
@@ -468,7 +503,8 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     testo(1, x.autore);
     testo(2, x.copyright);
     for (size_t i = 0; i < m.ordine.size(); ++i) {
-        const Definizione* w = definizioneDa(x, m.ordine[i].first, m.ordine[i].second);
+        const Definizione* w = m.diagramless ? perNumero(x, m.ordine[i].second, m.etichette[i])
+                                             : definizioneDa(x, m.ordine[i].first, m.ordine[i].second);
         testo(3 + i, w ? w->testo : std::string());
     }
     if (m.conNote) testo(stringhe.size() - 1, x.note);

@@ -113,6 +113,17 @@ FuoriSchema fuoriSchema(const Cruciverba& x) { return x.datiFormato ? x.datiForm
 bool controllabile(const Cella& k) { return !(k.data && k.soluzione.empty()); }
 
 bool risolto(const Cruciverba& x) {
+    // Without its diagram the grid is right when its black squares are too.
+    if (x.variante == Variante::senzaSchema || x.variante == Variante::diagramless) {
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int c = 1; c <= x.colonne(); ++c) {
+                const Cella& z = x.cella(c, r);
+                if (z.tipo == TipoCella::vuota || !controllabile(z)) continue;
+                if ((z.tipo == TipoCella::nera) != z.neraSoluzione) return false;
+                if (z.bianca() && (z.soluzione.empty() || z.voce != z.soluzione)) return false;
+            }
+        return true;
+    }
     for (Casella k : caselleBianche(x)) {
         const Cella& z = x.cella(k);
         if (controllabile(z) && (z.soluzione.empty() || z.voce != z.soluzione)) return false;

@@ -39,6 +39,10 @@ struct Cella {
     std::uint8_t barre = 0;  // BarraCella flags
     std::string colore;      // background as "#rrggbb"; "" for the usual white
     bool matita = false;     // the entry is a guess in pencil: drawn lighter, never printed
+    // A grid played without its diagram: the solution's black square, which the player's grid
+    // (tipo) does not show until the player places it.
+    bool neraSoluzione = false;
+    int codice = 0;          // a codeword's number for the cell's letter, 1..k; 0 for none
     bool bianca() const { return tipo == TipoCella::bianca; }
     friend bool operator==(const Cella&, const Cella&) = default;
 };
@@ -75,6 +79,15 @@ struct DatiFormato {
 };
 
 inline constexpr int maxLatoCruciverba = 128;
+
+// How the grid is played.
+enum class Variante : std::uint8_t {
+    cruciverba,
+    senzaSchema,    // all white to the player, clues row by row and column by column; the player draws the blacks
+    diagramless,    // the same with numbered clues, numbered as the player's grid defines its words
+    crittografato,  // no clues: each white cell shows its code, equal codes being equal letters
+    daRiempire,     // no clues: a bank of words the player places
+};
 
 class Cruciverba {
 public:
@@ -118,9 +131,14 @@ public:
     };
     SegniFile segniFile;
 
+    Variante variante = Variante::cruciverba;
+    // A grid to fill: the words to place, as the puzzle lists them.
+    std::vector<std::string> banca;
+
     friend bool operator==(const Cruciverba& a, const Cruciverba& b) {
         return a.colonne_ == b.colonne_ && a.righe_ == b.righe_ && a.celle_ == b.celle_ && a.elenchi == b.elenchi &&
-               a.titolo == b.titolo && a.autore == b.autore && a.copyright == b.copyright && a.note == b.note;
+               a.titolo == b.titolo && a.autore == b.autore && a.copyright == b.copyright && a.note == b.note &&
+               a.variante == b.variante && a.banca == b.banca;
     }
 
 private:
@@ -167,6 +185,7 @@ bool controllabile(const Cella& k);
 
 // True when every white cell a check looks at holds its solution and nothing outside the grid
 // is wrong (a cell whose solution is unknown is never right). A grid with no white cell is.
+// Played without its diagram, the player's black squares must also be the solution's.
 bool risolto(const Cruciverba& x);
 
 }  // namespace quadrivo

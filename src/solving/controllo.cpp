@@ -1,11 +1,14 @@
 #include "solving/controllo.h"
 
+#include "solving/varianti.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace quadrivo {
 
 Conteggio contaDifferenze(const Cruciverba& x) {
+    if (senzaDiagramma(x)) return contaDifferenzeSenzaSchema(x);
     const FuoriSchema fuori = fuoriSchema(x);
     Conteggio k{fuori.lettere, fuori.differenze};
     for (const Casella& c : caselleBianche(x)) {
@@ -45,6 +48,13 @@ std::string messaggioControllo(const Cruciverba& x) {
 }
 
 void azzeraInserimenti(Cruciverba& x) {
+    // The black squares the player placed go too: the grid starts white again.
+    if (senzaDiagramma(x)) {
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int c = 1; c <= x.colonne(); ++c)
+                if (x.cella(c, r).tipo == TipoCella::nera) x.cella(c, r).tipo = TipoCella::bianca;
+        if (x.variante == Variante::diagramless) numeraGiocatore(x);
+    }
     for (const Casella& c : caselleBianche(x))
         if (!x.cella(c).data) x.cella(c).voce.clear(), x.cella(c).matita = false;
 }

@@ -16,12 +16,14 @@ struct Conteggio {
     long long differenze = 0; // white cells whose entry differs from the solution (empty ones included)
 };
 
+// Without its diagram, every cell: a black square placed wrong counts as a letter does.
 Conteggio contaDifferenze(const Cruciverba& cruciverba);
 
 // The report for the player while letters are wrong or missing.
 std::string messaggioControllo(const Cruciverba& cruciverba);
 
-// Every entry the player typed is cleared; letters the puzzle gives stay.
+// Every entry the player typed is cleared, and the black squares the player placed; letters the
+// puzzle gives stay.
 void azzeraInserimenti(Cruciverba& cruciverba);
 
 }  // namespace quadrivo

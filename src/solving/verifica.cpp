@@ -16,6 +16,8 @@ std::vector<Casella> caselleSbagliate(const Cruciverba& x, const std::vector<Cas
         if (!x.bianca(k.colonna, k.riga)) continue;
         const Cella& z = x.cella(k);
         if (!z.voce.empty() && !z.soluzione.empty() && z.voce != z.soluzione) sbagliate.push_back(k);
+        // A letter where the hidden diagram has a black square is wrong too.
+        else if (!z.voce.empty() && z.neraSoluzione) sbagliate.push_back(k);
     }
     return sbagliate;
 }

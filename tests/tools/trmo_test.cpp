@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <tuple>
 
 #include "formats/formato.h"
 #include "supporto/schema.h"
@@ -120,4 +122,88 @@ TEST(Trmo, MessagesArePlainLines) {
     const Esito e = trmo({"verifica", rotto});
     EXPECT_EQ(e.out, rotto + ": Formato del file non valido! Nel file ipuz mancano le dimensioni dello schema (\"dimensions\").\n");
     EXPECT_EQ(trmo({"normalizza", rotto, d.percorso("n.ipuz")}).err.find('\r'), std::string::npos);
+}
+
+namespace {
+
+// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
+std::string crociato() {
+    return fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella", "  1  12-Cassa",
+                                                   "  3  12-Societa", "  4  12-Vocali"});
+}
+
+Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) {
+    return leggiCruciverba(d.percorso(nome), d.leggi(nome)).cruciverba;
+}
+
+}  // namespace
+
+TEST(ConvertiVariante, EachGameIsWrittenAsIpuz) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.trmo", crociato());
+    struct Caso {
+        const char* opzione;
+        Variante variante;
+    };
+    for (const Caso& c : {Caso{"--senza-schema", Variante::senzaSchema}, Caso{"--crittografato", Variante::crittografato},
+                          Caso{"--da-riempire", Variante::daRiempire}}) {
+        const Esito e = trmo({"converti", c.opzione, in, d.percorso("out.ipuz")});
+        EXPECT_EQ(std::tuple(e.codice, e.err), std::tuple(0, "")) << c.opzione;
+        EXPECT_EQ(letto(d, "out.ipuz").variante, c.variante) << c.opzione;
+    }
+}
+
+TEST(ConvertiVariante, TheSameSeedGivesTheSameFile) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.trmo", crociato());
+    for (const auto& [nome, seme] : {std::pair{"a.ipuz", "11"}, {"b.ipuz", "11"}, {"c.ipuz", "12"}})
+        ASSERT_EQ(trmo({"converti", "--crittografato", "--seme", seme, in, d.percorso(nome)}).codice, 0);
+    EXPECT_EQ(d.leggi("a.ipuz"), d.leggi("b.ipuz"));
+    EXPECT_NE(d.leggi("a.ipuz"), d.leggi("c.ipuz"));
+}
+
+TEST(ConvertiVariante, ACellOfSeveralLettersCannotBecomeACodeword) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.ipuz", ipuz(2, 1, R"(, "solution": [["OR", "A"]])"));
+    const Esito e = trmo({"converti", "--crittografato", in, d.percorso("out.ipuz")});
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_EQ(e.err, "Lo schema ha caselle di più lettere: in un crittografato ogni casella ha una lettera sola. " +
+                         d.percorso("out.ipuz") + " non è stato scritto.\n");
+    EXPECT_FALSE(std::filesystem::exists(d.percorso("out.ipuz")));
+}
+
+TEST(ConvertiVariante, WrongOptionsGetTheUsage) {
+    for (const std::vector<std::string>& a : std::vector<std::vector<std::string>>{
+             {"converti", "--senza-schema", "--da-riempire", "a", "b.ipuz"},
+             {"converti", "--senza-schema", "--seme", "3", "a", "b.ipuz"},
+             {"converti", "--crittografato", "a"},
+             {"converti", "--sconosciuta", "a", "b.ipuz"}})
+        EXPECT_EQ(trmo(a).codice, 2) << a[1];
+    EXPECT_EQ(trmo({"converti", "--crittografato", "--seme", "x", "a", "b.ipuz"}).err,
+              "Seme non valido: x (un numero da 0 a 4294967295).\n");
+}
+
+TEST(MostraVariante, EachGameAsThePlayerSeesIt) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.trmo", crociato());
+    struct Caso {
+        const char* opzione;
+        const char* riga;
+    };
+    for (const Caso& c : {Caso{"--senza-schema", "\nORIZZONTALI:\n1. Abitazione\n2. Sovrano\n3. Stella\n\nVERTICALI:\n1. Cassa\n"},
+                          Caso{"--da-riempire", "\nPAROLE:\n2 lettere: RE\n3 lettere: AEE CAS SRL\n4 lettere: CASA SOLE\n"},
+                          Caso{"--crittografato", "\nCHIAVE:\n1="}}) {
+        ASSERT_EQ(trmo({"converti", c.opzione, in, d.percorso("v.ipuz")}).codice, 0) << c.opzione;
+        const std::string out = trmo({"mostra", d.percorso("v.ipuz")}).out;
+        EXPECT_NE(out.find(c.riga), std::string::npos) << out;
+    }
+}
+
+TEST(MostraVariante, ACodewordsCellsShowTheirCodes) {
+    CartellaTemporanea d;
+    const std::string in = d.scrivi("in.ipuz", R"({"kind": ["http://ipuz.org/crossword#1", "http://crosswordnexus.com/ipuz/coded#1"],
+        "dimensions": {"width": 3, "height": 1}, "puzzle": [[2, {"cell": 1, "value": "E"}, 2]], "solution": [["R", "E", "R"]]})");
+    const std::string out = trmo({"mostra", in}).out;
+    EXPECT_NE(out.find("|2   |1   |2   |\n|    |  E |    |\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("1=E 2=. \n"), std::string::npos) << out;
 }

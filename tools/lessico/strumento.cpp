@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "model/tipo_file.h"
+#include "solving/lessico_codici.h"
 #include "solving/lessico_crea.h"
 #include "solving/lessico_indice.h"
 #include "solving/lessico_parole.h"
@@ -42,6 +43,10 @@ constexpr const char* uso =
     "  lessico incroci DIZIONARIO SCHEMA COLONNA RIGA o|v\n"
     "      le parole per la parola dello schema in quella casella che lasciano possibile\n"
     "      ogni parola incrociata, con il numero di candidate che restano agli incroci\n"
+    "  lessico codici DIZIONARIO CODICI [MASCHERA]\n"
+    "      le parole di un crittografato: CODICI come 3-7-3-12, un numero per lettera;\n"
+    "      numeri uguali sono lettere uguali, numeri diversi lettere diverse; la maschera\n"
+    "      fissa le lettere note\n"
     "  lessico info DIZIONARIO\n"
     "      l'intestazione e il numero di parole per lunghezza\n";
 
@@ -302,6 +307,41 @@ int frammentiDi(const std::vector<std::string>& a, std::ostream& out, std::ostre
     return righe.chiudi() ? 0 : 1;
 }
 
+int codiciDi(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2 && a.size() != 3) {
+        err << uso;
+        return 2;
+    }
+    const std::optional<std::vector<int>> codici = leggiCodici(a[1]);
+    if (!codici) {
+        err << "lessico: codici non validi: " << a[1] << " (numeri da 1 in su separati da \"-\", come 3-7-3-12)\n";
+        return 1;
+    }
+    const int n = static_cast<int>(codici->size());
+    if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
+        err << "lessico: i codici devono essere da 3 a 15\n";
+        return 2;
+    }
+    Maschera maschera;
+    if (a.size() == 3) {
+        const std::optional<std::string> piegata = piegaMaschera(a[2]);
+        EsitoMaschera m = piegata ? leggiMaschera(*piegata) : EsitoMaschera{{}, "carattere non ammesso"};
+        if (m.errore.empty() && static_cast<int>(m.maschera.size()) != n) m.errore = "non ha una lettera per codice";
+        if (!m.errore.empty()) {
+            err << "lessico: maschera non valida: " << a[2] << " (" << m.errore << ")\n";
+            return 1;
+        }
+        maschera = std::move(m.maschera);
+    }
+    const auto f = apriDizionario(a[0], err);
+    if (!f) return 1;
+    const std::string_view parole = blocchiLessico(f->dati()).blocco(n);
+    Righe righe(out);
+    for (const std::uint32_t k : paroleCodiciBlocco(parole, *codici, maschera))
+        righe.riga(parole.substr(std::size_t(k) * std::size_t(n), std::size_t(n)));
+    return righe.chiudi() ? 0 : 1;
+}
+
 int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     if (a.size() != 1) {
         err << uso;
@@ -394,6 +434,7 @@ int eseguiLessico(const std::vector<std::string>& argomenti, std::ostream& out, 
     if (argomenti[0] == "info") return info(resto, out, err);
     if (argomenti[0] == "anagrammi") return anagrammiDi(resto, out, err);
     if (argomenti[0] == "frammenti") return frammentiDi(resto, out, err);
+    if (argomenti[0] == "codici") return codiciDi(resto, out, err);
     // The program's puzzle readers need Qt: the tool without it hands this one to its sibling.
     if (argomenti[0] == "incroci" && eseguiIncroci) return eseguiIncroci(resto, out, err);
     err << uso;

@@ -1,0 +1,232 @@
+#include "solving/varianti.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "model/testo.h"
+#include "solving/lessico_codici.h"
+
+namespace quadrivo {
+
+namespace {
+
+// Applies `cambia` and gives back every cell that changed.
+template <typename F>
+std::vector<CambioCella> cambiando(Cruciverba& x, F cambia) {
+    const Cruciverba prima = x;
+    cambia();
+    std::vector<CambioCella> cambi;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (!(prima.cella(c, r) == x.cella(c, r))) cambi.push_back({{c, r}, prima.cella(c, r), x.cella(c, r)});
+    return cambi;
+}
+
+void rivela(Cella& k) {
+    if (k.tipo == TipoCella::vuota || !controllabile(k)) return;
+    if (k.neraSoluzione) {
+        k.tipo = TipoCella::nera;
+        k.voce.clear();
+        k.etichetta.clear();
+    } else {
+        k.tipo = TipoCella::bianca;
+        k.voce = k.soluzione;
+    }
+    k.matita = false;
+}
+
+}  // namespace
+
+std::vector<std::string> righeDefinizioni(const Cruciverba& x, const std::string& elenco) {
+    std::vector<std::string> righe;
+    const ElencoDefinizioni* e = x.elenco(elenco);
+    if (!e) return righe;
+    std::map<int, std::string> perLinea;
+    for (const Definizione& d : e->definizioni) {
+        std::string& r = perLinea[std::atoi(d.etichetta.c_str())];
+        r += (r.empty() ? "" : " – ") + d.testo;
+    }
+    for (const auto& [n, testo] : perLinea) righe.push_back(std::to_string(n) + ". " + testo);
+    return righe;
+}
+
+Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x) {
+    Conteggio k;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const Cella& z = x.cella(c, r);
+            if (z.tipo == TipoCella::vuota || !controllabile(z)) continue;
+            ++k.lettere;
+            const bool nera = z.tipo == TipoCella::nera;
+            if (nera != z.neraSoluzione || (!nera && z.voce != z.soluzione)) ++k.differenze;
+        }
+    return k;
+}
+
+bool risoltoSenzaSchema(const Cruciverba& x) { return contaDifferenzeSenzaSchema(x).differenze == 0; }
+
+std::vector<CambioCella> riveliCasellaSenzaSchema(Cruciverba& x, Casella k) {
+    if (!senzaDiagramma(x) || !x.dentro(k)) return {};
+    return cambiando(x, [&] {
+        rivela(x.cella(k));
+        if (x.variante == Variante::diagramless) numeraGiocatore(x);
+    });
+}
+
+std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x) {
+    if (!senzaDiagramma(x)) return {};
+    return cambiando(x, [&] {
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int c = 1; c <= x.colonne(); ++c) rivela(x.cella(c, r));
+        if (x.variante == Variante::diagramless) numeraGiocatore(x);
+    });
+}
+
+std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera) {
+    if (!x.bianca(k.colonna, k.riga) || x.cella(k).codice == 0 || x.cella(k).data) return {};
+    const int codice = x.cella(k).codice;
+    return cambiando(x, [&] {
+        for (const Casella& z : caselleBianche(x)) {
+            Cella& c = x.cella(z);
+            if (c.codice != codice || c.data) continue;
+            c.voce = lettera;
+            c.matita = false;
+        }
+    });
+}
+
+std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture) {
+    std::vector<Scrittura> tutte;
+    std::set<Casella> scritte;
+    for (const Scrittura& s : scritture) scritte.insert({s.colonna, s.riga});
+    for (const Scrittura& s : scritture) {
+        tutte.push_back(s);
+        if (!x.bianca(s.colonna, s.riga) || x.cella(s.colonna, s.riga).codice == 0) continue;
+        const int codice = x.cella(s.colonna, s.riga).codice;
+        for (const Casella& k : caselleBianche(x)) {
+            const Cella& c = x.cella(k);
+            if (c.codice != codice || c.data || scritte.contains(k) || (c.voce == s.voce && c.matita == s.matita))
+                continue;
+            tutte.push_back({k.colonna, k.riga, s.voce, s.matita});
+            scritte.insert(k);
+        }
+    }
+    return tutte;
+}
+
+TabellaChiave tabellaChiave(const Cruciverba& x) {
+    TabellaChiave t;
+    // Codes run 1..k with k at most the white cells: a larger one is nobody's.
+    const std::vector<Casella> bianche = caselleBianche(x);
+    const int massimo = static_cast<int>(bianche.size());
+    int k = 0;
+    for (const Casella& z : bianche)
+        if (x.cella(z).codice <= massimo) k = std::max(k, x.cella(z).codice);
+    t.codici.resize(static_cast<size_t>(k));
+    for (int i = 0; i < k; ++i) t.codici[static_cast<size_t>(i)].codice = i + 1;
+    for (const Casella& z : bianche) {
+        const Cella& c = x.cella(z);
+        if (c.codice < 1 || c.codice > k) continue;
+        if (std::string& l = t.codici[static_cast<size_t>(c.codice - 1)].lettera; l.empty()) l = c.voce;
+    }
+    std::map<std::string, int> volte;
+    for (const VoceChiave& v : t.codici)
+        if (!v.lettera.empty()) ++volte[v.lettera];
+    for (VoceChiave& v : t.codici) v.doppia = !v.lettera.empty() && volte[v.lettera] > 1;
+    for (char l = 'A'; l <= 'Z'; ++l) t.alfabeto.push_back({l, volte.contains(std::string(1, l))});
+    return t;
+}
+
+std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                      std::string_view blocco) {
+    std::vector<std::string> parole;
+    if (caselle.empty()) return parole;
+    const TabellaChiave chiave = tabellaChiave(x);
+    std::vector<int> codici;
+    Maschera maschera;
+    // A letter chosen for a code stands there; a code still open takes none of the chosen ones.
+    ClasseLettera scelte = ClasseLettera::nessuna();
+    for (const VoceChiave& v : chiave.codici)
+        if (const std::string b = aWindows1252(v.lettera); b.size() == 1)
+            scelte.aggiungi(static_cast<unsigned char>(b[0]));
+    const ClasseLettera libere = scelte.complemento();
+    for (const Casella& z : caselle) {
+        const Cella& c = x.cella(z);
+        if (!x.bianca(z.colonna, z.riga) || c.codice < 1 || static_cast<size_t>(c.codice) > chiave.codici.size())
+            return parole;
+        codici.push_back(c.codice);
+        const std::string b = aWindows1252(chiave.codici[static_cast<size_t>(c.codice - 1)].lettera);
+        if (b.size() > 1) return parole;
+        maschera.push_back(b.empty() ? libere : ClasseLettera::lettera(static_cast<unsigned char>(b[0])));
+    }
+    const size_t n = caselle.size();
+    for (const std::uint32_t w : paroleCodiciBlocco(blocco, codici, maschera))
+        parole.push_back(daWindows1252(blocco.substr(size_t(w) * n, n)));
+    return parole;
+}
+
+namespace {
+
+std::vector<std::vector<Casella>> paroleGriglia(const Cruciverba& x) {
+    std::vector<std::vector<Casella>> p;
+    for (const auto& lista : {paroleOrizzontali(x), paroleVerticali(x)})
+        for (const Definizione& d : lista) p.push_back(d.caselle);
+    return p;
+}
+
+// The grid's word in these cells when all of them hold a letter; "" otherwise.
+std::string scritta(const Cruciverba& x, const std::vector<Casella>& caselle) {
+    std::string s;
+    for (const Casella& k : caselle) {
+        if (x.cella(k).voce.empty()) return {};
+        s += x.cella(k).voce;
+    }
+    return s;
+}
+
+// How many times each word stands in the grid, the cells `salvo` left out.
+std::map<std::string, int> inGriglia(const Cruciverba& x, const std::vector<Casella>* salvo = nullptr) {
+    std::map<std::string, int> m;
+    for (const auto& p : paroleGriglia(x))
+        if (!salvo || p != *salvo)
+            if (const std::string s = scritta(x, p); !s.empty()) ++m[s];
+    return m;
+}
+
+}  // namespace
+
+std::map<int, std::vector<VoceBanca>> bancaPerLunghezza(const Cruciverba& x) {
+    std::map<std::string, int> restano = inGriglia(x);
+    std::map<int, std::vector<VoceBanca>> gruppi;
+    for (const std::string& p : x.banca) {
+        int& n = restano[maiuscolo(p)];
+        gruppi[lunghezzaLettere(p)].push_back({p, n > 0});
+        if (n > 0) --n;
+    }
+    return gruppi;
+}
+
+std::vector<std::string> paroleCheEntrano(const Cruciverba& x, const std::vector<Casella>& caselle) {
+    std::map<std::string, int> altrove = inGriglia(x, &caselle), inBanca;
+    for (const std::string& p : x.banca) ++inBanca[maiuscolo(p)];
+    std::vector<std::string> parole;
+    for (const std::string& p : x.banca) {
+        const std::string m = maiuscolo(p);
+        if (lunghezzaLettere(m) != static_cast<int>(caselle.size()) || altrove[m] >= inBanca[m]) continue;
+        if (std::find(parole.begin(), parole.end(), m) != parole.end()) continue;
+        bool va = true;
+        size_t i = 0;
+        for (const Casella& k : caselle) {
+            size_t j = i + 1;  // past one UTF-8 letter
+            while (j < m.size() && (static_cast<unsigned char>(m[j]) & 0xC0) == 0x80) ++j;
+            const std::string& v = x.cella(k).voce;
+            if (!v.empty() && v != m.substr(i, j - i)) va = false;
+            i = j;
+        }
+        if (va) parole.push_back(m);
+    }
+    return parole;
+}
+
+}  // namespace quadrivo

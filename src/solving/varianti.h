@@ -1,0 +1,86 @@
+#pragma once
+// Playing the variants: the row and column clue lines and the check of a grid without its
+// diagram, the key and the word search of a codeword, the bank of a grid to fill. No widgets:
+// the session calls these and turns what they change into one undo step.
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/varianti.h"
+#include "solving/controllo.h"
+#include "solving/navigazione.h"
+
+namespace quadrivo {
+
+// ---- Senza schema, diagramless
+
+// The headings of the two lists of a senza schema.
+inline constexpr const char* titoloRighe = "ORIZZONTALI";
+inline constexpr const char* titoloColonne = "VERTICALI";
+
+// The lines of the row (column) clues, one per row that has any: "1. Testo – Testo", the
+// number the row's, its clues in order joined by " – ".
+std::vector<std::string> righeDefinizioni(const Cruciverba& x, const std::string& elenco);
+
+// The check of a grid without its diagram: every cell counts, a black square placed where the
+// solution has none (or missing where it has one) as well as a wrong or missing letter.
+Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x);
+bool risoltoSenzaSchema(const Cruciverba& x);
+// Reveals the cell (its black square or its letter); in a diagramless the numbers follow.
+std::vector<CambioCella> riveliCasellaSenzaSchema(Cruciverba& x, Casella k);
+// Reveals the whole grid.
+std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
+
+// ---- Crittografato
+
+// A letter typed at k written into every cell of the same code that is not given ("" clears
+// them): the cells changed, for one undo step. None when k has no code or is given.
+std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
+
+// The same for the writes a key gives (the keyboard's outcome): each one repeated into every
+// other cell of its code that is not given and does not hold it already, in reading order after
+// it. Writes to cells without a code pass as they are.
+std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture);
+
+struct VoceChiave {
+    int codice = 0;
+    std::string lettera;  // "" while none is chosen
+    bool doppia = false;  // the same letter is chosen for another code too
+    friend bool operator==(const VoceChiave&, const VoceChiave&) = default;
+};
+struct LetteraAlfabeto {
+    char lettera = 'A';
+    bool usata = false;
+    friend bool operator==(const LetteraAlfabeto&, const LetteraAlfabeto&) = default;
+};
+struct TabellaChiave {
+    std::vector<VoceChiave> codici;         // 1..k
+    std::vector<LetteraAlfabeto> alfabeto;  // A..Z
+};
+// The key as the grid stands: the letter of each code (its first cell, in reading order, that
+// holds one), and the letters of the alphabet already used.
+TabellaChiave tabellaChiave(const Cruciverba& x);
+
+// The dictionary words for the cells `caselle` (a word of the grid): equal codes equal letters,
+// different codes different letters, the letters chosen for its codes in place and the letters
+// chosen for other codes out. `blocco` holds the dictionary's words of that length (Windows-1252
+// bytes back to back); the words come back in UTF-8, in file order.
+std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                      std::string_view blocco);
+
+// ---- Da riempire
+
+struct VoceBanca {
+    std::string parola;
+    bool cancellata = false;  // it stands in the grid
+    friend bool operator==(const VoceBanca&, const VoceBanca&) = default;
+};
+// The bank by length (letters), each group in the bank's order; a word is crossed off while a
+// word of the grid, all filled in, spells it (once for each time it stands there).
+std::map<int, std::vector<VoceBanca>> bancaPerLunghezza(const Cruciverba& x);
+// The bank's words, once each and in its order, that fit the letters the cells hold now, left
+// out those that stand elsewhere in the grid as often as the bank has them.
+std::vector<std::string> paroleCheEntrano(const Cruciverba& x, const std::vector<Casella>& caselle);
+
+}  // namespace quadrivo

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "formats/ipuz.h"
+#include "formats/jpz.h"
+#include "formats/puz.h"
+#include "model/varianti.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 4×3 with one black square: across CASA (1), RE (4), SOLE (5); down CAS (1), SRL (2), AEE (3).
+Cruciverba crociato() {
+    return prova::cruciverbaDa({"CASA", "A#RE", "SOLE"}, {},
+                               {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella", "  1  12-Cassa",
+                                "  3  12-Societa", "  4  12-Vocali"});
+}
+
+Cruciverba ipuz(const std::string& dati) { return prova::letturaOk(FormatoIpuz(), dati); }
+
+QJsonObject json(const std::string& testo) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(testo)).object();
+}
+
+std::vector<std::string> nomiElenchi(const Cruciverba& x) {
+    std::vector<std::string> n;
+    for (const ElencoDefinizioni& e : x.elenchi) n.push_back(e.direzione);
+    return n;
+}
+
+// A row/column senza schema: the puzzle grid shows where the black square is, the player has
+// placed one black square of his own at (4,2) and typed a letter.
+const std::string senzaSchema = R"({
+ "version": "http://ipuz.org/v1", "kind": ["http://ipuz.org/crossword/diagramless#1"],
+ "dimensions": {"width": 4, "height": 3},
+ "puzzle": [[0, 0, 0, 0], [0, "#", 0, 0], [0, 0, 0, 0]],
+ "solution": [["C", "A", "S", "A"], ["A", "#", "R", "E"], ["S", "O", "L", "E"]],
+ "saved": [["C", "", "", ""], ["", "", "", "#"], ["", "", "", ""]],
+ "clues": {"Across:Righe": [{"number": 1, "clue": "Abitazione"}, {"number": 2, "clue": "Sovrano"}, {"number": 3, "clue": "Stella"}],
+           "Down:Colonne": [{"number": 1, "clue": "Cassa"}, {"number": 3, "clue": "Societa"}, {"number": 4, "clue": "Vocali"}]}
+})";
+
+const std::string crittografato = R"({
+ "version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1", "http://crosswordnexus.com/ipuz/coded#1"],
+ "dimensions": {"width": 3, "height": 2},
+ "puzzle": [[4, {"cell": 9, "value": "A"}, 4], [2, "#", 9]],
+ "solution": [["R", "A", "R"], ["E", "#", "A"]]
+})";
+
+}  // namespace
+
+TEST(IpuzVarianti, ASenzaSchemaKeepsItsBlackSquaresInTheSolution) {
+    const Cruciverba x = ipuz(senzaSchema);
+    EXPECT_EQ(x.variante, Variante::senzaSchema);
+    EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::bianca);
+    EXPECT_EQ(x.cella(2, 2).soluzione, "");
+    EXPECT_EQ(x.cella(1, 1).etichetta, "");
+}
+
+TEST(IpuzVarianti, ASenzaSchemaHasItsRowAndColumnLists) {
+    const Cruciverba x = ipuz(senzaSchema);
+    EXPECT_EQ(nomiElenchi(x), (std::vector<std::string>{nomeRighe, nomeColonne}));
+    EXPECT_EQ(x.elenco(nomeRighe)->definizioni[1].caselle, (std::vector<Casella>{{3, 2}, {4, 2}}));
+    EXPECT_EQ(x.elenco(nomeColonne)->definizioni[2].etichetta, "4");
+}
+
+TEST(IpuzVarianti, ThePlayersBlackSquaresAndLettersComeFromSaved) {
+    const Cruciverba x = ipuz(senzaSchema);
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"C...", "...#", "...."}));
+}
+
+TEST(IpuzVarianti, ABlackSquarePlacedIsSavedAsABlock) {
+    Cruciverba x = ipuz(senzaSchema);
+    alternaNera(x, {2, 2});
+    const std::string scritto = FormatoIpuz().scrivi(x);
+    const QJsonArray saved = json(scritto).value("saved").toArray();
+    EXPECT_EQ(saved.at(1).toArray().at(1).toString(), "#");
+    EXPECT_EQ(json(scritto).value("puzzle"), json(senzaSchema).value("puzzle"));
+    EXPECT_EQ(prova::inserimenti(ipuz(scritto)), (std::vector<std::string>{"C...", ".#.#", "...."}));
+}
+
+TEST(IpuzVarianti, ADiagramlessIsNumberedFromThePlayersGrid) {
+    std::string d = senzaSchema;
+    d.replace(d.find("Across:Righe"), 12, "Across");
+    d.replace(d.find("Down:Colonne"), 12, "Down");
+    const Cruciverba x = ipuz(d);
+    EXPECT_EQ(x.variante, Variante::diagramless);
+    EXPECT_EQ(x.cella(3, 2).etichetta, "");  // the player's black square is at (4,2), not (2,2)
+    EXPECT_EQ(x.cella(1, 2).etichetta, "4");
+    EXPECT_EQ(nomiElenchi(x), (std::vector<std::string>{nomeOrizzontali, nomeVerticali}));
+}
+
+TEST(IpuzVarianti, ACodewordsCellsCarryTheirCodesClosedUpToOneToK) {
+    const Cruciverba x = ipuz(crittografato);
+    EXPECT_EQ(x.variante, Variante::crittografato);
+    EXPECT_EQ(x.cella(1, 1).codice, 2);
+    EXPECT_EQ(x.cella(2, 1).codice, 3);
+    EXPECT_EQ(x.cella(1, 2).codice, 1);
+    EXPECT_EQ(x.cella(1, 1).etichetta, "");
+}
+
+TEST(IpuzVarianti, ACodewordsGivenLetter) {
+    const Cruciverba x = ipuz(crittografato);
+    EXPECT_TRUE(x.cella(2, 1).data);
+    EXPECT_EQ(x.cella(2, 1).voce, "A");
+    EXPECT_FALSE(x.cella(3, 2).data);
+}
+
+TEST(IpuzVarianti, ACodewordCellWithoutACodeIsRefused) {
+    std::string d = crittografato;
+    d.replace(d.find("[2, "), 4, "[0, ");
+    prova::rifiuta(FormatoIpuz(), d, "non ha un numero");
+}
+
+TEST(IpuzVarianti, AFillsWordBank) {
+    const Cruciverba x = ipuz(R"({"version": "http://ipuz.org/v1", "kind": ["http://ipuz.org/fill#1"],
+        "dimensions": {"width": 2, "height": 2}, "puzzle": [[0, 0], [0, "#"]],
+        "solution": [["R", "E"], ["E", "#"]], "clues": {"Parole": ["RE", "re"]}})");
+    EXPECT_EQ(x.variante, Variante::daRiempire);
+    EXPECT_EQ(x.banca, (std::vector<std::string>{"RE", "RE"}));
+    EXPECT_EQ(x.elenco(nomeParole), nullptr);
+}
+
+TEST(IpuzVarianti, EveryConversionReadsBackAsWritten) {
+    struct Caso {
+        const char* nome;
+        Conversione conversione;
+        const char* tipo;
+    };
+    for (const Caso& c :
+         {Caso{"senza schema", comeSenzaSchema(crociato()), "http://ipuz.org/crossword/diagramless#1"},
+          Caso{"diagramless", comeDiagramless(crociato()), "http://ipuz.org/crossword/diagramless#1"},
+          Caso{"crittografato", comeCrittografato(crociato(), 5), "http://crosswordnexus.com/ipuz/coded#1"},
+          Caso{"da riempire", comeDaRiempire(crociato()), "http://ipuz.org/fill#1"}}) {
+        const Cruciverba& y = c.conversione.cruciverba.value();
+        const std::string scritto = FormatoIpuz().scrivi(y);
+        EXPECT_EQ(json(scritto).value("kind").toArray().last().toString(), c.tipo) << c.nome;
+        const Cruciverba z = ipuz(scritto);
+        EXPECT_EQ(z, y) << c.nome << "\n" << scritto;
+        EXPECT_EQ(FormatoIpuz().scrivi(z), scritto) << c.nome;
+    }
+}
+
+TEST(IpuzVarianti, ASenzaSchemasRowListIsOneEntryPerWordNumberedByItsRow) {
+    const std::string scritto = FormatoIpuz().scrivi(comeSenzaSchema(crociato()).cruciverba.value());
+    const QJsonArray righe = json(scritto).value("clues").toObject().value("Across:Righe").toArray();
+    ASSERT_EQ(righe.size(), 3);
+    EXPECT_EQ(righe.at(1).toObject().value("number").toInt(), 2);
+    EXPECT_EQ(righe.at(1).toObject().value("clue").toString(), "Sovrano");
+    EXPECT_FALSE(righe.at(1).toObject().contains("cells"));
+}
+
+TEST(IpuzVarianti, ADaRiempiresBankIsTheListParole) {
+    const std::string scritto = FormatoIpuz().scrivi(comeDaRiempire(crociato()).cruciverba.value());
+    const QJsonArray parole = json(scritto).value("clues").toObject().value("Parole").toArray();
+    ASSERT_EQ(parole.size(), 6);
+    EXPECT_EQ(parole.at(0).toString(), "RE");
+}
+
+namespace {
+
+// A .puz diagramless as Across Lite saves it: type 0x0401, ":" for the black squares.
+std::string puzDiagramless() {
+    std::string f = FormatoPuz().scrivi(crociato());
+    f[0x30] = 0x01;
+    f[0x31] = 0x04;
+    for (size_t i = 0x34; i < 0x34 + 2 * 12; ++i)
+        if (f[i] == '.') f[i] = ':';
+    // Its checksums made right by a write of what was read.
+    return FormatoPuz().scrivi(FormatoPuz().leggi(f).cruciverba);
+}
+
+}  // namespace
+
+TEST(PuzVarianti, ADiagramlessOpensWithAllItsClues) {
+    const Lettura l = FormatoPuz().leggi(puzDiagramless());
+    ASSERT_EQ(l.esito, EsitoLettura::ok) << l.spiegazione;
+    const Cruciverba& x = l.cruciverba;
+    EXPECT_EQ(x.variante, Variante::diagramless);
+    EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
+    EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni.size(), 3u);
+    EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].etichetta, "4");
+    EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].testo, "Sovrano");
+}
+
+TEST(PuzVarianti, ADiagramlessWritesBackItsBytes) {
+    const std::string f = puzDiagramless();
+    EXPECT_EQ(FormatoPuz().scrivi(FormatoPuz().leggi(f).cruciverba), f);
+}
+
+TEST(PuzVarianti, ADiagramlessPlayedChangesOnlyTheLettersAndTheClueItsNumberNames) {
+    const std::string f = puzDiagramless();
+    Cruciverba x = FormatoPuz().leggi(f).cruciverba;
+    alternaNera(x, {1, 1});
+    x.cella(4, 3).voce = "E";
+    for (Definizione& d : x.elenchi[0].definizioni)
+        if (d.etichetta == "4") d.testo = "Re";
+    const Cruciverba y = FormatoPuz().leggi(FormatoPuz().scrivi(x)).cruciverba;
+    EXPECT_EQ(y.cella(4, 3).voce, "E");
+    EXPECT_EQ(y.elenchi[0].definizioni[1].testo, "Re");
+    EXPECT_EQ(y.elenchi[0].definizioni[0].testo, "Abitazione");
+}
+
+TEST(JpzVarianti, ACodedPuzzlesNumbersAreItsCodesAndAHintIsGiven) {
+    const Cruciverba x = prova::letturaOk(FormatoJpz(), R"(<?xml version="1.0" encoding="UTF-8"?>
+<crossword-compiler xmlns="http://crossword.info/xml/crossword-compiler">
+<rectangular-puzzle xmlns="http://crossword.info/xml/rectangular-puzzle">
+<coded><grid width="3" height="1">
+<cell x="1" y="1" solution="R" number="7"/><cell x="2" y="1" solution="E" number="3" hint="true"/>
+<cell x="3" y="1" solution="R" number="7"/>
+</grid></coded></rectangular-puzzle></crossword-compiler>)");
+    EXPECT_EQ(x.variante, Variante::crittografato);
+    EXPECT_EQ(x.cella(1, 1).codice, 2);
+    EXPECT_EQ(x.cella(2, 1).codice, 1);
+    EXPECT_EQ(x.cella(3, 1).codice, 2);
+    EXPECT_TRUE(x.cella(2, 1).data);
+    EXPECT_EQ(x.cella(2, 1).voce, "E");
+}
+
+TEST(JpzVarianti, ACodedPuzzleWithoutNumbersGetsCodesFromItsLetters) {
+    const Cruciverba x = prova::letturaOk(FormatoJpz(), R"(<crossword-compiler><rectangular-puzzle><coded>
+<grid width="3" height="1"><cell x="1" y="1" solution="R"/><cell x="2" y="1" solution="E"/><cell x="3" y="1" solution="R"/>
+</grid></coded></rectangular-puzzle></crossword-compiler>)");
+    EXPECT_EQ(x.cella(1, 1).codice, 1);
+    EXPECT_EQ(x.cella(2, 1).codice, 2);
+    EXPECT_EQ(x.cella(3, 1).codice, 1);
+}
+
+TEST(JpzVarianti, ACodewordReadsBackAsWritten) {
+    const Cruciverba y = comeCrittografato(crociato(), 3).cruciverba.value();
+    const Cruciverba z = prova::letturaOk(FormatoJpz(), FormatoJpz().scrivi(y));
+    EXPECT_EQ(z.variante, Variante::crittografato);
+    for (const Casella& k : caselleBianche(y)) EXPECT_EQ(z.cella(k).codice, y.cella(k).codice);
+}
+
+TEST(FormatiVarianti, AFormatThatCannotKeepTheGameSaysSo) {
+    Cruciverba x = comeSenzaSchema(crociato()).cruciverba.value();
+    EXPECT_EQ(adattaAFormato(x, "a.puz"), "Il formato .puz non può contenere un cruciverba senza schema.");
+    Cruciverba y = comeCrittografato(crociato(), 1).cruciverba.value();
+    EXPECT_EQ(adattaAFormato(y, "a.jpz"), "");
+}
+
+TEST(PuzVarianti, ALetterWhereTheSolutionIsBlackIsKeptAndABlackSquareClearsIt) {
+    Cruciverba x = FormatoPuz().leggi(puzDiagramless()).cruciverba;
+    x.cella(2, 2).voce = "Q";
+    x.cella(3, 2).voce = "R";
+    Cruciverba y = FormatoPuz().leggi(FormatoPuz().scrivi(x)).cruciverba;
+    EXPECT_EQ(y.cella(2, 2).voce, "Q");
+    alternaNera(y, {3, 2});
+    EXPECT_EQ(FormatoPuz().leggi(FormatoPuz().scrivi(y)).cruciverba.cella(3, 2).voce, "");
+}
+
+TEST(FormatiVarianti, LettersTypedEverywhereReadBackAndWriteTheSameBytes) {
+    const std::string coded = FormatoJpz().scrivi(comeCrittografato(crociato(), 2).cruciverba.value());
+    struct Caso {
+        const char* nome;
+        const Formato& formato;
+        std::string dati;
+    };
+    const FormatoIpuz ipuzF;
+    const FormatoPuz puzF;
+    const FormatoJpz jpzF;
+    for (const Caso& c : {Caso{"senza schema", ipuzF, senzaSchema}, Caso{"crittografato", ipuzF, crittografato},
+                          Caso{"diagramless .puz", puzF, puzDiagramless()}, Caso{"coded .jpz", jpzF, coded}}) {
+        Cruciverba x = prova::letturaOk(c.formato, c.dati);
+        for (const Casella& k : caselleBianche(x))
+            if (!x.cella(k).data) x.cella(k).voce = "QU";
+        const std::string scritto = c.formato.scrivi(x);
+        const Cruciverba y = prova::letturaOk(c.formato, scritto);
+        for (const Casella& k : caselleBianche(y))
+            if (!y.cella(k).data) EXPECT_EQ(y.cella(k).voce, "QU") << c.nome;
+        EXPECT_EQ(c.formato.scrivi(y), scritto) << c.nome;
+    }
+}

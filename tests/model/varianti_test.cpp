@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "model/varianti.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 4×3 with one black square: across CASA (1), RE (4), SOLE (5); down CAS (1), SRL (2), AEE (3).
+const std::vector<std::string> schema = {"CASA", "A#RE", "SOLE"};
+const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
+                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+
+Cruciverba crociato() { return prova::cruciverbaDa(schema, {}, definizioni); }
+
+Cruciverba convertito(const Conversione& c) {
+    EXPECT_TRUE(c.cruciverba.has_value()) << c.errore;
+    return c.cruciverba.value_or(Cruciverba{});
+}
+
+// "label text" of each clue of a list.
+std::vector<std::string> voci(const Cruciverba& x, const std::string& elenco) {
+    std::vector<std::string> v;
+    if (const ElencoDefinizioni* e = x.elenco(elenco))
+        for (const Definizione& d : e->definizioni) v.push_back(d.etichetta + " " + d.testo);
+    return v;
+}
+
+// The player's grid: '#' black, '.' white and empty, else its letter; the labels apart.
+std::vector<std::string> giocatore(const Cruciverba& x) { return prova::inserimenti(x); }
+
+std::vector<Casella> caselle(const std::vector<CambioCella>& cambi) {
+    std::vector<Casella> k;
+    for (const CambioCella& c : cambi) k.push_back(c.casella);
+    return k;
+}
+
+std::string etichette(const Cruciverba& x) {
+    std::string s;
+    for (int r = 1; r <= x.righe(); ++r) {
+        for (int c = 1; c <= x.colonne(); ++c)
+            s += (x.cella(c, r).etichetta.empty() ? "-" : x.cella(c, r).etichetta) + " ";
+        s += "/";
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST(SenzaSchema, ClueByRowAndColumnInReadingOrder) {
+    const Cruciverba x = convertito(comeSenzaSchema(crociato()));
+    EXPECT_EQ(x.variante, Variante::senzaSchema);
+    EXPECT_EQ(voci(x, nomeRighe), (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
+    EXPECT_EQ(voci(x, nomeColonne), (std::vector<std::string>{"1 Cassa", "3 Societa", "4 Vocali"}));
+}
+
+TEST(SenzaSchema, TwoWordsOfOneRowKeepTheirOrder) {
+    const Cruciverba x = convertito(comeSenzaSchema(prova::cruciverbaDa(
+        {"CA#SA", "OR#RE"}, {}, {"  1  11-Primo", "  4  11-Secondo", "  1  21-Terzo", "  4  21-Quarto"})));
+    EXPECT_EQ(voci(x, nomeRighe), (std::vector<std::string>{"1 Primo", "1 Secondo", "2 Terzo", "2 Quarto"}));
+    EXPECT_EQ(x.elenco(nomeRighe)->definizioni[1].caselle, (std::vector<Casella>{{4, 1}, {5, 1}}));
+}
+
+TEST(SenzaSchema, ThePlayerSeesAllWhiteAndTheSolutionKeepsItsBlack) {
+    const Cruciverba x = convertito(comeSenzaSchema(crociato()));
+    EXPECT_EQ(giocatore(x), (std::vector<std::string>{"....", "....", "...."}));
+    EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
+    EXPECT_FALSE(x.cella(1, 1).neraSoluzione);
+    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
+    EXPECT_EQ(giocatore(grigliaSoluzione(x)), (std::vector<std::string>{"....", ".#..", "...."}));
+}
+
+TEST(SenzaSchema, PlacingAndRemovingABlackSquare) {
+    Cruciverba x = convertito(comeSenzaSchema(crociato()));
+    x.cella(2, 2).voce = "Z";
+    const std::vector<CambioCella> messa = alternaNera(x, {2, 2});
+    ASSERT_EQ(messa.size(), 1u);
+    EXPECT_EQ(messa[0].prima.voce, "Z");
+    EXPECT_EQ(messa[0].dopo.tipo, TipoCella::nera);
+    EXPECT_EQ(messa[0].dopo.voce, "");
+    const std::vector<CambioCella> tolta = alternaNera(x, {2, 2});
+    ASSERT_EQ(tolta.size(), 1u);
+    EXPECT_EQ(tolta[0].dopo.tipo, TipoCella::bianca);
+}
+
+TEST(SenzaSchema, NoBlackSquareWhereItCannotGo) {
+    struct Caso {
+        const char* nome;
+        Casella k;
+        bool crociato;
+    };
+    for (const Caso& c : {Caso{"outside", {5, 1}, false}, Caso{"outside above", {1, 0}, false},
+                          Caso{"given letter", {1, 1}, false}, Caso{"a plain crossword", {2, 1}, true}}) {
+        Cruciverba x = c.crociato ? crociato() : convertito(comeSenzaSchema(crociato()));
+        x.cella(1, 1).data = true;
+        x.cella(1, 1).voce = "C";
+        const Cruciverba prima = x;
+        EXPECT_TRUE(alternaNera(x, c.k).empty()) << c.nome;
+        EXPECT_EQ(x, prima) << c.nome;
+    }
+}
+
+TEST(Diagramless, NumbersFollowThePlayersGrid) {
+    Cruciverba x = convertito(comeDiagramless(crociato()));
+    EXPECT_EQ(etichette(x), "1 2 3 4 /5 - - - /6 - - - /");
+    const std::vector<CambioCella> cambi = alternaNera(x, {2, 2});
+    EXPECT_EQ(caselle(cambi), (std::vector<Casella>{{2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}, {1, 3}}));
+    EXPECT_EQ(etichette(x), "1 - 2 3 /- - 4 - /5 - - - /");
+}
+
+TEST(Diagramless, CluesLeadToTheWordTheirNumberStartsNow) {
+    Cruciverba x = convertito(comeDiagramless(crociato()));
+    const auto quattro = [&] { return x.elenco(nomeOrizzontali)->definizioni[1]; };
+    EXPECT_EQ(quattro().etichetta, "4");
+    EXPECT_EQ(quattro().caselle, (std::vector<Casella>{}));  // 4 starts only a down word yet
+    alternaNera(x, {2, 2});
+    EXPECT_EQ(quattro().caselle, (std::vector<Casella>{{3, 2}, {4, 2}}));
+    EXPECT_EQ(quattro().testo, "Sovrano");
+}
+
+TEST(Diagramless, TheSolutionsGridIsNumberedAsTheOriginal) {
+    const Cruciverba x = convertito(comeDiagramless(crociato()));
+    EXPECT_EQ(etichette(grigliaSoluzione(x)), etichette(crociato()));
+}
+
+TEST(Crittografato, EqualLettersShareACodeAndCodesRunOneToK) {
+    const Cruciverba x = convertito(comeCrittografato(crociato(), 7));
+    std::map<std::string, std::set<int>> perLettera;
+    std::set<int> codici;
+    for (const Casella& k : caselleBianche(x)) {
+        perLettera[x.cella(k).soluzione].insert(x.cella(k).codice);
+        codici.insert(x.cella(k).codice);
+    }
+    for (const auto& [l, c] : perLettera) EXPECT_EQ(c.size(), 1u) << l;
+    EXPECT_EQ(codici.size(), perLettera.size());
+    EXPECT_EQ(*codici.begin(), 1);
+    EXPECT_EQ(*codici.rbegin(), static_cast<int>(perLettera.size()));
+}
+
+TEST(Crittografato, TheSeedFixesTheCodes) {
+    const auto codici = [](std::uint32_t seme) {
+        const Cruciverba x = convertito(comeCrittografato(crociato(), seme));
+        std::vector<int> v;
+        for (const Casella& k : caselleBianche(x)) v.push_back(x.cella(k).codice);
+        return v;
+    };
+    EXPECT_EQ(codici(42), codici(42));
+    EXPECT_NE(codici(42), codici(43));
+}
+
+TEST(Crittografato, TwoLettersAreGivenAndNoClueIsLeft) {
+    const Cruciverba x = convertito(comeCrittografato(crociato(), 1));
+    std::set<std::string> date;
+    for (const Casella& k : caselleBianche(x))
+        if (x.cella(k).data) date.insert(x.cella(k).voce);
+    EXPECT_EQ(date.size(), 2u);
+    EXPECT_TRUE(x.elenco(nomeOrizzontali)->definizioni.empty());
+    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
+}
+
+TEST(Crittografato, RefusedWithoutOneLetterInEachCell) {
+    struct Caso {
+        const char* nome;
+        std::string soluzione;
+        const char* errore;
+    };
+    for (const Caso& c : {Caso{"several letters", "TH", "più lettere"}, Caso{"no solution", "", "la soluzione"}}) {
+        Cruciverba x = crociato();
+        x.cella(1, 1).soluzione = c.soluzione;
+        const Conversione v = comeCrittografato(x, 1);
+        EXPECT_FALSE(v.cruciverba.has_value()) << c.nome;
+        EXPECT_NE(v.errore.find(c.errore), std::string::npos) << v.errore;
+    }
+}
+
+TEST(Crittografato, AnAccentedLetterIsOneLetter) {
+    Cruciverba x = crociato();
+    x.cella(1, 1).soluzione = "È";
+    EXPECT_TRUE(comeCrittografato(x, 1).cruciverba.has_value());
+}
+
+TEST(DaRiempire, TheBankHoldsEveryWordByLengthThenAlphabet) {
+    const Cruciverba x = convertito(comeDaRiempire(crociato()));
+    EXPECT_EQ(x.variante, Variante::daRiempire);
+    EXPECT_EQ(x.banca, (std::vector<std::string>{"RE", "AEE", "CAS", "SRL", "CASA", "SOLE"}));
+    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
+}
+
+TEST(Conversioni, ThePlayersLettersGoGivenOnesStay) {
+    Cruciverba x = prova::cruciverbaDa(schema, {"CX..", ".#..", "...."}, definizioni);
+    x.cella(2, 1).data = true;  // given
+    for (const Conversione& c : {comeSenzaSchema(x), comeDiagramless(x), comeDaRiempire(x)}) {
+        const Cruciverba y = convertito(c);
+        EXPECT_EQ(y.cella(1, 1).voce, "");
+        EXPECT_EQ(y.cella(2, 1).voce, "X");
+    }
+}
+
+TEST(Conversioni, AGridWithoutItsDiagramTurnsFromItsSolution) {
+    const Cruciverba diagramless = convertito(comeDiagramless(crociato()));
+    const Cruciverba x = convertito(comeCrittografato(diagramless, 3));
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_FALSE(x.cella(2, 2).neraSoluzione);
+    EXPECT_EQ(voci(convertito(comeSenzaSchema(diagramless)), nomeRighe),
+              (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
+}

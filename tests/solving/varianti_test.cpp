@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+#include "solving/lessico_codici.h"
+#include "solving/varianti.h"
+#include "solving/verifica.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
+const std::vector<std::string> schema = {"CASA", "A#RE", "SOLE"};
+const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
+                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+
+Cruciverba variante(Conversione (*come)(const Cruciverba&), const std::vector<std::string>& sol = schema,
+                    const std::vector<std::string>& defs = definizioni) {
+    return come(prova::cruciverbaDa(sol, {}, defs)).cruciverba.value();
+}
+
+Cruciverba senzaSchema() { return variante(comeSenzaSchema); }
+
+// A codeword whose codes follow its letters' alphabetical order, no letter given.
+Cruciverba crittografato(const std::vector<std::string>& righe) {
+    Cruciverba x = comeCrittografato(prova::cruciverbaDa(righe), 1).cruciverba.value();
+    std::map<std::string, int> codici;
+    for (const Casella& k : caselleBianche(x)) codici[x.cella(k).soluzione] = 0;
+    int n = 0;
+    for (auto& [lettera, codice] : codici) codice = ++n;
+    for (const Casella& k : caselleBianche(x)) {
+        Cella& z = x.cella(k);
+        z.codice = codici[z.soluzione];
+        z.data = false;
+        z.voce.clear();
+    }
+    return x;
+}
+
+void riempi(Cruciverba& x, const std::vector<std::string>& righe) {
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c) {
+            const char ch = righe[static_cast<size_t>(r - 1)][static_cast<size_t>(c - 1)];
+            if (ch == '#') {
+                if (x.cella(c, r).bianca()) alternaNera(x, {c, r});
+            } else if (x.cella(c, r).bianca()) {
+                x.cella(c, r).voce = ch == '.' ? "" : std::string(1, ch);
+            }
+        }
+}
+
+std::vector<std::string> parole(const std::vector<VoceBanca>& v) {
+    std::vector<std::string> p;
+    for (const VoceBanca& b : v) p.push_back(b.parola + (b.cancellata ? " x" : ""));
+    return p;
+}
+
+}  // namespace
+
+TEST(SenzaSchemaGioco, OneLineForEachRowAndColumn) {
+    const Cruciverba x = variante(comeSenzaSchema, {"CA#SA", "OR#RE"},
+                                  {"  1  11-Primo", "  4  11-Secondo", "  1  21-Terzo", "  4  21-Quarto", "  1  12-Do",
+                                   "  2  12-Ar", "  4  12-Sr", "  5  12-Ae"});
+    EXPECT_EQ(righeDefinizioni(x, nomeRighe), (std::vector<std::string>{"1. Primo – Secondo", "2. Terzo – Quarto"}));
+    EXPECT_EQ(righeDefinizioni(x, nomeColonne), (std::vector<std::string>{"1. Do", "2. Ar", "4. Sr", "5. Ae"}));
+}
+
+TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> griglia;
+        long long differenze;
+    };
+    for (const Caso& c :
+         {Caso{"empty", {"....", "....", "...."}, 12}, Caso{"only the black square", {"....", ".#..", "...."}, 11},
+          Caso{"all the letters, no black square", {"CASA", "AXRE", "SOLE"}, 1},
+          Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1}, Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
+        Cruciverba x = senzaSchema();
+        riempi(x, c.griglia);
+        const Conteggio k = contaDifferenzeSenzaSchema(x);
+        EXPECT_EQ(k.lettere, 12) << c.nome;
+        EXPECT_EQ(k.differenze, c.differenze) << c.nome;
+        EXPECT_EQ(risoltoSenzaSchema(x), c.differenze == 0) << c.nome;
+    }
+}
+
+TEST(SenzaSchemaGioco, RevealingACellPlacesItsBlackSquareOrLetter) {
+    Cruciverba x = senzaSchema();
+    x.cella(2, 2).voce = "Q";
+    ASSERT_EQ(riveliCasellaSenzaSchema(x, {2, 2}).size(), 1u);
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_EQ(x.cella(2, 2).voce, "");
+    riveliCasellaSenzaSchema(x, {3, 2});
+    EXPECT_EQ(x.cella(3, 2).voce, "R");
+}
+
+TEST(SenzaSchemaGioco, RevealingAllSolvesAndRenumbersADiagramless) {
+    Cruciverba x = variante(comeDiagramless);
+    alternaNera(x, {1, 1});
+    const std::vector<CambioCella> cambi = riveliTuttoSenzaSchema(x);
+    EXPECT_EQ(cambi.size(), 12u);  // every cell gets a letter, a label or its black square
+    EXPECT_TRUE(risoltoSenzaSchema(x));
+    EXPECT_EQ(x.cella(3, 2).etichetta, "4");
+}
+
+TEST(CrittografatoGioco, ALetterGoesIntoEveryCellOfItsCode) {
+    Cruciverba x = crittografato(schema);  // the A's: (2,1) (4,1) (1,2)
+    const std::vector<CambioCella> cambi = scriviCodice(x, {2, 1}, "A");
+    std::vector<Casella> dove;
+    for (const CambioCella& c : cambi) dove.push_back(c.casella);
+    EXPECT_EQ(dove, (std::vector<Casella>{{2, 1}, {4, 1}, {1, 2}}));
+    EXPECT_EQ(x.cella(1, 2).voce, "A");
+}
+
+TEST(CrittografatoGioco, AGivenLetterIsNeverWrittenOver) {
+    Cruciverba x = crittografato(schema);
+    x.cella(4, 1).data = true;
+    x.cella(4, 1).voce = "A";
+    EXPECT_EQ(scriviCodice(x, {2, 1}, "E").size(), 2u);
+    EXPECT_EQ(x.cella(4, 1).voce, "A");
+    EXPECT_TRUE(scriviCodice(x, {4, 1}, "E").empty());
+}
+
+TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
+    Cruciverba x = crittografato(schema);  // codes 1 A, 2 C, 3 E, 4 L, 5 O, 6 R, 7 S
+    scriviCodice(x, {1, 1}, "C");
+    scriviCodice(x, {3, 1}, "C");
+    scriviCodice(x, {2, 1}, "A");
+    const TabellaChiave t = tabellaChiave(x);
+    ASSERT_EQ(t.codici.size(), 7u);
+    EXPECT_EQ(t.codici[0], (VoceChiave{1, "A", false}));
+    EXPECT_EQ(t.codici[1], (VoceChiave{2, "C", true}));
+    EXPECT_EQ(t.codici[6], (VoceChiave{7, "C", true}));
+    EXPECT_EQ(t.codici[2], (VoceChiave{3, "", false}));
+    EXPECT_EQ(t.alfabeto[0], (LetteraAlfabeto{'A', true}));
+    EXPECT_EQ(t.alfabeto[1], (LetteraAlfabeto{'B', false}));
+    EXPECT_EQ(t.alfabeto.size(), 26u);
+}
+
+TEST(CrittografatoGioco, TheWordSearchFollowsTheCodesAndTheKey) {
+    const std::string blocco = "CASACAROROMASASAPALAMELA";
+    const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
+    Cruciverba x = crittografato(schema);
+    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA", "PALA"}));
+    scriviCodice(x, {3, 3}, "L");  // the L of SOLE: no other code may be L
+    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA"}));
+    scriviCodice(x, {1, 1}, "P");
+    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{}));
+}
+
+TEST(LessicoCodici, CodesAsTheCommandLineWritesThem) {
+    struct Caso {
+        const char* testo;
+        std::optional<std::vector<int>> codici;
+    };
+    for (const Caso& c : {Caso{"3-7-3-12", std::vector<int>{3, 7, 3, 12}}, Caso{"5", std::vector<int>{5}},
+                          Caso{"", std::nullopt}, Caso{"3--4", std::nullopt}, Caso{"0-1", std::nullopt},
+                          Caso{"3-", std::nullopt}, Caso{"a-1", std::nullopt}, Caso{"1-2x", std::nullopt}})
+        EXPECT_EQ(leggiCodici(c.testo), c.codici) << c.testo;
+}
+
+TEST(LessicoCodici, EqualCodesEqualLettersDifferentCodesDifferentLetters) {
+    const std::string blocco = "ABBAABCDAAAAABCAXYZX";  // ABBA ABCD AAAA ABCA XYZX
+    struct Caso {
+        std::vector<int> codici;
+        std::vector<std::uint32_t> trovate;
+    };
+    for (const Caso& c : {Caso{{1, 2, 2, 1}, {0}}, Caso{{1, 2, 3, 4}, {1}}, Caso{{1, 1, 1, 1}, {2}},
+                          Caso{{1, 2, 3, 1}, {3, 4}}, Caso{{9, 2, 3, 9}, {3, 4}}})
+        EXPECT_EQ(paroleCodiciBlocco(blocco, c.codici), c.trovate) << c.codici[0] << c.codici[1] << c.codici[2];
+}
+
+TEST(LessicoCodici, TheMaskFixesLetters) {
+    EXPECT_EQ(paroleCodiciBlocco("ABCAXYZX", {1, 2, 3, 1}, leggiMaschera("X...").maschera),
+              (std::vector<std::uint32_t>{1}));
+}
+
+TEST(DaRiempireGioco, TheBankByLengthWithTheWordsInTheGridCrossedOff) {
+    Cruciverba x = variante(comeDaRiempire);
+    riempi(x, {"CASA", "A#..", "SOLE"});
+    const std::map<int, std::vector<VoceBanca>> b = bancaPerLunghezza(x);
+    EXPECT_EQ(parole(b.at(2)), (std::vector<std::string>{"RE"}));
+    EXPECT_EQ(parole(b.at(3)), (std::vector<std::string>{"AEE", "CAS x", "SRL"}));
+    EXPECT_EQ(parole(b.at(4)), (std::vector<std::string>{"CASA x", "SOLE x"}));
+}
+
+TEST(DaRiempireGioco, AWordTwiceInTheBankIsCrossedOffOnceForEachTimeItStands) {
+    Cruciverba x = variante(comeDaRiempire, {"ORO", "R#R", "ORO"}, {});
+    riempi(x, {"ORO", "R#.", "O.."});
+    EXPECT_EQ(parole(bancaPerLunghezza(x).at(3)), (std::vector<std::string>{"ORO x", "ORO x", "ORO", "ORO"}));
+}
+
+TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
+    Cruciverba x = variante(comeDaRiempire);
+    x.banca.push_back("SALE");
+    x.banca.push_back("CASA");
+    riempi(x, {"....", "A#..", "S..."});
+    EXPECT_EQ(paroleCheEntrano(x, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}), (std::vector<std::string>{"SOLE", "SALE"}));
+    EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {1, 2}, {1, 3}}), (std::vector<std::string>{"CAS"}));
+    riempi(x, {"CASA", "A#..", "S..."});
+    EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}), (std::vector<std::string>{"CASA"}));
+}
+
+TEST(SenzaSchemaGioco, TheUsualCheckAndSolveNoticeCountTheBlackSquares) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> griglia;
+        long long differenze;
+    };
+    for (const Caso& c : {Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
+                          Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
+        Cruciverba x = senzaSchema();
+        riempi(x, c.griglia);
+        EXPECT_EQ(contaDifferenze(x).differenze, c.differenze) << c.nome;
+        EXPECT_EQ(risolto(x), c.differenze == 0) << c.nome;
+    }
+}
+
+TEST(SenzaSchemaGioco, ALetterWhereTheSolutionIsBlackIsMarkedWrong) {
+    Cruciverba x = senzaSchema();
+    riempi(x, {"CASA", "AXRE", "SOLE"});
+    EXPECT_EQ(caselleSbagliate(x, caselleBianche(x)), (std::vector<Casella>{{2, 2}}));
+}
+
+TEST(SenzaSchemaGioco, ClearingTakesTheBlackSquaresAwayAndRenumbers) {
+    Cruciverba x = variante(comeDiagramless);
+    riempi(x, {"CASA", "A#RE", "SOLE"});
+    azzeraInserimenti(x);
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
+    EXPECT_EQ(x.cella(2, 1).etichetta, "2");
+}
+
+TEST(CrittografatoGioco, ACodePastTheWhiteCellsIsNobodys) {
+    Cruciverba x = crittografato({"RE"});
+    x.cella(2, 1).codice = 1000000;
+    EXPECT_EQ(tabellaChiave(x).codici.size(), 2u);  // up to R's code; E's is out of range
+    EXPECT_TRUE(paroleCodice(x, {{1, 1}, {2, 1}}, "REREAI").empty());
+}
+
+TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
+    Cruciverba x = crittografato(schema);  // the A's: (2,1) (4,1) (1,2); the E's: (4,2) (4,3)
+    x.cella(4, 1).data = true;
+    x.cella(4, 1).voce = "A";
+    x.cella(4, 3).voce = "E";
+    const std::vector<Scrittura> tutte = espandiCodici(x, {{2, 1, "A", false}, {4, 2, "E", true}, {9, 9, "Z", false}});
+    EXPECT_EQ(tutte,
+              (std::vector<Scrittura>{
+                  {2, 1, "A", false}, {1, 2, "A", false}, {4, 2, "E", true}, {4, 3, "E", true}, {9, 9, "Z", false}}));
+}
