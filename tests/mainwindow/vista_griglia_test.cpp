@@ -90,7 +90,8 @@ private slots:
         QTest::newRow("above the grid") << QPointF(8, 12) << 0 << 0;
         QTest::newRow("half a pixel left") << QPointF(7.5, 20) << 0 << 0;
         QTest::newRow("last pixel of the first cell") << QPointF(68, 73) << 1 << 1;
-        QTest::newRow("almost the second cell") << QPointF(68.9, 20) << 1 << 1;
+        QTest::newRow("a half rounds to even, staying") << QPointF(68.5, 20) << 1 << 1;
+        QTest::newRow("rounded into the second cell") << QPointF(68.6, 20) << 2 << 1;
         QTest::newRow("first pixel of the second cell") << QPointF(69, 20) << 2 << 1;
         QTest::newRow("second row") << QPointF(20, 74) << 1 << 2;
         QTest::newRow("last pixel of the grid") << QPointF(190, 134) << 3 << 2;

@@ -202,7 +202,7 @@ void Form1::creaParti() {
             [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
     lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
 
-    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
+    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
     connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
     connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
 
@@ -217,7 +217,7 @@ void Form1::creaParti() {
     connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
 
     aspetto_ = new AspettoSchermo(area_);
-    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
+    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, *vista_, this);
     tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
     aspetto_->creaVoci(Menuimpo);
@@ -242,7 +242,7 @@ void Form1::creaParti() {
         disegnaGriglia();
     });
 
-    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
+    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_, *vista_);
     verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
                        Toolbar1->pulsante(11));
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {

@@ -7,6 +7,7 @@
 
 #include "qt/superficie_qt.h"
 #include "sessione/sessione.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -59,11 +60,13 @@ void VistaGriglia::togliGriglia() {
 }
 
 std::optional<Casella> VistaGriglia::cellaIn(QPointF p) const {
-    const GeometriaSchema& g = geometria_;
-    if (g.lato <= 0) return std::nullopt;
-    const double c = std::floor((p.x() - g.x0) / g.lato), r = std::floor((p.y() - g.y0) / g.lato);
-    if (c < 0 || r < 0 || c >= g.colonne || r >= g.righe) return std::nullopt;
-    return Casella{static_cast<int>(c) + 1, static_cast<int>(r) + 1};
+    const PuntoGriglia k = cellaSotto(geometria_, p.x(), p.y());
+    if (fuoriGriglia(geometria_, p.x(), p.y(), k)) return std::nullopt;
+    return Casella{static_cast<int>(k.colonna), static_cast<int>(k.riga)};
+}
+
+bool VistaGriglia::metaOrizzontale(QPointF p, Casella k) const {
+    return quadrivo::metaOrizzontale(geometria_, p.x(), p.y(), {k.colonna, k.riga});
 }
 
 QRect VistaGriglia::rettangoloCella(Casella k) const {

@@ -30,8 +30,11 @@ public:
     bool conGriglia() const { return geometria_.lato > 0; }
     const GeometriaSchema& geometria() const { return geometria_; }
 
-    // The cell under a point of this widget; none outside the grid.
+    // The cell under a point of this widget, by the hover's rule (the offset rounded to the
+    // nearest pixel, halves to even); none outside the grid.
     std::optional<Casella> cellaIn(QPointF punto) const;
+    // Whether the point lies in the cell's upper-right half, diagonal included: the half that means across.
+    bool metaOrizzontale(QPointF punto, Casella cella) const;
     // A cell's square, from its top-left outline, `lato` pixels a side; empty without a grid.
     QRect rettangoloCella(Casella cella) const;
 
