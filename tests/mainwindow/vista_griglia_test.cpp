@@ -6,6 +6,7 @@
 
 #include "mainwindow/gui/vista_griglia.h"
 #include "model/piattaforma_registro.h"
+#include "qt/superficie_qt.h"
 #include "sessione/sessione.h"
 #include "supporto/schema.h"
 
@@ -200,6 +201,23 @@ private slots:
         const QRect k = vista_->rettangoloCella({2, 1}).adjusted(0, 0, 1, 1);
         vista_->render(&parte, k.topLeft(), QRegion(k));
         QCOMPARE(parte.copy(k), intera.copy(k));
+    }
+
+    // The view paints, cell by cell, what the grid's painter paints in one pass over the whole.
+    void comeIlDisegnoInteroDellaGriglia() {
+        const DecorazioniGriglia d = segni({{{1, 1}, segnoParolaCorrente}, {{2, 1}, segnoCasellaCorrente}});
+        QVERIFY(sessione_->scrivi({{1, 1, "O"}, {3, 2, "E"}}));
+        vista_->resize(200, 150);
+        vista_->disponi(area, d);
+        QImage vista(vista_->size(), QImage::Format_RGB32);
+        vista_->render(&vista);
+        QImage intera(vista.size(), QImage::Format_RGB32);
+        QPainter p(&intera);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        SuperficieQt sup(p, 200, 150, vista_->sfondo());
+        disegnaGriglia(stato_, sup, area, d);
+        p.end();
+        QCOMPARE(vista, intera);
     }
 };
 
