@@ -15,6 +15,8 @@ namespace {
 
 // How far a cell's drawing may reach into its neighbours: the thickest bar's half.
 constexpr int sbordo = 3;
+// Past this many pieces an exposed region is painted as its bounding box.
+constexpr int pezziApart = 16;
 
 }  // namespace
 
@@ -95,10 +97,19 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
     const QRegion regione = e->region();
     for (const QRect& r : regione) p.fillRect(r, sfondo_);
     if (!conGriglia() || !sessione_.aperto()) return;
-    p.setClipRegion(regione);
     p.setRenderHint(QPainter::TextAntialiasing);
     SuperficieQt sup(p, width(), height(), sfondo_);
-    dipingi(sup, regione.boundingRect());
+    // Apart pieces (a word and a cell far from it, the thin strips under the scroll bars) are
+    // painted one by one: their bounding box could be the whole grid.
+    if (regione.rectCount() > pezziApart) {
+        p.setClipRegion(regione);
+        dipingi(sup, regione.boundingRect());
+        return;
+    }
+    for (const QRect& r : regione) {
+        p.setClipRect(r);
+        dipingi(sup, r);
+    }
 }
 
 void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const {
