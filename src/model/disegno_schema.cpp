@@ -60,28 +60,29 @@ bool piuLettere(const std::string& s) {
 
 }  // namespace
 
+CasellaSchema casellaDi(const Cella& z) {
+    CasellaSchema k;
+    k.disegnata = z.tipo != TipoCella::vuota;
+    k.nera = z.tipo == TipoCella::nera;
+    if (z.bianca()) {
+        k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
+        k.barre = z.barre, k.cerchio = z.cerchio;
+        if (z.colore.size() == 7 && z.colore[0] == '#') {
+            const unsigned long rgb = std::strtoul(z.colore.c_str() + 1, nullptr, 16);
+            k.fondo = Colore{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+                             static_cast<std::uint8_t>(rgb)};
+        } else if (z.ombreggiata) {
+            k.fondo = StileSchema{}.coloreOmbreggiata;
+        }
+    }
+    return k;
+}
+
 CaselleSchema caselleDi(const Cruciverba& x) {
     CaselleSchema caselle(static_cast<size_t>(x.righe()));
     for (auto& fila : caselle) fila.reserve(static_cast<size_t>(x.colonne()));
     for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c) {
-            const Cella& z = x.cella(c, r);
-            CasellaSchema k;
-            k.disegnata = z.tipo != TipoCella::vuota;
-            k.nera = z.tipo == TipoCella::nera;
-            if (z.bianca()) {
-                k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
-                k.barre = z.barre, k.cerchio = z.cerchio;
-                if (z.colore.size() == 7 && z.colore[0] == '#') {
-                    const unsigned long rgb = std::strtoul(z.colore.c_str() + 1, nullptr, 16);
-                    k.fondo = Colore{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                                     static_cast<std::uint8_t>(rgb)};
-                } else if (z.ombreggiata) {
-                    k.fondo = StileSchema{}.coloreOmbreggiata;
-                }
-            }
-            caselle[static_cast<size_t>(r - 1)].push_back(std::move(k));
-        }
+        for (int c = 1; c <= x.colonne(); ++c) caselle[static_cast<size_t>(r - 1)].push_back(casellaDi(x.cella(c, r)));
     return caselle;
 }
 

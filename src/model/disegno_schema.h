@@ -80,6 +80,7 @@ struct StileSchema {
     Colore coloreLinee = nero;
     Colore coloreNere = nero;
     Colore coloreInchiostro = nero;
+    friend bool operator==(const StileSchema&, const StileSchema&) = default;
 };
 
 // The screen's looks: the usual one, high contrast and dark.
@@ -89,6 +90,8 @@ void applicaAspetto(StileSchema& stile, Aspetto aspetto);
 // The painter's cells of a puzzle: labels, entries, black squares, bars, circles, shading and
 // colours; void cells are not drawn.
 CaselleSchema caselleDi(const Cruciverba& cruciverba);
+// The painter's view of one cell of a puzzle.
+CasellaSchema casellaDi(const Cella& cella);
 
 struct RettangoloSchema {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -36,8 +36,6 @@ GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
     return g;
 }
 
-namespace {
-
 // A paused grid shows no letters; the notice says why, so it never looks like erased answers.
 void disegnaAvvisoPausa(Superficie& sup, const GeometriaSchema& g, const std::string& nomeFont) {
     const std::string avviso = "In pausa — premi F6 per continuare";
@@ -52,8 +50,6 @@ void disegnaAvvisoPausa(Superficie& sup, const GeometriaSchema& g, const std::st
     sup.disegnaTesto(intero(cx - w / 2), intero(cy - h / 2), avviso);
     sup.impostaCarattere(prima);
 }
-
-}  // namespace
 
 namespace {
 
@@ -109,20 +105,15 @@ ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFin
 
 }  // namespace
 
-std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
-                           ScorrimentoGriglia* scorrimento) {
-    sup.pulisci();
-    const std::string titolo = titoloGriglia(s);
+GeometriaSchema geometriaGriglia(const Stato& s, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+                                 ScorrimentoGriglia* scorrimento) {
     GeometriaSchema g = geometriaFinestra(s, area);
     const ScorrimentoGriglia scorre = ingrandisci(g, s, area, decorazioni);
     if (scorrimento) *scorrimento = scorre;
-    s.latoCasella = static_cast<std::int16_t>(g.lato);
-    s.xGriglia = static_cast<std::int16_t>(g.x0);
-    s.yGriglia = static_cast<std::int16_t>(g.y0);
-    CaselleSchema caselle = caselleDi(s.cruciverba);
-    for (const auto& [k, segni] : decorazioni.segni)
-        if (s.cruciverba.dentro(k)) caselle[static_cast<size_t>(k.riga - 1)][static_cast<size_t>(k.colonna - 1)].segni = segni;
+    return g;
+}
 
+StileSchema stileGriglia(const Stato& s, const DecorazioniGriglia& decorazioni) {
     StileSchema stile;
     stile.nomeCarattere = s.nomeFont;
     stile.cornice = CorniceSchema::finestra;
@@ -132,7 +123,21 @@ std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, 
     stile.distanzaDaSpigolo = s.DistanzaDaSpigolo;
     stile.lettereNascoste = decorazioni.lettereNascoste;
     applicaAspetto(stile, decorazioni.aspetto);
-    disegnaSchema(sup, g, caselle, stile);
+    return stile;
+}
+
+std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+                           ScorrimentoGriglia* scorrimento) {
+    sup.pulisci();
+    const std::string titolo = titoloGriglia(s);
+    const GeometriaSchema g = geometriaGriglia(s, area, decorazioni, scorrimento);
+    s.latoCasella = static_cast<std::int16_t>(g.lato);
+    s.xGriglia = static_cast<std::int16_t>(g.x0);
+    s.yGriglia = static_cast<std::int16_t>(g.y0);
+    CaselleSchema caselle = caselleDi(s.cruciverba);
+    for (const auto& [k, segni] : decorazioni.segni)
+        if (s.cruciverba.dentro(k)) caselle[static_cast<size_t>(k.riga - 1)][static_cast<size_t>(k.colonna - 1)].segni = segni;
+    disegnaSchema(sup, g, caselle, stileGriglia(s, decorazioni));
     if (decorazioni.lettereNascoste) disegnaAvvisoPausa(sup, g, s.nomeFont);
     return titolo;
 }

@@ -52,6 +52,15 @@ struct ScorrimentoGriglia {
     friend bool operator==(const ScorrimentoGriglia&, const ScorrimentoGriglia&) = default;
 };
 
+// The grid's place for the window with its zoom, its focus and its scroll position: the pass's
+// layout without the drawing. `scorrimento`, when given, gets how far the grid can scroll.
+GeometriaSchema geometriaGriglia(const Stato& stato, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+                                 ScorrimentoGriglia* scorrimento = nullptr);
+// The window's look of the grid: the settings' proportions, the font, the paused look, the colours.
+StileSchema stileGriglia(const Stato& stato, const DecorazioniGriglia& decorazioni);
+// A paused grid's notice, over the middle of the grid.
+void disegnaAvvisoPausa(Superficie& superficie, const GeometriaSchema& geometria, const std::string& nomeFont);
+
 // Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and
 // draws the grid. `scorrimento`, when given, gets how far the grid can scroll.
 std::string disegnaGriglia(Stato& stato, Superficie& superficie, const AreaFinestra& area,

@@ -14,9 +14,9 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro) {
     return Via::dialogo;
 }
 
-EsitoClic decidiClic(Stato& s, int pulsante, double X, double Y, Direzione hover) {
-    const PuntoGriglia k = cellaSotto(s, X, Y);
-    if (fuoriGriglia(s, X, Y, k)) return EsitoClic::fuori;
+EsitoClic decidiClic(Stato& s, const GeometriaSchema& g, int pulsante, double X, double Y, Direzione hover) {
+    const PuntoGriglia k = cellaSotto(g, X, Y);
+    if (fuoriGriglia(g, X, Y, k)) return EsitoClic::fuori;
     if (s.grigliaAttiva != 1) return EsitoClic::inattiva;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
     s.colonnaCorrente = static_cast<std::int16_t>(c);

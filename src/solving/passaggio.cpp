@@ -40,21 +40,21 @@ long long vicino(double v) {
 
 }  // namespace
 
-PuntoGriglia cellaSotto(const Stato& s, double X, double Y) {
-    if (s.latoCasella <= 0) return {};
+PuntoGriglia cellaSotto(const GeometriaSchema& g, double X, double Y) {
+    if (g.lato <= 0) return {};
     // C++ division truncates towards zero, like the whole-number division of the rule.
-    return {vicino(X - s.xGriglia) / s.latoCasella + 1, vicino(Y - s.yGriglia) / s.latoCasella + 1};
+    return {vicino(X - g.x0) / g.lato + 1, vicino(Y - g.y0) / g.lato + 1};
 }
 
-bool fuoriGriglia(const Stato& s, double X, double Y, const PuntoGriglia& k) {
-    if (s.latoCasella <= 0) return true;
-    if (!(X >= s.xGriglia) || !(Y >= s.yGriglia)) return true;
-    return k.colonna > s.cruciverba.colonne() || k.riga > s.cruciverba.righe() || k.colonna < 1 || k.riga < 1;
+bool fuoriGriglia(const GeometriaSchema& g, double X, double Y, const PuntoGriglia& k) {
+    if (g.lato <= 0) return true;
+    if (!(X >= g.x0) || !(Y >= g.y0)) return true;
+    return k.colonna > g.colonne || k.riga > g.righe || k.colonna < 1 || k.riga < 1;
 }
 
-bool metaOrizzontale(const Stato& s, double X, double Y, const PuntoGriglia& k) {
-    const double L = s.xGriglia + static_cast<double>(k.colonna - 1) * s.latoCasella;
-    const double T = s.yGriglia + static_cast<double>(k.riga - 1) * s.latoCasella;
+bool metaOrizzontale(const GeometriaSchema& g, double X, double Y, const PuntoGriglia& k) {
+    const double L = g.x0 + static_cast<double>(k.colonna - 1) * g.lato;
+    const double T = g.y0 + static_cast<double>(k.riga - 1) * g.lato;
     return Y - T <= X - L;
 }
 
@@ -64,7 +64,7 @@ std::string didascaliaParola(const std::string& numero, int d, const std::string
            definizione + (etichetta ? " " : "");
 }
 
-Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
+Passaggio calcolaPassaggio(const Stato& s, const GeometriaSchema& g, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
                            Puntatore attuale) {
     Passaggio p;
     // The hand belongs to the clickable picture; over the surface it gives way at once.
@@ -72,18 +72,18 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     p.direzione = direzioneDi(p.puntatore);
     if (s.grigliaAttiva != 1) return p;
 
-    p.cella = cellaSotto(s, X, Y);
-    if (fuoriGriglia(s, X, Y, p.cella)) {
+    p.cella = cellaSotto(g, X, Y);
+    if (fuoriGriglia(g, X, Y, p.cella)) {
         p.puntatore = Puntatore::predefinito;
         p.direzione = Direzione::nessuna;
         return p;
     }
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
-    const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
-    const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
+    const double L = g.x0 + (c - 1) * static_cast<double>(g.lato);
+    const double T = g.y0 + (r - 1) * static_cast<double>(g.lato);
     const Definizione* orizz = definizioneDa(s.cruciverba, {c, r}, orizzontale);
     const Definizione* vert = definizioneDa(s.cruciverba, {c, r}, verticale);
-    if (orizz && vert) (metaOrizzontale(s, X, Y, p.cella) ? vert : orizz) = nullptr;
+    if (orizz && vert) (metaOrizzontale(g, X, Y, p.cella) ? vert : orizz) = nullptr;
     const Definizione* w = orizz ? orizz : vert;
     if (!w) {
         p.puntatore = Puntatore::predefinito;
@@ -100,7 +100,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;
     if (s.rettangoloParola) {
-        const double lato = s.latoCasella;
+        const double lato = g.lato;
         const double lungo = static_cast<double>(w->caselle.size()) * lato - 2;
         p.rettangolo = AzioneRettangolo::mostra;
         p.r.sinistra = L + 1;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "model/disegno_schema.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
 #include "model/superficie.h"
@@ -25,15 +26,16 @@ struct PuntoGriglia {
 };
 
 // The cell under (X, Y): the offset from the grid corner taken to the nearest whole pixel
-// (halves to even), divided by the cell side truncating, plus one.
-PuntoGriglia cellaSotto(const Stato& stato, double X, double Y);
+// (halves to even), divided by the cell side truncating, plus one. `griglia` is where the grid
+// lies on screen: the window's grid view knows it.
+PuntoGriglia cellaSotto(const GeometriaSchema& griglia, double X, double Y);
 
 // True when (X, Y) lies left of or above the grid (X and Y as they come, before rounding), or
 // its cell lies past the last column or row. Without a laid-out grid everything is outside.
-bool fuoriGriglia(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
+bool fuoriGriglia(const GeometriaSchema& griglia, double X, double Y, const PuntoGriglia& cella);
 
 // Whether (X, Y) lies in the upper-right half of `cella`, diagonal included: the half that means across.
-bool metaOrizzontale(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
+bool metaOrizzontale(const GeometriaSchema& griglia, double X, double Y, const PuntoGriglia& cella);
 
 struct RettangoloParola {
     double sinistra = 0;
@@ -63,7 +65,8 @@ using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
 
 // One pointer movement over the drawing area of width `larghezzaSuperficie`, with the pointer
 // shape `attuale` before it.
-Passaggio calcolaPassaggio(const Stato& stato, double X, double Y, double larghezzaSuperficie,
+Passaggio calcolaPassaggio(const Stato& stato, const GeometriaSchema& griglia, double X, double Y,
+                           double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
 // A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";

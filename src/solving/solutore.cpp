@@ -13,7 +13,7 @@ void Solutore::impostaPuntatore(Puntatore p) {
 
 void Solutore::movimentoMouse(double x, double y) {
     const Passaggio p = calcolaPassaggio(
-        s_, x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
+        s_, vista_.griglia(), x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
         vista_.puntatore());
     impostaPuntatore(p.puntatore);
     if (p.etichetta)
@@ -27,8 +27,9 @@ void Solutore::movimentoMouse(double x, double y) {
 void Solutore::movimentoSuControllo() { vista_.nascondiEtichetta(); }
 
 void Solutore::pressioneMouse(int pulsante, double x, double y) {
-    if (s_.xGriglia == 0) return;
-    switch (decidiClic(s_, pulsante, x, y, direzionePassaggio())) {
+    const GeometriaSchema g = vista_.griglia();
+    if (g.lato <= 0) return;
+    switch (decidiClic(s_, g, pulsante, x, y, direzionePassaggio())) {
     case EsitoClic::fuori:
         impostaPuntatore(Puntatore::predefinito);
         return;

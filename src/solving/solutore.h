@@ -20,6 +20,8 @@ public:
     // The drawing area: its width and the pointer shape shown over it. The shape is the one
     // record of the hover direction, so what the player sees is what a press uses.
     virtual double larghezzaSuperficie() = 0;
+    // Where the grid lies on the surface; a side of 0 when none is shown.
+    virtual GeometriaSchema griglia() const = 0;
     virtual Puntatore puntatore() = 0;
     virtual void mostraPuntatore(Puntatore p) = 0;
 

@@ -7,6 +7,7 @@
 #include "formats/puz.h"
 
 #include "../solving/dizionario_prova.h"
+#include "model/superficie_registro.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -33,8 +34,14 @@ std::string puzChiuso() {
 class FormatiFinestraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
-    static bool c_e(const std::vector<TrattoArea>& tratti, const std::function<bool(const TrattoArea&)>& cerca) {
-        return std::any_of(tratti.begin(), tratti.end(), cerca);
+    // What the grid's view paints, as drawing calls.
+    static std::vector<Operazione> disegno(prova::BancoFinestra<>& b) {
+        SuperficieRegistro r;
+        b.f->vista()->dipingi(r, b.f->vista()->rect());
+        return r.operazioni;
+    }
+    static bool c_e(const std::vector<Operazione>& fatte, const std::function<bool(const Operazione&)>& cerca) {
+        return std::any_of(fatte.begin(), fatte.end(), cerca);
     }
 
 private slots:
@@ -44,12 +51,15 @@ private slots:
         QVERIFY(b.apri());
         b.tasto(Qt::Key_Escape);  // no current word over the shading
         const double L = b.stato.latoCasella, x0 = b.stato.xGriglia, y0 = b.stato.yGriglia;
-        const auto& tratti = b.area()->tratti();
-        QVERIFY(c_e(tratti, [&](const TrattoArea& t) { return t.tipo == TrattoArea::ellisse && t.x1 > x0 && t.x2 < x0 + L; }));
-        QVERIFY(c_e(tratti, [&](const TrattoArea& t) {  // the bar under the first cell
-            return t.tipo == TrattoArea::pieno && t.colore == nero && t.x1 == x0 && t.x2 == x0 + L && t.y1 < y0 + L && t.y2 > y0 + L;
+        const std::vector<Operazione> fatte = disegno(b);
+        QVERIFY(c_e(fatte, [&](const Operazione& t) { return t.tipo == Operazione::ellisse && t.x1 > x0 && t.x2 < x0 + L; }));
+        QVERIFY(c_e(fatte, [&](const Operazione& t) {  // the bar under the first cell
+            return t.tipo == Operazione::rettangoloPieno && t.colore == nero && t.x1 == x0 && t.x2 == x0 + L && t.y1 < y0 + L &&
+                   t.y2 > y0 + L;
         }));
-        QVERIFY(c_e(tratti, [](const TrattoArea& t) { return t.tipo == TrattoArea::pieno && t.colore == Colore{215, 215, 215}; }));
+        QVERIFY(c_e(fatte, [](const Operazione& t) {
+            return t.tipo == Operazione::rettangoloPieno && t.colore == Colore{215, 215, 215};
+        }));
         auto* altre = prova::figlio<QListWidget>(&*b.f, "ListaAltre");
         QVERIFY(altre->isVisible() && altre->count() == 2 && altre->item(0)->text() == "DIAGONALI");
 
@@ -59,7 +69,7 @@ private slots:
         b.tasto(Qt::Key_Return);
         QCOMPARE(b.stato.cruciverba.cella(2, 1).voce, std::string("OR"));
         QCOMPARE(b.pos().colonna, 3);
-        QTRY_VERIFY(c_e(b.area()->tratti(), [](const TrattoArea& t) { return t.tipo == TrattoArea::testo && t.scritta == "OR"; }));
+        QTRY_VERIFY(c_e(disegno(b), [](const Operazione& t) { return t.tipo == Operazione::scritta && t.testo == "OR"; }));
         b.chiudi();
     }
 

@@ -111,17 +111,17 @@ private slots:
         apri({"C...#", "A#ORO", "..#.#", "....#"});
         ora() = 65'400;
         QTRY_COMPARE(tempo(), QString("1:05"));
-        const QImage giocando = f->area()->immagine();
+        const QImage giocando = f->vista()->grab().toImage();
         b->esegui("Toolbar1_Pausa");
         // The letters are hidden (the C is gone), and the checks wait.
-        QVERIFY(tempo() == "In pausa 1:05" && f->area()->immagine() != giocando &&
+        QVERIFY(tempo() == "In pausa 1:05" && f->vista()->grab().toImage() != giocando &&
                 !prova::figlio<QAction>(f, "MenuRivelaLettera")->isEnabled());
         ora() = 500'000;
         const Posizione prima = f->posizioneCorrente();
         b->clic(b->alto(1, 3));  // a hidden grid opens no word
         QVERIFY(f->posizioneCorrente() == prima && f->tempoSoluzione() == 65'400);
         b->esegui("MenuPausa");
-        QVERIFY(f->area()->immagine() == giocando);
+        QVERIFY(f->vista()->grab().toImage() == giocando);
         ora() = 501'000;
         QTRY_COMPARE(tempo(), QString("1:06"));
         // Minimised, the clock stands still.

@@ -12,10 +12,11 @@ namespace {
 struct Passaggio_ : ::testing::Test {
     SchemaProva p;
     Stato& s = p.stato;
+    GeometriaSchema g = SchemaProva::griglia();
     std::string misurata;  // the caption whose width was asked for
 
     Passaggio su(double X, double Y, Puntatore prima = Puntatore::predefinito, double superficie = 1000) {
-        return calcolaPassaggio(s, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
+        return calcolaPassaggio(s, g, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
     }
 };
 
@@ -30,14 +31,14 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
         {251, 60, 6, 1, true},   {110, 171, 1, 5, true},  // past the last column / row
     };
     for (const Caso& k : casi) {
-        const PuntoGriglia cella = cellaSotto(s, k.X, k.Y);
-        EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(s, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
+        const PuntoGriglia cella = cellaSotto(g, k.X, k.Y);
+        EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(g, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
             << k.X << "," << k.Y;
     }
-    s.latoCasella = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
-    const long long colonna = cellaSotto(s, 124.5, 60).colonna;
-    s.latoCasella = 0;  // nothing laid out: no division, everything outside
-    EXPECT_TRUE(colonna == 1 && fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
+    g.lato = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
+    const long long colonna = cellaSotto(g, 124.5, 60).colonna;
+    g.lato = 0;  // nothing laid out: no division, everything outside
+    EXPECT_TRUE(colonna == 1 && fuoriGriglia(g, 110, 60, cellaSotto(g, 110, 60)));
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
@@ -47,7 +48,7 @@ TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) 
                          {61, Puntatore::frecciaVerticale, "  1 vert. - Fedele amico ", {101, 51, 28, 118, ciano}}};
     for (const Caso& k : casi) {
         const Passaggio q = su(110, k.Y);
-        EXPECT_EQ(std::tuple(q.puntatore, q.direzione, q.didascalia, q.r, metaOrizzontale(s, 110, k.Y, q.cella)),
+        EXPECT_EQ(std::tuple(q.puntatore, q.direzione, q.didascalia, q.r, metaOrizzontale(g, 110, k.Y, q.cella)),
                   std::tuple(k.puntatore, direzioneDi(k.puntatore), k.didascalia, k.r, k.Y == 60)) << k.Y;
     }
     // Clues are decoded from the file's code page; a word without a clue still gets its caption.
@@ -81,10 +82,10 @@ TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
 
 TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     // Outside: nothing is stored.
-    EXPECT_TRUE(decidiClic(s, 1, 285, 60, Direzione::orizzontale) == EsitoClic::fuori && s.colonnaCorrente == 0);
+    EXPECT_TRUE(decidiClic(s, g, 1, 285, 60, Direzione::orizzontale) == EsitoClic::fuori && s.colonnaCorrente == 0);
     const double X = SchemaProva::x(3), Y = SchemaProva::y(2);  // ORO across
     s.grigliaAttiva = -1;
-    EXPECT_EQ(decidiClic(s, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
+    EXPECT_EQ(decidiClic(s, g, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
     s.grigliaAttiva = 1;
     // Left goes to the grid cursor, right opens the dialog, the old-mode option swaps them; middle always opens it.
     const EsitoClic attesi[2][3] = {{EsitoClic::digitazione, EsitoClic::dialogo, EsitoClic::dialogo},
@@ -92,10 +93,10 @@ TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     for (bool opzione : {false, true}) {
         s.tastoSinistro = opzione;
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(decidiClic(s, 1 << k, X, Y, Direzione::orizzontale), attesi[opzione][k]) << opzione << k;
+            EXPECT_EQ(decidiClic(s, g, 1 << k, X, Y, Direzione::orizzontale), attesi[opzione][k]) << opzione << k;
     }
     EXPECT_EQ(std::tuple(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente), std::tuple(3, 2, 1));
     // A direction left over from before a redraw, over a cell with no word that way.
-    EXPECT_EQ(decidiClic(s, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
+    EXPECT_EQ(decidiClic(s, g, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
 }
 

@@ -9,6 +9,7 @@
 //
 // SchemaProva lays it out with 30-pixel cells whose top-left corner is at (100, 50).
 #include "formats/trmo.h"
+#include "model/disegno_schema.h"
 #include "model/piattaforma_registro.h"
 #include "supporto/schema.h"
 
@@ -33,6 +34,12 @@ struct SchemaProva {
         stato.xGriglia = 100;
         stato.yGriglia = 50;
         stato.grigliaAttiva = 1;
+    }
+    // Where the grid lies: 5 x 4 cells of 30 pixels from (100, 50).
+    static GeometriaSchema griglia() {
+        GeometriaSchema g;
+        g.colonne = 5, g.righe = 4, g.lato = 30, g.x0 = 100, g.y0 = 50;
+        return g;
     }
     // Centre of cell (c, r).
     static double x(int c) { return 100 + (c - 1) * 30 + 15; }

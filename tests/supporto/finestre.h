@@ -18,6 +18,7 @@
 
 #include "formats/formato.h"
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/vista_griglia.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "supporto/schema.h"
@@ -52,8 +53,12 @@ inline void digita(const QString& testo) {
     }
 }
 
-// The colour at (x, y) in the area's logical pixels.
+// The colour at (x, y) in the area's logical pixels: the grid's view over it when it has one.
 inline QColor pixel(const AreaDisegno& a, double x, double y) {
+    if (const auto* v = a.findChild<VistaGriglia*>(); v && v->isVisible()) {
+        const QImage im = const_cast<VistaGriglia*>(v)->grab().toImage();
+        return im.pixelColor((QPointF(x, y) * im.devicePixelRatio()).toPoint());
+    }
     return a.immagine().pixelColor((QPointF(x, y) * a.immagine().devicePixelRatio()).toPoint());
 }
 

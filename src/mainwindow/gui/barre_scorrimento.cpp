@@ -52,15 +52,22 @@ bool BarreScorrimento::aggiorna(const ScorrimentoGriglia& s, const AreaFinestra&
         cambiate |= serve != b->isVisibleTo(area_);
         b->setVisible(serve);
         if (!serve) return;
-        b->setRange(0, asse.massimo);
-        b->setPageStep(std::max(1, asse.pagina));
-        b->setSingleStep(std::max(1, asse.pagina / 10));
+        // A step set again repaints the bar, and the grid under it: only what changed is set.
+        if (b->maximum() != asse.massimo || b->minimum() != 0) b->setRange(0, asse.massimo);
+        if (b->pageStep() != std::max(1, asse.pagina)) b->setPageStep(std::max(1, asse.pagina));
+        if (b->singleStep() != std::max(1, asse.pagina / 10)) b->setSingleStep(std::max(1, asse.pagina / 10));
         b->setValue(asse.valore);
         b->setGeometry(posto);
-        b->raise();
     };
     imposta(orizzontale_, s.orizzontale, QRect(0, basso, largo, spessore));
     imposta(verticale_, s.verticale, QRect(largo, alto, spessore, basso - alto));
+    // Over everything else on the area; raised only when they are not, as a raise repaints
+    // the grid under them.
+    const QObjectList& figli = area_->children();
+    const qsizetype n = figli.size();
+    const bool inCima = n >= 2 && ((figli[n - 1] == verticale_ && figli[n - 2] == orizzontale_) ||
+                                   (figli[n - 1] == orizzontale_ && figli[n - 2] == verticale_));
+    if (!inCima) orizzontale_->raise(), verticale_->raise();
     aggiornando_ = false;
     return cambiate;
 }

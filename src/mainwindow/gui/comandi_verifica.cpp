@@ -9,6 +9,7 @@
 
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/gui/vista_griglia.h"
 #include "sessione/sessione.h"
 #include "qt/voce.h"
 #include "solving/lettura.h"
@@ -27,8 +28,15 @@ constexpr const char* domandaRivelaSchema =
 
 }  // namespace
 
-ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area)
-    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), barra_(barra), area_(area), battito_(new QTimer(this)) {
+ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area,
+                                 const VistaGriglia& griglia)
+    : QObject(area),
+      sessione_(sessione),
+      piattaforma_(piattaforma),
+      barra_(barra),
+      area_(area),
+      griglia_(griglia),
+      battito_(new QTimer(this)) {
     battito_->setSingleShot(true);
     connect(battito_, &QTimer::timeout, this, &ComandiVerifica::mostraTempo);
     connect(&sessione_, &Sessione::tempoCambiato, this, [this] {
@@ -138,12 +146,9 @@ void ComandiVerifica::aggiornaComandi() {
 // The white cell at a point of the drawing area, as hovering finds it, and the half it falls in.
 std::optional<ComandiVerifica::Punto> ComandiVerifica::puntoSotto(QPointF p) const {
     if (sessione_.modo() != ModoVista::griglia) return std::nullopt;
-    const Stato& stato = sessione_.stato();
-    const PuntoGriglia k = cellaSotto(stato, p.x(), p.y());
-    if (fuoriGriglia(stato, p.x(), p.y(), k)) return std::nullopt;
-    const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
-    if (!stato.cruciverba.bianca(c, r)) return std::nullopt;
-    return Punto{{c, r}, metaOrizzontale(stato, p.x(), p.y(), k) ? orizzontale : verticale};
+    const std::optional<Casella> k = griglia_.cellaIn(p);
+    if (!k || !sessione_.cruciverba().bianca(k->colonna, k->riga)) return std::nullopt;
+    return Punto{*k, griglia_.metaOrizzontale(p, *k) ? orizzontale : verticale};
 }
 
 bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
@@ -167,7 +172,7 @@ bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
 }
 
 std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
-    if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
+    if (!sessione_.aperto() || !griglia_.conGriglia()) return std::nullopt;
     // The word the grid opened on gives way to one the pointer shows.
     const Parola* corrente = sessione_.parolaCorrente();
     if (corrente && !(sessione_.posizioneIniziale() && (passaggio_ || premuto_))) return *corrente;
@@ -182,7 +187,7 @@ std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
 }
 
 std::optional<Casella> ComandiVerifica::casellaPerVerifica() const {
-    if (!sessione_.aperto() || sessione_.stato().latoCasella < 1) return std::nullopt;
+    if (!sessione_.aperto() || !griglia_.conGriglia()) return std::nullopt;
     const Posizione& p = sessione_.posizione();
     if (p.valida() && !(sessione_.posizioneIniziale() && (passaggio_ || premuto_))) return Casella{p.colonna, p.riga};
     if (const auto& q = passaggio_ ? passaggio_ : premuto_) return q->casella;

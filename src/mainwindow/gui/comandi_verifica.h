@@ -19,11 +19,15 @@ class BarraStato;
 class Piattaforma;
 class Sessione;
 
+class VistaGriglia;
+
 class ComandiVerifica : public QObject {
     Q_OBJECT
 public:
     // Follows the pointer over `area`, the drawing area the grid lives on.
-    ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area);
+    // `griglia` lies over the whole area: its pixels are the area's.
+    ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area,
+                    const VistaGriglia& griglia);
 
     // The menu items, found by name, and the toolbar's check and pause buttons.
     void collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
@@ -59,6 +63,7 @@ private:
     Piattaforma& piattaforma_;
     BarraStato* barra_;
     QWidget* area_;
+    const VistaGriglia& griglia_;
     QTimer* battito_;
     std::vector<QAction*> comandi_;  // what the pause disables
     std::vector<QAction*> pause_;    // what shows the pause

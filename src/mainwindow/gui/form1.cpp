@@ -33,6 +33,7 @@
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/tastiera_griglia.h"
+#include "mainwindow/gui/vista_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/file.h"
 #include "model/numeri.h"
@@ -54,6 +55,7 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     area_ = new AreaDisegno(this);
     setCentralWidget(area_);
     area_->installEventFilter(this);
+    vista_ = new VistaGriglia(*sessione_, area_);
     creaMenu();
     creaMenuRecenti();
     creaToolbar();
@@ -200,7 +202,7 @@ void Form1::creaParti() {
             [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
     lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
 
-    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
+    vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
     connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
     connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
 
@@ -215,10 +217,11 @@ void Form1::creaParti() {
     connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
 
     aspetto_ = new AspettoSchermo(area_);
-    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
+    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, *vista_, this);
     tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
     aspetto_->creaVoci(Menuimpo);
+    vista_->impostaSfondo(area_->sfondo());
     // The zoom's keys size the sheets while the print preview is shown.
     aspetto_->primaDelloZoom = [this](int verso) {
         if (sessione_->modo() != ModoVista::anteprima) return false;
@@ -226,6 +229,7 @@ void Form1::creaParti() {
         return true;
     };
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
+        vista_->impostaSfondo(area_->sfondo());
         if (sessione_->aperto()) disegnaGriglia();
     });
     intestazione_ = new IntestazioneSchema(*sessione_, area_);
@@ -238,7 +242,7 @@ void Form1::creaParti() {
         disegnaGriglia();
     });
 
-    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_);
+    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_, *vista_);
     verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
                        Toolbar1->pulsante(11));
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
@@ -256,10 +260,12 @@ void Form1::creaParti() {
     // Over the grid: the hover label, then the bars, then the preview's close button.
     for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), Toolbar1, StatusBar1, Command3d15})
         w->raise();
+    vista_->lower();
 }
 
 void Form1::disponiBarre() {
     const int w = area_->width(), h = area_->height();
+    vista_->setGeometry(area_->rect());
     const int t = Toolbar1->sizeHint().height();
     Toolbar1->setGeometry(0, 0, w, t);
     const int s = StatusBar1->sizeHint().height();
@@ -373,6 +379,7 @@ void Form1::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // The print preview owns the area while it is shown.
     if (sessione_->modo() != ModoVista::griglia) {
+        vista_->togliGriglia();
         scorrimento_->nascondi();
         intestazione_->disponi(Toolbar1->height());
         return;
@@ -385,16 +392,20 @@ void Form1::disegnaGriglia() {
             const AreaFinestra a = areaGriglia();
             DecorazioniGriglia d = decorazioni();
             scorrimento_->decora(d, a);
-            ScorrimentoGriglia s;
-            titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), a, d, &s);
+            const ScorrimentoGriglia s = vista_->disponi(a, d);
             if (!scorrimento_->aggiorna(s, a)) break;
         }
+        titoloGriglia_ = titoloGriglia(stato_);
+        const GeometriaSchema& g = vista_->geometria();
+        stato_.latoCasella = static_cast<std::int16_t>(g.lato);
+        stato_.xGriglia = static_cast<std::int16_t>(g.x0);
+        stato_.yGriglia = static_cast<std::int16_t>(g.y0);
         aggiornaTitolo();
         colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
         stato_.latoCasella = 0;
-        superficie().pulisci();
+        vista_->togliGriglia();
         scorrimento_->nascondi();
     }
 }

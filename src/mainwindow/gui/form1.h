@@ -35,6 +35,7 @@ class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
 class VistaAnteprima;
+class VistaGriglia;
 class VistaPassaggio;
 
 class Form1 : public QMainWindow {
@@ -47,13 +48,15 @@ public:
     Stato& stato() { return stato_; }
     Sessione& sessione() { return *sessione_; }
     AreaDisegno* area() const { return area_; }
+    // The grid as the window shows it, over the whole area: where each cell lies.
+    VistaGriglia* vista() const { return vista_; }
     // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
     // 1 once the first activation has run.
     int giaAttivato() const { return giaAttivato_; }
 
-    // The layout-and-draw pass on this window; sets the caption. The drawing area repaints only
-    // what differs from what it shows.
+    // The layout pass on this window; sets the caption. The grid's view repaints only what
+    // differs from what it shows.
     void disegnaGriglia();
     // The drawing area and the bars over it, as the layout pass measures them.
     AreaFinestra areaFinestra() const;
@@ -229,6 +232,7 @@ private:
     PiattaformaQt& piattaforma_;
     Sessione* sessione_ = nullptr;
     AreaDisegno* area_ = nullptr;
+    VistaGriglia* vista_ = nullptr;  // the grid, under the bars and the panels of the area
     std::string rigaComando_;
     std::string fileRigaComando_;
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation

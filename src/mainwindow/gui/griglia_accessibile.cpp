@@ -5,6 +5,7 @@
 #include <map>
 
 #include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/vista_griglia.h"
 #include "solving/lettura.h"
 
 namespace quadrivo {
@@ -45,10 +46,8 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
-        const Stato& s = f_->stato();
-        const int L = s.latoCasella;
-        const QPoint alto = f_->area()->mapToGlobal(QPoint(s.xGriglia + (c_ - 1) * L, s.yGriglia + (r_ - 1) * L));
-        return {alto, QSize(L, L)};
+        const QRect k = f_->vista()->rettangoloCella({c_, r_});
+        return k.isEmpty() ? QRect() : QRect(f_->vista()->mapToGlobal(k.topLeft()), k.size());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
@@ -100,9 +99,10 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!aperto()) return {};
-        const Stato& s = f_->stato();
-        const QPoint alto = f_->area()->mapToGlobal(QPoint(s.xGriglia, s.yGriglia));
-        return {alto, QSize(columnCount() * s.latoCasella, rowCount() * s.latoCasella)};
+        const VistaGriglia* v = f_->vista();
+        const QRect primo = v->rettangoloCella({1, 1});
+        const QRect ultimo = v->rettangoloCella({columnCount(), rowCount()});
+        return primo.isEmpty() ? QRect() : QRect(v->mapToGlobal(primo.topLeft()), v->mapToGlobal(ultimo.bottomRight()));
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override {
@@ -122,10 +122,8 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         if (!aperto()) return nullptr;
-        const Stato& s = f_->stato();
-        const QPoint p = f_->area()->mapFromGlobal(QPoint(x, y));
-        if (s.latoCasella <= 0 || p.x() < s.xGriglia || p.y() < s.yGriglia) return nullptr;
-        return cella((p.x() - s.xGriglia) / s.latoCasella + 1, (p.y() - s.yGriglia) / s.latoCasella + 1);
+        const std::optional<Casella> k = f_->vista()->cellaIn(f_->vista()->mapFromGlobal(QPoint(x, y)));
+        return k ? cella(k->colonna, k->riga) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
         if (!aperto()) return nullptr;
@@ -197,14 +195,17 @@ public:
     GrigliaAccessibile* griglia() const {
         return static_cast<GrigliaAccessibile*>(QAccessible::accessibleInterface(griglia_));
     }
-    int childCount() const override { return 1 + QAccessibleWidget::childCount(); }
+    // The grid's view is the table itself: it is not listed a second time.
+    int childCount() const override { return 1 + static_cast<int>(altri().size()); }
     QAccessibleInterface* child(int i) const override {
-        return i == 0 ? griglia() : QAccessibleWidget::child(i - 1);
+        if (i == 0) return griglia();
+        const QList<QAccessibleInterface*> a = altri();
+        return i > 0 && i <= a.size() ? a[i - 1] : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* figlio) const override {
         if (figlio == griglia()) return 0;
-        const int i = QAccessibleWidget::indexOfChild(figlio);
-        return i < 0 ? -1 : i + 1;
+        const qsizetype i = altri().indexOf(const_cast<QAccessibleInterface*>(figlio));
+        return i < 0 ? -1 : static_cast<int>(i) + 1;
     }
     QAccessibleInterface* focusChild() const override {
         QAccessibleInterface* k = griglia()->focusChild();
@@ -212,6 +213,13 @@ public:
     }
 
 private:
+    QList<QAccessibleInterface*> altri() const {
+        QList<QAccessibleInterface*> a;
+        for (int i = 0, n = QAccessibleWidget::childCount(); i < n; ++i)
+            if (QAccessibleInterface* k = QAccessibleWidget::child(i); k && !qobject_cast<VistaGriglia*>(k->object()))
+                a.append(k);
+        return a;
+    }
     QAccessible::Id griglia_;
 };
 

@@ -11,6 +11,7 @@
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
+#include "mainwindow/gui/vista_griglia.h"
 #include "model/opzioni_utente.h"
 #include "qt/voce.h"
 #include "sessione/sessione.h"
@@ -45,8 +46,9 @@ std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
 }  // namespace
 
 TastieraGriglia::TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
-                                 QWidget* finestra)
-    : QObject(area), sessione_(sessione), dati_(dati), aspetto_(aspetto), area_(area), finestra_(finestra) {
+                                 const VistaGriglia& griglia, QWidget* finestra)
+    : QObject(area), sessione_(sessione), dati_(dati), aspetto_(aspetto), area_(area), griglia_(griglia),
+      finestra_(finestra) {
     // Tab from the panels comes back to the grid, at the current cell.
     area_->setFocusPolicy(Qt::StrongFocus);
     area_->installEventFilter(this);
@@ -100,15 +102,14 @@ void TastieraGriglia::impostaPosizione(const Posizione& p) {
 }
 
 bool TastieraGriglia::clic(int pulsante, double x, double y) {
-    const Stato& stato = sessione_.stato();
-    if (stato.xGriglia == 0 || stato.latoCasella == 0 || sessione_.modo() != ModoVista::griglia) return false;
-    if (viaPerPulsante(pulsante, stato.tastoSinistro) != Via::digitazione) return false;
-    const PuntoGriglia k = cellaSotto(stato, x, y);
-    if (fuoriGriglia(stato, x, y, k)) return false;
+    if (!griglia_.conGriglia() || sessione_.modo() != ModoVista::griglia) return false;
+    if (viaPerPulsante(pulsante, sessione_.stato().tastoSinistro) != Via::digitazione) return false;
+    const std::optional<Casella> k = griglia_.cellaIn(QPointF(x, y));
+    if (!k) return false;
     emit parolaPresa();
     // The cell the grid opened on is no choice of the player's: a first click picks as on a fresh grid.
     const Posizione attuale = sessione_.posizioneIniziale() ? Posizione{} : sessione_.posizione();
-    impostaPosizione(sessione_.navigazione().clic(attuale, static_cast<int>(k.colonna), static_cast<int>(k.riga)));
+    impostaPosizione(sessione_.navigazione().clic(attuale, k->colonna, k->riga));
     return true;
 }
 
@@ -120,7 +121,7 @@ bool TastieraGriglia::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 bool TastieraGriglia::premi(QKeyEvent* e) {
-    if (sessione_.modo() != ModoVista::griglia || sessione_.stato().latoCasella == 0 ||
+    if (sessione_.modo() != ModoVista::griglia || !griglia_.conGriglia() ||
         sessione_.navigazione().parole().empty())
         return false;
     // Shortcuts belong to the menus and the toolbar.

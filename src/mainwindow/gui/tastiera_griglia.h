@@ -18,12 +18,15 @@ class AspettoSchermo;
 class DatiGiocatore;
 class Sessione;
 
+class VistaGriglia;
+
 class TastieraGriglia : public QObject {
     Q_OBJECT
 public:
     // Keys reach it while the drawing area or, before any click, the window has the keyboard.
+    // `griglia` lies over the whole area: its pixels are the area's.
     TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
-                    QWidget* finestra);
+                    const VistaGriglia& griglia, QWidget* finestra);
 
     // "Salta parole complete" in Opzioni; the pencil from its menu item and its toolbar button.
     void creaVoci(QMenu* opzioni, QAction* matita, QAction* pulsanteMatita);
@@ -52,6 +55,7 @@ private:
     DatiGiocatore& dati_;
     const AspettoSchermo& aspetto_;
     QWidget* area_;
+    const VistaGriglia& griglia_;
     QWidget* finestra_;
     QAction* MenuSaltaComplete = nullptr;
     Posizione lasciata_;  // where Esc left the grid

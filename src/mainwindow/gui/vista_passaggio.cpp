@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <cmath>
 
+#include "mainwindow/gui/vista_griglia.h"
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
 #include "sessione/sessione.h"
@@ -12,11 +13,13 @@
 
 namespace quadrivo {
 
-VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area)
+VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area,
+                               const VistaGriglia& griglia)
     : QObject(area),
       sessione_(sessione),
       piattaforma_(piattaforma),
       area_(area),
+      griglia_(griglia),
       Label1(new QLabel(area)),
       Shape1(new Rettangolo(area)),
       solutore_(sessione.stato(), piattaforma, *this) {
@@ -39,6 +42,8 @@ bool VistaPassaggio::eventFilter(QObject*, QEvent* evento) {
 }
 
 double VistaPassaggio::larghezzaSuperficie() { return area_->width(); }
+
+GeometriaSchema VistaPassaggio::griglia() const { return griglia_.geometria(); }
 Puntatore VistaPassaggio::puntatore() { return piattaforma_.puntatore(); }
 void VistaPassaggio::mostraPuntatore(Puntatore p) { piattaforma_.impostaPuntatore(p); }
 

@@ -11,6 +11,7 @@ class QLabel;
 namespace quadrivo {
 
 class AreaDisegno;
+class VistaGriglia;
 class PiattaformaQt;
 class Rettangolo;
 class Sessione;
@@ -18,13 +19,15 @@ class Sessione;
 class VistaPassaggio : public QObject, public VistaSolutore {
     Q_OBJECT
 public:
-    VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area);
+    // `griglia` lies over the whole area: its pixels are the area's.
+    VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, const VistaGriglia& griglia);
 
     Solutore& solutore() { return solutore_; }
     QLabel* etichetta() const { return Label1; }
     bool etichettaVisibile() const;
 
     double larghezzaSuperficie() override;
+    GeometriaSchema griglia() const override;
     Puntatore puntatore() override;
     void mostraPuntatore(Puntatore p) override;
     double larghezzaEtichetta(const std::string& didascalia) override;
@@ -51,6 +54,7 @@ private:
     Sessione& sessione_;
     PiattaformaQt& piattaforma_;
     AreaDisegno* area_;
+    const VistaGriglia& griglia_;
     QLabel* Label1;      // hover label
     Rettangolo* Shape1;  // word rectangle
     Solutore solutore_;

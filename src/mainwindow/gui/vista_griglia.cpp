@@ -1,0 +1,152 @@
+#include "mainwindow/gui/vista_griglia.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "qt/superficie_qt.h"
+#include "sessione/sessione.h"
+#include "solving/passaggio.h"
+
+namespace quadrivo {
+
+namespace {
+
+// How far a cell's drawing may reach into its neighbours: the thickest bar's half.
+constexpr int sbordo = 3;
+// Past this many pieces an exposed region is painted as its bounding box.
+constexpr int pezziApart = 16;
+
+}  // namespace
+
+VistaGriglia::VistaGriglia(Sessione& sessione, QWidget* genitore) : QWidget(genitore), sessione_(sessione) {
+    setObjectName("VistaGriglia");
+    // Pointer and keys stay with the area below: this widget only shows the grid.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    connect(&sessione_, &Sessione::celleCambiate, this, &VistaGriglia::ridipingiCelle);
+    connect(&sessione_, &Sessione::schemaCambiato, this, qOverload<>(&QWidget::update));
+    connect(&sessione_, &Sessione::modoCambiato, this, qOverload<>(&QWidget::update));
+}
+
+ScorrimentoGriglia VistaGriglia::disponi(const AreaFinestra& area, const DecorazioniGriglia& d) {
+    const Stato& s = sessione_.stato();
+    ScorrimentoGriglia scorrimento;
+    const GeometriaSchema g = geometriaGriglia(s, area, d, &scorrimento);
+    StileSchema stile = stileGriglia(s, d);
+    if (g != geometria_ || stile != stile_) {
+        geometria_ = g;
+        stile_ = std::move(stile);
+        segni_ = d.segni;
+        update();
+        return scorrimento;
+    }
+    // Same cells in the same place: only those whose marks came or went.
+    QRegion cambiata;
+    for (const auto& [k, v] : segni_)
+        if (auto n = d.segni.find(k); n == d.segni.end() || n->second != v) cambiata += zonaCella(k);
+    for (const auto& [k, v] : d.segni)
+        if (!segni_.count(k)) cambiata += zonaCella(k);
+    segni_ = d.segni;
+    if (!cambiata.isEmpty()) update(cambiata);
+    return scorrimento;
+}
+
+void VistaGriglia::togliGriglia() {
+    if (geometria_ == GeometriaSchema{}) return;
+    geometria_ = {};
+    segni_.clear();
+    update();
+}
+
+std::optional<Casella> VistaGriglia::cellaIn(QPointF p) const {
+    const PuntoGriglia k = cellaSotto(geometria_, p.x(), p.y());
+    if (fuoriGriglia(geometria_, p.x(), p.y(), k)) return std::nullopt;
+    return Casella{static_cast<int>(k.colonna), static_cast<int>(k.riga)};
+}
+
+bool VistaGriglia::metaOrizzontale(QPointF p, Casella k) const {
+    return quadrivo::metaOrizzontale(geometria_, p.x(), p.y(), {k.colonna, k.riga});
+}
+
+QRect VistaGriglia::rettangoloCella(Casella k) const {
+    const GeometriaSchema& g = geometria_;
+    if (g.lato <= 0) return {};
+    return {g.x0 + (k.colonna - 1) * g.lato, g.y0 + (k.riga - 1) * g.lato, g.lato, g.lato};
+}
+
+QRect VistaGriglia::zonaCella(Casella k) const { return rettangoloCella(k).adjusted(0, 0, 1, 1); }
+
+void VistaGriglia::impostaSfondo(const QColor& colore) {
+    if (colore == sfondo_) return;
+    sfondo_ = colore;
+    update();
+}
+
+void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
+    if (!conGriglia()) return;
+    QRegion r;
+    for (const Casella& k : caselle) r += zonaCella(k);
+    if (!r.isEmpty()) update(r);
+}
+
+void VistaGriglia::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QRegion regione = e->region();
+    for (const QRect& r : regione) p.fillRect(r, sfondo_);
+    if (!conGriglia() || !sessione_.aperto()) return;
+    p.setRenderHint(QPainter::TextAntialiasing);
+    SuperficieQt sup(p, width(), height(), sfondo_);
+    // Apart pieces (a word and a cell far from it, the thin strips under the scroll bars) are
+    // painted one by one: their bounding box could be the whole grid.
+    if (regione.rectCount() > pezziApart) {
+        p.setClipRegion(regione);
+        dipingi(sup, regione.boundingRect());
+        return;
+    }
+    for (const QRect& r : regione) {
+        p.setClipRect(r);
+        dipingi(sup, r);
+    }
+}
+
+void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const {
+    const GeometriaSchema& g = geometria_;
+    if (g.lato <= 0 || !sessione_.aperto()) return;
+    const Cruciverba& x = sessione_.cruciverba();
+    if (x.colonne() != g.colonne || x.righe() != g.righe) return;  // laid out again before the next paint
+    const int L = g.lato;
+    const QRect griglia(g.x0, g.y0, L * g.colonne + 1, L * g.righe + 1);
+    // The frame and the paper under the cells, where they show.
+    if (!griglia.adjusted(sbordo, sbordo, -sbordo, -sbordo).contains(box)) disegnaSchema(sup, g, {}, stile_);
+    else sup.rettangoloPieno(box.left(), box.top(), box.right(), box.bottom(), stile_.coloreCarta);
+
+    // The cells that meet the box, with one more on each side: a neighbour's bar or letter may
+    // reach in, and they are painted in the same order as the whole grid's.
+    if (box.right() + sbordo < g.x0 || box.bottom() + sbordo < g.y0) return;
+    const auto primo = [&](int v, int o, int n) { return std::clamp((v - sbordo - o) / L - 1, 0, n - 1); };
+    const auto ultimo = [&](int v, int o, int n) { return std::clamp((v + sbordo - o) / L + 1, 0, n - 1); };
+    const int c0 = primo(box.left(), g.x0, g.colonne), c1 = ultimo(box.right(), g.x0, g.colonne);
+    const int r0 = primo(box.top(), g.y0, g.righe), r1 = ultimo(box.bottom(), g.y0, g.righe);
+    CaselleSchema caselle(static_cast<size_t>(r1 - r0 + 1));
+    for (int r = r0; r <= r1; ++r) {
+        auto& fila = caselle[static_cast<size_t>(r - r0)];
+        fila.reserve(static_cast<size_t>(c1 - c0 + 1));
+        for (int c = c0; c <= c1; ++c) {
+            CasellaSchema k = casellaDi(x.cella(c + 1, r + 1));
+            if (auto s = segni_.find({c + 1, r + 1}); s != segni_.end()) k.segni = s->second;
+            fila.push_back(std::move(k));
+        }
+    }
+    GeometriaSchema parte = g;
+    parte.x0 += c0 * L, parte.y0 += r0 * L;
+    parte.colonne = c1 - c0 + 1, parte.righe = r1 - r0 + 1;
+    StileSchema stile = stile_;
+    stile.cornice = CorniceSchema::nessuna;
+    disegnaSchema(sup, parte, caselle, stile);
+    if (stile_.lettereNascoste) disegnaAvvisoPausa(sup, g, stile_.nomeCarattere);
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,225 @@
+// The grid's view on its own, over a real session: where its cells lie, which cell a point
+// falls in at the grid's edges, and which pixels a change asks to paint again.
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtTest>
+
+#include "mainwindow/gui/vista_griglia.h"
+#include "model/piattaforma_registro.h"
+#include "qt/superficie_qt.h"
+#include "sessione/sessione.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 3 across, 2 down: "ORA" over "N.E", a black square in the middle of the second row.
+// Plain strings with ' for ": moc cannot read a raw string.
+const std::string schema =
+    "{'version': 'http://ipuz.org/v2', 'kind': ['http://ipuz.org/crossword#1'],"
+    " 'dimensions': {'width': 3, 'height': 2},"
+    " 'puzzle':   [[1, 2, 3], [4, '#', 5]],"
+    " 'solution': [['O', 'R', 'A'], ['N', '#', 'E']],"
+    " 'clues': {'Across': [[1, 'Adesso']], 'Down': [[1, 'Uno'], [3, 'Due']]}}";
+
+// In a 200 x 150 widget: cells of N((200 - 16) / 3) = 61 pixels, the grid at (8, 13).
+constexpr AreaFinestra area{200, 150, 0, 0};
+
+// Every region the widget is asked to paint, as it arrives.
+class Pitture : public QObject {
+public:
+    QRegion regione;
+    int volte = 0;
+    void azzera() { regione = {}, volte = 0; }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) regione += static_cast<QPaintEvent*>(e)->region(), ++volte;
+        return false;
+    }
+};
+
+DecorazioniGriglia segni(std::initializer_list<std::pair<const Casella, std::uint8_t>> s) {
+    DecorazioniGriglia d;
+    d.segni = s;
+    return d;
+}
+
+}  // namespace
+
+class VistaGrigliaTest : public QObject {
+    Q_OBJECT
+
+    prova::CartellaTemporanea cartella_;
+    PiattaformaRegistro piattaforma_;
+    Stato stato_;
+    std::unique_ptr<Sessione> sessione_;
+    std::unique_ptr<VistaGriglia> vista_;
+    Pitture pitture_;
+
+    // Shown and painted once whole; what comes after is the change's.
+    void mostra(const DecorazioniGriglia& d = {}) {
+        vista_->resize(200, 150);
+        vista_->disponi(area, d);
+        vista_->installEventFilter(&pitture_);
+        vista_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(vista_.get()));
+        QTRY_VERIFY(pitture_.volte > 0);
+        pitture_.azzera();
+    }
+
+private slots:
+    void init() {
+        stato_ = Stato{};
+        stato_.fileLavoro = cartella_.percorso("qdv_vista.tmp");
+        sessione_ = std::make_unique<Sessione>(stato_, piattaforma_, cartella_.percorso("dati"));
+        const QString json = QString::fromStdString(schema).replace('\'', '"');
+        QCOMPARE(sessione_->apri(cartella_.scrivi("p.ipuz", json.toStdString())), EsitoApertura::ok);
+        vista_ = std::make_unique<VistaGriglia>(*sessione_);
+        pitture_.azzera();
+    }
+    void cleanup() {
+        vista_.reset();
+        sessione_.reset();
+    }
+
+    void cellaSottoUnPunto_data() {
+        QTest::addColumn<QPointF>("punto");
+        QTest::addColumn<int>("colonna");  // 0: no cell
+        QTest::addColumn<int>("riga");
+        QTest::newRow("first pixel") << QPointF(8, 13) << 1 << 1;
+        QTest::newRow("left of the grid") << QPointF(7, 13) << 0 << 0;
+        QTest::newRow("above the grid") << QPointF(8, 12) << 0 << 0;
+        QTest::newRow("half a pixel left") << QPointF(7.5, 20) << 0 << 0;
+        QTest::newRow("last pixel of the first cell") << QPointF(68, 73) << 1 << 1;
+        QTest::newRow("a half rounds to even, staying") << QPointF(68.5, 20) << 1 << 1;
+        QTest::newRow("rounded into the second cell") << QPointF(68.6, 20) << 2 << 1;
+        QTest::newRow("first pixel of the second cell") << QPointF(69, 20) << 2 << 1;
+        QTest::newRow("second row") << QPointF(20, 74) << 1 << 2;
+        QTest::newRow("last pixel of the grid") << QPointF(190, 134) << 3 << 2;
+        QTest::newRow("right of the grid") << QPointF(191, 134) << 0 << 0;
+        QTest::newRow("below the grid") << QPointF(190, 135) << 0 << 0;
+        QTest::newRow("a black square is a cell") << QPointF(100, 100) << 2 << 2;
+    }
+    void cellaSottoUnPunto() {
+        QFETCH(QPointF, punto);
+        QFETCH(int, colonna);
+        QFETCH(int, riga);
+        vista_->resize(200, 150);
+        vista_->disponi(area, {});
+        const std::optional<Casella> k = vista_->cellaIn(punto);
+        QCOMPARE(k.value_or(Casella{}), (Casella{colonna, riga}));
+    }
+
+    void rettangoloDiUnaCella_data() {
+        QTest::addColumn<int>("colonna");
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QRect>("rettangolo");
+        QTest::newRow("top left") << 1 << 1 << QRect(8, 13, 61, 61);
+        QTest::newRow("top right") << 3 << 1 << QRect(130, 13, 61, 61);
+        QTest::newRow("bottom left") << 1 << 2 << QRect(8, 74, 61, 61);
+        QTest::newRow("bottom right") << 3 << 2 << QRect(130, 74, 61, 61);
+    }
+    void rettangoloDiUnaCella() {
+        QFETCH(int, colonna);
+        QFETCH(int, riga);
+        QFETCH(QRect, rettangolo);
+        vista_->resize(200, 150);
+        vista_->disponi(area, {});
+        QCOMPARE(vista_->rettangoloCella({colonna, riga}), rettangolo);
+    }
+
+    void unPuntoTornaAllaSuaCella() {
+        vista_->resize(200, 150);
+        vista_->disponi(area, {});
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 3; ++c) {
+                const QRect q = vista_->rettangoloCella({c, r});
+                QCOMPARE(vista_->cellaIn(q.topLeft()), std::optional(Casella{c, r}));
+                QCOMPARE(vista_->cellaIn(q.bottomRight()), std::optional(Casella{c, r}));
+            }
+    }
+
+    void senzaPostoNessunaCella() {
+        vista_->resize(200, 150);
+        vista_->disponi(area, {});
+        vista_->togliGriglia();
+        QCOMPARE(vista_->cellaIn(QPointF(20, 20)), std::optional<Casella>{});
+        QCOMPARE(vista_->rettangoloCella({1, 1}), QRect());
+    }
+
+    void unaLetteraRidipingeLaSuaCella() {
+        mostra();
+        QVERIFY(sessione_->scrivi({{3, 2, "E"}}));
+        QTRY_VERIFY(pitture_.volte > 0);
+        QCOMPARE(pitture_.regione, QRegion(130, 74, 62, 62));
+    }
+
+    void unoSpostamentoRidipingeLeDueParole() {
+        // The across word with its first cell current, then the first down word with its last.
+        mostra(segni({{{1, 1}, segnoCasellaCorrente}, {{2, 1}, segnoParolaCorrente}, {{3, 1}, segnoParolaCorrente}}));
+        vista_->disponi(area, segni({{{1, 1}, segnoParolaCorrente}, {{1, 2}, segnoCasellaCorrente}}));
+        QTRY_VERIFY(pitture_.volte > 0);
+        QCOMPARE(pitture_.regione, QRegion(8, 13, 184, 62) + QRegion(8, 74, 62, 62));
+    }
+
+    void ugualeNonRidipinge() {
+        const DecorazioniGriglia d = segni({{{1, 1}, segnoCasellaCorrente}});
+        mostra(d);
+        vista_->disponi(area, d);
+        vista_->update(0, 0, 1, 1);  // something surely painted, so a stray region would show with it
+        QTRY_VERIFY(pitture_.volte > 0);
+        QCOMPARE(pitture_.regione, QRegion(0, 0, 1, 1));
+    }
+
+    void loZoomRidipingeTutto() {
+        mostra();
+        DecorazioniGriglia d;
+        d.zoom = 2;
+        vista_->disponi(area, d);
+        QTRY_VERIFY(pitture_.volte > 0);
+        QCOMPARE(pitture_.regione, QRegion(vista_->rect()));
+    }
+
+    void laPausaRidipingeTutto() {
+        mostra();
+        DecorazioniGriglia d;
+        d.lettereNascoste = true;
+        vista_->disponi(area, d);
+        QTRY_VERIFY(pitture_.volte > 0);
+        QCOMPARE(pitture_.regione, QRegion(vista_->rect()));
+    }
+
+    // A cell painted alone looks as it does in the whole grid.
+    void unaCellaDaSolaComeNellIntera() {
+        mostra(segni({{{2, 1}, segnoCasellaCorrente}}));
+        QImage intera(vista_->size(), QImage::Format_RGB32);
+        vista_->render(&intera);
+        QImage parte = intera.copy();
+        QPainter p(&parte);
+        p.fillRect(parte.rect(), Qt::magenta);
+        p.end();
+        const QRect k = vista_->rettangoloCella({2, 1}).adjusted(0, 0, 1, 1);
+        vista_->render(&parte, k.topLeft(), QRegion(k));
+        QCOMPARE(parte.copy(k), intera.copy(k));
+    }
+
+    // The view paints, cell by cell, what the grid's painter paints in one pass over the whole.
+    void comeIlDisegnoInteroDellaGriglia() {
+        const DecorazioniGriglia d = segni({{{1, 1}, segnoParolaCorrente}, {{2, 1}, segnoCasellaCorrente}});
+        QVERIFY(sessione_->scrivi({{1, 1, "O"}, {3, 2, "E"}}));
+        vista_->resize(200, 150);
+        vista_->disponi(area, d);
+        QImage vista(vista_->size(), QImage::Format_RGB32);
+        vista_->render(&vista);
+        QImage intera(vista.size(), QImage::Format_RGB32);
+        QPainter p(&intera);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        SuperficieQt sup(p, 200, 150, vista_->sfondo());
+        disegnaGriglia(stato_, sup, area, d);
+        p.end();
+        QCOMPARE(vista, intera);
+    }
+};
+
+QTEST_MAIN(VistaGrigliaTest)
+#include "vista_griglia_test.moc"
