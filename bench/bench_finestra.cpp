@@ -14,7 +14,7 @@
 #include <QTest>
 #include <memory>
 
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "formats/formato.h"
 #include "schermo_bench.h"
 #include "qt/piattaforma_qt.h"
@@ -32,10 +32,10 @@ void finito() { QApplication::processEvents(); }
 struct Quadrivo {
     Stato stato;
     PiattaformaQt piattaforma;
-    std::unique_ptr<Form1> f;
+    std::unique_ptr<FinestraPrincipale> f;
     explicit Quadrivo(bool copia = true) {
         stato.cartellaProgramma = cartella;
-        f = std::make_unique<Form1>(stato, piattaforma, schema);
+        f = std::make_unique<FinestraPrincipale>(stato, piattaforma, schema);
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         finito();

@@ -51,7 +51,7 @@ std::string testoOra(int ore, int minuti);
 enum class Menu { file, modifica, utilita, opzioni, lingua, aiuto };
 struct VoceMenu {
     Menu menu;
-    const char* nome;        // the item's name (MenuApri, Meno3, ...)
+    const char* nome;        // the item's name (azioneApri, separatoreStampa, ...)
     const char* testo;       // caption with its "&" mnemonic, "-" for a separator
     const char* scorciatoia; // key sequence in portable text form, "" for none
     bool segnata = false;    // marked at start

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(finestra.lightness() < 60);
         int icone = 0;
         for (QAction* a : b->f->findChildren<QAction*>())
-            if (a->objectName().startsWith("Toolbar1_") && !a->icon().isNull()) {
+            if (a->objectName().startsWith("pulsante") && !a->icon().isNull()) {
                 ++icone;
                 QVERIFY2(pixelVisibili(a->icon(), finestra) >= 40, qPrintable(a->objectName()));
             }
@@ -102,7 +102,7 @@ private slots:
             note = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();
             d->reject();
         });
-        b->esegui("MenuProprieta");
+        b->esegui("azioneProprieta");
         QVERIFY(leggi.eseguita() && note.contains("Autore: Mario Rossi") && note.contains("Note:"));
     }
 
@@ -112,7 +112,7 @@ private slots:
             d->Command1->click();
             d->accept();
         });
-        b->esegui("MenuInfo");
+        b->esegui("azioneInfo");
         QTRY_VERIFY(informazioni.eseguita() && risposta->eseguita());
         QCOMPARE(titoli.value(0), QString("Informazioni di sistema"));
         for (const char* parte : {"Qt ", "Cartelle in uso:", "Copie di lavoro: ", "Dizionari caricati:"})

@@ -17,7 +17,7 @@
 #include <optional>
 
 #include "formats/formato.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
 #include "supporto/schema.h"
@@ -114,7 +114,7 @@ struct BancoFinestra {
     CartellaTemporanea dir;
     Stato stato;
     P piattaforma;
-    std::optional<Form1> f;
+    std::optional<FinestraPrincipale> f;
     std::string puzzle;
 
     explicit BancoFinestra(const std::string& dizionario) {

@@ -9,7 +9,7 @@
 namespace quadrivo {
 
 BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
-    setObjectName("Toolbar1");
+    setObjectName("barraStrumenti");
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(22, 22));
@@ -26,7 +26,7 @@ BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
             continue;
         }
         QAction* a = addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
-        a->setObjectName(QString("Toolbar1_") + p.chiave);
+        a->setObjectName(QString("pulsante") + p.chiave);
         a->setToolTip(QString::fromUtf8(p.suggerimento));
         pulsanti_[static_cast<size_t>(p.posizione)] = a;
         // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
@@ -37,14 +37,14 @@ BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
     auto* spinta = new QWidget(this);
     spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(spinta);
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName("Picture2");
-    Picture2->setPixmap(immagineSito(devicePixelRatioF()));
-    Picture2->setCursor(Qt::PointingHandCursor);
-    Picture2->setToolTip("Visita il sito dell'autore");
-    Picture2->setAccessibleName("Sito dell'autore");
-    Picture2->installEventFilter(this);
-    addWidget(Picture2);
+    sitoAutore_ = new QLabel(this);
+    sitoAutore_->setObjectName("sitoAutore");
+    sitoAutore_->setPixmap(immagineSito(devicePixelRatioF()));
+    sitoAutore_->setCursor(Qt::PointingHandCursor);
+    sitoAutore_->setToolTip("Visita il sito dell'autore");
+    sitoAutore_->setAccessibleName("Sito dell'autore");
+    sitoAutore_->installEventFilter(this);
+    addWidget(sitoAutore_);
     auto* margine = new QWidget(this);
     margine->setFixedWidth(8);
     addWidget(margine);
@@ -69,7 +69,7 @@ void BarraStrumenti::abilitaPerSchema(bool schema) {
 }
 
 bool BarraStrumenti::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == Picture2 && evento->type() == QEvent::MouseButtonPress) {
+    if (oggetto == sitoAutore_ && evento->type() == QEvent::MouseButtonPress) {
         emit sitoChiesto();
         return true;
     }

@@ -34,7 +34,7 @@ protected:
 
 private:
     std::array<QAction*, 13> pulsanti_{};
-    QLabel* Picture2 = nullptr;
+    QLabel* sitoAutore_ = nullptr;
 };
 
 }  // namespace quadrivo

@@ -53,7 +53,7 @@ private:
     const AspettoSchermo& aspetto_;
     QWidget* area_;
     QWidget* finestra_;
-    QAction* MenuSaltaComplete = nullptr;
+    QAction* azioneSaltaComplete = nullptr;
     Posizione lasciata_;  // where Esc left the grid
 
 };

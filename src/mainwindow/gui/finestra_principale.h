@@ -1,5 +1,5 @@
 #pragma once
-// Form1, the main window: its menus, its layout, and the start and the end of a run. The open
+// FinestraPrincipale, the main window: its menus, its layout, and the start and the end of a run. The open
 // puzzle is the session's; each part of the window is a view of its own that follows the
 // session's signals (the clue column, the keyboard, the checks and the clock, hovering, the
 // toolbar, the looks), and the menus hand the player's commands to them or to the session.
@@ -37,17 +37,17 @@ class TastieraGriglia;
 class VistaAnteprima;
 class VistaPassaggio;
 
-class Form1 : public QMainWindow {
+class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
     // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
-    Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
-    ~Form1() override;
+    FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
+    ~FinestraPrincipale() override;
 
     Stato& stato() { return stato_; }
     Sessione& sessione() { return *sessione_; }
     AreaDisegno* area() const { return area_; }
-    // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
+    // The action of a menu item by its name ("azioneApri", "separatoreStampa", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
     // 1 once the first activation has run.
     int giaAttivato() const { return giaAttivato_; }
@@ -63,7 +63,7 @@ public:
     const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
     DecorazioniGriglia decorazioni() const;
     std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
-    bool label1Visibile() const;  // the hover label
+    bool etichettaPassaggioVisibile() const;  // the hover label
 
     // A SIGTERM, SIGHUP or SIGINT: unsaved answers stay in the working copy with their time,
     // for the next start to offer back, and the program ends.
@@ -72,14 +72,14 @@ public:
     void mettiAlSicuro();
 
     // Commands a player gives from the menus and the toolbar.
-    void MenuApri_Click();
+    void apri();
     // File → Archivio: the library window, made at its first use and kept.
-    void MenuArchivio_Click();
+    void mostraArchivio();
     FinestraArchivio* archivio() const { return archivio_; }
-    void MenuSalvaCN_Click();
-    void MenuAnteprima_Click();
-    void MenuEsci_Click();
-    void Toolbar1_ButtonClick(const QString& chiave);
+    void salvaConNome();
+    void mostraAnteprima();
+    void esci();
+    void premutoPulsante(const QString& chiave);
 
 protected:
     bool event(QEvent* e) override;
@@ -99,8 +99,8 @@ private:
     Superficie& superficie() { return area_->superficie(); }
 
     // ---- Start and refresh (form1.cpp)
-    void Form_Load();
-    void Form_Activate();
+    void caricamento();
+    void attivazione();
     void accodaAttivazione();
     void apriRigaComando();
     // Answers left by a run that ended badly, offered back at the first activation.
@@ -114,7 +114,7 @@ private:
     void dopoCambioModo();
 
     // ---- Save and the end of a run (form1.cpp)
-    void MenuSalva_Click();
+    void salva();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
     bool lasciaSchema();
     // Closing by Esci or by the frame: unsaved answers asked about.
@@ -123,93 +123,91 @@ private:
     void primaDellaFine();
     // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
     void chiusura(bool tieniRisposte = false);
-    void menuold_Click();
-    void Menurett_Click();
+    void tastoSinistroCambiato();
+    void rettangoloParolaCambiato();
 
     // ---- Solving (form1_soluzione.cpp)
     void movimentoMouse(double x, double y);
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
     void nascondiPassaggio();
-    void nascondiLabel1();
+    void nascondiEtichettaPassaggio();
     // Before a command that takes the player away from the grid: no hover, no preview, no hover label.
     void lasciaLaGriglia();
     // After a dialog that disabled the window: the keyboard back on the current cell, which is said.
     void tornaAllaGriglia();
-    void MenuCS_Click();
-    void MenuAzzera_Click();
+    void controllaSoluzioni();
+    void azzeraSoluzioni();
     // F2: the word dialog on the current word.
-    void MenuParola_Click();
+    void scriviParola();
 
     // ---- Printing (form1_stampa.cpp)
-    void MenuStampa_Click();
+    void stampa();
     void stampaSchema();
     void anteprimaStampa();
     void disegnaPaginaAnteprima();
-    void Command3d15_Click();
+    void chiudiAnteprima();
     // A print preview shown gives the area back to the grid.
     void lasciaAnteprima();
-    void menusetschema_Click();
+    void settaggioSchema();
 
     // ---- Dialogs (form1_dialoghi.cpp)
     // Salva con nome, with a line saying why it came up ("" for none).
     void salvaConNome(const QString& avviso);
-    void MenuFont_Click();
-    void MenuAiuto_Click();
-    void MenuTasti_Click();
+    void scegliFont();
+    void aiuto();
+    void tasti();
     void mostraGuida(bool soloTasti);
-    void menuPHP_Click();
-    void ManueMail_Click();
-    void MenuInfo_Click();
+    void visitaSito();
+    void mandaMail();
+    void informazioni();
     // The about box's System Info: versions, the folders in use, the dictionary loaded.
     std::string infoSistema() const;
-    void Picture2_Click();
-    void StatusBar1_DblClick();
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
-    void Toolbar1_MouseMove();
+    void puntatoreSullaBarra();
 
     // ---- Menu bar
-    QMenu* MenuFile = nullptr;
-    QAction* MenuApri = nullptr;
-    QAction* MenuSalva = nullptr;
-    QAction* MenuSalvaCN = nullptr;
-    QAction* Meno3 = nullptr;
-    QAction* MenuAnteprima = nullptr;
-    QAction* MenuStampa = nullptr;
-    QAction* menommm = nullptr;
-    QAction* MenuEsci = nullptr;
-    QMenu* MenuModifica = nullptr;
-    QMenu* MenuUtil = nullptr;
-    QAction* MenuCS = nullptr;
-    QAction* MenuAzzera = nullptr;
-    QAction* Meno5 = nullptr;
-    QAction* MenuFont = nullptr;
-    QAction* MenuParola = nullptr;
-    QMenu* Menuimpo = nullptr;
-    QAction* menusetschema = nullptr;
-    QAction* menooo = nullptr;
-    QAction* menuold = nullptr;
-    QAction* Menurett = nullptr;
-    QMenu* menul = nullptr;
-    QAction* MenuL1 = nullptr;
-    QAction* Menul2 = nullptr;
-    QAction* MenuL3 = nullptr;
-    QAction* menul4 = nullptr;
-    QMenu* MenuHelp = nullptr;
-    QAction* MenuAiuto = nullptr;
-    QAction* MenuTasti = nullptr;
-    QAction* menuPHP = nullptr;
-    QAction* ManueMail = nullptr;
-    QAction* MenuMeno1 = nullptr;
-    QAction* MenuInfo = nullptr;
+    QMenu* menuFile = nullptr;
+    QAction* azioneApri = nullptr;
+    QAction* azioneSalva = nullptr;
+    QAction* azioneSalvaConNome = nullptr;
+    QAction* separatoreStampa = nullptr;
+    QAction* azioneAnteprima = nullptr;
+    QAction* azioneStampa = nullptr;
+    QAction* separatoreEsci = nullptr;
+    QAction* azioneEsci = nullptr;
+    QMenu* menuModifica = nullptr;
+    QMenu* menuUtilita = nullptr;
+    QAction* azioneControllaSoluzioni = nullptr;
+    QAction* azioneAzzera = nullptr;
+    QAction* separatoreFont = nullptr;
+    QAction* azioneFont = nullptr;
+    QAction* azioneParola = nullptr;
+    QMenu* menuOpzioni = nullptr;
+    QAction* azioneSettaggioSchema = nullptr;
+    QAction* separatoreOpzioni = nullptr;
+    QAction* azioneTastoSinistro = nullptr;
+    QAction* azioneRettangoloParola = nullptr;
+    QMenu* menuLingua = nullptr;
+    QAction* azioneItaliano = nullptr;
+    QAction* azioneInglese = nullptr;
+    QAction* azioneLatino = nullptr;
+    QAction* azioneFrancese = nullptr;
+    QMenu* menuAiuto = nullptr;
+    QAction* azioneAiuto = nullptr;
+    QAction* azioneTasti = nullptr;
+    QAction* azioneSitoAutore = nullptr;
+    QAction* azioneMailAutore = nullptr;
+    QAction* separatoreInfo = nullptr;
+    QAction* azioneInfo = nullptr;
     MenuRecenti* menuRecenti_ = nullptr;  // File → Recenti
     Lingue* lingue_ = nullptr;            // the four dictionary languages, one marked
 
     // ---- The bars and the controls on the drawing area (coordinates are the area's pixels)
-    BarraStrumenti* Toolbar1 = nullptr;
-    BarraStato* StatusBar1 = nullptr;
-    Sfondo* Picture1 = nullptr;          // background picture while no puzzle is open
-    QPushButton* Command3d15 = nullptr;  // closes the print preview
+    BarraStrumenti* barraStrumenti_ = nullptr;
+    BarraStato* barraStato_ = nullptr;
+    Sfondo* sfondo_ = nullptr;          // background picture while no puzzle is open
+    QPushButton* pulsanteChiudiAnteprima_ = nullptr;  // closes the print preview
     VistaAnteprima* anteprima_ = nullptr; // the print preview's sheets, between the bars
     QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
 
@@ -222,7 +220,7 @@ private:
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
     IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
-    FONTEN* fONTEN = nullptr;                   // the font chooser, made at its first use and kept
+    FONTEN* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
     QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
 
     Stato& stato_;
@@ -244,8 +242,8 @@ private:
     void creaVociArchivio();
     // The window became active or inactive: the clock follows when the player wants it so.
     void attivitaCambiata();
-    QAction* MenuArchivio = nullptr;
-    QAction* MenuPausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
+    QAction* azioneArchivio = nullptr;
+    QAction* azionePausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
     QPointer<FinestraArchivio> archivio_;
 };
 

@@ -1,4 +1,4 @@
-// Form1's dialog handlers: open, save as, font, toolbar dispatch, help and about.
+// FinestraPrincipale's dialog handlers: open, save as, font, toolbar dispatch, help and about.
 #include <QDir>
 #include <QStandardPaths>
 #include <QWindow>
@@ -21,7 +21,7 @@
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barra_stato.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 
 #include "qt/voce.h"
 #include "mainwindow/gui/menu_recenti.h"
@@ -41,17 +41,17 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 
 }  // namespace
 
-void Form1::MenuApri_Click() {
+void FinestraPrincipale::apri() {
     nascondiPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::clessidra);
     // The background picture, never the grid: a puzzle stays drawn behind the dialog.
-    if (Picture1->isVisible() && !sessione_->aperto()) {
-        Picture1->hide();
+    if (sfondo_->isVisible() && !sessione_->aperto()) {
+        sfondo_->hide();
         superficie().pulisci();
         area_->update();
     }
     lasciaAnteprima();
-    nascondiLabel1();
+    nascondiEtichettaPassaggio();
     if (!lasciaSchema()) {
         piattaforma_.impostaPuntatore(Puntatore::predefinito);
         disegnaGriglia();
@@ -62,17 +62,17 @@ void Form1::MenuApri_Click() {
     auto* form2 = new Form2(stato_, piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
     // Still no puzzle: the background picture hidden for the dialog comes back.
     connect(form2, &Form2::chiuso, this, [this](bool) {
-        if (!sessione_->aperto()) Picture1->mostra();
+        if (!sessione_->aperto()) sfondo_->mostra();
         tornaAllaGriglia();
     });
     sopraDi(form2, this);
     form2->show();
-    Toolbar1->repaint();
+    barraStrumenti_->repaint();
 }
 
-void Form1::MenuSalvaCN_Click() { salvaConNome({}); }
+void FinestraPrincipale::salvaConNome() { salvaConNome({}); }
 
-void Form1::salvaConNome(const QString& avviso) {
+void FinestraPrincipale::salvaConNome(const QString& avviso) {
     lasciaLaGriglia();
     setEnabled(false);
     {
@@ -91,24 +91,24 @@ void Form1::salvaConNome(const QString& avviso) {
     setEnabled(true);
     tornaAllaGriglia();
     aggiornaTitolo();
-    Toolbar1->repaint();
+    barraStrumenti_->repaint();
 }
 
-void Form1::creaMenuRecenti() {
-    menuRecenti_ = new MenuRecenti(MenuFile);
-    MenuFile->insertMenu(MenuSalva, menuRecenti_);
+void FinestraPrincipale::creaMenuRecenti() {
+    menuRecenti_ = new MenuRecenti(menuFile);
+    menuFile->insertMenu(azioneSalva, menuRecenti_);
     connect(menuRecenti_, &MenuRecenti::scelto, this, [this](const std::string& percorso) {
         lasciaLaGriglia();
         if (!lasciaSchema()) return;
-        Picture1->hide();
+        sfondo_->hide();
         apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
     });
 }
 
-void Form1::MenuFont_Click() {
-    nascondiLabel1();
-    if (!fONTEN) fONTEN = new FONTEN(stato_, piattaforma_, {}, {}, this);
-    fONTEN->exec();
+void FinestraPrincipale::scegliFont() {
+    nascondiEtichettaPassaggio();
+    if (!sceltaCarattere_) sceltaCarattere_ = new FONTEN(stato_, piattaforma_, {}, {}, this);
+    sceltaCarattere_->exec();
     salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
     salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
     salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
@@ -119,61 +119,61 @@ void Form1::MenuFont_Click() {
     disegnaGriglia();
 }
 
-void Form1::Toolbar1_ButtonClick(const QString& chiave) {
-    Toolbar1->setVisible(false);
-    Toolbar1->setVisible(true);
+void FinestraPrincipale::premutoPulsante(const QString& chiave) {
+    barraStrumenti_->setVisible(false);
+    barraStrumenti_->setVisible(true);
     switch (azioneBarra(chiave.toStdString())) {
-    case AzioneBarra::apri: MenuApri_Click(); break;
-    case AzioneBarra::salva: MenuSalva_Click(); break;
+    case AzioneBarra::apri: apri(); break;
+    case AzioneBarra::salva: salva(); break;
     case AzioneBarra::stampa:
         // The page is printed from the grid view: a preview shown is closed first, as the menu does.
         lasciaAnteprima();
         stampaSchema();
         break;
     case AzioneBarra::anteprima: anteprimaStampa(); break;
-    case AzioneBarra::font: MenuFont_Click(); break;
+    case AzioneBarra::font: scegliFont(); break;
     case AzioneBarra::cancella:
-        MenuAzzera_Click();
+        azzeraSoluzioni();
         // Also when the clearing was refused.
-        Toolbar1->repaint();
-        Toolbar1->setVisible(true);
+        barraStrumenti_->repaint();
+        barraStrumenti_->setVisible(true);
         break;
-    case AzioneBarra::controlla: MenuCS_Click(); break;
+    case AzioneBarra::controlla: controllaSoluzioni(); break;
     case AzioneBarra::nessuna: break;
     }
 }
 
-void Form1::Toolbar1_MouseMove() {
+void FinestraPrincipale::puntatoreSullaBarra() {
     if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 
-void Form1::MenuAiuto_Click() { mostraGuida(false); }
+void FinestraPrincipale::aiuto() { mostraGuida(false); }
 
-void Form1::MenuTasti_Click() { mostraGuida(true); }
+void FinestraPrincipale::tasti() { mostraGuida(true); }
 
-void Form1::mostraGuida(bool soloTasti) {
-    nascondiLabel1();
+void FinestraPrincipale::mostraGuida(bool soloTasti) {
+    nascondiEtichettaPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     if (!guida_) guida_ = new FinestraGuida(this);
     guida_->mostra(soloTasti);
 }
 
-void Form1::menuPHP_Click() { apriSitoAutore(piattaforma_); }
+void FinestraPrincipale::visitaSito() { apriSitoAutore(piattaforma_); }
 
-void Form1::ManueMail_Click() { apriPostaAutore(piattaforma_); }
+void FinestraPrincipale::mandaMail() { apriPostaAutore(piattaforma_); }
 
-void Form1::MenuInfo_Click() {
+void FinestraPrincipale::informazioni() {
     lasciaAnteprima();
-    nascondiLabel1();
+    nascondiEtichettaPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     {
-        Form3 informazioni(piattaforma_, [this] { return infoSistema(); }, this);
-        informazioni.exec();
+        Form3 finestra(piattaforma_, [this] { return infoSistema(); }, this);
+        finestra.exec();
     }
-    Toolbar1->repaint();
+    barraStrumenti_->repaint();
 }
 
-std::string Form1::infoSistema() const {
+std::string FinestraPrincipale::infoSistema() const {
     InfoSistema info;
     info.versioneQt = qVersion();
     info.versioneQtCompilazione = QT_VERSION_STR;
@@ -196,8 +196,6 @@ std::string Form1::infoSistema() const {
     return testoInfoSistema(info);
 }
 
-void Form1::Picture2_Click() { menuPHP_Click(); }
 
-void Form1::StatusBar1_DblClick() { MenuInfo_Click(); }
 
 }  // namespace quadrivo
