@@ -131,18 +131,18 @@ const std::vector<VoceMenu>& vociMenu() {
 
 const std::vector<PulsanteToolbar>& pulsantiToolbar() {
     static const std::vector<PulsanteToolbar> p = {
-        {1, "Apri", "Apri cruciverba", 1},
-        {2, "", "", 0},
-        {3, "Salva", "Salva cruciverba", 2},
-        {4, "Stampa", "Stampa", 3},
-        {5, "Anteprima", "Anteprima di stampa", 4},
-        {6, "Font", "Cambia carattere", 8},
-        {7, "", "", 0},
-        {8, "Cancella", "Cancella soluzioni", 6},
-        {9, "Controlla", "Controlla soluzioni", 7},
-        {10, "ControllaParola", "Controlla la parola: segna le lettere sbagliate (F8)", 9},
-        {11, "Pausa", "Pausa: ferma il cronometro e nasconde le lettere (F6)", 10},
-        {12, "Matita", "Matita: le lettere scritte sono provvisorie, più chiare e mai stampate (F7)", 11},
+        {1, "Apri", "Apri cruciverba", 1, "azioneApri"},
+        {2, "", "", 0, ""},
+        {3, "Salva", "Salva cruciverba", 2, "azioneSalva"},
+        {4, "Stampa", "Stampa", 3, "azioneStampa"},
+        {5, "Anteprima", "Anteprima di stampa", 4, "azioneAnteprima"},
+        {6, "Font", "Cambia carattere", 8, "azioneFont"},
+        {7, "", "", 0, ""},
+        {8, "Cancella", "Cancella soluzioni", 6, "azioneAzzera"},
+        {9, "Controlla", "Controlla soluzioni", 7, "azioneControllaSoluzioni"},
+        {10, "ControllaParola", "Controlla la parola: segna le lettere sbagliate (F8)", 9, "azioneControllaParola"},
+        {11, "Pausa", "Pausa: ferma il cronometro e nasconde le lettere (F6)", 10, "azionePausa"},
+        {12, "Matita", "Matita: le lettere scritte sono provvisorie, più chiare e mai stampate (F7)", 11, "azioneMatita"},
     };
     return p;
 }

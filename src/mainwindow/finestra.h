@@ -64,13 +64,14 @@ struct TitoloMenu {
 const std::vector<TitoloMenu>& titoliMenu();
 const std::vector<VoceMenu>& vociMenu();
 
-// Toolbar positions 1..11: key, tooltip, image; an empty key marks the separator
-// (position 2) and the empty gap (position 7).
+// Toolbar positions 1..12: key, tooltip, image and the menu's action the button runs; an empty
+// key marks the separator (position 2) and the empty gap (position 7).
 struct PulsanteToolbar {
     int posizione;
     const char* chiave;
     const char* suggerimento;
     int immagine;
+    const char* azione;
 };
 const std::vector<PulsanteToolbar>& pulsantiToolbar();
 

@@ -280,7 +280,7 @@ private slots:
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
-        f->premutoPulsante("Apri");
+        prova::premi(f.get(), "pulsanteApri");
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
         // No puzzle and Annulla: the background picture is back.
@@ -308,7 +308,7 @@ private slots:
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
-        f->premutoPulsante("Cancella");
+        prova::premi(f.get(), "pulsanteCancella");
         QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "barraStrumenti")->isVisible());  // also when the clearing was refused
 
         // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.

@@ -76,7 +76,7 @@ private slots:
         const QColor finestra = QApplication::palette().color(QPalette::Window);
         QVERIFY(finestra.lightness() < 60);
         int icone = 0;
-        for (QAction* a : b->f->findChildren<QAction*>())
+        for (QToolButton* a : b->f->findChildren<QToolButton*>())
             if (a->objectName().startsWith("pulsante") && !a->icon().isNull()) {
                 ++icone;
                 QVERIFY2(pixelVisibili(a->icon(), finestra) >= 40, qPrintable(a->objectName()));

@@ -31,9 +31,9 @@ const char* const impostazioniTipiche =
     "AltezzaCaratteri= 55 \r\nAltezzaNumeri= 18 \r\nDistanzaDaSpigolo= 2 \r\nDistanzaDaCentro= 5 \r\n";
 
 // The toolbar button at position 1..9.
-QAction* pulsante(const FinestraPrincipale& f, int posizione) {
+QToolButton* pulsante(const FinestraPrincipale& f, int posizione) {
     for (const PulsanteToolbar& p : pulsantiToolbar())
-        if (p.posizione == posizione && *p.chiave) return figlio<QAction>(&f, QString("pulsante") + p.chiave);
+        if (p.posizione == posizione && *p.chiave) return figlio<QToolButton>(&f, QString("pulsante") + p.chiave);
     return nullptr;
 }
 
@@ -204,6 +204,34 @@ private slots:
             QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
                      qPrintable(QString::number(fine)));
         }
+    }
+
+    // Each toolbar button runs its menu item's own action and stays in view while the item is
+    // hidden (no puzzle); its caption gives no Alt key to clash with the menu bar's.
+    void toolbarButtonsRunTheMenusActions_data() {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("azione");
+        for (const PulsanteToolbar& p : pulsantiToolbar())
+            if (*p.chiave) QTest::newRow(p.chiave) << QString("pulsante") + p.chiave << QString(p.azione);
+    }
+    void toolbarButtonsRunTheMenusActions() {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, azione);
+        auto f = avvia({});
+        auto* b = figlio<QToolButton>(&*f, pulsante);
+        QVERIFY(b);
+        QCOMPARE(b->defaultAction(), f->azione(azione.toStdString()));
+        QVERIFY(b->isVisible());
+        QCOMPARE(QKeySequence::mnemonic(b->text()), QKeySequence());
+    }
+
+    // The toolbar's images come into the File and Utilità menus with the first puzzle.
+    void menuImagesComeWithAPuzzle() {
+        auto f = avvia({});
+        QAction* salva = figlio<QAction>(&*f, "azioneSalva");
+        QCOMPARE(salva->isIconVisibleInMenu(), false);
+        QCOMPARE(f->sessione().apri(cartella->scrivi("immagini.trmo", campione15x10())), EsitoApertura::ok);
+        QTRY_COMPARE(salva->isIconVisibleInMenu(), true);
     }
 
     // The dictionary language and the grid's font are the player's: the next start keeps them,

@@ -54,7 +54,7 @@ private slots:
         f.mostraAnteprima();
         QVERIFY(anteprima(true));
         prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
-        f.premutoPulsante("Stampa");
+        prova::premi(&f, "pulsanteStampa");
         QVERIFY(annulla.eseguita());
         QTRY_VERIFY(anteprima(false));
         QCOMPARE(cornice(), std::pair(chiaro, bordo));

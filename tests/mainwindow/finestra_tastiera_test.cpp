@@ -178,7 +178,7 @@ private slots:
         QTRY_VERIFY(f->isActiveWindow() && b->grigliaHaFuoco());
         prova::digita("s");  // the typing carries on where it was
         rispondi("OK");
-        b->esegui("pulsanteControlla");
+        b->premi("pulsanteControlla");
         QVERIFY(testi.size() == 2 && b->memoria()[0] == "CAS.#");
         // The old mode: the right button types, the left one opens the word dialog from the
         // word's start as the pointer shows it; F2 on the current word.

@@ -68,7 +68,7 @@ private slots:
         // Across 1 is CASA: U and E are wrong. Down 1 is CANE: its second cell is empty.
         apri({"CUSE#", ".#...", "X.#.#", "E.Z.#"});
         b->muovi(b->alto(3, 1));
-        b->esegui("pulsanteControllaParola");
+        b->premi("pulsanteControllaParola");
         // Another word's wrong letter (1, 3) is not this check's.
         QVERIFY(segnate() == "21 41" && barra() == "1 orizzontale: 2 lettere sbagliate");
         // The down word through the pointer's lower half: the empty cell is not wrong.
@@ -112,7 +112,7 @@ private slots:
         ora() = 65'400;
         QTRY_COMPARE(tempo(), QString("1:05"));
         const QImage giocando = f->area()->immagine();
-        b->esegui("pulsantePausa");
+        b->premi("pulsantePausa");
         // The letters are hidden (the C is gone), and the checks wait.
         QVERIFY(tempo() == "In pausa 1:05" && f->area()->immagine() != giocando &&
                 !prova::figlio<QAction>(f, "azioneRivelaLettera")->isEnabled());

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
@@ -31,6 +32,14 @@ inline QWidget* fuoco() { return QApplication::focusWidget(); }
 // A window's widget or action by its object name, nullptr when there is none.
 template <typename T = QWidget>
 T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T*>(nome); }
+
+// A click on a toolbar button by its object name ("pulsanteApri", ...), as the player's mouse
+// gives it; no such button is a test failure.
+inline void premi(const QObject* finestra, const char* pulsante) {
+    auto* b = figlio<QToolButton>(finestra, pulsante);
+    QVERIFY2(b, pulsante);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
 
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
@@ -159,6 +168,7 @@ struct BancoFinestra {
         QTest::keyClick(fuoco(), k, m);
     }
     void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
+    void premi(const char* pulsante) const { prova::premi(&*f, pulsante); }
 };
 
 }  // namespace quadrivo::prova

@@ -2,13 +2,14 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QToolButton>
 
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
 
 namespace quadrivo {
 
-BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
+BarraStrumenti::BarraStrumenti(QWidget* area, const std::function<QAction*(const char*)>& azione) : QToolBar(area) {
     setObjectName("barraStrumenti");
     setMovable(false);
     setFloatable(false);
@@ -25,14 +26,22 @@ BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
             }
             continue;
         }
-        QAction* a = addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
-        a->setObjectName(QString("pulsante") + p.chiave);
+        QAction* a = azione(p.azione);
+        if (!a) continue;
+        a->setIcon(immagineLista(p.immagine));
         a->setToolTip(QString::fromUtf8(p.suggerimento));
-        pulsanti_[static_cast<size_t>(p.posizione)] = a;
-        // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
-        const QString nome = QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0);
-        if (QWidget* w = widgetForAction(a)) w->setAccessibleName(nome);
-        connect(a, &QAction::triggered, this, [this, chiave = QString::fromUtf8(p.chiave)] { emit premuto(chiave); });
+        // A button of its own rather than addAction: it stays in view while its menu item is
+        // hidden (no puzzle open), disabled with it.
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString("pulsante") + p.chiave);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setIconSize(iconSize());
+        b->setDefaultAction(a);
+        // A reader names the button by its tooltip's first words: "Controlla la parola", not the menu's text.
+        b->setAccessibleName(QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0));
+        pulsanti_[static_cast<size_t>(p.posizione)] = b;
+        addWidget(b);
     }
     auto* spinta = new QWidget(this);
     spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -51,21 +60,21 @@ BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
     if (auto* altri = findChild<QWidget*>("qt_toolbar_ext_button")) altri->setAccessibleName("Altri pulsanti");
 }
 
-QAction* BarraStrumenti::pulsante(int posizione) const {
+QToolButton* BarraStrumenti::pulsante(int posizione) const {
     return posizione >= 0 && posizione < static_cast<int>(pulsanti_.size()) ? pulsanti_[static_cast<size_t>(posizione)]
                                                                             : nullptr;
 }
 
 int BarraStrumenti::finePulsanti() const {
     int x = 260;
-    for (QAction* a : pulsanti_)
-        if (QWidget* ultimo = a ? widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
+    for (QToolButton* b : pulsanti_)
+        if (b) x = b->geometry().right() + 24;
     return x;
 }
 
 void BarraStrumenti::abilitaPerSchema(bool schema) {
     for (int i = 1; i < static_cast<int>(pulsanti_.size()); ++i)
-        if (QAction* a = pulsante(i); a && pulsanteRichiedeSchema(i)) a->setEnabled(schema);
+        if (QToolButton* b = pulsante(i); b && pulsanteRichiedeSchema(i)) b->defaultAction()->setEnabled(schema);
 }
 
 bool BarraStrumenti::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -43,8 +43,7 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
     area->installEventFilter(this);
 }
 
-void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
-                              QAction* pulsantePausa) {
+void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione) {
     const auto parola = [this] {
         const std::optional<Parola> w = parolaPerVerifica();
         if (!w) return;
@@ -100,18 +99,11 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
     }
     sblocca_ = azione("azioneSblocca");
     mostraSblocca();
-    if (pulsanteControlla) {
-        connect(pulsanteControlla, &QAction::triggered, this, parola);
-        comandi_.push_back(pulsanteControlla);
-    }
     // The Pause key too, for keyboards that have one.
-    for (QAction* a : {azione("azionePausa"), pulsantePausa}) {
-        if (!a) continue;
+    if (QAction* a = azione("azionePausa")) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, &ComandiVerifica::pausa);
         pause_.push_back(a);
-    }
-    if (QAction* a = azione("azionePausa")) {
         a->setIcon(immagineLista(10));
         a->setShortcuts({a->shortcut(), QKeySequence(Qt::Key_Pause)});
     }

@@ -170,8 +170,9 @@ QAction* FinestraPrincipale::azione(const std::string& nome) const {
 }
 
 void FinestraPrincipale::creaToolbar() {
-    barraStrumenti_ = new BarraStrumenti(area_);
-    connect(barraStrumenti_, &BarraStrumenti::premuto, this, &FinestraPrincipale::premutoPulsante);
+    barraStrumenti_ = new BarraStrumenti(area_, [this](const char* nome) { return azione(nome); });
+    // The toolbar's images show in the menus only once a puzzle is open (Apri's from the first activation).
+    for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(false);
     connect(barraStrumenti_, &BarraStrumenti::sitoChiesto, this, &FinestraPrincipale::visitaSito);
     connect(barraStrumenti_, &BarraStrumenti::puntatoreSopra, this, &FinestraPrincipale::puntatoreSullaBarra);
 }
@@ -216,7 +217,7 @@ void FinestraPrincipale::creaParti() {
 
     aspetto_ = new AspettoSchermo(area_);
     tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, this);
-    tastiera_->creaVoci(menuOpzioni, azione("azioneMatita"), barraStrumenti_->pulsante(12));
+    tastiera_->creaVoci(menuOpzioni, azione("azioneMatita"), nullptr);
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &FinestraPrincipale::nascondiEtichettaPassaggio);
     aspetto_->creaVoci(menuOpzioni);
     // The zoom's keys size the sheets while the print preview is shown.
@@ -239,8 +240,7 @@ void FinestraPrincipale::creaParti() {
     });
 
     verifica_ = new ComandiVerifica(*sessione_, piattaforma_, barraStato_, area_);
-    verifica_->collega([this](const char* nome) { return azione(nome); }, barraStrumenti_->pulsante(10),
-                       barraStrumenti_->pulsante(11));
+    verifica_->collega([this](const char* nome) { return azione(nome); });
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
         nascondiEtichettaPassaggio();
         lasciaAnteprima();
@@ -316,7 +316,7 @@ void FinestraPrincipale::caricamento() {
 void FinestraPrincipale::attivazione() {
     if (giaAttivato_ == 0) {
         if (percorsoRigaComando(rigaComando_).empty()) sfondo_->mostra();
-        azioneApri->setIcon(immagineLista(1));
+        azioneApri->setIconVisibleInMenu(true);
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
         // Once the window is up: a question asked before it is mapped ends up behind it.
@@ -358,15 +358,17 @@ void FinestraPrincipale::aggiornaFinestra() {
     menuUtilita->menuAction()->setVisible(schema);
     menuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
-    mettiGraficaAimenu();
+    mostraIconeMenu();
     verifica_->aggiornaComandi();
     if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
 }
 
-void FinestraPrincipale::mettiGraficaAimenu() {
-    const std::pair<QAction*, int> voci[] = {{azioneApri, 1},      {azioneSalva, 2},  {azioneAnteprima, 4}, {azioneStampa, 3},
-                                             {azioneControllaSoluzioni, 7},        {azioneAzzera, 6}, {azioneFont, 8}};
-    for (auto [a, n] : voci) a->setIcon(immagineLista(n));
+std::vector<QAction*> FinestraPrincipale::iconeMenu() const {
+    return {azioneApri, azioneSalva, azioneAnteprima, azioneStampa, azioneControllaSoluzioni, azioneAzzera, azioneFont};
+}
+
+void FinestraPrincipale::mostraIconeMenu() {
+    for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(true);
 }
 
 void FinestraPrincipale::disegnaGriglia() {

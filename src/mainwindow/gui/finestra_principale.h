@@ -3,7 +3,7 @@
 // puzzle is the session's; each part of the window is a view of its own that follows the
 // session's signals (the clue column, the keyboard, the checks and the clock, hovering, the
 // toolbar, the looks), and the menus hand the player's commands to them or to the session.
-// Start-up, refresh, Save and Exit are in form1.cpp; the solving, printing and dialog commands
+// Start-up, refresh, Save and Exit are in finestra_principale.cpp; the solving, printing and dialog commands
 // each have a file beside it.
 #include <QMainWindow>
 #include <QPointer>
@@ -79,7 +79,6 @@ public:
     void salvaConNome();
     void mostraAnteprima();
     void esci();
-    void premutoPulsante(const QString& chiave);
 
 protected:
     bool event(QEvent* e) override;
@@ -87,7 +86,7 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    // ---- Building (form1.cpp). Widgets are found by object name from outside (findChild).
+    // ---- Building (finestra_principale.cpp). Widgets are found by object name from outside (findChild).
     void creaMenu();
     void creaToolbar();
     void creaControlli();
@@ -98,7 +97,7 @@ private:
     void disponiBarre();
     Superficie& superficie() { return area_->superficie(); }
 
-    // ---- Start and refresh (form1.cpp)
+    // ---- Start and refresh (finestra_principale.cpp)
     void caricamento();
     void attivazione();
     void accodaAttivazione();
@@ -106,14 +105,16 @@ private:
     // Answers left by a run that ended badly, offered back at the first activation.
     void offriRipristino();
     void aggiornaFinestra();
-    void mettiGraficaAimenu();
+    // The menu items whose toolbar image shows in the menu only while a puzzle is open.
+    std::vector<QAction*> iconeMenu() const;
+    void mostraIconeMenu();
     // The caption of the drawn grid, with "*" while answers are not saved.
     void aggiornaTitolo();
     void adattaAllaDimensione();
     void dopoNuovoSchema();
     void dopoCambioModo();
 
-    // ---- Save and the end of a run (form1.cpp)
+    // ---- Save and the end of a run (finestra_principale.cpp)
     void salva();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
     bool lasciaSchema();
@@ -126,7 +127,7 @@ private:
     void tastoSinistroCambiato();
     void rettangoloParolaCambiato();
 
-    // ---- Solving (form1_soluzione.cpp)
+    // ---- Solving (finestra_principale_soluzione.cpp)
     void movimentoMouse(double x, double y);
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
@@ -141,7 +142,7 @@ private:
     // F2: the word dialog on the current word.
     void scriviParola();
 
-    // ---- Printing (form1_stampa.cpp)
+    // ---- Printing (finestra_principale_stampa.cpp)
     void stampa();
     void stampaSchema();
     void anteprimaStampa();
@@ -151,7 +152,7 @@ private:
     void lasciaAnteprima();
     void settaggioSchema();
 
-    // ---- Dialogs (form1_dialoghi.cpp)
+    // ---- Dialogs (finestra_principale_dialoghi.cpp)
     // Salva con nome, with a line saying why it came up ("" for none).
     void salvaConNome(const QString& avviso);
     void scegliFont();
@@ -238,7 +239,7 @@ private:
     bool adattamentoInCoda_ = false;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
-    // ---- The library and the honest clock (form1_archivio.cpp)
+    // ---- The library and the honest clock (finestra_principale_archivio.cpp)
     void creaVociArchivio();
     // The window became active or inactive: the clock follows when the player wants it so.
     void attivitaCambiata();

@@ -1,4 +1,4 @@
-// FinestraPrincipale's dialog handlers: open, save as, font, toolbar dispatch, help and about.
+// The main window's dialog commands: open, save as, font, help and about.
 #include <QDir>
 #include <QStandardPaths>
 #include <QWindow>
@@ -117,30 +117,6 @@ void FinestraPrincipale::scegliFont() {
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
     disegnaGriglia();
-}
-
-void FinestraPrincipale::premutoPulsante(const QString& chiave) {
-    barraStrumenti_->setVisible(false);
-    barraStrumenti_->setVisible(true);
-    switch (azioneBarra(chiave.toStdString())) {
-    case AzioneBarra::apri: apri(); break;
-    case AzioneBarra::salva: salva(); break;
-    case AzioneBarra::stampa:
-        // The page is printed from the grid view: a preview shown is closed first, as the menu does.
-        lasciaAnteprima();
-        stampaSchema();
-        break;
-    case AzioneBarra::anteprima: anteprimaStampa(); break;
-    case AzioneBarra::font: scegliFont(); break;
-    case AzioneBarra::cancella:
-        azzeraSoluzioni();
-        // Also when the clearing was refused.
-        barraStrumenti_->repaint();
-        barraStrumenti_->setVisible(true);
-        break;
-    case AzioneBarra::controlla: controllaSoluzioni(); break;
-    case AzioneBarra::nessuna: break;
-    }
 }
 
 void FinestraPrincipale::puntatoreSullaBarra() {

@@ -1,4 +1,4 @@
-// FinestraPrincipale's solving commands: hovering and pressing on the grid, the word dialog from the menu,
+// The main window's solving commands: hovering and pressing on the grid, the word dialog from the menu,
 // clearing and the solution check. The behaviour lives in Solutore and the session.
 #include <QApplication>
 #include <QTimer>

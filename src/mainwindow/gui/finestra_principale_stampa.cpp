@@ -1,4 +1,4 @@
-// FinestraPrincipale's printing handlers: print, print preview and its close button, the layout dialog.
+// The main window's printing commands: print, print preview and its close button, the layout dialog.
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -59,7 +59,7 @@ void FinestraPrincipale::chiudiAnteprima() {
     nascondiEtichettaPassaggio();
     sessione_->impostaModo(ModoVista::griglia);
     area_->setFocus(Qt::OtherFocusReason);  // typing goes on where it was
-    mettiGraficaAimenu();
+    mostraIconeMenu();
 }
 
 void FinestraPrincipale::dopoCambioModo() {
