@@ -24,6 +24,7 @@
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/comandi_aiuto.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -133,12 +134,12 @@ void FinestraPrincipale::creaMenu() {
         {"azioneInglese", &FinestraPrincipale::azioneInglese, nullptr},
         {"azioneLatino", &FinestraPrincipale::azioneLatino, nullptr},
         {"azioneFrancese", &FinestraPrincipale::azioneFrancese, nullptr},
-        {"azioneAiuto", &FinestraPrincipale::azioneAiuto, &FinestraPrincipale::aiuto},
-        {"azioneTasti", &FinestraPrincipale::azioneTasti, &FinestraPrincipale::tasti},
-        {"azioneSitoAutore", &FinestraPrincipale::azioneSitoAutore, &FinestraPrincipale::visitaSito},
-        {"azioneMailAutore", &FinestraPrincipale::azioneMailAutore, &FinestraPrincipale::mandaMail},
+        {"azioneAiuto", &FinestraPrincipale::azioneAiuto, nullptr},
+        {"azioneTasti", &FinestraPrincipale::azioneTasti, nullptr},
+        {"azioneSitoAutore", &FinestraPrincipale::azioneSitoAutore, nullptr},
+        {"azioneMailAutore", &FinestraPrincipale::azioneMailAutore, nullptr},
         {"separatoreInfo", &FinestraPrincipale::separatoreInfo, nullptr},
-        {"azioneInfo", &FinestraPrincipale::azioneInfo, &FinestraPrincipale::informazioni},
+        {"azioneInfo", &FinestraPrincipale::azioneInfo, nullptr},
     };
     for (const Voce& v : voci) {
         this->*v.azione = azione(v.nome);
@@ -173,7 +174,6 @@ void FinestraPrincipale::creaToolbar() {
     barraStrumenti_ = new BarraStrumenti(area_, [this](const char* nome) { return azione(nome); });
     // The toolbar's images show in the menus only once a puzzle is open (Apri's from the first activation).
     for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(false);
-    connect(barraStrumenti_, &BarraStrumenti::sitoChiesto, this, &FinestraPrincipale::visitaSito);
     connect(barraStrumenti_, &BarraStrumenti::puntatoreSopra, this, &FinestraPrincipale::puntatoreSullaBarra);
 }
 
@@ -181,7 +181,6 @@ void FinestraPrincipale::creaControlli() {
     barraStato_ = new BarraStato(area_);
     barraStato_->setObjectName("barraStato");
     barraStato_->setAccessibleName("Barra di stato");
-    connect(barraStato_, &BarraStato::doppioClic, this, &FinestraPrincipale::informazioni);
     sfondo_ = new Sfondo(stato_, area_);
     anteprima_ = new VistaAnteprima(stato_, area_);
     anteprima_->hide();
@@ -247,6 +246,16 @@ void FinestraPrincipale::creaParti() {
     });
 
     creaVociArchivio();
+
+    aiuto_ = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
+    aiuto_->collega([this](const char* nome) { return azione(nome); });
+    connect(barraStrumenti_, &BarraStrumenti::sitoChiesto, aiuto_, &ComandiAiuto::visitaSito);
+    connect(barraStato_, &BarraStato::doppioClic, aiuto_, &ComandiAiuto::informazioni);
+    connect(aiuto_, &ComandiAiuto::primaDiAgire, this, [this](bool anteprima) {
+        if (anteprima) lasciaAnteprima();
+        nascondiEtichettaPassaggio();
+    });
+    connect(aiuto_, &ComandiAiuto::informazioniChiuse, barraStrumenti_, qOverload<>(&QWidget::repaint));
 
     azioneParola = menuUtilita->addAction("Scrivi &parola corrente...");
     azioneParola->setObjectName("azioneParola");

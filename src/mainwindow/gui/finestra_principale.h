@@ -21,13 +21,13 @@ class QShortcut;
 namespace quadrivo {
 
 class AspettoSchermo;
+class ComandiAiuto;
 class BarraStato;
 class BarraStrumenti;
 class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
 class DatiGiocatore;
-class FinestraGuida;
 class FONTEN;
 class IntestazioneSchema;
 class Lingue;
@@ -156,14 +156,6 @@ private:
     // Salva con nome, with a line saying why it came up ("" for none).
     void salvaConNome(const QString& avviso);
     void scegliFont();
-    void aiuto();
-    void tasti();
-    void mostraGuida(bool soloTasti);
-    void visitaSito();
-    void mandaMail();
-    void informazioni();
-    // The about box's System Info: versions, the folders in use, the dictionary loaded.
-    std::string infoSistema() const;
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void puntatoreSullaBarra();
 
@@ -222,7 +214,7 @@ private:
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
     IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
     FONTEN* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
-    QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
+    ComandiAiuto* aiuto_ = nullptr;             // the ? menu: help, the author's site and mail, the about box
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;

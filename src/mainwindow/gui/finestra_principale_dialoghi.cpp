@@ -1,4 +1,4 @@
-// The main window's dialog commands: open, save as, font, help and about.
+// The main window's dialog commands: open, save as, font.
 #include <QDir>
 #include <QStandardPaths>
 #include <QWindow>
@@ -122,56 +122,5 @@ void FinestraPrincipale::scegliFont() {
 void FinestraPrincipale::puntatoreSullaBarra() {
     if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
-
-void FinestraPrincipale::aiuto() { mostraGuida(false); }
-
-void FinestraPrincipale::tasti() { mostraGuida(true); }
-
-void FinestraPrincipale::mostraGuida(bool soloTasti) {
-    nascondiEtichettaPassaggio();
-    piattaforma_.impostaPuntatore(Puntatore::predefinito);
-    if (!guida_) guida_ = new FinestraGuida(this);
-    guida_->mostra(soloTasti);
-}
-
-void FinestraPrincipale::visitaSito() { apriSitoAutore(piattaforma_); }
-
-void FinestraPrincipale::mandaMail() { apriPostaAutore(piattaforma_); }
-
-void FinestraPrincipale::informazioni() {
-    lasciaAnteprima();
-    nascondiEtichettaPassaggio();
-    piattaforma_.impostaPuntatore(Puntatore::predefinito);
-    {
-        Form3 finestra(piattaforma_, [this] { return infoSistema(); }, this);
-        finestra.exec();
-    }
-    barraStrumenti_->repaint();
-}
-
-std::string FinestraPrincipale::infoSistema() const {
-    InfoSistema info;
-    info.versioneQt = qVersion();
-    info.versioneQtCompilazione = QT_VERSION_STR;
-    const QString opzioni = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo/Quadrivo.conf";
-    info.cartelle = {{"Programma e dizionari", stato_.cartellaProgramma},
-                     // The player's copy of the settings when there is one, the program's otherwise.
-                     {"Impostazioni (" + std::string(nomeFileImpostazioni) + ")",
-                      !stato_.cartellaUtente.empty() && esisteFile(stato_.cartellaUtente + nomeFileImpostazioni)
-                          ? stato_.cartellaUtente
-                          : stato_.cartellaProgramma},
-                     {"Opzioni del giocatore", percorsoDaQt(opzioni)},
-                     {"Tempi e segni delle partite", sessione_->archivio().percorsoFile()},
-                     {"Copie di lavoro", cartellaCopie()},
-                     {"Cruciverba", cartellaCruciverba()}};
-    if (stato_.indiceParole) {
-        long long parole = 0;
-        for (const std::int32_t n : stato_.contaLessico) parole += n;
-        info.dizionari.push_back(stato_.cartellaProgramma + stato_.fileLessico + ": " + std::to_string(parole) + " parole");
-    }
-    return testoInfoSistema(info);
-}
-
-
 
 }  // namespace quadrivo
