@@ -95,7 +95,7 @@ private slots:
         // higher than centred down it (an odd pixel left over goes right and below). The working
         // copy's name is reserved, the file is not there yet.
         auto* foto = figlio<QLabel>(&*f, "sfondo");
-        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
+        QVERIFY(prova::titoloMostrato(*f) == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
                 !stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
         const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
@@ -143,7 +143,7 @@ private slots:
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
         auto f = avvia("\"" + percorso + "\"");
-        QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
+        QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         const QLabel* foto = figlio<QLabel>(&*f, "sfondo");  // never shown, never decoded
         QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true) && !foto->isVisible() &&
                 foto->pixmap().isNull());
@@ -159,7 +159,18 @@ private slots:
         QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
         figlio<QAction>(&*f, "azioneSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
-        QVERIFY(!stato->fileModificato && !f->windowTitle().startsWith("*"));
+        QVERIFY(!stato->fileModificato && !prova::titoloMostrato(*f).startsWith("*"));
+    }
+
+    // The caption keeps a file's name as it is, brackets and stars too; the mark comes and goes with the answers.
+    void theCaptionFollowsTheDocument() {
+        const std::string percorso = cartella->scrivi("a[*]b.trmo", campione15x10());
+        auto f = avvia(percorso);
+        QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
+        QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));
+        QTRY_COMPARE(prova::titoloMostrato(*f), QString::fromStdString("*Quadrivo - Cruciverba 15x10  " + percorso));
+        figlio<QAction>(&*f, "azioneSalva")->trigger();
+        QTRY_COMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
@@ -172,7 +183,7 @@ private slots:
         si.rispondi("Ripristina");
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
-        QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
+        QTRY_VERIFY(prova::titoloMostrato(*f).startsWith("*Quadrivo - Cruciverba 15x10"));
         QVERIFY(stato->nomeFile == percorso && stato->cruciverba.cella(2, 1).voce == "A" && stato->fileModificato &&
                 !esisteFile(lavoro));
         QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says

@@ -175,7 +175,7 @@ private slots:
         prova::AlProssimoModale<TessoSav> salva(
             [](TessoSav* d) { d->Text1->setText("copia.trmo"), d->Command3d1_Click(); });
         f->salvaConNome();
-        QVERIFY(salva.eseguita() && b->stato.nomeFile.ends_with("/copia.trmo") && !f->windowTitle().startsWith("*"));
+        QVERIFY(salva.eseguita() && b->stato.nomeFile.ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
         b->puzzle = b->stato.nomeFile;
         apri({});
         QVERIFY(f->tempoSoluzione() == 135'000 && segnate() == "21" && segnate(true) == "32");

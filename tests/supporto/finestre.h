@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
@@ -40,6 +41,9 @@ inline void premi(const QObject* finestra, const char* pulsante) {
     QVERIFY2(b, pulsante);
     QTest::mouseClick(b, Qt::LeftButton);
 }
+
+// The caption as the window manager shows it, the unsaved mark placed.
+inline QString titoloMostrato(const QWidget& w) { return w.windowHandle() ? w.windowHandle()->title() : QString(); }
 
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }

@@ -413,7 +413,8 @@ void FinestraPrincipale::disegnaGriglia() {
 void FinestraPrincipale::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
     titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
-    setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
+    // "[*]" is where the unsaved mark goes; one in a file's name is doubled to stay as it is.
+    setWindowTitle("[*]" + QString::fromStdString(titoloGriglia_).replace("[*]", "[*][*]"));
 }
 
 void FinestraPrincipale::collegaSessione() {
@@ -450,7 +451,11 @@ void FinestraPrincipale::collegaSessione() {
         disegnaGriglia();
         annunciaCellaCorrente(area_);
     });
-    connect(sessione_, &Sessione::modificatoCambiato, this, &FinestraPrincipale::aggiornaTitolo);
+    // The unsaved mark follows the document; a save under another name renames the caption.
+    connect(sessione_, &Sessione::modificatoCambiato, this, [this] {
+        setWindowModified(sessione_->modificato());
+        aggiornaTitolo();
+    });
     connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
         barraStato_->showMessage(QString::fromStdString(testo), 15000);
     });

@@ -108,7 +108,7 @@ private:
     // The menu items whose toolbar image shows in the menu only while a puzzle is open.
     std::vector<QAction*> iconeMenu() const;
     void mostraIconeMenu();
-    // The caption of the drawn grid, with "*" while answers are not saved.
+    // The caption of the drawn grid; the window's modified flag puts "*" before it while answers are not saved.
     void aggiornaTitolo();
     void adattaAllaDimensione();
     void dopoNuovoSchema();
