@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
@@ -25,6 +24,7 @@
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_aiuto.h"
+#include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -37,7 +37,6 @@
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/file.h"
 #include "model/numeri.h"
-#include "printing/gui/anteprima.h"
 #include "qt/voce.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
@@ -118,15 +117,15 @@ void FinestraPrincipale::creaMenu() {
         {"azioneSalva", &FinestraPrincipale::azioneSalva, &FinestraPrincipale::salva},
         {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, &FinestraPrincipale::salvaConNome},
         {"separatoreStampa", &FinestraPrincipale::separatoreStampa, nullptr},
-        {"azioneAnteprima", &FinestraPrincipale::azioneAnteprima, &FinestraPrincipale::mostraAnteprima},
-        {"azioneStampa", &FinestraPrincipale::azioneStampa, &FinestraPrincipale::stampa},
+        {"azioneAnteprima", &FinestraPrincipale::azioneAnteprima, nullptr},
+        {"azioneStampa", &FinestraPrincipale::azioneStampa, nullptr},
         {"separatoreEsci", &FinestraPrincipale::separatoreEsci, nullptr},
         {"azioneEsci", &FinestraPrincipale::azioneEsci, &FinestraPrincipale::esci},
         {"azioneControllaSoluzioni", &FinestraPrincipale::azioneControllaSoluzioni, &FinestraPrincipale::controllaSoluzioni},
         {"azioneAzzera", &FinestraPrincipale::azioneAzzera, &FinestraPrincipale::azzeraSoluzioni},
         {"separatoreFont", &FinestraPrincipale::separatoreFont, nullptr},
         {"azioneFont", &FinestraPrincipale::azioneFont, &FinestraPrincipale::scegliFont},
-        {"azioneSettaggioSchema", &FinestraPrincipale::azioneSettaggioSchema, &FinestraPrincipale::settaggioSchema},
+        {"azioneSettaggioSchema", &FinestraPrincipale::azioneSettaggioSchema, nullptr},
         {"separatoreOpzioni", &FinestraPrincipale::separatoreOpzioni, nullptr},
         {"azioneTastoSinistro", &FinestraPrincipale::azioneTastoSinistro, &FinestraPrincipale::tastoSinistroCambiato},
         {"azioneRettangoloParola", &FinestraPrincipale::azioneRettangoloParola, &FinestraPrincipale::rettangoloParolaCambiato},
@@ -182,16 +181,14 @@ void FinestraPrincipale::creaControlli() {
     barraStato_->setObjectName("barraStato");
     barraStato_->setAccessibleName("Barra di stato");
     sfondo_ = new Sfondo(stato_, area_);
-    anteprima_ = new VistaAnteprima(stato_, area_);
-    anteprima_->hide();
-    pulsanteChiudiAnteprima_ = new QPushButton("&Chiude anteprima", area_);
-    pulsanteChiudiAnteprima_->setObjectName("chiudiAnteprima");
-    pulsanteChiudiAnteprima_->setToolTip("Chiude anteprima di stampa");
-    pulsanteChiudiAnteprima_->hide();
-    connect(pulsanteChiudiAnteprima_, &QPushButton::clicked, this, &FinestraPrincipale::chiudiAnteprima);
-    escAnteprima_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escAnteprima_->setEnabled(false);
-    connect(escAnteprima_, &QShortcut::activated, this, &FinestraPrincipale::chiudiAnteprima);
+    stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
+    stampa_->collega([this](const char* nome) { return azione(nome); });
+    connect(stampa_, &ComandiStampa::primaDiAgire, this, [this] {
+        nascondiPassaggio();
+        nascondiEtichettaPassaggio();
+    });
+    connect(stampa_, &ComandiStampa::anteprimaChiusa, this, &FinestraPrincipale::mostraIconeMenu);
+    connect(stampa_, &ComandiStampa::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
 }
 
 void FinestraPrincipale::creaParti() {
@@ -202,7 +199,7 @@ void FinestraPrincipale::creaParti() {
 
     vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_);
     connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, barraStrumenti_, qOverload<>(&QWidget::repaint));
-    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &FinestraPrincipale::chiudiAnteprima);
+    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, stampa_, &ComandiStampa::chiudiAnteprima);
 
     colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
     colonna_->creaVoci(menuOpzioni, menuAiuto);
@@ -221,9 +218,7 @@ void FinestraPrincipale::creaParti() {
     aspetto_->creaVoci(menuOpzioni);
     // The zoom's keys size the sheets while the print preview is shown.
     aspetto_->primaDelloZoom = [this](int verso) {
-        if (sessione_->modo() != ModoVista::anteprima) return false;
-        anteprima_->zoom(verso);
-        return true;
+        return stampa_->zoom(verso);
     };
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         if (sessione_->aperto()) disegnaGriglia();
@@ -263,7 +258,7 @@ void FinestraPrincipale::creaParti() {
     connect(azioneParola, &QAction::triggered, this, &FinestraPrincipale::scriviParola);
 
     // Over the grid: the hover label, then the bars, then the preview's close button.
-    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), barraStrumenti_, barraStato_, pulsanteChiudiAnteprima_})
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), barraStrumenti_, barraStato_, stampa_->pulsanteChiudi()})
         w->raise();
 }
 
@@ -273,10 +268,8 @@ void FinestraPrincipale::disponiBarre() {
     barraStrumenti_->setGeometry(0, 0, w, t);
     const int s = barraStato_->sizeHint().height();
     barraStato_->setGeometry(0, h - s, w, s);
-    if (anteprima_) anteprima_->setGeometry(0, t, w, std::max(0, h - t - s));
     // The preview's close button sits on the toolbar, past its last button.
-    pulsanteChiudiAnteprima_->resize(pulsanteChiudiAnteprima_->sizeHint());
-    pulsanteChiudiAnteprima_->move(barraStrumenti_->finePulsanti(), pulsanteChiudiAnteprima_->y());
+    if (stampa_) stampa_->disponi(t, s, barraStrumenti_->finePulsanti());
     if (!intestazione_) return;  // the parts are made after the bars
     intestazione_->disponi(barraStrumenti_->height());
     colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
@@ -312,7 +305,6 @@ void FinestraPrincipale::caricamento() {
     superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
                                             stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
     disponiBarre();
-    pulsanteChiudiAnteprima_->move(pulsanteChiudiAnteprima_->x(), 1);
     aggiornaFinestra();
     if (percorsoRigaComando(rigaComando_).empty())
         sfondo_->disponiAlCaricamento(barraStrumenti_->height());
@@ -466,6 +458,14 @@ void FinestraPrincipale::collegaSessione() {
             piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
         });
     });
+}
+
+void FinestraPrincipale::dopoCambioModo() {
+    const bool anteprima = sessione_->modo() == ModoVista::anteprima;
+    menuUtilita->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    menuModifica->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    disponiBarre();  // the page takes the whole area: the clue column goes
+    disegnaGriglia();
 }
 
 void FinestraPrincipale::dopoNuovoSchema() {

@@ -15,13 +15,12 @@
 #include "qt/piattaforma_qt.h"
 #include "sessione/sessione.h"
 
-class QPushButton;
-class QShortcut;
 
 namespace quadrivo {
 
 class AspettoSchermo;
 class ComandiAiuto;
+class ComandiStampa;
 class BarraStato;
 class BarraStrumenti;
 class BarreScorrimento;
@@ -34,7 +33,6 @@ class Lingue;
 class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
-class VistaAnteprima;
 class VistaPassaggio;
 
 class FinestraPrincipale : public QMainWindow {
@@ -141,16 +139,8 @@ private:
     void azzeraSoluzioni();
     // F2: the word dialog on the current word.
     void scriviParola();
-
-    // ---- Printing (finestra_principale_stampa.cpp)
-    void stampa();
-    void stampaSchema();
-    void anteprimaStampa();
-    void disegnaPaginaAnteprima();
-    void chiudiAnteprima();
     // A print preview shown gives the area back to the grid.
     void lasciaAnteprima();
-    void settaggioSchema();
 
     // ---- Dialogs (finestra_principale_dialoghi.cpp)
     // Salva con nome, with a line saying why it came up ("" for none).
@@ -200,9 +190,7 @@ private:
     BarraStrumenti* barraStrumenti_ = nullptr;
     BarraStato* barraStato_ = nullptr;
     Sfondo* sfondo_ = nullptr;          // background picture while no puzzle is open
-    QPushButton* pulsanteChiudiAnteprima_ = nullptr;  // closes the print preview
-    VistaAnteprima* anteprima_ = nullptr; // the print preview's sheets, between the bars
-    QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
+    ComandiStampa* stampa_ = nullptr;    // printing, the print preview and its close button
 
     // ---- The window's parts
     DatiGiocatore* dati_ = nullptr;             // the options on disk

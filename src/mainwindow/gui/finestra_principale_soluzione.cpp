@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/finestra_principale.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"
@@ -22,6 +23,10 @@ void FinestraPrincipale::scriviParola() {
     if (!w || sessione_->modo() != ModoVista::griglia) return;
     vistaPassaggio_->solutore().apriParola(w->colonna, w->riga, w->direzione);
 }
+
+void FinestraPrincipale::mostraAnteprima() { stampa_->mostraAnteprima(); }
+
+void FinestraPrincipale::lasciaAnteprima() { stampa_->lascia(); }
 
 void FinestraPrincipale::nascondiPassaggio() { vistaPassaggio_->solutore().nascondiPassaggio(); }
 
