@@ -14,7 +14,7 @@
 #include <QTest>
 #include <memory>
 
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "formats/formato.h"
 #include "schermo_bench.h"
 #include "qt/piattaforma_qt.h"
@@ -63,10 +63,10 @@ std::string schemaGrande() {
 struct Quadrivo {
     Stato stato;
     PiattaformaQt piattaforma;
-    std::unique_ptr<Form1> f;
+    std::unique_ptr<FinestraPrincipale> f;
     explicit Quadrivo(bool copia = true, const std::string& file = schema) {
         stato.cartellaProgramma = cartella;
-        f = std::make_unique<Form1>(stato, piattaforma, file);
+        f = std::make_unique<FinestraPrincipale>(stato, piattaforma, file);
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         finito();

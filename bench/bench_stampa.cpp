@@ -17,7 +17,7 @@
 
 #include "formats/formato.h"
 #include "schermo_bench.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "model/file.h"
 #include "model/piattaforma_registro.h"
 #include "printing/elenchi.h"
@@ -49,14 +49,14 @@ void BM_AnteprimaQuadrivo(benchmark::State& st) {
     Stato stato;
     stato.cartellaProgramma = cartella;
     PiattaformaQt piattaforma;
-    Form1 f(stato, piattaforma, schema);
+    FinestraPrincipale f(stato, piattaforma, schema);
     f.show();
     while (!f.sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     finito();
-    auto* chiudi = f.findChild<QPushButton*>("Command3d15");
+    auto* chiudi = f.findChild<QPushButton*>("chiudiAnteprima");
     int n = 0;
     for (auto _ : st) {
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         finito();
         st.PauseTiming();
         chiudi->click();

@@ -17,7 +17,7 @@
 #include "dialogs/periferia.h"
 #include "dialogs/scelta_carattere.h"
 #include "mainwindow/finestra.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "model/file.h"
 #include "model/stato.h"
 #include "qt/piattaforma_qt.h"
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     // so a name in any encoding opens.
     std::string rigaComando;
     for (int i = 1; i < argc; ++i) rigaComando += (i > 1 ? " " : "") + std::string(argv[i]);
-    quadrivo::Form1 finestra(stato, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
+    quadrivo::FinestraPrincipale finestra(stato, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
     finestra.show();
 
     // Logout, shutdown or Ctrl+C: the answers not saved stay in the working copy with their time.

@@ -51,7 +51,7 @@ std::string testoOra(int ore, int minuti);
 enum class Menu { file, modifica, utilita, opzioni, lingua, aiuto };
 struct VoceMenu {
     Menu menu;
-    const char* nome;        // the item's name (MenuApri, Meno3, ...)
+    const char* nome;        // the item's name (azioneApri, separatoreStampa, ...)
     const char* testo;       // caption with its "&" mnemonic, "-" for a separator
     const char* scorciatoia; // key sequence in portable text form, "" for none
     bool segnata = false;    // marked at start
@@ -64,13 +64,14 @@ struct TitoloMenu {
 const std::vector<TitoloMenu>& titoliMenu();
 const std::vector<VoceMenu>& vociMenu();
 
-// Toolbar positions 1..11: key, tooltip, image; an empty key marks the separator
-// (position 2) and the empty gap (position 7).
+// Toolbar positions 1..12: key, tooltip, image and the menu's action the button runs; an empty
+// key marks the separator (position 2) and the empty gap (position 7).
 struct PulsanteToolbar {
     int posizione;
     const char* chiave;
     const char* suggerimento;
     int immagine;
+    const char* azione;
 };
 const std::vector<PulsanteToolbar>& pulsantiToolbar();
 

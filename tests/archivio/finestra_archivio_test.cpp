@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "dialogs/gui/finestra_archivio.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "qt/piattaforma_qt.h"
 #include "supporto/finestre.h"
 #include "supporto/schema.h"
@@ -134,7 +134,7 @@ private slots:
     void theClockStopsWhileAnotherProgramIsActive() {
         prova::BancoFinestra<> banco("");
         QVERIFY(banco.apri(prova::fileTrmo(soluzione)));
-        Form1& finestra = *banco.f;
+        FinestraPrincipale& finestra = *banco.f;
         QApplication::setActiveWindow(&finestra);
         QTRY_VERIFY(finestra.isActiveWindow());
         QVERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
@@ -144,7 +144,7 @@ private slots:
         QApplication::setActiveWindow(&finestra);
         QTRY_VERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
         // The option off: the clock runs whatever window is active.
-        QAction* opzione = finestra.findChild<QAction*>("MenuPausaFuori");
+        QAction* opzione = finestra.findChild<QAction*>("azionePausaFuori");
         QVERIFY(opzione && opzione->isChecked());
         opzione->setChecked(false);
         QApplication::setActiveWindow(nullptr);

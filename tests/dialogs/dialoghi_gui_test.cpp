@@ -59,11 +59,11 @@ class DialoghiTest : public QObject {
     std::string archivio = cartella.percorso("Archivio cruciverba");
     Stato stato;
     PiattaformaQt piattaforma;
-    std::unique_ptr<Form1> f;
+    std::unique_ptr<FinestraPrincipale> f;
 
     // Apri, then OK on a file of the puzzle archive, where the dialog starts.
     void apri(const QString& nome) {
-        f->MenuApri_Click();
+        f->apri();
         QVERIFY(form2Aperto() && !f->isEnabled());
         QTRY_VERIFY(!form2Aperto()->Text1->text().isEmpty());  // wait for its activation, as a player would
         form2Aperto()->Text1->setText(nome), form2Aperto()->Command3d1_Click();
@@ -277,14 +277,14 @@ private slots:
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));
         stato.cartellaProgramma = cartella.percorso();
-        f = std::make_unique<Form1>(stato, piattaforma, std::string());
+        f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
-        f->Toolbar1_ButtonClick("Apri");
+        prova::premi(f.get(), "pulsanteApri");
         QVERIFY(form2Aperto());
         form2Aperto()->Command3d2_Click();
         // No puzzle and Annulla: the background picture is back.
-        QTRY_VERIFY(!f->sessione().aperto() && prova::figlio<QLabel>(f.get(), "Picture1")->isVisible());
+        QTRY_VERIFY(!f->sessione().aperto() && prova::figlio<QLabel>(f.get(), "sfondo")->isVisible());
 
         apri("prova.trmo");
         {
@@ -301,22 +301,22 @@ private slots:
             for (QAbstractButton* b : box->buttons())  // OK: save first
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
-        f->MenuApri_Click();
+        f->apri();
         QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)) &&
                 prova::salvati(stato.nomeFile).at(1) == "L...#");
         form2Aperto()->Command3d2_Click();
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
-        f->Toolbar1_ButtonClick("Cancella");
-        QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "Toolbar1")->isVisible());  // also when the clearing was refused
+        prova::premi(f.get(), "pulsanteCancella");
+        QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "barraStrumenti")->isVisible());  // also when the clearing was refused
 
         // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.
-        prova::figlio<QAction>(&*f, "MenuAiuto")->trigger();
+        prova::figlio<QAction>(&*f, "azioneAiuto")->trigger();
         auto* guida = prova::figlio<FinestraGuida>(&*f, "FinestraGuida");
         QTRY_VERIFY(guida->isVisible() && guida->testo().contains("Come si gioca"));
         for (const TastoGuida& t : tastiGuida()) QVERIFY(guida->testo().contains(QString::fromStdString(t.tasto)));
-        prova::figlio<QAction>(&*f, "MenuTasti")->trigger();
+        prova::figlio<QAction>(&*f, "azioneTasti")->trigger();
         QVERIFY(!guida->testo().contains("Come si gioca") && f->findChildren<FinestraGuida*>().size() == 1);
     }
 };

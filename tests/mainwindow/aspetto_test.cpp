@@ -76,8 +76,8 @@ private slots:
         const QColor finestra = QApplication::palette().color(QPalette::Window);
         QVERIFY(finestra.lightness() < 60);
         int icone = 0;
-        for (QAction* a : b->f->findChildren<QAction*>())
-            if (a->objectName().startsWith("Toolbar1_") && !a->icon().isNull()) {
+        for (QToolButton* a : b->f->findChildren<QToolButton*>())
+            if (a->objectName().startsWith("pulsante") && !a->icon().isNull()) {
                 ++icone;
                 QVERIFY2(pixelVisibili(a->icon(), finestra) >= 40, qPrintable(a->objectName()));
             }
@@ -102,7 +102,7 @@ private slots:
             note = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();
             d->reject();
         });
-        b->esegui("MenuProprieta");
+        b->esegui("azioneProprieta");
         QVERIFY(leggi.eseguita() && note.contains("Autore: Mario Rossi") && note.contains("Note:"));
     }
 
@@ -112,7 +112,7 @@ private slots:
             d->Command1->click();
             d->accept();
         });
-        b->esegui("MenuInfo");
+        b->esegui("azioneInfo");
         QTRY_VERIFY(informazioni.eseguita() && risposta->eseguita());
         QCOMPARE(titoli.value(0), QString("Informazioni di sistema"));
         for (const char* parte : {"Qt ", "Cartelle in uso:", "Copie di lavoro: ", "Dizionari caricati:"})
@@ -122,7 +122,7 @@ private slots:
     void backspaceOnAnEmptyCellChangesNothing() {
         b->clic(b->cella(1, 1));
         for (int i = 0; i < 3; ++i) b->tasto(Qt::Key_Backspace);
-        QVERIFY(!b->f->sessione().modificato() && !b->f->windowTitle().startsWith("*"));
+        QVERIFY(!b->f->sessione().modificato() && !prova::titoloMostrato(*b->f).startsWith("*"));
     }
 };
 

@@ -78,12 +78,12 @@ private slots:
     void unlocksALockedPuzWithItsCode() {
         prova::BancoFinestra<> b(prova::dizionario({}));
         QVERIFY(b.apri(prova::fileTrmo({"CASA"})));
-        QVERIFY(!prova::figlio<QAction>(&*b.f, "MenuSblocca")->isVisible());  // nothing to unlock
+        QVERIFY(!prova::figlio<QAction>(&*b.f, "azioneSblocca")->isVisible());  // nothing to unlock
         rispondi("OK");  // the notice that the solution is locked
         QCOMPARE(b.f->sessione().apri(b.dir.scrivi("chiuso.puz", puzChiuso())), EsitoApertura::ok);
         QVERIFY(risposta->eseguita());
         QVERIFY(testi.last().contains("Sblocca soluzione"));
-        QVERIFY(prova::figlio<QAction>(&*b.f, "MenuSblocca")->isVisible());
+        QVERIFY(prova::figlio<QAction>(&*b.f, "azioneSblocca")->isVisible());
         for (const char* codice : {"4321", "1234"}) {
             if (codice[0] == '4') rispondi("OK");
             prova::AlProssimoModale<QInputDialog> chiede([codice](QInputDialog* d) {
@@ -91,14 +91,14 @@ private slots:
                 d->setTextValue(codice);
                 d->accept();
             });
-            b.esegui("MenuSblocca");
+            b.esegui("azioneSblocca");
             QVERIFY(chiede.eseguita());
             QCOMPARE(b.stato.cruciverba.cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
         }
         QCOMPARE(testi.last(), QString("Il codice 4321 non sblocca questa soluzione: controllare le cifre."));
         QCOMPARE(titoli.last(), QString("Sblocca soluzione"));
         QCOMPARE(testi.size(), 2);
-        QVERIFY(!prova::figlio<QAction>(&*b.f, "MenuSblocca")->isVisible());  // unlocked for good
+        QVERIFY(!prova::figlio<QAction>(&*b.f, "azioneSblocca")->isVisible());  // unlocked for good
         b.chiudi();
     }
 };

@@ -47,7 +47,7 @@ private slots:
         QTRY_COMPARE(righe(), QString("AREA  (4), ERBA  (4)"));
         emit lista->activated(lista->model()->index(0, 0));
         QCOMPARE(b.memoria()[3], std::string("AREA#"));
-        b.esegui("MenuAnnulla");
+        b.esegui("azioneAnnulla");
         QCOMPARE(b.memoria()[3], std::string("....#"));
         QCOMPARE(b.memoria()[0], std::string("M...#"));
     }

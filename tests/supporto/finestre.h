@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
@@ -17,7 +19,7 @@
 #include <optional>
 
 #include "formats/formato.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "mainwindow/gui/vista_griglia.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -32,6 +34,17 @@ inline QWidget* fuoco() { return QApplication::focusWidget(); }
 // A window's widget or action by its object name, nullptr when there is none.
 template <typename T = QWidget>
 T* figlio(const QObject* padre, const QString& nome) { return padre->findChild<T*>(nome); }
+
+// A click on a toolbar button by its object name ("pulsanteApri", ...), as the player's mouse
+// gives it; no such button is a test failure.
+inline void premi(const QObject* finestra, const char* pulsante) {
+    auto* b = figlio<QToolButton>(finestra, pulsante);
+    QVERIFY2(b, pulsante);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// The caption as the window manager shows it, the unsaved mark placed.
+inline QString titoloMostrato(const QWidget& w) { return w.windowHandle() ? w.windowHandle()->title() : QString(); }
 
 // True once `w` is the active window and the keyboard focus is on it or inside it.
 inline bool fuocoDentro(const QWidget* w) { return w && w->isVisible() && w->isActiveWindow() && fuoco() && (fuoco() == w || w->isAncestorOf(fuoco())); }
@@ -119,7 +132,7 @@ struct BancoFinestra {
     CartellaTemporanea dir;
     Stato stato;
     P piattaforma;
-    std::optional<Form1> f;
+    std::optional<FinestraPrincipale> f;
     std::string puzzle;
 
     explicit BancoFinestra(const std::string& dizionario) {
@@ -164,6 +177,7 @@ struct BancoFinestra {
         QTest::keyClick(fuoco(), k, m);
     }
     void esegui(const char* azione) const { figlio<QAction>(&*f, azione)->trigger(); }
+    void premi(const char* pulsante) const { prova::premi(&*f, pulsante); }
 };
 
 }  // namespace quadrivo::prova

@@ -1,5 +1,5 @@
 #pragma once
-// StatusBar1: seven panels, the text of panel 1, the Scroll Lock, Insert, Caps Lock and Num Lock
+// The status bar: seven panels, the text of panel 1, the Scroll Lock, Insert, Caps Lock and Num Lock
 // indicators, the date and the time, and before the indicators the solving clock's panel. The
 // bar keeps the indicators and the time of day current itself; the window sets the solving time.
 #include <QLabel>

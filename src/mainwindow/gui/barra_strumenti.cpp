@@ -2,14 +2,15 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QToolButton>
 
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
 
 namespace quadrivo {
 
-BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
-    setObjectName("Toolbar1");
+BarraStrumenti::BarraStrumenti(QWidget* area, const std::function<QAction*(const char*)>& azione) : QToolBar(area) {
+    setObjectName("barraStrumenti");
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(22, 22));
@@ -25,51 +26,59 @@ BarraStrumenti::BarraStrumenti(QWidget* area) : QToolBar(area) {
             }
             continue;
         }
-        QAction* a = addAction(immagineLista(p.immagine), QString::fromUtf8(p.chiave));
-        a->setObjectName(QString("Toolbar1_") + p.chiave);
+        QAction* a = azione(p.azione);
+        if (!a) continue;
+        a->setIcon(immagineLista(p.immagine));
         a->setToolTip(QString::fromUtf8(p.suggerimento));
-        pulsanti_[static_cast<size_t>(p.posizione)] = a;
-        // A reader names the button by its tooltip's first words: "Controlla la parola", not the key.
-        const QString nome = QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0);
-        if (QWidget* w = widgetForAction(a)) w->setAccessibleName(nome);
-        connect(a, &QAction::triggered, this, [this, chiave = QString::fromUtf8(p.chiave)] { emit premuto(chiave); });
+        // A button of its own rather than addAction: it stays in view while its menu item is
+        // hidden (no puzzle open), disabled with it.
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString("pulsante") + p.chiave);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setIconSize(iconSize());
+        b->setDefaultAction(a);
+        // A reader names the button by its tooltip's first words: "Controlla la parola", not the menu's text.
+        b->setAccessibleName(QString::fromUtf8(p.suggerimento).section(':', 0, 0).section(" (", 0, 0));
+        pulsanti_[static_cast<size_t>(p.posizione)] = b;
+        addWidget(b);
     }
     auto* spinta = new QWidget(this);
     spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(spinta);
-    Picture2 = new QLabel(this);
-    Picture2->setObjectName("Picture2");
-    Picture2->setPixmap(immagineSito(devicePixelRatioF()));
-    Picture2->setCursor(Qt::PointingHandCursor);
-    Picture2->setToolTip("Visita il sito dell'autore");
-    Picture2->setAccessibleName("Sito dell'autore");
-    Picture2->installEventFilter(this);
-    addWidget(Picture2);
+    sitoAutore_ = new QLabel(this);
+    sitoAutore_->setObjectName("sitoAutore");
+    sitoAutore_->setPixmap(immagineSito(devicePixelRatioF()));
+    sitoAutore_->setCursor(Qt::PointingHandCursor);
+    sitoAutore_->setToolTip("Visita il sito dell'autore");
+    sitoAutore_->setAccessibleName("Sito dell'autore");
+    sitoAutore_->installEventFilter(this);
+    addWidget(sitoAutore_);
     auto* margine = new QWidget(this);
     margine->setFixedWidth(8);
     addWidget(margine);
     if (auto* altri = findChild<QWidget*>("qt_toolbar_ext_button")) altri->setAccessibleName("Altri pulsanti");
 }
 
-QAction* BarraStrumenti::pulsante(int posizione) const {
+QToolButton* BarraStrumenti::pulsante(int posizione) const {
     return posizione >= 0 && posizione < static_cast<int>(pulsanti_.size()) ? pulsanti_[static_cast<size_t>(posizione)]
                                                                             : nullptr;
 }
 
 int BarraStrumenti::finePulsanti() const {
     int x = 260;
-    for (QAction* a : pulsanti_)
-        if (QWidget* ultimo = a ? widgetForAction(a) : nullptr) x = ultimo->geometry().right() + 24;
+    for (QToolButton* b : pulsanti_)
+        if (b) x = b->geometry().right() + 24;
     return x;
 }
 
 void BarraStrumenti::abilitaPerSchema(bool schema) {
     for (int i = 1; i < static_cast<int>(pulsanti_.size()); ++i)
-        if (QAction* a = pulsante(i); a && pulsanteRichiedeSchema(i)) a->setEnabled(schema);
+        if (QToolButton* b = pulsante(i); b && pulsanteRichiedeSchema(i)) b->defaultAction()->setEnabled(schema);
 }
 
 bool BarraStrumenti::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == Picture2 && evento->type() == QEvent::MouseButtonPress) {
+    if (oggetto == sitoAutore_ && evento->type() == QEvent::MouseButtonPress) {
         emit sitoChiesto();
         return true;
     }

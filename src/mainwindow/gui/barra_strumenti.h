@@ -1,28 +1,30 @@
 #pragma once
 // The toolbar over the drawing area: its buttons by position (1..12, none at the separator and
-// the gap), and the author's web-site badge at its right end.
+// the gap), and the author's web-site badge at its right end. Each button runs a menu's own
+// action, so a button and its item are enabled, checked and triggered as one.
 #include <QToolBar>
 #include <array>
+#include <functional>
 
 class QLabel;
+class QToolButton;
 
 namespace quadrivo {
 
 class BarraStrumenti : public QToolBar {
     Q_OBJECT
 public:
-    explicit BarraStrumenti(QWidget* area);
+    // `azione` gives the menu's action of a button by its name (PulsanteToolbar::azione).
+    BarraStrumenti(QWidget* area, const std::function<QAction*(const char*)>& azione);
 
     // The button at a position; nullptr at the separator, the gap or past the end.
-    QAction* pulsante(int posizione) const;
+    QToolButton* pulsante(int posizione) const;
     // Where a control placed after the last button may start.
     int finePulsanti() const;
     // Buttons that need an open puzzle follow whether one is.
     void abilitaPerSchema(bool schema);
 
 signals:
-    // A button by its key ("Apri", "Salva", ...).
-    void premuto(const QString& chiave);
     void sitoChiesto();
     // The pointer came onto the bar or pressed on it.
     void puntatoreSopra();
@@ -33,8 +35,8 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
 
 private:
-    std::array<QAction*, 13> pulsanti_{};
-    QLabel* Picture2 = nullptr;
+    std::array<QToolButton*, 13> pulsanti_{};
+    QLabel* sitoAutore_ = nullptr;
 };
 
 }  // namespace quadrivo

@@ -51,8 +51,7 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
     area->installEventFilter(this);
 }
 
-void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
-                              QAction* pulsantePausa) {
+void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione) {
     const auto parola = [this] {
         const std::optional<Parola> w = parolaPerVerifica();
         if (!w) return;
@@ -85,19 +84,19 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         int immagine;
     };
     const Voce voci[] = {
-        {"MenuControllaLettera", lettera, 0},
-        {"MenuControllaParola", parola, 9},
-        {"MenuSegnaErrori",
+        {"azioneControllaLettera", lettera, 0},
+        {"azioneControllaParola", parola, 9},
+        {"azioneSegnaErrori",
          [this] {
              if (!sessione_.aperto()) return;
              if (const std::optional<size_t> n = controlla(caselleSchema(sessione_.cruciverba())))
                  annuncia(area_, contoErrori(*n));
          },
          0},
-        {"MenuRivelaLettera", [rivela] { rivela(true); }, 0},
-        {"MenuRivelaParola", [rivela] { rivela(false); }, 0},
-        {"MenuRivelaSchema", [this] { rivelaSchema(); }, 0},
-        {"MenuSblocca", [this] { sblocca(); }, 0},
+        {"azioneRivelaLettera", [rivela] { rivela(true); }, 0},
+        {"azioneRivelaParola", [rivela] { rivela(false); }, 0},
+        {"azioneRivelaSchema", [this] { rivelaSchema(); }, 0},
+        {"azioneSblocca", [this] { sblocca(); }, 0},
     };
     for (const Voce& v : voci) {
         QAction* a = azione(v.nome);
@@ -106,20 +105,13 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         connect(a, &QAction::triggered, this, v.gestore);
         comandi_.push_back(a);
     }
-    sblocca_ = azione("MenuSblocca");
+    sblocca_ = azione("azioneSblocca");
     mostraSblocca();
-    if (pulsanteControlla) {
-        connect(pulsanteControlla, &QAction::triggered, this, parola);
-        comandi_.push_back(pulsanteControlla);
-    }
     // The Pause key too, for keyboards that have one.
-    for (QAction* a : {azione("MenuPausa"), pulsantePausa}) {
-        if (!a) continue;
+    if (QAction* a = azione("azionePausa")) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, &ComandiVerifica::pausa);
         pause_.push_back(a);
-    }
-    if (QAction* a = azione("MenuPausa")) {
         a->setIcon(immagineLista(10));
         a->setShortcuts({a->shortcut(), QKeySequence(Qt::Key_Pause)});
     }

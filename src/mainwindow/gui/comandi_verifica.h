@@ -29,9 +29,8 @@ public:
     ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, BarraStato* barra, QWidget* area,
                     const VistaGriglia& griglia);
 
-    // The menu items, found by name, and the toolbar's check and pause buttons.
-    void collega(const std::function<QAction*(const char*)>& azione, QAction* pulsanteControlla,
-                 QAction* pulsantePausa);
+    // The menu items, found by name; the toolbar's buttons run the same actions.
+    void collega(const std::function<QAction*(const char*)>& azione);
     // Checks and reveals wait while the grid is hidden; the pause items show the pause.
     void aggiornaComandi();
     std::optional<Parola> parolaPerVerifica() const;

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <map>
 
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "mainwindow/gui/vista_griglia.h"
 #include "solving/lettura.h"
 
@@ -22,7 +22,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 // One cell, made when a reader first asks for it and kept by the table.
 class CellaAccessibile : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    CellaAccessibile(Form1* f, int colonna, int riga) : f_(f), c_(colonna), r_(riga) {}
+    CellaAccessibile(FinestraPrincipale* f, int colonna, int riga) : f_(f), c_(colonna), r_(riga) {}
 
     bool isValid() const override { return f_ && f_->stato().cruciverba.dentro(c_, r_); }
     QObject* object() const override { return nullptr; }
@@ -78,7 +78,7 @@ private:
         const Posizione& p = f_->posizioneCorrente();
         return p.valida() && p.colonna == c_ && p.riga == r_;
     }
-    QPointer<Form1> f_;
+    QPointer<FinestraPrincipale> f_;
     int c_, r_;
 };
 
@@ -86,7 +86,7 @@ private:
 // panels that are the area's child widgets.
 class GrigliaAccessibile : public QAccessibleInterface, public QAccessibleTableInterface {
 public:
-    explicit GrigliaAccessibile(Form1* f) : f_(f) {}
+    explicit GrigliaAccessibile(FinestraPrincipale* f) : f_(f) {}
     ~GrigliaAccessibile() override { dimentica(); }
 
     bool isValid() const override { return f_; }
@@ -174,7 +174,7 @@ private:
         for (const auto& [k, id] : celle_) QAccessible::deleteAccessibleInterface(id);
         celle_.clear();
     }
-    QPointer<Form1> f_;
+    QPointer<FinestraPrincipale> f_;
     mutable std::map<std::pair<int, int>, QAccessible::Id> celle_;
     mutable std::pair<int, int> dimensioni_{0, 0};
 };
@@ -182,7 +182,7 @@ private:
 // The drawing area: the table first, then the bars and panels laid over it.
 class AreaAccessibile : public QAccessibleWidget {
 public:
-    AreaAccessibile(QWidget* area, Form1* f)
+    AreaAccessibile(QWidget* area, FinestraPrincipale* f)
         : QAccessibleWidget(area, QAccessible::Pane),
           griglia_(QAccessible::registerAccessibleInterface(new GrigliaAccessibile(f))) {}
     ~AreaAccessibile() override { QAccessible::deleteAccessibleInterface(griglia_); }
@@ -230,7 +230,7 @@ QAccessibleInterface* CellaAccessibile::parent() const {
 
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
     auto* area = qobject_cast<AreaDisegno*>(oggetto);
-    auto* f = area ? qobject_cast<Form1*>(area->window()) : nullptr;
+    auto* f = area ? qobject_cast<FinestraPrincipale*>(area->window()) : nullptr;
     return f && f->area() == area ? new AreaAccessibile(area, f) : nullptr;
 }
 
@@ -247,7 +247,7 @@ void installaGrigliaAccessibile() {
 }
 
 void annunciaCellaCorrente(QWidget* area, bool conDefinizione) {
-    auto* f = qobject_cast<Form1*>(area->window());
+    auto* f = qobject_cast<FinestraPrincipale*>(area->window());
     if (!f || !f->sessione().aperto()) return;
     const Sessione& s = f->sessione();
     const Posizione& p = s.posizione();

@@ -24,17 +24,17 @@ IntestazioneSchema::IntestazioneSchema(Sessione& sessione, QWidget* area)
 }
 
 void IntestazioneSchema::creaVoce(QMenu* file, QAction* prima) {
-    MenuProprieta = new QAction("P&roprietà...", file);
-    MenuProprieta->setObjectName("MenuProprieta");
-    file->insertAction(prima, MenuProprieta);
-    connect(MenuProprieta, &QAction::triggered, this, &IntestazioneSchema::mostraNote);
+    azioneProprieta = new QAction("P&roprietà...", file);
+    azioneProprieta->setObjectName("azioneProprieta");
+    file->insertAction(prima, azioneProprieta);
+    connect(azioneProprieta, &QAction::triggered, this, &IntestazioneSchema::mostraNote);
 }
 
 int IntestazioneSchema::altezza() const { return riga_->isVisibleTo(area_) ? riga_->height() : 0; }
 
 void IntestazioneSchema::disponi(int alto) {
     const bool griglia = sessione_.modo() == ModoVista::griglia;
-    if (MenuProprieta) MenuProprieta->setEnabled(sessione_.aperto());
+    if (azioneProprieta) azioneProprieta->setEnabled(sessione_.aperto());
     const QString testo = griglia ? QString::fromStdString(rigaIntestazione(sessione_.cruciverba())) : QString();
     riga_->setText(testo);
     riga_->setToolTip(testo);

@@ -32,7 +32,7 @@ private:
     Sessione& sessione_;
     QWidget* area_;
     QLabel* riga_;
-    QAction* MenuProprieta = nullptr;
+    QAction* azioneProprieta = nullptr;
 };
 
 }  // namespace quadrivo

@@ -9,7 +9,7 @@
 namespace quadrivo {
 
 Sfondo::Sfondo(const Stato& stato, QWidget* area) : QLabel(area), stato_(stato) {
-    setObjectName("Picture1");
+    setObjectName("sfondo");
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -56,11 +56,11 @@ TastieraGriglia::TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const 
 }
 
 void TastieraGriglia::creaVoci(QMenu* opzioni, QAction* matita, QAction* pulsanteMatita) {
-    MenuSaltaComplete = opzioni->addAction("&Salta parole complete");
-    MenuSaltaComplete->setObjectName("MenuSaltaComplete");
-    MenuSaltaComplete->setCheckable(true);
-    MenuSaltaComplete->setChecked(valoreUtente(chiaveSaltaComplete, false).toBool());
-    connect(MenuSaltaComplete, &QAction::triggered, this,
+    azioneSaltaComplete = opzioni->addAction("&Salta parole complete");
+    azioneSaltaComplete->setObjectName("azioneSaltaComplete");
+    azioneSaltaComplete->setCheckable(true);
+    azioneSaltaComplete->setChecked(valoreUtente(chiaveSaltaComplete, false).toBool());
+    connect(azioneSaltaComplete, &QAction::triggered, this,
             [this](bool segnata) { dati_.salvaOpzione(chiaveSaltaComplete, segnata); });
 
     // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
@@ -172,7 +172,7 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
     const int direzione = sessione_.posizione().direzione;
     const bool cancella = *tasto == TastoGriglia::cancellaIndietro || *tasto == TastoGriglia::cancella;
     const std::vector<std::string> prima = cancella ? vociSchema(x) : std::vector<std::string>{};
-    if (!sessione_.tasto(*tasto, carattere, MenuSaltaComplete->isChecked())) {
+    if (!sessione_.tasto(*tasto, carattere, azioneSaltaComplete->isChecked())) {
         // A stray character is swallowed all the same: it must not reach a shortcut by accident.
         if (sessione_.posizione().valida()) return true;
         if (*tasto == TastoGriglia::carattere) diciSenzaCasella();

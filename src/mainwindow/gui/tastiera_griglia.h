@@ -57,7 +57,7 @@ private:
     QWidget* area_;
     const VistaGriglia& griglia_;
     QWidget* finestra_;
-    QAction* MenuSaltaComplete = nullptr;
+    QAction* azioneSaltaComplete = nullptr;
     Posizione lasciata_;  // where Esc left the grid
 
 };

@@ -8,7 +8,7 @@
 #include "dialogs/gui/finestra_archivio.h"
 #include "dialogs/libreria.h"
 #include "mainwindow/gui/dati_giocatore.h"
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 #include "mainwindow/gui/sfondo.h"
 #include "model/opzioni_utente.h"
 
@@ -18,30 +18,30 @@ namespace {
 constexpr const char* chiavePausaFuori = "cronometro/pausaFuoriDallaFinestra";
 }
 
-void Form1::creaVociArchivio() {
-    MenuArchivio = new QAction("Archi&vio ...", this);
-    MenuArchivio->setObjectName("MenuArchivio");
-    MenuArchivio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    MenuFile->insertAction(MenuSalva, MenuArchivio);
-    connect(MenuArchivio, &QAction::triggered, this, &Form1::MenuArchivio_Click);
+void FinestraPrincipale::creaVociArchivio() {
+    azioneArchivio = new QAction("Archi&vio ...", this);
+    azioneArchivio->setObjectName("azioneArchivio");
+    azioneArchivio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    menuFile->insertAction(azioneSalva, azioneArchivio);
+    connect(azioneArchivio, &QAction::triggered, this, &FinestraPrincipale::mostraArchivio);
 
-    MenuPausaFuori = Menuimpo->addAction("Ferma il &cronometro quando la finestra non è attiva");
-    MenuPausaFuori->setObjectName("MenuPausaFuori");
-    MenuPausaFuori->setCheckable(true);
-    MenuPausaFuori->setChecked(valoreUtente(chiavePausaFuori, true).toBool());
-    connect(MenuPausaFuori, &QAction::toggled, this, [this](bool attiva) {
+    azionePausaFuori = menuOpzioni->addAction("Ferma il &cronometro quando la finestra non è attiva");
+    azionePausaFuori->setObjectName("azionePausaFuori");
+    azionePausaFuori->setCheckable(true);
+    azionePausaFuori->setChecked(valoreUtente(chiavePausaFuori, true).toBool());
+    connect(azionePausaFuori, &QAction::toggled, this, [this](bool attiva) {
         dati_->salvaOpzione(chiavePausaFuori, attiva);
         attivitaCambiata();
     });
 }
 
-void Form1::attivitaCambiata() {
+void FinestraPrincipale::attivitaCambiata() {
     // Only a deactivation by another program counts: a dialog of ours already stops the clock.
-    sessione_->impostaFuori(MenuPausaFuori && MenuPausaFuori->isChecked() && !isActiveWindow() &&
+    sessione_->impostaFuori(azionePausaFuori && azionePausaFuori->isChecked() && !isActiveWindow() &&
                             QApplication::activeWindow() == nullptr);
 }
 
-void Form1::MenuArchivio_Click() {
+void FinestraPrincipale::mostraArchivio() {
     lasciaLaGriglia();
     if (!archivio_) {
         archivio_ = new FinestraArchivio(cartellaDatiGiocatore(), cartelleLibreria(), fileRecenti(), this);
@@ -52,7 +52,7 @@ void Form1::MenuArchivio_Click() {
             activateWindow();
             lasciaLaGriglia();
             if (!lasciaSchema()) return;
-            Picture1->hide();
+            sfondo_->hide();
             apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
         });
     } else {

@@ -1,9 +1,9 @@
 #pragma once
-// Form1, the main window: its menus, its layout, and the start and the end of a run. The open
+// FinestraPrincipale, the main window: its menus, its layout, and the start and the end of a run. The open
 // puzzle is the session's; each part of the window is a view of its own that follows the
 // session's signals (the clue column, the keyboard, the checks and the clock, hovering, the
 // toolbar, the looks), and the menus hand the player's commands to them or to the session.
-// Start-up, refresh, Save and Exit are in form1.cpp; the solving, printing and dialog commands
+// Start-up, refresh, Save and Exit are in finestra_principale.cpp; the solving, printing and dialog commands
 // each have a file beside it.
 #include <QMainWindow>
 #include <QPointer>
@@ -15,42 +15,40 @@
 #include "qt/piattaforma_qt.h"
 #include "sessione/sessione.h"
 
-class QPushButton;
-class QShortcut;
 
 namespace quadrivo {
 
 class AspettoSchermo;
+class ComandiAiuto;
+class ComandiStampa;
 class BarraStato;
 class BarraStrumenti;
 class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
 class DatiGiocatore;
-class FinestraGuida;
 class FONTEN;
 class IntestazioneSchema;
 class Lingue;
 class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
-class VistaAnteprima;
 class VistaGriglia;
 class VistaPassaggio;
 
-class Form1 : public QMainWindow {
+class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
     // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
-    Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
-    ~Form1() override;
+    FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
+    ~FinestraPrincipale() override;
 
     Stato& stato() { return stato_; }
     Sessione& sessione() { return *sessione_; }
     AreaDisegno* area() const { return area_; }
     // The grid as the window shows it, over the whole area: where each cell lies.
     VistaGriglia* vista() const { return vista_; }
-    // The action of a menu item by its name ("MenuApri", "Meno3", ...); nullptr if unknown.
+    // The action of a menu item by its name ("azioneApri", "separatoreStampa", ...); nullptr if unknown.
     QAction* azione(const std::string& nome) const;
     // 1 once the first activation has run.
     int giaAttivato() const { return giaAttivato_; }
@@ -66,7 +64,7 @@ public:
     const Posizione& posizioneCorrente() const { return sessione_->posizione(); }
     DecorazioniGriglia decorazioni() const;
     std::int64_t tempoSoluzione() const { return sessione_->tempo(); }
-    bool label1Visibile() const;  // the hover label
+    bool etichettaPassaggioVisibile() const;  // the hover label
 
     // A SIGTERM, SIGHUP or SIGINT: unsaved answers stay in the working copy with their time,
     // for the next start to offer back, and the program ends.
@@ -75,14 +73,13 @@ public:
     void mettiAlSicuro();
 
     // Commands a player gives from the menus and the toolbar.
-    void MenuApri_Click();
+    void apri();
     // File → Archivio: the library window, made at its first use and kept.
-    void MenuArchivio_Click();
+    void mostraArchivio();
     FinestraArchivio* archivio() const { return archivio_; }
-    void MenuSalvaCN_Click();
-    void MenuAnteprima_Click();
-    void MenuEsci_Click();
-    void Toolbar1_ButtonClick(const QString& chiave);
+    void salvaConNome();
+    void mostraAnteprima();
+    void esci();
 
 protected:
     bool event(QEvent* e) override;
@@ -90,7 +87,7 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-    // ---- Building (form1.cpp). Widgets are found by object name from outside (findChild).
+    // ---- Building (finestra_principale.cpp). Widgets are found by object name from outside (findChild).
     void creaMenu();
     void creaToolbar();
     void creaControlli();
@@ -101,23 +98,25 @@ private:
     void disponiBarre();
     Superficie& superficie() { return area_->superficie(); }
 
-    // ---- Start and refresh (form1.cpp)
-    void Form_Load();
-    void Form_Activate();
+    // ---- Start and refresh (finestra_principale.cpp)
+    void caricamento();
+    void attivazione();
     void accodaAttivazione();
     void apriRigaComando();
     // Answers left by a run that ended badly, offered back at the first activation.
     void offriRipristino();
     void aggiornaFinestra();
-    void mettiGraficaAimenu();
-    // The caption of the drawn grid, with "*" while answers are not saved.
+    // The menu items whose toolbar image shows in the menu only while a puzzle is open.
+    std::vector<QAction*> iconeMenu() const;
+    void mostraIconeMenu();
+    // The caption of the drawn grid; the window's modified flag puts "*" before it while answers are not saved.
     void aggiornaTitolo();
     void adattaAllaDimensione();
     void dopoNuovoSchema();
     void dopoCambioModo();
 
-    // ---- Save and the end of a run (form1.cpp)
-    void MenuSalva_Click();
+    // ---- Save and the end of a run (finestra_principale.cpp)
+    void salva();
     // Before the open puzzle is left: asks about unsaved answers; false to stay.
     bool lasciaSchema();
     // Closing by Esci or by the frame: unsaved answers asked about.
@@ -126,95 +125,75 @@ private:
     void primaDellaFine();
     // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
     void chiusura(bool tieniRisposte = false);
-    void menuold_Click();
-    void Menurett_Click();
+    void tastoSinistroCambiato();
+    void rettangoloParolaCambiato();
 
-    // ---- Solving (form1_soluzione.cpp)
+    // ---- Solving (finestra_principale_soluzione.cpp)
     void movimentoMouse(double x, double y);
     void pressioneMouse(int pulsante, double x, double y);
     // Before a dialog, printing or closing: the default pointer, no word rectangle.
     void nascondiPassaggio();
-    void nascondiLabel1();
+    void nascondiEtichettaPassaggio();
     // Before a command that takes the player away from the grid: no hover, no preview, no hover label.
     void lasciaLaGriglia();
     // After a dialog that disabled the window: the keyboard back on the current cell, which is said.
     void tornaAllaGriglia();
-    void MenuCS_Click();
-    void MenuAzzera_Click();
+    void controllaSoluzioni();
+    void azzeraSoluzioni();
     // F2: the word dialog on the current word.
-    void MenuParola_Click();
-
-    // ---- Printing (form1_stampa.cpp)
-    void MenuStampa_Click();
-    void stampaSchema();
-    void anteprimaStampa();
-    void disegnaPaginaAnteprima();
-    void Command3d15_Click();
+    void scriviParola();
     // A print preview shown gives the area back to the grid.
     void lasciaAnteprima();
-    void menusetschema_Click();
 
-    // ---- Dialogs (form1_dialoghi.cpp)
+    // ---- Dialogs (finestra_principale_dialoghi.cpp)
     // Salva con nome, with a line saying why it came up ("" for none).
     void salvaConNome(const QString& avviso);
-    void MenuFont_Click();
-    void MenuAiuto_Click();
-    void MenuTasti_Click();
-    void mostraGuida(bool soloTasti);
-    void menuPHP_Click();
-    void ManueMail_Click();
-    void MenuInfo_Click();
-    // The about box's System Info: versions, the folders in use, the dictionary loaded.
-    std::string infoSistema() const;
-    void Picture2_Click();
-    void StatusBar1_DblClick();
+    void scegliFont();
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
-    void Toolbar1_MouseMove();
+    void puntatoreSullaBarra();
 
     // ---- Menu bar
-    QMenu* MenuFile = nullptr;
-    QAction* MenuApri = nullptr;
-    QAction* MenuSalva = nullptr;
-    QAction* MenuSalvaCN = nullptr;
-    QAction* Meno3 = nullptr;
-    QAction* MenuAnteprima = nullptr;
-    QAction* MenuStampa = nullptr;
-    QAction* menommm = nullptr;
-    QAction* MenuEsci = nullptr;
-    QMenu* MenuModifica = nullptr;
-    QMenu* MenuUtil = nullptr;
-    QAction* MenuCS = nullptr;
-    QAction* MenuAzzera = nullptr;
-    QAction* Meno5 = nullptr;
-    QAction* MenuFont = nullptr;
-    QAction* MenuParola = nullptr;
-    QMenu* Menuimpo = nullptr;
-    QAction* menusetschema = nullptr;
-    QAction* menooo = nullptr;
-    QAction* menuold = nullptr;
-    QAction* Menurett = nullptr;
-    QMenu* menul = nullptr;
-    QAction* MenuL1 = nullptr;
-    QAction* Menul2 = nullptr;
-    QAction* MenuL3 = nullptr;
-    QAction* menul4 = nullptr;
-    QMenu* MenuHelp = nullptr;
-    QAction* MenuAiuto = nullptr;
-    QAction* MenuTasti = nullptr;
-    QAction* menuPHP = nullptr;
-    QAction* ManueMail = nullptr;
-    QAction* MenuMeno1 = nullptr;
-    QAction* MenuInfo = nullptr;
+    QMenu* menuFile = nullptr;
+    QAction* azioneApri = nullptr;
+    QAction* azioneSalva = nullptr;
+    QAction* azioneSalvaConNome = nullptr;
+    QAction* separatoreStampa = nullptr;
+    QAction* azioneAnteprima = nullptr;
+    QAction* azioneStampa = nullptr;
+    QAction* separatoreEsci = nullptr;
+    QAction* azioneEsci = nullptr;
+    QMenu* menuModifica = nullptr;
+    QMenu* menuUtilita = nullptr;
+    QAction* azioneControllaSoluzioni = nullptr;
+    QAction* azioneAzzera = nullptr;
+    QAction* separatoreFont = nullptr;
+    QAction* azioneFont = nullptr;
+    QAction* azioneParola = nullptr;
+    QMenu* menuOpzioni = nullptr;
+    QAction* azioneSettaggioSchema = nullptr;
+    QAction* separatoreOpzioni = nullptr;
+    QAction* azioneTastoSinistro = nullptr;
+    QAction* azioneRettangoloParola = nullptr;
+    QMenu* menuLingua = nullptr;
+    QAction* azioneItaliano = nullptr;
+    QAction* azioneInglese = nullptr;
+    QAction* azioneLatino = nullptr;
+    QAction* azioneFrancese = nullptr;
+    QMenu* menuAiuto = nullptr;
+    QAction* azioneAiuto = nullptr;
+    QAction* azioneTasti = nullptr;
+    QAction* azioneSitoAutore = nullptr;
+    QAction* azioneMailAutore = nullptr;
+    QAction* separatoreInfo = nullptr;
+    QAction* azioneInfo = nullptr;
     MenuRecenti* menuRecenti_ = nullptr;  // File → Recenti
     Lingue* lingue_ = nullptr;            // the four dictionary languages, one marked
 
     // ---- The bars and the controls on the drawing area (coordinates are the area's pixels)
-    BarraStrumenti* Toolbar1 = nullptr;
-    BarraStato* StatusBar1 = nullptr;
-    Sfondo* Picture1 = nullptr;          // background picture while no puzzle is open
-    QPushButton* Command3d15 = nullptr;  // closes the print preview
-    VistaAnteprima* anteprima_ = nullptr; // the print preview's sheets, between the bars
-    QShortcut* escAnteprima_ = nullptr;  // Esc closes it too
+    BarraStrumenti* barraStrumenti_ = nullptr;
+    BarraStato* barraStato_ = nullptr;
+    Sfondo* sfondo_ = nullptr;          // background picture while no puzzle is open
+    ComandiStampa* stampa_ = nullptr;    // printing, the print preview and its close button
 
     // ---- The window's parts
     DatiGiocatore* dati_ = nullptr;             // the options on disk
@@ -225,8 +204,8 @@ private:
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
     IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
-    FONTEN* fONTEN = nullptr;                   // the font chooser, made at its first use and kept
-    QPointer<FinestraGuida> guida_;             // one help window, brought forward when asked again
+    FONTEN* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
+    ComandiAiuto* aiuto_ = nullptr;             // the ? menu: help, the author's site and mail, the about box
 
     Stato& stato_;
     PiattaformaQt& piattaforma_;
@@ -244,12 +223,12 @@ private:
     bool adattamentoInCoda_ = false;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
-    // ---- The library and the honest clock (form1_archivio.cpp)
+    // ---- The library and the honest clock (finestra_principale_archivio.cpp)
     void creaVociArchivio();
     // The window became active or inactive: the clock follows when the player wants it so.
     void attivitaCambiata();
-    QAction* MenuArchivio = nullptr;
-    QAction* MenuPausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
+    QAction* azioneArchivio = nullptr;
+    QAction* azionePausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
     QPointer<FinestraArchivio> archivio_;
 };
 

@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 
 #include "dialogs/gui/tessosav.h"
-#include "dizionario_prova.h"
-#include "schema_prova.h"
+#include "solving/dizionario_prova.h"
+#include "solving/schema_prova.h"
 #include "qt/voce.h"
 #include "supporto/finestre.h"
 
@@ -26,12 +26,12 @@ const QString bravo = "Bravo! hai risolto il cruciverba in 0 minuti e ";
 
 }  // namespace
 
-class Form1VerificaTest : public QObject, private prova::RisposteMessaggi {
+class ProvaVerificaFinestra : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     QTemporaryDir dati;  // the user's data folder for the whole run
     std::unique_ptr<prova::BancoFinestra<PiattaformaOrologio>> b;
-    Form1* f = nullptr;
+    FinestraPrincipale* f = nullptr;
 
     std::int64_t& ora() { return b->piattaforma.ms; }
     QString tempo() const { return prova::figlio<QLabel>(f, "TempoSoluzione")->text(); }
@@ -68,12 +68,12 @@ private slots:
         // Across 1 is CASA: U and E are wrong. Down 1 is CANE: its second cell is empty.
         apri({"CUSE#", ".#...", "X.#.#", "E.Z.#"});
         b->muovi(b->alto(3, 1));
-        b->esegui("Toolbar1_ControllaParola");
+        b->premi("pulsanteControllaParola");
         // Another word's wrong letter (1, 3) is not this check's.
         QVERIFY(segnate() == "21 41" && barra() == "1 orizzontale: 2 lettere sbagliate");
         // The down word through the pointer's lower half: the empty cell is not wrong.
         b->muovi(b->basso(1, 2));
-        b->esegui("MenuControllaParola");
+        b->esegui("azioneControllaParola");
         QCOMPARE(segnate(), QString("21 41 13"));
         // A letter typed over a mark takes it away; the other marks stay.
         b->clic(b->alto(1, 1));
@@ -83,14 +83,14 @@ private slots:
         b->clic(b->alto(3, 4));
         b->muovi(b->alto(4, 2));
         b->muovi(QPoint(b->stato.xGriglia / 2, b->stato.yGriglia + 5));
-        b->esegui("MenuControllaLettera");
+        b->esegui("azioneControllaLettera");
         QVERIFY(segnate() == "41 13 34" && barra() == "lettera sbagliata");
-        b->esegui("MenuSegnaErrori");  // the marks are the window's, the letters stay
+        b->esegui("azioneSegnaErrori");  // the marks are the window's, the letters stay
         QVERIFY(barra() == "3 lettere sbagliate" && b->memoria() == (V{"CASE#", ".#...", "X.#.#", "E.Z.#"}));
         // Revealing the whole grid asks first: Annulla leaves it. Come right by revealing: the congratulation.
         for (const char* scelta : {"Annulla", "OK"}) {
             rispondi(scelta);
-            b->esegui("MenuRivelaSchema");
+            b->esegui("azioneRivelaSchema");
             QCOMPARE(b->memoria()[1], *scelta == 'A' ? ".#..." : "A#ORO");
         }
         rispondi("OK");
@@ -112,15 +112,15 @@ private slots:
         ora() = 65'400;
         QTRY_COMPARE(tempo(), QString("1:05"));
         const QImage giocando = f->vista()->grab().toImage();
-        b->esegui("Toolbar1_Pausa");
+        b->premi("pulsantePausa");
         // The letters are hidden (the C is gone), and the checks wait.
         QVERIFY(tempo() == "In pausa 1:05" && f->vista()->grab().toImage() != giocando &&
-                !prova::figlio<QAction>(f, "MenuRivelaLettera")->isEnabled());
+                !prova::figlio<QAction>(f, "azioneRivelaLettera")->isEnabled());
         ora() = 500'000;
         const Posizione prima = f->posizioneCorrente();
         b->clic(b->alto(1, 3));  // a hidden grid opens no word
         QVERIFY(f->posizioneCorrente() == prima && f->tempoSoluzione() == 65'400);
-        b->esegui("MenuPausa");
+        b->esegui("azionePausa");
         QVERIFY(f->vista()->grab().toImage() == giocando);
         ora() = 501'000;
         QTRY_COMPARE(tempo(), QString("1:06"));
@@ -141,14 +141,14 @@ private slots:
         // back with the time, Ripeti clears them again.
         for (const char* scelta : {"Invio", "Annulla", "OK"}) {
             rispondi(scelta);
-            b->esegui("MenuAzzera");
+            b->esegui("azioneAzzera");
             QCOMPARE(b->memoria()[1], *scelta == 'O' ? ".#..." : "A#ORO");
         }
         QVERIFY(titoli == QStringList(3, "Azzeramento soluzioni") && tempo() == "0:00");  // asked every time
-        b->esegui("MenuAnnulla");
+        b->esegui("azioneAnnulla");
         QCOMPARE(b->memoria()[1], "A#ORO");
         QTRY_COMPARE(tempo(), QString("1:00:06"));
-        b->esegui("MenuRipeti");
+        b->esegui("azioneRipeti");
         QCOMPARE(b->memoria()[1], ".#...");
         QTRY_COMPARE(tempo(), QString("0:00"));
 
@@ -157,9 +157,9 @@ private slots:
         apri({"CUSA#", ".#...", "..#.#", "....#"});
         ora() += 125'000;
         for (const auto& [c, r, azione] :
-             {std::tuple(2, 1, "MenuControllaLettera"), std::tuple(3, 2, "MenuRivelaLettera")})
+             {std::tuple(2, 1, "azioneControllaLettera"), std::tuple(3, 2, "azioneRivelaLettera")})
             b->muovi(b->alto(c, r)), b->esegui(azione);
-        b->esegui("MenuSalva");
+        b->esegui("azioneSalva");
         // Nothing of the solve went into the puzzle file: its 4 + 4 + 5 lines, the answers in the grid.
         QCOMPARE(std::ranges::count(b->dir.leggi("prova.trmo"), '\n'), 13);
         QCOMPARE(prova::salvati(b->puzzle), (V{"CUSA#", ".#O..", "..#.#", "....#"}));
@@ -174,13 +174,13 @@ private slots:
         // With its extension: ".trmo" is added only to a path with no dot anywhere.
         prova::AlProssimoModale<TessoSav> salva(
             [](TessoSav* d) { d->Text1->setText("copia.trmo"), d->Command3d1_Click(); });
-        f->MenuSalvaCN_Click();
-        QVERIFY(salva.eseguita() && b->stato.nomeFile.ends_with("/copia.trmo") && !f->windowTitle().startsWith("*"));
+        f->salvaConNome();
+        QVERIFY(salva.eseguita() && b->stato.nomeFile.ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
         b->puzzle = b->stato.nomeFile;
         apri({});
         QVERIFY(f->tempoSoluzione() == 135'000 && segnate() == "21" && segnate(true) == "32");
     }
 };
 
-QTEST_MAIN(Form1VerificaTest)
-#include "form1_verifica_test.moc"
+QTEST_MAIN(ProvaVerificaFinestra)
+#include "finestra_verifica_test.moc"

@@ -1,4 +1,4 @@
-#include "mainwindow/gui/form1.h"
+#include "mainwindow/gui/finestra_principale.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
@@ -24,6 +23,8 @@
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/comandi_aiuto.h"
+#include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -37,7 +38,6 @@
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/file.h"
 #include "model/numeri.h"
-#include "printing/gui/anteprima.h"
 #include "qt/voce.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
@@ -45,7 +45,7 @@
 
 namespace quadrivo {
 
-Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
+FinestraPrincipale::FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
     : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
     sessione_ = new Sessione(stato_, piattaforma_,
                              percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
@@ -69,10 +69,10 @@ Form1::Form1(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaCo
     // A puzzle that turns out unreadable ends the program: unsaved answers are offered a save
     // first; unless saved, the working copy stays for the next start to offer back.
     piattaforma_.primaDiTerminare = [this] { primaDellaFine(); };
-    Form_Load();
+    caricamento();
 }
 
-Form1::~Form1() {
+FinestraPrincipale::~FinestraPrincipale() {
     // The session outlives this body, as a child: it must not reach a window half gone.
     sessione_->disconnect(this);
     disconnect(&sessione_->storia(), nullptr, this, nullptr);
@@ -85,7 +85,7 @@ Form1::~Form1() {
 
 // ---- Building the window
 
-void Form1::creaMenu() {
+void FinestraPrincipale::creaMenu() {
     std::map<Menu, QMenu*> menu;
     for (const TitoloMenu& t : titoliMenu()) {
         QMenu* m = t.menu == Menu::lingua ? new QMenu(QString::fromUtf8(t.testo), this)
@@ -93,54 +93,54 @@ void Form1::creaMenu() {
         m->setObjectName(t.nome);
         menu[t.menu] = m;
     }
-    MenuFile = menu[Menu::file];
-    MenuUtil = menu[Menu::utilita];
-    MenuModifica = menu[Menu::modifica];
-    Menuimpo = menu[Menu::opzioni];
-    menul = menu[Menu::lingua];
-    MenuHelp = menu[Menu::aiuto];
+    menuFile = menu[Menu::file];
+    menuUtilita = menu[Menu::utilita];
+    menuModifica = menu[Menu::modifica];
+    menuOpzioni = menu[Menu::opzioni];
+    menuLingua = menu[Menu::lingua];
+    menuAiuto = menu[Menu::aiuto];
 
     for (const VoceMenu& v : vociMenu()) {
         QMenu* m = menu[v.menu];
         QAction* a = std::string(v.testo) == "-" ? m->addSeparator() : m->addAction(QString::fromUtf8(v.testo));
         a->setObjectName(v.nome);
         if (*v.scorciatoia) a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
-        // The dictionary submenu sits after Menurett in Opzioni.
-        if (std::string(v.nome) == "Menurett") Menuimpo->addMenu(menul);
+        // The dictionary submenu sits after azioneRettangoloParola in Opzioni.
+        if (std::string(v.nome) == "azioneRettangoloParola") menuOpzioni->addMenu(menuLingua);
     }
     // Every named item, and what choosing it runs.
     struct Voce {
         const char* nome;
-        QAction* Form1::*azione;
-        void (Form1::*gestore)();
+        QAction* FinestraPrincipale::*azione;
+        void (FinestraPrincipale::*gestore)();
     };
     static const Voce voci[] = {
-        {"MenuApri", &Form1::MenuApri, &Form1::MenuApri_Click},
-        {"MenuSalva", &Form1::MenuSalva, &Form1::MenuSalva_Click},
-        {"MenuSalvaCN", &Form1::MenuSalvaCN, &Form1::MenuSalvaCN_Click},
-        {"Meno3", &Form1::Meno3, nullptr},
-        {"MenuAnteprima", &Form1::MenuAnteprima, &Form1::MenuAnteprima_Click},
-        {"MenuStampa", &Form1::MenuStampa, &Form1::MenuStampa_Click},
-        {"menommm", &Form1::menommm, nullptr},
-        {"MenuEsci", &Form1::MenuEsci, &Form1::MenuEsci_Click},
-        {"MenuCS", &Form1::MenuCS, &Form1::MenuCS_Click},
-        {"MenuAzzera", &Form1::MenuAzzera, &Form1::MenuAzzera_Click},
-        {"Meno5", &Form1::Meno5, nullptr},
-        {"MenuFont", &Form1::MenuFont, &Form1::MenuFont_Click},
-        {"menusetschema", &Form1::menusetschema, &Form1::menusetschema_Click},
-        {"menooo", &Form1::menooo, nullptr},
-        {"menuold", &Form1::menuold, &Form1::menuold_Click},
-        {"Menurett", &Form1::Menurett, &Form1::Menurett_Click},
-        {"MenuL1", &Form1::MenuL1, nullptr},
-        {"Menul2", &Form1::Menul2, nullptr},
-        {"MenuL3", &Form1::MenuL3, nullptr},
-        {"menul4", &Form1::menul4, nullptr},
-        {"MenuAiuto", &Form1::MenuAiuto, &Form1::MenuAiuto_Click},
-        {"MenuTasti", &Form1::MenuTasti, &Form1::MenuTasti_Click},
-        {"menuPHP", &Form1::menuPHP, &Form1::menuPHP_Click},
-        {"ManueMail", &Form1::ManueMail, &Form1::ManueMail_Click},
-        {"MenuMeno1", &Form1::MenuMeno1, nullptr},
-        {"MenuInfo", &Form1::MenuInfo, &Form1::MenuInfo_Click},
+        {"azioneApri", &FinestraPrincipale::azioneApri, &FinestraPrincipale::apri},
+        {"azioneSalva", &FinestraPrincipale::azioneSalva, &FinestraPrincipale::salva},
+        {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, &FinestraPrincipale::salvaConNome},
+        {"separatoreStampa", &FinestraPrincipale::separatoreStampa, nullptr},
+        {"azioneAnteprima", &FinestraPrincipale::azioneAnteprima, nullptr},
+        {"azioneStampa", &FinestraPrincipale::azioneStampa, nullptr},
+        {"separatoreEsci", &FinestraPrincipale::separatoreEsci, nullptr},
+        {"azioneEsci", &FinestraPrincipale::azioneEsci, &FinestraPrincipale::esci},
+        {"azioneControllaSoluzioni", &FinestraPrincipale::azioneControllaSoluzioni, &FinestraPrincipale::controllaSoluzioni},
+        {"azioneAzzera", &FinestraPrincipale::azioneAzzera, &FinestraPrincipale::azzeraSoluzioni},
+        {"separatoreFont", &FinestraPrincipale::separatoreFont, nullptr},
+        {"azioneFont", &FinestraPrincipale::azioneFont, &FinestraPrincipale::scegliFont},
+        {"azioneSettaggioSchema", &FinestraPrincipale::azioneSettaggioSchema, nullptr},
+        {"separatoreOpzioni", &FinestraPrincipale::separatoreOpzioni, nullptr},
+        {"azioneTastoSinistro", &FinestraPrincipale::azioneTastoSinistro, &FinestraPrincipale::tastoSinistroCambiato},
+        {"azioneRettangoloParola", &FinestraPrincipale::azioneRettangoloParola, &FinestraPrincipale::rettangoloParolaCambiato},
+        {"azioneItaliano", &FinestraPrincipale::azioneItaliano, nullptr},
+        {"azioneInglese", &FinestraPrincipale::azioneInglese, nullptr},
+        {"azioneLatino", &FinestraPrincipale::azioneLatino, nullptr},
+        {"azioneFrancese", &FinestraPrincipale::azioneFrancese, nullptr},
+        {"azioneAiuto", &FinestraPrincipale::azioneAiuto, nullptr},
+        {"azioneTasti", &FinestraPrincipale::azioneTasti, nullptr},
+        {"azioneSitoAutore", &FinestraPrincipale::azioneSitoAutore, nullptr},
+        {"azioneMailAutore", &FinestraPrincipale::azioneMailAutore, nullptr},
+        {"separatoreInfo", &FinestraPrincipale::separatoreInfo, nullptr},
+        {"azioneInfo", &FinestraPrincipale::azioneInfo, nullptr},
     };
     for (const Voce& v : voci) {
         this->*v.azione = azione(v.nome);
@@ -150,20 +150,20 @@ void Form1::creaMenu() {
     for (const VoceMenu& v : vociMenu()) {
         QAction* a = azione(v.nome);
         if (v.menu == Menu::opzioni || v.menu == Menu::lingua) {
-            if (std::string(v.testo) != "-" && a != menusetschema) a->setCheckable(true);
+            if (std::string(v.testo) != "-" && a != azioneSettaggioSchema) a->setCheckable(true);
             a->setChecked(v.segnata);
         }
     }
 
-    menul->setToolTipsVisible(true);  // a language says why its file cannot be used
+    menuLingua->setToolTipsVisible(true);  // a language says why its file cannot be used
 
     // The keys every desktop program has, beside the ones the menus show.
-    MenuApri->setShortcuts({MenuApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O)});
-    MenuEsci->setShortcuts({MenuEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    azioneApri->setShortcuts({azioneApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O)});
+    azioneEsci->setShortcuts({azioneEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
-QAction* Form1::azione(const std::string& nome) const {
-    for (QMenu* m : {MenuFile, MenuModifica, MenuUtil, Menuimpo, menul, MenuHelp}) {
+QAction* FinestraPrincipale::azione(const std::string& nome) const {
+    for (QMenu* m : {menuFile, menuModifica, menuUtilita, menuOpzioni, menuLingua, menuAiuto}) {
         if (!m) continue;
         for (QAction* a : m->actions())
             if (a->objectName().toStdString() == nome) return a;
@@ -171,43 +171,40 @@ QAction* Form1::azione(const std::string& nome) const {
     return nullptr;
 }
 
-void Form1::creaToolbar() {
-    Toolbar1 = new BarraStrumenti(area_);
-    connect(Toolbar1, &BarraStrumenti::premuto, this, &Form1::Toolbar1_ButtonClick);
-    connect(Toolbar1, &BarraStrumenti::sitoChiesto, this, &Form1::Picture2_Click);
-    connect(Toolbar1, &BarraStrumenti::puntatoreSopra, this, &Form1::Toolbar1_MouseMove);
+void FinestraPrincipale::creaToolbar() {
+    barraStrumenti_ = new BarraStrumenti(area_, [this](const char* nome) { return azione(nome); });
+    // The toolbar's images show in the menus only once a puzzle is open (Apri's from the first activation).
+    for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(false);
+    connect(barraStrumenti_, &BarraStrumenti::puntatoreSopra, this, &FinestraPrincipale::puntatoreSullaBarra);
 }
 
-void Form1::creaControlli() {
-    StatusBar1 = new BarraStato(area_);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setAccessibleName("Barra di stato");
-    connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
-    Picture1 = new Sfondo(stato_, area_);
-    anteprima_ = new VistaAnteprima(stato_, area_);
-    anteprima_->hide();
-    Command3d15 = new QPushButton("&Chiude anteprima", area_);
-    Command3d15->setObjectName("Command3d15");
-    Command3d15->setToolTip("Chiude anteprima di stampa");
-    Command3d15->hide();
-    connect(Command3d15, &QPushButton::clicked, this, &Form1::Command3d15_Click);
-    escAnteprima_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escAnteprima_->setEnabled(false);
-    connect(escAnteprima_, &QShortcut::activated, this, &Form1::Command3d15_Click);
+void FinestraPrincipale::creaControlli() {
+    barraStato_ = new BarraStato(area_);
+    barraStato_->setObjectName("barraStato");
+    barraStato_->setAccessibleName("Barra di stato");
+    sfondo_ = new Sfondo(stato_, area_);
+    stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
+    stampa_->collega([this](const char* nome) { return azione(nome); });
+    connect(stampa_, &ComandiStampa::primaDiAgire, this, [this] {
+        nascondiPassaggio();
+        nascondiEtichettaPassaggio();
+    });
+    connect(stampa_, &ComandiStampa::anteprimaChiusa, this, &FinestraPrincipale::mostraIconeMenu);
+    connect(stampa_, &ComandiStampa::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
 }
 
-void Form1::creaParti() {
+void FinestraPrincipale::creaParti() {
     dati_ = new DatiGiocatore(stato_, this);
     connect(dati_, &DatiGiocatore::avviso, this,
-            [this](const QString& testo) { StatusBar1->showMessage(testo, 15000); });
-    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {MenuL1, Menul2, MenuL3, menul4}, this);
+            [this](const QString& testo) { barraStato_->showMessage(testo, 15000); });
+    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {azioneItaliano, azioneInglese, azioneLatino, azioneFrancese}, this);
 
     vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
-    connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, Toolbar1, qOverload<>(&QWidget::repaint));
-    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, this, &Form1::Command3d15_Click);
+    connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, barraStrumenti_, qOverload<>(&QWidget::repaint));
+    connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, stampa_, &ComandiStampa::chiudiAnteprima);
 
     colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
-    colonna_->creaVoci(Menuimpo, MenuHelp);
+    colonna_->creaVoci(menuOpzioni, menuAiuto);
     connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
         if (sessione_->modo() == ModoVista::griglia)
             disegnaGriglia();
@@ -218,111 +215,115 @@ void Form1::creaParti() {
 
     aspetto_ = new AspettoSchermo(area_);
     tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, *vista_, this);
-    tastiera_->creaVoci(Menuimpo, azione("MenuMatita"), Toolbar1->pulsante(12));
-    connect(tastiera_, &TastieraGriglia::parolaPresa, this, &Form1::nascondiLabel1);
-    aspetto_->creaVoci(Menuimpo);
+    tastiera_->creaVoci(menuOpzioni, azione("azioneMatita"), nullptr);
+    connect(tastiera_, &TastieraGriglia::parolaPresa, this, &FinestraPrincipale::nascondiEtichettaPassaggio);
+    aspetto_->creaVoci(menuOpzioni);
     vista_->impostaSfondo(area_->sfondo());
     // The zoom's keys size the sheets while the print preview is shown.
     aspetto_->primaDelloZoom = [this](int verso) {
-        if (sessione_->modo() != ModoVista::anteprima) return false;
-        anteprima_->zoom(verso);
-        return true;
+        return stampa_->zoom(verso);
     };
     connect(aspetto_, &AspettoSchermo::cambiato, this, [this] {
         vista_->impostaSfondo(area_->sfondo());
         if (sessione_->aperto()) disegnaGriglia();
     });
     intestazione_ = new IntestazioneSchema(*sessione_, area_);
-    intestazione_->creaVoce(MenuFile, menommm);
+    intestazione_->creaVoce(menuFile, separatoreEsci);
     scorrimento_ = new BarreScorrimento(area_);
     connect(scorrimento_, &BarreScorrimento::scorso, this, [this] {
         // The hover label and the word outline belong to cells that have moved.
-        nascondiLabel1();
+        nascondiEtichettaPassaggio();
         vistaPassaggio_->nascondiRettangolo();
         disegnaGriglia();
     });
 
-    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, StatusBar1, area_, *vista_);
-    verifica_->collega([this](const char* nome) { return azione(nome); }, Toolbar1->pulsante(10),
-                       Toolbar1->pulsante(11));
+    verifica_ = new ComandiVerifica(*sessione_, piattaforma_, barraStato_, area_, *vista_);
+    verifica_->collega([this](const char* nome) { return azione(nome); });
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
-        nascondiLabel1();
+        nascondiEtichettaPassaggio();
         lasciaAnteprima();
     });
 
     creaVociArchivio();
 
-    MenuParola = MenuUtil->addAction("Scrivi &parola corrente...");
-    MenuParola->setObjectName("MenuParola");
-    MenuParola->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(MenuParola, &QAction::triggered, this, &Form1::MenuParola_Click);
+    aiuto_ = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
+    aiuto_->collega([this](const char* nome) { return azione(nome); });
+    connect(barraStrumenti_, &BarraStrumenti::sitoChiesto, aiuto_, &ComandiAiuto::visitaSito);
+    connect(barraStato_, &BarraStato::doppioClic, aiuto_, &ComandiAiuto::informazioni);
+    connect(aiuto_, &ComandiAiuto::primaDiAgire, this, [this](bool anteprima) {
+        if (anteprima) lasciaAnteprima();
+        nascondiEtichettaPassaggio();
+    });
+    connect(aiuto_, &ComandiAiuto::informazioniChiuse, barraStrumenti_, qOverload<>(&QWidget::repaint));
+
+    azioneParola = menuUtilita->addAction("Scrivi &parola corrente...");
+    azioneParola->setObjectName("azioneParola");
+    azioneParola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(azioneParola, &QAction::triggered, this, &FinestraPrincipale::scriviParola);
 
     // Over the grid: the hover label, then the bars, then the preview's close button.
-    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), Toolbar1, StatusBar1, Command3d15})
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), barraStrumenti_, barraStato_, stampa_->pulsanteChiudi()})
         w->raise();
     vista_->lower();
 }
 
-void Form1::disponiBarre() {
+void FinestraPrincipale::disponiBarre() {
     const int w = area_->width(), h = area_->height();
     vista_->setGeometry(area_->rect());
-    const int t = Toolbar1->sizeHint().height();
-    Toolbar1->setGeometry(0, 0, w, t);
-    const int s = StatusBar1->sizeHint().height();
-    StatusBar1->setGeometry(0, h - s, w, s);
-    if (anteprima_) anteprima_->setGeometry(0, t, w, std::max(0, h - t - s));
+    const int t = barraStrumenti_->sizeHint().height();
+    barraStrumenti_->setGeometry(0, 0, w, t);
+    const int s = barraStato_->sizeHint().height();
+    barraStato_->setGeometry(0, h - s, w, s);
     // The preview's close button sits on the toolbar, past its last button.
-    Command3d15->resize(Command3d15->sizeHint());
-    Command3d15->move(Toolbar1->finePulsanti(), Command3d15->y());
+    if (stampa_) stampa_->disponi(t, s, barraStrumenti_->finePulsanti());
     if (!intestazione_) return;  // the parts are made after the bars
-    intestazione_->disponi(Toolbar1->height());
-    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
+    intestazione_->disponi(barraStrumenti_->height());
+    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
 }
 
-AreaFinestra Form1::areaFinestra() const {
+AreaFinestra FinestraPrincipale::areaFinestra() const {
     AreaFinestra a;
     a.larghezza = area_->width();
     a.altezza = area_->height();
-    a.altezzaToolbar = Toolbar1->height();
-    a.altezzaStatusBar = StatusBar1->height();
+    a.altezzaToolbar = barraStrumenti_->height();
+    a.altezzaStatusBar = barraStato_->height();
     return a;
 }
 
-AreaFinestra Form1::areaGriglia() const {
+AreaFinestra FinestraPrincipale::areaGriglia() const {
     AreaFinestra a = areaFinestra();
     a.altezzaToolbar += intestazione_->altezza();
     return scorrimento_->riduci(colonna_->areaGriglia(a));
 }
 
-DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni(); }
+DecorazioniGriglia FinestraPrincipale::decorazioni() const { return tastiera_->decorazioni(); }
 
 // ---- Start-up
 
-void Form1::Form_Load() {
+void FinestraPrincipale::caricamento() {
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
     avvisoImpostazioni_ = preparaAvvio(stato_, sessione_->archivio().percorsoFile());
-    menuold->setChecked(stato_.tastoSinistro);
-    Menurett->setChecked(stato_.rettangoloParola);
-    StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
+    azioneTastoSinistro->setChecked(stato_.tastoSinistro);
+    azioneRettangoloParola->setChecked(stato_.rettangoloParola);
+    barraStato_->impostaTesto(QString::fromStdString(testoVersione()));
     lingue_->segna();
     if (QScreen* s = screen()) setGeometry(s->availableGeometry());
     superficie().impostaCarattere(Carattere{stato_.nomeFont, superficie().carattere().dimensione,
                                             stato_.carattereSchermo.grassetto, stato_.carattereSchermo.corsivo});
     disponiBarre();
-    Command3d15->move(Command3d15->x(), 1);
     aggiornaFinestra();
     if (percorsoRigaComando(rigaComando_).empty())
-        Picture1->disponiAlCaricamento(Toolbar1->height());
+        sfondo_->disponiAlCaricamento(barraStrumenti_->height());
     else
-        Picture1->hide();
-    nascondiLabel1();
+        sfondo_->hide();
+    nascondiEtichettaPassaggio();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void Form1::Form_Activate() {
+void FinestraPrincipale::attivazione() {
     if (giaAttivato_ == 0) {
-        if (percorsoRigaComando(rigaComando_).empty()) Picture1->mostra();
-        MenuApri->setIcon(immagineLista(1));
+        if (percorsoRigaComando(rigaComando_).empty()) sfondo_->mostra();
+        azioneApri->setIconVisibleInMenu(true);
         dimensioneDisegnata_ = area_->size();
         giaAttivato_ = 1;
         // Once the window is up: a question asked before it is mapped ends up behind it.
@@ -340,11 +341,11 @@ void Form1::Form_Activate() {
     if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void Form1::offriRipristino() {
+void FinestraPrincipale::offriRipristino() {
     sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return lasciaSchema(); });
 }
 
-void Form1::apriRigaComando() {
+void FinestraPrincipale::apriRigaComando() {
     fileRigaComando_ = rigaComando_;
     if (!lasciaSchema()) return;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
@@ -353,39 +354,41 @@ void Form1::apriRigaComando() {
     // The program starts without a puzzle; the background picture comes back into view.
     if (esito != EsitoApertura::giaAperto)
         piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
-    Picture1->mostra();
+    sfondo_->mostra();
 }
 
-void Form1::aggiornaFinestra() {
+void FinestraPrincipale::aggiornaFinestra() {
     const bool schema = sessione_->aperto();
     if (!schema) superficie().pulisci();
-    Toolbar1->abilitaPerSchema(schema);
-    for (QAction* a : {MenuSalva, MenuSalvaCN, MenuStampa, MenuAnteprima, Meno3}) a->setVisible(schema);
-    MenuUtil->menuAction()->setVisible(schema);
-    MenuModifica->menuAction()->setVisible(schema);
+    barraStrumenti_->abilitaPerSchema(schema);
+    for (QAction* a : {azioneSalva, azioneSalvaConNome, azioneStampa, azioneAnteprima, separatoreStampa}) a->setVisible(schema);
+    menuUtilita->menuAction()->setVisible(schema);
+    menuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
-    mettiGraficaAimenu();
+    mostraIconeMenu();
     verifica_->aggiornaComandi();
     if (sessione_->modo() == ModoVista::griglia) disegnaGriglia();
 }
 
-void Form1::mettiGraficaAimenu() {
-    const std::pair<QAction*, int> voci[] = {{MenuApri, 1},      {MenuSalva, 2},  {MenuAnteprima, 4}, {MenuStampa, 3},
-                                             {MenuCS, 7},        {MenuAzzera, 6}, {MenuFont, 8}};
-    for (auto [a, n] : voci) a->setIcon(immagineLista(n));
+std::vector<QAction*> FinestraPrincipale::iconeMenu() const {
+    return {azioneApri, azioneSalva, azioneAnteprima, azioneStampa, azioneControllaSoluzioni, azioneAzzera, azioneFont};
 }
 
-void Form1::disegnaGriglia() {
+void FinestraPrincipale::mostraIconeMenu() {
+    for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(true);
+}
+
+void FinestraPrincipale::disegnaGriglia() {
     dimensioneDisegnata_ = area_->size();
     // The print preview owns the area while it is shown.
     if (sessione_->modo() != ModoVista::griglia) {
         vista_->togliGriglia();
         scorrimento_->nascondi();
-        intestazione_->disponi(Toolbar1->height());
+        intestazione_->disponi(barraStrumenti_->height());
         return;
     }
-    intestazione_->disponi(Toolbar1->height());
-    colonna_->disponi(Toolbar1->height() + intestazione_->altezza(), StatusBar1->height());
+    intestazione_->disponi(barraStrumenti_->height());
+    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
     try {
         // A scroll bar that comes or goes changes the room: the grid is laid out once more.
         for (int giro = 0; giro < 2; ++giro) {
@@ -410,16 +413,17 @@ void Form1::disegnaGriglia() {
     }
 }
 
-void Form1::aggiornaTitolo() {
+void FinestraPrincipale::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
     titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
-    setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
+    // "[*]" is where the unsaved mark goes; one in a file's name is doubled to stay as it is.
+    setWindowTitle("[*]" + QString::fromStdString(titoloGriglia_).replace("[*]", "[*][*]"));
 }
 
-void Form1::collegaSessione() {
+void FinestraPrincipale::collegaSessione() {
     // Annulla and Ripeti follow the session's history; Ctrl+Shift+Z repeats as well.
-    QAction* annulla = azione("MenuAnnulla");
-    QAction* ripeti = azione("MenuRipeti");
+    QAction* annulla = azione("azioneAnnulla");
+    QAction* ripeti = azione("azioneRipeti");
     ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     annulla->setEnabled(false);
     ripeti->setEnabled(false);
@@ -428,7 +432,7 @@ void Form1::collegaSessione() {
     const auto passo = [this](bool indietro) {
         // A paused grid or the print preview shows no letters to change.
         if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
-        nascondiLabel1();
+        nascondiEtichettaPassaggio();
         const std::vector<std::string> prima = vociSchema(stato_.cruciverba);
         indietro ? sessione_->storia().undo() : sessione_->storia().redo();
         const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(stato_.cruciverba)));
@@ -436,25 +440,29 @@ void Form1::collegaSessione() {
     };
     connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
     connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
-    connect(sessione_, &Sessione::schemaCambiato, this, &Form1::dopoNuovoSchema);
-    connect(sessione_, &Sessione::modoCambiato, this, &Form1::dopoCambioModo);
+    connect(sessione_, &Sessione::schemaCambiato, this, &FinestraPrincipale::dopoNuovoSchema);
+    connect(sessione_, &Sessione::modoCambiato, this, &FinestraPrincipale::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
         // Options that could not be written are tried again at every change.
         if (dati_->inAttesa()) dati_->salva();
         disegnaGriglia();
         annunciaCellaCorrente(area_);
     });
-    connect(sessione_, &Sessione::segniCambiati, this, &Form1::disegnaGriglia);
+    connect(sessione_, &Sessione::segniCambiati, this, &FinestraPrincipale::disegnaGriglia);
     connect(sessione_, &Sessione::posizioneCambiata, this, [this] {
         vistaPassaggio_->nascondiRettangolo();  // the hover's word outline would blur which word is current
         disegnaGriglia();
         annunciaCellaCorrente(area_);
     });
-    connect(sessione_, &Sessione::modificatoCambiato, this, &Form1::aggiornaTitolo);
-    connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
-        StatusBar1->showMessage(QString::fromStdString(testo), 15000);
+    // The unsaved mark follows the document; a save under another name renames the caption.
+    connect(sessione_, &Sessione::modificatoCambiato, this, [this] {
+        setWindowModified(sessione_->modificato());
+        aggiornaTitolo();
     });
-    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, &Form1::MenuSalvaCN_Click);
+    connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
+        barraStato_->showMessage(QString::fromStdString(testo), 15000);
+    });
+    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, qOverload<>(&FinestraPrincipale::salvaConNome));
     // Said once the grid shows the last letter.
     connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
         QTimer::singleShot(0, this, [this, messaggio] {
@@ -463,8 +471,16 @@ void Form1::collegaSessione() {
     });
 }
 
-void Form1::dopoNuovoSchema() {
-    Picture1->hide();
+void FinestraPrincipale::dopoCambioModo() {
+    const bool anteprima = sessione_->modo() == ModoVista::anteprima;
+    menuUtilita->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    menuModifica->menuAction()->setVisible(sessione_->aperto() && !anteprima);
+    disponiBarre();  // the page takes the whole area: the clue column goes
+    disegnaGriglia();
+}
+
+void FinestraPrincipale::dopoNuovoSchema() {
+    sfondo_->hide();
     scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
@@ -476,11 +492,11 @@ void Form1::dopoNuovoSchema() {
 
 // ---- Commands of this window
 
-void Form1::MenuSalva_Click() {
+void FinestraPrincipale::salva() {
     lasciaLaGriglia();
     const std::string cartella = cartellaDi(stato_.nomeFile);
     if (!sessione_->haNome())
-        MenuSalvaCN_Click();
+        salvaConNome();
     else if (::access(cartella.c_str(), W_OK) != 0)
         // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
         salvaConNome(
@@ -491,18 +507,18 @@ void Form1::MenuSalva_Click() {
     }
 }
 
-bool Form1::lasciaSchema() {
+bool FinestraPrincipale::lasciaSchema() {
     switch (chiediPrimaDiLasciare(stato_, piattaforma_)) {
     case Risposta::nonSalvare: return true;
     case Risposta::annulla: return false;
     case Risposta::ok: break;
     }
-    MenuSalva_Click();
+    salva();
     // A save that failed or was given up keeps the player where the answers are.
     return !sessione_->modificato();
 }
 
-void Form1::primaDellaFine() {
+void FinestraPrincipale::primaDellaFine() {
     // What the copy still waits to receive must be there for the next start to offer back.
     if (sessione_->modificato()) sessione_->scriviCopiaOra();
     if (sessione_->modificato() && sessione_->aperto() &&
@@ -511,41 +527,41 @@ void Form1::primaDellaFine() {
         if (sessione_->haNome())
             sessione_->salva();
         else
-            MenuSalvaCN_Click();
+            salvaConNome();
     }
     if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
 }
 
-void Form1::chiusura(bool tieniRisposte) {
+void FinestraPrincipale::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
     if (dati_->inAttesa()) dati_->salva();
     sessione_->chiudi(tieniRisposte);
-    nascondiLabel1();
+    nascondiEtichettaPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
 }
 
-void Form1::terminaPerSegnale() {
+void FinestraPrincipale::terminaPerSegnale() {
     chiusura(true);
     QCoreApplication::quit();
 }
 
-void Form1::mettiAlSicuro() { sessione_->alSicuro(); }
+void FinestraPrincipale::mettiAlSicuro() { sessione_->alSicuro(); }
 
-bool Form1::chiusuraConfermata() {
+bool FinestraPrincipale::chiusuraConfermata() {
     if (chiuso_) return true;
     nascondiPassaggio();
     return lasciaSchema();
 }
 
-void Form1::MenuEsci_Click() {
+void FinestraPrincipale::esci() {
     if (!chiusuraConfermata()) return;
     chiusura();
     close();
     QCoreApplication::exit(0);
 }
 
-void Form1::closeEvent(QCloseEvent* e) {
+void FinestraPrincipale::closeEvent(QCloseEvent* e) {
     if (!chiusuraConfermata()) {
         e->ignore();
         return;
@@ -554,20 +570,20 @@ void Form1::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void Form1::menuold_Click() {
-    stato_.tastoSinistro = menuold->isChecked();
+void FinestraPrincipale::tastoSinistroCambiato() {
+    stato_.tastoSinistro = azioneTastoSinistro->isChecked();
     dati_->impostazioniCambiate();
 }
 
-void Form1::Menurett_Click() {
-    stato_.rettangoloParola = Menurett->isChecked();
+void FinestraPrincipale::rettangoloParolaCambiato() {
+    stato_.rettangoloParola = azioneRettangoloParola->isChecked();
     vistaPassaggio_->nascondiRettangolo();
     dati_->impostazioniCambiate();
 }
 
 // ---- Events
 
-bool Form1::event(QEvent* e) {
+bool FinestraPrincipale::event(QEvent* e) {
     // Without a window manager the window may never become active: being shown is enough for
     // the first time.
     if (e->type() == QEvent::Show && giaAttivato_ == 0) accodaAttivazione();
@@ -601,7 +617,7 @@ bool Form1::event(QEvent* e) {
 
 // A window manager may give the window its final size after the first activation drew the
 // grid: the grid and the picture follow the area, unless a preview is on screen.
-void Form1::adattaAllaDimensione() {
+void FinestraPrincipale::adattaAllaDimensione() {
     adattamentoInCoda_ = false;
     if (area_->size() == dimensioneDisegnata_) return;
     if (sessione_->aperto() && sessione_->modo() == ModoVista::anteprima) {
@@ -609,33 +625,33 @@ void Form1::adattaAllaDimensione() {
         return;
     }
     if (!sessione_->aperto()) {
-        Picture1->seguiArea();
+        sfondo_->seguiArea();
         dimensioneDisegnata_ = area_->size();
         return;
     }
     disegnaGriglia();
 }
 
-void Form1::accodaAttivazione() {
+void FinestraPrincipale::accodaAttivazione() {
     if (attivazioneInCoda_) return;
     attivazioneInCoda_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
             attivazioneInCoda_ = false;
-            Form_Activate();
+            attivazione();
         },
         Qt::QueuedConnection);
 }
 
-bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_) {
         if (evento->type() == QEvent::Resize) {
-            nascondiLabel1();  // the hover label belongs to a cell that has moved
+            nascondiEtichettaPassaggio();  // the hover label belongs to a cell that has moved
             disponiBarre();
             if (giaAttivato_ && !adattamentoInCoda_) {
                 adattamentoInCoda_ = true;
-                QMetaObject::invokeMethod(this, &Form1::adattaAllaDimensione, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, &FinestraPrincipale::adattaAllaDimensione, Qt::QueuedConnection);
             }
         }
         return false;

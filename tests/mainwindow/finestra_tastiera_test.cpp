@@ -6,8 +6,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "dizionario_prova.h"
-#include "schema_prova.h"
+#include "solving/dizionario_prova.h"
+#include "solving/schema_prova.h"
 #include "qt/voce.h"
 #include "solving/gui/tessodef.h"
 #include "supporto/finestre.h"
@@ -20,12 +20,12 @@ using V = prova::Voci;
 //   2  A # O R O     down 1 CANE, 2 SO, 3 AREA, 6 OR
 //   3  . . # . #     (the letters as the window opens)
 //   4  . . . . #
-class Form1TastieraTest : public QObject, private prova::RisposteMessaggi {
+class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     QTemporaryDir config;
     std::unique_ptr<prova::BancoFinestra<>> b;
-    Form1* f = nullptr;
+    FinestraPrincipale* f = nullptr;
     QStringList definizioni;  // the clue each word dialog opened on
 
     static Posizione o(int c, int r) { return {c, r, orizzontale}; }
@@ -69,11 +69,11 @@ private slots:
         b->muovi(a);
         auto* etichetta = prova::figlio<QLabel>(f, "Label1");
         auto* rettangolo = prova::figlio<Rettangolo>(f, "Shape1");
-        QVERIFY(f->label1Visibile() && etichetta->text() == "  1 oriz. - Abitazione " &&
+        QVERIFY(f->etichettaPassaggioVisibile() && etichetta->text() == "  1 oriz. - Abitazione " &&
                 etichetta->pos() == QPoint(a.x() - 19, a.y() + 12) && f->area()->cursor().shape() == Qt::SizeHorCursor);
         QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);
         b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
-        QVERIFY(!f->label1Visibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
+        QVERIFY(!f->etichettaPassaggioVisibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
         // The word dialog: OK and Annulla both count as a change.
         auto ok = dialogo("cane", "Command3d1");
         b->clic(b->basso(1, 1), Qt::RightButton);
@@ -87,7 +87,7 @@ private slots:
         f->sessione().impostaModificato(false);
         auto annulla = dialogo("zzz");
         b->clic(b->alto(3, 2), Qt::MiddleButton);
-        QVERIFY(annulla->eseguita() && b->stato.fileModificato && f->windowTitle().startsWith("*"));
+        QVERIFY(annulla->eseguita() && b->stato.fileModificato && prova::titoloMostrato(*f).startsWith("*"));
         QCOMPARE(b->memoria(), atteso);
     }
 
@@ -113,7 +113,7 @@ private slots:
         const std::uint8_t p = segnoParolaCorrente, c = segnoCasellaCorrente;
         QVERIFY((f->decorazioni().segni == std::map<Casella, std::uint8_t>{{{1, 4}, p}, {{2, 4}, std::uint8_t(p | c)}, {{3, 4}, p}, {{4, 4}, p}}));
         prova::digita(QString::fromUtf8("à5r"));  // the digit is swallowed, the accent folds
-        QVERIFY(f->windowTitle().startsWith("*"));
+        QVERIFY(prova::titoloMostrato(*f).startsWith("*"));
         QTRY_COMPARE(b->copia(), b->memoria());
         // Each key once: its move, and the panel following the moves that write.
         percorri({{Qt::Key_Space, v(4, 4)}, {Qt::Key_Up, v(4, 3)}, {Qt::Key_Up, v(4, 2)}, {Qt::Key_Left, o(3, 2)},
@@ -150,7 +150,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(b->pos() == o(1, 3) && b->grigliaHaFuoco());
         // Skipping full words, kept as the player's option: ORO is passed over.
-        b->esegui("MenuSaltaComplete");
+        b->esegui("azioneSaltaComplete");
         QVERIFY(opzioniUtente().value("soluzione/saltaParoleComplete").toBool());
         clic(1, 1);
         percorri({{Qt::Key_Tab, o(1, 3)}});
@@ -163,9 +163,9 @@ private slots:
                 b->stato.latoCasella == geometriaFinestra(b->stato, f->areaFinestra()).lato &&
                 b->stato.latoCasella >= L);
         b->esegui("MenuElenco");
-        f->MenuAnteprima_Click();  // the print preview has the whole area
+        f->mostraAnteprima();  // the print preview has the whole area
         QVERIFY(pannello->isHidden());
-        QTest::mouseClick(prova::figlio<QPushButton>(f, "Command3d15"), Qt::LeftButton);
+        QTest::mouseClick(prova::figlio<QPushButton>(f, "chiudiAnteprima"), Qt::LeftButton);
         QTRY_VERIFY(pannello->isVisible() && b->grigliaHaFuoco());
     }
 
@@ -178,16 +178,16 @@ private slots:
         QTRY_VERIFY(f->isActiveWindow() && b->grigliaHaFuoco());
         prova::digita("s");  // the typing carries on where it was
         rispondi("OK");
-        b->esegui("Toolbar1_Controlla");
+        b->premi("pulsanteControlla");
         QVERIFY(testi.size() == 2 && b->memoria()[0] == "CAS.#");
         // The old mode: the right button types, the left one opens the word dialog from the
         // word's start as the pointer shows it; F2 on the current word.
-        b->esegui("menuold");
+        b->esegui("azioneTastoSinistro");
         b->clic(b->cella(1, 3), Qt::RightButton);
         auto sinistro = dialogo();
         b->clic(b->alto(3, 2));
         QCOMPARE(b->pos(), o(1, 3));
-        b->esegui("menuold");
+        b->esegui("azioneTastoSinistro");
         f->activateWindow();
         clic(1, 4);
         QTRY_VERIFY(b->grigliaHaFuoco());
@@ -215,5 +215,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1TastieraTest)
-#include "form1_tastiera_test.moc"
+QTEST_MAIN(ProvaTastieraFinestra)
+#include "finestra_tastiera_test.moc"

@@ -11,23 +11,23 @@
 
 using namespace quadrivo;
 
-class ProvaForm1Stampa : public QObject {
+class ProvaStampaFinestra : public QObject {
     Q_OBJECT
 
 private slots:
     void previewClosesByItsButtonAndByPrinting() {
         prova::BancoFinestra<> b(std::string(408, '\0'));
         QVERIFY(b.apri(prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"})));
-        Form1& f = *b.f;
-        auto* chiudi = prova::figlio<QPushButton>(&f, "Command3d15");
-        QAction* util = prova::figlio<QMenu>(&f, "MenuUtil")->menuAction();
+        FinestraPrincipale& f = *b.f;
+        auto* chiudi = prova::figlio<QPushButton>(&f, "chiudiAnteprima");
+        QAction* util = prova::figlio<QMenu>(&f, "menuUtilita")->menuAction();
         auto anteprima = [&](bool attesa) {
             return chiudi->isVisible() == attesa && util->isVisible() == !attesa &&
                    (f.sessione().modo() == ModoVista::anteprima) == attesa;
         };
 
         const QColor chiaro(Qt::white), bordo(128, 0, 0);
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         // The white page and its dark-red border, where the page's layout puts them.
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
         QVERIFY(vista && vista->isVisible());
@@ -45,16 +45,16 @@ private slots:
         QCOMPARE(cornice(), std::pair(chiaro, bordo));
 
         // Esc closes it as well.
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         QVERIFY(anteprima(true));
         QTest::keyClick(&f, Qt::Key_Escape);
         QTRY_VERIFY(anteprima(false));
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         QVERIFY(anteprima(true));
         prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
-        f.Toolbar1_ButtonClick("Stampa");
+        prova::premi(&f, "pulsanteStampa");
         QVERIFY(annulla.eseguita());
         QTRY_VERIFY(anteprima(false));
         QCOMPARE(cornice(), std::pair(chiaro, bordo));
@@ -63,10 +63,10 @@ private slots:
     void previewReadableAt1024x768WithAZoomThatNeverLaysTheSheetsOutAgain() {
         prova::BancoFinestra<> b(std::string(408, '\0'));
         QVERIFY(b.apri(prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"})));
-        Form1& f = *b.f;
+        FinestraPrincipale& f = *b.f;
         QTRY_VERIFY(f.width() > 1000 && f.width() <= 1024);  // maximised on the screen
         const auto lato = b.stato.latoCasella;
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
         QVERIFY(vista && vista->isVisible());
         QTRY_VERIFY(prova::fuocoDentro(vista));
@@ -102,10 +102,10 @@ private slots:
         QCOMPARE(vista->impaginazioni(), 1);
 
         // The grid's own zoom stayed; opening the preview again scales the same sheets.
-        QTest::mouseClick(prova::figlio<QPushButton>(&f, "Command3d15"), Qt::LeftButton);
+        QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
         QTRY_VERIFY(!vista->isVisible());
         QCOMPARE(b.stato.latoCasella, lato);
-        f.MenuAnteprima_Click();
+        f.mostraAnteprima();
         QCOMPARE(vista->scala(), vera);
         QCOMPARE(vista->impaginazioni(), 1);
     }
@@ -122,9 +122,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo.fileName()).toUtf8());
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
-    ProvaForm1Stampa prova;
+    ProvaStampaFinestra prova;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&prova, argc, argv);
 }
 
-#include "form1_stampa_test.moc"
+#include "finestra_stampa_test.moc"

@@ -9,10 +9,10 @@
 
 #include "dialogs/gui/finestra_guida.h"
 #include "dialogs/gui/form2.h"
-#include "dizionario_prova.h"
+#include "solving/dizionario_prova.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "qt/voce.h"
-#include "schema_prova.h"
+#include "solving/schema_prova.h"
 #include "solving/gui/tessodef.h"
 #include "supporto/finestre.h"
 
@@ -23,12 +23,12 @@ using namespace quadrivo;
 //   2  A # O R O     down 1 CANE, 2 SO, 3 AREA, 6 OR
 //   3  . . # . #     (the letters as the window opens)
 //   4  . . . . #
-class Form1VoceTest : public QObject, private prova::RisposteMessaggi {
+class ProvaVoceFinestra : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
     QTemporaryDir config;
     std::unique_ptr<prova::BancoFinestra<>> b;
-    Form1* f = nullptr;
+    FinestraPrincipale* f = nullptr;
 
     static Posizione o(int c, int r) { return {c, r, orizzontale}; }
     Voce* voce() const { return prova::figlio<Voce>(f, "Voce"); }
@@ -171,7 +171,7 @@ private slots:
         QTRY_COMPARE(testi.size(), 1);  // unsaved answers: asked first, and Annulla stays
         QVERIFY(f->isVisible());
 
-        b->esegui("MenuTasti");
+        b->esegui("azioneTasti");
         auto* guida = prova::figlio<FinestraGuida>(f, "FinestraGuida");
         QTRY_VERIFY(guida->isVisible());
         const QStringList righe = guida->testo().split('\n');
@@ -180,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1VoceTest)
-#include "form1_voce_test.moc"
+QTEST_MAIN(ProvaVoceFinestra)
+#include "finestra_voce_test.moc"

@@ -31,16 +31,16 @@ const char* const impostazioniTipiche =
     "AltezzaCaratteri= 55 \r\nAltezzaNumeri= 18 \r\nDistanzaDaSpigolo= 2 \r\nDistanzaDaCentro= 5 \r\n";
 
 // The toolbar button at position 1..9.
-QAction* pulsante(const Form1& f, int posizione) {
+QToolButton* pulsante(const FinestraPrincipale& f, int posizione) {
     for (const PulsanteToolbar& p : pulsantiToolbar())
-        if (p.posizione == posizione && *p.chiave) return figlio<QAction>(&f, QString("Toolbar1_") + p.chiave);
+        if (p.posizione == posizione && *p.chiave) return figlio<QToolButton>(&f, QString("pulsante") + p.chiave);
     return nullptr;
 }
 
 // Whether the items that need a puzzle are in view, and the buttons that do are usable.
-bool comandiSchema(const Form1& f, bool attesi) {
-    bool ok = figlio<QMenu>(&f, "MenuUtil")->menuAction()->isVisible() == attesi;
-    for (const char* nome : {"MenuSalva", "MenuSalvaCN", "Meno3", "MenuAnteprima", "MenuStampa"})
+bool comandiSchema(const FinestraPrincipale& f, bool attesi) {
+    bool ok = figlio<QMenu>(&f, "menuUtilita")->menuAction()->isVisible() == attesi;
+    for (const char* nome : {"azioneSalva", "azioneSalvaConNome", "separatoreStampa", "azioneAnteprima", "azioneStampa"})
         ok = ok && figlio<QAction>(&f, nome)->isVisible() == attesi;
     for (int i : {3, 4, 5, 6, 8, 9}) ok = ok && pulsante(f, i)->isEnabled() == attesi;
     return ok && pulsante(f, 1)->isEnabled();
@@ -48,7 +48,7 @@ bool comandiSchema(const Form1& f, bool attesi) {
 
 }  // namespace
 
-class ProvaForm1 : public QObject {
+class ProvaFinestraPrincipale : public QObject {
     Q_OBJECT
 
     std::unique_ptr<prova::CartellaTemporanea> cartella;
@@ -69,8 +69,8 @@ class ProvaForm1 : public QObject {
         piattaforma = std::make_unique<PiattaformaQt>();
     }
 
-    std::unique_ptr<Form1> avvia(const std::string& rigaComando) {
-        auto f = std::make_unique<Form1>(*stato, *piattaforma, rigaComando);
+    std::unique_ptr<FinestraPrincipale> avvia(const std::string& rigaComando) {
+        auto f = std::make_unique<FinestraPrincipale>(*stato, *piattaforma, rigaComando);
         f->show();
         [&] {
             QTRY_COMPARE(f->giaAttivato(), 1);
@@ -81,7 +81,7 @@ class ProvaForm1 : public QObject {
         return f;
     }
     // A window on a puzzle of its own in the program folder.
-    std::unique_ptr<Form1> avviaConSchema(const std::string& nome) { return avvia(cartella->scrivi(nome, campione15x10())); }
+    std::unique_ptr<FinestraPrincipale> avviaConSchema(const std::string& nome) { return avvia(cartella->scrivi(nome, campione15x10())); }
 
 private slots:
     void init() { preparaCartella(); }
@@ -94,8 +94,8 @@ private slots:
         // The picture is the one for this screen, centred across the drawing area and ten pixels
         // higher than centred down it (an odd pixel left over goes right and below). The working
         // copy's name is reserved, the file is not there yet.
-        auto* foto = figlio<QLabel>(&*f, "Picture1");
-        QVERIFY(f->windowTitle() == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
+        auto* foto = figlio<QLabel>(&*f, "sfondo");
+        QVERIFY(prova::titoloMostrato(*f) == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
                 !stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
         const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
@@ -105,7 +105,7 @@ private slots:
 
         // The options menu rewrites the settings file at once.
         figlio<Rettangolo>(&*f, "Shape1")->show();
-        for (const char* voce : {"menuold", "Menurett"}) figlio<QAction>(&*f, voce)->trigger();
+        for (const char* voce : {"azioneTastoSinistro", "azioneRettangoloParola"}) figlio<QAction>(&*f, voce)->trigger();
         QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
@@ -119,7 +119,7 @@ private slots:
         risposta.rispondi("OK");
         auto f = avvia({});
         QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
-        QVERIFY(figlio<QAction>(&*f, "MenuL1")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
+        QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
     }
 
     // A damaged dictionary is said once the window is up, with the length concerned; its
@@ -135,16 +135,16 @@ private slots:
         QCOMPARE(risposta.testi.value(0),
                  "Il file di vocabolario LessicoItaliano.dat è troncato: le parole di 5 lettere finiscono oltre la fine del "
                  "file. Si cercano solo le parole che il file contiene davvero.");
-        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "MenuL1")->isChecked() &&
-                !figlio<QAction>(&*f, "MenuL1")->text().contains("non disponibile"));
+        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked() &&
+                !figlio<QAction>(&*f, "azioneItaliano")->text().contains("non disponibile"));
     }
 
     void startWithAPuzzleThenSave() {
         const std::string percorso = cartella->scrivi("prova 15x10.trmo", campione15x10());
         // Quotes around the path, as a desktop may pass it, are not part of the name.
         auto f = avvia("\"" + percorso + "\"");
-        QCOMPARE(f->windowTitle(), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
-        const QLabel* foto = figlio<QLabel>(&*f, "Picture1");  // never shown, never decoded
+        QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
+        const QLabel* foto = figlio<QLabel>(&*f, "sfondo");  // never shown, never decoded
         QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true) && !foto->isVisible() &&
                 foto->pixmap().isNull());
 
@@ -157,9 +157,20 @@ private slots:
 
         // Save: an entry made since is written into its grid line, nothing else changes.
         QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
-        figlio<QAction>(&*f, "MenuSalva")->trigger();
+        figlio<QAction>(&*f, "azioneSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
-        QVERIFY(!stato->fileModificato && !f->windowTitle().startsWith("*"));
+        QVERIFY(!stato->fileModificato && !prova::titoloMostrato(*f).startsWith("*"));
+    }
+
+    // The caption keeps a file's name as it is, brackets and stars too; the mark comes and goes with the answers.
+    void theCaptionFollowsTheDocument() {
+        const std::string percorso = cartella->scrivi("a[*]b.trmo", campione15x10());
+        auto f = avvia(percorso);
+        QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
+        QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));
+        QTRY_COMPARE(prova::titoloMostrato(*f), QString::fromStdString("*Quadrivo - Cruciverba 15x10  " + percorso));
+        figlio<QAction>(&*f, "azioneSalva")->trigger();
+        QTRY_COMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
     }
 
     void killedRunsAnswersAreOfferedAtStart() {
@@ -172,7 +183,7 @@ private slots:
         si.rispondi("Ripristina");
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
-        QTRY_VERIFY(f->windowTitle().startsWith("*Quadrivo - Cruciverba 15x10"));
+        QTRY_VERIFY(prova::titoloMostrato(*f).startsWith("*Quadrivo - Cruciverba 15x10"));
         QVERIFY(stato->nomeFile == percorso && stato->cruciverba.cella(2, 1).voce == "A" && stato->fileModificato &&
                 !esisteFile(lavoro));
         QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
@@ -200,10 +211,38 @@ private slots:
             QVERIFY(!piattaforma->primaDiTerminare);
             preparaCartella();
             f = avviaConSchema("esci.trmo");
-            fine == 0 ? f->MenuEsci_Click() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
+            fine == 0 ? f->esci() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
             QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
                      qPrintable(QString::number(fine)));
         }
+    }
+
+    // Each toolbar button runs its menu item's own action and stays in view while the item is
+    // hidden (no puzzle); its caption gives no Alt key to clash with the menu bar's.
+    void toolbarButtonsRunTheMenusActions_data() {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("azione");
+        for (const PulsanteToolbar& p : pulsantiToolbar())
+            if (*p.chiave) QTest::newRow(p.chiave) << QString("pulsante") + p.chiave << QString(p.azione);
+    }
+    void toolbarButtonsRunTheMenusActions() {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, azione);
+        auto f = avvia({});
+        auto* b = figlio<QToolButton>(&*f, pulsante);
+        QVERIFY(b);
+        QCOMPARE(b->defaultAction(), f->azione(azione.toStdString()));
+        QVERIFY(b->isVisible());
+        QCOMPARE(QKeySequence::mnemonic(b->text()), QKeySequence());
+    }
+
+    // The toolbar's images come into the File and Utilità menus with the first puzzle.
+    void menuImagesComeWithAPuzzle() {
+        auto f = avvia({});
+        QAction* salva = figlio<QAction>(&*f, "azioneSalva");
+        QCOMPARE(salva->isIconVisibleInMenu(), false);
+        QCOMPARE(f->sessione().apri(cartella->scrivi("immagini.trmo", campione15x10())), EsitoApertura::ok);
+        QTRY_COMPARE(salva->isIconVisibleInMenu(), true);
     }
 
     // The dictionary language and the grid's font are the player's: the next start keeps them,
@@ -211,17 +250,17 @@ private slots:
     void languageAndFontComeBackAtTheNextStart() {
         cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
         salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
-        figlio<QAction>(&*avvia({}), "Menul2")->trigger();
+        figlio<QAction>(&*avvia({}), "azioneInglese")->trigger();
         auto f = avvia({});
-        QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "Menul2")->isChecked());
+        QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
         QVERIFY(stato->nomeFont == "DejaVu Serif" && stato->carattereSchermo.corsivo && stato->carattereStampante.corsivo);
         f.reset();
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});
-        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "MenuL1")->isChecked());
+        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
         for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) cancellaValoreUtente(c);
     }
 };
 
-QTEST_MAIN(ProvaForm1)
-#include "form1_test.moc"
+QTEST_MAIN(ProvaFinestraPrincipale)
+#include "finestra_principale_test.moc"

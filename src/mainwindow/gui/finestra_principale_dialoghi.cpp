@@ -1,0 +1,126 @@
+// The main window's dialog commands: open, save as, font.
+#include <QDir>
+#include <QStandardPaths>
+#include <QWindow>
+#include <algorithm>
+
+#include "dialogs/gui/collegamenti.h"
+#include "dialogs/gui/fonten.h"
+#include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_guida.h"
+#include "dialogs/gui/form3.h"
+#include "dialogs/cartelle.h"
+#include "model/file.h"
+#include "model/impostazioni.h"
+#include "model/opzioni_utente.h"
+#include "dialogs/periferia.h"
+#include "mainwindow/finestra.h"
+#include "sessione/lavoro.h"
+#include "sessione/salvataggio.h"
+#include "dialogs/gui/tessosav.h"
+#include "mainwindow/gui/dati_giocatore.h"
+#include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/finestra_principale.h"
+
+#include "qt/voce.h"
+#include "mainwindow/gui/menu_recenti.h"
+#include "mainwindow/gui/sfondo.h"
+
+namespace quadrivo {
+
+namespace {
+
+// A dialog without a parent widget (so that disabling the main window leaves it usable) is
+// still kept above the main window by the window manager.
+void sopraDi(QWidget* dialogo, QWidget* finestra) {
+    dialogo->winId();
+    if (dialogo->windowHandle() && finestra->windowHandle())
+        dialogo->windowHandle()->setTransientParent(finestra->windowHandle());
+}
+
+}  // namespace
+
+void FinestraPrincipale::apri() {
+    nascondiPassaggio();
+    piattaforma_.impostaPuntatore(Puntatore::clessidra);
+    // The background picture, never the grid: a puzzle stays drawn behind the dialog.
+    if (sfondo_->isVisible() && !sessione_->aperto()) {
+        sfondo_->hide();
+        superficie().pulisci();
+        area_->update();
+    }
+    lasciaAnteprima();
+    nascondiEtichettaPassaggio();
+    if (!lasciaSchema()) {
+        piattaforma_.impostaPuntatore(Puntatore::predefinito);
+        disegnaGriglia();
+        return;
+    }
+
+    setEnabled(false);
+    auto* form2 = new Form2(stato_, piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
+    // Still no puzzle: the background picture hidden for the dialog comes back.
+    connect(form2, &Form2::chiuso, this, [this](bool) {
+        if (!sessione_->aperto()) sfondo_->mostra();
+        tornaAllaGriglia();
+    });
+    sopraDi(form2, this);
+    form2->show();
+    barraStrumenti_->repaint();
+}
+
+void FinestraPrincipale::salvaConNome() { salvaConNome({}); }
+
+void FinestraPrincipale::salvaConNome(const QString& avviso) {
+    lasciaLaGriglia();
+    setEnabled(false);
+    {
+        TessoSav dialogo(stato_, piattaforma_,
+                         [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
+                             return sessione_->salvaConNome(cartella, nome, autore);
+                         },
+                         this);
+        dialogo.avvisa(avviso);
+        sopraDi(&dialogo, this);
+        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) {
+            menuRecenti_->ricorda(stato_.nomeFile);
+            annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+        }
+    }
+    setEnabled(true);
+    tornaAllaGriglia();
+    aggiornaTitolo();
+    barraStrumenti_->repaint();
+}
+
+void FinestraPrincipale::creaMenuRecenti() {
+    menuRecenti_ = new MenuRecenti(menuFile);
+    menuFile->insertMenu(azioneSalva, menuRecenti_);
+    connect(menuRecenti_, &MenuRecenti::scelto, this, [this](const std::string& percorso) {
+        lasciaLaGriglia();
+        if (!lasciaSchema()) return;
+        sfondo_->hide();
+        apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
+    });
+}
+
+void FinestraPrincipale::scegliFont() {
+    nascondiEtichettaPassaggio();
+    if (!sceltaCarattere_) sceltaCarattere_ = new FONTEN(stato_, piattaforma_, {}, {}, this);
+    sceltaCarattere_->exec();
+    salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
+    salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
+    salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
+    dati_->salva();
+    // The grid drawing sets name and size itself and keeps the window font's style.
+    superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
+    superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
+    disegnaGriglia();
+}
+
+void FinestraPrincipale::puntatoreSullaBarra() {
+    if (piattaforma_.puntatore() != Puntatore::predefinito) piattaforma_.impostaPuntatore(Puntatore::predefinito);
+}
+
+}  // namespace quadrivo
