@@ -14,9 +14,9 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro) {
     return Via::dialogo;
 }
 
-EsitoClic decidiClic(Stato& s, int pulsante, double X, double Y, Direzione hover) {
+EsitoClic decidiClic(const Cruciverba& x, Stato& s, int pulsante, double X, double Y, Direzione hover) {
     const PuntoGriglia k = cellaSotto(s, X, Y);
-    if (fuoriGriglia(s, X, Y, k)) return EsitoClic::fuori;
+    if (fuoriGriglia(x, s, X, Y, k)) return EsitoClic::fuori;
     if (s.grigliaAttiva != 1) return EsitoClic::inattiva;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
     s.colonnaCorrente = static_cast<std::int16_t>(c);
@@ -24,7 +24,7 @@ EsitoClic decidiClic(Stato& s, int pulsante, double X, double Y, Direzione hover
     const int d = numeroDirezione(hover);
     // The pointer can show a direction left from before a redraw; a cell with no letters that
     // way has no word to open.
-    if (d == 0 || !definizioneDa(s.cruciverba, {c, r}, d)) return EsitoClic::nessunaParola;
+    if (d == 0 || !definizioneDa(x, {c, r}, d)) return EsitoClic::nessunaParola;
     s.direzioneCorrente = static_cast<std::int16_t>(d);
     return viaPerPulsante(pulsante, s.tastoSinistro) == Via::digitazione ? EsitoClic::digitazione
                                                                          : EsitoClic::dialogo;

@@ -29,6 +29,6 @@ enum class EsitoClic {
 // A press at (X, Y) once a grid has been laid out: for a word start, stores colonnaCorrente,
 // rigaCorrente, direzioneCorrente.
 // `hover` is the direction the pointer shows at that moment.
-EsitoClic decidiClic(Stato& stato, int pulsante, double X, double Y, Direzione hover);
+EsitoClic decidiClic(const Cruciverba& cruciverba, Stato& stato, int pulsante, double X, double Y, Direzione hover);
 
 }  // namespace quadrivo

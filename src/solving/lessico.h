@@ -102,6 +102,6 @@ struct VoceRicerca {
 // boxes' letters (a blank any letter); Frammenti: the words of the word's length that the
 // boxes' letters, in order and blanks left out, are a fragment of, with the relation; Incroci: the words fitting the boxes that leave every
 // crossing word possible, with the candidates left to the crossings.
-std::vector<VoceRicerca> elencoParole(const Stato& stato, ModoRicerca modo, const std::string& maschera);
+std::vector<VoceRicerca> elencoParole(const Cruciverba& cruciverba, const Stato& stato, ModoRicerca modo, const std::string& maschera);
 
 }  // namespace quadrivo

@@ -31,11 +31,11 @@ struct SceltaParola {
     friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
 };
 
-VoceDialogo voceDialogo(const Stato& stato);
+VoceDialogo voceDialogo(const Cruciverba& cruciverba, const Stato& stato);
 
 // Writes the confirmed cells and clue into the state for the dialog's word. Only what differs
 // from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.
-void applicaScelta(Stato& stato, const SceltaParola& scelta);
+void applicaScelta(Cruciverba& cruciverba, const Stato& stato, const SceltaParola& scelta);
 
 // The text box i starts with: the cell's letters, or a blank for an empty cell.
 std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle);

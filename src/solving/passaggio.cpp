@@ -46,10 +46,10 @@ PuntoGriglia cellaSotto(const Stato& s, double X, double Y) {
     return {vicino(X - s.xGriglia) / s.latoCasella + 1, vicino(Y - s.yGriglia) / s.latoCasella + 1};
 }
 
-bool fuoriGriglia(const Stato& s, double X, double Y, const PuntoGriglia& k) {
+bool fuoriGriglia(const Cruciverba& x, const Stato& s, double X, double Y, const PuntoGriglia& k) {
     if (s.latoCasella <= 0) return true;
     if (!(X >= s.xGriglia) || !(Y >= s.yGriglia)) return true;
-    return k.colonna > s.cruciverba.colonne() || k.riga > s.cruciverba.righe() || k.colonna < 1 || k.riga < 1;
+    return k.colonna > x.colonne() || k.riga > x.righe() || k.colonna < 1 || k.riga < 1;
 }
 
 bool metaOrizzontale(const Stato& s, double X, double Y, const PuntoGriglia& k) {
@@ -64,7 +64,7 @@ std::string didascaliaParola(const std::string& numero, int d, const std::string
            definizione + (etichetta ? " " : "");
 }
 
-Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
+Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
                            Puntatore attuale) {
     Passaggio p;
     // The hand belongs to the clickable picture; over the surface it gives way at once.
@@ -73,7 +73,7 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     if (s.grigliaAttiva != 1) return p;
 
     p.cella = cellaSotto(s, X, Y);
-    if (fuoriGriglia(s, X, Y, p.cella)) {
+    if (fuoriGriglia(x, s, X, Y, p.cella)) {
         p.puntatore = Puntatore::predefinito;
         p.direzione = Direzione::nessuna;
         return p;
@@ -81,8 +81,8 @@ Passaggio calcolaPassaggio(const Stato& s, double X, double Y, double S, const L
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = s.xGriglia + (c - 1) * static_cast<double>(s.latoCasella);
     const double T = s.yGriglia + (r - 1) * static_cast<double>(s.latoCasella);
-    const Definizione* orizz = definizioneDa(s.cruciverba, {c, r}, orizzontale);
-    const Definizione* vert = definizioneDa(s.cruciverba, {c, r}, verticale);
+    const Definizione* orizz = definizioneDa(x, {c, r}, orizzontale);
+    const Definizione* vert = definizioneDa(x, {c, r}, verticale);
     if (orizz && vert) (metaOrizzontale(s, X, Y, p.cella) ? vert : orizz) = nullptr;
     const Definizione* w = orizz ? orizz : vert;
     if (!w) {

@@ -30,7 +30,7 @@ PuntoGriglia cellaSotto(const Stato& stato, double X, double Y);
 
 // True when (X, Y) lies left of or above the grid (X and Y as they come, before rounding), or
 // its cell lies past the last column or row. Without a laid-out grid everything is outside.
-bool fuoriGriglia(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
+bool fuoriGriglia(const Cruciverba& cruciverba, const Stato& stato, double X, double Y, const PuntoGriglia& cella);
 
 // Whether (X, Y) lies in the upper-right half of `cella`, diagonal included: the half that means across.
 bool metaOrizzontale(const Stato& stato, double X, double Y, const PuntoGriglia& cella);
@@ -63,7 +63,7 @@ using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
 
 // One pointer movement over the drawing area of width `larghezzaSuperficie`, with the pointer
 // shape `attuale` before it.
-Passaggio calcolaPassaggio(const Stato& stato, double X, double Y, double larghezzaSuperficie,
+Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
 // A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";

@@ -4,8 +4,8 @@
 
 namespace quadrivo {
 
-Solutore::Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
-    : s_(stato), piattaforma_(piattaforma), vista_(vista) {}
+Solutore::Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
+    : x_(cruciverba), s_(stato), piattaforma_(piattaforma), vista_(vista) {}
 
 void Solutore::impostaPuntatore(Puntatore p) {
     if (p != vista_.puntatore()) vista_.mostraPuntatore(p);
@@ -13,7 +13,7 @@ void Solutore::impostaPuntatore(Puntatore p) {
 
 void Solutore::movimentoMouse(double x, double y) {
     const Passaggio p = calcolaPassaggio(
-        s_, x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
+        x_, s_, x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
         vista_.puntatore());
     impostaPuntatore(p.puntatore);
     if (p.etichetta)
@@ -28,7 +28,7 @@ void Solutore::movimentoSuControllo() { vista_.nascondiEtichetta(); }
 
 void Solutore::pressioneMouse(int pulsante, double x, double y) {
     if (s_.xGriglia == 0) return;
-    switch (decidiClic(s_, pulsante, x, y, direzionePassaggio())) {
+    switch (decidiClic(x_, s_, pulsante, x, y, direzionePassaggio())) {
     case EsitoClic::fuori:
         impostaPuntatore(Puntatore::predefinito);
         return;
@@ -54,14 +54,14 @@ void Solutore::apriConDialogo(int c, int r, int d) {
     s_.colonnaCorrente = static_cast<std::int16_t>(c);
     s_.rigaCorrente = static_cast<std::int16_t>(r);
     s_.direzioneCorrente = static_cast<std::int16_t>(d);
-    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(s_));
+    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(x_, s_));
     vista_.ridisegnaToolbar();
     vista_.dialogoChiuso(scelta);
     vista_.ridisegnaToolbar();
 }
 
 void Solutore::apriParola(int c, int r, int d) {
-    if (!definizioneDa(s_.cruciverba, {c, r}, d)) return;
+    if (!definizioneDa(x_, {c, r}, d)) return;
     s_.colonnaCorrente = static_cast<std::int16_t>(c);
     s_.rigaCorrente = static_cast<std::int16_t>(r);
     s_.direzioneCorrente = static_cast<std::int16_t>(d);

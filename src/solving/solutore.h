@@ -45,7 +45,7 @@ public:
 
 class Solutore {
 public:
-    Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
+    Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
 
     // Pointer moved over the drawing area, or over the label.
     void movimentoMouse(double x, double y);
@@ -69,6 +69,7 @@ private:
     void impostaPuntatore(Puntatore p);
     void apriConDialogo(int c, int r, int d);
 
+    const Cruciverba& x_;  // the session's puzzle, read only
     Stato& s_;
     Piattaforma& piattaforma_;
     VistaSolutore& vista_;

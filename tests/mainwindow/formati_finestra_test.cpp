@@ -57,7 +57,7 @@ private slots:
         b.tasto(Qt::Key_Insert);
         prova::digita("or");
         b.tasto(Qt::Key_Return);
-        QCOMPARE(b.stato.cruciverba.cella(2, 1).voce, std::string("OR"));
+        QCOMPARE(b.f->sessione().cruciverba().cella(2, 1).voce, std::string("OR"));
         QCOMPARE(b.pos().colonna, 3);
         QTRY_VERIFY(c_e(b.area()->tratti(), [](const TrattoArea& t) { return t.tipo == TrattoArea::testo && t.scritta == "OR"; }));
         b.chiudi();
@@ -83,7 +83,7 @@ private slots:
             });
             b.esegui("MenuSblocca");
             QVERIFY(chiede.eseguita());
-            QCOMPARE(b.stato.cruciverba.cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
+            QCOMPARE(b.f->sessione().cruciverba().cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
         }
         QCOMPARE(testi.last(), QString("Il codice 4321 non sblocca questa soluzione: controllare le cifre."));
         QCOMPARE(titoli.last(), QString("Sblocca soluzione"));

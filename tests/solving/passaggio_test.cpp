@@ -15,7 +15,7 @@ struct Passaggio_ : ::testing::Test {
     std::string misurata;  // the caption whose width was asked for
 
     Passaggio su(double X, double Y, Puntatore prima = Puntatore::predefinito, double superficie = 1000) {
-        return calcolaPassaggio(s, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
+        return calcolaPassaggio(p.documento.cruciverba, s, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
     }
 };
 
@@ -31,13 +31,13 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
     };
     for (const Caso& k : casi) {
         const PuntoGriglia cella = cellaSotto(s, k.X, k.Y);
-        EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(s, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
+        EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(p.documento.cruciverba, s, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
             << k.X << "," << k.Y;
     }
     s.latoCasella = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
     const long long colonna = cellaSotto(s, 124.5, 60).colonna;
     s.latoCasella = 0;  // nothing laid out: no division, everything outside
-    EXPECT_TRUE(colonna == 1 && fuoriGriglia(s, 110, 60, cellaSotto(s, 110, 60)));
+    EXPECT_TRUE(colonna == 1 && fuoriGriglia(p.documento.cruciverba, s, 110, 60, cellaSotto(s, 110, 60)));
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
@@ -81,10 +81,10 @@ TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
 
 TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     // Outside: nothing is stored.
-    EXPECT_TRUE(decidiClic(s, 1, 285, 60, Direzione::orizzontale) == EsitoClic::fuori && s.colonnaCorrente == 0);
+    EXPECT_TRUE(decidiClic(p.documento.cruciverba, s, 1, 285, 60, Direzione::orizzontale) == EsitoClic::fuori && s.colonnaCorrente == 0);
     const double X = SchemaProva::x(3), Y = SchemaProva::y(2);  // ORO across
     s.grigliaAttiva = -1;
-    EXPECT_EQ(decidiClic(s, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
+    EXPECT_EQ(decidiClic(p.documento.cruciverba, s, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
     s.grigliaAttiva = 1;
     // Left goes to the grid cursor, right opens the dialog, the old-mode option swaps them; middle always opens it.
     const EsitoClic attesi[2][3] = {{EsitoClic::digitazione, EsitoClic::dialogo, EsitoClic::dialogo},
@@ -92,10 +92,10 @@ TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     for (bool opzione : {false, true}) {
         s.tastoSinistro = opzione;
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(decidiClic(s, 1 << k, X, Y, Direzione::orizzontale), attesi[opzione][k]) << opzione << k;
+            EXPECT_EQ(decidiClic(p.documento.cruciverba, s, 1 << k, X, Y, Direzione::orizzontale), attesi[opzione][k]) << opzione << k;
     }
     EXPECT_EQ(std::tuple(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente), std::tuple(3, 2, 1));
     // A direction left over from before a redraw, over a cell with no word that way.
-    EXPECT_EQ(decidiClic(s, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
+    EXPECT_EQ(decidiClic(p.documento.cruciverba, s, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
 }
 

@@ -20,15 +20,16 @@ inline const std::vector<std::string> definizioniProva = {
     rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
     rigaDefinizione(4, 1, 2, "Superficie")};
 
-inline Stato schemaProva(const std::vector<std::string>& voci = {}) {
-    return statoDaSchema(soluzioniProva, voci, definizioniProva);
+inline Documento schemaProva(const std::vector<std::string>& voci = {}) {
+    return documentoDaSchema(soluzioniProva, voci, definizioniProva);
 }
 
 struct SchemaProva {
+    Documento documento;
     Stato stato;
     PiattaformaRegistro piattaforma;
 
-    explicit SchemaProva(const std::vector<std::string>& voci = {}) : stato(schemaProva(voci)) {
+    explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {
         stato.latoCasella = 30;
         stato.xGriglia = 100;
         stato.yGriglia = 50;

@@ -46,7 +46,7 @@ class TessoDefTest : public QObject {
     // word by itself, without the grid.
     TessoDef& apri(int c, int r, int d, const std::string& lettere = {}) {
         posa(c, r, d);
-        VoceDialogo voce = voceDialogo(s());
+        VoceDialogo voce = voceDialogo(p->documento.cruciverba, s());
         if (!lettere.empty()) {
             voce.valida = true, voce.celle.clear();
             for (char ch : lettere) voce.celle.push_back(ch == '.' ? "" : std::string(1, ch));
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(p->piattaforma.messaggi.empty());
 
         // Typing stops a clue at sixty characters; a longer one from the file is shown whole.
-        definizioneDa(s().cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
+        definizioneDa(p->documento.cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
         apri(1, 1, orizzontale);
         QTest::keyClick(casella(0), Qt::Key_Left);
         QCOMPARE(fuoco(), casella(3));
@@ -167,7 +167,7 @@ private slots:
         const QRect schermo(0, 0, 1024, 768);
         for (const auto& [c, r, d] : {std::tuple(3, 2, orizzontale), {14, 2, orizzontale}, {1, 1, verticale}, {4, 10, verticale}}) {
             posa(c, r, d);
-            const VoceDialogo v = voceDialogo(s());
+            const VoceDialogo v = voceDialogo(p->documento.cruciverba, s());
             const QRect parola(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
             const QRect posto(TessoDef::posizione(parola, QSize(500, 200), schermo), QSize(500, 200));
             QVERIFY2(schermo.contains(posto) && !posto.intersects(parola) && !parola.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));

@@ -140,9 +140,9 @@ std::optional<ComandiVerifica::Punto> ComandiVerifica::puntoSotto(QPointF p) con
     if (sessione_.modo() != ModoVista::griglia) return std::nullopt;
     const Stato& stato = sessione_.stato();
     const PuntoGriglia k = cellaSotto(stato, p.x(), p.y());
-    if (fuoriGriglia(stato, p.x(), p.y(), k)) return std::nullopt;
+    if (fuoriGriglia(sessione_.cruciverba(), stato, p.x(), p.y(), k)) return std::nullopt;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
-    if (!stato.cruciverba.bianca(c, r)) return std::nullopt;
+    if (!sessione_.cruciverba().bianca(c, r)) return std::nullopt;
     return Punto{{c, r}, metaOrizzontale(stato, p.x(), p.y(), k) ? orizzontale : verticale};
 }
 

@@ -75,7 +75,7 @@ Form1::~Form1() {
     sessione_->disconnect(this);
     disconnect(&sessione_->storia(), nullptr, this, nullptr);
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
-    if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
@@ -182,7 +182,7 @@ void Form1::creaControlli() {
     StatusBar1->setAccessibleName("Barra di stato");
     connect(StatusBar1, &BarraStato::doppioClic, this, &Form1::StatusBar1_DblClick);
     Picture1 = new Sfondo(stato_, area_);
-    anteprima_ = new VistaAnteprima(stato_, area_);
+    anteprima_ = new VistaAnteprima(sessione_->documento(), stato_, area_);
     anteprima_->hide();
     Command3d15 = new QPushButton("&Chiude anteprima", area_);
     Command3d15->setObjectName("Command3d15");
@@ -294,7 +294,7 @@ DecorazioniGriglia Form1::decorazioni() const { return tastiera_->decorazioni();
 
 void Form1::Form_Load() {
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
-    avvisoImpostazioni_ = preparaAvvio(stato_, sessione_->archivio().percorsoFile());
+    avvisoImpostazioni_ = preparaAvvio(stato_, *sessione_);
     menuold->setChecked(stato_.tastoSinistro);
     Menurett->setChecked(stato_.rettangoloParola);
     StatusBar1->impostaTesto(QString::fromStdString(testoVersione()));
@@ -386,7 +386,7 @@ void Form1::disegnaGriglia() {
             DecorazioniGriglia d = decorazioni();
             scorrimento_->decora(d, a);
             ScorrimentoGriglia s;
-            titoloGriglia_ = quadrivo::disegnaGriglia(stato_, superficie(), a, d, &s);
+            titoloGriglia_ = quadrivo::disegnaGriglia(sessione_->documento(), stato_, superficie(), a, d, &s);
             if (!scorrimento_->aggiorna(s, a)) break;
         }
         aggiornaTitolo();
@@ -401,7 +401,7 @@ void Form1::disegnaGriglia() {
 
 void Form1::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
-    titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
+    titoloGriglia_ = titoloGriglia(sessione_->documento());  // a save under another name changes it
     setWindowTitle(QString::fromStdString(titoloConModifiche(titoloGriglia_, sessione_->modificato())));
 }
 
@@ -418,9 +418,9 @@ void Form1::collegaSessione() {
         // A paused grid or the print preview shows no letters to change.
         if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
         nascondiLabel1();
-        const std::vector<std::string> prima = vociSchema(stato_.cruciverba);
+        const std::vector<std::string> prima = vociSchema(sessione_->cruciverba());
         indietro ? sessione_->storia().undo() : sessione_->storia().redo();
-        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(stato_.cruciverba)));
+        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(sessione_->cruciverba())));
         if (!cambi.empty()) annuncia(area_, (indietro ? "Annullato: " : "Ripetuto: ") + cambi);
     };
     connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
@@ -457,7 +457,7 @@ void Form1::dopoNuovoSchema() {
     scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
-    menuRecenti_->ricorda(stato_.nomeFile);
+    menuRecenti_->ricorda(sessione_->nomeFile());
     aggiornaFinestra();
     // The keyboard is on the first word: its cell and clue are said.
     annunciaCellaCorrente(area_, true);
@@ -467,7 +467,7 @@ void Form1::dopoNuovoSchema() {
 
 void Form1::MenuSalva_Click() {
     lasciaLaGriglia();
-    const std::string cartella = cartellaDi(stato_.nomeFile);
+    const std::string cartella = cartellaDi(sessione_->nomeFile());
     if (!sessione_->haNome())
         MenuSalvaCN_Click();
     else if (::access(cartella.c_str(), W_OK) != 0)
@@ -475,13 +475,13 @@ void Form1::MenuSalva_Click() {
         salvaConNome(
             QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
     else if (sessione_->salva()) {
-        menuRecenti_->ricorda(stato_.nomeFile);
-        annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+        menuRecenti_->ricorda(sessione_->nomeFile());
+        annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
     }
 }
 
 bool Form1::lasciaSchema() {
-    switch (chiediPrimaDiLasciare(stato_, piattaforma_)) {
+    switch (chiediPrimaDiLasciare(sessione_->documento(), sessione_->modificato(), piattaforma_)) {
     case Risposta::nonSalvare: return true;
     case Risposta::annulla: return false;
     case Risposta::ok: break;
@@ -495,14 +495,14 @@ void Form1::primaDellaFine() {
     // What the copy still waits to receive must be there for the next start to offer back.
     if (sessione_->modificato()) sessione_->scriviCopiaOra();
     if (sessione_->modificato() && sessione_->aperto() &&
-        piattaforma_.messaggio(domandaPrimaDellaFine(stato_.nomeFile), titoloModifica, Icona::domanda,
+        piattaforma_.messaggio(domandaPrimaDellaFine(sessione_->nomeFile()), titoloModifica, Icona::domanda,
                                Pulsanti::okAnnulla) == Risposta::ok) {
         if (sessione_->haNome())
             sessione_->salva();
         else
             MenuSalvaCN_Click();
     }
-    if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
 }
 
 void Form1::chiusura(bool tieniRisposte) {

@@ -28,7 +28,7 @@ void Form1::stampaSchema() {
     stile.nome = stato_.carattereStampante.nome;
     stile.corsivo = stato_.carattereStampante.corsivo;
     stile.grassetto = stato_.carattereStampante.grassetto;
-    stampaConDialogo(this, stato_, stile, piattaforma_);
+    stampaConDialogo(this, sessione_->documento(), stato_, stile, piattaforma_);
     stato_.carattereStampante.grassetto = stile.grassetto;
 }
 

@@ -104,7 +104,7 @@ bool TastieraGriglia::clic(int pulsante, double x, double y) {
     if (stato.xGriglia == 0 || stato.latoCasella == 0 || sessione_.modo() != ModoVista::griglia) return false;
     if (viaPerPulsante(pulsante, stato.tastoSinistro) != Via::digitazione) return false;
     const PuntoGriglia k = cellaSotto(stato, x, y);
-    if (fuoriGriglia(stato, x, y, k)) return false;
+    if (fuoriGriglia(sessione_.cruciverba(), stato, x, y, k)) return false;
     emit parolaPresa();
     // The cell the grid opened on is no choice of the player's: a first click picks as on a fresh grid.
     const Posizione attuale = sessione_.posizioneIniziale() ? Posizione{} : sessione_.posizione();

@@ -19,7 +19,7 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
       area_(area),
       Label1(new QLabel(area)),
       Shape1(new Rettangolo(area)),
-      solutore_(sessione.stato(), piattaforma, *this) {
+      solutore_(sessione.cruciverba(), sessione.stato(), piattaforma, *this) {
     Shape1->setObjectName("Shape1");
     Label1->setObjectName("Label1");
     Label1->setMouseTracking(true);
@@ -88,7 +88,7 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
                                        "): la ricerca non è possibile.",
                                    {}, Icona::attenzione, Pulsanti::ok);
         }
-        return elencoParole(stato, modo, maschera);
+        return elencoParole(sessione_.cruciverba(), stato, modo, maschera);
     });
     dialogo.exec();
     return dialogo.scelta();
