@@ -31,9 +31,6 @@ struct Stato {
     std::int16_t xGriglia = 0;
     std::int16_t yGriglia = 0;
 
-    // 1 while the grid is shown, -1 while the print preview is, 0 with no puzzle: the session's
-    // view mode, kept here for the hover rules.
-    std::int16_t grigliaAttiva = 0;
     // Paths are in the file system's encoding (UTF-8).
     std::string cartellaProgramma;  // always ends in "/"
     // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
@@ -63,12 +60,6 @@ struct Stato {
     std::array<std::int32_t, 16> contaLessico{};
     // Word numbers by length, position and letter, built by caricaLessico for the search.
     std::shared_ptr<const IndiceLessico> indiceParole;
-
-    // Word open for entry.
-    std::int16_t colonnaCorrente = 0;
-    std::int16_t rigaCorrente = 0;
-    std::int16_t direzioneCorrente = 0;
-
 };
 
 }  // namespace quadrivo

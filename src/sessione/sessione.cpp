@@ -252,7 +252,6 @@ void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Parti
     misuraRiassunto();
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
-    stato_.grigliaAttiva = 1;
     // The note beside the copy gets the solve's time and marks.
     pianificaCopia();
     emit schemaCambiato();
@@ -264,7 +263,6 @@ void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Parti
 void Sessione::impostaModo(ModoVista modo) {
     if (!aperto() || modo == ModoVista::nessunoSchema || modo == modo_) return;
     modo_ = modo;
-    stato_.grigliaAttiva = modo == ModoVista::anteprima ? -1 : 1;
     emit modoCambiato(modo_);
 }
 
@@ -328,14 +326,13 @@ bool Sessione::scrivi(const std::vector<Scrittura>& scritture, const FotoPartita
     return true;
 }
 
-void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
+void Sessione::applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta) {
     std::vector<Casella> caselle;
-    if (const Definizione* w =
-            definizioneDa(documento_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
+    if (const Definizione* w = definizioneDa(documento_.cruciverba, {parola.colonna, parola.riga}, parola.direzione))
         caselle = w->caselle;
     const std::vector<VoceCella> prima = vociDelle(documento_.cruciverba, caselle);
     const FotoPartita primaPartita = partita_.foto(adesso());
-    if (scelta) applicaScelta(documento_.cruciverba, stato_, *scelta);
+    if (scelta) applicaScelta(documento_.cruciverba, parola, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
     navigazione_ = Navigazione(documento_.cruciverba);
     // Cancelled or confirmed, the dialog counts as a change to be saved.

@@ -27,6 +27,7 @@
 #include "solving/navigazione.h"
 #include "solving/parola_dialogo.h"
 #include "solving/partita.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -38,8 +39,6 @@ struct VoceCella {
 };
 using VociCelle = std::vector<std::pair<Casella, VoceCella>>;
 
-// What the main window's drawing area shows.
-enum class ModoVista { nessunoSchema, griglia, anteprima };
 
 class Sessione : public QObject {
     Q_OBJECT
@@ -100,9 +99,9 @@ public:
     bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.
     bool scrivi(const std::vector<Scrittura>& scritture);
-    // The word dialog's outcome for the word at colonnaCorrente, rigaCorrente, direzioneCorrente:
-    // the clue and the word, nothing for Annulla. Either way the puzzle counts as changed.
-    void applicaDialogo(const std::optional<SceltaParola>& scelta);
+    // The word dialog's outcome for the word starting at `parola`: the clue and the word,
+    // nothing for Annulla. Either way the puzzle counts as changed.
+    void applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta);
     // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
     void azzera();
 

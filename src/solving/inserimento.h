@@ -4,6 +4,7 @@
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "solving/navigazione.h"
 #include "solving/passaggio.h"
 
 namespace quadrivo {
@@ -26,9 +27,9 @@ enum class EsitoClic {
     dialogo,        // the word-entry dialog
 };
 
-// A press at (X, Y) once a grid has been laid out: for a word start, stores colonnaCorrente,
-// rigaCorrente, direzioneCorrente.
-// `hover` is the direction the pointer shows at that moment.
-EsitoClic decidiClic(const Cruciverba& cruciverba, Stato& stato, int pulsante, double X, double Y, Direzione hover);
+// A press at (X, Y) once a grid has been laid out, with `modo` shown: for a word start, `parola`
+// gets its cell and direction. `hover` is the direction the pointer shows at that moment.
+EsitoClic decidiClic(const Cruciverba& cruciverba, const Stato& stato, ModoVista modo, int pulsante, double X, double Y,
+                     Direzione hover, Posizione& parola);
 
 }  // namespace quadrivo

@@ -34,9 +34,10 @@ char primoCarattere(const std::string& testo) {
 
 }  // namespace
 
-VoceDialogo voceDialogo(const Cruciverba& x, const Stato& s) {
+VoceDialogo voceDialogo(const Cruciverba& x, const Stato& s, const Posizione& parola) {
     VoceDialogo v;
-    const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
+    v.parola = parola;
+    const int c = parola.colonna, r = parola.riga, d = parola.direzione;
     v.xParola = s.xGriglia + (c - 1) * s.latoCasella;
     v.yParola = s.yGriglia + (r - 1) * s.latoCasella;
     v.larghezzaParola = v.altezzaParola = s.latoCasella;
@@ -51,8 +52,8 @@ VoceDialogo voceDialogo(const Cruciverba& x, const Stato& s) {
     return v;
 }
 
-void applicaScelta(Cruciverba& x, const Stato& s, const SceltaParola& scelta) {
-    Definizione* w = definizioneDa(x, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente);
+void applicaScelta(Cruciverba& x, const Posizione& parola, const SceltaParola& scelta) {
+    Definizione* w = definizioneDa(x, {parola.colonna, parola.riga}, parola.direzione);
     if (!w) return;
     if (w->testo != scelta.definizione) w->testo = scelta.definizione;
     std::vector<Scrittura> scritture;

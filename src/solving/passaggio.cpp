@@ -64,13 +64,13 @@ std::string didascaliaParola(const std::string& numero, int d, const std::string
            definizione + (etichetta ? " " : "");
 }
 
-Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
+Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, ModoVista modo, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
                            Puntatore attuale) {
     Passaggio p;
     // The hand belongs to the clickable picture; over the surface it gives way at once.
     p.puntatore = attuale == Puntatore::mano ? Puntatore::predefinito : attuale;
     p.direzione = direzioneDi(p.puntatore);
-    if (s.grigliaAttiva != 1) return p;
+    if (modo != ModoVista::griglia) return p;
 
     p.cella = cellaSotto(s, X, Y);
     if (fuoriGriglia(x, s, X, Y, p.cella)) {

@@ -20,6 +20,8 @@ public:
     // The drawing area: its width and the pointer shape shown over it. The shape is the one
     // record of the hover direction, so what the player sees is what a press uses.
     virtual double larghezzaSuperficie() = 0;
+    // What the drawing area shows: hover and presses act on the grid only.
+    virtual ModoVista modo() = 0;
     virtual Puntatore puntatore() = 0;
     virtual void mostraPuntatore(Puntatore p) = 0;
 
@@ -37,8 +39,9 @@ public:
     virtual std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) = 0;
     virtual void ridisegnaToolbar() = 0;
     virtual void chiudiAnteprima() = 0;  // what the preview's close button does
-    // The word dialog closed (OK with its choice, or Annulla): the puzzle takes it.
-    virtual void dialogoChiuso(const std::optional<SceltaParola>& scelta) = 0;
+    // The word dialog on the word starting at `parola` closed (OK with its choice, or Annulla):
+    // the puzzle takes it.
+    virtual void dialogoChiuso(const Posizione& parola, const std::optional<SceltaParola>& scelta) = 0;
     // The player agreed to clear every letter.
     virtual void azzera() = 0;
 };
@@ -67,7 +70,7 @@ public:
 
 private:
     void impostaPuntatore(Puntatore p);
-    void apriConDialogo(int c, int r, int d);
+    void apriConDialogo(const Posizione& parola);
 
     const Cruciverba& x_;  // the session's puzzle, read only
     Stato& s_;

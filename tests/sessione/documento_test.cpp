@@ -73,7 +73,7 @@ TEST_F(Documento_, ModifiedFollowsTheHistoryAcrossASave) {
 TEST_F(Documento_, AChangeOutsideTheHistoryStaysUntilSaved) {
     QUndoStack& storia = sessione.storia();
     verifica({
-        {"dialog cancelled", [&] { sessione.applicaDialogo(std::nullopt); }, true, {true}},
+        {"dialog cancelled", [&] { sessione.applicaDialogo({}, std::nullopt); }, true, {true}},
         {"type", [&] { digita(U'C'); }, true, {}},
         {"undo back to the file", [&] { storia.undo(); }, true, {}},
         {"save", [&] { ASSERT_TRUE(sessione.salva()); }, false, {false}},

@@ -209,13 +209,12 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     EXPECT_TRUE(sessione->inPausa() && !sessione->partita().cronometro().inCorso());
     sessione->impostaModo(ModoVista::anteprima);
     sessione->impostaModo(ModoVista::anteprima);
-    EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
+    EXPECT_TRUE(modo.size() == 1 && sessione->modo() == ModoVista::anteprima);
 }
 
 // Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
 // makes the puzzle unmodified, and the cursor goes where the change was.
 TEST_F(Banco, AnnullaAndRipetiStepByStep) {
-    const auto inCima = [&] { s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1; };  // for the dialog
     const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
     const std::vector<Casella> sotto{{1, 2}};
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
@@ -226,7 +225,7 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         // A guess in pencil; typed over in ink it becomes final, the same letter too.
         {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
         {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
-        {[&] { inCima(), sessione->applicaDialogo(casa); }, {"CASA", ".#.."}},
+        {[&] { sessione->applicaDialogo({1, 1, orizzontale}, casa); }, {"CASA", ".#.."}},
         {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
         {[&] { sessione->azzera(); }, {"....", ".#.."}},
     };
@@ -874,8 +873,7 @@ TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
     for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
         const std::string percorso = t.scrivi(nome, dati);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-        s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1;
-        sessione->applicaDialogo(SceltaParola{{}, "Dimora"});
+        sessione->applicaDialogo({1, 1, orizzontale}, SceltaParola{{}, "Dimora"});
         finitoInput();
         ASSERT_TRUE(sessione->modificato());
         // Had the run ended here, its copy would be a leftover offered for the edited clue alone.

@@ -26,16 +26,16 @@ struct Dialogo : ::testing::Test {
     Stato s;
     Sessione sessione{s, p, t.percorso("dati")};
     std::string file = t.scrivi("p.ipuz", ipuz);
+    const Posizione parola{1, 1, orizzontale};  // the word the dialog is opened on
 
     void SetUp() override {
         sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp"));
         ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
-        std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(1, 1, orizzontale);
     }
     // OK on the dialog as it opens, the boxes left as they were shown.
     void okSenzaToccare() {
-        const VoceDialogo v = voceDialogo(sessione.cruciverba(), s);
-        sessione.applicaDialogo(SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
+        const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+        sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
     }
     Cruciverba salvato() {
         EXPECT_TRUE(sessione.salva());
@@ -66,8 +66,8 @@ TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
     EXPECT_TRUE(sessione.cruciverba().cella(2, 1).matita);
     EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "O");
     // The box typed over writes that cell in ink, and only that one.
-    const VoceDialogo v = voceDialogo(sessione.cruciverba(), s);
-    sessione.applicaDialogo(SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
+    const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+    sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
     EXPECT_FALSE(sessione.cruciverba().cella(2, 1).matita);
     EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "Q");
     EXPECT_EQ(sessione.cruciverba().cella(1, 1).voce, "STAR");

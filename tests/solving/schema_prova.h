@@ -10,6 +10,7 @@
 // SchemaProva lays it out with 30-pixel cells whose top-left corner is at (100, 50).
 #include "formats/trmo.h"
 #include "model/piattaforma_registro.h"
+#include "solving/passaggio.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
@@ -27,13 +28,13 @@ inline Documento schemaProva(const std::vector<std::string>& voci = {}) {
 struct SchemaProva {
     Documento documento;
     Stato stato;
+    ModoVista modo = ModoVista::griglia;
     PiattaformaRegistro piattaforma;
 
     explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {
         stato.latoCasella = 30;
         stato.xGriglia = 100;
         stato.yGriglia = 50;
-        stato.grigliaAttiva = 1;
     }
     // Centre of cell (c, r).
     static double x(int c) { return 100 + (c - 1) * 30 + 15; }

@@ -25,6 +25,7 @@ public:
     bool etichettaVisibile() const;
 
     double larghezzaSuperficie() override;
+    ModoVista modo() override;
     Puntatore puntatore() override;
     void mostraPuntatore(Puntatore p) override;
     double larghezzaEtichetta(const std::string& didascalia) override;
@@ -35,7 +36,7 @@ public:
     std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override;
     void ridisegnaToolbar() override { emit toolbarDaRidisegnare(); }
     void chiudiAnteprima() override { emit anteprimaDaChiudere(); }
-    void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
+    void dialogoChiuso(const Posizione& parola, const std::optional<SceltaParola>& scelta) override;
     void azzera() override;
 
 signals:
