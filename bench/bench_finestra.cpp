@@ -70,7 +70,7 @@ struct Quadrivo {
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         finito();
-        if (!copia) stato.copiaLavoroSuperata = true, stato.fileLavoro.clear();  // no file, nothing to tell
+        if (!copia) f->sessione().impostaCopiaSuperata(true), f->sessione().impostaFileLavoro({});  // no file, nothing to tell
         f->sessione().impostaPosizione({1, 1, orizzontale});
         finito();
     }

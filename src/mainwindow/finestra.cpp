@@ -14,6 +14,7 @@
 #include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
+#include "sessione/sessione.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
@@ -147,11 +148,13 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar() {
     return p;
 }
 
-std::string preparaAvvio(Stato& stato, const std::string& filePartite) {
+std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     // The working copy's name in the player's private folder; made again at the first change
     // if it cannot be made now.
-    stato.fileLavoro = nuovoFileLavoro();
-    if (esisteFile(stato.fileLavoro)) cancellaFile(stato.fileLavoro);
+    sessione.impostaFileLavoro(nuovoFileLavoro());
+    const std::string& lavoro = sessione.documento().fileLavoro;
+    if (esisteFile(lavoro)) cancellaFile(lavoro);
+    const std::string filePartite = sessione.archivio().percorsoFile();
     // What interrupted writes of the player's data left behind.
     const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     for (const std::string& f : {filePartite, stato.cartellaProgramma + nomeFileImpostazioni,
@@ -172,7 +175,6 @@ std::string preparaAvvio(Stato& stato, const std::string& filePartite) {
     // A damaged dictionary is said with the settings' warning, once, at the first activation.
     if (const std::string difetto = preparaLessico(stato); !difetto.empty())
         avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
-    stato.fileModificato = false;
     // The grid's font of the last run.
     stato.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
     for (StileCarattere* c : {&stato.carattereSchermo, &stato.carattereStampante}) {

@@ -79,7 +79,8 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar();
 // folder), the working copy's name and what interrupted writes left behind, tramerio.ini, the
 // dictionary and the grid's font of the last run, the player's puzzle folder. Returns what to
 // tell about a settings file that could not be used ("" when none).
-std::string preparaAvvio(Stato& stato, const std::string& filePartite);
+class Sessione;
+std::string preparaAvvio(Stato& stato, Sessione& sessione);
 
 // The line above the grid with the puzzle's own words: title, author and copyright that are
 // filled, joined by " - ", and a pointer to the notes when there are some; "" for none.

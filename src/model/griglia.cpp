@@ -7,13 +7,13 @@
 
 namespace quadrivo {
 
-std::string titoloGriglia(const Stato& s) {
-    return "Quadrivo - Cruciverba " + std::to_string(s.cruciverba.colonne()) + "x" +
-           std::to_string(s.cruciverba.righe()) + "  " + s.nomeFile;
+std::string titoloGriglia(const Documento& d) {
+    return "Quadrivo - Cruciverba " + std::to_string(d.cruciverba.colonne()) + "x" +
+           std::to_string(d.cruciverba.righe()) + "  " + d.nomeFile;
 }
 
-GeometriaSchema geometriaFinestra(const Stato& s, const AreaFinestra& area) {
-    const int C = s.cruciverba.colonne(), R = s.cruciverba.righe();
+GeometriaSchema geometriaFinestra(const Cruciverba& x, const Stato& s, const AreaFinestra& area) {
+    const int C = x.colonne(), R = x.righe();
     const double W = area.larghezza, H = area.altezza, T = area.altezzaToolbar, S = area.altezzaStatusBar;
     const int a = intero((W - 2 * 6 - 4) / C);
     const int b = intero((H - T - S - 2 - 2 * 6 - 4) / R);
@@ -105,9 +105,9 @@ ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFin
 
 }  // namespace
 
-GeometriaSchema geometriaGriglia(const Stato& s, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
-                                 ScorrimentoGriglia* scorrimento) {
-    GeometriaSchema g = geometriaFinestra(s, area);
+GeometriaSchema geometriaGriglia(const Cruciverba& x, const Stato& s, const AreaFinestra& area,
+                                 const DecorazioniGriglia& decorazioni, ScorrimentoGriglia* scorrimento) {
+    GeometriaSchema g = geometriaFinestra(x, s, area);
     const ScorrimentoGriglia scorre = ingrandisci(g, s, area, decorazioni);
     if (scorrimento) *scorrimento = scorre;
     return g;
@@ -126,17 +126,17 @@ StileSchema stileGriglia(const Stato& s, const DecorazioniGriglia& decorazioni) 
     return stile;
 }
 
-std::string disegnaGriglia(Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+std::string disegnaGriglia(const Documento& d, Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
                            ScorrimentoGriglia* scorrimento) {
     sup.pulisci();
-    const std::string titolo = titoloGriglia(s);
-    const GeometriaSchema g = geometriaGriglia(s, area, decorazioni, scorrimento);
+    const std::string titolo = titoloGriglia(d);
+    const GeometriaSchema g = geometriaGriglia(d.cruciverba, s, area, decorazioni, scorrimento);
     s.latoCasella = static_cast<std::int16_t>(g.lato);
     s.xGriglia = static_cast<std::int16_t>(g.x0);
     s.yGriglia = static_cast<std::int16_t>(g.y0);
-    CaselleSchema caselle = caselleDi(s.cruciverba);
+    CaselleSchema caselle = caselleDi(d.cruciverba);
     for (const auto& [k, segni] : decorazioni.segni)
-        if (s.cruciverba.dentro(k)) caselle[static_cast<size_t>(k.riga - 1)][static_cast<size_t>(k.colonna - 1)].segni = segni;
+        if (d.cruciverba.dentro(k)) caselle[static_cast<size_t>(k.riga - 1)][static_cast<size_t>(k.colonna - 1)].segni = segni;
     disegnaSchema(sup, g, caselle, stileGriglia(s, decorazioni));
     if (decorazioni.lettereNascoste) disegnaAvvisoPausa(sup, g, s.nomeFont);
     return titolo;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/disegno_schema.h"
+#include "model/documento.h"
 #include "model/stato.h"
 #include "model/superficie.h"
 
@@ -22,7 +23,7 @@ struct AreaFinestra {
 
 // The grid's place in the window: the largest cell that leaves the margins, shrunk by a pixel
 // where rounding up would push the frame past the drawing area. Pure: nothing is stored.
-GeometriaSchema geometriaFinestra(const Stato& stato, const AreaFinestra& area);
+GeometriaSchema geometriaFinestra(const Cruciverba& cruciverba, const Stato& stato, const AreaFinestra& area);
 
 // Per-cell marks and the paused look for the window's grid; empty draws the plain grid.
 struct DecorazioniGriglia {
@@ -54,7 +55,7 @@ struct ScorrimentoGriglia {
 
 // The grid's place for the window with its zoom, its focus and its scroll position: the pass's
 // layout without the drawing. `scorrimento`, when given, gets how far the grid can scroll.
-GeometriaSchema geometriaGriglia(const Stato& stato, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+GeometriaSchema geometriaGriglia(const Cruciverba& cruciverba, const Stato& stato, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
                                  ScorrimentoGriglia* scorrimento = nullptr);
 // The window's look of the grid: the settings' proportions, the font, the paused look, the colours.
 StileSchema stileGriglia(const Stato& stato, const DecorazioniGriglia& decorazioni);
@@ -63,10 +64,10 @@ void disegnaAvvisoPausa(Superficie& superficie, const GeometriaSchema& geometria
 
 // Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and
 // draws the grid. `scorrimento`, when given, gets how far the grid can scroll.
-std::string disegnaGriglia(Stato& stato, Superficie& superficie, const AreaFinestra& area,
+std::string disegnaGriglia(const Documento& documento, Stato& stato, Superficie& superficie, const AreaFinestra& area,
                            const DecorazioniGriglia& decorazioni = {}, ScorrimentoGriglia* scorrimento = nullptr);
 
 // "Quadrivo - Cruciverba 15x10  " + nomeFile
-std::string titoloGriglia(const Stato& stato);
+std::string titoloGriglia(const Documento& documento);
 
 }  // namespace quadrivo

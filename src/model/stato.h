@@ -26,31 +26,12 @@ struct StileCarattere {
 };
 
 struct Stato {
-    // The open puzzle.
-    Cruciverba cruciverba;
-
     // The window's grid as last laid out.
     std::int16_t latoCasella = 0;
     std::int16_t xGriglia = 0;
     std::int16_t yGriglia = 0;
 
-    // Run-time values. Paths are in the file system's encoding (UTF-8).
-    std::string nomeFile;
-    std::string fileLavoro;
-    bool fileModificato = false;
-    // The last write of the working copy failed and the player was told: memory is ahead of it
-    // until a write succeeds again.
-    bool copiaLavoroSuperata = false;
-    // The note last written beside the working copy.
-    std::string notaScritta;
-    // SHA-256 of the puzzle file as read or last written ("" for none): the note keeps it, so a
-    // leftover knows which version of the file its answers were made over.
-    std::string improntaFile;
-    // A save under way to this file: the note names it until the copy goes with the save.
-    std::string salvataggioInCorso;
-    // 1 while the grid is shown, -1 while the print preview is, 0 with no puzzle: the session's
-    // view mode, kept here for the hover rules.
-    std::int16_t grigliaAttiva = 0;
+    // Paths are in the file system's encoding (UTF-8).
     std::string cartellaProgramma;  // always ends in "/"
     // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
     // program folder cannot be written; "" for none.
@@ -79,12 +60,6 @@ struct Stato {
     std::array<std::int32_t, 16> contaLessico{};
     // Word numbers by length, position and letter, built by caricaLessico for the search.
     std::shared_ptr<const IndiceLessico> indiceParole;
-
-    // Word open for entry.
-    std::int16_t colonnaCorrente = 0;
-    std::int16_t rigaCorrente = 0;
-    std::int16_t direzioneCorrente = 0;
-
 };
 
 }  // namespace quadrivo

@@ -148,27 +148,27 @@ std::string nomeInPiede(const std::string& percorso) { return std::filesystem::p
 
 std::string rigaAutore(const Cruciverba& x) { return x.etichettaAutore + x.autore; }
 
-int stampaDefinizioni(const Stato& s, Superficie& sup, const ColonneElenchi& c, const std::string& data,
+int stampaDefinizioni(const Documento& d, Superficie& sup, const ColonneElenchi& c, const std::string& data,
                       const std::function<void()>& nuovoFoglio) {
     Flusso f(sup, c, nuovoFoglio);
     f.riga(intestazioneOrizzontali, true, true);
-    for (const std::string& e : vociDefinizioni(s.cruciverba, orizzontale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(d.cruciverba, orizzontale)) f.voce(e);
     f.aCapo();
     f.aCapo();
     f.riga(intestazioneVerticali, true, true);
-    for (const std::string& e : vociDefinizioni(s.cruciverba, verticale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(d.cruciverba, verticale)) f.voce(e);
     // The file's other lists follow under their names in capitals ("DIAGONALI:").
-    for (size_t i = 2; i < s.cruciverba.elenchi.size(); ++i) {
-        if (s.cruciverba.elenchi[i].definizioni.empty()) continue;
+    for (size_t i = 2; i < d.cruciverba.elenchi.size(); ++i) {
+        if (d.cruciverba.elenchi[i].definizioni.empty()) continue;
         f.aCapo();
         f.aCapo();
-        f.riga(maiuscolo(s.cruciverba.elenchi[i].direzione) + ":", true, true);
-        for (const std::string& e : vociDefinizioni(s.cruciverba, static_cast<int>(i) + 1)) f.voce(e);
+        f.riga(maiuscolo(d.cruciverba.elenchi[i].direzione) + ":", true, true);
+        for (const std::string& e : vociDefinizioni(d.cruciverba, static_cast<int>(i) + 1)) f.voce(e);
     }
     f.aCapo();
     f.aCapo();
-    f.riga(data + separatoreData + nomeInPiede(s.nomeFile), false);
-    f.riga(rigaAutore(s.cruciverba), false);
+    f.riga(data + separatoreData + nomeInPiede(d.nomeFile), false);
+    f.riga(rigaAutore(d.cruciverba), false);
     f.riga(rigaCrediti, false);
     sup.impostaGrassetto(false);
     return f.fogli();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/documento.h"
 #include "model/stato.h"
 #include "model/superficie.h"
 
@@ -31,7 +32,7 @@ std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 // Headings, both lists (then the file's other lists) and the footer, column after column. Only the size and the bold flag
 // of the surface's font change. Without `nuovoFoglio` nothing is drawn: the flow is only
 // measured. Returns the number of sheets the block reaches (1: it fits below the grid).
-int stampaDefinizioni(const Stato& stato, Superficie& sup, const ColonneElenchi& colonne, const std::string& data,
+int stampaDefinizioni(const Documento& documento, Superficie& sup, const ColonneElenchi& colonne, const std::string& data,
                       const std::function<void()>& nuovoFoglio = {});
 
 // The file's name as the footer's first line shows it: without its folders, which may be

@@ -88,8 +88,8 @@ private:
     double k_, f_, x_ = 0, y_ = 0;
 };
 
-void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaSchema& geometria) {
-    CaselleSchema caselle = caselleDi(st.cruciverba);
+void disegnaGrigliaPagina(const Documento& d, const Stato& st, Superficie& sup, const GeometriaSchema& geometria) {
+    CaselleSchema caselle = caselleDi(d.cruciverba);
     // Guesses in pencil stay on the screen: the page shows only the player's answers.
     for (auto& fila : caselle)
         for (CasellaSchema& k : fila)
@@ -108,9 +108,9 @@ void disegnaGrigliaPagina(const Stato& st, Superficie& sup, const GeometriaSchem
 
 }  // namespace
 
-std::string titoloPagina(const Stato& st) {
-    if (!st.cruciverba.titolo.empty()) return st.cruciverba.titolo;
-    return std::filesystem::path(st.nomeFile).stem().string();
+std::string titoloPagina(const Documento& d) {
+    if (!d.cruciverba.titolo.empty()) return d.cruciverba.titolo;
+    return std::filesystem::path(d.nomeFile).stem().string();
 }
 
 std::string MisuraProporzionale::chiave(const std::string& testo) const {
@@ -212,16 +212,16 @@ std::optional<std::pair<int, int>> confermaPrecedenti(const Impaginazione* prima
 
 }  // namespace
 
-Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
+Impaginazione impagina(const Documento& d, const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
                        Ricerca ricerca, const Impaginazione* prima) {
-    const int colonne = st.cruciverba.colonne(), righe = st.cruciverba.righe();
+    const int colonne = d.cruciverba.colonne(), righe = d.cruciverba.righe();
     const double M = f.margine, L = f.larghezza - 2 * M, basso = f.altezza - M;
     if (colonne <= 0 || righe <= 0 || L <= 0) throw ErroreOverflow();
     const Carattere stile = misura.carattere();
     Impaginazione im;
 
     // The title, bold, shrunk down to 10 points when it is wider than the page, then wrapped.
-    im.titolo = titoloPagina(st);
+    im.titolo = titoloPagina(d);
     im.altoTitolo = M;
     misura.impostaCarattere({st.nomeFont, puntiTitolo, true, stile.corsivo});
     im.puntiTitolo = puntiTitolo;
@@ -242,7 +242,7 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     auto entra = [&](int lato, double punti) {
         c.alto = altoGriglia + lato * righe + cornice + spazioSottoGriglia;
         c.punti = punti;
-        return stampaDefinizioni(st, misura, c, data) == 1;
+        return stampaDefinizioni(d, misura, c, data) == 1;
     };
 
     // The largest cell that leaves the lists room on this sheet; when none does, the grid
@@ -289,7 +289,7 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     }
     c.alto = altoGriglia + lato * righe + cornice + spazioSottoGriglia;
     c.punti = puntiDi(k);
-    im.fogli = stampaDefinizioni(st, misura, c, data);
+    im.fogli = stampaDefinizioni(d, misura, c, data);
     misura.impostaCarattere(stile);
 
     GeometriaSchema& g = im.griglia;
@@ -304,33 +304,33 @@ Impaginazione impagina(const Stato& st, Superficie& misura, const FormatoPagina&
     return im;
 }
 
-const Impaginazione& PaginaRicordata::per(const Stato& st, const FormatoPagina& f, const std::string& data,
+const Impaginazione& PaginaRicordata::per(const Documento& d, const Stato& st, const FormatoPagina& f, const std::string& data,
                                           const Carattere& stile) {
     // Everything the layout reads; the letters in the grid are not among them.
     std::string k;
     const auto aggiungi = [&k](const std::string& t) { k += t, k += '\0'; };
     for (double v : {f.larghezza, f.altezza, f.margine}) aggiungi(std::to_string(v));
-    const Cruciverba& x = st.cruciverba;
+    const Cruciverba& x = d.cruciverba;
     for (int v : {x.colonne(), x.righe(), caratteriDisegno(st), numeriDisegno(st), int(stile.grassetto),
                   int(stile.corsivo)})
         aggiungi(std::to_string(v));
-    for (const std::string& t : {stile.nome, st.nomeFont, data, st.nomeFile, titoloPagina(st), rigaAutore(x)}) aggiungi(t);
+    for (const std::string& t : {stile.nome, st.nomeFont, data, d.nomeFile, titoloPagina(d), rigaAutore(x)}) aggiungi(t);
     for (const ElencoDefinizioni& e : x.elenchi) {
         aggiungi(e.direzione);
-        for (const Definizione& d : e.definizioni) aggiungi(d.etichetta), aggiungi(d.testo);
+        for (const Definizione& w : e.definizioni) aggiungi(w.etichetta), aggiungi(w.testo);
     }
     if (volte_ == 0 || k != chiave_) {
         Carattere c = stile;
         c.dimensione = puntiElenchiMinimi;
         misura_.impostaCarattere(c);
-        im_ = impagina(st, misura_, f, data, Ricerca::dimezzando, volte_ > 0 ? &im_ : nullptr);
+        im_ = impagina(d, st, misura_, f, data, Ricerca::dimezzando, volte_ > 0 ? &im_ : nullptr);
         chiave_ = std::move(k);
         ++volte_;
     }
     return im_;
 }
 
-int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const Impaginazione& im,
+int disegnaPagine(const Documento& d, const Stato& st, Superficie& sup, Superficie& misura, const Impaginazione& im,
                   const FormatoPagina& formato, const std::string& data, const std::function<void()>& nuovoFoglio) {
     const Carattere stile = sup.carattere();
     misura.impostaCarattere(stile);
@@ -342,18 +342,18 @@ int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const Im
                        im.altoTitolo + im.rigaTitolo * static_cast<double>(i), riga);
     }
     m.impostaCarattere({st.nomeFont, stile.dimensione, stile.grassetto, stile.corsivo});
-    disegnaGrigliaPagina(st, m, im.griglia);
+    disegnaGrigliaPagina(d, st, m, im.griglia);
     const std::function<void()> salto = nuovoFoglio ? nuovoFoglio : [] {};
-    const int fogli = stampaDefinizioni(st, m, im.elenchi, data, salto);
+    const int fogli = stampaDefinizioni(d, m, im.elenchi, data, salto);
     sup.impostaGrassetto(stile.grassetto);
     return fogli;
 }
 
-int disegnaPagine(const Stato& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
+int disegnaPagine(const Documento& d, const Stato& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
                   const std::string& data, const std::function<void()>& nuovoFoglio) {
     misura.impostaCarattere(sup.carattere());
-    const Impaginazione im = impagina(st, misura, formato, data);
-    return disegnaPagine(st, sup, misura, im, formato, data, nuovoFoglio);
+    const Impaginazione im = impagina(d, st, misura, formato, data);
+    return disegnaPagine(d, st, sup, misura, im, formato, data, nuovoFoglio);
 }
 
 namespace {
@@ -390,7 +390,7 @@ PosaAnteprima posaAnteprima(const AreaFinestra& a, const FormatoPagina& f, int f
     return p;
 }
 
-int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, const Impaginazione& im,
+int disegnaAnteprima(const Documento& d, const Stato& st, Superficie& finestra, Superficie& misura, const Impaginazione& im,
                      const PosaAnteprima& posa, const std::string& data, const FormatoPagina& formato) {
     const Carattere stile = finestra.carattere();
     misura.impostaCarattere(stile);
@@ -410,18 +410,18 @@ int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, 
     foglio.impostaCarattere(stile);
     size_t i = 0;
     if (!posa.fogli.empty()) foglio.sposta(posa.fogli[0].x, posa.fogli[0].y);
-    const int fogli = disegnaPagine(st, foglio, misura, im, formato, data, [&] {
+    const int fogli = disegnaPagine(d, st, foglio, misura, im, formato, data, [&] {
         if (++i < posa.fogli.size()) foglio.sposta(posa.fogli[i].x, posa.fogli[i].y);
     });
     finestra.impostaCarattere(stile);
     return fogli;
 }
 
-int disegnaAnteprima(const Stato& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
+int disegnaAnteprima(const Documento& d, const Stato& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
                      const std::string& data, const FormatoPagina& formato) {
     misura.impostaCarattere(finestra.carattere());
-    const Impaginazione im = impagina(st, misura, formato, data);
-    return disegnaAnteprima(st, finestra, misura, im, posaAnteprima(area, formato, im.fogli), data, formato);
+    const Impaginazione im = impagina(d, st, misura, formato, data);
+    return disegnaAnteprima(d, st, finestra, misura, im, posaAnteprima(area, formato, im.fogli), data, formato);
 }
 
 }  // namespace quadrivo

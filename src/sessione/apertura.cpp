@@ -26,15 +26,12 @@ EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati
     return esitoDi(leggiCruciverba(percorso, dati).esito);
 }
 
-EsitoApertura apriDatiInLavoro(Stato& s, Piattaforma& piattaforma, std::string_view dati, const std::string& percorso,
-                               bool modificato) {
+EsitoApertura apriDatiInLavoro(Documento& s, Piattaforma& piattaforma, std::string_view dati, const std::string& percorso) {
     Lettura lettura = leggiCruciverba(percorso, dati);
     if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
     // Memory holds the puzzle from now on, whether or not the working copy can be written.
     s.cruciverba = std::move(lettura.cruciverba);
     s.nomeFile = percorso;
-    s.fileModificato = modificato;
-    s.grigliaAttiva = 1;
     scriviCopiaLavoro(s, piattaforma);
     if (!lettura.spiegazione.empty()) piattaforma.messaggio(lettura.spiegazione, {}, Icona::attenzione);
     return EsitoApertura::ok;
@@ -52,10 +49,10 @@ EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati, Cruc
     return EsitoApertura::ok;
 }
 
-EsitoApertura apriInLavoro(Stato& s, Piattaforma& piattaforma, const std::string& percorso) {
+EsitoApertura apriInLavoro(Documento& s, Piattaforma& piattaforma, const std::string& percorso) {
     std::string dati;
     if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
-    return apriDatiInLavoro(s, piattaforma, dati, percorso, false);
+    return apriDatiInLavoro(s, piattaforma, dati, percorso);
 }
 
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) {

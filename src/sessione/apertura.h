@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/piattaforma.h"
+#include "model/documento.h"
 #include "model/stato.h"
 
 namespace quadrivo {
@@ -25,15 +26,13 @@ EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati
 // given) the puzzle they make.
 EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati = nullptr, Cruciverba* cruciverba = nullptr);
 
-// Reads `percorso` into the state, writes the working copy, sets nomeFile, fileModificato and
-// grigliaAttiva. On failure nothing changes and the returned outcome says why. A working copy
+// Reads `percorso` into the document, writes the working copy and sets nomeFile. On failure nothing changes and the returned outcome says why. A working copy
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
-EsitoApertura apriInLavoro(Stato& stato, Piattaforma& piattaforma, const std::string& percorso);
+EsitoApertura apriInLavoro(Documento& documento, Piattaforma& piattaforma, const std::string& percorso);
 
-// The same from bytes already read: `percorso` becomes nomeFile; `modificato` marks the answers
-// as not yet saved (answers brought back after a crash).
-EsitoApertura apriDatiInLavoro(Stato& stato, Piattaforma& piattaforma, std::string_view dati,
-                               const std::string& percorso, bool modificato);
+// The same from bytes already read: `percorso` becomes nomeFile.
+EsitoApertura apriDatiInLavoro(Documento& documento, Piattaforma& piattaforma, std::string_view dati,
+                               const std::string& percorso);
 
 // The message that goes with a failed open ("" for ok).
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso);

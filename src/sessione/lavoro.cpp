@@ -203,7 +203,7 @@ std::string messaggioCopiaRipresa(const std::string& cartella) {
     return "La copia di lavoro si scrive di nuovo in " + cartella + ": le risposte sono al sicuro.";
 }
 
-bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view testo, const Partita& partita) {
+bool scriviLavoroGrezzo(Documento& s, Piattaforma& piattaforma, std::string_view testo, const Partita& partita) {
     // The note's text is made again only when what it says changed, not at every letter.
     static NotaLavoro ultima;
     static std::string testoUltima;
@@ -247,7 +247,7 @@ bool scriviLavoroGrezzo(Stato& s, Piattaforma& piattaforma, std::string_view tes
     return false;
 }
 
-bool scriviCopiaLavoro(Stato& s, Piattaforma& piattaforma, const Partita& partita) {
+bool scriviCopiaLavoro(Documento& s, Piattaforma& piattaforma, const Partita& partita) {
     return scriviLavoroGrezzo(s, piattaforma, testoCruciverba(s.cruciverba), partita);
 }
 
@@ -430,10 +430,10 @@ std::string domandaEliminazione(const CopiaAbbandonata& c) {
     return "Eliminare per sempre le risposte non salvate di " + nomeBreve(c) + "? Non si potranno più recuperare.";
 }
 
-bool ripristinaCopia(Stato& s, Piattaforma& piattaforma, const CopiaAbbandonata& c, const std::string& come) {
+bool ripristinaCopia(Documento& s, Piattaforma& piattaforma, const CopiaAbbandonata& c, const std::string& come) {
     const std::optional<std::string> dati = leggiFile(c.lavoro);
     const std::string nome = !come.empty() ? come : c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema;
-    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome, true) != EsitoApertura::ok) return false;
+    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome) != EsitoApertura::ok) return false;
     // The leftover is the only place of these answers on disk until our own copy holds them.
     if (!s.copiaLavoroSuperata && s.fileLavoro != c.lavoro) cancellaCopiaLavoro(c.lavoro);
     return true;
@@ -443,8 +443,8 @@ std::string titoloConModifiche(const std::string& titolo, bool modificato) {
     return modificato ? "*" + titolo : titolo;
 }
 
-Risposta chiediPrimaDiLasciare(const Stato& s, Piattaforma& piattaforma) {
-    if (!s.fileModificato || s.nomeFile.empty()) return Risposta::nonSalvare;
+Risposta chiediPrimaDiLasciare(const Documento& s, bool modificato, Piattaforma& piattaforma) {
+    if (!modificato || s.nomeFile.empty()) return Risposta::nonSalvare;
     return piattaforma.messaggio(testoChiediSeSalvare(s.nomeFile), titoloModifica, Icona::domanda,
                                  Pulsanti::salvaNonSalvareAnnulla);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/piattaforma.h"
+#include "model/documento.h"
 #include "model/stato.h"
 #include "solving/partita.h"
 
@@ -28,11 +29,11 @@ std::string messaggioCopiaRipresa(const std::string& cartella);
 
 // Writes `testo` (a whole puzzle file) as the working copy, and its note with `partita` (time
 // and marks). Without a usable copy a new one is made, so every change tries again. A failure
-// is told once, until a write succeeds again, and sets copiaLavoroSuperata: memory is then the
-// truth.
-bool scriviLavoroGrezzo(Stato& stato, Piattaforma& piattaforma, std::string_view testo, const Partita& partita = {});
+// is told once, until a write succeeds again, and sets the document's copiaLavoroSuperata:
+// memory is then the truth.
+bool scriviLavoroGrezzo(Documento& documento, Piattaforma& piattaforma, std::string_view testo, const Partita& partita = {});
 // The puzzle in memory as the working copy, in its own format.
-bool scriviCopiaLavoro(Stato& stato, Piattaforma& piattaforma, const Partita& partita = {});
+bool scriviCopiaLavoro(Documento& documento, Piattaforma& piattaforma, const Partita& partita = {});
 // Removes a working copy and its note.
 void cancellaCopiaLavoro(const std::string& fileLavoro);
 
@@ -93,13 +94,13 @@ std::string domandaEliminazione(const CopiaAbbandonata& copia);
 // Opens the leftover's answers as its puzzle (or under `nome`), marked as changed. The leftover
 // goes only once its answers are in this run's working copy; false (nothing changed) when it
 // can no longer be read.
-bool ripristinaCopia(Stato& stato, Piattaforma& piattaforma, const CopiaAbbandonata& copia, const std::string& nome = {});
+bool ripristinaCopia(Documento& documento, Piattaforma& piattaforma, const CopiaAbbandonata& copia, const std::string& nome = {});
 
 // The window's caption with a leading "*" while answers are not saved.
 std::string titoloConModifiche(const std::string& titolo, bool modificato);
 // Before the open puzzle is left (closing, Esci, Apri, another file): Salva (ok), Non salvare
 // (nonSalvare) or Annulla. Asked only when there are unsaved answers; ok without asking else.
-Risposta chiediPrimaDiLasciare(const Stato& stato, Piattaforma& piattaforma);
+Risposta chiediPrimaDiLasciare(const Documento& documento, bool modificato, Piattaforma& piattaforma);
 // Before an unavoidable end, with unsaved answers: OK saves.
 std::string domandaPrimaDellaFine(const std::string& nomeFile);
 

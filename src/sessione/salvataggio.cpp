@@ -32,19 +32,19 @@ std::string testoSovrascrittura(const std::string& percorso) {
     return "Il file " + percorso + " esiste già; vuoi riscriverlo?";
 }
 
-std::string nomeProposto(const Stato& stato) {
-    if (stato.nomeFile.empty()) return nomeSalvataggioPredefinito;
-    if (daRinominare(stato.nomeFile)) return stato.nomeFile.substr(0, stato.nomeFile.rfind('.')) + ".ipuz";
-    return stato.nomeFile;
+std::string nomeProposto(const Documento& d) {
+    if (d.nomeFile.empty()) return nomeSalvataggioPredefinito;
+    if (daRinominare(d.nomeFile)) return d.nomeFile.substr(0, d.nomeFile.rfind('.')) + ".ipuz";
+    return d.nomeFile;
 }
 
-std::string motivoNomeProposto(const Stato& stato) {
-    if (!daRinominare(stato.nomeFile)) return {};
-    return "Il formato ." + formatoPerEstensione(stato.nomeFile)->nome() +
+std::string motivoNomeProposto(const Documento& d) {
+    if (!daRinominare(d.nomeFile)) return {};
+    return "Il formato ." + formatoPerEstensione(d.nomeFile)->nome() +
            " si legge soltanto: il cruciverba sarà salvato come .ipuz";
 }
 
-EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
+EsitoSalvataggio salvaConNome(Documento& d, Piattaforma& piattaforma, const std::string& cartella,
                               const std::string& nome, const std::string& autore) {
     const std::string n = percorsoSalvataggio(cartella, nome);
     bool scrivi = true;
@@ -54,7 +54,7 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
     }
     if (scrivi) {
         // The name's extension picks the format; one that cannot hold the puzzle is refused.
-        Cruciverba daScrivere = stato.cruciverba;
+        Cruciverba daScrivere = d.cruciverba;
         if (const std::string manca = adattaAFormato(daScrivere, n); !manca.empty()) {
             piattaforma.messaggio(manca + " Scegliere un altro nome o un'altra estensione (.ipuz contiene tutto).",
                                   titoloSalvataggio, Icona::attenzione);
@@ -65,13 +65,12 @@ EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std:
             piattaforma.messaggio(messaggioScrittura(n, msgErroreDisco));
             return EsitoSalvataggio::errore;
         }
-        stato.cruciverba = std::move(daScrivere);
-        stato.nomeFile = n;
-        stato.fileModificato = false;
+        d.cruciverba = std::move(daScrivere);
+        d.nomeFile = n;
         // The file holds every answer: the working copy is the caller's to drop, not to rewrite.
         return EsitoSalvataggio::salvato;
     }
-    return scriviCopiaLavoro(stato, piattaforma) ? EsitoSalvataggio::rinunciato : EsitoSalvataggio::errore;
+    return scriviCopiaLavoro(d, piattaforma) ? EsitoSalvataggio::rinunciato : EsitoSalvataggio::errore;
 }
 
 std::string testoChiediSeSalvare(const std::string& nomeFile) {

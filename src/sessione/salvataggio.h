@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/piattaforma.h"
+#include "model/documento.h"
 #include "model/stato.h"
 
 namespace quadrivo {
@@ -25,9 +26,9 @@ std::string percorsoSalvataggio(const std::string& cartella, const std::string& 
 std::string testoSovrascrittura(const std::string& percorso);
 
 // What the name box shows when the dialog comes up.
-std::string nomeProposto(const Stato& stato);
+std::string nomeProposto(const Documento& documento);
 // Why that name is not the puzzle's own, for the dialog to say ("" when it is).
-std::string motivoNomeProposto(const Stato& stato);
+std::string motivoNomeProposto(const Documento& documento);
 
 enum class EsitoSalvataggio {
     salvato,     // the file was written, nomeFile is the new path (the working copy is left as it was)
@@ -37,7 +38,7 @@ enum class EsitoSalvataggio {
 
 // OK of the save dialog. Writes the puzzle with the new author to the chosen path; refused, the
 // working copy only. A failing step shows its message once and stops, leaving the state as it was.
-EsitoSalvataggio salvaConNome(Stato& stato, Piattaforma& piattaforma, const std::string& cartella,
+EsitoSalvataggio salvaConNome(Documento& documento, Piattaforma& piattaforma, const std::string& cartella,
                               const std::string& nome, const std::string& autore);
 
 // "Il file " + nomeFile, as it is spelt, + " è cambiato, si desidera salvare?"

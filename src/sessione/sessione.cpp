@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <ctime>
 
@@ -73,16 +74,20 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
     : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
-    connect(&storia_, &QUndoStack::cleanChanged, this, &Sessione::aggiornaModificato);
+    // Away from the saved state and back: the answers' state follows, unless a change the
+    // history does not hold keeps them unsaved anyway.
+    connect(&storia_, &QUndoStack::cleanChanged, this, [this](bool pulita) {
+        if (!modificatoFuoriStoria_) emit modificatoCambiato(!pulita);
+    });
     // A kill loses at most a few seconds of the clock of answers not saved.
     tempoInCopia_.setInterval(5000);
     tempoInCopia_.start();
     connect(&tempoInCopia_, &QTimer::timeout, this, [this] {
-        if (aperto() && stato_.fileModificato && !stato_.copiaLavoroSuperata && partita_.cronometro().inCorso()) pianificaCopia();
+        if (aperto() && modificato() && !documento_.copiaLavoroSuperata && partita_.cronometro().inCorso()) pianificaCopia();
     });
     sincronia_.setSingleShot(true);
     connect(&sincronia_, &QTimer::timeout, this, [this] {
-        if (!stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+        if (!documento_.copiaLavoroSuperata && sincronizzaFile(documento_.fileLavoro)) ultimaSincronia_ = adesso();
     });
 }
 
@@ -109,14 +114,14 @@ EsitoApertura Sessione::apriLetti(std::string_view dati, const std::string& perc
                                   std::unique_ptr<QLockFile> blocco) {
     const bool lasciato = this->modificato();
     // The working copy's note names the version of the file its answers are made over.
-    std::string improntaPrima = std::exchange(stato_.improntaFile, impronta(dati));
-    const EsitoApertura esito = apriDatiInLavoro(stato_, piattaforma_, dati, percorso, modificato);
+    std::string improntaPrima = std::exchange(documento_.improntaFile, impronta(dati));
+    const EsitoApertura esito = apriDatiInLavoro(documento_, piattaforma_, dati, percorso);
     if (esito != EsitoApertura::ok) {
-        stato_.improntaFile = std::move(improntaPrima);
+        documento_.improntaFile = std::move(improntaPrima);
         return esito;
     }
     if (blocco) blocco_ = std::move(blocco);
-    nuovoSchema(!lasciato);
+    nuovoSchema(!lasciato, modificato);
     // Answers kept aside for later are offered as soon as their puzzle is open again.
     if (!modificato) offriCopieDi(percorso);
     return esito;
@@ -130,16 +135,16 @@ bool Sessione::ripristina(const CopiaAbbandonata& copia, bool comeCopia) {
     const bool lasciato = modificato();
     // The answers were made over the file as the note says: Salva asks if it changed since.
     std::string improntaPrima = std::exchange(
-        stato_.improntaFile, comeCopia || copia.schema.empty() ? std::string{}
+        documento_.improntaFile, comeCopia || copia.schema.empty() ? std::string{}
                              : !copia.impronta.empty()         ? copia.impronta
                                                                : improntaDelFile(copia.schema));
-    if (!ripristinaCopia(stato_, piattaforma_, copia, comeCopia ? nome : std::string{})) {
-        stato_.improntaFile = std::move(improntaPrima);
+    if (!ripristinaCopia(documento_, piattaforma_, copia, comeCopia ? nome : std::string{})) {
+        documento_.improntaFile = std::move(improntaPrima);
         return false;
     }
     if (blocco) blocco_ = std::move(blocco);
     if (esisteFile(copia.lavoro)) avanzo_ = copia.lavoro;
-    nuovoSchema(!lasciato, &copia.partita);
+    nuovoSchema(!lasciato, true, &copia.partita);
     return true;
 }
 
@@ -201,65 +206,63 @@ bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFi
                                   {}, Icona::attenzione, Pulsanti::apriComunqueAnnulla) == Risposta::ok;
 }
 
-void Sessione::nuovoSchema(bool conservaPrecedente, const Partita* ripresa) {
+void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Partita* ripresa) {
     // The solve of the puzzle being left is kept under its name first, unless its answers were dropped.
     if (aperto() && conservaPrecedente) scriviArchivio(percorsoPartita_);
-    navigazione_ = Navigazione(stato_.cruciverba);
+    navigazione_ = Navigazione(documento_.cruciverba);
     // The keyboard is on the grid from the start, at the first word.
-    posizione_ = navigazione_.parole().empty() ? Posizione{} : navigazione_.vaiAParola(stato_.cruciverba, 0);
+    posizione_ = navigazione_.parole().empty() ? Posizione{} : navigazione_.vaiAParola(documento_.cruciverba, 0);
     iniziale_ = posizione_.valida();
     // A new history: the puzzle as opened is the clean state.
     storia_.blockSignals(true);
     storia_.clear();
     storia_.blockSignals(false);
-    modificatoFuoriStoria_ = stato_.fileModificato;
-    percorsoPartita_ = stato_.nomeFile;
-    impronta_ = improntaSoluzione(stato_.cruciverba);
+    modificatoFuoriStoria_ = modificato;
+    percorsoPartita_ = documento_.nomeFile;
+    impronta_ = improntaSoluzione(documento_.cruciverba);
     Partita salvata = ripresa                         ? *ripresa
-                      : nomeProprio(stato_.nomeFile) ? archivio_.leggi(stato_.nomeFile, impronta_)
+                      : nomeProprio(documento_.nomeFile) ? archivio_.leggi(documento_.nomeFile, impronta_)
                                                      : Partita{};
     // The wrong marks a file carries show when the player's data has none.
     if (salvata.segni.empty())
-        for (const Casella& k : stato_.cruciverba.segniFile.sbagliate)
-            if (stato_.cruciverba.bianca(k.colonna, k.riga) && !stato_.cruciverba.cella(k).voce.empty())
-                salvata.segni[k] = stato_.cruciverba.cella(k).voce;
+        for (const Casella& k : documento_.cruciverba.segniFile.sbagliate)
+            if (documento_.cruciverba.bianca(k.colonna, k.riga) && !documento_.cruciverba.cella(k).voce.empty())
+                salvata.segni[k] = documento_.cruciverba.cella(k).voce;
     // A file that carries its solving time starts the clock there, unless this player's kept
     // solve says more.
-    if (stato_.cruciverba.secondiFile && salvata.millisecondi == 0)
-        salvata.millisecondi = std::min<std::int64_t>(*stato_.cruciverba.secondiFile, 1'000'000'000) * 1000;
-    partita_.inizia(stato_.cruciverba, salvata, adesso());
+    if (documento_.cruciverba.secondiFile && salvata.millisecondi == 0)
+        salvata.millisecondi = std::min<std::int64_t>(*documento_.cruciverba.secondiFile, 1'000'000'000) * 1000;
+    partita_.inizia(documento_.cruciverba, salvata, adesso());
     // The checks of the kept solve continue with it.
     controlli_ = 0;
-    if (!ripresa && nomeProprio(stato_.nomeFile))
-        if (const std::optional<RecordPartita> r = archivio_.partita(stato_.nomeFile); r && r->impronta == impronta_)
+    if (!ripresa && nomeProprio(documento_.nomeFile))
+        if (const std::optional<RecordPartita> r = archivio_.partita(documento_.nomeFile); r && r->impronta == impronta_)
             controlli_ = r->controlli;
     // Pencil guesses come back into the cells the file left empty (files never hold them).
     matita_.clear();
     for (const auto& [k, lettere] : salvata.lettereMatita)
-        if (stato_.cruciverba.bianca(k.colonna, k.riga) && stato_.cruciverba.cella(k).voce.empty() &&
-            !stato_.cruciverba.cella(k).data)
-            stato_.cruciverba.cella(k).voce = lettere, stato_.cruciverba.cella(k).matita = true, matita_[k] = lettere;
+        if (documento_.cruciverba.bianca(k.colonna, k.riga) && documento_.cruciverba.cella(k).voce.empty() &&
+            !documento_.cruciverba.cella(k).data)
+            documento_.cruciverba.cella(k).voce = lettere, documento_.cruciverba.cella(k).matita = true, matita_[k] = lettere;
     // A solve kept before the letters were: the file holds them, only the cells are known.
     for (const Casella& k : salvata.matita)
-        if (!salvata.lettereMatita.contains(k) && stato_.cruciverba.bianca(k.colonna, k.riga) &&
-            !stato_.cruciverba.cella(k).voce.empty())
-            stato_.cruciverba.cella(k).matita = true, matita_[k] = stato_.cruciverba.cella(k).voce;
+        if (!salvata.lettereMatita.contains(k) && documento_.cruciverba.bianca(k.colonna, k.riga) &&
+            !documento_.cruciverba.cella(k).voce.empty())
+            documento_.cruciverba.cella(k).matita = true, matita_[k] = documento_.cruciverba.cella(k).voce;
     misuraRiassunto();
     ultimaSincronia_ = adesso();
     modo_ = ModoVista::griglia;
-    stato_.grigliaAttiva = 1;
     // The note beside the copy gets the solve's time and marks.
     pianificaCopia();
     emit schemaCambiato();
     emit modoCambiato(modo_);
-    emit modificatoCambiato(stato_.fileModificato);
+    emit modificatoCambiato(this->modificato());
     emit tempoCambiato();
 }
 
 void Sessione::impostaModo(ModoVista modo) {
     if (!aperto() || modo == ModoVista::nessunoSchema || modo == modo_) return;
     modo_ = modo;
-    stato_.grigliaAttiva = modo == ModoVista::anteprima ? -1 : 1;
     emit modoCambiato(modo_);
 }
 
@@ -276,13 +279,13 @@ void Sessione::impostaPosizione(const Posizione& p) {
 void Sessione::chiudiCella() {
     if (!cellaAperta_) return;
     cellaAperta_ = false;
-    if (stato_.cruciverba.cella(posizione_.colonna, posizione_.riga).voce.empty()) return;
-    impostaPosizione(navigazione_.lettera(stato_.cruciverba, posizione_, U'A').posizione);
+    if (documento_.cruciverba.cella(posizione_.colonna, posizione_.riga).voce.empty()) return;
+    impostaPosizione(navigazione_.lettera(documento_.cruciverba, posizione_, U'A').posizione);
 }
 
 bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
     if (cellaAperta_ && (t == TastoGriglia::carattere || t == TastoGriglia::cancellaIndietro)) {
-        const Cella& k = stato_.cruciverba.cella(posizione_.colonna, posizione_.riga);
+        const Cella& k = documento_.cruciverba.cella(posizione_.colonna, posizione_.riga);
         std::string voce = k.voce;
         if (t == TastoGriglia::carattere) {
             const char l = letteraDigitata(carattere);
@@ -298,7 +301,7 @@ bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
     }
     cellaAperta_ = false;
     iniziale_ = false;
-    Passo passo = navigazione_.tasto(stato_.cruciverba, posizione_, t, carattere, saltaComplete);
+    Passo passo = navigazione_.tasto(documento_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
     if (t == TastoGriglia::carattere)
         for (Scrittura& w : passo.scritture) w.matita = inMatita_;
@@ -317,37 +320,36 @@ bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
 bool Sessione::scrivi(const std::vector<Scrittura>& scritture, const FotoPartita& primaPartita, const QString& nome) {
     std::vector<Casella> caselle;
     for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
-    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
-    if (!applicaScritture(stato_.cruciverba, scritture)) return false;
+    const std::vector<VoceCella> prima = vociDelle(documento_.cruciverba, caselle);
+    if (!applicaScritture(documento_.cruciverba, scritture)) return false;
     registraPasso(caselle, prima, primaPartita, nome);
     return true;
 }
 
-void Sessione::applicaDialogo(const std::optional<SceltaParola>& scelta) {
+void Sessione::applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta) {
     std::vector<Casella> caselle;
-    if (const Definizione* w =
-            definizioneDa(stato_.cruciverba, {stato_.colonnaCorrente, stato_.rigaCorrente}, stato_.direzioneCorrente))
+    if (const Definizione* w = definizioneDa(documento_.cruciverba, {parola.colonna, parola.riga}, parola.direzione))
         caselle = w->caselle;
-    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, caselle);
+    const std::vector<VoceCella> prima = vociDelle(documento_.cruciverba, caselle);
     const FotoPartita primaPartita = partita_.foto(adesso());
-    if (scelta) applicaScelta(stato_, *scelta);
+    if (scelta) applicaScelta(documento_.cruciverba, parola, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
-    navigazione_ = Navigazione(stato_.cruciverba);
+    navigazione_ = Navigazione(documento_.cruciverba);
     // Cancelled or confirmed, the dialog counts as a change to be saved.
-    if (vociDelle(stato_.cruciverba, caselle) != prima) {
+    if (vociDelle(documento_.cruciverba, caselle) != prima) {
         registraPasso(caselle, prima, primaPartita, "Parola");
     } else {
-        modificatoFuoriStoria_ = true;
+        impostaModificato(true);
         dopoModifica(caselle);
     }
 }
 
 void Sessione::azzera() {
-    const std::vector<Casella> tutte = caselleBianche(stato_.cruciverba);
-    const std::vector<VoceCella> prima = vociDelle(stato_.cruciverba, tutte);
+    const std::vector<Casella> tutte = caselleBianche(documento_.cruciverba);
+    const std::vector<VoceCella> prima = vociDelle(documento_.cruciverba, tutte);
     const FotoPartita primaPartita = partita_.foto(adesso());
-    azzeraInserimenti(stato_.cruciverba);
-    partita_.azzera(stato_.cruciverba, adesso());
+    azzeraInserimenti(documento_.cruciverba);
+    partita_.azzera(documento_.cruciverba, adesso());
     if (nomeProprio(percorsoPartita_)) archivio_.nuovoTentativo(percorsoPartita_);
     controlli_ = 0;
     misuraRiassunto();
@@ -362,13 +364,13 @@ void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vec
     Istante voltePrima{{}, primaPartita}, volteDopo;
     std::vector<Casella> cambiate;
     for (size_t i = 0; i < caselle.size(); ++i) {
-        if (!stato_.cruciverba.dentro(caselle[i]) || voceDi(stato_.cruciverba, caselle[i]) == prima[i]) continue;
+        if (!documento_.cruciverba.dentro(caselle[i]) || voceDi(documento_.cruciverba, caselle[i]) == prima[i]) continue;
         cambiate.push_back(caselle[i]);
         voltePrima.voci.emplace_back(caselle[i], prima[i]);
-        volteDopo.voci.emplace_back(caselle[i], voceDi(stato_.cruciverba, caselle[i]));
+        volteDopo.voci.emplace_back(caselle[i], voceDi(documento_.cruciverba, caselle[i]));
     }
     // The marks and the solve follow the letters before the step is taken whole.
-    const bool giusto = partita_.dopoModifica(stato_.cruciverba, adesso());
+    const bool giusto = partita_.dopoModifica(documento_.cruciverba, adesso());
     volteDopo.partita = partita_.foto(adesso());
     if (sempre || !cambiate.empty() || !primaPartita.stessiSegni(volteDopo.partita))
         storia_.push(new PassoVoci(*this, std::move(voltePrima), std::move(volteDopo), nome));
@@ -378,9 +380,9 @@ void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vec
 void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     std::vector<Casella> cambiate;
     for (const auto& [k, voce] : meta.voci) {
-        if (!stato_.cruciverba.bianca(k.colonna, k.riga)) continue;
-        stato_.cruciverba.cella(k).voce = voce.voce;
-        stato_.cruciverba.cella(k).matita = voce.matita;
+        if (!documento_.cruciverba.bianca(k.colonna, k.riga)) continue;
+        documento_.cruciverba.cella(k).voce = voce.voce;
+        documento_.cruciverba.cella(k).matita = voce.matita;
         cambiate.push_back(k);
     }
     partita_.torna(meta.partita, lasciato.partita, adesso());
@@ -396,18 +398,15 @@ void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     emit tempoCambiato();
 }
 
-void Sessione::aggiornaModificato() { impostaModificato(modificatoFuoriStoria_ || !storia_.isClean()); }
-
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
-    dopoModifica(cambiate, partita_.dopoModifica(stato_.cruciverba, adesso()));
+    dopoModifica(cambiate, partita_.dopoModifica(documento_.cruciverba, adesso()));
 }
 
 void Sessione::dopoModifica(const std::vector<Casella>& cambiate, bool giusto) {
     // Kept apart from the model: the solve of a puzzle being left is stored after the next one is read.
     for (const Casella& k : cambiate)
-        if (stato_.cruciverba.dentro(k) && stato_.cruciverba.cella(k).matita) matita_[k] = stato_.cruciverba.cella(k).voce;
+        if (documento_.cruciverba.dentro(k) && documento_.cruciverba.cella(k).matita) matita_[k] = documento_.cruciverba.cella(k).voce;
         else matita_.erase(k);
-    aggiornaModificato();
     pianificaCopia();
     riprovaArchivio();
     misuraRiassunto();
@@ -418,9 +417,13 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate, bool giusto) {
 }
 
 void Sessione::impostaModificato(bool modificato) {
-    if (stato_.fileModificato == modificato) return;
-    stato_.fileModificato = modificato;
-    emit modificatoCambiato(modificato);
+    const bool prima = this->modificato();
+    modificatoFuoriStoria_ = modificato;
+    if (!modificato) {
+        const QSignalBlocker zitta(&storia_);
+        storia_.setClean();
+    }
+    if (this->modificato() != prima) emit modificatoCambiato(modificato);
 }
 
 // ---- Checks, reveals and the clock
@@ -452,7 +455,7 @@ void Sessione::impostaFuori(bool fuori) { impostaSosta(Sosta::fuori, fuori); }
 
 std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     const FotoPartita prima = partita_.foto(adesso());
-    std::vector<Casella> sbagliate = partita_.controlla(stato_.cruciverba, caselle);
+    std::vector<Casella> sbagliate = partita_.controlla(documento_.cruciverba, caselle);
     ++controlli_;
     riassunto_.controlli = static_cast<int>(controlli_);
     registraAiuto(Aiuto::controllo, static_cast<int>(caselle.size()));
@@ -460,7 +463,6 @@ std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
     // New marks are a step of their own: Annulla takes them off.
     if (!prima.stessiSegni(dopo)) {
         storia_.push(new PassoVoci(*this, {{}, prima}, {{}, dopo}, "Controlla"));
-        aggiornaModificato();
         pianificaCopia();
     }
     emit segniCambiati();
@@ -469,24 +471,24 @@ std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
 
 void Sessione::rivela(const std::vector<Casella>& caselle) {
     const FotoPartita prima = partita_.foto(adesso());
-    const std::vector<Scrittura> scritture = partita_.rivela(stato_.cruciverba, caselle);
+    const std::vector<Scrittura> scritture = partita_.rivela(documento_.cruciverba, caselle);
     if (scritture.empty()) return;
     registraAiuto(Aiuto::rivelazione, static_cast<int>(scritture.size()));
     scrivi(scritture, prima, "Rivela");
     emit segniCambiati();
 }
 
-bool Sessione::soluzioneBloccata() const { return aperto() && puzBloccato(stato_.cruciverba); }
+bool Sessione::soluzioneBloccata() const { return aperto() && puzBloccato(documento_.cruciverba); }
 
 std::string Sessione::sblocca(const std::string& codice) {
     if (!soluzioneBloccata()) return "La soluzione di questo schema non è cifrata.";
     const bool cifre = codice.size() == 4 && std::all_of(codice.begin(), codice.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!cifre) return "Il codice è di quattro cifre, da 0000 a 9999.";
-    if (!sbloccaPuz(stato_.cruciverba, std::stoi(codice)))
+    if (!sbloccaPuz(documento_.cruciverba, std::stoi(codice)))
         return "Il codice " + codice + " non sblocca questa soluzione: controllare le cifre.";
     // The solve is kept under the plain solution from now on, as the saved file will be read.
-    impronta_ = improntaSoluzione(stato_.cruciverba);
-    modificatoFuoriStoria_ = true;
+    impronta_ = improntaSoluzione(documento_.cruciverba);
+    impostaModificato(true);
     dopoModifica({});
     emit segniCambiati();
     return {};
@@ -504,22 +506,22 @@ void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
 
 void Sessione::misuraRiassunto() {
     Riassunto r;
-    for (const Casella& k : caselleBianche(stato_.cruciverba)) {
+    for (const Casella& k : caselleBianche(documento_.cruciverba)) {
         ++r.bianche;
-        if (!stato_.cruciverba.cella(k).voce.empty()) ++r.piene;
+        if (!documento_.cruciverba.cella(k).voce.empty()) ++r.piene;
     }
-    r.risolto = quadrivo::risolto(stato_.cruciverba);
+    r.risolto = quadrivo::risolto(documento_.cruciverba);
     r.controlli = static_cast<int>(controlli_);
     riassunto_ = r;
 }
 
 std::string Sessione::messaggioVerifica() const {
-    return quadrivo::messaggioVerifica(stato_.cruciverba, tempo(), static_cast<long long>(partita_.rivelate().size()),
+    return quadrivo::messaggioVerifica(documento_.cruciverba, tempo(), static_cast<long long>(partita_.rivelate().size()),
                                        controlli_);
 }
 
 void Sessione::conservaPartita() {
-    percorsoPartita_ = stato_.nomeFile;
+    percorsoPartita_ = documento_.nomeFile;
     scriviArchivio(percorsoPartita_);
 }
 
@@ -565,35 +567,35 @@ void Sessione::riprovaArchivio() {
 
 // ---- Saving
 
-bool Sessione::haNome() const { return decisioneSalva(stato_.nomeFile) == AzioneSalva::scrivi; }
+bool Sessione::haNome() const { return decisioneSalva(documento_.nomeFile) == AzioneSalva::scrivi; }
 
 bool Sessione::fileIntatto() const {
-    if (stato_.improntaFile.empty() || !esisteFile(stato_.nomeFile)) return true;
-    return improntaDelFile(stato_.nomeFile) == stato_.improntaFile;
+    if (documento_.improntaFile.empty() || !esisteFile(documento_.nomeFile)) return true;
+    return improntaDelFile(documento_.nomeFile) == documento_.improntaFile;
 }
 
 void Sessione::inizioSalvataggio(const std::string& destinazione) {
     // Should the run end during the save, the note tells the next start where the answers went.
-    stato_.salvataggioInCorso = destinazione;
-    if (stato_.fileModificato && !stato_.fileLavoro.empty() && !stato_.copiaLavoroSuperata) scriviCopiaOra();
+    documento_.salvataggioInCorso = destinazione;
+    if (modificato() && !documento_.fileLavoro.empty() && !documento_.copiaLavoroSuperata) scriviCopiaOra();
 }
 
 void Sessione::fineSalvataggio(bool scritto) {
-    stato_.salvataggioInCorso.clear();
+    documento_.salvataggioInCorso.clear();
     if (!scritto) return;
-    stato_.improntaFile = impronta(testoCruciverba(stato_.cruciverba));
+    documento_.improntaFile = impronta(testoCruciverba(documento_.cruciverba));
     if (!avanzo_.empty()) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
     // The file holds every answer now: the copy, stale or not, is never to be offered again.
-    cancellaCopiaLavoro(stato_.fileLavoro);
-    stato_.fileLavoro.clear();
-    stato_.notaScritta.clear();
+    cancellaCopiaLavoro(documento_.fileLavoro);
+    documento_.fileLavoro.clear();
+    documento_.notaScritta.clear();
 }
 
 bool Sessione::salva() {
     if (!aperto() || !haNome()) return false;
     if (!fileIntatto()) {
         const Risposta r = piattaforma_.messaggio(
-            "Il file " + stato_.nomeFile +
+            "Il file " + documento_.nomeFile +
                 " è cambiato sul disco dopo l'apertura (un altro programma lo ha modificato o sostituito).\r\r"
                 "Sovrascrivi lo sostituisce con le risposte di questa finestra; Salva con nome le scrive in un altro file.",
             titoloSalvataggio, Icona::attenzione, Pulsanti::sovrascriviSalvaConNomeAnnulla);
@@ -603,20 +605,16 @@ bool Sessione::salva() {
             return !modificato();
         }
     }
-    togliAvanzi(stato_.nomeFile);
+    togliAvanzi(documento_.nomeFile);
     aggiornaTempoFile();
-    inizioSalvataggio(stato_.nomeFile);
-    const bool scritto = scriviCruciverba(stato_.cruciverba, piattaforma_, stato_.nomeFile);
+    inizioSalvataggio(documento_.nomeFile);
+    const bool scritto = scriviCruciverba(documento_.cruciverba, piattaforma_, documento_.nomeFile);
     fineSalvataggio(scritto);
-    if (scritto) {
-        modificatoFuoriStoria_ = false;
-        storia_.setClean();
-        impostaModificato(false);
-    }
+    if (scritto) impostaModificato(false);
     conservaPartita();
     // A failed save: the working copy reaches the disk now, whatever the once-a-second rhythm.
     if (!scritto && copiaInAttesa_) scriviCopiaOra();
-    if (!scritto && !stato_.copiaLavoroSuperata && sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+    if (!scritto && !documento_.copiaLavoroSuperata && sincronizzaFile(documento_.fileLavoro)) ultimaSincronia_ = adesso();
     return scritto;
 }
 
@@ -626,17 +624,18 @@ EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::
     togliAvanzi(destinazione);
     aggiornaTempoFile();
     inizioSalvataggio(destinazione);
-    const EsitoSalvataggio esito = quadrivo::salvaConNome(stato_, piattaforma_, cartella, nome, autore);
+    const EsitoSalvataggio esito = quadrivo::salvaConNome(documento_, piattaforma_, cartella, nome, autore);
     fineSalvataggio(esito == EsitoSalvataggio::salvato);
-    if (!stato_.fileModificato) {
+    if (esito == EsitoSalvataggio::salvato) {
         modificatoFuoriStoria_ = false;
+        const QSignalBlocker zitta(&storia_);
         storia_.setClean();
     }
-    emit modificatoCambiato(stato_.fileModificato);
+    emit modificatoCambiato(modificato());
     // The solve goes with the puzzle to its new name, and so does the lock.
     if (esito == EsitoSalvataggio::salvato) {
         // Taken if free: the file is written already, there is nothing left to ask.
-        auto blocco = std::make_unique<QLockFile>(nomeBlocco(stato_.nomeFile));
+        auto blocco = std::make_unique<QLockFile>(nomeBlocco(documento_.nomeFile));
         blocco->setStaleLockTime(0);
         if (!blocco->fileName().isEmpty() && blocco->tryLock(0)) blocco_ = std::move(blocco);
         conservaPartita();
@@ -654,11 +653,11 @@ void Sessione::pianificaCopia() {
 
 void Sessione::aggiornaTempoFile() {
     // Only a file that keeps a time gets one, in whole seconds of the solving clock.
-    const Capacita capacita = capacitaDi(stato_.cruciverba);
-    if (stato_.cruciverba.secondiFile || capacita.tempo) stato_.cruciverba.secondiFile = tempo() / 1000;
+    const Capacita capacita = capacitaDi(documento_.cruciverba);
+    if (documento_.cruciverba.secondiFile || capacita.tempo) documento_.cruciverba.secondiFile = tempo() / 1000;
     if (!capacita.segni) return;
     // The marks too, for the programs that read them from the file.
-    Cruciverba& x = stato_.cruciverba;
+    Cruciverba& x = documento_.cruciverba;
     Cruciverba::SegniFile& f = x.segniFile;
     std::set<Casella> sbagliate;
     for (const auto& [k, lettera] : partita_.segni()) sbagliate.insert(k), f.corrette.erase(k);
@@ -677,19 +676,19 @@ void Sessione::scriviCopiaOra() {
     copiaInAttesa_ = false;
     if (!aperto()) return;
     aggiornaTempoFile();
-    const bool superata = stato_.copiaLavoroSuperata;
+    const bool superata = documento_.copiaLavoroSuperata;
     // The note keeps the clock in whole seconds: typed letters then leave it alone, and it is
     // written again once a second at most (a kill loses less than that of the clock).
     Partita partita = partitaOra();
     partita.millisecondi -= partita.millisecondi % 1000;
-    if (!scriviCopiaLavoro(stato_, piattaforma_, partita)) return;
-    if (superata) emit avviso(messaggioCopiaRipresa(cartellaDi(stato_.fileLavoro)));
+    if (!scriviCopiaLavoro(documento_, piattaforma_, partita)) return;
+    if (superata) emit avviso(messaggioCopiaRipresa(cartellaDi(documento_.fileLavoro)));
     // A recovered leftover's answers are safe in our copy now.
-    if (!avanzo_.empty() && avanzo_ != stato_.fileLavoro) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
+    if (!avanzo_.empty() && avanzo_ != documento_.fileLavoro) cancellaCopiaLavoro(std::exchange(avanzo_, {}));
     // A sync at most once a second: the disk is not asked to wait at every letter.
     const std::int64_t passati = adesso() - ultimaSincronia_;
     if (passati >= 1000 || passati < 0) {
-        if (sincronizzaFile(stato_.fileLavoro)) ultimaSincronia_ = adesso();
+        if (sincronizzaFile(documento_.fileLavoro)) ultimaSincronia_ = adesso();
     } else if (!sincronia_.isActive()) {
         sincronia_.start(static_cast<int>(1000 - passati));
     }
@@ -697,21 +696,21 @@ void Sessione::scriviCopiaOra() {
 
 void Sessione::alSicuro() {
     // Answers not saved: their time stays with them in the working copy, or goes with them.
-    if (!stato_.fileModificato) conservaPartita();
+    if (!modificato()) conservaPartita();
     riprovaArchivio();
-    if (!aperto() || !stato_.fileModificato) return;
+    if (!aperto() || !modificato()) return;
     scriviCopiaOra();
-    if (!stato_.copiaLavoroSuperata) sincronizzaFile(stato_.fileLavoro);
+    if (!documento_.copiaLavoroSuperata) sincronizzaFile(documento_.fileLavoro);
 }
 
 void Sessione::chiudi(bool tieniSeModificato) {
     if (tieniSeModificato) {
         alSicuro();
     } else {
-        if (!stato_.fileModificato) conservaPartita();
+        if (!modificato()) conservaPartita();
         riprovaArchivio();
     }
-    if (!(tieniSeModificato && stato_.fileModificato)) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!(tieniSeModificato && modificato())) cancellaCopiaLavoro(documento_.fileLavoro);
     blocco_.reset();
 }
 

@@ -19,6 +19,7 @@
 #include "model/piattaforma.h"
 #include "archivio/registro.h"
 #include "formats/formato.h"
+#include "model/documento.h"
 #include "model/stato.h"
 #include "sessione/apertura.h"
 #include "sessione/lavoro.h"
@@ -26,6 +27,7 @@
 #include "solving/navigazione.h"
 #include "solving/parola_dialogo.h"
 #include "solving/partita.h"
+#include "solving/passaggio.h"
 
 namespace quadrivo {
 
@@ -37,8 +39,6 @@ struct VoceCella {
 };
 using VociCelle = std::vector<std::pair<Casella, VoceCella>>;
 
-// What the main window's drawing area shows.
-enum class ModoVista { nessunoSchema, griglia, anteprima };
 
 class Sessione : public QObject {
     Q_OBJECT
@@ -49,11 +49,18 @@ public:
 
     Stato& stato() { return stato_; }
     const Stato& stato() const { return stato_; }
-    const Cruciverba& cruciverba() const { return stato_.cruciverba; }
+    // The open puzzle and its file; changed only through the commands below.
+    const Documento& documento() const { return documento_; }
+    const Cruciverba& cruciverba() const { return documento_.cruciverba; }
+    // The format's extras (time, marks, several letters a cell) for the open puzzle.
+    Capacita capacita() const { return capacitaDi(documento_.cruciverba); }
     bool aperto() const { return modo_ != ModoVista::nessunoSchema; }
     ModoVista modo() const { return modo_; }
-    bool modificato() const { return stato_.fileModificato; }
-    const std::string& nomeFile() const { return stato_.nomeFile; }
+    // Answers not saved: the history is away from its saved state, or something it does not hold changed.
+    bool modificato() const { return modificatoFuoriStoria_ || !storia_.isClean(); }
+    const std::string& nomeFile() const { return documento_.nomeFile; }
+    // Where the working copy goes from now on.
+    void impostaFileLavoro(std::string percorso) { documento_.fileLavoro = std::move(percorso); }
 
     // ---- Opening. The puzzle is read whole first: on failure nothing changes. A puzzle open in
     // another window is opened only if the player says so, with a warning (else giaAperto).
@@ -87,14 +94,14 @@ public:
     // A cell of several letters: opened on the current cell (Ins), closed by Enter, Esc or a
     // move; closing a filled cell goes on to the next one as a typed letter does.
     // A format that holds one letter a cell (a .trmo archive): there the cell never opens.
-    void apriCella() { cellaAperta_ = posizione_.valida() && capacitaDi(stato_.cruciverba).piuLettere; }
+    void apriCella() { cellaAperta_ = posizione_.valida() && capacitaDi(documento_.cruciverba).piuLettere; }
     void chiudiCella();
     bool cellaAperta() const { return cellaAperta_; }
     // Writes entries into white cells; true when some letter changed.
     bool scrivi(const std::vector<Scrittura>& scritture);
-    // The word dialog's outcome for the word at colonnaCorrente, rigaCorrente, direzioneCorrente:
-    // the clue and the word, nothing for Annulla. Either way the puzzle counts as changed.
-    void applicaDialogo(const std::optional<SceltaParola>& scelta);
+    // The word dialog's outcome for the word starting at `parola`: the clue and the word,
+    // nothing for Annulla. Either way the puzzle counts as changed.
+    void applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta);
     // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
     void azzera();
 
@@ -150,8 +157,10 @@ public:
     EsitoSalvataggio salvaConNome(const std::string& cartella, const std::string& nome, const std::string& autore);
     // Whether the puzzle is saved in place or needs a name first.
     bool haNome() const;
-    // Marks the answers as saved or not.
+    // Marks the answers as saved (the history's present state is the saved one) or not.
     void impostaModificato(bool modificato);
+    // The player was told the working copy cannot be written: further failures go unsaid.
+    void impostaCopiaSuperata(bool superata) { documento_.copiaLavoroSuperata = superata; }
 
     // ---- The working copy: written once the pending input is handled, synced at most once a second.
     void scriviCopiaOra();
@@ -187,7 +196,8 @@ signals:
     void salvaConNomeRichiesto();
 
 private:
-    void nuovoSchema(bool conservaPrecedente, const Partita* ripresa = nullptr);
+    // `modificato`: the answers read are not saved anywhere yet (brought back after a crash).
+    void nuovoSchema(bool conservaPrecedente, bool modificato, const Partita* ripresa = nullptr);
     EsitoApertura apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
                             std::unique_ptr<QLockFile> blocco);
     // One leftover's question: nothing for Più tardi and Elimina, else whether it was opened.
@@ -211,7 +221,6 @@ private:
     // the solve as `primaPartita`; `sempre` takes it even when nothing else changed.
     void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima,
                        const FotoPartita& primaPartita, const QString& nome, bool sempre = false);
-    void aggiornaModificato();
     void pianificaCopia();
     bool scriviArchivio(const std::string& percorso);
     // Checks and reveals go to the store with the clock's time.
@@ -220,6 +229,7 @@ private:
     void misuraRiassunto();
 
     Stato& stato_;
+    Documento documento_;
     Piattaforma& piattaforma_;
     Registro archivio_;
     QUndoStack storia_;

@@ -14,18 +14,18 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro) {
     return Via::dialogo;
 }
 
-EsitoClic decidiClic(Stato& s, const GeometriaSchema& g, int pulsante, double X, double Y, Direzione hover) {
+EsitoClic decidiClic(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, int pulsante, double X,
+                     double Y, Direzione hover, Posizione& parola) {
     const PuntoGriglia k = cellaSotto(g, X, Y);
     if (fuoriGriglia(g, X, Y, k)) return EsitoClic::fuori;
-    if (s.grigliaAttiva != 1) return EsitoClic::inattiva;
+    if (modo != ModoVista::griglia) return EsitoClic::inattiva;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
-    s.colonnaCorrente = static_cast<std::int16_t>(c);
-    s.rigaCorrente = static_cast<std::int16_t>(r);
+    parola.colonna = c, parola.riga = r;
     const int d = numeroDirezione(hover);
     // The pointer can show a direction left from before a redraw; a cell with no letters that
     // way has no word to open.
-    if (d == 0 || !definizioneDa(s.cruciverba, {c, r}, d)) return EsitoClic::nessunaParola;
-    s.direzioneCorrente = static_cast<std::int16_t>(d);
+    if (d == 0 || !definizioneDa(x, {c, r}, d)) return EsitoClic::nessunaParola;
+    parola.direzione = d;
     return viaPerPulsante(pulsante, s.tastoSinistro) == Via::digitazione ? EsitoClic::digitazione
                                                                          : EsitoClic::dialogo;
 }

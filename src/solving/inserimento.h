@@ -4,6 +4,7 @@
 
 #include "model/piattaforma.h"
 #include "model/stato.h"
+#include "solving/navigazione.h"
 #include "solving/passaggio.h"
 
 namespace quadrivo {
@@ -26,9 +27,9 @@ enum class EsitoClic {
     dialogo,        // the word-entry dialog
 };
 
-// A press at (X, Y) once a grid has been laid out: for a word start, stores colonnaCorrente,
-// rigaCorrente, direzioneCorrente.
-// `hover` is the direction the pointer shows at that moment.
-EsitoClic decidiClic(Stato& stato, const GeometriaSchema& griglia, int pulsante, double X, double Y, Direzione hover);
+// A press at (X, Y) on the grid laid out as `griglia`, with `modo` shown: for a word start,
+// `parola` gets its cell and direction. `hover` is the direction the pointer shows at that moment.
+EsitoClic decidiClic(const Cruciverba& cruciverba, const Stato& stato, const GeometriaSchema& griglia, ModoVista modo,
+                     int pulsante, double X, double Y, Direzione hover, Posizione& parola);
 
 }  // namespace quadrivo

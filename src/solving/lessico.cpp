@@ -219,7 +219,8 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     return trovate;
 }
 
-std::vector<VoceRicerca> elencoParole(const Stato& s, ModoRicerca modo, const std::string& maschera) {
+std::vector<VoceRicerca> elencoParole(const Cruciverba& x, const Stato& s, const Posizione& aperta, ModoRicerca modo,
+                                      const std::string& maschera) {
     std::vector<VoceRicerca> voci;
     const IndiceLessico* indice = s.indiceParole.get();
     if (indice == nullptr) return voci;
@@ -250,11 +251,11 @@ std::vector<VoceRicerca> elencoParole(const Stato& s, ModoRicerca modo, const st
         break;
     }
     case ModoRicerca::incroci:
-        if (const Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente)) {
+        if (const Definizione* w = definizioneDa(x, {aperta.colonna, aperta.riga}, aperta.direzione)) {
             if (static_cast<int>(w->caselle.size()) != n) break;
             // The boxes' letters for the word, the grid's for the crossing words.
             for (const CandidatoIncroci& c :
-                 paroleConIncroci(*indice, mascheraDaDialogo(maschera), incrociCaselle(s.cruciverba, w->caselle)))
+                 paroleConIncroci(*indice, mascheraDaDialogo(maschera), incrociCaselle(x, w->caselle)))
                 voci.push_back({parola(n, c.numero), "(" + std::to_string(c.rimaste) + ")"});
         }
         break;

@@ -9,6 +9,7 @@
 #include "model/piattaforma.h"
 #include "model/stato.h"
 #include "model/superficie.h"
+#include "solving/navigazione.h"
 
 namespace quadrivo {
 
@@ -96,12 +97,12 @@ struct VoceRicerca {
     friend bool operator==(const VoceRicerca&, const VoceRicerca&) = default;
 };
 
-// The dialog's list for the word open in it (colonnaCorrente, rigaCorrente,
-// direzioneCorrente), from the loaded index; `maschera` holds one byte per box. Maschera: the
+// The dialog's list for the word open in it (starting at `parola`), from the loaded index; `maschera` holds one byte per box. Maschera: the
 // words fitting the boxes ("@" a vowel, "#" a consonant); Anagramma: the words made of the
 // boxes' letters (a blank any letter); Frammenti: the words of the word's length that the
 // boxes' letters, in order and blanks left out, are a fragment of, with the relation; Incroci: the words fitting the boxes that leave every
 // crossing word possible, with the candidates left to the crossings.
-std::vector<VoceRicerca> elencoParole(const Stato& stato, ModoRicerca modo, const std::string& maschera);
+std::vector<VoceRicerca> elencoParole(const Cruciverba& cruciverba, const Stato& stato, const Posizione& parola, ModoRicerca modo,
+                                      const std::string& maschera);
 
 }  // namespace quadrivo

@@ -34,35 +34,36 @@ char primoCarattere(const std::string& testo) {
 
 }  // namespace
 
-VoceDialogo voceDialogo(const Stato& s) {
+VoceDialogo voceDialogo(const Cruciverba& x, const Stato& s, const Posizione& parola) {
     VoceDialogo v;
-    const int c = s.colonnaCorrente, r = s.rigaCorrente, d = s.direzioneCorrente;
+    v.parola = parola;
+    const int c = parola.colonna, r = parola.riga, d = parola.direzione;
     v.xParola = s.xGriglia + (c - 1) * s.latoCasella;
     v.yParola = s.yGriglia + (r - 1) * s.latoCasella;
     v.larghezzaParola = v.altezzaParola = s.latoCasella;
-    const Definizione* w = definizioneDa(s.cruciverba, {c, r}, d);
+    const Definizione* w = definizioneDa(x, {c, r}, d);
     if (!w) return v;
     (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
     v.titolo = " " + w->etichetta + (d == orizzontale ? " Orizzontale" : " Verticale");
     v.definizione = w->testo;
-    for (const Casella& k : w->caselle) v.celle.push_back(s.cruciverba.dentro(k) ? s.cruciverba.cella(k).voce : "");
+    for (const Casella& k : w->caselle) v.celle.push_back(x.dentro(k) ? x.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());
     return v;
 }
 
-void applicaScelta(Stato& s, const SceltaParola& scelta) {
-    Definizione* w = definizioneDa(s.cruciverba, {s.colonnaCorrente, s.rigaCorrente}, s.direzioneCorrente);
+void applicaScelta(Cruciverba& x, const Posizione& parola, const SceltaParola& scelta) {
+    Definizione* w = definizioneDa(x, {parola.colonna, parola.riga}, parola.direzione);
     if (!w) return;
     if (w->testo != scelta.definizione) w->testo = scelta.definizione;
     std::vector<Scrittura> scritture;
     for (size_t i = 0; i < w->caselle.size() && i < scelta.celle.size(); ++i) {
         const Casella k = w->caselle[i];
         // A cell the dialog did not change keeps its letters and whether they are in pencil.
-        if (s.cruciverba.dentro(k) && s.cruciverba.cella(k).voce != scelta.celle[i])
+        if (x.dentro(k) && x.cella(k).voce != scelta.celle[i])
             scritture.push_back({k.colonna, k.riga, scelta.celle[i]});
     }
-    applicaScritture(s.cruciverba, scritture);
+    applicaScritture(x, scritture);
 }
 
 std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle) {

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "model/stato.h"
+#include "solving/navigazione.h"
 
 namespace quadrivo {
 
 inline constexpr int maxCaselleDialogo = 15;  // past this the dialog shows one long box
 
-// What the dialog is opened on: the word at colonnaCorrente, rigaCorrente, direzioneCorrente.
+// What the dialog is opened on: the word starting at `parola`.
 struct VoceDialogo {
+    Posizione parola;             // its start cell and direction
     bool valida = false;          // a start cell and direction within the grid
     std::string titolo;           // " 12 Orizzontale", " 3 Verticale"
     std::string definizione;      // the clue
@@ -31,11 +33,11 @@ struct SceltaParola {
     friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
 };
 
-VoceDialogo voceDialogo(const Stato& stato);
+VoceDialogo voceDialogo(const Cruciverba& cruciverba, const Stato& stato, const Posizione& parola);
 
-// Writes the confirmed cells and clue into the state for the dialog's word. Only what differs
-// from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.
-void applicaScelta(Stato& stato, const SceltaParola& scelta);
+// Writes the confirmed cells and clue into the puzzle for the word starting at `parola`. Only
+// what differs from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.
+void applicaScelta(Cruciverba& cruciverba, const Posizione& parola, const SceltaParola& scelta);
 
 // The text box i starts with: the cell's letters, or a blank for an empty cell.
 std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle);

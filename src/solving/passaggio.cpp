@@ -64,13 +64,14 @@ std::string didascaliaParola(const std::string& numero, int d, const std::string
            definizione + (etichetta ? " " : "");
 }
 
-Passaggio calcolaPassaggio(const Stato& s, const GeometriaSchema& g, double X, double Y, double S, const LarghezzaEtichetta& larghezzaEtichetta,
+Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, double X, double Y, double S,
+                           const LarghezzaEtichetta& larghezzaEtichetta,
                            Puntatore attuale) {
     Passaggio p;
     // The hand belongs to the clickable picture; over the surface it gives way at once.
     p.puntatore = attuale == Puntatore::mano ? Puntatore::predefinito : attuale;
     p.direzione = direzioneDi(p.puntatore);
-    if (s.grigliaAttiva != 1) return p;
+    if (modo != ModoVista::griglia) return p;
 
     p.cella = cellaSotto(g, X, Y);
     if (fuoriGriglia(g, X, Y, p.cella)) {
@@ -81,8 +82,8 @@ Passaggio calcolaPassaggio(const Stato& s, const GeometriaSchema& g, double X, d
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = g.x0 + (c - 1) * static_cast<double>(g.lato);
     const double T = g.y0 + (r - 1) * static_cast<double>(g.lato);
-    const Definizione* orizz = definizioneDa(s.cruciverba, {c, r}, orizzontale);
-    const Definizione* vert = definizioneDa(s.cruciverba, {c, r}, verticale);
+    const Definizione* orizz = definizioneDa(x, {c, r}, orizzontale);
+    const Definizione* vert = definizioneDa(x, {c, r}, verticale);
     if (orizz && vert) (metaOrizzontale(g, X, Y, p.cella) ? vert : orizz) = nullptr;
     const Definizione* w = orizz ? orizz : vert;
     if (!w) {

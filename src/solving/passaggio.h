@@ -14,6 +14,9 @@ namespace quadrivo {
 
 enum class Direzione { nessuna, orizzontale, verticale };
 
+// What the main window's drawing area shows.
+enum class ModoVista { nessunoSchema, griglia, anteprima };
+
 // The pointer shape is the hover direction the player sees, and a click uses exactly that.
 Direzione direzioneDi(Puntatore p);
 Puntatore puntatoreDi(Direzione d);
@@ -65,8 +68,8 @@ using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
 
 // One pointer movement over the drawing area of width `larghezzaSuperficie`, with the pointer
 // shape `attuale` before it.
-Passaggio calcolaPassaggio(const Stato& stato, const GeometriaSchema& griglia, double X, double Y,
-                           double larghezzaSuperficie,
+Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, const GeometriaSchema& griglia, ModoVista modo,
+                           double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
 // A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";

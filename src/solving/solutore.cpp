@@ -4,8 +4,8 @@
 
 namespace quadrivo {
 
-Solutore::Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
-    : s_(stato), piattaforma_(piattaforma), vista_(vista) {}
+Solutore::Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
+    : x_(cruciverba), s_(stato), piattaforma_(piattaforma), vista_(vista) {}
 
 void Solutore::impostaPuntatore(Puntatore p) {
     if (p != vista_.puntatore()) vista_.mostraPuntatore(p);
@@ -13,7 +13,7 @@ void Solutore::impostaPuntatore(Puntatore p) {
 
 void Solutore::movimentoMouse(double x, double y) {
     const Passaggio p = calcolaPassaggio(
-        s_, vista_.griglia(), x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
+        x_, s_, vista_.griglia(), vista_.modo(), x, y, vista_.larghezzaSuperficie(), [this](const std::string& d) { return vista_.larghezzaEtichetta(d); },
         vista_.puntatore());
     impostaPuntatore(p.puntatore);
     if (p.etichetta)
@@ -29,7 +29,8 @@ void Solutore::movimentoSuControllo() { vista_.nascondiEtichetta(); }
 void Solutore::pressioneMouse(int pulsante, double x, double y) {
     const GeometriaSchema g = vista_.griglia();
     if (g.lato <= 0) return;
-    switch (decidiClic(s_, g, pulsante, x, y, direzionePassaggio())) {
+    Posizione parola;
+    switch (decidiClic(x_, s_, g, vista_.modo(), pulsante, x, y, direzionePassaggio(), parola)) {
     case EsitoClic::fuori:
         impostaPuntatore(Puntatore::predefinito);
         return;
@@ -46,28 +47,22 @@ void Solutore::pressioneMouse(int pulsante, double x, double y) {
         return;
     case EsitoClic::dialogo:
         vista_.nascondiEtichetta();
-        apriConDialogo(s_.colonnaCorrente, s_.rigaCorrente, s_.direzioneCorrente);
+        apriConDialogo(parola);
         return;
     }
 }
 
-void Solutore::apriConDialogo(int c, int r, int d) {
-    s_.colonnaCorrente = static_cast<std::int16_t>(c);
-    s_.rigaCorrente = static_cast<std::int16_t>(r);
-    s_.direzioneCorrente = static_cast<std::int16_t>(d);
-    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(s_));
+void Solutore::apriConDialogo(const Posizione& parola) {
+    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(x_, s_, parola));
     vista_.ridisegnaToolbar();
-    vista_.dialogoChiuso(scelta);
+    vista_.dialogoChiuso(parola, scelta);
     vista_.ridisegnaToolbar();
 }
 
 void Solutore::apriParola(int c, int r, int d) {
-    if (!definizioneDa(s_.cruciverba, {c, r}, d)) return;
-    s_.colonnaCorrente = static_cast<std::int16_t>(c);
-    s_.rigaCorrente = static_cast<std::int16_t>(r);
-    s_.direzioneCorrente = static_cast<std::int16_t>(d);
+    if (!definizioneDa(x_, {c, r}, d)) return;
     vista_.nascondiEtichetta();
-    apriConDialogo(c, r, d);
+    apriConDialogo({c, r, d});
 }
 
 void Solutore::nascondiPassaggio() {
@@ -81,7 +76,7 @@ bool Solutore::azzeraSoluzioni() {
         Risposta::ok)
         return false;
     // The preview would hide the cleared grid.
-    if (s_.grigliaAttiva == -1) vista_.chiudiAnteprima();
+    if (vista_.modo() == ModoVista::anteprima) vista_.chiudiAnteprima();
     vista_.azzera();
     return true;
 }

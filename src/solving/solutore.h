@@ -22,6 +22,8 @@ public:
     virtual double larghezzaSuperficie() = 0;
     // Where the grid lies on the surface; a side of 0 when none is shown.
     virtual GeometriaSchema griglia() const = 0;
+    // What the drawing area shows: hover and presses act on the grid only.
+    virtual ModoVista modo() = 0;
     virtual Puntatore puntatore() = 0;
     virtual void mostraPuntatore(Puntatore p) = 0;
 
@@ -39,15 +41,16 @@ public:
     virtual std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) = 0;
     virtual void ridisegnaToolbar() = 0;
     virtual void chiudiAnteprima() = 0;  // what the preview's close button does
-    // The word dialog closed (OK with its choice, or Annulla): the puzzle takes it.
-    virtual void dialogoChiuso(const std::optional<SceltaParola>& scelta) = 0;
+    // The word dialog on the word starting at `parola` closed (OK with its choice, or Annulla):
+    // the puzzle takes it.
+    virtual void dialogoChiuso(const Posizione& parola, const std::optional<SceltaParola>& scelta) = 0;
     // The player agreed to clear every letter.
     virtual void azzera() = 0;
 };
 
 class Solutore {
 public:
-    Solutore(Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
+    Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
 
     // Pointer moved over the drawing area, or over the label.
     void movimentoMouse(double x, double y);
@@ -69,8 +72,9 @@ public:
 
 private:
     void impostaPuntatore(Puntatore p);
-    void apriConDialogo(int c, int r, int d);
+    void apriConDialogo(const Posizione& parola);
 
+    const Cruciverba& x_;  // the session's puzzle, read only
     Stato& s_;
     Piattaforma& piattaforma_;
     VistaSolutore& vista_;

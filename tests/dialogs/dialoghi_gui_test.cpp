@@ -67,7 +67,7 @@ class DialoghiTest : public QObject {
         QVERIFY(form2Aperto() && !f->isEnabled());
         QTRY_VERIFY(!form2Aperto()->Text1->text().isEmpty());  // wait for its activation, as a player would
         form2Aperto()->Text1->setText(nome), form2Aperto()->Command3d1_Click();
-        QCOMPARE(stato.nomeFile, archivio + "/" + nome.toStdString());
+        QCOMPARE(f->sessione().nomeFile(), archivio + "/" + nome.toStdString());
         QVERIFY(f->isEnabled() && f->sessione().modo() == ModoVista::griglia);
     }
 
@@ -113,12 +113,13 @@ private slots:
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
         Stato locale;
-        locale.fileLavoro = dir.percorso("lavoro.tmp");
+        Documento documento;
+        documento.fileLavoro = dir.percorso("lavoro.tmp");
         Osservatrice p;
         QWidget principale;
         principale.setEnabled(false);
         QPointer<Form2> dialogo = new Form2(
-            locale, p, [&](const std::string& percorso) { return apriInLavoro(locale, p, percorso); }, &principale);
+            locale, documento, p, [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); }, &principale);
         p.form = dialogo;
         dialogo->show();
         QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
@@ -128,7 +129,7 @@ private slots:
         // OK on the file whose preview was refused: the same message, and the dialog stays.
         dialogo->Command3d1_Click();
         QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
-        QVERIFY(dialogo->isVisible() && !principale.isEnabled() && locale.nomeFile.empty() &&
+        QVERIFY(dialogo->isVisible() && !principale.isEnabled() && documento.nomeFile.empty() &&
                 !std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
@@ -146,7 +147,7 @@ private slots:
         dialogo->File1->setCurrentRow(0);
         QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
         QTest::keyClick(dialogo->Text1, Qt::Key_Return);
-        QVERIFY(principale.isEnabled() && locale.nomeFile == latino);
+        QVERIFY(principale.isEnabled() && documento.nomeFile == latino);
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
@@ -157,10 +158,11 @@ private slots:
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
         Stato locale;
-        locale.nomeFile = dir.percorso("b.trmo");
+        Documento documento;
+        documento.nomeFile = dir.percorso("b.trmo");
         PiattaformaRegistro p;
         QWidget principale;
-        QPointer<Form2> dialogo = new Form2(locale, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
+        QPointer<Form2> dialogo = new Form2(locale, documento, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
         dialogo->show();
         QTRY_COMPARE(dialogo->Text1->text(), QString("b.trmo"));
         QCOMPARE(dialogo->File1->currentRow(), 1);
@@ -226,12 +228,13 @@ private slots:
     void saving() {
         prova::CartellaTemporanea dir;
         Stato locale;
-        locale.cruciverba.autore = "Anna Neri";
-        locale.fileLavoro = dir.percorso("lavoro.tmp");
+        Documento documento;
+        documento.cruciverba.autore = "Anna Neri";
+        documento.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(locale, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(locale, p, c, n, a); }, &principale);
+        TessoSav d(locale, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
         d.show();
         QCOMPARE(d.Text1->text() + "|" + d.Text2->text(), QString("Tesso000.trmo|Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
@@ -240,13 +243,13 @@ private slots:
         QVERIFY(testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} && d.isVisible() &&
                 !principale.isEnabled());
         QTest::keyClick(d.Text1, Qt::Key_Escape);
-        QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && locale.nomeFile.empty());
+        QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && documento.nomeFile.empty());
 
         // A puzzle from a folder: the dialog starts there with the bare name, which follows the
         // folder picked by a place button or typed in the name box.
         for (const std::string& c : {dir.percorso("giochi"), QDir::homePath().toStdString()}) std::filesystem::create_directories(c);
-        locale.nomeFile = dir.scrivi("a.trmo", "x");
-        TessoSav e(locale, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        documento.nomeFile = dir.scrivi("a.trmo", "x");
+        TessoSav e(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         e.show();
         QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
         e.Text1->setText("giochi");
@@ -258,8 +261,8 @@ private slots:
         QVERIFY(!prova::figlio<QLabel>(&e, "Avviso")->isVisible());
 
         // A format read only: the other name comes with its reason.
-        locale.nomeFile = dir.scrivi("c.jpz", "x");
-        TessoSav jpz(locale, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        documento.nomeFile = dir.scrivi("c.jpz", "x");
+        TessoSav jpz(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         jpz.show();
         const QLabel* motivo = prova::figlio<QLabel>(&jpz, "Avviso");
         QCOMPARE(jpz.Text1->text(), QString("c.ipuz"));
@@ -302,8 +305,8 @@ private slots:
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->apri();
-        QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(stato.nomeFile)) &&
-                prova::salvati(stato.nomeFile).at(1) == "L...#");
+        QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())) &&
+                prova::salvati(f->sessione().nomeFile()).at(1) == "L...#");
         form2Aperto()->Command3d2_Click();
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 

@@ -111,10 +111,10 @@ TEST(CartellaEFiles, GoesIntoTheArchiveFolderAndListsTrmoFiles) {
 
 TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     CartellaTemporanea dir, altrove;
-    Stato stato;
-    stato.fileLavoro = dir.percorso("lavoro.tmp"), stato.nomeFile = "vecchio.trmo", stato.fileModificato = true;
+    Documento documento;
+    documento.fileLavoro = dir.percorso("lavoro.tmp"), documento.nomeFile = "vecchio.trmo";
     PiattaformaRegistro p;
-    const ApriSchema apri = [&](const std::string& percorso) { return apriInLavoro(stato, p, percorso); };
+    const ApriSchema apri = [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); };
     // A lone CR ends its line and the copy has CR LF there; a lone LF inside a clue stays in it.
     const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, 1, "Abita\nzione")});
     std::string misto = schema;
@@ -127,15 +127,15 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
         p.messaggi.clear();
         EXPECT_TRUE(!apriSchemaScelto(apri, p, dir.percorso(), nome) &&
                     prova::testi(p) == std::vector<std::string>{"Errore: file inesistente!"} &&
-                    stato.nomeFile == "vecchio.trmo" && !std::filesystem::exists(stato.fileLavoro))
+                    documento.nomeFile == "vecchio.trmo" && !std::filesystem::exists(documento.fileLavoro))
             << nome;
     }
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "caff\xe8.trmo"));
-    EXPECT_EQ(std::tuple(dir.leggi("lavoro.tmp"), stato.nomeFile, stato.fileModificato), std::tuple(schema, dir.percorso("caff\xe8.trmo"), false));
+    EXPECT_EQ(std::pair(dir.leggi("lavoro.tmp"), documento.nomeFile), std::pair(schema, dir.percorso("caff\xe8.trmo")));
     // A typed absolute path is opened wherever it is.
     const std::string altro = prova::fileTrmo({"AB", "CD"});
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), altrove.scrivi("q.trmo", altro)));
-    EXPECT_EQ(stato.nomeFile + dir.leggi("lavoro.tmp"), altrove.percorso("q.trmo") + altro);
+    EXPECT_EQ(documento.nomeFile + dir.leggi("lavoro.tmp"), altrove.percorso("q.trmo") + altro);
 }
 
 TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
@@ -155,25 +155,25 @@ TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
 TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetry) {
     CartellaTemporanea dir;
     PiattaformaRegistro p;
-    Stato stato = prova::statoDaSchema({"CASA", "A#MI"}, {"CA..", ".#.I"}, {}, "Bianchi");
-    stato.fileLavoro = dir.percorso("lavoro.tmp"), stato.nomeFile = "/vecchio.trmo";
+    Documento documento = prova::documentoDaSchema({"CASA", "A#MI"}, {"CA..", ".#.I"}, {}, "Bianchi");
+    documento.fileLavoro = dir.percorso("lavoro.tmp"), documento.nomeFile = "/vecchio.trmo";
     const std::string cartella = dir.percorso("manca");
-    EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::errore);
+    EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::errore);
     EXPECT_TRUE(prova::testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} &&
-                !std::filesystem::exists(stato.fileLavoro));
+                !std::filesystem::exists(documento.fileLavoro));
 
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     p.risposte = {Risposta::annulla};
-    EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
-    EXPECT_EQ(std::tuple(p.messaggi.back().testo, dir.leggi("a.trmo"), stato.nomeFile, stato.cruciverba.autore, dir.leggi("lavoro.tmp")),
-              std::tuple(testoSovrascrittura(n), "vecchio", "/vecchio.trmo", "Bianchi", testoCruciverba(stato.cruciverba)));
+    EXPECT_EQ(salvaConNome(documento, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
+    EXPECT_EQ(std::tuple(p.messaggi.back().testo, dir.leggi("a.trmo"), documento.nomeFile, documento.cruciverba.autore, dir.leggi("lavoro.tmp")),
+              std::tuple(testoSovrascrittura(n), "vecchio", "/vecchio.trmo", "Bianchi", testoCruciverba(documento.cruciverba)));
     const std::string copiaPrima = dir.leggi("lavoro.tmp");
-    EXPECT_EQ(salvaConNome(stato, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::salvato);  // confirmed
-    EXPECT_EQ(stato.nomeFile + "|" + testoCruciverba(stato.cruciverba).substr(0, 20), n + "|Autore:      Rossi\r\n");
+    EXPECT_EQ(salvaConNome(documento, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::salvato);  // confirmed
+    EXPECT_EQ(documento.nomeFile + "|" + testoCruciverba(documento.cruciverba).substr(0, 20), n + "|Autore:      Rossi\r\n");
     // The file holds the answers; the working copy is the session's to drop, not rewritten here.
-    EXPECT_EQ(std::pair(dir.leggi("a.trmo"), dir.leggi("lavoro.tmp")), std::pair(testoCruciverba(stato.cruciverba), copiaPrima));
+    EXPECT_EQ(std::pair(dir.leggi("a.trmo"), dir.leggi("lavoro.tmp")), std::pair(testoCruciverba(documento.cruciverba), copiaPrima));
     std::filesystem::create_directory(cartella);
-    EXPECT_EQ(salvaConNome(stato, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
+    EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
 }
 
 TEST(Periferia, ToolbarKeysMatchWholeAndInCase) {

@@ -23,19 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         Lettura l = f->leggi(dati);
         if (l.esito != EsitoLettura::ok && l.spiegazione.empty() && f->nome() != "trmo") std::abort();
         if (l.esito != EsitoLettura::ok) continue;
+        Documento d;
+        d.cruciverba = std::move(l.cruciverba);
         Stato s;
-        s.cruciverba = std::move(l.cruciverba);
         SuperficieRegistro sup;
         try {
-            disegnaGriglia(s, sup, {1016, 700, 30, 20});
+            disegnaGriglia(d, s, sup, {1016, 700, 30, 20});
         } catch (const std::range_error&) {
             // a grid too big for the window's 16-bit sizes draws nothing
         }
         // Letters everywhere the player may type (one a cell in a .trmo): given letters stay the puzzle's.
         const std::string voce = f->nome() == "trmo" ? "Q" : "QU";
-        for (const Casella& k : caselleBianche(s.cruciverba))
-            if (!s.cruciverba.cella(k).data) s.cruciverba.cella(k).voce = voce;
-        const std::string scritto = f->scrivi(s.cruciverba);
+        for (const Casella& k : caselleBianche(d.cruciverba))
+            if (!d.cruciverba.cella(k).data) d.cruciverba.cella(k).voce = voce;
+        const std::string scritto = f->scrivi(d.cruciverba);
         const Lettura riletta = f->leggi(scritto);
         if (riletta.esito != EsitoLettura::ok || f->scrivi(riletta.cruciverba) != scritto) std::abort();
         for (const Casella& k : caselleBianche(riletta.cruciverba))

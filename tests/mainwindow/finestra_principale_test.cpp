@@ -76,7 +76,7 @@ class ProvaFinestraPrincipale : public QObject {
             QTRY_COMPARE(f->giaAttivato(), 1);
             QVERIFY(QTest::qWaitForWindowExposed(f.get()));
             // The size the window settles on, and the redraw that follows it.
-            if (f->sessione().aperto()) QTRY_COMPARE(stato->latoCasella, geometriaFinestra(*stato, f->areaGriglia()).lato);
+            if (f->sessione().aperto()) QTRY_COMPARE(stato->latoCasella, geometriaFinestra(f->sessione().cruciverba(), *stato, f->areaGriglia()).lato);
         }();
         return f;
     }
@@ -96,7 +96,7 @@ private slots:
         // copy's name is reserved, the file is not there yet.
         auto* foto = figlio<QLabel>(&*f, "sfondo");
         QVERIFY(prova::titoloMostrato(*f) == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
-                !stato->fileLavoro.empty() && !esisteFile(stato->fileLavoro));
+                !f->sessione().documento().fileLavoro.empty() && !esisteFile(f->sessione().documento().fileLavoro));
         const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
             return QPoint(f->area()->width() - 1 - g.right() - g.left(), f->area()->height() - 1 - g.bottom() - g.top() - 20);
@@ -145,7 +145,7 @@ private slots:
         auto f = avvia("\"" + percorso + "\"");
         QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         const QLabel* foto = figlio<QLabel>(&*f, "sfondo");  // never shown, never decoded
-        QVERIFY(esisteFile(stato->fileLavoro) && comandiSchema(*f, true) && !foto->isVisible() &&
+        QVERIFY(esisteFile(f->sessione().documento().fileLavoro) && comandiSchema(*f, true) && !foto->isVisible() &&
                 foto->pixmap().isNull());
 
         // Drawn on screen: the dark-red frame and a black square (the drawing itself is the grid tests').
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
         figlio<QAction>(&*f, "azioneSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
-        QVERIFY(!stato->fileModificato && !prova::titoloMostrato(*f).startsWith("*"));
+        QVERIFY(!f->sessione().modificato() && !prova::titoloMostrato(*f).startsWith("*"));
     }
 
     // The caption keeps a file's name as it is, brackets and stars too; the mark comes and goes with the answers.
@@ -184,7 +184,7 @@ private slots:
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
         QTRY_VERIFY(prova::titoloMostrato(*f).startsWith("*Quadrivo - Cruciverba 15x10"));
-        QVERIFY(stato->nomeFile == percorso && stato->cruciverba.cella(2, 1).voce == "A" && stato->fileModificato &&
+        QVERIFY(f->sessione().nomeFile() == percorso && f->sessione().cruciverba().cella(2, 1).voce == "A" && f->sessione().modificato() &&
                 !esisteFile(lavoro));
         QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
         f->sessione().impostaModificato(false);
@@ -200,10 +200,10 @@ private slots:
         risposte.rispondi("Annulla");
         piattaforma->primaDiTerminare();
         QVERIFY(risposte.testi.size() == 1 && risposte.testi[0].contains("deve terminare"));
-        QCOMPARE(std::pair(cartella->leggi(stato->fileLavoro), cartella->leggi("fine.trmo")), std::pair(campione15x10('A'), campione15x10()));
+        QCOMPARE(std::pair(cartella->leggi(f->sessione().documento().fileLavoro), cartella->leggi("fine.trmo")), std::pair(campione15x10('A'), campione15x10()));
         risposte.rispondi("OK");
         piattaforma->primaDiTerminare();
-        QVERIFY(risposte.testi.size() == 2 && !stato->fileModificato && !esisteFile(stato->fileLavoro) &&
+        QVERIFY(risposte.testi.size() == 2 && !f->sessione().modificato() && !esisteFile(f->sessione().documento().fileLavoro) &&
                 cartella->leggi("fine.trmo") == campione15x10('A'));
         // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
         for (int fine : {0, 1, 2}) {
@@ -212,7 +212,7 @@ private slots:
             preparaCartella();
             f = avviaConSchema("esci.trmo");
             fine == 0 ? f->esci() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
-            QVERIFY2(!esisteFile(stato->fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
+            QVERIFY2(!esisteFile(f->sessione().documento().fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
                      qPrintable(QString::number(fine)));
         }
     }

@@ -87,7 +87,7 @@ private slots:
         f->sessione().impostaModificato(false);
         auto annulla = dialogo("zzz");
         b->clic(b->alto(3, 2), Qt::MiddleButton);
-        QVERIFY(annulla->eseguita() && b->stato.fileModificato && prova::titoloMostrato(*f).startsWith("*"));
+        QVERIFY(annulla->eseguita() && f->sessione().modificato() && prova::titoloMostrato(*f).startsWith("*"));
         QCOMPARE(b->memoria(), atteso);
     }
 
@@ -97,12 +97,12 @@ private slots:
         prova::digita("m");  // no Enter: a letter is an answer as soon as it is typed
         // Annulla: the window stays, with its answers and its working copy.
         rispondi("Annulla");
-        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente" && f->isVisible() && esisteFile(b->stato.fileLavoro) &&
+        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente" && f->isVisible() && esisteFile(f->sessione().documento().fileLavoro) &&
                 b->dir.leggi("prova.trmo") == prima);
         // Salva: the answers reach the puzzle's file, the window closes and its working copy goes.
         rispondi("Salva");
-        QVERIFY(f->close() && prova::salvati(b->puzzle).at(0) == "M...#" && !b->stato.fileModificato &&
-                !esisteFile(b->stato.fileLavoro));
+        QVERIFY(f->close() && prova::salvati(b->puzzle).at(0) == "M...#" && !f->sessione().modificato() &&
+                !esisteFile(f->sessione().documento().fileLavoro));
     }
 
     void clickTypeAndEveryKeyReachesTheSession() {
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(pannello->isVisible() && b->stato.xGriglia + 5 * L < pannello->x());  // the grid stays left of it
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible() &&
-                b->stato.latoCasella == geometriaFinestra(b->stato, f->areaFinestra()).lato &&
+                b->stato.latoCasella == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&
                 b->stato.latoCasella >= L);
         b->esegui("MenuElenco");
         f->mostraAnteprima();  // the print preview has the whole area

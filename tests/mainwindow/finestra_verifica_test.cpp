@@ -175,8 +175,8 @@ private slots:
         prova::AlProssimoModale<TessoSav> salva(
             [](TessoSav* d) { d->Text1->setText("copia.trmo"), d->Command3d1_Click(); });
         f->salvaConNome();
-        QVERIFY(salva.eseguita() && b->stato.nomeFile.ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
-        b->puzzle = b->stato.nomeFile;
+        QVERIFY(salva.eseguita() && f->sessione().nomeFile().ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
+        b->puzzle = f->sessione().nomeFile();
         apri({});
         QVERIFY(f->tempoSoluzione() == 135'000 && segnate() == "21" && segnate(true) == "32");
     }

@@ -67,7 +67,7 @@ private slots:
         b.tasto(Qt::Key_Insert);
         prova::digita("or");
         b.tasto(Qt::Key_Return);
-        QCOMPARE(b.stato.cruciverba.cella(2, 1).voce, std::string("OR"));
+        QCOMPARE(b.f->sessione().cruciverba().cella(2, 1).voce, std::string("OR"));
         QCOMPARE(b.pos().colonna, 3);
         QTRY_VERIFY(c_e(disegno(b), [](const Operazione& t) { return t.tipo == Operazione::scritta && t.testo == "OR"; }));
         b.chiudi();
@@ -93,7 +93,7 @@ private slots:
             });
             b.esegui("azioneSblocca");
             QVERIFY(chiede.eseguita());
-            QCOMPARE(b.stato.cruciverba.cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
+            QCOMPARE(b.f->sessione().cruciverba().cella(1, 1).soluzione, std::string(codice[0] == '4' ? "" : "C"));
         }
         QCOMPARE(testi.last(), QString("Il codice 4321 non sblocca questa soluzione: controllare le cifre."));
         QCOMPARE(titoli.last(), QString("Sblocca soluzione"));

@@ -70,8 +70,8 @@ class VistaGrigliaTest : public QObject {
 private slots:
     void init() {
         stato_ = Stato{};
-        stato_.fileLavoro = cartella_.percorso("qdv_vista.tmp");
         sessione_ = std::make_unique<Sessione>(stato_, piattaforma_, cartella_.percorso("dati"));
+        sessione_->impostaFileLavoro(cartella_.percorso("qdv_vista.tmp"));
         const QString json = QString::fromStdString(schema).replace('\'', '"');
         QCOMPARE(sessione_->apri(cartella_.scrivi("p.ipuz", json.toStdString())), EsitoApertura::ok);
         vista_ = std::make_unique<VistaGriglia>(*sessione_);
@@ -215,7 +215,7 @@ private slots:
         QPainter p(&intera);
         p.setRenderHint(QPainter::TextAntialiasing);
         SuperficieQt sup(p, 200, 150, vista_->sfondo());
-        disegnaGriglia(stato_, sup, area, d);
+        disegnaGriglia(sessione_->documento(), stato_, sup, area, d);
         p.end();
         QCOMPARE(vista, intera);
     }

@@ -15,7 +15,9 @@ struct Passo : ::testing::Test {
     SuperficieRegistro sup{1016, 700};
     AreaFinestra area{1016, 700, 30, 20};
 
-    std::string disegna(Stato& s, const DecorazioniGriglia& d = {}) { return disegnaGriglia(s, sup, area, d); }
+    std::string disegna(const Documento& x, Stato& s, const DecorazioniGriglia& d = {}) {
+        return disegnaGriglia(x, s, sup, area, d);
+    }
     std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
         return sup.di(t, colore);
     }
@@ -25,9 +27,10 @@ struct Passo : ::testing::Test {
 }  // namespace
 
 TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
-    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    s.nomeFile = "/giochi/a.trmo";
-    EXPECT_EQ(disegna(s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
+    Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    Stato s;
+    x.nomeFile = "/giochi/a.trmo";
+    EXPECT_EQ(disegna(x, s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
     EXPECT_EQ((std::array<int, 3>{s.latoCasella, s.xGriglia, s.yGriglia}), (std::array<int, 3>{63, 36, 39}));
     ASSERT_GE(sup.operazioni.size(), 3u);
     EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco &&
@@ -38,18 +41,19 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     EXPECT_EQ(std::tuple(di(Operazione::rettangolo, nero).size(), di(Operazione::rettangolo, rossoScuro).size()),
               std::tuple(150, 1));
     s.SpessoreBordo = 3;
-    disegna(s);
+    disegna(x, s);
     const auto rossi = di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(rossi.size(), 5u);
     EXPECT_EQ(std::pair(rossi[4].x1, rossi[4].y1), std::pair(s.xGriglia - 5.0, s.yGriglia - 5.0));
 }
 
 TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
-    Stato s = prova::statoDaSchema({"CASA", "A#RE", "SOLE"}, {"C..."});
+    Documento x = prova::documentoDaSchema({"CASA", "A#RE", "SOLE"}, {"C..."});
+    Stato s;
     s.AltezzaCaratteri = 5, s.DistanzaDaCentro = 10;  // far below the 6-point floor
     s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
     area = {200, 200, 30, 20};
-    disegna(s);
+    disegna(x, s);
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"C", "1", "2", "3", "4", "5"}));
     const Operazione lettera = di(Operazione::scritta)[0], due = di(Operazione::scritta)[2];
     EXPECT_TRUE(lettera.carattere.dimensione == 6 && lettera.carattere.nome == "Arial");
@@ -72,19 +76,19 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
                                        {2, 16, 0, 1000, 700, 40, -1, -1},   {2, 16, 3, 1000, 700, 39, -1, 42}};
     for (const auto& [colonne, righe, spessore, larghezza, altezza, lato, x0, y0] : casi) {
         Stato s;
-        s.cruciverba = Cruciverba(colonne, righe);
         s.SpessoreBordo = static_cast<std::int16_t>(spessore);
-        const GeometriaSchema g = geometriaFinestra(s, {double(larghezza), double(altezza), 30, 20});
+        const GeometriaSchema g = geometriaFinestra(Cruciverba(colonne, righe), s, {double(larghezza), double(altezza), 30, 20});
         EXPECT_TRUE(g.lato == lato && (x0 < 0 || g.x0 == x0) && (y0 < 0 || g.y0 == y0)) << larghezza << " " << spessore;
     }
 }
 
 TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
-    Stato s = prova::statoDaSchema({"AB", "CD"}, {"A.", ".D"});
+    Documento x = prova::documentoDaSchema({"AB", "CD"}, {"A.", ".D"});
+    Stato s;
     DecorazioniGriglia d;
     d.segni[{2, 1}] = segnoParolaCorrente;
     d.lettereNascoste = true;
-    disegna(s, d);
+    disegna(x, s, d);
     const StileSchema stile;
     const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
@@ -95,10 +99,11 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
 
 // The dark look recolours the window's grid; the page keeps the default style, black on white.
 TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
-    Stato s = prova::statoDaSchema({"AB", "C#"}, {"A.", ".."});
+    Documento x = prova::documentoDaSchema({"AB", "C#"}, {"A.", ".."});
+    Stato s;
     DecorazioniGriglia d;
     d.aspetto = Aspetto::scuro;
-    disegna(s, d);
+    disegna(x, s, d);
     StileSchema scuro;
     applicaAspetto(scuro, Aspetto::scuro);
     EXPECT_EQ(std::tuple(di(Operazione::rettangoloPieno, scuro.coloreCarta).size(), di(Operazione::rettangolo, scuro.coloreLinee).size(),
@@ -109,22 +114,25 @@ TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
 // Zoomed past the window, the grid slides to keep the focus cell whole in view, corner or middle;
 // a grid that still fits stays centred.
 TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
-    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    Stato grande;  // 64 x 64: too small to read at the window's size, so it grows by itself
-    grande.cruciverba = Cruciverba(64, 64);
+    Documento xS = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    Stato s;
+    Documento xGrande;  // 64 x 64: too small to read at the window's size, so it grows by itself
+    xGrande.cruciverba = Cruciverba(64, 64);
+    Stato grande;
     for (const auto& [c, r, zoom] : {std::tuple(15, 10, 2.0), {1, 1, 2.0}, {8, 5, 2.0}, {64, 64, 1.0}, {30, 2, 1.0}}) {
         Stato& x0 = zoom > 1 ? s : grande;
         DecorazioniGriglia d;
         d.zoom = zoom, d.fuoco = Casella{c, r};
-        disegna(x0, d);
+        disegna(zoom > 1 ? xS : xGrande, x0, d);
         const int L = x0.latoCasella, x = x0.xGriglia + (c - 1) * L, y = x0.yGriglia + (r - 1) * L;
         EXPECT_TRUE(L == (zoom > 1 ? 126 : 24) && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
                     y + L <= area.altezza - area.altezzaStatusBar) << c << "," << r << ": " << x << " " << y;
     }
-    Stato piccolo = prova::statoDaSchema({"AB", "CD"});
+    Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
+    Stato piccolo;
     DecorazioniGriglia d;
     d.zoom = 1.25;
-    disegna(piccolo, d);
+    disegna(xPiccolo, piccolo, d);
     EXPECT_EQ(piccolo.xGriglia * 2 + 2 * piccolo.latoCasella, 1016);
 }
 
@@ -132,7 +140,8 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
 // far as showing the focus cell takes, when asked to; a grid that fits has nothing to scroll.
 TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
     // 15 x 10 cells of 126 pixels: 1,890 x 1,260 against 1,004 x 638 in view (6-pixel margins).
-    Stato s = prova::statoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    Stato s;
     struct Caso {
         std::pair<int, int> scostamento;
         bool mostraFuoco;
@@ -150,14 +159,15 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
         DecorazioniGriglia d;
         d.zoom = 2, d.fuoco = c.fuoco, d.scostamento = c.scostamento, d.mostraFuoco = c.mostraFuoco;
         ScorrimentoGriglia fatto;
-        disegnaGriglia(s, sup, area, d, &fatto);
+        disegnaGriglia(x, s, sup, area, d, &fatto);
         EXPECT_EQ(fatto, (ScorrimentoGriglia{{886, 1004, c.x}, {622, 638, c.y}})) << c.fuoco.colonna;
         EXPECT_EQ(std::pair(int(s.xGriglia), int(s.yGriglia)), std::pair(6 - c.x, 36 - c.y)) << c.fuoco.colonna;
     }
-    Stato piccolo = prova::statoDaSchema({"AB", "CD"});
+    Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
+    Stato piccolo;
     DecorazioniGriglia d;
     d.scostamento = std::pair(50, 50);
     ScorrimentoGriglia fatto;
-    disegnaGriglia(piccolo, sup, area, d, &fatto);
+    disegnaGriglia(xPiccolo, piccolo, sup, area, d, &fatto);
     EXPECT_EQ(fatto, ScorrimentoGriglia{});
 }

@@ -30,10 +30,10 @@ long fileNellaCartella(const std::string& cartella) { return std::distance(std::
 const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
 
 // The puzzle with a letter typed, not saved yet.
-Stato schemaCasa() {
-    Stato s = prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    s.cruciverba.cella(1, 1).voce = "C";
-    return s;
+Cruciverba schemaCasa() {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    x.cella(1, 1).voce = "C";
+    return x;
 }
 
 }  // namespace
@@ -48,14 +48,14 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         EXPECT_EQ((std::tuple{scriviFileSicuro(f, std::string(40000, 'n')), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
                   (std::tuple{false, 1, std::string("vecchio contenuto"), 3L})) << int(passo);
         // The puzzle and the settings each say so once and keep their file and what is in memory.
-        Stato s = schemaCasa();
+        const Cruciverba x = schemaCasa(), prima = x;
+        Stato s;
         s.cartellaProgramma = t.percorso(), s.PercentualeRiquadro = 70;
-        const Cruciverba prima = s.cruciverba;
         PiattaformaRegistro reg;
-        EXPECT_FALSE(scriviCruciverba(s.cruciverba, reg, p) || salvaImpostazioni(s, reg));
+        EXPECT_FALSE(scriviCruciverba(x, reg, p) || salvaImpostazioni(s, reg));
         EXPECT_EQ(reg.messaggi.size() == 2 ? reg.messaggi[0].testo + reg.messaggi[1].testo : "", std::string(msgErroreScrittura) + msgErroreImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
-        EXPECT_TRUE(s.cruciverba == prima && s.PercentualeRiquadro == 70);
+        EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);
     }
     // A new file that fails is not created at all; once the disk works again the write goes through.
     {
@@ -90,9 +90,9 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     std::ofstream zavorra(disco.t.percorso("zavorra"), std::ios::binary);  // up to the last byte
     while (zavorra.put('z') && zavorra.flush()) {
     }
-    Stato s = schemaCasa();
+    const Cruciverba x = schemaCasa();
     PiattaformaRegistro p;
-    EXPECT_FALSE(scriviCruciverba(s.cruciverba, p, f));
+    EXPECT_FALSE(scriviCruciverba(x, p, f));
     // The lack of space is named, with the folder.
     EXPECT_EQ(p.messaggi.size() == 1 ? p.messaggi[0].testo : "", "Spazio esaurito sul disco: impossibile scrivere " + f +
                                                                     " nella cartella " + f.substr(0, f.rfind('/')) + ". Liberare spazio e riprovare.");

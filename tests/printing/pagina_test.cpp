@@ -19,20 +19,20 @@ namespace {
 const FormatoPagina a4;
 const std::string oggi = "02-06-2013";
 
-Stato campione(const std::string& nome) {
+SchemaStampa campione(const std::string& nome) {
     const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
-    Stato s;
-    if (dati) s.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
-    s.nomeFile = "/home/anna/Cruciverba/" + nome;
-    s.AltezzaCaratteri = 55, s.AltezzaNumeri = 18, s.PercentualeRiquadro = 90;
+    SchemaStampa s;
+    if (dati) s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
+    s.documento.nomeFile = "/home/anna/Cruciverba/" + nome;
+    s.stato.AltezzaCaratteri = 55, s.stato.AltezzaNumeri = 18, s.stato.PercentualeRiquadro = 90;
     return s;
 }
 
 // The sheets on paper: the operations of each sheet, split where a new sheet begins.
-std::vector<std::vector<Operazione>> fogli(const Stato& s) {
+std::vector<std::vector<Operazione>> fogli(const SchemaStampa& s) {
     SuperficieRegistro carta(a4.larghezza, a4.altezza);
     std::vector<size_t> inizi{0};
-    disegnaPagine(s, carta, carta, a4, oggi, [&] { inizi.push_back(carta.operazioni.size()); });
+    disegnaPagine(s.documento, s.stato, carta, carta, a4, oggi, [&] { inizi.push_back(carta.operazioni.size()); });
     inizi.push_back(carta.operazioni.size());
     std::vector<std::vector<Operazione>> v;
     for (size_t i = 0; i + 1 < inizi.size(); ++i)
@@ -44,13 +44,13 @@ std::vector<std::vector<Operazione>> fogli(const Stato& s) {
 
 TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
     for (const char* nome : {"primi-passi.trmo", "grande-schema.trmo"}) {
-        const Stato s = campione(nome);
-        ASSERT_GT(s.cruciverba.colonne(), 0) << nome;
+        const SchemaStampa s = campione(nome);
+        ASSERT_GT(s.documento.cruciverba.colonne(), 0) << nome;
         const auto carta = fogli(s);
         const size_t n = carta.size();
         for (AreaFinestra area : {AreaFinestra{700, 500, 30, 20}, AreaFinestra{1920, 1080, 30, 20}}) {
             SuperficieRegistro finestra(area.larghezza, area.altezza), misura(a4.larghezza, a4.altezza);
-            ASSERT_EQ(disegnaAnteprima(s, finestra, misura, area, oggi), int(n));
+            ASSERT_EQ(disegnaAnteprima(s.documento, s.stato, finestra, misura, area, oggi), int(n));
             const PosaAnteprima posa = posaAnteprima(area, a4, int(n));
             // Cleared, each white sheet with its border, then the sheets scaled into them.
             const auto& o = finestra.operazioni;
@@ -78,11 +78,11 @@ TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
 }
 
 TEST(Pagina, TitleGridAndListsFillOneSheetInsideTheMargins) {
-    const Stato s = campione("primi-passi.trmo");
+    const SchemaStampa s = campione("primi-passi.trmo");
     const auto carta = fogli(s);
     ASSERT_EQ(carta.size(), 1u);
     const Operazione& titolo = carta[0][0];
-    EXPECT_EQ(titolo.testo, s.cruciverba.titolo.empty() ? "primi-passi" : s.cruciverba.titolo);
+    EXPECT_EQ(titolo.testo, s.documento.cruciverba.titolo.empty() ? "primi-passi" : s.documento.cruciverba.titolo);
     EXPECT_TRUE(titolo.y1 == a4.margine && titolo.carattere.grassetto && titolo.carattere.dimensione >= 12);
     EXPECT_NEAR(titolo.x1 + titolo.x2, a4.larghezza, 1e-6);  // centred
     double basso = 0, larghezzaGriglia = 0;
@@ -98,8 +98,8 @@ TEST(Pagina, TitleGridAndListsFillOneSheetInsideTheMargins) {
 }
 
 TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
-    const Stato s = campione("grande-schema.trmo");
-    ASSERT_EQ(s.cruciverba.colonne(), 26);
+    const SchemaStampa s = campione("grande-schema.trmo");
+    ASSERT_EQ(s.documento.cruciverba.colonne(), 26);
     const auto carta = fogli(s);
     ASSERT_EQ(carta.size(), 2u);
     double alto = 1e9, griglia = 0;
@@ -120,11 +120,11 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
             if (o.tipo == Operazione::scritta) t += o.testo;
     size_t da = 0;
     std::vector<std::string> attesi{intestazioneOrizzontali};
-    for (const std::string& v : vociDefinizioni(s.cruciverba, orizzontale)) attesi.push_back(v);
+    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, orizzontale)) attesi.push_back(v);
     attesi.push_back(intestazioneVerticali);
-    for (const std::string& v : vociDefinizioni(s.cruciverba, verticale)) attesi.push_back(v);
+    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, verticale)) attesi.push_back(v);
     // The footer names the file without its folders.
-    attesi.insert(attesi.end(), {oggi + separatoreData + "grande-schema.trmo", rigaAutore(s.cruciverba), rigaCrediti});
+    attesi.insert(attesi.end(), {oggi + separatoreData + "grande-schema.trmo", rigaAutore(s.documento.cruciverba), rigaCrediti});
     for (const std::string& a : attesi) {
         const size_t p = t.find(a, da);
         ASSERT_NE(p, std::string::npos) << a;
@@ -135,12 +135,12 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
 
 TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTheirFirstLine) {
     // Two columns 20 characters wide (10 points: 6 units a character, 15 a line), 4 lines each.
-    const Stato s = statoStampa({"CASA", "#ORO", "TE#N"}, {},
+    const SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {},
                                 {{1, 1, 1, "Dimora"}, {2, 1, 2, "Citt\xe0 senza fine mai finita qui"}});
     ColonneElenchi c{0, 120, 10, 2, 0, 5, 60, 10};
     SuperficieRegistro sup(1000, 1000);
     int nuovi = 0;
-    const int quanti = stampaDefinizioni(s, sup, c, oggi, [&] { ++nuovi; });
+    const int quanti = stampaDefinizioni(s.documento, sup, c, oggi, [&] { ++nuovi; });
     EXPECT_EQ(quanti, nuovi + 1);
     for (const Operazione& o : sup.operazioni) {
         const double sinistra = o.x1 < 125 ? 0 : 130;
@@ -164,11 +164,11 @@ TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTh
 }
 
 TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
-    Stato s = statoStampa({"CASA", "#ORO", "TE#N"}, {"CA..", "#...", "...."});
-    EXPECT_EQ(titoloPagina(s), "Prova");
-    s.cruciverba.titolo.clear();
-    s.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
-    s.cruciverba.cella(1, 1).cerchio = true;  // a circle reaches the paper
+    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {"CA..", "#...", "...."});
+    EXPECT_EQ(titoloPagina(s.documento), "Prova");
+    s.documento.cruciverba.titolo.clear();
+    s.documento.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
+    s.documento.cruciverba.cella(1, 1).cerchio = true;  // a circle reaches the paper
     const auto carta = fogli(s);
     EXPECT_EQ(carta[0][0].testo, "prova");
     SuperficieRegistro r;
@@ -185,11 +185,11 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
 }
 
 TEST(ElenchiFormati, TheFilesOtherListsPrintAfterTheDownOneUnderTheirNames) {
-    Stato s = prova::statoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    s.cruciverba.elenchi.push_back({nomeDiagonali, {{"7", "Obliqua", {{1, 1}, {2, 2}}, ""}}});
-    s.cruciverba.elenchi.push_back({"Vuota", {}});
+    SchemaStampa s{prova::documentoDaSchema({"CASA", "A#RE"}, {}, {"  1  11-Casa"}), {}};
+    s.documento.cruciverba.elenchi.push_back({nomeDiagonali, {{"7", "Obliqua", {{1, 1}, {2, 2}}, ""}}});
+    s.documento.cruciverba.elenchi.push_back({"Vuota", {}});
     SuperficieRegistro sup(1024, 1422);
-    stampaDefinizioni(s, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
+    stampaDefinizioni(s.documento, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
     const std::vector<std::string> t = sup.testi();
     const auto dove = [&](const std::string& x) { return std::find(t.begin(), t.end(), x) - t.begin(); };
     EXPECT_TRUE(dove("VERTICALI:") < dove("DIAGONALI:") && dove("DIAGONALI:") < dove("7"));
@@ -217,8 +217,8 @@ TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
     // At 10 points a character is 6 units wide: the page holds 85 of them on a line.
     for (const auto& [titolo, righe, unite] : {std::tuple{parole, 4u, parole}, std::tuple{senzaSpazi, 3u, senzaSpazi},
                                                std::tuple{std::string("Breve"), 1u, std::string("Breve")}}) {
-        Stato s = statoStampa({"CASA", "#ORO", "TE#N"});
-        s.cruciverba.titolo = titolo;
+        SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"});
+        s.documento.cruciverba.titolo = titolo;
         const auto carta = fogli(s);
         const std::vector<Operazione> t = righeDelTitolo(carta[0]);
         ASSERT_EQ(t.size(), righe) << titolo;
@@ -240,7 +240,7 @@ TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
 
 TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
     // The samples, and grids with lists from a few words to two sheets, on three papers.
-    std::vector<Stato> schemi;
+    std::vector<SchemaStampa> schemi;
     for (const char* nome : {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"})
         schemi.push_back(campione(nome));
     for (int parole : {1, 6, 14, 30})
@@ -256,18 +256,18 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
     int diversi = 0;
     for (const FormatoPagina& f : {a4, lettera, a5}) {
         std::optional<Impaginazione> altra;  // the last puzzle's layout: sizes that may no longer hold
-        for (const Stato& s : schemi) {
+        for (const SchemaStampa& s : schemi) {
             SuperficieRegistro misura(f.larghezza, f.altezza);
-            const Impaginazione dimezzando = impagina(s, misura, f, oggi, Ricerca::dimezzando);
-            const Impaginazione passo = impagina(s, misura, f, oggi, Ricerca::passoPasso);
-            EXPECT_EQ(dimezzando.griglia, passo.griglia) << s.cruciverba.colonne() << " " << f.larghezza;
-            EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti) << s.cruciverba.colonne() << " " << f.larghezza;
+            const Impaginazione dimezzando = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando);
+            const Impaginazione passo = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::passoPasso);
+            EXPECT_EQ(dimezzando.griglia, passo.griglia) << s.documento.cruciverba.colonne() << " " << f.larghezza;
+            EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti) << s.documento.cruciverba.colonne() << " " << f.larghezza;
             EXPECT_EQ(dimezzando.fogli, passo.fogli);
             // Starting from the sizes of this page's last layout, right or stale, ends at the same sizes.
             for (const Impaginazione* prima : {&passo, altra ? &*altra : &passo}) {
-                const Impaginazione ripresa = impagina(s, misura, f, oggi, Ricerca::dimezzando, prima);
-                EXPECT_EQ(ripresa.griglia, passo.griglia) << s.cruciverba.colonne() << " " << f.larghezza;
-                EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti) << s.cruciverba.colonne() << " " << f.larghezza;
+                const Impaginazione ripresa = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando, prima);
+                EXPECT_EQ(ripresa.griglia, passo.griglia) << s.documento.cruciverba.colonne() << " " << f.larghezza;
+                EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti) << s.documento.cruciverba.colonne() << " " << f.larghezza;
             }
             altra = dimezzando;
             diversi += passo.elenchi.punti != puntiElenchiMinimi || passo.griglia.lato != dimezzando.griglia.lato;
@@ -287,15 +287,15 @@ struct Contatore : SuperficieRegistro {
 }  // namespace
 
 TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
-    const Stato s = campione("grande-schema.trmo");
+    const SchemaStampa s = campione("grande-schema.trmo");
     Contatore sotto;
     MisuraProporzionale misura(sotto);
-    const Impaginazione prima = impagina(s, misura, a4, oggi);
+    const Impaginazione prima = impagina(s.documento, s.stato, misura, a4, oggi);
     const int misure = sotto.misure;
     EXPECT_EQ(size_t(misure), misura.misurati());
     // Laid out again, and drawn: nothing new to measure.
     SuperficieRegistro carta(a4.larghezza, a4.altezza);
-    disegnaPagine(s, carta, misura, a4, oggi, [] {});
+    disegnaPagine(s.documento, s.stato, carta, misura, a4, oggi, [] {});
     EXPECT_EQ(sotto.misure, misure);
     // The widths are those of the surface below at every size.
     SuperficieRegistro diretta;
@@ -305,32 +305,32 @@ TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
         EXPECT_NEAR(misura.larghezzaTesto("12 Capitale"), diretta.larghezzaTesto("12 Capitale"), 1e-9);
         EXPECT_NEAR(misura.altezzaTesto("X"), diretta.altezzaTesto("X"), 1e-9);
     }
-    EXPECT_EQ(prima.griglia, impagina(s, carta, a4, oggi).griglia);
+    EXPECT_EQ(prima.griglia, impagina(s.documento, s.stato, carta, a4, oggi).griglia);
 }
 
 TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChange) {
-    Stato s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, 1, "Dimora"}});
+    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, 1, "Dimora"}});
     SuperficieRegistro sotto;
     PaginaRicordata pagina(sotto);
     const Carattere stile;
     const auto volte = [&](const FormatoPagina& f, const std::string& data, const Carattere& c) {
-        pagina.per(s, f, data, c);
+        pagina.per(s.documento, s.stato, f, data, c);
         return pagina.impaginazioni();
     };
     EXPECT_EQ(volte(a4, oggi, stile), 1);
-    s.cruciverba.cella(1, 1).voce = "C";  // a letter typed
+    s.documento.cruciverba.cella(1, 1).voce = "C";  // a letter typed
     EXPECT_EQ(volte(a4, oggi, stile), 1);
     Carattere grande = stile;
     grande.dimensione = 20;  // the window's size of text plays no part
     EXPECT_EQ(volte(a4, oggi, grande), 1);
-    s.cruciverba.elenchi[0].definizioni[0].testo = "Casa";
+    s.documento.cruciverba.elenchi[0].definizioni[0].testo = "Casa";
     EXPECT_EQ(volte(a4, oggi, stile), 2);
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, oggi, stile), 3);
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", stile), 4);
     Carattere grassetto = stile;
     grassetto.grassetto = true;
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 5);
-    s.cruciverba.titolo = "Altro";
+    s.documento.cruciverba.titolo = "Altro";
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 6);
 }
 

@@ -11,13 +11,19 @@ struct DefinizioneProva {  // a clue at column c, row r, direction d, in Windows
     std::string testo;
 };
 
-inline Stato statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
-                         const std::vector<DefinizioneProva>& def = {}, const std::string& autore = "Mario Rossi") {
+// A puzzle with its file's name and the proportions it is printed with.
+struct SchemaStampa {
+    Documento documento;
+    Stato stato;
+};
+
+inline SchemaStampa statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
+                                const std::vector<DefinizioneProva>& def = {}, const std::string& autore = "Mario Rossi") {
     std::vector<std::string> righe;
     for (const DefinizioneProva& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
-    Stato s = statoDaSchema(soluzioni, ins, righe, autore);
-    s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.PercentualeRiquadro = 90;
-    s.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
+    SchemaStampa s{documentoDaSchema(soluzioni, ins, righe, autore), {}};
+    s.stato.AltezzaCaratteri = 60, s.stato.AltezzaNumeri = 20, s.stato.PercentualeRiquadro = 90;
+    s.documento.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
     return s;
 }
 

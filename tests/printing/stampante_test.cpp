@@ -48,19 +48,19 @@ private slots:
             if (i < 16) def.push_back({1, i, 1, "Orizzontale " + std::to_string(i) + parole});
             def.push_back({i, 1, 2, "Verticale " + std::to_string(i) + parole});
         }
-        const Stato s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
+        const SchemaStampa s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
         const QString pdf = QString::fromStdString(dir_.percorso("lungo.pdf"));
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
         Carattere c;
-        QVERIFY(stampaSu(stampante, s, c, p_, "02-06-2013") && p_.messaggi.empty());
+        QVERIFY(stampaSu(stampante, s.documento, s.stato, c, p_, "02-06-2013") && p_.messaggi.empty());
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
         QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
                            "02-06-2013 - prova.trmo", "Autore: Niccolò Bianchi",
                            rigaCrediti};
         for (int d : {orizzontale, verticale})
-            for (const std::string& v : vociDefinizioni(s.cruciverba, d)) attesi << QString::fromStdString(v).simplified();
+            for (const std::string& v : vociDefinizioni(s.documento.cruciverba, d)) attesi << QString::fromStdString(v).simplified();
         for (const QString& a : attesi) QVERIFY2(testo.contains(a), qPrintable(a));
         QVERIFY(!testo.contains("/home/anna"));  // the footer names the file, not the player's folders
         // At least 9 points on paper: sizes are points, never the printer's dots.
@@ -76,14 +76,14 @@ private slots:
         for (const char* nome : {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"}) {
             const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
             QVERIFY(dati);
-            Stato s;
-            s.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
-            s.nomeFile = nome;
+            SchemaStampa s;
+            s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
+            s.documento.nomeFile = nome;
             for (const FormatoPagina& f : {FormatoPagina{}, FormatoPagina{612, 792, 36}}) {
                 MisuraCarta carta(f);
-                const Impaginazione prima = impagina(s, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
+                const Impaginazione prima = impagina(s.documento, s.stato, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
                 MisuraProporzionale misura(carta.superficie());
-                const Impaginazione ora = impagina(s, misura, f, "02-06-2013");
+                const Impaginazione ora = impagina(s.documento, s.stato, misura, f, "02-06-2013");
                 QVERIFY2(ora.griglia == prima.griglia, nome);
                 QCOMPARE(ora.elenchi.punti, prima.elenchi.punti);
                 QCOMPARE(ora.fogli, prima.fogli);
@@ -96,11 +96,11 @@ private slots:
                                                 {QString::fromStdString(dir_.percorso("vuoto.pdf")), 0, msgSchemaNonStampabile}}) {
             QPrinter stampante(QPrinter::HighResolution);
             stampante.setOutputFileName(file);
-            Stato s = statoStampa(grigliaPiena(9, 6));
-            if (colonne == 0) s.cruciverba = Cruciverba();
+            SchemaStampa s = statoStampa(grigliaPiena(9, 6));
+            if (colonne == 0) s.documento.cruciverba = Cruciverba();
             Carattere c;
             PiattaformaRegistro p;
-            QVERIFY(!stampaSu(stampante, s, c, p, "02-06-2013") && p.messaggi.size() == 1 &&
+            QVERIFY(!stampaSu(stampante, s.documento, s.stato, c, p, "02-06-2013") && p.messaggi.size() == 1 &&
                     p.messaggi[0].testo == messaggio && p.forma == Puntatore::predefinito &&
                     !QFile::exists(file));  // nothing reaches the printer
         }

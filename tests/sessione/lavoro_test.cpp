@@ -66,7 +66,7 @@ struct Tavolo : ::testing::Test {
 // A puzzle open, its working copy beside it.
 struct Banco : Tavolo {
     void SetUp() override {
-        s.fileLavoro = t.percorso("qdv_prova.tmp");
+        sessione->impostaFileLavoro(t.percorso("qdv_prova.tmp"));
         ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
     }
     std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
@@ -149,8 +149,8 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     }
     ASSERT_EQ(p.messaggi.size(), 1u);
     const std::string& m = p.messaggi[0].testo;  // names the folder and what to do
-    EXPECT_TRUE(m.find(s.fileLavoro.substr(0, s.fileLavoro.rfind('/'))) != std::string::npos && m.find("Salva") != std::string::npos) << m;
-    EXPECT_EQ(std::pair(t.leggi("qdv_prova.tmp"), prova::inserimenti(s.cruciverba)),
+    EXPECT_TRUE(m.find(sessione->documento().fileLavoro.substr(0, sessione->documento().fileLavoro.rfind('/'))) != std::string::npos && m.find("Salva") != std::string::npos) << m;
+    EXPECT_EQ(std::pair(t.leggi("qdv_prova.tmp"), prova::inserimenti(sessione->cruciverba())),
               std::pair(prima, std::vector<std::string>{"CA..", ".#.."}));
     // Writing again: the copy catches up, and a later failure is told again.
     digita("S");
@@ -168,8 +168,8 @@ TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
     EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
     // Save as, with the working copy's folder gone: the user's file is what counts.
     digita("A");
-    s.copiaLavoroSuperata = true;  // told already
-    s.fileLavoro = t.percorso("manca/qdv_prova.tmp");
+    sessione->impostaCopiaSuperata(true);  // told already
+    sessione->impostaFileLavoro(t.percorso("manca/qdv_prova.tmp"));
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
     EXPECT_TRUE(p.messaggi.empty() && !sessione->modificato() && sessione->nomeFile() == t.percorso("nuovo.trmo"));
     const Cruciverba letto = leggiCruciverba("n.trmo", t.leggi("nuovo.trmo")).cruciverba;
@@ -185,23 +185,23 @@ TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
     EXPECT_EQ(sessione->apri(t.scrivi("rotto.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n")),
               EsitoApertura::tipoNonValido);
     EXPECT_EQ(sessione->apri(t.percorso("assente.trmo")), EsitoApertura::inesistente);
-    EXPECT_TRUE(sessione->nomeFile() == t.percorso("s.trmo") && s.cruciverba.cella(1, 1).voce == "C");
+    EXPECT_TRUE(sessione->nomeFile() == t.percorso("s.trmo") && sessione->cruciverba().cella(1, 1).voce == "C");
     EXPECT_TRUE(t.leggi("qdv_prova.tmp") == copiaPrima && nuovo.empty() && p.messaggi.empty());
 }
 
 TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     QSignalSpy risolto(sessione.get(), &Sessione::risolto), segni(sessione.get(), &Sessione::segniCambiati);
     digita("CX", 1);
-    EXPECT_TRUE(sessione->controlla(caselleBianche(s.cruciverba)) == (std::vector<Casella>{{2, 1}}) &&
+    EXPECT_TRUE(sessione->controlla(caselleBianche(sessione->cruciverba())) == (std::vector<Casella>{{2, 1}}) &&
                 segni.size() == 1);
     sessione->rivela({{2, 1}});
     EXPECT_TRUE(sessione->partita().segni().empty() && sessione->partita().rivelate().size() == 1u && risolto.empty());
-    sessione->rivela(caselleBianche(s.cruciverba));
+    sessione->rivela(caselleBianche(sessione->cruciverba()));
     ASSERT_EQ(risolto.size(), 1);  // once, with the revealed count
     EXPECT_NE(risolto[0][0].value<std::string>().find("lettere rivelate"), std::string::npos);
     EXPECT_FALSE(sessione->partita().cronometro().inCorso());
     sessione->azzera();
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"....", ".#.."}));
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"....", ".#.."}));
     EXPECT_TRUE(sessione->partita().rivelate().empty() && sessione->partita().cronometro().inCorso());
     // Pause stops the clock and hides the grid; the preview takes the area until it closes.
     QSignalSpy modo(sessione.get(), &Sessione::modoCambiato);
@@ -209,13 +209,12 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     EXPECT_TRUE(sessione->inPausa() && !sessione->partita().cronometro().inCorso());
     sessione->impostaModo(ModoVista::anteprima);
     sessione->impostaModo(ModoVista::anteprima);
-    EXPECT_TRUE(modo.size() == 1 && s.grigliaAttiva == -1);
+    EXPECT_TRUE(modo.size() == 1 && sessione->modo() == ModoVista::anteprima);
 }
 
 // Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
 // makes the puzzle unmodified, and the cursor goes where the change was.
 TEST_F(Banco, AnnullaAndRipetiStepByStep) {
-    const auto inCima = [&] { s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1; };  // for the dialog
     const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
     const std::vector<Casella> sotto{{1, 2}};
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
@@ -226,19 +225,19 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         // A guess in pencil; typed over in ink it becomes final, the same letter too.
         {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
         {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
-        {[&] { inCima(), sessione->applicaDialogo(casa); }, {"CASA", ".#.."}},
+        {[&] { sessione->applicaDialogo({1, 1, orizzontale}, casa); }, {"CASA", ".#.."}},
         {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
         {[&] { sessione->azzera(); }, {"....", ".#.."}},
     };
-    std::vector<std::vector<std::string>> stati{prova::inserimenti(s.cruciverba)};
+    std::vector<std::vector<std::string>> stati{prova::inserimenti(sessione->cruciverba())};
     for (const auto& [passo, atteso] : passi) {
         passo();
-        EXPECT_EQ(prova::inserimenti(s.cruciverba), atteso);
+        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), atteso);
         stati.push_back(atteso);
     }
     for (size_t i = stati.size() - 1; i-- > 0;) {
         sessione->storia().undo();
-        EXPECT_EQ(prova::inserimenti(s.cruciverba), stati[i]) << i;
+        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), stati[i]) << i;
     }
     EXPECT_FALSE(sessione->modificato());  // back to the letters as opened
     sessione->storia().redo();
@@ -273,7 +272,7 @@ void PrintTo(const StatoGioco& g, std::ostream* os) {
 TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     const auto gioco = [&] {
         const PartitaInCorso& g = sessione->partita();
-        return StatoGioco{prova::inserimenti(s.cruciverba), g.segni(),       g.rivelate(),
+        return StatoGioco{prova::inserimenti(sessione->cruciverba()), g.segni(),       g.rivelate(),
                           g.foto(p.ms).risolto,             sessione->tempo(), g.cronometro().inCorso(),
                           sessione->modificato()};
     };
@@ -281,7 +280,7 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
         sessione->impostaPosizione({c, r, orizzontale});
         for (char l : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(l), false);
     };
-    const std::vector<Casella> tutte = caselleBianche(s.cruciverba);
+    const std::vector<Casella> tutte = caselleBianche(sessione->cruciverba());
     // The grid CASA / A#RE solved at 50 s with one revealed letter.
     const auto risolto = [&] { scrivi(1, 1, "CASA"), scrivi(3, 2, "RE"), sessione->rivela({{1, 2}}); };
     struct Caso {
@@ -340,7 +339,7 @@ TEST_F(Banco, TheModifiedMarkFollowsTheHistory) {
     digita("CX", 1);
     ASSERT_TRUE(sessione->salva());
     for (const auto& comando : std::vector<std::function<void()>>{
-             [&] { sessione->controlla(caselleBianche(s.cruciverba)); }, [&] { sessione->azzera(); }}) {
+             [&] { sessione->controlla(caselleBianche(sessione->cruciverba())); }, [&] { sessione->azzera(); }}) {
         comando();
         EXPECT_TRUE(sessione->modificato());
         sessione->storia().undo();
@@ -360,14 +359,14 @@ TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
     // The file holds the ink only; the guesses went to the player's data.
     EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba),
               (std::vector<std::string>{"..R.", ".#.."}));
-    const Partita kept = sessione->archivio().leggi(t.percorso("s.trmo"), improntaSoluzione(s.cruciverba));
+    const Partita kept = sessione->archivio().leggi(t.percorso("s.trmo"), improntaSoluzione(sessione->cruciverba()));
     EXPECT_EQ(kept.lettereMatita, (Segni{{{1, 1}, "C"}, {{2, 1}, "A"}}));
     ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"caR.", ".#.."}));
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"caR.", ".#.."}));
     // A guess the file has been given ink for meanwhile stays ink.
     t.scrivi("s.trmo", prova::fileTrmo({"CASA", "A#RE"}, {"CAR.", ".#.."}, {"  1  11-Casa"}));
     ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"CAR.", ".#.."}));
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"CAR.", ".#.."}));
 }
 
 // A kill: the working copy holds no guess, its note does, and restoring brings them back.
@@ -381,22 +380,21 @@ TEST_F(Giocatore, PencilGuessesOfAKilledRunComeBackFromTheNote) {
     ASSERT_EQ(c.size(), 1u);
     ASSERT_TRUE(sessione->ripristina(c[0]));
     finitoInput();
-    EXPECT_EQ(prova::inserimenti(s.cruciverba).front(), "c...");
-    EXPECT_EQ(prova::inserimenti(leggiCruciverba("c.trmo", t.leggi(s.fileLavoro)).cruciverba).front(), "....");
-    const std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(s.fileLavoro)));
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()).front(), "c...");
+    EXPECT_EQ(prova::inserimenti(leggiCruciverba("c.trmo", t.leggi(sessione->documento().fileLavoro)).cruciverba).front(), "....");
+    const std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
     ASSERT_TRUE(nota.has_value());
     EXPECT_EQ(nota->partita.lettereMatita, guesses.lettereMatita);
 }
 
 TEST(Modifiche, TheQuestionBeforeLeaving) {
-    Stato s;
-    s.nomeFile = "/giochi/prova.trmo";
+    Documento d;
+    d.nomeFile = "/giochi/prova.trmo";
     PiattaformaRegistro p;
-    EXPECT_TRUE(chiediPrimaDiLasciare(s, p) == Risposta::nonSalvare &&
+    EXPECT_TRUE(chiediPrimaDiLasciare(d, false, p) == Risposta::nonSalvare &&
                 p.messaggi.empty());  // nothing to lose: not asked
-    s.fileModificato = true;
     p.risposte = {Risposta::annulla};
-    EXPECT_EQ(chiediPrimaDiLasciare(s, p), Risposta::annulla);
+    EXPECT_EQ(chiediPrimaDiLasciare(d, true, p), Risposta::annulla);
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_EQ(p.messaggi[0].testo, "Il file /giochi/prova.trmo è cambiato, si desidera salvare?");
     EXPECT_TRUE(p.messaggi[0].titolo == "Modifica del file corrente" && p.messaggi[0].pulsanti == Pulsanti::salvaNonSalvareAnnulla);
@@ -445,7 +443,7 @@ TEST_F(Banco, ALockedPuzOpensWithItsCodeAndThenChecks) {
     digita("CX", 1);
     EXPECT_EQ(sessione->controlla({{1, 1}, {2, 1}}), (std::vector<Casella>{{2, 1}}));
     sessione->rivela({{3, 1}});
-    EXPECT_EQ(s.cruciverba.cella(3, 1).voce, "S");
+    EXPECT_EQ(sessione->cruciverba().cella(3, 1).voce, "S");
     ASSERT_TRUE(sessione->salva());
     EXPECT_FALSE(puzBloccato(leggiCruciverba("l.puz", t.leggi("l.puz")).cruciverba));
 }
@@ -480,14 +478,14 @@ TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
     Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"});
     x.cella(1, 1).barre = barraDestra;
     ASSERT_EQ(sessione->apri(t.scrivi("b.jpz", FormatoJpz().scrivi(x))), EsitoApertura::ok);
-    EXPECT_TRUE(decisioneSalva(s.nomeFile) == AzioneSalva::salvaConNome && nomeProposto(s) == t.percorso("b.ipuz"));
-    EXPECT_EQ(motivoNomeProposto(s), "Il formato .jpz si legge soltanto: il cruciverba sarà salvato come .ipuz");
+    EXPECT_TRUE(decisioneSalva(sessione->nomeFile()) == AzioneSalva::salvaConNome && nomeProposto(sessione->documento()) == t.percorso("b.ipuz"));
+    EXPECT_EQ(motivoNomeProposto(sessione->documento()), "Il formato .jpz si legge soltanto: il cruciverba sarà salvato come .ipuz");
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.puz", "Io"), EsitoSalvataggio::errore);
     EXPECT_TRUE(p.messaggi.back().testo.find("non può contenere barre") != std::string::npos &&
                 t.leggi("b.puz").empty());
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
     EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
-    EXPECT_EQ(motivoNomeProposto(s), "");
+    EXPECT_EQ(motivoNomeProposto(sessione->documento()), "");
 }
 
 TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
@@ -498,13 +496,13 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     sessione->apriCella();
     digita("oxr");
     sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
-    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "OX");
+    EXPECT_EQ(sessione->cruciverba().cella(1, 1).voce, "OX");
     sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
     digita("R");
     sessione->chiudiCella();
     digita("A");  // closed, the cursor went on to the next cell
-    EXPECT_EQ(s.cruciverba.cella(1, 1).voce + "|" + s.cruciverba.cella(2, 1).voce, "OR|A");
-    EXPECT_TRUE(risolto(s.cruciverba));  // whole cell values compared
+    EXPECT_EQ(sessione->cruciverba().cella(1, 1).voce + "|" + sessione->cruciverba().cella(2, 1).voce, "OR|A");
+    EXPECT_TRUE(risolto(sessione->cruciverba()));  // whole cell values compared
     ASSERT_EQ(sessione->apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
     sessione->impostaPosizione({1, 1, orizzontale});
     sessione->apriCella();
@@ -520,13 +518,13 @@ TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
         "solution": [[null, "A", null], ["N", "O", "I"], [null, "E", null]],
         "clues": {"Across": [["2-3", "Noi"]], "Down": [["1-4", "Aoe"]]}})";
     ASSERT_EQ(sessione->apri(t.scrivi("d.ipuz", diamante)), EsitoApertura::ok);
-    ASSERT_TRUE(s.cruciverba.elenco(nomeOrizzontali) && s.cruciverba.elenco(nomeVerticali));
-    EXPECT_EQ(s.cruciverba.elenco(nomeOrizzontali)->definizioni.front().caselle.size(), 3u);
+    ASSERT_TRUE(sessione->cruciverba().elenco(nomeOrizzontali) && sessione->cruciverba().elenco(nomeVerticali));
+    EXPECT_EQ(sessione->cruciverba().elenco(nomeOrizzontali)->definizioni.front().caselle.size(), 3u);
     sessione->impostaPosizione({1, 2, orizzontale});
     digita("NOI");
     sessione->impostaPosizione({2, 1, verticale});
     digita("A");
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (std::vector<std::string>{"#A#", "NOI", "#.#"}));
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"#A#", "NOI", "#.#"}));
 }
 
 TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
@@ -555,8 +553,8 @@ TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
     digita("CA");
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_NE(p.messaggi[0].testo.find("~/.cache/Quadrivo"), std::string::npos);
-    EXPECT_TRUE(s.fileLavoro.empty() && s.copiaLavoroSuperata);
-    EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+    EXPECT_TRUE(sessione->documento().fileLavoro.empty() && sessione->documento().copiaLavoroSuperata);
+    EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
 }
 
 TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
@@ -571,19 +569,19 @@ TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
     digita("S", 3);
     ASSERT_EQ(avvisi.size(), 1);
     EXPECT_NE(avvisi[0][0].value<std::string>().find("di nuovo"), std::string::npos);
-    const auto copia = [&] { return prova::inserimenti(leggiCruciverba("c", *leggiFile(s.fileLavoro)).cruciverba)[0]; };
+    const auto copia = [&] { return prova::inserimenti(leggiCruciverba("c", *leggiFile(sessione->documento().fileLavoro)).cruciverba)[0]; };
     EXPECT_EQ(copia(), "CAS.");
     // The runtime folder goes away under the run: the next change lands in the cache folder.
     std::filesystem::remove_all(t.percorso("run"));
     digita("A", 4);
-    EXPECT_EQ(s.fileLavoro.rfind(t.percorso("cache/Quadrivo/qdv_"), 0), 0u) << s.fileLavoro;
+    EXPECT_EQ(sessione->documento().fileLavoro.rfind(t.percorso("cache/Quadrivo/qdv_"), 0), 0u) << sessione->documento().fileLavoro;
     EXPECT_TRUE(copia() == "CASA" && avvisi.size() == 1 && p.messaggi.size() == 1u);
     // The note carries the time and the marks with the answers.
     p.ms = 8000;
     sessione->controlla({{2, 1}});
     sessione->chiudi(true);
-    const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(s.fileLavoro)));
-    ASSERT_TRUE(n && esisteFile(s.fileLavoro));
+    const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(sessione->documento().fileLavoro)));
+    ASSERT_TRUE(n && esisteFile(sessione->documento().fileLavoro));
     EXPECT_EQ(n->partita.millisecondi, 8000);
 }
 
@@ -614,7 +612,7 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
                   std::tuple(true, nuovaResta, nuovaResta));
         if (aperta) {
             EXPECT_TRUE(sessione->nomeFile() == p2 && sessione->modificato() && sessione->tempo() == 8000);
-            EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+            EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
             EXPECT_TRUE(sessione->partita().segni().size() == 1u && sessione->partita().rivelate().size() == 1u);
         }
         cancellaCopiaLavoro(vecchia), cancellaCopiaLavoro(nuova);
@@ -657,7 +655,7 @@ TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
     for (const std::string& f : via) EXPECT_FALSE(esisteFile(f) || esisteFile(percorsoNota(f))) << f;
     ASSERT_TRUE(sessione->ripristina(c[0]));
     finitoInput();
-    EXPECT_TRUE(sessione->modo() == ModoVista::griglia && t.leggi(s.fileLavoro) == risposte);
+    EXPECT_TRUE(sessione->modo() == ModoVista::griglia && t.leggi(sessione->documento().fileLavoro) == risposte);
     EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
 }
 
@@ -807,7 +805,7 @@ TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
         EXPECT_EQ(p.messaggi.at(0).pulsanti, pulsanti);
         EXPECT_EQ(p.messaggi[0].testo.find("(copia)") != std::string::npos, cambiato) << p.messaggi[0].testo;
         EXPECT_TRUE(sessione->nomeFile() == nome && sessione->modificato());
-        EXPECT_EQ(prova::inserimenti(s.cruciverba)[0], "CA..");
+        EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
         ASSERT_TRUE(sessione->salva());
         EXPECT_EQ(t.leggi("p.trmo"), cambiato ? salvato : prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"}));
         sessione->chiudi(false);
@@ -842,15 +840,15 @@ TEST_F(Giocatore, AStaleCopyGoesWithSalvaAndIsNeverOfferedOverMore) {
     const std::string puzzle = t.scrivi("p.trmo", schema);
     ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
     digita("C");
-    const std::string copia = s.fileLavoro;
+    const std::string copia = sessione->documento().fileLavoro;
     {
         prova::DiscoGuasto pieno(prova::Passo::svuotamento);
         digita("A", 2);
     }
-    ASSERT_TRUE(s.copiaLavoroSuperata && esisteFile(copia));
+    ASSERT_TRUE(sessione->documento().copiaLavoroSuperata && esisteFile(copia));
     ASSERT_TRUE(sessione->salva());
     EXPECT_FALSE(esisteFile(copia) || esisteFile(percorsoNota(copia)));
-    EXPECT_TRUE(s.fileLavoro.empty());
+    EXPECT_TRUE(sessione->documento().fileLavoro.empty());
     sessione->chiudi(false);
     // Saved since with every letter of the leftover and more; a save under way to another name.
     const std::string piu = prova::fileTrmo({"CASA", "A#RE"}, {"CAS.", ".#.."}, {"  1  11-Casa"});
@@ -875,14 +873,13 @@ TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
     for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
         const std::string percorso = t.scrivi(nome, dati);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-        s.colonnaCorrente = s.rigaCorrente = s.direzioneCorrente = 1;
-        sessione->applicaDialogo(SceltaParola{{}, "Dimora"});
+        sessione->applicaDialogo({1, 1, orizzontale}, SceltaParola{{}, "Dimora"});
         finitoInput();
         ASSERT_TRUE(sessione->modificato());
         // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
-        const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(s.fileLavoro)));
+        const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(sessione->documento().fileLavoro)));
         ASSERT_TRUE(n);
-        const std::string copia = lascia("qdv_DEFINI.tmp", percorso, 60, *leggiFile(s.fileLavoro), prova::pidMorto(), {}, n->impronta);
+        const std::string copia = lascia("qdv_DEFINI.tmp", percorso, 60, *leggiFile(sessione->documento().fileLavoro), prova::pidMorto(), {}, n->impronta);
         const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
         ASSERT_EQ(c.size(), 1u) << nome;
         EXPECT_NE(domandaRipristino(c[0]).find("1 definizione modificata"), std::string::npos) << domandaRipristino(c[0]);
@@ -905,7 +902,7 @@ TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
     ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
     ASSERT_EQ(p.messaggi.size(), 1u);
     EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
-    EXPECT_TRUE(sessione->modificato() && prova::inserimenti(s.cruciverba)[0] == "CA..");
+    EXPECT_TRUE(sessione->modificato() && prova::inserimenti(sessione->cruciverba())[0] == "CA..");
     // Another puzzle's leftovers are not this one's business.
     p.messaggi.clear();
     ASSERT_EQ(sessione->apri(t.scrivi("q.trmo", schema)), EsitoApertura::ok);
@@ -963,11 +960,11 @@ TEST_F(Giocatore, SalvaConNomeLeavesNoLeftoverForTheOldName) {
     const std::string jpz = t.scrivi("b.jpz", FormatoJpz().scrivi(x));
     ASSERT_EQ(sessione->apri(jpz), EsitoApertura::ok);
     digita("CA");
-    const std::string copia = s.fileLavoro;
+    const std::string copia = sessione->documento().fileLavoro;
     ASSERT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
     EXPECT_FALSE(esisteFile(copia));
     // As if the run had ended between the save and the copy's removal.
-    const std::string datiCopia = FormatoJpz().scrivi(s.cruciverba);
+    const std::string datiCopia = FormatoJpz().scrivi(sessione->cruciverba());
     lascia("qdv_JPZ000.tmp", jpz, 60, datiCopia, prova::pidMorto(), {}, improntaDati(t.leggi("b.jpz")), t.percorso("b.ipuz"));
     EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
 }
@@ -1004,7 +1001,7 @@ TEST_F(Giocatore, FileModesAfterWrites) {
     ASSERT_EQ(::chmod(puzzle.c_str(), 0640), 0);
     ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
     digita("C");
-    const std::string copia = s.fileLavoro;
+    const std::string copia = sessione->documento().fileLavoro;
     salvaValoreUtente("prova", 1);
     ASSERT_TRUE(sessione->salva());
     const std::vector<std::pair<std::string, int>> modi = {
@@ -1017,8 +1014,8 @@ TEST_F(Giocatore, FileModesAfterWrites) {
     };
     for (const auto& [percorso, atteso] : modi) EXPECT_EQ(modo(percorso), atteso) << percorso;
     digita("A", 2);
-    EXPECT_EQ(modo(s.fileLavoro), 0600);
-    EXPECT_NE(s.fileLavoro, copia);  // a new copy after the save
+    EXPECT_EQ(modo(sessione->documento().fileLavoro), 0600);
+    EXPECT_NE(sessione->documento().fileLavoro, copia);  // a new copy after the save
 }
 
 TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {

@@ -26,16 +26,16 @@ struct Dialogo : ::testing::Test {
     Stato s;
     Sessione sessione{s, p, t.percorso("dati")};
     std::string file = t.scrivi("p.ipuz", ipuz);
+    const Posizione parola{1, 1, orizzontale};  // the word the dialog is opened on
 
     void SetUp() override {
-        s.fileLavoro = t.percorso("qdv_prova.tmp");
+        sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp"));
         ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
-        std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(1, 1, orizzontale);
     }
     // OK on the dialog as it opens, the boxes left as they were shown.
     void okSenzaToccare() {
-        const VoceDialogo v = voceDialogo(s);
-        sessione.applicaDialogo(SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
+        const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+        sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
     }
     Cruciverba salvato() {
         EXPECT_TRUE(sessione.salva());
@@ -47,13 +47,13 @@ struct Dialogo : ::testing::Test {
 
 TEST_F(Dialogo, OkOnASeveralLetterCellKeepsEveryLetter) {
     okSenzaToccare();
-    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+    EXPECT_EQ(sessione.cruciverba().cella(1, 1).voce, "STAR");
     EXPECT_EQ(salvato().cella(1, 1).voce, "STAR");
 }
 
 TEST_F(Dialogo, OkOnAUnicodeClueKeepsItWhole) {
     okSenzaToccare();
-    EXPECT_EQ(definizioneDa(s.cruciverba, {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
+    EXPECT_EQ(definizioneDa(sessione.cruciverba(), {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
     EXPECT_EQ(definizioneDa(salvato(), {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
 }
 
@@ -61,14 +61,14 @@ TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
     sessione.impostaPosizione({2, 1, orizzontale});
     sessione.impostaMatita(true);
     sessione.tasto(TastoGriglia::carattere, U'o', false);
-    ASSERT_TRUE(s.cruciverba.cella(2, 1).matita);
+    ASSERT_TRUE(sessione.cruciverba().cella(2, 1).matita);
     okSenzaToccare();
-    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
-    EXPECT_EQ(s.cruciverba.cella(2, 1).voce, "O");
+    EXPECT_TRUE(sessione.cruciverba().cella(2, 1).matita);
+    EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "O");
     // The box typed over writes that cell in ink, and only that one.
-    const VoceDialogo v = voceDialogo(s);
-    sessione.applicaDialogo(SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
-    EXPECT_FALSE(s.cruciverba.cella(2, 1).matita);
-    EXPECT_EQ(s.cruciverba.cella(2, 1).voce, "Q");
-    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+    const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+    sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
+    EXPECT_FALSE(sessione.cruciverba().cella(2, 1).matita);
+    EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "Q");
+    EXPECT_EQ(sessione.cruciverba().cella(1, 1).voce, "STAR");
 }

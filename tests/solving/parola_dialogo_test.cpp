@@ -10,47 +10,49 @@ using V = std::vector<std::string>;
 TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Stato& s = p.stato;
-    std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(4, 1, verticale);
-    const VoceDialogo v = voceDialogo(s);  // the word's four cells down from (4, 1)
+    Cruciverba& x = p.documento.cruciverba;
+    Posizione parola{4, 1, verticale};
+    const VoceDialogo v = voceDialogo(x, s, parola);  // the word's four cells down from (4, 1)
     EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.celle, v.lunghezzaMaschera),
               std::tuple(true, " 3 Verticale", "Superficie", V{"A", "R", "", "A"}, 4));
     EXPECT_EQ(std::tuple(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola),
               std::tuple(s.xGriglia + 3 * s.latoCasella, s.yGriglia, s.latoCasella, 4 * s.latoCasella));
-    const ElencoDefinizioni orizzontali = s.cruciverba.elenchi[0];
-    applicaScelta(s, {{"A", "R", "E", "A"}, "Estensione è"});
-    EXPECT_EQ(prova::inserimenti(s.cruciverba), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
-    EXPECT_EQ(definizioneDa(s.cruciverba, {4, 1}, verticale)->testo, "Estensione è");
-    EXPECT_EQ(s.cruciverba.elenchi[0], orizzontali);  // the other direction untouched
+    const ElencoDefinizioni orizzontali = x.elenchi[0];
+    applicaScelta(x, parola, {{"A", "R", "E", "A"}, "Estensione è"});
+    EXPECT_EQ(prova::inserimenti(x), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
+    EXPECT_EQ(definizioneDa(x, {4, 1}, verticale)->testo, "Estensione è");
+    EXPECT_EQ(x.elenchi[0], orizzontali);  // the other direction untouched
 
-    s.direzioneCorrente = 0;
-    EXPECT_FALSE(voceDialogo(s).valida);
-    applicaScelta(s, {{"X", "X", "X", "X"}, "x"});  // nothing to write to
-    EXPECT_EQ(prova::inserimenti(s.cruciverba)[2], "..#E#");
+    parola.direzione = 0;
+    EXPECT_FALSE(voceDialogo(x, s, parola).valida);
+    applicaScelta(x, parola, {{"X", "X", "X", "X"}, "x"});  // nothing to write to
+    EXPECT_EQ(prova::inserimenti(x)[2], "..#E#");
 }
 
 // What the grid holds that a byte per cell cannot: several letters, pencil, any clue text.
 TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     prova::SchemaProva p;
     Stato& s = p.stato;
-    std::tie(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente) = std::tuple(1, 1, orizzontale);
-    s.cruciverba.cella(1, 1).voce = "STAR";
-    s.cruciverba.cella(2, 1).voce = "A", s.cruciverba.cella(2, 1).matita = true;
+    Cruciverba& x = p.documento.cruciverba;
+    const Posizione parola{1, 1, orizzontale};
+    x.cella(1, 1).voce = "STAR";
+    x.cella(2, 1).voce = "A", x.cella(2, 1).matita = true;
     const std::string clue = "Città — “stella” ✓ 日本";
-    definizioneDa(s.cruciverba, {1, 1}, orizzontale)->testo = clue;
-    const Cruciverba prima = s.cruciverba;
-    const VoceDialogo v = voceDialogo(s);
+    definizioneDa(x, {1, 1}, orizzontale)->testo = clue;
+    const Cruciverba prima = x;
+    const VoceDialogo v = voceDialogo(x, s, parola);
     EXPECT_EQ(v.celle, (V{"STAR", "A", "", ""}));
     EXPECT_EQ(v.definizione, clue);
     const std::vector<std::string> caselle = caselleIniziali(v.celle);
     EXPECT_EQ(caselle, (V{"STAR", "A", " ", " "}));
-    applicaScelta(s, {celleDaCaselle(caselle, v.celle), v.definizione});
-    EXPECT_EQ(s.cruciverba, prima);
-    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
+    applicaScelta(x, parola, {celleDaCaselle(caselle, v.celle), v.definizione});
+    EXPECT_EQ(x, prima);
+    EXPECT_TRUE(x.cella(2, 1).matita);
     // A box the player changed is written, and only that one.
-    applicaScelta(s, {celleDaCaselle({"STAR", "A", "s", " "}, v.celle), v.definizione});
-    EXPECT_EQ(s.cruciverba.cella(3, 1).voce, "S");
-    EXPECT_TRUE(s.cruciverba.cella(2, 1).matita);
-    EXPECT_EQ(s.cruciverba.cella(1, 1).voce, "STAR");
+    applicaScelta(x, parola, {celleDaCaselle({"STAR", "A", "s", " "}, v.celle), v.definizione});
+    EXPECT_EQ(x.cella(3, 1).voce, "S");
+    EXPECT_TRUE(x.cella(2, 1).matita);
+    EXPECT_EQ(x.cella(1, 1).voce, "STAR");
 }
 
 TEST(ParolaDialogo, BoxesItStartsWith) {

@@ -27,10 +27,10 @@ private slots:
                                       {7, {"CRAVSTA"}},
                                       {8, {"XCXAXSXA"}}}));
         QVERIFY(caricaLessico(p.stato, p.piattaforma));
-        p.stato.colonnaCorrente = 1, p.stato.rigaCorrente = 1, p.stato.direzioneCorrente = 1;
-        TessoDef d(voceDialogo(p.stato), p.piattaforma,
+        const Posizione parola{1, 1, orizzontale};
+        TessoDef d(voceDialogo(p.documento.cruciverba, p.stato, parola), p.piattaforma,
                    [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(p.stato, p.piattaforma, m, v); });
-        d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.stato, modo, m); });
+        d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.documento.cruciverba, p.stato, parola, modo, m); });
         d.show(), d.activateWindow();
         QTRY_VERIFY(prova::fuocoDentro(&d));
         auto *modo = d.findChild<QComboBox*>("ComboModo"), *lista = d.findChild<QComboBox*>("Combo1");
@@ -78,8 +78,8 @@ private slots:
         scrivi("#@SA");
         QTest::mouseClick(d.findChild<QPushButton*>("Command3d1"), Qt::LeftButton);
         QVERIFY(p.piattaforma.messaggi.empty() && d.scelta());
-        applicaScelta(p.stato, *d.scelta());
-        QCOMPARE(QString::fromStdString(p.stato.cruciverba.cella(1, 1).voce + "|" + p.stato.cruciverba.cella(2, 1).voce),
+        applicaScelta(p.documento.cruciverba, parola, *d.scelta());
+        QCOMPARE(QString::fromStdString(p.documento.cruciverba.cella(1, 1).voce + "|" + p.documento.cruciverba.cella(2, 1).voce),
                  QString("|@"));
     }
 };

@@ -16,7 +16,7 @@ struct Passaggio_ : ::testing::Test {
     std::string misurata;  // the caption whose width was asked for
 
     Passaggio su(double X, double Y, Puntatore prima = Puntatore::predefinito, double superficie = 1000) {
-        return calcolaPassaggio(s, g, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
+        return calcolaPassaggio(p.documento.cruciverba, s, g, p.modo, X, Y, superficie, [this](const std::string& d) { return misurata = d, 150.0; }, prima);
     }
 };
 
@@ -68,7 +68,7 @@ TEST_F(Passaggio_, NoWordStartHidesTheRectangleButOutsideTheGridLeavesIt) {
     EXPECT_EQ(std::tuple(fuori.puntatore, fuori.etichetta, fuori.rettangolo),
               std::tuple(Puntatore::predefinito, false, AzioneRettangolo::lascia));
     // Without a shown grid the shape stays, except the picture's hand.
-    s.grigliaAttiva = -1;
+    p.modo = ModoVista::anteprima;
     EXPECT_EQ(std::pair(su(110, 60, Puntatore::frecciaVerticale).puntatore, su(110, 60, Puntatore::mano).puntatore),
               std::pair(Puntatore::frecciaVerticale, Puntatore::predefinito));
 }
@@ -82,21 +82,23 @@ TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
 
 TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     // Outside: nothing is stored.
-    EXPECT_TRUE(decidiClic(s, g, 1, 285, 60, Direzione::orizzontale) == EsitoClic::fuori && s.colonnaCorrente == 0);
+    Posizione parola;
+    EXPECT_TRUE(decidiClic(p.documento.cruciverba, s, g, p.modo, 1, 285, 60, Direzione::orizzontale, parola) == EsitoClic::fuori &&
+                parola.colonna == 0);
     const double X = SchemaProva::x(3), Y = SchemaProva::y(2);  // ORO across
-    s.grigliaAttiva = -1;
-    EXPECT_EQ(decidiClic(s, g, 1, X, Y, Direzione::orizzontale), EsitoClic::inattiva);
-    s.grigliaAttiva = 1;
+    EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, ModoVista::anteprima, 1, X, Y, Direzione::orizzontale, parola),
+              EsitoClic::inattiva);
     // Left goes to the grid cursor, right opens the dialog, the old-mode option swaps them; middle always opens it.
     const EsitoClic attesi[2][3] = {{EsitoClic::digitazione, EsitoClic::dialogo, EsitoClic::dialogo},
                                     {EsitoClic::dialogo, EsitoClic::digitazione, EsitoClic::dialogo}};
     for (bool opzione : {false, true}) {
         s.tastoSinistro = opzione;
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(decidiClic(s, g, 1 << k, X, Y, Direzione::orizzontale), attesi[opzione][k]) << opzione << k;
+            EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, p.modo, 1 << k, X, Y, Direzione::orizzontale, parola), attesi[opzione][k]) << opzione << k;
     }
-    EXPECT_EQ(std::tuple(s.colonnaCorrente, s.rigaCorrente, s.direzioneCorrente), std::tuple(3, 2, 1));
+    EXPECT_EQ(parola, (Posizione{3, 2, orizzontale}));
     // A direction left over from before a redraw, over a cell with no word that way.
-    EXPECT_EQ(decidiClic(s, g, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale), EsitoClic::nessunaParola);
+    EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, p.modo, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale, parola),
+              EsitoClic::nessunaParola);
 }
 

@@ -11,6 +11,7 @@
 #include "formats/trmo.h"
 #include "model/disegno_schema.h"
 #include "model/piattaforma_registro.h"
+#include "solving/passaggio.h"
 #include "supporto/schema.h"
 
 namespace quadrivo::prova {
@@ -21,19 +22,20 @@ inline const std::vector<std::string> definizioniProva = {
     rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
     rigaDefinizione(4, 1, 2, "Superficie")};
 
-inline Stato schemaProva(const std::vector<std::string>& voci = {}) {
-    return statoDaSchema(soluzioniProva, voci, definizioniProva);
+inline Documento schemaProva(const std::vector<std::string>& voci = {}) {
+    return documentoDaSchema(soluzioniProva, voci, definizioniProva);
 }
 
 struct SchemaProva {
+    Documento documento;
     Stato stato;
+    ModoVista modo = ModoVista::griglia;
     PiattaformaRegistro piattaforma;
 
-    explicit SchemaProva(const std::vector<std::string>& voci = {}) : stato(schemaProva(voci)) {
+    explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {
         stato.latoCasella = 30;
         stato.xGriglia = 100;
         stato.yGriglia = 50;
-        stato.grigliaAttiva = 1;
     }
     // Where the grid lies: 5 x 4 cells of 30 pixels from (100, 50).
     static GeometriaSchema griglia() {

@@ -24,6 +24,7 @@ class TessoDefTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<prova::SchemaProva> p;
+    Posizione parola;  // the word the dialog is opened on
     std::unique_ptr<TessoDef> dialogo;
     prova::CartellaTemporanea dir;
 
@@ -38,15 +39,13 @@ class TessoDefTest : public QObject {
     template <typename T = QLineEdit>
     T* w(const char* nome) { return dialogo->findChild<T*>(nome); }
     QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("Text3_%1").arg(i)); }
-    void posa(int c, int r, int d) {
-        s().colonnaCorrente = std::int16_t(c), s().rigaCorrente = std::int16_t(r), s().direzioneCorrente = std::int16_t(d);
-    }
+    void posa(int c, int r, int d) { parola = {c, r, d}; }
 
     // The dialog for the word at (c, r, d), shown and active; with `lettere` set it describes the
     // word by itself, without the grid.
     TessoDef& apri(int c, int r, int d, const std::string& lettere = {}) {
         posa(c, r, d);
-        VoceDialogo voce = voceDialogo(s());
+        VoceDialogo voce = voceDialogo(p->documento.cruciverba, s(), parola);
         if (!lettere.empty()) {
             voce.valida = true, voce.celle.clear();
             for (char ch : lettere) voce.celle.push_back(ch == '.' ? "" : std::string(1, ch));
@@ -103,7 +102,7 @@ private slots:
         QVERIFY(p->piattaforma.messaggi.empty());
 
         // Typing stops a clue at sixty characters; a longer one from the file is shown whole.
-        definizioneDa(s().cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
+        definizioneDa(p->documento.cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
         apri(1, 1, orizzontale);
         QTest::keyClick(casella(0), Qt::Key_Left);
         QCOMPARE(fuoco(), casella(3));
@@ -167,10 +166,10 @@ private slots:
         const QRect schermo(0, 0, 1024, 768);
         for (const auto& [c, r, d] : {std::tuple(3, 2, orizzontale), {14, 2, orizzontale}, {1, 1, verticale}, {4, 10, verticale}}) {
             posa(c, r, d);
-            const VoceDialogo v = voceDialogo(s());
-            const QRect parola(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
-            const QRect posto(TessoDef::posizione(parola, QSize(500, 200), schermo), QSize(500, 200));
-            QVERIFY2(schermo.contains(posto) && !posto.intersects(parola) && !parola.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));
+            const VoceDialogo v = voceDialogo(p->documento.cruciverba, s(), parola);
+            const QRect rettangolo(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
+            const QRect posto(TessoDef::posizione(rettangolo, QSize(500, 200), schermo), QSize(500, 200));
+            QVERIFY2(schermo.contains(posto) && !posto.intersects(rettangolo) && !rettangolo.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));
         }
         // The words' model: rows show the words and a new result replaces the old in one reset.
         QComboBox lista;

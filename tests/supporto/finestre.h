@@ -140,7 +140,10 @@ struct BancoFinestra {
     }
     ~BancoFinestra() { chiudi(); }
     // Answers left unsaved would stay behind as a working copy the next window offers back.
-    void chiudi() { stato.fileModificato = false, f.reset(); }
+    void chiudi() {
+        if (f) f->sessione().impostaModificato(false);
+        f.reset();
+    }
     // A new window on `testo` written as the puzzle file, or on the last one when empty.
     bool apri(const std::string& testo = {}) {
         if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
@@ -157,8 +160,8 @@ struct BancoFinestra {
     bool grigliaHaFuoco() const { return fuoco() == area(); }
     const Posizione& pos() const { return f->posizioneCorrente(); }
     // The answers in memory, and in the working copy once it is written.
-    Voci memoria() const { return inserimenti(stato.cruciverba); }
-    Voci copia() const { return salvati(stato.fileLavoro); }
+    Voci memoria() { return inserimenti(f->sessione().cruciverba()); }
+    Voci copia() { return salvati(f->sessione().documento().fileLavoro); }
 
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
     QPoint cella(int c, int r, int dx = 0, int dy = 0) const {

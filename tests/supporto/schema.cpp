@@ -38,11 +38,11 @@ Cruciverba cruciverbaDa(const std::vector<std::string>& soluzioni, const std::ve
     return FormatoTrmo().leggi(fileTrmo(soluzioni, ins, definizioni, autore)).cruciverba;
 }
 
-Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
-                    const std::vector<std::string>& definizioni, const std::string& autore) {
-    Stato s;
-    s.cruciverba = cruciverbaDa(soluzioni, ins, definizioni, autore);
-    return s;
+Documento documentoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins,
+                            const std::vector<std::string>& definizioni, const std::string& autore) {
+    Documento d;
+    d.cruciverba = cruciverbaDa(soluzioni, ins, definizioni, autore);
+    return d;
 }
 
 CartellaTemporanea::CartellaTemporanea() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/formato.h"
+#include "model/documento.h"
 #include "model/stato.h"
 
 namespace quadrivo::prova {
@@ -17,9 +18,9 @@ std::string fileTrmo(const std::vector<std::string>& soluzioni, const std::vecto
 // The puzzle the .trmo reader makes of it.
 Cruciverba cruciverbaDa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
                         const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
-// A state holding that puzzle.
-Stato statoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
-                    const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
+// A document holding that puzzle, with no file.
+Documento documentoDaSchema(const std::vector<std::string>& soluzioni, const std::vector<std::string>& inserimenti = {},
+                            const std::vector<std::string>& definizioni = {}, const std::string& autore = "Mario Rossi");
 
 // A fresh temporary folder, removed when the object goes.
 class CartellaTemporanea {

@@ -53,22 +53,23 @@ std::string riga(const std::string& testo) {
 constexpr AreaFinestra areaTipica{1016, 700, 30, 20};
 
 // Opens a file the way the program does; "" on success, else the message the program would show.
-std::string apri(Stato& stato, const std::string& percorso) {
+std::string apri(Documento& documento, const std::string& percorso) {
     PiattaformaRegistro piattaforma;
-    stato.fileLavoro = nomeFileTemporaneo("trmo");
-    if (stato.fileLavoro.empty()) return "Impossibile creare un file temporaneo.";
-    const EsitoApertura a = apriInLavoro(stato, piattaforma, percorso);
-    cancellaCopiaLavoro(stato.fileLavoro);
+    documento.fileLavoro = nomeFileTemporaneo("trmo");
+    if (documento.fileLavoro.empty()) return "Impossibile creare un file temporaneo.";
+    const EsitoApertura a = apriInLavoro(documento, piattaforma, percorso);
+    cancellaCopiaLavoro(documento.fileLavoro);
     if (a != EsitoApertura::ok) return messaggioApertura(a, percorso);
     SuperficieRegistro superficie(areaTipica.larghezza, areaTipica.altezza);
-    disegnaGriglia(stato, superficie, areaTipica);
+    Stato stato;
+    disegnaGriglia(documento, stato, superficie, areaTipica);
     return {};
 }
 
 int verifica(const std::vector<std::string>& files, std::ostream& out) {
     int stato = 0;
     for (const std::string& f : files) {
-        Stato s;
+        Documento s;
         std::string esito = apri(s, f);
         out << f << ": " << (esito.empty() ? "ok" : riga(esito)) << "\n";
         if (!esito.empty()) stato = 1;
@@ -77,7 +78,7 @@ int verifica(const std::vector<std::string>& files, std::ostream& out) {
 }
 
 int normalizza(const std::string& da, const std::string& a, std::ostream& err) {
-    Stato s;
+    Documento s;
     std::string esito = apri(s, da);
     if (esito.empty()) {
         PiattaformaRegistro piattaforma;
@@ -109,7 +110,7 @@ int converti(const std::string& da, const std::string& a, std::ostream& err, con
         err << "Estensione di " << a << " sconosciuta: usare .ipuz, .puz o .trmo.\n";
         return 1;
     }
-    Stato s;
+    Documento s;
     std::string esito = apri(s, da);
     if (!esito.empty()) {
         err << riga(esito) << "\n";
@@ -186,7 +187,7 @@ bool mostraVariante(const Cruciverba& x, std::ostream& out) {
 }
 
 int mostra(const std::string& f, std::ostream& out, std::ostream& err) {
-    Stato s;
+    Documento s;
     s.nomeFile = f;
     std::string esito = apri(s, f);
     if (!esito.empty()) {

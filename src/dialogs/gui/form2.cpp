@@ -14,9 +14,9 @@
 
 namespace quadrivo {
 
-Form2::Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
+Form2::Form2(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
     : DialogoFile("Form2", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale),
-      apri_(std::move(apri)) {
+      documento_(documento), apri_(std::move(apri)) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
     Picture1 = new AreaDisegno(this, ModoArea{Qt::white, ModoArea::allaPulizia});
     Picture1->setObjectName("Picture1");
@@ -118,7 +118,7 @@ void Form2::Form_Activate() {
     if (chiuso_) return;  // closed before its first activation came round
     // The puzzle last opened when it is in this folder, the first file otherwise.
     int riga = 0;
-    const std::string& ultimo = stato_.nomeFile;
+    const std::string& ultimo = documento_.nomeFile;
     if (!ultimo.empty() && QDir(nomeQt(cartellaDi(ultimo))).absolutePath() == QDir(scelta_->cartella()).absolutePath())
         for (int i = 0; i < File1->count(); ++i)
             if (File1->item(i)->data(Qt::UserRole).toByteArray().toStdString() == ultimo.substr(ultimo.find_last_of('/') + 1))

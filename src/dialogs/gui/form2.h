@@ -12,6 +12,7 @@
 #include "dialogs/apertura_schema.h"
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
+#include "model/documento.h"
 #include "model/stato.h"
 #include "qt/area_disegno.h"
 
@@ -22,7 +23,7 @@ class Form2 : public DialogoFile {
 public:
     // `principale` is enabled again when the dialog closes, either way.
     // `apri` opens the chosen puzzle; the dialog closes once it has.
-    Form2(Stato& stato, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
+    Form2(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
 
     AreaDisegno* Picture1;
     QLabel* Label2;
@@ -52,6 +53,7 @@ private:
     void Form_Load();
     void chiudi(bool aperto);
 
+    const Documento& documento_;  // the open puzzle, whose file the list starts from
     ApriSchema apri_;
     std::string scelto_;  // the bytes of the name last taken from the list
     bool attivato_ = false;

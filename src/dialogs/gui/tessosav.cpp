@@ -14,8 +14,9 @@
 
 namespace quadrivo {
 
-TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget* principale)
-    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), salva_(std::move(salva)) {
+TessoSav::TessoSav(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
+    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), documento_(documento),
+      salva_(std::move(salva)) {
     Text2 = new QLineEdit("Anonimo", this);
     Text2->setObjectName("Text2");
     Label2 = new QLabel("Dati autore:", this);
@@ -68,11 +69,11 @@ TessoSav::TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget*
     selezionaTuttoAlFuoco(Text2);
 
     // Load: the author from header line 1, the start folder as in the open dialog.
-    Text2->setText(QString::fromStdString(stato_.cruciverba.autore));
+    Text2->setText(QString::fromStdString(documento_.cruciverba.autore));
     Text2->selectAll();
     // The first folder that can be written: the puzzle's own, where the dialogs start, the
     // player's puzzle folder, the home; else the usual start, for the player to choose.
-    const std::string inizi[] = {stato_.nomeFile.substr(0, stato_.nomeFile.rfind('/') + 1),
+    const std::string inizi[] = {documento_.nomeFile.substr(0, documento_.nomeFile.rfind('/') + 1),
                                  cartellaDiPartenza(percorsoDaQt(QDir::currentPath())), cartellaCruciverba(),
                                  percorsoDaQt(QDir::homePath())};
     const auto scrivibile = [](const std::string& c) { return !c.empty() && ::access(c.c_str(), W_OK) == 0; };
@@ -87,7 +88,7 @@ void TessoSav::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (attivato_) return;
     attivato_ = true;
-    proposto_ = nomeProposto(stato_);
+    proposto_ = nomeProposto(documento_);
     proposto_ = proposto_.substr(proposto_.rfind('/') + 1);
     Text1->setText(nomeQt(proposto_));
     if (avviso_->text().isEmpty()) avvisa({});
@@ -95,7 +96,7 @@ void TessoSav::showEvent(QShowEvent* e) {
 
 void TessoSav::avvisa(const QString& testo) {
     // Why the proposed name differs from the puzzle's stays, under any other reason.
-    const QString motivo = QString::fromStdString(motivoNomeProposto(stato_));
+    const QString motivo = QString::fromStdString(motivoNomeProposto(documento_));
     const QString tutto = testo.isEmpty() ? motivo : motivo.isEmpty() ? testo : testo + "\n" + motivo;
     avviso_->setText(tutto);
     avviso_->setVisible(!tutto.isEmpty());

@@ -12,6 +12,7 @@
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
+#include "model/documento.h"
 #include "model/stato.h"
 
 namespace quadrivo {
@@ -23,7 +24,7 @@ public:
     // `salva` writes the puzzle to the chosen folder and name with the author typed.
     using Salva = std::function<EsitoSalvataggio(const std::string& cartella, const std::string& nome,
                                                  const std::string& autore)>;
-    TessoSav(Stato& stato, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
+    TessoSav(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
 
     QLineEdit* Text2;
     QPushButton* Command3d1;
@@ -44,6 +45,7 @@ protected:
     void done(int r) override;
 
 private:
+    const Documento& documento_;
     QLabel* avviso_;
     Salva salva_;
     std::string proposto_;  // the proposed name's own bytes

@@ -176,7 +176,7 @@ void ColonnaDefinizioni::aggiornaSuggerimenti() {
     if (!stato.indiceParole && !indicizzaLessico(stato))
         return suggerimenti_->mostraNessuna(
             QString::fromStdString("Dizionario " + stato.fileLessico + " non disponibile."));
-    suggerimenti_->mostra(suggerimenti(stato.cruciverba, w->caselle, *stato.indiceParole));
+    suggerimenti_->mostra(suggerimenti(sessione_.cruciverba(), w->caselle, *stato.indiceParole));
 }
 
 void ColonnaDefinizioni::scriviSuggerimento(const QString& parola) {

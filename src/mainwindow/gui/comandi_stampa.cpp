@@ -18,7 +18,7 @@ namespace quadrivo {
 ComandiStampa::ComandiStampa(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area,
                              QWidget* finestra)
     : QObject(finestra), stato_(stato), sessione_(sessione), piattaforma_(piattaforma), area_(area), finestra_(finestra),
-      anteprima_(new VistaAnteprima(stato_, area)), chiudi_(new QPushButton("&Chiude anteprima", area)),
+      anteprima_(new VistaAnteprima(sessione_.documento(), stato_, area)), chiudi_(new QPushButton("&Chiude anteprima", area)),
       esc_(new QShortcut(QKeySequence(Qt::Key_Escape), finestra)) {
     anteprima_->hide();
     chiudi_->setObjectName("chiudiAnteprima");
@@ -55,7 +55,7 @@ void ComandiStampa::stampaSchema() {
     stile.nome = stato_.carattereStampante.nome;
     stile.corsivo = stato_.carattereStampante.corsivo;
     stile.grassetto = stato_.carattereStampante.grassetto;
-    stampaConDialogo(finestra_, stato_, stile, piattaforma_);
+    stampaConDialogo(finestra_, sessione_.documento(), stato_, stile, piattaforma_);
     stato_.carattereStampante.grassetto = stile.grassetto;
 }
 

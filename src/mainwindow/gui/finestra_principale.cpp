@@ -77,7 +77,7 @@ FinestraPrincipale::~FinestraPrincipale() {
     sessione_->disconnect(this);
     disconnect(&sessione_->storia(), nullptr, this, nullptr);
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
-    if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
     piattaforma_.impostaArea(nullptr);
     piattaforma_.impostaGenitore(nullptr);
@@ -302,7 +302,7 @@ DecorazioniGriglia FinestraPrincipale::decorazioni() const { return tastiera_->d
 
 void FinestraPrincipale::caricamento() {
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
-    avvisoImpostazioni_ = preparaAvvio(stato_, sessione_->archivio().percorsoFile());
+    avvisoImpostazioni_ = preparaAvvio(stato_, *sessione_);
     azioneTastoSinistro->setChecked(stato_.tastoSinistro);
     azioneRettangoloParola->setChecked(stato_.rettangoloParola);
     barraStato_->impostaTesto(QString::fromStdString(testoVersione()));
@@ -398,7 +398,7 @@ void FinestraPrincipale::disegnaGriglia() {
             const ScorrimentoGriglia s = vista_->disponi(a, d);
             if (!scorrimento_->aggiorna(s, a)) break;
         }
-        titoloGriglia_ = titoloGriglia(stato_);
+        titoloGriglia_ = titoloGriglia(sessione_->documento());
         const GeometriaSchema& g = vista_->geometria();
         stato_.latoCasella = static_cast<std::int16_t>(g.lato);
         stato_.xGriglia = static_cast<std::int16_t>(g.x0);
@@ -415,7 +415,7 @@ void FinestraPrincipale::disegnaGriglia() {
 
 void FinestraPrincipale::aggiornaTitolo() {
     if (titoloGriglia_.empty()) return;
-    titoloGriglia_ = titoloGriglia(stato_);  // a save under another name changes it
+    titoloGriglia_ = titoloGriglia(sessione_->documento());  // a save under another name changes it
     // "[*]" is where the unsaved mark goes; one in a file's name is doubled to stay as it is.
     setWindowTitle("[*]" + QString::fromStdString(titoloGriglia_).replace("[*]", "[*][*]"));
 }
@@ -433,9 +433,9 @@ void FinestraPrincipale::collegaSessione() {
         // A paused grid or the print preview shows no letters to change.
         if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
         nascondiEtichettaPassaggio();
-        const std::vector<std::string> prima = vociSchema(stato_.cruciverba);
+        const std::vector<std::string> prima = vociSchema(sessione_->cruciverba());
         indietro ? sessione_->storia().undo() : sessione_->storia().redo();
-        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(stato_.cruciverba)));
+        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(sessione_->cruciverba())));
         if (!cambi.empty()) annuncia(area_, (indietro ? "Annullato: " : "Ripetuto: ") + cambi);
     };
     connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
@@ -484,7 +484,7 @@ void FinestraPrincipale::dopoNuovoSchema() {
     scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
-    menuRecenti_->ricorda(stato_.nomeFile);
+    menuRecenti_->ricorda(sessione_->nomeFile());
     aggiornaFinestra();
     // The keyboard is on the first word: its cell and clue are said.
     annunciaCellaCorrente(area_, true);
@@ -494,7 +494,7 @@ void FinestraPrincipale::dopoNuovoSchema() {
 
 void FinestraPrincipale::salva() {
     lasciaLaGriglia();
-    const std::string cartella = cartellaDi(stato_.nomeFile);
+    const std::string cartella = cartellaDi(sessione_->nomeFile());
     if (!sessione_->haNome())
         salvaConNome();
     else if (::access(cartella.c_str(), W_OK) != 0)
@@ -502,13 +502,13 @@ void FinestraPrincipale::salva() {
         salvaConNome(
             QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
     else if (sessione_->salva()) {
-        menuRecenti_->ricorda(stato_.nomeFile);
-        annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+        menuRecenti_->ricorda(sessione_->nomeFile());
+        annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
     }
 }
 
 bool FinestraPrincipale::lasciaSchema() {
-    switch (chiediPrimaDiLasciare(stato_, piattaforma_)) {
+    switch (chiediPrimaDiLasciare(sessione_->documento(), sessione_->modificato(), piattaforma_)) {
     case Risposta::nonSalvare: return true;
     case Risposta::annulla: return false;
     case Risposta::ok: break;
@@ -522,14 +522,14 @@ void FinestraPrincipale::primaDellaFine() {
     // What the copy still waits to receive must be there for the next start to offer back.
     if (sessione_->modificato()) sessione_->scriviCopiaOra();
     if (sessione_->modificato() && sessione_->aperto() &&
-        piattaforma_.messaggio(domandaPrimaDellaFine(stato_.nomeFile), titoloModifica, Icona::domanda,
+        piattaforma_.messaggio(domandaPrimaDellaFine(sessione_->nomeFile()), titoloModifica, Icona::domanda,
                                Pulsanti::okAnnulla) == Risposta::ok) {
         if (sessione_->haNome())
             sessione_->salva();
         else
             salvaConNome();
     }
-    if (!sessione_->modificato()) cancellaCopiaLavoro(stato_.fileLavoro);
+    if (!sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
 }
 
 void FinestraPrincipale::chiusura(bool tieniRisposte) {

@@ -59,7 +59,7 @@ void FinestraPrincipale::apri() {
     }
 
     setEnabled(false);
-    auto* form2 = new Form2(stato_, piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
+    auto* form2 = new Form2(stato_, sessione_->documento(), piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
     // Still no puzzle: the background picture hidden for the dialog comes back.
     connect(form2, &Form2::chiuso, this, [this](bool) {
         if (!sessione_->aperto()) sfondo_->mostra();
@@ -76,7 +76,7 @@ void FinestraPrincipale::salvaConNome(const QString& avviso) {
     lasciaLaGriglia();
     setEnabled(false);
     {
-        TessoSav dialogo(stato_, piattaforma_,
+        TessoSav dialogo(stato_, sessione_->documento(), piattaforma_,
                          [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
                              return sessione_->salvaConNome(cartella, nome, autore);
                          },
@@ -84,8 +84,8 @@ void FinestraPrincipale::salvaConNome(const QString& avviso) {
         dialogo.avvisa(avviso);
         sopraDi(&dialogo, this);
         if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) {
-            menuRecenti_->ricorda(stato_.nomeFile);
-            annuncia(area_, "Salvato: " + nomeQt(stato_.nomeFile).section('/', -1));
+            menuRecenti_->ricorda(sessione_->nomeFile());
+            annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
         }
     }
     setEnabled(true);

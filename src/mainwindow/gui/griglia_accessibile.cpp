@@ -24,7 +24,7 @@ class CellaAccessibile : public QAccessibleInterface, public QAccessibleTableCel
 public:
     CellaAccessibile(FinestraPrincipale* f, int colonna, int riga) : f_(f), c_(colonna), r_(riga) {}
 
-    bool isValid() const override { return f_ && f_->stato().cruciverba.dentro(c_, r_); }
+    bool isValid() const override { return f_ && f_->sessione().cruciverba().dentro(c_, r_); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override;
@@ -34,7 +34,7 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        const Cruciverba& x = f_->stato().cruciverba;
+        const Cruciverba& x = f_->sessione().cruciverba();
         if (t == QAccessible::Name) {
             const PartitaInCorso& partita = f_->sessione().partita();
             return q(nomeCella(x, partita.segni(), partita.rivelate(), {c_, r_}));
@@ -53,7 +53,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State st;
         st.focusable = st.selectable = true;
-        st.readOnly = isValid() && !f_->stato().cruciverba.bianca(c_, r_);
+        st.readOnly = isValid() && !f_->sessione().cruciverba().bianca(c_, r_);
         st.focused = st.selected = corrente();
         return st;
     }
@@ -146,8 +146,8 @@ public:
     QString rowDescription(int riga) const override { return QString("riga %1").arg(riga + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return aperto() ? f_->stato().cruciverba.colonne() : 0; }
-    int rowCount() const override { return aperto() ? f_->stato().cruciverba.righe() : 0; }
+    int columnCount() const override { return aperto() ? f_->sessione().cruciverba().colonne() : 0; }
+    int rowCount() const override { return aperto() ? f_->sessione().cruciverba().righe() : 0; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -160,7 +160,7 @@ public:
 
     // The cell at (c, r), 1-based; its interface lives until the puzzle's size changes.
     QAccessibleInterface* cella(int c, int r) const {
-        if (!aperto() || !f_->stato().cruciverba.dentro(c, r)) return nullptr;
+        if (!aperto() || !f_->sessione().cruciverba().dentro(c, r)) return nullptr;
         const std::pair dimensioni(columnCount(), rowCount());
         if (dimensioni != dimensioni_) dimentica(), dimensioni_ = dimensioni;
         auto [posto, nuova] = celle_.try_emplace({c, r}, 0);

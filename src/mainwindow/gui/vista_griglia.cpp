@@ -34,7 +34,7 @@ VistaGriglia::VistaGriglia(Sessione& sessione, QWidget* genitore) : QWidget(geni
 ScorrimentoGriglia VistaGriglia::disponi(const AreaFinestra& area, const DecorazioniGriglia& d) {
     const Stato& s = sessione_.stato();
     ScorrimentoGriglia scorrimento;
-    const GeometriaSchema g = geometriaGriglia(s, area, d, &scorrimento);
+    const GeometriaSchema g = geometriaGriglia(sessione_.cruciverba(), s, area, d, &scorrimento);
     StileSchema stile = stileGriglia(s, d);
     if (g != geometria_ || stile != stile_) {
         geometria_ = g;

@@ -22,7 +22,7 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
       griglia_(griglia),
       Label1(new QLabel(area)),
       Shape1(new Rettangolo(area)),
-      solutore_(sessione.stato(), piattaforma, *this) {
+      solutore_(sessione.cruciverba(), sessione.stato(), piattaforma, *this) {
     Shape1->setObjectName("Shape1");
     Label1->setObjectName("Label1");
     Label1->setMouseTracking(true);
@@ -63,6 +63,8 @@ void VistaPassaggio::mostraEtichetta(const std::string& didascalia, double x, do
     Label1->show();
 }
 
+ModoVista VistaPassaggio::modo() { return sessione_.modo(); }
+
 void VistaPassaggio::nascondiEtichetta() { Label1->hide(); }
 
 void VistaPassaggio::mostraRettangolo(const RettangoloParola& r) {
@@ -84,7 +86,7 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
             cercaNelLessico(stato, piattaforma_, maschera, vista);
         },
         area_->window());
-    dialogo.impostaElenco([this, &stato](ModoRicerca modo, const std::string& maschera) {
+    dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
         // The index is built when a way of searching first needs it; the damage was said at loading.
         if (!stato.indiceParole && !indicizzaLessico(stato)) {
             const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
@@ -93,13 +95,15 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
                                        "): la ricerca non è possibile.",
                                    {}, Icona::attenzione, Pulsanti::ok);
         }
-        return elencoParole(stato, modo, maschera);
+        return elencoParole(sessione_.cruciverba(), stato, parola, modo, maschera);
     });
     dialogo.exec();
     return dialogo.scelta();
 }
 
-void VistaPassaggio::dialogoChiuso(const std::optional<SceltaParola>& scelta) { sessione_.applicaDialogo(scelta); }
+void VistaPassaggio::dialogoChiuso(const Posizione& parola, const std::optional<SceltaParola>& scelta) {
+    sessione_.applicaDialogo(parola, scelta);
+}
 void VistaPassaggio::azzera() { sessione_.azzera(); }
 
 }  // namespace quadrivo

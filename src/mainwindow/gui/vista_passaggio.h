@@ -28,6 +28,7 @@ public:
 
     double larghezzaSuperficie() override;
     GeometriaSchema griglia() const override;
+    ModoVista modo() override;
     Puntatore puntatore() override;
     void mostraPuntatore(Puntatore p) override;
     double larghezzaEtichetta(const std::string& didascalia) override;
@@ -38,7 +39,7 @@ public:
     std::optional<SceltaParola> apriDialogo(const VoceDialogo& voce) override;
     void ridisegnaToolbar() override { emit toolbarDaRidisegnare(); }
     void chiudiAnteprima() override { emit anteprimaDaChiudere(); }
-    void dialogoChiuso(const std::optional<SceltaParola>& scelta) override;
+    void dialogoChiuso(const Posizione& parola, const std::optional<SceltaParola>& scelta) override;
     void azzera() override;
 
 signals:

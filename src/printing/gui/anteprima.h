@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <string>
 
+#include "model/documento.h"
 #include "model/stato.h"
 #include "printing/gui/stampante.h"
 #include "printing/pagina.h"
@@ -17,7 +18,7 @@ class AreaDisegno;
 class VistaAnteprima : public QScrollArea {
     Q_OBJECT
 public:
-    explicit VistaAnteprima(const Stato& stato, QWidget* genitore = nullptr);
+    VistaAnteprima(const Documento& documento, const Stato& stato, QWidget* genitore = nullptr);
     ~VistaAnteprima() override;
 
     // Lays the sheets out when something they show changed, then draws them at the zoom in use.
@@ -47,6 +48,7 @@ private:
     // What the sheets show besides their layout: the cells as the page draws them.
     std::string firmaCaselle() const;
 
+    const Documento& documento_;
     const Stato& stato_;
     MisuraCarta carta_;
     PaginaRicordata pagina_;

@@ -38,7 +38,7 @@ FormatoPagina formatoDi(const QPrinter& stampante) {
     return f;
 }
 
-bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma,
+bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma,
               const std::string& data) {
     // The job draws on the whole sheet and keeps its own margins.
     stampante.setFullPage(true);
@@ -48,7 +48,7 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Pia
     Impaginazione im;
     try {
         misura.impostaCarattere(carattere);
-        im = impagina(stato, misura, formato, data);
+        im = impagina(documento, stato, misura, formato, data);
     } catch (const ErroreOverflow&) {
         piattaforma.messaggio(msgSchemaNonStampabile, {}, Icona::attenzione);
         return false;
@@ -64,7 +64,7 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Pia
         SuperficieQt sup(pittore, stampante.width(), stampante.height());
         sup.impostaScala(formato.larghezza, formato.altezza);
         sup.impostaCarattere(carattere);
-        disegnaPagine(stato, sup, misura, im, formato, data,
+        disegnaPagine(documento, stato, sup, misura, im, formato, data,
                       [&] { riuscita = stampante.newPage() && riuscita; });
         carattere = sup.carattere();
     }
@@ -74,11 +74,11 @@ bool stampaSu(QPrinter& stampante, const Stato& stato, Carattere& carattere, Pia
     return riuscita;
 }
 
-bool stampaConDialogo(QWidget* genitore, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma) {
+bool stampaConDialogo(QWidget* genitore, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma) {
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setPageSize(QPageSize(QPageSize::A4));
     stampante.setPageOrientation(QPageLayout::Portrait);
-    const QString nome = QFileInfo(QString::fromStdString(stato.nomeFile)).completeBaseName();
+    const QString nome = QFileInfo(QString::fromStdString(documento.nomeFile)).completeBaseName();
     stampante.setDocName(nome.isEmpty() ? QStringLiteral("Quadrivo") : nome);
     // Without any printer the dialog offers only a PDF file: propose one in the home folder.
     if (stampante.outputFormat() == QPrinter::PdfFormat && stampante.outputFileName().isEmpty())
@@ -89,7 +89,7 @@ bool stampaConDialogo(QWidget* genitore, const Stato& stato, Carattere& caratter
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialogo.exec() != QDialog::Accepted) return false;
 
-    return stampaSu(stampante, stato, carattere, piattaforma, dataDiOggi());
+    return stampaSu(stampante, documento, stato, carattere, piattaforma, dataDiOggi());
 }
 
 }  // namespace quadrivo

@@ -1,0 +1,117 @@
+// The open document: "modified" is the history's distance from the saved state, plus the changes
+// the history does not hold; the document names the file it was read from and saved to.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/piattaforma_registro.h"
+#include "sessione/sessione.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+const std::string schema = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+
+struct Documento_ : ::testing::Test {
+    prova::CartellaTemporanea t;
+    PiattaformaRegistro p;
+    Stato s;
+    Sessione sessione{s, p, t.percorso("dati")};
+    std::string file = t.scrivi("s.trmo", schema);
+
+    void SetUp() override {
+        sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp"));
+        ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
+    }
+    void digita(char32_t c) { sessione.tasto(TastoGriglia::carattere, c, false); }
+
+    // One step of the player's and what it should leave: whether the answers are unsaved, and
+    // the values modificatoCambiato told during the step.
+    struct Passo {
+        const char* nome;
+        std::function<void()> fai;
+        bool modificato;
+        std::vector<bool> detti;
+    };
+    void verifica(const std::vector<Passo>& passi) {
+        QSignalSpy spia(&sessione, &Sessione::modificatoCambiato);
+        for (const Passo& passo : passi) {
+            spia.clear();
+            passo.fai();
+            std::vector<bool> detti;
+            for (const QList<QVariant>& argomenti : spia) detti.push_back(argomenti.at(0).toBool());
+            EXPECT_EQ(sessione.modificato(), passo.modificato) << passo.nome;
+            EXPECT_EQ(detti, passo.detti) << passo.nome;
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(Documento_, ModifiedFollowsTheHistoryAcrossASave) {
+    QUndoStack& storia = sessione.storia();
+    verifica({
+        {"type", [&] { digita(U'C'); }, true, {true}},
+        {"undo back to the file", [&] { storia.undo(); }, false, {false}},
+        {"redo", [&] { storia.redo(); }, true, {true}},
+        {"type again", [&] { digita(U'A'); }, true, {}},
+        {"save", [&] { ASSERT_TRUE(sessione.salva()); }, false, {false}},
+        {"undo past the save", [&] { storia.undo(); }, true, {true}},
+        {"redo to the save", [&] { storia.redo(); }, false, {false}},
+        {"undo twice", [&] { storia.undo(), storia.undo(); }, true, {true}},
+        {"a new step off the undone ones", [&] { digita(U'X'); }, true, {}},
+    });
+}
+
+// A change the history does not hold (a word dialog's Annulla) keeps the answers unsaved until a
+// save, whatever Annulla and Ripeti do.
+TEST_F(Documento_, AChangeOutsideTheHistoryStaysUntilSaved) {
+    QUndoStack& storia = sessione.storia();
+    verifica({
+        {"dialog cancelled", [&] { sessione.applicaDialogo({}, std::nullopt); }, true, {true}},
+        {"type", [&] { digita(U'C'); }, true, {}},
+        {"undo back to the file", [&] { storia.undo(); }, true, {}},
+        {"save", [&] { ASSERT_TRUE(sessione.salva()); }, false, {false}},
+        {"type after the save", [&] { digita(U'C'); }, true, {true}},
+        {"undo back to the save", [&] { storia.undo(); }, false, {false}},
+    });
+}
+
+TEST_F(Documento_, MarkedUnsavedAndSavedByTheWindow) {
+    verifica({
+        {"marked unsaved", [&] { sessione.impostaModificato(true); }, true, {true}},
+        {"marked again", [&] { sessione.impostaModificato(true); }, true, {}},
+        {"marked saved", [&] { sessione.impostaModificato(false); }, false, {false}},
+        {"type", [&] { digita(U'C'); }, true, {true}},
+        {"marked saved with a step done", [&] { sessione.impostaModificato(false); }, false, {false}},
+        {"undo past that state", [&] { sessione.storia().undo(); }, true, {true}},
+    });
+}
+
+TEST_F(Documento_, NamesTheFileItWasReadFromAndSavedTo) {
+    EXPECT_EQ(sessione.documento().nomeFile, file);
+    EXPECT_EQ(sessione.documento().cruciverba.colonne(), 4);
+    digita(U'C');
+    ASSERT_EQ(sessione.salvaConNome(t.percorso(), "altro.trmo", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_EQ(sessione.documento().nomeFile, t.percorso("altro.trmo"));
+    EXPECT_EQ(sessione.documento().cruciverba.autore, "Io");
+    EXPECT_FALSE(sessione.modificato());
+}
+
+// The fingerprint of the bytes read is what Salva compares the disk with: a file changed since is
+// not replaced without asking.
+TEST_F(Documento_, AFileChangedOnDiskSinceItWasReadIsAskedAbout) {
+    const std::string impronta = sessione.documento().improntaFile;
+    digita(U'C');
+    t.scrivi("s.trmo", prova::fileTrmo({"CASA", "A#RE"}, {"...A", ".#.."}, {"  1  11-Casa"}));
+    p.risposte = {Risposta::annulla};
+    EXPECT_FALSE(sessione.salva());
+    EXPECT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(sessione.documento().improntaFile, impronta);
+    EXPECT_TRUE(sessione.modificato());
+}
