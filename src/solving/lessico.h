@@ -70,9 +70,9 @@ public:
     virtual void svuotaLista() = 0;
     // All the words found, in order, in one call: a list backed by a model takes them as they are.
     virtual void aggiungiParole(const ParoleTrovate& parole) = 0;
-    virtual void impostaStato(const std::string& testo) = 0;      // Label5: "Trovata", "Trov.: 3"
-    virtual void impostaTestoLista(const std::string& testo) = 0; // Combo1's text: first match or ""
-    // The progress surface (Picture1): painted yellow at the start, dark blue as it goes.
+    virtual void impostaStato(const std::string& testo) = 0;      // esitoRicerca: "Trovata", "Trov.: 3"
+    virtual void impostaTestoLista(const std::string& testo) = 0; // elencoTrovate's text: first match or ""
+    // The progress surface (barraAvanzamento): painted yellow at the start, dark blue as it goes.
     virtual Superficie& progresso() = 0;
 };
 

@@ -15,10 +15,10 @@
 #include "dialogs/guida.h"
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
-#include "dialogs/gui/fonten.h"
-#include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_carattere.h"
+#include "dialogs/gui/finestra_apri.h"
 #include "sessione/salvataggio.h"
-#include "dialogs/gui/tessosav.h"
+#include "dialogs/gui/finestra_salva.h"
 #include "formats/trmo.h"
 #include "qt/traduzione_qt.h"
 #include "solving/dizionario_prova.h"
@@ -31,18 +31,18 @@ namespace {
 
 using AlProssimoModale = prova::AlProssimoModale<QWidget>;
 
-Form2* form2Aperto() {
+FinestraApri* finestraApriAperta() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<Form2*>(w); f && f->isVisible()) return f;
+        if (auto* f = qobject_cast<FinestraApri*>(w); f && f->isVisible()) return f;
     return nullptr;
 }
 
 // Keeps, for each message, whether the preview was all white when it came up.
 struct Osservatrice : PiattaformaRegistro {
-    QPointer<Form2> form;
+    QPointer<FinestraApri> form;
     std::vector<bool> bianca;
     Risposta messaggio(const std::string& t, const std::string& ti, Icona i, Pulsanti p) override {
-        const QImage im = form->Picture1->immagine();
+        const QImage im = form->disegnoAnteprima->immagine();
         QImage tutta(im.size(), im.format());
         tutta.fill(Qt::white);
         bianca.push_back(!im.isNull() && im == tutta);
@@ -64,9 +64,9 @@ class DialoghiTest : public QObject {
     // Apri, then OK on a file of the puzzle archive, where the dialog starts.
     void apri(const QString& nome) {
         f->apri();
-        QVERIFY(form2Aperto() && !f->isEnabled());
-        QTRY_VERIFY(!form2Aperto()->Text1->text().isEmpty());  // wait for its activation, as a player would
-        form2Aperto()->Text1->setText(nome), form2Aperto()->Command3d1_Click();
+        QVERIFY(finestraApriAperta() && !f->isEnabled());
+        QTRY_VERIFY(!finestraApriAperta()->campoNome->text().isEmpty());  // wait for its activation, as a player would
+        finestraApriAperta()->campoNome->setText(nome), finestraApriAperta()->conferma();
         QCOMPARE(f->sessione().nomeFile(), archivio + "/" + nome.toStdString());
         QVERIFY(f->isEnabled() && f->sessione().modo() == ModoVista::griglia);
     }
@@ -118,35 +118,35 @@ private slots:
         Osservatrice p;
         QWidget principale;
         principale.setEnabled(false);
-        QPointer<Form2> dialogo = new Form2(
+        QPointer<FinestraApri> dialogo = new FinestraApri(
             locale, documento, p, [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); }, &principale);
         p.form = dialogo;
         dialogo->show();
-        QTRY_COMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
+        QTRY_COMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
         // A bad file: its message over a blank preview; the last good one's texts are gone.
-        dialogo->File1->setCurrentRow(1);
-        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->Label2->text() == "Anteprima");
+        dialogo->elencoFile->setCurrentRow(1);
+        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->didascaliaAnteprima->text() == "Anteprima");
         // OK on the file whose preview was refused: the same message, and the dialog stays.
-        dialogo->Command3d1_Click();
+        dialogo->conferma();
         QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
         QVERIFY(dialogo->isVisible() && !principale.isEnabled() && documento.nomeFile.empty() &&
                 !std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
-        dialogo->Dir1->setCurrentItem(dialogo->Dir1->findItems("[estate]", Qt::MatchExactly).value(0));
-        QTest::keyClick(dialogo->Dir1, Qt::Key_Return);
+        dialogo->listaCartelle->setCurrentItem(dialogo->listaCartelle->findItems("[estate]", Qt::MatchExactly).value(0));
+        QTest::keyClick(dialogo->listaCartelle, Qt::Key_Return);
         QVERIFY(dialogo->isVisible() && QDir::currentPath() == QString::fromStdString(dir.percorso("estate")));
         // The old folder's name and preview label are gone with it.
-        QCOMPARE(dialogo->Text1->text() + dialogo->Label2->text(), QString("Anteprima"));
+        QCOMPARE(dialogo->campoNome->text() + dialogo->didascaliaAnteprima->text(), QString("Anteprima"));
         // An unreadable volume: its message, and the list stays where it was.
         dialogo->scelta().scegliVolume("/volume-che-non-esiste");
         QVERIFY(p.messaggi.back().testo == "Errore di lettura dal drive specificato" &&
                 dialogo->scelta().cartella() == QString::fromStdString(dir.percorso("estate")));
 
         // A name that is no UTF-8 is listed, previewed and opened by its own bytes.
-        dialogo->File1->setCurrentRow(0);
-        QCOMPARE(dialogo->Label2->text(), QString("Anteprima:  4x 2"));
-        QTest::keyClick(dialogo->Text1, Qt::Key_Return);
+        dialogo->elencoFile->setCurrentRow(0);
+        QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));
+        QTest::keyClick(dialogo->campoNome, Qt::Key_Return);
         QVERIFY(principale.isEnabled() && documento.nomeFile == latino);
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
@@ -162,11 +162,11 @@ private slots:
         documento.nomeFile = dir.percorso("b.trmo");
         PiattaformaRegistro p;
         QWidget principale;
-        QPointer<Form2> dialogo = new Form2(locale, documento, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
+        QPointer<FinestraApri> dialogo = new FinestraApri(locale, documento, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
         dialogo->show();
-        QTRY_COMPARE(dialogo->Text1->text(), QString("b.trmo"));
-        QCOMPARE(dialogo->File1->currentRow(), 1);
-        dialogo->Command3d2_Click();
+        QTRY_COMPARE(dialogo->campoNome->text(), QString("b.trmo"));
+        QCOMPARE(dialogo->elencoFile->currentRow(), 1);
+        dialogo->annulla();
         QTRY_VERIFY(dialogo.isNull());
     }
 
@@ -179,34 +179,34 @@ private slots:
             for (int i = 0, n = ++caricamenti * 56; i < n; ++i) l << QString("Famiglia %1").arg(i);
             return l << "Liberation Sans" << "Famiglia 0 [urw]";  // Arial missing; each family once
         };
-        FONTEN d(locale, p, famiglie, [](const std::string&) { return true; });
+        FinestraCarattere d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
-        QCOMPARE(d.Label1->text() + "|" + d.TxtFontPreview->text(), QString("N. 57 Fonts installati|Liberation Sans - aAbB 123 zZ"));
+        QCOMPARE(d.rigaConteggio->text() + "|" + d.rigaCampione->text(), QString("N. 57 Fonts installati|Liberation Sans - aAbB 123 zZ"));
         // Another choice, then the window is uncovered: back on nomeFont.
-        d.LstFonts->setCurrentRow(3);
+        d.elencoFamiglie->setCurrentRow(3);
         QExposeEvent scoperta(QRegion(0, 0, d.width(), d.height()));
         QCoreApplication::sendEvent(d.windowHandle(), &scoperta);
-        QCOMPARE(d.LstFonts->currentRow(), 56);  // the family really drawn for Arial
+        QCOMPARE(d.elencoFamiglie->currentRow(), 56);  // the family really drawn for Arial
 
         // Annulla after a tick stores nothing; the tick is still there at the next opening.
-        QTest::mouseClick(d.Check3d2, Qt::LeftButton);
-        QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(d.casellaGrassetto, Qt::LeftButton);
+        QTest::mouseClick(d.pulsanteAnnulla, Qt::LeftButton);
         d.show();
-        QVERIFY(locale.carattereSchermo == StileCarattere{} && d.Check3d2->isChecked() && d.LstFonts->count() == 57);
+        QVERIFY(locale.carattereSchermo == StileCarattere{} && d.casellaGrassetto->isChecked() && d.elencoFamiglie->count() == 57);
         // OK goes to both fonts; the grey state counts as ticked.
-        d.Check3d1->setCheckState(Qt::PartiallyChecked);
-        d.LstFonts->setCurrentRow(5);
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        d.casellaCorsivo->setCheckState(Qt::PartiallyChecked);
+        d.elencoFamiglie->setCurrentRow(5);
+        QTest::mouseClick(d.pulsanteOk, Qt::LeftButton);
         QVERIFY(locale.carattereStampante == (StileCarattere{"Famiglia 5", true, true}) && locale.carattereSchermo == locale.carattereStampante);
 
         // The list makes its first row current when it takes the focus: that is not a choice.
         Stato nuovo;
         nuovo.nomeFont = "Arial";
-        FONTEN e(nuovo, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
+        FinestraCarattere e(nuovo, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
         e.show();
-        e.activateWindow(), e.LstFonts->setFocus();
-        QTRY_VERIFY(e.LstFonts->hasFocus());
-        QTest::mouseClick(e.cmdOK, Qt::LeftButton);
+        e.activateWindow(), e.elencoFamiglie->setFocus();
+        QTRY_VERIFY(e.elencoFamiglie->hasFocus());
+        QTest::mouseClick(e.pulsanteOk, Qt::LeftButton);
         QVERIFY(nuovo.nomeFont == "Arial" && nuovo.carattereSchermo == StileCarattere{} &&
                 nuovo.carattereStampante == StileCarattere{} && p.messaggi.empty());
     }
@@ -234,38 +234,38 @@ private slots:
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        TessoSav d(locale, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
+        FinestraSalva d(locale, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
         d.show();
-        QCOMPARE(d.Text1->text() + "|" + d.Text2->text(), QString("Tesso000.trmo|Anna Neri"));
+        QCOMPARE(d.campoNome->text() + "|" + d.campoAutore->text(), QString("Tesso000.trmo|Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
-        d.Text1->setText(QString::fromStdString(dir.percorso("manca/prova")));
-        QTest::keyClick(d.Text2, Qt::Key_Return);
+        d.campoNome->setText(QString::fromStdString(dir.percorso("manca/prova")));
+        QTest::keyClick(d.campoAutore, Qt::Key_Return);
         QVERIFY(testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} && d.isVisible() &&
                 !principale.isEnabled());
-        QTest::keyClick(d.Text1, Qt::Key_Escape);
+        QTest::keyClick(d.campoNome, Qt::Key_Escape);
         QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && documento.nomeFile.empty());
 
         // A puzzle from a folder: the dialog starts there with the bare name, which follows the
         // folder picked by a place button or typed in the name box.
         for (const std::string& c : {dir.percorso("giochi"), QDir::homePath().toStdString()}) std::filesystem::create_directories(c);
         documento.nomeFile = dir.scrivi("a.trmo", "x");
-        TessoSav e(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        FinestraSalva e(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         e.show();
-        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
-        e.Text1->setText("giochi");
-        e.Command3d1_Click();
-        QVERIFY(e.isVisible() && e.scelta().cartella().endsWith("/giochi") && e.Text1->text().isEmpty());
-        e.Text1->setText(QString::fromStdString(dir.percorso("b.trmo")));
+        QCOMPARE(e.scelta().cartella() + "|" + e.campoNome->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
+        e.campoNome->setText("giochi");
+        e.conferma();
+        QVERIFY(e.isVisible() && e.scelta().cartella().endsWith("/giochi") && e.campoNome->text().isEmpty());
+        e.campoNome->setText(QString::fromStdString(dir.percorso("b.trmo")));
         prova::figlio<QPushButton>(&e, "LuogoCasa")->click();
-        QCOMPARE(e.scelta().cartella() + "|" + e.Text1->text(), QDir::homePath() + "|b.trmo");
+        QCOMPARE(e.scelta().cartella() + "|" + e.campoNome->text(), QDir::homePath() + "|b.trmo");
         QVERIFY(!prova::figlio<QLabel>(&e, "Avviso")->isVisible());
 
         // A format read only: the other name comes with its reason.
         documento.nomeFile = dir.scrivi("c.jpz", "x");
-        TessoSav jpz(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        FinestraSalva jpz(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         jpz.show();
         const QLabel* motivo = prova::figlio<QLabel>(&jpz, "Avviso");
-        QCOMPARE(jpz.Text1->text(), QString("c.ipuz"));
+        QCOMPARE(jpz.campoNome->text(), QString("c.ipuz"));
         QCOMPARE(motivo->text(), QString("Il formato .jpz si legge soltanto: il cruciverba sarà salvato come .ipuz"));
         QVERIFY(motivo->isVisible());
     }
@@ -284,8 +284,8 @@ private slots:
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
         prova::premi(f.get(), "pulsanteApri");
-        QVERIFY(form2Aperto());
-        form2Aperto()->Command3d2_Click();
+        QVERIFY(finestraApriAperta());
+        finestraApriAperta()->annulla();
         // No puzzle and Annulla: the background picture is back.
         QTRY_VERIFY(!f->sessione().aperto() && prova::figlio<QLabel>(f.get(), "sfondo")->isVisible());
 
@@ -300,14 +300,14 @@ private slots:
         f->sessione().scrivi({{1, 2, "L"}});
         QString testo;
         prova::AlProssimoModale<QMessageBox> domanda([&](QMessageBox* box) {
-            testo = box->text() + (form2Aperto() ? " | il dialogo era gia aperto" : "");
+            testo = box->text() + (finestraApriAperta() ? " | il dialogo era gia aperto" : "");
             for (QAbstractButton* b : box->buttons())  // OK: save first
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->apri();
         QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())) &&
                 prova::salvati(f->sessione().nomeFile()).at(1) == "L...#");
-        form2Aperto()->Command3d2_Click();
+        finestraApriAperta()->annulla();
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });

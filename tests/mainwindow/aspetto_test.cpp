@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "dialogs/gui/form3.h"
+#include "dialogs/gui/finestra_informazioni.h"
 #include "formats/trmo.h"
 #include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
@@ -108,8 +108,8 @@ private slots:
 
     void systemInfoTellsVersionsFoldersAndDictionaries() {
         rispondi("OK");
-        prova::AlProssimoModale<Form3> informazioni([](Form3* d) {
-            d->Command1->click();
+        prova::AlProssimoModale<FinestraInformazioni> informazioni([](FinestraInformazioni* d) {
+            d->pulsanteInfoSistema->click();
             d->accept();
         });
         b->esegui("azioneInfo");

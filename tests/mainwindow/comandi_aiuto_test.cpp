@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "dialogs/gui/finestra_guida.h"
-#include "dialogs/gui/form3.h"
+#include "dialogs/gui/finestra_informazioni.h"
 #include "mainwindow/gui/comandi_aiuto.h"
 #include "sessione/sessione.h"
 #include "supporto/finestre.h"
@@ -50,7 +50,7 @@ private slots:
         Banco b;
         QSignalSpy prima(&b.aiuto, &ComandiAiuto::primaDiAgire);
         QSignalSpy chiuse(&b.aiuto, &ComandiAiuto::informazioniChiuse);
-        prova::AlProssimoModale<Form3> chiudi([](Form3* d) { d->reject(); });
+        prova::AlProssimoModale<FinestraInformazioni> chiudi([](FinestraInformazioni* d) { d->reject(); });
         b.azioni["azioneInfo"]->trigger();
         QVERIFY(chiudi.eseguita());
         QCOMPARE(prima.size(), 1);

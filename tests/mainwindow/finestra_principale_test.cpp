@@ -104,9 +104,9 @@ private slots:
         QTRY_VERIFY2(QRect(0, 0, 2, 2).contains(scarto()), qPrintable(QString("%1 %2").arg(foto->x()).arg(foto->y())));
 
         // The options menu rewrites the settings file at once.
-        figlio<Rettangolo>(&*f, "Shape1")->show();
+        figlio<Rettangolo>(&*f, "rettangoloPassaggio")->show();
         for (const char* voce : {"azioneTastoSinistro", "azioneRettangoloParola"}) figlio<QAction>(&*f, voce)->trigger();
-        QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "Shape1")->isVisible());
+        QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "rettangoloPassaggio")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
 

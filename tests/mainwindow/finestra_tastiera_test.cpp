@@ -9,7 +9,7 @@
 #include "solving/dizionario_prova.h"
 #include "solving/schema_prova.h"
 #include "qt/voce.h"
-#include "solving/gui/tessodef.h"
+#include "solving/gui/finestra_parola.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -44,9 +44,9 @@ class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
     QString corrente(int d) { return lista(d)->currentItem() ? lista(d)->currentItem()->text() : QString(); }
     QString rigaDefinizione() { return prova::figlio<QLabel>(f, "RigaDefinizione")->text(); }
     // The next word dialog, answered with `testo` typed and the button `pulsante` (Annulla unless told).
-    auto dialogo(const char* testo = "", const char* pulsante = "Command3d2") {
-        return std::make_unique<prova::AlProssimoModale<TessoDef>>([=, this](TessoDef* d) {
-            definizioni << d->findChild<QLineEdit*>("Text1")->text();
+    auto dialogo(const char* testo = "", const char* pulsante = "pulsanteAnnulla") {
+        return std::make_unique<prova::AlProssimoModale<FinestraParola>>([=, this](FinestraParola* d) {
+            definizioni << d->findChild<QLineEdit*>("campoDefinizione")->text();
             prova::digita(testo);
             QTest::mouseClick(d->findChild<QPushButton*>(pulsante), Qt::LeftButton);
         });
@@ -67,15 +67,15 @@ private slots:
         const int L = b->stato.latoCasella, x0 = b->stato.xGriglia, y0 = b->stato.yGriglia;
         const QPoint a = b->alto(1, 1);
         b->muovi(a);
-        auto* etichetta = prova::figlio<QLabel>(f, "Label1");
-        auto* rettangolo = prova::figlio<Rettangolo>(f, "Shape1");
+        auto* etichetta = prova::figlio<QLabel>(f, "etichettaPassaggio");
+        auto* rettangolo = prova::figlio<Rettangolo>(f, "rettangoloPassaggio");
         QVERIFY(f->etichettaPassaggioVisibile() && etichetta->text() == "  1 oriz. - Abitazione " &&
                 etichetta->pos() == QPoint(a.x() - 19, a.y() + 12) && f->area()->cursor().shape() == Qt::SizeHorCursor);
         QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);
         b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
         QVERIFY(!f->etichettaPassaggioVisibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
         // The word dialog: OK and Annulla both count as a change.
-        auto ok = dialogo("cane", "Command3d1");
+        auto ok = dialogo("cane", "pulsanteOk");
         b->clic(b->basso(1, 1), Qt::RightButton);
         {  // The dialog left the default pointer: a press before the next move opens nothing.
             auto nessuno = dialogo();

@@ -2,7 +2,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include "dialogs/gui/tessosav.h"
+#include "dialogs/gui/finestra_salva.h"
 #include "solving/dizionario_prova.h"
 #include "solving/schema_prova.h"
 #include "qt/voce.h"
@@ -172,8 +172,8 @@ private slots:
         QVERIFY(f->close());  // closing keeps the time too
         apri({});
         // With its extension: ".trmo" is added only to a path with no dot anywhere.
-        prova::AlProssimoModale<TessoSav> salva(
-            [](TessoSav* d) { d->Text1->setText("copia.trmo"), d->Command3d1_Click(); });
+        prova::AlProssimoModale<FinestraSalva> salva(
+            [](FinestraSalva* d) { d->campoNome->setText("copia.trmo"), d->conferma(); });
         f->salvaConNome();
         QVERIFY(salva.eseguita() && f->sessione().nomeFile().ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
         b->puzzle = f->sessione().nomeFile();

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 
 #include "dialogs/gui/finestra_guida.h"
-#include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_apri.h"
 #include "solving/dizionario_prova.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "qt/voce.h"
 #include "solving/schema_prova.h"
-#include "solving/gui/tessodef.h"
+#include "solving/gui/finestra_parola.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -122,18 +122,18 @@ private slots:
 
         QString titolo, combo, trovate, nomi;
         bool selezionata = true;
-        prova::AlProssimoModale<TessoDef> parola([&](TessoDef* d) {
+        prova::AlProssimoModale<FinestraParola> parola([&](FinestraParola* d) {
             titolo = d->windowTitle();
-            combo = d->findChild<QComboBox*>("Combo1")->accessibleName();
-            auto* prima = d->findChild<QLineEdit*>("Text3_0");
+            combo = d->findChild<QComboBox*>("elencoTrovate")->accessibleName();
+            auto* prima = d->findChild<QLineEdit*>("caselle_0");
             QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
             QTest::keyClick(d->focusWidget(), Qt::Key_Backtab);
             prova::smaltisciCoda();
             selezionata = prima->hasFocus() && prima->hasSelectedText();
-            nomi = prima->accessibleName() + "|" + d->findChild<QLineEdit*>("Text3_1")->accessibleName();
-            QTest::mouseClick(d->findChild<QPushButton*>("Command3d4"), Qt::LeftButton);  // Cerca
-            trovate = d->findChild<Voce*>("Label5")->accessibleName();
-            QTest::mouseClick(d->findChild<QPushButton*>("Command3d2"), Qt::LeftButton);
+            nomi = prima->accessibleName() + "|" + d->findChild<QLineEdit*>("caselle_1")->accessibleName();
+            QTest::mouseClick(d->findChild<QPushButton*>("pulsanteCerca"), Qt::LeftButton);  // Cerca
+            trovate = d->findChild<Voce*>("esitoRicerca")->accessibleName();
+            QTest::mouseClick(d->findChild<QPushButton*>("pulsanteAnnulla"), Qt::LeftButton);
         });
         b->tasto(Qt::Key_F2);
         QVERIFY(parola.eseguita());
@@ -159,10 +159,10 @@ private slots:
 
     void ctrlOOpensOnTheFileListCtrlQAsksBeforeQuittingAndHelpIsLines() {
         b->tasto(Qt::Key_O, Qt::ControlModifier);
-        Form2* apertura = nullptr;
-        QTRY_VERIFY(prova::fuoco() && prova::fuoco()->objectName() == "File1" &&
-                    (apertura = qobject_cast<Form2*>(prova::fuoco()->window())));
-        apertura->Command3d2_Click();
+        FinestraApri* apertura = nullptr;
+        QTRY_VERIFY(prova::fuoco() && prova::fuoco()->objectName() == "elencoFile" &&
+                    (apertura = qobject_cast<FinestraApri*>(prova::fuoco()->window())));
+        apertura->annulla();
         QTRY_VERIFY(b->grigliaHaFuoco());
 
         prova::digita("c");

@@ -112,9 +112,9 @@ private slots:
         // Annulla; the bars clamp the rest.
         s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
         Settaggi d(s, p_);
-        QCOMPARE(QStringList({d.Label2->text(), d.Label9->text(), d.Label5->text(), d.Label11->text(), d.Label15->text(), d.Label13->text()}),
+        QCOMPARE(QStringList({d.valoreRiquadro->text(), d.valoreNumeri->text(), d.valoreCaratteri->text(), d.valoreSpigolo->text(), d.valoreCentro->text(), d.valoreBordo->text()}),
                  QStringList({"95", "20", "90", "3", "-10", "1"}));
-        d.Command2->click();
+        d.pulsanteAnnulla->click();
         QCOMPARE(std::vector<int>({s.SpessoreBordo, s.PercentualeRiquadro, s.AltezzaCaratteri}),
                  std::vector<int>({1, 49, 120}));
 
@@ -123,21 +123,21 @@ private slots:
         dir_.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
         Settaggi annulla(s, p_);
         const double sinistraLettera = annulla.campione().lettere[0].x;
-        annulla.HScroll1->setValue(70);
-        annulla.HScroll3->setValue(90);
+        annulla.barraRiquadro->setValue(70);
+        annulla.barraCaratteri->setValue(90);
         const RettangoloTwip q = annulla.campione().quadratiNeri[0], cella = cellaCampione(2, 1);
-        QVERIFY(annulla.Label2->text() == "70" && qFuzzyCompare(q.l, latoCellaCampione * 0.7));
+        QVERIFY(annulla.valoreRiquadro->text() == "70" && qFuzzyCompare(q.l, latoCellaCampione * 0.7));
         QCOMPARE(q.x - cella.x, cella.destra() - q.destra());  // centred in its cell
         QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
         QCOMPARE(annulla.campione().lettere[0].x, sinistraLettera);  // the left edge they had on opening
-        annulla.Command2->click();
+        annulla.pulsanteAnnulla->click();
         QVERIFY(s.PercentualeRiquadro == 90 && dir_.leggi(nomeFileImpostazioni) == testoImpostazioni(tipico()));
 
         s.PercentualeRiquadro = 10;
         Settaggi salva(s, p_);
-        salva.HScroll2->setValue(12);
-        salva.HScroll6->setValue(5);
-        salva.Command1->click();
+        salva.barraNumeri->setValue(12);
+        salva.barraBordo->setValue(5);
+        salva.pulsanteSalva->click();
         QVERIFY(salva.result() == QDialog::Accepted && p_.messaggi.empty());
         QCOMPARE(std::vector<int>({s.PercentualeRiquadro, s.AltezzaNumeri, s.SpessoreBordo, s.AltezzaCaratteri}),
                  std::vector<int>({95, 12, 5, 60}));

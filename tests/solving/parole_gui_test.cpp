@@ -6,7 +6,7 @@
 
 #include "dizionario_prova.h"
 #include "schema_prova.h"
-#include "solving/gui/tessodef.h"
+#include "solving/gui/finestra_parola.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
 #include "supporto/finestre.h"
@@ -28,14 +28,14 @@ private slots:
                                       {8, {"XCXAXSXA"}}}));
         QVERIFY(caricaLessico(p.stato, p.piattaforma));
         const Posizione parola{1, 1, orizzontale};
-        TessoDef d(voceDialogo(p.documento.cruciverba, p.stato, parola), p.piattaforma,
+        FinestraParola d(voceDialogo(p.documento.cruciverba, p.stato, parola), p.piattaforma,
                    [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(p.stato, p.piattaforma, m, v); });
         d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.documento.cruciverba, p.stato, parola, modo, m); });
         d.show(), d.activateWindow();
         QTRY_VERIFY(prova::fuocoDentro(&d));
-        auto *modo = d.findChild<QComboBox*>("ComboModo"), *lista = d.findChild<QComboBox*>("Combo1");
+        auto *modo = d.findChild<QComboBox*>("ComboModo"), *lista = d.findChild<QComboBox*>("elencoTrovate");
         QVERIFY(modo->isVisible());
-        auto casella = [&](int i) { return d.findChild<QLineEdit*>(QString("Text3_%1").arg(i)); };
+        auto casella = [&](int i) { return d.findChild<QLineEdit*>(QString("caselle_%1").arg(i)); };
         auto scrivi = [&](const QString& lettere) {
             for (int i = 0; i < 4; ++i) casella(i)->setText(lettere.mid(i, 1));
         };
@@ -46,10 +46,10 @@ private slots:
         };
         auto cerca = [&](int m) {
             modo->setCurrentIndex(m);
-            QTest::mouseClick(d.findChild<QPushButton*>("Command3d4"), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>("pulsanteCerca"), Qt::LeftButton);
             QStringList righe;
             for (int i = 0; i < lista->count(); ++i) righe << lista->itemText(i);
-            return righe.join(", ") + " | " + d.findChild<QLabel*>("Label5")->text();
+            return righe.join(", ") + " | " + d.findChild<QLabel*>("esitoRicerca")->text();
         };
         // The way, the boxes, the list and its count.
         const std::tuple<int, const char*, const char*> casi[] = {
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(caselle(), QString("COSA"));
         // "#" asks for a consonant and is never written; "@" stays as typed.
         scrivi("#@SA");
-        QTest::mouseClick(d.findChild<QPushButton*>("Command3d1"), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>("pulsanteOk"), Qt::LeftButton);
         QVERIFY(p.piattaforma.messaggi.empty() && d.scelta());
         applicaScelta(p.documento.cruciverba, parola, *d.scelta());
         QCOMPARE(QString::fromStdString(p.documento.cruciverba.cella(1, 1).voce + "|" + p.documento.cruciverba.cella(2, 1).voce),

@@ -20,37 +20,37 @@ namespace quadrivo {
 
 SceltaCartella::SceltaCartella(QWidget* genitore, Piattaforma& piattaforma)
     : QObject(genitore),
-      Drive1(new QComboBox(genitore)),
-      Dir1(new QListWidget(genitore)),
-      File1(new QListWidget(genitore)),
+      volumi(new QComboBox(genitore)),
+      listaCartelle(new QListWidget(genitore)),
+      elencoFile(new QListWidget(genitore)),
       percorso(new QLabel(genitore)),
       piattaforma_(piattaforma) {
-    Drive1->setObjectName("Drive1");
-    Dir1->setObjectName("Dir1");
-    File1->setObjectName("File1");
-    Drive1->setAccessibleName("Volume");
-    Dir1->setAccessibleName("Cartelle");
-    File1->setAccessibleName("File di cruciverba");
+    volumi->setObjectName("volumi");
+    listaCartelle->setObjectName("listaCartelle");
+    elencoFile->setObjectName("elencoFile");
+    volumi->setAccessibleName("Volume");
+    listaCartelle->setAccessibleName("Cartelle");
+    elencoFile->setAccessibleName("File di cruciverba");
     percorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
     percorso->setWordWrap(true);
     riempiVolumi();
 
-    connect(Drive1, &QComboBox::activated, this, [this](int i) { scegliVolume(Drive1->itemData(i).toString()); });
-    connect(Dir1, &QListWidget::itemDoubleClicked, this,
+    connect(volumi, &QComboBox::activated, this, [this](int i) { scegliVolume(volumi->itemData(i).toString()); });
+    connect(listaCartelle, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* voce) { vaiA(voce->data(Qt::UserRole).toString()); });
-    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* voce) {
+    connect(elencoFile, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* voce) {
         emit fileSelezionato(voce ? voce->text() : QString());
     });
-    connect(File1, &QListWidget::itemDoubleClicked, this, [this] { emit fileScelto(); });
+    connect(elencoFile, &QListWidget::itemDoubleClicked, this, [this] { emit fileScelto(); });
     // Enter in the folder list opens the folder instead of confirming the dialog.
-    Dir1->installEventFilter(this);
+    listaCartelle->installEventFilter(this);
 }
 
 bool SceltaCartella::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == Dir1 && evento->type() == QEvent::KeyPress) {
+    if (oggetto == listaCartelle && evento->type() == QEvent::KeyPress) {
         auto* tasto = static_cast<QKeyEvent*>(evento);
         if (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter) {
-            if (QListWidgetItem* voce = Dir1->currentItem()) vaiA(voce->data(Qt::UserRole).toString());
+            if (QListWidgetItem* voce = listaCartelle->currentItem()) vaiA(voce->data(Qt::UserRole).toString());
             return true;
         }
     }
@@ -63,20 +63,20 @@ void SceltaCartella::riempiVolumi() {
         if (v.isValid()) radici << v.rootPath();
     radici.removeDuplicates();
     std::sort(radici.begin(), radici.end());
-    QSignalBlocker blocco(Drive1);
-    Drive1->clear();
-    for (const QString& r : radici) Drive1->addItem(r, r);
+    QSignalBlocker blocco(volumi);
+    volumi->clear();
+    for (const QString& r : radici) volumi->addItem(r, r);
 }
 
 void SceltaCartella::mostraVolumeCorrente() {
     const QString radice = QStorageInfo(cartella_).rootPath();
-    int i = Drive1->findData(radice);
+    int i = volumi->findData(radice);
     if (i < 0 && !radice.isEmpty()) {
-        Drive1->addItem(radice, radice);
-        i = Drive1->count() - 1;
+        volumi->addItem(radice, radice);
+        i = volumi->count() - 1;
     }
-    QSignalBlocker blocco(Drive1);
-    Drive1->setCurrentIndex(i);
+    QSignalBlocker blocco(volumi);
+    volumi->setCurrentIndex(i);
 }
 
 void SceltaCartella::scegliVolume(const QString& radice) {
@@ -95,14 +95,14 @@ bool SceltaCartella::vaiA(const QString& destinazione) {
     cartella_ = QDir::cleanPath(dir.absolutePath());
     percorso->setText(cartella_);
 
-    Dir1->clear();
+    listaCartelle->clear();
     if (!dir.isRoot()) {
-        auto* su = new QListWidgetItem("..", Dir1);
+        auto* su = new QListWidgetItem("..", listaCartelle);
         su->setData(Qt::UserRole, QFileInfo(cartella_).absolutePath());
     }
     QFileInfoList sotto = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& s : sotto) {
-        auto* voce = new QListWidgetItem("[" + s.fileName() + "]", Dir1);
+        auto* voce = new QListWidgetItem("[" + s.fileName() + "]", listaCartelle);
         voce->setData(Qt::UserRole, s.absoluteFilePath());
     }
     aggiornaFile();
@@ -117,19 +117,19 @@ void SceltaCartella::vaiAllaCartellaIniziale() {
 }
 
 std::string SceltaCartella::nomeSelezionato() const {
-    const QListWidgetItem* voce = File1->currentItem();
+    const QListWidgetItem* voce = elencoFile->currentItem();
     return voce ? voce->data(Qt::UserRole).toByteArray().toStdString() : std::string();
 }
 
 void SceltaCartella::aggiornaFile() {
-    QSignalBlocker blocco(File1);
-    File1->clear();
+    QSignalBlocker blocco(elencoFile);
+    elencoFile->clear();
     for (const std::string& n : filesCruciverba(percorsoDaQt(cartella_))) {
-        auto* voce = new QListWidgetItem(nomeQt(n), File1);
+        auto* voce = new QListWidgetItem(nomeQt(n), elencoFile);
         voce->setData(Qt::UserRole, QByteArray::fromStdString(n));  // the name's own bytes
         voce->setToolTip(nomeQt(n));
     }
-    File1->setCurrentRow(-1);
+    elencoFile->setCurrentRow(-1);
 }
 
 DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato,
@@ -140,14 +140,14 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     setModal(modale);
     usaFamiglia(this, "Tahoma");
     scelta_ = new SceltaCartella(this, piattaforma);
-    Drive1 = scelta_->Drive1;
-    Dir1 = scelta_->Dir1;
-    File1 = scelta_->File1;
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
-    Text1->setAccessibleName("Nome file");
-    Label1 = new QLabel("Nome File", this);
-    Label3 = new QLabel("Cartella", this);
+    volumi = scelta_->volumi;
+    listaCartelle = scelta_->listaCartelle;
+    elencoFile = scelta_->elencoFile;
+    campoNome = new QLineEdit(this);
+    campoNome->setObjectName("campoNome");
+    campoNome->setAccessibleName("Nome file");
+    etichettaNome = new QLabel("Nome File", this);
+    etichettaCartella = new QLabel("Cartella", this);
 
     luoghi = new QWidget(this);
     luoghi->setObjectName("Luoghi");
@@ -179,9 +179,9 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
 }
 
 bool DialogoFile::vaiACartellaDigitata() {
-    const std::string c = cartellaDigitata(percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text()));
+    const std::string c = cartellaDigitata(percorsoDaQt(scelta_->cartella()), percorsoDaQt(campoNome->text()));
     if (c.empty() || !scelta_->vaiA(nomeQt(c))) return false;
-    Text1->clear();
+    campoNome->clear();
     return true;
 }
 

@@ -21,9 +21,9 @@ public:
     // The three lists are created as children of `genitore`; the caller lays them out.
     SceltaCartella(QWidget* genitore, Piattaforma& piattaforma);
 
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
+    QComboBox* volumi;
+    QListWidget* listaCartelle;
+    QListWidget* elencoFile;
     QLabel* percorso;  // the folder listed, in full
 
     // The folder the lists show, without a trailing "/" except for the root.
@@ -32,7 +32,7 @@ public:
     bool vaiA(const QString& cartella);
     // The lists on the process's current folder, or on its "Archivio cruciverba" below it.
     void vaiAllaCartellaIniziale();
-    // A volume chosen in Drive1, by its root: an unreadable one gives its message and the list
+    // A volume chosen in volumi, by its root: an unreadable one gives its message and the list
     // goes back to the volume of the folder shown.
     void scegliVolume(const QString& radice);
     // The selected file's name as the file system's bytes ("" for none).
@@ -60,12 +60,12 @@ private:
 // and the labels of both. `principale` is the window enabled again when the dialog closes.
 class DialogoFile : public QDialog {
 public:
-    QComboBox* Drive1;
-    QListWidget* Dir1;
-    QListWidget* File1;
-    QLineEdit* Text1;
-    QLabel* Label1;  // "Nome File"
-    QLabel* Label3;  // "Cartella"
+    QComboBox* volumi;
+    QListWidget* listaCartelle;
+    QListWidget* elencoFile;
+    QLineEdit* campoNome;
+    QLabel* etichettaNome;  // "Nome File"
+    QLabel* etichettaCartella;  // "Cartella"
 
     SceltaCartella& scelta() { return *scelta_; }
     // The places row: the home, the player's puzzle folder, the program's archive, recent folders.

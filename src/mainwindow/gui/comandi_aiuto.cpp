@@ -6,7 +6,7 @@
 #include "dialogs/cartelle.h"
 #include "dialogs/gui/collegamenti.h"
 #include "dialogs/gui/finestra_guida.h"
-#include "dialogs/gui/form3.h"
+#include "dialogs/gui/finestra_informazioni.h"
 #include "dialogs/periferia.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -46,7 +46,7 @@ void ComandiAiuto::informazioni() {
     emit primaDiAgire(true);
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
     {
-        Form3 finestra(piattaforma_, [this] { return infoSistema(); }, finestra_);
+        FinestraInformazioni finestra(piattaforma_, [this] { return infoSistema(); }, finestra_);
         finestra.exec();
     }
     emit informazioniChiuse();

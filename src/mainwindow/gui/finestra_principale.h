@@ -27,7 +27,7 @@ class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
 class DatiGiocatore;
-class FONTEN;
+class FinestraCarattere;
 class IntestazioneSchema;
 class Lingue;
 class MenuRecenti;
@@ -204,7 +204,7 @@ private:
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
     IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
-    FONTEN* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
+    FinestraCarattere* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
     ComandiAiuto* aiuto_ = nullptr;             // the ? menu: help, the author's site and mail, the about box
 
     Stato& stato_;

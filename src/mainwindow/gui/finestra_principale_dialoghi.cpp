@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "dialogs/gui/collegamenti.h"
-#include "dialogs/gui/fonten.h"
-#include "dialogs/gui/form2.h"
+#include "dialogs/gui/finestra_carattere.h"
+#include "dialogs/gui/finestra_apri.h"
 #include "dialogs/gui/finestra_guida.h"
-#include "dialogs/gui/form3.h"
+#include "dialogs/gui/finestra_informazioni.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
 #include "model/impostazioni.h"
@@ -17,7 +17,7 @@
 #include "mainwindow/finestra.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
-#include "dialogs/gui/tessosav.h"
+#include "dialogs/gui/finestra_salva.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barra_stato.h"
@@ -59,14 +59,14 @@ void FinestraPrincipale::apri() {
     }
 
     setEnabled(false);
-    auto* form2 = new Form2(stato_, sessione_->documento(), piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
+    auto* finestraApri = new FinestraApri(stato_, sessione_->documento(), piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
     // Still no puzzle: the background picture hidden for the dialog comes back.
-    connect(form2, &Form2::chiuso, this, [this](bool) {
+    connect(finestraApri, &FinestraApri::chiuso, this, [this](bool) {
         if (!sessione_->aperto()) sfondo_->mostra();
         tornaAllaGriglia();
     });
-    sopraDi(form2, this);
-    form2->show();
+    sopraDi(finestraApri, this);
+    finestraApri->show();
     barraStrumenti_->repaint();
 }
 
@@ -76,7 +76,7 @@ void FinestraPrincipale::salvaConNome(const QString& avviso) {
     lasciaLaGriglia();
     setEnabled(false);
     {
-        TessoSav dialogo(stato_, sessione_->documento(), piattaforma_,
+        FinestraSalva dialogo(stato_, sessione_->documento(), piattaforma_,
                          [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
                              return sessione_->salvaConNome(cartella, nome, autore);
                          },
@@ -107,7 +107,7 @@ void FinestraPrincipale::creaMenuRecenti() {
 
 void FinestraPrincipale::scegliFont() {
     nascondiEtichettaPassaggio();
-    if (!sceltaCarattere_) sceltaCarattere_ = new FONTEN(stato_, piattaforma_, {}, {}, this);
+    if (!sceltaCarattere_) sceltaCarattere_ = new FinestraCarattere(stato_, piattaforma_, {}, {}, this);
     sceltaCarattere_->exec();
     salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
     salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);

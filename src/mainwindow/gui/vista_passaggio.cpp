@@ -8,7 +8,7 @@
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
 #include "sessione/sessione.h"
-#include "solving/gui/tessodef.h"
+#include "solving/gui/finestra_parola.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
@@ -20,20 +20,20 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
       piattaforma_(piattaforma),
       area_(area),
       griglia_(griglia),
-      Label1(new QLabel(area)),
-      Shape1(new Rettangolo(area)),
+      etichetta_(new QLabel(area)),
+      rettangolo_(new Rettangolo(area)),
       solutore_(sessione.cruciverba(), sessione.stato(), piattaforma, *this) {
-    Shape1->setObjectName("Shape1");
-    Label1->setObjectName("Label1");
-    Label1->setMouseTracking(true);
-    Label1->setAutoFillBackground(true);
-    Label1->setStyleSheet(
+    rettangolo_->setObjectName("rettangoloPassaggio");
+    etichetta_->setObjectName("etichettaPassaggio");
+    etichetta_->setMouseTracking(true);
+    etichetta_->setAutoFillBackground(true);
+    etichetta_->setStyleSheet(
         "QLabel { background: rgb(255, 255, 225); color: black; border: 1px solid rgb(90, 90, 90);"
         " padding: 1px 2px; }");
-    Label1->installEventFilter(this);
+    etichetta_->installEventFilter(this);
 }
 
-bool VistaPassaggio::etichettaVisibile() const { return Label1->isVisible(); }
+bool VistaPassaggio::etichettaVisibile() const { return etichetta_->isVisible(); }
 
 bool VistaPassaggio::eventFilter(QObject*, QEvent* evento) {
     // The pointer moved over the hover label.
@@ -48,38 +48,38 @@ Puntatore VistaPassaggio::puntatore() { return piattaforma_.puntatore(); }
 void VistaPassaggio::mostraPuntatore(Puntatore p) { piattaforma_.impostaPuntatore(p); }
 
 void VistaPassaggio::impostaTesto(const std::string& testo) {
-    Label1->setText(QString::fromStdString(testo));
-    Label1->adjustSize();
+    etichetta_->setText(QString::fromStdString(testo));
+    etichetta_->adjustSize();
 }
 
 double VistaPassaggio::larghezzaEtichetta(const std::string& didascalia) {
     impostaTesto(didascalia);
-    return Label1->width();
+    return etichetta_->width();
 }
 
 void VistaPassaggio::mostraEtichetta(const std::string& didascalia, double x, double y) {
-    if (Label1->text() != QString::fromStdString(didascalia)) impostaTesto(didascalia);
-    Label1->move(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
-    Label1->show();
+    if (etichetta_->text() != QString::fromStdString(didascalia)) impostaTesto(didascalia);
+    etichetta_->move(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+    etichetta_->show();
 }
 
 ModoVista VistaPassaggio::modo() { return sessione_.modo(); }
 
-void VistaPassaggio::nascondiEtichetta() { Label1->hide(); }
+void VistaPassaggio::nascondiEtichetta() { etichetta_->hide(); }
 
 void VistaPassaggio::mostraRettangolo(const RettangoloParola& r) {
-    Shape1->impostaColore(r.colore);
-    Shape1->setGeometry(static_cast<int>(std::lround(r.sinistra)), static_cast<int>(std::lround(r.alto)),
+    rettangolo_->impostaColore(r.colore);
+    rettangolo_->setGeometry(static_cast<int>(std::lround(r.sinistra)), static_cast<int>(std::lround(r.alto)),
                         std::max(0, static_cast<int>(std::lround(r.larghezza))),
                         std::max(0, static_cast<int>(std::lround(r.altezza))));
-    Shape1->show();
+    rettangolo_->show();
 }
 
-void VistaPassaggio::nascondiRettangolo() { Shape1->hide(); }
+void VistaPassaggio::nascondiRettangolo() { rettangolo_->hide(); }
 
 std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce) {
     Stato& stato = sessione_.stato();
-    TessoDef dialogo(
+    FinestraParola dialogo(
         voce, piattaforma_,
         [this, &stato](const std::string& maschera, VistaRicerca& vista) {
             // The block of that length is read and scanned: no index to build first.

@@ -23,7 +23,7 @@ public:
     VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, const VistaGriglia& griglia);
 
     Solutore& solutore() { return solutore_; }
-    QLabel* etichetta() const { return Label1; }
+    QLabel* etichetta() const { return etichetta_; }
     bool etichettaVisibile() const;
 
     double larghezzaSuperficie() override;
@@ -56,8 +56,8 @@ private:
     PiattaformaQt& piattaforma_;
     AreaDisegno* area_;
     const VistaGriglia& griglia_;
-    QLabel* Label1;      // hover label
-    Rettangolo* Shape1;  // word rectangle
+    QLabel* etichetta_;      // hover label
+    Rettangolo* rettangolo_;  // word rectangle
     Solutore solutore_;
 };
 

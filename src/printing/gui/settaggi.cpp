@@ -24,12 +24,12 @@ struct Barra {
     int minimo, massimo, pagina, iniziale;
 };
 constexpr std::array<Barra, 6> barre{{
-    {"HScroll1", "% riquadro nero", "Label2", 50, 100, 10, 95},
-    {"HScroll2", "% Altezza numeri", "Label9", 5, 25, 10, 5},
-    {"HScroll3", "% Altezza caratteri", "Label5", 25, 90, 10, 50},
-    {"HScroll4", "% Distanza num. da spigolo", "Label11", 0, 15, 5, 0},
-    {"HScroll5", "% Distanza dal centro", "Label15", -10, 20, 10, 0},
-    {"HScroll6", "Spessore Bordo", "Label13", 1, 5, 1, 1},
+    {"barraRiquadro", "% riquadro nero", "valoreRiquadro", 50, 100, 10, 95},
+    {"barraNumeri", "% Altezza numeri", "valoreNumeri", 5, 25, 10, 5},
+    {"barraCaratteri", "% Altezza caratteri", "valoreCaratteri", 25, 90, 10, 50},
+    {"barraSpigolo", "% Distanza num. da spigolo", "valoreSpigolo", 0, 15, 5, 0},
+    {"barraCentro", "% Distanza dal centro", "valoreCentro", -10, 20, 10, 0},
+    {"barraBordo", "Spessore Bordo", "valoreBordo", 1, 5, 1, 1},
 }};
 
 QFont fontCampione(double punti) {
@@ -118,68 +118,68 @@ Settaggi::Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
     setModal(true);
     setFixedSize(px(larghezzaDialogo), px(altezzaDialogo));
 
-    Label16 = new QLabel(QString::fromUtf8(
+    spiegazione = new QLabel(QString::fromUtf8(
                              "Modifica i parametri sottostanti del cruciverba, relativi a lettere, numeri, altezze, "
                              "distanze e spessori quindi premi il bottone <Salva> per confermare oppure <Annulla> per "
                              "annullare ed uscire senza salvare."),
                          this);
-    Label16->setObjectName("Label16");
-    Label16->setTextFormat(Qt::PlainText);
-    Label16->setWordWrap(true);
-    Label16->setGeometry(px(240), px(120), px(12120), px(720));
+    spiegazione->setObjectName("spiegazione");
+    spiegazione->setTextFormat(Qt::PlainText);
+    spiegazione->setWordWrap(true);
+    spiegazione->setGeometry(px(240), px(120), px(12120), px(720));
 
-    Frame1 = new QGroupBox(QString::fromUtf8("Settaggio parametri del cruciverba "), this);
-    Frame1->setObjectName("Frame1");
-    Frame1->setGeometry(px(xCornice), px(yCornice), px(larghezzaCornice), px(altezzaCornice));
-    disegno_ = new DisegnoSettaggi(this, Frame1);
-    disegno_->setGeometry(0, 0, Frame1->width(), Frame1->height());
+    parametri = new QGroupBox(QString::fromUtf8("Settaggio parametri del cruciverba "), this);
+    parametri->setObjectName("parametri");
+    parametri->setGeometry(px(xCornice), px(yCornice), px(larghezzaCornice), px(altezzaCornice));
+    disegno_ = new DisegnoSettaggi(this, parametri);
+    disegno_->setGeometry(0, 0, parametri->width(), parametri->height());
 
     for (size_t i = 0; i < barre.size(); ++i) {
         const Barra& b = barre[i];
         const double y = 420 + passoBarre * static_cast<double>(i);
-        auto* didascalia = new QLabel(QString::fromUtf8(b.didascalia), Frame1);
+        auto* didascalia = new QLabel(QString::fromUtf8(b.didascalia), parametri);
         didascalia->setGeometry(px(xBarre), px(y), px(larghezzaBarra), px(280));
-        auto* barra = new QScrollBar(Qt::Horizontal, Frame1);
+        auto* barra = new QScrollBar(Qt::Horizontal, parametri);
         barra->setObjectName(b.nome);
         barra->setRange(b.minimo, b.massimo);
         barra->setSingleStep(1);
         barra->setPageStep(b.pagina);
         barra->setValue(b.iniziale);
         barra->setGeometry(px(xBarre), px(y + 300), px(larghezzaBarra), px(altezzaBarra));
-        auto* valore = new QLabel(QString::number(b.iniziale), Frame1);
+        auto* valore = new QLabel(QString::number(b.iniziale), parametri);
         valore->setObjectName(b.etichetta);
         valore->setGeometry(px(xBarre + larghezzaBarra + 120), px(y + 280), px(480), px(300));
         barre_[i] = barra;
         valoriBarre_[i] = valore;
     }
-    HScroll1 = barre_[0], HScroll2 = barre_[1], HScroll3 = barre_[2];
-    HScroll4 = barre_[3], HScroll5 = barre_[4], HScroll6 = barre_[5];
-    Label2 = valoriBarre_[0], Label9 = valoriBarre_[1], Label5 = valoriBarre_[2];
-    Label11 = valoriBarre_[3], Label15 = valoriBarre_[4], Label13 = valoriBarre_[5];
+    barraRiquadro = barre_[0], barraNumeri = barre_[1], barraCaratteri = barre_[2];
+    barraSpigolo = barre_[3], barraCentro = barre_[4], barraBordo = barre_[5];
+    valoreRiquadro = valoriBarre_[0], valoreNumeri = valoriBarre_[1], valoreCaratteri = valoriBarre_[2];
+    valoreSpigolo = valoriBarre_[3], valoreCentro = valoriBarre_[4], valoreBordo = valoriBarre_[5];
 
-    Command1 = new QPushButton(QString::fromUtf8("&Salva"), this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip(QString::fromUtf8("Salva le modifiche e continua"));
-    Command1->setGeometry(px(8640), px(6780), px(1800), px(480));
-    Command2 = new QPushButton(QString::fromUtf8("&Annulla"), this);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip(QString::fromUtf8("Annulla tutte le modifiche e continua"));
-    Command2->setGeometry(px(10560), px(6780), px(1800), px(480));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Settaggi::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Settaggi::Command2_Click);
+    pulsanteSalva = new QPushButton(QString::fromUtf8("&Salva"), this);
+    pulsanteSalva->setObjectName("pulsanteSalva");
+    pulsanteSalva->setToolTip(QString::fromUtf8("Salva le modifiche e continua"));
+    pulsanteSalva->setGeometry(px(8640), px(6780), px(1800), px(480));
+    pulsanteAnnulla = new QPushButton(QString::fromUtf8("&Annulla"), this);
+    pulsanteAnnulla->setObjectName("pulsanteAnnulla");
+    pulsanteAnnulla->setToolTip(QString::fromUtf8("Annulla tutte le modifiche e continua"));
+    pulsanteAnnulla->setGeometry(px(10560), px(6780), px(1800), px(480));
+    pulsanteSalva->setDefault(true);
+    connect(pulsanteSalva, &QPushButton::clicked, this, &Settaggi::salva);
+    connect(pulsanteAnnulla, &QPushButton::clicked, this, &Settaggi::annulla);
 
     // Opening order: a stored square below 50 % shows as 95; a frame thinner than one pixel
     // becomes one at once, whatever button closes the dialog. The bars clamp any other
     // stored value into their range.
-    HScroll1->setValue(95);
-    if (stato_.PercentualeRiquadro > 49) HScroll1->setValue(stato_.PercentualeRiquadro);
+    barraRiquadro->setValue(95);
+    if (stato_.PercentualeRiquadro > 49) barraRiquadro->setValue(stato_.PercentualeRiquadro);
     if (stato_.SpessoreBordo < 1) stato_.SpessoreBordo = 1;
-    HScroll3->setValue(stato_.AltezzaCaratteri);
-    HScroll2->setValue(stato_.AltezzaNumeri);
-    HScroll5->setValue(stato_.DistanzaDaCentro);
-    HScroll4->setValue(stato_.DistanzaDaSpigolo);
-    HScroll6->setValue(stato_.SpessoreBordo);
+    barraCaratteri->setValue(stato_.AltezzaCaratteri);
+    barraNumeri->setValue(stato_.AltezzaNumeri);
+    barraCentro->setValue(stato_.DistanzaDaCentro);
+    barraSpigolo->setValue(stato_.DistanzaDaSpigolo);
+    barraBordo->setValue(stato_.SpessoreBordo);
     for (QScrollBar* b : barre_) connect(b, &QScrollBar::valueChanged, this, &Settaggi::aggiornaCampione);
     aggiornaCampione();
 }
@@ -187,8 +187,8 @@ Settaggi::Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
 int Settaggi::px(double twip) const { return static_cast<int>(twip / tpp_ + 0.5); }
 
 ValoriCampione Settaggi::valori() const {
-    return {HScroll1->value(), HScroll2->value(), HScroll3->value(),
-            HScroll4->value(), HScroll5->value(), HScroll6->value()};
+    return {barraRiquadro->value(), barraNumeri->value(), barraCaratteri->value(),
+            barraSpigolo->value(), barraCentro->value(), barraBordo->value()};
 }
 
 void Settaggi::aggiornaCampione() {
@@ -202,7 +202,7 @@ void Settaggi::aggiornaCampione() {
     disegno_->update();
 }
 
-void Settaggi::Command1_Click() {
+void Settaggi::salva() {
     const ValoriCampione v = valori();
     stato_.PercentualeRiquadro = static_cast<std::int16_t>(v.riquadro);
     stato_.AltezzaNumeri = static_cast<std::int16_t>(v.altezzaNumeri);
@@ -214,6 +214,6 @@ void Settaggi::Command1_Click() {
     accept();
 }
 
-void Settaggi::Command2_Click() { reject(); }
+void Settaggi::annulla() { reject(); }
 
 }  // namespace quadrivo

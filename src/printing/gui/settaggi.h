@@ -21,19 +21,19 @@ class Settaggi : public QDialog {
 public:
     Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore = nullptr);
 
-    QGroupBox* Frame1;
-    QLabel* Label16;
-    QScrollBar *HScroll1, *HScroll2, *HScroll3, *HScroll4, *HScroll5, *HScroll6;
-    QLabel *Label2, *Label9, *Label5, *Label11, *Label15, *Label13;  // the bars' values
-    QPushButton *Command1, *Command2;
+    QGroupBox* parametri;
+    QLabel* spiegazione;
+    QScrollBar *barraRiquadro, *barraNumeri, *barraCaratteri, *barraSpigolo, *barraCentro, *barraBordo;
+    QLabel *valoreRiquadro, *valoreNumeri, *valoreCaratteri, *valoreSpigolo, *valoreCentro, *valoreBordo;  // the bars' values
+    QPushButton *pulsanteSalva, *pulsanteAnnulla;
 
     ValoriCampione valori() const;
     const CampioneDisposto& campione() const { return campione_; }
     double twipPerPixel() const { return tpp_; }
 
 private slots:
-    void Command1_Click();
-    void Command2_Click();
+    void salva();
+    void annulla();
     void aggiornaCampione();
 
 private:

@@ -1,5 +1,5 @@
 #pragma once
-// fONTEN, the font chooser: every installed family, a sample line, italic and bold. Loaded
+// finestraCarattere, the font chooser: every installed family, a sample line, italic and bold. Loaded
 // at its first showing and afterwards only hidden, so its ticks last for the whole run.
 #include <QCheckBox>
 #include <QDialog>
@@ -16,35 +16,35 @@
 
 namespace quadrivo {
 
-class FONTEN : public QDialog {
+class FinestraCarattere : public QDialog {
     Q_OBJECT
 public:
     using Famiglie = std::function<QStringList()>;
     // `famiglie` lists the installed families, `disponibile` tells whether a family can be
     // used; both default to the system's font database.
-    FONTEN(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {},
+    FinestraCarattere(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {},
            QWidget* genitore = nullptr);
 
-    QListWidget* LstFonts;
-    QLabel* Label1;
-    QLineEdit* TxtFontPreview;
-    QCheckBox* Check3d1;
-    QCheckBox* Check3d2;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QListWidget* elencoFamiglie;
+    QLabel* rigaConteggio;
+    QLineEdit* rigaCampione;
+    QCheckBox* casellaCorsivo;
+    QCheckBox* casellaGrassetto;
+    QPushButton* pulsanteOk;
+    QPushButton* pulsanteAnnulla;
 
     // Selects the entry equal to nomeFont, if there is one: on every showing and uncovering.
-    void Form_Paint();
-    void cmdOK_Click();
-    void cmdCancel_Click();
+    void selezionaCorrente();
+    void conferma();
+    void annulla();
 
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
-    void reject() override { cmdCancel_Click(); }
+    void reject() override { annulla(); }
 
 private:
-    void Form_Load();
+    void carica();
     void aggiornaCampione();
     const QListWidgetItem* sceltaFatta() const;  // the selected family, none when nothing is
 

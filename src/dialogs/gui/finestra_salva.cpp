@@ -1,4 +1,4 @@
-#include "dialogs/gui/tessosav.h"
+#include "dialogs/gui/finestra_salva.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,15 +14,15 @@
 
 namespace quadrivo {
 
-TessoSav::TessoSav(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
-    : DialogoFile("TessoSav", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), documento_(documento),
+FinestraSalva::FinestraSalva(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
+    : DialogoFile("FinestraSalva", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), documento_(documento),
       salva_(std::move(salva)) {
-    Text2 = new QLineEdit("Anonimo", this);
-    Text2->setObjectName("Text2");
-    Label2 = new QLabel("Dati autore:", this);
-    Label4 = new QLabel("Elenco files di cruciverba", this);
-    Command3d1 = new QPushButton("&OK", this);
-    Command3d2 = new QPushButton("&Annulla", this);
+    campoAutore = new QLineEdit("Anonimo", this);
+    campoAutore->setObjectName("campoAutore");
+    etichettaAutore = new QLabel("Dati autore:", this);
+    etichettaElenco = new QLabel("Elenco files di cruciverba", this);
+    pulsanteOk = new QPushButton("&OK", this);
+    pulsanteAnnulla = new QPushButton("&Annulla", this);
 
     avviso_ = new QLabel(this);
     avviso_->setObjectName("Avviso");
@@ -33,44 +33,44 @@ TessoSav::TessoSav(Stato& stato, const Documento& documento, Piattaforma& piatta
     tutto->addWidget(luoghi);
     auto* g = new QGridLayout;
     tutto->addLayout(g);
-    g->addWidget(Label1, 0, 0);
-    g->addWidget(Text1, 1, 0);
-    g->addWidget(Label4, 2, 0);
-    g->addWidget(File1, 3, 0, 2, 1);
-    g->addWidget(Label3, 0, 1);
+    g->addWidget(etichettaNome, 0, 0);
+    g->addWidget(campoNome, 1, 0);
+    g->addWidget(etichettaElenco, 2, 0);
+    g->addWidget(elencoFile, 3, 0, 2, 1);
+    g->addWidget(etichettaCartella, 0, 1);
     g->addWidget(scelta_->percorso, 1, 1);
-    g->addWidget(Dir1, 2, 1, 2, 1);
-    g->addWidget(Drive1, 4, 1);
-    g->addWidget(Label2, 5, 0);
-    g->addWidget(Text2, 6, 0, 1, 2);
-    g->addLayout(rigaPulsanti(Command3d1, Command3d2), 7, 0, 1, 2);
+    g->addWidget(listaCartelle, 2, 1, 2, 1);
+    g->addWidget(volumi, 4, 1);
+    g->addWidget(etichettaAutore, 5, 0);
+    g->addWidget(campoAutore, 6, 0, 1, 2);
+    g->addLayout(rigaPulsanti(pulsanteOk, pulsanteAnnulla), 7, 0, 1, 2);
     g->setColumnMinimumWidth(0, 220);
     g->setColumnMinimumWidth(1, 220);
 
     // The file list fills the name box; unlike the open dialog the process's folder stays put.
     connect(scelta_, &SceltaCartella::fileSelezionato, this, [this](const QString& n) {
         if (n.isEmpty()) return;
-        Text1->setText(n);
+        campoNome->setText(n);
         proposto_ = scelta_->nomeSelezionato();
     });
     // The name box follows the folder: only the file's own name goes along.
     connect(scelta_, &SceltaCartella::cartellaCambiata, this, [this] {
-        const QString n = Text1->text();
+        const QString n = campoNome->text();
         if (n.contains('/')) {
             const std::string byte = percorsoDaQt(n, proposto_);
             proposto_ = byte.substr(byte.rfind('/') + 1);
-            Text1->setText(nomeQt(proposto_));
+            campoNome->setText(nomeQt(proposto_));
         }
     });
-    connect(scelta_, &SceltaCartella::fileScelto, this, &TessoSav::Command3d1_Click);
-    connect(Command3d1, &QPushButton::clicked, this, &TessoSav::Command3d1_Click);
-    connect(Command3d2, &QPushButton::clicked, this, &TessoSav::Command3d2_Click);
-    selezionaTuttoAlFuoco(Text1);
-    selezionaTuttoAlFuoco(Text2);
+    connect(scelta_, &SceltaCartella::fileScelto, this, &FinestraSalva::conferma);
+    connect(pulsanteOk, &QPushButton::clicked, this, &FinestraSalva::conferma);
+    connect(pulsanteAnnulla, &QPushButton::clicked, this, &FinestraSalva::annulla);
+    selezionaTuttoAlFuoco(campoNome);
+    selezionaTuttoAlFuoco(campoAutore);
 
     // Load: the author from header line 1, the start folder as in the open dialog.
-    Text2->setText(QString::fromStdString(documento_.cruciverba.autore));
-    Text2->selectAll();
+    campoAutore->setText(QString::fromStdString(documento_.cruciverba.autore));
+    campoAutore->selectAll();
     // The first folder that can be written: the puzzle's own, where the dialogs start, the
     // player's puzzle folder, the home; else the usual start, for the player to choose.
     const std::string inizi[] = {documento_.nomeFile.substr(0, documento_.nomeFile.rfind('/') + 1),
@@ -84,17 +84,17 @@ TessoSav::TessoSav(Stato& stato, const Documento& documento, Piattaforma& piatta
     centraSulloSchermo(this);
 }
 
-void TessoSav::showEvent(QShowEvent* e) {
+void FinestraSalva::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (attivato_) return;
     attivato_ = true;
     proposto_ = nomeProposto(documento_);
     proposto_ = proposto_.substr(proposto_.rfind('/') + 1);
-    Text1->setText(nomeQt(proposto_));
+    campoNome->setText(nomeQt(proposto_));
     if (avviso_->text().isEmpty()) avvisa({});
 }
 
-void TessoSav::avvisa(const QString& testo) {
+void FinestraSalva::avvisa(const QString& testo) {
     // Why the proposed name differs from the puzzle's stays, under any other reason.
     const QString motivo = QString::fromStdString(motivoNomeProposto(documento_));
     const QString tutto = testo.isEmpty() ? motivo : motivo.isEmpty() ? testo : testo + "\n" + motivo;
@@ -102,16 +102,16 @@ void TessoSav::avvisa(const QString& testo) {
     avviso_->setVisible(!tutto.isEmpty());
 }
 
-void TessoSav::Command3d1_Click() {
+void FinestraSalva::conferma() {
     if (vaiACartellaDigitata()) return;
-    esito_ = salva_(percorsoDaQt(scelta_->cartella()), percorsoDaQt(Text1->text(), proposto_), Text2->text().toStdString());
+    esito_ = salva_(percorsoDaQt(scelta_->cartella()), percorsoDaQt(campoNome->text(), proposto_), campoAutore->text().toStdString());
     // After a failure the dialog stays: OK tries again, Annulla gives up.
     if (esito_ != EsitoSalvataggio::errore) accept();
 }
 
-void TessoSav::Command3d2_Click() { done(QDialog::Rejected); }
+void FinestraSalva::annulla() { done(QDialog::Rejected); }
 
-void TessoSav::done(int r) {
+void FinestraSalva::done(int r) {
     if (principale_) principale_->setEnabled(true);
     QDialog::done(r);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Form2, the open dialog: volumes, folders and puzzle files, the chosen name and a drawn
+// FinestraApri, the open dialog: volumes, folders and puzzle files, the chosen name and a drawn
 // preview of the selected puzzle. Shown without blocking while the main window is disabled.
 #include <QDialog>
 #include <QLabel>
@@ -18,27 +18,27 @@
 
 namespace quadrivo {
 
-class Form2 : public DialogoFile {
+class FinestraApri : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes, either way.
     // `apri` opens the chosen puzzle; the dialog closes once it has.
-    Form2(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
+    FinestraApri(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
 
-    AreaDisegno* Picture1;
-    QLabel* Label2;
-    QLabel* Label4;
-    QStatusBar* StatusBar1;
+    AreaDisegno* disegnoAnteprima;
+    QLabel* didascaliaAnteprima;
+    QLabel* etichettaElenco;
+    QStatusBar* barraStato;
     QLabel* pannelloAutore;  // panel 1 of the status bar
-    QPushButton* Command3d1;
-    QPushButton* Command3d2;
+    QPushButton* pulsanteOk;
+    QPushButton* pulsanteAnnulla;
 
     // The preview of the file list's selection; public so a caller can run it again.
-    void File1_Click(const QString& nome);
-    void Command3d1_Click();
-    void Command3d2_Click();
+    void mostraAnteprima(const QString& nome);
+    void conferma();
+    void annulla();
     // First file selected, default pointer: run once the dialog is on screen.
-    void Form_Activate();
+    void primaAttivazione();
 
 signals:
     // The dialog has closed; `aperto` is true when a puzzle went into the working copy.
@@ -47,10 +47,10 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
-    void reject() override { Command3d2_Click(); }
+    void reject() override { annulla(); }
 
 private:
-    void Form_Load();
+    void carica();
     void chiudi(bool aperto);
 
     const Documento& documento_;  // the open puzzle, whose file the list starts from

@@ -14,18 +14,18 @@
 #include "solving/parola_dialogo.h"
 #include "solving/lessico.h"
 #include "solving/gui/modello_parole.h"
-#include "solving/gui/tessodef.h"
+#include "solving/gui/finestra_parola.h"
 
 using namespace quadrivo;
 using prova::fuoco;
 using prova::digita;
 
-class TessoDefTest : public QObject {
+class FinestraParolaTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<prova::SchemaProva> p;
     Posizione parola;  // the word the dialog is opened on
-    std::unique_ptr<TessoDef> dialogo;
+    std::unique_ptr<FinestraParola> dialogo;
     prova::CartellaTemporanea dir;
 
     Stato& s() { return p->stato; }
@@ -38,19 +38,19 @@ class TessoDefTest : public QObject {
     }
     template <typename T = QLineEdit>
     T* w(const char* nome) { return dialogo->findChild<T*>(nome); }
-    QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("Text3_%1").arg(i)); }
+    QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("caselle_%1").arg(i)); }
     void posa(int c, int r, int d) { parola = {c, r, d}; }
 
     // The dialog for the word at (c, r, d), shown and active; with `lettere` set it describes the
     // word by itself, without the grid.
-    TessoDef& apri(int c, int r, int d, const std::string& lettere = {}) {
+    FinestraParola& apri(int c, int r, int d, const std::string& lettere = {}) {
         posa(c, r, d);
         VoceDialogo voce = voceDialogo(p->documento.cruciverba, s(), parola);
         if (!lettere.empty()) {
             voce.valida = true, voce.celle.clear();
             for (char ch : lettere) voce.celle.push_back(ch == '.' ? "" : std::string(1, ch));
         }
-        dialogo = std::make_unique<TessoDef>(voce, p->piattaforma, [this](const std::string& m, VistaRicerca& v) { cercaNelLessico(s(), p->piattaforma, m, v); });
+        dialogo = std::make_unique<FinestraParola>(voce, p->piattaforma, [this](const std::string& m, VistaRicerca& v) { cercaNelLessico(s(), p->piattaforma, m, v); });
         dialogo->show(), dialogo->activateWindow();
         if (!QTest::qWaitFor([this] { return prova::fuocoDentro(dialogo.get()); }))
             QTest::qFail("il dialogo non ha preso il fuoco", __FILE__, __LINE__);
@@ -70,19 +70,19 @@ private slots:
         p->piattaforma.forma = Puntatore::frecciaVerticale;  // the hover arrow goes too
         apri(1, 1, orizzontale);
         QVERIFY(p->piattaforma.forma == Puntatore::predefinito &&
-                w<QLabel>("Label1")->text() + "|" + w("Text1")->text() == " 1 Orizzontale|Abitazione");
+                w<QLabel>("titolo")->text() + "|" + w("campoDefinizione")->text() == " 1 Orizzontale|Abitazione");
         QString lettere;  // an entered "." shows as a blank
         for (int i = 0; i < 15; ++i) lettere += casella(i)->isVisible() ? casella(i)->text() : "";
         QCOMPARE(lettere, QString("C SA"));
-        QVERIFY(w<QPushButton>("Command3d4")->isVisible() && !w("Text2")->isVisible() && fuoco() == casella(0));
+        QVERIFY(w<QPushButton>("pulsanteCerca")->isVisible() && !w("casellaLunga")->isVisible() && fuoco() == casella(0));
         apri(2, 3, verticale);  // two letters: boxes but no search
-        QVERIFY(casella(1)->isVisible() && !casella(2)->isVisible() && !w<QPushButton>("Command3d4")->isVisible());
+        QVERIFY(casella(1)->isVisible() && !casella(2)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
         // Past fifteen letters one box, trimmed and upper-cased at OK.
         apri(2, 2, orizzontale, "ABCDEFGHIJKLMNO.");
-        QVERIFY(w("Text2")->isVisible() && !casella(0)->isVisible() && !w<QPushButton>("Command3d4")->isVisible());
-        QCOMPARE(w("Text2")->selectedText(), QString("ABCDEFGHIJKLMNO "));
-        QTest::keyClicks(w("Text2"), "  paroladisedicilet ");
-        QTest::keyClick(w("Text2"), Qt::Key_Return);
+        QVERIFY(w("casellaLunga")->isVisible() && !casella(0)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
+        QCOMPARE(w("casellaLunga")->selectedText(), QString("ABCDEFGHIJKLMNO "));
+        QTest::keyClicks(w("casellaLunga"), "  paroladisedicilet ");
+        QTest::keyClick(w("casellaLunga"), Qt::Key_Return);
         QCOMPARE(scelta(), QString("PAROLADISEDICILE"));  // the surplus is cut
     }
 
@@ -90,9 +90,9 @@ private slots:
         apri(1, 4, orizzontale);  // M . L A
         digita("erba");
         QCOMPARE(fuoco(), casella(0));  // the focus wrapped round
-        w("Text1")->setFocus(), w("Text1")->selectAll();
-        QTest::keyClicks(w("Text1"), "Citt");
-        QTest::sendKeyEvent(QTest::Click, w("Text1"), Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
+        w("campoDefinizione")->setFocus(), w("campoDefinizione")->selectAll();
+        QTest::keyClicks(w("campoDefinizione"), "Citt");
+        QTest::sendKeyEvent(QTest::Click, w("campoDefinizione"), Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
         casella(0)->setText("x");  // left lower case, it is upper-cased
         casella(2)->setText(".");  // accepted, written later as an empty entry
         casella(3)->setText("");   // a letter deleted, straight to Enter: a blank
@@ -107,20 +107,20 @@ private slots:
         QTest::keyClick(casella(0), Qt::Key_Left);
         QCOMPARE(fuoco(), casella(3));
         digita("q");
-        w("Text1")->end(false);
-        QTest::keyClicks(w("Text1"), "z");
-        QTest::keyClick(w("Text1"), Qt::Key_Backspace);
-        QCOMPARE(w("Text1")->text(), QString(74, 'y'));
-        w("Text1")->selectAll();
-        QTest::keyClicks(w("Text1"), QString(70, 'x'));
-        QCOMPARE(w("Text1")->text(), QString(60, 'x'));
+        w("campoDefinizione")->end(false);
+        QTest::keyClicks(w("campoDefinizione"), "z");
+        QTest::keyClick(w("campoDefinizione"), Qt::Key_Backspace);
+        QCOMPARE(w("campoDefinizione")->text(), QString(74, 'y'));
+        w("campoDefinizione")->selectAll();
+        QTest::keyClicks(w("campoDefinizione"), QString(70, 'x'));
+        QCOMPARE(w("campoDefinizione")->text(), QString(60, 'x'));
         QTest::keyClick(casella(1), Qt::Key_Escape);
         QVERIFY(dialogo->result() == QDialog::Rejected && scelta() == "-");
     }
 
     void aBadCharacterIsRefusedUnlessUntouchedAndTheSearchFillsTheBoxes() {
         apri(1, 1, orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
-        QTest::mouseClick(w<QPushButton>("Command3d1"), Qt::LeftButton);  // the box loses the focus to OK
+        QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);  // the box loses the focus to OK
         prova::smaltisciCoda();
         QVERIFY(p->piattaforma.messaggi.empty() && scelta() == "@ASA");
         // Left by the focus, an edited box is checked even when it holds what it held before.
@@ -139,23 +139,23 @@ private slots:
             int n = 0;
             bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::Paint, false; }
         } dipinti;
-        auto* barra = w<AreaDisegno>("Picture1");
-        for (QWidget* x : {static_cast<QWidget*>(barra), w<QWidget>("Label5")}) x->installEventFilter(&dipinti);
-        QTest::mouseClick(w<QPushButton>("Command3d4"), Qt::LeftButton);
+        auto* barra = w<AreaDisegno>("barraAvanzamento");
+        for (QWidget* x : {static_cast<QWidget*>(barra), w<QWidget>("esitoRicerca")}) x->installEventFilter(&dipinti);
+        QTest::mouseClick(w<QPushButton>("pulsanteCerca"), Qt::LeftButton);
         // A quick search paints nothing while it runs; its outcome shows at the next paint.
         QCOMPARE(dipinti.n, 0);
         QTRY_VERIFY(dipinti.n >= 2);
         // The full dark blue bar hides the strokes under it; the arrow comes back with a move.
         QVERIFY(barra->tratti().size() == 1 && p->piattaforma.forma == Puntatore::predefinito);
-        QCOMPARE(w<QLabel>("Label5")->text() + "|" + w<QComboBox>("Combo1")->currentText(), QString("Trov.: 3|MELA"));
-        for (int i = 0; i < 2; ++i) QTest::keyClick(w<QComboBox>("Combo1"), Qt::Key_Down);
+        QCOMPARE(w<QLabel>("esitoRicerca")->text() + "|" + w<QComboBox>("elencoTrovate")->currentText(), QString("Trov.: 3|MELA"));
+        for (int i = 0; i < 2; ++i) QTest::keyClick(w<QComboBox>("elencoTrovate"), Qt::Key_Down);
         QCOMPARE(casella(1)->text(), QString("O"));
-        QTest::mouseClick(w<QPushButton>("Command3d1"), Qt::LeftButton);
+        QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);
         QCOMPARE(scelta(), QString("MOLA"));
         // A single word found fills the boxes at once; Alt with a letter types nothing into a box.
         apri(1, 4, orizzontale);
         for (const auto& [i, t] : {std::pair(1, "O"), {2, ""}, {3, ""}}) casella(i)->setText(t);
-        QTest::mouseClick(w<QPushButton>("Command3d4"), Qt::LeftButton);
+        QTest::mouseClick(w<QPushButton>("pulsanteCerca"), Qt::LeftButton);
         QTRY_COMPARE(casella(2)->text() + casella(3)->text(), QString("LA"));
         QTest::keyClick(casella(3), Qt::Key_C, Qt::AltModifier);
         QCOMPARE(casella(3)->text(), QString("A"));
@@ -168,7 +168,7 @@ private slots:
             posa(c, r, d);
             const VoceDialogo v = voceDialogo(p->documento.cruciverba, s(), parola);
             const QRect rettangolo(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
-            const QRect posto(TessoDef::posizione(rettangolo, QSize(500, 200), schermo), QSize(500, 200));
+            const QRect posto(FinestraParola::posizione(rettangolo, QSize(500, 200), schermo), QSize(500, 200));
             QVERIFY2(schermo.contains(posto) && !posto.intersects(rettangolo) && !rettangolo.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));
         }
         // The words' model: rows show the words and a new result replaces the old in one reset.
@@ -192,5 +192,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TessoDefTest)
-#include "tessodef_test.moc"
+QTEST_MAIN(FinestraParolaTest)
+#include "finestra_parola_test.moc"

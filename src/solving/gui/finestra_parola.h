@@ -29,16 +29,16 @@ inline constexpr const char* msgCaratteriNonAmmessi =
     "La parola contiene caratteri non ammessi (ammessi solo caratteri alfabetici da A a Z o spazi)";
 
 // The Help text, four pieces joined.
-std::string testoAiutoTessoDef();
+std::string testoAiutoParola();
 
-class TessoDef : public QDialog, private VistaRicerca {
+class FinestraParola : public QDialog, private VistaRicerca {
     Q_OBJECT
 public:
     // Runs the dictionary search for a mask, reporting to the dialog.
     using Ricerca = std::function<void(const std::string& maschera, VistaRicerca& vista)>;
 
-    TessoDef(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore = nullptr);
-    ~TessoDef() override;
+    FinestraParola(const VoceDialogo& voce, Piattaforma& piattaforma, Ricerca ricerca, QWidget* genitore = nullptr);
+    ~FinestraParola() override;
 
     // The lists of the other ways of searching (Anagramma, Frammenti, Incroci) for the boxes'
     // bytes; with it the dialog offers the choice of the way beside "&Cerca".
@@ -53,11 +53,11 @@ public:
     static QPoint posizione(const QRect& parola, QSize dimensione, const QRect& schermo);
 
 public slots:
-    void Command3d1_Click();  // OK
-    void Command3d2_Click();  // Annulla
-    void Command3d3_Click();  // Help
-    void Command3d4_Click();  // Cerca
-    void Combo1_Click(int indice);
+    void conferma();  // OK
+    void annulla();  // Annulla
+    void aiuto();  // Help
+    void cerca();  // Cerca
+    void parolaScelta(int indice);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -78,7 +78,7 @@ private:
     // The progress surface: the bar's strokes, shown as they come once the search is slow.
     class BarraRicerca : public Superficie {
     public:
-        explicit BarraRicerca(TessoDef& d) : d_(d) {}
+        explicit BarraRicerca(FinestraParola& d) : d_(d) {}
         void pulisci() override { sotto().pulisci(); }
         void rettangolo(double x1, double y1, double x2, double y2, Colore c) override {
             sotto().rettangolo(x1, y1, x2, y2, c);
@@ -98,13 +98,13 @@ private:
         }
         double larghezzaTesto(const std::string& s) override { return sotto().larghezzaTesto(s); }
         double altezzaTesto(const std::string& s) override { return sotto().altezzaTesto(s); }
-        double larghezzaScala() const override { return d_.Picture1->superficie().larghezzaScala(); }
-        double altezzaScala() const override { return d_.Picture1->superficie().altezzaScala(); }
+        double larghezzaScala() const override { return d_.barraAvanzamento->superficie().larghezzaScala(); }
+        double altezzaScala() const override { return d_.barraAvanzamento->superficie().altezzaScala(); }
 
     private:
-        Superficie& sotto() { return d_.Picture1->superficie(); }
+        Superficie& sotto() { return d_.barraAvanzamento->superficie(); }
         void tratto();
-        TessoDef& d_;
+        FinestraParola& d_;
     };
 
     int lunghezza() const { return static_cast<int>(voce_.celle.size()); }
@@ -115,19 +115,19 @@ private:
     void casellaLasciata(int i);
     void limitaDefinizione(const QString& testo);
 
-    QLabel* Label1;
-    QLabel* Label4;
-    QLineEdit* Text1;
-    std::array<QLineEdit*, maxCaselleDialogo> Text3{};
-    QLineEdit* Text2;
-    QPushButton* Command3d4;
+    QLabel* titolo;
+    QLabel* etichettaDefinizione;
+    QLineEdit* campoDefinizione;
+    std::array<QLineEdit*, maxCaselleDialogo> caselle{};
+    QLineEdit* casellaLunga;
+    QPushButton* pulsanteCerca;
     QComboBox* ComboModo;  // Maschera, Anagramma, Frammenti, Incroci
-    QComboBox* Combo1;
-    Voce* Label5;
-    AreaDisegno* Picture1;  // the search's progress bar
-    QPushButton* Command3d1;
-    QPushButton* Command3d2;
-    QPushButton* Command3d3;
+    QComboBox* elencoTrovate;
+    Voce* esitoRicerca;
+    AreaDisegno* barraAvanzamento;  // the search's progress bar
+    QPushButton* pulsanteOk;
+    QPushButton* pulsanteAnnulla;
+    QPushButton* pulsanteAiuto;
 
     const VoceDialogo voce_;
     Piattaforma& piattaforma_;

@@ -1,5 +1,5 @@
 #pragma once
-// TessoSav, the save dialog: folder and name of the file to write, and the author name the
+// FinestraSalva, the save dialog: folder and name of the file to write, and the author name the
 // puzzle carries in its first line. Modal.
 #include <QDialog>
 #include <QLabel>
@@ -17,23 +17,23 @@
 
 namespace quadrivo {
 
-class TessoSav : public DialogoFile {
+class FinestraSalva : public DialogoFile {
     Q_OBJECT
 public:
     // `principale` is enabled again when the dialog closes.
     // `salva` writes the puzzle to the chosen folder and name with the author typed.
     using Salva = std::function<EsitoSalvataggio(const std::string& cartella, const std::string& nome,
                                                  const std::string& autore)>;
-    TessoSav(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
+    FinestraSalva(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
 
-    QLineEdit* Text2;
-    QPushButton* Command3d1;
-    QPushButton* Command3d2;
-    QLabel* Label2;
-    QLabel* Label4;
+    QLineEdit* campoAutore;
+    QPushButton* pulsanteOk;
+    QPushButton* pulsanteAnnulla;
+    QLabel* etichettaAutore;
+    QLabel* etichettaElenco;
 
-    void Command3d1_Click();
-    void Command3d2_Click();
+    void conferma();
+    void annulla();
     // One line above the lists saying why the dialog came up ("" hides it).
     void avvisa(const QString& testo);
     // The outcome of the last OK (only meaningful after one).
@@ -41,7 +41,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void reject() override { Command3d2_Click(); }
+    void reject() override { annulla(); }
     void done(int r) override;
 
 private:
