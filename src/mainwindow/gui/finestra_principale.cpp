@@ -24,6 +24,7 @@
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_aiuto.h"
+#include "mainwindow/gui/comandi_file.h"
 #include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -31,7 +32,6 @@
 #include "mainwindow/gui/immagini.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/lingue.h"
-#include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_griglia.h"
@@ -56,8 +56,9 @@ FinestraPrincipale::FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma,
     setCentralWidget(area_);
     area_->installEventFilter(this);
     vista_ = new VistaGriglia(*sessione_, area_);
+    sfondo_ = new Sfondo(stato_, area_);
+    file_ = new ComandiFile(stato_, *sessione_, piattaforma_, area_, sfondo_, this);
     creaMenu();
-    creaMenuRecenti();
     creaToolbar();
     creaControlli();
     creaParti();
@@ -102,6 +103,10 @@ void FinestraPrincipale::creaMenu() {
 
     for (const VoceMenu& v : vociMenu()) {
         QMenu* m = menu[v.menu];
+        if (QAction* proprio = file_->azione(v.nome)) {
+            m->addAction(proprio);
+            continue;
+        }
         QAction* a = std::string(v.testo) == "-" ? m->addSeparator() : m->addAction(QString::fromUtf8(v.testo));
         a->setObjectName(v.nome);
         if (*v.scorciatoia) a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
@@ -115,14 +120,14 @@ void FinestraPrincipale::creaMenu() {
         void (FinestraPrincipale::*gestore)();
     };
     static const Voce voci[] = {
-        {"azioneApri", &FinestraPrincipale::azioneApri, &FinestraPrincipale::apri},
-        {"azioneSalva", &FinestraPrincipale::azioneSalva, &FinestraPrincipale::salva},
-        {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, &FinestraPrincipale::salvaConNome},
+        {"azioneApri", &FinestraPrincipale::azioneApri, nullptr},
+        {"azioneSalva", &FinestraPrincipale::azioneSalva, nullptr},
+        {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, nullptr},
         {"separatoreStampa", &FinestraPrincipale::separatoreStampa, nullptr},
         {"azioneAnteprima", &FinestraPrincipale::azioneAnteprima, nullptr},
         {"azioneStampa", &FinestraPrincipale::azioneStampa, nullptr},
         {"separatoreEsci", &FinestraPrincipale::separatoreEsci, nullptr},
-        {"azioneEsci", &FinestraPrincipale::azioneEsci, &FinestraPrincipale::esci},
+        {"azioneEsci", &FinestraPrincipale::azioneEsci, nullptr},
         {"azioneControllaSoluzioni", &FinestraPrincipale::azioneControllaSoluzioni, &FinestraPrincipale::controllaSoluzioni},
         {"azioneAzzera", &FinestraPrincipale::azioneAzzera, &FinestraPrincipale::azzeraSoluzioni},
         {"separatoreFont", &FinestraPrincipale::separatoreFont, nullptr},
@@ -156,10 +161,6 @@ void FinestraPrincipale::creaMenu() {
     }
 
     menuLingua->setToolTipsVisible(true);  // a language says why its file cannot be used
-
-    // The keys every desktop program has, beside the ones the menus show.
-    azioneApri->setShortcuts({azioneApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O)});
-    azioneEsci->setShortcuts({azioneEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
 QAction* FinestraPrincipale::azione(const std::string& nome) const {
@@ -182,7 +183,6 @@ void FinestraPrincipale::creaControlli() {
     barraStato_ = new BarraStato(area_);
     barraStato_->setObjectName("barraStato");
     barraStato_->setAccessibleName("Barra di stato");
-    sfondo_ = new Sfondo(stato_, area_);
     stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
     stampa_->collega([this](const char* nome) { return azione(nome); });
     connect(stampa_, &ComandiStampa::primaDiAgire, this, [this] {
@@ -244,6 +244,16 @@ void FinestraPrincipale::creaParti() {
         lasciaAnteprima();
     });
 
+    file_->creaVoci(menuFile);
+    connect(file_, &ComandiFile::primaDiAgire, this, &FinestraPrincipale::lasciaLaGriglia);
+    connect(file_, &ComandiFile::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
+    connect(file_, &ComandiFile::dialogoAperto, barraStrumenti_, qOverload<>(&QWidget::repaint));
+    connect(file_, &ComandiFile::dialogoChiuso, this, [this] {
+        tornaAllaGriglia();
+        aggiornaTitolo();
+        barraStrumenti_->repaint();
+    });
+    connect(file_, &ComandiFile::uscitaChiesta, this, &FinestraPrincipale::esci);
     creaVociArchivio();
 
     aiuto_ = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
@@ -342,12 +352,12 @@ void FinestraPrincipale::attivazione() {
 }
 
 void FinestraPrincipale::offriRipristino() {
-    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return lasciaSchema(); });
+    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return file_->lasciaSchema(); });
 }
 
 void FinestraPrincipale::apriRigaComando() {
     fileRigaComando_ = rigaComando_;
-    if (!lasciaSchema()) return;
+    if (!file_->lasciaSchema()) return;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
     const EsitoApertura esito = sessione_->apri(percorso);
     if (esito == EsitoApertura::ok) return;
@@ -361,7 +371,7 @@ void FinestraPrincipale::aggiornaFinestra() {
     const bool schema = sessione_->aperto();
     if (!schema) superficie().pulisci();
     barraStrumenti_->abilitaPerSchema(schema);
-    for (QAction* a : {azioneSalva, azioneSalvaConNome, azioneStampa, azioneAnteprima, separatoreStampa}) a->setVisible(schema);
+    for (QAction* a : {azioneStampa, azioneAnteprima, separatoreStampa}) a->setVisible(schema);
     menuUtilita->menuAction()->setVisible(schema);
     menuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
@@ -462,7 +472,6 @@ void FinestraPrincipale::collegaSessione() {
     connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
         barraStato_->showMessage(QString::fromStdString(testo), 15000);
     });
-    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, qOverload<>(&FinestraPrincipale::salvaConNome));
     // Said once the grid shows the last letter.
     connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
         QTimer::singleShot(0, this, [this, messaggio] {
@@ -484,39 +493,12 @@ void FinestraPrincipale::dopoNuovoSchema() {
     scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
-    menuRecenti_->ricorda(sessione_->nomeFile());
     aggiornaFinestra();
     // The keyboard is on the first word: its cell and clue are said.
     annunciaCellaCorrente(area_, true);
 }
 
 // ---- Commands of this window
-
-void FinestraPrincipale::salva() {
-    lasciaLaGriglia();
-    const std::string cartella = cartellaDi(sessione_->nomeFile());
-    if (!sessione_->haNome())
-        salvaConNome();
-    else if (::access(cartella.c_str(), W_OK) != 0)
-        // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
-        salvaConNome(
-            QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
-    else if (sessione_->salva()) {
-        menuRecenti_->ricorda(sessione_->nomeFile());
-        annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
-    }
-}
-
-bool FinestraPrincipale::lasciaSchema() {
-    switch (chiediPrimaDiLasciare(sessione_->documento(), sessione_->modificato(), piattaforma_)) {
-    case Risposta::nonSalvare: return true;
-    case Risposta::annulla: return false;
-    case Risposta::ok: break;
-    }
-    salva();
-    // A save that failed or was given up keeps the player where the answers are.
-    return !sessione_->modificato();
-}
 
 void FinestraPrincipale::primaDellaFine() {
     // What the copy still waits to receive must be there for the next start to offer back.
@@ -527,7 +509,7 @@ void FinestraPrincipale::primaDellaFine() {
         if (sessione_->haNome())
             sessione_->salva();
         else
-            salvaConNome();
+            file_->salvaConNome();
     }
     if (!sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
 }
@@ -551,7 +533,7 @@ void FinestraPrincipale::mettiAlSicuro() { sessione_->alSicuro(); }
 bool FinestraPrincipale::chiusuraConfermata() {
     if (chiuso_) return true;
     nascondiPassaggio();
-    return lasciaSchema();
+    return file_->lasciaSchema();
 }
 
 void FinestraPrincipale::esci() {
