@@ -173,18 +173,22 @@ QAction* FinestraPrincipale::azione(const std::string& nome) const {
 }
 
 void FinestraPrincipale::creaToolbar() {
-    barraStrumenti_ = new BarraStrumenti(area_, [this](const char* nome) { return azione(nome); });
+    barraStrumenti_ = new BarraStrumenti(this, [this](const char* nome) { return azione(nome); });
+    addToolBar(Qt::TopToolBarArea, barraStrumenti_);
     // The toolbar's images show in the menus only once a puzzle is open (Apri's from the first activation).
     for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(false);
     connect(barraStrumenti_, &BarraStrumenti::puntatoreSopra, this, &FinestraPrincipale::puntatoreSullaBarra);
 }
 
 void FinestraPrincipale::creaControlli() {
-    barraStato_ = new BarraStato(area_);
+    barraStato_ = new BarraStato(this);
     barraStato_->setObjectName("barraStato");
     barraStato_->setAccessibleName("Barra di stato");
+    setStatusBar(barraStato_);
     stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
     stampa_->collega([this](const char* nome) { return azione(nome); });
+    // The preview's close button sits on the toolbar, past its last button.
+    stampa_->pulsanteChiudi()->setParent(barraStrumenti_);
     connect(stampa_, &ComandiStampa::primaDiAgire, this, [this] {
         nascondiPassaggio();
         nascondiEtichettaPassaggio();
@@ -271,32 +275,25 @@ void FinestraPrincipale::creaParti() {
     azioneParola->setShortcut(QKeySequence(Qt::Key_F2));
     connect(azioneParola, &QAction::triggered, this, &FinestraPrincipale::scriviParola);
 
-    // Over the grid: the hover label, then the bars, then the preview's close button.
-    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), barraStrumenti_, barraStato_, stampa_->pulsanteChiudi()})
+    // Over the grid: the hover label; over the toolbar's own widgets: the preview's close button.
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), stampa_->pulsanteChiudi()})
         w->raise();
     vista_->lower();
 }
 
 void FinestraPrincipale::disponiBarre() {
-    const int w = area_->width(), h = area_->height();
+    // The frame keeps the bars off the area: everything on it starts at its top.
     vista_->setGeometry(area_->rect());
-    const int t = barraStrumenti_->sizeHint().height();
-    barraStrumenti_->setGeometry(0, 0, w, t);
-    const int s = barraStato_->sizeHint().height();
-    barraStato_->setGeometry(0, h - s, w, s);
-    // The preview's close button sits on the toolbar, past its last button.
-    if (stampa_) stampa_->disponi(t, s, barraStrumenti_->finePulsanti());
+    if (stampa_) stampa_->disponi(0, 0, barraStrumenti_->finePulsanti());
     if (!intestazione_) return;  // the parts are made after the bars
-    intestazione_->disponi(barraStrumenti_->height());
-    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
+    intestazione_->disponi(0);
+    colonna_->disponi(intestazione_->altezza(), 0);
 }
 
 AreaFinestra FinestraPrincipale::areaFinestra() const {
     AreaFinestra a;
     a.larghezza = area_->width();
     a.altezza = area_->height();
-    a.altezzaToolbar = barraStrumenti_->height();
-    a.altezzaStatusBar = barraStato_->height();
     return a;
 }
 
@@ -323,7 +320,7 @@ void FinestraPrincipale::caricamento() {
     disponiBarre();
     aggiornaFinestra();
     if (percorsoRigaComando(rigaComando_).empty())
-        sfondo_->disponiAlCaricamento(barraStrumenti_->height());
+        sfondo_->disponiAlCaricamento(0);
     else
         sfondo_->hide();
     nascondiEtichettaPassaggio();
@@ -394,11 +391,11 @@ void FinestraPrincipale::disegnaGriglia() {
     if (sessione_->modo() != ModoVista::griglia) {
         vista_->togliGriglia();
         scorrimento_->nascondi();
-        intestazione_->disponi(barraStrumenti_->height());
+        intestazione_->disponi(0);
         return;
     }
-    intestazione_->disponi(barraStrumenti_->height());
-    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
+    intestazione_->disponi(0);
+    colonna_->disponi(intestazione_->altezza(), 0);
     try {
         // A scroll bar that comes or goes changes the room: the grid is laid out once more.
         for (int giro = 0; giro < 2; ++giro) {

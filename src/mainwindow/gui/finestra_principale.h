@@ -69,6 +69,8 @@ public:
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
     void mettiAlSicuro();
+    // The bars are part of the frame, not things a player hides: no menu of them.
+    QMenu* createPopupMenu() override { return nullptr; }
 
     // The file commands: Apri, Recenti, Archivio, Salva, Salva con nome, Esci's item.
     ComandiFile& file() const { return *file_; }
