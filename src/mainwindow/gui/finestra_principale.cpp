@@ -25,6 +25,7 @@
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_aiuto.h"
 #include "mainwindow/gui/comandi_file.h"
+#include "mainwindow/gui/comandi_modifica.h"
 #include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -41,7 +42,6 @@
 #include "qt/voce.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
-#include "solving/lettura.h"
 
 namespace quadrivo {
 
@@ -428,25 +428,10 @@ void FinestraPrincipale::aggiornaTitolo() {
 }
 
 void FinestraPrincipale::collegaSessione() {
-    // Annulla and Ripeti follow the session's history; Ctrl+Shift+Z repeats as well.
-    QAction* annulla = azione("azioneAnnulla");
-    QAction* ripeti = azione("azioneRipeti");
-    ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    annulla->setEnabled(false);
-    ripeti->setEnabled(false);
-    connect(&sessione_->storia(), &QUndoStack::canUndoChanged, annulla, &QAction::setEnabled);
-    connect(&sessione_->storia(), &QUndoStack::canRedoChanged, ripeti, &QAction::setEnabled);
-    const auto passo = [this](bool indietro) {
-        // A paused grid or the print preview shows no letters to change.
-        if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
-        nascondiEtichettaPassaggio();
-        const std::vector<std::string> prima = vociSchema(sessione_->cruciverba());
-        indietro ? sessione_->storia().undo() : sessione_->storia().redo();
-        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(sessione_->cruciverba())));
-        if (!cambi.empty()) annuncia(area_, (indietro ? "Annullato: " : "Ripetuto: ") + cambi);
-    };
-    connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
-    connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
+    // Annulla and Ripeti follow the session's history.
+    auto* modifica = new ComandiModifica(*sessione_, area_, this);
+    modifica->collega([this](const char* nome) { return azione(nome); });
+    connect(modifica, &ComandiModifica::primaDiAgire, this, &FinestraPrincipale::nascondiEtichettaPassaggio);
     connect(sessione_, &Sessione::schemaCambiato, this, &FinestraPrincipale::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &FinestraPrincipale::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
