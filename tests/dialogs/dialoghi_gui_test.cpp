@@ -19,6 +19,7 @@
 #include "dialogs/gui/finestra_apri.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/finestra_salva.h"
+#include "mainwindow/gui/comandi_file.h"
 #include "formats/trmo.h"
 #include "qt/traduzione_qt.h"
 #include "solving/dizionario_prova.h"
@@ -63,7 +64,7 @@ class DialoghiTest : public QObject {
 
     // Apri, then OK on a file of the puzzle archive, where the dialog starts.
     void apri(const QString& nome) {
-        f->apri();
+        f->file().apri();
         QVERIFY(finestraApriAperta() && !f->isEnabled());
         QTRY_VERIFY(!finestraApriAperta()->campoNome->text().isEmpty());  // wait for its activation, as a player would
         finestraApriAperta()->campoNome->setText(nome), finestraApriAperta()->conferma();
@@ -304,7 +305,7 @@ private slots:
             for (QAbstractButton* b : box->buttons())  // OK: save first
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
-        f->apri();
+        f->file().apri();
         QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())) &&
                 prova::salvati(f->sessione().nomeFile()).at(1) == "L...#");
         finestraApriAperta()->annulla();

@@ -1,10 +1,12 @@
 // The real main window, offscreen, on a program folder of its own.
 #include <sys/stat.h>
 
+#include <QStatusBar>
 #include <QtTest>
 #include <filesystem>
 
 #include "formats/trmo.h"
+#include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/finestra.h"
 #include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
@@ -234,6 +236,25 @@ private slots:
         QCOMPARE(b->defaultAction(), f->azione(azione.toStdString()));
         QVERIFY(b->isVisible());
         QCOMPARE(QKeySequence::mnemonic(b->text()), QKeySequence());
+    }
+
+    // The bars are the frame's, the grid's area lies between them, and the print preview's
+    // close button sits on the toolbar past its buttons.
+    void theBarsFrameTheGridsArea() {
+        auto f = avviaConSchema("cornice.trmo");
+        auto* barra = figlio<BarraStrumenti>(&*f, "barraStrumenti");
+        const QRect area(f->area()->mapTo(&*f, QPoint()), f->area()->size());
+        QCOMPARE(f->toolBarArea(barra), Qt::TopToolBarArea);
+        QCOMPARE(f->statusBar(), figlio<QStatusBar>(&*f, "barraStato"));
+        QCOMPARE(area.top(), barra->geometry().bottom() + 1);
+        QCOMPARE(area.bottom() + 1, f->statusBar()->geometry().top());
+        QCOMPARE(f->areaFinestra().altezzaToolbar, 0.0);
+        QCOMPARE(f->createPopupMenu(), nullptr);
+        f->mostraAnteprima();
+        auto* chiudi = figlio<QPushButton>(&*f, "chiudiAnteprima");
+        QTRY_VERIFY(chiudi->isVisible());
+        QCOMPARE(chiudi->parentWidget(), barra);
+        QVERIFY(chiudi->x() >= barra->finePulsanti());
     }
 
     // The toolbar's images come into the File and Utilità menus with the first puzzle.

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "dialogs/gui/finestra_salva.h"
+#include "mainwindow/gui/comandi_file.h"
 #include "solving/dizionario_prova.h"
 #include "solving/schema_prova.h"
 #include "qt/voce.h"
@@ -174,7 +175,7 @@ private slots:
         // With its extension: ".trmo" is added only to a path with no dot anywhere.
         prova::AlProssimoModale<FinestraSalva> salva(
             [](FinestraSalva* d) { d->campoNome->setText("copia.trmo"), d->conferma(); });
-        f->salvaConNome();
+        f->file().salvaConNome();
         QVERIFY(salva.eseguita() && f->sessione().nomeFile().ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
         b->puzzle = f->sessione().nomeFile();
         apri({});

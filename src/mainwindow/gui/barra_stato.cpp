@@ -15,7 +15,6 @@ bool luceTastiera(const char* nome, bool& letto);
 
 BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
     setSizeGripEnabled(false);
-    // A zoomed grid runs under the bar: it must not show through.
     setAutoFillBackground(true);
     const char* testi[8] = {"", "", "BLOC SCORR", "INS", "BLOC MAIUSC", "NUM", "", ""};
     for (int i = 1; i <= 7; ++i) {

@@ -9,7 +9,7 @@
 
 namespace quadrivo {
 
-BarraStrumenti::BarraStrumenti(QWidget* area, const std::function<QAction*(const char*)>& azione) : QToolBar(area) {
+BarraStrumenti::BarraStrumenti(QWidget* finestra, const std::function<QAction*(const char*)>& azione) : QToolBar(finestra) {
     setObjectName("barraStrumenti");
     setMovable(false);
     setFloatable(false);

@@ -24,6 +24,8 @@
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_aiuto.h"
+#include "mainwindow/gui/comandi_file.h"
+#include "mainwindow/gui/comandi_modifica.h"
 #include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
@@ -31,7 +33,6 @@
 #include "mainwindow/gui/immagini.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/lingue.h"
-#include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_griglia.h"
@@ -41,7 +42,6 @@
 #include "qt/voce.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
-#include "solving/lettura.h"
 
 namespace quadrivo {
 
@@ -56,8 +56,9 @@ FinestraPrincipale::FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma,
     setCentralWidget(area_);
     area_->installEventFilter(this);
     vista_ = new VistaGriglia(*sessione_, area_);
+    sfondo_ = new Sfondo(stato_, area_);
+    file_ = new ComandiFile(stato_, *sessione_, piattaforma_, area_, sfondo_, this);
     creaMenu();
-    creaMenuRecenti();
     creaToolbar();
     creaControlli();
     creaParti();
@@ -102,6 +103,10 @@ void FinestraPrincipale::creaMenu() {
 
     for (const VoceMenu& v : vociMenu()) {
         QMenu* m = menu[v.menu];
+        if (QAction* proprio = file_->azione(v.nome)) {
+            m->addAction(proprio);
+            continue;
+        }
         QAction* a = std::string(v.testo) == "-" ? m->addSeparator() : m->addAction(QString::fromUtf8(v.testo));
         a->setObjectName(v.nome);
         if (*v.scorciatoia) a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
@@ -115,14 +120,14 @@ void FinestraPrincipale::creaMenu() {
         void (FinestraPrincipale::*gestore)();
     };
     static const Voce voci[] = {
-        {"azioneApri", &FinestraPrincipale::azioneApri, &FinestraPrincipale::apri},
-        {"azioneSalva", &FinestraPrincipale::azioneSalva, &FinestraPrincipale::salva},
-        {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, &FinestraPrincipale::salvaConNome},
+        {"azioneApri", &FinestraPrincipale::azioneApri, nullptr},
+        {"azioneSalva", &FinestraPrincipale::azioneSalva, nullptr},
+        {"azioneSalvaConNome", &FinestraPrincipale::azioneSalvaConNome, nullptr},
         {"separatoreStampa", &FinestraPrincipale::separatoreStampa, nullptr},
         {"azioneAnteprima", &FinestraPrincipale::azioneAnteprima, nullptr},
         {"azioneStampa", &FinestraPrincipale::azioneStampa, nullptr},
         {"separatoreEsci", &FinestraPrincipale::separatoreEsci, nullptr},
-        {"azioneEsci", &FinestraPrincipale::azioneEsci, &FinestraPrincipale::esci},
+        {"azioneEsci", &FinestraPrincipale::azioneEsci, nullptr},
         {"azioneControllaSoluzioni", &FinestraPrincipale::azioneControllaSoluzioni, &FinestraPrincipale::controllaSoluzioni},
         {"azioneAzzera", &FinestraPrincipale::azioneAzzera, &FinestraPrincipale::azzeraSoluzioni},
         {"separatoreFont", &FinestraPrincipale::separatoreFont, nullptr},
@@ -156,10 +161,6 @@ void FinestraPrincipale::creaMenu() {
     }
 
     menuLingua->setToolTipsVisible(true);  // a language says why its file cannot be used
-
-    // The keys every desktop program has, beside the ones the menus show.
-    azioneApri->setShortcuts({azioneApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O)});
-    azioneEsci->setShortcuts({azioneEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 }
 
 QAction* FinestraPrincipale::azione(const std::string& nome) const {
@@ -172,19 +173,22 @@ QAction* FinestraPrincipale::azione(const std::string& nome) const {
 }
 
 void FinestraPrincipale::creaToolbar() {
-    barraStrumenti_ = new BarraStrumenti(area_, [this](const char* nome) { return azione(nome); });
+    barraStrumenti_ = new BarraStrumenti(this, [this](const char* nome) { return azione(nome); });
+    addToolBar(Qt::TopToolBarArea, barraStrumenti_);
     // The toolbar's images show in the menus only once a puzzle is open (Apri's from the first activation).
     for (QAction* a : iconeMenu()) a->setIconVisibleInMenu(false);
     connect(barraStrumenti_, &BarraStrumenti::puntatoreSopra, this, &FinestraPrincipale::puntatoreSullaBarra);
 }
 
 void FinestraPrincipale::creaControlli() {
-    barraStato_ = new BarraStato(area_);
+    barraStato_ = new BarraStato(this);
     barraStato_->setObjectName("barraStato");
     barraStato_->setAccessibleName("Barra di stato");
-    sfondo_ = new Sfondo(stato_, area_);
+    setStatusBar(barraStato_);
     stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
     stampa_->collega([this](const char* nome) { return azione(nome); });
+    // The preview's close button sits on the toolbar, past its last button.
+    stampa_->pulsanteChiudi()->setParent(barraStrumenti_);
     connect(stampa_, &ComandiStampa::primaDiAgire, this, [this] {
         nascondiPassaggio();
         nascondiEtichettaPassaggio();
@@ -244,6 +248,16 @@ void FinestraPrincipale::creaParti() {
         lasciaAnteprima();
     });
 
+    file_->creaVoci(menuFile);
+    connect(file_, &ComandiFile::primaDiAgire, this, &FinestraPrincipale::lasciaLaGriglia);
+    connect(file_, &ComandiFile::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
+    connect(file_, &ComandiFile::dialogoAperto, barraStrumenti_, qOverload<>(&QWidget::repaint));
+    connect(file_, &ComandiFile::dialogoChiuso, this, [this] {
+        tornaAllaGriglia();
+        aggiornaTitolo();
+        barraStrumenti_->repaint();
+    });
+    connect(file_, &ComandiFile::uscitaChiesta, this, &FinestraPrincipale::esci);
     creaVociArchivio();
 
     aiuto_ = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
@@ -261,32 +275,25 @@ void FinestraPrincipale::creaParti() {
     azioneParola->setShortcut(QKeySequence(Qt::Key_F2));
     connect(azioneParola, &QAction::triggered, this, &FinestraPrincipale::scriviParola);
 
-    // Over the grid: the hover label, then the bars, then the preview's close button.
-    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), barraStrumenti_, barraStato_, stampa_->pulsanteChiudi()})
+    // Over the grid: the hover label; over the toolbar's own widgets: the preview's close button.
+    for (QWidget* w : std::initializer_list<QWidget*>{vistaPassaggio_->etichetta(), stampa_->pulsanteChiudi()})
         w->raise();
     vista_->lower();
 }
 
 void FinestraPrincipale::disponiBarre() {
-    const int w = area_->width(), h = area_->height();
+    // The frame keeps the bars off the area: everything on it starts at its top.
     vista_->setGeometry(area_->rect());
-    const int t = barraStrumenti_->sizeHint().height();
-    barraStrumenti_->setGeometry(0, 0, w, t);
-    const int s = barraStato_->sizeHint().height();
-    barraStato_->setGeometry(0, h - s, w, s);
-    // The preview's close button sits on the toolbar, past its last button.
-    if (stampa_) stampa_->disponi(t, s, barraStrumenti_->finePulsanti());
+    if (stampa_) stampa_->disponi(0, 0, barraStrumenti_->finePulsanti());
     if (!intestazione_) return;  // the parts are made after the bars
-    intestazione_->disponi(barraStrumenti_->height());
-    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
+    intestazione_->disponi(0);
+    colonna_->disponi(intestazione_->altezza(), 0);
 }
 
 AreaFinestra FinestraPrincipale::areaFinestra() const {
     AreaFinestra a;
     a.larghezza = area_->width();
     a.altezza = area_->height();
-    a.altezzaToolbar = barraStrumenti_->height();
-    a.altezzaStatusBar = barraStato_->height();
     return a;
 }
 
@@ -313,7 +320,7 @@ void FinestraPrincipale::caricamento() {
     disponiBarre();
     aggiornaFinestra();
     if (percorsoRigaComando(rigaComando_).empty())
-        sfondo_->disponiAlCaricamento(barraStrumenti_->height());
+        sfondo_->disponiAlCaricamento(0);
     else
         sfondo_->hide();
     nascondiEtichettaPassaggio();
@@ -342,12 +349,12 @@ void FinestraPrincipale::attivazione() {
 }
 
 void FinestraPrincipale::offriRipristino() {
-    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return lasciaSchema(); });
+    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return file_->lasciaSchema(); });
 }
 
 void FinestraPrincipale::apriRigaComando() {
     fileRigaComando_ = rigaComando_;
-    if (!lasciaSchema()) return;
+    if (!file_->lasciaSchema()) return;
     const std::string percorso = percorsoRigaComando(fileRigaComando_);
     const EsitoApertura esito = sessione_->apri(percorso);
     if (esito == EsitoApertura::ok) return;
@@ -361,7 +368,7 @@ void FinestraPrincipale::aggiornaFinestra() {
     const bool schema = sessione_->aperto();
     if (!schema) superficie().pulisci();
     barraStrumenti_->abilitaPerSchema(schema);
-    for (QAction* a : {azioneSalva, azioneSalvaConNome, azioneStampa, azioneAnteprima, separatoreStampa}) a->setVisible(schema);
+    for (QAction* a : {azioneStampa, azioneAnteprima, separatoreStampa}) a->setVisible(schema);
     menuUtilita->menuAction()->setVisible(schema);
     menuModifica->menuAction()->setVisible(schema);
     if (!schema) return;
@@ -384,11 +391,11 @@ void FinestraPrincipale::disegnaGriglia() {
     if (sessione_->modo() != ModoVista::griglia) {
         vista_->togliGriglia();
         scorrimento_->nascondi();
-        intestazione_->disponi(barraStrumenti_->height());
+        intestazione_->disponi(0);
         return;
     }
-    intestazione_->disponi(barraStrumenti_->height());
-    colonna_->disponi(barraStrumenti_->height() + intestazione_->altezza(), barraStato_->height());
+    intestazione_->disponi(0);
+    colonna_->disponi(intestazione_->altezza(), 0);
     try {
         // A scroll bar that comes or goes changes the room: the grid is laid out once more.
         for (int giro = 0; giro < 2; ++giro) {
@@ -421,25 +428,10 @@ void FinestraPrincipale::aggiornaTitolo() {
 }
 
 void FinestraPrincipale::collegaSessione() {
-    // Annulla and Ripeti follow the session's history; Ctrl+Shift+Z repeats as well.
-    QAction* annulla = azione("azioneAnnulla");
-    QAction* ripeti = azione("azioneRipeti");
-    ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    annulla->setEnabled(false);
-    ripeti->setEnabled(false);
-    connect(&sessione_->storia(), &QUndoStack::canUndoChanged, annulla, &QAction::setEnabled);
-    connect(&sessione_->storia(), &QUndoStack::canRedoChanged, ripeti, &QAction::setEnabled);
-    const auto passo = [this](bool indietro) {
-        // A paused grid or the print preview shows no letters to change.
-        if (sessione_->modo() != ModoVista::griglia || sessione_->inPausa()) return;
-        nascondiEtichettaPassaggio();
-        const std::vector<std::string> prima = vociSchema(sessione_->cruciverba());
-        indietro ? sessione_->storia().undo() : sessione_->storia().redo();
-        const std::string cambi = letturaCambi(cambiTra(prima, vociSchema(sessione_->cruciverba())));
-        if (!cambi.empty()) annuncia(area_, (indietro ? "Annullato: " : "Ripetuto: ") + cambi);
-    };
-    connect(annulla, &QAction::triggered, this, [passo] { passo(true); });
-    connect(ripeti, &QAction::triggered, this, [passo] { passo(false); });
+    // Annulla and Ripeti follow the session's history.
+    auto* modifica = new ComandiModifica(*sessione_, area_, this);
+    modifica->collega([this](const char* nome) { return azione(nome); });
+    connect(modifica, &ComandiModifica::primaDiAgire, this, &FinestraPrincipale::nascondiEtichettaPassaggio);
     connect(sessione_, &Sessione::schemaCambiato, this, &FinestraPrincipale::dopoNuovoSchema);
     connect(sessione_, &Sessione::modoCambiato, this, &FinestraPrincipale::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
@@ -462,7 +454,6 @@ void FinestraPrincipale::collegaSessione() {
     connect(sessione_, &Sessione::avviso, this, [this](const std::string& testo) {
         barraStato_->showMessage(QString::fromStdString(testo), 15000);
     });
-    connect(sessione_, &Sessione::salvaConNomeRichiesto, this, qOverload<>(&FinestraPrincipale::salvaConNome));
     // Said once the grid shows the last letter.
     connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
         QTimer::singleShot(0, this, [this, messaggio] {
@@ -484,39 +475,12 @@ void FinestraPrincipale::dopoNuovoSchema() {
     scorrimento_->ricomincia();
     if (isMinimized()) sessione_->impostaRidotta(true);
     area_->setFocus(Qt::OtherFocusReason);
-    menuRecenti_->ricorda(sessione_->nomeFile());
     aggiornaFinestra();
     // The keyboard is on the first word: its cell and clue are said.
     annunciaCellaCorrente(area_, true);
 }
 
 // ---- Commands of this window
-
-void FinestraPrincipale::salva() {
-    lasciaLaGriglia();
-    const std::string cartella = cartellaDi(sessione_->nomeFile());
-    if (!sessione_->haNome())
-        salvaConNome();
-    else if (::access(cartella.c_str(), W_OK) != 0)
-        // The samples of an installed copy, a read-only disk: the player picks a folder of their own.
-        salvaConNome(
-            QString("La cartella %1 non si può scrivere: scegli dove salvare il cruciverba.").arg(nomeQt(cartella)));
-    else if (sessione_->salva()) {
-        menuRecenti_->ricorda(sessione_->nomeFile());
-        annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
-    }
-}
-
-bool FinestraPrincipale::lasciaSchema() {
-    switch (chiediPrimaDiLasciare(sessione_->documento(), sessione_->modificato(), piattaforma_)) {
-    case Risposta::nonSalvare: return true;
-    case Risposta::annulla: return false;
-    case Risposta::ok: break;
-    }
-    salva();
-    // A save that failed or was given up keeps the player where the answers are.
-    return !sessione_->modificato();
-}
 
 void FinestraPrincipale::primaDellaFine() {
     // What the copy still waits to receive must be there for the next start to offer back.
@@ -527,7 +491,7 @@ void FinestraPrincipale::primaDellaFine() {
         if (sessione_->haNome())
             sessione_->salva();
         else
-            salvaConNome();
+            file_->salvaConNome();
     }
     if (!sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
 }
@@ -551,7 +515,7 @@ void FinestraPrincipale::mettiAlSicuro() { sessione_->alSicuro(); }
 bool FinestraPrincipale::chiusuraConfermata() {
     if (chiuso_) return true;
     nascondiPassaggio();
-    return lasciaSchema();
+    return file_->lasciaSchema();
 }
 
 void FinestraPrincipale::esci() {

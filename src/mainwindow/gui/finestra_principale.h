@@ -6,10 +6,8 @@
 // Start-up, refresh, Save and Exit are in finestra_principale.cpp; the solving, printing and dialog commands
 // each have a file beside it.
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 
-#include "dialogs/gui/finestra_archivio.h"
 #include "model/griglia.h"
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
@@ -20,6 +18,7 @@ namespace quadrivo {
 
 class AspettoSchermo;
 class ComandiAiuto;
+class ComandiFile;
 class ComandiStampa;
 class BarraStato;
 class BarraStrumenti;
@@ -30,7 +29,6 @@ class DatiGiocatore;
 class FinestraCarattere;
 class IntestazioneSchema;
 class Lingue;
-class MenuRecenti;
 class Sfondo;
 class TastieraGriglia;
 class VistaGriglia;
@@ -71,13 +69,12 @@ public:
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
     void mettiAlSicuro();
+    // The bars are part of the frame, not things a player hides: no menu of them.
+    QMenu* createPopupMenu() override { return nullptr; }
 
+    // The file commands: Apri, Recenti, Archivio, Salva, Salva con nome, Esci's item.
+    ComandiFile& file() const { return *file_; }
     // Commands a player gives from the menus and the toolbar.
-    void apri();
-    // File → Archivio: the library window, made at its first use and kept.
-    void mostraArchivio();
-    FinestraArchivio* archivio() const { return archivio_; }
-    void salvaConNome();
     void mostraAnteprima();
     void esci();
 
@@ -91,7 +88,6 @@ private:
     void creaMenu();
     void creaToolbar();
     void creaControlli();
-    void creaMenuRecenti();
     // The window's parts, with their menu items after the menu table's.
     void creaParti();
     void collegaSessione();
@@ -115,10 +111,7 @@ private:
     void dopoNuovoSchema();
     void dopoCambioModo();
 
-    // ---- Save and the end of a run (finestra_principale.cpp)
-    void salva();
-    // Before the open puzzle is left: asks about unsaved answers; false to stay.
-    bool lasciaSchema();
+    // ---- The end of a run (finestra_principale.cpp)
     // Closing by Esci or by the frame: unsaved answers asked about.
     bool chiusuraConfermata();
     // Just before an unavoidable end.
@@ -146,8 +139,6 @@ private:
     void lasciaAnteprima();
 
     // ---- Dialogs (finestra_principale_dialoghi.cpp)
-    // Salva con nome, with a line saying why it came up ("" for none).
-    void salvaConNome(const QString& avviso);
     void scegliFont();
     // The pointer came onto the toolbar or pressed on it: the default arrow again.
     void puntatoreSullaBarra();
@@ -186,7 +177,6 @@ private:
     QAction* azioneMailAutore = nullptr;
     QAction* separatoreInfo = nullptr;
     QAction* azioneInfo = nullptr;
-    MenuRecenti* menuRecenti_ = nullptr;  // File → Recenti
     Lingue* lingue_ = nullptr;            // the four dictionary languages, one marked
 
     // ---- The bars and the controls on the drawing area (coordinates are the area's pixels)
@@ -205,6 +195,7 @@ private:
     BarreScorrimento* scorrimento_ = nullptr;   // the scroll bars of a grid past the window
     IntestazioneSchema* intestazione_ = nullptr;  // the title line and the "Note" window
     FinestraCarattere* sceltaCarattere_ = nullptr;                   // the font chooser, made at its first use and kept
+    ComandiFile* file_ = nullptr;               // File: open, the recent list, the library, save
     ComandiAiuto* aiuto_ = nullptr;             // the ? menu: help, the author's site and mail, the about box
 
     Stato& stato_;
@@ -223,13 +214,11 @@ private:
     bool adattamentoInCoda_ = false;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
-    // ---- The library and the honest clock (finestra_principale_archivio.cpp)
+    // ---- The honest clock (finestra_principale_archivio.cpp)
     void creaVociArchivio();
     // The window became active or inactive: the clock follows when the player wants it so.
     void attivitaCambiata();
-    QAction* azioneArchivio = nullptr;
     QAction* azionePausaFuori = nullptr;  // Opzioni: the clock stops while another window is active
-    QPointer<FinestraArchivio> archivio_;
 };
 
 }  // namespace quadrivo

@@ -1,4 +1,4 @@
-// The main window's dialog commands: open, save as, font.
+// The main window's font chooser and the pointer over the toolbar.
 #include <QDir>
 #include <QStandardPaths>
 #include <QWindow>
@@ -28,82 +28,6 @@
 #include "mainwindow/gui/sfondo.h"
 
 namespace quadrivo {
-
-namespace {
-
-// A dialog without a parent widget (so that disabling the main window leaves it usable) is
-// still kept above the main window by the window manager.
-void sopraDi(QWidget* dialogo, QWidget* finestra) {
-    dialogo->winId();
-    if (dialogo->windowHandle() && finestra->windowHandle())
-        dialogo->windowHandle()->setTransientParent(finestra->windowHandle());
-}
-
-}  // namespace
-
-void FinestraPrincipale::apri() {
-    nascondiPassaggio();
-    piattaforma_.impostaPuntatore(Puntatore::clessidra);
-    // The background picture, never the grid: a puzzle stays drawn behind the dialog.
-    if (sfondo_->isVisible() && !sessione_->aperto()) {
-        sfondo_->hide();
-        superficie().pulisci();
-        area_->update();
-    }
-    lasciaAnteprima();
-    nascondiEtichettaPassaggio();
-    if (!lasciaSchema()) {
-        piattaforma_.impostaPuntatore(Puntatore::predefinito);
-        disegnaGriglia();
-        return;
-    }
-
-    setEnabled(false);
-    auto* finestraApri = new FinestraApri(stato_, sessione_->documento(), piattaforma_, [this](const std::string& p) { return sessione_->apri(p); }, this);
-    // Still no puzzle: the background picture hidden for the dialog comes back.
-    connect(finestraApri, &FinestraApri::chiuso, this, [this](bool) {
-        if (!sessione_->aperto()) sfondo_->mostra();
-        tornaAllaGriglia();
-    });
-    sopraDi(finestraApri, this);
-    finestraApri->show();
-    barraStrumenti_->repaint();
-}
-
-void FinestraPrincipale::salvaConNome() { salvaConNome({}); }
-
-void FinestraPrincipale::salvaConNome(const QString& avviso) {
-    lasciaLaGriglia();
-    setEnabled(false);
-    {
-        FinestraSalva dialogo(stato_, sessione_->documento(), piattaforma_,
-                         [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
-                             return sessione_->salvaConNome(cartella, nome, autore);
-                         },
-                         this);
-        dialogo.avvisa(avviso);
-        sopraDi(&dialogo, this);
-        if (dialogo.exec() == QDialog::Accepted && dialogo.esito() == EsitoSalvataggio::salvato) {
-            menuRecenti_->ricorda(sessione_->nomeFile());
-            annuncia(area_, "Salvato: " + nomeQt(sessione_->nomeFile()).section('/', -1));
-        }
-    }
-    setEnabled(true);
-    tornaAllaGriglia();
-    aggiornaTitolo();
-    barraStrumenti_->repaint();
-}
-
-void FinestraPrincipale::creaMenuRecenti() {
-    menuRecenti_ = new MenuRecenti(menuFile);
-    menuFile->insertMenu(azioneSalva, menuRecenti_);
-    connect(menuRecenti_, &MenuRecenti::scelto, this, [this](const std::string& percorso) {
-        lasciaLaGriglia();
-        if (!lasciaSchema()) return;
-        sfondo_->hide();
-        apriSchemaScelto([this](const std::string& p) { return sessione_->apri(p); }, piattaforma_, "/", percorso);
-    });
-}
 
 void FinestraPrincipale::scegliFont() {
     nascondiEtichettaPassaggio();
