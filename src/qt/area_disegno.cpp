@@ -113,10 +113,7 @@ void AreaDisegno::pulisci() {
     else repaint();
 }
 
-void AreaDisegno::disegnato() {
-    if (modo_.mostra == ModoArea::ogniTratto) mostraOra();
-    else update();
-}
+void AreaDisegno::disegnato() { update(); }
 
 void AreaDisegno::mostraOra() { repaint(); }
 

@@ -47,7 +47,6 @@ struct ModoArea {
     enum Mostra {
         differito,   // changes appear at the next paint, after the event loop regains control
         allaPulizia, // a clear shows at once (before a message box can hide the moment)
-        ogniTratto,  // every call shows at once: the drawer keeps the event loop waiting
     };
     QColor sfondo{236, 233, 224};
     Mostra mostra = differito;

@@ -106,7 +106,7 @@ private slots:
             int dipinti = 0;
             void paintEvent(QPaintEvent* e) override { ++dipinti, AreaDisegno::paintEvent(e); }
         };
-        for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::ogniTratto, ModoArea::allaPulizia}) {
+        for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::allaPulizia}) {
             Contata area(nullptr, ModoArea{Qt::white, modo});
             area.resize(100, 20);
             area.show();
@@ -114,9 +114,14 @@ private slots:
             for (const bool pulizia : {false, true}) {  // a stroke, then a clear
                 const int prima = area.dipinti;
                 pulizia ? area.superficie().pulisci() : area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
-                QCOMPARE(area.dipinti > prima, modo == ModoArea::ogniTratto || (pulizia && modo == ModoArea::allaPulizia));
+                QCOMPARE(area.dipinti > prima, pulizia && modo == ModoArea::allaPulizia);
                 QTRY_VERIFY(area.dipinti > prima);
             }
+            // The word dialog's slow search shows each step of its bar at once.
+            const int prima = area.dipinti;
+            area.superficie().rettangoloPieno(0, 0, 20, 20, giallo);
+            area.mostraOra();
+            QVERIFY(area.dipinti > prima);
         }
     }
 };
