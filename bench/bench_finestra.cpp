@@ -26,7 +26,7 @@ namespace {
 const std::string cartella = QUADRIVO_DIR;
 const std::string schema = cartella + "Archivio cruciverba/grande-schema.trmo";
 
-// Everything the event loop has for the window: the queued working copy and the paint.
+// Everything the event loop has for the window: the paint, and the working copy once its timer is due.
 void finito() { QApplication::processEvents(); }
 
 // A 64 x 64 grid without black squares: 127 words of 64 letters.

@@ -85,6 +85,9 @@ Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaP
     connect(&tempoInCopia_, &QTimer::timeout, this, [this] {
         if (aperto() && modificato() && !documento_.copiaLavoroSuperata && partita_.cronometro().inCorso()) pianificaCopia();
     });
+    copia_.setSingleShot(true);
+    copia_.setInterval(attesaCopia);
+    connect(&copia_, &QTimer::timeout, this, [this] { if (copiaInAttesa_) scriviCopiaOra(); });
     sincronia_.setSingleShot(true);
     connect(&sincronia_, &QTimer::timeout, this, [this] {
         if (!documento_.copiaLavoroSuperata && sincronizzaFile(documento_.fileLavoro)) ultimaSincronia_ = adesso();
@@ -646,9 +649,10 @@ EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::
 // ---- The working copy
 
 void Sessione::pianificaCopia() {
+    // Not pushed back by later keys: steady typing still reaches the disk every moment.
     if (copiaInAttesa_) return;
     copiaInAttesa_ = true;
-    QMetaObject::invokeMethod(this, &Sessione::scriviCopiaOra, Qt::QueuedConnection);
+    copia_.start();
 }
 
 void Sessione::aggiornaTempoFile() {
@@ -674,6 +678,7 @@ void Sessione::aggiornaTempoFile() {
 
 void Sessione::scriviCopiaOra() {
     copiaInAttesa_ = false;
+    copia_.stop();
     if (!aperto()) return;
     aggiornaTempoFile();
     const bool superata = documento_.copiaLavoroSuperata;

@@ -162,8 +162,13 @@ public:
     // The player was told the working copy cannot be written: further failures go unsaid.
     void impostaCopiaSuperata(bool superata) { documento_.copiaLavoroSuperata = superata; }
 
-    // ---- The working copy: written once the pending input is handled, synced at most once a second.
+    // ---- The working copy: written a moment after the first unsaved change (a burst of keys
+    // makes one write, off the keys' path), synced at most once a second.
     void scriviCopiaOra();
+    // A change waits for its copy to be written.
+    bool copiaInAttesa() const { return copiaInAttesa_; }
+    // How long a change waits for its copy, in milliseconds: what a crash can lose of typing.
+    static constexpr int attesaCopia = 250;
     // The clock's time and the marks into the puzzle, for the formats that keep them (a .puz's
     // LTIM and GEXT).
     void aggiornaTempoFile();
@@ -243,6 +248,7 @@ private:
     std::string percorsoPartita_;  // the name the solve is kept under
     std::string impronta_;
     bool copiaInAttesa_ = false;
+    QTimer copia_;  // the copy's moment, started by the first change after the last write
     QTimer sincronia_;
     QTimer tempoInCopia_;  // keeps the time in the working copy's note fresh
     std::int64_t ultimaSincronia_ = -1;

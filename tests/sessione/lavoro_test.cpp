@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QSettings>
@@ -55,7 +56,11 @@ struct Tavolo : ::testing::Test {
     std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
 
     // The queued write of the working copy, as the event loop would run it.
-    void finitoInput() { QCoreApplication::sendPostedEvents(sessione.get(), QEvent::MetaCall); }
+    // Until the copy a change asked for is written (its timer fires a moment after the change).
+    void finitoInput() {
+        const QDeadlineTimer limite(10000);
+        while (sessione->copiaInAttesa() && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     // Types `lettere` from where the cursor is, or across from (colonna, 1).
     void digita(const std::string& lettere, int colonna = 0) {
         if (colonna) sessione->impostaPosizione({colonna, 1, orizzontale});
@@ -127,6 +132,32 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
     // A key that moves without writing signals the position only.
     sessione->tasto(TastoGriglia::tab, 0, false);
     EXPECT_EQ(std::tuple(celle.size(), posizione.size()), std::tuple(3, 1));
+}
+
+// The copy is no part of a key's handling: the events the keys left behind do not write it,
+// the timer does, once for the burst.
+TEST_F(Banco, TheCopyWaitsForItsTimerNotForTheKeys) {
+    prova::DiscoGuasto conta(prova::Passo::nessuno);
+    digita("ca", 1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(sessione->copiaInAttesa());
+    EXPECT_EQ(conta.tentativi, 0);
+    digita("s");
+    finitoInput();
+    EXPECT_FALSE(sessione->copiaInAttesa());
+    EXPECT_EQ(conta.tentativi, 1);
+    EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
+}
+
+// A save that fails writes a waiting copy at once, without its timer.
+TEST_F(Banco, AFailedSaveWritesTheWaitingCopyAtOnce) {
+    digita("c", 1);
+    ASSERT_TRUE(sessione->copiaInAttesa());
+    {
+        prova::DiscoGuasto guasto(prova::Passo::conferma);
+        EXPECT_FALSE(sessione->salva());
+    }
+    EXPECT_FALSE(sessione->copiaInAttesa());
 }
 
 // A puzzle opens on the first empty cell of its first word, until the player moves or types.

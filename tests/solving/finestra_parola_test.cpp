@@ -9,6 +9,7 @@
 
 #include "dizionario_prova.h"
 #include "schema_prova.h"
+#include "qt/superficie_qt.h"
 #include "supporto/finestre.h"
 #include "solving/inserimento.h"
 #include "solving/parola_dialogo.h"
@@ -145,8 +146,11 @@ private slots:
         // A quick search paints nothing while it runs; its outcome shows at the next paint.
         QCOMPARE(dipinti.n, 0);
         QTRY_VERIFY(dipinti.n >= 2);
-        // The full dark blue bar hides the strokes under it; the arrow comes back with a move.
-        QVERIFY(barra->tratti().size() == 1 && p->piattaforma.forma == Puntatore::predefinito);
+        // The bar ends dark blue from end to end; the arrow comes back with a move.
+        const QImage fine = barra->immagine();
+        QCOMPARE(fine.pixelColor(0, fine.height() / 2), fine.pixelColor(fine.width() - 1, fine.height() / 2));
+        QCOMPARE(fine.pixelColor(fine.width() - 1, fine.height() / 2), coloreQt(bluScuro));
+        QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
         QCOMPARE(w<QLabel>("esitoRicerca")->text() + "|" + w<QComboBox>("elencoTrovate")->currentText(), QString("Trov.: 3|MELA"));
         for (int i = 0; i < 2; ++i) QTest::keyClick(w<QComboBox>("elencoTrovate"), Qt::Key_Down);
         QCOMPARE(casella(1)->text(), QString("O"));

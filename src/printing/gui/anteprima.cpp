@@ -21,7 +21,7 @@ constexpr double bordo = 10;   // around the sheets, as posaAnteprima leaves it
 }  // namespace
 
 VistaAnteprima::VistaAnteprima(const Documento& documento, const Stato& stato, QWidget* genitore)
-    : QScrollArea(genitore), documento_(documento), stato_(stato), pagina_(carta_.superficie()), fogli_(new AreaDisegno(nullptr, {{236, 233, 224}, ModoArea::differito, true})) {
+    : QScrollArea(genitore), documento_(documento), stato_(stato), pagina_(carta_.superficie()), fogli_(new AreaDisegno(nullptr, {{236, 233, 224}, ModoArea::differito})) {
     setObjectName("Anteprima");
     setAccessibleName("Anteprima di stampa");
     setFrameShape(QFrame::NoFrame);
