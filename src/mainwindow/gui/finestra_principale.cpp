@@ -399,15 +399,10 @@ void FinestraPrincipale::disegnaGriglia() {
             if (!scorrimento_->aggiorna(s, a)) break;
         }
         titoloGriglia_ = titoloGriglia(sessione_->documento());
-        const GeometriaSchema& g = vista_->geometria();
-        stato_.latoCasella = static_cast<std::int16_t>(g.lato);
-        stato_.xGriglia = static_cast<std::int16_t>(g.x0);
-        stato_.yGriglia = static_cast<std::int16_t>(g.y0);
         aggiornaTitolo();
         colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
-        stato_.latoCasella = 0;
         vista_->togliGriglia();
         scorrimento_->nascondi();
     }
