@@ -190,11 +190,12 @@ void FinestraPrincipale::creaControlli() {
         nascondiEtichettaPassaggio();
     });
     connect(stampa_, &ComandiStampa::anteprimaChiusa, this, &FinestraPrincipale::mostraIconeMenu);
-    connect(stampa_, &ComandiStampa::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
+    connect(stampa_, &ComandiStampa::impostazioniCambiate, this, [this] { dati_->impostazioniCambiate(); });
 }
 
 void FinestraPrincipale::creaParti() {
     dati_ = new DatiGiocatore(stato_, this);
+    connect(dati_, &DatiGiocatore::cambiate, this, &FinestraPrincipale::disegnaGriglia);
     connect(dati_, &DatiGiocatore::avviso, this,
             [this](const QString& testo) { barraStato_->showMessage(testo, 15000); });
     lingue_ = new Lingue(stato_, piattaforma_, *dati_, {azioneItaliano, azioneInglese, azioneLatino, azioneFrancese}, this);
