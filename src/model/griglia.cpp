@@ -126,14 +126,11 @@ StileSchema stileGriglia(const Stato& s, const DecorazioniGriglia& decorazioni) 
     return stile;
 }
 
-std::string disegnaGriglia(const Documento& d, Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+std::string disegnaGriglia(const Documento& d, const Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
                            ScorrimentoGriglia* scorrimento) {
     sup.pulisci();
     const std::string titolo = titoloGriglia(d);
     const GeometriaSchema g = geometriaGriglia(d.cruciverba, s, area, decorazioni, scorrimento);
-    s.latoCasella = static_cast<std::int16_t>(g.lato);
-    s.xGriglia = static_cast<std::int16_t>(g.x0);
-    s.yGriglia = static_cast<std::int16_t>(g.y0);
     CaselleSchema caselle = caselleDi(d.cruciverba);
     for (const auto& [k, segni] : decorazioni.segni)
         if (d.cruciverba.dentro(k)) caselle[static_cast<size_t>(k.riga - 1)][static_cast<size_t>(k.colonna - 1)].segni = segni;

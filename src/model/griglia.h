@@ -62,9 +62,9 @@ StileSchema stileGriglia(const Stato& stato, const DecorazioniGriglia& decorazio
 // A paused grid's notice, over the middle of the grid.
 void disegnaAvvisoPausa(Superficie& superficie, const GeometriaSchema& geometria, const std::string& nomeFont);
 
-// Runs the pass and returns the window caption: stores latoCasella, xGriglia and yGriglia and
-// draws the grid. `scorrimento`, when given, gets how far the grid can scroll.
-std::string disegnaGriglia(const Documento& documento, Stato& stato, Superficie& superficie, const AreaFinestra& area,
+// Runs the pass and returns the window caption: lays out and draws the grid (the layout is
+// geometriaGriglia's). `scorrimento`, when given, gets how far the grid can scroll.
+std::string disegnaGriglia(const Documento& documento, const Stato& stato, Superficie& superficie, const AreaFinestra& area,
                            const DecorazioniGriglia& decorazioni = {}, ScorrimentoGriglia* scorrimento = nullptr);
 
 // "Quadrivo - Cruciverba 15x10  " + nomeFile

@@ -5,6 +5,7 @@
 
 #include "model/file.h"
 #include "model/numeri.h"
+#include "model/opzioni_utente.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
@@ -103,20 +104,9 @@ std::string leggiImpostazioni(Stato& stato) {
     return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
 
-namespace {
-const Stato& predefinite() {
-    static const Stato s = [] {
-        Stato p;
-        applicaImpostazioni(p, testoImpostazioniPredefinite);
-        return p;
-    }();
-    return s;
-}
-}  // namespace
-
-int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : predefinite().PercentualeRiquadro; }
-int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : predefinite().AltezzaCaratteri; }
-int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : predefinite().AltezzaNumeri; }
+int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : riquadroPredefinito; }
+int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : caratteriPredefiniti; }
+int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : numeriPredefiniti; }
 
 std::string testoImpostazioni(const Stato& s) {
     return riga("RettangoloParola=", s.rettangoloParola ? -1 : 0) + riga("TastoSin=", s.tastoSinistro ? -1 : 0) +
@@ -134,9 +124,32 @@ bool scriviImpostazioni(const Stato& stato) {
     return !copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo);
 }
 
-bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma) {
-    if (scriviImpostazioni(stato)) return true;
-    piattaforma.messaggio(msgErroreImpostazioni);
+void Impostazioni::cambiate() {
+    fileSospeso_ = true;
+    for (const auto& f : seguaci_) f();
+    salva();
+}
+
+void Impostazioni::salvaOpzione(const char* chiave, const QVariant& valore) {
+    salvaValoreUtente(chiave, valore);
+    salva();
+}
+
+bool Impostazioni::salva() {
+    const bool file = !fileSospeso_ || scriviImpostazioni(stato_);
+    fileSospeso_ = !file;
+    const bool opzioni = scriviValoriUtente();
+    if (file && opzioni) {
+        if (detto_ && avviso_) avviso_("Le opzioni sono di nuovo scritte.");
+        detto_ = false;
+        return true;
+    }
+    if (detto_) return false;
+    detto_ = true;
+    const std::string quali = !file && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
+                              : !file           ? "le opzioni (tramerio.ini)"
+                                                : "le opzioni (Quadrivo.conf)";
+    if (avviso_) avviso_("Impossibile scrivere " + quali + ": restano in memoria e si riprova alla prossima modifica e all'uscita.");
     return false;
 }
 

@@ -1,22 +1,26 @@
 #pragma once
 // The settings file tramerio.ini in the program folder, shared with the sibling editor.
+#include <QVariant>
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "model/piattaforma.h"
 #include "model/stato.h"
 
 namespace quadrivo {
 
 inline constexpr const char* nomeFileImpostazioni = "tramerio.ini";
-inline constexpr const char* msgErroreImpostazioni =
-    "Attenzione, si è verificato un errore di scrittura del file di inizializzazione tramerio.ini, controllare "
-    "che il drive/percorso abbia i diritti di scrittura o non si stia cercando di lavorare direttamente da CD-ROM";
 
 // The file the program ships, byte for byte: its values stand in when no file gives any.
 inline constexpr const char* testoImpostazioniPredefinite =
     "RettangoloParola=-1 \r\nTastoSin= 0 \r\nStampaSoluzioni= 0 \r\nPercentualeRiquadro= 90 \r\n"
     "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 18 \r\nDistanzaDaSpigolo= 2 \r\n"
     "DistanzaDaCentro= 5 \r\n";
+
+// The shipped proportions that give a size, drawn in place of a value that gives none.
+inline constexpr int riquadroPredefinito = 90;
+inline constexpr int caratteriPredefiniti = 55;
+inline constexpr int numeriPredefiniti = 18;
 
 // Reads the settings from the file's text; lines and values that cannot be used are skipped.
 // Returns how many setting lines were found.
@@ -37,10 +41,42 @@ int numeriDisegno(const Stato& stato);
 std::string testoImpostazioni(const Stato& stato);
 // Rewrites the player's copy when there is one, otherwise cartellaProgramma + "tramerio.ini";
 // when the program folder cannot be written the player's copy is created instead (an installed
-// program's folder belongs to the system). Shows its message and returns false when neither
-// can be written.
-bool salvaImpostazioni(const Stato& stato, Piattaforma& piattaforma);
-// The same without the message, for a caller that tells the player its own way.
+// program's folder belongs to the system). False when neither can be written; the file keeps its
+// old bytes.
 bool scriviImpostazioni(const Stato& stato);
+
+// The player's settings on disk: tramerio.ini's values (in the Stato it is given) and the options
+// in Quadrivo.conf, under one policy. A write that fails is said once; the values stay in memory
+// and are written again at the next change and at the end; once a write goes through, it is
+// said so, and the next failure is said again.
+class Impostazioni {
+public:
+    using Avviso = std::function<void(const std::string&)>;
+
+    explicit Impostazioni(Stato& stato) : stato_(stato) {}
+    Impostazioni(const Impostazioni&) = delete;
+    Impostazioni& operator=(const Impostazioni&) = delete;
+
+    // tramerio.ini's values changed in memory: those following them hear it, then they are written.
+    void cambiate();
+    // One of the player's own options, kept for the next start.
+    void salvaOpzione(const char* chiave, const QVariant& valore);
+    // Writes what waits; true when nothing waits any more.
+    bool salva();
+    // A failed write was said and waits to be tried again.
+    bool inAttesa() const { return detto_; }
+
+    // Called after every change of tramerio.ini's values.
+    void seguiCambi(std::function<void()> f) { seguaci_.push_back(std::move(f)); }
+    // Called with the line for the player: the failure, and the write that went through after it.
+    void seguiAvvisi(Avviso f) { avviso_ = std::move(f); }
+
+private:
+    Stato& stato_;
+    bool fileSospeso_ = false;  // tramerio.ini still to be written
+    bool detto_ = false;
+    std::vector<std::function<void()>> seguaci_;
+    Avviso avviso_;
+};
 
 }  // namespace quadrivo

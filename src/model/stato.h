@@ -26,11 +26,6 @@ struct StileCarattere {
 };
 
 struct Stato {
-    // The window's grid as last laid out.
-    std::int16_t latoCasella = 0;
-    std::int16_t xGriglia = 0;
-    std::int16_t yGriglia = 0;
-
     // Paths are in the file system's encoding (UTF-8).
     std::string cartellaProgramma;  // always ends in "/"
     // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the

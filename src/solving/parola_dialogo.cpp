@@ -34,13 +34,13 @@ char primoCarattere(const std::string& testo) {
 
 }  // namespace
 
-VoceDialogo voceDialogo(const Cruciverba& x, const Stato& s, const Posizione& parola) {
+VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Posizione& parola) {
     VoceDialogo v;
     v.parola = parola;
     const int c = parola.colonna, r = parola.riga, d = parola.direzione;
-    v.xParola = s.xGriglia + (c - 1) * s.latoCasella;
-    v.yParola = s.yGriglia + (r - 1) * s.latoCasella;
-    v.larghezzaParola = v.altezzaParola = s.latoCasella;
+    v.xParola = g.x0 + (c - 1) * g.lato;
+    v.yParola = g.y0 + (r - 1) * g.lato;
+    v.larghezzaParola = v.altezzaParola = g.lato;
     const Definizione* w = definizioneDa(x, {c, r}, d);
     if (!w) return v;
     (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/disegno_schema.h"
 #include "model/stato.h"
 #include "solving/navigazione.h"
 
@@ -33,7 +34,8 @@ struct SceltaParola {
     friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
 };
 
-VoceDialogo voceDialogo(const Cruciverba& cruciverba, const Stato& stato, const Posizione& parola);
+// `griglia` is the grid as laid out in the window, to place the dialog beside the word.
+VoceDialogo voceDialogo(const Cruciverba& cruciverba, const GeometriaSchema& griglia, const Posizione& parola);
 
 // Writes the confirmed cells and clue into the puzzle for the word starting at `parola`. Only
 // what differs from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.

@@ -53,7 +53,7 @@ void Solutore::pressioneMouse(int pulsante, double x, double y) {
 }
 
 void Solutore::apriConDialogo(const Posizione& parola) {
-    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(x_, s_, parola));
+    const std::optional<SceltaParola> scelta = vista_.apriDialogo(voceDialogo(x_, vista_.griglia(), parola));
     vista_.ridisegnaToolbar();
     vista_.dialogoChiuso(parola, scelta);
     vista_.ridisegnaToolbar();

@@ -96,7 +96,7 @@ private slots:
         QTRY_VERIFY(intestazione->isVisible());
         QVERIFY(intestazione->text().contains("Mario Rossi"));
         // The grid starts below it.
-        QVERIFY(b->stato.yGriglia >= intestazione->geometry().bottom());
+        QVERIFY(b->griglia().y0 >= intestazione->geometry().bottom());
         QString note;
         prova::AlProssimoModale<QDialog> leggi([&](QDialog* d) {
             note = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();

@@ -78,7 +78,7 @@ class ProvaFinestraPrincipale : public QObject {
             QTRY_COMPARE(f->giaAttivato(), 1);
             QVERIFY(QTest::qWaitForWindowExposed(f.get()));
             // The size the window settles on, and the redraw that follows it.
-            if (f->sessione().aperto()) QTRY_COMPARE(stato->latoCasella, geometriaFinestra(f->sessione().cruciverba(), *stato, f->areaGriglia()).lato);
+            if (f->sessione().aperto()) QTRY_COMPARE(f->vista()->geometria().lato, geometriaFinestra(f->sessione().cruciverba(), *stato, f->areaGriglia()).lato);
         }();
         return f;
     }
@@ -151,8 +151,8 @@ private slots:
                 foto->pixmap().isNull());
 
         // Drawn on screen: the dark-red frame and a black square (the drawing itself is the grid tests').
-        const int L = stato->latoCasella;
-        const double x0 = stato->xGriglia, y0 = stato->yGriglia;
+        const int L = f->vista()->geometria().lato;
+        const double x0 = f->vista()->geometria().x0, y0 = f->vista()->geometria().y0;
         QCOMPARE(std::pair(prova::pixel(*f->area(), x0 - 3, y0 + 5 * L),
                            prova::pixel(*f->area(), x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
                  std::pair(QColor(128, 0, 0), QColor(Qt::black)));

@@ -40,7 +40,7 @@ private slots:
         QVERIFY(anteprima(true) && b.pos() == prima);
         QTest::mouseClick(chiudi, Qt::LeftButton);
         QVERIFY(anteprima(false));  // and the screen grid is back
-        const int gx = b.stato.xGriglia, gy = b.stato.yGriglia + 5;
+        const int gx = b.griglia().x0, gy = b.griglia().y0 + 5;
         const auto cornice = [&] { return std::pair(b.pixel(gx - 1, gy), b.pixel(gx - 3, gy)); };
         QCOMPARE(cornice(), std::pair(chiaro, bordo));
 
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(b.apri(prova::fileTrmo({"CASA#", "ARTE#", "NO#LU"}, {"CA..#"})));
         FinestraPrincipale& f = *b.f;
         QTRY_VERIFY(f.width() > 1000 && f.width() <= 1024);  // maximised on the screen
-        const auto lato = b.stato.latoCasella;
+        const auto lato = b.griglia().lato;
         f.mostraAnteprima();
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
         QVERIFY(vista && vista->isVisible());
@@ -104,7 +104,7 @@ private slots:
         // The grid's own zoom stayed; opening the preview again scales the same sheets.
         QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
         QTRY_VERIFY(!vista->isVisible());
-        QCOMPARE(b.stato.latoCasella, lato);
+        QCOMPARE(b.griglia().lato, lato);
         f.mostraAnteprima();
         QCOMPARE(vista->scala(), vera);
         QCOMPARE(vista->impaginazioni(), 1);

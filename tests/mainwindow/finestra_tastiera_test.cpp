@@ -64,7 +64,7 @@ private slots:
     }
 
     void hoverShowsClueShapeAndRectangleAndTheButtonsOpenTheWordDialog() {
-        const int L = b->stato.latoCasella, x0 = b->stato.xGriglia, y0 = b->stato.yGriglia;
+        const int L = b->griglia().lato, x0 = b->griglia().x0, y0 = b->griglia().y0;
         const QPoint a = b->alto(1, 1);
         b->muovi(a);
         auto* etichetta = prova::figlio<QLabel>(f, "etichettaPassaggio");
@@ -106,10 +106,10 @@ private slots:
     }
 
     void clickTypeAndEveryKeyReachesTheSession() {
-        const QPoint origine(b->stato.xGriglia, b->stato.yGriglia);
+        const QPoint origine(b->griglia().x0, b->griglia().y0);
         clic(2, 4);  // R of ERBA
         // The clue line shows the word's clue, and never moves the grid.
-        QVERIFY(rigaDefinizione() == " 7 oriz. - Città d'erba" && QPoint(b->stato.xGriglia, b->stato.yGriglia) == origine);
+        QVERIFY(rigaDefinizione() == " 7 oriz. - Città d'erba" && QPoint(b->griglia().x0, b->griglia().y0) == origine);
         const std::uint8_t p = segnoParolaCorrente, c = segnoCasellaCorrente;
         QVERIFY((f->decorazioni().segni == std::map<Casella, std::uint8_t>{{{1, 4}, p}, {{2, 4}, std::uint8_t(p | c)}, {{3, 4}, p}, {{4, 4}, p}}));
         prova::digita(QString::fromUtf8("à5r"));  // the digit is swallowed, the accent folds
@@ -156,12 +156,12 @@ private slots:
         percorri({{Qt::Key_Tab, o(1, 3)}});
         // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
-        const int L = b->stato.latoCasella;
-        QVERIFY(pannello->isVisible() && b->stato.xGriglia + 5 * L < pannello->x());  // the grid stays left of it
+        const int L = b->griglia().lato;
+        QVERIFY(pannello->isVisible() && b->griglia().x0 + 5 * L < pannello->x());  // the grid stays left of it
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible() &&
-                b->stato.latoCasella == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&
-                b->stato.latoCasella >= L);
+                b->griglia().lato == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&
+                b->griglia().lato >= L);
         b->esegui("MenuElenco");
         f->mostraAnteprima();  // the print preview has the whole area
         QVERIFY(pannello->isHidden());

@@ -40,11 +40,11 @@ class ProvaVerificaFinestra : public QObject, private prova::RisposteMessaggi {
     // The cells with the wrong-letter stroke (near the bottom-left corner) or, `rivelate`, with
     // the revealed mark (in the top-right one), as "21 41".
     QString segnate(bool rivelate = false) {
-        const int L = b->stato.latoCasella, t = static_cast<int>(4 + std::max(2.0, L / 14.0) / 2);
+        const int L = b->griglia().lato, t = static_cast<int>(4 + std::max(2.0, L / 14.0) / 2);
         QStringList celle;
         for (int r = 1; r <= 4; ++r)
             for (int c = 1; c <= 5; ++c) {
-                const int x = b->stato.xGriglia + (c - 1) * L, y = b->stato.yGriglia + (r - 1) * L;
+                const int x = b->griglia().x0 + (c - 1) * L, y = b->griglia().y0 + (r - 1) * L;
                 if (rivelate ? verde(b->pixel(x + L - 3, y + 3)) : rosso(b->pixel(x + t, y + L - t)))
                     celle << QString("%1%2").arg(c).arg(r);
             }
@@ -83,7 +83,7 @@ private slots:
         // Once the pointer is off the grid (on its way to the menu), the cell last pressed on.
         b->clic(b->alto(3, 4));
         b->muovi(b->alto(4, 2));
-        b->muovi(QPoint(b->stato.xGriglia / 2, b->stato.yGriglia + 5));
+        b->muovi(QPoint(b->griglia().x0 / 2, b->griglia().y0 + 5));
         b->esegui("azioneControllaLettera");
         QVERIFY(segnate() == "41 13 34" && barra() == "lettera sbagliata");
         b->esegui("azioneSegnaErrori");  // the marks are the window's, the letters stay

@@ -50,7 +50,7 @@ private slots:
         b.puzzle = b.dir.scrivi("prova.ipuz", ipuz);
         QVERIFY(b.apri());
         b.tasto(Qt::Key_Escape);  // no current word over the shading
-        const double L = b.stato.latoCasella, x0 = b.stato.xGriglia, y0 = b.stato.yGriglia;
+        const double L = b.griglia().lato, x0 = b.griglia().x0, y0 = b.griglia().y0;
         const std::vector<Operazione> fatte = disegno(b);
         QVERIFY(c_e(fatte, [&](const Operazione& t) { return t.tipo == Operazione::ellisse && t.x1 > x0 && t.x2 < x0 + L; }));
         QVERIFY(c_e(fatte, [&](const Operazione& t) {  // the bar under the first cell

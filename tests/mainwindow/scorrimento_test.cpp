@@ -36,8 +36,8 @@ class ScorrimentoTest : public QObject {
     // Cell (c, r) lies whole in the part of the area the grid shows: below the toolbar, above
     // and left of the bars.
     bool inVista(int c, int r) {
-        const int L = b->stato.latoCasella;
-        const int x = b->stato.xGriglia + (c - 1) * L, y = b->stato.yGriglia + (r - 1) * L;
+        const int L = b->griglia().lato;
+        const int x = b->griglia().x0 + (c - 1) * L, y = b->griglia().y0 + (r - 1) * L;
         const AreaFinestra a = b->f->areaGriglia();
         return x >= 0 && y >= a.altezzaToolbar && x + L <= a.larghezza && y + L <= a.altezza - a.altezzaStatusBar;
     }
@@ -54,10 +54,10 @@ private slots:
         QTRY_VERIFY(!barra(true)->isVisible() && !barra(false)->isVisible());
         b->clic(b->cella(1, 1));
         QCOMPARE(b->pos().colonna, 1);
-        const int prima = b->stato.latoCasella;
+        const int prima = b->griglia().lato;
         b->esegui("MenuIngrandisci");
         b->esegui("MenuIngrandisci");
-        QTRY_VERIFY(b->stato.latoCasella > prima && barra(true)->isVisible() && barra(false)->isVisible());
+        QTRY_VERIFY(b->griglia().lato > prima && barra(true)->isVisible() && barra(false)->isVisible());
         QVERIFY(inVista(1, 1));
 
         // The keys: down to the last row and across to the last column, the cell always in view.

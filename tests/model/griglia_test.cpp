@@ -14,8 +14,10 @@ namespace {
 struct Passo : ::testing::Test {
     SuperficieRegistro sup{1016, 700};
     AreaFinestra area{1016, 700, 30, 20};
+    GeometriaSchema g;  // the grid's place as last drawn
 
-    std::string disegna(const Documento& x, Stato& s, const DecorazioniGriglia& d = {}) {
+    std::string disegna(const Documento& x, const Stato& s, const DecorazioniGriglia& d = {}) {
+        g = geometriaGriglia(x.cruciverba, s, area, d);
         return disegnaGriglia(x, s, sup, area, d);
     }
     std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
@@ -31,7 +33,7 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     Stato s;
     x.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(x, s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
-    EXPECT_EQ((std::array<int, 3>{s.latoCasella, s.xGriglia, s.yGriglia}), (std::array<int, 3>{63, 36, 39}));
+    EXPECT_EQ((std::array<int, 3>{g.lato, g.x0, g.y0}), (std::array<int, 3>{63, 36, 39}));
     ASSERT_GE(sup.operazioni.size(), 3u);
     EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco &&
                 sup.operazioni[2].colore == rossoScuro);
@@ -44,7 +46,7 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     disegna(x, s);
     const auto rossi = di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(rossi.size(), 5u);
-    EXPECT_EQ(std::pair(rossi[4].x1, rossi[4].y1), std::pair(s.xGriglia - 5.0, s.yGriglia - 5.0));
+    EXPECT_EQ(std::pair(rossi[4].x1, rossi[4].y1), std::pair(g.x0 - 5.0, g.y0 - 5.0));
 }
 
 TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
@@ -57,12 +59,12 @@ TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"C", "1", "2", "3", "4", "5"}));
     const Operazione lettera = di(Operazione::scritta)[0], due = di(Operazione::scritta)[2];
     EXPECT_TRUE(lettera.carattere.dimensione == 6 && lettera.carattere.nome == "Arial");
-    const double L = s.latoCasella;
+    const double L = g.lato;
     // The fake measures 0.6 x 6 = 3.6 wide and 9 high: halves 1.8 -> 2 and 4.5 -> 4.
-    EXPECT_DOUBLE_EQ(lettera.x1, s.xGriglia + L / 2 - 2);
-    EXPECT_DOUBLE_EQ(lettera.y1, s.yGriglia + L / 2 - 4 + L * 10 / 100);
-    EXPECT_DOUBLE_EQ(due.x1, s.xGriglia + 2 * L + 2 + L * 10 / 100);
-    EXPECT_DOUBLE_EQ(due.y1, s.yGriglia + L * 10 / 100);
+    EXPECT_DOUBLE_EQ(lettera.x1, g.x0 + L / 2 - 2);
+    EXPECT_DOUBLE_EQ(lettera.y1, g.y0 + L / 2 - 4 + L * 10 / 100);
+    EXPECT_DOUBLE_EQ(due.x1, g.x0 + 2 * L + 2 + L * 10 / 100);
+    EXPECT_DOUBLE_EQ(due.y1, g.y0 + L * 10 / 100);
     EXPECT_DOUBLE_EQ(due.carattere.dimensione, L / 100 * 20);
 }
 
@@ -92,7 +94,7 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     const StileSchema stile;
     const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
-    EXPECT_EQ(std::pair(velo[0].x1, velo[0].y1), std::pair(s.xGriglia + s.latoCasella + 1.0, s.yGriglia + 1.0));
+    EXPECT_EQ(std::pair(velo[0].x1, velo[0].y1), std::pair(g.x0 + g.lato + 1.0, g.y0 + 1.0));
     // Numbers only, and the notice that says why the letters are gone.
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }
@@ -120,11 +122,10 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
     xGrande.cruciverba = Cruciverba(64, 64);
     Stato grande;
     for (const auto& [c, r, zoom] : {std::tuple(15, 10, 2.0), {1, 1, 2.0}, {8, 5, 2.0}, {64, 64, 1.0}, {30, 2, 1.0}}) {
-        Stato& x0 = zoom > 1 ? s : grande;
         DecorazioniGriglia d;
         d.zoom = zoom, d.fuoco = Casella{c, r};
-        disegna(zoom > 1 ? xS : xGrande, x0, d);
-        const int L = x0.latoCasella, x = x0.xGriglia + (c - 1) * L, y = x0.yGriglia + (r - 1) * L;
+        disegna(zoom > 1 ? xS : xGrande, zoom > 1 ? s : grande, d);
+        const int L = g.lato, x = g.x0 + (c - 1) * L, y = g.y0 + (r - 1) * L;
         EXPECT_TRUE(L == (zoom > 1 ? 126 : 24) && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
                     y + L <= area.altezza - area.altezzaStatusBar) << c << "," << r << ": " << x << " " << y;
     }
@@ -133,7 +134,7 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
     DecorazioniGriglia d;
     d.zoom = 1.25;
     disegna(xPiccolo, piccolo, d);
-    EXPECT_EQ(piccolo.xGriglia * 2 + 2 * piccolo.latoCasella, 1016);
+    EXPECT_EQ(g.x0 * 2 + 2 * g.lato, 1016);
 }
 
 // Scrolled by the player, the grid stays where it was put (within its ends) and moves only as
@@ -161,7 +162,8 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
         ScorrimentoGriglia fatto;
         disegnaGriglia(x, s, sup, area, d, &fatto);
         EXPECT_EQ(fatto, (ScorrimentoGriglia{{886, 1004, c.x}, {622, 638, c.y}})) << c.fuoco.colonna;
-        EXPECT_EQ(std::pair(int(s.xGriglia), int(s.yGriglia)), std::pair(6 - c.x, 36 - c.y)) << c.fuoco.colonna;
+        g = geometriaGriglia(x.cruciverba, s, area, d);
+        EXPECT_EQ(std::pair(g.x0, g.y0), std::pair(6 - c.x, 36 - c.y)) << c.fuoco.colonna;
     }
     Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
     Stato piccolo;

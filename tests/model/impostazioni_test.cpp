@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "model/impostazioni.h"
-#include "model/piattaforma_registro.h"
+#include "supporto/guasto.h"
 #include "supporto/schema.h"
 
 using namespace quadrivo;
@@ -64,8 +64,7 @@ TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCop
     std::filesystem::remove(programma.percorso("tramerio.INI"));
     std::filesystem::create_directory(programma.percorso("tramerio.ini"));
     s.tastoSinistro = false;
-    PiattaformaRegistro p;
-    ASSERT_TRUE(salvaImpostazioni(s, p) && p.messaggi.empty());
+    ASSERT_TRUE(scriviImpostazioni(s));
     // What was read from the program folder, with the option changed.
     std::string atteso = testoUtente;
     atteso.replace(0, atteso.find("StampaSoluzioni"), "RettangoloParola= 0 \r\nTastoSin= 0 \r\n");
@@ -75,6 +74,104 @@ TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCop
     programma.scrivi("tramerio.ini", "TastoSin=-1 \r\n");
     leggiImpostazioni(s);
     s.rettangoloParola = true;
-    ASSERT_TRUE(salvaImpostazioni(s, p) && !s.tastoSinistro);
+    ASSERT_TRUE(scriviImpostazioni(s) && !s.tastoSinistro);
     EXPECT_EQ(utente.leggi("Quadrivo/tramerio.ini").substr(0, 22) + programma.leggi("tramerio.ini"), "RettangoloParola=-1 \r\nTastoSin=-1 \r\n");
+}
+
+TEST(Impostazioni, TheShippedProportionsAreTheShippedFilesOwn) {
+    const Stato s = conImpostazioni(testoImpostazioniPredefinite);
+    EXPECT_EQ(s.PercentualeRiquadro, riquadroPredefinito);
+    EXPECT_EQ(s.AltezzaCaratteri, caratteriPredefiniti);
+    EXPECT_EQ(s.AltezzaNumeri, numeriPredefiniti);
+}
+
+namespace {
+const std::string nonScritte =
+    "Impossibile scrivere le opzioni (tramerio.ini): restano in memoria e si riprova alla prossima modifica e all'uscita.";
+const std::string diNuovoScritte = "Le opzioni sono di nuovo scritte.";
+
+// The settings object on a program folder holding the player's tramerio.ini, its lines collected.
+struct Scrittura : ::testing::Test {
+    CartellaTemporanea programma;
+    Stato s;
+    Impostazioni impostazioni{s};
+    std::vector<std::string> avvisi;
+    int cambi = 0;
+
+    void SetUp() override {
+        programma.scrivi("tramerio.ini", testoUtente);
+        s.cartellaProgramma = programma.percorso();
+        leggiImpostazioni(s);
+        impostazioni.seguiAvvisi([this](const std::string& a) { avvisi.push_back(a); });
+        impostazioni.seguiCambi([this] { ++cambi; });
+    }
+};
+}  // namespace
+
+// A failure is said once and kept; each later change tries again, silently while it fails; the
+// write that goes through says so, and the next failure is said again.
+TEST_F(Scrittura, AFailureIsSaidOnceAndTriedAgainAtEachChange) {
+    using prova::Passo;
+    struct Tappa {
+        Passo guasto;
+        bool sinistro;  // the option set before the change
+        std::vector<std::string> avvisi;
+        bool inAttesa;
+    };
+    const Tappa passi[] = {
+        {Passo::scrittura, false, {nonScritte}, true},
+        {Passo::conferma, true, {nonScritte}, true},
+        {Passo::nessuno, false, {nonScritte, diNuovoScritte}, false},
+        {Passo::nessuno, true, {nonScritte, diNuovoScritte}, false},
+        {Passo::apertura, false, {nonScritte, diNuovoScritte, nonScritte}, true},
+    };
+    int i = 0;
+    for (const Tappa& p : passi) {
+        const std::string prima = programma.leggi("tramerio.ini");
+        prova::DiscoGuasto guasto(p.guasto);
+        s.tastoSinistro = p.sinistro;
+        impostazioni.cambiate();
+        EXPECT_EQ(avvisi, p.avvisi) << i;
+        EXPECT_EQ(impostazioni.inAttesa(), p.inAttesa) << i;
+        EXPECT_EQ(programma.leggi("tramerio.ini"), p.inAttesa ? prima : testoImpostazioni(s)) << i;
+        ++i;
+    }
+}
+
+// What waits is written at the end without a change, and then nothing waits.
+TEST_F(Scrittura, WhatWaitsIsWrittenByTheFinalSave) {
+    {
+        prova::DiscoGuasto guasto(prova::Passo::svuotamento);
+        s.StampaSoluzioni = 0;
+        impostazioni.cambiate();
+    }
+    EXPECT_TRUE(impostazioni.salva());
+    EXPECT_EQ(programma.leggi("tramerio.ini"), testoImpostazioni(s));
+    EXPECT_EQ(avvisi.back(), diNuovoScritte);
+    EXPECT_FALSE(impostazioni.inAttesa());
+}
+
+// Every change is heard once, before the write, with the new values in place.
+TEST_F(Scrittura, FollowersHearEachChangeWithTheNewValues) {
+    int riquadroVisto = 0;
+    std::string fileVisto;
+    impostazioni.seguiCambi([&] { riquadroVisto = s.PercentualeRiquadro, fileVisto = programma.leggi("tramerio.ini"); });
+    s.PercentualeRiquadro = 75;
+    impostazioni.cambiate();
+    EXPECT_EQ(cambi, 1);
+    EXPECT_EQ(riquadroVisto, 75);
+    EXPECT_EQ(fileVisto, testoUtente);  // not written yet
+    impostazioni.salva();  // a save without a change tells nobody
+    EXPECT_EQ(cambi, 1);
+}
+
+// A file the program wrote comes back byte for byte when nothing changed; a change rewrites only its line.
+TEST_F(Scrittura, TheFileKeepsItsBytes) {
+    impostazioni.cambiate();
+    EXPECT_EQ(programma.leggi("tramerio.ini"), testoUtente);
+    s.DistanzaDaSpigolo = 7;
+    impostazioni.cambiate();
+    std::string atteso = testoUtente;
+    atteso.replace(atteso.find("DistanzaDaSpigolo= 4"), 20, "DistanzaDaSpigolo= 7");
+    EXPECT_EQ(programma.leggi("tramerio.ini"), atteso);
 }

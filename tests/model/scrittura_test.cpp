@@ -27,6 +27,9 @@ namespace {
 // Only the files the test put there: no temporary file left behind by a failed write.
 long fileNellaCartella(const std::string& cartella) { return std::distance(std::filesystem::directory_iterator(cartella), {}); }
 
+const std::string avvisoImpostazioni =
+    "Impossibile scrivere le opzioni (tramerio.ini): restano in memoria e si riprova alla prossima modifica e all'uscita.";
+
 const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
 
 // The puzzle with a letter typed, not saved yet.
@@ -52,8 +55,12 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         Stato s;
         s.cartellaProgramma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
-        EXPECT_FALSE(scriviCruciverba(x, reg, p) || salvaImpostazioni(s, reg));
-        EXPECT_EQ(reg.messaggi.size() == 2 ? reg.messaggi[0].testo + reg.messaggi[1].testo : "", std::string(msgErroreScrittura) + msgErroreImpostazioni);
+        Impostazioni impostazioni(s);
+        std::string avvisi;
+        impostazioni.seguiAvvisi([&](const std::string& a) { avvisi += a; });
+        EXPECT_FALSE(scriviCruciverba(x, reg, p));
+        impostazioni.cambiate();
+        EXPECT_EQ(reg.messaggi.size() == 1 ? reg.messaggi[0].testo + avvisi : "", std::string(msgErroreScrittura) + avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
         EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);
     }

@@ -34,7 +34,7 @@ struct Dialogo : ::testing::Test {
     }
     // OK on the dialog as it opens, the boxes left as they were shown.
     void okSenzaToccare() {
-        const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+        const VoceDialogo v = voceDialogo(sessione.cruciverba(), GeometriaSchema{}, parola);
         sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
     }
     Cruciverba salvato() {
@@ -66,7 +66,7 @@ TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
     EXPECT_TRUE(sessione.cruciverba().cella(2, 1).matita);
     EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "O");
     // The box typed over writes that cell in ink, and only that one.
-    const VoceDialogo v = voceDialogo(sessione.cruciverba(), s, parola);
+    const VoceDialogo v = voceDialogo(sessione.cruciverba(), GeometriaSchema{}, parola);
     sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
     EXPECT_FALSE(sessione.cruciverba().cella(2, 1).matita);
     EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "Q");

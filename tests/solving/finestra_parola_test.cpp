@@ -46,7 +46,7 @@ class FinestraParolaTest : public QObject {
     // word by itself, without the grid.
     FinestraParola& apri(int c, int r, int d, const std::string& lettere = {}) {
         posa(c, r, d);
-        VoceDialogo voce = voceDialogo(p->documento.cruciverba, s(), parola);
+        VoceDialogo voce = voceDialogo(p->documento.cruciverba, p->griglia(), parola);
         if (!lettere.empty()) {
             voce.valida = true, voce.celle.clear();
             for (char ch : lettere) voce.celle.push_back(ch == '.' ? "" : std::string(1, ch));
@@ -170,7 +170,7 @@ private slots:
         const QRect schermo(0, 0, 1024, 768);
         for (const auto& [c, r, d] : {std::tuple(3, 2, orizzontale), {14, 2, orizzontale}, {1, 1, verticale}, {4, 10, verticale}}) {
             posa(c, r, d);
-            const VoceDialogo v = voceDialogo(p->documento.cruciverba, s(), parola);
+            const VoceDialogo v = voceDialogo(p->documento.cruciverba, p->griglia(), parola);
             const QRect rettangolo(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
             const QRect posto(FinestraParola::posizione(rettangolo, QSize(500, 200), schermo), QSize(500, 200));
             QVERIFY2(schermo.contains(posto) && !posto.intersects(rettangolo) && !rettangolo.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));

@@ -9,14 +9,13 @@ using V = std::vector<std::string>;
 
 TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
-    Stato& s = p.stato;
     Cruciverba& x = p.documento.cruciverba;
     Posizione parola{4, 1, verticale};
-    const VoceDialogo v = voceDialogo(x, s, parola);  // the word's four cells down from (4, 1)
+    const VoceDialogo v = voceDialogo(x, p.griglia(), parola);  // the word's four cells down from (4, 1)
     EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.celle, v.lunghezzaMaschera),
               std::tuple(true, " 3 Verticale", "Superficie", V{"A", "R", "", "A"}, 4));
     EXPECT_EQ(std::tuple(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola),
-              std::tuple(s.xGriglia + 3 * s.latoCasella, s.yGriglia, s.latoCasella, 4 * s.latoCasella));
+              std::tuple(100 + 3 * 30, 50, 30, 4 * 30));
     const ElencoDefinizioni orizzontali = x.elenchi[0];
     applicaScelta(x, parola, {{"A", "R", "E", "A"}, "Estensione è"});
     EXPECT_EQ(prova::inserimenti(x), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
@@ -24,7 +23,7 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     EXPECT_EQ(x.elenchi[0], orizzontali);  // the other direction untouched
 
     parola.direzione = 0;
-    EXPECT_FALSE(voceDialogo(x, s, parola).valida);
+    EXPECT_FALSE(voceDialogo(x, p.griglia(), parola).valida);
     applicaScelta(x, parola, {{"X", "X", "X", "X"}, "x"});  // nothing to write to
     EXPECT_EQ(prova::inserimenti(x)[2], "..#E#");
 }
@@ -32,7 +31,6 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
 // What the grid holds that a byte per cell cannot: several letters, pencil, any clue text.
 TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     prova::SchemaProva p;
-    Stato& s = p.stato;
     Cruciverba& x = p.documento.cruciverba;
     const Posizione parola{1, 1, orizzontale};
     x.cella(1, 1).voce = "STAR";
@@ -40,7 +38,7 @@ TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     const std::string clue = "Città — “stella” ✓ 日本";
     definizioneDa(x, {1, 1}, orizzontale)->testo = clue;
     const Cruciverba prima = x;
-    const VoceDialogo v = voceDialogo(x, s, parola);
+    const VoceDialogo v = voceDialogo(x, p.griglia(), parola);
     EXPECT_EQ(v.celle, (V{"STAR", "A", "", ""}));
     EXPECT_EQ(v.definizione, clue);
     const std::vector<std::string> caselle = caselleIniziali(v.celle);

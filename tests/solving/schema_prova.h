@@ -32,11 +32,7 @@ struct SchemaProva {
     ModoVista modo = ModoVista::griglia;
     PiattaformaRegistro piattaforma;
 
-    explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {
-        stato.latoCasella = 30;
-        stato.xGriglia = 100;
-        stato.yGriglia = 50;
-    }
+    explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {}
     // Where the grid lies: 5 x 4 cells of 30 pixels from (100, 50).
     static GeometriaSchema griglia() {
         GeometriaSchema g;

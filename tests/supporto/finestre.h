@@ -153,10 +153,12 @@ struct BancoFinestra {
         f.emplace(stato, piattaforma, std::string());
         f->show();
         return QTest::qWaitForWindowExposed(&*f) && QTest::qWaitFor([this] { return f->giaAttivato() == 1; }) &&
-               f->sessione().apri(puzzle) == EsitoApertura::ok && QTest::qWaitFor([this] { return stato.latoCasella > 20 && grigliaHaFuoco(); });
+               f->sessione().apri(puzzle) == EsitoApertura::ok && QTest::qWaitFor([this] { return griglia().lato > 20 && grigliaHaFuoco(); });
     }
 
     AreaDisegno* area() const { return f->area(); }
+    // The grid's place in the area, as the view laid it out last.
+    const GeometriaSchema& griglia() const { return f->vista()->geometria(); }
     bool grigliaHaFuoco() const { return fuoco() == area(); }
     const Posizione& pos() const { return f->posizioneCorrente(); }
     // The answers in memory, and in the working copy once it is written.
@@ -165,8 +167,8 @@ struct BancoFinestra {
 
     // The centre of cell (c, r) moved by (dx, dy) quarters of a cell.
     QPoint cella(int c, int r, int dx = 0, int dy = 0) const {
-        const int L = stato.latoCasella;
-        return {stato.xGriglia + (c - 1) * L + L / 2 + dx * L / 4, stato.yGriglia + (r - 1) * L + L / 2 + dy * L / 4};
+        const int L = griglia().lato;
+        return {griglia().x0 + (c - 1) * L + L / 2 + dx * L / 4, griglia().y0 + (r - 1) * L + L / 2 + dy * L / 4};
     }
     QPoint alto(int c, int r) const { return cella(c, r, 1, -1); }   // in the across half
     QPoint basso(int c, int r) const { return cella(c, r, -1, 1); }  // in the down half

@@ -36,9 +36,8 @@ void ComandiStampa::collega(const std::function<QAction*(const char*)>& azione) 
     if (QAction* a = azione("azioneAnteprima")) connect(a, &QAction::triggered, this, &ComandiStampa::mostraAnteprima);
     if (QAction* a = azione("azioneSettaggioSchema"))
         connect(a, &QAction::triggered, this, [this] {
-            Settaggi dialogo(stato_, piattaforma_, finestra_);
-            dialogo.exec();
-            emit grigliaDaRidisegnare();
+            Settaggi dialogo(stato_, finestra_);
+            if (dialogo.exec() == QDialog::Accepted) emit impostazioniCambiate();
         });
 }
 

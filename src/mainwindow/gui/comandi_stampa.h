@@ -44,8 +44,8 @@ signals:
     void primaDiAgire();
     // The grid is shown again after a preview.
     void anteprimaChiusa();
-    // The layout settings changed: the grid is drawn again.
-    void grigliaDaRidisegnare();
+    // The player saved new layout settings, still to be written.
+    void impostazioniCambiate();
 
 private:
     void stampaSchema();

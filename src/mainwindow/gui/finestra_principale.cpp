@@ -194,11 +194,12 @@ void FinestraPrincipale::creaControlli() {
         nascondiEtichettaPassaggio();
     });
     connect(stampa_, &ComandiStampa::anteprimaChiusa, this, &FinestraPrincipale::mostraIconeMenu);
-    connect(stampa_, &ComandiStampa::grigliaDaRidisegnare, this, &FinestraPrincipale::disegnaGriglia);
+    connect(stampa_, &ComandiStampa::impostazioniCambiate, this, [this] { dati_->impostazioniCambiate(); });
 }
 
 void FinestraPrincipale::creaParti() {
     dati_ = new DatiGiocatore(stato_, this);
+    connect(dati_, &DatiGiocatore::cambiate, this, &FinestraPrincipale::disegnaGriglia);
     connect(dati_, &DatiGiocatore::avviso, this,
             [this](const QString& testo) { barraStato_->showMessage(testo, 15000); });
     lingue_ = new Lingue(stato_, piattaforma_, *dati_, {azioneItaliano, azioneInglese, azioneLatino, azioneFrancese}, this);
@@ -406,15 +407,10 @@ void FinestraPrincipale::disegnaGriglia() {
             if (!scorrimento_->aggiorna(s, a)) break;
         }
         titoloGriglia_ = titoloGriglia(sessione_->documento());
-        const GeometriaSchema& g = vista_->geometria();
-        stato_.latoCasella = static_cast<std::int16_t>(g.lato);
-        stato_.xGriglia = static_cast<std::int16_t>(g.x0);
-        stato_.yGriglia = static_cast<std::int16_t>(g.y0);
         aggiornaTitolo();
         colonna_->aggiorna();
     } catch (const ErroreOverflow&) {
         // A window too small for any cell: nothing is drawn until it grows again.
-        stato_.latoCasella = 0;
         vista_->togliGriglia();
         scorrimento_->nascondi();
     }

@@ -107,8 +107,7 @@ private:
     Settaggi* d_;
 };
 
-Settaggi::Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore)
-    : QDialog(genitore), stato_(stato), piattaforma_(piattaforma) {
+Settaggi::Settaggi(Stato& stato, QWidget* genitore) : QDialog(genitore), stato_(stato) {
     const QScreen* schermo = genitore && genitore->screen() ? genitore->screen() : screen();
     const double dpi = schermo && schermo->logicalDotsPerInchY() > 0 ? schermo->logicalDotsPerInchY() : 96;
     tpp_ = 1440 / dpi;
@@ -210,8 +209,7 @@ void Settaggi::salva() {
     stato_.DistanzaDaSpigolo = static_cast<std::int16_t>(v.distanzaSpigolo);
     stato_.DistanzaDaCentro = static_cast<std::int16_t>(v.distanzaCentro);
     stato_.SpessoreBordo = static_cast<std::int16_t>(v.spessore);
-    salvaImpostazioni(stato_, piattaforma_);  // a failure is reported by the writer itself
-    accept();
+    accept();  // the caller's settings write them and tell who follows them
 }
 
 void Settaggi::annulla() { reject(); }

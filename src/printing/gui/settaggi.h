@@ -1,6 +1,6 @@
 #pragma once
 // "Settaggio parametri cruciverba": the six drawing proportions, each on a scroll bar, with a
-// sample that follows every change. Salva stores them and rewrites tramerio.ini.
+// sample that follows every change. Salva stores them; the settings' owner writes them.
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <array>
 
-#include "model/piattaforma.h"
 #include "model/stato.h"
 #include "printing/campione.h"
 
@@ -19,7 +18,7 @@ class DisegnoSettaggi;
 class Settaggi : public QDialog {
     Q_OBJECT
 public:
-    Settaggi(Stato& stato, Piattaforma& piattaforma, QWidget* genitore = nullptr);
+    explicit Settaggi(Stato& stato, QWidget* genitore = nullptr);
 
     QGroupBox* parametri;
     QLabel* spiegazione;
@@ -41,7 +40,6 @@ private:
     int px(double twip) const;
 
     Stato& stato_;
-    Piattaforma& piattaforma_;
     double tpp_;
     CampioneDisposto campione_;
     DisegnoSettaggi* disegno_;
