@@ -439,10 +439,6 @@ bool ripristinaCopia(Documento& s, Piattaforma& piattaforma, const CopiaAbbandon
     return true;
 }
 
-std::string titoloConModifiche(const std::string& titolo, bool modificato) {
-    return modificato ? "*" + titolo : titolo;
-}
-
 Risposta chiediPrimaDiLasciare(const Documento& s, bool modificato, Piattaforma& piattaforma) {
     if (!modificato || s.nomeFile.empty()) return Risposta::nonSalvare;
     return piattaforma.messaggio(testoChiediSeSalvare(s.nomeFile), titoloModifica, Icona::domanda,

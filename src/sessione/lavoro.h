@@ -96,8 +96,6 @@ std::string domandaEliminazione(const CopiaAbbandonata& copia);
 // can no longer be read.
 bool ripristinaCopia(Documento& documento, Piattaforma& piattaforma, const CopiaAbbandonata& copia, const std::string& nome = {});
 
-// The window's caption with a leading "*" while answers are not saved.
-std::string titoloConModifiche(const std::string& titolo, bool modificato);
 // Before the open puzzle is left (closing, Esci, Apri, another file): Salva (ok), Non salvare
 // (nonSalvare) or Annulla. Asked only when there are unsaved answers; ok without asking else.
 Risposta chiediPrimaDiLasciare(const Documento& documento, bool modificato, Piattaforma& piattaforma);
