@@ -14,6 +14,7 @@
 #include "model/file.h"
 #include "solving/controllo.h"
 #include "solving/inserimento.h"
+#include "solving/varianti.h"
 #include "solving/verifica.h"
 
 namespace quadrivo {
@@ -41,11 +42,41 @@ private:
     bool fatto_ = false;
 };
 
+// Gioca come's step: the whole puzzle before and after, with the solve.
+class PassoSchema : public QUndoCommand {
+public:
+    PassoSchema(Sessione& s, Cruciverba prima, Cruciverba dopo, FotoPartita primaPartita, FotoPartita dopoPartita)
+        : QUndoCommand("Gioca come"), s_(s), prima_(std::move(prima)), dopo_(std::move(dopo)),
+          primaPartita_(std::move(primaPartita)), dopoPartita_(std::move(dopoPartita)) {}
+    void redo() override {
+        if (fatto_) s_.tornaSchema(dopo_, dopoPartita_, primaPartita_);
+        fatto_ = true;
+    }
+    void undo() override { s_.tornaSchema(prima_, primaPartita_, dopoPartita_); }
+
+private:
+    Sessione& s_;
+    Cruciverba prima_, dopo_;
+    FotoPartita primaPartita_, dopoPartita_;
+    bool fatto_ = false;
+};
+
+// The words the cursor moves along: the clue lists', or for a game without clues (a codeword,
+// a grid to fill) the grid's own runs of cells.
+Navigazione navigazioneDi(const Cruciverba& x) {
+    if (x.variante != Variante::crittografato && x.variante != Variante::daRiempire) return Navigazione(x);
+    Cruciverba conParole = x;
+    conParole.elenchi = {{nomeOrizzontali, paroleOrizzontali(x)}, {nomeVerticali, paroleVerticali(x)}};
+    return Navigazione(conParole);
+}
+
 // A puzzle under a name of its own (not the new puzzle's placeholder) keeps its solve.
 bool nomeProprio(const std::string& nomeFile) { return !nomeFile.empty() && nomeFile != nomeNuovoCruciverba; }
 
 VoceCella voceDi(const Cruciverba& x, const Casella& k) {
-    return x.dentro(k) ? VoceCella{x.cella(k).voce, x.cella(k).matita} : VoceCella{};
+    if (!x.dentro(k)) return {};
+    const Cella& z = x.cella(k);
+    return {z.voce, z.matita, z.tipo == TipoCella::nera && senzaDiagramma(x)};
 }
 
 std::string impronta(std::string_view dati) { return improntaDati(dati); }
@@ -212,7 +243,8 @@ bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFi
 void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Partita* ripresa) {
     // The solve of the puzzle being left is kept under its name first, unless its answers were dropped.
     if (aperto() && conservaPrecedente) scriviArchivio(percorsoPartita_);
-    navigazione_ = Navigazione(documento_.cruciverba);
+    cruciverbaLasciato_.reset();
+    navigazione_ = navigazioneDi(documento_.cruciverba);
     // The keyboard is on the grid from the start, at the first word.
     posizione_ = navigazione_.parole().empty() ? Posizione{} : navigazione_.vaiAParola(documento_.cruciverba, 0);
     iniziale_ = posizione_.valida();
@@ -304,6 +336,11 @@ bool Sessione::tasto(TastoGriglia t, char32_t carattere, bool saltaComplete) {
     }
     cellaAperta_ = false;
     iniziale_ = false;
+    if (t == TastoGriglia::carattere && carattere == U'.' && senzaDiagramma(documento_.cruciverba)) {
+        if (!posizione_.valida()) return false;
+        alternaNeraCorrente();
+        return true;
+    }
     Passo passo = navigazione_.tasto(documento_.cruciverba, posizione_, t, carattere, saltaComplete);
     if (!passo.gestito) return false;
     if (t == TastoGriglia::carattere)
@@ -320,7 +357,11 @@ bool Sessione::scrivi(const std::vector<Scrittura>& scritture) {
     return scrivi(scritture, partita_.foto(adesso()), "Scrittura");
 }
 
-bool Sessione::scrivi(const std::vector<Scrittura>& scritture, const FotoPartita& primaPartita, const QString& nome) {
+bool Sessione::scrivi(const std::vector<Scrittura>& date, const FotoPartita& primaPartita, const QString& nome) {
+    // In a codeword a letter goes into every cell of its code, in the same step.
+    const std::vector<Scrittura> scritture = documento_.cruciverba.variante == Variante::crittografato
+                                                 ? espandiCodici(documento_.cruciverba, date)
+                                                 : date;
     std::vector<Casella> caselle;
     for (const Scrittura& w : scritture) caselle.push_back({w.colonna, w.riga});
     const std::vector<VoceCella> prima = vociDelle(documento_.cruciverba, caselle);
@@ -337,7 +378,7 @@ void Sessione::applicaDialogo(const Posizione& parola, const std::optional<Scelt
     const FotoPartita primaPartita = partita_.foto(adesso());
     if (scelta) applicaScelta(documento_.cruciverba, parola, *scelta);
     // Rebuilt for the clue text the dialog may have changed.
-    navigazione_ = Navigazione(documento_.cruciverba);
+    navigazione_ = navigazioneDi(documento_.cruciverba);
     // Cancelled or confirmed, the dialog counts as a change to be saved.
     if (vociDelle(documento_.cruciverba, caselle) != prima) {
         registraPasso(caselle, prima, primaPartita, "Parola");
@@ -382,11 +423,26 @@ void Sessione::registraPasso(const std::vector<Casella>& caselle, const std::vec
 
 void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     std::vector<Casella> cambiate;
+    bool nere = false;
     for (const auto& [k, voce] : meta.voci) {
-        if (!documento_.cruciverba.bianca(k.colonna, k.riga)) continue;
+        if (!documento_.cruciverba.dentro(k)) continue;
+        Cella& z = documento_.cruciverba.cella(k);
+        if (senzaDiagramma(documento_.cruciverba) && z.tipo != TipoCella::vuota &&
+            voce.nera != (z.tipo == TipoCella::nera)) {
+            z.tipo = voce.nera ? TipoCella::nera : TipoCella::bianca;
+            nere = true;
+        }
+        if (!documento_.cruciverba.bianca(k.colonna, k.riga)) {
+            if (nere) cambiate.push_back(k);
+            continue;
+        }
         documento_.cruciverba.cella(k).voce = voce.voce;
         documento_.cruciverba.cella(k).matita = voce.matita;
         cambiate.push_back(k);
+    }
+    if (nere) {
+        if (documento_.cruciverba.variante == Variante::diagramless) numeraGiocatore(documento_.cruciverba);
+        dopoNere();
     }
     partita_.torna(meta.partita, lasciato.partita, adesso());
     // The cursor goes where the change was, in a direction that cell has a word in.
@@ -405,7 +461,13 @@ void Sessione::dopoModifica(const std::vector<Casella>& cambiate) {
     dopoModifica(cambiate, partita_.dopoModifica(documento_.cruciverba, adesso()));
 }
 
-void Sessione::dopoModifica(const std::vector<Casella>& cambiate, bool giusto) {
+void Sessione::dopoModifica(const std::vector<Casella>& date, bool giusto) {
+    std::vector<Casella> cambiate = date;
+    if (std::exchange(tuttaLaGriglia_, false)) {
+        cambiate.clear();
+        for (int r = 1; r <= documento_.cruciverba.righe(); ++r)
+            for (int c = 1; c <= documento_.cruciverba.colonne(); ++c) cambiate.push_back({c, r});
+    }
     // Kept apart from the model: the solve of a puzzle being left is stored after the next one is read.
     for (const Casella& k : cambiate)
         if (documento_.cruciverba.dentro(k) && documento_.cruciverba.cella(k).matita) matita_[k] = documento_.cruciverba.cella(k).voce;
@@ -474,11 +536,121 @@ std::vector<Casella> Sessione::controlla(const std::vector<Casella>& caselle) {
 
 void Sessione::rivela(const std::vector<Casella>& caselle) {
     const FotoPartita prima = partita_.foto(adesso());
+    Cruciverba& x = documento_.cruciverba;
+    if (senzaDiagramma(x)) {
+        // The black squares first, where the player's differ from the solution's; then the letters.
+        const std::vector<VoceCella> primaVoci = vociDelle(x, caselle);
+        int nere = 0;
+        for (const Casella& k : caselle)
+            if (x.dentro(k) && controllabile(x.cella(k)) && x.cella(k).tipo != TipoCella::vuota &&
+                (x.cella(k).tipo == TipoCella::nera) != x.cella(k).neraSoluzione && !alternaNera(x, k).empty())
+                ++nere;
+        if (nere > 0) dopoNere();
+        const std::vector<Scrittura> scritture = partita_.rivela(x, caselle);
+        applicaScritture(x, scritture);
+        if (nere == 0 && scritture.empty()) return;
+        registraAiuto(Aiuto::rivelazione, nere + static_cast<int>(scritture.size()));
+        registraPasso(caselle, primaVoci, prima, "Rivela");
+        emit segniCambiati();
+        return;
+    }
     const std::vector<Scrittura> scritture = partita_.rivela(documento_.cruciverba, caselle);
     if (scritture.empty()) return;
     registraAiuto(Aiuto::rivelazione, static_cast<int>(scritture.size()));
     scrivi(scritture, prima, "Rivela");
     emit segniCambiati();
+}
+
+void Sessione::dopoNere() {
+    navigazione_ = navigazioneDi(documento_.cruciverba);
+    tuttaLaGriglia_ = true;
+}
+
+void Sessione::alternaNeraCorrente() {
+    Cruciverba& x = documento_.cruciverba;
+    const Casella k{posizione_.colonna, posizione_.riga};
+    if (!x.dentro(k)) return;
+    const FotoPartita primaPartita = partita_.foto(adesso());
+    const std::vector<VoceCella> prima = vociDelle(x, {k});
+    // The cursor moves on as after a letter, along the words of the white cell there.
+    const bool eraBianca = x.bianca(k.colonna, k.riga);
+    Posizione dopo = eraBianca ? navigazione_.lettera(x, posizione_, U'A').posizione : posizione_;
+    if (alternaNera(x, k).empty()) return;
+    dopoNere();
+    if (!eraBianca) dopo = navigazione_.lettera(x, posizione_, U'A').posizione;
+    posizione_ = dopo;
+    registraPasso({k}, prima, primaPartita, "Casella nera");
+}
+
+std::string Sessione::giocaCome(Variante variante) {
+    if (!aperto() || variante == documento_.cruciverba.variante) return {};
+    const Cruciverba& x = documento_.cruciverba;
+    // The crossword the games are made from: the one left the first time, else the one open.
+    Cruciverba base = x;
+    if (x.variante != Variante::cruciverba) {
+        if (cruciverbaLasciato_)
+            base = *cruciverbaLasciato_;
+        else
+            base = grigliaSoluzione(x), base.variante = Variante::cruciverba;
+    }
+    Conversione c;
+    switch (variante) {
+    case Variante::cruciverba: c.cruciverba = base; break;
+    case Variante::senzaSchema: c = comeSenzaSchema(base); break;
+    case Variante::diagramless: c = comeDiagramless(base); break;
+    case Variante::crittografato:
+        c = comeCrittografato(base, static_cast<std::uint32_t>(std::hash<std::string>{}(impronta_)));
+        break;
+    case Variante::daRiempire: c = comeDaRiempire(base); break;
+    }
+    if (!c.cruciverba) return c.errore;
+    Cruciverba nuovo = std::move(*c.cruciverba);
+    // The player's letters stay where they still mean the same letter of the same word.
+    for (int r = 1; r <= nuovo.righe(); ++r)
+        for (int col = 1; col <= nuovo.colonne(); ++col) {
+            Cella& z = nuovo.cella(col, r);
+            if (!z.bianca() || z.data || !x.bianca(col, r) || !base.dentro(col, r)) continue;
+            const Cella& v = x.cella(col, r);
+            if (v.data || v.voce.empty() || v.soluzione != z.soluzione) continue;
+            z.voce = v.voce;
+            z.matita = v.matita;
+        }
+    // The way back keeps the crossword's own file data, for a save in its format.
+    if (x.variante == Variante::cruciverba) cruciverbaLasciato_ = x;
+    if (variante == Variante::cruciverba) {
+        nuovo.formato = base.formato;
+        nuovo.datiFormato = base.datiFormato;
+    } else {
+        // Kept as a game in the working copy; a save to a format that cannot hold it says so.
+        nuovo.formato = "ipuz";
+    }
+    const FotoPartita primaPartita = partita_.foto(adesso());
+    Cruciverba prima = x;
+    documento_.cruciverba = std::move(nuovo);
+    dopoSchema();
+    storia_.push(new PassoSchema(*this, std::move(prima), documento_.cruciverba, primaPartita, partita_.foto(adesso())));
+    return {};
+}
+
+void Sessione::tornaSchema(const Cruciverba& schema, const FotoPartita& meta, const FotoPartita& lasciata) {
+    documento_.cruciverba = schema;
+    partita_.torna(meta, lasciata, adesso());
+    dopoSchema();
+}
+
+void Sessione::dopoSchema() {
+    navigazione_ = navigazioneDi(documento_.cruciverba);
+    posizione_ = navigazione_.parole().empty() ? Posizione{} : navigazione_.vaiAParola(documento_.cruciverba, 0);
+    cellaAperta_ = false;
+    const bool giusto = partita_.dopoModifica(documento_.cruciverba, adesso());
+    pianificaCopia();
+    misuraRiassunto();
+    emit schemaCambiato();
+    emit segniCambiati();
+    if (giusto) {
+        emit tempoCambiato();
+        emit risolto(messaggioVerifica());
+    }
 }
 
 bool Sessione::soluzioneBloccata() const { return aperto() && puzBloccato(documento_.cruciverba); }

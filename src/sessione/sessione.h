@@ -31,10 +31,12 @@
 
 namespace quadrivo {
 
-// What a cell holds for Annulla and Ripeti: its letters and whether they are in pencil.
+// What a cell holds for Annulla and Ripeti: its letters, whether they are in pencil, and the
+// black square the player placed on a grid played without its diagram.
 struct VoceCella {
     std::string voce;
     bool matita = false;
+    bool nera = false;
     friend bool operator==(const VoceCella&, const VoceCella&) = default;
 };
 using VociCelle = std::vector<std::pair<Casella, VoceCella>>;
@@ -104,6 +106,12 @@ public:
     void applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta);
     // Azzera Soluzioni: every typed letter goes, with the marks, and the clock starts again.
     void azzera();
+    // Gioca come: the open puzzle played as another game, as one step Annulla takes back; the
+    // player's letters stay where the new game has the same cell with the same solution. Back
+    // to the crossword gives the one that was left. "" when done, else why not, in Italian.
+    std::string giocaCome(Variante variante);
+    // Back to a whole puzzle as it was (Annulla and Ripeti of Gioca come).
+    void tornaSchema(const Cruciverba& schema, const FotoPartita& meta, const FotoPartita& lasciata);
 
     // ---- Annulla and Ripeti: every change of letters, marks or reveals is one step, and takes
     // the clock and the solve with it. Undoing back to the saved state makes the puzzle
@@ -227,6 +235,13 @@ private:
     void registraPasso(const std::vector<Casella>& caselle, const std::vector<VoceCella>& prima,
                        const FotoPartita& primaPartita, const QString& nome, bool sempre = false);
     void pianificaCopia();
+    // Black squares came or went: the words the cursor moves along follow, and every cell is
+    // redrawn with the next change (a diagramless's numbers move).
+    void dopoNere();
+    // A whole puzzle came in place of another (Gioca come, or its undo): the views start over.
+    void dopoSchema();
+    // The "." key: a black square placed or taken away at the current cell, one step.
+    void alternaNeraCorrente();
     bool scriviArchivio(const std::string& percorso);
     // Checks and reveals go to the store with the clock's time.
     void registraAiuto(Aiuto aiuto, int caselle);
@@ -254,6 +269,9 @@ private:
     std::int64_t ultimaSincronia_ = -1;
     bool inMatita_ = false;
     bool cellaAperta_ = false;
+    bool tuttaLaGriglia_ = false;  // the next change redraws every cell
+    // The crossword left by Gioca come, for the way back.
+    std::optional<Cruciverba> cruciverbaLasciato_;
     bool iniziale_ = false;
     Segni matita_;  // the pencil guesses, cell by cell
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock

@@ -2,13 +2,21 @@
 
 #include <vector>
 
+#include "model/varianti.h"
 #include "solving/controllo.h"
 
 namespace quadrivo {
 
 std::vector<Casella> caselleParola(const Parola& w) { return w.caselle; }
 
-std::vector<Casella> caselleSchema(const Cruciverba& x) { return caselleBianche(x); }
+std::vector<Casella> caselleSchema(const Cruciverba& x) {
+    if (!senzaDiagramma(x)) return caselleBianche(x);
+    std::vector<Casella> caselle;
+    for (int r = 1; r <= x.righe(); ++r)
+        for (int c = 1; c <= x.colonne(); ++c)
+            if (x.cella(c, r).tipo != TipoCella::vuota) caselle.push_back({c, r});
+    return caselle;
+}
 
 std::vector<Casella> caselleSbagliate(const Cruciverba& x, const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate;

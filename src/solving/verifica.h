@@ -21,7 +21,8 @@ using Rivelate = std::set<Casella>;
 
 // The cells of a word, first to last.
 std::vector<Casella> caselleParola(const Parola& parola);
-// Every white cell of the grid, in reading order.
+// Every white cell of the grid, in reading order; played without its diagram, every cell but
+// the voids (a black square may be the player's and wrong).
 std::vector<Casella> caselleSchema(const Cruciverba& cruciverba);
 
 // The cells among `caselle` holding a letter other than the solution's. An empty cell is

@@ -1,0 +1,209 @@
+// The games played in the session: black squares placed with ".", a codeword's letter in every
+// cell of its code, the reveals of a grid without its diagram, and Gioca come; each one step of
+// Annulla and Ripeti.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/piattaforma_registro.h"
+#include "model/varianti.h"
+#include "sessione/sessione.h"
+#include "solving/verifica.h"
+#include "supporto/schema.h"
+
+using namespace quadrivo;
+
+namespace {
+
+// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
+const std::vector<std::string> soluzione = {"CASA", "A#RE", "SOLE"};
+const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
+                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+
+struct Giochi_ : ::testing::Test {
+    prova::CartellaTemporanea t;
+    PiattaformaRegistro p;
+    Stato s;
+    Sessione sessione{s, p, t.percorso("dati")};
+
+    void SetUp() override { sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp")); }
+    // Opens the crossword turned into a game by `come`, written as an ipuz file.
+    void apriGioco(Conversione conversione) {
+        ASSERT_TRUE(conversione.cruciverba) << conversione.errore;
+        const std::string file = t.percorso("gioco.ipuz");
+        conversione.cruciverba->formato = "ipuz";
+        ASSERT_TRUE(scriviCruciverba(*conversione.cruciverba, p, file));
+        ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
+    }
+    void apriCruciverba(const std::vector<std::string>& inserimenti = {}) {
+        ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, definizioni))),
+                  EsitoApertura::ok);
+    }
+    void vai(int c, int r, int d = orizzontale) { sessione.impostaPosizione({c, r, d}); }
+    void digita(char32_t c) { sessione.tasto(TastoGriglia::carattere, c, false); }
+    const Cella& cella(int c, int r) const { return sessione.cruciverba().cella(c, r); }
+    std::vector<std::string> griglia() const { return prova::inserimenti(sessione.cruciverba()); }
+};
+
+}  // namespace
+
+TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
+    vai(2, 2);
+    digita(U'.');
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    EXPECT_EQ(sessione.storia().count(), 1);
+    EXPECT_TRUE(sessione.modificato());
+    sessione.storia().undo();
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
+    sessione.storia().redo();
+    EXPECT_EQ(cella(2, 2).tipo, TipoCella::nera);
+    // On the black square, "." takes it away again.
+    vai(2, 2);
+    digita(U'.');
+    EXPECT_EQ(cella(2, 2).tipo, TipoCella::bianca);
+    EXPECT_EQ(sessione.storia().count(), 2);
+}
+
+TEST_F(Giochi_, TheCursorMovesOnAfterABlackSquareAsAfterALetter) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(1, 1);
+    digita(U'.');
+    EXPECT_EQ(sessione.posizione().colonna, 2);
+    EXPECT_EQ(sessione.posizione().riga, 1);
+}
+
+TEST_F(Giochi_, ABlackSquareOverALetterTakesItAndUndoGivesItBack) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(3, 1);
+    digita(U'S');
+    vai(3, 1);
+    digita(U'.');
+    EXPECT_EQ(cella(3, 1).voce, "");
+    sessione.storia().undo();
+    EXPECT_EQ(cella(3, 1).tipo, TipoCella::bianca);
+    EXPECT_EQ(cella(3, 1).voce, "S");
+}
+
+TEST_F(Giochi_, TheDotIsALetterOfNothingInACrossword) {
+    apriCruciverba();
+    vai(1, 1);
+    digita(U'.');
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    EXPECT_EQ(sessione.storia().count(), 0);
+}
+
+TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
+    apriGioco(comeDiagramless(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(2, 2);
+    digita(U'.');
+    EXPECT_EQ(cella(3, 2).etichetta, "4");  // RE starts after the black square
+    sessione.storia().undo();
+    EXPECT_EQ(cella(3, 2).etichetta, "");
+}
+
+TEST_F(Giochi_, ThePlacedBlackSquaresAreSavedAndReadBack) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(2, 2);
+    digita(U'.');
+    vai(1, 1);
+    digita(U'C');
+    ASSERT_TRUE(sessione.salva());
+    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"C...", ".#..", "...."}));
+}
+
+TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndTakesTheWrongOnesAway) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(4, 1);
+    digita(U'.');
+    const std::vector<Casella> tutte = caselleSchema(sessione.cruciverba());
+    EXPECT_EQ(tutte.size(), 12u);
+    sessione.rivela(tutte);
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"CASA", "A#RE", "SOLE"}));
+    EXPECT_TRUE(risolto(sessione.cruciverba()));
+    sessione.storia().undo();
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"...#", "....", "...."}));
+}
+
+TEST_F(Giochi_, ACheckOfAGridWithoutItsDiagramCountsTheBlackSquares) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    sessione.rivela(caselleSchema(sessione.cruciverba()));
+    vai(4, 1);
+    digita(U'.');
+    EXPECT_EQ(sessione.messaggioVerifica(),
+              "Sul cruciverba ci sono 12 lettere; c'è però ancora 1 lettera diversa o non risolta! (8% non risolto)");
+}
+
+TEST_F(Giochi_, ACodewordsLetterGoesIntoEveryCellOfItsCodeAsOneStep) {
+    apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
+    const int codice = cella(2, 1).codice;  // an A, as (4,1) and (1,2)
+    ASSERT_GT(codice, 0);
+    const std::vector<std::string> prima = griglia();
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            if (cella(c, r).bianca() && cella(c, r).data) ASSERT_NE(cella(c, r).codice, codice) << "A given";
+    vai(2, 1);
+    digita(U'a');
+    EXPECT_EQ(cella(2, 1).voce, "A");
+    EXPECT_EQ(cella(4, 1).voce, "A");
+    EXPECT_EQ(cella(1, 2).voce, "A");
+    EXPECT_EQ(sessione.storia().count(), 1);
+    sessione.storia().undo();
+    EXPECT_EQ(griglia(), prima);
+}
+
+TEST_F(Giochi_, ACodewordsGivenLettersStayLocked) {
+    apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
+    Casella data{};
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            if (cella(c, r).bianca() && cella(c, r).data) data = {c, r};
+    ASSERT_TRUE(sessione.cruciverba().dentro(data));
+    const std::string lettera = cella(data.colonna, data.riga).voce;
+    vai(data.colonna, data.riga);
+    digita(lettera == "Z" ? U'Y' : U'Z');
+    sessione.tasto(TastoGriglia::cancella, 0, false);
+    EXPECT_EQ(cella(data.colonna, data.riga).voce, lettera);
+}
+
+TEST_F(Giochi_, GiocaComeKeepsTheLettersAndUndoBringsTheCrosswordBack) {
+    apriCruciverba({"CA..", "A#..", "...."});
+    struct Caso {
+        Variante variante;
+        std::vector<std::string> griglia;
+    };
+    for (const Caso& c : {Caso{Variante::senzaSchema, {"CA..", "A...", "...."}},
+                          Caso{Variante::daRiempire, {"CA..", "A#..", "...."}}}) {
+        ASSERT_EQ(sessione.giocaCome(c.variante), "");
+        EXPECT_EQ(sessione.cruciverba().variante, c.variante);
+        EXPECT_EQ(griglia(), c.griglia);
+        EXPECT_TRUE(sessione.modificato());
+        sessione.storia().undo();
+        EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
+        EXPECT_EQ(sessione.cruciverba().elenchi.size(), 2u);
+        EXPECT_EQ(griglia(), (std::vector<std::string>{"CA..", "A#..", "...."}));
+    }
+}
+
+TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSince) {
+    apriCruciverba();
+    ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
+    vai(1, 3);
+    digita(U'S');
+    ASSERT_EQ(sessione.giocaCome(Variante::cruciverba), "");
+    EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
+    EXPECT_EQ(sessione.cruciverba().formato, "trmo");
+    EXPECT_EQ(sessione.cruciverba().elenchi, prova::cruciverbaDa(soluzione, {}, definizioni).elenchi);
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
+}
+
+TEST_F(Giochi_, ACodewordIsTypedAlongTheGridsOwnWords) {
+    apriCruciverba();
+    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
+    EXPECT_FALSE(sessione.navigazione().parole().empty());
+    for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
+    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
+}
