@@ -54,6 +54,24 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
     if (segni & segnoLetteraRivelata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreRivelata);
 }
 
+// A senza schema's row numbers left of the grid and column numbers above it, each centred in
+// the margin beside its row or column.
+void disegnaMargini(Superficie& sup, const GeometriaSchema& g, const StileSchema& st) {
+    if (g.margine <= 0 || g.lato <= 0) return;
+    const double L = g.lato, m = L * g.margine;
+    const double punti = sup.carattere().dimensione;
+    sup.impostaDimensione(std::max(g.puntiNumeri * 1.4, g.puntiLettere * 0.6));
+    sup.coloreTesto = st.coloreInchiostro;
+    const auto scrivi = [&](double cx, double cy, const std::string& n) {
+        sup.CurrentX = cx - sup.larghezzaTesto(n) / 2;
+        sup.CurrentY = cy - sup.altezzaTesto(n) / 2;
+        sup.stampa(n);
+    };
+    for (int r = 1; r <= g.righe; ++r) scrivi(g.x0 - m / 2, g.y0 + (r - 0.5) * L, std::to_string(r));
+    for (int c = 1; c <= g.colonne; ++c) scrivi(g.x0 + (c - 0.5) * L, g.y0 - m / 2, std::to_string(c));
+    sup.impostaDimensione(punti);
+}
+
 bool piuLettere(const std::string& s) {
     return std::count_if(s.begin(), s.end(), [](char b) { return (static_cast<unsigned char>(b) & 0xc0) != 0x80; }) > 1;
 }
@@ -66,6 +84,8 @@ CasellaSchema casellaDi(const Cella& z) {
     k.nera = z.tipo == TipoCella::nera;
     if (z.bianca()) {
         k.lettera = z.voce, k.numero = z.etichetta, k.matita = z.matita && !z.voce.empty();
+        if (k.numero.empty() && z.codice > 0) k.numero = std::to_string(z.codice);
+        k.data = z.data && !z.voce.empty();
         k.barre = z.barre, k.cerchio = z.cerchio;
         if (z.colore.size() == 7 && z.colore[0] == '#') {
             const unsigned long rgb = std::strtoul(z.colore.c_str() + 1, nullptr, 16);
@@ -157,6 +177,8 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             } else if (!k.lettera.empty() && !st.lettereNascoste) {
                 const std::string& lettera = k.lettera;
                 if (k.matita) sup.impostaDimensione(g.puntiLettere * 0.7), sup.coloreTesto = st.coloreMatita;
+                const Carattere carattere = sup.carattere();
+                if (k.data) sup.impostaCarattere({carattere.nome, carattere.dimensione, true, carattere.corsivo});
                 double tw = sup.larghezzaTesto(lettera) / 2, th = sup.altezzaTesto(lettera) / 2;
                 // Several letters shrink to fit the cell.
                 const double punti = sup.carattere().dimensione;
@@ -170,6 +192,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 sup.CurrentX = cx - tw + st.spostamentoLettera;
                 sup.CurrentY = cy - th + L / 100 / st.divisoreCentro * st.distanzaDaCentro;
                 sup.stampa(lettera);
+                if (k.data) sup.impostaCarattere(carattere);
                 if (sup.carattere().dimensione != punti) sup.impostaDimensione(punti);
                 if (k.matita) sup.impostaDimensione(g.puntiLettere), sup.coloreTesto = st.coloreInchiostro;
             }
@@ -186,6 +209,7 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
             if (b & barraSinistra) sup.rettangoloPieno(x - t / 2, y, x + t / 2, y + L, st.coloreLinee);
             if (b & barraDestra) sup.rettangoloPieno(x + L - t / 2, y, x + L + t / 2, y + L, st.coloreLinee);
         }
+    disegnaMargini(sup, g, st);
     if (!st.numeri) return;
     sup.impostaDimensione(g.puntiNumeri);
     const double o = L / 100 * st.distanzaDaSpigolo;

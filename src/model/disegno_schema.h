@@ -19,6 +19,9 @@ struct GeometriaSchema {
     int lato = 0;                // cell side
     int x0 = 0, y0 = 0;          // top-left corner of the first cell
     double puntiLettere = 0, puntiNumeri = 0;
+    // Cells of room left of and above the grid, where a senza schema numbers its rows and
+    // columns; the first cell's corner is that far in.
+    int margine = 0;
     friend bool operator==(const GeometriaSchema&, const GeometriaSchema&) = default;
 };
 
@@ -37,6 +40,7 @@ struct CasellaSchema {
     std::string numero;     // the label in the corner; "" for none
     std::uint8_t segni = 0; // SegnoCasella flags
     bool matita = false;    // the letters are a guess: lighter and smaller
+    bool data = false;      // the letter is the puzzle's own, printed: in bold
     std::uint8_t barre = 0; // BarraCella flags: thick borders
     bool cerchio = false;
     std::optional<Colore> fondo{};  // shading or the file's colour under the marks
@@ -88,7 +92,7 @@ enum class Aspetto { normale, altoContrasto, scuro };
 void applicaAspetto(StileSchema& stile, Aspetto aspetto);
 
 // The painter's cells of a puzzle: labels, entries, black squares, bars, circles, shading and
-// colours; void cells are not drawn.
+// colours; void cells are not drawn. A codeword's code goes where the number goes.
 CaselleSchema caselleDi(const Cruciverba& cruciverba);
 // The painter's view of one cell of a puzzle.
 CasellaSchema casellaDi(const Cella& cella);
@@ -103,7 +107,7 @@ RettangoloSchema spazioNumero(const GeometriaSchema& geometria, const StileSchem
                               double larghezza, double altezza, std::uint8_t segni = 0);
 
 // Frame, then every drawn cell (outline, marks, letter or black square), then the numbers on
-// top. Sets the surface's font name and size; nothing else of its font changes.
+// top, and the row and column numbers in the margins the geometry leaves. Sets the surface's font name and size; nothing else of its font changes.
 void disegnaSchema(Superficie& superficie, const GeometriaSchema& geometria, const CaselleSchema& caselle,
                    const StileSchema& stile);
 

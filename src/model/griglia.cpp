@@ -7,6 +7,8 @@
 
 namespace quadrivo {
 
+int margineNumeri(const Cruciverba& x) { return x.variante == Variante::senzaSchema ? 1 : 0; }
+
 std::string titoloGriglia(const Documento& d) {
     return "Quadrivo - Cruciverba " + std::to_string(d.cruciverba.colonne()) + "x" +
            std::to_string(d.cruciverba.righe()) + "  " + d.nomeFile;
@@ -15,19 +17,22 @@ std::string titoloGriglia(const Documento& d) {
 GeometriaSchema geometriaFinestra(const Cruciverba& x, const Stato& s, const AreaFinestra& area) {
     const int C = x.colonne(), R = x.righe();
     const double W = area.larghezza, H = area.altezza, T = area.altezzaToolbar, S = area.altezzaStatusBar;
-    const int a = intero((W - 2 * 6 - 4) / C);
-    const int b = intero((H - T - S - 2 - 2 * 6 - 4) / R);
+    // A senza schema's row and column numbers take one cell's room left and above.
+    const int m = margineNumeri(x);
+    const int a = intero((W - 2 * 6 - 4) / (C + m));
+    const int b = intero((H - T - S - 2 - 2 * 6 - 4) / (R + m));
     GeometriaSchema g;
     g.colonne = C;
     g.righe = R;
+    g.margine = m;
     // The outer line lies 3 pixels out, or 2 plus the extra thickness.
     const int bordo = std::max<int>(3, 2 + s.SpessoreBordo);
     for (int L = std::min(a, b);; --L) {
         g.lato = L;
-        g.x0 = intero((W - prodotto16(L, C)) / 2);
-        g.y0 = intero((T + H - S - 2 - prodotto16(L, R)) / 2);
+        g.x0 = intero((W - prodotto16(L, C + m)) / 2) + m * L;
+        g.y0 = intero((T + H - S - 2 - prodotto16(L, R + m)) / 2) + m * L;
         // The frame's outer line must land on a pixel of the area: the last one is W - 1.
-        const bool entra = g.x0 - bordo >= 0 && g.x0 + prodotto16(L, C) + bordo <= W - 1 && g.y0 - bordo >= T &&
+        const bool entra = g.x0 - m * L - bordo >= 0 && g.x0 + prodotto16(L, C) + bordo <= W - 1 && g.y0 - m * L - bordo >= T &&
                            g.y0 + prodotto16(L, R) + bordo <= H - S - 1;
         if (entra || L <= 1) break;
     }
@@ -97,9 +102,11 @@ ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFin
         if (!d.scostamento) return std::nullopt;
         return x ? d.scostamento->first : d.scostamento->second;
     };
-    g.x0 = asse(0, area.larghezza, g.colonne, k.colonna, chiesto(true), uscita.orizzontale);
-    g.y0 = asse(area.altezzaToolbar, area.altezza - area.altezzaStatusBar, g.righe, k.riga, chiesto(false),
-                uscita.verticale);
+    // The margins scroll with the grid, as one more column and row before the first.
+    const int m = g.margine;
+    g.x0 = asse(0, area.larghezza, g.colonne + m, k.colonna + m, chiesto(true), uscita.orizzontale) + m * L;
+    g.y0 = asse(area.altezzaToolbar, area.altezza - area.altezzaStatusBar, g.righe + m, k.riga + m, chiesto(false),
+                uscita.verticale) + m * L;
     return uscita;
 }
 

@@ -21,6 +21,9 @@ struct AreaFinestra {
     double altezzaStatusBar = 0;
 };
 
+// Cells of margin for the row and column numbers: one in a senza schema, else none.
+int margineNumeri(const Cruciverba& cruciverba);
+
 // The grid's place in the window: the largest cell that leaves the margins, shrunk by a pixel
 // where rounding up would push the frame past the drawing area. Pure: nothing is stored.
 GeometriaSchema geometriaFinestra(const Cruciverba& cruciverba, const Stato& stato, const AreaFinestra& area);

@@ -23,6 +23,14 @@ const std::string schema =
     " 'solution': [['O', 'R', 'A'], ['N', '#', 'E']],"
     " 'clues': {'Across': [[1, 'Adesso']], 'Down': [[1, 'Uno'], [3, 'Due']]}}";
 
+// The same played as a senza schema: all white to the player, clues by row and column.
+const std::string senzaSchema =
+    "{'version': 'http://ipuz.org/v2', 'kind': ['http://ipuz.org/crossword/diagramless#1'],"
+    " 'dimensions': {'width': 3, 'height': 2},"
+    " 'puzzle':   [[0, 0, 0], [0, 0, 0]],"
+    " 'solution': [['O', 'R', 'A'], ['N', '#', 'E']],"
+    " 'clues': {'Across:Righe': [[1, 'Adesso']], 'Down:Colonne': [[1, 'Uno'], [3, 'Due']]}}";
+
 // In a 200 x 150 widget: cells of N((200 - 16) / 3) = 61 pixels, the grid at (8, 13).
 constexpr AreaFinestra area{200, 150, 0, 0};
 
@@ -108,6 +116,33 @@ private slots:
         vista_->disponi(area, {});
         const std::optional<Casella> k = vista_->cellaIn(punto);
         QCOMPARE(k.value_or(Casella{}), (Casella{colonna, riga}));
+    }
+
+    // A senza schema leaves a cell's room for its row and column numbers: 44-pixel cells from
+    // (56, 52), and a point in the margins is in no cell.
+    void cellaSottoUnPuntoConIMargini_data() {
+        QTest::addColumn<QPointF>("punto");
+        QTest::addColumn<int>("colonna");  // 0: no cell
+        QTest::addColumn<int>("riga");
+        QTest::newRow("first pixel") << QPointF(56, 52) << 1 << 1;
+        QTest::newRow("a row's number") << QPointF(30, 60) << 0 << 0;
+        QTest::newRow("a column's number") << QPointF(100, 30) << 0 << 0;
+        QTest::newRow("just left of the grid") << QPointF(55, 60) << 0 << 0;
+        QTest::newRow("just above the grid") << QPointF(60, 51) << 0 << 0;
+        QTest::newRow("middle") << QPointF(120, 110) << 2 << 2;
+        QTest::newRow("last pixel") << QPointF(187, 139) << 3 << 2;
+    }
+    void cellaSottoUnPuntoConIMargini() {
+        QFETCH(QPointF, punto);
+        QFETCH(int, colonna);
+        QFETCH(int, riga);
+        const QString json = QString::fromStdString(senzaSchema).replace('\'', '"');
+        QCOMPARE(sessione_->apri(cartella_.scrivi("s.ipuz", json.toStdString())), EsitoApertura::ok);
+        QCOMPARE(sessione_->cruciverba().variante, Variante::senzaSchema);
+        vista_->resize(200, 150);
+        vista_->disponi(area, {});
+        QCOMPARE(vista_->rettangoloCella({1, 1}), QRect(56, 52, 44, 44));
+        QCOMPARE(vista_->cellaIn(punto).value_or(Casella{}), (Casella{colonna, riga}));
     }
 
     void rettangoloDiUnaCella_data() {

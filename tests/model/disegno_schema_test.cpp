@@ -184,3 +184,44 @@ TEST_F(Pittore, ACircleLeavesTheNumberOnTheCellsOwnColourUnderTheLetter) {
         EXPECT_TRUE(&*dopo < lettera && lettera < numero) << c.nome;
     }
 }
+
+// A codeword's code where the number goes, a given letter in bold, the player's in the usual face.
+TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
+    const struct {
+        const char* nome;
+        std::function<void(Cella&)> cambia;
+        std::string numero;
+        bool grassetto;
+    } casi[] = {
+        {"code", [](Cella& k) { k.codice = 7, k.voce = "E"; }, "7", false},
+        {"a label wins", [](Cella& k) { k.codice = 7, k.etichetta = "3", k.voce = "E"; }, "3", false},
+        {"given", [](Cella& k) { k.codice = 2, k.voce = "E", k.data = true; }, "2", true},
+        {"typed", [](Cella& k) { k.voce = "E"; }, "", false},
+    };
+    for (const auto& c : casi) {
+        SuperficieRegistro sup;
+        Cruciverba x(2, 1);
+        c.cambia(x.cella(1, 1));
+        x.cella(2, 1).voce = "B";
+        disegnaSchema(sup, GeometriaSchema{2, 1, 60, 0, 0, 30, 10}, caselleDi(x), StileSchema{});
+        EXPECT_EQ(casellaDi(x.cella(1, 1)).numero, c.numero) << c.nome;
+        ASSERT_TRUE(sup.scritta("E")) << c.nome;
+        EXPECT_EQ(sup.scritta("E")->carattere.grassetto, c.grassetto) << c.nome;
+        EXPECT_FALSE(sup.scritta("B")->carattere.grassetto) << c.nome;  // the face comes back
+    }
+}
+
+// The row numbers left of the grid and the column numbers above it, each centred on its line.
+TEST(DisegnoGiochi, TheMarginsNumberTheRowsAndColumns) {
+    SuperficieRegistro sup;
+    GeometriaSchema g{3, 2, 40, 100, 80, 20, 8};
+    g.margine = 1;
+    disegnaSchema(sup, g, CaselleSchema(2, std::vector<CasellaSchema>(3)), StileSchema{});
+    std::vector<std::string> numeri;
+    for (const Operazione& o : sup.di(Operazione::scritta)) numeri.push_back(o.testo);
+    EXPECT_EQ(numeri, (std::vector<std::string>{"1", "2", "1", "2", "3"}));
+    const std::vector<Operazione> s = sup.di(Operazione::scritta);
+    const auto centro = [](const Operazione& o) { return std::pair((o.x1 + o.x2) / 2, (o.y1 + o.y2) / 2); };
+    EXPECT_EQ(centro(s[1]), std::pair(80.0, 80 + 1.5 * 40));  // row 2, in the middle of the margin
+    EXPECT_EQ(centro(s[4]), std::pair(100 + 2.5 * 40, 60.0));  // column 3, above the grid
+}

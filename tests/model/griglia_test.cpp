@@ -173,3 +173,21 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
     disegnaGriglia(xPiccolo, piccolo, sup, area, d, &fatto);
     EXPECT_EQ(fatto, ScorrimentoGriglia{});
 }
+
+// A senza schema leaves a cell's room left and above for its row and column numbers: the grid
+// is smaller and moves in, and the numbers stand outside the frame.
+TEST_F(Passo, ASenzaSchemaMovesInByAMarginForItsNumbers) {
+    Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
+    x.cruciverba.variante = Variante::senzaSchema;
+    Stato s;
+    disegna(x, s);
+    EXPECT_EQ((std::array<int, 4>{g.margine, g.lato, g.x0, g.y0}), (std::array<int, 4>{1, 57, 109, 97}));
+    const Operazione* riga10 = sup.scritta("10");
+    const Operazione* colonna15 = sup.scritta("15");
+    ASSERT_TRUE(riga10 && colonna15);
+    EXPECT_LT(riga10->x2, g.x0 - 3);  // left of the frame's line
+    EXPECT_LT(colonna15->y2, g.y0 - 3);
+    x.cruciverba.variante = Variante::diagramless;  // numbered clues: no margins
+    disegna(x, s);
+    EXPECT_EQ(g.margine, 0);
+}

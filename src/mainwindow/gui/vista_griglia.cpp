@@ -143,6 +143,7 @@ void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const {
     GeometriaSchema parte = g;
     parte.x0 += c0 * L, parte.y0 += r0 * L;
     parte.colonne = c1 - c0 + 1, parte.righe = r1 - r0 + 1;
+    parte.margine = 0;  // the margins' numbers are the whole grid's, drawn with the frame
     StileSchema stile = stile_;
     stile.cornice = CorniceSchema::nessuna;
     disegnaSchema(sup, parte, caselle, stile);
