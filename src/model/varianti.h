@@ -3,6 +3,7 @@
 // diagram (senza schema, diagramless), the codeword (crittografato) and the grid to fill (da
 // riempire). Pure functions on the puzzle; the session calls them and keeps the undo steps.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +67,29 @@ Conversione comeCrittografato(const Cruciverba& x, std::uint32_t seme);
 // The grid with no labels and no clues; the bank holds every word of the solution, by length
 // and then in alphabetical order.
 Conversione comeDaRiempire(const Cruciverba& x);
+
+// The lines of the row (column) clues, one per row that has any: "1. Testo – Testo", the
+// number the row's, its clues in order joined by " – ".
+std::vector<std::string> righeDefinizioni(const Cruciverba& x, const std::string& elenco);
+
+struct VoceChiave {
+    int codice = 0;
+    std::string lettera;  // "" while none is chosen
+    bool doppia = false;  // the same letter is chosen for another code too
+    friend bool operator==(const VoceChiave&, const VoceChiave&) = default;
+};
+struct LetteraAlfabeto {
+    char lettera = 'A';
+    bool usata = false;
+    friend bool operator==(const LetteraAlfabeto&, const LetteraAlfabeto&) = default;
+};
+struct TabellaChiave {
+    std::vector<VoceChiave> codici;         // 1..k
+    std::vector<LetteraAlfabeto> alfabeto;  // A..Z
+};
+// The key as the grid stands: the letter of each code (its first cell, in reading order, that
+// holds one), and the letters of the alphabet already used.
+TabellaChiave tabellaChiave(const Cruciverba& x);
 
 // Letters in a UTF-8 text (code points).
 int lunghezzaLettere(const std::string& testo);

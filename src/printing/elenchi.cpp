@@ -3,8 +3,10 @@
 #include <QDate>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 #include "model/testo.h"
+#include "model/varianti.h"
 
 namespace quadrivo {
 
@@ -69,6 +71,32 @@ public:
         }
         parola(numero, true);
         for (const std::string& p : pezzi(resto)) parola(p, false);
+    }
+
+    // A row of numbered boxes, each with its letter or empty: a codeword's key. As many boxes
+    // as the column holds side by side, then the next row.
+    void caselle(const std::vector<std::pair<std::string, std::string>>& voci) {
+        if (x_ > sinistra()) aCapo();
+        const double lato = 2 * riga_;
+        const int perRiga = std::max(1, static_cast<int>(c_.larghezza / lato));
+        for (size_t i = 0; i < voci.size(); i += static_cast<size_t>(perRiga)) {
+            assicura(2);
+            x_ = sinistra();
+            for (size_t j = i; j < voci.size() && j < i + static_cast<size_t>(perRiga); ++j) {
+                const double x = x_ + static_cast<double>(j - i) * lato;
+                if (nuovo_) {
+                    s_.rettangolo(x, y_, x + lato, y_ + lato, nero);
+                    s_.impostaDimensione(c_.punti * 0.6);
+                    s_.disegnaTesto(x + 1.5, y_ + 0.5, voci[j].first);
+                    s_.impostaDimensione(c_.punti * 1.2);
+                    const std::string& l = voci[j].second;
+                    s_.disegnaTesto(x + (lato - s_.larghezzaTesto(l)) / 2, y_ + lato - s_.altezzaTesto(l) - 1, l);
+                    s_.impostaDimensione(c_.punti);
+                }
+            }
+            vuota_ = false;
+            y_ += lato + riga_ / 2;
+        }
     }
 
 private:
@@ -148,9 +176,63 @@ std::string nomeInPiede(const std::string& percorso) { return std::filesystem::p
 
 std::string rigaAutore(const Cruciverba& x) { return x.etichettaAutore + x.autore; }
 
+namespace {
+
+// What a game prints in place of the numbered lists: a senza schema its clues row by row and
+// column by column, a codeword its key, a grid to fill its words by length.
+void stampaGioco(const Cruciverba& x, Flusso& f) {
+    switch (x.variante) {
+    case Variante::senzaSchema:
+        f.riga(intestazioneOrizzontali, true, true);
+        for (const std::string& e : righeDefinizioni(x, nomeRighe)) f.voce(e);
+        f.aCapo();
+        f.aCapo();
+        f.riga(intestazioneVerticali, true, true);
+        for (const std::string& e : righeDefinizioni(x, nomeColonne)) f.voce(e);
+        return;
+    case Variante::crittografato: {
+        f.riga(intestazioneChiave, true, true);
+        std::vector<std::pair<std::string, std::string>> chiave;
+        for (const VoceChiave& v : tabellaChiave(x).codici) chiave.emplace_back(std::to_string(v.codice), v.lettera);
+        f.caselle(chiave);
+        return;
+    }
+    case Variante::daRiempire: {
+        std::map<int, std::string> perLunghezza;
+        for (const std::string& p : x.banca) {
+            std::string& riga = perLunghezza[lunghezzaLettere(p)];
+            riga += (riga.empty() ? "" : "   ") + p;
+        }
+        bool prima = true;
+        for (const auto& [lunghezza, riga] : perLunghezza) {
+            if (!prima) f.aCapo(), f.aCapo();
+            prima = false;
+            f.riga(std::to_string(lunghezza) + (lunghezza == 1 ? " LETTERA:" : " LETTERE:"), true, true);
+            f.riga(riga, false);
+        }
+        return;
+    }
+    case Variante::cruciverba:
+    case Variante::diagramless: return;
+    }
+}
+
+}  // namespace
+
 int stampaDefinizioni(const Documento& d, Superficie& sup, const ColonneElenchi& c, const std::string& data,
                       const std::function<void()>& nuovoFoglio) {
     Flusso f(sup, c, nuovoFoglio);
+    const Variante variante = d.cruciverba.variante;
+    if (variante == Variante::senzaSchema || variante == Variante::crittografato || variante == Variante::daRiempire) {
+        stampaGioco(d.cruciverba, f);
+        f.aCapo();
+        f.aCapo();
+        f.riga(data + separatoreData + nomeInPiede(d.nomeFile), false);
+        f.riga(rigaAutore(d.cruciverba), false);
+        f.riga(rigaCrediti, false);
+        sup.impostaGrassetto(false);
+        return f.fogli();
+    }
     f.riga(intestazioneOrizzontali, true, true);
     for (const std::string& e : vociDefinizioni(d.cruciverba, orizzontale)) f.voce(e);
     f.aCapo();

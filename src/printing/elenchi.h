@@ -13,6 +13,7 @@ namespace quadrivo {
 
 inline constexpr const char* intestazioneOrizzontali = "ORIZZONTALI:";
 inline constexpr const char* intestazioneVerticali = "VERTICALI:";
+inline constexpr const char* intestazioneChiave = "CHIAVE:";
 inline constexpr const char* rigaCrediti = "Creazione e stampa con Tramerio";
 inline constexpr const char* separatoreData = "   -   ";
 
@@ -29,7 +30,9 @@ struct ColonneElenchi {
 // Every entry of the clue list d (1 across, 2 down, then the file's own) in the list's order.
 std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
 
-// Headings, both lists (then the file's other lists) and the footer, column after column. Only the size and the bold flag
+// Headings, both lists (then the file's other lists) and the footer, column after column. A
+// senza schema prints its clues by row and by column, a codeword its key as numbered boxes, a
+// grid to fill its words by length. Only the size and the bold flag
 // of the surface's font change. Without `nuovoFoglio` nothing is drawn: the flow is only
 // measured. Returns the number of sheets the block reaches (1: it fits below the grid).
 int stampaDefinizioni(const Documento& documento, Superficie& sup, const ColonneElenchi& colonne, const std::string& data,

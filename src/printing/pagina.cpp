@@ -214,9 +214,12 @@ std::optional<std::pair<int, int>> confermaPrecedenti(const Impaginazione* prima
 
 Impaginazione impagina(const Documento& d, const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
                        Ricerca ricerca, const Impaginazione* prima) {
-    const int colonne = d.cruciverba.colonne(), righe = d.cruciverba.righe();
+    if (d.cruciverba.colonne() <= 0 || d.cruciverba.righe() <= 0) throw ErroreOverflow();
+    // A senza schema's row and column numbers take one more column and row of room.
+    const int margine = margineNumeri(d.cruciverba);
+    const int colonne = d.cruciverba.colonne() + margine, righe = d.cruciverba.righe() + margine;
     const double M = f.margine, L = f.larghezza - 2 * M, basso = f.altezza - M;
-    if (colonne <= 0 || righe <= 0 || L <= 0) throw ErroreOverflow();
+    if (L <= 0) throw ErroreOverflow();
     const Carattere stile = misura.carattere();
     Impaginazione im;
 
@@ -293,11 +296,12 @@ Impaginazione impagina(const Documento& d, const Stato& st, Superficie& misura, 
     misura.impostaCarattere(stile);
 
     GeometriaSchema& g = im.griglia;
-    g.colonne = colonne;
-    g.righe = righe;
+    g.colonne = colonne - margine;
+    g.righe = righe - margine;
     g.lato = lato;
-    g.x0 = static_cast<int>(std::lround((f.larghezza - lato * colonne) / 2));
-    g.y0 = static_cast<int>(std::lround(altoGriglia));
+    g.margine = margine;
+    g.x0 = static_cast<int>(std::lround((f.larghezza - lato * colonne) / 2)) + margine * lato;
+    g.y0 = static_cast<int>(std::lround(altoGriglia)) + margine * lato;
     g.puntiLettere = std::max(lato * caratteriDisegno(st) / 100.0, 5.0);
     // Numbers readable on paper, yet never crowding the letter.
     g.puntiNumeri = std::min(std::max(lato * numeriDisegno(st) / 100.0, 6.0), lato * 0.35);
@@ -312,7 +316,7 @@ const Impaginazione& PaginaRicordata::per(const Documento& d, const Stato& st, c
     for (double v : {f.larghezza, f.altezza, f.margine}) aggiungi(std::to_string(v));
     const Cruciverba& x = d.cruciverba;
     for (int v : {x.colonne(), x.righe(), caratteriDisegno(st), numeriDisegno(st), int(stile.grassetto),
-                  int(stile.corsivo)})
+                  int(stile.corsivo), int(x.variante), static_cast<int>(x.banca.size())})
         aggiungi(std::to_string(v));
     for (const std::string& t : {stile.nome, st.nomeFont, data, d.nomeFile, titoloPagina(d), rigaAutore(x)}) aggiungi(t);
     for (const ElencoDefinizioni& e : x.elenchi) {

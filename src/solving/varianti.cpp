@@ -38,19 +38,6 @@ void rivela(Cella& k) {
 
 }  // namespace
 
-std::vector<std::string> righeDefinizioni(const Cruciverba& x, const std::string& elenco) {
-    std::vector<std::string> righe;
-    const ElencoDefinizioni* e = x.elenco(elenco);
-    if (!e) return righe;
-    std::map<int, std::string> perLinea;
-    for (const Definizione& d : e->definizioni) {
-        std::string& r = perLinea[std::atoi(d.etichetta.c_str())];
-        r += (r.empty() ? "" : " – ") + d.testo;
-    }
-    for (const auto& [n, testo] : perLinea) righe.push_back(std::to_string(n) + ". " + testo);
-    return righe;
-}
-
 Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x) {
     Conteggio k;
     for (int r = 1; r <= x.righe(); ++r)
@@ -113,29 +100,6 @@ std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scri
         }
     }
     return tutte;
-}
-
-TabellaChiave tabellaChiave(const Cruciverba& x) {
-    TabellaChiave t;
-    // Codes run 1..k with k at most the white cells: a larger one is nobody's.
-    const std::vector<Casella> bianche = caselleBianche(x);
-    const int massimo = static_cast<int>(bianche.size());
-    int k = 0;
-    for (const Casella& z : bianche)
-        if (x.cella(z).codice <= massimo) k = std::max(k, x.cella(z).codice);
-    t.codici.resize(static_cast<size_t>(k));
-    for (int i = 0; i < k; ++i) t.codici[static_cast<size_t>(i)].codice = i + 1;
-    for (const Casella& z : bianche) {
-        const Cella& c = x.cella(z);
-        if (c.codice < 1 || c.codice > k) continue;
-        if (std::string& l = t.codici[static_cast<size_t>(c.codice - 1)].lettera; l.empty()) l = c.voce;
-    }
-    std::map<std::string, int> volte;
-    for (const VoceChiave& v : t.codici)
-        if (!v.lettera.empty()) ++volte[v.lettera];
-    for (VoceChiave& v : t.codici) v.doppia = !v.lettera.empty() && volte[v.lettera] > 1;
-    for (char l = 'A'; l <= 'Z'; ++l) t.alfabeto.push_back({l, volte.contains(std::string(1, l))});
-    return t;
 }
 
 std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,

@@ -19,9 +19,6 @@ namespace quadrivo {
 inline constexpr const char* titoloRighe = "ORIZZONTALI";
 inline constexpr const char* titoloColonne = "VERTICALI";
 
-// The lines of the row (column) clues, one per row that has any: "1. Testo – Testo", the
-// number the row's, its clues in order joined by " – ".
-std::vector<std::string> righeDefinizioni(const Cruciverba& x, const std::string& elenco);
 
 // The check of a grid without its diagram: every cell counts, a black square placed where the
 // solution has none (or missing where it has one) as well as a wrong or missing letter.
@@ -43,24 +40,6 @@ std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::strin
 // it. Writes to cells without a code pass as they are.
 std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture);
 
-struct VoceChiave {
-    int codice = 0;
-    std::string lettera;  // "" while none is chosen
-    bool doppia = false;  // the same letter is chosen for another code too
-    friend bool operator==(const VoceChiave&, const VoceChiave&) = default;
-};
-struct LetteraAlfabeto {
-    char lettera = 'A';
-    bool usata = false;
-    friend bool operator==(const LetteraAlfabeto&, const LetteraAlfabeto&) = default;
-};
-struct TabellaChiave {
-    std::vector<VoceChiave> codici;         // 1..k
-    std::vector<LetteraAlfabeto> alfabeto;  // A..Z
-};
-// The key as the grid stands: the letter of each code (its first cell, in reading order, that
-// holds one), and the letters of the alphabet already used.
-TabellaChiave tabellaChiave(const Cruciverba& x);
 
 // The dictionary words for the cells `caselle` (a word of the grid): equal codes equal letters,
 // different codes different letters, the letters chosen for its codes in place and the letters

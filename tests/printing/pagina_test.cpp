@@ -8,6 +8,7 @@
 #include "formats/formato.h"
 #include "model/numeri.h"
 #include "model/file.h"
+#include "model/varianti.h"
 #include "printing/pagina.h"
 #include "puzzle.h"
 
@@ -349,4 +350,52 @@ TEST(Anteprima, LargerThanTheWholeSheetsTheyGoOneBelowTheOtherCentred) {
     EXPECT_GT(p.fogli[1].y, p.fogli[0].y + p.fogli[0].altezza);
     EXPECT_GE(p.altezza, p.fogli[1].y + p.fogli[1].altezza);
     EXPECT_GE(p.larghezza, a4.larghezza * 2);
+}
+
+// What each game prints below its grid: a senza schema its clues row by row and column by
+// column, a codeword its key as numbered boxes, a grid to fill its words by length; the footer
+// always last.
+TEST(ElenchiGiochi, EachGamePrintsWhatItsPlayerReads) {
+    const Cruciverba crociato = prova::cruciverbaDa({"CASA", "A#RE", "SOLE"}, {},
+                                                     {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
+                                                      "  1  12-Cassa", "  3  12-Societa", "  4  12-Vocali"});
+    Cruciverba chiave = comeCrittografato(crociato, 3).cruciverba.value();
+    for (const Casella& k : caselleBianche(chiave)) chiave.cella(k).data = false, chiave.cella(k).voce.clear();
+    for (const Casella& k : caselleBianche(chiave))
+        if (chiave.cella(k).soluzione == "A") chiave.cella(k).voce = "A";
+    const int codiceA = chiave.cella(2, 1).codice;
+    const struct {
+        const char* nome;
+        Cruciverba cruciverba;
+        std::vector<std::string> testi;
+    } casi[] = {
+        {"senza schema", comeSenzaSchema(crociato).cruciverba.value(),
+         {"ORIZZONTALI:", "1.", " Abitazione", "2.", " Sovrano", "3.", " Stella", "VERTICALI:", "1.", " Cassa", "3.",
+          " Societa", "4.", " Vocali"}},
+        {"da riempire", comeDaRiempire(crociato).cruciverba.value(),
+         {"2 LETTERE:", "RE", "3 LETTERE:", "AEE   CAS   SRL", "4 LETTERE:", "CASA   SOLE"}},
+    };
+    for (const auto& c : casi) {
+        SuperficieRegistro sup(1024, 1422);
+        Documento d;
+        d.cruciverba = c.cruciverba;
+        stampaDefinizioni(d, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
+        std::vector<std::string> t = sup.testi();
+        ASSERT_GE(t.size(), 3u) << c.nome;
+        EXPECT_EQ(t[t.size() - 1], rigaCrediti) << c.nome;
+        t.resize(t.size() - 3);
+        EXPECT_EQ(t, c.testi) << c.nome;
+    }
+    SuperficieRegistro sup(1024, 1422);
+    Documento documentoChiave;
+    documentoChiave.cruciverba = chiave;
+    stampaDefinizioni(documentoChiave, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
+    const std::vector<std::string> t = sup.testi();
+    const int codici = static_cast<int>(tabellaChiave(chiave).codici.size());
+    EXPECT_EQ(t.front(), intestazioneChiave);
+    EXPECT_EQ(sup.di(Operazione::rettangolo).size(), static_cast<size_t>(codici));  // one box a code
+    // Each box: its code, then its letter ("" while none is chosen).
+    EXPECT_EQ(t[static_cast<size_t>(2 * codiceA - 1)], std::to_string(codiceA));
+    EXPECT_EQ(t[static_cast<size_t>(2 * codiceA)], "A");
+    EXPECT_EQ(t[static_cast<size_t>(2 * (codiceA == 1 ? 2 : 1))], "");
 }
