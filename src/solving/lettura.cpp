@@ -33,6 +33,8 @@ std::string nomeCella(const Cruciverba& x, const Segni& segni, const Rivelate& r
     if (z.tipo == TipoCella::nera) return "nera";
     std::string nome = z.voce.empty() ? "vuota" : z.voce;
     if (!z.etichetta.empty()) nome += ", numero " + z.etichetta;
+    if (z.codice > 0) nome += ", codice " + std::to_string(z.codice);
+    if (z.data && !z.voce.empty()) nome += ", data";
     if (segni.contains(k)) nome += ", sbagliata";
     if (rivelate.contains(k)) nome += ", rivelata";
     if (z.matita && !z.voce.empty()) nome += ", matita";

@@ -11,8 +11,9 @@
 
 namespace quadrivo {
 
-// "A", or "vuota", then its number and marks: "A, numero 7, sbagliata"; "nera" for a black
-// cell; "" for a void one.
+// "A", or "vuota", then its number, a codeword's code, whether the puzzle gives the letter and
+// the marks: "A, numero 7, sbagliata", "E, codice 3, data"; "nera" for a black cell (one the
+// player placed too); "" for a void one.
 std::string nomeCella(const Cruciverba& cruciverba, const Segni& segni, const Rivelate& rivelate, Casella k);
 
 // "7 orizzontale, 6 lettere: Abitazione".

@@ -176,6 +176,13 @@ TEST(Lettura, CellNamesWordsAndReadings) {
               (R{"C, numero 1", "A, sbagliata, matita", "vuota, numero 2", "A, rivelata", "nera", ""}));
     EXPECT_EQ(paroleCheIniziano(x, nav, {1, 1}),
               "1 orizzontale, 4 lettere: Abitazione; 1 verticale, 4 lettere: Fedele amico");
+    Cruciverba giochi = x;
+    giochi.cella(1, 1).data = true, giochi.cella(3, 1).codice = 7, giochi.cella(4, 1).codice = 2;
+    giochi.cella(4, 1).voce = "S";
+    giochi.cella(4, 1).data = true;
+    const auto nomeGiochi = [&](int c, int r) { return nomeCella(giochi, {}, {}, {c, r}); };
+    EXPECT_EQ((R{nomeGiochi(1, 1), nomeGiochi(3, 1), nomeGiochi(4, 1)}),
+              (R{"C, numero 1, data", "vuota, numero 2, codice 7", "S, numero 3, codice 2, data"}));
     EXPECT_EQ(paroleCheIniziano(x, nav, {2, 1}), "");
     const auto leggi = [&](Posizione p, CosaLeggere l) { return letturaParola(x, nav, p, l); };
     EXPECT_EQ((R{leggi({4, 2, O}, CosaLeggere::definizione), leggi({4, 2, O}, CosaLeggere::compita),

@@ -53,7 +53,9 @@ public:
     QAccessible::State state() const override {
         QAccessible::State st;
         st.focusable = st.selectable = true;
-        st.readOnly = isValid() && !f_->sessione().cruciverba().bianca(c_, r_);
+        // Black and void cells, and the letters the puzzle gives, take no typing.
+        const Cruciverba& x = f_->sessione().cruciverba();
+        st.readOnly = isValid() && (!x.bianca(c_, r_) || x.cella(c_, r_).data);
         st.focused = st.selected = corrente();
         return st;
     }
