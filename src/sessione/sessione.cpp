@@ -62,8 +62,16 @@ private:
 };
 
 // The words the cursor moves along: the clue lists', or for a game without clues (a codeword,
-// a grid to fill) the grid's own runs of cells.
+// a grid to fill) the grid's own runs of cells. On a grid without its diagram the cursor also
+// lands on the black squares the player placed, so that "." can take them away again.
 Navigazione navigazioneDi(const Cruciverba& x) {
+    if (senzaDiagramma(x)) {
+        Cruciverba tutta = x;
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int c = 1; c <= x.colonne(); ++c)
+                if (tutta.cella(c, r).tipo == TipoCella::nera) tutta.cella(c, r).tipo = TipoCella::bianca;
+        return Navigazione(tutta);
+    }
     if (x.variante != Variante::crittografato && x.variante != Variante::daRiempire) return Navigazione(x);
     Cruciverba conParole = x;
     conParole.elenchi = {{nomeOrizzontali, paroleOrizzontali(x)}, {nomeVerticali, paroleVerticali(x)}};

@@ -60,8 +60,10 @@ TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
     sessione.storia().redo();
     EXPECT_EQ(cella(2, 2).tipo, TipoCella::nera);
-    // On the black square, "." takes it away again.
-    vai(2, 2);
+    // A click lands on the black square, and "." takes it away again.
+    sessione.impostaPosizione(sessione.navigazione().clic(sessione.posizione(), 2, 2));
+    EXPECT_EQ(sessione.posizione().colonna, 2);
+    EXPECT_EQ(sessione.posizione().riga, 2);
     digita(U'.');
     EXPECT_EQ(cella(2, 2).tipo, TipoCella::bianca);
     EXPECT_EQ(sessione.storia().count(), 2);
