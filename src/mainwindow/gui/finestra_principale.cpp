@@ -27,6 +27,7 @@
 #include "mainwindow/gui/comandi_file.h"
 #include "mainwindow/gui/comandi_modifica.h"
 #include "mainwindow/gui/comandi_stampa.h"
+#include "mainwindow/gui/comandi_gioco.h"
 #include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/griglia_accessibile.h"
@@ -245,6 +246,12 @@ void FinestraPrincipale::creaParti() {
     verifica_ = new ComandiVerifica(*sessione_, piattaforma_, barraStato_, area_, *vista_);
     verifica_->collega([this](const char* nome) { return azione(nome); });
     connect(verifica_, &ComandiVerifica::primaDiAgire, this, [this] {
+        nascondiEtichettaPassaggio();
+        lasciaAnteprima();
+    });
+    gioco_ = new ComandiGioco(*sessione_, piattaforma_, this);
+    gioco_->creaVoci(menuOpzioni);
+    connect(gioco_, &ComandiGioco::primaDiAgire, this, [this] {
         nascondiEtichettaPassaggio();
         lasciaAnteprima();
     });

@@ -25,6 +25,7 @@ class BarraStrumenti;
 class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
+class ComandiGioco;
 class DatiGiocatore;
 class FinestraCarattere;
 class IntestazioneSchema;
@@ -189,6 +190,7 @@ private:
     DatiGiocatore* dati_ = nullptr;             // the options on disk
     VistaPassaggio* vistaPassaggio_ = nullptr;  // hover: the clue label, the word rectangle, the word dialog
     ComandiVerifica* verifica_ = nullptr;       // checks, reveals, Pausa and the clock
+    ComandiGioco* gioco_ = nullptr;             // Gioca come
     ColonnaDefinizioni* colonna_ = nullptr;     // the clue list, the suggestions and the clue line
     TastieraGriglia* tastiera_ = nullptr;       // keys and clicks on the grid, the grid's marks
     AspettoSchermo* aspetto_ = nullptr;         // zoom and colours
