@@ -123,6 +123,23 @@ void BM_TastoGrande(benchmark::State& st) {
 }
 BENCHMARK(BM_TastoGrande)->Unit(benchmark::kMicrosecond);
 
+// One key in the archive's 26 x 16 grid played as a codeword (Opzioni → Gioca come): the letter
+// goes into every cell of its code, and the view paints those cells only. Beside
+// BM_TastoQuadrivo/copia:0; "celle" is how many cells a key repainted, of "griglia".
+void BM_TastoCrittografato(benchmark::State& st) {
+    Quadrivo q(false);
+    Sessione& s = q.f->sessione();
+    if (!s.giocaCome(Variante::crittografato).empty()) return st.SkipWithError("no codeword");
+    s.impostaPosizione({1, 1, orizzontale});
+    finito();
+    long long celle = 0;
+    QObject::connect(&s, &Sessione::celleCambiate, [&celle](const std::vector<Casella>& c) { celle += static_cast<long long>(c.size()); });
+    tasti(st, q, 1);
+    st.counters["celle"] = benchmark::Counter(static_cast<double>(celle), benchmark::Counter::kAvgIterations);
+    st.counters["griglia"] = s.cruciverba().colonne() * s.cruciverba().righe();
+}
+BENCHMARK(BM_TastoCrittografato)->Unit(benchmark::kMicrosecond);
+
 // The same key without Qt's key delivery: through the session, then the view's paint of the
 // cells that changed.
 void BM_TastoNucleo(benchmark::State& st) {

@@ -103,7 +103,7 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
     // painted one by one: their bounding box could be the whole grid.
     if (regione.rectCount() > pezziApart) {
         p.setClipRegion(regione);
-        dipingi(sup, regione.boundingRect());
+        dipingi(sup, regione.boundingRect(), regione);
         return;
     }
     for (const QRect& r : regione) {
@@ -112,7 +112,9 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
     }
 }
 
-void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const {
+void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const { dipingi(sup, box, QRegion(box)); }
+
+void VistaGriglia::dipingi(Superficie& sup, const QRect& box, const QRegion& regione) const {
     const GeometriaSchema& g = geometria_;
     if (g.lato <= 0 || !sessione_.aperto()) return;
     const Cruciverba& x = sessione_.cruciverba();
@@ -137,6 +139,15 @@ void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const {
         for (int c = c0; c <= c1; ++c) {
             CasellaSchema k = casellaDi(x.cella(c + 1, r + 1));
             if (auto s = segni_.find({c + 1, r + 1}); s != segni_.end()) k.segni = s->second;
+            // A cell whose inside is not painted can reach in only with its bars (its outline is
+            // its neighbour's too): drawn without its text then, else left out.
+            const QRect cella = rettangoloCella({c + 1, r + 1});
+            if (!regione.intersects(cella.adjusted(1, 1, -1, -1))) {
+                if (k.barre && regione.intersects(cella.adjusted(-sbordo, -sbordo, sbordo + 1, sbordo + 1)))
+                    k.lettera.clear(), k.numero.clear();
+                else
+                    k = CasellaSchema{}, k.disegnata = false;
+            }
             fila.push_back(std::move(k));
         }
     }

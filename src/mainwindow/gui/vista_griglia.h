@@ -47,6 +47,9 @@ public:
     // Paints the frame and the cells that meet `zona` (this widget's pixels) onto `superficie`,
     // which clips to it: what a paint event of that zone shows over the background.
     void dipingi(Superficie& superficie, const QRect& zona) const;
+    // The same for the pixels of `regione` within `zona`: a cell whose inside they miss is left
+    // out, or drawn without its text when its bars reach into them.
+    void dipingi(Superficie& superficie, const QRect& zona, const QRegion& regione) const;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
