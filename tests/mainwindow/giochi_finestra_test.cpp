@@ -58,6 +58,13 @@ private slots:
         b.clic(b.cella(3, 3));
         b.clic(b.cella(2, 2));
         QCOMPARE(b.pos().riga, 2);  // and on a black square the player placed
+        // In a word, "." moves on along it as a letter does (the words are made again under it).
+        b.clic(b.cella(4, 3));
+        b.clic(b.cella(3, 3));
+        prova::digita(".");
+        QCOMPARE(b.memoria(), (prova::Voci{"....", ".#..", "..#."}));
+        QCOMPARE(b.pos().colonna, 4);
+        b.f->sessione().storia().undo();
         b.esegui("azioneSalva");
         QTRY_VERIFY(!b.f->sessione().modificato());
         QVERIFY(b.apri());

@@ -179,7 +179,10 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
         return false;
     }
     if (cancella) annuncia(area_, letturaCambi(cambiTra(prima, vociSchema(x))));
-    if (*tasto == TastoGriglia::carattere && parola && !eraCompleta && nav.completa(x, *parola))
+    // Only a letter completes a word; "." on a grid without its diagram remakes the words, and
+    // `parola` with them.
+    if (*tasto == TastoGriglia::carattere && letteraDigitata(carattere) && parola && !eraCompleta &&
+        nav.completa(x, *parola))
         annuncia(area_, letturaCompletata(x, *parola));
     if (*tasto == TastoGriglia::spazio && sessione_.posizione().direzione != direzione)
         // The cell stays the same, so its focus is not said again: the new word comes with the direction.
