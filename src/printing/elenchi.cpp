@@ -184,11 +184,12 @@ void stampaGioco(const Cruciverba& x, Flusso& f) {
     switch (x.variante) {
     case Variante::senzaSchema:
         f.riga(intestazioneOrizzontali, true, true);
-        for (const std::string& e : righeDefinizioni(x, nomeRighe)) f.voce(e);
+        // Each line flows on after the last, as a crossword's clues do, its number in bold.
+        for (const std::string& e : righeDefinizioni(x, nomeRighe)) f.voce(e + " ");
         f.aCapo();
         f.aCapo();
         f.riga(intestazioneVerticali, true, true);
-        for (const std::string& e : righeDefinizioni(x, nomeColonne)) f.voce(e);
+        for (const std::string& e : righeDefinizioni(x, nomeColonne)) f.voce(e + " ");
         return;
     case Variante::crittografato: {
         f.riga(intestazioneChiave, true, true);

@@ -370,8 +370,8 @@ TEST(ElenchiGiochi, EachGamePrintsWhatItsPlayerReads) {
         std::vector<std::string> testi;
     } casi[] = {
         {"senza schema", comeSenzaSchema(crociato).cruciverba.value(),
-         {"ORIZZONTALI:", "1.", " Abitazione", "2.", " Sovrano", "3.", " Stella", "VERTICALI:", "1.", " Cassa", "3.",
-          " Societa", "4.", " Vocali"}},
+         {"ORIZZONTALI:", "1.", " Abitazione ", "2.", " Sovrano ", "3.", " Stella ", "VERTICALI:", "1.", " Cassa ", "3.",
+          " Societa ", "4.", " Vocali "}},
         {"da riempire", comeDaRiempire(crociato).cruciverba.value(),
          {"2 LETTERE:", "RE", "3 LETTERE:", "AEE   CAS   SRL", "4 LETTERE:", "CASA   SOLE"}},
     };
