@@ -7,7 +7,9 @@
 #include <QMetaObject>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
+#include <map>
 
 #include "formats/formato.h"
 #include "formats/puz.h"
@@ -61,12 +63,33 @@ private:
     bool fatto_ = false;
 };
 
+// A senza schema's row (column) clue line without its number, for every word of that row.
+void testiDaRighe(std::vector<Definizione>& parole, const Cruciverba& x, const char* elenco, bool perRiga) {
+    std::map<int, std::string> testi;
+    for (const std::string& riga : righeDefinizioni(x, elenco))
+        if (const size_t punto = riga.find(". "); punto != std::string::npos)
+            testi[std::atoi(riga.c_str())] = riga.substr(punto + 2);
+    for (Definizione& w : parole) {
+        const int n = perRiga ? w.caselle.front().riga : w.caselle.front().colonna;
+        w.etichetta = std::to_string(n);
+        w.testo = testi[n];
+    }
+}
+
 // The words the cursor moves along: the clue lists', or for a game without clues (a codeword,
-// a grid to fill) the grid's own runs of cells. On a grid without its diagram the cursor also
-// lands on the black squares the player placed, so that "." can take them away again.
+// a grid to fill) the grid's own runs of cells. A senza schema's are the player's grid's, each
+// with its row's (column's) clues, so that they never show where the solution's words lie. On
+// a grid without its diagram the cursor also lands on the black squares the player placed, so
+// that "." can take them away again.
 Navigazione navigazioneDi(const Cruciverba& x) {
     if (senzaDiagramma(x)) {
         Cruciverba tutta = x;
+        if (x.variante == Variante::senzaSchema) {
+            std::vector<Definizione> righe = paroleOrizzontali(x), colonne = paroleVerticali(x);
+            testiDaRighe(righe, x, nomeRighe, true);
+            testiDaRighe(colonne, x, nomeColonne, false);
+            tutta.elenchi = {{nomeOrizzontali, std::move(righe)}, {nomeVerticali, std::move(colonne)}};
+        }
         for (int r = 1; r <= x.righe(); ++r)
             for (int c = 1; c <= x.colonne(); ++c)
                 if (tutta.cella(c, r).tipo == TipoCella::nera) tutta.cella(c, r).tipo = TipoCella::bianca;

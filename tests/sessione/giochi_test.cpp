@@ -77,6 +77,23 @@ TEST_F(Giochi_, TheCursorMovesOnAfterABlackSquareAsAfterALetter) {
     EXPECT_EQ(sessione.posizione().riga, 1);
 }
 
+// The cursor follows the player's grid, never the solution's: row 2 is one word until the
+// player puts its black square, and its clue is the row's.
+TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    vai(1, 2);
+    ASSERT_TRUE(sessione.parolaCorrente());
+    EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 4);
+    EXPECT_EQ(sessione.parolaCorrente()->definizione, "Sovrano");
+    digita(U'A');
+    EXPECT_EQ(sessione.posizione().colonna, 2);
+    digita(U'.');
+    vai(3, 2);
+    EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 2);
+    vai(3, 1, verticale);
+    EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
+}
+
 TEST_F(Giochi_, ABlackSquareOverALetterTakesItAndUndoGivesItBack) {
     apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
     vai(3, 1);
