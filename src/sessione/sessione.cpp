@@ -811,6 +811,14 @@ bool Sessione::salva() {
             return !modificato();
         }
     }
+    // A game its file's format cannot hold (Gioca come on a .trmo) goes to another name.
+    if (Cruciverba prova = documento_.cruciverba; !adattaAFormato(prova, documento_.nomeFile).empty()) {
+        piattaforma_.messaggio(adattaAFormato(prova, documento_.nomeFile) +
+                                   " Scegliere un altro nome o un'altra estensione (.ipuz contiene tutto).",
+                               titoloSalvataggio, Icona::attenzione);
+        emit salvaConNomeRichiesto();
+        return false;
+    }
     togliAvanzi(documento_.nomeFile);
     aggiornaTempoFile();
     inizioSalvataggio(documento_.nomeFile);

@@ -3,6 +3,8 @@
 // Annulla and Ripeti.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+
 #include <string>
 #include <vector>
 
@@ -217,6 +219,22 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
     EXPECT_EQ(sessione.cruciverba().formato, "trmo");
     EXPECT_EQ(sessione.cruciverba().elenchi, prova::cruciverbaDa(soluzione, {}, definizioni).elenchi);
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
+}
+
+// Salva on the crossword's .trmo cannot hold the game: the format's message, the file as it
+// was, and Salva con nome asked for.
+TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {
+    apriCruciverba();
+    const std::string prima = t.leggi("c.trmo");
+    ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
+    QSignalSpy altroNome(&sessione, &Sessione::salvaConNomeRichiesto);
+    EXPECT_FALSE(sessione.salva());
+    ASSERT_FALSE(p.messaggi.empty());
+    EXPECT_EQ(p.messaggi.back().testo, "Il formato .trmo non può contenere un cruciverba senza schema. Scegliere un altro "
+                                       "nome o un'altra estensione (.ipuz contiene tutto).");
+    EXPECT_EQ(t.leggi("c.trmo"), prima);
+    EXPECT_EQ(altroNome.count(), 1);
+    EXPECT_TRUE(sessione.modificato());
 }
 
 TEST_F(Giochi_, ACodewordIsTypedAlongTheGridsOwnWords) {
