@@ -40,6 +40,7 @@ void SuperficieQt::rettangolo(double x1, double y1, double x2, double y2, Colore
         return;
     }
     QPen penna(coloreQt(c));
+    pennaTesto_.reset();
     penna.setWidthF(std::max(1.0, std::min(sx_, sy_)));  // one unit, never thinner than a pixel
     penna.setJoinStyle(Qt::MiterJoin);
     p_.setPen(penna);
@@ -49,6 +50,7 @@ void SuperficieQt::rettangolo(double x1, double y1, double x2, double y2, Colore
 
 void SuperficieQt::ellisse(double x1, double y1, double x2, double y2, Colore c) {
     QPen penna(coloreQt(c));
+    pennaTesto_.reset();
     penna.setWidthF(std::max(1.0, std::min(sx_, sy_)));
     p_.save();
     p_.setRenderHint(QPainter::Antialiasing);
@@ -69,8 +71,9 @@ const QFontMetricsF& SuperficieQt::metriche() {
 }
 
 void SuperficieQt::disegnaTesto(double x, double y, const std::string& s) {
-    p_.setFont(attuale_->font);
-    p_.setPen(QColor(coloreTesto.r, coloreTesto.g, coloreTesto.b));
+    if (fontDato_ != attuale_) p_.setFont(attuale_->font), fontDato_ = attuale_;
+    if (const QRgb penna = qRgb(coloreTesto.r, coloreTesto.g, coloreTesto.b); pennaTesto_ != penna)
+        p_.setPen(QColor(penna)), pennaTesto_ = penna;
     QPointF base = punto(x, y);
     p_.drawText(QPointF(base.x(), base.y() + metriche().ascent()), QString::fromStdString(s));
 }

@@ -56,6 +56,9 @@ private:
     QColor sfondo_;
     std::map<std::tuple<std::string, double, bool, bool>, Misure> misure_;
     Misure* attuale_ = nullptr;
+    // What the painter was last given for text: set again only when it changes.
+    const Misure* fontDato_ = nullptr;
+    std::optional<QRgb> pennaTesto_;
 };
 
 QColor coloreQt(Colore c);

@@ -87,21 +87,35 @@ void VistaGriglia::impostaSfondo(const QColor& colore) {
 
 void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
     if (!conGriglia()) return;
-    QRegion r;
-    for (const Casella& k : caselle) r += zonaCella(k);
-    if (!r.isEmpty()) update(r);
+    // Joined two by two: adding thirty scattered cells one at a time to one region costs the
+    // square of their number.
+    std::vector<QRegion> parti;
+    parti.reserve(caselle.size());
+    for (const Casella& k : caselle) parti.emplace_back(zonaCella(k));
+    for (size_t passo = 1; passo < parti.size(); passo *= 2)
+        for (size_t i = 0; i + passo < parti.size(); i += 2 * passo) parti[i] += parti[i + passo];
+    if (!parti.empty() && !parti.front().isEmpty()) update(parti.front());
 }
 
 void VistaGriglia::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRegion regione = e->region();
-    for (const QRect& r : regione) p.fillRect(r, sfondo_);
-    if (!conGriglia() || !sessione_.aperto()) return;
+    const bool griglia = conGriglia() && sessione_.aperto();
+    // Inside the grid the cells' paper covers the window's background: not filled twice.
+    const GeometriaSchema& g = geometria_;
+    const bool disposta = griglia && g.lato > 0 && sessione_.cruciverba().colonne() == g.colonne &&
+                          sessione_.cruciverba().righe() == g.righe;
+    const QRect interno = QRect(g.x0, g.y0, g.lato * g.colonne + 1, g.lato * g.righe + 1)
+                              .adjusted(sbordo, sbordo, -sbordo, -sbordo);
+    const bool insieme = regione.rectCount() > pezziApart;
+    for (const QRect& r : regione)
+        if (!disposta || !interno.contains(insieme ? regione.boundingRect() : r)) p.fillRect(r, sfondo_);
+    if (!griglia) return;
     p.setRenderHint(QPainter::TextAntialiasing);
     SuperficieQt sup(p, width(), height(), sfondo_);
     // Apart pieces (a word and a cell far from it, the thin strips under the scroll bars) are
     // painted one by one: their bounding box could be the whole grid.
-    if (regione.rectCount() > pezziApart) {
+    if (insieme) {
         p.setClipRegion(regione);
         dipingi(sup, regione.boundingRect(), regione);
         return;
