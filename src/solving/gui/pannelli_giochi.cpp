@@ -1,0 +1,132 @@
+#include "solving/gui/pannelli_giochi.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace quadrivo {
+
+namespace {
+
+const QColor grigio(128, 128, 128);
+const QColor rosso(200, 0, 0);
+
+// A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid.
+QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, bool aCapo) {
+    auto* l = new QListWidget(genitore);
+    l->setObjectName(nome);
+    l->setAccessibleName(leggibile);
+    l->setFocusPolicy(Qt::TabFocus);
+    l->setSelectionMode(QAbstractItemView::NoSelection);
+    if (aCapo) {
+        // The codes and the letters flow in rows, as a printed key does.
+        l->setFlow(QListView::LeftToRight);
+        l->setWrapping(true);
+        l->setResizeMode(QListView::Adjust);
+        l->setUniformItemSizes(true);
+    }
+    return l;
+}
+
+QLabel* titolo(const char* testo, QWidget* genitore) {
+    auto* t = new QLabel(testo, genitore);
+    QFont f = t->font();
+    f.setBold(true);
+    t->setFont(f);
+    return t;
+}
+
+void barra(QListWidgetItem* voce, bool barrata) {
+    QFont f = voce->font();
+    f.setStrikeOut(barrata);
+    voce->setFont(f);
+    voce->setForeground(barrata ? QBrush(grigio) : QBrush());
+}
+
+void pausa(QListWidget* l) {
+    l->clear();
+    new QListWidgetItem("In pausa.", l);
+}
+
+}  // namespace
+
+PannelloChiave::PannelloChiave(QWidget* genitore) : QWidget(genitore) {
+    setObjectName("PannelloChiave");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    codici_ = nuovaLista(this, "ListaChiave", "Chiave: i codici e le loro lettere", true);
+    alfabeto_ = nuovaLista(this, "ListaAlfabeto", "Alfabeto", true);
+    layout->addWidget(titolo("CHIAVE", this));
+    layout->addWidget(codici_, 3);
+    layout->addWidget(titolo("ALFABETO", this));
+    layout->addWidget(alfabeto_, 1);
+}
+
+void PannelloChiave::mostra(const TabellaChiave& chiave) {
+    // Rebuilt only when something changed: a key repaints only what it must.
+    if (chiave.codici != mostrati_ || codici_->count() != static_cast<int>(chiave.codici.size())) {
+        codici_->clear();
+        for (const VoceChiave& v : chiave.codici) {
+            const QString lettera = QString::fromStdString(v.lettera);
+            auto* voce = new QListWidgetItem(
+                QString("%1 = %2%3").arg(v.codice, 2).arg(lettera.isEmpty() ? "_" : lettera).arg(v.doppia ? " !" : ""),
+                codici_);
+            if (v.doppia) voce->setForeground(rosso);
+            voce->setData(Qt::AccessibleTextRole,
+                          QString("codice %1: %2%3")
+                              .arg(v.codice)
+                              .arg(lettera.isEmpty() ? "nessuna lettera" : lettera)
+                              .arg(v.doppia ? ", doppia" : ""));
+        }
+        mostrati_ = chiave.codici;
+    }
+    if (chiave.alfabeto != alfabetoMostrato_ || alfabeto_->count() != static_cast<int>(chiave.alfabeto.size())) {
+        alfabeto_->clear();
+        for (const LetteraAlfabeto& a : chiave.alfabeto) {
+            auto* voce = new QListWidgetItem(QString(QChar(a.lettera)), alfabeto_);
+            barra(voce, a.usata);
+            voce->setData(Qt::AccessibleTextRole, QString(QChar(a.lettera)) + (a.usata ? ", usata" : ""));
+        }
+        alfabetoMostrato_ = chiave.alfabeto;
+    }
+}
+
+void PannelloChiave::mostraPausa() {
+    pausa(codici_);
+    alfabeto_->clear();
+    mostrati_.clear();
+    alfabetoMostrato_.clear();
+}
+
+PannelloBanca::PannelloBanca(QWidget* genitore) : QWidget(genitore) {
+    setObjectName("PannelloBanca");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    parole_ = nuovaLista(this, "ListaBanca", "Parole da inserire", false);
+    layout->addWidget(titolo("PAROLE", this));
+    layout->addWidget(parole_, 1);
+}
+
+void PannelloBanca::mostra(const std::vector<RigaBanca>& righe) {
+    if (righe == mostrate_ && parole_->count() == static_cast<int>(righe.size())) return;
+    parole_->clear();
+    for (const RigaBanca& r : righe) {
+        auto* voce = new QListWidgetItem(QString::fromStdString(r.testo), parole_);
+        if (r.titolo) {
+            QFont f = voce->font();
+            f.setBold(true);
+            voce->setFont(f);
+            continue;
+        }
+        barra(voce, r.cancellata);
+        voce->setData(Qt::AccessibleTextRole, voce->text() + (r.cancellata ? ", inserita" : ""));
+    }
+    mostrate_ = righe;
+}
+
+void PannelloBanca::mostraPausa() {
+    pausa(parole_);
+    mostrate_.clear();
+}
+
+}  // namespace quadrivo

@@ -1,0 +1,43 @@
+#pragma once
+// The panels of the games without clues: a codeword's key (each code with the letter chosen for
+// it, and the alphabet with the letters used struck out) and a grid to fill's word bank (by
+// length, the words standing in the grid struck out). Views only: they show what they are given.
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "solving/varianti.h"
+
+class QListWidget;
+
+namespace quadrivo {
+
+class PannelloChiave : public QWidget {
+    Q_OBJECT
+public:
+    explicit PannelloChiave(QWidget* genitore = nullptr);
+    // The key as the grid stands; a letter chosen for two codes gets a red "!".
+    void mostra(const TabellaChiave& chiave);
+    // A paused solve shows no letter.
+    void mostraPausa();
+
+private:
+    QListWidget* codici_ = nullptr;
+    QListWidget* alfabeto_ = nullptr;
+    std::vector<VoceChiave> mostrati_;
+    std::vector<LetteraAlfabeto> alfabetoMostrato_;
+};
+
+class PannelloBanca : public QWidget {
+    Q_OBJECT
+public:
+    explicit PannelloBanca(QWidget* genitore = nullptr);
+    void mostra(const std::vector<RigaBanca>& righe);
+    void mostraPausa();
+
+private:
+    QListWidget* parole_ = nullptr;
+    std::vector<RigaBanca> mostrate_;
+};
+
+}  // namespace quadrivo
