@@ -43,7 +43,10 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
     v.yParola = g.y0 + (r - 1) * g.lato;
     v.larghezzaParola = v.altezzaParola = g.lato;
     const std::optional<Definizione> diGriglia = parolaDiGriglia(x, {c, r}, d);
-    const Definizione* w = diGriglia ? &*diGriglia : definizioneDa(x, {c, r}, d);
+    // A senza schema's lists hold the solution's words: never a word of the player's grid.
+    const Definizione* w = diGriglia                              ? &*diGriglia
+                           : x.variante == Variante::senzaSchema ? nullptr
+                                                                 : definizioneDa(x, {c, r}, d);
     if (!w) return v;
     (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
