@@ -69,18 +69,18 @@ private slots:
         QVERIFY(!figlio<QWidget>("PannelloDefinizioni")->isVisible());  // no clues to list
         QListWidget* chiave = figlio("ListaChiave");
         QListWidget* alfabeto = figlio("ListaAlfabeto");
-        QCOMPARE(testi(chiave), QString(" 1 = _| 2 = C| 3 = _| 4 = _| 5 = _| 6 = _| 7 = _"));
+        QCOMPARE(testi(chiave), QString("1 = _|2 = C|3 = _|4 = _|5 = _|6 = _|7 = _"));
         QCOMPARE(letto(alfabeto, 2), QString("C, usata"));
         b->clic(b->cella(2, 1));
         prova::digita("a");
-        QCOMPARE(chiave->item(0)->text(), QString(" 1 = A"));
+        QCOMPARE(chiave->item(0)->text(), QString("1 = A"));
         QCOMPARE(letto(chiave, 0), QString("codice 1: A"));
         QVERIFY(alfabeto->item(0)->font().strikeOut());
         b->clic(b->cella(4, 3));
         prova::digita("a");  // code 3 as A too
-        QCOMPARE(chiave->item(2)->text(), QString(" 3 = A !"));
+        QCOMPARE(chiave->item(2)->text(), QString("3 = A !"));
         QCOMPARE(letto(chiave, 2), QString("codice 3: A, doppia"));
-        QCOMPARE(chiave->item(0)->text(), QString(" 1 = A !"));
+        QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
         b->esegui("azioneAnnulla");
         QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
     }

@@ -11,19 +11,22 @@ namespace {
 const QColor grigio(128, 128, 128);
 const QColor rosso(200, 0, 0);
 
-// A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid.
-QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, bool aCapo) {
+// A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid. With a
+// `campione` (its widest entry) the entries flow in rows, as a printed key does.
+QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, const char* campione) {
     auto* l = new QListWidget(genitore);
     l->setObjectName(nome);
     l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::TabFocus);
     l->setSelectionMode(QAbstractItemView::NoSelection);
-    if (aCapo) {
-        // The codes and the letters flow in rows, as a printed key does.
+    if (campione) {
         l->setFlow(QListView::LeftToRight);
         l->setWrapping(true);
         l->setResizeMode(QListView::Adjust);
-        l->setUniformItemSizes(true);
+        l->setTextElideMode(Qt::ElideNone);
+        // Every entry as wide as the widest, so the columns line up.
+        const QFontMetrics m(l->font());
+        l->setGridSize(QSize(m.horizontalAdvance(QString(campione)) + 14, m.height() + 8));
     }
     return l;
 }
@@ -54,10 +57,10 @@ PannelloChiave::PannelloChiave(QWidget* genitore) : QWidget(genitore) {
     setObjectName("PannelloChiave");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    codici_ = nuovaLista(this, "ListaChiave", "Chiave: i codici e le loro lettere", true);
-    alfabeto_ = nuovaLista(this, "ListaAlfabeto", "Alfabeto", true);
+    codici_ = nuovaLista(this, "ListaChiave", "Chiave: i codici e le loro lettere", "26 = W !");
+    alfabeto_ = nuovaLista(this, "ListaAlfabeto", "Alfabeto", "W");
     layout->addWidget(titolo("CHIAVE", this));
-    layout->addWidget(codici_, 3);
+    layout->addWidget(codici_, 2);
     layout->addWidget(titolo("ALFABETO", this));
     layout->addWidget(alfabeto_, 1);
 }
@@ -69,7 +72,7 @@ void PannelloChiave::mostra(const TabellaChiave& chiave) {
         for (const VoceChiave& v : chiave.codici) {
             const QString lettera = QString::fromStdString(v.lettera);
             auto* voce = new QListWidgetItem(
-                QString("%1 = %2%3").arg(v.codice, 2).arg(lettera.isEmpty() ? "_" : lettera).arg(v.doppia ? " !" : ""),
+                QString("%1 = %2%3").arg(v.codice).arg(lettera.isEmpty() ? "_" : lettera).arg(v.doppia ? " !" : ""),
                 codici_);
             if (v.doppia) voce->setForeground(rosso);
             voce->setData(Qt::AccessibleTextRole,
@@ -102,7 +105,7 @@ PannelloBanca::PannelloBanca(QWidget* genitore) : QWidget(genitore) {
     setObjectName("PannelloBanca");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    parole_ = nuovaLista(this, "ListaBanca", "Parole da inserire", false);
+    parole_ = nuovaLista(this, "ListaBanca", "Parole da inserire", nullptr);
     layout->addWidget(titolo("PAROLE", this));
     layout->addWidget(parole_, 1);
 }
