@@ -44,7 +44,7 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
     v.larghezzaParola = v.altezzaParola = g.lato;
     const std::optional<Definizione> diGriglia = parolaDiGriglia(x, {c, r}, d);
     // A senza schema's lists hold the solution's words: never a word of the player's grid.
-    const Definizione* w = diGriglia                              ? &*diGriglia
+    const Definizione* w = diGriglia                             ? &*diGriglia
                            : x.variante == Variante::senzaSchema ? nullptr
                                                                  : definizioneDa(x, {c, r}, d);
     if (!w) return v;
@@ -54,7 +54,8 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
     if (x.variante == Variante::senzaSchema)
         v.titolo = (d == orizzontale ? " Riga " : " Colonna ") + w->etichetta;
     else
-        v.titolo = (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == orizzontale ? " Orizzontale" : " Verticale");
+        v.titolo =
+            (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == orizzontale ? " Orizzontale" : " Verticale");
     v.definizione = w->testo;
     for (const Casella& k : w->caselle) v.celle.push_back(x.dentro(k) ? x.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());

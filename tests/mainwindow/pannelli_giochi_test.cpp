@@ -29,10 +29,10 @@ const std::string senzaSchema =
 const std::string crittografato =
     "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://crosswordnexus.com/ipuz/coded#1\"]," + soluzione +
     " \"puzzle\": [[{\"cell\": 2, \"value\": \"C\"}, 1, 7, 1], [1, \"#\", 6, 3], [7, 5, 4, 3]]}";
-const std::string daRiempire =
-    "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/fill#1\"]," + soluzione +
-    " \"puzzle\": [[0, 0, 0, 0], [0, \"#\", 0, 0], [0, 0, 0, 0]],"
-    " \"clues\": {\"Parole\": [\"SOLE\", \"CASA\", \"RE\", \"CAS\", \"SRL\", \"AEE\"]}}";
+const std::string daRiempire = "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/fill#1\"]," +
+                               soluzione +
+                               " \"puzzle\": [[0, 0, 0, 0], [0, \"#\", 0, 0], [0, 0, 0, 0]],"
+                               " \"clues\": {\"Parole\": [\"SOLE\", \"CASA\", \"RE\", \"CAS\", \"SRL\", \"AEE\"]}}";
 
 QString testi(const QListWidget* l) {
     QStringList t;
@@ -55,7 +55,9 @@ class PannelliGiochiTest : public QObject {
         return b->apri();
     }
     template <typename T = QListWidget>
-    T* figlio(const char* nome) const { return prova::figlio<T>(&*b->f, nome); }
+    T* figlio(const char* nome) const {
+        return prova::figlio<T>(&*b->f, nome);
+    }
 
 private slots:
     // The player's options in a folder of this run: the clue list shown as it is by default.

@@ -336,13 +336,11 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
         std::string maschera;
         std::vector<std::string> parole;
     };
-    for (const Caso& c : {Caso{"codes, two dictionaries", codici, {"PALAMELA", "CASAPALAROMA"}, casa, "    ",
-                               {"PALA", "CASA"}},
-                          Caso{"codes and a box", codici, {"PALAMELA", "CASAPALA"}, casa, "C.  ", {"CASA"}},
-                          Caso{"the bank", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, "    ",
-                               {"CASA", "SOLE", "SALE"}},
-                          Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ",
-                               {"CASA", "SALE"}}}) {
+    for (const Caso& c :
+         {Caso{"codes, two dictionaries", codici, {"PALAMELA", "CASAPALAROMA"}, casa, "    ", {"PALA", "CASA"}},
+          Caso{"codes and a box", codici, {"PALAMELA", "CASAPALA"}, casa, "C.  ", {"CASA"}},
+          Caso{"the bank", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, "    ", {"CASA", "SOLE", "SALE"}},
+          Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ", {"CASA", "SALE"}}}) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
     }

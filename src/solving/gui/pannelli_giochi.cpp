@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace quadrivo {
@@ -46,6 +47,18 @@ void barra(QListWidgetItem* voce, bool barrata) {
     voce->setForeground(barrata ? QBrush(grigio) : QBrush());
 }
 
+// Changes an entry of a list whose places are fixed by its grid: told to the view, every change
+// would lay out the whole list again; only the entry's pixels change.
+template <typename F>
+void cambia(QListWidgetItem* voce, F modifica) {
+    QListWidget* l = voce->listWidget();
+    {
+        const QSignalBlocker zitto(l->model());
+        modifica();
+    }
+    l->viewport()->update(l->visualItemRect(voce));
+}
+
 void pausa(QListWidget* l) {
     l->clear();
     new QListWidgetItem("In pausa.", l);
@@ -66,31 +79,45 @@ PannelloChiave::PannelloChiave(QWidget* genitore) : QWidget(genitore) {
 }
 
 void PannelloChiave::mostra(const TabellaChiave& chiave) {
-    // Rebuilt only when something changed: a key repaints only what it must.
-    if (chiave.codici != mostrati_ || codici_->count() != static_cast<int>(chiave.codici.size())) {
+    // Only the entries that changed are set again: a key changes one code, and the list repaints
+    // only those.
+    if (codici_->count() != static_cast<int>(chiave.codici.size()) || mostrati_.size() != chiave.codici.size()) {
         codici_->clear();
-        for (const VoceChiave& v : chiave.codici) {
-            const QString lettera = QString::fromStdString(v.lettera);
-            auto* voce = new QListWidgetItem(
-                QString("%1 = %2%3").arg(v.codice).arg(lettera.isEmpty() ? "_" : lettera).arg(v.doppia ? " !" : ""),
-                codici_);
-            if (v.doppia) voce->setForeground(rosso);
-            voce->setData(Qt::AccessibleTextRole,
-                          QString("codice %1: %2%3")
-                              .arg(v.codice)
-                              .arg(lettera.isEmpty() ? "nessuna lettera" : lettera)
-                              .arg(v.doppia ? ", doppia" : ""));
-        }
-        mostrati_ = chiave.codici;
+        for (size_t i = 0; i < chiave.codici.size(); ++i) new QListWidgetItem(codici_);
+        mostrati_.assign(chiave.codici.size(), VoceChiave{-1, {}, false});
     }
-    if (chiave.alfabeto != alfabetoMostrato_ || alfabeto_->count() != static_cast<int>(chiave.alfabeto.size())) {
+    for (size_t i = 0; i < chiave.codici.size(); ++i) {
+        const VoceChiave& v = chiave.codici[i];
+        if (v == mostrati_[i]) continue;
+        QListWidgetItem* voce = codici_->item(static_cast<int>(i));
+        cambia(voce, [&] {
+            const QString lettera = QString::fromStdString(v.lettera);
+            voce->setText(
+                QString("%1 = %2%3").arg(v.codice).arg(lettera.isEmpty() ? "_" : lettera).arg(v.doppia ? " !" : ""));
+            voce->setForeground(v.doppia ? QBrush(rosso) : QBrush());
+            voce->setData(Qt::AccessibleTextRole, QString("codice %1: %2%3")
+                                                      .arg(v.codice)
+                                                      .arg(lettera.isEmpty() ? "nessuna lettera" : lettera)
+                                                      .arg(v.doppia ? ", doppia" : ""));
+        });
+        mostrati_[i] = v;
+    }
+    if (alfabeto_->count() != static_cast<int>(chiave.alfabeto.size()) ||
+        alfabetoMostrato_.size() != chiave.alfabeto.size()) {
         alfabeto_->clear();
-        for (const LetteraAlfabeto& a : chiave.alfabeto) {
-            auto* voce = new QListWidgetItem(QString(QChar(a.lettera)), alfabeto_);
+        for (const LetteraAlfabeto& a : chiave.alfabeto) new QListWidgetItem(QString(QChar(a.lettera)), alfabeto_);
+        alfabetoMostrato_.assign(chiave.alfabeto.size(), LetteraAlfabeto{' ', true});
+    }
+    for (size_t i = 0; i < chiave.alfabeto.size(); ++i) {
+        const LetteraAlfabeto& a = chiave.alfabeto[i];
+        if (a == alfabetoMostrato_[i]) continue;
+        QListWidgetItem* voce = alfabeto_->item(static_cast<int>(i));
+        cambia(voce, [&] {
+            voce->setText(QString(QChar(a.lettera)));
             barra(voce, a.usata);
             voce->setData(Qt::AccessibleTextRole, QString(QChar(a.lettera)) + (a.usata ? ", usata" : ""));
-        }
-        alfabetoMostrato_ = chiave.alfabeto;
+        });
+        alfabetoMostrato_[i] = a;
     }
 }
 
