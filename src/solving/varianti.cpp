@@ -200,6 +200,12 @@ std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, 
     return {};
 }
 
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d) {
+    if (x.variante == Variante::senzaSchema) return parolaDiGriglia(x, inizio, d);
+    if (const Definizione* w = definizioneDa(x, inizio, d)) return *w;
+    return {};
+}
+
 std::map<int, std::vector<VoceBanca>> bancaPerLunghezza(const Cruciverba& x) {
     std::map<std::string, int> restano = inGriglia(x);
     std::map<int, std::vector<VoceBanca>> gruppi;

@@ -62,6 +62,10 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
 // named by its row (column) in a senza schema, and with the row's (column's) clue line as its
 // text. Nothing in another game or where no word starts.
 std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d);
+// The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
+// schema the player's grid's, never the solution's, which would show where its black squares
+// are; elsewhere the clue's word.
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d);
 
 // ---- Da riempire
 

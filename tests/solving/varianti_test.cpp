@@ -297,6 +297,11 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         EXPECT_EQ(v.celle.size(), static_cast<size_t>(c.celle));
     }
     EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, orizzontale));
+    // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
+    // player has no word yet, and the pointer must not tell it.
+    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, orizzontale));
+    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, orizzontale)->caselle.size(), 4u);
+    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, orizzontale)->testo, "Sovrano");
 }
 
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
