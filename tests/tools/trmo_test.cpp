@@ -87,7 +87,8 @@ TEST(Converti, ThroughEveryFormatTheLettersAndCluesStay) {
     for (const char* nome : {"a.ipuz", "b.puz", "c.trmo", "d.puz"}) {
         ASSERT_EQ(trmo({"converti", prima, d.percorso(nome)}).codice, 0) << nome;
         const Cruciverba y = leggiCruciverba(nome, d.leggi(nome)).cruciverba;
-        EXPECT_TRUE(y.elenchi == x.elenchi && prova::inserimenti(y) == prova::inserimenti(x)) << nome;
+        EXPECT_EQ(y.elenchi, x.elenchi) << nome;
+        EXPECT_EQ(prova::inserimenti(y), prova::inserimenti(x)) << nome;
         prima = d.percorso(nome);
     }
     // normalizza writes a .puz back byte for byte.
@@ -107,11 +108,14 @@ TEST(Converti, RefusesWhatTheTargetCannotHoldAndWritesNothing) {
     };
     for (const auto& [dati, uscita, motivo] : casi) {
         const Esito e = trmo({"converti", d.scrivi("in.ipuz", dati), d.percorso(uscita)});
-        EXPECT_TRUE(e.codice == 1 && e.err.find(motivo) != std::string::npos && d.leggi(uscita).empty()) << e.err;
+        EXPECT_EQ(e.codice, 1) << uscita;
+        EXPECT_NE(e.err.find(motivo), std::string::npos) << e.err;
+        EXPECT_EQ(d.leggi(uscita), "") << uscita;
     }
     const std::string speciali = R"(, "clues": {"Down:Speciali": [[1, "Vocale"]]})";
     const Esito e = trmo({"mostra", d.scrivi("s.ipuz", ipuz(1, 2, speciali))});
-    EXPECT_TRUE(e.codice == 0 && e.out.find("SPECIALI:\n") != std::string::npos) << e.out;
+    EXPECT_EQ(e.codice, 0);
+    EXPECT_NE(e.out.find("SPECIALI:\n"), std::string::npos) << e.out;
 }
 
 // A message's line breaks become spaces: a terminal would take a carriage return as a return to
