@@ -62,7 +62,7 @@ TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
         EXPECT_EQ(x.elenchi[1].definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {1, 2}}));
         ASSERT_TRUE(x.elenco("Speciali"));
         EXPECT_EQ(x.elenco("Speciali")->definizioni.at(0).etichetta, "X");
-        EXPECT_TRUE(leggi(FormatoJpz().scrivi(x)) == x);  // written as plain XML, it reads back the same
+        EXPECT_EQ(leggi(FormatoJpz().scrivi(x)), x);  // written as plain XML, it reads back the same
     }
     EXPECT_TRUE(FormatoJpz().riconosce(compresso(campione)));
 }
