@@ -85,6 +85,11 @@ private slots:
         QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
         b->esegui("azioneAnnulla");
         QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
+        // F12 takes the keyboard to the key, as to a crossword's clues, and Esc brings it back.
+        b->tasto(Qt::Key_F12);
+        QTRY_COMPARE(prova::fuoco(), static_cast<QWidget*>(chiave));
+        b->tasto(Qt::Key_Escape);
+        QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
     // The codes 7-5-4-3 are four different letters, none of them the C chosen for code 2: from

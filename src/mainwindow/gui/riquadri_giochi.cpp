@@ -1,5 +1,6 @@
 #include "mainwindow/gui/riquadri_giochi.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QMainWindow>
 
@@ -32,6 +33,17 @@ RiquadriGiochi::RiquadriGiochi(Sessione& sessione, QMainWindow* finestra) : QObj
         connect(&sessione_, segnale, this, &RiquadriGiochi::aggiorna);
     connect(&sessione_, &Sessione::celleCambiate, this, &RiquadriGiochi::aggiorna);
     connect(&sessione_, &Sessione::modoCambiato, this, &RiquadriGiochi::aggiorna);
+    // F12 brings the keyboard to the clue list; a game without clues has its key or its words
+    // there instead, and Esc takes it back to the grid.
+    if (QAction* vai = finestra->findChild<QAction*>("MenuVaiElenco"))
+        connect(vai, &QAction::triggered, this, [this] {
+            if (sessione_.inPausa()) return;
+            chiave_->prendiTastiera();
+            banca_->prendiTastiera();
+        });
+    for (PannelloGioco* p : std::initializer_list<PannelloGioco*>{chiave_, banca_})
+        connect(p, &PannelloGioco::tastieraResa, finestra,
+                [finestra] { finestra->centralWidget()->setFocus(Qt::OtherFocusReason); });
 }
 
 void RiquadriGiochi::aggiorna() {

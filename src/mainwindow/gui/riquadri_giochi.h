@@ -1,7 +1,7 @@
 #pragma once
 // The docks of the games without clues, beside the grid: a codeword's key (DockChiave) and a grid
 // to fill's word bank (DockBanca). Each shows only while its game is played on the grid, and
-// follows the session's signals by itself.
+// follows the session's signals by itself. Made after the clue column, whose F12 it answers too.
 #include <QObject>
 
 class QDockWidget;

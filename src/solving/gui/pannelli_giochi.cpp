@@ -1,5 +1,6 @@
 #include "solving/gui/pannelli_giochi.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -66,7 +67,21 @@ void pausa(QListWidget* l) {
 
 }  // namespace
 
-PannelloChiave::PannelloChiave(QWidget* genitore) : QWidget(genitore) {
+void PannelloGioco::prendiTastiera() {
+    if (!principale_ || !isVisible()) return;
+    if (!principale_->currentItem() && principale_->count() > 0) principale_->setCurrentRow(0);
+    principale_->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool PannelloGioco::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+        emit tastieraResa();
+        return true;
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+PannelloChiave::PannelloChiave(QWidget* genitore) : PannelloGioco(genitore) {
     setObjectName("PannelloChiave");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -76,6 +91,8 @@ PannelloChiave::PannelloChiave(QWidget* genitore) : QWidget(genitore) {
     layout->addWidget(codici_, 2);
     layout->addWidget(titolo("ALFABETO", this));
     layout->addWidget(alfabeto_, 1);
+    principale_ = codici_;
+    for (QListWidget* l : {codici_, alfabeto_}) l->installEventFilter(this);
 }
 
 void PannelloChiave::mostra(const TabellaChiave& chiave) {
@@ -128,13 +145,15 @@ void PannelloChiave::mostraPausa() {
     alfabetoMostrato_.clear();
 }
 
-PannelloBanca::PannelloBanca(QWidget* genitore) : QWidget(genitore) {
+PannelloBanca::PannelloBanca(QWidget* genitore) : PannelloGioco(genitore) {
     setObjectName("PannelloBanca");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     parole_ = nuovaLista(this, "ListaBanca", "Parole da inserire", nullptr);
     layout->addWidget(titolo("PAROLE", this));
     layout->addWidget(parole_, 1);
+    principale_ = parole_;
+    parole_->installEventFilter(this);
 }
 
 void PannelloBanca::mostra(const std::vector<RigaBanca>& righe) {

@@ -12,7 +12,23 @@ class QListWidget;
 
 namespace quadrivo {
 
-class PannelloChiave : public QWidget {
+// The keyboard comes to a panel's list only when asked (F12); Esc gives it back to the grid.
+class PannelloGioco : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void prendiTastiera();
+
+signals:
+    void tastieraResa();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    // The list the keyboard comes to.
+    QListWidget* principale_ = nullptr;
+};
+
+class PannelloChiave : public PannelloGioco {
     Q_OBJECT
 public:
     explicit PannelloChiave(QWidget* genitore = nullptr);
@@ -22,13 +38,13 @@ public:
     void mostraPausa();
 
 private:
-    QListWidget* codici_ = nullptr;
+    QListWidget* codici_ = nullptr;  // the list the keyboard comes to
     QListWidget* alfabeto_ = nullptr;
     std::vector<VoceChiave> mostrati_;
     std::vector<LetteraAlfabeto> alfabetoMostrato_;
 };
 
-class PannelloBanca : public QWidget {
+class PannelloBanca : public PannelloGioco {
     Q_OBJECT
 public:
     explicit PannelloBanca(QWidget* genitore = nullptr);
