@@ -79,6 +79,8 @@ void SuperficieQt::disegnaTesto(double x, double y, const std::string& s) {
 }
 
 double SuperficieQt::larghezzaTesto(const std::string& s) {
+    // A surface kept for a window's life (the print preview's measures) stays small.
+    if (attuale_->larghezze.size() > 4096) attuale_->larghezze.clear();
     const auto [voce, nuova] = attuale_->larghezze.try_emplace(s, 0.0);
     if (nuova) voce->second = metriche().horizontalAdvance(QString::fromStdString(s));
     return voce->second / sx_;
@@ -97,6 +99,7 @@ QFont qtDaCarattere(const Carattere& c) {
 
 void SuperficieQt::caratterCambiato() {
     const Carattere& c = carattere();
+    if (misure_.size() > 64) misure_.clear(), fontDato_ = nullptr;
     const auto [voce, nuova] = misure_.try_emplace(std::tuple(c.nome, c.dimensione, c.grassetto, c.corsivo));
     if (nuova) voce->second.font = qtDaCarattere(c);
     attuale_ = &voce->second;
