@@ -40,7 +40,12 @@ void IntestazioneSchema::disponi(int alto) {
     riga_->setToolTip(testo);
     riga_->setVisible(!testo.isEmpty());
     riga_->setGeometry(0, alto, area_->width(), riga_->fontMetrics().height() + 4);
-    riga_->raise();
+    // A raise repaints the line even when nothing shown lies over it, and this runs at every key.
+    const QObjectList& figli = area_->children();
+    for (qsizetype i = figli.indexOf(riga_) + 1; i < figli.size(); ++i)
+        if (const auto* w = qobject_cast<const QWidget*>(figli[i]);
+            w && w->isVisibleTo(area_) && w->geometry().intersects(riga_->geometry()))
+            return riga_->raise();
 }
 
 void IntestazioneSchema::mostraNote() {

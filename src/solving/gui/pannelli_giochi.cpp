@@ -26,6 +26,8 @@ QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibi
         l->setWrapping(true);
         l->setResizeMode(QListView::Adjust);
         l->setTextElideMode(Qt::ElideNone);
+        // One size for all, the grid's: a repainted entry is not measured again.
+        l->setUniformItemSizes(true);
         // Every entry as wide as the widest, so the columns line up.
         const QFontMetrics m(l->font());
         l->setGridSize(QSize(m.horizontalAdvance(QString(campione)) + 14, m.height() + 8));
