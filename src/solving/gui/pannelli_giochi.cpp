@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -13,10 +14,27 @@ namespace {
 const QColor grigio(128, 128, 128);
 const QColor rosso(200, 0, 0);
 
+// A list view paints every entry within the bounding box of what changed: two letters struck
+// out at the alphabet's two ends would repaint all of it. The pieces are painted one by one.
+class ListaAPezzi : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override {
+        const QRegion regione = evento->region();
+        if (regione.rectCount() < 2) return QListWidget::paintEvent(evento);
+        for (const QRect& r : regione) {
+            QPaintEvent pezzo(r);
+            QListWidget::paintEvent(&pezzo);
+        }
+    }
+};
+
 // A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid. With a
 // `campione` (its widest entry) the entries flow in rows, as a printed key does.
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, const char* campione) {
-    auto* l = new QListWidget(genitore);
+    auto* l = new ListaAPezzi(genitore);
     l->setObjectName(nome);
     l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::TabFocus);
@@ -26,8 +44,6 @@ QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibi
         l->setWrapping(true);
         l->setResizeMode(QListView::Adjust);
         l->setTextElideMode(Qt::ElideNone);
-        // One size for all, the grid's: a repainted entry is not measured again.
-        l->setUniformItemSizes(true);
         // Every entry as wide as the widest, so the columns line up.
         const QFontMetrics m(l->font());
         l->setGridSize(QSize(m.horizontalAdvance(QString(campione)) + 14, m.height() + 8));
@@ -59,7 +75,11 @@ void cambia(QListWidgetItem* voce, F modifica) {
         const QSignalBlocker zitto(l->model());
         modifica();
     }
-    l->viewport()->update(l->visualItemRect(voce));
+    // The whole cell of the grid: an entry's own rectangle follows its text, and a "!" taken
+    // away would stay on screen past a shorter text.
+    QRect zona = l->visualItemRect(voce);
+    if (l->gridSize().isValid()) zona.setSize(l->gridSize());
+    l->viewport()->update(zona);
 }
 
 void pausa(QListWidget* l) {
