@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +40,16 @@ QString testi(const QListWidget* l) {
     for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
     return t.join('|');
 }
+// Every region a widget is asked to paint.
+class Pitture : public QObject {
+public:
+    QRegion regione;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) regione += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
 QString letto(const QListWidget* l, int i) { return l->item(i)->data(Qt::AccessibleTextRole).toString(); }
 
 }  // namespace
@@ -83,8 +94,13 @@ private slots:
         QCOMPARE(chiave->item(2)->text(), QString("3 = A !"));
         QCOMPARE(letto(chiave, 2), QString("codice 3: A, doppia"));
         QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
+        // The "!" taken away goes from the screen too: its entry's whole cell is painted again.
+        Pitture pitture;
+        chiave->viewport()->installEventFilter(&pitture);
         b->esegui("azioneAnnulla");
         QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
+        const QRect cella(chiave->visualItemRect(chiave->item(0)).topLeft(), chiave->gridSize());
+        QTRY_VERIFY((QRegion(cella) - pitture.regione).isEmpty());
         // F12 takes the keyboard to the key, as to a crossword's clues, and Esc brings it back.
         b->tasto(Qt::Key_F12);
         QTRY_COMPARE(prova::fuoco(), static_cast<QWidget*>(chiave));
