@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace quadrivo {
@@ -31,6 +32,24 @@ protected:
     }
 };
 
+// The view asks an entry's size at each paint of it, and the style lays the text out to answer:
+// the sizes are kept per text and font, the entries being single lines.
+class MisureVoci : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        const QVariant font = indice.data(Qt::FontRole);
+        const QString chiave = (font.isValid() ? font.value<QFont>() : opzione.font).key() + '|' +
+                               indice.data(Qt::DisplayRole).toString();
+        if (const auto trovata = misure_.constFind(chiave); trovata != misure_.cend()) return *trovata;
+        if (misure_.size() > 1024) misure_.clear();
+        return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
+    }
+
+private:
+    mutable QHash<QString, QSize> misure_;
+};
+
 // A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid. With a
 // `campione` (its widest entry) the entries flow in rows, as a printed key does.
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, const char* campione) {
@@ -39,6 +58,7 @@ QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibi
     l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::TabFocus);
     l->setSelectionMode(QAbstractItemView::NoSelection);
+    l->setItemDelegate(new MisureVoci(l));
     if (campione) {
         l->setFlow(QListView::LeftToRight);
         l->setWrapping(true);
