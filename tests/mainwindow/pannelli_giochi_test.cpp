@@ -101,6 +101,13 @@ private slots:
         QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
         const QRect cella(chiave->visualItemRect(chiave->item(0)).topLeft(), chiave->gridSize());
         QTRY_VERIFY((QRegion(cella) - pitture.regione).isEmpty());
+        // A letter typed and taken away again changes its code's row only.
+        b->clic(b->cella(4, 3));
+        prova::digita("e");
+        QCOMPARE(testi(chiave), QString("1 = A|2 = C|3 = E|4 = _|5 = _|6 = _|7 = _"));
+        b->clic(b->cella(4, 3));
+        b->tasto(Qt::Key_Delete);
+        QCOMPARE(testi(chiave), QString("1 = A|2 = C|3 = _|4 = _|5 = _|6 = _|7 = _"));
         // F12 takes the keyboard to the key, as to a crossword's clues, and Esc brings it back.
         b->tasto(Qt::Key_F12);
         QTRY_COMPARE(prova::fuoco(), static_cast<QWidget*>(chiave));
