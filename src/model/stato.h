@@ -11,9 +11,6 @@ namespace quadrivo {
 
 class IndiceLessico;  // solving/lessico_indice.h
 
-inline constexpr int orizzontale = 1;
-inline constexpr int verticale = 2;
-
 inline constexpr const char* titoloApplicazione = "Quadrivo 7";
 inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
 

@@ -164,10 +164,11 @@ private:
 
 }  // namespace
 
-std::vector<std::string> vociDefinizioni(const Cruciverba& x, int d) {
+std::vector<std::string> vociDefinizioni(const Cruciverba& x, Direzione d) {
     std::vector<std::string> voci;
-    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return voci;
-    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+    const int n = numeroElenco(d);
+    if (n < 1 || static_cast<size_t>(n) > x.elenchi.size()) return voci;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(n - 1)].definizioni)
         voci.push_back(voceDefinizione(w.etichetta, w.testo));
     return voci;
 }
@@ -235,18 +236,18 @@ int stampaDefinizioni(const Documento& d, Superficie& sup, const ColonneElenchi&
         return f.fogli();
     }
     f.riga(intestazioneOrizzontali, true, true);
-    for (const std::string& e : vociDefinizioni(d.cruciverba, orizzontale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(d.cruciverba, Direzione::orizzontale)) f.voce(e);
     f.aCapo();
     f.aCapo();
     f.riga(intestazioneVerticali, true, true);
-    for (const std::string& e : vociDefinizioni(d.cruciverba, verticale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(d.cruciverba, Direzione::verticale)) f.voce(e);
     // The file's other lists follow under their names in capitals ("DIAGONALI:").
     for (size_t i = 2; i < d.cruciverba.elenchi.size(); ++i) {
         if (d.cruciverba.elenchi[i].definizioni.empty()) continue;
         f.aCapo();
         f.aCapo();
         f.riga(maiuscolo(d.cruciverba.elenchi[i].direzione) + ":", true, true);
-        for (const std::string& e : vociDefinizioni(d.cruciverba, static_cast<int>(i) + 1)) f.voce(e);
+        for (const std::string& e : vociDefinizioni(d.cruciverba, direzioneElenco(static_cast<int>(i) + 1))) f.voce(e);
     }
     f.aCapo();
     f.aCapo();

@@ -478,7 +478,7 @@ void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     partita_.torna(meta.partita, lasciato.partita, adesso());
     // The cursor goes where the change was, in a direction that cell has a word in.
     if (!cambiate.empty()) {
-        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
+        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : Direzione::orizzontale};
         if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
         posizione_ = p;
         iniziale_ = false;

@@ -13,9 +13,10 @@ std::string lettere(size_t n, const char* una, const char* molte) {
 }  // namespace
 
 // The list's direction as one word: the Italian lists in the singular, a file's own name as it is.
-std::string nomeDirezione(const Cruciverba& x, int d) {
-    if (d < 1 || d > static_cast<int>(x.elenchi.size())) return {};
-    const std::string& nome = x.elenchi[static_cast<size_t>(d - 1)].direzione;
+std::string nomeDirezione(const Cruciverba& x, Direzione d) {
+    const int n = numeroElenco(d);
+    if (n < 1 || n > static_cast<int>(x.elenchi.size())) return {};
+    const std::string& nome = x.elenchi[static_cast<size_t>(n - 1)].direzione;
     if (nome == nomeOrizzontali) return "orizzontale";
     if (nome == nomeVerticali) return "verticale";
     if (nome == nomeDiagonali) return "diagonale";

@@ -23,10 +23,6 @@ Puntatore puntatoreDi(Direzione d) {
     }
 }
 
-int numeroDirezione(Direzione d) {
-    return d == Direzione::orizzontale ? orizzontale : d == Direzione::verticale ? verticale : 0;
-}
-
 namespace {
 
 // Nearest whole number, halves to the even neighbour (the default rounding mode).
@@ -58,9 +54,9 @@ bool metaOrizzontale(const GeometriaSchema& g, double X, double Y, const PuntoGr
     return Y - T <= X - L;
 }
 
-std::string didascaliaParola(const std::string& numero, int d, const std::string& definizione, FormaDidascalia forma) {
+std::string didascaliaParola(const std::string& numero, Direzione d, const std::string& definizione, FormaDidascalia forma) {
     const bool etichetta = forma == FormaDidascalia::etichetta;
-    return (etichetta ? "  " : " ") + numero + (d == orizzontale ? " oriz. - " : " vert. - ") +
+    return (etichetta ? "  " : " ") + numero + (d == Direzione::orizzontale ? " oriz. - " : " vert. - ") +
            definizione + (etichetta ? " " : "");
 }
 
@@ -82,8 +78,8 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = g.x0 + (c - 1) * static_cast<double>(g.lato);
     const double T = g.y0 + (r - 1) * static_cast<double>(g.lato);
-    const Definizione* orizz = definizioneDa(x, {c, r}, orizzontale);
-    const Definizione* vert = definizioneDa(x, {c, r}, verticale);
+    const Definizione* orizz = definizioneDa(x, {c, r}, Direzione::orizzontale);
+    const Definizione* vert = definizioneDa(x, {c, r}, Direzione::verticale);
     if (orizz && vert) (metaOrizzontale(g, X, Y, p.cella) ? vert : orizz) = nullptr;
     const Definizione* w = orizz ? orizz : vert;
     if (!w) {
@@ -92,8 +88,8 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
         p.rettangolo = AzioneRettangolo::nascondi;
         return p;
     }
-    const int d = orizz ? orizzontale : verticale;
-    p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
+    const Direzione d = orizz ? Direzione::orizzontale : Direzione::verticale;
+    p.direzione = d;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
     p.didascalia = didascaliaParola(w->etichetta, d, w->testo, FormaDidascalia::etichetta);
@@ -106,9 +102,9 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
         p.rettangolo = AzioneRettangolo::mostra;
         p.r.sinistra = L + 1;
         p.r.alto = T + 1;
-        p.r.larghezza = d == orizzontale ? lungo : lato - 2;
-        p.r.altezza = d == orizzontale ? lato - 2 : lungo;
-        p.r.colore = d == orizzontale ? giallo : ciano;
+        p.r.larghezza = d == Direzione::orizzontale ? lungo : lato - 2;
+        p.r.altezza = d == Direzione::orizzontale ? lato - 2 : lungo;
+        p.r.colore = d == Direzione::orizzontale ? giallo : ciano;
     }
     return p;
 }

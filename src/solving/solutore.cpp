@@ -59,7 +59,7 @@ void Solutore::apriConDialogo(const Posizione& parola) {
     vista_.ridisegnaToolbar();
 }
 
-void Solutore::apriParola(int c, int r, int d) {
+void Solutore::apriParola(int c, int r, Direzione d) {
     if (!definizioneDa(x_, {c, r}, d)) return;
     vista_.nascondiEtichetta();
     apriConDialogo({c, r, d});

@@ -279,7 +279,7 @@ private slots:
         cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
-                                        {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));
+                                        {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Tenero cucciolo")}));
         stato.cartellaProgramma = cartella.percorso();
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
         f->show();

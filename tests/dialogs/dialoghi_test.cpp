@@ -116,7 +116,7 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     PiattaformaRegistro p;
     const ApriSchema apri = [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); };
     // A lone CR ends its line and the copy has CR LF there; a lone LF inside a clue stays in it.
-    const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, 1, "Abita\nzione")});
+    const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, Direzione::orizzontale, "Abita\nzione")});
     std::string misto = schema;
     misto.replace(misto.find("\r\n"), 2, "\r");
     dir.scrivi("caff\xe8.trmo", misto);

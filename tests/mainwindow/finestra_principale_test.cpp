@@ -25,7 +25,7 @@ std::string campione15x10(char seconda = '.') {
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
     return prova::fileTrmo(sol, {std::string("C") + seconda},
-                           {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
+                           {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Il migliore amico")});
 }
 
 const char* const impostazioniTipiche =

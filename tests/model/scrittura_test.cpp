@@ -91,7 +91,7 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     DiscoPiccolo disco;
     if (!disco.montato) GTEST_SKIP() << disco.motivo;
     std::string vecchio = schemaVecchio;
-    while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, 2, std::string(60, 'x')) + "\r\n";
+    while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, Direzione::verticale, std::string(60, 'x')) + "\r\n";
     const std::string f = disco.t.percorso("schema.trmo");
     ASSERT_TRUE(scriviFileSicuro(f, vecchio));
     std::ofstream zavorra(disco.t.percorso("zavorra"), std::ios::binary);  // up to the last byte

@@ -27,7 +27,7 @@ private slots:
                                       {7, {"CRAVSTA"}},
                                       {8, {"XCXAXSXA"}}}));
         QVERIFY(caricaLessico(p.stato, p.piattaforma));
-        const Posizione parola{1, 1, orizzontale};
+        const Posizione parola{1, 1, Direzione::orizzontale};
         FinestraParola d(voceDialogo(p.documento.cruciverba, p.griglia(), parola), p.piattaforma,
                    [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(p.stato, p.piattaforma, m, v); });
         d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.documento.cruciverba, p.stato, parola, modo, m); });

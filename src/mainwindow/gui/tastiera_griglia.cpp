@@ -169,7 +169,7 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
     // What is said after the key is known from the grid before it.
     const Parola* parola = sessione_.parolaCorrente();
     const bool eraCompleta = parola && nav.completa(x, *parola);
-    const int direzione = sessione_.posizione().direzione;
+    const Direzione direzione = sessione_.posizione().direzione;
     const bool cancella = *tasto == TastoGriglia::cancellaIndietro || *tasto == TastoGriglia::cancella;
     const std::vector<std::string> prima = cancella ? vociSchema(x) : std::vector<std::string>{};
     if (!sessione_.tasto(*tasto, carattere, azioneSaltaComplete->isChecked())) {

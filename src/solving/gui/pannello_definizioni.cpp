@@ -132,8 +132,8 @@ void PannelloDefinizioni::aggiornaAltri(const Cruciverba& cruciverba) {
 
 void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente,
                                    bool senzaProgresso) {
-    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
-    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
+    riempi(orizzontali_, nav.elenco(cruciverba, Direzione::orizzontale), nav, corrente, senzaProgresso);
+    riempi(verticali_, nav.elenco(cruciverba, Direzione::verticale), nav, corrente, senzaProgresso);
     aggiornaAltri(cruciverba);
 }
 
