@@ -65,7 +65,7 @@ struct Quadrivo {
     PiattaformaQt piattaforma;
     std::unique_ptr<FinestraPrincipale> f;
     explicit Quadrivo(bool copia = true, const std::string& file = schema) {
-        stato.cartellaProgramma = cartella;
+        stato.cartelle.programma = cartella;
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, file);
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);

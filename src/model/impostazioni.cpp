@@ -67,7 +67,7 @@ int applicaImpostazioni(Stato& s, const std::string& testo) {
 
 namespace {
 std::string copiaUtente(const Stato& stato) {
-    return stato.cartellaUtente.empty() ? std::string() : stato.cartellaUtente + nomeFileImpostazioni;
+    return stato.cartelle.utente.empty() ? std::string() : stato.cartelle.utente + nomeFileImpostazioni;
 }
 }  // namespace
 
@@ -96,10 +96,10 @@ std::string leggiImpostazioni(Stato& stato) {
         if (messaggio.empty()) return {};
         messaggio += ".\r";
     }
-    std::string nome = trovaSenzaMaiuscole(stato.cartellaProgramma, nomeFileImpostazioni);
+    std::string nome = trovaSenzaMaiuscole(stato.cartelle.programma, nomeFileImpostazioni);
     if (nome.empty()) nome = nomeFileImpostazioni;
-    const std::string motivo = leggiDa(stato, stato.cartellaProgramma + nome);
-    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartellaProgramma + nome + ".";
+    const std::string motivo = leggiDa(stato, stato.cartelle.programma + nome);
+    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartelle.programma + nome + ".";
     applicaImpostazioni(stato, testoImpostazioniPredefinite);
     return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
@@ -120,8 +120,8 @@ bool scriviImpostazioni(const Stato& stato) {
     const std::string testo = testoImpostazioni(stato);
     const std::string copia = copiaUtente(stato);
     if (esisteFile(copia)) return scriviFileSicuro(copia, testo);
-    if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testo)) return true;
-    return !copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo);
+    if (scriviFileSicuro(stato.cartelle.programma + nomeFileImpostazioni, testo)) return true;
+    return !copia.empty() && creaCartella(stato.cartelle.utente) && scriviFileSicuro(copia, testo);
 }
 
 void Impostazioni::cambiate() {

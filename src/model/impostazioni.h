@@ -25,8 +25,8 @@ inline constexpr int numeriPredefiniti = 18;
 // Reads the settings from the file's text; lines and values that cannot be used are skipped.
 // Returns how many setting lines were found.
 int applicaImpostazioni(Stato& stato, const std::string& testo);
-// Reads the player's copy cartellaUtente + "tramerio.ini" when there is one, otherwise
-// tramerio.ini in cartellaProgramma whatever its letter case. A file that gives no setting
+// Reads the player's copy cartelle.utente + "tramerio.ini" when there is one, otherwise
+// tramerio.ini in cartelle.programma whatever its letter case. A file that gives no setting
 // (missing, unreadable, not a regular file, garbage) is passed over; when none gives any, the
 // shipped values are taken. Returns "" or the message naming the file that was passed over.
 std::string leggiImpostazioni(Stato& stato);
@@ -39,7 +39,7 @@ int numeriDisegno(const Stato& stato);
 
 // The nine lines the writer produces.
 std::string testoImpostazioni(const Stato& stato);
-// Rewrites the player's copy when there is one, otherwise cartellaProgramma + "tramerio.ini";
+// Rewrites the player's copy when there is one, otherwise cartelle.programma + "tramerio.ini";
 // when the program folder cannot be written the player's copy is created instead (an installed
 // program's folder belongs to the system). False when neither can be written; the file keeps its
 // old bytes.

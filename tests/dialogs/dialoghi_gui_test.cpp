@@ -280,7 +280,7 @@ private slots:
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Tenero cucciolo")}));
-        stato.cartellaProgramma = cartella.percorso();
+        stato.cartelle.programma = cartella.percorso();
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);

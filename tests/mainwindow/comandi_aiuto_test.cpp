@@ -24,7 +24,7 @@ class ProvaComandiAiuto : public QObject {
         ComandiAiuto aiuto{stato, sessione, piattaforma, &finestra};
 
         Banco() {
-            stato.cartellaProgramma = dir.percorso();
+            stato.cartelle.programma = dir.percorso();
             for (const char* nome : {"azioneAiuto", "azioneTasti", "azioneInfo"}) azioni[nome] = new QAction(&finestra);
             aiuto.collega([this](const char* nome) { return azioni.count(nome) ? azioni[nome] : nullptr; });
             finestra.show();
@@ -67,7 +67,7 @@ private slots:
     void systemInfoGivesTheFoldersInUse() {
         QFETCH(bool, archivio);
         Banco b;
-        const std::string atteso = archivio ? b.sessione.archivio().percorsoFile() : b.stato.cartellaProgramma;
+        const std::string atteso = archivio ? b.sessione.archivio().percorsoFile() : b.stato.cartelle.programma;
         const QString info = QString::fromStdString(b.aiuto.infoSistema());
         QVERIFY2(info.contains(QString::fromStdString(atteso)), qPrintable(info));
     }

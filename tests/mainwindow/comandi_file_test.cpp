@@ -31,7 +31,7 @@ class ProvaComandiFile : public QObject {
         ComandiFile file{stato, sessione, piattaforma, area, sfondo, &finestra};
 
         Banco() {
-            stato.cartellaProgramma = dir.percorso();
+            stato.cartelle.programma = dir.percorso();
             area->resize(600, 400);
             finestra.show();
             finestra.activateWindow();

@@ -23,7 +23,7 @@ class ProvaComandiModifica : public QObject {
         ComandiModifica modifica{sessione, &area, &area};
 
         Banco() {
-            stato.cartellaProgramma = dir.percorso();
+            stato.cartelle.programma = dir.percorso();
             QCOMPARE(sessione.apri(dir.scrivi("p.trmo", prova::fileTrmo({"CASA#", "ALTO#", "NEVE#"}))), EsitoApertura::ok);
             modifica.collega([this](const char* nome) {
                 return std::string(nome) == "azioneAnnulla" ? &annulla : std::string(nome) == "azioneRipeti" ? &ripeti : nullptr;

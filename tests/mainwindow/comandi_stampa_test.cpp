@@ -24,7 +24,7 @@ class ProvaComandiStampa : public QObject {
         ComandiStampa stampa{stato, sessione, piattaforma, area, &finestra};
 
         explicit Banco(bool schema) {
-            stato.cartellaProgramma = dir.percorso();
+            stato.cartelle.programma = dir.percorso();
             area->resize(600, 400);
             finestra.show();
             finestra.activateWindow();

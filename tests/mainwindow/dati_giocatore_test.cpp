@@ -16,7 +16,7 @@ private slots:
         prova::CartellaTemporanea programma;
         programma.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         Stato s;
-        s.cartellaProgramma = programma.percorso();
+        s.cartelle.programma = programma.percorso();
         DatiGiocatore dati(s);
         QSignalSpy cambiate(&dati, &DatiGiocatore::cambiate), avvisi(&dati, &DatiGiocatore::avviso);
         {

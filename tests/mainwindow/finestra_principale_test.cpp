@@ -67,7 +67,7 @@ class ProvaFinestraPrincipale : public QObject {
         for (const char* nome : {"Quadrivoa.jpg", "Quadrivob.jpg"})
             QVERIFY(sfondo.save(QString::fromStdString(cartella->percorso(nome)), "JPG"));
         stato = std::make_unique<Stato>();
-        stato->cartellaProgramma = cartella->percorso();
+        stato->cartelle.programma = cartella->percorso();
         piattaforma = std::make_unique<PiattaformaQt>();
     }
 

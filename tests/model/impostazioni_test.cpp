@@ -23,8 +23,8 @@ const char* const testoUtente =
 // The settings as the program reads them at start from these folders.
 Stato dalleCartelle(const std::string& programma, const std::string& utente) {
     Stato s;
-    s.cartellaProgramma = programma;
-    s.cartellaUtente = utente;
+    s.cartelle.programma = programma;
+    s.cartelle.utente = utente;
     leggiImpostazioni(s);
     return s;
 }
@@ -100,7 +100,7 @@ struct Scrittura : ::testing::Test {
 
     void SetUp() override {
         programma.scrivi("tramerio.ini", testoUtente);
-        s.cartellaProgramma = programma.percorso();
+        s.cartelle.programma = programma.percorso();
         leggiImpostazioni(s);
         impostazioni.seguiAvvisi([this](const std::string& a) { avvisi.push_back(a); });
         impostazioni.seguiCambi([this] { ++cambi; });

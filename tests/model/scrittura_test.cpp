@@ -53,7 +53,7 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         // The puzzle and the settings each say so once and keep their file and what is in memory.
         const Cruciverba x = schemaCasa(), prima = x;
         Stato s;
-        s.cartellaProgramma = t.percorso(), s.PercentualeRiquadro = 70;
+        s.cartelle.programma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
         Impostazioni impostazioni(s);
         std::string avvisi;

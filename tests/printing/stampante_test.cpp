@@ -33,7 +33,7 @@ class ProvaStampante : public QObject {
 
     Stato tipico() const {
         Stato s;
-        s.cartellaProgramma = dir_.percorso();
+        s.cartelle.programma = dir_.percorso();
         s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
         return s;
     }

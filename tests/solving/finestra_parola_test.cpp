@@ -62,7 +62,7 @@ private slots:
     void init() {
         dialogo.reset();  // the last test's dialog goes before the puzzle it was opened on
         p = std::make_unique<prova::SchemaProva>(std::vector<std::string>{"C.SA#", "A#ORO", "..#.#", "M.LA#"});
-        s().cartellaProgramma = dir.percorso();
+        s().cartelle.programma = dir.percorso();
         dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
         caricaLessico(s(), p->piattaforma);
     }

@@ -21,7 +21,7 @@ private slots:
         // 1 across is ?.S? with nothing typed; down 1 has the N of row 3 (only CANE fits ??N?).
         prova::SchemaProva p({"..S.#", ".#...", "N.#.#", "....#"});
         prova::CartellaTemporanea dir;
-        p.stato.cartellaProgramma = dir.percorso();
+        p.stato.cartelle.programma = dir.percorso();
         dir.scrivi("LessicoItaliano.dat",
                    prova::dizionario({{4, {"CASA", "COSA", "MOSA", "CANE", "AREA", "ASCA", "SACA", "NORD"}},
                                       {7, {"CRAVSTA"}},

@@ -73,7 +73,7 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
         else if (dati == "cartella") fs::create_directory(f);
         else if (!dati.empty()) t.scrivi(dove + "tramerio.ini", dati);
         Stato s;
-        s.cartellaProgramma = t.percorso("programma/"), s.cartellaUtente = t.percorso("utente/");
+        s.cartelle.programma = t.percorso("programma/"), s.cartelle.utente = t.percorso("utente/");
         const std::string messaggio = leggiImpostazioni(s);
         EXPECT_TRUE(contiene(messaggio, f + " " + motivo) && contiene(messaggio, "proporzioni predefinite")) << messaggio;
         EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite) << f;
@@ -81,7 +81,7 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
     // A file that gives keys is read as it is, 0 included, and only drawn with the shipped value.
     t.scrivi("programma/tramerio.ini", "PercentualeRiquadro= 0 \r\nAltezzaNumeri=-3\r\n");
     Stato s;
-    s.cartellaProgramma = t.percorso("programma/");
+    s.cartelle.programma = t.percorso("programma/");
     EXPECT_EQ(leggiImpostazioni(s), "");
     EXPECT_EQ(std::tuple(s.PercentualeRiquadro, riquadroDisegno(s), numeriDisegno(s), caratteriDisegno(s)), std::tuple(0, 90, 18, 55));
 }

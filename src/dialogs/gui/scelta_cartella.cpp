@@ -164,7 +164,7 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     };
     luogo("Cartella &personale", percorsoDaQt(QDir::homePath()), "LuogoCasa");
     luogo("C&ruciverba", cartellaCruciverba(), "LuogoCruciverba");
-    luogo("Archi&vio", componiPercorso(stato.cartellaProgramma, cartellaArchivio), "LuogoArchivio");
+    luogo("Archi&vio", componiPercorso(stato.cartelle.programma, cartellaArchivio), "LuogoArchivio");
     auto* recenti = new QComboBox(luoghi);
     recenti->setObjectName("LuoghiRecenti");
     recenti->setAccessibleName("Cartelle recenti");

@@ -32,7 +32,7 @@ void Lingue::segna() {
     if (QAction* a = voci.value(stato_.linguaLessico - 1)) a->setChecked(true);
     for (int i = 0; i < voci.size() && i < 4; ++i) {
         QAction* a = voci[i];
-        const std::string motivo = motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[i + 1]);
+        const std::string motivo = motivoLessico(stato_.cartelle.programma + fileLessicoPerLingua[i + 1]);
         const QString perche = QString::fromStdString(
             motivo.empty() ? motivo
                            : "non disponibile: il file " + std::string(fileLessicoPerLingua[i + 1]) + " " + motivo);
