@@ -164,7 +164,7 @@ std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     if (stato.cartelle.programma.back() != '/') stato.cartelle.programma += '/';
     QDir::setCurrent(QString::fromStdString(stato.cartelle.programma));
     // The dictionary of the last run, while its file can still be used; Italian otherwise.
-    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
+    const int lingua = sessione.impostazioni().opzione(chiaveLingua, 1).toInt();
     const bool linguaUsabile =
         lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartelle.programma + fileLessicoPerLingua[lingua]).empty();
     stato.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
@@ -176,11 +176,11 @@ std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     if (const std::string difetto = preparaLessico(stato); !difetto.empty())
         avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
     // The grid's font of the last run.
-    stato.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
+    stato.nomeFont = sessione.impostazioni().opzione(chiaveCarattere, "Arial").toString().toStdString();
     for (StileCarattere* c : {&stato.carattereSchermo, &stato.carattereStampante}) {
         c->nome = stato.nomeFont;
-        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
-        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
+        c->corsivo = sessione.impostazioni().opzione(chiaveCorsivo, false).toBool();
+        c->grassetto = sessione.impostazioni().opzione(chiaveGrassetto, false).toBool();
     }
     return avviso;
 }

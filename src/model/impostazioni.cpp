@@ -1,11 +1,12 @@
 #include "model/impostazioni.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <optional>
 
 #include "model/file.h"
 #include "model/numeri.h"
-#include "model/opzioni_utente.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
@@ -124,32 +125,71 @@ bool scriviImpostazioni(const Stato& stato) {
     return !copia.empty() && creaCartella(stato.cartelle.utente) && scriviFileSicuro(copia, testo);
 }
 
-void Impostazioni::cambiate() {
+namespace {
+
+QString cartellaOpzioni() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo"; }
+
+bool opzioniUsabili() {
+    const TipoFile t = tipoFile(percorsoDaQt(cartellaOpzioni() + "/Quadrivo.conf"));
+    return t == TipoFile::mancante || t == TipoFile::regolare;
+}
+
+QSettings fileOpzioni() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
+
+}  // namespace
+
+Impostazioni::Impostazioni(Stato& stato, QObject* genitore) : QObject(genitore), stato_(stato) {}
+
+void Impostazioni::valoriCambiati() {
     fileSospeso_ = true;
-    for (const auto& f : seguaci_) f();
+    emit cambiate();
     salva();
 }
 
+QVariant Impostazioni::opzione(const char* chiave, const QVariant& predefinito) const {
+    if (const auto i = opzioniSospese_.find(chiave); i != opzioniSospese_.end()) return i->second;
+    return opzioniUsabili() ? fileOpzioni().value(chiave, predefinito) : predefinito;
+}
+
 void Impostazioni::salvaOpzione(const char* chiave, const QVariant& valore) {
-    salvaValoreUtente(chiave, valore);
+    opzioniSospese_[chiave] = valore;
     salva();
+}
+
+void Impostazioni::cancellaOpzione(const char* chiave) {
+    opzioniSospese_.erase(chiave);
+    if (opzioniUsabili()) fileOpzioni().remove(chiave);
+}
+
+bool Impostazioni::scriviOpzioni() {
+    if (opzioniSospese_.empty()) return true;
+    if (!opzioniUsabili()) return false;
+    // What the player opened and chose is nobody else's to read: a private folder and file.
+    creaCartellaPrivata(percorsoDaQt(cartellaOpzioni()));
+    QSettings o = fileOpzioni();
+    for (const auto& [chiave, valore] : opzioniSospese_) o.setValue(QString::fromStdString(chiave), valore);
+    o.sync();
+    if (o.status() != QSettings::NoError) return false;
+    rendiPrivato(percorsoDaQt(o.fileName()));
+    opzioniSospese_.clear();
+    return true;
 }
 
 bool Impostazioni::salva() {
     const bool file = !fileSospeso_ || scriviImpostazioni(stato_);
     fileSospeso_ = !file;
-    const bool opzioni = scriviValoriUtente();
+    const bool opzioni = scriviOpzioni();
     if (file && opzioni) {
-        if (detto_ && avviso_) avviso_("Le opzioni sono di nuovo scritte.");
+        if (detto_) emit avviso("Le opzioni sono di nuovo scritte.");
         detto_ = false;
         return true;
     }
     if (detto_) return false;
     detto_ = true;
-    const std::string quali = !file && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
-                              : !file           ? "le opzioni (tramerio.ini)"
-                                                : "le opzioni (Quadrivo.conf)";
-    if (avviso_) avviso_("Impossibile scrivere " + quali + ": restano in memoria e si riprova alla prossima modifica e all'uscita.");
+    const QString quali = !file && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
+                          : !file           ? "le opzioni (tramerio.ini)"
+                                            : "le opzioni (Quadrivo.conf)";
+    emit avviso("Impossibile scrivere " + quali + ": restano in memoria e si riprova alla prossima modifica e all'uscita.");
     return false;
 }
 

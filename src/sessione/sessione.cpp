@@ -135,7 +135,7 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 }  // namespace
 
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
-    : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+    : QObject(genitore), stato_(stato), impostazioni_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     // Away from the saved state and back: the answers' state follows, unless a change the
     // history does not hold keeps them unsaved anyway.
     connect(&storia_, &QUndoStack::cleanChanged, this, [this](bool pulita) {

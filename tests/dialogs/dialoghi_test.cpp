@@ -278,13 +278,15 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
 
     ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
     const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
-    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(p);
-    EXPECT_EQ(fileRecenti(), std::vector<std::string>{b});  // newest first, once, only what is still there
-    EXPECT_EQ(cartelleRecenti(), std::vector<std::string>{dest});
-    ricordaCartella(documenti);
-    EXPECT_EQ(cartellaDiPartenza("/"), documenti);
+    Stato stato;
+    Impostazioni impostazioni(stato);
+    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(impostazioni, p);
+    EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});  // newest first, once, only what is still there
+    EXPECT_EQ(cartelleRecenti(impostazioni), std::vector<std::string>{dest});
+    ricordaCartella(impostazioni, documenti);
+    EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), documenti);
     fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
-    EXPECT_EQ(cartellaDiPartenza("/"), dest);
+    EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);
 }
 
 // A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.

@@ -270,7 +270,12 @@ private slots:
     // unless the language's file can no longer be used.
     void languageAndFontComeBackAtTheNextStart() {
         cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
-        salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
+        {
+            Stato s;
+            Impostazioni impostazioni(s);
+            impostazioni.salvaOpzione(chiaveCarattere, "DejaVu Serif");
+            impostazioni.salvaOpzione(chiaveCorsivo, true);
+        }
         figlio<QAction>(&*avvia({}), "azioneInglese")->trigger();
         auto f = avvia({});
         QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
@@ -279,7 +284,7 @@ private slots:
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});
         QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
-        for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) cancellaValoreUtente(c);
+        for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) f->sessione().impostazioni().cancellaOpzione(c);
     }
 };
 

@@ -57,9 +57,9 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         PiattaformaRegistro reg;
         Impostazioni impostazioni(s);
         std::string avvisi;
-        impostazioni.seguiAvvisi([&](const std::string& a) { avvisi += a; });
+        QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
         EXPECT_FALSE(scriviCruciverba(x, reg, p));
-        impostazioni.cambiate();
+        impostazioni.valoriCambiati();
         EXPECT_EQ(reg.messaggi.size() == 1 ? reg.messaggi[0].testo + avvisi : "", std::string(msgErroreScrittura) + avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
         EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);

@@ -1033,7 +1033,7 @@ TEST_F(Giocatore, FileModesAfterWrites) {
     ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
     digita("C");
     const std::string copia = sessione->documento().fileLavoro;
-    salvaValoreUtente("prova", 1);
+    sessione->impostazioni().salvaOpzione("prova", 1);
     ASSERT_TRUE(sessione->salva());
     const std::vector<std::pair<std::string, int>> modi = {
         {t.percorso("dati"), 0700},

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "model/opzioni_utente.h"
 #include "qt/voce.h"
@@ -33,8 +33,8 @@ int altezzaRiga(const QLabel* riga) { return riga->fontMetrics().height() + 6; }
 
 }  // namespace
 
-ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, DatiGiocatore& dati, QWidget* area)
-    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), dati_(dati), area_(area) {
+ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, Impostazioni& impostazioni, QWidget* area)
+    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), impostazioni_(impostazioni), area_(area) {
     elenco_ = new PannelloDefinizioni(area_);
     elenco_->hide();
     connect(elenco_, &PannelloDefinizioni::parolaScelta, this, [this](int indice) {
@@ -65,9 +65,9 @@ void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
         QAction* a = opzioni->addAction(testo);
         a->setObjectName(nome);
         a->setCheckable(true);
-        a->setChecked(valoreUtente(chiave, predefinita).toBool());
+        a->setChecked(impostazioni_.opzione(chiave, predefinita).toBool());
         connect(a, &QAction::triggered, this, [this, chiave](bool segnata) {
-            dati_.salvaOpzione(chiave, segnata);
+            impostazioni_.salvaOpzione(chiave, segnata);
             emit disposizioneCambiata();
         });
         return a;

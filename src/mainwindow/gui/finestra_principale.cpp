@@ -29,7 +29,7 @@
 #include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_gioco.h"
 #include "mainwindow/gui/comandi_verifica.h"
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
 #include "mainwindow/gui/intestazione_schema.h"
@@ -195,21 +195,20 @@ void FinestraPrincipale::creaControlli() {
         nascondiEtichettaPassaggio();
     });
     connect(stampa_, &ComandiStampa::anteprimaChiusa, this, &FinestraPrincipale::mostraIconeMenu);
-    connect(stampa_, &ComandiStampa::impostazioniCambiate, this, [this] { dati_->impostazioniCambiate(); });
 }
 
 void FinestraPrincipale::creaParti() {
-    dati_ = new DatiGiocatore(stato_, this);
-    connect(dati_, &DatiGiocatore::cambiate, this, &FinestraPrincipale::disegnaGriglia);
-    connect(dati_, &DatiGiocatore::avviso, this,
+    impostazioni_ = &sessione_->impostazioni();
+    connect(impostazioni_, &Impostazioni::cambiate, this, &FinestraPrincipale::disegnaGriglia);
+    connect(impostazioni_, &Impostazioni::avviso, this,
             [this](const QString& testo) { barraStato_->showMessage(testo, 15000); });
-    lingue_ = new Lingue(stato_, piattaforma_, *dati_, {azioneItaliano, azioneInglese, azioneLatino, azioneFrancese}, this);
+    lingue_ = new Lingue(stato_, piattaforma_, *impostazioni_, {azioneItaliano, azioneInglese, azioneLatino, azioneFrancese}, this);
 
     vistaPassaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
     connect(vistaPassaggio_, &VistaPassaggio::toolbarDaRidisegnare, barraStrumenti_, qOverload<>(&QWidget::repaint));
     connect(vistaPassaggio_, &VistaPassaggio::anteprimaDaChiudere, stampa_, &ComandiStampa::chiudiAnteprima);
 
-    colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
+    colonna_ = new ColonnaDefinizioni(*sessione_, piattaforma_, *impostazioni_, area_);
     colonna_->creaVoci(menuOpzioni, menuAiuto);
     connect(colonna_, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
         if (sessione_->modo() == ModoVista::griglia)
@@ -219,8 +218,8 @@ void FinestraPrincipale::creaParti() {
     });
     connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
 
-    aspetto_ = new AspettoSchermo(area_);
-    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto_, area_, *vista_, this);
+    aspetto_ = new AspettoSchermo(area_, *impostazioni_);
+    tastiera_ = new TastieraGriglia(*sessione_, *impostazioni_, *aspetto_, area_, *vista_, this);
     tastiera_->creaVoci(menuOpzioni, azione("azioneMatita"), nullptr);
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, &FinestraPrincipale::nascondiEtichettaPassaggio);
     aspetto_->creaVoci(menuOpzioni);
@@ -439,7 +438,7 @@ void FinestraPrincipale::collegaSessione() {
     connect(sessione_, &Sessione::modoCambiato, this, &FinestraPrincipale::dopoCambioModo);
     connect(sessione_, &Sessione::celleCambiate, this, [this] {
         // Options that could not be written are tried again at every change.
-        if (dati_->inAttesa()) dati_->salva();
+        if (impostazioni_->inAttesa()) impostazioni_->salva();
         disegnaGriglia();
         annunciaCellaCorrente(area_);
     });
@@ -502,7 +501,7 @@ void FinestraPrincipale::primaDellaFine() {
 void FinestraPrincipale::chiusura(bool tieniRisposte) {
     if (chiuso_) return;
     chiuso_ = true;
-    if (dati_->inAttesa()) dati_->salva();
+    if (impostazioni_->inAttesa()) impostazioni_->salva();
     sessione_->chiudi(tieniRisposte);
     nascondiEtichettaPassaggio();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);
@@ -539,13 +538,13 @@ void FinestraPrincipale::closeEvent(QCloseEvent* e) {
 
 void FinestraPrincipale::tastoSinistroCambiato() {
     stato_.tastoSinistro = azioneTastoSinistro->isChecked();
-    dati_->impostazioniCambiate();
+    impostazioni_->valoriCambiati();
 }
 
 void FinestraPrincipale::rettangoloParolaCambiato() {
     stato_.rettangoloParola = azioneRettangoloParola->isChecked();
     vistaPassaggio_->nascondiRettangolo();
-    dati_->impostazioniCambiate();
+    impostazioni_->valoriCambiati();
 }
 
 // ---- Events

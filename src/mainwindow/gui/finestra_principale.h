@@ -26,7 +26,7 @@ class BarreScorrimento;
 class ColonnaDefinizioni;
 class ComandiVerifica;
 class ComandiGioco;
-class DatiGiocatore;
+class Impostazioni;
 class FinestraCarattere;
 class IntestazioneSchema;
 class Lingue;
@@ -187,7 +187,7 @@ private:
     ComandiStampa* stampa_ = nullptr;    // printing, the print preview and its close button
 
     // ---- The window's parts
-    DatiGiocatore* dati_ = nullptr;             // the options on disk
+    Impostazioni* impostazioni_ = nullptr;      // the session's settings
     VistaPassaggio* vistaPassaggio_ = nullptr;  // hover: the clue label, the word rectangle, the word dialog
     ComandiVerifica* verifica_ = nullptr;       // checks, reveals, Pausa and the clock
     ComandiGioco* gioco_ = nullptr;             // Gioca come

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/finestra_principale.h"
 #include "model/opzioni_utente.h"
 
@@ -17,9 +17,9 @@ void FinestraPrincipale::creaVociArchivio() {
     azionePausaFuori = menuOpzioni->addAction("Ferma il &cronometro quando la finestra non è attiva");
     azionePausaFuori->setObjectName("azionePausaFuori");
     azionePausaFuori->setCheckable(true);
-    azionePausaFuori->setChecked(valoreUtente(chiavePausaFuori, true).toBool());
+    azionePausaFuori->setChecked(impostazioni_->opzione(chiavePausaFuori, true).toBool());
     connect(azionePausaFuori, &QAction::toggled, this, [this](bool attiva) {
-        dati_->salvaOpzione(chiavePausaFuori, attiva);
+        impostazioni_->salvaOpzione(chiavePausaFuori, attiva);
         attivitaCambiata();
     });
 }

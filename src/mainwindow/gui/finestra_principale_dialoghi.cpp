@@ -18,7 +18,7 @@
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/gui/finestra_salva.h"
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/finestra_principale.h"
@@ -33,10 +33,9 @@ void FinestraPrincipale::scegliFont() {
     nascondiEtichettaPassaggio();
     if (!sceltaCarattere_) sceltaCarattere_ = new FinestraCarattere(stato_, piattaforma_, {}, {}, this);
     sceltaCarattere_->exec();
-    salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
-    salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
-    salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
-    dati_->salva();
+    impostazioni_->salvaOpzione(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
+    impostazioni_->salvaOpzione(chiaveCorsivo, stato_.carattereSchermo.corsivo);
+    impostazioni_->salvaOpzione(chiaveGrassetto, stato_.carattereSchermo.grassetto);
     // The grid drawing sets name and size itself and keeps the window font's style.
     superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
