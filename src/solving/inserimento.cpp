@@ -5,6 +5,7 @@
 
 #include "model/testo.h"
 #include "solving/navigazione.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -23,7 +24,7 @@ EsitoClic decidiClic(const Cruciverba& x, const Stato& s, const GeometriaSchema&
     parola.colonna = c, parola.riga = r;
     // The pointer can show a direction left from before a redraw; a cell with no letters that
     // way has no word to open.
-    if (hover == Direzione::nessuna || !definizioneDa(x, {c, r}, hover)) return EsitoClic::nessunaParola;
+    if (hover == Direzione::nessuna || !parolaDa(x, {c, r}, hover)) return EsitoClic::nessunaParola;
     parola.direzione = hover;
     return viaPerPulsante(pulsante, s.tastoSinistro) == Via::digitazione ? EsitoClic::digitazione
                                                                          : EsitoClic::dialogo;

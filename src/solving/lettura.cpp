@@ -14,6 +14,9 @@ std::string lettere(size_t n, const char* una, const char* molte) {
 
 // The list's direction as one word: the Italian lists in the singular, a file's own name as it is.
 std::string nomeDirezione(const Cruciverba& x, Direzione d) {
+    // A senza schema's clues go by rows and columns, not by numbered words.
+    if (x.variante == Variante::senzaSchema && (d == Direzione::orizzontale || d == Direzione::verticale))
+        return d == Direzione::orizzontale ? "riga" : "colonna";
     const int n = numeroElenco(d);
     if (n < 1 || n > static_cast<int>(x.elenchi.size())) return {};
     const std::string& nome = x.elenchi[static_cast<size_t>(n - 1)].direzione;
@@ -24,6 +27,8 @@ std::string nomeDirezione(const Cruciverba& x, Direzione d) {
 }
 
 std::string nomeParola(const Cruciverba& x, const Parola& w) {
+    if (x.variante == Variante::senzaSchema && !w.etichetta.empty())
+        return nomeDirezione(x, w.direzione) + " " + w.etichetta;  // "riga 3"
     return w.etichetta.empty() ? nomeDirezione(x, w.direzione) : w.etichetta + " " + nomeDirezione(x, w.direzione);
 }
 

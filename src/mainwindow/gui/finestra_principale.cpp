@@ -23,6 +23,7 @@
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/riquadri_giochi.h"
 #include "mainwindow/gui/comandi_aiuto.h"
 #include "mainwindow/gui/comandi_file.h"
 #include "mainwindow/gui/comandi_modifica.h"
@@ -217,6 +218,7 @@ void FinestraPrincipale::creaParti() {
             disponiBarre();
     });
     connect(lingue_, &Lingue::cambiata, colonna_, &ColonnaDefinizioni::pianificaSuggerimenti);
+    new RiquadriGiochi(*sessione_, this);  // a codeword's key, a grid to fill's words
 
     aspetto_ = new AspettoSchermo(area_, *impostazioni_);
     tastiera_ = new TastieraGriglia(*sessione_, *impostazioni_, *aspetto_, area_, *vista_, this);
