@@ -59,8 +59,9 @@ std::string esportaCsv(const std::vector<VoceLibreria>& voci, const std::string&
                    ? std::string{}
                    : "impossibile scrivere sull'uscita standard";
     }
-    if (scriviFileSicuro(percorso, testo)) return {};
-    return messaggioScrittura(percorso, "Impossibile scrivere " + percorso + ".");
+    const EsitoScrittura esito = scriviFileSicuro(percorso, testo);
+    if (esito) return {};
+    return messaggioScrittura(percorso, esito, "Impossibile scrivere " + percorso + ".");
 }
 
 int statisticheDaRigaDiComando(const std::string& percorso) {

@@ -120,7 +120,7 @@ std::string testoImpostazioni(const Stato& s) {
 bool scriviImpostazioni(const Stato& stato) {
     const std::string testo = testoImpostazioni(stato);
     const std::string copia = copiaUtente(stato);
-    if (esisteFile(copia)) return scriviFileSicuro(copia, testo);
+    if (esisteFile(copia)) return static_cast<bool>(scriviFileSicuro(copia, testo));
     if (scriviFileSicuro(stato.cartelle.programma + nomeFileImpostazioni, testo)) return true;
     return !copia.empty() && creaCartella(stato.cartelle.utente) && scriviFileSicuro(copia, testo);
 }

@@ -48,7 +48,7 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         const std::string ini = t.scrivi("tramerio.ini", "PercentualeRiquadro= 90 \r\n"), p = t.scrivi("p.trmo", schemaVecchio);
         DiscoGuasto guasto(passo);
         // Braces: the write comes before what is read after it.
-        EXPECT_EQ((std::tuple{scriviFileSicuro(f, std::string(40000, 'n')), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
+        EXPECT_EQ((std::tuple{static_cast<bool>(scriviFileSicuro(f, std::string(40000, 'n'))), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
                   (std::tuple{false, 1, std::string("vecchio contenuto"), 3L})) << int(passo);
         // The puzzle and the settings each say so once and keep their file and what is in memory.
         const Cruciverba x = schemaCasa(), prima = x;
