@@ -863,7 +863,7 @@ TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
         ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
         ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
         digita("CA", 1);
-        sessione->impostaPosizione({2, 2, orizzontale});
+        sessione->impostaPosizione({2, 2, Direzione::orizzontale});
         sessione->tasto(TastoGriglia::carattere, U'.', false);
         finitoInput();
         // The kill: the copy and its note stay behind, under a dead run's id.
