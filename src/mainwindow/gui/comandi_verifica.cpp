@@ -105,6 +105,12 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         connect(a, &QAction::triggered, this, v.gestore);
         comandi_.push_back(a);
     }
+    // The whole grid's verdict, paused or not.
+    if (QAction* a = azione("azioneControllaSoluzioni"))
+        connect(a, &QAction::triggered, this, [this] {
+            emit primaDiAgire();
+            piattaforma_.messaggio(sessione_.messaggioVerifica(), {}, Icona::nessuna, Pulsanti::ok);
+        });
     sblocca_ = azione("azioneSblocca");
     mostraSblocca();
     // The Pause key too, for keyboards that have one.

@@ -1,0 +1,141 @@
+#include "mainwindow/gui/disposizione_finestra.h"
+
+#include <QEvent>
+
+#include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barre_scorrimento.h"
+#include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/comandi_stampa.h"
+#include "mainwindow/gui/griglia_accessibile.h"
+#include "mainwindow/gui/intestazione_schema.h"
+#include "mainwindow/gui/sfondo.h"
+#include "mainwindow/gui/tastiera_griglia.h"
+#include "mainwindow/gui/vista_griglia.h"
+#include "mainwindow/gui/vista_passaggio.h"
+#include "model/numeri.h"
+#include "qt/area_disegno.h"
+#include "sessione/sessione.h"
+
+namespace quadrivo {
+
+DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QObject* genitore)
+    : QObject(genitore), sessione_(sessione), p_(parti) {
+    p_.area->installEventFilter(this);
+    connect(&sessione_, &Sessione::celleCambiate, this, [this] {
+        disegnaGriglia();
+        annunciaCellaCorrente(p_.area);
+    });
+    connect(&sessione_, &Sessione::segniCambiati, this, &DisposizioneFinestra::disegnaGriglia);
+    connect(&sessione_, &Sessione::posizioneCambiata, this, [this] {
+        p_.passaggio->nascondiRettangolo();  // the hover's word outline would blur which word is current
+        disegnaGriglia();
+        annunciaCellaCorrente(p_.area);
+    });
+    connect(&sessione_, &Sessione::modoCambiato, this, [this] {
+        disponiBarre();  // the page takes the whole area: the clue column goes
+        disegnaGriglia();
+    });
+    connect(p_.colonna, &ColonnaDefinizioni::disposizioneCambiata, this, [this] {
+        if (sessione_.modo() == ModoVista::griglia)
+            disegnaGriglia();
+        else
+            disponiBarre();
+    });
+    connect(p_.aspetto, &AspettoSchermo::cambiato, this, [this] {
+        p_.vista->impostaSfondo(p_.area->sfondo());
+        if (sessione_.aperto()) disegnaGriglia();
+    });
+    connect(p_.scorrimento, &BarreScorrimento::scorso, this, [this] {
+        // The hover label and the word outline belong to cells that have moved.
+        p_.passaggio->nascondiEtichetta();
+        p_.passaggio->nascondiRettangolo();
+        disegnaGriglia();
+    });
+}
+
+void DisposizioneFinestra::disponiBarre() {
+    // The frame keeps the bars off the area: everything on it starts at its top.
+    p_.vista->setGeometry(p_.area->rect());
+    p_.stampa->disponi(0, 0, p_.barra->finePulsanti());
+    p_.intestazione->disponi(0);
+    p_.colonna->disponi(p_.intestazione->altezza(), 0);
+}
+
+AreaFinestra DisposizioneFinestra::areaFinestra() const {
+    AreaFinestra a;
+    a.larghezza = p_.area->width();
+    a.altezza = p_.area->height();
+    return a;
+}
+
+AreaFinestra DisposizioneFinestra::areaGriglia() const {
+    AreaFinestra a = areaFinestra();
+    a.altezzaToolbar += p_.intestazione->altezza();
+    return p_.scorrimento->riduci(p_.colonna->areaGriglia(a));
+}
+
+void DisposizioneFinestra::disegnaGriglia() {
+    dimensioneDisegnata_ = p_.area->size();
+    // The print preview owns the area while it is shown.
+    if (sessione_.modo() != ModoVista::griglia) {
+        p_.vista->togliGriglia();
+        p_.scorrimento->nascondi();
+        p_.intestazione->disponi(0);
+        return;
+    }
+    p_.intestazione->disponi(0);
+    p_.colonna->disponi(p_.intestazione->altezza(), 0);
+    try {
+        // A scroll bar that comes or goes changes the room: the grid is laid out once more.
+        for (int giro = 0; giro < 2; ++giro) {
+            const AreaFinestra a = areaGriglia();
+            DecorazioniGriglia d = p_.tastiera->decorazioni();
+            p_.scorrimento->decora(d, a);
+            const ScorrimentoGriglia s = p_.vista->disponi(a, d);
+            if (!p_.scorrimento->aggiorna(s, a)) break;
+        }
+        emit grigliaDisegnata();
+        p_.colonna->aggiorna();
+    } catch (const ErroreOverflow&) {
+        // A window too small for any cell: nothing is drawn until it grows again.
+        p_.vista->togliGriglia();
+        p_.scorrimento->nascondi();
+    }
+}
+
+void DisposizioneFinestra::segui() {
+    segue_ = true;
+    dimensioneDisegnata_ = p_.area->size();
+}
+
+// A window manager may give the window its final size after the first activation drew the
+// grid: the grid and the picture follow the area, unless a preview is on screen.
+void DisposizioneFinestra::adattaAllaDimensione() {
+    adattamentoInCoda_ = false;
+    if (p_.area->size() == dimensioneDisegnata_) return;
+    if (sessione_.aperto() && sessione_.modo() == ModoVista::anteprima) {
+        dimensioneDisegnata_ = p_.area->size();  // the preview scales its sheets by itself
+        return;
+    }
+    if (!sessione_.aperto()) {
+        p_.sfondo->seguiArea();
+        dimensioneDisegnata_ = p_.area->size();
+        return;
+    }
+    disegnaGriglia();
+}
+
+bool DisposizioneFinestra::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == p_.area && evento->type() == QEvent::Resize) {
+        p_.passaggio->nascondiEtichetta();  // the hover label belongs to a cell that has moved
+        disponiBarre();
+        if (segue_ && !adattamentoInCoda_) {
+            adattamentoInCoda_ = true;
+            QMetaObject::invokeMethod(this, &DisposizioneFinestra::adattaAllaDimensione, Qt::QueuedConnection);
+        }
+    }
+    return false;
+}
+
+}  // namespace quadrivo
