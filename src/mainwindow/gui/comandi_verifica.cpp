@@ -47,6 +47,13 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
         passaggio_.reset();
         premuto_.reset();
         mostraSblocca();
+        aggiornaComandi();
+    });
+    // Said once the grid shows the last letter.
+    connect(&sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
+        QTimer::singleShot(0, this, [this, messaggio] {
+            piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
+        });
     });
     area->installEventFilter(this);
 }

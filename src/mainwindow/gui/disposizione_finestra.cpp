@@ -22,6 +22,14 @@ namespace quadrivo {
 DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QObject* genitore)
     : QObject(genitore), sessione_(sessione), p_(parti) {
     p_.area->installEventFilter(this);
+    connect(&sessione_, &Sessione::schemaCambiato, this, [this] {
+        p_.sfondo->hide();
+        p_.scorrimento->ricomincia();
+        p_.area->setFocus(Qt::OtherFocusReason);
+        aggiorna();
+        // The keyboard is on the first word: its cell and clue are said.
+        annunciaCellaCorrente(p_.area, true);
+    });
     connect(&sessione_, &Sessione::celleCambiate, this, [this] {
         disegnaGriglia();
         annunciaCellaCorrente(p_.area);
@@ -52,6 +60,13 @@ DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& 
         p_.passaggio->nascondiRettangolo();
         disegnaGriglia();
     });
+}
+
+void DisposizioneFinestra::aggiorna() {
+    const bool schema = sessione_.aperto();
+    if (!schema) p_.area->superficie().pulisci();
+    p_.barra->abilitaPerSchema(schema);
+    if (schema && sessione_.modo() == ModoVista::griglia) disegnaGriglia();
 }
 
 void DisposizioneFinestra::disponiBarre() {

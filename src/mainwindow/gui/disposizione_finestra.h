@@ -43,6 +43,8 @@ class DisposizioneFinestra : public QObject {
 public:
     DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QObject* genitore);
 
+    // Follows whether a puzzle is open: the toolbar's buttons that need one, the grid or a blank area.
+    void aggiorna();
     // The bars and panels over the area, without laying the grid out.
     void disponiBarre();
     // The layout pass: the panels, then the grid in what they leave.

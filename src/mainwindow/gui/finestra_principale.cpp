@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -79,7 +77,8 @@ QAction* FinestraPrincipale::azione(const std::string& nome) const { return menu
 void FinestraPrincipale::creaParti() {
     const auto azione = [this](const char* nome) { return menu_->azione(nome); };
     file_ = new ComandiFile(stato_, *sessione_, piattaforma_, area_, sfondo_, this);
-    menu_ = new MenuPrincipale(*sessione_, menuBar(), [this](const std::string& n) { return file_->azione(n); }, this);
+    menu_ = new MenuPrincipale(
+        *sessione_, menuBar(), [this](const std::string& n) { return file_->azione(n); }, this);
     QMenu* opzioni = menu_->menu(Menu::opzioni);
     barra_ = new BarraStrumenti(this, azione);
     addToolBar(Qt::TopToolBarArea, barra_);
@@ -95,12 +94,10 @@ void FinestraPrincipale::creaParti() {
     stampa_->pulsanteChiudi()->setParent(barra_);  // past the toolbar's last button
 
     dati_ = new DatiGiocatore(stato_, this);
-    connect(dati_, &DatiGiocatore::avviso, this, [this](const QString& testo) { barraStato_->showMessage(testo, 15000); });
-    lingue_ = new Lingue(stato_, piattaforma_, *dati_,
-                              {azione("azioneItaliano"), azione("azioneInglese"), azione("azioneLatino"),
-                               azione("azioneFrancese")},
-                              this);
-    lingue_->segna();
+    connect(dati_, &DatiGiocatore::avviso, barraStato_, &BarraStato::avvisa);
+    lingue_ = new Lingue(
+        stato_, piattaforma_, *dati_,
+        {azione("azioneItaliano"), azione("azioneInglese"), azione("azioneLatino"), azione("azioneFrancese")}, this);
     passaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
     auto* colonna = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
     colonna->creaVoci(opzioni, menu_->menu(Menu::aiuto));
@@ -127,10 +124,10 @@ void FinestraPrincipale::creaParti() {
     passaggio_->creaVoci(azione, menu_->menu(Menu::utilita));
     auto* modifica = new ComandiModifica(*sessione_, area_, this);
     modifica->collega(azione);
-    disposizione_ = new DisposizioneFinestra(*sessione_,
-                                             {area_, vista_, barra_, stampa_, sfondo_, intestazione, colonna, scorrimento_,
-                                              tastiera_, aspetto, passaggio_},
-                                             this);
+    disposizione_ = new DisposizioneFinestra(
+        *sessione_,
+        {area_, vista_, barra_, stampa_, sfondo_, intestazione, colonna, scorrimento_, tastiera_, aspetto, passaggio_},
+        this);
     presenza_ = new PresenzaFinestra(*sessione_, this, [this] { return opzioni_->pausaFuori(); });
 
     // What each part asks of the others.
@@ -145,7 +142,8 @@ void FinestraPrincipale::creaParti() {
         passaggio_->solutore().nascondiPassaggio();
         nascondiEtichetta();
     });
-    connect(stampa_, &ComandiStampa::anteprimaChiusa, this, [this] { menu_->mostraIcone(MenuPrincipale::Icone::tutte); });
+    connect(stampa_, &ComandiStampa::anteprimaChiusa, this,
+            [this] { menu_->mostraIcone(MenuPrincipale::Icone::tutte); });
     connect(stampa_, &ComandiStampa::impostazioniCambiate, dati_, &DatiGiocatore::impostazioniCambiate);
     connect(passaggio_, &VistaPassaggio::toolbarDaRidisegnare, barra_, qOverload<>(&QWidget::repaint));
     connect(passaggio_, &VistaPassaggio::anteprimaDaChiudere, stampa_, &ComandiStampa::chiudiAnteprima);
@@ -157,11 +155,19 @@ void FinestraPrincipale::creaParti() {
     connect(opzioni_, &ComandiOpzioni::rettangoloCambiato, passaggio_, &VistaPassaggio::nascondiRettangolo);
     connect(opzioni_, &ComandiOpzioni::pausaFuoriCambiata, presenza_, &PresenzaFinestra::attivitaCambiata);
     connect(opzioni_, &ComandiOpzioni::carattereCambiato, disposizione_, &DisposizioneFinestra::disegnaGriglia);
-    connect(file_, &ComandiFile::primaDiAgire, this, &FinestraPrincipale::lasciaLaGriglia);
+    connect(file_, &ComandiFile::primaDiAgire, this, [this, lasciaGrigliaPerComando] {
+        passaggio_->solutore().nascondiPassaggio();
+        lasciaGrigliaPerComando();
+    });
     connect(file_, &ComandiFile::grigliaDaRidisegnare, disposizione_, &DisposizioneFinestra::disegnaGriglia);
     connect(file_, &ComandiFile::dialogoAperto, barra_, qOverload<>(&QWidget::repaint));
     connect(file_, &ComandiFile::dialogoChiuso, this, [this] {
-        tornaAllaGriglia();
+        // The keyboard goes back to the grid once the closing dialog has let go of it.
+        QTimer::singleShot(0, this, [this] {
+            if (sessione_->aperto() && sessione_->modo() == ModoVista::griglia && isEnabled() &&
+                !QApplication::activeModalWidget())
+                area_->setFocus(Qt::OtherFocusReason);
+        });
         presenza_->aggiornaTitolo();
         barra_->repaint();
     });
@@ -173,24 +179,14 @@ void FinestraPrincipale::creaParti() {
         nascondiEtichetta();
     });
     connect(aiuto, &ComandiAiuto::informazioniChiuse, barra_, qOverload<>(&QWidget::repaint));
-    connect(presenza_, &PresenzaFinestra::mostrata, this, [this] {
-        // Without a window manager the window may never become active: being shown is enough.
-        if (giaAttivato_ == 0) accodaAttivazione();
-    });
+    connect(presenza_, &PresenzaFinestra::primaVoltaMostrata, this, &FinestraPrincipale::attivazione);
     area_->alMovimento = [this](double x, double y) { passaggio_->solutore().movimentoMouse(x, y); };
     area_->allaPressione = [this](int b, double x, double y) {
         if (!tastiera_->clic(b, x, y)) passaggio_->solutore().pressioneMouse(b, x, y);
     };
 
-    connect(sessione_, &Sessione::schemaCambiato, this, &FinestraPrincipale::dopoNuovoSchema);
     connect(sessione_, &Sessione::avviso, this,
-            [this](const std::string& testo) { barraStato_->showMessage(QString::fromStdString(testo), 15000); });
-    // Said once the grid shows the last letter.
-    connect(sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
-        QTimer::singleShot(0, this, [this, messaggio] {
-            piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
-        });
-    });
+            [this](const std::string& t) { barraStato_->avvisa(QString::fromStdString(t)); });
     // Over the grid: the hover label; over the toolbar's own widgets: the preview's close button.
     passaggio_->etichetta()->raise();
     stampa_->pulsanteChiudi()->raise();
@@ -223,85 +219,29 @@ void FinestraPrincipale::caricamento() {
 }
 
 void FinestraPrincipale::attivazione() {
-    if (giaAttivato_ == 0) {
-        if (percorsoRigaComando(rigaComando_).empty()) sfondo_->mostra();
-        menu_->mostraIcone(sessione_->aperto() ? MenuPrincipale::Icone::tutte : MenuPrincipale::Icone::apri);
-        disposizione_->segui();
-        giaAttivato_ = 1;
-        // Once the window is up: a question asked before it is mapped ends up behind it.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!avvisoImpostazioni_.empty())
-                    piattaforma_.messaggio(std::exchange(avvisoImpostazioni_, {}), {}, Icona::attenzione, Pulsanti::ok);
-                offriRipristino();
-            },
-            Qt::QueuedConnection);
-    }
-    if (!percorsoRigaComando(rigaComando_).empty() && fileRigaComando_.empty()) apriRigaComando();
+    if (percorsoRigaComando(rigaComando_).empty()) sfondo_->mostra();
+    menu_->mostraIcone(MenuPrincipale::Icone::apri);
+    disposizione_->segui();
+    giaAttivato_ = 1;
+    // Once the window is up: a question asked before it is mapped ends up behind it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!avvisoImpostazioni_.empty())
+                piattaforma_.messaggio(std::exchange(avvisoImpostazioni_, {}), {}, Icona::attenzione, Pulsanti::ok);
+            // Answers left by a run that ended badly are offered back.
+            sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return file_->lasciaSchema(); });
+        },
+        Qt::QueuedConnection);
+    if (!percorsoRigaComando(rigaComando_).empty()) file_->apriRigaComando(rigaComando_);
     aggiornaFinestra();
     if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void FinestraPrincipale::accodaAttivazione() {
-    if (std::exchange(attivazioneInCoda_, true)) return;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            attivazioneInCoda_ = false;
-            attivazione();
-        },
-        Qt::QueuedConnection);
-}
-
-void FinestraPrincipale::offriRipristino() {
-    sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return file_->lasciaSchema(); });
-}
-
-void FinestraPrincipale::apriRigaComando() {
-    fileRigaComando_ = rigaComando_;
-    if (!file_->lasciaSchema()) return;
-    const std::string percorso = percorsoRigaComando(fileRigaComando_);
-    const EsitoApertura esito = sessione_->apri(percorso);
-    if (esito == EsitoApertura::ok) return;
-    // The program starts without a puzzle; the background picture comes back into view.
-    if (esito != EsitoApertura::giaAperto)
-        piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
-    sfondo_->mostra();
-}
-
 void FinestraPrincipale::aggiornaFinestra() {
-    const bool schema = sessione_->aperto();
-    if (!schema) area_->superficie().pulisci();
-    barra_->abilitaPerSchema(schema);
     menu_->aggiorna();
-    if (!schema) return;
-    verifica_->aggiornaComandi();
-    if (sessione_->modo() == ModoVista::griglia) disposizione_->disegnaGriglia();
-}
-
-void FinestraPrincipale::dopoNuovoSchema() {
-    sfondo_->hide();
-    scorrimento_->ricomincia();
-    if (isMinimized()) sessione_->impostaRidotta(true);
-    area_->setFocus(Qt::OtherFocusReason);
-    aggiornaFinestra();
-    // The keyboard is on the first word: its cell and clue are said.
-    annunciaCellaCorrente(area_, true);
-}
-
-void FinestraPrincipale::lasciaLaGriglia() {
-    passaggio_->solutore().nascondiPassaggio();
-    stampa_->lascia();
-    passaggio_->nascondiEtichetta();
-}
-
-void FinestraPrincipale::tornaAllaGriglia() {
-    if (!sessione_->aperto() || sessione_->modo() != ModoVista::griglia) return;
-    // Focus moves once the closing dialog has let go of the keyboard.
-    QTimer::singleShot(0, this, [this] {
-        if (isEnabled() && !QApplication::activeModalWidget()) area_->setFocus(Qt::OtherFocusReason);
-    });
+    disposizione_->aggiorna();
+    if (sessione_->aperto()) verifica_->aggiornaComandi();
 }
 
 // ---- The end of a run
@@ -332,8 +272,6 @@ void FinestraPrincipale::terminaPerSegnale() {
     chiusura(true);
     QCoreApplication::quit();
 }
-
-void FinestraPrincipale::mettiAlSicuro() { sessione_->alSicuro(); }
 
 bool FinestraPrincipale::chiusuraConfermata() {
     if (chiuso_) return true;

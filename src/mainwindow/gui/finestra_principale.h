@@ -61,7 +61,7 @@ public:
     // for the next start to offer back, and the program ends.
     void terminaPerSegnale();
     // The desktop session is ending: everything that must survive goes to disk now.
-    void mettiAlSicuro();
+    void mettiAlSicuro() { sessione_->alSicuro(); }
     // The bars are part of the frame, not things a player hides: no menu of them.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -76,17 +76,9 @@ protected:
 private:
     void creaParti();
     void caricamento();
+    // Once, when the window is first shown.
     void attivazione();
-    void accodaAttivazione();
-    void apriRigaComando();
-    // Answers left by a run that ended badly, offered back at the first activation.
-    void offriRipristino();
     void aggiornaFinestra();
-    void dopoNuovoSchema();
-    // Before a command that takes the player away from the grid: no hover, no preview, no hover label.
-    void lasciaLaGriglia();
-    // After a dialog that disabled the window: the keyboard back on the current grid.
-    void tornaAllaGriglia();
     // Closing by Esci or by the frame: unsaved answers asked about.
     bool chiusuraConfermata();
     // Just before an unavoidable end.
@@ -116,11 +108,9 @@ private:
     ComandiVerifica* verifica_ = nullptr;
     BarreScorrimento* scorrimento_ = nullptr;
     std::string rigaComando_;
-    std::string fileRigaComando_;
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
     int giaAttivato_ = 0;
     bool chiuso_ = false;
-    bool attivazioneInCoda_ = false;
 };
 
 }  // namespace quadrivo

@@ -10,8 +10,9 @@ namespace quadrivo {
 
 namespace {
 // The items whose toolbar image shows in the menu only while a puzzle is open.
-constexpr const char* conImmagine[] = {"azioneApri",  "azioneSalva",  "azioneAnteprima", "azioneStampa",
-                                       "azioneControllaSoluzioni", "azioneAzzera", "azioneFont"};
+constexpr const char* conImmagine[] = {
+    "azioneApri",   "azioneSalva", "azioneAnteprima", "azioneStampa", "azioneControllaSoluzioni",
+    "azioneAzzera", "azioneFont"};
 }  // namespace
 
 MenuPrincipale::MenuPrincipale(Sessione& sessione, QMenuBar* barra,
@@ -43,6 +44,7 @@ MenuPrincipale::MenuPrincipale(Sessione& sessione, QMenuBar* barra,
         if (std::string(v.nome) == "azioneRettangoloParola") menu_[Menu::opzioni]->addMenu(menu_[Menu::lingua]);
     }
     menu_[Menu::lingua]->setToolTipsVisible(true);  // a language says why its file cannot be used
+    connect(&sessione_, &Sessione::schemaCambiato, this, &MenuPrincipale::aggiorna);
     connect(&sessione_, &Sessione::modoCambiato, this, &MenuPrincipale::seguiModo);
 }
 
@@ -71,7 +73,8 @@ void MenuPrincipale::seguiModo() {
 void MenuPrincipale::mostraIcone(Icone quali) {
     for (const char* nome : conImmagine)
         if (QAction* a = azione(nome))
-            a->setIconVisibleInMenu(quali == Icone::tutte || (quali == Icone::apri && std::string(nome) == "azioneApri"));
+            a->setIconVisibleInMenu(quali == Icone::tutte ||
+                                    (quali == Icone::apri && std::string(nome) == "azioneApri"));
 }
 
 }  // namespace quadrivo

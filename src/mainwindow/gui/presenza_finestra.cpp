@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <utility>
 
 #include "model/griglia.h"
 #include "sessione/sessione.h"
@@ -17,6 +18,9 @@ PresenzaFinestra::PresenzaFinestra(Sessione& sessione, QMainWindow* finestra, st
     connect(&sessione_, &Sessione::modificatoCambiato, this, [this] {
         finestra_->setWindowModified(sessione_.modificato());
         aggiornaTitolo();
+    });
+    connect(&sessione_, &Sessione::schemaCambiato, this, [this] {
+        if (finestra_->isMinimized()) sessione_.impostaRidotta(true);
     });
 }
 
@@ -41,34 +45,29 @@ bool PresenzaFinestra::eventFilter(QObject* oggetto, QEvent* e) {
     if (oggetto != finestra_) return false;
     switch (e->type()) {
     case QEvent::Show:
-        emit mostrata();
+        if (!std::exchange(mostrata_, true))
+            QMetaObject::invokeMethod(this, &PresenzaFinestra::primaVoltaMostrata, Qt::QueuedConnection);
         break;
     case QEvent::WindowStateChange:
         // Started maximised over the whole screen: un-maximised, the window would keep that size
         // with its title bar above the screen. It comes back centred, smaller, all of it visible.
-        daRiposizionare_ = (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
-                           !(finestra_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+        daRiposizionare_ =
+            (static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMaximized) &&
+            !(finestra_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
         sessione_.impostaRidotta(finestra_->isMinimized());
         break;
     case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-        attivitaCambiata();
-        break;
+    case QEvent::WindowDeactivate: attivitaCambiata(); break;
     // A modal dialog blocks the window; the open dialog disables it: either way the clock waits.
     case QEvent::WindowBlocked:
-    case QEvent::WindowUnblocked:
-        bloccata_ = e->type() == QEvent::WindowBlocked;
-        [[fallthrough]];
-    case QEvent::EnabledChange:
-        sessione_.impostaDialogo(bloccata_ || !finestra_->isEnabled());
-        break;
+    case QEvent::WindowUnblocked: bloccata_ = e->type() == QEvent::WindowBlocked; [[fallthrough]];
+    case QEvent::EnabledChange: sessione_.impostaDialogo(bloccata_ || !finestra_->isEnabled()); break;
     // The window manager applies the old size after the state change: checked as it lands.
     case QEvent::Move:
     case QEvent::Resize:
         if (daRiposizionare_) QTimer::singleShot(0, this, &PresenzaFinestra::riposiziona);
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

@@ -26,8 +26,9 @@ public:
     void attivitaCambiata();
 
 signals:
-    // The window was shown (the first time starts the program's activation).
-    void mostrata();
+    // The window was shown for the first time, once its events have settled (the program's
+    // activation starts there: without a window manager it may never become active).
+    void primaVoltaMostrata();
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -39,6 +40,7 @@ private:
     QMainWindow* finestra_;
     std::function<bool()> pausaFuori_;
     bool titoloGriglia_ = false;
+    bool mostrata_ = false;
     bool daRiposizionare_ = false;  // just un-maximised: brought back on screen if it lands off it
     bool bloccata_ = false;         // a modal dialog holds the window
 };
