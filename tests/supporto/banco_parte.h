@@ -2,6 +2,7 @@
 // A part of the main window on its own: a real session on a small puzzle over a bare window
 // whose central widget is the drawing area the parts live on.
 #include <QMainWindow>
+#include <QSettings>
 #include <QtTest>
 
 #include "qt/area_disegno.h"
@@ -21,6 +22,8 @@ struct BancoParte {
 
     BancoParte() {
         stato.cartellaProgramma = dir.percorso();
+        // The player's options start from nothing: none left by another test or run.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.percorso()));
         finestra.setCentralWidget(area);
         finestra.resize(1024, 768);
     }
