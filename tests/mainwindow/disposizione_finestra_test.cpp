@@ -58,7 +58,8 @@ private slots:
         b.apri();
         QCOMPARE_GT(b.disegnata.size(), 0);
         QCOMPARE(b.vista->conGriglia(), true);
-        QVERIFY(b.disposizione.areaGriglia().larghezza < b.disposizione.areaFinestra().larghezza);
+        QCOMPARE(b.colonna->pannelli()->isVisible(), true);
+        QCOMPARE(b.area->width() + b.colonna->pannelli()->width(), b.finestra.width());
         QCOMPARE(b.disposizione.areaFinestra().larghezza, b.area->width());
     }
 
@@ -71,7 +72,7 @@ private slots:
         QCOMPARE(b.vista->conGriglia(), true);
     }
 
-    // Hiding the clue column gives its room to the grid.
+    // Hiding the clue column gives its room to the grid at once.
     void aPanelShownOrHiddenLaysTheGridOutAgain() {
         Banco b;
         b.apri();
@@ -79,7 +80,7 @@ private slots:
         const qsizetype prima = b.disegnata.size();
         b.opzioni.findChild<QAction*>("MenuElenco")->trigger();
         QCOMPARE(b.disegnata.size(), prima + 1);
-        QCOMPARE(b.disposizione.areaGriglia().larghezza, b.area->width());
+        QCOMPARE(b.disposizione.areaGriglia().larghezza, b.finestra.width());
         QCOMPARE_GT(b.disposizione.areaGriglia().larghezza, stretta);
     }
 

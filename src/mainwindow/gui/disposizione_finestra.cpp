@@ -1,6 +1,13 @@
 #include "mainwindow/gui/disposizione_finestra.h"
 
+#include <QDockWidget>
 #include <QEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QProxyStyle>
+#include <QResizeEvent>
+#include <QToolBar>
 
 #include "mainwindow/gui/aspetto_schermo.h"
 #include "mainwindow/gui/barra_strumenti.h"
@@ -19,8 +26,63 @@
 
 namespace quadrivo {
 
-DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QObject* genitore)
-    : QObject(genitore), sessione_(sessione), p_(parti) {
+namespace {
+
+// No margins around the title line and no gap beside the dock: the grid's side of the window
+// keeps every pixel it had.
+class StileAccostato : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        switch (m) {
+        case PM_DockWidgetSeparatorExtent:
+        case PM_ToolBarFrameWidth:
+        case PM_ToolBarItemMargin:
+        case PM_ToolBarItemSpacing: return 0;
+        default: return QProxyStyle::pixelMetric(m, o, w);
+        }
+    }
+};
+
+// Flat, in the window's colour, as the button bar above it.
+class BarraPiatta : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+}  // namespace
+
+DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QMainWindow* finestra)
+    : QObject(finestra),
+      sessione_(sessione),
+      p_(parti),
+      finestra_(finestra),
+      barraIntestazione_(new BarraPiatta(finestra)),
+      dock_(new QDockWidget(finestra)) {
+    auto* stile = new StileAccostato;
+    stile->setParent(finestra);
+    finestra_->setStyle(stile);
+    barraIntestazione_->setObjectName("barraIntestazione");
+    barraIntestazione_->setStyle(stile);
+    barraIntestazione_->setMovable(false);
+    barraIntestazione_->setFloatable(false);
+    barraIntestazione_->addWidget(p_.intestazione->riga());
+    barraIntestazione_->hide();
+    finestra_->addToolBarBreak(Qt::TopToolBarArea);
+    finestra_->addToolBar(Qt::TopToolBarArea, barraIntestazione_);
+    // The clue column: no title bar, and not something the player closes or floats.
+    dock_->setObjectName("dockDefinizioni");
+    auto* senzaTitolo = new QWidget(dock_);
+    senzaTitolo->setFixedHeight(0);
+    dock_->setTitleBarWidget(senzaTitolo);
+    dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock_->setWidget(p_.colonna->pannelli());
+    dock_->hide();
+    finestra_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+    p_.colonna->adattaLarghezza(finestra_->width());
+    finestra_->installEventFilter(this);
     p_.area->installEventFilter(this);
     connect(&sessione_, &Sessione::schemaCambiato, this, [this] {
         p_.sfondo->hide();
@@ -73,8 +135,19 @@ void DisposizioneFinestra::disponiBarre() {
     // The frame keeps the bars off the area: everything on it starts at its top.
     p_.vista->setGeometry(p_.area->rect());
     p_.stampa->disponi(0, 0, p_.barra->finePulsanti());
-    p_.intestazione->disponi(0);
-    p_.colonna->disponi(p_.intestazione->altezza(), 0);
+    disponiParti();
+}
+
+void DisposizioneFinestra::disponiParti() {
+    const bool riga = p_.intestazione->aggiorna(), colonna = p_.colonna->visibile();
+    if (barraIntestazione_->isVisibleTo(finestra_) != riga || dock_->isVisibleTo(finestra_) != colonna) {
+        barraIntestazione_->setVisible(riga);
+        dock_->setVisible(colonna);
+        // The area takes its new size now, before the grid is laid out in it.
+        finestra_->layout()->invalidate();
+        finestra_->layout()->activate();
+    }
+    p_.colonna->disponi();
 }
 
 AreaFinestra DisposizioneFinestra::areaFinestra() const {
@@ -86,21 +159,18 @@ AreaFinestra DisposizioneFinestra::areaFinestra() const {
 
 AreaFinestra DisposizioneFinestra::areaGriglia() const {
     AreaFinestra a = areaFinestra();
-    a.altezzaToolbar += p_.intestazione->altezza();
     return p_.scorrimento->riduci(p_.colonna->areaGriglia(a));
 }
 
 void DisposizioneFinestra::disegnaGriglia() {
+    disponiParti();
     dimensioneDisegnata_ = p_.area->size();
     // The print preview owns the area while it is shown.
     if (sessione_.modo() != ModoVista::griglia) {
         p_.vista->togliGriglia();
         p_.scorrimento->nascondi();
-        p_.intestazione->disponi(0);
         return;
     }
-    p_.intestazione->disponi(0);
-    p_.colonna->disponi(p_.intestazione->altezza(), 0);
     try {
         // A scroll bar that comes or goes changes the room: the grid is laid out once more.
         for (int giro = 0; giro < 2; ++giro) {
@@ -142,6 +212,9 @@ void DisposizioneFinestra::adattaAllaDimensione() {
 }
 
 bool DisposizioneFinestra::eventFilter(QObject* oggetto, QEvent* evento) {
+    // The column's width follows the window's before the window lays its parts out.
+    if (oggetto == finestra_ && evento->type() == QEvent::Resize)
+        p_.colonna->adattaLarghezza(static_cast<QResizeEvent*>(evento)->size().width());
     if (oggetto == p_.area && evento->type() == QEvent::Resize) {
         p_.passaggio->nascondiEtichetta();  // the hover label belongs to a cell that has moved
         disponiBarre();

@@ -1,12 +1,16 @@
 #pragma once
-// Where things go on the window's drawing area: the grid in the room the clue line, the clue
-// column and the scroll bars leave, the print preview's close button, the background picture
-// while no puzzle is open. It lays the grid out again when the session, the area's size, the
-// zoom, the scrolling or a panel changes it.
+// Where things go in the window: the puzzle's title line in a toolbar of its own below the
+// buttons, the clue column in a dock on the right, and on the drawing area the grid in the room
+// the clue line and the scroll bars leave. It lays the grid out again when the session, the
+// area's size, the zoom, the scrolling or a panel changes it.
 #include <QObject>
 #include <QSize>
 
 #include "model/griglia.h"
+
+class QDockWidget;
+class QMainWindow;
+class QToolBar;
 
 namespace quadrivo {
 
@@ -41,7 +45,8 @@ struct PartiArea {
 class DisposizioneFinestra : public QObject {
     Q_OBJECT
 public:
-    DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QObject* genitore);
+    // The title line's toolbar and the clue column's dock go into `finestra`.
+    DisposizioneFinestra(Sessione& sessione, const PartiArea& parti, QMainWindow* finestra);
 
     // Follows whether a puzzle is open: the toolbar's buttons that need one, the grid or a blank area.
     void aggiorna();
@@ -65,9 +70,14 @@ protected:
 
 private:
     void adattaAllaDimensione();
+    // The title line and the clue column shown as the grid asks, the window laid out at once.
+    void disponiParti();
 
     Sessione& sessione_;
     PartiArea p_;
+    QMainWindow* finestra_;
+    QToolBar* barraIntestazione_;
+    QDockWidget* dock_;
     QSize dimensioneDisegnata_;
     bool segue_ = false;
     bool adattamentoInCoda_ = false;
