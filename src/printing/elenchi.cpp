@@ -218,6 +218,24 @@ void stampaGioco(const Cruciverba& x, Flusso& f) {
     }
 }
 
+// A crossword's clues: across, down, then the file's other lists under their names.
+void stampaElenchi(const Cruciverba& x, Flusso& f) {
+    f.riga(intestazioneOrizzontali, true, true);
+    for (const std::string& e : vociDefinizioni(x, orizzontale)) f.voce(e);
+    f.aCapo();
+    f.aCapo();
+    f.riga(intestazioneVerticali, true, true);
+    for (const std::string& e : vociDefinizioni(x, verticale)) f.voce(e);
+    // The file's other lists follow under their names in capitals ("DIAGONALI:").
+    for (size_t i = 2; i < x.elenchi.size(); ++i) {
+        if (x.elenchi[i].definizioni.empty()) continue;
+        f.aCapo();
+        f.aCapo();
+        f.riga(maiuscolo(x.elenchi[i].direzione) + ":", true, true);
+        for (const std::string& e : vociDefinizioni(x, static_cast<int>(i) + 1)) f.voce(e);
+    }
+}
+
 }  // namespace
 
 int stampaDefinizioni(const Documento& d, Superficie& sup, const ColonneElenchi& c, const std::string& data,
@@ -226,27 +244,8 @@ int stampaDefinizioni(const Documento& d, Superficie& sup, const ColonneElenchi&
     const Variante variante = d.cruciverba.variante;
     if (variante == Variante::senzaSchema || variante == Variante::crittografato || variante == Variante::daRiempire) {
         stampaGioco(d.cruciverba, f);
-        f.aCapo();
-        f.aCapo();
-        f.riga(data + separatoreData + nomeInPiede(d.nomeFile), false);
-        f.riga(rigaAutore(d.cruciverba), false);
-        f.riga(rigaCrediti, false);
-        sup.impostaGrassetto(false);
-        return f.fogli();
-    }
-    f.riga(intestazioneOrizzontali, true, true);
-    for (const std::string& e : vociDefinizioni(d.cruciverba, orizzontale)) f.voce(e);
-    f.aCapo();
-    f.aCapo();
-    f.riga(intestazioneVerticali, true, true);
-    for (const std::string& e : vociDefinizioni(d.cruciverba, verticale)) f.voce(e);
-    // The file's other lists follow under their names in capitals ("DIAGONALI:").
-    for (size_t i = 2; i < d.cruciverba.elenchi.size(); ++i) {
-        if (d.cruciverba.elenchi[i].definizioni.empty()) continue;
-        f.aCapo();
-        f.aCapo();
-        f.riga(maiuscolo(d.cruciverba.elenchi[i].direzione) + ":", true, true);
-        for (const std::string& e : vociDefinizioni(d.cruciverba, static_cast<int>(i) + 1)) f.voce(e);
+    } else {
+        stampaElenchi(d.cruciverba, f);
     }
     f.aCapo();
     f.aCapo();

@@ -402,6 +402,15 @@ bool Sessione::scrivi(const std::vector<Scrittura>& date, const FotoPartita& pri
 }
 
 void Sessione::applicaDialogo(const Posizione& parola, const std::optional<SceltaParola>& scelta) {
+    // A game without clues of its own: only letters change, a codeword's in every cell of their code.
+    if (const auto w = parolaDiGriglia(documento_.cruciverba, {parola.colonna, parola.riga}, parola.direzione)) {
+        if (!scelta || !scrivi(scrittureScelta(documento_.cruciverba, w->caselle, *scelta), partita_.foto(adesso()),
+                               "Parola")) {
+            impostaModificato(true);
+            dopoModifica(w->caselle);
+        }
+        return;
+    }
     std::vector<Casella> caselle;
     if (const Definizione* w = definizioneDa(documento_.cruciverba, {parola.colonna, parola.riga}, parola.direzione))
         caselle = w->caselle;

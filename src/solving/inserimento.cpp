@@ -5,6 +5,7 @@
 
 #include "model/testo.h"
 #include "solving/navigazione.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -24,7 +25,7 @@ EsitoClic decidiClic(const Cruciverba& x, const Stato& s, const GeometriaSchema&
     const int d = numeroDirezione(hover);
     // The pointer can show a direction left from before a redraw; a cell with no letters that
     // way has no word to open.
-    if (d == 0 || !definizioneDa(x, {c, r}, d)) return EsitoClic::nessunaParola;
+    if (d == 0 || !parolaDa(x, {c, r}, d)) return EsitoClic::nessunaParola;
     parola.direzione = d;
     return viaPerPulsante(pulsante, s.tastoSinistro) == Via::digitazione ? EsitoClic::digitazione
                                                                          : EsitoClic::dialogo;

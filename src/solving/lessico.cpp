@@ -10,6 +10,7 @@
 #include "solving/lessico_incroci.h"
 #include "solving/lessico_indice.h"
 #include "solving/lessico_parole.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -251,7 +252,7 @@ std::vector<VoceRicerca> elencoParole(const Cruciverba& x, const Stato& s, const
         break;
     }
     case ModoRicerca::incroci:
-        if (const Definizione* w = definizioneDa(x, {aperta.colonna, aperta.riga}, aperta.direzione)) {
+        if (const std::optional<Definizione> w = parolaDa(x, {aperta.colonna, aperta.riga}, aperta.direzione)) {
             if (static_cast<int>(w->caselle.size()) != n) break;
             // The boxes' letters for the word, the grid's for the crossing words.
             for (const CandidatoIncroci& c :

@@ -14,6 +14,9 @@ std::string lettere(size_t n, const char* una, const char* molte) {
 
 // The list's direction as one word: the Italian lists in the singular, a file's own name as it is.
 std::string nomeDirezione(const Cruciverba& x, int d) {
+    // A senza schema's clues go by rows and columns, not by numbered words.
+    if (x.variante == Variante::senzaSchema && (d == orizzontale || d == verticale))
+        return d == orizzontale ? "riga" : "colonna";
     if (d < 1 || d > static_cast<int>(x.elenchi.size())) return {};
     const std::string& nome = x.elenchi[static_cast<size_t>(d - 1)].direzione;
     if (nome == nomeOrizzontali) return "orizzontale";
@@ -23,6 +26,8 @@ std::string nomeDirezione(const Cruciverba& x, int d) {
 }
 
 std::string nomeParola(const Cruciverba& x, const Parola& w) {
+    if (x.variante == Variante::senzaSchema && !w.etichetta.empty())
+        return nomeDirezione(x, w.direzione) + " " + w.etichetta;  // "riga 3"
     return w.etichetta.empty() ? nomeDirezione(x, w.direzione) : w.etichetta + " " + nomeDirezione(x, w.direzione);
 }
 

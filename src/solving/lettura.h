@@ -23,9 +23,9 @@ std::string paroleCheIniziano(const Cruciverba& cruciverba, const Navigazione& n
 // The word's letters with "_" for each empty cell: "C A _ _ A".
 std::string compitaParola(const Cruciverba& cruciverba, const Parola& w);
 
-// "orizzontale", "verticale", or a list's own name, for direction d.
+// "orizzontale", "verticale", or a list's own name, for direction d; "riga", "colonna" in a senza schema.
 std::string nomeDirezione(const Cruciverba& cruciverba, int d);
-// "7 orizzontale" (the direction alone for a word with no number).
+// "7 orizzontale" (the direction alone for a word with no number); "riga 3" in a senza schema.
 std::string nomeParola(const Cruciverba& cruciverba, const Parola& w);
 // Where the current cell lies in its word, "8 orizzontale, lettera 2 di 6", followed by the clue
 // when the word is new to the player ("...: Sigla di Salerno"); "" when no word is current.

@@ -7,6 +7,7 @@
 #include "model/testo.h"
 #include "solving/inserimento.h"
 #include "solving/navigazione.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -41,11 +42,20 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
     v.xParola = g.x0 + (c - 1) * g.lato;
     v.yParola = g.y0 + (r - 1) * g.lato;
     v.larghezzaParola = v.altezzaParola = g.lato;
-    const Definizione* w = definizioneDa(x, {c, r}, d);
+    const std::optional<Definizione> diGriglia = parolaDiGriglia(x, {c, r}, d);
+    // A senza schema's lists hold the solution's words: never a word of the player's grid.
+    const Definizione* w = diGriglia                             ? &*diGriglia
+                           : x.variante == Variante::senzaSchema ? nullptr
+                                                                 : definizioneDa(x, {c, r}, d);
     if (!w) return v;
     (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
-    v.titolo = " " + w->etichetta + (d == orizzontale ? " Orizzontale" : " Verticale");
+    v.definizioneFissa = diGriglia.has_value();
+    if (x.variante == Variante::senzaSchema)
+        v.titolo = (d == orizzontale ? " Riga " : " Colonna ") + w->etichetta;
+    else
+        v.titolo =
+            (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == orizzontale ? " Orizzontale" : " Verticale");
     v.definizione = w->testo;
     for (const Casella& k : w->caselle) v.celle.push_back(x.dentro(k) ? x.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());
@@ -56,14 +66,19 @@ void applicaScelta(Cruciverba& x, const Posizione& parola, const SceltaParola& s
     Definizione* w = definizioneDa(x, {parola.colonna, parola.riga}, parola.direzione);
     if (!w) return;
     if (w->testo != scelta.definizione) w->testo = scelta.definizione;
+    applicaScritture(x, scrittureScelta(x, w->caselle, scelta));
+}
+
+std::vector<Scrittura> scrittureScelta(const Cruciverba& x, const std::vector<Casella>& caselle,
+                                       const SceltaParola& scelta) {
     std::vector<Scrittura> scritture;
-    for (size_t i = 0; i < w->caselle.size() && i < scelta.celle.size(); ++i) {
-        const Casella k = w->caselle[i];
+    for (size_t i = 0; i < caselle.size() && i < scelta.celle.size(); ++i) {
+        const Casella k = caselle[i];
         // A cell the dialog did not change keeps its letters and whether they are in pencil.
         if (x.dentro(k) && x.cella(k).voce != scelta.celle[i])
             scritture.push_back({k.colonna, k.riga, scelta.celle[i]});
     }
-    applicaScritture(x, scritture);
+    return scritture;
 }
 
 std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle) {

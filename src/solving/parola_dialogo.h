@@ -20,6 +20,7 @@ struct VoceDialogo {
     bool valida = false;          // a start cell and direction within the grid
     std::string titolo;           // " 12 Orizzontale", " 3 Verticale"
     std::string definizione;      // the clue
+    bool definizioneFissa = false;  // a game without clues of its own to edit: the clue is only shown
     std::vector<std::string> celle;  // each cell's entry as the grid holds it, "" for none
     int lunghezzaMaschera = 0;    // letters of the solution word, which the search compares
     // The word's cells in the window: the dialog goes beside them, never over them.
@@ -34,12 +35,16 @@ struct SceltaParola {
     friend bool operator==(const SceltaParola&, const SceltaParola&) = default;
 };
 
-// `griglia` is the grid as laid out in the window, to place the dialog beside the word.
+// `griglia` is the grid as laid out in the window, to place the dialog beside the word. In a
+// senza schema, a crittografato or a da riempire the word is the player's grid's (parolaDiGriglia).
 VoceDialogo voceDialogo(const Cruciverba& cruciverba, const GeometriaSchema& griglia, const Posizione& parola);
 
 // Writes the confirmed cells and clue into the puzzle for the word starting at `parola`. Only
 // what differs from the grid is written: an unchanged cell keeps its pencil, an unchanged clue its text.
 void applicaScelta(Cruciverba& cruciverba, const Posizione& parola, const SceltaParola& scelta);
+// The writes OK makes into the word's cells `caselle`: only the cells whose entry changed.
+std::vector<Scrittura> scrittureScelta(const Cruciverba& cruciverba, const std::vector<Casella>& caselle,
+                                       const SceltaParola& scelta);
 
 // The text box i starts with: the cell's letters, or a blank for an empty cell.
 std::vector<std::string> caselleIniziali(const std::vector<std::string>& celle);

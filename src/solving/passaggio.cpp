@@ -4,6 +4,7 @@
 
 #include "model/numeri.h"
 #include "model/testo.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -82,8 +83,10 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = g.x0 + (c - 1) * static_cast<double>(g.lato);
     const double T = g.y0 + (r - 1) * static_cast<double>(g.lato);
-    const Definizione* orizz = definizioneDa(x, {c, r}, orizzontale);
-    const Definizione* vert = definizioneDa(x, {c, r}, verticale);
+    const std::optional<Definizione> parolaOrizz = parolaDa(x, {c, r}, orizzontale),
+                                     parolaVert = parolaDa(x, {c, r}, verticale);
+    const Definizione* orizz = parolaOrizz ? &*parolaOrizz : nullptr;
+    const Definizione* vert = parolaVert ? &*parolaVert : nullptr;
     if (orizz && vert) (metaOrizzontale(g, X, Y, p.cella) ? vert : orizz) = nullptr;
     const Definizione* w = orizz ? orizz : vert;
     if (!w) {

@@ -60,7 +60,8 @@ void Solutore::apriConDialogo(const Posizione& parola) {
 }
 
 void Solutore::apriParola(int c, int r, int d) {
-    if (!definizioneDa(x_, {c, r}, d)) return;
+    // A game without clues opens it on the grid's own word.
+    if (!voceDialogo(x_, {}, {c, r, d}).valida) return;
     vista_.nascondiEtichetta();
     apriConDialogo({c, r, d});
 }

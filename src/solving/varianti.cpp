@@ -70,6 +70,26 @@ std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x) {
     });
 }
 
+bool senzaDefinizioni(const Cruciverba& x) {
+    return x.variante == Variante::crittografato || x.variante == Variante::daRiempire;
+}
+
+int rigaDellaParola(const Parola& w) {
+    if (w.caselle.empty()) return 0;
+    return w.direzione == orizzontale ? w.caselle.front().riga : w.caselle.front().colonna;
+}
+
+int parolaDellaRiga(const Navigazione& nav, int direzione, int numero) {
+    const std::vector<Parola>& parole = nav.parole();
+    for (size_t i = 0; i < parole.size(); ++i)
+        if (parole[i].direzione == direzione && rigaDellaParola(parole[i]) == numero) return static_cast<int>(i);
+    // A row cut into single cells has no word along it: a word across it still takes the cursor there.
+    for (size_t i = 0; i < parole.size(); ++i)
+        for (const Casella& k : parole[i].caselle)
+            if ((direzione == orizzontale ? k.riga : k.colonna) == numero) return static_cast<int>(i);
+    return -1;
+}
+
 std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera) {
     if (!x.bianca(k.colonna, k.riga) || x.cella(k).codice == 0 || x.cella(k).data) return {};
     const int codice = x.cella(k).codice;
@@ -160,6 +180,32 @@ std::map<std::string, int> inGriglia(const Cruciverba& x, const std::vector<Case
 
 }  // namespace
 
+std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d) {
+    const bool senzaSchema = x.variante == Variante::senzaSchema;
+    if (!senzaSchema && x.variante != Variante::crittografato && x.variante != Variante::daRiempire) return {};
+    if (!x.dentro(inizio) || (d != orizzontale && d != verticale)) return {};
+    for (Definizione& w : d == orizzontale ? paroleOrizzontali(x) : paroleVerticali(x)) {
+        if (w.caselle.front() != inizio) continue;
+        if (!senzaSchema) {
+            w.etichetta = x.cella(inizio).etichetta;
+            return w;
+        }
+        const int numero = d == orizzontale ? inizio.riga : inizio.colonna;
+        w.etichetta = std::to_string(numero);
+        for (const std::string& riga : righeDefinizioni(x, d == orizzontale ? nomeRighe : nomeColonne))
+            if (const size_t punto = riga.find(". "); punto != std::string::npos && std::atoi(riga.c_str()) == numero)
+                w.testo = riga.substr(punto + 2);
+        return w;
+    }
+    return {};
+}
+
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d) {
+    if (x.variante == Variante::senzaSchema) return parolaDiGriglia(x, inizio, d);
+    if (const Definizione* w = definizioneDa(x, inizio, d)) return *w;
+    return {};
+}
+
 std::map<int, std::vector<VoceBanca>> bancaPerLunghezza(const Cruciverba& x) {
     std::map<std::string, int> restano = inGriglia(x);
     std::map<int, std::vector<VoceBanca>> gruppi;
@@ -191,6 +237,35 @@ std::vector<std::string> paroleCheEntrano(const Cruciverba& x, const std::vector
         if (va) parole.push_back(m);
     }
     return parole;
+}
+
+}  // namespace quadrivo
+
+namespace quadrivo {
+
+namespace {
+
+// A word's place in alphabetical order: its letters in Windows-1252, an accented one as its plain letter.
+std::string chiaveAlfabetica(const std::string& parola) {
+    std::string chiave = aWindows1252(maiuscolo(parola));
+    for (char& b : chiave)
+        if (const char semplice = letteraDigitata(static_cast<unsigned char>(b)); semplice != 0) b = semplice;
+    return chiave;
+}
+
+}  // namespace
+
+std::vector<RigaBanca> righeBanca(const Cruciverba& x) {
+    std::vector<RigaBanca> righe;
+    for (auto& [lunghezza, voci] : bancaPerLunghezza(x)) {
+        righe.push_back({std::to_string(lunghezza) + (lunghezza == 1 ? " lettera" : " lettere"), true, false});
+        std::stable_sort(voci.begin(), voci.end(), [](const VoceBanca& a, const VoceBanca& b) {
+            const std::string ka = chiaveAlfabetica(a.parola), kb = chiaveAlfabetica(b.parola);
+            return ka != kb ? ka < kb : a.parola < b.parola;
+        });
+        for (const VoceBanca& v : voci) righe.push_back({maiuscolo(v.parola), false, v.cancellata});
+    }
+    return righe;
 }
 
 }  // namespace quadrivo

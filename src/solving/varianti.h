@@ -3,6 +3,7 @@
 // diagram, the key and the word search of a codeword, the bank of a grid to fill. No widgets:
 // the session calls these and turns what they change into one undo step.
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,20 @@
 
 namespace quadrivo {
 
+// A game with no clues at all (a codeword, a grid to fill): its key or its bank takes their place.
+bool senzaDefinizioni(const Cruciverba& x);
+
 // ---- Senza schema, diagramless
 
 // The headings of the two lists of a senza schema.
 inline constexpr const char* titoloRighe = "ORIZZONTALI";
 inline constexpr const char* titoloColonne = "VERTICALI";
 
+// The word a click on the line of row (column) `numero` takes the cursor to: the first of the
+// player's words along it, else the first one that crosses it; -1 when none has a cell there.
+int parolaDellaRiga(const Navigazione& nav, int direzione, int numero);
+// The row (column) a word runs along: the number its line in the clue panel has.
+int rigaDellaParola(const Parola& w);
 
 // The check of a grid without its diagram: every cell counts, a black square placed where the
 // solution has none (or missing where it has one) as well as a wrong or missing letter.
@@ -48,6 +57,16 @@ std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scri
 std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Casella>& caselle,
                                       std::string_view blocco);
 
+// ---- The word dialog on a game without numbered clues (senza schema, crittografato, da
+// riempire): the word is the run of the player's grid that starts at `inizio` in direction d,
+// named by its row (column) in a senza schema, and with the row's (column's) clue line as its
+// text. Nothing in another game or where no word starts.
+std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d);
+// The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
+// schema the player's grid's, never the solution's, which would show where its black squares
+// are; elsewhere the clue's word.
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d);
+
 // ---- Da riempire
 
 struct VoceBanca {
@@ -61,5 +80,16 @@ std::map<int, std::vector<VoceBanca>> bancaPerLunghezza(const Cruciverba& x);
 // The bank's words, once each and in its order, that fit the letters the cells hold now, left
 // out those that stand elsewhere in the grid as often as the bank has them.
 std::vector<std::string> paroleCheEntrano(const Cruciverba& x, const std::vector<Casella>& caselle);
+
+// The word-bank panel's lines: a heading for each length ("3 lettere"), then its words in
+// alphabetical order (an accented letter as its plain one), each crossed off while it stands in
+// the grid.
+struct RigaBanca {
+    std::string testo;
+    bool titolo = false;
+    bool cancellata = false;
+    friend bool operator==(const RigaBanca&, const RigaBanca&) = default;
+};
+std::vector<RigaBanca> righeBanca(const Cruciverba& x);
 
 }  // namespace quadrivo

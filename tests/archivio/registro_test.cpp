@@ -179,7 +179,8 @@ TEST(Registro, AKillDuringWritesLeavesEveryCommittedSolveWhole) {
     db.setDatabaseName(QString::fromStdString(r.percorsoFile()));
     ASSERT_TRUE(db.open());
     QSqlQuery integrita(db);
-    ASSERT_TRUE(integrita.exec("PRAGMA integrity_check") && integrita.next());
+    ASSERT_TRUE(integrita.exec("PRAGMA integrity_check"));
+    ASSERT_TRUE(integrita.next());
     EXPECT_EQ(integrita.value(0).toString(), "ok");
 }
 
@@ -204,7 +205,8 @@ TEST(Registro, TwoWritersAtOnceBothKeepEverySolve) {
     int stato = -1;
     ::waitpid(figlio, &stato, 0);
     EXPECT_EQ(ok, perProcesso);
-    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    ASSERT_TRUE(WIFEXITED(stato));
+    EXPECT_EQ(WEXITSTATUS(stato), 0);
     EXPECT_EQ(r.partite().size(), 2u * perProcesso);
 }
 

@@ -44,17 +44,23 @@ TEST(Ipuz, ReadsCellsStylesGridsAndLists) {
     const Cruciverba x = leggi(campione);
     EXPECT_EQ(x.titolo + x.autore + x.copyright + x.note, "ProvaAnna2026n");
     const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
-    EXPECT_TRUE(x.cella(3, 1).tipo == TipoCella::vuota && x.cella(2, 2).tipo == TipoCella::nera && a.cerchio && a.data);
+    EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_TRUE(a.cerchio);
+    EXPECT_TRUE(a.data);
     EXPECT_EQ(a.etichetta + a.voce + a.soluzione, "ACC");
     EXPECT_EQ(b.etichetta + "|" + b.soluzione + "|" + b.voce, "2|OR|OR");
-    EXPECT_TRUE(c.barre == (barraDestra | barraSotto) && c.ombreggiata);
+    EXPECT_EQ(c.barre, barraDestra | barraSotto);
+    EXPECT_TRUE(c.ombreggiata);
     EXPECT_EQ(c.colore + c.voce, "#ff8800A");
     EXPECT_EQ(x.cella(3, 2).etichetta + x.cella(2, 3).etichetta, "");  // the file's empty mark and 0
     EXPECT_EQ(x.elenchi[0].direzione + x.elenchi[1].direzione, std::string(nomeOrizzontali) + nomeVerticali);
-    ASSERT_TRUE(x.elenco(nomeDiagonali) && x.elenco("Speciali"));
+    ASSERT_NE(x.elenco(nomeDiagonali), nullptr);
+    ASSERT_NE(x.elenco("Speciali"), nullptr);
     EXPECT_EQ(prima(x, nomeOrizzontali).caselle, (std::vector<Casella>{{1, 1}, {2, 1}}));
     const Definizione& sole = x.elenco(nomeOrizzontali)->definizioni[1];  // number 4 found in the grid
-    EXPECT_TRUE(sole.enumerazione == "3" && sole.caselle.size() == 3u);
+    EXPECT_EQ(sole.enumerazione, "3");
+    EXPECT_EQ(sole.caselle.size(), 3u);
     EXPECT_EQ(prima(x, nomeVerticali).caselle.size(), 2u);                    // the bar under (1,2) ends it
     EXPECT_EQ(prima(x, nomeDiagonali).caselle, (std::vector<Casella>{{1, 1}}));
     EXPECT_EQ(prima(x, "Speciali").etichetta + prima(x, "Speciali").testo, "Senza numero");
@@ -87,7 +93,8 @@ TEST(Ipuz, AnotherFormatsPuzzleBecomesAnIpuzThatReadsTheSame) {
     x.datiFormato.reset();
     const Cruciverba y = leggi(FormatoIpuz().scrivi(x));
     for (const Casella& k : caselleBianche(x)) EXPECT_EQ(y.cella(k), x.cella(k));
-    EXPECT_TRUE(y.elenchi == x.elenchi && y.autore == x.autore);
+    EXPECT_EQ(y.elenchi, x.elenchi);
+    EXPECT_EQ(y.autore, x.autore);
 }
 
 TEST(Ipuz, RefusesWhatIsNotACrosswordItCanShow) {
@@ -180,7 +187,7 @@ TEST(Ipuz, WrittenFilesPassTheCommonValidatorsWhereThePuzzleAllows) {
     EXPECT_EQ(motivoRifiuto(scritto), "");
     EXPECT_FALSE(QJsonDocument(scritto).toJson().contains("\"cells\""));
     // The numbers alone lead back to every word.
-    EXPECT_TRUE(leggi(FormatoIpuz().scrivi(x)).elenchi == x.elenchi);
+    EXPECT_EQ(leggi(FormatoIpuz().scrivi(x)).elenchi, x.elenchi);
 
     // A word its number does not lead to keeps its cells, and the validators' verdict with them.
     x.elenchi.push_back({"Speciali", {{"", "Senza numero", {{1, 1}, {1, 2}}, ""}}});
@@ -188,7 +195,7 @@ TEST(Ipuz, WrittenFilesPassTheCommonValidatorsWhereThePuzzleAllows) {
     EXPECT_EQ(proprio.value("version").toString(), "http://ipuz.org/v2");  // cells are version 2's
     proprio["version"] = "http://ipuz.org/v1";
     EXPECT_EQ(motivoRifiuto(proprio), "clues: cells");
-    EXPECT_TRUE(leggi(FormatoIpuz().scrivi(x)).elenchi == x.elenchi);
+    EXPECT_EQ(leggi(FormatoIpuz().scrivi(x)).elenchi, x.elenchi);
 
     // The checks themselves catch what the validators refuse.
     const std::pair<const char*, std::string> rifiutati[] = {
@@ -206,7 +213,8 @@ TEST(Ipuz, WrittenFilesPassTheCommonValidatorsWhereThePuzzleAllows) {
 
 TEST(Ipuz, CluesLabelledByARangeRunFromOneMarkedCellToTheOther) {
     const Cruciverba x = leggi(diamante);
-    EXPECT_TRUE(x.cella(1, 1).tipo == TipoCella::vuota && x.cella(5, 5).tipo == TipoCella::vuota);
+    EXPECT_EQ(x.cella(1, 1).tipo, TipoCella::vuota);
+    EXPECT_EQ(x.cella(5, 5).tipo, TipoCella::vuota);
     const std::pair<std::string, std::vector<Casella>> orizzontali[] = {
         {"2-3", {{2, 2}, {3, 2}, {4, 2}}},
         {"4-9", {{1, 3}, {2, 3}, {3, 3}}},
@@ -225,7 +233,7 @@ TEST(Ipuz, CluesLabelledByARangeRunFromOneMarkedCellToTheOther) {
     y.datiFormato.reset();
     const std::string scritto = FormatoIpuz().scrivi(y);
     EXPECT_EQ(motivoRifiuto(oggetto(scritto)), "");
-    EXPECT_TRUE(leggi(scritto).elenchi == x.elenchi);
+    EXPECT_EQ(leggi(scritto).elenchi, x.elenchi);
 }
 
 TEST(Ipuz, ARangeThatLeadsNowhereGivesNoCells) {

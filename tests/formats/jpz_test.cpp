@@ -50,8 +50,10 @@ TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
         const Cruciverba x = leggi(dati);
         EXPECT_EQ(x.titolo + x.autore + x.copyright + x.note, "ProvaAnna(c)Note");
         const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
-        EXPECT_TRUE(x.cella(3, 1).tipo == TipoCella::vuota && x.cella(2, 2).tipo == TipoCella::nera && a.cerchio &&
-                    c.data);
+        EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
+        EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+        EXPECT_TRUE(a.cerchio);
+        EXPECT_TRUE(c.data);
         EXPECT_EQ(a.voce + a.etichetta + b.soluzione + b.colore + c.voce, "C1OW#ffcc00A");
         EXPECT_EQ(b.barre, barraSotto | barraDestra);
         const Definizione& o = x.elenchi[0].definizioni.at(0);
@@ -60,7 +62,7 @@ TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
         EXPECT_EQ(x.elenchi[1].definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {1, 2}}));
         ASSERT_TRUE(x.elenco("Speciali"));
         EXPECT_EQ(x.elenco("Speciali")->definizioni.at(0).etichetta, "X");
-        EXPECT_TRUE(leggi(FormatoJpz().scrivi(x)) == x);  // written as plain XML, it reads back the same
+        EXPECT_EQ(leggi(FormatoJpz().scrivi(x)), x);  // written as plain XML, it reads back the same
     }
     EXPECT_TRUE(FormatoJpz().riconosce(compresso(campione)));
 }

@@ -77,10 +77,12 @@ Lettura leggi(const std::string& dati) { return FormatoPuz().leggi(dati); }
 TEST(Puz, ReadsGridsCluesRebusAndFlagsAndWritesTheSameBytes) {
     const std::string f = "prefisso" + campione().byte() + "coda";
     const Lettura l = leggi(f);
-    ASSERT_TRUE(l.esito == EsitoLettura::ok && l.spiegazione.empty()) << l.spiegazione;
+    ASSERT_EQ(l.esito, EsitoLettura::ok);
+    EXPECT_EQ(l.spiegazione, "");
     const Cruciverba& x = l.cruciverba;
     EXPECT_EQ(x.titolo + x.note + x.cella(3, 3).soluzione + x.cella(1, 1).voce + x.cella(1, 2).voce, "GattìNoteOWCA");
-    EXPECT_TRUE(x.cella(2, 2).tipo == TipoCella::nera && x.cella(1, 1).cerchio);
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_TRUE(x.cella(1, 1).cerchio);
     // Clues in the format's order: 1 across, 1 down, 2 down, 3 across.
     EXPECT_EQ(definizioneDa(x, {1, 1}, 1)->testo + definizioneDa(x, {1, 1}, 2)->testo + definizioneDa(x, {3, 1}, 2)->testo +
                   definizioneDa(x, {1, 3}, 1)->testo,
@@ -123,7 +125,9 @@ TEST(Puz, TheSolvingTimeGoesInLtim) {
     Puz c = campione();
     c.sezioni.push_back({"LTIM", "42,1"});
     Cruciverba x = leggi(c.byte()).cruciverba, y = leggi(campione().byte()).cruciverba;
-    EXPECT_TRUE(x.secondiFile == 42 && FormatoPuz().scrivi(x) == c.byte() && !y.secondiFile);
+    EXPECT_EQ(x.secondiFile, 42);
+    EXPECT_EQ(FormatoPuz().scrivi(x), c.byte());
+    EXPECT_EQ(y.secondiFile, std::nullopt);
     // The file's "stopped" flag stays; the section is added when missing.
     for (auto [z, secondi, ltim] : {std::tuple{&x, 50, "50,1"}, {&y, 7, "7,0"}}) {
         z->secondiFile = secondi;
@@ -139,8 +143,9 @@ TEST(Puz, OpensWithANoticeOrRefusesWithAReason) {
     Puz c = campione();
     c.cifrata = 4;
     const Lettura l = leggi(c.byte());
-    EXPECT_TRUE(l.esito == EsitoLettura::ok && l.spiegazione.find("cifrata") != std::string::npos &&
-                l.cruciverba.cella(1, 1).soluzione.empty());
+    EXPECT_EQ(l.esito, EsitoLettura::ok);
+    EXPECT_NE(l.spiegazione.find("cifrata"), std::string::npos) << l.spiegazione;
+    EXPECT_EQ(l.cruciverba.cella(1, 1).soluzione, "");
     c = campione();
     c.versione = "2.0";
     c.testi[0] = "Citt\xc3\xa0";
@@ -170,7 +175,8 @@ TEST(Puz, ThroughIpuzAndBack) {
     Cruciverba y = FormatoIpuz().leggi(FormatoIpuz().scrivi(x)).cruciverba;
     EXPECT_EQ(FormatoPuz().nonContiene(y), "");
     const Lettura z = leggi(FormatoPuz().scrivi(y));
-    EXPECT_TRUE(z.spiegazione.empty() && z.cruciverba == x) << z.spiegazione;
+    EXPECT_EQ(z.spiegazione, "");
+    EXPECT_EQ(z.cruciverba, x);
     y.cella(1, 1).barre = barraSotto;
     y.cella(3, 1).tipo = TipoCella::vuota;
     EXPECT_EQ(FormatoPuz().nonContiene(y), "caselle fuori dallo schema, barre, numeri fuori dall'ordine consueto");
@@ -241,10 +247,12 @@ TEST(Puz, ALockedSolutionOpensWithItsCodeOnly) {
     const Cruciverba prima = x;
     for (int sbagliato : {0, 4711, 2174, 10000, -1}) {
         EXPECT_FALSE(sbloccaPuz(x, sbagliato)) << sbagliato;
-        EXPECT_TRUE(x == prima && puzBloccato(x)) << sbagliato;
+        EXPECT_EQ(x, prima) << sbagliato;
+        EXPECT_TRUE(puzBloccato(x)) << sbagliato;
     }
     ASSERT_TRUE(sbloccaPuz(x, 4712));
-    EXPECT_FALSE(puzBloccato(x) || sbloccaPuz(x, 4712));
+    EXPECT_FALSE(puzBloccato(x));
+    EXPECT_FALSE(sbloccaPuz(x, 4712));  // only once
     std::string soluzione;
     for (int r = 1; r <= 4; ++r)
         for (int c = 1; c <= 4; ++c) soluzione += x.bianca(c, r) ? x.cella(c, r).soluzione : ".";
@@ -256,7 +264,8 @@ TEST(Puz, ALockedSolutionOpensWithItsCodeOnly) {
     EXPECT_FALSE(puzBloccato(riletta.cruciverba));
     // Only a .puz's lock opens.
     Cruciverba trmo = prova::cruciverbaDa({"CASA"});
-    EXPECT_FALSE(puzBloccato(trmo) || sbloccaPuz(trmo, 4712));
+    EXPECT_FALSE(puzBloccato(trmo));
+    EXPECT_FALSE(sbloccaPuz(trmo, 4712));
 }
 
 // The marks go where other programs read them: GEXT's 0x20 wrong now, 0x10 wrong once, 0x40

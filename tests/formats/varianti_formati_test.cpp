@@ -54,24 +54,18 @@ const std::string crittografato = R"({
 
 }  // namespace
 
-TEST(IpuzVarianti, ASenzaSchemaKeepsItsBlackSquaresInTheSolution) {
+// Its black squares in the solution only, its row and column lists, the player's black squares
+// and letters from "saved".
+TEST(IpuzVarianti, ASenzaSchemaReadsItsSolutionItsListsAndThePlayersGrid) {
     const Cruciverba x = ipuz(senzaSchema);
     EXPECT_EQ(x.variante, Variante::senzaSchema);
     EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
     EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::bianca);
     EXPECT_EQ(x.cella(2, 2).soluzione, "");
     EXPECT_EQ(x.cella(1, 1).etichetta, "");
-}
-
-TEST(IpuzVarianti, ASenzaSchemaHasItsRowAndColumnLists) {
-    const Cruciverba x = ipuz(senzaSchema);
     EXPECT_EQ(nomiElenchi(x), (std::vector<std::string>{nomeRighe, nomeColonne}));
     EXPECT_EQ(x.elenco(nomeRighe)->definizioni[1].caselle, (std::vector<Casella>{{3, 2}, {4, 2}}));
     EXPECT_EQ(x.elenco(nomeColonne)->definizioni[2].etichetta, "4");
-}
-
-TEST(IpuzVarianti, ThePlayersBlackSquaresAndLettersComeFromSaved) {
-    const Cruciverba x = ipuz(senzaSchema);
     EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"C...", "...#", "...."}));
 }
 
@@ -96,17 +90,14 @@ TEST(IpuzVarianti, ADiagramlessIsNumberedFromThePlayersGrid) {
     EXPECT_EQ(nomiElenchi(x), (std::vector<std::string>{nomeOrizzontali, nomeVerticali}));
 }
 
-TEST(IpuzVarianti, ACodewordsCellsCarryTheirCodesClosedUpToOneToK) {
+// The codes closed up to 1..k, and the given letter.
+TEST(IpuzVarianti, ACodewordsCellsCarryTheirCodes) {
     const Cruciverba x = ipuz(crittografato);
     EXPECT_EQ(x.variante, Variante::crittografato);
     EXPECT_EQ(x.cella(1, 1).codice, 2);
     EXPECT_EQ(x.cella(2, 1).codice, 3);
     EXPECT_EQ(x.cella(1, 2).codice, 1);
     EXPECT_EQ(x.cella(1, 1).etichetta, "");
-}
-
-TEST(IpuzVarianti, ACodewordsGivenLetter) {
-    const Cruciverba x = ipuz(crittografato);
     EXPECT_TRUE(x.cella(2, 1).data);
     EXPECT_EQ(x.cella(2, 1).voce, "A");
     EXPECT_FALSE(x.cella(3, 2).data);
@@ -187,11 +178,7 @@ TEST(PuzVarianti, ADiagramlessOpensWithAllItsClues) {
     EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni.size(), 3u);
     EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].etichetta, "4");
     EXPECT_EQ(x.elenco(nomeOrizzontali)->definizioni[1].testo, "Sovrano");
-}
-
-TEST(PuzVarianti, ADiagramlessWritesBackItsBytes) {
-    const std::string f = puzDiagramless();
-    EXPECT_EQ(FormatoPuz().scrivi(FormatoPuz().leggi(f).cruciverba), f);
+    EXPECT_EQ(FormatoPuz().scrivi(x), puzDiagramless());  // its bytes as they were
 }
 
 TEST(PuzVarianti, ADiagramlessPlayedChangesOnlyTheLettersAndTheClueItsNumberNames) {
@@ -207,29 +194,25 @@ TEST(PuzVarianti, ADiagramlessPlayedChangesOnlyTheLettersAndTheClueItsNumberName
     EXPECT_EQ(y.elenchi[0].definizioni[0].testo, "Abitazione");
 }
 
-TEST(JpzVarianti, ACodedPuzzlesNumbersAreItsCodesAndAHintIsGiven) {
-    const Cruciverba x = prova::letturaOk(FormatoJpz(), R"(<?xml version="1.0" encoding="UTF-8"?>
-<crossword-compiler xmlns="http://crossword.info/xml/crossword-compiler">
-<rectangular-puzzle xmlns="http://crossword.info/xml/rectangular-puzzle">
-<coded><grid width="3" height="1">
-<cell x="1" y="1" solution="R" number="7"/><cell x="2" y="1" solution="E" number="3" hint="true"/>
-<cell x="3" y="1" solution="R" number="7"/>
-</grid></coded></rectangular-puzzle></crossword-compiler>)");
+// A coded puzzle's numbers are its codes, closed up, and a hint is given; without numbers the
+// codes come from its letters.
+TEST(JpzVarianti, ACodedPuzzlesCodesComeFromItsNumbersOrItsLetters) {
+    const auto coded = [](const char* celle) {
+        return prova::letturaOk(FormatoJpz(), std::string("<crossword-compiler><rectangular-puzzle><coded><grid width=\"3\" height=\"1\">") +
+                                                  celle + "</grid></coded></rectangular-puzzle></crossword-compiler>");
+    };
+    const Cruciverba x = coded(R"(<cell x="1" y="1" solution="R" number="7"/><cell x="2" y="1" solution="E" number="3" hint="true"/>
+<cell x="3" y="1" solution="R" number="7"/>)");
     EXPECT_EQ(x.variante, Variante::crittografato);
     EXPECT_EQ(x.cella(1, 1).codice, 2);
     EXPECT_EQ(x.cella(2, 1).codice, 1);
     EXPECT_EQ(x.cella(3, 1).codice, 2);
     EXPECT_TRUE(x.cella(2, 1).data);
     EXPECT_EQ(x.cella(2, 1).voce, "E");
-}
-
-TEST(JpzVarianti, ACodedPuzzleWithoutNumbersGetsCodesFromItsLetters) {
-    const Cruciverba x = prova::letturaOk(FormatoJpz(), R"(<crossword-compiler><rectangular-puzzle><coded>
-<grid width="3" height="1"><cell x="1" y="1" solution="R"/><cell x="2" y="1" solution="E"/><cell x="3" y="1" solution="R"/>
-</grid></coded></rectangular-puzzle></crossword-compiler>)");
-    EXPECT_EQ(x.cella(1, 1).codice, 1);
-    EXPECT_EQ(x.cella(2, 1).codice, 2);
-    EXPECT_EQ(x.cella(3, 1).codice, 1);
+    const Cruciverba y = coded(R"(<cell x="1" y="1" solution="R"/><cell x="2" y="1" solution="E"/><cell x="3" y="1" solution="R"/>)");
+    EXPECT_EQ(y.cella(1, 1).codice, 1);
+    EXPECT_EQ(y.cella(2, 1).codice, 2);
+    EXPECT_EQ(y.cella(3, 1).codice, 1);
 }
 
 TEST(JpzVarianti, ACodewordReadsBackAsWritten) {

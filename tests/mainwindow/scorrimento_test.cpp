@@ -6,6 +6,7 @@
 
 #include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
+#include "supporto/schermo.h"
 
 using namespace quadrivo;
 
@@ -99,19 +100,5 @@ private slots:
     }
 };
 
-// On a 1024 x 768 screen, where a player found the zoomed grid out of reach (offscreen's own
-// is 800 x 600).
-int main(int argc, char** argv) {
-    QTemporaryDir cartella;
-    QFile schermo(cartella.path() + "/schermo.json");
-    if (!schermo.open(QIODevice::WriteOnly) ||
-        schermo.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1024, "height": 768,
-                                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
-        return 1;
-    schermo.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo.fileName()).toUtf8());
-    QApplication app(argc, argv);
-    ScorrimentoTest prova;
-    return QTest::qExec(&prova, argc, argv);
-}
+QUADRIVO_MAIN_1024X768(ScorrimentoTest)
 #include "scorrimento_test.moc"

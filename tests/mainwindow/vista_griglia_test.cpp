@@ -64,10 +64,13 @@ class VistaGrigliaTest : public QObject {
     std::unique_ptr<VistaGriglia> vista_;
     Pitture pitture_;
 
-    // Shown and painted once whole; what comes after is the change's.
-    void mostra(const DecorazioniGriglia& d = {}) {
+    void disponi(const DecorazioniGriglia& d = {}) {
         vista_->resize(200, 150);
         vista_->disponi(area, d);
+    }
+    // Shown and painted once whole; what comes after is the change's.
+    void mostra(const DecorazioniGriglia& d = {}) {
+        disponi(d);
         vista_->installEventFilter(&pitture_);
         vista_->show();
         QVERIFY(QTest::qWaitForWindowExposed(vista_.get()));
@@ -90,58 +93,46 @@ private slots:
         sessione_.reset();
     }
 
+    // The cell under a point, at the grid's edges. A senza schema leaves a cell's room for its
+    // row and column numbers: 44-pixel cells from (56, 52), and a point in the margins is in no cell.
     void cellaSottoUnPunto_data() {
+        QTest::addColumn<bool>("margini");
         QTest::addColumn<QPointF>("punto");
         QTest::addColumn<int>("colonna");  // 0: no cell
         QTest::addColumn<int>("riga");
-        QTest::newRow("first pixel") << QPointF(8, 13) << 1 << 1;
-        QTest::newRow("left of the grid") << QPointF(7, 13) << 0 << 0;
-        QTest::newRow("above the grid") << QPointF(8, 12) << 0 << 0;
-        QTest::newRow("half a pixel left") << QPointF(7.5, 20) << 0 << 0;
-        QTest::newRow("last pixel of the first cell") << QPointF(68, 73) << 1 << 1;
-        QTest::newRow("a half rounds to even, staying") << QPointF(68.5, 20) << 1 << 1;
-        QTest::newRow("rounded into the second cell") << QPointF(68.6, 20) << 2 << 1;
-        QTest::newRow("first pixel of the second cell") << QPointF(69, 20) << 2 << 1;
-        QTest::newRow("second row") << QPointF(20, 74) << 1 << 2;
-        QTest::newRow("last pixel of the grid") << QPointF(190, 134) << 3 << 2;
-        QTest::newRow("right of the grid") << QPointF(191, 134) << 0 << 0;
-        QTest::newRow("below the grid") << QPointF(190, 135) << 0 << 0;
-        QTest::newRow("a black square is a cell") << QPointF(100, 100) << 2 << 2;
+        QTest::newRow("first pixel") << false << QPointF(8, 13) << 1 << 1;
+        QTest::newRow("left of the grid") << false << QPointF(7, 13) << 0 << 0;
+        QTest::newRow("above the grid") << false << QPointF(8, 12) << 0 << 0;
+        QTest::newRow("half a pixel left") << false << QPointF(7.5, 20) << 0 << 0;
+        QTest::newRow("last pixel of the first cell") << false << QPointF(68, 73) << 1 << 1;
+        QTest::newRow("a half rounds to even, staying") << false << QPointF(68.5, 20) << 1 << 1;
+        QTest::newRow("rounded into the second cell") << false << QPointF(68.6, 20) << 2 << 1;
+        QTest::newRow("first pixel of the second cell") << false << QPointF(69, 20) << 2 << 1;
+        QTest::newRow("second row") << false << QPointF(20, 74) << 1 << 2;
+        QTest::newRow("last pixel of the grid") << false << QPointF(190, 134) << 3 << 2;
+        QTest::newRow("right of the grid") << false << QPointF(191, 134) << 0 << 0;
+        QTest::newRow("below the grid") << false << QPointF(190, 135) << 0 << 0;
+        QTest::newRow("a black square is a cell") << false << QPointF(100, 100) << 2 << 2;
+        QTest::newRow("margins: first pixel") << true << QPointF(56, 52) << 1 << 1;
+        QTest::newRow("margins: a row's number") << true << QPointF(30, 60) << 0 << 0;
+        QTest::newRow("margins: a column's number") << true << QPointF(100, 30) << 0 << 0;
+        QTest::newRow("margins: just left of the grid") << true << QPointF(55, 60) << 0 << 0;
+        QTest::newRow("margins: just above the grid") << true << QPointF(60, 51) << 0 << 0;
+        QTest::newRow("margins: middle") << true << QPointF(120, 110) << 2 << 2;
+        QTest::newRow("margins: last pixel") << true << QPointF(187, 139) << 3 << 2;
     }
     void cellaSottoUnPunto() {
+        QFETCH(bool, margini);
         QFETCH(QPointF, punto);
         QFETCH(int, colonna);
         QFETCH(int, riga);
-        vista_->resize(200, 150);
-        vista_->disponi(area, {});
-        const std::optional<Casella> k = vista_->cellaIn(punto);
-        QCOMPARE(k.value_or(Casella{}), (Casella{colonna, riga}));
-    }
-
-    // A senza schema leaves a cell's room for its row and column numbers: 44-pixel cells from
-    // (56, 52), and a point in the margins is in no cell.
-    void cellaSottoUnPuntoConIMargini_data() {
-        QTest::addColumn<QPointF>("punto");
-        QTest::addColumn<int>("colonna");  // 0: no cell
-        QTest::addColumn<int>("riga");
-        QTest::newRow("first pixel") << QPointF(56, 52) << 1 << 1;
-        QTest::newRow("a row's number") << QPointF(30, 60) << 0 << 0;
-        QTest::newRow("a column's number") << QPointF(100, 30) << 0 << 0;
-        QTest::newRow("just left of the grid") << QPointF(55, 60) << 0 << 0;
-        QTest::newRow("just above the grid") << QPointF(60, 51) << 0 << 0;
-        QTest::newRow("middle") << QPointF(120, 110) << 2 << 2;
-        QTest::newRow("last pixel") << QPointF(187, 139) << 3 << 2;
-    }
-    void cellaSottoUnPuntoConIMargini() {
-        QFETCH(QPointF, punto);
-        QFETCH(int, colonna);
-        QFETCH(int, riga);
-        const QString json = QString::fromStdString(senzaSchema).replace('\'', '"');
-        QCOMPARE(sessione_->apri(cartella_.scrivi("s.ipuz", json.toStdString())), EsitoApertura::ok);
-        QCOMPARE(sessione_->cruciverba().variante, Variante::senzaSchema);
-        vista_->resize(200, 150);
-        vista_->disponi(area, {});
-        QCOMPARE(vista_->rettangoloCella({1, 1}), QRect(56, 52, 44, 44));
+        if (margini) {
+            const QString json = QString::fromStdString(senzaSchema).replace('\'', '"');
+            QCOMPARE(sessione_->apri(cartella_.scrivi("s.ipuz", json.toStdString())), EsitoApertura::ok);
+            QCOMPARE(sessione_->cruciverba().variante, Variante::senzaSchema);
+        }
+        disponi();
+        QCOMPARE(vista_->rettangoloCella({1, 1}), margini ? QRect(56, 52, 44, 44) : QRect(8, 13, 61, 61));
         QCOMPARE(vista_->cellaIn(punto).value_or(Casella{}), (Casella{colonna, riga}));
     }
 
@@ -158,14 +149,12 @@ private slots:
         QFETCH(int, colonna);
         QFETCH(int, riga);
         QFETCH(QRect, rettangolo);
-        vista_->resize(200, 150);
-        vista_->disponi(area, {});
+        disponi();
         QCOMPARE(vista_->rettangoloCella({colonna, riga}), rettangolo);
     }
 
     void unPuntoTornaAllaSuaCella() {
-        vista_->resize(200, 150);
-        vista_->disponi(area, {});
+        disponi();
         for (int r = 1; r <= 2; ++r)
             for (int c = 1; c <= 3; ++c) {
                 const QRect q = vista_->rettangoloCella({c, r});
@@ -175,8 +164,7 @@ private slots:
     }
 
     void senzaPostoNessunaCella() {
-        vista_->resize(200, 150);
-        vista_->disponi(area, {});
+        disponi();
         vista_->togliGriglia();
         QCOMPARE(vista_->cellaIn(QPointF(20, 20)), std::optional<Casella>{});
         QCOMPARE(vista_->rettangoloCella({1, 1}), QRect());
@@ -242,8 +230,7 @@ private slots:
     void comeIlDisegnoInteroDellaGriglia() {
         const DecorazioniGriglia d = segni({{{1, 1}, segnoParolaCorrente}, {{2, 1}, segnoCasellaCorrente}});
         QVERIFY(sessione_->scrivi({{1, 1, "O"}, {3, 2, "E"}}));
-        vista_->resize(200, 150);
-        vista_->disponi(area, d);
+        disponi(d);
         QImage vista(vista_->size(), QImage::Format_RGB32);
         vista_->render(&vista);
         QImage intera(vista.size(), QImage::Format_RGB32);

@@ -50,8 +50,9 @@ bool c_e(const std::vector<Operazione>& ops, Operazione::Tipo tipo, Colore color
 TEST_F(Pittore, PlainGridHasNoMarksAndVoidCellsAreNotDrawn) {
     disegnaSchema(sup, g, caselle, stile);
     // two outlines, one black square, the letter and the number; no frame by default
-    EXPECT_TRUE(sup.operazioni.size() == 5u && sup.testi() == (std::vector<std::string>{"A", "1"}) &&
-                colore(stile.coloreParola).empty());
+    EXPECT_EQ(sup.operazioni.size(), 5u);
+    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"A", "1"}));
+    EXPECT_EQ(colore(stile.coloreParola).size(), 0u);
     caselle[0][1] = CasellaSchema{false, false, "", "", 0};
     sup.operazioni.clear();
     disegnaSchema(sup, g, caselle, stile);
@@ -65,15 +66,18 @@ TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     ASSERT_EQ(tinta.size(), 1u);
     EXPECT_EQ((std::array{tinta[0].x1, tinta[0].x2, tinta[0].y2}), (std::array<double, 3>{11, 49, 59}));
     // the current cell: its own fill over the tint, and a two-line outline at this size; nothing revealed
-    EXPECT_TRUE(colore(stile.coloreFondoCasella).size() == 1u && colore(stile.coloreRivelata).empty());
+    EXPECT_EQ(colore(stile.coloreFondoCasella).size(), 1u);
+    EXPECT_EQ(colore(stile.coloreRivelata).size(), 0u);
     const auto casella = colore(stile.coloreCasella);
     ASSERT_EQ(casella.size(), 2u);
     EXPECT_EQ((std::array{casella[0].x1, casella[1].x1, casella[1].x2}), (std::array<double, 3>{12, 13, 47}));
     // a stroke from the bottom-left corner to the top-right one, inside the cell
     const auto sbagliata = colore(stile.coloreSbagliata);
     ASSERT_GT(sbagliata.size(), 20u);
-    EXPECT_TRUE(sbagliata.front().x1 == 12 && sbagliata.front().y2 == 58 && sbagliata.back().x2 <= 48 &&
-                sbagliata.back().y1 >= 22 && sbagliata.back().y1 < 26);
+    EXPECT_EQ(std::pair(sbagliata.front().x1, sbagliata.front().y2), std::pair(12.0, 58.0));
+    EXPECT_LE(sbagliata.back().x2, 48);
+    EXPECT_GE(sbagliata.back().y1, 22);
+    EXPECT_LT(sbagliata.back().y1, 26);
     // the tint lies under the letter
     const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
                                    [&](const Operazione& o) { return o.colore == stile.coloreParola; });
@@ -179,9 +183,12 @@ TEST_F(Pittore, ACircleLeavesTheNumberOnTheCellsOwnColourUnderTheLetter) {
         // The whole number stands on it, drawn after it; the letter too, so the room hides none of it.
         const Operazione* numero = sup.scritta("1");
         const Operazione* lettera = sup.scritta("A");
-        ASSERT_TRUE(numero && lettera) << c.nome;
-        EXPECT_TRUE(dopo->x2 >= numero->x2 && dopo->y2 >= numero->y2) << c.nome;
-        EXPECT_TRUE(&*dopo < lettera && lettera < numero) << c.nome;
+        ASSERT_NE(numero, nullptr) << c.nome;
+        ASSERT_NE(lettera, nullptr) << c.nome;
+        EXPECT_GE(dopo->x2, numero->x2) << c.nome;
+        EXPECT_GE(dopo->y2, numero->y2) << c.nome;
+        EXPECT_LT(&*dopo, lettera) << c.nome;
+        EXPECT_LT(lettera, numero) << c.nome;
     }
 }
 

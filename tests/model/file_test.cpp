@@ -28,7 +28,9 @@ TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
 
 TEST(NomiDiFile, TemporaryNamesAreUniqueAndTheExactCaseIsPreferred) {
     const std::string a = nomeFileTemporaneo(""), b = nomeFileTemporaneo("");
-    EXPECT_TRUE(a != b && cancellaFile(a) && cancellaFile(b));  // both exist until removed
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(cancellaFile(a));  // both exist until removed
+    EXPECT_TRUE(cancellaFile(b));
     CartellaTemporanea t;
     EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
     t.scrivi("Tramerio.INI", "x");
@@ -61,18 +63,22 @@ TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
 TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEdited) {
     CartellaTemporanea t;
     const std::string nome = t.percorso("caf\xe9.trmo");
-    ASSERT_TRUE(scriviFileSicuro(nome, "prima") && esisteFile(nome) && scriviFileSicuro(nome, "dopo"));
+    ASSERT_TRUE(scriviFileSicuro(nome, "prima"));
+    ASSERT_TRUE(esisteFile(nome));
+    ASSERT_TRUE(scriviFileSicuro(nome, "dopo"));
     EXPECT_EQ(leggiFile(nome), std::optional<std::string>("dopo"));
     // As for any name: the mode is kept, and a file its owner may not write stays (root may).
     auto modo = [&] { struct stat st {}; ::stat(nome.c_str(), &st); return st.st_mode & 07777; };
     ::chmod(nome.c_str(), 0640);
-    EXPECT_TRUE(scriviFileSicuro(nome, "tre") && modo() == 0640);
+    EXPECT_TRUE(scriviFileSicuro(nome, "tre"));
+    EXPECT_EQ(modo(), 0640u);
     ::chmod(nome.c_str(), 0444);
     EXPECT_EQ(scriviFileSicuro(nome, "dopo"), ::geteuid() == 0);
     EXPECT_EQ(std::tuple(leggiFile(nome).value_or(""), modo()), std::tuple(::geteuid() == 0 ? "dopo" : "tre", 0444u));
     // Nothing left beside it: the stand-in name used while writing is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);
-    EXPECT_TRUE(cancellaFile(nome) && !esisteFile(nome));
+    EXPECT_TRUE(cancellaFile(nome));
+    EXPECT_FALSE(esisteFile(nome));
     EXPECT_FALSE(scriviFileSicuro(t.percorso("manca\xe9/f\xe9"), "x"));
 
     const std::string proposto = "/d/caf\xe9.trmo";
@@ -89,13 +95,14 @@ TEST(ScritturaRapida, SameLengthInPlaceOtherwiseReplaced) {
     const std::string f = t.percorso("copia.tmp");
     auto inode = [&] { struct stat s {}; return ::stat(f.c_str(), &s) == 0 ? s.st_ino : 0; };
     ASSERT_TRUE(scriviFileRapido(f, "abc"));
-    const auto primo = inode();
     EXPECT_EQ((fs::status(f).permissions() & fs::perms::all), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_TRUE(scriviFileRapido(f, "xyz") && inode() == primo && t.leggi(f) == "xyz");
-    EXPECT_TRUE(scriviFileRapido(f, "xy") && inode() != primo && t.leggi(f) == "xy");
-    fs::permissions(f, fs::perms::group_read, fs::perm_options::add);
-    const auto secondo = inode();
-    EXPECT_TRUE(scriviFileRapido(f, "ab") && inode() != secondo && t.leggi(f) == "ab");
+    for (const auto& [testo, nelPosto, leggibile] : {std::tuple{"xyz", true, false}, {"xy", false, false}, {"ab", false, true}}) {
+        if (leggibile) fs::permissions(f, fs::perms::group_read, fs::perm_options::add);
+        const auto prima = inode();
+        EXPECT_TRUE(scriviFileRapido(f, testo)) << testo;
+        EXPECT_EQ(inode() == prima, nelPosto) << testo;
+        EXPECT_EQ(t.leggi(f), testo);
+    }
 }
 
 // A replaced file keeps its mode whoever writes it (root included); a new one gets the usual.
@@ -120,7 +127,8 @@ TEST(ScritturaSicura, AReplacedFileKeepsItsMode) {
     const std::string cartella = t.percorso("dati/Quadrivo");
     ASSERT_TRUE(creaCartellaPrivata(cartella));
     const std::string f = cartella + "/partite.json";
-    ASSERT_TRUE(scriviFileSicuro(f, "{}") && rendiPrivato(f));
+    ASSERT_TRUE(scriviFileSicuro(f, "{}"));
+    ASSERT_TRUE(rendiPrivato(f));
     EXPECT_EQ(std::pair(modo(cartella), modo(f)), std::pair(0700, 0600));
 }
 

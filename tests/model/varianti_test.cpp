@@ -30,9 +30,6 @@ std::vector<std::string> voci(const Cruciverba& x, const std::string& elenco) {
     return v;
 }
 
-// The player's grid: '#' black, '.' white and empty, else its letter; the labels apart.
-std::vector<std::string> giocatore(const Cruciverba& x) { return prova::inserimenti(x); }
-
 std::vector<Casella> caselle(const std::vector<CambioCella>& cambi) {
     std::vector<Casella> k;
     for (const CambioCella& c : cambi) k.push_back(c.casella);
@@ -51,11 +48,18 @@ std::string etichette(const Cruciverba& x) {
 
 }  // namespace
 
-TEST(SenzaSchema, ClueByRowAndColumnInReadingOrder) {
+// Clues by row and column in reading order; the player sees all white, unnumbered, and the
+// solution keeps its black square.
+TEST(SenzaSchema, CluesByRowAndColumnAndAllWhiteToThePlayer) {
     const Cruciverba x = convertito(comeSenzaSchema(crociato()));
     EXPECT_EQ(x.variante, Variante::senzaSchema);
     EXPECT_EQ(voci(x, nomeRighe), (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
     EXPECT_EQ(voci(x, nomeColonne), (std::vector<std::string>{"1 Cassa", "3 Societa", "4 Vocali"}));
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
+    EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
+    EXPECT_FALSE(x.cella(1, 1).neraSoluzione);
+    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
+    EXPECT_EQ(prova::inserimenti(grigliaSoluzione(x)), (std::vector<std::string>{"....", ".#..", "...."}));
 }
 
 TEST(SenzaSchema, TwoWordsOfOneRowKeepTheirOrder) {
@@ -63,15 +67,6 @@ TEST(SenzaSchema, TwoWordsOfOneRowKeepTheirOrder) {
         {"CA#SA", "OR#RE"}, {}, {"  1  11-Primo", "  4  11-Secondo", "  1  21-Terzo", "  4  21-Quarto"})));
     EXPECT_EQ(voci(x, nomeRighe), (std::vector<std::string>{"1 Primo", "1 Secondo", "2 Terzo", "2 Quarto"}));
     EXPECT_EQ(x.elenco(nomeRighe)->definizioni[1].caselle, (std::vector<Casella>{{4, 1}, {5, 1}}));
-}
-
-TEST(SenzaSchema, ThePlayerSeesAllWhiteAndTheSolutionKeepsItsBlack) {
-    const Cruciverba x = convertito(comeSenzaSchema(crociato()));
-    EXPECT_EQ(giocatore(x), (std::vector<std::string>{"....", "....", "...."}));
-    EXPECT_TRUE(x.cella(2, 2).neraSoluzione);
-    EXPECT_FALSE(x.cella(1, 1).neraSoluzione);
-    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
-    EXPECT_EQ(giocatore(grigliaSoluzione(x)), (std::vector<std::string>{"....", ".#..", "...."}));
 }
 
 TEST(SenzaSchema, PlacingAndRemovingABlackSquare) {
@@ -104,9 +99,11 @@ TEST(SenzaSchema, NoBlackSquareWhereItCannotGo) {
     }
 }
 
+// The numbers follow the player's grid; the solution's grid is numbered as the original.
 TEST(Diagramless, NumbersFollowThePlayersGrid) {
     Cruciverba x = convertito(comeDiagramless(crociato()));
     EXPECT_EQ(etichette(x), "1 2 3 4 /5 - - - /6 - - - /");
+    EXPECT_EQ(etichette(grigliaSoluzione(x)), etichette(crociato()));
     const std::vector<CambioCella> cambi = alternaNera(x, {2, 2});
     EXPECT_EQ(caselle(cambi), (std::vector<Casella>{{2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}, {1, 3}}));
     EXPECT_EQ(etichette(x), "1 - 2 3 /- - 4 - /5 - - - /");
@@ -120,11 +117,6 @@ TEST(Diagramless, CluesLeadToTheWordTheirNumberStartsNow) {
     alternaNera(x, {2, 2});
     EXPECT_EQ(quattro().caselle, (std::vector<Casella>{{3, 2}, {4, 2}}));
     EXPECT_EQ(quattro().testo, "Sovrano");
-}
-
-TEST(Diagramless, TheSolutionsGridIsNumberedAsTheOriginal) {
-    const Cruciverba x = convertito(comeDiagramless(crociato()));
-    EXPECT_EQ(etichette(grigliaSoluzione(x)), etichette(crociato()));
 }
 
 TEST(Crittografato, EqualLettersShareACodeAndCodesRunOneToK) {
@@ -162,25 +154,15 @@ TEST(Crittografato, TwoLettersAreGivenAndNoClueIsLeft) {
     EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
 }
 
+// Refused without one letter in each cell (an accented letter is one letter), saying why.
 TEST(Crittografato, RefusedWithoutOneLetterInEachCell) {
-    struct Caso {
-        const char* nome;
-        std::string soluzione;
-        const char* errore;
-    };
-    for (const Caso& c : {Caso{"several letters", "TH", "più lettere"}, Caso{"no solution", "", "la soluzione"}}) {
+    for (const auto& [soluzione, errore] : {std::pair{"TH", "più lettere"}, {"", "la soluzione"}, {"È", ""}}) {
         Cruciverba x = crociato();
-        x.cella(1, 1).soluzione = c.soluzione;
+        x.cella(1, 1).soluzione = soluzione;
         const Conversione v = comeCrittografato(x, 1);
-        EXPECT_FALSE(v.cruciverba.has_value()) << c.nome;
-        EXPECT_NE(v.errore.find(c.errore), std::string::npos) << v.errore;
+        EXPECT_EQ(v.cruciverba.has_value(), !*errore) << soluzione;
+        EXPECT_NE(v.errore.find(errore), std::string::npos) << v.errore;
     }
-}
-
-TEST(Crittografato, AnAccentedLetterIsOneLetter) {
-    Cruciverba x = crociato();
-    x.cella(1, 1).soluzione = "È";
-    EXPECT_TRUE(comeCrittografato(x, 1).cruciverba.has_value());
 }
 
 TEST(DaRiempire, TheBankHoldsEveryWordByLengthThenAlphabet) {

@@ -59,7 +59,8 @@ TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
             size_t w = 1 + 2 * n;
             for (size_t f = 0; f < n; ++f) {
                 const FoglioAnteprima& foglio = posa.fogli[f];
-                EXPECT_TRUE(o[1 + 2 * f].colore == bianco && o[2 + 2 * f].colore == rossoScuro);
+                EXPECT_EQ(o[1 + 2 * f].colore, bianco);
+                EXPECT_EQ(o[2 + 2 * f].colore, rossoScuro);
                 EXPECT_NEAR(foglio.altezza / foglio.larghezza, a4.altezza / a4.larghezza, 1e-9);
                 EXPECT_LE(foglio.x + foglio.larghezza, area.larghezza);
                 for (const Operazione& p : carta[f]) {
@@ -84,11 +85,15 @@ TEST(Pagina, TitleGridAndListsFillOneSheetInsideTheMargins) {
     ASSERT_EQ(carta.size(), 1u);
     const Operazione& titolo = carta[0][0];
     EXPECT_EQ(titolo.testo, s.documento.cruciverba.titolo.empty() ? "primi-passi" : s.documento.cruciverba.titolo);
-    EXPECT_TRUE(titolo.y1 == a4.margine && titolo.carattere.grassetto && titolo.carattere.dimensione >= 12);
+    EXPECT_EQ(titolo.y1, a4.margine);
+    EXPECT_TRUE(titolo.carattere.grassetto);
+    EXPECT_GE(titolo.carattere.dimensione, 12);
     EXPECT_NEAR(titolo.x1 + titolo.x2, a4.larghezza, 1e-6);  // centred
     double basso = 0, larghezzaGriglia = 0;
     for (const Operazione& o : carta[0]) {
-        EXPECT_TRUE(o.x1 >= a4.margine - 4 && o.y1 >= a4.margine - 4 && o.y2 <= a4.altezza - a4.margine) << o.testo;
+        EXPECT_GE(o.x1, a4.margine - 4) << o.testo;
+        EXPECT_GE(o.y1, a4.margine - 4) << o.testo;
+        EXPECT_LE(o.y2, a4.altezza - a4.margine) << o.testo;
         basso = std::max(basso, o.y2);
         if (o.tipo == Operazione::rettangolo) larghezzaGriglia = std::max(larghezzaGriglia, o.x2 - o.x1);
     }
@@ -151,8 +156,12 @@ TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTh
     }
     // "1 Dimora " whole on the heading's next line, its number bold.
     const Operazione *uno = sup.scritta("1"), *dimora = sup.scritta(" Dimora ");
-    ASSERT_TRUE(uno && dimora);
-    EXPECT_TRUE(uno->carattere.grassetto && !dimora->carattere.grassetto && uno->y1 == 15 && dimora->x1 == 6);
+    ASSERT_NE(uno, nullptr);
+    ASSERT_NE(dimora, nullptr);
+    EXPECT_TRUE(uno->carattere.grassetto);
+    EXPECT_FALSE(dimora->carattere.grassetto);
+    EXPECT_EQ(uno->y1, 15);
+    EXPECT_EQ(dimora->x1, 6);
     // No heading ends a column: the line below it holds its first entry.
     for (const char* h : {intestazioneOrizzontali, intestazioneVerticali}) {
         const Operazione* o = sup.scritta(h);
@@ -174,8 +183,11 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     EXPECT_EQ(carta[0][0].testo, "prova");
     SuperficieRegistro r;
     r.operazioni = carta[0];
-    EXPECT_TRUE(r.scritta("C") && !r.scritta("A") && !r.scritta("S") && !r.scritta(".") &&
-                r.di(Operazione::ellisse).size() == 1);
+    std::vector<std::string> lettere;
+    for (const std::string& t : r.testi())
+        if (t.size() == 1 && !std::isdigit(static_cast<unsigned char>(t[0]))) lettere.push_back(t);
+    EXPECT_EQ(lettere, (std::vector<std::string>{"C"}));
+    EXPECT_EQ(r.di(Operazione::ellisse).size(), 1u);
     // Black squares keep 90 % of the cell, centred.
     const auto pieni = r.di(Operazione::rettangoloPieno, nero);  // the circled cell's number is cleared in white
     ASSERT_EQ(pieni.size(), 2u);
@@ -193,7 +205,8 @@ TEST(ElenchiFormati, TheFilesOtherListsPrintAfterTheDownOneUnderTheirNames) {
     stampaDefinizioni(s.documento, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
     const std::vector<std::string> t = sup.testi();
     const auto dove = [&](const std::string& x) { return std::find(t.begin(), t.end(), x) - t.begin(); };
-    EXPECT_TRUE(dove("VERTICALI:") < dove("DIAGONALI:") && dove("DIAGONALI:") < dove("7"));
+    EXPECT_LT(dove("VERTICALI:"), dove("DIAGONALI:"));
+    EXPECT_LT(dove("DIAGONALI:"), dove("7"));
     EXPECT_EQ(dove("VUOTA:"), static_cast<long>(t.size()));  // an empty list prints nothing
 }
 

@@ -244,3 +244,35 @@ TEST_F(Giochi_, ACodewordIsTypedAlongTheGridsOwnWords) {
     for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
     EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
 }
+
+// F2 on a word without clues of its own: its letters as one step, a codeword's in every cell
+// of their code; Annulla in the dialog writes nothing.
+TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
+    struct Caso {
+        const char* nome;
+        Conversione gioco;
+        Posizione parola;
+        std::vector<std::string> lettere, dopo;
+    };
+    for (Caso& c : std::vector<Caso>{
+             {"codeword", comeCrittografato(prova::cruciverbaDa(soluzione), 7), {1, 1, orizzontale},
+              {"C", "A", "S", "A"}, {"CASA", "A#..", "S..."}},
+             {"grid to fill", comeDaRiempire(prova::cruciverbaDa(soluzione)), {1, 3, orizzontale},
+              {"S", "O", "L", "E"}, {"....", ".#..", "SOLE"}}}) {
+        SCOPED_TRACE(c.nome);
+        apriGioco(std::move(c.gioco));
+        // Only the given letters stay: the rest of the grid starts empty.
+        for (int r = 1; r <= 3; ++r)
+            for (int k = 1; k <= 4; ++k)
+                if (cella(k, r).bianca() && !cella(k, r).data) ASSERT_EQ(cella(k, r).voce, "");
+        sessione.applicaDialogo(c.parola, std::nullopt);
+        EXPECT_EQ(sessione.storia().count(), 0);
+        sessione.applicaDialogo(c.parola, SceltaParola{c.lettere, ""});
+        std::vector<std::string> g = griglia();
+        for (size_t r = 0; r < g.size(); ++r)  // the given letters aside
+            for (size_t k = 0; k < g[r].size(); ++k)
+                if (c.dopo[r][k] == '.') g[r][k] = '.';
+        EXPECT_EQ(g, c.dopo);
+        EXPECT_EQ(sessione.storia().count(), 1);
+    }
+}

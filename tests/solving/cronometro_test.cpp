@@ -44,8 +44,9 @@ TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
     ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));  // saved again: newest
     const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
     // 0 dropped, 5 moved up.
-    EXPECT_TRUE(voci.size() == maxPartite && voci.front().percorso == dir.percorso("5.trmo") &&
-                archivio.leggi(dir.percorso("0.trmo"), "h") == Partita{});
+    EXPECT_EQ(voci.size(), maxPartite);
+    EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
+    EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});
     // Another session reads it back; another solution at the same path starts afresh.
     EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
               (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));
@@ -78,11 +79,13 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
     const ArchivioPartite archivio(dir.percorso());
     dir.scrivi(nomeArchivioPartite, "{\"partite\":[{\"percorso\":");
     EXPECT_EQ(archivio.leggi("/a.trmo", "h"), Partita{});
-    EXPECT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}) && archivio.leggi("/a.trmo", "h").millisecondi == 42);
+    EXPECT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}));
+    EXPECT_EQ(archivio.leggi("/a.trmo", "h").millisecondi, 42);
     // A folder that cannot be made: false, and nothing half-written anywhere.
     dir.scrivi("file", "x");
-    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}) ||
-                 archivio.scrivi("", "h", Partita{1, {}, {}}) || dir.leggi("file") != "x");
+    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}));
+    EXPECT_FALSE(archivio.scrivi("", "h", Partita{1, {}, {}}));
+    EXPECT_EQ(dir.leggi("file"), "x");
 }
 
 // Pencil guesses: each kept with its cell and letters, a damaged one dropped where it stands.
@@ -108,12 +111,14 @@ TEST(Partita, ASolveInProgressKeepsClockMarksAndRevealsInStep) {
     applicaScritture(s, g.rivela(s, {{3, 4}}));
     EXPECT_FALSE(g.dopoModifica(s, 2000));
     applicaScritture(s, {{2, 1, "A"}, {4, 4, "A"}});  // the last letters: solved
-    EXPECT_TRUE(g.dopoModifica(s, 3000) && g.segni().empty());
+    EXPECT_TRUE(g.dopoModifica(s, 3000));
+    EXPECT_EQ(g.segni(), Segni{});
     EXPECT_EQ(g.partita(9000), (Partita{12500, {}, {{1, 1}, {3, 4}}}));  // stopped at the solve
     // Reopened solved: the clock stays still and nothing is congratulated again.
     PartitaInCorso dopo;
     dopo.inizia(s, g.partita(9000), 100);
-    EXPECT_FALSE(dopo.cronometro().inCorso() || dopo.dopoModifica(s, 200));
+    EXPECT_FALSE(dopo.cronometro().inCorso());
+    EXPECT_FALSE(dopo.dopoModifica(s, 200));
     // Azzera: everything from the start.
     azzeraInserimenti(s);
     dopo.azzera(s, 1000);

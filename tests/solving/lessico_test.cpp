@@ -68,13 +68,15 @@ TEST_F(Lessico, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
     carica(dizionario(piccolo));
     ASSERT_NE(s.indiceParole, nullptr);
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
-    EXPECT_TRUE(vista->eventi == (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}) &&
-                piattaforma.forma == Puntatore::predefinito);
+    EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}));
+    EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
     s.indiceParole.reset();  // the plain scan gives the same answers
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
     // Only the blank is a wildcard, and the comparison is exact.
-    for (const std::string maschera : {"M.LA", "m la", "?ELA"})
-        EXPECT_TRUE(cerca(maschera).empty() && vista->eventi == (V{"svuota", "Trov.: 0@2", "testo:"})) << maschera;
+    for (const std::string maschera : {"M.LA", "m la", "?ELA"}) {
+        EXPECT_EQ(cerca(maschera), V{}) << maschera;
+        EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@2", "testo:"})) << maschera;
+    }
 }
 
 TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
@@ -84,8 +86,8 @@ TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
     cerca("TROVA");
     std::vector<double> larghezze;  // yellow, then dark blue at words 100, 200, 250 of 250
     for (const auto& o : vista->barra.operazioni) larghezze.push_back(o.x2);
-    EXPECT_TRUE(larghezze == (std::vector<double>{200, 80, 160, 200}) &&
-                vista->barra.operazioni.back().colore == bluScuro);
+    EXPECT_EQ(larghezze, (std::vector<double>{200, 80, 160, 200}));
+    EXPECT_EQ(vista->barra.operazioni.back().colore, bluScuro);
     // "Trovata" at word 150: after the stroke at 100, before the one at 200.
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@2", "+TROVA", "Trov.: 1@4", "testo:TROVA"}));
 }
@@ -140,8 +142,9 @@ TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     cartella.scrivi("LessicoItaliano.dat", file);
     EXPECT_EQ(cerca("M   "), (V{"MELA", "MALA", "MOLA"}));
     std::filesystem::remove(percorso);
-    EXPECT_TRUE(cerca("M LA").empty() && piattaforma.messaggi.size() == 1u &&
-                vista->eventi == (V{"svuota", "Trov.: 0@0", "testo:"}));
+    EXPECT_EQ(cerca("M LA"), V{});
+    EXPECT_EQ(piattaforma.messaggi.size(), 1u);
+    EXPECT_EQ(vista->eventi, (V{"svuota", "Trov.: 0@0", "testo:"}));
 }
 
 TEST(PiegaParola, AccentsAndLigaturesFoldToCapitalsAnythingElseLeavesTheWordOut) {
@@ -203,6 +206,8 @@ TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch
     s = Stato{};
     s.cartellaProgramma = cartella.percorso();
     preparaLessico(s);
-    EXPECT_TRUE(!caricaLessico(s, piattaforma) && cerca("MELA").empty() && !piattaforma.terminato);
+    EXPECT_FALSE(caricaLessico(s, piattaforma));
+    EXPECT_EQ(cerca("MELA"), V{});
+    EXPECT_FALSE(piattaforma.terminato);
     EXPECT_EQ(m.back().testo, "Impossibile usare il dizionario LessicoItaliano.dat (è troppo grande): la ricerca non è possibile.");
 }

@@ -89,7 +89,8 @@ TEST_F(Navigazione_, TypedCharactersFoldToGridLettersAndBlackCellsAreNeverWritte
     EXPECT_FALSE(nav.cancella(x, {5, 1, O}).gestito);
     // Even a hand-made step cannot turn a black cell white or write outside the grid.
     EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {1, 1, ""}}));
-    EXPECT_TRUE(x.cella(5, 1).voce.empty() && !x.cella(5, 1).bianca());
+    EXPECT_EQ(x.cella(5, 1).voce, "");
+    EXPECT_FALSE(x.cella(5, 1).bianca());
 }
 
 TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
@@ -100,7 +101,9 @@ TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
     EXPECT_EQ(std::tuple(n.parole().size(), p, n.parolaSuccessiva(t, p), n.parolaPrecedente(t, p)),
               std::tuple(2u, Posizione{3, 2, O}, Posizione{1, 1, O}, Posizione{1, 3, O}));
     // Empty and no word to step back in: Backspace erases nothing.
-    EXPECT_TRUE(!n.parolaCorrente(p) && n.definizioneCorrente(p).empty() && n.cancellaIndietro(t, p).scritture.empty());
+    EXPECT_FALSE(n.parolaCorrente(p));
+    EXPECT_EQ(n.definizioneCorrente(p), "");
+    EXPECT_EQ(n.cancellaIndietro(t, p).scritture.size(), 0u);
     const Passo scritto = n.lettera(t, p, U'c');
     EXPECT_EQ(std::tuple(scritto.posizione, scritto.scritture), std::tuple(p, std::vector<Scrittura>{{3, 2, "C"}}));
 }

@@ -4,6 +4,9 @@
 #include <optional>
 
 #include "solving/lessico_codici.h"
+#include "solving/lettura.h"
+#include "solving/parola_dialogo.h"
+#include "solving/ricerca_giochi.h"
 #include "solving/varianti.h"
 #include "solving/verifica.h"
 #include "supporto/schema.h"
@@ -249,4 +252,101 @@ TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
     EXPECT_EQ(tutte,
               (std::vector<Scrittura>{
                   {2, 1, "A", false}, {1, 2, "A", false}, {4, 2, "E", true}, {4, 3, "E", true}, {9, 9, "Z", false}}));
+}
+
+// A click on a row's (column's) line goes to the first word along it, else to one across it.
+TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
+    const Cruciverba x = prova::cruciverbaDa(schema, {}, definizioni);
+    const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
+    struct Caso {
+        int direzione, numero, parola;
+    };
+    for (const Caso& c : {Caso{orizzontale, 1, 0}, Caso{orizzontale, 2, 1}, Caso{verticale, 1, 3},
+                          Caso{verticale, 4, 5}, Caso{verticale, 2, 0}, Caso{orizzontale, 9, -1}}) {
+        SCOPED_TRACE(std::to_string(c.direzione) + " " + std::to_string(c.numero));
+        EXPECT_EQ(parolaDellaRiga(nav, c.direzione, c.numero), c.parola);
+        if (c.parola >= 0 && c.numero != 2)
+            EXPECT_EQ(rigaDellaParola(nav.parole()[static_cast<size_t>(c.parola)]), c.numero);
+    }
+}
+
+// F2 on a game without clues of its own: the player's run of cells, a senza schema's named by
+// its row with the row's clues.
+TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
+    struct Caso {
+        const char* nome;
+        Cruciverba x;
+        Posizione p;
+        bool valida;
+        std::string titolo, definizione;
+        int celle;
+    };
+    const GeometriaSchema g{};
+    for (const Caso& c :
+         {Caso{"a row", senzaSchema(), {1, 2, orizzontale}, true, " Riga 2", "Sovrano", 4},
+          Caso{"a column", senzaSchema(), {3, 1, verticale}, true, " Colonna 3", "Societa", 3},
+          Caso{"no word starts there yet", senzaSchema(), {3, 2, orizzontale}, false, "", "", 0},
+          Caso{"a codeword", crittografato(schema), {3, 2, orizzontale}, true, " Orizzontale", "", 2},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, verticale}, true, " Verticale", "", 3}}) {
+        SCOPED_TRACE(c.nome);
+        const VoceDialogo v = voceDialogo(c.x, g, c.p);
+        EXPECT_EQ(v.valida, c.valida);
+        EXPECT_EQ(v.titolo, c.titolo);
+        EXPECT_EQ(v.definizione, c.definizione);
+        EXPECT_EQ(v.definizioneFissa, c.valida);
+        EXPECT_EQ(v.celle.size(), static_cast<size_t>(c.celle));
+    }
+    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, orizzontale));
+    // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
+    // player has no word yet, and the pointer must not tell it.
+    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, orizzontale));
+    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, orizzontale)->caselle.size(), 4u);
+    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, orizzontale)->testo, "Sovrano");
+}
+
+TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
+    const Cruciverba x = senzaSchema();
+    Parola w;
+    w.etichetta = "2";
+    w.lunghezza = 4;
+    w.definizione = "Sovrano";
+    EXPECT_EQ(nomeParola(x, w), "riga 2");
+    EXPECT_EQ(letturaDefinizione(x, w), "riga 2, 4 lettere: Sovrano");
+    w.direzione = verticale;
+    EXPECT_EQ(nomeParola(x, w), "colonna 2");
+}
+
+TEST(DaRiempireGioco, TheBankPanelByLengthThenAlphabetically) {
+    Cruciverba x = variante(comeDaRiempire);
+    x.banca = {"sole", "ÈRTA", "CASA", "RE", "ERBA"};
+    riempi(x, {"CASA", "A#..", "...."});
+    std::vector<std::string> righe;
+    for (const RigaBanca& r : righeBanca(x))
+        righe.push_back((r.titolo ? "# " : "") + r.testo + (r.cancellata ? " x" : ""));
+    EXPECT_EQ(righe, (std::vector<std::string>{"# 2 lettere", "RE", "# 4 lettere", "CASA x", "ERBA", "ÈRTA", "SOLE"}));
+}
+
+// The dialog's search: a codeword's words from every dictionary, once each, the first one's
+// first; a grid to fill's from its bank; a letter typed in a box narrows either.
+TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
+    const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
+    const Cruciverba codici = crittografato(schema);
+    Cruciverba banca = variante(comeDaRiempire);
+    banca.banca.push_back("SALE");
+    struct Caso {
+        const char* nome;
+        const Cruciverba& x;
+        std::vector<std::string_view> blocchi;
+        std::vector<Casella> caselle;
+        std::string maschera;
+        std::vector<std::string> parole;
+    };
+    for (const Caso& c :
+         {Caso{"codes, two dictionaries", codici, {"PALAMELA", "CASAPALAROMA"}, casa, "    ", {"PALA", "CASA"}},
+          Caso{"codes and a box", codici, {"PALAMELA", "CASAPALA"}, casa, "C.  ", {"CASA"}},
+          Caso{"the bank", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, "    ", {"CASA", "SOLE", "SALE"}},
+          Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ", {"CASA", "SALE"}}}) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
+    }
 }

@@ -20,8 +20,8 @@ TEST(Verifica, OnlyFilledCellsThatDifferAreWrong) {
     const Cruciverba x = schema({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
     EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, orizzontale)), (K{{2, 1}}));
     EXPECT_EQ(caselleSbagliate(x, caselleSchema(x)), (K{{2, 1}, {4, 2}}));
-    EXPECT_TRUE(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}).empty() &&
-                caselleSchema(x).size() == 15u);  // black, outside
+    EXPECT_EQ(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}), K{});  // black, outside
+    EXPECT_EQ(caselleSchema(x).size(), 15u);
 }
 
 TEST(Verifica, MarksStayUntilTheirLetterChanges) {
@@ -52,7 +52,9 @@ TEST(Verifica, RevealWritesTheSolutionWhereItIsMissingOrWrongAndCountsThose) {
     EXPECT_EQ(rivela(parola(x, 1, 1, orizzontale)), (std::vector<Scrittura>{{2, 1, "A"}, {3, 1, "S"}}));
     EXPECT_TRUE(rivela({{1, 1}, {5, 1}}).empty());  // a letter already right is not revealed again; black never
     EXPECT_EQ(rivela(caselleSchema(x)), (std::vector<Scrittura>{{1, 4, "E"}, {2, 4, "R"}, {3, 4, "B"}, {4, 4, "A"}}));
-    EXPECT_TRUE(contaDifferenze(x).differenze == 0 && rivelate.size() == 6u && !rivelate.contains({1, 1}));
+    EXPECT_EQ(contaDifferenze(x).differenze, 0);
+    EXPECT_EQ(rivelate.size(), 6u);
+    EXPECT_FALSE(rivelate.contains({1, 1}));
 }
 
 TEST(Verifica, TheSolveIsNoticedOnceAndNotForAGridAlreadyRightAtOpening) {

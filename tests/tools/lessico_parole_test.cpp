@@ -57,14 +57,16 @@ TEST(LessicoParole, Comandi) {
     for (const auto& c : casi) {
         std::ostringstream out, err;
         EXPECT_EQ(eseguiLessico(c.argomenti, out, err), c.uscita) << c.argomenti[0] << " " << c.argomenti.back();
-        if (!c.stampa) EXPECT_TRUE(out.str().starts_with("uso:\n  lessico --help") && err.str().empty()) << out.str();
-        else if (c.uscita == 0) EXPECT_EQ(out.str(), c.stampa) << c.argomenti.back() << err.str();
+        if (!c.stampa) {
+            EXPECT_TRUE(out.str().starts_with("uso:\n  lessico --help")) << out.str();
+            EXPECT_EQ(err.str(), "");
+        } else if (c.uscita == 0) EXPECT_EQ(out.str(), c.stampa) << c.argomenti.back() << err.str();
         else EXPECT_EQ(err.str().rfind(c.stampa, 0), 0u) << err.str();
     }
 }
 
 // Each damaged dictionary is said once on the standard error, and every command still answers
-// from the lengths whose words lie in the file.
+// from the words that lie in the file (which words those are, the reader's own test tells).
 TEST(LessicoParole, ADamagedDictionaryIsSaidOnceAndStillSearched) {
     prova::CartellaTemporanea t;
     for (const prova::Danneggiato& d : prova::dizionariDanneggiati()) {
@@ -73,23 +75,13 @@ TEST(LessicoParole, ADamagedDictionaryIsSaidOnceAndStillSearched) {
         const std::string f = t.scrivi("d.dat", dati);
         const std::string detto =
             *d.detto ? "lessico: attenzione: " + f + " " + d.detto + "; si cercano solo le parole che il file contiene davvero\n" : "";
-        auto righe = [](const std::vector<std::string>& parole) {
-            std::string testo;
-            for (const std::string& p : parole) testo += p + "\n";
-            return testo;
-        };
-        for (int L = 3; L <= 5; ++L) {
+        std::string quattro;  // the 4-letter words still found
+        for (const std::string& p : d.parole[1]) quattro += p + "\n";
+        for (const std::vector<std::string>& comando : {std::vector<std::string>{"cerca", f, "...."}, {"anagrammi", f, "ALEM"}}) {
             std::ostringstream out, err;
-            EXPECT_EQ(eseguiLessico({"cerca", f, std::string(std::size_t(L), '.')}, out, err), 0) << d.nome;
-            EXPECT_EQ(out.str(), righe(d.parole[std::size_t(L - 3)])) << d.nome << " " << L;
-            EXPECT_EQ(err.str(), detto) << d.nome;
+            EXPECT_EQ(eseguiLessico(comando, out, err), 0) << d.nome;
+            EXPECT_EQ(err.str(), detto) << d.nome << " " << comando[0];
+            if (comando[0] == "cerca") EXPECT_EQ(out.str(), quattro) << d.nome;
         }
-        std::ostringstream out, err;
-        EXPECT_EQ(eseguiLessico({"anagrammi", f, "ALEM"}, out, err), 0) << d.nome;
-        std::vector<std::string> mela;
-        for (const std::string& p : d.parole[1])
-            if (p == "MELA" || p == "MALE") mela.push_back(p);
-        EXPECT_EQ(out.str(), righe(mela)) << d.nome;
-        EXPECT_EQ(err.str(), detto) << d.nome;
     }
 }

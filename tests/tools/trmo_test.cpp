@@ -87,7 +87,8 @@ TEST(Converti, ThroughEveryFormatTheLettersAndCluesStay) {
     for (const char* nome : {"a.ipuz", "b.puz", "c.trmo", "d.puz"}) {
         ASSERT_EQ(trmo({"converti", prima, d.percorso(nome)}).codice, 0) << nome;
         const Cruciverba y = leggiCruciverba(nome, d.leggi(nome)).cruciverba;
-        EXPECT_TRUE(y.elenchi == x.elenchi && prova::inserimenti(y) == prova::inserimenti(x)) << nome;
+        EXPECT_EQ(y.elenchi, x.elenchi) << nome;
+        EXPECT_EQ(prova::inserimenti(y), prova::inserimenti(x)) << nome;
         prima = d.percorso(nome);
     }
     // normalizza writes a .puz back byte for byte.
@@ -107,11 +108,14 @@ TEST(Converti, RefusesWhatTheTargetCannotHoldAndWritesNothing) {
     };
     for (const auto& [dati, uscita, motivo] : casi) {
         const Esito e = trmo({"converti", d.scrivi("in.ipuz", dati), d.percorso(uscita)});
-        EXPECT_TRUE(e.codice == 1 && e.err.find(motivo) != std::string::npos && d.leggi(uscita).empty()) << e.err;
+        EXPECT_EQ(e.codice, 1) << uscita;
+        EXPECT_NE(e.err.find(motivo), std::string::npos) << e.err;
+        EXPECT_EQ(d.leggi(uscita), "") << uscita;
     }
     const std::string speciali = R"(, "clues": {"Down:Speciali": [[1, "Vocale"]]})";
     const Esito e = trmo({"mostra", d.scrivi("s.ipuz", ipuz(1, 2, speciali))});
-    EXPECT_TRUE(e.codice == 0 && e.out.find("SPECIALI:\n") != std::string::npos) << e.out;
+    EXPECT_EQ(e.codice, 0);
+    EXPECT_NE(e.out.find("SPECIALI:\n"), std::string::npos) << e.out;
 }
 
 // A message's line breaks become spaces: a terminal would take a carriage return as a return to
@@ -138,18 +142,25 @@ Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) {
 
 }  // namespace
 
-TEST(ConvertiVariante, EachGameIsWrittenAsIpuz) {
+// Each game is written as an ipuz, and `mostra` shows it as its player sees it.
+TEST(ConvertiVariante, EachGameIsWrittenAsIpuzAndShownAsThePlayerSeesIt) {
     CartellaTemporanea d;
     const std::string in = d.scrivi("in.trmo", crociato());
     struct Caso {
         const char* opzione;
         Variante variante;
+        const char* riga;
     };
-    for (const Caso& c : {Caso{"--senza-schema", Variante::senzaSchema}, Caso{"--crittografato", Variante::crittografato},
-                          Caso{"--da-riempire", Variante::daRiempire}}) {
+    for (const Caso& c :
+         {Caso{"--senza-schema", Variante::senzaSchema, "\nORIZZONTALI:\n1. Abitazione\n2. Sovrano\n3. Stella\n\nVERTICALI:\n1. Cassa\n"},
+          Caso{"--crittografato", Variante::crittografato, "\nCHIAVE:\n1="},
+          Caso{"--da-riempire", Variante::daRiempire, "\nPAROLE:\n2 lettere: RE\n3 lettere: AEE CAS SRL\n4 lettere: CASA SOLE\n"}}) {
         const Esito e = trmo({"converti", c.opzione, in, d.percorso("out.ipuz")});
-        EXPECT_EQ(std::tuple(e.codice, e.err), std::tuple(0, "")) << c.opzione;
+        EXPECT_EQ(e.codice, 0) << c.opzione;
+        EXPECT_EQ(e.err, "") << c.opzione;
         EXPECT_EQ(letto(d, "out.ipuz").variante, c.variante) << c.opzione;
+        const std::string out = trmo({"mostra", d.percorso("out.ipuz")}).out;
+        EXPECT_NE(out.find(c.riga), std::string::npos) << out;
     }
 }
 
@@ -181,22 +192,6 @@ TEST(ConvertiVariante, WrongOptionsGetTheUsage) {
         EXPECT_EQ(trmo(a).codice, 2) << a[1];
     EXPECT_EQ(trmo({"converti", "--crittografato", "--seme", "x", "a", "b.ipuz"}).err,
               "Seme non valido: x (un numero da 0 a 4294967295).\n");
-}
-
-TEST(MostraVariante, EachGameAsThePlayerSeesIt) {
-    CartellaTemporanea d;
-    const std::string in = d.scrivi("in.trmo", crociato());
-    struct Caso {
-        const char* opzione;
-        const char* riga;
-    };
-    for (const Caso& c : {Caso{"--senza-schema", "\nORIZZONTALI:\n1. Abitazione\n2. Sovrano\n3. Stella\n\nVERTICALI:\n1. Cassa\n"},
-                          Caso{"--da-riempire", "\nPAROLE:\n2 lettere: RE\n3 lettere: AEE CAS SRL\n4 lettere: CASA SOLE\n"},
-                          Caso{"--crittografato", "\nCHIAVE:\n1="}}) {
-        ASSERT_EQ(trmo({"converti", c.opzione, in, d.percorso("v.ipuz")}).codice, 0) << c.opzione;
-        const std::string out = trmo({"mostra", d.percorso("v.ipuz")}).out;
-        EXPECT_NE(out.find(c.riga), std::string::npos) << out;
-    }
 }
 
 TEST(MostraVariante, ACodewordsCellsShowTheirCodes) {

@@ -16,6 +16,7 @@
 #include "solving/lessico.h"
 #include "solving/lessico_incroci.h"
 #include "solving/lettura.h"
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -115,7 +116,9 @@ void ColonnaDefinizioni::leggi(int cosa) {
 }
 
 bool ColonnaDefinizioni::elencoVisibile() const {
-    return MenuElenco && MenuElenco->isChecked() && sessione_.modo() == ModoVista::griglia;
+    // A codeword or a grid to fill has no clues: its key or its bank stands in their place.
+    return MenuElenco && MenuElenco->isChecked() && sessione_.modo() == ModoVista::griglia &&
+           !senzaDefinizioni(sessione_.cruciverba());
 }
 
 bool ColonnaDefinizioni::suggerimentiVisibili() const {

@@ -31,6 +31,7 @@
 #include "mainwindow/gui/lingue.h"
 #include "mainwindow/gui/menu_principale.h"
 #include "mainwindow/gui/presenza_finestra.h"
+#include "mainwindow/gui/riquadri_giochi.h"
 #include "mainwindow/gui/sfondo.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_griglia.h"
@@ -102,6 +103,7 @@ void FinestraPrincipale::creaParti() {
     auto* colonna = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
     colonna->creaVoci(opzioni, menu_->menu(Menu::aiuto));
     connect(lingue_, &Lingue::cambiata, colonna, &ColonnaDefinizioni::pianificaSuggerimenti);
+    new RiquadriGiochi(*sessione_, this);  // a codeword's key, a grid to fill's words
     auto* aspetto = new AspettoSchermo(area_);
     tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto, area_, *vista_, this);
     tastiera_->creaVoci(opzioni, azione("azioneMatita"), nullptr);

@@ -12,6 +12,7 @@
 #include "sessione/sessione.h"
 #include "solving/gui/finestra_parola.h"
 #include "solving/lessico.h"
+#include "solving/ricerca_giochi.h"
 
 namespace quadrivo {
 
@@ -95,22 +96,25 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
     Stato& stato = sessione_.stato();
     FinestraParola dialogo(
         voce, piattaforma_,
-        [this, &stato](const std::string& maschera, VistaRicerca& vista) {
+        [this, &stato, parola = voce.parola](const std::string& maschera, VistaRicerca& vista) {
+            // A codeword searches by its codes, a grid to fill its bank.
+            if (cercaNelGioco(sessione_.cruciverba(), stato, piattaforma_, parola, maschera, vista)) return;
             // The block of that length is read and scanned: no index to build first.
             cercaNelLessico(stato, piattaforma_, maschera, vista);
         },
         area_->window());
-    dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
-        // The index is built when a way of searching first needs it; the damage was said at loading.
-        if (!stato.indiceParole && !indicizzaLessico(stato)) {
-            const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
-            piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
-                                       (motivo.empty() ? "memoria insufficiente" : motivo) +
-                                       "): la ricerca non è possibile.",
-                                   {}, Icona::attenzione, Pulsanti::ok);
-        }
-        return elencoParole(sessione_.cruciverba(), stato, parola, modo, maschera);
-    });
+    if (!ricercaDelGioco(sessione_.cruciverba()))
+        dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
+            // The index is built when a way of searching first needs it; the damage was said at loading.
+            if (!stato.indiceParole && !indicizzaLessico(stato)) {
+                const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
+                piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
+                                           (motivo.empty() ? "memoria insufficiente" : motivo) +
+                                           "): la ricerca non è possibile.",
+                                       {}, Icona::attenzione, Pulsanti::ok);
+            }
+            return elencoParole(sessione_.cruciverba(), stato, parola, modo, maschera);
+        });
     dialogo.exec();
     return dialogo.scelta();
 }

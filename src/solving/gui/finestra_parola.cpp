@@ -177,6 +177,10 @@ FinestraParola::FinestraParola(const VoceDialogo& voce, Piattaforma& piattaforma
         nomina();
         connect(box, &QLineEdit::textChanged, this, nomina);
     }
+    // A game's own word has no clue to edit: its row's clues are shown, a codeword's none at all.
+    campoDefinizione->setReadOnly(voce_.definizioneFissa);
+    etichettaDefinizione->setVisible(!voce_.definizioneFissa || !voce_.definizione.empty());
+    campoDefinizione->setVisible(etichettaDefinizione->isVisibleTo(this));
     // The list and the progress bar serve only the search: without it they would stay empty.
     pulsanteCerca->setVisible(conRicerca(n));
     elencoTrovate->setVisible(conRicerca(n));
@@ -239,7 +243,8 @@ void FinestraParola::showEvent(QShowEvent* e) {
         titolo->setText(QString::fromStdString(voce_.titolo));
         campoDefinizione->setText(QString::fromStdString(voce_.definizione));
         // The title names the word, as a screen reader says it first: "8 orizzontale – Sigla di Salerno".
-        setWindowTitle(QString::fromStdString(voce_.titolo).trimmed().toLower() + " \u2013 " + campoDefinizione->text());
+        const QString nome = QString::fromStdString(voce_.titolo).trimmed().toLower();
+        setWindowTitle(voce_.definizione.empty() && voce_.definizioneFissa ? nome : nome + " \u2013 " + campoDefinizione->text());
     }
     definizionePrecedente_ = campoDefinizione->text();
     if (!casellaLunga->isHidden()) {

@@ -6,6 +6,9 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <QVBoxLayout>
+#include <cstdlib>
+
+#include "solving/varianti.h"
 
 namespace quadrivo {
 
@@ -75,12 +78,14 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     layout->addWidget(altri_, 1);
     for (QListWidget* l : {orizzontali_, verticali_}) {
         l->setItemDelegate(new MisureDefinizioni(l));
-        connect(l, &QListWidget::itemClicked, this,
-                [this](QListWidgetItem* voce) { emit parolaScelta(voce->data(ruoloIndice).toInt()); });
+        // A row with no cell in any word (all black) leads nowhere.
+        connect(l, &QListWidget::itemClicked, this, [this](QListWidgetItem* voce) {
+            if (const int i = voce->data(ruoloIndice).toInt(); i >= 0) emit parolaScelta(i);
+        });
         connect(l, &QListWidget::itemActivated, this, [this](QListWidgetItem* voce) {
             if (!voce->listWidget()->hasFocus()) return;  // a click, told already
             rendiTastiera();
-            emit parolaScelta(voce->data(ruoloIndice).toInt());
+            if (const int i = voce->data(ruoloIndice).toInt(); i >= 0) emit parolaScelta(i);
         });
         l->installEventFilter(this);
     }
@@ -132,6 +137,12 @@ void PannelloDefinizioni::aggiornaAltri(const Cruciverba& cruciverba) {
 
 void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cruciverba, int corrente,
                                    bool senzaProgresso) {
+    if (cruciverba.variante == Variante::senzaSchema) {
+        riempiRighe(orizzontali_, nav, cruciverba, corrente, senzaProgresso);
+        riempiRighe(verticali_, nav, cruciverba, corrente, senzaProgresso);
+        aggiornaAltri(cruciverba);
+        return;
+    }
     riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
     riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
     aggiornaAltri(cruciverba);
@@ -182,6 +193,63 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         lista->scrollToItem(scelta);
     } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
         // Asked at every key for the other direction's list: only a change costs a layout.
+        lista->clearSelection();
+        lista->setCurrentItem(nullptr);
+    }
+}
+
+namespace {
+
+// Every cell of the row (column) holds a letter or a black square: nothing of the solution told.
+bool rigaPiena(const Cruciverba& x, bool perRiga, int n) {
+    const int fine = perRiga ? x.colonne() : x.righe();
+    for (int i = 1; i <= fine; ++i) {
+        const Cella& z = perRiga ? x.cella(i, n) : x.cella(n, i);
+        if (z.tipo == TipoCella::bianca && z.voce.empty()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void PannelloDefinizioni::riempiRighe(QListWidget* lista, const Navigazione& nav, const Cruciverba& x, int corrente,
+                                      bool senzaProgresso) {
+    const bool perRiga = lista == orizzontali_;
+    const int d = perRiga ? orizzontale : verticale;
+    const std::vector<std::string> righe = righeDefinizioni(x, perRiga ? nomeRighe : nomeColonne);
+    std::vector<std::string>& mostrate = perRiga ? mostrateOrizzontali_ : mostrateVerticali_;
+    std::vector<char>& grigie = perRiga ? grigieOrizzontali_ : grigieVerticali_;
+    const bool uguali = mostrate == righe && lista->count() == static_cast<int>(righe.size());
+    if (!uguali) {
+        lista->clear();
+        for (const std::string& r : righe) new QListWidgetItem(QString::fromStdString(r), lista);
+        mostrate = righe;
+        grigie.assign(righe.size(), 0);
+    }
+    const Parola* w = corrente >= 0 && static_cast<size_t>(corrente) < nav.parole().size()
+                          ? &nav.parole()[static_cast<size_t>(corrente)]
+                          : nullptr;
+    const int attuale = w && w->direzione == d ? rigaDellaParola(*w) : 0;
+    QListWidgetItem* scelta = nullptr;
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem* voce = lista->item(i);
+        const int numero = std::atoi(righe[static_cast<size_t>(i)].c_str());
+        if (numero == attuale) scelta = voce;
+        const QSignalBlocker zitto(lista->model());
+        // The word a click leads to changes as the player's black squares come and go.
+        voce->setData(ruoloIndice, parolaDellaRiga(nav, d, numero));
+        const bool piena = !senzaProgresso && numero > 0 && rigaPiena(x, perRiga, numero);
+        if ((grigie[static_cast<size_t>(i)] != 0) == piena && uguali) continue;
+        grigie[static_cast<size_t>(i)] = piena;
+        voce->setForeground(piena ? QBrush(QColor(128, 128, 128)) : QBrush());
+        voce->setData(Qt::AccessibleTextRole, piena ? voce->text() + ", completa" : QVariant());
+        if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
+    }
+    if (scelta) {
+        if (lista->currentItem() == scelta && uguali) return;
+        lista->setCurrentItem(scelta);
+        lista->scrollToItem(scelta);
+    } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
         lista->clearSelection();
         lista->setCurrentItem(nullptr);
     }

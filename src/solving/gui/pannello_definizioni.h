@@ -1,6 +1,6 @@
 #pragma once
 // The clue panel beside the grid: the across and down lists in print order, the current word's
-// clue highlighted, complete words greyed. It takes the keyboard only when asked (F12): typing
+// clue highlighted, complete words greyed. A senza schema shows a line for each row and column. It takes the keyboard only when asked (F12): typing
 // otherwise stays on the grid.
 #include <QListWidget>
 #include <QWidget>
@@ -37,6 +37,9 @@ private:
     void riempi(QListWidget* lista, const std::vector<VoceElenco>& voci, const Navigazione& nav, int corrente,
                 bool senzaProgresso);
     void aggiornaAltri(const Cruciverba& cruciverba);
+    // A senza schema: one line a row (column), the cursor's row (column) highlighted.
+    void riempiRighe(QListWidget* lista, const Navigazione& nav, const Cruciverba& cruciverba, int corrente,
+                     bool senzaProgresso);
 
     QListWidget* orizzontali_ = nullptr;
     QListWidget* verticali_ = nullptr;

@@ -4,8 +4,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "dizionario_prova.h"
-#include "schema_prova.h"
+#include "solving/dizionario_prova.h"
+#include "solving/schema_prova.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
