@@ -67,6 +67,23 @@ void aggiungiFileRecente(const std::string& percorso) {
     salvaValoreUtente(chiaveRecenti, l);
 }
 
+void ricordaAperto(const std::string& percorso) {
+    bool cambiato = false;
+    const std::vector<std::string> prima = fileRecenti(), dopo = conRecente(prima, percorso);
+    if (dopo != prima) {
+        QStringList l;
+        for (const std::string& p : dopo) l << nomeQt(p);
+        preparaValoreUtente(chiaveRecenti, l);
+        cambiato = true;
+    }
+    const std::string c = cartellaDi(percorso);
+    if (cartella(c) && valoreUtente(chiaveUltima).toString() != nomeQt(c)) {
+        preparaValoreUtente(chiaveUltima, nomeQt(c));
+        cambiato = true;
+    }
+    if (cambiato) scriviValoriUtente();
+}
+
 void svuotaFileRecenti() {
     cancellaValoreUtente(chiaveRecenti);
 }

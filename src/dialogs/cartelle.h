@@ -25,6 +25,9 @@ std::vector<std::string> conRecente(std::vector<std::string> elenco, const std::
 // The puzzles opened or saved lately, newest first; files no longer there are left out.
 std::vector<std::string> fileRecenti();
 void aggiungiFileRecente(const std::string& percorso);
+// A puzzle opened: first in the recent list, its folder the last one; one write, none when both
+// are so already (a start that opens the same puzzle again writes nothing).
+void ricordaAperto(const std::string& percorso);
 void svuotaFileRecenti();
 // The folders of the recent puzzles, newest first, each once.
 std::vector<std::string> cartelleRecenti();

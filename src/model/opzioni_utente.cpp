@@ -33,9 +33,11 @@ QVariant valoreUtente(const char* chiave, const QVariant& predefinito) {
 }
 
 void salvaValoreUtente(const char* chiave, const QVariant& valore) {
-    sospesi()[chiave] = valore;
+    preparaValoreUtente(chiave, valore);
     scriviValoriUtente();
 }
+
+void preparaValoreUtente(const char* chiave, const QVariant& valore) { sospesi()[chiave] = valore; }
 
 bool scriviValoriUtente() {
     if (sospesi().empty()) return true;

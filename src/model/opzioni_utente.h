@@ -18,6 +18,8 @@ QVariant valoreUtente(const char* chiave, const QVariant& predefinito = {});
 // A value whose write fails stays in memory (read back from there) until scriviValoriUtente,
 // or a later save, lands it.
 void salvaValoreUtente(const char* chiave, const QVariant& valore);
+// Kept in memory (read back from there) for the next write: several values go in one write.
+void preparaValoreUtente(const char* chiave, const QVariant& valore);
 // Writes the values still waiting; true when none waits any more.
 bool scriviValoriUtente();
 void cancellaValoreUtente(const char* chiave);

@@ -14,8 +14,7 @@ MenuRecenti::MenuRecenti(QWidget* genitore) : QMenu("&Recenti", genitore) {
 
 void MenuRecenti::ricorda(const std::string& percorso) {
     if (percorso.empty() || percorso.front() != '/') return;
-    aggiungiFileRecente(percorso);
-    ricordaCartella(cartellaDi(percorso));
+    ricordaAperto(percorso);
     aggiorna();
 }
 
