@@ -66,6 +66,23 @@ void aggiungiFileRecente(Impostazioni& impostazioni, const std::string& percorso
     impostazioni.salvaOpzione(chiaveRecenti, l);
 }
 
+void ricordaAperto(Impostazioni& impostazioni, const std::string& percorso) {
+    bool cambiato = false;
+    const std::vector<std::string> prima = fileRecenti(impostazioni), dopo = conRecente(prima, percorso);
+    if (dopo != prima) {
+        QStringList l;
+        for (const std::string& p : dopo) l << nomeQt(p);
+        impostazioni.preparaOpzione(chiaveRecenti, l);
+        cambiato = true;
+    }
+    const std::string c = cartellaDi(percorso);
+    if (cartella(c) && impostazioni.opzione(chiaveUltima).toString() != nomeQt(c)) {
+        impostazioni.preparaOpzione(chiaveUltima, nomeQt(c));
+        cambiato = true;
+    }
+    if (cambiato) impostazioni.salva();
+}
+
 void svuotaFileRecenti(Impostazioni& impostazioni) { impostazioni.cancellaOpzione(chiaveRecenti); }
 
 std::vector<std::string> cartelleRecenti(const Impostazioni& impostazioni) {

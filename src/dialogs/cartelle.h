@@ -27,6 +27,9 @@ std::vector<std::string> conRecente(std::vector<std::string> elenco, const std::
 // The puzzles opened or saved lately, newest first; files no longer there are left out.
 std::vector<std::string> fileRecenti(const Impostazioni& impostazioni);
 void aggiungiFileRecente(Impostazioni& impostazioni, const std::string& percorso);
+// A puzzle opened: first in the recent list, its folder the last one; one write, none when both
+// are so already (a start that opens the same puzzle again writes nothing).
+void ricordaAperto(Impostazioni& impostazioni, const std::string& percorso);
 void svuotaFileRecenti(Impostazioni& impostazioni);
 // The folders of the recent puzzles, newest first, each once.
 std::vector<std::string> cartelleRecenti(const Impostazioni& impostazioni);

@@ -156,6 +156,8 @@ void Impostazioni::salvaOpzione(const char* chiave, const QVariant& valore) {
     salva();
 }
 
+void Impostazioni::preparaOpzione(const char* chiave, const QVariant& valore) { opzioniSospese_[chiave] = valore; }
+
 void Impostazioni::cancellaOpzione(const char* chiave) {
     opzioniSospese_.erase(chiave);
     if (opzioniUsabili()) fileOpzioni().remove(chiave);

@@ -64,6 +64,8 @@ public:
     // Kept for the next start: written at once, or held in memory (and read back from there)
     // until a later write lands it.
     void salvaOpzione(const char* chiave, const QVariant& valore);
+    // Held in memory (read back from there) for the next write: several options go in one write.
+    void preparaOpzione(const char* chiave, const QVariant& valore);
     void cancellaOpzione(const char* chiave);
 
     // Writes what waits; true when nothing waits any more.

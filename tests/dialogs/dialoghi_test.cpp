@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -287,6 +288,18 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), documenti);
     fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);
+    // The same puzzle opened again: nothing changed, so the options file is not written anew
+    // (a write replaces it by a new file).
+    const std::string conf = dir.percorso("config/Quadrivo/Quadrivo.conf");
+    const auto inode = [&conf] {
+        struct stat s {};
+        return ::stat(conf.c_str(), &s) == 0 ? s.st_ino : 0;
+    };
+    ricordaAperto(impostazioni, b);
+    const auto scritto = inode();
+    ricordaAperto(impostazioni, b);
+    EXPECT_EQ(inode(), scritto);
+    EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});
 }
 
 // A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.

@@ -246,7 +246,10 @@ private slots:
         const QRect area(f->area()->mapTo(&*f, QPoint()), f->area()->size());
         QCOMPARE(f->toolBarArea(barra), Qt::TopToolBarArea);
         QCOMPARE(f->statusBar(), figlio<QStatusBar>(&*f, "barraStato"));
-        QCOMPARE(area.top(), barra->geometry().bottom() + 1);
+        // The puzzle's title line has a toolbar of its own between the buttons and the area.
+        auto* titolo = figlio<QToolBar>(&*f, "barraIntestazione");
+        QCOMPARE(titolo->geometry().top(), barra->geometry().bottom() + 1);
+        QCOMPARE(area.top(), titolo->geometry().bottom() + 1);
         QCOMPARE(area.bottom() + 1, f->statusBar()->geometry().top());
         QCOMPARE(f->areaFinestra().altezzaToolbar, 0.0);
         QCOMPARE(f->createPopupMenu(), nullptr);

@@ -157,7 +157,7 @@ private slots:
         // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
         const int L = b->griglia().lato;
-        QVERIFY(pannello->isVisible() && b->griglia().x0 + 5 * L < pannello->x());  // the grid stays left of it
+        QVERIFY(pannello->isVisible() && b->griglia().x0 + 5 * L < pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible() &&
                 b->griglia().lato == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&

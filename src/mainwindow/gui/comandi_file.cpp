@@ -149,6 +149,17 @@ void ComandiFile::salvaConNome(const QString& avviso) {
     emit dialogoChiuso();
 }
 
+void ComandiFile::apriRigaComando(const std::string& rigaComando) {
+    if (!lasciaSchema()) return;
+    const std::string percorso = percorsoRigaComando(rigaComando);
+    const EsitoApertura esito = sessione_.apri(percorso);
+    if (esito == EsitoApertura::ok) return;
+    // The background picture comes back into view.
+    if (esito != EsitoApertura::giaAperto)
+        piattaforma_.messaggio(messaggioRigaComando(esito, percorso), {}, Icona::attenzione, Pulsanti::ok);
+    sfondo_->mostra();
+}
+
 bool ComandiFile::lasciaSchema() {
     switch (chiediPrimaDiLasciare(sessione_.documento(), sessione_.modificato(), piattaforma_)) {
     case Risposta::nonSalvare: return true;

@@ -48,6 +48,13 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
         passaggio_.reset();
         premuto_.reset();
         mostraSblocca();
+        aggiornaComandi();
+    });
+    // Said once the grid shows the last letter.
+    connect(&sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
+        QTimer::singleShot(0, this, [this, messaggio] {
+            piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
+        });
     });
     area->installEventFilter(this);
 }
@@ -113,6 +120,12 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         connect(a, &QAction::triggered, this, v.gestore);
         comandi_.push_back(a);
     }
+    // The whole grid's verdict, paused or not.
+    if (QAction* a = azione("azioneControllaSoluzioni"))
+        connect(a, &QAction::triggered, this, [this] {
+            emit primaDiAgire();
+            piattaforma_.messaggio(sessione_.messaggioVerifica(), {}, Icona::nessuna, Pulsanti::ok);
+        });
     sblocca_ = azione("azioneSblocca");
     mostraSblocca();
     // The Pause key too, for keyboards that have one.

@@ -15,8 +15,7 @@ MenuRecenti::MenuRecenti(Impostazioni& impostazioni, QWidget* genitore)
 
 void MenuRecenti::ricorda(const std::string& percorso) {
     if (percorso.empty() || percorso.front() != '/') return;
-    aggiungiFileRecente(impostazioni_, percorso);
-    ricordaCartella(impostazioni_, cartellaDi(percorso));
+    ricordaAperto(impostazioni_, percorso);
     aggiorna();
 }
 

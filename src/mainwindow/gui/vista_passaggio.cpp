@@ -1,6 +1,8 @@
 #include "mainwindow/gui/vista_passaggio.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMenu>
 #include <QLabel>
 #include <cmath>
 
@@ -32,6 +34,18 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
         "QLabel { background: rgb(255, 255, 225); color: black; border: 1px solid rgb(90, 90, 90);"
         " padding: 1px 2px; }");
     etichetta_->installEventFilter(this);
+}
+
+void VistaPassaggio::creaVoci(const std::function<QAction*(const char*)>& azione, QMenu* utilita) {
+    connect(azione("azioneAzzera"), &QAction::triggered, this, [this] { solutore_.azzeraSoluzioni(); });
+    QAction* parola = utilita->addAction("Scrivi &parola corrente...");
+    parola->setObjectName("azioneParola");
+    parola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(parola, &QAction::triggered, this, [this] {
+        const Parola* w = sessione_.parolaCorrente();
+        if (!w || sessione_.modo() != ModoVista::griglia) return;
+        solutore_.apriParola(w->colonna, w->riga, w->direzione);
+    });
 }
 
 bool VistaPassaggio::etichettaVisibile() const { return etichetta_->isVisible(); }
