@@ -55,7 +55,7 @@ bool cercaNelGioco(const Cruciverba& x, const Stato& s, Piattaforma& piattaforma
     if (x.variante == Variante::crittografato) {
         dati.reserve(file.size());
         for (const std::string& nome : file) {
-            const std::string percorso = s.cartellaProgramma + nome;
+            const std::string percorso = s.cartelle.programma + nome;
             if (!lessicoUtilizzabile(percorso)) continue;
             const FileLessico f(percorso);
             dati.push_back(std::string(f.leggi(0, f.dimensione()).vista()));

@@ -299,11 +299,12 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
     const Cruciverba x = prova::cruciverbaDa(schema, {}, definizioni);
     const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
     struct Caso {
-        int direzione, numero, parola;
+        Direzione direzione;
+        int numero, parola;
     };
-    for (const Caso& c : {Caso{orizzontale, 1, 0}, Caso{orizzontale, 2, 1}, Caso{verticale, 1, 3},
-                          Caso{verticale, 4, 5}, Caso{verticale, 2, 0}, Caso{orizzontale, 9, -1}}) {
-        SCOPED_TRACE(std::to_string(c.direzione) + " " + std::to_string(c.numero));
+    for (const Caso& c : {Caso{Direzione::orizzontale, 1, 0}, Caso{Direzione::orizzontale, 2, 1}, Caso{Direzione::verticale, 1, 3},
+                          Caso{Direzione::verticale, 4, 5}, Caso{Direzione::verticale, 2, 0}, Caso{Direzione::orizzontale, 9, -1}}) {
+        SCOPED_TRACE(std::to_string(numeroElenco(c.direzione)) + " " + std::to_string(c.numero));
         EXPECT_EQ(parolaDellaRiga(nav, c.direzione, c.numero), c.parola);
         if (c.parola >= 0 && c.numero != 2)
             EXPECT_EQ(rigaDellaParola(nav.parole()[static_cast<size_t>(c.parola)]), c.numero);
@@ -323,11 +324,11 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     };
     const GeometriaSchema g{};
     for (const Caso& c :
-         {Caso{"a row", senzaSchema(), {1, 2, orizzontale}, true, " Riga 2", "Sovrano", 4},
-          Caso{"a column", senzaSchema(), {3, 1, verticale}, true, " Colonna 3", "Societa", 3},
-          Caso{"no word starts there yet", senzaSchema(), {3, 2, orizzontale}, false, "", "", 0},
-          Caso{"a codeword", crittografato(schema), {3, 2, orizzontale}, true, " Orizzontale", "", 2},
-          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, verticale}, true, " Verticale", "", 3}}) {
+         {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4},
+          Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3},
+          Caso{"no word starts there yet", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0},
+          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3}}) {
         SCOPED_TRACE(c.nome);
         const VoceDialogo v = voceDialogo(c.x, g, c.p);
         EXPECT_EQ(v.valida, c.valida);
@@ -336,12 +337,12 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         EXPECT_EQ(v.definizioneFissa, c.valida);
         EXPECT_EQ(v.celle.size(), static_cast<size_t>(c.celle));
     }
-    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, orizzontale));
+    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, Direzione::orizzontale));
     // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
     // player has no word yet, and the pointer must not tell it.
-    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, orizzontale));
-    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, orizzontale)->caselle.size(), 4u);
-    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, orizzontale)->testo, "Sovrano");
+    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, Direzione::orizzontale));
+    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, Direzione::orizzontale)->caselle.size(), 4u);
+    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, Direzione::orizzontale)->testo, "Sovrano");
 }
 
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
@@ -352,7 +353,7 @@ TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
     w.definizione = "Sovrano";
     EXPECT_EQ(nomeParola(x, w), "riga 2");
     EXPECT_EQ(letturaDefinizione(x, w), "riga 2, 4 lettere: Sovrano");
-    w.direzione = verticale;
+    w.direzione = Direzione::verticale;
     EXPECT_EQ(nomeParola(x, w), "colonna 2");
 }
 
