@@ -220,10 +220,10 @@ std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
     return voci;
 }
 
-std::string Navigazione::definizioneCorrente(const Posizione& p) const {
+std::string Navigazione::definizioneCorrente(const Cruciverba& x, const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return didascaliaParola(w->etichetta, w->direzione, w->definizione, FormaDidascalia::riga);
+    return didascaliaParola(x, w->etichetta, w->direzione, w->caselle, w->definizione, FormaDidascalia::riga);
 }
 
 }  // namespace quadrivo

@@ -129,9 +129,9 @@ public:
 
     // Clue panel entries of direction d, in the printed lists' order.
     std::vector<VoceElenco> elenco(const Cruciverba& cruciverba, int d) const;
-    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8); "" when
-    // no word is current.
-    std::string definizioneCorrente(const Posizione& p) const;
+    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8), in the
+    // words of the game (didascaliaParola); "" when no word is current.
+    std::string definizioneCorrente(const Cruciverba& cruciverba, const Posizione& p) const;
 
     // Whether every cell of `w` holds a letter, `piena` counted as filled.
     bool completa(const Cruciverba& cruciverba, const Parola& w, std::optional<Casella> piena = {}) const;

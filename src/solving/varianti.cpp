@@ -201,7 +201,8 @@ std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, 
 }
 
 std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d) {
-    if (x.variante == Variante::senzaSchema) return parolaDiGriglia(x, inizio, d);
+    // A game without clues of its own has only the grid's words to show.
+    if (std::optional<Definizione> w = parolaDiGriglia(x, inizio, d); w || x.variante == Variante::senzaSchema) return w;
     if (const Definizione* w = definizioneDa(x, inizio, d)) return *w;
     return {};
 }

@@ -64,7 +64,7 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
 std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d);
 // The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
 // schema the player's grid's, never the solution's, which would show where its black squares
-// are; elsewhere the clue's word.
+// are; in a codeword or a grid to fill the grid's own (they have no clues); elsewhere the clue's word.
 std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d);
 
 // ---- Da riempire

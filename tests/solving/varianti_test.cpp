@@ -6,6 +6,7 @@
 #include "solving/lessico_codici.h"
 #include "solving/lettura.h"
 #include "solving/parola_dialogo.h"
+#include "solving/passaggio.h"
 #include "solving/ricerca_giochi.h"
 #include "solving/varianti.h"
 #include "solving/verifica.h"
@@ -271,7 +272,8 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
 }
 
 // F2 on a game without clues of its own: the player's run of cells, a senza schema's named by
-// its row with the row's clues.
+// its row with the row's clues. The hover label and the line above the grid name it the same
+// way; a codeword's gives its codes, a grid to fill's its length.
 TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     struct Caso {
         const char* nome;
@@ -280,14 +282,16 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         bool valida;
         std::string titolo, definizione;
         int celle;
+        std::string didascalia;
     };
     const GeometriaSchema g{};
     for (const Caso& c :
-         {Caso{"a row", senzaSchema(), {1, 2, orizzontale}, true, " Riga 2", "Sovrano", 4},
-          Caso{"a column", senzaSchema(), {3, 1, verticale}, true, " Colonna 3", "Societa", 3},
-          Caso{"no word starts there yet", senzaSchema(), {3, 2, orizzontale}, false, "", "", 0},
-          Caso{"a codeword", crittografato(schema), {3, 2, orizzontale}, true, " Orizzontale", "", 2},
-          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, verticale}, true, " Verticale", "", 3}}) {
+         {Caso{"a row", senzaSchema(), {1, 2, orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
+          Caso{"a column", senzaSchema(), {3, 1, verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
+          Caso{"no word starts there yet", senzaSchema(), {3, 2, orizzontale}, false, "", "", 0, ""},
+          Caso{"a codeword", crittografato(schema), {3, 2, orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, verticale}, true, " Verticale", "", 3,
+               "  vert. - 3 lettere "}}) {
         SCOPED_TRACE(c.nome);
         const VoceDialogo v = voceDialogo(c.x, g, c.p);
         EXPECT_EQ(v.valida, c.valida);
@@ -295,6 +299,10 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         EXPECT_EQ(v.definizione, c.definizione);
         EXPECT_EQ(v.definizioneFissa, c.valida);
         EXPECT_EQ(v.celle.size(), static_cast<size_t>(c.celle));
+        const std::optional<Definizione> w = parolaDa(c.x, {c.p.colonna, c.p.riga}, c.p.direzione);
+        EXPECT_EQ(w ? didascaliaParola(c.x, w->etichetta, c.p.direzione, w->caselle, w->testo, FormaDidascalia::etichetta)
+                    : "",
+                  c.didascalia);
     }
     EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, orizzontale));
     // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
