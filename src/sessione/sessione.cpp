@@ -655,6 +655,8 @@ std::string Sessione::giocaCome(Variante variante) {
             z.voce = v.voce;
             z.matita = v.matita;
         }
+    // Equal codes are equal letters from the start, as if the player had typed them.
+    if (variante == Variante::crittografato) accordaCodici(nuovo);
     // The way back keeps the crossword's own file data, for a save in its format.
     if (x.variante == Variante::cruciverba) cruciverbaLasciato_ = x;
     if (variante == Variante::cruciverba) {

@@ -44,6 +44,11 @@ std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
 // them): the cells changed, for one undo step. None when k has no code or is given.
 std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
 
+// The letters of a codeword made from a crossword the player had started, brought into line
+// with its codes: a code whose filled cells agree shows that letter in all of them, one whose
+// cells disagree is emptied. Given letters stay as they are.
+void accordaCodici(Cruciverba& x);
+
 // The same for the writes a key gives (the keyboard's outcome): each one repeated into every
 // other cell of its code that is not given and does not hold it already, in reading order after
 // it. Writes to cells without a code pass as they are.

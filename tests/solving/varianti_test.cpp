@@ -119,6 +119,32 @@ TEST(CrittografatoGioco, ALetterGoesIntoEveryCellOfItsCode) {
     EXPECT_EQ(x.cella(1, 2).voce, "A");
 }
 
+// A codeword made from a crossword the player had started: the letters follow the codes.
+TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> tenute;  // the player's letters, '.' none
+        std::vector<std::string> dopo;
+    };
+    // CASA / A#RE / SOLE: A is code 1 at (2,1) (4,1) (1,2); E code 3 at (4,2) (4,3).
+    for (const Caso& c : {Caso{"one A spreads to its code", {".A..", ".#..", "...."}, {".A.A", "A#..", "...."}},
+                          Caso{"a wrong letter alone spreads too", {"....", ".#.X", "...."}, {"....", ".#.X", "...X"}},
+                          Caso{"letters that disagree are dropped", {".A..", ".#.E", "...I"}, {".A.A", "A#..", "...."}}}) {
+        SCOPED_TRACE(c.nome);
+        Cruciverba x = crittografato(schema);
+        riempi(x, c.tenute);
+        accordaCodici(x);
+        EXPECT_EQ(prova::inserimenti(x), c.dopo);
+    }
+    Cruciverba x = crittografato(schema);
+    x.cella(4, 1).data = true;
+    x.cella(4, 1).voce = "A";
+    x.cella(2, 1).voce = "O";
+    accordaCodici(x);
+    EXPECT_EQ(x.cella(4, 1).voce, "A");  // given: never emptied
+    EXPECT_EQ(x.cella(2, 1).voce, "");
+}
+
 TEST(CrittografatoGioco, AGivenLetterIsNeverWrittenOver) {
     Cruciverba x = crittografato(schema);
     x.cella(4, 1).data = true;
