@@ -131,6 +131,21 @@ Lettura leggiCruciverba(const std::string& percorso, std::string_view dati) {
     return l;
 }
 
+Lettura leggiCopia(const std::string& formato, const std::string& percorso, std::string_view dati) {
+    const Formato* f = formatoPerNome(formato);
+    if (!f)
+        for (const Formato* g : formati())
+            if (g->riconosce(dati)) {
+                f = g;
+                break;
+            }
+    if (!f) return leggiCruciverba(percorso, dati);
+    Lettura l = f->leggi(dati);
+    if (l.esito != EsitoLettura::ok) return l;
+    if (std::string troppo = limitiSuperati(l.cruciverba); !troppo.empty()) return rifiuto(std::move(troppo));
+    return l;
+}
+
 std::string testoCruciverba(const Cruciverba& x) {
     const Formato* f = formatoPerNome(x.formato);
     return (f ? *f : *formati().front()).scrivi(x);

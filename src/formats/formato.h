@@ -114,6 +114,10 @@ std::string adattaAFormato(Cruciverba& cruciverba, const std::string& percorso);
 
 // Reads the bytes of the file at `percorso` with its format.
 Lettura leggiCruciverba(const std::string& percorso, std::string_view dati);
+// Reads a working copy, which is written in the puzzle's format of the moment, not always its
+// file's (a game played on a .trmo is kept as ipuz): by `formato`'s name when it names one, else
+// by what the bytes look like, else as `percorso`'s.
+Lettura leggiCopia(const std::string& formato, const std::string& percorso, std::string_view dati);
 // The bytes of the puzzle in the format it was read with (.trmo for a new one).
 std::string testoCruciverba(const Cruciverba& cruciverba);
 // Writes the puzzle safely; on failure shows the write-error message once and returns false,

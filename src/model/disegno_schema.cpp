@@ -31,6 +31,14 @@ void disegnaCornice(Superficie& sup, const GeometriaSchema& g, const StileSchema
     }
 }
 
+// A wrong cell's stroke from the bottom-left to the top-right corner, built from small squares
+// since surfaces draw no lines.
+void disegnaTratto(Superficie& sup, double x, double y, double L, const StileSchema& st) {
+    const double t = std::max(2.0, L / 14);
+    for (double k = 2; k + t <= L - 2; k += 1)
+        sup.rettangoloPieno(x + k, y + L - k - t, x + k + t, y + L - k, st.coloreSbagliata);
+}
+
 // The marks under the letter: the word's tint fills the cell, the current cell gets an inner
 // fill and outline, a wrong letter a red diagonal stroke, a revealed one a small square in the
 // top-right corner.
@@ -44,13 +52,7 @@ void disegnaSegni(Superficie& sup, double x, double y, double L, std::uint8_t se
             sup.rettangolo(x + 2 + i, y + 2 + i, x + L - 2 - i, y + L - 2 - i, st.coloreCasella);
     }
     const double d = L < 10 ? 2 : L / 5;
-    if (segni & segnoLetteraSbagliata) {
-        // A stroke from the bottom-left to the top-right corner, under the letter, built from
-        // small squares since surfaces draw no lines.
-        const double t = std::max(2.0, L / 14);
-        for (double k = 2; k + t <= L - 2; k += 1)
-            sup.rettangoloPieno(x + k, y + L - k - t, x + k + t, y + L - k, st.coloreSbagliata);
-    }
+    if (segni & segnoLetteraSbagliata) disegnaTratto(sup, x, y, L, st);
     if (segni & segnoLetteraRivelata) sup.rettangoloPieno(x + L - 1 - d, y + 1, x + L - 1, y + 1 + d, st.coloreRivelata);
 }
 
@@ -174,6 +176,8 @@ void disegnaSchema(Superficie& sup, const GeometriaSchema& g, const CaselleSchem
                 const double m = (100 - st.percentualeRiquadro) / 2.0;
                 const double inset = m < 1 ? 1 : L * m / 100;
                 sup.rettangoloPieno(x + inset, y + inset, x + L - inset, y + L - inset, st.coloreNere);
+                // A black square placed wrong shows its stroke over the black, as a letter's would.
+                if (k.segni & segnoLetteraSbagliata) disegnaTratto(sup, x, y, L, st);
             } else if (!k.lettera.empty() && !st.lettereNascoste) {
                 const std::string& lettera = k.lettera;
                 if (k.matita) sup.impostaDimensione(g.puntiLettere * 0.7), sup.coloreTesto = st.coloreMatita;

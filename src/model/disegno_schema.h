@@ -29,7 +29,7 @@ struct GeometriaSchema {
 enum SegnoCasella : std::uint8_t {
     segnoParolaCorrente = 1,    // tint of the word being typed
     segnoCasellaCorrente = 2,   // outline of the cell being typed
-    segnoLetteraSbagliata = 4,  // diagonal stroke under a letter the check found wrong
+    segnoLetteraSbagliata = 4,  // diagonal stroke under a letter the check found wrong, over a black square
     segnoLetteraRivelata = 8,   // corner mark of a letter the program gave away
 };
 

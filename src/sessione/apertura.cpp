@@ -26,8 +26,9 @@ EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati
     return esitoDi(leggiCruciverba(percorso, dati).esito);
 }
 
-EsitoApertura apriDatiInLavoro(Documento& s, Piattaforma& piattaforma, std::string_view dati, const std::string& percorso) {
-    Lettura lettura = leggiCruciverba(percorso, dati);
+EsitoApertura apriDatiInLavoro(Documento& s, Piattaforma& piattaforma, std::string_view dati, const std::string& percorso,
+                               const std::string& formato, bool copia) {
+    Lettura lettura = copia ? leggiCopia(formato, percorso, dati) : leggiCruciverba(percorso, dati);
     if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
     // Memory holds the puzzle from now on, whether or not the working copy can be written.
     s.cruciverba = std::move(lettura.cruciverba);

@@ -30,9 +30,10 @@ EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati = nul
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
 EsitoApertura apriInLavoro(Documento& documento, Piattaforma& piattaforma, const std::string& percorso);
 
-// The same from bytes already read: `percorso` becomes nomeFile.
+// The same from bytes already read: `percorso` becomes nomeFile. A working copy (`copia`) is read
+// in the format its note names, else as its bytes look, whatever `percorso`'s extension says.
 EsitoApertura apriDatiInLavoro(Documento& documento, Piattaforma& piattaforma, std::string_view dati,
-                               const std::string& percorso);
+                               const std::string& percorso, const std::string& formato = {}, bool copia = false);
 
 // The message that goes with a failed open ("" for ok).
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso);

@@ -93,6 +93,15 @@ std::optional<Cruciverba> lettoDa(const std::string& percorso, const std::string
     return std::move(l.cruciverba);
 }
 
+// A working copy, in the format its note names (a game on a .trmo is kept as ipuz).
+std::optional<Cruciverba> copiaLetta(const std::string& lavoro, const std::string& formato, const std::string& nome) {
+    const std::optional<std::string> dati = leggiFile(lavoro);
+    if (!dati) return std::nullopt;
+    Lettura l = leggiCopia(formato, nome, *dati);
+    if (l.esito != EsitoLettura::ok) return std::nullopt;
+    return std::move(l.cruciverba);
+}
+
 // Every clue as "list|label|text|enumeration", in order: what the player may edit of them.
 std::vector<std::string> testiDefinizioni(const Cruciverba& x) {
     std::vector<std::string> testi;
@@ -208,7 +217,9 @@ bool scriviLavoroGrezzo(Documento& s, Piattaforma& piattaforma, std::string_view
     static NotaLavoro ultima;
     static std::string testoUltima;
     const NotaLavoro processo = notaQuestoProcesso({});
-    if (NotaLavoro ora{s.nomeFile, processo.pid, processo.avvio, partita, s.improntaFile, s.salvataggioInCorso};
+    const Formato* formato = formatoPerNome(s.cruciverba.formato);
+    if (NotaLavoro ora{s.nomeFile, processo.pid, processo.avvio, partita, s.improntaFile, s.salvataggioInCorso,
+                       formato ? formato->nome() : formati().front()->nome()};
         testoUltima.empty() || !(ora == ultima)) {
         testoUltima = testoNota(ora);
         ultima = std::move(ora);
@@ -264,7 +275,8 @@ std::string percorsoNota(const std::string& fileLavoro) { return fileLavoro + ".
 std::string testoNota(const NotaLavoro& n) {
     return "Quadrivo copia di lavoro\nschema=" + n.schema + "\npid=" + std::to_string(n.pid) +
            "\navvio=" + std::to_string(n.avvio) + "\npartita=" + testoPartita(n.partita) + "\nimpronta=" + n.impronta +
-           (n.destinazione.empty() ? std::string{} : "\ndestinazione=" + n.destinazione) + "\n";
+           (n.destinazione.empty() ? std::string{} : "\ndestinazione=" + n.destinazione) +
+           (n.formato.empty() ? std::string{} : "\nformato=" + n.formato) + "\n";
 }
 
 std::string chiaveFile(const std::string& percorso) {
@@ -307,6 +319,8 @@ std::optional<NotaLavoro> leggiNota(std::string_view testo) {
                 n.impronta = valore;
             } else if (chiave == "destinazione") {
                 n.destinazione = valore;
+            } else if (chiave == "formato") {
+                n.formato = valore;
             }
         } catch (...) {
             return std::nullopt;
@@ -355,7 +369,8 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
         if (!conNota) continue;  // a run that kept no note: only age tells it is abandoned
         // A damaged note tells no puzzle: the copy is offered by its content.
         const std::string schema = n ? n->schema : std::string{};
-        const std::optional<Cruciverba> mia = lettoDa(lavoro, schema);
+        const std::string formato = n ? n->formato : std::string{};
+        const std::optional<Cruciverba> mia = copiaLetta(lavoro, formato, schema);
         const std::optional<std::string> datiFile = n ? leggiFile(schema) : std::nullopt;
         const std::optional<Cruciverba> file = datiFile ? lettoDa(schema, schema) : std::nullopt;
         const bool cambiato = file && !n->impronta.empty() && improntaDati(*datiFile) != n->impronta;
@@ -372,6 +387,7 @@ std::vector<CopiaAbbandonata> copieAbbandonate(const std::string& cartella, long
         CopiaAbbandonata c{lavoro, schema, fi.lastModified().toSecsSinceEpoch(), n ? n->partita : Partita{}};
         c.impronta = n ? n->impronta : std::string{};
         c.fileCambiato = cambiato;
+        c.formato = formato;
         c.lettere = lettereDi(*mia);
         c.definizioni = file ? std::max(0, definizioniDiverse(*file, *mia)) : 0;
         copie.push_back(std::move(c));
@@ -433,7 +449,7 @@ std::string domandaEliminazione(const CopiaAbbandonata& c) {
 bool ripristinaCopia(Documento& s, Piattaforma& piattaforma, const CopiaAbbandonata& c, const std::string& come) {
     const std::optional<std::string> dati = leggiFile(c.lavoro);
     const std::string nome = !come.empty() ? come : c.schema.empty() ? std::string(nomeNuovoCruciverba) : c.schema;
-    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome) != EsitoApertura::ok) return false;
+    if (!dati || apriDatiInLavoro(s, piattaforma, *dati, nome, c.formato, true) != EsitoApertura::ok) return false;
     // The leftover is the only place of these answers on disk until our own copy holds them.
     if (!s.copiaLavoroSuperata && s.fileLavoro != c.lavoro) cancellaCopiaLavoro(c.lavoro);
     return true;

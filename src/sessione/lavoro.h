@@ -39,7 +39,7 @@ void cancellaCopiaLavoro(const std::string& fileLavoro);
 
 // The note beside a working copy: which puzzle, which process (its id and start time), the
 // solve that goes with the answers, the fingerprint of the puzzle file the answers were made
-// over, and the file a save under way is writing them to.
+// over, the file a save under way is writing them to, and the format the copy is written in.
 struct NotaLavoro {
     std::string schema;
     long long pid = 0;
@@ -47,6 +47,7 @@ struct NotaLavoro {
     Partita partita = {};
     std::string impronta = {};
     std::string destinazione = {};
+    std::string formato = {};  // "" in the notes of older runs: the copy's bytes tell
     friend bool operator==(const NotaLavoro&, const NotaLavoro&) = default;
 };
 // What tells one file from another whatever path reaches it: the device and inode of its real
@@ -72,6 +73,7 @@ struct CopiaAbbandonata {
     bool fileCambiato = false;  // saved since: restoring over it would drop that save
     int lettere = 0;            // filled cells, to tell two leftovers of one puzzle apart
     int definizioni = 0;        // clues that differ from the puzzle's
+    std::string formato = {};   // the copy's own, as its note says
 };
 inline constexpr long long secondiScadenza = 30LL * 24 * 3600;
 // Looks through `cartella`: the player's own leftovers worth offering, newest first. Leftovers

@@ -889,7 +889,9 @@ void Sessione::aggiornaTempoFile() {
     Cruciverba& x = documento_.cruciverba;
     Cruciverba::SegniFile& f = x.segniFile;
     std::set<Casella> sbagliate;
-    for (const auto& [k, lettera] : partita_.segni()) sbagliate.insert(k), f.corrette.erase(k);
+    // A black square placed wrong has no letter for another program to mark.
+    for (const auto& [k, lettera] : partita_.segni())
+        if (lettera != segnoNera) sbagliate.insert(k), f.corrette.erase(k);
     // A mark gone while a letter stands there: the letter was put right.
     for (const Casella& k : f.sbagliate)
         if (!sbagliate.contains(k) && x.bianca(k.colonna, k.riga) && !x.cella(k).voce.empty()) f.corrette.insert(k);

@@ -35,7 +35,7 @@ std::string nomeCella(const Cruciverba& x, const Segni& segni, const Rivelate& r
     if (!x.dentro(k)) return {};
     const Cella& z = x.cella(k);
     if (z.tipo == TipoCella::vuota) return {};
-    if (z.tipo == TipoCella::nera) return "nera";
+    if (z.tipo == TipoCella::nera) return segni.contains(k) ? "nera, sbagliata" : "nera";
     std::string nome = z.voce.empty() ? "vuota" : z.voce;
     if (!z.etichetta.empty()) nome += ", numero " + z.etichetta;
     if (z.codice > 0) nome += ", codice " + std::to_string(z.codice);
@@ -87,6 +87,7 @@ std::string esitoControlloParola(const Cruciverba& x, const Parola& w, size_t sb
 }
 
 std::string esitoControlloLettera(const Cruciverba& x, Casella k, bool sbagliata) {
+    if (x.dentro(k) && x.cella(k).tipo == TipoCella::nera) return sbagliata ? "nera sbagliata" : "nera";
     if (sbagliata) return "lettera sbagliata";
     return voceIn(x, k).empty() ? "casella vuota" : "lettera giusta";
 }

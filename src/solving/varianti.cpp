@@ -129,19 +129,25 @@ void accordaCodici(Cruciverba& x) {
 
 std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture) {
     std::vector<Scrittura> tutte;
-    std::set<Casella> scritte;
-    for (const Scrittura& s : scritture) scritte.insert({s.colonna, s.riga});
+    // Cells already written, by their place in the grid: a key runs this on every cell.
+    const int colonne = x.colonne();
+    std::vector<char> scritte(static_cast<size_t>(colonne * x.righe()), 0);
+    const auto indice = [&](int c, int r) { return static_cast<size_t>((r - 1) * colonne + (c - 1)); };
+    for (const Scrittura& s : scritture)
+        if (x.dentro(s.colonna, s.riga)) scritte[indice(s.colonna, s.riga)] = 1;
     for (const Scrittura& s : scritture) {
         tutte.push_back(s);
         if (!x.bianca(s.colonna, s.riga) || x.cella(s.colonna, s.riga).codice == 0) continue;
         const int codice = x.cella(s.colonna, s.riga).codice;
-        for (const Casella& k : caselleBianche(x)) {
-            const Cella& c = x.cella(k);
-            if (c.codice != codice || c.data || scritte.contains(k) || (c.voce == s.voce && c.matita == s.matita))
-                continue;
-            tutte.push_back({k.colonna, k.riga, s.voce, s.matita});
-            scritte.insert(k);
-        }
+        for (int r = 1; r <= x.righe(); ++r)
+            for (int c = 1; c <= colonne; ++c) {
+                const Cella& z = x.cella(c, r);
+                if (z.codice != codice || !z.bianca() || z.data || scritte[indice(c, r)] ||
+                    (z.voce == s.voce && z.matita == s.matita))
+                    continue;
+                tutte.push_back({c, r, s.voce, s.matita});
+                scritte[indice(c, r)] = 1;
+            }
     }
     return tutte;
 }

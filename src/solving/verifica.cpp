@@ -20,9 +20,12 @@ std::vector<Casella> caselleSchema(const Cruciverba& x) {
 
 std::vector<Casella> caselleSbagliate(const Cruciverba& x, const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate;
+    const bool nerePosate = senzaDiagramma(x);
     for (const Casella& k : caselle) {
-        if (!x.bianca(k.colonna, k.riga)) continue;
+        if (!x.dentro(k)) continue;
         const Cella& z = x.cella(k);
+        if (nerePosate && z.tipo == TipoCella::nera && !z.neraSoluzione && controllabile(z)) sbagliate.push_back(k);
+        if (!z.bianca()) continue;
         if (!z.voce.empty() && !z.soluzione.empty() && z.voce != z.soluzione) sbagliate.push_back(k);
         // A letter where the hidden diagram has a black square is wrong too.
         else if (!z.voce.empty() && z.neraSoluzione) sbagliate.push_back(k);
@@ -32,13 +35,15 @@ std::vector<Casella> caselleSbagliate(const Cruciverba& x, const std::vector<Cas
 
 std::vector<Casella> segnaErrori(Segni& segni, const Cruciverba& s, const std::vector<Casella>& caselle) {
     std::vector<Casella> sbagliate = caselleSbagliate(s, caselle);
-    for (const Casella& k : sbagliate) segni[k] = s.cella(k).voce;
+    for (const Casella& k : sbagliate) segni[k] = s.cella(k).tipo == TipoCella::nera ? segnoNera : s.cella(k).voce;
     return sbagliate;
 }
 
 void aggiornaSegni(Segni& segni, const Cruciverba& s) {
     std::erase_if(segni, [&](const auto& voce) {
-        return !s.dentro(voce.first) || s.cella(voce.first).voce != voce.second;
+        if (!s.dentro(voce.first)) return true;
+        const Cella& z = s.cella(voce.first);
+        return z.tipo == TipoCella::nera ? voce.second != segnoNera : z.voce != voce.second;
     });
 }
 

@@ -16,6 +16,8 @@ namespace quadrivo {
 
 // Marked cell -> the wrong letters it held when it was marked.
 using Segni = std::map<Casella, std::string>;
+// What a mark holds for a black square placed where the solution has a letter (no letter is "#").
+inline constexpr const char* segnoNera = "#";
 // Cells whose letter came from a reveal, for the rest of the solve.
 using Rivelate = std::set<Casella>;
 
@@ -26,7 +28,7 @@ std::vector<Casella> caselleParola(const Parola& parola);
 std::vector<Casella> caselleSchema(const Cruciverba& cruciverba);
 
 // The cells among `caselle` holding a letter other than the solution's. An empty cell is
-// never wrong, nor is a black one.
+// never wrong; a black square is only when the player placed it where the solution has a letter.
 std::vector<Casella> caselleSbagliate(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
 
 // Marks the wrong cells among `caselle` (a check of a letter, a word or the grid) and returns

@@ -77,6 +77,17 @@ private slots:
         QVERIFY(voce()->isVisible());  // shown as it is said
     }
 
+    // Played as a senza schema: a black square checked and revealed is said as one.
+    void aSenzaSchemasBlackSquaresAreSaid() {
+        QCOMPARE(f->sessione().giocaCome(Variante::senzaSchema), std::string());
+        f->sessione().impostaPosizione(o(2, 2));
+        QCOMPARE(dopo(Qt::Key_F9, Qt::ShiftModifier), QString("Lettera rivelata: nera"));
+        f->sessione().impostaPosizione(o(1, 1));
+        b->tasto(Qt::Key_Period);
+        f->sessione().impostaPosizione(o(1, 1));
+        QCOMPARE(dopo(Qt::Key_F8, Qt::ShiftModifier), QString("nera sbagliata"));
+    }
+
     void spaceBackspaceUndoAndRedoSayWhatTheyDid() {
         prova::digita("cb");
         QCOMPARE(dopo(Qt::Key_Space), QString("verticale, 2 verticale, lettera 1 di 2"));

@@ -853,6 +853,43 @@ TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
     EXPECT_EQ(std::pair(p.messaggi.at(0).pulsanti, t.leggi("p.trmo")), std::pair(Pulsanti::sovrascriviSalvaConNomeAnnulla, salvato));
 }
 
+// A game played on a .trmo keeps its working copy as ipuz: after a kill it comes back as the
+// game, with its letters and black squares, whether the note names the copy's format or (an older
+// run's note) the bytes tell it; the .trmo is never touched.
+TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    for (const bool notaConFormato : {true, false}) {
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+        ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
+        digita("CA", 1);
+        sessione->impostaPosizione({2, 2, orizzontale});
+        sessione->tasto(TastoGriglia::carattere, U'.', false);
+        finitoInput();
+        // The kill: the copy and its note stay behind, under a dead run's id.
+        std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
+        ASSERT_TRUE(nota.has_value());
+        EXPECT_EQ(nota->formato, "ipuz");
+        nota->pid = prova::pidMorto();
+        if (!notaConFormato) nota->formato.clear();
+        const std::string lavoro = copie() + "/qdv_UCCISO.tmp";
+        ASSERT_TRUE(scriviFileSicuro(lavoro, t.leggi(sessione->documento().fileLavoro)) &&
+                    scriviFileSicuro(percorsoNota(lavoro), testoNota(*nota)));
+        sessione.reset();
+
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+        ASSERT_EQ(c.size(), 1u) << notaConFormato;
+        ASSERT_TRUE(sessione->ripristina(c[0]));
+        EXPECT_EQ(sessione->nomeFile(), puzzle);
+        EXPECT_EQ(sessione->cruciverba().variante, Variante::senzaSchema);
+        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"CA..", ".#.."}));
+        EXPECT_TRUE(sessione->modificato());
+        EXPECT_EQ(t.leggi("p.trmo"), schema);
+        sessione->chiudi(false);
+    }
+}
+
 // Two leftovers of one puzzle are told apart by their time and what they hold.
 TEST_F(Giocatore, TwoLeftoversOfOnePuzzleAreToldApart) {
     const std::string puzzle = t.scrivi("p.trmo", schema);

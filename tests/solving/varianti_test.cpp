@@ -91,6 +91,46 @@ TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
     }
 }
 
+// The marks of Controlla schema, as a grid ('x' marked): a black square placed where the
+// solution has a letter is marked as a wrong letter is; a missing one only counts (an empty
+// cell is never marked). A mark goes once its black square does.
+TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
+    struct Caso {
+        const char* nome;
+        Conversione (*come)(const Cruciverba&);
+        std::vector<std::string> griglia, segnate;
+    };
+    for (const Caso& c : {
+             Caso{"right", comeSenzaSchema, {"CASA", "A#RE", "SOLE"}, {"....", "....", "...."}},
+             Caso{"black over a letter", comeSenzaSchema, {"CA#A", "A#RE", "SOLE"}, {"..x.", "....", "...."}},
+             Caso{"black missing, cell empty", comeSenzaSchema, {"CASA", "A.RE", "SOLE"}, {"....", "....", "...."}},
+             Caso{"letter where the black goes", comeSenzaSchema, {"CASA", "AXRE", "SOLE"}, {"....", ".x..", "...."}},
+             Caso{"wrong letter and black", comeDiagramless, {"#ASA", "A#RF", "SOLE"}, {"x...", "...x", "...."}},
+         }) {
+        Cruciverba x = variante(c.come);
+        riempi(x, c.griglia);
+        Segni segni;
+        segnaErrori(segni, x, caselleSchema(x));
+        std::vector<std::string> segnate(3, "....");
+        for (const auto& [k, lettera] : segni) segnate[size_t(k.riga - 1)][size_t(k.colonna - 1)] = 'x';
+        EXPECT_EQ(segnate, c.segnate) << c.nome;
+    }
+    Cruciverba x = senzaSchema();
+    riempi(x, {"CA#A", "A#RE", "SOLE"});
+    Segni segni;
+    segnaErrori(segni, x, {{3, 1}});
+    EXPECT_EQ(nomeCella(x, segni, {}, {3, 1}), "nera, sbagliata");
+    EXPECT_EQ(esitoControlloLettera(x, {3, 1}, true), "nera sbagliata");
+    aggiornaSegni(segni, x);
+    EXPECT_EQ(segni.size(), 1u);  // the black square stays: so does its mark
+    alternaNera(x, {3, 1});
+    aggiornaSegni(segni, x);
+    EXPECT_TRUE(segni.empty());
+    // A crossword's black squares are the puzzle's, never wrong.
+    const Cruciverba cruciverba = prova::cruciverbaDa(schema, {"CASA", "A#RE", "SOLE"});
+    EXPECT_TRUE(caselleSbagliate(cruciverba, {{2, 2}}).empty());
+}
+
 TEST(SenzaSchemaGioco, RevealingACellPlacesItsBlackSquareOrLetter) {
     Cruciverba x = senzaSchema();
     x.cella(2, 2).voce = "Q";

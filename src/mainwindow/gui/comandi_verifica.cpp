@@ -10,6 +10,7 @@
 #include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/immagini.h"
 #include "mainwindow/gui/vista_griglia.h"
+#include "model/varianti.h"
 #include "sessione/sessione.h"
 #include "qt/voce.h"
 #include "solving/lettura.h"
@@ -75,7 +76,14 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         emit primaDiAgire();
         sessione_.rivela(caselle);
         std::string lettere;
-        for (const Casella& k : caselle) lettere += sessione_.cruciverba().cella(k).voce;
+        // A black square the reveal put in place is said, not left silent.
+        for (const Casella& k : caselle) {
+            const Cella& z = sessione_.cruciverba().cella(k);
+            lettere += z.tipo == TipoCella::nera && senzaDiagramma(sessione_.cruciverba())
+                           ? std::string(lettere.empty() ? "nera " : " nera ")
+                           : z.voce;
+        }
+        if (!lettere.empty() && lettere.back() == ' ') lettere.pop_back();
         annuncia(area_, (soloLettera ? "Lettera rivelata: " : "Parola rivelata: ") + lettere);
     };
     struct Voce {

@@ -87,21 +87,35 @@ void VistaGriglia::impostaSfondo(const QColor& colore) {
 
 void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
     if (!conGriglia()) return;
-    QRegion r;
-    for (const Casella& k : caselle) r += zonaCella(k);
-    if (!r.isEmpty()) update(r);
+    // Joined two by two: adding thirty scattered cells one at a time to one region costs the
+    // square of their number.
+    std::vector<QRegion> parti;
+    parti.reserve(caselle.size());
+    for (const Casella& k : caselle) parti.emplace_back(zonaCella(k));
+    for (size_t passo = 1; passo < parti.size(); passo *= 2)
+        for (size_t i = 0; i + passo < parti.size(); i += 2 * passo) parti[i] += parti[i + passo];
+    if (!parti.empty() && !parti.front().isEmpty()) update(parti.front());
 }
 
 void VistaGriglia::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRegion regione = e->region();
-    for (const QRect& r : regione) p.fillRect(r, sfondo_);
-    if (!conGriglia() || !sessione_.aperto()) return;
+    const bool griglia = conGriglia() && sessione_.aperto();
+    // Inside the grid the cells' paper covers the window's background: not filled twice.
+    const GeometriaSchema& g = geometria_;
+    const bool disposta = griglia && g.lato > 0 && sessione_.cruciverba().colonne() == g.colonne &&
+                          sessione_.cruciverba().righe() == g.righe;
+    const QRect interno = QRect(g.x0, g.y0, g.lato * g.colonne + 1, g.lato * g.righe + 1)
+                              .adjusted(sbordo, sbordo, -sbordo, -sbordo);
+    const bool insieme = regione.rectCount() > pezziApart;
+    for (const QRect& r : regione)
+        if (!disposta || !interno.contains(insieme ? regione.boundingRect() : r)) p.fillRect(r, sfondo_);
+    if (!griglia) return;
     p.setRenderHint(QPainter::TextAntialiasing);
     SuperficieQt sup(p, width(), height(), sfondo_);
     // Apart pieces (a word and a cell far from it, the thin strips under the scroll bars) are
     // painted one by one: their bounding box could be the whole grid.
-    if (regione.rectCount() > pezziApart) {
+    if (insieme) {
         p.setClipRegion(regione);
         dipingi(sup, regione.boundingRect(), regione);
         return;
@@ -132,22 +146,36 @@ void VistaGriglia::dipingi(Superficie& sup, const QRect& box, const QRegion& reg
     const auto ultimo = [&](int v, int o, int n) { return std::clamp((v + sbordo - o) / L + 1, 0, n - 1); };
     const int c0 = primo(box.left(), g.x0, g.colonne), c1 = ultimo(box.right(), g.x0, g.colonne);
     const int r0 = primo(box.top(), g.y0, g.righe), r1 = ultimo(box.bottom(), g.y0, g.righe);
-    CaselleSchema caselle(static_cast<size_t>(r1 - r0 + 1));
+    // Which cells of the box have their inside painted, from the region's rectangles: a scattered
+    // region (a codeword's letter in 30 cells) is not asked again for each cell of the box.
+    const int nc = c1 - c0 + 1, nr = r1 - r0 + 1;
+    std::vector<char> dentro(static_cast<size_t>(nc * nr), 0);
+    for (const QRect& q : regione) {
+        const int a = std::max(c0, (q.left() - g.x0) / L - 1), b = std::min(c1, (q.right() - g.x0) / L + 1);
+        const int u = std::max(r0, (q.top() - g.y0) / L - 1), w = std::min(r1, (q.bottom() - g.y0) / L + 1);
+        for (int r = u; r <= w; ++r)
+            for (int c = a; c <= b; ++c)
+                if (q.intersects(rettangoloCella({c + 1, r + 1}).adjusted(1, 1, -1, -1)))
+                    dentro[static_cast<size_t>((r - r0) * nc + (c - c0))] = 1;
+    }
+    CaselleSchema caselle(static_cast<size_t>(nr));
     for (int r = r0; r <= r1; ++r) {
         auto& fila = caselle[static_cast<size_t>(r - r0)];
-        fila.reserve(static_cast<size_t>(c1 - c0 + 1));
+        fila.reserve(static_cast<size_t>(nc));
         for (int c = c0; c <= c1; ++c) {
-            CasellaSchema k = casellaDi(x.cella(c + 1, r + 1));
-            if (auto s = segni_.find({c + 1, r + 1}); s != segni_.end()) k.segni = s->second;
+            const Cella& z = x.cella(c + 1, r + 1);
             // A cell whose inside is not painted can reach in only with its bars (its outline is
             // its neighbour's too): drawn without its text then, else left out.
-            const QRect cella = rettangoloCella({c + 1, r + 1});
-            if (!regione.intersects(cella.adjusted(1, 1, -1, -1))) {
-                if (k.barre && regione.intersects(cella.adjusted(-sbordo, -sbordo, sbordo + 1, sbordo + 1)))
-                    k.lettera.clear(), k.numero.clear();
-                else
-                    k = CasellaSchema{}, k.disegnata = false;
+            const bool piena = dentro[static_cast<size_t>((r - r0) * nc + (c - c0))];
+            if (!piena && !(z.bianca() && z.barre && regione.intersects(rettangoloCella({c + 1, r + 1}).adjusted(
+                                                           -sbordo, -sbordo, sbordo + 1, sbordo + 1)))) {
+                fila.push_back(CasellaSchema{});
+                fila.back().disegnata = false;
+                continue;
             }
+            CasellaSchema k = casellaDi(z);
+            if (auto s = segni_.find({c + 1, r + 1}); s != segni_.end()) k.segni = s->second;
+            if (!piena) k.lettera.clear(), k.numero.clear();
             fila.push_back(std::move(k));
         }
     }
