@@ -59,7 +59,11 @@ Navigazione::Navigazione(const Cruciverba& x) {
         for (int r = 1; r <= nRighe_; ++r) bianche_[static_cast<size_t>((r - 1) * nColonne_ + c - 1)] = x.bianca(c, r);
     for (int d = 1; d <= nDirezioni_; ++d)
         for (const Definizione& def : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
-            if (def.caselle.empty()) continue;
+            if (def.caselle.empty()) {
+                if (x.variante == Variante::diagramless)
+                    senzaParola_.push_back({d, parole_.size(), voceDefinizione(def.etichetta, def.testo)});
+                continue;
+            }
             Parola w{def.caselle.front().colonna, def.caselle.front().riga, d, static_cast<int>(def.caselle.size()),
                      def.etichetta, def.testo, def.caselle, voceDefinizione(def.etichetta, def.testo)};
             for (const Casella& k : w.caselle)
@@ -215,8 +219,12 @@ Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t
 
 std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
     std::vector<VoceElenco> voci;
-    for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({&w, w.voce, completa(s, w)});
+    auto senza = senzaParola_.begin();
+    for (size_t i = 0; i <= parole_.size(); ++i) {
+        for (; senza != senzaParola_.end() && senza->prima == i; ++senza)
+            if (senza->direzione == d) voci.push_back({nullptr, senza->voce, false});
+        if (i < parole_.size() && parole_[i].direzione == d) voci.push_back({&parole_[i], parole_[i].voce, completa(s, parole_[i])});
+    }
     return voci;
 }
 

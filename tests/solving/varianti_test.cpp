@@ -424,3 +424,21 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
         EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
     }
 }
+
+// A diagramless numbers its words by the player's grid; a clue none of them has yet is still
+// listed, in its place, and leads nowhere.
+TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
+    const Cruciverba x = variante(comeDiagramless);
+    const Navigazione nav(x);
+    const std::vector<std::string> attese[] = {{"1 Abitazione ", "4 Sovrano  -", "5 Stella "},
+                                               {"1 Cassa ", "2 Societa ", "3 Vocali "}};
+    for (int d : {orizzontale, verticale}) {
+        std::vector<std::string> voci;
+        for (const VoceElenco& v : nav.elenco(x, d)) voci.push_back(v.voce + (v.parola ? "" : " -"));
+        EXPECT_EQ(voci, attese[d - 1]) << d;
+    }
+    // A crossword's clue without cells is a damaged file's, and no entry.
+    Cruciverba y = prova::cruciverbaDa(schema, {}, definizioni);
+    y.elenchi[0].definizioni[1].caselle.clear();
+    EXPECT_EQ(Navigazione(y).elenco(y, orizzontale).size(), 2u);
+}
