@@ -179,7 +179,7 @@ Conversione comeSenzaSchema(const Cruciverba& dato) {
          {std::tuple{&righe, paroleOrizzontali(x), true}, {&colonne, paroleVerticali(x), false}})
         for (const auto& [n, ps] : perLinea(parole, linea))
             for (const Definizione* p : ps) {
-                const Definizione* d = definizioneDa(x, p->caselle.front(), linea ? 1 : 2);
+                const Definizione* d = definizioneDa(x, p->caselle.front(), linea ? Direzione::orizzontale : Direzione::verticale);
                 elenco->definizioni.push_back(
                     {std::to_string(n), d ? d->testo : std::string(), p->caselle, d ? d->enumerazione : std::string()});
             }

@@ -135,7 +135,7 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 }  // namespace
 
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
-    : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+    : QObject(genitore), stato_(stato), impostazioni_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     // Away from the saved state and back: the answers' state follows, unless a change the
     // history does not hold keeps them unsaved anyway.
     connect(&storia_, &QUndoStack::cleanChanged, this, [this](bool pulita) {
@@ -487,7 +487,7 @@ void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     partita_.torna(meta.partita, lasciato.partita, adesso());
     // The cursor goes where the change was, in a direction that cell has a word in.
     if (!cambiate.empty()) {
-        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
+        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : Direzione::orizzontale};
         if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
         posizione_ = p;
         iniziale_ = false;

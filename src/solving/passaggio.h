@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "model/direzione.h"
 #include "model/disegno_schema.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -12,16 +13,12 @@
 
 namespace quadrivo {
 
-enum class Direzione { nessuna, orizzontale, verticale };
-
 // What the main window's drawing area shows.
 enum class ModoVista { nessunoSchema, griglia, anteprima };
 
 // The pointer shape is the hover direction the player sees, and a click uses exactly that.
 Direzione direzioneDi(Puntatore p);
 Puntatore puntatoreDi(Direzione d);
-// 1 across, 2 down, 0 none.
-int numeroDirezione(Direzione d);
 
 struct PuntoGriglia {
     long long colonna = 0;
@@ -78,7 +75,7 @@ Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, con
 // " oriz. - 3-7-3-12", a grid to fill its length " oriz. - 4 lettere". The hover label sets it
 // off with one more space on each side, "  12 oriz. - Abitazione ".
 enum class FormaDidascalia { riga, etichetta };
-std::string didascaliaParola(const Cruciverba& x, const std::string& etichetta, int d,
+std::string didascaliaParola(const Cruciverba& x, const std::string& etichetta, Direzione d,
                              const std::vector<Casella>& caselle, const std::string& definizione,
                              FormaDidascalia forma);
 

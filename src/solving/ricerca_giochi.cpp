@@ -30,7 +30,7 @@ std::vector<std::string> paroleDeiDizionari(const Stato& s, int n) {
     for (int i = 1; i <= 4; ++i)
         if (fileLessicoPerLingua[i] != s.fileLessico) file.push_back(fileLessicoPerLingua[i]);
     for (const std::string& nome : file) {
-        const std::string percorso = s.cartellaProgramma + nome;
+        const std::string percorso = s.cartelle.programma + nome;
         if (!lessicoUtilizzabile(percorso)) continue;
         if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
             blocchi.emplace_back();  // no word of that length, yet a dictionary there is

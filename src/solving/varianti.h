@@ -25,7 +25,7 @@ inline constexpr const char* titoloColonne = "VERTICALI";
 
 // The word a click on the line of row (column) `numero` takes the cursor to: the first of the
 // player's words along it, else the first one that crosses it; -1 when none has a cell there.
-int parolaDellaRiga(const Navigazione& nav, int direzione, int numero);
+int parolaDellaRiga(const Navigazione& nav, Direzione direzione, int numero);
 // The row (column) a word runs along: the number its line in the clue panel has.
 int rigaDellaParola(const Parola& w);
 
@@ -66,11 +66,11 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
 // riempire): the word is the run of the player's grid that starts at `inizio` in direction d,
 // named by its row (column) in a senza schema, and with the row's (column's) clue line as its
 // text. Nothing in another game or where no word starts.
-std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d);
+std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, Direzione d);
 // The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
 // schema the player's grid's, never the solution's, which would show where its black squares
 // are; in a codeword or a grid to fill the grid's own (they have no clues); elsewhere the clue's word.
-std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d);
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, Direzione d);
 
 // ---- Da riempire
 

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(righe->currentRow(), 2);
         QTest::mouseClick(colonne->viewport(), Qt::LeftButton, {}, colonne->visualItemRect(colonne->item(1)).center());
         QTRY_COMPARE(b->pos().colonna, 3);
-        QCOMPARE(b->pos().direzione, verticale);
+        QCOMPARE(b->pos().direzione, Direzione::verticale);
         QCOMPARE(colonne->currentRow(), 1);
         QCOMPARE(righe->currentRow(), -1);
     }

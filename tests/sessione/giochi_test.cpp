@@ -42,7 +42,7 @@ struct Giochi_ : ::testing::Test {
         ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, definizioni))),
                   EsitoApertura::ok);
     }
-    void vai(int c, int r, int d = orizzontale) { sessione.impostaPosizione({c, r, d}); }
+    void vai(int c, int r, Direzione d = Direzione::orizzontale) { sessione.impostaPosizione({c, r, d}); }
     void digita(char32_t c) { sessione.tasto(TastoGriglia::carattere, c, false); }
     const Cella& cella(int c, int r) const { return sessione.cruciverba().cella(c, r); }
     std::vector<std::string> griglia() const { return prova::inserimenti(sessione.cruciverba()); }
@@ -92,7 +92,7 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     digita(U'.');
     vai(3, 2);
     EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 2);
-    vai(3, 1, verticale);
+    vai(3, 1, Direzione::verticale);
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
 }
 
@@ -272,9 +272,9 @@ TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
         std::vector<std::string> lettere, dopo;
     };
     for (Caso& c : std::vector<Caso>{
-             {"codeword", comeCrittografato(prova::cruciverbaDa(soluzione), 7), {1, 1, orizzontale},
+             {"codeword", comeCrittografato(prova::cruciverbaDa(soluzione), 7), {1, 1, Direzione::orizzontale},
               {"C", "A", "S", "A"}, {"CASA", "A#..", "S..."}},
-             {"grid to fill", comeDaRiempire(prova::cruciverbaDa(soluzione)), {1, 3, orizzontale},
+             {"grid to fill", comeDaRiempire(prova::cruciverbaDa(soluzione)), {1, 3, Direzione::orizzontale},
               {"S", "O", "L", "E"}, {"....", ".#..", "SOLE"}}}) {
         SCOPED_TRACE(c.nome);
         apriGioco(std::move(c.gioco));

@@ -326,11 +326,12 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
     const Cruciverba x = prova::cruciverbaDa(schema, {}, definizioni);
     const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
     struct Caso {
-        int direzione, numero, parola;
+        Direzione direzione;
+        int numero, parola;
     };
-    for (const Caso& c : {Caso{orizzontale, 1, 0}, Caso{orizzontale, 2, 1}, Caso{verticale, 1, 3},
-                          Caso{verticale, 4, 5}, Caso{verticale, 2, 0}, Caso{orizzontale, 9, -1}}) {
-        SCOPED_TRACE(std::to_string(c.direzione) + " " + std::to_string(c.numero));
+    for (const Caso& c : {Caso{Direzione::orizzontale, 1, 0}, Caso{Direzione::orizzontale, 2, 1}, Caso{Direzione::verticale, 1, 3},
+                          Caso{Direzione::verticale, 4, 5}, Caso{Direzione::verticale, 2, 0}, Caso{Direzione::orizzontale, 9, -1}}) {
+        SCOPED_TRACE(std::to_string(numeroElenco(c.direzione)) + " " + std::to_string(c.numero));
         EXPECT_EQ(parolaDellaRiga(nav, c.direzione, c.numero), c.parola);
         if (c.parola >= 0 && c.numero != 2)
             EXPECT_EQ(rigaDellaParola(nav.parole()[static_cast<size_t>(c.parola)]), c.numero);
@@ -352,11 +353,11 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     };
     const GeometriaSchema g{};
     for (const Caso& c :
-         {Caso{"a row", senzaSchema(), {1, 2, orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
-          Caso{"a column", senzaSchema(), {3, 1, verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
-          Caso{"no word starts there yet", senzaSchema(), {3, 2, orizzontale}, false, "", "", 0, ""},
-          Caso{"a codeword", crittografato(schema), {3, 2, orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
-          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, verticale}, true, " Verticale", "", 3,
+         {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
+          Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
+          Caso{"no word starts there yet", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0, ""},
+          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3,
                "  vert. - 3 lettere "}}) {
         SCOPED_TRACE(c.nome);
         const VoceDialogo v = voceDialogo(c.x, g, c.p);
@@ -370,12 +371,12 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
                     : "",
                   c.didascalia);
     }
-    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, orizzontale));
+    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, Direzione::orizzontale));
     // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
     // player has no word yet, and the pointer must not tell it.
-    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, orizzontale));
-    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, orizzontale)->caselle.size(), 4u);
-    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, orizzontale)->testo, "Sovrano");
+    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, Direzione::orizzontale));
+    EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, Direzione::orizzontale)->caselle.size(), 4u);
+    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, Direzione::orizzontale)->testo, "Sovrano");
 }
 
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
@@ -386,7 +387,7 @@ TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
     w.definizione = "Sovrano";
     EXPECT_EQ(nomeParola(x, w), "riga 2");
     EXPECT_EQ(letturaDefinizione(x, w), "riga 2, 4 lettere: Sovrano");
-    w.direzione = verticale;
+    w.direzione = Direzione::verticale;
     EXPECT_EQ(nomeParola(x, w), "colonna 2");
 }
 
@@ -432,13 +433,13 @@ TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
     const Navigazione nav(x);
     const std::vector<std::string> attese[] = {{"1 Abitazione ", "4 Sovrano  -", "5 Stella "},
                                                {"1 Cassa ", "2 Societa ", "3 Vocali "}};
-    for (int d : {orizzontale, verticale}) {
+    for (Direzione d : {Direzione::orizzontale, Direzione::verticale}) {
         std::vector<std::string> voci;
         for (const VoceElenco& v : nav.elenco(x, d)) voci.push_back(v.voce + (v.parola ? "" : " -"));
-        EXPECT_EQ(voci, attese[d - 1]) << d;
+        EXPECT_EQ(voci, attese[numeroElenco(d) - 1]) << numeroElenco(d);
     }
     // A crossword's clue without cells is a damaged file's, and no entry.
     Cruciverba y = prova::cruciverbaDa(schema, {}, definizioni);
     y.elenchi[0].definizioni[1].caselle.clear();
-    EXPECT_EQ(Navigazione(y).elenco(y, orizzontale).size(), 2u);
+    EXPECT_EQ(Navigazione(y).elenco(y, Direzione::orizzontale).size(), 2u);
 }

@@ -14,6 +14,8 @@ namespace quadrivo {
 bool luceTastiera(const char* nome, bool& letto);
 
 BarraStato::BarraStato(QWidget* genitore) : QStatusBar(genitore) {
+    setObjectName("barraStato");
+    setAccessibleName("Barra di stato");
     setSizeGripEnabled(false);
     setAutoFillBackground(true);
     const char* testi[8] = {"", "", "BLOC SCORR", "INS", "BLOC MAIUSC", "NUM", "", ""};

@@ -18,6 +18,8 @@ public:
     ~BarraStato() override;
 
     void impostaTesto(const QString& t) { pannelli_[testo]->setText(t); }
+    // A passing message: a setting or a copy that could not be written.
+    void avvisa(const QString& t) { showMessage(t, 15000); }
     // The solving clock's text; "" hides its panel.
     void impostaTempo(const QString& t);
 

@@ -1,11 +1,12 @@
 #include "mainwindow/gui/colonna_definizioni.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <algorithm>
 
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "model/opzioni_utente.h"
 #include "qt/voce.h"
@@ -35,16 +36,20 @@ int altezzaRiga(const QLabel* riga) { return riga->fontMetrics().height() + 6; }
 
 }  // namespace
 
-ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, DatiGiocatore& dati, QWidget* area)
-    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), dati_(dati), area_(area) {
-    elenco_ = new PannelloDefinizioni(area_);
+ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, Impostazioni& impostazioni, QWidget* area)
+    : QObject(area), sessione_(sessione), piattaforma_(piattaforma), impostazioni_(impostazioni), area_(area) {
+    pannelli_ = new QWidget(area_);
+    pannelli_->setObjectName("colonnaDefinizioni");
+    pannelli_->installEventFilter(this);
+    pannelli_->setMinimumHeight(1);  // a size of its own, with no layout to give one
+    elenco_ = new PannelloDefinizioni(pannelli_);
     elenco_->hide();
     connect(elenco_, &PannelloDefinizioni::parolaScelta, this, [this](int indice) {
         area_->setFocus(Qt::OtherFocusReason);
         sessione_.impostaPosizione(sessione_.navigazione().vaiAParola(sessione_.cruciverba(), indice));
     });
     connect(elenco_, &PannelloDefinizioni::tastieraResa, this, [this] { area_->setFocus(Qt::OtherFocusReason); });
-    suggerimenti_ = new PannelloSuggerimenti(area_);
+    suggerimenti_ = new PannelloSuggerimenti(pannelli_);
     suggerimenti_->hide();
     connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &ColonnaDefinizioni::scriviSuggerimento);
     rigaDefinizione_ = new QLabel(area_);
@@ -67,9 +72,9 @@ void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
         QAction* a = opzioni->addAction(testo);
         a->setObjectName(nome);
         a->setCheckable(true);
-        a->setChecked(valoreUtente(chiave, predefinita).toBool());
+        a->setChecked(impostazioni_.opzione(chiave, predefinita).toBool());
         connect(a, &QAction::triggered, this, [this, chiave](bool segnata) {
-            dati_.salvaOpzione(chiave, segnata);
+            impostazioni_.salvaOpzione(chiave, segnata);
             emit disposizioneCambiata();
         });
         return a;
@@ -124,13 +129,13 @@ bool ColonnaDefinizioni::suggerimentiVisibili() const {
 bool ColonnaDefinizioni::visibile() const { return elencoVisibile() || suggerimentiVisibili(); }
 
 AreaFinestra ColonnaDefinizioni::areaGriglia(AreaFinestra a) const {
-    if (!visibile()) return a;
-    a.larghezza -= larghezzaElenco(area_->width());
-    a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
+    if (visibile()) a.altezzaToolbar += altezzaRiga(rigaDefinizione_);
     return a;
 }
 
-void ColonnaDefinizioni::disponi(int alto, int basso) {
+void ColonnaDefinizioni::adattaLarghezza(int larghezza) { pannelli_->setFixedWidth(larghezzaElenco(larghezza)); }
+
+void ColonnaDefinizioni::disponi() {
     const bool eraVisibile = suggerimenti_->isVisible();
     if (!visibile()) {
         elenco_->hide();
@@ -138,17 +143,25 @@ void ColonnaDefinizioni::disponi(int alto, int basso) {
         rigaDefinizione_->hide();
         return;
     }
-    const int w = area_->width(), l = larghezzaElenco(w);
-    const int alta = std::max(0, area_->height() - alto - basso);
-    // Both shown: the clues above, the suggestions in the lower two fifths.
-    const int sotto = !suggerimentiVisibili() ? 0 : elencoVisibile() ? alta * 2 / 5 : alta;
-    elenco_->setGeometry(w - l, alto, l, alta - sotto);
-    suggerimenti_->setGeometry(w - l, alto + alta - sotto, l, sotto);
-    rigaDefinizione_->setGeometry(0, alto, w - l, altezzaRiga(rigaDefinizione_));
+    rigaDefinizione_->setGeometry(0, 0, area_->width(), altezzaRiga(rigaDefinizione_));
     elenco_->setVisible(elencoVisibile());
     suggerimenti_->setVisible(suggerimentiVisibili());
+    disponiPannelli();
     rigaDefinizione_->show();
     if (!eraVisibile && suggerimenti_->isVisible()) pianificaSuggerimenti();
+}
+
+void ColonnaDefinizioni::disponiPannelli() {
+    const int l = pannelli_->width(), alta = pannelli_->height();
+    // Both shown: the clues above, the suggestions in the lower two fifths.
+    const int sotto = !suggerimentiVisibili() ? 0 : elencoVisibile() ? alta * 2 / 5 : alta;
+    elenco_->setGeometry(0, 0, l, alta - sotto);
+    suggerimenti_->setGeometry(0, alta - sotto, l, sotto);
+}
+
+bool ColonnaDefinizioni::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == pannelli_ && evento->type() == QEvent::Resize) disponiPannelli();
+    return false;
 }
 
 void ColonnaDefinizioni::aggiorna() {

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace quadrivo {
 
-class DatiGiocatore;
+class Impostazioni;
 class PannelloDefinizioni;
 class PannelloSuggerimenti;
 class Sessione;
@@ -23,7 +23,7 @@ class ColonnaDefinizioni : public QObject {
     Q_OBJECT
 public:
     // Its widgets are children of `area`, the drawing area the grid lives on.
-    ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, DatiGiocatore& dati, QWidget* area);
+    ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, Impostazioni& impostazioni, QWidget* area);
 
     // Opzioni gets the two panels' items; the help menu the readings, with F12 to the list.
     void creaVoci(QMenu* opzioni, QMenu* aiuto);
@@ -31,8 +31,12 @@ public:
     bool visibile() const;
     // What the grid keeps of `a`: the column's width off the right, the clue line off the top.
     AreaFinestra areaGriglia(AreaFinestra a) const;
-    // Places the column between the toolbar (`alto` pixels) and the status bar (`basso`).
-    void disponi(int alto, int basso);
+    // The clue list and the suggestions, one above the other, for the window to place.
+    QWidget* pannelli() const { return pannelli_; }
+    // The column's width in a window `larghezza` pixels wide.
+    void adattaLarghezza(int larghezza);
+    // Shows or hides the panels and places the clue line at the top of the area.
+    void disponi();
     // After a grid pass: the list marks the current clue, the line shows it.
     void aggiorna();
     // The suggestions are worked out once the pending events are handled, however many changes came.
@@ -48,18 +52,20 @@ private:
     void aggiornaSuggerimenti();
     void scriviSuggerimento(const QString& parola);
     void leggi(int cosa);
+    void disponiPannelli();
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
     Sessione& sessione_;
     Piattaforma& piattaforma_;
-    DatiGiocatore& dati_;
+    Impostazioni& impostazioni_;
     QWidget* area_;
+    QWidget* pannelli_ = nullptr;
     PannelloDefinizioni* elenco_ = nullptr;
     PannelloSuggerimenti* suggerimenti_ = nullptr;
     QLabel* rigaDefinizione_ = nullptr;
     QAction* MenuElenco = nullptr;
     QAction* MenuSuggerimenti = nullptr;
     bool suggerimentiInAttesa_ = false;
-    int alto_ = 0, basso_ = 0;
 };
 
 }  // namespace quadrivo

@@ -48,6 +48,9 @@ public:
     FinestraArchivio* archivio() const { return archivio_; }
     // Before the open puzzle is left: asks about unsaved answers and saves if told to; false to stay.
     bool lasciaSchema();
+    // The puzzle the command line names (`rigaComando`), at the first activation; one that cannot be
+    // opened is said, and the program goes on without a puzzle.
+    void apriRigaComando(const std::string& rigaComando);
 
 signals:
     // Before a dialog: the window hides its hover marks and a print preview.

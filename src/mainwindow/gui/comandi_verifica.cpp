@@ -48,6 +48,13 @@ ComandiVerifica::ComandiVerifica(Sessione& sessione, Piattaforma& piattaforma, B
         passaggio_.reset();
         premuto_.reset();
         mostraSblocca();
+        aggiornaComandi();
+    });
+    // Said once the grid shows the last letter.
+    connect(&sessione_, &Sessione::risolto, this, [this](const std::string& messaggio) {
+        QTimer::singleShot(0, this, [this, messaggio] {
+            piattaforma_.messaggio(messaggio, {}, Icona::informazione, Pulsanti::ok);
+        });
     });
     area->installEventFilter(this);
 }
@@ -113,6 +120,12 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         connect(a, &QAction::triggered, this, v.gestore);
         comandi_.push_back(a);
     }
+    // The whole grid's verdict, paused or not.
+    if (QAction* a = azione("azioneControllaSoluzioni"))
+        connect(a, &QAction::triggered, this, [this] {
+            emit primaDiAgire();
+            piattaforma_.messaggio(sessione_.messaggioVerifica(), {}, Icona::nessuna, Pulsanti::ok);
+        });
     sblocca_ = azione("azioneSblocca");
     mostraSblocca();
     // The Pause key too, for keyboards that have one.
@@ -148,7 +161,7 @@ std::optional<ComandiVerifica::Punto> ComandiVerifica::puntoSotto(QPointF p) con
     if (sessione_.modo() != ModoVista::griglia) return std::nullopt;
     const std::optional<Casella> k = griglia_.cellaIn(p);
     if (!k || !sessione_.cruciverba().bianca(k->colonna, k->riga)) return std::nullopt;
-    return Punto{*k, griglia_.metaOrizzontale(p, *k) ? orizzontale : verticale};
+    return Punto{*k, griglia_.metaOrizzontale(p, *k) ? Direzione::orizzontale : Direzione::verticale};
 }
 
 bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
@@ -163,9 +176,7 @@ bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
         passaggio_ = punto;
     } else if (punto) {
         // A press keeps the direction the pointer shows.
-        const Puntatore forma = piattaforma_.puntatore();
-        if (forma == Puntatore::frecciaOrizzontale) punto->direzione = orizzontale;
-        if (forma == Puntatore::frecciaVerticale) punto->direzione = verticale;
+        if (const Direzione d = direzioneDi(piattaforma_.puntatore()); d != Direzione::nessuna) punto->direzione = d;
         premuto_ = punto;
     }
     return false;
@@ -179,7 +190,7 @@ std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
     const auto& p = passaggio_ ? passaggio_ : premuto_;
     if (!p) return std::nullopt;
     // A cell with no word its way gives the word the other way.
-    for (int verso : {p->direzione, p->direzione == orizzontale ? verticale : orizzontale})
+    for (Direzione verso : {p->direzione, altra(p->direzione)})
         if (const Parola* w =
                 sessione_.navigazione().parolaCorrente(Posizione{p->casella.colonna, p->casella.riga, verso}))
             return *w;

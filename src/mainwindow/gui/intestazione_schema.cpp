@@ -20,7 +20,7 @@ IntestazioneSchema::IntestazioneSchema(Sessione& sessione, QWidget* area)
     riga_->setAttribute(Qt::WA_TransparentForMouseEvents);
     riga_->setAutoFillBackground(true);  // a zoomed grid runs under it
     riga_->setContentsMargins(6, 0, 6, 0);
-    riga_->hide();
+    riga_->setFixedHeight(riga_->fontMetrics().height() + 4);
 }
 
 void IntestazioneSchema::creaVoce(QMenu* file, QAction* prima) {
@@ -30,17 +30,13 @@ void IntestazioneSchema::creaVoce(QMenu* file, QAction* prima) {
     connect(azioneProprieta, &QAction::triggered, this, &IntestazioneSchema::mostraNote);
 }
 
-int IntestazioneSchema::altezza() const { return riga_->isVisibleTo(area_) ? riga_->height() : 0; }
-
-void IntestazioneSchema::disponi(int alto) {
+bool IntestazioneSchema::aggiorna() {
     const bool griglia = sessione_.modo() == ModoVista::griglia;
     if (azioneProprieta) azioneProprieta->setEnabled(sessione_.aperto());
     const QString testo = griglia ? QString::fromStdString(rigaIntestazione(sessione_.cruciverba())) : QString();
     riga_->setText(testo);
     riga_->setToolTip(testo);
-    riga_->setVisible(!testo.isEmpty());
-    riga_->setGeometry(0, alto, area_->width(), riga_->fontMetrics().height() + 4);
-    riga_->raise();
+    return !testo.isEmpty();
 }
 
 void IntestazioneSchema::mostraNote() {

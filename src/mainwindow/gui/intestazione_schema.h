@@ -16,15 +16,14 @@ class Sessione;
 class IntestazioneSchema : public QObject {
     Q_OBJECT
 public:
-    // The line is a child of `area`, the drawing area the grid lives on.
+    // `area` is the drawing area the grid lives on; the line goes where the window puts it.
     IntestazioneSchema(Sessione& sessione, QWidget* area);
+    QLabel* riga() const { return riga_; }
 
     // File → Proprietà..., placed before `prima`.
     void creaVoce(QMenu* file, QAction* prima);
-    // Pixels the line takes below the toolbar: 0 while it is hidden.
-    int altezza() const;
-    // Places the line below the toolbar (`alto` pixels) and shows it when there is something to say.
-    void disponi(int alto);
+    // The line's text for what the grid shows; false when there is nothing to say.
+    bool aggiorna();
     // The "Note" window, modal over the main window.
     void mostraNote();
 

@@ -1,6 +1,8 @@
 #include "mainwindow/gui/vista_passaggio.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMenu>
 #include <QLabel>
 #include <cmath>
 
@@ -32,6 +34,18 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
         "QLabel { background: rgb(255, 255, 225); color: black; border: 1px solid rgb(90, 90, 90);"
         " padding: 1px 2px; }");
     etichetta_->installEventFilter(this);
+}
+
+void VistaPassaggio::creaVoci(const std::function<QAction*(const char*)>& azione, QMenu* utilita) {
+    connect(azione("azioneAzzera"), &QAction::triggered, this, [this] { solutore_.azzeraSoluzioni(); });
+    QAction* parola = utilita->addAction("Scrivi &parola corrente...");
+    parola->setObjectName("azioneParola");
+    parola->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(parola, &QAction::triggered, this, [this] {
+        const Parola* w = sessione_.parolaCorrente();
+        if (!w || sessione_.modo() != ModoVista::griglia) return;
+        solutore_.apriParola(w->colonna, w->riga, w->direzione);
+    });
 }
 
 bool VistaPassaggio::etichettaVisibile() const { return etichetta_->isVisible(); }
@@ -93,7 +107,7 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
         dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
             // The index is built when a way of searching first needs it; the damage was said at loading.
             if (!stato.indiceParole && !indicizzaLessico(stato)) {
-                const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
+                const std::string motivo = motivoLessico(stato.cartelle.programma + stato.fileLessico);
                 piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
                                            (motivo.empty() ? "memoria insufficiente" : motivo) +
                                            "): la ricerca non è possibile.",

@@ -3,10 +3,13 @@
 // shows the direction, and the word dialog a press opens. The rules are Solutore's; this is its
 // view over the drawing area.
 #include <QObject>
+#include <functional>
 
 #include "solving/solutore.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 
 namespace quadrivo {
 
@@ -23,6 +26,8 @@ public:
     VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, const VistaGriglia& griglia);
 
     Solutore& solutore() { return solutore_; }
+    // Azzera Soluzioni, found by name, and the word dialog's item (F2) at the end of `utilita`.
+    void creaVoci(const std::function<QAction*(const char*)>& azione, QMenu* utilita);
     QLabel* etichetta() const { return etichetta_; }
     bool etichettaVisibile() const;
 

@@ -143,8 +143,8 @@ void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cru
         aggiornaAltri(cruciverba);
         return;
     }
-    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
-    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
+    riempi(orizzontali_, nav.elenco(cruciverba, Direzione::orizzontale), nav, corrente, senzaProgresso);
+    riempi(verticali_, nav.elenco(cruciverba, Direzione::verticale), nav, corrente, senzaProgresso);
     aggiornaAltri(cruciverba);
 }
 
@@ -215,7 +215,7 @@ bool rigaPiena(const Cruciverba& x, bool perRiga, int n) {
 void PannelloDefinizioni::riempiRighe(QListWidget* lista, const Navigazione& nav, const Cruciverba& x, int corrente,
                                       bool senzaProgresso) {
     const bool perRiga = lista == orizzontali_;
-    const int d = perRiga ? orizzontale : verticale;
+    const Direzione d = perRiga ? Direzione::orizzontale : Direzione::verticale;
     const std::vector<std::string> righe = righeDefinizioni(x, perRiga ? nomeRighe : nomeColonne);
     std::vector<std::string>& mostrate = perRiga ? mostrateOrizzontali_ : mostrateVerticali_;
     std::vector<char>& grigie = perRiga ? grigieOrizzontali_ : grigieVerticali_;

@@ -1,0 +1,104 @@
+// The drawing area's layout on its own: the grid in the room the clue column leaves, the
+// preview taking the grid away, and a new size followed once the window is up.
+#include <QMenu>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/barre_scorrimento.h"
+#include "mainwindow/gui/colonna_definizioni.h"
+#include "mainwindow/gui/comandi_stampa.h"
+#include "mainwindow/gui/disposizione_finestra.h"
+#include "mainwindow/gui/intestazione_schema.h"
+#include "mainwindow/gui/sfondo.h"
+#include "mainwindow/gui/tastiera_griglia.h"
+#include "mainwindow/gui/vista_griglia.h"
+#include "mainwindow/gui/vista_passaggio.h"
+#include "supporto/banco_parte.h"
+
+using namespace quadrivo;
+
+class ProvaDisposizioneFinestra : public QObject {
+    Q_OBJECT
+
+    // The parts that share the area, as the window makes them.
+    struct Banco : prova::BancoParte {
+        QMenu opzioni, aiuto;
+        VistaGriglia* vista = new VistaGriglia(sessione, area);
+        BarraStrumenti* barra = new BarraStrumenti(&finestra, [](const char*) { return nullptr; });
+        ComandiStampa* stampa = new ComandiStampa(stato, sessione, piattaforma, area, &finestra);
+        ColonnaDefinizioni* colonna = new ColonnaDefinizioni(sessione, piattaforma, sessione.impostazioni(), area);
+        AspettoSchermo* aspetto = new AspettoSchermo(area, sessione.impostazioni());
+        PartiArea parti{area,
+                        vista,
+                        barra,
+                        stampa,
+                        new Sfondo(stato, area),
+                        new IntestazioneSchema(sessione, area),
+                        colonna,
+                        new BarreScorrimento(area),
+                        new TastieraGriglia(sessione, sessione.impostazioni(), *aspetto, area, *vista, &finestra),
+                        aspetto,
+                        new VistaPassaggio(sessione, piattaforma, area, *vista)};
+        DisposizioneFinestra disposizione{sessione, parti, &finestra};
+        QSignalSpy disegnata{&disposizione, &DisposizioneFinestra::grigliaDisegnata};
+        Banco() {
+            colonna->creaVoci(&opzioni, &aiuto);
+            finestra.show();
+        }
+    };
+
+private slots:
+    // Opening a puzzle lays the grid out in what the clue column (shown at first) leaves.
+    void aNewPuzzleIsLaidOutBesideTheClueColumn() {
+        Banco b;
+        b.apri();
+        QCOMPARE_GT(b.disegnata.size(), 0);
+        QCOMPARE(b.vista->conGriglia(), true);
+        QCOMPARE(b.colonna->pannelli()->isVisible(), true);
+        QCOMPARE(b.area->width() + b.colonna->pannelli()->width(), b.finestra.width());
+        QCOMPARE(b.disposizione.areaFinestra().larghezza, b.area->width());
+    }
+
+    void thePreviewTakesTheGridAway() {
+        Banco b;
+        b.apri();
+        b.sessione.impostaModo(ModoVista::anteprima);
+        QCOMPARE(b.vista->conGriglia(), false);
+        b.sessione.impostaModo(ModoVista::griglia);
+        QCOMPARE(b.vista->conGriglia(), true);
+    }
+
+    // Hiding the clue column gives its room to the grid at once.
+    void aPanelShownOrHiddenLaysTheGridOutAgain() {
+        Banco b;
+        b.apri();
+        const int stretta = b.disposizione.areaGriglia().larghezza;
+        const qsizetype prima = b.disegnata.size();
+        b.opzioni.findChild<QAction*>("MenuElenco")->trigger();
+        QCOMPARE(b.disegnata.size(), prima + 1);
+        QCOMPARE(b.disposizione.areaGriglia().larghezza, b.finestra.width());
+        QCOMPARE_GT(b.disposizione.areaGriglia().larghezza, stretta);
+    }
+
+    // A new size is followed only once the window is up, and once however many come.
+    void aNewSizeIsFollowedOnceTheWindowIsUp() {
+        Banco b;
+        b.apri();
+        const qsizetype prima = b.disegnata.size();
+        b.finestra.resize(900, 700);
+        b.smaltisci();
+        QCOMPARE(b.disegnata.size(), prima);
+        b.disposizione.segui();
+        b.finestra.resize(800, 600);
+        b.finestra.resize(820, 610);
+        QVERIFY(b.disegnata.wait());
+        b.smaltisci();
+        QCOMPARE(b.disegnata.size(), prima + 1);
+        QCOMPARE(b.vista->size(), b.area->size());
+    }
+};
+
+QTEST_MAIN(ProvaDisposizioneFinestra)
+#include "disposizione_finestra_test.moc"
