@@ -3,6 +3,8 @@
 // schema's row and column lines take the cursor there, and F2 in a codeword searches by codes.
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPushButton>
@@ -165,6 +167,43 @@ private slots:
         QCOMPARE(b->pos().direzione, Direzione::verticale);
         QCOMPARE(colonne->currentRow(), 1);
         QCOMPARE(righe->currentRow(), -1);
+    }
+
+    // The line above the grid, the hover and the suggestions speak each game's language: a senza
+    // schema's rows and columns, a codeword's codes (its words found by them, as F2 does), a grid
+    // to fill's list.
+    void theLineTheHoverAndTheSuggestionsFollowEachGame() {
+        const auto riga = [this] { return figlio<QLabel>("RigaDefinizione")->text(); };
+        QVERIFY(apri(senzaSchema));
+        QTRY_COMPARE(riga(), QString(" Riga 1 - Abitazione"));
+        b->tasto(Qt::Key_Space);
+        QTRY_COMPARE(riga(), QString(" Colonna 1 - Cassa"));
+
+        QVERIFY(apri(crittografato));
+        b->esegui("MenuSuggerimenti");
+        const auto righe = [this] {
+            auto* lista = figlio<QListView>("ListaSuggerimenti");
+            QStringList r;
+            for (int i = 0; i < lista->model()->rowCount(); ++i) r << lista->model()->index(i, 0).data().toString();
+            return r.join(", ");
+        };
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, MELA"));
+        QCOMPARE(riga(), QString(" oriz. - 7-5-4-3"));
+        auto* lista = figlio<QListView>("ListaSuggerimenti");
+        emit lista->activated(lista->model()->index(0, 0));
+        QCOMPARE(b->memoria()[2], std::string("SOLE"));
+        QCOMPARE(b->memoria()[0], std::string("C.S."));  // code 7 is S everywhere
+        b->muovi(b->alto(1, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  oriz. - 2-1-7-1 "));
+        QVERIFY(figlio<QWidget>("rettangoloPassaggio")->isVisible());
+
+        QVERIFY(apri(daRiempire));
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, CASA"));
+        b->muovi(b->basso(4, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  vert. - 3 lettere "));
+        b->esegui("MenuSuggerimenti");  // the option is the player's: back as it was
     }
 };
 
