@@ -93,6 +93,23 @@ std::string esitoControlloLettera(const Cruciverba& x, Casella k, bool sbagliata
     return voceIn(x, k).empty() ? "casella vuota" : "lettera giusta";
 }
 
+std::string testoRivelato(const Cruciverba& x, const std::vector<Casella>& caselle) {
+    std::string testo;
+    bool spazio = false;
+    for (const Casella& k : caselle) {
+        if (x.dentro(k) && x.cella(k).tipo == TipoCella::nera) {
+            spazio = !testo.empty();
+            continue;
+        }
+        if (spazio) testo += ' ';
+        spazio = false;
+        testo += voceIn(x, k);
+    }
+    return testo.empty() && caselle.size() == 1 && x.dentro(caselle[0]) && x.cella(caselle[0]).tipo == TipoCella::nera
+               ? "nera"
+               : testo;
+}
+
 std::string contoErrori(size_t sbagliate) {
     return sbagliate == 0 ? "Nessuna lettera sbagliata" : lettere(sbagliate, "lettera sbagliata", "lettere sbagliate");
 }

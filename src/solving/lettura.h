@@ -37,6 +37,9 @@ std::string letturaCellaCorrente(const Cruciverba& cruciverba, const Navigazione
 std::string esitoControlloParola(const Cruciverba& cruciverba, const Parola& w, size_t sbagliate);
 // "lettera giusta", "lettera sbagliata", "casella vuota".
 std::string esitoControlloLettera(const Cruciverba& cruciverba, Casella k, bool sbagliata);
+// What Rivela said it gave: the cells' letters, a row of a grid without its diagram as the
+// words its black squares leave ("TRE NEO"), a lone black square as "nera".
+std::string testoRivelato(const Cruciverba& cruciverba, const std::vector<Casella>& caselle);
 // The marks of a whole-grid check: "Nessuna lettera sbagliata", "1 lettera sbagliata", "3 lettere sbagliate".
 std::string contoErrori(size_t sbagliate);
 

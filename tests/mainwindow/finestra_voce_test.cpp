@@ -77,9 +77,11 @@ private slots:
         QVERIFY(voce()->isVisible());  // shown as it is said
     }
 
-    // Played as a senza schema: a black square checked and revealed is said as one.
+    // Played as a senza schema: a revealed row is said as its words, a black square as one.
     void aSenzaSchemasBlackSquaresAreSaid() {
         QCOMPARE(f->sessione().giocaCome(Variante::senzaSchema), std::string());
+        f->sessione().impostaPosizione(o(3, 2));
+        QCOMPARE(dopo(Qt::Key_F9), QString("Parola rivelata: A ORO"));  // the whole row, its two words apart
         f->sessione().impostaPosizione(o(2, 2));
         QCOMPARE(dopo(Qt::Key_F9, Qt::ShiftModifier), QString("Lettera rivelata: nera"));
         f->sessione().impostaPosizione(o(1, 1));

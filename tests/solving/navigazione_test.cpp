@@ -234,6 +234,29 @@ TEST(Lettura, CheckOutcomes) {
               (R{"Nessuna lettera sbagliata", "1 lettera sbagliata", "3 lettere sbagliate"}));
 }
 
+// What Rivela says it gave: a senza schema's row is said as the words its black squares leave.
+TEST(Lettura, RevealedTextKeepsTheWordsApart) {
+    Cruciverba x = schema({"CASA#", "A#ORO"});
+    x.variante = Variante::senzaSchema;
+    const auto riga = [](int r, int da, int a) {
+        std::vector<Casella> c;
+        for (int col = da; col <= a; ++col) c.push_back({col, r});
+        return c;
+    };
+    const std::vector<std::pair<std::vector<Casella>, std::string>> casi = {
+        {riga(1, 1, 4), "CASA"},
+        {riga(1, 1, 5), "CASA"},      // a black square at the end adds nothing
+        {riga(2, 1, 5), "A ORO"},     // two words of one row, apart
+        {riga(2, 2, 5), "ORO"},       // nor one at the start
+        {riga(2, 2, 2), "nera"},      // a lone black square is named
+        {riga(2, 1, 1), "A"},
+        {{{1, 1}, {1, 2}}, "CA"},
+    };
+    for (const auto& [caselle, detto] : casi) EXPECT_EQ(testoRivelato(x, caselle), detto);
+    x.cella(3, 2).tipo = TipoCella::nera;
+    EXPECT_EQ(testoRivelato(x, riga(2, 1, 5)), "A RO");  // two black squares, one gap
+}
+
 // What a change did to the letters, as Backspace, Annulla and Ripeti say it.
 TEST(Lettura, ChangesOfLetters) {
     const std::vector<std::pair<std::vector<CambioVoce>, std::string>> casi = {

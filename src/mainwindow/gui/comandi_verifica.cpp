@@ -82,16 +82,8 @@ void ComandiVerifica::collega(const std::function<QAction*(const char*)>& azione
         if (caselle.empty() || sessione_.inPausa()) return;
         emit primaDiAgire();
         sessione_.rivela(caselle);
-        std::string lettere;
-        // A black square the reveal put in place is said, not left silent.
-        for (const Casella& k : caselle) {
-            const Cella& z = sessione_.cruciverba().cella(k);
-            lettere += z.tipo == TipoCella::nera && senzaDiagramma(sessione_.cruciverba())
-                           ? std::string(lettere.empty() ? "nera " : " nera ")
-                           : z.voce;
-        }
-        if (!lettere.empty() && lettere.back() == ' ') lettere.pop_back();
-        annuncia(area_, (soloLettera ? "Lettera rivelata: " : "Parola rivelata: ") + lettere);
+        annuncia(area_, (soloLettera ? "Lettera rivelata: " : "Parola rivelata: ") +
+                           testoRivelato(sessione_.cruciverba(), caselle));
     };
     struct Voce {
         const char* nome;
