@@ -236,18 +236,28 @@ bool Sessione::offriCopie(const std::string& cartella, long long adesso, const s
         copie.insert(copie.end(), qui.begin(), qui.end());
     }
     std::stable_sort(copie.begin(), copie.end(), [](const auto& a, const auto& b) { return a.ora > b.ora; });
-    for (const CopiaAbbandonata& c : copie)
+    // One question per puzzle, for its newest leftover; none for a puzzle whose opening already
+    // asked (a file given on the command line opens before this round).
+    std::set<std::string> chiesti;
+    for (const CopiaAbbandonata& c : copie) {
+        const std::string chiave = c.schema.empty() ? std::string{} : chiaveFile(c.schema);
+        if (!chiave.empty() && (!chiesti.insert(chiave).second || offerte_.contains(chiave))) continue;
         // One puzzle at a time: any other leftover is offered at the next start.
         if (const std::optional<bool> aperta = offri(c, lascia)) return *aperta;
+    }
     return false;
 }
 
 void Sessione::offriCopieDi(const std::string& percorso) {
     const std::string chiave = chiaveFile(percorso);
+    std::optional<CopiaAbbandonata> ultima;
     for (const std::string& cartella : cartelleCopie())
-        for (const CopiaAbbandonata& c : copieAbbandonate(cartella, std::time(nullptr)))
-            if (!c.schema.empty() && chiaveFile(c.schema) == chiave)
-                if (const std::optional<bool> aperta = offri(c, [] { return true; }); aperta) return;
+        for (CopiaAbbandonata& c : copieAbbandonate(cartella, std::time(nullptr)))
+            if (!c.schema.empty() && chiaveFile(c.schema) == chiave && (!ultima || c.ora > ultima->ora)) ultima = std::move(c);
+    // Only the newest is asked about: Più tardi or Elimina is the answer for this opening.
+    if (!ultima) return;
+    offerte_.insert(chiave);
+    offri(*ultima, [] { return true; });
 }
 
 bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco) {

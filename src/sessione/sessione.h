@@ -80,7 +80,8 @@ public:
     // Ripristina opens one (after `lascia` agreed to leave the open puzzle) and ends the round,
     // Più tardi or Esc keeps it for the next start or the next opening of its puzzle, Elimina
     // deletes it after a second yes. A leftover whose puzzle was saved since is offered as a copy
-    // (Ripristina come copia). True when one was opened.
+    // (Ripristina come copia). One question per puzzle, none for a puzzle whose opening asked
+    // already in this run. True when one was opened.
     bool offriCopie(const std::string& cartella, long long adesso, const std::function<bool()>& lascia);
 
     // ---- The view: the grid, or the print preview over it.
@@ -280,6 +281,7 @@ private:
     Segni matita_;  // the pencil guesses, cell by cell
     std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
     std::string avanzo_;                  // a recovered leftover still waiting for our copy
+    std::set<std::string> offerte_;       // puzzles whose opening asked about a leftover
     // A solve whose write failed: kept for the next try.
     struct ArchivioSospeso {
         std::string percorso, impronta;

@@ -977,6 +977,38 @@ TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
     EXPECT_TRUE(p.messaggi.empty());
 }
 
+// A killed run can leave two copies of one puzzle, and a file given on the command line opens
+// before the start-up round: either way the player is asked once.
+TEST_F(Giocatore, OnePuzzlesLeftoversAreAskedAboutOnce) {
+    using R = Risposta;
+    // Two leftovers or one; opened first (as from the command line); the start-up round after;
+    // the answers; the questions asked.
+    const std::vector<std::tuple<bool, bool, bool, std::vector<R>, size_t>> casi = {
+        {true, false, true, {R::annulla}, 1},
+        {true, true, false, {R::annulla}, 1},
+        {true, true, true, {R::annulla}, 1},
+        {true, true, true, {R::nonSalvare, R::ok}, 1},
+        {false, true, true, {R::ok}, 1},
+        {false, true, true, {R::annulla}, 1},
+    };
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    for (const auto& [due, aperto, giro, scelte, domande] : casi) {
+        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        const std::string nuova = lascia("qdv_NUOVA0.tmp", puzzle, 60);
+        const std::string vecchia = due ? lascia("qdv_VECCHI.tmp", puzzle, 600) : std::string{};
+        p.messaggi.clear();
+        p.risposte.assign(scelte.begin(), scelte.end());
+        if (aperto) ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+        if (giro) sessione->offriCopie(copie(), std::time(nullptr), [] { return true; });
+        size_t chieste = 0;
+        for (const auto& m : p.messaggi) chieste += m.testo.rfind("Ripristinare", 0) == 0;
+        EXPECT_EQ(chieste, domande) << due << aperto << giro;
+        EXPECT_EQ(p.messaggi.size(), scelte.size()) << due << aperto << giro;
+        cancellaCopiaLavoro(nuova);
+        if (due) cancellaCopiaLavoro(vecchia);
+    }
+}
+
 // A run that fell back to the cache folder left its copies there: they are offered too.
 TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
     const std::string puzzle = t.scrivi("p.trmo", schema);
