@@ -65,13 +65,13 @@ struct Quadrivo {
     PiattaformaQt piattaforma;
     std::unique_ptr<FinestraPrincipale> f;
     explicit Quadrivo(bool copia = true, const std::string& file = schema) {
-        stato.cartellaProgramma = cartella;
+        stato.cartelle.programma = cartella;
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, file);
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         finito();
         if (!copia) f->sessione().impostaCopiaSuperata(true), f->sessione().impostaFileLavoro({});  // no file, nothing to tell
-        f->sessione().impostaPosizione({1, 1, orizzontale});
+        f->sessione().impostaPosizione({1, 1, Direzione::orizzontale});
         finito();
     }
     ~Quadrivo() {
@@ -130,7 +130,7 @@ void BM_TastoCrittografato(benchmark::State& st) {
     Quadrivo q(false);
     Sessione& s = q.f->sessione();
     if (!s.giocaCome(Variante::crittografato).empty()) return st.SkipWithError("no codeword");
-    s.impostaPosizione({1, 1, orizzontale});
+    s.impostaPosizione({1, 1, Direzione::orizzontale});
     finito();
     long long celle = 0;
     QObject::connect(&s, &Sessione::celleCambiate, [&celle](const std::vector<Casella>& c) { celle += static_cast<long long>(c.size()); });

@@ -22,7 +22,7 @@ namespace {
 
 Stato statoFrancese(bool carica = true) {
     Stato s;
-    s.cartellaProgramma = QUADRIVO_DIR;
+    s.cartelle.programma = QUADRIVO_DIR;
     s.fileLessico = "LessicoFrancese.dat";
     PiattaformaRegistro p;
     if (carica) caricaLessico(s, p);
@@ -144,7 +144,7 @@ const PrimaCerca primeCerche[] = {
 
 Stato statoAvvio(const char* lessico) {
     Stato s;
-    s.cartellaProgramma = QUADRIVO_DIR;
+    s.cartelle.programma = QUADRIVO_DIR;
     s.fileLessico = lessico;
     preparaLessico(s);
     return s;

@@ -44,7 +44,7 @@ Documento documentoSchema() {
 
 Stato statoSchema() {
     Stato s;
-    s.cartellaProgramma = cartella;
+    s.cartelle.programma = cartella;
     return s;
 }
 
@@ -52,7 +52,7 @@ Stato statoSchema() {
 // opening; 1: a clue changed in between, so the sheets are laid out again.
 void BM_AnteprimaQuadrivo(benchmark::State& st) {
     Stato stato;
-    stato.cartellaProgramma = cartella;
+    stato.cartelle.programma = cartella;
     PiattaformaQt piattaforma;
     FinestraPrincipale f(stato, piattaforma, schema);
     f.show();

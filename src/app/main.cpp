@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
         QFont::insertSubstitution(f.nome, f.sostituto);
 
     quadrivo::Stato stato;
-    stato.cartellaProgramma = QApplication::applicationDirPath().toStdString() + "/";
+    stato.cartelle.programma = QApplication::applicationDirPath().toStdString() + "/";
     // Where the options go when the program folder is not the player's to write (installed).
-    stato.cartellaUtente =
+    stato.cartelle.utente =
         quadrivo::percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + "/Quadrivo/";
     quadrivo::PiattaformaQt piattaforma;
     // The whole command line is the puzzle's path, as a shell that split a path with blanks

@@ -8,7 +8,6 @@
 
 #include "dialogs/apertura_schema.h"
 #include "model/file.h"
-#include "model/opzioni_utente.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
@@ -53,58 +52,56 @@ std::vector<std::string> conRecente(std::vector<std::string> elenco, const std::
     return elenco;
 }
 
-std::vector<std::string> fileRecenti() {
+std::vector<std::string> fileRecenti(const Impostazioni& impostazioni) {
     std::vector<std::string> r;
-    for (const QString& p : valoreUtente(chiaveRecenti).toStringList())
+    for (const QString& p : impostazioni.opzione(chiaveRecenti).toStringList())
         if (tipoFile(percorsoDaQt(p)) == TipoFile::regolare) r.push_back(percorsoDaQt(p));
     return r;
 }
 
-void aggiungiFileRecente(const std::string& percorso) {
+void aggiungiFileRecente(Impostazioni& impostazioni, const std::string& percorso) {
     if (percorso.empty()) return;
     QStringList l;
-    for (const std::string& p : conRecente(fileRecenti(), percorso)) l << nomeQt(p);
-    salvaValoreUtente(chiaveRecenti, l);
+    for (const std::string& p : conRecente(fileRecenti(impostazioni), percorso)) l << nomeQt(p);
+    impostazioni.salvaOpzione(chiaveRecenti, l);
 }
 
-void ricordaAperto(const std::string& percorso) {
+void ricordaAperto(Impostazioni& impostazioni, const std::string& percorso) {
     bool cambiato = false;
-    const std::vector<std::string> prima = fileRecenti(), dopo = conRecente(prima, percorso);
+    const std::vector<std::string> prima = fileRecenti(impostazioni), dopo = conRecente(prima, percorso);
     if (dopo != prima) {
         QStringList l;
         for (const std::string& p : dopo) l << nomeQt(p);
-        preparaValoreUtente(chiaveRecenti, l);
+        impostazioni.preparaOpzione(chiaveRecenti, l);
         cambiato = true;
     }
     const std::string c = cartellaDi(percorso);
-    if (cartella(c) && valoreUtente(chiaveUltima).toString() != nomeQt(c)) {
-        preparaValoreUtente(chiaveUltima, nomeQt(c));
+    if (cartella(c) && impostazioni.opzione(chiaveUltima).toString() != nomeQt(c)) {
+        impostazioni.preparaOpzione(chiaveUltima, nomeQt(c));
         cambiato = true;
     }
-    if (cambiato) scriviValoriUtente();
+    if (cambiato) impostazioni.salva();
 }
 
-void svuotaFileRecenti() {
-    cancellaValoreUtente(chiaveRecenti);
-}
+void svuotaFileRecenti(Impostazioni& impostazioni) { impostazioni.cancellaOpzione(chiaveRecenti); }
 
-std::vector<std::string> cartelleRecenti() {
+std::vector<std::string> cartelleRecenti(const Impostazioni& impostazioni) {
     std::vector<std::string> r;
-    for (const std::string& f : fileRecenti()) {
+    for (const std::string& f : fileRecenti(impostazioni)) {
         const std::string c = cartellaDi(f);
         if (std::find(r.begin(), r.end(), c) == r.end()) r.push_back(c);
     }
     return r;
 }
 
-std::string cartellaDiPartenza(const std::string& altrimenti) {
-    if (const std::string u = percorsoDaQt(valoreUtente(chiaveUltima).toString()); cartella(u)) return u;
+std::string cartellaDiPartenza(const Impostazioni& impostazioni, const std::string& altrimenti) {
+    if (const std::string u = percorsoDaQt(impostazioni.opzione(chiaveUltima).toString()); cartella(u)) return u;
     if (const std::string c = cartellaCruciverba(); cartella(c)) return c;
     return altrimenti;
 }
 
-void ricordaCartella(const std::string& c) {
-    if (cartella(c)) salvaValoreUtente(chiaveUltima, nomeQt(c));
+void ricordaCartella(Impostazioni& impostazioni, const std::string& c) {
+    if (cartella(c)) impostazioni.salvaOpzione(chiaveUltima, nomeQt(c));
 }
 
 std::string cartellaDigitata(const std::string& base, const std::string& nome) {

@@ -8,7 +8,7 @@
 #include "archivio/indice.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
-#include "model/opzioni_utente.h"
+#include "model/stato.h"
 
 namespace quadrivo {
 
@@ -20,35 +20,35 @@ std::string pulito(const std::string& c) { return QDir::cleanPath(QDir(QString::
 
 }  // namespace
 
-std::vector<std::string> cartelleAggiunte() {
+std::vector<std::string> cartelleAggiunte(const Impostazioni& impostazioni) {
     std::vector<std::string> v;
-    for (const QString& c : valoreUtente(chiaveCartelle).toStringList()) v.push_back(c.toStdString());
+    for (const QString& c : impostazioni.opzione(chiaveCartelle).toStringList()) v.push_back(c.toStdString());
     return v;
 }
 
-std::vector<std::string> cartelleLibreria() {
+std::vector<std::string> cartelleLibreria(const Impostazioni& impostazioni) {
     std::vector<std::string> v{pulito(cartellaCruciverba())};
-    for (const std::string& c : cartelleAggiunte())
+    for (const std::string& c : cartelleAggiunte(impostazioni))
         if (std::find(v.begin(), v.end(), pulito(c)) == v.end()) v.push_back(pulito(c));
     return v;
 }
 
-void aggiungiCartellaLibreria(const std::string& cartella) {
-    QStringList l = valoreUtente(chiaveCartelle).toStringList();
+void aggiungiCartellaLibreria(Impostazioni& impostazioni, const std::string& cartella) {
+    QStringList l = impostazioni.opzione(chiaveCartelle).toStringList();
     const QString c = QString::fromStdString(pulito(cartella));
     if (l.contains(c)) return;
     l << c;
-    salvaValoreUtente(chiaveCartelle, l);
+    impostazioni.salvaOpzione(chiaveCartelle, l);
 }
 
-void togliCartellaLibreria(const std::string& cartella) {
-    QStringList l = valoreUtente(chiaveCartelle).toStringList();
+void togliCartellaLibreria(Impostazioni& impostazioni, const std::string& cartella) {
+    QStringList l = impostazioni.opzione(chiaveCartelle).toStringList();
     l.removeAll(QString::fromStdString(pulito(cartella)));
-    salvaValoreUtente(chiaveCartelle, l);
+    impostazioni.salvaOpzione(chiaveCartelle, l);
 }
 
-std::vector<VoceLibreria> aggiornaLibreria(Registro& registro) {
-    indicizza(registro, cartelleLibreria(), fileRecenti());
+std::vector<VoceLibreria> aggiornaLibreria(Registro& registro, const Impostazioni& impostazioni) {
+    indicizza(registro, cartelleLibreria(impostazioni), fileRecenti(impostazioni));
     return vociLibreria(registro.schemi(), registro.partite());
 }
 
@@ -59,13 +59,16 @@ std::string esportaCsv(const std::vector<VoceLibreria>& voci, const std::string&
                    ? std::string{}
                    : "impossibile scrivere sull'uscita standard";
     }
-    if (scriviFileSicuro(percorso, testo)) return {};
-    return messaggioScrittura(percorso, "Impossibile scrivere " + percorso + ".");
+    const EsitoScrittura esito = scriviFileSicuro(percorso, testo);
+    if (esito) return {};
+    return messaggioScrittura(percorso, esito, "Impossibile scrivere " + percorso + ".");
 }
 
 int statisticheDaRigaDiComando(const std::string& percorso) {
     Registro registro(cartellaDatiGiocatore());
-    const std::vector<VoceLibreria> voci = aggiornaLibreria(registro);
+    Stato stato;
+    const Impostazioni impostazioni(stato);
+    const std::vector<VoceLibreria> voci = aggiornaLibreria(registro, impostazioni);
     if (!registro.errore().empty())
         std::fprintf(stderr, "quadrivo: i dati del giocatore non sono aggiornati: %s\n", registro.errore().c_str());
     const std::string errore = esportaCsv(voci, percorso);

@@ -7,17 +7,18 @@
 
 #include "archivio/registro.h"
 #include "archivio/statistiche.h"
+#include "model/impostazioni.h"
 
 namespace quadrivo {
 
 // The player's puzzle folder first, then the folders they added, each once.
-std::vector<std::string> cartelleLibreria();
-std::vector<std::string> cartelleAggiunte();
-void aggiungiCartellaLibreria(const std::string& cartella);
-void togliCartellaLibreria(const std::string& cartella);
+std::vector<std::string> cartelleLibreria(const Impostazioni& impostazioni);
+std::vector<std::string> cartelleAggiunte(const Impostazioni& impostazioni);
+void aggiungiCartellaLibreria(Impostazioni& impostazioni, const std::string& cartella);
+void togliCartellaLibreria(Impostazioni& impostazioni, const std::string& cartella);
 
 // One pass of the index over the library's folders and the recent files, then every puzzle it knows.
-std::vector<VoceLibreria> aggiornaLibreria(Registro& registro);
+std::vector<VoceLibreria> aggiornaLibreria(Registro& registro, const Impostazioni& impostazioni);
 
 // Writes the CSV to `percorso` ("-": the standard output). "" when done, else the Italian reason;
 // a file already there is replaced whole or left as it was.

@@ -152,8 +152,9 @@ std::string testoCruciverba(const Cruciverba& x) {
 }
 
 bool scriviCruciverba(const Cruciverba& x, Piattaforma& piattaforma, const std::string& percorso) {
-    if (scriviFileSicuro(percorso, testoCruciverba(x))) return true;
-    piattaforma.messaggio(messaggioScrittura(percorso, msgErroreScrittura));
+    const EsitoScrittura esito = scriviFileSicuro(percorso, testoCruciverba(x));
+    if (esito) return true;
+    piattaforma.messaggio(messaggioScrittura(percorso, esito, msgErroreScrittura));
     return false;
 }
 

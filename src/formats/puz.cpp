@@ -42,7 +42,7 @@ struct DatiPuz : DatiFormato {
     bool conNote = true;
     std::vector<Sezione> sezioni;
     std::string coda;  // what follows and is no section
-    std::vector<std::pair<Casella, int>> ordine;  // each clue's word
+    std::vector<std::pair<Casella, Direzione>> ordine;  // each clue's word
     std::vector<std::string> testi;               // title, author, copyright, clues..., notes as the model got them
     std::vector<std::string> voci;
     bool utf8 = false;
@@ -84,15 +84,15 @@ void calcolaSomme(std::string& h, const std::string& soluzione, const std::strin
 }
 
 // The words in the format's order: by start cell in reading order, across before down.
-std::vector<std::pair<Casella, int>> ordineParole(const Cruciverba& x) {
-    std::vector<std::pair<Casella, int>> ordine;
+std::vector<std::pair<Casella, Direzione>> ordineParole(const Cruciverba& x) {
+    std::vector<std::pair<Casella, Direzione>> ordine;
     const auto inizia = [&](int c, int r, int dc, int dr) {
         return x.bianca(c, r) && !x.bianca(c - dc, r - dr) && x.bianca(c + dc, r + dr);
     };
     for (int r = 1; r <= x.righe(); ++r)
         for (int c = 1; c <= x.colonne(); ++c) {
-            if (inizia(c, r, 1, 0)) ordine.push_back({{c, r}, 1});
-            if (inizia(c, r, 0, 1)) ordine.push_back({{c, r}, 2});
+            if (inizia(c, r, 1, 0)) ordine.push_back({{c, r}, Direzione::orizzontale});
+            if (inizia(c, r, 0, 1)) ordine.push_back({{c, r}, Direzione::verticale});
         }
     return ordine;
 }
@@ -424,10 +424,11 @@ std::string FormatoPuz::nonContiene(const Cruciverba& x) const {
 
 namespace {
 
-// The clue of list d (1 across, 2 down) numbered `etichetta`.
-const Definizione* perNumero(const Cruciverba& x, int d, const std::string& etichetta) {
-    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return nullptr;
-    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+// The clue of d's list numbered `etichetta`.
+const Definizione* perNumero(const Cruciverba& x, Direzione d, const std::string& etichetta) {
+    const int n = numeroElenco(d);
+    if (n < 1 || static_cast<size_t>(n) > x.elenchi.size()) return nullptr;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(n - 1)].definizioni)
         if (w.etichetta == etichetta) return &w;
     return nullptr;
 }

@@ -32,7 +32,7 @@ struct DatiTrmo : DatiFormato {
     std::vector<std::string> righe;  // grid lines as in the file, solution bytes still raised
     std::vector<std::string> vociLette;  // each cell's entry as the model got it, row by row
     // Clue texts as read, by (start, direction): the bytes and what the model got.
-    std::map<std::pair<Casella, int>, std::pair<std::string, std::string>> definizioni;
+    std::map<std::pair<Casella, Direzione>, std::pair<std::string, std::string>> definizioni;
     size_t dimensioneLetta = 0;
     FuoriSchema fuori;
     FuoriSchema fuoriSchema() const override { return fuori; }
@@ -47,7 +47,7 @@ std::string dueCifre(int n) { return (n < 10 ? " " : "") + std::to_string(n); }
 // A clue to write: its start cell, direction and text.
 struct RigaDaScrivere {
     Casella inizio;
-    int direzione;
+    Direzione direzione;
     const std::string* testo;
 };
 
@@ -121,7 +121,7 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
     }
     if (esito.esito == EsitoLettura::tipoNonValido) return esito;
 
-    std::map<std::pair<Casella, int>, std::string> definizioni;
+    std::map<std::pair<Casella, Direzione>, std::string> definizioni;
     for (size_t i = 4 + static_cast<size_t>(righeGriglia); i < righe.size(); ++i) {
         const std::string& riga = righe[i];
         try {
@@ -129,13 +129,13 @@ Lettura FormatoTrmo::leggi(std::string_view dati) const {
             const int r = intero(valore(tratto(riga, 4, 3)));
             const int d = intero(valore(tratto(riga, 7, 1)));
             // A later line for the same word replaces an earlier one; an unreadable one is skipped.
-            if (x.dentro(c, r) && (d == 1 || d == 2)) definizioni[{{c, r}, d}] = std::string(da(riga, 9));
+            if (x.dentro(c, r) && (d == 1 || d == 2)) definizioni[{{c, r}, direzioneElenco(d)}] = std::string(da(riga, 9));
         } catch (const ErroreOverflow&) {
         }
     }
     numeraStandard(x);
-    for (int d : {1, 2})
-        for (Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+    for (Direzione d : {Direzione::orizzontale, Direzione::verticale})
+        for (Definizione& w : x.elenchi[static_cast<size_t>(numeroElenco(d) - 1)].definizioni)
             if (auto it = definizioni.find({w.caselle.front(), d}); it != definizioni.end()) {
                 w.testo = daWindows1252(it->second);
                 memo->definizioni[it->first] = {it->second, w.testo};
@@ -168,17 +168,17 @@ void aggiungiCampo(std::string& out, int n) {
     out.append(cifre + std::max(0, quante - 3), static_cast<size_t>(std::min(quante, 3)));
 }
 
-void aggiungiRigaDefinizione(std::string& out, int colonna, int riga, int direzione, std::string_view testo) {
+void aggiungiRigaDefinizione(std::string& out, int colonna, int riga, Direzione direzione, std::string_view testo) {
     aggiungiCampo(out, colonna);
     aggiungiCampo(out, riga);
-    out += static_cast<char>('0' + direzione);
+    out += static_cast<char>('0' + numeroElenco(direzione));
     out += '-';
     out += testo;
 }
 
 }  // namespace
 
-std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo) {
+std::string rigaDefinizione(int colonna, int riga, Direzione direzione, const std::string& testo) {
     std::string out;
     aggiungiRigaDefinizione(out, colonna, riga, direzione, testo);
     return out;
@@ -234,8 +234,8 @@ std::string FormatoTrmo::scrivi(const Cruciverba& x) const {
     }
     // Column by column, top to bottom, the across clue of a cell before its down clue.
     std::vector<RigaDaScrivere> righe;
-    for (int d : {1, 2})
-        if (const ElencoDefinizioni* e = x.elenco(d == 1 ? nomeOrizzontali : nomeVerticali))
+    for (Direzione d : {Direzione::orizzontale, Direzione::verticale})
+        if (const ElencoDefinizioni* e = x.elenco(d == Direzione::orizzontale ? nomeOrizzontali : nomeVerticali))
             for (const Definizione& w : e->definizioni)
                 if (!w.caselle.empty() && !w.testo.empty()) righe.push_back({w.caselle.front(), d, &w.testo});
     std::sort(righe.begin(), righe.end(), [](const RigaDaScrivere& a, const RigaDaScrivere& b) {

@@ -32,7 +32,7 @@ public:
 };
 
 // One clue line: column and row right-aligned in three characters, direction, "-", text.
-std::string rigaDefinizione(int colonna, int riga, int direzione, const std::string& testo);
+std::string rigaDefinizione(int colonna, int riga, Direzione direzione, const std::string& testo);
 
 // Header line 1: a 13-character label ("Autore:      "), then the author.
 inline constexpr size_t etichettaAutore = 13;

@@ -157,30 +157,30 @@ std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     const std::string filePartite = sessione.archivio().percorsoFile();
     // What interrupted writes of the player's data left behind.
     const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    for (const std::string& f : {filePartite, stato.cartellaProgramma + nomeFileImpostazioni,
-                                 stato.cartellaUtente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
+    for (const std::string& f : {filePartite, stato.cartelle.programma + nomeFileImpostazioni,
+                                 stato.cartelle.utente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
         togliAvanzi(f);
-    if (stato.cartellaProgramma.empty()) stato.cartellaProgramma = QCoreApplication::applicationDirPath().toStdString();
-    if (stato.cartellaProgramma.back() != '/') stato.cartellaProgramma += '/';
-    QDir::setCurrent(QString::fromStdString(stato.cartellaProgramma));
+    if (stato.cartelle.programma.empty()) stato.cartelle.programma = QCoreApplication::applicationDirPath().toStdString();
+    if (stato.cartelle.programma.back() != '/') stato.cartelle.programma += '/';
+    QDir::setCurrent(QString::fromStdString(stato.cartelle.programma));
     // The dictionary of the last run, while its file can still be used; Italian otherwise.
-    const int lingua = valoreUtente(chiaveLingua, 1).toInt();
+    const int lingua = sessione.impostazioni().opzione(chiaveLingua, 1).toInt();
     const bool linguaUsabile =
-        lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartellaProgramma + fileLessicoPerLingua[lingua]).empty();
+        lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartelle.programma + fileLessicoPerLingua[lingua]).empty();
     stato.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
     stato.fileLessico = fileLessicoPerLingua[stato.linguaLessico];
     std::string avviso = leggiImpostazioni(stato);
-    preparaCartellaCruciverba(stato.cartellaProgramma, cartellaCruciverba(),
-                              ::access(stato.cartellaProgramma.c_str(), W_OK) != 0);
+    preparaCartellaCruciverba(stato.cartelle.programma, cartellaCruciverba(),
+                              ::access(stato.cartelle.programma.c_str(), W_OK) != 0);
     // A damaged dictionary is said with the settings' warning, once, at the first activation.
     if (const std::string difetto = preparaLessico(stato); !difetto.empty())
         avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
     // The grid's font of the last run.
-    stato.nomeFont = valoreUtente(chiaveCarattere, "Arial").toString().toStdString();
+    stato.nomeFont = sessione.impostazioni().opzione(chiaveCarattere, "Arial").toString().toStdString();
     for (StileCarattere* c : {&stato.carattereSchermo, &stato.carattereStampante}) {
         c->nome = stato.nomeFont;
-        c->corsivo = valoreUtente(chiaveCorsivo, false).toBool();
-        c->grassetto = valoreUtente(chiaveGrassetto, false).toBool();
+        c->corsivo = sessione.impostazioni().opzione(chiaveCorsivo, false).toBool();
+        c->grassetto = sessione.impostazioni().opzione(chiaveGrassetto, false).toBool();
     }
     return avviso;
 }

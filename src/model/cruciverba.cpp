@@ -85,14 +85,15 @@ void numeraStandard(Cruciverba& x) {
     x.elenchi = std::move(elenchi);
 }
 
-const Definizione* definizioneDa(const Cruciverba& x, Casella k, int d) {
-    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return nullptr;
-    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+const Definizione* definizioneDa(const Cruciverba& x, Casella k, Direzione d) {
+    const int n = numeroElenco(d);
+    if (n < 1 || static_cast<size_t>(n) > x.elenchi.size()) return nullptr;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(n - 1)].definizioni)
         if (!w.caselle.empty() && w.caselle.front() == k) return &w;
     return nullptr;
 }
 
-Definizione* definizioneDa(Cruciverba& x, Casella k, int d) {
+Definizione* definizioneDa(Cruciverba& x, Casella k, Direzione d) {
     return const_cast<Definizione*>(definizioneDa(static_cast<const Cruciverba&>(x), k, d));
 }
 

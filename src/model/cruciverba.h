@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/direzione.h"
+
 namespace quadrivo {
 
 // A cell's place, 1-based.
@@ -164,10 +166,9 @@ std::vector<Definizione> paroleVerticali(const Cruciverba& x);
 // lists are rebuilt from the grid, keeping the text of each word that starts where it did.
 void numeraStandard(Cruciverba& x);
 
-// The clue of list d (1 across, 2 down, then the file's own) whose word starts at k; nullptr
-// when no word starts there.
-const Definizione* definizioneDa(const Cruciverba& x, Casella k, int d);
-Definizione* definizioneDa(Cruciverba& x, Casella k, int d);
+// The clue of d's list whose word starts at k; nullptr when no word starts there.
+const Definizione* definizioneDa(const Cruciverba& x, Casella k, Direzione d);
+Definizione* definizioneDa(Cruciverba& x, Casella k, Direzione d);
 
 // A clue as the lists show it: the label, a space, the text (30 underscores when it has none),
 // a space.

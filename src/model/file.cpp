@@ -174,29 +174,19 @@ FabbricaScrittura& fabbrica() {
     return f;
 }
 
-thread_local ErroreScrittura ultimoErrore = ErroreScrittura::nessuno;
-
 // Told apart by errno right after the step that failed, or by a folder with no room left.
-bool fallita(const std::string& percorso) {
+EsitoScrittura fallita(const std::string& percorso) {
     const int errore = errno;
     struct statvfs disco {};
     const bool pieno = errore == ENOSPC || errore == EDQUOT ||
                        (::statvfs(cartellaDi(percorso).c_str(), &disco) == 0 && disco.f_bavail == 0 && !(disco.f_flag & ST_RDONLY));
-    ultimoErrore = pieno ? ErroreScrittura::spazio : ErroreScrittura::altro;
-    return false;
-}
-
-bool nonSostituibile() {
-    ultimoErrore = ErroreScrittura::nonFile;
-    return false;
+    return {pieno ? ErroreScrittura::spazio : ErroreScrittura::altro};
 }
 
 }  // namespace
 
-ErroreScrittura ultimoErroreScrittura() { return ultimoErrore; }
-
-std::string messaggioScrittura(const std::string& percorso, const std::string& altrimenti) {
-    switch (ultimoErrore) {
+std::string messaggioScrittura(const std::string& percorso, EsitoScrittura esito, const std::string& altrimenti) {
+    switch (esito.errore) {
     case ErroreScrittura::spazio:
         return "Spazio esaurito sul disco: impossibile scrivere " + percorso + " nella cartella " + cartellaDi(percorso) +
                ". Liberare spazio e riprovare.";
@@ -228,17 +218,14 @@ std::unique_ptr<ScritturaFile> scritturaReale(const std::string& percorso) {
 
 FabbricaScrittura impostaFabbricaScrittura(FabbricaScrittura nuova) { return std::exchange(fabbrica(), std::move(nuova)); }
 
-bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
-    ultimoErrore = ErroreScrittura::altro;
-    if (percorso.empty()) return false;
-    if (!sostituibile(percorso)) return nonSostituibile();
+EsitoScrittura scriviFileSicuro(const std::string& percorso, std::string_view dati) {
+    if (percorso.empty()) return {ErroreScrittura::altro};
+    if (!sostituibile(percorso)) return {ErroreScrittura::nonFile};
     struct stat prima {};
     const bool esisteva = ::stat(percorso.c_str(), &prima) == 0 && S_ISREG(prima.st_mode);
     // A read-only file in a folder that could take it: its own message, not the folder's.
-    if (esisteva && ::access(percorso.c_str(), W_OK) != 0 && ::access(cartellaDi(percorso).c_str(), W_OK) == 0) {
-        ultimoErrore = ErroreScrittura::solaLettura;
-        return false;
-    }
+    if (esisteva && ::access(percorso.c_str(), W_OK) != 0 && ::access(cartellaDi(percorso).c_str(), W_OK) == 0)
+        return {ErroreScrittura::solaLettura};
     bool ok = false;
     if (fabbrica()) ok = scriviControllato(*fabbrica()(percorso), dati);
     else if (!rappresentabile(percorso)) ok = scriviConNomeGrezzo(percorso, dati);
@@ -248,8 +235,7 @@ bool scriviFileSicuro(const std::string& percorso, std::string_view dati) {
     struct stat dopo {};
     if (esisteva && ::stat(percorso.c_str(), &dopo) == 0 && (dopo.st_mode & 07777) != (prima.st_mode & 07777))
         ::chmod(percorso.c_str(), prima.st_mode & 07777);
-    ultimoErrore = ErroreScrittura::nessuno;
-    return true;
+    return {};
 }
 
 namespace {
@@ -280,8 +266,7 @@ bool sulPosto(const std::string& percorso, std::string_view dati) {
 }  // namespace
 
 bool scriviFileRapido(const std::string& percorso, std::string_view dati) {
-    if (percorso.empty()) return false;
-    if (!sostituibile(percorso)) return nonSostituibile();
+    if (percorso.empty() || !sostituibile(percorso)) return false;
     if (fabbrica()) return scriviControllato(*fabbrica()(percorso), dati);
     if (sulPosto(percorso, dati)) return true;
     const std::string nuovo = percorso + ".nuovo";

@@ -45,14 +45,17 @@ std::optional<std::string> leggiFile(const std::string& percorso);
 // Writes beside the target and replaces it only once everything is on disk: every write, the
 // flush and the final rename are checked, and on any failure the old file stays as it was.
 // A folder, FIFO, device or socket at the name is never replaced.
-bool scriviFileSicuro(const std::string& percorso, std::string_view dati);
-// Why this thread's last scriviFileSicuro failed.
 enum class ErroreScrittura { nessuno, spazio, nonFile, solaLettura, altro };
-ErroreScrittura ultimoErroreScrittura();
-// The message for that failure at `percorso`: the lack of space with its folder, a target
+// Whether a write went through, and why not when it did not.
+struct EsitoScrittura {
+    ErroreScrittura errore = ErroreScrittura::nessuno;
+    explicit operator bool() const { return errore == ErroreScrittura::nessuno; }
+};
+EsitoScrittura scriviFileSicuro(const std::string& percorso, std::string_view dati);
+// The message for a failed write at `percorso`: the lack of space with its folder, a target
 // that is no regular file, a read-only file in a folder that could take it; `altrimenti` for
 // any other cause.
-std::string messaggioScrittura(const std::string& percorso, const std::string& altrimenti);
+std::string messaggioScrittura(const std::string& percorso, EsitoScrittura esito, const std::string& altrimenti);
 
 // The steps of one safe write, so that tests can make any of them fail.
 class ScritturaFile {

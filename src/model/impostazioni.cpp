@@ -1,11 +1,12 @@
 #include "model/impostazioni.h"
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <optional>
 
 #include "model/file.h"
 #include "model/numeri.h"
-#include "model/opzioni_utente.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
@@ -67,7 +68,7 @@ int applicaImpostazioni(Stato& s, const std::string& testo) {
 
 namespace {
 std::string copiaUtente(const Stato& stato) {
-    return stato.cartellaUtente.empty() ? std::string() : stato.cartellaUtente + nomeFileImpostazioni;
+    return stato.cartelle.utente.empty() ? std::string() : stato.cartelle.utente + nomeFileImpostazioni;
 }
 }  // namespace
 
@@ -96,10 +97,10 @@ std::string leggiImpostazioni(Stato& stato) {
         if (messaggio.empty()) return {};
         messaggio += ".\r";
     }
-    std::string nome = trovaSenzaMaiuscole(stato.cartellaProgramma, nomeFileImpostazioni);
+    std::string nome = trovaSenzaMaiuscole(stato.cartelle.programma, nomeFileImpostazioni);
     if (nome.empty()) nome = nomeFileImpostazioni;
-    const std::string motivo = leggiDa(stato, stato.cartellaProgramma + nome);
-    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartellaProgramma + nome + ".";
+    const std::string motivo = leggiDa(stato, stato.cartelle.programma + nome);
+    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartelle.programma + nome + ".";
     applicaImpostazioni(stato, testoImpostazioniPredefinite);
     return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
@@ -119,37 +120,78 @@ std::string testoImpostazioni(const Stato& s) {
 bool scriviImpostazioni(const Stato& stato) {
     const std::string testo = testoImpostazioni(stato);
     const std::string copia = copiaUtente(stato);
-    if (esisteFile(copia)) return scriviFileSicuro(copia, testo);
-    if (scriviFileSicuro(stato.cartellaProgramma + nomeFileImpostazioni, testo)) return true;
-    return !copia.empty() && creaCartella(stato.cartellaUtente) && scriviFileSicuro(copia, testo);
+    if (esisteFile(copia)) return static_cast<bool>(scriviFileSicuro(copia, testo));
+    if (scriviFileSicuro(stato.cartelle.programma + nomeFileImpostazioni, testo)) return true;
+    return !copia.empty() && creaCartella(stato.cartelle.utente) && scriviFileSicuro(copia, testo);
 }
 
-void Impostazioni::cambiate() {
+namespace {
+
+QString cartellaOpzioni() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo"; }
+
+bool opzioniUsabili() {
+    const TipoFile t = tipoFile(percorsoDaQt(cartellaOpzioni() + "/Quadrivo.conf"));
+    return t == TipoFile::mancante || t == TipoFile::regolare;
+}
+
+QSettings fileOpzioni() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
+
+}  // namespace
+
+Impostazioni::Impostazioni(Stato& stato, QObject* genitore) : QObject(genitore), stato_(stato) {}
+
+void Impostazioni::valoriCambiati() {
     fileSospeso_ = true;
-    for (const auto& f : seguaci_) f();
+    emit cambiate();
     salva();
+}
+
+QVariant Impostazioni::opzione(const char* chiave, const QVariant& predefinito) const {
+    if (const auto i = opzioniSospese_.find(chiave); i != opzioniSospese_.end()) return i->second;
+    return opzioniUsabili() ? fileOpzioni().value(chiave, predefinito) : predefinito;
 }
 
 void Impostazioni::salvaOpzione(const char* chiave, const QVariant& valore) {
-    salvaValoreUtente(chiave, valore);
+    opzioniSospese_[chiave] = valore;
     salva();
+}
+
+void Impostazioni::preparaOpzione(const char* chiave, const QVariant& valore) { opzioniSospese_[chiave] = valore; }
+
+void Impostazioni::cancellaOpzione(const char* chiave) {
+    opzioniSospese_.erase(chiave);
+    if (opzioniUsabili()) fileOpzioni().remove(chiave);
+}
+
+bool Impostazioni::scriviOpzioni() {
+    if (opzioniSospese_.empty()) return true;
+    if (!opzioniUsabili()) return false;
+    // What the player opened and chose is nobody else's to read: a private folder and file.
+    creaCartellaPrivata(percorsoDaQt(cartellaOpzioni()));
+    QSettings o = fileOpzioni();
+    for (const auto& [chiave, valore] : opzioniSospese_) o.setValue(QString::fromStdString(chiave), valore);
+    o.sync();
+    if (o.status() != QSettings::NoError) return false;
+    rendiPrivato(percorsoDaQt(o.fileName()));
+    opzioniSospese_.clear();
+    return true;
 }
 
 bool Impostazioni::salva() {
     const bool file = !fileSospeso_ || scriviImpostazioni(stato_);
     fileSospeso_ = !file;
-    const bool opzioni = scriviValoriUtente();
+    const bool opzioni = scriviOpzioni();
     if (file && opzioni) {
-        if (detto_ && avviso_) avviso_("Le opzioni sono di nuovo scritte.");
+        if (detto_) emit avviso("Le opzioni sono di nuovo scritte.");
         detto_ = false;
         return true;
     }
     if (detto_) return false;
     detto_ = true;
-    const std::string quali = !file && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
-                              : !file           ? "le opzioni (tramerio.ini)"
-                                                : "le opzioni (Quadrivo.conf)";
-    if (avviso_) avviso_("Impossibile scrivere " + quali + ": restano in memoria e si riprova alla prossima modifica e all'uscita.");
+    const QString quali = !file && !opzioni ? "le opzioni (tramerio.ini e Quadrivo.conf)"
+                          : !file           ? "le opzioni (tramerio.ini)"
+                                            : "le opzioni (Quadrivo.conf)";
+    emit avviso("Impossibile scrivere " + quali + ": restano in memoria e si riprova alla prossima modifica e all'uscita.");
     return false;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The settings file tramerio.ini in the program folder, shared with the sibling editor.
+#include <QObject>
 #include <QVariant>
-#include <functional>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "model/stato.h"
 
@@ -25,8 +25,8 @@ inline constexpr int numeriPredefiniti = 18;
 // Reads the settings from the file's text; lines and values that cannot be used are skipped.
 // Returns how many setting lines were found.
 int applicaImpostazioni(Stato& stato, const std::string& testo);
-// Reads the player's copy cartellaUtente + "tramerio.ini" when there is one, otherwise
-// tramerio.ini in cartellaProgramma whatever its letter case. A file that gives no setting
+// Reads the player's copy cartelle.utente + "tramerio.ini" when there is one, otherwise
+// tramerio.ini in cartelle.programma whatever its letter case. A file that gives no setting
 // (missing, unreadable, not a regular file, garbage) is passed over; when none gives any, the
 // shipped values are taken. Returns "" or the message naming the file that was passed over.
 std::string leggiImpostazioni(Stato& stato);
@@ -39,44 +39,53 @@ int numeriDisegno(const Stato& stato);
 
 // The nine lines the writer produces.
 std::string testoImpostazioni(const Stato& stato);
-// Rewrites the player's copy when there is one, otherwise cartellaProgramma + "tramerio.ini";
+// Rewrites the player's copy when there is one, otherwise cartelle.programma + "tramerio.ini";
 // when the program folder cannot be written the player's copy is created instead (an installed
 // program's folder belongs to the system). False when neither can be written; the file keeps its
 // old bytes.
 bool scriviImpostazioni(const Stato& stato);
 
 // The player's settings on disk: tramerio.ini's values (in the Stato it is given) and the options
-// in Quadrivo.conf, under one policy. A write that fails is said once; the values stay in memory
-// and are written again at the next change and at the end; once a write goes through, it is
-// said so, and the next failure is said again.
-class Impostazioni {
+// in Quadrivo.conf, the one way to either file. A write that fails is said once; the values stay
+// in memory and are written again at the next change and at the end; once a write goes through,
+// it is said so, and the next failure is said again.
+class Impostazioni : public QObject {
+    Q_OBJECT
 public:
-    using Avviso = std::function<void(const std::string&)>;
+    explicit Impostazioni(Stato& stato, QObject* genitore = nullptr);
 
-    explicit Impostazioni(Stato& stato) : stato_(stato) {}
-    Impostazioni(const Impostazioni&) = delete;
-    Impostazioni& operator=(const Impostazioni&) = delete;
+    // tramerio.ini's values changed in memory: `cambiate` is emitted, then they are written.
+    void valoriCambiati();
 
-    // tramerio.ini's values changed in memory: those following them hear it, then they are written.
-    void cambiate();
-    // One of the player's own options, kept for the next start.
+    // One of the player's own options (Quadrivo.conf), or `predefinito` when it has none. Anything
+    // but a regular file at that name (a FIFO would hold the start for ever) is neither read nor
+    // replaced: the defaults stand.
+    QVariant opzione(const char* chiave, const QVariant& predefinito = {}) const;
+    // Kept for the next start: written at once, or held in memory (and read back from there)
+    // until a later write lands it.
     void salvaOpzione(const char* chiave, const QVariant& valore);
+    // Held in memory (read back from there) for the next write: several options go in one write.
+    void preparaOpzione(const char* chiave, const QVariant& valore);
+    void cancellaOpzione(const char* chiave);
+
     // Writes what waits; true when nothing waits any more.
     bool salva();
     // A failed write was said and waits to be tried again.
     bool inAttesa() const { return detto_; }
 
-    // Called after every change of tramerio.ini's values.
-    void seguiCambi(std::function<void()> f) { seguaci_.push_back(std::move(f)); }
-    // Called with the line for the player: the failure, and the write that went through after it.
-    void seguiAvvisi(Avviso f) { avviso_ = std::move(f); }
+signals:
+    // tramerio.ini's values changed: what is drawn with them follows.
+    void cambiate();
+    // The line for the player: the failure, and the write that went through after it.
+    void avviso(const QString& testo);
 
 private:
+    bool scriviOpzioni();
+
     Stato& stato_;
     bool fileSospeso_ = false;  // tramerio.ini still to be written
     bool detto_ = false;
-    std::vector<std::function<void()>> seguaci_;
-    Avviso avviso_;
+    std::map<std::string, QVariant> opzioniSospese_;  // options still to be written
 };
 
 }  // namespace quadrivo

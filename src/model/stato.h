@@ -5,14 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "model/cartelle.h"
 #include "model/cruciverba.h"
 
 namespace quadrivo {
 
 class IndiceLessico;  // solving/lessico_indice.h
-
-inline constexpr int orizzontale = 1;
-inline constexpr int verticale = 2;
 
 inline constexpr const char* titoloApplicazione = "Quadrivo 7";
 inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
@@ -26,11 +24,7 @@ struct StileCarattere {
 };
 
 struct Stato {
-    // Paths are in the file system's encoding (UTF-8).
-    std::string cartellaProgramma;  // always ends in "/"
-    // The player's own settings folder (~/.config/Quadrivo/, ends in "/"), used when the
-    // program folder cannot be written; "" for none.
-    std::string cartellaUtente;
+    Cartelle cartelle;
 
     // Display settings and the two menu options, persisted in tramerio.ini.
     std::int16_t PercentualeRiquadro = 0;

@@ -164,10 +164,11 @@ private:
 
 }  // namespace
 
-std::vector<std::string> vociDefinizioni(const Cruciverba& x, int d) {
+std::vector<std::string> vociDefinizioni(const Cruciverba& x, Direzione d) {
     std::vector<std::string> voci;
-    if (d < 1 || static_cast<size_t>(d) > x.elenchi.size()) return voci;
-    for (const Definizione& w : x.elenchi[static_cast<size_t>(d - 1)].definizioni)
+    const int n = numeroElenco(d);
+    if (n < 1 || static_cast<size_t>(n) > x.elenchi.size()) return voci;
+    for (const Definizione& w : x.elenchi[static_cast<size_t>(n - 1)].definizioni)
         voci.push_back(voceDefinizione(w.etichetta, w.testo));
     return voci;
 }
@@ -221,18 +222,18 @@ void stampaGioco(const Cruciverba& x, Flusso& f) {
 // A crossword's clues: across, down, then the file's other lists under their names.
 void stampaElenchi(const Cruciverba& x, Flusso& f) {
     f.riga(intestazioneOrizzontali, true, true);
-    for (const std::string& e : vociDefinizioni(x, orizzontale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(x, Direzione::orizzontale)) f.voce(e);
     f.aCapo();
     f.aCapo();
     f.riga(intestazioneVerticali, true, true);
-    for (const std::string& e : vociDefinizioni(x, verticale)) f.voce(e);
+    for (const std::string& e : vociDefinizioni(x, Direzione::verticale)) f.voce(e);
     // The file's other lists follow under their names in capitals ("DIAGONALI:").
     for (size_t i = 2; i < x.elenchi.size(); ++i) {
         if (x.elenchi[i].definizioni.empty()) continue;
         f.aCapo();
         f.aCapo();
         f.riga(maiuscolo(x.elenchi[i].direzione) + ":", true, true);
-        for (const std::string& e : vociDefinizioni(x, static_cast<int>(i) + 1)) f.voce(e);
+        for (const std::string& e : vociDefinizioni(x, direzioneElenco(static_cast<int>(i) + 1))) f.voce(e);
     }
 }
 

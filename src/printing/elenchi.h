@@ -28,7 +28,7 @@ struct ColonneElenchi {
 };
 
 // Every entry of the clue list d (1 across, 2 down, then the file's own) in the list's order.
-std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, int d);
+std::vector<std::string> vociDefinizioni(const Cruciverba& cruciverba, Direzione d);
 
 // Headings, both lists (then the file's other lists) and the footer, column after column. A
 // senza schema prints its clues by row and by column, a codeword its key as numbered boxes, a

@@ -61,8 +61,8 @@ EsitoSalvataggio salvaConNome(Documento& d, Piattaforma& piattaforma, const std:
             return EsitoSalvataggio::errore;
         }
         daScrivere.autore = autore;
-        if (!scriviFileSicuro(n, testoCruciverba(daScrivere))) {
-            piattaforma.messaggio(messaggioScrittura(n, msgErroreDisco));
+        if (const EsitoScrittura esito = scriviFileSicuro(n, testoCruciverba(daScrivere)); !esito) {
+            piattaforma.messaggio(messaggioScrittura(n, esito, msgErroreDisco));
             return EsitoSalvataggio::errore;
         }
         d.cruciverba = std::move(daScrivere);

@@ -135,7 +135,7 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 }  // namespace
 
 Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
-    : QObject(genitore), stato_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+    : QObject(genitore), stato_(stato), impostazioni_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     // Away from the saved state and back: the answers' state follows, unless a change the
     // history does not hold keeps them unsaved anyway.
     connect(&storia_, &QUndoStack::cleanChanged, this, [this](bool pulita) {
@@ -484,7 +484,7 @@ void Sessione::torna(const Istante& meta, const Istante& lasciato) {
     partita_.torna(meta.partita, lasciato.partita, adesso());
     // The cursor goes where the change was, in a direction that cell has a word in.
     if (!cambiate.empty()) {
-        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : orizzontale};
+        Posizione p{cambiate.front().colonna, cambiate.front().riga, posizione_.valida() ? posizione_.direzione : Direzione::orizzontale};
         if (!navigazione_.parolaCorrente(p)) p = navigazione_.giraDirezione(p);
         posizione_ = p;
         iniziale_ = false;
@@ -625,10 +625,13 @@ std::string Sessione::giocaCome(Variante variante) {
     // The crossword the games are made from: the one left the first time, else the one open.
     Cruciverba base = x;
     if (x.variante != Variante::cruciverba) {
-        if (cruciverbaLasciato_)
-            base = *cruciverbaLasciato_;
-        else
-            base = grigliaSoluzione(x), base.variante = Variante::cruciverba;
+        if (!cruciverbaLasciato_) {
+            // A game opened as such: its grid, kept, is what every other game starts from, so
+            // that a codeword's given letters never pass to the next game.
+            cruciverbaLasciato_ = grigliaSoluzione(x);
+            cruciverbaLasciato_->variante = Variante::cruciverba;
+        }
+        base = *cruciverbaLasciato_;
     }
     Conversione c;
     switch (variante) {
@@ -652,6 +655,8 @@ std::string Sessione::giocaCome(Variante variante) {
             z.voce = v.voce;
             z.matita = v.matita;
         }
+    // Equal codes are equal letters from the start, as if the player had typed them.
+    if (variante == Variante::crittografato) accordaCodici(nuovo);
     // The way back keeps the crossword's own file data, for a save in its format.
     if (x.variante == Variante::cruciverba) cruciverbaLasciato_ = x;
     if (variante == Variante::cruciverba) {

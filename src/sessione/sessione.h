@@ -19,6 +19,7 @@
 #include "archivio/registro.h"
 #include "formats/formato.h"
 #include "model/documento.h"
+#include "model/impostazioni.h"
 #include "model/stato.h"
 #include "sessione/apertura.h"
 #include "sessione/blocco.h"
@@ -51,6 +52,8 @@ public:
 
     Stato& stato() { return stato_; }
     const Stato& stato() const { return stato_; }
+    // tramerio.ini's values and the player's options: read and written only through here.
+    Impostazioni& impostazioni() { return impostazioni_; }
     // The open puzzle and its file; changed only through the commands below.
     const Documento& documento() const { return documento_; }
     const Cruciverba& cruciverba() const { return documento_.cruciverba; }
@@ -249,6 +252,7 @@ private:
     void misuraRiassunto();
 
     Stato& stato_;
+    Impostazioni impostazioni_;
     Documento documento_;
     Piattaforma& piattaforma_;
     Registro archivio_;

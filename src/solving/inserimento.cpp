@@ -22,11 +22,10 @@ EsitoClic decidiClic(const Cruciverba& x, const Stato& s, const GeometriaSchema&
     if (modo != ModoVista::griglia) return EsitoClic::inattiva;
     const int c = static_cast<int>(k.colonna), r = static_cast<int>(k.riga);
     parola.colonna = c, parola.riga = r;
-    const int d = numeroDirezione(hover);
     // The pointer can show a direction left from before a redraw; a cell with no letters that
     // way has no word to open.
-    if (d == 0 || !parolaDa(x, {c, r}, d)) return EsitoClic::nessunaParola;
-    parola.direzione = d;
+    if (hover == Direzione::nessuna || !parolaDa(x, {c, r}, hover)) return EsitoClic::nessunaParola;
+    parola.direzione = hover;
     return viaPerPulsante(pulsante, s.tastoSinistro) == Via::digitazione ? EsitoClic::digitazione
                                                                          : EsitoClic::dialogo;
 }

@@ -42,7 +42,7 @@ void leggiBlocchi(Stato& s, std::string_view testa) {
 }  // namespace
 
 bool indicizzaLessico(Stato& s) {
-    const std::string percorso = s.cartellaProgramma + s.fileLessico;
+    const std::string percorso = s.cartelle.programma + s.fileLessico;
     s.indiceParole.reset();
     if (!lessicoUtilizzabile(percorso)) return false;
     try {
@@ -69,7 +69,7 @@ bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
 }
 
 std::string preparaLessico(Stato& s) {
-    const std::string percorso = s.cartellaProgramma + s.fileLessico;
+    const std::string percorso = s.cartelle.programma + s.fileLessico;
     s.indiceParole.reset();
     const FileLessico f(percorso);
     const bool usabile = motivoFile(f, percorso).empty();
@@ -82,7 +82,7 @@ std::string preparaLessico(Stato& s) {
 bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
     if (lingua < 1 || lingua > 4 || lingua == s.linguaLessico) return false;
     // Checked first: a language whose file cannot be used keeps the one in use.
-    if (const std::string motivo = motivoLessico(s.cartellaProgramma + fileLessicoPerLingua[lingua]); !motivo.empty()) {
+    if (const std::string motivo = motivoLessico(s.cartelle.programma + fileLessicoPerLingua[lingua]); !motivo.empty()) {
         piattaforma.messaggio(std::string("Impossibile usare il file di vocabolario ") + fileLessicoPerLingua[lingua] +
                                   " (" + motivo + "): resta in uso il dizionario " + s.fileLessico + ".",
                               {}, Icona::attenzione);
@@ -146,8 +146,8 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
         return trovate;
     }
 
-    const FileLessico f(s.cartellaProgramma + s.fileLessico);
-    if (const std::string motivo = motivoFile(f, s.cartellaProgramma + s.fileLessico); !motivo.empty()) {
+    const FileLessico f(s.cartelle.programma + s.fileLessico);
+    if (const std::string motivo = motivoFile(f, s.cartelle.programma + s.fileLessico); !motivo.empty()) {
         piattaforma.impostaPuntatore(Puntatore::predefinito);
         piattaforma.messaggio("Impossibile usare il dizionario " + s.fileLessico + " (" + motivo +
                                   "): la ricerca non è possibile.",

@@ -25,7 +25,7 @@ inline constexpr long long dimensioneMassimaLessico = 64LL * 1024 * 1024;
 std::string motivoLessico(const std::string& percorso);
 bool lessicoUtilizzabile(const std::string& percorso);
 
-// Loading cartellaProgramma + fileLessico: its block table into inizioLessico and
+// Loading cartelle.programma + fileLessico: its block table into inizioLessico and
 // contaLessico, reading the index fields by the numeric rule. Returns what to tell the player
 // once when the index is damaged ("" otherwise, and for a file that cannot be used: the
 // search then says why). Cheap: only the file's first 408 bytes are read; the mask search

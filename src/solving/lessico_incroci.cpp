@@ -15,8 +15,9 @@ ClasseLettera classeCella(const Cella& cella) {
     return c == '@' ? ClasseLettera::vocali() : ClasseLettera::qualsiasi();
 }
 
-std::vector<Casella> parolaAttraverso(const Cruciverba& x, Casella k, int dc, int dr) {
+std::vector<Casella> parolaAttraverso(const Cruciverba& x, Casella k, Direzione d) {
     if (!x.bianca(k.colonna, k.riga)) return {};
+    const int dc = d == Direzione::verticale ? 0 : 1, dr = 1 - dc;
     Casella inizio = k;
     while (!confine(x, {inizio.colonna - dc, inizio.riga - dr}, inizio)) inizio = {inizio.colonna - dc, inizio.riga - dr};
     std::vector<Casella> caselle;
@@ -37,9 +38,9 @@ std::vector<std::optional<Incrocio>> incrociCaselle(const Cruciverba& x, const s
     std::vector<std::optional<Incrocio>> incroci(caselle.size());
     if (caselle.size() < 2) return incroci;
     // Across when the second cell is beside the first; the crossings run the other way.
-    const bool orizzontale = caselle[1].riga == caselle[0].riga;
+    const Direzione incrocio = caselle[1].riga == caselle[0].riga ? Direzione::verticale : Direzione::orizzontale;
     for (std::size_t i = 0; i < caselle.size(); ++i) {
-        const std::vector<Casella> altra = parolaAttraverso(x, caselle[i], orizzontale ? 0 : 1, orizzontale ? 1 : 0);
+        const std::vector<Casella> altra = parolaAttraverso(x, caselle[i], incrocio);
         if (altra.size() < 2) continue;
         const auto dove = std::find(altra.begin(), altra.end(), caselle[i]);
         incroci[i] = Incrocio{mascheraCaselle(x, altra), static_cast<int>(dove - altra.begin())};

@@ -21,8 +21,8 @@ struct Suggerimento {
 // (nothing, a rebus, a sign) any letter.
 ClasseLettera classeCella(const Cella& cella);
 
-// The cells of the word running through k across (dc 1, dr 0) or down (dc 0, dr 1).
-std::vector<Casella> parolaAttraverso(const Cruciverba& x, Casella k, int dc, int dr);
+// The cells of the word running through k across or down.
+std::vector<Casella> parolaAttraverso(const Cruciverba& x, Casella k, Direzione d);
 
 // For the word of `caselle` (first to last), its mask and each letter's crossing word.
 Maschera mascheraCaselle(const Cruciverba& x, const std::vector<Casella>& caselle);

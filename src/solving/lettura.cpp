@@ -13,12 +13,13 @@ std::string lettere(size_t n, const char* una, const char* molte) {
 }  // namespace
 
 // The list's direction as one word: the Italian lists in the singular, a file's own name as it is.
-std::string nomeDirezione(const Cruciverba& x, int d) {
+std::string nomeDirezione(const Cruciverba& x, Direzione d) {
     // A senza schema's clues go by rows and columns, not by numbered words.
-    if (x.variante == Variante::senzaSchema && (d == orizzontale || d == verticale))
-        return d == orizzontale ? "riga" : "colonna";
-    if (d < 1 || d > static_cast<int>(x.elenchi.size())) return {};
-    const std::string& nome = x.elenchi[static_cast<size_t>(d - 1)].direzione;
+    if (x.variante == Variante::senzaSchema && (d == Direzione::orizzontale || d == Direzione::verticale))
+        return d == Direzione::orizzontale ? "riga" : "colonna";
+    const int n = numeroElenco(d);
+    if (n < 1 || n > static_cast<int>(x.elenchi.size())) return {};
+    const std::string& nome = x.elenchi[static_cast<size_t>(n - 1)].direzione;
     if (nome == nomeOrizzontali) return "orizzontale";
     if (nome == nomeVerticali) return "verticale";
     if (nome == nomeDiagonali) return "diagonale";

@@ -24,7 +24,7 @@ std::string paroleCheIniziano(const Cruciverba& cruciverba, const Navigazione& n
 std::string compitaParola(const Cruciverba& cruciverba, const Parola& w);
 
 // "orizzontale", "verticale", or a list's own name, for direction d; "riga", "colonna" in a senza schema.
-std::string nomeDirezione(const Cruciverba& cruciverba, int d);
+std::string nomeDirezione(const Cruciverba& cruciverba, Direzione d);
 // "7 orizzontale" (the direction alone for a word with no number); "riga 3" in a senza schema.
 std::string nomeParola(const Cruciverba& cruciverba, const Parola& w);
 // Where the current cell lies in its word, "8 orizzontale, lettera 2 di 6", followed by the clue

@@ -14,8 +14,6 @@ namespace {
 
 bool vuota(const Cruciverba& x, int c, int r) { return x.cella(c, r).voce.empty(); }
 
-int altra(int d) { return d == orizzontale ? verticale : orizzontale; }
-
 }  // namespace
 
 char letteraDigitata(char32_t carattere) {
@@ -57,9 +55,14 @@ Navigazione::Navigazione(const Cruciverba& x) {
     indice_.assign(static_cast<size_t>(nColonne_ * nRighe_ * nDirezioni_), 0);
     for (int c = 1; c <= nColonne_; ++c)
         for (int r = 1; r <= nRighe_; ++r) bianche_[static_cast<size_t>((r - 1) * nColonne_ + c - 1)] = x.bianca(c, r);
-    for (int d = 1; d <= nDirezioni_; ++d)
-        for (const Definizione& def : x.elenchi[static_cast<size_t>(d - 1)].definizioni) {
-            if (def.caselle.empty()) continue;
+    for (int n = 1; n <= nDirezioni_; ++n)
+        for (const Definizione& def : x.elenchi[static_cast<size_t>(n - 1)].definizioni) {
+            const Direzione d = direzioneElenco(n);
+            if (def.caselle.empty()) {
+                if (x.variante == Variante::diagramless)
+                    senzaParola_.push_back({d, parole_.size(), voceDefinizione(def.etichetta, def.testo)});
+                continue;
+            }
             Parola w{def.caselle.front().colonna, def.caselle.front().riga, d, static_cast<int>(def.caselle.size()),
                      def.etichetta, def.testo, def.caselle, voceDefinizione(def.etichetta, def.testo)};
             for (const Casella& k : w.caselle)
@@ -68,16 +71,16 @@ Navigazione::Navigazione(const Cruciverba& x) {
         }
 }
 
-size_t Navigazione::cella(int c, int r, int d) const {
-    return static_cast<size_t>(((d - 1) * nRighe_ + r - 1) * nColonne_ + c - 1);
+size_t Navigazione::cella(int c, int r, Direzione d) const {
+    return static_cast<size_t>(((numeroElenco(d) - 1) * nRighe_ + r - 1) * nColonne_ + c - 1);
 }
 
 bool Navigazione::bianca(int c, int r) const {
     return c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && bianche_[static_cast<size_t>((r - 1) * nColonne_ + c - 1)];
 }
 
-int Navigazione::indiceParola(int c, int r, int d) const {
-    if (!bianca(c, r) || d < 1 || d > nDirezioni_) return -1;
+int Navigazione::indiceParola(int c, int r, Direzione d) const {
+    if (!bianca(c, r) || numeroElenco(d) < 1 || numeroElenco(d) > nDirezioni_) return -1;
     return indice_[cella(c, r, d)] - 1;
 }
 
@@ -89,7 +92,7 @@ const Parola* Navigazione::parolaCorrente(const Posizione& p) const {
 Posizione Navigazione::clic(const Posizione& attuale, int c, int r) const {
     if (!bianca(c, r)) return attuale;
     if (attuale.valida() && attuale.colonna == c && attuale.riga == r) return giraDirezione(attuale);
-    const int d = attuale.valida() ? attuale.direzione : orizzontale;
+    const Direzione d = attuale.valida() ? attuale.direzione : Direzione::orizzontale;
     Posizione p{c, r, d};
     if (indiceParola(c, r, d) < 0 && indiceParola(c, r, altra(d)) >= 0) p.direzione = altra(d);
     return p;
@@ -162,7 +165,7 @@ Posizione Navigazione::freccia(const Posizione& p, Freccia f) const {
     if (!bianca(p.colonna, p.riga)) return p;
     const int dc = f == Freccia::sinistra ? -1 : f == Freccia::destra ? 1 : 0;
     const int dr = f == Freccia::su ? -1 : f == Freccia::giu ? 1 : 0;
-    const int asse = dc != 0 ? orizzontale : verticale;
+    const Direzione asse = dc != 0 ? Direzione::orizzontale : Direzione::verticale;
     int c = p.colonna + dc, r = p.riga + dr;
     while (c >= 1 && c <= nColonne_ && r >= 1 && r <= nRighe_ && !bianca(c, r)) {
         c += dc;
@@ -213,17 +216,21 @@ Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t
     return {p, {}, false};
 }
 
-std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, int d) const {
+std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, Direzione d) const {
     std::vector<VoceElenco> voci;
-    for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({&w, w.voce, completa(s, w)});
+    auto senza = senzaParola_.begin();
+    for (size_t i = 0; i <= parole_.size(); ++i) {
+        for (; senza != senzaParola_.end() && senza->prima == i; ++senza)
+            if (senza->direzione == d) voci.push_back({nullptr, senza->voce, false});
+        if (i < parole_.size() && parole_[i].direzione == d) voci.push_back({&parole_[i], parole_[i].voce, completa(s, parole_[i])});
+    }
     return voci;
 }
 
-std::string Navigazione::definizioneCorrente(const Posizione& p) const {
+std::string Navigazione::definizioneCorrente(const Cruciverba& x, const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return didascaliaParola(w->etichetta, w->direzione, w->definizione, FormaDidascalia::riga);
+    return didascaliaParola(x, w->etichetta, w->direzione, w->caselle, w->definizione, FormaDidascalia::riga);
 }
 
 }  // namespace quadrivo

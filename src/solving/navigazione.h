@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/cruciverba.h"
-#include "model/stato.h"
+#include "model/direzione.h"
 
 namespace quadrivo {
 
@@ -16,7 +16,7 @@ namespace quadrivo {
 struct Parola {
     int colonna = 0;  // start cell
     int riga = 0;
-    int direzione = orizzontale;  // the clue list's number, from 1 (across, down, then the file's)
+    Direzione direzione = Direzione::orizzontale;
     int lunghezza = 0;
     std::string etichetta;
     std::string definizione;
@@ -34,7 +34,7 @@ struct Parola {
 struct Posizione {
     int colonna = 0;
     int riga = 0;
-    int direzione = orizzontale;
+    Direzione direzione = Direzione::orizzontale;
     bool valida() const { return colonna > 0; }
     friend bool operator==(const Posizione&, const Posizione&) = default;
 };
@@ -88,7 +88,7 @@ public:
     const std::vector<Parola>& parole() const { return parole_; }
     bool bianca(int c, int r) const;
     // Index in parole() of the word through (c, r) in direction d; -1 when there is none.
-    int indiceParola(int c, int r, int d) const;
+    int indiceParola(int c, int r, Direzione d) const;
     // The current word, or nullptr when the current cell has no word in its direction.
     const Parola* parolaCorrente(const Posizione& p) const;
 
@@ -127,17 +127,18 @@ public:
     Passo tasto(const Cruciverba& cruciverba, const Posizione& p, TastoGriglia t, char32_t carattere = 0,
                 bool saltaComplete = false) const;
 
-    // Clue panel entries of direction d, in the printed lists' order.
-    std::vector<VoceElenco> elenco(const Cruciverba& cruciverba, int d) const;
-    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8); "" when
-    // no word is current.
-    std::string definizioneCorrente(const Posizione& p) const;
+    // Clue panel entries of direction d, in the printed lists' order; in a diagramless also the
+    // clues no word of the player's grid has yet (parola nullptr), for every clue must be read.
+    std::vector<VoceElenco> elenco(const Cruciverba& cruciverba, Direzione d) const;
+    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8), in the
+    // words of the game (didascaliaParola); "" when no word is current.
+    std::string definizioneCorrente(const Cruciverba& cruciverba, const Posizione& p) const;
 
     // Whether every cell of `w` holds a letter, `piena` counted as filled.
     bool completa(const Cruciverba& cruciverba, const Parola& w, std::optional<Casella> piena = {}) const;
 
 private:
-    size_t cella(int c, int r, int d) const;
+    size_t cella(int c, int r, Direzione d) const;
     Posizione inizioDi(const Cruciverba& cruciverba, int indice, std::optional<Casella> piena = {}) const;
     Posizione versoParola(const Cruciverba& cruciverba, const Posizione& p, int passo, bool saltaComplete,
                           std::optional<Casella> piena = {}) const;
@@ -148,6 +149,14 @@ private:
     std::vector<Parola> parole_;
     std::vector<int> indice_;  // word index + 1 for each cell and direction; 0: none
     std::vector<bool> bianche_;
+    // A diagramless's clues that no word of the player's grid has yet: listed all the same, in
+    // their place (direction, the index in parole_ of the word after them, the entry's text).
+    struct SenzaParola {
+        Direzione direzione;
+        size_t prima;
+        std::string voce;
+    };
+    std::vector<SenzaParola> senzaParola_;
 };
 
 }  // namespace quadrivo

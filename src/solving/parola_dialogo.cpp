@@ -38,7 +38,8 @@ char primoCarattere(const std::string& testo) {
 VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Posizione& parola) {
     VoceDialogo v;
     v.parola = parola;
-    const int c = parola.colonna, r = parola.riga, d = parola.direzione;
+    const int c = parola.colonna, r = parola.riga;
+    const Direzione d = parola.direzione;
     v.xParola = g.x0 + (c - 1) * g.lato;
     v.yParola = g.y0 + (r - 1) * g.lato;
     v.larghezzaParola = v.altezzaParola = g.lato;
@@ -48,14 +49,14 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
                            : x.variante == Variante::senzaSchema ? nullptr
                                                                  : definizioneDa(x, {c, r}, d);
     if (!w) return v;
-    (d == orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
+    (d == Direzione::orizzontale ? v.larghezzaParola : v.altezzaParola) *= static_cast<int>(w->caselle.size());
     v.valida = true;
     v.definizioneFissa = diGriglia.has_value();
     if (x.variante == Variante::senzaSchema)
-        v.titolo = (d == orizzontale ? " Riga " : " Colonna ") + w->etichetta;
+        v.titolo = (d == Direzione::orizzontale ? " Riga " : " Colonna ") + w->etichetta;
     else
         v.titolo =
-            (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == orizzontale ? " Orizzontale" : " Verticale");
+            (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == Direzione::orizzontale ? " Orizzontale" : " Verticale");
     v.definizione = w->testo;
     for (const Casella& k : w->caselle) v.celle.push_back(x.dentro(k) ? x.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());

@@ -103,7 +103,7 @@ QJsonObject oggettoDa(const VoceArchivio& v) {
 // Through the one safe writer: a FIFO or folder there is not the player's archive, and a
 // failing disk leaves the old archive whole.
 bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
-    return scriviFileSicuro(percorso, std::string_view(dati.constData(), static_cast<size_t>(dati.size())));
+    return static_cast<bool>(scriviFileSicuro(percorso, std::string_view(dati.constData(), static_cast<size_t>(dati.size()))));
 }
 
 }  // namespace

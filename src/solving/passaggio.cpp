@@ -24,10 +24,6 @@ Puntatore puntatoreDi(Direzione d) {
     }
 }
 
-int numeroDirezione(Direzione d) {
-    return d == Direzione::orizzontale ? orizzontale : d == Direzione::verticale ? verticale : 0;
-}
-
 namespace {
 
 // Nearest whole number, halves to the even neighbour (the default rounding mode).
@@ -59,10 +55,23 @@ bool metaOrizzontale(const GeometriaSchema& g, double X, double Y, const PuntoGr
     return Y - T <= X - L;
 }
 
-std::string didascaliaParola(const std::string& numero, int d, const std::string& definizione, FormaDidascalia forma) {
+std::string didascaliaParola(const Cruciverba& x, const std::string& numero, Direzione d,
+                             const std::vector<Casella>& caselle, const std::string& definizione,
+                             FormaDidascalia forma) {
     const bool etichetta = forma == FormaDidascalia::etichetta;
-    return (etichetta ? "  " : " ") + numero + (d == orizzontale ? " oriz. - " : " vert. - ") +
-           definizione + (etichetta ? " " : "");
+    std::string nome = (d == Direzione::orizzontale ? "oriz." : "vert.");
+    if (!numero.empty()) nome = numero + " " + nome;
+    std::string testo = definizione;
+    if (x.variante == Variante::senzaSchema) {
+        nome = (d == Direzione::orizzontale ? "Riga " : "Colonna ") + numero;
+    } else if (x.variante == Variante::crittografato) {
+        testo.clear();
+        for (const Casella& k : caselle)
+            testo += (testo.empty() ? "" : "-") + std::to_string(x.dentro(k) ? x.cella(k).codice : 0);
+    } else if (x.variante == Variante::daRiempire) {
+        testo = std::to_string(caselle.size()) + (caselle.size() == 1 ? " lettera" : " lettere");
+    }
+    return (etichetta ? "  " : " ") + nome + " - " + testo + (etichetta ? " " : "");
 }
 
 Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, double X, double Y, double S,
@@ -83,8 +92,8 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
     const int c = static_cast<int>(p.cella.colonna), r = static_cast<int>(p.cella.riga);
     const double L = g.x0 + (c - 1) * static_cast<double>(g.lato);
     const double T = g.y0 + (r - 1) * static_cast<double>(g.lato);
-    const std::optional<Definizione> parolaOrizz = parolaDa(x, {c, r}, orizzontale),
-                                     parolaVert = parolaDa(x, {c, r}, verticale);
+    const std::optional<Definizione> parolaOrizz = parolaDa(x, {c, r}, Direzione::orizzontale),
+                                     parolaVert = parolaDa(x, {c, r}, Direzione::verticale);
     const Definizione* orizz = parolaOrizz ? &*parolaOrizz : nullptr;
     const Definizione* vert = parolaVert ? &*parolaVert : nullptr;
     if (orizz && vert) (metaOrizzontale(g, X, Y, p.cella) ? vert : orizz) = nullptr;
@@ -95,11 +104,11 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
         p.rettangolo = AzioneRettangolo::nascondi;
         return p;
     }
-    const int d = orizz ? orizzontale : verticale;
-    p.direzione = d == orizzontale ? Direzione::orizzontale : Direzione::verticale;
+    const Direzione d = orizz ? Direzione::orizzontale : Direzione::verticale;
+    p.direzione = d;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
-    p.didascalia = didascaliaParola(w->etichetta, d, w->testo, FormaDidascalia::etichetta);
+    p.didascalia = didascaliaParola(x, w->etichetta, d, w->caselle, w->testo, FormaDidascalia::etichetta);
     const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;
@@ -109,9 +118,9 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
         p.rettangolo = AzioneRettangolo::mostra;
         p.r.sinistra = L + 1;
         p.r.alto = T + 1;
-        p.r.larghezza = d == orizzontale ? lungo : lato - 2;
-        p.r.altezza = d == orizzontale ? lato - 2 : lungo;
-        p.r.colore = d == orizzontale ? giallo : ciano;
+        p.r.larghezza = d == Direzione::orizzontale ? lungo : lato - 2;
+        p.r.altezza = d == Direzione::orizzontale ? lato - 2 : lungo;
+        p.r.colore = d == Direzione::orizzontale ? giallo : ciano;
     }
     return p;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "model/direzione.h"
 #include "model/disegno_schema.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
@@ -12,16 +13,12 @@
 
 namespace quadrivo {
 
-enum class Direzione { nessuna, orizzontale, verticale };
-
 // What the main window's drawing area shows.
 enum class ModoVista { nessunoSchema, griglia, anteprima };
 
 // The pointer shape is the hover direction the player sees, and a click uses exactly that.
 Direzione direzioneDi(Puntatore p);
 Puntatore puntatoreDi(Direzione d);
-// 1 across, 2 down, 0 none.
-int numeroDirezione(Direzione d);
 
 struct PuntoGriglia {
     long long colonna = 0;
@@ -72,9 +69,14 @@ Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, con
                            double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
-// A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";
-// the hover label sets it off with one more space on each side, "  12 oriz. - Abitazione ".
+// A word's caption as its game names it, its clue decoded to UTF-8. The line above the grid reads
+// " 12 oriz. - Abitazione"; a senza schema names the row or column as the word dialog does,
+// " Riga 2 - Sovrano – Re"; a codeword, which has no clues, gives the word's codes
+// " oriz. - 3-7-3-12", a grid to fill its length " oriz. - 4 lettere". The hover label sets it
+// off with one more space on each side, "  12 oriz. - Abitazione ".
 enum class FormaDidascalia { riga, etichetta };
-std::string didascaliaParola(const std::string& etichetta, int d, const std::string& definizione, FormaDidascalia forma);
+std::string didascaliaParola(const Cruciverba& x, const std::string& etichetta, Direzione d,
+                             const std::vector<Casella>& caselle, const std::string& definizione,
+                             FormaDidascalia forma);
 
 }  // namespace quadrivo

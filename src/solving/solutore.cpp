@@ -59,7 +59,7 @@ void Solutore::apriConDialogo(const Posizione& parola) {
     vista_.ridisegnaToolbar();
 }
 
-void Solutore::apriParola(int c, int r, int d) {
+void Solutore::apriParola(int c, int r, Direzione d) {
     // A game without clues opens it on the grid's own word.
     if (!voceDialogo(x_, {}, {c, r, d}).valida) return;
     vista_.nascondiEtichetta();

@@ -65,7 +65,7 @@ public:
     void nascondiPassaggio();
 
     // The word dialog on the word starting at (c, r) in direction d, as its mouse button opens it.
-    void apriParola(int c, int r, int d);
+    void apriParola(int c, int r, Direzione d);
 
     // Commands.
     bool azzeraSoluzioni();  // true when the player agreed and the letters went

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "model/testo.h"
@@ -76,17 +77,17 @@ bool senzaDefinizioni(const Cruciverba& x) {
 
 int rigaDellaParola(const Parola& w) {
     if (w.caselle.empty()) return 0;
-    return w.direzione == orizzontale ? w.caselle.front().riga : w.caselle.front().colonna;
+    return w.direzione == Direzione::orizzontale ? w.caselle.front().riga : w.caselle.front().colonna;
 }
 
-int parolaDellaRiga(const Navigazione& nav, int direzione, int numero) {
+int parolaDellaRiga(const Navigazione& nav, Direzione direzione, int numero) {
     const std::vector<Parola>& parole = nav.parole();
     for (size_t i = 0; i < parole.size(); ++i)
         if (parole[i].direzione == direzione && rigaDellaParola(parole[i]) == numero) return static_cast<int>(i);
     // A row cut into single cells has no word along it: a word across it still takes the cursor there.
     for (size_t i = 0; i < parole.size(); ++i)
         for (const Casella& k : parole[i].caselle)
-            if ((direzione == orizzontale ? k.riga : k.colonna) == numero) return static_cast<int>(i);
+            if ((direzione == Direzione::orizzontale ? k.riga : k.colonna) == numero) return static_cast<int>(i);
     return -1;
 }
 
@@ -101,6 +102,29 @@ std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::strin
             c.matita = false;
         }
     });
+}
+
+void accordaCodici(Cruciverba& x) {
+    struct Lettere {
+        std::set<std::string> voci;
+        bool matita = true;  // every one of them in pencil
+    };
+    std::map<int, Lettere> perCodice;
+    for (const Casella& k : caselleBianche(x)) {
+        const Cella& c = x.cella(k);
+        if (c.codice == 0 || c.voce.empty()) continue;
+        Lettere& l = perCodice[c.codice];
+        l.voci.insert(c.voce);
+        l.matita = l.matita && c.matita && !c.data;
+    }
+    for (const Casella& k : caselleBianche(x)) {
+        Cella& c = x.cella(k);
+        const auto l = perCodice.find(c.codice);
+        if (c.codice == 0 || c.data || l == perCodice.end()) continue;
+        const bool una = l->second.voci.size() == 1;
+        c.voce = una ? *l->second.voci.begin() : std::string();
+        c.matita = una && l->second.matita;
+    }
 }
 
 std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture) {
@@ -186,19 +210,19 @@ std::map<std::string, int> inGriglia(const Cruciverba& x, const std::vector<Case
 
 }  // namespace
 
-std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d) {
+std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, Direzione d) {
     const bool senzaSchema = x.variante == Variante::senzaSchema;
     if (!senzaSchema && x.variante != Variante::crittografato && x.variante != Variante::daRiempire) return {};
-    if (!x.dentro(inizio) || (d != orizzontale && d != verticale)) return {};
-    for (Definizione& w : d == orizzontale ? paroleOrizzontali(x) : paroleVerticali(x)) {
+    if (!x.dentro(inizio) || (d != Direzione::orizzontale && d != Direzione::verticale)) return {};
+    for (Definizione& w : d == Direzione::orizzontale ? paroleOrizzontali(x) : paroleVerticali(x)) {
         if (w.caselle.front() != inizio) continue;
         if (!senzaSchema) {
             w.etichetta = x.cella(inizio).etichetta;
             return w;
         }
-        const int numero = d == orizzontale ? inizio.riga : inizio.colonna;
+        const int numero = d == Direzione::orizzontale ? inizio.riga : inizio.colonna;
         w.etichetta = std::to_string(numero);
-        for (const std::string& riga : righeDefinizioni(x, d == orizzontale ? nomeRighe : nomeColonne))
+        for (const std::string& riga : righeDefinizioni(x, d == Direzione::orizzontale ? nomeRighe : nomeColonne))
             if (const size_t punto = riga.find(". "); punto != std::string::npos && std::atoi(riga.c_str()) == numero)
                 w.testo = riga.substr(punto + 2);
         return w;
@@ -206,8 +230,9 @@ std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, 
     return {};
 }
 
-std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d) {
-    if (x.variante == Variante::senzaSchema) return parolaDiGriglia(x, inizio, d);
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, Direzione d) {
+    // A game without clues of its own has only the grid's words to show.
+    if (std::optional<Definizione> w = parolaDiGriglia(x, inizio, d); w || x.variante == Variante::senzaSchema) return w;
     if (const Definizione* w = definizioneDa(x, inizio, d)) return *w;
     return {};
 }

@@ -25,7 +25,7 @@ inline constexpr const char* titoloColonne = "VERTICALI";
 
 // The word a click on the line of row (column) `numero` takes the cursor to: the first of the
 // player's words along it, else the first one that crosses it; -1 when none has a cell there.
-int parolaDellaRiga(const Navigazione& nav, int direzione, int numero);
+int parolaDellaRiga(const Navigazione& nav, Direzione direzione, int numero);
 // The row (column) a word runs along: the number its line in the clue panel has.
 int rigaDellaParola(const Parola& w);
 
@@ -44,6 +44,11 @@ std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
 // them): the cells changed, for one undo step. None when k has no code or is given.
 std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
 
+// The letters of a codeword made from a crossword the player had started, brought into line
+// with its codes: a code whose filled cells agree shows that letter in all of them, one whose
+// cells disagree is emptied. Given letters stay as they are.
+void accordaCodici(Cruciverba& x);
+
 // The same for the writes a key gives (the keyboard's outcome): each one repeated into every
 // other cell of its code that is not given and does not hold it already, in reading order after
 // it. Writes to cells without a code pass as they are.
@@ -61,11 +66,11 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
 // riempire): the word is the run of the player's grid that starts at `inizio` in direction d,
 // named by its row (column) in a senza schema, and with the row's (column's) clue line as its
 // text. Nothing in another game or where no word starts.
-std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, int d);
+std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, Direzione d);
 // The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
 // schema the player's grid's, never the solution's, which would show where its black squares
-// are; elsewhere the clue's word.
-std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, int d);
+// are; in a codeword or a grid to fill the grid's own (they have no clues); elsewhere the clue's word.
+std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, Direzione d);
 
 // ---- Da riempire
 

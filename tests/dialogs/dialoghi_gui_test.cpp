@@ -114,13 +114,14 @@ private slots:
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
         Stato locale;
+        Impostazioni impostazioni(locale);
         Documento documento;
         documento.fileLavoro = dir.percorso("lavoro.tmp");
         Osservatrice p;
         QWidget principale;
         principale.setEnabled(false);
         QPointer<FinestraApri> dialogo = new FinestraApri(
-            locale, documento, p, [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); }, &principale);
+            locale, impostazioni, documento, p, [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); }, &principale);
         p.form = dialogo;
         dialogo->show();
         QTRY_COMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
@@ -159,11 +160,12 @@ private slots:
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
         Stato locale;
+        Impostazioni impostazioni(locale);
         Documento documento;
         documento.nomeFile = dir.percorso("b.trmo");
         PiattaformaRegistro p;
         QWidget principale;
-        QPointer<FinestraApri> dialogo = new FinestraApri(locale, documento, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
+        QPointer<FinestraApri> dialogo = new FinestraApri(locale, impostazioni, documento, p, [](const std::string&) { return EsitoApertura::ok; }, &principale);
         dialogo->show();
         QTRY_COMPARE(dialogo->campoNome->text(), QString("b.trmo"));
         QCOMPARE(dialogo->elencoFile->currentRow(), 1);
@@ -173,6 +175,7 @@ private slots:
 
     void fontChoiceAndOkWithoutAChoice() {
         Stato locale;
+        Impostazioni impostazioni(locale);
         PiattaformaRegistro p;
         int caricamenti = 0;
         auto famiglie = [&] {
@@ -229,13 +232,14 @@ private slots:
     void saving() {
         prova::CartellaTemporanea dir;
         Stato locale;
+        Impostazioni impostazioni(locale);
         Documento documento;
         documento.cruciverba.autore = "Anna Neri";
         documento.fileLavoro = dir.percorso("lavoro.tmp");
         PiattaformaRegistro p;
         QWidget principale;
         principale.setEnabled(false);
-        FinestraSalva d(locale, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
+        FinestraSalva d(locale, impostazioni, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
         d.show();
         QCOMPARE(d.campoNome->text() + "|" + d.campoAutore->text(), QString("Tesso000.trmo|Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
@@ -250,7 +254,7 @@ private slots:
         // folder picked by a place button or typed in the name box.
         for (const std::string& c : {dir.percorso("giochi"), QDir::homePath().toStdString()}) std::filesystem::create_directories(c);
         documento.nomeFile = dir.scrivi("a.trmo", "x");
-        FinestraSalva e(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        FinestraSalva e(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         e.show();
         QCOMPARE(e.scelta().cartella() + "|" + e.campoNome->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
         e.campoNome->setText("giochi");
@@ -263,7 +267,7 @@ private slots:
 
         // A format read only: the other name comes with its reason.
         documento.nomeFile = dir.scrivi("c.jpz", "x");
-        FinestraSalva jpz(locale, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        FinestraSalva jpz(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         jpz.show();
         const QLabel* motivo = prova::figlio<QLabel>(&jpz, "Avviso");
         QCOMPARE(jpz.campoNome->text(), QString("c.ipuz"));
@@ -279,8 +283,8 @@ private slots:
         cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
-                                        {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Tenero cucciolo")}));
-        stato.cartellaProgramma = cartella.percorso();
+                                        {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Tenero cucciolo")}));
+        stato.cartelle.programma = cartella.percorso();
         f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);

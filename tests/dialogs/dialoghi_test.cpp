@@ -117,7 +117,7 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     PiattaformaRegistro p;
     const ApriSchema apri = [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); };
     // A lone CR ends its line and the copy has CR LF there; a lone LF inside a clue stays in it.
-    const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, 1, "Abita\nzione")});
+    const std::string schema = prova::fileTrmo({"CA", "SA"}, {}, {rigaDefinizione(1, 1, Direzione::orizzontale, "Abita\nzione")});
     std::string misto = schema;
     misto.replace(misto.find("\r\n"), 2, "\r");
     dir.scrivi("caff\xe8.trmo", misto);
@@ -279,13 +279,15 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
 
     ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
     const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
-    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(p);
-    EXPECT_EQ(fileRecenti(), std::vector<std::string>{b});  // newest first, once, only what is still there
-    EXPECT_EQ(cartelleRecenti(), std::vector<std::string>{dest});
-    ricordaCartella(documenti);
-    EXPECT_EQ(cartellaDiPartenza("/"), documenti);
+    Stato stato;
+    Impostazioni impostazioni(stato);
+    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(impostazioni, p);
+    EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});  // newest first, once, only what is still there
+    EXPECT_EQ(cartelleRecenti(impostazioni), std::vector<std::string>{dest});
+    ricordaCartella(impostazioni, documenti);
+    EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), documenti);
     fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
-    EXPECT_EQ(cartellaDiPartenza("/"), dest);
+    EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);
     // The same puzzle opened again: nothing changed, so the options file is not written anew
     // (a write replaces it by a new file).
     const std::string conf = dir.percorso("config/Quadrivo/Quadrivo.conf");
@@ -293,11 +295,11 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
         struct stat s {};
         return ::stat(conf.c_str(), &s) == 0 ? s.st_ino : 0;
     };
-    ricordaAperto(b);
+    ricordaAperto(impostazioni, b);
     const auto scritto = inode();
-    ricordaAperto(b);
+    ricordaAperto(impostazioni, b);
     EXPECT_EQ(inode(), scritto);
-    EXPECT_EQ(fileRecenti(), std::vector<std::string>{b});
+    EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});
 }
 
 // A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.

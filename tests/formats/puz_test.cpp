@@ -84,8 +84,8 @@ TEST(Puz, ReadsGridsCluesRebusAndFlagsAndWritesTheSameBytes) {
     EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
     EXPECT_TRUE(x.cella(1, 1).cerchio);
     // Clues in the format's order: 1 across, 1 down, 2 down, 3 across.
-    EXPECT_EQ(definizioneDa(x, {1, 1}, 1)->testo + definizioneDa(x, {1, 1}, 2)->testo + definizioneDa(x, {3, 1}, 2)->testo +
-                  definizioneDa(x, {1, 3}, 1)->testo,
+    EXPECT_EQ(definizioneDa(x, {1, 1}, Direzione::orizzontale)->testo + definizioneDa(x, {1, 1}, Direzione::verticale)->testo + definizioneDa(x, {3, 1}, Direzione::verticale)->testo +
+                  definizioneDa(x, {1, 3}, Direzione::orizzontale)->testo,
               "FelinoTaxiCabinaToro");
     EXPECT_EQ(FormatoPuz().scrivi(x), f);
 }

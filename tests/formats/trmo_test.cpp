@@ -13,7 +13,7 @@ const std::string intestazione = "Autore:      X\r\nData:         d\r\nTitolo:  
 
 Cruciverba leggi(const std::string& dati) { return prova::letturaOk(FormatoTrmo(), dati); }
 
-std::string testo(const Cruciverba& x, int d, Casella k) {
+std::string testo(const Cruciverba& x, Direzione d, Casella k) {
     const Definizione* w = definizioneDa(x, k, d);
     return w ? w->testo : "<nessuna>";
 }
@@ -54,8 +54,8 @@ TEST(Trmo, WritingBackOrdersCluesAndDropsThoseOfNoWord) {
                   "  3  22-Erre", "  2  12-\x93virgolette\x94"},
                  "Anna \xe8 qui");
     Cruciverba x = leggi(dati);
-    EXPECT_EQ(testo(x, 2, {1, 1}), "Sposa di Adamo");
-    EXPECT_EQ(testo(x, 2, {3, 1}), "");
+    EXPECT_EQ(testo(x, Direzione::verticale, {1, 1}), "Sposa di Adamo");
+    EXPECT_EQ(testo(x, Direzione::verticale, {3, 1}), "");
     EXPECT_EQ(x.autore, "Anna è qui");
     const std::string attesi = "  1  11-Abitazione\r\n  1  12-Sposa di Adamo\r\n  4  12-Vuota\r\n";
     EXPECT_EQ(FormatoTrmo().scrivi(x), dati.substr(0, dati.find("  1  32-")) + attesi);
@@ -66,7 +66,7 @@ TEST(Trmo, WritingBackOrdersCluesAndDropsThoseOfNoWord) {
     corta.autore = "Rossi";
     EXPECT_EQ(FormatoTrmo().scrivi(corta).substr(0, 10), "AutRossi\r\n");
     // Clue text typed in the program goes to the code page.
-    definizioneDa(x, {1, 1}, 1)->testo = "Città";
+    definizioneDa(x, {1, 1}, Direzione::orizzontale)->testo = "Città";
     EXPECT_NE(FormatoTrmo().scrivi(x).find("  1  11-Citt\xe0\r\n"), std::string::npos);
 }
 

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // The program's own path too: loaded from a file, then searched.
     std::ofstream(cartella + "LessicoItaliano.dat", std::ios::binary | std::ios::trunc) << file;
     Stato s;
-    s.cartellaProgramma = cartella;
+    s.cartelle.programma = cartella;
     PiattaformaRegistro p;
     caricaLessico(s, p);
     VistaMuta vista;

@@ -54,7 +54,7 @@ private slots:
     void init() {
         testi.clear(), titoli.clear();
         b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA"}}}));
-        QVERIFY(b->apri(prova::fileTrmo({"CASA", "A#RE"}, {}, {rigaDefinizione(1, 1, 1, "Abitazione")})));
+        QVERIFY(b->apri(prova::fileTrmo({"CASA", "A#RE"}, {}, {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione")})));
     }
     void cleanup() {
         b->esegui("MenuAspetto1");

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "mainwindow/gui/comandi_opzioni.h"
-#include "mainwindow/gui/dati_giocatore.h"
 #include "model/opzioni_utente.h"
 #include "supporto/banco_parte.h"
 
@@ -16,9 +15,8 @@ class ProvaComandiOpzioni : public QObject {
     Q_OBJECT
 
     struct Banco : prova::BancoParte {
-        DatiGiocatore dati{stato};
         QMenu opzioni;
-        ComandiOpzioni comandi{stato, sessione, piattaforma, dati, area};
+        ComandiOpzioni comandi{stato, sessione, piattaforma, sessione.impostazioni(), area};
         Banco() {
             for (const char* nome : {"azioneTastoSinistro", "azioneRettangoloParola", "azioneFont"}) {
                 QAction* a = opzioni.addAction(nome);
@@ -71,7 +69,7 @@ private slots:
         b.azione("azionePausaFuori")->trigger();
         QCOMPARE(b.comandi.pausaFuori(), false);
         QCOMPARE(cambiata.size(), 1);
-        QCOMPARE(valoreUtente("cronometro/pausaFuoriDallaFinestra", true).toBool(), false);
+        QCOMPARE(b.sessione.impostazioni().opzione("cronometro/pausaFuoriDallaFinestra", true).toBool(), false);
     }
 };
 

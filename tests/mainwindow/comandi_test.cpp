@@ -107,7 +107,7 @@ private slots:
         b.apri();
         QCOMPARE(b.visibile("azioneSalva"), true);
         QCOMPARE(b.visibile("azioneSalvaConNome"), true);
-        QCOMPARE(fileRecenti().front(), b.dir.percorso("p.trmo"));
+        QCOMPARE(fileRecenti(b.sessione.impostazioni()).front(), b.dir.percorso("p.trmo"));
         QSignalSpy uscita(&b.file, &ComandiFile::uscitaChiesta);
         b.file.azione("azioneEsci")->trigger();
         QCOMPARE(uscita.size(), 1);
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(b.finestra.isEnabled(), true);
         QCOMPARE(chiuso.size(), 1);
         QVERIFY(b.sessione.nomeFile().ends_with("/copia.trmo"));
-        QCOMPARE(fileRecenti().front(), b.sessione.nomeFile());
+        QCOMPARE(fileRecenti(b.sessione.impostazioni()).front(), b.sessione.nomeFile());
     }
 
     // Leaving a puzzle: with nothing unsaved no question; unsaved answers ask, and Annulla
@@ -266,7 +266,7 @@ private slots:
     void helpSystemInfoGivesTheFoldersInUse() {
         BancoAiuto b;
         const QString info = QString::fromStdString(b.aiuto.infoSistema());
-        for (const std::string& cartella : {b.stato.cartellaProgramma, b.sessione.archivio().percorsoFile()})
+        for (const std::string& cartella : {b.stato.cartelle.programma, b.sessione.archivio().percorsoFile()})
             QVERIFY2(info.contains(QString::fromStdString(cartella)), qPrintable(info));
     }
 };

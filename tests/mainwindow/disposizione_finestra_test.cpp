@@ -9,7 +9,6 @@
 #include "mainwindow/gui/barre_scorrimento.h"
 #include "mainwindow/gui/colonna_definizioni.h"
 #include "mainwindow/gui/comandi_stampa.h"
-#include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/disposizione_finestra.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/sfondo.h"
@@ -25,13 +24,12 @@ class ProvaDisposizioneFinestra : public QObject {
 
     // The parts that share the area, as the window makes them.
     struct Banco : prova::BancoParte {
-        DatiGiocatore dati{stato};
         QMenu opzioni, aiuto;
         VistaGriglia* vista = new VistaGriglia(sessione, area);
         BarraStrumenti* barra = new BarraStrumenti(&finestra, [](const char*) { return nullptr; });
         ComandiStampa* stampa = new ComandiStampa(stato, sessione, piattaforma, area, &finestra);
-        ColonnaDefinizioni* colonna = new ColonnaDefinizioni(sessione, piattaforma, dati, area);
-        AspettoSchermo* aspetto = new AspettoSchermo(area);
+        ColonnaDefinizioni* colonna = new ColonnaDefinizioni(sessione, piattaforma, sessione.impostazioni(), area);
+        AspettoSchermo* aspetto = new AspettoSchermo(area, sessione.impostazioni());
         PartiArea parti{area,
                         vista,
                         barra,
@@ -40,7 +38,7 @@ class ProvaDisposizioneFinestra : public QObject {
                         new IntestazioneSchema(sessione, area),
                         colonna,
                         new BarreScorrimento(area),
-                        new TastieraGriglia(sessione, dati, *aspetto, area, *vista, &finestra),
+                        new TastieraGriglia(sessione, sessione.impostazioni(), *aspetto, area, *vista, &finestra),
                         aspetto,
                         new VistaPassaggio(sessione, piattaforma, area, *vista)};
         DisposizioneFinestra disposizione{sessione, parti, &finestra};

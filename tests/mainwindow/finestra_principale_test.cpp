@@ -25,7 +25,7 @@ std::string campione15x10(char seconda = '.') {
                                        "ROMA#NAVE#TORRE", "ISOLA#PANE#ORO", "ARCO#LIRA#SOLE#", "LAGO#VOLO#NIDO#",
                                        "EBANO#MELA#OCA", "#PALA#RENE#AGO"};
     return prova::fileTrmo(sol, {std::string("C") + seconda},
-                           {rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Il migliore amico")});
+                           {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Il migliore amico")});
 }
 
 const char* const impostazioniTipiche =
@@ -67,7 +67,7 @@ class ProvaFinestraPrincipale : public QObject {
         for (const char* nome : {"Quadrivoa.jpg", "Quadrivob.jpg"})
             QVERIFY(sfondo.save(QString::fromStdString(cartella->percorso(nome)), "JPG"));
         stato = std::make_unique<Stato>();
-        stato->cartellaProgramma = cartella->percorso();
+        stato->cartelle.programma = cartella->percorso();
         piattaforma = std::make_unique<PiattaformaQt>();
     }
 
@@ -273,7 +273,12 @@ private slots:
     // unless the language's file can no longer be used.
     void languageAndFontComeBackAtTheNextStart() {
         cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
-        salvaValoreUtente(chiaveCarattere, "DejaVu Serif"), salvaValoreUtente(chiaveCorsivo, true);
+        {
+            Stato s;
+            Impostazioni impostazioni(s);
+            impostazioni.salvaOpzione(chiaveCarattere, "DejaVu Serif");
+            impostazioni.salvaOpzione(chiaveCorsivo, true);
+        }
         figlio<QAction>(&*avvia({}), "azioneInglese")->trigger();
         auto f = avvia({});
         QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
@@ -282,7 +287,7 @@ private slots:
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});
         QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
-        for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) cancellaValoreUtente(c);
+        for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) f->sessione().impostazioni().cancellaOpzione(c);
     }
 };
 

@@ -28,8 +28,8 @@ class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
     FinestraPrincipale* f = nullptr;
     QStringList definizioni;  // the clue each word dialog opened on
 
-    static Posizione o(int c, int r) { return {c, r, orizzontale}; }
-    static Posizione v(int c, int r) { return {c, r, verticale}; }
+    static Posizione o(int c, int r) { return {c, r, Direzione::orizzontale}; }
+    static Posizione v(int c, int r) { return {c, r, Direzione::verticale}; }
     static QSettings opzioniUtente() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
 
     void clic(int c, int r) { b->clic(b->cella(c, r)); }
@@ -40,8 +40,8 @@ class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
             QCOMPARE(b->pos(), dopo);
         }
     }
-    QListWidget* lista(int d) { return prova::figlio<QListWidget>(f, d == orizzontale ? "ListaOrizzontali" : "ListaVerticali"); }
-    QString corrente(int d) { return lista(d)->currentItem() ? lista(d)->currentItem()->text() : QString(); }
+    QListWidget* lista(Direzione d) { return prova::figlio<QListWidget>(f, d == Direzione::orizzontale ? "ListaOrizzontali" : "ListaVerticali"); }
+    QString corrente(Direzione d) { return lista(d)->currentItem() ? lista(d)->currentItem()->text() : QString(); }
     QString rigaDefinizione() { return prova::figlio<QLabel>(f, "RigaDefinizione")->text(); }
     // The next word dialog, answered with `testo` typed and the button `pulsante` (Annulla unless told).
     auto dialogo(const char* testo = "", const char* pulsante = "pulsanteAnnulla") {
@@ -119,7 +119,7 @@ private slots:
         percorri({{Qt::Key_Space, v(4, 4)}, {Qt::Key_Up, v(4, 3)}, {Qt::Key_Up, v(4, 2)}, {Qt::Key_Left, o(3, 2)},
                   {Qt::Key_Left, v(1, 2)}, {Qt::Key_Delete, v(1, 2)}, {Qt::Key_Return, v(1, 2)}, {Qt::Key_Down, v(1, 3)},
                   {Qt::Key_Right, o(2, 3)}, {Qt::Key_Tab, o(1, 4)}, {Qt::Key_Backtab, o(1, 3)}, {Qt::Key_Backspace, o(5, 2)}});
-        QCOMPARE(corrente(orizzontale), QString("4 Metallo prezioso"));
+        QCOMPARE(corrente(Direzione::orizzontale), QString("4 Metallo prezioso"));
         // Esc: no word is current, and typing writes nothing until the next click.
         b->tasto(Qt::Key_Escape);
         QVERIFY(!b->pos().valida() && rigaDefinizione().isEmpty() && f->decorazioni().segni.empty());
@@ -130,13 +130,13 @@ private slots:
 
     void thePanelListsFollowsChoosesAndGivesWayAndTabCanSkipFullWords() {
         // The entries as the page prints them (the core navigation test has them all); complete words look done.
-        QListWidget* l = lista(orizzontale);
+        QListWidget* l = lista(Direzione::orizzontale);
         QVERIFY(l->count() == 4 && l->item(3)->text() == "7 Città d'erba" && l->item(1)->foreground().color() == QColor(128, 128, 128) &&
                 l->item(0)->foreground().style() == Qt::NoBrush);
         // A puzzle just opened gives the grid the keyboard on its first word; Shift+Tab goes round to the last.
         QCOMPARE(b->pos(), o(1, 1));
         percorri({{Qt::Key_Backtab, v(2, 3)}});
-        QVERIFY(l->selectedItems().isEmpty() && corrente(verticale).startsWith("6 __"));
+        QVERIFY(l->selectedItems().isEmpty() && corrente(Direzione::verticale).startsWith("6 __"));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
         QTRY_VERIFY(b->grigliaHaFuoco());  // the panel never keeps the keyboard

@@ -30,7 +30,7 @@ class ProvaVoceFinestra : public QObject, private prova::RisposteMessaggi {
     std::unique_ptr<prova::BancoFinestra<>> b;
     FinestraPrincipale* f = nullptr;
 
-    static Posizione o(int c, int r) { return {c, r, orizzontale}; }
+    static Posizione o(int c, int r) { return {c, r, Direzione::orizzontale}; }
     Voce* voce() const { return prova::figlio<Voce>(f, "Voce"); }
     QString detto() const { return voce()->text(); }
     QString cella() const { return descrizioneCorrente(f->area()); }

@@ -57,11 +57,11 @@ TEST(Cruciverba, StandardNumberingFromBlocksVoidsAndBars) {
 
 TEST(Cruciverba, RenumberingKeepsTextsAndOtherLists) {
     Cruciverba x = griglia({"CASA#", "A#ORO", "NO#E#", "ERBA#"});
-    definizioneDa(x, {3, 2}, 1)->testo = "Metallo";
+    definizioneDa(x, {3, 2}, Direzione::orizzontale)->testo = "Metallo";
     x.elenchi.push_back({"Diagonali", {{"D1", "Diagonale", {{1, 1}, {2, 2}}, ""}}});
     x.cella(2, 2).tipo = TipoCella::bianca;  // the black cell goes: row 2 is one word from (1,2)
     numeraStandard(x);
-    const Definizione* riga2 = definizioneDa(x, {1, 2}, 1);
+    const Definizione* riga2 = definizioneDa(x, {1, 2}, Direzione::orizzontale);
     EXPECT_EQ(std::tuple(riga2->etichetta, riga2->testo, x.cella(3, 2).etichetta, x.elenchi.size(),
                          x.elenco("Diagonali")->definizioni[0].testo),
               std::tuple("5", "", "", 3u, "Diagonale"));

@@ -73,7 +73,7 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEd
     EXPECT_TRUE(scriviFileSicuro(nome, "tre"));
     EXPECT_EQ(modo(), 0640u);
     ::chmod(nome.c_str(), 0444);
-    EXPECT_EQ(scriviFileSicuro(nome, "dopo"), ::geteuid() == 0);
+    EXPECT_EQ(static_cast<bool>(scriviFileSicuro(nome, "dopo")), ::geteuid() == 0);
     EXPECT_EQ(std::tuple(leggiFile(nome).value_or(""), modo()), std::tuple(::geteuid() == 0 ? "dopo" : "tre", 0444u));
     // Nothing left beside it: the stand-in name used while writing is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);
@@ -118,10 +118,11 @@ TEST(ScritturaSicura, AReplacedFileKeepsItsMode) {
     for (const auto& [prima, scritto] : casi) {
         const std::string f = t.scrivi("m" + std::to_string(prima) + ".trmo", "vecchio");
         ASSERT_EQ(::chmod(f.c_str(), static_cast<mode_t>(prima)), 0);
-        EXPECT_EQ(scriviFileSicuro(f, "nuovo"), scritto) << prima;
+        const EsitoScrittura esito = scriviFileSicuro(f, "nuovo");
+        EXPECT_EQ(static_cast<bool>(esito), scritto) << prima;
         EXPECT_EQ(modo(f), prima) << prima;
         EXPECT_EQ(t.leggi(f.substr(f.rfind('/') + 1)), scritto ? "nuovo" : "vecchio") << prima;
-        if (!scritto) EXPECT_NE(messaggioScrittura(f, "altro").find("sola lettura"), std::string::npos);
+        if (!scritto) EXPECT_NE(messaggioScrittura(f, esito, "altro").find("sola lettura"), std::string::npos);
     }
     // The player's data: a private folder and file.
     const std::string cartella = t.percorso("dati/Quadrivo");

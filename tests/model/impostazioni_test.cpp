@@ -23,8 +23,8 @@ const char* const testoUtente =
 // The settings as the program reads them at start from these folders.
 Stato dalleCartelle(const std::string& programma, const std::string& utente) {
     Stato s;
-    s.cartellaProgramma = programma;
-    s.cartellaUtente = utente;
+    s.cartelle.programma = programma;
+    s.cartelle.utente = utente;
     leggiImpostazioni(s);
     return s;
 }
@@ -100,10 +100,10 @@ struct Scrittura : ::testing::Test {
 
     void SetUp() override {
         programma.scrivi("tramerio.ini", testoUtente);
-        s.cartellaProgramma = programma.percorso();
+        s.cartelle.programma = programma.percorso();
         leggiImpostazioni(s);
-        impostazioni.seguiAvvisi([this](const std::string& a) { avvisi.push_back(a); });
-        impostazioni.seguiCambi([this] { ++cambi; });
+        QObject::connect(&impostazioni, &Impostazioni::avviso, [this](const QString& a) { avvisi.push_back(a.toStdString()); });
+        QObject::connect(&impostazioni, &Impostazioni::cambiate, [this] { ++cambi; });
     }
 };
 }  // namespace
@@ -130,7 +130,7 @@ TEST_F(Scrittura, AFailureIsSaidOnceAndTriedAgainAtEachChange) {
         const std::string prima = programma.leggi("tramerio.ini");
         prova::DiscoGuasto guasto(p.guasto);
         s.tastoSinistro = p.sinistro;
-        impostazioni.cambiate();
+        impostazioni.valoriCambiati();
         EXPECT_EQ(avvisi, p.avvisi) << i;
         EXPECT_EQ(impostazioni.inAttesa(), p.inAttesa) << i;
         EXPECT_EQ(programma.leggi("tramerio.ini"), p.inAttesa ? prima : testoImpostazioni(s)) << i;
@@ -143,7 +143,7 @@ TEST_F(Scrittura, WhatWaitsIsWrittenByTheFinalSave) {
     {
         prova::DiscoGuasto guasto(prova::Passo::svuotamento);
         s.StampaSoluzioni = 0;
-        impostazioni.cambiate();
+        impostazioni.valoriCambiati();
     }
     EXPECT_TRUE(impostazioni.salva());
     EXPECT_EQ(programma.leggi("tramerio.ini"), testoImpostazioni(s));
@@ -155,9 +155,10 @@ TEST_F(Scrittura, WhatWaitsIsWrittenByTheFinalSave) {
 TEST_F(Scrittura, FollowersHearEachChangeWithTheNewValues) {
     int riquadroVisto = 0;
     std::string fileVisto;
-    impostazioni.seguiCambi([&] { riquadroVisto = s.PercentualeRiquadro, fileVisto = programma.leggi("tramerio.ini"); });
+    QObject::connect(&impostazioni, &Impostazioni::cambiate,
+                     [&] { riquadroVisto = s.PercentualeRiquadro, fileVisto = programma.leggi("tramerio.ini"); });
     s.PercentualeRiquadro = 75;
-    impostazioni.cambiate();
+    impostazioni.valoriCambiati();
     EXPECT_EQ(cambi, 1);
     EXPECT_EQ(riquadroVisto, 75);
     EXPECT_EQ(fileVisto, testoUtente);  // not written yet
@@ -167,10 +168,10 @@ TEST_F(Scrittura, FollowersHearEachChangeWithTheNewValues) {
 
 // A file the program wrote comes back byte for byte when nothing changed; a change rewrites only its line.
 TEST_F(Scrittura, TheFileKeepsItsBytes) {
-    impostazioni.cambiate();
+    impostazioni.valoriCambiati();
     EXPECT_EQ(programma.leggi("tramerio.ini"), testoUtente);
     s.DistanzaDaSpigolo = 7;
-    impostazioni.cambiate();
+    impostazioni.valoriCambiati();
     std::string atteso = testoUtente;
     atteso.replace(atteso.find("DistanzaDaSpigolo= 4"), 20, "DistanzaDaSpigolo= 7");
     EXPECT_EQ(programma.leggi("tramerio.ini"), atteso);

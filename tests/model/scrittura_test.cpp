@@ -48,18 +48,18 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         const std::string ini = t.scrivi("tramerio.ini", "PercentualeRiquadro= 90 \r\n"), p = t.scrivi("p.trmo", schemaVecchio);
         DiscoGuasto guasto(passo);
         // Braces: the write comes before what is read after it.
-        EXPECT_EQ((std::tuple{scriviFileSicuro(f, std::string(40000, 'n')), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
+        EXPECT_EQ((std::tuple{static_cast<bool>(scriviFileSicuro(f, std::string(40000, 'n'))), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
                   (std::tuple{false, 1, std::string("vecchio contenuto"), 3L})) << int(passo);
         // The puzzle and the settings each say so once and keep their file and what is in memory.
         const Cruciverba x = schemaCasa(), prima = x;
         Stato s;
-        s.cartellaProgramma = t.percorso(), s.PercentualeRiquadro = 70;
+        s.cartelle.programma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
         Impostazioni impostazioni(s);
         std::string avvisi;
-        impostazioni.seguiAvvisi([&](const std::string& a) { avvisi += a; });
+        QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
         EXPECT_FALSE(scriviCruciverba(x, reg, p));
-        impostazioni.cambiate();
+        impostazioni.valoriCambiati();
         EXPECT_EQ(reg.messaggi.size() == 1 ? reg.messaggi[0].testo + avvisi : "", std::string(msgErroreScrittura) + avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
         EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);
@@ -91,7 +91,7 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     DiscoPiccolo disco;
     if (!disco.montato) GTEST_SKIP() << disco.motivo;
     std::string vecchio = schemaVecchio;
-    while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, 2, std::string(60, 'x')) + "\r\n";
+    while (vecchio.size() < 5000) vecchio += rigaDefinizione(1, 1, Direzione::verticale, std::string(60, 'x')) + "\r\n";
     const std::string f = disco.t.percorso("schema.trmo");
     ASSERT_TRUE(scriviFileSicuro(f, vecchio));
     std::ofstream zavorra(disco.t.percorso("zavorra"), std::ios::binary);  // up to the last byte

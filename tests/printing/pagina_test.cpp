@@ -126,9 +126,9 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
             if (o.tipo == Operazione::scritta) t += o.testo;
     size_t da = 0;
     std::vector<std::string> attesi{intestazioneOrizzontali};
-    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, orizzontale)) attesi.push_back(v);
+    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, Direzione::orizzontale)) attesi.push_back(v);
     attesi.push_back(intestazioneVerticali);
-    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, verticale)) attesi.push_back(v);
+    for (const std::string& v : vociDefinizioni(s.documento.cruciverba, Direzione::verticale)) attesi.push_back(v);
     // The footer names the file without its folders.
     attesi.insert(attesi.end(), {oggi + separatoreData + "grande-schema.trmo", rigaAutore(s.documento.cruciverba), rigaCrediti});
     for (const std::string& a : attesi) {
@@ -142,7 +142,7 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
 TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTheirFirstLine) {
     // Two columns 20 characters wide (10 points: 6 units a character, 15 a line), 4 lines each.
     const SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {},
-                                {{1, 1, 1, "Dimora"}, {2, 1, 2, "Citt\xe0 senza fine mai finita qui"}});
+                                {{1, 1, Direzione::orizzontale, "Dimora"}, {2, 1, Direzione::verticale, "Citt\xe0 senza fine mai finita qui"}});
     ColonneElenchi c{0, 120, 10, 2, 0, 5, 60, 10};
     SuperficieRegistro sup(1000, 1000);
     int nuovi = 0;
@@ -262,8 +262,8 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
             std::vector<DefinizioneProva> def;
             std::string testo;
             for (int i = 0; i < parole; ++i) testo += " parola";
-            for (int c = 1; c <= colonne; ++c) def.push_back({c, 1, 2, "Verticale" + testo});
-            for (int r = 1; r <= righe; ++r) def.push_back({1, r, 1, "Orizzontale" + testo});
+            for (int c = 1; c <= colonne; ++c) def.push_back({c, 1, Direzione::verticale, "Verticale" + testo});
+            for (int r = 1; r <= righe; ++r) def.push_back({1, r, Direzione::orizzontale, "Orizzontale" + testo});
             schemi.push_back(statoStampa(grigliaPiena(colonne, righe), {}, def));
         }
     const FormatoPagina lettera{612, 792, 36}, a5{419.53, 595.28, 30};
@@ -323,7 +323,7 @@ TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
 }
 
 TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChange) {
-    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, 1, "Dimora"}});
+    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, Direzione::orizzontale, "Dimora"}});
     SuperficieRegistro sotto;
     PaginaRicordata pagina(sotto);
     const Carattere stile;

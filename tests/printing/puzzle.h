@@ -7,7 +7,8 @@
 namespace quadrivo::prova {
 
 struct DefinizioneProva {  // a clue at column c, row r, direction d, in Windows-1252 bytes
-    int c, r, d;
+    int c, r;
+    Direzione d;
     std::string testo;
 };
 

@@ -33,7 +33,7 @@ class ProvaStampante : public QObject {
 
     Stato tipico() const {
         Stato s;
-        s.cartellaProgramma = dir_.percorso();
+        s.cartelle.programma = dir_.percorso();
         s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
         return s;
     }
@@ -45,8 +45,8 @@ private slots:
         std::string parole;
         for (int i = 0; i < 14; ++i) parole += " parola";
         for (int i = 1; i <= 26; ++i) {
-            if (i < 16) def.push_back({1, i, 1, "Orizzontale " + std::to_string(i) + parole});
-            def.push_back({i, 1, 2, "Verticale " + std::to_string(i) + parole});
+            if (i < 16) def.push_back({1, i, Direzione::orizzontale, "Orizzontale " + std::to_string(i) + parole});
+            def.push_back({i, 1, Direzione::verticale, "Verticale " + std::to_string(i) + parole});
         }
         const SchemaStampa s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
         const QString pdf = QString::fromStdString(dir_.percorso("lungo.pdf"));
@@ -59,7 +59,7 @@ private slots:
         QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
                            "02-06-2013 - prova.trmo", "Autore: Niccolò Bianchi",
                            rigaCrediti};
-        for (int d : {orizzontale, verticale})
+        for (Direzione d : {Direzione::orizzontale, Direzione::verticale})
             for (const std::string& v : vociDefinizioni(s.documento.cruciverba, d)) attesi << QString::fromStdString(v).simplified();
         for (const QString& a : attesi) QVERIFY2(testo.contains(a), qPrintable(a));
         QVERIFY(!testo.contains("/home/anna"));  // the footer names the file, not the player's folders

@@ -42,7 +42,7 @@ struct Giochi_ : ::testing::Test {
         ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, definizioni))),
                   EsitoApertura::ok);
     }
-    void vai(int c, int r, int d = orizzontale) { sessione.impostaPosizione({c, r, d}); }
+    void vai(int c, int r, Direzione d = Direzione::orizzontale) { sessione.impostaPosizione({c, r, d}); }
     void digita(char32_t c) { sessione.tasto(TastoGriglia::carattere, c, false); }
     const Cella& cella(int c, int r) const { return sessione.cruciverba().cella(c, r); }
     std::vector<std::string> griglia() const { return prova::inserimenti(sessione.cruciverba()); }
@@ -92,7 +92,7 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     digita(U'.');
     vai(3, 2);
     EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 2);
-    vai(3, 1, verticale);
+    vai(3, 1, Direzione::verticale);
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
 }
 
@@ -221,6 +221,23 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
 }
 
+// A game opened from its file is the grid every other game starts from: the codeword's given
+// letters are the codeword's, not the next game's.
+TEST_F(Giochi_, EveryGameMadeFromAFilesGameStartsFromTheSameGrid) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
+    int date = 0;
+    for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
+    EXPECT_GT(date, 0);
+    for (Variante v : {Variante::daRiempire, Variante::cruciverba}) {
+        ASSERT_EQ(sessione.giocaCome(v), "");
+        date = 0;
+        for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
+        EXPECT_EQ(date, 0);
+        EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    }
+}
+
 // Salva on the crossword's .trmo cannot hold the game: the format's message, the file as it
 // was, and Salva con nome asked for.
 TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {
@@ -255,9 +272,9 @@ TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
         std::vector<std::string> lettere, dopo;
     };
     for (Caso& c : std::vector<Caso>{
-             {"codeword", comeCrittografato(prova::cruciverbaDa(soluzione), 7), {1, 1, orizzontale},
+             {"codeword", comeCrittografato(prova::cruciverbaDa(soluzione), 7), {1, 1, Direzione::orizzontale},
               {"C", "A", "S", "A"}, {"CASA", "A#..", "S..."}},
-             {"grid to fill", comeDaRiempire(prova::cruciverbaDa(soluzione)), {1, 3, orizzontale},
+             {"grid to fill", comeDaRiempire(prova::cruciverbaDa(soluzione)), {1, 3, Direzione::orizzontale},
               {"S", "O", "L", "E"}, {"....", ".#..", "SOLE"}}}) {
         SCOPED_TRACE(c.nome);
         apriGioco(std::move(c.gioco));

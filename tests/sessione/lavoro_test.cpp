@@ -65,7 +65,7 @@ struct Tavolo : ::testing::Test {
     }
     // Types `lettere` from where the cursor is, or across from (colonna, 1).
     void digita(const std::string& lettere, int colonna = 0) {
-        if (colonna) sessione->impostaPosizione({colonna, 1, orizzontale});
+        if (colonna) sessione->impostaPosizione({colonna, 1, Direzione::orizzontale});
         for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
     }
 };
@@ -127,7 +127,7 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyFollowsOnceTheInputIsHandled) {
     // cells), and nothing on disk per key.
     EXPECT_EQ(std::tuple(celle.size(), modificato.size(), posizione.size(), conta.tentativi), std::tuple(3, 1, 0, 0));
     EXPECT_EQ(celle[1][0].value<std::vector<Casella>>(), (std::vector<Casella>{{2, 1}}));
-    EXPECT_EQ(sessione->posizione(), (Posizione{4, 1, orizzontale}));
+    EXPECT_EQ(sessione->posizione(), (Posizione{4, 1, Direzione::orizzontale}));
     finitoInput();
     EXPECT_EQ(conta.tentativi, 1);  // one copy for the three letters; its note has not changed
     EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
@@ -164,7 +164,7 @@ TEST_F(Banco, AFailedSaveWritesTheWaitingCopyAtOnce) {
 
 // A puzzle opens on the first empty cell of its first word, until the player moves or types.
 TEST_F(Banco, APuzzleOpensOnItsFirstWordsFirstEmptyCell) {
-    EXPECT_EQ(sessione->posizione(), (Posizione{1, 1, orizzontale}));
+    EXPECT_EQ(sessione->posizione(), (Posizione{1, 1, Direzione::orizzontale}));
     EXPECT_TRUE(sessione->posizioneIniziale());
     sessione->impostaPosizione(sessione->posizione());  // chosen by the player, even where it was
     EXPECT_FALSE(sessione->posizioneIniziale());
@@ -258,7 +258,7 @@ TEST_F(Banco, AnnullaAndRipetiStepByStep) {
         // A guess in pencil; typed over in ink it becomes final, the same letter too.
         {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
         {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
-        {[&] { sessione->applicaDialogo({1, 1, orizzontale}, casa); }, {"CASA", ".#.."}},
+        {[&] { sessione->applicaDialogo({1, 1, Direzione::orizzontale}, casa); }, {"CASA", ".#.."}},
         {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
         {[&] { sessione->azzera(); }, {"....", ".#.."}},
     };
@@ -310,7 +310,7 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
                           sessione->modificato()};
     };
     const auto scrivi = [&](int c, int r, const std::string& lettere) {
-        sessione->impostaPosizione({c, r, orizzontale});
+        sessione->impostaPosizione({c, r, Direzione::orizzontale});
         for (char l : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(l), false);
     };
     const std::vector<Casella> tutte = caselleBianche(sessione->cruciverba());
@@ -571,7 +571,7 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     const std::string ipuz = R"({"dimensions": {"width": 2, "height": 1}, "puzzle": [[1, 0]], "solution": [["OR", "A"]],
         "clues": {"Across": [[1, "Oro"]]}})";
     ASSERT_EQ(sessione->apri(t.scrivi("r.ipuz", ipuz)), EsitoApertura::ok);
-    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->impostaPosizione({1, 1, Direzione::orizzontale});
     sessione->apriCella();
     digita("oxr");
     sessione->tasto(TastoGriglia::cancellaIndietro, 0, false);
@@ -583,7 +583,7 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     EXPECT_EQ(sessione->cruciverba().cella(1, 1).voce + "|" + sessione->cruciverba().cella(2, 1).voce, "OR|A");
     EXPECT_TRUE(risolto(sessione->cruciverba()));  // whole cell values compared
     ASSERT_EQ(sessione->apri(t.scrivi("u.trmo", prova::fileTrmo({"CASA"}))), EsitoApertura::ok);
-    sessione->impostaPosizione({1, 1, orizzontale});
+    sessione->impostaPosizione({1, 1, Direzione::orizzontale});
     sessione->apriCella();
     EXPECT_FALSE(sessione->cellaAperta());
 }
@@ -599,9 +599,9 @@ TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
     ASSERT_EQ(sessione->apri(t.scrivi("d.ipuz", diamante)), EsitoApertura::ok);
     ASSERT_TRUE(sessione->cruciverba().elenco(nomeOrizzontali) && sessione->cruciverba().elenco(nomeVerticali));
     EXPECT_EQ(sessione->cruciverba().elenco(nomeOrizzontali)->definizioni.front().caselle.size(), 3u);
-    sessione->impostaPosizione({1, 2, orizzontale});
+    sessione->impostaPosizione({1, 2, Direzione::orizzontale});
     digita("NOI");
-    sessione->impostaPosizione({2, 1, verticale});
+    sessione->impostaPosizione({2, 1, Direzione::verticale});
     digita("A");
     EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"#A#", "NOI", "#.#"}));
 }
@@ -911,7 +911,7 @@ TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
         ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
         ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
         digita("CA", 1);
-        sessione->impostaPosizione({2, 2, orizzontale});
+        sessione->impostaPosizione({2, 2, Direzione::orizzontale});
         sessione->tasto(TastoGriglia::carattere, U'.', false);
         finitoInput();
         // The kill: the copy and its note stay behind, under a dead run's id.
@@ -989,7 +989,7 @@ TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
     for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
         const std::string percorso = t.scrivi(nome, dati);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-        sessione->applicaDialogo({1, 1, orizzontale}, SceltaParola{{}, "Dimora"});
+        sessione->applicaDialogo({1, 1, Direzione::orizzontale}, SceltaParola{{}, "Dimora"});
         finitoInput();
         ASSERT_TRUE(sessione->modificato());
         // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
@@ -1118,7 +1118,7 @@ TEST_F(Giocatore, FileModesAfterWrites) {
     ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
     digita("C");
     const std::string copia = sessione->documento().fileLavoro;
-    salvaValoreUtente("prova", 1);
+    sessione->impostazioni().salvaOpzione("prova", 1);
     ASSERT_TRUE(sessione->salva());
     const std::vector<std::pair<std::string, int>> modi = {
         {t.percorso("dati"), 0700},

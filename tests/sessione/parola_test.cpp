@@ -26,7 +26,7 @@ struct Dialogo : ::testing::Test {
     Stato s;
     Sessione sessione{s, p, t.percorso("dati")};
     std::string file = t.scrivi("p.ipuz", ipuz);
-    const Posizione parola{1, 1, orizzontale};  // the word the dialog is opened on
+    const Posizione parola{1, 1, Direzione::orizzontale};  // the word the dialog is opened on
 
     void SetUp() override {
         sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp"));
@@ -53,12 +53,12 @@ TEST_F(Dialogo, OkOnASeveralLetterCellKeepsEveryLetter) {
 
 TEST_F(Dialogo, OkOnAUnicodeClueKeepsItWhole) {
     okSenzaToccare();
-    EXPECT_EQ(definizioneDa(sessione.cruciverba(), {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
-    EXPECT_EQ(definizioneDa(salvato(), {1, 1}, orizzontale)->testo, "Città — “stella” ✓ 日本");
+    EXPECT_EQ(definizioneDa(sessione.cruciverba(), {1, 1}, Direzione::orizzontale)->testo, "Città — “stella” ✓ 日本");
+    EXPECT_EQ(definizioneDa(salvato(), {1, 1}, Direzione::orizzontale)->testo, "Città — “stella” ✓ 日本");
 }
 
 TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
-    sessione.impostaPosizione({2, 1, orizzontale});
+    sessione.impostaPosizione({2, 1, Direzione::orizzontale});
     sessione.impostaMatita(true);
     sessione.tasto(TastoGriglia::carattere, U'o', false);
     ASSERT_TRUE(sessione.cruciverba().cella(2, 1).matita);

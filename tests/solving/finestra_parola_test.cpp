@@ -40,11 +40,11 @@ class FinestraParolaTest : public QObject {
     template <typename T = QLineEdit>
     T* w(const char* nome) { return dialogo->findChild<T*>(nome); }
     QLineEdit* casella(int i) { return dialogo->findChild<QLineEdit*>(QString("caselle_%1").arg(i)); }
-    void posa(int c, int r, int d) { parola = {c, r, d}; }
+    void posa(int c, int r, Direzione d) { parola = {c, r, d}; }
 
     // The dialog for the word at (c, r, d), shown and active; with `lettere` set it describes the
     // word by itself, without the grid.
-    FinestraParola& apri(int c, int r, int d, const std::string& lettere = {}) {
+    FinestraParola& apri(int c, int r, Direzione d, const std::string& lettere = {}) {
         posa(c, r, d);
         VoceDialogo voce = voceDialogo(p->documento.cruciverba, p->griglia(), parola);
         if (!lettere.empty()) {
@@ -62,24 +62,24 @@ private slots:
     void init() {
         dialogo.reset();  // the last test's dialog goes before the puzzle it was opened on
         p = std::make_unique<prova::SchemaProva>(std::vector<std::string>{"C.SA#", "A#ORO", "..#.#", "M.LA#"});
-        s().cartellaProgramma = dir.percorso();
+        s().cartelle.programma = dir.percorso();
         dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
         caricaLessico(s(), p->piattaforma);
     }
 
     void setUpShowsTheWordItsClueAndOneBoxPerLetter() {
         p->piattaforma.forma = Puntatore::frecciaVerticale;  // the hover arrow goes too
-        apri(1, 1, orizzontale);
+        apri(1, 1, Direzione::orizzontale);
         QVERIFY(p->piattaforma.forma == Puntatore::predefinito &&
                 w<QLabel>("titolo")->text() + "|" + w("campoDefinizione")->text() == " 1 Orizzontale|Abitazione");
         QString lettere;  // an entered "." shows as a blank
         for (int i = 0; i < 15; ++i) lettere += casella(i)->isVisible() ? casella(i)->text() : "";
         QCOMPARE(lettere, QString("C SA"));
         QVERIFY(w<QPushButton>("pulsanteCerca")->isVisible() && !w("casellaLunga")->isVisible() && fuoco() == casella(0));
-        apri(2, 3, verticale);  // two letters: boxes but no search
+        apri(2, 3, Direzione::verticale);  // two letters: boxes but no search
         QVERIFY(casella(1)->isVisible() && !casella(2)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
         // Past fifteen letters one box, trimmed and upper-cased at OK.
-        apri(2, 2, orizzontale, "ABCDEFGHIJKLMNO.");
+        apri(2, 2, Direzione::orizzontale, "ABCDEFGHIJKLMNO.");
         QVERIFY(w("casellaLunga")->isVisible() && !casella(0)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
         QCOMPARE(w("casellaLunga")->selectedText(), QString("ABCDEFGHIJKLMNO "));
         QTest::keyClicks(w("casellaLunga"), "  paroladisedicilet ");
@@ -88,7 +88,7 @@ private slots:
     }
 
     void lettersAndClueStoredOnEnterArrowsWrapAndEscStoresNothing() {
-        apri(1, 4, orizzontale);  // M . L A
+        apri(1, 4, Direzione::orizzontale);  // M . L A
         digita("erba");
         QCOMPARE(fuoco(), casella(0));  // the focus wrapped round
         w("campoDefinizione")->setFocus(), w("campoDefinizione")->selectAll();
@@ -103,8 +103,8 @@ private slots:
         QVERIFY(p->piattaforma.messaggi.empty());
 
         // Typing stops a clue at sixty characters; a longer one from the file is shown whole.
-        definizioneDa(p->documento.cruciverba, {1, 1}, orizzontale)->testo = std::string(75, 'y');
-        apri(1, 1, orizzontale);
+        definizioneDa(p->documento.cruciverba, {1, 1}, Direzione::orizzontale)->testo = std::string(75, 'y');
+        apri(1, 1, Direzione::orizzontale);
         QTest::keyClick(casella(0), Qt::Key_Left);
         QCOMPARE(fuoco(), casella(3));
         digita("q");
@@ -120,12 +120,12 @@ private slots:
     }
 
     void aBadCharacterIsRefusedUnlessUntouchedAndTheSearchFillsTheBoxes() {
-        apri(1, 1, orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
+        apri(1, 1, Direzione::orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
         QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);  // the box loses the focus to OK
         prova::smaltisciCoda();
         QVERIFY(p->piattaforma.messaggi.empty() && scelta() == "@ASA");
         // Left by the focus, an edited box is checked even when it holds what it held before.
-        apri(1, 1, orizzontale, "C[SA");
+        apri(1, 1, Direzione::orizzontale, "C[SA");
         casella(1)->setFocus();
         QTest::keyClick(casella(1), Qt::Key_BracketLeft);
         QTRY_COMPARE(p->piattaforma.messaggi.size() == 1 ? p->piattaforma.messaggi[0].testo : "", std::string(msgCaratteriNonAmmessi));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(p->piattaforma.messaggi.size() == 2 && scelta() == "-");
 
         // The search lists the matches and a choice fills the boxes.
-        apri(1, 4, orizzontale);  // M, blank, L, A
+        apri(1, 4, Direzione::orizzontale);  // M, blank, L, A
         p->piattaforma.forma = Puntatore::frecciaOrizzontale;  // the main window's hover shape
         struct ContaDipinti : QObject {
             int n = 0;
@@ -157,7 +157,7 @@ private slots:
         QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);
         QCOMPARE(scelta(), QString("MOLA"));
         // A single word found fills the boxes at once; Alt with a letter types nothing into a box.
-        apri(1, 4, orizzontale);
+        apri(1, 4, Direzione::orizzontale);
         for (const auto& [i, t] : {std::pair(1, "O"), {2, ""}, {3, ""}}) casella(i)->setText(t);
         QTest::mouseClick(w<QPushButton>("pulsanteCerca"), Qt::LeftButton);
         QTRY_COMPARE(casella(2)->text() + casella(3)->text(), QString("LA"));
@@ -168,7 +168,7 @@ private slots:
     void placedInsideTheScreenAndTheWordsModel() {
         // Wherever the word is, across or down, the dialog is on the screen and leaves the word in view.
         const QRect schermo(0, 0, 1024, 768);
-        for (const auto& [c, r, d] : {std::tuple(3, 2, orizzontale), {14, 2, orizzontale}, {1, 1, verticale}, {4, 10, verticale}}) {
+        for (const auto& [c, r, d] : {std::tuple(3, 2, Direzione::orizzontale), {14, 2, Direzione::orizzontale}, {1, 1, Direzione::verticale}, {4, 10, Direzione::verticale}}) {
             posa(c, r, d);
             const VoceDialogo v = voceDialogo(p->documento.cruciverba, p->griglia(), parola);
             const QRect rettangolo(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);

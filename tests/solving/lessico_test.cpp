@@ -47,7 +47,7 @@ struct VistaFinta : VistaRicerca {
 const std::map<int, V> piccolo = {{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MALA", "MOLA", "MULO", "MELO"}}, {5, {"MELAS"}}};
 
 struct Lessico : ::testing::Test {
-    Lessico() { s.cartellaProgramma = cartella.percorso(); }
+    Lessico() { s.cartelle.programma = cartella.percorso(); }
     void carica(const std::string& dati) {
         cartella.scrivi("LessicoItaliano.dat", dati);
         caricaLessico(s, piattaforma);
@@ -204,7 +204,7 @@ TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch
     // At start the program goes on without the word search, and the search says why.
     sparso(cartella, "LessicoItaliano.dat", 1LL << 40);
     s = Stato{};
-    s.cartellaProgramma = cartella.percorso();
+    s.cartelle.programma = cartella.percorso();
     preparaLessico(s);
     EXPECT_FALSE(caricaLessico(s, piattaforma));
     EXPECT_EQ(cerca("MELA"), V{});

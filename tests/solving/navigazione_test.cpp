@@ -15,8 +15,8 @@ using R = std::vector<std::string>;
 
 namespace {
 
-constexpr int O = orizzontale;
-constexpr int V = verticale;
+constexpr Direzione O = Direzione::orizzontale;
+constexpr Direzione V = Direzione::verticale;
 
 Cruciverba schema(const R& voci = {}) { return prova::schemaProva(voci).cruciverba; }
 
@@ -65,9 +65,9 @@ TEST_F(Navigazione_, WordsInNumberOrderAndAClickKeepsTheDirectionWhereItCanAndTu
         parole += testo({w.colonna, w.riga, w.direzione}) + ":" + w.etichetta + "/" + std::to_string(w.lunghezza) + " ";
     EXPECT_EQ(parole, "11o:1/4 32o:4/3 13o:5/2 14o:7/4 11v:1/4 31v:2/2 41v:3/4 23v:6/2 ");
     // A cell inside a word knows it; a single-cell run, a black cell and the outside have none.
-    const std::tuple<int, int, int, int> indici[] = {
+    const std::tuple<int, int, Direzione, int> indici[] = {
         {5, 2, O, 1}, {4, 3, V, 6}, {5, 2, V, -1}, {2, 2, O, -1}, {6, 1, O, -1}};
-    for (auto [c, r, d, i] : indici) EXPECT_EQ(nav.indiceParola(c, r, d), i) << c << "," << r << "," << d;
+    for (auto [c, r, d, i] : indici) EXPECT_EQ(nav.indiceParola(c, r, d), i) << c << "," << r << "," << numeroElenco(d);
     const Posizione giu{1, 1, V};
     // A first click goes across, or down with only a down word there; the same cell turns, when
     // it can; down stays down but for a single cell down; black cells and the outside do nothing.
@@ -102,7 +102,7 @@ TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
               std::tuple(2u, Posizione{3, 2, O}, Posizione{1, 1, O}, Posizione{1, 3, O}));
     // Empty and no word to step back in: Backspace erases nothing.
     EXPECT_FALSE(n.parolaCorrente(p));
-    EXPECT_EQ(n.definizioneCorrente(p), "");
+    EXPECT_EQ(n.definizioneCorrente(t, p), "");
     EXPECT_EQ(n.cancellaIndietro(t, p).scritture.size(), 0u);
     const Passo scritto = n.lettera(t, p, U'c');
     EXPECT_EQ(std::tuple(scritto.posizione, scritto.scritture), std::tuple(p, std::vector<Scrittura>{{3, 2, "C"}}));
@@ -111,7 +111,7 @@ TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
 TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     x = schema({"CASA#", "A#O..", "NO#E#", "....#"});
     std::vector<std::string> complete;
-    for (int d : {O, V}) {
+    for (Direzione d : {O, V}) {
         std::vector<std::string> voci;
         for (const VoceElenco& v : nav.elenco(x, d)) {
             voci.push_back(v.voce);
@@ -125,10 +125,10 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     EXPECT_EQ(std::pair(nav.vaiAParola(x, 1), nav.vaiAParola(x, 8)), std::pair(Posizione{4, 2, O}, Posizione{}));
     // The clue line above the grid.
     EXPECT_EQ(
-        (R{nav.definizioneCorrente({4, 4, O}), nav.definizioneCorrente({4, 3, V}), nav.definizioneCorrente({3, 2, V})}),
+        (R{nav.definizioneCorrente(x, {4, 4, O}), nav.definizioneCorrente(x, {4, 3, V}), nav.definizioneCorrente(x, {3, 2, V})}),
         (R{" 7 oriz. - Città d'erba", " 3 vert. - Superficie", " 2 vert. - "}));
-    const Cruciverba t = prova::cruciverbaDa({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, 2, "Dieci")});
-    EXPECT_EQ(Navigazione(t).definizioneCorrente({10, 2, V}), " 10 vert. - Dieci");
+    const Cruciverba t = prova::cruciverbaDa({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, Direzione::verticale, "Dieci")});
+    EXPECT_EQ(Navigazione(t).definizioneCorrente(t, {10, 2, V}), " 10 vert. - Dieci");
 }
 
 TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {

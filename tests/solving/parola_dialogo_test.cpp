@@ -10,7 +10,7 @@ using V = std::vector<std::string>;
 TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     prova::SchemaProva p({"C.SA#", "A#ORO", "..#.#", "M.LA#"});
     Cruciverba& x = p.documento.cruciverba;
-    Posizione parola{4, 1, verticale};
+    Posizione parola{4, 1, Direzione::verticale};
     const VoceDialogo v = voceDialogo(x, p.griglia(), parola);  // the word's four cells down from (4, 1)
     EXPECT_EQ(std::tuple(v.valida, v.titolo, v.definizione, v.celle, v.lunghezzaMaschera),
               std::tuple(true, " 3 Verticale", "Superficie", V{"A", "R", "", "A"}, 4));
@@ -19,10 +19,10 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     const ElencoDefinizioni orizzontali = x.elenchi[0];
     applicaScelta(x, parola, {{"A", "R", "E", "A"}, "Estensione è"});
     EXPECT_EQ(prova::inserimenti(x), (V{"C.SA#", "A#ORO", "..#E#", "M.LA#"}));
-    EXPECT_EQ(definizioneDa(x, {4, 1}, verticale)->testo, "Estensione è");
+    EXPECT_EQ(definizioneDa(x, {4, 1}, Direzione::verticale)->testo, "Estensione è");
     EXPECT_EQ(x.elenchi[0], orizzontali);  // the other direction untouched
 
-    parola.direzione = 0;
+    parola.direzione = Direzione::nessuna;
     EXPECT_FALSE(voceDialogo(x, p.griglia(), parola).valida);
     applicaScelta(x, parola, {{"X", "X", "X", "X"}, "x"});  // nothing to write to
     EXPECT_EQ(prova::inserimenti(x)[2], "..#E#");
@@ -32,11 +32,11 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
 TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     prova::SchemaProva p;
     Cruciverba& x = p.documento.cruciverba;
-    const Posizione parola{1, 1, orizzontale};
+    const Posizione parola{1, 1, Direzione::orizzontale};
     x.cella(1, 1).voce = "STAR";
     x.cella(2, 1).voce = "A", x.cella(2, 1).matita = true;
     const std::string clue = "Città — “stella” ✓ 日本";
-    definizioneDa(x, {1, 1}, orizzontale)->testo = clue;
+    definizioneDa(x, {1, 1}, Direzione::orizzontale)->testo = clue;
     const Cruciverba prima = x;
     const VoceDialogo v = voceDialogo(x, p.griglia(), parola);
     EXPECT_EQ(v.celle, (V{"STAR", "A", "", ""}));

@@ -96,7 +96,7 @@ TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, p.modo, 1 << k, X, Y, Direzione::orizzontale, parola), attesi[opzione][k]) << opzione << k;
     }
-    EXPECT_EQ(parola, (Posizione{3, 2, orizzontale}));
+    EXPECT_EQ(parola, (Posizione{3, 2, Direzione::orizzontale}));
     // A direction left over from before a redraw, over a cell with no word that way.
     EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, p.modo, 1, SchemaProva::x(5), SchemaProva::y(2), Direzione::orizzontale, parola),
               EsitoClic::nessunaParola);

@@ -18,9 +18,9 @@ namespace quadrivo::prova {
 
 inline const std::vector<std::string> soluzioniProva = {"CASA#", "A#ORO", "NO#E#", "ERBA#"};
 inline const std::vector<std::string> definizioniProva = {
-    rigaDefinizione(1, 1, 1, "Abitazione"), rigaDefinizione(1, 1, 2, "Fedele amico"),
-    rigaDefinizione(3, 2, 1, "Metallo prezioso"), rigaDefinizione(1, 4, 1, "Citt\xe0 d'erba"),
-    rigaDefinizione(4, 1, 2, "Superficie")};
+    rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Fedele amico"),
+    rigaDefinizione(3, 2, Direzione::orizzontale, "Metallo prezioso"), rigaDefinizione(1, 4, Direzione::orizzontale, "Citt\xe0 d'erba"),
+    rigaDefinizione(4, 1, Direzione::verticale, "Superficie")};
 
 inline Documento schemaProva(const std::vector<std::string>& voci = {}) {
     return documentoDaSchema(soluzioniProva, voci, definizioniProva);

@@ -12,13 +12,13 @@ namespace {
 Cruciverba schema(const std::vector<std::string>& voci) { return prova::schemaProva(voci).cruciverba; }
 
 // The cells of the word starting at (c, r) in direction d.
-K parola(const Cruciverba& x, int c, int r, int d) { return definizioneDa(x, {c, r}, d)->caselle; }
+K parola(const Cruciverba& x, int c, int r, Direzione d) { return definizioneDa(x, {c, r}, d)->caselle; }
 
 }  // namespace
 
 TEST(Verifica, OnlyFilledCellsThatDifferAreWrong) {
     const Cruciverba x = schema({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
-    EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, orizzontale)), (K{{2, 1}}));
+    EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, Direzione::orizzontale)), (K{{2, 1}}));
     EXPECT_EQ(caselleSbagliate(x, caselleSchema(x)), (K{{2, 1}, {4, 2}}));
     EXPECT_EQ(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}), K{});  // black, outside
     EXPECT_EQ(caselleSchema(x).size(), 15u);
@@ -28,7 +28,7 @@ TEST(Verifica, MarksStayUntilTheirLetterChanges) {
     Cruciverba x = schema({"CXSB#", "A#OXO", "NO#E#", "....#"});
     Segni segni;
     EXPECT_EQ(segnaErrori(segni, x, {{2, 1}}), (K{{2, 1}}));                            // a letter
-    EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X
+    EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, Direzione::verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X
     EXPECT_EQ(segni, (Segni{{{2, 1}, "X"}, {{4, 1}, "B"}, {{4, 2}, "X"}}));
     // Another letter in (2, 1), the same letter again in (4, 2), an untouched (4, 1).
     applicaScritture(x, {{2, 1, "Y"}, {4, 2, "X"}, {1, 4, "Q"}});
@@ -49,7 +49,7 @@ TEST(Verifica, RevealWritesTheSolutionWhereItIsMissingOrWrongAndCountsThose) {
         registraRivelate(rivelate, w);
         return w;
     };
-    EXPECT_EQ(rivela(parola(x, 1, 1, orizzontale)), (std::vector<Scrittura>{{2, 1, "A"}, {3, 1, "S"}}));
+    EXPECT_EQ(rivela(parola(x, 1, 1, Direzione::orizzontale)), (std::vector<Scrittura>{{2, 1, "A"}, {3, 1, "S"}}));
     EXPECT_TRUE(rivela({{1, 1}, {5, 1}}).empty());  // a letter already right is not revealed again; black never
     EXPECT_EQ(rivela(caselleSchema(x)), (std::vector<Scrittura>{{1, 4, "E"}, {2, 4, "R"}, {3, 4, "B"}, {4, 4, "A"}}));
     EXPECT_EQ(contaDifferenze(x).differenze, 0);

@@ -21,7 +21,7 @@ struct BancoParte {
     Sessione sessione{stato, piattaforma, dir.percorso("partite")};
 
     BancoParte() {
-        stato.cartellaProgramma = dir.percorso();
+        stato.cartelle.programma = dir.percorso();
         // The player's options start from nothing: none left by another test or run.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.percorso()));
         finestra.setCentralWidget(area);

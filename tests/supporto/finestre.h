@@ -149,7 +149,7 @@ struct BancoFinestra {
         if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
         chiudi();
         stato = Stato{};
-        stato.cartellaProgramma = dir.percorso();
+        stato.cartelle.programma = dir.percorso();
         f.emplace(stato, piattaforma, std::string());
         f->show();
         return QTest::qWaitForWindowExposed(&*f) && QTest::qWaitFor([this] { return f->giaAttivato() == 1; }) &&

@@ -20,7 +20,7 @@ struct BancoParte {
     Sessione sessione{stato, piattaforma, dir.percorso("partite")};
 
     BancoParte() {
-        stato.cartellaProgramma = dir.percorso();
+        stato.cartelle.programma = dir.percorso();
         finestra.resize(1024, 768);
         area->resize(finestra.size());
         finestra.show();

@@ -48,8 +48,9 @@ TEST(Ostili, ReadersNeverWaitAndWritersNeverReplaceWhatIsNoFile) {
         // writers: both tools and the program's safe and quick writes
         EXPECT_TRUE(contiene(esegui({"trmo", "normalizza", buono, p}).second, p + " non è un file ordinario (" + tipo + ")")) << p;
         EXPECT_TRUE(contiene(esegui({"lessico", "crea", "Italiano", p, lista}).second, "non è un file ordinario")) << p;
-        EXPECT_FALSE(scriviFileSicuro(p, "x") || scriviFileRapido(p, "x"));
-        EXPECT_EQ(std::tuple(ultimoErroreScrittura(), tipoFile(p)), std::tuple(ErroreScrittura::nonFile, prima)) << p;
+        EXPECT_FALSE(scriviFileRapido(p, "x")) << p;
+        EXPECT_EQ(scriviFileSicuro(p, "x").errore, ErroreScrittura::nonFile) << p;
+        EXPECT_EQ(tipoFile(p), prima) << p;
     }
     // A missing list, a folder that cannot take the dictionary: a message and no file left behind.
     EXPECT_TRUE(contiene(esegui({"lessico", "crea", "Italiano", uscita, t.percorso("manca.txt")}).second, "lista di parole non trovata"));
@@ -73,7 +74,7 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
         else if (dati == "cartella") fs::create_directory(f);
         else if (!dati.empty()) t.scrivi(dove + "tramerio.ini", dati);
         Stato s;
-        s.cartellaProgramma = t.percorso("programma/"), s.cartellaUtente = t.percorso("utente/");
+        s.cartelle.programma = t.percorso("programma/"), s.cartelle.utente = t.percorso("utente/");
         const std::string messaggio = leggiImpostazioni(s);
         EXPECT_TRUE(contiene(messaggio, f + " " + motivo) && contiene(messaggio, "proporzioni predefinite")) << messaggio;
         EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite) << f;
@@ -81,7 +82,7 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
     // A file that gives keys is read as it is, 0 included, and only drawn with the shipped value.
     t.scrivi("programma/tramerio.ini", "PercentualeRiquadro= 0 \r\nAltezzaNumeri=-3\r\n");
     Stato s;
-    s.cartellaProgramma = t.percorso("programma/");
+    s.cartelle.programma = t.percorso("programma/");
     EXPECT_EQ(leggiImpostazioni(s), "");
     EXPECT_EQ(std::tuple(s.PercentualeRiquadro, riquadroDisegno(s), numeriDisegno(s), caratteriDisegno(s)), std::tuple(0, 90, 18, 55));
 }

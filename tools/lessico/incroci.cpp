@@ -56,7 +56,7 @@ int incroci(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
         return 1;
     }
     const std::vector<Casella> caselle =
-        parolaAttraverso(x, {colonna, riga}, a[4] == "o" ? 1 : 0, a[4] == "o" ? 0 : 1);
+        parolaAttraverso(x, {colonna, riga}, a[4] == "o" ? Direzione::orizzontale : Direzione::verticale);
     if (caselle.size() < std::size_t(lunghezzaMinimaLessico) || caselle.size() > std::size_t(lunghezzaMassimaLessico)) {
         err << "lessico: la parola in quella casella ha " << caselle.size() << " lettere: servono da 3 a 15\n";
         return 1;

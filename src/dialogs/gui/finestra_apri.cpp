@@ -14,8 +14,8 @@
 
 namespace quadrivo {
 
-FinestraApri::FinestraApri(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
-    : DialogoFile("FinestraApri", "Quadrivo  -  Apertura schema", false, stato, piattaforma, principale),
+FinestraApri::FinestraApri(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
+    : DialogoFile("FinestraApri", "Quadrivo  -  Apertura schema", false, stato, impostazioni, piattaforma, principale),
       documento_(documento), apri_(std::move(apri)) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
     disegnoAnteprima = new AreaDisegno(this, ModoArea{Qt::white, ModoArea::allaPulizia});
@@ -88,7 +88,7 @@ FinestraApri::FinestraApri(Stato& stato, const Documento& documento, Piattaforma
 }
 
 void FinestraApri::carica() {
-    scelta_->vaiAllaCartellaIniziale();
+    scelta_->vaiAllaCartellaIniziale(impostazioni_);
     adjustSize();
     centraSulloSchermo(this);
 }

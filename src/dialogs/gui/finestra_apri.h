@@ -23,7 +23,7 @@ class FinestraApri : public DialogoFile {
 public:
     // `principale` is enabled again when the dialog closes, either way.
     // `apri` opens the chosen puzzle; the dialog closes once it has.
-    FinestraApri(Stato& stato, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
+    FinestraApri(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
 
     AreaDisegno* disegnoAnteprima;
     QLabel* didascaliaAnteprima;

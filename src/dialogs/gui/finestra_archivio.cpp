@@ -438,7 +438,7 @@ void FinestraArchivio::aggiornaStatistiche() {
 void FinestraArchivio::aggiungiCartella() {
     const QString c = QFileDialog::getExistingDirectory(this, "Aggiungi una cartella all'archivio", QDir::homePath());
     if (c.isEmpty()) return;
-    aggiungiCartellaLibreria(c.toStdString());
+    emit cartellaAggiunta(c.toStdString());
     if (std::find(cartelle_.begin(), cartelle_.end(), c.toStdString()) == cartelle_.end())
         cartelle_.push_back(c.toStdString());
     avviaIndice();

@@ -110,6 +110,8 @@ public:
 
 signals:
     void apri(const std::string& percorso);
+    // The player added a folder to the library: it is kept for the next start.
+    void cartellaAggiunta(const std::string& cartella);
     // A pass of the index ended and the table shows it.
     void indiceAggiornato();
 

@@ -14,8 +14,8 @@
 
 namespace quadrivo {
 
-FinestraSalva::FinestraSalva(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
-    : DialogoFile("FinestraSalva", "Quadrivo - Salvataggio", true, stato, piattaforma, principale), documento_(documento),
+FinestraSalva::FinestraSalva(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
+    : DialogoFile("FinestraSalva", "Quadrivo - Salvataggio", true, stato, impostazioni, piattaforma, principale), documento_(documento),
       salva_(std::move(salva)) {
     campoAutore = new QLineEdit("Anonimo", this);
     campoAutore->setObjectName("campoAutore");
@@ -74,12 +74,12 @@ FinestraSalva::FinestraSalva(Stato& stato, const Documento& documento, Piattafor
     // The first folder that can be written: the puzzle's own, where the dialogs start, the
     // player's puzzle folder, the home; else the usual start, for the player to choose.
     const std::string inizi[] = {documento_.nomeFile.substr(0, documento_.nomeFile.rfind('/') + 1),
-                                 cartellaDiPartenza(percorsoDaQt(QDir::currentPath())), cartellaCruciverba(),
+                                 cartellaDiPartenza(impostazioni_, percorsoDaQt(QDir::currentPath())), cartellaCruciverba(),
                                  percorsoDaQt(QDir::homePath())};
     const auto scrivibile = [](const std::string& c) { return !c.empty() && ::access(c.c_str(), W_OK) == 0; };
     if (std::none_of(std::begin(inizi), std::end(inizi),
                      [&](const std::string& c) { return scrivibile(c) && scelta_->vaiA(nomeQt(c)); }))
-        scelta_->vaiAllaCartellaIniziale();
+        scelta_->vaiAllaCartellaIniziale(impostazioni_);
     adjustSize();
     centraSulloSchermo(this);
 }

@@ -24,7 +24,7 @@ public:
     // `salva` writes the puzzle to the chosen folder and name with the author typed.
     using Salva = std::function<EsitoSalvataggio(const std::string& cartella, const std::string& nome,
                                                  const std::string& autore)>;
-    FinestraSalva(Stato& stato, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
+    FinestraSalva(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
 
     QLineEdit* campoAutore;
     QPushButton* pulsanteOk;

@@ -111,9 +111,9 @@ bool SceltaCartella::vaiA(const QString& destinazione) {
     return true;
 }
 
-void SceltaCartella::vaiAllaCartellaIniziale() {
+void SceltaCartella::vaiAllaCartellaIniziale(const Impostazioni& impostazioni) {
     const QString corrente = QDir::currentPath();
-    if (!vaiA(nomeQt(cartellaDiPartenza(cartellaIniziale(percorsoDaQt(corrente)))))) vaiA(corrente);
+    if (!vaiA(nomeQt(cartellaDiPartenza(impostazioni, cartellaIniziale(percorsoDaQt(corrente)))))) vaiA(corrente);
 }
 
 std::string SceltaCartella::nomeSelezionato() const {
@@ -133,8 +133,8 @@ void SceltaCartella::aggiornaFile() {
 }
 
 DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato,
-                         Piattaforma& piattaforma, QWidget* principale)
-    : QDialog(nullptr), stato_(stato), piattaforma_(piattaforma), principale_(principale) {
+                         Impostazioni& impostazioni, Piattaforma& piattaforma, QWidget* principale)
+    : QDialog(nullptr), stato_(stato), impostazioni_(impostazioni), piattaforma_(piattaforma), principale_(principale) {
     setObjectName(nome);
     setWindowTitle(titolo);
     setModal(modale);
@@ -164,12 +164,12 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     };
     luogo("Cartella &personale", percorsoDaQt(QDir::homePath()), "LuogoCasa");
     luogo("C&ruciverba", cartellaCruciverba(), "LuogoCruciverba");
-    luogo("Archi&vio", componiPercorso(stato.cartellaProgramma, cartellaArchivio), "LuogoArchivio");
+    luogo("Archi&vio", componiPercorso(stato.cartelle.programma, cartellaArchivio), "LuogoArchivio");
     auto* recenti = new QComboBox(luoghi);
     recenti->setObjectName("LuoghiRecenti");
     recenti->setAccessibleName("Cartelle recenti");
     recenti->addItem("Cartelle recenti");
-    for (const std::string& c : cartelleRecenti()) recenti->addItem(nomeQt(c), nomeQt(c));
+    for (const std::string& c : cartelleRecenti(impostazioni_)) recenti->addItem(nomeQt(c), nomeQt(c));
     recenti->setEnabled(recenti->count() > 1);
     connect(recenti, &QComboBox::activated, this, [this, recenti](int i) {
         if (i > 0) scelta_->vaiA(recenti->itemData(i).toString());

@@ -10,6 +10,7 @@
 #include <QString>
 #include <string>
 
+#include "model/impostazioni.h"
 #include "model/piattaforma.h"
 #include "model/stato.h"
 
@@ -31,7 +32,7 @@ public:
     // Moves the lists to a folder; false (and nothing changes) when it cannot be listed.
     bool vaiA(const QString& cartella);
     // The lists on the process's current folder, or on its "Archivio cruciverba" below it.
-    void vaiAllaCartellaIniziale();
+    void vaiAllaCartellaIniziale(const Impostazioni& impostazioni);
     // A volume chosen in volumi, by its root: an unreadable one gives its message and the list
     // goes back to the volume of the folder shown.
     void scegliVolume(const QString& radice);
@@ -72,13 +73,14 @@ public:
     QWidget* luoghi;
 
 protected:
-    DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato, Piattaforma& piattaforma,
-                QWidget* principale);
+    DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato, Impostazioni& impostazioni,
+                Piattaforma& piattaforma, QWidget* principale);
 
     // A name typed in the name box that means a folder: the lists go there and true comes back.
     bool vaiACartellaDigitata();
 
     Stato& stato_;
+    Impostazioni& impostazioni_;
     Piattaforma& piattaforma_;
     QPointer<QWidget> principale_;
     SceltaCartella* scelta_;

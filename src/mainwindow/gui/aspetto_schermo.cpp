@@ -8,12 +8,14 @@
 #include <array>
 #include <tuple>
 
+#include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
 #include "qt/area_disegno.h"
 
 namespace quadrivo {
 
-AspettoSchermo::AspettoSchermo(AreaDisegno* area) : QObject(area), area_(area) {}
+AspettoSchermo::AspettoSchermo(AreaDisegno* area, Impostazioni& impostazioni)
+    : QObject(area), area_(area), impostazioni_(impostazioni) {}
 
 void AspettoSchermo::creaVoci(QMenu* opzioni) {
     // Zoom: cells past what the window holds, the grid following the current cell.
@@ -41,7 +43,7 @@ void AspettoSchermo::creaVoci(QMenu* opzioni) {
     QMenu* aspetti = opzioni->addMenu("&Aspetto");
     aspetti->setObjectName("MenuAspetto");
     auto* gruppo = new QActionGroup(this);
-    const int scelto = std::clamp(valoreUtente(chiaveAspetto, 0).toInt(), 0, 2);
+    const int scelto = std::clamp(impostazioni_.opzione(chiaveAspetto, 0).toInt(), 0, 2);
     for (int i = 0; i < 3; ++i) {
         QAction* a = aspetti->addAction(std::array{"&Normale", "Alto &contrasto", "&Scuro"}[static_cast<size_t>(i)]);
         a->setObjectName(QString("MenuAspetto%1").arg(i + 1));
@@ -49,7 +51,7 @@ void AspettoSchermo::creaVoci(QMenu* opzioni) {
         a->setChecked(i == scelto);
         gruppo->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] {
-            salvaValoreUtente(chiaveAspetto, i);
+            impostazioni_.salvaOpzione(chiaveAspetto, i);
             impostaAspetto(static_cast<Aspetto>(i));
         });
     }

@@ -12,11 +12,12 @@ class QMenu;
 namespace quadrivo {
 
 class AreaDisegno;
+class Impostazioni;
 
 class AspettoSchermo : public QObject {
     Q_OBJECT
 public:
-    explicit AspettoSchermo(AreaDisegno* area);
+    AspettoSchermo(AreaDisegno* area, Impostazioni& impostazioni);
 
     // The zoom items and the Aspetto submenu; the look of the last run is applied.
     void creaVoci(QMenu* opzioni);
@@ -34,6 +35,7 @@ private:
     void impostaAspetto(Aspetto aspetto);
 
     AreaDisegno* area_;
+    Impostazioni& impostazioni_;
     Aspetto aspetto_ = Aspetto::normale;
     double zoom_ = 1;
 };

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace quadrivo {
 
-class DatiGiocatore;
+class Impostazioni;
 class PannelloDefinizioni;
 class PannelloSuggerimenti;
 class Sessione;
@@ -23,7 +23,7 @@ class ColonnaDefinizioni : public QObject {
     Q_OBJECT
 public:
     // Its widgets are children of `area`, the drawing area the grid lives on.
-    ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, DatiGiocatore& dati, QWidget* area);
+    ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattaforma, Impostazioni& impostazioni, QWidget* area);
 
     // Opzioni gets the two panels' items; the help menu the readings, with F12 to the list.
     void creaVoci(QMenu* opzioni, QMenu* aiuto);
@@ -57,7 +57,7 @@ private:
 
     Sessione& sessione_;
     Piattaforma& piattaforma_;
-    DatiGiocatore& dati_;
+    Impostazioni& impostazioni_;
     QWidget* area_;
     QWidget* pannelli_ = nullptr;
     PannelloDefinizioni* elenco_ = nullptr;

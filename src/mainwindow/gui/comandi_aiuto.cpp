@@ -57,12 +57,12 @@ std::string ComandiAiuto::infoSistema() const {
     info.versioneQt = qVersion();
     info.versioneQtCompilazione = QT_VERSION_STR;
     const QString opzioni = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo/Quadrivo.conf";
-    info.cartelle = {{"Programma e dizionari", stato_.cartellaProgramma},
+    info.cartelle = {{"Programma e dizionari", stato_.cartelle.programma},
                      // The player's copy of the settings when there is one, the program's otherwise.
                      {"Impostazioni (" + std::string(nomeFileImpostazioni) + ")",
-                      !stato_.cartellaUtente.empty() && esisteFile(stato_.cartellaUtente + nomeFileImpostazioni)
-                          ? stato_.cartellaUtente
-                          : stato_.cartellaProgramma},
+                      !stato_.cartelle.utente.empty() && esisteFile(stato_.cartelle.utente + nomeFileImpostazioni)
+                          ? stato_.cartelle.utente
+                          : stato_.cartelle.programma},
                      {"Opzioni del giocatore", percorsoDaQt(opzioni)},
                      {"Tempi e segni delle partite", sessione_.archivio().percorsoFile()},
                      {"Copie di lavoro", cartellaCopie()},
@@ -70,7 +70,7 @@ std::string ComandiAiuto::infoSistema() const {
     if (stato_.indiceParole) {
         long long parole = 0;
         for (const std::int32_t n : stato_.contaLessico) parole += n;
-        info.dizionari.push_back(stato_.cartellaProgramma + stato_.fileLessico + ": " + std::to_string(parole) + " parole");
+        info.dizionari.push_back(stato_.cartelle.programma + stato_.fileLessico + ": " + std::to_string(parole) + " parole");
     }
     return testoInfoSistema(info);
 }

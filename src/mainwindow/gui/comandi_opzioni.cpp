@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "dialogs/gui/finestra_carattere.h"
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
@@ -16,11 +16,11 @@ namespace {
 constexpr const char* chiavePausaFuori = "cronometro/pausaFuoriDallaFinestra";
 }
 
-ComandiOpzioni::ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, DatiGiocatore& dati,
+ComandiOpzioni::ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni,
                                AreaDisegno* area)
-    : QObject(area), stato_(stato), piattaforma_(piattaforma), dati_(dati), area_(area) {
+    : QObject(area), stato_(stato), piattaforma_(piattaforma), impostazioni_(impostazioni), area_(area) {
     connect(&sessione, &Sessione::celleCambiate, this, [this] {
-        if (dati_.inAttesa()) dati_.salva();
+        if (impostazioni_.inAttesa()) impostazioni_.salva();
     });
 }
 
@@ -29,12 +29,12 @@ void ComandiOpzioni::collega(const std::function<QAction*(const char*)>& azione)
     rettangolo_ = azione("azioneRettangoloParola");
     connect(tastoSinistro_, &QAction::triggered, this, [this] {
         stato_.tastoSinistro = tastoSinistro_->isChecked();
-        dati_.impostazioniCambiate();
+        impostazioni_.valoriCambiati();
     });
     connect(rettangolo_, &QAction::triggered, this, [this] {
         stato_.rettangoloParola = rettangolo_->isChecked();
         emit rettangoloCambiato();
-        dati_.impostazioniCambiate();
+        impostazioni_.valoriCambiati();
     });
     connect(azione("azioneFont"), &QAction::triggered, this, &ComandiOpzioni::scegliFont);
 }
@@ -43,9 +43,9 @@ void ComandiOpzioni::creaVoce(QMenu* opzioni) {
     pausaFuori_ = opzioni->addAction("Ferma il &cronometro quando la finestra non è attiva");
     pausaFuori_->setObjectName("azionePausaFuori");
     pausaFuori_->setCheckable(true);
-    pausaFuori_->setChecked(valoreUtente(chiavePausaFuori, true).toBool());
+    pausaFuori_->setChecked(impostazioni_.opzione(chiavePausaFuori, true).toBool());
     connect(pausaFuori_, &QAction::toggled, this, [this](bool attiva) {
-        dati_.salvaOpzione(chiavePausaFuori, attiva);
+        impostazioni_.salvaOpzione(chiavePausaFuori, attiva);
         emit pausaFuoriCambiata();
     });
 }
@@ -64,10 +64,10 @@ void ComandiOpzioni::scegliFont() {
     emit primaDiAgire();
     if (!sceltaCarattere_) sceltaCarattere_ = new FinestraCarattere(stato_, piattaforma_, {}, {}, area_->window());
     sceltaCarattere_->exec();
-    salvaValoreUtente(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
-    salvaValoreUtente(chiaveCorsivo, stato_.carattereSchermo.corsivo);
-    salvaValoreUtente(chiaveGrassetto, stato_.carattereSchermo.grassetto);
-    dati_.salva();
+    impostazioni_.preparaOpzione(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
+    impostazioni_.preparaOpzione(chiaveCorsivo, stato_.carattereSchermo.corsivo);
+    impostazioni_.preparaOpzione(chiaveGrassetto, stato_.carattereSchermo.grassetto);
+    impostazioni_.salva();
     // The grid drawing sets name and size itself and keeps the window font's style.
     area_->superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
     area_->superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);

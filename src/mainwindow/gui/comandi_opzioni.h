@@ -11,7 +11,7 @@ class QMenu;
 namespace quadrivo {
 
 class AreaDisegno;
-class DatiGiocatore;
+class Impostazioni;
 class FinestraCarattere;
 class PiattaformaQt;
 class Sessione;
@@ -21,7 +21,7 @@ class ComandiOpzioni : public QObject {
     Q_OBJECT
 public:
     // The font chooser is modal over `area`'s window; the grid's font is `area`'s surface's.
-    ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, DatiGiocatore& dati,
+    ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni,
                    AreaDisegno* area);
 
     // Usa tasto sinistro, Visualizza rettangolo parola and Scegli Font, found by name.
@@ -44,7 +44,7 @@ signals:
 private:
     Stato& stato_;
     PiattaformaQt& piattaforma_;
-    DatiGiocatore& dati_;
+    Impostazioni& impostazioni_;
     AreaDisegno* area_;
     QAction* tastoSinistro_ = nullptr;
     QAction* rettangolo_ = nullptr;

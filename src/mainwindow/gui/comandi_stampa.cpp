@@ -37,7 +37,7 @@ void ComandiStampa::collega(const std::function<QAction*(const char*)>& azione) 
     if (QAction* a = azione("azioneSettaggioSchema"))
         connect(a, &QAction::triggered, this, [this] {
             Settaggi dialogo(stato_, finestra_);
-            if (dialogo.exec() == QDialog::Accepted) emit impostazioniCambiate();
+            if (dialogo.exec() == QDialog::Accepted) sessione_.impostazioni().valoriCambiati();
         });
 }
 

@@ -44,8 +44,6 @@ signals:
     void primaDiAgire();
     // The grid is shown again after a preview.
     void anteprimaChiusa();
-    // The player saved new layout settings, still to be written.
-    void impostazioniCambiate();
 
 private:
     void stampaSchema();

@@ -161,7 +161,7 @@ std::optional<ComandiVerifica::Punto> ComandiVerifica::puntoSotto(QPointF p) con
     if (sessione_.modo() != ModoVista::griglia) return std::nullopt;
     const std::optional<Casella> k = griglia_.cellaIn(p);
     if (!k || !sessione_.cruciverba().bianca(k->colonna, k->riga)) return std::nullopt;
-    return Punto{*k, griglia_.metaOrizzontale(p, *k) ? orizzontale : verticale};
+    return Punto{*k, griglia_.metaOrizzontale(p, *k) ? Direzione::orizzontale : Direzione::verticale};
 }
 
 bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
@@ -176,9 +176,7 @@ bool ComandiVerifica::eventFilter(QObject*, QEvent* evento) {
         passaggio_ = punto;
     } else if (punto) {
         // A press keeps the direction the pointer shows.
-        const Puntatore forma = piattaforma_.puntatore();
-        if (forma == Puntatore::frecciaOrizzontale) punto->direzione = orizzontale;
-        if (forma == Puntatore::frecciaVerticale) punto->direzione = verticale;
+        if (const Direzione d = direzioneDi(piattaforma_.puntatore()); d != Direzione::nessuna) punto->direzione = d;
         premuto_ = punto;
     }
     return false;
@@ -192,7 +190,7 @@ std::optional<Parola> ComandiVerifica::parolaPerVerifica() const {
     const auto& p = passaggio_ ? passaggio_ : premuto_;
     if (!p) return std::nullopt;
     // A cell with no word its way gives the word the other way.
-    for (int verso : {p->direzione, p->direzione == orizzontale ? verticale : orizzontale})
+    for (Direzione verso : {p->direzione, altra(p->direzione)})
         if (const Parola* w =
                 sessione_.navigazione().parolaCorrente(Posizione{p->casella.colonna, p->casella.riga, verso}))
             return *w;

@@ -46,7 +46,7 @@ protected:
 private:
     struct Punto {
         Casella casella;
-        int direzione = orizzontale;
+        Direzione direzione = Direzione::orizzontale;
     };
     std::optional<Punto> puntoSotto(QPointF p) const;
     void mostraTempo();

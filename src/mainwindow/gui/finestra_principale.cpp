@@ -23,7 +23,6 @@
 #include "mainwindow/gui/comandi_opzioni.h"
 #include "mainwindow/gui/comandi_stampa.h"
 #include "mainwindow/gui/comandi_verifica.h"
-#include "mainwindow/gui/dati_giocatore.h"
 #include "mainwindow/gui/disposizione_finestra.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
@@ -94,18 +93,18 @@ void FinestraPrincipale::creaParti() {
     stampa_->collega(azione);
     stampa_->pulsanteChiudi()->setParent(barra_);  // past the toolbar's last button
 
-    dati_ = new DatiGiocatore(stato_, this);
-    connect(dati_, &DatiGiocatore::avviso, barraStato_, &BarraStato::avvisa);
+    Impostazioni& impostazioni = sessione_->impostazioni();
+    connect(&impostazioni, &Impostazioni::avviso, barraStato_, &BarraStato::avvisa);
     lingue_ = new Lingue(
-        stato_, piattaforma_, *dati_,
+        stato_, piattaforma_, impostazioni,
         {azione("azioneItaliano"), azione("azioneInglese"), azione("azioneLatino"), azione("azioneFrancese")}, this);
     passaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
-    auto* colonna = new ColonnaDefinizioni(*sessione_, piattaforma_, *dati_, area_);
+    auto* colonna = new ColonnaDefinizioni(*sessione_, piattaforma_, impostazioni, area_);
     colonna->creaVoci(opzioni, menu_->menu(Menu::aiuto));
     connect(lingue_, &Lingue::cambiata, colonna, &ColonnaDefinizioni::pianificaSuggerimenti);
     new RiquadriGiochi(*sessione_, this);  // a codeword's key, a grid to fill's words
-    auto* aspetto = new AspettoSchermo(area_);
-    tastiera_ = new TastieraGriglia(*sessione_, *dati_, *aspetto, area_, *vista_, this);
+    auto* aspetto = new AspettoSchermo(area_, impostazioni);
+    tastiera_ = new TastieraGriglia(*sessione_, impostazioni, *aspetto, area_, *vista_, this);
     tastiera_->creaVoci(opzioni, azione("azioneMatita"), nullptr);
     aspetto->creaVoci(opzioni);
     vista_->impostaSfondo(area_->sfondo());
@@ -118,7 +117,7 @@ void FinestraPrincipale::creaParti() {
     auto* gioco = new ComandiGioco(*sessione_, piattaforma_, this);
     gioco->creaVoci(opzioni);
     file_->creaVoci(menu_->menu(Menu::file));
-    opzioni_ = new ComandiOpzioni(stato_, *sessione_, piattaforma_, *dati_, area_);
+    opzioni_ = new ComandiOpzioni(stato_, *sessione_, piattaforma_, impostazioni, area_);
     opzioni_->collega(azione);
     opzioni_->creaVoce(opzioni);
     auto* aiuto = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
@@ -138,7 +137,7 @@ void FinestraPrincipale::creaParti() {
         nascondiEtichetta();
         stampa_->lascia();
     };
-    connect(dati_, &DatiGiocatore::cambiate, disposizione_, &DisposizioneFinestra::disegnaGriglia);
+    connect(&impostazioni, &Impostazioni::cambiate, disposizione_, &DisposizioneFinestra::disegnaGriglia);
     connect(disposizione_, &DisposizioneFinestra::grigliaDisegnata, presenza_, &PresenzaFinestra::grigliaDisegnata);
     connect(stampa_, &ComandiStampa::primaDiAgire, this, [this, nascondiEtichetta] {
         passaggio_->solutore().nascondiPassaggio();
@@ -146,7 +145,6 @@ void FinestraPrincipale::creaParti() {
     });
     connect(stampa_, &ComandiStampa::anteprimaChiusa, this,
             [this] { menu_->mostraIcone(MenuPrincipale::Icone::tutte); });
-    connect(stampa_, &ComandiStampa::impostazioniCambiate, dati_, &DatiGiocatore::impostazioniCambiate);
     connect(passaggio_, &VistaPassaggio::toolbarDaRidisegnare, barra_, qOverload<>(&QWidget::repaint));
     connect(passaggio_, &VistaPassaggio::anteprimaDaChiudere, stampa_, &ComandiStampa::chiudiAnteprima);
     connect(tastiera_, &TastieraGriglia::parolaPresa, this, nascondiEtichetta);
@@ -264,7 +262,7 @@ void FinestraPrincipale::primaDellaFine() {
 
 void FinestraPrincipale::chiusura(bool tieniRisposte) {
     if (std::exchange(chiuso_, true)) return;
-    if (dati_->inAttesa()) dati_->salva();
+    if (sessione_->impostazioni().inAttesa()) sessione_->impostazioni().salva();
     sessione_->chiudi(tieniRisposte);
     passaggio_->nascondiEtichetta();
     piattaforma_.impostaPuntatore(Puntatore::predefinito);

@@ -19,7 +19,6 @@ class BarraStrumenti;
 class BarreScorrimento;
 class ComandiFile;
 class ComandiVerifica;
-class DatiGiocatore;
 class Lingue;
 class ComandiOpzioni;
 class ComandiStampa;
@@ -103,7 +102,6 @@ private:
     TastieraGriglia* tastiera_ = nullptr;
     BarraStrumenti* barra_ = nullptr;
     BarraStato* barraStato_ = nullptr;
-    DatiGiocatore* dati_ = nullptr;  // the options on disk
     Lingue* lingue_ = nullptr;
     ComandiVerifica* verifica_ = nullptr;
     BarreScorrimento* scorrimento_ = nullptr;

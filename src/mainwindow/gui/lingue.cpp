@@ -1,15 +1,15 @@
 #include "mainwindow/gui/lingue.h"
 
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
 #include "model/stato.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
 
-Lingue::Lingue(Stato& stato, Piattaforma& piattaforma, DatiGiocatore& dati, const QList<QAction*>& voci,
+Lingue::Lingue(Stato& stato, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci,
                QObject* genitore)
-    : QActionGroup(genitore), stato_(stato), piattaforma_(piattaforma), dati_(dati) {
+    : QActionGroup(genitore), stato_(stato), piattaforma_(piattaforma), impostazioni_(impostazioni) {
     setExclusive(true);
     for (QAction* a : voci) {
         addAction(a);
@@ -21,7 +21,7 @@ Lingue::Lingue(Stato& stato, Piattaforma& piattaforma, DatiGiocatore& dati, cons
 
 void Lingue::scegli(int lingua) {
     if (scegliLingua(stato_, piattaforma_, lingua)) {
-        dati_.salvaOpzione(chiaveLingua, lingua);
+        impostazioni_.salvaOpzione(chiaveLingua, lingua);
         emit cambiata();
     }
     segna();
@@ -32,7 +32,7 @@ void Lingue::segna() {
     if (QAction* a = voci.value(stato_.linguaLessico - 1)) a->setChecked(true);
     for (int i = 0; i < voci.size() && i < 4; ++i) {
         QAction* a = voci[i];
-        const std::string motivo = motivoLessico(stato_.cartellaProgramma + fileLessicoPerLingua[i + 1]);
+        const std::string motivo = motivoLessico(stato_.cartelle.programma + fileLessicoPerLingua[i + 1]);
         const QString perche = QString::fromStdString(
             motivo.empty() ? motivo
                            : "non disponibile: il file " + std::string(fileLessicoPerLingua[i + 1]) + " " + motivo);

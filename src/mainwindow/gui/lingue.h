@@ -5,7 +5,7 @@
 
 namespace quadrivo {
 
-class DatiGiocatore;
+class Impostazioni;
 class Piattaforma;
 struct Stato;
 
@@ -13,7 +13,7 @@ class Lingue : public QActionGroup {
     Q_OBJECT
 public:
     // `voci`: the items in the languages' order (Italiano, Inglese, Latino, Francese).
-    Lingue(Stato& stato, Piattaforma& piattaforma, DatiGiocatore& dati, const QList<QAction*>& voci, QObject* genitore);
+    Lingue(Stato& stato, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci, QObject* genitore);
 
     // Marks the language in use and names, in each item, why its file cannot be used.
     void segna();
@@ -27,7 +27,7 @@ private:
 
     Stato& stato_;
     Piattaforma& piattaforma_;
-    DatiGiocatore& dati_;
+    Impostazioni& impostazioni_;
 };
 
 }  // namespace quadrivo

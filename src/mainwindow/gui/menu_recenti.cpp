@@ -7,20 +7,21 @@
 
 namespace quadrivo {
 
-MenuRecenti::MenuRecenti(QWidget* genitore) : QMenu("&Recenti", genitore) {
+MenuRecenti::MenuRecenti(Impostazioni& impostazioni, QWidget* genitore)
+    : QMenu("&Recenti", genitore), impostazioni_(impostazioni) {
     setObjectName("MenuRecenti");
     aggiorna();
 }
 
 void MenuRecenti::ricorda(const std::string& percorso) {
     if (percorso.empty() || percorso.front() != '/') return;
-    ricordaAperto(percorso);
+    ricordaAperto(impostazioni_, percorso);
     aggiorna();
 }
 
 void MenuRecenti::aggiorna() {
     clear();
-    const std::vector<std::string> recenti = fileRecenti();
+    const std::vector<std::string> recenti = fileRecenti(impostazioni_);
     const QString casa = QDir::homePath();
     for (size_t i = 0; i < recenti.size(); ++i) {
         const std::string percorso = recenti[i];
@@ -38,7 +39,7 @@ void MenuRecenti::aggiorna() {
     QAction* svuota = addAction("&Svuota elenco");
     svuota->setEnabled(!recenti.empty());
     connect(svuota, &QAction::triggered, this, [this] {
-        svuotaFileRecenti();
+        svuotaFileRecenti(impostazioni_);
         aggiorna();
     });
 }

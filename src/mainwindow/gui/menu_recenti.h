@@ -6,10 +6,12 @@
 
 namespace quadrivo {
 
+class Impostazioni;
+
 class MenuRecenti : public QMenu {
     Q_OBJECT
 public:
-    explicit MenuRecenti(QWidget* genitore);
+    MenuRecenti(Impostazioni& impostazioni, QWidget* genitore);
 
     // A puzzle was opened or saved at `percorso`: first in the list, and its folder the one the
     // file dialogs start in next.
@@ -20,6 +22,8 @@ signals:
 
 private:
     void aggiorna();
+
+    Impostazioni& impostazioni_;
 };
 
 }  // namespace quadrivo

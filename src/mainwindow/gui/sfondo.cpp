@@ -22,7 +22,7 @@ void Sfondo::disponiAlCaricamento(int altezzaToolbar) {
 void Sfondo::mostra() {
     if (pixmap().isNull()) {
         const int larghezza = screen() ? screen()->geometry().width() : 1024;
-        const std::string percorso = stato_.cartellaProgramma + immagineSfondo(larghezza);
+        const std::string percorso = stato_.cartelle.programma + immagineSfondo(larghezza);
         // A missing picture leaves the area plain: nothing the player needs is lost. Only a regular
         // file is decoded: a FIFO there would hold the window.
         const QPixmap px = tipoFile(percorso) == TipoFile::regolare ? QPixmap(nomeQt(percorso)) : QPixmap();

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "mainwindow/gui/aspetto_schermo.h"
-#include "mainwindow/gui/dati_giocatore.h"
+#include "model/impostazioni.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/immagini.h"
 #include "mainwindow/gui/vista_griglia.h"
@@ -45,9 +45,9 @@ std::optional<TastoGriglia> tastoDi(const QKeyEvent& e) {
 
 }  // namespace
 
-TastieraGriglia::TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
+TastieraGriglia::TastieraGriglia(Sessione& sessione, Impostazioni& impostazioni, const AspettoSchermo& aspetto, QWidget* area,
                                  const VistaGriglia& griglia, QWidget* finestra)
-    : QObject(area), sessione_(sessione), dati_(dati), aspetto_(aspetto), area_(area), griglia_(griglia),
+    : QObject(area), sessione_(sessione), impostazioni_(impostazioni), aspetto_(aspetto), area_(area), griglia_(griglia),
       finestra_(finestra) {
     // Tab from the panels comes back to the grid, at the current cell.
     area_->setFocusPolicy(Qt::StrongFocus);
@@ -59,9 +59,9 @@ void TastieraGriglia::creaVoci(QMenu* opzioni, QAction* matita, QAction* pulsant
     azioneSaltaComplete = opzioni->addAction("&Salta parole complete");
     azioneSaltaComplete->setObjectName("azioneSaltaComplete");
     azioneSaltaComplete->setCheckable(true);
-    azioneSaltaComplete->setChecked(valoreUtente(chiaveSaltaComplete, false).toBool());
+    azioneSaltaComplete->setChecked(impostazioni_.opzione(chiaveSaltaComplete, false).toBool());
     connect(azioneSaltaComplete, &QAction::triggered, this,
-            [this](bool segnata) { dati_.salvaOpzione(chiaveSaltaComplete, segnata); });
+            [this](bool segnata) { impostazioni_.salvaOpzione(chiaveSaltaComplete, segnata); });
 
     // Pencil, from the Modifica menu, its toolbar button or F7: both show the mode.
     for (QAction* a : {matita, pulsanteMatita}) {
@@ -169,7 +169,7 @@ bool TastieraGriglia::premi(QKeyEvent* e) {
     // What is said after the key is known from the grid before it.
     const Parola* parola = sessione_.parolaCorrente();
     const bool eraCompleta = parola && nav.completa(x, *parola);
-    const int direzione = sessione_.posizione().direzione;
+    const Direzione direzione = sessione_.posizione().direzione;
     const bool cancella = *tasto == TastoGriglia::cancellaIndietro || *tasto == TastoGriglia::cancella;
     const std::vector<std::string> prima = cancella ? vociSchema(x) : std::vector<std::string>{};
     if (!sessione_.tasto(*tasto, carattere, azioneSaltaComplete->isChecked())) {

@@ -15,7 +15,7 @@ class QWidget;
 namespace quadrivo {
 
 class AspettoSchermo;
-class DatiGiocatore;
+class Impostazioni;
 class Sessione;
 
 class VistaGriglia;
@@ -25,7 +25,7 @@ class TastieraGriglia : public QObject {
 public:
     // Keys reach it while the drawing area or, before any click, the window has the keyboard.
     // `griglia` lies over the whole area: its pixels are the area's.
-    TastieraGriglia(Sessione& sessione, DatiGiocatore& dati, const AspettoSchermo& aspetto, QWidget* area,
+    TastieraGriglia(Sessione& sessione, Impostazioni& impostazioni, const AspettoSchermo& aspetto, QWidget* area,
                     const VistaGriglia& griglia, QWidget* finestra);
 
     // "Salta parole complete" in Opzioni; the pencil from its menu item and its toolbar button.
@@ -52,7 +52,7 @@ private:
     void ritornoAllaGriglia();
 
     Sessione& sessione_;
-    DatiGiocatore& dati_;
+    Impostazioni& impostazioni_;
     const AspettoSchermo& aspetto_;
     QWidget* area_;
     const VistaGriglia& griglia_;

@@ -107,7 +107,7 @@ std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce)
         dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
             // The index is built when a way of searching first needs it; the damage was said at loading.
             if (!stato.indiceParole && !indicizzaLessico(stato)) {
-                const std::string motivo = motivoLessico(stato.cartellaProgramma + stato.fileLessico);
+                const std::string motivo = motivoLessico(stato.cartelle.programma + stato.fileLessico);
                 piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
                                            (motivo.empty() ? "memoria insufficiente" : motivo) +
                                            "): la ricerca non è possibile.",

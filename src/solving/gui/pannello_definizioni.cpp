@@ -170,8 +170,8 @@ void PannelloDefinizioni::aggiorna(const Navigazione& nav, const Cruciverba& cru
         aggiornaAltri(cruciverba);
         return;
     }
-    riempi(orizzontali_, nav.elenco(cruciverba, orizzontale), nav, corrente, senzaProgresso);
-    riempi(verticali_, nav.elenco(cruciverba, verticale), nav, corrente, senzaProgresso);
+    riempi(orizzontali_, nav.elenco(cruciverba, Direzione::orizzontale), nav, corrente, senzaProgresso);
+    riempi(verticali_, nav.elenco(cruciverba, Direzione::verticale), nav, corrente, senzaProgresso);
     aggiornaAltri(cruciverba);
 }
 
@@ -189,7 +189,7 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         mostrate.clear();
         for (const VoceElenco& v : voci) {
             auto* voce = new QListWidgetItem(QString::fromStdString(v.voce).trimmed(), lista);
-            voce->setData(ruoloIndice, static_cast<int>(v.parola - nav.parole().data()));
+            voce->setData(ruoloIndice, v.parola ? static_cast<int>(v.parola - nav.parole().data()) : -1);
             mostrate.push_back(v.voce);
         }
         grigie.assign(voci.size(), 0);
@@ -198,7 +198,7 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
     for (int i = 0; i < lista->count(); ++i) {
         const size_t k = static_cast<size_t>(i);
         const bool completa = !senzaProgresso && voci[k].completa;
-        if (voci[k].parola - nav.parole().data() == corrente) scelta = lista->item(i);
+        if (voci[k].parola && voci[k].parola - nav.parole().data() == corrente) scelta = lista->item(i);
         // Set only when it changes: every change repaints the list.
         if ((grigie[k] != 0) != completa || !uguali) {
             QListWidgetItem* voce = lista->item(i);
@@ -242,7 +242,7 @@ bool rigaPiena(const Cruciverba& x, bool perRiga, int n) {
 void PannelloDefinizioni::riempiRighe(QListWidget* lista, const Navigazione& nav, const Cruciverba& x, int corrente,
                                       bool senzaProgresso) {
     const bool perRiga = lista == orizzontali_;
-    const int d = perRiga ? orizzontale : verticale;
+    const Direzione d = perRiga ? Direzione::orizzontale : Direzione::verticale;
     const std::vector<std::string> righe = righeDefinizioni(x, perRiga ? nomeRighe : nomeColonne);
     std::vector<std::string>& mostrate = perRiga ? mostrateOrizzontali_ : mostrateVerticali_;
     std::vector<char>& grigie = perRiga ? grigieOrizzontali_ : grigieVerticali_;
