@@ -39,7 +39,7 @@ std::vector<std::string> paroleDelGioco(const Cruciverba& x, const std::vector<s
     return parole;
 }
 
-bool cercaNelGioco(const Cruciverba& x, const Stato& s, Piattaforma& piattaforma, const Posizione& parola,
+bool cercaNelGioco(const Cruciverba& x, const Lessico& s, Piattaforma& piattaforma, const Posizione& parola,
                    const std::string& maschera, VistaRicerca& vista) {
     if (!ricercaDelGioco(x)) return false;
     const std::optional<Definizione> w = parolaDiGriglia(x, {parola.colonna, parola.riga}, parola.direzione);
@@ -48,14 +48,14 @@ bool cercaNelGioco(const Cruciverba& x, const Stato& s, Piattaforma& piattaforma
     piattaforma.impostaPuntatore(Puntatore::clessidra);
     const int n = static_cast<int>(w->caselle.size());
     // The dictionary in use first, then the others: a codeword's word may come from any language.
-    std::vector<std::string> file{s.fileLessico}, dati;
+    std::vector<std::string> file{s.file}, dati;
     for (int i = 1; i <= 4; ++i)
-        if (fileLessicoPerLingua[i] != s.fileLessico) file.push_back(fileLessicoPerLingua[i]);
+        if (fileLessicoPerLingua[i] != s.file) file.push_back(fileLessicoPerLingua[i]);
     std::vector<std::string_view> blocchi;
     if (x.variante == Variante::crittografato) {
         dati.reserve(file.size());
         for (const std::string& nome : file) {
-            const std::string percorso = s.cartelle.programma + nome;
+            const std::string percorso = s.cartella + nome;
             if (!lessicoUtilizzabile(percorso)) continue;
             const FileLessico f(percorso);
             dati.push_back(std::string(f.leggi(0, f.dimensione()).vista()));

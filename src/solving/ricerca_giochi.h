@@ -24,7 +24,7 @@ std::vector<std::string> paroleDelGioco(const Cruciverba& x, const std::vector<s
 // The search for the word starting at `parola`, reported to `vista` as the mask search does;
 // false (nothing done) in a game whose search is the dictionary's mask search. The dictionaries
 // are the program folder's four, read afresh; one that cannot be used is passed over.
-bool cercaNelGioco(const Cruciverba& x, const Stato& stato, Piattaforma& piattaforma, const Posizione& parola,
+bool cercaNelGioco(const Cruciverba& x, const Lessico& lessico, Piattaforma& piattaforma, const Posizione& parola,
                    const std::string& maschera, VistaRicerca& vista);
 
 }  // namespace quadrivo

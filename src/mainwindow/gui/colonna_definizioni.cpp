@@ -188,11 +188,11 @@ void ColonnaDefinizioni::aggiornaSuggerimenti() {
     if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
         return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
     // The index is built at the first search; a dictionary that cannot be used is only named.
-    Stato& stato = sessione_.stato();
-    if (!stato.indiceParole && !indicizzaLessico(stato))
+    Lessico& lessico = sessione_.lessico();
+    if (!lessico.indice && !indicizzaLessico(lessico))
         return suggerimenti_->mostraNessuna(
-            QString::fromStdString("Dizionario " + stato.fileLessico + " non disponibile."));
-    suggerimenti_->mostra(suggerimenti(sessione_.cruciverba(), w->caselle, *stato.indiceParole));
+            QString::fromStdString("Dizionario " + lessico.file + " non disponibile."));
+    suggerimenti_->mostra(suggerimenti(sessione_.cruciverba(), w->caselle, *lessico.indice));
 }
 
 void ColonnaDefinizioni::scriviSuggerimento(const QString& parola) {
