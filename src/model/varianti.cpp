@@ -297,12 +297,25 @@ TabellaChiave tabellaChiave(const Cruciverba& x) {
         if (c.codice < 1 || c.codice > k) continue;
         if (std::string& l = t.codici[static_cast<size_t>(c.codice - 1)].lettera; l.empty()) l = c.voce;
     }
+    contaLettereChiave(t);
+    return t;
+}
+
+std::vector<std::vector<Casella>> celleDeiCodici(const Cruciverba& x, size_t codici) {
+    std::vector<std::vector<Casella>> celle(codici);
+    for (const Casella& z : caselleBianche(x))
+        if (const int c = x.cella(z).codice; c >= 1 && static_cast<size_t>(c) <= codici)
+            celle[static_cast<size_t>(c - 1)].push_back(z);
+    return celle;
+}
+
+void contaLettereChiave(TabellaChiave& t) {
     std::map<std::string, int> volte;
     for (const VoceChiave& v : t.codici)
         if (!v.lettera.empty()) ++volte[v.lettera];
     for (VoceChiave& v : t.codici) v.doppia = !v.lettera.empty() && volte[v.lettera] > 1;
+    t.alfabeto.clear();
     for (char l = 'A'; l <= 'Z'; ++l) t.alfabeto.push_back({l, volte.contains(std::string(1, l))});
-    return t;
 }
 
 }  // namespace quadrivo

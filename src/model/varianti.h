@@ -90,6 +90,10 @@ struct TabellaChiave {
 // The key as the grid stands: the letter of each code (its first cell, in reading order, that
 // holds one), and the letters of the alphabet already used.
 TabellaChiave tabellaChiave(const Cruciverba& x);
+// Each code's cells, in reading order: codes 1..`codici`, as the key counts them.
+std::vector<std::vector<Casella>> celleDeiCodici(const Cruciverba& x, size_t codici);
+// The flags of the letters chosen twice and the alphabet, again from the codes' letters.
+void contaLettereChiave(TabellaChiave& t);
 
 // Letters in a UTF-8 text (code points).
 int lunghezzaLettere(const std::string& testo);

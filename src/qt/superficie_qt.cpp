@@ -1,6 +1,7 @@
 #include "qt/superficie_qt.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <cmath>
 
 namespace quadrivo {
@@ -74,8 +75,16 @@ void SuperficieQt::disegnaTesto(double x, double y, const std::string& s) {
     if (fontDato_ != attuale_) p_.setFont(attuale_->font), fontDato_ = attuale_;
     if (const QRgb penna = qRgb(coloreTesto.r, coloreTesto.g, coloreTesto.b); pennaTesto_ != penna)
         p_.setPen(QColor(penna)), pennaTesto_ = penna;
-    QPointF base = punto(x, y);
-    p_.drawText(QPointF(base.x(), base.y() + metriche().ascent()), QString::fromStdString(s));
+    const QPointF base = punto(x, y);
+    if (!p_.paintEngine() || p_.paintEngine()->type() != QPaintEngine::Raster)
+        return p_.drawText(QPointF(base.x(), base.y() + metriche().ascent()), QString::fromStdString(s));
+    if (attuale_->testi.size() > 4096) attuale_->testi.clear();
+    auto [voce, nuova] = attuale_->testi.try_emplace(s);
+    if (nuova) {
+        voce->second.setText(QString::fromStdString(s));
+        voce->second.setTextFormat(Qt::PlainText);
+    }
+    p_.drawStaticText(base, voce->second);
 }
 
 double SuperficieQt::larghezzaTesto(const std::string& s) {

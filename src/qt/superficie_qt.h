@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 #include <map>
 #include <optional>
 #include <string>
@@ -46,6 +47,8 @@ private:
         QFont font;
         std::optional<QFontMetricsF> metriche;
         std::unordered_map<std::string, double> larghezze;
+        // Each text shaped once: a codeword's letter paints the same letter and code in thirty cells.
+        std::unordered_map<std::string, QStaticText> testi;
     };
     const QFontMetricsF& metriche();
 

@@ -628,10 +628,13 @@ std::string Sessione::giocaCome(Variante variante) {
     // The crossword the games are made from: the one left the first time, else the one open.
     Cruciverba base = x;
     if (x.variante != Variante::cruciverba) {
-        if (cruciverbaLasciato_)
-            base = *cruciverbaLasciato_;
-        else
-            base = grigliaSoluzione(x), base.variante = Variante::cruciverba;
+        if (!cruciverbaLasciato_) {
+            // A game opened as such: its grid, kept, is what every other game starts from, so
+            // that a codeword's given letters never pass to the next game.
+            cruciverbaLasciato_ = grigliaSoluzione(x);
+            cruciverbaLasciato_->variante = Variante::cruciverba;
+        }
+        base = *cruciverbaLasciato_;
     }
     Conversione c;
     switch (variante) {
@@ -655,6 +658,8 @@ std::string Sessione::giocaCome(Variante variante) {
             z.voce = v.voce;
             z.matita = v.matita;
         }
+    // Equal codes are equal letters from the start, as if the player had typed them.
+    if (variante == Variante::crittografato) accordaCodici(nuovo);
     // The way back keeps the crossword's own file data, for a save in its format.
     if (x.variante == Variante::cruciverba) cruciverbaLasciato_ = x;
     if (variante == Variante::cruciverba) {

@@ -58,7 +58,11 @@ Navigazione::Navigazione(const Cruciverba& x) {
     for (int n = 1; n <= nDirezioni_; ++n)
         for (const Definizione& def : x.elenchi[static_cast<size_t>(n - 1)].definizioni) {
             const Direzione d = direzioneElenco(n);
-            if (def.caselle.empty()) continue;
+            if (def.caselle.empty()) {
+                if (x.variante == Variante::diagramless)
+                    senzaParola_.push_back({d, parole_.size(), voceDefinizione(def.etichetta, def.testo)});
+                continue;
+            }
             Parola w{def.caselle.front().colonna, def.caselle.front().riga, d, static_cast<int>(def.caselle.size()),
                      def.etichetta, def.testo, def.caselle, voceDefinizione(def.etichetta, def.testo)};
             for (const Casella& k : w.caselle)
@@ -214,15 +218,19 @@ Passo Navigazione::tasto(const Cruciverba& s, const Posizione& p, TastoGriglia t
 
 std::vector<VoceElenco> Navigazione::elenco(const Cruciverba& s, Direzione d) const {
     std::vector<VoceElenco> voci;
-    for (const Parola& w : parole_)
-        if (w.direzione == d) voci.push_back({&w, w.voce, completa(s, w)});
+    auto senza = senzaParola_.begin();
+    for (size_t i = 0; i <= parole_.size(); ++i) {
+        for (; senza != senzaParola_.end() && senza->prima == i; ++senza)
+            if (senza->direzione == d) voci.push_back({nullptr, senza->voce, false});
+        if (i < parole_.size() && parole_[i].direzione == d) voci.push_back({&parole_[i], parole_[i].voce, completa(s, parole_[i])});
+    }
     return voci;
 }
 
-std::string Navigazione::definizioneCorrente(const Posizione& p) const {
+std::string Navigazione::definizioneCorrente(const Cruciverba& x, const Posizione& p) const {
     const Parola* w = parolaCorrente(p);
     if (!w) return {};
-    return didascaliaParola(w->etichetta, w->direzione, w->definizione, FormaDidascalia::riga);
+    return didascaliaParola(x, w->etichetta, w->direzione, w->caselle, w->definizione, FormaDidascalia::riga);
 }
 
 }  // namespace quadrivo

@@ -127,11 +127,12 @@ public:
     Passo tasto(const Cruciverba& cruciverba, const Posizione& p, TastoGriglia t, char32_t carattere = 0,
                 bool saltaComplete = false) const;
 
-    // Clue panel entries of direction d, in the printed lists' order.
+    // Clue panel entries of direction d, in the printed lists' order; in a diagramless also the
+    // clues no word of the player's grid has yet (parola nullptr), for every clue must be read.
     std::vector<VoceElenco> elenco(const Cruciverba& cruciverba, Direzione d) const;
-    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8); "" when
-    // no word is current.
-    std::string definizioneCorrente(const Posizione& p) const;
+    // The line above the grid for the current word: " 12 oriz. - Abitazione" (UTF-8), in the
+    // words of the game (didascaliaParola); "" when no word is current.
+    std::string definizioneCorrente(const Cruciverba& cruciverba, const Posizione& p) const;
 
     // Whether every cell of `w` holds a letter, `piena` counted as filled.
     bool completa(const Cruciverba& cruciverba, const Parola& w, std::optional<Casella> piena = {}) const;
@@ -148,6 +149,14 @@ private:
     std::vector<Parola> parole_;
     std::vector<int> indice_;  // word index + 1 for each cell and direction; 0: none
     std::vector<bool> bianche_;
+    // A diagramless's clues that no word of the player's grid has yet: listed all the same, in
+    // their place (direction, the index in parole_ of the word after them, the entry's text).
+    struct SenzaParola {
+        Direzione direzione;
+        size_t prima;
+        std::string voce;
+    };
+    std::vector<SenzaParola> senzaParola_;
 };
 
 }  // namespace quadrivo

@@ -55,10 +55,23 @@ bool metaOrizzontale(const GeometriaSchema& g, double X, double Y, const PuntoGr
     return Y - T <= X - L;
 }
 
-std::string didascaliaParola(const std::string& numero, Direzione d, const std::string& definizione, FormaDidascalia forma) {
+std::string didascaliaParola(const Cruciverba& x, const std::string& numero, Direzione d,
+                             const std::vector<Casella>& caselle, const std::string& definizione,
+                             FormaDidascalia forma) {
     const bool etichetta = forma == FormaDidascalia::etichetta;
-    return (etichetta ? "  " : " ") + numero + (d == Direzione::orizzontale ? " oriz. - " : " vert. - ") +
-           definizione + (etichetta ? " " : "");
+    std::string nome = (d == Direzione::orizzontale ? "oriz." : "vert.");
+    if (!numero.empty()) nome = numero + " " + nome;
+    std::string testo = definizione;
+    if (x.variante == Variante::senzaSchema) {
+        nome = (d == Direzione::orizzontale ? "Riga " : "Colonna ") + numero;
+    } else if (x.variante == Variante::crittografato) {
+        testo.clear();
+        for (const Casella& k : caselle)
+            testo += (testo.empty() ? "" : "-") + std::to_string(x.dentro(k) ? x.cella(k).codice : 0);
+    } else if (x.variante == Variante::daRiempire) {
+        testo = std::to_string(caselle.size()) + (caselle.size() == 1 ? " lettera" : " lettere");
+    }
+    return (etichetta ? "  " : " ") + nome + " - " + testo + (etichetta ? " " : "");
 }
 
 Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, double X, double Y, double S,
@@ -95,7 +108,7 @@ Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaS
     p.direzione = d;
     p.puntatore = puntatoreDi(p.direzione);
     p.etichetta = true;
-    p.didascalia = didascaliaParola(w->etichetta, d, w->testo, FormaDidascalia::etichetta);
+    p.didascalia = didascaliaParola(x, w->etichetta, d, w->caselle, w->testo, FormaDidascalia::etichetta);
     const double W = larghezzaEtichetta ? larghezzaEtichetta(p.didascalia) : 0;
     p.etichettaX = X + W > S ? S - 1 - W : X - 19;
     p.etichettaY = Y + 12;

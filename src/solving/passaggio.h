@@ -69,9 +69,14 @@ Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, con
                            double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 
-// A word's caption, its clue decoded to UTF-8. The line above the grid reads " 12 oriz. - Abitazione";
-// the hover label sets it off with one more space on each side, "  12 oriz. - Abitazione ".
+// A word's caption as its game names it, its clue decoded to UTF-8. The line above the grid reads
+// " 12 oriz. - Abitazione"; a senza schema names the row or column as the word dialog does,
+// " Riga 2 - Sovrano – Re"; a codeword, which has no clues, gives the word's codes
+// " oriz. - 3-7-3-12", a grid to fill its length " oriz. - 4 lettere". The hover label sets it
+// off with one more space on each side, "  12 oriz. - Abitazione ".
 enum class FormaDidascalia { riga, etichetta };
-std::string didascaliaParola(const std::string& etichetta, Direzione d, const std::string& definizione, FormaDidascalia forma);
+std::string didascaliaParola(const Cruciverba& x, const std::string& etichetta, Direzione d,
+                             const std::vector<Casella>& caselle, const std::string& definizione,
+                             FormaDidascalia forma);
 
 }  // namespace quadrivo

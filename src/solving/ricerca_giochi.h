@@ -1,6 +1,7 @@
 #pragma once
 // The word dialog's "&Cerca" in the games that bring their own words: a codeword searches by its
 // codes in every dictionary there is, a grid to fill searches its bank.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,14 @@ bool ricercaDelGioco(const Cruciverba& x);
 // typed there narrows the list.
 std::vector<std::string> paroleDelGioco(const Cruciverba& x, const std::vector<std::string_view>& blocchi,
                                         const std::vector<Casella>& caselle, const std::string& maschera);
+
+// The same from the dictionaries of the program folder (read afresh, only the block of the
+// word's length): the word dialog's search and the "Suggerimenti" panel. Nothing in a game whose
+// search is the dictionary's mask search; `senzaDizionari` is set when a codeword had no
+// dictionary to search.
+std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, const Lessico& lessico,
+                                                      const std::vector<Casella>& caselle, const std::string& maschera,
+                                                      bool* senzaDizionari = nullptr);
 
 // The search for the word starting at `parola`, reported to `vista` as the mask search does;
 // false (nothing done) in a game whose search is the dictionary's mask search. The dictionaries

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "model/testo.h"
@@ -101,6 +102,29 @@ std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::strin
             c.matita = false;
         }
     });
+}
+
+void accordaCodici(Cruciverba& x) {
+    struct Lettere {
+        std::set<std::string> voci;
+        bool matita = true;  // every one of them in pencil
+    };
+    std::map<int, Lettere> perCodice;
+    for (const Casella& k : caselleBianche(x)) {
+        const Cella& c = x.cella(k);
+        if (c.codice == 0 || c.voce.empty()) continue;
+        Lettere& l = perCodice[c.codice];
+        l.voci.insert(c.voce);
+        l.matita = l.matita && c.matita && !c.data;
+    }
+    for (const Casella& k : caselleBianche(x)) {
+        Cella& c = x.cella(k);
+        const auto l = perCodice.find(c.codice);
+        if (c.codice == 0 || c.data || l == perCodice.end()) continue;
+        const bool una = l->second.voci.size() == 1;
+        c.voce = una ? *l->second.voci.begin() : std::string();
+        c.matita = una && l->second.matita;
+    }
 }
 
 std::vector<Scrittura> espandiCodici(const Cruciverba& x, const std::vector<Scrittura>& scritture) {
@@ -207,7 +231,8 @@ std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, 
 }
 
 std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, Direzione d) {
-    if (x.variante == Variante::senzaSchema) return parolaDiGriglia(x, inizio, d);
+    // A game without clues of its own has only the grid's words to show.
+    if (std::optional<Definizione> w = parolaDiGriglia(x, inizio, d); w || x.variante == Variante::senzaSchema) return w;
     if (const Definizione* w = definizioneDa(x, inizio, d)) return *w;
     return {};
 }

@@ -44,6 +44,11 @@ std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
 // them): the cells changed, for one undo step. None when k has no code or is given.
 std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
 
+// The letters of a codeword made from a crossword the player had started, brought into line
+// with its codes: a code whose filled cells agree shows that letter in all of them, one whose
+// cells disagree is emptied. Given letters stay as they are.
+void accordaCodici(Cruciverba& x);
+
 // The same for the writes a key gives (the keyboard's outcome): each one repeated into every
 // other cell of its code that is not given and does not hold it already, in reading order after
 // it. Writes to cells without a code pass as they are.
@@ -64,7 +69,7 @@ std::vector<std::string> paroleCodice(const Cruciverba& x, const std::vector<Cas
 std::optional<Definizione> parolaDiGriglia(const Cruciverba& x, Casella inizio, Direzione d);
 // The word the window means at `inizio` (hover, a click, the dialog's crossings): in a senza
 // schema the player's grid's, never the solution's, which would show where its black squares
-// are; elsewhere the clue's word.
+// are; in a codeword or a grid to fill the grid's own (they have no clues); elsewhere the clue's word.
 std::optional<Definizione> parolaDa(const Cruciverba& x, Casella inizio, Direzione d);
 
 // ---- Da riempire

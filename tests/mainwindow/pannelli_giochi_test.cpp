@@ -3,7 +3,10 @@
 // schema's row and column lines take the cursor there, and F2 in a codeword searches by codes.
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
+#include <QListView>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +42,16 @@ QString testi(const QListWidget* l) {
     for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
     return t.join('|');
 }
+// Every region a widget is asked to paint.
+class Pitture : public QObject {
+public:
+    QRegion regione;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) regione += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
 QString letto(const QListWidget* l, int i) { return l->item(i)->data(Qt::AccessibleTextRole).toString(); }
 
 }  // namespace
@@ -83,8 +96,20 @@ private slots:
         QCOMPARE(chiave->item(2)->text(), QString("3 = A !"));
         QCOMPARE(letto(chiave, 2), QString("codice 3: A, doppia"));
         QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
+        // The "!" taken away goes from the screen too: its entry's whole cell is painted again.
+        Pitture pitture;
+        chiave->viewport()->installEventFilter(&pitture);
         b->esegui("azioneAnnulla");
         QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
+        const QRect cella(chiave->visualItemRect(chiave->item(0)).topLeft(), chiave->gridSize());
+        QTRY_VERIFY((QRegion(cella) - pitture.regione).isEmpty());
+        // A letter typed and taken away again changes its code's row only.
+        b->clic(b->cella(4, 3));
+        prova::digita("e");
+        QCOMPARE(testi(chiave), QString("1 = A|2 = C|3 = E|4 = _|5 = _|6 = _|7 = _"));
+        b->clic(b->cella(4, 3));
+        b->tasto(Qt::Key_Delete);
+        QCOMPARE(testi(chiave), QString("1 = A|2 = C|3 = _|4 = _|5 = _|6 = _|7 = _"));
         // F12 takes the keyboard to the key, as to a crossword's clues, and Esc brings it back.
         b->tasto(Qt::Key_F12);
         QTRY_COMPARE(prova::fuoco(), static_cast<QWidget*>(chiave));
@@ -142,6 +167,43 @@ private slots:
         QCOMPARE(b->pos().direzione, Direzione::verticale);
         QCOMPARE(colonne->currentRow(), 1);
         QCOMPARE(righe->currentRow(), -1);
+    }
+
+    // The line above the grid, the hover and the suggestions speak each game's language: a senza
+    // schema's rows and columns, a codeword's codes (its words found by them, as F2 does), a grid
+    // to fill's list.
+    void theLineTheHoverAndTheSuggestionsFollowEachGame() {
+        const auto riga = [this] { return figlio<QLabel>("RigaDefinizione")->text(); };
+        QVERIFY(apri(senzaSchema));
+        QTRY_COMPARE(riga(), QString(" Riga 1 - Abitazione"));
+        b->tasto(Qt::Key_Space);
+        QTRY_COMPARE(riga(), QString(" Colonna 1 - Cassa"));
+
+        QVERIFY(apri(crittografato));
+        b->esegui("MenuSuggerimenti");
+        const auto righe = [this] {
+            auto* lista = figlio<QListView>("ListaSuggerimenti");
+            QStringList r;
+            for (int i = 0; i < lista->model()->rowCount(); ++i) r << lista->model()->index(i, 0).data().toString();
+            return r.join(", ");
+        };
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, MELA"));
+        QCOMPARE(riga(), QString(" oriz. - 7-5-4-3"));
+        auto* lista = figlio<QListView>("ListaSuggerimenti");
+        emit lista->activated(lista->model()->index(0, 0));
+        QCOMPARE(b->memoria()[2], std::string("SOLE"));
+        QCOMPARE(b->memoria()[0], std::string("C.S."));  // code 7 is S everywhere
+        b->muovi(b->alto(1, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  oriz. - 2-1-7-1 "));
+        QVERIFY(figlio<QWidget>("rettangoloPassaggio")->isVisible());
+
+        QVERIFY(apri(daRiempire));
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, CASA"));
+        b->muovi(b->basso(4, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  vert. - 3 lettere "));
+        b->esegui("MenuSuggerimenti");  // the option is the player's: back as it was
     }
 };
 

@@ -221,6 +221,23 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
 }
 
+// A game opened from its file is the grid every other game starts from: the codeword's given
+// letters are the codeword's, not the next game's.
+TEST_F(Giochi_, EveryGameMadeFromAFilesGameStartsFromTheSameGrid) {
+    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
+    int date = 0;
+    for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
+    EXPECT_GT(date, 0);
+    for (Variante v : {Variante::daRiempire, Variante::cruciverba}) {
+        ASSERT_EQ(sessione.giocaCome(v), "");
+        date = 0;
+        for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
+        EXPECT_EQ(date, 0);
+        EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    }
+}
+
 // Salva on the crossword's .trmo cannot hold the game: the format's message, the file as it
 // was, and Salva con nome asked for.
 TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {

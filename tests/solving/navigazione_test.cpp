@@ -102,7 +102,7 @@ TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
               std::tuple(2u, Posizione{3, 2, O}, Posizione{1, 1, O}, Posizione{1, 3, O}));
     // Empty and no word to step back in: Backspace erases nothing.
     EXPECT_FALSE(n.parolaCorrente(p));
-    EXPECT_EQ(n.definizioneCorrente(p), "");
+    EXPECT_EQ(n.definizioneCorrente(t, p), "");
     EXPECT_EQ(n.cancellaIndietro(t, p).scritture.size(), 0u);
     const Passo scritto = n.lettera(t, p, U'c');
     EXPECT_EQ(std::tuple(scritto.posizione, scritto.scritture), std::tuple(p, std::vector<Scrittura>{{3, 2, "C"}}));
@@ -125,10 +125,10 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     EXPECT_EQ(std::pair(nav.vaiAParola(x, 1), nav.vaiAParola(x, 8)), std::pair(Posizione{4, 2, O}, Posizione{}));
     // The clue line above the grid.
     EXPECT_EQ(
-        (R{nav.definizioneCorrente({4, 4, O}), nav.definizioneCorrente({4, 3, V}), nav.definizioneCorrente({3, 2, V})}),
+        (R{nav.definizioneCorrente(x, {4, 4, O}), nav.definizioneCorrente(x, {4, 3, V}), nav.definizioneCorrente(x, {3, 2, V})}),
         (R{" 7 oriz. - Città d'erba", " 3 vert. - Superficie", " 2 vert. - "}));
     const Cruciverba t = prova::cruciverbaDa({"ABCDEFGHIJK", "LMNOPQRSTUV"}, {}, {rigaDefinizione(10, 1, Direzione::verticale, "Dieci")});
-    EXPECT_EQ(Navigazione(t).definizioneCorrente({10, 2, V}), " 10 vert. - Dieci");
+    EXPECT_EQ(Navigazione(t).definizioneCorrente(t, {10, 2, V}), " 10 vert. - Dieci");
 }
 
 TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {

@@ -6,6 +6,7 @@
 #include "solving/lessico_codici.h"
 #include "solving/lettura.h"
 #include "solving/parola_dialogo.h"
+#include "solving/passaggio.h"
 #include "solving/ricerca_giochi.h"
 #include "solving/varianti.h"
 #include "solving/verifica.h"
@@ -156,6 +157,32 @@ TEST(CrittografatoGioco, ALetterGoesIntoEveryCellOfItsCode) {
     for (const CambioCella& c : cambi) dove.push_back(c.casella);
     EXPECT_EQ(dove, (std::vector<Casella>{{2, 1}, {4, 1}, {1, 2}}));
     EXPECT_EQ(x.cella(1, 2).voce, "A");
+}
+
+// A codeword made from a crossword the player had started: the letters follow the codes.
+TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> tenute;  // the player's letters, '.' none
+        std::vector<std::string> dopo;
+    };
+    // CASA / A#RE / SOLE: A is code 1 at (2,1) (4,1) (1,2); E code 3 at (4,2) (4,3).
+    for (const Caso& c : {Caso{"one A spreads to its code", {".A..", ".#..", "...."}, {".A.A", "A#..", "...."}},
+                          Caso{"a wrong letter alone spreads too", {"....", ".#.X", "...."}, {"....", ".#.X", "...X"}},
+                          Caso{"letters that disagree are dropped", {".A..", ".#.E", "...I"}, {".A.A", "A#..", "...."}}}) {
+        SCOPED_TRACE(c.nome);
+        Cruciverba x = crittografato(schema);
+        riempi(x, c.tenute);
+        accordaCodici(x);
+        EXPECT_EQ(prova::inserimenti(x), c.dopo);
+    }
+    Cruciverba x = crittografato(schema);
+    x.cella(4, 1).data = true;
+    x.cella(4, 1).voce = "A";
+    x.cella(2, 1).voce = "O";
+    accordaCodici(x);
+    EXPECT_EQ(x.cella(4, 1).voce, "A");  // given: never emptied
+    EXPECT_EQ(x.cella(2, 1).voce, "");
 }
 
 TEST(CrittografatoGioco, AGivenLetterIsNeverWrittenOver) {
@@ -312,7 +339,8 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
 }
 
 // F2 on a game without clues of its own: the player's run of cells, a senza schema's named by
-// its row with the row's clues.
+// its row with the row's clues. The hover label and the line above the grid name it the same
+// way; a codeword's gives its codes, a grid to fill's its length.
 TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     struct Caso {
         const char* nome;
@@ -321,14 +349,16 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         bool valida;
         std::string titolo, definizione;
         int celle;
+        std::string didascalia;
     };
     const GeometriaSchema g{};
     for (const Caso& c :
-         {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4},
-          Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3},
-          Caso{"no word starts there yet", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0},
-          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2},
-          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3}}) {
+         {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
+          Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
+          Caso{"no word starts there yet", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0, ""},
+          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3,
+               "  vert. - 3 lettere "}}) {
         SCOPED_TRACE(c.nome);
         const VoceDialogo v = voceDialogo(c.x, g, c.p);
         EXPECT_EQ(v.valida, c.valida);
@@ -336,6 +366,10 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
         EXPECT_EQ(v.definizione, c.definizione);
         EXPECT_EQ(v.definizioneFissa, c.valida);
         EXPECT_EQ(v.celle.size(), static_cast<size_t>(c.celle));
+        const std::optional<Definizione> w = parolaDa(c.x, {c.p.colonna, c.p.riga}, c.p.direzione);
+        EXPECT_EQ(w ? didascaliaParola(c.x, w->etichetta, c.p.direzione, w->caselle, w->testo, FormaDidascalia::etichetta)
+                    : "",
+                  c.didascalia);
     }
     EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, Direzione::orizzontale));
     // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
@@ -390,4 +424,22 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
     }
+}
+
+// A diagramless numbers its words by the player's grid; a clue none of them has yet is still
+// listed, in its place, and leads nowhere.
+TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
+    const Cruciverba x = variante(comeDiagramless);
+    const Navigazione nav(x);
+    const std::vector<std::string> attese[] = {{"1 Abitazione ", "4 Sovrano  -", "5 Stella "},
+                                               {"1 Cassa ", "2 Societa ", "3 Vocali "}};
+    for (Direzione d : {Direzione::orizzontale, Direzione::verticale}) {
+        std::vector<std::string> voci;
+        for (const VoceElenco& v : nav.elenco(x, d)) voci.push_back(v.voce + (v.parola ? "" : " -"));
+        EXPECT_EQ(voci, attese[numeroElenco(d) - 1]) << numeroElenco(d);
+    }
+    // A crossword's clue without cells is a damaged file's, and no entry.
+    Cruciverba y = prova::cruciverbaDa(schema, {}, definizioni);
+    y.elenchi[0].definizioni[1].caselle.clear();
+    EXPECT_EQ(Navigazione(y).elenco(y, Direzione::orizzontale).size(), 2u);
 }

@@ -16,6 +16,7 @@
 #include "solving/lessico.h"
 #include "solving/lessico_incroci.h"
 #include "solving/lettura.h"
+#include "solving/ricerca_giochi.h"
 #include "solving/varianti.h"
 
 namespace quadrivo {
@@ -164,12 +165,13 @@ bool ColonnaDefinizioni::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void ColonnaDefinizioni::aggiorna() {
-    if (!elenco_->isVisible()) return;
+    // A codeword has no list, yet its line stands above the grid beside the suggestions.
+    if (!rigaDefinizione_->isVisible()) return;
     const Posizione& p = sessione_.posizione();
     const Navigazione& n = sessione_.navigazione();
     const int corrente = p.valida() ? n.indiceParola(p.colonna, p.riga, p.direzione) : -1;
-    elenco_->aggiorna(n, sessione_.cruciverba(), corrente, sessione_.inPausa());
-    rigaDefinizione_->setText(QString::fromStdString(n.definizioneCorrente(p)));
+    if (elenco_->isVisible()) elenco_->aggiorna(n, sessione_.cruciverba(), corrente, sessione_.inPausa());
+    rigaDefinizione_->setText(QString::fromStdString(n.definizioneCorrente(sessione_.cruciverba(), p)));
 }
 
 void ColonnaDefinizioni::pianificaSuggerimenti() {
@@ -185,6 +187,12 @@ void ColonnaDefinizioni::aggiornaSuggerimenti() {
     if (sessione_.inPausa()) return suggerimenti_->mostraNessuna("In pausa.");
     const Parola* w = sessione_.parolaCorrente();
     if (!w) return suggerimenti_->mostraNessuna("Nessuna parola corrente.");
+    // A codeword's words follow its codes, a grid to fill's come from its list: as F2 finds them.
+    bool senzaDizionari = false;
+    if (const auto parole = paroleDelGioco(sessione_.cruciverba(), sessione_.lessico(), w->caselle,
+                                           std::string(w->caselle.size(), ' '), &senzaDizionari))
+        return senzaDizionari ? suggerimenti_->mostraNessuna("Nessun dizionario disponibile.")
+                              : suggerimenti_->mostraParole(*parole);
     if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
         return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
     // The index is built at the first search; a dictionary that cannot be used is only named.

@@ -31,7 +31,7 @@ RiquadriGiochi::RiquadriGiochi(Sessione& sessione, QMainWindow* finestra) : QObj
     dockBanca_ = nuovoDock(finestra, "DockBanca", "Parole", banca_);
     for (auto segnale : {&Sessione::schemaCambiato, &Sessione::segniCambiati})
         connect(&sessione_, segnale, this, &RiquadriGiochi::aggiorna);
-    connect(&sessione_, &Sessione::celleCambiate, this, &RiquadriGiochi::aggiorna);
+    connect(&sessione_, &Sessione::celleCambiate, this, &RiquadriGiochi::dopoCelle);
     connect(&sessione_, &Sessione::modoCambiato, this, &RiquadriGiochi::aggiorna);
     // F12 brings the keyboard to the clue list; a game without clues has its key or its words
     // there instead, and Esc takes it back to the grid.
@@ -53,10 +53,43 @@ void RiquadriGiochi::aggiorna() {
     const bool chiave = griglia && x.variante == Variante::crittografato;
     const bool banca = griglia && x.variante == Variante::daRiempire;
     // A paused grid hides its letters; the key and the crossed-off words would tell them.
-    if (chiave) sessione_.inPausa() ? chiave_->mostraPausa() : chiave_->mostra(tabellaChiave(x));
+    tabellaTenuta_ = false;
+    if (chiave && sessione_.inPausa()) chiave_->mostraPausa();
+    if (chiave && !sessione_.inPausa()) {
+        tabella_ = tabellaChiave(x);
+        celleCodici_ = celleDeiCodici(x, tabella_.codici.size());
+        tabellaTenuta_ = true;
+        chiave_->mostra(tabella_);
+    }
     if (banca) sessione_.inPausa() ? banca_->mostraPausa() : banca_->mostra(righeBanca(x));
     if (dockChiave_->isHidden() == chiave) dockChiave_->setVisible(chiave);
     if (dockBanca_->isHidden() == banca) dockBanca_->setVisible(banca);
+}
+
+void RiquadriGiochi::dopoCelle(const std::vector<Casella>& caselle) {
+    const Cruciverba& x = sessione_.cruciverba();
+    if (!tabellaTenuta_ || !sessione_.aperto() || sessione_.modo() != ModoVista::griglia ||
+        x.variante != Variante::crittografato || sessione_.inPausa())
+        return aggiorna();
+    std::vector<char> toccati(tabella_.codici.size(), 0);
+    for (const Casella& k : caselle) {
+        // A cell that is no longer white changes which cells the codes have.
+        if (!x.dentro(k) || !x.bianca(k.colonna, k.riga)) return aggiorna();
+        if (const int c = x.cella(k).codice; c >= 1 && static_cast<size_t>(c) <= toccati.size())
+            toccati[static_cast<size_t>(c - 1)] = 1;
+    }
+    for (size_t i = 0; i < toccati.size(); ++i) {
+        if (!toccati[i]) continue;
+        std::string& lettera = tabella_.codici[i].lettera;
+        lettera.clear();
+        for (const Casella& z : celleCodici_[i])
+            if (!x.cella(z).voce.empty()) {
+                lettera = x.cella(z).voce;
+                break;
+            }
+    }
+    contaLettereChiave(tabella_);
+    chiave_->mostra(tabella_);
 }
 
 }  // namespace quadrivo

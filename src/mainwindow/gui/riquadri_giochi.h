@@ -3,6 +3,9 @@
 // to fill's word bank (DockBanca). Each shows only while its game is played on the grid, and
 // follows the session's signals by itself. Made after the clue column, whose F12 it answers too.
 #include <QObject>
+#include <vector>
+
+#include "model/varianti.h"
 
 class QDockWidget;
 class QMainWindow;
@@ -20,12 +23,18 @@ public:
 
 private:
     void aggiorna();
+    // A key's letter changes the rows of the codes typed into only.
+    void dopoCelle(const std::vector<Casella>& caselle);
 
     Sessione& sessione_;
     QDockWidget* dockChiave_ = nullptr;
     QDockWidget* dockBanca_ = nullptr;
     PannelloChiave* chiave_ = nullptr;
     PannelloBanca* banca_ = nullptr;
+    // The key shown, while it stands for the grid, and each code's cells.
+    TabellaChiave tabella_;
+    std::vector<std::vector<Casella>> celleCodici_;
+    bool tabellaTenuta_ = false;
 };
 
 }  // namespace quadrivo

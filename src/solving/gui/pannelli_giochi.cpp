@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace quadrivo {
@@ -13,14 +15,50 @@ namespace {
 const QColor grigio(128, 128, 128);
 const QColor rosso(200, 0, 0);
 
+// A list view paints every entry within the bounding box of what changed: two letters struck
+// out at the alphabet's two ends would repaint all of it. The pieces are painted one by one.
+class ListaAPezzi : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override {
+        const QRegion regione = evento->region();
+        if (regione.rectCount() < 2) return QListWidget::paintEvent(evento);
+        for (const QRect& r : regione) {
+            QPaintEvent pezzo(r);
+            QListWidget::paintEvent(&pezzo);
+        }
+    }
+};
+
+// The view asks an entry's size at each paint of it, and the style lays the text out to answer:
+// the sizes are kept per text and font, the entries being single lines.
+class MisureVoci : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        const QVariant font = indice.data(Qt::FontRole);
+        const QString chiave = (font.isValid() ? font.value<QFont>() : opzione.font).key() + '|' +
+                               indice.data(Qt::DisplayRole).toString();
+        if (const auto trovata = misure_.constFind(chiave); trovata != misure_.cend()) return *trovata;
+        if (misure_.size() > 1024) misure_.clear();
+        return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
+    }
+
+private:
+    mutable QHash<QString, QSize> misure_;
+};
+
 // A list the keyboard reaches only by Tab: a click on it leaves the typing on the grid. With a
 // `campione` (its widest entry) the entries flow in rows, as a printed key does.
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile, const char* campione) {
-    auto* l = new QListWidget(genitore);
+    auto* l = new ListaAPezzi(genitore);
     l->setObjectName(nome);
     l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::TabFocus);
     l->setSelectionMode(QAbstractItemView::NoSelection);
+    l->setItemDelegate(new MisureVoci(l));
     if (campione) {
         l->setFlow(QListView::LeftToRight);
         l->setWrapping(true);
@@ -57,7 +95,11 @@ void cambia(QListWidgetItem* voce, F modifica) {
         const QSignalBlocker zitto(l->model());
         modifica();
     }
-    l->viewport()->update(l->visualItemRect(voce));
+    // The whole cell of the grid: an entry's own rectangle follows its text, and a "!" taken
+    // away would stay on screen past a shorter text.
+    QRect zona = l->visualItemRect(voce);
+    if (l->gridSize().isValid()) zona.setSize(l->gridSize());
+    l->viewport()->update(zona);
 }
 
 void pausa(QListWidget* l) {

@@ -162,7 +162,7 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         mostrate.clear();
         for (const VoceElenco& v : voci) {
             auto* voce = new QListWidgetItem(QString::fromStdString(v.voce).trimmed(), lista);
-            voce->setData(ruoloIndice, static_cast<int>(v.parola - nav.parole().data()));
+            voce->setData(ruoloIndice, v.parola ? static_cast<int>(v.parola - nav.parole().data()) : -1);
             mostrate.push_back(v.voce);
         }
         grigie.assign(voci.size(), 0);
@@ -171,7 +171,7 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
     for (int i = 0; i < lista->count(); ++i) {
         const size_t k = static_cast<size_t>(i);
         const bool completa = !senzaProgresso && voci[k].completa;
-        if (voci[k].parola - nav.parole().data() == corrente) scelta = lista->item(i);
+        if (voci[k].parola && voci[k].parola - nav.parole().data() == corrente) scelta = lista->item(i);
         // Set only when it changes: every change repaints the list.
         if ((grigie[k] != 0) != completa || !uguali) {
             QListWidgetItem* voce = lista->item(i);

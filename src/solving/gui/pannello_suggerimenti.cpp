@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "model/numeri.h"
+#include "model/testo.h"
 #include "solving/gui/modello_parole.h"
 
 namespace quadrivo {
@@ -45,6 +46,15 @@ void PannelloSuggerimenti::mostra(const std::vector<Suggerimento>& suggerimenti)
     modello_->imposta(std::move(voci));
     lista_->scrollToTop();
     stato_->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(suggerimenti.size()))));
+}
+
+void PannelloSuggerimenti::mostraParole(const std::vector<std::string>& parole) {
+    std::vector<VoceRicerca> voci;
+    voci.reserve(parole.size());
+    for (const std::string& p : parole) voci.push_back({aWindows1252(p), ""});
+    modello_->imposta(std::move(voci));
+    lista_->scrollToTop();
+    stato_->setText(QString::fromStdString("Trov.:" + conSegno(static_cast<long long>(parole.size()))));
 }
 
 void PannelloSuggerimenti::mostraNessuna(const QString& motivo) {
