@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "sessione/apertura.h"
+#include "sessione/blocco.h"
 #include "sessione/salvataggio.h"
 #include "formats/formato.h"
 #include "model/file.h"
@@ -62,8 +63,8 @@ bool cartellaPrivata(const std::string& percorso) {
 }
 
 // The lock beside each working copy says its run is alive, whatever its note says.
-std::unique_ptr<QLockFile>& bloccoCopia() {
-    static std::unique_ptr<QLockFile> blocco;
+std::unique_ptr<Blocco>& bloccoCopia() {
+    static std::unique_ptr<Blocco> blocco;
     return blocco;
 }
 
@@ -188,11 +189,9 @@ std::string nuovoFileLavoro() {
     f.setAutoRemove(false);
     if (!f.open()) return {};
     const std::string nome = QFileInfo(f.fileName()).absoluteFilePath().toStdString();
-    auto blocco = std::make_unique<QLockFile>(q(nome + ".lock"));
-    blocco->setStaleLockTime(0);
-    if (blocco->tryLock(0)) {
-        QFile::setPermissions(blocco->fileName(), QFile::ReadOwner | QFile::WriteOwner);
-        if (bloccoCopia()) bloccoCopia()->unlock();
+    auto blocco = std::make_unique<Blocco>(q(nome + ".lock"));
+    if (blocco->prendi() == Blocco::Esito::preso) {
+        if (bloccoCopia()) bloccoCopia()->lascia();
         bloccoCopia() = std::move(blocco);
     }
     return nome;
@@ -266,7 +265,7 @@ void cancellaCopiaLavoro(const std::string& fileLavoro) {
     if (fileLavoro.empty()) return;
     if (esisteFile(fileLavoro)) cancellaFile(fileLavoro);
     if (esisteFile(percorsoNota(fileLavoro))) cancellaFile(percorsoNota(fileLavoro));
-    if (bloccoCopia() && bloccoCopia()->fileName() == q(fileLavoro + ".lock")) bloccoCopia().reset();
+    if (bloccoCopia() && bloccoCopia()->nome() == q(fileLavoro + ".lock")) bloccoCopia().reset();
     else if (esisteFile(fileLavoro + ".lock") && !copiaViva(fileLavoro)) cancellaFile(fileLavoro + ".lock");
 }
 

@@ -162,7 +162,7 @@ Sessione::~Sessione() { storia_.blockSignals(true); }
 // ---- Opening
 
 EsitoApertura Sessione::apri(const std::string& percorso) {
-    std::unique_ptr<QLockFile> blocco;
+    std::unique_ptr<Blocco> blocco;
     if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
     std::string dati;
     if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
@@ -170,13 +170,13 @@ EsitoApertura Sessione::apri(const std::string& percorso) {
 }
 
 EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& percorso, bool modificato) {
-    std::unique_ptr<QLockFile> blocco;
+    std::unique_ptr<Blocco> blocco;
     if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
     return apriLetti(dati, percorso, modificato, std::move(blocco));
 }
 
 EsitoApertura Sessione::apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
-                                  std::unique_ptr<QLockFile> blocco) {
+                                  std::unique_ptr<Blocco> blocco) {
     const bool lasciato = this->modificato();
     // The working copy's note names the version of the file its answers are made over.
     std::string improntaPrima = std::exchange(documento_.improntaFile, impronta(dati));
@@ -195,7 +195,7 @@ EsitoApertura Sessione::apriLetti(std::string_view dati, const std::string& perc
 bool Sessione::ripristina(const CopiaAbbandonata& copia, bool comeCopia) {
     // As a copy the answers go under a new name beside the puzzle, which stays as it is.
     const std::string nome = comeCopia ? nomeCopia(copia.schema) : copia.schema;
-    std::unique_ptr<QLockFile> blocco;
+    std::unique_ptr<Blocco> blocco;
     if (!nome.empty() && !prendiBlocco(nome, blocco)) return false;
     const bool lasciato = modificato();
     // The answers were made over the file as the note says: Salva asks if it changed since.
@@ -250,17 +250,14 @@ void Sessione::offriCopieDi(const std::string& percorso) {
                 if (const std::optional<bool> aperta = offri(c, [] { return true; }); aperta) return;
 }
 
-bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco) {
+bool Sessione::prendiBlocco(const std::string& percorso, std::unique_ptr<Blocco>& blocco) {
     const QString nome = nomeBlocco(percorso);
     if (nome.isEmpty()) return true;
-    if (blocco_ && blocco_->fileName() == nome) return true;  // open here already
-    blocco = std::make_unique<QLockFile>(nome);
-    blocco->setStaleLockTime(0);
-    if (blocco->tryLock(0)) {
-        QFile::setPermissions(nome, QFile::ReadOwner | QFile::WriteOwner);
-        return true;
-    }
-    if (blocco->error() != QLockFile::LockFailedError) {
+    if (blocco_ && blocco_->nome() == nome) return true;  // open here already
+    blocco = std::make_unique<Blocco>(nome);
+    const Blocco::Esito esito = blocco->prendi();
+    if (esito == Blocco::Esito::preso) return true;
+    if (esito == Blocco::Esito::impossibile) {
         blocco.reset();  // a lock that cannot be made stops nobody
         return true;
     }
@@ -863,9 +860,8 @@ EsitoSalvataggio Sessione::salvaConNome(const std::string& cartella, const std::
     // The solve goes with the puzzle to its new name, and so does the lock.
     if (esito == EsitoSalvataggio::salvato) {
         // Taken if free: the file is written already, there is nothing left to ask.
-        auto blocco = std::make_unique<QLockFile>(nomeBlocco(documento_.nomeFile));
-        blocco->setStaleLockTime(0);
-        if (!blocco->fileName().isEmpty() && blocco->tryLock(0)) blocco_ = std::move(blocco);
+        auto blocco = std::make_unique<Blocco>(nomeBlocco(documento_.nomeFile));
+        if (!blocco->nome().isEmpty() && blocco->prendi() == Blocco::Esito::preso) blocco_ = std::move(blocco);
         conservaPartita();
     }
     return esito;

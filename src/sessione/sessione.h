@@ -5,7 +5,6 @@
 // a signal; the window and its panels are views that redraw what the signals name.
 #include <QObject>
 #include <QTimer>
-#include <QLockFile>
 #include <QUndoStack>
 #include <cstdint>
 #include <functional>
@@ -23,6 +22,7 @@
 #include "model/impostazioni.h"
 #include "model/stato.h"
 #include "sessione/apertura.h"
+#include "sessione/blocco.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
 #include "solving/lessico.h"
@@ -219,7 +219,7 @@ private:
     // `modificato`: the answers read are not saved anywhere yet (brought back after a crash).
     void nuovoSchema(bool conservaPrecedente, bool modificato, const Partita* ripresa = nullptr);
     EsitoApertura apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
-                            std::unique_ptr<QLockFile> blocco);
+                            std::unique_ptr<Blocco> blocco);
     // One leftover's question: nothing for Più tardi and Elimina, else whether it was opened.
     std::optional<bool> offri(const CopiaAbbandonata& copia, const std::function<bool()>& lascia);
     // The leftovers of the puzzle just opened, if the player kept some for later.
@@ -229,7 +229,7 @@ private:
     void inizioSalvataggio(const std::string& destinazione);
     void fineSalvataggio(bool scritto);
     // The lock telling other windows `percorso` is open here; false when the player stops.
-    bool prendiBlocco(const std::string& percorso, std::unique_ptr<QLockFile>& blocco);
+    bool prendiBlocco(const std::string& percorso, std::unique_ptr<Blocco>& blocco);
     // The bytes of the puzzle file as last read or written match what is on disk now.
     bool fileIntatto() const;
     void riprovaArchivio();
@@ -283,7 +283,7 @@ private:
     std::optional<Cruciverba> cruciverbaLasciato_;
     bool iniziale_ = false;
     Segni matita_;  // the pencil guesses, cell by cell
-    std::unique_ptr<QLockFile> blocco_;  // the open puzzle's lock
+    std::unique_ptr<Blocco> blocco_;  // the open puzzle's lock
     std::string avanzo_;                  // a recovered leftover still waiting for our copy
     // A solve whose write failed: kept for the next try.
     struct ArchivioSospeso {

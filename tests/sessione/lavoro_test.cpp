@@ -5,7 +5,7 @@
 // Answers that survive: the private folder of the working copies and its fallback, the copy
 // healing after failures, the leftovers of a killed run offered back with their time and marks,
 // Salva over a file changed on disk, two sessions on one puzzle, the player's data failing,
-// the time dropped with the answers, and the litter of interrupted saves.
+// the time dropped with the answers, the litter of interrupted saves, and the lock files.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QSysInfo>
@@ -30,6 +31,7 @@
 #include "model/file.h"
 #include "model/opzioni_utente.h"
 #include "model/piattaforma_registro.h"
+#include "sessione/blocco.h"
 #include "sessione/sessione.h"
 #include "supporto/guasto.h"
 #include "supporto/schema.h"
@@ -431,6 +433,52 @@ TEST(Modifiche, TheQuestionBeforeLeaving) {
     EXPECT_TRUE(p.messaggi[0].titolo == "Modifica del file corrente" && p.messaggi[0].pulsanti == Pulsanti::salvaNonSalvareAnnulla);
     for (const char* nome : {"", "NUOVOCRU.trmo"}) EXPECT_EQ(decisioneSalva(nome), AzioneSalva::salvaConNome) << nome;
     EXPECT_EQ(decisioneSalva("/giochi/a.trmo"), AzioneSalva::scrivi);
+}
+
+// A lock is what QLockFile writes, held as QLockFile holds it: other windows read it as theirs.
+TEST(Blocco, ReadByQLockFileAsOneOfItsOwn) {
+    QTemporaryDir cartella;
+    const QString nostro = cartella.filePath("a.lock"), suo = cartella.filePath("b.lock");
+    Blocco b(nostro);
+    ASSERT_EQ(b.prendi(), Blocco::Esito::preso);
+    QLockFile q(suo);
+    ASSERT_TRUE(q.tryLock(0));
+    QFile a(nostro), c(suo);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(c.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), c.readAll());
+    EXPECT_EQ(QFileInfo(nostro).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions{});
+    QLockFile altro(nostro);
+    altro.setStaleLockTime(0);
+    EXPECT_FALSE(altro.tryLock(0));
+    EXPECT_EQ(altro.error(), QLockFile::LockFailedError);
+    b.lascia();
+    EXPECT_FALSE(QFile::exists(nostro));
+}
+
+// What stands at the lock's name decides: nothing or a dead run's lock is taken, a live one is
+// not, a folder that is not there cannot hold one.
+TEST(Blocco, TakenUnlessALiveRunHoldsIt) {
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath("s.lock");
+    const std::string morto = std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
+                              QSysInfo::machineHostName().toStdString() + "\n";
+    enum Prima { niente, morta, viva, senzaCartella };
+    const struct {
+        Prima prima;
+        Blocco::Esito esito;
+    } casi[] = {{niente, Blocco::Esito::preso},
+                {morta, Blocco::Esito::preso},
+                {viva, Blocco::Esito::occupato},
+                {senzaCartella, Blocco::Esito::impossibile}};
+    for (const auto& k : casi) {
+        QFile::remove(nome);
+        Blocco altro(nome);
+        if (k.prima == morta) ASSERT_TRUE(scriviFileSicuro(nome.toStdString(), morto));
+        if (k.prima == viva) ASSERT_EQ(altro.prendi(), Blocco::Esito::preso);
+        Blocco b(k.prima == senzaCartella ? cartella.filePath("manca/s.lock") : nome);
+        EXPECT_EQ(b.prendi(), k.esito) << k.prima;
+    }
 }
 
 TEST(Nota, RoundTripAndTheLivingProcess) {

@@ -1,5 +1,9 @@
-// The word dialog's four ways of searching, over a small dictionary and the known puzzle.
+// The word dialog's four ways of searching, over a small dictionary and the known puzzle; the
+// clue lists' entries painted from their kept pictures as a plain list paints them.
 #include <QComboBox>
+#include <QListWidget>
+#include <QStyledItemDelegate>
+#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +11,7 @@
 #include "dizionario_prova.h"
 #include "schema_prova.h"
 #include "solving/gui/finestra_parola.h"
+#include "solving/gui/pannello_definizioni.h"
 #include "solving/inserimento.h"
 #include "solving/lessico.h"
 #include "supporto/finestre.h"
@@ -81,6 +86,37 @@ private slots:
         applicaScelta(p.documento.cruciverba, parola, *d.scelta());
         QCOMPARE(QString::fromStdString(p.documento.cruciverba.cella(1, 1).voce + "|" + p.documento.cruciverba.cella(2, 1).voce),
                  QString("|@"));
+    }
+    // Each state of the list is painted twice, from the kept pictures and by Qt's own delegate:
+    // the same pixels, and a state seen before is not painted from another's picture.
+    void theClueListPaintsAsAPlainListDoes() {
+        PannelloDefinizioni pannello;
+        pannello.resize(200, 360);
+        pannello.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pannello));
+        auto* lista = pannello.findChild<QListWidget*>("ListaOrizzontali");
+        QVERIFY(lista);
+        for (const char* t : {"1 Abitazione con un giardino e un lungo viale d'ingresso", "5 Sovrano", "7 Stella"})
+            new QListWidgetItem(t, lista);
+        QAbstractItemDelegate* nostro = lista->itemDelegate();
+        QStyledItemDelegate semplice;
+        const std::function<void()> stati[] = {
+            [] {},
+            [lista] { lista->item(1)->setForeground(QColor(128, 128, 128)); },
+            [lista] { lista->setCurrentRow(0); },
+            [lista] { lista->item(1)->setForeground(QBrush()); },
+            [lista] { lista->setCurrentRow(2); },
+            [&pannello] { pannello.resize(260, 360); },
+        };
+        int n = 0;
+        for (const auto& stato : stati) {
+            stato();
+            const QImage kept = lista->viewport()->grab().toImage();
+            lista->setItemDelegate(&semplice);
+            const QImage plain = lista->viewport()->grab().toImage();
+            lista->setItemDelegate(nostro);
+            QVERIFY2(kept == plain, qPrintable(QString("state %1").arg(n++)));
+        }
     }
 };
 

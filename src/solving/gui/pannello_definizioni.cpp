@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -17,7 +19,8 @@ namespace {
 constexpr int ruoloIndice = Qt::UserRole;
 
 // A word-wrapped clue is measured by shaping its text, and a list measures its entries again
-// whenever the current one changes, every few keys: the sizes are kept per width and text.
+// whenever the current one changes, every few keys: the sizes are kept per width and text, and
+// so are the entries' pictures.
 class MisureDefinizioni : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -29,8 +32,32 @@ public:
         return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
     }
 
+    // An entry's picture is kept per size, state and colour: a resize or a scroll paints every
+    // entry shown again, and shaping a wrapped clue's text each time is most of a resize's cost.
+    void paint(QPainter* pittore, const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        const qreal dpr = pittore->device()->devicePixelRatio();
+        const QString chiave = QString::number(opzione.rect.width()) + 'x' + QString::number(opzione.rect.height()) +
+                               '|' + QString::number(opzione.state.toInt()) + '|' + QString::number(dpr) + '|' + QString::number(opzione.palette.cacheKey()) + '|' +
+                               indice.data(Qt::ForegroundRole).value<QBrush>().color().name(QColor::HexArgb) + '|' +
+                               opzione.font.key() + '|' + indice.data(Qt::DisplayRole).toString();
+        auto trovata = immagini_.constFind(chiave);
+        if (trovata == immagini_.cend()) {
+            if (immagini_.size() > 2048) immagini_.clear();
+            QPixmap px(opzione.rect.size() * dpr);
+            px.setDevicePixelRatio(dpr);
+            px.fill(opzione.palette.color(QPalette::Base));
+            QPainter p(&px);
+            QStyleOptionViewItem qui = opzione;
+            qui.rect.moveTo(0, 0);
+            QStyledItemDelegate::paint(&p, qui, indice);
+            trovata = immagini_.insert(chiave, px);
+        }
+        pittore->drawPixmap(opzione.rect.topLeft(), *trovata);
+    }
+
 private:
     mutable QHash<QString, QSize> misure_;
+    mutable QHash<QString, QPixmap> immagini_;
 };
 
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile) {
