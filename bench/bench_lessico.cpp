@@ -20,10 +20,10 @@ using namespace quadrivo;
 
 namespace {
 
-Stato statoFrancese(bool carica = true) {
-    Stato s;
-    s.cartelle.programma = QUADRIVO_DIR;
-    s.fileLessico = "LessicoFrancese.dat";
+Lessico lessicoFrancese(bool carica = true) {
+    Lessico s;
+    s.cartella = QUADRIVO_DIR;
+    s.file = "LessicoFrancese.dat";
     PiattaformaRegistro p;
     if (carica) caricaLessico(s, p);
     return s;
@@ -66,15 +66,15 @@ const char* const maschere[] = {"          ", "M         ", "M    E    ", "M  A 
                                  "    E     ", "         S", "  Z    Q  "};
 
 void BM_Carica(benchmark::State& st) {
-    Stato s = statoFrancese(false);
+    Lessico s = lessicoFrancese(false);
     PiattaformaRegistro p;
     for (auto _ : st) caricaLessico(s, p);
-    st.counters["indice_MiB"] = double(s.indiceParole->memoria()) / (1 << 20);
+    st.counters["indice_MiB"] = double(s.indice->memoria()) / (1 << 20);
 }
 BENCHMARK(BM_Carica)->Unit(benchmark::kMillisecond);
 
 void BM_Cerca(benchmark::State& st) {
-    const Stato s = statoFrancese();
+    const Lessico s = lessicoFrancese();
     PiattaformaRegistro p;
     VistaNulla vista;
     const std::string maschera = maschere[st.range(0)];
@@ -87,9 +87,9 @@ BENCHMARK(BM_Cerca)->DenseRange(0, std::size(maschere) - 1)->Unit(benchmark::kMi
 
 // Reference: every word of the block compared, no index, block already in memory.
 void BM_ScansioneSemplice(benchmark::State& st) {
-    const Stato s = statoFrancese();
+    const Lessico s = lessicoFrancese();
     const FileLessico f(QUADRIVO_DIR "LessicoFrancese.dat");
-    const BloccoLessico b = bloccoEffettivo({s.inizioLessico[10], s.contaLessico[10]}, 10, f.dimensione());
+    const BloccoLessico b = bloccoEffettivo({s.inizio[10], s.conta[10]}, 10, f.dimensione());
     const auto letti = f.leggi(b.offset, b.conta * 10);
     const std::string maschera = maschere[st.range(0)];
     for (auto _ : st) benchmark::DoNotOptimize(paroleCompatibili(letti.vista(), 10, maschera));
@@ -99,7 +99,7 @@ BENCHMARK(BM_ScansioneSemplice)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 template <typename Vista>
 void BM_RiempiLista(benchmark::State& st) {
-    const Stato s = statoFrancese();
+    const Lessico s = lessicoFrancese();
     PiattaformaRegistro p;
     Vista vista;
     const std::string maschera = maschere[st.range(0)];
@@ -113,7 +113,7 @@ void BM_RiempiLista(benchmark::State& st) {
 // Opening the drop-down over all the words: the view lays out only what it shows.
 template <typename Vista>
 void BM_ApriTendina(benchmark::State& st) {
-    const Stato s = statoFrancese();
+    const Lessico s = lessicoFrancese();
     PiattaformaRegistro p;
     Vista vista;
     cercaNelLessico(s, p, maschere[0], vista);
@@ -142,17 +142,17 @@ const PrimaCerca primeCerche[] = {
     {"LessicoFrancese.dat", "          "}, {"LessicoFrancese.dat", "M    E    "},
 };
 
-Stato statoAvvio(const char* lessico) {
-    Stato s;
-    s.cartelle.programma = QUADRIVO_DIR;
-    s.fileLessico = lessico;
+Lessico lessicoAvvio(const char* lessico) {
+    Lessico s;
+    s.cartella = QUADRIVO_DIR;
+    s.file = lessico;
     preparaLessico(s);
     return s;
 }
 
 void BM_PrimaCerca(benchmark::State& st) {
     const PrimaCerca& c = primeCerche[st.range(0)];
-    const Stato s = statoAvvio(c.lessico);
+    const Lessico s = lessicoAvvio(c.lessico);
     PiattaformaRegistro p;
     VistaModello vista;
     for (auto _ : st) {
@@ -167,7 +167,7 @@ BENCHMARK(BM_PrimaCerca)->DenseRange(0, std::size(primeCerche) - 1)->Unit(benchm
 // As the first Cerca went when it built the whole word index first.
 void BM_PrimaCercaConIndice(benchmark::State& st) {
     const PrimaCerca& c = primeCerche[st.range(0)];
-    Stato s = statoAvvio(c.lessico);
+    Lessico s = lessicoAvvio(c.lessico);
     PiattaformaRegistro p;
     VistaModello vista;
     for (auto _ : st) {
@@ -182,7 +182,7 @@ BENCHMARK(BM_PrimaCercaConIndice)->DenseRange(0, std::size(primeCerche) - 1)->Un
 // Reference: a bare QListWidget, shown, filled with the same words.
 void BM_ListaNuda(benchmark::State& st) {
     const PrimaCerca& c = primeCerche[st.range(0)];
-    const Stato s = statoAvvio(c.lessico);
+    const Lessico s = lessicoAvvio(c.lessico);
     PiattaformaRegistro p;
     VistaNulla nulla;
     QStringList parole;

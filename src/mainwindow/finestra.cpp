@@ -167,13 +167,15 @@ std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     const int lingua = sessione.impostazioni().opzione(chiaveLingua, 1).toInt();
     const bool linguaUsabile =
         lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartelle.programma + fileLessicoPerLingua[lingua]).empty();
-    stato.linguaLessico = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
-    stato.fileLessico = fileLessicoPerLingua[stato.linguaLessico];
+    Lessico& lessico = sessione.lessico();
+    lessico.cartella = stato.cartelle.programma;
+    lessico.lingua = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
+    lessico.file = fileLessicoPerLingua[lessico.lingua];
     std::string avviso = leggiImpostazioni(stato);
     preparaCartellaCruciverba(stato.cartelle.programma, cartellaCruciverba(),
                               ::access(stato.cartelle.programma.c_str(), W_OK) != 0);
     // A damaged dictionary is said with the settings' warning, once, at the first activation.
-    if (const std::string difetto = preparaLessico(stato); !difetto.empty())
+    if (const std::string difetto = preparaLessico(lessico); !difetto.empty())
         avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
     // The grid's font of the last run.
     stato.nomeFont = sessione.impostazioni().opzione(chiaveCarattere, "Arial").toString().toStdString();

@@ -1,16 +1,12 @@
 #pragma once
 // The one puzzle in memory and every program-wide value, owned by the application.
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "model/cartelle.h"
 #include "model/cruciverba.h"
 
 namespace quadrivo {
-
-class IndiceLessico;  // solving/lessico_indice.h
 
 inline constexpr const char* titoloApplicazione = "Quadrivo 7";
 inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
@@ -42,13 +38,6 @@ struct Stato {
     StileCarattere carattereSchermo;
     StileCarattere carattereStampante;
 
-    // Dictionary selection and index.
-    std::string fileLessico = "LessicoItaliano.dat";
-    std::int16_t linguaLessico = 1;
-    std::array<std::int32_t, 16> inizioLessico{};  // index 3..15
-    std::array<std::int32_t, 16> contaLessico{};
-    // Word numbers by length, position and letter, built by caricaLessico for the search.
-    std::shared_ptr<const IndiceLessico> indiceParole;
 };
 
 }  // namespace quadrivo

@@ -25,6 +25,7 @@
 #include "sessione/blocco.h"
 #include "sessione/lavoro.h"
 #include "sessione/salvataggio.h"
+#include "solving/lessico.h"
 #include "solving/navigazione.h"
 #include "solving/parola_dialogo.h"
 #include "solving/partita.h"
@@ -54,6 +55,9 @@ public:
     const Stato& stato() const { return stato_; }
     // tramerio.ini's values and the player's options: read and written only through here.
     Impostazioni& impostazioni() { return impostazioni_; }
+    // The dictionary in use, for the word dialog's searches and the hints.
+    Lessico& lessico() { return lessico_; }
+    const Lessico& lessico() const { return lessico_; }
     // The open puzzle and its file; changed only through the commands below.
     const Documento& documento() const { return documento_; }
     const Cruciverba& cruciverba() const { return documento_.cruciverba; }
@@ -254,6 +258,7 @@ private:
 
     Stato& stato_;
     Impostazioni impostazioni_;
+    Lessico lessico_;
     Documento documento_;
     Piattaforma& piattaforma_;
     Registro archivio_;

@@ -21,8 +21,8 @@ std::string motivoFile(const FileLessico& f, const std::string& percorso) {
     return nonDizionario(f.leggi(0, dimensioneTestaLessico).vista(), f.dimensione()) ? "non è un dizionario" : "";
 }
 
-std::string avvisoDifetto(const Stato& s, const std::string& difetto) {
-    return "Il file di vocabolario " + s.fileLessico + " " + difetto +
+std::string avvisoDifetto(const Lessico& s, const std::string& difetto) {
+    return "Il file di vocabolario " + s.file + " " + difetto +
            ". Si cercano solo le parole che il file contiene davvero.";
 }
 }  // namespace
@@ -32,18 +32,18 @@ std::string motivoLessico(const std::string& percorso) { return motivoFile(FileL
 bool lessicoUtilizzabile(const std::string& percorso) { return motivoLessico(percorso).empty(); }
 
 namespace {
-void leggiBlocchi(Stato& s, std::string_view testa) {
+void leggiBlocchi(Lessico& s, std::string_view testa) {
     const IndiceFileLessico voci = leggiIndiceLessico(testa.substr(0, dimensioneTestaLessico));
     for (int L = lunghezzaMinimaLessico; L <= lunghezzaMassimaLessico; ++L) {
-        s.inizioLessico[L] = voci[L].inizio;
-        s.contaLessico[L] = voci[L].conta;
+        s.inizio[L] = voci[L].inizio;
+        s.conta[L] = voci[L].conta;
     }
 }
 }  // namespace
 
-bool indicizzaLessico(Stato& s) {
-    const std::string percorso = s.cartelle.programma + s.fileLessico;
-    s.indiceParole.reset();
+bool indicizzaLessico(Lessico& s) {
+    const std::string percorso = s.percorso();
+    s.indice.reset();
     if (!lessicoUtilizzabile(percorso)) return false;
     try {
         const FileLessico f(percorso);
@@ -55,22 +55,22 @@ bool indicizzaLessico(Stato& s) {
         leggiBlocchi(s, dati);
         auto indice = std::make_shared<IndiceLessico>(dati, leggiIndiceLessico(dati.substr(0, dimensioneTestaLessico)));
         indice->file = identita;
-        s.indiceParole = std::move(indice);
+        s.indice = std::move(indice);
     } catch (const std::bad_alloc&) {
-        s.indiceParole.reset();
+        s.indice.reset();
         return false;
     }
     return true;
 }
 
-bool caricaLessico(Stato& s, Piattaforma& piattaforma) {
+bool caricaLessico(Lessico& s, Piattaforma& piattaforma) {
     if (const std::string avviso = preparaLessico(s); !avviso.empty()) piattaforma.messaggio(avviso, {}, Icona::attenzione);
     return indicizzaLessico(s);
 }
 
-std::string preparaLessico(Stato& s) {
-    const std::string percorso = s.cartelle.programma + s.fileLessico;
-    s.indiceParole.reset();
+std::string preparaLessico(Lessico& s) {
+    const std::string percorso = s.percorso();
+    s.indice.reset();
     const FileLessico f(percorso);
     const bool usabile = motivoFile(f, percorso).empty();
     const FileLessico::Letti testa = usabile ? f.leggi(0, dimensioneTestaLessico) : FileLessico::Letti{};
@@ -79,17 +79,17 @@ std::string preparaLessico(Stato& s) {
     return difetto.empty() ? std::string() : avvisoDifetto(s, difetto);
 }
 
-bool scegliLingua(Stato& s, Piattaforma& piattaforma, int lingua) {
-    if (lingua < 1 || lingua > 4 || lingua == s.linguaLessico) return false;
+bool scegliLingua(Lessico& s, Piattaforma& piattaforma, int lingua) {
+    if (lingua < 1 || lingua > 4 || lingua == s.lingua) return false;
     // Checked first: a language whose file cannot be used keeps the one in use.
-    if (const std::string motivo = motivoLessico(s.cartelle.programma + fileLessicoPerLingua[lingua]); !motivo.empty()) {
+    if (const std::string motivo = motivoLessico(s.cartella + fileLessicoPerLingua[lingua]); !motivo.empty()) {
         piattaforma.messaggio(std::string("Impossibile usare il file di vocabolario ") + fileLessicoPerLingua[lingua] +
-                                  " (" + motivo + "): resta in uso il dizionario " + s.fileLessico + ".",
+                                  " (" + motivo + "): resta in uso il dizionario " + s.file + ".",
                               {}, Icona::attenzione);
         return false;
     }
-    s.linguaLessico = static_cast<std::int16_t>(lingua);
-    s.fileLessico = fileLessicoPerLingua[lingua];
+    s.lingua = static_cast<std::int16_t>(lingua);
+    s.file = fileLessicoPerLingua[lingua];
     // The block table only: the word index is built when a way of searching needs it.
     if (const std::string avviso = preparaLessico(s); !avviso.empty()) piattaforma.messaggio(avviso, {}, Icona::attenzione);
     return true;
@@ -130,7 +130,7 @@ std::int64_t paroleInMemoria(const IndiceLessico& indice, int n, std::string_vie
 
 }  // namespace
 
-ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const std::string& maschera,
+ParoleTrovate cercaNelLessico(const Lessico& s, Piattaforma& piattaforma, const std::string& maschera,
                               VistaRicerca& vista) {
     ParoleTrovate trovate;
     const int n = static_cast<int>(maschera.size());
@@ -146,10 +146,10 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
         return trovate;
     }
 
-    const FileLessico f(s.cartelle.programma + s.fileLessico);
-    if (const std::string motivo = motivoFile(f, s.cartelle.programma + s.fileLessico); !motivo.empty()) {
+    const FileLessico f(s.percorso());
+    if (const std::string motivo = motivoFile(f, s.percorso()); !motivo.empty()) {
         piattaforma.impostaPuntatore(Puntatore::predefinito);
-        piattaforma.messaggio("Impossibile usare il dizionario " + s.fileLessico + " (" + motivo +
+        piattaforma.messaggio("Impossibile usare il dizionario " + s.file + " (" + motivo +
                                   "): la ricerca non è possibile.",
                               {}, Icona::attenzione);
         concludi();
@@ -160,10 +160,10 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
 
     // Only the words the file really holds are searched, read in one go: the whole block, or
     // with the index just the stretch that holds the candidates.
-    const VoceLessico voce{s.inizioLessico[n], s.contaLessico[n]};
+    const VoceLessico voce{s.inizio[n], s.conta[n]};
     const FileLessico::Identita file = f.identita();
     const BloccoLessico blocco = bloccoEffettivo(voce, n, std::max<std::int64_t>(file.dimensione, 0));
-    const IndiceLessico* indice = s.indiceParole.get();
+    const IndiceLessico* indice = s.indice.get();
     if (indice != nullptr && indice->blocco(n).offset != blocco.offset) indice = nullptr;
     // The file unchanged since loading holds the words the index kept, and its sets give them
     // exactly; otherwise they are read and checked against the mask.
@@ -220,10 +220,10 @@ ParoleTrovate cercaNelLessico(const Stato& s, Piattaforma& piattaforma, const st
     return trovate;
 }
 
-std::vector<VoceRicerca> elencoParole(const Cruciverba& x, const Stato& s, const Posizione& aperta, ModoRicerca modo,
+std::vector<VoceRicerca> elencoParole(const Cruciverba& x, const Lessico& s, const Posizione& aperta, ModoRicerca modo,
                                       const std::string& maschera) {
     std::vector<VoceRicerca> voci;
-    const IndiceLessico* indice = s.indiceParole.get();
+    const IndiceLessico* indice = s.indice.get();
     if (indice == nullptr) return voci;
     const int n = static_cast<int>(maschera.size());
     auto parola = [&](int lunghezza, std::uint32_t k) {

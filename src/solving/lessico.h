@@ -1,17 +1,36 @@
 #pragma once
 // Dictionary files: loading their index, the language choice, and the mask search of the word
 // dialog's "&Cerca" button.
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/cruciverba.h"
 #include "model/superficie.h"
 #include "solving/navigazione.h"
 
 namespace quadrivo {
+
+class IndiceLessico;  // solving/lessico_indice.h
+
+// The dictionary in use: where its file is, which language, its block table and, once a way of
+// searching needs it, its word index.
+struct Lessico {
+    std::string cartella;  // the program's folder, ending in "/"
+    std::string file = "LessicoItaliano.dat";
+    std::int16_t lingua = 1;
+    std::array<std::int32_t, 16> inizio{};  // index 3..15
+    std::array<std::int32_t, 16> conta{};
+    // Word numbers by length, position and letter, built by indicizzaLessico for the search.
+    std::shared_ptr<const IndiceLessico> indice;
+
+    std::string percorso() const { return cartella + file; }
+};
 
 // File names by language number 1..4 (Italian, English, Latin, French).
 inline constexpr const char* fileLessicoPerLingua[5] = {"", "LessicoItaliano.dat", "LessicoInglese.dat",
@@ -25,23 +44,22 @@ inline constexpr long long dimensioneMassimaLessico = 64LL * 1024 * 1024;
 std::string motivoLessico(const std::string& percorso);
 bool lessicoUtilizzabile(const std::string& percorso);
 
-// Loading cartelle.programma + fileLessico: its block table into inizioLessico and
-// contaLessico, reading the index fields by the numeric rule. Returns what to tell the player
+// Loading the dictionary's file: its block table into inizio and conta, reading the index fields by the numeric rule. Returns what to tell the player
 // once when the index is damaged ("" otherwise, and for a file that cannot be used: the
 // search then says why). Cheap: only the file's first 408 bytes are read; the mask search
 // reads the block it needs.
-std::string preparaLessico(Stato& stato);
+std::string preparaLessico(Lessico& lessico);
 // Builds the word index the other ways of searching use (anagrams, fragments, crossings), in
 // silence: the damage was said when the file was loaded. False, with nothing built, for a file
 // that cannot be used or does not fit in memory.
-bool indicizzaLessico(Stato& stato);
+bool indicizzaLessico(Lessico& lessico);
 // Both, with the damage said through a message.
-bool caricaLessico(Stato& stato, Piattaforma& piattaforma);
+bool caricaLessico(Lessico& lessico, Piattaforma& piattaforma);
 
 // A language item chosen from the menu: false (nothing happens) when it is already the one in
 // use, or when its file cannot be used (after a message; the current language stays);
-// otherwise sets linguaLessico and fileLessico and loads the file.
-bool scegliLingua(Stato& stato, Piattaforma& piattaforma, int lingua);
+// otherwise sets lingua and file and loads the file.
+bool scegliLingua(Lessico& lessico, Piattaforma& piattaforma, int lingua);
 
 // The words a search found, in file order: their Windows-1252 bytes back to back, the same
 // length each, so that even 50,000 of them are one allocation.
@@ -83,7 +101,7 @@ public:
 // one loaded, unchanged, the words come from the index's copy, otherwise from the file in one
 // read (with the index only the stretch holding the candidates); a dictionary that can no
 // longer be opened gives a clear message and an empty list.
-ParoleTrovate cercaNelLessico(const Stato& stato, Piattaforma& piattaforma, const std::string& maschera,
+ParoleTrovate cercaNelLessico(const Lessico& lessico, Piattaforma& piattaforma, const std::string& maschera,
                               VistaRicerca& vista);
 
 // The word dialog's ways of searching.
@@ -102,7 +120,7 @@ struct VoceRicerca {
 // boxes' letters (a blank any letter); Frammenti: the words of the word's length that the
 // boxes' letters, in order and blanks left out, are a fragment of, with the relation; Incroci: the words fitting the boxes that leave every
 // crossing word possible, with the candidates left to the crossings.
-std::vector<VoceRicerca> elencoParole(const Cruciverba& cruciverba, const Stato& stato, const Posizione& parola, ModoRicerca modo,
+std::vector<VoceRicerca> elencoParole(const Cruciverba& cruciverba, const Lessico& lessico, const Posizione& parola, ModoRicerca modo,
                                       const std::string& maschera);
 
 }  // namespace quadrivo

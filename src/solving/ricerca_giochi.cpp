@@ -25,12 +25,12 @@ bool entraNellaMaschera(const std::string& parola, std::string maschera) {
 // The words of n letters of every dictionary in the program folder, the one in use first (a
 // codeword's word may come from any language); a file that cannot be used is passed over. Only
 // the index and that block are read.
-std::vector<std::string> paroleDeiDizionari(const Stato& s, int n) {
-    std::vector<std::string> file{s.fileLessico}, blocchi;
+std::vector<std::string> paroleDeiDizionari(const Lessico& s, int n) {
+    std::vector<std::string> file{s.file}, blocchi;
     for (int i = 1; i <= 4; ++i)
-        if (fileLessicoPerLingua[i] != s.fileLessico) file.push_back(fileLessicoPerLingua[i]);
+        if (fileLessicoPerLingua[i] != s.file) file.push_back(fileLessicoPerLingua[i]);
     for (const std::string& nome : file) {
-        const std::string percorso = s.cartelle.programma + nome;
+        const std::string percorso = s.cartella + nome;
         if (!lessicoUtilizzabile(percorso)) continue;
         if (n < lunghezzaMinimaLessico || n > lunghezzaMassimaLessico) {
             blocchi.emplace_back();  // no word of that length, yet a dictionary there is
@@ -67,7 +67,7 @@ std::vector<std::string> paroleDelGioco(const Cruciverba& x, const std::vector<s
     return parole;
 }
 
-std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, const Stato& s,
+std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, const Lessico& s,
                                                       const std::vector<Casella>& caselle, const std::string& maschera,
                                                       bool* senzaDizionari) {
     if (!ricercaDelGioco(x)) return std::nullopt;
@@ -78,7 +78,7 @@ std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, cons
     return paroleDelGioco(x, std::vector<std::string_view>(dati.begin(), dati.end()), caselle, maschera);
 }
 
-bool cercaNelGioco(const Cruciverba& x, const Stato& s, Piattaforma& piattaforma, const Posizione& parola,
+bool cercaNelGioco(const Cruciverba& x, const Lessico& s, Piattaforma& piattaforma, const Posizione& parola,
                    const std::string& maschera, VistaRicerca& vista) {
     if (!ricercaDelGioco(x)) return false;
     const std::optional<Definizione> w = parolaDiGriglia(x, {parola.colonna, parola.riga}, parola.direzione);

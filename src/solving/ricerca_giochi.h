@@ -26,14 +26,14 @@ std::vector<std::string> paroleDelGioco(const Cruciverba& x, const std::vector<s
 // word's length): the word dialog's search and the "Suggerimenti" panel. Nothing in a game whose
 // search is the dictionary's mask search; `senzaDizionari` is set when a codeword had no
 // dictionary to search.
-std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, const Stato& stato,
+std::optional<std::vector<std::string>> paroleDelGioco(const Cruciverba& x, const Lessico& lessico,
                                                       const std::vector<Casella>& caselle, const std::string& maschera,
                                                       bool* senzaDizionari = nullptr);
 
 // The search for the word starting at `parola`, reported to `vista` as the mask search does;
 // false (nothing done) in a game whose search is the dictionary's mask search. The dictionaries
 // are the program folder's four, read afresh; one that cannot be used is passed over.
-bool cercaNelGioco(const Cruciverba& x, const Stato& stato, Piattaforma& piattaforma, const Posizione& parola,
+bool cercaNelGioco(const Cruciverba& x, const Lessico& lessico, Piattaforma& piattaforma, const Posizione& parola,
                    const std::string& maschera, VistaRicerca& vista);
 
 }  // namespace quadrivo

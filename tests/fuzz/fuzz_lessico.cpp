@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const IndiceLessico indice(file, voci);
     // The program's own path too: loaded from a file, then searched.
     std::ofstream(cartella + "LessicoItaliano.dat", std::ios::binary | std::ios::trunc) << file;
-    Stato s;
-    s.cartelle.programma = cartella;
+    Lessico s;
+    s.cartella = cartella;
     PiattaformaRegistro p;
     caricaLessico(s, p);
     VistaMuta vista;

@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(risposta.testi.value(0),
                  "Il file di vocabolario LessicoItaliano.dat è troncato: le parole di 5 lettere finiscono oltre la fine del "
                  "file. Si cercano solo le parole che il file contiene davvero.");
-        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked() &&
+        QVERIFY(f->sessione().lessico().lingua == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked() &&
                 !figlio<QAction>(&*f, "azioneItaliano")->text().contains("non disponibile"));
     }
 
@@ -281,12 +281,12 @@ private slots:
         }
         figlio<QAction>(&*avvia({}), "azioneInglese")->trigger();
         auto f = avvia({});
-        QVERIFY(stato->linguaLessico == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
+        QVERIFY(f->sessione().lessico().lingua == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
         QVERIFY(stato->nomeFont == "DejaVu Serif" && stato->carattereSchermo.corsivo && stato->carattereStampante.corsivo);
         f.reset();
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});
-        QVERIFY(stato->linguaLessico == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
+        QVERIFY(f->sessione().lessico().lingua == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
         for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) f->sessione().impostazioni().cancellaOpzione(c);
     }
 };

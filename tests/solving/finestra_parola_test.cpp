@@ -29,7 +29,7 @@ class FinestraParolaTest : public QObject {
     std::unique_ptr<FinestraParola> dialogo;
     prova::CartellaTemporanea dir;
 
-    Stato& s() { return p->stato; }
+    Lessico lessico;
     // The cells OK handed back, "." for an empty one, or "-" when there was none.
     QString scelta() {
         if (!dialogo->scelta()) return "-";
@@ -51,7 +51,7 @@ class FinestraParolaTest : public QObject {
             voce.valida = true, voce.celle.clear();
             for (char ch : lettere) voce.celle.push_back(ch == '.' ? "" : std::string(1, ch));
         }
-        dialogo = std::make_unique<FinestraParola>(voce, p->piattaforma, [this](const std::string& m, VistaRicerca& v) { cercaNelLessico(s(), p->piattaforma, m, v); });
+        dialogo = std::make_unique<FinestraParola>(voce, p->piattaforma, [this](const std::string& m, VistaRicerca& v) { cercaNelLessico(lessico, p->piattaforma, m, v); });
         dialogo->show(), dialogo->activateWindow();
         if (!QTest::qWaitFor([this] { return prova::fuocoDentro(dialogo.get()); }))
             QTest::qFail("il dialogo non ha preso il fuoco", __FILE__, __LINE__);
@@ -62,9 +62,9 @@ private slots:
     void init() {
         dialogo.reset();  // the last test's dialog goes before the puzzle it was opened on
         p = std::make_unique<prova::SchemaProva>(std::vector<std::string>{"C.SA#", "A#ORO", "..#.#", "M.LA#"});
-        s().cartelle.programma = dir.percorso();
+        lessico = {.cartella = dir.percorso()};
         dir.scrivi("LessicoItaliano.dat", prova::dizionario({{4, {"CASA", "MELA", "MALA", "MELE", "MOLA"}}}));
-        caricaLessico(s(), p->piattaforma);
+        caricaLessico(lessico, p->piattaforma);
     }
 
     void setUpShowsTheWordItsClueAndOneBoxPerLetter() {

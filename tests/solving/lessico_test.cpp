@@ -46,8 +46,8 @@ struct VistaFinta : VistaRicerca {
 
 const std::map<int, V> piccolo = {{3, {"ORA", "MAL"}}, {4, {"MELA", "CASA", "MALA", "MOLA", "MULO", "MELO"}}, {5, {"MELAS"}}};
 
-struct Lessico : ::testing::Test {
-    Lessico() { s.cartelle.programma = cartella.percorso(); }
+struct Ricerca : ::testing::Test {
+    Ricerca() { s.cartella = cartella.percorso(); }
     void carica(const std::string& dati) {
         cartella.scrivi("LessicoItaliano.dat", dati);
         caricaLessico(s, piattaforma);
@@ -57,20 +57,20 @@ struct Lessico : ::testing::Test {
         return cercaNelLessico(s, piattaforma, maschera, *vista).tutteUtf8();
     }
     prova::CartellaTemporanea cartella;
-    Stato s;
+    Lessico s;
     PiattaformaRegistro piattaforma;
     std::unique_ptr<VistaFinta> vista;
 };
 
 }  // namespace
 
-TEST_F(Lessico, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
+TEST_F(Ricerca, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
     carica(dizionario(piccolo));
-    ASSERT_NE(s.indiceParole, nullptr);
+    ASSERT_NE(s.indice, nullptr);
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@1", "+MELA", "+MALA", "+MOLA", "Trov.: 3@2", "testo:MELA"}));
     EXPECT_EQ(piattaforma.forma, Puntatore::predefinito);
-    s.indiceParole.reset();  // the plain scan gives the same answers
+    s.indice.reset();  // the plain scan gives the same answers
     EXPECT_EQ(cerca("M LA"), (V{"MELA", "MALA", "MOLA"}));
     // Only the blank is a wildcard, and the comparison is exact.
     for (const std::string maschera : {"M.LA", "m la", "?ELA"}) {
@@ -79,7 +79,7 @@ TEST_F(Lessico, MaskListsTheMatchesInFileOrderWithAndWithoutTheIndex) {
     }
 }
 
-TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
+TEST_F(Ricerca, ProgressBarEveryHundredWordsAndAtTheLast) {
     V parole(250, "PAROL");
     parole[149] = "TROVA";
     carica(dizionario({{5, parole}}));
@@ -92,7 +92,7 @@ TEST_F(Lessico, ProgressBarEveryHundredWordsAndAtTheLast) {
     EXPECT_EQ(vista->eventi, (V{"svuota", "Trovata@2", "+TROVA", "Trov.: 1@4", "testo:TROVA"}));
 }
 
-TEST_F(Lessico, ADamagedDictionaryIsSaidOnceAndEveryLengthItHoldsStillFinds) {
+TEST_F(Ricerca, ADamagedDictionaryIsSaidOnceAndEveryLengthItHoldsStillFinds) {
     for (const prova::Danneggiato& d : prova::dizionariDanneggiati()) {
         std::string file = dizionario(prova::paroleDanneggiate);
         d.danno(file);
@@ -115,7 +115,7 @@ TEST_F(Lessico, ADamagedDictionaryIsSaidOnceAndEveryLengthItHoldsStillFinds) {
     }
 }
 
-TEST_F(Lessico, OnlyAFileThatIsNoDictionaryAtAllIsRefused) {
+TEST_F(Ricerca, OnlyAFileThatIsNoDictionaryAtAllIsRefused) {
     std::string nessunaParola = dizionario(prova::paroleDanneggiate);
     for (int L = 3; L <= 5; ++L) nessunaParola.replace(200 + 16 * (L - 3), 8, "xxxxxxxx");
     for (const std::string& dati : {std::string(), std::string(407, '0'), std::string(420, '0'), nessunaParola}) {
@@ -129,7 +129,7 @@ TEST_F(Lessico, OnlyAFileThatIsNoDictionaryAtAllIsRefused) {
     }
 }
 
-TEST_F(Lessico, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
+TEST_F(Ricerca, AFileChangedAfterLoadingIsSearchedAsItIsNow) {
     std::string file = dizionario(piccolo);
     carica(file);
     const std::string percorso = cartella.percorso("LessicoItaliano.dat");
@@ -185,13 +185,13 @@ TEST(LimitiLessico, OnlyOrdinaryFilesUpTo64MegabytesAreUsed) {
     EXPECT_EQ(usabili, (std::vector<bool>{true, true, false, false, false, false}));
 }
 
-TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch) {
+TEST_F(Ricerca, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch) {
     carica(dizionario(piccolo));
     sparso(cartella, "LessicoLatino.dat", 100LL << 20);
     cartella.scrivi("LessicoFrancese.dat", dizionario({{4, {"ROSA"}}}));
     for (int lingua : {2, 3}) {  // English missing, Latin too large
         EXPECT_FALSE(scegliLingua(s, piattaforma, lingua));
-        EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, piattaforma.terminato), std::tuple(1, "LessicoItaliano.dat", false));
+        EXPECT_EQ(std::tuple(s.lingua, s.file, piattaforma.terminato), std::tuple(1, "LessicoItaliano.dat", false));
     }
     const auto& m = piattaforma.messaggi;
     const std::string a = "Impossibile usare il file di vocabolario ", b = "): resta in uso il dizionario LessicoItaliano.dat.";
@@ -200,11 +200,11 @@ TEST_F(Lessico, ALanguageWhoseFileCannotBeUsedIsRefusedAndAtStartThereIsNoSearch
     EXPECT_TRUE(scegliLingua(s, piattaforma, 4));
     std::filesystem::remove(cartella.percorso("LessicoFrancese.dat"));
     EXPECT_FALSE(scegliLingua(s, piattaforma, 4));
-    EXPECT_EQ(std::tuple(s.linguaLessico, s.fileLessico, m.size()), std::tuple(4, "LessicoFrancese.dat", 2u));
+    EXPECT_EQ(std::tuple(s.lingua, s.file, m.size()), std::tuple(4, "LessicoFrancese.dat", 2u));
     // At start the program goes on without the word search, and the search says why.
     sparso(cartella, "LessicoItaliano.dat", 1LL << 40);
-    s = Stato{};
-    s.cartelle.programma = cartella.percorso();
+    s = Lessico{};
+    s.cartella = cartella.percorso();
     preparaLessico(s);
     EXPECT_FALSE(caricaLessico(s, piattaforma));
     EXPECT_EQ(cerca("MELA"), V{});

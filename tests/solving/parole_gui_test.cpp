@@ -26,16 +26,16 @@ private slots:
         // 1 across is ?.S? with nothing typed; down 1 has the N of row 3 (only CANE fits ??N?).
         prova::SchemaProva p({"..S.#", ".#...", "N.#.#", "....#"});
         prova::CartellaTemporanea dir;
-        p.stato.cartelle.programma = dir.percorso();
+        Lessico lessico{.cartella = dir.percorso()};
         dir.scrivi("LessicoItaliano.dat",
                    prova::dizionario({{4, {"CASA", "COSA", "MOSA", "CANE", "AREA", "ASCA", "SACA", "NORD"}},
                                       {7, {"CRAVSTA"}},
                                       {8, {"XCXAXSXA"}}}));
-        QVERIFY(caricaLessico(p.stato, p.piattaforma));
+        QVERIFY(caricaLessico(lessico, p.piattaforma));
         const Posizione parola{1, 1, Direzione::orizzontale};
         FinestraParola d(voceDialogo(p.documento.cruciverba, p.griglia(), parola), p.piattaforma,
-                   [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(p.stato, p.piattaforma, m, v); });
-        d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.documento.cruciverba, p.stato, parola, modo, m); });
+                   [&](const std::string& m, VistaRicerca& v) { cercaNelLessico(lessico, p.piattaforma, m, v); });
+        d.impostaElenco([&](ModoRicerca modo, const std::string& m) { return elencoParole(p.documento.cruciverba, lessico, parola, modo, m); });
         d.show(), d.activateWindow();
         QTRY_VERIFY(prova::fuocoDentro(&d));
         auto *modo = d.findChild<QComboBox*>("ComboModo"), *lista = d.findChild<QComboBox*>("elencoTrovate");

@@ -22,6 +22,7 @@ struct BancoParte {
 
     BancoParte() {
         stato.cartelle.programma = dir.percorso();
+        sessione.lessico().cartella = dir.percorso();
         // The player's options start from nothing: none left by another test or run.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.percorso()));
         finestra.setCentralWidget(area);

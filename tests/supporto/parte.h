@@ -21,6 +21,7 @@ struct BancoParte {
 
     BancoParte() {
         stato.cartelle.programma = dir.percorso();
+        sessione.lessico().cartella = dir.percorso();
         finestra.resize(1024, 768);
         area->resize(finestra.size());
         finestra.show();

@@ -189,18 +189,18 @@ void ColonnaDefinizioni::aggiornaSuggerimenti() {
     if (!w) return suggerimenti_->mostraNessuna("Nessuna parola corrente.");
     // A codeword's words follow its codes, a grid to fill's come from its list: as F2 finds them.
     bool senzaDizionari = false;
-    if (const auto parole = paroleDelGioco(sessione_.cruciverba(), sessione_.stato(), w->caselle,
+    if (const auto parole = paroleDelGioco(sessione_.cruciverba(), sessione_.lessico(), w->caselle,
                                            std::string(w->caselle.size(), ' '), &senzaDizionari))
         return senzaDizionari ? suggerimenti_->mostraNessuna("Nessun dizionario disponibile.")
                               : suggerimenti_->mostraParole(*parole);
     if (w->lunghezza < lunghezzaMinimaLessico || w->lunghezza > lunghezzaMassimaLessico)
         return suggerimenti_->mostraNessuna("Il dizionario ha parole da 3 a 15 lettere.");
     // The index is built at the first search; a dictionary that cannot be used is only named.
-    Stato& stato = sessione_.stato();
-    if (!stato.indiceParole && !indicizzaLessico(stato))
+    Lessico& lessico = sessione_.lessico();
+    if (!lessico.indice && !indicizzaLessico(lessico))
         return suggerimenti_->mostraNessuna(
-            QString::fromStdString("Dizionario " + stato.fileLessico + " non disponibile."));
-    suggerimenti_->mostra(suggerimenti(sessione_.cruciverba(), w->caselle, *stato.indiceParole));
+            QString::fromStdString("Dizionario " + lessico.file + " non disponibile."));
+    suggerimenti_->mostra(suggerimenti(sessione_.cruciverba(), w->caselle, *lessico.indice));
 }
 
 void ColonnaDefinizioni::scriviSuggerimento(const QString& parola) {

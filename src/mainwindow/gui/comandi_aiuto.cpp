@@ -67,10 +67,10 @@ std::string ComandiAiuto::infoSistema() const {
                      {"Tempi e segni delle partite", sessione_.archivio().percorsoFile()},
                      {"Copie di lavoro", cartellaCopie()},
                      {"Cruciverba", cartellaCruciverba()}};
-    if (stato_.indiceParole) {
+    if (const Lessico& lessico = sessione_.lessico(); lessico.indice) {
         long long parole = 0;
-        for (const std::int32_t n : stato_.contaLessico) parole += n;
-        info.dizionari.push_back(stato_.cartelle.programma + stato_.fileLessico + ": " + std::to_string(parole) + " parole");
+        for (const std::int32_t n : lessico.conta) parole += n;
+        info.dizionari.push_back(lessico.percorso() + ": " + std::to_string(parole) + " parole");
     }
     return testoInfoSistema(info);
 }

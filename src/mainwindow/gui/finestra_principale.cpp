@@ -96,7 +96,7 @@ void FinestraPrincipale::creaParti() {
     Impostazioni& impostazioni = sessione_->impostazioni();
     connect(&impostazioni, &Impostazioni::avviso, barraStato_, &BarraStato::avvisa);
     lingue_ = new Lingue(
-        stato_, piattaforma_, impostazioni,
+        sessione_->lessico(), piattaforma_, impostazioni,
         {azione("azioneItaliano"), azione("azioneInglese"), azione("azioneLatino"), azione("azioneFrancese")}, this);
     passaggio_ = new VistaPassaggio(*sessione_, piattaforma_, area_, *vista_);
     auto* colonna = new ColonnaDefinizioni(*sessione_, piattaforma_, impostazioni, area_);

@@ -2,14 +2,13 @@
 
 #include "model/impostazioni.h"
 #include "model/opzioni_utente.h"
-#include "model/stato.h"
 #include "solving/lessico.h"
 
 namespace quadrivo {
 
-Lingue::Lingue(Stato& stato, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci,
+Lingue::Lingue(Lessico& lessico, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci,
                QObject* genitore)
-    : QActionGroup(genitore), stato_(stato), piattaforma_(piattaforma), impostazioni_(impostazioni) {
+    : QActionGroup(genitore), lessico_(lessico), piattaforma_(piattaforma), impostazioni_(impostazioni) {
     setExclusive(true);
     for (QAction* a : voci) {
         addAction(a);
@@ -20,7 +19,7 @@ Lingue::Lingue(Stato& stato, Piattaforma& piattaforma, Impostazioni& impostazion
 }
 
 void Lingue::scegli(int lingua) {
-    if (scegliLingua(stato_, piattaforma_, lingua)) {
+    if (scegliLingua(lessico_, piattaforma_, lingua)) {
         impostazioni_.salvaOpzione(chiaveLingua, lingua);
         emit cambiata();
     }
@@ -29,10 +28,10 @@ void Lingue::scegli(int lingua) {
 
 void Lingue::segna() {
     const QList<QAction*> voci = actions();
-    if (QAction* a = voci.value(stato_.linguaLessico - 1)) a->setChecked(true);
+    if (QAction* a = voci.value(lessico_.lingua - 1)) a->setChecked(true);
     for (int i = 0; i < voci.size() && i < 4; ++i) {
         QAction* a = voci[i];
-        const std::string motivo = motivoLessico(stato_.cartelle.programma + fileLessicoPerLingua[i + 1]);
+        const std::string motivo = motivoLessico(lessico_.cartella + fileLessicoPerLingua[i + 1]);
         const QString perche = QString::fromStdString(
             motivo.empty() ? motivo
                            : "non disponibile: il file " + std::string(fileLessicoPerLingua[i + 1]) + " " + motivo);

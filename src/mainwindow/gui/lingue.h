@@ -7,13 +7,13 @@ namespace quadrivo {
 
 class Impostazioni;
 class Piattaforma;
-struct Stato;
+struct Lessico;
 
 class Lingue : public QActionGroup {
     Q_OBJECT
 public:
     // `voci`: the items in the languages' order (Italiano, Inglese, Latino, Francese).
-    Lingue(Stato& stato, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci, QObject* genitore);
+    Lingue(Lessico& lessico, Piattaforma& piattaforma, Impostazioni& impostazioni, const QList<QAction*>& voci, QObject* genitore);
 
     // Marks the language in use and names, in each item, why its file cannot be used.
     void segna();
@@ -25,7 +25,7 @@ signals:
 private:
     void scegli(int lingua);
 
-    Stato& stato_;
+    Lessico& lessico_;
     Piattaforma& piattaforma_;
     Impostazioni& impostazioni_;
 };

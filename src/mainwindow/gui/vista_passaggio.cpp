@@ -93,27 +93,27 @@ void VistaPassaggio::mostraRettangolo(const RettangoloParola& r) {
 void VistaPassaggio::nascondiRettangolo() { rettangolo_->hide(); }
 
 std::optional<SceltaParola> VistaPassaggio::apriDialogo(const VoceDialogo& voce) {
-    Stato& stato = sessione_.stato();
+    Lessico& lessico = sessione_.lessico();
     FinestraParola dialogo(
         voce, piattaforma_,
-        [this, &stato, parola = voce.parola](const std::string& maschera, VistaRicerca& vista) {
+        [this, &lessico, parola = voce.parola](const std::string& maschera, VistaRicerca& vista) {
             // A codeword searches by its codes, a grid to fill its bank.
-            if (cercaNelGioco(sessione_.cruciverba(), stato, piattaforma_, parola, maschera, vista)) return;
+            if (cercaNelGioco(sessione_.cruciverba(), lessico, piattaforma_, parola, maschera, vista)) return;
             // The block of that length is read and scanned: no index to build first.
-            cercaNelLessico(stato, piattaforma_, maschera, vista);
+            cercaNelLessico(lessico, piattaforma_, maschera, vista);
         },
         area_->window());
     if (!ricercaDelGioco(sessione_.cruciverba()))
-        dialogo.impostaElenco([this, &stato, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
+        dialogo.impostaElenco([this, &lessico, parola = voce.parola](ModoRicerca modo, const std::string& maschera) {
             // The index is built when a way of searching first needs it; the damage was said at loading.
-            if (!stato.indiceParole && !indicizzaLessico(stato)) {
-                const std::string motivo = motivoLessico(stato.cartelle.programma + stato.fileLessico);
-                piattaforma_.messaggio("Impossibile usare il dizionario " + stato.fileLessico + " (" +
+            if (!lessico.indice && !indicizzaLessico(lessico)) {
+                const std::string motivo = motivoLessico(lessico.percorso());
+                piattaforma_.messaggio("Impossibile usare il dizionario " + lessico.file + " (" +
                                            (motivo.empty() ? "memoria insufficiente" : motivo) +
                                            "): la ricerca non è possibile.",
                                        {}, Icona::attenzione, Pulsanti::ok);
             }
-            return elencoParole(sessione_.cruciverba(), stato, parola, modo, maschera);
+            return elencoParole(sessione_.cruciverba(), lessico, parola, modo, maschera);
         });
     dialogo.exec();
     return dialogo.scelta();
