@@ -64,6 +64,8 @@ FinestraPrincipale::~FinestraPrincipale() {
     // The session outlives this body, as a child: it must not reach a window half gone.
     sessione_->disconnect(this);
     disconnect(&sessione_->storia(), nullptr, this, nullptr);
+    // Activation events sent while the children go must not reach a part through this window.
+    removeEventFilter(presenza_);
     // Gone without Esci: a copy with nothing unsaved in it is of no use to anyone.
     if (!chiuso_ && !sessione_->modificato()) cancellaCopiaLavoro(sessione_->documento().fileLavoro);
     piattaforma_.primaDiTerminare = nullptr;
