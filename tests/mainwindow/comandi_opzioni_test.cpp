@@ -7,7 +7,7 @@
 
 #include "mainwindow/gui/comandi_opzioni.h"
 #include "model/opzioni_utente.h"
-#include "supporto/banco_parte.h"
+#include "supporto/parte.h"
 
 using namespace quadrivo;
 

@@ -25,13 +25,13 @@ using namespace quadrivo;
 
 namespace {
 
-struct BancoFile : prova::BancoParte {
+struct BancoFile : prova::BancoMostrato {
     Sfondo* sfondo = new Sfondo(stato, area);
     ComandiFile file{stato, sessione, piattaforma, area, sfondo, &finestra};
     bool visibile(const char* nome) const { return file.azione(nome)->isVisible(); }
 };
 
-struct BancoModifica : prova::BancoParte {
+struct BancoModifica : prova::BancoMostrato {
     QAction annulla, ripeti;
     ComandiModifica modifica{sessione, area, &finestra};
     BancoModifica() {
@@ -43,12 +43,12 @@ struct BancoModifica : prova::BancoParte {
     std::string prima() const { return sessione.cruciverba().cella(1, 1).voce; }
 };
 
-struct BancoStampa : prova::BancoParte {
+struct BancoStampa : prova::BancoMostrato {
     ComandiStampa stampa{stato, sessione, piattaforma, area, &finestra};
     bool chiudiVisibile() const { return stampa.pulsanteChiudi()->isVisible(); }
 };
 
-struct BancoAiuto : prova::BancoParte {
+struct BancoAiuto : prova::BancoMostrato {
     std::map<std::string, QAction*> azioni;
     ComandiAiuto aiuto{stato, sessione, piattaforma, &finestra};
     BancoAiuto() {

@@ -15,7 +15,7 @@
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"
-#include "supporto/banco_parte.h"
+#include "supporto/parte.h"
 
 using namespace quadrivo;
 

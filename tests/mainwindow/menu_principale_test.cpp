@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "mainwindow/gui/menu_principale.h"
-#include "supporto/banco_parte.h"
+#include "supporto/parte.h"
 
 using namespace quadrivo;
 

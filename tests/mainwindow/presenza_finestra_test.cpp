@@ -6,7 +6,7 @@
 #include "mainwindow/gui/presenza_finestra.h"
 #include "model/griglia.h"
 #include "solving/cronometro.h"
-#include "supporto/banco_parte.h"
+#include "supporto/parte.h"
 
 using namespace quadrivo;
 

@@ -1,8 +1,9 @@
 #pragma once
-// A part of the main window on its own: a real session, a bare 1024×768 window, shown and active
-// (shortcuts go to the active window), with a drawing area filling it.
-#include <QTest>
-#include <QWidget>
+// A part of the main window on its own: a real session on a small puzzle over a bare 1024×768
+// window whose central widget is the drawing area the parts live on.
+#include <QMainWindow>
+#include <QSettings>
+#include <QtTest>
 
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
@@ -15,23 +16,39 @@ struct BancoParte {
     CartellaTemporanea dir;
     Stato stato;
     PiattaformaQt piattaforma;
-    QWidget finestra;
+    QMainWindow finestra;
     AreaDisegno* area = new AreaDisegno(&finestra);
     Sessione sessione{stato, piattaforma, dir.percorso("partite")};
 
     BancoParte() {
         stato.cartelle.programma = dir.percorso();
         sessione.lessico().cartella = dir.percorso();
+        // The player's options start from nothing: none left by another test or run.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.percorso()));
+        finestra.setCentralWidget(area);
         finestra.resize(1024, 768);
-        area->resize(finestra.size());
+    }
+    // Shown and active: shortcuts go to the active window.
+    void mostra() {
         finestra.show();
         finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&finestra));
     }
-    // Opens the puzzle written as rows of solution letters, saved as `nome`.
+    // Everything queued so far has run.
+    void smaltisci() {
+        bool fatto = false;
+        QMetaObject::invokeMethod(&finestra, [&fatto] { fatto = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(fatto);
+    }
+    // Opens the puzzle written as rows of solution letters ('#' black), saved as `nome`.
     void apri(const std::vector<std::string>& righe = {"CASA#", "ALTO#", "NEVE#"}, const std::string& nome = "p.trmo") {
         QCOMPARE(sessione.apri(dir.scrivi(nome, fileTrmo(righe))), EsitoApertura::ok);
     }
+};
+
+// The same, shown and active from the start.
+struct BancoMostrato : BancoParte {
+    BancoMostrato() { mostra(); }
 };
 
 }  // namespace quadrivo::prova
