@@ -8,6 +8,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "solving/gui/pannello_definizioni.h"
+
 namespace quadrivo {
 
 namespace {
@@ -71,13 +73,6 @@ QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibi
     return l;
 }
 
-QLabel* titolo(const char* testo, QWidget* genitore) {
-    auto* t = new QLabel(testo, genitore);
-    QFont f = t->font();
-    f.setBold(true);
-    t->setFont(f);
-    return t;
-}
 
 void barra(QListWidgetItem* voce, bool barrata) {
     QFont f = voce->font();
@@ -129,9 +124,9 @@ PannelloChiave::PannelloChiave(QWidget* genitore) : PannelloGioco(genitore) {
     layout->setContentsMargins(6, 4, 6, 4);
     codici_ = nuovaLista(this, "ListaChiave", "Chiave: i codici e le loro lettere", "26 = W !");
     alfabeto_ = nuovaLista(this, "ListaAlfabeto", "Alfabeto", "W");
-    layout->addWidget(titolo("CHIAVE", this));
+    layout->addWidget(titoloPannello("CHIAVE", this));
     layout->addWidget(codici_, 2);
-    layout->addWidget(titolo("ALFABETO", this));
+    layout->addWidget(titoloPannello("ALFABETO", this));
     layout->addWidget(alfabeto_, 1);
     principale_ = codici_;
     for (QListWidget* l : {codici_, alfabeto_}) l->installEventFilter(this);
@@ -192,7 +187,7 @@ PannelloBanca::PannelloBanca(QWidget* genitore) : PannelloGioco(genitore) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     parole_ = nuovaLista(this, "ListaBanca", "Parole da inserire", nullptr);
-    layout->addWidget(titolo("PAROLE", this));
+    layout->addWidget(titoloPannello("PAROLE", this));
     layout->addWidget(parole_, 1);
     principale_ = parole_;
     parole_->installEventFilter(this);

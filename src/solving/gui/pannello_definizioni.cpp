@@ -77,15 +77,41 @@ QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibi
     return l;
 }
 
-QLabel* titolo(const char* testo, QWidget* genitore) {
+
+// Greys an entry or takes the grey away; a screen reader hears `detto` where the eye sees grey.
+// `ridisegna`: the list stays as it was, so only this entry's pixels are asked for.
+void ingrigisci(QListWidget* lista, QListWidgetItem* voce, bool grigia, const char* detto, bool ridisegna) {
+    {
+        // Told to the view, a change of colour lays out every word-wrapped entry again.
+        const QSignalBlocker zitto(lista->model());
+        voce->setForeground(grigia ? QBrush(QColor(128, 128, 128)) : QBrush());
+        voce->setData(Qt::AccessibleTextRole, grigia ? voce->text() + detto : QVariant());
+    }
+    if (ridisegna) lista->viewport()->update(lista->visualItemRect(voce));
+}
+
+// Makes `scelta` the list's current entry, or none; asked at every key for both lists, so only a
+// change costs a layout.
+void scegli(QListWidget* lista, QListWidgetItem* scelta, bool uguali) {
+    if (scelta) {
+        if (lista->currentItem() == scelta && uguali) return;
+        lista->setCurrentItem(scelta);
+        lista->scrollToItem(scelta);
+    } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
+        lista->clearSelection();
+        lista->setCurrentItem(nullptr);
+    }
+}
+
+}  // namespace
+
+QLabel* titoloPannello(const char* testo, QWidget* genitore) {
     auto* t = new QLabel(testo, genitore);
     QFont f = t->font();
     f.setBold(true);
     t->setFont(f);
     return t;
 }
-
-}  // namespace
 
 PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) {
     setObjectName("PannelloDefinizioni");
@@ -94,9 +120,9 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     layout->setContentsMargins(6, 4, 6, 4);
     orizzontali_ = nuovaLista(this, "ListaOrizzontali", "Definizioni orizzontali");
     verticali_ = nuovaLista(this, "ListaVerticali", "Definizioni verticali");
-    layout->addWidget(titolo("ORIZZONTALI", this));
+    layout->addWidget(titoloPannello("ORIZZONTALI", this));
     layout->addWidget(orizzontali_, 1);
-    layout->addWidget(titolo("VERTICALI", this));
+    layout->addWidget(titoloPannello("VERTICALI", this));
     layout->addWidget(verticali_, 1);
     // The file's other lists (diagonals, its own names), shown only when it has some.
     altri_ = nuovaLista(this, "ListaAltre", "Altre definizioni");
@@ -203,26 +229,10 @@ void PannelloDefinizioni::riempi(QListWidget* lista, const std::vector<VoceElenc
         if ((grigie[k] != 0) != completa || !uguali) {
             QListWidgetItem* voce = lista->item(i);
             grigie[k] = completa;
-            {
-                // Told to the view, a change of colour lays out every word-wrapped entry
-                // again; only this entry's pixels change.
-                const QSignalBlocker zitto(lista->model());
-                voce->setForeground(completa ? QBrush(QColor(128, 128, 128)) : QBrush());
-                // A screen reader hears what the grey tells the eye.
-                voce->setData(Qt::AccessibleTextRole, completa ? voce->text() + ", risolta" : QVariant());
-            }
-            if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
+            ingrigisci(lista, voce, completa, ", risolta", uguali);
         }
     }
-    if (scelta) {
-        if (lista->currentItem() == scelta && uguali) return;
-        lista->setCurrentItem(scelta);
-        lista->scrollToItem(scelta);
-    } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
-        // Asked at every key for the other direction's list: only a change costs a layout.
-        lista->clearSelection();
-        lista->setCurrentItem(nullptr);
-    }
+    scegli(lista, scelta, uguali);
 }
 
 namespace {
@@ -268,18 +278,9 @@ void PannelloDefinizioni::riempiRighe(QListWidget* lista, const Navigazione& nav
         const bool piena = !senzaProgresso && numero > 0 && rigaPiena(x, perRiga, numero);
         if ((grigie[static_cast<size_t>(i)] != 0) == piena && uguali) continue;
         grigie[static_cast<size_t>(i)] = piena;
-        voce->setForeground(piena ? QBrush(QColor(128, 128, 128)) : QBrush());
-        voce->setData(Qt::AccessibleTextRole, piena ? voce->text() + ", completa" : QVariant());
-        if (uguali) lista->viewport()->update(lista->visualItemRect(voce));
+        ingrigisci(lista, voce, piena, ", completa", uguali);
     }
-    if (scelta) {
-        if (lista->currentItem() == scelta && uguali) return;
-        lista->setCurrentItem(scelta);
-        lista->scrollToItem(scelta);
-    } else if (lista->currentItem() || lista->selectionModel()->hasSelection()) {
-        lista->clearSelection();
-        lista->setCurrentItem(nullptr);
-    }
+    scegli(lista, scelta, uguali);
 }
 
 }  // namespace quadrivo

@@ -2,6 +2,7 @@
 // The clue panel beside the grid: the across and down lists in print order, the current word's
 // clue highlighted, complete words greyed. A senza schema shows a line for each row and column. It takes the keyboard only when asked (F12): typing
 // otherwise stays on the grid.
+#include <QLabel>
 #include <QListWidget>
 #include <QWidget>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "solving/navigazione.h"
 
 namespace quadrivo {
+
+// A panel list's heading in bold capitals ("ORIZZONTALI", "CHIAVE").
+QLabel* titoloPannello(const char* testo, QWidget* genitore);
 
 class PannelloDefinizioni : public QWidget {
     Q_OBJECT
