@@ -50,12 +50,14 @@ struct Giochi_ : ::testing::Test {
 
 }  // namespace
 
+// The cursor moves on after a black square as after a letter.
 TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
     vai(2, 2);
     digita(U'.');
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    EXPECT_EQ(sessione.posizione().colonna, 3);
     EXPECT_EQ(sessione.storia().count(), 1);
     EXPECT_TRUE(sessione.modificato());
     sessione.storia().undo();
@@ -69,14 +71,6 @@ TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     digita(U'.');
     EXPECT_EQ(cella(2, 2).tipo, TipoCella::bianca);
     EXPECT_EQ(sessione.storia().count(), 2);
-}
-
-TEST_F(Giochi_, TheCursorMovesOnAfterABlackSquareAsAfterALetter) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    vai(1, 1);
-    digita(U'.');
-    EXPECT_EQ(sessione.posizione().colonna, 2);
-    EXPECT_EQ(sessione.posizione().riga, 1);
 }
 
 // The cursor follows the player's grid, never the solution's: row 2 is one word until the

@@ -72,6 +72,7 @@ TEST(SenzaSchemaGioco, OneLineForEachRowAndColumn) {
     EXPECT_EQ(righeDefinizioni(x, nomeColonne), (std::vector<std::string>{"1. Do", "2. Ar", "4. Sr", "5. Ae"}));
 }
 
+// The game's own check and the usual one (and the solve notice) count the same.
 TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
     struct Caso {
         const char* nome;
@@ -81,13 +82,17 @@ TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
     for (const Caso& c :
          {Caso{"empty", {"....", "....", "...."}, 12}, Caso{"only the black square", {"....", ".#..", "...."}, 11},
           Caso{"all the letters, no black square", {"CASA", "AXRE", "SOLE"}, 1},
+          Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
           Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1}, Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
+        SCOPED_TRACE(c.nome);
         Cruciverba x = senzaSchema();
         riempi(x, c.griglia);
         const Conteggio k = contaDifferenzeSenzaSchema(x);
-        EXPECT_EQ(k.lettere, 12) << c.nome;
-        EXPECT_EQ(k.differenze, c.differenze) << c.nome;
-        EXPECT_EQ(risoltoSenzaSchema(x), c.differenze == 0) << c.nome;
+        EXPECT_EQ(k.lettere, 12);
+        EXPECT_EQ(k.differenze, c.differenze);
+        EXPECT_EQ(risoltoSenzaSchema(x), c.differenze == 0);
+        EXPECT_EQ(contaDifferenze(x).differenze, c.differenze);
+        EXPECT_EQ(risolto(x), c.differenze == 0);
     }
 }
 
@@ -150,13 +155,20 @@ TEST(SenzaSchemaGioco, RevealingAllSolvesAndRenumbersADiagramless) {
     EXPECT_EQ(x.cella(3, 2).etichetta, "4");
 }
 
-TEST(CrittografatoGioco, ALetterGoesIntoEveryCellOfItsCode) {
+// A letter goes into every cell of its code but a given one, which is never written over.
+TEST(CrittografatoGioco, ALetterGoesIntoEveryCellOfItsCodeButAGivenOne) {
     Cruciverba x = crittografato(schema);  // the A's: (2,1) (4,1) (1,2)
-    const std::vector<CambioCella> cambi = scriviCodice(x, {2, 1}, "A");
-    std::vector<Casella> dove;
-    for (const CambioCella& c : cambi) dove.push_back(c.casella);
-    EXPECT_EQ(dove, (std::vector<Casella>{{2, 1}, {4, 1}, {1, 2}}));
+    const auto dove = [&x](Casella k, const char* lettera) {
+        std::vector<Casella> d;
+        for (const CambioCella& c : scriviCodice(x, k, lettera)) d.push_back(c.casella);
+        return d;
+    };
+    EXPECT_EQ(dove({2, 1}, "A"), (std::vector<Casella>{{2, 1}, {4, 1}, {1, 2}}));
     EXPECT_EQ(x.cella(1, 2).voce, "A");
+    x.cella(4, 1).data = true;
+    EXPECT_EQ(dove({2, 1}, "E"), (std::vector<Casella>{{2, 1}, {1, 2}}));
+    EXPECT_EQ(x.cella(4, 1).voce, "A");
+    EXPECT_EQ(dove({4, 1}, "E"), std::vector<Casella>{});
 }
 
 // A codeword made from a crossword the player had started: the letters follow the codes.
@@ -183,15 +195,6 @@ TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
     accordaCodici(x);
     EXPECT_EQ(x.cella(4, 1).voce, "A");  // given: never emptied
     EXPECT_EQ(x.cella(2, 1).voce, "");
-}
-
-TEST(CrittografatoGioco, AGivenLetterIsNeverWrittenOver) {
-    Cruciverba x = crittografato(schema);
-    x.cella(4, 1).data = true;
-    x.cella(4, 1).voce = "A";
-    EXPECT_EQ(scriviCodice(x, {2, 1}, "E").size(), 2u);
-    EXPECT_EQ(x.cella(4, 1).voce, "A");
-    EXPECT_TRUE(scriviCodice(x, {4, 1}, "E").empty());
 }
 
 TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
@@ -272,21 +275,6 @@ TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {1, 2}, {1, 3}}), (std::vector<std::string>{"CAS"}));
     riempi(x, {"CASA", "A#..", "S..."});
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}), (std::vector<std::string>{"CASA"}));
-}
-
-TEST(SenzaSchemaGioco, TheUsualCheckAndSolveNoticeCountTheBlackSquares) {
-    struct Caso {
-        const char* nome;
-        std::vector<std::string> griglia;
-        long long differenze;
-    };
-    for (const Caso& c : {Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
-                          Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
-        Cruciverba x = senzaSchema();
-        riempi(x, c.griglia);
-        EXPECT_EQ(contaDifferenze(x).differenze, c.differenze) << c.nome;
-        EXPECT_EQ(risolto(x), c.differenze == 0) << c.nome;
-    }
 }
 
 TEST(SenzaSchemaGioco, ALetterWhereTheSolutionIsBlackIsMarkedWrong) {
