@@ -48,25 +48,31 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     righe[0][1] = '#';
     const std::string dati = prova::fileTrmo(righe, {"A"}, {}, "Niccol\xF2");
     const Anteprima a = mostra(dati);
-    EXPECT_EQ((std::vector<int>{a.riuscita, a.lato, a.x0, a.y0, int(di(Operazione::rettangolo).size())}),
-              (std::vector<int>{true, 24, 16, 6, 130}));
-    EXPECT_EQ(a.datiAutore + "|" + a.etichetta, "Niccolò - 01-02-2013 - Prova|Anteprima: 13x10");
+    EXPECT_TRUE(a.riuscita);
+    EXPECT_EQ(a.lato, 24);
+    EXPECT_EQ(a.x0, 16);
+    EXPECT_EQ(a.y0, 6);
+    EXPECT_EQ(di(Operazione::rettangolo).size(), 130u);
+    EXPECT_EQ(a.datiAutore, "Niccolò - 01-02-2013 - Prova");
+    EXPECT_EQ(a.etichetta, "Anteprima: 13x10");
     // The letter in Arial, centred with its half sizes rounded to even (10.5 -> 10).
     const Operazione lettera = di(Operazione::scritta).at(0);
     EXPECT_EQ(lettera.carattere, (Carattere{"Arial", 14, false, false}));
     // The black cell's margin, then its floor of one pixel and the letters' floor of 5 points.
-    EXPECT_EQ(std::tuple(lettera.x1, lettera.y1, di(Operazione::rettangoloPieno).at(0).x1),
-              std::tuple(28 - 4, 18 - 10 + 24 / 100.0 * 5, 40 + 2.4));
+    EXPECT_EQ(lettera.x1, 28 - 4);
+    EXPECT_EQ(lettera.y1, 18 - 10 + 24 / 100.0 * 5);
+    EXPECT_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 2.4);
     stato.AltezzaCaratteri = 18, stato.PercentualeRiquadro = 99;
     mostra(dati);
-    EXPECT_EQ(std::pair(di(Operazione::scritta).at(0).carattere.dimensione, di(Operazione::rettangoloPieno).at(0).x1),
-              std::pair(5.0, 40 + 1.0));
+    EXPECT_EQ(di(Operazione::scritta).at(0).carattere.dimensione, 5.0);
+    EXPECT_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1.0);
     // The side rounds halves to even: (55 - 10) / 2 = 22.5, then 23.5. Any letter byte is a cell;
     // the puzzle as opening reads it decides the cells, not the line.
     sup = SuperficieRegistro(55, 1000);
     EXPECT_EQ(mostra(grezzo(" 2x 1", {"[.[."})).lato, 22);
     sup = SuperficieRegistro(57, 1000);
-    EXPECT_TRUE(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato == 24 && di(Operazione::rettangolo).size() == 2u);
+    EXPECT_EQ(mostra(grezzo(" 2x 1", {"a.b.c.x"})).lato, 24);
+    EXPECT_EQ(di(Operazione::rettangolo).size(), 2u);
 }
 
 TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
@@ -78,18 +84,20 @@ TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
                                 grezzo(" 1x 1", {std::string(6000, '.')}), grezzo(" 2x 1", {"[*[."})};
     for (const std::string& dati : casi) {
         const char* messaggio = &dati == std::end(casi) - 1 ? msgTipoAnteprima : msgFormatoAnteprima;
-        const bool riuscita = mostra(dati).riuscita;  // and what was drawn is wiped
-        EXPECT_TRUE(!riuscita && prova::testi(piattaforma) == std::vector<std::string>{messaggio} &&
-                    sup.operazioni.back().tipo == Operazione::pulisci) << dati;
+        SCOPED_TRACE(dati);
+        EXPECT_FALSE(mostra(dati).riuscita);
+        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{messaggio});
+        EXPECT_EQ(sup.operazioni.back().tipo, Operazione::pulisci);  // what was drawn is wiped
     }
     // A lower-case entry opens, so it is previewed too.
-    EXPECT_TRUE(mostra(grezzo(" 2x 1", {"[a[."})).riuscita && piattaforma.messaggi.empty());
+    EXPECT_TRUE(mostra(grezzo(" 2x 1", {"[a[."})).riuscita);
+    EXPECT_TRUE(piattaforma.messaggi.empty());
     std::filesystem::create_directory(dir.percorso("cartella.trmo"));
     for (const std::string nome : {"", "manca.trmo", "cartella.trmo"}) {
         piattaforma.messaggi.clear();
         const std::string atteso = nome == "cartella.trmo" ? messaggioApertura(EsitoApertura::nonFile, dir.percorso(nome)) : msgNessunFile;
-        EXPECT_TRUE(!disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita &&
-                    prova::testi(piattaforma) == std::vector<std::string>{atteso}) << nome;
+        EXPECT_FALSE(disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita) << nome;
+        EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{atteso}) << nome;
     }
 }
 
@@ -98,9 +106,11 @@ TEST(CartellaEFiles, GoesIntoTheArchiveFolderAndListsTrmoFiles) {
     const std::string base = dir.percorso().substr(0, dir.percorso().size() - 1);
     const std::string minuscolo = dir.percorso("archivio cruciverba"), sotto = dir.percorso("Archivio cruciverba");
     std::filesystem::create_directories(minuscolo + "/Archivio cruciverba");  // the other case does not count
-    EXPECT_EQ(cartellaIniziale(base) + "|" + cartellaIniziale(minuscolo), base + "|" + minuscolo + "/Archivio cruciverba");
+    EXPECT_EQ(cartellaIniziale(base), base);
+    EXPECT_EQ(cartellaIniziale(minuscolo), minuscolo + "/Archivio cruciverba");
     std::filesystem::create_directories(sotto + "/Archivio cruciverba");
-    EXPECT_EQ(cartellaIniziale(base) + "|" + cartellaIniziale(sotto), sotto + "|" + sotto);  // already inside one: stays
+    EXPECT_EQ(cartellaIniziale(base), sotto);
+    EXPECT_EQ(cartellaIniziale(sotto), sotto);  // already inside one: stays
 
     // The listed files: "*.trm*" in any letter case, sorted by name; folders are left out.
     std::filesystem::create_directory(dir.percorso("g.trmo"));
@@ -125,18 +135,21 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     // Empty box, missing file, patterns that would match, a missing absolute path.
     for (const std::string& nome : {std::string(), std::string("manca.trmo"), std::string("*.trmo"), std::string("?.trmo"),
                                     altrove.percorso("manca.trmo")}) {
+        SCOPED_TRACE(nome);
         p.messaggi.clear();
-        EXPECT_TRUE(!apriSchemaScelto(apri, p, dir.percorso(), nome) &&
-                    prova::testi(p) == std::vector<std::string>{"Errore: file inesistente!"} &&
-                    documento.nomeFile == "vecchio.trmo" && !std::filesystem::exists(documento.fileLavoro))
-            << nome;
+        EXPECT_FALSE(apriSchemaScelto(apri, p, dir.percorso(), nome));
+        EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore: file inesistente!"});
+        EXPECT_EQ(documento.nomeFile, "vecchio.trmo");
+        EXPECT_FALSE(std::filesystem::exists(documento.fileLavoro));
     }
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), "caff\xe8.trmo"));
-    EXPECT_EQ(std::pair(dir.leggi("lavoro.tmp"), documento.nomeFile), std::pair(schema, dir.percorso("caff\xe8.trmo")));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), schema);
+    EXPECT_EQ(documento.nomeFile, dir.percorso("caff\xe8.trmo"));
     // A typed absolute path is opened wherever it is.
     const std::string altro = prova::fileTrmo({"AB", "CD"});
     ASSERT_TRUE(apriSchemaScelto(apri, p, dir.percorso(), altrove.scrivi("q.trmo", altro)));
-    EXPECT_EQ(documento.nomeFile + dir.leggi("lavoro.tmp"), altrove.percorso("q.trmo") + altro);
+    EXPECT_EQ(documento.nomeFile, altrove.percorso("q.trmo"));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), altro);
 }
 
 TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
@@ -160,19 +173,24 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     documento.fileLavoro = dir.percorso("lavoro.tmp"), documento.nomeFile = "/vecchio.trmo";
     const std::string cartella = dir.percorso("manca");
     EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::errore);
-    EXPECT_TRUE(prova::testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} &&
-                !std::filesystem::exists(documento.fileLavoro));
+    EXPECT_EQ(prova::testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
+    EXPECT_FALSE(std::filesystem::exists(documento.fileLavoro));
 
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     p.risposte = {Risposta::annulla};
     EXPECT_EQ(salvaConNome(documento, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
-    EXPECT_EQ(std::tuple(p.messaggi.back().testo, dir.leggi("a.trmo"), documento.nomeFile, documento.cruciverba.autore, dir.leggi("lavoro.tmp")),
-              std::tuple(testoSovrascrittura(n), "vecchio", "/vecchio.trmo", "Bianchi", testoCruciverba(documento.cruciverba)));
+    EXPECT_EQ(p.messaggi.back().testo, testoSovrascrittura(n));
+    EXPECT_EQ(dir.leggi("a.trmo"), "vecchio");
+    EXPECT_EQ(documento.nomeFile, "/vecchio.trmo");
+    EXPECT_EQ(documento.cruciverba.autore, "Bianchi");
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), testoCruciverba(documento.cruciverba));
     const std::string copiaPrima = dir.leggi("lavoro.tmp");
     EXPECT_EQ(salvaConNome(documento, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::salvato);  // confirmed
-    EXPECT_EQ(documento.nomeFile + "|" + testoCruciverba(documento.cruciverba).substr(0, 20), n + "|Autore:      Rossi\r\n");
+    EXPECT_EQ(documento.nomeFile, n);
+    EXPECT_EQ(documento.cruciverba.autore, "Rossi");
     // The file holds the answers; the working copy is the session's to drop, not rewritten here.
-    EXPECT_EQ(std::pair(dir.leggi("a.trmo"), dir.leggi("lavoro.tmp")), std::pair(testoCruciverba(documento.cruciverba), copiaPrima));
+    EXPECT_EQ(dir.leggi("a.trmo"), testoCruciverba(documento.cruciverba));
+    EXPECT_EQ(dir.leggi("lavoro.tmp"), copiaPrima);
     std::filesystem::create_directory(cartella);
     EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
 }
@@ -226,12 +244,13 @@ TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
         const std::string accettata = c.stampante;
         StileInStato stampante(stato.carattereStampante, [&](const std::string& n) { return n == accettata; }),
             schermo(stato.carattereSchermo, [](const std::string& n) { return n == "Verdana"; });
-        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto) &&
-                    stato.carattereStampante == c.attesoStampante && stato.carattereSchermo == c.attesoSchermo &&
-                    stato.nomeFont == c.attesoSchermo.nome)
-            << c.scelta;
+        SCOPED_TRACE(c.scelta);
+        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
+        EXPECT_EQ(stato.carattereStampante, c.attesoStampante);
+        EXPECT_EQ(stato.carattereSchermo, c.attesoSchermo);
+        EXPECT_EQ(stato.nomeFont, c.attesoSchermo.nome);
         EXPECT_EQ(prova::testi(p), c.attesoSchermo.nome == "Arial" ? std::vector<std::string>{"Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa."}
-                                                                   : std::vector<std::string>{}) << c.scelta;
+                                                                   : std::vector<std::string>{});
     }
 }
 
@@ -261,11 +280,13 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     fs::create_directories(dir.percorso("prog/Archivio cruciverba"));
     const std::string campione = dir.scrivi("prog/Archivio cruciverba/a.trmo", "x");
     fs::permissions(campione, fs::perms::owner_read);
-    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, false) && !fs::exists(dest));
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, false));
+    EXPECT_FALSE(fs::exists(dest));
     EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true));
     EXPECT_EQ(fs::status(dest + "/a.trmo").permissions() & fs::perms::owner_write, fs::perms::owner_write);
     fs::remove(dest + "/a.trmo");  // the player's folder is the player's: not filled again
-    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true) && !fs::exists(dest + "/a.trmo"));
+    EXPECT_TRUE(preparaCartellaCruciverba(dir.percorso("prog"), dest, true));
+    EXPECT_FALSE(fs::exists(dest + "/a.trmo"));
 
     std::vector<std::string> l;
     for (int i = 1; i <= 12; ++i) l = conRecente(l, std::to_string(i));

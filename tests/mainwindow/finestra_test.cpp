@@ -28,8 +28,8 @@ TEST(RigaComando, MessageNamesThePathWhenItIsMissing) {
     EXPECT_EQ(messaggioRigaComando(EsitoApertura::inesistente, "/tmp/a b.trmo"),
               "Errore: file inesistente!\r/tmp/a b.trmo\r\rIl programma si avvia senza cruciverba.");
     const std::string illeggibile = messaggioRigaComando(EsitoApertura::illeggibile, "/root/x.trmo");
-    EXPECT_TRUE(illeggibile.find("/root/x.trmo") != std::string::npos &&
-                illeggibile.find("/root/x.trmo") == illeggibile.rfind("/root/x.trmo"));  // named once
+    EXPECT_NE(illeggibile.find("/root/x.trmo"), std::string::npos) << illeggibile;
+    EXPECT_EQ(illeggibile.find("/root/x.trmo"), illeggibile.rfind("/root/x.trmo")) << illeggibile;  // named once
 }
 
 TEST(BarraDiStato, DateAndTimeWithTwoDigits) {

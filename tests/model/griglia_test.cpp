@@ -33,20 +33,24 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     Stato s;
     x.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(x, s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
-    EXPECT_EQ((std::array<int, 3>{g.lato, g.x0, g.y0}), (std::array<int, 3>{63, 36, 39}));
+    EXPECT_EQ(g.lato, 63);
+    EXPECT_EQ(g.x0, 36);
+    EXPECT_EQ(g.y0, 39);
     ASSERT_GE(sup.operazioni.size(), 3u);
-    EXPECT_TRUE(sup.operazioni[0].tipo == Operazione::pulisci && sup.operazioni[1].colore == bianco &&
-                sup.operazioni[2].colore == rossoScuro);
+    EXPECT_EQ(sup.operazioni[0].tipo, Operazione::pulisci);
+    EXPECT_EQ(sup.operazioni[1].colore, bianco);
+    EXPECT_EQ(sup.operazioni[2].colore, rossoScuro);
     EXPECT_EQ(angoli(sup.operazioni[1]), (std::array<double, 4>{34, 37, 36 + 945 + 2, 39 + 630 + 2}));
     EXPECT_EQ(angoli(sup.operazioni[2]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
     // 150 cell outlines, one frame line with no extra thickness; a thickness of 3 adds three more outside.
-    EXPECT_EQ(std::tuple(di(Operazione::rettangolo, nero).size(), di(Operazione::rettangolo, rossoScuro).size()),
-              std::tuple(150, 1));
+    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 150u);
+    EXPECT_EQ(di(Operazione::rettangolo, rossoScuro).size(), 1u);
     s.SpessoreBordo = 3;
     disegna(x, s);
     const auto rossi = di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(rossi.size(), 5u);
-    EXPECT_EQ(std::pair(rossi[4].x1, rossi[4].y1), std::pair(g.x0 - 5.0, g.y0 - 5.0));
+    EXPECT_EQ(rossi[4].x1, g.x0 - 5.0);
+    EXPECT_EQ(rossi[4].y1, g.y0 - 5.0);
 }
 
 TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
@@ -58,7 +62,8 @@ TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
     disegna(x, s);
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"C", "1", "2", "3", "4", "5"}));
     const Operazione lettera = di(Operazione::scritta)[0], due = di(Operazione::scritta)[2];
-    EXPECT_TRUE(lettera.carattere.dimensione == 6 && lettera.carattere.nome == "Arial");
+    EXPECT_EQ(lettera.carattere.dimensione, 6);
+    EXPECT_EQ(lettera.carattere.nome, "Arial");
     const double L = g.lato;
     // The fake measures 0.6 x 6 = 3.6 wide and 9 high: halves 1.8 -> 2 and 4.5 -> 4.
     EXPECT_DOUBLE_EQ(lettera.x1, g.x0 + L / 2 - 2);
@@ -80,7 +85,10 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
         Stato s;
         s.SpessoreBordo = static_cast<std::int16_t>(spessore);
         const GeometriaSchema g = geometriaFinestra(Cruciverba(colonne, righe), s, {double(larghezza), double(altezza), 30, 20});
-        EXPECT_TRUE(g.lato == lato && (x0 < 0 || g.x0 == x0) && (y0 < 0 || g.y0 == y0)) << larghezza << " " << spessore;
+        SCOPED_TRACE(std::to_string(larghezza) + " " + std::to_string(spessore));
+        EXPECT_EQ(g.lato, lato);
+        if (x0 >= 0) EXPECT_EQ(g.x0, x0);
+        if (y0 >= 0) EXPECT_EQ(g.y0, y0);
     }
 }
 
@@ -94,7 +102,8 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     const StileSchema stile;
     const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
-    EXPECT_EQ(std::pair(velo[0].x1, velo[0].y1), std::pair(g.x0 + g.lato + 1.0, g.y0 + 1.0));
+    EXPECT_EQ(velo[0].x1, g.x0 + g.lato + 1.0);
+    EXPECT_EQ(velo[0].y1, g.y0 + 1.0);
     // Numbers only, and the notice that says why the letters are gone.
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"1", "2", "3", "In pausa — premi F6 per continuare"}));
 }
@@ -108,9 +117,10 @@ TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
     disegna(x, s, d);
     StileSchema scuro;
     applicaAspetto(scuro, Aspetto::scuro);
-    EXPECT_EQ(std::tuple(di(Operazione::rettangoloPieno, scuro.coloreCarta).size(), di(Operazione::rettangolo, scuro.coloreLinee).size(),
-                         di(Operazione::scritta, scuro.coloreInchiostro).size(), di(Operazione::scritta, nero).size()),
-              std::tuple(1u, 4u, 2u, 0u));  // the letter and the one number, neither black
+    EXPECT_EQ(di(Operazione::rettangoloPieno, scuro.coloreCarta).size(), 1u);
+    EXPECT_EQ(di(Operazione::rettangolo, scuro.coloreLinee).size(), 4u);
+    EXPECT_EQ(di(Operazione::scritta, scuro.coloreInchiostro).size(), 2u);  // the letter and the one number,
+    EXPECT_EQ(di(Operazione::scritta, nero).size(), 0u);                    // neither black
 }
 
 // Zoomed past the window, the grid slides to keep the focus cell whole in view, corner or middle;
@@ -125,9 +135,13 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
         DecorazioniGriglia d;
         d.zoom = zoom, d.fuoco = Casella{c, r};
         disegna(zoom > 1 ? xS : xGrande, zoom > 1 ? s : grande, d);
+        SCOPED_TRACE(std::to_string(c) + "," + std::to_string(r));
         const int L = g.lato, x = g.x0 + (c - 1) * L, y = g.y0 + (r - 1) * L;
-        EXPECT_TRUE(L == (zoom > 1 ? 126 : 24) && x >= 0 && x + L <= area.larghezza && y >= area.altezzaToolbar &&
-                    y + L <= area.altezza - area.altezzaStatusBar) << c << "," << r << ": " << x << " " << y;
+        EXPECT_EQ(L, zoom > 1 ? 126 : 24);
+        EXPECT_GE(x, 0);
+        EXPECT_LE(x + L, area.larghezza);
+        EXPECT_GE(y, area.altezzaToolbar);
+        EXPECT_LE(y + L, area.altezza - area.altezzaStatusBar);
     }
     Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
     Stato piccolo;
@@ -163,7 +177,8 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
         disegnaGriglia(x, s, sup, area, d, &fatto);
         EXPECT_EQ(fatto, (ScorrimentoGriglia{{886, 1004, c.x}, {622, 638, c.y}})) << c.fuoco.colonna;
         g = geometriaGriglia(x.cruciverba, s, area, d);
-        EXPECT_EQ(std::pair(g.x0, g.y0), std::pair(6 - c.x, 36 - c.y)) << c.fuoco.colonna;
+        EXPECT_EQ(g.x0, 6 - c.x) << c.fuoco.colonna;
+        EXPECT_EQ(g.y0, 36 - c.y) << c.fuoco.colonna;
     }
     Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
     Stato piccolo;
@@ -181,10 +196,14 @@ TEST_F(Passo, ASenzaSchemaMovesInByAMarginForItsNumbers) {
     x.cruciverba.variante = Variante::senzaSchema;
     Stato s;
     disegna(x, s);
-    EXPECT_EQ((std::array<int, 4>{g.margine, g.lato, g.x0, g.y0}), (std::array<int, 4>{1, 57, 109, 97}));
+    EXPECT_EQ(g.margine, 1);
+    EXPECT_EQ(g.lato, 57);
+    EXPECT_EQ(g.x0, 109);
+    EXPECT_EQ(g.y0, 97);
     const Operazione* riga10 = sup.scritta("10");
     const Operazione* colonna15 = sup.scritta("15");
-    ASSERT_TRUE(riga10 && colonna15);
+    ASSERT_NE(riga10, nullptr);
+    ASSERT_NE(colonna15, nullptr);
     EXPECT_LT(riga10->x2, g.x0 - 3);  // left of the frame's line
     EXPECT_LT(colonna15->y2, g.y0 - 3);
     x.cruciverba.variante = Variante::diagramless;  // numbered clues: no margins

@@ -74,8 +74,10 @@ TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCop
     programma.scrivi("tramerio.ini", "TastoSin=-1 \r\n");
     leggiImpostazioni(s);
     s.rettangoloParola = true;
-    ASSERT_TRUE(scriviImpostazioni(s) && !s.tastoSinistro);
-    EXPECT_EQ(utente.leggi("Quadrivo/tramerio.ini").substr(0, 22) + programma.leggi("tramerio.ini"), "RettangoloParola=-1 \r\nTastoSin=-1 \r\n");
+    ASSERT_TRUE(scriviImpostazioni(s));
+    EXPECT_FALSE(s.tastoSinistro);
+    EXPECT_EQ(utente.leggi("Quadrivo/tramerio.ini").substr(0, 22), "RettangoloParola=-1 \r\n");
+    EXPECT_EQ(programma.leggi("tramerio.ini"), "TastoSin=-1 \r\n");
 }
 
 TEST(Impostazioni, TheShippedProportionsAreTheShippedFilesOwn) {

@@ -46,12 +46,14 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
     const std::string f = t.scrivi("f.trmo", "vecchio contenuto");
     for (Passo passo : {Passo::apertura, Passo::scrittura, Passo::svuotamento, Passo::conferma}) {
         const std::string ini = t.scrivi("tramerio.ini", "PercentualeRiquadro= 90 \r\n"), p = t.scrivi("p.trmo", schemaVecchio);
+        SCOPED_TRACE(int(passo));
         DiscoGuasto guasto(passo);
-        // Braces: the write comes before what is read after it.
-        EXPECT_EQ((std::tuple{static_cast<bool>(scriviFileSicuro(f, std::string(40000, 'n'))), guasto.tentativi, t.leggi("f.trmo"), fileNellaCartella(t.percorso())}),
-                  (std::tuple{false, 1, std::string("vecchio contenuto"), 3L})) << int(passo);
-        // The puzzle and the settings each say so once and keep their file and what is in memory.
-        const Cruciverba x = schemaCasa(), prima = x;
+        EXPECT_FALSE(scriviFileSicuro(f, std::string(40000, 'n')));
+        EXPECT_EQ(guasto.tentativi, 1);
+        EXPECT_EQ(t.leggi("f.trmo"), "vecchio contenuto");
+        EXPECT_EQ(fileNellaCartella(t.percorso()), 3L);
+        // The puzzle and the settings each say so once and keep their file and their values.
+        const Cruciverba x = schemaCasa();
         Stato s;
         s.cartelle.programma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
@@ -60,9 +62,12 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
         EXPECT_FALSE(scriviCruciverba(x, reg, p));
         impostazioni.valoriCambiati();
-        EXPECT_EQ(reg.messaggi.size() == 1 ? reg.messaggi[0].testo + avvisi : "", std::string(msgErroreScrittura) + avvisoImpostazioni);
-        EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
-        EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);
+        ASSERT_EQ(reg.messaggi.size(), 1u);
+        EXPECT_EQ(reg.messaggi[0].testo, msgErroreScrittura);
+        EXPECT_EQ(avvisi, avvisoImpostazioni);
+        EXPECT_EQ(t.leggi("p.trmo"), schemaVecchio);
+        EXPECT_EQ(t.leggi("tramerio.ini"), "PercentualeRiquadro= 90 \r\n");
+        EXPECT_EQ(s.PercentualeRiquadro, 70);
     }
     // A new file that fails is not created at all; once the disk works again the write goes through.
     {

@@ -71,7 +71,8 @@ TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
                     EXPECT_NEAR((q.y1 - foglio.y) / k, p.y1, 1e-6) << p.testo;
                     if (p.tipo == Operazione::scritta)
                         EXPECT_NEAR(q.carattere.dimensione / k, p.carattere.dimensione, 1e-6);
-                    EXPECT_EQ(std::tuple(q.testo, q.carattere.grassetto), std::tuple(p.testo, p.carattere.grassetto));
+                    EXPECT_EQ(q.testo, p.testo);
+                    EXPECT_EQ(q.carattere.grassetto, p.carattere.grassetto) << p.testo;
                 }
             }
             EXPECT_EQ(w, o.size());
@@ -271,17 +272,18 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
     for (const FormatoPagina& f : {a4, lettera, a5}) {
         std::optional<Impaginazione> altra;  // the last puzzle's layout: sizes that may no longer hold
         for (const SchemaStampa& s : schemi) {
+            SCOPED_TRACE(std::to_string(s.documento.cruciverba.colonne()) + " columns on " + std::to_string(f.larghezza));
             SuperficieRegistro misura(f.larghezza, f.altezza);
             const Impaginazione dimezzando = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando);
             const Impaginazione passo = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::passoPasso);
-            EXPECT_EQ(dimezzando.griglia, passo.griglia) << s.documento.cruciverba.colonne() << " " << f.larghezza;
-            EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti) << s.documento.cruciverba.colonne() << " " << f.larghezza;
+            EXPECT_EQ(dimezzando.griglia, passo.griglia);
+            EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti);
             EXPECT_EQ(dimezzando.fogli, passo.fogli);
             // Starting from the sizes of this page's last layout, right or stale, ends at the same sizes.
             for (const Impaginazione* prima : {&passo, altra ? &*altra : &passo}) {
                 const Impaginazione ripresa = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando, prima);
-                EXPECT_EQ(ripresa.griglia, passo.griglia) << s.documento.cruciverba.colonne() << " " << f.larghezza;
-                EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti) << s.documento.cruciverba.colonne() << " " << f.larghezza;
+                EXPECT_EQ(ripresa.griglia, passo.griglia);
+                EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti);
             }
             altra = dimezzando;
             diversi += passo.elenchi.punti != puntiElenchiMinimi || passo.griglia.lato != dimezzando.griglia.lato;
@@ -354,7 +356,8 @@ TEST(Anteprima, LargerThanTheWholeSheetsTheyGoOneBelowTheOtherCentred) {
     const PosaAnteprima interi = posaAnteprima(area, a4, 2, intera / 2);  // never smaller than whole
     EXPECT_DOUBLE_EQ(interi.scala, intera);
     EXPECT_DOUBLE_EQ(interi.fogli[0].y, interi.fogli[1].y);  // side by side
-    EXPECT_EQ(std::pair(interi.larghezza, interi.altezza), std::pair(1000.0, 700.0));
+    EXPECT_EQ(interi.larghezza, 1000.0);
+    EXPECT_EQ(interi.altezza, 700.0);
     const PosaAnteprima p = posaAnteprima(area, a4, 2, 2);
     ASSERT_EQ(p.fogli.size(), 2u);
     EXPECT_DOUBLE_EQ(p.fogli[0].larghezza, a4.larghezza * 2);

@@ -32,13 +32,16 @@ TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
     };
     for (const Caso& k : casi) {
         const PuntoGriglia cella = cellaSotto(g, k.X, k.Y);
-        EXPECT_EQ(std::tuple(cella.colonna, cella.riga, fuoriGriglia(g, k.X, k.Y, cella)), std::tuple(k.c, k.r, k.fuori))
-            << k.X << "," << k.Y;
+        SCOPED_TRACE(std::to_string(k.X) + "," + std::to_string(k.Y));
+        EXPECT_EQ(cella.colonna, k.c);
+        EXPECT_EQ(cella.riga, k.r);
+        EXPECT_EQ(fuoriGriglia(g, k.X, k.Y, cella), k.fuori);
     }
     g.lato = 25;  // with an odd side a half can decide the cell: 24.5 goes to the even 24
     const long long colonna = cellaSotto(g, 124.5, 60).colonna;
     g.lato = 0;  // nothing laid out: no division, everything outside
-    EXPECT_TRUE(colonna == 1 && fuoriGriglia(g, 110, 60, cellaSotto(g, 110, 60)));
+    EXPECT_EQ(colonna, 1);
+    EXPECT_TRUE(fuoriGriglia(g, 110, 60, cellaSotto(g, 110, 60)));
 }
 
 TEST_F(Passaggio_, BothWaysCellSplitsOnItsDiagonalAndTheRectangleCoversTheWord) {
@@ -83,8 +86,8 @@ TEST_F(Passaggio_, LabelMovesInsideTheRightEdgeOnlyWhenItWouldCrossIt) {
 TEST_F(Passaggio_, ButtonOptionAndHoverDecideWhatAClickOpens) {
     // Outside: nothing is stored.
     Posizione parola;
-    EXPECT_TRUE(decidiClic(p.documento.cruciverba, s, g, p.modo, 1, 285, 60, Direzione::orizzontale, parola) == EsitoClic::fuori &&
-                parola.colonna == 0);
+    EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, p.modo, 1, 285, 60, Direzione::orizzontale, parola), EsitoClic::fuori);
+    EXPECT_EQ(parola.colonna, 0);
     const double X = SchemaProva::x(3), Y = SchemaProva::y(2);  // ORO across
     EXPECT_EQ(decidiClic(p.documento.cruciverba, s, g, ModoVista::anteprima, 1, X, Y, Direzione::orizzontale, parola),
               EsitoClic::inattiva);

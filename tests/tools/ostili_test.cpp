@@ -42,7 +42,10 @@ TEST(Ostili, ReadersNeverWaitAndWritersNeverReplaceWhatIsNoFile) {
         for (const auto& a : {std::vector<std::string>{"trmo", "verifica", p}, {"lessico", "cerca", p, "MELA"}, {"lessico", "info", p},
                               {"lessico", "crea", "Italiano", uscita, lista, p}}) {
             const auto [codice, testo] = esegui(a);
-            EXPECT_TRUE(codice == 1 && contiene(testo, "è " + tipo) && !fs::exists(uscita)) << a[1] << " " << p << ": " << testo;
+            SCOPED_TRACE(a[1] + " " + p + ": " + testo);
+            EXPECT_EQ(codice, 1);
+            EXPECT_TRUE(contiene(testo, "è " + tipo));
+            EXPECT_FALSE(fs::exists(uscita));
         }
         if (p == "/dev/null") continue;  // never a writer's target here
         // writers: both tools and the program's safe and quick writes
@@ -55,7 +58,8 @@ TEST(Ostili, ReadersNeverWaitAndWritersNeverReplaceWhatIsNoFile) {
     // A missing list, a folder that cannot take the dictionary: a message and no file left behind.
     EXPECT_TRUE(contiene(esegui({"lessico", "crea", "Italiano", uscita, t.percorso("manca.txt")}).second, "lista di parole non trovata"));
     EXPECT_TRUE(contiene(esegui({"lessico", "crea", "Italiano", t.percorso("no/x.dat"), lista}).second, "impossibile scrivere"));
-    EXPECT_TRUE(esegui({"lessico", "crea", "Italiano", uscita, lista}).first == 0 && !fs::exists(uscita + ".parziale"));
+    EXPECT_EQ(esegui({"lessico", "crea", "Italiano", uscita, lista}).first, 0);
+    EXPECT_FALSE(fs::exists(uscita + ".parziale"));
 }
 
 TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
@@ -76,7 +80,8 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
         Stato s;
         s.cartelle.programma = t.percorso("programma/"), s.cartelle.utente = t.percorso("utente/");
         const std::string messaggio = leggiImpostazioni(s);
-        EXPECT_TRUE(contiene(messaggio, f + " " + motivo) && contiene(messaggio, "proporzioni predefinite")) << messaggio;
+        EXPECT_TRUE(contiene(messaggio, f + " " + motivo)) << messaggio;
+        EXPECT_TRUE(contiene(messaggio, "proporzioni predefinite")) << messaggio;
         EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite) << f;
     }
     // A file that gives keys is read as it is, 0 included, and only drawn with the shipped value.
@@ -84,7 +89,10 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
     Stato s;
     s.cartelle.programma = t.percorso("programma/");
     EXPECT_EQ(leggiImpostazioni(s), "");
-    EXPECT_EQ(std::tuple(s.PercentualeRiquadro, riquadroDisegno(s), numeriDisegno(s), caratteriDisegno(s)), std::tuple(0, 90, 18, 55));
+    EXPECT_EQ(s.PercentualeRiquadro, 0);
+    EXPECT_EQ(riquadroDisegno(s), 90);
+    EXPECT_EQ(numeriDisegno(s), 18);
+    EXPECT_EQ(caratteriDisegno(s), 55);
 }
 
 TEST(Ostili, DamagedDictionariesAndBadMasksAreNamed) {
@@ -108,6 +116,7 @@ TEST(Ostili, DamagedDictionariesAndBadMasksAreNamed) {
     for (const auto& c : casi) {
         t.scrivi("d.dat", c.dati);
         const auto [codice, testo] = esegui({"lessico", "cerca", d, "M.LA"});
-        EXPECT_TRUE(codice == c.codice && contiene(testo, c.detto)) << testo;
+        EXPECT_EQ(codice, c.codice) << testo;
+        EXPECT_TRUE(contiene(testo, c.detto)) << testo;
     }
 }
