@@ -77,7 +77,8 @@ private slots:
 
         // A real table to the screen reader, with its column names.
         QAccessibleInterface* tabella = QAccessible::queryAccessibleInterface(f.tabella());
-        QVERIFY(tabella && tabella->tableInterface());
+        QVERIFY(tabella);
+        QVERIFY(tabella->tableInterface());
         QCOMPARE(tabella->tableInterface()->columnCount(), static_cast<int>(ModelloLibreria::numeroColonne));
         QCOMPARE(f.tabella()->model()->headerData(ModelloLibreria::stato, Qt::Horizontal).toString(), QString("Stato"));
 
@@ -126,7 +127,7 @@ private slots:
         // The longer month's bar reaches the top; the shorter one half of it.
         const int basso = 200 - 22, alto = 18, passo = (400 - 50 - 10) / 2;
         QCOMPARE(g.pixelColor(50 + 4 + passo + 5, alto + 2), QColor(30, 140, 60));
-        QVERIFY(g.pixelColor(50 + 4 + 5, alto + 2) != QColor(30, 140, 60));
+        QCOMPARE_NE(g.pixelColor(50 + 4 + 5, alto + 2), QColor(30, 140, 60));
         QCOMPARE(g.pixelColor(50 + 4 + 5, basso - (basso - alto) / 2 + 2), QColor(30, 140, 60));
         QVERIFY(grafico.accessibleDescription().contains("2/2026: 2:00"));
     }
@@ -145,7 +146,8 @@ private slots:
         QTRY_VERIFY(!finestra.sessione().partita().cronometro().sospeso(Sosta::fuori));
         // The option off: the clock runs whatever window is active.
         QAction* opzione = finestra.findChild<QAction*>("azionePausaFuori");
-        QVERIFY(opzione && opzione->isChecked());
+        QVERIFY(opzione);
+        QVERIFY(opzione->isChecked());
         opzione->setChecked(false);
         QApplication::setActiveWindow(nullptr);
         QTRY_VERIFY(!finestra.isActiveWindow());

@@ -65,11 +65,13 @@ class DialoghiTest : public QObject {
     // Apri, then OK on a file of the puzzle archive, where the dialog starts.
     void apri(const QString& nome) {
         f->file().apri();
-        QVERIFY(finestraApriAperta() && !f->isEnabled());
+        QVERIFY(finestraApriAperta());
+        QVERIFY(!f->isEnabled());
         QTRY_VERIFY(!finestraApriAperta()->campoNome->text().isEmpty());  // wait for its activation, as a player would
         finestraApriAperta()->campoNome->setText(nome), finestraApriAperta()->conferma();
         QCOMPARE(f->sessione().nomeFile(), archivio + "/" + nome.toStdString());
-        QVERIFY(f->isEnabled() && f->sessione().modo() == ModoVista::griglia);
+        QVERIFY(f->isEnabled());
+        QCOMPARE(f->sessione().modo(), ModoVista::griglia);
     }
 
 private slots:
@@ -95,7 +97,8 @@ private slots:
                 m->buttons().at(0)->click();
             });
             p.avvisoInDigitazione("Impossibile scrivere la copia di lavoro");
-            QVERIFY(tasti.eseguita() && aperto);
+            QVERIFY(tasti.eseguita());
+            QVERIFY(aperto);
         }
         p.millisecondiSenzaTasti = 0;
         prova::AlProssimoModale<QMessageBox> invio([](QMessageBox* m) { QTest::keyClick(m, Qt::Key_Return); });
@@ -127,29 +130,35 @@ private slots:
         QTRY_COMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
         // A bad file: its message over a blank preview; the last good one's texts are gone.
         dialogo->elencoFile->setCurrentRow(1);
-        QVERIFY(p.bianca == std::vector<bool>{true} && dialogo->didascaliaAnteprima->text() == "Anteprima");
+        QCOMPARE(p.bianca, std::vector<bool>{true});
+        QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima"));
         // OK on the file whose preview was refused: the same message, and the dialog stays.
         dialogo->conferma();
         QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
-        QVERIFY(dialogo->isVisible() && !principale.isEnabled() && documento.nomeFile.empty() &&
-                !std::filesystem::exists(dir.percorso("lavoro.tmp")));
+        QVERIFY(dialogo->isVisible());
+        QVERIFY(!principale.isEnabled());
+        QCOMPARE(documento.nomeFile, std::string());
+        QVERIFY(!std::filesystem::exists(dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
         dialogo->listaCartelle->setCurrentItem(dialogo->listaCartelle->findItems("[estate]", Qt::MatchExactly).value(0));
         QTest::keyClick(dialogo->listaCartelle, Qt::Key_Return);
-        QVERIFY(dialogo->isVisible() && QDir::currentPath() == QString::fromStdString(dir.percorso("estate")));
+        QVERIFY(dialogo->isVisible());
+        QCOMPARE(QDir::currentPath(), QString::fromStdString(dir.percorso("estate")));
         // The old folder's name and preview label are gone with it.
-        QCOMPARE(dialogo->campoNome->text() + dialogo->didascaliaAnteprima->text(), QString("Anteprima"));
+        QCOMPARE(dialogo->campoNome->text(), QString());
+        QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima"));
         // An unreadable volume: its message, and the list stays where it was.
         dialogo->scelta().scegliVolume("/volume-che-non-esiste");
-        QVERIFY(p.messaggi.back().testo == "Errore di lettura dal drive specificato" &&
-                dialogo->scelta().cartella() == QString::fromStdString(dir.percorso("estate")));
+        QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
+        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
 
         // A name that is no UTF-8 is listed, previewed and opened by its own bytes.
         dialogo->elencoFile->setCurrentRow(0);
         QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));
         QTest::keyClick(dialogo->campoNome, Qt::Key_Return);
-        QVERIFY(principale.isEnabled() && documento.nomeFile == latino);
+        QVERIFY(principale.isEnabled());
+        QCOMPARE(documento.nomeFile, latino);
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
@@ -185,7 +194,8 @@ private slots:
         };
         FinestraCarattere d(locale, p, famiglie, [](const std::string&) { return true; });
         d.show();
-        QCOMPARE(d.rigaConteggio->text() + "|" + d.rigaCampione->text(), QString("N. 57 Fonts installati|Liberation Sans - aAbB 123 zZ"));
+        QCOMPARE(d.rigaConteggio->text(), QString("N. 57 Fonts installati"));
+        QCOMPARE(d.rigaCampione->text(), QString("Liberation Sans - aAbB 123 zZ"));
         // Another choice, then the window is uncovered: back on nomeFont.
         d.elencoFamiglie->setCurrentRow(3);
         QExposeEvent scoperta(QRegion(0, 0, d.width(), d.height()));
@@ -196,12 +206,15 @@ private slots:
         QTest::mouseClick(d.casellaGrassetto, Qt::LeftButton);
         QTest::mouseClick(d.pulsanteAnnulla, Qt::LeftButton);
         d.show();
-        QVERIFY(locale.carattereSchermo == StileCarattere{} && d.casellaGrassetto->isChecked() && d.elencoFamiglie->count() == 57);
+        QCOMPARE(locale.carattereSchermo, StileCarattere{});
+        QVERIFY(d.casellaGrassetto->isChecked());
+        QCOMPARE(d.elencoFamiglie->count(), 57);
         // OK goes to both fonts; the grey state counts as ticked.
         d.casellaCorsivo->setCheckState(Qt::PartiallyChecked);
         d.elencoFamiglie->setCurrentRow(5);
         QTest::mouseClick(d.pulsanteOk, Qt::LeftButton);
-        QVERIFY(locale.carattereStampante == (StileCarattere{"Famiglia 5", true, true}) && locale.carattereSchermo == locale.carattereStampante);
+        QCOMPARE(locale.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(locale.carattereSchermo, locale.carattereStampante);
 
         // The list makes its first row current when it takes the focus: that is not a choice.
         Stato nuovo;
@@ -211,8 +224,10 @@ private slots:
         e.activateWindow(), e.elencoFamiglie->setFocus();
         QTRY_VERIFY(e.elencoFamiglie->hasFocus());
         QTest::mouseClick(e.pulsanteOk, Qt::LeftButton);
-        QVERIFY(nuovo.nomeFont == "Arial" && nuovo.carattereSchermo == StileCarattere{} &&
-                nuovo.carattereStampante == StileCarattere{} && p.messaggi.empty());
+        QCOMPARE(nuovo.nomeFont, std::string("Arial"));
+        QCOMPARE(nuovo.carattereSchermo, StileCarattere{});
+        QCOMPARE(nuovo.carattereStampante, StileCarattere{});
+        QVERIFY(p.messaggi.empty());
     }
 
     // With no browser (xdg-open missing, or failing), the player still gets the address.
@@ -226,7 +241,8 @@ private slots:
         apriPostaAutore(p);
         QTRY_COMPARE(p.messaggi.size(), size_t(2));
         qputenv("PATH", percorsi);
-        QVERIFY(testi(p)[0].ends_with(sitoAutore) && testi(p)[1].ends_with(postaAutore));
+        QVERIFY(testi(p)[0].ends_with(sitoAutore));
+        QVERIFY(testi(p)[1].ends_with(postaAutore));
     }
 
     void saving() {
@@ -241,14 +257,18 @@ private slots:
         principale.setEnabled(false);
         FinestraSalva d(locale, impostazioni, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
         d.show();
-        QCOMPARE(d.campoNome->text() + "|" + d.campoAutore->text(), QString("Tesso000.trmo|Anna Neri"));
+        QCOMPARE(d.campoNome->text(), QString("Tesso000.trmo"));
+        QCOMPARE(d.campoAutore->text(), QString("Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
         d.campoNome->setText(QString::fromStdString(dir.percorso("manca/prova")));
         QTest::keyClick(d.campoAutore, Qt::Key_Return);
-        QVERIFY(testi(p) == std::vector<std::string>{"Errore di nome file o accesso al disco!"} && d.isVisible() &&
-                !principale.isEnabled());
+        QCOMPARE(testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
+        QVERIFY(d.isVisible());
+        QVERIFY(!principale.isEnabled());
         QTest::keyClick(d.campoNome, Qt::Key_Escape);
-        QVERIFY(d.result() == QDialog::Rejected && principale.isEnabled() && documento.nomeFile.empty());
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QVERIFY(principale.isEnabled());
+        QCOMPARE(documento.nomeFile, std::string());
 
         // A puzzle from a folder: the dialog starts there with the bare name, which follows the
         // folder picked by a place button or typed in the name box.
@@ -256,13 +276,17 @@ private slots:
         documento.nomeFile = dir.scrivi("a.trmo", "x");
         FinestraSalva e(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
         e.show();
-        QCOMPARE(e.scelta().cartella() + "|" + e.campoNome->text(), QString::fromStdString(dir.percorso("a.trmo")).replace("/a.trmo", "|a.trmo"));
+        QCOMPARE(e.scelta().cartella() + "/", QString::fromStdString(dir.percorso()));
+        QCOMPARE(e.campoNome->text(), QString("a.trmo"));
         e.campoNome->setText("giochi");
         e.conferma();
-        QVERIFY(e.isVisible() && e.scelta().cartella().endsWith("/giochi") && e.campoNome->text().isEmpty());
+        QVERIFY(e.isVisible());
+        QVERIFY(e.scelta().cartella().endsWith("/giochi"));
+        QCOMPARE(e.campoNome->text(), QString());
         e.campoNome->setText(QString::fromStdString(dir.percorso("b.trmo")));
         prova::figlio<QPushButton>(&e, "LuogoCasa")->click();
-        QCOMPARE(e.scelta().cartella() + "|" + e.campoNome->text(), QDir::homePath() + "|b.trmo");
+        QCOMPARE(e.scelta().cartella(), QDir::homePath());
+        QCOMPARE(e.campoNome->text(), QString("b.trmo"));
         QVERIFY(!prova::figlio<QLabel>(&e, "Avviso")->isVisible());
 
         // A format read only: the other name comes with its reason.
@@ -292,7 +316,8 @@ private slots:
         QVERIFY(finestraApriAperta());
         finestraApriAperta()->annulla();
         // No puzzle and Annulla: the background picture is back.
-        QTRY_VERIFY(!f->sessione().aperto() && prova::figlio<QLabel>(f.get(), "sfondo")->isVisible());
+        QTRY_VERIFY(!f->sessione().aperto());
+        QTRY_VERIFY(prova::figlio<QLabel>(f.get(), "sfondo")->isVisible());
 
         apri("prova.trmo");
         {
@@ -310,22 +335,25 @@ private slots:
                 if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         });
         f->file().apri();
-        QVERIFY(testo == QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())) &&
-                prova::salvati(f->sessione().nomeFile()).at(1) == "L...#");
+        QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())));
+        QCOMPARE(prova::salvati(f->sessione().nomeFile()).at(1), std::string("L...#"));
         finestraApriAperta()->annulla();
         QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
 
         AlProssimoModale rifiuta([](QWidget* w) { w->close(); });
         prova::premi(f.get(), "pulsanteCancella");
-        QVERIFY(rifiuta.eseguita() && prova::figlio<QToolBar>(&*f, "barraStrumenti")->isVisible());  // also when the clearing was refused
+        QVERIFY(rifiuta.eseguita());
+        QVERIFY(prova::figlio<QToolBar>(&*f, "barraStrumenti")->isVisible());  // also when the clearing was refused
 
         // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.
         prova::figlio<QAction>(&*f, "azioneAiuto")->trigger();
         auto* guida = prova::figlio<FinestraGuida>(&*f, "FinestraGuida");
-        QTRY_VERIFY(guida->isVisible() && guida->testo().contains("Come si gioca"));
+        QTRY_VERIFY(guida->isVisible());
+        QTRY_VERIFY(guida->testo().contains("Come si gioca"));
         for (const TastoGuida& t : tastiGuida()) QVERIFY(guida->testo().contains(QString::fromStdString(t.tasto)));
         prova::figlio<QAction>(&*f, "azioneTasti")->trigger();
-        QVERIFY(!guida->testo().contains("Come si gioca") && f->findChildren<FinestraGuida*>().size() == 1);
+        QVERIFY(!guida->testo().contains("Come si gioca"));
+        QCOMPARE(f->findChildren<FinestraGuida*>().size(), 1);
     }
 };
 

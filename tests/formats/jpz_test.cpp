@@ -48,16 +48,24 @@ std::string compresso(const std::string& xml) {
 TEST(Jpz, ReadsCellsWordsAndListsPlainOrZipped) {
     for (const std::string& dati : {campione, compresso(campione)}) {
         const Cruciverba x = leggi(dati);
-        EXPECT_EQ(x.titolo + x.autore + x.copyright + x.note, "ProvaAnna(c)Note");
+        EXPECT_EQ(x.titolo, "Prova");
+        EXPECT_EQ(x.autore, "Anna");
+        EXPECT_EQ(x.copyright, "(c)");
+        EXPECT_EQ(x.note, "Note");
         const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
         EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
         EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
         EXPECT_TRUE(a.cerchio);
         EXPECT_TRUE(c.data);
-        EXPECT_EQ(a.voce + a.etichetta + b.soluzione + b.colore + c.voce, "C1OW#ffcc00A");
+        EXPECT_EQ(a.voce, "C");
+        EXPECT_EQ(a.etichetta, "1");
+        EXPECT_EQ(b.soluzione, "OW");
+        EXPECT_EQ(b.colore, "#ffcc00");
+        EXPECT_EQ(c.voce, "A");
         EXPECT_EQ(b.barre, barraSotto | barraDestra);
         const Definizione& o = x.elenchi[0].definizioni.at(0);
-        EXPECT_EQ(o.testo + o.enumerazione, "Una vacca2");
+        EXPECT_EQ(o.testo, "Una vacca");
+        EXPECT_EQ(o.enumerazione, "2");
         EXPECT_EQ(o.caselle, (std::vector<Casella>{{1, 1}, {2, 1}}));
         EXPECT_EQ(x.elenchi[1].definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {1, 2}}));
         ASSERT_TRUE(x.elenco("Speciali"));

@@ -103,7 +103,9 @@ private slots:
             d->reject();
         });
         b->esegui("azioneProprieta");
-        QVERIFY(leggi.eseguita() && note.contains("Autore: Mario Rossi") && note.contains("Note:"));
+        QVERIFY(leggi.eseguita());
+        QVERIFY2(note.contains("Autore: Mario Rossi"), qPrintable(note));
+        QVERIFY2(note.contains("Note:"), qPrintable(note));
     }
 
     void systemInfoTellsVersionsFoldersAndDictionaries() {
@@ -113,7 +115,8 @@ private slots:
             d->accept();
         });
         b->esegui("azioneInfo");
-        QTRY_VERIFY(informazioni.eseguita() && risposta->eseguita());
+        QTRY_VERIFY(informazioni.eseguita());
+        QTRY_VERIFY(risposta->eseguita());
         QCOMPARE(titoli.value(0), QString("Informazioni di sistema"));
         for (const char* parte : {"Qt ", "Cartelle in uso:", "Copie di lavoro: ", "Dizionari caricati:"})
             QVERIFY2(testi.value(0).contains(parte), parte);
@@ -122,7 +125,8 @@ private slots:
     void backspaceOnAnEmptyCellChangesNothing() {
         b->clic(b->cella(1, 1));
         for (int i = 0; i < 3; ++i) b->tasto(Qt::Key_Backspace);
-        QVERIFY(!b->f->sessione().modificato() && !prova::titoloMostrato(*b->f).startsWith("*"));
+        QVERIFY(!b->f->sessione().modificato());
+        QVERIFY(!prova::titoloMostrato(*b->f).startsWith("*"));
     }
 };
 

@@ -214,7 +214,7 @@ private slots:
     void printNoPreviewWithoutAPuzzle() {
         BancoStampa b;
         b.stampa.mostraAnteprima();
-        QVERIFY(b.sessione.modo() != ModoVista::anteprima);
+        QCOMPARE_NE(b.sessione.modo(), ModoVista::anteprima);
         QCOMPARE(b.chiudiVisibile(), false);
     }
 

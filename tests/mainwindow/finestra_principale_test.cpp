@@ -97,8 +97,12 @@ private slots:
         // higher than centred down it (an odd pixel left over goes right and below). The working
         // copy's name is reserved, the file is not there yet.
         auto* foto = figlio<QLabel>(&*f, "sfondo");
-        QVERIFY(prova::titoloMostrato(*f) == "Quadrivo" && comandiSchema(*f, false) && foto->isVisible() && foto->size() == QSize(300, 200) &&
-                !f->sessione().documento().fileLavoro.empty() && !esisteFile(f->sessione().documento().fileLavoro));
+        QCOMPARE(prova::titoloMostrato(*f), QString("Quadrivo"));
+        QVERIFY(comandiSchema(*f, false));
+        QVERIFY(foto->isVisible());
+        QCOMPARE(foto->size(), QSize(300, 200));
+        QVERIFY(!f->sessione().documento().fileLavoro.empty());
+        QVERIFY(!esisteFile(f->sessione().documento().fileLavoro));
         const auto scarto = [&] {  // what is left right and below once the window has its final size
             const QRect g = foto->geometry();
             return QPoint(f->area()->width() - 1 - g.right() - g.left(), f->area()->height() - 1 - g.bottom() - g.top() - 20);
@@ -108,7 +112,9 @@ private slots:
         // The options menu rewrites the settings file at once.
         figlio<Rettangolo>(&*f, "rettangoloPassaggio")->show();
         for (const char* voce : {"azioneTastoSinistro", "azioneRettangoloParola"}) figlio<QAction>(&*f, voce)->trigger();
-        QVERIFY(stato->tastoSinistro && !stato->rettangoloParola && !figlio<Rettangolo>(&*f, "rettangoloPassaggio")->isVisible());
+        QVERIFY(stato->tastoSinistro);
+        QVERIFY(!stato->rettangoloParola);
+        QVERIFY(!figlio<Rettangolo>(&*f, "rettangoloPassaggio")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
 
@@ -116,12 +122,14 @@ private slots:
     // the missing file once the window is up, draws with the shipped proportions, and the language item says why.
     void startWithoutSettingsOnAFifoDictionary() {
         std::filesystem::remove(cartella->percorso("tramerio.ini")), std::filesystem::remove(cartella->percorso("LessicoItaliano.dat"));
-        QVERIFY(::mkfifo(cartella->percorso("LessicoItaliano.dat").c_str(), 0600) == 0);
+        QCOMPARE(::mkfifo(cartella->percorso("LessicoItaliano.dat").c_str(), 0600), 0);
         prova::RisposteMessaggi risposta;
         risposta.rispondi("OK");
         auto f = avvia({});
-        QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste") && stato->PercentualeRiquadro == 90);
-        QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->text().contains("è una FIFO") && !esisteFile(cartella->percorso("tramerio.ini")));
+        QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste"));
+        QCOMPARE(stato->PercentualeRiquadro, 90);
+        QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->text().contains("è una FIFO"));
+        QVERIFY(!esisteFile(cartella->percorso("tramerio.ini")));
     }
 
     // A damaged dictionary is said once the window is up, with the length concerned; its
@@ -137,8 +145,9 @@ private slots:
         QCOMPARE(risposta.testi.value(0),
                  "Il file di vocabolario LessicoItaliano.dat è troncato: le parole di 5 lettere finiscono oltre la fine del "
                  "file. Si cercano solo le parole che il file contiene davvero.");
-        QVERIFY(f->sessione().lessico().lingua == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked() &&
-                !figlio<QAction>(&*f, "azioneItaliano")->text().contains("non disponibile"));
+        QCOMPARE(f->sessione().lessico().lingua, 1);
+        QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->isChecked());
+        QVERIFY(!figlio<QAction>(&*f, "azioneItaliano")->text().contains("non disponibile"));
     }
 
     void startWithAPuzzleThenSave() {
@@ -147,21 +156,23 @@ private slots:
         auto f = avvia("\"" + percorso + "\"");
         QCOMPARE(prova::titoloMostrato(*f), QString::fromStdString("Quadrivo - Cruciverba 15x10  " + percorso));
         const QLabel* foto = figlio<QLabel>(&*f, "sfondo");  // never shown, never decoded
-        QVERIFY(esisteFile(f->sessione().documento().fileLavoro) && comandiSchema(*f, true) && !foto->isVisible() &&
-                foto->pixmap().isNull());
+        QVERIFY(esisteFile(f->sessione().documento().fileLavoro));
+        QVERIFY(comandiSchema(*f, true));
+        QVERIFY(!foto->isVisible());
+        QVERIFY(foto->pixmap().isNull());
 
         // Drawn on screen: the dark-red frame and a black square (the drawing itself is the grid tests').
         const int L = f->vista()->geometria().lato;
         const double x0 = f->vista()->geometria().x0, y0 = f->vista()->geometria().y0;
-        QCOMPARE(std::pair(prova::pixel(*f->area(), x0 - 3, y0 + 5 * L),
-                           prova::pixel(*f->area(), x0 + 4 * L + L / 2.0, y0 + L / 2.0)),
-                 std::pair(QColor(128, 0, 0), QColor(Qt::black)));
+        QCOMPARE(prova::pixel(*f->area(), x0 - 3, y0 + 5 * L), QColor(128, 0, 0));
+        QCOMPARE(prova::pixel(*f->area(), x0 + 4 * L + L / 2.0, y0 + L / 2.0), QColor(Qt::black));
 
         // Save: an entry made since is written into its grid line, nothing else changes.
         QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it
         figlio<QAction>(&*f, "azioneSalva")->trigger();
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
-        QVERIFY(!f->sessione().modificato() && !prova::titoloMostrato(*f).startsWith("*"));
+        QVERIFY(!f->sessione().modificato());
+        QVERIFY(!prova::titoloMostrato(*f).startsWith("*"));
     }
 
     // The caption keeps a file's name as it is, brackets and stars too; the mark comes and goes with the answers.
@@ -179,15 +190,17 @@ private slots:
         const std::string percorso = cartella->scrivi("ucciso.trmo", campione15x10());
         // A run that was killed (which leftovers are offered is the session test's).
         const std::string lavoro = cartellaCopie() + "/qdv_UCCISO.tmp";
-        QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')) &&
-                scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, prova::pidMorto(), 0})));
+        QVERIFY(scriviFileSicuro(lavoro, campione15x10('A')));
+        QVERIFY(scriviFileSicuro(percorsoNota(lavoro), testoNota({percorso, prova::pidMorto(), 0})));
         prova::RisposteMessaggi si;
         si.rispondi("Ripristina");
         auto f = avvia({});
         QTRY_VERIFY2(si.testi.value(0).startsWith("Ripristinare le risposte non salvate di ucciso.trmo ("), qPrintable(si.testi.value(0)));
         QTRY_VERIFY(prova::titoloMostrato(*f).startsWith("*Quadrivo - Cruciverba 15x10"));
-        QVERIFY(f->sessione().nomeFile() == percorso && f->sessione().cruciverba().cella(2, 1).voce == "A" && f->sessione().modificato() &&
-                !esisteFile(lavoro));
+        QCOMPARE(f->sessione().nomeFile(), percorso);
+        QCOMPARE(f->sessione().cruciverba().cella(2, 1).voce, std::string("A"));
+        QVERIFY(f->sessione().modificato());
+        QVERIFY(!esisteFile(lavoro));
         QCOMPARE(cartella->leggi("ucciso.trmo"), campione15x10());  // saved only when the player says
         f->sessione().impostaModificato(false);
     }
@@ -201,12 +214,16 @@ private slots:
         prova::RisposteMessaggi risposte;
         risposte.rispondi("Annulla");
         piattaforma->primaDiTerminare();
-        QVERIFY(risposte.testi.size() == 1 && risposte.testi[0].contains("deve terminare"));
-        QCOMPARE(std::pair(cartella->leggi(f->sessione().documento().fileLavoro), cartella->leggi("fine.trmo")), std::pair(campione15x10('A'), campione15x10()));
+        QCOMPARE(risposte.testi.size(), 1);
+        QVERIFY(risposte.testi[0].contains("deve terminare"));
+        QCOMPARE(cartella->leggi(f->sessione().documento().fileLavoro), campione15x10('A'));
+        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10());
         risposte.rispondi("OK");
         piattaforma->primaDiTerminare();
-        QVERIFY(risposte.testi.size() == 2 && !f->sessione().modificato() && !esisteFile(f->sessione().documento().fileLavoro) &&
-                cartella->leggi("fine.trmo") == campione15x10('A'));
+        QCOMPARE(risposte.testi.size(), 2);
+        QVERIFY(!f->sessione().modificato());
+        QVERIFY(!esisteFile(f->sessione().documento().fileLavoro));
+        QCOMPARE(cartella->leggi("fine.trmo"), campione15x10('A'));
         // Esci, the window frame's close, and what the platform runs before a fatal message ends the program.
         for (int fine : {0, 1, 2}) {
             f.reset();  // the next window gets a state of its own
@@ -214,8 +231,10 @@ private slots:
             preparaCartella();
             f = avviaConSchema("esci.trmo");
             fine == 0 ? f->esci() : fine == 1 ? void(f->close()) : piattaforma->primaDiTerminare();
-            QVERIFY2(!esisteFile(f->sessione().documento().fileLavoro) && esisteFile(cartella->percorso("esci.trmo")) && (fine != 0 || !f->isVisible()),
-                     qPrintable(QString::number(fine)));
+            const QByteArray come = QByteArray::number(fine);
+            QVERIFY2(!esisteFile(f->sessione().documento().fileLavoro), come);
+            QVERIFY2(esisteFile(cartella->percorso("esci.trmo")), come);
+            if (fine == 0) QVERIFY(!f->isVisible());
         }
     }
 
@@ -281,12 +300,16 @@ private slots:
         }
         figlio<QAction>(&*avvia({}), "azioneInglese")->trigger();
         auto f = avvia({});
-        QVERIFY(f->sessione().lessico().lingua == 2 && figlio<QAction>(&*f, "azioneInglese")->isChecked());
-        QVERIFY(stato->nomeFont == "DejaVu Serif" && stato->carattereSchermo.corsivo && stato->carattereStampante.corsivo);
+        QCOMPARE(f->sessione().lessico().lingua, 2);
+        QVERIFY(figlio<QAction>(&*f, "azioneInglese")->isChecked());
+        QCOMPARE(stato->nomeFont, std::string("DejaVu Serif"));
+        QVERIFY(stato->carattereSchermo.corsivo);
+        QVERIFY(stato->carattereStampante.corsivo);
         f.reset();
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});
-        QVERIFY(f->sessione().lessico().lingua == 1 && figlio<QAction>(&*f, "azioneItaliano")->isChecked());
+        QCOMPARE(f->sessione().lessico().lingua, 1);
+        QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->isChecked());
         for (const char* c : {chiaveCarattere, chiaveCorsivo, "lessico/lingua"}) f->sessione().impostazioni().cancellaOpzione(c);
     }
 };

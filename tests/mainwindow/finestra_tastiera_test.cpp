@@ -69,11 +69,15 @@ private slots:
         b->muovi(a);
         auto* etichetta = prova::figlio<QLabel>(f, "etichettaPassaggio");
         auto* rettangolo = prova::figlio<Rettangolo>(f, "rettangoloPassaggio");
-        QVERIFY(f->etichettaPassaggioVisibile() && etichetta->text() == "  1 oriz. - Abitazione " &&
-                etichetta->pos() == QPoint(a.x() - 19, a.y() + 12) && f->area()->cursor().shape() == Qt::SizeHorCursor);
-        QVERIFY(rettangolo->geometry() == QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2) && rettangolo->colore() == giallo);
+        QVERIFY(f->etichettaPassaggioVisibile());
+        QCOMPARE(etichetta->text(), QString("  1 oriz. - Abitazione "));
+        QCOMPARE(etichetta->pos(), QPoint(a.x() - 19, a.y() + 12));
+        QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
+        QCOMPARE(rettangolo->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
+        QCOMPARE(rettangolo->colore(), giallo);
         b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
-        QVERIFY(!f->etichettaPassaggioVisibile() && f->area()->cursor().shape() == Qt::ArrowCursor);
+        QVERIFY(!f->etichettaPassaggioVisibile());
+        QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
         // The word dialog: OK and Annulla both count as a change.
         auto ok = dialogo("cane", "pulsanteOk");
         b->clic(b->basso(1, 1), Qt::RightButton);
@@ -87,7 +91,9 @@ private slots:
         f->sessione().impostaModificato(false);
         auto annulla = dialogo("zzz");
         b->clic(b->alto(3, 2), Qt::MiddleButton);
-        QVERIFY(annulla->eseguita() && f->sessione().modificato() && prova::titoloMostrato(*f).startsWith("*"));
+        QVERIFY(annulla->eseguita());
+        QVERIFY(f->sessione().modificato());
+        QVERIFY(prova::titoloMostrato(*f).startsWith("*"));
         QCOMPARE(b->memoria(), atteso);
     }
 
@@ -97,19 +103,25 @@ private slots:
         prova::digita("m");  // no Enter: a letter is an answer as soon as it is typed
         // Annulla: the window stays, with its answers and its working copy.
         rispondi("Annulla");
-        QVERIFY(!f->close() && titoli.value(0) == "Modifica del file corrente" && f->isVisible() && esisteFile(f->sessione().documento().fileLavoro) &&
-                b->dir.leggi("prova.trmo") == prima);
+        QVERIFY(!f->close());
+        QCOMPARE(titoli.value(0), QString("Modifica del file corrente"));
+        QVERIFY(f->isVisible());
+        QVERIFY(esisteFile(f->sessione().documento().fileLavoro));
+        QCOMPARE(b->dir.leggi("prova.trmo"), prima);
         // Salva: the answers reach the puzzle's file, the window closes and its working copy goes.
         rispondi("Salva");
-        QVERIFY(f->close() && prova::salvati(b->puzzle).at(0) == "M...#" && !f->sessione().modificato() &&
-                !esisteFile(f->sessione().documento().fileLavoro));
+        QVERIFY(f->close());
+        QCOMPARE(prova::salvati(b->puzzle).at(0), std::string("M...#"));
+        QVERIFY(!f->sessione().modificato());
+        QVERIFY(!esisteFile(f->sessione().documento().fileLavoro));
     }
 
     void clickTypeAndEveryKeyReachesTheSession() {
         const QPoint origine(b->griglia().x0, b->griglia().y0);
         clic(2, 4);  // R of ERBA
         // The clue line shows the word's clue, and never moves the grid.
-        QVERIFY(rigaDefinizione() == " 7 oriz. - Città d'erba" && QPoint(b->griglia().x0, b->griglia().y0) == origine);
+        QCOMPARE(rigaDefinizione(), QString(" 7 oriz. - Città d'erba"));
+        QCOMPARE(QPoint(b->griglia().x0, b->griglia().y0), origine);
         const std::uint8_t p = segnoParolaCorrente, c = segnoCasellaCorrente;
         QVERIFY((f->decorazioni().segni == std::map<Casella, std::uint8_t>{{{1, 4}, p}, {{2, 4}, std::uint8_t(p | c)}, {{3, 4}, p}, {{4, 4}, p}}));
         prova::digita(QString::fromUtf8("à5r"));  // the digit is swallowed, the accent folds
@@ -122,21 +134,27 @@ private slots:
         QCOMPARE(corrente(Direzione::orizzontale), QString("4 Metallo prezioso"));
         // Esc: no word is current, and typing writes nothing until the next click.
         b->tasto(Qt::Key_Escape);
-        QVERIFY(!b->pos().valida() && rigaDefinizione().isEmpty() && f->decorazioni().segni.empty());
+        QVERIFY(!b->pos().valida());
+        QCOMPARE(rigaDefinizione(), QString());
+        QVERIFY(f->decorazioni().segni.empty());
         prova::digita("yz");
         b->tasto(Qt::Key_Return);
-        QVERIFY(b->memoria() == (V{"....#", ".#OR.", "..#.#", ".AR.#"}) && b->grigliaHaFuoco());
+        QCOMPARE(b->memoria(), (V{"....#", ".#OR.", "..#.#", ".AR.#"}));
+        QVERIFY(b->grigliaHaFuoco());
     }
 
     void thePanelListsFollowsChoosesAndGivesWayAndTabCanSkipFullWords() {
         // The entries as the page prints them (the core navigation test has them all); complete words look done.
         QListWidget* l = lista(Direzione::orizzontale);
-        QVERIFY(l->count() == 4 && l->item(3)->text() == "7 Città d'erba" && l->item(1)->foreground().color() == QColor(128, 128, 128) &&
-                l->item(0)->foreground().style() == Qt::NoBrush);
+        QCOMPARE(l->count(), 4);
+        QCOMPARE(l->item(3)->text(), QString("7 Città d'erba"));
+        QCOMPARE(l->item(1)->foreground().color(), QColor(128, 128, 128));
+        QCOMPARE(l->item(0)->foreground().style(), Qt::NoBrush);
         // A puzzle just opened gives the grid the keyboard on its first word; Shift+Tab goes round to the last.
         QCOMPARE(b->pos(), o(1, 1));
         percorri({{Qt::Key_Backtab, v(2, 3)}});
-        QVERIFY(l->selectedItems().isEmpty() && corrente(Direzione::verticale).startsWith("6 __"));
+        QVERIFY(l->selectedItems().isEmpty());
+        QVERIFY(corrente(Direzione::verticale).startsWith("6 __"));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());  // 7 ERBA
         QCOMPARE(b->pos(), o(1, 4));
         QTRY_VERIFY(b->grigliaHaFuoco());  // the panel never keeps the keyboard
@@ -145,10 +163,12 @@ private slots:
         QTRY_VERIFY(l->hasFocus());
         QTest::keyClick(l, Qt::Key_Up);
         QTest::keyClick(l, Qt::Key_Return);
-        QTRY_VERIFY(b->pos() == o(1, 3) && b->grigliaHaFuoco());
+        QTRY_COMPARE(b->pos(), o(1, 3));
+        QTRY_VERIFY(b->grigliaHaFuoco());
         b->esegui("MenuVaiElenco");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(b->pos() == o(1, 3) && b->grigliaHaFuoco());
+        QTRY_COMPARE(b->pos(), o(1, 3));
+        QTRY_VERIFY(b->grigliaHaFuoco());
         // Skipping full words, kept as the player's option: ORO is passed over.
         b->esegui("azioneSaltaComplete");
         QVERIFY(opzioniUtente().value("soluzione/saltaParoleComplete").toBool());
@@ -157,16 +177,19 @@ private slots:
         // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
         const int L = b->griglia().lato;
-        QVERIFY(pannello->isVisible() && b->griglia().x0 + 5 * L < pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
+        QVERIFY(pannello->isVisible());
+        QCOMPARE_LT(b->griglia().x0 + 5 * L, pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
         b->esegui("MenuElenco");
-        QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible() &&
-                b->griglia().lato == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&
-                b->griglia().lato >= L);
+        QVERIFY(!pannello->isVisible());
+        QVERIFY(!prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible());
+        QCOMPARE(b->griglia().lato, geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato);
+        QCOMPARE_GE(b->griglia().lato, L);
         b->esegui("MenuElenco");
         f->mostraAnteprima();  // the print preview has the whole area
         QVERIFY(pannello->isHidden());
         QTest::mouseClick(prova::figlio<QPushButton>(f, "chiudiAnteprima"), Qt::LeftButton);
-        QTRY_VERIFY(pannello->isVisible() && b->grigliaHaFuoco());
+        QTRY_VERIFY(pannello->isVisible());
+        QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
     void shortcutsReachTheMenusWhileTypingAndTheWordDialogOpensByTheOldModesLeftButtonAndByF2() {
@@ -175,11 +198,13 @@ private slots:
         rispondi("OK");
         b->tasto(Qt::Key_C, Qt::ControlModifier);  // a check, not a C
         f->activateWindow();  // the window manager's part once a modal is gone
-        QTRY_VERIFY(f->isActiveWindow() && b->grigliaHaFuoco());
+        QTRY_VERIFY(f->isActiveWindow());
+        QTRY_VERIFY(b->grigliaHaFuoco());
         prova::digita("s");  // the typing carries on where it was
         rispondi("OK");
         b->premi("pulsanteControlla");
-        QVERIFY(testi.size() == 2 && b->memoria()[0] == "CAS.#");
+        QCOMPARE(testi.size(), 2);
+        QCOMPARE(b->memoria()[0], std::string("CAS.#"));
         // The old mode: the right button types, the left one opens the word dialog from the
         // word's start as the pointer shows it; F2 on the current word.
         b->esegui("azioneTastoSinistro");
@@ -199,14 +224,18 @@ private slots:
     void theGridIsATableAScreenReaderReadsCellByCell() {
         QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f->area())->child(0);  // beside the bars
         QAccessibleTableInterface* t = griglia->tableInterface();
-        QVERIFY(griglia->role() == QAccessible::Table && t->rowCount() == 4 && t->columnCount() == 5);
+        QCOMPARE(griglia->role(), QAccessible::Table);
+        QCOMPARE(t->rowCount(), 4);
+        QCOMPARE(t->columnCount(), 5);
         const auto testo = [&](int r, int c, QAccessible::Text q = QAccessible::Name) { return t->cellAt(r, c)->text(q); };
         // The current cell says where it lies in its word; another word's first cell, the words starting there.
         QCOMPARE((QStringList{testo(0, 0), testo(1, 0), testo(0, 4), testo(0, 0, QAccessible::Description), testo(0, 3, QAccessible::Description)}),
                  (QStringList{"vuota, numero 1", "A", "nera", "1 orizzontale, lettera 1 di 4: Abitazione", "3 verticale, 4 lettere: Superficie"}));
         clic(1, 1);
         b->tasto(Qt::Key_Right);  // the focus follows the current cell
-        QVERIFY(griglia->focusChild() == t->cellAt(0, 1) && t->cellAt(0, 1)->state().focused && !t->cellAt(0, 0)->state().focused);
+        QCOMPARE(griglia->focusChild(), t->cellAt(0, 1));
+        QVERIFY(t->cellAt(0, 1)->state().focused);
+        QVERIFY(!t->cellAt(0, 0)->state().focused);
         QCOMPARE(testo(0, 1, QAccessible::Description), QString("1 orizzontale, lettera 2 di 4"));
         // A reading is the window's voice, shown and spoken; the cell keeps saying where it is.
         b->tasto(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);

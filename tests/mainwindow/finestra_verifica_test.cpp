@@ -71,7 +71,8 @@ private slots:
         b->muovi(b->alto(3, 1));
         b->premi("pulsanteControllaParola");
         // Another word's wrong letter (1, 3) is not this check's.
-        QVERIFY(segnate() == "21 41" && barra() == "1 orizzontale: 2 lettere sbagliate");
+        QCOMPARE(segnate(), QString("21 41"));
+        QCOMPARE(barra(), QString("1 orizzontale: 2 lettere sbagliate"));
         // The down word through the pointer's lower half: the empty cell is not wrong.
         b->muovi(b->basso(1, 2));
         b->esegui("azioneControllaParola");
@@ -85,9 +86,11 @@ private slots:
         b->muovi(b->alto(4, 2));
         b->muovi(QPoint(b->griglia().x0 / 2, b->griglia().y0 + 5));
         b->esegui("azioneControllaLettera");
-        QVERIFY(segnate() == "41 13 34" && barra() == "lettera sbagliata");
+        QCOMPARE(segnate(), QString("41 13 34"));
+        QCOMPARE(barra(), QString("lettera sbagliata"));
         b->esegui("azioneSegnaErrori");  // the marks are the window's, the letters stay
-        QVERIFY(barra() == "3 lettere sbagliate" && b->memoria() == (V{"CASE#", ".#...", "X.#.#", "E.Z.#"}));
+        QCOMPARE(barra(), QString("3 lettere sbagliate"));
+        QCOMPARE(b->memoria(), (V{"CASE#", ".#...", "X.#.#", "E.Z.#"}));
         // Revealing the whole grid asks first: Annulla leaves it. Come right by revealing: the congratulation.
         for (const char* scelta : {"Annulla", "OK"}) {
             rispondi(scelta);
@@ -95,7 +98,9 @@ private slots:
             QCOMPARE(b->memoria()[1], *scelta == 'A' ? ".#..." : "A#ORO");
         }
         rispondi("OK");
-        QTRY_VERIFY(risposta->eseguita() && testi.size() == 3 && testi[2].startsWith(bravo));  // asked both times
+        QTRY_VERIFY(risposta->eseguita());
+        QCOMPARE(testi.size(), 3);  // asked both times
+        QVERIFY(testi[2].startsWith(bravo));
 
         // The last letter typed congratulates once and stops the clock.
         apri({"CASA#", "A#ORO", "NO#E#", "ERB.#"});
@@ -105,7 +110,9 @@ private slots:
         QTest::keyClicks(f->area(), "erba");
         QTRY_VERIFY(risposta->eseguita());
         ora() = 99'000;
-        QVERIFY(testi.size() == 4 && testi[3] == bravo + "42 secondi" && f->tempoSoluzione() == 42'000);
+        QCOMPARE(testi.size(), 4);
+        QCOMPARE(testi[3], bravo + "42 secondi");
+        QCOMPARE(f->tempoSoluzione(), 42'000);
     }
 
     void clockTicksPausesHidesTheGridStopsWhenMinimisedAndIsKeptWithThePuzzle() {
@@ -115,14 +122,16 @@ private slots:
         const QImage giocando = f->vista()->grab().toImage();
         b->premi("pulsantePausa");
         // The letters are hidden (the C is gone), and the checks wait.
-        QVERIFY(tempo() == "In pausa 1:05" && f->vista()->grab().toImage() != giocando &&
-                !prova::figlio<QAction>(f, "azioneRivelaLettera")->isEnabled());
+        QCOMPARE(tempo(), QString("In pausa 1:05"));
+        QVERIFY(f->vista()->grab().toImage() != giocando);
+        QVERIFY(!prova::figlio<QAction>(f, "azioneRivelaLettera")->isEnabled());
         ora() = 500'000;
         const Posizione prima = f->posizioneCorrente();
         b->clic(b->alto(1, 3));  // a hidden grid opens no word
-        QVERIFY(f->posizioneCorrente() == prima && f->tempoSoluzione() == 65'400);
+        QCOMPARE(f->posizioneCorrente(), prima);
+        QCOMPARE(f->tempoSoluzione(), 65'400);
         b->esegui("azionePausa");
-        QVERIFY(f->vista()->grab().toImage() == giocando);
+        QCOMPARE(f->vista()->grab().toImage(), giocando);
         ora() = 501'000;
         QTRY_COMPARE(tempo(), QString("1:06"));
         // Minimised, the clock stands still.
@@ -145,7 +154,8 @@ private slots:
             b->esegui("azioneAzzera");
             QCOMPARE(b->memoria()[1], *scelta == 'O' ? ".#..." : "A#ORO");
         }
-        QVERIFY(titoli == QStringList(3, "Azzeramento soluzioni") && tempo() == "0:00");  // asked every time
+        QCOMPARE(titoli, QStringList(3, "Azzeramento soluzioni"));  // asked every time
+        QCOMPARE(tempo(), QString("0:00"));
         b->esegui("azioneAnnulla");
         QCOMPARE(b->memoria()[1], "A#ORO");
         QTRY_COMPARE(tempo(), QString("1:00:06"));
@@ -168,7 +178,9 @@ private slots:
 
         ora() += 1'000'000;  // a later run of the program
         apri({});
-        QVERIFY(tempo() == "2:05" && segnate() == "21" && segnate(true) == "32");
+        QCOMPARE(tempo(), QString("2:05"));
+        QCOMPARE(segnate(), QString("21"));
+        QCOMPARE(segnate(true), QString("32"));
         ora() += 10'000;
         QVERIFY(f->close());  // closing keeps the time too
         apri({});
@@ -176,10 +188,14 @@ private slots:
         prova::AlProssimoModale<FinestraSalva> salva(
             [](FinestraSalva* d) { d->campoNome->setText("copia.trmo"), d->conferma(); });
         f->file().salvaConNome();
-        QVERIFY(salva.eseguita() && f->sessione().nomeFile().ends_with("/copia.trmo") && !prova::titoloMostrato(*f).startsWith("*"));
+        QVERIFY(salva.eseguita());
+        QVERIFY(f->sessione().nomeFile().ends_with("/copia.trmo"));
+        QVERIFY(!prova::titoloMostrato(*f).startsWith("*"));
         b->puzzle = f->sessione().nomeFile();
         apri({});
-        QVERIFY(f->tempoSoluzione() == 135'000 && segnate() == "21" && segnate(true) == "32");
+        QCOMPARE(f->tempoSoluzione(), 135'000);
+        QCOMPARE(segnate(), QString("21"));
+        QCOMPARE(segnate(true), QString("32"));
     }
 };
 

@@ -129,7 +129,8 @@ private slots:
         b->tasto(Qt::Key_C, Qt::ControlModifier);  // Controlla Soluzioni: a message
         QTRY_COMPARE(testi.size(), 1);
         f->activateWindow();  // the window manager's part once a modal is gone
-        QTRY_VERIFY(f->isActiveWindow() && b->grigliaHaFuoco());
+        QTRY_VERIFY(f->isActiveWindow());
+        QTRY_VERIFY(b->grigliaHaFuoco());
         // Back on the grid, the cell is said with its clue.
         QTRY_COMPARE(cella(), QString("1 orizzontale, lettera 2 di 4: Abitazione"));
 
@@ -172,9 +173,9 @@ private slots:
 
     void ctrlOOpensOnTheFileListCtrlQAsksBeforeQuittingAndHelpIsLines() {
         b->tasto(Qt::Key_O, Qt::ControlModifier);
-        FinestraApri* apertura = nullptr;
-        QTRY_VERIFY(prova::fuoco() && prova::fuoco()->objectName() == "elencoFile" &&
-                    (apertura = qobject_cast<FinestraApri*>(prova::fuoco()->window())));
+        QTRY_COMPARE(prova::fuoco() ? prova::fuoco()->objectName() : QString(), QString("elencoFile"));
+        auto* apertura = qobject_cast<FinestraApri*>(prova::fuoco()->window());
+        QVERIFY(apertura);
         apertura->annulla();
         QTRY_VERIFY(b->grigliaHaFuoco());
 
@@ -189,7 +190,8 @@ private slots:
         QTRY_VERIFY(guida->isVisible());
         const QStringList righe = guida->testo().split('\n');
         QVERIFY(righe.contains("F8: controlla la parola: le lettere sbagliate vengono barrate in rosso, e si sente quante sono"));
-        QVERIFY(righe.contains("F3 o Ctrl+O: apre un cruciverba") && righe.contains("Ctrl+F4 o Ctrl+Q: esce"));
+        QVERIFY(righe.contains("F3 o Ctrl+O: apre un cruciverba"));
+        QVERIFY(righe.contains("Ctrl+F4 o Ctrl+Q: esce"));
     }
 };
 

@@ -93,7 +93,7 @@ private slots:
                             t.y1 < y0 + L && t.y2 > y0 + L;
                  }),
                  1L);
-        QVERIFY(quanti([](const Operazione& t) { return t.tipo == Operazione::rettangoloPieno && t.colore == Colore{215, 215, 215}; }) > 0);
+        QCOMPARE_GT(quanti([](const Operazione& t) { return t.tipo == Operazione::rettangoloPieno && t.colore == Colore{215, 215, 215}; }), 0);
         auto* altre = prova::figlio<QListWidget>(&*b->f, "ListaAltre");
         QCOMPARE(altre->isVisible(), true);
         QCOMPARE(altre->count(), 2);

@@ -27,7 +27,8 @@ private slots:
         prova::BancoFinestra<> b(prova::dizionario({{4, {"CASA", "CANE", "AREA", "ERBA", "MARE", "ORCA", "MAGA"}}}));
         QVERIFY(b.apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
         auto* lista = prova::figlio<QListView>(&*b.f, "ListaSuggerimenti");
-        QVERIFY(lista && !lista->isVisible());
+        QVERIFY(lista);
+        QVERIFY(!lista->isVisible());
         b.esegui("MenuSuggerimenti");
         QVERIFY(lista->isVisible());
         QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo")

@@ -136,13 +136,16 @@ private slots:
         QCOMPARE(vista_->cellaIn(punto).value_or(Casella{}), (Casella{colonna, riga}));
     }
 
+    // Each cell's rectangle, and its corners fall back in that cell.
     void rettangoloDiUnaCella_data() {
         QTest::addColumn<int>("colonna");
         QTest::addColumn<int>("riga");
         QTest::addColumn<QRect>("rettangolo");
         QTest::newRow("top left") << 1 << 1 << QRect(8, 13, 61, 61);
+        QTest::newRow("top middle") << 2 << 1 << QRect(69, 13, 61, 61);
         QTest::newRow("top right") << 3 << 1 << QRect(130, 13, 61, 61);
         QTest::newRow("bottom left") << 1 << 2 << QRect(8, 74, 61, 61);
+        QTest::newRow("the black square") << 2 << 2 << QRect(69, 74, 61, 61);
         QTest::newRow("bottom right") << 3 << 2 << QRect(130, 74, 61, 61);
     }
     void rettangoloDiUnaCella() {
@@ -151,16 +154,8 @@ private slots:
         QFETCH(QRect, rettangolo);
         disponi();
         QCOMPARE(vista_->rettangoloCella({colonna, riga}), rettangolo);
-    }
-
-    void unPuntoTornaAllaSuaCella() {
-        disponi();
-        for (int r = 1; r <= 2; ++r)
-            for (int c = 1; c <= 3; ++c) {
-                const QRect q = vista_->rettangoloCella({c, r});
-                QCOMPARE(vista_->cellaIn(q.topLeft()), std::optional(Casella{c, r}));
-                QCOMPARE(vista_->cellaIn(q.bottomRight()), std::optional(Casella{c, r}));
-            }
+        QCOMPARE(vista_->cellaIn(rettangolo.topLeft()), std::optional(Casella{colonna, riga}));
+        QCOMPARE(vista_->cellaIn(rettangolo.bottomRight()), std::optional(Casella{colonna, riga}));
     }
 
     void senzaPostoNessunaCella() {
@@ -194,19 +189,17 @@ private slots:
         QCOMPARE(pitture_.regione, QRegion(0, 0, 1, 1));
     }
 
-    void loZoomRidipingeTutto() {
-        mostra();
-        DecorazioniGriglia d;
-        d.zoom = 2;
-        vista_->disponi(area, d);
-        QTRY_VERIFY(pitture_.volte > 0);
-        QCOMPARE(pitture_.regione, QRegion(vista_->rect()));
+    void ilZoomELaPausaRidipingonoTutto_data() {
+        QTest::addColumn<bool>("pausa");
+        QTest::newRow("zoom") << false;
+        QTest::newRow("pause") << true;
     }
-
-    void laPausaRidipingeTutto() {
+    void ilZoomELaPausaRidipingonoTutto() {
+        QFETCH(bool, pausa);
         mostra();
         DecorazioniGriglia d;
-        d.lettereNascoste = true;
+        if (pausa) d.lettereNascoste = true;
+        else d.zoom = 2;
         vista_->disponi(area, d);
         QTRY_VERIFY(pitture_.volte > 0);
         QCOMPARE(pitture_.regione, QRegion(vista_->rect()));

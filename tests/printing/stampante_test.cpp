@@ -53,7 +53,8 @@ private slots:
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
         Carattere c;
-        QVERIFY(stampaSu(stampante, s.documento, s.stato, c, p_, "02-06-2013") && p_.messaggi.empty());
+        QVERIFY(stampaSu(stampante, s.documento, s.stato, c, p_, "02-06-2013"));
+        QVERIFY(p_.messaggi.empty());
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
         QStringList attesi{"ORIZZONTALI:", "VERTICALI:", "41 " + QString(30, '_'),  // 41 across has no clue
@@ -67,7 +68,8 @@ private slots:
         const auto m = QRegularExpression(R"x(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">ORIZZONTALI:)x")
                            .match(comando("pdftotext", {"-bbox", pdf, "-"}));
         const double alta = m.captured(2).toDouble() - m.captured(1).toDouble();
-        QVERIFY2(alta > 9 && alta < 12 * 1.35, qPrintable(QString::number(alta)));
+        QVERIFY2(alta > 9, qPrintable(QString::number(alta)));
+        QVERIFY2(alta < 12 * 1.35, qPrintable(QString::number(alta)));
     }
 
     void theKeptMeasuresChooseThePrintersOwnSizes() {
@@ -100,9 +102,11 @@ private slots:
             if (colonne == 0) s.documento.cruciverba = Cruciverba();
             Carattere c;
             PiattaformaRegistro p;
-            QVERIFY(!stampaSu(stampante, s.documento, s.stato, c, p, "02-06-2013") && p.messaggi.size() == 1 &&
-                    p.messaggi[0].testo == messaggio && p.forma == Puntatore::predefinito &&
-                    !QFile::exists(file));  // nothing reaches the printer
+            QVERIFY(!stampaSu(stampante, s.documento, s.stato, c, p, "02-06-2013"));
+            QCOMPARE(p.messaggi.size(), 1u);
+            QCOMPARE(p.messaggi[0].testo, std::string(messaggio));
+            QCOMPARE(p.forma, Puntatore::predefinito);
+            QVERIFY(!QFile::exists(file));  // nothing reaches the printer
         }
     }
 
@@ -115,8 +119,9 @@ private slots:
         QCOMPARE(QStringList({d.valoreRiquadro->text(), d.valoreNumeri->text(), d.valoreCaratteri->text(), d.valoreSpigolo->text(), d.valoreCentro->text(), d.valoreBordo->text()}),
                  QStringList({"95", "20", "90", "3", "-10", "1"}));
         d.pulsanteAnnulla->click();
-        QCOMPARE(std::vector<int>({s.SpessoreBordo, s.PercentualeRiquadro, s.AltezzaCaratteri}),
-                 std::vector<int>({1, 49, 120}));
+        QCOMPARE(s.SpessoreBordo, 1);
+        QCOMPARE(s.PercentualeRiquadro, 49);
+        QCOMPARE(s.AltezzaCaratteri, 120);
 
         // The sample follows the bars; Annulla touches nothing, Salva stores the values for their owner to write.
         s = tipico();
@@ -126,21 +131,26 @@ private slots:
         annulla.barraRiquadro->setValue(70);
         annulla.barraCaratteri->setValue(90);
         const RettangoloTwip q = annulla.campione().quadratiNeri[0], cella = cellaCampione(2, 1);
-        QVERIFY(annulla.valoreRiquadro->text() == "70" && qFuzzyCompare(q.l, latoCellaCampione * 0.7));
+        QCOMPARE(annulla.valoreRiquadro->text(), QString("70"));
+        QCOMPARE(q.l, latoCellaCampione * 0.7);
         QCOMPARE(q.x - cella.x, cella.destra() - q.destra());  // centred in its cell
         QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
         QCOMPARE(annulla.campione().lettere[0].x, sinistraLettera);  // the left edge they had on opening
         annulla.pulsanteAnnulla->click();
-        QVERIFY(s.PercentualeRiquadro == 90 && dir_.leggi(nomeFileImpostazioni) == testoImpostazioni(tipico()));
+        QCOMPARE(s.PercentualeRiquadro, 90);
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
 
         s.PercentualeRiquadro = 10;
         Settaggi salva(s);
         salva.barraNumeri->setValue(12);
         salva.barraBordo->setValue(5);
         salva.pulsanteSalva->click();
-        QVERIFY(salva.result() == QDialog::Accepted && p_.messaggi.empty());
-        QCOMPARE(std::vector<int>({s.PercentualeRiquadro, s.AltezzaNumeri, s.SpessoreBordo, s.AltezzaCaratteri}),
-                 std::vector<int>({95, 12, 5, 60}));
+        QCOMPARE(salva.result(), int(QDialog::Accepted));
+        QVERIFY(p_.messaggi.empty());
+        QCOMPARE(s.PercentualeRiquadro, 95);
+        QCOMPARE(s.AltezzaNumeri, 12);
+        QCOMPARE(s.SpessoreBordo, 5);
+        QCOMPARE(s.AltezzaCaratteri, 60);
     }
 };
 

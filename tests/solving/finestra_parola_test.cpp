@@ -70,17 +70,24 @@ private slots:
     void setUpShowsTheWordItsClueAndOneBoxPerLetter() {
         p->piattaforma.forma = Puntatore::frecciaVerticale;  // the hover arrow goes too
         apri(1, 1, Direzione::orizzontale);
-        QVERIFY(p->piattaforma.forma == Puntatore::predefinito &&
-                w<QLabel>("titolo")->text() + "|" + w("campoDefinizione")->text() == " 1 Orizzontale|Abitazione");
+        QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
+        QCOMPARE(w<QLabel>("titolo")->text(), QString(" 1 Orizzontale"));
+        QCOMPARE(w("campoDefinizione")->text(), QString("Abitazione"));
         QString lettere;  // an entered "." shows as a blank
         for (int i = 0; i < 15; ++i) lettere += casella(i)->isVisible() ? casella(i)->text() : "";
         QCOMPARE(lettere, QString("C SA"));
-        QVERIFY(w<QPushButton>("pulsanteCerca")->isVisible() && !w("casellaLunga")->isVisible() && fuoco() == casella(0));
+        QVERIFY(w<QPushButton>("pulsanteCerca")->isVisible());
+        QVERIFY(!w("casellaLunga")->isVisible());
+        QCOMPARE(fuoco(), casella(0));
         apri(2, 3, Direzione::verticale);  // two letters: boxes but no search
-        QVERIFY(casella(1)->isVisible() && !casella(2)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
+        QVERIFY(casella(1)->isVisible());
+        QVERIFY(!casella(2)->isVisible());
+        QVERIFY(!w<QPushButton>("pulsanteCerca")->isVisible());
         // Past fifteen letters one box, trimmed and upper-cased at OK.
         apri(2, 2, Direzione::orizzontale, "ABCDEFGHIJKLMNO.");
-        QVERIFY(w("casellaLunga")->isVisible() && !casella(0)->isVisible() && !w<QPushButton>("pulsanteCerca")->isVisible());
+        QVERIFY(w("casellaLunga")->isVisible());
+        QVERIFY(!casella(0)->isVisible());
+        QVERIFY(!w<QPushButton>("pulsanteCerca")->isVisible());
         QCOMPARE(w("casellaLunga")->selectedText(), QString("ABCDEFGHIJKLMNO "));
         QTest::keyClicks(w("casellaLunga"), "  paroladisedicilet ");
         QTest::keyClick(w("casellaLunga"), Qt::Key_Return);
@@ -116,14 +123,16 @@ private slots:
         QTest::keyClicks(w("campoDefinizione"), QString(70, 'x'));
         QCOMPARE(w("campoDefinizione")->text(), QString(60, 'x'));
         QTest::keyClick(casella(1), Qt::Key_Escape);
-        QVERIFY(dialogo->result() == QDialog::Rejected && scelta() == "-");
+        QCOMPARE(dialogo->result(), int(QDialog::Rejected));
+        QCOMPARE(scelta(), QString("-"));
     }
 
     void aBadCharacterIsRefusedUnlessUntouchedAndTheSearchFillsTheBoxes() {
         apri(1, 1, Direzione::orizzontale, "@ASA");  // "@" typed into the grid, in the box with the focus
         QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);  // the box loses the focus to OK
         prova::smaltisciCoda();
-        QVERIFY(p->piattaforma.messaggi.empty() && scelta() == "@ASA");
+        QVERIFY(p->piattaforma.messaggi.empty());
+        QCOMPARE(scelta(), QString("@ASA"));
         // Left by the focus, an edited box is checked even when it holds what it held before.
         apri(1, 1, Direzione::orizzontale, "C[SA");
         casella(1)->setFocus();
@@ -131,7 +140,8 @@ private slots:
         QTRY_COMPARE(p->piattaforma.messaggi.size() == 1 ? p->piattaforma.messaggi[0].testo : "", std::string(msgCaratteriNonAmmessi));
         QTRY_COMPARE(fuoco(), casella(1));
         QTest::keyClick(casella(1), Qt::Key_Return);  // OK with Enter refuses it too
-        QVERIFY(p->piattaforma.messaggi.size() == 2 && scelta() == "-");
+        QCOMPARE(p->piattaforma.messaggi.size(), 2u);
+        QCOMPARE(scelta(), QString("-"));
 
         // The search lists the matches and a choice fills the boxes.
         apri(1, 4, Direzione::orizzontale);  // M, blank, L, A
@@ -151,7 +161,8 @@ private slots:
         QCOMPARE(fine.pixelColor(0, fine.height() / 2), fine.pixelColor(fine.width() - 1, fine.height() / 2));
         QCOMPARE(fine.pixelColor(fine.width() - 1, fine.height() / 2), coloreQt(bluScuro));
         QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
-        QCOMPARE(w<QLabel>("esitoRicerca")->text() + "|" + w<QComboBox>("elencoTrovate")->currentText(), QString("Trov.: 3|MELA"));
+        QCOMPARE(w<QLabel>("esitoRicerca")->text(), QString("Trov.: 3"));
+        QCOMPARE(w<QComboBox>("elencoTrovate")->currentText(), QString("MELA"));
         for (int i = 0; i < 2; ++i) QTest::keyClick(w<QComboBox>("elencoTrovate"), Qt::Key_Down);
         QCOMPARE(casella(1)->text(), QString("O"));
         QTest::mouseClick(w<QPushButton>("pulsanteOk"), Qt::LeftButton);
@@ -173,17 +184,24 @@ private slots:
             const VoceDialogo v = voceDialogo(p->documento.cruciverba, p->griglia(), parola);
             const QRect rettangolo(v.xParola, v.yParola, v.larghezzaParola, v.altezzaParola);
             const QRect posto(FinestraParola::posizione(rettangolo, QSize(500, 200), schermo), QSize(500, 200));
-            QVERIFY2(schermo.contains(posto) && !posto.intersects(rettangolo) && !rettangolo.isEmpty(), qPrintable(QString("%1 %2").arg(c).arg(r)));
+            const QByteArray dove = QByteArray::number(c) + " " + QByteArray::number(r);
+            QVERIFY2(!rettangolo.isEmpty(), dove);
+            QVERIFY2(schermo.contains(posto), dove);
+            QVERIFY2(!posto.intersects(rettangolo), dove);
         }
         // The words' model: rows show the words and a new result replaces the old in one reset.
         QComboBox lista;
         ModelloParole* modello = ModelloParole::perLista(&lista);
         modello->imposta(ParoleTrovate(5, "MELAS\xC8LITE" "CASAS"));  // a Windows-1252 byte shows as È
-        QVERIFY(lista.itemText(1) + lista.itemText(2) == QString::fromUtf8("ÈLITECASAS") && lista.count() == 3);
+        QCOMPARE(lista.count(), 3);
+        QCOMPARE(lista.itemText(1), QString::fromUtf8("ÈLITE"));
+        QCOMPARE(lista.itemText(2), QString("CASAS"));
         lista.setCurrentIndex(1);
         QSignalSpy azzerato(modello, &QAbstractItemModel::modelReset), inserite(modello, &QAbstractItemModel::rowsInserted);
         modello->imposta(ParoleTrovate(4, std::string(4 * 50000, 'A')));
-        QVERIFY(lista.count() == 50000 && azzerato.count() == 1 && inserite.count() == 0);
+        QCOMPARE(lista.count(), 50000);
+        QCOMPARE(azzerato.count(), 1);
+        QCOMPARE(inserite.count(), 0);
         // The drop-down opens below the box, without measuring every row first.
         lista.show();
         QVERIFY(QTest::qWaitForWindowExposed(&lista));
@@ -192,7 +210,8 @@ private slots:
         QTRY_VERIFY(lista.view()->isVisible());
         QCOMPARE(lista.view()->indexAt(QPoint(2, 2)).data().toString(), QString("AAAA"));
         lista.hidePopup(), modello->svuota();
-        QVERIFY(lista.count() == 0 && lista.currentText().isEmpty());
+        QCOMPARE(lista.count(), 0);
+        QCOMPARE(lista.currentText(), QString());
     }
 };
 
