@@ -160,7 +160,7 @@ private slots:
         QVERIFY(pannello->isVisible() && b->griglia().x0 + 5 * L < pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible() && !prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible() &&
-                b->griglia().lato == geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato &&
+                b->griglia().lato == geometriaFinestra(f->sessione().cruciverba(), f->sessione().impostazioni().valori(), f->areaFinestra()).lato &&
                 b->griglia().lato >= L);
         b->esegui("MenuElenco");
         f->mostraAnteprima();  // the print preview has the whole area

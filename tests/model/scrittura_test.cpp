@@ -52,17 +52,17 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
                   (std::tuple{false, 1, std::string("vecchio contenuto"), 3L})) << int(passo);
         // The puzzle and the settings each say so once and keep their file and what is in memory.
         const Cruciverba x = schemaCasa(), prima = x;
-        Stato s;
-        s.cartelle.programma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
-        Impostazioni impostazioni(s);
+        Impostazioni impostazioni(Cartelle{t.percorso(), {}});
+        ValoriImpostazioni s = impostazioni.valori();
+        s.PercentualeRiquadro = 70;
         std::string avvisi;
         QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
         EXPECT_FALSE(scriviCruciverba(x, reg, p));
-        impostazioni.valoriCambiati();
+        impostazioni.cambia(s);
         EXPECT_EQ(reg.messaggi.size() == 1 ? reg.messaggi[0].testo + avvisi : "", std::string(msgErroreScrittura) + avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo") + t.leggi("tramerio.ini"), schemaVecchio + "PercentualeRiquadro= 90 \r\n");
-        EXPECT_TRUE(x == prima && s.PercentualeRiquadro == 70);
+        EXPECT_TRUE(x == prima && impostazioni.valori().PercentualeRiquadro == 70);
     }
     // A new file that fails is not created at all; once the disk works again the write goes through.
     {
