@@ -62,12 +62,10 @@ std::string schemaGrande() {
 }
 
 struct Quadrivo {
-    Stato stato;
     PiattaformaQt piattaforma;
     std::unique_ptr<FinestraPrincipale> f;
     explicit Quadrivo(bool copia = true, const std::string& file = schema) {
-        stato.cartelle.programma = cartella;
-        f = std::make_unique<FinestraPrincipale>(stato, piattaforma, file);
+        f = std::make_unique<FinestraPrincipale>(Cartelle{cartella, {}}, piattaforma, file);
         f->show();
         while (!f->sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         finito();

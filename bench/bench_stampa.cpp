@@ -42,19 +42,11 @@ Documento documentoSchema() {
     return d;
 }
 
-Stato statoSchema() {
-    Stato s;
-    s.cartelle.programma = cartella;
-    return s;
-}
-
 // The preview opened (and closed outside the measure). Arg 0: the layout kept from the last
 // opening; 1: a clue changed in between, so the sheets are laid out again.
 void BM_AnteprimaQuadrivo(benchmark::State& st) {
-    Stato stato;
-    stato.cartelle.programma = cartella;
     PiattaformaQt piattaforma;
-    FinestraPrincipale f(stato, piattaforma, schema);
+    FinestraPrincipale f(Cartelle{cartella, {}}, piattaforma, schema);
     f.show();
     while (!f.sessione().aperto()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     finito();
@@ -88,7 +80,7 @@ BENCHMARK(BM_RidisegnoNudo)->Unit(benchmark::kMillisecond);
 
 void BM_StampaPdf(benchmark::State& st) {
     const Documento d = documentoSchema();
-    const Stato s = statoSchema();
+    const ValoriImpostazioni s{};
     QTemporaryDir dir;
     PiattaformaRegistro p;
     for (auto _ : st) {
@@ -103,7 +95,7 @@ BENCHMARK(BM_StampaPdf)->Unit(benchmark::kMillisecond);
 // The layout alone: 0 step by step on the printer's measures, 1 halving on texts measured once.
 void BM_Impagina(benchmark::State& st) {
     const Documento d = documentoSchema();
-    const Stato s = statoSchema();
+    const ValoriImpostazioni s{};
     const FormatoPagina a4;
     for (auto _ : st) {
         MisuraCarta carta(a4);

@@ -19,7 +19,7 @@
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/finestra_principale.h"
 #include "model/file.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 #include "qt/piattaforma_qt.h"
 #include "qt/traduzione_qt.h"
 
@@ -101,10 +101,10 @@ int main(int argc, char** argv) {
     for (const quadrivo::FamigliaCompatibile& f : quadrivo::famiglieCompatibili())
         QFont::insertSubstitution(f.nome, f.sostituto);
 
-    quadrivo::Stato stato;
-    stato.cartelle.programma = QApplication::applicationDirPath().toStdString() + "/";
+    quadrivo::Cartelle cartelle;
+    cartelle.programma = QApplication::applicationDirPath().toStdString() + "/";
     // Where the options go when the program folder is not the player's to write (installed).
-    stato.cartelle.utente =
+    cartelle.utente =
         quadrivo::percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + "/Quadrivo/";
     quadrivo::PiattaformaQt piattaforma;
     // The whole command line is the puzzle's path, as a shell that split a path with blanks
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     // so a name in any encoding opens.
     std::string rigaComando;
     for (int i = 1; i < argc; ++i) rigaComando += (i > 1 ? " " : "") + std::string(argv[i]);
-    quadrivo::FinestraPrincipale finestra(stato, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
+    quadrivo::FinestraPrincipale finestra(cartelle, piattaforma, quadrivo::percorsoAvvio(rigaComando, cartellaAvvio));
     finestra.show();
 
     // Logout, shutdown or Ctrl+C: the answers not saved stay in the working copy with their time.

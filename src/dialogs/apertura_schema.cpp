@@ -57,7 +57,7 @@ std::vector<std::string> filesCruciverba(const std::string& cartella) {
     return nomi;
 }
 
-Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
+Anteprima disegnaAnteprima(const ValoriImpostazioni& valori, Superficie& sup, Piattaforma& piattaforma, const std::string& cartella,
                            const std::string& nome) {
     Anteprima esito;
     sup.pulisci();
@@ -84,15 +84,15 @@ Anteprima disegnaAnteprima(const Stato& stato, Superficie& sup, Piattaforma& pia
         g.colonne = C;
         g.righe = R;
         g.lato = cw < chh ? cw : chh;
-        g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * caratteriDisegno(stato)), 5);
+        g.puntiLettere = std::max<int>(intero(g.lato / 100.0 * caratteriDisegno(valori)), 5);
         g.x0 = intero((W - prodotto16(C, g.lato)) / 2);
         g.y0 = intero((H - prodotto16(g.lato, R)) / 2);
         sup.impostaCarattere(Carattere{"Arial", g.puntiLettere, false, false});
         StileSchema stile;
         stile.centroIntero = true;
         stile.numeri = false;
-        stile.percentualeRiquadro = riquadroDisegno(stato);
-        stile.distanzaDaCentro = stato.DistanzaDaCentro;
+        stile.percentualeRiquadro = riquadroDisegno(valori);
+        stile.distanzaDaCentro = valori.DistanzaDaCentro;
         disegnaSchema(sup, g, caselleDi(x), stile);
         esito.colonne = C;
         esito.righe = R;

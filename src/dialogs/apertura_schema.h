@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "model/superficie.h"
 #include "sessione/apertura.h"
 
@@ -39,9 +39,9 @@ struct Anteprima {
 };
 
 // Draws the preview of file `nome` in `cartella` on `superficie` (its whole drawing area),
-// using the drawing proportions of `stato`; failures are shown through `piattaforma`.
+// using the drawing proportions of `valori`; failures are shown through `piattaforma`.
 // The file is checked as opening checks it (esaminaSchema), and refused with the same message.
-Anteprima disegnaAnteprima(const Stato& stato, Superficie& superficie, Piattaforma& piattaforma,
+Anteprima disegnaAnteprima(const ValoriImpostazioni& valori, Superficie& superficie, Piattaforma& piattaforma,
                            const std::string& cartella, const std::string& nome);
 
 // A name typed without its extension ("primi-passi") stands for the one puzzle file of

@@ -8,7 +8,6 @@
 #include "archivio/indice.h"
 #include "dialogs/cartelle.h"
 #include "model/file.h"
-#include "model/stato.h"
 
 namespace quadrivo {
 
@@ -66,8 +65,7 @@ std::string esportaCsv(const std::vector<VoceLibreria>& voci, const std::string&
 
 int statisticheDaRigaDiComando(const std::string& percorso) {
     Registro registro(cartellaDatiGiocatore());
-    Stato stato;
-    const Impostazioni impostazioni(stato);
+    const Impostazioni impostazioni(Cartelle{});
     const std::vector<VoceLibreria> voci = aggiornaLibreria(registro, impostazioni);
     if (!registro.errore().empty())
         std::fprintf(stderr, "quadrivo: i dati del giocatore non sono aggiornati: %s\n", registro.errore().c_str());

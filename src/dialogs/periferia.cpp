@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "model/numeri.h"
-#include "model/stato.h"
+#include "model/piattaforma.h"
 #include "versione.h"
 
 namespace quadrivo {

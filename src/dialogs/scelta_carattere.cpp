@@ -43,21 +43,21 @@ std::vector<std::string> famiglieSenzaFonderia(const std::vector<std::string>& f
     return uniche;
 }
 
-bool StileInStato::impostaNome(const std::string& nome) {
+bool StileInValori::impostaNome(const std::string& nome) {
     if (nome != "Arial" && disponibile_ && !disponibile_(nome)) return false;
     stile_.nome = nome;
     return true;
 }
 
-bool applicaCarattere(Stato& stato, Piattaforma& piattaforma, DestinazioneCarattere& stampante,
+bool applicaCarattere(ValoriImpostazioni& valori, Piattaforma& piattaforma, DestinazioneCarattere& stampante,
                       DestinazioneCarattere& schermo, const std::string& scelta, bool corsivo, bool grassetto) {
     if (scelta.empty()) return false;
     const std::array<std::function<bool()>, 7> passi = {
-        [&] { stato.nomeFont = scelta; return true; },
-        [&] { return stampante.impostaNome(stato.nomeFont); },
+        [&] { valori.nomeFont = scelta; return true; },
+        [&] { return stampante.impostaNome(valori.nomeFont); },
         [&] { return stampante.impostaCorsivo(corsivo); },
         [&] { return stampante.impostaGrassetto(grassetto); },
-        [&] { return schermo.impostaNome(stato.nomeFont); },
+        [&] { return schermo.impostaNome(valori.nomeFont); },
         [&] { return schermo.impostaCorsivo(corsivo); },
         [&] { return schermo.impostaGrassetto(grassetto); },
     };
@@ -65,9 +65,9 @@ bool applicaCarattere(Stato& stato, Piattaforma& piattaforma, DestinazioneCaratt
         if (passo()) continue;
         piattaforma.messaggio(msgFontNonDisponibile);
         // The fallback itself is not checked again: Arial is what the drawing falls back on anyway.
-        stato.nomeFont = "Arial";
+        valori.nomeFont = "Arial";
         for (DestinazioneCarattere* d : {&stampante, &schermo}) {
-            d->impostaNome(stato.nomeFont);
+            d->impostaNome(valori.nomeFont);
             d->impostaCorsivo(false);
             d->impostaGrassetto(false);
         }

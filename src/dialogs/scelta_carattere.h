@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 
 namespace quadrivo {
 
@@ -44,12 +44,12 @@ public:
     virtual bool impostaGrassetto(bool si) = 0;
 };
 
-// A style kept in the program state; a name is refused when `disponibile` says so, except
+// A style among the settings' values; a name is refused when `disponibile` says so, except
 // Arial, which the font configuration always maps to a family of the same metrics.
-class StileInStato : public DestinazioneCarattere {
+class StileInValori : public DestinazioneCarattere {
 public:
     using Verifica = std::function<bool(const std::string&)>;
-    explicit StileInStato(StileCarattere& stile, Verifica disponibile = {})
+    explicit StileInValori(StileCarattere& stile, Verifica disponibile = {})
         : stile_(stile), disponibile_(std::move(disponibile)) {}
     bool impostaNome(const std::string& nome) override;
     bool impostaCorsivo(bool si) override { stile_.corsivo = si; return true; }
@@ -63,7 +63,7 @@ private:
 // OK of the font chooser with `scelta` selected ("" for none): nomeFont, then the printer's
 // name, italic and bold, then the screen's. A refused step shows the message, turns both fonts
 // into plain Arial and goes on with the next step. False when nothing was selected.
-bool applicaCarattere(Stato& stato, Piattaforma& piattaforma, DestinazioneCarattere& stampante,
+bool applicaCarattere(ValoriImpostazioni& valori, Piattaforma& piattaforma, DestinazioneCarattere& stampante,
                       DestinazioneCarattere& schermo, const std::string& scelta, bool corsivo, bool grassetto);
 
 }  // namespace quadrivo

@@ -148,7 +148,14 @@ const std::vector<PulsanteToolbar>& pulsantiToolbar() {
     return p;
 }
 
-std::string preparaAvvio(Stato& stato, Sessione& sessione) {
+Cartelle cartelleComplete(Cartelle cartelle) {
+    if (cartelle.programma.empty()) cartelle.programma = QCoreApplication::applicationDirPath().toStdString();
+    if (cartelle.programma.back() != '/') cartelle.programma += '/';
+    return cartelle;
+}
+
+std::string preparaAvvio(Sessione& sessione) {
+    const Cartelle& cartelle = sessione.cartelle();
     // The working copy's name in the player's private folder; made again at the first change
     // if it cannot be made now.
     sessione.impostaFileLavoro(nuovoFileLavoro());
@@ -157,33 +164,33 @@ std::string preparaAvvio(Stato& stato, Sessione& sessione) {
     const std::string filePartite = sessione.archivio().percorsoFile();
     // What interrupted writes of the player's data left behind.
     const std::string config = percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    for (const std::string& f : {filePartite, stato.cartelle.programma + nomeFileImpostazioni,
-                                 stato.cartelle.utente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
+    for (const std::string& f : {filePartite, cartelle.programma + nomeFileImpostazioni,
+                                 cartelle.utente + nomeFileImpostazioni, config + "/Quadrivo/Quadrivo.conf"})
         togliAvanzi(f);
-    if (stato.cartelle.programma.empty()) stato.cartelle.programma = QCoreApplication::applicationDirPath().toStdString();
-    if (stato.cartelle.programma.back() != '/') stato.cartelle.programma += '/';
-    QDir::setCurrent(QString::fromStdString(stato.cartelle.programma));
+    QDir::setCurrent(QString::fromStdString(cartelle.programma));
     // The dictionary of the last run, while its file can still be used; Italian otherwise.
     const int lingua = sessione.impostazioni().opzione(chiaveLingua, 1).toInt();
     const bool linguaUsabile =
-        lingua >= 1 && lingua <= 4 && motivoLessico(stato.cartelle.programma + fileLessicoPerLingua[lingua]).empty();
+        lingua >= 1 && lingua <= 4 && motivoLessico(cartelle.programma + fileLessicoPerLingua[lingua]).empty();
     Lessico& lessico = sessione.lessico();
-    lessico.cartella = stato.cartelle.programma;
+    lessico.cartella = cartelle.programma;
     lessico.lingua = static_cast<std::int16_t>(linguaUsabile ? lingua : 1);
     lessico.file = fileLessicoPerLingua[lessico.lingua];
-    std::string avviso = leggiImpostazioni(stato);
-    preparaCartellaCruciverba(stato.cartelle.programma, cartellaCruciverba(),
-                              ::access(stato.cartelle.programma.c_str(), W_OK) != 0);
+    std::string avviso = sessione.impostazioni().leggi();
+    preparaCartellaCruciverba(cartelle.programma, cartellaCruciverba(),
+                              ::access(cartelle.programma.c_str(), W_OK) != 0);
     // A damaged dictionary is said with the settings' warning, once, at the first activation.
     if (const std::string difetto = preparaLessico(lessico); !difetto.empty())
         avviso = avviso.empty() ? difetto : avviso + "\n\n" + difetto;
     // The grid's font of the last run.
-    stato.nomeFont = sessione.impostazioni().opzione(chiaveCarattere, "Arial").toString().toStdString();
-    for (StileCarattere* c : {&stato.carattereSchermo, &stato.carattereStampante}) {
-        c->nome = stato.nomeFont;
+    ValoriImpostazioni valori = sessione.impostazioni().valori();
+    valori.nomeFont = sessione.impostazioni().opzione(chiaveCarattere, "Arial").toString().toStdString();
+    for (StileCarattere* c : {&valori.carattereSchermo, &valori.carattereStampante}) {
+        c->nome = valori.nomeFont;
         c->corsivo = sessione.impostazioni().opzione(chiaveCorsivo, false).toBool();
         c->grassetto = sessione.impostazioni().opzione(chiaveGrassetto, false).toBool();
     }
+    sessione.impostazioni().cambia(valori);
     return avviso;
 }
 

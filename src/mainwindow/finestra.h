@@ -6,7 +6,7 @@
 
 #include "dialogs/periferia.h"
 #include "sessione/apertura.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 
 namespace quadrivo {
 
@@ -75,12 +75,15 @@ struct PulsanteToolbar {
 };
 const std::vector<PulsanteToolbar>& pulsantiToolbar();
 
-// The start's data, before the window shows anything: the program folder (made the current
-// folder), the working copy's name and what interrupted writes left behind, tramerio.ini, the
+// The folders as the session keeps them: no program folder means the executable's, and the
+// program folder ends in "/".
+Cartelle cartelleComplete(Cartelle cartelle);
+// The start's data, before the window shows anything: the program folder made the current
+// folder, the working copy's name and what interrupted writes left behind, tramerio.ini, the
 // dictionary and the grid's font of the last run, the player's puzzle folder. Returns what to
 // tell about a settings file that could not be used ("" when none).
 class Sessione;
-std::string preparaAvvio(Stato& stato, Sessione& sessione);
+std::string preparaAvvio(Sessione& sessione);
 
 // The line above the grid with the puzzle's own words: title, author and copyright that are
 // filled, joined by " - ", and a pointer to the notes when there are some; "" for none.

@@ -7,6 +7,9 @@
 
 namespace quadrivo {
 
+// The name a puzzle made in the program goes by until it is saved under one of its own.
+inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
+
 struct Documento {
     Cruciverba cruciverba;
 

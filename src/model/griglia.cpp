@@ -14,7 +14,7 @@ std::string titoloGriglia(const Documento& d) {
            std::to_string(d.cruciverba.righe()) + "  " + d.nomeFile;
 }
 
-GeometriaSchema geometriaFinestra(const Cruciverba& x, const Stato& s, const AreaFinestra& area) {
+GeometriaSchema geometriaFinestra(const Cruciverba& x, const ValoriImpostazioni& s, const AreaFinestra& area) {
     const int C = x.colonne(), R = x.righe();
     const double W = area.larghezza, H = area.altezza, T = area.altezzaToolbar, S = area.altezzaStatusBar;
     // A senza schema's row and column numbers take one cell's room left and above.
@@ -64,7 +64,7 @@ constexpr int latoLeggibile = 24;
 // Zoomed, or too big for the window to show readable cells, the grid grows past the window.
 // Without a scroll position it slides so that the focus cell's centre is as near the middle as
 // the grid's edges allow; with one it sits there, moved as little as needed to show the focus.
-ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFinestra& area,
+ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const ValoriImpostazioni& s, const AreaFinestra& area,
                                const DecorazioniGriglia& d) {
     ScorrimentoGriglia uscita;
     if (g.lato <= 0) return uscita;
@@ -112,7 +112,7 @@ ScorrimentoGriglia ingrandisci(GeometriaSchema& g, const Stato& s, const AreaFin
 
 }  // namespace
 
-GeometriaSchema geometriaGriglia(const Cruciverba& x, const Stato& s, const AreaFinestra& area,
+GeometriaSchema geometriaGriglia(const Cruciverba& x, const ValoriImpostazioni& s, const AreaFinestra& area,
                                  const DecorazioniGriglia& decorazioni, ScorrimentoGriglia* scorrimento) {
     GeometriaSchema g = geometriaFinestra(x, s, area);
     const ScorrimentoGriglia scorre = ingrandisci(g, s, area, decorazioni);
@@ -120,7 +120,7 @@ GeometriaSchema geometriaGriglia(const Cruciverba& x, const Stato& s, const Area
     return g;
 }
 
-StileSchema stileGriglia(const Stato& s, const DecorazioniGriglia& decorazioni) {
+StileSchema stileGriglia(const ValoriImpostazioni& s, const DecorazioniGriglia& decorazioni) {
     StileSchema stile;
     stile.nomeCarattere = s.nomeFont;
     stile.cornice = CorniceSchema::finestra;
@@ -133,7 +133,7 @@ StileSchema stileGriglia(const Stato& s, const DecorazioniGriglia& decorazioni) 
     return stile;
 }
 
-std::string disegnaGriglia(const Documento& d, const Stato& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+std::string disegnaGriglia(const Documento& d, const ValoriImpostazioni& s, Superficie& sup, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
                            ScorrimentoGriglia* scorrimento) {
     sup.pulisci();
     const std::string titolo = titoloGriglia(d);

@@ -8,7 +8,7 @@
 
 #include "model/disegno_schema.h"
 #include "model/documento.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "model/superficie.h"
 
 namespace quadrivo {
@@ -26,7 +26,7 @@ int margineNumeri(const Cruciverba& cruciverba);
 
 // The grid's place in the window: the largest cell that leaves the margins, shrunk by a pixel
 // where rounding up would push the frame past the drawing area. Pure: nothing is stored.
-GeometriaSchema geometriaFinestra(const Cruciverba& cruciverba, const Stato& stato, const AreaFinestra& area);
+GeometriaSchema geometriaFinestra(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, const AreaFinestra& area);
 
 // Per-cell marks and the paused look for the window's grid; empty draws the plain grid.
 struct DecorazioniGriglia {
@@ -58,16 +58,16 @@ struct ScorrimentoGriglia {
 
 // The grid's place for the window with its zoom, its focus and its scroll position: the pass's
 // layout without the drawing. `scorrimento`, when given, gets how far the grid can scroll.
-GeometriaSchema geometriaGriglia(const Cruciverba& cruciverba, const Stato& stato, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
+GeometriaSchema geometriaGriglia(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, const AreaFinestra& area, const DecorazioniGriglia& decorazioni,
                                  ScorrimentoGriglia* scorrimento = nullptr);
 // The window's look of the grid: the settings' proportions, the font, the paused look, the colours.
-StileSchema stileGriglia(const Stato& stato, const DecorazioniGriglia& decorazioni);
+StileSchema stileGriglia(const ValoriImpostazioni& valori, const DecorazioniGriglia& decorazioni);
 // A paused grid's notice, over the middle of the grid.
 void disegnaAvvisoPausa(Superficie& superficie, const GeometriaSchema& geometria, const std::string& nomeFont);
 
 // Runs the pass and returns the window caption: lays out and draws the grid (the layout is
 // geometriaGriglia's). `scorrimento`, when given, gets how far the grid can scroll.
-std::string disegnaGriglia(const Documento& documento, const Stato& stato, Superficie& superficie, const AreaFinestra& area,
+std::string disegnaGriglia(const Documento& documento, const ValoriImpostazioni& valori, Superficie& superficie, const AreaFinestra& area,
                            const DecorazioniGriglia& decorazioni = {}, ScorrimentoGriglia* scorrimento = nullptr);
 
 // "Quadrivo - Cruciverba 15x10  " + nomeFile

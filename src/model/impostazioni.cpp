@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <optional>
+#include <utility>
 
 #include "model/file.h"
 #include "model/numeri.h"
@@ -26,7 +27,7 @@ std::string riga(const char* chiave, long long v) { return std::string(chiave) +
 
 }  // namespace
 
-int applicaImpostazioni(Stato& s, const std::string& testo) {
+int applicaImpostazioni(ValoriImpostazioni& s, const std::string& testo) {
     int trovate = 0;
     struct Chiave {
         const char* nome;
@@ -67,20 +68,20 @@ int applicaImpostazioni(Stato& s, const std::string& testo) {
 }
 
 namespace {
-std::string copiaUtente(const Stato& stato) {
-    return stato.cartelle.utente.empty() ? std::string() : stato.cartelle.utente + nomeFileImpostazioni;
+std::string copiaUtente(const Cartelle& cartelle) {
+    return cartelle.utente.empty() ? std::string() : cartelle.utente + nomeFileImpostazioni;
 }
 }  // namespace
 
 namespace {
 // The settings of one file, or why it gave none.
-std::string leggiDa(Stato& stato, const std::string& percorso) {
+std::string leggiDa(ValoriImpostazioni& valori, const std::string& percorso) {
     std::string motivo = percheIlleggibile(percorso);
     if (motivo.empty()) {
         const std::optional<std::string> testo = leggiFile(percorso);
-        Stato prova;  // a file that gives nothing must leave the settings untouched
+        ValoriImpostazioni prova;  // a file that gives nothing must leave the settings untouched
         if (testo && applicaImpostazioni(prova, *testo) > 0) {
-            applicaImpostazioni(stato, *testo);
+            applicaImpostazioni(valori, *testo);
             return {};
         }
         motivo = testo ? "non contiene impostazioni" : "non si può leggere";
@@ -89,27 +90,27 @@ std::string leggiDa(Stato& stato, const std::string& percorso) {
 }
 }  // namespace
 
-std::string leggiImpostazioni(Stato& stato) {
+std::string leggiImpostazioni(ValoriImpostazioni& valori, const Cartelle& cartelle) {
     std::string messaggio;
     // The player's copy first, when something stands at its name.
-    if (const std::string copia = copiaUtente(stato); !copia.empty() && tipoFile(copia) != TipoFile::mancante) {
-        messaggio = leggiDa(stato, copia);
+    if (const std::string copia = copiaUtente(cartelle); !copia.empty() && tipoFile(copia) != TipoFile::mancante) {
+        messaggio = leggiDa(valori, copia);
         if (messaggio.empty()) return {};
         messaggio += ".\r";
     }
-    std::string nome = trovaSenzaMaiuscole(stato.cartelle.programma, nomeFileImpostazioni);
+    std::string nome = trovaSenzaMaiuscole(cartelle.programma, nomeFileImpostazioni);
     if (nome.empty()) nome = nomeFileImpostazioni;
-    const std::string motivo = leggiDa(stato, stato.cartelle.programma + nome);
-    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + stato.cartelle.programma + nome + ".";
-    applicaImpostazioni(stato, testoImpostazioniPredefinite);
+    const std::string motivo = leggiDa(valori, cartelle.programma + nome);
+    if (motivo.empty()) return messaggio.empty() ? std::string() : messaggio + "Si usano le impostazioni di " + cartelle.programma + nome + ".";
+    applicaImpostazioni(valori, testoImpostazioniPredefinite);
     return messaggio + motivo + ": si usano le proporzioni predefinite del programma.";
 }
 
-int riquadroDisegno(const Stato& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : riquadroPredefinito; }
-int caratteriDisegno(const Stato& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : caratteriPredefiniti; }
-int numeriDisegno(const Stato& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : numeriPredefiniti; }
+int riquadroDisegno(const ValoriImpostazioni& s) { return s.PercentualeRiquadro > 0 ? s.PercentualeRiquadro : riquadroPredefinito; }
+int caratteriDisegno(const ValoriImpostazioni& s) { return s.AltezzaCaratteri > 0 ? s.AltezzaCaratteri : caratteriPredefiniti; }
+int numeriDisegno(const ValoriImpostazioni& s) { return s.AltezzaNumeri > 0 ? s.AltezzaNumeri : numeriPredefiniti; }
 
-std::string testoImpostazioni(const Stato& s) {
+std::string testoImpostazioni(const ValoriImpostazioni& s) {
     return riga("RettangoloParola=", s.rettangoloParola ? -1 : 0) + riga("TastoSin=", s.tastoSinistro ? -1 : 0) +
            riga("StampaSoluzioni=", s.StampaSoluzioni) + riga("PercentualeRiquadro=", s.PercentualeRiquadro) +
            riga("SpessoreBordo=", s.SpessoreBordo) + riga("AltezzaCaratteri=", s.AltezzaCaratteri) +
@@ -117,12 +118,12 @@ std::string testoImpostazioni(const Stato& s) {
            riga("DistanzaDaCentro=", s.DistanzaDaCentro);
 }
 
-bool scriviImpostazioni(const Stato& stato) {
-    const std::string testo = testoImpostazioni(stato);
-    const std::string copia = copiaUtente(stato);
+bool scriviImpostazioni(const ValoriImpostazioni& valori, const Cartelle& cartelle) {
+    const std::string testo = testoImpostazioni(valori);
+    const std::string copia = copiaUtente(cartelle);
     if (esisteFile(copia)) return static_cast<bool>(scriviFileSicuro(copia, testo));
-    if (scriviFileSicuro(stato.cartelle.programma + nomeFileImpostazioni, testo)) return true;
-    return !copia.empty() && creaCartella(stato.cartelle.utente) && scriviFileSicuro(copia, testo);
+    if (scriviFileSicuro(cartelle.programma + nomeFileImpostazioni, testo)) return true;
+    return !copia.empty() && creaCartella(cartelle.utente) && scriviFileSicuro(copia, testo);
 }
 
 namespace {
@@ -138,11 +139,26 @@ QSettings fileOpzioni() { return QSettings(QSettings::NativeFormat, QSettings::U
 
 }  // namespace
 
-Impostazioni::Impostazioni(Stato& stato, QObject* genitore) : QObject(genitore), stato_(stato) {}
+Impostazioni::Impostazioni(Cartelle cartelle, QObject* genitore) : QObject(genitore), cartelle_(std::move(cartelle)) {}
 
-void Impostazioni::valoriCambiati() {
-    fileSospeso_ = true;
+std::string Impostazioni::leggi() {
+    ValoriImpostazioni letti = valori_;
+    std::string messaggio = leggiImpostazioni(letti, cartelle_);
+    if (letti != valori_) {
+        valori_ = std::move(letti);
+        emit cambiate();
+    }
+    return messaggio;
+}
+
+void Impostazioni::cambia(const ValoriImpostazioni& nuovi) {
+    if (nuovi == valori_) return;
+    // The nine values as the file holds them: a font alone leaves it as it is.
+    const bool nelFile = testoImpostazioni(nuovi) != testoImpostazioni(valori_);
+    valori_ = nuovi;
     emit cambiate();
+    if (!nelFile) return;
+    fileSospeso_ = true;
     salva();
 }
 
@@ -178,7 +194,7 @@ bool Impostazioni::scriviOpzioni() {
 }
 
 bool Impostazioni::salva() {
-    const bool file = !fileSospeso_ || scriviImpostazioni(stato_);
+    const bool file = !fileSospeso_ || scriviImpostazioni(valori_, cartelle_);
     fileSospeso_ = !file;
     const bool opzioni = scriviOpzioni();
     if (file && opzioni) {

@@ -5,7 +5,8 @@
 #include <map>
 #include <string>
 
-#include "model/stato.h"
+#include "model/cartelle.h"
+#include "model/valori_impostazioni.h"
 
 namespace quadrivo {
 
@@ -24,38 +25,44 @@ inline constexpr int numeriPredefiniti = 18;
 
 // Reads the settings from the file's text; lines and values that cannot be used are skipped.
 // Returns how many setting lines were found.
-int applicaImpostazioni(Stato& stato, const std::string& testo);
+int applicaImpostazioni(ValoriImpostazioni& valori, const std::string& testo);
 // Reads the player's copy cartelle.utente + "tramerio.ini" when there is one, otherwise
 // tramerio.ini in cartelle.programma whatever its letter case. A file that gives no setting
 // (missing, unreadable, not a regular file, garbage) is passed over; when none gives any, the
 // shipped values are taken. Returns "" or the message naming the file that was passed over.
-std::string leggiImpostazioni(Stato& stato);
+std::string leggiImpostazioni(ValoriImpostazioni& valori, const Cartelle& cartelle);
 
 // The proportions as drawn: a value that gives no size (0 or less, from a hand-edited file)
 // is drawn with the shipped one, and kept as it was read for the next write.
-int riquadroDisegno(const Stato& stato);
-int caratteriDisegno(const Stato& stato);
-int numeriDisegno(const Stato& stato);
+int riquadroDisegno(const ValoriImpostazioni& valori);
+int caratteriDisegno(const ValoriImpostazioni& valori);
+int numeriDisegno(const ValoriImpostazioni& valori);
 
 // The nine lines the writer produces.
-std::string testoImpostazioni(const Stato& stato);
+std::string testoImpostazioni(const ValoriImpostazioni& valori);
 // Rewrites the player's copy when there is one, otherwise cartelle.programma + "tramerio.ini";
 // when the program folder cannot be written the player's copy is created instead (an installed
 // program's folder belongs to the system). False when neither can be written; the file keeps its
 // old bytes.
-bool scriviImpostazioni(const Stato& stato);
+bool scriviImpostazioni(const ValoriImpostazioni& valori, const Cartelle& cartelle);
 
-// The player's settings on disk: tramerio.ini's values (in the Stato it is given) and the options
-// in Quadrivo.conf, the one way to either file. A write that fails is said once; the values stay
-// in memory and are written again at the next change and at the end; once a write goes through,
-// it is said so, and the next failure is said again.
+// The player's settings: the values (tramerio.ini's and the fonts), held here and changed only
+// through here, and the options in Quadrivo.conf; the one way to either file. A write that fails is said once; the values
+// stay in memory and are written again at the next change and at the end; once a write goes
+// through, it is said so, and the next failure is said again.
 class Impostazioni : public QObject {
     Q_OBJECT
 public:
-    explicit Impostazioni(Stato& stato, QObject* genitore = nullptr);
+    // `cartelle`: where tramerio.ini is read and written.
+    explicit Impostazioni(Cartelle cartelle, QObject* genitore = nullptr);
 
-    // tramerio.ini's values changed in memory: `cambiate` is emitted, then they are written.
-    void valoriCambiati();
+    const ValoriImpostazioni& valori() const { return valori_; }
+    // Fills the values from tramerio.ini as leggiImpostazioni does, without writing anything;
+    // `cambiate` when they differ. Returns leggiImpostazioni's message.
+    std::string leggi();
+    // The values become `nuovi`: `cambiate` once when anything differs, then tramerio.ini is
+    // written when one of its nine values did (the fonts stay out of it).
+    void cambia(const ValoriImpostazioni& nuovi);
 
     // One of the player's own options (Quadrivo.conf), or `predefinito` when it has none. Anything
     // but a regular file at that name (a FIFO would hold the start for ever) is neither read nor
@@ -74,7 +81,7 @@ public:
     bool inAttesa() const { return detto_; }
 
 signals:
-    // tramerio.ini's values changed: what is drawn with them follows.
+    // The values changed: what is drawn or played with them follows.
     void cambiate();
     // The line for the player: the failure, and the write that went through after it.
     void avviso(const QString& testo);
@@ -82,7 +89,8 @@ signals:
 private:
     bool scriviOpzioni();
 
-    Stato& stato_;
+    const Cartelle cartelle_;
+    ValoriImpostazioni valori_;
     bool fileSospeso_ = false;  // tramerio.ini still to be written
     bool detto_ = false;
     std::map<std::string, QVariant> opzioniSospese_;  // options still to be written

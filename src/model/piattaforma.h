@@ -8,6 +8,9 @@
 
 namespace quadrivo {
 
+// The program's name as its windows and messages give it.
+inline constexpr const char* titoloApplicazione = "Quadrivo 7";
+
 enum class Icona { nessuna, informazione, attenzione, critico, domanda };
 // Which buttons a message offers. salvaNonSalvareAnnulla: Salva answers ok, Non salvare answers
 // nonSalvare. annullaOk: OK and Annulla, for questions whose OK throws something away.

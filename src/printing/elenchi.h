@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "model/documento.h"
-#include "model/stato.h"
 #include "model/superficie.h"
 
 namespace quadrivo {

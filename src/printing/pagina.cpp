@@ -88,7 +88,7 @@ private:
     double k_, f_, x_ = 0, y_ = 0;
 };
 
-void disegnaGrigliaPagina(const Documento& d, const Stato& st, Superficie& sup, const GeometriaSchema& geometria) {
+void disegnaGrigliaPagina(const Documento& d, const ValoriImpostazioni& st, Superficie& sup, const GeometriaSchema& geometria) {
     CaselleSchema caselle = caselleDi(d.cruciverba);
     // Guesses in pencil stay on the screen: the page shows only the player's answers.
     for (auto& fila : caselle)
@@ -212,7 +212,7 @@ std::optional<std::pair<int, int>> confermaPrecedenti(const Impaginazione* prima
 
 }  // namespace
 
-Impaginazione impagina(const Documento& d, const Stato& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
+Impaginazione impagina(const Documento& d, const ValoriImpostazioni& st, Superficie& misura, const FormatoPagina& f, const std::string& data,
                        Ricerca ricerca, const Impaginazione* prima) {
     if (d.cruciverba.colonne() <= 0 || d.cruciverba.righe() <= 0) throw ErroreOverflow();
     // A senza schema's row and column numbers take one more column and row of room.
@@ -308,7 +308,7 @@ Impaginazione impagina(const Documento& d, const Stato& st, Superficie& misura, 
     return im;
 }
 
-const Impaginazione& PaginaRicordata::per(const Documento& d, const Stato& st, const FormatoPagina& f, const std::string& data,
+const Impaginazione& PaginaRicordata::per(const Documento& d, const ValoriImpostazioni& st, const FormatoPagina& f, const std::string& data,
                                           const Carattere& stile) {
     // Everything the layout reads; the letters in the grid are not among them.
     std::string k;
@@ -334,7 +334,7 @@ const Impaginazione& PaginaRicordata::per(const Documento& d, const Stato& st, c
     return im_;
 }
 
-int disegnaPagine(const Documento& d, const Stato& st, Superficie& sup, Superficie& misura, const Impaginazione& im,
+int disegnaPagine(const Documento& d, const ValoriImpostazioni& st, Superficie& sup, Superficie& misura, const Impaginazione& im,
                   const FormatoPagina& formato, const std::string& data, const std::function<void()>& nuovoFoglio) {
     const Carattere stile = sup.carattere();
     misura.impostaCarattere(stile);
@@ -353,7 +353,7 @@ int disegnaPagine(const Documento& d, const Stato& st, Superficie& sup, Superfic
     return fogli;
 }
 
-int disegnaPagine(const Documento& d, const Stato& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
+int disegnaPagine(const Documento& d, const ValoriImpostazioni& st, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
                   const std::string& data, const std::function<void()>& nuovoFoglio) {
     misura.impostaCarattere(sup.carattere());
     const Impaginazione im = impagina(d, st, misura, formato, data);
@@ -394,7 +394,7 @@ PosaAnteprima posaAnteprima(const AreaFinestra& a, const FormatoPagina& f, int f
     return p;
 }
 
-int disegnaAnteprima(const Documento& d, const Stato& st, Superficie& finestra, Superficie& misura, const Impaginazione& im,
+int disegnaAnteprima(const Documento& d, const ValoriImpostazioni& st, Superficie& finestra, Superficie& misura, const Impaginazione& im,
                      const PosaAnteprima& posa, const std::string& data, const FormatoPagina& formato) {
     const Carattere stile = finestra.carattere();
     misura.impostaCarattere(stile);
@@ -421,7 +421,7 @@ int disegnaAnteprima(const Documento& d, const Stato& st, Superficie& finestra, 
     return fogli;
 }
 
-int disegnaAnteprima(const Documento& d, const Stato& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
+int disegnaAnteprima(const Documento& d, const ValoriImpostazioni& st, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
                      const std::string& data, const FormatoPagina& formato) {
     misura.impostaCarattere(finestra.carattere());
     const Impaginazione im = impagina(d, st, misura, formato, data);

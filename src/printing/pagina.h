@@ -9,7 +9,7 @@
 
 #include "model/disegno_schema.h"
 #include "model/griglia.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "model/superficie.h"
 #include "printing/elenchi.h"
 
@@ -72,17 +72,17 @@ enum class Ricerca { dimezzando, passoPasso };
 // italic as the job will draw them). Throws ErroreOverflow for a grid without cells. With
 // `prima`, the last layout of the same page, its sizes are tried first: after a small change they
 // usually still are the largest that fit, and four probes confirm it where a search takes ten.
-Impaginazione impagina(const Documento& documento, const Stato& stato, Superficie& misura, const FormatoPagina& formato, const std::string& data,
+Impaginazione impagina(const Documento& documento, const ValoriImpostazioni& valori, Superficie& misura, const FormatoPagina& formato, const std::string& data,
                        Ricerca ricerca = Ricerca::dimezzando, const Impaginazione* prima = nullptr);
 
 // Draws the sheets of `impaginazione` on `sup`, whose units are the paper's points: title,
 // grid, numbers, lists and footer; `nuovoFoglio` ends a sheet and starts the next. Text is
 // measured on `misura` (it may be `sup` itself), so every target breaks the lines at the same
 // places. The surface's bold flag is the same afterwards. Returns the number of sheets.
-int disegnaPagine(const Documento& documento, const Stato& stato, Superficie& sup, Superficie& misura, const Impaginazione& impaginazione,
+int disegnaPagine(const Documento& documento, const ValoriImpostazioni& valori, Superficie& sup, Superficie& misura, const Impaginazione& impaginazione,
                   const FormatoPagina& formato, const std::string& data, const std::function<void()>& nuovoFoglio);
 // The same, laid out first in the surface's style.
-int disegnaPagine(const Documento& documento, const Stato& stato, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
+int disegnaPagine(const Documento& documento, const ValoriImpostazioni& valori, Superficie& sup, Superficie& misura, const FormatoPagina& formato,
                   const std::string& data, const std::function<void()>& nuovoFoglio);
 
 // A layout kept between drawings, with its text measures: laid out again only when the
@@ -92,7 +92,7 @@ class PaginaRicordata {
 public:
     explicit PaginaRicordata(Superficie& misura) : misura_(misura) {}
     // Throws ErroreOverflow as impagina does.
-    const Impaginazione& per(const Documento& documento, const Stato& stato, const FormatoPagina& formato, const std::string& data,
+    const Impaginazione& per(const Documento& documento, const ValoriImpostazioni& valori, const FormatoPagina& formato, const std::string& data,
                              const Carattere& stile);
     Superficie& misura() { return misura_; }
     int impaginazioni() const { return volte_; }
@@ -123,10 +123,10 @@ PosaAnteprima posaAnteprima(const AreaFinestra& area, const FormatoPagina& forma
 // The preview: the window cleared, each sheet white with a dark red border and the sheets'
 // content drawn by disegnaPagine through a scaling surface. The window's font is the same
 // afterwards. Returns the number of sheets.
-int disegnaAnteprima(const Documento& documento, const Stato& stato, Superficie& finestra, Superficie& misura, const Impaginazione& impaginazione,
+int disegnaAnteprima(const Documento& documento, const ValoriImpostazioni& valori, Superficie& finestra, Superficie& misura, const Impaginazione& impaginazione,
                      const PosaAnteprima& posa, const std::string& data, const FormatoPagina& formato = {});
 // The same, laid out first and with whole sheets. Throws ErroreOverflow when nothing fits.
-int disegnaAnteprima(const Documento& documento, const Stato& stato, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
+int disegnaAnteprima(const Documento& documento, const ValoriImpostazioni& valori, Superficie& finestra, Superficie& misura, const AreaFinestra& area,
                      const std::string& data, const FormatoPagina& formato = {});
 
 }  // namespace quadrivo

@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "model/stato.h"
+#include "model/piattaforma.h"
 
 namespace quadrivo {
 

@@ -9,7 +9,6 @@
 
 #include "model/piattaforma.h"
 #include "model/documento.h"
-#include "model/stato.h"
 #include "solving/partita.h"
 
 namespace quadrivo {

@@ -4,7 +4,6 @@
 
 #include "model/piattaforma.h"
 #include "model/documento.h"
-#include "model/stato.h"
 
 namespace quadrivo {
 

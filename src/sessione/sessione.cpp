@@ -134,8 +134,8 @@ std::vector<VoceCella> vociDelle(const Cruciverba& x, const std::vector<Casella>
 
 }  // namespace
 
-Sessione::Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
-    : QObject(genitore), stato_(stato), impostazioni_(stato), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
+Sessione::Sessione(Cartelle cartelle, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore)
+    : QObject(genitore), cartelle_(std::move(cartelle)), impostazioni_(cartelle_), piattaforma_(piattaforma), archivio_(std::move(cartellaPartite)) {
     // Away from the saved state and back: the answers' state follows, unless a change the
     // history does not hold keeps them unsaved anyway.
     connect(&storia_, &QUndoStack::cleanChanged, this, [this](bool pulita) {

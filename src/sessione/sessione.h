@@ -20,7 +20,7 @@
 #include "formats/formato.h"
 #include "model/documento.h"
 #include "model/impostazioni.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 #include "sessione/apertura.h"
 #include "sessione/blocco.h"
 #include "sessione/lavoro.h"
@@ -47,14 +47,15 @@ using VociCelle = std::vector<std::pair<Casella, VoceCella>>;
 class Sessione : public QObject {
     Q_OBJECT
 public:
+    // `cartelle`: the program's and the player's folders, fixed for the session's life.
     // `cartellaPartite`: where the solves of named puzzles are kept (the user's data folder).
-    Sessione(Stato& stato, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore = nullptr);
+    Sessione(Cartelle cartelle, Piattaforma& piattaforma, std::string cartellaPartite, QObject* genitore = nullptr);
     ~Sessione() override;
 
-    Stato& stato() { return stato_; }
-    const Stato& stato() const { return stato_; }
+    const Cartelle& cartelle() const { return cartelle_; }
     // tramerio.ini's values and the player's options: read and written only through here.
     Impostazioni& impostazioni() { return impostazioni_; }
+    const Impostazioni& impostazioni() const { return impostazioni_; }
     // The dictionary in use, for the word dialog's searches and the hints.
     Lessico& lessico() { return lessico_; }
     const Lessico& lessico() const { return lessico_; }
@@ -256,7 +257,7 @@ private:
     // How much of the grid is filled, measured after every change: what the library shows.
     void misuraRiassunto();
 
-    Stato& stato_;
+    const Cartelle cartelle_;
     Impostazioni impostazioni_;
     Lessico lessico_;
     Documento documento_;

@@ -15,7 +15,7 @@ Via viaPerPulsante(int pulsante, bool tastoSinistro) {
     return Via::dialogo;
 }
 
-EsitoClic decidiClic(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, int pulsante, double X,
+EsitoClic decidiClic(const Cruciverba& x, const ValoriImpostazioni& s, const GeometriaSchema& g, ModoVista modo, int pulsante, double X,
                      double Y, Direzione hover, Posizione& parola) {
     const PuntoGriglia k = cellaSotto(g, X, Y);
     if (fuoriGriglia(g, X, Y, k)) return EsitoClic::fuori;

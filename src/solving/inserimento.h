@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "solving/navigazione.h"
 #include "solving/passaggio.h"
 
@@ -29,7 +29,7 @@ enum class EsitoClic {
 
 // A press at (X, Y) on the grid laid out as `griglia`, with `modo` shown: for a word start,
 // `parola` gets its cell and direction. `hover` is the direction the pointer shows at that moment.
-EsitoClic decidiClic(const Cruciverba& cruciverba, const Stato& stato, const GeometriaSchema& griglia, ModoVista modo,
+EsitoClic decidiClic(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, const GeometriaSchema& griglia, ModoVista modo,
                      int pulsante, double X, double Y, Direzione hover, Posizione& parola);
 
 }  // namespace quadrivo

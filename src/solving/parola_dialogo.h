@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/disegno_schema.h"
-#include "model/stato.h"
+#include "model/cruciverba.h"
 #include "solving/navigazione.h"
 
 namespace quadrivo {

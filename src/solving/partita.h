@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/stato.h"
+#include "model/cruciverba.h"
 #include "solving/cronometro.h"
 #include "solving/verifica.h"
 

@@ -74,7 +74,7 @@ std::string didascaliaParola(const Cruciverba& x, const std::string& numero, Dir
     return (etichetta ? "  " : " ") + nome + " - " + testo + (etichetta ? " " : "");
 }
 
-Passaggio calcolaPassaggio(const Cruciverba& x, const Stato& s, const GeometriaSchema& g, ModoVista modo, double X, double Y, double S,
+Passaggio calcolaPassaggio(const Cruciverba& x, const ValoriImpostazioni& s, const GeometriaSchema& g, ModoVista modo, double X, double Y, double S,
                            const LarghezzaEtichetta& larghezzaEtichetta,
                            Puntatore attuale) {
     Passaggio p;

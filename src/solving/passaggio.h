@@ -8,7 +8,7 @@
 #include "model/direzione.h"
 #include "model/disegno_schema.h"
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "model/superficie.h"
 
 namespace quadrivo {
@@ -65,7 +65,7 @@ using LarghezzaEtichetta = std::function<double(const std::string& didascalia)>;
 
 // One pointer movement over the drawing area of width `larghezzaSuperficie`, with the pointer
 // shape `attuale` before it.
-Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const Stato& stato, const GeometriaSchema& griglia, ModoVista modo,
+Passaggio calcolaPassaggio(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, const GeometriaSchema& griglia, ModoVista modo,
                            double X, double Y, double larghezzaSuperficie,
                            const LarghezzaEtichetta& larghezzaEtichetta, Puntatore attuale);
 

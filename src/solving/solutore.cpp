@@ -4,8 +4,8 @@
 
 namespace quadrivo {
 
-Solutore::Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista)
-    : x_(cruciverba), s_(stato), piattaforma_(piattaforma), vista_(vista) {}
+Solutore::Solutore(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, Piattaforma& piattaforma, VistaSolutore& vista)
+    : x_(cruciverba), s_(valori), piattaforma_(piattaforma), vista_(vista) {}
 
 void Solutore::impostaPuntatore(Puntatore p) {
     if (p != vista_.puntatore()) vista_.mostraPuntatore(p);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "solving/inserimento.h"
 #include "solving/parola_dialogo.h"
 #include "solving/passaggio.h"
@@ -50,7 +50,7 @@ public:
 
 class Solutore {
 public:
-    Solutore(const Cruciverba& cruciverba, Stato& stato, Piattaforma& piattaforma, VistaSolutore& vista);
+    Solutore(const Cruciverba& cruciverba, const ValoriImpostazioni& valori, Piattaforma& piattaforma, VistaSolutore& vista);
 
     // Pointer moved over the drawing area, or over the label.
     void movimentoMouse(double x, double y);
@@ -75,7 +75,7 @@ private:
     void apriConDialogo(const Posizione& parola);
 
     const Cruciverba& x_;  // the session's puzzle, read only
-    Stato& s_;
+    const ValoriImpostazioni& s_;
     Piattaforma& piattaforma_;
     VistaSolutore& vista_;
 };

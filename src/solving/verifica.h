@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/stato.h"
+#include "model/cruciverba.h"
 #include "solving/navigazione.h"
 
 namespace quadrivo {

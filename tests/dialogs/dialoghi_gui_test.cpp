@@ -58,7 +58,6 @@ class DialoghiTest : public QObject {
 
     prova::CartellaTemporanea cartella;
     std::string archivio = cartella.percorso("Archivio cruciverba");
-    Stato stato;
     PiattaformaQt piattaforma;
     std::unique_ptr<FinestraPrincipale> f;
 
@@ -116,7 +115,7 @@ private slots:
         // The dialog moves the process's current folder: put back whatever happens.
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
-        Stato locale;
+        const Cartelle locale;
         Impostazioni impostazioni(locale);
         Documento documento;
         documento.fileLavoro = dir.percorso("lavoro.tmp");
@@ -168,7 +167,7 @@ private slots:
         for (const char* nome : {"a.trmo", "b.trmo", "c.trmo"}) dir.scrivi(nome, prova::fileTrmo({"CASA", "A#MI"}));
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
         QDir::setCurrent(QString::fromStdString(dir.percorso()));
-        Stato locale;
+        const Cartelle locale;
         Impostazioni impostazioni(locale);
         Documento documento;
         documento.nomeFile = dir.percorso("b.trmo");
@@ -183,7 +182,7 @@ private slots:
     }
 
     void fontChoiceAndOkWithoutAChoice() {
-        Stato locale;
+        const Cartelle locale;
         Impostazioni impostazioni(locale);
         PiattaformaRegistro p;
         int caricamenti = 0;
@@ -192,7 +191,7 @@ private slots:
             for (int i = 0, n = ++caricamenti * 56; i < n; ++i) l << QString("Famiglia %1").arg(i);
             return l << "Liberation Sans" << "Famiglia 0 [urw]";  // Arial missing; each family once
         };
-        FinestraCarattere d(locale, p, famiglie, [](const std::string&) { return true; });
+        FinestraCarattere d(impostazioni, p, famiglie, [](const std::string&) { return true; });
         d.show();
         QCOMPARE(d.rigaConteggio->text(), QString("N. 57 Fonts installati"));
         QCOMPARE(d.rigaCampione->text(), QString("Liberation Sans - aAbB 123 zZ"));
@@ -206,27 +205,24 @@ private slots:
         QTest::mouseClick(d.casellaGrassetto, Qt::LeftButton);
         QTest::mouseClick(d.pulsanteAnnulla, Qt::LeftButton);
         d.show();
-        QCOMPARE(locale.carattereSchermo, StileCarattere{});
+        QCOMPARE(impostazioni.valori().carattereSchermo, StileCarattere{});
         QVERIFY(d.casellaGrassetto->isChecked());
         QCOMPARE(d.elencoFamiglie->count(), 57);
         // OK goes to both fonts; the grey state counts as ticked.
         d.casellaCorsivo->setCheckState(Qt::PartiallyChecked);
         d.elencoFamiglie->setCurrentRow(5);
         QTest::mouseClick(d.pulsanteOk, Qt::LeftButton);
-        QCOMPARE(locale.carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
-        QCOMPARE(locale.carattereSchermo, locale.carattereStampante);
+        QCOMPARE(impostazioni.valori().carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(impostazioni.valori().carattereSchermo, impostazioni.valori().carattereStampante);
 
         // The list makes its first row current when it takes the focus: that is not a choice.
-        Stato nuovo;
-        nuovo.nomeFont = "Arial";
+        Impostazioni nuovo(locale);  // nomeFont Arial
         FinestraCarattere e(nuovo, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
         e.show();
         e.activateWindow(), e.elencoFamiglie->setFocus();
         QTRY_VERIFY(e.elencoFamiglie->hasFocus());
         QTest::mouseClick(e.pulsanteOk, Qt::LeftButton);
-        QCOMPARE(nuovo.nomeFont, std::string("Arial"));
-        QCOMPARE(nuovo.carattereSchermo, StileCarattere{});
-        QCOMPARE(nuovo.carattereStampante, StileCarattere{});
+        QCOMPARE(nuovo.valori(), ValoriImpostazioni{});
         QVERIFY(p.messaggi.empty());
     }
 
@@ -247,7 +243,7 @@ private slots:
 
     void saving() {
         prova::CartellaTemporanea dir;
-        Stato locale;
+        const Cartelle locale;
         Impostazioni impostazioni(locale);
         Documento documento;
         documento.cruciverba.autore = "Anna Neri";
@@ -308,8 +304,7 @@ private slots:
         cartella.scrivi("Archivio cruciverba/prova.trmo",
                         prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
                                         {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Tenero cucciolo")}));
-        stato.cartelle.programma = cartella.percorso();
-        f = std::make_unique<FinestraPrincipale>(stato, piattaforma, std::string());
+        f = std::make_unique<FinestraPrincipale>(Cartelle{cartella.percorso(), {}}, piattaforma, std::string());
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
         prova::premi(f.get(), "pulsanteApri");

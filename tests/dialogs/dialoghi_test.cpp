@@ -31,14 +31,14 @@ struct Anteprime : ::testing::Test {
     CartellaTemporanea dir;
     SuperficieRegistro sup{344, 253};
     PiattaformaRegistro piattaforma;
-    Stato stato;
+    ValoriImpostazioni valori;
 
-    Anteprime() { stato.AltezzaCaratteri = 60, stato.PercentualeRiquadro = 80, stato.DistanzaDaCentro = 5; }
+    Anteprime() { valori.AltezzaCaratteri = 60, valori.PercentualeRiquadro = 80, valori.DistanzaDaCentro = 5; }
     Anteprima mostra(const std::string& dati) {
         dir.scrivi("p.trmo", dati);
         sup.operazioni.clear();
         piattaforma.messaggi.clear();
-        return disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), "p.trmo");
+        return disegnaAnteprima(valori, sup, piattaforma, dir.percorso(), "p.trmo");
     }
     std::vector<Operazione> di(Operazione::Tipo t) const { return sup.di(t); }
 };
@@ -62,7 +62,7 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     EXPECT_EQ(lettera.x1, 28 - 4);
     EXPECT_EQ(lettera.y1, 18 - 10 + 24 / 100.0 * 5);
     EXPECT_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 2.4);
-    stato.AltezzaCaratteri = 18, stato.PercentualeRiquadro = 99;
+    valori.AltezzaCaratteri = 18, valori.PercentualeRiquadro = 99;
     mostra(dati);
     EXPECT_EQ(di(Operazione::scritta).at(0).carattere.dimensione, 5.0);
     EXPECT_EQ(di(Operazione::rettangoloPieno).at(0).x1, 40 + 1.0);
@@ -96,7 +96,7 @@ TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
     for (const std::string nome : {"", "manca.trmo", "cartella.trmo"}) {
         piattaforma.messaggi.clear();
         const std::string atteso = nome == "cartella.trmo" ? messaggioApertura(EsitoApertura::nonFile, dir.percorso(nome)) : msgNessunFile;
-        EXPECT_FALSE(disegnaAnteprima(stato, sup, piattaforma, dir.percorso(), nome).riuscita) << nome;
+        EXPECT_FALSE(disegnaAnteprima(valori, sup, piattaforma, dir.percorso(), nome).riuscita) << nome;
         EXPECT_EQ(prova::testi(piattaforma), std::vector<std::string>{atteso}) << nome;
     }
 }
@@ -239,16 +239,16 @@ TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
         {"Fantasia", "Fantasia", true, true, {"Arial", false, false}, {"Arial", true, true}},
     };
     for (const Caso& c : casi) {
-        Stato stato;
+        ValoriImpostazioni valori;
         PiattaformaRegistro p;
         const std::string accettata = c.stampante;
-        StileInStato stampante(stato.carattereStampante, [&](const std::string& n) { return n == accettata; }),
-            schermo(stato.carattereSchermo, [](const std::string& n) { return n == "Verdana"; });
+        StileInValori stampante(valori.carattereStampante, [&](const std::string& n) { return n == accettata; }),
+            schermo(valori.carattereSchermo, [](const std::string& n) { return n == "Verdana"; });
         SCOPED_TRACE(c.scelta);
-        EXPECT_TRUE(applicaCarattere(stato, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
-        EXPECT_EQ(stato.carattereStampante, c.attesoStampante);
-        EXPECT_EQ(stato.carattereSchermo, c.attesoSchermo);
-        EXPECT_EQ(stato.nomeFont, c.attesoSchermo.nome);
+        EXPECT_TRUE(applicaCarattere(valori, p, stampante, schermo, c.scelta, c.corsivo, c.grassetto));
+        EXPECT_EQ(valori.carattereStampante, c.attesoStampante);
+        EXPECT_EQ(valori.carattereSchermo, c.attesoSchermo);
+        EXPECT_EQ(valori.nomeFont, c.attesoSchermo.nome);
         EXPECT_EQ(prova::testi(p), c.attesoSchermo.nome == "Arial" ? std::vector<std::string>{"Font scelto non disponibile, verrà scelto l'Arial a video ed in stampa."}
                                                                    : std::vector<std::string>{});
     }
@@ -300,8 +300,7 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
 
     ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
     const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
-    Stato stato;
-    Impostazioni impostazioni(stato);
+    Impostazioni impostazioni(Cartelle{});
     for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(impostazioni, p);
     EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});  // newest first, once, only what is still there
     EXPECT_EQ(cartelleRecenti(impostazioni), std::vector<std::string>{dest});

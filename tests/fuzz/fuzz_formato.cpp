@@ -25,10 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         if (l.esito != EsitoLettura::ok) continue;
         Documento d;
         d.cruciverba = std::move(l.cruciverba);
-        Stato s;
         SuperficieRegistro sup;
         try {
-            disegnaGriglia(d, s, sup, {1016, 700, 30, 20});
+            disegnaGriglia(d, ValoriImpostazioni{}, sup, {1016, 700, 30, 20});
         } catch (const std::range_error&) {
             // a grid too big for the window's 16-bit sizes draws nothing
         }

@@ -9,10 +9,10 @@
 using namespace quadrivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-    Stato s;
+    ValoriImpostazioni s;
     applicaImpostazioni(s, std::string(reinterpret_cast<const char*>(data), size));
     std::string scritto = testoImpostazioni(s);
-    Stato t;
+    ValoriImpostazioni t;
     applicaImpostazioni(t, scritto);
     if (testoImpostazioni(t) != scritto) std::abort();
     return 0;

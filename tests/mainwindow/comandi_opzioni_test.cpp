@@ -16,7 +16,7 @@ class ProvaComandiOpzioni : public QObject {
 
     struct Banco : prova::BancoParte {
         QMenu opzioni;
-        ComandiOpzioni comandi{stato, sessione, piattaforma, sessione.impostazioni(), area};
+        ComandiOpzioni comandi{sessione, piattaforma, sessione.impostazioni(), area};
         Banco() {
             for (const char* nome : {"azioneTastoSinistro", "azioneRettangoloParola", "azioneFont"}) {
                 QAction* a = opzioni.addAction(nome);
@@ -32,10 +32,12 @@ class ProvaComandiOpzioni : public QObject {
 private slots:
     void theStartsSettingsSetTheMarksAndTheGridsFont() {
         Banco b;
-        b.stato.tastoSinistro = true;
-        b.stato.rettangoloParola = false;
-        b.stato.nomeFont = "Courier";
-        b.stato.carattereSchermo.grassetto = true;
+        ValoriImpostazioni v = b.sessione.impostazioni().valori();
+        v.tastoSinistro = true;
+        v.rettangoloParola = false;
+        v.nomeFont = "Courier";
+        v.carattereSchermo.grassetto = true;
+        b.sessione.impostazioni().cambia(v);
         b.comandi.segna();
         QCOMPARE(b.azione("azioneTastoSinistro")->isChecked(), true);
         QCOMPARE(b.azione("azioneRettangoloParola")->isChecked(), false);
@@ -55,9 +57,26 @@ private slots:
         QSignalSpy rettangolo(&b.comandi, &ComandiOpzioni::rettangoloCambiato);
         b.comandi.segna();
         b.azione(qPrintable(nome))->trigger();
-        const bool valore = nome == "azioneTastoSinistro" ? b.stato.tastoSinistro : b.stato.rettangoloParola;
+        const ValoriImpostazioni& v = b.sessione.impostazioni().valori();
+        const bool valore = nome == "azioneTastoSinistro" ? v.tastoSinistro : v.rettangoloParola;
         QCOMPARE(valore, b.azione(qPrintable(nome))->isChecked());
         QTEST(int(rettangolo.size()), "cambiati");
+    }
+
+    // A font chosen anywhere reaches the grid's surface before anyone draws with it.
+    void theScreensStyleFollowsTheSettings() {
+        Banco b;
+        b.comandi.segna();
+        QSignalSpy cambiate(&b.sessione.impostazioni(), &Impostazioni::cambiate);
+        bool corsivoVisto = false;
+        connect(&b.sessione.impostazioni(), &Impostazioni::cambiate, this,
+                [&] { corsivoVisto = b.area->superficie().carattere().corsivo; });
+        ValoriImpostazioni v = b.sessione.impostazioni().valori();
+        v.carattereSchermo.corsivo = true;
+        b.sessione.impostazioni().cambia(v);
+        QCOMPARE(cambiate.size(), 1);
+        QCOMPARE(corsivoVisto, true);
+        QCOMPARE(b.area->superficie().carattere().grassetto, false);
     }
 
     // The clock's option goes at the end of Opzioni, on at first, and is kept for the next start.

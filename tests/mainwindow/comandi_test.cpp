@@ -26,8 +26,8 @@ using namespace quadrivo;
 namespace {
 
 struct BancoFile : prova::BancoMostrato {
-    Sfondo* sfondo = new Sfondo(stato, area);
-    ComandiFile file{stato, sessione, piattaforma, area, sfondo, &finestra};
+    Sfondo* sfondo = new Sfondo(sessione.cartelle(), area);
+    ComandiFile file{sessione, piattaforma, area, sfondo, &finestra};
     bool visibile(const char* nome) const { return file.azione(nome)->isVisible(); }
 };
 
@@ -44,13 +44,13 @@ struct BancoModifica : prova::BancoMostrato {
 };
 
 struct BancoStampa : prova::BancoMostrato {
-    ComandiStampa stampa{stato, sessione, piattaforma, area, &finestra};
+    ComandiStampa stampa{sessione, piattaforma, area, &finestra};
     bool chiudiVisibile() const { return stampa.pulsanteChiudi()->isVisible(); }
 };
 
 struct BancoAiuto : prova::BancoMostrato {
     std::map<std::string, QAction*> azioni;
-    ComandiAiuto aiuto{stato, sessione, piattaforma, &finestra};
+    ComandiAiuto aiuto{sessione, piattaforma, &finestra};
     BancoAiuto() {
         for (const char* nome : {"azioneAiuto", "azioneTasti", "azioneInfo"}) azioni[nome] = new QAction(&finestra);
         aiuto.collega([this](const char* nome) { return azioni.count(nome) ? azioni[nome] : nullptr; });
@@ -266,7 +266,7 @@ private slots:
     void helpSystemInfoGivesTheFoldersInUse() {
         BancoAiuto b;
         const QString info = QString::fromStdString(b.aiuto.infoSistema());
-        for (const std::string& cartella : {b.stato.cartelle.programma, b.sessione.archivio().percorsoFile()})
+        for (const std::string& cartella : {b.sessione.cartelle().programma, b.sessione.archivio().percorsoFile()})
             QVERIFY2(info.contains(QString::fromStdString(cartella)), qPrintable(info));
     }
 };

@@ -19,6 +19,17 @@
 
 using namespace quadrivo;
 
+namespace {
+// Paint events of a widget, counted.
+struct Pitture : QObject {
+    int volte = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++volte;
+        return false;
+    }
+};
+}  // namespace
+
 class ProvaDisposizioneFinestra : public QObject {
     Q_OBJECT
 
@@ -27,14 +38,14 @@ class ProvaDisposizioneFinestra : public QObject {
         QMenu opzioni, aiuto;
         VistaGriglia* vista = new VistaGriglia(sessione, area);
         BarraStrumenti* barra = new BarraStrumenti(&finestra, [](const char*) { return nullptr; });
-        ComandiStampa* stampa = new ComandiStampa(stato, sessione, piattaforma, area, &finestra);
+        ComandiStampa* stampa = new ComandiStampa(sessione, piattaforma, area, &finestra);
         ColonnaDefinizioni* colonna = new ColonnaDefinizioni(sessione, piattaforma, sessione.impostazioni(), area);
         AspettoSchermo* aspetto = new AspettoSchermo(area, sessione.impostazioni());
         PartiArea parti{area,
                         vista,
                         barra,
                         stampa,
-                        new Sfondo(stato, area),
+                        new Sfondo(sessione.cartelle(), area),
                         new IntestazioneSchema(sessione, area),
                         colonna,
                         new BarreScorrimento(area),
@@ -80,6 +91,31 @@ private slots:
         QCOMPARE(b.disegnata.size(), prima + 1);
         QCOMPARE(b.disposizione.areaGriglia().larghezza, b.finestra.width());
         QCOMPARE_GT(b.disposizione.areaGriglia().larghezza, stretta);
+    }
+
+    // The settings are followed by themselves: larger letters repaint the grid, a change that
+    // leaves its look alone lays it out again without painting.
+    void aSettingsChangeRepaintsTheGridOnlyWhenItsLookChanged() {
+        Banco b;
+        b.apri();
+        QVERIFY(QTest::qWaitForWindowExposed(b.vista));
+        Pitture pitture;
+        b.vista->installEventFilter(&pitture);
+        b.smaltisci();
+        pitture.volte = 0;
+        const qsizetype prima = b.disegnata.size();
+        ValoriImpostazioni v = b.sessione.impostazioni().valori();
+        v.tastoSinistro = !v.tastoSinistro;
+        b.sessione.impostazioni().cambia(v);
+        b.smaltisci();
+        QCOMPARE(b.disegnata.size(), prima + 1);
+        QCOMPARE(pitture.volte, 0);
+        const int lettere = b.vista->geometria().puntiLettere;
+        v.AltezzaCaratteri = 80;
+        b.sessione.impostazioni().cambia(v);
+        QCOMPARE(b.disegnata.size(), prima + 2);
+        QCOMPARE_GT(b.vista->geometria().puntiLettere, lettere);
+        QTRY_COMPARE_GT(pitture.volte, 0);
     }
 
     // A new size is followed only once the window is up, and once however many come.

@@ -54,7 +54,6 @@ class ProvaFinestraPrincipale : public QObject {
     Q_OBJECT
 
     std::unique_ptr<prova::CartellaTemporanea> cartella;
-    std::unique_ptr<Stato> stato;
     std::unique_ptr<PiattaformaQt> piattaforma;
 
     // A fresh program folder: the Italian dictionary (an index of empty blocks), the settings and a picture.
@@ -66,19 +65,17 @@ class ProvaFinestraPrincipale : public QObject {
         sfondo.fill(Qt::darkCyan);
         for (const char* nome : {"Quadrivoa.jpg", "Quadrivob.jpg"})
             QVERIFY(sfondo.save(QString::fromStdString(cartella->percorso(nome)), "JPG"));
-        stato = std::make_unique<Stato>();
-        stato->cartelle.programma = cartella->percorso();
         piattaforma = std::make_unique<PiattaformaQt>();
     }
 
     std::unique_ptr<FinestraPrincipale> avvia(const std::string& rigaComando) {
-        auto f = std::make_unique<FinestraPrincipale>(*stato, *piattaforma, rigaComando);
+        auto f = std::make_unique<FinestraPrincipale>(Cartelle{cartella->percorso(), {}}, *piattaforma, rigaComando);
         f->show();
         [&] {
             QTRY_COMPARE(f->giaAttivato(), 1);
             QVERIFY(QTest::qWaitForWindowExposed(f.get()));
             // The size the window settles on, and the redraw that follows it.
-            if (f->sessione().aperto()) QTRY_COMPARE(f->vista()->geometria().lato, geometriaFinestra(f->sessione().cruciverba(), *stato, f->areaGriglia()).lato);
+            if (f->sessione().aperto()) QTRY_COMPARE(f->vista()->geometria().lato, geometriaFinestra(f->sessione().cruciverba(), f->sessione().impostazioni().valori(), f->areaGriglia()).lato);
         }();
         return f;
     }
@@ -112,8 +109,8 @@ private slots:
         // The options menu rewrites the settings file at once.
         figlio<Rettangolo>(&*f, "rettangoloPassaggio")->show();
         for (const char* voce : {"azioneTastoSinistro", "azioneRettangoloParola"}) figlio<QAction>(&*f, voce)->trigger();
-        QVERIFY(stato->tastoSinistro);
-        QVERIFY(!stato->rettangoloParola);
+        QVERIFY(f->sessione().impostazioni().valori().tastoSinistro);
+        QVERIFY(!f->sessione().impostazioni().valori().rettangoloParola);
         QVERIFY(!figlio<Rettangolo>(&*f, "rettangoloPassaggio")->isVisible());
         QCOMPARE(cartella->leggi("tramerio.ini"), "RettangoloParola= 0 \r\nTastoSin=-1 " + std::string(impostazioniTipiche + 34));
     }
@@ -127,7 +124,7 @@ private slots:
         risposta.rispondi("OK");
         auto f = avvia({});
         QTRY_VERIFY(risposta.testi.value(0).contains("tramerio.ini non esiste"));
-        QCOMPARE(stato->PercentualeRiquadro, 90);
+        QCOMPARE(f->sessione().impostazioni().valori().PercentualeRiquadro, 90);
         QVERIFY(figlio<QAction>(&*f, "azioneItaliano")->text().contains("è una FIFO"));
         QVERIFY(!esisteFile(cartella->percorso("tramerio.ini")));
     }
@@ -293,8 +290,7 @@ private slots:
     void languageAndFontComeBackAtTheNextStart() {
         cartella->scrivi("LessicoInglese.dat", prova::dizionario({}));
         {
-            Stato s;
-            Impostazioni impostazioni(s);
+            Impostazioni impostazioni(Cartelle{});
             impostazioni.salvaOpzione(chiaveCarattere, "DejaVu Serif");
             impostazioni.salvaOpzione(chiaveCorsivo, true);
         }
@@ -302,9 +298,10 @@ private slots:
         auto f = avvia({});
         QCOMPARE(f->sessione().lessico().lingua, 2);
         QVERIFY(figlio<QAction>(&*f, "azioneInglese")->isChecked());
-        QCOMPARE(stato->nomeFont, std::string("DejaVu Serif"));
-        QVERIFY(stato->carattereSchermo.corsivo);
-        QVERIFY(stato->carattereStampante.corsivo);
+        const ValoriImpostazioni& valori = f->sessione().impostazioni().valori();
+        QCOMPARE(valori.nomeFont, std::string("DejaVu Serif"));
+        QVERIFY(valori.carattereSchermo.corsivo);
+        QVERIFY(valori.carattereStampante.corsivo);
         f.reset();
         std::filesystem::remove(cartella->percorso("LessicoInglese.dat"));
         f = avvia({});

@@ -182,7 +182,7 @@ private slots:
         b->esegui("MenuElenco");
         QVERIFY(!pannello->isVisible());
         QVERIFY(!prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible());
-        QCOMPARE(b->griglia().lato, geometriaFinestra(f->sessione().cruciverba(), b->stato, f->areaFinestra()).lato);
+        QCOMPARE(b->griglia().lato, geometriaFinestra(f->sessione().cruciverba(), f->sessione().impostazioni().valori(), f->areaFinestra()).lato);
         QCOMPARE_GE(b->griglia().lato, L);
         b->esegui("MenuElenco");
         f->mostraAnteprima();  // the print preview has the whole area

@@ -59,7 +59,6 @@ class VistaGrigliaTest : public QObject {
 
     prova::CartellaTemporanea cartella_;
     PiattaformaRegistro piattaforma_;
-    Stato stato_;
     std::unique_ptr<Sessione> sessione_;
     std::unique_ptr<VistaGriglia> vista_;
     Pitture pitture_;
@@ -80,8 +79,7 @@ class VistaGrigliaTest : public QObject {
 
 private slots:
     void init() {
-        stato_ = Stato{};
-        sessione_ = std::make_unique<Sessione>(stato_, piattaforma_, cartella_.percorso("dati"));
+        sessione_ = std::make_unique<Sessione>(Cartelle{}, piattaforma_, cartella_.percorso("dati"));
         sessione_->impostaFileLavoro(cartella_.percorso("qdv_vista.tmp"));
         const QString json = QString::fromStdString(schema).replace('\'', '"');
         QCOMPARE(sessione_->apri(cartella_.scrivi("p.ipuz", json.toStdString())), EsitoApertura::ok);
@@ -230,7 +228,7 @@ private slots:
         QPainter p(&intera);
         p.setRenderHint(QPainter::TextAntialiasing);
         SuperficieQt sup(p, 200, 150, vista_->sfondo());
-        disegnaGriglia(sessione_->documento(), stato_, sup, area, d);
+        disegnaGriglia(sessione_->documento(), sessione_->impostazioni().valori(), sup, area, d);
         p.end();
         QCOMPARE(vista, intera);
     }

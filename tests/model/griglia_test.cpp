@@ -16,7 +16,7 @@ struct Passo : ::testing::Test {
     AreaFinestra area{1016, 700, 30, 20};
     GeometriaSchema g;  // the grid's place as last drawn
 
-    std::string disegna(const Documento& x, const Stato& s, const DecorazioniGriglia& d = {}) {
+    std::string disegna(const Documento& x, const ValoriImpostazioni& s, const DecorazioniGriglia& d = {}) {
         g = geometriaGriglia(x.cruciverba, s, area, d);
         return disegnaGriglia(x, s, sup, area, d);
     }
@@ -30,7 +30,7 @@ struct Passo : ::testing::Test {
 
 TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    Stato s;
+    ValoriImpostazioni s;
     x.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(x, s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
     EXPECT_EQ(g.lato, 63);
@@ -55,7 +55,7 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
 
 TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
     Documento x = prova::documentoDaSchema({"CASA", "A#RE", "SOLE"}, {"C..."});
-    Stato s;
+    ValoriImpostazioni s;
     s.AltezzaCaratteri = 5, s.DistanzaDaCentro = 10;  // far below the 6-point floor
     s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 10;
     area = {200, 200, 30, 20};
@@ -82,7 +82,7 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
                                        {26, 16, 2, 1024, 1000, 39, 5, -1},  {26, 16, 3, 1024, 1000, 38, 18, -1},
                                        {2, 16, 0, 1000, 700, 40, -1, -1},   {2, 16, 3, 1000, 700, 39, -1, 42}};
     for (const auto& [colonne, righe, spessore, larghezza, altezza, lato, x0, y0] : casi) {
-        Stato s;
+        ValoriImpostazioni s;
         s.SpessoreBordo = static_cast<std::int16_t>(spessore);
         const GeometriaSchema g = geometriaFinestra(Cruciverba(colonne, righe), s, {double(larghezza), double(altezza), 30, 20});
         SCOPED_TRACE(std::to_string(larghezza) + " " + std::to_string(spessore));
@@ -94,7 +94,7 @@ TEST(Disposizione, FrameStaysInsideTheDrawingAreaAndClearsTheBars) {
 
 TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     Documento x = prova::documentoDaSchema({"AB", "CD"}, {"A.", ".D"});
-    Stato s;
+    ValoriImpostazioni s;
     DecorazioniGriglia d;
     d.segni[{2, 1}] = segnoParolaCorrente;
     d.lettereNascoste = true;
@@ -111,7 +111,7 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
 // The dark look recolours the window's grid; the page keeps the default style, black on white.
 TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
     Documento x = prova::documentoDaSchema({"AB", "C#"}, {"A.", ".."});
-    Stato s;
+    ValoriImpostazioni s;
     DecorazioniGriglia d;
     d.aspetto = Aspetto::scuro;
     disegna(x, s, d);
@@ -127,10 +127,10 @@ TEST_F(Passo, TheDarkLookRecoloursPaperLinesAndInk) {
 // a grid that still fits stays centred.
 TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
     Documento xS = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    Stato s;
+    ValoriImpostazioni s;
     Documento xGrande;  // 64 x 64: too small to read at the window's size, so it grows by itself
     xGrande.cruciverba = Cruciverba(64, 64);
-    Stato grande;
+    ValoriImpostazioni grande;
     for (const auto& [c, r, zoom] : {std::tuple(15, 10, 2.0), {1, 1, 2.0}, {8, 5, 2.0}, {64, 64, 1.0}, {30, 2, 1.0}}) {
         DecorazioniGriglia d;
         d.zoom = zoom, d.fuoco = Casella{c, r};
@@ -144,7 +144,7 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
         EXPECT_LE(y + L, area.altezza - area.altezzaStatusBar);
     }
     Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
-    Stato piccolo;
+    ValoriImpostazioni piccolo;
     DecorazioniGriglia d;
     d.zoom = 1.25;
     disegna(xPiccolo, piccolo, d);
@@ -156,7 +156,7 @@ TEST_F(Passo, ZoomKeepsTheFocusCellInView) {
 TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
     // 15 x 10 cells of 126 pixels: 1,890 x 1,260 against 1,004 x 638 in view (6-pixel margins).
     Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
-    Stato s;
+    ValoriImpostazioni s;
     struct Caso {
         std::pair<int, int> scostamento;
         bool mostraFuoco;
@@ -181,7 +181,7 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
         EXPECT_EQ(g.y0, 36 - c.y) << c.fuoco.colonna;
     }
     Documento xPiccolo = prova::documentoDaSchema({"AB", "CD"});
-    Stato piccolo;
+    ValoriImpostazioni piccolo;
     DecorazioniGriglia d;
     d.scostamento = std::pair(50, 50);
     ScorrimentoGriglia fatto;
@@ -194,7 +194,7 @@ TEST_F(Passo, AScrolledGridStaysPutAndShowsTheFocusWhenAsked) {
 TEST_F(Passo, ASenzaSchemaMovesInByAMarginForItsNumbers) {
     Documento x = prova::documentoDaSchema(std::vector<std::string>(10, std::string(15, 'A')));
     x.cruciverba.variante = Variante::senzaSchema;
-    Stato s;
+    ValoriImpostazioni s;
     disegna(x, s);
     EXPECT_EQ(g.margine, 1);
     EXPECT_EQ(g.lato, 57);

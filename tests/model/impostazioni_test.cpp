@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <filesystem>
 
 #include "model/impostazioni.h"
@@ -10,8 +11,8 @@ using namespace quadrivo;
 using prova::CartellaTemporanea;
 
 namespace {
-Stato conImpostazioni(const std::string& testo) {
-    Stato s;
+ValoriImpostazioni conImpostazioni(const std::string& testo) {
+    ValoriImpostazioni s;
     applicaImpostazioni(s, testo);
     return s;
 }
@@ -20,14 +21,6 @@ const char* const testoUtente =
     "RettangoloParola= 0 \r\nTastoSin=-1 \r\nStampaSoluzioni= 1 \r\nPercentualeRiquadro= 80 \r\n"
     "SpessoreBordo= 2 \r\nAltezzaCaratteri= 55 \r\nAltezzaNumeri= 20 \r\nDistanzaDaSpigolo= 4 \r\n"
     "DistanzaDaCentro=-10 \r\n";
-// The settings as the program reads them at start from these folders.
-Stato dalleCartelle(const std::string& programma, const std::string& utente) {
-    Stato s;
-    s.cartelle.programma = programma;
-    s.cartelle.utente = utente;
-    leggiImpostazioni(s);
-    return s;
-}
 }  // namespace
 
 TEST(Impostazioni, OptionConversionsAndKeyMatching) {
@@ -44,11 +37,11 @@ TEST(Impostazioni, OptionConversionsAndKeyMatching) {
              {"SpessoreBordo =3", false, true, 0}, {"xSpessoreBordo=3", false, true, 3}, {"spessorebordo=3", false, true, 0},
              {"a=9 SpessoreBordo=3", false, true, 9}, {"SpessoreBordo=2.5", false, true, 2}, {"SpessoreBordo=3.5", false, true, 4},
              {"SpessoreBordo=5\r\nSpessoreBordo=40000\r\nSpessoreBordo=1e99", false, true, 5}}) {
-        const Stato s = conImpostazioni(testo);
+        const ValoriImpostazioni s = conImpostazioni(testo);
         EXPECT_EQ(std::tuple(s.tastoSinistro, s.rettangoloParola, int(s.SpessoreBordo)), std::tuple(sinistro, rettangolo, bordo)) << testo;
     }
     // the first key in the fixed order wins on a line holding two
-    Stato s = conImpostazioni("AltezzaCaratteri=1 AltezzaNumeri=2");
+    ValoriImpostazioni s = conImpostazioni("AltezzaCaratteri=1 AltezzaNumeri=2");
     EXPECT_EQ(s.AltezzaNumeri * 10 + s.AltezzaCaratteri, 10);
 }
 
@@ -57,14 +50,16 @@ TEST(Impostazioni, OptionConversionsAndKeyMatching) {
 // byte for byte what was read but the option changed.
 TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCopy) {
     CartellaTemporanea programma, utente;
-    Stato s = dalleCartelle(programma.percorso(), utente.percorso("Quadrivo") + "/");  // no file anywhere: the shipped values
+    const Cartelle cartelle{programma.percorso(), utente.percorso("Quadrivo") + "/"};
+    ValoriImpostazioni s;
+    leggiImpostazioni(s, cartelle);  // no file anywhere: the shipped values
     EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite);
     programma.scrivi("tramerio.INI", testoUtente);  // found whatever the letter case
-    leggiImpostazioni(s);
+    leggiImpostazioni(s, cartelle);
     std::filesystem::remove(programma.percorso("tramerio.INI"));
     std::filesystem::create_directory(programma.percorso("tramerio.ini"));
     s.tastoSinistro = false;
-    ASSERT_TRUE(scriviImpostazioni(s));
+    ASSERT_TRUE(scriviImpostazioni(s, cartelle));
     // What was read from the program folder, with the option changed.
     std::string atteso = testoUtente;
     atteso.replace(0, atteso.find("StampaSoluzioni"), "RettangoloParola= 0 \r\nTastoSin= 0 \r\n");
@@ -72,16 +67,16 @@ TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCop
     // With the copy there, the program folder's file is neither read nor written.
     std::filesystem::remove(programma.percorso("tramerio.ini"));
     programma.scrivi("tramerio.ini", "TastoSin=-1 \r\n");
-    leggiImpostazioni(s);
+    leggiImpostazioni(s, cartelle);
     s.rettangoloParola = true;
-    ASSERT_TRUE(scriviImpostazioni(s));
+    ASSERT_TRUE(scriviImpostazioni(s, cartelle));
     EXPECT_FALSE(s.tastoSinistro);
     EXPECT_EQ(utente.leggi("Quadrivo/tramerio.ini").substr(0, 22), "RettangoloParola=-1 \r\n");
     EXPECT_EQ(programma.leggi("tramerio.ini"), "TastoSin=-1 \r\n");
 }
 
 TEST(Impostazioni, TheShippedProportionsAreTheShippedFilesOwn) {
-    const Stato s = conImpostazioni(testoImpostazioniPredefinite);
+    const ValoriImpostazioni s = conImpostazioni(testoImpostazioniPredefinite);
     EXPECT_EQ(s.PercentualeRiquadro, riquadroPredefinito);
     EXPECT_EQ(s.AltezzaCaratteri, caratteriPredefiniti);
     EXPECT_EQ(s.AltezzaNumeri, numeriPredefiniti);
@@ -95,15 +90,13 @@ const std::string diNuovoScritte = "Le opzioni sono di nuovo scritte.";
 // The settings object on a program folder holding the player's tramerio.ini, its lines collected.
 struct Scrittura : ::testing::Test {
     CartellaTemporanea programma;
-    Stato s;
-    Impostazioni impostazioni{s};
+    Impostazioni impostazioni{Cartelle{programma.percorso(), {}}};
     std::vector<std::string> avvisi;
     int cambi = 0;
 
     void SetUp() override {
         programma.scrivi("tramerio.ini", testoUtente);
-        s.cartelle.programma = programma.percorso();
-        leggiImpostazioni(s);
+        impostazioni.leggi();
         QObject::connect(&impostazioni, &Impostazioni::avviso, [this](const QString& a) { avvisi.push_back(a.toStdString()); });
         QObject::connect(&impostazioni, &Impostazioni::cambiate, [this] { ++cambi; });
     }
@@ -131,11 +124,12 @@ TEST_F(Scrittura, AFailureIsSaidOnceAndTriedAgainAtEachChange) {
     for (const Tappa& p : passi) {
         const std::string prima = programma.leggi("tramerio.ini");
         prova::DiscoGuasto guasto(p.guasto);
-        s.tastoSinistro = p.sinistro;
-        impostazioni.valoriCambiati();
+        ValoriImpostazioni v = impostazioni.valori();
+        v.tastoSinistro = p.sinistro;
+        impostazioni.cambia(v);
         EXPECT_EQ(avvisi, p.avvisi) << i;
         EXPECT_EQ(impostazioni.inAttesa(), p.inAttesa) << i;
-        EXPECT_EQ(programma.leggi("tramerio.ini"), p.inAttesa ? prima : testoImpostazioni(s)) << i;
+        EXPECT_EQ(programma.leggi("tramerio.ini"), p.inAttesa ? prima : testoImpostazioni(v)) << i;
         ++i;
     }
 }
@@ -144,11 +138,12 @@ TEST_F(Scrittura, AFailureIsSaidOnceAndTriedAgainAtEachChange) {
 TEST_F(Scrittura, WhatWaitsIsWrittenByTheFinalSave) {
     {
         prova::DiscoGuasto guasto(prova::Passo::svuotamento);
-        s.StampaSoluzioni = 0;
-        impostazioni.valoriCambiati();
+        ValoriImpostazioni v = impostazioni.valori();
+        v.StampaSoluzioni = 0;
+        impostazioni.cambia(v);
     }
     EXPECT_TRUE(impostazioni.salva());
-    EXPECT_EQ(programma.leggi("tramerio.ini"), testoImpostazioni(s));
+    EXPECT_EQ(programma.leggi("tramerio.ini"), testoImpostazioni(impostazioni.valori()));
     EXPECT_EQ(avvisi.back(), diNuovoScritte);
     EXPECT_FALSE(impostazioni.inAttesa());
 }
@@ -158,9 +153,10 @@ TEST_F(Scrittura, FollowersHearEachChangeWithTheNewValues) {
     int riquadroVisto = 0;
     std::string fileVisto;
     QObject::connect(&impostazioni, &Impostazioni::cambiate,
-                     [&] { riquadroVisto = s.PercentualeRiquadro, fileVisto = programma.leggi("tramerio.ini"); });
-    s.PercentualeRiquadro = 75;
-    impostazioni.valoriCambiati();
+                     [&] { riquadroVisto = impostazioni.valori().PercentualeRiquadro, fileVisto = programma.leggi("tramerio.ini"); });
+    ValoriImpostazioni v = impostazioni.valori();
+    v.PercentualeRiquadro = 75;
+    impostazioni.cambia(v);
     EXPECT_EQ(cambi, 1);
     EXPECT_EQ(riquadroVisto, 75);
     EXPECT_EQ(fileVisto, testoUtente);  // not written yet
@@ -168,13 +164,83 @@ TEST_F(Scrittura, FollowersHearEachChangeWithTheNewValues) {
     EXPECT_EQ(cambi, 1);
 }
 
-// A file the program wrote comes back byte for byte when nothing changed; a change rewrites only its line.
+// A file the program wrote comes back byte for byte when a change is taken back; a change rewrites only its line.
 TEST_F(Scrittura, TheFileKeepsItsBytes) {
-    impostazioni.valoriCambiati();
+    const ValoriImpostazioni letti = impostazioni.valori();
+    ValoriImpostazioni v = letti;
+    v.tastoSinistro = !v.tastoSinistro;
+    impostazioni.cambia(v);
+    impostazioni.cambia(letti);
     EXPECT_EQ(programma.leggi("tramerio.ini"), testoUtente);
-    s.DistanzaDaSpigolo = 7;
-    impostazioni.valoriCambiati();
+    v = letti;
+    v.DistanzaDaSpigolo = 7;
+    impostazioni.cambia(v);
     std::string atteso = testoUtente;
     atteso.replace(atteso.find("DistanzaDaSpigolo= 4"), 20, "DistanzaDaSpigolo= 7");
     EXPECT_EQ(programma.leggi("tramerio.ini"), atteso);
+}
+
+namespace {
+// The file replaced by bytes the writer never makes: any write shows.
+constexpr const char* segno = "scritto a mano";
+
+ValoriImpostazioni conFont(ValoriImpostazioni v) {
+    v.nomeFont = "Courier New";
+    v.carattereSchermo = {"Courier New", true, false};
+    v.carattereStampante = {"Courier New", false, true};
+    return v;
+}
+ValoriImpostazioni conRiquadro(ValoriImpostazioni v) {
+    v.PercentualeRiquadro = 60;
+    return v;
+}
+ValoriImpostazioni conRettangolo(ValoriImpostazioni v) {
+    v.rettangoloParola = !v.rettangoloParola;
+    return v;
+}
+ValoriImpostazioni uguali(ValoriImpostazioni v) { return v; }
+}  // namespace
+
+// Each change is heard once; the file is written only for one of its own nine values.
+TEST_F(Scrittura, ChangesAreHeardOnceAndOnlyTheFilesOwnValuesAreWritten) {
+    struct Caso {
+        const char* nome;
+        ValoriImpostazioni (*cambio)(ValoriImpostazioni);
+        int segnali;
+        bool scritto;
+    };
+    const Caso casi[] = {
+        {"riquadro", conRiquadro, 1, true},
+        {"rettangolo", conRettangolo, 1, true},
+        {"font", conFont, 1, false},
+        {"nulla", uguali, 0, false},
+    };
+    for (const Caso& c : casi) {
+        Impostazioni locali{Cartelle{programma.percorso(), {}}};
+        programma.scrivi("tramerio.ini", testoUtente);
+        locali.leggi();
+        programma.scrivi("tramerio.ini", segno);
+        QSignalSpy cambiate(&locali, &Impostazioni::cambiate);
+        const ValoriImpostazioni nuovi = c.cambio(locali.valori());
+        locali.cambia(nuovi);
+        EXPECT_EQ(cambiate.count(), c.segnali) << c.nome;
+        EXPECT_EQ(locali.valori(), nuovi) << c.nome;
+        EXPECT_EQ(programma.leggi("tramerio.ini"), c.scritto ? testoImpostazioni(nuovi) : segno) << c.nome;
+        EXPECT_FALSE(locali.inAttesa()) << c.nome;
+    }
+}
+
+// Reading at start fills the values and is heard, yet writes nothing back.
+TEST(ImpostazioniLettura, ReadingIsHeardAndWritesNothing) {
+    CartellaTemporanea programma;
+    const std::string scritto = "PercentualeRiquadro=70\r\n";  // not as the writer would put it
+    programma.scrivi("tramerio.ini", scritto);
+    Impostazioni impostazioni{Cartelle{programma.percorso(), {}}};
+    QSignalSpy cambiate(&impostazioni, &Impostazioni::cambiate);
+    EXPECT_EQ(impostazioni.leggi(), "");
+    EXPECT_EQ(cambiate.count(), 1);
+    EXPECT_EQ(impostazioni.valori().PercentualeRiquadro, 70);
+    EXPECT_EQ(programma.leggi("tramerio.ini"), scritto);
+    impostazioni.leggi();  // the same values again: nobody is told
+    EXPECT_EQ(cambiate.count(), 1);
 }

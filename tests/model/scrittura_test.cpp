@@ -52,22 +52,22 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
         EXPECT_EQ(guasto.tentativi, 1);
         EXPECT_EQ(t.leggi("f.trmo"), "vecchio contenuto");
         EXPECT_EQ(fileNellaCartella(t.percorso()), 3L);
-        // The puzzle and the settings each say so once and keep their file and their values.
+        // The puzzle and the settings each say so once and keep their file and what is in memory.
         const Cruciverba x = schemaCasa();
-        Stato s;
-        s.cartelle.programma = t.percorso(), s.PercentualeRiquadro = 70;
         PiattaformaRegistro reg;
-        Impostazioni impostazioni(s);
+        Impostazioni impostazioni(Cartelle{t.percorso(), {}});
+        ValoriImpostazioni s = impostazioni.valori();
+        s.PercentualeRiquadro = 70;
         std::string avvisi;
         QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
         EXPECT_FALSE(scriviCruciverba(x, reg, p));
-        impostazioni.valoriCambiati();
+        impostazioni.cambia(s);
         ASSERT_EQ(reg.messaggi.size(), 1u);
         EXPECT_EQ(reg.messaggi[0].testo, msgErroreScrittura);
         EXPECT_EQ(avvisi, avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo"), schemaVecchio);
         EXPECT_EQ(t.leggi("tramerio.ini"), "PercentualeRiquadro= 90 \r\n");
-        EXPECT_EQ(s.PercentualeRiquadro, 70);
+        EXPECT_EQ(impostazioni.valori().PercentualeRiquadro, 70);
     }
     // A new file that fails is not created at all; once the disk works again the write goes through.
     {

@@ -25,7 +25,7 @@ SchemaStampa campione(const std::string& nome) {
     SchemaStampa s;
     if (dati) s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
     s.documento.nomeFile = "/home/anna/Cruciverba/" + nome;
-    s.stato.AltezzaCaratteri = 55, s.stato.AltezzaNumeri = 18, s.stato.PercentualeRiquadro = 90;
+    s.valori.AltezzaCaratteri = 55, s.valori.AltezzaNumeri = 18, s.valori.PercentualeRiquadro = 90;
     return s;
 }
 
@@ -33,7 +33,7 @@ SchemaStampa campione(const std::string& nome) {
 std::vector<std::vector<Operazione>> fogli(const SchemaStampa& s) {
     SuperficieRegistro carta(a4.larghezza, a4.altezza);
     std::vector<size_t> inizi{0};
-    disegnaPagine(s.documento, s.stato, carta, carta, a4, oggi, [&] { inizi.push_back(carta.operazioni.size()); });
+    disegnaPagine(s.documento, s.valori, carta, carta, a4, oggi, [&] { inizi.push_back(carta.operazioni.size()); });
     inizi.push_back(carta.operazioni.size());
     std::vector<std::vector<Operazione>> v;
     for (size_t i = 0; i + 1 < inizi.size(); ++i)
@@ -51,7 +51,7 @@ TEST(Pagina, TheSameSheetsFromASmallAndALargeWindowAsOnPaper) {
         const size_t n = carta.size();
         for (AreaFinestra area : {AreaFinestra{700, 500, 30, 20}, AreaFinestra{1920, 1080, 30, 20}}) {
             SuperficieRegistro finestra(area.larghezza, area.altezza), misura(a4.larghezza, a4.altezza);
-            ASSERT_EQ(disegnaAnteprima(s.documento, s.stato, finestra, misura, area, oggi), int(n));
+            ASSERT_EQ(disegnaAnteprima(s.documento, s.valori, finestra, misura, area, oggi), int(n));
             const PosaAnteprima posa = posaAnteprima(area, a4, int(n));
             // Cleared, each white sheet with its border, then the sheets scaled into them.
             const auto& o = finestra.operazioni;
@@ -142,7 +142,7 @@ TEST(Pagina, ABigPuzzleGoesOnToASecondSheetWithEveryClueInOrder) {
 
 TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTheirFirstLine) {
     // Two columns 20 characters wide (10 points: 6 units a character, 15 a line), 4 lines each.
-    const SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {},
+    const SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"}, {},
                                 {{1, 1, Direzione::orizzontale, "Dimora"}, {2, 1, Direzione::verticale, "Citt\xe0 senza fine mai finita qui"}});
     ColonneElenchi c{0, 120, 10, 2, 0, 5, 60, 10};
     SuperficieRegistro sup(1000, 1000);
@@ -175,7 +175,7 @@ TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTh
 }
 
 TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
-    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {"CA..", "#...", "...."});
+    SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"}, {"CA..", "#...", "...."});
     EXPECT_EQ(titoloPagina(s.documento), "Prova");
     s.documento.cruciverba.titolo.clear();
     s.documento.cruciverba.cella(2, 1).matita = true;  // a guess in pencil stays on the screen
@@ -232,7 +232,7 @@ TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
     // At 10 points a character is 6 units wide: the page holds 85 of them on a line.
     for (const auto& [titolo, righe, unite] : {std::tuple{parole, 4u, parole}, std::tuple{senzaSpazi, 3u, senzaSpazi},
                                                std::tuple{std::string("Breve"), 1u, std::string("Breve")}}) {
-        SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"});
+        SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"});
         s.documento.cruciverba.titolo = titolo;
         const auto carta = fogli(s);
         const std::vector<Operazione> t = righeDelTitolo(carta[0]);
@@ -265,7 +265,7 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
             for (int i = 0; i < parole; ++i) testo += " parola";
             for (int c = 1; c <= colonne; ++c) def.push_back({c, 1, Direzione::verticale, "Verticale" + testo});
             for (int r = 1; r <= righe; ++r) def.push_back({1, r, Direzione::orizzontale, "Orizzontale" + testo});
-            schemi.push_back(statoStampa(grigliaPiena(colonne, righe), {}, def));
+            schemi.push_back(schemaStampa(grigliaPiena(colonne, righe), {}, def));
         }
     const FormatoPagina lettera{612, 792, 36}, a5{419.53, 595.28, 30};
     int diversi = 0;
@@ -274,14 +274,14 @@ TEST(Pagina, HalvingFindsTheSizesTheStepByStepSearchFinds) {
         for (const SchemaStampa& s : schemi) {
             SCOPED_TRACE(std::to_string(s.documento.cruciverba.colonne()) + " columns on " + std::to_string(f.larghezza));
             SuperficieRegistro misura(f.larghezza, f.altezza);
-            const Impaginazione dimezzando = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando);
-            const Impaginazione passo = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::passoPasso);
+            const Impaginazione dimezzando = impagina(s.documento, s.valori, misura, f, oggi, Ricerca::dimezzando);
+            const Impaginazione passo = impagina(s.documento, s.valori, misura, f, oggi, Ricerca::passoPasso);
             EXPECT_EQ(dimezzando.griglia, passo.griglia);
             EXPECT_EQ(dimezzando.elenchi.punti, passo.elenchi.punti);
             EXPECT_EQ(dimezzando.fogli, passo.fogli);
             // Starting from the sizes of this page's last layout, right or stale, ends at the same sizes.
             for (const Impaginazione* prima : {&passo, altra ? &*altra : &passo}) {
-                const Impaginazione ripresa = impagina(s.documento, s.stato, misura, f, oggi, Ricerca::dimezzando, prima);
+                const Impaginazione ripresa = impagina(s.documento, s.valori, misura, f, oggi, Ricerca::dimezzando, prima);
                 EXPECT_EQ(ripresa.griglia, passo.griglia);
                 EXPECT_EQ(ripresa.elenchi.punti, passo.elenchi.punti);
             }
@@ -306,12 +306,12 @@ TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
     const SchemaStampa s = campione("grande-schema.trmo");
     Contatore sotto;
     MisuraProporzionale misura(sotto);
-    const Impaginazione prima = impagina(s.documento, s.stato, misura, a4, oggi);
+    const Impaginazione prima = impagina(s.documento, s.valori, misura, a4, oggi);
     const int misure = sotto.misure;
     EXPECT_EQ(size_t(misure), misura.misurati());
     // Laid out again, and drawn: nothing new to measure.
     SuperficieRegistro carta(a4.larghezza, a4.altezza);
-    disegnaPagine(s.documento, s.stato, carta, misura, a4, oggi, [] {});
+    disegnaPagine(s.documento, s.valori, carta, misura, a4, oggi, [] {});
     EXPECT_EQ(sotto.misure, misure);
     // The widths are those of the surface below at every size.
     SuperficieRegistro diretta;
@@ -321,16 +321,16 @@ TEST(Pagina, EachTextIsMeasuredOnceAndScaledToEverySize) {
         EXPECT_NEAR(misura.larghezzaTesto("12 Capitale"), diretta.larghezzaTesto("12 Capitale"), 1e-9);
         EXPECT_NEAR(misura.altezzaTesto("X"), diretta.altezzaTesto("X"), 1e-9);
     }
-    EXPECT_EQ(prima.griglia, impagina(s.documento, s.stato, carta, a4, oggi).griglia);
+    EXPECT_EQ(prima.griglia, impagina(s.documento, s.valori, carta, a4, oggi).griglia);
 }
 
 TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChange) {
-    SchemaStampa s = statoStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, Direzione::orizzontale, "Dimora"}});
+    SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, Direzione::orizzontale, "Dimora"}});
     SuperficieRegistro sotto;
     PaginaRicordata pagina(sotto);
     const Carattere stile;
     const auto volte = [&](const FormatoPagina& f, const std::string& data, const Carattere& c) {
-        pagina.per(s.documento, s.stato, f, data, c);
+        pagina.per(s.documento, s.valori, f, data, c);
         return pagina.impaginazioni();
     };
     EXPECT_EQ(volte(a4, oggi, stile), 1);

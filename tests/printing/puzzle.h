@@ -15,15 +15,15 @@ struct DefinizioneProva {  // a clue at column c, row r, direction d, in Windows
 // A puzzle with its file's name and the proportions it is printed with.
 struct SchemaStampa {
     Documento documento;
-    Stato stato;
+    ValoriImpostazioni valori;
 };
 
-inline SchemaStampa statoStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
+inline SchemaStampa schemaStampa(const std::vector<std::string>& soluzioni, const std::vector<std::string>& ins = {},
                                 const std::vector<DefinizioneProva>& def = {}, const std::string& autore = "Mario Rossi") {
     std::vector<std::string> righe;
     for (const DefinizioneProva& d : def) righe.push_back(rigaDefinizione(d.c, d.r, d.d, d.testo));
     SchemaStampa s{documentoDaSchema(soluzioni, ins, righe, autore), {}};
-    s.stato.AltezzaCaratteri = 60, s.stato.AltezzaNumeri = 20, s.stato.PercentualeRiquadro = 90;
+    s.valori.AltezzaCaratteri = 60, s.valori.AltezzaNumeri = 20, s.valori.PercentualeRiquadro = 90;
     s.documento.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
     return s;
 }

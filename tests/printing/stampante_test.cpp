@@ -31,9 +31,8 @@ class ProvaStampante : public QObject {
     CartellaTemporanea dir_;
     PiattaformaRegistro p_;
 
-    Stato tipico() const {
-        Stato s;
-        s.cartelle.programma = dir_.percorso();
+    static ValoriImpostazioni tipico() {
+        ValoriImpostazioni s;
         s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
         return s;
     }
@@ -48,12 +47,12 @@ private slots:
             if (i < 16) def.push_back({1, i, Direzione::orizzontale, "Orizzontale " + std::to_string(i) + parole});
             def.push_back({i, 1, Direzione::verticale, "Verticale " + std::to_string(i) + parole});
         }
-        const SchemaStampa s = statoStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
+        const SchemaStampa s = schemaStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
         const QString pdf = QString::fromStdString(dir_.percorso("lungo.pdf"));
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
         Carattere c;
-        QVERIFY(stampaSu(stampante, s.documento, s.stato, c, p_, "02-06-2013"));
+        QVERIFY(stampaSu(stampante, s.documento, s.valori, c, p_, "02-06-2013"));
         QVERIFY(p_.messaggi.empty());
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
@@ -83,9 +82,9 @@ private slots:
             s.documento.nomeFile = nome;
             for (const FormatoPagina& f : {FormatoPagina{}, FormatoPagina{612, 792, 36}}) {
                 MisuraCarta carta(f);
-                const Impaginazione prima = impagina(s.documento, s.stato, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
+                const Impaginazione prima = impagina(s.documento, s.valori, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
                 MisuraProporzionale misura(carta.superficie());
-                const Impaginazione ora = impagina(s.documento, s.stato, misura, f, "02-06-2013");
+                const Impaginazione ora = impagina(s.documento, s.valori, misura, f, "02-06-2013");
                 QVERIFY2(ora.griglia == prima.griglia, nome);
                 QCOMPARE(ora.elenchi.punti, prima.elenchi.punti);
                 QCOMPARE(ora.fogli, prima.fogli);
@@ -98,11 +97,11 @@ private slots:
                                                 {QString::fromStdString(dir_.percorso("vuoto.pdf")), 0, msgSchemaNonStampabile}}) {
             QPrinter stampante(QPrinter::HighResolution);
             stampante.setOutputFileName(file);
-            SchemaStampa s = statoStampa(grigliaPiena(9, 6));
+            SchemaStampa s = schemaStampa(grigliaPiena(9, 6));
             if (colonne == 0) s.documento.cruciverba = Cruciverba();
             Carattere c;
             PiattaformaRegistro p;
-            QVERIFY(!stampaSu(stampante, s.documento, s.stato, c, p, "02-06-2013"));
+            QVERIFY(!stampaSu(stampante, s.documento, s.valori, c, p, "02-06-2013"));
             QCOMPARE(p.messaggi.size(), 1u);
             QCOMPARE(p.messaggi[0].testo, std::string(messaggio));
             QCOMPARE(p.forma, Puntatore::predefinito);
@@ -111,22 +110,25 @@ private slots:
     }
 
     void openingOutOfRangeThenTheSampleFollowsTheBarsAndOnlySaveStores() {
-        Stato s = tipico();
+        Impostazioni impostazioni(Cartelle{dir_.percorso(), {}});
+        ValoriImpostazioni s = tipico();
         // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
-        // Annulla; the bars clamp the rest.
+        // Annulla, and written as such; the bars clamp the rest.
         s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
-        Settaggi d(s);
+        impostazioni.cambia(s);
+        Settaggi d(impostazioni);
         QCOMPARE(QStringList({d.valoreRiquadro->text(), d.valoreNumeri->text(), d.valoreCaratteri->text(), d.valoreSpigolo->text(), d.valoreCentro->text(), d.valoreBordo->text()}),
                  QStringList({"95", "20", "90", "3", "-10", "1"}));
         d.pulsanteAnnulla->click();
-        QCOMPARE(s.SpessoreBordo, 1);
-        QCOMPARE(s.PercentualeRiquadro, 49);
-        QCOMPARE(s.AltezzaCaratteri, 120);
+        QCOMPARE(impostazioni.valori().SpessoreBordo, 1);
+        QCOMPARE(impostazioni.valori().PercentualeRiquadro, 49);
+        QCOMPARE(impostazioni.valori().AltezzaCaratteri, 120);
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(impostazioni.valori()));
 
-        // The sample follows the bars; Annulla touches nothing, Salva stores the values for their owner to write.
-        s = tipico();
-        dir_.scrivi(nomeFileImpostazioni, testoImpostazioni(s));
-        Settaggi annulla(s);
+        // The sample follows the bars; Annulla touches nothing, Salva hands the values to the settings.
+        impostazioni.cambia(tipico());
+        QSignalSpy cambiate(&impostazioni, &Impostazioni::cambiate);
+        Settaggi annulla(impostazioni);
         const double sinistraLettera = annulla.campione().lettere[0].x;
         annulla.barraRiquadro->setValue(70);
         annulla.barraCaratteri->setValue(90);
@@ -137,20 +139,27 @@ private slots:
         QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
         QCOMPARE(annulla.campione().lettere[0].x, sinistraLettera);  // the left edge they had on opening
         annulla.pulsanteAnnulla->click();
-        QCOMPARE(s.PercentualeRiquadro, 90);
+        QCOMPARE(impostazioni.valori(), tipico());
+        QCOMPARE(cambiate.count(), 0);
         QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
 
+        s = tipico();
         s.PercentualeRiquadro = 10;
-        Settaggi salva(s);
+        impostazioni.cambia(s);
+        cambiate.clear();
+        Settaggi salva(impostazioni);
         salva.barraNumeri->setValue(12);
         salva.barraBordo->setValue(5);
         salva.pulsanteSalva->click();
         QCOMPARE(salva.result(), int(QDialog::Accepted));
         QVERIFY(p_.messaggi.empty());
-        QCOMPARE(s.PercentualeRiquadro, 95);
-        QCOMPARE(s.AltezzaNumeri, 12);
-        QCOMPARE(s.SpessoreBordo, 5);
-        QCOMPARE(s.AltezzaCaratteri, 60);
+        QCOMPARE(cambiate.count(), 1);
+        const ValoriImpostazioni& v = impostazioni.valori();
+        QCOMPARE(v.PercentualeRiquadro, 95);
+        QCOMPARE(v.AltezzaNumeri, 12);
+        QCOMPARE(v.SpessoreBordo, 5);
+        QCOMPARE(v.AltezzaCaratteri, 60);
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(v));
     }
 };
 

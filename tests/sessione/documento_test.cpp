@@ -20,8 +20,7 @@ const std::string schema = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"
 struct Documento_ : ::testing::Test {
     prova::CartellaTemporanea t;
     PiattaformaRegistro p;
-    Stato s;
-    Sessione sessione{s, p, t.percorso("dati")};
+    Sessione sessione{Cartelle{}, p, t.percorso("dati")};
     std::string file = t.scrivi("s.trmo", schema);
 
     void SetUp() override {

@@ -26,8 +26,7 @@ const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sov
 struct Giochi_ : ::testing::Test {
     prova::CartellaTemporanea t;
     PiattaformaRegistro p;
-    Stato s;
-    Sessione sessione{s, p, t.percorso("dati")};
+    Sessione sessione{Cartelle{}, p, t.percorso("dati")};
 
     void SetUp() override { sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp")); }
     // Opens the crossword turned into a game by `come`, written as an ipuz file.

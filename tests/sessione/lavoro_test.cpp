@@ -54,8 +54,7 @@ std::string puz(std::optional<std::int64_t> secondi) {
 struct Tavolo : ::testing::Test {
     CartellaTemporanea t;
     PiattaformaRegistro p;
-    Stato s;
-    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
 
     // The queued write of the working copy, as the event loop would run it.
     // Until the copy a change asked for is written (its timer fires a moment after the change).
@@ -568,7 +567,7 @@ TEST_F(Banco, APuzKeepsItsTimeAndCarriesItsMarksForOtherPrograms) {
     EXPECT_TRUE(segni().sbagliate.empty());
     EXPECT_EQ(segni().corrette, (std::set<Casella>{{2, 1}}));
     // A player with no data of their own on the puzzle sees the file's marks.
-    sessione = std::make_unique<Sessione>(s, p, t.percorso("altri"));
+    sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("altri"));
     ASSERT_EQ(sessione->apri(t.scrivi("n.puz", segnato)), EsitoApertura::ok);
     EXPECT_EQ(sessione->partita().segni(), (Segni{{{2, 1}, "X"}}));
 }
@@ -823,8 +822,7 @@ TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
     EXPECT_EQ(chiaveFile(percorso), chiaveFile(t.percorso("link/./s.trmo")));
     EXPECT_NE(chiaveFile(percorso), chiaveFile(t.scrivi("vera/t.trmo", schema)));
     ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-    Stato s2;
-    Sessione seconda(s2, p, t.percorso("dati"));
+    Sessione seconda(Cartelle{}, p, t.percorso("dati"));
     p.risposte = {Risposta::annulla};
     EXPECT_EQ(seconda.apri(t.percorso("link/s.trmo")), EsitoApertura::giaAperto);
     ASSERT_EQ(p.messaggi.size(), 1u);
@@ -834,7 +832,7 @@ TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
     EXPECT_EQ(seconda.apri(percorso), EsitoApertura::ok);
     seconda.chiudi(false);
     sessione->chiudi(false);
-    Sessione terza(s2, p, t.percorso("dati"));
+    Sessione terza(Cartelle{}, p, t.percorso("dati"));
     EXPECT_EQ(terza.apri(percorso), EsitoApertura::ok);
     EXPECT_EQ(p.messaggi.size(), 2u);  // the puzzle was free again
 }
@@ -903,11 +901,11 @@ TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
         digita("C");
         if (salvato) ASSERT_TRUE(sessione->salva());
         sessione->chiudi(false);
-        Sessione dopo(s, p, t.percorso("dati"));
+        Sessione dopo(Cartelle{}, p, t.percorso("dati"));
         ASSERT_EQ(dopo.apri(percorso), EsitoApertura::ok);
         EXPECT_EQ(dopo.tempo(), salvato ? 7000 : 0) << salvato;
         dopo.chiudi(false);
-        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
     }
 }
 
@@ -955,7 +953,7 @@ TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
 TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
     const std::string puzzle = t.scrivi("p.trmo", schema);
     for (const bool notaConFormato : {true, false}) {
-        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
         ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
         ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
         digita("CA", 1);
@@ -973,7 +971,7 @@ TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
         ASSERT_TRUE(scriviFileSicuro(percorsoNota(lavoro), testoNota(*nota)));
         sessione.reset();
 
-        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
         const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
         ASSERT_EQ(c.size(), 1u) << notaConFormato;
         ASSERT_TRUE(sessione->ripristina(c[0]));
@@ -1092,7 +1090,7 @@ TEST_F(Giocatore, OnePuzzlesLeftoversAreAskedAboutOnce) {
     };
     const std::string puzzle = t.scrivi("p.trmo", schema);
     for (const auto& [due, aperto, giro, scelte, domande] : casi) {
-        sessione = std::make_unique<Sessione>(s, p, t.percorso("dati"));
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
         const std::string nuova = lascia("qdv_NUOVA0.tmp", puzzle, 60);
         const std::string vecchia = due ? lascia("qdv_VECCHI.tmp", puzzle, 600) : std::string{};
         p.messaggi.clear();

@@ -23,8 +23,7 @@ const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://i
 struct Dialogo : ::testing::Test {
     prova::CartellaTemporanea t;
     PiattaformaRegistro p;
-    Stato s;
-    Sessione sessione{s, p, t.percorso("dati")};
+    Sessione sessione{Cartelle{}, p, t.percorso("dati")};
     std::string file = t.scrivi("p.ipuz", ipuz);
     const Posizione parola{1, 1, Direzione::orizzontale};  // the word the dialog is opened on
 

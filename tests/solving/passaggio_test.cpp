@@ -11,7 +11,7 @@ namespace {
 
 struct Passaggio_ : ::testing::Test {
     SchemaProva p;
-    Stato& s = p.stato;
+    ValoriImpostazioni& s = p.valori;
     GeometriaSchema g = SchemaProva::griglia();
     std::string misurata;  // the caption whose width was asked for
 

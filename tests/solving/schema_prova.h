@@ -28,7 +28,7 @@ inline Documento schemaProva(const std::vector<std::string>& voci = {}) {
 
 struct SchemaProva {
     Documento documento;
-    Stato stato;
+    ValoriImpostazioni valori;
     ModoVista modo = ModoVista::griglia;
     PiattaformaRegistro piattaforma;
 

@@ -130,7 +130,6 @@ struct RisposteMessaggi {
 template <typename P = PiattaformaQt>
 struct BancoFinestra {
     CartellaTemporanea dir;
-    Stato stato;
     P piattaforma;
     std::optional<FinestraPrincipale> f;
     std::string puzzle;
@@ -148,9 +147,7 @@ struct BancoFinestra {
     bool apri(const std::string& testo = {}) {
         if (!testo.empty()) puzzle = dir.scrivi("prova.trmo", testo);
         chiudi();
-        stato = Stato{};
-        stato.cartelle.programma = dir.percorso();
-        f.emplace(stato, piattaforma, std::string());
+        f.emplace(Cartelle{dir.percorso(), {}}, piattaforma, std::string());
         f->show();
         return QTest::qWaitForWindowExposed(&*f) && QTest::qWaitFor([this] { return f->giaAttivato() == 1; }) &&
                f->sessione().apri(puzzle) == EsitoApertura::ok && QTest::qWaitFor([this] { return griglia().lato > 20 && grigliaHaFuoco(); });

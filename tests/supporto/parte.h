@@ -14,14 +14,12 @@ namespace quadrivo::prova {
 
 struct BancoParte {
     CartellaTemporanea dir;
-    Stato stato;
     PiattaformaQt piattaforma;
     QMainWindow finestra;
     AreaDisegno* area = new AreaDisegno(&finestra);
-    Sessione sessione{stato, piattaforma, dir.percorso("partite")};
+    Sessione sessione{Cartelle{dir.percorso(), {}}, piattaforma, dir.percorso("partite")};
 
     BancoParte() {
-        stato.cartelle.programma = dir.percorso();
         sessione.lessico().cartella = dir.percorso();
         // The player's options start from nothing: none left by another test or run.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dir.percorso()));

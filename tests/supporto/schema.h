@@ -6,7 +6,8 @@
 
 #include "formats/formato.h"
 #include "model/documento.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
+#include "model/valori_impostazioni.h"
 
 namespace quadrivo::prova {
 

@@ -77,18 +77,16 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
         if (dati == "fifo") ::mkfifo(f.c_str(), 0600);
         else if (dati == "cartella") fs::create_directory(f);
         else if (!dati.empty()) t.scrivi(dove + "tramerio.ini", dati);
-        Stato s;
-        s.cartelle.programma = t.percorso("programma/"), s.cartelle.utente = t.percorso("utente/");
-        const std::string messaggio = leggiImpostazioni(s);
+        ValoriImpostazioni s;
+        const std::string messaggio = leggiImpostazioni(s, Cartelle{t.percorso("programma/"), t.percorso("utente/")});
         EXPECT_TRUE(contiene(messaggio, f + " " + motivo)) << messaggio;
         EXPECT_TRUE(contiene(messaggio, "proporzioni predefinite")) << messaggio;
         EXPECT_EQ(testoImpostazioni(s), testoImpostazioniPredefinite) << f;
     }
     // A file that gives keys is read as it is, 0 included, and only drawn with the shipped value.
     t.scrivi("programma/tramerio.ini", "PercentualeRiquadro= 0 \r\nAltezzaNumeri=-3\r\n");
-    Stato s;
-    s.cartelle.programma = t.percorso("programma/");
-    EXPECT_EQ(leggiImpostazioni(s), "");
+    ValoriImpostazioni s;
+    EXPECT_EQ(leggiImpostazioni(s, Cartelle{t.percorso("programma/"), {}}), "");
     EXPECT_EQ(s.PercentualeRiquadro, 0);
     EXPECT_EQ(riquadroDisegno(s), 90);
     EXPECT_EQ(numeriDisegno(s), 18);

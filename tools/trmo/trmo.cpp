@@ -61,8 +61,7 @@ std::string apri(Documento& documento, const std::string& percorso) {
     cancellaCopiaLavoro(documento.fileLavoro);
     if (a != EsitoApertura::ok) return messaggioApertura(a, percorso);
     SuperficieRegistro superficie(areaTipica.larghezza, areaTipica.altezza);
-    Stato stato;
-    disegnaGriglia(documento, stato, superficie, areaTipica);
+    disegnaGriglia(documento, ValoriImpostazioni{}, superficie, areaTipica);
     return {};
 }
 

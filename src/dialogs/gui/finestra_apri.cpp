@@ -14,8 +14,8 @@
 
 namespace quadrivo {
 
-FinestraApri::FinestraApri(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
-    : DialogoFile("FinestraApri", "Quadrivo  -  Apertura schema", false, stato, impostazioni, piattaforma, principale),
+FinestraApri::FinestraApri(const Cartelle& percorsi, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale)
+    : DialogoFile("FinestraApri", "Quadrivo  -  Apertura schema", false, percorsi, impostazioni, piattaforma, principale),
       documento_(documento), apri_(std::move(apri)) {
     // A white sunken picture of 348 x 257 at 96 dpi, border included, growing on denser screens.
     disegnoAnteprima = new AreaDisegno(this, ModoArea{Qt::white, ModoArea::allaPulizia});
@@ -136,7 +136,7 @@ void FinestraApri::mostraAnteprima(const QString& nome) {
     // Cleared first: a file that cannot be shown must not keep the last one's size and author.
     didascaliaAnteprima->setText("Anteprima");
     pannelloAutore->setText("Dati autore");
-    const Anteprima esito = disegnaAnteprima(stato_, disegnoAnteprima->superficie(), piattaforma_,
+    const Anteprima esito = disegnaAnteprima(impostazioni_.valori(), disegnoAnteprima->superficie(), piattaforma_,
                                              percorsoDaQt(scelta_->cartella()), scelto_);
     if (esito.riuscita) {
         didascaliaAnteprima->setText(QString::fromStdString(esito.etichetta));

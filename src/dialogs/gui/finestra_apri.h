@@ -13,7 +13,7 @@
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
 #include "model/documento.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 #include "qt/area_disegno.h"
 
 namespace quadrivo {
@@ -23,7 +23,7 @@ class FinestraApri : public DialogoFile {
 public:
     // `principale` is enabled again when the dialog closes, either way.
     // `apri` opens the chosen puzzle; the dialog closes once it has.
-    FinestraApri(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
+    FinestraApri(const Cartelle& percorsi, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, ApriSchema apri, QWidget* principale = nullptr);
 
     AreaDisegno* disegnoAnteprima;
     QLabel* didascaliaAnteprima;

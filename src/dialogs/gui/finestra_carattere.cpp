@@ -10,10 +10,10 @@
 
 namespace quadrivo {
 
-FinestraCarattere::FinestraCarattere(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie, StileInStato::Verifica disponibile,
+FinestraCarattere::FinestraCarattere(Impostazioni& impostazioni, Piattaforma& piattaforma, Famiglie famiglie, StileInValori::Verifica disponibile,
                QWidget* genitore)
     : QDialog(genitore),
-      stato_(stato),
+      impostazioni_(impostazioni),
       piattaforma_(piattaforma),
       famiglie_(std::move(famiglie)),
       disponibile_(std::move(disponibile)) {
@@ -91,7 +91,7 @@ void FinestraCarattere::selezionaCorrente() {
     std::vector<std::string> nomi;
     nomi.reserve(static_cast<size_t>(elencoFamiglie->count()));
     for (int i = 0; i < elencoFamiglie->count(); ++i) nomi.push_back(elencoFamiglie->item(i)->text().toStdString());
-    const int i = indiceFamigliaInUso(nomi, stato_.nomeFont);
+    const int i = indiceFamigliaInUso(nomi, impostazioni_.valori().nomeFont);
     if (i >= 0) elencoFamiglie->setCurrentRow(i);
 }
 
@@ -114,10 +114,12 @@ void FinestraCarattere::aggiornaCampione() {
 
 void FinestraCarattere::conferma() {
     if (const QListWidgetItem* voce = sceltaFatta()) {
-        StileInStato stampante(stato_.carattereStampante, disponibile_);
-        StileInStato schermo(stato_.carattereSchermo, disponibile_);
-        applicaCarattere(stato_, piattaforma_, stampante, schermo, voce->text().toStdString(),
+        ValoriImpostazioni valori = impostazioni_.valori();
+        StileInValori stampante(valori.carattereStampante, disponibile_);
+        StileInValori schermo(valori.carattereSchermo, disponibile_);
+        applicaCarattere(valori, piattaforma_, stampante, schermo, voce->text().toStdString(),
                          casellaCorsivo->checkState() != Qt::Unchecked, casellaGrassetto->checkState() != Qt::Unchecked);
+        impostazioni_.cambia(valori);
     }
     QDialog::done(QDialog::Accepted);
 }

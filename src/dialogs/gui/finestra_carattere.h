@@ -12,7 +12,7 @@
 
 #include "dialogs/scelta_carattere.h"
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/impostazioni.h"
 
 namespace quadrivo {
 
@@ -21,8 +21,8 @@ class FinestraCarattere : public QDialog {
 public:
     using Famiglie = std::function<QStringList()>;
     // `famiglie` lists the installed families, `disponibile` tells whether a family can be
-    // used; both default to the system's font database.
-    FinestraCarattere(Stato& stato, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInStato::Verifica disponibile = {},
+    // used; both default to the system's font database. OK hands the choice to `impostazioni`.
+    FinestraCarattere(Impostazioni& impostazioni, Piattaforma& piattaforma, Famiglie famiglie = {}, StileInValori::Verifica disponibile = {},
            QWidget* genitore = nullptr);
 
     QListWidget* elencoFamiglie;
@@ -48,10 +48,10 @@ private:
     void aggiornaCampione();
     const QListWidgetItem* sceltaFatta() const;  // the selected family, none when nothing is
 
-    Stato& stato_;
+    Impostazioni& impostazioni_;
     Piattaforma& piattaforma_;
     Famiglie famiglie_;
-    StileInStato::Verifica disponibile_;
+    StileInValori::Verifica disponibile_;
     bool caricato_ = false;
 };
 

@@ -14,8 +14,8 @@
 
 namespace quadrivo {
 
-FinestraSalva::FinestraSalva(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
-    : DialogoFile("FinestraSalva", "Quadrivo - Salvataggio", true, stato, impostazioni, piattaforma, principale), documento_(documento),
+FinestraSalva::FinestraSalva(const Cartelle& cartelle, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale)
+    : DialogoFile("FinestraSalva", "Quadrivo - Salvataggio", true, cartelle, impostazioni, piattaforma, principale), documento_(documento),
       salva_(std::move(salva)) {
     campoAutore = new QLineEdit("Anonimo", this);
     campoAutore->setObjectName("campoAutore");

@@ -13,7 +13,7 @@
 #include "dialogs/gui/scelta_cartella.h"
 #include "model/piattaforma.h"
 #include "model/documento.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 
 namespace quadrivo {
 
@@ -24,7 +24,7 @@ public:
     // `salva` writes the puzzle to the chosen folder and name with the author typed.
     using Salva = std::function<EsitoSalvataggio(const std::string& cartella, const std::string& nome,
                                                  const std::string& autore)>;
-    FinestraSalva(Stato& stato, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
+    FinestraSalva(const Cartelle& cartelle, Impostazioni& impostazioni, const Documento& documento, Piattaforma& piattaforma, Salva salva, QWidget* principale = nullptr);
 
     QLineEdit* campoAutore;
     QPushButton* pulsanteOk;

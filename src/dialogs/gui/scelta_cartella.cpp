@@ -132,9 +132,9 @@ void SceltaCartella::aggiornaFile() {
     elencoFile->setCurrentRow(-1);
 }
 
-DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato,
+DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale, const Cartelle& cartelle,
                          Impostazioni& impostazioni, Piattaforma& piattaforma, QWidget* principale)
-    : QDialog(nullptr), stato_(stato), impostazioni_(impostazioni), piattaforma_(piattaforma), principale_(principale) {
+    : QDialog(nullptr), impostazioni_(impostazioni), piattaforma_(piattaforma), principale_(principale) {
     setObjectName(nome);
     setWindowTitle(titolo);
     setModal(modale);
@@ -164,7 +164,7 @@ DialogoFile::DialogoFile(const QString& nome, const QString& titolo, bool modale
     };
     luogo("Cartella &personale", percorsoDaQt(QDir::homePath()), "LuogoCasa");
     luogo("C&ruciverba", cartellaCruciverba(), "LuogoCruciverba");
-    luogo("Archi&vio", componiPercorso(stato.cartelle.programma, cartellaArchivio), "LuogoArchivio");
+    luogo("Archi&vio", componiPercorso(cartelle.programma, cartellaArchivio), "LuogoArchivio");
     auto* recenti = new QComboBox(luoghi);
     recenti->setObjectName("LuoghiRecenti");
     recenti->setAccessibleName("Cartelle recenti");

@@ -12,7 +12,7 @@
 
 #include "model/impostazioni.h"
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/cartelle.h"
 
 namespace quadrivo {
 
@@ -73,13 +73,12 @@ public:
     QWidget* luoghi;
 
 protected:
-    DialogoFile(const QString& nome, const QString& titolo, bool modale, Stato& stato, Impostazioni& impostazioni,
+    DialogoFile(const QString& nome, const QString& titolo, bool modale, const Cartelle& cartelle, Impostazioni& impostazioni,
                 Piattaforma& piattaforma, QWidget* principale);
 
     // A name typed in the name box that means a folder: the lists go there and true comes back.
     bool vaiACartellaDigitata();
 
-    Stato& stato_;
     Impostazioni& impostazioni_;
     Piattaforma& piattaforma_;
     QPointer<QWidget> principale_;

@@ -16,8 +16,8 @@
 
 namespace quadrivo {
 
-ComandiAiuto::ComandiAiuto(Stato& stato, Sessione& sessione, Piattaforma& piattaforma, QWidget* finestra)
-    : QObject(finestra), stato_(stato), sessione_(sessione), piattaforma_(piattaforma), finestra_(finestra) {}
+ComandiAiuto::ComandiAiuto(Sessione& sessione, Piattaforma& piattaforma, QWidget* finestra)
+    : QObject(finestra), sessione_(sessione), piattaforma_(piattaforma), finestra_(finestra) {}
 
 void ComandiAiuto::collega(const std::function<QAction*(const char*)>& azione) {
     const std::pair<const char*, std::function<void()>> voci[] = {
@@ -57,12 +57,12 @@ std::string ComandiAiuto::infoSistema() const {
     info.versioneQt = qVersion();
     info.versioneQtCompilazione = QT_VERSION_STR;
     const QString opzioni = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quadrivo/Quadrivo.conf";
-    info.cartelle = {{"Programma e dizionari", stato_.cartelle.programma},
+    info.cartelle = {{"Programma e dizionari", sessione_.cartelle().programma},
                      // The player's copy of the settings when there is one, the program's otherwise.
                      {"Impostazioni (" + std::string(nomeFileImpostazioni) + ")",
-                      !stato_.cartelle.utente.empty() && esisteFile(stato_.cartelle.utente + nomeFileImpostazioni)
-                          ? stato_.cartelle.utente
-                          : stato_.cartelle.programma},
+                      !sessione_.cartelle().utente.empty() && esisteFile(sessione_.cartelle().utente + nomeFileImpostazioni)
+                          ? sessione_.cartelle().utente
+                          : sessione_.cartelle().programma},
                      {"Opzioni del giocatore", percorsoDaQt(opzioni)},
                      {"Tempi e segni delle partite", sessione_.archivio().percorsoFile()},
                      {"Copie di lavoro", cartellaCopie()},

@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "model/stato.h"
 
 class QAction;
 class QWidget;
@@ -22,7 +21,7 @@ class ComandiAiuto : public QObject {
     Q_OBJECT
 public:
     // The help window and the about box belong to `finestra`.
-    ComandiAiuto(Stato& stato, Sessione& sessione, Piattaforma& piattaforma, QWidget* finestra);
+    ComandiAiuto(Sessione& sessione, Piattaforma& piattaforma, QWidget* finestra);
 
     // The ? menu's items, found by name.
     void collega(const std::function<QAction*(const char*)>& azione);
@@ -44,7 +43,6 @@ signals:
     void informazioniChiuse();
 
 private:
-    Stato& stato_;
     Sessione& sessione_;
     Piattaforma& piattaforma_;
     QWidget* finestra_;

@@ -36,9 +36,9 @@ void sopraDi(QWidget* dialogo, QWidget* finestra) {
 
 }  // namespace
 
-ComandiFile::ComandiFile(Stato& stato, Sessione& sessione, Piattaforma& piattaforma, AreaDisegno* area, Sfondo* sfondo,
+ComandiFile::ComandiFile(Sessione& sessione, Piattaforma& piattaforma, AreaDisegno* area, Sfondo* sfondo,
                          QWidget* finestra)
-    : QObject(finestra), stato_(stato), sessione_(sessione), piattaforma_(piattaforma), area_(area), sfondo_(sfondo),
+    : QObject(finestra), sessione_(sessione), piattaforma_(piattaforma), area_(area), sfondo_(sfondo),
       finestra_(finestra), recenti_(new MenuRecenti(sessione.impostazioni(), finestra)) {
     // The menu table gives the texts and the keys of the items it lists.
     for (const VoceMenu& v : vociMenu())
@@ -102,7 +102,7 @@ void ComandiFile::apri() {
     }
 
     finestra_->setEnabled(false);
-    auto* finestraApri = new FinestraApri(stato_, sessione_.impostazioni(), sessione_.documento(), piattaforma_,
+    auto* finestraApri = new FinestraApri(sessione_.cartelle(), sessione_.impostazioni(), sessione_.documento(), piattaforma_,
                                           [this](const std::string& p) { return sessione_.apri(p); }, finestra_);
     // Still no puzzle: the background picture hidden for the dialog comes back.
     connect(finestraApri, &FinestraApri::chiuso, this, [this](bool) {
@@ -133,7 +133,7 @@ void ComandiFile::salvaConNome(const QString& avviso) {
     emit primaDiAgire();
     finestra_->setEnabled(false);
     {
-        FinestraSalva dialogo(stato_, sessione_.impostazioni(), sessione_.documento(), piattaforma_,
+        FinestraSalva dialogo(sessione_.cartelle(), sessione_.impostazioni(), sessione_.documento(), piattaforma_,
                               [this](const std::string& cartella, const std::string& nome, const std::string& autore) {
                                   return sessione_.salvaConNome(cartella, nome, autore);
                               },

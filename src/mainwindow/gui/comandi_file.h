@@ -10,7 +10,6 @@
 #include <string>
 
 #include "dialogs/gui/finestra_archivio.h"
-#include "model/stato.h"
 
 class QAction;
 class QMenu;
@@ -29,7 +28,7 @@ class ComandiFile : public QObject {
 public:
     // Dialogs belong to `finestra`, which is disabled while they are up; readings are said on
     // `area`; `sfondo` is the picture shown while no puzzle is open.
-    ComandiFile(Stato& stato, Sessione& sessione, Piattaforma& piattaforma, AreaDisegno* area, Sfondo* sfondo,
+    ComandiFile(Sessione& sessione, Piattaforma& piattaforma, AreaDisegno* area, Sfondo* sfondo,
                 QWidget* finestra);
 
     // Its actions by name: azioneApri, azioneSalva, azioneSalvaConNome, azioneArchivio, azioneEsci;
@@ -68,7 +67,6 @@ private:
     void apriScelto(const std::string& percorso);
     void seguiSchema();
 
-    Stato& stato_;
     Sessione& sessione_;
     Piattaforma& piattaforma_;
     AreaDisegno* area_;

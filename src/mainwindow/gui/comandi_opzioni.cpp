@@ -16,11 +16,16 @@ namespace {
 constexpr const char* chiavePausaFuori = "cronometro/pausaFuoriDallaFinestra";
 }
 
-ComandiOpzioni::ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni,
-                               AreaDisegno* area)
-    : QObject(area), stato_(stato), piattaforma_(piattaforma), impostazioni_(impostazioni), area_(area) {
+ComandiOpzioni::ComandiOpzioni(Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni, AreaDisegno* area)
+    : QObject(area), piattaforma_(piattaforma), impostazioni_(impostazioni), area_(area) {
     connect(&sessione, &Sessione::celleCambiate, this, [this] {
         if (impostazioni_.inAttesa()) impostazioni_.salva();
+    });
+    // The grid drawing sets name and size itself and keeps the window font's style: the style
+    // is in place before the grid is drawn again.
+    connect(&impostazioni_, &Impostazioni::cambiate, this, [this] {
+        area_->superficie().impostaCorsivo(impostazioni_.valori().carattereSchermo.corsivo);
+        area_->superficie().impostaGrassetto(impostazioni_.valori().carattereSchermo.grassetto);
     });
 }
 
@@ -28,13 +33,15 @@ void ComandiOpzioni::collega(const std::function<QAction*(const char*)>& azione)
     tastoSinistro_ = azione("azioneTastoSinistro");
     rettangolo_ = azione("azioneRettangoloParola");
     connect(tastoSinistro_, &QAction::triggered, this, [this] {
-        stato_.tastoSinistro = tastoSinistro_->isChecked();
-        impostazioni_.valoriCambiati();
+        ValoriImpostazioni v = impostazioni_.valori();
+        v.tastoSinistro = tastoSinistro_->isChecked();
+        impostazioni_.cambia(v);
     });
     connect(rettangolo_, &QAction::triggered, this, [this] {
-        stato_.rettangoloParola = rettangolo_->isChecked();
+        ValoriImpostazioni v = impostazioni_.valori();
+        v.rettangoloParola = rettangolo_->isChecked();
         emit rettangoloCambiato();
-        impostazioni_.valoriCambiati();
+        impostazioni_.cambia(v);
     });
     connect(azione("azioneFont"), &QAction::triggered, this, &ComandiOpzioni::scegliFont);
 }
@@ -51,27 +58,25 @@ void ComandiOpzioni::creaVoce(QMenu* opzioni) {
 }
 
 void ComandiOpzioni::segna() {
-    if (tastoSinistro_) tastoSinistro_->setChecked(stato_.tastoSinistro);
-    if (rettangolo_) rettangolo_->setChecked(stato_.rettangoloParola);
+    const ValoriImpostazioni& v = impostazioni_.valori();
+    if (tastoSinistro_) tastoSinistro_->setChecked(v.tastoSinistro);
+    if (rettangolo_) rettangolo_->setChecked(v.rettangoloParola);
     Superficie& s = area_->superficie();
-    s.impostaCarattere(Carattere{stato_.nomeFont, s.carattere().dimensione, stato_.carattereSchermo.grassetto,
-                                 stato_.carattereSchermo.corsivo});
+    s.impostaCarattere(Carattere{v.nomeFont, s.carattere().dimensione, v.carattereSchermo.grassetto,
+                                 v.carattereSchermo.corsivo});
 }
 
 bool ComandiOpzioni::pausaFuori() const { return pausaFuori_ && pausaFuori_->isChecked(); }
 
 void ComandiOpzioni::scegliFont() {
     emit primaDiAgire();
-    if (!sceltaCarattere_) sceltaCarattere_ = new FinestraCarattere(stato_, piattaforma_, {}, {}, area_->window());
+    if (!sceltaCarattere_) sceltaCarattere_ = new FinestraCarattere(impostazioni_, piattaforma_, {}, {}, area_->window());
     sceltaCarattere_->exec();
-    impostazioni_.preparaOpzione(chiaveCarattere, QString::fromStdString(stato_.nomeFont));
-    impostazioni_.preparaOpzione(chiaveCorsivo, stato_.carattereSchermo.corsivo);
-    impostazioni_.preparaOpzione(chiaveGrassetto, stato_.carattereSchermo.grassetto);
+    const ValoriImpostazioni& v = impostazioni_.valori();
+    impostazioni_.preparaOpzione(chiaveCarattere, QString::fromStdString(v.nomeFont));
+    impostazioni_.preparaOpzione(chiaveCorsivo, v.carattereSchermo.corsivo);
+    impostazioni_.preparaOpzione(chiaveGrassetto, v.carattereSchermo.grassetto);
     impostazioni_.salva();
-    // The grid drawing sets name and size itself and keeps the window font's style.
-    area_->superficie().impostaCorsivo(stato_.carattereSchermo.corsivo);
-    area_->superficie().impostaGrassetto(stato_.carattereSchermo.grassetto);
-    emit carattereCambiato();
 }
 
 }  // namespace quadrivo

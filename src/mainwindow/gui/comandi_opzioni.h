@@ -15,14 +15,12 @@ class Impostazioni;
 class FinestraCarattere;
 class PiattaformaQt;
 class Sessione;
-struct Stato;
 
 class ComandiOpzioni : public QObject {
     Q_OBJECT
 public:
     // The font chooser is modal over `area`'s window; the grid's font is `area`'s surface's.
-    ComandiOpzioni(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni,
-                   AreaDisegno* area);
+    ComandiOpzioni(Sessione& sessione, PiattaformaQt& piattaforma, Impostazioni& impostazioni, AreaDisegno* area);
 
     // Usa tasto sinistro, Visualizza rettangolo parola and Scegli Font, found by name.
     void collega(const std::function<QAction*(const char*)>& azione);
@@ -39,10 +37,8 @@ signals:
     void pausaFuoriCambiata();
     // Before the font chooser: the window hides its hover label.
     void primaDiAgire();
-    void carattereCambiato();
 
 private:
-    Stato& stato_;
     PiattaformaQt& piattaforma_;
     Impostazioni& impostazioni_;
     AreaDisegno* area_;

@@ -15,10 +15,9 @@
 
 namespace quadrivo {
 
-ComandiStampa::ComandiStampa(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area,
-                             QWidget* finestra)
-    : QObject(finestra), stato_(stato), sessione_(sessione), piattaforma_(piattaforma), area_(area), finestra_(finestra),
-      anteprima_(new VistaAnteprima(sessione_.documento(), stato_, area)), chiudi_(new QPushButton("&Chiude anteprima", area)),
+ComandiStampa::ComandiStampa(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, QWidget* finestra)
+    : QObject(finestra), sessione_(sessione), piattaforma_(piattaforma), area_(area), finestra_(finestra),
+      anteprima_(new VistaAnteprima(sessione_.documento(), sessione_.impostazioni().valori(), area)), chiudi_(new QPushButton("&Chiude anteprima", area)),
       esc_(new QShortcut(QKeySequence(Qt::Key_Escape), finestra)) {
     anteprima_->hide();
     chiudi_->setObjectName("chiudiAnteprima");
@@ -29,6 +28,10 @@ ComandiStampa::ComandiStampa(Stato& stato, Sessione& sessione, PiattaformaQt& pi
     esc_->setEnabled(false);
     connect(esc_, &QShortcut::activated, this, &ComandiStampa::chiudiAnteprima);
     connect(&sessione_, &Sessione::modoCambiato, this, &ComandiStampa::seguiModo);
+    // Sheets in view are drawn again with the proportions and the font they now have.
+    connect(&sessione_.impostazioni(), &Impostazioni::cambiate, this, [this] {
+        if (sessione_.modo() == ModoVista::anteprima) disegnaPagina();
+    });
 }
 
 void ComandiStampa::collega(const std::function<QAction*(const char*)>& azione) {
@@ -36,8 +39,8 @@ void ComandiStampa::collega(const std::function<QAction*(const char*)>& azione) 
     if (QAction* a = azione("azioneAnteprima")) connect(a, &QAction::triggered, this, &ComandiStampa::mostraAnteprima);
     if (QAction* a = azione("azioneSettaggioSchema"))
         connect(a, &QAction::triggered, this, [this] {
-            Settaggi dialogo(stato_, finestra_);
-            if (dialogo.exec() == QDialog::Accepted) sessione_.impostazioni().valoriCambiati();
+            Settaggi dialogo(sessione_.impostazioni(), finestra_);
+            dialogo.exec();
         });
 }
 
@@ -50,12 +53,14 @@ void ComandiStampa::stampa() {
 void ComandiStampa::stampaSchema() {
     // The printer keeps the style the font chooser gave it; the job sets face and sizes and
     // hands the bold flag back as it found it.
+    ValoriImpostazioni valori = sessione_.impostazioni().valori();
     Carattere stile;
-    stile.nome = stato_.carattereStampante.nome;
-    stile.corsivo = stato_.carattereStampante.corsivo;
-    stile.grassetto = stato_.carattereStampante.grassetto;
-    stampaConDialogo(finestra_, sessione_.documento(), stato_, stile, piattaforma_);
-    stato_.carattereStampante.grassetto = stile.grassetto;
+    stile.nome = valori.carattereStampante.nome;
+    stile.corsivo = valori.carattereStampante.corsivo;
+    stile.grassetto = valori.carattereStampante.grassetto;
+    stampaConDialogo(finestra_, sessione_.documento(), valori, stile, piattaforma_);
+    valori.carattereStampante.grassetto = stile.grassetto;
+    sessione_.impostazioni().cambia(valori);
 }
 
 void ComandiStampa::mostraAnteprima() {
@@ -70,8 +75,9 @@ void ComandiStampa::mostraAnteprima() {
 void ComandiStampa::disegnaPagina() {
     // The sheets as the printer draws them: its font style and the paper's own text measures.
     if (anteprima_->fogli()->sfondo() != area_->sfondo()) anteprima_->fogli()->impostaSfondo(area_->sfondo());
-    anteprima_->mostra({stato_.nomeFont, area_->superficie().carattere().dimensione, stato_.carattereStampante.grassetto,
-                        stato_.carattereStampante.corsivo},
+    const ValoriImpostazioni& valori = sessione_.impostazioni().valori();
+    anteprima_->mostra({valori.nomeFont, area_->superficie().carattere().dimensione, valori.carattereStampante.grassetto,
+                        valori.carattereStampante.corsivo},
                        dataDiOggi());
 }
 

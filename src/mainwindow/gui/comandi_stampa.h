@@ -5,7 +5,6 @@
 #include <QObject>
 #include <functional>
 
-#include "model/stato.h"
 
 class QAction;
 class QPushButton;
@@ -23,7 +22,7 @@ class ComandiStampa : public QObject {
     Q_OBJECT
 public:
     // The sheets and the close button live on `area`; Esc and the dialogs belong to `finestra`.
-    ComandiStampa(Stato& stato, Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, QWidget* finestra);
+    ComandiStampa(Sessione& sessione, PiattaformaQt& piattaforma, AreaDisegno* area, QWidget* finestra);
 
     // File → Stampa, Anteprima di stampa and Opzioni → Settaggio schema, found by name.
     void collega(const std::function<QAction*(const char*)>& azione);
@@ -50,7 +49,6 @@ private:
     void disegnaPagina();
     void seguiModo();
 
-    Stato& stato_;
     Sessione& sessione_;
     PiattaformaQt& piattaforma_;
     AreaDisegno* area_;

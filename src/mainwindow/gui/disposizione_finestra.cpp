@@ -97,6 +97,8 @@ DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& 
         annunciaCellaCorrente(p_.area);
     });
     connect(&sessione_, &Sessione::segniCambiati, this, &DisposizioneFinestra::disegnaGriglia);
+    // Proportions, frame and font: the grid is laid out and drawn again with them.
+    connect(&sessione_.impostazioni(), &Impostazioni::cambiate, this, &DisposizioneFinestra::disegnaGriglia);
     connect(&sessione_, &Sessione::posizioneCambiata, this, [this] {
         p_.passaggio->nascondiRettangolo();  // the hover's word outline would blur which word is current
         disegnaGriglia();

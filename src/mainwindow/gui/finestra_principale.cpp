@@ -40,9 +40,9 @@
 
 namespace quadrivo {
 
-FinestraPrincipale::FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando)
-    : stato_(stato), piattaforma_(piattaforma), rigaComando_(rigaComando) {
-    sessione_ = new Sessione(stato_, piattaforma_,
+FinestraPrincipale::FinestraPrincipale(Cartelle cartelle, PiattaformaQt& piattaforma, const std::string& rigaComando)
+    : piattaforma_(piattaforma), rigaComando_(rigaComando) {
+    sessione_ = new Sessione(cartelleComplete(std::move(cartelle)), piattaforma_,
                              percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
     setWindowIcon(immagineLista(5));
@@ -50,7 +50,7 @@ FinestraPrincipale::FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma,
     area_ = new AreaDisegno(this);
     setCentralWidget(area_);
     vista_ = new VistaGriglia(*sessione_, area_);
-    sfondo_ = new Sfondo(stato_, area_);
+    sfondo_ = new Sfondo(sessione_->cartelle(), area_);
     creaParti();
     piattaforma_.impostaGenitore(this);
     piattaforma_.impostaArea(area_);
@@ -78,7 +78,7 @@ QAction* FinestraPrincipale::azione(const std::string& nome) const { return menu
 // The parts, in the order their items take in the menus.
 void FinestraPrincipale::creaParti() {
     const auto azione = [this](const char* nome) { return menu_->azione(nome); };
-    file_ = new ComandiFile(stato_, *sessione_, piattaforma_, area_, sfondo_, this);
+    file_ = new ComandiFile(*sessione_, piattaforma_, area_, sfondo_, this);
     menu_ = new MenuPrincipale(
         *sessione_, menuBar(), [this](const std::string& n) { return file_->azione(n); }, this);
     QMenu* opzioni = menu_->menu(Menu::opzioni);
@@ -91,7 +91,7 @@ void FinestraPrincipale::creaParti() {
     });
     barraStato_ = new BarraStato(this);
     setStatusBar(barraStato_);
-    stampa_ = new ComandiStampa(stato_, *sessione_, piattaforma_, area_, this);
+    stampa_ = new ComandiStampa(*sessione_, piattaforma_, area_, this);
     stampa_->collega(azione);
     stampa_->pulsanteChiudi()->setParent(barra_);  // past the toolbar's last button
 
@@ -119,10 +119,10 @@ void FinestraPrincipale::creaParti() {
     auto* gioco = new ComandiGioco(*sessione_, piattaforma_, this);
     gioco->creaVoci(opzioni);
     file_->creaVoci(menu_->menu(Menu::file));
-    opzioni_ = new ComandiOpzioni(stato_, *sessione_, piattaforma_, impostazioni, area_);
+    opzioni_ = new ComandiOpzioni(*sessione_, piattaforma_, impostazioni, area_);
     opzioni_->collega(azione);
     opzioni_->creaVoce(opzioni);
-    auto* aiuto = new ComandiAiuto(stato_, *sessione_, piattaforma_, this);
+    auto* aiuto = new ComandiAiuto(*sessione_, piattaforma_, this);
     aiuto->collega(azione);
     passaggio_->creaVoci(azione, menu_->menu(Menu::utilita));
     auto* modifica = new ComandiModifica(*sessione_, area_, this);
@@ -139,7 +139,6 @@ void FinestraPrincipale::creaParti() {
         nascondiEtichetta();
         stampa_->lascia();
     };
-    connect(&impostazioni, &Impostazioni::cambiate, disposizione_, &DisposizioneFinestra::disegnaGriglia);
     connect(disposizione_, &DisposizioneFinestra::grigliaDisegnata, presenza_, &PresenzaFinestra::grigliaDisegnata);
     connect(stampa_, &ComandiStampa::primaDiAgire, this, [this, nascondiEtichetta] {
         passaggio_->solutore().nascondiPassaggio();
@@ -156,7 +155,6 @@ void FinestraPrincipale::creaParti() {
     connect(opzioni_, &ComandiOpzioni::primaDiAgire, this, nascondiEtichetta);
     connect(opzioni_, &ComandiOpzioni::rettangoloCambiato, passaggio_, &VistaPassaggio::nascondiRettangolo);
     connect(opzioni_, &ComandiOpzioni::pausaFuoriCambiata, presenza_, &PresenzaFinestra::attivitaCambiata);
-    connect(opzioni_, &ComandiOpzioni::carattereCambiato, disposizione_, &DisposizioneFinestra::disegnaGriglia);
     connect(file_, &ComandiFile::primaDiAgire, this, [this, lasciaGrigliaPerComando] {
         passaggio_->solutore().nascondiPassaggio();
         lasciaGrigliaPerComando();
@@ -205,7 +203,7 @@ void FinestraPrincipale::mostraAnteprima() { stampa_->mostraAnteprima(); }
 
 void FinestraPrincipale::caricamento() {
     // Told once the window is up; the grid is drawn with the shipped proportions meanwhile.
-    avvisoImpostazioni_ = preparaAvvio(stato_, *sessione_);
+    avvisoImpostazioni_ = preparaAvvio(*sessione_);
     opzioni_->segna();
     barraStato_->impostaTesto(QString::fromStdString(testoVersione()));
     lingue_->segna();

@@ -33,11 +33,11 @@ class VistaPassaggio;
 class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
-    // `rigaComando`: the puzzle to open at start, as file system bytes ("" for none).
-    FinestraPrincipale(Stato& stato, PiattaformaQt& piattaforma, const std::string& rigaComando);
+    // `cartelle`: the session's folders, completed by cartelleComplete. `rigaComando`: the puzzle
+    // to open at start, as file system bytes ("" for none).
+    FinestraPrincipale(Cartelle cartelle, PiattaformaQt& piattaforma, const std::string& rigaComando);
     ~FinestraPrincipale() override;
 
-    Stato& stato() { return stato_; }
     Sessione& sessione() { return *sessione_; }
     AreaDisegno* area() const { return area_; }
     // The grid as the window shows it, over the whole area: where each cell lies.
@@ -85,7 +85,6 @@ private:
     // The run ends; with tieniRisposte unsaved answers stay in the working copy for the next start.
     void chiusura(bool tieniRisposte = false);
 
-    Stato& stato_;
     PiattaformaQt& piattaforma_;
     Sessione* sessione_ = nullptr;
     AreaDisegno* area_ = nullptr;

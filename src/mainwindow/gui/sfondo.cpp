@@ -3,12 +3,13 @@
 #include <QScreen>
 
 #include "mainwindow/finestra.h"
+#include "model/cartelle.h"
 #include "model/file.h"
 #include "model/tipo_file.h"
 
 namespace quadrivo {
 
-Sfondo::Sfondo(const Stato& stato, QWidget* area) : QLabel(area), stato_(stato) {
+Sfondo::Sfondo(const Cartelle& cartelle, QWidget* area) : QLabel(area), cartelle_(cartelle) {
     setObjectName("sfondo");
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -22,7 +23,7 @@ void Sfondo::disponiAlCaricamento(int altezzaToolbar) {
 void Sfondo::mostra() {
     if (pixmap().isNull()) {
         const int larghezza = screen() ? screen()->geometry().width() : 1024;
-        const std::string percorso = stato_.cartelle.programma + immagineSfondo(larghezza);
+        const std::string percorso = cartelle_.programma + immagineSfondo(larghezza);
         // A missing picture leaves the area plain: nothing the player needs is lost. Only a regular
         // file is decoded: a FIFO there would hold the window.
         const QPixmap px = tipoFile(percorso) == TipoFile::regolare ? QPixmap(nomeQt(percorso)) : QPixmap();

@@ -5,12 +5,12 @@
 
 namespace quadrivo {
 
-struct Stato;
+struct Cartelle;
 
 class Sfondo : public QLabel {
 public:
-    // The picture files are looked up in the program folder `stato` names at the time.
-    Sfondo(const Stato& stato, QWidget* area);
+    // The picture files are looked up in `cartelle`'s program folder.
+    Sfondo(const Cartelle& cartelle, QWidget* area);
 
     // Before the first activation: placed for the toolbar's height, not decoded yet.
     void disponiAlCaricamento(int altezzaToolbar);
@@ -20,7 +20,7 @@ public:
     void seguiArea();
 
 private:
-    const Stato& stato_;
+    const Cartelle& cartelle_;
 };
 
 }  // namespace quadrivo

@@ -103,7 +103,7 @@ void TastieraGriglia::impostaPosizione(const Posizione& p) {
 
 bool TastieraGriglia::clic(int pulsante, double x, double y) {
     if (!griglia_.conGriglia() || sessione_.modo() != ModoVista::griglia) return false;
-    if (viaPerPulsante(pulsante, sessione_.stato().tastoSinistro) != Via::digitazione) return false;
+    if (viaPerPulsante(pulsante, sessione_.impostazioni().valori().tastoSinistro) != Via::digitazione) return false;
     const std::optional<Casella> k = griglia_.cellaIn(QPointF(x, y));
     if (!k) return false;
     emit parolaPresa();

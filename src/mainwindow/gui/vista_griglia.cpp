@@ -32,7 +32,7 @@ VistaGriglia::VistaGriglia(Sessione& sessione, QWidget* genitore) : QWidget(geni
 }
 
 ScorrimentoGriglia VistaGriglia::disponi(const AreaFinestra& area, const DecorazioniGriglia& d) {
-    const Stato& s = sessione_.stato();
+    const ValoriImpostazioni& s = sessione_.impostazioni().valori();
     ScorrimentoGriglia scorrimento;
     const GeometriaSchema g = geometriaGriglia(sessione_.cruciverba(), s, area, d, &scorrimento);
     StileSchema stile = stileGriglia(s, d);

@@ -25,7 +25,7 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
       griglia_(griglia),
       etichetta_(new QLabel(area)),
       rettangolo_(new Rettangolo(area)),
-      solutore_(sessione.cruciverba(), sessione.stato(), piattaforma, *this) {
+      solutore_(sessione.cruciverba(), sessione.impostazioni().valori(), piattaforma, *this) {
     rettangolo_->setObjectName("rettangoloPassaggio");
     etichetta_->setObjectName("etichettaPassaggio");
     etichetta_->setMouseTracking(true);

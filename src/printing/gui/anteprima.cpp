@@ -20,8 +20,8 @@ constexpr double interi = -1;  // the zoom that shows every sheet whole
 constexpr double bordo = 10;   // around the sheets, as posaAnteprima leaves it
 }  // namespace
 
-VistaAnteprima::VistaAnteprima(const Documento& documento, const Stato& stato, QWidget* genitore)
-    : QScrollArea(genitore), documento_(documento), stato_(stato), pagina_(carta_.superficie()), fogli_(new AreaDisegno(nullptr, {{236, 233, 224}, ModoArea::differito})) {
+VistaAnteprima::VistaAnteprima(const Documento& documento, const ValoriImpostazioni& valori, QWidget* genitore)
+    : QScrollArea(genitore), documento_(documento), valori_(valori), pagina_(carta_.superficie()), fogli_(new AreaDisegno(nullptr, {{236, 233, 224}, ModoArea::differito})) {
     setObjectName("Anteprima");
     setAccessibleName("Anteprima di stampa");
     setFrameShape(QFrame::NoFrame);
@@ -55,7 +55,7 @@ bool VistaAnteprima::mostra(const Carattere& stile, const std::string& data) {
     stile_ = stile;
     data_ = data;
     try {
-        im_ = &pagina_.per(documento_, stato_, formato_, data, stile);
+        im_ = &pagina_.per(documento_, valori_, formato_, data, stile);
         pronta_ = true;
     } catch (const ErroreOverflow&) {
         pronta_ = false;
@@ -121,7 +121,7 @@ void VistaAnteprima::disponi() {
         if (firma == disegnate_) return;
         disegnate_ = std::move(firma);
         sup.impostaCarattere(stile_);
-        disegnaAnteprima(documento_, stato_, sup, pagina_.misura(), *im_, posa_, data_, formato_);
+        disegnaAnteprima(documento_, valori_, sup, pagina_.misura(), *im_, posa_, data_, formato_);
     } catch (const ErroreOverflow&) {
         // A view too small for a sheet, or a page that cannot be laid out: the area stays blank.
         posa_ = {};

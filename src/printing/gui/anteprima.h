@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/documento.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "printing/gui/stampante.h"
 #include "printing/pagina.h"
 
@@ -18,7 +18,7 @@ class AreaDisegno;
 class VistaAnteprima : public QScrollArea {
     Q_OBJECT
 public:
-    VistaAnteprima(const Documento& documento, const Stato& stato, QWidget* genitore = nullptr);
+    VistaAnteprima(const Documento& documento, const ValoriImpostazioni& valori, QWidget* genitore = nullptr);
     ~VistaAnteprima() override;
 
     // Lays the sheets out when something they show changed, then draws them at the zoom in use.
@@ -49,7 +49,7 @@ private:
     std::string firmaCaselle() const;
 
     const Documento& documento_;
-    const Stato& stato_;
+    const ValoriImpostazioni& valori_;
     MisuraCarta carta_;
     PaginaRicordata pagina_;
     const Impaginazione* im_ = nullptr;  // the kept layout, when there is one

@@ -107,7 +107,7 @@ private:
     Settaggi* d_;
 };
 
-Settaggi::Settaggi(Stato& stato, QWidget* genitore) : QDialog(genitore), stato_(stato) {
+Settaggi::Settaggi(Impostazioni& impostazioni, QWidget* genitore) : QDialog(genitore), impostazioni_(impostazioni) {
     const QScreen* schermo = genitore && genitore->screen() ? genitore->screen() : screen();
     const double dpi = schermo && schermo->logicalDotsPerInchY() > 0 ? schermo->logicalDotsPerInchY() : 96;
     tpp_ = 1440 / dpi;
@@ -172,13 +172,18 @@ Settaggi::Settaggi(Stato& stato, QWidget* genitore) : QDialog(genitore), stato_(
     // becomes one at once, whatever button closes the dialog. The bars clamp any other
     // stored value into their range.
     barraRiquadro->setValue(95);
-    if (stato_.PercentualeRiquadro > 49) barraRiquadro->setValue(stato_.PercentualeRiquadro);
-    if (stato_.SpessoreBordo < 1) stato_.SpessoreBordo = 1;
-    barraCaratteri->setValue(stato_.AltezzaCaratteri);
-    barraNumeri->setValue(stato_.AltezzaNumeri);
-    barraCentro->setValue(stato_.DistanzaDaCentro);
-    barraSpigolo->setValue(stato_.DistanzaDaSpigolo);
-    barraBordo->setValue(stato_.SpessoreBordo);
+    if (impostazioni_.valori().PercentualeRiquadro > 49) barraRiquadro->setValue(impostazioni_.valori().PercentualeRiquadro);
+    if (impostazioni_.valori().SpessoreBordo < 1) {
+        ValoriImpostazioni corretti = impostazioni_.valori();
+        corretti.SpessoreBordo = 1;
+        impostazioni_.cambia(corretti);
+    }
+    const ValoriImpostazioni& aperti = impostazioni_.valori();
+    barraCaratteri->setValue(aperti.AltezzaCaratteri);
+    barraNumeri->setValue(aperti.AltezzaNumeri);
+    barraCentro->setValue(aperti.DistanzaDaCentro);
+    barraSpigolo->setValue(aperti.DistanzaDaSpigolo);
+    barraBordo->setValue(aperti.SpessoreBordo);
     for (QScrollBar* b : barre_) connect(b, &QScrollBar::valueChanged, this, &Settaggi::aggiornaCampione);
     aggiornaCampione();
 }
@@ -203,13 +208,15 @@ void Settaggi::aggiornaCampione() {
 
 void Settaggi::salva() {
     const ValoriCampione v = valori();
-    stato_.PercentualeRiquadro = static_cast<std::int16_t>(v.riquadro);
-    stato_.AltezzaNumeri = static_cast<std::int16_t>(v.altezzaNumeri);
-    stato_.AltezzaCaratteri = static_cast<std::int16_t>(v.altezzaCaratteri);
-    stato_.DistanzaDaSpigolo = static_cast<std::int16_t>(v.distanzaSpigolo);
-    stato_.DistanzaDaCentro = static_cast<std::int16_t>(v.distanzaCentro);
-    stato_.SpessoreBordo = static_cast<std::int16_t>(v.spessore);
-    accept();  // the caller's settings write them and tell who follows them
+    ValoriImpostazioni nuovi = impostazioni_.valori();
+    nuovi.PercentualeRiquadro = static_cast<std::int16_t>(v.riquadro);
+    nuovi.AltezzaNumeri = static_cast<std::int16_t>(v.altezzaNumeri);
+    nuovi.AltezzaCaratteri = static_cast<std::int16_t>(v.altezzaCaratteri);
+    nuovi.DistanzaDaSpigolo = static_cast<std::int16_t>(v.distanzaSpigolo);
+    nuovi.DistanzaDaCentro = static_cast<std::int16_t>(v.distanzaCentro);
+    nuovi.SpessoreBordo = static_cast<std::int16_t>(v.spessore);
+    impostazioni_.cambia(nuovi);  // written, and drawn again by who follows them
+    accept();
 }
 
 void Settaggi::annulla() { reject(); }

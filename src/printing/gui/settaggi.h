@@ -1,6 +1,6 @@
 #pragma once
 // "Settaggio parametri cruciverba": the six drawing proportions, each on a scroll bar, with a
-// sample that follows every change. Salva stores them; the settings' owner writes them.
+// sample that follows every change. Salva hands them to the settings, which write them.
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <array>
 
-#include "model/stato.h"
+#include "model/impostazioni.h"
 #include "printing/campione.h"
 
 namespace quadrivo {
@@ -18,7 +18,7 @@ class DisegnoSettaggi;
 class Settaggi : public QDialog {
     Q_OBJECT
 public:
-    explicit Settaggi(Stato& stato, QWidget* genitore = nullptr);
+    explicit Settaggi(Impostazioni& impostazioni, QWidget* genitore = nullptr);
 
     QGroupBox* parametri;
     QLabel* spiegazione;
@@ -39,7 +39,7 @@ private:
     friend class DisegnoSettaggi;
     int px(double twip) const;
 
-    Stato& stato_;
+    Impostazioni& impostazioni_;
     double tpp_;
     CampioneDisposto campione_;
     DisegnoSettaggi* disegno_;

@@ -38,7 +38,7 @@ FormatoPagina formatoDi(const QPrinter& stampante) {
     return f;
 }
 
-bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma,
+bool stampaSu(QPrinter& stampante, const Documento& documento, const ValoriImpostazioni& valori, Carattere& carattere, Piattaforma& piattaforma,
               const std::string& data) {
     // The job draws on the whole sheet and keeps its own margins.
     stampante.setFullPage(true);
@@ -48,7 +48,7 @@ bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stat
     Impaginazione im;
     try {
         misura.impostaCarattere(carattere);
-        im = impagina(documento, stato, misura, formato, data);
+        im = impagina(documento, valori, misura, formato, data);
     } catch (const ErroreOverflow&) {
         piattaforma.messaggio(msgSchemaNonStampabile, {}, Icona::attenzione);
         return false;
@@ -64,7 +64,7 @@ bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stat
         SuperficieQt sup(pittore, stampante.width(), stampante.height());
         sup.impostaScala(formato.larghezza, formato.altezza);
         sup.impostaCarattere(carattere);
-        disegnaPagine(documento, stato, sup, misura, im, formato, data,
+        disegnaPagine(documento, valori, sup, misura, im, formato, data,
                       [&] { riuscita = stampante.newPage() && riuscita; });
         carattere = sup.carattere();
     }
@@ -74,7 +74,7 @@ bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stat
     return riuscita;
 }
 
-bool stampaConDialogo(QWidget* genitore, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma) {
+bool stampaConDialogo(QWidget* genitore, const Documento& documento, const ValoriImpostazioni& valori, Carattere& carattere, Piattaforma& piattaforma) {
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setPageSize(QPageSize(QPageSize::A4));
     stampante.setPageOrientation(QPageLayout::Portrait);
@@ -89,7 +89,7 @@ bool stampaConDialogo(QWidget* genitore, const Documento& documento, const Stato
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialogo.exec() != QDialog::Accepted) return false;
 
-    return stampaSu(stampante, documento, stato, carattere, piattaforma, dataDiOggi());
+    return stampaSu(stampante, documento, valori, carattere, piattaforma, dataDiOggi());
 }
 
 }  // namespace quadrivo

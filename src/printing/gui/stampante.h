@@ -9,7 +9,7 @@
 #include <string>
 
 #include "model/piattaforma.h"
-#include "model/stato.h"
+#include "model/valori_impostazioni.h"
 #include "model/superficie.h"
 #include "printing/pagina.h"
 
@@ -43,11 +43,11 @@ FormatoPagina formatoDi(const QPrinter& stampante);
 // Prints the sheets on a printer that is already set up, without a dialog. `carattere` is the
 // printer's font style, kept from one job to the next; its face is set from nomeFont. On
 // failure shows the message and returns false.
-bool stampaSu(QPrinter& stampante, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma,
+bool stampaSu(QPrinter& stampante, const Documento& documento, const ValoriImpostazioni& valori, Carattere& carattere, Piattaforma& piattaforma,
               const std::string& data);
 
 // The whole job: print dialog, busy pointer, the sheets. Cancelling prints and shows nothing.
 // Returns true when the sheets went to the printer.
-bool stampaConDialogo(QWidget* genitore, const Documento& documento, const Stato& stato, Carattere& carattere, Piattaforma& piattaforma);
+bool stampaConDialogo(QWidget* genitore, const Documento& documento, const ValoriImpostazioni& valori, Carattere& carattere, Piattaforma& piattaforma);
 
 }  // namespace quadrivo

@@ -1,15 +1,10 @@
 #pragma once
-// The one puzzle in memory and every program-wide value, owned by the application.
+// The values the grid is drawn and played with: tramerio.ini's and the fonts of the font chooser.
+// Impostazioni owns the one in use; everyone else reads it through a const reference.
 #include <cstdint>
 #include <string>
 
-#include "model/cartelle.h"
-#include "model/cruciverba.h"
-
 namespace quadrivo {
-
-inline constexpr const char* titoloApplicazione = "Quadrivo 7";
-inline constexpr const char* nomeNuovoCruciverba = "NUOVOCRU.trmo";
 
 // Face and style of the grid's letters and numbers; sizes come from the cell size.
 struct StileCarattere {
@@ -19,9 +14,7 @@ struct StileCarattere {
     friend bool operator==(const StileCarattere&, const StileCarattere&) = default;
 };
 
-struct Stato {
-    Cartelle cartelle;
-
+struct ValoriImpostazioni {
     // Display settings and the two menu options, persisted in tramerio.ini.
     std::int16_t PercentualeRiquadro = 0;
     std::int16_t SpessoreBordo = 0;
@@ -32,12 +25,14 @@ struct Stato {
     std::int16_t StampaSoluzioni = 0;
     bool rettangoloParola = true;  // check mark of Menurett
     bool tastoSinistro = false;    // check mark of menuold
+    // The grid's face, kept with the player's options (Quadrivo.conf), not in tramerio.ini.
     std::string nomeFont = "Arial";
 
-    // Chosen in the font chooser for the grid on screen and on paper; not persisted.
+    // Chosen in the font chooser for the grid on screen and on paper; not in tramerio.ini.
     StileCarattere carattereSchermo;
     StileCarattere carattereStampante;
 
+    friend bool operator==(const ValoriImpostazioni&, const ValoriImpostazioni&) = default;
 };
 
 }  // namespace quadrivo
