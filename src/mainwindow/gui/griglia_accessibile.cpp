@@ -4,8 +4,9 @@
 #include <QPointer>
 #include <map>
 
-#include "mainwindow/gui/finestra_principale.h"
 #include "mainwindow/gui/vista_griglia.h"
+#include "qt/area_disegno.h"
+#include "sessione/sessione.h"
 #include "solving/lettura.h"
 
 namespace quadrivo {
@@ -18,15 +19,17 @@ constexpr const char* proprietaParolaDetta = "quadrivoParolaDetta";
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// The grid's view the drawing area holds; only the area it lies on is read as a table.
+VistaGriglia* vistaDi(const QWidget* area) { return area->findChild<VistaGriglia*>(QString(), Qt::FindDirectChildrenOnly); }
 
 // One cell, made when a reader first asks for it and kept by the table.
 class CellaAccessibile : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    CellaAccessibile(FinestraPrincipale* f, int colonna, int riga) : f_(f), c_(colonna), r_(riga) {}
+    CellaAccessibile(VistaGriglia* vista, int colonna, int riga) : v_(vista), c_(colonna), r_(riga) {}
 
-    bool isValid() const override { return f_ && f_->sessione().cruciverba().dentro(c_, r_); }
+    bool isValid() const override { return v_ && v_->sessione().cruciverba().dentro(c_, r_); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
+    QWindow* window() const override { return v_ ? v_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -34,27 +37,27 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        const Cruciverba& x = f_->sessione().cruciverba();
+        const Cruciverba& x = v_->sessione().cruciverba();
         if (t == QAccessible::Name) {
-            const PartitaInCorso& partita = f_->sessione().partita();
+            const PartitaInCorso& partita = v_->sessione().partita();
             return q(nomeCella(x, partita.segni(), partita.rivelate(), {c_, r_}));
         }
         if (t != QAccessible::Description) return {};
-        if (corrente()) return descrizioneCorrente(f_->area());
-        return q(paroleCheIniziano(x, f_->sessione().navigazione(), {c_, r_}));
+        if (corrente()) return descrizioneCorrente(v_->parentWidget());
+        return q(paroleCheIniziano(x, v_->sessione().navigazione(), {c_, r_}));
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
-        const QRect k = f_->vista()->rettangoloCella({c_, r_});
-        return k.isEmpty() ? QRect() : QRect(f_->vista()->mapToGlobal(k.topLeft()), k.size());
+        const QRect k = v_->rettangoloCella({c_, r_});
+        return k.isEmpty() ? QRect() : QRect(v_->mapToGlobal(k.topLeft()), k.size());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State st;
         st.focusable = st.selectable = true;
         // Black and void cells, and the letters the puzzle gives, take no typing.
-        const Cruciverba& x = f_->sessione().cruciverba();
+        const Cruciverba& x = v_->sessione().cruciverba();
         st.readOnly = isValid() && (!x.bianca(c_, r_) || x.cella(c_, r_).data);
         st.focused = st.selected = corrente();
         return st;
@@ -77,10 +80,10 @@ public:
 
 private:
     bool corrente() const {
-        const Posizione& p = f_->posizioneCorrente();
+        const Posizione& p = v_->sessione().posizione();
         return p.valida() && p.colonna == c_ && p.riga == r_;
     }
-    QPointer<FinestraPrincipale> f_;
+    QPointer<VistaGriglia> v_;
     int c_, r_;
 };
 
@@ -88,23 +91,22 @@ private:
 // panels that are the area's child widgets.
 class GrigliaAccessibile : public QAccessibleInterface, public QAccessibleTableInterface {
 public:
-    explicit GrigliaAccessibile(FinestraPrincipale* f) : f_(f) {}
+    explicit GrigliaAccessibile(VistaGriglia* vista) : v_(vista) {}
     ~GrigliaAccessibile() override { dimentica(); }
 
-    bool isValid() const override { return f_; }
+    bool isValid() const override { return v_; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return f_ ? f_->windowHandle() : nullptr; }
+    QWindow* window() const override { return v_ ? v_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
-        return f_ ? QAccessible::queryAccessibleInterface(f_->area()) : nullptr;
+        return v_ ? QAccessible::queryAccessibleInterface(v_->parentWidget()) : nullptr;
     }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? "Griglia del cruciverba" : QString(); }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!aperto()) return {};
-        const VistaGriglia* v = f_->vista();
-        const QRect primo = v->rettangoloCella({1, 1});
-        const QRect ultimo = v->rettangoloCella({columnCount(), rowCount()});
-        return primo.isEmpty() ? QRect() : QRect(v->mapToGlobal(primo.topLeft()), v->mapToGlobal(ultimo.bottomRight()));
+        const QRect primo = v_->rettangoloCella({1, 1});
+        const QRect ultimo = v_->rettangoloCella({columnCount(), rowCount()});
+        return primo.isEmpty() ? QRect() : QRect(v_->mapToGlobal(primo.topLeft()), v_->mapToGlobal(ultimo.bottomRight()));
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override {
@@ -124,12 +126,12 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         if (!aperto()) return nullptr;
-        const std::optional<Casella> k = f_->vista()->cellaIn(f_->vista()->mapFromGlobal(QPoint(x, y)));
+        const std::optional<Casella> k = v_->cellaIn(v_->mapFromGlobal(QPoint(x, y)));
         return k ? cella(k->colonna, k->riga) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
         if (!aperto()) return nullptr;
-        const Posizione& p = f_->posizioneCorrente();
+        const Posizione& p = v_->sessione().posizione();
         return p.valida() ? cella(p.colonna, p.riga) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -148,8 +150,8 @@ public:
     QString rowDescription(int riga) const override { return QString("riga %1").arg(riga + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return aperto() ? f_->sessione().cruciverba().colonne() : 0; }
-    int rowCount() const override { return aperto() ? f_->sessione().cruciverba().righe() : 0; }
+    int columnCount() const override { return aperto() ? v_->sessione().cruciverba().colonne() : 0; }
+    int rowCount() const override { return aperto() ? v_->sessione().cruciverba().righe() : 0; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -162,21 +164,21 @@ public:
 
     // The cell at (c, r), 1-based; its interface lives until the puzzle's size changes.
     QAccessibleInterface* cella(int c, int r) const {
-        if (!aperto() || !f_->sessione().cruciverba().dentro(c, r)) return nullptr;
+        if (!aperto() || !v_->sessione().cruciverba().dentro(c, r)) return nullptr;
         const std::pair dimensioni(columnCount(), rowCount());
         if (dimensioni != dimensioni_) dimentica(), dimensioni_ = dimensioni;
         auto [posto, nuova] = celle_.try_emplace({c, r}, 0);
-        if (nuova) posto->second = QAccessible::registerAccessibleInterface(new CellaAccessibile(f_, c, r));
+        if (nuova) posto->second = QAccessible::registerAccessibleInterface(new CellaAccessibile(v_, c, r));
         return QAccessible::accessibleInterface(posto->second);
     }
 
 private:
-    bool aperto() const { return f_ && f_->sessione().aperto(); }
+    bool aperto() const { return v_ && v_->sessione().aperto(); }
     void dimentica() const {
         for (const auto& [k, id] : celle_) QAccessible::deleteAccessibleInterface(id);
         celle_.clear();
     }
-    QPointer<FinestraPrincipale> f_;
+    QPointer<VistaGriglia> v_;
     mutable std::map<std::pair<int, int>, QAccessible::Id> celle_;
     mutable std::pair<int, int> dimensioni_{0, 0};
 };
@@ -184,9 +186,9 @@ private:
 // The drawing area: the table first, then the bars and panels laid over it.
 class AreaAccessibile : public QAccessibleWidget {
 public:
-    AreaAccessibile(QWidget* area, FinestraPrincipale* f)
+    AreaAccessibile(QWidget* area, VistaGriglia* vista)
         : QAccessibleWidget(area, QAccessible::Pane),
-          griglia_(QAccessible::registerAccessibleInterface(new GrigliaAccessibile(f))) {}
+          griglia_(QAccessible::registerAccessibleInterface(new GrigliaAccessibile(vista))) {}
     ~AreaAccessibile() override { QAccessible::deleteAccessibleInterface(griglia_); }
 
     // Named, so a focus that lands on the area itself is not an unnamed panel.
@@ -226,14 +228,14 @@ private:
 };
 
 QAccessibleInterface* CellaAccessibile::parent() const {
-    auto* area = f_ ? dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(f_->area())) : nullptr;
+    auto* area = v_ ? dynamic_cast<AreaAccessibile*>(QAccessible::queryAccessibleInterface(v_->parentWidget())) : nullptr;
     return area ? area->griglia() : nullptr;
 }
 
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
     auto* area = qobject_cast<AreaDisegno*>(oggetto);
-    auto* f = area ? qobject_cast<FinestraPrincipale*>(area->window()) : nullptr;
-    return f && f->area() == area ? new AreaAccessibile(area, f) : nullptr;
+    VistaGriglia* vista = area ? vistaDi(area) : nullptr;
+    return vista ? new AreaAccessibile(area, vista) : nullptr;
 }
 
 QAccessibleInterface* cellaCorrente(QWidget* area) {
@@ -249,9 +251,9 @@ void installaGrigliaAccessibile() {
 }
 
 void annunciaCellaCorrente(QWidget* area, bool conDefinizione) {
-    auto* f = qobject_cast<FinestraPrincipale*>(area->window());
-    if (!f || !f->sessione().aperto()) return;
-    const Sessione& s = f->sessione();
+    const VistaGriglia* vista = vistaDi(area);
+    if (!vista || !vista->sessione().aperto()) return;
+    const Sessione& s = vista->sessione();
     const Posizione& p = s.posizione();
     const int parola = p.valida() ? s.navigazione().indiceParola(p.colonna, p.riga, p.direzione) : -1;
     const bool nuova = parola != area->property(proprietaParolaDetta).toInt() - 1;

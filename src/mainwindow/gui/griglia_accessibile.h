@@ -9,7 +9,7 @@ class QWidget;
 
 namespace quadrivo {
 
-// Once per program: the main window's drawing area is then read as that table.
+// Once per program: a drawing area holding the grid's view is then read as that table.
 void installaGrigliaAccessibile();
 
 // The current cell moved or letters changed: the reader hears the cell with the focus, and the

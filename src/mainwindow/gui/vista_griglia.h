@@ -28,6 +28,7 @@ public:
     // No grid shown (no room for a cell, no puzzle): the background alone.
     void togliGriglia();
     bool conGriglia() const { return geometria_.lato > 0; }
+    const Sessione& sessione() const { return sessione_; }
     const GeometriaSchema& geometria() const { return geometria_; }
 
     // The cell under a point of this widget, by the hover's rule (the offset rounded to the
