@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtTest>
+#include <utility>
 
 #include "mainwindow/gui/vista_griglia.h"
 #include "model/piattaforma_registro.h"
@@ -163,11 +164,12 @@ private slots:
         QCOMPARE(vista_->rettangoloCella({1, 1}), QRect());
     }
 
+    // Only the inside: the outline is the neighbours' too and a letter leaves it as it was.
     void unaLetteraRidipingeLaSuaCella() {
         mostra();
         QVERIFY(sessione_->scrivi({{3, 2, "E"}}));
         QTRY_VERIFY(pitture_.volte > 0);
-        QCOMPARE(pitture_.regione, QRegion(130, 74, 62, 62));
+        QCOMPARE(pitture_.regione, QRegion(131, 75, 60, 60));
     }
 
     void unoSpostamentoRidipingeLeDueParole() {
@@ -215,6 +217,42 @@ private slots:
         const QRect k = vista_->rettangoloCella({2, 1}).adjusted(0, 0, 1, 1);
         vista_->render(&parte, k.topLeft(), QRegion(k));
         QCOMPARE(parte.copy(k), intera.copy(k));
+    }
+
+    // A region of apart pieces looks as the whole grid does there, whether it is painted piece by
+    // piece (the insides of a few cells) or, past many pieces, in one pass under its own clip.
+    void unaRegioneSparsaComeLaGrigliaIntera_data() {
+        QTest::addColumn<QRegion>("regione");
+        // The insides of the four corner cells (61 pixels from (8, 13)).
+        QRegion interni;
+        for (const auto& [c, r] : {std::pair{0, 0}, {2, 0}, {0, 1}, {2, 1}}) interni += QRect(9 + c * 61, 14 + r * 61, 60, 60);
+        QTest::newRow("pochi pezzi") << interni;
+        // 484 small squares across cells, outlines and the frame: far more pieces than are
+        // painted one by one.
+        QRegion punti;
+        for (int y = 2; y < 150; y += 7)
+            for (int x = 3; x < 200; x += 9) punti += QRect(x, y, 3, 2);
+        QTest::newRow("molti pezzi") << punti;
+    }
+    void unaRegioneSparsaComeLaGrigliaIntera() {
+        QFETCH(QRegion, regione);
+        QVERIFY(sessione_->scrivi({{1, 1, "O"}, {3, 1, "A"}, {3, 2, "E"}}));
+        mostra(segni({{{3, 1}, segnoCasellaCorrente}, {{1, 2}, segnoLetteraRivelata}}));
+        QImage intera(vista_->size(), QImage::Format_RGB32);
+        vista_->render(&intera);
+        QImage parte(vista_->size(), QImage::Format_RGB32);
+        parte.fill(Qt::magenta);
+        vista_->render(&parte, regione.boundingRect().topLeft(), regione);
+        // Only the region's pixels are compared: the rest of the whole paint is not asked for.
+        const auto nellaRegione = [&regione](const QImage& immagine) {
+            QImage solo(immagine.size(), QImage::Format_RGB32);
+            solo.fill(Qt::magenta);
+            QPainter p(&solo);
+            p.setClipRegion(regione);
+            p.drawImage(0, 0, immagine);
+            return solo;
+        };
+        QCOMPARE(nellaRegione(parte), nellaRegione(intera));
     }
 
     // The view paints, cell by cell, what the grid's painter paints in one pass over the whole.

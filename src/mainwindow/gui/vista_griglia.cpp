@@ -15,8 +15,10 @@ namespace {
 
 // How far a cell's drawing may reach into its neighbours: the thickest bar's half.
 constexpr int sbordo = 3;
-// Past this many pieces an exposed region is painted as its bounding box.
-constexpr int pezziApart = 16;
+// Up to this many pieces an exposed region is painted piece by piece, each under a plain
+// rectangle clip (a codeword's letter in up to sixty cells); past it, as its bounding box under
+// the region's clip, which makes every fill and glyph go through the region's spans.
+constexpr int pezziApart = 96;
 
 }  // namespace
 
@@ -79,6 +81,11 @@ QRect VistaGriglia::rettangoloCella(Casella k) const {
 
 QRect VistaGriglia::zonaCella(Casella k) const { return rettangoloCella(k).adjusted(0, 0, 1, 1); }
 
+QRect VistaGriglia::internoCella(Casella k) const {
+    const QRect r = rettangoloCella(k);
+    return r.isEmpty() ? r : r.adjusted(1, 1, 0, 0);
+}
+
 void VistaGriglia::impostaSfondo(const QColor& colore) {
     if (colore == sfondo_) return;
     sfondo_ = colore;
@@ -87,11 +94,17 @@ void VistaGriglia::impostaSfondo(const QColor& colore) {
 
 void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
     if (!conGriglia()) return;
+    // A letter changes only a cell's inside: its outline is its neighbours' too and stays. Insides
+    // never touch, so each cell stays one piece of the region and is painted under a plain clip;
+    // many cells take their whole squares, which join into few pieces, and so does the whole
+    // grid (a black square placed in a senza schema: a white cell's bars go with it).
+    const size_t tutte = static_cast<size_t>(geometria_.colonne) * static_cast<size_t>(geometria_.righe);
+    const bool interni = caselle.size() <= static_cast<size_t>(pezziApart) && caselle.size() < tutte;
     // Joined two by two: adding thirty scattered cells one at a time to one region costs the
     // square of their number.
     std::vector<QRegion> parti;
     parti.reserve(caselle.size());
-    for (const Casella& k : caselle) parti.emplace_back(zonaCella(k));
+    for (const Casella& k : caselle) parti.emplace_back(interni ? internoCella(k) : zonaCella(k));
     for (size_t passo = 1; passo < parti.size(); passo *= 2)
         for (size_t i = 0; i + passo < parti.size(); i += 2 * passo) parti[i] += parti[i + passo];
     if (!parti.empty() && !parti.front().isEmpty()) update(parti.front());

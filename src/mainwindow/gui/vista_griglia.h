@@ -58,6 +58,8 @@ protected:
 private:
     // What a cell repaint covers: its square and the outline on its right and bottom.
     QRect zonaCella(Casella cella) const;
+    // What a letter's repaint covers: the pixels within the cell's outline.
+    QRect internoCella(Casella cella) const;
 
     Sessione& sessione_;
     GeometriaSchema geometria_;
