@@ -118,7 +118,8 @@ private slots:
         QTRY_COMPARE_GT(pitture.volte, 0);
     }
 
-    // A new size is followed only once the window is up, and once however many come.
+    // A new size is followed only once the window is up, and then inside the resize itself: the
+    // grid is laid out for it before anything is painted, however many sizes come.
     void aNewSizeIsFollowedOnceTheWindowIsUp() {
         Banco b;
         b.apri();
@@ -128,11 +129,34 @@ private slots:
         QCOMPARE(b.disegnata.size(), prima);
         b.disposizione.segui();
         b.finestra.resize(800, 600);
-        b.finestra.resize(820, 610);
-        QVERIFY(b.disegnata.wait());
-        b.smaltisci();
         QCOMPARE(b.disegnata.size(), prima + 1);
+        b.finestra.resize(820, 610);
+        QCOMPARE(b.disegnata.size(), prima + 2);
+        b.finestra.resize(820, 610);
+        QCOMPARE(b.disegnata.size(), prima + 2);
         QCOMPARE(b.vista->size(), b.area->size());
+    }
+
+    // Between a small and a large window the column's width changes too: before any event runs,
+    // the area already has what the column leaves, and the grid stands where a fresh layout
+    // of that room puts it, the current cell in it.
+    void aResizeLaysTheGridOutForTheNewRoomAtOnce() {
+        Banco b;
+        b.apri();
+        b.sessione.impostaPosizione({2, 2, Direzione::orizzontale});
+        b.disposizione.segui();
+        for (const QSize dimensione : {QSize(1280, 800), QSize(1920, 1080), QSize(700, 500)}) {
+            b.finestra.resize(dimensione);
+            QCOMPARE(b.area->width() + b.colonna->pannelli()->width(), b.finestra.width());
+            QCOMPARE(b.vista->size(), b.area->size());
+            const GeometriaSchema attesa = geometriaGriglia(b.sessione.cruciverba(), b.stato, b.disposizione.areaGriglia(),
+                                                            b.parti.tastiera->decorazioni());
+            QCOMPARE(b.vista->geometria().lato, attesa.lato);
+            QCOMPARE(b.vista->geometria().x0, attesa.x0);
+            QCOMPARE(b.vista->geometria().y0, attesa.y0);
+            QCOMPARE(b.vista->rettangoloCella({2, 2}).topLeft(),
+                     QPoint(attesa.x0 + attesa.lato, attesa.y0 + attesa.lato));
+        }
     }
 };
 

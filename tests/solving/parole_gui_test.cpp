@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <vector>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +109,18 @@ private slots:
             [lista] { lista->item(1)->setForeground(QBrush()); },
             [lista] { lista->setCurrentRow(2); },
             [&pannello] { pannello.resize(260, 360); },
+            // Another font or highlight: nothing kept from before may show.
+            [lista] {
+                QFont f = lista->font();
+                f.setPointSizeF(f.pointSizeF() * 1.5);
+                lista->setFont(f);
+            },
+            [lista] {
+                QPalette p = lista->palette();
+                for (const auto gruppo : {QPalette::Active, QPalette::Inactive}) p.setColor(gruppo, QPalette::Highlight, QColor(200, 40, 40));
+                lista->setPalette(p);
+            },
+            [&pannello] { pannello.resize(200, 360); },
         };
         int n = 0;
         for (const auto& stato : stati) {
@@ -118,6 +131,34 @@ private slots:
             lista->setItemDelegate(nostro);
             QVERIFY2(kept == plain, qPrintable(QString("state %1").arg(n++)));
         }
+    }
+
+    // A wrapped clue's height follows the list's width, narrower and back, as Qt's own delegate
+    // measures it.
+    void aClueEntrysHeightFollowsTheWidth() {
+        PannelloDefinizioni pannello;
+        pannello.resize(400, 360);
+        pannello.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pannello));
+        auto* lista = pannello.findChild<QListWidget*>("ListaOrizzontali");
+        QVERIFY(lista);
+        auto* voce = new QListWidgetItem("1 Abitazione con un giardino e un lungo viale d'ingresso alberato", lista);
+        QAbstractItemDelegate* nostro = lista->itemDelegate();
+        QStyledItemDelegate semplice;
+        const auto altezza = [lista, voce](QAbstractItemDelegate* d) {
+            lista->setItemDelegate(d);
+            lista->doItemsLayout();
+            return lista->visualItemRect(voce).height();
+        };
+        std::vector<int> nostre;
+        for (const int larghezza : {400, 150, 400}) {
+            pannello.resize(larghezza, 360);
+            const int sua = altezza(&semplice);
+            nostre.push_back(altezza(nostro));
+            QCOMPARE(nostre.back(), sua);
+        }
+        QCOMPARE_GT(nostre[1], nostre[0]);
+        QCOMPARE(nostre[2], nostre[0]);
     }
 };
 

@@ -133,7 +133,16 @@ AreaFinestra ColonnaDefinizioni::areaGriglia(AreaFinestra a) const {
     return a;
 }
 
-void ColonnaDefinizioni::adattaLarghezza(int larghezza) { pannelli_->setFixedWidth(larghezzaElenco(larghezza)); }
+bool ColonnaDefinizioni::haLarghezza(int larghezza) const {
+    const int voluta = larghezzaElenco(larghezza);
+    return pannelli_->minimumWidth() == voluta && pannelli_->maximumWidth() == voluta;
+}
+
+bool ColonnaDefinizioni::adattaLarghezza(int larghezza) {
+    if (haLarghezza(larghezza)) return false;
+    pannelli_->setFixedWidth(larghezzaElenco(larghezza));
+    return true;
+}
 
 void ColonnaDefinizioni::disponi() {
     const bool eraVisibile = suggerimenti_->isVisible();

@@ -33,8 +33,10 @@ public:
     AreaFinestra areaGriglia(AreaFinestra a) const;
     // The clue list and the suggestions, one above the other, for the window to place.
     QWidget* pannelli() const { return pannelli_; }
-    // The column's width in a window `larghezza` pixels wide.
-    void adattaLarghezza(int larghezza);
+    // The column's width in a window `larghezza` pixels wide; true when it changed.
+    bool adattaLarghezza(int larghezza);
+    // Whether the column has the width a window `larghezza` pixels wide gives it.
+    bool haLarghezza(int larghezza) const;
     // Shows or hides the panels and places the clue line at the top of the area.
     void disponi();
     // After a grid pass: the list marks the current clue, the line shows it.

@@ -199,7 +199,6 @@ void DisposizioneFinestra::segui() {
 // A window manager may give the window its final size after the first activation drew the
 // grid: the grid and the picture follow the area, unless a preview is on screen.
 void DisposizioneFinestra::adattaAllaDimensione() {
-    adattamentoInCoda_ = false;
     if (p_.area->size() == dimensioneDisegnata_) return;
     if (sessione_.aperto() && sessione_.modo() == ModoVista::anteprima) {
         dimensioneDisegnata_ = p_.area->size();  // the preview scales its sheets by itself
@@ -214,16 +213,25 @@ void DisposizioneFinestra::adattaAllaDimensione() {
 }
 
 bool DisposizioneFinestra::eventFilter(QObject* oggetto, QEvent* evento) {
-    // The column's width follows the window's before the window lays its parts out.
-    if (oggetto == finestra_ && evento->type() == QEvent::Resize)
-        p_.colonna->adattaLarghezza(static_cast<QResizeEvent*>(evento)->size().width());
+    // The column's width follows the window's. The window's layout has placed the dock at its old
+    // width by now (it sees the resize before any filter): laid out again here, before the paint,
+    // else the news reaches it an event later and the area is resized and painted twice.
+    if (oggetto == finestra_ && evento->type() == QEvent::Resize &&
+        p_.colonna->adattaLarghezza(static_cast<QResizeEvent*>(evento)->size().width()) && dock_->isVisibleTo(finestra_)) {
+        if (QLayout* l = dock_->layout()) l->invalidate();
+        dock_->updateGeometry();
+        finestra_->layout()->invalidate();
+        finestra_->layout()->activate();
+    }
     if (oggetto == p_.area && evento->type() == QEvent::Resize) {
+        // The window's resize is still under way and the column about to take its width: the
+        // area gets its final size then.
+        if (dock_->isVisibleTo(finestra_) && !p_.colonna->haLarghezza(finestra_->width())) return false;
         p_.passaggio->nascondiEtichetta();  // the hover label belongs to a cell that has moved
         disponiBarre();
-        if (segue_ && !adattamentoInCoda_) {
-            adattamentoInCoda_ = true;
-            QMetaObject::invokeMethod(this, &DisposizioneFinestra::adattaAllaDimensione, Qt::QueuedConnection);
-        }
+        // Laid out now, inside the resize: a grid laid out later would be painted twice, at the
+        // old cells' size in the new area and again.
+        if (segue_) adattaAllaDimensione();
     }
     return false;
 }

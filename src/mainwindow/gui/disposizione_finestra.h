@@ -58,7 +58,8 @@ public:
     AreaFinestra areaFinestra() const;
     // ... and the part the grid is laid out in: without the clue column and the clue line.
     AreaFinestra areaGriglia() const;
-    // From the first activation on, a new size of the area is followed once its events settle.
+    // From the first activation on, a new size of the area is followed at once: the grid is laid
+    // out for it before the paint the resize brings.
     void segui();
 
 signals:
@@ -80,7 +81,6 @@ private:
     QDockWidget* dock_;
     QSize dimensioneDisegnata_;
     bool segue_ = false;
-    bool adattamentoInCoda_ = false;
 };
 
 }  // namespace quadrivo

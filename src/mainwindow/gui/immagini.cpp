@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPalette>
 #include <QPainter>
+#include <vector>
 #include <QPainterPath>
 
 namespace quadrivo {
@@ -178,18 +179,37 @@ public:
     QPixmap pixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato) override {
         return scaledPixmap(dimensione, modo, stato, 1.0);
     }
+    // Kept per size, mode and the window's shade: a toolbar's buttons ask at every paint, and
+    // a resize repaints them all.
     QPixmap scaledPixmap(const QSize& dimensione, QIcon::Mode modo, QIcon::State stato, qreal scala) override {
+        const bool scuro = QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+        for (const Pronta& k : pronte_)
+            if (k.dimensione == dimensione && k.modo == modo && k.stato == stato && k.scala == scala && k.scuro == scuro)
+                return k.px;
         QPixmap px(dimensione * scala);
         px.setDevicePixelRatio(scala);
         px.fill(Qt::transparent);
-        QPainter p(&px);
-        paint(&p, QRect(QPoint(0, 0), dimensione), modo, stato);
+        {
+            QPainter p(&px);
+            paint(&p, QRect(QPoint(0, 0), dimensione), modo, stato);
+        }
+        if (pronte_.size() >= 8) pronte_.erase(pronte_.begin());
+        pronte_.push_back({dimensione, modo, stato, scala, scuro, px});
         return px;
     }
     QIconEngine* clone() const override { return new MotoreImmagine(indice_); }
 
 private:
+    struct Pronta {
+        QSize dimensione;
+        QIcon::Mode modo;
+        QIcon::State stato;
+        qreal scala;
+        bool scuro;
+        QPixmap px;
+    };
     int indice_;
+    std::vector<Pronta> pronte_;
 };
 
 }  // namespace

@@ -25,21 +25,26 @@ class MisureDefinizioni : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
-        const QString chiave = QString::number(opzione.rect.width()) + '|' + opzione.font.key() + '|' +
-                               indice.data(Qt::DisplayRole).toString();
+        seguiCarattere(opzione.font);
+        const QString chiave = QString::number(opzione.rect.width()) + '|' + indice.data(Qt::DisplayRole).toString();
         if (const auto trovata = misure_.constFind(chiave); trovata != misure_.cend()) return *trovata;
         if (misure_.size() > 4096) misure_.clear();
         return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
     }
 
-    // An entry's picture is kept per size, state and colour: a resize or a scroll paints every
+    // An entry's picture is kept per size, state and colours: a resize or a scroll paints every
     // entry shown again, and shaping a wrapped clue's text each time is most of a resize's cost.
+    // The colours go into the key, not the palette's own key, which changes at every paint.
     void paint(QPainter* pittore, const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        seguiCarattere(opzione.font);
         const qreal dpr = pittore->device()->devicePixelRatio();
-        const QString chiave = QString::number(opzione.rect.width()) + 'x' + QString::number(opzione.rect.height()) +
-                               '|' + QString::number(opzione.state.toInt()) + '|' + QString::number(dpr) + '|' + QString::number(opzione.palette.cacheKey()) + '|' +
-                               indice.data(Qt::ForegroundRole).value<QBrush>().color().name(QColor::HexArgb) + '|' +
-                               opzione.font.key() + '|' + indice.data(Qt::DisplayRole).toString();
+        const QPalette& t = opzione.palette;
+        QString chiave = QString::number(opzione.rect.width()) + 'x' + QString::number(opzione.rect.height()) + '|' +
+                         QString::number(opzione.state.toInt()) + '|' + QString::number(dpr) + '|';
+        for (const QPalette::ColorRole ruolo : {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
+            chiave += QString::number(t.color(ruolo).rgba(), 16) + '|';
+        chiave += indice.data(Qt::ForegroundRole).value<QBrush>().color().name(QColor::HexArgb) + '|' +
+                  indice.data(Qt::DisplayRole).toString();
         auto trovata = immagini_.constFind(chiave);
         if (trovata == immagini_.cend()) {
             if (immagini_.size() > 2048) immagini_.clear();
@@ -56,6 +61,16 @@ public:
     }
 
 private:
+    // Another font makes every size and picture kept wrong; comparing fonts is cheaper than
+    // putting the font's key into each entry's.
+    void seguiCarattere(const QFont& f) const {
+        if (f == carattere_) return;
+        carattere_ = f;
+        misure_.clear();
+        immagini_.clear();
+    }
+
+    mutable QFont carattere_;
     mutable QHash<QString, QSize> misure_;
     mutable QHash<QString, QPixmap> immagini_;
 };
