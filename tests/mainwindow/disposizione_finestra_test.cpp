@@ -149,7 +149,7 @@ private slots:
             b.finestra.resize(dimensione);
             QCOMPARE(b.area->width() + b.colonna->pannelli()->width(), b.finestra.width());
             QCOMPARE(b.vista->size(), b.area->size());
-            const GeometriaSchema attesa = geometriaGriglia(b.sessione.cruciverba(), b.stato, b.disposizione.areaGriglia(),
+            const GeometriaSchema attesa = geometriaGriglia(b.sessione.cruciverba(), b.sessione.impostazioni().valori(), b.disposizione.areaGriglia(),
                                                             b.parti.tastiera->decorazioni());
             QCOMPARE(b.vista->geometria().lato, attesa.lato);
             QCOMPARE(b.vista->geometria().x0, attesa.x0);
