@@ -21,6 +21,13 @@ using namespace quadrivo;
 
 class ParoleGuiTest : public QObject {
     Q_OBJECT
+    // The clue panel shown at `larghezza`, and its across list.
+    static void mostraElenco(PannelloDefinizioni& pannello, int larghezza, QListWidget*& lista) {
+        pannello.resize(larghezza, 360);
+        pannello.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pannello));
+        lista = pannello.findChild<QListWidget*>("ListaOrizzontali");
+    }
 
 private slots:
     void theFourWaysListWhatTheirDefinitionsSay() {
@@ -93,10 +100,8 @@ private slots:
     // the same pixels, and a state seen before is not painted from another's picture.
     void theClueListPaintsAsAPlainListDoes() {
         PannelloDefinizioni pannello;
-        pannello.resize(200, 360);
-        pannello.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pannello));
-        auto* lista = pannello.findChild<QListWidget*>("ListaOrizzontali");
+        QListWidget* lista = nullptr;
+        mostraElenco(pannello, 200, lista);
         QVERIFY(lista);
         for (const char* t : {"1 Abitazione con un giardino e un lungo viale d'ingresso", "5 Sovrano", "7 Stella"})
             new QListWidgetItem(t, lista);
@@ -137,10 +142,8 @@ private slots:
     // measures it.
     void aClueEntrysHeightFollowsTheWidth() {
         PannelloDefinizioni pannello;
-        pannello.resize(400, 360);
-        pannello.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pannello));
-        auto* lista = pannello.findChild<QListWidget*>("ListaOrizzontali");
+        QListWidget* lista = nullptr;
+        mostraElenco(pannello, 400, lista);
         QVERIFY(lista);
         auto* voce = new QListWidgetItem("1 Abitazione con un giardino e un lungo viale d'ingresso alberato", lista);
         QAbstractItemDelegate* nostro = lista->itemDelegate();
