@@ -29,7 +29,9 @@ std::string nomeDirezione(const Cruciverba& x, Direzione d) {
 std::string nomeParola(const Cruciverba& x, const Parola& w) {
     if (x.variante == Variante::senzaSchema && !w.etichetta.empty())
         return nomeDirezione(x, w.direzione) + " " + w.etichetta;  // "riga 3"
-    return w.etichetta.empty() ? nomeDirezione(x, w.direzione) : w.etichetta + " " + nomeDirezione(x, w.direzione);
+    if (!w.etichetta.empty()) return w.etichetta + " " + nomeDirezione(x, w.direzione);
+    // A word without a number (a codeword's) is found by where it starts.
+    return nomeDirezione(x, w.direzione) + " da riga " + std::to_string(w.riga) + " colonna " + std::to_string(w.colonna);
 }
 
 std::string nomeCella(const Cruciverba& x, const Segni& segni, const Rivelate& rivelate, Casella k) {

@@ -54,9 +54,11 @@ VoceDialogo voceDialogo(const Cruciverba& x, const GeometriaSchema& g, const Pos
     v.definizioneFissa = diGriglia.has_value();
     if (x.variante == Variante::senzaSchema)
         v.titolo = (d == Direzione::orizzontale ? " Riga " : " Colonna ") + w->etichetta;
-    else
-        v.titolo =
-            (w->etichetta.empty() ? "" : " " + w->etichetta) + (d == Direzione::orizzontale ? " Orizzontale" : " Verticale");
+    else if (!w->etichetta.empty())
+        v.titolo = " " + w->etichetta + (d == Direzione::orizzontale ? " Orizzontale" : " Verticale");
+    else  // a codeword's word has no number: where it starts names it
+        v.titolo = (d == Direzione::orizzontale ? " Orizzontale da riga " : " Verticale da riga ") +
+                   std::to_string(w->caselle.front().riga) + " colonna " + std::to_string(w->caselle.front().colonna);
     v.definizione = w->testo;
     for (const Casella& k : w->caselle) v.celle.push_back(x.dentro(k) ? x.cella(k).voce : "");
     v.lunghezzaMaschera = static_cast<int>(w->caselle.size());

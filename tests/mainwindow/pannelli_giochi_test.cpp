@@ -134,7 +134,7 @@ private slots:
         });
         b->tasto(Qt::Key_F2);
         QVERIFY(parola.eseguita());
-        QCOMPARE(titolo, QString("orizzontale"));
+        QCOMPARE(titolo, QString("orizzontale da riga 3 colonna 1"));
         QCOMPARE(trovate, (QStringList{"SOLE", "MELA", "LOVE"}));
     }
 
