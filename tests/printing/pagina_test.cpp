@@ -90,7 +90,6 @@ TEST(Pagina, TitleGridAndListsFillOneSheetInsideTheMargins) {
     EXPECT_EQ(titolo.y1, a4.margine);
     EXPECT_TRUE(titolo.carattere.grassetto);
     EXPECT_GE(titolo.carattere.dimensione, 12);
-    EXPECT_NEAR(titolo.x1 + titolo.x2, a4.larghezza, 1e-6);  // centred
     double basso = 0, larghezzaGriglia = 0;
     for (const Operazione& o : carta[0]) {
         EXPECT_GE(o.x1, a4.margine - 4) << o.testo;
