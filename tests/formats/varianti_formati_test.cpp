@@ -8,18 +8,13 @@
 #include "formats/jpz.h"
 #include "formats/puz.h"
 #include "model/varianti.h"
-#include "supporto/schema.h"
+#include "supporto/crociato.h"
 
 using namespace quadrivo;
 
 namespace {
 
-// 4×3 with one black square: across CASA (1), RE (4), SOLE (5); down CAS (1), SRL (2), AEE (3).
-Cruciverba crociato() {
-    return prova::cruciverbaDa({"CASA", "A#RE", "SOLE"}, {},
-                               {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella", "  1  12-Cassa",
-                                "  3  12-Societa", "  4  12-Vocali"});
-}
+using prova::crociato;  // CASA / A#RE / SOLE
 
 Cruciverba ipuz(const std::string& dati) { return prova::letturaOk(FormatoIpuz(), dati); }
 
@@ -145,13 +140,6 @@ TEST(IpuzVarianti, ASenzaSchemasRowListIsOneEntryPerWordNumberedByItsRow) {
     EXPECT_EQ(righe.at(1).toObject().value("number").toInt(), 2);
     EXPECT_EQ(righe.at(1).toObject().value("clue").toString(), "Sovrano");
     EXPECT_FALSE(righe.at(1).toObject().contains("cells"));
-}
-
-TEST(IpuzVarianti, ADaRiempiresBankIsTheListParole) {
-    const std::string scritto = FormatoIpuz().scrivi(comeDaRiempire(crociato()).cruciverba.value());
-    const QJsonArray parole = json(scritto).value("clues").toObject().value("Parole").toArray();
-    ASSERT_EQ(parole.size(), 6);
-    EXPECT_EQ(parole.at(0).toString(), "RE");
 }
 
 namespace {

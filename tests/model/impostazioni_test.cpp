@@ -75,13 +75,6 @@ TEST(ImpostazioniUtente, AnUnwritableProgramFolderSendsTheOptionsToThePlayersCop
     EXPECT_EQ(programma.leggi("tramerio.ini"), "TastoSin=-1 \r\n");
 }
 
-TEST(Impostazioni, TheShippedProportionsAreTheShippedFilesOwn) {
-    const ValoriImpostazioni s = conImpostazioni(testoImpostazioniPredefinite);
-    EXPECT_EQ(s.PercentualeRiquadro, riquadroPredefinito);
-    EXPECT_EQ(s.AltezzaCaratteri, caratteriPredefiniti);
-    EXPECT_EQ(s.AltezzaNumeri, numeriPredefiniti);
-}
-
 namespace {
 const std::string nonScritte =
     "Impossibile scrivere le opzioni (tramerio.ini): restano in memoria e si riprova alla prossima modifica e all'uscita.";

@@ -77,10 +77,3 @@ TEST(Controllo, DamagedArchivesCountAsTheirLinesReadAndSaveEveryClue) {
         EXPECT_EQ(FormatoTrmo().scrivi(x), k.dati) << k.caso;
     }
 }
-
-TEST(Controllo, CellsPastAShortLineAreNeitherTypedNorCleared) {
-    Cruciverba x = prova::letturaOk(FormatoTrmo(), "a\r\nb\r\nc\r\nDimensioni:   2x1\r\n[A\r\n");
-    EXPECT_TRUE(x.cella(2, 1).bianca());
-    EXPECT_TRUE(x.cella(2, 1).data);
-    EXPECT_TRUE(risolto(x));
-}

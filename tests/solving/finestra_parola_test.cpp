@@ -79,10 +79,6 @@ private slots:
         QVERIFY(w<QPushButton>("pulsanteCerca")->isVisible());
         QVERIFY(!w("casellaLunga")->isVisible());
         QCOMPARE(fuoco(), casella(0));
-        apri(2, 3, Direzione::verticale);  // two letters: boxes but no search
-        QVERIFY(casella(1)->isVisible());
-        QVERIFY(!casella(2)->isVisible());
-        QVERIFY(!w<QPushButton>("pulsanteCerca")->isVisible());
         // Past fifteen letters one box, trimmed and upper-cased at OK.
         apri(2, 2, Direzione::orizzontale, "ABCDEFGHIJKLMNO.");
         QVERIFY(w("casellaLunga")->isVisible());

@@ -10,19 +10,16 @@
 #include "solving/ricerca_giochi.h"
 #include "solving/varianti.h"
 #include "solving/verifica.h"
-#include "supporto/schema.h"
+#include "supporto/crociato.h"
 
 using namespace quadrivo;
 
 namespace {
 
-// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
-const std::vector<std::string> schema = {"CASA", "A#RE", "SOLE"};
-const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
-                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+const std::vector<std::string>& schema = prova::soluzioniCrociato;  // CASA / A#RE / SOLE
 
 Cruciverba variante(Conversione (*come)(const Cruciverba&), const std::vector<std::string>& sol = schema,
-                    const std::vector<std::string>& defs = definizioni) {
+                    const std::vector<std::string>& defs = prova::definizioniCrociato) {
     return come(prova::cruciverbaDa(sol, {}, defs)).cruciverba.value();
 }
 
@@ -246,11 +243,6 @@ TEST(LessicoCodici, EqualCodesEqualLettersDifferentCodesDifferentLetters) {
         EXPECT_EQ(paroleCodiciBlocco(blocco, c.codici), c.trovate) << c.codici[0] << c.codici[1] << c.codici[2];
 }
 
-TEST(LessicoCodici, TheMaskFixesLetters) {
-    EXPECT_EQ(paroleCodiciBlocco("ABCAXYZX", {1, 2, 3, 1}, leggiMaschera("X...").maschera),
-              (std::vector<std::uint32_t>{1}));
-}
-
 TEST(DaRiempireGioco, TheBankByLengthWithTheWordsInTheGridCrossedOff) {
     Cruciverba x = variante(comeDaRiempire);
     riempi(x, {"CASA", "A#..", "SOLE"});
@@ -275,12 +267,6 @@ TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {1, 2}, {1, 3}}), (std::vector<std::string>{"CAS"}));
     riempi(x, {"CASA", "A#..", "S..."});
     EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}), (std::vector<std::string>{"CASA"}));
-}
-
-TEST(SenzaSchemaGioco, ALetterWhereTheSolutionIsBlackIsMarkedWrong) {
-    Cruciverba x = senzaSchema();
-    riempi(x, {"CASA", "AXRE", "SOLE"});
-    EXPECT_EQ(caselleSbagliate(x, caselleBianche(x)), (std::vector<Casella>{{2, 2}}));
 }
 
 TEST(SenzaSchemaGioco, ClearingTakesTheBlackSquaresAwayAndRenumbers) {
@@ -311,7 +297,7 @@ TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
 
 // A click on a row's (column's) line goes to the first word along it, else to one across it.
 TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
-    const Cruciverba x = prova::cruciverbaDa(schema, {}, definizioni);
+    const Cruciverba x = prova::crociato();
     const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
     struct Caso {
         Direzione direzione;
@@ -343,7 +329,8 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     for (const Caso& c :
          {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
           Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
-          Caso{"no word starts there yet", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0, ""},
+          Caso{"RE's start: no word yet, no caption", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0,
+               ""},
           Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
           Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3,
                "  vert. - 3 lettere "}}) {
@@ -359,12 +346,9 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
                     : "",
                   c.didascalia);
     }
-    EXPECT_FALSE(parolaDiGriglia(prova::cruciverbaDa(schema, {}, definizioni), {1, 1}, Direzione::orizzontale));
-    // Hover and clicks mean the same words: where the solution's RE starts, a senza schema's
-    // player has no word yet, and the pointer must not tell it.
-    EXPECT_FALSE(parolaDa(senzaSchema(), {3, 2}, Direzione::orizzontale));
+    EXPECT_FALSE(parolaDiGriglia(prova::crociato(), {1, 1}, Direzione::orizzontale));
     EXPECT_EQ(parolaDa(senzaSchema(), {1, 2}, Direzione::orizzontale)->caselle.size(), 4u);
-    EXPECT_EQ(parolaDa(prova::cruciverbaDa(schema, {}, definizioni), {3, 2}, Direzione::orizzontale)->testo, "Sovrano");
+    EXPECT_EQ(parolaDa(prova::crociato(), {3, 2}, Direzione::orizzontale)->testo, "Sovrano");
 }
 
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
@@ -427,7 +411,7 @@ TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
         EXPECT_EQ(voci, attese[numeroElenco(d) - 1]) << numeroElenco(d);
     }
     // A crossword's clue without cells is a damaged file's, and no entry.
-    Cruciverba y = prova::cruciverbaDa(schema, {}, definizioni);
+    Cruciverba y = prova::crociato();
     y.elenchi[0].definizioni[1].caselle.clear();
     EXPECT_EQ(Navigazione(y).elenco(y, Direzione::orizzontale).size(), 2u);
 }

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "formats/formato.h"
-#include "supporto/schema.h"
+#include "supporto/crociato.h"
 #include "trmo.h"
 
 using namespace quadrivo;
@@ -130,12 +130,6 @@ TEST(Trmo, MessagesArePlainLines) {
 
 namespace {
 
-// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
-std::string crociato() {
-    return fileTrmo({"CASA", "A#RE", "SOLE"}, {}, {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella", "  1  12-Cassa",
-                                                   "  3  12-Societa", "  4  12-Vocali"});
-}
-
 Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) {
     return leggiCruciverba(d.percorso(nome), d.leggi(nome)).cruciverba;
 }
@@ -145,7 +139,7 @@ Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) {
 // Each game is written as an ipuz, and `mostra` shows it as its player sees it.
 TEST(ConvertiVariante, EachGameIsWrittenAsIpuzAndShownAsThePlayerSeesIt) {
     CartellaTemporanea d;
-    const std::string in = d.scrivi("in.trmo", crociato());
+    const std::string in = d.scrivi("in.trmo", prova::fileCrociato());
     struct Caso {
         const char* opzione;
         Variante variante;
@@ -166,7 +160,7 @@ TEST(ConvertiVariante, EachGameIsWrittenAsIpuzAndShownAsThePlayerSeesIt) {
 
 TEST(ConvertiVariante, TheSameSeedGivesTheSameFile) {
     CartellaTemporanea d;
-    const std::string in = d.scrivi("in.trmo", crociato());
+    const std::string in = d.scrivi("in.trmo", prova::fileCrociato());
     for (const auto& [nome, seme] : {std::pair{"a.ipuz", "11"}, {"b.ipuz", "11"}, {"c.ipuz", "12"}})
         ASSERT_EQ(trmo({"converti", "--crittografato", "--seme", seme, in, d.percorso(nome)}).codice, 0);
     EXPECT_EQ(d.leggi("a.ipuz"), d.leggi("b.ipuz"));
