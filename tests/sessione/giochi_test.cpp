@@ -58,7 +58,7 @@ struct Giochi_ : ::testing::Test {
 }  // namespace
 
 // "." places a black square and takes it away, one step of Annulla each; over a letter it takes
-// the letter, given back by Annulla. The cursor moves on after it as after a letter.
+// the letter, given back by Annulla; Salva keeps them. The cursor moves on after it as after a letter.
 TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     apriGioco(senzaSchema());
     vai(2, 2);
@@ -84,6 +84,12 @@ TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     sessione.storia().undo();
     EXPECT_EQ(cella(3, 1).tipo, TipoCella::bianca);
     EXPECT_EQ(cella(3, 1).voce, "S");
+    // The black squares placed are saved and read back.
+    vai(2, 2);
+    digita(U'.');
+    ASSERT_TRUE(sessione.salva());
+    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"..S.", ".#..", "...."}));
 }
 
 // The cursor follows the player's grid, never the solution's: row 2 is one word until the
@@ -118,17 +124,6 @@ TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
     EXPECT_EQ(cella(3, 2).etichetta, "4");  // RE starts after the black square
     sessione.storia().undo();
     EXPECT_EQ(cella(3, 2).etichetta, "");
-}
-
-TEST_F(Giochi_, ThePlacedBlackSquaresAreSavedAndReadBack) {
-    apriGioco(senzaSchema());
-    vai(2, 2);
-    digita(U'.');
-    vai(1, 1);
-    digita(U'C');
-    ASSERT_TRUE(sessione.salva());
-    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"C...", ".#..", "...."}));
 }
 
 // Revealing all places the black squares and takes the wrong ones away; a check counts them.
