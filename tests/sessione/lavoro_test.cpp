@@ -1,6 +1,5 @@
-// The session of the open puzzle: keys and the working copy written after them (and while writes
-// fail), opening and saving in every format, checks, reveals and Annulla; the answers of a killed
-// run offered back, the player's data, the lock and note files, the litter of interrupted saves.
+// The open puzzle's session: keys, the working copy and its failures, every format opened and saved,
+// Annulla; a killed run's answers offered back, the player's data, locks, notes, interrupted saves.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -204,8 +203,7 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     EXPECT_EQ(p.messaggi.size(), 2u);
 }
 
-// A file the program could not show is refused and nothing changes; Salva writes what is in
-// memory, even with the working copy's folder gone.
+// Salva writes what is in memory, even with the working copy's folder gone.
 TEST_F(Banco, ARefusedFileChangesNothingAndSalvaWritesWhatIsInMemory) {
     digita("C", 1);
     finitoInput();
@@ -284,9 +282,8 @@ void PrintTo(const StatoGioco& g, std::ostream* os) {
         << g.millisecondi << " ms" << (g.inCorso ? " in corso" : " fermo") << (g.modificato ? " *" : "");
 }
 
-// Each command is one step: undone, it gives back the whole state before it, without a
-// congratulation; done again, the state after it. Commands at 100 s, Annulla at 107 s, Ripeti at 110 s: time played
-// stays counted, a solved grid gets its own solve time back.
+// Each command is one step: undone, the whole state before it comes back, with no congratulation;
+// redone, the state after it. Time played stays counted; a solved grid gets its solve time back.
 TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     const auto gioco = [&] {
         const PartitaInCorso& g = sessione->partita();
@@ -299,6 +296,7 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     };
     const std::vector<Casella> tutte = caselleBianche(sessione->cruciverba());
     const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
+    const Posizione parola{1, 1, Direzione::orizzontale};
     // The grid CASA / A#RE solved at 50 s with one revealed letter.
     const auto risolto = [&] { scrivi(1, 1, "CASA"), scrivi(3, 2, "RE"), sessione->rivela({{1, 2}}); };
     struct Caso {
@@ -314,7 +312,7 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
          [&] { digita("S", 3); }, 110'000, 113'000},
         {"cancella", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->tasto(TastoGriglia::cancellaIndietro, 0, false); },
          110'000, 113'000},
-        {"dialogo", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->applicaDialogo({1, 1, Direzione::orizzontale}, casa); },
+        {"dialogo", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->applicaDialogo(parola, casa); },
          110'000, 113'000},
         {"controlla", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->controlla(tutte); }, 110'000, 113'000},
         {"rivela lettera", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte); }, [&] { sessione->rivela({{2, 1}}); },
@@ -475,12 +473,12 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
 }
 
-// A .puz locked with the code 1234 starts the clock at its solving time; checks and reveals wait
-// for Sblocca soluzione; Salva writes it unlocked, with the letters, the time and the marks other
-// programs read.
+// A .puz locked with 1234, its clock at its solving time: checks wait for Sblocca soluzione; Salva
+// writes it unlocked, with the letters, the time and the marks other programs read.
 TEST_F(Banco, APuzUnlocksAndKeepsItsTimeAndItsMarksForOtherPrograms) {
     // CASA / A#RE's letters down the columns
-    ASSERT_EQ(sessione->apri(t.scrivi("m.puz", prova::puzChiuso(puz(42), {0, 4, 1, 2, 6, 3, 7}, 1234))), EsitoApertura::ok);
+    const std::string chiuso = prova::puzChiuso(puz(42), {0, 4, 1, 2, 6, 3, 7}, 1234);
+    ASSERT_EQ(sessione->apri(t.scrivi("m.puz", chiuso)), EsitoApertura::ok);
     EXPECT_GE(sessione->tempo(), 42000);
     ASSERT_EQ(p.messaggi.size(), 1u);  // the lock told, the file's time no sign of an edit
     EXPECT_NE(p.messaggi[0].testo.find("Sblocca soluzione"), std::string::npos) << p.messaggi[0].testo;
@@ -562,8 +560,7 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     EXPECT_FALSE(sessione->cellaAperta());
 }
 
-// The first crossword's way: void corners, and clues that name the two marked cells their word
-// runs between ("2-3"). Its words are typed into like any other.
+// The first crossword's way: void corners, clues naming the cells their word runs between ("2-3").
 TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
     const std::string diamante = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
         "dimensions": {"width": 3, "height": 3},
@@ -678,12 +675,12 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
     }
 }
 
-// What runs left decides what becomes of it. A killed run's answers are offered, newest first,
-// whatever lock it left, told apart by what they hold; a live run's, one without its note yet and
-// another user's stay untouched; copies that hold nothing a file on disk does not, and month-old
-// ones, go.
+// A killed run's answers are offered, newest first, whatever lock it left, told apart by what they
+// hold; a live run's, one without its note yet and another user's stay; copies holding nothing a
+// file on disk does not, and month-old ones, go.
 TEST_F(Giocatore, WhatRunsLeftIsOfferedKeptOrRemoved) {
-    const std::string puzzle = t.scrivi("p.trmo", schema), primo = improntaDati(schema), piu = schemaCon({"CAS.", ".#.."});
+    const std::string puzzle = t.scrivi("p.trmo", schema), primo = improntaDati(schema);
+    const std::string piu = schemaCon({"CAS.", ".#.."}), altrove = t.scrivi("altro.trmo", piu);
     const std::string lockMorto = std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
                                   QSysInfo::machineHostName().toStdString() + "\n";
     const int mese = 31 * 24 * 3600;
@@ -707,8 +704,9 @@ TEST_F(Giocatore, WhatRunsLeftIsOfferedKeptOrRemoved) {
     Nomi via = {lascia("qdv_IIIIII.tmp", {.schema = puzzle, .dati = schema}),
                 lascia("qdv_JJJJJJ.tmp", {.schema = puzzle, .dati = ""}),
                 lascia("qdv_KKKKKK.tmp", {.schema = puzzle, .eta = mese}),
-                lascia("qdv_LLLLLL.tmp", {.schema = t.scrivi("q.trmo", piu), .impronta = primo}),  // saved since with more
-                lascia("qdv_MMMMMM.tmp", {.schema = puzzle, .impronta = primo, .destinazione = t.scrivi("altro.trmo", piu)})};
+                // Saved since with more; held whole by the file a save was writing.
+                lascia("qdv_LLLLLL.tmp", {.schema = t.scrivi("q.trmo", piu), .impronta = primo}),
+                lascia("qdv_MMMMMM.tmp", {.schema = puzzle, .impronta = primo, .destinazione = altrove})};
     for (size_t i = 0, n = via.size(); i < n; ++i) via.push_back(percorsoNota(via[i]));
     via.push_back(t.scrivi("run/quadrivo/qdv_NNNNNN.tmp", risposte));  // a month old without its note
     invecchia(via.back(), mese);
@@ -736,8 +734,7 @@ TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
     EXPECT_NE(p.messaggi[0].testo.find("p.trmo"), std::string::npos);
 }
 
-// A leftover restored goes only once the answers are safe in a copy, and a copy that stopped
-// being written goes as soon as Salva holds them.
+// A restored leftover goes once its answers are safe in a copy; a stale copy once Salva holds them.
 TEST_F(Giocatore, LeftoversAndStaleCopiesGoOnceTheAnswersAreSafe) {
     const std::string lavoro = lascia("qdv_UCCISO.tmp", {.schema = t.scrivi("p.trmo", schema)});
     const std::vector<CopiaAbbandonata> c = offerte();
@@ -779,8 +776,7 @@ TEST_F(Giocatore, SalvaConNomeLeavesNoLeftoverForTheOldName) {
     EXPECT_TRUE(offerte().empty());
 }
 
-// A clue edited in the word dialog reaches Salva in every format, and a leftover holding only
-// that edit is offered.
+// An edited clue reaches Salva in every format, and a leftover holding only that edit is offered.
 TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
     const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
         "dimensions": {"width": 4, "height": 1}, "puzzle": [[1, 0, 0, 0]], "clues": {"Across": [[1, "Casa"]]}})";
@@ -979,9 +975,8 @@ TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
     }
 }
 
-// A game played on a .trmo keeps its working copy as ipuz: after a kill it comes back as the
-// game, with its letters and black squares, whether the note names the copy's format or (an older
-// run's note) the bytes tell it; the .trmo is never touched.
+// A game on a .trmo keeps its copy as ipuz: after a kill it comes back as the game, whether the note
+// names the copy's format or (an older run's) the bytes tell it; the .trmo is never touched.
 TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
     const std::string puzzle = t.scrivi("p.trmo", schema), lavoro = copie() + "/qdv_UCCISO.tmp";
     for (const bool notaConFormato : {true, false}) {
@@ -1015,8 +1010,7 @@ TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
     }
 }
 
-// The lock follows the file, not the path: the same puzzle through a folder reached by a link
-// is the same puzzle.
+// The lock follows the file, not the path: a folder reached by a link holds the same puzzle.
 TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
     std::filesystem::create_directory(t.percorso("vera"));
     const std::string percorso = t.scrivi("vera/s.trmo", schema);
