@@ -109,14 +109,6 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
 }
 
-TEST_F(Giochi_, TheDotIsALetterOfNothingInACrossword) {
-    apriCruciverba();
-    vai(1, 1);
-    digita(U'.');
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
-    EXPECT_EQ(sessione.storia().count(), 0);
-}
-
 TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
     apriGioco(comeDiagramless(prova::cruciverbaDa(soluzione, {}, definizioni)));
     vai(2, 2);
@@ -188,8 +180,18 @@ TEST_F(Giochi_, GiocaComeKeepsTheLettersAndUndoBringsTheCrosswordBack) {
     }
 }
 
+// In a crossword "." is a letter of nothing; a codeword made of it is typed along the grid's own
+// words; Gioca come Cruciverba gives the crossword back with the letters typed since.
 TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSince) {
     apriCruciverba();
+    vai(1, 1);
+    digita(U'.');
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    EXPECT_EQ(sessione.storia().count(), 0);
+    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
+    EXPECT_FALSE(sessione.navigazione().parole().empty());
+    for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
+    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
     ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
     vai(1, 3);
     digita(U'S');
@@ -227,14 +229,6 @@ TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {
     EXPECT_EQ(t.leggi("c.trmo"), prima);
     EXPECT_EQ(altroNome.count(), 1);
     EXPECT_TRUE(sessione.modificato());
-}
-
-TEST_F(Giochi_, ACodewordIsTypedAlongTheGridsOwnWords) {
-    apriCruciverba();
-    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
-    EXPECT_FALSE(sessione.navigazione().parole().empty());
-    for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
-    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
 }
 
 // F2 on a word without clues of its own: its letters as one step, a codeword's in every cell
