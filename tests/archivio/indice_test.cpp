@@ -39,7 +39,7 @@ TEST(Indice, FindsPuzzlesInSubfoldersAndRecentFilesOnceEach) {
     EXPECT_EQ(nomi, (std::vector<std::string>{"a.trmo", "b.ipuz", "r.puz"}));
 }
 
-TEST(Indice, AReadPuzzleGivesItsRowWithTheProgressPicture) {
+TEST(Indice, AReadPuzzleGivesItsRowAndABrokenOneItsReason) {
     const FileTrovato f{"/c/uno.trmo", 100, 5};
     const SchemaIndicizzato x = schemaDa(f, prova::fileTrmo(soluzione, {"CA..", "A#..", "...."}), nullptr);
     EXPECT_EQ(x.errore, "");
@@ -52,13 +52,11 @@ TEST(Indice, AReadPuzzleGivesItsRowWithTheProgressPicture) {
     EXPECT_FALSE(x.riassunto.risolto);
     EXPECT_EQ(x.impronta, improntaSoluzione(prova::cruciverbaDa(soluzione)));
     EXPECT_TRUE(schemaDa(f, prova::fileTrmo(soluzione, soluzione), nullptr).riassunto.risolto);
-}
-
-TEST(Indice, AFileThatDoesNotOpenIsListedWithTheReason) {
-    const SchemaIndicizzato x = schemaDa({"/c/rotto.ipuz", 3, 5}, "{ non è json", nullptr);
-    EXPECT_FALSE(x.errore.empty());
-    EXPECT_EQ(x.titolo, "rotto");
-    EXPECT_EQ(x.formato, "ipuz");
+    // A file that does not open is listed with the reason.
+    const SchemaIndicizzato rotto = schemaDa({"/c/rotto.ipuz", 3, 5}, "{ non è json", nullptr);
+    EXPECT_FALSE(rotto.errore.empty());
+    EXPECT_EQ(rotto.titolo, "rotto");
+    EXPECT_EQ(rotto.formato, "ipuz");
 }
 
 TEST(Indice, LaterPassesReadOnlyWhatChanged) {

@@ -1,5 +1,5 @@
-// The open document: "modified" is the history's distance from the saved state, plus the changes
-// the history does not hold; the document names the file it was read from and saved to.
+// The open document: "modified" is the history's distance from the saved state (checks and
+// Azzera are steps too), plus the changes the history does not hold.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -58,10 +58,15 @@ TEST_F(Documento_, ModifiedFollowsTheHistoryAcrossASave) {
         {"type", [&] { digita(U'C'); }, true, {true}},
         {"undo back to the file", [&] { storia.undo(); }, false, {false}},
         {"redo", [&] { storia.redo(); }, true, {true}},
-        {"type again", [&] { digita(U'A'); }, true, {}},
+        {"type a wrong letter after it", [&] { sessione.impostaPosizione({2, 1, Direzione::orizzontale}), digita(U'X'); }, true, {}},
         {"save", [&] { ASSERT_TRUE(sessione.salva()); }, false, {false}},
         {"undo past the save", [&] { storia.undo(); }, true, {true}},
         {"redo to the save", [&] { storia.redo(); }, false, {false}},
+        {"check", [&] { sessione.controlla(caselleBianche(sessione.cruciverba())); }, true, {true}},
+        {"undo the check", [&] { storia.undo(); }, false, {false}},
+        {"azzera", [&] { sessione.azzera(); }, true, {true}},
+        {"undo azzera", [&] { storia.undo(); }, false, {false}},
+        {"a check that marks nothing is no step", [&] { sessione.controlla({{1, 1}}); }, false, {}},
         {"undo twice", [&] { storia.undo(), storia.undo(); }, true, {true}},
         {"a new step off the undone ones", [&] { digita(U'X'); }, true, {}},
     });
@@ -90,27 +95,4 @@ TEST_F(Documento_, MarkedUnsavedAndSavedByTheWindow) {
         {"marked saved with a step done", [&] { sessione.impostaModificato(false); }, false, {false}},
         {"undo past that state", [&] { sessione.storia().undo(); }, true, {true}},
     });
-}
-
-TEST_F(Documento_, NamesTheFileItWasReadFromAndSavedTo) {
-    EXPECT_EQ(sessione.documento().nomeFile, file);
-    EXPECT_EQ(sessione.documento().cruciverba.colonne(), 4);
-    digita(U'C');
-    ASSERT_EQ(sessione.salvaConNome(t.percorso(), "altro.trmo", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_EQ(sessione.documento().nomeFile, t.percorso("altro.trmo"));
-    EXPECT_EQ(sessione.documento().cruciverba.autore, "Io");
-    EXPECT_FALSE(sessione.modificato());
-}
-
-// The fingerprint of the bytes read is what Salva compares the disk with: a file changed since is
-// not replaced without asking.
-TEST_F(Documento_, AFileChangedOnDiskSinceItWasReadIsAskedAbout) {
-    const std::string impronta = sessione.documento().improntaFile;
-    digita(U'C');
-    t.scrivi("s.trmo", prova::fileTrmo({"CASA", "A#RE"}, {"...A", ".#.."}, {"  1  11-Casa"}));
-    p.risposte = {Risposta::annulla};
-    EXPECT_FALSE(sessione.salva());
-    EXPECT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(sessione.documento().improntaFile, impronta);
-    EXPECT_TRUE(sessione.modificato());
 }

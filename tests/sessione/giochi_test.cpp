@@ -45,14 +45,22 @@ struct Giochi_ : ::testing::Test {
     void digita(char32_t c) { sessione.tasto(TastoGriglia::carattere, c, false); }
     const Cella& cella(int c, int r) const { return sessione.cruciverba().cella(c, r); }
     std::vector<std::string> griglia() const { return prova::inserimenti(sessione.cruciverba()); }
+    // The cells whose letter the game gives.
+    std::vector<Casella> date() const {
+        std::vector<Casella> d;
+        for (const Casella& k : caselleBianche(sessione.cruciverba()))
+            if (cella(k.colonna, k.riga).data) d.push_back(k);
+        return d;
+    }
+    Conversione senzaSchema() const { return comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)); }
 };
 
 }  // namespace
 
-// The cursor moves on after a black square as after a letter.
+// "." places a black square and takes it away, one step of Annulla each; over a letter it takes
+// the letter, given back by Annulla; Salva keeps them. The cursor moves on after it as after a letter.
 TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
+    apriGioco(senzaSchema());
     vai(2, 2);
     digita(U'.');
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
@@ -62,20 +70,32 @@ TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     sessione.storia().undo();
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", "....", "...."}));
     sessione.storia().redo();
-    EXPECT_EQ(cella(2, 2).tipo, TipoCella::nera);
     // A click lands on the black square, and "." takes it away again.
     sessione.impostaPosizione(sessione.navigazione().clic(sessione.posizione(), 2, 2));
-    EXPECT_EQ(sessione.posizione().colonna, 2);
-    EXPECT_EQ(sessione.posizione().riga, 2);
+    EXPECT_EQ(sessione.posizione(), (Posizione{2, 2, Direzione::orizzontale}));
     digita(U'.');
     EXPECT_EQ(cella(2, 2).tipo, TipoCella::bianca);
     EXPECT_EQ(sessione.storia().count(), 2);
+    vai(3, 1);
+    digita(U'S');
+    vai(3, 1);
+    digita(U'.');
+    EXPECT_EQ(cella(3, 1).voce, "");
+    sessione.storia().undo();
+    EXPECT_EQ(cella(3, 1).tipo, TipoCella::bianca);
+    EXPECT_EQ(cella(3, 1).voce, "S");
+    // The black squares placed are saved and read back.
+    vai(2, 2);
+    digita(U'.');
+    ASSERT_TRUE(sessione.salva());
+    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"..S.", ".#..", "...."}));
 }
 
 // The cursor follows the player's grid, never the solution's: row 2 is one word until the
 // player puts its black square, and its clue is the row's.
 TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    apriGioco(senzaSchema());
     vai(1, 2);
     ASSERT_TRUE(sessione.parolaCorrente());
     EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 4);
@@ -89,26 +109,6 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
 }
 
-TEST_F(Giochi_, ABlackSquareOverALetterTakesItAndUndoGivesItBack) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    vai(3, 1);
-    digita(U'S');
-    vai(3, 1);
-    digita(U'.');
-    EXPECT_EQ(cella(3, 1).voce, "");
-    sessione.storia().undo();
-    EXPECT_EQ(cella(3, 1).tipo, TipoCella::bianca);
-    EXPECT_EQ(cella(3, 1).voce, "S");
-}
-
-TEST_F(Giochi_, TheDotIsALetterOfNothingInACrossword) {
-    apriCruciverba();
-    vai(1, 1);
-    digita(U'.');
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
-    EXPECT_EQ(sessione.storia().count(), 0);
-}
-
 TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
     apriGioco(comeDiagramless(prova::cruciverbaDa(soluzione, {}, definizioni)));
     vai(2, 2);
@@ -118,47 +118,34 @@ TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
     EXPECT_EQ(cella(3, 2).etichetta, "");
 }
 
-TEST_F(Giochi_, ThePlacedBlackSquaresAreSavedAndReadBack) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    vai(2, 2);
-    digita(U'.');
-    vai(1, 1);
-    digita(U'C');
-    ASSERT_TRUE(sessione.salva());
-    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"C...", ".#..", "...."}));
-}
-
-TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndTakesTheWrongOnesAway) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+// Revealing all places the black squares and takes the wrong ones away; a check counts them.
+TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndACheckCountsThem) {
+    apriGioco(senzaSchema());
     vai(4, 1);
     digita(U'.');
     const std::vector<Casella> tutte = caselleSchema(sessione.cruciverba());
     EXPECT_EQ(tutte.size(), 12u);
     sessione.rivela(tutte);
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"CASA", "A#RE", "SOLE"}));
+    EXPECT_EQ(griglia(), soluzione);
     EXPECT_TRUE(risolto(sessione.cruciverba()));
     sessione.storia().undo();
     EXPECT_EQ(griglia(), (std::vector<std::string>{"...#", "....", "...."}));
-}
-
-TEST_F(Giochi_, ACheckOfAGridWithoutItsDiagramCountsTheBlackSquares) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    sessione.rivela(caselleSchema(sessione.cruciverba()));
+    sessione.storia().redo();
     vai(4, 1);
     digita(U'.');
     EXPECT_EQ(sessione.messaggioVerifica(),
               "Sul cruciverba ci sono 12 lettere; c'è però ancora 1 lettera diversa o non risolta! (8% non risolto)");
 }
 
+// A codeword's letter goes into every cell of its code as one step; its given letters stay.
 TEST_F(Giochi_, ACodewordsLetterGoesIntoEveryCellOfItsCodeAsOneStep) {
     apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
     const int codice = cella(2, 1).codice;  // an A, as (4,1) and (1,2)
     ASSERT_GT(codice, 0);
+    const std::vector<Casella> d = date();
+    ASSERT_FALSE(d.empty());
+    for (const Casella& k : d) ASSERT_NE(cella(k.colonna, k.riga).codice, codice) << "A given";
     const std::vector<std::string> prima = griglia();
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 4; ++c)
-            if (cella(c, r).bianca() && cella(c, r).data) ASSERT_NE(cella(c, r).codice, codice) << "A given";
     vai(2, 1);
     digita(U'a');
     EXPECT_EQ(cella(2, 1).voce, "A");
@@ -167,20 +154,11 @@ TEST_F(Giochi_, ACodewordsLetterGoesIntoEveryCellOfItsCodeAsOneStep) {
     EXPECT_EQ(sessione.storia().count(), 1);
     sessione.storia().undo();
     EXPECT_EQ(griglia(), prima);
-}
-
-TEST_F(Giochi_, ACodewordsGivenLettersStayLocked) {
-    apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
-    Casella data{};
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 4; ++c)
-            if (cella(c, r).bianca() && cella(c, r).data) data = {c, r};
-    ASSERT_TRUE(sessione.cruciverba().dentro(data));
-    const std::string lettera = cella(data.colonna, data.riga).voce;
-    vai(data.colonna, data.riga);
+    const std::string lettera = cella(d[0].colonna, d[0].riga).voce;
+    vai(d[0].colonna, d[0].riga);
     digita(lettera == "Z" ? U'Y' : U'Z');
     sessione.tasto(TastoGriglia::cancella, 0, false);
-    EXPECT_EQ(cella(data.colonna, data.riga).voce, lettera);
+    EXPECT_EQ(cella(d[0].colonna, d[0].riga).voce, lettera);
 }
 
 TEST_F(Giochi_, GiocaComeKeepsTheLettersAndUndoBringsTheCrosswordBack) {
@@ -202,8 +180,18 @@ TEST_F(Giochi_, GiocaComeKeepsTheLettersAndUndoBringsTheCrosswordBack) {
     }
 }
 
+// In a crossword "." is a letter of nothing; a codeword made of it is typed along the grid's own
+// words; Gioca come Cruciverba gives the crossword back with the letters typed since.
 TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSince) {
     apriCruciverba();
+    vai(1, 1);
+    digita(U'.');
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
+    EXPECT_EQ(sessione.storia().count(), 0);
+    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
+    EXPECT_FALSE(sessione.navigazione().parole().empty());
+    for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
+    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
     ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
     vai(1, 3);
     digita(U'S');
@@ -217,16 +205,12 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
 // A game opened from its file is the grid every other game starts from: the codeword's given
 // letters are the codeword's, not the next game's.
 TEST_F(Giochi_, EveryGameMadeFromAFilesGameStartsFromTheSameGrid) {
-    apriGioco(comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    apriGioco(senzaSchema());
     ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
-    int date = 0;
-    for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
-    EXPECT_GT(date, 0);
+    EXPECT_FALSE(date().empty());
     for (Variante v : {Variante::daRiempire, Variante::cruciverba}) {
         ASSERT_EQ(sessione.giocaCome(v), "");
-        date = 0;
-        for (const Casella& k : caselleBianche(sessione.cruciverba())) date += cella(k.colonna, k.riga).data;
-        EXPECT_EQ(date, 0);
+        EXPECT_EQ(date(), std::vector<Casella>{});
         EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
     }
 }
@@ -247,14 +231,6 @@ TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {
     EXPECT_TRUE(sessione.modificato());
 }
 
-TEST_F(Giochi_, ACodewordIsTypedAlongTheGridsOwnWords) {
-    apriCruciverba();
-    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
-    EXPECT_FALSE(sessione.navigazione().parole().empty());
-    for (const ElencoDefinizioni& e : sessione.cruciverba().elenchi) EXPECT_TRUE(e.definizioni.empty());
-    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
-}
-
 // F2 on a word without clues of its own: its letters as one step, a codeword's in every cell
 // of their code; Annulla in the dialog writes nothing.
 TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
@@ -272,9 +248,8 @@ TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
         SCOPED_TRACE(c.nome);
         apriGioco(std::move(c.gioco));
         // Only the given letters stay: the rest of the grid starts empty.
-        for (int r = 1; r <= 3; ++r)
-            for (int k = 1; k <= 4; ++k)
-                if (cella(k, r).bianca() && !cella(k, r).data) ASSERT_EQ(cella(k, r).voce, "");
+        for (const Casella& k : caselleBianche(sessione.cruciverba()))
+            if (!cella(k.colonna, k.riga).data) ASSERT_EQ(cella(k.colonna, k.riga).voce, "");
         sessione.applicaDialogo(c.parola, std::nullopt);
         EXPECT_EQ(sessione.storia().count(), 0);
         sessione.applicaDialogo(c.parola, SceltaParola{c.lettere, ""});

@@ -1,11 +1,5 @@
-// The session of the open puzzle: keys and the signals they give, the working copy written once
-// the pending input is handled (and while writes fail), opening and saving, checks and reveals,
-// the working copy's note; the other formats: a .puz's solving time on the clock and back in the
-// file, the notice of an edited file, Salva on a .jpz, Salva con nome into a format too small.
-// Answers that survive: the private folder of the working copies and its fallback, the copy
-// healing after failures, the leftovers of a killed run offered back with their time and marks,
-// Salva over a file changed on disk, two sessions on one puzzle, the player's data failing,
-// the time dropped with the answers, the litter of interrupted saves, and the lock files.
+// The open puzzle's session: keys, the working copy and its failures, every format opened and saved,
+// Annulla; a killed run's answers offered back, the player's data, locks, notes, interrupted saves.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -29,7 +23,6 @@
 #include "formats/jpz.h"
 #include "formats/puz.h"
 #include "model/file.h"
-#include "model/opzioni_utente.h"
 #include "model/piattaforma_registro.h"
 #include "sessione/blocco.h"
 #include "sessione/sessione.h"
@@ -38,10 +31,15 @@
 
 using namespace quadrivo;
 using prova::CartellaTemporanea;
+using Righe = std::vector<std::string>;
+using Nomi = std::vector<std::string>;
 
 namespace {
 
-const std::string schema = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+// CASA / A#RE with the entries given ('.' empty), as a .trmo.
+std::string schemaCon(const Righe& voci) { return prova::fileTrmo({"CASA", "A#RE"}, voci, {"  1  11-Casa"}); }
+const std::string schema = schemaCon({}), risposte = schemaCon({"CA..", ".#.."});
+
 // CASA / A#RE as a .puz carrying `secondi` in LTIM.
 std::string puz(std::optional<std::int64_t> secondi) {
     Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
@@ -50,42 +48,10 @@ std::string puz(std::optional<std::int64_t> secondi) {
     return FormatoPuz().scrivi(x);
 }
 
-// A session on a temporary folder, driven as the keys and the event loop would.
-struct Tavolo : ::testing::Test {
-    CartellaTemporanea t;
-    PiattaformaRegistro p;
-    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
-
-    // The queued write of the working copy, as the event loop would run it.
-    // Until the copy a change asked for is written (its timer fires a moment after the change).
-    void finitoInput() {
-        const QDeadlineTimer limite(10000);
-        while (sessione->copiaInAttesa() && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    // Types `lettere` from where the cursor is, or across from (colonna, 1).
-    void digita(const std::string& lettere, int colonna = 0) {
-        if (colonna) sessione->impostaPosizione({colonna, 1, Direzione::orizzontale});
-        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
-    }
-};
-
-// A puzzle open, its working copy beside it.
-struct Banco : Tavolo {
-    void SetUp() override {
-        sessione->impostaFileLavoro(t.percorso("qdv_prova.tmp"));
-        ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
-    }
-    std::vector<std::string> copia() { return prova::inserimenti(leggiCruciverba("c.trmo", t.leggi("qdv_prova.tmp")).cruciverba); }
-};
-
-const std::string risposte = prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"});
-
 int modo(const std::string& percorso) {
     struct stat st {};
     return ::stat(percorso.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 0777) : -1;
 }
-
-using Nomi = std::vector<std::string>;
 
 // Those of `file` on disk: one comparison names whatever stayed or went.
 Nomi presenti(const Nomi& file) {
@@ -101,6 +67,46 @@ void invecchia(const std::string& f, int secondi) {
     ASSERT_TRUE(q.setFileTime(QDateTime::currentDateTime().addSecs(-secondi), QFileDevice::FileModificationTime));
 }
 
+// A session on a temporary folder, driven as the keys and the event loop would.
+struct Tavolo : ::testing::Test {
+    CartellaTemporanea t;
+    PiattaformaRegistro p;
+    std::unique_ptr<Sessione> sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
+
+    // Until the copy a change asked for is written (its timer fires a moment after the change).
+    void finitoInput() {
+        const QDeadlineTimer limite(10000);
+        while (sessione->copiaInAttesa() && !limite.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    // Types `lettere` from where the cursor is, or across from (colonna, 1).
+    void digita(const std::string& lettere, int colonna = 0) {
+        if (colonna) sessione->impostaPosizione({colonna, 1, Direzione::orizzontale});
+        for (char c : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(c), false);
+    }
+    Righe righe() const { return prova::inserimenti(sessione->cruciverba()); }
+    // The puzzle in a file of the folder (or at a full path), as read back.
+    Cruciverba letto(const std::string& file) const { return leggiCruciverba(file, t.leggi(file)).cruciverba; }
+};
+
+// A puzzle open, its working copy beside it.
+struct Banco : Tavolo {
+    void SetUp() override {
+        sessione->impostaFileLavoro(t.percorso("qdv_prova.tmp"));
+        ASSERT_EQ(sessione->apri(t.scrivi("s.trmo", schema)), EsitoApertura::ok);
+    }
+    Righe copia() const { return prova::inserimenti(letto("qdv_prova.tmp")); }
+};
+
+// What a run that ended left: its working copy and the note beside it.
+struct Avanzo {
+    std::string schema = {};  // the puzzle it was made over
+    int eta = 60;             // seconds since the copy was last written
+    std::string dati = risposte;
+    long long pid = 0;  // the run's; a killed one when 0
+    Partita partita = {};
+    std::string impronta = {}, destinazione = {};
+};
+
 // The runtime and cache folders of a player of its own; the session's clock stands at 0.
 struct Giocatore : Tavolo {
     void SetUp() override {
@@ -110,26 +116,26 @@ struct Giocatore : Tavolo {
     }
     // Types across from (colonna, 1) and lets the copy be written.
     void digita(const std::string& lettere, int colonna = 1) { Tavolo::digita(lettere, colonna), finitoInput(); }
-    std::string copie() { return t.percorso("run/quadrivo"); }
-    // A copy and note as the run `pid` (a killed one unless told) leaves them, `secondi` old.
-    std::string lascia(const std::string& nome, const std::string& puzzle, int secondi,
-                       const std::string& dati = risposte, long long pid = prova::pidMorto(),
-                       const Partita& partita = {}, const std::string& impronta = {},
-                       const std::string& destinazione = {}) {
-        const std::string lavoro = copie() + "/" + nome;
-        EXPECT_TRUE(creaCartella(copie()));
-        EXPECT_TRUE(scriviFileSicuro(lavoro, dati));
-        EXPECT_TRUE(scriviFileSicuro(percorsoNota(lavoro), testoNota({puzzle, pid, 0, partita, impronta, destinazione})));
-        invecchia(lavoro, secondi);
+    std::string copie() const { return t.percorso("run/quadrivo"); }
+    std::string lascia(const std::string& nome, const Avanzo& a, const std::string& cartella = {}) {
+        const std::string dove = cartella.empty() ? copie() : cartella, lavoro = dove + "/" + nome;
+        EXPECT_TRUE(creaCartella(dove));
+        EXPECT_TRUE(scriviFileSicuro(lavoro, a.dati));
+        const NotaLavoro nota{a.schema, a.pid ? a.pid : prova::pidMorto(), 0, a.partita, a.impronta, a.destinazione};
+        EXPECT_TRUE(scriviFileSicuro(percorsoNota(lavoro), testoNota(nota)));
+        invecchia(lavoro, a.eta);
         return lavoro;
     }
+    std::vector<CopiaAbbandonata> offerte() const { return copieAbbandonate(copie(), std::time(nullptr)); }
+    // The start-up round that offers the leftovers, as the window runs it.
+    bool offri() { return sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }); }
 };
 
 }  // namespace
 
 // A puzzle opens on the first empty cell of its first word, until the player moves or types.
-// The copy is no part of a key's handling: the events the keys left behind do not write it,
-// the timer does, once for the burst.
+// The copy is no part of a key's handling: its timer writes it, once for the burst; a failed
+// save writes a waiting one at once.
 TEST_F(Banco, KeysSignalTheirCellsAndTheCopyWaitsForItsTimer) {
     EXPECT_EQ(sessione->posizione(), (Posizione{1, 1, Direzione::orizzontale}));
     EXPECT_TRUE(sessione->posizioneIniziale());
@@ -153,21 +159,20 @@ TEST_F(Banco, KeysSignalTheirCellsAndTheCopyWaitsForItsTimer) {
     finitoInput();
     EXPECT_FALSE(sessione->copiaInAttesa());
     EXPECT_EQ(conta.tentativi, 1);  // one copy for the three letters; its note has not changed
-    EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
+    EXPECT_EQ(copia(), (Righe{"CAS.", ".#.."}));
     // A key that moves without writing signals the position only.
     sessione->tasto(TastoGriglia::tab, 0, false);
     EXPECT_EQ(celle.size(), 3);
     EXPECT_EQ(posizione.size(), 1);
-}
-
-// A save that fails writes a waiting copy at once, without its timer.
-TEST_F(Banco, AFailedSaveWritesTheWaitingCopyAtOnce) {
-    digita("c", 1);
+    // Annulla and Ripeti take the cursor where the change was.
+    sessione->storia().undo();
+    EXPECT_EQ(sessione->posizione(), (Posizione{3, 1, Direzione::orizzontale}));
+    sessione->storia().redo();
+    EXPECT_EQ(sessione->posizione(), (Posizione{3, 1, Direzione::orizzontale}));
+    digita("A", 4);
     ASSERT_TRUE(sessione->copiaInAttesa());
-    {
-        prova::DiscoGuasto guasto(prova::Passo::conferma);
-        EXPECT_FALSE(sessione->salva());
-    }
+    prova::DiscoGuasto guasto(prova::Passo::conferma);
+    EXPECT_FALSE(sessione->salva());
     EXPECT_FALSE(sessione->copiaInAttesa());
 }
 
@@ -187,37 +192,19 @@ TEST_F(Banco, AFailedWriteIsToldOnceAndMemoryStaysTheTruth) {
     EXPECT_NE(m.find(lavoro.substr(0, lavoro.rfind('/'))), std::string::npos) << m;
     EXPECT_NE(m.find("Salva"), std::string::npos) << m;
     EXPECT_EQ(t.leggi("qdv_prova.tmp"), prima);
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"CA..", ".#.."}));
+    EXPECT_EQ(righe(), (Righe{"CA..", ".#.."}));
     // Writing again: the copy catches up, and a later failure is told again.
     digita("S");
     finitoInput();
-    EXPECT_EQ(copia(), (std::vector<std::string>{"CAS.", ".#.."}));
+    EXPECT_EQ(copia(), (Righe{"CAS.", ".#.."}));
     prova::DiscoGuasto guasto(prova::Passo::conferma);
     digita("A");
     finitoInput();
     EXPECT_EQ(p.messaggi.size(), 2u);
 }
 
-TEST_F(Banco, SavingWritesWhatIsInMemoryEvenWithoutAWorkingCopy) {
-    digita("C", 1);
-    EXPECT_TRUE(sessione->modificato());
-    EXPECT_TRUE(sessione->salva());
-    EXPECT_FALSE(sessione->modificato());
-    EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba)[0], "C...");
-    // Save as, with the working copy's folder gone: the user's file is what counts.
-    digita("A");
-    sessione->impostaCopiaSuperata(true);  // told already
-    sessione->impostaFileLavoro(t.percorso("manca/qdv_prova.tmp"));
-    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_TRUE(p.messaggi.empty());
-    EXPECT_FALSE(sessione->modificato());
-    EXPECT_EQ(sessione->nomeFile(), t.percorso("nuovo.trmo"));
-    const Cruciverba letto = leggiCruciverba("n.trmo", t.leggi("nuovo.trmo")).cruciverba;
-    EXPECT_EQ(letto.autore, "Io");
-    EXPECT_EQ(prova::inserimenti(letto)[0], "CA..");
-}
-
-TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
+// Salva writes what is in memory, even with the working copy's folder gone.
+TEST_F(Banco, ARefusedFileChangesNothingAndSalvaWritesWhatIsInMemory) {
     digita("C", 1);
     finitoInput();
     const std::string copiaPrima = t.leggi("qdv_prova.tmp");
@@ -231,6 +218,21 @@ TEST_F(Banco, AFileTheProgramCouldNotShowIsRefusedAndNothingChanges) {
     EXPECT_EQ(t.leggi("qdv_prova.tmp"), copiaPrima);
     EXPECT_EQ(nuovo.size(), 0);
     EXPECT_TRUE(p.messaggi.empty());
+    EXPECT_TRUE(sessione->modificato());
+    EXPECT_TRUE(sessione->salva());
+    EXPECT_FALSE(sessione->modificato());
+    EXPECT_EQ(prova::inserimenti(letto("s.trmo"))[0], "C...");
+    // Salva con nome, the working copy's folder gone: the user's file is what counts.
+    digita("A");
+    sessione->impostaCopiaSuperata(true);  // told already
+    sessione->impostaFileLavoro(t.percorso("manca/qdv_prova.tmp"));
+    EXPECT_EQ(sessione->salvaConNome(t.percorso(), "nuovo.trmo", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_TRUE(p.messaggi.empty());
+    EXPECT_FALSE(sessione->modificato());
+    EXPECT_EQ(sessione->nomeFile(), t.percorso("nuovo.trmo"));
+    const Cruciverba nuovoFile = letto("nuovo.trmo");
+    EXPECT_EQ(nuovoFile.autore, "Io");
+    EXPECT_EQ(prova::inserimenti(nuovoFile)[0], "CA..");
 }
 
 TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
@@ -247,7 +249,7 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     EXPECT_NE(risolto[0][0].value<std::string>().find("lettere rivelate"), std::string::npos);
     EXPECT_FALSE(sessione->partita().cronometro().inCorso());
     sessione->azzera();
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"....", ".#.."}));
+    EXPECT_EQ(righe(), (Righe{"....", ".#.."}));
     EXPECT_EQ(sessione->partita().rivelate().size(), 0u);
     EXPECT_TRUE(sessione->partita().cronometro().inCorso());
     // Pause stops the clock and hides the grid; the preview takes the area until it closes.
@@ -261,49 +263,10 @@ TEST_F(Banco, ChecksRevealsTheSolveAndAzzera) {
     EXPECT_EQ(sessione->modo(), ModoVista::anteprima);
 }
 
-// Every change of letters is one step of Annulla and Ripeti; undoing back to the saved letters
-// makes the puzzle unmodified, and the cursor goes where the change was.
-TEST_F(Banco, AnnullaAndRipetiStepByStep) {
-    const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
-    const std::vector<Casella> sotto{{1, 2}};
-    const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> passi = {
-        {[&] { digita("C", 1); }, {"C...", ".#.."}},
-        {[&] { sessione->tasto(TastoGriglia::cancellaIndietro, 0, false); }, {"....", ".#.."}},
-        {[&] { digita("C"); }, {"C...", ".#.."}},
-        {[&] { digita("X"); }, {"CX..", ".#.."}},
-        // A guess in pencil; typed over in ink it becomes final, the same letter too.
-        {[&] { sessione->impostaMatita(true), digita("S"); }, {"CXs.", ".#.."}},
-        {[&] { sessione->impostaMatita(false), digita("S", 3); }, {"CXS.", ".#.."}},
-        {[&] { sessione->applicaDialogo({1, 1, Direzione::orizzontale}, casa); }, {"CASA", ".#.."}},
-        {[&] { sessione->rivela(sotto); }, {"CASA", "A#.."}},
-        {[&] { sessione->azzera(); }, {"....", ".#.."}},
-    };
-    std::vector<std::vector<std::string>> stati{prova::inserimenti(sessione->cruciverba())};
-    for (const auto& [passo, atteso] : passi) {
-        passo();
-        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), atteso);
-        stati.push_back(atteso);
-    }
-    for (size_t i = stati.size() - 1; i-- > 0;) {
-        sessione->storia().undo();
-        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), stati[i]) << i;
-    }
-    EXPECT_FALSE(sessione->modificato());  // back to the letters as opened
-    sessione->storia().redo();
-    EXPECT_TRUE(sessione->modificato());
-    EXPECT_EQ(sessione->posizione().colonna, 1);
-    EXPECT_EQ(sessione->posizione().riga, 1);
-    ASSERT_TRUE(sessione->salva());
-    EXPECT_FALSE(sessione->modificato());
-    sessione->storia().undo();
-    EXPECT_TRUE(sessione->modificato());
-    EXPECT_TRUE(sessione->storia().canRedo());
-}
-
 // Everything of the solve a step can change: letters (pencil in lower case), marks, reveals,
 // the solve noticed, the clock and whether it runs, and the modified mark.
 struct StatoGioco {
-    std::vector<std::string> lettere;
+    Righe lettere;
     Segni segni;
     Rivelate rivelate;
     bool risolto = false;
@@ -319,21 +282,21 @@ void PrintTo(const StatoGioco& g, std::ostream* os) {
         << g.millisecondi << " ms" << (g.inCorso ? " in corso" : " fermo") << (g.modificato ? " *" : "");
 }
 
-// Each command undone gives back the whole state before it, without a congratulation; done
-// again, the state after it. Commands at 100 s, Annulla at 107 s, Ripeti at 110 s: time played
-// stays counted, a solved grid gets its own solve time back.
+// Each command is one step: undone, the whole state before it comes back, with no congratulation;
+// redone, the state after it. Time played stays counted; a solved grid gets its solve time back.
 TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     const auto gioco = [&] {
         const PartitaInCorso& g = sessione->partita();
-        return StatoGioco{prova::inserimenti(sessione->cruciverba()), g.segni(),       g.rivelate(),
-                          g.foto(p.ms).risolto,             sessione->tempo(), g.cronometro().inCorso(),
-                          sessione->modificato()};
+        return StatoGioco{righe(),           g.segni(),           g.rivelate(),          g.foto(p.ms).risolto,
+                          sessione->tempo(), g.cronometro().inCorso(), sessione->modificato()};
     };
     const auto scrivi = [&](int c, int r, const std::string& lettere) {
         sessione->impostaPosizione({c, r, Direzione::orizzontale});
-        for (char l : lettere) sessione->tasto(TastoGriglia::carattere, static_cast<char32_t>(l), false);
+        Tavolo::digita(lettere);
     };
     const std::vector<Casella> tutte = caselleBianche(sessione->cruciverba());
+    const SceltaParola casa{{"C", "A", "S", "A"}, "Casa"};
+    const Posizione parola{1, 1, Direzione::orizzontale};
     // The grid CASA / A#RE solved at 50 s with one revealed letter.
     const auto risolto = [&] { scrivi(1, 1, "CASA"), scrivi(3, 2, "RE"), sessione->rivela({{1, 2}}); };
     struct Caso {
@@ -344,6 +307,13 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     const std::vector<Caso> casi = {
         {"lettera", [&] { scrivi(1, 1, "CX"); }, [&] { digita("S"); }, 110'000, 113'000},
         {"matita", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->impostaMatita(true), digita("S"); }, 110'000, 113'000},
+        // In ink over a pencil guess the letter becomes final, the same letter too.
+        {"inchiostro", [&] { sessione->impostaMatita(true), scrivi(3, 1, "S"), sessione->impostaMatita(false); },
+         [&] { digita("S", 3); }, 110'000, 113'000},
+        {"cancella", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->tasto(TastoGriglia::cancellaIndietro, 0, false); },
+         110'000, 113'000},
+        {"dialogo", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->applicaDialogo(parola, casa); },
+         110'000, 113'000},
         {"controlla", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->controlla(tutte); }, 110'000, 113'000},
         {"rivela lettera", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte); }, [&] { sessione->rivela({{2, 1}}); },
          110'000, 113'000},
@@ -367,14 +337,13 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
         p.ms = 50'000;
         caso.prepara();
         p.ms = 100'000;
-        const StatoGioco prima = gioco();
+        StatoGioco atteso = gioco();
         caso.comando();
         p.ms = 107'000;
         const StatoGioco dopo = gioco();
         QSignalSpy bravo(sessione.get(), &Sessione::risolto);
         sessione->storia().undo();
         p.ms = 110'000;
-        StatoGioco atteso = prima;
         atteso.millisecondi = caso.annullato;
         EXPECT_EQ(gioco(), atteso);
         sessione->storia().redo();
@@ -386,58 +355,45 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     }
 }
 
-// The modified mark follows the history: a check or an Azzera on the puzzle as opened marks it,
-// and Annulla back to the opened state takes the mark off.
-TEST_F(Banco, TheModifiedMarkFollowsTheHistory) {
-    digita("CX", 1);
-    ASSERT_TRUE(sessione->salva());
-    for (const auto& comando : std::vector<std::function<void()>>{
-             [&] { sessione->controlla(caselleBianche(sessione->cruciverba())); }, [&] { sessione->azzera(); }}) {
-        comando();
-        EXPECT_TRUE(sessione->modificato());
-        sessione->storia().undo();
-        EXPECT_FALSE(sessione->modificato());
-    }
-    // A check that marks nothing is no step.
-    const int passi = sessione->storia().index();
-    sessione->controlla({{1, 1}});
-    EXPECT_EQ(sessione->storia().index(), passi);
-    EXPECT_FALSE(sessione->modificato());
-}
-
-TEST_F(Banco, PencilGuessesComeBackWithThePuzzle) {
+// The time and the pencil guesses come back with the puzzle saved.
+TEST_F(Banco, TheTimeAndPencilGuessesComeBackWithThePuzzle) {
     sessione->impostaMatita(true), digita("CA", 1);
     sessione->impostaMatita(false), digita("R", 3);
+    p.ms = 7000;
     ASSERT_TRUE(sessione->salva());
     // The file holds the ink only; the guesses went to the player's data.
-    EXPECT_EQ(prova::inserimenti(leggiCruciverba("s.trmo", t.leggi("s.trmo")).cruciverba),
-              (std::vector<std::string>{"..R.", ".#.."}));
+    EXPECT_EQ(prova::inserimenti(letto("s.trmo")), (Righe{"..R.", ".#.."}));
     const Partita kept = sessione->archivio().leggi(t.percorso("s.trmo"), improntaSoluzione(sessione->cruciverba()));
     EXPECT_EQ(kept.lettereMatita, (Segni{{{1, 1}, "C"}, {{2, 1}, "A"}}));
+    sessione.reset();
+    sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
     ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"caR.", ".#.."}));
+    EXPECT_EQ(righe(), (Righe{"caR.", ".#.."}));
+    EXPECT_EQ(sessione->tempo(), 7000);
     // A guess the file has been given ink for meanwhile stays ink.
-    t.scrivi("s.trmo", prova::fileTrmo({"CASA", "A#RE"}, {"CAR.", ".#.."}, {"  1  11-Casa"}));
+    t.scrivi("s.trmo", schemaCon({"CAR.", ".#.."}));
     ASSERT_EQ(sessione->apri(t.percorso("s.trmo")), EsitoApertura::ok);
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"CAR.", ".#.."}));
+    EXPECT_EQ(righe(), (Righe{"CAR.", ".#.."}));
 }
 
-// A kill: the working copy holds no guess, its note does, and restoring brings them back.
+// A kill: the working copy holds no guess, its note does, and restoring brings them back; the
+// restored puzzle's own copy carries a live note and is not offered again.
 TEST_F(Giocatore, PencilGuessesOfAKilledRunComeBackFromTheNote) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
     Partita guesses;
     guesses.matita = {{1, 1}};
     guesses.lettereMatita = {{{1, 1}, "C"}};
-    lascia("qdv_MATITA.tmp", puzzle, 60, schema, prova::pidMorto(), guesses);
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+    lascia("qdv_MATITA.tmp", {.schema = t.scrivi("p.trmo", schema), .dati = schema, .partita = guesses});
+    const std::vector<CopiaAbbandonata> c = offerte();
     ASSERT_EQ(c.size(), 1u);
     ASSERT_TRUE(sessione->ripristina(c[0]));
     finitoInput();
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()).front(), "c...");
-    EXPECT_EQ(prova::inserimenti(leggiCruciverba("c.trmo", t.leggi(sessione->documento().fileLavoro)).cruciverba).front(), "....");
+    EXPECT_EQ(sessione->modo(), ModoVista::griglia);
+    EXPECT_EQ(righe().front(), "c...");
+    EXPECT_EQ(prova::inserimenti(letto(sessione->documento().fileLavoro)).front(), "....");
     const std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
     ASSERT_TRUE(nota.has_value());
     EXPECT_EQ(nota->partita.lettereMatita, guesses.lettereMatita);
+    EXPECT_TRUE(offerte().empty());
 }
 
 TEST(Modifiche, TheQuestionBeforeLeaving) {
@@ -510,7 +466,6 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_EQ(letta->pid, n.pid);
     EXPECT_EQ(letta->avvio, n.avvio);
     for (const char* rotta : {"schema=/a.trmo\npid=x\n", "pid=12\n"}) EXPECT_FALSE(leggiNota(rotta)) << rotta;
-
     const NotaLavoro io = notaQuestoProcesso("/a.trmo");
     EXPECT_EQ(io.pid, ::getpid());
     EXPECT_TRUE(processoVivo(io.pid, io.avvio));
@@ -518,11 +473,15 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
 }
 
-// A .puz locked with the code 1234: checks and reveals wait for Sblocca soluzione.
-TEST_F(Banco, ALockedPuzOpensWithItsCodeAndThenChecks) {
+// A .puz locked with 1234, its clock at its solving time: checks wait for Sblocca soluzione; Salva
+// writes it unlocked, with the letters, the time and the marks other programs read.
+TEST_F(Banco, APuzUnlocksAndKeepsItsTimeAndItsMarksForOtherPrograms) {
     // CASA / A#RE's letters down the columns
-    const std::string d = prova::puzChiuso(puz(std::nullopt), {0, 4, 1, 2, 6, 3, 7}, 1234);
-    ASSERT_EQ(sessione->apri(t.scrivi("l.puz", d)), EsitoApertura::ok);
+    const std::string chiuso = prova::puzChiuso(puz(42), {0, 4, 1, 2, 6, 3, 7}, 1234);
+    ASSERT_EQ(sessione->apri(t.scrivi("m.puz", chiuso)), EsitoApertura::ok);
+    EXPECT_GE(sessione->tempo(), 42000);
+    ASSERT_EQ(p.messaggi.size(), 1u);  // the lock told, the file's time no sign of an edit
+    EXPECT_NE(p.messaggi[0].testo.find("Sblocca soluzione"), std::string::npos) << p.messaggi[0].testo;
     EXPECT_TRUE(sessione->soluzioneBloccata());
     const std::pair<const char*, const char*> sbagliati[] = {
         {"12", "Il codice è di quattro cifre, da 0000 a 9999."},
@@ -541,31 +500,17 @@ TEST_F(Banco, ALockedPuzOpensWithItsCodeAndThenChecks) {
     sessione->rivela({{3, 1}});
     EXPECT_EQ(sessione->cruciverba().cella(3, 1).voce, "S");
     ASSERT_TRUE(sessione->salva());
-    EXPECT_FALSE(puzBloccato(leggiCruciverba("l.puz", t.leggi("l.puz")).cruciverba));
-}
-
-// A .puz starts the clock at its solving time; Salva writes the letters, the time, and the marks
-// other programs read.
-TEST_F(Banco, APuzKeepsItsTimeAndCarriesItsMarksForOtherPrograms) {
-    ASSERT_EQ(sessione->apri(t.scrivi("m.puz", puz(42))), EsitoApertura::ok);
-    EXPECT_GE(sessione->tempo(), 42000);
-    EXPECT_TRUE(p.messaggi.empty());
-    digita("CX", 1);
-    sessione->controlla({{1, 1}, {2, 1}});
-    sessione->rivela({{3, 1}});
-    ASSERT_TRUE(sessione->salva());
-    const Cruciverba letto = leggiCruciverba("m.puz", t.leggi("m.puz")).cruciverba;
-    EXPECT_EQ(prova::inserimenti(letto)[0], "CXS.");
-    EXPECT_GE(letto.secondiFile.value_or(0), 42);
-    const auto segni = [&] { return leggiCruciverba("m.puz", t.leggi("m.puz")).cruciverba.segniFile; };
-    EXPECT_EQ(segni().sbagliate, (std::set<Casella>{{2, 1}}));
-    EXPECT_EQ(segni().rivelate, (std::set<Casella>{{3, 1}}));
+    EXPECT_FALSE(puzBloccato(letto("m.puz")));
+    EXPECT_EQ(prova::inserimenti(letto("m.puz"))[0], "CXS.");
+    EXPECT_GE(letto("m.puz").secondiFile.value_or(0), 42);
+    EXPECT_EQ(letto("m.puz").segniFile.sbagliate, (std::set<Casella>{{2, 1}}));
+    EXPECT_EQ(letto("m.puz").segniFile.rivelate, (std::set<Casella>{{3, 1}}));
     const std::string segnato = t.leggi("m.puz");
     // Put right, the mark becomes "wrong once".
     digita("A", 2);
     ASSERT_TRUE(sessione->salva());
-    EXPECT_TRUE(segni().sbagliate.empty());
-    EXPECT_EQ(segni().corrette, (std::set<Casella>{{2, 1}}));
+    EXPECT_TRUE(letto("m.puz").segniFile.sbagliate.empty());
+    EXPECT_EQ(letto("m.puz").segniFile.corrette, (std::set<Casella>{{2, 1}}));
     // A player with no data of their own on the puzzle sees the file's marks.
     sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("altri"));
     ASSERT_EQ(sessione->apri(t.scrivi("n.puz", segnato)), EsitoApertura::ok);
@@ -589,7 +534,7 @@ TEST_F(Banco, NoticesJpzAndFormatsTooSmall) {
     EXPECT_NE(p.messaggi.back().testo.find("non può contenere barre"), std::string::npos) << p.messaggi.back().testo;
     EXPECT_EQ(t.leggi("b.puz"), "");
     EXPECT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_EQ(leggiCruciverba("b.ipuz", t.leggi("b.ipuz")).cruciverba.cella(1, 1).barre, barraDestra);
+    EXPECT_EQ(letto("b.ipuz").cella(1, 1).barre, barraDestra);
     EXPECT_EQ(motivoNomeProposto(sessione->documento()), "");
 }
 
@@ -615,8 +560,7 @@ TEST_F(Banco, InsOpensACellForSeveralLettersThatChecksWhole) {
     EXPECT_FALSE(sessione->cellaAperta());
 }
 
-// The first crossword's way: void corners, and clues that name the two marked cells their word
-// runs between ("2-3"). Its words are typed into like any other.
+// The first crossword's way: void corners, clues naming the cells their word runs between ("2-3").
 TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
     const std::string diamante = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
         "dimensions": {"width": 3, "height": 3},
@@ -624,14 +568,11 @@ TEST_F(Banco, ADiamondWithRangeCluesCanBeTypedInto) {
         "solution": [[null, "A", null], ["N", "O", "I"], [null, "E", null]],
         "clues": {"Across": [["2-3", "Noi"]], "Down": [["1-4", "Aoe"]]}})";
     ASSERT_EQ(sessione->apri(t.scrivi("d.ipuz", diamante)), EsitoApertura::ok);
-    ASSERT_TRUE(sessione->cruciverba().elenco(nomeOrizzontali));
-    ASSERT_TRUE(sessione->cruciverba().elenco(nomeVerticali));
-    EXPECT_EQ(sessione->cruciverba().elenco(nomeOrizzontali)->definizioni.front().caselle.size(), 3u);
     sessione->impostaPosizione({1, 2, Direzione::orizzontale});
     digita("NOI");
     sessione->impostaPosizione({2, 1, Direzione::verticale});
     digita("A");
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"#A#", "NOI", "#.#"}));
+    EXPECT_EQ(righe(), (Righe{"#A#", "NOI", "#.#"}));
 }
 
 TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
@@ -663,7 +604,7 @@ TEST_F(Giocatore, CopiesLiveInAPrivateFolderWithAFallbackAndNeverAtTheRoot) {
     EXPECT_NE(p.messaggi[0].testo.find("~/.cache/Quadrivo"), std::string::npos);
     EXPECT_EQ(sessione->documento().fileLavoro, "");
     EXPECT_TRUE(sessione->documento().copiaLavoroSuperata);
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
+    EXPECT_EQ(righe()[0], "CA..");
 }
 
 TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
@@ -678,20 +619,19 @@ TEST_F(Giocatore, TheWorkingCopyIsTriedAgainAtEveryChangeAndSaysOnceItWorks) {
     digita("S", 3);
     ASSERT_EQ(avvisi.size(), 1);
     EXPECT_NE(avvisi[0][0].value<std::string>().find("di nuovo"), std::string::npos);
-    const auto copia = [&] { return prova::inserimenti(leggiCruciverba("c", *leggiFile(sessione->documento().fileLavoro)).cruciverba)[0]; };
-    EXPECT_EQ(copia(), "CAS.");
+    EXPECT_EQ(prova::inserimenti(letto(sessione->documento().fileLavoro))[0], "CAS.");
     // The runtime folder goes away under the run: the next change lands in the cache folder.
     std::filesystem::remove_all(t.percorso("run"));
     digita("A", 4);
     EXPECT_EQ(sessione->documento().fileLavoro.rfind(t.percorso("cache/Quadrivo/qdv_"), 0), 0u) << sessione->documento().fileLavoro;
-    EXPECT_EQ(copia(), "CASA");
+    EXPECT_EQ(prova::inserimenti(letto(sessione->documento().fileLavoro))[0], "CASA");
     EXPECT_EQ(avvisi.size(), 1);
     EXPECT_EQ(p.messaggi.size(), 1u);
     // The note carries the time and the marks with the answers.
     p.ms = 8000;
     sessione->controlla({{2, 1}});
     sessione->chiudi(true);
-    const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(sessione->documento().fileLavoro)));
+    const std::optional<NotaLavoro> n = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
     ASSERT_TRUE(n);
     EXPECT_TRUE(esisteFile(sessione->documento().fileLavoro));
     EXPECT_EQ(n->partita.millisecondi, 8000);
@@ -709,13 +649,13 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
         {{R::ok}, false, true},
     };
     const std::string p1 = t.scrivi("uno.trmo", schema), p2 = t.scrivi("due.trmo", schema);
-    Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
+    const Partita partita{8000, {{{2, 1}, "A"}}, {{1, 1}}};
     for (const auto& [scelte, nuovaResta, aperta] : casi) {
-        const std::string vecchia = lascia("qdv_VECCHI.tmp", p1, 600),
-                          nuova = lascia("qdv_NUOVA0.tmp", p2, 60, risposte, prova::pidMorto(), partita);
+        const std::string vecchia = lascia("qdv_VECCHI.tmp", {.schema = p1, .eta = 600}),
+                          nuova = lascia("qdv_NUOVA0.tmp", {.schema = p2, .partita = partita});
         p.messaggi.clear();
         p.risposte.assign(scelte.begin(), scelte.end());
-        EXPECT_EQ(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }), aperta);
+        EXPECT_EQ(offri(), aperta);
         ASSERT_GE(p.messaggi.size(), 1u);
         EXPECT_EQ(p.messaggi[0].testo.rfind("Ripristinare le risposte non salvate di due.trmo (", 0), 0u);
         EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
@@ -726,60 +666,78 @@ TEST_F(Giocatore, LeftoversAreOfferedNewestFirstAndKeptUntilThePlayerSays) {
             EXPECT_EQ(sessione->nomeFile(), p2);
             EXPECT_TRUE(sessione->modificato());
             EXPECT_EQ(sessione->tempo(), 8000);
-            EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
+            EXPECT_EQ(righe()[0], "CA..");
             EXPECT_EQ(sessione->partita().segni().size(), 1u);
             EXPECT_EQ(sessione->partita().rivelate().size(), 1u);
         }
-        cancellaCopiaLavoro(vecchia), cancellaCopiaLavoro(nuova);
+        cancellaCopiaLavoro(vecchia);
+        cancellaCopiaLavoro(nuova);
     }
 }
 
-TEST_F(Giocatore, OnlyThePlayersOwnReadableLeftoversAndADamagedNoteOffersByContent) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string rotta = lascia("qdv_ROTTA0.tmp", puzzle, 60), altrui = lascia("qdv_ALTRUI.tmp", puzzle, 120);
-    QFile(QString::fromStdString(percorsoNota(rotta))).resize(3);
-    const bool root = ::geteuid() == 0;
-    // Root can read anything: another user's leftover is made with chown; elsewhere one
-    // nobody may read stands for it.
-    ASSERT_EQ(root ? ::chown(altrui.c_str(), 65534, 65534) : ::chmod(altrui.c_str(), 0), 0);
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].lavoro, rotta);
-    EXPECT_EQ(c[0].schema, "");
-    EXPECT_NE(domandaRipristino(c[0]).find("NUOVOCRU.trmo"), std::string::npos);
-    EXPECT_EQ(presenti({rotta, altrui, percorsoNota(altrui)}), (Nomi{rotta, altrui, percorsoNota(altrui)}));
-    if (!root) GTEST_SKIP() << "not root: another user's leftover cannot be made here (an unreadable one was)";
-}
-
-// A live run's copy and a recent one without a note stay; copies equal to the puzzle, empty or a
-// month old go quietly. The restored puzzle's own copy carries a live note: not offered again.
-TEST_F(Giocatore, AKilledRunsAnswersAreOfferedALiveRunsAreNotTouched) {
-    const std::string puzzle = t.scrivi("p.trmo", schema), recente = copie() + "/qdv_GGGGGG.tmp";
+// A killed run's answers are offered, newest first, whatever lock it left, told apart by what they
+// hold; a live run's, one without its note yet and another user's stay; copies holding nothing a
+// file on disk does not, and month-old ones, go.
+TEST_F(Giocatore, WhatRunsLeftIsOfferedKeptOrRemoved) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), primo = improntaDati(schema);
+    const std::string piu = schemaCon({"CAS.", ".#.."}), altrove = t.scrivi("altro.trmo", piu);
+    const std::string lockMorto = std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
+                                  QSysInfo::machineHostName().toStdString() + "\n";
     const int mese = 31 * 24 * 3600;
-    const std::string abbandonata = lascia("qdv_AAAAAA.tmp", puzzle, 0),
-                      viva = lascia("qdv_BBBBBB.tmp", puzzle, 0, risposte, ::getpid());
-    Nomi via = {lascia("qdv_CCCCCC.tmp", puzzle, 0, schema), lascia("qdv_DDDDDD.tmp", puzzle, 0, ""),
-                lascia("qdv_EEEEEE.tmp", puzzle, mese), t.scrivi("run/quadrivo/qdv_FFFFFF.tmp", risposte)};
-    invecchia(via.back(), mese);
+    const std::string ucciso = lascia("qdv_AAAAAA.tmp", {.schema = puzzle, .eta = 0});
+    const std::string intatto =
+        lascia("qdv_BBBBBB.tmp", {.schema = puzzle, .eta = 10, .dati = schemaCon({"CASA", ".#.."}), .impronta = primo});
+    const std::string rotta = lascia("qdv_DDDDDD.tmp", {.schema = puzzle, .eta = 30});
+    QFile(QString::fromStdString(percorsoNota(rotta))).resize(3);
+    // Qt's helper lock for clearing a dead lock cannot be made, as when a folder stands at its name.
+    const std::string bloccata = lascia("qdv_EEEEEE.tmp", {.schema = puzzle, .eta = 40});
+    ASSERT_TRUE(scriviFileSicuro(bloccata + ".lock", lockMorto));
+    std::filesystem::create_directory(bloccata + ".lock.rmlock");
+    const std::string viva = lascia("qdv_FFFFFF.tmp", {.schema = puzzle, .pid = ::getpid()});
+    QLockFile blocco(QString::fromStdString(viva + ".lock"));
+    ASSERT_TRUE(blocco.tryLock(0));
+    std::filesystem::create_directory(viva + ".lock.rmlock");
+    const std::string recente = t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);  // no note yet
+    // Another user's: root, who reads anything, makes one with chown; elsewhere one nobody may read.
+    const std::string altrui = lascia("qdv_HHHHHH.tmp", {.schema = puzzle});
+    ASSERT_EQ(::geteuid() == 0 ? ::chown(altrui.c_str(), 65534, 65534) : ::chmod(altrui.c_str(), 0), 0);
+    Nomi via = {lascia("qdv_IIIIII.tmp", {.schema = puzzle, .dati = schema}),
+                lascia("qdv_JJJJJJ.tmp", {.schema = puzzle, .dati = ""}),
+                lascia("qdv_KKKKKK.tmp", {.schema = puzzle, .eta = mese}),
+                // Saved since with more; held whole by the file a save was writing.
+                lascia("qdv_LLLLLL.tmp", {.schema = t.scrivi("q.trmo", piu), .impronta = primo}),
+                lascia("qdv_MMMMMM.tmp", {.schema = puzzle, .impronta = primo, .destinazione = altrove})};
     for (size_t i = 0, n = via.size(); i < n; ++i) via.push_back(percorsoNota(via[i]));
-    t.scrivi("run/quadrivo/qdv_GGGGGG.tmp", risposte);
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].lavoro, abbandonata);
-    EXPECT_EQ(c[0].schema, puzzle);
+    via.push_back(t.scrivi("run/quadrivo/qdv_NNNNNN.tmp", risposte));  // a month old without its note
+    invecchia(via.back(), mese);
+    const std::vector<CopiaAbbandonata> c = offerte();
+    Nomi offerti;
+    for (const CopiaAbbandonata& k : c) offerti.push_back(k.lavoro);
+    EXPECT_EQ(offerti, (Nomi{ucciso, intatto, rotta, bloccata}));
+    ASSERT_EQ(c.size(), 4u);
     EXPECT_NE(domandaRipristino(c[0]).find(")?"), std::string::npos) << domandaRipristino(c[0]);
-    EXPECT_EQ(presenti({viva, percorsoNota(viva), recente}), (Nomi{viva, percorsoNota(viva), recente}));
+    EXPECT_EQ(c[0].lettere, 2);
+    EXPECT_EQ(c[1].lettere, 4);
+    EXPECT_NE(domandaRipristino(c[1]).find("4 lettere"), std::string::npos) << domandaRipristino(c[1]);
+    EXPECT_NE(domandaRipristino(c[2]).find("NUOVOCRU.trmo"), std::string::npos) << domandaRipristino(c[2]);
+    const Nomi restano = {viva, percorsoNota(viva), recente, altrui, percorsoNota(altrui)};
+    EXPECT_EQ(presenti(restano), restano);
     EXPECT_EQ(presenti(via), Nomi{});
-    ASSERT_TRUE(sessione->ripristina(c[0]));
-    finitoInput();
-    EXPECT_EQ(sessione->modo(), ModoVista::griglia);
-    EXPECT_EQ(t.leggi(sessione->documento().fileLavoro), risposte);
-    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
 }
 
-TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe) {
-    const std::string lavoro = lascia("qdv_UCCISO.tmp", t.scrivi("p.trmo", schema), 60);
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
+// A run that fell back to the cache folder left its copies there: they are offered too.
+TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
+    lascia("qdv_CACHE0.tmp", {.schema = t.scrivi("p.trmo", schema)}, t.percorso("cache/Quadrivo"));
+    p.risposte = {Risposta::annulla};
+    EXPECT_FALSE(offri());
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("p.trmo"), std::string::npos);
+}
+
+// A restored leftover goes once its answers are safe in a copy; a stale copy once Salva holds them.
+TEST_F(Giocatore, LeftoversAndStaleCopiesGoOnceTheAnswersAreSafe) {
+    const std::string lavoro = lascia("qdv_UCCISO.tmp", {.schema = t.scrivi("p.trmo", schema)});
+    const std::vector<CopiaAbbandonata> c = offerte();
     ASSERT_EQ(c.size(), 1u);
     {
         prova::DiscoGuasto guasto(prova::Passo::svuotamento);
@@ -789,13 +747,183 @@ TEST_F(Giocatore, RestoringOnAFailingDiskKeepsTheLeftoverUntilTheAnswersAreSafe)
     EXPECT_TRUE(esisteFile(lavoro));
     digita("X", 3);  // the copy lands: the leftover is no longer the only place of the answers
     EXPECT_EQ(presenti({lavoro, percorsoNota(lavoro)}), Nomi{});
+    const std::string copia = sessione->documento().fileLavoro;
+    {
+        prova::DiscoGuasto pieno(prova::Passo::svuotamento);
+        digita("E", 4);
+    }
+    ASSERT_TRUE(sessione->documento().copiaLavoroSuperata);
+    ASSERT_TRUE(esisteFile(copia));
+    ASSERT_TRUE(sessione->salva());
+    EXPECT_EQ(presenti({copia, percorsoNota(copia)}), Nomi{});
+    EXPECT_TRUE(sessione->documento().fileLavoro.empty());
 }
 
+// Salva con nome of a .jpz as an .ipuz: the copy goes with the save, and a run ended while the
+// note named the .ipuz leaves nothing to offer for the .jpz.
+TEST_F(Giocatore, SalvaConNomeLeavesNoLeftoverForTheOldName) {
+    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
+    x.datiFormato.reset();
+    const std::string jpz = t.scrivi("b.jpz", FormatoJpz().scrivi(x));
+    ASSERT_EQ(sessione->apri(jpz), EsitoApertura::ok);
+    digita("CA");
+    const std::string copia = sessione->documento().fileLavoro;
+    ASSERT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
+    EXPECT_FALSE(esisteFile(copia));
+    // As if the run had ended between the save and the copy's removal.
+    lascia("qdv_JPZ000.tmp", {.schema = jpz, .dati = FormatoJpz().scrivi(sessione->cruciverba()),
+                              .impronta = improntaDati(t.leggi("b.jpz")), .destinazione = t.percorso("b.ipuz")});
+    EXPECT_TRUE(offerte().empty());
+}
+
+// An edited clue reaches Salva in every format, and a leftover holding only that edit is offered.
+TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
+    const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "dimensions": {"width": 4, "height": 1}, "puzzle": [[1, 0, 0, 0]], "clues": {"Across": [[1, "Casa"]]}})";
+    for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
+        SCOPED_TRACE(nome);
+        const std::string percorso = t.scrivi(nome, dati);
+        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+        sessione->applicaDialogo({1, 1, Direzione::orizzontale}, SceltaParola{{}, "Dimora"});
+        finitoInput();
+        ASSERT_TRUE(sessione->modificato());
+        // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
+        const std::optional<NotaLavoro> n = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
+        ASSERT_TRUE(n);
+        const std::string copia = lascia("qdv_DEFINI.tmp", {.schema = percorso, .dati = t.leggi(sessione->documento().fileLavoro),
+                                                            .impronta = n->impronta});
+        const std::vector<CopiaAbbandonata> c = offerte();
+        ASSERT_EQ(c.size(), 1u);
+        EXPECT_NE(domandaRipristino(c[0]).find("1 definizione modificata"), std::string::npos) << domandaRipristino(c[0]);
+        ASSERT_TRUE(sessione->salva());
+        EXPECT_EQ(letto(nome).elenchi.at(0).definizioni.at(0).testo, "Dimora");
+        cancellaCopiaLavoro(copia);
+        sessione->chiudi(false);
+    }
+}
+
+// Answers kept for later come back when their puzzle is opened again, not only at the next start.
+TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    lascia("qdv_DOPO00.tmp", {.schema = puzzle, .impronta = improntaDati(schema)});
+    p.risposte = {Risposta::annulla};  // Più tardi at the start
+    EXPECT_FALSE(offri());
+    p.messaggi.clear();
+    p.risposte = {Risposta::ok};
+    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
+    EXPECT_TRUE(sessione->modificato());
+    EXPECT_EQ(righe()[0], "CA..");
+    // Another puzzle's leftovers are not this one's business.
+    p.messaggi.clear();
+    ASSERT_EQ(sessione->apri(t.scrivi("q.trmo", schema)), EsitoApertura::ok);
+    EXPECT_TRUE(p.messaggi.empty());
+}
+
+// A killed run can leave two copies of one puzzle, and a file given on the command line opens
+// before the start-up round: either way the player is asked once.
+TEST_F(Giocatore, OnePuzzlesLeftoversAreAskedAboutOnce) {
+    using R = Risposta;
+    // Two leftovers or one; opened first (as from the command line); the start-up round after;
+    // the answers.
+    const std::vector<std::tuple<bool, bool, bool, std::vector<R>>> casi = {
+        {true, false, true, {R::annulla}},
+        {true, true, false, {R::annulla}},
+        {true, true, true, {R::annulla}},
+        {true, true, true, {R::nonSalvare, R::ok}},
+        {false, true, true, {R::ok}},
+        {false, true, true, {R::annulla}},
+    };
+    const std::string puzzle = t.scrivi("p.trmo", schema);
+    for (const auto& [due, aperto, giro, scelte] : casi) {
+        SCOPED_TRACE(testing::Message() << due << aperto << giro << scelte.size());
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
+        const std::string nuova = lascia("qdv_NUOVA0.tmp", {.schema = puzzle});
+        const std::string vecchia = due ? lascia("qdv_VECCHI.tmp", {.schema = puzzle, .eta = 600}) : std::string{};
+        p.messaggi.clear();
+        p.risposte.assign(scelte.begin(), scelte.end());
+        if (aperto) ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+        if (giro) offri();
+        size_t chieste = 0;
+        for (const auto& m : p.messaggi) chieste += m.testo.rfind("Ripristinare", 0) == 0;
+        EXPECT_EQ(chieste, 1u);
+        EXPECT_EQ(p.messaggi.size(), scelte.size());
+        cancellaCopiaLavoro(nuova);
+        if (due) cancellaCopiaLavoro(vecchia);
+    }
+}
+
+// The working copy's failure speaks of the working copy; a read-only puzzle is called so.
+TEST_F(Giocatore, MessagesSayWhatHappened) {
+    for (const std::string& cartella : {std::string{}, std::string("/run/quadrivo")}) {
+        const std::string m = messaggioCopiaLavoro(cartella);
+        EXPECT_EQ(m.find("desktop"), std::string::npos) << m;
+        EXPECT_NE(m.find("copia di lavoro"), std::string::npos) << m;
+    }
+    const std::string percorso = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(::chmod(percorso.c_str(), 0444), 0);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    digita("C");
+    if (::geteuid() == 0) {  // root may write anything: the file is replaced and keeps its mode
+        ASSERT_TRUE(sessione->salva());
+        EXPECT_EQ(modo(percorso), 0444);
+        return;
+    }
+    p.messaggi.clear();
+    EXPECT_FALSE(sessione->salva());
+    ASSERT_EQ(p.messaggi.size(), 1u);
+    EXPECT_NE(p.messaggi[0].testo.find("sola lettura"), std::string::npos) << p.messaggi[0].testo;
+}
+
+// What a save leaves: the player's data and copies private, the puzzle replaced with its mode,
+// and the litter of interrupted saves gone.
+TEST_F(Giocatore, ASaveKeepsTheModesAndClearsTheLitterOfInterruptedSaves) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(t.percorso("config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(t.percorso("config")));
+    const std::string puzzle = t.scrivi("s.trmo", schema);
+    ASSERT_EQ(::chmod(puzzle.c_str(), 0640), 0);
+    // The name, the age, whether it stays.
+    const std::vector<std::tuple<std::string, int, bool>> casi = {
+        {"s.trmo.Ab3dE1", 120, false},
+        {"s.trmo.nuovo", 120, false},
+        {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
+        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now (held open below)
+        {"s.trmo.Qw34Rt", 0, false},   // a save that ended with its run a moment ago
+        {"s.trmo.backup", 120, true},  // a name somebody chose
+        {"altro.trmo.Ab3dE1", 120, true},
+        {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
+    };
+    for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
+    QFile inCorso(QString::fromStdString(t.percorso("s.trmo.Xy12Z9")));
+    ASSERT_TRUE(inCorso.open(QIODevice::ReadWrite));
+    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    digita("C");
+    const std::string copia = sessione->documento().fileLavoro;
+    sessione->impostazioni().salvaOpzione("prova", 1);
+    ASSERT_TRUE(sessione->salva());
+    for (const auto& [nome, eta, resta] : casi) EXPECT_EQ(esisteFile(t.percorso(nome)), resta) << nome;
+    const std::vector<std::pair<std::string, int>> modi = {
+        {t.percorso("dati"), 0700},
+        {sessione->archivio().percorsoFile(), 0600},
+        {t.percorso("config/Quadrivo"), 0700},
+        {t.percorso("config/Quadrivo/Quadrivo.conf"), 0600},
+        {copie(), 0700},
+        {puzzle, 0640},
+    };
+    for (const auto& [percorso, atteso] : modi) EXPECT_EQ(modo(percorso), atteso) << percorso;
+    digita("A", 2);
+    EXPECT_EQ(modo(sessione->documento().fileLavoro), 0600);
+    EXPECT_NE(sessione->documento().fileLavoro, copia);  // a new copy after the save
+}
+
+// Salva over a file changed on disk since it was read asks first; the answer decides.
 TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
     const std::string altro = prova::fileTrmo({"ORO"}, {}, {"  1  11-Metallo"});
     // The answer, whether the file was overwritten, how often Salva con nome was asked for.
     for (const auto& [risposta, sovrascritto, salvaConNome] :
          {std::tuple{Risposta::annulla, false, 0}, {Risposta::nonSalvare, false, 1}, {Risposta::ok, true, 0}}) {
+        SCOPED_TRACE(sovrascritto + salvaConNome);
         const std::string percorso = t.scrivi("s.trmo", schema);
         ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
         digita("C");
@@ -803,18 +931,86 @@ TEST_F(Giocatore, SalvaAsksWhenTheFileChangedOnDisk) {
         digita("A", 2);
         t.scrivi("s.trmo", altro);
         QSignalSpy nome(sessione.get(), &Sessione::salvaConNomeRichiesto);
+        const std::string impronta = sessione->documento().improntaFile;
         p.messaggi.clear();
         p.risposte = {risposta};
         EXPECT_EQ(sessione->salva(), sovrascritto);
+        EXPECT_EQ(sessione->documento().improntaFile == impronta, !sovrascritto);  // asked again next time
         ASSERT_EQ(p.messaggi.size(), 1u);
         EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::sovrascriviSalvaConNomeAnnulla);
         EXPECT_EQ(t.leggi("s.trmo") == altro, !sovrascritto);
         EXPECT_EQ(nome.size(), salvaConNome);
+        EXPECT_EQ(sessione->modificato(), !sovrascritto);
     }
 }
 
-// The lock follows the file, not the path: the same puzzle through a folder reached by a link
-// is the same puzzle.
+// A leftover remembers the file it was made over. Saved since: offered as a copy beside it,
+// never over it; unchanged: restored in place, and Salva asks if the file changes afterwards.
+TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), salvato = schemaCon({"...A", ".#.."});
+    // The file saved after the leftover, or changed after the restore; the restore's buttons;
+    // the name the answers open under.
+    const std::vector<std::tuple<bool, bool, Pulsanti, std::string>> casi = {
+        {true, false, Pulsanti::ripristinaCopiaPiuTardiElimina, t.percorso("p (copia).trmo")},
+        {false, false, Pulsanti::ripristinaPiuTardiElimina, puzzle},
+        {false, true, Pulsanti::ripristinaPiuTardiElimina, puzzle},
+    };
+    for (const auto& [prima, dopo, pulsanti, nome] : casi) {
+        SCOPED_TRACE(testing::Message() << prima << dopo);
+        t.scrivi("p.trmo", prima ? salvato : schema);
+        lascia("qdv_PRIMA0.tmp", {.schema = puzzle, .impronta = improntaDati(schema)});
+        p.messaggi.clear();
+        p.risposte = {Risposta::ok, Risposta::annulla};  // Ripristina; Annulla if Salva asks
+        ASSERT_TRUE(offri());
+        EXPECT_EQ(p.messaggi.at(0).pulsanti, pulsanti);
+        EXPECT_EQ(p.messaggi[0].testo.find("(copia)") != std::string::npos, prima) << p.messaggi[0].testo;
+        EXPECT_EQ(sessione->nomeFile(), nome);
+        EXPECT_TRUE(sessione->modificato());
+        EXPECT_EQ(righe()[0], "CA..");
+        if (dopo) t.scrivi("p.trmo", salvato);
+        EXPECT_EQ(sessione->salva(), !dopo);
+        EXPECT_EQ(p.messaggi.back().pulsanti, dopo ? Pulsanti::sovrascriviSalvaConNomeAnnulla : pulsanti);
+        EXPECT_EQ(t.leggi("p.trmo"), prima || dopo ? salvato : risposte);
+        sessione->chiudi(false);
+    }
+}
+
+// A game on a .trmo keeps its copy as ipuz: after a kill it comes back as the game, whether the note
+// names the copy's format or (an older run's) the bytes tell it; the .trmo is never touched.
+TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
+    const std::string puzzle = t.scrivi("p.trmo", schema), lavoro = copie() + "/qdv_UCCISO.tmp";
+    for (const bool notaConFormato : {true, false}) {
+        SCOPED_TRACE(notaConFormato);
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
+        ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+        ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
+        digita("CA", 1);
+        sessione->impostaPosizione({2, 2, Direzione::orizzontale});
+        sessione->tasto(TastoGriglia::carattere, U'.', false);
+        finitoInput();
+        // The kill: the copy and its note stay behind, under a dead run's id.
+        std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
+        ASSERT_TRUE(nota.has_value());
+        EXPECT_EQ(nota->formato, "ipuz");
+        nota->pid = prova::pidMorto();
+        if (!notaConFormato) nota->formato.clear();
+        ASSERT_TRUE(scriviFileSicuro(lavoro, t.leggi(sessione->documento().fileLavoro)));
+        ASSERT_TRUE(scriviFileSicuro(percorsoNota(lavoro), testoNota(*nota)));
+        sessione.reset();
+        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
+        const std::vector<CopiaAbbandonata> c = offerte();
+        ASSERT_EQ(c.size(), 1u);
+        ASSERT_TRUE(sessione->ripristina(c[0]));
+        EXPECT_EQ(sessione->nomeFile(), puzzle);
+        EXPECT_EQ(sessione->cruciverba().variante, Variante::senzaSchema);
+        EXPECT_EQ(righe(), (Righe{"CA..", ".#.."}));
+        EXPECT_TRUE(sessione->modificato());
+        EXPECT_EQ(t.leggi("p.trmo"), schema);
+        sessione->chiudi(false);
+    }
+}
+
+// The lock follows the file, not the path: a folder reached by a link holds the same puzzle.
 TEST_F(Giocatore, ASecondSessionOnTheSamePuzzleAsksFirst) {
     std::filesystem::create_directory(t.percorso("vera"));
     const std::string percorso = t.scrivi("vera/s.trmo", schema);
@@ -892,335 +1088,16 @@ TEST_F(Giocatore, AwayTimeIsLeftOutAndTheHelpIsKeptAndTold) {
     EXPECT_EQ(record->partita.millisecondi, 5000);
 }
 
-// The clock goes with the answers: Non salvare drops both, Salva keeps both.
-TEST_F(Giocatore, TheTimeIsKeptOnlyWithTheAnswers) {
+// The clock goes with the answers: Non salvare drops both.
+TEST_F(Giocatore, TheTimeIsDroppedWithTheAnswers) {
     const std::string percorso = t.scrivi("s.trmo", schema);
-    for (const bool salvato : {false, true}) {
-        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-        p.ms += 7000;
-        digita("C");
-        if (salvato) ASSERT_TRUE(sessione->salva());
-        sessione->chiudi(false);
-        Sessione dopo(Cartelle{}, p, t.percorso("dati"));
-        ASSERT_EQ(dopo.apri(percorso), EsitoApertura::ok);
-        EXPECT_EQ(dopo.tempo(), salvato ? 7000 : 0) << salvato;
-        dopo.chiudi(false);
-        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
-    }
-}
-
-// A leftover remembers the file it was made over. Saved since: offered as a copy beside it,
-// never over it; unchanged: restored in place, and Salva asks if the file changes afterwards.
-TEST_F(Giocatore, ARestoreNeverReplacesANewerSave) {
-    const std::string puzzle = t.scrivi("p.trmo", schema), primo = improntaDati(schema);
-    const std::string salvato = prova::fileTrmo({"CASA", "A#RE"}, {"...A", ".#.."}, {"  1  11-Casa"});
-    // Whether the file was saved after the leftover, the buttons, the name the answers open under.
-    const std::vector<std::tuple<bool, Pulsanti, std::string>> casi = {
-        {true, Pulsanti::ripristinaCopiaPiuTardiElimina, t.percorso("p (copia).trmo")},
-        {false, Pulsanti::ripristinaPiuTardiElimina, puzzle},
-    };
-    for (const auto& [cambiato, pulsanti, nome] : casi) {
-        t.scrivi("p.trmo", cambiato ? salvato : schema);
-        lascia("qdv_PRIMA0.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, primo);
-        p.messaggi.clear();
-        p.risposte = {Risposta::ok};
-        ASSERT_TRUE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; })) << cambiato;
-        EXPECT_EQ(p.messaggi.at(0).pulsanti, pulsanti);
-        EXPECT_EQ(p.messaggi[0].testo.find("(copia)") != std::string::npos, cambiato) << p.messaggi[0].testo;
-        EXPECT_EQ(sessione->nomeFile(), nome);
-        EXPECT_TRUE(sessione->modificato());
-        EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
-        ASSERT_TRUE(sessione->salva());
-        EXPECT_EQ(t.leggi("p.trmo"), cambiato ? salvato : prova::fileTrmo({"CASA", "A#RE"}, {"CA..", ".#.."}, {"  1  11-Casa"}));
-        sessione->chiudi(false);
-    }
-    // Restored in place over a file another program changes afterwards: Salva asks first.
-    t.scrivi("p.trmo", schema);
-    lascia("qdv_PRIMA0.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, primo);
-    p.risposte = {Risposta::ok};
-    ASSERT_TRUE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
-    t.scrivi("p.trmo", salvato);
-    p.messaggi.clear();
-    p.risposte = {Risposta::annulla};
-    EXPECT_FALSE(sessione->salva());
-    EXPECT_EQ(p.messaggi.at(0).pulsanti, Pulsanti::sovrascriviSalvaConNomeAnnulla);
-    EXPECT_EQ(t.leggi("p.trmo"), salvato);
-}
-
-// A game played on a .trmo keeps its working copy as ipuz: after a kill it comes back as the
-// game, with its letters and black squares, whether the note names the copy's format or (an older
-// run's note) the bytes tell it; the .trmo is never touched.
-TEST_F(Giocatore, AGameOnATrmoComesBackAfterAKill) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    for (const bool notaConFormato : {true, false}) {
-        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
-        ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
-        ASSERT_EQ(sessione->giocaCome(Variante::senzaSchema), "");
-        digita("CA", 1);
-        sessione->impostaPosizione({2, 2, Direzione::orizzontale});
-        sessione->tasto(TastoGriglia::carattere, U'.', false);
-        finitoInput();
-        // The kill: the copy and its note stay behind, under a dead run's id.
-        std::optional<NotaLavoro> nota = leggiNota(t.leggi(percorsoNota(sessione->documento().fileLavoro)));
-        ASSERT_TRUE(nota.has_value());
-        EXPECT_EQ(nota->formato, "ipuz");
-        nota->pid = prova::pidMorto();
-        if (!notaConFormato) nota->formato.clear();
-        const std::string lavoro = copie() + "/qdv_UCCISO.tmp";
-        ASSERT_TRUE(scriviFileSicuro(lavoro, t.leggi(sessione->documento().fileLavoro)));
-        ASSERT_TRUE(scriviFileSicuro(percorsoNota(lavoro), testoNota(*nota)));
-        sessione.reset();
-
-        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
-        const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-        ASSERT_EQ(c.size(), 1u) << notaConFormato;
-        ASSERT_TRUE(sessione->ripristina(c[0]));
-        EXPECT_EQ(sessione->nomeFile(), puzzle);
-        EXPECT_EQ(sessione->cruciverba().variante, Variante::senzaSchema);
-        EXPECT_EQ(prova::inserimenti(sessione->cruciverba()), (std::vector<std::string>{"CA..", ".#.."}));
-        EXPECT_TRUE(sessione->modificato());
-        EXPECT_EQ(t.leggi("p.trmo"), schema);
-        sessione->chiudi(false);
-    }
-}
-
-// Two leftovers of one puzzle are told apart by their time and what they hold.
-TEST_F(Giocatore, TwoLeftoversOfOnePuzzleAreToldApart) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string altre = prova::fileTrmo({"CASA", "A#RE"}, {"CASA", ".#.."}, {"  1  11-Casa"});
-    lascia("qdv_UNO000.tmp", puzzle, 120), lascia("qdv_DUE000.tmp", puzzle, 60, altre);
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(c[0].lettere, 4);
-    EXPECT_EQ(c[1].lettere, 2);
-    EXPECT_NE(domandaRipristino(c[0]), domandaRipristino(c[1]));
-    EXPECT_NE(domandaRipristino(c[0]).find("4 lettere"), std::string::npos) << domandaRipristino(c[0]);
-}
-
-// A copy that stopped being written goes as soon as Salva holds the answers; a leftover that a
-// later save holds whole (the puzzle saved since, or the file a save was writing) is never offered.
-TEST_F(Giocatore, AStaleCopyGoesWithSalvaAndIsNeverOfferedOverMore) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
+    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
+    p.ms = 7000;
     digita("C");
-    const std::string copia = sessione->documento().fileLavoro;
-    {
-        prova::DiscoGuasto pieno(prova::Passo::svuotamento);
-        digita("A", 2);
-    }
-    ASSERT_TRUE(sessione->documento().copiaLavoroSuperata);
-    ASSERT_TRUE(esisteFile(copia));
-    ASSERT_TRUE(sessione->salva());
-    EXPECT_EQ(presenti({copia, percorsoNota(copia)}), Nomi{});
-    EXPECT_TRUE(sessione->documento().fileLavoro.empty());
     sessione->chiudi(false);
-    // Saved since with every letter of the leftover and more; a save under way to another name.
-    const std::string piu = prova::fileTrmo({"CASA", "A#RE"}, {"CAS.", ".#.."}, {"  1  11-Casa"});
-    t.scrivi("p.trmo", piu);
-    const std::string dopo = lascia("qdv_VECCHI.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
-    const std::string altrove = t.scrivi("altro.trmo", piu);
-    const std::string via = lascia("qdv_VIA000.tmp", t.scrivi("q.trmo", schema), 60, risposte, prova::pidMorto(), {},
-                                   improntaDati(schema), altrove);
-    // Without the save under way the same copy is offered.
-    const std::string resta = lascia("qdv_RESTA0.tmp", t.percorso("q.trmo"), 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
-    const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].lavoro, resta);
-    EXPECT_EQ(presenti({dopo, via}), Nomi{});
-}
-
-// A clue edited in the word dialog reaches Salva in every format, and a leftover holding only
-// that edit is offered.
-TEST_F(Giocatore, EditedCluesAreSavedAndOffered) {
-    const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
-        "dimensions": {"width": 4, "height": 1}, "puzzle": [[1, 0, 0, 0]], "clues": {"Across": [[1, "Casa"]]}})";
-    for (const auto& [nome, dati] : {std::pair{"s.ipuz", ipuz}, {"s.trmo", prova::fileTrmo({"CASA"}, {}, {"  1  11-Casa"})}}) {
-        const std::string percorso = t.scrivi(nome, dati);
-        ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-        sessione->applicaDialogo({1, 1, Direzione::orizzontale}, SceltaParola{{}, "Dimora"});
-        finitoInput();
-        ASSERT_TRUE(sessione->modificato());
-        // Had the run ended here, its copy would be a leftover offered for the edited clue alone.
-        const std::optional<NotaLavoro> n = leggiNota(*leggiFile(percorsoNota(sessione->documento().fileLavoro)));
-        ASSERT_TRUE(n);
-        const std::string copia = lascia("qdv_DEFINI.tmp", percorso, 60, *leggiFile(sessione->documento().fileLavoro), prova::pidMorto(), {}, n->impronta);
-        const std::vector<CopiaAbbandonata> c = copieAbbandonate(copie(), std::time(nullptr));
-        ASSERT_EQ(c.size(), 1u) << nome;
-        EXPECT_NE(domandaRipristino(c[0]).find("1 definizione modificata"), std::string::npos) << domandaRipristino(c[0]);
-        ASSERT_TRUE(sessione->salva());
-        const Cruciverba letto = leggiCruciverba(percorso, t.leggi(nome)).cruciverba;
-        EXPECT_EQ(letto.elenchi.at(0).definizioni.at(0).testo, "Dimora") << nome;
-        cancellaCopiaLavoro(copia);
-        sessione->chiudi(false);
-    }
-}
-
-// Answers kept for later come back when their puzzle is opened again, not only at the next start.
-TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    lascia("qdv_DOPO00.tmp", puzzle, 60, risposte, prova::pidMorto(), {}, improntaDati(schema));
-    p.risposte = {Risposta::annulla};  // Più tardi at the start
-    EXPECT_FALSE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
-    p.messaggi.clear();
-    p.risposte = {Risposta::ok};
-    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_EQ(p.messaggi[0].pulsanti, Pulsanti::ripristinaPiuTardiElimina);
-    EXPECT_TRUE(sessione->modificato());
-    EXPECT_EQ(prova::inserimenti(sessione->cruciverba())[0], "CA..");
-    // Another puzzle's leftovers are not this one's business.
-    p.messaggi.clear();
-    ASSERT_EQ(sessione->apri(t.scrivi("q.trmo", schema)), EsitoApertura::ok);
-    EXPECT_TRUE(p.messaggi.empty());
-}
-
-// A killed run can leave two copies of one puzzle, and a file given on the command line opens
-// before the start-up round: either way the player is asked once.
-TEST_F(Giocatore, OnePuzzlesLeftoversAreAskedAboutOnce) {
-    using R = Risposta;
-    // Two leftovers or one; opened first (as from the command line); the start-up round after;
-    // the answers; the questions asked.
-    const std::vector<std::tuple<bool, bool, bool, std::vector<R>, size_t>> casi = {
-        {true, false, true, {R::annulla}, 1},
-        {true, true, false, {R::annulla}, 1},
-        {true, true, true, {R::annulla}, 1},
-        {true, true, true, {R::nonSalvare, R::ok}, 1},
-        {false, true, true, {R::ok}, 1},
-        {false, true, true, {R::annulla}, 1},
-    };
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    for (const auto& [due, aperto, giro, scelte, domande] : casi) {
-        sessione = std::make_unique<Sessione>(Cartelle{}, p, t.percorso("dati"));
-        const std::string nuova = lascia("qdv_NUOVA0.tmp", puzzle, 60);
-        const std::string vecchia = due ? lascia("qdv_VECCHI.tmp", puzzle, 600) : std::string{};
-        p.messaggi.clear();
-        p.risposte.assign(scelte.begin(), scelte.end());
-        if (aperto) ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
-        if (giro) sessione->offriCopie(copie(), std::time(nullptr), [] { return true; });
-        size_t chieste = 0;
-        for (const auto& m : p.messaggi) chieste += m.testo.rfind("Ripristinare", 0) == 0;
-        EXPECT_EQ(chieste, domande) << due << aperto << giro;
-        EXPECT_EQ(p.messaggi.size(), scelte.size()) << due << aperto << giro;
-        cancellaCopiaLavoro(nuova);
-        if (due) cancellaCopiaLavoro(vecchia);
-    }
-}
-
-// A run that fell back to the cache folder left its copies there: they are offered too.
-TEST_F(Giocatore, LeftoversInTheOtherFolderAreOffered) {
-    const std::string puzzle = t.scrivi("p.trmo", schema);
-    const std::string cache = t.percorso("cache/Quadrivo");
-    ASSERT_TRUE(creaCartella(cache));
-    ASSERT_TRUE(scriviFileSicuro(cache + "/qdv_CACHE0.tmp", risposte));
-    ASSERT_TRUE(scriviFileSicuro(cache + "/qdv_CACHE0.tmp.nota", testoNota({puzzle, prova::pidMorto(), 0, {}})));
-    p.risposte = {Risposta::annulla};
-    EXPECT_FALSE(sessione->offriCopie(copie(), std::time(nullptr), [] { return true; }));
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_NE(p.messaggi[0].testo.find("p.trmo"), std::string::npos);
-}
-
-// A full folder keeps the lock of a killed run from being cleared (the helper lock Qt makes for
-// that cannot be created, as when a folder stands at its name): the leftover is offered anyway.
-TEST_F(Giocatore, ALeftoverWhoseDeadLockCannotBeClearedIsOffered) {
-    const std::string lavoro = lascia("qdv_PIENO0.tmp", t.scrivi("p.trmo", schema), 60);
-    ASSERT_TRUE(scriviFileSicuro(lavoro + ".lock", std::to_string(prova::pidMorto()) + "\ntest_sessione\n" +
-                                                       QSysInfo::machineHostName().toStdString() + "\n"));
-    std::filesystem::create_directory(lavoro + ".lock.rmlock");
-    ASSERT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
-    // A live run's lock still keeps its copy out of reach.
-    const std::string viva = lascia("qdv_VIVA00.tmp", t.percorso("p.trmo"), 60, risposte, ::getpid());
-    QLockFile blocco(QString::fromStdString(viva + ".lock"));
-    ASSERT_TRUE(blocco.tryLock(0));
-    ASSERT_TRUE(std::filesystem::create_directory(viva + ".lock.rmlock"));
-    EXPECT_EQ(copieAbbandonate(copie(), std::time(nullptr)).size(), 1u);
-}
-
-// Salva con nome of a .jpz as an .ipuz: the copy goes with the save, and a run ended while the
-// note named the .ipuz leaves nothing to offer for the .jpz.
-TEST_F(Giocatore, SalvaConNomeLeavesNoLeftoverForTheOldName) {
-    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    x.datiFormato.reset();
-    const std::string jpz = t.scrivi("b.jpz", FormatoJpz().scrivi(x));
-    ASSERT_EQ(sessione->apri(jpz), EsitoApertura::ok);
-    digita("CA");
-    const std::string copia = sessione->documento().fileLavoro;
-    ASSERT_EQ(sessione->salvaConNome(t.percorso(), "b.ipuz", "Io"), EsitoSalvataggio::salvato);
-    EXPECT_FALSE(esisteFile(copia));
-    // As if the run had ended between the save and the copy's removal.
-    const std::string datiCopia = FormatoJpz().scrivi(sessione->cruciverba());
-    lascia("qdv_JPZ000.tmp", jpz, 60, datiCopia, prova::pidMorto(), {}, improntaDati(t.leggi("b.jpz")), t.percorso("b.ipuz"));
-    EXPECT_TRUE(copieAbbandonate(copie(), std::time(nullptr)).empty());
-}
-
-// The working copy's failure speaks of the working copy; a read-only puzzle is called so.
-TEST_F(Giocatore, MessagesSayWhatHappened) {
-    for (const std::string& cartella : {std::string{}, std::string("/run/quadrivo")}) {
-        const std::string m = messaggioCopiaLavoro(cartella);
-        EXPECT_EQ(m.find("desktop"), std::string::npos) << m;
-        EXPECT_NE(m.find("copia di lavoro"), std::string::npos) << m;
-    }
-    const std::string percorso = t.scrivi("s.trmo", schema);
-    ASSERT_EQ(::chmod(percorso.c_str(), 0444), 0);
-    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-    digita("C");
-    if (::geteuid() == 0) {
-        // Root may write anything: the file is replaced and keeps its mode.
-        ASSERT_TRUE(sessione->salva());
-        EXPECT_EQ(modo(percorso), 0444);
-        return;
-    }
-    p.messaggi.clear();
-    EXPECT_FALSE(sessione->salva());
-    ASSERT_EQ(p.messaggi.size(), 1u);
-    EXPECT_NE(p.messaggi[0].testo.find("sola lettura"), std::string::npos) << p.messaggi[0].testo;
-}
-
-// The modes of what the program writes: the player's data and copies private, a replaced puzzle
-// as it was.
-TEST_F(Giocatore, FileModesAfterWrites) {
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(t.percorso("config")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(t.percorso("config")));
-    const std::string puzzle = t.scrivi("s.trmo", schema);
-    ASSERT_EQ(::chmod(puzzle.c_str(), 0640), 0);
-    ASSERT_EQ(sessione->apri(puzzle), EsitoApertura::ok);
-    digita("C");
-    const std::string copia = sessione->documento().fileLavoro;
-    sessione->impostazioni().salvaOpzione("prova", 1);
-    ASSERT_TRUE(sessione->salva());
-    const std::vector<std::pair<std::string, int>> modi = {
-        {t.percorso("dati"), 0700},
-        {sessione->archivio().percorsoFile(), 0600},
-        {t.percorso("config/Quadrivo"), 0700},
-        {t.percorso("config/Quadrivo/Quadrivo.conf"), 0600},
-        {copie(), 0700},
-        {puzzle, 0640},
-    };
-    for (const auto& [percorso, atteso] : modi) EXPECT_EQ(modo(percorso), atteso) << percorso;
-    digita("A", 2);
-    EXPECT_EQ(modo(sessione->documento().fileLavoro), 0600);
-    EXPECT_NE(sessione->documento().fileLavoro, copia);  // a new copy after the save
-}
-
-TEST_F(Giocatore, TheLitterOfInterruptedSavesGoesAtTheNextSave) {
-    const std::string percorso = t.scrivi("s.trmo", schema);
-    // The name, the age, whether it stays.
-    const std::vector<std::tuple<std::string, int, bool>> casi = {
-        {"s.trmo.Ab3dE1", 120, false},
-        {"s.trmo.nuovo", 120, false},
-        {".quadrivo-" + std::to_string(prova::pidMorto()) + ".tmp", 120, false},
-        {"s.trmo.Xy12Z9", 0, true},    // a save going on right now (held open below)
-        {"s.trmo.Qw34Rt", 0, false},   // a save that ended with its run a moment ago
-        {"s.trmo.backup", 120, true},  // a name somebody chose
-        {"altro.trmo.Ab3dE1", 120, true},
-        {".quadrivo-" + std::to_string(::getpid()) + ".tmp", 120, true},
-    };
-    for (const auto& [nome, eta, resta] : casi) invecchia(t.scrivi(nome, "x"), eta);
-    QFile inCorso(QString::fromStdString(t.percorso("s.trmo.Xy12Z9")));
-    ASSERT_TRUE(inCorso.open(QIODevice::ReadWrite));
-    ASSERT_EQ(sessione->apri(percorso), EsitoApertura::ok);
-    digita("C");
-    ASSERT_TRUE(sessione->salva());
-    for (const auto& [nome, eta, resta] : casi) EXPECT_EQ(esisteFile(t.percorso(nome)), resta) << nome;
+    Sessione dopo(Cartelle{}, p, t.percorso("dati"));
+    ASSERT_EQ(dopo.apri(percorso), EsitoApertura::ok);
+    EXPECT_EQ(dopo.tempo(), 0);
 }
 
 int main(int argc, char** argv) {

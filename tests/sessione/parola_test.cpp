@@ -44,16 +44,13 @@ struct Dialogo : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Dialogo, OkOnASeveralLetterCellKeepsEveryLetter) {
+TEST_F(Dialogo, OkOnASeveralLetterCellAndAUnicodeClueKeepsThemWhole) {
     okSenzaToccare();
     EXPECT_EQ(sessione.cruciverba().cella(1, 1).voce, "STAR");
-    EXPECT_EQ(salvato().cella(1, 1).voce, "STAR");
-}
-
-TEST_F(Dialogo, OkOnAUnicodeClueKeepsItWhole) {
-    okSenzaToccare();
     EXPECT_EQ(definizioneDa(sessione.cruciverba(), {1, 1}, Direzione::orizzontale)->testo, "Città — “stella” ✓ 日本");
-    EXPECT_EQ(definizioneDa(salvato(), {1, 1}, Direzione::orizzontale)->testo, "Città — “stella” ✓ 日本");
+    const Cruciverba letto = salvato();
+    EXPECT_EQ(letto.cella(1, 1).voce, "STAR");
+    EXPECT_EQ(definizioneDa(letto, {1, 1}, Direzione::orizzontale)->testo, "Città — “stella” ✓ 日本");
 }
 
 TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
