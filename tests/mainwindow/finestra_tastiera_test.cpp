@@ -148,7 +148,7 @@ private slots:
         QVERIFY(b->grigliaHaFuoco());
     }
 
-    void thePanelFollowsChoosesAndGivesWayAndTabCanSkipFullWords() {
+    void thePanelFollowsChoosesAndGivesWayToThePreviewAndTabCanSkipFullWords() {
         // Complete words look done (the entries themselves are the clue column's test).
         QListWidget* l = lista(Direzione::orizzontale);
         QCOMPARE(l->item(1)->foreground().color(), QColor(128, 128, 128));
@@ -176,18 +176,11 @@ private slots:
         b->esegui("azioneSaltaComplete");
         clic(1, 1);
         percorri({{Qt::Key_Tab, o(1, 3)}});
-        // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
+        // The print preview has the whole area; closed, the panel and the keyboard's place come back
+        // (the room the panel takes and gives back is the layout's test).
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
-        const int L = b->griglia().lato;
         QVERIFY(pannello->isVisible());
-        QCOMPARE_LT(b->griglia().x0 + 5 * L, pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
-        b->esegui("MenuElenco");
-        QVERIFY(!pannello->isVisible());
-        QVERIFY(!prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible());
-        QCOMPARE(b->griglia().lato, geometriaFinestra(f->sessione().cruciverba(), f->sessione().impostazioni().valori(), f->areaFinestra()).lato);
-        QCOMPARE_GE(b->griglia().lato, L);
-        b->esegui("MenuElenco");
-        f->mostraAnteprima();  // the print preview has the whole area
+        f->mostraAnteprima();
         QVERIFY(pannello->isHidden());
         QTest::mouseClick(prova::figlio<QPushButton>(f, "chiudiAnteprima"), Qt::LeftButton);
         QTRY_VERIFY(pannello->isVisible());
