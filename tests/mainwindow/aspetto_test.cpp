@@ -1,7 +1,5 @@
 // The main window's smaller promises: the looks keep every icon and indicator readable and the
-// current cell where it was, the puzzle's own words on screen, System Info, and Backspace on an
-// empty cell changing nothing.
-#include <QPlainTextEdit>
+// current cell where it was, System Info, and Backspace on an empty cell changing nothing.
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,23 +87,6 @@ private slots:
         const QPalette p = QApplication::palette();
         QVERIFY(contrasto(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Active, QPalette::WindowText)) >= 3);
         QVERIFY(contrasto(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Window)) >= 3);
-    }
-
-    void thePuzzlesOwnWordsAreShown() {
-        auto* intestazione = prova::figlio<QLabel>(&*b->f, "RigaIntestazione");
-        QTRY_VERIFY(intestazione->isVisible());
-        QVERIFY(intestazione->text().contains("Mario Rossi"));
-        // The grid starts below it.
-        QVERIFY(b->griglia().y0 >= intestazione->geometry().bottom());
-        QString note;
-        prova::AlProssimoModale<QDialog> leggi([&](QDialog* d) {
-            note = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();
-            d->reject();
-        });
-        b->esegui("azioneProprieta");
-        QVERIFY(leggi.eseguita());
-        QVERIFY2(note.contains("Autore: Mario Rossi"), qPrintable(note));
-        QVERIFY2(note.contains("Note:"), qPrintable(note));
     }
 
     void systemInfoTellsVersionsFoldersAndDictionaries() {

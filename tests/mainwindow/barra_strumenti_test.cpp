@@ -1,5 +1,5 @@
 // The toolbar on its own: each button is its menu item's own action (run, greyed and checked as
-// one), the separator and the gap have none, the buttons that need a puzzle follow whether one is
+// one, in view while the item is hidden), the separator and the gap have none, the buttons that need a puzzle follow whether one is
 // open, and the author's badge asks for the site.
 #include <QAction>
 #include <QLabel>
@@ -48,11 +48,14 @@ private slots:
         QAction* a = b.azioni.at(azione.toStdString());
         QToolButton* pulsante = b.barra->pulsante(posizione);
         QTEST(pulsante->accessibleName(), "lettore");
+        QCOMPARE(QKeySequence::mnemonic(pulsante->text()), QKeySequence());  // no Alt key clashing with the menu bar's
         QSignalSpy eseguita(a, &QAction::triggered);
         QTest::mouseClick(pulsante, Qt::LeftButton);
         QCOMPARE(eseguita.size(), 1);
         a->setEnabled(false);
         QCOMPARE(pulsante->isEnabled(), false);
+        a->setVisible(false);  // the menu item hidden while no puzzle is open
+        QTRY_COMPARE(pulsante->isVisible(), true);
         a->setCheckable(true);
         a->setChecked(true);
         QCOMPARE(pulsante->isChecked(), true);

@@ -44,6 +44,7 @@ class ProvaColonnaDefinizioni : public QObject {
         QListWidget* orizzontali() const { return area->findChild<QListWidget*>("ListaOrizzontali"); }
         QString corrente() const { return orizzontali()->currentItem() ? orizzontali()->currentItem()->text() : QString(); }
         QString riga() const { return area->findChild<QLabel*>("RigaDefinizione")->text(); }
+        bool rigaVisibile() const { return area->findChild<QLabel*>("RigaDefinizione")->isVisible(); }
         QAction* voce(const char* nome) const {
             QAction* a = opzioni.findChild<QAction*>(nome);
             return a ? a : aiuto.findChild<QAction*>(nome);
@@ -79,9 +80,12 @@ private slots:
         QSignalSpy disposizione(&b.colonna, &ColonnaDefinizioni::disposizioneCambiata);
         const AreaFinestra area{600, 400, 0, 0};
         QCOMPARE_GT(b.colonna.areaGriglia(area).altezzaToolbar, 0.0);
+        QCOMPARE(b.rigaVisibile(), true);
         b.voce("MenuElenco")->trigger();
         QCOMPARE(disposizione.size(), 1);
         QCOMPARE(b.colonna.visibile(), false);
+        b.passata();
+        QCOMPARE(b.rigaVisibile(), false);
         QCOMPARE(b.colonna.areaGriglia(area).altezzaToolbar, 0.0);
         QCOMPARE(b.sessione.impostazioni().opzione("soluzione/mostraElenco", true).toBool(), false);
     }

@@ -1,15 +1,23 @@
-// Solving on the real main window: hover, the word dialog, one click then keys, the clue panel.
+// Solving on the real main window, by mouse and keys, and what a blind player hears there: hover,
+// the word dialog, the clue panel, the suggestions, every result and reading through the window's
+// voice, the keyboard back on the current cell after each dialog, and the keys every desktop
+// program has.
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "solving/dizionario_prova.h"
-#include "solving/schema_prova.h"
+#include "dialogs/gui/finestra_apri.h"
+#include "dialogs/gui/finestra_guida.h"
+#include "mainwindow/gui/griglia_accessibile.h"
 #include "qt/voce.h"
+#include "solving/dizionario_prova.h"
 #include "solving/gui/finestra_parola.h"
+#include "solving/schema_prova.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -32,6 +40,12 @@ class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
     static Posizione v(int c, int r) { return {c, r, Direzione::verticale}; }
     static QSettings opzioniUtente() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo"); }
 
+    // A new window on the puzzle, with the words of length 4 `parole` in its dictionary.
+    void avvia(const std::vector<std::string>& parole) {
+        b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, parole}}));
+        QVERIFY(b->apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
+        f = &*b->f;
+    }
     void clic(int c, int r) { b->clic(b->cella(c, r)); }
     // Each key, and where the cursor is after it.
     void percorri(std::initializer_list<std::pair<Qt::Key, Posizione>> passi) {
@@ -51,6 +65,15 @@ class ProvaTastieraFinestra : public QObject, private prova::RisposteMessaggi {
             QTest::mouseClick(d->findChild<QPushButton*>(pulsante), Qt::LeftButton);
         });
     }
+    Voce* voce() const { return prova::figlio<Voce>(f, "Voce"); }
+    QString detto() const { return voce()->text(); }
+    QString cella() const { return descrizioneCorrente(f->area()); }
+    // The keys, then what the voice said last.
+    QString dopo(Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        const int prima = voce()->annunci();
+        b->tasto(k, m);
+        return voce()->annunci() > prima ? detto() : QString("(niente)");
+    }
 
 private slots:
     // The player's options in a folder of this run: neither the real ones nor another run's.
@@ -58,25 +81,19 @@ private slots:
     void init() {
         opzioniUtente().clear();
         testi.clear(), titoli.clear(), definizioni.clear();
-        b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA"}}}));
-        QVERIFY(b->apri(prova::fileTrmo(prova::soluzioniProva, {"....#", "A#ORO"}, prova::definizioniProva)));
-        f = &*b->f;
+        avvia({"CASA"});
     }
 
     void hoverShowsClueShapeAndRectangleAndTheButtonsOpenTheWordDialog() {
         const int L = b->griglia().lato, x0 = b->griglia().x0, y0 = b->griglia().y0;
         const QPoint a = b->alto(1, 1);
         b->muovi(a);
-        auto* etichetta = prova::figlio<QLabel>(f, "etichettaPassaggio");
         auto* rettangolo = prova::figlio<Rettangolo>(f, "rettangoloPassaggio");
-        QVERIFY(f->etichettaPassaggioVisibile());
-        QCOMPARE(etichetta->text(), QString("  1 oriz. - Abitazione "));
-        QCOMPARE(etichetta->pos(), QPoint(a.x() - 19, a.y() + 12));
+        QCOMPARE(prova::figlio<QLabel>(f, "etichettaPassaggio")->pos(), QPoint(a.x() - 19, a.y() + 12));
         QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
         QCOMPARE(rettangolo->geometry(), QRect(x0 + 1, y0 + 1, 4 * L - 2, L - 2));
         QCOMPARE(rettangolo->colore(), giallo);
         b->muovi(QPoint(x0 - 3, y0 + 10));  // outside the grid
-        QVERIFY(!f->etichettaPassaggioVisibile());
         QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
         // The word dialog: OK and Annulla both count as a change.
         auto ok = dialogo("cane", "pulsanteOk");
@@ -97,23 +114,15 @@ private slots:
         QCOMPARE(b->memoria(), atteso);
     }
 
-    void aSingleTypedLetterIsAskedAboutBeforeClosing() {
-        const std::string prima = b->dir.leggi("prova.trmo");
-        clic(1, 1);
-        prova::digita("m");  // no Enter: a letter is an answer as soon as it is typed
-        // Annulla: the window stays, with its answers and its working copy.
-        rispondi("Annulla");
-        QVERIFY(!f->close());
-        QCOMPARE(titoli.value(0), QString("Modifica del file corrente"));
-        QVERIFY(f->isVisible());
-        QVERIFY(esisteFile(f->sessione().documento().fileLavoro));
-        QCOMPARE(b->dir.leggi("prova.trmo"), prima);
-        // Salva: the answers reach the puzzle's file, the window closes and its working copy goes.
-        rispondi("Salva");
-        QVERIFY(f->close());
-        QCOMPARE(prova::salvati(b->puzzle).at(0), std::string("M...#"));
-        QVERIFY(!f->sessione().modificato());
-        QVERIFY(!esisteFile(f->sessione().documento().fileLavoro));
+    // The old mode: the right button types, the left one opens the word dialog from the word's
+    // start as the pointer shows it, leaving the cursor where it was.
+    void theOldModesLeftButtonOpensTheWordDialog() {
+        b->esegui("azioneTastoSinistro");
+        b->clic(b->cella(1, 3), Qt::RightButton);
+        auto sinistro = dialogo();
+        b->clic(b->alto(3, 2));
+        QCOMPARE(b->pos(), o(1, 3));
+        QCOMPARE(definizioni, QStringList{"Metallo prezioso"});
     }
 
     void clickTypeAndEveryKeyReachesTheSession() {
@@ -122,8 +131,6 @@ private slots:
         // The clue line shows the word's clue, and never moves the grid.
         QCOMPARE(rigaDefinizione(), QString(" 7 oriz. - Città d'erba"));
         QCOMPARE(QPoint(b->griglia().x0, b->griglia().y0), origine);
-        const std::uint8_t p = segnoParolaCorrente, c = segnoCasellaCorrente;
-        QVERIFY((f->decorazioni().segni == std::map<Casella, std::uint8_t>{{{1, 4}, p}, {{2, 4}, std::uint8_t(p | c)}, {{3, 4}, p}, {{4, 4}, p}}));
         prova::digita(QString::fromUtf8("à5r"));  // the digit is swallowed, the accent folds
         QVERIFY(prova::titoloMostrato(*f).startsWith("*"));
         QTRY_COMPARE(b->copia(), b->memoria());
@@ -134,20 +141,16 @@ private slots:
         QCOMPARE(corrente(Direzione::orizzontale), QString("4 Metallo prezioso"));
         // Esc: no word is current, and typing writes nothing until the next click.
         b->tasto(Qt::Key_Escape);
-        QVERIFY(!b->pos().valida());
         QCOMPARE(rigaDefinizione(), QString());
-        QVERIFY(f->decorazioni().segni.empty());
         prova::digita("yz");
         b->tasto(Qt::Key_Return);
         QCOMPARE(b->memoria(), (V{"....#", ".#OR.", "..#.#", ".AR.#"}));
         QVERIFY(b->grigliaHaFuoco());
     }
 
-    void thePanelListsFollowsChoosesAndGivesWayAndTabCanSkipFullWords() {
-        // The entries as the page prints them (the core navigation test has them all); complete words look done.
+    void thePanelFollowsChoosesAndGivesWayToThePreviewAndTabCanSkipFullWords() {
+        // Complete words look done (the entries themselves are the clue column's test).
         QListWidget* l = lista(Direzione::orizzontale);
-        QCOMPARE(l->count(), 4);
-        QCOMPARE(l->item(3)->text(), QString("7 Città d'erba"));
         QCOMPARE(l->item(1)->foreground().color(), QColor(128, 128, 128));
         QCOMPARE(l->item(0)->foreground().style(), Qt::NoBrush);
         // A puzzle just opened gives the grid the keyboard on its first word; Shift+Tab goes round to the last.
@@ -169,78 +172,203 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_COMPARE(b->pos(), o(1, 3));
         QTRY_VERIFY(b->grigliaHaFuoco());
-        // Skipping full words, kept as the player's option: ORO is passed over.
+        // Skipping full words: ORO is passed over.
         b->esegui("azioneSaltaComplete");
-        QVERIFY(opzioniUtente().value("soluzione/saltaParoleComplete").toBool());
         clic(1, 1);
         percorri({{Qt::Key_Tab, o(1, 3)}});
-        // The panel takes its room beside the grid; hidden, or in the print preview, it gives it back.
+        // The print preview has the whole area; closed, the panel and the keyboard's place come back
+        // (the room the panel takes and gives back is the layout's test).
         QWidget* pannello = prova::figlio<QWidget>(f, "PannelloDefinizioni");
-        const int L = b->griglia().lato;
         QVERIFY(pannello->isVisible());
-        QCOMPARE_LT(b->griglia().x0 + 5 * L, pannello->mapTo(f->area()->window(), QPoint()).x());  // the grid stays left of it
-        b->esegui("MenuElenco");
-        QVERIFY(!pannello->isVisible());
-        QVERIFY(!prova::figlio<QLabel>(f, "RigaDefinizione")->isVisible());
-        QCOMPARE(b->griglia().lato, geometriaFinestra(f->sessione().cruciverba(), f->sessione().impostazioni().valori(), f->areaFinestra()).lato);
-        QCOMPARE_GE(b->griglia().lato, L);
-        b->esegui("MenuElenco");
-        f->mostraAnteprima();  // the print preview has the whole area
+        f->mostraAnteprima();
         QVERIFY(pannello->isHidden());
         QTest::mouseClick(prova::figlio<QPushButton>(f, "chiudiAnteprima"), Qt::LeftButton);
         QTRY_VERIFY(pannello->isVisible());
         QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
-    void shortcutsReachTheMenusWhileTypingAndTheWordDialogOpensByTheOldModesLeftButtonAndByF2() {
+    // Shown, the suggestions follow the current word and its letters; a word chosen there is
+    // written as one undoable step.
+    void theSuggestionsFollowTheCurrentWordAndWriteUndoably() {
+        avvia({"CASA", "CANE", "AREA", "ERBA", "MARE", "ORCA", "MAGA"});
+        auto* lista = prova::figlio<QListView>(f, "ListaSuggerimenti");
+        QVERIFY(!lista->isVisible());
+        b->esegui("MenuSuggerimenti");
+        QVERIFY(lista->isVisible());
+        QVERIFY(opzioniUtente().value("soluzione/mostraSuggerimenti").toBool());
+        auto righe = [&] {
+            QStringList r;
+            for (int i = 0; i < lista->model()->rowCount(); ++i) r << lista->model()->index(i, 0).data().toString();
+            return r.join(", ");
+        };
+        // Across 1 crosses down 1 (?A??) and down 3 (?R??): AREA, ERBA and ORCA would leave down 1
+        // without a word, ?A?? gives C and M.
         clic(1, 1);
-        prova::digita("ca");
+        QTRY_COMPARE(righe(), QString("CASA  (3), CANE  (3), MARE  (3), MAGA  (3)"));
+        b->tasto(Qt::Key_M);
+        QTRY_COMPARE(righe(), QString("MARE  (3), MAGA  (3)"));
+        // Across 7 ends on down 3 (?R??, all ending in A) and starts on down 1, now MA??.
+        clic(1, 4);
+        QTRY_COMPARE(righe(), QString("AREA  (4), ERBA  (4)"));
+        emit lista->activated(lista->model()->index(0, 0));
+        QCOMPARE(b->memoria()[3], std::string("AREA#"));
+        b->esegui("azioneAnnulla");
+        QCOMPARE(b->memoria()[3], std::string("....#"));
+        QCOMPARE(b->memoria()[0], std::string("M...#"));
+    }
+
+    void aPuzzleOpensWithTheKeyboardOnItsFirstWordAndTheCellSaysWhereItIs() {
+        QCOMPARE(b->pos(), o(1, 1));
+        QVERIFY(b->grigliaHaFuoco());
+        QCOMPARE(cella(), QString("1 orizzontale, lettera 1 di 4: Abitazione"));
+        prova::digita("c");
+        QCOMPARE(cella(), QString("1 orizzontale, lettera 2 di 4"));  // the same word: no clue again
+        // A numbered cell inside the current word tells the current word, not its own; the
+        // reader's focus, on the table it finds beside the bars, follows.
+        b->tasto(Qt::Key_Right);
+        QCOMPARE(cella(), QString("1 orizzontale, lettera 3 di 4"));
+        QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f->area())->child(0);
+        QCOMPARE(griglia->focusChild(), griglia->tableInterface()->cellAt(0, 2));
+        // A first click picks as on a fresh grid: across, not the other way.
+        b->clic(b->cella(1, 3));
+        QCOMPARE(b->pos(), o(1, 3));
+        QCOMPARE(cella(), QString("5 orizzontale, lettera 1 di 2"));
+    }
+
+    void checksAndReadingsAreSpoken() {
+        prova::digita("cb");
+        QCOMPARE(dopo(Qt::Key_F8), QString("1 orizzontale: 1 lettera sbagliata"));
+        QCOMPARE(dopo(Qt::Key_F8, Qt::ShiftModifier), QString("casella vuota"));
+        QCOMPARE(dopo(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier), QString("C B _ _"));
+        QCOMPARE(cella(), QString("1 orizzontale, lettera 3 di 4"));  // a reading leaves the cell saying where it is
+        QCOMPARE(dopo(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier), QString("1 orizzontale, 4 lettere: Abitazione"));
+        QCOMPARE(dopo(Qt::Key_F9), QString("Parola rivelata: CASA"));
+        QCOMPARE(dopo(Qt::Key_F8), QString("1 orizzontale: parola giusta"));
+        QVERIFY(voce()->isVisible());  // shown as it is said
+    }
+
+    // Played as a senza schema: a revealed row is said as its words, a black square as one.
+    void aSenzaSchemasBlackSquaresAreSaid() {
+        QCOMPARE(f->sessione().giocaCome(Variante::senzaSchema), std::string());
+        f->sessione().impostaPosizione(o(3, 2));
+        QCOMPARE(dopo(Qt::Key_F9), QString("Parola rivelata: A ORO"));  // the whole row, its two words apart
+        f->sessione().impostaPosizione(o(2, 2));
+        QCOMPARE(dopo(Qt::Key_F9, Qt::ShiftModifier), QString("Lettera rivelata: nera"));
+        f->sessione().impostaPosizione(o(1, 1));
+        b->tasto(Qt::Key_Period);
+        f->sessione().impostaPosizione(o(1, 1));
+        QCOMPARE(dopo(Qt::Key_F8, Qt::ShiftModifier), QString("nera sbagliata"));
+    }
+
+    void spaceBackspaceUndoAndRedoSayWhatTheyDid() {
+        prova::digita("cb");
+        QCOMPARE(dopo(Qt::Key_Space), QString("verticale, 2 verticale, lettera 1 di 2"));
+        QCOMPARE(cella(), QString("2 verticale, lettera 1 di 2"));
+        QCOMPARE(dopo(Qt::Key_Space), QString("orizzontale, 1 orizzontale, lettera 3 di 4: Abitazione"));
+        QCOMPARE(dopo(Qt::Key_Backspace), QString("B cancellata"));
+        QCOMPARE(dopo(Qt::Key_Backspace), QString("C cancellata"));
+        QCOMPARE(dopo(Qt::Key_Z, Qt::ControlModifier), QString("Annullato: C scritta"));
+        QCOMPARE(dopo(Qt::Key_Y, Qt::ControlModifier), QString("Ripetuto: C cancellata"));
+        QCOMPARE(dopo(Qt::Key_Backspace), QString("(niente)"));  // nothing left to erase before the first cell
+    }
+
+    void aCompletedWordPencilAndPauseAreSaid() {
+        const QStringList attesi = {"1 orizzontale completata: CASA"};
+        QStringList detti;
+        connect(voce(), &Voce::annunciato, this, [&](const QString& t) { detti << t; });
+        prova::digita("casa");
+        QCOMPARE(detti, attesi);
+        QCOMPARE(dopo(Qt::Key_F7), QString("Matita attiva"));
+        QCOMPARE(dopo(Qt::Key_F7), QString("Matita tolta"));
+        QCOMPARE(dopo(Qt::Key_F6), QString("In pausa: il cronometro è fermo"));
+        QCOMPARE(dopo(Qt::Key_F6), QString("Pausa finita: il cronometro riparte"));
+    }
+
+    void escSaysWhereTheKeyboardIsAndTabComesBack() {
+        prova::digita("c");
+        QCOMPARE(dopo(Qt::Key_Escape), QString("Nessuna casella corrente: Tab torna a 1 orizzontale, lettera 2 di 4"));
+        QVERIFY(!b->pos().valida());
+        QCOMPARE(dopo(Qt::Key_X), QString("Nessuna casella corrente: Tab torna a 1 orizzontale, lettera 2 di 4"));
+        QCOMPARE(dopo(Qt::Key_Tab), QString("vuota, 1 orizzontale, lettera 2 di 4: Abitazione"));
+        QCOMPARE(b->pos(), o(2, 1));
+    }
+
+    void theKeyboardComesBackToTheCellAfterAMessageAndTheWordDialog() {
+        prova::digita("c");
         rispondi("OK");
-        b->tasto(Qt::Key_C, Qt::ControlModifier);  // a check, not a C
+        b->tasto(Qt::Key_C, Qt::ControlModifier);  // Controlla Soluzioni: a message
+        QTRY_COMPARE(testi.size(), 1);
         f->activateWindow();  // the window manager's part once a modal is gone
         QTRY_VERIFY(f->isActiveWindow());
         QTRY_VERIFY(b->grigliaHaFuoco());
-        prova::digita("s");  // the typing carries on where it was
-        rispondi("OK");
-        b->premi("pulsanteControlla");
-        QCOMPARE(testi.size(), 2);
-        QCOMPARE(b->memoria()[0], std::string("CAS.#"));
-        // The old mode: the right button types, the left one opens the word dialog from the
-        // word's start as the pointer shows it; F2 on the current word.
-        b->esegui("azioneTastoSinistro");
-        b->clic(b->cella(1, 3), Qt::RightButton);
-        auto sinistro = dialogo();
-        b->clic(b->alto(3, 2));
-        QCOMPARE(b->pos(), o(1, 3));
-        b->esegui("azioneTastoSinistro");
-        f->activateWindow();
-        clic(1, 4);
-        QTRY_VERIFY(b->grigliaHaFuoco());
-        auto f2 = dialogo();
+        // Back on the grid, the cell is said with its clue.
+        QTRY_COMPARE(cella(), QString("1 orizzontale, lettera 2 di 4: Abitazione"));
+
+        QString titolo, combo, trovate, nomi;
+        bool selezionata = true;
+        prova::AlProssimoModale<FinestraParola> parola([&](FinestraParola* d) {
+            titolo = d->windowTitle();
+            combo = d->findChild<QComboBox*>("elencoTrovate")->accessibleName();
+            auto* prima = d->findChild<QLineEdit*>("caselle_0");
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Backtab);
+            prova::smaltisciCoda();
+            selezionata = prima->hasFocus() && prima->hasSelectedText();
+            nomi = prima->accessibleName() + "|" + d->findChild<QLineEdit*>("caselle_1")->accessibleName();
+            QTest::mouseClick(d->findChild<QPushButton*>("pulsanteCerca"), Qt::LeftButton);  // Cerca
+            trovate = d->findChild<Voce*>("esitoRicerca")->accessibleName();
+            QTest::mouseClick(d->findChild<QPushButton*>("pulsanteAnnulla"), Qt::LeftButton);
+        });
         b->tasto(Qt::Key_F2);
-        QCOMPARE(definizioni, (QStringList{"Metallo prezioso", "Città d'erba"}));
+        QVERIFY(parola.eseguita());
+        QCOMPARE(titolo, QString("1 orizzontale \u2013 Abitazione"));
+        QCOMPARE(combo, QString("Parole trovate"));
+        QVERIFY(!selezionata);
+        QCOMPARE(nomi, QString("Lettera 1 di 4: C|Lettera 2 di 4, vuota"));  // each box says its letter
+        QCOMPARE(trovate, QString("1 parola trovata"));
+        f->activateWindow();
+        QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
-    void theGridIsATableAScreenReaderReadsCellByCell() {
-        QAccessibleInterface* griglia = QAccessible::queryAccessibleInterface(f->area())->child(0);  // beside the bars
-        QAccessibleTableInterface* t = griglia->tableInterface();
-        QCOMPARE(griglia->role(), QAccessible::Table);
-        QCOMPARE(t->rowCount(), 4);
-        QCOMPARE(t->columnCount(), 5);
-        const auto testo = [&](int r, int c, QAccessible::Text q = QAccessible::Name) { return t->cellAt(r, c)->text(q); };
-        // The current cell says where it lies in its word; another word's first cell, the words starting there.
-        QCOMPARE((QStringList{testo(0, 0), testo(1, 0), testo(0, 4), testo(0, 0, QAccessible::Description), testo(0, 3, QAccessible::Description)}),
-                 (QStringList{"vuota, numero 1", "A", "nera", "1 orizzontale, lettera 1 di 4: Abitazione", "3 verticale, 4 lettere: Superficie"}));
-        clic(1, 1);
-        b->tasto(Qt::Key_Right);  // the focus follows the current cell
-        QCOMPARE(griglia->focusChild(), t->cellAt(0, 1));
-        QVERIFY(t->cellAt(0, 1)->state().focused);
-        QVERIFY(!t->cellAt(0, 0)->state().focused);
-        QCOMPARE(testo(0, 1, QAccessible::Description), QString("1 orizzontale, lettera 2 di 4"));
-        // A reading is the window's voice, shown and spoken; the cell keeps saying where it is.
-        b->tasto(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(prova::figlio<Voce>(f, "Voce")->text(), QString("_ _ _ _"));
-        QCOMPARE(testo(0, 1, QAccessible::Description), QString("1 orizzontale, lettera 2 di 4"));
+    void f12SaysTheCurrentClueAndWhetherItIsSolved() {
+        QCOMPARE(dopo(Qt::Key_F12), QString("1 orizzontale, 4 lettere: Abitazione"));
+        b->tasto(Qt::Key_Escape);
+        QTRY_VERIFY(b->grigliaHaFuoco());
+        prova::digita("casa");
+        f->sessione().impostaPosizione(o(1, 1));
+        QCOMPARE(dopo(Qt::Key_F12), QString("1 orizzontale, 4 lettere: Abitazione, risolta"));
+        auto* lista = prova::figlio<QListWidget>(f, "ListaOrizzontali");
+        QCOMPARE(lista->currentItem()->data(Qt::AccessibleTextRole).toString(), lista->currentItem()->text() + ", risolta");
+    }
+
+    void ctrlOOpensOnTheFileListCtrlQAsksBeforeQuittingAndHelpIsLines() {
+        b->tasto(Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(prova::fuoco() ? prova::fuoco()->objectName() : QString(), QString("elencoFile"));
+        auto* apertura = qobject_cast<FinestraApri*>(prova::fuoco()->window());
+        QVERIFY(apertura);
+        apertura->annulla();
+        QTRY_VERIFY(b->grigliaHaFuoco());
+
+        prova::digita("c");
+        rispondi("Annulla");
+        b->tasto(Qt::Key_Q, Qt::ControlModifier);
+        QTRY_COMPARE(testi.size(), 1);  // one letter typed is an unsaved answer: asked first, and Annulla stays
+        QVERIFY(f->isVisible());
+        QVERIFY(esisteFile(f->sessione().documento().fileLavoro));
+
+        b->esegui("azioneTasti");
+        auto* guida = prova::figlio<FinestraGuida>(f, "FinestraGuida");
+        QTRY_VERIFY(guida->isVisible());
+        const QStringList righe = guida->testo().split('\n');
+        QVERIFY(righe.contains("F8: controlla la parola: le lettere sbagliate vengono barrate in rosso, e si sente quante sono"));
+        QVERIFY(righe.contains("F3 o Ctrl+O: apre un cruciverba"));
+        QVERIFY(righe.contains("Ctrl+F4 o Ctrl+Q: esce"));
+
+        // Salva: the answers reach the puzzle's file, the window closes and its working copy goes.
+        rispondi("Salva");
+        QVERIFY(f->close());
+        QCOMPARE(prova::salvati(b->puzzle).at(0), std::string("C...#"));
+        QVERIFY(!esisteFile(f->sessione().documento().fileLavoro));
     }
 };
 

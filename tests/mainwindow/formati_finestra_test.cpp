@@ -1,9 +1,13 @@
 // The file formats' puzzles and the games on the real main window: bars, circles and shading
 // among the drawn strokes, a cell of several letters typed with Ins and Enter, the file's own
-// list in the panel, a locked .puz, a black square placed with "." and saved, a codeword's letter
-// shown in every cell of its code, Opzioni → Gioca come.
+// list in the panel, a locked .puz, a black square placed with "." and saved, a codeword's
+// letter in every cell of its code and its key, a grid to fill's bank, a senza schema's row and
+// column lines, and each game's clue line, hover and suggestions.
 #include <QInputDialog>
+#include <QListView>
 #include <QListWidget>
+#include <QPaintEvent>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "formats/puz.h"
@@ -25,20 +29,22 @@ const std::string ipuz =
     " \"solution\": [[\"C\", \"OR\", \"O\"], [\"A\", \"L\", \"A\"]],"
     " \"clues\": {\"Across\": [[1, \"Coro\"], [2, \"Ala\"]], \"Diagonal\": [[1, \"Cl\"]]}}";
 
-// CASA / A#RE / SOLE played as a senza schema, and as a codeword with A=1 C=2 E=3 L=4 O=5 R=6 S=7
-// and the C given.
-const std::string senzaSchema =
-    "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/crossword/diagramless#1\"],"
+// CASA / A#RE / SOLE as each game. The codeword: A=1 C=2 E=3 L=4 O=5 R=6 S=7, the C given.
+const std::string soluzione =
     " \"dimensions\": {\"width\": 4, \"height\": 3},"
+    " \"solution\": [[\"C\", \"A\", \"S\", \"A\"], [\"A\", \"#\", \"R\", \"E\"], [\"S\", \"O\", \"L\", \"E\"]],";
+const std::string senzaSchema =
+    "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/crossword/diagramless#1\"]," + soluzione +
     " \"puzzle\": [[0, 0, 0, 0], [0, 0, 0, 0], [0, 0, 0, 0]],"
-    " \"solution\": [[\"C\", \"A\", \"S\", \"A\"], [\"A\", \"#\", \"R\", \"E\"], [\"S\", \"O\", \"L\", \"E\"]],"
     " \"clues\": {\"Across:Righe\": [[1, \"Abitazione\"], [2, \"Sovrano\"], [3, \"Stella\"]],"
     " \"Down:Colonne\": [[1, \"Cassa\"], [3, \"Societa\"], [4, \"Vocali\"]]}}";
 const std::string crittografato =
-    "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://crosswordnexus.com/ipuz/coded#1\"],"
-    " \"dimensions\": {\"width\": 4, \"height\": 3},"
-    " \"puzzle\": [[{\"cell\": 2, \"value\": \"C\"}, 1, 7, 1], [1, \"#\", 6, 3], [7, 5, 4, 3]],"
-    " \"solution\": [[\"C\", \"A\", \"S\", \"A\"], [\"A\", \"#\", \"R\", \"E\"], [\"S\", \"O\", \"L\", \"E\"]]}";
+    "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://crosswordnexus.com/ipuz/coded#1\"]," + soluzione +
+    " \"puzzle\": [[{\"cell\": 2, \"value\": \"C\"}, 1, 7, 1], [1, \"#\", 6, 3], [7, 5, 4, 3]]}";
+const std::string daRiempire = "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/fill#1\"]," +
+                               soluzione +
+                               " \"puzzle\": [[0, 0, 0, 0], [0, \"#\", 0, 0], [0, 0, 0, 0]],"
+                               " \"clues\": {\"Parole\": [\"SOLE\", \"CASA\", \"RE\", \"CAS\", \"SRL\", \"AEE\"]}}";
 
 // CASA / A#RE as a .puz whose solution is locked with the code 1234.
 std::string puzChiuso() {
@@ -47,11 +53,29 @@ std::string puzChiuso() {
     return prova::puzChiuso(FormatoPuz().scrivi(x), {0, 4, 1, 2, 6, 3, 7}, 1234);  // the letters down the columns
 }
 
+QString elenco(const QListWidget* l) {
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
+    return t.join('|');
+}
+QString letto(const QListWidget* l, int i) { return l->item(i)->data(Qt::AccessibleTextRole).toString(); }
+
+// Every region a widget is asked to paint.
+class Pitture : public QObject {
+public:
+    QRegion regione;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) regione += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
 }  // namespace
 
 class FormatiFinestraTest : public QObject, private prova::RisposteMessaggi {
     Q_OBJECT
 
+    QTemporaryDir config;
     std::unique_ptr<prova::BancoFinestra<>> b;
 
     // A window on the puzzle file `nome` holding `dati`.
@@ -59,17 +83,16 @@ class FormatiFinestraTest : public QObject, private prova::RisposteMessaggi {
         b->puzzle = b->dir.scrivi(nome, dati);
         return b->apri();
     }
-    QAction* azione(const char* nome) const { return prova::figlio<QAction>(&*b->f, nome); }
+    template <typename T = QListWidget>
+    T* figlio(const char* nome) const {
+        return prova::figlio<T>(&*b->f, nome);
+    }
     const Cruciverba& cruciverba() const { return b->f->sessione().cruciverba(); }
     // What the grid's view paints, as drawing calls.
-    std::vector<Operazione> disegno() const {
+    long quanti(const std::function<bool(const Operazione&)>& cerca) const {
         SuperficieRegistro r;
         b->f->vista()->dipingi(r, b->f->vista()->rect());
-        return r.operazioni;
-    }
-    long quanti(const std::function<bool(const Operazione&)>& cerca) const {
-        const std::vector<Operazione> fatte = disegno();
-        return std::count_if(fatte.begin(), fatte.end(), cerca);
+        return std::count_if(r.operazioni.begin(), r.operazioni.end(), cerca);
     }
     // How many times the grid's view paints `testo`.
     long volte(const std::string& testo) const {
@@ -77,24 +100,20 @@ class FormatiFinestraTest : public QObject, private prova::RisposteMessaggi {
     }
 
 private slots:
+    // The player's options in a folder of this run: the clue list shown as it is by default.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
     void init() {
         testi.clear(), titoli.clear();
-        b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({}));
+        b = std::make_unique<prova::BancoFinestra<>>(prova::dizionario({{4, {"CASA", "SOLE", "ALLE", "MELA"}}}));
     }
     void cleanup() { risposta.reset(), b.reset(); }
 
+    // The drawing of each mark is the grid painter's test: here the file's marks reach the screen.
     void drawsTheFilesMarksAndTypesSeveralLettersInACell() {
         QVERIFY(apri("prova.ipuz", ipuz));
-        b->tasto(Qt::Key_Escape);  // no current word over the shading
-        const double L = b->griglia().lato, x0 = b->griglia().x0, y0 = b->griglia().y0;
+        const double L = b->griglia().lato, x0 = b->griglia().x0;
         QCOMPARE(quanti([&](const Operazione& t) { return t.tipo == Operazione::ellisse && t.x1 > x0 && t.x2 < x0 + L; }), 1L);
-        QCOMPARE(quanti([&](const Operazione& t) {  // the bar under the first cell
-                     return t.tipo == Operazione::rettangoloPieno && t.colore == nero && t.x1 == x0 && t.x2 == x0 + L &&
-                            t.y1 < y0 + L && t.y2 > y0 + L;
-                 }),
-                 1L);
-        QCOMPARE_GT(quanti([](const Operazione& t) { return t.tipo == Operazione::rettangoloPieno && t.colore == Colore{215, 215, 215}; }), 0);
-        auto* altre = prova::figlio<QListWidget>(&*b->f, "ListaAltre");
+        auto* altre = figlio("ListaAltre");
         QCOMPARE(altre->isVisible(), true);
         QCOMPARE(altre->count(), 2);
         QCOMPARE(altre->item(0)->text(), QString("DIAGONALI"));
@@ -112,12 +131,11 @@ private slots:
     // lets the checks work.
     void unlocksALockedPuzWithItsCode() {
         QVERIFY(b->apri(prova::fileTrmo({"CASA"})));
-        QCOMPARE(azione("azioneSblocca")->isVisible(), false);  // nothing to unlock
         rispondi("OK");  // the notice that the solution is locked
         QCOMPARE(b->f->sessione().apri(b->dir.scrivi("chiuso.puz", puzChiuso())), EsitoApertura::ok);
         QVERIFY(risposta->eseguita());
         QVERIFY(testi.last().contains("Sblocca soluzione"));
-        QCOMPARE(azione("azioneSblocca")->isVisible(), true);
+        QCOMPARE(figlio<QAction>("azioneSblocca")->isVisible(), true);
         for (const char* codice : {"4321", "1234"}) {
             if (codice[0] == '4') rispondi("OK");
             prova::AlProssimoModale<QInputDialog> chiede([codice](QInputDialog* d) {
@@ -132,80 +150,132 @@ private slots:
         QCOMPARE(testi.last(), QString("Il codice 4321 non sblocca questa soluzione: controllare le cifre."));
         QCOMPARE(titoli.last(), QString("Sblocca soluzione"));
         QCOMPARE(testi.size(), 2);
-        QCOMPARE(azione("azioneSblocca")->isVisible(), false);  // unlocked for good
+        QCOMPARE(figlio<QAction>("azioneSblocca")->isVisible(), false);  // unlocked for good
     }
 
+    // A click lands on any cell of a senza schema; "." there places a black square, saved with the answers.
     void aBlackSquarePlacedIsSavedAndOpensAgain() {
         QVERIFY(apri("s.ipuz", senzaSchema));
-        QCOMPARE(b->memoria(), (V{"....", "....", "...."}));
-        // "." places a black square and moves on along the player's row, as after a letter; again, it takes it away.
-        const struct {
-            int c, r;
-            V dopo;
-        } passi[] = {{2, 2, {"....", ".#..", "...."}}, {2, 2, {"....", "....", "...."}}, {2, 2, {"....", ".#..", "...."}}};
-        for (const auto& p : passi) {
-            b->clic(b->cella(3, 3));
-            b->clic(b->cella(p.c, p.r));  // a click lands on the cell, a black square the player placed too
-            QCOMPARE(b->pos().riga, p.r);
-            prova::digita(".");
-            QCOMPARE(b->memoria(), p.dopo);
-        }
-        QCOMPARE(b->pos().colonna, 3);
-        // In a word, "." moves on along it as a letter does (the words are made again under it).
-        b->clic(b->cella(4, 3));
-        b->clic(b->cella(3, 3));
+        b->clic(b->cella(2, 2));
         prova::digita(".");
-        QCOMPARE(b->memoria(), (V{"....", ".#..", "..#."}));
-        QCOMPARE(b->pos().colonna, 4);
-        b->f->sessione().storia().undo();
+        QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
         b->esegui("azioneSalva");
         QTRY_COMPARE(b->f->sessione().modificato(), false);
         QVERIFY(b->apri());
         QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
     }
 
-    void aCodewordsLetterFillsItsCodeAndAnnullaTakesItBackWhole() {
+    // Opzioni → Gioca come draws the grid again as the game chosen, with its codes.
+    void giocaComeDrawsTheGridAsTheGame() {
+        QVERIFY(b->apri(prova::fileTrmo({"CASA", "A#RE", "SOLE"})));
+        b->esegui("azioneGiocaCrittografato");
+        QCOMPARE(cruciverba().variante, Variante::crittografato);
+        QTRY_VERIFY(volte(std::to_string(cruciverba().cella(4, 3).codice)) >= 1);
+    }
+
+    // A letter typed fills every cell of its code, on the grid and in the key, which flags a
+    // letter chosen twice and says each line to a reader.
+    void aCodewordsLetterFillsItsCodeAndTheKeyFollows() {
         QVERIFY(apri("c.ipuz", crittografato));
-        QCOMPARE(b->memoria(), (V{"C...", ".#..", "...."}));
+        QListWidget* chiave = figlio("ListaChiave");
+        QListWidget* alfabeto = figlio("ListaAlfabeto");
+        QCOMPARE(elenco(chiave), QString("1 = _|2 = C|3 = _|4 = _|5 = _|6 = _|7 = _"));
+        QCOMPARE(letto(alfabeto, 2), QString("C, usata"));
         b->clic(b->cella(2, 1));
         prova::digita("a");
         QCOMPARE(b->memoria(), (V{"CA.A", "A#..", "...."}));
         QTRY_COMPARE(volte("A"), 3L);
+        QCOMPARE(chiave->item(0)->text(), QString("1 = A"));
+        QCOMPARE(letto(chiave, 0), QString("codice 1: A"));
+        QVERIFY(alfabeto->item(0)->font().strikeOut());
+        b->clic(b->cella(4, 3));
+        prova::digita("a");  // code 3 as A too
+        QCOMPARE(chiave->item(2)->text(), QString("3 = A !"));
+        QCOMPARE(letto(chiave, 2), QString("codice 3: A, doppia"));
+        QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
+        // The "!" taken away goes from the screen too: its entry's whole cell is painted again.
+        Pitture pitture;
+        chiave->viewport()->installEventFilter(&pitture);
         b->esegui("azioneAnnulla");
-        QCOMPARE(b->memoria(), (V{"C...", ".#..", "...."}));
+        QCOMPARE(letto(chiave, 2), QString("codice 3: nessuna lettera"));
+        const QRect cella(chiave->visualItemRect(chiave->item(0)).topLeft(), chiave->gridSize());
+        QTRY_VERIFY((QRegion(cella) - pitture.regione).isEmpty());
+        // A letter typed and taken away again changes its code's row only.
+        b->clic(b->cella(4, 3));
+        prova::digita("e");
+        QCOMPARE(elenco(chiave), QString("1 = A|2 = C|3 = E|4 = _|5 = _|6 = _|7 = _"));
+        b->clic(b->cella(4, 3));
+        b->tasto(Qt::Key_Delete);
+        QCOMPARE(elenco(chiave), QString("1 = A|2 = C|3 = _|4 = _|5 = _|6 = _|7 = _"));
+        // F12 takes the keyboard to the key, as to a crossword's clues, and Esc brings it back.
+        b->tasto(Qt::Key_F12);
+        QTRY_COMPARE(prova::fuoco(), static_cast<QWidget*>(chiave));
+        b->tasto(Qt::Key_Escape);
+        QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
-    void giocaComeTurnsTheOpenPuzzleAndBack() {
-        QVERIFY(b->apri(prova::fileTrmo({"CASA", "A#RE", "SOLE"}, {"C...", ".#..", "...."},
-                                        {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella"})));
-        QAction* parole = azione("azioneGiocaCruciverba");
-        QAction* codici = azione("azioneGiocaCrittografato");
-        QCOMPARE(parole->isChecked(), true);
-        QCOMPARE(codici->isEnabled(), true);
-        b->esegui("azioneGiocaCrittografato");
-        QCOMPARE(cruciverba().variante, Variante::crittografato);
-        QCOMPARE(codici->isChecked(), true);
-        QCOMPARE(parole->isChecked(), false);
-        QCOMPARE(b->memoria().front().front(), 'C');  // the player's letter stays
-        QCOMPARE(b->f->isWindowModified(), true);
-        QTRY_VERIFY(volte(std::to_string(cruciverba().cella(4, 3).codice)) >= 1);
-        b->esegui("azioneGiocaCruciverba");
-        QCOMPARE(cruciverba().variante, Variante::cruciverba);
-        QCOMPARE(cruciverba().elenchi.front().definizioni.front().testo, std::string("Abitazione"));
-        QCOMPARE(parole->isChecked(), true);
+    void theBankCrossesOffAWordPlacedForAReaderToo() {
+        QVERIFY(apri("r.ipuz", daRiempire));
+        QListWidget* banca = figlio("ListaBanca");
+        QCOMPARE(elenco(banca), QString("2 lettere|RE|3 lettere|AEE|CAS|SRL|4 lettere|CASA|SOLE"));
+        b->clic(b->cella(1, 1));
+        prova::digita("casa");
+        QCOMPARE(letto(banca, 7), QString("CASA, inserita"));
+        QCOMPARE(letto(banca, 4), QString("CAS"));  // its column is not filled
     }
 
-    // A cell of several letters cannot be a code: the conversion's message, and the puzzle stays.
-    void aPuzzleThatCannotBeACodewordSaysWhyAndStays() {
-        QVERIFY(apri("r.ipuz", "{\"kind\": [\"http://ipuz.org/crossword#1\"], \"dimensions\": {\"width\": 2, \"height\": 1},"
-                               " \"puzzle\": [[1, 0]], \"solution\": [[\"OR\", \"A\"]], \"clues\": {\"Across\": [[1, \"Ora\"]]}}"));
-        rispondi("OK");
-        b->esegui("azioneGiocaCrittografato");
-        QVERIFY(risposta->eseguita());
-        QCOMPARE(testi.size(), 1);
-        QVERIFY(!testi.last().isEmpty());
-        QCOMPARE(cruciverba().variante, Variante::cruciverba);
-        QCOMPARE(azione("azioneGiocaCruciverba")->isChecked(), true);
+    void aRowsLineIsHighlightedAndAClickOnItMovesThere() {
+        QVERIFY(apri("s.ipuz", senzaSchema));
+        QListWidget* righe = figlio("ListaOrizzontali");
+        QListWidget* colonne = figlio("ListaVerticali");
+        QTRY_COMPARE(elenco(righe), QString("1. Abitazione|2. Sovrano|3. Stella"));
+        QCOMPARE(elenco(colonne), QString("1. Cassa|3. Societa|4. Vocali"));
+        QCOMPARE(righe->currentRow(), 0);
+        QTest::mouseClick(righe->viewport(), Qt::LeftButton, {}, righe->visualItemRect(righe->item(2)).center());
+        QTRY_COMPARE(b->pos().riga, 3);
+        QCOMPARE(righe->currentRow(), 2);
+        QTest::mouseClick(colonne->viewport(), Qt::LeftButton, {}, colonne->visualItemRect(colonne->item(1)).center());
+        QTRY_COMPARE(b->pos().colonna, 3);
+        QCOMPARE(b->pos().direzione, Direzione::verticale);
+        QCOMPARE(colonne->currentRow(), 1);
+        QCOMPARE(righe->currentRow(), -1);
+    }
+
+    // The line above the grid, the hover and the suggestions speak each game's language: a senza
+    // schema's rows and columns, a codeword's codes (its words found by them, as F2 does), a grid
+    // to fill's list.
+    void theLineTheHoverAndTheSuggestionsFollowEachGame() {
+        const auto riga = [this] { return figlio<QLabel>("RigaDefinizione")->text(); };
+        QVERIFY(apri("s.ipuz", senzaSchema));
+        QTRY_COMPARE(riga(), QString(" Riga 1 - Abitazione"));
+        b->tasto(Qt::Key_Space);
+        QTRY_COMPARE(riga(), QString(" Colonna 1 - Cassa"));
+
+        QVERIFY(apri("c.ipuz", crittografato));
+        b->esegui("MenuSuggerimenti");
+        const auto righe = [this] {
+            auto* lista = figlio<QListView>("ListaSuggerimenti");
+            QStringList r;
+            for (int i = 0; i < lista->model()->rowCount(); ++i) r << lista->model()->index(i, 0).data().toString();
+            return r.join(", ");
+        };
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, MELA"));
+        QCOMPARE(riga(), QString(" oriz. - 7-5-4-3"));
+        auto* lista = figlio<QListView>("ListaSuggerimenti");
+        emit lista->activated(lista->model()->index(0, 0));
+        QCOMPARE(b->memoria()[2], std::string("SOLE"));
+        QCOMPARE(b->memoria()[0], std::string("C.S."));  // code 7 is S everywhere
+        b->muovi(b->alto(1, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  oriz. - 2-1-7-1 "));
+        QVERIFY(figlio<QWidget>("rettangoloPassaggio")->isVisible());
+
+        QVERIFY(apri("r.ipuz", daRiempire));
+        b->clic(b->cella(1, 3));
+        QTRY_COMPARE(righe(), QString("SOLE, CASA"));
+        b->muovi(b->basso(4, 1));
+        QTRY_COMPARE(figlio<QLabel>("etichettaPassaggio")->text(), QString("  vert. - 3 lettere "));
+        b->esegui("MenuSuggerimenti");  // the option is the player's: back as it was
     }
 };
 

@@ -1,6 +1,6 @@
 // The puzzle's own words on their own: the line with its title, author and copyright while the
 // grid shows, nothing in the print preview or without a puzzle, and File → Proprietà opening the
-// notes window, which holds the clock while it is open.
+// notes window, which shows the puzzle's fields and holds the clock while it is open.
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+#include "mainwindow/finestra.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "solving/cronometro.h"
 #include "supporto/finestre.h"
@@ -56,15 +57,17 @@ private slots:
         Banco b;
         b.apri();
         bool ferma = false;
-        QString titolo;
+        QString titolo, testo;
         prova::AlProssimoModale<QDialog> note([&](QDialog* d) {
             ferma = b.sessione.partita().cronometro().sospeso(Sosta::dialogo);
             titolo = d->windowTitle();
+            testo = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();
             d->reject();
         });
         b.proprieta()->trigger();
         QCOMPARE(note.eseguita(), true);
         QCOMPARE(titolo, "Note");
+        QCOMPARE(testo, QString::fromStdString(testoNote(b.sessione.cruciverba())));
         QCOMPARE(ferma, true);
         QCOMPARE(b.sessione.partita().cronometro().sospeso(Sosta::dialogo), false);
     }
