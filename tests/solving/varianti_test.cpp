@@ -331,8 +331,9 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
           Caso{"a column", senzaSchema(), {3, 1, Direzione::verticale}, true, " Colonna 3", "Societa", 3, "  Colonna 3 - Societa "},
           Caso{"RE's start: no word yet, no caption", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0,
                ""},
-          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale", "", 2, "  oriz. - 6-3 "},
-          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale", "", 3,
+          Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale da riga 2 colonna 3", "", 2,
+               "  oriz. - 6-3 "},
+          Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale da riga 1 colonna 1", "", 3,
                "  vert. - 3 lettere "}}) {
         SCOPED_TRACE(c.nome);
         const VoceDialogo v = voceDialogo(c.x, g, c.p);
