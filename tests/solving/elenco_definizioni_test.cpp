@@ -131,6 +131,32 @@ private slots:
         QTRY_COMPARE_NE(b.ora().first, prima);
         QCOMPARE(b.ora().first, b.attese().first);
     }
+
+    // An entry told to be black and one left in the palette's text colour (red here) are two
+    // pictures: the one kept for either must not stand for the other.
+    void anEntrysOwnBlackIsNotThePalettesText_data() {
+        QTest::addColumn<bool>("neraPrima");
+        QTest::newRow("none, then black") << false;
+        QTest::newRow("black, then none") << true;
+    }
+    void anEntrysOwnBlackIsNotThePalettesText() {
+        QFETCH(bool, neraPrima);
+        Banco b(QSize(220, 300), 3);
+        QPalette p = b.lista->palette();
+        for (const auto gruppo : {QPalette::Active, QPalette::Inactive}) p.setColor(gruppo, QPalette::Text, QColor(200, 0, 0));
+        b.lista->setPalette(p);
+        QVERIFY(QTest::qWaitForWindowExposed(&b.pannello));
+        QAbstractItemDelegate* nostro = b.lista->itemDelegate();
+        QStyledItemDelegate semplice;
+        for (const bool nera : {neraPrima, !neraPrima}) {
+            b.lista->item(0)->setForeground(nera ? QBrush(Qt::black) : QBrush());
+            const QImage kept = b.lista->viewport()->grab().toImage();
+            b.lista->setItemDelegate(&semplice);
+            const QImage plain = b.lista->viewport()->grab().toImage();
+            b.lista->setItemDelegate(nostro);
+            QCOMPARE(kept, plain);
+        }
+    }
 };
 
 QTEST_MAIN(ProvaElencoDefinizioni)

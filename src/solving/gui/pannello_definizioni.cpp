@@ -27,6 +27,8 @@ struct ChiaveImmagine {
     unsigned stato = 0;
     qreal densita = 1;
     std::array<QRgb, 5> colori{};
+    // An entry's own colour, or none (the palette's text): black and none are not the same.
+    bool coloreProprio = false;
     QString testo;
     friend bool operator==(const ChiaveImmagine&, const ChiaveImmagine&) = default;
 };
@@ -56,10 +58,14 @@ public:
     void paint(QPainter* pittore, const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
         seguiCarattere(opzione.font);
         const QPalette& t = opzione.palette;
-        ChiaveImmagine chiave{opzione.rect.size(), opzione.state.toInt(), pittore->device()->devicePixelRatio(),
+        const QBrush proprio = indice.data(Qt::ForegroundRole).value<QBrush>();
+        ChiaveImmagine chiave{opzione.rect.size(),
+                              opzione.state.toInt(),
+                              pittore->device()->devicePixelRatio(),
                               {t.color(QPalette::Base).rgba(), t.color(QPalette::Text).rgba(),
                                t.color(QPalette::Highlight).rgba(), t.color(QPalette::HighlightedText).rgba(),
-                               indice.data(Qt::ForegroundRole).value<QBrush>().color().rgba()},
+                               proprio.color().rgba()},
+                              proprio.style() != Qt::NoBrush,
                               indice.data(Qt::DisplayRole).toString()};
         auto trovata = immagini_.constFind(chiave);
         if (trovata == immagini_.cend()) {
