@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -18,15 +21,32 @@ namespace {
 
 constexpr int ruoloIndice = Qt::UserRole;
 
+// What an entry's picture depends on besides the font: its size, state, colours and text.
+struct ChiaveImmagine {
+    QSize dimensione;
+    unsigned stato = 0;
+    qreal densita = 1;
+    std::array<QRgb, 5> colori{};
+    // An entry's own colour, or none (the palette's text): black and none are not the same.
+    bool coloreProprio = false;
+    QString testo;
+    friend bool operator==(const ChiaveImmagine&, const ChiaveImmagine&) = default;
+};
+
+size_t qHash(const ChiaveImmagine& k, size_t seme = 0) {
+    seme = qHashMulti(seme, k.dimensione.width(), k.dimensione.height(), k.stato, k.testo);
+    return qHashRange(k.colori.begin(), k.colori.end(), seme);
+}
+
 // A word-wrapped clue is measured by shaping its text, and a list measures its entries again
-// whenever the current one changes, every few keys: the sizes are kept per width and text, and
-// so are the entries' pictures.
+// whenever the current one changes, every few keys: the sizes are kept per width and text (both
+// widths of a window toggled between two sizes stay), and so are the entries' pictures.
 class MisureDefinizioni : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
         seguiCarattere(opzione.font);
-        const QString chiave = QString::number(opzione.rect.width()) + '|' + indice.data(Qt::DisplayRole).toString();
+        const std::pair chiave(opzione.rect.width(), indice.data(Qt::DisplayRole).toString());
         if (const auto trovata = misure_.constFind(chiave); trovata != misure_.cend()) return *trovata;
         if (misure_.size() > 4096) misure_.clear();
         return misure_[chiave] = QStyledItemDelegate::sizeHint(opzione, indice);
@@ -37,17 +57,20 @@ public:
     // The colours go into the key, not the palette's own key, which changes at every paint.
     void paint(QPainter* pittore, const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
         seguiCarattere(opzione.font);
-        const qreal dpr = pittore->device()->devicePixelRatio();
         const QPalette& t = opzione.palette;
-        QString chiave = QString::number(opzione.rect.width()) + 'x' + QString::number(opzione.rect.height()) + '|' +
-                         QString::number(opzione.state.toInt()) + '|' + QString::number(dpr) + '|';
-        for (const QPalette::ColorRole ruolo : {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
-            chiave += QString::number(t.color(ruolo).rgba(), 16) + '|';
-        chiave += indice.data(Qt::ForegroundRole).value<QBrush>().color().name(QColor::HexArgb) + '|' +
-                  indice.data(Qt::DisplayRole).toString();
+        const QBrush proprio = indice.data(Qt::ForegroundRole).value<QBrush>();
+        ChiaveImmagine chiave{opzione.rect.size(),
+                              opzione.state.toInt(),
+                              pittore->device()->devicePixelRatio(),
+                              {t.color(QPalette::Base).rgba(), t.color(QPalette::Text).rgba(),
+                               t.color(QPalette::Highlight).rgba(), t.color(QPalette::HighlightedText).rgba(),
+                               proprio.color().rgba()},
+                              proprio.style() != Qt::NoBrush,
+                              indice.data(Qt::DisplayRole).toString()};
         auto trovata = immagini_.constFind(chiave);
         if (trovata == immagini_.cend()) {
             if (immagini_.size() > 2048) immagini_.clear();
+            const qreal dpr = chiave.densita;
             QPixmap px(opzione.rect.size() * dpr);
             px.setDevicePixelRatio(dpr);
             px.fill(opzione.palette.color(QPalette::Base));
@@ -55,7 +78,7 @@ public:
             QStyleOptionViewItem qui = opzione;
             qui.rect.moveTo(0, 0);
             QStyledItemDelegate::paint(&p, qui, indice);
-            trovata = immagini_.insert(chiave, px);
+            trovata = immagini_.insert(std::move(chiave), px);
         }
         pittore->drawPixmap(opzione.rect.topLeft(), *trovata);
     }
@@ -71,12 +94,37 @@ private:
     }
 
     mutable QFont carattere_;
-    mutable QHash<QString, QSize> misure_;
-    mutable QHash<QString, QPixmap> immagini_;
+    mutable QHash<std::pair<int, QString>, QSize> misure_;
+    mutable QHash<ChiaveImmagine, QPixmap> immagini_;
+};
+
+// A clue list lays its entries out as soon as its width changes rather than at its next paint:
+// a layout run inside the paint asks for a second paint of the list and its scroll bar. A new
+// height alone leaves every entry as it was, and only the scroll bar follows it.
+class ListaDefinizioni : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        if (e->oldSize().width() == e->size().width()) {
+            QAbstractItemView::resizeEvent(e);
+            return;
+        }
+        QListWidget::resizeEvent(e);
+        if (disponendo_) return;  // a scroll bar came or went inside the layout below
+        disponendo_ = true;
+        // The scroll bar that comes or goes with the layout changes the width once more.
+        for (int giro = 0; giro < 3; ++giro) executeDelayedItemsLayout();
+        disponendo_ = false;
+    }
+
+private:
+    bool disponendo_ = false;
 };
 
 QListWidget* nuovaLista(QWidget* genitore, const char* nome, const char* leggibile) {
-    auto* l = new QListWidget(genitore);
+    auto* l = new ListaDefinizioni(genitore);
     l->setObjectName(nome);
     l->setAccessibleName(leggibile);
     l->setFocusPolicy(Qt::NoFocus);
