@@ -12,16 +12,13 @@
 #include "model/varianti.h"
 #include "sessione/sessione.h"
 #include "solving/verifica.h"
-#include "supporto/schema.h"
+#include "supporto/crociato.h"
 
 using namespace quadrivo;
 
 namespace {
 
-// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
-const std::vector<std::string> soluzione = {"CASA", "A#RE", "SOLE"};
-const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
-                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+const std::vector<std::string>& soluzione = prova::soluzioniCrociato;  // CASA / A#RE / SOLE
 
 struct Giochi_ : ::testing::Test {
     prova::CartellaTemporanea t;
@@ -38,7 +35,7 @@ struct Giochi_ : ::testing::Test {
         ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
     }
     void apriCruciverba(const std::vector<std::string>& inserimenti = {}) {
-        ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, definizioni))),
+        ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, prova::definizioniCrociato))),
                   EsitoApertura::ok);
     }
     void vai(int c, int r, Direzione d = Direzione::orizzontale) { sessione.impostaPosizione({c, r, d}); }
@@ -52,7 +49,7 @@ struct Giochi_ : ::testing::Test {
             if (cella(k.colonna, k.riga).data) d.push_back(k);
         return d;
     }
-    Conversione senzaSchema() const { return comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)); }
+    Conversione senzaSchema() const { return comeSenzaSchema(prova::crociato()); }
 };
 
 }  // namespace
@@ -107,15 +104,6 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     EXPECT_EQ(sessione.parolaCorrente()->lunghezza, 2);
     vai(3, 1, Direzione::verticale);
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
-}
-
-TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
-    apriGioco(comeDiagramless(prova::cruciverbaDa(soluzione, {}, definizioni)));
-    vai(2, 2);
-    digita(U'.');
-    EXPECT_EQ(cella(3, 2).etichetta, "4");  // RE starts after the black square
-    sessione.storia().undo();
-    EXPECT_EQ(cella(3, 2).etichetta, "");
 }
 
 // Revealing all places the black squares and takes the wrong ones away; a check counts them.
@@ -198,7 +186,7 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
     ASSERT_EQ(sessione.giocaCome(Variante::cruciverba), "");
     EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
     EXPECT_EQ(sessione.cruciverba().formato, "trmo");
-    EXPECT_EQ(sessione.cruciverba().elenchi, prova::cruciverbaDa(soluzione, {}, definizioni).elenchi);
+    EXPECT_EQ(sessione.cruciverba().elenchi, prova::crociato().elenchi);
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
 }
 
