@@ -106,6 +106,15 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
     EXPECT_EQ(sessione.parolaCorrente()->definizione, "Societa");
 }
 
+TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
+    apriGioco(comeDiagramless(prova::crociato()));
+    vai(2, 2);
+    digita(U'.');
+    EXPECT_EQ(cella(3, 2).etichetta, "4");  // RE starts after the black square
+    sessione.storia().undo();
+    EXPECT_EQ(cella(3, 2).etichetta, "");
+}
+
 // Revealing all places the black squares and takes the wrong ones away; a check counts them.
 TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndACheckCountsThem) {
     apriGioco(senzaSchema());
