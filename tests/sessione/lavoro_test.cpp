@@ -235,6 +235,15 @@ TEST_F(Banco, ARefusedFileChangesNothingAndSalvaWritesWhatIsInMemory) {
     EXPECT_EQ(prova::inserimenti(nuovoFile)[0], "CA..");
 }
 
+// A revealed letter takes its wrong letter's mark along and counts as revealed.
+TEST_F(Banco, ARevealTakesTheMarkAway) {
+    digita("CX", 1);
+    sessione->controlla(caselleBianche(sessione->cruciverba()));
+    sessione->rivela({{2, 1}});
+    EXPECT_EQ(sessione->partita().segni().size(), 0u);
+    EXPECT_EQ(sessione->partita().rivelate().size(), 1u);
+}
+
 // Pause stops the clock and hides the grid; the preview takes the area until it closes.
 TEST_F(Banco, PauseStopsTheClockAndThePreviewIsOneModeChange) {
     QSignalSpy modo(sessione.get(), &Sessione::modoCambiato);
