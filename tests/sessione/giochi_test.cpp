@@ -120,11 +120,8 @@ TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndACheckCountsThem) {
     apriGioco(senzaSchema());
     vai(4, 1);
     digita(U'.');
-    const std::vector<Casella> tutte = caselleSchema(sessione.cruciverba());
-    EXPECT_EQ(tutte.size(), 12u);
-    sessione.rivela(tutte);
+    sessione.rivela(caselleSchema(sessione.cruciverba()));
     EXPECT_EQ(griglia(), soluzione);
-    EXPECT_TRUE(risolto(sessione.cruciverba()));
     sessione.storia().undo();
     EXPECT_EQ(griglia(), (std::vector<std::string>{"...#", "....", "...."}));
     sessione.storia().redo();
