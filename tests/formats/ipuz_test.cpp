@@ -290,11 +290,11 @@ TEST(Ipuz, RefusesWhatWouldBuildTooMuchAndLongTexts) {
     EXPECT_EQ(giusta.cruciverba.elenchi.back().definizioni.at(0).caselle, (std::vector<Casella>{{1, 1}, {2, 1}, {3, 1}}));
 }
 
-// An edited clue is written back in its place; everything else of the file stays as it was.
+// An edited clue, in any script, is written back in its place; everything else of the file stays as it was.
 TEST(Ipuz, AnEditedClueIsWrittenInItsPlace) {
     const std::string dati = R"({"dimensions": {"width": 2, "height": 2}, "puzzle": [[1, 2], [3, 0]],
         "clues": {"Across": [[1, "Uno"], {"number": 3, "clue": "Tre", "extra": 7}], "Down": ["Due", [2, "Quattro"]]}})";
-    for (const auto& [elenco, indice, nuovo] : {std::tuple{0, 0, "Primo"}, {0, 1, "Terzo"}, {1, 0, "Secondo"}}) {
+    for (const auto& [elenco, indice, nuovo] : {std::tuple{0, 0, "Primo"}, {0, 1, "Terzo"}, {1, 0, "Città — “stella” ✓ 日本"}}) {
         Cruciverba x = leggi(dati);
         x.elenchi[elenco].definizioni[indice].testo = nuovo;
         const std::string scritto = FormatoIpuz().scrivi(x);

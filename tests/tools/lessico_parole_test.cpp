@@ -1,4 +1,5 @@
-// `lessico cerca`, `anagrammi`, `frammenti` and `incroci` as the command line gives them.
+// `lessico cerca`, `anagrammi`, `frammenti` and `incroci` as the command line gives them: each
+// command and its refusals once; what a mask or a fragment matches is the word helper's test.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -26,19 +27,13 @@ TEST(LessicoParole, Comandi) {
         const char* stampa;  // stdout, or the start of stderr when it fails
     } casi[] = {
         {{"cerca", d, "#@#@"}, 0, "ROMA\nMORA\nRAMO\nMELA\nRANA\n"},
-        {{"cerca", d, "r[!o]?a"}, 0, "RANA\n"},
-        {{"cerca", d, "[AEIOU]#@"}, 0, "ORA\nARA\nOCA\n"},
         {{"cerca", d, "M[AE"}, 1, "lessico: maschera non valida: M[AE (parentesi quadra non chiusa"},
-        {{"cerca", d, "M3LA"}, 1, "lessico: maschera non valida"},
         {{"anagrammi", d, "ROMA"}, 0, "ROMA\nMORA\nRAMO\nAMOR\n"},
-        {{"anagrammi", d, "a.r."}, 0, "ROMA\nMORA\nRAMO\nAMOR\nRANA\n"},
         {{"anagrammi", d, "R1MA"}, 1, "lessico: lettere non valide"},
         {{"frammenti", d, "PRG"}, 0, "consonanti PARIGI\ndispari PARIGI\n"},
-        {{"frammenti", d, "ra"}, 0, "estremi ROMA\nestremi RANA\n"},
         {{"frammenti", d, "P-G"}, 1, "lessico: frammento non valido"},
         {{"codici", d, "1-2-3-4"}, 0, "ROMA\nMORA\nRAMO\nMELA\nAMOR\n"},
         {{"codici", d, "1-2-3-2"}, 0, "RANA\n"},
-        {{"codici", d, "3-7-3"}, 0, "ARA\nAIA\n"},
         {{"codici", d, "1-2-3-4", "m..a"}, 0, "MORA\nMELA\n"},
         {{"codici", d, "1--2-3"}, 1, "lessico: codici non validi: 1--2-3"},
         {{"codici", d, "1-2-3-4", "M.A"}, 1, "lessico: maschera non valida: M.A (non ha una lettera per codice)"},
