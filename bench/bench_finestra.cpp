@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -110,11 +111,16 @@ void tasti(benchmark::State& st, F& finestra, int quanti) {
     st.SetItemsProcessed(st.iterations() * quanti);
 }
 
+// QUADRIVO_GIRI=n: exactly n iterations, so two builds under callgrind count the same keys.
+void giriFissi(benchmark::internal::Benchmark* b) {
+    if (const char* giri = std::getenv("QUADRIVO_GIRI"); giri && std::atoi(giri) > 0) b->Iterations(std::atoi(giri));
+}
+
 void BM_TastoQuadrivo(benchmark::State& st) {
     Quadrivo q(st.range(0) != 0);
     tasti(st, q, 1);
 }
-BENCHMARK(BM_TastoQuadrivo)->Arg(1)->Arg(0)->ArgName("copia")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoQuadrivo)->Arg(1)->Arg(0)->ArgName("copia")->Unit(benchmark::kMicrosecond)->Apply(giriFissi);
 
 // One key on a 64 x 64 grid, beside BM_TastoQuadrivo's 26 x 16: the grid's view paints only
 // the cells the key touched, however many lie off screen.
@@ -139,7 +145,7 @@ void BM_TastoCrittografato(benchmark::State& st) {
     st.counters["celle"] = benchmark::Counter(static_cast<double>(celle), benchmark::Counter::kAvgIterations);
     st.counters["griglia"] = s.cruciverba().colonne() * s.cruciverba().righe();
 }
-BENCHMARK(BM_TastoCrittografato)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoCrittografato)->Unit(benchmark::kMicrosecond)->Apply(giriFissi);
 
 // The same key without Qt's key delivery: through the session, then the view's paint of the
 // cells that changed.

@@ -26,10 +26,12 @@ void SuperficieQt::pulisci() { p_.fillRect(QRectF(0, 0, dispL_, dispA_), sfondo_
 void SuperficieQt::rettangolo(double x1, double y1, double x2, double y2, Colore c) {
     // One unit to the pixel, on whole pixels: four one-pixel fills give the pen's pixels at a
     // fraction of its cost (a codeword's letter outlines thirty cells of a scattered region).
+    // A whole-pixel shift keeps them whole: the grid's view paints a cell onto an image so.
     const QRectF r = QRectF(punto(x1, y1), punto(x2, y2)).normalized();
     const auto intero = [](double v) { return v == std::floor(v) && std::abs(v) < 1e6; };
     if (sx_ == 1 && sy_ == 1 && r.width() > 0 && r.height() > 0 && intero(r.left()) && intero(r.top()) && intero(r.right()) && intero(r.bottom()) &&
-        p_.transform().isIdentity() && !p_.testRenderHint(QPainter::Antialiasing) && p_.device() &&
+        p_.transform().type() <= QTransform::TxTranslate && intero(p_.transform().dx()) && intero(p_.transform().dy()) &&
+        !p_.testRenderHint(QPainter::Antialiasing) && p_.device() &&
         p_.device()->devicePixelRatio() == 1) {
         const QColor colore = coloreQt(c);
         const int s = static_cast<int>(r.left()), t = static_cast<int>(r.top());

@@ -1,9 +1,11 @@
 #include "mainwindow/gui/vista_griglia.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "qt/superficie_qt.h"
 #include "sessione/sessione.h"
@@ -19,6 +21,27 @@ constexpr int sbordo = 3;
 // rectangle clip (a codeword's letter in up to sixty cells); past it, as its bounding box under
 // the region's clip, which makes every fill and glyph go through the region's spans.
 constexpr int pezziApart = 96;
+// The kept insides of one look and size stay below this many bytes: a few thousand cells.
+constexpr qsizetype byteInterni = 16 << 20;
+
+// Everything of a cell that shows within its outline: its own content and marks, and the bars
+// of the four cells around it, which reach in.
+std::string chiaveInterno(const Cruciverba& x, Casella k, std::uint8_t segni) {
+    const CasellaSchema c = casellaDi(x.cella(k));
+    std::string chiave = c.lettera;
+    chiave += '\0';
+    chiave += c.numero;
+    chiave += '\0';
+    const auto fondo = c.fondo.value_or(Colore{});
+    for (const int b : {int(c.disegnata), int(c.nera), int(segni), int(c.matita), int(c.data), int(c.barre),
+                        int(c.cerchio), int(c.fondo.has_value()), int(fondo.r), int(fondo.g), int(fondo.b)})
+        chiave += static_cast<char>(b);
+    for (const auto& [dc, dr] : {std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1)}) {
+        const Casella v{k.colonna + dc, k.riga + dr};
+        chiave += static_cast<char>(x.bianca(v.colonna, v.riga) ? x.cella(v).barre : 0);
+    }
+    return chiave;
+}
 
 }  // namespace
 
@@ -134,9 +157,64 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
         return;
     }
     for (const QRect& r : regione) {
+        if (disposta && !stile_.lettereNascoste && dipingiInterno(p, r)) continue;
         p.setClipRect(r);
         dipingi(sup, r);
     }
+}
+
+bool VistaGriglia::dipingiInterno(QPainter& p, const QRect& pezzo) {
+    const std::optional<Casella> k = cellaIn(pezzo.topLeft());
+    if (!k || pezzo != internoCella(*k)) return false;
+    // Only onto an image, the backing store's: the kept insides take its format.
+    const QPaintDevice* bersaglio = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!bersaglio || bersaglio->devType() != QInternal::Image || p.paintEngine()->type() != QPaintEngine::Raster ||
+        !p.transform().isIdentity())
+        return false;
+    const QImage& immagineBersaglio = *static_cast<const QImage*>(bersaglio);
+    const qreal rapporto = immagineBersaglio.devicePixelRatio();
+    if (rapporto != std::round(rapporto)) return false;  // a fractional scale would not meet whole pixels
+    const ContestoInterni contesto{stile_,         geometria_.lato, geometria_.puntiLettere,
+                                   geometria_.puntiNumeri, sfondo_.rgb(), immagineBersaglio.format(),
+                                   rapporto,       logicalDpiX(),   logicalDpiY()};
+    if (interni_[0].contesto != contesto) {
+        std::swap(interni_[0], interni_[1]);
+        if (interni_[0].contesto != contesto) interni_[0] = Interni{contesto, {}, 0};
+    }
+    Interni& interni = interni_[0];
+    const auto segno = segni_.find(*k);
+    std::string chiave = chiaveInterno(sessione_.cruciverba(), *k, segno == segni_.end() ? 0 : segno->second);
+    // A centre rounded to whole pixels rounds halves to even: the cell's place then shows.
+    if (stile_.centroIntero) chiave += static_cast<char>((pezzo.left() & 1) * 2 + (pezzo.top() & 1));
+    auto trovata = interni.immagini.find(chiave);
+    if (trovata == interni.immagini.end()) {
+        if (interni.byte > byteInterni) interni.immagini.clear(), interni.byte = 0;
+        // Painted as the window would paint the piece, onto an image alike in format and
+        // resolution, shifted so the cell keeps its place against the pixels.
+        const int scala = static_cast<int>(rapporto);
+        QImage immagine(pezzo.size() * scala, immagineBersaglio.format());
+        immagine.setDevicePixelRatio(rapporto);
+        immagine.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        immagine.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+        immagine.fill(sfondo_);
+        {
+            QPainter q(&immagine);
+            q.translate(-pezzo.left(), -pezzo.top());
+            q.setRenderHints(p.renderHints());
+            SuperficieQt sup(q, width(), height(), sfondo_);
+            dipingi(sup, pezzo);
+        }
+        interni.byte += immagine.sizeInBytes();
+        trovata = interni.immagini.emplace(std::move(chiave), std::move(immagine)).first;
+    }
+    // Under one rectangle clip, in the target's format and replacing what was there, the image
+    // is copied row by row; the paint event's own region would make it go through its spans.
+    const QPainter::CompositionMode modo = p.compositionMode();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setClipRect(pezzo);
+    p.drawImage(pezzo.topLeft(), trovata->second);
+    p.setCompositionMode(modo);
+    return true;
 }
 
 void VistaGriglia::dipingi(Superficie& sup, const QRect& box) const { dipingi(sup, box, QRegion(box)); }

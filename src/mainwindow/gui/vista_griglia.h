@@ -3,10 +3,14 @@
 // cell is and which cell lies under a point, and paints from the session only the cells a change
 // touched. The grid's painter over a surface is shared with the paper and the previews.
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
+#include <array>
 #include <map>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/griglia.h"
@@ -51,6 +55,8 @@ public:
     // The same for the pixels of `regione` within `zona`: a cell whose inside they miss is left
     // out, or drawn without its text when its bars reach into them.
     void dipingi(Superficie& superficie, const QRect& zona, const QRegion& regione) const;
+    // How many cells' insides are kept as images, for the latest look and size.
+    size_t interniTenuti() const { return interni_[0].immagini.size(); }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -60,6 +66,31 @@ private:
     QRect zonaCella(Casella cella) const;
     // What a letter's repaint covers: the pixels within the cell's outline.
     QRect internoCella(Casella cella) const;
+    // Paints `pezzo`, a cell's inside, from the image kept for what the cell shows, made first
+    // if missing. False when the piece is something else or the target keeps no such images.
+    bool dipingiInterno(QPainter& painter, const QRect& pezzo);
+
+    // What a kept inside's pixels depend on besides the cell's own content: the look, the
+    // sizes, the window's background and the target's pixels.
+    struct ContestoInterni {
+        StileSchema stile;
+        int lato = 0;
+        double puntiLettere = 0, puntiNumeri = 0;
+        QRgb sfondo = 0;
+        QImage::Format formato = QImage::Format_Invalid;
+        qreal rapporto = 1;
+        int dpiX = 0, dpiY = 0;
+        friend bool operator==(const ContestoInterni&, const ContestoInterni&) = default;
+    };
+    struct Interni {
+        ContestoInterni contesto;
+        std::unordered_map<std::string, QImage> immagini;
+        qsizetype byte = 0;
+    };
+    // Cells' insides as painted, by what each shows: a codeword's letter paints the same letter
+    // and code in thirty cells. Two sets, the latest first: a window going back and forth
+    // between two sizes finds the cells of both.
+    std::array<Interni, 2> interni_;
 
     Sessione& sessione_;
     GeometriaSchema geometria_;
