@@ -140,6 +140,11 @@ void DisposizioneFinestra::disponiBarre() {
     disponiParti();
 }
 
+void DisposizioneFinestra::disponiAllaDimensione() {
+    p_.colonna->adattaLarghezza(finestra_->width());
+    finestra_->layout()->activate();
+}
+
 void DisposizioneFinestra::disponiParti() {
     const bool riga = p_.intestazione->aggiorna(), colonna = p_.colonna->visibile();
     if (barraIntestazione_->isVisibleTo(finestra_) != riga || dock_->isVisibleTo(finestra_) != colonna) {

@@ -52,6 +52,9 @@ public:
     void aggiorna();
     // The bars and panels over the area, without laying the grid out.
     void disponiBarre();
+    // Before the window is first shown: the clue column takes the width the window's gives it
+    // and the window is laid out, so a grid laid out now already has its room.
+    void disponiAllaDimensione();
     // The layout pass: the panels, then the grid in what they leave.
     void disegnaGriglia();
     // The drawing area as the layout pass measures it ...

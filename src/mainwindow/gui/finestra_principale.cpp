@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -39,6 +40,27 @@
 #include "sessione/lavoro.h"
 
 namespace quadrivo {
+
+namespace {
+
+// While it lives, a message box about to be shown brings the window, not shown yet, up first:
+// the question comes over the window, as it does once the window is up.
+class SottoLeDomande : public QObject {
+public:
+    explicit SottoLeDomande(QWidget* finestra) : finestra_(finestra) { qApp->installEventFilter(this); }
+    ~SottoLeDomande() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && qobject_cast<QMessageBox*>(o) && !finestra_->isVisible()) finestra_->show();
+        return false;
+    }
+
+private:
+    QWidget* finestra_;
+};
+
+}  // namespace
 
 FinestraPrincipale::FinestraPrincipale(Cartelle cartelle, PiattaformaQt& piattaforma, const std::string& rigaComando)
     : piattaforma_(piattaforma), rigaComando_(rigaComando) {
@@ -216,9 +238,25 @@ void FinestraPrincipale::caricamento() {
         sfondo_->hide();
     passaggio_->nascondiEtichetta();
     setWindowState(windowState() | Qt::WindowMaximized);
+    if (percorsoRigaComando(rigaComando_).empty()) return;
+    // The puzzle opens before the window is first shown: the window comes up with its caption
+    // and the grid laid out at its size, painted once. A question the opening asks brings the
+    // window up first, under it; the first activation waits for the opening's end.
+    disposizione_->disponiAllaDimensione();
+    inApertura_ = true;
+    {
+        SottoLeDomande sotto(this);
+        file_->apriRigaComando(rigaComando_);
+    }
+    inApertura_ = false;
+    if (attivazioneRinviata_) QMetaObject::invokeMethod(this, &FinestraPrincipale::attivazione, Qt::QueuedConnection);
 }
 
 void FinestraPrincipale::attivazione() {
+    if (inApertura_) {
+        attivazioneRinviata_ = true;
+        return;
+    }
     if (percorsoRigaComando(rigaComando_).empty()) sfondo_->mostra();
     menu_->mostraIcone(MenuPrincipale::Icone::apri);
     disposizione_->segui();
@@ -233,7 +271,6 @@ void FinestraPrincipale::attivazione() {
             sessione_->offriCopie(cartellaCopie(), std::time(nullptr), [this] { return file_->lasciaSchema(); });
         },
         Qt::QueuedConnection);
-    if (!percorsoRigaComando(rigaComando_).empty()) file_->apriRigaComando(rigaComando_);
     aggiornaFinestra();
     if (!(windowState() & Qt::WindowMaximized)) setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -107,6 +107,8 @@ private:
     std::string rigaComando_;
     std::string avvisoImpostazioni_;  // a settings file that could not be used, said at the first activation
     int giaAttivato_ = 0;
+    bool inApertura_ = false;            // the start's puzzle is being opened
+    bool attivazioneRinviata_ = false;   // shown by a question of that opening
     bool chiuso_ = false;
 };
 
