@@ -2,12 +2,36 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QToolButton>
 
 #include "mainwindow/finestra.h"
 #include "mainwindow/gui/immagini.h"
 
 namespace quadrivo {
+
+namespace {
+
+// The author's site button, drawn at its first paint: at the screen's density by then, and its
+// label's bold font not loaded before the window is up.
+class EtichettaSito : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {120, 29}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (immagine_.isNull() || immagine_.devicePixelRatio() != devicePixelRatioF()) immagine_ = immagineSito(devicePixelRatioF());
+        QPainter p(this);
+        p.drawPixmap(QPoint(0, (height() - sizeHint().height()) / 2), immagine_);  // as a label places it
+    }
+
+private:
+    QPixmap immagine_;
+};
+
+}  // namespace
 
 BarraStrumenti::BarraStrumenti(QWidget* finestra, const std::function<QAction*(const char*)>& azione) : QToolBar(finestra) {
     setObjectName("barraStrumenti");
@@ -46,9 +70,8 @@ BarraStrumenti::BarraStrumenti(QWidget* finestra, const std::function<QAction*(c
     auto* spinta = new QWidget(this);
     spinta->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     addWidget(spinta);
-    sitoAutore_ = new QLabel(this);
+    sitoAutore_ = new EtichettaSito(this);
     sitoAutore_->setObjectName("sitoAutore");
-    sitoAutore_->setPixmap(immagineSito(devicePixelRatioF()));
     sitoAutore_->setCursor(Qt::PointingHandCursor);
     sitoAutore_->setToolTip("Visita il sito dell'autore");
     sitoAutore_->setAccessibleName("Sito dell'autore");
