@@ -32,12 +32,19 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Field 22 of /proc/PID/stat: when the process started, in clock ticks since boot; 0 unknown.
-long long avvioProcesso(long long pid) {
+// What /proc tells of a process after its name: its state, then the fields that follow it.
+std::optional<std::string> statoProcesso(long long pid) {
     const std::optional<std::string> stat = leggiFile("/proc/" + std::to_string(pid) + "/stat");
-    if (!stat) return 0;
+    if (!stat) return std::nullopt;
     const size_t chiusa = stat->rfind(')');
-    if (chiusa == std::string::npos) return 0;
-    size_t p = chiusa + 2;
+    if (chiusa == std::string::npos || chiusa + 2 >= stat->size()) return std::nullopt;
+    return stat->substr(chiusa + 2);
+}
+
+long long avvioProcesso(long long pid) {
+    const std::optional<std::string> stat = statoProcesso(pid);
+    if (!stat) return 0;
+    size_t p = 0;
     for (int campo = 3; campo < 22 && p < stat->size(); ++campo) {
         p = stat->find(' ', p);
         if (p == std::string::npos) return 0;
@@ -338,6 +345,8 @@ NotaLavoro notaQuestoProcesso(const std::string& schema) {
 bool processoVivo(long long pid, long long avvio) {
     if (pid <= 0) return false;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    // A killed run stays a zombie until its parent reaps it, and holds nothing any more.
+    if (const std::optional<std::string> stato = statoProcesso(pid); stato && stato->front() == 'Z') return false;
     // The same id may belong to a newer process by now.
     const long long ora = avvioProcesso(pid);
     return avvio == 0 || ora == 0 || ora == avvio;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -464,6 +465,13 @@ TEST(Nota, RoundTripAndTheLivingProcess) {
     EXPECT_TRUE(processoVivo(io.pid, io.avvio));
     EXPECT_FALSE(processoVivo(io.pid, io.avvio + 1));  // the same id, a newer process
     EXPECT_FALSE(processoVivo(prova::pidMorto(), 0));
+    // A killed run whose parent has not reaped it yet.
+    const pid_t zombi = ::fork();
+    if (zombi == 0) ::_exit(0);
+    siginfo_t esito{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(zombi), &esito, WEXITED | WNOWAIT), 0);
+    EXPECT_FALSE(processoVivo(zombi, 0));
+    ::waitpid(zombi, nullptr, 0);
 }
 
 // A .puz locked with 1234, its clock at its solving time: checks wait for Sblocca soluzione; Salva
