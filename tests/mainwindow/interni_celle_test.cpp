@@ -27,7 +27,7 @@ const std::string schema =
 
 constexpr AreaFinestra area{200, 150, 0, 0};
 
-struct Stato {
+struct CellaProva {
     std::string lettera;  // typed into (2, 2)
     bool matita = false;
     std::uint8_t segno = 0;  // on (2, 2)
@@ -47,7 +47,7 @@ class InterniCelleTest : public QObject {
     std::unique_ptr<Sessione> sessione_;
     std::unique_ptr<VistaGriglia> vista_;
 
-    void imposta(const Stato& s) {
+    void imposta(const CellaProva& s) {
         if (sessione_->cruciverba().cella(2, 2).voce != s.lettera || sessione_->cruciverba().cella(2, 2).matita != s.matita)
             QVERIFY(sessione_->scrivi({{2, 2, s.lettera, s.matita}}));
         DecorazioniGriglia d;
@@ -126,7 +126,7 @@ private slots:
     }
     void ogniCambioSiVede() {
         QFETCH(int, indice);
-        const std::pair<Stato, Stato> cambi[] = {
+        const std::pair<CellaProva, CellaProva> cambi[] = {
             {{"E"}, {"F"}},
             {{"E"}, {"E", true}},
             {{"E"}, {"E", false, segnoCasellaCorrente}},
