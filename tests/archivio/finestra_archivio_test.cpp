@@ -53,7 +53,8 @@ private slots:
         // Status words and sizes filter; all words must match.
         auto* cerca = f.findChild<QLineEdit*>("cerca");
         const std::vector<std::pair<QString, QStringList>> casi = {
-            {"risolto", {"due"}}, {"4x3 nuovo", {"uno"}}, {"UNO", {"uno"}}, {"sotto", {"due"}}, {"", {"due", "rotto", "uno"}}};
+            {"risolto", {"due"}}, {"4x3 nuovo", {"uno"}}, {"UNO", {"uno"}}, {"sotto", {"due"}},
+            {"", {"due", "rotto", "uno"}}};
         for (const auto& [testo, attesi] : casi) {
             cerca->setText(testo);
             QCOMPARE(titoliVisibili(f), attesi);

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -35,9 +34,8 @@ TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
     voci[0].partita.matita.insert({3, 1});
     const std::string json = testoArchivio(voci);
     t.scrivi(nomeArchivioPartite, json);
-    std::int64_t ora = 1000;
     {
-        Registro r(t.percorso(), [&] { return ora; });
+        Registro r(t.percorso());
         EXPECT_EQ(r.leggi("/a.trmo", "h1"), voci[0].partita);
         EXPECT_EQ(r.leggi("/b.trmo", "h2"), voci[1].partita);
         EXPECT_EQ(r.leggi("/b.trmo", "altra"), Partita{});  // another solution: a fresh solve
@@ -195,18 +193,6 @@ TEST(Registro, AFileFromANewerProgramIsNotTouched) {
     Registro r(t.percorso());
     EXPECT_FALSE(r.scrivi("/a.trmo", "h", partitaDi(2)));
     EXPECT_NE(r.errore().find("più recente"), std::string::npos);
-}
-
-TEST(Registro, TheIndexKeepsItsRowsAndForgetsTheFilesGone) {
-    CartellaTemporanea t;
-    Registro r(t.percorso());
-    SchemaIndicizzato a{"/a.trmo", 10, 20, "x", "Uno", "trmo", "cruciverba", 3, 2, {5, 1, false}, "a..#..", "imp", ""};
-    SchemaIndicizzato b = a;
-    b.percorso = "/b.ipuz", b.errore = "rotto";
-    ASSERT_TRUE(r.aggiornaSchemi({a, b}, {}));
-    EXPECT_EQ(r.schemi(), (std::vector<SchemaIndicizzato>{a, b}));
-    ASSERT_TRUE(r.aggiornaSchemi({}, {"/a.trmo"}));
-    EXPECT_EQ(r.schemi(), std::vector<SchemaIndicizzato>{b});
 }
 
 }  // namespace

@@ -182,7 +182,7 @@ TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
     for (int i = 0; i < 12; ++i) parole += (i ? " " : "") + std::string("Settimana enigmistica");
     const std::string senzaSpazi(250, 'x');
     // At 10 points a character is 6 units wide: the page holds 85 of them on a line.
-    for (const auto& [titolo, righe, unite] : {std::tuple{parole, 4u, parole}, std::tuple{senzaSpazi, 3u, senzaSpazi}}) {
+    for (const auto& [titolo, righe] : {std::pair{parole, 4u}, std::pair{senzaSpazi, 3u}}) {
         SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"});
         s.documento.cruciverba.titolo = titolo;
         const auto carta = fogli(s);
@@ -195,7 +195,7 @@ TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
             EXPECT_NEAR(t[i].x1 + t[i].x2, a4.larghezza, 1e-6);  // centred
             if (i) EXPECT_DOUBLE_EQ(t[i].y1, t[i - 1].y2);        // one line below the other
         }
-        EXPECT_EQ(insieme, unite);
+        EXPECT_EQ(insieme, titolo);
         // The grid's frame begins below the last line.
         for (const Operazione& o : carta[0])
             if (o.tipo == Operazione::rettangolo) EXPECT_GT(o.y1, t.back().y2);

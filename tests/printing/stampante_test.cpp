@@ -57,7 +57,8 @@ private slots:
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
         const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
         // 41 across has no clue; the footer names the file and its author, whose name was Windows-1252.
-        for (const QString& a : {"41 " + QString(30, '_'), QString("02-06-2013 - prova.trmo"), QString("Autore: Niccolò Bianchi")})
+        const QString vuota = "41 " + QString(30, '_');
+        for (const QString& a : {vuota, QString("02-06-2013 - prova.trmo"), QString("Autore: Niccolò Bianchi")})
             QVERIFY2(testo.contains(a), qPrintable(a));
         QVERIFY(!testo.contains("/home/anna"));  // the footer names the file, not the player's folders
         // At least 9 points on paper: sizes are points, never the printer's dots.
@@ -72,19 +73,21 @@ private slots:
         // The samples laid out as before, step by step on the printer's own measures at every
         // size, and as now: halving over texts measured once, large, and scaled, starting from
         // the last puzzle's sizes, which may no longer hold.
+        const char* const campioni[] = {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"};
         for (const FormatoPagina& f : {FormatoPagina{}, FormatoPagina{612, 792, 36}}) {
             std::optional<Impaginazione> altra;
-            for (const char* nome : {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"}) {
+            for (const char* nome : campioni) {
                 const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
                 QVERIFY(dati);
                 SchemaStampa s;
                 s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
                 s.documento.nomeFile = nome;
                 MisuraCarta carta(f);
-                const Impaginazione prima = impagina(s.documento, s.valori, carta.superficie(), f, "02-06-2013", Ricerca::passoPasso);
+                const std::string data = "02-06-2013";
+                const Impaginazione prima = impagina(s.documento, s.valori, carta.superficie(), f, data, Ricerca::passoPasso);
                 MisuraProporzionale misura(carta.superficie());
                 const Impaginazione ora =
-                    impagina(s.documento, s.valori, misura, f, "02-06-2013", Ricerca::dimezzando, altra ? &*altra : nullptr);
+                    impagina(s.documento, s.valori, misura, f, data, Ricerca::dimezzando, altra ? &*altra : nullptr);
                 QVERIFY2(ora.griglia == prima.griglia, nome);
                 QCOMPARE(ora.elenchi.punti, prima.elenchi.punti);
                 QCOMPARE(ora.fogli, prima.fogli);

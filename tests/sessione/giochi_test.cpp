@@ -87,34 +87,26 @@ TEST_F(Giochi_, ACodewordsLetterGoesIntoEveryCellOfItsCodeAsOneStep) {
     EXPECT_EQ(griglia(), prima);
 }
 
-TEST_F(Giochi_, GiocaComeKeepsTheLettersAndUndoBringsTheCrosswordBack) {
+// Gioca come keeps the letters, one step of Annulla; in a crossword "." is a letter of nothing;
+// Gioca come Cruciverba gives the crossword back with the letters typed since.
+TEST_F(Giochi_, GiocaComeKeepsTheLettersAndCruciverbaGivesTheCrosswordBack) {
     apriCruciverba({"CA..", "A#..", "...."});
+    vai(1, 3);
+    digita(U'.');
+    EXPECT_EQ(sessione.storia().count(), 0);
     ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
     EXPECT_EQ(griglia(), (std::vector<std::string>{"CA..", "A...", "...."}));
-    EXPECT_TRUE(sessione.modificato());
+    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
     sessione.storia().undo();
     EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
-    EXPECT_EQ(sessione.cruciverba().elenchi.size(), 2u);
     EXPECT_EQ(griglia(), (std::vector<std::string>{"CA..", "A#..", "...."}));
-}
-
-// In a crossword "." is a letter of nothing; Gioca come Cruciverba gives the crossword back with the letters typed since.
-TEST_F(Giochi_, GiocaComeCruciverbaRestoresTheCrosswordLeftWithTheLettersTypedSince) {
-    apriCruciverba();
-    vai(1, 1);
-    digita(U'.');
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "...."}));
-    EXPECT_EQ(sessione.storia().count(), 0);
-    ASSERT_EQ(sessione.giocaCome(Variante::crittografato), "");
-    EXPECT_EQ(sessione.cruciverba().formato, "ipuz");  // the working copy keeps the game
-    ASSERT_EQ(sessione.giocaCome(Variante::senzaSchema), "");
+    sessione.storia().redo();
     vai(1, 3);
     digita(U'S');
     ASSERT_EQ(sessione.giocaCome(Variante::cruciverba), "");
-    EXPECT_EQ(sessione.cruciverba().variante, Variante::cruciverba);
     EXPECT_EQ(sessione.cruciverba().formato, "trmo");
     EXPECT_EQ(sessione.cruciverba().elenchi, prova::crociato().elenchi);
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"....", ".#..", "S..."}));
+    EXPECT_EQ(griglia(), (std::vector<std::string>{"CA..", "A#..", "S..."}));
 }
 
 // Salva on the crossword's .trmo cannot hold the game: the format's message, the file as it

@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QSysInfo>
@@ -157,9 +156,9 @@ TEST_F(Banco, TheCopyWaitsForItsTimer) {
     EXPECT_FALSE(sessione->salva());
     EXPECT_FALSE(sessione->copiaInAttesa());
     ASSERT_FALSE(p.messaggi.empty());
-    EXPECT_EQ(p.messaggi.back().testo, "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i "
-                                       "permessi di scrittura, provare a salvare il file in una cartella con permessi, ad "
-                                       "esempio il desktop");
+    EXPECT_EQ(p.messaggi.back().testo,
+              "Errore di scrittura del file! Probabilmente si sta utilizzando una cartella che non ha i permessi di "
+              "scrittura, provare a salvare il file in una cartella con permessi, ad esempio il desktop");
 }
 
 // A refused file changes nothing; Salva writes what is in memory, even with the working copy's
@@ -609,7 +608,8 @@ TEST_F(Giocatore, AnswersKeptForLaterAreOfferedWhenThePuzzleOpens) {
     EXPECT_TRUE(p.messaggi.empty());
 }
 
-// What a save leaves: the player's data private and the litter of interrupted saves gone (the copies' modes are CopiesLiveInAPrivateFolder's).
+// What a save leaves: the player's data private and the litter of interrupted saves gone (the
+// copies' modes are CopiesLiveInAPrivateFolder's).
 TEST_F(Giocatore, ASaveKeepsTheModesAndClearsTheLitterOfInterruptedSaves) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(t.percorso("config")));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(t.percorso("config")));
