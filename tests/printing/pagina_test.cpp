@@ -163,45 +163,6 @@ TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
     EXPECT_EQ(dataStampa(2, 6, 2013), "02-06-2013");
 }
 
-namespace {
-
-// The title's lines as drawn: the bold texts above the grid's frame.
-std::vector<Operazione> righeDelTitolo(const std::vector<Operazione>& foglio) {
-    std::vector<Operazione> v;
-    for (const Operazione& o : foglio) {
-        if (o.tipo != Operazione::scritta) break;
-        v.push_back(o);
-    }
-    return v;
-}
-
-}  // namespace
-
-TEST(Pagina, ALongTitleWrapsOntoCentredLinesAboveTheGridAndIsNeverCut) {
-    std::string parole;
-    for (int i = 0; i < 12; ++i) parole += (i ? " " : "") + std::string("Settimana enigmistica");
-    const std::string senzaSpazi(250, 'x');
-    // At 10 points a character is 6 units wide: the page holds 85 of them on a line.
-    for (const auto& [titolo, righe] : {std::pair{parole, 4u}, std::pair{senzaSpazi, 3u}}) {
-        SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"});
-        s.documento.cruciverba.titolo = titolo;
-        const auto carta = fogli(s);
-        const std::vector<Operazione> t = righeDelTitolo(carta[0]);
-        ASSERT_EQ(t.size(), righe) << titolo;
-        std::string insieme;
-        for (size_t i = 0; i < t.size(); ++i) {
-            insieme += (i && titolo.find(' ') != std::string::npos ? " " : "") + t[i].testo;
-            EXPECT_GE(t[i].x1, a4.margine);
-            EXPECT_NEAR(t[i].x1 + t[i].x2, a4.larghezza, 1e-6);  // centred
-            if (i) EXPECT_DOUBLE_EQ(t[i].y1, t[i - 1].y2);        // one line below the other
-        }
-        EXPECT_EQ(insieme, titolo);
-        // The grid's frame begins below the last line.
-        for (const Operazione& o : carta[0])
-            if (o.tipo == Operazione::rettangolo) EXPECT_GT(o.y1, t.back().y2);
-    }
-}
-
 TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChange) {
     SchemaStampa s = schemaStampa({"CASA", "#ORO", "TE#N"}, {}, {{1, 1, Direzione::orizzontale, "Dimora"}});
     SuperficieRegistro sotto;
