@@ -28,6 +28,13 @@ std::vector<std::string> nomiElenchi(const Cruciverba& x) {
     return n;
 }
 
+// The codes of the white cells, row by row.
+std::vector<int> codici(const Cruciverba& x) {
+    std::vector<int> c;
+    for (const Casella& k : caselleBianche(x)) c.push_back(x.cella(k).codice);
+    return c;
+}
+
 // A row/column senza schema: the puzzle grid shows where the black square is, the player has
 // placed one black square of his own at (4,2) and typed a letter.
 const std::string senzaSchema = R"({
@@ -89,13 +96,10 @@ TEST(IpuzVarianti, ADiagramlessIsNumberedFromThePlayersGrid) {
 TEST(IpuzVarianti, ACodewordsCellsCarryTheirCodes) {
     const Cruciverba x = ipuz(crittografato);
     EXPECT_EQ(x.variante, Variante::crittografato);
-    EXPECT_EQ(x.cella(1, 1).codice, 2);
-    EXPECT_EQ(x.cella(2, 1).codice, 3);
-    EXPECT_EQ(x.cella(1, 2).codice, 1);
+    EXPECT_EQ(codici(x), (std::vector<int>{2, 3, 2, 1, 3}));
     EXPECT_EQ(x.cella(1, 1).etichetta, "");
     EXPECT_TRUE(x.cella(2, 1).data);
     EXPECT_EQ(x.cella(2, 1).voce, "A");
-    EXPECT_FALSE(x.cella(3, 2).data);
 }
 
 TEST(IpuzVarianti, ACodewordCellWithoutACodeIsRefused) {
@@ -133,15 +137,6 @@ TEST(IpuzVarianti, EveryConversionReadsBackAsWritten) {
     }
 }
 
-TEST(IpuzVarianti, ASenzaSchemasRowListIsOneEntryPerWordNumberedByItsRow) {
-    const std::string scritto = FormatoIpuz().scrivi(comeSenzaSchema(crociato()).cruciverba.value());
-    const QJsonArray righe = json(scritto).value("clues").toObject().value("Across:Righe").toArray();
-    ASSERT_EQ(righe.size(), 3);
-    EXPECT_EQ(righe.at(1).toObject().value("number").toInt(), 2);
-    EXPECT_EQ(righe.at(1).toObject().value("clue").toString(), "Sovrano");
-    EXPECT_FALSE(righe.at(1).toObject().contains("cells"));
-}
-
 namespace {
 
 // A .puz diagramless as Across Lite saves it: type 0x0401, ":" for the black squares.
@@ -169,19 +164,6 @@ TEST(PuzVarianti, ADiagramlessOpensWithAllItsClues) {
     EXPECT_EQ(FormatoPuz().scrivi(x), puzDiagramless());  // its bytes as they were
 }
 
-TEST(PuzVarianti, ADiagramlessPlayedChangesOnlyTheLettersAndTheClueItsNumberNames) {
-    const std::string f = puzDiagramless();
-    Cruciverba x = FormatoPuz().leggi(f).cruciverba;
-    alternaNera(x, {1, 1});
-    x.cella(4, 3).voce = "E";
-    for (Definizione& d : x.elenchi[0].definizioni)
-        if (d.etichetta == "4") d.testo = "Re";
-    const Cruciverba y = FormatoPuz().leggi(FormatoPuz().scrivi(x)).cruciverba;
-    EXPECT_EQ(y.cella(4, 3).voce, "E");
-    EXPECT_EQ(y.elenchi[0].definizioni[1].testo, "Re");
-    EXPECT_EQ(y.elenchi[0].definizioni[0].testo, "Abitazione");
-}
-
 // A coded puzzle's numbers are its codes, closed up, and a hint is given; without numbers the
 // codes come from its letters.
 TEST(JpzVarianti, ACodedPuzzlesCodesComeFromItsNumbersOrItsLetters) {
@@ -192,22 +174,11 @@ TEST(JpzVarianti, ACodedPuzzlesCodesComeFromItsNumbersOrItsLetters) {
     const Cruciverba x = coded(R"(<cell x="1" y="1" solution="R" number="7"/><cell x="2" y="1" solution="E" number="3" hint="true"/>
 <cell x="3" y="1" solution="R" number="7"/>)");
     EXPECT_EQ(x.variante, Variante::crittografato);
-    EXPECT_EQ(x.cella(1, 1).codice, 2);
-    EXPECT_EQ(x.cella(2, 1).codice, 1);
-    EXPECT_EQ(x.cella(3, 1).codice, 2);
+    EXPECT_EQ(codici(x), (std::vector<int>{2, 1, 2}));
     EXPECT_TRUE(x.cella(2, 1).data);
     EXPECT_EQ(x.cella(2, 1).voce, "E");
     const Cruciverba y = coded(R"(<cell x="1" y="1" solution="R"/><cell x="2" y="1" solution="E"/><cell x="3" y="1" solution="R"/>)");
-    EXPECT_EQ(y.cella(1, 1).codice, 1);
-    EXPECT_EQ(y.cella(2, 1).codice, 2);
-    EXPECT_EQ(y.cella(3, 1).codice, 1);
-}
-
-TEST(JpzVarianti, ACodewordReadsBackAsWritten) {
-    const Cruciverba y = comeCrittografato(crociato(), 3).cruciverba.value();
-    const Cruciverba z = prova::letturaOk(FormatoJpz(), FormatoJpz().scrivi(y));
-    EXPECT_EQ(z.variante, Variante::crittografato);
-    for (const Casella& k : caselleBianche(y)) EXPECT_EQ(z.cella(k).codice, y.cella(k).codice);
+    EXPECT_EQ(codici(y), (std::vector<int>{1, 2, 1}));
 }
 
 TEST(FormatiVarianti, AFormatThatCannotKeepTheGameSaysSo) {
@@ -246,6 +217,7 @@ TEST(FormatiVarianti, LettersTypedEverywhereReadBackAndWriteTheSameBytes) {
         const Cruciverba y = prova::letturaOk(c.formato, scritto);
         for (const Casella& k : caselleBianche(y))
             if (!y.cella(k).data) EXPECT_EQ(y.cella(k).voce, "QU") << c.nome;
+        EXPECT_EQ(codici(y), codici(x)) << c.nome;
         EXPECT_EQ(c.formato.scrivi(y), scritto) << c.nome;
     }
 }

@@ -32,22 +32,16 @@ TEST(LessicoParole, Comandi) {
         {{"anagrammi", d, "R1MA"}, 1, "lessico: lettere non valide"},
         {{"frammenti", d, "PRG"}, 0, "consonanti PARIGI\ndispari PARIGI\n"},
         {{"frammenti", d, "P-G"}, 1, "lessico: frammento non valido"},
-        {{"codici", d, "1-2-3-4"}, 0, "ROMA\nMORA\nRAMO\nMELA\nAMOR\n"},
         {{"codici", d, "1-2-3-2"}, 0, "RANA\n"},
         {{"codici", d, "1-2-3-4", "m..a"}, 0, "MORA\nMELA\n"},
         {{"codici", d, "1--2-3"}, 1, "lessico: codici non validi: 1--2-3"},
-        {{"codici", d, "1-2-3-4", "M.A"}, 1, "lessico: maschera non valida: M.A (non ha una lettera per codice)"},
         {{"codici", d, "1-2"}, 2, "lessico: i codici devono essere da 3 a 15"},
-        {{"codici", d}, 2, "uso:"},
         {{"incroci", d, s, "1", "1", "o"}, 0, "ROMA 3\nRAMO 3\nRANA 3\n"},
         {{"incroci", d, s, "2", "1", "v"}, 1, "lessico: la parola in quella casella ha 2 lettere"},
         {{"incroci", d, s, "3", "2", "o"}, 1, "lessico: la casella 3 2 non è una casella bianca"},
         {{"incroci", d, fifo, "1", "1", "o"}, 1, "lessico: impossibile leggere"},
-        {{"incroci", d, s, "1", "1", "x"}, 2, "uso:"},
         {{"anagrammi", d}, 2, "uso:"},
-        {{"frammenti"}, 2, "uso:"},
         {{"--help"}, 0, nullptr},
-        {{"-h"}, 0, nullptr},
     };
     for (const auto& c : casi) {
         std::ostringstream out, err;
