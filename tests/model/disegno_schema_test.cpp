@@ -118,19 +118,6 @@ TEST(DisegnoFormati, BarsCirclesShadingColoursAndVoids) {
     EXPECT_EQ(disegna([](Cella& k) { k.tipo = TipoCella::vuota; }).front().x1, 60);
 }
 
-TEST(DisegnoFormati, SeveralLettersShrinkToTheCellOneLetterDoesNot) {
-    const auto ops = disegna([](Cella& k) { k.voce = "OLE"; });
-    double uno = 0, tre = 0, larghezza = 0;
-    for (const Operazione& o : ops)
-        if (o.tipo == Operazione::scritta && o.testo == "OLE")
-            tre = o.carattere.dimensione, larghezza = 0.6 * tre * 3;
-        else if (o.tipo == Operazione::scritta && o.testo == "B")
-            uno = o.carattere.dimensione;
-    EXPECT_EQ(uno, 30);
-    EXPECT_LT(tre, 30);
-    EXPECT_LE(larghezza, 60 * 0.86 + 0.01);
-}
-
 // A codeword's code where the number goes, a given letter in bold, the player's in the usual face.
 TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
     const struct {
@@ -141,7 +128,6 @@ TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
     } casi[] = {
         {"code", [](Cella& k) { k.codice = 7, k.voce = "E"; }, "7", false},
         {"given", [](Cella& k) { k.codice = 2, k.voce = "E", k.data = true; }, "2", true},
-        {"typed", [](Cella& k) { k.voce = "E"; }, "", false},
     };
     for (const auto& c : casi) {
         SuperficieRegistro sup;

@@ -25,19 +25,6 @@ TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
     for (const auto& [testo, righe] : casi) EXPECT_EQ(dividiRighe(testo), righe) << testo;
 }
 
-TEST(NomiDiFile, TemporaryNamesAreUniqueAndTheExactCaseIsPreferred) {
-    const std::string a = nomeFileTemporaneo(""), b = nomeFileTemporaneo("");
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(cancellaFile(a));  // both exist until removed
-    EXPECT_TRUE(cancellaFile(b));
-    CartellaTemporanea t;
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
-    t.scrivi("Tramerio.INI", "x");
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "Tramerio.INI");
-    t.scrivi("tramerio.ini", "y");
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "tramerio.ini");
-}
-
 TEST(Windows1252, RealCodePageNotLatin1) {
     EXPECT_EQ(daWindows1252("citt\xe0 \x93x\x94 \x80"), "città “x” €");
     EXPECT_EQ(aWindows1252("è € 日本 a😀b"), "\xe8 \x80 ?? a?b");

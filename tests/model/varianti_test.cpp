@@ -55,22 +55,6 @@ TEST(SenzaSchema, CluesByRowAndColumnAndAllWhiteToThePlayer) {
     EXPECT_EQ(prova::inserimenti(grigliaSoluzione(x)), (std::vector<std::string>{"....", ".#..", "...."}));
 }
 
-TEST(SenzaSchema, NoBlackSquareWhereItCannotGo) {
-    struct Caso {
-        const char* nome;
-        Casella k;
-        bool crociato;
-    };
-    for (const Caso& c : {Caso{"outside", {5, 1}, false}, Caso{"given letter", {1, 1}, false}, Caso{"a plain crossword", {2, 1}, true}}) {
-        Cruciverba x = c.crociato ? crociato() : convertito(comeSenzaSchema(crociato()));
-        x.cella(1, 1).data = true;
-        x.cella(1, 1).voce = "C";
-        const Cruciverba prima = x;
-        EXPECT_TRUE(alternaNera(x, c.k).empty()) << c.nome;
-        EXPECT_EQ(x, prima) << c.nome;
-    }
-}
-
 // The numbers follow the player's grid; the solution's grid is numbered as the original.
 TEST(Diagramless, NumbersFollowThePlayersGrid) {
     Cruciverba x = convertito(comeDiagramless(crociato()));
@@ -125,13 +109,4 @@ TEST(Conversioni, ThePlayersLettersGoGivenOnesStay) {
         EXPECT_EQ(y.cella(1, 1).voce, "");
         EXPECT_EQ(y.cella(2, 1).voce, "X");
     }
-}
-
-TEST(Conversioni, AGridWithoutItsDiagramTurnsFromItsSolution) {
-    const Cruciverba diagramless = convertito(comeDiagramless(crociato()));
-    const Cruciverba x = convertito(comeCrittografato(diagramless, 3));
-    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
-    EXPECT_FALSE(x.cella(2, 2).neraSoluzione);
-    EXPECT_EQ(voci(convertito(comeSenzaSchema(diagramless)), nomeRighe),
-              (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
 }
