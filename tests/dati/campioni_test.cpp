@@ -33,10 +33,8 @@ std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
 
 }  // namespace
 
-// Every sample opens as the program opens it, is written back byte for byte, and each
-// word has its clue (and no clue is left over) and is in the word list the Italian dictionary is
-// built from, folded the same way; two-letter words come from their own short list. Then it is
-// solved by keyboard after one click.
+// Every sample opens, is written back byte for byte (so no clue is left over), each word has its
+// clue and is in the dictionary's word list (two-letter words in their own); keys then solve it.
 TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndKeysSolveIt) {
     std::vector<std::string> campioni;
     for (const auto& e : fs::directory_iterator(CARTELLA_ARCHIVIO))

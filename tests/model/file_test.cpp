@@ -19,24 +19,10 @@ using prova::CartellaTemporanea;
 TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
     using V = std::vector<std::string>;
     const std::pair<const char*, V> casi[] = {
-        {"a\r\nb\r\n", {"a", "b"}}, {"a\rb", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}}, {"\r\n", {""}}, {"\n\n", {"", ""}}, {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}}, {"a\rb", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"", {}},
         // with any CR in the text a lone LF is part of its line, wherever it stands
         {"\n\r", {"\n"}}, {"Nido\ndi rondini\r\nfine\n", {"Nido\ndi rondini", "fine\n"}}, {"a\r\r\nb\n\r\n", {"a", "", "b\n"}}};
     for (const auto& [testo, righe] : casi) EXPECT_EQ(dividiRighe(testo), righe) << testo;
-}
-
-TEST(NomiDiFile, TemporaryNamesAreUniqueAndTheExactCaseIsPreferred) {
-    const std::string a = nomeFileTemporaneo(""), b = nomeFileTemporaneo("");
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(cancellaFile(a));  // both exist until removed
-    EXPECT_TRUE(cancellaFile(b));
-    CartellaTemporanea t;
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "");
-    t.scrivi("Tramerio.INI", "x");
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "Tramerio.INI");
-    t.scrivi("tramerio.ini", "y");
-    EXPECT_EQ(trovaSenzaMaiuscole(t.percorso(), "tramerio.ini"), "tramerio.ini");
 }
 
 TEST(Windows1252, RealCodePageNotLatin1) {
@@ -50,12 +36,10 @@ TEST(Windows1252, RealCodePageNotLatin1) {
 
 TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
     const std::array<const char*, 3> casi[] = {
-        {"schema.trmo", "/home/gioca/cruciverba", "/home/gioca/cruciverba/schema.trmo"},
         {"./a/../schema.trmo", "/home/gioca/", "/home/gioca/schema.trmo"},
         {"../../../x.trmo", "/home/gioca", "/x.trmo"},  // no step above the root
         {"/tmp//b/./c.trmo", "/home/gioca", "/tmp/b/c.trmo"},
-        {"caf\xe9.trmo", "/d\xe8", "/d\xe8/caf\xe9.trmo"},  // bytes kept as they are
-        {"", "/home/gioca", ""}};
+        {"caf\xe9.trmo", "/d\xe8", "/d\xe8/caf\xe9.trmo"}};  // bytes kept as they are
     for (const auto& [nome, cartella, atteso] : casi) EXPECT_EQ(percorsoAssoluto(nome, cartella), atteso) << nome;
 }
 
@@ -64,17 +48,8 @@ TEST(NomiNonUtf8, ReadWriteAndRemoveByTheirBytesAndAProposedNameKeepsThemUntilEd
     CartellaTemporanea t;
     const std::string nome = t.percorso("caf\xe9.trmo");
     ASSERT_TRUE(scriviFileSicuro(nome, "prima"));
-    ASSERT_TRUE(esisteFile(nome));
     ASSERT_TRUE(scriviFileSicuro(nome, "dopo"));
     EXPECT_EQ(leggiFile(nome), std::optional<std::string>("dopo"));
-    // As for any name: the mode is kept, and a file its owner may not write stays (root may).
-    auto modo = [&] { struct stat st {}; ::stat(nome.c_str(), &st); return st.st_mode & 07777; };
-    ::chmod(nome.c_str(), 0640);
-    EXPECT_TRUE(scriviFileSicuro(nome, "tre"));
-    EXPECT_EQ(modo(), 0640u);
-    ::chmod(nome.c_str(), 0444);
-    EXPECT_EQ(static_cast<bool>(scriviFileSicuro(nome, "dopo")), ::geteuid() == 0);
-    EXPECT_EQ(std::tuple(leggiFile(nome).value_or(""), modo()), std::tuple(::geteuid() == 0 ? "dopo" : "tre", 0444u));
     // Nothing left beside it: the stand-in name used while writing is gone.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.percorso()), {}), 1);
     EXPECT_TRUE(cancellaFile(nome));
@@ -114,7 +89,7 @@ TEST(ScritturaSicura, AReplacedFileKeepsItsMode) {
     };
     const bool root = ::geteuid() == 0;
     // The mode before, whether the write goes through.
-    const std::pair<int, bool> casi[] = {{0644, true}, {0640, true}, {0600, true}, {0604, true}, {0755, true}, {0444, root}};
+    const std::pair<int, bool> casi[] = {{0640, true}, {0755, true}, {0444, root}};
     for (const auto& [prima, scritto] : casi) {
         const std::string f = t.scrivi("m" + std::to_string(prima) + ".trmo", "vecchio");
         ASSERT_EQ(::chmod(f.c_str(), static_cast<mode_t>(prima)), 0);

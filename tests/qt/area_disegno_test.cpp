@@ -1,6 +1,5 @@
 // The drawing area: what it shows is what the painter draws on an image at the screen's
-// density, text measured the same; a clear empties it, a resize keeps it; shown at once only
-// when asked.
+// density, text measured the same; a clear empties it, a resize keeps it.
 #include <QScreen>
 #include <QtTest>
 #include <functional>
@@ -46,10 +45,6 @@ QImage dipinta(const AreaDisegno& area, const Disegno& d, const std::function<vo
     return i;
 }
 
-Disegno due(Colore prima, Colore dopo) {
-    return [=](Superficie& s) { s.pulisci(), s.rettangoloPieno(20, 20, 60, 60, prima), s.rettangoloPieno(40, 40, 80, 80, dopo); };
-}
-
 }  // namespace
 
 class ProvaAreaDisegno : public QObject {
@@ -92,37 +87,9 @@ private slots:
         // The new room is background, the old part unchanged.
         QCOMPARE(area.immagine().copy(QRect(QPoint(0, 0), prima.size())), prima);
         QCOMPARE(area.immagine().pixelColor(area.immagine().width() - 1, area.immagine().height() - 1), area.sfondo());
-        due(giallo, ciano)(area.superficie());
-        QCOMPARE(area.immagine(), dipinta(area, due(giallo, ciano)));
         area.superficie().pulisci();
         QVERIFY(area.vuota());
         QCOMPARE(area.immagine().pixelColor(50, 50), area.sfondo());
-    }
-
-    void showsAtOnceOnlyWhenAsked() {
-        // Shown at once only when asked.
-        struct Contata : AreaDisegno {
-            using AreaDisegno::AreaDisegno;
-            int dipinti = 0;
-            void paintEvent(QPaintEvent* e) override { ++dipinti, AreaDisegno::paintEvent(e); }
-        };
-        for (ModoArea::Mostra modo : {ModoArea::differito, ModoArea::allaPulizia}) {
-            Contata area(nullptr, ModoArea{Qt::white, modo});
-            area.resize(100, 20);
-            area.show();
-            QTRY_VERIFY(area.dipinti > 0);  // exposed and painted once
-            for (const bool pulizia : {false, true}) {  // a stroke, then a clear
-                const int prima = area.dipinti;
-                pulizia ? area.superficie().pulisci() : area.superficie().rettangoloPieno(0, 0, 50, 20, bluScuro);
-                QCOMPARE(area.dipinti > prima, pulizia && modo == ModoArea::allaPulizia);
-                QTRY_VERIFY(area.dipinti > prima);
-            }
-            // The word dialog's slow search shows each step of its bar at once.
-            const int prima = area.dipinti;
-            area.superficie().rettangoloPieno(0, 0, 20, 20, giallo);
-            area.mostraOra();
-            QVERIFY(area.dipinti > prima);
-        }
     }
 };
 

@@ -1,7 +1,6 @@
 // `lessico cerca`, `anagrammi`, `frammenti` and `incroci` as the command line gives them: each
 // command and its refusals once; what a mask or a fragment matches is the word helper's test.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <sstream>
 
@@ -19,8 +18,6 @@ TEST(LessicoParole, Comandi) {
                                                                 {6, {"PARIGI"}}}));
     // Across 1 (row 1) crosses down 1 (three open letters) and down 4 (ending in the A typed).
     const std::string s = t.scrivi("s.trmo", prova::fileTrmo({"ROMA", "IX#R", "O#AA"}, {"....", "..#.", ".#.A"}));
-    const std::string fifo = t.percorso("fifo.trmo");
-    ::mkfifo(fifo.c_str(), 0600);
     const struct {
         std::vector<std::string> argomenti;
         int uscita;
@@ -29,25 +26,13 @@ TEST(LessicoParole, Comandi) {
         {{"cerca", d, "#@#@"}, 0, "ROMA\nMORA\nRAMO\nMELA\nRANA\n"},
         {{"cerca", d, "M[AE"}, 1, "lessico: maschera non valida: M[AE (parentesi quadra non chiusa"},
         {{"anagrammi", d, "ROMA"}, 0, "ROMA\nMORA\nRAMO\nAMOR\n"},
-        {{"anagrammi", d, "R1MA"}, 1, "lessico: lettere non valide"},
         {{"frammenti", d, "PRG"}, 0, "consonanti PARIGI\ndispari PARIGI\n"},
-        {{"frammenti", d, "P-G"}, 1, "lessico: frammento non valido"},
-        {{"codici", d, "1-2-3-4"}, 0, "ROMA\nMORA\nRAMO\nMELA\nAMOR\n"},
-        {{"codici", d, "1-2-3-2"}, 0, "RANA\n"},
         {{"codici", d, "1-2-3-4", "m..a"}, 0, "MORA\nMELA\n"},
         {{"codici", d, "1--2-3"}, 1, "lessico: codici non validi: 1--2-3"},
-        {{"codici", d, "1-2-3-4", "M.A"}, 1, "lessico: maschera non valida: M.A (non ha una lettera per codice)"},
-        {{"codici", d, "1-2"}, 2, "lessico: i codici devono essere da 3 a 15"},
-        {{"codici", d}, 2, "uso:"},
         {{"incroci", d, s, "1", "1", "o"}, 0, "ROMA 3\nRAMO 3\nRANA 3\n"},
         {{"incroci", d, s, "2", "1", "v"}, 1, "lessico: la parola in quella casella ha 2 lettere"},
-        {{"incroci", d, s, "3", "2", "o"}, 1, "lessico: la casella 3 2 non è una casella bianca"},
-        {{"incroci", d, fifo, "1", "1", "o"}, 1, "lessico: impossibile leggere"},
-        {{"incroci", d, s, "1", "1", "x"}, 2, "uso:"},
         {{"anagrammi", d}, 2, "uso:"},
-        {{"frammenti"}, 2, "uso:"},
         {{"--help"}, 0, nullptr},
-        {{"-h"}, 0, nullptr},
     };
     for (const auto& c : casi) {
         std::ostringstream out, err;

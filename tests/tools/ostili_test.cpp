@@ -1,6 +1,5 @@
-// Hostile names, written here by the test: FIFOs, folders, devices, links, broken
-// settings, damaged dictionaries. No reader may block (the test has a short time limit), no
-// writer may replace what is not a regular file, and each says what it found.
+// Hostile names: no reader may block (the test has a short time limit), no writer may replace
+// what is not a regular file, and each says what it found.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
