@@ -110,3 +110,12 @@ TEST(Conversioni, ThePlayersLettersGoGivenOnesStay) {
         EXPECT_EQ(y.cella(2, 1).voce, "X");
     }
 }
+
+TEST(Conversioni, AGridWithoutItsDiagramTurnsFromItsSolution) {
+    const Cruciverba diagramless = convertito(comeDiagramless(crociato()));
+    const Cruciverba x = convertito(comeCrittografato(diagramless, 3));
+    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
+    EXPECT_FALSE(x.cella(2, 2).neraSoluzione);
+    EXPECT_EQ(voci(convertito(comeSenzaSchema(diagramless)), nomeRighe),
+              (std::vector<std::string>{"1 Abitazione", "2 Sovrano", "3 Stella"}));
+}
