@@ -168,20 +168,6 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
 }
 
-TEST(Periferia, ToolbarKeysMatchWholeAndInCase) {
-    for (auto [chiave, azione] : {std::pair{"Apri", AzioneBarra::apri}, {"apri", AzioneBarra::nessuna}, {"Apri ", AzioneBarra::nessuna}})
-        EXPECT_EQ(azioneBarra(chiave), azione) << chiave;
-}
-
-// The credits line of the open dialog: empty or blank fields leave no gap between dashes.
-TEST(Anteprima, CreditsSkipEmptyFields) {
-    const std::pair<std::vector<std::string>, std::string> casi[] = {
-        {{"Arthur Wynne", "", "FUN's Word-Cross Puzzle"}, "Arthur Wynne - FUN's Word-Cross Puzzle"},
-        {{"  Niccolò ", " 2013", "  "}, "Niccolò - 2013"},
-    };
-    for (const auto& [campi, atteso] : casi) EXPECT_EQ(campiUniti(campi), atteso);
-}
-
 TEST(InfoSistema, VersionsFoldersAndDictionaries) {
     // Built with another Qt than the one it runs on: both are told.
     const InfoSistema info{"6.4.2", "6.4.0", {{"Programma", "/usr/share/quadrivo/"}, {"Copie di lavoro", ""}}, {}};
@@ -219,17 +205,6 @@ TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
 
 }  // namespace
 
-TEST(SceltaCarattere, OgniFamigliaUnaVoltaELaFamigliaDavveroInUso) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(famiglieSenzaFonderia({"C059 [UKWN]", "C059 [urw]", "DejaVu Sans", "C059", "Nimbus [x] Sans"}),
-              (V{"C059", "DejaVu Sans", "Nimbus [x] Sans"}));
-    const V installate{"C059", "DejaVu Sans", "Liberation Sans", "Liberation Serif"};
-    // Courier New's twin is not installed; a real Arial comes before its stand-in.
-    for (auto [nome, indice] : {std::pair{"Arial", 2}, {"Times New Roman", 3}, {"Tahoma", 1}, {"Courier New", -1}})
-        EXPECT_EQ(indiceFamigliaInUso(installate, nome), indice) << nome;
-    EXPECT_EQ(indiceFamigliaInUso(V{"Arial", "Liberation Sans"}, "Arial"), 0);
-}
-
 // The player's own places: the puzzle folder, the samples copied once, recents, typed folders.
 TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     namespace fs = std::filesystem;
@@ -263,10 +238,10 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     ::setenv("XDG_CONFIG_HOME", dir.percorso("config").c_str(), 1), ::setenv("HOME", d.c_str(), 1);
     const std::string b = dir.scrivi("Cruciverba/b.trmo", "x");
     Impostazioni impostazioni(Cartelle{});
-    for (const std::string& p : {b, dest + "/sparito.trmo", b}) aggiungiFileRecente(impostazioni, p);
+    for (const std::string& p : {b, dest + "/sparito.trmo", b}) ricordaAperto(impostazioni, p);
     EXPECT_EQ(fileRecenti(impostazioni), std::vector<std::string>{b});  // newest first, once, only what is still there
     EXPECT_EQ(cartelleRecenti(impostazioni), std::vector<std::string>{dest});
-    ricordaCartella(impostazioni, documenti);
+    ricordaAperto(impostazioni, documenti + "/nuovo.trmo");  // the folder of the puzzle last opened
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), documenti);
     fs::remove(documenti);  // a folder gone: the player's puzzle folder instead
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "schema_prova.h"
-#include "model/file.h"
 #include "solving/controllo.h"
 #include "solving/cronometro.h"
 #include "solving/partita.h"
 
 using namespace quadrivo;
-using prova::CartellaTemporanea;
 using prova::schemaProva;
 
 TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAnHour) {
@@ -33,29 +31,15 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAn
     EXPECT_EQ(testi, (std::vector<std::string>{"0:00", "59:59", "1:02:03", "0:00"}));
 }
 
-// A solve is found by its puzzle's path, however spelt, and its solution's fingerprint.
-TEST(Partita, TheNewestSolvesAreKeptOnceEachAndOldOnesDrop) {
-    CartellaTemporanea dir;
-    const ArchivioPartite archivio(dir.percorso("dati/Quadrivo"));  // made on the first write
-    for (size_t i = 0; i <= maxPartite; ++i)
-        ASSERT_TRUE(archivio.scrivi(dir.percorso(std::to_string(i) + ".trmo"), "h", Partita{static_cast<int>(i), {}, {}}));
-    ASSERT_TRUE(archivio.scrivi(dir.percorso("5.trmo"), "h", Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));  // saved again: newest
-    const std::vector<VoceArchivio> voci = leggiArchivio(*leggiFile(archivio.percorsoFile()));
-    // 0 dropped, 5 moved up.
-    EXPECT_EQ(voci.size(), maxPartite);
-    EXPECT_EQ(voci.front().percorso, dir.percorso("5.trmo"));
-    EXPECT_EQ(archivio.leggi(dir.percorso("0.trmo"), "h"), Partita{});
-    // Another session reads it back; another solution at the same path starts afresh.
-    EXPECT_EQ(ArchivioPartite(dir.percorso("dati/Quadrivo")).leggi(dir.percorso("altro/.././5.trmo"), "h"),
-              (Partita{7, {{{2, 1}, "X"}}, {{3, 1}}, {{4, 1}}}));
-    EXPECT_EQ(archivio.leggi(dir.percorso("5.trmo"), "k"), Partita{});
-    // The fingerprint is the solution's: the entries are not part of it.
+// A solve is found by its solution's fingerprint: the entries are not part of it.
+TEST(Partita, TheFingerprintIsTheSolutions) {
     const std::string impronta = improntaSoluzione(schemaProva({"CXSA#"}).cruciverba);
     EXPECT_EQ(improntaSoluzione(schemaProva({"CASA#"}).cruciverba), impronta);
     EXPECT_NE(improntaSoluzione(prova::cruciverbaDa({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), impronta);
 }
 
-TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
+// The solves an older version kept in partite.json, as the registry takes them over.
+TEST(Partita, DamagedDataIsSkippedWhereItStands) {
     const std::string dati = R"({"partite":[
         {"percorso":"/a.trmo","impronta":"h","millisecondi":1500.5,
          "segni":[[1,1,88],[129,1,88],[1,129,88],[2,2,46],[3,3,300],[1],"x",[2,1,66]],
@@ -71,19 +55,6 @@ TEST(Partita, DamagedDataIsSkippedWhereItStandsAndAFailedWriteSaysSo) {
                                          {"/c.trmo", "k", {}}}));
     for (const char* rotto : {"", "{", "\xff\xfe", "{\"partite\":{}}"})
         EXPECT_TRUE(leggiArchivio(rotto).empty()) << rotto;
-
-    CartellaTemporanea dir;
-    // A corrupt file reads as nothing stored and is replaced by the next write.
-    const ArchivioPartite archivio(dir.percorso());
-    dir.scrivi(nomeArchivioPartite, "{\"partite\":[{\"percorso\":");
-    EXPECT_EQ(archivio.leggi("/a.trmo", "h"), Partita{});
-    EXPECT_TRUE(archivio.scrivi("/a.trmo", "h", Partita{42, {}, {}}));
-    EXPECT_EQ(archivio.leggi("/a.trmo", "h").millisecondi, 42);
-    // A folder that cannot be made: false, and nothing half-written anywhere.
-    dir.scrivi("file", "x");
-    EXPECT_FALSE(ArchivioPartite(dir.percorso("file/sotto")).scrivi("/a.trmo", "h", Partita{1, {}, {}}));
-    EXPECT_FALSE(archivio.scrivi("", "h", Partita{1, {}, {}}));
-    EXPECT_EQ(dir.leggi("file"), "x");
 }
 
 // Pencil guesses: each kept with its cell and letters, a damaged one dropped where it stands.

@@ -53,18 +53,12 @@ TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     EXPECT_EQ(x.cella(1, 1).voce, "STAR");
 }
 
-// One box per letter from 2 letters, the search from 3, one long box past 15, showing a
-// cell of several letters in brackets.
-TEST(ParolaDialogo, BoxesItStartsWith) {
-    EXPECT_EQ(testoCasellaLunga({"C", "", "STAR", "è"}), "C [STAR]è");
-    for (auto [n, caselle, lunga, ricerca] : {std::tuple{2, true, false, false}, {3, true, false, true}, {16, false, true, false}})
-        EXPECT_EQ(std::tuple(conCaselle(n), conCasellaLunga(n), conRicerca(n)), std::tuple(caselle, lunga, ricerca)) << n;
-}
-
 TEST(ParolaDialogo, CellsAndMaskFromTheBoxes) {
     // Blank, "." and "#" leave no letter; what the box shows is upper-cased, accents kept.
     EXPECT_EQ(celleDaCaselle({"c", "", ".", "è", "ab", "#", "@"}, {}), (V{"C", "", "", "È", "AB", "", "@"}));
-    // The long box: trimmed, a bracketed group is one cell, the surplus is cut, missing cells are empty.
+    // The long box shows a cell of several letters in brackets and reads it back as one cell;
+    // trimmed, the surplus cut, missing cells empty.
+    EXPECT_EQ(testoCasellaLunga({"C", "", "STAR", "è"}), "C [STAR]è");
     EXPECT_EQ(celleDaCasellaLunga("  pa[star]olaè lunga ", 8), (V{"P", "A", "STAR", "O", "L", "A", "È", ""}));
     EXPECT_EQ(celleDaCasellaLunga("AB", 3), (V{"A", "B", ""}));
     // Past the shown boxes the mask is blank; letters compare as they are.

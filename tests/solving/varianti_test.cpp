@@ -119,16 +119,6 @@ TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
     EXPECT_TRUE(segni.empty());
 }
 
-TEST(SenzaSchemaGioco, RevealingACellPlacesItsBlackSquareOrLetter) {
-    Cruciverba x = senzaSchema();
-    x.cella(2, 2).voce = "Q";
-    ASSERT_EQ(riveliCasellaSenzaSchema(x, {2, 2}).size(), 1u);
-    EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
-    EXPECT_EQ(x.cella(2, 2).voce, "");
-    riveliCasellaSenzaSchema(x, {3, 2});
-    EXPECT_EQ(x.cella(3, 2).voce, "R");
-}
-
 // A codeword made from a crossword the player had started: the letters follow the codes.
 TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
     struct Caso {
@@ -150,9 +140,7 @@ TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
 
 TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
     Cruciverba x = crittografato(schema);  // codes 1 A, 2 C, 3 E, 4 L, 5 O, 6 R, 7 S
-    scriviCodice(x, {1, 1}, "C");
-    scriviCodice(x, {3, 1}, "C");
-    scriviCodice(x, {2, 1}, "A");
+    applicaScritture(x, espandiCodici(x, {{1, 1, "C"}, {3, 1, "C"}, {2, 1, "A"}}));
     const TabellaChiave t = tabellaChiave(x);
     ASSERT_EQ(t.codici.size(), 7u);
     EXPECT_EQ(t.codici[0], (VoceChiave{1, "A", false}));
@@ -167,9 +155,9 @@ TEST(CrittografatoGioco, TheWordSearchFollowsTheCodesAndTheKey) {
     const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
     Cruciverba x = crittografato(schema);
     EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA", "PALA"}));
-    scriviCodice(x, {3, 3}, "L");  // the L of SOLE: no other code may be L
+    applicaScritture(x, espandiCodici(x, {{3, 3, "L"}}));  // the L of SOLE: no other code may be L
     EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA"}));
-    scriviCodice(x, {1, 1}, "P");
+    applicaScritture(x, espandiCodici(x, {{1, 1, "P"}}));
     EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{}));
 }
 
@@ -263,8 +251,6 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
     const GeometriaSchema g{};
     for (const Caso& c :
          {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, true, " Riga 2", "Sovrano", 4, "  Riga 2 - Sovrano "},
-          Caso{"RE's start: no word yet, no caption", senzaSchema(), {3, 2, Direzione::orizzontale}, false, "", "", 0,
-               ""},
           Caso{"a codeword", crittografato(schema), {3, 2, Direzione::orizzontale}, true, " Orizzontale da riga 2 colonna 3", "", 2,
                "  oriz. - 6-3 "},
           Caso{"a grid to fill", variante(comeDaRiempire), {1, 1, Direzione::verticale}, true, " Verticale da riga 1 colonna 1", "", 3,
