@@ -22,6 +22,7 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAn
     k.sospendi(Sosta::pausa, 130000);
     k.riprendi(Sosta::pausa, 140000);
     EXPECT_EQ(k.trascorsi(141000), 63000);
+    EXPECT_EQ(k.trascorsi(139000), 62000);  // a reading that goes back adds nothing
     k.sospendi(Sosta::risolto, 150000);
     k.riparti(150000);  // Azzera: from zero, running
     EXPECT_EQ(k.trascorsi(152000), 2000);
