@@ -53,32 +53,12 @@ TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     EXPECT_EQ(x.cella(1, 1).voce, "STAR");
 }
 
-TEST(ParolaDialogo, BoxesItStartsWith) {
-    EXPECT_EQ(caselleIniziali({"C", "", "S", "", "A", "@", "è", "TH"}), (V{"C", " ", "S", " ", "A", "@", "è", "TH"}));
-    EXPECT_EQ(testoCasellaLunga({"C", "", "STAR", "è"}), "C [STAR]è");
-    // One box per letter from 2 letters, the search from 3, one long box past 15.
-    for (auto [n, caselle, lunga, ricerca] : {std::tuple{1, false, false, false}, {2, true, false, false},
-                                              {3, true, false, true}, {15, true, false, true}, {16, false, true, false}})
-        EXPECT_EQ(std::tuple(conCaselle(n), conCasellaLunga(n), conRicerca(n)), std::tuple(caselle, lunga, ricerca)) << n;
-}
-
-TEST(ParolaDialogo, AcceptedCharactersAndTyping) {
-    for (const char* t : {"", " ", ".", "A", "Z", "Ab", "@", "#"}) EXPECT_TRUE(casellaAmmessa(t)) << t;
-    for (const char* t : {"a", "1", "[", "\xc3\x88"}) EXPECT_FALSE(casellaAmmessa(t)) << t;
-    for (auto [t, ammessa] : {std::pair{"  parola. con blank ", true}, {"PAROLA@", false}, {"PAR\xc3\x88", false}})
-        EXPECT_EQ(casellaLungaAmmessa(t), ammessa) << t;
-    // Typing into a box: behind the old letter, in front of it, an accented one.
-    EXPECT_EQ((V{casellaDopoDigitazione("Ax", 2), casellaDopoDigitazione("xA", 1), casellaDopoDigitazione("\xc3\xa0", 1)}),
-              (V{"X", "X", "\xc3\x80"}));
-    // The focus runs on after a letter, not after blanks, and wraps round.
-    EXPECT_EQ(std::tuple(avanzaDopoDigitazione("A"), avanzaDopoDigitazione("  "), seguenteNelDialogo(3, 4),
-                         precedenteNelDialogo(0, 4)), std::tuple(true, false, 0, 3));
-}
-
 TEST(ParolaDialogo, CellsAndMaskFromTheBoxes) {
     // Blank, "." and "#" leave no letter; what the box shows is upper-cased, accents kept.
     EXPECT_EQ(celleDaCaselle({"c", "", ".", "è", "ab", "#", "@"}, {}), (V{"C", "", "", "È", "AB", "", "@"}));
-    // The long box: trimmed, a bracketed group is one cell, the surplus is cut, missing cells are empty.
+    // The long box shows a cell of several letters in brackets and reads it back as one cell;
+    // trimmed, the surplus cut, missing cells empty.
+    EXPECT_EQ(testoCasellaLunga({"C", "", "STAR", "è"}), "C [STAR]è");
     EXPECT_EQ(celleDaCasellaLunga("  pa[star]olaè lunga ", 8), (V{"P", "A", "STAR", "O", "L", "A", "È", ""}));
     EXPECT_EQ(celleDaCasellaLunga("AB", 3), (V{"A", "B", ""}));
     // Past the shown boxes the mask is blank; letters compare as they are.
