@@ -59,13 +59,6 @@ std::vector<std::string> fileRecenti(const Impostazioni& impostazioni) {
     return r;
 }
 
-void aggiungiFileRecente(Impostazioni& impostazioni, const std::string& percorso) {
-    if (percorso.empty()) return;
-    QStringList l;
-    for (const std::string& p : conRecente(fileRecenti(impostazioni), percorso)) l << nomeQt(p);
-    impostazioni.salvaOpzione(chiaveRecenti, l);
-}
-
 void ricordaAperto(Impostazioni& impostazioni, const std::string& percorso) {
     bool cambiato = false;
     const std::vector<std::string> prima = fileRecenti(impostazioni), dopo = conRecente(prima, percorso);
@@ -98,10 +91,6 @@ std::string cartellaDiPartenza(const Impostazioni& impostazioni, const std::stri
     if (const std::string u = percorsoDaQt(impostazioni.opzione(chiaveUltima).toString()); cartella(u)) return u;
     if (const std::string c = cartellaCruciverba(); cartella(c)) return c;
     return altrimenti;
-}
-
-void ricordaCartella(Impostazioni& impostazioni, const std::string& c) {
-    if (cartella(c)) impostazioni.salvaOpzione(chiaveUltima, nomeQt(c));
 }
 
 std::string cartellaDigitata(const std::string& base, const std::string& nome) {

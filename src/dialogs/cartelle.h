@@ -26,7 +26,6 @@ std::vector<std::string> conRecente(std::vector<std::string> elenco, const std::
 
 // The puzzles opened or saved lately, newest first; files no longer there are left out.
 std::vector<std::string> fileRecenti(const Impostazioni& impostazioni);
-void aggiungiFileRecente(Impostazioni& impostazioni, const std::string& percorso);
 // A puzzle opened: first in the recent list, its folder the last one; one write, none when both
 // are so already (a start that opens the same puzzle again writes nothing).
 void ricordaAperto(Impostazioni& impostazioni, const std::string& percorso);
@@ -37,7 +36,6 @@ std::vector<std::string> cartelleRecenti(const Impostazioni& impostazioni);
 // Where the open and save dialogs start: the folder last used while it is still there, else
 // the player's puzzle folder when it exists, else `altrimenti`.
 std::string cartellaDiPartenza(const Impostazioni& impostazioni, const std::string& altrimenti);
-void ricordaCartella(Impostazioni& impostazioni, const std::string& cartella);
 
 // A name typed in a file dialog that means a folder ("..", "~/giochi", a full path): the
 // folder to show, or "" when the name is no folder.

@@ -1,6 +1,5 @@
 #include "dialogs/periferia.h"
 
-#include <array>
 #include <utility>
 
 #include "model/numeri.h"
@@ -27,21 +26,6 @@ std::string testoInfoSistema(const InfoSistema& info) {
     if (info.dizionari.empty()) testo += "\nnessuno";
     for (const std::string& d : info.dizionari) testo += "\n" + d;
     return testo;
-}
-
-AzioneBarra azioneBarra(std::string_view chiave) {
-    static constexpr std::array<std::pair<std::string_view, AzioneBarra>, 7> tabella = {{
-        {"Apri", AzioneBarra::apri},
-        {"Salva", AzioneBarra::salva},
-        {"Stampa", AzioneBarra::stampa},
-        {"Anteprima", AzioneBarra::anteprima},
-        {"Font", AzioneBarra::font},
-        {"Cancella", AzioneBarra::cancella},
-        {"Controlla", AzioneBarra::controlla},
-    }};
-    for (const auto& [k, a] : tabella)
-        if (k == chiave) return a;
-    return AzioneBarra::nessuna;
 }
 
 }  // namespace quadrivo

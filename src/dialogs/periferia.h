@@ -1,7 +1,6 @@
 #pragma once
-// The toolbar's dispatch, the version line and the about box's system information.
+// The version line and the about box's system information.
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -10,11 +9,6 @@ namespace quadrivo {
 // Status bar panel 1 and the about box: "Quadrivo 7 - Versione  7. 0. 3".
 std::string testoVersione();
 std::string testoVersione(int maggiore, int minore, int revisione);
-
-enum class AzioneBarra { nessuna, apri, salva, stampa, anteprima, font, cancella, controlla };
-
-// The action of a toolbar button by its key, compared exactly in the toolbar's order.
-AzioneBarra azioneBarra(std::string_view chiave);
 
 // What the about box's System Info tells: the program's version, Qt's, the folders in use and
 // the dictionaries loaded.

@@ -100,12 +100,6 @@ QJsonObject oggettoDa(const VoceArchivio& v) {
     return o;
 }
 
-// Through the one safe writer: a FIFO or folder there is not the player's archive, and a
-// failing disk leaves the old archive whole.
-bool scriviTutto(const std::string& percorso, const QByteArray& dati) {
-    return static_cast<bool>(scriviFileSicuro(percorso, std::string_view(dati.constData(), static_cast<size_t>(dati.size()))));
-}
-
 }  // namespace
 
 std::string improntaSoluzione(const Cruciverba& x) {
@@ -177,21 +171,6 @@ Partita ArchivioPartite::leggi(const std::string& percorsoCruciverba, const std:
     for (const VoceArchivio& v : leggiArchivio(*dati))
         if (v.percorso == chiave) return v.impronta == impronta ? v.partita : Partita{};
     return {};
-}
-
-bool ArchivioPartite::scrivi(const std::string& percorsoCruciverba, const std::string& impronta,
-                             const Partita& partita) const {
-    const std::string chiave = percorsoAssoluto(percorsoCruciverba);
-    if (chiave.empty() || impronta.empty()) return false;
-    std::vector<VoceArchivio> voci{{chiave, impronta, partita}};
-    if (const std::optional<std::string> dati = leggiFile(percorsoFile()))
-        for (VoceArchivio& v : leggiArchivio(*dati))
-            if (v.percorso != chiave && voci.size() < maxPartite) voci.push_back(std::move(v));
-    // The player's solving history is private: folder 0700, file 0600.
-    if (!creaCartellaPrivata(cartella_)) return false;
-    if (!scriviTutto(percorsoFile(), QByteArray::fromStdString(testoArchivio(voci)))) return false;
-    rendiPrivato(percorsoFile());
-    return true;
 }
 
 void PartitaInCorso::inizia(const Cruciverba& s, const Partita& salvata, std::int64_t adesso) {

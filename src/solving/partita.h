@@ -57,9 +57,6 @@ public:
     // The stored solve of the puzzle at `percorsoCruciverba`; a fresh one when none is stored
     // or its solution changed since.
     Partita leggi(const std::string& percorsoCruciverba, const std::string& impronta) const;
-    // Stores the solve as the most recent one, replacing what the puzzle had. The file is
-    // replaced whole or not at all; false when it could not be written.
-    bool scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita) const;
 
 private:
     std::string cartella_;

@@ -10,35 +10,6 @@
 
 namespace quadrivo {
 
-namespace {
-
-// Applies `cambia` and gives back every cell that changed.
-template <typename F>
-std::vector<CambioCella> cambiando(Cruciverba& x, F cambia) {
-    const Cruciverba prima = x;
-    cambia();
-    std::vector<CambioCella> cambi;
-    for (int r = 1; r <= x.righe(); ++r)
-        for (int c = 1; c <= x.colonne(); ++c)
-            if (!(prima.cella(c, r) == x.cella(c, r))) cambi.push_back({{c, r}, prima.cella(c, r), x.cella(c, r)});
-    return cambi;
-}
-
-void rivela(Cella& k) {
-    if (k.tipo == TipoCella::vuota || !controllabile(k)) return;
-    if (k.neraSoluzione) {
-        k.tipo = TipoCella::nera;
-        k.voce.clear();
-        k.etichetta.clear();
-    } else {
-        k.tipo = TipoCella::bianca;
-        k.voce = k.soluzione;
-    }
-    k.matita = false;
-}
-
-}  // namespace
-
 Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x) {
     Conteggio k;
     for (int r = 1; r <= x.righe(); ++r)
@@ -53,23 +24,6 @@ Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x) {
 }
 
 bool risoltoSenzaSchema(const Cruciverba& x) { return contaDifferenzeSenzaSchema(x).differenze == 0; }
-
-std::vector<CambioCella> riveliCasellaSenzaSchema(Cruciverba& x, Casella k) {
-    if (!senzaDiagramma(x) || !x.dentro(k)) return {};
-    return cambiando(x, [&] {
-        rivela(x.cella(k));
-        if (x.variante == Variante::diagramless) numeraGiocatore(x);
-    });
-}
-
-std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x) {
-    if (!senzaDiagramma(x)) return {};
-    return cambiando(x, [&] {
-        for (int r = 1; r <= x.righe(); ++r)
-            for (int c = 1; c <= x.colonne(); ++c) rivela(x.cella(c, r));
-        if (x.variante == Variante::diagramless) numeraGiocatore(x);
-    });
-}
 
 bool senzaDefinizioni(const Cruciverba& x) {
     return x.variante == Variante::crittografato || x.variante == Variante::daRiempire;
@@ -89,19 +43,6 @@ int parolaDellaRiga(const Navigazione& nav, Direzione direzione, int numero) {
         for (const Casella& k : parole[i].caselle)
             if ((direzione == Direzione::orizzontale ? k.riga : k.colonna) == numero) return static_cast<int>(i);
     return -1;
-}
-
-std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera) {
-    if (!x.bianca(k.colonna, k.riga) || x.cella(k).codice == 0 || x.cella(k).data) return {};
-    const int codice = x.cella(k).codice;
-    return cambiando(x, [&] {
-        for (const Casella& z : caselleBianche(x)) {
-            Cella& c = x.cella(z);
-            if (c.codice != codice || c.data) continue;
-            c.voce = lettera;
-            c.matita = false;
-        }
-    });
 }
 
 void accordaCodici(Cruciverba& x) {

@@ -33,16 +33,8 @@ int rigaDellaParola(const Parola& w);
 // solution has none (or missing where it has one) as well as a wrong or missing letter.
 Conteggio contaDifferenzeSenzaSchema(const Cruciverba& x);
 bool risoltoSenzaSchema(const Cruciverba& x);
-// Reveals the cell (its black square or its letter); in a diagramless the numbers follow.
-std::vector<CambioCella> riveliCasellaSenzaSchema(Cruciverba& x, Casella k);
-// Reveals the whole grid.
-std::vector<CambioCella> riveliTuttoSenzaSchema(Cruciverba& x);
 
 // ---- Crittografato
-
-// A letter typed at k written into every cell of the same code that is not given ("" clears
-// them): the cells changed, for one undo step. None when k has no code or is given.
-std::vector<CambioCella> scriviCodice(Cruciverba& x, Casella k, const std::string& lettera);
 
 // The letters of a codeword made from a crossword the player had started, brought into line
 // with its codes: a code whose filled cells agree shows that letter in all of them, one whose
