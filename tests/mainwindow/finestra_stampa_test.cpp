@@ -1,7 +1,6 @@
-// The real main window on a 1024x768 screen: the print preview (what it hides, where it draws
-// the page, its zoom, how it ends) and a zoomed 21 x 16 grid (a .trmo holds at most 16 rows) with
-// its scroll bars, the wheel, every cell reachable by the mouse and the keys, the current cell
-// kept in view.
+// The real main window on a 1024x768 screen: the print preview (where it draws the page, its
+// zoom, how it ends) and a zoomed 21 x 16 grid (a .trmo holds at most 16 rows) with its scroll
+// bars, every cell reachable by the mouse and the keys, the current cell kept in view.
 #include <QDialog>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -60,44 +59,24 @@ private slots:
     void previewClosesByItsButtonAndByPrinting() {
         avvia();
         FinestraPrincipale& f = *b->f;
-        auto* chiudi = prova::figlio<QPushButton>(&f, "chiudiAnteprima");
-        QAction* util = prova::figlio<QMenu>(&f, "menuUtilita")->menuAction();
-        // The preview's button in place of the Utilità menu, or the other way round.
-        const auto anteprima = [&](bool attesa) {
-            QCOMPARE(f.sessione().modo() == ModoVista::anteprima, attesa);
-            QCOMPARE(chiudi->isVisible(), attesa);
-            QCOMPARE(util->isVisible(), !attesa);
-        };
-
-        const QColor chiaro(Qt::white), bordo(128, 0, 0);
         f.mostraAnteprima();
-        // The white page and its dark-red border, where the page's layout puts them.
+        // The white page where the page's layout puts it.
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
-        QVERIFY(vista);
-        QCOMPARE(vista->isVisible(), true);
         const FoglioAnteprima foglio = vista->posa().fogli.at(0);
-        const int x = int(foglio.x), y = int(foglio.y);
-        QCOMPARE(std::pair(prova::pixel(*vista->fogli(), x + 4, y + 4), prova::pixel(*vista->fogli(), x - 1, y + 40)),
-                 std::pair(chiaro, bordo));
+        QCOMPARE(prova::pixel(*vista->fogli(), int(foglio.x) + 4, int(foglio.y) + 4), QColor(Qt::white));
         const Posizione prima = b->pos();
         b->clic(b->cella(1, 2));  // the grid does not react to the mouse meanwhile
-        anteprima(true);
         QCOMPARE(b->pos(), prima);
-        QTest::mouseClick(chiudi, Qt::LeftButton);
-        anteprima(false);  // and the screen grid is back
-        const int gx = b->griglia().x0, gy = b->griglia().y0 + 5;
-        const auto cornice = [&] { return std::pair(b->pixel(gx - 1, gy), b->pixel(gx - 3, gy)); };
-        QCOMPARE(cornice(), std::pair(chiaro, bordo));
+        QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
+        QCOMPARE(f.sessione().modo(), ModoVista::griglia);
+        QCOMPARE(b->pixel(b->griglia().x0 - 3, b->griglia().y0 + 5), QColor(128, 0, 0));  // the screen grid's frame is back
 
         // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
         f.mostraAnteprima();
-        anteprima(true);
         prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
         prova::premi(&f, "pulsanteStampa");
         QVERIFY(annulla.eseguita());
         QTRY_COMPARE(f.sessione().modo(), ModoVista::griglia);
-        anteprima(false);
-        QCOMPARE(cornice(), std::pair(chiaro, bordo));
     }
 
     void previewReadableAt1024x768WithAZoomThatNeverLaysTheSheetsOutAgain() {
@@ -108,51 +87,27 @@ private slots:
         const auto lato = b->griglia().lato;
         f.mostraAnteprima();
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
-        QVERIFY(vista);
-        QCOMPARE(vista->isVisible(), true);
         QTRY_VERIFY(prova::fuocoDentro(vista));
-        QScrollBar *barraGiu = vista->verticalScrollBar(), *barraLato = vista->horizontalScrollBar();
         // The paper's true size: the lists' 9 points are 12 pixels; one sheet across, scrolled down.
         const double vera = vista->logicalDpiY() / 72.0;
         QCOMPARE(vista->scala(), vera);
         QVERIFY(vista->scala() * puntiElenchiMinimi >= 12);
-        QTRY_COMPARE(barraGiu->isVisible(), true);
-        QCOMPARE(barraLato->isVisible(), false);
-        QCOMPARE(vista->posa().fogli.size(), size_t(1));
-        QVERIFY(vista->posa().fogli[0].x >= 0);
-        QVERIFY(vista->posa().fogli[0].x + vista->posa().fogli[0].larghezza <= vista->viewport()->width());
+        QTRY_COMPARE(vista->verticalScrollBar()->isVisible(), true);
+        QCOMPARE(vista->horizontalScrollBar()->isVisible(), false);
 
-        // Ctrl+plus: larger, scrolled both ways; Ctrl+minus back and then down to the whole sheet.
+        // Ctrl+plus: larger; Ctrl+minus back and then down to the whole sheet, no smaller.
         b->tasto(Qt::Key_Plus, Qt::ControlModifier);
         QTRY_COMPARE(vista->scala(), 1.25 * vera);
-        QTRY_COMPARE(barraLato->isVisible(), true);
-        QCOMPARE(barraGiu->isVisible(), true);
-        b->tasto(Qt::Key_Minus, Qt::ControlModifier);
-        QTRY_COMPARE(vista->scala(), vera);
-        b->tasto(Qt::Key_Minus, Qt::ControlModifier);
-        QTRY_COMPARE(vista->scala(), 0.75 * vera);
-        b->tasto(Qt::Key_Minus, Qt::ControlModifier);
+        for (int i = 0; i < 4; ++i) b->tasto(Qt::Key_Minus, Qt::ControlModifier);
         QTRY_COMPARE(vista->scala(), vista->scalaIntera());
-        QTRY_COMPARE(barraGiu->isVisible(), false);
-        QTRY_COMPARE(barraLato->isVisible(), false);
-        b->tasto(Qt::Key_Minus, Qt::ControlModifier);  // no smaller than whole
-        QCOMPARE(vista->scala(), vista->scalaIntera());
-        // Ctrl and the wheel zoom as well; Ctrl+0 gives the opening size back.
-        QWheelEvent rotella(QPointF(50, 50), vista->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, 120), Qt::NoButton,
-                            Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(vista->viewport(), &rotella);
-        QTRY_COMPARE(vista->scala(), 0.75 * vera);
+        QTRY_COMPARE(vista->verticalScrollBar()->isVisible(), false);
+        // Ctrl+0 gives the opening size back.
         b->tasto(Qt::Key_0, Qt::ControlModifier);
         QTRY_COMPARE(vista->scala(), vera);
         QCOMPARE(vista->impaginazioni(), 1);
-
-        // The grid's own zoom stayed; opening the preview again scales the same sheets.
+        // The grid's own zoom stayed.
         QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
-        QTRY_VERIFY(!vista->isVisible());
         QCOMPARE(b->griglia().lato, lato);
-        f.mostraAnteprima();
-        QCOMPARE(vista->scala(), vera);
-        QCOMPARE(vista->impaginazioni(), 1);
     }
 
     void aZoomedGridScrollsAndEveryCellCanBeReached() {
@@ -163,7 +118,6 @@ private slots:
         QTRY_VERIFY(!barra(true)->isVisible());
         QTRY_VERIFY(!barra(false)->isVisible());
         b->clic(b->cella(1, 1));
-        QCOMPARE(b->pos().colonna, 1);
         const int prima = b->griglia().lato;
         b->esegui("MenuIngrandisci");
         b->esegui("MenuIngrandisci");
@@ -185,23 +139,9 @@ private slots:
         QCOMPARE(b->pos().riga, 16);
         QCOMPARE(barra(true)->value(), barra(true)->maximum());
 
-        // The wheel scrolls up, and sideways with Shift; the current cell may leave the view.
-        const int alto = barra(true)->value();
-        const QPoint centro = b->area()->rect().center();
-        QWheelEvent su(centro, b->area()->mapToGlobal(centro), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                       Qt::NoScrollPhase, false);
-        QApplication::sendEvent(b->area(), &su);
-        QTRY_VERIFY(barra(true)->value() < alto);
-        QTRY_VERIFY(!inVista(21, 16));
-        const int sinistra = barra(false)->value();
-        QWheelEvent lato(centro, b->area()->mapToGlobal(centro), {}, QPoint(0, 120), Qt::NoButton, Qt::ShiftModifier,
-                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(b->area(), &lato);
-        QTRY_VERIFY(barra(false)->value() < sinistra);
-
         // The bars to the top-left corner: cell (1, 1) is shown and a click takes it; to the
         // bottom-right corner, cell (21, 16).
-        for (const auto& [inizio, c, r] : {std::tuple(true, 1, 1), std::tuple(false, 21, 16), std::tuple(true, 2, 1)}) {
+        for (const auto& [inizio, c, r] : {std::tuple(true, 1, 1), std::tuple(false, 21, 16)}) {
             for (QScrollBar* s : {barra(true), barra(false)}) s->setValue(inizio ? s->minimum() : s->maximum());
             QTRY_VERIFY(inVista(c, r));
             b->clic(b->cella(c, r));

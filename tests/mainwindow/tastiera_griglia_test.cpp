@@ -1,15 +1,25 @@
-// Solving by keyboard on its own: each key on the drawing area becomes the session's step, a
-// shortcut's key is left to the menus, Esc leaves the word and Tab comes back to it, a click
-// makes its word current, and the current word and cell are what the grid marks.
+// The grid's parts on their own, each on a drawing area holding the grid's view and nothing of
+// the window around it: the keyboard and the click, the hover's label and the word dialog, and
+// the table of cells a screen reader finds.
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "mainwindow/gui/aspetto_schermo.h"
+#include "mainwindow/gui/griglia_accessibile.h"
 #include "mainwindow/gui/tastiera_griglia.h"
 #include "mainwindow/gui/vista_griglia.h"
+#include "mainwindow/gui/vista_passaggio.h"
 #include "model/impostazioni.h"
+#include "solving/gui/finestra_parola.h"
+#include "solving/schema_prova.h"
+#include "supporto/finestre.h"
 #include "supporto/parte.h"
 
 using namespace quadrivo;
@@ -19,19 +29,19 @@ Posizione o(int c, int r) { return {c, r, Direzione::orizzontale}; }
 Posizione v(int c, int r) { return {c, r, Direzione::verticale}; }
 }  // namespace
 
-class ProvaTastieraGriglia : public QObject {
+class ProvaGriglia : public QObject {
     Q_OBJECT
 
     //   CASA#
     //   ALTO#
     //   NEVE#
-    struct Banco : prova::BancoMostrato {
+    struct BancoTastiera : prova::BancoMostrato {
         VistaGriglia* vista = new VistaGriglia(sessione, area);
         AspettoSchermo aspetto{area, sessione.impostazioni()};
         TastieraGriglia tastiera{sessione, sessione.impostazioni(), aspetto, area, *vista, &finestra};
         QMenu opzioni;
         QAction matita{"Matita"};
-        Banco() {
+        BancoTastiera() {
             tastiera.creaVoci(&opzioni, &matita, nullptr);
             apri();
             vista->setGeometry(0, 0, 600, 400);
@@ -40,90 +50,170 @@ class ProvaTastieraGriglia : public QObject {
             QTRY_VERIFY(area->hasFocus());
         }
         std::string voce(int c, int r) const { return sessione.cruciverba().cella(c, r).voce; }
-        QPointF centro(int c, int r) const { return QRectF(vista->rettangoloCella({c, r})).center(); }
+    };
+
+    // The 5x4 puzzle of the solving tests: 1 across CASA "Abitazione", 1 down CANE "Fedele amico".
+    struct BancoPassaggio : prova::BancoMostrato {
+        prova::CartellaTemporanea cartella;
+        VistaGriglia* vista = new VistaGriglia(sessione, area);
+        VistaPassaggio passaggio{sessione, piattaforma, area, *vista};
+        QMenu utilita;
+        QAction azzera;
+        BancoPassaggio() {
+            passaggio.creaVoci([this](const char*) { return &azzera; }, &utilita);
+            const std::string file = prova::fileTrmo(prova::soluzioniProva, {"C...#"}, prova::definizioniProva);
+            QCOMPARE(sessione.apri(cartella.scrivi("d.trmo", file)), EsitoApertura::ok);
+            vista->setGeometry(0, 0, 600, 400);
+            vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
+        }
+        // A point of cell (c, r) in its down (lower left) half.
+        QPointF basso(int c, int r) const {
+            const QRectF k = vista->rettangoloCella({c, r});
+            return k.center() + QPointF(-k.width() / 4, k.width() / 4);
+        }
+        void muovi(QPointF p) { passaggio.solutore().movimentoMouse(p.x(), p.y()); }
+        QWidget* rettangolo() const { return area->findChild<QWidget*>("rettangoloPassaggio"); }
+    };
+
+    struct BancoLettore : prova::BancoParte {
+        VistaGriglia* vista = new VistaGriglia(sessione, area);
+        QAccessibleInterface* griglia() const { return QAccessible::queryAccessibleInterface(area)->child(0); }
+        QAccessibleTableInterface* tabella() const { return griglia()->tableInterface(); }
+        // The text of the cell at row r, column c, counted from 0 as a reader counts them.
+        QString testo(int r, int c, QAccessible::Text t = QAccessible::Name) const { return tabella()->cellAt(r, c)->text(t); }
+        void disponi() {
+            vista->setGeometry(0, 0, 600, 400);
+            vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
+        }
     };
 
 private slots:
-    void eachKeyIsASessionStep_data() {
-        QTest::addColumn<int>("tasto");
+    void initTestCase() { installaGrigliaAccessibile(); }
+
+    // Keys on the drawing area become the session's steps (where each one leads is the
+    // navigation's test); Ctrl+C is a check, never a C; after Esc no word is current and typing
+    // writes nothing until Tab goes back; a paused grid takes no letter.
+    void theKeysReachTheSession_data() {
+        QTest::addColumn<QKeySequence>("tasti");
+        QTest::addColumn<bool>("pausa");
         QTest::addColumn<Posizione>("dopo");
-        QTest::newRow("destra") << int(Qt::Key_Right) << o(2, 1);
-        QTest::newRow("giù") << int(Qt::Key_Down) << v(1, 2);
-        QTest::newRow("spazio") << int(Qt::Key_Space) << v(1, 1);
-        QTest::newRow("tab") << int(Qt::Key_Tab) << o(1, 2);
-        QTest::newRow("tab indietro") << int(Qt::Key_Backtab) << v(4, 1);
+        QTest::addColumn<QString>("riga");  // the first row's entries
+        QTest::newRow("move") << QKeySequence("Right") << false << o(2, 1) << "";
+        QTest::newRow("turn") << QKeySequence("Space") << false << v(1, 1) << "";
+        QTest::newRow("letters") << QKeySequence("C, B") << false << o(3, 1) << "CB";
+        QTest::newRow("shortcut") << QKeySequence("Ctrl+C") << false << o(1, 1) << "";
+        QTest::newRow("esc") << QKeySequence("Right, Esc, X, Tab") << false << o(2, 1) << "";
+        QTest::newRow("paused") << QKeySequence("C") << true << o(1, 1) << "";
     }
-    void eachKeyIsASessionStep() {
-        QFETCH(int, tasto);
-        Banco b;
-        QTest::keyClick(b.area, static_cast<Qt::Key>(tasto));
+    void theKeysReachTheSession() {
+        QFETCH(QKeySequence, tasti);
+        QFETCH(bool, pausa);
+        BancoTastiera b;
+        b.sessione.impostaPausa(pausa);
+        for (int i = 0; i < tasti.count(); ++i) QTest::keyClick(b.area, tasti[i].key(), tasti[i].keyboardModifiers());
         QTEST(b.sessione.posizione(), "dopo");
-    }
-
-    void aLetterIsWrittenAndTheCursorMovesOn() {
-        Banco b;
-        QTest::keyClicks(b.area, "cb");
-        QCOMPARE(b.voce(1, 1), "C");
-        QCOMPARE(b.voce(2, 1), "B");
-        QCOMPARE(b.sessione.posizione(), o(3, 1));
-        QTest::keyClick(b.area, Qt::Key_Backspace);
-        QCOMPARE(b.voce(2, 1), "");
-    }
-
-    // Ctrl+C is a check, never a C.
-    void aShortcutsKeyIsLeftToTheMenus() {
-        Banco b;
-        QTest::keyClick(b.area, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(b.voce(1, 1), "");
-    }
-
-    // Esc leaves no word current and typing writes nothing; Tab goes back where the player was.
-    void escLeavesTheWordAndTabComesBack() {
-        Banco b;
-        QTest::keyClick(b.area, Qt::Key_Right);
-        QTest::keyClick(b.area, Qt::Key_Escape);
-        QCOMPARE(b.sessione.posizione().valida(), false);
-        QTest::keyClicks(b.area, "x");
-        QCOMPARE(b.voce(2, 1), "");
-        QTest::keyClick(b.area, Qt::Key_Tab);
-        QCOMPARE(b.sessione.posizione(), o(2, 1));
-    }
-
-    void aPausedGridTakesNoLetter() {
-        Banco b;
-        b.sessione.impostaPausa(true);
-        QTest::keyClicks(b.area, "c");
-        QCOMPARE(b.voce(1, 1), "");
-    }
-
-    void aClickMakesItsWordCurrent() {
-        Banco b;
-        QSignalSpy presa(&b.tastiera, &TastieraGriglia::parolaPresa);
-        QCOMPARE(b.tastiera.clic(Qt::LeftButton, b.centro(3, 3).x(), b.centro(3, 3).y()), true);
-        QCOMPARE(b.sessione.posizione().colonna, 3);
-        QCOMPARE(b.sessione.posizione().riga, 3);
-        QCOMPARE(presa.size(), 1);
-        QCOMPARE(b.tastiera.clic(Qt::LeftButton, 599, 399), false);  // outside the grid
+        QTEST(QString::fromStdString(b.voce(1, 1) + b.voce(2, 1) + b.voce(3, 1)), "riga");
     }
 
     // The grid marks the current word, and the cursor's cell within it.
     void theCurrentWordAndCellAreMarked() {
-        Banco b;
+        BancoTastiera b;
         const std::map<Casella, std::uint8_t> segni = b.tastiera.decorazioni().segni;
         QCOMPARE(segni.size(), size_t{4});
         QCOMPARE(segni.at({1, 1}), std::uint8_t(segnoParolaCorrente | segnoCasellaCorrente));
         QCOMPARE(segni.at({4, 1}), std::uint8_t(segnoParolaCorrente));
     }
 
-    // The pencil comes from its item; skipping full words is kept for the next start.
-    void theOptionsItemsSetTheirMode() {
-        Banco b;
-        b.matita.trigger();
-        QCOMPARE(b.sessione.matita(), true);
-        b.opzioni.findChild<QAction*>("azioneSaltaComplete")->trigger();
-        QCOMPARE(b.sessione.impostazioni().opzione("soluzione/saltaParoleComplete", false).toBool(), true);
+    // The half under the pointer gives its word's clue (which half is which is the hover's test).
+    void theHalfUnderThePointerGivesItsWordsClue() {
+        BancoPassaggio b;
+        b.muovi(b.basso(1, 1));
+        QCOMPARE(b.passaggio.etichettaVisibile(), true);
+        QCOMPARE(b.passaggio.etichetta()->text(), "  1 vert. - Fedele amico ");
+        QCOMPARE(b.rettangolo()->isVisible(), true);
+    }
+
+    // The pointer onto the label itself: it must not stand in the way.
+    void thePointerOnTheLabelHidesIt() {
+        BancoPassaggio b;
+        b.muovi(b.basso(1, 1));
+        QLabel* etichetta = b.passaggio.etichetta();
+        QMouseEvent movimento(QEvent::MouseMove, QPointF(2, 2), etichetta->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(etichetta, &movimento);
+        QCOMPARE(b.passaggio.etichettaVisibile(), false);
+    }
+
+    void f2OpensTheWordDialogOnTheCurrentWordOnly() {
+        BancoPassaggio b;
+        QAction* parola = b.utilita.findChild<QAction*>("azioneParola");
+        QString definizione;
+        prova::AlProssimoModale<FinestraParola> dialogo([&](FinestraParola* d) {
+            definizione = d->findChild<QLineEdit*>("campoDefinizione")->text();
+            QTest::mouseClick(d->findChild<QPushButton*>("pulsanteAnnulla"), Qt::LeftButton);
+        });
+        b.sessione.impostaPosizione({});
+        parola->trigger();  // no current word: no dialog
+        QCOMPARE(dialogo.eseguita(), false);
+        b.sessione.impostaPosizione({3, 2, Direzione::orizzontale});
+        parola->trigger();
+        QCOMPARE(definizione, "Metallo prezioso");
+    }
+
+    // Without a puzzle the table is empty and hidden.
+    void theTableHasThePuzzlesRowsAndColumns() {
+        BancoLettore b;
+        QCOMPARE(b.griglia()->role(), QAccessible::Table);
+        QCOMPARE(bool(b.griglia()->state().invisible), true);
+        b.apri();
+        QCOMPARE(b.griglia()->text(QAccessible::Name), "Griglia del cruciverba");
+        QCOMPARE(b.tabella()->rowCount(), 3);
+        QCOMPARE(b.tabella()->columnCount(), 5);
+        QCOMPARE(bool(b.griglia()->state().invisible), false);
+    }
+
+    // (What each kind of cell is called is the reading's test.)
+    void eachCellIsNamedByWhatItHolds_data() {
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<int>("colonna");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("scritta") << 1 << 1 << "L";
+        QTest::newRow("nera") << 0 << 4 << "nera";
+    }
+    void eachCellIsNamedByWhatItHolds() {
+        QFETCH(int, riga);
+        QFETCH(int, colonna);
+        BancoLettore b;
+        b.apri();
+        QVERIFY(b.sessione.scrivi({Scrittura{2, 2, "L"}}));
+        QTEST(b.testo(riga, colonna), "nome");
+    }
+
+    // The cursor's cell has the focus and says where it lies in its word; the focus follows a move.
+    void theFocusIsTheCursorsCellAndFollowsAMove() {
+        BancoLettore b;
+        b.apri();
+        b.sessione.impostaPosizione({2, 1, Direzione::orizzontale});
+        annunciaCellaCorrente(b.area);
+        QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(0, 1));
+        QCOMPARE(bool(b.tabella()->cellAt(0, 1)->state().focused), true);
+        QCOMPARE(b.testo(0, 1, QAccessible::Description), "1 orizzontale, lettera 2 di 4");
+        b.sessione.impostaPosizione({2, 2, Direzione::verticale});
+        annunciaCellaCorrente(b.area);
+        QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(1, 1));
+        QCOMPARE(bool(b.tabella()->cellAt(0, 1)->state().focused), false);
+        QCOMPARE(b.testo(1, 1, QAccessible::Description), "2 verticale, lettera 2 di 3");
+    }
+
+    void aPointOnTheScreenLeadsToItsCell() {
+        BancoLettore b;
+        b.apri();
+        b.disponi();
+        const QPoint centro = b.vista->mapToGlobal(b.vista->rettangoloCella({4, 3}).center());
+        QCOMPARE(b.griglia()->childAt(centro.x(), centro.y()), b.tabella()->cellAt(2, 3));
+        QCOMPARE(b.tabella()->cellAt(2, 3)->rect().center(), centro);
     }
 };
 
-QTEST_MAIN(ProvaTastieraGriglia)
+QTEST_MAIN(ProvaGriglia)
 #include "tastiera_griglia_test.moc"

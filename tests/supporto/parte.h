@@ -7,6 +7,7 @@
 
 #include "qt/area_disegno.h"
 #include "qt/piattaforma_qt.h"
+#include "sessione/lavoro.h"
 #include "sessione/sessione.h"
 #include "supporto/schema.h"
 
@@ -26,6 +27,9 @@ struct BancoParte {
         finestra.setCentralWidget(area);
         finestra.resize(1024, 768);
     }
+    // The answers written here are no run's to offer back: a copy left behind would be read by
+    // every later session of the run, and of a repeated run.
+    ~BancoParte() { cancellaCopiaLavoro(sessione.documento().fileLavoro); }
     // Shown and active: shortcuts go to the active window.
     void mostra() {
         finestra.show();

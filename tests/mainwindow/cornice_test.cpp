@@ -1,0 +1,277 @@
+// The window's frame, part by part on its own: the caption's unsaved mark, the puzzle's title
+// line and notes, the status bar and its voice, the toolbar, the menus and File → Recenti.
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <map>
+
+#include "dialogs/cartelle.h"
+#include "mainwindow/finestra.h"
+#include "mainwindow/gui/barra_stato.h"
+#include "mainwindow/gui/barra_strumenti.h"
+#include "mainwindow/gui/intestazione_schema.h"
+#include "mainwindow/gui/menu_principale.h"
+#include "mainwindow/gui/menu_recenti.h"
+#include "mainwindow/gui/presenza_finestra.h"
+#include "model/impostazioni.h"
+#include "qt/voce.h"
+#include "solving/cronometro.h"
+#include "supporto/finestre.h"
+#include "supporto/parte.h"
+
+using namespace quadrivo;
+
+class ProvaCornice : public QObject {
+    Q_OBJECT
+
+    struct BancoPresenza : prova::BancoParte {
+        bool pausaFuori = true;
+        PresenzaFinestra presenza{sessione, &finestra, [this] { return pausaFuori; }};
+        bool ferma(Sosta s) const { return sessione.partita().cronometro().sospeso(s); }
+    };
+
+    struct BancoIntestazione : prova::BancoMostrato {
+        QMenu file;
+        QAction esci{"&Esci"};
+        IntestazioneSchema intestazione{sessione, area};
+        BancoIntestazione() {
+            file.addAction(&esci);
+            intestazione.creaVoce(&file, &esci);
+        }
+        QAction* proprieta() const { return file.findChild<QAction*>("azioneProprieta"); }
+    };
+
+    struct BancoStato : prova::BancoMostrato {
+        BarraStato* barra = new BarraStato(&finestra);
+        BancoStato() {
+            finestra.setStatusBar(barra);
+            barra->show();  // came after the window was shown
+        }
+        Voce* voce() const { return barra->findChild<Voce*>("Voce"); }
+    };
+
+    // The menu's actions by name, as the menu bar makes them; `senza` has none.
+    struct BancoStrumenti : prova::BancoMostrato {
+        std::map<std::string, QAction*> azioni;
+        BarraStrumenti* barra;
+        explicit BancoStrumenti(const std::string& senza = {}) {
+            barra = new BarraStrumenti(&finestra, [this, senza](const char* nome) -> QAction* {
+                if (nome == senza) return nullptr;
+                QAction*& a = azioni[nome];
+                if (!a) a = new QAction(QString("&") + nome, &finestra);
+                return a;
+            });
+            finestra.addToolBar(barra);
+        }
+    };
+
+    struct BancoMenu : prova::BancoParte {
+        QAction propria{"Apri di ComandiFile"};
+        MenuPrincipale menu{sessione, finestra.menuBar(),
+                            [this](const std::string& n) {
+                                propria.setObjectName("azioneApri");  // as ComandiFile names it
+                                return n == "azioneApri" ? &propria : nullptr;
+                            },
+                            &finestra};
+        bool visibile(Menu m) const { return menu.menu(m)->menuAction()->isVisible(); }
+    };
+
+    prova::CartellaTemporanea casa;  // the home folder, shown as "~"
+
+    struct BancoRecenti : prova::BancoParte {
+        prova::CartellaTemporanea cartella;
+        MenuRecenti menu{sessione.impostazioni(), &finestra};
+        std::vector<std::string> scelti;
+        BancoRecenti() {
+            connect(&menu, &MenuRecenti::scelto, &menu, [this](const std::string& p) { scelti.push_back(p); });
+        }
+        std::string file(const std::string& nome) { return cartella.scrivi(nome, "x"); }
+        QString dove() const { return QString::fromStdString(cartella.percorso()).chopped(1); }
+        QStringList voci() const {
+            QStringList t;
+            for (QAction* a : menu.actions()) t << a->text();
+            return t;
+        }
+    };
+
+private slots:
+    void initTestCase() { qputenv("HOME", QByteArray::fromStdString(casa.percorso()).chopped(1)); }
+
+    void theUnsavedMarkFollowsTheDocument() {
+        BancoPresenza b;
+        b.apri();
+        b.presenza.grigliaDisegnata();
+        QCOMPARE(b.finestra.isWindowModified(), false);
+        QVERIFY(b.sessione.scrivi({Scrittura{1, 1, "X"}}));
+        QCOMPARE(b.finestra.isWindowModified(), true);
+        b.sessione.storia().undo();
+        QCOMPARE(b.finestra.isWindowModified(), false);
+    }
+
+    // A disabled window (the open dialog) holds the clock as a modal dialog does.
+    void aDisabledWindowHoldsTheClock() {
+        BancoPresenza b;
+        b.apri();
+        b.finestra.setEnabled(false);
+        QCOMPARE(b.ferma(Sosta::dialogo), true);
+        b.finestra.setEnabled(true);
+        QCOMPARE(b.ferma(Sosta::dialogo), false);
+    }
+
+    // The puzzle written by the tests is "Prova", by Mario Rossi.
+    void theLineNamesThePuzzleWhileTheGridShows() {
+        BancoIntestazione b;
+        b.apri();
+        QCOMPARE(b.intestazione.aggiorna(), true);
+        QCOMPARE(b.intestazione.riga()->text(), "Prova - Mario Rossi");
+        QCOMPARE(b.intestazione.riga()->toolTip(), b.intestazione.riga()->text());
+        b.sessione.impostaModo(ModoVista::anteprima);
+        QCOMPARE(b.intestazione.aggiorna(), false);
+        QCOMPARE(b.intestazione.riga()->text(), QString());
+    }
+
+    void theNotesWindowHoldsTheClockWhileOpen() {
+        BancoIntestazione b;
+        b.apri();
+        bool ferma = false;
+        QString titolo, testo;
+        prova::AlProssimoModale<QDialog> note([&](QDialog* d) {
+            ferma = b.sessione.partita().cronometro().sospeso(Sosta::dialogo);
+            titolo = d->windowTitle();
+            testo = d->findChild<QPlainTextEdit*>("TestoNote")->toPlainText();
+            d->reject();
+        });
+        b.proprieta()->trigger();
+        QCOMPARE(note.eseguita(), true);
+        QCOMPARE(titolo, "Note");
+        QCOMPARE(testo, QString::fromStdString(testoNote(b.sessione.cruciverba())));
+        QCOMPARE(ferma, true);
+        QCOMPARE(b.sessione.partita().cronometro().sospeso(Sosta::dialogo), false);
+    }
+
+    // What any part of the window says reaches the first panel.
+    void theFirstPanelIsTheWindowsVoice() {
+        BancoStato b;
+        b.barra->impostaTesto("Quadrivo 7");
+        QCOMPARE(b.voce()->text(), "Quadrivo 7");
+        QCOMPARE(voceDi(b.area), b.voce());
+        annuncia(b.area, QString("Parola rivelata: CASA"));
+        QCOMPARE(b.voce()->text(), "Parola rivelata: CASA");
+    }
+
+    void aPassingMessageGoesOverTheVoiceUntilItSpeaks() {
+        BancoStato b;
+        b.barra->avvisa("Impossibile scrivere le opzioni");
+        QCOMPARE(b.barra->currentMessage(), "Impossibile scrivere le opzioni");
+        annuncia(b.area, QString("lettera sbagliata"));
+        QCOMPARE(b.barra->currentMessage(), QString());
+    }
+
+    void eachButtonIsItsMenuItemsAction_data() {
+        QTest::addColumn<int>("posizione");
+        QTest::addColumn<QString>("azione");
+        QTest::addColumn<QString>("lettore");  // what a screen reader names it
+        QTest::newRow("apri") << 1 << "azioneApri" << "Apri cruciverba";
+        QTest::newRow("pausa") << 11 << "azionePausa" << "Pausa";
+    }
+    void eachButtonIsItsMenuItemsAction() {
+        QFETCH(int, posizione);
+        QFETCH(QString, azione);
+        BancoStrumenti b;
+        QAction* a = b.azioni.at(azione.toStdString());
+        QToolButton* pulsante = b.barra->pulsante(posizione);
+        QTEST(pulsante->accessibleName(), "lettore");
+        QCOMPARE(QKeySequence::mnemonic(pulsante->text()), QKeySequence());  // no Alt key clashing with the menu bar's
+        QSignalSpy eseguita(a, &QAction::triggered);
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QCOMPARE(eseguita.size(), 1);
+        a->setEnabled(false);
+        QCOMPARE(pulsante->isEnabled(), false);
+        a->setVisible(false);  // the menu item hidden while no puzzle is open
+        QTRY_COMPARE(pulsante->isVisible(), true);
+        a->setCheckable(true);
+        a->setChecked(true);
+        QCOMPARE(pulsante->isChecked(), true);
+    }
+
+    void itemsThatNeedAGridFollowTheSession() {
+        BancoMenu b;
+        b.menu.aggiorna();
+        QCOMPARE(b.menu.azione("azioneStampa")->isVisible(), false);
+        QCOMPARE(b.visibile(Menu::utilita), false);
+        b.apri();
+        QCOMPARE(b.menu.azione("azioneStampa")->isVisible(), true);
+        QCOMPARE(b.visibile(Menu::utilita), true);
+        QCOMPARE(b.visibile(Menu::modifica), true);
+        b.sessione.impostaModo(ModoVista::anteprima);
+        QCOMPARE(b.visibile(Menu::utilita), false);
+        QCOMPARE(b.visibile(Menu::modifica), false);
+    }
+
+    void theToolbarsImagesShowInTheMenusStepByStep_data() {
+        QTest::addColumn<int>("quali");
+        QTest::addColumn<bool>("apri");
+        QTest::addColumn<bool>("salva");
+        QTest::newRow("apri") << int(MenuPrincipale::Icone::apri) << true << false;
+        QTest::newRow("tutte") << int(MenuPrincipale::Icone::tutte) << true << true;
+    }
+    void theToolbarsImagesShowInTheMenusStepByStep() {
+        QFETCH(int, quali);
+        BancoMenu b;
+        b.menu.mostraIcone(static_cast<MenuPrincipale::Icone>(quali));
+        QTEST(b.propria.isIconVisibleInMenu(), "apri");
+        QTEST(b.menu.azione("azioneSalva")->isIconVisibleInMenu(), "salva");
+    }
+
+    void anEmptyListSaysSoAndCannotBeEmptied() {
+        BancoRecenti b;
+        QCOMPARE(b.voci(), (QStringList{"(nessuno)", "", "&Svuota elenco"}));
+        QCOMPARE(b.menu.actions().at(0)->isEnabled(), false);
+        QCOMPARE(b.menu.actions().at(2)->isEnabled(), false);
+    }
+
+    // Another look at an older puzzle brings it back to the top; the digit is its Alt key.
+    void theNewestComesFirstWithItsFolder() {
+        BancoRecenti b;
+        const std::string a = b.file("a.trmo"), c = b.file("c.trmo");
+        for (const std::string& p : {a, c, a}) b.menu.ricorda(p);
+        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 a.trmo   (" + b.dove() + ")", "&2 c.trmo   (" + b.dove() + ")"}));
+        QCOMPARE(b.menu.actions().at(0)->toolTip(), QString::fromStdString(a));
+        b.menu.actions().at(1)->trigger();  // an entry tells its path when chosen
+        QCOMPARE(b.scelti, std::vector<std::string>{c});
+    }
+
+    void theHomeFolderIsAbbreviatedAndAnAmpersandShown() {
+        BancoRecenti b;
+        std::filesystem::create_directories(casa.percorso("Cruciverba"));
+        b.menu.ricorda(casa.scrivi("Cruciverba/R&S.trmo", "x"));
+        QCOMPARE(b.voci().at(0), "&1 R&&S.trmo   (~/Cruciverba)");
+    }
+
+    void aFileGoneIsLeftOut() {
+        BancoRecenti b;
+        const std::string a = b.file("a.trmo"), c = b.file("c.trmo");
+        b.menu.ricorda(a);
+        std::filesystem::remove(a);
+        b.menu.ricorda(c);
+        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 c.trmo   (" + b.dove() + ")", ""}));
+    }
+
+    void emptyingTheListForgetsEveryPuzzle() {
+        BancoRecenti b;
+        b.menu.ricorda(b.file("a.trmo"));
+        b.menu.actions().last()->trigger();
+        QCOMPARE(b.voci().at(0), "(nessuno)");
+        QCOMPARE(fileRecenti(b.sessione.impostazioni()).size(), size_t{0});
+    }
+};
+
+QTEST_MAIN(ProvaCornice)
+#include "cornice_test.moc"
