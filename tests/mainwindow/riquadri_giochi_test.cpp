@@ -1,6 +1,7 @@
-// The games' docks on their own: each shows only while its game is played on the grid, and
-// follows the session by itself: a codeword's key takes a typed letter, a grid to fill's bank
-// crosses off a word placed, and a pause hides what they would give away.
+// The games' docks on their own: each is made when its game is first played, above the clue
+// column, shows only while its game is played on the grid, and follows the session by itself: a
+// codeword's key takes a typed letter, a grid to fill's bank crosses off a word placed, and a
+// pause hides what they would give away.
 #include <QDockWidget>
 #include <QListWidget>
 #include <QtTest>
@@ -16,7 +17,8 @@ class ProvaRiquadriGiochi : public QObject {
     // CASA / A#RE / SOLE, played as the game each test asks for.
     struct Banco : prova::BancoMostrato {
         RiquadriGiochi riquadri{sessione, &finestra};
-        bool visibile(const char* dock) const { return finestra.findChild<QDockWidget*>(dock)->isVisible(); }
+        QDockWidget* dock(const char* nome) const { return finestra.findChild<QDockWidget*>(nome); }
+        bool visibile(const char* nome) const { return dock(nome) && dock(nome)->isVisible(); }
         QListWidget* lista(const char* nome) const { return finestra.findChild<QListWidget*>(nome); }
         void gioca(Variante v) {
             apri({"CASA", "A#RE", "SOLE"});
@@ -41,6 +43,27 @@ private slots:
         b.gioca(static_cast<Variante>(variante));
         QTEST(b.visibile("DockChiave"), "chiave");
         QTEST(b.visibile("DockBanca"), "banca");
+    }
+
+    // A crossword needs neither dock: a start with one makes none.
+    void aCrosswordMakesNoDock() {
+        Banco b;
+        b.gioca(Variante::cruciverba);
+        QCOMPARE(b.dock("DockChiave"), nullptr);
+        QCOMPARE(b.dock("DockBanca"), nullptr);
+    }
+
+    // Made after the clue column, the key still goes above it, as it did when made first.
+    void theKeyGoesAboveTheClueColumn() {
+        Banco b;
+        auto* colonna = new QDockWidget(&b.finestra);
+        colonna->setObjectName("dockDefinizioni");
+        colonna->setWidget(new QListWidget);
+        b.finestra.addDockWidget(Qt::RightDockWidgetArea, colonna);
+        b.gioca(Variante::crittografato);
+        QTRY_VERIFY(b.dock("DockChiave")->isVisible());
+        QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
+        QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
     }
 
     // The print preview takes the whole window: the dock goes, and comes back with the grid.
