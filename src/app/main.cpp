@@ -21,6 +21,7 @@
 #include "model/file.h"
 #include "model/cartelle.h"
 #include "qt/piattaforma_qt.h"
+#include "qt/stile_avvio.h"
 #include "qt/traduzione_qt.h"
 
 namespace {
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     const std::string cartellaAvvio = std::filesystem::current_path(errore).native();
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new quadrivo::StileAvvio(QApplication::style()));
     QApplication::setApplicationName("Quadrivo");
     QApplication::setDesktopFileName("org.example.quadrivo");
     quadrivo::caricaTraduzioneQt(app);

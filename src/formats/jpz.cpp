@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <zip.h>
+
+#include "formats/libreria_zip.h"
 
 namespace quadrivo {
 
@@ -19,45 +20,47 @@ bool compresso(std::string_view d) { return d.substr(0, 4) == std::string_view("
 
 // The XML inside a zipped .jpz: its first file, at most maxXmlJpz bytes.
 std::optional<std::string> estrai(std::string_view dati, std::string& perche) {
+    const FunzioniZip* z = funzioniZip(perche);
+    if (!z) return std::nullopt;
     zip_error_t errore;
-    zip_error_init(&errore);
-    zip_source_t* sorgente = zip_source_buffer_create(dati.data(), dati.size(), 0, &errore);
-    zip_t* archivio = sorgente ? zip_open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
-    zip_error_fini(&errore);
+    z->error_init(&errore);
+    zip_source_t* sorgente = z->source_buffer_create(dati.data(), dati.size(), 0, &errore);
+    zip_t* archivio = sorgente ? z->open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
+    z->error_fini(&errore);
     if (!archivio) {
-        zip_source_free(sorgente);
+        z->source_free(sorgente);
         perche = "l'archivio zip è danneggiato";
         return std::nullopt;
     }
     std::optional<std::string> xml;
-    const zip_int64_t voci = zip_get_num_entries(archivio, 0);
+    const zip_int64_t voci = z->get_num_entries(archivio, 0);
     for (zip_int64_t i = 0; i < voci && !xml; ++i) {
         zip_stat_t info;
-        if (zip_stat_index(archivio, static_cast<zip_uint64_t>(i), 0, &info) != 0 || !info.name) continue;
+        if (z->stat_index(archivio, static_cast<zip_uint64_t>(i), 0, &info) != 0 || !info.name) continue;
         if (std::string_view(info.name).ends_with("/")) continue;
         // The size the archive declares is refused before anything is unpacked.
         if ((info.valid & ZIP_STAT_SIZE) && info.size > maxXmlJpz) {
             perche = "il file compresso è troppo grande";
-            zip_discard(archivio);
+            z->discard(archivio);
             return std::nullopt;
         }
-        zip_file_t* f = zip_fopen_index(archivio, static_cast<zip_uint64_t>(i), 0);
+        zip_file_t* f = z->fopen_index(archivio, static_cast<zip_uint64_t>(i), 0);
         if (!f) break;
         std::string letto;
         char blocco[65536];
         zip_int64_t n = 0;
-        while ((n = zip_fread(f, blocco, sizeof blocco)) > 0 && letto.size() <= maxXmlJpz)
+        while ((n = z->fread(f, blocco, sizeof blocco)) > 0 && letto.size() <= maxXmlJpz)
             letto.append(blocco, static_cast<size_t>(n));
-        zip_fclose(f);
+        z->fclose(f);
         if (n < 0) break;
         if (letto.size() > maxXmlJpz) {
             perche = "il file compresso è troppo grande";
-            zip_discard(archivio);
+            z->discard(archivio);
             return std::nullopt;
         }
         xml = std::move(letto);
     }
-    zip_discard(archivio);
+    z->discard(archivio);
     if (!xml) perche = "l'archivio zip è danneggiato o non contiene lo schema";
     return xml;
 }

@@ -30,6 +30,10 @@ EsitoApertura apriDatiInLavoro(Documento& s, Piattaforma& piattaforma, std::stri
                                const std::string& formato, bool copia) {
     Lettura lettura = copia ? leggiCopia(formato, percorso, dati) : leggiCruciverba(percorso, dati);
     if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
+    return apriLettoInLavoro(s, piattaforma, std::move(lettura), percorso);
+}
+
+EsitoApertura apriLettoInLavoro(Documento& s, Piattaforma& piattaforma, Lettura lettura, const std::string& percorso) {
     // Memory holds the puzzle from now on, whether or not the working copy can be written.
     s.cruciverba = std::move(lettura.cruciverba);
     s.nomeFile = percorso;
@@ -38,22 +42,33 @@ EsitoApertura apriDatiInLavoro(Documento& s, Piattaforma& piattaforma, std::stri
     return EsitoApertura::ok;
 }
 
-EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati, Cruciverba* cruciverba) {
+EsitoApertura esaminaSchema(const std::string& percorso, std::string& dati, Lettura& lettura) {
     if (const TipoFile t = tipoFile(percorso); t != TipoFile::regolare)
         return t == TipoFile::mancante ? EsitoApertura::inesistente : EsitoApertura::nonFile;
     std::optional<std::string> letti = leggiFile(percorso);
     if (!letti) return EsitoApertura::illeggibile;
-    Lettura lettura = leggiCruciverba(percorso, *letti);
-    if (lettura.esito != EsitoLettura::ok) return esitoDi(lettura.esito);
+    Lettura l = leggiCruciverba(percorso, *letti);
+    if (l.esito != EsitoLettura::ok) return esitoDi(l.esito);
+    lettura = std::move(l);
+    dati = std::move(*letti);
+    return EsitoApertura::ok;
+}
+
+EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati, Cruciverba* cruciverba) {
+    std::string letti;
+    Lettura lettura;
+    const EsitoApertura esito = esaminaSchema(percorso, letti, lettura);
+    if (esito != EsitoApertura::ok) return esito;
     if (cruciverba) *cruciverba = std::move(lettura.cruciverba);
-    if (dati) *dati = std::move(*letti);
+    if (dati) *dati = std::move(letti);
     return EsitoApertura::ok;
 }
 
 EsitoApertura apriInLavoro(Documento& s, Piattaforma& piattaforma, const std::string& percorso) {
     std::string dati;
-    if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
-    return apriDatiInLavoro(s, piattaforma, dati, percorso);
+    Lettura lettura;
+    if (const EsitoApertura e = esaminaSchema(percorso, dati, lettura); e != EsitoApertura::ok) return e;
+    return apriLettoInLavoro(s, piattaforma, std::move(lettura), percorso);
 }
 
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso) {

@@ -7,6 +7,7 @@
 
 #include "model/piattaforma.h"
 #include "model/documento.h"
+#include "formats/formato.h"
 
 namespace quadrivo {
 
@@ -24,6 +25,9 @@ EsitoApertura controllaSchema(const std::string& percorso, std::string_view dati
 // preview both ask it. On ok, `dati` (when given) holds the file's bytes and `cruciverba` (when
 // given) the puzzle they make.
 EsitoApertura esaminaSchema(const std::string& percorso, std::string* dati = nullptr, Cruciverba* cruciverba = nullptr);
+// The same, keeping the whole reading (the puzzle and the format's notice) for the opening
+// that follows, which then need not read the bytes again.
+EsitoApertura esaminaSchema(const std::string& percorso, std::string& dati, Lettura& lettura);
 
 // Reads `percorso` into the document, writes the working copy and sets nomeFile. On failure nothing changes and the returned outcome says why. A working copy
 // that cannot be written is not a failure: the puzzle is kept in memory and the player told.
@@ -33,6 +37,10 @@ EsitoApertura apriInLavoro(Documento& documento, Piattaforma& piattaforma, const
 // in the format its note names, else as its bytes look, whatever `percorso`'s extension says.
 EsitoApertura apriDatiInLavoro(Documento& documento, Piattaforma& piattaforma, std::string_view dati,
                                const std::string& percorso, const std::string& formato = {}, bool copia = false);
+
+// The same from a reading of `percorso` already made and found ok.
+EsitoApertura apriLettoInLavoro(Documento& documento, Piattaforma& piattaforma, Lettura lettura,
+                                const std::string& percorso);
 
 // The message that goes with a failed open ("" for ok).
 std::string messaggioApertura(EsitoApertura esito, const std::string& percorso);

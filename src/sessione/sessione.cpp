@@ -165,8 +165,9 @@ EsitoApertura Sessione::apri(const std::string& percorso) {
     std::unique_ptr<Blocco> blocco;
     if (!prendiBlocco(percorso, blocco)) return EsitoApertura::giaAperto;
     std::string dati;
-    if (const EsitoApertura e = esaminaSchema(percorso, &dati); e != EsitoApertura::ok) return e;
-    return apriLetti(dati, percorso, false, std::move(blocco));
+    Lettura lettura;
+    if (const EsitoApertura e = esaminaSchema(percorso, dati, lettura); e != EsitoApertura::ok) return e;
+    return apriLetti(dati, percorso, false, std::move(blocco), &lettura);
 }
 
 EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& percorso, bool modificato) {
@@ -176,11 +177,12 @@ EsitoApertura Sessione::apriDati(std::string_view dati, const std::string& perco
 }
 
 EsitoApertura Sessione::apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
-                                  std::unique_ptr<Blocco> blocco) {
+                                  std::unique_ptr<Blocco> blocco, Lettura* letta) {
     const bool lasciato = this->modificato();
     // The working copy's note names the version of the file its answers are made over.
     std::string improntaPrima = std::exchange(documento_.improntaFile, impronta(dati));
-    const EsitoApertura esito = apriDatiInLavoro(documento_, piattaforma_, dati, percorso);
+    const EsitoApertura esito = letta ? apriLettoInLavoro(documento_, piattaforma_, std::move(*letta), percorso)
+                                      : apriDatiInLavoro(documento_, piattaforma_, dati, percorso);
     if (esito != EsitoApertura::ok) {
         documento_.improntaFile = std::move(improntaPrima);
         return esito;

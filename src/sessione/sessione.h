@@ -220,8 +220,9 @@ signals:
 private:
     // `modificato`: the answers read are not saved anywhere yet (brought back after a crash).
     void nuovoSchema(bool conservaPrecedente, bool modificato, const Partita* ripresa = nullptr);
+    // `letta`: the reading of `dati` already made, when there is one.
     EsitoApertura apriLetti(std::string_view dati, const std::string& percorso, bool modificato,
-                            std::unique_ptr<Blocco> blocco);
+                            std::unique_ptr<Blocco> blocco, Lettura* letta = nullptr);
     // One leftover's question: nothing for Più tardi and Elimina, else whether it was opened.
     std::optional<bool> offri(const CopiaAbbandonata& copia, const std::function<bool()>& lascia);
     // The leftovers of the puzzle just opened, if the player kept some for later.

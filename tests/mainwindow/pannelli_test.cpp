@@ -89,7 +89,8 @@ class ProvaPannelli : public QObject {
     // CASA / A#RE / SOLE, played as the game each test asks for.
     struct BancoGiochi : prova::BancoMostrato {
         RiquadriGiochi riquadri{sessione, &finestra};
-        bool visibile(const char* dock) const { return finestra.findChild<QDockWidget*>(dock)->isVisible(); }
+        QDockWidget* dock(const char* nome) const { return finestra.findChild<QDockWidget*>(nome); }
+        bool visibile(const char* nome) const { return dock(nome) && dock(nome)->isVisible(); }
         QListWidget* lista(const char* nome) const { return finestra.findChild<QListWidget*>(nome); }
         void gioca(Variante v) {
             apri({"CASA", "A#RE", "SOLE"});
@@ -205,6 +206,27 @@ private slots:
         b.gioca(static_cast<Variante>(variante));
         QTEST(b.visibile("DockChiave"), "chiave");
         QTEST(b.visibile("DockBanca"), "banca");
+    }
+
+    // A dock is made when its game is first played: a crossword makes none.
+    void aCrosswordMakesNoDock() {
+        BancoGiochi b;
+        b.gioca(Variante::cruciverba);
+        QCOMPARE(b.dock("DockChiave"), nullptr);
+        QCOMPARE(b.dock("DockBanca"), nullptr);
+    }
+
+    // Made after the clue column, the key still goes above it, as it did when made first.
+    void theKeyGoesAboveTheClueColumn() {
+        BancoGiochi b;
+        auto* colonna = new QDockWidget(&b.finestra);
+        colonna->setObjectName("dockDefinizioni");
+        colonna->setWidget(new QListWidget);
+        b.finestra.addDockWidget(Qt::RightDockWidgetArea, colonna);
+        b.gioca(Variante::crittografato);
+        QTRY_VERIFY(b.dock("DockChiave")->isVisible());
+        QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
+        QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
     }
 
     void theKeyTakesATypedLetterAndAPauseHidesIt() {

@@ -19,16 +19,16 @@ QDockWidget* nuovoDock(QMainWindow* finestra, const char* nome, const char* tito
     d->setWidget(contenuto);
     d->hide();
     finestra->addDockWidget(Qt::RightDockWidgetArea, d);
+    // Above the clue column, which was there first.
+    if (auto* colonna = finestra->findChild<QDockWidget*>("dockDefinizioni", Qt::FindDirectChildrenOnly))
+        finestra->splitDockWidget(d, colonna, Qt::Vertical);
     return d;
 }
 
 }  // namespace
 
-RiquadriGiochi::RiquadriGiochi(Sessione& sessione, QMainWindow* finestra) : QObject(finestra), sessione_(sessione) {
-    chiave_ = new PannelloChiave;
-    banca_ = new PannelloBanca;
-    dockChiave_ = nuovoDock(finestra, "DockChiave", "Chiave", chiave_);
-    dockBanca_ = nuovoDock(finestra, "DockBanca", "Parole", banca_);
+RiquadriGiochi::RiquadriGiochi(Sessione& sessione, QMainWindow* finestra)
+    : QObject(finestra), sessione_(sessione), finestra_(finestra) {
     for (auto segnale : {&Sessione::schemaCambiato, &Sessione::segniCambiati})
         connect(&sessione_, segnale, this, &RiquadriGiochi::aggiorna);
     connect(&sessione_, &Sessione::celleCambiate, this, &RiquadriGiochi::dopoCelle);
@@ -38,12 +38,22 @@ RiquadriGiochi::RiquadriGiochi(Sessione& sessione, QMainWindow* finestra) : QObj
     if (QAction* vai = finestra->findChild<QAction*>("MenuVaiElenco"))
         connect(vai, &QAction::triggered, this, [this] {
             if (sessione_.inPausa()) return;
-            chiave_->prendiTastiera();
-            banca_->prendiTastiera();
+            if (chiave_) chiave_->prendiTastiera();
+            if (banca_) banca_->prendiTastiera();
         });
+}
+
+// Made when its game is first played: most runs play crosswords only, and a start need not
+// build them.
+void RiquadriGiochi::creaPannelli() {
+    if (chiave_) return;
+    chiave_ = new PannelloChiave;
+    banca_ = new PannelloBanca;
+    dockChiave_ = nuovoDock(finestra_, "DockChiave", "Chiave", chiave_);
+    dockBanca_ = nuovoDock(finestra_, "DockBanca", "Parole", banca_);
     for (PannelloGioco* p : std::initializer_list<PannelloGioco*>{chiave_, banca_})
-        connect(p, &PannelloGioco::tastieraResa, finestra,
-                [finestra] { finestra->centralWidget()->setFocus(Qt::OtherFocusReason); });
+        connect(p, &PannelloGioco::tastieraResa, finestra_,
+                [f = finestra_] { f->centralWidget()->setFocus(Qt::OtherFocusReason); });
 }
 
 void RiquadriGiochi::aggiorna() {
@@ -52,6 +62,8 @@ void RiquadriGiochi::aggiorna() {
     const bool griglia = sessione_.aperto() && sessione_.modo() == ModoVista::griglia;
     const bool chiave = griglia && x.variante == Variante::crittografato;
     const bool banca = griglia && x.variante == Variante::daRiempire;
+    if (!chiave && !banca && !chiave_) return;
+    creaPannelli();
     // A paused grid hides its letters; the key and the crossed-off words would tell them.
     tabellaTenuta_ = false;
     if (chiave && sessione_.inPausa()) chiave_->mostraPausa();
