@@ -164,7 +164,7 @@ void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
 
 void VistaGriglia::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    Immagine* t = immagineDi(p);
+    Immagine* t = piccola(e->region()) ? nullptr : immagineDi(p);
     if (!t) return dipingiRegione(p, e->region());
     // What changed is painted into the picture, then the exposed pixels are copied from it: a
     // resize back to a size seen before copies the grid in one go.
@@ -180,6 +180,12 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
         p.setClipRect(r);
         p.drawImage(r.topLeft(), t->pixel, QRect(r.topLeft() * scala, r.size() * scala));
     }
+}
+
+bool VistaGriglia::piccola(const QRegion& regione) const {
+    qint64 area = 0;
+    for (const QRect& r : regione) area += static_cast<qint64>(r.width()) * r.height();
+    return area * 4 <= static_cast<qint64>(width()) * height();
 }
 
 VistaGriglia::Immagine* VistaGriglia::immagineDi(const QPainter& p) {

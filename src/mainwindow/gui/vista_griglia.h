@@ -70,6 +70,10 @@ private:
     // outside `regione`'s stale parts; none when the target is not the window's own pixels.
     struct Immagine;
     Immagine* immagineDi(const QPainter& painter);
+    // A few cells (a key's letters and marks) are painted straight onto the window, as without
+    // the picture: their paint and a copy would cost a key more than it saves. The picture keeps
+    // them noted as changed until a resize or an expose needs it.
+    bool piccola(const QRegion& regione) const;
     // These cells changed in every kept picture: `interni`, only the pixels within their outlines.
     void segnaCelle(const std::vector<Casella>& caselle, bool interni);
     // The look or the puzzle changed beyond some cells: every kept picture goes.
