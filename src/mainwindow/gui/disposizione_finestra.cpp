@@ -28,9 +28,18 @@ namespace quadrivo {
 
 namespace {
 
+// The main window's layout moves what it places through an animation of zero length when the
+// style animates: a few hundred allocations and signals at every resize, for nothing seen.
+class StileSenzaAnimazioni : public QProxyStyle {
+public:
+    int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override {
+        return h == SH_Widget_Animation_Duration ? 0 : QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+
 // No margins around the title line and no gap beside the dock: the grid's side of the window
 // keeps every pixel it had.
-class StileAccostato : public QProxyStyle {
+class StileAccostato : public StileSenzaAnimazioni {
 public:
     int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
         switch (m) {
@@ -38,7 +47,7 @@ public:
         case PM_ToolBarFrameWidth:
         case PM_ToolBarItemMargin:
         case PM_ToolBarItemSpacing: return 0;
-        default: return QProxyStyle::pixelMetric(m, o, w);
+        default: return StileSenzaAnimazioni::pixelMetric(m, o, w);
         }
     }
 };
@@ -64,6 +73,10 @@ DisposizioneFinestra::DisposizioneFinestra(Sessione& sessione, const PartiArea& 
     auto* stile = new StileAccostato;
     stile->setParent(finestra);
     finestra_->setStyle(stile);
+    // The layout asks each widget it places, not the window.
+    auto* fermo = new StileSenzaAnimazioni;
+    fermo->setParent(finestra);
+    for (QWidget* w : std::initializer_list<QWidget*>{dock_, p_.area, p_.barra}) w->setStyle(fermo);
     barraIntestazione_->setObjectName("barraIntestazione");
     barraIntestazione_->setStyle(stile);
     barraIntestazione_->setMovable(false);

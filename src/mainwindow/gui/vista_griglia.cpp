@@ -1,5 +1,6 @@
 #include "mainwindow/gui/vista_griglia.h"
 
+#include <QBackingStore>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -23,6 +24,17 @@ constexpr int sbordo = 3;
 constexpr int pezziApart = 96;
 // The kept insides of one look and size stay below this many bytes: a few thousand cells.
 constexpr qsizetype byteInterni = 16 << 20;
+// The kept pictures of the whole view stay below this many bytes together: two of a 1920 x 1080
+// window, or one of a full 4K screen.
+constexpr qsizetype byteImmagini = 36 << 20;
+
+// The rectangles as one region, joined two by two: adding thirty scattered cells one at a time
+// to one region costs the square of their number.
+QRegion unisci(std::vector<QRegion> parti) {
+    for (size_t passo = 1; passo < parti.size(); passo *= 2)
+        for (size_t i = 0; i + passo < parti.size(); i += 2 * passo) parti[i] += parti[i + passo];
+    return parti.empty() ? QRegion() : parti.front();
+}
 
 // Everything of a cell that shows within its outline: its own content and marks, and the bars
 // of the four cells around it, which reach in.
@@ -52,8 +64,8 @@ VistaGriglia::VistaGriglia(Sessione& sessione, QWidget* genitore) : QWidget(geni
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     connect(&sessione_, &Sessione::celleCambiate, this, &VistaGriglia::ridipingiCelle);
-    connect(&sessione_, &Sessione::schemaCambiato, this, qOverload<>(&QWidget::update));
-    connect(&sessione_, &Sessione::modoCambiato, this, qOverload<>(&QWidget::update));
+    connect(&sessione_, &Sessione::schemaCambiato, this, &VistaGriglia::ridipingiTutto);
+    connect(&sessione_, &Sessione::modoCambiato, this, &VistaGriglia::ridipingiTutto);
 }
 
 ScorrimentoGriglia VistaGriglia::disponi(const AreaFinestra& area, const DecorazioniGriglia& d) {
@@ -61,21 +73,25 @@ ScorrimentoGriglia VistaGriglia::disponi(const AreaFinestra& area, const Decoraz
     ScorrimentoGriglia scorrimento;
     const GeometriaSchema g = geometriaGriglia(sessione_.cruciverba(), s, area, d, &scorrimento);
     StileSchema stile = stileGriglia(s, d);
+    // The cells whose marks came or went, for the kept pictures too.
+    std::vector<Casella> cambiate;
+    for (const auto& [k, v] : segni_)
+        if (auto n = d.segni.find(k); n == d.segni.end() || n->second != v) cambiate.push_back(k);
+    for (const auto& [k, v] : d.segni)
+        if (!segni_.count(k)) cambiate.push_back(k);
+    segni_ = d.segni;
+    segnaCelle(cambiate, false);
     if (g != geometria_ || stile != stile_) {
         geometria_ = g;
         stile_ = std::move(stile);
-        segni_ = d.segni;
         update();
         return scorrimento;
     }
     // Same cells in the same place: only those whose marks came or went.
-    QRegion cambiata;
-    for (const auto& [k, v] : segni_)
-        if (auto n = d.segni.find(k); n == d.segni.end() || n->second != v) cambiata += zonaCella(k);
-    for (const auto& [k, v] : d.segni)
-        if (!segni_.count(k)) cambiata += zonaCella(k);
-    segni_ = d.segni;
-    if (!cambiata.isEmpty()) update(cambiata);
+    std::vector<QRegion> zone;
+    zone.reserve(cambiate.size());
+    for (const Casella& k : cambiate) zone.emplace_back(zonaCella(k));
+    if (const QRegion cambiata = unisci(std::move(zone)); !cambiata.isEmpty()) update(cambiata);
     return scorrimento;
 }
 
@@ -115,27 +131,111 @@ void VistaGriglia::impostaSfondo(const QColor& colore) {
     update();
 }
 
+void VistaGriglia::ridipingiTutto() {
+    immagini_ = {};
+    update();
+}
+
+void VistaGriglia::segnaCelle(const std::vector<Casella>& caselle, bool interni) {
+    if (caselle.empty()) return;
+    for (std::optional<Immagine>& t : immagini_) {
+        if (!t || t->tutta) continue;
+        std::vector<Casella>& celle = interni ? t->interni : t->zone;
+        celle.insert(celle.end(), caselle.begin(), caselle.end());
+        // Past a few words, the whole picture is painted again when it next serves.
+        if (t->interni.size() + t->zone.size() > static_cast<size_t>(pezziApart)) t->tutta = true;
+    }
+}
+
 void VistaGriglia::ridipingiCelle(const std::vector<Casella>& caselle) {
+    const size_t tutte = static_cast<size_t>(geometria_.colonne) * static_cast<size_t>(geometria_.righe);
+    const bool interni = caselle.size() <= static_cast<size_t>(pezziApart) && caselle.size() < tutte;
+    segnaCelle(caselle, interni);
     if (!conGriglia()) return;
     // A letter changes only a cell's inside: its outline is its neighbours' too and stays. Insides
     // never touch, so each cell stays one piece of the region and is painted under a plain clip;
     // many cells take their whole squares, which join into few pieces, and so does the whole
     // grid (a black square placed in a senza schema: a white cell's bars go with it).
-    const size_t tutte = static_cast<size_t>(geometria_.colonne) * static_cast<size_t>(geometria_.righe);
-    const bool interni = caselle.size() <= static_cast<size_t>(pezziApart) && caselle.size() < tutte;
-    // Joined two by two: adding thirty scattered cells one at a time to one region costs the
-    // square of their number.
     std::vector<QRegion> parti;
     parti.reserve(caselle.size());
     for (const Casella& k : caselle) parti.emplace_back(interni ? internoCella(k) : zonaCella(k));
-    for (size_t passo = 1; passo < parti.size(); passo *= 2)
-        for (size_t i = 0; i + passo < parti.size(); i += 2 * passo) parti[i] += parti[i + passo];
-    if (!parti.empty() && !parti.front().isEmpty()) update(parti.front());
+    if (const QRegion r = unisci(std::move(parti)); !r.isEmpty()) update(r);
 }
 
 void VistaGriglia::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    const QRegion regione = e->region();
+    Immagine* t = piccola(e->region()) ? nullptr : immagineDi(p);
+    if (!t) return dipingiRegione(p, e->region());
+    // What changed is painted into the picture, then the exposed pixels are copied from it: a
+    // resize back to a size seen before copies the grid in one go.
+    if (const QRegion nuova = e->region() & t->sporca; !nuova.isEmpty()) {
+        QPainter q(&t->pixel);
+        q.setRenderHints(p.renderHints());
+        dipingiRegione(q, nuova);
+        t->sporca -= nuova;
+    }
+    const int scala = static_cast<int>(t->contesto.rapporto);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        p.drawImage(r.topLeft(), t->pixel, QRect(r.topLeft() * scala, r.size() * scala));
+    }
+}
+
+bool VistaGriglia::piccola(const QRegion& regione) const {
+    qint64 area = 0;
+    for (const QRect& r : regione) area += static_cast<qint64>(r.width()) * r.height();
+    return area * 4 <= static_cast<qint64>(width()) * height();
+}
+
+VistaGriglia::Immagine* VistaGriglia::immagineDi(const QPainter& p) {
+    const GeometriaSchema& g = geometria_;
+    if (!conGriglia() || !sessione_.aperto() || sessione_.cruciverba().colonne() != g.colonne ||
+        sessione_.cruciverba().righe() != g.righe)
+        return nullptr;
+    // Only the window's own pixels: a grab or a render is painted afresh.
+    QBackingStore* negozio = backingStore();
+    const QPaintDevice* bersaglio = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!negozio || !bersaglio || bersaglio != negozio->paintDevice() || bersaglio->devType() != QInternal::Image ||
+        p.paintEngine()->type() != QPaintEngine::Raster || !p.transform().isIdentity())
+        return nullptr;
+    const QImage& schermo = *static_cast<const QImage*>(bersaglio);
+    const qreal rapporto = schermo.devicePixelRatio();
+    if (rapporto != std::round(rapporto)) return nullptr;
+    const ContestoImmagine contesto{geometria_,   stile_,        size(),        sfondo_.rgb(),
+                                    schermo.format(), rapporto, logicalDpiX(), logicalDpiY()};
+    if (!immagini_[0] || immagini_[0]->contesto != contesto) {
+        std::swap(immagini_[0], immagini_[1]);
+        if (!immagini_[0] || immagini_[0]->contesto != contesto) {
+            const int scala = static_cast<int>(rapporto);
+            const qsizetype byte = static_cast<qsizetype>(size().width()) * scala * size().height() * scala * 4;
+            if (byte > byteImmagini) return nullptr;
+            if (immagini_[1] && immagini_[1]->pixel.sizeInBytes() + byte > byteImmagini) immagini_[1].reset();
+            Immagine nuova{contesto, QImage(size() * scala, schermo.format()), {}, {}, {}, true};
+            if (nuova.pixel.isNull()) return nullptr;
+            nuova.pixel.setDevicePixelRatio(rapporto);
+            nuova.pixel.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+            nuova.pixel.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+            immagini_[0] = std::move(nuova);
+        }
+    }
+    Immagine& t = *immagini_[0];
+    if (t.tutta) {
+        t.sporca = rect();
+    } else {
+        std::vector<QRegion> parti;
+        parti.reserve(t.interni.size() + t.zone.size());
+        for (const Casella& k : t.interni) parti.emplace_back(internoCella(k));
+        for (const Casella& k : t.zone) parti.emplace_back(zonaCella(k));
+        t.sporca += unisci(std::move(parti));
+    }
+    t.tutta = false;
+    t.interni.clear();
+    t.zone.clear();
+    return &t;
+}
+
+void VistaGriglia::dipingiRegione(QPainter& p, const QRegion& regione) {
     const bool griglia = conGriglia() && sessione_.aperto();
     // Inside the grid the cells' paper covers the window's background: not filled twice.
     const GeometriaSchema& g = geometria_;

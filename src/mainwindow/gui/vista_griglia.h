@@ -57,11 +57,27 @@ public:
     void dipingi(Superficie& superficie, const QRect& zona, const QRegion& regione) const;
     // How many cells' insides are kept as images, for the latest look and size.
     size_t interniTenuti() const { return interni_[0].immagini.size(); }
+    // How many pictures of the whole view are kept, one per size and look: at most two.
+    size_t immaginiTenute() const { return static_cast<size_t>(immagini_[0].has_value()) + immagini_[1].has_value(); }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
+    // The paint of `regione` as it shows: the background, then the cells that meet it.
+    void dipingiRegione(QPainter& painter, const QRegion& regione);
+    // The picture of the whole view kept for what `painter` paints onto, brought up to date
+    // outside `regione`'s stale parts; none when the target is not the window's own pixels.
+    struct Immagine;
+    Immagine* immagineDi(const QPainter& painter);
+    // A few cells (a key's letters and marks) are painted straight onto the window, as without
+    // the picture: their paint and a copy would cost a key more than it saves. The picture keeps
+    // them noted as changed until a resize or an expose needs it.
+    bool piccola(const QRegion& regione) const;
+    // These cells changed in every kept picture: `interni`, only the pixels within their outlines.
+    void segnaCelle(const std::vector<Casella>& caselle, bool interni);
+    // The look or the puzzle changed beyond some cells: every kept picture goes.
+    void ridipingiTutto();
     // What a cell repaint covers: its square and the outline on its right and bottom.
     QRect zonaCella(Casella cella) const;
     // What a letter's repaint covers: the pixels within the cell's outline.
@@ -91,6 +107,30 @@ private:
     // and code in thirty cells. Two sets, the latest first: a window going back and forth
     // between two sizes finds the cells of both.
     std::array<Interni, 2> interni_;
+
+    // What a picture of the whole view depends on besides the cells' contents.
+    struct ContestoImmagine {
+        GeometriaSchema geometria;
+        StileSchema stile;
+        QSize dimensione;
+        QRgb sfondo = 0;
+        QImage::Format formato = QImage::Format_Invalid;
+        qreal rapporto = 1;
+        int dpiX = 0, dpiY = 0;
+        friend bool operator==(const ContestoImmagine&, const ContestoImmagine&) = default;
+    };
+    // The view as painted at one size and look, copied out at a paint. Cells changed since are
+    // noted and painted into it when it serves again: `sporca` in its pixels, the cells not yet
+    // placed in it as `interni` and `zone`, or everything when `tutta`.
+    struct Immagine {
+        ContestoImmagine contesto;
+        QImage pixel;
+        QRegion sporca;
+        std::vector<Casella> interni, zone;
+        bool tutta = true;
+    };
+    // The latest first: a window going back and forth between two sizes finds both.
+    std::array<std::optional<Immagine>, 2> immagini_;
 
     Sessione& sessione_;
     GeometriaSchema geometria_;
