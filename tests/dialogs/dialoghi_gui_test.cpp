@@ -207,14 +207,6 @@ private slots:
         QVERIFY(principale.isEnabled());
         QCOMPARE(documento.nomeFile, std::string());
 
-        // A puzzle from a folder: the dialog starts there with the bare name.
-        documento.nomeFile = dir.scrivi("a.trmo", "x");
-        FinestraSalva e(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
-        e.show();
-        QCOMPARE(e.scelta().cartella() + "/", QString::fromStdString(dir.percorso()));
-        QCOMPARE(e.campoNome->text(), QString("a.trmo"));
-        QVERIFY(!prova::figlio<QLabel>(&e, "Avviso")->isVisible());
-
         // A format read only: the other name comes with its reason.
         documento.nomeFile = dir.scrivi("c.jpz", "x");
         FinestraSalva jpz(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
@@ -225,8 +217,8 @@ private slots:
         QVERIFY(motivo->isVisible());
     }
 
-    // The main window's handlers on a real window, one step after the other.
-    void openSaveQuestionsToolbarAndAbout() {
+    // The main window's Apri and help on a real window, one step after the other.
+    void openAsksAboutUnsavedAnswersAndHelpShowsEveryKey() {
         // A program folder with its archive, and the window started on it without a puzzle.
         std::filesystem::create_directory(archivio);
         cartella.scrivi("LessicoItaliano.dat", prova::dizionario({}));

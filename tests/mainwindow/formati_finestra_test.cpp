@@ -147,12 +147,10 @@ private slots:
         prova::digita("a");
         QCOMPARE(b->memoria(), (V{"CA.A", "A#..", "...."}));
         QTRY_COMPARE(volte("A"), 3L);
-        QCOMPARE(letto(chiave, 0), QString("codice 1: A"));
         b->clic(b->cella(4, 3));
         prova::digita("a");  // code 3 as A too
         QCOMPARE(chiave->item(2)->text(), QString("3 = A !"));
         QCOMPARE(letto(chiave, 2), QString("codice 3: A, doppia"));
-        QCOMPARE(chiave->item(0)->text(), QString("1 = A !"));
         // The "!" taken away goes from the screen too: its entry's whole cell is painted again.
         prova::Pitture pitture;
         chiave->viewport()->installEventFilter(&pitture);

@@ -1,8 +1,7 @@
 // The drawing area's layout and the panels beside the grid, on their own: the grid in the room
-// the clue column leaves and following a new size, the clue column, and each game's dock.
+// the clue column leaves and following a new size, and each game's dock.
 #include <QAction>
 #include <QDockWidget>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
@@ -21,7 +20,6 @@
 #include "mainwindow/gui/vista_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/impostazioni.h"
-#include "solving/schema_prova.h"
 #include "supporto/parte.h"
 #include "supporto/pitture.h"
 
@@ -57,35 +55,6 @@ class ProvaPannelli : public QObject {
         }
     };
 
-    // The 5x4 puzzle of the solving tests: across 1 CASA, 4 ORO, 5 NO, 7 ERBA.
-    struct BancoColonna : prova::BancoMostrato {
-        prova::CartellaTemporanea cartella;
-        ColonnaDefinizioni colonna{sessione, piattaforma, sessione.impostazioni(), area};
-        QMenu opzioni, aiuto;
-        BancoColonna() {
-            colonna.creaVoci(&opzioni, &aiuto);
-            const std::string file = prova::fileTrmo(prova::soluzioniProva, {}, prova::definizioniProva);
-            QCOMPARE(sessione.apri(cartella.scrivi("d.trmo", file)), EsitoApertura::ok);
-            // Where the window's dock would put it.
-            colonna.pannelli()->setGeometry(700, 0, 300, 600);
-            colonna.pannelli()->show();
-            passata();
-        }
-        // What the window does after each pass over the grid.
-        void passata() {
-            colonna.disponi();
-            colonna.aggiorna();
-        }
-        QListWidget* orizzontali() const { return area->findChild<QListWidget*>("ListaOrizzontali"); }
-        QString corrente() const { return orizzontali()->currentItem() ? orizzontali()->currentItem()->text() : QString(); }
-        QString riga() const { return area->findChild<QLabel*>("RigaDefinizione")->text(); }
-        bool rigaVisibile() const { return area->findChild<QLabel*>("RigaDefinizione")->isVisible(); }
-        QAction* voce(const char* nome) const {
-            QAction* a = opzioni.findChild<QAction*>(nome);
-            return a ? a : aiuto.findChild<QAction*>(nome);
-        }
-    };
-
     // CASA / A#RE / SOLE, played as the game each test asks for.
     struct BancoGiochi : prova::BancoMostrato {
         RiquadriGiochi riquadri{sessione, &finestra};
@@ -101,28 +70,19 @@ class ProvaPannelli : public QObject {
     };
 
 private slots:
-    // Opening a puzzle lays the grid out in what the clue column (shown at first) leaves.
-    void aNewPuzzleIsLaidOutBesideTheClueColumnUntilThePreview() {
+    // Opening a puzzle lays the grid out in what the clue column (shown at first) leaves; hiding
+    // the column gives its room to the grid at once, and the choice is kept for the next start.
+    void aNewPuzzleIsLaidOutBesideTheClueColumnUntilItIsHidden() {
         BancoDisposizione b;
         b.apri();
         QCOMPARE_GT(b.disegnata.size(), 0);
         QCOMPARE(b.vista->conGriglia(), true);
         QCOMPARE(b.disposizione.areaFinestra().larghezza, b.area->width());
-        // The preview takes the grid away until the grid's mode comes back.
-        b.sessione.impostaModo(ModoVista::anteprima);
-        QCOMPARE(b.vista->conGriglia(), false);
-        b.sessione.impostaModo(ModoVista::griglia);
-        QCOMPARE(b.vista->conGriglia(), true);
-    }
-
-    // Hiding the clue column gives its room to the grid at once.
-    void aPanelShownOrHiddenLaysTheGridOutAgain() {
-        BancoDisposizione b;
-        b.apri();
         const qsizetype prima = b.disegnata.size();
         b.opzioni.findChild<QAction*>("MenuElenco")->trigger();
         QCOMPARE(b.disegnata.size(), prima + 1);
         QCOMPARE(b.disposizione.areaGriglia().larghezza, b.finestra.width());
+        QCOMPARE(b.sessione.impostazioni().opzione("soluzione/mostraElenco", true).toBool(), false);
     }
 
     // The settings are followed by themselves: larger letters lay the grid out and paint it again.
@@ -164,34 +124,6 @@ private slots:
         QCOMPARE(b.disegnata.size(), prima + 2);  // the same size again is no new layout
     }
 
-    void theCurrentClueIsHighlightedAndOnTheLine() {
-        BancoColonna b;
-        b.sessione.impostaPosizione({2, 4, Direzione::orizzontale});
-        b.passata();
-        QCOMPARE(b.corrente(), "7 Città d'erba");
-        QCOMPARE(b.riga(), " 7 oriz. - Città d'erba");
-    }
-
-    void aClickOnAClueTakesTheCursorToItsWord() {
-        BancoColonna b;
-        QListWidget* l = b.orizzontali();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
-        QCOMPARE(b.sessione.posizione(), (Posizione{3, 2, Direzione::orizzontale}));
-    }
-
-    // Hidden, the column gives its room and the line back; the choice is kept for the next start.
-    void theListsItemHidesTheColumnAndIsKept() {
-        BancoColonna b;
-        const AreaFinestra area{600, 400, 0, 0};
-        QCOMPARE_GT(b.colonna.areaGriglia(area).altezzaToolbar, 0.0);
-        b.voce("MenuElenco")->trigger();
-        QCOMPARE(b.colonna.visibile(), false);
-        b.passata();
-        QCOMPARE(b.rigaVisibile(), false);
-        QCOMPARE(b.colonna.areaGriglia(area).altezzaToolbar, 0.0);
-        QCOMPARE(b.sessione.impostazioni().opzione("soluzione/mostraElenco", true).toBool(), false);
-    }
-
     void eachDockShowsWithItsGame_data() {
         QTest::addColumn<int>("variante");
         QTest::addColumn<bool>("chiave");
@@ -208,34 +140,11 @@ private slots:
         QTEST(b.visibile("DockBanca"), "banca");
     }
 
-    // A dock is made when its game is first played: a crossword makes none.
-    void aCrosswordMakesNoDock() {
-        BancoGiochi b;
-        b.gioca(Variante::cruciverba);
-        QCOMPARE(b.dock("DockChiave"), nullptr);
-        QCOMPARE(b.dock("DockBanca"), nullptr);
-    }
-
-    // Made after the clue column, the key still goes above it, as it did when made first.
-    void theKeyGoesAboveTheClueColumn() {
-        BancoGiochi b;
-        auto* colonna = new QDockWidget(&b.finestra);
-        colonna->setObjectName("dockDefinizioni");
-        colonna->setWidget(new QListWidget);
-        b.finestra.addDockWidget(Qt::RightDockWidgetArea, colonna);
-        b.gioca(Variante::crittografato);
-        QTRY_VERIFY(b.dock("DockChiave")->isVisible());
-        QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
-        QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
-    }
-
     void theKeyTakesATypedLetterAndAPauseHidesIt() {
         BancoGiochi b;
         b.gioca(Variante::crittografato);
-        const int codice = b.sessione.cruciverba().cella(2, 1).codice;
-        QCOMPARE(b.chiaveDi(2, 1), QString("%1 = _").arg(codice));
         QVERIFY(b.sessione.scrivi({Scrittura{2, 1, "A"}}));
-        QCOMPARE(b.chiaveDi(2, 1), QString("%1 = A").arg(codice));
+        QCOMPARE(b.chiaveDi(2, 1), QString("%1 = A").arg(b.sessione.cruciverba().cella(2, 1).codice));
         b.sessione.impostaPausa(true);
         QCOMPARE(b.lista("ListaChiave")->item(0)->text(), "In pausa.");
         QCOMPARE(b.lista("ListaChiave")->count(), 1);
@@ -249,9 +158,6 @@ private slots:
         QVERIFY(b.sessione.scrivi({{1, 3, "S"}, {2, 3, "O"}, {3, 3, "L"}, {4, 3, "E"}}));
         QCOMPARE(sole()->font().strikeOut(), true);
         QCOMPARE(sole()->data(Qt::AccessibleTextRole).toString(), "SOLE, inserita");  // for a reader too
-        b.sessione.impostaPausa(true);
-        QCOMPARE(b.lista("ListaBanca")->item(0)->text(), "In pausa.");
-        QCOMPARE(sole(), nullptr);
     }
 };
 

@@ -26,7 +26,6 @@ using namespace quadrivo;
 
 namespace {
 Posizione o(int c, int r) { return {c, r, Direzione::orizzontale}; }
-Posizione v(int c, int r) { return {c, r, Direzione::verticale}; }
 }  // namespace
 
 class ProvaGriglia : public QObject {
@@ -98,8 +97,6 @@ private slots:
         QTest::addColumn<bool>("pausa");
         QTest::addColumn<Posizione>("dopo");
         QTest::addColumn<QString>("riga");  // the first row's entries
-        QTest::newRow("move") << QKeySequence("Right") << false << o(2, 1) << "";
-        QTest::newRow("turn") << QKeySequence("Space") << false << v(1, 1) << "";
         QTest::newRow("letters") << QKeySequence("C, B") << false << o(3, 1) << "CB";
         QTest::newRow("shortcut") << QKeySequence("Ctrl+C") << false << o(1, 1) << "";
         QTest::newRow("esc") << QKeySequence("Right, Esc, X, Tab") << false << o(2, 1) << "";
@@ -124,19 +121,14 @@ private slots:
         QCOMPARE(segni.at({4, 1}), std::uint8_t(segnoParolaCorrente));
     }
 
-    // The half under the pointer gives its word's clue (which half is which is the hover's test).
+    // The half under the pointer gives its word's clue (which half is which is the hover's test);
+    // the pointer onto the label itself hides it: it must not stand in the way.
     void theHalfUnderThePointerGivesItsWordsClue() {
         BancoPassaggio b;
         b.muovi(b.basso(1, 1));
         QCOMPARE(b.passaggio.etichettaVisibile(), true);
         QCOMPARE(b.passaggio.etichetta()->text(), "  1 vert. - Fedele amico ");
         QCOMPARE(b.rettangolo()->isVisible(), true);
-    }
-
-    // The pointer onto the label itself: it must not stand in the way.
-    void thePointerOnTheLabelHidesIt() {
-        BancoPassaggio b;
-        b.muovi(b.basso(1, 1));
         QLabel* etichetta = b.passaggio.etichetta();
         QMouseEvent movimento(QEvent::MouseMove, QPointF(2, 2), etichetta->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                               Qt::NoButton, Qt::NoModifier);
@@ -160,7 +152,8 @@ private slots:
         QCOMPARE(definizione, "Metallo prezioso");
     }
 
-    // Without a puzzle the table is empty and hidden.
+    // Without a puzzle the table is empty and hidden; a cell is named by what it holds (what each
+    // kind of cell is called is the reading's test).
     void theTableHasThePuzzlesRowsAndColumns() {
         BancoLettore b;
         QCOMPARE(b.griglia()->role(), QAccessible::Table);
@@ -170,23 +163,9 @@ private slots:
         QCOMPARE(b.tabella()->rowCount(), 3);
         QCOMPARE(b.tabella()->columnCount(), 5);
         QCOMPARE(bool(b.griglia()->state().invisible), false);
-    }
-
-    // (What each kind of cell is called is the reading's test.)
-    void eachCellIsNamedByWhatItHolds_data() {
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<int>("colonna");
-        QTest::addColumn<QString>("nome");
-        QTest::newRow("scritta") << 1 << 1 << "L";
-        QTest::newRow("nera") << 0 << 4 << "nera";
-    }
-    void eachCellIsNamedByWhatItHolds() {
-        QFETCH(int, riga);
-        QFETCH(int, colonna);
-        BancoLettore b;
-        b.apri();
         QVERIFY(b.sessione.scrivi({Scrittura{2, 2, "L"}}));
-        QTEST(b.testo(riga, colonna), "nome");
+        QCOMPARE(b.testo(1, 1), "L");
+        QCOMPARE(b.testo(0, 4), "nera");
     }
 
     // The cursor's cell has the focus and says where it lies in its word; the focus follows a move.
