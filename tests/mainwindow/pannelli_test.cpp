@@ -140,6 +140,19 @@ private slots:
         QTEST(b.visibile("DockBanca"), "banca");
     }
 
+    // Made only when its game is first played, after the clue column, the key still goes above it.
+    void theKeyGoesAboveTheClueColumn() {
+        BancoGiochi b;
+        auto* colonna = new QDockWidget(&b.finestra);
+        colonna->setObjectName("dockDefinizioni");
+        colonna->setWidget(new QListWidget);
+        b.finestra.addDockWidget(Qt::RightDockWidgetArea, colonna);
+        b.gioca(Variante::crittografato);
+        QTRY_VERIFY(b.dock("DockChiave")->isVisible());
+        QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
+        QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
+    }
+
     void theKeyTakesATypedLetterAndAPauseHidesIt() {
         BancoGiochi b;
         b.gioca(Variante::crittografato);
