@@ -216,6 +216,7 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
         Tavolo::digita(lettere);
     };
     const std::vector<Casella> tutte = caselleBianche(sessione->cruciverba());
+    const Posizione parola{1, 1, Direzione::orizzontale};
     struct Caso {
         const char* nome;
         std::function<void()> prepara, comando;
@@ -223,6 +224,8 @@ TEST_F(Banco, AnnullaPutsBackTheWholeStateOfEveryCommand) {
     };
     const std::vector<Caso> casi = {
         {"lettera", [&] { scrivi(1, 1, "CX"); }, [&] { digita("S"); }, 110'000, 113'000},
+        {"dialogo", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->applicaDialogo(parola, SceltaParola{{"C", "A", "S", "A"}, "Casa"}); },
+         110'000, 113'000},
         {"controlla", [&] { scrivi(1, 1, "CX"); }, [&] { sessione->controlla(tutte); }, 110'000, 113'000},
         // Solved by the reveal: the clock stood still from 100 s, and runs again once undone.
         {"rivela schema", [&] { scrivi(1, 1, "CX"), sessione->controlla(tutte); }, [&] { sessione->rivela(tutte); },
