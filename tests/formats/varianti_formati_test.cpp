@@ -68,14 +68,6 @@ TEST(IpuzVarianti, ASenzaSchemaReadsItsSolutionItsListsAndThePlayersGrid) {
     EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"C...", "...#", "...."}));
 }
 
-TEST(IpuzVarianti, ABlackSquarePlacedIsSavedAsABlock) {
-    Cruciverba x = ipuz(senzaSchema);
-    alternaNera(x, {2, 2});
-    const std::string scritto = FormatoIpuz().scrivi(x);
-    EXPECT_EQ(json(scritto).value("puzzle"), json(senzaSchema).value("puzzle"));
-    EXPECT_EQ(prova::inserimenti(ipuz(scritto)), (std::vector<std::string>{"C...", ".#.#", "...."}));
-}
-
 // The codes closed up to 1..k, and the given letter.
 TEST(IpuzVarianti, ACodewordsCellsCarryTheirCodes) {
     const Cruciverba x = ipuz(crittografato);
@@ -151,23 +143,6 @@ TEST(JpzVarianti, ACodedPuzzlesCodesComeFromItsNumbersOrItsLetters) {
     EXPECT_EQ(x.cella(2, 1).voce, "E");
     const Cruciverba y = coded(R"(<cell x="1" y="1" solution="R"/><cell x="2" y="1" solution="E"/><cell x="3" y="1" solution="R"/>)");
     EXPECT_EQ(codici(y), (std::vector<int>{1, 2, 1}));
-}
-
-TEST(FormatiVarianti, AFormatThatCannotKeepTheGameSaysSo) {
-    Cruciverba x = comeSenzaSchema(crociato()).cruciverba.value();
-    EXPECT_EQ(adattaAFormato(x, "a.puz"), "Il formato .puz non può contenere un cruciverba senza schema.");
-    Cruciverba y = comeCrittografato(crociato(), 1).cruciverba.value();
-    EXPECT_EQ(adattaAFormato(y, "a.jpz"), "");
-}
-
-TEST(PuzVarianti, ALetterWhereTheSolutionIsBlackIsKeptAndABlackSquareClearsIt) {
-    Cruciverba x = FormatoPuz().leggi(puzDiagramless()).cruciverba;
-    x.cella(2, 2).voce = "Q";
-    x.cella(3, 2).voce = "R";
-    Cruciverba y = FormatoPuz().leggi(FormatoPuz().scrivi(x)).cruciverba;
-    EXPECT_EQ(y.cella(2, 2).voce, "Q");
-    alternaNera(y, {3, 2});
-    EXPECT_EQ(FormatoPuz().leggi(FormatoPuz().scrivi(y)).cruciverba.cella(3, 2).voce, "");
 }
 
 TEST(FormatiVarianti, LettersTypedEverywhereReadBackAndWriteTheSameBytes) {

@@ -94,13 +94,6 @@ TEST(Crittografato, RefusedWithoutOneLetterInEachCell) {
     }
 }
 
-TEST(DaRiempire, TheBankHoldsEveryWordByLengthThenAlphabet) {
-    const Cruciverba x = convertito(comeDaRiempire(crociato()));
-    EXPECT_EQ(x.variante, Variante::daRiempire);
-    EXPECT_EQ(x.banca, (std::vector<std::string>{"RE", "AEE", "CAS", "SRL", "CASA", "SOLE"}));
-    EXPECT_EQ(etichette(x), "- - - - /- - - - /- - - - /");
-}
-
 TEST(Conversioni, ThePlayersLettersGoGivenOnesStay) {
     Cruciverba x = prova::cruciverbaDa(prova::soluzioniCrociato, {"CX..", ".#..", "...."}, prova::definizioniCrociato);
     x.cella(2, 1).data = true;  // given

@@ -51,17 +51,6 @@ private slots:
         QCOMPARE(rispostaEsc(Pulsanti::ripristinaPiuTardiElimina), Risposta::annulla);
         QCOMPARE(rispostaEsc(Pulsanti::salvaNonSalvareAnnulla), Risposta::annulla);
     }
-
-    void theSafeButtonHasTheFocus() {
-        PiattaformaQt piattaforma;
-        QString focalizzato;
-        prova::AlProssimoModale<QMessageBox> mano([&](QMessageBox* m) {
-            if (auto* b = qobject_cast<QAbstractButton*>(prova::fuoco())) focalizzato = b->text();
-            m->reject();
-        });
-        piattaforma.messaggio("Azzerare?", {}, Icona::domanda, Pulsanti::annullaOk);
-        QCOMPARE(focalizzato, QString("Annulla"));
-    }
 };
 
 QTEST_MAIN(ProvaPiattaformaQt)

@@ -55,9 +55,7 @@ private slots:
 
     void eachIconIsTheStylesOwn_data() {
         QTest::addColumn<int>("icona");
-        QTest::newRow("menu bar overflow") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
         QTest::newRow("toolbar overflow") << int(QStyle::SP_ToolBarVerticalExtensionButton);
-        QTest::newRow("dock float") << int(QStyle::SP_TitleBarNormalButton);
         QTest::newRow("dock close") << int(QStyle::SP_TitleBarCloseButton);
         QTest::newRow("warning") << int(QStyle::SP_MessageBoxWarning);
     }

@@ -1,5 +1,5 @@
-// The games played through the session: black squares placed with ".", a codeword's letter in
-// every cell of its code, and Gioca come; each one step of Annulla.
+// The games played through the session: black squares placed with "." and Gioca come, each one
+// step of Annulla.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -47,7 +47,7 @@ struct Giochi_ : ::testing::Test {
 }  // namespace
 
 // "." places a black square and takes it away, one step of Annulla each, and the words follow it;
-// over a letter it takes the letter, given back by Annulla; Salva keeps them.
+// over a letter it takes the letter, given back by Annulla.
 TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     apriGioco(senzaSchema());
     vai(2, 2);
@@ -67,24 +67,6 @@ TEST_F(Giochi_, TheDotPlacesAndTakesAwayABlackSquareAsOneStepEach) {
     sessione.storia().undo();
     EXPECT_EQ(cella(3, 1).tipo, TipoCella::bianca);
     EXPECT_EQ(cella(3, 1).voce, "S");
-    vai(2, 2);
-    digita(U'.');
-    ASSERT_TRUE(sessione.salva());
-    ASSERT_EQ(sessione.apri(t.percorso("gioco.ipuz")), EsitoApertura::ok);
-    EXPECT_EQ(griglia(), (std::vector<std::string>{"..S.", ".#..", "...."}));
-}
-
-// A codeword's letter goes into every cell of its code as one step.
-TEST_F(Giochi_, ACodewordsLetterGoesIntoEveryCellOfItsCodeAsOneStep) {
-    apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
-    const std::vector<std::string> prima = griglia();
-    vai(2, 1);  // an A, as (4,1) and (1,2)
-    digita(U'a');
-    EXPECT_EQ(cella(4, 1).voce, "A");
-    EXPECT_EQ(cella(1, 2).voce, "A");
-    EXPECT_EQ(sessione.storia().count(), 1);
-    sessione.storia().undo();
-    EXPECT_EQ(griglia(), prima);
 }
 
 // Gioca come keeps the letters, one step of Annulla; in a crossword "." is a letter of nothing;
@@ -123,16 +105,4 @@ TEST_F(Giochi_, SavingAGameOverAFileThatCannotHoldItAsksForAnotherName) {
     EXPECT_EQ(t.leggi("c.trmo"), prima);
     EXPECT_EQ(altroNome.count(), 1);
     EXPECT_TRUE(sessione.modificato());
-}
-
-// F2 on a codeword's word: its letters in every cell of their code as one step; Annulla in the
-// dialog writes nothing.
-TEST_F(Giochi_, TheWordDialogOnAGamesOwnWordWritesItsLettersAsOneStep) {
-    apriGioco(comeCrittografato(prova::cruciverbaDa(soluzione), 7));
-    const Posizione casa{1, 1, Direzione::orizzontale};
-    sessione.applicaDialogo(casa, std::nullopt);
-    EXPECT_EQ(sessione.storia().count(), 0);
-    sessione.applicaDialogo(casa, SceltaParola{{"C", "A", "S", "A"}, ""});
-    EXPECT_EQ(cella(1, 2).voce, "A");
-    EXPECT_EQ(sessione.storia().count(), 1);
 }

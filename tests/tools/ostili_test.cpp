@@ -64,9 +64,8 @@ TEST(Ostili, ReadersNeverWaitAndWritersNeverReplaceWhatIsNoFile) {
 TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
     prova::CartellaTemporanea t;
     EXPECT_EQ(t.leggi(FILE_IMPOSTAZIONI), testoImpostazioniPredefinite);  // the built-in values are the shipped file's
-    // Where, what stands there ("fifo", "cartella", the bytes, or "" for nothing), what is said.
+    // Where, what stands there ("fifo", the bytes, or "" for nothing), what is said.
     const std::array<std::string, 3> casi[] = {{"programma/", "", "non esiste"}, {"programma/", "fifo", "è una FIFO"},
-                                               {"programma/", "cartella", "è una cartella"},
                                                {"programma/", std::string(3 << 20, '\0'), "non contiene impostazioni"},
                                                {"utente/", "xx=1\r\n", "non contiene impostazioni"}};
     for (const auto& [dove, dati, motivo] : casi) {
@@ -74,7 +73,6 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
         fs::create_directory(t.percorso("programma")), fs::create_directory(t.percorso("utente"));
         const std::string f = t.percorso(dove + "tramerio.ini");
         if (dati == "fifo") ::mkfifo(f.c_str(), 0600);
-        else if (dati == "cartella") fs::create_directory(f);
         else if (!dati.empty()) t.scrivi(dove + "tramerio.ini", dati);
         ValoriImpostazioni s;
         const std::string messaggio = leggiImpostazioni(s, Cartelle{t.percorso("programma/"), t.percorso("utente/")});
