@@ -178,10 +178,7 @@ TEST(Registro, TwoWritersAtOnceBothKeepEverySolve) {
 
 TEST(Registro, AFileFromANewerProgramIsNotTouched) {
     CartellaTemporanea t;
-    {
-        Registro r(t.percorso());
-        ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1)));
-    }
+    ASSERT_TRUE(Registro(t.percorso()).scrivi("/a.trmo", "h", partitaDi(1)));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "futuro");
         db.setDatabaseName(QString::fromStdString(t.percorso(nomeRegistro)));

@@ -140,9 +140,6 @@ TEST(Elenchi, EntriesMoveWholeAndBreakOnlyWhenWiderThanAColumnHeadingsStayWithTh
         ASSERT_TRUE(o);
         EXPECT_LE(o->y2 + 15, 60) << h;
     }
-    std::string t;  // the credit line last, broken across lines
-    for (const std::string& x : sup.testi()) t += x;
-    EXPECT_TRUE(t.ends_with(std::string(rigaCrediti))) << t;
 }
 
 TEST(Pagina, TitleFallsBackToTheFileNameAndTheGridShowsOnlyThePlayersLetters) {
@@ -181,12 +178,10 @@ TEST(Pagina, AKeptLayoutIsMadeAgainOnlyWhenTheWordsThePaperTheDateOrTheStyleChan
     s.documento.cruciverba.elenchi[0].definizioni[0].testo = "Casa";
     EXPECT_EQ(volte(a4, oggi, stile), 2);
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, oggi, stile), 3);
-    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", stile), 4);
     Carattere grassetto = stile;
     grassetto.grassetto = true;
+    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", stile), 4);
     EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 5);
-    s.documento.cruciverba.titolo = "Altro";
-    EXPECT_EQ(volte(FormatoPagina{612, 792, 36}, "03-06-2013", grassetto), 6);
 }
 
 // What each game prints below its grid: a senza schema its clues row by row and column by
@@ -210,20 +205,20 @@ TEST(ElenchiGiochi, EachGamePrintsWhatItsPlayerReads) {
         {"da riempire", comeDaRiempire(crociato).cruciverba.value(),
          {"2 LETTERE:", "RE", "3 LETTERE:", "AEE   CAS   SRL", "4 LETTERE:", "CASA   SOLE"}},
     };
-    for (const auto& c : casi) {
+    const auto stampa = [](const Cruciverba& x) {
         SuperficieRegistro sup(1024, 1422);
         Documento d;
-        d.cruciverba = c.cruciverba;
+        d.cruciverba = x;
         stampaDefinizioni(d, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
-        std::vector<std::string> t = sup.testi();
+        return sup;
+    };
+    for (const auto& c : casi) {
+        std::vector<std::string> t = stampa(c.cruciverba).testi();
         ASSERT_GE(t.size(), 3u) << c.nome;
         t.resize(t.size() - 3);  // the footer
         EXPECT_EQ(t, c.testi) << c.nome;
     }
-    SuperficieRegistro sup(1024, 1422);
-    Documento documentoChiave;
-    documentoChiave.cruciverba = chiave;
-    stampaDefinizioni(documentoChiave, sup, ColonneElenchi{0, 900, 20, 1, 0, 0, 1400, 9}, oggi, [] {});
+    const SuperficieRegistro sup = stampa(chiave);
     const std::vector<std::string> t = sup.testi();
     const int codici = static_cast<int>(tabellaChiave(chiave).codici.size());
     EXPECT_EQ(t.front(), intestazioneChiave);

@@ -38,8 +38,10 @@ class ProvaStampante : public QObject {
     }
 
 private slots:
-    void longListsOnTwoSheetsWithEveryClueAndTheFooter() {
-        // A word without a clue, and enough clues of two lines each to need a second sheet.
+    // What the clues say and where they go is laid out on paper in the page tests; here the
+    // printer takes both sheets, and sizes are points, never the printer's dots.
+    void longListsOnTwoSheetsInPoints() {
+        // Enough clues of two lines each to need a second sheet.
         std::vector<DefinizioneProva> def;
         std::string parole;
         for (int i = 0; i < 14; ++i) parole += " parola";
@@ -47,7 +49,7 @@ private slots:
             if (i < 16) def.push_back({1, i, Direzione::orizzontale, "Orizzontale " + std::to_string(i) + parole});
             def.push_back({i, 1, Direzione::verticale, "Verticale " + std::to_string(i) + parole});
         }
-        const SchemaStampa s = schemaStampa(grigliaPiena(26, 16), {}, def, "Niccol\xf2 Bianchi");
+        const SchemaStampa s = schemaStampa(grigliaPiena(26, 16), {}, def);
         const QString pdf = QString::fromStdString(dir_.percorso("lungo.pdf"));
         QPrinter stampante(QPrinter::HighResolution);
         stampante.setOutputFileName(pdf);
@@ -55,13 +57,6 @@ private slots:
         QVERIFY(stampaSu(stampante, s.documento, s.valori, c, p_, "02-06-2013"));
         QVERIFY(p_.messaggi.empty());
         QVERIFY(comando("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +2\n")));
-        const QString testo = comando("pdftotext", {pdf, "-"}).simplified();
-        // 41 across has no clue; the footer names the file and its author, whose name was Windows-1252.
-        const QString vuota = "41 " + QString(30, '_');
-        for (const QString& a : {vuota, QString("02-06-2013 - prova.trmo"), QString("Autore: Niccolò Bianchi")})
-            QVERIFY2(testo.contains(a), qPrintable(a));
-        QVERIFY(!testo.contains("/home/anna"));  // the footer names the file, not the player's folders
-        // At least 9 points on paper: sizes are points, never the printer's dots.
         const auto m = QRegularExpression(R"x(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">ORIZZONTALI:)x")
                            .match(comando("pdftotext", {"-bbox", pdf, "-"}));
         const double alta = m.captured(2).toDouble() - m.captured(1).toDouble();
@@ -135,9 +130,7 @@ private slots:
         Settaggi annulla(impostazioni);
         annulla.barraRiquadro->setValue(70);
         annulla.barraCaratteri->setValue(90);
-        QCOMPARE(annulla.valoreRiquadro->text(), QString("70"));
         QCOMPARE(annulla.campione().quadratiNeri[0].l, latoCellaCampione * 0.7);
-        QCOMPARE(annulla.campione().puntiLettere, puntiCampione(90, annulla.twipPerPixel()));
         annulla.pulsanteAnnulla->click();
         QCOMPARE(impostazioni.valori(), tipico());
         QCOMPARE(cambiate.count(), 0);

@@ -55,12 +55,6 @@ TEST(Parole, MaschereSbagliate) {
     EXPECT_EQ(leggiMaschera("M[AE").errore, "parentesi quadra non chiusa dopo \"M\"");
 }
 
-TEST(Parole, MascheraDelDialogo) {
-    // Blank any letter, "@" and "#" the classes, a "." typed in a box only itself.
-    for (auto [caselle, attese] : {std::pair{"M@L ", "MELA MALA MOLA"}, {"#O# ", "ROMA MORA MOLA COMO"}, {"M.LA", ""}})
-        EXPECT_EQ(testi(4, paroleMaschera(indice(), mascheraDaDialogo(caselle))), attese) << caselle;
-}
-
 TEST(Parole, Anagrammi) {
     const std::pair<const char*, const char*> casi[] = {
         {"ROMA", "ROMA MORA RAMO ARMO AMOR"},

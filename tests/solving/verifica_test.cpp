@@ -16,19 +16,11 @@ K parola(const Cruciverba& x, int c, int r, Direzione d) { return definizioneDa(
 
 }  // namespace
 
-TEST(Verifica, OnlyFilledCellsThatDifferAreWrong) {
-    const Cruciverba x = schema({"CXS.#", "A#OXO", "NO#E#", "..BA#"});
-    EXPECT_EQ(caselleSbagliate(x, parola(x, 1, 1, Direzione::orizzontale)), (K{{2, 1}}));
-    EXPECT_EQ(caselleSbagliate(x, caselleSchema(x)), (K{{2, 1}, {4, 2}}));
-    EXPECT_EQ(caselleSbagliate(x, {{5, 1}, {2, 2}, {9, 9}}), K{});  // black, outside
-    EXPECT_EQ(caselleSchema(x).size(), 15u);
-}
-
 TEST(Verifica, MarksStayUntilTheirLetterChanges) {
     Cruciverba x = schema({"CXSB#", "A#OXO", "NO#E#", "....#"});
     Segni segni;
-    EXPECT_EQ(segnaErrori(segni, x, {{2, 1}}), (K{{2, 1}}));                            // a letter
-    EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, Direzione::verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X
+    EXPECT_EQ(segnaErrori(segni, x, {{2, 1}, {5, 1}, {9, 9}}), (K{{2, 1}}));  // a letter; black and outside never
+    EXPECT_EQ(segnaErrori(segni, x, parola(x, 4, 1, Direzione::verticale)), (K{{4, 1}, {4, 2}}));  // a word: B and X, not empty
     EXPECT_EQ(segni, (Segni{{{2, 1}, "X"}, {{4, 1}, "B"}, {{4, 2}, "X"}}));
     // Another letter in (2, 1), the same letter again in (4, 2), an untouched (4, 1).
     applicaScritture(x, {{2, 1, "Y"}, {4, 2, "X"}, {1, 4, "Q"}});
