@@ -24,19 +24,19 @@ const std::string schema =
     " 'clues': {'Across': [[1, 'Adesso']], 'Down': [[1, 'Uno'], [3, 'Due']]}}";
 
 // One state of the view: its width (150 high), the letter in (2, 1), the marks on (3, 2).
-struct Stato {
+struct Momento {
     int larghezza = 200;
     std::string lettera;
     std::uint8_t segno = 0;
     Aspetto aspetto = Aspetto::normale;
 };
-Stato stato(int larghezza, std::string lettera = {}, std::uint8_t segno = 0, Aspetto aspetto = Aspetto::normale) {
+Momento momento(int larghezza, std::string lettera = {}, std::uint8_t segno = 0, Aspetto aspetto = Aspetto::normale) {
     return {larghezza, std::move(lettera), segno, aspetto};
 }
 
 }  // namespace
 
-Q_DECLARE_METATYPE(std::vector<Stato>)
+Q_DECLARE_METATYPE(std::vector<Momento>)
 Q_DECLARE_METATYPE(std::vector<int>)
 
 class ImmagineGrigliaTest : public QObject {
@@ -51,7 +51,7 @@ class ImmagineGrigliaTest : public QObject {
         const QString json = QString::fromStdString(schema).replace('\'', '"');
         QCOMPARE(sessione_->apri(cartella_.scrivi("p.ipuz", json.toStdString())), EsitoApertura::ok);
     }
-    void imposta(const Stato& s) {
+    void imposta(const Momento& s) {
         if (sessione_->cruciverba().cella(2, 1).voce != s.lettera) QVERIFY(sessione_->scrivi({{2, 1, s.lettera}}));
         DecorazioniGriglia d;
         if (s.segno) d.segni[{3, 2}] = s.segno;
@@ -80,7 +80,7 @@ private slots:
         sessione_->impostaFileLavoro(cartella_.percorso("qdv_immagine.tmp"));
         apri();
         vista_ = std::make_unique<VistaGriglia>(*sessione_);
-        imposta(stato(200));
+        imposta(momento(200));
         vista_->show();
         QVERIFY(QTest::qWaitForWindowExposed(vista_.get()));
     }
@@ -91,25 +91,25 @@ private slots:
 
     // Each state is shown in turn; what the last one shows is a fresh paint of it.
     void comeUnaPitturaNuova_data() {
-        QTest::addColumn<std::vector<Stato>>("stati");
-        const Stato scritta = stato(200, "E"), altraScritta = stato(260, "E");
-        QTest::newRow("back to the first size") << std::vector<Stato>{stato(260), stato(200)};
-        QTest::newRow("a letter typed at the other size") << std::vector<Stato>{stato(260), altraScritta, scritta};
+        QTest::addColumn<std::vector<Momento>>("stati");
+        const Momento scritta = momento(200, "E"), altraScritta = momento(260, "E");
+        QTest::newRow("back to the first size") << std::vector<Momento>{momento(260), momento(200)};
+        QTest::newRow("a letter typed at the other size") << std::vector<Momento>{momento(260), altraScritta, scritta};
         QTest::newRow("a letter taken away at the other size")
-            << std::vector<Stato>{scritta, altraScritta, stato(260), stato(200)};
-        QTest::newRow("a letter typed before, then both sizes") << std::vector<Stato>{scritta, altraScritta, scritta};
+            << std::vector<Momento>{scritta, altraScritta, momento(260), momento(200)};
+        QTest::newRow("a letter typed before, then both sizes") << std::vector<Momento>{scritta, altraScritta, scritta};
         QTest::newRow("the current cell at the other size")
-            << std::vector<Stato>{stato(260), stato(260, "", segnoCasellaCorrente), stato(200, "", segnoCasellaCorrente)};
+            << std::vector<Momento>{momento(260), momento(260, "", segnoCasellaCorrente), momento(200, "", segnoCasellaCorrente)};
         QTest::newRow("the current cell gone at the other size")
-            << std::vector<Stato>{stato(200, "", segnoParolaCorrente), stato(260, "", segnoParolaCorrente), stato(260), stato(200)};
+            << std::vector<Momento>{momento(200, "", segnoParolaCorrente), momento(260, "", segnoParolaCorrente), momento(260), momento(200)};
         QTest::newRow("another look at the other size")
-            << std::vector<Stato>{stato(260), stato(260, "", 0, Aspetto::scuro), stato(200, "", 0, Aspetto::scuro), stato(200)};
-        QTest::newRow("a third size") << std::vector<Stato>{stato(260), stato(320), altraScritta, stato(200)};
+            << std::vector<Momento>{momento(260), momento(260, "", 0, Aspetto::scuro), momento(200, "", 0, Aspetto::scuro), momento(200)};
+        QTest::newRow("a third size") << std::vector<Momento>{momento(260), momento(320), altraScritta, momento(200)};
     }
     void comeUnaPitturaNuova() {
-        QFETCH(std::vector<Stato>, stati);
+        QFETCH(std::vector<Momento>, stati);
         QTRY_COMPARE(schermo(), afresco());
-        for (const Stato& s : stati) {
+        for (const Momento& s : stati) {
             imposta(s);
             QTRY_COMPARE(schermo(), afresco());
         }
@@ -130,7 +130,7 @@ private slots:
         QFETCH(size_t, tenute);
         QTRY_COMPARE(schermo(), afresco());
         for (const int l : larghezze) {
-            imposta(stato(l));
+            imposta(momento(l));
             QTRY_COMPARE(schermo(), afresco());
         }
         QCOMPARE(vista_->immaginiTenute(), tenute);

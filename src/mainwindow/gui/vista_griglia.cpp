@@ -174,7 +174,7 @@ void VistaGriglia::paintEvent(QPaintEvent* e) {
         dipingiRegione(q, nuova);
         t->sporca -= nuova;
     }
-    const int scala = static_cast<int>(t->contesto.rapporto);
+    const int scala = static_cast<int>(t->contesto.bersaglio.rapporto);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& r : e->region()) {
         p.setClipRect(r);
@@ -188,6 +188,17 @@ bool VistaGriglia::piccola(const QRegion& regione) const {
     return area * 4 <= static_cast<qint64>(width()) * height();
 }
 
+std::optional<VistaGriglia::Bersaglio> VistaGriglia::bersaglioDi(const QPainter& p) const {
+    const QPaintDevice* bersaglio = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!bersaglio || bersaglio->devType() != QInternal::Image || p.paintEngine()->type() != QPaintEngine::Raster ||
+        !p.transform().isIdentity())
+        return std::nullopt;
+    const QImage& immagine = *static_cast<const QImage*>(bersaglio);
+    const qreal rapporto = immagine.devicePixelRatio();
+    if (rapporto != std::round(rapporto)) return std::nullopt;  // a fractional scale would not meet whole pixels
+    return Bersaglio{sfondo_.rgb(), immagine.format(), rapporto, logicalDpiX(), logicalDpiY()};
+}
+
 VistaGriglia::Immagine* VistaGriglia::immagineDi(const QPainter& p) {
     const GeometriaSchema& g = geometria_;
     if (!conGriglia() || !sessione_.aperto() || sessione_.cruciverba().colonne() != g.colonne ||
@@ -195,15 +206,10 @@ VistaGriglia::Immagine* VistaGriglia::immagineDi(const QPainter& p) {
         return nullptr;
     // Only the window's own pixels: a grab or a render is painted afresh.
     QBackingStore* negozio = backingStore();
-    const QPaintDevice* bersaglio = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
-    if (!negozio || !bersaglio || bersaglio != negozio->paintDevice() || bersaglio->devType() != QInternal::Image ||
-        p.paintEngine()->type() != QPaintEngine::Raster || !p.transform().isIdentity())
-        return nullptr;
-    const QImage& schermo = *static_cast<const QImage*>(bersaglio);
-    const qreal rapporto = schermo.devicePixelRatio();
-    if (rapporto != std::round(rapporto)) return nullptr;
-    const ContestoImmagine contesto{geometria_,   stile_,        size(),        sfondo_.rgb(),
-                                    schermo.format(), rapporto, logicalDpiX(), logicalDpiY()};
+    const std::optional<Bersaglio> bersaglio = bersaglioDi(p);
+    if (!negozio || !bersaglio || p.paintEngine()->paintDevice() != negozio->paintDevice()) return nullptr;
+    const qreal rapporto = bersaglio->rapporto;
+    const ContestoImmagine contesto{geometria_, stile_, size(), *bersaglio};
     if (!immagini_[0] || immagini_[0]->contesto != contesto) {
         std::swap(immagini_[0], immagini_[1]);
         if (!immagini_[0] || immagini_[0]->contesto != contesto) {
@@ -211,7 +217,7 @@ VistaGriglia::Immagine* VistaGriglia::immagineDi(const QPainter& p) {
             const qsizetype byte = static_cast<qsizetype>(size().width()) * scala * size().height() * scala * 4;
             if (byte > byteImmagini) return nullptr;
             if (immagini_[1] && immagini_[1]->pixel.sizeInBytes() + byte > byteImmagini) immagini_[1].reset();
-            Immagine nuova{contesto, QImage(size() * scala, schermo.format()), {}, {}, {}, true};
+            Immagine nuova{contesto, QImage(size() * scala, bersaglio->formato), {}, {}, {}, true};
             if (nuova.pixel.isNull()) return nullptr;
             nuova.pixel.setDevicePixelRatio(rapporto);
             nuova.pixel.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
@@ -267,16 +273,10 @@ bool VistaGriglia::dipingiInterno(QPainter& p, const QRect& pezzo) {
     const std::optional<Casella> k = cellaIn(pezzo.topLeft());
     if (!k || pezzo != internoCella(*k)) return false;
     // Only onto an image, the backing store's: the kept insides take its format.
-    const QPaintDevice* bersaglio = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
-    if (!bersaglio || bersaglio->devType() != QInternal::Image || p.paintEngine()->type() != QPaintEngine::Raster ||
-        !p.transform().isIdentity())
-        return false;
-    const QImage& immagineBersaglio = *static_cast<const QImage*>(bersaglio);
-    const qreal rapporto = immagineBersaglio.devicePixelRatio();
-    if (rapporto != std::round(rapporto)) return false;  // a fractional scale would not meet whole pixels
-    const ContestoInterni contesto{stile_,         geometria_.lato, geometria_.puntiLettere,
-                                   geometria_.puntiNumeri, sfondo_.rgb(), immagineBersaglio.format(),
-                                   rapporto,       logicalDpiX(),   logicalDpiY()};
+    const std::optional<Bersaglio> bersaglio = bersaglioDi(p);
+    if (!bersaglio) return false;
+    const qreal rapporto = bersaglio->rapporto;
+    const ContestoInterni contesto{stile_, geometria_.lato, geometria_.puntiLettere, geometria_.puntiNumeri, *bersaglio};
     if (interni_[0].contesto != contesto) {
         std::swap(interni_[0], interni_[1]);
         if (interni_[0].contesto != contesto) interni_[0] = Interni{contesto, {}, 0};
@@ -292,7 +292,7 @@ bool VistaGriglia::dipingiInterno(QPainter& p, const QRect& pezzo) {
         // Painted as the window would paint the piece, onto an image alike in format and
         // resolution, shifted so the cell keeps its place against the pixels.
         const int scala = static_cast<int>(rapporto);
-        QImage immagine(pezzo.size() * scala, immagineBersaglio.format());
+        QImage immagine(pezzo.size() * scala, bersaglio->formato);
         immagine.setDevicePixelRatio(rapporto);
         immagine.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
         immagine.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));

@@ -86,16 +86,24 @@ private:
     // if missing. False when the piece is something else or the target keeps no such images.
     bool dipingiInterno(QPainter& painter, const QRect& pezzo);
 
+    // The pixels a kept picture is copied onto: the window's background, the backing store's
+    // format and scale, the screen's dpi. None for a painter that is not on a raster image.
+    struct Bersaglio {
+        QRgb sfondo = 0;
+        QImage::Format formato = QImage::Format_Invalid;
+        qreal rapporto = 1;
+        int dpiX = 0, dpiY = 0;
+        friend bool operator==(const Bersaglio&, const Bersaglio&) = default;
+    };
+    std::optional<Bersaglio> bersaglioDi(const QPainter& painter) const;
+
     // What a kept inside's pixels depend on besides the cell's own content: the look, the
     // sizes, the window's background and the target's pixels.
     struct ContestoInterni {
         StileSchema stile;
         int lato = 0;
         double puntiLettere = 0, puntiNumeri = 0;
-        QRgb sfondo = 0;
-        QImage::Format formato = QImage::Format_Invalid;
-        qreal rapporto = 1;
-        int dpiX = 0, dpiY = 0;
+        Bersaglio bersaglio;
         friend bool operator==(const ContestoInterni&, const ContestoInterni&) = default;
     };
     struct Interni {
@@ -113,10 +121,7 @@ private:
         GeometriaSchema geometria;
         StileSchema stile;
         QSize dimensione;
-        QRgb sfondo = 0;
-        QImage::Format formato = QImage::Format_Invalid;
-        qreal rapporto = 1;
-        int dpiX = 0, dpiY = 0;
+        Bersaglio bersaglio;
         friend bool operator==(const ContestoImmagine&, const ContestoImmagine&) = default;
     };
     // The view as painted at one size and look, copied out at a paint. Cells changed since are
