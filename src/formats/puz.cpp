@@ -561,7 +561,10 @@ std::string FormatoPuz::scrivi(const Cruciverba& x) const {
     if (!m.conNote && conNote) stringhe.emplace_back();
     std::string h = m.intestazione;
     calcolaSomme(h, m.soluzione, griglia, stringhe, conNote, m.versione);
-    std::string out = m.prima + h + m.soluzione + griglia;
+    // The bytes kept before the header go back only while the header stays the first one a reader
+    // finds: a new checksum could complete an "ACROSS&DOWN" those bytes end with.
+    const bool primaSicura = (m.prima + h).find(magia) == m.prima.size() + 2;
+    std::string out = (primaSicura ? m.prima : std::string()) + h + m.soluzione + griglia;
     for (const std::string& t : stringhe) out += t + '\0';
     for (const Sezione& z : sezioni) {
         out += z.nome + parolaTesto(static_cast<std::uint16_t>(z.dati.size())) + parolaTesto(sommaPuz(z.dati)) + z.dati;
