@@ -56,10 +56,7 @@ ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattafo
     rigaDefinizione_->setObjectName("RigaDefinizione");
     rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
     rigaDefinizione_->setTextFormat(Qt::PlainText);
-    QFont f = rigaDefinizione_->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    rigaDefinizione_->setFont(f);
+    rigaDefinizione_->setFont(carattereTitolo(rigaDefinizione_->font()));
     rigaDefinizione_->hide();
 
     for (auto segnale : {&Sessione::schemaCambiato, &Sessione::posizioneCambiata, &Sessione::segniCambiati})

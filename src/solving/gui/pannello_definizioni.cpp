@@ -168,11 +168,15 @@ void scegli(QListWidget* lista, QListWidgetItem* scelta, bool uguali) {
 
 }  // namespace
 
+QFont carattereTitolo(QFont base) {
+    base.setBold(true);
+    base.setPointSizeF(base.pointSizeF() * 1.2);
+    return base;
+}
+
 QLabel* titoloPannello(const char* testo, QWidget* genitore) {
     auto* t = new QLabel(testo, genitore);
-    QFont f = t->font();
-    f.setBold(true);
-    t->setFont(f);
+    t->setFont(carattereTitolo(t->font()));
     return t;
 }
 

@@ -11,7 +11,11 @@
 
 namespace quadrivo {
 
-// A panel list's heading in bold capitals ("ORIZZONTALI", "CHIAVE").
+// The bold, slightly larger face of the headings and of the current clue's line above the grid.
+// One face for all of them: each further face costs the start a font match and a shaper.
+QFont carattereTitolo(QFont base);
+
+// A panel list's heading in that face ("ORIZZONTALI", "CHIAVE").
 QLabel* titoloPannello(const char* testo, QWidget* genitore);
 
 class PannelloDefinizioni : public QWidget {

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "model/numeri.h"
+#include "solving/gui/pannello_definizioni.h"
 #include "model/testo.h"
 #include "solving/gui/modello_parole.h"
 
@@ -12,9 +13,7 @@ PannelloSuggerimenti::PannelloSuggerimenti(QWidget* genitore) : QWidget(genitore
     setObjectName("PannelloSuggerimenti");
     setAutoFillBackground(true);
     auto* titolo = new QLabel("Suggerimenti", this);
-    QFont grassetto = titolo->font();
-    grassetto.setBold(true);
-    titolo->setFont(grassetto);
+    titolo->setFont(carattereTitolo(titolo->font()));
     stato_ = new QLabel(this);
     stato_->setObjectName("StatoSuggerimenti");
     stato_->setWordWrap(true);
