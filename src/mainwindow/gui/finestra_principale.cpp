@@ -67,7 +67,7 @@ FinestraPrincipale::FinestraPrincipale(Cartelle cartelle, PiattaformaQt& piattaf
     sessione_ = new Sessione(cartelleComplete(std::move(cartelle)), piattaforma_,
                              percorsoDaQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), this);
     setWindowTitle(QString::fromUtf8(titoloFinestraIniziale));
-    setWindowIcon(immagineLista(5));
+    setWindowIcon(iconaFinestra());
     installaGrigliaAccessibile();
     area_ = new AreaDisegno(this);
     setCentralWidget(area_);

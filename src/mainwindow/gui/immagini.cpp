@@ -159,7 +159,8 @@ void disegna(QPainter& p, int indice) {
 // Paints the image afresh for every size and density, so it is crisp everywhere.
 class MotoreImmagine : public QIconEngine {
 public:
-    explicit MotoreImmagine(int indice) : indice_(indice) {}
+    explicit MotoreImmagine(int indice, QList<QSize> lati = {}) : indice_(indice), lati_(std::move(lati)) {}
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return lati_; }
     void paint(QPainter* p, const QRect& r, QIcon::Mode modo, QIcon::State) override {
         p->save();
         p->translate(r.topLeft());
@@ -197,7 +198,7 @@ public:
         pronte_.push_back({dimensione, modo, stato, scala, scuro, px});
         return px;
     }
-    QIconEngine* clone() const override { return new MotoreImmagine(indice_); }
+    QIconEngine* clone() const override { return new MotoreImmagine(indice_, lati_); }
 
 private:
     struct Pronta {
@@ -209,6 +210,7 @@ private:
         QPixmap px;
     };
     int indice_;
+    QList<QSize> lati_;
     std::vector<Pronta> pronte_;
 };
 
@@ -217,6 +219,10 @@ private:
 QIcon immagineLista(int indice) {
     if (indice < 1 || indice > immaginiNellaLista) return {};
     return QIcon(new MotoreImmagine(indice));
+}
+
+QIcon iconaFinestra() {
+    return QIcon(new MotoreImmagine(5, {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
 }
 
 QPixmap immagineSito(qreal densita) {

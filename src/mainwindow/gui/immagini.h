@@ -13,6 +13,10 @@ inline constexpr int immaginiNellaLista = 11;
 // An index outside the list gives a null icon.
 QIcon immagineLista(int indice);
 
+// The window's icon (image 5) at the sizes given to the window manager, 16 to 64 pixels: Qt would
+// otherwise paint 16 to 128 for an icon that names no sizes, the largest costing the start most.
+QIcon iconaFinestra();
+
 // The 120 x 29 badge that opens the author's web site, at the given pixel density.
 QPixmap immagineSito(qreal densita);
 
