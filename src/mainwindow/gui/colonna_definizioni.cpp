@@ -49,9 +49,6 @@ ColonnaDefinizioni::ColonnaDefinizioni(Sessione& sessione, Piattaforma& piattafo
         sessione_.impostaPosizione(sessione_.navigazione().vaiAParola(sessione_.cruciverba(), indice));
     });
     connect(elenco_, &PannelloDefinizioni::tastieraResa, this, [this] { area_->setFocus(Qt::OtherFocusReason); });
-    suggerimenti_ = new PannelloSuggerimenti(pannelli_);
-    suggerimenti_->hide();
-    connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &ColonnaDefinizioni::scriviSuggerimento);
     rigaDefinizione_ = new QLabel(area_);
     rigaDefinizione_->setObjectName("RigaDefinizione");
     rigaDefinizione_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -142,19 +139,24 @@ bool ColonnaDefinizioni::adattaLarghezza(int larghezza) {
 }
 
 void ColonnaDefinizioni::disponi() {
-    const bool eraVisibile = suggerimenti_->isVisible();
+    const bool eraVisibile = suggerimenti_ && suggerimenti_->isVisible();
     if (!visibile()) {
         elenco_->hide();
-        suggerimenti_->hide();
+        if (suggerimenti_) suggerimenti_->hide();
         rigaDefinizione_->hide();
         return;
     }
     rigaDefinizione_->setGeometry(0, 0, area_->width(), altezzaRiga(rigaDefinizione_));
     elenco_->setVisible(elencoVisibile());
-    suggerimenti_->setVisible(suggerimentiVisibili());
+    // Made when first asked for: most starts never show it.
+    if (suggerimentiVisibili() && !suggerimenti_) {
+        suggerimenti_ = new PannelloSuggerimenti(pannelli_);
+        connect(suggerimenti_, &PannelloSuggerimenti::parolaScelta, this, &ColonnaDefinizioni::scriviSuggerimento);
+    }
+    if (suggerimenti_) suggerimenti_->setVisible(suggerimentiVisibili());
     disponiPannelli();
     rigaDefinizione_->show();
-    if (!eraVisibile && suggerimenti_->isVisible()) pianificaSuggerimenti();
+    if (!eraVisibile && suggerimenti_ && suggerimenti_->isVisible()) pianificaSuggerimenti();
 }
 
 void ColonnaDefinizioni::disponiPannelli() {
@@ -162,7 +164,7 @@ void ColonnaDefinizioni::disponiPannelli() {
     // Both shown: the clues above, the suggestions in the lower two fifths.
     const int sotto = !suggerimentiVisibili() ? 0 : elencoVisibile() ? alta * 2 / 5 : alta;
     elenco_->setGeometry(0, 0, l, alta - sotto);
-    suggerimenti_->setGeometry(0, alta - sotto, l, sotto);
+    if (suggerimenti_) suggerimenti_->setGeometry(0, alta - sotto, l, sotto);
 }
 
 bool ColonnaDefinizioni::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -188,7 +190,7 @@ void ColonnaDefinizioni::pianificaSuggerimenti() {
 
 void ColonnaDefinizioni::aggiornaSuggerimenti() {
     suggerimentiInAttesa_ = false;
-    if (!suggerimenti_->isVisible()) return;
+    if (!suggerimenti_ || !suggerimenti_->isVisible()) return;
     // A paused grid hides its letters; the words that fit them would tell them.
     if (sessione_.inPausa()) return suggerimenti_->mostraNessuna("In pausa.");
     const Parola* w = sessione_.parolaCorrente();

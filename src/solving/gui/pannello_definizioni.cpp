@@ -191,11 +191,6 @@ PannelloDefinizioni::PannelloDefinizioni(QWidget* genitore) : QWidget(genitore) 
     layout->addWidget(orizzontali_, 1);
     layout->addWidget(titoloPannello("VERTICALI", this));
     layout->addWidget(verticali_, 1);
-    // The file's other lists (diagonals, its own names), shown only when it has some.
-    altri_ = nuovaLista(this, "ListaAltre", "Altre definizioni");
-    altri_->setSelectionMode(QAbstractItemView::NoSelection);
-    altri_->hide();
-    layout->addWidget(altri_, 1);
     for (QListWidget* l : {orizzontali_, verticali_}) {
         l->setItemDelegate(new MisureDefinizioni(l));
         // A row with no cell in any word (all black) leads nowhere.
@@ -243,6 +238,14 @@ void PannelloDefinizioni::aggiornaAltri(const Cruciverba& cruciverba) {
     }
     if (righe == mostrateAltre_) return;
     mostrateAltre_ = righe;
+    // The file's other lists (diagonals, its own names) go below the down clues, made when a
+    // puzzle first has some, so a start without them does not make a third list.
+    if (!altri_) {
+        if (righe.isEmpty()) return;
+        altri_ = nuovaLista(this, "ListaAltre", "Altre definizioni");
+        altri_->setSelectionMode(QAbstractItemView::NoSelection);
+        static_cast<QBoxLayout*>(layout())->addWidget(altri_, 1);
+    }
     altri_->clear();
     for (const QString& riga : righe) {
         const bool nome = riga.startsWith('\t');
