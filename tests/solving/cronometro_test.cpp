@@ -32,8 +32,7 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAn
     EXPECT_EQ(testi, (std::vector<std::string>{"0:00", "59:59", "1:02:03", "0:00"}));
 }
 
-// A solve is found by its solution's fingerprint (that the entries are no part of it, the index
-// tests see): another solution is another puzzle.
+// A solve is found by its solution's fingerprint: another solution is another puzzle.
 TEST(Partita, TheFingerprintIsTheSolutions) {
     EXPECT_NE(improntaSoluzione(prova::cruciverbaDa({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), improntaSoluzione(schemaProva().cruciverba));
 }
