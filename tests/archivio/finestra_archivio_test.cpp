@@ -84,7 +84,6 @@ private slots:
         QVERIFY(!f.esporta(dati.percorso("cartella.csv")).empty());
     }
 
-    // The months' chart says its bars to a screen reader.
     void theChartSaysItsMonths() {
         GraficoTempi grafico;
         grafico.imposta({{2026, 1, 3, 60000}, {2026, 2, 1, 120000}});

@@ -77,16 +77,5 @@ TEST(Indice, LaterPassesReadOnlyWhatChanged) {
     EXPECT_TRUE(schemi[1].riassunto.risolto);
 }
 
-TEST(Indice, APassCanBeStopped) {
-    CartellaTemporanea dati, cartella;
-    for (int i = 0; i < 5; ++i) cartella.scrivi(std::to_string(i) + ".trmo", prova::fileTrmo(soluzione));
-    Registro r(dati.percorso());
-    std::atomic<bool> basta = false;
-    const EsitoIndice e = indicizza(r, {cartella.percorso()}, {}, [&](int fatti, int) { basta = fatti == 2; }, &basta);
-    EXPECT_TRUE(e.interrotto);
-    EXPECT_EQ(e.letti, 2);
-    EXPECT_EQ(r.schemi().size(), 2u);  // what was read is kept
-}
-
 }  // namespace
 }  // namespace quadrivo

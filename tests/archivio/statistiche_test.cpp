@@ -50,11 +50,7 @@ VoceLibreria risolta(int mese, int giorno, std::int64_t ms, bool aiuti = false) 
 }
 
 TEST(Statistiche, StreaksCountDaysSolvedWithoutHelp) {
-    struct Caso {
-        const char* nome;
-        std::vector<VoceLibreria> voci;
-        int attuale, massima;
-    };
+    struct Caso { const char* nome; std::vector<VoceLibreria> voci; int attuale, massima; };
     const std::int64_t oggi = giuliano(3, 10);
     const std::vector<Caso> casi = {
         {"nothing solved", {}, 0, 0},

@@ -32,7 +32,6 @@ std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
 
 }  // namespace
 
-// Every sample rewrites byte for byte, has a clue and a listed word everywhere, and keys solve it.
 TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndKeysSolveIt) {
     std::vector<std::string> campioni;
     for (const auto& e : fs::directory_iterator(CARTELLA_ARCHIVIO))

@@ -133,7 +133,6 @@ TEST(TestiDelSalvataggio, TheTypedNameBecomesAPath) {
     for (const auto& [cartella, nome, atteso] : casi) EXPECT_EQ(percorsoSalvataggio(cartella, nome), atteso);
 }
 
-// Salva con nome: the overwrite question and its Annulla; an error leaves all as it was.
 TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetry) {
     CartellaTemporanea dir;
     PiattaformaRegistro p;
@@ -233,7 +232,6 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);
 }
 
-// A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.
 TEST(Apertura, ANameWithoutItsExtensionStandsForTheOnePuzzleOfThatName) {
     CartellaTemporanea dir;
     for (const char* n : {"primi-passi.trmo", "doppio.trmo", "doppio.ipuz", "nota.txt", "nudo", "nudo.trmo", "a.b.trmo"})

@@ -174,11 +174,7 @@ TEST(ElenchiGiochi, EachGamePrintsWhatItsPlayerReads) {
     for (const Casella& k : caselleBianche(chiave))
         if (chiave.cella(k).soluzione == "A") chiave.cella(k).voce = "A";
     const int codiceA = chiave.cella(2, 1).codice;
-    const struct {
-        const char* nome;
-        Cruciverba cruciverba;
-        std::vector<std::string> testi;
-    } casi[] = {
+    const struct { const char* nome; Cruciverba cruciverba; std::vector<std::string> testi; } casi[] = {
         {"senza schema", comeSenzaSchema(crociato).cruciverba.value(),
          {"ORIZZONTALI:", "1.", " Abitazione ", "2.", " Sovrano ", "3.", " Stella ", "VERTICALI:", "1.", " Cassa ", "3.",
           " Societa ", "4.", " Vocali "}},

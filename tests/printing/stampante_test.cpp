@@ -30,13 +30,11 @@ class ProvaStampante : public QObject {
     PiattaformaRegistro p_;
 
     static ValoriImpostazioni tipico() {
-        ValoriImpostazioni s;
-        s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
-        return s;
+        return {.PercentualeRiquadro = 90, .SpessoreBordo = 2, .AltezzaCaratteri = 60, .AltezzaNumeri = 20,
+                .DistanzaDaSpigolo = 3, .DistanzaDaCentro = -4};
     }
 
 private slots:
-    // The printer takes both sheets, and sizes are points, never the printer's dots.
     void longListsOnTwoSheetsInPoints() {
         // Enough clues of two lines each to need a second sheet.
         std::vector<DefinizioneProva> def;

@@ -76,7 +76,6 @@ private slots:
         p->piattaforma.forma = Puntatore::frecciaVerticale;  // the hover arrow goes
         apri(1, 1, Direzione::orizzontale);
         QCOMPARE(p->piattaforma.forma, Puntatore::predefinito);
-        QCOMPARE(w("campoDefinizione")->text(), QString("Abitazione"));
         QCOMPARE(caselle(), QString("C SA"));  // an entered "." shows as a blank
         QCOMPARE(fuoco(), casella(0));
 
@@ -169,7 +168,6 @@ private slots:
     }
 
     void theWordsModel() {
-        // The words' model: a new result replaces the old.
         QComboBox lista;
         ModelloParole* modello = ModelloParole::perLista(&lista);
         modello->imposta(ParoleTrovate(5, "MELAS\xC8LITE" "CASAS"));  // a Windows-1252 byte shows as È

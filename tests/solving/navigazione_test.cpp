@@ -116,7 +116,6 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     EXPECT_EQ((R{nav.elenco(x, O)[3].voce, nav.elenco(x, V)[1].voce}),
               (R{"7 Città d'erba ", "2 " + std::string(30, '_') + " "}));
     EXPECT_EQ(std::pair(nav.vaiAParola(x, 1), nav.vaiAParola(x, 8)), std::pair(Posizione{4, 2, O}, Posizione{}));
-    // The clue line above the grid.
     EXPECT_EQ(
         (R{nav.definizioneCorrente(x, {4, 4, O}), nav.definizioneCorrente(x, {4, 3, V}), nav.definizioneCorrente(x, {3, 2, V})}),
         (R{" 7 oriz. - Città d'erba", " 3 vert. - Superficie", " 2 vert. - "}));

@@ -28,7 +28,6 @@ TEST(ParolaDialogo, TheCurrentWordAndWritingBackTheChoice) {
     EXPECT_EQ(prova::inserimenti(x)[2], "..#E#");
 }
 
-// Several letters, pencil, any clue text: OK without a change gives every one back.
 TEST(ParolaDialogo, OkWithoutAChangeKeepsEveryCellAndTheClueAsTheyAre) {
     prova::SchemaProva p;
     Cruciverba& x = p.documento.cruciverba;

@@ -64,11 +64,7 @@ TEST(SenzaSchemaGioco, OneLineForEachRowAndColumn) {
 
 // The game's own check and the usual one (and the solve notice) count the same.
 TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
-    struct Caso {
-        const char* nome;
-        std::vector<std::string> griglia;
-        long long differenze;
-    };
+    struct Caso { const char* nome; std::vector<std::string> griglia; long long differenze; };
     for (const Caso& c :
          {Caso{"empty", {"....", "....", "...."}, 12}, Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
           Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1}, Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
@@ -85,11 +81,7 @@ TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
 
 // Controlla schema's marks ('x'): a black square over a letter is marked, a missing one only counted.
 TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
-    struct Caso {
-        const char* nome;
-        Conversione (*come)(const Cruciverba&);
-        std::vector<std::string> griglia, segnate;
-    };
+    struct Caso { const char* nome; Conversione (*come)(const Cruciverba&); std::vector<std::string> griglia, segnate; };
     for (const Caso& c : {
              Caso{"black over a letter", comeSenzaSchema, {"CA#A", "A#RE", "SOLE"}, {"..x.", "....", "...."}},
              Caso{"black missing, cell empty", comeSenzaSchema, {"CASA", "A.RE", "SOLE"}, {"....", "....", "...."}},
@@ -118,11 +110,7 @@ TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
 
 // A codeword made from a crossword the player had started: the letters follow the codes.
 TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
-    struct Caso {
-        const char* nome;
-        std::vector<std::string> tenute;  // the player's letters, '.' none
-        std::vector<std::string> dopo;
-    };
+    struct Caso { const char* nome; std::vector<std::string> tenute, dopo; };  // the player's letters, '.' none
     // CASA / A#RE / SOLE: A is code 1 at (2,1) (4,1) (1,2); E code 3 at (4,2) (4,3).
     for (const Caso& c : {Caso{"one A spreads to its code", {".A..", ".#..", "...."}, {".A.A", "A#..", "...."}},
                           Caso{"a wrong letter alone spreads too", {"....", ".#.X", "...."}, {"....", ".#.X", "...X"}},
@@ -188,10 +176,7 @@ TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
 TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
     const Cruciverba x = prova::crociato();
     const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
-    struct Caso {
-        Direzione direzione;
-        int numero, parola;
-    };
+    struct Caso { Direzione direzione; int numero, parola; };
     for (const Caso& c : {Caso{Direzione::orizzontale, 2, 1}, Caso{Direzione::verticale, 4, 5}, Caso{Direzione::verticale, 2, 0},
                           Caso{Direzione::orizzontale, 9, -1}}) {
         SCOPED_TRACE(std::to_string(numeroElenco(c.direzione)) + " " + std::to_string(c.numero));
@@ -203,12 +188,7 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
 
 // F2, the hover label and the clue line name a run as its game does: by row, codes or length.
 TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
-    struct Caso {
-        const char* nome;
-        Cruciverba x;
-        Posizione p;
-        std::string titolo, definizione, didascalia;
-    };
+    struct Caso { const char* nome; Cruciverba x; Posizione p; std::string titolo, definizione, didascalia; };
     const GeometriaSchema g{};
     for (const Caso& c :
          {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, " Riga 2", "Sovrano", "  Riga 2 - Sovrano "},
@@ -277,7 +257,6 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
     }
 }
 
-// A diagramless numbers by the player's grid; a clue with no word yet is listed and leads nowhere.
 TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
     const Cruciverba x = variante(comeDiagramless);
     const Navigazione nav(x);
