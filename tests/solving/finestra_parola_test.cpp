@@ -41,9 +41,7 @@ class FinestraParolaTest : public QObject {
         for (int i = 0; i < 4; ++i) t += casella(i)->text();
         return t;
     }
-    void scrivi(const QString& lettere) {
-        for (int i = 0; i < 4; ++i) casella(i)->setText(lettere.mid(i, 1));
-    }
+    void scrivi(const QString& lettere) { for (int i = 0; i < 4; ++i) casella(i)->setText(lettere.mid(i, 1)); }
     void carica(const std::map<int, std::vector<std::string>>& parole) {
         dir.scrivi("LessicoItaliano.dat", prova::dizionario(parole));
         lessico = {.cartella = dir.percorso()};
