@@ -1,4 +1,4 @@
-// The Archivio window filled in the background, filtered, opened and exported; the clock away.
+// The Archivio window filled in the background, filtered, opened, exported; the clock stopped while away.
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
