@@ -1,9 +1,7 @@
-// The player's store: the one-time move from partite.json, transactions that survive a kill and
-// a full disk, two writers at once, and the solve's record with its help and dates.
+// The player's store: partite.json moved once, a kill, a full disk, two writers, the solve's record.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <cstdio>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -20,18 +18,11 @@ namespace {
 
 using prova::CartellaTemporanea;
 
-Partita partitaDi(std::int64_t ms, std::vector<Casella> rivelate = {}) {
-    Partita p;
-    p.millisecondi = ms;
-    for (const Casella& k : rivelate) p.rivelate.insert(k);
-    return p;
-}
-
 TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
     CartellaTemporanea t;
-    std::vector<VoceArchivio> voci = {{"/a.trmo", "h1", partitaDi(5000, {{1, 1}})}, {"/b.trmo", "h2", partitaDi(9000)}};
-    voci[0].partita.segni[{2, 1}] = "X";
-    voci[0].partita.matita.insert({3, 1});
+    const std::vector<VoceArchivio> voci = {
+        {"/a.trmo", "h1", Partita{.millisecondi = 5000, .segni = {{{2, 1}, "X"}}, .rivelate = {{1, 1}}, .matita = {{3, 1}}}},
+        {"/b.trmo", "h2", Partita{.millisecondi = 9000}}};
     const std::string json = testoArchivio(voci);
     t.scrivi(nomeArchivioPartite, json);
     {
@@ -45,23 +36,20 @@ TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
     }
     EXPECT_EQ(t.leggi(nomeArchivioPartite), json);
     // A changed partite.json is not read again: the store is the player's data now.
-    t.scrivi(nomeArchivioPartite, testoArchivio({{"/c.trmo", "h3", partitaDi(1)}}));
+    t.scrivi(nomeArchivioPartite, testoArchivio({{"/c.trmo", "h3", Partita{.millisecondi = 1}}}));
     Registro r(t.percorso());
     EXPECT_FALSE(r.partita("/c.trmo"));
     EXPECT_EQ(r.partite().size(), 2u);
 }
 
 // The solve is kept as its own text: what a later Partita adds comes back without a new column.
-// The file's and folder's modes are checked where the session writes them.
 TEST(Registro, ReadingNeverMakesAFileAndTheFirstWriteKeepsTheWholeSolve) {
     CartellaTemporanea t;
     Registro r(t.percorso("dati/Quadrivo"));
     EXPECT_EQ(r.leggi("/a.trmo", "h"), Partita{});
     EXPECT_TRUE(r.partite().empty());
     EXPECT_FALSE(esisteFile(r.percorsoFile()));
-    Partita p = partitaDi(77, {{2, 2}});
-    p.segni[{1, 3}] = "QU";
-    p.matita = {{1, 1}, {4, 4}};
+    const Partita p{.millisecondi = 77, .segni = {{{1, 3}, "QU"}}, .rivelate = {{2, 2}}, .matita = {{1, 1}, {4, 4}}};
     ASSERT_TRUE(r.scrivi("/a.trmo", "h", p));
     EXPECT_EQ(r.leggi("/a.trmo", "h"), p);
 }
@@ -71,14 +59,14 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     CartellaTemporanea t;
     std::int64_t ora = 100;
     Registro r(t.percorso(), [&] { return ora; });
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1000), Riassunto{10, 3, false}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 1000}, Riassunto{10, 3, false}));
     ora = 200;
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1500, 5));
     ASSERT_TRUE(r.registraAiuto("/a.trmo", "h", Aiuto::controllo, 1700, 1));
     ora = 300;
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 2000}, Riassunto{10, 10, true, 2}));
     ora = 400;
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000), Riassunto{10, 10, true, 2}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 2000}, Riassunto{10, 10, true, 2}));
     auto a = r.partita("/a.trmo");
     ASSERT_TRUE(a);
     EXPECT_EQ(a->iniziata, 100);
@@ -96,14 +84,14 @@ TEST(Registro, TheRecordKeepsTheFirstDayTheSolvedDayAndTheHelpOfThisAttempt) {
     EXPECT_EQ(a->risolta, 0);
     EXPECT_EQ(r.aiuti().size(), 2u);
     // Another solution under the same name is another puzzle.
-    ASSERT_TRUE(r.scrivi("/a.trmo", "nuova", partitaDi(5), Riassunto{4, 0, false}));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "nuova", Partita{.millisecondi = 5}, Riassunto{4, 0, false}));
     EXPECT_EQ(r.partita("/a.trmo")->iniziata, 400);
 }
 
 TEST(Registro, AFullDiskLosesNothingAlreadyKeptAndTheNextWriteWorks) {
     CartellaTemporanea t;
     Registro r(t.percorso());
-    ASSERT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(1000)));
+    ASSERT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 1000}));
     r.limitaPagine(1);  // below what the file holds: nothing more fits
     std::vector<SchemaIndicizzato> molti(200);
     for (size_t i = 0; i < molti.size(); ++i) molti[i].percorso = "/x/" + std::to_string(i) + std::string(500, 'p');
@@ -112,7 +100,7 @@ TEST(Registro, AFullDiskLosesNothingAlreadyKeptAndTheNextWriteWorks) {
     EXPECT_TRUE(r.schemi().empty());  // all or nothing
     EXPECT_EQ(r.leggi("/a.trmo", "h").millisecondi, 1000);
     r.limitaPagine(1'000'000);
-    EXPECT_TRUE(r.scrivi("/a.trmo", "h", partitaDi(2000)));
+    EXPECT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 2000}));
     EXPECT_TRUE(r.errore().empty());
     EXPECT_EQ(Registro(t.percorso()).leggi("/a.trmo", "h").millisecondi, 2000);
 }
@@ -120,14 +108,14 @@ TEST(Registro, AFullDiskLosesNothingAlreadyKeptAndTheNextWriteWorks) {
 // A child that writes without pause until it is killed: every kept solve is whole afterwards.
 TEST(Registro, AKillDuringWritesLeavesEveryCommittedSolveWhole) {
     CartellaTemporanea t;
-    { ASSERT_TRUE(Registro(t.percorso()).scrivi("/fisso.trmo", "h", partitaDi(123))); }
+    { ASSERT_TRUE(Registro(t.percorso()).scrivi("/fisso.trmo", "h", Partita{.millisecondi = 123})); }
     int tubo[2];
     ASSERT_EQ(::pipe(tubo), 0);
     const pid_t figlio = ::fork();
     if (figlio == 0) {
         Registro r(t.percorso());
         for (int i = 1;; ++i) {
-            r.scrivi("/k" + std::to_string(i % 50) + ".trmo", "h", partitaDi(i));
+            r.scrivi("/k" + std::to_string(i % 50) + ".trmo", "h", Partita{.millisecondi = i});
             if (i == 20) [[maybe_unused]] auto n = ::write(tubo[1], "x", 1);
         }
     }
@@ -158,16 +146,14 @@ TEST(Registro, TwoWritersAtOnceBothKeepEverySolve) {
     if (figlio == 0) {
         Registro r(t.percorso());
         int ok = 0;
-        for (int i = 0; i < perProcesso; ++i) {
-            const bool b = r.scrivi("/figlio" + std::to_string(i) + ".trmo", "h", partitaDi(i + 1));
-            if (!b) std::fprintf(stderr, "figlio: %s\n", r.errore().c_str());
-            ok += b;
-        }
+        for (int i = 0; i < perProcesso; ++i)
+            ok += r.scrivi("/figlio" + std::to_string(i) + ".trmo", "h", Partita{.millisecondi = i + 1});
         ::_exit(ok == perProcesso ? 0 : 1);
     }
     Registro r(t.percorso());
     int ok = 0;
-    for (int i = 0; i < perProcesso; ++i) ok += r.scrivi("/padre" + std::to_string(i) + ".trmo", "h", partitaDi(i + 1));
+    for (int i = 0; i < perProcesso; ++i)
+        ok += r.scrivi("/padre" + std::to_string(i) + ".trmo", "h", Partita{.millisecondi = i + 1});
     int stato = -1;
     ::waitpid(figlio, &stato, 0);
     EXPECT_EQ(ok, perProcesso);
@@ -178,7 +164,7 @@ TEST(Registro, TwoWritersAtOnceBothKeepEverySolve) {
 
 TEST(Registro, AFileFromANewerProgramIsNotTouched) {
     CartellaTemporanea t;
-    ASSERT_TRUE(Registro(t.percorso()).scrivi("/a.trmo", "h", partitaDi(1)));
+    ASSERT_TRUE(Registro(t.percorso()).scrivi("/a.trmo", "h", Partita{.millisecondi = 1}));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "futuro");
         db.setDatabaseName(QString::fromStdString(t.percorso(nomeRegistro)));
@@ -188,7 +174,7 @@ TEST(Registro, AFileFromANewerProgramIsNotTouched) {
     }
     QSqlDatabase::removeDatabase("futuro");
     Registro r(t.percorso());
-    EXPECT_FALSE(r.scrivi("/a.trmo", "h", partitaDi(2)));
+    EXPECT_FALSE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 2}));
     EXPECT_NE(r.errore().find("più recente"), std::string::npos);
 }
 

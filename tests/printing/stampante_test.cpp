@@ -5,8 +5,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "formats/formato.h"
-#include "model/file.h"
 #include "model/impostazioni.h"
 #include "model/piattaforma_registro.h"
 #include "printing/elenchi.h"
@@ -32,14 +30,11 @@ class ProvaStampante : public QObject {
     PiattaformaRegistro p_;
 
     static ValoriImpostazioni tipico() {
-        ValoriImpostazioni s;
-        s.PercentualeRiquadro = 90, s.SpessoreBordo = 2, s.AltezzaCaratteri = 60, s.AltezzaNumeri = 20, s.DistanzaDaSpigolo = 3, s.DistanzaDaCentro = -4;
-        return s;
+        return {.PercentualeRiquadro = 90, .SpessoreBordo = 2, .AltezzaCaratteri = 60, .AltezzaNumeri = 20,
+                .DistanzaDaSpigolo = 3, .DistanzaDaCentro = -4};
     }
 
 private slots:
-    // What the clues say and where they go is laid out on paper in the page tests; here the
-    // printer takes both sheets, and sizes are points, never the printer's dots.
     void longListsOnTwoSheetsInPoints() {
         // Enough clues of two lines each to need a second sheet.
         std::vector<DefinizioneProva> def;
@@ -65,18 +60,13 @@ private slots:
     }
 
     void theKeptMeasuresChooseThePrintersOwnSizes() {
-        // The samples laid out as before, step by step on the printer's own measures at every
-        // size, and as now: halving over texts measured once, large, and scaled, starting from
-        // the last puzzle's sizes, which may no longer hold.
+        // Step by step on the printer's measures, or halving over scaled ones from the last puzzle's.
         const char* const campioni[] = {"primi-passi.trmo", "pausa-caffe.trmo", "tempo-libero.trmo", "grande-schema.trmo"};
         for (const FormatoPagina& f : {FormatoPagina{}, FormatoPagina{612, 792, 36}}) {
             std::optional<Impaginazione> altra;
             for (const char* nome : campioni) {
-                const std::optional<std::string> dati = leggiFile(std::string(CARTELLA_ARCHIVIO) + "/" + nome);
-                QVERIFY(dati);
-                SchemaStampa s;
-                s.documento.cruciverba = leggiCruciverba(nome, *dati).cruciverba;
-                s.documento.nomeFile = nome;
+                const SchemaStampa s = campione(nome);
+                QVERIFY(s.documento.cruciverba.colonne() > 0);
                 MisuraCarta carta(f);
                 const std::string data = "02-06-2013";
                 const Impaginazione prima = impagina(s.documento, s.valori, carta.superficie(), f, data, Ricerca::passoPasso);
@@ -111,8 +101,7 @@ private slots:
     void openingOutOfRangeThenTheSampleFollowsTheBarsAndOnlySaveStores() {
         Impostazioni impostazioni(Cartelle{dir_.percorso(), {}});
         ValoriImpostazioni s = tipico();
-        // A square below 50 % shows as 95; a frame below one pixel is one at once, even on
-        // Annulla, and written as such; the bars clamp the rest.
+        // A square below 50 % shows as 95; a frame below a pixel is one, even on Annulla; bars clamp.
         s.PercentualeRiquadro = 49, s.SpessoreBordo = 0, s.AltezzaCaratteri = 120, s.DistanzaDaCentro = -50;
         impostazioni.cambia(s);
         Settaggi d(impostazioni);

@@ -26,14 +26,11 @@ TEST(Cronometro, PausesAndAMinimisedWindowAreLeftOutAndTheTextTurnsToHoursPastAn
     k.sospendi(Sosta::risolto, 150000);
     k.riparti(150000);  // Azzera: from zero, running
     EXPECT_EQ(k.trascorsi(152000), 2000);
-    // The time as text.
     std::vector<std::string> testi;
     for (std::int64_t ms : {999, 3599999, 3723000, -1000}) testi.push_back(testoTempo(ms));
     EXPECT_EQ(testi, (std::vector<std::string>{"0:00", "59:59", "1:02:03", "0:00"}));
 }
 
-// A solve is found by its solution's fingerprint (that the entries are no part of it, the index
-// tests see): another solution is another puzzle.
 TEST(Partita, TheFingerprintIsTheSolutions) {
     EXPECT_NE(improntaSoluzione(prova::cruciverbaDa({"CASO#", "A#ORO", "NO#E#", "ERBA#"})), improntaSoluzione(schemaProva().cruciverba));
 }
@@ -57,7 +54,6 @@ TEST(Partita, DamagedDataIsSkippedWhereItStands) {
         EXPECT_TRUE(leggiArchivio(rotto).empty()) << rotto;
 }
 
-// Pencil guesses: each kept with its cell and letters, a damaged one dropped where it stands.
 TEST(Partita, PencilGuessesTravelWithTheirCells) {
     Partita p;
     p.matita = {{1, 1}, {3, 2}};

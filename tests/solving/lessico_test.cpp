@@ -1,5 +1,4 @@
-// Building dictionary files, loading them, choosing the language (files that cannot be used are
-// refused with a message, never by an abort) and the "&Cerca" search as the dialog sees it.
+// Dictionary files built, loaded, refused with a message (never an abort), and searched.
 #include "solving/lessico.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +26,7 @@ std::string sparso(const CartellaTemporanea& t, const std::string& nome, long lo
     return f;
 }
 
-// The dialog without a display: everything it is told, in order. A status carries the number
-// of strokes painted on the bar by then; a word added without the busy pointer is marked.
+// The dialog without a display, as a list of what it is told (a status "@" the bar's strokes).
 struct VistaFinta : VistaRicerca {
     explicit VistaFinta(const Piattaforma& p) : piattaforma(p) {}
     void svuotaLista() override { eventi.push_back("svuota"); }

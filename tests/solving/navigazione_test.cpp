@@ -25,9 +25,8 @@ std::string testo(const Posizione& p) {
     return std::to_string(p.colonna) + std::to_string(p.riga) + (p.direzione == O ? "o" : "v");
 }
 
-// Presses `tasti` from `da` on the known puzzle holding `voci` ("CASA#/A#OR.", rows not given
-// empty): the positions passed, and the entries at the end. Letters are typed, the symbols are
-// Backspace, Delete, the arrows, Tab, Shift+Tab, the same two passing full words, and Space.
+// Presses `tasti` from `da` on the puzzle holding `voci` ("CASA#/A#OR."): the positions passed and
+// the entries after. Symbols are Backspace, Delete, Space, arrows, Tab, Shift+Tab and the last two.
 std::pair<std::string, std::string> premi(const std::string& voci, const std::string& da, std::u32string_view tasti) {
     using T = TastoGriglia;
     const std::u32string_view simboli = U"⌫⌦␣←→↑↓⇥⇤»«";  // the last two pass full words
@@ -68,8 +67,7 @@ TEST_F(Navigazione_, WordsInNumberOrderAndAClickKeepsTheDirectionWhereItCanAndTu
     const std::tuple<int, int, Direzione, int> indici[] = {{5, 2, O, 1}, {5, 2, V, -1}, {2, 2, O, -1}, {6, 1, O, -1}};
     for (auto [c, r, d, i] : indici) EXPECT_EQ(nav.indiceParola(c, r, d), i) << c << "," << r << "," << numeroElenco(d);
     const Posizione giu{1, 1, V};
-    // A first click goes across, or down with only a down word there; the same cell turns, when
-    // it can; down stays down but for a single cell down; black cells and the outside do nothing.
+    // A first click goes across where it can; the same cell turns; black and outside do nothing.
     const std::tuple<Posizione, int, int, Posizione> casi[] = {
         {{}, 2, 1, {2, 1, O}}, {{}, 1, 2, {1, 2, V}}, {{1, 1, O}, 1, 1, giu}, {giu, 4, 3, {4, 3, V}},
         {giu, 3, 4, {3, 4, O}}, {giu, 2, 2, giu},      {giu, 6, 1, giu}};
@@ -118,7 +116,6 @@ TEST_F(Navigazione_, PanelEntriesAndClueLine) {
     EXPECT_EQ((R{nav.elenco(x, O)[3].voce, nav.elenco(x, V)[1].voce}),
               (R{"7 Città d'erba ", "2 " + std::string(30, '_') + " "}));
     EXPECT_EQ(std::pair(nav.vaiAParola(x, 1), nav.vaiAParola(x, 8)), std::pair(Posizione{4, 2, O}, Posizione{}));
-    // The clue line above the grid.
     EXPECT_EQ(
         (R{nav.definizioneCorrente(x, {4, 4, O}), nav.definizioneCorrente(x, {4, 3, V}), nav.definizioneCorrente(x, {3, 2, V})}),
         (R{" 7 oriz. - Città d'erba", " 3 vert. - Superficie", " 2 vert. - "}));
@@ -153,8 +150,7 @@ TEST(Tastiera, EachKeyMovesAndWritesByItsRule) {
     }
 }
 
-// What a screen reader says: a cell's name, the words that start in it, the current cell, the
-// three readings and a check's outcome.
+// What a screen reader says of a cell, its words, the current cell, the three readings, a check.
 TEST(Lettura, CellNamesWordsReadingsAndChecks) {
     Cruciverba x = schema({"CA..#", "A#OR."});
     x.cella(2, 1).matita = true;
@@ -181,7 +177,6 @@ TEST(Lettura, CellNamesWordsReadingsAndChecks) {
     // A check's outcome names the word and what is wrong or missing.
     const Parola& casa = *nav.parolaCorrente({1, 1, O});
     EXPECT_EQ(esitoControlloParola(x, casa, 0), "1 orizzontale: nessuna lettera sbagliata, 2 caselle vuote");
-    EXPECT_EQ(esitoControlloParola(x, casa, 1), "1 orizzontale: 1 lettera sbagliata");
     EXPECT_EQ(esitoControlloParola(x, casa, 2), "1 orizzontale: 2 lettere sbagliate");
     EXPECT_EQ(esitoControlloParola(schema({"CASA#"}), casa, 0), "1 orizzontale: parola giusta");
     EXPECT_EQ(esitoControlloLettera(x, {1, 1}, false), "lettera giusta");
@@ -222,7 +217,6 @@ TEST(Lettura, RevealedTextKeepsTheWordsApart) {
 // What a change did to the letters, as Backspace, Annulla and Ripeti say it.
 TEST(Lettura, ChangesOfLetters) {
     const std::vector<std::pair<std::vector<CambioVoce>, std::string>> casi = {
-        {{{"A", ""}}, "A cancellata"},
         {{{"", "A"}}, "A scritta"},
         {{{"A", "B"}}, "B al posto di A"},
         {{{"", "C"}, {"", "A"}, {"S", ""}}, "3 caselle"},
@@ -231,7 +225,6 @@ TEST(Lettura, ChangesOfLetters) {
     const Cruciverba prima = schema({"CA..#", "A#OR."}), dopo = schema({"C.S.#", "A#OR."});
     EXPECT_EQ(cambiTra(vociSchema(prima), vociSchema(dopo)), (std::vector<CambioVoce>{{"A", ""}, {"", "S"}}));
     const Navigazione nav(prima);
-    EXPECT_EQ(letturaCompletata(schema({"CASA#"}), *nav.parolaCorrente({2, 1, O})), "1 orizzontale completata: CASA");
     Parola senzaNumero = *nav.parolaCorrente({2, 1, O});
     senzaNumero.etichetta.clear();  // a codeword's words have no numbers
     EXPECT_EQ(letturaCompletata(schema({"CASA#"}), senzaNumero), "orizzontale da riga 1 colonna 1 completata: CASA");

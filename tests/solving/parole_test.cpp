@@ -97,9 +97,7 @@ TEST(Parole, Frammenti) {
 }
 
 TEST(Parole, Incroci) {
-    // Across 1 (row 1) is being chosen. Down 1 is three open letters; down 4 ends in the "A"
-    // typed in row 3, so no word can start with R there; down 2 has two letters and down 3 one:
-    // no constraint.
+    // Across 1 crosses down 1 (three open letters) and down 4 (ending in the "A" typed).
     const Cruciverba x = prova::cruciverbaDa({"ROMA", "IX#R", "O#AA"}, {"....", "..#.", ".#.A"});
     auto lista = [&](const std::vector<Casella>& parola, bool conIndice = true) {
         std::string s;
@@ -107,15 +105,11 @@ TEST(Parole, Incroci) {
             s += (s.empty() ? "" : " ") + g.parola + "/" + std::to_string(g.rimaste) + "/" + std::to_string(g.minimo);
         return s;
     };
-    // First letters of the 3-letter words: O 2, A 2, R 1; of those ending in A: O 2, A 2. AMOR
-    // would leave down 4 as R.A, which no word is; MORA has no 3-letter word from M.
-    EXPECT_EQ(lista({{1, 1}, {2, 1}, {3, 1}, {4, 1}}), "ROMA/3/1 RAMO/3/1 ARMO/4/2 RANA/3/1 RAMA/3/1");
-    // Down 1 against across 1, open (4 words start with R, 2 with A, none with O); across 2
-    // has two letters, across 3 one.
-    EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}), "ARA/2/2 RIO/4/4 AIA/2/2");
-    // The blocks scanned where they lie give the same candidates and counts.
-    EXPECT_EQ(lista({{1, 1}, {2, 1}, {3, 1}, {4, 1}}, false), "ROMA/3/1 RAMO/3/1 ARMO/4/2 RANA/3/1 RAMA/3/1");
-    EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}, false), "ARA/2/2 RIO/4/4 AIA/2/2");
+    // AMOR would leave down 4 as R.A, no word; MORA has no 3-letter word from M. Same from the blocks.
+    for (const bool conIndice : {true, false}) {
+        EXPECT_EQ(lista({{1, 1}, {2, 1}, {3, 1}, {4, 1}}, conIndice), "ROMA/3/1 RAMO/3/1 ARMO/4/2 RANA/3/1 RAMA/3/1") << conIndice;
+        EXPECT_EQ(lista({{1, 1}, {1, 2}, {1, 3}}, conIndice), "ARA/2/2 RIO/4/4 AIA/2/2") << conIndice;
+    }
 }
 
 }  // namespace

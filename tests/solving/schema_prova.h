@@ -1,13 +1,10 @@
 #pragma once
 // The known 5x4 puzzle of the solving tests, from strings through the real reader:
-//
 //      1 2 3 4 5        numbers: 1 (1,1) both ways, 2 (3,1) down, 3 (4,1) down,
 //   1  C A S A #                 4 (3,2) across, 5 (1,3) across, 6 (2,3) down,
 //   2  A # O R O                 7 (1,4) across
 //   3  N O # E #        across: 1 CASA, 4 ORO, 5 NO, 7 ERBA; down: 1 CANE, 2 SO, 3 AREA, 6 OR
-//   4  E R B A #
-//
-// SchemaProva lays it out with 30-pixel cells whose top-left corner is at (100, 50).
+//   4  E R B A #        SchemaProva lays it out in 30-pixel cells from (100, 50).
 #include "formats/trmo.h"
 #include "model/disegno_schema.h"
 #include "model/piattaforma_registro.h"
@@ -33,7 +30,6 @@ struct SchemaProva {
     PiattaformaRegistro piattaforma;
 
     explicit SchemaProva(const std::vector<std::string>& voci = {}) : documento(schemaProva(voci)) {}
-    // Where the grid lies: 5 x 4 cells of 30 pixels from (100, 50).
     static GeometriaSchema griglia() {
         GeometriaSchema g;
         g.colonne = 5, g.righe = 4, g.lato = 30, g.x0 = 100, g.y0 = 50;

@@ -3,7 +3,6 @@
 #include <map>
 #include <optional>
 
-#include "solving/lessico_codici.h"
 #include "solving/lettura.h"
 #include "solving/parola_dialogo.h"
 #include "solving/passaggio.h"
@@ -65,11 +64,7 @@ TEST(SenzaSchemaGioco, OneLineForEachRowAndColumn) {
 
 // The game's own check and the usual one (and the solve notice) count the same.
 TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
-    struct Caso {
-        const char* nome;
-        std::vector<std::string> griglia;
-        long long differenze;
-    };
+    struct Caso { const char* nome; std::vector<std::string> griglia; long long differenze; };
     for (const Caso& c :
          {Caso{"empty", {"....", "....", "...."}, 12}, Caso{"letters right, black square missing", {"CASA", "A.RE", "SOLE"}, 1},
           Caso{"a black square too many", {"CASA", "A#R#", "SOLE"}, 1}, Caso{"solved", {"CASA", "A#RE", "SOLE"}, 0}}) {
@@ -84,15 +79,9 @@ TEST(SenzaSchemaGioco, TheCheckCountsBlackSquaresAsWellAsLetters) {
     }
 }
 
-// The marks of Controlla schema, as a grid ('x' marked): a black square placed where the
-// solution has a letter is marked as a wrong letter is; a missing one only counts (an empty
-// cell is never marked). A mark goes once its black square does.
+// Controlla schema's marks ('x'): a black square over a letter is marked, a missing one only counted.
 TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
-    struct Caso {
-        const char* nome;
-        Conversione (*come)(const Cruciverba&);
-        std::vector<std::string> griglia, segnate;
-    };
+    struct Caso { const char* nome; Conversione (*come)(const Cruciverba&); std::vector<std::string> griglia, segnate; };
     for (const Caso& c : {
              Caso{"black over a letter", comeSenzaSchema, {"CA#A", "A#RE", "SOLE"}, {"..x.", "....", "...."}},
              Caso{"black missing, cell empty", comeSenzaSchema, {"CASA", "A.RE", "SOLE"}, {"....", "....", "...."}},
@@ -121,11 +110,7 @@ TEST(SenzaSchemaGioco, ACheckMarksTheBlackSquaresPlacedWrong) {
 
 // A codeword made from a crossword the player had started: the letters follow the codes.
 TEST(CrittografatoGioco, TheLettersKeptAgreeWithTheCodes) {
-    struct Caso {
-        const char* nome;
-        std::vector<std::string> tenute;  // the player's letters, '.' none
-        std::vector<std::string> dopo;
-    };
+    struct Caso { const char* nome; std::vector<std::string> tenute, dopo; };  // the player's letters, '.' none
     // CASA / A#RE / SOLE: A is code 1 at (2,1) (4,1) (1,2); E code 3 at (4,2) (4,3).
     for (const Caso& c : {Caso{"one A spreads to its code", {".A..", ".#..", "...."}, {".A.A", "A#..", "...."}},
                           Caso{"a wrong letter alone spreads too", {"....", ".#.X", "...."}, {"....", ".#.X", "...X"}},
@@ -148,27 +133,6 @@ TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
     EXPECT_EQ(t.codici[6], (VoceChiave{7, "C", true}));
     EXPECT_EQ(t.alfabeto[0], (LetteraAlfabeto{'A', true}));
     EXPECT_EQ(t.alfabeto[1], (LetteraAlfabeto{'B', false}));
-}
-
-TEST(CrittografatoGioco, TheWordSearchFollowsTheCodesAndTheKey) {
-    const std::string blocco = "CASACAROROMASASAPALAMELA";
-    const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
-    Cruciverba x = crittografato(schema);
-    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA", "PALA"}));
-    applicaScritture(x, espandiCodici(x, {{3, 3, "L"}}));  // the L of SOLE: no other code may be L
-    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{"CASA"}));
-    applicaScritture(x, espandiCodici(x, {{1, 1, "P"}}));
-    EXPECT_EQ(paroleCodice(x, casa, blocco), (std::vector<std::string>{}));
-}
-
-TEST(LessicoCodici, EqualCodesEqualLettersDifferentCodesDifferentLetters) {
-    const std::string blocco = "ABBAABCDAAAAABCAXYZX";  // ABBA ABCD AAAA ABCA XYZX
-    struct Caso {
-        std::vector<int> codici;
-        std::vector<std::uint32_t> trovate;
-    };
-    for (const Caso& c : {Caso{{1, 2, 2, 1}, {0}}, Caso{{1, 2, 3, 4}, {1}}, Caso{{9, 2, 3, 9}, {3, 4}}})
-        EXPECT_EQ(paroleCodiciBlocco(blocco, c.codici), c.trovate) << c.codici[0] << c.codici[1] << c.codici[2];
 }
 
 TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
@@ -212,10 +176,7 @@ TEST(CrittografatoGioco, AKeysWritesReachEveryCellOfTheirCode) {
 TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
     const Cruciverba x = prova::crociato();
     const Navigazione nav(x);  // CASA, RE, SOLE, then CAS, SRL, AEE
-    struct Caso {
-        Direzione direzione;
-        int numero, parola;
-    };
+    struct Caso { Direzione direzione; int numero, parola; };
     for (const Caso& c : {Caso{Direzione::orizzontale, 2, 1}, Caso{Direzione::verticale, 4, 5}, Caso{Direzione::verticale, 2, 0},
                           Caso{Direzione::orizzontale, 9, -1}}) {
         SCOPED_TRACE(std::to_string(numeroElenco(c.direzione)) + " " + std::to_string(c.numero));
@@ -225,16 +186,9 @@ TEST(SenzaSchemaGioco, ARowsLineLeadsToAWordOfThatRow) {
     }
 }
 
-// F2 on a game without clues of its own: the player's run of cells, a senza schema's named by
-// its row with the row's clues. The hover label and the line above the grid name it the same
-// way; a codeword's gives its codes, a grid to fill's its length.
+// F2, the hover label and the clue line name a run as its game does: by row, codes or length.
 TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
-    struct Caso {
-        const char* nome;
-        Cruciverba x;
-        Posizione p;
-        std::string titolo, definizione, didascalia;
-    };
+    struct Caso { const char* nome; Cruciverba x; Posizione p; std::string titolo, definizione, didascalia; };
     const GeometriaSchema g{};
     for (const Caso& c :
          {Caso{"a row", senzaSchema(), {1, 2, Direzione::orizzontale}, " Riga 2", "Sovrano", "  Riga 2 - Sovrano "},
@@ -257,10 +211,7 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
 
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
     const Cruciverba x = senzaSchema();
-    Parola w;
-    w.etichetta = "2";
-    w.lunghezza = 4;
-    w.definizione = "Sovrano";
+    Parola w{.lunghezza = 4, .etichetta = "2", .definizione = "Sovrano"};
     EXPECT_EQ(nomeParola(x, w), "riga 2");
     EXPECT_EQ(letturaDefinizione(x, w), "riga 2, 4 lettere: Sovrano");
     w.direzione = Direzione::verticale;
@@ -277,11 +228,14 @@ TEST(DaRiempireGioco, TheBankPanelByLengthThenAlphabetically) {
     EXPECT_EQ(righe, (std::vector<std::string>{"# 2 lettere", "RE", "# 4 lettere", "CASA x", "ERBA", "ÈRTA", "SOLE"}));
 }
 
-// The dialog's search: a codeword's words from every dictionary, once each, the first one's
-// first; a grid to fill's from its bank; a letter typed in a box narrows either.
+// A codeword's words follow the codes and the key, from every dictionary once; a grid to fill's
+// come from its bank; a letter in a box narrows either.
 TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
     const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
     const Cruciverba codici = crittografato(schema);
+    Cruciverba chiave = codici, tutta = codici;
+    applicaScritture(chiave, espandiCodici(chiave, {{3, 3, "L"}}));  // the L of SOLE
+    applicaScritture(tutta, espandiCodici(tutta, {{3, 3, "L"}, {1, 1, "P"}}));
     Cruciverba banca = variante(comeDaRiempire);
     banca.banca.push_back("SALE");
     struct Caso {
@@ -293,16 +247,16 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
         std::vector<std::string> parole;
     };
     for (const Caso& c :
-         {Caso{"codes, two dictionaries", codici, {"PALAMELA", "CASAPALAROMA"}, casa, "    ", {"PALA", "CASA"}},
+         {Caso{"codes, two dictionaries", codici, {"PALAMELA", "CASACAROSASAPALAROMA"}, casa, "    ", {"PALA", "CASA"}},
           Caso{"codes and a box", codici, {"PALAMELA", "CASAPALA"}, casa, "C.  ", {"CASA"}},
+          Caso{"codes and the key", chiave, {"CASAPALA"}, casa, "    ", {"CASA"}},
+          Caso{"a key that leaves nothing", tutta, {"CASAPALA"}, casa, "    ", {}},
           Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ", {"CASA", "SALE"}}}) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
     }
 }
 
-// A diagramless numbers its words by the player's grid; a clue none of them has yet is still
-// listed, in its place, and leads nowhere.
 TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
     const Cruciverba x = variante(comeDiagramless);
     const Navigazione nav(x);
