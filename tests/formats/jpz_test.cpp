@@ -78,11 +78,9 @@ TEST(Jpz, AClueCellHoldingALetterIsAGivenLetterInsideItsWord) {
 <cell x="3" y="1" solution="D"/></grid>
 <word id="1" x="1-3" y="1"/><clues><title>Across</title><clue word="1" number="1">Io avrei</clue></clues>
 </crossword></rectangular-puzzle></crossword-compiler-applet>)");
-    const Cella& apostrofo = x.cella(2, 1);
-    EXPECT_TRUE(apostrofo.bianca());
-    EXPECT_TRUE(apostrofo.data);
-    EXPECT_EQ(apostrofo.voce, "'");
-    EXPECT_EQ(apostrofo.soluzione, "'");
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{".'."}));
+    EXPECT_TRUE(x.cella(2, 1).data);
+    EXPECT_EQ(x.cella(2, 1).soluzione, "'");
     EXPECT_EQ(x.elenchi[0].definizioni.at(0).caselle.size(), 3u);
 }
 
