@@ -96,10 +96,8 @@ TEST(Jpz, RefusesBrokenFiles) {
 
 // Shapes that multiply what a few bytes build: each is refused before it is built.
 TEST(Jpz, RefusesWhatWouldBuildTooMuch) {
-    std::string griglia = R"(<crossword-compiler><rectangular-puzzle><crossword><grid width="64" height="64">)";
-    for (int r = 1; r <= 64; ++r)
-        for (int c = 1; c <= 64; ++c) griglia += "<cell x=\"" + std::to_string(c) + "\" y=\"" + std::to_string(r) + "\" solution=\"A\"/>";
-    griglia += "</grid>";
+    // 64×64 cells the file leaves out: white, each one's solution unknown.
+    const std::string griglia = R"(<crossword-compiler><rectangular-puzzle><crossword><grid width="64" height="64"></grid>)";
     const auto ripeti = [](const std::string& s, int volte) {
         std::string r;
         for (int i = 0; i < volte; ++i) r += s;
