@@ -42,19 +42,16 @@ const Definizione& prima(const Cruciverba& x, const std::string& elenco) { retur
 TEST(Ipuz, ReadsCellsStylesGridsAndLists) {
     const Cruciverba x = leggi(campione);
     EXPECT_EQ(x.titolo, "Prova");
-    EXPECT_EQ(x.autore, "Anna");
     const Cella &a = x.cella(1, 1), &b = x.cella(2, 1), &c = x.cella(1, 2);
     EXPECT_EQ(x.cella(3, 1).tipo, TipoCella::vuota);
     EXPECT_EQ(x.cella(2, 2).tipo, TipoCella::nera);
     EXPECT_TRUE(a.cerchio);
     EXPECT_TRUE(a.data);
     EXPECT_EQ(a.etichetta, "A");
-    EXPECT_EQ(a.voce, "C");
     EXPECT_EQ(b.soluzione, "OR");
-    EXPECT_EQ(b.voce, "OR");
     EXPECT_EQ(c.barre, barraDestra | barraSotto);
     EXPECT_EQ(c.colore, "#ff8800");
-    EXPECT_EQ(c.voce, "A");
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"COR#", "A#.", "..."}));  // the given letter, the saved grid
     EXPECT_EQ(x.cella(3, 2).etichetta, "");  // the file's empty mark
     EXPECT_EQ(x.cella(2, 3).etichetta, "");  // and 0
     EXPECT_EQ(prima(x, nomeOrizzontali).caselle, (std::vector<Casella>{{1, 1}, {2, 1}}));

@@ -1,32 +1,16 @@
 #include <gtest/gtest.h>
-#include <link.h>
 
 #include <string>
 
 #include "formats/libreria_zip.h"
+#include "supporto/librerie.h"
 
 using namespace quadrivo;
 
 namespace {
 
-// Whether a library whose file name holds `nome` is mapped into this process.
-bool mappata(const std::string& nome) {
-    struct Cerca {
-        const std::string& nome;
-        bool trovata = false;
-    } cerca{nome};
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void* dati) {
-            auto* c = static_cast<Cerca*>(dati);
-            if (info->dlpi_name && std::string(info->dlpi_name).find(c->nome) != std::string::npos) c->trovata = true;
-            return 0;
-        },
-        &cerca);
-    return cerca.trovata;
-}
-
 // Taken before any test runs: whatever the program's own libraries bring in at start.
-const bool zipAllAvvio = mappata("libzip.so");
+const bool zipAllAvvio = prova::mappata("libzip.so");
 
 struct CasoCarica {
     const char* nome;
@@ -62,7 +46,7 @@ TEST(LibreriaZip, CaricataUnaVoltaAllaPrimaRichiesta) {
     ASSERT_NE(prima, nullptr);
     EXPECT_EQ(funzioniZip(perche), prima);
     EXPECT_EQ(perche, "");
-    EXPECT_TRUE(mappata("libzip.so"));
+    EXPECT_TRUE(prova::mappata("libzip.so"));
 }
 
 }  // namespace

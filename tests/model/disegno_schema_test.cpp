@@ -28,14 +28,14 @@ struct Pittore : ::testing::Test {
     }
 };
 
-// A 2×1 grid of 60-pixel cells at (0, 0); the first cell is changed by each case.
-std::vector<Operazione> disegna(const std::function<void(Cella&)>& cambia) {
+// A 2×1 grid of 60-pixel cells at (0, 0), a B in the second; the first cell is changed by each case.
+SuperficieRegistro disegna(const std::function<void(Cella&)>& cambia) {
     Cruciverba x(2, 1);
     x.cella(2, 1).voce = "B";
     cambia(x.cella(1, 1));
     SuperficieRegistro sup;
     disegnaSchema(sup, GeometriaSchema{2, 1, 60, 0, 0, 30, 10}, caselleDi(x), StileSchema{});
-    return sup.operazioni;
+    return sup;
 }
 
 bool c_e(const std::vector<Operazione>& ops, Operazione::Tipo tipo, Colore colore, double x1, double x2) {
@@ -47,16 +47,11 @@ bool c_e(const std::vector<Operazione>& ops, Operazione::Tipo tipo, Colore color
 
 }  // namespace
 
-TEST_F(Pittore, PlainGridHasNoMarksAndVoidCellsAreNotDrawn) {
+TEST_F(Pittore, APlainGridHasNoMarks) {
     disegnaSchema(sup, g, caselle, stile);
     // two outlines, one black square, the letter and the number; no frame by default
     EXPECT_EQ(sup.operazioni.size(), 5u);
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"A", "1"}));
-    EXPECT_EQ(colore(stile.coloreParola).size(), 0u);
-    caselle[0][1] = CasellaSchema{false, false, "", "", 0};
-    sup.operazioni.clear();
-    disegnaSchema(sup, g, caselle, stile);
-    EXPECT_EQ(colore(nero).size(), 1u);  // the first cell's outline only
 }
 
 // The word's tint inside the outline, the current cell's fill and outline over it, a wrong
@@ -111,22 +106,17 @@ TEST(DisegnoFormati, BarsCirclesShadingColoursAndVoids) {
         {"colore", [](Cella& k) { k.colore = "#ff8800"; }, Operazione::rettangoloPieno, Colore{255, 136, 0}, 1, 59},
     };
     for (const auto& c : casi) {
-        EXPECT_TRUE(c_e(disegna(c.cambia), c.tipo, c.colore, c.x1, c.x2)) << c.nome;
-        EXPECT_FALSE(c_e(disegna([](Cella&) {}), c.tipo, c.colore, c.x1, c.x2)) << c.nome;  // a plain cell has none
+        EXPECT_TRUE(c_e(disegna(c.cambia).operazioni, c.tipo, c.colore, c.x1, c.x2)) << c.nome;
+        EXPECT_FALSE(c_e(disegna([](Cella&) {}).operazioni, c.tipo, c.colore, c.x1, c.x2)) << c.nome;  // a plain cell has none
     }
     // A void cell: no outline of its own, the other cell's only.
-    EXPECT_EQ(disegna([](Cella& k) { k.tipo = TipoCella::vuota; }).front().x1, 60);
+    EXPECT_EQ(disegna([](Cella& k) { k.tipo = TipoCella::vuota; }).operazioni.front().x1, 60);
 }
 
 // A codeword's code where the number goes, a given letter in bold, the player's in the usual face.
 TEST(DisegnoGiochi, TheCodeTakesTheNumbersPlaceAndAGivenLetterIsBold) {
-    SuperficieRegistro sup;
-    Cruciverba x(2, 1);
-    x.cella(1, 1).codice = 2, x.cella(1, 1).voce = "E", x.cella(1, 1).data = true;
-    x.cella(2, 1).voce = "B";
-    disegnaSchema(sup, GeometriaSchema{2, 1, 60, 0, 0, 30, 10}, caselleDi(x), StileSchema{});
-    EXPECT_EQ(casellaDi(x.cella(1, 1)).numero, "2");
-    ASSERT_TRUE(sup.scritta("E"));
+    const SuperficieRegistro sup = disegna([](Cella& k) { k.codice = 2, k.voce = "E", k.data = true; });
+    ASSERT_EQ(sup.testi(), (std::vector<std::string>{"E", "B", "2"}));  // the code drawn as a number
     EXPECT_TRUE(sup.scritta("E")->carattere.grassetto);
     EXPECT_FALSE(sup.scritta("B")->carattere.grassetto);  // the face comes back
 }

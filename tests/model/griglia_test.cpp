@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 
 #include "model/griglia.h"
 #include "model/superficie_registro.h"
@@ -20,9 +19,6 @@ struct Passo : ::testing::Test {
         g = geometriaGriglia(x.cruciverba, s, area, d);
         return disegnaGriglia(x, s, sup, area, d);
     }
-    std::vector<Operazione> di(Operazione::Tipo t, std::optional<Colore> colore = {}) const {
-        return sup.di(t, colore);
-    }
     static std::array<double, 4> angoli(const Operazione& o) { return {o.x1, o.y1, o.x2, o.y2}; }
 };
 
@@ -36,15 +32,14 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     EXPECT_EQ(g.lato, 63);
     EXPECT_EQ(g.x0, 36);
     EXPECT_EQ(g.y0, 39);
-    ASSERT_GE(sup.operazioni.size(), 3u);
-    EXPECT_EQ(sup.operazioni[2].colore, rossoScuro);
-    EXPECT_EQ(angoli(sup.operazioni[2]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
     // 150 cell outlines, one frame line with no extra thickness; a thickness of 3 adds three more outside.
-    EXPECT_EQ(di(Operazione::rettangolo, nero).size(), 150u);
-    EXPECT_EQ(di(Operazione::rettangolo, rossoScuro).size(), 1u);
+    EXPECT_EQ(sup.di(Operazione::rettangolo, nero).size(), 150u);
+    const auto cornice = sup.di(Operazione::rettangolo, rossoScuro);
+    ASSERT_EQ(cornice.size(), 1u);
+    EXPECT_EQ(angoli(cornice[0]), (std::array<double, 4>{33, 36, 36 + 945 + 3, 39 + 630 + 3}));
     s.SpessoreBordo = 3;
     disegna(x, s);
-    const auto rossi = di(Operazione::rettangolo, rossoScuro);
+    const auto rossi = sup.di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(rossi.size(), 5u);
     EXPECT_EQ(rossi[4].x1, g.x0 - 5.0);
     EXPECT_EQ(rossi[4].y1, g.y0 - 5.0);
@@ -58,7 +53,7 @@ TEST_F(Passo, LettersCentredWithTheMinimumSizeAndNumbersAtTheirCorner) {
     area = {200, 200, 30, 20};
     disegna(x, s);
     EXPECT_EQ(sup.testi(), (std::vector<std::string>{"C", "1", "2", "3", "4", "5"}));
-    const Operazione lettera = di(Operazione::scritta)[0], due = di(Operazione::scritta)[2];
+    const Operazione lettera = sup.di(Operazione::scritta)[0], due = sup.di(Operazione::scritta)[2];
     EXPECT_EQ(lettera.carattere.dimensione, 6);
     const double L = g.lato;
     // The fake measures 0.6 x 6 = 3.6 wide and 9 high: halves 1.8 -> 2 and 4.5 -> 4.
@@ -93,7 +88,7 @@ TEST_F(Passo, DecorationsReachTheirCellAndPauseHidesLetters) {
     d.lettereNascoste = true;
     disegna(x, s, d);
     const StileSchema stile;
-    const auto velo = di(Operazione::rettangoloPieno, stile.coloreParola);
+    const auto velo = sup.di(Operazione::rettangoloPieno, stile.coloreParola);
     ASSERT_EQ(velo.size(), 1u);
     EXPECT_EQ(velo[0].x1, g.x0 + g.lato + 1.0);
     EXPECT_EQ(velo[0].y1, g.y0 + 1.0);

@@ -26,14 +26,9 @@ namespace {
 // Only the files the test put there: no temporary file left behind by a failed write.
 long fileNellaCartella(const std::string& cartella) { return std::distance(std::filesystem::directory_iterator(cartella), {}); }
 
+// The puzzle on disk, and with a letter typed.
 const std::string schemaVecchio = prova::fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-
-// The puzzle with a letter typed, not saved yet.
-Cruciverba schemaCasa() {
-    Cruciverba x = prova::cruciverbaDa({"CASA", "A#RE"}, {}, {"  1  11-Casa"});
-    x.cella(1, 1).voce = "C";
-    return x;
-}
+Cruciverba schemaCasa() { return prova::cruciverbaDa({"CASA", "A#RE"}, {"C...", ".#.."}, {"  1  11-Casa"}); }
 
 }  // namespace
 
@@ -88,9 +83,8 @@ TEST(DiscoPieno, SavingOntoAFullTmpfsKeepsTheOldFile) {
     std::ofstream zavorra(disco.t.percorso("zavorra"), std::ios::binary);  // up to the last byte
     while (zavorra.put('z') && zavorra.flush()) {
     }
-    const Cruciverba x = schemaCasa();
     PiattaformaRegistro p;
-    EXPECT_FALSE(scriviCruciverba(x, p, f));
+    EXPECT_FALSE(scriviCruciverba(schemaCasa(), p, f));
     // The lack of space is named, with the folder.
     EXPECT_EQ(p.messaggi.size() == 1 ? p.messaggi[0].testo : "", "Spazio esaurito sul disco: impossibile scrivere " + f +
                                                                     " nella cartella " + f.substr(0, f.rfind('/')) + ". Liberare spazio e riprovare.");

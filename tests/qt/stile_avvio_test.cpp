@@ -8,33 +8,12 @@
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QtTest>
-#include <cstring>
-#include <link.h>
 #include <memory>
 
 #include "qt/stile_avvio.h"
+#include "supporto/librerie.h"
 
 using namespace quadrivo;
-
-namespace {
-
-// Whether a library whose file name holds `nome` is mapped into this process.
-bool mappata(const char* nome) {
-    struct Cerca {
-        const char* nome;
-        bool trovata = false;
-    } cerca{nome};
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void* dati) {
-            auto* c = static_cast<Cerca*>(dati);
-            if (info->dlpi_name && std::strstr(info->dlpi_name, c->nome)) c->trovata = true;
-            return 0;
-        },
-        &cerca);
-    return cerca.trovata;
-}
-
-}  // namespace
 
 class ProvaStileAvvio : public QObject {
     Q_OBJECT
@@ -50,7 +29,7 @@ private slots:
         finestra.addDockWidget(Qt::RightDockWidgetArea, new QDockWidget("Chiave", &finestra));
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
-        QCOMPARE(mappata("imageformats/"), false);
+        QCOMPARE(prova::mappata("imageformats/"), false);
     }
 
     void eachIconIsTheStylesOwn_data() {

@@ -1,55 +1,22 @@
 // The word dialog through the session: OK on a pencil guess keeps it in pencil, even with the
 // pencil on, unless the player changed its box.
-#include <gtest/gtest.h>
-
-#include "model/piattaforma_registro.h"
-#include "sessione/sessione.h"
 #include "solving/parola_dialogo.h"
-#include "supporto/schema.h"
+#include "tavolo.h"
 
 using namespace quadrivo;
+using prova::Banco;
 
-namespace {
-
-const std::string ipuz = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
- "dimensions": {"width": 3, "height": 2},
- "puzzle": [[1, 2, 3], [4, 0, 0]],
- "solution": [["STAR", "O", "B"], ["A", "B", "C"]],
- "saved": [["STAR", "", ""], ["", "", ""]],
- "clues": {"Across": [[1, "Città — “stella” ✓ 日本"], [4, "Sotto"]], "Down": [[1, "Giù"], [2, "Due"], [3, "Tre"]]}})";
-
-struct Dialogo : ::testing::Test {
-    prova::CartellaTemporanea t;
-    PiattaformaRegistro p;
-    Sessione sessione{Cartelle{}, p, t.percorso("dati")};
-    std::string file = t.scrivi("p.ipuz", ipuz);
-    const Posizione parola{1, 1, Direzione::orizzontale};  // the word the dialog is opened on
-
-    void SetUp() override {
-        sessione.impostaFileLavoro(t.percorso("qdv_prova.tmp"));
-        ASSERT_EQ(sessione.apri(file), EsitoApertura::ok);
-    }
+TEST_F(Banco, TheWordDialogsOkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
+    const Posizione parola{1, 1, Direzione::orizzontale};  // CASA, the word the dialog is opened on
+    digita("C", 1);
+    sessione->impostaMatita(true);
+    digita("a");
+    ASSERT_EQ(righe()[0], "Ca..");
     // OK on the dialog as it opens, the boxes left as they were shown.
-    void okSenzaToccare() {
-        const VoceDialogo v = voceDialogo(sessione.cruciverba(), GeometriaSchema{}, parola);
-        sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
-    }
-};
-
-}  // namespace
-
-TEST_F(Dialogo, OkKeepsAPencilGuessInPencilUnlessThePlayerChangesIt) {
-    sessione.impostaPosizione({2, 1, Direzione::orizzontale});
-    sessione.impostaMatita(true);
-    sessione.tasto(TastoGriglia::carattere, U'o', false);
-    ASSERT_TRUE(sessione.cruciverba().cella(2, 1).matita);
-    okSenzaToccare();
-    EXPECT_TRUE(sessione.cruciverba().cella(2, 1).matita);
-    EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "O");
+    const VoceDialogo v = voceDialogo(sessione->cruciverba(), GeometriaSchema{}, parola);
+    sessione->applicaDialogo(parola, SceltaParola{celleDaCaselle(caselleIniziali(v.celle), v.celle), v.definizione});
+    EXPECT_EQ(righe()[0], "Ca..");
     // The box typed over writes that cell in ink, and only that one.
-    const VoceDialogo v = voceDialogo(sessione.cruciverba(), GeometriaSchema{}, parola);
-    sessione.applicaDialogo(parola, SceltaParola{celleDaCaselle({"STAR", "Q", " "}, v.celle), v.definizione});
-    EXPECT_FALSE(sessione.cruciverba().cella(2, 1).matita);
-    EXPECT_EQ(sessione.cruciverba().cella(2, 1).voce, "Q");
-    EXPECT_EQ(sessione.cruciverba().cella(1, 1).voce, "STAR");
+    sessione->applicaDialogo(parola, SceltaParola{celleDaCaselle({"C", "Q", " ", " "}, v.celle), v.definizione});
+    EXPECT_EQ(righe()[0], "CQ..");
 }

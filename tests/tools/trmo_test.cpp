@@ -22,6 +22,7 @@ Esito trmo(std::vector<std::string> a) {
     const int c = eseguiTrmo(a, out, err);
     return {c, out.str(), err.str()};
 }
+Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) { return leggiCruciverba(nome, d.leggi(nome)).cruciverba; }
 // An ipuz grid of w×h cells, all white, with `extra` fields.
 std::string ipuz(int w, int h, const std::string& extra = {}) {
     std::string righe;
@@ -35,16 +36,18 @@ std::string ipuz(int w, int h, const std::string& extra = {}) {
 }
 }  // namespace
 
-TEST(Trmo, VerificaReportsEachFileWithTheProgramsMessage) {
+// One line a file: a reason's line breaks become spaces, as a terminal would take a carriage
+// return as a return to the start of the line and print the reason over the file's name.
+TEST(Trmo, VerificaReportsEachFileWithTheProgramsMessageOnOneLine) {
     CartellaTemporanea d;
     const std::string buono = d.scrivi("buono.trmo", fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Abitazione"}));
-    const std::string vuoto = d.scrivi("vuoto.trmo", "a\r\nb\r\nc\r\nDimensioni:   0x 0\r\n");
     const std::string stella = d.scrivi("stella.trmo", "a\r\nb\r\nc\r\nDimensioni:   2x 1\r\n[*[.\r\n");
-    const std::string manca = d.percorso("manca.trmo");
-    const Esito e = trmo({"verifica", buono, vuoto, stella, manca});
+    const std::string rotto = d.scrivi("rotto.ipuz", "{}"), manca = d.percorso("manca.trmo");
+    const Esito e = trmo({"verifica", buono, stella, rotto, manca});
     EXPECT_EQ(e.codice, 1);
-    EXPECT_EQ(e.out, buono + ": ok\n" + vuoto + ": Formato del file non valido!\n" + stella +
-                         ": Tipo di file non valido!\n" + manca + ": Errore: file inesistente!\n");
+    EXPECT_EQ(e.out, buono + ": ok\n" + stella + ": Tipo di file non valido!\n" + rotto +
+                         ": Formato del file non valido! Nel file ipuz mancano le dimensioni dello schema (\"dimensions\").\n" + manca +
+                         ": Errore: file inesistente!\n");
 }
 
 TEST(Trmo, NormalizzaWritesWhatSaveWouldWriteAndBadArgumentsGetTheUsage) {
@@ -52,8 +55,9 @@ TEST(Trmo, NormalizzaWritesWhatSaveWouldWriteAndBadArgumentsGetTheUsage) {
     const std::string in = d.scrivi("in.trmo", fileTrmo({"CASA", "A#RE"}, {}, {"  4  12-Vocale", "  2  11-Nessuna", "  1  11-Casa"}));
     EXPECT_EQ(trmo({"normalizza", in, d.percorso("out.trmo")}).codice, 0);
     EXPECT_EQ(d.leggi("out.trmo"), fileTrmo({"CASA", "A#RE"}, {}, {"  1  11-Casa", "  4  12-Vocale"}));
-    const Esito e = trmo({"normalizza", d.scrivi("rotto.trmo", "x\r\n"), d.percorso("mai.trmo")});
-    EXPECT_EQ(std::tuple(e.codice, e.err), std::tuple(1, "Formato del file non valido!\n"));
+    const Esito e = trmo({"normalizza", d.scrivi("rotto.ipuz", "{}"), d.percorso("mai.trmo")});
+    EXPECT_EQ(std::tuple(e.codice, e.err),
+              std::tuple(1, "Formato del file non valido! Nel file ipuz mancano le dimensioni dello schema (\"dimensions\").\n"));
     EXPECT_TRUE(d.leggi("mai.trmo").empty());
     EXPECT_NE(trmo({}).err.find("trmo verifica"), std::string::npos);
     EXPECT_EQ(trmo({"converti", "--senza-schema", "--da-riempire", "a", "b.ipuz"}).codice, 2);
@@ -81,7 +85,7 @@ TEST(Converti, ThroughEveryFormatTheLettersAndCluesStay) {
     std::string prima = in;
     for (const char* nome : {"a.ipuz", "b.puz", "c.trmo", "d.puz"}) {
         ASSERT_EQ(trmo({"converti", prima, d.percorso(nome)}).codice, 0) << nome;
-        const Cruciverba y = leggiCruciverba(nome, d.leggi(nome)).cruciverba;
+        const Cruciverba y = letto(d, nome);
         EXPECT_EQ(y.elenchi, x.elenchi) << nome;
         EXPECT_EQ(prova::inserimenti(y), prova::inserimenti(x)) << nome;
         prima = d.percorso(nome);
@@ -108,24 +112,6 @@ TEST(Converti, RefusesWhatTheTargetCannotHoldAndWritesNothing) {
         EXPECT_EQ(d.leggi(uscita), "") << uscita;
     }
 }
-
-// A message's line breaks become spaces: a terminal would take a carriage return as a return to
-// the start of the line and print the reason over the file's name.
-TEST(Trmo, MessagesArePlainLines) {
-    CartellaTemporanea d;
-    const std::string rotto = d.scrivi("rotto.ipuz", "{}");
-    const Esito e = trmo({"verifica", rotto});
-    EXPECT_EQ(e.out, rotto + ": Formato del file non valido! Nel file ipuz mancano le dimensioni dello schema (\"dimensions\").\n");
-    EXPECT_EQ(trmo({"normalizza", rotto, d.percorso("n.ipuz")}).err.find('\r'), std::string::npos);
-}
-
-namespace {
-
-Cruciverba letto(const CartellaTemporanea& d, const std::string& nome) {
-    return leggiCruciverba(d.percorso(nome), d.leggi(nome)).cruciverba;
-}
-
-}  // namespace
 
 // Each game is written as an ipuz, and `mostra` shows it as its player sees it.
 TEST(ConvertiVariante, EachGameIsWrittenAsIpuzAndShownAsThePlayerSeesIt) {
