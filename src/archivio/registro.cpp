@@ -308,7 +308,7 @@ bool Registro::scrivi(const std::string& percorsoCruciverba, const std::string& 
 }
 
 bool Registro::registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
-                             std::int64_t millisecondi, int caselle) {
+                             std::int64_t millisecondi, int caselle, std::optional<std::int64_t> quando) {
     const std::string chiave = chiavePer(percorsoCruciverba, impronta);
     if (chiave.empty()) return false;
     QSqlDatabase db = QSqlDatabase::database(q(connessione_), false);
@@ -318,7 +318,7 @@ bool Registro::registraAiuto(const std::string& percorsoCruciverba, const std::s
     i.prepare("INSERT INTO aiuti(percorso, tipo, quando, millisecondi, caselle) VALUES(?, ?, ?, ?, ?)");
     i.addBindValue(q(chiave));
     i.addBindValue(static_cast<int>(aiuto));
-    i.addBindValue(static_cast<qlonglong>(adesso()));
+    i.addBindValue(static_cast<qlonglong>(quando.value_or(adesso())));
     i.addBindValue(static_cast<qlonglong>(millisecondi));
     i.addBindValue(caselle);
     if (!esegui(i, errore_)) return false;

@@ -73,10 +73,13 @@ public:
     // before is lost then).
     bool scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,
                 const std::optional<Riassunto>& riassunto = std::nullopt);
-    // A check or a reveal of `caselle` cells at `millisecondi` on the clock, for the history; the
-    // solve's own count goes with the solve (Riassunto::controlli), kept or dropped with it.
+    // A check or a reveal of `caselle` cells at `millisecondi` on the clock, made at `quando` (now
+    // when not given: a help kept while the store failed keeps its own moment), for the history;
+    // the solve's own count goes with the solve (Riassunto::controlli), kept or dropped with it.
     bool registraAiuto(const std::string& percorsoCruciverba, const std::string& impronta, Aiuto aiuto,
-                       std::int64_t millisecondi, int caselle);
+                       std::int64_t millisecondi, int caselle, std::optional<std::int64_t> quando = std::nullopt);
+    // The store's clock, in seconds.
+    std::int64_t adesso() const;
     // Azzera Soluzioni: a new attempt, with no help used yet.
     bool nuovoTentativo(const std::string& percorsoCruciverba);
 
@@ -107,7 +110,6 @@ private:
     std::string chiavePer(const std::string& percorsoCruciverba, const std::string& impronta);
     bool migra();
     bool fallito(const std::string& cosa);
-    std::int64_t adesso() const;
 
     std::string cartella_;
     std::function<std::int64_t()> ora_;

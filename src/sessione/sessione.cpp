@@ -725,12 +725,33 @@ std::string Sessione::sblocca(const std::string& codice) {
 
 void Sessione::registraAiuto(Aiuto aiuto, int caselle) {
     if (!aperto() || !nomeProprio(percorsoPartita_)) return;
-    // A help the store could not take is said once, like any failing write of the player's data;
-    // the solve's own count still goes with the solve.
-    const bool scritto = archivio_.registraAiuto(percorsoPartita_, impronta_, aiuto, tempo(), caselle);
-    if (!scritto && !aiutoNonScritto_ && !archivioSospeso_)
-        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() + ": " + archivio_.errore());
-    aiutoNonScritto_ = !scritto;
+    // Kept until the store takes it, after any help kept before it.
+    const bool detto = inDebitoConArchivio();
+    aiutiSospesi_.push_back({percorsoPartita_, impronta_, aiuto, tempo(), archivio_.adesso(), caselle});
+    if (saldaAiuti())
+        archivioRipreso(detto);
+    else
+        archivioFallito(detto);
+}
+
+bool Sessione::saldaAiuti() {
+    while (!aiutiSospesi_.empty()) {
+        const AiutoSospeso& a = aiutiSospesi_.front();
+        if (!archivio_.registraAiuto(a.percorso, a.impronta, a.aiuto, a.millisecondi, a.caselle, a.quando)) return false;
+        aiutiSospesi_.erase(aiutiSospesi_.begin());
+    }
+    return true;
+}
+
+void Sessione::archivioFallito(bool giaDetto) {
+    if (!giaDetto)
+        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() +
+                    ": il tempo e i segni restano in memoria e si riprova alla prossima modifica e all'uscita.");
+}
+
+void Sessione::archivioRipreso(bool eraInDebito) {
+    if (eraInDebito && !inDebitoConArchivio())
+        emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
 }
 
 void Sessione::misuraRiassunto() {
@@ -763,35 +784,35 @@ Partita Sessione::partitaOra() const {
 
 bool Sessione::scriviArchivio(const std::string& percorso) {
     if (!aperto() || !nomeProprio(percorso)) return true;
-    const Partita p = partitaOra();
-    if (archivioSospeso_ && archivioSospeso_->percorso != percorso) riprovaArchivio();
-    if (archivio_.scrivi(percorso, impronta_, p, riassunto_)) {
-        if (archivioSospeso_ && archivioSospeso_->percorso == percorso) {
-            archivioSospeso_.reset();
-            emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
-        }
-        return true;
-    }
-    // Kept in memory and tried again at the next change and at the end; said once.
-    if (!archivioSospeso_)
-        emit avviso("Impossibile scrivere " + archivio_.percorsoFile() +
-                    ": il tempo e i segni restano in memoria e si riprova alla prossima modifica e all'uscita.");
-    archivioSospeso_ = ArchivioSospeso{percorso, impronta_, p};
-    return false;
+    // This puzzle's solve as it is now replaces any kept for it; what else is owed goes first.
+    const bool detto = inDebitoConArchivio();
+    partiteSospese_[percorso] = PartitaSospesa{impronta_, partitaOra()};
+    saldaArchivio();
+    const bool scritto = !partiteSospese_.contains(percorso);
+    // Kept in memory and tried again at the next change and at the end.
+    if (scritto)
+        archivioRipreso(detto);
+    else
+        archivioFallito(detto);
+    return scritto;
 }
 
 void Sessione::riprovaArchivio() {
-    if (!archivioSospeso_) return;
-    // The open puzzle's solve is the newest: it is what goes.
-    if (aperto() && archivioSospeso_->percorso == percorsoPartita_) {
-        archivioSospeso_->partita = partitaOra();
-        archivioSospeso_->impronta = impronta_;
+    if (!inDebitoConArchivio()) return;
+    saldaArchivio();
+    archivioRipreso(true);
+}
+
+void Sessione::saldaArchivio() {
+    if (!saldaAiuti()) return;
+    for (auto it = partiteSospese_.begin(); it != partiteSospese_.end();) {
+        // The open puzzle's solve is the newest: it is what goes.
+        const bool aperta = aperto() && it->first == percorsoPartita_;
+        if (aperta) it->second = PartitaSospesa{impronta_, partitaOra()};
+        const std::optional<Riassunto> r = aperta ? std::optional(riassunto_) : std::nullopt;
+        if (!archivio_.scrivi(it->first, it->second.impronta, it->second.partita, r)) return;
+        it = partiteSospese_.erase(it);
     }
-    const std::optional<Riassunto> r =
-        aperto() && archivioSospeso_->percorso == percorsoPartita_ ? std::optional(riassunto_) : std::nullopt;
-    if (!archivio_.scrivi(archivioSospeso_->percorso, archivioSospeso_->impronta, archivioSospeso_->partita, r)) return;
-    archivioSospeso_.reset();
-    emit avviso("Il tempo e i segni sono di nuovo scritti in " + archivio_.percorsoFile() + ".");
 }
 
 // ---- Saving

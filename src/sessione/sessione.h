@@ -8,6 +8,7 @@
 #include <QUndoStack>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -235,7 +236,16 @@ private:
     bool prendiBlocco(const std::string& percorso, std::unique_ptr<Blocco>& blocco);
     // The bytes of the puzzle file as last read or written match what is on disk now.
     bool fileIntatto() const;
+    // What the store could not take, tried again (the helps in their order, then the solves),
+    // and said when all of it has gone.
     void riprovaArchivio();
+    void saldaArchivio();
+    // The helps still owed to the store, oldest first; false at the first that does not go.
+    bool saldaAiuti();
+    bool inDebitoConArchivio() const { return !partiteSospese_.empty() || !aiutiSospesi_.empty(); }
+    // The store failing and coming back are each said once, whichever write found it.
+    void archivioFallito(bool giaDetto);
+    void archivioRipreso(bool eraInDebito);
     void dopoModifica(const std::vector<Casella>& cambiate);
     // `giusto`: the grid has just come right (the congratulation goes out).
     void dopoModifica(const std::vector<Casella>& cambiate, bool giusto);
@@ -289,15 +299,22 @@ private:
     std::unique_ptr<Blocco> blocco_;  // the open puzzle's lock
     std::string avanzo_;                  // a recovered leftover still waiting for our copy
     std::set<std::string> offerte_;       // puzzles whose opening asked about a leftover
-    // A solve whose write failed: kept for the next try.
-    struct ArchivioSospeso {
-        std::string percorso, impronta;
+    // Solves whose write failed, by puzzle: kept for the next try.
+    struct PartitaSospesa {
+        std::string impronta;
         Partita partita;
     };
-    std::optional<ArchivioSospeso> archivioSospeso_;
+    std::map<std::string, PartitaSospesa> partiteSospese_;
+    // Checks and reveals whose write failed, oldest first.
+    struct AiutoSospeso {
+        std::string percorso, impronta;
+        Aiuto aiuto;
+        std::int64_t millisecondi, quando;
+        int caselle;
+    };
+    std::vector<AiutoSospeso> aiutiSospesi_;
     Riassunto riassunto_;
     long long controlli_ = 0;  // checks in this attempt
-    bool aiutoNonScritto_ = false;  // the last check or reveal could not go to the store (said)
 };
 
 }  // namespace quadrivo
