@@ -182,22 +182,17 @@ private slots:
         QCOMPARE(b.visibile(Menu::modifica), false);
     }
 
-    // Another look at an older puzzle brings it back to the top; the digit is its Alt key.
+    // Another look at an older puzzle brings it back to the top; the digit is its Alt key, the
+    // home folder is "~" and an ampersand shows as itself.
     void theNewestComesFirstWithItsFolder() {
         BancoRecenti b;
-        const std::string a = b.file("a.trmo"), c = b.file("c.trmo");
+        std::filesystem::create_directories(casa.percorso("Cruciverba"));
+        const std::string a = b.file("a.trmo"), c = casa.scrivi("Cruciverba/R&S.trmo", "x");
         for (const std::string& p : {a, c, a}) b.menu.ricorda(p);
-        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 a.trmo   (" + b.dove() + ")", "&2 c.trmo   (" + b.dove() + ")"}));
+        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 a.trmo   (" + b.dove() + ")", "&2 R&&S.trmo   (~/Cruciverba)"}));
         QCOMPARE(b.menu.actions().at(0)->toolTip(), QString::fromStdString(a));
         b.menu.actions().at(1)->trigger();  // an entry tells its path when chosen
         QCOMPARE(b.scelti, std::vector<std::string>{c});
-    }
-
-    void theHomeFolderIsAbbreviatedAndAnAmpersandShown() {
-        BancoRecenti b;
-        std::filesystem::create_directories(casa.percorso("Cruciverba"));
-        b.menu.ricorda(casa.scrivi("Cruciverba/R&S.trmo", "x"));
-        QCOMPARE(b.voci().at(0), "&1 R&&S.trmo   (~/Cruciverba)");
     }
 
     // Emptied, the list says so and cannot be emptied again.

@@ -53,7 +53,6 @@ class ProvaGriglia : public QObject {
 
     // The 5x4 puzzle of the solving tests: 1 across CASA "Abitazione", 1 down CANE "Fedele amico".
     struct BancoPassaggio : prova::BancoMostrato {
-        prova::CartellaTemporanea cartella;
         VistaGriglia* vista = new VistaGriglia(sessione, area);
         VistaPassaggio passaggio{sessione, piattaforma, area, *vista};
         QMenu utilita;
@@ -61,7 +60,7 @@ class ProvaGriglia : public QObject {
         BancoPassaggio() {
             passaggio.creaVoci([this](const char*) { return &azzera; }, &utilita);
             const std::string file = prova::fileTrmo(prova::soluzioniProva, {"C...#"}, prova::definizioniProva);
-            QCOMPARE(sessione.apri(cartella.scrivi("d.trmo", file)), EsitoApertura::ok);
+            QCOMPARE(sessione.apri(dir.scrivi("d.trmo", file)), EsitoApertura::ok);
             vista->setGeometry(0, 0, 600, 400);
             vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
         }
@@ -123,7 +122,7 @@ private slots:
 
     // The half under the pointer gives its word's clue (which half is which is the hover's test);
     // the pointer onto the label itself hides it: it must not stand in the way.
-    void theHalfUnderThePointerGivesItsWordsClue() {
+    void theHalfUnderThePointerGivesItsWordsClueAndF2ItsDialog() {
         BancoPassaggio b;
         b.muovi(b.basso(1, 1));
         QCOMPARE(b.passaggio.etichettaVisibile(), true);
@@ -134,10 +133,8 @@ private slots:
                               Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(etichetta, &movimento);
         QCOMPARE(b.passaggio.etichettaVisibile(), false);
-    }
 
-    void f2OpensTheWordDialogOnTheCurrentWordOnly() {
-        BancoPassaggio b;
+        // F2 opens the word dialog on the current word only.
         QAction* parola = b.utilita.findChild<QAction*>("azioneParola");
         QString definizione;
         prova::AlProssimoModale<FinestraParola> dialogo([&](FinestraParola* d) {
@@ -169,7 +166,7 @@ private slots:
     }
 
     // The cursor's cell has the focus and says where it lies in its word; the focus follows a move.
-    void theFocusIsTheCursorsCellAndFollowsAMove() {
+    void theFocusIsTheCursorsCellAndFollowsAMoveAPointItsCell() {
         BancoLettore b;
         b.apri();
         b.sessione.impostaPosizione({2, 1, Direzione::orizzontale});
@@ -182,11 +179,7 @@ private slots:
         QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(1, 1));
         QCOMPARE(bool(b.tabella()->cellAt(0, 1)->state().focused), false);
         QCOMPARE(b.testo(1, 1, QAccessible::Description), "2 verticale, lettera 2 di 3");
-    }
-
-    void aPointOnTheScreenLeadsToItsCell() {
-        BancoLettore b;
-        b.apri();
+        // A point on the screen leads to its cell.
         b.disponi();
         const QPoint centro = b.vista->mapToGlobal(b.vista->rettangoloCella({4, 3}).center());
         QCOMPARE(b.griglia()->childAt(centro.x(), centro.y()), b.tabella()->cellAt(2, 3));
