@@ -1,5 +1,5 @@
-// The window's frame, part by part on its own: the clock while the window is away, the puzzle's
-// title line and notes, the status bar, the toolbar, the menus and File → Recenti.
+// The window's frame, part by part on its own: the puzzle's title line and notes, the status bar,
+// the toolbar, the menus and File → Recenti.
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
@@ -19,7 +19,6 @@
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/menu_principale.h"
 #include "mainwindow/gui/menu_recenti.h"
-#include "mainwindow/gui/presenza_finestra.h"
 #include "model/impostazioni.h"
 #include "qt/voce.h"
 #include "solving/cronometro.h"
@@ -30,12 +29,6 @@ using namespace quadrivo;
 
 class ProvaCornice : public QObject {
     Q_OBJECT
-
-    struct BancoPresenza : prova::BancoParte {
-        bool pausaFuori = true;
-        PresenzaFinestra presenza{sessione, &finestra, [this] { return pausaFuori; }};
-        bool ferma(Sosta s) const { return sessione.partita().cronometro().sospeso(s); }
-    };
 
     struct BancoIntestazione : prova::BancoMostrato {
         QMenu file;
@@ -56,19 +49,15 @@ class ProvaCornice : public QObject {
         }
     };
 
-    // The menu's actions by name, as the menu bar makes them; `senza` has none.
+    // The menu's actions by name, as the menu bar makes them.
     struct BancoStrumenti : prova::BancoMostrato {
         std::map<std::string, QAction*> azioni;
-        BarraStrumenti* barra;
-        explicit BancoStrumenti(const std::string& senza = {}) {
-            barra = new BarraStrumenti(&finestra, [this, senza](const char* nome) -> QAction* {
-                if (nome == senza) return nullptr;
-                QAction*& a = azioni[nome];
-                if (!a) a = new QAction(QString("&") + nome, &finestra);
-                return a;
-            });
-            finestra.addToolBar(barra);
-        }
+        BarraStrumenti* barra = new BarraStrumenti(&finestra, [this](const char* nome) {
+            QAction*& a = azioni[nome];
+            if (!a) a = new QAction(QString("&") + nome, &finestra);
+            return a;
+        });
+        BancoStrumenti() { finestra.addToolBar(barra); }
     };
 
     struct BancoMenu : prova::BancoParte {
@@ -102,16 +91,6 @@ class ProvaCornice : public QObject {
 
 private slots:
     void initTestCase() { qputenv("HOME", QByteArray::fromStdString(casa.percorso()).chopped(1)); }
-
-    // A disabled window (the open dialog) holds the clock as a modal dialog does.
-    void aDisabledWindowHoldsTheClock() {
-        BancoPresenza b;
-        b.apri();
-        b.finestra.setEnabled(false);
-        QCOMPARE(b.ferma(Sosta::dialogo), true);
-        b.finestra.setEnabled(true);
-        QCOMPARE(b.ferma(Sosta::dialogo), false);
-    }
 
     // The puzzle written by the tests is "Prova", by Mario Rossi.
     void theLineAndTheNotesNameThePuzzleWhileTheGridShows() {

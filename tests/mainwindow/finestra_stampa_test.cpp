@@ -123,13 +123,9 @@ private slots:
         QVERIFY(inVista(1, 1));
 
         // The keys: down to the last row and across to the last column, the cell always in view.
-        for (int r = 2; r <= 16; ++r) {
-            b->tasto(Qt::Key_Down);
-            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("riga %1").arg(r)));
-        }
-        for (int c = 2; c <= 21; ++c) {
-            b->tasto(Qt::Key_Right);
-            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("colonna %1").arg(c)));
+        for (int passo = 1; passo < 16 + 20; ++passo) {
+            b->tasto(passo < 16 ? Qt::Key_Down : Qt::Key_Right);
+            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("passo %1").arg(passo)));
         }
         QCOMPARE(b->pos().colonna, 21);
         QCOMPARE(b->pos().riga, 16);
