@@ -1,15 +1,13 @@
-// The menus' parts on their own (File, Modifica, Gioca come): each on a real session and a bare
-// window, driven through its actions and its signals.
+// The menus' parts on their own (File, Gioca come): each on a real session and a bare window,
+// driven through its actions and its signals.
 #include <QAction>
 #include <QMenu>
-#include <QPushButton>
 #include <QtTest>
 
 #include "dialogs/cartelle.h"
 #include "dialogs/gui/finestra_salva.h"
 #include "mainwindow/gui/comandi_file.h"
 #include "mainwindow/gui/comandi_gioco.h"
-#include "mainwindow/gui/comandi_modifica.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
 #include "supporto/finestre.h"
@@ -22,18 +20,6 @@ namespace {
 struct BancoFile : prova::BancoMostrato {
     Sfondo* sfondo = new Sfondo(sessione.cartelle(), area);
     ComandiFile file{sessione, piattaforma, area, sfondo, &finestra};
-};
-
-struct BancoModifica : prova::BancoMostrato {
-    QAction annulla, ripeti;
-    ComandiModifica modifica{sessione, area, &finestra};
-    BancoModifica() {
-        apri();
-        modifica.collega([this](const char* nome) {
-            return std::string(nome) == "azioneAnnulla" ? &annulla : std::string(nome) == "azioneRipeti" ? &ripeti : nullptr;
-        });
-    }
-    std::string prima() const { return sessione.cruciverba().cella(1, 1).voce; }
 };
 
 struct BancoGioco : prova::BancoMostrato {
@@ -63,40 +49,23 @@ private slots:
         QCOMPARE(fileRecenti(b.sessione.impostazioni()).front(), b.sessione.nomeFile());
     }
 
-    // Leaving a puzzle: with nothing unsaved no question; unsaved answers ask, and Annulla
-    // keeps the player on them.
-    void fileLeavingAsksOnlyAboutUnsavedAnswers_data() {
-        QTest::addColumn<bool>("modificato");
+    // Leaving a puzzle with unsaved answers asks, and Annulla keeps the player on them (when
+    // it is asked at all is the session's test).
+    void fileLeavingAsksAboutUnsavedAnswers_data() {
         QTest::addColumn<QString>("risposta");
         QTest::addColumn<bool>("lascia");
-        QTest::addColumn<int>("domande");
-        QTest::newRow("salvato") << false << QString("") << true << 0;
-        QTest::newRow("non salvare") << true << QString("Non salvare") << true << 1;
-        QTest::newRow("annulla") << true << QString("Annulla") << false << 1;
+        QTest::newRow("non salvare") << QString("Non salvare") << true;
+        QTest::newRow("annulla") << QString("Annulla") << false;
     }
-    void fileLeavingAsksOnlyAboutUnsavedAnswers() {
-        QFETCH(bool, modificato);
+    void fileLeavingAsksAboutUnsavedAnswers() {
         QFETCH(QString, risposta);
-        QFETCH(bool, lascia);
-        QFETCH(int, domande);
         BancoFile b;
         b.apri();
-        if (modificato) QVERIFY(b.sessione.scrivi({Scrittura{1, 1, "X"}}));
-        prova::RisposteMessaggi messaggi;
-        if (domande) messaggi.rispondi(risposta);
-        QCOMPARE(b.file.lasciaSchema(), lascia);
-        QCOMPARE(messaggi.testi.size(), domande);
-    }
-
-    // Modifica: each item is usable exactly when the history has a step that way.
-    void editItemsFollowTheHistory() {
-        BancoModifica b;
-        QCOMPARE(b.annulla.isEnabled(), false);
         QVERIFY(b.sessione.scrivi({Scrittura{1, 1, "X"}}));
-        QCOMPARE(b.annulla.isEnabled(), true);
-        b.annulla.trigger();
-        QCOMPARE(b.prima(), "");
-        QCOMPARE(b.ripeti.isEnabled(), true);
+        prova::RisposteMessaggi messaggi;
+        messaggi.rispondi(risposta);
+        QTEST(b.file.lasciaSchema(), "lascia");
+        QCOMPARE(messaggi.testi.size(), 1);
     }
 
     // Gioca come: greyed without a puzzle; an item turns the open puzzle into its game and is

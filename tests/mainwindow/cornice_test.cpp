@@ -1,10 +1,9 @@
-// The window's frame, part by part on its own: the puzzle's title line and notes, the status bar,
-// the toolbar, the menus and File → Recenti.
+// The window's frame, part by part on its own: the puzzle's title line and notes, the toolbar,
+// the menus and File → Recenti.
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -14,13 +13,11 @@
 
 #include "dialogs/cartelle.h"
 #include "mainwindow/finestra.h"
-#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/menu_principale.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "model/impostazioni.h"
-#include "qt/voce.h"
 #include "solving/cronometro.h"
 #include "supporto/finestre.h"
 #include "supporto/parte.h"
@@ -39,14 +36,6 @@ class ProvaCornice : public QObject {
             intestazione.creaVoce(&file, &esci);
         }
         QAction* proprieta() const { return file.findChild<QAction*>("azioneProprieta"); }
-    };
-
-    struct BancoStato : prova::BancoMostrato {
-        BarraStato* barra = new BarraStato(&finestra);
-        BancoStato() {
-            finestra.setStatusBar(barra);
-            barra->show();  // came after the window was shown
-        }
     };
 
     // The menu's actions by name, as the menu bar makes them.
@@ -115,14 +104,6 @@ private slots:
         b.sessione.impostaModo(ModoVista::anteprima);
         QCOMPARE(b.intestazione.aggiorna(), false);
         QCOMPARE(b.intestazione.riga()->text(), QString());
-    }
-
-    void aPassingMessageGoesOverTheVoiceUntilItSpeaks() {
-        BancoStato b;
-        b.barra->avvisa("Impossibile scrivere le opzioni");
-        QCOMPARE(b.barra->currentMessage(), "Impossibile scrivere le opzioni");
-        annuncia(b.area, QString("lettera sbagliata"));
-        QCOMPARE(b.barra->currentMessage(), QString());
     }
 
     void eachButtonIsItsMenuItemsAction_data() {

@@ -1,5 +1,4 @@
 // Checks, reveals, the solving clock and the kept solve on the real main window.
-#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "dialogs/gui/finestra_salva.h"

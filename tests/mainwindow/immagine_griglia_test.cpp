@@ -65,7 +65,6 @@ private slots:
             << std::vector{momento(260), momento(260, "", segnoCasellaCorrente), momento(200, "", segnoCasellaCorrente)};
         QTest::newRow("another look at the other size")
             << std::vector{momento(260), momento(260, "", 0, Aspetto::scuro), momento(200, "", 0, Aspetto::scuro), momento(200)};
-        QTest::newRow("a third size") << std::vector{momento(260), momento(320), momento(260, "E"), momento(200)};
     }
     void comeUnaPitturaNuova() {
         QFETCH(std::vector<StatoVista>, stati);

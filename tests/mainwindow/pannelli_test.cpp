@@ -135,7 +135,7 @@ private slots:
     }
 
     // Made only when its game is first played, after the clue column, the key still goes above it.
-    void theKeyGoesAboveTheClueColumn() {
+    void theKeyGoesAboveTheClueColumnAndAPauseEmptiesIt() {
         BancoGiochi b;
         auto* colonna = new QDockWidget(&b.finestra);
         colonna->setObjectName("dockDefinizioni");
@@ -145,12 +145,7 @@ private slots:
         QTRY_VERIFY(b.dock("DockChiave")->isVisible());
         QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
         QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
-    }
-
-    // A typed letter in the key is the window's test.
-    void aPauseHidesTheKey() {
-        BancoGiochi b;
-        b.gioca(Variante::crittografato);
+        // A pause hides its letters (a typed one is the window's test).
         b.sessione.impostaPausa(true);
         QCOMPARE(b.lista("ListaChiave")->item(0)->text(), "In pausa.");
         QCOMPARE(b.lista("ListaChiave")->count(), 1);

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "mainwindow/gui/aspetto_schermo.h"
