@@ -1,25 +1,15 @@
-// The menus' parts on their own (File, Modifica, Stampa, Gioca come, the options, the checks):
-// each on a real session and a bare window, driven through its actions and its signals.
+// The menus' parts on their own (File, Gioca come): each on a real session and a bare window,
+// driven through its actions and its signals.
 #include <QAction>
 #include <QMenu>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "dialogs/cartelle.h"
 #include "dialogs/gui/finestra_salva.h"
-#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/comandi_file.h"
 #include "mainwindow/gui/comandi_gioco.h"
-#include "mainwindow/gui/comandi_modifica.h"
-#include "mainwindow/gui/comandi_opzioni.h"
-#include "mainwindow/gui/comandi_stampa.h"
-#include "mainwindow/gui/comandi_verifica.h"
 #include "mainwindow/gui/menu_recenti.h"
 #include "mainwindow/gui/sfondo.h"
-#include "mainwindow/gui/vista_griglia.h"
-#include "model/opzioni_utente.h"
-#include "qt/voce.h"
 #include "supporto/finestre.h"
 #include "supporto/parte.h"
 
@@ -32,68 +22,12 @@ struct BancoFile : prova::BancoMostrato {
     ComandiFile file{sessione, piattaforma, area, sfondo, &finestra};
 };
 
-struct BancoModifica : prova::BancoMostrato {
-    QAction annulla, ripeti;
-    ComandiModifica modifica{sessione, area, &finestra};
-    BancoModifica() {
-        apri();
-        modifica.collega([this](const char* nome) {
-            return std::string(nome) == "azioneAnnulla" ? &annulla : std::string(nome) == "azioneRipeti" ? &ripeti : nullptr;
-        });
-    }
-    std::string prima() const { return sessione.cruciverba().cella(1, 1).voce; }
-};
-
-struct BancoStampa : prova::BancoMostrato {
-    ComandiStampa stampa{sessione, piattaforma, area, &finestra};
-    bool chiudiVisibile() const { return stampa.pulsanteChiudi()->isVisible(); }
-};
-
 struct BancoGioco : prova::BancoMostrato {
     QMenu opzioni;
     ComandiGioco gioco{sessione, piattaforma};
     BancoGioco() { gioco.creaVoci(&opzioni); }
     QMenu* menu() const { return opzioni.findChild<QMenu*>("MenuGiocaCome"); }
     bool segnata(Variante v) const { return gioco.voce(v)->isChecked(); }
-};
-
-struct BancoOpzioni : prova::BancoParte {
-    QMenu opzioni;
-    ComandiOpzioni comandi{sessione, piattaforma, sessione.impostazioni(), area};
-    BancoOpzioni() {
-        for (const char* nome : {"azioneTastoSinistro", "azioneRettangoloParola", "azioneFont"}) {
-            QAction* a = opzioni.addAction(nome);
-            a->setObjectName(nome);
-            a->setCheckable(std::string(nome) != "azioneFont");
-        }
-        comandi.collega([this](const char* nome) { return opzioni.findChild<QAction*>(nome); });
-        comandi.creaVoce(&opzioni);
-    }
-};
-
-// CASA / ALTO / NEVE with CUSE typed on the first row (U and E wrong) and an X down from the C.
-struct BancoVerifica : prova::BancoMostrato {
-    BarraStato* barra = new BarraStato(&finestra);
-    VistaGriglia* vista = new VistaGriglia(sessione, area);
-    ComandiVerifica verifica{sessione, piattaforma, barra, area, *vista};
-    std::map<std::string, QAction*> azioni;
-    BancoVerifica() {
-        finestra.setStatusBar(barra);
-        barra->show();  // came after the window was shown
-        verifica.collega([this](const char* nome) { return azioni[nome] = new QAction(nome, &finestra); });
-        apri();
-        vista->setGeometry(0, 0, 600, 400);
-        vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
-        QVERIFY(sessione.scrivi({{1, 1, "C"}, {2, 1, "U"}, {3, 1, "S"}, {4, 1, "E"}, {1, 2, "X"}}));
-        sessione.impostaPosizione({2, 1, Direzione::orizzontale});
-    }
-    void esegui(const char* nome) { azioni.at(nome)->trigger(); }
-    QString detto() const { return barra->findChild<Voce*>("Voce")->text(); }
-    std::string riga1() const {
-        std::string r;
-        for (int c = 1; c <= 4; ++c) r += sessione.cruciverba().cella(c, 1).voce;
-        return r;
-    }
 };
 
 }  // namespace
@@ -115,56 +49,23 @@ private slots:
         QCOMPARE(fileRecenti(b.sessione.impostazioni()).front(), b.sessione.nomeFile());
     }
 
-    // Leaving a puzzle: with nothing unsaved no question; unsaved answers ask, and Annulla
-    // keeps the player on them.
-    void fileLeavingAsksOnlyAboutUnsavedAnswers_data() {
-        QTest::addColumn<bool>("modificato");
+    // Leaving a puzzle with unsaved answers asks, and Annulla keeps the player on them (when
+    // it is asked at all is the session's test).
+    void fileLeavingAsksAboutUnsavedAnswers_data() {
         QTest::addColumn<QString>("risposta");
         QTest::addColumn<bool>("lascia");
-        QTest::addColumn<int>("domande");
-        QTest::newRow("salvato") << false << QString("") << true << 0;
-        QTest::newRow("non salvare") << true << QString("Non salvare") << true << 1;
-        QTest::newRow("annulla") << true << QString("Annulla") << false << 1;
+        QTest::newRow("non salvare") << QString("Non salvare") << true;
+        QTest::newRow("annulla") << QString("Annulla") << false;
     }
-    void fileLeavingAsksOnlyAboutUnsavedAnswers() {
-        QFETCH(bool, modificato);
+    void fileLeavingAsksAboutUnsavedAnswers() {
         QFETCH(QString, risposta);
-        QFETCH(bool, lascia);
-        QFETCH(int, domande);
         BancoFile b;
         b.apri();
-        if (modificato) QVERIFY(b.sessione.scrivi({Scrittura{1, 1, "X"}}));
-        prova::RisposteMessaggi messaggi;
-        if (domande) messaggi.rispondi(risposta);
-        QCOMPARE(b.file.lasciaSchema(), lascia);
-        QCOMPARE(messaggi.testi.size(), domande);
-    }
-
-    // Modifica: each item is usable exactly when the history has a step that way.
-    void editItemsFollowTheHistory() {
-        BancoModifica b;
-        QCOMPARE(b.annulla.isEnabled(), false);
         QVERIFY(b.sessione.scrivi({Scrittura{1, 1, "X"}}));
-        QCOMPARE(b.annulla.isEnabled(), true);
-        b.annulla.trigger();
-        QCOMPARE(b.prima(), "");
-        QCOMPARE(b.ripeti.isEnabled(), true);
-    }
-
-    // The preview shows its close button and takes the zoom keys; Esc gives the grid back.
-    // Esc belongs to the grid's keys while no preview is shown.
-    void printEscClosesThePreviewOnly() {
-        BancoStampa b;
-        b.apri();
-        QSignalSpy chiusa(&b.stampa, &ComandiStampa::anteprimaChiusa);
-        QTest::keyClick(&b.finestra, Qt::Key_Escape);
-        QCOMPARE(chiusa.size(), 0);
-        b.stampa.mostraAnteprima();
-        QTRY_VERIFY(b.chiudiVisibile());
-        QCOMPARE(b.stampa.zoom(1), true);
-        QTest::keyClick(&b.finestra, Qt::Key_Escape);
-        QTRY_COMPARE(b.sessione.modo(), ModoVista::griglia);
-        QCOMPARE(b.stampa.zoom(1), false);
+        prova::RisposteMessaggi messaggi;
+        messaggi.rispondi(risposta);
+        QTEST(b.file.lasciaSchema(), "lascia");
+        QCOMPARE(messaggi.testi.size(), 1);
     }
 
     // Gioca come: greyed without a puzzle; an item turns the open puzzle into its game and is
@@ -177,39 +78,6 @@ private slots:
         QCOMPARE(b.sessione.cruciverba().variante, Variante::crittografato);
         QCOMPARE(b.segnata(Variante::crittografato), true);
         QCOMPARE(b.segnata(Variante::cruciverba), false);
-    }
-
-    // A font chosen anywhere reaches the grid's surface before anyone draws with it.
-    void optionsTheScreensStyleFollowsTheSettings() {
-        BancoOpzioni b;
-        b.comandi.segna();
-        bool corsivoVisto = false;
-        connect(&b.sessione.impostazioni(), &Impostazioni::cambiate, this,
-                [&] { corsivoVisto = b.area->superficie().carattere().corsivo; });
-        ValoriImpostazioni v = b.sessione.impostazioni().valori();
-        v.carattereSchermo.corsivo = true;
-        b.sessione.impostazioni().cambia(v);
-        QCOMPARE(corsivoVisto, true);
-    }
-
-    // Segna errori marks every wrong letter of the grid and says how many; the letters stay (the
-    // word's and the letter's checks are the window's tests).
-    void checkMarksTheWrongLettersAndSaysHowMany() {
-        BancoVerifica b;
-        b.esegui("azioneSegnaErrori");
-        QCOMPARE(b.sessione.partita().segni().size(), size_t{3});
-        QCOMPARE(b.detto(), "3 lettere sbagliate");
-        QCOMPARE(b.riga1(), "CUSE");
-    }
-
-    // Pausa greys the checks until the clock runs again.
-    void checkPauseHoldsTheClockAndGreysTheChecks() {
-        BancoVerifica b;
-        b.esegui("azionePausa");
-        QCOMPARE(b.azioni.at("azionePausa")->isChecked(), true);
-        QCOMPARE(b.azioni.at("azioneControllaParola")->isEnabled(), false);
-        b.esegui("azionePausa");
-        QCOMPARE(b.azioni.at("azioneControllaParola")->isEnabled(), true);
     }
 };
 

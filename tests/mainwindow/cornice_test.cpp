@@ -1,10 +1,9 @@
-// The window's frame, part by part on its own: the clock while the window is away, the puzzle's
-// title line and notes, the status bar, the toolbar, the menus and File → Recenti.
+// The window's frame, part by part on its own: the puzzle's title line and notes, the toolbar,
+// the menus and File → Recenti.
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -14,14 +13,11 @@
 
 #include "dialogs/cartelle.h"
 #include "mainwindow/finestra.h"
-#include "mainwindow/gui/barra_stato.h"
 #include "mainwindow/gui/barra_strumenti.h"
 #include "mainwindow/gui/intestazione_schema.h"
 #include "mainwindow/gui/menu_principale.h"
 #include "mainwindow/gui/menu_recenti.h"
-#include "mainwindow/gui/presenza_finestra.h"
 #include "model/impostazioni.h"
-#include "qt/voce.h"
 #include "solving/cronometro.h"
 #include "supporto/finestre.h"
 #include "supporto/parte.h"
@@ -30,12 +26,6 @@ using namespace quadrivo;
 
 class ProvaCornice : public QObject {
     Q_OBJECT
-
-    struct BancoPresenza : prova::BancoParte {
-        bool pausaFuori = true;
-        PresenzaFinestra presenza{sessione, &finestra, [this] { return pausaFuori; }};
-        bool ferma(Sosta s) const { return sessione.partita().cronometro().sospeso(s); }
-    };
 
     struct BancoIntestazione : prova::BancoMostrato {
         QMenu file;
@@ -48,27 +38,15 @@ class ProvaCornice : public QObject {
         QAction* proprieta() const { return file.findChild<QAction*>("azioneProprieta"); }
     };
 
-    struct BancoStato : prova::BancoMostrato {
-        BarraStato* barra = new BarraStato(&finestra);
-        BancoStato() {
-            finestra.setStatusBar(barra);
-            barra->show();  // came after the window was shown
-        }
-    };
-
-    // The menu's actions by name, as the menu bar makes them; `senza` has none.
+    // The menu's actions by name, as the menu bar makes them.
     struct BancoStrumenti : prova::BancoMostrato {
         std::map<std::string, QAction*> azioni;
-        BarraStrumenti* barra;
-        explicit BancoStrumenti(const std::string& senza = {}) {
-            barra = new BarraStrumenti(&finestra, [this, senza](const char* nome) -> QAction* {
-                if (nome == senza) return nullptr;
-                QAction*& a = azioni[nome];
-                if (!a) a = new QAction(QString("&") + nome, &finestra);
-                return a;
-            });
-            finestra.addToolBar(barra);
-        }
+        BarraStrumenti* barra = new BarraStrumenti(&finestra, [this](const char* nome) {
+            QAction*& a = azioni[nome];
+            if (!a) a = new QAction(QString("&") + nome, &finestra);
+            return a;
+        });
+        BancoStrumenti() { finestra.addToolBar(barra); }
     };
 
     struct BancoMenu : prova::BancoParte {
@@ -103,16 +81,6 @@ class ProvaCornice : public QObject {
 private slots:
     void initTestCase() { qputenv("HOME", QByteArray::fromStdString(casa.percorso()).chopped(1)); }
 
-    // A disabled window (the open dialog) holds the clock as a modal dialog does.
-    void aDisabledWindowHoldsTheClock() {
-        BancoPresenza b;
-        b.apri();
-        b.finestra.setEnabled(false);
-        QCOMPARE(b.ferma(Sosta::dialogo), true);
-        b.finestra.setEnabled(true);
-        QCOMPARE(b.ferma(Sosta::dialogo), false);
-    }
-
     // The puzzle written by the tests is "Prova", by Mario Rossi.
     void theLineAndTheNotesNameThePuzzleWhileTheGridShows() {
         BancoIntestazione b;
@@ -136,14 +104,6 @@ private slots:
         b.sessione.impostaModo(ModoVista::anteprima);
         QCOMPARE(b.intestazione.aggiorna(), false);
         QCOMPARE(b.intestazione.riga()->text(), QString());
-    }
-
-    void aPassingMessageGoesOverTheVoiceUntilItSpeaks() {
-        BancoStato b;
-        b.barra->avvisa("Impossibile scrivere le opzioni");
-        QCOMPARE(b.barra->currentMessage(), "Impossibile scrivere le opzioni");
-        annuncia(b.area, QString("lettera sbagliata"));
-        QCOMPARE(b.barra->currentMessage(), QString());
     }
 
     void eachButtonIsItsMenuItemsAction_data() {
@@ -182,22 +142,17 @@ private slots:
         QCOMPARE(b.visibile(Menu::modifica), false);
     }
 
-    // Another look at an older puzzle brings it back to the top; the digit is its Alt key.
+    // Another look at an older puzzle brings it back to the top; the digit is its Alt key, the
+    // home folder is "~" and an ampersand shows as itself.
     void theNewestComesFirstWithItsFolder() {
         BancoRecenti b;
-        const std::string a = b.file("a.trmo"), c = b.file("c.trmo");
+        std::filesystem::create_directories(casa.percorso("Cruciverba"));
+        const std::string a = b.file("a.trmo"), c = casa.scrivi("Cruciverba/R&S.trmo", "x");
         for (const std::string& p : {a, c, a}) b.menu.ricorda(p);
-        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 a.trmo   (" + b.dove() + ")", "&2 c.trmo   (" + b.dove() + ")"}));
+        QCOMPARE(b.voci().mid(0, 2), (QStringList{"&1 a.trmo   (" + b.dove() + ")", "&2 R&&S.trmo   (~/Cruciverba)"}));
         QCOMPARE(b.menu.actions().at(0)->toolTip(), QString::fromStdString(a));
         b.menu.actions().at(1)->trigger();  // an entry tells its path when chosen
         QCOMPARE(b.scelti, std::vector<std::string>{c});
-    }
-
-    void theHomeFolderIsAbbreviatedAndAnAmpersandShown() {
-        BancoRecenti b;
-        std::filesystem::create_directories(casa.percorso("Cruciverba"));
-        b.menu.ricorda(casa.scrivi("Cruciverba/R&S.trmo", "x"));
-        QCOMPARE(b.voci().at(0), "&1 R&&S.trmo   (~/Cruciverba)");
     }
 
     // Emptied, the list says so and cannot be emptied again.

@@ -2,6 +2,7 @@
 // zoom, how it ends) and a zoomed 21 x 16 grid (a .trmo holds at most 16 rows) with its scroll
 // bars, every cell reachable by the mouse and the keys, the current cell kept in view.
 #include <QDialog>
+#include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,7 +11,6 @@
 #include "printing/pagina.h"
 #include "solving/dizionario_prova.h"
 #include "supporto/finestre.h"
-#include "supporto/schermo.h"
 
 using namespace quadrivo;
 
@@ -56,29 +56,6 @@ private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
     void cleanup() { b.reset(); }
 
-    void previewClosesByItsButtonAndByPrinting() {
-        avvia();
-        FinestraPrincipale& f = *b->f;
-        f.mostraAnteprima();
-        // The white page where the page's layout puts it.
-        auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
-        const FoglioAnteprima foglio = vista->posa().fogli.at(0);
-        QCOMPARE(prova::pixel(*vista->fogli(), int(foglio.x) + 4, int(foglio.y) + 4), QColor(Qt::white));
-        const Posizione prima = b->pos();
-        b->clic(b->cella(1, 2));  // the grid does not react to the mouse meanwhile
-        QCOMPARE(b->pos(), prima);
-        QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
-        QCOMPARE(f.sessione().modo(), ModoVista::griglia);
-        QCOMPARE(b->pixel(b->griglia().x0 - 3, b->griglia().y0 + 5), QColor(128, 0, 0));  // the screen grid's frame is back
-
-        // Printing from the toolbar closes the preview too; the print dialog is cancelled once it is up.
-        f.mostraAnteprima();
-        prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
-        prova::premi(&f, "pulsanteStampa");
-        QVERIFY(annulla.eseguita());
-        QTRY_COMPARE(f.sessione().modo(), ModoVista::griglia);
-    }
-
     void previewReadableAt1024x768WithAZoomThatNeverLaysTheSheetsOutAgain() {
         avvia();
         FinestraPrincipale& f = *b->f;
@@ -88,7 +65,10 @@ private slots:
         f.mostraAnteprima();
         auto* vista = f.findChild<VistaAnteprima*>("Anteprima");
         QTRY_VERIFY(prova::fuocoDentro(vista));
-        // The paper's true size: the lists' 9 points are 12 pixels; one sheet across, scrolled down.
+        // The white page where the page's layout puts it, at the paper's true size: the lists'
+        // 9 points are 12 pixels; one sheet across, scrolled down.
+        const FoglioAnteprima foglio = vista->posa().fogli.at(0);
+        QCOMPARE(prova::pixel(*vista->fogli(), int(foglio.x) + 4, int(foglio.y) + 4), QColor(Qt::white));
         const double vera = vista->logicalDpiY() / 72.0;
         QCOMPARE(vista->scala(), vera);
         QVERIFY(vista->scala() * puntiElenchiMinimi >= 12);
@@ -105,9 +85,25 @@ private slots:
         b->tasto(Qt::Key_0, Qt::ControlModifier);
         QTRY_COMPARE(vista->scala(), vera);
         QCOMPARE(vista->impaginazioni(), 1);
-        // The grid's own zoom stayed.
-        QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
+        // Esc closes it; the grid's own zoom stayed.
+        b->tasto(Qt::Key_Escape);
+        QTRY_COMPARE(f.sessione().modo(), ModoVista::griglia);
         QCOMPARE(b->griglia().lato, lato);
+
+        // Its button closes it too, the grid having ignored the mouse meanwhile.
+        f.mostraAnteprima();
+        const Posizione prima = b->pos();
+        b->clic(b->cella(1, 2));
+        QCOMPARE(b->pos(), prima);
+        QTest::mouseClick(prova::figlio<QPushButton>(&f, "chiudiAnteprima"), Qt::LeftButton);
+        QCOMPARE(f.sessione().modo(), ModoVista::griglia);
+        QCOMPARE(b->pixel(b->griglia().x0 - 3, b->griglia().y0 + 5), QColor(128, 0, 0));  // the screen grid's frame is back
+        // Printing from the toolbar closes it as well; the print dialog is cancelled once it is up.
+        f.mostraAnteprima();
+        prova::AlProssimoModale<QDialog> annulla([](QDialog* d) { d->reject(); });
+        prova::premi(&f, "pulsanteStampa");
+        QVERIFY(annulla.eseguita());
+        QTRY_COMPARE(f.sessione().modo(), ModoVista::griglia);
     }
 
     void aZoomedGridScrollsAndEveryCellCanBeReached() {
@@ -127,13 +123,9 @@ private slots:
         QVERIFY(inVista(1, 1));
 
         // The keys: down to the last row and across to the last column, the cell always in view.
-        for (int r = 2; r <= 16; ++r) {
-            b->tasto(Qt::Key_Down);
-            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("riga %1").arg(r)));
-        }
-        for (int c = 2; c <= 21; ++c) {
-            b->tasto(Qt::Key_Right);
-            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("colonna %1").arg(c)));
+        for (int passo = 1; passo < 16 + 20; ++passo) {
+            b->tasto(passo < 16 ? Qt::Key_Down : Qt::Key_Right);
+            QTRY_VERIFY2(inVista(b->pos().colonna, b->pos().riga), qPrintable(QString("passo %1").arg(passo)));
         }
         QCOMPARE(b->pos().colonna, 21);
         QCOMPARE(b->pos().riga, 16);
@@ -155,5 +147,19 @@ private slots:
     }
 };
 
-QUADRIVO_MAIN_1024X768(ProvaStampaFinestra)
+// On a 1024x768 screen at 96 dpi, the smallest the program must be usable on (offscreen's own
+// is 800x600).
+int main(int argc, char** argv) {
+    QTemporaryDir cartella;
+    QFile schermo(cartella.path() + "/schermo.json");
+    const char* descrizione = "{\"screens\": [{\"name\": \"s\", \"x\": 0, \"y\": 0, \"width\": 1024, \"height\": 768,"
+                              " \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}";
+    if (!schermo.open(QIODevice::WriteOnly) || schermo.write(descrizione) < 0) return 1;
+    schermo.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + schermo.fileName()).toUtf8());
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    ProvaStampaFinestra prova;
+    return QTest::qExec(&prova, argc, argv);
+}
 #include "finestra_stampa_test.moc"

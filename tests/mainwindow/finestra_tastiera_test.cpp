@@ -10,6 +10,7 @@
 #include "dialogs/gui/finestra_apri.h"
 #include "mainwindow/gui/griglia_accessibile.h"
 #include "qt/voce.h"
+#include "solving/cronometro.h"
 #include "solving/dizionario_prova.h"
 #include "solving/gui/finestra_parola.h"
 #include "solving/schema_prova.h"
@@ -199,8 +200,10 @@ private slots:
     void ctrlOOpensOnTheFileListAndCtrlQAsksBeforeQuitting() {
         b->tasto(Qt::Key_O, Qt::ControlModifier);
         QTRY_COMPARE(prova::fuoco() ? prova::fuoco()->objectName() : QString(), QString("elencoFile"));
+        QCOMPARE(f->sessione().partita().cronometro().sospeso(Sosta::dialogo), true);  // the window it disables holds the clock
         qobject_cast<FinestraApri*>(prova::fuoco()->window())->annulla();
         QTRY_VERIFY(b->grigliaHaFuoco());
+        QCOMPARE(f->sessione().partita().cronometro().sospeso(Sosta::dialogo), false);
 
         prova::digita("c");
         rispondi("Annulla");

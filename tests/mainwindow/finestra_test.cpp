@@ -31,11 +31,6 @@ TEST(RigaComando, MessageNamesThePathWhenItIsMissing) {
     EXPECT_EQ(illeggibile.find("/root/x.trmo"), illeggibile.rfind("/root/x.trmo")) << illeggibile;  // named once
 }
 
-TEST(BarraDiStato, DateAndTimeWithTwoDigits) {
-    EXPECT_EQ(testoData(6, 12, 2026), "06/12/2026");
-    EXPECT_EQ(testoOra(9, 5), "09:05");
-}
-
 // The puzzle's own words: the filled fields above the grid, the notes named when there are
 // some; the "Note" window names every field and keeps the notes' lines.
 TEST(Intestazione, TitleLineAndNotes) {

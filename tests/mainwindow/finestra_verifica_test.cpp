@@ -1,5 +1,4 @@
 // Checks, reveals, the solving clock and the kept solve on the real main window.
-#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "dialogs/gui/finestra_salva.h"
@@ -100,11 +99,13 @@ private slots:
         QTRY_COMPARE(tempo(), QString("1:05"));
         const QImage giocando = f->vista()->grab().toImage();
         b->premi("pulsantePausa");
-        // The letters are hidden (the C is gone).
+        // The letters are hidden (the C is gone) and the checks greyed.
         QCOMPARE(tempo(), QString("In pausa 1:05"));
         QVERIFY(f->vista()->grab().toImage() != giocando);
+        QCOMPARE(prova::figlio<QAction>(f, "azioneControllaParola")->isEnabled(), false);
         ora() = 500'000;
         b->esegui("azionePausa");
+        QCOMPARE(prova::figlio<QAction>(f, "azioneControllaParola")->isEnabled(), true);
         QCOMPARE(f->vista()->grab().toImage(), giocando);
         ora() = 501'000;
         QTRY_COMPARE(tempo(), QString("1:06"));
@@ -129,12 +130,13 @@ private slots:
         QTRY_COMPARE(tempo(), QString("1:00:06"));
 
         // The solve continues after Salva and a new start, and goes with Salva con nome. The same
-        // puzzle: its clock starts from the zero Azzera left.
+        // puzzle: its clock starts from the zero Azzera left. Segna errori marks the grid's one
+        // wrong letter.
         apri({"CUSA#", ".#...", "..#.#", "....#"});
         ora() += 125'000;
-        for (const auto& [c, r, azione] :
-             {std::tuple(2, 1, "azioneControllaLettera"), std::tuple(3, 2, "azioneRivelaLettera")})
-            b->muovi(b->alto(c, r)), b->esegui(azione);
+        b->esegui("azioneSegnaErrori");
+        b->muovi(b->alto(3, 2));
+        b->esegui("azioneRivelaLettera");
         b->esegui("azioneSalva");
         // Nothing of the solve went into the puzzle file: its 4 + 4 + 5 lines, the answers in the grid.
         QCOMPARE(std::ranges::count(b->dir.leggi("prova.trmo"), '\n'), 13);

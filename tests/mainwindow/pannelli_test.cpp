@@ -20,6 +20,7 @@
 #include "mainwindow/gui/vista_griglia.h"
 #include "mainwindow/gui/vista_passaggio.h"
 #include "model/impostazioni.h"
+#include "supporto/finestre.h"
 #include "supporto/parte.h"
 #include "supporto/pitture.h"
 
@@ -65,14 +66,12 @@ class ProvaPannelli : public QObject {
             apri({"CASA", "A#RE", "SOLE"});
             if (v != Variante::cruciverba) QCOMPARE(sessione.giocaCome(v), std::string());
         }
-        // The key's line of the code cell (c, r) has.
-        QString chiaveDi(int c, int r) const { return lista("ListaChiave")->item(sessione.cruciverba().cella(c, r).codice - 1)->text(); }
     };
 
 private slots:
     // Opening a puzzle lays the grid out in what the clue column (shown at first) leaves; hiding
     // the column gives its room to the grid at once, and the choice is kept for the next start.
-    void aNewPuzzleIsLaidOutBesideTheClueColumnUntilItIsHidden() {
+    void aNewPuzzleIsLaidOutBesideTheClueColumnAndFollowsTheSettings() {
         BancoDisposizione b;
         b.apri();
         QCOMPARE_GT(b.disegnata.size(), 0);
@@ -83,12 +82,7 @@ private slots:
         QCOMPARE(b.disegnata.size(), prima + 1);
         QCOMPARE(b.disposizione.areaGriglia().larghezza, b.finestra.width());
         QCOMPARE(b.sessione.impostazioni().opzione("soluzione/mostraElenco", true).toBool(), false);
-    }
-
-    // The settings are followed by themselves: larger letters lay the grid out and paint it again.
-    void aSettingsChangeLaysTheGridOutAndRepaintsIt() {
-        BancoDisposizione b;
-        b.apri();
+        // The settings are followed by themselves: larger letters lay the grid out and paint it again.
         QVERIFY(QTest::qWaitForWindowExposed(b.vista));
         prova::Pitture pitture;
         b.vista->installEventFilter(&pitture);
@@ -108,7 +102,7 @@ private slots:
         b.apri();
         const qsizetype prima = b.disegnata.size();
         b.finestra.resize(900, 700);
-        b.smaltisci();
+        prova::smaltisciCoda();
         QCOMPARE(b.disegnata.size(), prima);
         b.disposizione.segui();
         for (const QSize dimensione : {QSize(1920, 1080), QSize(700, 500), QSize(700, 500)}) {
@@ -141,7 +135,7 @@ private slots:
     }
 
     // Made only when its game is first played, after the clue column, the key still goes above it.
-    void theKeyGoesAboveTheClueColumn() {
+    void theKeyGoesAboveTheClueColumnAndAPauseEmptiesIt() {
         BancoGiochi b;
         auto* colonna = new QDockWidget(&b.finestra);
         colonna->setObjectName("dockDefinizioni");
@@ -151,13 +145,7 @@ private slots:
         QTRY_VERIFY(b.dock("DockChiave")->isVisible());
         QTRY_VERIFY(b.dock("DockChiave")->geometry().bottom() < colonna->geometry().top());
         QCOMPARE(b.dock("DockChiave")->x(), colonna->x());
-    }
-
-    void theKeyTakesATypedLetterAndAPauseHidesIt() {
-        BancoGiochi b;
-        b.gioca(Variante::crittografato);
-        QVERIFY(b.sessione.scrivi({Scrittura{2, 1, "A"}}));
-        QCOMPARE(b.chiaveDi(2, 1), QString("%1 = A").arg(b.sessione.cruciverba().cella(2, 1).codice));
+        // A pause hides its letters (a typed one is the window's test).
         b.sessione.impostaPausa(true);
         QCOMPARE(b.lista("ListaChiave")->item(0)->text(), "In pausa.");
         QCOMPARE(b.lista("ListaChiave")->count(), 1);

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "mainwindow/gui/aspetto_schermo.h"
@@ -31,40 +30,31 @@ Posizione o(int c, int r) { return {c, r, Direzione::orizzontale}; }
 class ProvaGriglia : public QObject {
     Q_OBJECT
 
-    //   CASA#
-    //   ALTO#
-    //   NEVE#
-    struct BancoTastiera : prova::BancoMostrato {
+    // The parts on the 5x4 puzzle of the solving tests: 1 across CASA "Abitazione", 4 across ORO
+    // "Metallo prezioso" at (3, 2), 1 down CANE "Fedele amico", 2 down SO.
+    // Shown once the view is there: the area's reader interface is made for the view it holds.
+    struct BancoGriglia : prova::BancoParte {
         VistaGriglia* vista = new VistaGriglia(sessione, area);
         AspettoSchermo aspetto{area, sessione.impostazioni()};
         TastieraGriglia tastiera{sessione, sessione.impostazioni(), aspetto, area, *vista, &finestra};
-        QMenu opzioni;
-        QAction matita{"Matita"};
-        BancoTastiera() {
+        VistaPassaggio passaggio{sessione, piattaforma, area, *vista};
+        QMenu opzioni, utilita;
+        QAction matita{"Matita"}, azzera;
+        BancoGriglia() {
             tastiera.creaVoci(&opzioni, &matita, nullptr);
-            apri();
+            passaggio.creaVoci([this](const char*) { return &azzera; }, &utilita);
+            mostra();
+        }
+        // The puzzle open in a 600 x 400 view, the cursor on its first cell.
+        void apri() {
+            QCOMPARE(sessione.apri(dir.scrivi("p.trmo", prova::fileTrmo(prova::soluzioniProva, {}, prova::definizioniProva))),
+                     EsitoApertura::ok);
             vista->setGeometry(0, 0, 600, 400);
             vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
             tastiera.impostaPosizione(o(1, 1));
             QTRY_VERIFY(area->hasFocus());
         }
         std::string voce(int c, int r) const { return sessione.cruciverba().cella(c, r).voce; }
-    };
-
-    // The 5x4 puzzle of the solving tests: 1 across CASA "Abitazione", 1 down CANE "Fedele amico".
-    struct BancoPassaggio : prova::BancoMostrato {
-        prova::CartellaTemporanea cartella;
-        VistaGriglia* vista = new VistaGriglia(sessione, area);
-        VistaPassaggio passaggio{sessione, piattaforma, area, *vista};
-        QMenu utilita;
-        QAction azzera;
-        BancoPassaggio() {
-            passaggio.creaVoci([this](const char*) { return &azzera; }, &utilita);
-            const std::string file = prova::fileTrmo(prova::soluzioniProva, {"C...#"}, prova::definizioniProva);
-            QCOMPARE(sessione.apri(cartella.scrivi("d.trmo", file)), EsitoApertura::ok);
-            vista->setGeometry(0, 0, 600, 400);
-            vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
-        }
         // A point of cell (c, r) in its down (lower left) half.
         QPointF basso(int c, int r) const {
             const QRectF k = vista->rettangoloCella({c, r});
@@ -72,18 +62,10 @@ class ProvaGriglia : public QObject {
         }
         void muovi(QPointF p) { passaggio.solutore().movimentoMouse(p.x(), p.y()); }
         QWidget* rettangolo() const { return area->findChild<QWidget*>("rettangoloPassaggio"); }
-    };
-
-    struct BancoLettore : prova::BancoParte {
-        VistaGriglia* vista = new VistaGriglia(sessione, area);
         QAccessibleInterface* griglia() const { return QAccessible::queryAccessibleInterface(area)->child(0); }
         QAccessibleTableInterface* tabella() const { return griglia()->tableInterface(); }
         // The text of the cell at row r, column c, counted from 0 as a reader counts them.
         QString testo(int r, int c, QAccessible::Text t = QAccessible::Name) const { return tabella()->cellAt(r, c)->text(t); }
-        void disponi() {
-            vista->setGeometry(0, 0, 600, 400);
-            vista->disponi(AreaFinestra{600, 400, 0, 0}, {});
-        }
     };
 
 private slots:
@@ -105,7 +87,8 @@ private slots:
     void theKeysReachTheSession() {
         QFETCH(QKeySequence, tasti);
         QFETCH(bool, pausa);
-        BancoTastiera b;
+        BancoGriglia b;
+        b.apri();
         b.sessione.impostaPausa(pausa);
         for (int i = 0; i < tasti.count(); ++i) QTest::keyClick(b.area, tasti[i].key(), tasti[i].keyboardModifiers());
         QTEST(b.sessione.posizione(), "dopo");
@@ -114,7 +97,8 @@ private slots:
 
     // The grid marks the current word, and the cursor's cell within it.
     void theCurrentWordAndCellAreMarked() {
-        BancoTastiera b;
+        BancoGriglia b;
+        b.apri();
         const std::map<Casella, std::uint8_t> segni = b.tastiera.decorazioni().segni;
         QCOMPARE(segni.size(), size_t{4});
         QCOMPARE(segni.at({1, 1}), std::uint8_t(segnoParolaCorrente | segnoCasellaCorrente));
@@ -123,8 +107,9 @@ private slots:
 
     // The half under the pointer gives its word's clue (which half is which is the hover's test);
     // the pointer onto the label itself hides it: it must not stand in the way.
-    void theHalfUnderThePointerGivesItsWordsClue() {
-        BancoPassaggio b;
+    void theHalfUnderThePointerGivesItsWordsClueAndF2ItsDialog() {
+        BancoGriglia b;
+        b.apri();
         b.muovi(b.basso(1, 1));
         QCOMPARE(b.passaggio.etichettaVisibile(), true);
         QCOMPARE(b.passaggio.etichetta()->text(), "  1 vert. - Fedele amico ");
@@ -134,10 +119,8 @@ private slots:
                               Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(etichetta, &movimento);
         QCOMPARE(b.passaggio.etichettaVisibile(), false);
-    }
 
-    void f2OpensTheWordDialogOnTheCurrentWordOnly() {
-        BancoPassaggio b;
+        // F2 opens the word dialog on the current word only.
         QAction* parola = b.utilita.findChild<QAction*>("azioneParola");
         QString definizione;
         prova::AlProssimoModale<FinestraParola> dialogo([&](FinestraParola* d) {
@@ -155,39 +138,34 @@ private slots:
     // Without a puzzle the table is empty and hidden; a cell is named by what it holds (what each
     // kind of cell is called is the reading's test).
     void theTableHasThePuzzlesRowsAndColumns() {
-        BancoLettore b;
+        BancoGriglia b;
         QCOMPARE(b.griglia()->role(), QAccessible::Table);
         QCOMPARE(bool(b.griglia()->state().invisible), true);
         b.apri();
         QCOMPARE(b.griglia()->text(QAccessible::Name), "Griglia del cruciverba");
-        QCOMPARE(b.tabella()->rowCount(), 3);
+        QCOMPARE(b.tabella()->rowCount(), 4);
         QCOMPARE(b.tabella()->columnCount(), 5);
         QCOMPARE(bool(b.griglia()->state().invisible), false);
-        QVERIFY(b.sessione.scrivi({Scrittura{2, 2, "L"}}));
-        QCOMPARE(b.testo(1, 1), "L");
+        QVERIFY(b.sessione.scrivi({Scrittura{4, 2, "L"}}));
+        QCOMPARE(b.testo(1, 3), "L");
         QCOMPARE(b.testo(0, 4), "nera");
     }
 
     // The cursor's cell has the focus and says where it lies in its word; the focus follows a move.
-    void theFocusIsTheCursorsCellAndFollowsAMove() {
-        BancoLettore b;
+    void theFocusIsTheCursorsCellAndFollowsAMoveAPointItsCell() {
+        BancoGriglia b;
         b.apri();
         b.sessione.impostaPosizione({2, 1, Direzione::orizzontale});
         annunciaCellaCorrente(b.area);
         QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(0, 1));
         QCOMPARE(bool(b.tabella()->cellAt(0, 1)->state().focused), true);
-        QCOMPARE(b.testo(0, 1, QAccessible::Description), "1 orizzontale, lettera 2 di 4");
-        b.sessione.impostaPosizione({2, 2, Direzione::verticale});
+        QCOMPARE(b.testo(0, 1, QAccessible::Description), "1 orizzontale, lettera 2 di 4: Abitazione");
+        b.sessione.impostaPosizione({3, 2, Direzione::verticale});
         annunciaCellaCorrente(b.area);
-        QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(1, 1));
+        QCOMPARE(b.griglia()->focusChild(), b.tabella()->cellAt(1, 2));
         QCOMPARE(bool(b.tabella()->cellAt(0, 1)->state().focused), false);
-        QCOMPARE(b.testo(1, 1, QAccessible::Description), "2 verticale, lettera 2 di 3");
-    }
-
-    void aPointOnTheScreenLeadsToItsCell() {
-        BancoLettore b;
-        b.apri();
-        b.disponi();
+        QCOMPARE(b.testo(1, 2, QAccessible::Description), "2 verticale, lettera 2 di 2");
+        // A point on the screen leads to its cell.
         const QPoint centro = b.vista->mapToGlobal(b.vista->rettangoloCella({4, 3}).center());
         QCOMPARE(b.griglia()->childAt(centro.x(), centro.y()), b.tabella()->cellAt(2, 3));
         QCOMPARE(b.tabella()->cellAt(2, 3)->rect().center(), centro);

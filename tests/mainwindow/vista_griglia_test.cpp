@@ -5,27 +5,17 @@
 #include <QtTest>
 #include <utility>
 
-#include "mainwindow/gui/vista_griglia.h"
-#include "model/piattaforma_registro.h"
 #include "qt/superficie_qt.h"
-#include "sessione/sessione.h"
 #include "supporto/pitture.h"
-#include "supporto/schema.h"
+#include "supporto/vista.h"
 
 using namespace quadrivo;
+using prova::StatoVista;
 
 namespace {
 
-// 3 across, 2 down: "ORA" over "N.E", a black square in the middle of the second row.
+// "ORA" over "N.E" played as a senza schema: all white to the player, clues by row and column.
 // Plain strings with ' for ": moc cannot read a raw string.
-const std::string schema =
-    "{'version': 'http://ipuz.org/v2', 'kind': ['http://ipuz.org/crossword#1'],"
-    " 'dimensions': {'width': 3, 'height': 2},"
-    " 'puzzle':   [[1, 2, 3], [4, '#', 5]],"
-    " 'solution': [['O', 'R', 'A'], ['N', '#', 'E']],"
-    " 'clues': {'Across': [[1, 'Adesso']], 'Down': [[1, 'Uno'], [3, 'Due']]}}";
-
-// The same played as a senza schema: all white to the player, clues by row and column.
 const std::string senzaSchema =
     "{'version': 'http://ipuz.org/v2', 'kind': ['http://ipuz.org/crossword/diagramless#1'],"
     " 'dimensions': {'width': 3, 'height': 2},"
@@ -47,14 +37,6 @@ const std::string schemaInterni =
     " 'solution': [['O', 'R', 'A', 'E'], ['N', 'E', 'T', 'A']],"
     " 'clues': {'Across': [[1, 'Prova']]}}";
 
-struct CellaProva {
-    std::string lettera;  // typed into (2, 2)
-    bool matita = false;
-    std::uint8_t segno = 0;  // on (2, 2)
-    Aspetto aspetto = Aspetto::normale;
-    int larghezza = 200;
-};
-
 DecorazioniGriglia segni(std::initializer_list<std::pair<const Casella, std::uint8_t>> s) {
     DecorazioniGriglia d;
     d.segni = s;
@@ -64,72 +46,47 @@ DecorazioniGriglia segni(std::initializer_list<std::pair<const Casella, std::uin
 }  // namespace
 
 Q_DECLARE_METATYPE(Casella)
-Q_DECLARE_METATYPE(CellaProva)
+Q_DECLARE_METATYPE(StatoVista)
 
-class VistaGrigliaTest : public QObject {
+class VistaGrigliaTest : public QObject, private prova::BancoVista {
     Q_OBJECT
 
-    prova::CartellaTemporanea cartella_;
-    PiattaformaRegistro piattaforma_;
-    std::unique_ptr<Sessione> sessione_;
-    std::unique_ptr<VistaGriglia> vista_;
     prova::Pitture pitture_;
 
-    // The puzzle written as `json`, its ' for ", in the file `nome`.
-    void apri(const std::string& json, const std::string& nome) {
-        const QString testo = QString::fromStdString(json).replace('\'', '"');
-        QCOMPARE(sessione_->apri(cartella_.scrivi(nome, testo.toStdString())), EsitoApertura::ok);
-    }
     void disponi(const DecorazioniGriglia& d = {}) {
-        vista_->resize(200, 150);
-        vista_->disponi(area, d);
+        vista->resize(200, 150);
+        vista->disponi(area, d);
     }
     // Shown and painted once whole; what comes after is the change's.
     void mostra(const DecorazioniGriglia& d = {}) {
         disponi(d);
-        vista_->installEventFilter(&pitture_);
-        vista_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(vista_.get()));
+        vista->installEventFilter(&pitture_);
+        vista->show();
+        QVERIFY(QTest::qWaitForWindowExposed(vista.get()));
         QTRY_VERIFY(pitture_.volte > 0);
         pitture_.azzera();
     }
 
-    // Cell (2, 2) and the view as `s` asks.
-    void imposta(const CellaProva& s) {
-        if (sessione_->cruciverba().cella(2, 2).voce != s.lettera || sessione_->cruciverba().cella(2, 2).matita != s.matita)
-            QVERIFY(sessione_->scrivi({{2, 2, s.lettera, s.matita}}));
-        DecorazioniGriglia d;
-        if (s.segno) d.segni[{2, 2}] = s.segno;
-        d.aspetto = s.aspetto;
-        vista_->resize(s.larghezza, 150);
-        vista_->disponi({static_cast<double>(s.larghezza), 150, 0, 0}, d);
-    }
     // What the view paints for `regione`, over a colour it never uses, the region's corner at
     // the image's.
     QImage dipinta(const QRegion& regione) {
-        QImage immagine(vista_->size(), QImage::Format_ARGB32_Premultiplied);
+        QImage immagine(vista->size(), QImage::Format_ARGB32_Premultiplied);
         immagine.fill(Qt::magenta);
-        vista_->render(&immagine, QPoint(), regione, {});
+        vista->render(&immagine, QPoint(), regione, {});
         return immagine;
     }
-    QRect interno(Casella k) { return vista_->rettangoloCella(k).adjusted(1, 1, 0, 0); }
+    QRect interno(Casella k) { return vista->rettangoloCella(k).adjusted(1, 1, 0, 0); }
     // The cell's inside painted alone, as a letter asks: from the kept images.
     QImage daiTenuti(Casella k) { return dipinta(interno(k)).copy(QRect(QPoint(), interno(k).size())); }
     // The same pixels from a paint of the whole view, which never uses them.
-    QImage afresco(Casella k) { return dipinta(vista_->rect()).copy(interno(k)); }
+    QImage afresco(Casella k) { return dipinta(vista->rect()).copy(interno(k)); }
 
 private slots:
     void init() {
-        sessione_ = std::make_unique<Sessione>(Cartelle{}, piattaforma_, cartella_.percorso("dati"));
-        sessione_->impostaFileLavoro(cartella_.percorso("qdv_vista.tmp"));
-        apri(schema, "p.ipuz");
-        vista_ = std::make_unique<VistaGriglia>(*sessione_);
+        crea();
         pitture_.azzera();
     }
-    void cleanup() {
-        vista_.reset();
-        sessione_.reset();
-    }
+    void cleanup() { chiudi(); }
 
     // The cell under a point, at the grid's edges (the rounding is the hover's test). A senza
     // schema leaves a cell's room for its row and column numbers: 44-pixel cells from (56, 52),
@@ -152,21 +109,21 @@ private slots:
         QFETCH(int, riga);
         if (margini) apri(senzaSchema, "s.ipuz");
         disponi();
-        QCOMPARE(vista_->rettangoloCella({1, 1}), margini ? QRect(56, 52, 44, 44) : QRect(8, 13, 61, 61));
-        QCOMPARE(vista_->cellaIn(punto).value_or(Casella{}), (Casella{colonna, riga}));
+        QCOMPARE(vista->rettangoloCella({1, 1}), margini ? QRect(56, 52, 44, 44) : QRect(8, 13, 61, 61));
+        QCOMPARE(vista->cellaIn(punto).value_or(Casella{}), (Casella{colonna, riga}));
     }
 
     void senzaPostoNessunaCella() {
         disponi();
-        vista_->togliGriglia();
-        QCOMPARE(vista_->cellaIn(QPointF(20, 20)), std::optional<Casella>{});
-        QCOMPARE(vista_->rettangoloCella({1, 1}), QRect());
+        vista->togliGriglia();
+        QCOMPARE(vista->cellaIn(QPointF(20, 20)), std::optional<Casella>{});
+        QCOMPARE(vista->rettangoloCella({1, 1}), QRect());
     }
 
     void unoSpostamentoRidipingeLeDueParole() {
         // The across word with its first cell current, then the first down word with its last.
         mostra(segni({{{1, 1}, segnoCasellaCorrente}, {{2, 1}, segnoParolaCorrente}, {{3, 1}, segnoParolaCorrente}}));
-        vista_->disponi(area, segni({{{1, 1}, segnoParolaCorrente}, {{1, 2}, segnoCasellaCorrente}}));
+        vista->disponi(area, segni({{{1, 1}, segnoParolaCorrente}, {{1, 2}, segnoCasellaCorrente}}));
         QTRY_VERIFY(pitture_.volte > 0);
         QCOMPARE(pitture_.regione, QRegion(8, 13, 184, 62) + QRegion(8, 74, 62, 62));
     }
@@ -182,9 +139,9 @@ private slots:
         DecorazioniGriglia d;
         if (pausa) d.lettereNascoste = true;
         else d.zoom = 2;
-        vista_->disponi(area, d);
+        vista->disponi(area, d);
         QTRY_VERIFY(pitture_.volte > 0);
-        QCOMPARE(pitture_.regione, QRegion(vista_->rect()));
+        QCOMPARE(pitture_.regione, QRegion(vista->rect()));
     }
 
     // The view paints, cell by cell, what the grid's painter paints in one pass over the whole: all
@@ -209,18 +166,18 @@ private slots:
     void comeIlDisegnoInteroDellaGriglia() {
         QFETCH(QRegion, regione);
         const DecorazioniGriglia d = segni({{{3, 1}, segnoCasellaCorrente}, {{1, 2}, segnoLetteraRivelata}});
-        QVERIFY(sessione_->scrivi({{1, 1, "O"}, {3, 1, "A"}, {3, 2, "E"}}));
+        QVERIFY(sessione->scrivi({{1, 1, "O"}, {3, 1, "A"}, {3, 2, "E"}}));
         mostra(d);
-        QImage intera(vista_->size(), QImage::Format_RGB32);
+        QImage intera(vista->size(), QImage::Format_RGB32);
         {
             QPainter p(&intera);
             p.setRenderHint(QPainter::TextAntialiasing);
-            SuperficieQt sup(p, 200, 150, vista_->sfondo());
-            disegnaGriglia(sessione_->documento(), sessione_->impostazioni().valori(), sup, area, d);
+            SuperficieQt sup(p, 200, 150, vista->sfondo());
+            disegnaGriglia(sessione->documento(), sessione->impostazioni().valori(), sup, area, d);
         }
-        QImage parte(vista_->size(), QImage::Format_RGB32);
+        QImage parte(vista->size(), QImage::Format_RGB32);
         parte.fill(Qt::magenta);
-        vista_->render(&parte, regione.boundingRect().topLeft(), regione);
+        vista->render(&parte, regione.boundingRect().topLeft(), regione);
         // Only the region's pixels are compared: the rest of the whole paint is not asked for.
         const auto nellaRegione = [&regione](const QImage& immagine) {
             QImage solo(immagine.size(), QImage::Format_RGB32);
@@ -250,11 +207,11 @@ private slots:
         QFETCH(std::string, letteraGemella);
         apri(schemaInterni, "i.ipuz");
         disponi();
-        if (!letteraGemella.empty()) QVERIFY(sessione_->scrivi({{gemella.colonna, gemella.riga, letteraGemella}}));
+        if (!letteraGemella.empty()) QVERIFY(sessione->scrivi({{gemella.colonna, gemella.riga, letteraGemella}}));
         const QImage diGemella = daiTenuti(gemella);
-        QCOMPARE(vista_->interniTenuti(), size_t{1});
+        QCOMPARE(vista->interniTenuti(), size_t{1});
         const QImage tenuta = daiTenuti(cella);
-        QCOMPARE(vista_->interniTenuti(), size_t{2});
+        QCOMPARE(vista->interniTenuti(), size_t{2});
         QVERIFY(tenuta != diGemella);
         QCOMPARE(tenuta, afresco(cella));
     }
@@ -263,19 +220,19 @@ private slots:
     // fresh paint of it.
     // (Each mark is one bit of the same field: one mark stands for them all.)
     void ogniCambioSiVede_data() {
-        QTest::addColumn<CellaProva>("dopo");
-        QTest::newRow("another letter") << CellaProva{"F"};
-        QTest::newRow("the letter in pencil") << CellaProva{"E", true};
-        QTest::newRow("a wrong letter") << CellaProva{"E", false, segnoLetteraSbagliata};
-        QTest::newRow("the dark look") << CellaProva{"E", false, 0, Aspetto::scuro};
-        QTest::newRow("another cell size") << CellaProva{"E", false, 0, Aspetto::normale, 260};
+        QTest::addColumn<StatoVista>("dopo");
+        QTest::newRow("another letter") << StatoVista{"F"};
+        QTest::newRow("the letter in pencil") << StatoVista{"E", true};
+        QTest::newRow("a wrong letter") << StatoVista{"E", false, segnoLetteraSbagliata};
+        QTest::newRow("the dark look") << StatoVista{"E", false, 0, Aspetto::scuro};
+        QTest::newRow("another cell size") << StatoVista{"E", false, 0, Aspetto::normale, 260};
     }
     void ogniCambioSiVede() {
-        QFETCH(CellaProva, dopo);
+        QFETCH(StatoVista, dopo);
         apri(schemaInterni, "i.ipuz");
-        imposta({"E"});
+        imposta({2, 2}, {"E"});
         const QImage vecchia = daiTenuti({2, 2});
-        imposta(dopo);
+        imposta({2, 2}, dopo);
         const QImage nuova = daiTenuti({2, 2});
         QVERIFY(nuova != vecchia);
         QCOMPARE(nuova, afresco({2, 2}));

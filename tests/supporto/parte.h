@@ -36,12 +36,6 @@ struct BancoParte {
         finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&finestra));
     }
-    // Everything queued so far has run.
-    void smaltisci() {
-        bool fatto = false;
-        QMetaObject::invokeMethod(&finestra, [&fatto] { fatto = true; }, Qt::QueuedConnection);
-        QTRY_VERIFY(fatto);
-    }
     // Opens the puzzle written as rows of solution letters ('#' black), saved as `nome`.
     void apri(const std::vector<std::string>& righe = {"CASA#", "ALTO#", "NEVE#"}, const std::string& nome = "p.trmo") {
         QCOMPARE(sessione.apri(dir.scrivi(nome, fileTrmo(righe))), EsitoApertura::ok);
