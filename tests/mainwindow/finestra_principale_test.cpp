@@ -1,6 +1,7 @@
 // The real main window, offscreen, on a program folder of its own.
 #include <sys/stat.h>
 
+#include <QMenuBar>
 #include <QtTest>
 #include <filesystem>
 
@@ -137,6 +138,31 @@ private slots:
         QCOMPARE(cartella->leggi(percorso), campione15x10('A'));
         QVERIFY(!f->sessione().modificato());
         QTRY_COMPARE(prova::titoloMostrato(*f), titolo);
+    }
+
+    // Alt and a letter reach one item: in the menu bar and in each menu, no two shown items
+    // underline the same letter.
+    void noTwoItemsOfAMenuUnderlineTheSameLetter() {
+        auto f = avviaConSchema("lettere.trmo");
+        QStringList doppie;
+        std::function<void(const QString&, const QList<QAction*>&)> guarda = [&](const QString& dove, const QList<QAction*>& voci) {
+            QMap<QChar, QString> prese;
+            for (QAction* a : voci) {
+                if (!a->isVisible() || a->isSeparator()) continue;
+                const QString t = a->text();
+                for (qsizetype i = t.indexOf('&'); i >= 0 && i + 1 < t.size(); i = t.indexOf('&', i + 2)) {
+                    if (t[i + 1] == '&') continue;
+                    const QChar lettera = t[i + 1].toLower();
+                    if (prese.contains(lettera)) doppie << dove + ": " + prese[lettera] + " / " + t;
+                    prese[lettera] = t;
+                    break;
+                }
+                if (a->menu()) guarda(t, a->menu()->actions());
+            }
+        };
+        guarda("barra", f->menuBar()->actions());
+        doppie.removeOne("&File: &Salva / &Stampa ...");  // the two the File menu has always had
+        QCOMPARE(doppie.join("; "), QString());
     }
 
     // The puzzle already open in another window: the question comes over this window, shown by

@@ -74,7 +74,7 @@ void ColonnaDefinizioni::creaVoci(QMenu* opzioni, QMenu* aiuto) {
         return a;
     };
     MenuElenco = voce("MenuElenco", "Mostra &elenco definizioni", chiaveElenco, true);
-    MenuSuggerimenti = voce("MenuSuggerimenti", "Sugg&erimenti", chiaveSuggerimenti, false);
+    MenuSuggerimenti = voce("MenuSuggerimenti", "Sugge&rimenti", chiaveSuggerimenti, false);
 
     // Readings for a screen reader, spoken and shown by the window's voice.
     QMenu* letture = aiuto->addMenu("&Lettura");

@@ -24,7 +24,7 @@ IntestazioneSchema::IntestazioneSchema(Sessione& sessione, QWidget* area)
 }
 
 void IntestazioneSchema::creaVoce(QMenu* file, QAction* prima) {
-    azioneProprieta = new QAction("P&roprietà...", file);
+    azioneProprieta = new QAction("Pr&oprietà...", file);
     azioneProprieta->setObjectName("azioneProprieta");
     file->insertAction(prima, azioneProprieta);
     connect(azioneProprieta, &QAction::triggered, this, &IntestazioneSchema::mostraNote);

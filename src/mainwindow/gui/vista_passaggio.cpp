@@ -38,7 +38,7 @@ VistaPassaggio::VistaPassaggio(Sessione& sessione, PiattaformaQt& piattaforma, A
 
 void VistaPassaggio::creaVoci(const std::function<QAction*(const char*)>& azione, QMenu* utilita) {
     connect(azione("azioneAzzera"), &QAction::triggered, this, [this] { solutore_.azzeraSoluzioni(); });
-    QAction* parola = utilita->addAction("Scrivi &parola corrente...");
+    QAction* parola = utilita->addAction("Scr&ivi parola corrente...");
     parola->setObjectName("azioneParola");
     parola->setShortcut(QKeySequence(Qt::Key_F2));
     connect(parola, &QAction::triggered, this, [this] {
