@@ -81,10 +81,14 @@ TEST_F(Navigazione_, TypedCharactersFoldToGridLettersAndBlackCellsAreNeverWritte
     const Passo p = nav.lettera(x, {1, 1, O}, U'5');
     EXPECT_EQ(std::tuple(p.gestito, p.scritture.empty(), p.posizione), std::tuple(false, true, Posizione{1, 1, O}));
     EXPECT_FALSE(nav.cancella(x, {5, 1, O}).gestito);
-    // Even a hand-made step cannot turn a black cell white or write outside the grid.
-    EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {1, 1, ""}}));
+    // Typing steps over a letter the puzzle gives.
+    x.cella(2, 1).data = true, x.cella(2, 1).voce = "A";
+    EXPECT_EQ(testo(nav.lettera(x, {1, 1, O}, U'c').posizione), "31o");
+    // Even a hand-made step cannot turn a black cell white, write outside the grid or over a given letter.
+    EXPECT_FALSE(applicaScritture(x, {{5, 1, "X"}, {7, 1, "X"}, {1, 9, "X"}, {2, 1, "Z"}, {1, 1, ""}}));
     EXPECT_EQ(x.cella(5, 1).voce, "");
     EXPECT_FALSE(x.cella(5, 1).bianca());
+    EXPECT_EQ(x.cella(2, 1).voce, "A");
 }
 
 TEST_F(Navigazione_, IsolatedCellTakesLettersWithoutAWord) {
@@ -163,7 +167,6 @@ TEST(Lettura, CellNamesWordsReadingsAndChecks) {
     Cruciverba giochi = x;
     giochi.cella(4, 1).codice = 2, giochi.cella(4, 1).voce = "S", giochi.cella(4, 1).data = true;
     EXPECT_EQ(nomeCella(giochi, {}, {}, {4, 1}), "S, numero 3, codice 2, data");
-    EXPECT_EQ(paroleCheIniziano(x, nav, {2, 1}), "");
     // Where the current cell lies, said at every move; the clue only when asked for.
     EXPECT_EQ((R{letturaCellaCorrente(x, nav, {2, 1, O}, false), letturaCellaCorrente(x, nav, {1, 1, O}, true),
                  letturaCellaCorrente(x, nav, {}, true)}),
@@ -183,16 +186,6 @@ TEST(Lettura, CellNamesWordsReadingsAndChecks) {
     EXPECT_EQ(esitoControlloLettera(x, {2, 1}, true), "lettera sbagliata");
     EXPECT_EQ(esitoControlloLettera(x, {3, 1}, false), "casella vuota");
     EXPECT_EQ((R{contoErrori(0), contoErrori(3)}), (R{"Nessuna lettera sbagliata", "3 lettere sbagliate"}));
-}
-
-TEST(Tastiera, TypingStepsOverTheLettersThePuzzleGives) {
-    Cruciverba x = schema();
-    x.cella(2, 1).data = true, x.cella(2, 1).voce = "A";  // C A S A with the A given
-    const Navigazione nav(x);
-    const Passo passo = nav.lettera(x, {1, 1, O}, U'c');
-    EXPECT_EQ(testo(passo.posizione), "31o");
-    applicaScritture(x, {{2, 1, "Z"}});
-    EXPECT_EQ(x.cella(2, 1).voce, "A");  // never typed over
 }
 
 // What Rivela says it gave: a senza schema's row is said as the words its black squares leave.

@@ -135,25 +135,6 @@ TEST(CrittografatoGioco, TheKeyTableFlagsALetterChosenTwice) {
     EXPECT_EQ(t.alfabeto[1], (LetteraAlfabeto{'B', false}));
 }
 
-TEST(DaRiempireGioco, TheWordsThatFitTheLettersInPlace) {
-    Cruciverba x = variante(comeDaRiempire);
-    x.banca.push_back("SALE");
-    x.banca.push_back("CASA");
-    riempi(x, {"....", "A#..", "S..."});
-    EXPECT_EQ(paroleCheEntrano(x, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}), (std::vector<std::string>{"SOLE", "SALE"}));
-    EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {1, 2}, {1, 3}}), (std::vector<std::string>{"CAS"}));
-    riempi(x, {"CASA", "A#..", "S..."});
-    EXPECT_EQ(paroleCheEntrano(x, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}), (std::vector<std::string>{"CASA"}));
-}
-
-TEST(SenzaSchemaGioco, ClearingTakesTheBlackSquaresAwayAndRenumbers) {
-    Cruciverba x = variante(comeDiagramless);
-    riempi(x, {"CASA", "A#RE", "SOLE"});
-    azzeraInserimenti(x);
-    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
-    EXPECT_EQ(x.cella(2, 1).etichetta, "2");
-}
-
 TEST(CrittografatoGioco, ACodePastTheWhiteCellsIsNobodys) {
     Cruciverba x = crittografato({"RE"});
     x.cella(2, 1).codice = 1000000;
@@ -212,7 +193,6 @@ TEST(GiochiDialogo, TheWordIsTheGridsRunNamedAsTheGameNamesIt) {
 TEST(SenzaSchemaGioco, TheScreenReaderNamesRowsAndColumns) {
     const Cruciverba x = senzaSchema();
     Parola w{.lunghezza = 4, .etichetta = "2", .definizione = "Sovrano"};
-    EXPECT_EQ(nomeParola(x, w), "riga 2");
     EXPECT_EQ(letturaDefinizione(x, w), "riga 2, 4 lettere: Sovrano");
     w.direzione = Direzione::verticale;
     EXPECT_EQ(nomeParola(x, w), "colonna 2");
@@ -229,7 +209,8 @@ TEST(DaRiempireGioco, TheBankPanelByLengthThenAlphabetically) {
 }
 
 // A codeword's words follow the codes and the key, from every dictionary once; a grid to fill's
-// come from its bank; a letter in a box narrows either.
+// come from its bank and fit the letters in place (a placed word still fits its own cells); a
+// letter in a box narrows either.
 TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
     const std::vector<Casella> casa = {{1, 1}, {2, 1}, {3, 1}, {4, 1}};
     const Cruciverba codici = crittografato(schema);
@@ -238,6 +219,7 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
     applicaScritture(tutta, espandiCodici(tutta, {{3, 3, "L"}, {1, 1, "P"}}));
     Cruciverba banca = variante(comeDaRiempire);
     banca.banca.push_back("SALE");
+    riempi(banca, {"CASA", "A#..", "S..."});
     struct Caso {
         const char* nome;
         const Cruciverba& x;
@@ -251,14 +233,21 @@ TEST(GiochiDialogo, TheSearchFollowsTheCodesOrTheBankAndTheBoxes) {
           Caso{"codes and a box", codici, {"PALAMELA", "CASAPALA"}, casa, "C.  ", {"CASA"}},
           Caso{"codes and the key", chiave, {"CASAPALA"}, casa, "    ", {"CASA"}},
           Caso{"a key that leaves nothing", tutta, {"CASAPALA"}, casa, "    ", {}},
-          Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ", {"CASA", "SALE"}}}) {
+          Caso{"the bank and the letters in place", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, "    ", {"SOLE", "SALE"}},
+          Caso{"the bank and a vowel", banca, {}, {{1, 3}, {2, 3}, {3, 3}, {4, 3}}, " A  ", {"SALE"}},
+          Caso{"a placed word", banca, {}, casa, "    ", {"CASA"}}}) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(paroleDelGioco(c.x, c.blocchi, c.caselle, c.maschera), c.parole);
     }
 }
 
-TEST(SenzaSchemaGioco, ADiagramlessListsEveryClueEvenWithoutItsWordYet) {
-    const Cruciverba x = variante(comeDiagramless);
+// Clearing takes the player's black squares away and numbers the grid again.
+TEST(SenzaSchemaGioco, AClearedDiagramlessListsEveryClueEvenWithoutItsWordYet) {
+    Cruciverba x = variante(comeDiagramless);
+    riempi(x, {"CASA", "A#RE", "SOLE"});
+    azzeraInserimenti(x);
+    EXPECT_EQ(prova::inserimenti(x), (std::vector<std::string>{"....", "....", "...."}));
+    EXPECT_EQ(x.cella(2, 1).etichetta, "2");
     const Navigazione nav(x);
     const std::vector<std::string> attese[] = {{"1 Abitazione ", "4 Sovrano  -", "5 Stella "},
                                                {"1 Cassa ", "2 Societa ", "3 Vocali "}};
