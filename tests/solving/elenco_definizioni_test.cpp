@@ -84,7 +84,6 @@ private slots:
             [] {},
             [lista] { lista->item(1)->setForeground(QColor(128, 128, 128)); },
             [lista] { lista->setCurrentRow(0); },
-            [lista] { lista->item(1)->setForeground(QBrush()); },
             [lista] { lista->item(2)->setText("3 Re"); },
             [colore] { colore(QPalette::Text, QColor(200, 0, 0)); },
             [lista] { lista->item(2)->setForeground(QBrush(Qt::black)); },

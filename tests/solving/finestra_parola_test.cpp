@@ -170,8 +170,6 @@ private slots:
         ModelloParole* modello = ModelloParole::perLista(&lista);
         modello->imposta(ParoleTrovate(5, "MELAS\xC8LITE" "CASAS"));  // a Windows-1252 byte shows as È
         QCOMPARE(lista.itemText(1), QString::fromUtf8("ÈLITE"));
-        modello->imposta(ParoleTrovate(4, "CASAMELA"));
-        QCOMPARE(lista.count(), 2);
     }
 };
 
