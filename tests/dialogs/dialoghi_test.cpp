@@ -52,7 +52,6 @@ TEST_F(Anteprime, CentredGridLettersAndBlackSquares) {
     EXPECT_EQ(a.y0, 6);
     EXPECT_EQ(di(Operazione::rettangolo).size(), 130u);
     EXPECT_EQ(a.datiAutore, "Niccolò - 01-02-2013 - Prova");
-    EXPECT_EQ(a.etichetta, "Anteprima: 13x10");
     EXPECT_EQ(di(Operazione::scritta).at(0).carattere, (Carattere{"Arial", 14, false, false}));
 }
 

@@ -113,22 +113,8 @@ private slots:
         QCOMPARE(impostazioni.valori().AltezzaCaratteri, 120);
         QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(impostazioni.valori()));
 
-        // The sample follows the bars; Annulla touches nothing, Salva hands the values to the settings.
-        impostazioni.cambia(tipico());
+        // Salva hands the values shown, out-of-range ones brought in, to the settings.
         QSignalSpy cambiate(&impostazioni, &Impostazioni::cambiate);
-        Settaggi annulla(impostazioni);
-        annulla.barraRiquadro->setValue(70);
-        annulla.barraCaratteri->setValue(90);
-        QCOMPARE(annulla.campione().quadratiNeri[0].l, latoCellaCampione * 0.7);
-        annulla.pulsanteAnnulla->click();
-        QCOMPARE(impostazioni.valori(), tipico());
-        QCOMPARE(cambiate.count(), 0);
-        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
-
-        s = tipico();
-        s.PercentualeRiquadro = 10;
-        impostazioni.cambia(s);
-        cambiate.clear();
         Settaggi salva(impostazioni);
         salva.barraNumeri->setValue(12);
         salva.barraBordo->setValue(5);
@@ -139,6 +125,18 @@ private slots:
         QCOMPARE(v.AltezzaNumeri, 12);
         QCOMPARE(v.SpessoreBordo, 5);
         QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(v));
+
+        // The sample follows the bars; Annulla touches nothing.
+        impostazioni.cambia(tipico());
+        cambiate.clear();
+        Settaggi annulla(impostazioni);
+        annulla.barraRiquadro->setValue(70);
+        annulla.barraCaratteri->setValue(90);
+        QCOMPARE(annulla.campione().quadratiNeri[0].l, latoCellaCampione * 0.7);
+        annulla.pulsanteAnnulla->click();
+        QCOMPARE(impostazioni.valori(), tipico());
+        QCOMPARE(cambiate.count(), 0);
+        QCOMPARE(dir_.leggi(nomeFileImpostazioni), testoImpostazioni(tipico()));
     }
 };
 
