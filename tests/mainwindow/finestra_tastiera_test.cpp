@@ -91,10 +91,8 @@ private slots:
     }
 
     void hoverShowsTheWordsShapeAndTheButtonsOpenTheWordDialog() {
-        b->muovi(b->alto(1, 1));
+        b->muovi(b->alto(1, 1));  // the shape off the grid is the hover's test
         QCOMPARE(f->area()->cursor().shape(), Qt::SizeHorCursor);
-        b->muovi(QPoint(b->griglia().x0 - 3, b->griglia().y0 + 10));  // outside the grid
-        QCOMPARE(f->area()->cursor().shape(), Qt::ArrowCursor);
         // The word dialog: OK and Annulla both count as a change.
         auto ok = dialogo("cane", "pulsanteOk");
         b->clic(b->basso(1, 1), Qt::RightButton);
@@ -114,7 +112,7 @@ private slots:
     }
 
     // A puzzle just opened gives the grid the keyboard on its first word; what is typed after a
-    // click reaches the session, the caption's mark and the working copy.
+    // click reaches the session and the working copy (the caption's mark is the start's test).
     void aClickAndTypingReachTheSessionAndTheWorkingCopy() {
         QCOMPARE(b->pos(), o(1, 1));
         QCOMPARE(cella(), QString("1 orizzontale, lettera 1 di 4: Abitazione"));
@@ -125,7 +123,6 @@ private slots:
         QCOMPARE(QPoint(b->griglia().x0, b->griglia().y0), origine);
         prova::digita("rb");
         QCOMPARE(b->pos(), o(4, 4));
-        QVERIFY(prova::titoloMostrato(*f).startsWith("*"));
         QCOMPARE(b->memoria()[3], std::string(".RB.#"));
         QTRY_COMPARE(b->copia(), b->memoria());
     }

@@ -49,18 +49,11 @@ std::string puzChiuso() {
 
 QString letto(const QListWidget* l, int i) { return l->item(i)->data(Qt::AccessibleTextRole).toString(); }
 
-// The items of a list, as "a|b|c".
-QString elenco(const QListWidget& lista) {
-    QStringList t;
-    for (int i = 0; i < lista.count(); ++i) t << lista.item(i)->text();
-    return t.join('|');
-}
-
-// The rows of a model's first column, as "a, b, c".
-QString righeModello(const QAbstractItemModel& modello) {
+// The rows of a list, as "a|b|c".
+QString elenco(const QAbstractItemView& lista) {
     QStringList r;
-    for (int i = 0; i < modello.rowCount(); ++i) r << modello.index(i, 0).data().toString();
-    return r.join(", ");
+    for (int i = 0; i < lista.model()->rowCount(); ++i) r << lista.model()->index(i, 0).data().toString();
+    return r.join('|');
 }
 
 }  // namespace
@@ -133,18 +126,6 @@ private slots:
         QCOMPARE(figlio<QAction>("azioneSblocca")->isVisible(), false);  // unlocked for good
     }
 
-    // A click lands on any cell of a senza schema; "." there places a black square, saved with the answers.
-    void aBlackSquarePlacedIsSavedAndOpensAgain() {
-        QVERIFY(apri("s.ipuz", senzaSchema));
-        b->clic(b->cella(2, 2));
-        prova::digita(".");
-        QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
-        b->esegui("azioneSalva");
-        QTRY_COMPARE(b->f->sessione().modificato(), false);
-        QVERIFY(b->apri());
-        QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
-    }
-
     // A letter typed fills every cell of its code, on the grid and in the key, which flags a
     // letter chosen twice and says each line to a reader.
     void aCodewordsLetterFillsItsCodeAndTheKeyFollows() {
@@ -174,10 +155,18 @@ private slots:
         QTRY_VERIFY(b->grigliaHaFuoco());
     }
 
-    // A senza schema's lists and the line above the grid speak of its rows and columns (their
+    // A click lands on any cell of a senza schema; "." there places a black square, saved with
+    // the answers. Its lists and the line above the grid speak of its rows and columns (their
     // lines are the games' tests); a click on a column's line moves there.
-    void aSenzaSchemasLinesAreItsRowsAndColumns() {
+    void aSenzaSchemasBlackSquareIsSavedAndItsLinesAreRowsAndColumns() {
         QVERIFY(apri("s.ipuz", senzaSchema));
+        b->clic(b->cella(2, 2));
+        prova::digita(".");
+        QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
+        b->esegui("azioneSalva");
+        QTRY_COMPARE(b->f->sessione().modificato(), false);
+        QVERIFY(b->apri());
+        QCOMPARE(b->memoria(), (V{"....", ".#..", "...."}));
         QListWidget* righe = figlio("ListaOrizzontali");
         QListWidget* colonne = figlio("ListaVerticali");
         QTRY_COMPARE(elenco(*righe), QString("1. Abitazione|2. Sovrano|3. Stella"));
@@ -198,7 +187,7 @@ private slots:
         b->esegui("MenuSuggerimenti");
         auto* lista = figlio<QListView>("ListaSuggerimenti");
         b->clic(b->cella(1, 3));
-        QTRY_COMPARE(righeModello(*lista->model()), QString("SOLE, MELA"));
+        QTRY_COMPARE(elenco(*lista), QString("SOLE|MELA"));
         QCOMPARE(riga(), QString(" oriz. - 7-5-4-3"));
         emit lista->activated(lista->model()->index(0, 0));
         QCOMPARE(b->memoria()[2], std::string("SOLE"));
