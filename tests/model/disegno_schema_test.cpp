@@ -47,13 +47,6 @@ bool c_e(const std::vector<Operazione>& ops, Operazione::Tipo tipo, Colore color
 
 }  // namespace
 
-TEST_F(Pittore, APlainGridHasNoMarks) {
-    disegnaSchema(sup, g, caselle, stile);
-    // two outlines, one black square, the letter and the number; no frame by default
-    EXPECT_EQ(sup.operazioni.size(), 5u);
-    EXPECT_EQ(sup.testi(), (std::vector<std::string>{"A", "1"}));
-}
-
 // The word's tint inside the outline, the current cell's fill and outline over it, a wrong
 // letter's stroke from corner to corner: all under the letter.
 TEST_F(Pittore, MarksDrawUnderTheLetterOfTheirCellOnly) {

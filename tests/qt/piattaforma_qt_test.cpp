@@ -27,7 +27,6 @@ private slots:
     void returnAndEscGiveTheSafeAnswerWhereverTheFocusIs_data() {
         QTest::addColumn<Pulsanti>("pulsanti");
         QTest::addColumn<int>("quanti");
-        QTest::newRow("OK") << Pulsanti::ok << 1;
         QTest::newRow("Azzera, Rivela schema, Elimina") << Pulsanti::annullaOk << 2;
         QTest::newRow("Salva Non salvare Annulla") << Pulsanti::salvaNonSalvareAnnulla << 3;
         QTest::newRow("Ripristina Elimina Più tardi") << Pulsanti::ripristinaPiuTardiElimina << 3;

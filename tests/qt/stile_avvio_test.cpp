@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<int>("icona");
         QTest::newRow("toolbar overflow") << int(QStyle::SP_ToolBarVerticalExtensionButton);
         QTest::newRow("dock close") << int(QStyle::SP_TitleBarCloseButton);
-        QTest::newRow("warning") << int(QStyle::SP_MessageBoxWarning);
     }
     void eachIconIsTheStylesOwn() {
         QFETCH(int, icona);

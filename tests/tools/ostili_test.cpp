@@ -87,7 +87,6 @@ TEST(Ostili, SettingsThatGiveNothingFallBackToTheShippedOnesAndSaySo) {
     EXPECT_EQ(s.PercentualeRiquadro, 0);
     EXPECT_EQ(riquadroDisegno(s), 90);
     EXPECT_EQ(numeriDisegno(s), 18);
-    EXPECT_EQ(caratteriDisegno(s), 55);
 }
 
 TEST(Ostili, NoDictionariesAndBadMasksAreNamed) {
