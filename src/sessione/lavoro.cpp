@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
 #include <tuple>
 #include <sys/stat.h>
@@ -96,12 +95,9 @@ bool copiaViva(const std::string& lavoro) {
 // more than the rest of the look for leftovers.
 std::vector<std::string> fileDellaCartella(const std::string& cartella, std::string_view inizio, std::string_view fine) {
     std::vector<std::string> trovati;
-    std::error_code errore;
-    for (const auto& voce : std::filesystem::directory_iterator(cartella, errore)) {
-        const std::string nome = voce.path().filename().string();
+    for (const std::string& nome : nomiFile(cartella))
         if (nome.size() >= inizio.size() + fine.size() && nome.starts_with(inizio) && nome.ends_with(fine))
-            trovati.push_back(voce.path().string());
-    }
+            trovati.push_back(componiPercorso(cartella, nome));
     return trovati;
 }
 
