@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringDecoder>
 
 #include <array>
 #include <filesystem>
@@ -26,11 +27,19 @@ TEST(DividiRighe, CrEndsALineAndLfOnlyWhereThereIsNoCr) {
 
 TEST(Windows1252, RealCodePageNotLatin1) {
     EXPECT_EQ(daWindows1252("citt\xe0 \x93x\x94 \x80"), "città “x” €");
-    EXPECT_EQ(aWindows1252("è € 日本 a😀b"), "\xe8 \x80 ?? a?b");
+    EXPECT_EQ(aWindows1252("è € 日本 a😀b \u0080"), "\xe8 \x80 ?? a?b ?");
     std::string tutti;
-    for (int i = 32; i < 256; ++i)
-        if (i != 0x81 && i != 0x8d && i != 0x8f && i != 0x90 && i != 0x9d) tutti += static_cast<char>(i);
+    for (int i = 0; i < 256; ++i) tutti += static_cast<char>(i);
     EXPECT_EQ(aWindows1252(daWindows1252(tutti)), tutti);
+}
+
+// Our table against Qt's own converter, byte by byte.
+TEST(Windows1252, EveryByteReadsAsQtReadsIt) {
+    for (int i = 0; i < 256; ++i) {
+        const char c = static_cast<char>(i);
+        QStringDecoder qt("windows-1252");
+        EXPECT_EQ(daWindows1252(std::string_view(&c, 1)), QString(qt.decode(QByteArrayView(&c, 1))).toStdString()) << i;
+    }
 }
 
 TEST(PercorsoAssoluto, RelativeNamesAreTakenFromTheGivenFolder) {
