@@ -295,9 +295,11 @@ void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Parti
     modificatoFuoriStoria_ = modificato;
     percorsoPartita_ = documento_.nomeFile;
     impronta_ = improntaSoluzione(documento_.cruciverba);
-    Partita salvata = ripresa                         ? *ripresa
-                      : nomeProprio(documento_.nomeFile) ? archivio_.leggi(documento_.nomeFile, impronta_)
-                                                     : Partita{};
+    // The kept solve counts only for the same solution; read once, with its checks.
+    std::optional<RecordPartita> registrata;
+    if (!ripresa && nomeProprio(documento_.nomeFile)) registrata = archivio_.partita(documento_.nomeFile);
+    if (registrata && registrata->impronta != impronta_) registrata.reset();
+    Partita salvata = ripresa ? *ripresa : registrata ? registrata->partita : Partita{};
     // The wrong marks a file carries show when the player's data has none.
     if (salvata.segni.empty())
         for (const Casella& k : documento_.cruciverba.segniFile.sbagliate)
@@ -309,10 +311,7 @@ void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Parti
         salvata.millisecondi = std::min<std::int64_t>(*documento_.cruciverba.secondiFile, 1'000'000'000) * 1000;
     partita_.inizia(documento_.cruciverba, salvata, adesso());
     // The checks of the kept solve continue with it.
-    controlli_ = 0;
-    if (!ripresa && nomeProprio(documento_.nomeFile))
-        if (const std::optional<RecordPartita> r = archivio_.partita(documento_.nomeFile); r && r->impronta == impronta_)
-            controlli_ = r->controlli;
+    controlli_ = registrata ? registrata->controlli : 0;
     // Pencil guesses come back into the cells the file left empty (files never hold them).
     matita_.clear();
     for (const auto& [k, lettere] : salvata.lettereMatita)
