@@ -7,6 +7,7 @@
 
 #include "formats/trmo.h"
 #include "mainwindow/finestra.h"
+#include "mainwindow/gui/immagini.h"
 #include "model/opzioni_utente.h"
 #include "sessione/lavoro.h"
 #include "solving/dizionario_prova.h"
@@ -130,6 +131,9 @@ private slots:
         QCOMPARE(prova::fuoco(), static_cast<QWidget*>(f->area()));
         QVERIFY(esisteFile(f->sessione().documento().fileLavoro));
         QVERIFY(!figlio<QLabel>(&*f, "sfondo")->isVisible());
+        // The desktop entry's icon, read at every size it is given at.
+        for (int lato : latiIconaFinestra)
+            QCOMPARE(f->windowIcon().pixmap(lato).toImage().size(), QSize(lato, lato));
 
         // Save: an entry made since is written into its grid line, nothing else changes.
         QVERIFY(f->sessione().scrivi({{2, 1, "A"}}));  // cell (2, 1) as the player would write it

@@ -1,7 +1,11 @@
 // Paints the program's icon as PNG files at the sizes desktops ask for, the same drawing as
 // data/quadrivo.svg (a 64-unit square), so no SVG renderer is needed at build time.
-//   icone CARTELLA        writes CARTELLA/<N>x<N>/quadrivo.png for each size
+//   icone CARTELLA        writes CARTELLA/<N>x<N>/quadrivo.png for each size, and beside it
+//                         quadrivo.argb, the same pixels as they lie in memory (premultiplied
+//                         ARGB, this machine's byte order), which the program's window takes
+//                         without decoding anything
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -54,7 +58,10 @@ int main(int argc, char** argv) {
     }
     for (int lato : lati) {
         const QString cartella = QString::fromLocal8Bit(argv[1]) + QString("/%1x%1").arg(lato);
-        if (!QDir().mkpath(cartella) || !disegnaIcona(lato).save(cartella + "/quadrivo.png")) {
+        const QImage icona = disegnaIcona(lato);
+        QFile grezzo(cartella + "/quadrivo.argb");
+        if (!QDir().mkpath(cartella) || !icona.save(cartella + "/quadrivo.png") || !grezzo.open(QIODevice::WriteOnly) ||
+            grezzo.write(reinterpret_cast<const char*>(icona.constBits()), icona.sizeInBytes()) != icona.sizeInBytes()) {
             std::fprintf(stderr, "icone: impossibile scrivere %s\n", qPrintable(cartella));
             return 1;
         }

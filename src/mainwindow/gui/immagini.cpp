@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <vector>
 #include <QPainterPath>
+#include <QResource>
 
 namespace quadrivo {
 
@@ -66,16 +67,6 @@ void disegna(QPainter& p, int indice) {
         manico.setCapStyle(Qt::RoundCap);
         p.setPen(manico);
         p.drawLine(QPointF(12, 11.5), QPointF(14.5, 14));
-        break;
-    }
-    case 5: {  // a small crossword grid
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(1.5, 1.5, 13, 13));
-        for (int i = 1; i < 3; ++i) {
-            p.drawLine(QPointF(1.5 + i * 13.0 / 3, 1.5), QPointF(1.5 + i * 13.0 / 3, 14.5));
-            p.drawLine(QPointF(1.5, 1.5 + i * 13.0 / 3), QPointF(14.5, 1.5 + i * 13.0 / 3));
-        }
-        p.fillRect(QRectF(1.5 + 13.0 / 3, 1.5 + 13.0 / 3, 13.0 / 3, 13.0 / 3), inchiostro);
         break;
     }
     case 6: {  // clear: an eraser over a grid line
@@ -222,7 +213,16 @@ QIcon immagineLista(int indice) {
 }
 
 QIcon iconaFinestra() {
-    return QIcon(new MotoreImmagine(5, {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+    QIcon icona;
+    for (int lato : latiIconaFinestra) {
+        const QByteArray pixel = QResource(QString(":/icona/%1x%1/quadrivo.argb").arg(lato)).uncompressedData();
+        if (pixel.size() != lato * lato * 4) continue;
+        // A copy: the bytes may be a decompressed buffer that goes with this turn of the loop.
+        const QImage immagine(reinterpret_cast<const uchar*>(pixel.constData()), lato, lato,
+                              QImage::Format_ARGB32_Premultiplied);
+        icona.addPixmap(QPixmap::fromImage(immagine.copy()));
+    }
+    return icona;
 }
 
 QPixmap immagineSito(qreal densita) {

@@ -8,13 +8,12 @@ namespace quadrivo {
 
 inline constexpr int immaginiNellaLista = 11;
 
-// Image 1..10: open, save, print, preview, (unused by the toolbar: a grid), clear, check, font,
-// check a word, pause.
+// Image 1..11: open, save, print, preview, (none), clear, check, font, check a word, pause, pencil.
 // An index outside the list gives a null icon.
 QIcon immagineLista(int indice);
 
-// The window's icon (image 5) at the sizes given to the window manager, 16 to 64 pixels: Qt would
-// otherwise paint 16 to 128 for an icon that names no sizes, the largest costing the start most.
+// The window's icon: the desktop entry's, at the sizes a window manager shows.
+inline constexpr int latiIconaFinestra[] = {16, 24, 32, 48, 64};
 QIcon iconaFinestra();
 
 // The 120 x 29 badge that opens the author's web site, at the given pixel density.
