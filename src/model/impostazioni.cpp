@@ -1,7 +1,9 @@
 #include "model/impostazioni.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -164,7 +166,28 @@ void Impostazioni::cambia(const ValoriImpostazioni& nuovi) {
 
 QVariant Impostazioni::opzione(const char* chiave, const QVariant& predefinito) const {
     if (const auto i = opzioniSospese_.find(chiave); i != opzioniSospese_.end()) return i->second;
-    return opzioniUsabili() ? fileOpzioni().value(chiave, predefinito) : predefinito;
+    const QSettings* o = lettura();
+    return o ? o->value(chiave, predefinito) : predefinito;
+}
+
+// A start asks for a dozen options, and each new QSettings looks for four files: one reading
+// serves every question of the same turn of the event loop, and the next turn reads afresh,
+// so what another window writes shows.
+QSettings* Impostazioni::lettura() const {
+    // Without an event loop no turn ends: each question reads afresh then.
+    if (!letto_ || !QCoreApplication::instance()) {
+        lettura_.reset();
+        if (opzioniUsabili())
+            lettura_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Quadrivo", "Quadrivo");
+        letto_ = QCoreApplication::instance() != nullptr;
+        if (letto_) QTimer::singleShot(0, this, [this] { dimenticaLettura(); });
+    }
+    return lettura_.get();
+}
+
+void Impostazioni::dimenticaLettura() const {
+    lettura_.reset();
+    letto_ = false;
 }
 
 void Impostazioni::salvaOpzione(const char* chiave, const QVariant& valore) {
@@ -176,6 +199,7 @@ void Impostazioni::preparaOpzione(const char* chiave, const QVariant& valore) { 
 
 void Impostazioni::cancellaOpzione(const char* chiave) {
     opzioniSospese_.erase(chiave);
+    dimenticaLettura();
     if (opzioniUsabili()) fileOpzioni().remove(chiave);
 }
 
@@ -184,6 +208,7 @@ bool Impostazioni::scriviOpzioni() {
     if (!opzioniUsabili()) return false;
     // What the player opened and chose is nobody else's to read: a private folder and file.
     creaCartellaPrivata(percorsoDaQt(cartellaOpzioni()));
+    dimenticaLettura();
     QSettings o = fileOpzioni();
     for (const auto& [chiave, valore] : opzioniSospese_) o.setValue(QString::fromStdString(chiave), valore);
     o.sync();

@@ -1,8 +1,10 @@
 #pragma once
 // The settings file tramerio.ini in the program folder, shared with the sibling editor.
 #include <QObject>
+#include <QSettings>
 #include <QVariant>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "model/cartelle.h"
@@ -88,12 +90,17 @@ signals:
 
 private:
     bool scriviOpzioni();
+    // Quadrivo.conf as read in this turn of the event loop; null when it cannot be read.
+    QSettings* lettura() const;
+    void dimenticaLettura() const;
 
     const Cartelle cartelle_;
     ValoriImpostazioni valori_;
     bool fileSospeso_ = false;  // tramerio.ini still to be written
     bool detto_ = false;
     std::map<std::string, QVariant> opzioniSospese_;  // options still to be written
+    mutable std::unique_ptr<QSettings> lettura_;
+    mutable bool letto_ = false;
 };
 
 }  // namespace quadrivo

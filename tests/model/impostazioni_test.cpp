@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <filesystem>
 
 #include "model/impostazioni.h"
@@ -161,4 +164,28 @@ TEST(ImpostazioniLettura, ReadingIsHeardAndWritesNothing) {
     EXPECT_EQ(impostazioni.leggi(), "");
     EXPECT_EQ(cambiate.count(), 1);
     EXPECT_EQ(programma.leggi("tramerio.ini"), scritto);
+}
+
+// One reading of Quadrivo.conf serves a turn of the event loop; at the next turn an option
+// another window wrote meanwhile shows.
+TEST(ImpostazioniUtente, AnotherWindowsOptionShowsAtTheNextTurn) {
+    int argc = 1;
+    char nome[] = "prova";
+    char* argv[] = {nome, nullptr};
+    QCoreApplication app(argc, argv);
+    CartellaTemporanea config, programma;
+    const auto cartellaConfig = [](const QByteArray& c) {
+        c.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", c);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    };
+    const QByteArray prima = qgetenv("XDG_CONFIG_HOME");
+    cartellaConfig(QByteArray::fromStdString(config.percorso()));
+    Impostazioni impostazioni{Cartelle{programma.percorso(), {}}};
+    EXPECT_EQ(impostazioni.opzione("prova", 0).toInt(), 0);
+    std::filesystem::create_directory(config.percorso("Quadrivo"));
+    config.scrivi("Quadrivo/Quadrivo.conf", "[General]\nprova=7\n");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(impostazioni.opzione("prova", 0).toInt(), 7);
+    cartellaConfig(prima);
 }
