@@ -49,9 +49,10 @@ MenuPrincipale::MenuPrincipale(Sessione& sessione, QMenuBar* barra,
 }
 
 QAction* MenuPrincipale::azione(const std::string& nome) const {
+    const QString cercato = QString::fromStdString(nome);
     for (const auto& [chi, m] : menu_)
         for (QAction* a : m->actions())
-            if (a->objectName().toStdString() == nome) return a;
+            if (a->objectName() == cercato) return a;
     return nullptr;
 }
 
