@@ -2,7 +2,9 @@
 // X server maps a top-level window whose title begins with the text given. Runs the program N
 // times and prints the medians in milliseconds: of the wall time, and of the CPU time the
 // program had used by then (read from /proc, so a loaded machine's waits are left out).
-//   tempo_avvio N "Quadrivo - Cruciverba" ./quadrivo puzzle.trmo
+//   tempo_avvio N "Quadrivo - Cruciverba" ./quadrivo puzzle.trmo -- "Finestra nuda" ./finestra_nuda
+// With several programs (each after "--") their starts alternate, and each is compared with the
+// last.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -73,49 +75,81 @@ double faglie(pid_t processo) {
     return totale;
 }
 
+
+// One program's starts: its caption, its command line and what each start measured.
+struct Prova {
+    std::string titolo;
+    std::vector<char*> comando;
+    std::vector<double> tempi, cpu, pagine;
+};
+
+void avvia(Display* d, Prova& p) {
+    const auto inizio = std::chrono::steady_clock::now();
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        execv(p.comando[0], p.comando.data());
+        _exit(127);
+    }
+    // Polling the tree costs well under a millisecond; 200 us between looks.
+    while (!cerca(d, DefaultRootWindow(d), p.titolo)) usleep(200);
+    p.tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
+    kill(figlio, SIGSTOP);
+    p.cpu.push_back(tempoCpu(figlio));
+    p.pagine.push_back(faglie(figlio));
+    // Ended as a desktop session ends it, so the next start finds no killed run's locks and
+    // working copies to clear away; killed after two seconds if it does not go.
+    kill(figlio, SIGTERM);
+    kill(figlio, SIGCONT);
+    int attese = 0;
+    while (waitpid(figlio, nullptr, WNOHANG) == 0) {
+        if (++attese == 2000) kill(figlio, SIGKILL);
+        usleep(1000);
+    }
+    XSync(d, False);
+    usleep(100000);
+}
+
+double mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "uso: tempo_avvio N TITOLO PROGRAMMA [ARGOMENTI...]\n");
+    // Each "--" starts another program; their starts take turns, so a machine that slows down
+    // for a while slows them alike.
+    std::vector<Prova> prove;
+    for (int i = 2; i < argc; ++i) {
+        if (prove.empty() || std::strcmp(argv[i], "--") == 0) {
+            if (std::strcmp(argv[i], "--") == 0 && ++i >= argc) break;
+            prove.push_back({argv[i], {}, {}, {}, {}});
+        } else {
+            prove.back().comando.push_back(argv[i]);
+        }
+    }
+    if (argc < 4 || prove.empty() || std::any_of(prove.begin(), prove.end(), [](const Prova& p) { return p.comando.empty(); })) {
+        std::fprintf(stderr, "uso: tempo_avvio N TITOLO PROGRAMMA [ARGOMENTI...] [-- TITOLO PROGRAMMA [ARGOMENTI...]]...\n");
         return 2;
     }
+    for (Prova& p : prove) p.comando.push_back(nullptr);
     const int volte = std::atoi(argv[1]);
-    const std::string titolo = argv[2];
     Display* d = XOpenDisplay(nullptr);
-    if (!d) return 2;
-    std::vector<double> tempi, cpu, pagine;
-    for (int i = 0; i < volte; ++i) {
-        const auto inizio = std::chrono::steady_clock::now();
-        const pid_t figlio = fork();
-        if (figlio == 0) {
-            execv(argv[3], argv + 3);
-            _exit(127);
-        }
-        // Polling the tree costs well under a millisecond; 200 us between looks.
-        while (!cerca(d, DefaultRootWindow(d), titolo)) usleep(200);
-        tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
-        kill(figlio, SIGSTOP);
-        cpu.push_back(tempoCpu(figlio));
-        pagine.push_back(faglie(figlio));
-        // Ended as a desktop session ends it, so the next start finds no killed run's locks and
-        // working copies to clear away; killed after two seconds if it does not go.
-        kill(figlio, SIGTERM);
-        kill(figlio, SIGCONT);
-        int attese = 0;
-        while (waitpid(figlio, nullptr, WNOHANG) == 0) {
-            if (++attese == 2000) kill(figlio, SIGKILL);
-            usleep(1000);
-        }
-        XSync(d, False);
-        usleep(100000);
+    if (!d || volte < 1) return 2;
+    for (int i = 0; i < volte; ++i)
+        for (Prova& p : prove) avvia(d, p);
+    for (const Prova& p : prove) {
+        std::printf("%s: mediana %.1f ms (min %.1f, max %.1f, %d avvii), CPU %.1f ms (min %.1f, max %.1f), pagine %.0f",
+                    p.comando[0], mediana(p.tempi), *std::min_element(p.tempi.begin(), p.tempi.end()),
+                    *std::max_element(p.tempi.begin(), p.tempi.end()), volte, mediana(p.cpu),
+                    *std::min_element(p.cpu.begin(), p.cpu.end()), *std::max_element(p.cpu.begin(), p.cpu.end()),
+                    mediana(p.pagine));
+        // Against the last program given, the yardstick.
+        if (&p != &prove.back())
+            std::printf(", rispetto all'ultimo %.3fx (CPU %.3fx)", mediana(p.tempi) / mediana(prove.back().tempi),
+                        mediana(p.cpu) / mediana(prove.back().cpu));
+        std::printf("\n");
     }
-    std::sort(tempi.begin(), tempi.end());
-    std::sort(cpu.begin(), cpu.end());
-    std::sort(pagine.begin(), pagine.end());
-    std::printf("%s: mediana %.1f ms (min %.1f, max %.1f, %d avvii), CPU %.0f ms (min %.0f, max %.0f), pagine %.0f\n",
-                argv[3], tempi[tempi.size() / 2], tempi.front(), tempi.back(), volte, cpu[cpu.size() / 2], cpu.front(),
-                cpu.back(), pagine[pagine.size() / 2]);
     XCloseDisplay(d);
     return 0;
 }
