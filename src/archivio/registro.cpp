@@ -227,9 +227,10 @@ bool Registro::migra() {
     return true;
 }
 
-Partita Registro::leggi(const std::string& percorsoCruciverba, const std::string& impronta) {
-    const std::optional<RecordPartita> r = partita(percorsoCruciverba);
-    return r && r->impronta == impronta ? r->partita : Partita{};
+std::optional<RecordPartita> Registro::leggi(const std::string& percorsoCruciverba, const std::string& impronta) {
+    std::optional<RecordPartita> r = partita(percorsoCruciverba);
+    if (r && r->impronta != impronta) r.reset();
+    return r;
 }
 
 std::optional<RecordPartita> Registro::partita(const std::string& percorsoCruciverba) {

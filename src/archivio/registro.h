@@ -67,8 +67,9 @@ public:
     // In Italian: why the last operation failed; "" after one that worked.
     const std::string& errore() const { return errore_; }
 
-    // The stored solve of the puzzle; a fresh one when none is stored or its solution changed.
-    Partita leggi(const std::string& percorsoCruciverba, const std::string& impronta);
+    // The puzzle's kept row when its solve was made over this solution (`impronta`); none when
+    // nothing is kept or the solution changed since.
+    std::optional<RecordPartita> leggi(const std::string& percorsoCruciverba, const std::string& impronta);
     // Keeps the solve, in one transaction; false when it could not be written (nothing kept
     // before is lost then).
     bool scrivi(const std::string& percorsoCruciverba, const std::string& impronta, const Partita& partita,

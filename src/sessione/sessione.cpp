@@ -295,10 +295,8 @@ void Sessione::nuovoSchema(bool conservaPrecedente, bool modificato, const Parti
     modificatoFuoriStoria_ = modificato;
     percorsoPartita_ = documento_.nomeFile;
     impronta_ = improntaSoluzione(documento_.cruciverba);
-    // The kept solve counts only for the same solution; read once, with its checks.
     std::optional<RecordPartita> registrata;
-    if (!ripresa && nomeProprio(documento_.nomeFile)) registrata = archivio_.partita(documento_.nomeFile);
-    if (registrata && registrata->impronta != impronta_) registrata.reset();
+    if (!ripresa && nomeProprio(documento_.nomeFile)) registrata = archivio_.leggi(documento_.nomeFile, impronta_);
     Partita salvata = ripresa ? *ripresa : registrata ? registrata->partita : Partita{};
     // The wrong marks a file carries show when the player's data has none.
     if (salvata.segni.empty())

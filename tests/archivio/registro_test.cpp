@@ -27,9 +27,9 @@ TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
     t.scrivi(nomeArchivioPartite, json);
     {
         Registro r(t.percorso());
-        EXPECT_EQ(r.leggi("/a.trmo", "h1"), voci[0].partita);
-        EXPECT_EQ(r.leggi("/b.trmo", "h2"), voci[1].partita);
-        EXPECT_EQ(r.leggi("/b.trmo", "altra"), Partita{});  // another solution: a fresh solve
+        EXPECT_EQ(r.leggi("/a.trmo", "h1").value().partita, voci[0].partita);
+        EXPECT_EQ(r.leggi("/b.trmo", "h2").value().partita, voci[1].partita);
+        EXPECT_FALSE(r.leggi("/b.trmo", "altra"));  // another solution: a fresh solve
         const auto a = r.partita("/a.trmo");
         ASSERT_TRUE(a);
         EXPECT_EQ(a->rivelazioni, 1);
@@ -46,12 +46,12 @@ TEST(Registro, PartiteJsonIsMovedOnceAndKeptAsItWas) {
 TEST(Registro, ReadingNeverMakesAFileAndTheFirstWriteKeepsTheWholeSolve) {
     CartellaTemporanea t;
     Registro r(t.percorso("dati/Quadrivo"));
-    EXPECT_EQ(r.leggi("/a.trmo", "h"), Partita{});
+    EXPECT_FALSE(r.leggi("/a.trmo", "h"));
     EXPECT_TRUE(r.partite().empty());
     EXPECT_FALSE(esisteFile(r.percorsoFile()));
     const Partita p{.millisecondi = 77, .segni = {{{1, 3}, "QU"}}, .rivelate = {{2, 2}}, .matita = {{1, 1}, {4, 4}}};
     ASSERT_TRUE(r.scrivi("/a.trmo", "h", p));
-    EXPECT_EQ(r.leggi("/a.trmo", "h"), p);
+    EXPECT_EQ(r.leggi("/a.trmo", "h").value().partita, p);
 }
 
 // The help is history, kept apart from the solve: a new attempt does not take it along.
@@ -98,11 +98,11 @@ TEST(Registro, AFullDiskLosesNothingAlreadyKeptAndTheNextWriteWorks) {
     EXPECT_FALSE(r.aggiornaSchemi(molti, {}));
     EXPECT_FALSE(r.errore().empty());
     EXPECT_TRUE(r.schemi().empty());  // all or nothing
-    EXPECT_EQ(r.leggi("/a.trmo", "h").millisecondi, 1000);
+    EXPECT_EQ(r.leggi("/a.trmo", "h").value().partita.millisecondi, 1000);
     r.limitaPagine(1'000'000);
     EXPECT_TRUE(r.scrivi("/a.trmo", "h", Partita{.millisecondi = 2000}));
     EXPECT_TRUE(r.errore().empty());
-    EXPECT_EQ(Registro(t.percorso()).leggi("/a.trmo", "h").millisecondi, 2000);
+    EXPECT_EQ(Registro(t.percorso()).leggi("/a.trmo", "h").value().partita.millisecondi, 2000);
 }
 
 // A child that writes without pause until it is killed: every kept solve is whole afterwards.
@@ -125,7 +125,7 @@ TEST(Registro, AKillDuringWritesLeavesEveryCommittedSolveWhole) {
     ::waitpid(figlio, nullptr, 0);
     ::close(tubo[0]), ::close(tubo[1]);
     Registro r(t.percorso());
-    EXPECT_EQ(r.leggi("/fisso.trmo", "h").millisecondi, 123);
+    EXPECT_EQ(r.leggi("/fisso.trmo", "h").value().partita.millisecondi, 123);
     const auto tutte = r.partite();
     EXPECT_GE(tutte.size(), 21u);
     for (const RecordPartita& p : tutte) EXPECT_GT(p.partita.millisecondi, 0) << p.percorso;
